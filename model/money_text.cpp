@@ -1,0 +1,82 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#include "model/money_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <string>
+
+namespace model {
+namespace {
+
+// Adds one to a run of decimal digits, carrying leftwards; returns the carry.
+bool incrementDigits(std::string &digits)
+{
+    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+        if (*it != '9') {
+            ++*it;
+            return false;
+        }
+        *it = '0';
+    }
+    return true;
+}
+
+} // namespace
+
+QString currencyText(double value, const QLocale &locale)
+{
+    if (!std::isfinite(value))
+        return QString();
+
+    // Rounding to cents works on the shortest decimal text that reads back as
+    // the same double, half away from zero: that is the figure a person reads
+    // and rounds, so 1.005 gives $1.01 and 2.675 gives $2.68 although their
+    // binary values lie just below the tie.
+    char buffer[512];
+    const auto [end, error] =
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed);
+    if (error != std::errc())
+        return QString();
+    const std::string text(buffer, end);
+    const std::size_t point = text.find('.');
+    std::string integer = text.substr(0, point);
+    std::string fraction = point == std::string::npos ? std::string() : text.substr(point + 1);
+    fraction.resize(std::max<std::size_t>(fraction.size(), 3), '0');
+
+    std::string cents = fraction.substr(0, 2);
+    if (fraction[2] >= '5' && incrementDigits(cents) && incrementDigits(integer))
+        integer.insert(integer.begin(), '1');
+
+    integer.erase(0, integer.find_first_not_of('0'));
+    const bool negative = value < 0 && !(integer.empty() && cents == "00");
+
+    QString out;
+    if (negative)
+        out += u'-';
+    out += u'$';
+    const QString group = locale.groupSeparator();
+    for (std::size_t i = 0; i < integer.size(); ++i) {
+        if (i > 0 && (integer.size() - i) % 3 == 0)
+            out += group;
+        out += QLatin1Char(integer[i]);
+    }
+    out += locale.decimalPoint();
+    out += QLatin1StringView(cents.data(), qsizetype(cents.size()));
+    return out;
+}
+
+QString plainNumberText(double value, const QLocale &locale)
+{
+    if (value == 0)
+        return QStringLiteral("0"); // also for -0: no "-0" on the chart
+    char buffer[64];
+    const auto [end, error] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    if (error != std::errc())
+        return QString();
+    QString text = QString::fromLatin1(buffer, end - buffer).toUpper();
+    text.replace(u'.', locale.decimalPoint());
+    return text;
+}
+
+} // namespace model

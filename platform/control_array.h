@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QList>
+#include <QObject>
 
 #include <algorithm>
 #include <functional>

@@ -1,0 +1,366 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#include "main_window/form1.h"
+
+#include "about_window/form2.h"
+#include "main_window/graph_type_cycle.h"
+#include "main_window/main_layout.h"
+#include "main_window/welcome_text.h"
+#include "model/input_table.h"
+#include "model/money_text.h"
+#include "model/numeric_text.h"
+#include "platform/caption_label.h"
+#include "platform/chart_control.h"
+#include "platform/guarded.h"
+#include "platform/line_control.h"
+#include "platform/picture_box.h"
+#include "platform/system_seams.h"
+#include "platform/tab_control.h"
+#include "platform/twips.h"
+#include "platform/window_frame.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+
+#include <algorithm>
+#include <vector>
+
+using namespace main_window;
+using platform::CaptionLabel;
+using platform::twipsRect;
+
+namespace {
+
+const QColor kNavy(0, 0, 128);
+const QColor kLightBlue(192, 192, 255);
+
+QRect rectOf(const Place &p) { return twipsRect(p.left, p.top, p.width, p.height); }
+
+QPushButton *makeButton(const char *caption)
+{
+    auto *button = new QPushButton(QString::fromUtf8(caption));
+    button->setAutoDefault(false);
+    return button;
+}
+
+QFont resultFont(bool bold)
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(9.75);
+    font.setWeight(bold ? QFont::Bold : QFont::Normal);
+    return font;
+}
+
+} // namespace
+
+Form1::Form1(QWidget *parent)
+    : QWidget(parent), m_background(QStringLiteral(":/images/background_main.png"))
+{
+    setWindowTitle(QStringLiteral("Velmor Automatic Lubrication Systems"));
+    setWindowIcon(QIcon(QStringLiteral(":/images/calculator_icon.png")));
+    platform::setFixedDialogFrame(this, platform::twipsSize(kClientWidth, kClientHeight));
+
+    SSTab1 = new platform::TabControl(this);
+    SSTab1->setObjectName(QStringLiteral("SSTab1"));
+    SSTab1->setGeometry(rectOf(kTabControlPlace));
+    for (const char *caption : kTabCaptions)
+        SSTab1->addPage(QString::fromUtf8(caption));
+    SSTab1->setBackColour(kLightBlue);
+
+    createAboutTab();
+    createYourDataTab();
+    for (int frame = 0; frame < 3; ++frame)
+        createResultTab(frame);
+    createGraphTab();
+    setFocusOrder();
+    createConnections();
+
+    Form_Load();
+    platform::centreOnScreen(this);
+}
+
+Form1::~Form1() = default;
+
+void Form1::createAboutTab()
+{
+    using platform::PictureBox;
+    Picture1 = new PictureBox(QStringLiteral(":/images/brand_logo.png"), PictureBox::Border::Sunken);
+    SSTab1->place(AboutTab, Picture1, rectOf(kLogoPlace));
+
+    Label3 = new CaptionLabel;
+    Label3->setObjectName(QStringLiteral("Label3"));
+    SSTab1->place(AboutTab, Label3, rectOf(kWelcomePlace));
+
+    Picture2 = new PictureBox(QStringLiteral(":/images/calculator_icon.png"), PictureBox::Border::None);
+    SSTab1->place(AboutTab, Picture2, rectOf(kIconPlace));
+
+    Label2 = new CaptionLabel;
+    Label2->setCaption(QString::fromUtf8(kCopyrightLine));
+    SSTab1->place(AboutTab, Label2, rectOf(kCopyrightPlace));
+
+    Command4 = makeButton("More Information");
+    Command3 = makeButton("About");
+    Command2 = makeButton("Close");
+    SSTab1->place(AboutTab, Command4, rectOf(kMoreInfoPlace));
+    SSTab1->place(AboutTab, Command3, rectOf(kAboutPlace));
+    SSTab1->place(AboutTab, Command2, rectOf(kClosePlace));
+}
+
+void Form1::createYourDataTab()
+{
+    using platform::PictureBox;
+    Picture3 = new PictureBox(QStringLiteral(":/images/your_data_banner.png"), PictureBox::Border::Sunken);
+    SSTab1->place(YourDataTab, Picture3, rectOf(kDataBannerPlace));
+
+    for (int f = 0; f < 4; ++f) {
+        auto *frame = new QGroupBox;
+        Frame1.set(f, frame);
+        SSTab1->place(YourDataTab, frame, rectOf(kInputFramePlaces[std::size_t(f)]));
+    }
+
+    for (int i = 0; i < model::kInputCount; ++i) {
+        const InputRow &row = kInputRows[std::size_t(i)];
+        const model::InputDefinition &input = model::kInputs[std::size_t(i)];
+        QGroupBox *frame = Frame1(row.frame);
+        frame->setTitle(QString::fromUtf8(input.group));
+
+        auto *caption = new CaptionLabel(frame);
+        caption->setCaption(QString::fromUtf8(input.caption));
+        const int captionWidth = i <= 1 ? kWideCaptionWidth : kInputCaptionWidth;
+        caption->setGeometry(twipsRect(kInputCaptionLeft, row.top, captionWidth, kInputLabelHeight));
+        Label1.set(row.captionLabel, caption);
+
+        auto *unit = new CaptionLabel(frame);
+        unit->setCaption(QString::fromUtf8(input.unit));
+        unit->setGeometry(twipsRect(kUnitLeft, row.top, kUnitWidth, kInputLabelHeight));
+        Label1.set(row.unitLabel, unit);
+
+        auto *field = new QLineEdit(QString::fromUtf8(input.defaultText), frame);
+        field->setObjectName(QStringLiteral("YourData%1").arg(i));
+        field->setGeometry(twipsRect(kFieldLeft, row.top, kFieldWidth, kFieldHeight));
+        field->raise(); // above the wide caption labels of the first two rows
+        field->installEventFilter(this);
+        YourData.set(i, field);
+    }
+}
+
+void Form1::createResultTab(int f)
+{
+    using platform::PictureBox;
+    const int tab = CurrentCostTab + f;
+    auto *banner = new PictureBox(QStringLiteral(":/images/result_banner.png"), PictureBox::Border::Sunken);
+    SSTab1->place(tab, banner, rectOf(kResultBannerPlace));
+    resultBanners.set(f, banner);
+
+    auto *frame = new QGroupBox(QString::fromUtf8(kResultFrameCaptions[std::size_t(f)]));
+    SSTab1->place(tab, frame, rectOf(kResultFramePlace));
+    Frame2.set(f, frame);
+
+    const QColor grey = QApplication::palette().color(QPalette::Disabled, QPalette::WindowText);
+    for (const Rule &rule : kRules) {
+        auto *line = new platform::LineControl(platform::twips(kRuleLeft), platform::twips(kRuleRight),
+                                               platform::twips(rule.y), rule.widthPixels, grey, frame);
+        Line2.set(5 * f + rule.lineOffset, line);
+    }
+
+    for (int r = 1; r <= 6; ++r) {
+        const ResultRow &row = kResultRows[std::size_t(f)][std::size_t(r - 1)];
+        const int top = resultRowTop(r);
+        auto *caption = new CaptionLabel(frame);
+        caption->setFont(resultFont(false));
+        caption->setCaption(QString::fromUtf8(row.caption));
+        caption->setGeometry(twipsRect(kResultCaptionLeft, top, row.captionWidth, kResultRowHeight));
+        auto *figure = new CaptionLabel(frame, Qt::AlignRight);
+        figure->setFont(resultFont(true));
+        figure->setCaption(QStringLiteral("0"));
+        figure->setGeometry(twipsRect(row.figureLeft, top, row.figureWidth, kResultRowHeight));
+        if (r <= 5) { // the total keeps the default text colour
+            for (QLabel *label : {static_cast<QLabel *>(caption), static_cast<QLabel *>(figure)}) {
+                QPalette p = label->palette();
+                p.setColor(QPalette::WindowText, kNavy);
+                label->setPalette(p);
+            }
+        }
+        CurentCost.set(row.captionLabel, caption);
+        CurentCost.set(row.figureLabel, figure);
+    }
+}
+
+void Form1::createGraphTab()
+{
+    MSChart1 = new platform::ChartControl;
+    SSTab1->place(GraphTab, MSChart1, rectOf(kChartPlace));
+    Command1 = makeButton(kGraphCycle.front().captionBefore);
+    SSTab1->place(GraphTab, Command1, rectOf(kGraphButtonPlace));
+    Command1->raise(); // in front of the chart
+}
+
+void Form1::setFocusOrder()
+{
+    // Tab order by ascending TabIndex; the tab control lets only the selected
+    // tab's controls take the focus, so the Tab key walks the visible ones.
+    std::vector<std::pair<int, QWidget *>> order{
+        {0, SSTab1}, {54, MSChart1}, {81, Command1}, {83, Command2}, {87, Command3}, {88, Command4}};
+    for (int i = 0; i < model::kInputCount; ++i)
+        order.emplace_back(kInputRows[std::size_t(i)].tabIndex, YourData(i));
+    std::sort(order.begin(), order.end());
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1].second, order[i].second);
+}
+
+void Form1::createConnections()
+{
+    // Connected after every tab exists: QTabWidget reports its first tab as
+    // a change.
+    connect(SSTab1, &platform::TabControl::clicked, this, &Form1::SSTab1_Click);
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+}
+
+void Form1::Form_Load()
+{
+    Label3->setCaption(welcomeText());
+}
+
+void Form1::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), kLightBlue);
+    painter.drawPixmap(0, 0, m_background);
+}
+
+void Form1::SSTab1_Click(int /*previousTab*/)
+{
+    try {
+        m_refresh.run(*this);
+    } catch (const model::ArithmeticError &error) {
+        // The figures stay as the refresh left them and the fields as typed,
+        // so the user can correct a field and go on.
+        platform::reportRuntimeError(
+            this, tr("%1\n\nThe results cannot be computed from these figures. "
+                     "Please check the figures under \"Your Data\".")
+                      .arg(QString::fromUtf8(model::faultName(error.fault()))));
+    }
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    const int index = YourData.indexOf(watched);
+    if (index >= 0) {
+        if (event->type() == QEvent::FocusOut) {
+            const auto reason = static_cast<QFocusEvent *>(event)->reason();
+            // Another window or the field's own menu took the focus: the
+            // user has not left the field.
+            const bool leftField = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+            if (leftField && (!m_focusReturn || m_focusReturn == watched))
+                platform::guarded(this, [&] { YourData_LostFocus(index); });
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1::YourData_LostFocus(int index)
+{
+    QLineEdit *field = YourData(index);
+    QPalette p = field->palette();
+    p.setColor(QPalette::Text, Qt::black);
+    field->setPalette(p);
+    if (field->text().isEmpty())
+        giveFocusBack(field);
+    if (!model::passesNumericTest(field->text(), m_refresh.locale())) {
+        p.setColor(QPalette::Text, Qt::red);
+        field->setPalette(p);
+        giveFocusBack(field);
+        platform::beep();
+    }
+}
+
+void Form1::giveFocusBack(QLineEdit *field)
+{
+    // Setting the focus inside the lost-focus event would recurse into the
+    // check of the field that just took it, and a plain queued return would
+    // bounce between two bad fields. One return is queued per leave, and the
+    // focus-out it causes elsewhere is not checked.
+    if (m_focusReturn)
+        return;
+    m_focusReturn = field;
+    QTimer::singleShot(0, this, [this, field = QPointer<QLineEdit>(field)] {
+        if (field)
+            field->setFocus(Qt::OtherFocusReason);
+        m_focusReturn = nullptr;
+    });
+}
+
+void Form1::Command1_Click()
+{
+    platform::guarded(this, [this] {
+        const QString caption = Command1->text();
+        for (const GraphStep &step : kGraphCycle) {
+            if (caption == QLatin1StringView(step.captionBefore)) {
+                Command1->setText(QString::fromUtf8(step.captionAfter));
+                MSChart1->setChartType(step.chartType);
+                MSChart1->setStacking(step.stacking);
+                break;
+            }
+        }
+        MSChart1->refresh();
+    });
+}
+
+void Form1::Command2_Click()
+{
+    QCoreApplication::exit(0);
+}
+
+void Form1::Command3_Click()
+{
+    platform::guarded(this, [this] {
+        if (!m_about)
+            m_about = new Form2(this);
+        m_about->showModal();
+    });
+}
+
+void Form1::Command4_Click()
+{
+    platform::guarded(this, [this] { HyperJump(QString::fromUtf8(kProductPage)); });
+}
+
+void Form1::HyperJump(QString address)
+{
+    platform::openWebAddress(address);
+}
+
+QString Form1::fieldText(int field) const
+{
+    return YourData(field)->text();
+}
+
+void Form1::setResultCaption(int label, const QString &caption)
+{
+    CurentCost(label)->setCaption(caption);
+}
+
+void Form1::selectTab(int tab)
+{
+    SSTab1->selectTab(tab);
+}
+
+void Form1::fillChart(const model::CostTable &current, const model::CostTable &velmor,
+                      const model::CostTable &savings)
+{
+    const model::CostTable *columns[] = {&current, &velmor, &savings};
+    for (int c = 1; c <= 3; ++c) {
+        for (int r = 1; r <= 5; ++r) {
+            MSChart1->setColumn(c);
+            MSChart1->setRow(r);
+            MSChart1->setData(model::plainNumberText(columns[c - 1]->row(r), m_refresh.locale()));
+        }
+    }
+}

@@ -1,0 +1,93 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#pragma once
+
+// The calculator's main window. Everything sits on one six-tab control:
+// a welcome tab with the commands, the twelve input fields, three result
+// tabs and the savings chart. Every tab change runs the result refresh of
+// the cost model (model/result_refresh.h) with this window as its view.
+
+#include "model/result_refresh.h"
+#include "platform/control_array.h"
+
+#include <QPointer>
+#include <QWidget>
+
+QT_BEGIN_NAMESPACE
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+QT_END_NAMESPACE
+
+namespace platform {
+class CaptionLabel;
+class ChartControl;
+class LineControl;
+class PictureBox;
+class TabControl;
+} // namespace platform
+
+class Form2;
+
+class Form1 : public QWidget, private model::ResultView {
+    Q_OBJECT
+public:
+    explicit Form1(QWidget *parent = nullptr);
+    ~Form1() override;
+
+    // Hands a web address to the user's browser; nothing comes back.
+    void HyperJump(QString address);
+
+    // Controls by name, for the handlers and for tests.
+    platform::TabControl *SSTab1 = nullptr;
+    platform::ControlArray<QLineEdit> YourData{12};
+    platform::ControlArray<platform::CaptionLabel> CurentCost{36};
+    platform::ControlArray<platform::CaptionLabel> Label1{24};
+    platform::ControlArray<QGroupBox> Frame1{4};
+    platform::ControlArray<QGroupBox> Frame2{3};
+    platform::ControlArray<platform::LineControl> Line2{15};
+    platform::CaptionLabel *Label2 = nullptr;
+    platform::CaptionLabel *Label3 = nullptr;
+    platform::PictureBox *Picture1 = nullptr, *Picture2 = nullptr, *Picture3 = nullptr;
+    platform::ControlArray<platform::PictureBox> resultBanners{3}; // Picture4 to Picture6
+    platform::ChartControl *MSChart1 = nullptr;
+    QPushButton *Command1 = nullptr, *Command2 = nullptr, *Command3 = nullptr,
+                *Command4 = nullptr;
+
+    Form2 *aboutWindow() const { return m_about; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createAboutTab();
+    void createYourDataTab();
+    void createResultTab(int frame);
+    void createGraphTab();
+    void createConnections();
+    void setFocusOrder();
+
+    void Form_Load();
+    void SSTab1_Click(int previousTab);
+    void YourData_LostFocus(int index);
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+
+    void giveFocusBack(QLineEdit *field);
+
+    // model::ResultView
+    QString fieldText(int field) const override;
+    void setResultCaption(int label, const QString &caption) override;
+    void selectTab(int tab) override;
+    void fillChart(const model::CostTable &current, const model::CostTable &velmor,
+                   const model::CostTable &savings) override;
+
+    model::ResultRefresh m_refresh;
+    QPixmap m_background;
+    Form2 *m_about = nullptr;
+    // The field the program is giving the focus back to; while it is on its
+    // way, other fields' lost-focus checks stand aside.
+    QPointer<QLineEdit> m_focusReturn;
+};

@@ -1,0 +1,553 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+// The main window driven as a user would: tab changes, typing, the Tab key,
+// the buttons. Runs headless on the offscreen platform.
+
+#include "about_window/form2.h"
+#include "main_window/form1.h"
+#include "main_window/main_layout.h"
+#include "main_window/welcome_text.h"
+#include "model/input_table.h"
+#include "platform/bundled_fonts.h"
+#include "platform/caption_label.h"
+#include "platform/chart_control.h"
+#include "platform/line_control.h"
+#include "platform/system_seams.h"
+#include "platform/tab_control.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+#include <memory>
+
+using namespace main_window;
+
+namespace {
+
+QRect onTabControl(const Form1 &w, const QWidget *control)
+{
+    return QRect(control->mapTo(w.SSTab1, QPoint(0, 0)), control->size());
+}
+
+QRect twips(int l, int t, int wd, int h) { return QRect(l / 15, t / 15, wd / 15, h / 15); }
+
+// Records the web addresses that the program hands to the desktop.
+class UrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl &url) { opened.append(url); }
+};
+
+const char *const kDefaultFigures[36] = {
+    // CurentCost(0..5): current rows 1..6
+    "$14,400.00", "$5,000.00", "$2,000.00", "$1,200.00", "$40,000.00", "$62,600.00",
+    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+    // CurentCost(17..22): Velmor rows 6..1
+    "$12,580.00", "$8,000.00", "$240.00", "$400.00", "$2,500.00", "$1,440.00",
+    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+    // CurentCost(29..34): savings rows 6..1
+    "$50,020.00", "$32,000.00", "$960.00", "$1,600.00", "$2,500.00", "$12,960.00", nullptr};
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void windowIsFixedAndCentred();
+    void tabsAndStartState();
+    void welcomeTextIsExact();
+    void aboutTabLayout_data();
+    void aboutTabLayout();
+    void inputRowsLayout_data();
+    void inputRowsLayout();
+    void resultRowsLayout_data();
+    void resultRowsLayout();
+    void rulesLayout();
+    void everyCaptionFitsItsLabel();
+    void tabKeyWalksYourDataFields();
+
+    void defaultResultsAfterTabChange_data();
+    void defaultResultsAfterTabChange();
+    void invalidFieldSendsUserBack_data();
+    void invalidFieldSendsUserBack();
+    void arithmeticFaultIsReportedAndProgramGoesOn();
+
+    void fieldCheck_data();
+    void fieldCheck();
+    void twoInvalidFieldsDoNotBounce();
+    void tabHeadingClickWhileFieldIsRed();
+
+    void moreInformationOpensProductPageEachTime();
+    void aboutWindowIsCreatedOnceAndShownModally();
+    void closeButtonEndsTheEventLoop();
+
+private:
+    std::unique_ptr<Form1> m_window;
+    int m_beeps = 0;
+    QStringList m_reports;
+};
+
+void MainWindowTest::initTestCase()
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    platform::installBundledFonts();
+    platform::setBeepHandler([this] { ++m_beeps; });
+    platform::setRuntimeErrorReporter(
+        [this](QWidget *, const QString &message) { m_reports.append(message); });
+}
+
+void MainWindowTest::init()
+{
+    m_beeps = 0;
+    m_reports.clear();
+    m_window = std::make_unique<Form1>();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+}
+
+void MainWindowTest::cleanup()
+{
+    m_window.reset();
+}
+
+void MainWindowTest::windowIsFixedAndCentred()
+{
+    Form1 &w = *m_window;
+    QCOMPARE(w.size(), QSize(601, 421));
+    QCOMPARE(w.minimumSize(), w.maximumSize());
+    QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(!(w.windowFlags() & Qt::WindowMinimizeButtonHint));
+    QVERIFY(w.windowFlags() & Qt::WindowCloseButtonHint);
+    QCOMPARE(w.windowTitle(), QStringLiteral("Velmor Automatic Lubrication Systems"));
+    QVERIFY(!w.windowIcon().isNull());
+    const QRect screen = w.screen()->availableGeometry();
+    QVERIFY(qAbs(w.geometry().center().x() - screen.center().x()) <= 1);
+    QVERIFY(qAbs(w.geometry().center().y() - screen.center().y()) <= 1);
+    QCOMPARE(w.SSTab1->geometry(), twips(240, 720, 8535, 4935));
+}
+
+void MainWindowTest::tabsAndStartState()
+{
+    Form1 &w = *m_window;
+    const QStringList captions{"About Velmor", "Your Data", "Current Cost",
+                               "Velmor Cost",  "Savings",   "Graph"};
+    QCOMPARE(w.SSTab1->count(), 6);
+    for (int t = 0; t < 6; ++t)
+        QCOMPARE(w.SSTab1->tabText(t), captions[t]);
+    QCOMPARE(w.SSTab1->selectedTab(), 0);
+    for (int i = 0; i < 12; ++i)
+        QCOMPARE(w.YourData(i)->text(), QString::fromUtf8(model::kInputs[i].defaultText));
+    for (int j = 0; j < 36; ++j) {
+        if (kDefaultFigures[j])
+            QCOMPARE(w.CurentCost(j)->caption(), QStringLiteral("0"));
+    }
+    QCOMPARE(w.Command1->text(), QStringLiteral("Series Bar Graph"));
+}
+
+void MainWindowTest::welcomeTextIsExact()
+{
+    const QString text = m_window->Label3->caption();
+    QCOMPARE(text, welcomeText());
+    QVERIFY(!text.contains(u'\n'));
+    QVERIFY(!text.endsWith(u'\r'));
+    const QStringList paragraphs = text.split(QStringLiteral("\r\r"));
+    QCOMPARE(paragraphs.size(), 4);
+    QCOMPARE(paragraphs[0], QStringLiteral("     Welcome"));
+    for (const QString &p : paragraphs) {
+        QVERIFY(p.startsWith(QStringLiteral("     ")));
+        QVERIFY(!p.startsWith(QStringLiteral("      ")));
+        QVERIFY(!p.contains(u'\r'));
+    }
+    QVERIFY(paragraphs[2].contains(QStringLiteral("\"Your Data\" tab above.")));
+    QVERIFY(paragraphs[3].endsWith(QStringLiteral("under the \"Graph\" tab above.")));
+    QVERIFY(paragraphs[1].contains(QStringLiteral("VELMOR\u00AE Centralized Lubrication System by HALDMARK\u00AE Inc.")));
+}
+
+void MainWindowTest::aboutTabLayout_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QRect>("place");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("logo") << "Picture1" << twips(240, 600, 3975, 3495) << "";
+    QTest::newRow("welcome text") << "Label3" << twips(4440, 600, 3855, 3495) << "";
+    QTest::newRow("icon") << "Picture2" << twips(165, 4260, 540, 495) << "";
+    QTest::newRow("copyright line") << "Label2" << twips(720, 4440, 2055, 255) << "";
+    QTest::newRow("More Information") << "Command4" << twips(3360, 4320, 1575, 375) << "More Information";
+    QTest::newRow("About") << "Command3" << twips(5040, 4320, 1575, 375) << "About";
+    QTest::newRow("Close") << "Command2" << twips(6720, 4320, 1575, 375) << "Close";
+    QTest::newRow("chart") << "MSChart1" << twips(120, 480, 8295, 4335) << "";
+    QTest::newRow("graph button") << "Command1" << twips(6720, 4320, 1575, 375) << "Series Bar Graph";
+    QTest::newRow("data banner") << "Picture3" << twips(240, 600, 3975, 1335) << "";
+}
+
+void MainWindowTest::aboutTabLayout()
+{
+    QFETCH(QString, control);
+    QFETCH(QRect, place);
+    QFETCH(QString, caption);
+    Form1 &w = *m_window;
+    const QHash<QString, QWidget *> controls{
+        {"Picture1", w.Picture1}, {"Label3", w.Label3},     {"Picture2", w.Picture2},
+        {"Label2", w.Label2},     {"Command4", w.Command4}, {"Command3", w.Command3},
+        {"Command2", w.Command2}, {"MSChart1", w.MSChart1}, {"Command1", w.Command1},
+        {"Picture3", w.Picture3}};
+    QWidget *widget = controls.value(control);
+    QVERIFY(widget);
+    QCOMPARE(onTabControl(w, widget), place);
+    if (auto *button = qobject_cast<QPushButton *>(widget))
+        QCOMPARE(button->text(), caption);
+}
+
+void MainWindowTest::inputRowsLayout_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("frame");
+    QTest::addColumn<int>("top");
+    QTest::addColumn<int>("captionLabel");
+    QTest::addColumn<int>("unitLabel");
+    // A second, independent copy of the layout: index, Frame1, row top,
+    // Label1 of the caption and of the unit.
+    const int rows[12][5] = {{0, 0, 360, 0, 19},  {1, 0, 720, 1, 18},  {2, 0, 1080, 5, 21},
+                             {3, 0, 1440, 17, 20}, {4, 0, 1800, 2, 23}, {5, 0, 2160, 11, 22},
+                             {6, 2, 360, 10, 12},  {7, 2, 720, 7, 3},   {8, 3, 360, 6, 14},
+                             {9, 3, 720, 9, 13},   {10, 1, 360, 4, 16}, {11, 1, 720, 8, 15}};
+    for (const auto &r : rows)
+        QTest::addRow("YourData(%d)", r[0]) << r[0] << r[1] << r[2] << r[3] << r[4];
+}
+
+void MainWindowTest::inputRowsLayout()
+{
+    QFETCH(int, index);
+    QFETCH(int, frame);
+    QFETCH(int, top);
+    QFETCH(int, captionLabel);
+    QFETCH(int, unitLabel);
+    Form1 &w = *m_window;
+    const model::InputDefinition &input = model::kInputs[index];
+    QGroupBox *box = w.Frame1(frame);
+    QCOMPARE(box->title(), QString::fromUtf8(input.group));
+    QCOMPARE(w.YourData(index)->parentWidget(), box);
+    QCOMPARE(w.YourData(index)->geometry(), twips(2280, top, 735, 285));
+    QCOMPARE(w.Label1(captionLabel)->caption(), QString::fromUtf8(input.caption));
+    QCOMPARE(w.Label1(captionLabel)->geometry(), twips(120, top, index <= 1 ? 2295 : 2175, 255));
+    QCOMPARE(w.Label1(unitLabel)->caption(), QString::fromUtf8(input.unit));
+    QCOMPARE(w.Label1(unitLabel)->geometry(), twips(3000, top, 855, 255));
+    QCOMPARE(w.YourData(index)->palette().color(QPalette::Text), QColor(Qt::black));
+}
+
+void MainWindowTest::resultRowsLayout_data()
+{
+    QTest::addColumn<int>("frame");
+    QTest::addColumn<int>("row");
+    for (int f = 0; f < 3; ++f)
+        for (int r = 1; r <= 6; ++r)
+            QTest::addRow("Frame2(%d) row %d", f, r) << f << r;
+}
+
+void MainWindowTest::resultRowsLayout()
+{
+    QFETCH(int, frame);
+    QFETCH(int, row);
+    Form1 &w = *m_window;
+    const ResultRow &spec = kResultRows[frame][row - 1];
+    platform::CaptionLabel *caption = w.CurentCost(spec.captionLabel);
+    platform::CaptionLabel *figure = w.CurentCost(spec.figureLabel);
+    QCOMPARE(caption->parentWidget(), w.Frame2(frame));
+    QCOMPARE(figure->parentWidget(), w.Frame2(frame));
+    const int top = 480 + 360 * (row - 1);
+    QCOMPARE(caption->geometry(), twips(240, top, spec.captionWidth, 255));
+    // Every figure's right edge lines up at 7815 twips.
+    QCOMPARE(figure->geometry().left() + figure->geometry().width(), 7815 / 15);
+    QCOMPARE(figure->geometry().top(), top / 15);
+    QCOMPARE(caption->caption(), QString::fromUtf8(spec.caption));
+    QCOMPARE(caption->font().bold(), false);
+    QCOMPARE(figure->font().bold(), true);
+    QCOMPARE(figure->font().pointSizeF(), 9.75);
+    QVERIFY(figure->alignment() & Qt::AlignRight);
+    const QColor expected = row <= 5 ? QColor(0, 0, 128) : QApplication::palette().color(QPalette::WindowText);
+    QCOMPARE(caption->palette().color(QPalette::WindowText), expected);
+    QCOMPARE(figure->palette().color(QPalette::WindowText), expected);
+}
+
+void MainWindowTest::rulesLayout()
+{
+    Form1 &w = *m_window;
+    for (int f = 0; f < 3; ++f) {
+        const int ys[5] = {1800, 1440, 1080, 720, 2160}; // Line2(5f + 0..4)
+        for (int k = 0; k < 5; ++k) {
+            platform::LineControl *line = w.Line2(5 * f + k);
+            QCOMPARE(line->parentWidget(), w.Frame2(f));
+            QCOMPARE(line->geometry(), QRect(16, ys[k] / 15, 520 - 16, k == 4 ? 2 : 1));
+        }
+    }
+    QCOMPARE(w.Frame2(0)->title(), QStringLiteral("ANUAL COST OF MANUAL LUBRICATION"));
+    QCOMPARE(w.CurentCost(11)->caption(), QStringLiteral("Total anual cost of manual lubrication"));
+}
+
+void MainWindowTest::everyCaptionFitsItsLabel()
+{
+    Form1 &w = *m_window;
+    w.SSTab1->selectTab(CurrentCostTab); // default figures in the labels
+    QList<platform::CaptionLabel *> labels;
+    for (int j = 0; j < 36; ++j)
+        labels << w.CurentCost(j);
+    for (int j = 0; j < 24; ++j)
+        labels << w.Label1(j);
+    labels << w.Label2;
+    for (platform::CaptionLabel *label : labels) {
+        const int needed = label->fontMetrics().horizontalAdvance(label->caption());
+        QVERIFY2(needed <= label->width(),
+                 qPrintable(QStringLiteral("\"%1\" needs %2 px of %3")
+                                .arg(label->caption()).arg(needed).arg(label->width())));
+    }
+    // The welcome text fits its label's height when wrapped.
+    QVERIFY(w.Label3->heightForWidth(w.Label3->width()) <= w.Label3->height());
+    // Frame and button captions.
+    for (int f = 0; f < 3; ++f) {
+        QGroupBox *box = w.Frame2(f);
+        QVERIFY2(box->fontMetrics().horizontalAdvance(box->title()) + 16 <= box->width(),
+                 qPrintable(box->title()));
+    }
+    for (const char *caption : {"Series Bar Graph", "Pie Chart", "Line Graph", "Area Graph",
+                                "Step Graph", "Stacked Bar Graph", "More Information"}) {
+        QVERIFY2(w.Command1->fontMetrics().horizontalAdvance(QString::fromUtf8(caption)) + 8
+                     <= w.Command1->width(),
+                 caption);
+    }
+}
+
+void MainWindowTest::tabKeyWalksYourDataFields()
+{
+    Form1 &w = *m_window;
+    w.SSTab1->selectTab(YourDataTab);
+    w.YourData(6)->setFocus();
+    QTRY_VERIFY(w.YourData(6)->hasFocus());
+    const int expected[] = {7, 8, 9, 10, 11, 0, 1, 2, 3, 4, 5};
+    for (int next : expected) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTRY_VERIFY2(w.YourData(next)->hasFocus(), qPrintable(QString::number(next)));
+    }
+    QCOMPARE(m_beeps, 0);
+}
+
+void MainWindowTest::defaultResultsAfterTabChange_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::newRow("onto Current Cost") << int(CurrentCostTab);
+    QTest::newRow("onto Savings") << int(SavingsTab);
+    QTest::newRow("onto Your Data") << int(YourDataTab);
+    QTest::newRow("onto Graph") << int(GraphTab);
+}
+
+void MainWindowTest::defaultResultsAfterTabChange()
+{
+    QFETCH(int, tab);
+    Form1 &w = *m_window;
+    w.SSTab1->selectTab(tab);
+    QCOMPARE(w.SSTab1->selectedTab(), tab);
+    for (int j = 0; j < 36; ++j) {
+        if (kDefaultFigures[j])
+            QCOMPARE(w.CurentCost(j)->caption(), QString::fromUtf8(kDefaultFigures[j]));
+    }
+    // Rows 1 to 5 reach the chart, the totals do not.
+    QCOMPARE(w.MSChart1->value(1, 1), 14400.0);
+    QCOMPARE(w.MSChart1->value(5, 3), 32000.0);
+    QCOMPARE(w.MSChart1->value(2, 2), 2500.0);
+}
+
+void MainWindowTest::invalidFieldSendsUserBack_data()
+{
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("first field holds abc") << 0 << "abc";
+    QTest::newRow("last field empty") << 11 << "";
+    QTest::newRow("blank between digits") << 5 << "2 5";
+}
+
+void MainWindowTest::invalidFieldSendsUserBack()
+{
+    QFETCH(int, field);
+    QFETCH(QString, text);
+    Form1 &w = *m_window;
+    w.SSTab1->selectTab(SavingsTab);
+    w.SSTab1->selectTab(AboutTab);
+    w.YourData(field)->setText(text);
+    for (int tab : {int(CurrentCostTab), int(GraphTab), int(AboutTab)}) {
+        w.SSTab1->selectTab(tab);
+        QCOMPARE(w.SSTab1->selectedTab(), int(YourDataTab));
+        QVERIFY(w.YourData(field)->isVisible());
+    }
+    for (int j = 0; j < 36; ++j) {
+        if (kDefaultFigures[j])
+            QCOMPARE(w.CurentCost(j)->caption(), QString::fromUtf8(kDefaultFigures[j]));
+    }
+    QCOMPARE(w.YourData(field)->text(), text);
+    QVERIFY(m_reports.isEmpty());
+}
+
+void MainWindowTest::arithmeticFaultIsReportedAndProgramGoesOn()
+{
+    Form1 &w = *m_window;
+    w.SSTab1->selectTab(CurrentCostTab);
+    w.SSTab1->selectTab(YourDataTab);
+    w.YourData(1)->setText(QStringLiteral("1E200"));
+    w.YourData(11)->setText(QStringLiteral("1E200"));
+    w.SSTab1->selectTab(CurrentCostTab);
+
+    QCOMPARE(m_reports.size(), 1);
+    QVERIFY(m_reports.first().startsWith(QStringLiteral("Overflow")));
+    QCOMPARE(w.SSTab1->selectedTab(), int(CurrentCostTab));
+    for (int j = 0; j <= 5; ++j) // row 4 overflowed before any current label was written
+        QCOMPARE(w.CurentCost(j)->caption(), QString::fromUtf8(kDefaultFigures[j]));
+    QCOMPARE(w.YourData(1)->text(), QStringLiteral("1E200"));
+
+    // The user corrects the figures and goes on.
+    w.SSTab1->selectTab(YourDataTab);
+    w.YourData(1)->setText(QStringLiteral("20"));
+    w.YourData(11)->setText(QStringLiteral("4"));
+    w.SSTab1->selectTab(CurrentCostTab);
+    QCOMPARE(m_reports.size(), 2); // the change back to "Your Data" also refreshed
+    QCOMPARE(w.CurentCost(2)->caption(), QStringLiteral("$4,000.00"));
+}
+
+void MainWindowTest::fieldCheck_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("valid");
+    QTest::newRow("letters") << "abc" << false;
+    QTest::newRow("emptied") << "" << false;
+    QTest::newRow("overflowing figure") << "1E400" << false;
+    QTest::newRow("plain number") << "12" << true;
+    QTest::newRow("regional thousands") << "1,000" << true;
+    QTest::newRow("blanks around") << " 25 " << true;
+}
+
+void MainWindowTest::fieldCheck()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, valid);
+    Form1 &w = *m_window;
+    w.SSTab1->selectTab(YourDataTab);
+    QLineEdit *field = w.YourData(7);
+    field->setFocus();
+    QTRY_VERIFY(field->hasFocus());
+    field->setText(text);
+    QTest::keyClick(field, Qt::Key_Tab);
+
+    if (valid) {
+        QTRY_VERIFY(w.YourData(8)->hasFocus());
+        QTest::qWait(20);
+        QVERIFY(w.YourData(8)->hasFocus());
+        QCOMPARE(m_beeps, 0);
+        QCOMPARE(field->palette().color(QPalette::Text), QColor(Qt::black));
+    } else {
+        QTRY_VERIFY(field->hasFocus());
+        QTest::qWait(20);
+        QVERIFY(field->hasFocus());
+        QCOMPARE(m_beeps, 1);
+        QCOMPARE(field->palette().color(QPalette::Text), QColor(Qt::red));
+        // Corrected, the field turns black again and lets the focus go.
+        field->setText(QStringLiteral("12"));
+        QTest::keyClick(field, Qt::Key_Tab);
+        QTRY_VERIFY(w.YourData(8)->hasFocus());
+        QCOMPARE(field->palette().color(QPalette::Text), QColor(Qt::black));
+        QCOMPARE(m_beeps, 1);
+    }
+}
+
+void MainWindowTest::twoInvalidFieldsDoNotBounce()
+{
+    Form1 &w = *m_window;
+    w.SSTab1->selectTab(YourDataTab);
+    w.YourData(8)->setText(QString());
+    QLineEdit *first = w.YourData(7);
+    first->setFocus();
+    QTRY_VERIFY(first->hasFocus());
+    first->setText(QStringLiteral("abc"));
+    QTest::keyClick(first, Qt::Key_Tab); // into the empty field 8
+    QTest::qWait(50);
+    QVERIFY(first->hasFocus());
+    QCOMPARE(m_beeps, 1);
+    QCOMPARE(w.YourData(8)->palette().color(QPalette::Text), QColor(Qt::black));
+}
+
+void MainWindowTest::tabHeadingClickWhileFieldIsRed()
+{
+    Form1 &w = *m_window;
+    w.SSTab1->selectTab(YourDataTab);
+    QLineEdit *field = w.YourData(2);
+    field->setFocus();
+    QTRY_VERIFY(field->hasFocus());
+    field->setText(QStringLiteral("abc"));
+    QTabBar *bar = w.SSTab1->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(SavingsTab).center());
+    QTest::qWait(50);
+    QCOMPARE(w.SSTab1->selectedTab(), int(YourDataTab));
+    QTRY_VERIFY(field->hasFocus());
+    QCOMPARE(m_beeps, 1);
+    QCOMPARE(field->palette().color(QPalette::Text), QColor(Qt::red));
+    QCOMPARE(w.CurentCost(0)->caption(), QStringLiteral("0"));
+}
+
+void MainWindowTest::moreInformationOpensProductPageEachTime()
+{
+    UrlRecorder recorder;
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), &recorder, "open");
+    QTest::mouseClick(m_window->Command4, Qt::LeftButton);
+    QTest::mouseClick(m_window->Command4, Qt::LeftButton);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+    QCOMPARE(recorder.opened.size(), 2);
+    const QUrl page = recorder.opened.first();
+    QCOMPARE(page.scheme(), QStringLiteral("http"));
+    QVERIFY(page.host().contains(QStringLiteral("haldmark")));
+    QCOMPARE(page.path(), QStringLiteral("/info.html"));
+    QCOMPARE(recorder.opened.last(), page);
+    QVERIFY(m_window->isVisible());
+}
+
+void MainWindowTest::aboutWindowIsCreatedOnceAndShownModally()
+{
+    Form1 &w = *m_window;
+    QVERIFY(!w.aboutWindow());
+    QList<QWidget *> modals;
+    for (int round = 0; round < 2; ++round) {
+        QTimer::singleShot(50, this, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            modals << modal;
+            if (auto *about = qobject_cast<Form2 *>(modal))
+                about->Command1_Click();
+            else if (modal)
+                modal->hide();
+        });
+        QTest::mouseClick(w.Command3, Qt::LeftButton); // returns when hidden
+    }
+    QCOMPARE(modals.size(), 2);
+    QVERIFY(w.aboutWindow());
+    QCOMPARE(modals[0], static_cast<QWidget *>(w.aboutWindow()));
+    QCOMPARE(modals[1], modals[0]);
+    QVERIFY(!w.aboutWindow()->isVisible());
+}
+
+void MainWindowTest::closeButtonEndsTheEventLoop()
+{
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    connect(&watchdog, &QTimer::timeout, this, [] { QCoreApplication::exit(99); });
+    watchdog.start(5000);
+    QTimer::singleShot(0, this, [this] { QTest::mouseClick(m_window->Command2, Qt::LeftButton); });
+    QCOMPARE(QCoreApplication::exec(), 0);
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Grabs every tab of the main window, the Graph tab in each graph type and
+# both About tabs to PNG files, headless. Usage:
+#   tools/grab_windows.sh [output folder] [scale factor]
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+out=${1:-$top/build/pictures}
+scale=${2:-1}
+cmake --build "$top/build" --target grab-windows >/dev/null
+QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=$scale "$top/build/tools/grab-windows" "$out"

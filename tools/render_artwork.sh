@@ -1,0 +1,155 @@
+#!/usr/bin/env bash
+# Renders the artwork in resources/art/*.svg to the PNG files in
+# resources/images/ that are compiled into the program's resources.
+#
+# Every image is rendered with rsvg-convert at its exact pixel size and then
+# reduced with ImageMagick to its palette: 16 or 256 indexed colours (the
+# 16-colour backgrounds use a fixed set of blue shades so that frame and
+# ground colours stay exact).  A double-size "@2x" copy is written next to
+# each image for high-DPI screens.
+#
+# Requirements: rsvg-convert (librsvg2-bin), ImageMagick, the Liberation fonts
+# (fonts-liberation2).  Usage: tools/render_artwork.sh [name ...]
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+art=$root/resources/art
+out=$root/resources/images
+
+if command -v magick >/dev/null 2>&1; then
+    im=(magick)
+else
+    im=(convert)
+fi
+command -v rsvg-convert >/dev/null 2>&1 || { echo "rsvg-convert not found" >&2; exit 1; }
+
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+mkdir -p "$out"
+
+# Fixed palettes of the two 16-colour backgrounds.
+# Main window: navy and pure blue through light blue to pale lavender.
+palette_main=(
+    "#000080" "#1C1C96" "#3C3CAE" "#6464C8" "#9696DE" "#C4C4EE"
+    "#0000FF" "#2A2AFF" "#5050FF" "#7C7CFF" "#A4A4FF" "#C0C0FF"
+    "#CECEFF" "#DCDCFF" "#E8E8FF" "#FBFBFF"
+)
+# About box: sixteen shades from pure blue to pale lavender.
+palette_about=(
+    "#0000FF" "#1111FF" "#2222FF" "#3333FF" "#4444FF" "#5555FF"
+    "#6666FF" "#7777FF" "#8888FF" "#9999FF" "#AAAAFF" "#BBBBFF"
+    "#CECEFF" "#DDDDFF" "#ECECFF" "#FBFBFF"
+)
+
+# make_palette FILE COLOUR... : writes a one-row image holding the colours.
+make_palette() {
+    local file=$1; shift
+    local args=() c
+    for c in "$@"; do args+=("xc:$c"); done
+    "${im[@]}" -size 1x1 "${args[@]}" +append "$file"
+}
+make_palette "$tmp/main.png" "${palette_main[@]}"
+make_palette "$tmp/about.png" "${palette_about[@]}"
+
+# svg NAME W H : renders resources/art/NAME.svg to $tmp/NAME-WxH.png.
+svg() {
+    rsvg-convert --width "$2" --height "$3" --keep-aspect-ratio \
+        --output "$tmp/$1-$2x$3.png" "$art/$1.svg"
+}
+
+# Output settings shared by all files: no time stamps, no text chunks.
+png_opts=(-strip -define "png:exclude-chunks=date,time")
+
+# fixed16 NAME W H PALETTE : opaque 16-colour image on a fixed palette.
+fixed16() {
+    local name=$1 w=$2 h=$3 pal=$4
+    svg "$name" "$w" "$h"
+    "${im[@]}" "$tmp/$name-${w}x$h.png" -background "#FBFBFF" -alpha remove -alpha off \
+        -dither None -remap "$tmp/$pal.png" \
+        "${png_opts[@]}" -define png:bit-depth=4 -define png:color-type=3 \
+        "PNG8:$out/$name.png"
+}
+
+# adaptive NAME W H COLOURS [OUTNAME] : opaque image with at most COLOURS colours.
+adaptive() {
+    local name=$1 w=$2 h=$3 n=$4 outname=${5:-$1}
+    local depth=8
+    [ "$n" -le 16 ] && depth=4
+    svg "$name" "$w" "$h"
+    "${im[@]}" "$tmp/$name-${w}x$h.png" -background "#FBFBFF" -alpha remove -alpha off \
+        -dither None -colors "$n" \
+        "${png_opts[@]}" -define png:bit-depth=$depth -define png:color-type=3 \
+        "PNG8:$out/$outname.png"
+}
+
+# icon NAME W H COLOURS OUTNAME : image with binary transparency.  The edge is
+# snapped to fully opaque or fully transparent; the opaque part is mapped onto
+# its COLOURS-1 most frequent colours (the drawing's own flat colours), the
+# last palette entry is transparency.
+icon() {
+    local name=$1 w=$2 h=$3 n=$4 outname=$5
+    local src=$tmp/$name-${w}x$h.png snapped=$tmp/$name-${w}x$h-snapped.png
+    svg "$name" "$w" "$h"
+    "${im[@]}" "$src" -channel A -threshold 50% +channel "$snapped"
+    local colours=()
+    mapfile -t colours < <(
+        "${im[@]}" "$snapped" -format %c histogram:info: |
+            awk 'length($3) == 9 && toupper(substr($3, 8)) == "FF" { print $1 + 0, substr($3, 1, 7) }' |
+            sort -k1,1nr -k2,2 | head -n $((n - 1)) | cut -d' ' -f2)
+    local depth=8
+    [ "$n" -le 16 ] && depth=4
+    make_palette "$tmp/$outname-palette.png" "${colours[@]}" none
+    "${im[@]}" "$snapped" -dither None -remap "$tmp/$outname-palette.png" \
+        "${png_opts[@]}" -define png:bit-depth=$depth -define png:color-type=3 \
+        "PNG8:$out/$outname.png"
+}
+
+# image NAME W H KIND : the image at 1x in KIND (main16, about16, 16 or 256
+# colours) and a 256-colour @2x copy.
+image() {
+    local name=$1 w=$2 h=$3 kind=$4
+    case $kind in
+        main16)  fixed16 "$name" "$w" "$h" main ;;
+        about16) fixed16 "$name" "$w" "$h" about ;;
+        *)       adaptive "$name" "$w" "$h" "$kind" ;;
+    esac
+    adaptive "$name" $((w * 2)) $((h * 2)) 256 "$name@2x"
+    echo "  $name.png ${w}x$h, $name@2x.png $((w * 2))x$((h * 2))"
+}
+
+selection=("$@")
+for n in "${selection[@]}"; do
+    [ -f "$art/$n.svg" ] || { echo "no such artwork: $art/$n.svg" >&2; exit 1; }
+done
+
+# wanted NAME : true when NAME was asked for, or nothing was asked for.
+wanted() {
+    local n
+    [ ${#selection[@]} -eq 0 ] && return 0
+    for n in "${selection[@]}"; do [ "$n" = "$1" ] && return 0; done
+    return 1
+}
+
+echo "Rendering artwork into $out"
+for entry in \
+    "background_main 600 420 main16" \
+    "background_about 405 210 about16" \
+    "brand_logo 261 229 256" \
+    "your_data_banner 261 85 256" \
+    "result_banner 533 85 256" \
+    "about_maker_banner 315 67 256" \
+    "about_design_banner 315 67 16"
+do
+    read -r name w h kind <<<"$entry"
+    if wanted "$name"; then
+        image "$name" "$w" "$h" "$kind"
+    fi
+done
+
+if wanted calculator_icon; then
+    icon calculator_icon 32 32 16 calculator_icon
+    icon calculator_icon 64 64 16 calculator_icon_64
+    icon calculator_icon 64 64 256 calculator_icon@2x
+    icon calculator_icon 128 128 256 calculator_icon_64@2x
+    echo "  calculator_icon.png 32x32, calculator_icon_64.png 64x64 (+ @2x)"
+fi

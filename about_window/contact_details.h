@@ -1,0 +1,34 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#pragma once
+
+#include <QStringView>
+
+// Who makes the lubrication systems and who designed the calculator, as the
+// About window shows them. The one place to change an address or a number.
+namespace about_window {
+
+struct Company {
+    QStringView addressLine; // name, street and town on one line
+    QStringView phone;
+    QStringView fax;
+    QStringView email;
+    QStringView web;
+};
+
+inline constexpr Company kMaker{
+    u"HALDMARK\u00AE, Inc., \u00B7 1200 Industrial Parkway \u00B7 Springfield, OH  45501",
+    u"(937) 555-0142",
+    u"(937) 555-0143",
+    u"info@haldmark.com",
+    u"http://www.haldmark.com",
+};
+
+inline constexpr Company kSoftwareDesigner{
+    u"Corvane Software, Inc., \u00B7 77 Riverside Avenue \u00B7 Springfield, OH  45502",
+    u"(937) 555-0170",
+    u"(937) 555-0171",
+    u"design@corvanesoftware.com",
+    u"http://www.corvanesoftware.com",
+};
+
+} // namespace about_window

@@ -27,8 +27,8 @@ inline constexpr Company kSoftwareDesigner{
     u"Corvane Software, Inc., \u00B7 77 Riverside Avenue \u00B7 Springfield, OH  45502",
     u"(937) 555-0170",
     u"(937) 555-0171",
-    u"design@corvanesoftware.com",
-    u"http://www.corvanesoftware.com",
+    u"design@corvane.com",
+    u"http://www.corvane.com",
 };
 
 } // namespace about_window

@@ -125,11 +125,7 @@ void Form2::load()
         c.label2(index)->setCaption(
             (maker ? about_window::kMaker : about_window::kSoftwareDesigner).addressLine.toString());
 
-        // 3000 twips wide rather than the 2775 the layout was drawn with: the
-        // designer's web line needs 195 px in the dialog font and would wrap
-        // out of sight. The extra width runs under the right-aligned phone
-        // label, whose lines end well clear of it.
-        c.label4.set(index, makeLabel(index, Qt::AlignLeft, twipsRect(615, 1770, 3000, 465)));
+        c.label4.set(index, makeLabel(index, Qt::AlignLeft, twipsRect(615, 1770, 2775, 465)));
         c.label3.set(index, makeLabel(index, Qt::AlignRight, twipsRect(3165, 1770, 2040, 465)));
     }
 

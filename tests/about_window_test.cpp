@@ -237,7 +237,7 @@ void AboutWindowTest::controlsOnTabs_data()
         QTest::newRow("Label3" + at + ", phone and fax to the right")
             << 0 << 3 << index << tab << twipsRect(3165, 1770, 2040, 465) << int(Qt::AlignRight) << 0;
         QTest::newRow("Label4" + at + ", e-mail and web to the left, wide enough for the web line")
-            << 0 << 4 << index << tab << twipsRect(615, 1770, 3000, 465) << int(Qt::AlignLeft) << 0;
+            << 0 << 4 << index << tab << twipsRect(615, 1770, 2775, 465) << int(Qt::AlignLeft) << 0;
     }
 }
 
@@ -295,7 +295,7 @@ void AboutWindowTest::captions_data()
     QTest::newRow("Label3(0) designer's phone and fax, one CR")
         << 3 << 0 << QStringLiteral("Phone: (937) 555-0170\rFax: (937) 555-0171");
     QTest::newRow("Label4(0) designer's e-mail and web, one CR")
-        << 4 << 0 << QStringLiteral("E-mail: design@corvanesoftware.com\rWWW: http://www.corvanesoftware.com");
+        << 4 << 0 << QStringLiteral("E-mail: design@corvane.com\rWWW: http://www.corvane.com");
     QTest::newRow("Label3(1) maker's phone and fax, one CR")
         << 3 << 1 << QStringLiteral("Phone: (937) 555-0142\rFax: (937) 555-0143");
     QTest::newRow("Label4(1) maker's e-mail and web, one CR")

@@ -11,6 +11,7 @@
 #include "platform/caption_label.h"
 #include "platform/chart_control.h"
 #include "platform/line_control.h"
+#include "platform/picture_box.h"
 #include "platform/system_seams.h"
 #include "platform/tab_control.h"
 
@@ -19,6 +20,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
@@ -132,8 +134,9 @@ void MainWindowTest::windowIsFixedAndCentred()
     QCOMPARE(w.windowTitle(), QStringLiteral("Velmor Automatic Lubrication Systems"));
     QVERIFY(!w.windowIcon().isNull());
     const QRect screen = w.screen()->availableGeometry();
-    QVERIFY(qAbs(w.geometry().center().x() - screen.center().x()) <= 1);
-    QVERIFY(qAbs(w.geometry().center().y() - screen.center().y()) <= 1);
+    // Within the window frame's few pixels, which are unknown before showing.
+    QVERIFY(qAbs(w.frameGeometry().center().x() - screen.center().x()) <= 4);
+    QVERIFY(qAbs(w.frameGeometry().center().y() - screen.center().y()) <= 4);
     QCOMPARE(w.SSTab1->geometry(), twips(240, 720, 8535, 4935));
 }
 
@@ -197,12 +200,16 @@ void MainWindowTest::aboutTabLayout()
     QFETCH(QRect, place);
     QFETCH(QString, caption);
     Form1 &w = *m_window;
-    const QHash<QString, QWidget *> controls{
+    const std::pair<const char *, QWidget *> controls[] = {
         {"Picture1", w.Picture1}, {"Label3", w.Label3},     {"Picture2", w.Picture2},
         {"Label2", w.Label2},     {"Command4", w.Command4}, {"Command3", w.Command3},
         {"Command2", w.Command2}, {"MSChart1", w.MSChart1}, {"Command1", w.Command1},
         {"Picture3", w.Picture3}};
-    QWidget *widget = controls.value(control);
+    QWidget *widget = nullptr;
+    for (const auto &[name, candidate] : controls) {
+        if (control == QLatin1StringView(name))
+            widget = candidate;
+    }
     QVERIFY(widget);
     QCOMPARE(onTabControl(w, widget), place);
     if (auto *button = qobject_cast<QPushButton *>(widget))
@@ -497,7 +504,7 @@ void MainWindowTest::tabHeadingClickWhileFieldIsRed()
     QTRY_VERIFY(field->hasFocus());
     QCOMPARE(m_beeps, 1);
     QCOMPARE(field->palette().color(QPalette::Text), QColor(Qt::red));
-    QCOMPARE(w.CurentCost(0)->caption(), QStringLiteral("0"));
+    QCOMPARE(w.CurentCost(0)->caption(), QStringLiteral("$14,400.00"));
 }
 
 void MainWindowTest::moreInformationOpensProductPageEachTime()

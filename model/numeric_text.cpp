@@ -33,17 +33,19 @@ double parseCDouble(const std::string &ascii)
     return strtod_l(ascii.c_str(), nullptr, cLocale);
 }
 
-// Reads a run of ASCII digits into out; returns how many were read.
-qsizetype readDigits(QStringView text, qsizetype &pos, std::string &out)
+// Reads a run of ASCII digits, into out when given; returns how many were read.
+qsizetype readDigits(QStringView text, qsizetype &pos, std::string *out = nullptr)
 {
     const qsizetype start = pos;
-    while (pos < text.size() && isAsciiDigit(text[pos]))
-        out.push_back(char(text[pos++].unicode()));
+    for (; pos < text.size() && isAsciiDigit(text[pos]); ++pos) {
+        if (out)
+            out->push_back(char(text[pos].unicode()));
+    }
     return pos - start;
 }
 
 // Reads "E[+|-]digits" when it is complete; leaves pos alone otherwise.
-bool readExponent(QStringView text, qsizetype &pos, std::string &out)
+bool readExponent(QStringView text, qsizetype &pos, std::string *out = nullptr)
 {
     if (pos >= text.size() || !isExponentMark(text[pos]))
         return false;
@@ -51,11 +53,41 @@ bool readExponent(QStringView text, qsizetype &pos, std::string &out)
     std::string exponent = "e";
     if (p < text.size() && (text[p] == u'+' || text[p] == u'-'))
         exponent.push_back(char(text[p++].unicode()));
-    if (readDigits(text, p, exponent) == 0)
+    if (readDigits(text, p, &exponent) == 0)
         return false;
-    out += exponent;
+    if (out)
+        *out += exponent;
     pos = p;
     return true;
+}
+
+// The number at the start of the text as the conversion reads it, before a
+// value outside the range of a double is dropped.
+double readLeadingNumber(QStringView text)
+{
+    // Drop the characters the conversion skips wherever they stand.
+    QString compact;
+    compact.reserve(text.size());
+    for (QChar c : text) {
+        if (c != u' ' && c != u'\t' && c != u'\n')
+            compact.append(c);
+    }
+
+    std::string number;
+    qsizetype pos = 0;
+    if (pos < compact.size() && (compact[pos] == u'+' || compact[pos] == u'-'))
+        number.push_back(char(compact[pos++].unicode()));
+    qsizetype digits = readDigits(compact, pos, &number);
+    if (pos < compact.size() && compact[pos] == u'.') {
+        ++pos;
+        number.push_back('.');
+        digits += readDigits(compact, pos, &number);
+    }
+    if (digits == 0)
+        return 0.0;
+    readExponent(compact, pos, &number);
+
+    return parseCDouble(number);
 }
 
 } // namespace
@@ -68,17 +100,16 @@ bool passesNumericTest(QStringView text, const QLocale &locale)
 
     const QString group = locale.groupSeparator();
     const QString decimal = locale.decimalPoint();
-    std::string number;
     qsizetype pos = 0;
 
     if (text[pos] == u'+' || text[pos] == u'-')
-        number.push_back(char(text[pos++].unicode()));
+        ++pos;
 
     // Integer part: thousands separators only between digits.
     qsizetype digits = 0;
     while (pos < text.size()) {
         if (isAsciiDigit(text[pos])) {
-            number.push_back(char(text[pos++].unicode()));
+            ++pos;
             ++digits;
         } else if (digits > 0 && !group.isEmpty() && text.sliced(pos).startsWith(group)
                    && pos + group.size() < text.size()
@@ -97,44 +128,25 @@ bool passesNumericTest(QStringView text, const QLocale &locale)
             markLength = 1;
         if (markLength > 0) {
             pos += markLength;
-            number.push_back('.');
-            digits += readDigits(text, pos, number);
+            digits += readDigits(text, pos);
         }
     }
     if (digits == 0)
         return false;
-    readExponent(text, pos, number);
+    readExponent(text, pos);
     if (pos != text.size())
         return false;
 
-    return std::isfinite(parseCDouble(number));
+    // The range is judged on the value the conversion reads, which is the
+    // value the arithmetic gets. The locale's own reading can differ: where
+    // the period groups thousands, "1.5E308" reads here as 15E308, out of
+    // range, although the conversion gives 1.5E308.
+    return std::isfinite(readLeadingNumber(text));
 }
 
 double convertValue(QStringView text)
 {
-    // Drop the characters the conversion skips wherever they stand.
-    QString compact;
-    compact.reserve(text.size());
-    for (QChar c : text) {
-        if (c != u' ' && c != u'\t' && c != u'\n')
-            compact.append(c);
-    }
-
-    std::string number;
-    qsizetype pos = 0;
-    if (pos < compact.size() && (compact[pos] == u'+' || compact[pos] == u'-'))
-        number.push_back(char(compact[pos++].unicode()));
-    qsizetype digits = readDigits(compact, pos, number);
-    if (pos < compact.size() && compact[pos] == u'.') {
-        ++pos;
-        number.push_back('.');
-        digits += readDigits(compact, pos, number);
-    }
-    if (digits == 0)
-        return 0.0;
-    readExponent(compact, pos, number);
-
-    const double value = parseCDouble(number);
+    const double value = readLeadingNumber(text);
     return std::isfinite(value) ? value : 0.0;
 }
 

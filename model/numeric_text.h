@@ -10,8 +10,8 @@ namespace model {
 // optional sign, digits with the locale's thousands separators between them,
 // an optional decimal separator (the locale's, or a period, which the value
 // conversion always reads) with a fraction, and an optional exponent (E or D).
-// A number outside the range of a double does not count: it would enter the
-// arithmetic as an infinity.
+// A text whose value, as the value conversion reads it, lies outside the
+// range of a double does not count: the figure typed would silently become 0.
 bool passesNumericTest(QStringView text, const QLocale &locale);
 
 // The number at the start of the text. Blanks, tabs and line feeds are

@@ -1,0 +1,269 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+// The current, Velmor and savings tables and their arithmetic faults.
+
+#include "model/cost_tables.h"
+#include "model/input_table.h"
+#include "model/numeric_text.h"
+
+#include <QTest>
+
+#include <cmath>
+
+using model::ArithmeticError;
+using model::ArithmeticFault;
+using model::CostTable;
+using model::InputValues;
+
+Q_DECLARE_METATYPE(model::InputValues)
+Q_DECLARE_METATYPE(model::ArithmeticFault)
+
+namespace {
+
+constexpr InputValues kDefaults{1000, 10, 1000, 1, 1000, 1000, 5, 200, 24, 30, 3, 4};
+
+// QCOMPARE on doubles allows a relative error of about 1e-12; the rows are
+// fixed to the last bit, so they are compared as round-trip text.
+QString exact(double value)
+{
+    return QString::number(value, 'g', 17);
+}
+
+InputValues with(InputValues v, std::initializer_list<std::pair<int, double>> changes)
+{
+    for (const auto &[index, value] : changes)
+        v[std::size_t(index)] = value;
+    return v;
+}
+
+struct Tables {
+    CostTable current, velmor, savings;
+};
+
+Tables computeAll(const InputValues &v)
+{
+    Tables t;
+    model::computeCurrentCost(v, t.current);
+    model::computeVelmorCost(t.current, t.velmor);
+    model::computeSavings(t.current, t.velmor, t.savings);
+    return t;
+}
+
+} // namespace
+
+class CostTablesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void defaultTextsGiveDefaultInputs();
+    void defaultTables_data();
+    void defaultTables();
+    void inputChanges_data();
+    void inputChanges();
+    void evaluationOrderDecidesLastBits();
+    void overflowKeepsEarlierRows();
+    void arithmeticFaults_data();
+    void arithmeticFaults();
+    void faultNames_data();
+    void faultNames();
+};
+
+void CostTablesTest::defaultTextsGiveDefaultInputs()
+{
+    for (int i = 0; i < model::kInputCount; ++i) {
+        const QString text = QString::fromLatin1(model::kInputs[std::size_t(i)].defaultText);
+        QVERIFY2(model::passesNumericTest(text, QLocale("en_US")), qPrintable(text));
+        QCOMPARE(exact(model::convertValue(text)), exact(kDefaults[std::size_t(i)]));
+    }
+}
+
+void CostTablesTest::defaultTables_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<double>("current");
+    QTest::addColumn<double>("velmor");
+    QTest::addColumn<double>("savings");
+
+    QTest::newRow("row 1: lubrication labour") << 1 << 14400.0 << 1440.0 << 12960.0;
+    QTest::newRow("row 2: lubricant") << 2 << 5000.0 << 2500.0 << 2500.0;
+    QTest::newRow("row 3: replacement bearings") << 3 << 2000.0 << 400.0 << 1600.0;
+    QTest::newRow("row 4: replacement labour") << 4 << 1200.0 << 240.0 << 960.0;
+    QTest::newRow("row 5: lost production") << 5 << 40000.0 << 8000.0 << 32000.0;
+    QTest::newRow("row 6: total") << 6 << 62600.0 << 12580.0 << 50020.0;
+}
+
+void CostTablesTest::defaultTables()
+{
+    QFETCH(int, row);
+    QFETCH(double, current);
+    QFETCH(double, velmor);
+    QFETCH(double, savings);
+
+    const Tables t = computeAll(kDefaults);
+    QCOMPARE(exact(t.current.row(row)), exact(current));
+    QCOMPARE(exact(t.velmor.row(row)), exact(velmor));
+    QCOMPARE(exact(t.savings.row(row)), exact(savings));
+}
+
+// Each row names the input it changes; the columns are the current table
+// and the savings total (which checks that the change reaches every table).
+void CostTablesTest::inputChanges_data()
+{
+    QTest::addColumn<InputValues>("inputs");
+    QTest::addColumn<QList<double>>("current");
+    QTest::addColumn<double>("savingsTotal");
+
+    const QList<double> defaultCurrent{14400, 5000, 2000, 1200, 40000, 62600};
+    QTest::newRow("bearing count at 0 enters no row")
+        << with(kDefaults, {{0, 0}}) << defaultCurrent << 50020.0;
+    QTest::newRow("bearing count at 1E300 enters no row")
+        << with(kDefaults, {{0, 1e300}}) << defaultCurrent << 50020.0;
+
+    QTest::newRow("negative failures flow into rows 3 to 5")
+        << with(kDefaults, {{1, -10}}) << QList<double>{14400, 5000, -2000, -1200, -40000, -23800}
+        << -19100.0;
+    QTest::newRow("negative labour rate flows into row 1")
+        << with(kDefaults, {{8, -24}}) << QList<double>{-14400, 5000, 2000, 1200, 40000, 33800}
+        << 24100.0;
+    QTest::newRow("zero failures empty rows 3 to 5")
+        << with(kDefaults, {{1, 0}}) << QList<double>{14400, 5000, 0, 0, 0, 19400} << 15460.0;
+    QTest::newRow("every input zero") << InputValues{} << QList<double>{0, 0, 0, 0, 0, 0} << 0.0;
+}
+
+void CostTablesTest::inputChanges()
+{
+    QFETCH(InputValues, inputs);
+    QFETCH(QList<double>, current);
+    QFETCH(double, savingsTotal);
+
+    const Tables t = computeAll(inputs);
+    for (int k = 1; k <= 6; ++k)
+        QCOMPARE(exact(t.current.row(k)), exact(current.at(k - 1)));
+    QCOMPARE(exact(t.savings.row(6)), exact(savingsTotal));
+}
+
+// Fractional inputs where another order of the factors in row 1, or a
+// savings total summed from the savings rows, would give other last bits.
+void CostTablesTest::evaluationOrderDecidesLastBits()
+{
+    const InputValues v = with(kDefaults, {{10, 1.3}, {8, 18.35}, {3, 1.1}, {6, 4.15}});
+    const Tables t = computeAll(v);
+
+    QCOMPARE(exact(t.current.row(1)), exact(5248.100000000001)); // not ...002
+    QCOMPARE(exact(t.current.row(6)), exact(52598.100000000006));
+    QCOMPARE(exact(t.velmor.row(1)), exact(524.8100000000002));
+    QCOMPARE(exact(t.velmor.row(6)), exact(11239.810000000001));
+    QCOMPARE(exact(t.savings.row(1)), exact(4723.290000000001));
+    QCOMPARE(exact(t.savings.row(6)), exact(41358.29000000001)); // not 41358.29
+}
+
+void CostTablesTest::overflowKeepsEarlierRows()
+{
+    const InputValues v = with(kDefaults, {{1, 1e200}, {11, 1e200}});
+    CostTable current;
+    current.row(6) = 123; // must not be touched: nothing after the fault runs
+
+    try {
+        model::computeCurrentCost(v, current);
+        QFAIL("row 4 should overflow");
+    } catch (const ArithmeticError &error) {
+        QCOMPARE(error.fault(), ArithmeticFault::Overflow);
+        QCOMPARE(error.row(), 4);
+    }
+    QCOMPARE(exact(current.row(1)), exact(14400));
+    QCOMPARE(exact(current.row(2)), exact(5000));
+    QCOMPARE(exact(current.row(3)), exact(2e202));
+    QCOMPARE(current.row(5), 0.0);
+    QCOMPARE(current.row(6), 123.0);
+}
+
+void CostTablesTest::arithmeticFaults_data()
+{
+    QTest::addColumn<InputValues>("inputs");
+    QTest::addColumn<QString>("table"); // which computation faults, "" for none
+    QTest::addColumn<ArithmeticFault>("fault");
+    QTest::addColumn<int>("row");
+
+    QTest::newRow("failures and hours at 1E200: row 4 overflows")
+        << with(kDefaults, {{1, 1e200}, {11, 1e200}}) << "current" << ArithmeticFault::Overflow << 4;
+    QTest::newRow("failures and production value huge: row 5 overflows")
+        << with(kDefaults, {{1, 1e200}, {11, 1}, {5, 1e200}}) << "current"
+        << ArithmeticFault::Overflow << 5;
+    QTest::newRow("infinite product times zero rate: row 1 invalid")
+        << with(kDefaults, {{2, 1e300}, {10, 1e300}, {8, 0}}) << "current"
+        << ArithmeticFault::InvalidOperation << 1;
+    QTest::newRow("finite rows, overflowing total")
+        << with(kDefaults, {{6, 1e308}, {4, 1.5}, {7, 1e308}, {1, 1.5}}) << "current"
+        << ArithmeticFault::Overflow << 6;
+    // Lubricant at minus the labour row: both totals stay finite, but their
+    // difference does not.
+    QTest::newRow("finite totals, overflowing savings total")
+        << InputValues{1000, 1, 1e307, 1, 1, 0, -1.7e308, 1.7e308, 85, 0, 1, 4} << "savings"
+        << ArithmeticFault::Overflow << 6;
+    QTest::newRow("zero times huge factors is no fault")
+        << with(kDefaults, {{2, 0}, {10, 1e200}, {8, 1e200}}) << ""
+        << ArithmeticFault::Overflow << 0;
+}
+
+void CostTablesTest::arithmeticFaults()
+{
+    QFETCH(InputValues, inputs);
+    QFETCH(QString, table);
+    QFETCH(ArithmeticFault, fault);
+    QFETCH(int, row);
+
+    Tables t;
+    QString faulted;
+    const CostTable *faultedTable = nullptr;
+    try {
+        faulted = QStringLiteral("current");
+        faultedTable = &t.current;
+        model::computeCurrentCost(inputs, t.current);
+        faulted = QStringLiteral("velmor");
+        faultedTable = &t.velmor;
+        model::computeVelmorCost(t.current, t.velmor);
+        faulted = QStringLiteral("savings");
+        faultedTable = &t.savings;
+        model::computeSavings(t.current, t.velmor, t.savings);
+        faulted.clear();
+    } catch (const ArithmeticError &error) {
+        QCOMPARE(error.fault(), fault);
+        QCOMPARE(error.row(), row);
+    }
+    QCOMPARE(faulted, table);
+    if (faulted.isEmpty()) {
+        for (int k = 1; k <= 6; ++k)
+            QVERIFY(std::isfinite(t.savings.row(k)));
+        return;
+    }
+    // Rows before the fault keep finite values; nothing after it is computed.
+    for (int k = 1; k < row; ++k)
+        QVERIFY2(std::isfinite(faultedTable->row(k)), qPrintable(QString::number(k)));
+    for (int k = row + 1; k <= 6; ++k)
+        QCOMPARE(faultedTable->row(k), 0.0);
+}
+
+void CostTablesTest::faultNames_data()
+{
+    QTest::addColumn<ArithmeticFault>("fault");
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("overflow") << ArithmeticFault::Overflow << "Overflow";
+    QTest::newRow("division by zero") << ArithmeticFault::DivisionByZero << "Division by zero";
+    QTest::newRow("invalid operation") << ArithmeticFault::InvalidOperation << "Invalid operation";
+}
+
+void CostTablesTest::faultNames()
+{
+    QFETCH(ArithmeticFault, fault);
+    QFETCH(QString, name);
+
+    QCOMPARE(QString::fromLatin1(model::faultName(fault)), name);
+    const ArithmeticError error(fault, 3);
+    QCOMPARE(QString::fromLatin1(error.what()), name);
+    QCOMPARE(error.fault(), fault);
+    QCOMPARE(error.row(), 3);
+}
+
+QTEST_APPLESS_MAIN(CostTablesTest)
+
+#include "cost_tables_test.moc"

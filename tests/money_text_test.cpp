@@ -1,0 +1,131 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+// The currency text of the result labels and the plain text the chart gets.
+
+#include "model/money_text.h"
+
+#include <QLocale>
+#include <QTest>
+
+#include <limits>
+
+namespace {
+
+const QLocale kEnUs("en_US");
+const QLocale kDeDe("de_DE");
+const QLocale kFrFr("fr_FR");
+
+} // namespace
+
+class MoneyTextTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void currencyText_data();
+    void currencyText();
+    void largestDoubleShowsEveryDigit();
+    void plainNumberText_data();
+    void plainNumberText();
+};
+
+void MoneyTextTest::currencyText_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("current total") << kEnUs << 62600.0 << "$62,600.00";
+    QTest::newRow("Velmor total") << kEnUs << 12580.0 << "$12,580.00";
+    QTest::newRow("savings total") << kEnUs << 50020.0 << "$50,020.00";
+    QTest::newRow("three digits: no separator") << kEnUs << 999.0 << "$999.00";
+    QTest::newRow("four digits: one separator") << kEnUs << 1000.0 << "$1,000.00";
+    QTest::newRow("grouped in threes, rounded down") << kEnUs << 1234567.891 << "$1,234,567.89";
+
+    QTest::newRow("zero has no digit before the point") << kEnUs << 0.0 << "$.00";
+    QTest::newRow("negative zero has no minus") << kEnUs << -0.0 << "$.00";
+    QTest::newRow("below one has no digit before the point") << kEnUs << 0.5 << "$.50";
+
+    QTest::newRow("minus before the dollar") << kEnUs << -5.0 << "-$5.00";
+    QTest::newRow("more digits than the pattern's twelve places")
+        << kEnUs << 1e20 << "$100,000,000,000,000,000,000.00";
+    QTest::newRow("largest exact integer") << kEnUs << 9007199254740992.0
+                                           << "$9,007,199,254,740,992.00";
+
+    // Half away from zero on the decimal text that reads back as the value:
+    // the binary values of 1.005 and 2.675 lie just below the tie.
+    QTest::newRow("tie 1.005 rounds up") << kEnUs << 1.005 << "$1.01";
+    QTest::newRow("tie 2.675 rounds up") << kEnUs << 2.675 << "$2.68";
+    QTest::newRow("exact binary tie rounds up") << kEnUs << 0.125 << "$.13";
+    QTest::newRow("negative tie rounds away from zero") << kEnUs << -0.125 << "-$.13";
+    QTest::newRow("just below a tie rounds down") << kEnUs << 1.00499999 << "$1.00";
+
+    QTest::newRow("carry into a new group") << kEnUs << 999.995 << "$1,000.00";
+    QTest::newRow("carry across two groups") << kEnUs << 999999.999 << "$1,000,000.00";
+    QTest::newRow("negative carry") << kEnUs << -999.995 << "-$1,000.00";
+
+    QTest::newRow("negative rounding to zero has no minus") << kEnUs << -0.001 << "$.00";
+    QTest::newRow("negative just below half a cent has no minus") << kEnUs << -0.0049 << "$.00";
+    QTest::newRow("negative half cent keeps its minus") << kEnUs << -0.005 << "-$.01";
+    QTest::newRow("smallest positive double") << kEnUs << std::numeric_limits<double>::denorm_min()
+                                              << "$.00";
+
+    QTest::newRow("de_DE separators") << kDeDe << 62600.0 << "$62.600,00";
+    QTest::newRow("de_DE below one") << kDeDe << 0.5 << "$,50";
+    QTest::newRow("fr_FR separators") << kFrFr << -1234567.891
+                                      << QStringLiteral("-$1\u202F234\u202F567,89");
+
+    // A label must never show "inf" or "nan".
+    QTest::newRow("infinity") << kEnUs << std::numeric_limits<double>::infinity() << "";
+    QTest::newRow("NaN") << kEnUs << std::numeric_limits<double>::quiet_NaN() << "";
+}
+
+void MoneyTextTest::currencyText()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(double, value);
+    QFETCH(QString, text);
+
+    QCOMPARE(model::currencyText(value, locale), text);
+}
+
+void MoneyTextTest::largestDoubleShowsEveryDigit()
+{
+    const QString text = model::currencyText(std::numeric_limits<double>::max(), kEnUs);
+
+    QVERIFY(text.startsWith(QStringLiteral("$179,769,313,486,231,57")));
+    QVERIFY(text.endsWith(QStringLiteral(".00")));
+    // 309 digits in 103 groups of three.
+    QCOMPARE(text.size(), 1 + 309 + 102 + 3);
+}
+
+void MoneyTextTest::plainNumberText_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("integer") << kEnUs << 14400.0 << "14400";
+    QTest::newRow("fraction") << kEnUs << 1234.5 << "1234.5";
+    QTest::newRow("de_DE decimal comma") << kDeDe << 1234.5 << "1234,5";
+    QTest::newRow("negative") << kEnUs << -960.0 << "-960";
+    QTest::newRow("zero") << kEnUs << 0.0 << "0";
+    QTest::newRow("negative zero has no minus") << kEnUs << -0.0 << "0";
+    QTest::newRow("binary noise hidden by 15 digits") << kEnUs << 0.1 + 0.2 << "0.3";
+    QTest::newRow("third cut at 15 digits") << kEnUs << 1.0 / 3 << "0.333333333333333";
+    QTest::newRow("15 integer digits stay plain") << kEnUs << 123456789012345.0 << "123456789012345";
+    QTest::newRow("16 integer digits take an exponent")
+        << kEnUs << 1234567890123456.0 << "1.23456789012346E+15";
+    QTest::newRow("large value") << kEnUs << 1e20 << "1E+20";
+}
+
+void MoneyTextTest::plainNumberText()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(double, value);
+    QFETCH(QString, text);
+
+    QCOMPARE(model::plainNumberText(value, locale), text);
+}
+
+QTEST_APPLESS_MAIN(MoneyTextTest)
+
+#include "money_text_test.moc"

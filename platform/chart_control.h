@@ -1,10 +1,18 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
+#include <QList>
+#include <QPointF>
 #include <QWidget>
 
+#include <array>
+
 QT_BEGIN_NAMESPACE
+class QBarCategoryAxis;
 class QChart;
+class QChartView;
+class QGraphicsSimpleTextItem;
+class QValueAxis;
 QT_END_NAMESPACE
 
 namespace platform {
@@ -12,15 +20,22 @@ namespace platform {
 // The savings chart: a 5 x 3 grid of numbers (rows are the series, columns the
 // categories) drawn with Qt Charts in one of six graph types. The window
 // talks to it through the six members below and nothing else.
+//
+// Setting cells with setData() needs no refresh(): the series already on the
+// chart take the new values once control returns to the event loop, all the
+// cells set until then in one update. A type or stacking change is drawn
+// the same way, or at once by refresh().
 class ChartControl : public QWidget {
     Q_OBJECT
+    Q_PROPERTY(int chartType READ chartType WRITE setChartType)
+    Q_PROPERTY(bool stacking READ stacking WRITE setStacking)
 public:
     enum Type { Bar2d = 1, Line2d = 3, Area2d = 5, Step2d = 7, Pie2d = 14 };
 
     explicit ChartControl(QWidget *parent = nullptr);
     ~ChartControl() override;
 
-    void setChartType(int type);
+    void setChartType(int type);       // one of Type; any other number is ignored
     void setColumn(int column);        // 1 to 3
     void setRow(int row);              // 1 to 5
     void setData(const QString &text); // the current cell, read with the user's locale
@@ -30,8 +45,43 @@ public:
     // Read back, for tests and accessibility.
     int chartType() const;
     bool stacking() const;
-    double value(int row, int column) const;
+    double value(int row, int column) const; // NaN outside the grid
     QChart *chart() const;
+
+private:
+    static constexpr int Rows = 5;
+    static constexpr int Columns = 3;
+
+    void scheduleUpdate();
+    void bringUpToDate();
+    void rebuildSeries();
+    void updateSeriesValues();
+    void rescaleValueAxis();
+    void placePieCaptions();
+    double plotted(int row, int column) const;
+    QList<QPointF> rowPoints(int row) const;
+    QList<QPointF> zeroPoints() const;
+
+    std::array<std::array<double, Columns>, Rows> m_values;
+    int m_type = Bar2d;
+    bool m_stacking = true;
+    int m_row = 1;
+    int m_column = 1;
+
+    // What the series on the chart were built for; an update that finds
+    // these equal to the wanted type and stacking only changes values.
+    int m_builtType = 0;
+    bool m_builtStacking = false;
+    bool m_updateQueued = false;
+
+    QChartView *m_view = nullptr;
+    QChart *m_chart = nullptr;
+    QBarCategoryAxis *m_categoryAxis = nullptr;
+    QValueAxis *m_valueAxis = nullptr;
+    // Under each pie: its category name and, when the category holds
+    // negative figures, a note that they are left out of the pie.
+    std::array<QGraphicsSimpleTextItem *, Columns> m_pieCaptions{};
+    std::array<QGraphicsSimpleTextItem *, Columns> m_pieNotes{};
 };
 
 } // namespace platform

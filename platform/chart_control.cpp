@@ -1,0 +1,482 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#include "platform/chart_control.h"
+
+#include <QAreaSeries>
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QGraphicsLayout>
+#include <QGraphicsSimpleTextItem>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QLocale>
+#include <QPen>
+#include <QPieSeries>
+#include <QPieSlice>
+#include <QStackedBarSeries>
+#include <QValueAxis>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace platform {
+
+namespace {
+
+const char *const rowLabels[] = {"Lubrication Labor", "Lubricant Cost", "Bearing Cost",
+                                 "Replacement Labor", "Lost Production"};
+const char *const columnLabels[] = {"CURRENT COST", "VELMOR COST", "SAVINGS"};
+
+QColor seriesColour(int row)
+{
+    static const QColor colours[] = {QColor(72, 255, 72), QColor(64, 255, 255), QColor(0, 0, 202),
+                                     QColor(255, 64, 255), QColor(255, 64, 64)};
+    return colours[row];
+}
+
+const QColor titleColour(0, 0, 202);
+const QString designFace = QStringLiteral("MS Sans Serif");
+
+// Lines and stairs are drawn this wide so that each colour reads clearly.
+constexpr int lineWidth = 3;
+
+bool isKnownType(int type)
+{
+    switch (type) {
+    case ChartControl::Bar2d:
+    case ChartControl::Line2d:
+    case ChartControl::Area2d:
+    case ChartControl::Step2d:
+    case ChartControl::Pie2d:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+ChartControl::ChartControl(QWidget *parent)
+    : QWidget(parent),
+      m_values{{{91, 4, 2}, {92, 82, 21}, {18, 95, 47}, {71, 38, 69}, {67, 99, 35}}}
+{
+    m_chart = new QChart;
+    // The whole widget is chart: no frame of window colour around it.
+    m_chart->layout()->setContentsMargins(0, 0, 0, 0);
+    m_chart->setBackgroundRoundness(0);
+    m_chart->setMargins(QMargins(4, 4, 4, 4));
+    m_chart->setTitle(QStringLiteral("ESTIMATED ANNUAL SAVINGS IN DOLLARS"));
+    m_chart->setTitleFont(QFont(designFace, 14, QFont::Bold));
+    m_chart->setTitleBrush(titleColour);
+    m_chart->setLocalizeNumbers(true);
+
+    QLegend *legend = m_chart->legend();
+    legend->setVisible(true);
+    legend->setAlignment(Qt::AlignRight);
+    legend->setFont(QFont(designFace, 8));
+    legend->setLabelColor(Qt::black);
+
+    const QFont axisFont(designFace, 8);
+    m_categoryAxis = new QBarCategoryAxis;
+    for (const char *label : columnLabels)
+        m_categoryAxis->append(QString::fromLatin1(label));
+    // Left to itself the axis shortens "CURRENT COST" even where it fits.
+    m_categoryAxis->setTruncateLabels(false);
+    m_categoryAxis->setGridLineVisible(false);
+    m_categoryAxis->setLabelsFont(axisFont);
+    m_categoryAxis->setLabelsColor(Qt::black);
+
+    m_valueAxis = new QValueAxis;
+    m_valueAxis->setLabelsFont(axisFont);
+    m_valueAxis->setLabelsColor(Qt::black);
+
+    // One axis of each kind for the life of the chart: the line, area and
+    // step series sit on the category axis at x = 0, 1, 2 as the bars do.
+    // Removing axes on a type change would leave their labels painted until
+    // deferred deletes ran.
+    m_chart->addAxis(m_categoryAxis, Qt::AlignBottom);
+    m_chart->addAxis(m_valueAxis, Qt::AlignLeft);
+
+    for (int column = 0; column < Columns; ++column) {
+        auto *caption = new QGraphicsSimpleTextItem(QString::fromLatin1(columnLabels[column]), m_chart);
+        caption->setFont(QFont(designFace, 8, QFont::Bold));
+        caption->setVisible(false);
+        m_pieCaptions[column] = caption;
+        auto *note = new QGraphicsSimpleTextItem(tr("negative figures not drawn"), m_chart);
+        note->setFont(QFont(designFace, 7));
+        note->setVisible(false);
+        m_pieNotes[column] = note;
+    }
+    connect(m_chart, &QChart::plotAreaChanged, this, &ChartControl::placePieCaptions);
+
+    m_view = new QChartView(m_chart, this); // the view owns the chart
+    m_view->setFrameShape(QFrame::NoFrame);
+    m_view->setRenderHint(QPainter::Antialiasing);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_view);
+
+    bringUpToDate();
+}
+
+ChartControl::~ChartControl()
+{
+    // The chart dies with the view, after this part of the object.
+    m_chart->disconnect(this);
+}
+
+void ChartControl::setChartType(int type)
+{
+    if (!isKnownType(type))
+        return;
+    m_type = type;
+    scheduleUpdate();
+}
+
+void ChartControl::setColumn(int column)
+{
+    m_column = column;
+}
+
+void ChartControl::setRow(int row)
+{
+    m_row = row;
+}
+
+void ChartControl::setData(const QString &text)
+{
+    // A cell outside the grid, a text that is no number in the user's
+    // locale and an infinite or NaN value leave the grid as it is.
+    if (m_row < 1 || m_row > Rows || m_column < 1 || m_column > Columns)
+        return;
+    bool ok = false;
+    const double number = QLocale().toDouble(text, &ok);
+    if (!ok || !std::isfinite(number))
+        return;
+    m_values[m_row - 1][m_column - 1] = number;
+    scheduleUpdate();
+}
+
+void ChartControl::setStacking(bool stacking)
+{
+    m_stacking = stacking;
+    scheduleUpdate();
+}
+
+void ChartControl::refresh()
+{
+    bringUpToDate();
+    m_view->viewport()->update();
+}
+
+int ChartControl::chartType() const
+{
+    return m_type;
+}
+
+bool ChartControl::stacking() const
+{
+    return m_stacking;
+}
+
+double ChartControl::value(int row, int column) const
+{
+    if (row < 1 || row > Rows || column < 1 || column > Columns)
+        return std::numeric_limits<double>::quiet_NaN();
+    return m_values[row - 1][column - 1];
+}
+
+QChart *ChartControl::chart() const
+{
+    return m_chart;
+}
+
+// The window sets the fifteen cells one by one and never asks for a redraw;
+// the whole fill reaches the chart in one update when the event loop runs.
+void ChartControl::scheduleUpdate()
+{
+    if (m_updateQueued)
+        return;
+    m_updateQueued = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (m_updateQueued)
+                bringUpToDate();
+        },
+        Qt::QueuedConnection);
+}
+
+void ChartControl::bringUpToDate()
+{
+    m_updateQueued = false;
+    if (m_builtType != m_type || m_builtStacking != m_stacking)
+        rebuildSeries();
+    else
+        updateSeriesValues();
+    rescaleValueAxis();
+    placePieCaptions();
+}
+
+// Replaces the series with empty ones of the wanted kind and fills them.
+// removeAllSeries() deletes the old series at once; the axes stay.
+void ChartControl::rebuildSeries()
+{
+    m_chart->removeAllSeries();
+    m_builtType = m_type;
+    m_builtStacking = m_stacking;
+
+    const bool pie = m_type == Pie2d;
+    m_categoryAxis->setVisible(!pie);
+    m_valueAxis->setVisible(!pie);
+    for (int column = 0; column < Columns; ++column) {
+        m_pieCaptions[column]->setVisible(pie);
+        m_pieNotes[column]->setVisible(false);
+    }
+
+    auto onAxes = [this](QAbstractSeries *series) {
+        series->attachAxis(m_categoryAxis);
+        series->attachAxis(m_valueAxis);
+    };
+
+    // Colours are set after addSeries(): the chart's theme decorates a series
+    // as it is added.
+    switch (m_type) {
+    case Bar2d: {
+        QAbstractBarSeries *bars = m_stacking ? static_cast<QAbstractBarSeries *>(new QStackedBarSeries)
+                                              : static_cast<QAbstractBarSeries *>(new QBarSeries);
+        for (int row = 0; row < Rows; ++row) {
+            auto *set = new QBarSet(QString::fromLatin1(rowLabels[row]));
+            for (int column = 0; column < Columns; ++column)
+                set->append(0.0);
+            bars->append(set);
+        }
+        bars->setBarWidth(m_stacking ? 0.55 : 0.85);
+        m_chart->addSeries(bars);
+        onAxes(bars);
+        const QList<QBarSet *> sets = bars->barSets();
+        for (int row = 0; row < Rows; ++row) {
+            sets[row]->setColor(seriesColour(row));
+            sets[row]->setBorderColor(seriesColour(row).darker(150));
+        }
+        break;
+    }
+    case Line2d:
+    case Step2d:
+        for (int row = 0; row < Rows; ++row) {
+            auto *line = new QLineSeries;
+            line->setName(QString::fromLatin1(rowLabels[row]));
+            m_chart->addSeries(line);
+            onAxes(line);
+            line->setPen(QPen(seriesColour(row), lineWidth, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+        }
+        break;
+    case Area2d:
+        for (int row = 0; row < Rows; ++row) {
+            auto *upper = new QLineSeries;
+            auto *lower = new QLineSeries;
+            auto *area = new QAreaSeries(upper, lower);
+            area->setName(QString::fromLatin1(rowLabels[row]));
+            m_chart->addSeries(area);
+            // The area series does not own its boundary lines; let them go
+            // with it. (Only now: before addSeries the area is a child of
+            // its upper line.)
+            upper->setParent(area);
+            lower->setParent(area);
+            onAxes(area);
+            QColor fill = seriesColour(row);
+            // Side by side the areas overlap; see-through fills keep the
+            // ones behind visible.
+            if (!m_stacking)
+                fill.setAlpha(110);
+            area->setBrush(fill);
+            area->setPen(QPen(seriesColour(row).darker(m_stacking ? 130 : 100), m_stacking ? 1 : 2));
+        }
+        break;
+    case Pie2d:
+        for (int column = 0; column < Columns; ++column) {
+            auto *pie = new QPieSeries;
+            pie->setName(QString::fromLatin1(columnLabels[column]));
+            pie->setHorizontalPosition((2.0 * column + 1.0) / (2.0 * Columns));
+            for (int row = 0; row < Rows; ++row)
+                pie->append(QString::fromLatin1(rowLabels[row]), 0.0);
+            m_chart->addSeries(pie);
+            const QList<QPieSlice *> slices = pie->slices();
+            for (int row = 0; row < Rows; ++row) {
+                slices[row]->setColor(seriesColour(row));
+                slices[row]->setBorderColor(Qt::white);
+                slices[row]->setBorderWidth(1);
+            }
+            // Every pie holds the same five slices: the legend lists them once.
+            if (column > 0) {
+                const QList<QLegendMarker *> markers = m_chart->legend()->markers(pie);
+                for (QLegendMarker *marker : markers)
+                    marker->setVisible(false);
+            }
+        }
+        break;
+    }
+    updateSeriesValues();
+}
+
+// Writes the grid into the series already on the chart.
+void ChartControl::updateSeriesValues()
+{
+    const QList<QAbstractSeries *> series = m_chart->series();
+    switch (m_builtType) {
+    case Bar2d: {
+        const QList<QBarSet *> sets = static_cast<QAbstractBarSeries *>(series.at(0))->barSets();
+        for (int row = 0; row < Rows; ++row)
+            for (int column = 0; column < Columns; ++column)
+                if (sets[row]->at(column) != m_values[row][column])
+                    sets[row]->replace(column, m_values[row][column]);
+        break;
+    }
+    case Line2d:
+    case Step2d:
+        for (int row = 0; row < Rows; ++row)
+            static_cast<QLineSeries *>(series.at(row))->replace(rowPoints(row));
+        break;
+    case Area2d:
+        for (int row = 0; row < Rows; ++row) {
+            auto *area = static_cast<QAreaSeries *>(series.at(row));
+            area->upperSeries()->replace(rowPoints(row));
+            area->lowerSeries()->replace(m_stacking && row > 0 ? rowPoints(row - 1) : zeroPoints());
+        }
+        break;
+    case Pie2d:
+        // A pie shows shares of a whole and has no room for a negative share
+        // (a slice would keep only the size of the figure and so look like a
+        // cost). Negative figures get no slice; a note under the pie says so,
+        // and the legend still lists every series.
+        for (int column = 0; column < Columns; ++column) {
+            const QList<QPieSlice *> slices = static_cast<QPieSeries *>(series.at(column))->slices();
+            bool negative = false;
+            for (int row = 0; row < Rows; ++row) {
+                const double figure = m_values[row][column];
+                negative = negative || figure < 0;
+                slices[row]->setValue(std::max(0.0, figure));
+            }
+            m_pieNotes[column]->setVisible(negative);
+        }
+        break;
+    }
+}
+
+// The value axis does not follow data changes of its own accord. It always
+// takes in zero, so that bars stand on it and areas fill to it; stacked bars
+// pile positive and negative figures apart, so their extremes are the sums
+// of each sign.
+void ChartControl::rescaleValueAxis()
+{
+    if (m_builtType == Pie2d)
+        return;
+    double low = 0;
+    double high = 0;
+    for (int column = 0; column < Columns; ++column) {
+        if (m_builtType == Bar2d && m_stacking) {
+            double positive = 0;
+            double negative = 0;
+            for (int row = 0; row < Rows; ++row)
+                (m_values[row][column] < 0 ? negative : positive) += m_values[row][column];
+            low = std::min(low, negative);
+            high = std::max(high, positive);
+        } else {
+            for (int row = 0; row < Rows; ++row) {
+                low = std::min(low, plotted(row, column));
+                high = std::max(high, plotted(row, column));
+            }
+        }
+    }
+    // Stacking figures near the largest double can overflow.
+    const double largest = std::numeric_limits<double>::max() / 4;
+    low = std::clamp(low, -largest, 0.0);
+    high = std::clamp(high, 0.0, largest);
+    if (high == low)
+        high = 1; // an empty chart still gets a readable scale
+
+    m_valueAxis->setTickCount(5); // applyNiceNumbers() starts from the tick count
+    m_valueAxis->setRange(low, high);
+    m_valueAxis->applyNiceNumbers();
+
+    // Whole dollars unless the steps are fractions; grouped as the user's
+    // locale groups thousands.
+    const double step = (m_valueAxis->max() - m_valueAxis->min()) / std::max(1, m_valueAxis->tickCount() - 1);
+    int decimals = 0;
+    if (step > 0 && step < 1)
+        decimals = std::min(6, int(std::ceil(-std::log10(step) - 1e-9)));
+    m_valueAxis->setLabelFormat(QStringLiteral("%.%1f").arg(decimals));
+    m_chart->setLocale(QLocale());
+}
+
+// The three pies share the plot area side by side, each with its category
+// name underneath; the sizes follow the plot area.
+void ChartControl::placePieCaptions()
+{
+    if (m_builtType != Pie2d)
+        return;
+    const QRectF area = m_chart->plotArea();
+    if (area.isEmpty())
+        return;
+    const qreal lineHeight = m_pieCaptions[0]->boundingRect().height();
+    const qreal noteHeight = m_pieNotes[0]->boundingRect().height();
+    const qreal gap = 4;
+    const qreal diameter =
+        std::max<qreal>(8, std::min(area.width() / Columns - 3 * gap, area.height() - lineHeight - noteHeight - 3 * gap));
+    // The pies with their captions sit in the middle of the plot area.
+    const qreal block = diameter + gap + lineHeight + noteHeight;
+    const qreal centreY = std::max(gap, (area.height() - block) / 2) + diameter / 2;
+    const QList<QAbstractSeries *> series = m_chart->series();
+    for (int column = 0; column < Columns && column < series.size(); ++column) {
+        auto *pie = static_cast<QPieSeries *>(series.at(column));
+        pie->setPieSize(diameter / std::min(area.width(), area.height()));
+        pie->setVerticalPosition(centreY / area.height());
+        const qreal centreX = area.left() + area.width() * pie->horizontalPosition();
+        qreal y = area.top() + centreY + diameter / 2 + gap;
+        QGraphicsSimpleTextItem *caption = m_pieCaptions[column];
+        caption->setPos(centreX - caption->boundingRect().width() / 2, y);
+        y += lineHeight;
+        QGraphicsSimpleTextItem *note = m_pieNotes[column];
+        note->setPos(centreX - note->boundingRect().width() / 2, y);
+    }
+}
+
+// The height a series is drawn at in a category: its own figure, or with
+// stacking the running sum of the series up to it.
+double ChartControl::plotted(int row, int column) const
+{
+    if (!m_stacking)
+        return m_values[row][column];
+    double sum = 0;
+    for (int r = 0; r <= row; ++r)
+        sum += m_values[r][column];
+    return sum;
+}
+
+QList<QPointF> ChartControl::rowPoints(int row) const
+{
+    QList<QPointF> points;
+    for (int column = 0; column < Columns; ++column) {
+        const double y = plotted(row, column);
+        if (m_builtType == Step2d)
+            points << QPointF(column - 0.5, y) << QPointF(column + 0.5, y);
+        else
+            points << QPointF(column, y);
+    }
+    return points;
+}
+
+QList<QPointF> ChartControl::zeroPoints() const
+{
+    QList<QPointF> points;
+    for (int column = 0; column < Columns; ++column)
+        points << QPointF(column, 0);
+    return points;
+}
+
+} // namespace platform

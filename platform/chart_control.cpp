@@ -150,6 +150,7 @@ void ChartControl::setRow(int row)
 
 void ChartControl::setData(const QString &text)
 {
+    emit dataSent(m_row, m_column, text);
     // A cell outside the grid, a text that is no number in the user's
     // locale and an infinite or NaN value leave the grid as it is.
     if (m_row < 1 || m_row > Rows || m_column < 1 || m_column > Columns)
@@ -172,6 +173,7 @@ void ChartControl::refresh()
 {
     bringUpToDate();
     m_view->viewport()->update();
+    emit refreshed();
 }
 
 int ChartControl::chartType() const

@@ -48,6 +48,12 @@ public:
     double value(int row, int column) const; // NaN outside the grid
     QChart *chart() const;
 
+signals:
+    // Every Data set, with the cell it went to, as the program sent it.
+    void dataSent(int row, int column, const QString &text);
+    // refresh() ran.
+    void refreshed();
+
 private:
     static constexpr int Rows = 5;
     static constexpr int Columns = 3;

@@ -20,6 +20,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
@@ -89,6 +90,13 @@ private slots:
     void fieldCheck();
     void twoInvalidFieldsDoNotBounce();
     void tabHeadingClickWhileFieldIsRed();
+
+    void chartReceivesRowsOneToFiveInOrder();
+    void negativeFigureIsChartedNegative();
+    void graphButtonWalksTheCycle();
+    void refreshKeepsGraphType();
+    void unknownCaptionChangesNothingButRefreshes();
+    void graphButtonStaysInFrontOfChart();
 
     void moreInformationOpensProductPageEachTime();
     void aboutWindowIsCreatedOnceAndShownModally();
@@ -505,6 +513,105 @@ void MainWindowTest::tabHeadingClickWhileFieldIsRed()
     QCOMPARE(m_beeps, 1);
     QCOMPARE(field->palette().color(QPalette::Text), QColor(Qt::red));
     QCOMPARE(w.CurentCost(0)->caption(), QStringLiteral("$14,400.00"));
+}
+
+void MainWindowTest::chartReceivesRowsOneToFiveInOrder()
+{
+    Form1 &w = *m_window;
+    QSignalSpy sent(w.MSChart1, &platform::ChartControl::dataSent);
+    QSignalSpy refreshed(w.MSChart1, &platform::ChartControl::refreshed);
+    w.SSTab1->selectTab(GraphTab);
+    const char *texts[3][5] = {{"14400", "5000", "2000", "1200", "40000"},
+                               {"1440", "2500", "400", "240", "8000"},
+                               {"12960", "2500", "1600", "960", "32000"}};
+    QCOMPARE(sent.size(), 15);
+    int k = 0;
+    for (int c = 1; c <= 3; ++c) {
+        for (int r = 1; r <= 5; ++r, ++k) {
+            const QList<QVariant> call = sent.at(k);
+            QCOMPARE(call.at(0).toInt(), r);
+            QCOMPARE(call.at(1).toInt(), c);
+            QCOMPARE(call.at(2).toString(), QString::fromLatin1(texts[c - 1][r - 1]));
+        }
+    }
+    QCOMPARE(refreshed.size(), 0); // the fill leaves drawing to the chart
+    QCOMPARE(w.MSChart1->chartType(), 1);
+    QCOMPARE(w.MSChart1->stacking(), true);
+    QCOMPARE(w.Command1->text(), QStringLiteral("Series Bar Graph"));
+}
+
+void MainWindowTest::negativeFigureIsChartedNegative()
+{
+    Form1 &w = *m_window;
+    w.YourData(9)->setText(QStringLiteral("-30")); // replacement labour rate
+    QSignalSpy sent(w.MSChart1, &platform::ChartControl::dataSent);
+    w.SSTab1->selectTab(GraphTab);
+    QCOMPARE(sent.at(3).at(2).toString(), QStringLiteral("-1200"));
+    QCOMPARE(sent.at(13).at(2).toString(), QStringLiteral("-960"));
+    QCOMPARE(w.MSChart1->value(4, 3), -960.0);
+    QCOMPARE(w.CurentCost(31)->caption(), QStringLiteral("-$960.00"));
+}
+
+void MainWindowTest::graphButtonWalksTheCycle()
+{
+    Form1 &w = *m_window;
+    w.SSTab1->selectTab(GraphTab);
+    struct Step {
+        const char *caption;
+        int type;
+        bool stacking;
+    };
+    const Step after[7] = {{"Pie Chart", 1, false},         {"Line Graph", 14, false},
+                           {"Area Graph", 3, true},         {"Step Graph", 5, true},
+                           {"Stacked Bar Graph", 7, true},  {"Series Bar Graph", 1, true},
+                           {"Pie Chart", 1, false}};
+    const double before = w.MSChart1->value(1, 1);
+    for (const Step &step : after) {
+        QTest::mouseClick(w.Command1, Qt::LeftButton);
+        QCOMPARE(w.Command1->text(), QString::fromLatin1(step.caption));
+        QCOMPARE(w.MSChart1->chartType(), step.type);
+        QCOMPARE(w.MSChart1->stacking(), step.stacking);
+    }
+    QCOMPARE(w.MSChart1->value(1, 1), before);
+}
+
+void MainWindowTest::refreshKeepsGraphType()
+{
+    Form1 &w = *m_window;
+    w.SSTab1->selectTab(GraphTab);
+    for (int i = 0; i < 3; ++i)
+        QTest::mouseClick(w.Command1, Qt::LeftButton);
+    w.SSTab1->selectTab(YourDataTab);
+    w.YourData(4)->setText(QStringLiteral("2000"));
+    w.SSTab1->selectTab(GraphTab);
+    QCOMPARE(w.MSChart1->value(2, 1), 10000.0);
+    QCOMPARE(w.Command1->text(), QStringLiteral("Area Graph"));
+    QCOMPARE(w.MSChart1->chartType(), 3);
+    QCOMPARE(w.MSChart1->stacking(), true);
+}
+
+void MainWindowTest::unknownCaptionChangesNothingButRefreshes()
+{
+    Form1 &w = *m_window;
+    w.SSTab1->selectTab(GraphTab);
+    w.Command1->setText(QStringLiteral("series bar graph")); // compared case-sensitively
+    QSignalSpy refreshed(w.MSChart1, &platform::ChartControl::refreshed);
+    QTest::mouseClick(w.Command1, Qt::LeftButton);
+    QCOMPARE(w.Command1->text(), QStringLiteral("series bar graph"));
+    QCOMPARE(w.MSChart1->chartType(), 1);
+    QCOMPARE(w.MSChart1->stacking(), true);
+    QCOMPARE(refreshed.size(), 1);
+}
+
+void MainWindowTest::graphButtonStaysInFrontOfChart()
+{
+    Form1 &w = *m_window;
+    w.SSTab1->selectTab(GraphTab);
+    QApplication::processEvents();
+    QVERIFY(w.Command1->isVisible());
+    QVERIFY(w.MSChart1->geometry().contains(w.Command1->geometry())); // lies over its corner
+    const QPoint centre = w.Command1->mapTo(&w, w.Command1->rect().center());
+    QCOMPARE(w.childAt(centre), static_cast<QWidget *>(w.Command1));
 }
 
 void MainWindowTest::moreInformationOpensProductPageEachTime()

@@ -11,7 +11,7 @@ PACKAGES := cmake make g++ pkg-config ccache \
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test asan clean
+.PHONY: all deps configure build run test test-x11 asan clean
 
 all: build
 
@@ -38,6 +38,10 @@ run: build
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# The main window's focus handling again on a real X server (Xvfb).
+test-x11: build
+	QT_QPA_PLATFORM=xcb xvfb-run -a $(BUILD)/tests/main_window_test
 
 # The same suite under AddressSanitizer, LeakSanitizer and UBSan.
 asan: deps

@@ -123,6 +123,7 @@ void MainWindowTest::init()
     m_reports.clear();
     m_window = std::make_unique<Form1>();
     m_window->show();
+    m_window->activateWindow(); // X servers without a window manager do not activate it
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
 }
 

@@ -276,17 +276,17 @@ void MainWindowTest::resultRowsLayout()
     QFETCH(int, frame);
     QFETCH(int, row);
     Form1 &w = *m_window;
-    const ResultRow &spec = kResultRows[frame][row - 1];
-    platform::CaptionLabel *caption = w.CurentCost(spec.captionLabel);
-    platform::CaptionLabel *figure = w.CurentCost(spec.figureLabel);
+    const ResultRow &expected = kResultRows[frame][row - 1];
+    platform::CaptionLabel *caption = w.CurentCost(expected.captionLabel);
+    platform::CaptionLabel *figure = w.CurentCost(expected.figureLabel);
     QCOMPARE(caption->parentWidget(), w.Frame2(frame));
     QCOMPARE(figure->parentWidget(), w.Frame2(frame));
     const int top = 480 + 360 * (row - 1);
-    QCOMPARE(caption->geometry(), twips(240, top, spec.captionWidth, 255));
+    QCOMPARE(caption->geometry(), twips(240, top, expected.captionWidth, 255));
     // Every figure's right edge lines up at 7815 twips.
     QCOMPARE(figure->geometry().left() + figure->geometry().width(), 7815 / 15);
     QCOMPARE(figure->geometry().top(), top / 15);
-    QCOMPARE(caption->caption(), QString::fromUtf8(spec.caption));
+    QCOMPARE(caption->caption(), QString::fromUtf8(expected.caption));
     QCOMPARE(caption->font().bold(), false);
     QCOMPARE(figure->font().bold(), true);
     QCOMPARE(figure->font().pointSizeF(), 9.75);

@@ -46,7 +46,7 @@ struct Form2::Controls {
 };
 
 Form2::Form2(QWidget *owner)
-    : QDialog(owner), m_background(kBackgroundPicture)
+    : QDialog(owner), m_background(platform::loadPicture(kBackgroundPicture, this))
 {
     setWindowTitle(tr("About"));
     setWindowIcon(QIcon(kIcon));

@@ -58,7 +58,7 @@ QFont resultFont(bool bold)
 } // namespace
 
 Form1::Form1(QWidget *parent)
-    : QWidget(parent), m_background(QStringLiteral(":/images/background_main.png"))
+    : QWidget(parent), m_background(platform::loadPicture(QStringLiteral(":/images/background_main.png"), this))
 {
     setWindowTitle(QStringLiteral("Velmor Automatic Lubrication Systems"));
     setWindowIcon(QIcon(QStringLiteral(":/images/calculator_icon.png")));

@@ -1,17 +1,59 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "platform/picture_box.h"
 
-#include <QPixmap>
+#include <QGuiApplication>
+#include <QImage>
+
+#include <cmath>
 
 namespace platform {
+namespace {
+
+// "images/logo.png" with n 2 is "images/logo@2x.png".
+QString variantName(const QString &resource, int n)
+{
+    const qsizetype dot = resource.lastIndexOf(u'.');
+    const qsizetype stemEnd = dot > resource.lastIndexOf(u'/') ? dot : resource.size();
+    QString name = resource;
+    name.insert(stemEnd, QStringLiteral("@%1x").arg(n));
+    return name;
+}
+
+} // namespace
+
+QPixmap loadPicture(const QString &resource, qreal devicePixelRatio)
+{
+    if (!(devicePixelRatio > 1))
+        return QPixmap(resource);
+
+    for (int n = int(std::ceil(devicePixelRatio)); n >= 1; --n) {
+        QImage image;
+        if (!image.load(n == 1 ? resource : variantName(resource, n)))
+            continue; // no such variant (or unreadable): try the next coarser one
+        if (n != devicePixelRatio) {
+            const qreal factor = devicePixelRatio / n;
+            const QSize device(qRound(image.width() * factor), qRound(image.height() * factor));
+            // Smooth scaling of a palette image crashes Qt 6.4: scale true colour.
+            image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                        .scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        }
+        image.setDevicePixelRatio(devicePixelRatio);
+        return QPixmap::fromImage(std::move(image));
+    }
+    return QPixmap();
+}
+
+QPixmap loadPicture(const QString &resource, const QWidget *forWidget)
+{
+    return loadPicture(resource, forWidget ? forWidget->devicePixelRatioF() : qGuiApp->devicePixelRatio());
+}
 
 PictureBox::PictureBox(const QString &resource, Border border, QWidget *parent) : QLabel(parent)
 {
     if (border == Border::Sunken)
         setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // QPixmap picks resource@2x.png on a high-density screen.
-    setPixmap(QPixmap(resource));
+    setPixmap(loadPicture(resource, this));
 }
 
 } // namespace platform

@@ -2,8 +2,23 @@
 #pragma once
 
 #include <QLabel>
+#include <QPixmap>
 
 namespace platform {
+
+// A picture from the resources, for a screen with the given number of device
+// pixels per logical pixel. It keeps its natural size in logical pixels.
+// Where the ratio is above 1 it is made from the sharpest "<name>@<N>x.<ext>"
+// variant there is (N from the ratio rounded up, down to 2; the named file
+// itself when there is none) and, unless N is the ratio itself, scaled
+// smoothly to the ratio, so that every picture pixel falls on one device
+// pixel: painting resamples a picture of another ratio pixel by pixel, which
+// breaks up fine lines and small lettering. Plain QPixmap loading never
+// looks for the variants.
+QPixmap loadPicture(const QString &resource, qreal devicePixelRatio);
+// The same for the screen the widget is shown on (before it is shown: the
+// screen it will open on).
+QPixmap loadPicture(const QString &resource, const QWidget *forWidget);
 
 // A picture drawn at its natural size from the top-left corner, either with
 // a 2-pixel sunken border (a box sized to its picture) or without a border.

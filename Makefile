@@ -8,10 +8,12 @@ JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := cmake make g++ pkg-config ccache \
             qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev \
             xvfb xauth
+# Only for building and checking the Debian package.
+PACKAGE_TOOLS := desktop-file-utils appstream dpkg-dev file
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test test-x11 asan clean
+.PHONY: all deps configure build run test test-x11 asan package package-check clean
 
 all: build
 
@@ -48,6 +50,18 @@ asan: deps
 	@[ -f $(BUILD_ASAN)/CMakeCache.txt ] || cmake -S . -B $(BUILD_ASAN) -DCMAKE_BUILD_TYPE=Debug -DVELMOR_SANITIZE=ON $(CCACHE_FLAG)
 	cmake --build $(BUILD_ASAN) -j $(JOBS)
 	ctest --test-dir $(BUILD_ASAN) --output-on-failure -j $(JOBS)
+
+# The Debian package, built in $(BUILD)/package.
+package package-check: PACKAGES += $(PACKAGE_TOOLS)
+package: build
+	rm -f $(BUILD)/package/velmor-calculator_*.deb
+	cpack --config $(BUILD)/CPackConfig.cmake -B $(BUILD)/package
+
+# Validates the menu entry and the metainfo and checks the package's files,
+# dependencies and start-up; PACKAGE_CHECK_FLAGS=--install also installs and
+# removes it (throw-away machines only).
+package-check: package
+	tools/check_package.sh $(PACKAGE_CHECK_FLAGS) $(BUILD)/package/velmor-calculator_*.deb
 
 clean:
 	rm -rf $(BUILD) $(BUILD_ASAN)

@@ -9,6 +9,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("velmor-calculator"));
     QApplication::setApplicationDisplayName(QStringLiteral("Velmor Automatic Lubrication Systems"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.haldmark.VelmorCalculator"));
     platform::installBundledFonts();
 
     Form1 window;

@@ -1,0 +1,226 @@
+#!/usr/bin/env bash
+# Checks the Debian package the way a desktop and a package manager will see
+# it: the menu entry and the AppStream metainfo validate, the package holds
+# exactly the files it should with the right types and modes, the menu entry,
+# metainfo and icons agree on one application id, the declared dependencies
+# pull in the Qt 6 runtime, and the packaged program starts.
+#
+#   tools/check_package.sh [--install] [package.deb]
+#
+# Without a file it checks the one .deb in build/package. --install also
+# installs the package with apt-get, starts the program the way the menu entry
+# does and removes the package again; it is meant for throw-away machines
+# such as CI and refuses to touch a package that is already installed.
+# Exits non-zero if any check fails; every failure is listed.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+
+app_id=com.haldmark.VelmorCalculator
+package=velmor-calculator
+run_seconds=${CHECK_RUN_SECONDS:-5}
+
+install_test=0
+if [ "${1:-}" = --install ]; then
+  install_test=1
+  shift
+fi
+
+if [ $# -ge 1 ]; then
+  deb=$1
+else
+  shopt -s nullglob
+  debs=("$top"/build/package/${package}_*.deb)
+  shopt -u nullglob
+  if [ ${#debs[@]} -ne 1 ]; then
+    echo "check_package: expected one ${package}_*.deb in build/package, found ${#debs[@]}" >&2
+    exit 2
+  fi
+  deb=${debs[0]}
+fi
+[ -f "$deb" ] || { echo "check_package: no such file: $deb" >&2; exit 2; }
+
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+pass() { echo "ok:   $*"; }
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+root=$work/root
+dpkg-deb -x "$deb" "$root"
+
+desktop=usr/share/applications/$app_id.desktop
+metainfo=usr/share/metainfo/$app_id.metainfo.xml
+binary=usr/bin/$package
+icons=usr/share/icons/hicolor
+expected_files=(
+  "$binary"
+  "$desktop"
+  "$metainfo"
+  "$icons/32x32/apps/$app_id.png"
+  "$icons/64x64/apps/$app_id.png"
+  "$icons/scalable/apps/$app_id.svg"
+  "usr/share/doc/$package/LICENSE-LiberationSans.txt"
+)
+
+# --- File list: everything expected, nothing else (no tools or tests). -----
+listed=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { sub(/^\.\//, "", $6); print $6 }' | sort)
+expected=$(printf '%s\n' "${expected_files[@]}" | sort)
+missing=$(comm -13 <(echo "$listed") <(echo "$expected"))
+extra=$(comm -23 <(echo "$listed") <(echo "$expected"))
+if [ -z "$missing" ] && [ -z "$extra" ]; then
+  pass "file list: the ${#expected_files[@]} expected files and no others"
+else
+  [ -z "$missing" ] || fail "missing from the package: $(echo $missing)"
+  [ -z "$extra" ] || fail "not expected in the package: $(echo $extra)"
+fi
+
+# --- Types and modes of what is there. -------------------------------------
+# check_type <path> <mode> <pattern the output of file(1) must match>
+check_type() {
+  local path=$1 mode=$2 pattern=$3 actual description
+  [ -e "$root/$path" ] || return 0 # already reported as missing
+  actual=$(stat -c %a "$root/$path")
+  [ "$actual" = "$mode" ] || fail "$path has mode $actual, expected $mode"
+  description=$(file -b "$root/$path")
+  if [[ $description =~ $pattern ]]; then
+    pass "$path: $description"
+  else
+    fail "$path is \"$description\", expected /$pattern/"
+  fi
+}
+check_type "$binary" 755 '^ELF 64-bit .* executable.*, stripped$'
+check_type "$icons/32x32/apps/$app_id.png" 644 '^PNG image data, 32 x 32,'
+check_type "$icons/64x64/apps/$app_id.png" 644 '^PNG image data, 64 x 64,'
+check_type "$icons/scalable/apps/$app_id.svg" 644 '^SVG Scalable Vector Graphics image'
+check_type "$desktop" 644 'text'
+check_type "$metainfo" 644 'XML'
+
+if [ -f "$root/$binary" ]; then
+  if readelf -d "$root/$binary" | grep -q -E '\((RPATH|RUNPATH)\)'; then
+    fail "$binary carries a run path: $(readelf -d "$root/$binary" | grep -E 'R(UN)?PATH')"
+  else
+    pass "$binary has no run path"
+  fi
+fi
+
+# --- Validators. ------------------------------------------------------------
+if [ -f "$root/$desktop" ]; then
+  # Hints are advice; errors and warnings fail.
+  if report=$(desktop-file-validate "$root/$desktop" 2>&1) &&
+     [ -z "$(grep -v -e ': hint: ' -e '^$' <<<"$report")" ]; then
+    pass "desktop-file-validate"
+  else
+    fail "desktop-file-validate:"$'\n'"$report"
+  fi
+fi
+if [ -f "$root/$metainfo" ]; then
+  if report=$(appstreamcli validate --no-net --strict "$root/$metainfo" 2>&1); then
+    pass "appstreamcli validate"
+  else
+    fail "appstreamcli validate:"$'\n'"$report"
+  fi
+  # The installed tree as a software centre reads it: metainfo, menu entry
+  # and icon found together.
+  if report=$(appstreamcli validate-tree --no-net --strict "$root" 2>&1); then
+    pass "appstreamcli validate-tree"
+  else
+    fail "appstreamcli validate-tree:"$'\n'"$report"
+  fi
+fi
+
+# --- One application id and one version throughout. -------------------------
+desktop_key() { sed -n "s/^$1=//p" "$root/$desktop" | head -n 1; }
+if [ -f "$root/$desktop" ]; then
+  exec_line=$(desktop_key Exec)
+  icon_name=$(desktop_key Icon)
+  [ "$exec_line" = "$package" ] || fail "menu entry runs \"$exec_line\", expected \"$package\""
+  [ "$icon_name" = "$app_id" ] || fail "menu entry icon is \"$icon_name\", expected \"$app_id\""
+  [ "$exec_line" = "$package" ] && [ "$icon_name" = "$app_id" ] && pass "menu entry: Exec=$exec_line Icon=$icon_name"
+fi
+version=$(dpkg-deb -f "$deb" Version)
+if [ -f "$root/$metainfo" ]; then
+  component_id=$(sed -n 's:.*<id>\(.*\)</id>.*:\1:p' "$root/$metainfo" | head -n 1)
+  launchable=$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:p' "$root/$metainfo")
+  release=$(sed -n 's:.*<release version="\([^"]*\)".*:\1:p' "$root/$metainfo" | head -n 1)
+  [ "$component_id" = "$app_id" ] || fail "metainfo id is \"$component_id\", expected \"$app_id\""
+  [ "$launchable" = "$app_id.desktop" ] || fail "metainfo launches \"$launchable\", expected \"$app_id.desktop\""
+  # Releases are listed newest first; the newest must be the packaged version.
+  [ "$release" = "$version" ] || fail "newest metainfo release is \"$release\", the package is version \"$version\""
+  [ "$component_id" = "$app_id" ] && [ "$launchable" = "$app_id.desktop" ] && [ "$release" = "$version" ] &&
+    pass "metainfo: id $component_id, launchable $launchable, release $release"
+fi
+
+# --- Control fields. --------------------------------------------------------
+name=$(dpkg-deb -f "$deb" Package)
+arch=$(dpkg-deb -f "$deb" Architecture)
+depends=$(dpkg-deb -f "$deb" Depends)
+[ "$name" = "$package" ] || fail "package name is \"$name\", expected \"$package\""
+[ "$arch" = "$(dpkg --print-architecture)" ] || fail "architecture is \"$arch\", expected \"$(dpkg --print-architecture)\""
+# The package names alone, one a line, without versions or alternatives, so
+# that a name is only matched whole.
+depends_names=$(tr ',|' '\n\n' <<<"$depends" | sed 's/^ *//; s/[ (:].*//')
+missing_deps=()
+for lib in libqt6core6 libqt6gui6 libqt6widgets6 libqt6charts6 libstdc++6 libc6; do
+  grep -q -F -x -e "$lib" <<<"$depends_names" || missing_deps+=("$lib")
+done
+if [ ${#missing_deps[@]} -eq 0 ]; then
+  pass "Depends: $depends"
+else
+  fail "Depends lacks ${missing_deps[*]}: \"$depends\""
+fi
+
+# --- The packaged program starts and keeps running. -------------------------
+# Under the offscreen platform the window never closes, so a healthy start
+# runs until timeout stops it (status 124); anything else is a failure.
+run_until_timeout() {
+  local label=$1 status=0
+  shift
+  mkdir -p "$work/runtime" && chmod 700 "$work/runtime"
+  QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$work/runtime \
+    timeout "$run_seconds" "$@" </dev/null >"$work/run.log" 2>&1 || status=$?
+  if [ "$status" = 124 ]; then
+    pass "$label ran for ${run_seconds} s until stopped"
+  else
+    fail "$label exited with status $status within ${run_seconds} s:"$'\n'"$(cat "$work/run.log")"
+  fi
+}
+if [ -x "$root/$binary" ]; then
+  run_until_timeout "$binary from the package" "$root/$binary"
+fi
+
+if [ "$install_test" = 1 ]; then
+  sudo=
+  [ "$(id -u)" = 0 ] || sudo=sudo
+  if dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+    fail "--install: $package is already installed here; not touching it"
+  elif ! $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$(realpath "$deb")" \
+         </dev/null >"$work/apt.log" 2>&1; then
+    fail "apt-get install of $deb:"$'\n'"$(cat "$work/apt.log")"
+  else
+    pass "apt-get install of $(basename "$deb")"
+    installed_entry=/$desktop
+    if [ -f "$installed_entry" ]; then
+      # Start it as the menu would: the Exec line, found through PATH.
+      read -r -a command <<<"$(sed -n 's/^Exec=//p' "$installed_entry" | head -n 1)"
+      if command -v "${command[0]}" >/dev/null; then
+        run_until_timeout "installed menu entry ($(command -v "${command[0]}"))" "${command[@]}"
+      else
+        fail "the installed menu entry runs \"${command[0]}\", which is not on PATH"
+      fi
+    else
+      fail "$installed_entry is not there after installing"
+    fi
+    if $sudo env DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq "$package" \
+         </dev/null >"$work/apt.log" 2>&1; then
+      pass "apt-get remove $package"
+    else
+      fail "apt-get remove $package:"$'\n'"$(cat "$work/apt.log")"
+    fi
+  fi
+fi
+
+if [ "$failures" -ne 0 ]; then
+  echo "check_package: $failures check(s) failed for $(basename "$deb")"
+  exit 1
+fi
+echo "check_package: $(basename "$deb") passed"

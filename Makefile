@@ -10,10 +10,16 @@ PACKAGES := cmake make g++ pkg-config ccache \
             xvfb xauth
 # Only for building and checking the Debian package.
 PACKAGE_TOOLS := desktop-file-utils appstream dpkg-dev file
+# Only for the fuzz targets: clang and its sanitizer and libFuzzer runtimes.
+FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
+
+BUILD_FUZZ   ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS := numeric_text_fuzzer currency_text_fuzzer plain_number_text_fuzzer
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test test-x11 asan package package-check clean
+.PHONY: all deps configure build run test test-x11 asan package package-check fuzz-deps fuzz clean
 
 all: build
 
@@ -63,5 +69,17 @@ package: build
 package-check: package
 	tools/check_package.sh $(PACKAGE_CHECK_FLAGS) $(BUILD)/package/velmor-calculator_*.deb
 
+# The fuzz targets of the text rules, built with clang in $(BUILD_FUZZ), each
+# run for $(FUZZ_SECONDS) s from its seeds in tests/fuzz/corpus/. A crash or a
+# broken invariant fails the run and keeps the input in $(BUILD_FUZZ)/fuzz-artifacts.
+fuzz-deps:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGES) $(FUZZ_PACKAGES)"
+
+fuzz: fuzz-deps
+	@[ -f $(BUILD_FUZZ)/CMakeCache.txt ] || cmake -S . -B $(BUILD_FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DCMAKE_CXX_COMPILER=clang++-14 -DVELMOR_FUZZ=ON -DBUILD_TESTING=OFF $(CCACHE_FLAG)
+	cmake --build $(BUILD_FUZZ) -j $(JOBS) --target fuzzers
+	tests/fuzz/run_fuzzers.sh $(BUILD_FUZZ) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN)
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ)

@@ -69,6 +69,12 @@ QString plainNumberText(double value, const QLocale &locale)
 {
     if (value == 0)
         return QStringLiteral("0"); // also for -0: no "-0" on the chart
+    // The few doubles above the largest 15-digit figure of the range would
+    // round up to 1.79769313486232E+308, which lies beyond the range, so the
+    // chart could not read them back; they show as that figure instead.
+    constexpr double kLargestFifteenDigits = 1.79769313486231e308;
+    if (std::isfinite(value) && std::fabs(value) > kLargestFifteenDigits)
+        value = std::copysign(kLargestFifteenDigits, value);
     char buffer[64];
     const auto [end, error] =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);

@@ -115,6 +115,12 @@ void MoneyTextTest::plainNumberText_data()
     QTest::newRow("16 integer digits take an exponent")
         << kEnUs << 1234567890123456.0 << "1.23456789012346E+15";
     QTest::newRow("large value") << kEnUs << 1e20 << "1E+20";
+    // Rounded to 15 digits these would lie beyond the range and read back as
+    // an overflow, leaving the chart's old figure in place.
+    QTest::newRow("largest double stays within the range")
+        << kEnUs << std::numeric_limits<double>::max() << "1.79769313486231E+308";
+    QTest::newRow("most negative double stays within the range")
+        << kDeDe << std::numeric_limits<double>::lowest() << "-1,79769313486231E+308";
 }
 
 void MoneyTextTest::plainNumberText()

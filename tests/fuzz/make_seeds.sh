@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Writes the seed corpus of every fuzz target into tests/fuzz/corpus/. The
+# seeds are kept in the repository; run this again after changing them here.
+set -euo pipefail
+corpus="$(cd "$(dirname "$0")" && pwd)/corpus"
+
+# numeric_text_fuzzer: byte 0 is locale + 3 × form, the locale 0 en_US,
+# 1 de_DE, 2 fr_FR and the form 0 UTF-8, 1 UTF-16, 2 built plain number.
+numeric() { # numeric <name> <locale> <form> <printf format of the rest>
+    local dir=$corpus/numeric_text_fuzzer
+    mkdir -p "$dir"
+    local head
+    head=$(printf '\\x%02x' $(($2 + 3 * $3)))
+    if [ "$3" = 1 ]; then
+        { printf -- "$head"; printf -- "$4" | iconv -f UTF-8 -t UTF-16LE; } >"$dir/$1"
+    else
+        { printf -- "$head"; printf -- "$4"; } >"$dir/$1"
+    fi
+}
+numeric en-integer 0 0 '1000'
+numeric en-blanks-around 0 0 ' 25 '
+numeric en-grouped 0 0 '1,000'
+numeric en-grouped-decimals 0 0 '  -12,345.67\t'
+numeric en-period-decimal 0 0 '1.5'
+numeric en-above-range 0 0 '1E400'
+numeric en-below-range 0 0 '1E-400'
+numeric en-largest-double 0 0 '1.7976931348623157E308'
+numeric en-negative-fraction 0 0 '-0.125'
+numeric en-d-exponent 0 0 '-.5D1'
+numeric en-hex-prefix 0 0 '&H7F'
+numeric en-full-width-digits 0 0 '\xef\xbc\x91\xef\xbc\x92'
+numeric en-control-characters 0 0 '\x01\x02\t\n\r5\x00'
+numeric de-grouped 1 0 '1.000'
+numeric de-decimal-comma 1 0 '1,5'
+numeric de-utf16-grouped-decimal 1 1 '1.234,5'
+numeric fr-narrow-space-groups 2 0 '1\xe2\x80\xaf000'
+numeric fr-arabic-indic-digits 2 0 '\xd9\xa1\xd9\xa2\xd9\xa3'
+numeric en-built-plain-number 0 2 '\x0e\x03\x02\x01\x02\x03\x04\x05\x00\x01\x08'
+
+# currency_text_fuzzer and plain_number_text_fuzzer: '#' and a double's
+# eight bytes (little-endian), or a decimal text.
+money() { # money <name> <printf format>
+    for target in currency_text_fuzzer plain_number_text_fuzzer; do
+        mkdir -p "$corpus/$target"
+        printf -- "$2" >"$corpus/$target/$1"
+    done
+}
+money total '62600'
+money tie-1.005 '1.005'
+money tie-2.675 '2.675'
+money exact-tie '0.125'
+money negative-tie '-0.125'
+money carry '999.995'
+money negative-half-cent '-0.005'
+money third '0.3333333333333333'
+money large '1e20'
+money below-1e15 '999999999999999.9'
+money beyond-2-pow-53 '9007199254740993'
+money raw-largest '#\xff\xff\xff\xff\xff\xff\xef\x7f'
+money raw-negative-largest '#\xff\xff\xff\xff\xff\xff\xef\xff'
+money raw-negative-zero '#\x00\x00\x00\x00\x00\x00\x00\x80'
+money raw-smallest-subnormal '#\x01\x00\x00\x00\x00\x00\x00\x00'
+money raw-smallest-normal '#\x00\x00\x00\x00\x00\x00\x10\x00'
+money raw-infinity '#\x00\x00\x00\x00\x00\x00\xf0\x7f'
+money raw-nan '#\x00\x00\x00\x00\x00\x00\xf8\x7f'

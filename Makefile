@@ -58,7 +58,7 @@ asan: deps
 	ctest --test-dir $(BUILD_ASAN) --output-on-failure -j $(JOBS)
 
 # The Debian package, built in $(BUILD)/package.
-package package-check: PACKAGES += $(PACKAGE_TOOLS)
+package: PACKAGES += $(PACKAGE_TOOLS)
 package: build
 	rm -f $(BUILD)/package/velmor-calculator_*.deb
 	cpack --config $(BUILD)/CPackConfig.cmake -B $(BUILD)/package

@@ -65,9 +65,11 @@ package: build
 
 # Validates the menu entry and the metainfo and checks the package's files,
 # dependencies and start-up; PACKAGE_CHECK_FLAGS=--install also installs and
-# removes it (throw-away machines only).
+# removes it (throw-away machines only). Then proves the check on broken
+# copies of the package.
 package-check: package
 	tools/check_package.sh $(PACKAGE_CHECK_FLAGS) $(BUILD)/package/velmor-calculator_*.deb
+	packaging/check_package_test.sh $(BUILD)/package/velmor-calculator_*.deb
 
 # The fuzz targets of the text rules, built with clang in $(BUILD_FUZZ), each
 # run for $(FUZZ_SECONDS) s from its seeds in tests/fuzz/corpus/. A crash or a

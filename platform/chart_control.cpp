@@ -94,6 +94,7 @@ ChartControl::ChartControl(QWidget *parent)
     m_valueAxis = new QValueAxis;
     m_valueAxis->setLabelsFont(axisFont);
     m_valueAxis->setLabelsColor(Qt::black);
+    m_niceScale = new QValueAxis(this);
 
     // One axis of each kind for the life of the chart: the line, area and
     // step series sit on the category axis at x = 0, 1, 2 as the bars do.
@@ -402,18 +403,28 @@ void ChartControl::rescaleValueAxis()
     if (high == low)
         high = 1; // an empty chart still gets a readable scale
 
-    m_valueAxis->setTickCount(5); // applyNiceNumbers() starts from the tick count
-    m_valueAxis->setRange(low, high);
-    m_valueAxis->applyNiceNumbers();
+    // Every change of the chart's axis lays out and relabels it at once, and
+    // working out the nice scale takes several (tick count, raw range, nice
+    // range and ticks). The scale is worked out on an axis of no chart; the
+    // chart's axis takes the result, which changes nothing when the scale
+    // is the one it already has.
+    m_niceScale->setTickCount(5); // applyNiceNumbers() starts from the tick count
+    m_niceScale->setRange(low, high);
+    m_niceScale->applyNiceNumbers();
 
     // Whole dollars unless the steps are fractions; grouped as the user's
     // locale groups thousands.
-    const double step = (m_valueAxis->max() - m_valueAxis->min()) / std::max(1, m_valueAxis->tickCount() - 1);
+    const double step = (m_niceScale->max() - m_niceScale->min()) / std::max(1, m_niceScale->tickCount() - 1);
     int decimals = 0;
     if (step > 0 && step < 1)
         decimals = std::min(6, int(std::ceil(-std::log10(step) - 1e-9)));
-    m_valueAxis->setLabelFormat(QStringLiteral("%.%1f").arg(decimals));
-    m_chart->setLocale(QLocale());
+    const QString format = QStringLiteral("%.%1f").arg(decimals);
+    if (m_valueAxis->labelFormat() != format) // relabels even when unchanged
+        m_valueAxis->setLabelFormat(format);
+    if (m_chart->locale() != QLocale())
+        m_chart->setLocale(QLocale());
+    m_valueAxis->setTickCount(m_niceScale->tickCount());
+    m_valueAxis->setRange(m_niceScale->min(), m_niceScale->max());
 }
 
 // The three pies share the plot area side by side, each with its category

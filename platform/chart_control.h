@@ -84,6 +84,9 @@ private:
     QChart *m_chart = nullptr;
     QBarCategoryAxis *m_categoryAxis = nullptr;
     QValueAxis *m_valueAxis = nullptr;
+    // Works out the nice scale for the value axis off the chart, so that the
+    // chart's axis is relabelled only when its scale really changes.
+    QValueAxis *m_niceScale = nullptr;
     // Under each pie: its category name and, when the category holds
     // negative figures, a note that they are left out of the pie.
     std::array<QGraphicsSimpleTextItem *, Columns> m_pieCaptions{};

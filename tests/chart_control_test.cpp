@@ -25,6 +25,7 @@
 #include <QPieSeries>
 #include <QPieSlice>
 #include <QPointer>
+#include <QSignalSpy>
 #include <QStackedBarSeries>
 #include <QTest>
 #include <QValueAxis>
@@ -394,6 +395,49 @@ private slots:
         fillDefaults(*chart);
         showType(*chart, ChartControl::Bar2d, true);
         QVERIFY2(sceneTexts(chart->chart()).contains(label), qPrintable(sceneTexts(chart->chart()).join('|')));
+    }
+
+    // Every change of the chart's value axis relabels and lays it out again,
+    // the costliest part of a refresh. A fill that leaves the scale as it was
+    // must not touch the axis; one that needs a new scale changes it once.
+    void valueAxisChangesOnlyWithItsScale_data()
+    {
+        QTest::addColumn<QString>("lostProduction"); // row 5 of the current cost
+        QTest::addColumn<int>("rangeChanges");
+        QTest::addColumn<int>("tickCountChanges");
+        QTest::addColumn<int>("formatChanges");
+        QTest::newRow("same figures again") << "40000" << 0 << 0 << 0;
+        QTest::newRow("new figure inside the scale") << "39000" << 0 << 0 << 0;
+        QTest::newRow("new figure beyond the scale") << "140000" << 1 << 0 << 0;
+        QTest::newRow("new scale with another tick count") << "80000" << 1 << 1 << 0;
+    }
+    void valueAxisChangesOnlyWithItsScale()
+    {
+        QFETCH(QString, lostProduction);
+        QFETCH(int, rangeChanges);
+        QFETCH(int, tickCountChanges);
+        QFETCH(int, formatChanges);
+        QLocale::setDefault(QLocale(QStringLiteral("en_US")));
+        auto chart = shownChart();
+        QVERIFY(chart);
+        fillDefaults(*chart);
+        showType(*chart, ChartControl::Bar2d, true);
+        QValueAxis *axis = valueAxis(*chart);
+        QCOMPARE(axis->max(), 80000.0); // 62,600 at most: 0 to 80,000 in five ticks
+        QCOMPARE(axis->tickCount(), 5);
+
+        QSignalSpy ranges(axis, &QValueAxis::rangeChanged);
+        QSignalSpy ticks(axis, &QValueAxis::tickCountChanged);
+        QSignalSpy formats(axis, &QValueAxis::labelFormatChanged);
+        fillDefaults(*chart);
+        setCell(*chart, 5, 1, lostProduction);
+        settle();
+
+        QCOMPARE(ranges.size(), rangeChanges);
+        QCOMPARE(ticks.size(), tickCountChanges);
+        QCOMPARE(formats.size(), formatChanges);
+        const auto [low, high] = drawnExtremes(chart->chart());
+        QVERIFY(axis->min() <= low && axis->max() >= high);
     }
 
     // A slice keeps only the size of its figure, so a negative one would pass

@@ -291,9 +291,9 @@ void MainWindowTest::resultRowsLayout()
     QCOMPARE(figure->font().bold(), true);
     QCOMPARE(figure->font().pointSizeF(), 9.75);
     QVERIFY(figure->alignment() & Qt::AlignRight);
-    const QColor expected = row <= 5 ? QColor(0, 0, 128) : QApplication::palette().color(QPalette::WindowText);
-    QCOMPARE(caption->palette().color(QPalette::WindowText), expected);
-    QCOMPARE(figure->palette().color(QPalette::WindowText), expected);
+    const QColor colour = row <= 5 ? QColor(0, 0, 128) : QApplication::palette().color(QPalette::WindowText);
+    QCOMPARE(caption->palette().color(QPalette::WindowText), colour);
+    QCOMPARE(figure->palette().color(QPalette::WindowText), colour);
 }
 
 void MainWindowTest::rulesLayout()

@@ -11,6 +11,7 @@
 #include <QCloseEvent>
 #include <QColor>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
 
@@ -31,6 +32,32 @@ QString twoLines(QStringView firstTag, QStringView first, QStringView secondTag,
     caption.append(firstTag).append(first).append(QChar(13)).append(secondTag).append(second);
     return caption;
 }
+
+// Ctrl+Tab and Ctrl+Shift+Tab turn the tabs wherever the focus is in the
+// window. The tab control does so by itself only while the focus is on it,
+// and the Close button, which has the focus, stands outside it.
+class TabKeysTurnTabs : public QObject {
+public:
+    explicit TabKeysTurnTabs(Form2 *window) : QObject(window), m_window(window) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched != m_window || event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool tabKey = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+        platform::TabControl *tabs = m_window->tabs();
+        if (!tabKey || !(key->modifiers() & Qt::ControlModifier) || !tabs || tabs->count() < 2)
+            return false;
+        const bool back = key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
+        tabs->selectTab((tabs->selectedTab() + (back ? -1 : 1) + tabs->count()) % tabs->count());
+        return true;
+    }
+
+private:
+    Form2 *m_window;
+};
 
 } // namespace
 
@@ -55,6 +82,7 @@ Form2::Form2(QWidget *owner)
     p.setColor(QPalette::Window, kBackColour);
     setPalette(p);
     setAutoFillBackground(true);
+    installEventFilter(new TabKeysTurnTabs(this));
 }
 
 Form2::~Form2() = default;
@@ -113,10 +141,12 @@ void Form2::load()
                                                 platform::PictureBox::Border::Sunken);
         c.sstab1->place(tab, banner, twipsRect(945, 375, 4785, 1065));
         c.picture1.set(index, banner);
+        banner->setAccessibleName(maker ? tr("HALDMARK banner") : tr("Corvane Software logo"));
 
         auto *icon = new platform::PictureBox(kIcon, platform::PictureBox::Border::None);
         c.sstab1->place(tab, icon, twipsRect(240, 555, 480, 555));
         c.picture2.set(index, icon);
+        icon->setAccessibleName(tr("Calculator icon"));
 
         c.label1.set(index, makeLabel(index, Qt::AlignHCenter, twipsRect(105, 1080, 765, 330)));
         c.label1(index)->setCaption(QStringLiteral("V. 1.0"));

@@ -18,15 +18,19 @@
 #include "platform/twips.h"
 #include "platform/window_frame.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QTimer>
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 using namespace main_window;
@@ -55,6 +59,71 @@ QFont resultFont(bool bold)
     return font;
 }
 
+// The chart's five series and three categories as its legend and axis name
+// them, in the words a screen reader speaks.
+constexpr std::array<const char *, 5> kChartRowNames{
+    "Lubrication Labor", "Lubricant Cost", "Bearing Cost", "Replacement Labor", "Lost Production"};
+constexpr std::array<const char *, 3> kChartColumnNames{"current cost", "Velmor cost", "savings"};
+
+using ChartValues = std::array<std::array<double, 3>, 5>; // [row - 1][column - 1]
+
+// A dollar figure of the chart for a screen reader: grouped, with cents only
+// where there are any.
+QString spokenFigure(double value, const QLocale &locale)
+{
+    QString text = locale.toString(value, 'f', 2);
+    const QString noCents = locale.decimalPoint() + QStringLiteral("00");
+    if (text.endsWith(noCents))
+        text.chop(noCents.size());
+    return text;
+}
+
+// "Lubrication Labor: current cost 14,400, Velmor cost 1,440, savings
+// 12,960; Lubricant Cost: ..." for all fifteen values.
+QString chartDescription(const ChartValues &values, const QLocale &locale)
+{
+    QStringList rows;
+    for (std::size_t r = 0; r < values.size(); ++r) {
+        QStringList cells;
+        for (std::size_t c = 0; c < values[r].size(); ++c)
+            cells << QStringLiteral("%1 %2").arg(QString::fromUtf8(kChartColumnNames[c]),
+                                                 spokenFigure(values[r][c], locale));
+        rows << QStringLiteral("%1: %2").arg(QString::fromUtf8(kChartRowNames[r]), cells.join(QStringLiteral(", ")));
+    }
+    return rows.join(QStringLiteral("; "));
+}
+
+// Qt describes a plain widget as a client area; the chart control is a chart.
+QAccessibleInterface *chartAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1StringView(platform::ChartControl::staticMetaObject.className()) && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Chart);
+    return nullptr;
+}
+
+// Enter presses the focused button, as Space does. The window is no dialog,
+// so its buttons have no default-button handling of their own.
+class EnterPressesButton : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (!enter || key->isAutoRepeat() || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        auto *button = qobject_cast<QPushButton *>(watched);
+        if (!button || !button->isEnabled())
+            return false;
+        button->click();
+        return true;
+    }
+};
+
 } // namespace
 
 Form1::Form1(QWidget *parent)
@@ -78,6 +147,7 @@ Form1::Form1(QWidget *parent)
     createGraphTab();
     setFocusOrder();
     createConnections();
+    nameControlsForScreenReaders();
 
     Form_Load();
     platform::centreOnScreen(this);
@@ -223,6 +293,60 @@ void Form1::createConnections()
     connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
 }
 
+void Form1::nameControlsForScreenReaders()
+{
+    // Labels and figures name themselves with their captions (CaptionLabel),
+    // buttons, tabs and frames with theirs (Qt). The rest is set here.
+    for (int i = 0; i < model::kInputCount; ++i) {
+        const model::InputDefinition &input = model::kInputs[std::size_t(i)];
+        // Without a name of its own a field would be announced by its frame.
+        YourData(i)->setAccessibleName(QStringLiteral("%1, %2").arg(QString::fromUtf8(input.caption).trimmed(),
+                                                                     QString::fromUtf8(input.unit).trimmed()));
+        YourData(i)->setAccessibleDescription(QString::fromUtf8(input.meaning));
+    }
+    // A figure alone says nothing; its row caption tells what it is.
+    for (const auto &frame : kResultRows) {
+        for (const ResultRow &row : frame)
+            CurentCost(row.figureLabel)->setAccessibleDescription(QString::fromUtf8(row.caption));
+    }
+    // A page takes the focus itself when the tabs are turned by keyboard onto
+    // a tab where nothing else can; it is announced by its tab's caption.
+    for (int t = 0; t < SSTab1->count(); ++t)
+        SSTab1->widget(t)->setAccessibleName(SSTab1->tabText(t));
+
+    Picture1->setAccessibleName(tr("Velmor logo"));
+    Picture2->setAccessibleName(tr("Calculator icon"));
+    Picture3->setAccessibleName(tr("Velmor banner"));
+    Picture3->setAccessibleDescription(tr("A lubrication pump and a bearing beside the Velmor logo"));
+    for (int f = 0; f < 3; ++f) {
+        resultBanners(f)->setAccessibleName(tr("HALDMARK and Velmor banner"));
+        resultBanners(f)->setAccessibleDescription(
+            tr("Lubrication equipment, the HALDMARK logo and the Velmor logo"));
+    }
+
+    [[maybe_unused]] static const bool chartRoleInstalled = [] {
+        QAccessible::installFactory(chartAccessible);
+        return true;
+    }();
+    MSChart1->setAccessibleName(tr("Savings chart"));
+    ChartValues shown{};
+    for (int r = 1; r <= 5; ++r) {
+        for (int c = 1; c <= 3; ++c)
+            shown[std::size_t(r - 1)][std::size_t(c - 1)] = MSChart1->value(r, c);
+    }
+    MSChart1->setAccessibleDescription(chartDescription(shown, m_refresh.locale()));
+    // The chart's drawing surface would take the focus itself, from the Tab
+    // key or a click, and be announced without a name; the named chart
+    // control takes it instead.
+    for (QWidget *part : MSChart1->findChildren<QWidget *>())
+        part->setFocusPolicy(Qt::NoFocus);
+    MSChart1->setFocusPolicy(Qt::StrongFocus);
+
+    auto *enterPresses = new EnterPressesButton(this);
+    for (QPushButton *button : {Command1, Command2, Command3, Command4})
+        button->installEventFilter(enterPresses);
+}
+
 void Form1::Form_Load()
 {
     Label3->setCaption(welcomeText());
@@ -363,4 +487,10 @@ void Form1::fillChart(const model::CostTable &current, const model::CostTable &v
             MSChart1->setData(model::plainNumberText(columns[c - 1]->row(r), m_refresh.locale()));
         }
     }
+    ChartValues sent{};
+    for (std::size_t c = 0; c < 3; ++c) {
+        for (int r = 1; r <= 5; ++r)
+            sent[std::size_t(r - 1)][c] = columns[c]->row(r);
+    }
+    MSChart1->setAccessibleDescription(chartDescription(sent, m_refresh.locale()));
 }

@@ -66,6 +66,9 @@ private:
     void createGraphTab();
     void createConnections();
     void setFocusOrder();
+    // Accessible names, descriptions and keys, for screen readers and for
+    // working the window without a mouse.
+    void nameControlsForScreenReaders();
 
     void Form_Load();
     void SSTab1_Click(int previousTab);

@@ -16,6 +16,11 @@ void CaptionLabel::setCaption(const QString &caption)
     QString shown = caption;
     shown.replace(u'\r', QChar::LineSeparator);
     setText(shown);
+    // Left to itself QLabel would hand screen readers the line separators
+    // it draws with; they read a plain line feed as the line break.
+    QString spoken = caption;
+    spoken.replace(u'\r', u'\n');
+    setAccessibleName(spoken);
 }
 
 } // namespace platform

@@ -8,6 +8,8 @@ namespace platform {
 // A label whose caption is kept exactly as given. A carriage return (the
 // captions' line separator) starts a new line, which QLabel would otherwise
 // draw as a blank; longer lines wrap at word boundaries within the width.
+// Screen readers get the caption as shown through the accessible name, which
+// follows every caption change.
 class CaptionLabel : public QLabel {
     Q_OBJECT
 public:

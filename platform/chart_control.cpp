@@ -196,12 +196,31 @@ double ChartControl::value(int row, int column) const
 
 QChart *ChartControl::chart() const
 {
+    // Whoever reads the chart sees what it would show.
+    if (m_updatePending)
+        const_cast<ChartControl *>(this)->bringUpToDate();
     return m_chart;
+}
+
+void ChartControl::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // Queued, not at once: the window's tab change shows the Graph tab before
+    // its refresh sends the new figures, and both reach the chart in the one
+    // update, before the tab is painted.
+    if (m_updatePending)
+        queueUpdate();
 }
 
 // The window sets the fifteen cells one by one and never asks for a redraw;
 // the whole fill reaches the chart in one update when the event loop runs.
 void ChartControl::scheduleUpdate()
+{
+    m_updatePending = true;
+    queueUpdate();
+}
+
+void ChartControl::queueUpdate()
 {
     if (m_updateQueued)
         return;
@@ -209,7 +228,11 @@ void ChartControl::scheduleUpdate()
     QMetaObject::invokeMethod(
         this,
         [this] {
-            if (m_updateQueued)
+            m_updateQueued = false;
+            // Every refresh fills the chart, and relabelling a chart that
+            // nobody sees is most of a refresh's cost: off screen it waits
+            // for showEvent() or chart().
+            if (m_updatePending && isVisible())
                 bringUpToDate();
         },
         Qt::QueuedConnection);
@@ -217,7 +240,7 @@ void ChartControl::scheduleUpdate()
 
 void ChartControl::bringUpToDate()
 {
-    m_updateQueued = false;
+    m_updatePending = false;
     if (m_builtType != m_type || m_builtStacking != m_stacking)
         rebuildSeries();
     else

@@ -24,7 +24,9 @@ namespace platform {
 // Setting cells with setData() needs no refresh(): the series already on the
 // chart take the new values once control returns to the event loop, all the
 // cells set until then in one update. A type or stacking change is drawn
-// the same way, or at once by refresh().
+// the same way, or at once by refresh(). While the chart is not on screen
+// (another tab is shown) the update waits until it is shown, or until
+// chart() is read.
 class ChartControl : public QWidget {
     Q_OBJECT
     Q_PROPERTY(int chartType READ chartType WRITE setChartType)
@@ -46,7 +48,10 @@ public:
     int chartType() const;
     bool stacking() const;
     double value(int row, int column) const; // NaN outside the grid
-    QChart *chart() const;
+    QChart *chart() const; // brought up to date first
+
+protected:
+    void showEvent(QShowEvent *event) override;
 
 signals:
     // Every Data set, with the cell it went to, as the program sent it.
@@ -59,6 +64,7 @@ private:
     static constexpr int Columns = 3;
 
     void scheduleUpdate();
+    void queueUpdate();
     void bringUpToDate();
     void rebuildSeries();
     void updateSeriesValues();
@@ -78,7 +84,8 @@ private:
     // these equal to the wanted type and stacking only changes values.
     int m_builtType = 0;
     bool m_builtStacking = false;
-    bool m_updateQueued = false;
+    bool m_updatePending = false; // the chart does not show the grid, type or stacking
+    bool m_updateQueued = false;  // an update is waiting in the event queue
 
     QChartView *m_view = nullptr;
     QChart *m_chart = nullptr;

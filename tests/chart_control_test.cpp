@@ -440,6 +440,47 @@ private slots:
         QVERIFY(axis->min() <= low && axis->max() >= high);
     }
 
+    // The window fills the chart on every tab change, mostly while another
+    // tab is shown. Off screen the chart does no work; shown again, or read
+    // through chart(), it has every figure sent meanwhile.
+    void hiddenChartCatchesUp_data()
+    {
+        QTest::addColumn<bool>("showAgain"); // or read through chart() while hidden
+        QTest::newRow("shown again") << true;
+        QTest::newRow("read while hidden") << false;
+    }
+    void hiddenChartCatchesUp()
+    {
+        QFETCH(bool, showAgain);
+        QLocale::setDefault(QLocale(QStringLiteral("en_US")));
+        auto chart = shownChart();
+        QVERIFY(chart);
+        showType(*chart, ChartControl::Bar2d, true);
+        auto *bars = qobject_cast<QAbstractBarSeries *>(chart->chart()->series().value(0));
+        QVERIFY(bars);
+        QValueAxis *axis = valueAxis(*chart);
+        QSignalSpy ranges(axis, &QValueAxis::rangeChanged);
+
+        chart->hide();
+        fillDefaults(*chart);
+        settle();
+        QCOMPARE(ranges.size(), 0);
+        QCOMPARE(bars->barSets().at(4)->at(0), placeholders[4][0]);
+
+        if (showAgain) {
+            chart->show();
+            QVERIFY(QTest::qWaitForWindowExposed(chart.get()));
+            settle();
+        } else {
+            QCOMPARE(chart->chart()->series().value(0), bars); // the same series, filled
+        }
+        QCOMPARE(ranges.size(), 1);
+        for (int row = 0; row < 5; ++row)
+            for (int column = 0; column < 3; ++column)
+                QCOMPARE(bars->barSets().at(row)->at(column), QString::fromLatin1(defaultTexts[column][row]).toDouble());
+        QCOMPARE(axis->max(), 80000.0);
+    }
+
     // A slice keeps only the size of its figure, so a negative one would pass
     // for a cost. It gets none, and the pie says so.
     void pieLeavesOutNegativeFigures()

@@ -1,0 +1,678 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+// What screen readers are told about both windows, read back through Qt's
+// accessibility interfaces, and the keyboard's way through both windows.
+// Runs headless on the offscreen platform.
+
+#include "about_window/form2.h"
+#include "main_window/form1.h"
+#include "main_window/main_layout.h"
+#include "main_window/welcome_text.h"
+#include "platform/bundled_fonts.h"
+#include "platform/caption_label.h"
+#include "platform/chart_control.h"
+#include "platform/picture_box.h"
+#include "platform/system_seams.h"
+#include "platform/tab_control.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+#include <functional>
+#include <memory>
+
+using namespace main_window;
+
+namespace {
+
+QAccessibleInterface *accessible(QObject *object)
+{
+    QAccessibleInterface *interface = QAccessible::queryAccessibleInterface(object);
+    if (!interface)
+        qFatal("no accessible interface for %s", object->metaObject()->className());
+    return interface;
+}
+
+QString nameOf(QObject *object) { return accessible(object)->text(QAccessible::Name); }
+QString descriptionOf(QObject *object) { return accessible(object)->text(QAccessible::Description); }
+
+const QString kDefaultChartDescription = QStringLiteral(
+    "Lubrication Labor: current cost 14,400, Velmor cost 1,440, savings 12,960; "
+    "Lubricant Cost: current cost 5,000, Velmor cost 2,500, savings 2,500; "
+    "Bearing Cost: current cost 2,000, Velmor cost 400, savings 1,600; "
+    "Replacement Labor: current cost 1,200, Velmor cost 240, savings 960; "
+    "Lost Production: current cost 40,000, Velmor cost 8,000, savings 32,000");
+
+// Records the web addresses that the program hands to the desktop.
+class UrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl &url) { opened.append(url); }
+};
+
+} // namespace
+
+class AccessibilityTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void captionLabelNames_data();
+    void captionLabelNames();
+    void fieldNames_data();
+    void fieldNames();
+    void figureNamesFollowTheRefresh_data();
+    void figureNamesFollowTheRefresh();
+    void changedFieldRenamesFigures_data();
+    void changedFieldRenamesFigures();
+    void controlsNamedAndRoled_data();
+    void controlsNamedAndRoled();
+    void tabsAreNamedChildren();
+    void chartDescription_data();
+    void chartDescription();
+
+    void everyFocusStopIsNamed_data();
+    void everyFocusStopIsNamed();
+    void ctrlTabTurnsTabsAndRefreshes_data();
+    void ctrlTabTurnsTabsAndRefreshes();
+    void ctrlTabAwayFromRedFieldSendsUserBack();
+    void keysOnFocusedButton_data();
+    void keysOnFocusedButton();
+    void aboutWindowNames_data();
+    void aboutWindowNames();
+    void aboutWindowByKeyboard_data();
+    void aboutWindowByKeyboard();
+
+private:
+    void openWindow();
+    QWidget *control(const QString &key) const;
+    bool runAboutWindow(Qt::Key openingKey, const std::function<void(Form2 &)> &whileOpen);
+
+    std::unique_ptr<Form1> m_window;
+    int m_beeps = 0;
+    QStringList m_reports;
+};
+
+void AccessibilityTest::initTestCase()
+{
+    platform::installBundledFonts();
+    platform::setBeepHandler([this] { ++m_beeps; });
+    platform::setRuntimeErrorReporter(
+        [this](QWidget *, const QString &message) { m_reports.append(message); });
+}
+
+void AccessibilityTest::init()
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    m_beeps = 0;
+    m_reports.clear();
+    openWindow();
+}
+
+void AccessibilityTest::cleanup()
+{
+    m_window.reset();
+    QVERIFY(m_reports.isEmpty());
+}
+
+void AccessibilityTest::openWindow()
+{
+    m_window.reset(); // the window reads the locale when it is made
+    m_window = std::make_unique<Form1>();
+    m_window->show();
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+}
+
+QWidget *AccessibilityTest::control(const QString &key) const
+{
+    Form1 &w = *m_window;
+    const std::pair<const char *, QWidget *> controls[] = {
+        {"Command1", w.Command1},   {"Command2", w.Command2},   {"Command3", w.Command3},
+        {"Command4", w.Command4},   {"Frame1(0)", w.Frame1(0)}, {"Frame1(1)", w.Frame1(1)},
+        {"Frame1(2)", w.Frame1(2)}, {"Frame1(3)", w.Frame1(3)}, {"Frame2(0)", w.Frame2(0)},
+        {"Frame2(1)", w.Frame2(1)}, {"Frame2(2)", w.Frame2(2)}, {"Picture1", w.Picture1},
+        {"Picture2", w.Picture2},   {"Picture3", w.Picture3},   {"Picture4", w.resultBanners(0)},
+        {"Picture5", w.resultBanners(1)}, {"Picture6", w.resultBanners(2)},
+        {"MSChart1", w.MSChart1},   {"Label2", w.Label2},       {"tab row", w.SSTab1->tabBar()}};
+    for (const auto &[name, widget] : controls) {
+        if (key == QLatin1StringView(name))
+            return widget;
+    }
+    if (key.startsWith(QStringLiteral("YourData")))
+        return w.YourData(key.mid(8).toInt());
+    qFatal("unknown control %s", qPrintable(key));
+}
+
+// Opens the About window with a key on the focused About button, runs
+// `whileOpen` in it and closes it with Space on whatever has the focus. A
+// watchdog hides a window that stays up. True if the window was opened.
+bool AccessibilityTest::runAboutWindow(Qt::Key openingKey, const std::function<void(Form2 &)> &whileOpen)
+{
+    Form1 &w = *m_window;
+    w.SSTab1->selectTab(AboutTab);
+    w.Command3->setFocus();
+    if (!QTest::qWaitFor([&] { return w.Command3->hasFocus(); }))
+        return false;
+
+    bool opened = false;
+    QTimer inside;
+    inside.setSingleShot(true);
+    connect(&inside, &QTimer::timeout, this, [&] {
+        auto *about = qobject_cast<Form2 *>(QApplication::activeModalWidget());
+        // qWaitForWindowActive() would count the owner's activation for
+        // the dialog's, and keys would go to the main window.
+        if (!about || !QTest::qWaitFor([about] { return QApplication::activeWindow() == about; }))
+            return;
+        opened = true;
+        whileOpen(*about);
+        if (about->isVisible() && QApplication::focusWidget())
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    });
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    connect(&watchdog, &QTimer::timeout, this, [] {
+        if (QWidget *modal = QApplication::activeModalWidget())
+            modal->hide();
+    });
+    inside.start(0);
+    watchdog.start(5000);
+    QTest::keyClick(w.Command3, openingKey); // returns once the window is hidden
+    const bool closedByKeyboard = watchdog.isActive();
+    return opened && closedByKeyboard;
+}
+
+// --- Names, descriptions and roles -------------------------------------------
+
+void AccessibilityTest::captionLabelNames_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("one line") << "" << "Close" << "Close";
+    QTest::newRow("carriage return read as a line break")
+        << "" << "Phone: 1\rFax: 2" << "Phone: 1\nFax: 2";
+    QTest::newRow("two carriage returns leave an empty line") << "" << "a\r\rb" << "a\n\nb";
+    QTest::newRow("blanks kept as shown") << "" << "     Welcome " << "     Welcome ";
+    QTest::newRow("name follows a changed caption") << "$14,400.00" << "$10,000.00" << "$10,000.00";
+    QTest::newRow("name follows a caption emptied") << "V. 1.0" << "" << "";
+}
+
+void AccessibilityTest::captionLabelNames()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, caption);
+    QFETCH(QString, name);
+    platform::CaptionLabel label;
+    label.setCaption(before);
+    QCOMPARE(nameOf(&label), before);
+    label.setCaption(caption);
+    QCOMPARE(nameOf(&label), name);
+    QCOMPARE(accessible(&label)->role(), QAccessible::StaticText);
+    // The label still draws its breaks with line separators.
+    QCOMPARE(label.text(), QString(caption).replace(u'\r', QChar::LineSeparator));
+}
+
+void AccessibilityTest::fieldNames_data()
+{
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("value");
+    // Caption and unit, their blanks trimmed, as a second, independent copy.
+    QTest::newRow("YourData(0)") << 0 << "Number of bearings in facility, total" << "1000";
+    QTest::newRow("YourData(1)") << 1 << "Number of bearing failures, per year" << "10";
+    QTest::newRow("YourData(2)") << 2 << "Number of lubrication points, total" << "1000";
+    QTest::newRow("YourData(3)") << 3 << "Lubrication frequency, per month" << "1";
+    QTest::newRow("YourData(4)") << 4 << "Lubricant quantity, lbs/year" << "1000";
+    QTest::newRow("YourData(5)") << 5 << "Hourly production rate, $/hour" << "1000";
+    QTest::newRow("YourData(6)") << 6 << "Cost of Lubricant, $/lb." << "5";
+    QTest::newRow("YourData(7)") << 7 << "Cost of Replacement Bearing, $/each" << "200";
+    QTest::newRow("YourData(8) caption with a trailing blank") << 8 << "Lubrication, $/hour" << "24";
+    QTest::newRow("YourData(9)") << 9 << "Bearing Replacement, $/hour" << "30";
+    QTest::newRow("YourData(10)") << 10 << "Lubricate a single point, minutes" << "3";
+    QTest::newRow("YourData(11)") << 11 << "Replace a bearing, hours" << "4";
+}
+
+void AccessibilityTest::fieldNames()
+{
+    QFETCH(int, field);
+    QFETCH(QString, name);
+    QFETCH(QString, value);
+    QLineEdit *edit = m_window->YourData(field);
+    QAccessibleInterface *a = accessible(edit);
+    QCOMPARE(a->role(), QAccessible::EditableText);
+    QCOMPARE(a->text(QAccessible::Name), name);
+    QVERIFY(!a->text(QAccessible::Description).isEmpty());
+    QCOMPARE(a->text(QAccessible::Value), value);
+    // The value is what the user typed, the name stays.
+    edit->setText(QStringLiteral("abc"));
+    QCOMPARE(a->text(QAccessible::Value), QStringLiteral("abc"));
+    QCOMPARE(a->text(QAccessible::Name), name);
+}
+
+void AccessibilityTest::figureNamesFollowTheRefresh_data()
+{
+    QTest::addColumn<int>("label");
+    QTest::addColumn<QString>("rowCaption");
+    QTest::addColumn<QString>("figure");
+    const struct {
+        int label;
+        const char *caption;
+        const char *figure;
+    } rows[] = {
+        {0, "Manual Labor to Lubricate", "$14,400.00"},
+        {1, "Grease used for manual lubrication", "$5,000.00"},
+        {2, "New replacement bearings", "$2,000.00"},
+        {3, "Labor to replace failed bearings", "$1,200.00"},
+        {4, "Lost Production", "$40,000.00"},
+        {5, "Total anual cost of manual lubrication", "$62,600.00"},
+        {22, "Labor to lubricate (90% reduction)", "$1,440.00"},
+        {21, "Grease consumption (50% reduction)", "$2,500.00"},
+        {20, "New replacement bearings (80% reduction)", "$400.00"},
+        {19, "Bearing replacement labor (80% reduction)", "$240.00"},
+        {18, "Lost Production (80% reduction)", "$8,000.00"},
+        {17, "Total annual cost using Velmor automatic lubrication", "$12,580.00"},
+        {34, "Manual Labor to Lubricate", "$12,960.00"},
+        {33, "Grease used for manual lubrication", "$2,500.00"},
+        {32, "New replacement bearings", "$1,600.00"},
+        {31, "Labor to replace failed bearings", "$960.00"},
+        {30, "Lost Production", "$32,000.00"},
+        {29, "Total annual savings over manual lubrication costs", "$50,020.00"},
+    };
+    for (const auto &row : rows)
+        QTest::addRow("CurentCost(%d) %s", row.label, row.caption) << row.label << row.caption << row.figure;
+}
+
+void AccessibilityTest::figureNamesFollowTheRefresh()
+{
+    QFETCH(int, label);
+    QFETCH(QString, rowCaption);
+    QFETCH(QString, figure);
+    Form1 &w = *m_window;
+    QAccessibleInterface *a = accessible(w.CurentCost(label));
+    QCOMPARE(a->role(), QAccessible::StaticText);
+    QCOMPARE(a->text(QAccessible::Name), QStringLiteral("0")); // before the first refresh
+    QCOMPARE(a->text(QAccessible::Description), rowCaption);
+    w.SSTab1->selectTab(CurrentCostTab);
+    QCOMPARE(a->text(QAccessible::Name), figure);
+    QCOMPARE(a->text(QAccessible::Description), rowCaption);
+}
+
+void AccessibilityTest::changedFieldRenamesFigures_data()
+{
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("label");
+    QTest::addColumn<QString>("figure");
+    QTest::addColumn<QString>("defaultFigure");
+    QTest::newRow("more lubricant, dearer grease") << 4 << "2000" << 1 << "$10,000.00" << "$5,000.00";
+    QTest::newRow("more lubricant, more saved") << 4 << "2000" << 33 << "$5,000.00" << "$2,500.00";
+    QTest::newRow("fewer failures, smaller total") << 1 << "5" << 5 << "$41,000.00" << "$62,600.00";
+    QTest::newRow("negative rate, negative saving") << 9 << "-30" << 31 << "-$960.00" << "$960.00";
+}
+
+void AccessibilityTest::changedFieldRenamesFigures()
+{
+    QFETCH(int, field);
+    QFETCH(QString, text);
+    QFETCH(int, label);
+    QFETCH(QString, figure);
+    QFETCH(QString, defaultFigure);
+    Form1 &w = *m_window;
+    w.SSTab1->selectTab(YourDataTab);
+    QCOMPARE(nameOf(w.CurentCost(label)), defaultFigure);
+    const QString before = w.YourData(field)->text();
+    w.YourData(field)->setText(text);
+    w.SSTab1->selectTab(SavingsTab);
+    QCOMPARE(nameOf(w.CurentCost(label)), figure);
+    // And back again on the next refresh.
+    w.SSTab1->selectTab(YourDataTab);
+    w.YourData(field)->setText(before);
+    w.SSTab1->selectTab(CurrentCostTab);
+    QCOMPARE(nameOf(w.CurentCost(label)), defaultFigure);
+}
+
+void AccessibilityTest::controlsNamedAndRoled_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QAccessible::Role>("role");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("graph button") << "Command1" << QAccessible::Button << "Series Bar Graph";
+    QTest::newRow("Close button") << "Command2" << QAccessible::Button << "Close";
+    QTest::newRow("About button") << "Command3" << QAccessible::Button << "About";
+    QTest::newRow("More Information button") << "Command4" << QAccessible::Button << "More Information";
+    QTest::newRow("facility frame") << "Frame1(0)" << QAccessible::Grouping << "FACILITY PARTICULARS";
+    QTest::newRow("time frame") << "Frame1(1)" << QAccessible::Grouping << "TIME (Average)";
+    QTest::newRow("material frame") << "Frame1(2)" << QAccessible::Grouping << "MATERIAL COST (Average)";
+    QTest::newRow("labour frame") << "Frame1(3)" << QAccessible::Grouping << "LABOR COST (Average)";
+    QTest::newRow("current cost frame")
+        << "Frame2(0)" << QAccessible::Grouping << "ANUAL COST OF MANUAL LUBRICATION";
+    QTest::newRow("Velmor cost frame")
+        << "Frame2(1)" << QAccessible::Grouping
+        << "ANNUAL COST OF LUBRICATION USING VELMOR AUTOMATIC LUBRICATION SYSTEM";
+    QTest::newRow("savings frame")
+        << "Frame2(2)" << QAccessible::Grouping
+        << "ANNUAL COST SAVINGS REALIZED BY USING VELMOR AUTOMATION VS. MANUAL LUBRICATION";
+    QTest::newRow("logo") << "Picture1" << QAccessible::Graphic << "Velmor logo";
+    QTest::newRow("icon") << "Picture2" << QAccessible::Graphic << "Calculator icon";
+    QTest::newRow("data banner") << "Picture3" << QAccessible::Graphic << "Velmor banner";
+    for (const char *banner : {"Picture4", "Picture5", "Picture6"})
+        QTest::addRow("result banner %s", banner) << banner << QAccessible::Graphic << "HALDMARK and Velmor banner";
+    QTest::newRow("chart") << "MSChart1" << QAccessible::Chart << "Savings chart";
+    QTest::newRow("copyright line") << "Label2" << QAccessible::StaticText << QString::fromUtf8(kCopyrightLine);
+}
+
+void AccessibilityTest::controlsNamedAndRoled()
+{
+    QFETCH(QString, control);
+    QFETCH(QAccessible::Role, role);
+    QFETCH(QString, name);
+    QAccessibleInterface *a = accessible(this->control(control));
+    QCOMPARE(a->role(), role);
+    QCOMPARE(a->text(QAccessible::Name), name);
+}
+
+void AccessibilityTest::tabsAreNamedChildren()
+{
+    Form1 &w = *m_window;
+    QAccessibleInterface *bar = accessible(w.SSTab1->tabBar());
+    QCOMPARE(bar->role(), QAccessible::PageTabList);
+    QStringList tabs;
+    for (int i = 0; i < bar->childCount(); ++i) {
+        if (bar->child(i)->role() == QAccessible::PageTab)
+            tabs << bar->child(i)->text(QAccessible::Name);
+    }
+    QCOMPARE(tabs, QStringList({"About Velmor", "Your Data", "Current Cost", "Velmor Cost", "Savings", "Graph"}));
+    // The pages, which hold the focus when the keyboard turns onto a tab
+    // with nothing else to focus, go by their tabs' captions.
+    for (int t = 0; t < w.SSTab1->count(); ++t)
+        QCOMPARE(nameOf(w.SSTab1->widget(t)), tabs.value(t));
+}
+
+void AccessibilityTest::chartDescription_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    QTest::newRow("defaults, all fifteen values") << english << -1 << "" << kDefaultChartDescription;
+    QTest::newRow("cents spoken where there are any")
+        << english << 6 << "5.125"
+        << "Lubricant Cost: current cost 5,125, Velmor cost 2,562.50, savings 2,562.50; ";
+    QTest::newRow("negative figures keep their sign")
+        << english << 9 << "-30" << "Replacement Labor: current cost -1,200, Velmor cost -240, savings -960; ";
+    QTest::newRow("German grouping and decimal comma")
+        << QLocale(QLocale::German, QLocale::Germany) << 6 << "5.125" // fields read a period anywhere
+        << "Lubricant Cost: current cost 5.125, Velmor cost 2.562,50, savings 2.562,50; ";
+}
+
+void AccessibilityTest::chartDescription()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(int, field);
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    if (locale != QLocale()) {
+        QLocale::setDefault(locale);
+        openWindow();
+    }
+    Form1 &w = *m_window;
+    if (field >= 0)
+        w.YourData(field)->setText(text);
+    w.SSTab1->selectTab(GraphTab);
+    QCOMPARE(w.SSTab1->selectedTab(), int(GraphTab));
+    const QString description = descriptionOf(w.MSChart1);
+    if (field < 0)
+        QCOMPARE(description, expected);
+    else
+        QVERIFY2(description.contains(expected), qPrintable(description));
+    QCOMPARE(description.count(u';'), 4);
+    // A graph type changes the drawing, not the figures.
+    QTest::mouseClick(w.Command1, Qt::LeftButton);
+    QCOMPARE(descriptionOf(w.MSChart1), description);
+}
+
+// --- Keyboard ---------------------------------------------------------------
+
+void AccessibilityTest::everyFocusStopIsNamed_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QStringList>("stops");
+    QTest::newRow("About Velmor: the three buttons")
+        << int(AboutTab) << QStringList{"tab row", "Command2", "Command3", "Command4"};
+    QTest::newRow("Your Data: costs, labour, times, then the facility")
+        << int(YourDataTab)
+        << QStringList{"tab row",    "YourData6", "YourData7", "YourData8", "YourData9",
+                       "YourData10", "YourData11", "YourData0", "YourData1", "YourData2",
+                       "YourData3",  "YourData4", "YourData5"};
+    QTest::newRow("Current Cost: only the tab row") << int(CurrentCostTab) << QStringList{"tab row"};
+    QTest::newRow("Graph: the chart itself, then its button")
+        << int(GraphTab) << QStringList{"tab row", "MSChart1", "Command1"};
+}
+
+void AccessibilityTest::everyFocusStopIsNamed()
+{
+    QFETCH(int, tab);
+    QFETCH(QStringList, stops);
+    Form1 &w = *m_window;
+    w.SSTab1->selectTab(tab);
+    w.SSTab1->tabBar()->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(w.SSTab1->tabBar()->hasFocus());
+    // Tab walks the stops in order and comes round to the tab row again.
+    for (int k = 1; k <= stops.size(); ++k) {
+        const QString expected = stops.at(k % stops.size());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget *focus = QApplication::focusWidget();
+        const QString focusClass = QString::fromLatin1(focus ? focus->metaObject()->className() : "nothing");
+        QVERIFY2(focus == control(expected),
+                 qPrintable(QStringLiteral("step %1: expected %2, focus on %3").arg(k).arg(expected, focusClass)));
+        QAccessibleInterface *a = accessible(focus);
+        QVERIFY(a->state().focused);
+        QVERIFY2(!a->text(QAccessible::Name).trimmed().isEmpty(), qPrintable(expected));
+    }
+    QCOMPARE(w.SSTab1->selectedTab(), tab);
+    QCOMPARE(m_beeps, 0);
+}
+
+void AccessibilityTest::ctrlTabTurnsTabsAndRefreshes_data()
+{
+    QTest::addColumn<int>("startTab");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("shift");
+    QTest::addColumn<int>("expectedTab");
+    QTest::newRow("Ctrl+Tab from a field") << int(YourDataTab) << "YourData3" << int(Qt::Key_Tab) << false
+                                           << int(CurrentCostTab);
+    QTest::newRow("Ctrl+Shift+Tab from a field")
+        << int(YourDataTab) << "YourData3" << int(Qt::Key_Tab) << true << int(AboutTab);
+    QTest::newRow("Ctrl+Shift+Backtab from a field, as X sends it")
+        << int(YourDataTab) << "YourData6" << int(Qt::Key_Backtab) << true << int(AboutTab);
+    QTest::newRow("Ctrl+Tab from the tab row")
+        << int(VelmorCostTab) << "tab row" << int(Qt::Key_Tab) << false << int(SavingsTab);
+    QTest::newRow("Ctrl+Tab from the chart wraps round to the first tab")
+        << int(GraphTab) << "MSChart1" << int(Qt::Key_Tab) << false << int(AboutTab);
+    QTest::newRow("Ctrl+Shift+Tab from a button wraps round to the last tab")
+        << int(AboutTab) << "Command3" << int(Qt::Key_Tab) << true << int(GraphTab);
+}
+
+void AccessibilityTest::ctrlTabTurnsTabsAndRefreshes()
+{
+    QFETCH(int, startTab);
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(bool, shift);
+    QFETCH(int, expectedTab);
+    Form1 &w = *m_window;
+    w.SSTab1->selectTab(startTab);
+    QWidget *start = control(focus);
+    start->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(start->hasFocus());
+    // Typed without leaving the field: only the refresh of the tab change
+    // can bring it into the figures.
+    w.YourData(4)->setText(QStringLiteral("2000"));
+
+    const Qt::KeyboardModifiers modifiers = shift ? Qt::ControlModifier | Qt::ShiftModifier : Qt::ControlModifier;
+    QTest::keyClick(start, Qt::Key(key), modifiers);
+    QCOMPARE(w.SSTab1->selectedTab(), expectedTab);
+    QCOMPARE(nameOf(w.CurentCost(1)), QStringLiteral("$10,000.00"));
+    QVERIFY(descriptionOf(w.MSChart1).contains(QStringLiteral("Lubricant Cost: current cost 10,000,")));
+    QCOMPARE(m_beeps, 0);
+}
+
+void AccessibilityTest::ctrlTabAwayFromRedFieldSendsUserBack()
+{
+    Form1 &w = *m_window;
+    w.SSTab1->selectTab(YourDataTab);
+    QLineEdit *field = w.YourData(2);
+    field->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(field->hasFocus());
+    field->setText(QStringLiteral("abc"));
+    w.YourData(4)->setText(QStringLiteral("2000"));
+    QTest::keyClick(field, Qt::Key_Tab, Qt::ControlModifier);
+    QTest::qWait(50);
+    QCOMPARE(w.SSTab1->selectedTab(), int(YourDataTab));
+    QTRY_VERIFY(field->hasFocus());
+    QCOMPARE(m_beeps, 1);
+    QCOMPARE(field->palette().color(QPalette::Text), QColor(Qt::red));
+    QCOMPARE(nameOf(w.CurentCost(1)), QStringLiteral("$5,000.00")); // nothing was computed
+}
+
+void AccessibilityTest::keysOnFocusedButton_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("presses");
+    QTest::newRow("Space presses the graph button") << "Command1" << int(Qt::Key_Space) << 0 << true;
+    QTest::newRow("Return presses the graph button") << "Command1" << int(Qt::Key_Return) << 0 << true;
+    QTest::newRow("keypad Enter presses the graph button")
+        << "Command1" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << true;
+    QTest::newRow("Ctrl+Return leaves it alone")
+        << "Command1" << int(Qt::Key_Return) << int(Qt::ControlModifier) << false;
+    QTest::newRow("Return presses More Information") << "Command4" << int(Qt::Key_Return) << 0 << true;
+    QTest::newRow("Space presses More Information") << "Command4" << int(Qt::Key_Space) << 0 << true;
+}
+
+void AccessibilityTest::keysOnFocusedButton()
+{
+    QFETCH(QString, button);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, presses);
+    Form1 &w = *m_window;
+    auto *pushButton = qobject_cast<QPushButton *>(control(button));
+    QVERIFY(pushButton);
+    w.SSTab1->selectTab(pushButton == w.Command1 ? GraphTab : AboutTab);
+    pushButton->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(pushButton->hasFocus());
+
+    UrlRecorder recorder;
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), &recorder, "open");
+    const QString caption = w.Command1->text();
+    QTest::keyClick(pushButton, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+
+    const bool pressed = pushButton == w.Command1 ? w.Command1->text() != caption : !recorder.opened.isEmpty();
+    QCOMPARE(pressed, presses);
+    if (presses)
+        QCOMPARE(recorder.opened.size(), pushButton == w.Command4 ? 1 : 0); // once, not twice
+}
+
+void AccessibilityTest::aboutWindowNames_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QAccessible::Role>("role");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("Close button") << "Close" << QAccessible::Button << "Close";
+    QTest::newRow("maker's banner") << "Picture1(1)" << QAccessible::Graphic << "HALDMARK banner";
+    QTest::newRow("designer's banner") << "Picture1(0)" << QAccessible::Graphic << "Corvane Software logo";
+    QTest::newRow("icon on the maker's tab") << "Picture2(1)" << QAccessible::Graphic << "Calculator icon";
+    QTest::newRow("icon on the designer's tab") << "Picture2(0)" << QAccessible::Graphic << "Calculator icon";
+    QTest::newRow("version") << "Label1(1)" << QAccessible::StaticText << "V. 1.0";
+    QTest::newRow("phone and fax on two lines")
+        << "Label3(1)" << QAccessible::StaticText << "Phone: (937) 555-0142\nFax: (937) 555-0143";
+    QTest::newRow("e-mail and web on two lines")
+        << "Label4(0)" << QAccessible::StaticText << "E-mail: design@corvane.com\nWWW: http://www.corvane.com";
+}
+
+void AccessibilityTest::aboutWindowNames()
+{
+    QFETCH(QString, control);
+    QFETCH(QAccessible::Role, role);
+    QFETCH(QString, name);
+    QString seenName;
+    QAccessible::Role seenRole = QAccessible::NoRole;
+    QStringList tabs;
+    QVERIFY(runAboutWindow(Qt::Key_Space, [&](Form2 &about) {
+        QObject *object = about.closeButton();
+        if (control != QStringLiteral("Close")) {
+            const int array = control.mid(control.size() - 4, 1).toInt();
+            const int index = control.mid(control.size() - 2, 1).toInt();
+            object = control.startsWith(u'P') ? static_cast<QObject *>(about.picture(array, index))
+                                              : static_cast<QObject *>(about.label(array, index));
+        }
+        QVERIFY(object);
+        seenName = nameOf(object);
+        seenRole = accessible(object)->role();
+        QAccessibleInterface *bar = accessible(about.tabs()->tabBar());
+        for (int i = 0; i < bar->childCount(); ++i) {
+            if (bar->child(i)->role() == QAccessible::PageTab)
+                tabs << bar->child(i)->text(QAccessible::Name);
+        }
+    }));
+    QCOMPARE(seenRole, role);
+    QCOMPARE(seenName, name);
+    QCOMPARE(tabs, QStringList({QStringLiteral("About HALDMARK\u00AE"), QStringLiteral("Software Design")}));
+}
+
+void AccessibilityTest::aboutWindowByKeyboard_data()
+{
+    QTest::addColumn<int>("openingKey");
+    QTest::newRow("opened with Space") << int(Qt::Key_Space);
+    QTest::newRow("opened with Return") << int(Qt::Key_Return);
+}
+
+void AccessibilityTest::aboutWindowByKeyboard()
+{
+    QFETCH(int, openingKey);
+    QWidget *focusOnOpening = nullptr;
+    QList<int> tabs;
+    QVERIFY(runAboutWindow(Qt::Key(openingKey), [&](Form2 &about) {
+        focusOnOpening = QApplication::focusWidget();
+        tabs << about.tabs()->selectedTab();
+        // From the Close button, which stands outside the tab control.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        tabs << about.tabs()->selectedTab();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        tabs << about.tabs()->selectedTab();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        tabs << about.tabs()->selectedTab();
+        // From the tab row, where the tab control turns them itself.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        if (QApplication::focusWidget() == about.tabs()->tabBar()) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+            tabs << about.tabs()->selectedTab();
+        }
+        about.closeButton()->setFocus(Qt::TabFocusReason); // Space then presses Close
+    }));
+    QVERIFY(m_window->aboutWindow());
+    QCOMPARE(focusOnOpening, static_cast<QWidget *>(m_window->aboutWindow()->closeButton()));
+    QCOMPARE(tabs, QList<int>({0, 1, 0, 1, 0}));
+    QVERIFY(!m_window->aboutWindow()->isVisible());
+    QVERIFY(m_window->isVisible());
+}
+
+QTEST_MAIN(AccessibilityTest)
+#include "accessibility_test.moc"

@@ -2,9 +2,28 @@
 #include "platform/tab_control.h"
 
 #include <QEvent>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QStackedWidget>
 
 namespace platform {
+
+namespace {
+
+// A tab's page, filled with its palette's window colour. It paints the fill
+// itself rather than through autoFillBackground: Qt takes a self-filling
+// widget for opaque and repaints it apart from its parent, so every tab
+// change drew the new page and its controls twice, once on its own and once
+// with the tab control around it.
+class Page : public QWidget {
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QPainter(this).fillRect(event->rect(), palette().brush(backgroundRole()));
+    }
+};
+
+} // namespace
 
 TabControl::TabControl(QWidget *parent) : QTabWidget(parent)
 {
@@ -17,8 +36,7 @@ TabControl::TabControl(QWidget *parent) : QTabWidget(parent)
 
 int TabControl::addPage(const QString &caption)
 {
-    auto *page = new QWidget;
-    page->setAutoFillBackground(true);
+    auto *page = new Page;
     page->setPalette(palette());
     return addTab(page, caption);
 }

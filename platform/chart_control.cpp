@@ -8,6 +8,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QGraphicsLayout>
+#include <QLayout>
 #include <QGraphicsSimpleTextItem>
 #include <QLegend>
 #include <QLegendMarker>
@@ -65,6 +66,23 @@ ChartControl::ChartControl(QWidget *parent)
     : QWidget(parent),
       m_values{{{91, 4, 2}, {92, 82, 21}, {18, 95, 47}, {71, 38, 69}, {67, 99, 35}}}
 {
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_niceScale = new QValueAxis(this);
+    // The chart itself, with its fonts, axes and layout, is most of the
+    // window's start-up work; it is built when first shown or read.
+    m_updatePending = true;
+}
+
+ChartControl::~ChartControl()
+{
+    // The chart dies with the view, after this part of the object.
+    if (m_chart)
+        m_chart->disconnect(this);
+}
+
+void ChartControl::buildChart()
+{
     m_chart = new QChart;
     // The whole widget is chart: no frame of window colour around it.
     m_chart->layout()->setContentsMargins(0, 0, 0, 0);
@@ -94,7 +112,6 @@ ChartControl::ChartControl(QWidget *parent)
     m_valueAxis = new QValueAxis;
     m_valueAxis->setLabelsFont(axisFont);
     m_valueAxis->setLabelsColor(Qt::black);
-    m_niceScale = new QValueAxis(this);
 
     // One axis of each kind for the life of the chart: the line, area and
     // step series sit on the category axis at x = 0, 1, 2 as the bars do.
@@ -118,17 +135,14 @@ ChartControl::ChartControl(QWidget *parent)
     m_view = new QChartView(m_chart, this); // the view owns the chart
     m_view->setFrameShape(QFrame::NoFrame);
     m_view->setRenderHint(QPainter::Antialiasing);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_view);
-
-    bringUpToDate();
-}
-
-ChartControl::~ChartControl()
-{
-    // The chart dies with the view, after this part of the object.
-    m_chart->disconnect(this);
+    // The drawing surface never takes the focus: this control does, as one.
+    m_view->setFocusPolicy(Qt::NoFocus);
+    for (QWidget *part : m_view->findChildren<QWidget *>())
+        part->setFocusPolicy(Qt::NoFocus);
+    layout()->addWidget(m_view);
+    if (isVisible())
+        m_view->show();
+    m_updatePending = true; // no series yet
 }
 
 void ChartControl::setChartType(int type)
@@ -205,6 +219,14 @@ QChart *ChartControl::chart() const
 void ChartControl::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    if (!m_chart) {
+        // Shown for the first time: built and laid out now, so that the
+        // first paint shows the whole chart as later ones do.
+        buildChart();
+        bringUpToDate();
+        layout()->activate();
+        m_chart->layout()->activate();
+    }
     // Queued, not at once: the window's tab change shows the Graph tab before
     // its refresh sends the new figures, and both reach the chart in the one
     // update, before the tab is painted.
@@ -240,6 +262,8 @@ void ChartControl::queueUpdate()
 
 void ChartControl::bringUpToDate()
 {
+    if (!m_chart)
+        buildChart();
     m_updatePending = false;
     if (m_builtType != m_type || m_builtStacking != m_stacking)
         rebuildSeries();

@@ -26,7 +26,7 @@ namespace platform {
 // cells set until then in one update. A type or stacking change is drawn
 // the same way, or at once by refresh(). While the chart is not on screen
 // (another tab is shown) the update waits until it is shown, or until
-// chart() is read.
+// chart() is read; the Qt chart itself is built then for the first time.
 class ChartControl : public QWidget {
     Q_OBJECT
     Q_PROPERTY(int chartType READ chartType WRITE setChartType)
@@ -63,6 +63,7 @@ private:
     static constexpr int Rows = 5;
     static constexpr int Columns = 3;
 
+    void buildChart();
     void scheduleUpdate();
     void queueUpdate();
     void bringUpToDate();

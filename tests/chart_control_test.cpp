@@ -27,6 +27,7 @@
 #include <QPointer>
 #include <QSignalSpy>
 #include <QStackedBarSeries>
+#include <QTabWidget>
 #include <QTest>
 #include <QValueAxis>
 
@@ -479,6 +480,45 @@ private slots:
             for (int column = 0; column < 3; ++column)
                 QCOMPARE(bars->barSets().at(row)->at(column), QString::fromLatin1(defaultTexts[column][row]).toDouble());
         QCOMPARE(axis->max(), 80000.0);
+    }
+
+    // The chart is built the first time its tab is shown, not with the
+    // window; it must still be whole at its first paint after the tab
+    // change: laid out, with its legend and a labelled value axis.
+    void builtWholeWhenFirstShown_data()
+    {
+        QTest::addColumn<bool>("filled"); // figures sent before the first show
+        QTest::newRow("placeholders") << false;
+        QTest::newRow("filled while hidden") << true;
+    }
+    void builtWholeWhenFirstShown()
+    {
+        QFETCH(bool, filled);
+        QLocale::setDefault(QLocale(QStringLiteral("en_US")));
+        QTabWidget window;
+        window.addTab(new QWidget, QStringLiteral("Data"));
+        auto *chart = new ChartControl;
+        window.addTab(chart, QStringLiteral("Graph"));
+        window.resize(600, 360);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        if (filled)
+            fillDefaults(*chart);
+        settle();
+        QVERIFY(chart->findChildren<QChartView *>().isEmpty());
+
+        window.setCurrentIndex(1);
+        QApplication::processEvents(); // the paint after the tab change
+        const QImage image = chart->grab().toImage();
+
+        const QRect plot = plotRect(*chart);
+        QVERIFY(plot.width() > 200 && plot.height() > 120);
+        int legendPixels = 0; // "Lost Production" in the legend, right of the plot
+        for (int y = plot.top(); y <= plot.bottom(); ++y)
+            for (int x = plot.right() + 10; x < image.width(); ++x)
+                legendPixels += near(image.pixel(x, y), seriesColours[4]);
+        QVERIFY2(legendPixels >= 9, qPrintable(QString::number(legendPixels)));
+        QVERIFY(sceneTexts(chart->chart()).contains(filled ? QStringLiteral("80,000") : QStringLiteral("400")));
     }
 
     // A slice keeps only the size of its figure, so a negative one would pass

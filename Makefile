@@ -16,10 +16,13 @@ FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
 BUILD_FUZZ   ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := numeric_text_fuzzer currency_text_fuzzer plain_number_text_fuzzer
+# Only for the benchmark: callgrind, and an X server for the timed runs.
+BENCH_PACKAGES := valgrind xvfb xauth
+BUILD_BENCH    ?= build-bench
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test test-x11 asan package package-check fuzz-deps fuzz clean
+.PHONY: all deps configure build run test test-x11 asan package package-check fuzz-deps fuzz bench-deps bench clean
 
 all: build
 
@@ -83,5 +86,16 @@ fuzz: fuzz-deps
 	cmake --build $(BUILD_FUZZ) -j $(JOBS) --target fuzzers
 	tests/fuzz/run_fuzzers.sh $(BUILD_FUZZ) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
+# Start-up, tab changes and memory of the program beside a bare Qt window
+# with the same widgets (tools/bench/), Release build in $(BUILD_BENCH).
+# Prints a table of ratios against the targets; not part of CI.
+bench-deps:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGES) $(BENCH_PACKAGES)"
+
+bench: bench-deps
+	@[ -f $(BUILD_BENCH)/CMakeCache.txt ] || cmake -S . -B $(BUILD_BENCH) -DCMAKE_BUILD_TYPE=Release $(CCACHE_FLAG)
+	cmake --build $(BUILD_BENCH) -j $(JOBS) --target velmor-bench floor-bench
+	tools/bench/run_bench.sh $(BUILD_BENCH)
+
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ)
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ) $(BUILD_BENCH)

@@ -1,0 +1,27 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+// The calculator's start-up exactly as main_window/main.cpp does it, with
+// the window handed to the benchmark probe instead of being left to the user.
+
+#include "main_window/form1.h"
+#include "platform/bundled_fonts.h"
+#include "platform/tab_control.h"
+#include "tools/bench/bench_probe.h"
+
+#include <QApplication>
+#include <QLineEdit>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("velmor-calculator"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Velmor Automatic Lubrication Systems"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.haldmark.VelmorCalculator"));
+    platform::installBundledFonts();
+
+    Form1 window;
+    bench::Subject subject;
+    subject.window = &window;
+    subject.tabs = window.SSTab1;
+    subject.field = window.YourData(2); // number of lubrication points
+    return bench::run(subject);
+}

@@ -35,7 +35,7 @@ namespace {
 
 #if defined(__SANITIZE_ADDRESS__)
 constexpr bool kSanitized = true;
-constexpr int kDefaultChanges = 2000;
+constexpr int kDefaultChanges = 5000;
 #else
 constexpr bool kSanitized = false;
 constexpr int kDefaultChanges = 20000;

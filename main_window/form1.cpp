@@ -246,6 +246,9 @@ void Form1::createResultTab(int f)
         caption->setGeometry(twipsRect(kResultCaptionLeft, top, row.captionWidth, kResultRowHeight));
         auto *figure = new CaptionLabel(frame, Qt::AlignRight);
         figure->setFont(resultFont(true));
+        // A figure is one line: wrapping would break a very wide one after
+        // its minus sign and hide the digits.
+        figure->setWordWrap(false);
         figure->setCaption(QStringLiteral("0"));
         figure->setGeometry(twipsRect(row.figureLeft, top, row.figureWidth, kResultRowHeight));
         if (r <= 5) { // the total keeps the default text colour

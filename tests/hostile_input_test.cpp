@@ -10,11 +10,11 @@
 #include "main_window/form1.h"
 #include "main_window/main_layout.h"
 #include "model/input_table.h"
-#include "platform/bundled_fonts.h"
 #include "platform/caption_label.h"
 #include "platform/chart_control.h"
 #include "platform/system_seams.h"
 #include "platform/tab_control.h"
+#include "window_test_support.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -93,11 +93,7 @@ private:
 
 void HostileInputTest::initTestCase()
 {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    platform::installBundledFonts();
-    platform::setBeepHandler([this] { ++m_beeps; });
-    platform::setRuntimeErrorReporter(
-        [this](QWidget *, const QString &message) { m_reports.append(message); });
+    useTestDesktop(m_beeps, m_reports);
 }
 
 void HostileInputTest::init()
@@ -105,9 +101,7 @@ void HostileInputTest::init()
     m_beeps = 0;
     m_reports.clear();
     m_window = std::make_unique<Form1>();
-    m_window->show();
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QVERIFY(showActive(m_window.get()));
     // The default figures, so that a refused text can be seen to leave them.
     m_window->SSTab1->selectTab(CurrentCostTab);
     checkDefaultFigures();

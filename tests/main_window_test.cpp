@@ -7,13 +7,13 @@
 #include "main_window/main_layout.h"
 #include "main_window/welcome_text.h"
 #include "model/input_table.h"
-#include "platform/bundled_fonts.h"
 #include "platform/caption_label.h"
 #include "platform/chart_control.h"
 #include "platform/line_control.h"
 #include "platform/picture_box.h"
 #include "platform/system_seams.h"
 #include "platform/tab_control.h"
+#include "window_test_support.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -110,11 +110,7 @@ private:
 
 void MainWindowTest::initTestCase()
 {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    platform::installBundledFonts();
-    platform::setBeepHandler([this] { ++m_beeps; });
-    platform::setRuntimeErrorReporter(
-        [this](QWidget *, const QString &message) { m_reports.append(message); });
+    useTestDesktop(m_beeps, m_reports);
 }
 
 void MainWindowTest::init()
@@ -122,9 +118,7 @@ void MainWindowTest::init()
     m_beeps = 0;
     m_reports.clear();
     m_window = std::make_unique<Form1>();
-    m_window->show();
-    m_window->activateWindow(); // X servers without a window manager do not activate it
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QVERIFY(showActive(m_window.get()));
 }
 
 void MainWindowTest::cleanup()

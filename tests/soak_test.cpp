@@ -14,11 +14,11 @@
 
 #include "main_window/form1.h"
 #include "main_window/main_layout.h"
-#include "platform/bundled_fonts.h"
 #include "platform/caption_label.h"
 #include "platform/chart_control.h"
 #include "platform/system_seams.h"
 #include "platform/tab_control.h"
+#include "window_test_support.h"
 
 #include <QApplication>
 #include <QChart>
@@ -108,11 +108,7 @@ private:
 
 void SoakTest::initTestCase()
 {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    platform::installBundledFonts();
-    platform::setBeepHandler([this] { ++m_beeps; });
-    platform::setRuntimeErrorReporter(
-        [this](QWidget *, const QString &message) { m_reports.append(message); });
+    useTestDesktop(m_beeps, m_reports);
 }
 
 void SoakTest::changeTab(Form1 &w, int change)

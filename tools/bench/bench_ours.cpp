@@ -2,8 +2,8 @@
 // The calculator's start-up exactly as main_window/main.cpp does it, with
 // the window handed to the benchmark probe instead of being left to the user.
 
+#include "main_window/application_setup.h"
 #include "main_window/form1.h"
-#include "platform/bundled_fonts.h"
 #include "platform/tab_control.h"
 #include "tools/bench/bench_probe.h"
 
@@ -13,10 +13,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("velmor-calculator"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Velmor Automatic Lubrication Systems"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("com.haldmark.VelmorCalculator"));
-    platform::installBundledFonts();
+    main_window::setUpApplication();
 
     Form1 window;
     bench::Subject subject;

@@ -1,0 +1,23 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#pragma once
+
+#include "platform/bundled_fonts.h"
+
+#include <QApplication>
+
+namespace main_window {
+
+// The application id shared by the desktop entry, the metainfo and the icon.
+inline constexpr const char *kApplicationId = "com.haldmark.VelmorCalculator";
+
+// Names the application for the desktop and installs the bundled fonts;
+// runs once, right after the QApplication is made.
+inline void setUpApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("velmor-calculator"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Velmor Automatic Lubrication Systems"));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
+    platform::installBundledFonts();
+}
+
+} // namespace main_window

@@ -7,6 +7,7 @@
 #include "platform/tab_control.h"
 #include "platform/twips.h"
 #include "platform/window_frame.h"
+#include "platform/zoom.h"
 
 #include <QCloseEvent>
 #include <QColor>
@@ -18,6 +19,7 @@
 namespace {
 
 const QColor kBackColour(192, 192, 255);
+const QSize kClientSize = platform::twipsSize(6060, 3150);
 
 const QString kBackgroundPicture = QStringLiteral(":/images/background_about.png");
 const QString kIcon = QStringLiteral(":/images/calculator_icon.png");
@@ -77,7 +79,7 @@ Form2::Form2(QWidget *owner)
 {
     setWindowTitle(tr("About"));
     setWindowIcon(QIcon(kIcon));
-    platform::setFixedDialogFrame(this, platform::twipsSize(6060, 3150));
+    platform::setFixedDialogFrame(this, kClientSize);
     QPalette p = palette();
     p.setColor(QPalette::Window, kBackColour);
     setPalette(p);
@@ -163,8 +165,27 @@ void Form2::load()
     c.sstab1->selectTab(0);
     c.command1->setFocus();
 
+    if (m_zoom != 1)
+        applyZoom();
+
     ++m_loadCount;
     Form_Load();
+}
+
+void Form2::setZoom(qreal factor)
+{
+    if (factor == m_zoom)
+        return;
+    m_zoom = factor;
+    applyZoom();
+}
+
+void Form2::applyZoom()
+{
+    setFixedSize(platform::zoomed(kClientSize, m_zoom));
+    platform::zoomControls(this, m_zoom);
+    m_background = platform::loadPicture(kBackgroundPicture, this, m_zoom);
+    update();
 }
 
 void Form2::unload()

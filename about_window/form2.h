@@ -35,6 +35,10 @@ public:
 
     bool isLoaded() const { return m_controls != nullptr; }
 
+    // Draws the window at this multiple of its drawn size.
+    void setZoom(qreal factor);
+    qreal zoom() const { return m_zoom; }
+
     // Event handlers.
     void Form_Load();
     void Command1_Click();
@@ -64,11 +68,13 @@ private:
     struct Controls;
 
     void load();
+    void applyZoom();
     void unload();
 
     std::unique_ptr<Controls> m_controls;
     QPixmap m_background;
     int m_loadCount = 0;
+    qreal m_zoom = 1;
     bool m_showing = false;
     bool m_unloadRequested = false;
 };

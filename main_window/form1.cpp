@@ -17,19 +17,26 @@
 #include "platform/tab_control.h"
 #include "platform/twips.h"
 #include "platform/window_frame.h"
+#include "platform/zoom.h"
 
+#include <QAction>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 
 #include <algorithm>
+#include <memory>
 #include <array>
 #include <vector>
 
@@ -38,6 +45,8 @@ using platform::CaptionLabel;
 using platform::twipsRect;
 
 namespace {
+
+const QString kBackgroundPicture = QStringLiteral(":/images/background_main.png");
 
 const QColor kNavy(0, 0, 128);
 const QColor kLightBlue(192, 192, 255);
@@ -127,7 +136,7 @@ protected:
 } // namespace
 
 Form1::Form1(QWidget *parent)
-    : QWidget(parent), m_background(platform::loadPicture(QStringLiteral(":/images/background_main.png"), this))
+    : QWidget(parent), m_background(platform::loadPicture(kBackgroundPicture, this))
 {
     setWindowTitle(QStringLiteral("Velmor Automatic Lubrication Systems"));
     setWindowIcon(QIcon(QStringLiteral(":/images/calculator_icon.png")));
@@ -147,6 +156,7 @@ Form1::Form1(QWidget *parent)
     createGraphTab();
     setFocusOrder();
     createConnections();
+    createZoomCommands();
     nameControlsForScreenReaders();
 
     Form_Load();
@@ -294,6 +304,110 @@ void Form1::createConnections()
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+}
+
+void Form1::createZoomCommands()
+{
+    m_zoomIn = new QAction(tr("Zoom In"), this);
+    m_zoomIn->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    m_zoomOut = new QAction(tr("Zoom Out"), this);
+    m_zoomOut->setShortcuts(QKeySequence::ZoomOut);
+    m_actualSize = new QAction(tr("Actual Size"), this);
+    m_actualSize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    connect(m_zoomIn, &QAction::triggered, this, [this] {
+        setZoomPercent(platform::nextZoomStep(m_zoomPercent, +1));
+    });
+    connect(m_zoomOut, &QAction::triggered, this, [this] {
+        setZoomPercent(platform::nextZoomStep(m_zoomPercent, -1));
+    });
+    connect(m_actualSize, &QAction::triggered, this, [this] { setZoomPercent(100); });
+    // Added to the window, the shortcuts work wherever the focus is in it.
+    addActions(contextMenuCommands());
+
+    // The menu key opens the menu by itself on some desktops only (see
+    // keyPressEvent); Shift+F10 on none.
+    auto *menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this, &Form1::showMenuFromKeyboard);
+
+    // A field's own menu (undo, cut, copy, paste) gets the window's commands
+    // below its own.
+    for (int i = 0; i < model::kInputCount; ++i) {
+        QLineEdit *field = YourData(i);
+        field->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(field, &QLineEdit::customContextMenuRequested, this,
+                [this, field](QPoint position) { showFieldMenu(field, position); });
+    }
+}
+
+QList<QAction *> Form1::contextMenuCommands() const
+{
+    return {m_zoomIn, m_zoomOut, m_actualSize};
+}
+
+void Form1::contextMenuEvent(QContextMenuEvent *event)
+{
+    showWindowMenu(event->globalPos());
+}
+
+void Form1::keyPressEvent(QKeyEvent *event)
+{
+    // Where the platform turns the menu key into a context menu event, the
+    // menu is up before the key arrives and takes it; elsewhere the key
+    // comes here, unused by the control that has the focus.
+    if (event->key() == Qt::Key_Menu && event->modifiers() == Qt::NoModifier) {
+        showMenuFromKeyboard();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void Form1::showMenuFromKeyboard()
+{
+    QWidget *focus = focusWidget();
+    if (auto *field = qobject_cast<QLineEdit *>(focus); field && YourData.indexOf(field) >= 0) {
+        showFieldMenu(field, field->inputMethodQuery(Qt::ImCursorRectangle).toRect().center());
+        return;
+    }
+    const QWidget *anchor = focus ? focus : this;
+    showWindowMenu(anchor->mapToGlobal(anchor->rect().center()));
+}
+
+void Form1::showWindowMenu(QPoint globalPosition)
+{
+    QMenu menu(this);
+    menu.addActions(contextMenuCommands());
+    menu.exec(globalPosition);
+}
+
+void Form1::showFieldMenu(QLineEdit *field, QPoint position)
+{
+    std::unique_ptr<QMenu> menu(field->createStandardContextMenu());
+    menu->addSeparator();
+    menu->addActions(contextMenuCommands());
+    menu->exec(field->mapToGlobal(position));
+}
+
+void Form1::setZoomPercent(int percent)
+{
+    // Never larger than the screen's free area, frame included.
+    const QSize design = platform::twipsSize(kClientWidth, kClientHeight);
+    const QRect frame = frameGeometry();
+    const QRect client = geometry();
+    const QMargins frameMargins(client.left() - frame.left(), client.top() - frame.top(),
+                                frame.right() - client.right(), frame.bottom() - client.bottom());
+    const QSize available = screen() ? screen()->availableGeometry().size() : design;
+    percent = std::clamp(percent, platform::kZoomSteps.front(),
+                         platform::largestFittingZoom(design, frameMargins, available));
+    if (percent == m_zoomPercent)
+        return;
+    m_zoomPercent = percent;
+
+    const qreal factor = percent / 100.0;
+    setFixedSize(platform::zoomed(design, factor));
+    platform::zoomControls(this, factor);
+    m_background = platform::loadPicture(kBackgroundPicture, this, factor);
+    update();
+    platform::centreOnScreen(this);
 }
 
 void Form1::nameControlsForScreenReaders()
@@ -450,6 +564,7 @@ void Form1::Command3_Click()
     platform::guarded(this, [this] {
         if (!m_about)
             m_about = new Form2(this);
+        m_about->setZoom(m_zoomPercent / 100.0);
         m_about->showModal();
     });
 }

@@ -13,6 +13,7 @@
 #include <QWidget>
 
 QT_BEGIN_NAMESPACE
+class QAction;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
@@ -55,8 +56,19 @@ public:
 
     Form2 *aboutWindow() const { return m_about; }
 
+    // The window's size in per cent of its drawn size, 100 to 200 in steps
+    // of 25; the About window opens at the same. A zoom that would not fit
+    // the screen is cut to the largest step that does.
+    int zoomPercent() const { return m_zoomPercent; }
+    void setZoomPercent(int percent);
+
+    // The commands of the window's context menu, in their order.
+    QList<QAction *> contextMenuCommands() const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -65,6 +77,10 @@ private:
     void createResultTab(int frame);
     void createGraphTab();
     void createConnections();
+    void createZoomCommands();
+    void showWindowMenu(QPoint globalPosition);
+    void showFieldMenu(QLineEdit *field, QPoint position);
+    void showMenuFromKeyboard();
     void setFocusOrder();
     // Accessible names, descriptions and keys, for screen readers and for
     // working the window without a mouse.
@@ -90,6 +106,10 @@ private:
     model::ResultRefresh m_refresh;
     QPixmap m_background;
     Form2 *m_about = nullptr;
+    int m_zoomPercent = 100;
+    QAction *m_zoomIn = nullptr;
+    QAction *m_zoomOut = nullptr;
+    QAction *m_actualSize = nullptr;
     // The field the program is giving the focus back to; while it is on its
     // way, other fields' lost-focus checks stand aside.
     QPointer<QLineEdit> m_focusReturn;

@@ -62,6 +62,38 @@ bool isKnownType(int type)
 
 } // namespace
 
+// A chart view that draws its chart enlarged: the chart is laid out at the
+// view's size divided by the zoom and drawn through a scaling transform, so
+// its fonts, lines and margins all grow together, as vectors.
+class ZoomedChartView : public QChartView {
+public:
+    using QChartView::QChartView;
+
+    void setZoom(qreal factor)
+    {
+        m_zoom = factor;
+        setTransform(QTransform::fromScale(factor, factor));
+        fitChart();
+    }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override
+    {
+        QChartView::resizeEvent(event); // lays the chart out at the view's size
+        if (m_zoom != 1)
+            fitChart();
+    }
+
+private:
+    void fitChart()
+    {
+        chart()->resize(QSizeF(size()) / m_zoom);
+        setSceneRect(chart()->geometry());
+    }
+
+    qreal m_zoom = 1;
+};
+
 ChartControl::ChartControl(QWidget *parent)
     : QWidget(parent),
       m_values{{{91, 4, 2}, {92, 82, 21}, {18, 95, 47}, {71, 38, 69}, {67, 99, 35}}}
@@ -132,7 +164,9 @@ void ChartControl::buildChart()
     }
     connect(m_chart, &QChart::plotAreaChanged, this, &ChartControl::placePieCaptions);
 
-    m_view = new QChartView(m_chart, this); // the view owns the chart
+    m_view = new ZoomedChartView(m_chart, this); // the view owns the chart
+    if (m_zoom != 1)
+        m_view->setZoom(m_zoom);
     m_view->setFrameShape(QFrame::NoFrame);
     m_view->setRenderHint(QPainter::Antialiasing);
     // The drawing surface never takes the focus: this control does, as one.
@@ -214,6 +248,13 @@ QChart *ChartControl::chart() const
     if (m_updatePending)
         const_cast<ChartControl *>(this)->bringUpToDate();
     return m_chart;
+}
+
+void ChartControl::setZoom(qreal factor)
+{
+    m_zoom = factor;
+    if (m_view)
+        m_view->setZoom(factor);
 }
 
 void ChartControl::showEvent(QShowEvent *event)

@@ -10,12 +10,13 @@
 QT_BEGIN_NAMESPACE
 class QBarCategoryAxis;
 class QChart;
-class QChartView;
 class QGraphicsSimpleTextItem;
 class QValueAxis;
 QT_END_NAMESPACE
 
 namespace platform {
+
+class ZoomedChartView;
 
 // The savings chart: a 5 x 3 grid of numbers (rows are the series, columns the
 // categories) drawn with Qt Charts in one of six graph types. The window
@@ -49,6 +50,9 @@ public:
     bool stacking() const;
     double value(int row, int column) const; // NaN outside the grid
     QChart *chart() const; // brought up to date first
+
+    // Draws the chart at this multiple of its size: the same chart, larger.
+    void setZoom(qreal factor);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -88,7 +92,8 @@ private:
     bool m_updatePending = false; // the chart does not show the grid, type or stacking
     bool m_updateQueued = false;  // an update is waiting in the event queue
 
-    QChartView *m_view = nullptr;
+    qreal m_zoom = 1;
+    ZoomedChartView *m_view = nullptr;
     QChart *m_chart = nullptr;
     QBarCategoryAxis *m_categoryAxis = nullptr;
     QValueAxis *m_valueAxis = nullptr;

@@ -43,17 +43,28 @@ QPixmap loadPicture(const QString &resource, qreal devicePixelRatio)
     return QPixmap();
 }
 
-QPixmap loadPicture(const QString &resource, const QWidget *forWidget)
+QPixmap loadPicture(const QString &resource, const QWidget *forWidget, qreal zoom)
 {
-    return loadPicture(resource, forWidget ? forWidget->devicePixelRatioF() : qGuiApp->devicePixelRatio());
+    // Zoomed, the picture is made for as many device pixels as it will
+    // cover, and keeps the screen's ratio so that it covers them.
+    const qreal screenRatio = forWidget ? forWidget->devicePixelRatioF() : qGuiApp->devicePixelRatio();
+    QPixmap picture = loadPicture(resource, screenRatio * zoom);
+    picture.setDevicePixelRatio(screenRatio);
+    return picture;
 }
 
-PictureBox::PictureBox(const QString &resource, Border border, QWidget *parent) : QLabel(parent)
+PictureBox::PictureBox(const QString &resource, Border border, QWidget *parent)
+    : QLabel(parent), m_resource(resource)
 {
     if (border == Border::Sunken)
         setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setPixmap(loadPicture(resource, this));
+}
+
+void PictureBox::setZoom(qreal factor)
+{
+    setPixmap(loadPicture(m_resource, this, factor));
 }
 
 } // namespace platform

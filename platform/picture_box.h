@@ -17,8 +17,8 @@ namespace platform {
 // looks for the variants.
 QPixmap loadPicture(const QString &resource, qreal devicePixelRatio);
 // The same for the screen the widget is shown on (before it is shown: the
-// screen it will open on).
-QPixmap loadPicture(const QString &resource, const QWidget *forWidget);
+// screen it will open on), and drawn at zoom times its natural size.
+QPixmap loadPicture(const QString &resource, const QWidget *forWidget, qreal zoom = 1);
 
 // A picture drawn at its natural size from the top-left corner, either with
 // a 2-pixel sunken border (a box sized to its picture) or without a border.
@@ -28,6 +28,12 @@ public:
     enum class Border { None, Sunken };
 
     PictureBox(const QString &resource, Border border, QWidget *parent = nullptr);
+
+    // Shows the picture at this multiple of its natural size.
+    void setZoom(qreal factor);
+
+private:
+    QString m_resource;
 };
 
 } // namespace platform

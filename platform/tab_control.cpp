@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "platform/tab_control.h"
 
+#include "platform/zoom.h"
+
 #include <QEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -46,7 +48,13 @@ void TabControl::place(int tab, QWidget *control, const QRect &rect)
     control->setParent(widget(tab));
     m_places.insert(control, rect);
     const QPoint origin = widget(tab)->mapTo(this, QPoint(0, 0));
-    control->setGeometry(rect.translated(-origin));
+    control->setGeometry(zoomed(rect, m_zoom).translated(-origin));
+}
+
+void TabControl::setZoom(qreal factor)
+{
+    m_zoom = factor;
+    placeControls();
 }
 
 void TabControl::setBackColour(const QColor &colour)
@@ -69,7 +77,7 @@ void TabControl::placeControls()
     for (auto it = m_places.cbegin(); it != m_places.cend(); ++it) {
         auto *control = const_cast<QWidget *>(it.key());
         const QPoint origin = control->parentWidget()->mapTo(this, QPoint(0, 0));
-        control->setGeometry(it.value().translated(-origin));
+        control->setGeometry(zoomed(it.value(), m_zoom).translated(-origin));
     }
 }
 

@@ -30,6 +30,9 @@ public:
 
     void setBackColour(const QColor &colour);
 
+    // Places the controls on the tabs at this multiple of their places.
+    void setZoom(qreal factor);
+
 signals:
     // Raised after the selected tab has changed, with the tab that was left.
     void clicked(int previousTab);
@@ -43,6 +46,7 @@ private:
 
     QHash<const QWidget *, QRect> m_places;
     int m_current = 0;
+    qreal m_zoom = 1;
 };
 
 } // namespace platform

@@ -5,6 +5,7 @@
 // with one picture pixel to each device pixel.
 
 #include "about_window/form2.h"
+#include "caption_fit.h"
 #include "main_window/form1.h"
 #include "main_window/main_layout.h"
 #include "model/input_table.h"
@@ -82,34 +83,6 @@ QImage overWindowColour(const QImage &artwork, const QSize &device)
     pixels.setDevicePixelRatio(1); // all in device pixels here
     QPainter(&canvas).drawImage(0, 0, pixels);
     return canvas;
-}
-
-// Lines of a caption as its label shows them.
-QStringList captionLines(const QString &caption)
-{
-    QString text = caption;
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
-    return text.split(u'\n');
-}
-
-// "" when the caption fits its label in width and height, otherwise why not.
-// A text that wraps by design is only held to the height.
-enum class Wrapping { None, ByDesign };
-QString captionMisfit(const platform::CaptionLabel *label, Wrapping wrapping = Wrapping::None)
-{
-    const QFontMetrics metrics(label->font());
-    const QRect room = label->contentsRect();
-    const QStringList lines = wrapping == Wrapping::None ? captionLines(label->caption()) : QStringList();
-    for (const QString &line : lines) {
-        const int needed = metrics.horizontalAdvance(line);
-        if (needed > room.width())
-            return QStringLiteral("\"%1\" needs %2 px of %3").arg(line).arg(needed).arg(room.width());
-    }
-    const int high = label->heightForWidth(room.width());
-    if (high > room.height())
-        return QStringLiteral("\"%1\" needs %2 px high of %3")
-            .arg(label->caption().left(40)).arg(high).arg(room.height());
-    return QString();
 }
 
 // A widget taken from a window, for the data rows.

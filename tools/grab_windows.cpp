@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 // Saves a picture of every tab of the main window, of the Graph tab in each
 // graph type and of both About tabs, for looking at the layout.
-// Usage: grab-windows <output folder>
+// Usage: grab-windows <output folder> [zoom per cent]
 
 #include "about_window/form2.h"
 #include "main_window/form1.h"
@@ -35,6 +35,8 @@ int main(int argc, char *argv[])
 
     Form1 window;
     window.show();
+    if (argc > 2)
+        window.setZoomPercent(QString::fromLocal8Bit(argv[2]).toInt());
     bool ok = save(&window, folder, QStringLiteral("main-0-welcome"));
     const char *names[] = {"welcome", "your-data", "current-cost", "velmor-cost", "savings", "graph"};
     for (int tab = 1; tab < 6; ++tab) {

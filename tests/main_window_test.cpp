@@ -441,6 +441,7 @@ void MainWindowTest::fieldCheck_data()
     QTest::newRow("overflowing figure") << "1E400" << false;
     QTest::newRow("plain number") << "12" << true;
     QTest::newRow("regional thousands") << "1,000" << true;
+    QTest::newRow("misplaced thousands separator") << "1,00,0" << false;
     QTest::newRow("blanks around") << " 25 " << true;
 }
 

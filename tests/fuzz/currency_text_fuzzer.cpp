@@ -41,8 +41,8 @@ struct CurrencyParts {
 // Qt's patterns match every Unicode digit with \d.
 const QRegularExpression &currencyShape(std::size_t index)
 {
-    static const std::array<QRegularExpression, 3> shapes = [] {
-        std::array<QRegularExpression, 3> built;
+    static const std::array<QRegularExpression, fuzz::kLocaleCount> shapes = [] {
+        std::array<QRegularExpression, fuzz::kLocaleCount> built;
         for (std::size_t i = 0; i < built.size(); ++i) {
             const QLocale &locale = fuzz::locales()[i];
             built[i] = QRegularExpression(

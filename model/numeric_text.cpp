@@ -20,6 +20,13 @@ bool isExponentMark(QChar c) { return c == u'E' || c == u'e' || c == u'D' || c =
 bool isBreak(QChar c) { return c == u'\t' || c == u'\r' || c == u'\n'; }
 bool isBlank(QChar c) { return c == u' ' || isBreak(c); }
 
+// C0 controls, DEL and C1 controls: no font shows them.
+bool isControl(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u < 0x20 || (u >= 0x7F && u <= 0x9F);
+}
+
 // Only these are ignored at the ends; QStringView::trimmed() would also drop
 // no-break spaces and other separators.
 QStringView trimBlanks(QStringView text)
@@ -174,6 +181,43 @@ std::optional<double> readFigure(QStringView text, const QLocale &locale)
     if (!std::isfinite(value))
         return std::nullopt;
     return value;
+}
+
+QString visibleFieldText(QStringView text, qsizetype *cursor)
+{
+    const auto firstControl = std::find_if(text.begin(), text.end(), isControl);
+    if (firstControl == text.end())
+        return text.toString();
+
+    // Breaks before the first and after the last kept character are at the
+    // ends of the text.
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && isControl(text[first]))
+        ++first;
+    while (last > first && isControl(text[last - 1]))
+        --last;
+
+    const qsizetype oldCursor = cursor ? std::clamp<qsizetype>(*cursor, 0, text.size()) : -1;
+    qsizetype newCursor = -1;
+    QString out;
+    out.reserve(text.size());
+    bool inBreak = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (i == oldCursor)
+            newCursor = out.size();
+        const QChar c = text[i];
+        if (!isControl(c)) {
+            out.append(c);
+            inBreak = false;
+        } else if (isBreak(c) && i > first && i < last && !inBreak) {
+            out.append(u' ');
+            inBreak = true;
+        }
+    }
+    if (cursor)
+        *cursor = newCursor < 0 ? out.size() : newCursor;
+    return out;
 }
 
 } // namespace model

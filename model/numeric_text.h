@@ -34,4 +34,14 @@ inline bool passesNumericTest(QStringView text, const QLocale &locale)
     return readFigure(text, locale).has_value();
 }
 
+// The text an input field keeps of what was typed or pasted into it: the
+// characters that cannot be seen (C0 controls, DEL and C1 controls) would make
+// a field that looks right fail the numeric test, so they are dropped. Tabs,
+// carriage returns and line feeds are dropped at either end, so that a cell
+// copied from a spreadsheet ("2000\r\n") reads as its figure; between visible
+// characters a run of them becomes one blank, so that two pasted cells
+// ("1\n2") do not run together into another figure. When cursor is given, it
+// is a position in the text and is moved to the same place in the result.
+QString visibleFieldText(QStringView text, qsizetype *cursor = nullptr);
+
 } // namespace model

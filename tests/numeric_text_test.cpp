@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
-// How typed input text reads as a figure in the user's regional settings.
+// How typed input text reads as a figure in the user's regional settings,
+// and what an input field keeps of typed or pasted text.
 
 #include "model/numeric_text.h"
 
@@ -31,6 +32,8 @@ private slots:
     void regionalReading();
     void hostileTextIsNoNumber_data();
     void hostileTextIsNoNumber();
+    void visibleFieldText_data();
+    void visibleFieldText();
 };
 
 void NumericTextTest::initTestCase()
@@ -215,6 +218,49 @@ void NumericTextTest::hostileTextIsNoNumber()
 
     for (const QLocale &locale : kAllLocales)
         QVERIFY2(!model::readFigure(text, locale).has_value(), qPrintable(locale.name()));
+}
+
+// What a field keeps of typed or pasted text, and where its cursor ends.
+void NumericTextTest::visibleFieldText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<qsizetype>("cursor");
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<qsizetype>("keptCursor");
+
+    QTest::newRow("figure unchanged") << "1000" << qsizetype(2) << "1000" << qsizetype(2);
+    QTest::newRow("no-break space is visible") << QStringLiteral("1\u00A0000") << qsizetype(5)
+                                               << QStringLiteral("1\u00A0000") << qsizetype(5);
+    QTest::newRow("spreadsheet cell: CR LF at the end")
+        << "2000\r\n" << qsizetype(6) << "2000" << qsizetype(4);
+    QTest::newRow("tabs at both ends") << "\t7\t" << qsizetype(3) << "7" << qsizetype(1);
+    QTest::newRow("line feed at the start") << "\n5" << qsizetype(1) << "5" << qsizetype(0);
+    QTest::newRow("only line breaks") << "\r\n" << qsizetype(2) << "" << qsizetype(0);
+    QTest::newRow("two cells stay apart") << "1\n2" << qsizetype(3) << "1 2" << qsizetype(3);
+    QTest::newRow("a run of breaks is one blank") << "1\r\n\t2" << qsizetype(4) << "1 2" << qsizetype(2);
+    QTest::newRow("control inside a run of breaks") << QStringLiteral("1\n\u0001\n2") << qsizetype(5)
+                                                    << "1 2" << qsizetype(3);
+    QTest::newRow("NUL between digits") << QString(QStringLiteral("1")) + QChar(u'\0') + u'2'
+                                        << qsizetype(2) << "12" << qsizetype(1);
+    QTest::newRow("escape before digits") << QStringLiteral("\u001B5") << qsizetype(2) << "5" << qsizetype(1);
+    QTest::newRow("DEL and C1 controls") << QStringLiteral("5\u007F\u0085\u009F0") << qsizetype(5)
+                                         << "50" << qsizetype(2);
+    QTest::newRow("cursor before a dropped character")
+        << QStringLiteral("12\u0001") << qsizetype(2) << "12" << qsizetype(2);
+    QTest::newRow("cursor beyond the end") << QStringLiteral("5\u0001") << qsizetype(9) << "5" << qsizetype(1);
+}
+
+void NumericTextTest::visibleFieldText()
+{
+    QFETCH(QString, text);
+    QFETCH(qsizetype, cursor);
+    QFETCH(QString, kept);
+    QFETCH(qsizetype, keptCursor);
+
+    QCOMPARE(model::visibleFieldText(text, &cursor), kept);
+    QCOMPARE(cursor, keptCursor);
+    // What a field keeps, it keeps again.
+    QCOMPARE(model::visibleFieldText(kept), kept);
 }
 
 QTEST_APPLESS_MAIN(NumericTextTest)

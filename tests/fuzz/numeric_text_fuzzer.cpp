@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
-// Fuzzes the reading of typed text as a figure.
+// Fuzzes the reading of typed text as a figure and what an input field keeps
+// of typed or pasted text.
 //
 // Byte 0 picks the locale (byte % 4: en_US, de_DE, fr_FR, de_CH) and how the
 // other bytes are read ((byte / 4) % 4):
@@ -17,7 +18,8 @@
 // number reads in every locale, except that where the period groups
 // thousands "d.ddd" (one to three digits, a period, three digits) reads as
 // the digits without the period. A number the locale prints reads as the same
-// figure as its C-locale text.
+// figure as its C-locale text. The text a field keeps has no control
+// characters, keeps it unchanged, and keeps every figure the text was.
 
 #include "fuzz_support.h"
 #include "model/numeric_text.h"
@@ -34,6 +36,7 @@ namespace {
 
 bool isAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 bool isEndBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
+bool isControl(QChar c) { return c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F); }
 
 bool sameDouble(double a, double b)
 {
@@ -227,6 +230,35 @@ void checkPlainNumber(const QString &text, const std::string &form)
     }
 }
 
+void checkVisibleFieldText(const QString &text, const QLocale &locale,
+                           const std::optional<double> &figure)
+{
+    const std::string where = fuzz::printable(text);
+    qsizetype cursor = text.size() / 2;
+    const QString kept = model::visibleFieldText(text, &cursor);
+    FUZZ_CHECK(std::none_of(kept.cbegin(), kept.cend(), isControl),
+               "a field keeps no control characters", where + " keeps " + fuzz::printable(kept));
+    FUZZ_CHECK(cursor >= 0 && cursor <= kept.size(), "the cursor stays within the kept text", where);
+    FUZZ_CHECK(model::visibleFieldText(kept) == kept, "what a field keeps, it keeps again", where);
+    if (std::none_of(text.cbegin(), text.cend(), isControl))
+        FUZZ_CHECK(kept == text, "a text without control characters is kept as it is", where);
+
+    // Only control characters go, and only blanks come.
+    QString visible;
+    for (QChar c : text) {
+        if (!isControl(c) && c != u' ')
+            visible.append(c);
+    }
+    FUZZ_CHECK(QString(kept).remove(u' ') == visible,
+               "a field keeps every visible character in order", where + " keeps " + fuzz::printable(kept));
+
+    if (figure) {
+        const std::optional<double> keptFigure = model::readFigure(kept, locale);
+        FUZZ_CHECK(keptFigure && sameDouble(*keptFigure, *figure),
+                   "a figure stays the same figure in a field", where + " keeps " + fuzz::printable(kept));
+    }
+}
+
 void checkText(const QString &text, const QLocale &locale)
 {
     const std::string where = fuzz::printable(text) + " in " + locale.name().toStdString();
@@ -269,6 +301,8 @@ void checkText(const QString &text, const QLocale &locale)
     }
     if (form)
         checkPlainNumber(text, *form);
+
+    checkVisibleFieldText(text, locale, figure);
 }
 
 // The double as the locale prints it, grouped, reads as the same figure as

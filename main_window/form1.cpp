@@ -4,6 +4,7 @@
 #include "about_window/form2.h"
 #include "main_window/graph_type_cycle.h"
 #include "main_window/main_layout.h"
+#include "main_window/visible_text_validator.h"
 #include "main_window/welcome_text.h"
 #include "model/input_table.h"
 #include "model/money_text.h"
@@ -223,6 +224,7 @@ void Form1::createYourDataTab()
         field->setObjectName(QStringLiteral("YourData%1").arg(i));
         field->setGeometry(twipsRect(kFieldLeft, row.top, kFieldWidth, kFieldHeight));
         field->raise(); // above the wide caption labels of the first two rows
+        field->setValidator(new VisibleTextValidator(field));
         field->installEventFilter(this);
         YourData.set(i, field);
     }

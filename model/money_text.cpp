@@ -1,12 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "model/money_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
 
 namespace model {
 namespace {
+
+// From here on the currency text rounds the exact value of a figure.
+constexpr double kExactFrom = 1e14;
 
 // Adds one to a run of decimal digits, carrying leftwards; returns the carry.
 bool incrementDigits(std::string &digits)
@@ -31,10 +35,18 @@ QString currencyText(double value, const QLocale &locale)
     // Rounding to cents works on the shortest decimal text that reads back as
     // the same double, half away from zero: that is the figure a person reads
     // and rounds, so 1.005 gives $1.01 and 2.675 gives $2.68 although their
-    // binary values lie just below the tie.
+    // binary values lie just below the tie. From 10^14 on, doubles lie 1/64
+    // or more apart and the shortest text can stop before the cents
+    // (1234567890123456.75 is "1234567890123456.8"), which would show a digit
+    // the figure does not have; there the exact decimal value is rounded
+    // instead, which takes at most six decimals.
+    const double magnitude = std::fabs(value);
     char buffer[512];
     const auto [end, error] =
-        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed);
+        magnitude < kExactFrom
+            ? std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::fixed)
+            : std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::fixed,
+                            std::max(0, 52 - std::ilogb(magnitude)));
     if (error != std::errc())
         return QString();
     const std::string text(buffer, end);

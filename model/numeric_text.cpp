@@ -1,6 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "model/numeric_text.h"
 
+#include <QStringList>
+
+#include <algorithm>
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
@@ -12,10 +15,20 @@ namespace {
 
 bool isAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 bool isExponentMark(QChar c) { return c == u'E' || c == u'e' || c == u'D' || c == u'd'; }
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
 
-// Only blanks and tabs are ignored at the ends; QStringView::trimmed() would
-// also drop line feeds and carriage returns.
+// Tabs and line breaks come with cells copied from a spreadsheet.
+bool isBreak(QChar c) { return c == u'\t' || c == u'\r' || c == u'\n'; }
+bool isBlank(QChar c) { return c == u' ' || isBreak(c); }
+
+// C0 controls, DEL and C1 controls: no font shows them.
+bool isControl(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u < 0x20 || (u >= 0x7F && u <= 0x9F);
+}
+
+// Only these are ignored at the ends; QStringView::trimmed() would also drop
+// no-break spaces and other separators.
 QStringView trimBlanks(QStringView text)
 {
     while (!text.isEmpty() && isBlank(text.front()))
@@ -25,129 +38,186 @@ QStringView trimBlanks(QStringView text)
     return text;
 }
 
+// Characters that stand for one another as thousands separators: keyboards
+// give a plain blank where the settings group with a no-break or narrow
+// no-break space, and a typewriter apostrophe where they group with a
+// typographic one.
+constexpr char16_t kBlankLike[] = {u' ', u'\u00A0', u'\u202F'};
+constexpr char16_t kApostropheLike[] = {u'\'', u'\u2019'};
+
+template <std::size_t N>
+bool oneOf(const QString &mark, const char16_t (&kind)[N])
+{
+    return mark.size() == 1 && std::find(kind, kind + N, mark.front().unicode()) != kind + N;
+}
+
+QStringList groupMarksOf(const QLocale &locale)
+{
+    const QString group = locale.groupSeparator();
+    QStringList marks;
+    if (oneOf(group, kBlankLike)) {
+        for (char16_t c : kBlankLike)
+            marks.append(QString(QChar(c)));
+    } else if (oneOf(group, kApostropheLike)) {
+        for (char16_t c : kApostropheLike)
+            marks.append(QString(QChar(c)));
+    } else if (!group.isEmpty()) {
+        marks.append(group);
+    }
+    return marks;
+}
+
+// The length of the mark that starts at pos, or 0.
+qsizetype markAt(QStringView text, qsizetype pos, const QStringList &marks)
+{
+    const QStringView rest = text.sliced(pos);
+    for (const QString &mark : marks) {
+        if (!mark.isEmpty() && rest.startsWith(mark))
+            return mark.size();
+    }
+    return 0;
+}
+
 // strtod in the "C" locale: QApplication sets the process locale from the
-// environment, and the normalised texts here always use a period.
+// environment, and the number forms here always use a period.
 double parseCDouble(const std::string &ascii)
 {
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
     return strtod_l(ascii.c_str(), nullptr, cLocale);
 }
 
-// Reads a run of ASCII digits, into out when given; returns how many were read.
-qsizetype readDigits(QStringView text, qsizetype &pos, std::string *out = nullptr)
+// Reads a run of ASCII digits into out; returns how many were read.
+qsizetype readDigits(QStringView text, qsizetype &pos, std::string &out)
 {
     const qsizetype start = pos;
-    for (; pos < text.size() && isAsciiDigit(text[pos]); ++pos) {
-        if (out)
-            out->push_back(char(text[pos].unicode()));
-    }
+    for (; pos < text.size() && isAsciiDigit(text[pos]); ++pos)
+        out.push_back(char(text[pos].unicode()));
     return pos - start;
 }
 
 // Reads "E[+|-]digits" when it is complete; leaves pos alone otherwise.
-bool readExponent(QStringView text, qsizetype &pos, std::string *out = nullptr)
+void readExponent(QStringView text, qsizetype &pos, std::string &out)
 {
     if (pos >= text.size() || !isExponentMark(text[pos]))
-        return false;
+        return;
     qsizetype p = pos + 1;
     std::string exponent = "e";
     if (p < text.size() && (text[p] == u'+' || text[p] == u'-'))
         exponent.push_back(char(text[p++].unicode()));
-    if (readDigits(text, p, &exponent) == 0)
-        return false;
-    if (out)
-        *out += exponent;
+    if (readDigits(text, p, exponent) == 0)
+        return;
+    out += exponent;
     pos = p;
-    return true;
 }
 
-// The number at the start of the text as the conversion reads it, before a
-// value outside the range of a double is dropped.
-double readLeadingNumber(QStringView text)
+// The whole text as a number with the given marks, in the form strtod reads
+// ("-1234.5e3"); nothing when the text has another shape.
+std::optional<std::string> numberForm(QStringView text, const QStringList &groupMarks,
+                                      const QStringList &decimalMarks)
 {
-    // Drop the characters the conversion skips wherever they stand.
-    QString compact;
-    compact.reserve(text.size());
-    for (QChar c : text) {
-        if (c != u' ' && c != u'\t' && c != u'\n')
-            compact.append(c);
+    std::string form;
+    form.reserve(std::size_t(text.size()));
+    qsizetype pos = 0;
+    if (pos < text.size() && (text[pos] == u'+' || text[pos] == u'-'))
+        form.push_back(char(text[pos++].unicode()));
+
+    // Thousands separators only after a first group of one to three digits,
+    // each followed by exactly three: a misplaced one is more likely a typing
+    // error than a figure.
+    const qsizetype firstGroup = readDigits(text, pos, form);
+    qsizetype digits = firstGroup;
+    if (firstGroup > 0) {
+        while (const qsizetype markLength = markAt(text, pos, groupMarks)) {
+            qsizetype p = pos + markLength;
+            if (firstGroup > 3 || readDigits(text, p, form) != 3)
+                return std::nullopt;
+            pos = p;
+            digits += 3;
+        }
     }
 
-    std::string number;
-    qsizetype pos = 0;
-    if (pos < compact.size() && (compact[pos] == u'+' || compact[pos] == u'-'))
-        number.push_back(char(compact[pos++].unicode()));
-    qsizetype digits = readDigits(compact, pos, &number);
-    if (pos < compact.size() && compact[pos] == u'.') {
-        ++pos;
-        number.push_back('.');
-        digits += readDigits(compact, pos, &number);
+    if (const qsizetype markLength = markAt(text, pos, decimalMarks)) {
+        pos += markLength;
+        form.push_back('.');
+        digits += readDigits(text, pos, form);
     }
     if (digits == 0)
-        return 0.0;
-    readExponent(compact, pos, &number);
-
-    return parseCDouble(number);
+        return std::nullopt;
+    readExponent(text, pos, form);
+    if (pos != text.size())
+        return std::nullopt;
+    return form;
 }
 
 } // namespace
 
-bool passesNumericTest(QStringView text, const QLocale &locale)
+std::optional<double> readFigure(QStringView text, const QLocale &locale)
 {
     text = trimBlanks(text);
-    if (text.isEmpty())
-        return false;
-
-    const QString group = locale.groupSeparator();
+    const QString period = QStringLiteral(".");
     const QString decimal = locale.decimalPoint();
-    qsizetype pos = 0;
+    const QStringList groupMarks = groupMarksOf(locale);
+    const bool periodGroups = groupMarks.contains(period);
 
-    if (text[pos] == u'+' || text[pos] == u'-')
-        ++pos;
+    QStringList decimalMarks{decimal};
+    if (!periodGroups)
+        decimalMarks.append(period);
+    std::optional<std::string> form = numberForm(text, groupMarks, decimalMarks);
 
-    // Integer part: thousands separators only between digits.
-    qsizetype digits = 0;
-    while (pos < text.size()) {
-        if (isAsciiDigit(text[pos])) {
-            ++pos;
-            ++digits;
-        } else if (digits > 0 && !group.isEmpty() && text.sliced(pos).startsWith(group)
-                   && pos + group.size() < text.size()
-                   && isAsciiDigit(text[pos + group.size()])) {
-            pos += group.size();
-        } else {
-            break;
-        }
+    // Where the period groups thousands, a text that cannot be read with it
+    // as a separator and holds one period and no decimal separator ("1.5",
+    // ".5", "5.") has it as a decimal point, as other settings write it. A
+    // text that would need the period both ways ("1.234.5") stays no number:
+    // which figure was meant cannot be told.
+    if (!form && periodGroups && text.count(u'.') == 1 && !text.contains(decimal)) {
+        QStringList otherGroupMarks = groupMarks;
+        otherGroupMarks.removeAll(period);
+        form = numberForm(text, otherGroupMarks, QStringList{decimal, period});
     }
+    if (!form)
+        return std::nullopt;
 
-    if (pos < text.size()) {
-        qsizetype markLength = 0;
-        if (!decimal.isEmpty() && text.sliced(pos).startsWith(decimal))
-            markLength = decimal.size();
-        else if (text[pos] == u'.')
-            markLength = 1;
-        if (markLength > 0) {
-            pos += markLength;
-            digits += readDigits(text, pos);
-        }
-    }
-    if (digits == 0)
-        return false;
-    readExponent(text, pos);
-    if (pos != text.size())
-        return false;
-
-    // The range is judged on the value the conversion reads, which is the
-    // value the arithmetic gets. The locale's own reading can differ: where
-    // the period groups thousands, "1.5E308" reads here as 15E308, out of
-    // range, although the conversion gives 1.5E308.
-    return std::isfinite(readLeadingNumber(text));
+    const double value = parseCDouble(*form);
+    if (!std::isfinite(value))
+        return std::nullopt;
+    return value;
 }
 
-double convertValue(QStringView text)
+QString visibleFieldText(QStringView text, qsizetype *cursor)
 {
-    const double value = readLeadingNumber(text);
-    return std::isfinite(value) ? value : 0.0;
+    const auto firstControl = std::find_if(text.begin(), text.end(), isControl);
+    if (firstControl == text.end())
+        return text.toString();
+
+    // Breaks before the first and after the last kept character are at the
+    // ends of the text.
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && isControl(text[first]))
+        ++first;
+    while (last > first && isControl(text[last - 1]))
+        --last;
+
+    const qsizetype oldCursor = cursor ? std::clamp<qsizetype>(*cursor, 0, text.size()) : -1;
+    qsizetype newCursor = -1;
+    QString out;
+    out.reserve(text.size());
+    bool inBreak = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (i == oldCursor)
+            newCursor = out.size();
+        const QChar c = text[i];
+        if (!isControl(c)) {
+            out.append(c);
+            inBreak = false;
+        } else if (isBreak(c) && i > first && i < last && !inBreak) {
+            out.append(u' ');
+            inBreak = true;
+        }
+    }
+    if (cursor)
+        *cursor = newCursor < 0 ? out.size() : newCursor;
+    return out;
 }
 
 } // namespace model

@@ -33,13 +33,16 @@ ResultRefresh::Outcome ResultRefresh::run(ResultView &view)
         return Outcome::Nested;
     RunningFlag running(m_running);
 
+    // Each field is read once: the figure computed with is the one the
+    // numeric test read, in the same regional settings.
     InputValues v{};
     for (int i = 0; i < kInputCount; ++i) {
-        if (!passesNumericTest(view.fieldText(i), m_locale)) {
+        const std::optional<double> figure = readFigure(view.fieldText(i), m_locale);
+        if (!figure) {
             view.selectTab(kYourDataTab);
             return Outcome::SentBackToInputs;
         }
-        v[std::size_t(i)] = convertValue(view.fieldText(i));
+        v[std::size_t(i)] = *figure;
     }
 
     CostTable current, velmor, savings;

@@ -35,7 +35,7 @@ public:
 
     explicit ResultRefresh(QLocale locale = QLocale()) : m_locale(std::move(locale)) {}
 
-    // Tests and converts the fields, then computes and writes the current,
+    // Reads the fields as figures, then computes and writes the current,
     // Velmor and savings tables one after the other and fills the chart.
     // A field that is not a number selects the "Your Data" tab and changes
     // nothing else. An arithmetic fault throws ArithmeticError; the labels

@@ -319,7 +319,7 @@ void AccessibilityTest::chartDescription_data()
     QTest::newRow("negative figures keep their sign")
         << english << 9 << "-30" << "Replacement Labor: current cost -1,200, Velmor cost -240, savings -960; ";
     QTest::newRow("German grouping and decimal comma")
-        << QLocale(QLocale::German, QLocale::Germany) << 6 << "5.125" // fields read a period anywhere
+        << QLocale(QLocale::German, QLocale::Germany) << 6 << "5,125" // the German decimal comma
         << "Lubricant Cost: current cost 5.125, Velmor cost 2.562,50, savings 2.562,50; ";
 }
 

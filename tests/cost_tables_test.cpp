@@ -71,8 +71,9 @@ void CostTablesTest::defaultTextsGiveDefaultInputs()
 {
     for (int i = 0; i < model::kInputCount; ++i) {
         const QString text = QString::fromLatin1(model::kInputs[std::size_t(i)].defaultText);
-        QVERIFY2(model::passesNumericTest(text, QLocale("en_US")), qPrintable(text));
-        QCOMPARE(exact(model::convertValue(text)), exact(kDefaults[std::size_t(i)]));
+        const std::optional<double> figure = model::readFigure(text, QLocale("en_US"));
+        QVERIFY2(figure.has_value(), qPrintable(text));
+        QCOMPARE(exact(*figure), exact(kDefaults[std::size_t(i)]));
     }
 }
 

@@ -16,8 +16,10 @@
 #include "window_test_support.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -88,6 +90,9 @@ private slots:
 
     void fieldCheck_data();
     void fieldCheck();
+    void invisibleCharactersAreDropped_data();
+    void invisibleCharactersAreDropped();
+    void undoAfterDroppedCharacters();
     void twoInvalidFieldsDoNotBounce();
     void tabHeadingClickWhileFieldIsRed();
 
@@ -441,6 +446,7 @@ void MainWindowTest::fieldCheck_data()
     QTest::newRow("overflowing figure") << "1E400" << false;
     QTest::newRow("plain number") << "12" << true;
     QTest::newRow("regional thousands") << "1,000" << true;
+    QTest::newRow("misplaced thousands separator") << "1,00,0" << false;
     QTest::newRow("blanks around") << " 25 " << true;
 }
 
@@ -475,6 +481,101 @@ void MainWindowTest::fieldCheck()
         QCOMPARE(field->palette().color(QPalette::Text), QColor(Qt::black));
         QCOMPARE(m_beeps, 1);
     }
+}
+
+// However text comes into a field, what cannot be seen does not stay: the
+// field never turns red while it looks right.
+enum class Entry { SetText, Insert, Paste, InputMethod };
+
+void MainWindowTest::invisibleCharactersAreDropped_data()
+{
+    QTest::addColumn<Entry>("entry");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("entered");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<bool>("valid");
+
+    QTest::newRow("set: spreadsheet cell") << Entry::SetText << "" << "12\r\n" << "12" << true;
+    QTest::newRow("set: NUL between digits")
+        << Entry::SetText << "" << QString(QStringLiteral("1")) + QChar(u'\0') + u'2' << "12" << true;
+    QTest::newRow("inserted at the end") << Entry::Insert << "10" << "00\r\n" << "1000" << true;
+    QTest::newRow("inserted line break keeps figures apart")
+        << Entry::Insert << "12" << "\n3" << "12 3" << false;
+    QTest::newRow("pasted over the whole text") << Entry::Paste << "10" << "\t2000\r\n" << "2000" << true;
+    QTest::newRow("typed through an input method")
+        << Entry::InputMethod << "1" << QStringLiteral("5\u007F\u0085") << "15" << true;
+}
+
+void MainWindowTest::invisibleCharactersAreDropped()
+{
+    QFETCH(Entry, entry);
+    QFETCH(QString, before);
+    QFETCH(QString, entered);
+    QFETCH(QString, after);
+    QFETCH(bool, valid);
+    Form1 &w = *m_window;
+    w.SSTab1->selectTab(YourDataTab);
+    QLineEdit *field = w.YourData(7);
+    field->setFocus();
+    QTRY_VERIFY(field->hasFocus());
+    field->setText(before);
+
+    switch (entry) {
+    case Entry::SetText:
+        field->setText(entered);
+        break;
+    case Entry::Insert:
+        field->insert(entered);
+        break;
+    case Entry::Paste:
+        QGuiApplication::clipboard()->setText(entered);
+        field->selectAll();
+        field->paste();
+        break;
+    case Entry::InputMethod: {
+        QInputMethodEvent event;
+        event.setCommitString(entered);
+        QCoreApplication::sendEvent(field, &event);
+        break;
+    }
+    }
+    QCOMPARE(field->text(), after);
+    QCOMPARE(field->cursorPosition(), after.size());
+
+    QTest::keyClick(field, Qt::Key_Tab);
+    QCoreApplication::processEvents();
+    QCOMPARE(field->palette().color(QPalette::Text), QColor(valid ? Qt::black : Qt::red));
+}
+
+// Undo goes on working around a paste that lost invisible characters, and
+// never brings them back.
+void MainWindowTest::undoAfterDroppedCharacters()
+{
+    Form1 &w = *m_window;
+    w.SSTab1->selectTab(YourDataTab);
+    QLineEdit *field = w.YourData(7);
+    field->setFocus();
+    QTRY_VERIFY(field->hasFocus());
+
+    QTest::keyClicks(field, QStringLiteral("5"));
+    QCOMPARE(field->text(), QStringLiteral("2005"));
+    field->undo();
+    QCOMPARE(field->text(), QStringLiteral("200"));
+
+    field->insert(QStringLiteral("0\r\n"));
+    QCOMPARE(field->text(), QStringLiteral("2000"));
+    field->undo();
+    QVERIFY2(field->text() == QStringLiteral("200") || field->text() == QStringLiteral("2000"),
+             qPrintable(field->text()));
+
+    field->setText(QStringLiteral("2000"));
+    field->insert(QStringLiteral("\u0001"));
+    QTest::keyClicks(field, QStringLiteral("5"));
+    QCOMPARE(field->text(), QStringLiteral("20005"));
+    field->undo();
+    QCOMPARE(field->text(), QStringLiteral("2000"));
+    field->redo();
+    QCOMPARE(field->text(), QStringLiteral("20005"));
 }
 
 void MainWindowTest::twoInvalidFieldsDoNotBounce()

@@ -58,6 +58,19 @@ void MoneyTextTest::currencyText_data()
     QTest::newRow("negative tie rounds away from zero") << kEnUs << -0.125 << "-$.13";
     QTest::newRow("just below a tie rounds down") << kEnUs << 1.00499999 << "$1.00";
 
+    // From 10^14 on the cents are those of the stored value: the shortest
+    // text of these ends "56.8", "99.9" and, on an even digit, "00.12".
+    QTest::newRow("stored cents above 10^15") << kEnUs << 1234567890123456.75
+                                              << "$1,234,567,890,123,456.75";
+    QTest::newRow("negative stored cents above 10^15") << kEnUs << -1234567890123456.75
+                                                       << "-$1,234,567,890,123,456.75";
+    QTest::newRow("stored value .875 below 10^15") << kEnUs << 999999999999999.9
+                                                   << "$999,999,999,999,999.88";
+    QTest::newRow("exact tie above 10^14 rounds up") << kEnUs << 100000000000000.125
+                                                     << "$100,000,000,000,000.13";
+    QTest::newRow("de_DE stored cents") << kDeDe << 1234567890123456.75
+                                        << "$1.234.567.890.123.456,75";
+
     QTest::newRow("carry into a new group") << kEnUs << 999.995 << "$1,000.00";
     QTest::newRow("carry across two groups") << kEnUs << 999999.999 << "$1,000,000.00";
     QTest::newRow("negative carry") << kEnUs << -999.995 << "-$1,000.00";

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
-// The numeric test and the value conversion applied to typed input text.
+// How typed input text reads as a figure in the user's regional settings,
+// and what an input field keeps of typed or pasted text.
 
 #include "model/numeric_text.h"
 
@@ -13,8 +14,9 @@ namespace {
 const QLocale kEnUs("en_US");
 const QLocale kDeDe("de_DE");
 const QLocale kFrFr("fr_FR");
+const QLocale kDeCh("de_CH");
 
-const QLocale kAllLocales[] = {kEnUs, kDeDe, kFrFr};
+const QLocale kAllLocales[] = {kEnUs, kDeDe, kFrFr, kDeCh};
 
 } // namespace
 
@@ -24,14 +26,14 @@ class NumericTextTest : public QObject {
 private slots:
     void initTestCase();
 
-    void plainNumbersPassEverywhere_data();
-    void plainNumbersPassEverywhere();
-    void numericTest_data();
-    void numericTest();
-    void conversion_data();
-    void conversion();
-    void hostileTextStaysFinite_data();
-    void hostileTextStaysFinite();
+    void plainNumbersReadAlikeEverywhere_data();
+    void plainNumbersReadAlikeEverywhere();
+    void regionalReading_data();
+    void regionalReading();
+    void hostileTextIsNoNumber_data();
+    void hostileTextIsNoNumber();
+    void visibleFieldText_data();
+    void visibleFieldText();
 };
 
 void NumericTextTest::initTestCase()
@@ -41,19 +43,24 @@ void NumericTextTest::initTestCase()
     QCOMPARE(kEnUs.groupSeparator(), QStringLiteral(","));
     QCOMPARE(kDeDe.groupSeparator(), QStringLiteral("."));
     QCOMPARE(kDeDe.decimalPoint(), QStringLiteral(","));
+    QCOMPARE(kFrFr.groupSeparator(), QStringLiteral("\u202F"));
     QCOMPARE(kFrFr.decimalPoint(), QStringLiteral(","));
+    QCOMPARE(kDeCh.groupSeparator(), QStringLiteral("\u2019"));
+    QCOMPARE(kDeCh.decimalPoint(), QStringLiteral("."));
 }
 
-// Texts the conversion reads to their end (sign, digits, at most one period,
-// exponent) count as numbers whatever the locale, and the value that enters
-// the arithmetic is the conversion's.
-void NumericTextTest::plainNumbersPassEverywhere_data()
+// Texts with digits, at most one period, sign and exponent read alike in
+// every locale, even where the period groups thousands.
+void NumericTextTest::plainNumbersReadAlikeEverywhere_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("value");
 
     QTest::newRow("integer") << "1000" << 1000.0;
     QTest::newRow("blanks at both ends") << " 25 " << 25.0;
+    QTest::newRow("spreadsheet cell with LF") << "2000\n" << 2000.0;
+    QTest::newRow("spreadsheet cell with CR LF") << "2000\r\n" << 2000.0;
+    QTest::newRow("tabs and line breaks at both ends") << "\t\r\n7\t\r\n" << 7.0;
     QTest::newRow("minus sign") << "-5" << -5.0;
     QTest::newRow("plus sign") << "+5" << 5.0;
     QTest::newRow("exponent E") << "1E3" << 1000.0;
@@ -62,6 +69,7 @@ void NumericTextTest::plainNumbersPassEverywhere_data()
     QTest::newRow("no integer digits") << ".5" << 0.5;
     QTest::newRow("no fraction digits") << "5." << 5.0;
     QTest::newRow("period decimal") << "1.5" << 1.5;
+    QTest::newRow("four decimals") << "1.2345" << 1.2345;
     QTest::newRow("signed fraction with exponent") << "-.5D1" << -5.0;
     QTest::newRow("period then exponent") << "1.E3" << 1000.0;
     // Where the period groups thousands, reading it as a separator would
@@ -75,139 +83,184 @@ void NumericTextTest::plainNumbersPassEverywhere_data()
         << QStringLiteral("1E-") + QString(10000, u'9') << 0.0;
 }
 
-void NumericTextTest::plainNumbersPassEverywhere()
+void NumericTextTest::plainNumbersReadAlikeEverywhere()
 {
     QFETCH(QString, text);
     QFETCH(double, value);
 
-    for (const QLocale &locale : kAllLocales)
-        QVERIFY2(model::passesNumericTest(text, locale), qPrintable(locale.name()));
-    QCOMPARE(model::convertValue(text), value);
+    for (const QLocale &locale : kAllLocales) {
+        const std::optional<double> figure = model::readFigure(text, locale);
+        QVERIFY2(figure.has_value(), qPrintable(locale.name()));
+        QCOMPARE(*figure, value);
+        QVERIFY(model::passesNumericTest(text, locale));
+    }
 }
 
-// Locale-dependent texts and texts that are no number.
-void NumericTextTest::numericTest_data()
+// What a text stands for in one locale: its figure, or no number.
+void NumericTextTest::regionalReading_data()
 {
-    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("passes");
-
-    QTest::newRow("en_US: comma groups thousands") << kEnUs << "1,000" << true;
-    QTest::newRow("en_US: grouping and decimals") << kEnUs << "-12,345.67" << true;
-    QTest::newRow("de_DE: period groups thousands") << kDeDe << "1.000" << true;
-    QTest::newRow("de_DE: decimal comma") << kDeDe << "1,5" << true;
-    QTest::newRow("de_DE: grouping and decimal comma") << kDeDe << "1.234,5" << true;
-    QTest::newRow("fr_FR: narrow no-break space groups")
-        << kFrFr << QStringLiteral("1\u202F000") << true;
-    QTest::newRow("fr_FR: decimal comma") << kFrFr << "1,5" << true;
-
-    // The locale decides which mark is which; no fallback to another one.
-    QTest::newRow("en_US: de_DE number fails") << kEnUs << "1.000,5" << false;
-    QTest::newRow("de_DE: en_US number fails") << kDeDe << "1,000.5" << false;
-    QTest::newRow("fr_FR: plain blank does not group") << kFrFr << "1 000" << false;
-
-    QTest::newRow("empty") << kEnUs << "" << false;
-    QTest::newRow("blanks only") << kEnUs << "   " << false;
-    QTest::newRow("letters") << kEnUs << "abc" << false;
-    QTest::newRow("blank between digits") << kEnUs << "2 5" << false;
-    QTest::newRow("double sign") << kEnUs << "--5" << false;
-    QTest::newRow("two decimal points") << kEnUs << "1.2.3" << false;
-    QTest::newRow("trailing letters") << kEnUs << "12abc" << false;
-    QTest::newRow("dollar sign") << kEnUs << "$" << false;
-    QTest::newRow("separator only") << kEnUs << "," << false;
-    QTest::newRow("leading separator") << kEnUs << ",5" << false;
-    QTest::newRow("trailing separator") << kEnUs << "1," << false;
-    QTest::newRow("doubled separator") << kEnUs << "1,,000" << false;
-    QTest::newRow("exponent without digits") << kEnUs << "1E" << false;
-    QTest::newRow("exponent without mantissa") << kEnUs << "E3" << false;
-
-    // The conversion would make these 0; letting them through would turn a
-    // figure the user typed into a silent zero.
-    QTest::newRow("en_US: above the range") << kEnUs << "1E400" << false;
-    QTest::newRow("en_US: negative beyond the range") << kEnUs << "-1E400" << false;
-    QTest::newRow("de_DE: above the range") << kDeDe << "1E400" << false;
-}
-
-void NumericTextTest::numericTest()
-{
-    QFETCH(QLocale, locale);
-    QFETCH(QString, text);
-    QFETCH(bool, passes);
-
-    QCOMPARE(model::passesNumericTest(text, locale), passes);
-}
-
-// The conversion on its own: what a text that passes becomes, and what it
-// reads from texts the test turns away.
-void NumericTextTest::conversion_data()
-{
-    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("isNumber");
     QTest::addColumn<double>("value");
 
-    QTest::newRow("stops at the thousands separator") << "1,000" << 1.0;
-    QTest::newRow("period grouping reads as a decimal point") << "1.000" << 1.0;
-    QTest::newRow("blanks inside are skipped") << "2 5" << 25.0;
-    QTest::newRow("blanks, tabs and line feeds anywhere") << "\n1\t0 0\n" << 100.0;
-    QTest::newRow("blank after the sign") << "- 5" << -5.0;
-    QTest::newRow("stops at the second period") << "1.2.3" << 1.2;
-    QTest::newRow("stops at letters") << "12abc" << 12.0;
-    QTest::newRow("incomplete exponent is not read") << "1E" << 1.0;
-    QTest::newRow("exponent sign without digits") << "1E+" << 1.0;
-    QTest::newRow("D exponent with sign") << "1D-2" << 0.01;
-    QTest::newRow("nothing read: letters") << "abc" << 0.0;
-    QTest::newRow("nothing read: double sign") << "--5" << 0.0;
-    QTest::newRow("carriage return is not skipped") << "1\r2" << 1.0;
-    QTest::newRow("no-break space is not skipped") << QStringLiteral("1\u00A05") << 1.0;
-    QTest::newRow("above the range gives 0") << "1E400" << 0.0;
+    const auto reads = [](const char *row, const char *locale, const QString &text, double value) {
+        QTest::newRow(row) << QString::fromLatin1(locale) << text << true << value;
+    };
+    const auto fails = [](const char *row, const char *locale, const QString &text) {
+        QTest::newRow(row) << QString::fromLatin1(locale) << text << false << 0.0;
+    };
+
+    reads("en_US: comma groups thousands", "en_US", "1,000", 1000);
+    reads("en_US: grouping and decimals", "en_US", "1,234.5", 1234.5);
+    reads("en_US: negative, two groups", "en_US", "-12,345,678.25", -12345678.25);
+    reads("en_US: grouping then exponent", "en_US", "1,000E3", 1e6);
+    fails("en_US: misplaced grouping", "en_US", "1,00,0");
+    fails("en_US: group of one digit", "en_US", "1,5");
+    fails("en_US: group of four digits", "en_US", "1,0000");
+    fails("en_US: first group of four digits", "en_US", "1234,567");
+    fails("en_US: de_DE number", "en_US", "1.000,5");
+    fails("en_US: blank does not group", "en_US", "1 000");
+    fails("en_US: leading separator", "en_US", ",5");
+    fails("en_US: trailing separator", "en_US", "1,");
+    fails("en_US: doubled separator", "en_US", "1,,000");
+    fails("en_US: grouped fraction", "en_US", "1.000,000");
+
+    reads("de_DE: period groups thousands", "de_DE", "2.000", 2000);
+    reads("de_DE: decimal comma", "de_DE", "2,5", 2.5);
+    reads("de_DE: grouping and decimal comma", "de_DE", "1.234,5", 1234.5);
+    reads("de_DE: two groups", "de_DE", "1.234.567,89", 1234567.89);
+    reads("de_DE: comma before the fraction only", "de_DE", "-,5", -0.5);
+    reads("de_DE: no valid grouping, period as decimal point", "de_DE", "1.5", 1.5);
+    reads("de_DE: comma decimal near the top of the range", "de_DE", "1,5E308", 1.5e308);
+    // The period groups and then stands as a decimal point: which figure
+    // was meant (12345, 1234.5) cannot be told.
+    fails("de_DE: period used both ways", "de_DE", "1.234.5");
+    fails("de_DE: en_US number", "de_DE", "1,000.5");
+    fails("de_DE: period after the decimal comma", "de_DE", "1,5.5");
+    fails("de_DE: above the range", "de_DE", "1,5E400");
+
+    reads("fr_FR: decimal comma", "fr_FR", "2,5", 2.5);
+    reads("fr_FR: narrow no-break space groups", "fr_FR", QStringLiteral("1\u202F234,5"), 1234.5);
+    reads("fr_FR: no-break space groups", "fr_FR", QStringLiteral("1\u00A0234,5"), 1234.5);
+    reads("fr_FR: plain blank groups", "fr_FR", "1 234,5", 1234.5);
+    reads("fr_FR: blank groups, period decimal", "fr_FR", "1 234.5", 1234.5);
+    fails("fr_FR: blank between two digits", "fr_FR", "2 5");
+    fails("fr_FR: two blanks", "fr_FR", "1  234");
+    fails("fr_FR: comma does not group", "fr_FR", "1,234,5");
+
+    reads("de_CH: typographic apostrophe groups", "de_CH", QStringLiteral("2\u2019000"), 2000);
+    reads("de_CH: typed apostrophe groups", "de_CH", "2'000", 2000);
+    reads("de_CH: grouping and decimals", "de_CH", "1'234.5", 1234.5);
+    fails("de_CH: group of two digits", "de_CH", "2'00");
+    fails("de_CH: comma is no mark", "de_CH", "2,5");
+    fails("de_CH: blank does not group", "de_CH", "2 000");
+
+    fails("empty", "en_US", "");
+    fails("blanks and line breaks only", "en_US", " \t\r\n ");
+    fails("letters", "en_US", "abc");
+    fails("blank between digits", "en_US", "2 5");
+    fails("line feed between digits", "en_US", "2\n5");
+    fails("double sign", "en_US", "--5");
+    fails("two decimal points", "en_US", "1.2.3");
+    fails("trailing letters", "en_US", "12abc");
+    fails("dollar sign", "en_US", "$");
+    fails("separator only", "en_US", ",");
+    fails("exponent without digits", "en_US", "1E");
+    fails("exponent without mantissa", "en_US", "E3");
+    fails("no-break space at the end", "en_US", QStringLiteral("5\u00A0"));
+    // Out of range the figure typed cannot be computed with.
+    fails("en_US: above the range", "en_US", "1.5E400");
+    fails("en_US: negative beyond the range", "en_US", "-1E400");
+    fails("en_US: grouped, above the range", "en_US", "1,000E306");
 }
 
-void NumericTextTest::conversion()
+void NumericTextTest::regionalReading()
 {
+    QFETCH(QString, locale);
     QFETCH(QString, text);
+    QFETCH(bool, isNumber);
     QFETCH(double, value);
 
-    const double converted = model::convertValue(text);
-    QVERIFY(std::isfinite(converted));
-    QCOMPARE(converted, value);
+    const std::optional<double> figure = model::readFigure(text, QLocale(locale));
+    QCOMPARE(figure.has_value(), isNumber);
+    if (isNumber)
+        QCOMPARE(*figure, value);
+    QCOMPARE(model::passesNumericTest(text, QLocale(locale)), isNumber);
 }
 
-// Whatever is typed or pasted, the conversion gives a finite number and the
-// test turns the text away.
-void NumericTextTest::hostileTextStaysFinite_data()
+// Whatever is typed or pasted, a text that is no figure reads as none.
+void NumericTextTest::hostileTextIsNoNumber_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<double>("value");
 
     QString controls;
     for (char16_t c = 1; c < 32; ++c)
         controls.append(QChar(c));
 
-    QTest::newRow("10,000 nines") << QString(10000, u'9') << 0.0;
-    QTest::newRow("one and 9,999 zeros") << QString(1, u'1') + QString(9999, u'0') << 0.0;
-    QTest::newRow("digits then 10,000 letters") << QString(QStringLiteral("123")) + QString(10000, u'x')
-                                                << 123.0;
+    QTest::newRow("10,000 nines") << QString(10000, u'9');
+    QTest::newRow("one and 9,999 zeros") << QString(1, u'1') + QString(9999, u'0');
+    QTest::newRow("digits then 10,000 letters") << QString(QStringLiteral("123")) + QString(10000, u'x');
     QTest::newRow("10,000 blanks around a digit, then a mark")
-        << QString(5000, u' ') + QStringLiteral("7") + QString(5000, u' ') + QStringLiteral("!") << 7.0;
-    QTest::newRow("exponent of 10,000 digits") << QStringLiteral("1E") + QString(10000, u'9') << 0.0;
-    QTest::newRow("control characters") << controls << 0.0;
-    QTest::newRow("digit then control characters") << QStringLiteral("5") + controls << 5.0;
-    QTest::newRow("embedded null") << QString(QStringLiteral("4")) + QChar(u'\0') + QStringLiteral("2")
-                                   << 4.0;
-    QTest::newRow("Arabic-Indic digits") << QStringLiteral("\u0661\u0662\u0663") << 0.0;
-    QTest::newRow("full-width digits") << QStringLiteral("\uFF11\uFF12\uFF13") << 0.0;
-    QTest::newRow("ASCII digit then full-width digits") << QStringLiteral("1\uFF12\uFF13") << 1.0;
+        << QString(5000, u' ') + QStringLiteral("7") + QString(5000, u' ') + QStringLiteral("!");
+    QTest::newRow("exponent of 10,000 digits") << QStringLiteral("1E") + QString(10000, u'9');
+    QTest::newRow("control characters") << controls;
+    QTest::newRow("digit then control characters") << QStringLiteral("5") + controls;
+    QTest::newRow("embedded null") << QString(QStringLiteral("4")) + QChar(u'\0') + QStringLiteral("2");
+    QTest::newRow("Arabic-Indic digits") << QStringLiteral("\u0661\u0662\u0663");
+    QTest::newRow("full-width digits") << QStringLiteral("\uFF11\uFF12\uFF13");
+    QTest::newRow("ASCII digit then full-width digits") << QStringLiteral("1\uFF12\uFF13");
 }
 
-void NumericTextTest::hostileTextStaysFinite()
+void NumericTextTest::hostileTextIsNoNumber()
 {
     QFETCH(QString, text);
-    QFETCH(double, value);
 
-    const double converted = model::convertValue(text);
-    QVERIFY(std::isfinite(converted));
-    QCOMPARE(converted, value);
     for (const QLocale &locale : kAllLocales)
-        QVERIFY2(!model::passesNumericTest(text, locale), qPrintable(locale.name()));
+        QVERIFY2(!model::readFigure(text, locale).has_value(), qPrintable(locale.name()));
+}
+
+// What a field keeps of typed or pasted text, and where its cursor ends.
+void NumericTextTest::visibleFieldText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<qsizetype>("cursor");
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<qsizetype>("keptCursor");
+
+    QTest::newRow("figure unchanged") << "1000" << qsizetype(2) << "1000" << qsizetype(2);
+    QTest::newRow("no-break space is visible") << QStringLiteral("1\u00A0000") << qsizetype(5)
+                                               << QStringLiteral("1\u00A0000") << qsizetype(5);
+    QTest::newRow("spreadsheet cell: CR LF at the end")
+        << "2000\r\n" << qsizetype(6) << "2000" << qsizetype(4);
+    QTest::newRow("tabs at both ends") << "\t7\t" << qsizetype(3) << "7" << qsizetype(1);
+    QTest::newRow("line feed at the start") << "\n5" << qsizetype(1) << "5" << qsizetype(0);
+    QTest::newRow("only line breaks") << "\r\n" << qsizetype(2) << "" << qsizetype(0);
+    QTest::newRow("two cells stay apart") << "1\n2" << qsizetype(3) << "1 2" << qsizetype(3);
+    QTest::newRow("a run of breaks is one blank") << "1\r\n\t2" << qsizetype(4) << "1 2" << qsizetype(2);
+    QTest::newRow("control inside a run of breaks") << QStringLiteral("1\n\u0001\n2") << qsizetype(5)
+                                                    << "1 2" << qsizetype(3);
+    QTest::newRow("NUL between digits") << QString(QStringLiteral("1")) + QChar(u'\0') + u'2'
+                                        << qsizetype(2) << "12" << qsizetype(1);
+    QTest::newRow("escape before digits") << QStringLiteral("\u001B5") << qsizetype(2) << "5" << qsizetype(1);
+    QTest::newRow("DEL and C1 controls") << QStringLiteral("5\u007F\u0085\u009F0") << qsizetype(5)
+                                         << "50" << qsizetype(2);
+    QTest::newRow("cursor before a dropped character")
+        << QStringLiteral("12\u0001") << qsizetype(2) << "12" << qsizetype(2);
+    QTest::newRow("cursor beyond the end") << QStringLiteral("5\u0001") << qsizetype(9) << "5" << qsizetype(1);
+}
+
+void NumericTextTest::visibleFieldText()
+{
+    QFETCH(QString, text);
+    QFETCH(qsizetype, cursor);
+    QFETCH(QString, kept);
+    QFETCH(qsizetype, keptCursor);
+
+    QCOMPARE(model::visibleFieldText(text, &cursor), kept);
+    QCOMPARE(cursor, keptCursor);
+    // What a field keeps, it keeps again.
+    QCOMPARE(model::visibleFieldText(kept), kept);
 }
 
 QTEST_APPLESS_MAIN(NumericTextTest)

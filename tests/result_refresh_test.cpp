@@ -79,16 +79,15 @@ private slots:
     void defaultCaptions_data();
     void defaultCaptions();
     void defaultsWriteInOrderAndFillChart();
-    void eachFieldReadForTestAndConversion();
+    void eachFieldReadOnce();
     void fieldThatIsNoNumber_data();
     void fieldThatIsNoNumber();
     void tabChangeDuringRefresh_data();
     void tabChangeDuringRefresh();
     void overflowStopsBeforeFirstGroup();
     void savingsOverflowKeepsEarlierGroups();
-    void groupedNumberCountsAsLeadingDigits_data();
-    void groupedNumberCountsAsLeadingDigits();
-    void localeOfTheRefresh();
+    void figuresReadInTheRefreshLocale_data();
+    void figuresReadInTheRefreshLocale();
 };
 
 void ResultRefreshTest::defaultCaptions_data()
@@ -139,14 +138,15 @@ void ResultRefreshTest::defaultsWriteInOrderAndFillChart()
     QVERIFY(window.chartSavings.rows == (Rows{12960, 2500, 1600, 960, 32000, 50020}));
 }
 
-void ResultRefreshTest::eachFieldReadForTestAndConversion()
+// The figure computed with is the one tested: one reading of each field.
+void ResultRefreshTest::eachFieldReadOnce()
 {
     FakeWindow window;
     ResultRefresh refresh(kEnUs);
     refresh.run(window);
 
     for (int i = 0; i < model::kInputCount; ++i)
-        QCOMPARE(window.reads[std::size_t(i)], 2);
+        QCOMPARE(window.reads[std::size_t(i)], 1);
 }
 
 void ResultRefreshTest::fieldThatIsNoNumber_data()
@@ -157,6 +157,7 @@ void ResultRefreshTest::fieldThatIsNoNumber_data()
     QTest::newRow("first field letters") << 0 << "abc";
     QTest::newRow("first field empty") << 0 << "";
     QTest::newRow("middle field with a blank inside") << 5 << "2 5";
+    QTest::newRow("middle field with misplaced grouping") << 5 << "1,00,0";
     QTest::newRow("last field letters") << 11 << "abc";
     QTest::newRow("last field empty") << 11 << "";
     QTest::newRow("last field out of range") << 11 << "1E400";
@@ -283,40 +284,51 @@ void ResultRefreshTest::savingsOverflowKeepsEarlierGroups()
                  qPrintable(caption));
 }
 
-// A thousands separator stops the conversion: the field passes the test
-// and counts as the digits before the separator.
-void ResultRefreshTest::groupedNumberCountsAsLeadingDigits_data()
+// A field counts as the figure it shows in the refresh's regional
+// settings, thousands separators and decimal comma included.
+void ResultRefreshTest::figuresReadInTheRefreshLocale_data()
 {
+    QTest::addColumn<QLocale>("locale");
     QTest::addColumn<int>("field");
+    QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("currentTotal");
+    QTest::addColumn<QString>("savingsTotal");
 
-    QTest::newRow("bearing count 1,000 still refreshes") << 0 << "$62,600.00";
-    QTest::newRow("failures 1,000 count as one failure") << 1 << "$23,720.00";
+    // 1000 bearings in the facility enter no formula.
+    QTest::newRow("en_US: bearing count 1,000") << kEnUs << 0 << "1,000" << "$62,600.00"
+                                                << "$50,020.00";
+    // 1000 failures a year instead of 10.
+    QTest::newRow("en_US: failures 1,000") << kEnUs << 1 << "1,000" << "$4,339,400.00"
+                                           << "$3,471,460.00";
+    QTest::newRow("de_DE: failures 1.000") << QLocale("de_DE") << 1 << "1.000" << "$4.339.400,00"
+                                           << "$3.471.460,00";
+    QTest::newRow("fr_FR: failures 1 000, typed blank")
+        << QLocale("fr_FR") << 1 << "1 000" << QStringLiteral("$4\u202F339\u202F400,00")
+        << QStringLiteral("$3\u202F471\u202F460,00");
+    QTest::newRow("de_CH: failures 1'000, typed apostrophe")
+        << QLocale("de_CH") << 1 << "1'000" << QStringLiteral("$4\u2019339\u2019400.00")
+        << QStringLiteral("$3\u2019471\u2019460.00");
+    // Lubricating one and a half times a month.
+    QTest::newRow("de_DE: frequency 1,5") << QLocale("de_DE") << 3 << "1,5" << "$69.800,00"
+                                          << "$56.500,00";
 }
 
-void ResultRefreshTest::groupedNumberCountsAsLeadingDigits()
+void ResultRefreshTest::figuresReadInTheRefreshLocale()
 {
+    QFETCH(QLocale, locale);
     QFETCH(int, field);
+    QFETCH(QString, text);
     QFETCH(QString, currentTotal);
+    QFETCH(QString, savingsTotal);
 
     FakeWindow window;
-    window.fields[std::size_t(field)] = QStringLiteral("1,000");
-    ResultRefresh refresh(kEnUs);
+    window.fields[std::size_t(field)] = text;
+    ResultRefresh refresh(locale);
 
     QCOMPARE(refresh.run(window), ResultRefresh::Outcome::Refreshed);
     QCOMPARE(window.captions.value(model::currentCostLabel(6)), currentTotal);
+    QCOMPARE(window.captions.value(model::savingsLabel(6)), savingsTotal);
     QCOMPARE(window.chartFills, 1);
-}
-
-void ResultRefreshTest::localeOfTheRefresh()
-{
-    FakeWindow window;
-    window.fields[3] = QStringLiteral("1,5"); // a number in de_DE, read as 1
-    ResultRefresh refresh(QLocale("de_DE"));
-
-    QCOMPARE(refresh.run(window), ResultRefresh::Outcome::Refreshed);
-    QCOMPARE(window.captions.value(model::currentCostLabel(6)), QStringLiteral("$62.600,00"));
-    QCOMPARE(window.captions.value(model::savingsLabel(6)), QStringLiteral("$50.020,00"));
 }
 
 QTEST_APPLESS_MAIN(ResultRefreshTest)

@@ -8,6 +8,8 @@
 //   - reads back as the figure rounded to cents half away from zero, the
 //     rounding working on the shortest decimal text that reads back as the
 //     same double, so 1.005 (whose double lies just below the tie) gives 1.01;
+//     from 10^14 on, where that text can stop before the cents, on the exact
+//     value of the double instead;
 //   - carries a minus exactly when the figure is negative and does not round
 //     to zero cents.
 // A figure that is not finite gives an empty text.
@@ -27,6 +29,7 @@
 
 namespace {
 
+constexpr double kExactFrom = 1e14;              // from here on the exact value is rounded
 constexpr double kLargestExactFraction = 0x1p53; // from here on every double is a whole number
 
 struct CurrencyParts {
@@ -38,8 +41,8 @@ struct CurrencyParts {
 // Qt's patterns match every Unicode digit with \d.
 const QRegularExpression &currencyShape(std::size_t index)
 {
-    static const std::array<QRegularExpression, 3> shapes = [] {
-        std::array<QRegularExpression, 3> built;
+    static const std::array<QRegularExpression, fuzz::kLocaleCount> shapes = [] {
+        std::array<QRegularExpression, fuzz::kLocaleCount> built;
         for (std::size_t i = 0; i < built.size(); ++i) {
             const QLocale &locale = fuzz::locales()[i];
             built[i] = QRegularExpression(
@@ -113,10 +116,18 @@ void checkLocale(double value, std::size_t index)
     FUZZ_CHECK(std::fabs(shown - exact) <= bound, "the currency text reads back as the figure in cents",
                where);
 
-    if (magnitude < kLargestExactFraction) {
+    if (magnitude < kExactFrom) {
         const long double expected = centsOfShortestText(magnitude);
         FUZZ_CHECK(shown == expected,
                    "the cents are the shortest decimal text rounded half away from zero",
+                   where + ", expected " + std::to_string(static_cast<unsigned long long>(expected))
+                       + " cents");
+    } else if (magnitude < kLargestExactFraction) {
+        // The hundredfold of a double below 2^53 takes at most 60 bits: exact
+        // in long double, and so is adding the half.
+        const long double expected = std::floor(exact + 0.5L);
+        FUZZ_CHECK(shown == expected,
+                   "from 10^14 on the cents are the exact value rounded half away from zero",
                    where + ", expected " + std::to_string(static_cast<unsigned long long>(expected))
                        + " cents");
     } else {

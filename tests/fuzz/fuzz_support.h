@@ -20,13 +20,16 @@
 
 namespace fuzz {
 
+inline constexpr std::size_t kLocaleCount = 4;
+
 // A period decimal with comma groups; a comma decimal with period groups; a
-// comma decimal with narrow no-break space groups.
-inline const std::array<QLocale, 3> &locales()
+// comma decimal with narrow no-break space groups; a period decimal with
+// typographic apostrophe groups.
+inline const std::array<QLocale, kLocaleCount> &locales()
 {
-    static const std::array<QLocale, 3> all{QLocale(QStringLiteral("en_US")),
-                                            QLocale(QStringLiteral("de_DE")),
-                                            QLocale(QStringLiteral("fr_FR"))};
+    static const std::array<QLocale, kLocaleCount> all{
+        QLocale(QStringLiteral("en_US")), QLocale(QStringLiteral("de_DE")),
+        QLocale(QStringLiteral("fr_FR")), QLocale(QStringLiteral("de_CH"))};
     return all;
 }
 

@@ -4,13 +4,16 @@
 set -euo pipefail
 corpus="$(cd "$(dirname "$0")" && pwd)/corpus"
 
-# numeric_text_fuzzer: byte 0 is locale + 3 × form, the locale 0 en_US,
-# 1 de_DE, 2 fr_FR and the form 0 UTF-8, 1 UTF-16, 2 built plain number.
+# numeric_text_fuzzer: byte 0 is locale + 4 × form, the locale 0 en_US,
+# 1 de_DE, 2 fr_FR, 3 de_CH and the form 0 UTF-8, 1 UTF-16, 2 built plain
+# number, 3 a double's eight bytes (little-endian) and a format byte as the
+# locale prints it ('f', 'e', 'g' by byte % 3; byte / 3 % 19 digits, 18 the
+# shortest that reads back).
 numeric() { # numeric <name> <locale> <form> <printf format of the rest>
     local dir=$corpus/numeric_text_fuzzer
     mkdir -p "$dir"
     local head
-    head=$(printf '\\x%02x' $(($2 + 3 * $3)))
+    head=$(printf '\\x%02x' $(($2 + 4 * $3)))
     if [ "$3" = 1 ]; then
         { printf -- "$head"; printf -- "$4" | iconv -f UTF-8 -t UTF-16LE; } >"$dir/$1"
     else
@@ -36,6 +39,21 @@ numeric de-utf16-grouped-decimal 1 1 '1.234,5'
 numeric fr-narrow-space-groups 2 0 '1\xe2\x80\xaf000'
 numeric fr-arabic-indic-digits 2 0 '\xd9\xa1\xd9\xa2\xd9\xa3'
 numeric en-built-plain-number 0 2 '\x0e\x03\x02\x01\x02\x03\x04\x05\x00\x01\x08'
+numeric en-misplaced-grouping 0 0 '1,00,0'
+numeric en-spreadsheet-cell 0 0 '2000\r\n'
+numeric en-two-cells 0 0 '1\n2'
+numeric en-printed-shortest 0 3 '\x00\x00\x00\x40\x87\xd6\x32\x41\x36'
+numeric de-period-decimal 1 0 '1.5'
+numeric de-period-both-ways 1 0 '1.234.5'
+numeric de-above-range 1 0 '1,5E400'
+numeric de-printed-cents 1 3 '\x00\x00\x00\x40\x87\xd6\x32\x41\x06'
+numeric de-printed-largest 1 3 '\xff\xff\xff\xff\xff\xff\xef\x7f\x36'
+numeric fr-plain-blank-groups 2 0 '1 234,5'
+numeric fr-no-break-space-groups 2 0 '1\xc2\xa0234,5'
+numeric fr-printed-general 2 3 '\x9a\x99\x99\x99\x99\x99\xb9\xbf\x38'
+numeric ch-typed-apostrophe 3 0 "2'000"
+numeric ch-typographic-apostrophe 3 0 '1\xe2\x80\x99234.5'
+numeric ch-printed-shortest 3 3 '\x00\x00\x00\x40\x87\xd6\x32\x41\x36'
 
 # currency_text_fuzzer and plain_number_text_fuzzer: '#' and a double's
 # eight bytes (little-endian), or a decimal text.
@@ -56,6 +74,8 @@ money third '0.3333333333333333'
 money large '1e20'
 money below-1e15 '999999999999999.9'
 money beyond-2-pow-53 '9007199254740993'
+money stored-cents '1234567890123456.75'
+money tie-above-1e14 '100000000000000.125'
 money raw-largest '#\xff\xff\xff\xff\xff\xff\xef\x7f'
 money raw-negative-largest '#\xff\xff\xff\xff\xff\xff\xef\xff'
 money raw-negative-zero '#\x00\x00\x00\x00\x00\x00\x00\x80'

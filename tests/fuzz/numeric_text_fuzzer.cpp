@@ -1,22 +1,30 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
-// Fuzzes the numeric test and the value conversion of typed text.
+// Fuzzes the reading of typed text as a figure and what an input field keeps
+// of typed or pasted text.
 //
-// Byte 0 picks the locale (byte % 3: en_US, de_DE, fr_FR) and how the other
-// bytes are read ((byte / 3) % 3):
+// Byte 0 picks the locale (byte % 4: en_US, de_DE, fr_FR, de_CH) and how the
+// other bytes are read ((byte / 4) % 4):
 //   0  UTF-8 text (malformed sequences become U+FFFD);
 //   1  UTF-16 text in host byte order (an odd last byte is dropped);
-//   2  a plain number built from the bytes, see buildPlainNumber().
+//   2  a plain number built from the bytes, see buildPlainNumber();
+//   3  a double's eight bytes, then a format byte: the double as the locale
+//      prints it, see checkLocaleText().
 //
-// Whatever the text, the conversion gives a finite number, blanks around the
-// text change neither the test nor the conversion, a character that is no
-// part of a number stops both, and a text that passes holds a digit. A plain
-// number (sign, ASCII digits with at most one period, exponent) passes in
-// every locale exactly when its value is within the range of a double, and
-// then converts to the value strtod reads.
+// Whatever the text, a figure read from it is finite, blanks and line breaks
+// around the text change nothing, a letter at its end makes it no number, and
+// a text that reads holds a digit. A text without the locale's separators
+// reads as sign, digits, period and exponent have always read: as strtod
+// reads the plain number, and only a plain number reads at all. A plain
+// number reads in every locale, except that where the period groups
+// thousands "d.ddd" (one to three digits, a period, three digits) reads as
+// the digits without the period. A number the locale prints reads as the same
+// figure as its C-locale text. The text a field keeps has no control
+// characters, keeps it unchanged, and keeps every figure the text was.
 
 #include "fuzz_support.h"
 #include "model/numeric_text.h"
 
+#include <QRegularExpression>
 #include <QString>
 
 #include <algorithm>
@@ -27,23 +35,30 @@
 namespace {
 
 bool isAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+bool isEndBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
+bool isControl(QChar c) { return c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F); }
 
 bool sameDouble(double a, double b)
 {
     return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
-// Blanks and tabs at the ends; an optional sign; ASCII digits with at most one
-// period and at least one digit; optionally E, e, D or d, a sign and digits.
-// Gives the number as strtod takes it, or nothing for a text of another shape.
+QStringView trimEnds(QStringView text)
+{
+    while (!text.isEmpty() && isEndBlank(text.front()))
+        text = text.sliced(1);
+    while (!text.isEmpty() && isEndBlank(text.back()))
+        text.chop(1);
+    return text;
+}
+
+// Blanks and line breaks at the ends; an optional sign; ASCII digits with at
+// most one period and at least one digit; optionally E, e, D or d, a sign and
+// digits. Gives the number as strtod takes it, or nothing for a text of
+// another shape.
 std::optional<std::string> plainNumberForm(QStringView text)
 {
-    while (!text.isEmpty() && isBlank(text.front()))
-        text = text.sliced(1);
-    while (!text.isEmpty() && isBlank(text.back()))
-        text.chop(1);
-
+    text = trimEnds(text);
     std::string form;
     qsizetype pos = 0;
     if (pos < text.size() && (text[pos] == u'+' || text[pos] == u'-'))
@@ -78,6 +93,61 @@ std::optional<std::string> plainNumberForm(QStringView text)
     return form;
 }
 
+// The reading earlier versions of the program gave a text, kept as a
+// reference: blanks, tabs and line feeds skipped wherever they stand, then a
+// sign, digits with at most one period and a complete exponent, read up to the
+// first character that fits none of them.
+double referenceReading(QStringView text)
+{
+    std::string number;
+    QString compact;
+    for (QChar c : text) {
+        if (c != u' ' && c != u'\t' && c != u'\n')
+            compact.append(c);
+    }
+    qsizetype pos = 0;
+    const auto digitsAt = [&](std::string &out) {
+        qsizetype count = 0;
+        for (; pos < compact.size() && isAsciiDigit(compact[pos]); ++pos, ++count)
+            out.push_back(char(compact[pos].unicode()));
+        return count;
+    };
+    if (pos < compact.size() && (compact[pos] == u'+' || compact[pos] == u'-'))
+        number.push_back(char(compact[pos++].unicode()));
+    qsizetype digits = digitsAt(number);
+    if (pos < compact.size() && compact[pos] == u'.') {
+        ++pos;
+        number.push_back('.');
+        digits += digitsAt(number);
+    }
+    if (digits == 0)
+        return 0.0;
+    if (pos < compact.size() && QStringView(u"EeDd").contains(compact[pos])) {
+        const qsizetype mark = pos++;
+        std::string exponent = "e";
+        if (pos < compact.size() && (compact[pos] == u'+' || compact[pos] == u'-'))
+            exponent.push_back(char(compact[pos++].unicode()));
+        if (digitsAt(exponent) > 0)
+            number += exponent;
+        else
+            pos = mark;
+    }
+    return fuzz::readCDouble(number);
+}
+
+// The locale's thousands separators with the characters that stand for them.
+QStringList groupMarks(const QLocale &locale)
+{
+    const QString group = locale.groupSeparator();
+    if (group == u"\u202F" || group == u"\u00A0" || group == u" ")
+        return {QStringLiteral(" "), QStringLiteral("\u00A0"), QStringLiteral("\u202F")};
+    if (group == u"\u2019" || group == u"'")
+        return {QStringLiteral("'"), QStringLiteral("\u2019")};
+    return {group};
+}
+
+bool periodGroups(const QLocale &locale) { return groupMarks(locale).contains(QStringLiteral(".")); }
+
 class ByteReader {
 public:
     ByteReader(const std::uint8_t *data, std::size_t size) : m_data(data), m_size(size) {}
@@ -96,15 +166,16 @@ private:
 
 // A plain number whose every part is chosen by the next byte: a shape byte
 // (bits 0-1 sign: none, '+', '-', none; bit 2 period; bit 3 exponent; bit 4
-// blanks before; bit 5 blanks after), then the counts of integer and fraction
-// digits (up to 23 each), the digits, then the exponent's mark, sign and 1 to
-// 5 digits, which reach far beyond the range of a double both ways.
+// blank, tab, CR or LF before; bit 5 after), then the counts of integer and
+// fraction digits (up to 23 each), the digits, then the exponent's mark, sign
+// and 1 to 5 digits, which reach far beyond the range of a double both ways.
 QString buildPlainNumber(ByteReader &in)
 {
+    static constexpr char16_t kEnds[] = {u' ', u'\t', u'\r', u'\n'};
     const std::uint8_t shape = in.next();
     QString text;
     if (shape & 0x10)
-        text += (in.next() & 1) ? u'\t' : u' ';
+        text += QChar(kEnds[in.next() % 4]);
     if ((shape & 3) == 1)
         text += u'+';
     else if ((shape & 3) == 2)
@@ -131,33 +202,60 @@ QString buildPlainNumber(ByteReader &in)
             text += QChar(char16_t(u'0' + in.next() % 10));
     }
     if (shape & 0x20)
-        text += (in.next() & 1) ? u'\t' : u' ';
+        text += QChar(kEnds[in.next() % 4]);
     return text;
 }
 
-// A plain number counts as a number in every locale exactly when strtod
-// reads it within range (an underflow to 0 is in range), and converts to
-// what strtod reads; out of range it fails everywhere and converts to 0.
+// A plain number reads in every locale as strtod reads it, within range; where
+// the period groups thousands, one that looks like a group reads as one.
 void checkPlainNumber(const QString &text, const std::string &form)
 {
-    const double reference = fuzz::readCDouble(form);
-    const double converted = model::convertValue(text);
-    const bool inRange = std::isfinite(reference);
+    static const QRegularExpression grouped(
+        QStringLiteral("^[+-]?[0-9]{1,3}\\.[0-9]{3}(?:[EeDd][+-]?[0-9]+)?$"));
+    const QString trimmed = trimEnds(text).toString();
     for (const QLocale &locale : fuzz::locales()) {
-        FUZZ_CHECK(model::passesNumericTest(text, locale) == inRange,
-                   inRange ? "a plain number within range passes the numeric test in every locale"
-                           : "a plain number out of range fails the numeric test",
-                   fuzz::printable(text) + " in " + locale.name().toStdString() + ", strtod reads "
-                       + fuzz::printable(reference));
+        std::string expectedForm = form;
+        if (periodGroups(locale) && grouped.match(trimmed).hasMatch())
+            expectedForm.erase(expectedForm.find('.'), 1);
+        const double expected = fuzz::readCDouble(expectedForm);
+        const std::optional<double> figure = model::readFigure(text, locale);
+        const std::string where = fuzz::printable(text) + " in " + locale.name().toStdString()
+                                  + ", strtod reads " + fuzz::printable(expected);
+        FUZZ_CHECK(figure.has_value() == std::isfinite(expected),
+                   "a plain number reads exactly when it lies within the range", where);
+        if (figure) {
+            FUZZ_CHECK(sameDouble(*figure, expected), "a plain number reads as strtod reads it",
+                       where + ", read as " + fuzz::printable(*figure));
+        }
     }
-    if (inRange) {
-        FUZZ_CHECK(sameDouble(converted, reference),
-                   "a plain number converts to the value strtod reads",
-                   fuzz::printable(text) + " converts to " + fuzz::printable(converted)
-                       + ", strtod reads " + fuzz::printable(reference));
-    } else {
-        FUZZ_CHECK(converted == 0, "a plain number out of range converts to 0",
-                   fuzz::printable(text) + " converts to " + fuzz::printable(converted));
+}
+
+void checkVisibleFieldText(const QString &text, const QLocale &locale,
+                           const std::optional<double> &figure)
+{
+    const std::string where = fuzz::printable(text);
+    qsizetype cursor = text.size() / 2;
+    const QString kept = model::visibleFieldText(text, &cursor);
+    FUZZ_CHECK(std::none_of(kept.cbegin(), kept.cend(), isControl),
+               "a field keeps no control characters", where + " keeps " + fuzz::printable(kept));
+    FUZZ_CHECK(cursor >= 0 && cursor <= kept.size(), "the cursor stays within the kept text", where);
+    FUZZ_CHECK(model::visibleFieldText(kept) == kept, "what a field keeps, it keeps again", where);
+    if (std::none_of(text.cbegin(), text.cend(), isControl))
+        FUZZ_CHECK(kept == text, "a text without control characters is kept as it is", where);
+
+    // Only control characters go, and only blanks come.
+    QString visible;
+    for (QChar c : text) {
+        if (!isControl(c) && c != u' ')
+            visible.append(c);
+    }
+    FUZZ_CHECK(QString(kept).remove(u' ') == visible,
+               "a field keeps every visible character in order", where + " keeps " + fuzz::printable(kept));
+
+    if (figure) {
+        const std::optional<double> keptFigure = model::readFigure(kept, locale);
+        FUZZ_CHECK(keptFigure && sameDouble(*keptFigure, *figure),
+                   "a figure stays the same figure in a field", where + " keeps " + fuzz::printable(kept));
     }
 }
 
@@ -165,42 +263,81 @@ void checkText(const QString &text, const QLocale &locale)
 {
     const std::string where = fuzz::printable(text) + " in " + locale.name().toStdString();
 
-    const double converted = model::convertValue(text);
-    FUZZ_CHECK(std::isfinite(converted), "the conversion always gives a finite number",
-               where + " converts to " + fuzz::printable(converted));
-
-    const bool passes = model::passesNumericTest(text, locale);
-    if (passes) {
+    const std::optional<double> figure = model::readFigure(text, locale);
+    FUZZ_CHECK(model::passesNumericTest(text, locale) == figure.has_value(),
+               "the numeric test and the reading agree", where);
+    if (figure) {
+        FUZZ_CHECK(std::isfinite(*figure), "a figure is finite", where + " reads as " + fuzz::printable(*figure));
         FUZZ_CHECK(std::any_of(text.cbegin(), text.cend(), isAsciiDigit),
-                   "a text that passes the numeric test holds an ASCII digit", where);
+                   "a text that reads as a figure holds an ASCII digit", where);
     }
 
-    // The conversion skips blanks, tabs and line feeds wherever they are; the
-    // test ignores blanks and tabs at the ends.
-    const QString padded = QStringLiteral(" \t") + text + QStringLiteral("\t ");
-    FUZZ_CHECK(model::passesNumericTest(padded, locale) == passes,
-               "blanks and tabs at the ends do not change the numeric test", where);
-    FUZZ_CHECK(sameDouble(model::convertValue(QStringLiteral("\n") + padded), converted),
-               "blanks, tabs and line feeds do not change the conversion", where);
+    const QString padded = QStringLiteral(" \t\r\n") + text + QStringLiteral("\r\n\t ");
+    const std::optional<double> paddedFigure = model::readFigure(padded, locale);
+    FUZZ_CHECK(paddedFigure.has_value() == figure.has_value()
+                   && (!figure || sameDouble(*paddedFigure, *figure)),
+               "blanks and line breaks at the ends change nothing", where);
 
-    // 'x' is no part of a number: the conversion stops there, the test fails.
-    const QString stopped = text + u'x';
-    FUZZ_CHECK(sameDouble(model::convertValue(stopped), converted),
-               "the conversion stops at a character that is no part of a number", where);
-    FUZZ_CHECK(!model::passesNumericTest(stopped, locale),
-               "a text ending in a letter fails the numeric test", where);
+    FUZZ_CHECK(!model::readFigure(text + u'x', locale), "a text ending in a letter is no number", where);
 
-    // Without the locale's separators a passing text can only be plain.
-    const std::optional<std::string> form = plainNumberForm(text);
-    const QString group = locale.groupSeparator();
+    // Without the locale's separators (the period counts where it groups),
+    // texts read as they always did.
+    const QStringList groups = groupMarks(locale);
     const QString decimal = locale.decimalPoint();
-    if (passes && !text.contains(group) && (decimal == u"." || !text.contains(decimal))) {
-        FUZZ_CHECK(form.has_value(),
-                   "a text without the locale's separators passes only when it is a plain number",
-                   where);
+    const bool separators =
+        std::any_of(groups.cbegin(), groups.cend(), [&](const QString &g) { return text.contains(g); })
+        || (decimal != u"." && text.contains(decimal));
+    const std::optional<std::string> form = plainNumberForm(text);
+    if (!separators) {
+        FUZZ_CHECK(!figure || form.has_value(),
+                   "a text without the locale's separators reads only when it is a plain number", where);
+        if (figure) {
+            const double reference = referenceReading(trimEnds(text));
+            FUZZ_CHECK(sameDouble(*figure, reference),
+                       "a text without the locale's separators reads as it always did",
+                       where + " reads as " + fuzz::printable(*figure) + ", formerly "
+                           + fuzz::printable(reference));
+        }
     }
     if (form)
         checkPlainNumber(text, *form);
+
+    checkVisibleFieldText(text, locale, figure);
+}
+
+// The double as the locale prints it, grouped, reads as the same figure as
+// the C locale's text of it: the format byte picks 'f', 'e' or 'g' and the
+// precision, the shortest that reads back or 0 to 17 digits.
+void checkLocaleText(ByteReader &in, const QLocale &locale)
+{
+    std::uint8_t bytes[sizeof(double)];
+    for (std::uint8_t &b : bytes)
+        b = in.next();
+    double value;
+    std::memcpy(&value, bytes, sizeof value);
+    if (!std::isfinite(value))
+        return;
+    const std::uint8_t format = in.next();
+    const char kind = "feg"[format % 3];
+    const int precision = (format / 3) % 19 == 18 ? QLocale::FloatingPointShortest : (format / 3) % 19;
+
+    const QString text = locale.toString(value, kind, precision);
+    const QString cText = QLocale::c().toString(value, kind, precision);
+    const double expected = fuzz::readCDouble(cText.toStdString());
+    const std::optional<double> figure = model::readFigure(text, locale);
+    const std::string where = fuzz::printable(value) + " printed " + fuzz::printable(text) + " in "
+                              + locale.name().toStdString() + ", in C " + fuzz::printable(cText);
+    FUZZ_CHECK(figure.has_value() == std::isfinite(expected),
+               "a number the locale prints reads as a figure within the range", where);
+    if (figure) {
+        FUZZ_CHECK(sameDouble(*figure, expected), "a number the locale prints reads as its C text",
+                   where + ", read as " + fuzz::printable(*figure));
+    }
+    if (precision == QLocale::FloatingPointShortest) {
+        FUZZ_CHECK(figure && (sameDouble(*figure, value) || (value == 0 && *figure == 0)),
+                   "the locale's shortest text of a double reads back as the double", where);
+    }
+    checkText(text, locale);
 }
 
 } // namespace
@@ -209,11 +346,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     if (size == 0)
         return 0;
-    const QLocale &locale = fuzz::locales()[data[0] % 3];
-    const int mode = (data[0] / 3) % 3;
+    const QLocale &locale = fuzz::locales()[data[0] % fuzz::kLocaleCount];
+    const int mode = (data[0] / fuzz::kLocaleCount) % 4;
     ++data;
     --size;
 
+    if (mode == 3) {
+        ByteReader in(data, size);
+        checkLocaleText(in, locale);
+        return 0;
+    }
     QString text;
     if (mode == 0) {
         text = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
@@ -224,8 +366,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     } else {
         ByteReader in(data, size);
         text = buildPlainNumber(in);
-        const std::optional<std::string> form = plainNumberForm(text);
-        FUZZ_CHECK(form.has_value(), "the built text is a plain number", fuzz::printable(text));
+        FUZZ_CHECK(plainNumberForm(text).has_value(), "the built text is a plain number",
+                   fuzz::printable(text));
     }
     checkText(text, locale);
     return 0;

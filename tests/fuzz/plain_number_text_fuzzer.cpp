@@ -31,8 +31,8 @@ constexpr double kReadBackTolerance = 5.0e-15 + 0x1p-53;
 // with \d.
 const QRegularExpression &numberShape(std::size_t index)
 {
-    static const std::array<QRegularExpression, 3> shapes = [] {
-        std::array<QRegularExpression, 3> built;
+    static const std::array<QRegularExpression, fuzz::kLocaleCount> shapes = [] {
+        std::array<QRegularExpression, fuzz::kLocaleCount> built;
         for (std::size_t i = 0; i < built.size(); ++i) {
             built[i] = QRegularExpression(
                 QStringLiteral("^(-?)([0-9]+)(?:%1([0-9]+))?(?:E[+-][0-9]+)?$")

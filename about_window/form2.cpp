@@ -3,6 +3,7 @@
 
 #include "about_window/contact_details.h"
 #include "platform/caption_label.h"
+#include "platform/designed_look.h"
 #include "platform/picture_box.h"
 #include "platform/tab_control.h"
 #include "platform/twips.h"
@@ -17,7 +18,7 @@
 
 namespace {
 
-const QColor kBackColour(192, 192, 255);
+const QColor kBackColour = platform::kLightBlue;
 
 const QString kBackgroundPicture = QStringLiteral(":/images/background_about.png");
 const QString kIcon = QStringLiteral(":/images/calculator_icon.png");
@@ -75,6 +76,7 @@ struct Form2::Controls {
 Form2::Form2(QWidget *owner)
     : QDialog(owner), m_background(platform::loadPicture(kBackgroundPicture, this))
 {
+    platform::applyDesignedLook(this);
     setWindowTitle(tr("About"));
     setWindowIcon(QIcon(kIcon));
     platform::setFixedDialogFrame(this, platform::twipsSize(6060, 3150));

@@ -98,6 +98,7 @@ void Form2::showModal()
     if (!isLoaded())
         load();
 
+    platform::centreOver(this, parentWidget());
     m_showing = true;
     exec();
     m_showing = false;

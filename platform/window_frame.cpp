@@ -89,6 +89,14 @@ public:
             m_shown.start();
     }
 
+    // Brings a window whose frame has come, but has not been looked at yet,
+    // to its place now, before another window is placed by it.
+    static void settle(const QWidget *window)
+    {
+        for (QObject *watch : window->findChildren<QObject *>(kName, Qt::FindDirectChildrenOnly))
+            static_cast<CentreWhenFramed *>(watch)->check(Now);
+    }
+
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
@@ -99,7 +107,7 @@ protected:
         case QEvent::Move:
         case QEvent::Paint:
         case QEvent::WindowActivate:
-            check();
+            check(Queued);
             break;
         case QEvent::Hide:
             finish();
@@ -110,20 +118,11 @@ protected:
         return false;
     }
 
-public:
-    // Brings a window whose frame has come but not been looked at yet to its
-    // place now, before another window is placed by it.
-    static void settle(const QWidget *window)
-    {
-        for (auto *watch : window->findChildren<QObject *>(kName, Qt::FindDirectChildrenOnly))
-            static_cast<CentreWhenFramed *>(watch)->check(Now);
-    }
-
 private:
     static constexpr int kPatienceMs = 5000;
     enum When { Now, Queued };
 
-    void check(When when = Queued)
+    void check(When when)
     {
         if (m_done || !m_shown.isValid())
             return;
@@ -133,17 +132,16 @@ private:
                 finish();
             return;
         }
-        if (margins != m_assumed) {
-            const auto centre = [window = QPointer<QWidget>(m_window), area = m_area] {
-                if (window)
-                    placeFrame(window, area(), framedMargins(window));
-            };
-            if (when == Now)
-                centre();
-            else // not from inside the event that told of the frame
-                QTimer::singleShot(0, m_window, centre);
+        if (margins == m_assumed) {
+            finish();
+        } else if (when == Now) {
+            placeFrame(m_window, m_area(), margins);
+            finish();
+        } else if (!m_queued) {
+            // Not from inside the event that told of the frame.
+            m_queued = true;
+            QTimer::singleShot(0, this, [this] { check(Now); });
         }
-        finish();
     }
 
     void finish()
@@ -157,6 +155,7 @@ private:
     QMargins m_assumed;
     Area m_area;
     QElapsedTimer m_shown;
+    bool m_queued = false;
     bool m_done = false;
 };
 

@@ -5,9 +5,12 @@ BUILD      ?= build
 BUILD_ASAN ?= build-asan
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 
+# qt6-wayland: the tests start the program on Wayland with no compositor.
 PACKAGES := cmake make g++ pkg-config ccache \
             qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev \
-            xvfb xauth
+            qt6-wayland xvfb xauth
+# Only for the X11 run: a window manager, and xprop to read what it shows.
+X11_PACKAGES := openbox x11-utils
 # Only for building and checking the Debian package.
 PACKAGE_TOOLS := desktop-file-utils appstream dpkg-dev file
 # Only for the fuzz targets: clang and its sanitizer and libFuzzer runtimes.
@@ -50,9 +53,13 @@ run: build
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
-# The main window's focus handling again on a real X server (Xvfb).
+# The main window's focus handling again on a real X server (Xvfb), and the
+# windows' titles and places there, without a window manager and under openbox.
+test-x11: PACKAGES += $(X11_PACKAGES)
 test-x11: build
 	QT_QPA_PLATFORM=xcb xvfb-run -a $(BUILD)/tests/main_window_test
+	QT_QPA_PLATFORM=xcb xvfb-run -a $(BUILD)/tests/window_frame_test
+	QT_QPA_PLATFORM=xcb xvfb-run -a tests/with_window_manager.sh openbox $(BUILD)/tests/window_frame_test
 
 # The same suite under AddressSanitizer, LeakSanitizer and UBSan.
 asan: deps

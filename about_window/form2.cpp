@@ -3,6 +3,7 @@
 
 #include "about_window/contact_details.h"
 #include "platform/caption_label.h"
+#include "platform/designed_look.h"
 #include "platform/picture_box.h"
 #include "platform/tab_control.h"
 #include "platform/twips.h"
@@ -18,7 +19,7 @@
 
 namespace {
 
-const QColor kBackColour(192, 192, 255);
+const QColor kBackColour = platform::kLightBlue;
 const QSize kClientSize = platform::twipsSize(6060, 3150);
 
 const QString kBackgroundPicture = QStringLiteral(":/images/background_about.png");
@@ -77,6 +78,7 @@ struct Form2::Controls {
 Form2::Form2(QWidget *owner)
     : QDialog(owner), m_background(platform::loadPicture(kBackgroundPicture, this))
 {
+    platform::applyDesignedLook(this);
     setWindowTitle(tr("About"));
     setWindowIcon(QIcon(kIcon));
     platform::setFixedDialogFrame(this, kClientSize);
@@ -98,6 +100,7 @@ void Form2::showModal()
     if (!isLoaded())
         load();
 
+    platform::centreOver(this, parentWidget());
     m_showing = true;
     exec();
     m_showing = false;

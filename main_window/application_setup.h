@@ -11,11 +11,12 @@ namespace main_window {
 inline constexpr const char *kApplicationId = "com.haldmark.VelmorCalculator";
 
 // Names the application for the desktop and installs the bundled fonts;
-// runs once, right after the QApplication is made.
+// runs once, right after the QApplication is made. It sets no display name:
+// Qt would add that to every window title without it ("About — ..."), and
+// each window's title is its own caption.
 inline void setUpApplication()
 {
     QApplication::setApplicationName(QStringLiteral("velmor-calculator"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Velmor Automatic Lubrication Systems"));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
     platform::installBundledFonts();
 }

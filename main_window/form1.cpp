@@ -11,6 +11,7 @@
 #include "model/numeric_text.h"
 #include "platform/caption_label.h"
 #include "platform/chart_control.h"
+#include "platform/designed_look.h"
 #include "platform/guarded.h"
 #include "platform/line_control.h"
 #include "platform/picture_box.h"
@@ -48,9 +49,6 @@ using platform::twipsRect;
 namespace {
 
 const QString kBackgroundPicture = QStringLiteral(":/images/background_main.png");
-
-const QColor kNavy(0, 0, 128);
-const QColor kLightBlue(192, 192, 255);
 
 QRect rectOf(const Place &p) { return twipsRect(p.left, p.top, p.width, p.height); }
 
@@ -139,6 +137,7 @@ protected:
 Form1::Form1(QWidget *parent)
     : QWidget(parent), m_background(platform::loadPicture(kBackgroundPicture, this))
 {
+    platform::applyDesignedLook(this);
     setWindowTitle(QStringLiteral("Velmor Automatic Lubrication Systems"));
     setWindowIcon(QIcon(QStringLiteral(":/images/calculator_icon.png")));
     platform::setFixedDialogFrame(this, platform::twipsSize(kClientWidth, kClientHeight));
@@ -148,7 +147,7 @@ Form1::Form1(QWidget *parent)
     SSTab1->setGeometry(rectOf(kTabControlPlace));
     for (const char *caption : kTabCaptions)
         SSTab1->addPage(QString::fromUtf8(caption));
-    SSTab1->setBackColour(kLightBlue);
+    SSTab1->setBackColour(platform::kLightBlue);
 
     createAboutTab();
     createYourDataTab();
@@ -242,10 +241,10 @@ void Form1::createResultTab(int f)
     SSTab1->place(tab, frame, rectOf(kResultFramePlace));
     Frame2.set(f, frame);
 
-    const QColor grey = QApplication::palette().color(QPalette::Disabled, QPalette::WindowText);
     for (const Rule &rule : kRules) {
         auto *line = new platform::LineControl(platform::twips(kRuleLeft), platform::twips(kRuleRight),
-                                               platform::twips(rule.y), rule.widthPixels, grey, frame);
+                                               platform::twips(rule.y), rule.widthPixels, platform::kGreyText,
+                                               frame);
         Line2.set(5 * f + rule.lineOffset, line);
     }
 
@@ -265,8 +264,8 @@ void Form1::createResultTab(int f)
         figure->setGeometry(twipsRect(row.figureLeft, top, row.figureWidth, kResultRowHeight));
         if (r <= 5) { // the total keeps the default text colour
             for (QLabel *label : {static_cast<QLabel *>(caption), static_cast<QLabel *>(figure)}) {
-                QPalette p = label->palette();
-                p.setColor(QPalette::WindowText, kNavy);
+                QPalette p = platform::designedPalette();
+                p.setColor(QPalette::WindowText, platform::kNavy);
                 label->setPalette(p);
             }
         }
@@ -474,7 +473,7 @@ void Form1::Form_Load()
 void Form1::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), kLightBlue);
+    painter.fillRect(rect(), platform::kLightBlue);
     painter.drawPixmap(0, 0, m_background);
 }
 

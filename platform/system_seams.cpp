@@ -46,7 +46,11 @@ void reportRuntimeError(QWidget *parent, const QString &message)
         errorReporter()(parent, message);
         return;
     }
-    QMessageBox::warning(parent, QApplication::applicationDisplayName(), message);
+    // Titled as the program's main window, the window its windows belong to.
+    const QWidget *owner = parent ? parent->window() : nullptr;
+    while (owner && owner->parentWidget())
+        owner = owner->parentWidget()->window();
+    QMessageBox::warning(parent, owner ? owner->windowTitle() : QApplication::applicationDisplayName(), message);
 }
 
 void setRuntimeErrorReporter(RuntimeErrorReporter reporter)

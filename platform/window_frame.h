@@ -3,7 +3,9 @@
 
 #include <QSize>
 
+QT_BEGIN_NAMESPACE
 class QWidget;
+QT_END_NAMESPACE
 
 namespace platform {
 
@@ -11,8 +13,14 @@ namespace platform {
 // its system menu and close box but has no minimise or maximise button.
 void setFixedDialogFrame(QWidget *window, QSize clientSize);
 
-// Qt leaves a new top-level window at the screen's corner; put it in the
-// middle of the available area of its screen.
+// Puts the window's frame, title bar included, in the middle of the
+// available area of its screen. Works on a shown window as on one not yet
+// shown (Qt leaves a new window at the screen's corner), and again after the
+// window has changed size.
 void centreOnScreen(QWidget *window);
+
+// Puts the window's frame in the middle of another window's frame, kept on
+// the screen.
+void centreOver(QWidget *window, const QWidget *owner);
 
 } // namespace platform

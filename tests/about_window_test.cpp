@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "about_window/form2.h"
 #include "platform/bundled_fonts.h"
+#include "platform/designed_look.h"
 #include "platform/caption_label.h"
 #include "platform/picture_box.h"
 #include "platform/tab_control.h"
@@ -79,7 +80,7 @@ private:
 void AboutWindowTest::initTestCase()
 {
     platform::installBundledFonts();
-    QCOMPARE(QFontInfo(QApplication::font()).family(), QStringLiteral("Liberation Sans"));
+    QCOMPARE(QFontInfo(platform::designedFont()).family(), QStringLiteral("Liberation Sans"));
 }
 
 void AboutWindowTest::init()
@@ -272,7 +273,7 @@ void AboutWindowTest::controlsOnTabs()
     if (label) {
         auto *caption = static_cast<QLabel *>(control);
         QCOMPARE(int(caption->alignment() & Qt::AlignHorizontal_Mask), alignment);
-        QCOMPARE(caption->font(), QApplication::font());
+        QCOMPARE(caption->font(), platform::designedFont());
     } else {
         QCOMPARE(static_cast<QLabel *>(control)->frameWidth(), frameWidth);
     }

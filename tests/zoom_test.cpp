@@ -175,7 +175,7 @@ void ZoomTest::zoomCommands()
     // Fixed size, centred on the screen's free area.
     QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
     const QPoint offCentre = m_window->frameGeometry().center() - m_window->screen()->availableGeometry().center();
-    QVERIFY2(qAbs(offCentre.x()) <= 2 && qAbs(offCentre.y()) <= 2,
+    QVERIFY2(qAbs(offCentre.x()) <= 1 && qAbs(offCentre.y()) <= 1,
              qPrintable(QStringLiteral("%1, %2").arg(offCentre.x()).arg(offCentre.y())));
 }
 

@@ -6,9 +6,10 @@ BUILD_ASAN ?= build-asan
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 
 # qt6-wayland: the tests start the program on Wayland with no compositor.
+# poppler-utils: the tests read the report's PDF back as text.
 PACKAGES := cmake make g++ pkg-config ccache \
             qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev \
-            qt6-wayland xvfb xauth
+            qt6-wayland xvfb xauth poppler-utils
 # Only for the X11 run: a window manager, and xprop to read what it shows.
 X11_PACKAGES := openbox x11-utils
 # Only for building and checking the Debian package.

@@ -9,6 +9,7 @@
 #include "model/input_table.h"
 #include "model/money_text.h"
 #include "model/numeric_text.h"
+#include "model/results.h"
 #include "platform/caption_label.h"
 #include "platform/chart_control.h"
 #include "platform/designed_look.h"
@@ -33,6 +34,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
@@ -452,7 +454,7 @@ void Form1::nameControlsForScreenReaders()
         for (int c = 1; c <= 3; ++c)
             shown[std::size_t(r - 1)][std::size_t(c - 1)] = MSChart1->value(r, c);
     }
-    MSChart1->setAccessibleDescription(chartDescription(shown, m_refresh.locale()));
+    MSChart1->setAccessibleDescription(chartDescription(shown, m_locale));
     // The chart's drawing surface would take the focus itself, from the Tab
     // key or a click, and be announced without a name; the named chart
     // control takes it instead.
@@ -477,18 +479,49 @@ void Form1::paintEvent(QPaintEvent *)
     painter.drawPixmap(0, 0, m_background);
 }
 
-void Form1::SSTab1_Click(int /*previousTab*/)
+// Every tab change, whichever tab was left and whichever is now selected,
+// recomputes every figure from the fields.
+void Form1::SSTab1_Click()
 {
-    try {
-        m_refresh.run(*this);
-    } catch (const model::ArithmeticError &error) {
-        // The figures stay as the refresh left them and the fields as typed,
-        // so the user can correct a field and go on.
+    // Selecting "Your Data" below is itself a tab change, which comes
+    // straight back here. The outer refresh has found the bad field and
+    // selected the tab already, so the nested one has nothing to add.
+    if (m_refreshing)
+        return;
+    const QScopedValueRollback refreshing(m_refreshing, true);
+
+    std::array<QString, model::kInputCount> fieldTexts;
+    for (int i = 0; i < model::kInputCount; ++i)
+        fieldTexts[std::size_t(i)] = YourData(i)->text();
+    const model::Results results = model::computeResults(fieldTexts, m_locale);
+    if (results.failedField) {
+        SSTab1->selectTab(YourDataTab);
+        return;
+    }
+    showResults(results);
+}
+
+// The current, Velmor and savings figures, then the chart. After an
+// arithmetic fault the tables finished before it are shown and the rest keep
+// what they showed; the fields stay as typed, so the user can correct one and
+// go on.
+void Form1::showResults(const model::Results &results)
+{
+    const model::ResultTexts texts = model::resultTexts(results, m_locale);
+    for (int t = 0; t < results.finishedTables; ++t) {
+        for (int k = 1; k <= model::kRowCount; ++k) {
+            const ResultRow &row = kResultRows[std::size_t(t)][std::size_t(k - 1)];
+            CurentCost(row.figureLabel)->setCaption(texts[std::size_t(t)][std::size_t(k - 1)]);
+        }
+    }
+    if (results.fault) {
         platform::reportRuntimeError(
             this, tr("%1\n\nThe results cannot be computed from these figures. "
                      "Please check the figures under \"Your Data\".")
-                      .arg(QString::fromUtf8(model::faultName(error.fault()))));
+                      .arg(QString::fromUtf8(model::faultName(*results.fault))));
+        return;
     }
+    fillChart(results);
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
@@ -515,7 +548,7 @@ void Form1::YourData_LostFocus(int index)
     field->setPalette(p);
     if (field->text().isEmpty())
         giveFocusBack(field);
-    if (!model::passesNumericTest(field->text(), m_refresh.locale())) {
+    if (!model::passesNumericTest(field->text(), m_locale)) {
         p.setColor(QPalette::Text, Qt::red);
         field->setPalette(p);
         giveFocusBack(field);
@@ -580,36 +613,20 @@ void Form1::HyperJump(QString address)
     platform::openWebAddress(address);
 }
 
-QString Form1::fieldText(int field) const
+// Rows 1 to 5 of the current, Velmor and savings tables, as columns 1 to 3.
+void Form1::fillChart(const model::Results &results)
 {
-    return YourData(field)->text();
-}
-
-void Form1::setResultCaption(int label, const QString &caption)
-{
-    CurentCost(label)->setCaption(caption);
-}
-
-void Form1::selectTab(int tab)
-{
-    SSTab1->selectTab(tab);
-}
-
-void Form1::fillChart(const model::CostTable &current, const model::CostTable &velmor,
-                      const model::CostTable &savings)
-{
-    const model::CostTable *columns[] = {&current, &velmor, &savings};
-    for (int c = 1; c <= 3; ++c) {
+    for (int c = 1; c <= model::kTableCount; ++c) {
         for (int r = 1; r <= 5; ++r) {
             MSChart1->setColumn(c);
             MSChart1->setRow(r);
-            MSChart1->setData(model::plainNumberText(columns[c - 1]->row(r), m_refresh.locale()));
+            MSChart1->setData(model::plainNumberText(results.tables[std::size_t(c - 1)].row(r), m_locale));
         }
     }
     ChartValues sent{};
     for (std::size_t c = 0; c < 3; ++c) {
         for (int r = 1; r <= 5; ++r)
-            sent[std::size_t(r - 1)][c] = columns[c]->row(r);
+            sent[std::size_t(r - 1)][c] = results.tables[c].row(r);
     }
-    MSChart1->setAccessibleDescription(chartDescription(sent, m_refresh.locale()));
+    MSChart1->setAccessibleDescription(chartDescription(sent, m_locale));
 }

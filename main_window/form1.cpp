@@ -23,8 +23,6 @@
 #include "platform/zoom.h"
 
 #include <QAction>
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QGroupBox>
@@ -67,48 +65,6 @@ QFont resultFont(bool bold)
     font.setPointSizeF(9.75);
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
     return font;
-}
-
-// The chart's five series and three categories as its legend and axis name
-// them, in the words a screen reader speaks.
-constexpr std::array<const char *, 5> kChartRowNames{
-    "Lubrication Labor", "Lubricant Cost", "Bearing Cost", "Replacement Labor", "Lost Production"};
-constexpr std::array<const char *, 3> kChartColumnNames{"current cost", "Velmor cost", "savings"};
-
-using ChartValues = std::array<std::array<double, 3>, 5>; // [row - 1][column - 1]
-
-// A dollar figure of the chart for a screen reader: grouped, with cents only
-// where there are any.
-QString spokenFigure(double value, const QLocale &locale)
-{
-    QString text = locale.toString(value, 'f', 2);
-    const QString noCents = locale.decimalPoint() + QStringLiteral("00");
-    if (text.endsWith(noCents))
-        text.chop(noCents.size());
-    return text;
-}
-
-// "Lubrication Labor: current cost 14,400, Velmor cost 1,440, savings
-// 12,960; Lubricant Cost: ..." for all fifteen values.
-QString chartDescription(const ChartValues &values, const QLocale &locale)
-{
-    QStringList rows;
-    for (std::size_t r = 0; r < values.size(); ++r) {
-        QStringList cells;
-        for (std::size_t c = 0; c < values[r].size(); ++c)
-            cells << QStringLiteral("%1 %2").arg(QString::fromUtf8(kChartColumnNames[c]),
-                                                 spokenFigure(values[r][c], locale));
-        rows << QStringLiteral("%1: %2").arg(QString::fromUtf8(kChartRowNames[r]), cells.join(QStringLiteral(", ")));
-    }
-    return rows.join(QStringLiteral("; "));
-}
-
-// Qt describes a plain widget as a client area; the chart control is a chart.
-QAccessibleInterface *chartAccessible(const QString &className, QObject *object)
-{
-    if (className == QLatin1StringView(platform::ChartControl::staticMetaObject.className()) && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Chart);
-    return nullptr;
 }
 
 // Enter presses the focused button, as Space does. The window is no dialog,
@@ -444,17 +400,7 @@ void Form1::nameControlsForScreenReaders()
             tr("Lubrication equipment, the HALDMARK logo and the Velmor logo"));
     }
 
-    [[maybe_unused]] static const bool chartRoleInstalled = [] {
-        QAccessible::installFactory(chartAccessible);
-        return true;
-    }();
     MSChart1->setAccessibleName(tr("Savings chart"));
-    ChartValues shown{};
-    for (int r = 1; r <= 5; ++r) {
-        for (int c = 1; c <= 3; ++c)
-            shown[std::size_t(r - 1)][std::size_t(c - 1)] = MSChart1->value(r, c);
-    }
-    MSChart1->setAccessibleDescription(chartDescription(shown, m_locale));
     // The chart's drawing surface would take the focus itself, from the Tab
     // key or a click, and be announced without a name; the named chart
     // control takes it instead.
@@ -623,10 +569,4 @@ void Form1::fillChart(const model::Results &results)
             MSChart1->setData(model::plainNumberText(results.tables[std::size_t(c - 1)].row(r), m_locale));
         }
     }
-    ChartValues sent{};
-    for (std::size_t c = 0; c < 3; ++c) {
-        for (int r = 1; r <= 5; ++r)
-            sent[std::size_t(r - 1)][c] = results.tables[c].row(r);
-    }
-    MSChart1->setAccessibleDescription(chartDescription(sent, m_locale));
 }

@@ -9,6 +9,7 @@
 #include "model/input_table.h"
 #include "model/money_text.h"
 #include "model/numeric_text.h"
+#include "model/results.h"
 #include "platform/caption_label.h"
 #include "platform/chart_control.h"
 #include "platform/designed_look.h"
@@ -22,8 +23,6 @@
 #include "platform/zoom.h"
 
 #include <QAction>
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QGroupBox>
@@ -33,6 +32,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
@@ -65,48 +65,6 @@ QFont resultFont(bool bold)
     font.setPointSizeF(9.75);
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
     return font;
-}
-
-// The chart's five series and three categories as its legend and axis name
-// them, in the words a screen reader speaks.
-constexpr std::array<const char *, 5> kChartRowNames{
-    "Lubrication Labor", "Lubricant Cost", "Bearing Cost", "Replacement Labor", "Lost Production"};
-constexpr std::array<const char *, 3> kChartColumnNames{"current cost", "Velmor cost", "savings"};
-
-using ChartValues = std::array<std::array<double, 3>, 5>; // [row - 1][column - 1]
-
-// A dollar figure of the chart for a screen reader: grouped, with cents only
-// where there are any.
-QString spokenFigure(double value, const QLocale &locale)
-{
-    QString text = locale.toString(value, 'f', 2);
-    const QString noCents = locale.decimalPoint() + QStringLiteral("00");
-    if (text.endsWith(noCents))
-        text.chop(noCents.size());
-    return text;
-}
-
-// "Lubrication Labor: current cost 14,400, Velmor cost 1,440, savings
-// 12,960; Lubricant Cost: ..." for all fifteen values.
-QString chartDescription(const ChartValues &values, const QLocale &locale)
-{
-    QStringList rows;
-    for (std::size_t r = 0; r < values.size(); ++r) {
-        QStringList cells;
-        for (std::size_t c = 0; c < values[r].size(); ++c)
-            cells << QStringLiteral("%1 %2").arg(QString::fromUtf8(kChartColumnNames[c]),
-                                                 spokenFigure(values[r][c], locale));
-        rows << QStringLiteral("%1: %2").arg(QString::fromUtf8(kChartRowNames[r]), cells.join(QStringLiteral(", ")));
-    }
-    return rows.join(QStringLiteral("; "));
-}
-
-// Qt describes a plain widget as a client area; the chart control is a chart.
-QAccessibleInterface *chartAccessible(const QString &className, QObject *object)
-{
-    if (className == QLatin1StringView(platform::ChartControl::staticMetaObject.className()) && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Chart);
-    return nullptr;
 }
 
 // Enter presses the focused button, as Space does. The window is no dialog,
@@ -442,17 +400,7 @@ void Form1::nameControlsForScreenReaders()
             tr("Lubrication equipment, the HALDMARK logo and the Velmor logo"));
     }
 
-    [[maybe_unused]] static const bool chartRoleInstalled = [] {
-        QAccessible::installFactory(chartAccessible);
-        return true;
-    }();
     MSChart1->setAccessibleName(tr("Savings chart"));
-    ChartValues shown{};
-    for (int r = 1; r <= 5; ++r) {
-        for (int c = 1; c <= 3; ++c)
-            shown[std::size_t(r - 1)][std::size_t(c - 1)] = MSChart1->value(r, c);
-    }
-    MSChart1->setAccessibleDescription(chartDescription(shown, m_refresh.locale()));
     // The chart's drawing surface would take the focus itself, from the Tab
     // key or a click, and be announced without a name; the named chart
     // control takes it instead.
@@ -477,18 +425,49 @@ void Form1::paintEvent(QPaintEvent *)
     painter.drawPixmap(0, 0, m_background);
 }
 
-void Form1::SSTab1_Click(int /*previousTab*/)
+// Every tab change, whichever tab was left and whichever is now selected,
+// recomputes every figure from the fields.
+void Form1::SSTab1_Click()
 {
-    try {
-        m_refresh.run(*this);
-    } catch (const model::ArithmeticError &error) {
-        // The figures stay as the refresh left them and the fields as typed,
-        // so the user can correct a field and go on.
+    // Selecting "Your Data" below is itself a tab change, which comes
+    // straight back here. The outer refresh has found the bad field and
+    // selected the tab already, so the nested one has nothing to add.
+    if (m_refreshing)
+        return;
+    const QScopedValueRollback refreshing(m_refreshing, true);
+
+    std::array<QString, model::kInputCount> fieldTexts;
+    for (int i = 0; i < model::kInputCount; ++i)
+        fieldTexts[std::size_t(i)] = YourData(i)->text();
+    const model::Results results = model::computeResults(fieldTexts, m_locale);
+    if (results.failedField) {
+        SSTab1->selectTab(YourDataTab);
+        return;
+    }
+    showResults(results);
+}
+
+// The current, Velmor and savings figures, then the chart. After an
+// arithmetic fault the tables finished before it are shown and the rest keep
+// what they showed; the fields stay as typed, so the user can correct one and
+// go on.
+void Form1::showResults(const model::Results &results)
+{
+    const model::ResultTexts texts = model::resultTexts(results, m_locale);
+    for (int t = 0; t < results.finishedTables; ++t) {
+        for (int k = 1; k <= model::kRowCount; ++k) {
+            const ResultRow &row = kResultRows[std::size_t(t)][std::size_t(k - 1)];
+            CurentCost(row.figureLabel)->setCaption(texts[std::size_t(t)][std::size_t(k - 1)]);
+        }
+    }
+    if (results.fault) {
         platform::reportRuntimeError(
             this, tr("%1\n\nThe results cannot be computed from these figures. "
                      "Please check the figures under \"Your Data\".")
-                      .arg(QString::fromUtf8(model::faultName(error.fault()))));
+                      .arg(QString::fromUtf8(model::faultName(*results.fault))));
+        return;
     }
+    fillChart(results);
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
@@ -515,7 +494,7 @@ void Form1::YourData_LostFocus(int index)
     field->setPalette(p);
     if (field->text().isEmpty())
         giveFocusBack(field);
-    if (!model::passesNumericTest(field->text(), m_refresh.locale())) {
+    if (!model::passesNumericTest(field->text(), m_locale)) {
         p.setColor(QPalette::Text, Qt::red);
         field->setPalette(p);
         giveFocusBack(field);
@@ -580,36 +559,14 @@ void Form1::HyperJump(QString address)
     platform::openWebAddress(address);
 }
 
-QString Form1::fieldText(int field) const
+// Rows 1 to 5 of the current, Velmor and savings tables, as columns 1 to 3.
+void Form1::fillChart(const model::Results &results)
 {
-    return YourData(field)->text();
-}
-
-void Form1::setResultCaption(int label, const QString &caption)
-{
-    CurentCost(label)->setCaption(caption);
-}
-
-void Form1::selectTab(int tab)
-{
-    SSTab1->selectTab(tab);
-}
-
-void Form1::fillChart(const model::CostTable &current, const model::CostTable &velmor,
-                      const model::CostTable &savings)
-{
-    const model::CostTable *columns[] = {&current, &velmor, &savings};
-    for (int c = 1; c <= 3; ++c) {
+    for (int c = 1; c <= model::kTableCount; ++c) {
         for (int r = 1; r <= 5; ++r) {
             MSChart1->setColumn(c);
             MSChart1->setRow(r);
-            MSChart1->setData(model::plainNumberText(columns[c - 1]->row(r), m_refresh.locale()));
+            MSChart1->setData(model::plainNumberText(results.tables[std::size_t(c - 1)].row(r), m_locale));
         }
     }
-    ChartValues sent{};
-    for (std::size_t c = 0; c < 3; ++c) {
-        for (int r = 1; r <= 5; ++r)
-            sent[std::size_t(r - 1)][c] = columns[c]->row(r);
-    }
-    MSChart1->setAccessibleDescription(chartDescription(sent, m_refresh.locale()));
 }

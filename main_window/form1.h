@@ -3,12 +3,14 @@
 
 // The calculator's main window. Everything sits on one six-tab control:
 // a welcome tab with the commands, the twelve input fields, three result
-// tabs and the savings chart. Every tab change runs the result refresh of
-// the cost model (model/result_refresh.h) with this window as its view.
+// tabs and the savings chart. Every tab change reads the twelve fields,
+// hands their texts to the cost model (model/results.h) and shows what comes
+// back: the figures on the result tabs and in the chart, or the "Your Data"
+// tab when a field holds no number.
 
-#include "model/result_refresh.h"
 #include "platform/control_array.h"
 
+#include <QLocale>
 #include <QPointer>
 #include <QWidget>
 
@@ -27,9 +29,13 @@ class PictureBox;
 class TabControl;
 } // namespace platform
 
+namespace model {
+struct Results;
+} // namespace model
+
 class Form2;
 
-class Form1 : public QWidget, private model::ResultView {
+class Form1 : public QWidget {
     Q_OBJECT
 public:
     explicit Form1(QWidget *parent = nullptr);
@@ -87,7 +93,7 @@ private:
     void nameControlsForScreenReaders();
 
     void Form_Load();
-    void SSTab1_Click(int previousTab);
+    void SSTab1_Click();
     void YourData_LostFocus(int index);
     void Command1_Click();
     void Command2_Click();
@@ -96,14 +102,13 @@ private:
 
     void giveFocusBack(QLineEdit *field);
 
-    // model::ResultView
-    QString fieldText(int field) const override;
-    void setResultCaption(int label, const QString &caption) override;
-    void selectTab(int tab) override;
-    void fillChart(const model::CostTable &current, const model::CostTable &velmor,
-                   const model::CostTable &savings) override;
+    void showResults(const model::Results &results);
+    void fillChart(const model::Results &results);
 
-    model::ResultRefresh m_refresh;
+    // The regional settings the fields are read and the figures written in.
+    const QLocale m_locale;
+    // A refresh is running; the tab change it makes must not start another.
+    bool m_refreshing = false;
     QPixmap m_background;
     Form2 *m_about = nullptr;
     int m_zoomPercent = 100;

@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "platform/chart_control.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAreaSeries>
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -34,6 +36,8 @@ namespace {
 const char *const rowLabels[] = {"Lubrication Labor", "Lubricant Cost", "Bearing Cost",
                                  "Replacement Labor", "Lost Production"};
 const char *const columnLabels[] = {"CURRENT COST", "VELMOR COST", "SAVINGS"};
+// The categories as a screen reader speaks them.
+const char *const spokenColumnLabels[] = {"current cost", "Velmor cost", "savings"};
 
 QColor seriesColour(int row)
 {
@@ -60,6 +64,38 @@ bool isKnownType(int type)
     default:
         return false;
     }
+}
+
+// A dollar figure for a screen reader: grouped, with cents only where there
+// are any.
+QString spokenFigure(double value, const QLocale &locale)
+{
+    QString text = locale.toString(value, 'f', 2);
+    const QString noCents = locale.decimalPoint() + QStringLiteral("00");
+    if (text.endsWith(noCents))
+        text.chop(noCents.size());
+    return text;
+}
+
+// Qt describes a plain widget as a client area; this one is a chart, and its
+// description is its figures as they are now.
+class ChartAccessible : public QAccessibleWidget {
+public:
+    explicit ChartAccessible(ChartControl *chart) : QAccessibleWidget(chart, QAccessible::Chart) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Description)
+            return static_cast<const ChartControl *>(widget())->figuresDescription();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface *chartAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1StringView(ChartControl::staticMetaObject.className()) && object->isWidgetType())
+        return new ChartAccessible(static_cast<ChartControl *>(object));
+    return nullptr;
 }
 
 } // namespace
@@ -100,6 +136,10 @@ ChartControl::ChartControl(QWidget *parent)
     : QWidget(parent),
       m_values{{{91, 4, 2}, {92, 82, 21}, {18, 95, 47}, {71, 38, 69}, {67, 99, 35}}}
 {
+    [[maybe_unused]] static const bool accessibleInstalled = [] {
+        QAccessible::installFactory(chartAccessible);
+        return true;
+    }();
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     m_niceScale = new QValueAxis(this);
@@ -211,6 +251,7 @@ void ChartControl::setData(const QString &text)
     if (!ok || !std::isfinite(number))
         return;
     m_values[m_row - 1][m_column - 1] = number;
+    m_figuresChanged = true;
     scheduleUpdate();
 }
 
@@ -242,6 +283,20 @@ double ChartControl::value(int row, int column) const
     if (row < 1 || row > Rows || column < 1 || column > Columns)
         return std::numeric_limits<double>::quiet_NaN();
     return m_values[row - 1][column - 1];
+}
+
+QString ChartControl::figuresDescription() const
+{
+    const QLocale locale;
+    QStringList rows;
+    for (int row = 0; row < Rows; ++row) {
+        QStringList cells;
+        for (int column = 0; column < Columns; ++column)
+            cells << QStringLiteral("%1 %2").arg(QString::fromLatin1(spokenColumnLabels[column]),
+                                                 spokenFigure(m_values[row][column], locale));
+        rows << QStringLiteral("%1: %2").arg(QString::fromLatin1(rowLabels[row]), cells.join(QStringLiteral(", ")));
+    }
+    return rows.join(QStringLiteral("; "));
 }
 
 QChart *ChartControl::chart() const
@@ -308,6 +363,12 @@ void ChartControl::queueUpdate()
         this,
         [this] {
             m_updateQueued = false;
+            // Once for the whole fill, as for the drawing.
+            if (m_figuresChanged && QAccessible::isActive()) {
+                QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+                QAccessible::updateAccessibility(&event);
+            }
+            m_figuresChanged = false;
             // Every refresh fills the chart, and relabelling a chart that
             // nobody sees is most of a refresh's cost: off screen it waits
             // for showEvent() or chart().

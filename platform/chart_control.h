@@ -21,7 +21,8 @@ class ZoomedChartView;
 
 // The savings chart: a 5 x 3 grid of numbers (rows are the series, columns the
 // categories) drawn with Qt Charts in one of six graph types. The window
-// talks to it through the six members below and nothing else.
+// talks to it through the six members below and nothing else. Screen readers
+// are told it is a chart, and its description reads out all fifteen figures.
 //
 // Setting cells with setData() needs no refresh(): the series already on the
 // chart take the new values once control returns to the event loop, all the
@@ -50,6 +51,10 @@ public:
     int chartType() const;
     bool stacking() const;
     double value(int row, int column) const; // NaN outside the grid
+    // Every figure with its series and category, in the words a screen
+    // reader speaks: "Lubrication Labor: current cost 14,400, Velmor cost
+    // 1,440, savings 12,960; Lubricant Cost: ...".
+    QString figuresDescription() const;
     QChart *chart() const; // brought up to date first
 
     // Draws the chart at this multiple of its size: the same chart, larger.
@@ -96,6 +101,7 @@ private:
     bool m_builtStacking = false;
     bool m_updatePending = false; // the chart does not show the grid, type or stacking
     bool m_updateQueued = false;  // an update is waiting in the event queue
+    bool m_figuresChanged = false; // screen readers have not been told yet
 
     qreal m_zoom = 1;
     ZoomedChartView *m_view = nullptr;

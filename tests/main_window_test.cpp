@@ -399,7 +399,7 @@ void MainWindowTest::invalidFieldSendsUserBack()
     w.SSTab1->selectTab(SavingsTab);
     w.SSTab1->selectTab(AboutTab);
     w.YourData(field)->setText(text);
-    for (int tab : {int(CurrentCostTab), int(GraphTab), int(AboutTab)}) {
+    for (int tab : {int(GraphTab), int(AboutTab), int(CurrentCostTab)}) {
         w.SSTab1->selectTab(tab);
         QCOMPARE(w.SSTab1->selectedTab(), int(YourDataTab));
         QVERIFY(w.YourData(field)->isVisible());
@@ -410,6 +410,14 @@ void MainWindowTest::invalidFieldSendsUserBack()
     }
     QCOMPARE(w.YourData(field)->text(), text);
     QVERIFY(m_reports.isEmpty());
+
+    // Corrected, the tab that was refused last shows the new figures: the
+    // tab control must count "Your Data" as the tab left, not the refused one.
+    w.YourData(field)->setText(QString::fromUtf8(model::kInputs[field].defaultText));
+    w.YourData(4)->setText(QStringLiteral("2000"));
+    w.SSTab1->selectTab(CurrentCostTab);
+    QCOMPARE(w.SSTab1->selectedTab(), int(CurrentCostTab));
+    QCOMPARE(w.CurentCost(1)->caption(), QStringLiteral("$10,000.00"));
 }
 
 void MainWindowTest::arithmeticFaultIsReportedAndProgramGoesOn()

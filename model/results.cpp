@@ -1,0 +1,47 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#include "model/results.h"
+
+#include "model/money_text.h"
+#include "model/numeric_text.h"
+
+namespace model {
+
+Results computeResults(const std::array<QString, kInputCount> &fieldTexts, const QLocale &locale)
+{
+    Results results;
+    // The figure computed with is the one the numeric test read.
+    InputValues v{};
+    for (int i = 0; i < kInputCount; ++i) {
+        const std::optional<double> figure = readFigure(fieldTexts[std::size_t(i)], locale);
+        if (!figure) {
+            results.failedField = i;
+            return results;
+        }
+        v[std::size_t(i)] = *figure;
+    }
+
+    auto &[current, velmor, savings] = results.tables;
+    try {
+        computeCurrentCost(v, current);
+        results.finishedTables = 1;
+        computeVelmorCost(current, velmor);
+        results.finishedTables = 2;
+        computeSavings(current, velmor, savings);
+        results.finishedTables = 3;
+    } catch (const ArithmeticError &error) {
+        results.fault = error.fault();
+    }
+    return results;
+}
+
+ResultTexts resultTexts(const Results &results, const QLocale &locale)
+{
+    ResultTexts texts;
+    for (int t = 0; t < results.finishedTables; ++t) {
+        for (int k = 1; k <= kRowCount; ++k)
+            texts[std::size_t(t)][std::size_t(k - 1)] = currencyText(results.tables[std::size_t(t)].row(k), locale);
+    }
+    return texts;
+}
+
+} // namespace model

@@ -32,6 +32,7 @@ struct CostTableText {
 // lays them out, so that it shows exactly what the window shows.
 struct ReportContent {
     QString maker;
+    QString contact; // the maker's telephone and web address
     QString title;
     QString customer;
     QString site;

@@ -115,6 +115,7 @@ void layOut(PageLayout &page, const ReportContent &c)
 
     const QFont makerFont = page.font(9, true);
     page.text(c.maker, makerFont, platform::kNavy, x, w);
+    page.text(c.contact, page.font(8), platform::kNavy, x, w, Qt::AlignRight);
     page.down(page.lineHeight(makerFont));
     const QFont titleFont = page.font(17, true);
     page.text(c.title, titleFont, black, x, w);

@@ -19,7 +19,7 @@ FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
 
 BUILD_FUZZ   ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS := numeric_text_fuzzer currency_text_fuzzer plain_number_text_fuzzer
+FUZZ_TARGETS := numeric_text_fuzzer currency_text_fuzzer plain_number_text_fuzzer facility_file_fuzzer
 # Only for the benchmark: callgrind, and an X server for the timed runs.
 BENCH_PACKAGES := valgrind xvfb xauth
 BUILD_BENCH    ?= build-bench

@@ -2,6 +2,7 @@
 #include "main_window/application_setup.h"
 #include "main_window/command_line.h"
 #include "main_window/display_connection.h"
+#include "main_window/figure_commands.h"
 #include "main_window/form1.h"
 #include "main_window/report_from_command_line.h"
 
@@ -24,8 +25,13 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "%s\n", qUtf8Printable(line.text));
         return 2;
     case main_window::CommandLine::Action::WriteReport: {
-        // The report needs no window, so no display either.
+        // The report needs no window, so no display either; and standard
+        // error carries only the one line a failure is told in.
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
+            if (type == QtFatalMsg)
+                std::fprintf(stderr, "velmor-calculator: %s\n", qUtf8Printable(message));
+        });
         QApplication app(argc, argv);
         main_window::setUpApplication();
         return main_window::writeReportFromCommandLine(line.reportFile, line.figuresFile);
@@ -41,5 +47,7 @@ int main(int argc, char *argv[])
 
     Form1 window;
     window.show();
+    if (!line.figuresFile.isEmpty())
+        window.figureCommands()->openFigures(line.figuresFile);
     return app.exec();
 }

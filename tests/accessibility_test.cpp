@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
+#include <QToolButton>
 #include <QTimer>
 
 #include <functional>
@@ -128,7 +129,8 @@ QWidget *AccessibilityTest::control(const QString &key) const
         {"Command4", w.Command4},   {"Frame1(2)", w.Frame1(2)}, {"Frame2(0)", w.Frame2(0)},
         {"Picture1", w.Picture1},   {"Picture2", w.Picture2},   {"Picture3", w.Picture3},
         {"Picture4", w.resultBanners(0)}, {"Picture5", w.resultBanners(1)}, {"Picture6", w.resultBanners(2)},
-        {"MSChart1", w.MSChart1},   {"Label2", w.Label2},       {"tab row", w.SSTab1->tabBar()}};
+        {"MSChart1", w.MSChart1},   {"Label2", w.Label2},       {"tab row", w.SSTab1->tabBar()},
+        {"Menu", w.menuButton()}};
     for (const auto &[name, widget] : controls) {
         if (key == QLatin1StringView(name))
             return widget;
@@ -356,15 +358,15 @@ void AccessibilityTest::everyFocusStopIsNamed_data()
     QTest::addColumn<int>("tab");
     QTest::addColumn<QStringList>("stops");
     QTest::newRow("About Velmor: the three buttons")
-        << int(AboutTab) << QStringList{"tab row", "Command2", "Command3", "Command4"};
+        << int(AboutTab) << QStringList{"tab row", "Command2", "Command3", "Command4", "Menu"};
     QTest::newRow("Your Data: costs, labour, times, then the facility")
         << int(YourDataTab)
         << QStringList{"tab row",    "YourData6", "YourData7", "YourData8", "YourData9",
                        "YourData10", "YourData11", "YourData0", "YourData1", "YourData2",
-                       "YourData3",  "YourData4", "YourData5"};
-    QTest::newRow("Current Cost: only the tab row") << int(CurrentCostTab) << QStringList{"tab row"};
+                       "YourData3",  "YourData4", "YourData5", "Menu"};
+    QTest::newRow("Current Cost: only the tab row") << int(CurrentCostTab) << QStringList{"tab row", "Menu"};
     QTest::newRow("Graph: the chart itself, then its button")
-        << int(GraphTab) << QStringList{"tab row", "MSChart1", "Command1"};
+        << int(GraphTab) << QStringList{"tab row", "MSChart1", "Command1", "Menu"};
 }
 
 void AccessibilityTest::everyFocusStopIsNamed()
@@ -375,7 +377,8 @@ void AccessibilityTest::everyFocusStopIsNamed()
     w.SSTab1->selectTab(tab);
     w.SSTab1->tabBar()->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(w.SSTab1->tabBar()->hasFocus());
-    // Tab walks the stops in order and comes round to the tab row again.
+    // Tab walks the stops in order, the Menu button after every designed
+    // one, and comes round to the tab row again.
     for (int k = 1; k <= stops.size(); ++k) {
         const QString expected = stops.at(k % stops.size());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

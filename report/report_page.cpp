@@ -181,7 +181,9 @@ void layOut(PageLayout &page, const ReportContent &c)
         page.down(kGap * 0.6);
     }
 
-    page.down(kGap * 0.4);
+    // Under the tables, how they are computed.
+    page.paragraph(c.assumptions, page.font(7.5), QColor(64, 64, 64));
+    page.down(kGap);
     page.chart(c);
     page.down(kGap);
 
@@ -192,10 +194,7 @@ void layOut(PageLayout &page, const ReportContent &c)
             page.text(line, paybackFont, black, x + 8, w - 8);
             page.down(page.lineHeight(paybackFont));
         }
-        page.down(kGap);
     }
-
-    page.paragraph(c.assumptions, page.font(7.5), QColor(64, 64, 64));
 }
 
 } // namespace

@@ -19,7 +19,6 @@
 
 namespace {
 
-const QColor kBackColour = platform::kLightBlue;
 const QSize kClientSize = platform::twipsSize(6060, 3150);
 
 const QString kBackgroundPicture = QStringLiteral(":/images/background_about.png");
@@ -83,7 +82,7 @@ Form2::Form2(QWidget *owner)
     setWindowIcon(QIcon(kIcon));
     platform::setFixedDialogFrame(this, kClientSize);
     QPalette p = palette();
-    p.setColor(QPalette::Window, kBackColour);
+    p.setColor(QPalette::Window, platform::kLightBlue);
     setPalette(p);
     setAutoFillBackground(true);
     installEventFilter(new TabKeysTurnTabs(this));
@@ -129,7 +128,7 @@ void Form2::load()
     c.sstab1->setGeometry(twipsRect(120, 120, 5835, 2325));
     c.sstab1->addPage(tr("About HALDMARK\u00AE"));
     c.sstab1->addPage(tr("Software Design"));
-    c.sstab1->setBackColour(kBackColour);
+    c.sstab1->setBackColour(platform::kLightBlue);
 
     const auto makeLabel = [&c](int index, Qt::Alignment alignment, const QRect &rect) {
         auto *label = new platform::CaptionLabel(nullptr, alignment);

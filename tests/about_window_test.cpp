@@ -28,8 +28,6 @@ using platform::twipsRect;
 
 namespace {
 
-const QColor kLavender(192, 192, 255);
-
 // How long one modal showing may take before the test gives up on it.
 constexpr int kWatchdogMs = 10000;
 
@@ -155,7 +153,7 @@ void AboutWindowTest::windowFrameAndButtons()
     QVERIFY(!(m_dlg->windowFlags() & Qt::WindowMinimizeButtonHint));
     QVERIFY(!(m_dlg->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(m_dlg->windowFlags() & Qt::WindowCloseButtonHint);
-    QCOMPARE(m_dlg->palette().color(QPalette::Window), kLavender);
+    QCOMPARE(m_dlg->palette().color(QPalette::Window), platform::kLightBlue);
     // Centred over its owner, give or take the rounding of odd sizes.
     QVERIFY2((frame.center() - m_owner->frameGeometry().center()).manhattanLength() <= 2,
              qPrintable(QStringLiteral("centre (%1, %2), owner's (%3, %4)")
@@ -177,7 +175,7 @@ void AboutWindowTest::windowFrameAndButtons()
     QCOMPARE(tabs->tabText(0), QStringLiteral("About HALDMARK\u00AE"));
     QCOMPARE(tabs->tabText(1), QStringLiteral("Software Design"));
     for (int tab = 0; tab < 2; ++tab)
-        QCOMPARE(tabs->widget(tab)->palette().color(QPalette::Window), kLavender);
+        QCOMPARE(tabs->widget(tab)->palette().color(QPalette::Window), platform::kLightBlue);
 }
 
 void AboutWindowTest::opensModallyOverOwner()
@@ -421,7 +419,7 @@ void AboutWindowTest::backgroundPictureFromTopLeft()
     // Points of the footer strip, clear of the tab control and the button.
     const QImage background(QStringLiteral(":/images/background_about.png"));
     for (const QPoint at : {QPoint(1, 1), QPoint(10, 190), QPoint(150, 200), QPoint(290, 180)}) {
-        const QColor expected = background.isNull() ? kLavender : background.pixelColor(at);
+        const QColor expected = background.isNull() ? platform::kLightBlue : background.pixelColor(at);
         QCOMPARE(shot.pixelColor(at), expected);
     }
 }

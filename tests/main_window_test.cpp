@@ -9,6 +9,7 @@
 #include "model/input_table.h"
 #include "platform/caption_label.h"
 #include "platform/chart_control.h"
+#include "platform/designed_look.h"
 #include "platform/line_control.h"
 #include "platform/picture_box.h"
 #include "platform/system_seams.h"
@@ -31,6 +32,7 @@
 #include <memory>
 
 using namespace main_window;
+using platform::ChartControl;
 
 namespace {
 
@@ -291,7 +293,7 @@ void MainWindowTest::resultRowsLayout()
     QCOMPARE(figure->font().pointSizeF(), 9.75);
     QVERIFY(figure->alignment() & Qt::AlignRight);
     QVERIFY(!figure->wordWrap());
-    const QColor colour = row <= 5 ? QColor(0, 0, 128) : QColor(Qt::black);
+    const QColor colour = row <= 5 ? platform::kNavy : QColor(Qt::black);
     QCOMPARE(caption->palette().color(QPalette::WindowText), colour);
     QCOMPARE(figure->palette().color(QPalette::WindowText), colour);
 }
@@ -623,8 +625,8 @@ void MainWindowTest::tabHeadingClickWhileFieldIsRed()
 void MainWindowTest::chartReceivesRowsOneToFiveInOrder()
 {
     Form1 &w = *m_window;
-    QSignalSpy sent(w.MSChart1, &platform::ChartControl::dataSent);
-    QSignalSpy refreshed(w.MSChart1, &platform::ChartControl::refreshed);
+    QSignalSpy sent(w.MSChart1, &ChartControl::dataSent);
+    QSignalSpy refreshed(w.MSChart1, &ChartControl::refreshed);
     w.SSTab1->selectTab(GraphTab);
     const char *texts[3][5] = {{"14400", "5000", "2000", "1200", "40000"},
                                {"1440", "2500", "400", "240", "8000"},
@@ -640,7 +642,7 @@ void MainWindowTest::chartReceivesRowsOneToFiveInOrder()
         }
     }
     QCOMPARE(refreshed.size(), 0); // the fill leaves drawing to the chart
-    QCOMPARE(w.MSChart1->chartType(), 1);
+    QCOMPARE(w.MSChart1->chartType(), int(ChartControl::Bar2d));
     QCOMPARE(w.MSChart1->stacking(), true);
     QCOMPARE(w.Command1->text(), QStringLiteral("Series Bar Graph"));
 }
@@ -649,7 +651,7 @@ void MainWindowTest::negativeFigureIsChartedNegative()
 {
     Form1 &w = *m_window;
     w.YourData(9)->setText(QStringLiteral("-30")); // replacement labour rate
-    QSignalSpy sent(w.MSChart1, &platform::ChartControl::dataSent);
+    QSignalSpy sent(w.MSChart1, &ChartControl::dataSent);
     w.SSTab1->selectTab(GraphTab);
     QCOMPARE(sent.at(3).at(2).toString(), QStringLiteral("-1200"));
     QCOMPARE(sent.at(13).at(2).toString(), QStringLiteral("-960"));
@@ -663,18 +665,21 @@ void MainWindowTest::graphButtonWalksTheCycle()
     w.SSTab1->selectTab(GraphTab);
     struct Step {
         const char *caption;
-        int type;
+        ChartControl::Type type;
         bool stacking;
     };
-    const Step after[7] = {{"Pie Chart", 1, false},         {"Line Graph", 14, false},
-                           {"Area Graph", 3, true},         {"Step Graph", 5, true},
-                           {"Stacked Bar Graph", 7, true},  {"Series Bar Graph", 1, true},
-                           {"Pie Chart", 1, false}};
+    const Step after[7] = {{"Pie Chart", ChartControl::Bar2d, false},
+                           {"Line Graph", ChartControl::Pie2d, false},
+                           {"Area Graph", ChartControl::Line2d, true},
+                           {"Step Graph", ChartControl::Area2d, true},
+                           {"Stacked Bar Graph", ChartControl::Step2d, true},
+                           {"Series Bar Graph", ChartControl::Bar2d, true},
+                           {"Pie Chart", ChartControl::Bar2d, false}};
     const double before = w.MSChart1->value(1, 1);
     for (const Step &step : after) {
         QTest::mouseClick(w.Command1, Qt::LeftButton);
         QCOMPARE(w.Command1->text(), QString::fromLatin1(step.caption));
-        QCOMPARE(w.MSChart1->chartType(), step.type);
+        QCOMPARE(w.MSChart1->chartType(), int(step.type));
         QCOMPARE(w.MSChart1->stacking(), step.stacking);
     }
     QCOMPARE(w.MSChart1->value(1, 1), before);
@@ -691,7 +696,7 @@ void MainWindowTest::refreshKeepsGraphType()
     w.SSTab1->selectTab(GraphTab);
     QCOMPARE(w.MSChart1->value(2, 1), 10000.0);
     QCOMPARE(w.Command1->text(), QStringLiteral("Area Graph"));
-    QCOMPARE(w.MSChart1->chartType(), 3);
+    QCOMPARE(w.MSChart1->chartType(), int(ChartControl::Line2d));
     QCOMPARE(w.MSChart1->stacking(), true);
 }
 
@@ -700,10 +705,10 @@ void MainWindowTest::unknownCaptionChangesNothingButRefreshes()
     Form1 &w = *m_window;
     w.SSTab1->selectTab(GraphTab);
     w.Command1->setText(QStringLiteral("series bar graph")); // compared case-sensitively
-    QSignalSpy refreshed(w.MSChart1, &platform::ChartControl::refreshed);
+    QSignalSpy refreshed(w.MSChart1, &ChartControl::refreshed);
     QTest::mouseClick(w.Command1, Qt::LeftButton);
     QCOMPARE(w.Command1->text(), QStringLiteral("series bar graph"));
-    QCOMPARE(w.MSChart1->chartType(), 1);
+    QCOMPARE(w.MSChart1->chartType(), int(ChartControl::Bar2d));
     QCOMPARE(w.MSChart1->stacking(), true);
     QCOMPARE(refreshed.size(), 1);
 }

@@ -12,6 +12,7 @@
 #include "platform/bundled_fonts.h"
 #include "platform/caption_label.h"
 #include "platform/chart_control.h"
+#include "platform/designed_look.h"
 #include "platform/picture_box.h"
 #include "platform/system_seams.h"
 #include "platform/tab_control.h"
@@ -34,8 +35,6 @@
 using namespace main_window;
 
 namespace {
-
-const QColor kLightBlue(192, 192, 255);
 
 QImage trueColour(const QImage &image)
 {
@@ -78,7 +77,7 @@ QString atTwo(const QString &resource)
 QImage overWindowColour(const QImage &artwork, const QSize &device)
 {
     QImage canvas(device, QImage::Format_ARGB32_Premultiplied);
-    canvas.fill(kLightBlue);
+    canvas.fill(platform::kLightBlue);
     QImage pixels = artwork;
     pixels.setDevicePixelRatio(1); // all in device pixels here
     QPainter(&canvas).drawImage(0, 0, pixels);

@@ -9,6 +9,7 @@
 #include "platform/twips.h"
 #include "platform/window_frame.h"
 #include "platform/zoom.h"
+#include "version.h"
 
 #include <QCloseEvent>
 #include <QColor>
@@ -153,7 +154,7 @@ void Form2::load()
         icon->setAccessibleName(tr("Calculator icon"));
 
         c.label1.set(index, makeLabel(index, Qt::AlignHCenter, twipsRect(105, 1080, 765, 330)));
-        c.label1(index)->setCaption(QStringLiteral("V. 1.0"));
+        c.label1(index)->setCaption(QStringLiteral("V. ") + QLatin1StringView(app::kVersion));
 
         c.label2.set(index, makeLabel(index, Qt::AlignHCenter, twipsRect(90, 1515, 5625, 285)));
         c.label2(index)->setCaption(

@@ -52,9 +52,17 @@ const QString kBackgroundPicture = QStringLiteral(":/images/background_main.png"
 
 QRect rectOf(const Place &p) { return twipsRect(p.left, p.top, p.width, p.height); }
 
-QPushButton *makeButton(const char *caption)
+// A control with its design name as object name.
+template <typename Control>
+Control *named(Control *control, const char *name)
 {
-    auto *button = new QPushButton(QString::fromUtf8(caption));
+    control->setObjectName(QLatin1StringView(name));
+    return control;
+}
+
+QPushButton *makeButton(const char *name, const char *caption)
+{
+    auto *button = named(new QPushButton(QString::fromUtf8(caption)), name);
     button->setAutoDefault(false);
     return button;
 }
@@ -100,8 +108,7 @@ Form1::Form1(QWidget *parent)
     setWindowIcon(QIcon(QStringLiteral(":/images/calculator_icon.png")));
     platform::setFixedDialogFrame(this, platform::twipsSize(kClientWidth, kClientHeight));
 
-    SSTab1 = new platform::TabControl(this);
-    SSTab1->setObjectName(QStringLiteral("SSTab1"));
+    SSTab1 = named(new platform::TabControl(this), "SSTab1");
     SSTab1->setGeometry(rectOf(kTabControlPlace));
     for (const char *caption : kTabCaptions)
         SSTab1->addPage(QString::fromUtf8(caption));
@@ -126,23 +133,22 @@ Form1::~Form1() = default;
 void Form1::createAboutTab()
 {
     using platform::PictureBox;
-    Picture1 = new PictureBox(QStringLiteral(":/images/brand_logo.png"), PictureBox::Border::Sunken);
+    Picture1 = named(new PictureBox(QStringLiteral(":/images/brand_logo.png"), PictureBox::Border::Sunken), "Picture1");
     SSTab1->place(AboutTab, Picture1, rectOf(kLogoPlace));
 
-    Label3 = new CaptionLabel;
-    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3 = named(new CaptionLabel, "Label3");
     SSTab1->place(AboutTab, Label3, rectOf(kWelcomePlace));
 
-    Picture2 = new PictureBox(QStringLiteral(":/images/calculator_icon.png"), PictureBox::Border::None);
+    Picture2 = named(new PictureBox(QStringLiteral(":/images/calculator_icon.png"), PictureBox::Border::None), "Picture2");
     SSTab1->place(AboutTab, Picture2, rectOf(kIconPlace));
 
-    Label2 = new CaptionLabel;
+    Label2 = named(new CaptionLabel, "Label2");
     Label2->setCaption(QString::fromUtf8(kCopyrightLine));
     SSTab1->place(AboutTab, Label2, rectOf(kCopyrightPlace));
 
-    Command4 = makeButton("More Information");
-    Command3 = makeButton("About");
-    Command2 = makeButton("Close");
+    Command4 = makeButton("Command4", "More Information");
+    Command3 = makeButton("Command3", "About");
+    Command2 = makeButton("Command2", "Close");
     SSTab1->place(AboutTab, Command4, rectOf(kMoreInfoPlace));
     SSTab1->place(AboutTab, Command3, rectOf(kAboutPlace));
     SSTab1->place(AboutTab, Command2, rectOf(kClosePlace));
@@ -151,7 +157,7 @@ void Form1::createAboutTab()
 void Form1::createYourDataTab()
 {
     using platform::PictureBox;
-    Picture3 = new PictureBox(QStringLiteral(":/images/your_data_banner.png"), PictureBox::Border::Sunken);
+    Picture3 = named(new PictureBox(QStringLiteral(":/images/your_data_banner.png"), PictureBox::Border::Sunken), "Picture3");
     SSTab1->place(YourDataTab, Picture3, rectOf(kDataBannerPlace));
 
     for (int f = 0; f < 4; ++f) {
@@ -178,7 +184,6 @@ void Form1::createYourDataTab()
         Label1.set(row.unitLabel, unit);
 
         auto *field = new QLineEdit(QString::fromUtf8(input.defaultText), frame);
-        field->setObjectName(QStringLiteral("YourData%1").arg(i));
         field->setGeometry(twipsRect(kFieldLeft, row.top, kFieldWidth, kFieldHeight));
         field->raise(); // above the wide caption labels of the first two rows
         field->setValidator(new VisibleTextValidator(field));
@@ -191,9 +196,12 @@ void Form1::createResultTab(int f)
 {
     using platform::PictureBox;
     const int tab = CurrentCostTab + f;
-    auto *banner = new PictureBox(QStringLiteral(":/images/result_banner.png"), PictureBox::Border::Sunken);
+    PictureBox **banners[] = {&Picture4, &Picture5, &Picture6};
+    const char *bannerNames[] = {"Picture4", "Picture5", "Picture6"};
+    auto *banner = named(new PictureBox(QStringLiteral(":/images/result_banner.png"), PictureBox::Border::Sunken),
+                         bannerNames[f]);
+    *banners[f] = banner;
     SSTab1->place(tab, banner, rectOf(kResultBannerPlace));
-    resultBanners.set(f, banner);
 
     auto *frame = new QGroupBox(QString::fromUtf8(kResultFrameCaptions[std::size_t(f)]));
     SSTab1->place(tab, frame, rectOf(kResultFramePlace));
@@ -234,9 +242,9 @@ void Form1::createResultTab(int f)
 
 void Form1::createGraphTab()
 {
-    MSChart1 = new platform::ChartControl;
+    MSChart1 = named(new platform::ChartControl, "MSChart1");
     SSTab1->place(GraphTab, MSChart1, rectOf(kChartPlace));
-    Command1 = makeButton(kGraphCycle.front().captionBefore);
+    Command1 = makeButton("Command1", kGraphCycle.front().captionBefore);
     SSTab1->place(GraphTab, Command1, rectOf(kGraphButtonPlace));
     Command1->raise(); // in front of the chart
 }
@@ -394,10 +402,9 @@ void Form1::nameControlsForScreenReaders()
     Picture2->setAccessibleName(tr("Calculator icon"));
     Picture3->setAccessibleName(tr("Velmor banner"));
     Picture3->setAccessibleDescription(tr("A lubrication pump and a bearing beside the Velmor logo"));
-    for (int f = 0; f < 3; ++f) {
-        resultBanners(f)->setAccessibleName(tr("HALDMARK and Velmor banner"));
-        resultBanners(f)->setAccessibleDescription(
-            tr("Lubrication equipment, the HALDMARK logo and the Velmor logo"));
+    for (platform::PictureBox *banner : {Picture4, Picture5, Picture6}) {
+        banner->setAccessibleName(tr("HALDMARK and Velmor banner"));
+        banner->setAccessibleDescription(tr("Lubrication equipment, the HALDMARK logo and the Velmor logo"));
     }
 
     MSChart1->setAccessibleName(tr("Savings chart"));

@@ -6,6 +6,7 @@
 #include "platform/picture_box.h"
 #include "platform/tab_control.h"
 #include "platform/twips.h"
+#include "window_test_support.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -131,7 +132,7 @@ bool AboutWindowTest::openAndClose(const std::function<void()> &whileOpen)
         if (whileOpen)
             whileOpen();
         if (m_dlg->isVisible())
-            QTest::mouseClick(m_dlg->closeButton(), Qt::LeftButton);
+            QTest::mouseClick(m_dlg->Command1, Qt::LeftButton);
     });
 }
 
@@ -161,15 +162,15 @@ void AboutWindowTest::windowFrameAndButtons()
                             .arg(m_owner->frameGeometry().center().x()).arg(m_owner->frameGeometry().center().y())));
 
     // Close is first in the focus order and takes no Enter of its own.
-    QPushButton *close = m_dlg->closeButton();
+    QPushButton *close = m_dlg->Command1;
     QCOMPARE(focus, close);
     QCOMPARE(close->geometry(), twipsRect(4500, 2625, 1455, 405));
     QCOMPARE(close->text(), QStringLiteral("Close"));
     QVERIFY(!close->isDefault());
     QVERIFY(!close->autoDefault());
-    QVERIFY(focusAfterTab && m_dlg->tabs()->isAncestorOf(focusAfterTab));
+    QVERIFY(focusAfterTab && m_dlg->SSTab1->isAncestorOf(focusAfterTab));
 
-    platform::TabControl *tabs = m_dlg->tabs();
+    platform::TabControl *tabs = m_dlg->SSTab1;
     QCOMPARE(tabs->geometry(), twipsRect(120, 120, 5835, 2325));
     QCOMPARE(tabs->count(), 2);
     QCOMPARE(tabs->tabText(0), QStringLiteral("About HALDMARK\u00AE"));
@@ -193,9 +194,9 @@ void AboutWindowTest::opensModallyOverOwner()
     bool designerAddressShown = true;
     QVERIFY(openAndClose([&] {
         modal = m_dlg->isModal();
-        selectedTab = m_dlg->tabs()->selectedTab();
-        makerAddressShown = m_dlg->label(2, 1)->isVisible();
-        designerAddressShown = m_dlg->label(2, 0)->isVisible();
+        selectedTab = m_dlg->SSTab1->selectedTab();
+        makerAddressShown = m_dlg->Label2(1)->isVisible();
+        designerAddressShown = m_dlg->Label2(0)->isVisible();
         clickOwnerButton();
     }));
     QVERIFY(modal);
@@ -254,18 +255,18 @@ void AboutWindowTest::controlsOnTabs()
     QRect shownAt;
     bool visible = false;
     QVERIFY(openAndClose([&] {
-        control = picture ? static_cast<QWidget *>(m_dlg->picture(picture, index))
-                          : static_cast<QWidget *>(m_dlg->label(label, index));
+        control = picture ? designControl(m_dlg, QStringLiteral("Picture%1").arg(picture), index)
+                          : designControl(m_dlg, QStringLiteral("Label%1").arg(label), index);
         if (!control)
             return;
-        m_dlg->tabs()->selectTab(tab);
+        m_dlg->SSTab1->selectTab(tab);
         QApplication::processEvents();
         // Where it really stands, row of tabs included, not where it was asked to.
-        shownAt = QRect(control->mapTo(m_dlg->tabs(), QPoint(0, 0)), control->size());
+        shownAt = QRect(control->mapTo(m_dlg->SSTab1, QPoint(0, 0)), control->size());
         visible = control->isVisible();
     }));
     QVERIFY(control);
-    QCOMPARE(control->parentWidget(), m_dlg->tabs()->widget(tab));
+    QCOMPARE(control->parentWidget(), m_dlg->SSTab1->widget(tab));
     QCOMPARE(shownAt, place);
     QVERIFY(visible);
     if (label) {
@@ -308,7 +309,7 @@ void AboutWindowTest::captions()
     QFETCH(QString, caption);
 
     QVERIFY(openAndClose());
-    platform::CaptionLabel *label = m_dlg->label(array, index);
+    auto *label = designControl<platform::CaptionLabel>(m_dlg, QStringLiteral("Label%1").arg(array), index);
     QVERIFY(label);
     QCOMPARE(label->caption(), caption);
     // Shown on as many lines as the caption has, one per carriage return.
@@ -332,7 +333,7 @@ void AboutWindowTest::captionsFitTheirLabels()
     QFETCH(int, index);
 
     QVERIFY(openAndClose());
-    platform::CaptionLabel *label = m_dlg->label(array, index);
+    auto *label = designControl<platform::CaptionLabel>(m_dlg, QStringLiteral("Label%1").arg(array), index);
     QVERIFY(label);
     const QFontMetrics metrics(label->font());
     const QRect room = label->contentsRect();
@@ -363,8 +364,8 @@ void AboutWindowTest::contactColumnsKeepApart()
     // The e-mail and web label reaches under the phone and fax label; the
     // text of each line must still end before the text beside it begins.
     QVERIFY(openAndClose());
-    const platform::CaptionLabel *left = m_dlg->label(4, index);
-    const platform::CaptionLabel *right = m_dlg->label(3, index);
+    const platform::CaptionLabel *left = m_dlg->Label4(index);
+    const platform::CaptionLabel *right = m_dlg->Label3(index);
     const QFontMetrics metrics(left->font());
     const QStringList leftLines = left->caption().split(u'\r');
     const QStringList rightLines = right->caption().split(u'\r');
@@ -402,7 +403,7 @@ void AboutWindowTest::picturesShowTheirArtwork()
     QVERIFY(openAndClose()); // loads with or without the artwork
     if (!QFile::exists(resource))
         QSKIP("artwork not in the resources");
-    platform::PictureBox *box = m_dlg->picture(array, index);
+    auto *box = designControl<platform::PictureBox>(m_dlg, QStringLiteral("Picture%1").arg(array), index);
     QVERIFY(box);
     QCOMPARE(box->pixmap().toImage(), QPixmap(resource).toImage());
     // The box holds the picture whole, inside its border.
@@ -428,8 +429,8 @@ void AboutWindowTest::closeButtonHidesAndKeepsState()
 {
     QPointer<platform::CaptionLabel> phone;
     QVERIFY(openAndClose([&] {
-        phone = m_dlg->label(3, 0);
-        m_dlg->tabs()->selectTab(1);
+        phone = m_dlg->Label3(0);
+        m_dlg->SSTab1->selectTab(1);
     }));
     QVERIFY(!m_dlg->isVisible());
     QVERIFY(m_dlg->isLoaded());
@@ -437,12 +438,12 @@ void AboutWindowTest::closeButtonHidesAndKeepsState()
     int selectedTab = -1;
     bool phoneShown = false;
     QVERIFY(openAndClose([&] {
-        selectedTab = m_dlg->tabs()->selectedTab();
+        selectedTab = m_dlg->SSTab1->selectedTab();
         phoneShown = phone && phone->isVisible();
     }));
     QCOMPARE(selectedTab, 1);
     QVERIFY(phoneShown);
-    QCOMPARE(m_dlg->label(3, 0), phone.data());
+    QCOMPARE(m_dlg->Label3(0), phone.data());
     QCOMPARE(m_dlg->loadCount(), 1);
     // The contact lines were written once, not once per showing.
     QCOMPARE(phone->caption(), QStringLiteral("Phone: (937) 555-0170\rFax: (937) 555-0171"));
@@ -463,8 +464,8 @@ void AboutWindowTest::closingUnloads()
     QPointer<platform::TabControl> oldTabs;
     QPointer<platform::CaptionLabel> oldPhone;
     QVERIFY(runModal([&] {
-        oldTabs = m_dlg->tabs();
-        oldPhone = m_dlg->label(3, 1);
+        oldTabs = m_dlg->SSTab1;
+        oldPhone = m_dlg->Label3(1);
         oldTabs->selectTab(1);
         if (fromTitleBar) {
             // Spontaneous, as the window system sends it.
@@ -478,21 +479,21 @@ void AboutWindowTest::closingUnloads()
     QVERIFY(!m_dlg->isLoaded());
     QVERIFY(!oldTabs);
     QVERIFY(!oldPhone);
-    QVERIFY(!m_dlg->tabs());
+    QVERIFY(!m_dlg->SSTab1);
 
     int selectedTab = -1;
     bool addressShown = false;
     QWidget *focus = nullptr;
     QVERIFY(openAndClose([&] {
-        selectedTab = m_dlg->tabs()->selectedTab();
-        addressShown = m_dlg->label(2, 1)->isVisible();
+        selectedTab = m_dlg->SSTab1->selectedTab();
+        addressShown = m_dlg->Label2(1)->isVisible();
         focus = QApplication::focusWidget();
     }));
     QCOMPARE(selectedTab, 0);
     QVERIFY(addressShown);
-    QCOMPARE(focus, m_dlg->closeButton());
+    QCOMPARE(focus, m_dlg->Command1);
     QCOMPARE(m_dlg->loadCount(), 2);
-    QCOMPARE(m_dlg->label(3, 1)->caption(), QStringLiteral("Phone: (937) 555-0142\rFax: (937) 555-0143"));
+    QCOMPARE(m_dlg->Label3(1)->caption(), QStringLiteral("Phone: (937) 555-0142\rFax: (937) 555-0143"));
 }
 
 void AboutWindowTest::keys_data()
@@ -518,7 +519,7 @@ void AboutWindowTest::keys()
     bool shown = !hides;
     QVERIFY(openAndClose([&] {
         if (onTabBar)
-            m_dlg->tabs()->tabBar()->setFocus();
+            m_dlg->SSTab1->tabBar()->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
         QApplication::processEvents();
         shown = m_dlg->isVisible();
@@ -536,7 +537,7 @@ void AboutWindowTest::screenshots()
         QSKIP("set ABOUT_WINDOW_SCREENSHOTS to a directory to save them");
     QVERIFY(openAndClose([&] {
         for (int tab = 0; tab < 2; ++tab) {
-            m_dlg->tabs()->selectTab(tab);
+            m_dlg->SSTab1->selectTab(tab);
             QApplication::processEvents();
             m_dlg->grab().save(QDir(dir).filePath(QStringLiteral("about_tab%1.png").arg(tab)));
         }

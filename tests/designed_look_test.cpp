@@ -128,9 +128,9 @@ QList<Shot> shootWindows()
     QTimer::singleShot(0, &window, [&] {
         Form2 *about = window.aboutWindow();
         shots.append(shoot(about, QStringLiteral("about maker")));
-        about->tabs()->selectTab(1);
+        about->SSTab1->selectTab(1);
         shots.append(shoot(about, QStringLiteral("about design")));
-        about->Command1_Click();
+        about->Command1->click();
     });
     window.Command3->click();
     return shots;

@@ -210,16 +210,7 @@ void MainWindowTest::aboutTabLayout()
     QFETCH(QRect, place);
     QFETCH(QString, caption);
     Form1 &w = *m_window;
-    const std::pair<const char *, QWidget *> controls[] = {
-        {"Picture1", w.Picture1}, {"Label3", w.Label3},     {"Picture2", w.Picture2},
-        {"Label2", w.Label2},     {"Command4", w.Command4}, {"Command3", w.Command3},
-        {"Command2", w.Command2}, {"MSChart1", w.MSChart1}, {"Command1", w.Command1},
-        {"Picture3", w.Picture3}};
-    QWidget *widget = nullptr;
-    for (const auto &[name, candidate] : controls) {
-        if (control == QLatin1StringView(name))
-            widget = candidate;
-    }
+    QWidget *widget = designControl(&w, control);
     QVERIFY(widget);
     QCOMPARE(onTabControl(w, widget), place);
     if (auto *button = qobject_cast<QPushButton *>(widget))
@@ -750,7 +741,7 @@ void MainWindowTest::aboutWindowIsCreatedOnceAndShownModally()
             QWidget *modal = QApplication::activeModalWidget();
             modals << modal;
             if (auto *about = qobject_cast<Form2 *>(modal))
-                about->Command1_Click();
+                about->Command1->click();
             else if (modal)
                 modal->hide();
         });

@@ -86,7 +86,7 @@ QByteArray describe(const QRect &inner, const QRect &outer)
         about->activateWindow(); // nothing else activates it on a bare X server
         up = QTest::qWaitForWindowExposed(about);
         whileOpen(about);
-        about->Command1_Click();
+        about->Command1->click();
     });
     window.Command3->click();
     return up;

@@ -133,7 +133,7 @@ bool ZoomTest::withAboutWindow(const std::function<void(Form2 &)> &f)
             QApplication::processEvents();
             f(*about);
             ran = true;
-            about->Command1_Click();
+            about->Command1->click();
         }
     });
     m_window->Command3->click();
@@ -246,7 +246,7 @@ void ZoomTest::layoutGrowsInProportion()
     QVERIFY(withAboutWindow([&](Form2 &about) {
         aboutSize = about.size();
         for (int array = 1; array <= 4; ++array) {
-            const QString misfit = captionMisfit(about.label(array, 1));
+            const QString misfit = captionMisfit(designControl<platform::CaptionLabel>(&about, QStringLiteral("Label%1").arg(array), 1));
             if (!misfit.isEmpty())
                 aboutMisfits << misfit;
         }

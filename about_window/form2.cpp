@@ -14,9 +14,9 @@
 #include <QCloseEvent>
 #include <QColor>
 #include <QIcon>
-#include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace {
 
@@ -36,32 +36,6 @@ QString twoLines(QStringView firstTag, QStringView first, QStringView secondTag,
     return caption;
 }
 
-// Ctrl+Tab and Ctrl+Shift+Tab turn the tabs wherever the focus is in the
-// window. The tab control does so by itself only while the focus is on it,
-// and the Close button, which has the focus, stands outside it.
-class TabKeysTurnTabs : public QObject {
-public:
-    explicit TabKeysTurnTabs(Form2 *window) : QObject(window), m_window(window) {}
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (watched != m_window || event->type() != QEvent::KeyPress)
-            return false;
-        const auto *key = static_cast<QKeyEvent *>(event);
-        const bool tabKey = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
-        platform::TabControl *tabs = m_window->SSTab1;
-        if (!tabKey || !(key->modifiers() & Qt::ControlModifier) || !tabs || tabs->count() < 2)
-            return false;
-        const bool back = key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
-        tabs->selectTab((tabs->selectedTab() + (back ? -1 : 1) + tabs->count()) % tabs->count());
-        return true;
-    }
-
-private:
-    Form2 *m_window;
-};
-
 } // namespace
 
 Form2::Form2(QWidget *owner)
@@ -75,7 +49,16 @@ Form2::Form2(QWidget *owner)
     p.setColor(QPalette::Window, platform::kLightBlue);
     setPalette(p);
     setAutoFillBackground(true);
-    installEventFilter(new TabKeysTurnTabs(this));
+
+    // Ctrl+Tab and Ctrl+Shift+Tab turn the tabs wherever the focus is in the
+    // window, as in the main window. The tab control takes them by itself
+    // only while the focus is on it, and the Close button stands outside it.
+    for (const auto &[keys, step] : {std::pair(QKeySequence::NextChild, 1), std::pair(QKeySequence::PreviousChild, -1)}) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [this, step = step] {
+            if (SSTab1)
+                SSTab1->selectTab((SSTab1->selectedTab() + step + SSTab1->count()) % SSTab1->count());
+        });
+    }
 }
 
 Form2::~Form2() = default;

@@ -13,7 +13,6 @@
 #include "platform/caption_label.h"
 #include "platform/chart_control.h"
 #include "platform/designed_look.h"
-#include "platform/guarded.h"
 #include "platform/line_control.h"
 #include "platform/picture_box.h"
 #include "platform/system_seams.h"
@@ -76,7 +75,9 @@ QFont resultFont(bool bold)
 }
 
 // Enter presses the focused button, as Space does. The window is no dialog,
-// so its buttons have no default-button handling of their own.
+// so its buttons have no default-button handling of their own; autoDefault
+// would give them one, but would also press on Ctrl+Enter and on a held key,
+// and draw the focused button with the default button's frame.
 class EnterPressesButton : public QObject {
 public:
     using QObject::QObject;
@@ -408,11 +409,8 @@ void Form1::nameControlsForScreenReaders()
     }
 
     MSChart1->setAccessibleName(tr("Savings chart"));
-    // The chart's drawing surface would take the focus itself, from the Tab
-    // key or a click, and be announced without a name; the named chart
-    // control takes it instead.
-    for (QWidget *part : MSChart1->findChildren<QWidget *>())
-        part->setFocusPolicy(Qt::NoFocus);
+    // The named chart control takes the focus, from the Tab key or a click;
+    // its drawing surface never does (ChartControl).
     MSChart1->setFocusPolicy(Qt::StrongFocus);
 
     auto *enterPresses = new EnterPressesButton(this);
@@ -487,7 +485,7 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
             // user has not left the field.
             const bool leftField = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
             if (leftField && (!m_focusReturn || m_focusReturn == watched))
-                platform::guarded(this, [&] { YourData_LostFocus(index); });
+                YourData_LostFocus(index);
         }
     }
     return QWidget::eventFilter(watched, event);
@@ -499,8 +497,7 @@ void Form1::YourData_LostFocus(int index)
     QPalette p = field->palette();
     p.setColor(QPalette::Text, Qt::black);
     field->setPalette(p);
-    if (field->text().isEmpty())
-        giveFocusBack(field);
+    // An emptied field is no number either.
     if (!model::passesNumericTest(field->text(), m_locale)) {
         p.setColor(QPalette::Text, Qt::red);
         field->setPalette(p);
@@ -527,18 +524,16 @@ void Form1::giveFocusBack(QLineEdit *field)
 
 void Form1::Command1_Click()
 {
-    platform::guarded(this, [this] {
-        const QString caption = Command1->text();
-        for (const GraphStep &step : kGraphCycle) {
-            if (caption == QLatin1StringView(step.captionBefore)) {
-                Command1->setText(QString::fromUtf8(step.captionAfter));
-                MSChart1->setChartType(step.chartType);
-                MSChart1->setStacking(step.stacking);
-                break;
-            }
+    const QString caption = Command1->text();
+    for (const GraphStep &step : kGraphCycle) {
+        if (caption == QLatin1StringView(step.captionBefore)) {
+            Command1->setText(QString::fromUtf8(step.captionAfter));
+            MSChart1->setChartType(step.chartType);
+            MSChart1->setStacking(step.stacking);
+            break;
         }
-        MSChart1->refresh();
-    });
+    }
+    MSChart1->refresh();
 }
 
 void Form1::Command2_Click()
@@ -548,17 +543,15 @@ void Form1::Command2_Click()
 
 void Form1::Command3_Click()
 {
-    platform::guarded(this, [this] {
-        if (!m_about)
-            m_about = new Form2(this);
-        m_about->setZoom(m_zoomPercent / 100.0);
-        m_about->showModal();
-    });
+    if (!m_about)
+        m_about = new Form2(this);
+    m_about->setZoom(m_zoomPercent / 100.0);
+    m_about->showModal();
 }
 
 void Form1::Command4_Click()
 {
-    platform::guarded(this, [this] { HyperJump(QString::fromUtf8(kProductPage)); });
+    HyperJump(QString::fromUtf8(kProductPage));
 }
 
 void Form1::HyperJump(QString address)

@@ -19,20 +19,12 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
-#include <QTimer>
 #include <QWindow>
 
 #include <functional>
 #include <memory>
 
 using platform::twipsRect;
-
-namespace {
-
-// How long one modal showing may take before the test gives up on it.
-constexpr int kWatchdogMs = 10000;
-
-} // namespace
 
 class AboutWindowTest : public QObject {
     Q_OBJECT
@@ -63,9 +55,8 @@ private slots:
     void screenshots();
 
 private:
-    // Shows the window modally and runs `whileOpen` once it is up and active.
-    // `whileOpen` must end the showing; if it does not, a watchdog hides the
-    // window. False when the window did not come up or had to be hidden.
+    // Shows the window modally and runs `whileOpen` once it is up and active
+    // (whileModal()). `whileOpen` must end the showing.
     bool runModal(const std::function<void()> &whileOpen);
     // Opens the window and leaves it with its Close button.
     bool openAndClose(const std::function<void()> &whileOpen = {});
@@ -106,24 +97,10 @@ void AboutWindowTest::cleanup()
 
 bool AboutWindowTest::runModal(const std::function<void()> &whileOpen)
 {
-    bool up = false;
-    bool timedOut = false;
-    QObject context; // cancels both timers if showModal() returns first
-    QTimer::singleShot(0, &context, [&] {
-        m_dlg->activateWindow(); // nothing else activates it on a bare X server
-        // Not qWaitForWindowActive(): it counts the window as active while its
-        // owner still has the focus.
-        up = QApplication::activeModalWidget() == m_dlg
-             && QTest::qWaitFor([this] { return QGuiApplication::focusWindow() == m_dlg->windowHandle(); });
-        whileOpen();
+    return whileModal([this] { m_dlg->showModal(); }, [&](QWidget &modal) {
+        if (&modal == m_dlg)
+            whileOpen();
     });
-    QTimer::singleShot(kWatchdogMs, &context, [&] {
-        timedOut = true;
-        if (QWidget *modal = QApplication::activeModalWidget())
-            modal->hide();
-    });
-    m_dlg->showModal();
-    return up && !timedOut;
 }
 
 bool AboutWindowTest::openAndClose(const std::function<void()> &whileOpen)
@@ -333,20 +310,9 @@ void AboutWindowTest::captionsFitTheirLabels()
     QFETCH(int, index);
 
     QVERIFY(openAndClose());
-    auto *label = designControl<platform::CaptionLabel>(m_dlg, QStringLiteral("Label%1").arg(array), index);
-    QVERIFY(label);
-    const QFontMetrics metrics(label->font());
-    const QRect room = label->contentsRect();
-    const QStringList lines = label->caption().split(u'\r');
-    for (const QString &line : lines) {
-        if (metrics.horizontalAdvance(line) > room.width())
-            QFAIL(qPrintable(QStringLiteral("\"%1\" needs %2 px, has %3")
-                                 .arg(line).arg(metrics.horizontalAdvance(line)).arg(room.width())));
-    }
-    // No line wraps, so every line shows within the label's height.
-    QVERIFY2(label->heightForWidth(room.width()) <= room.height(),
-             qPrintable(QStringLiteral("needs %1 px high, has %2")
-                            .arg(label->heightForWidth(room.width())).arg(room.height())));
+    const QString misfit =
+        captionMisfit(designControl<platform::CaptionLabel>(m_dlg, QStringLiteral("Label%1").arg(array), index));
+    QVERIFY2(misfit.isEmpty(), qPrintable(misfit));
 }
 
 void AboutWindowTest::contactColumnsKeepApart_data()

@@ -7,11 +7,9 @@
 #include "main_window/form1.h"
 #include "main_window/main_layout.h"
 #include "main_window/welcome_text.h"
-#include "platform/bundled_fonts.h"
 #include "platform/caption_label.h"
 #include "platform/chart_control.h"
 #include "platform/picture_box.h"
-#include "platform/system_seams.h"
 #include "platform/tab_control.h"
 #include "window_test_support.h"
 
@@ -22,7 +20,6 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
-#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -92,15 +89,12 @@ private:
 
 void AccessibilityTest::initTestCase()
 {
-    platform::installBundledFonts();
-    platform::setBeepHandler([this] { ++m_beeps; });
-    platform::setRuntimeErrorReporter(
-        [this](QWidget *, const QString &message) { m_reports.append(message); });
+    useTestDesktop(m_beeps, m_reports);
 }
 
 void AccessibilityTest::init()
 {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); // a test may change it
     m_beeps = 0;
     m_reports.clear();
     openWindow();
@@ -116,9 +110,7 @@ void AccessibilityTest::openWindow()
 {
     m_window.reset(); // the window reads the locale when it is made
     m_window = std::make_unique<Form1>();
-    m_window->show();
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QVERIFY(showActive(m_window.get()));
 }
 
 // A control by its design name; the tab control's row of tabs has none.
@@ -133,8 +125,8 @@ QWidget *AccessibilityTest::control(const QString &name) const
 }
 
 // Opens the About window with a key on the focused About button, runs
-// `whileOpen` in it and closes it with Space on whatever has the focus. A
-// watchdog hides a window that stays up. True if the window was opened.
+// `whileOpen` in it and closes it with Space on whatever has the focus. True
+// if the window was opened and closed by the keyboard.
 bool AccessibilityTest::runAboutWindow(Qt::Key openingKey, const std::function<void(Form2 &)> &whileOpen)
 {
     Form1 &w = *m_window;
@@ -142,32 +134,17 @@ bool AccessibilityTest::runAboutWindow(Qt::Key openingKey, const std::function<v
     w.Command3->setFocus();
     if (!QTest::qWaitFor([&] { return w.Command3->hasFocus(); }))
         return false;
-
     bool opened = false;
-    QTimer inside;
-    inside.setSingleShot(true);
-    connect(&inside, &QTimer::timeout, this, [&] {
-        auto *about = qobject_cast<Form2 *>(QApplication::activeModalWidget());
-        // qWaitForWindowActive() would count the owner's activation for
-        // the dialog's, and keys would go to the main window.
-        if (!about || !QTest::qWaitFor([about] { return QApplication::activeWindow() == about; }))
+    const bool closed = whileModal([&] { QTest::keyClick(w.Command3, openingKey); }, [&](QWidget &modal) {
+        auto *about = qobject_cast<Form2 *>(&modal);
+        if (!about)
             return;
         opened = true;
         whileOpen(*about);
         if (about->isVisible() && QApplication::focusWidget())
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     });
-    QTimer watchdog;
-    watchdog.setSingleShot(true);
-    connect(&watchdog, &QTimer::timeout, this, [] {
-        if (QWidget *modal = QApplication::activeModalWidget())
-            modal->hide();
-    });
-    inside.start(0);
-    watchdog.start(5000);
-    QTest::keyClick(w.Command3, openingKey); // returns once the window is hidden
-    const bool closedByKeyboard = watchdog.isActive();
-    return opened && closedByKeyboard;
+    return opened && closed;
 }
 
 // --- Names, descriptions and roles -------------------------------------------

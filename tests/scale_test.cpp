@@ -5,16 +5,13 @@
 // with one picture pixel to each device pixel.
 
 #include "about_window/form2.h"
-#include "caption_fit.h"
 #include "main_window/form1.h"
 #include "main_window/main_layout.h"
 #include "model/input_table.h"
-#include "platform/bundled_fonts.h"
 #include "platform/caption_label.h"
 #include "platform/chart_control.h"
 #include "platform/designed_look.h"
 #include "platform/picture_box.h"
-#include "platform/system_seams.h"
 #include "platform/tab_control.h"
 #include "window_test_support.h"
 
@@ -27,7 +24,6 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <cmath>
 #include <functional>
@@ -114,20 +110,17 @@ private slots:
     void loadPictureKeepsEveryArtworkSize();
 
 private:
-    // Runs f while the About window is up, then closes it. False when the
-    // window did not come up.
-    bool withAboutWindow(const std::function<void(Form2 &)> &f);
+    bool withAboutWindow(const std::function<void(Form2 &)> &f) { return whileAboutWindow<Form2>(*m_window, f); }
 
+    int m_beeps = 0;
+    QStringList m_reports;
     qreal m_factor = 1;
     std::unique_ptr<Form1> m_window;
 };
 
 void ScaleTest::initTestCase()
 {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    platform::installBundledFonts();
-    platform::setBeepHandler([] {});
-    platform::setRuntimeErrorReporter([](QWidget *, const QString &message) { qWarning("%s", qPrintable(message)); });
+    useTestDesktop(m_beeps, m_reports);
     bool ok = false;
     m_factor = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble(&ok);
     QVERIFY(ok && m_factor > 0);
@@ -137,34 +130,13 @@ void ScaleTest::initTestCase()
 void ScaleTest::init()
 {
     m_window = std::make_unique<Form1>();
-    m_window->show();
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QVERIFY(showActive(m_window.get()));
 }
 
 void ScaleTest::cleanup()
 {
     m_window.reset();
-}
-
-bool ScaleTest::withAboutWindow(const std::function<void(Form2 &)> &f)
-{
-    bool ran = false;
-    QObject context; // cancels both timers once the window has gone
-    QTimer::singleShot(0, &context, [&] {
-        if (auto *about = qobject_cast<Form2 *>(QApplication::activeModalWidget())) {
-            QApplication::processEvents();
-            f(*about);
-            ran = true;
-            about->Command1->click();
-        }
-    });
-    QTimer::singleShot(10000, &context, [] {
-        if (QWidget *modal = QApplication::activeModalWidget())
-            modal->hide();
-    });
-    m_window->Command3->click();
-    return ran;
+    QVERIFY2(m_reports.isEmpty(), qPrintable(m_reports.join(u'|')));
 }
 
 void ScaleTest::windowKeepsItsLogicalSize()

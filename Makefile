@@ -1,9 +1,14 @@
 # Set-up, build and test entry points. Every target installs the Debian
 # packages it needs first, so a fresh Debian 12 machine needs nothing else.
 
-BUILD      ?= build
-BUILD_ASAN ?= build-asan
-JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
+# The build folders and how each is configured are the presets of
+# CMakePresets.json: default (make run, make test), asan, fuzz and bench.
+preset_folder = $(shell cmake -D PRESET=$(1) -P tools/preset_folder.cmake)
+BUILD       = $(call preset_folder,default)
+BUILD_ASAN  = $(call preset_folder,asan)
+BUILD_FUZZ  = $(call preset_folder,fuzz)
+BUILD_BENCH = $(call preset_folder,bench)
+JOBS        ?= $(shell nproc 2>/dev/null || echo 2)
 
 # qt6-wayland: the tests start the program on Wayland with no compositor.
 # poppler-utils: the tests read the report's PDF back as text.
@@ -17,12 +22,10 @@ PACKAGE_TOOLS := desktop-file-utils appstream dpkg-dev file
 # Only for the fuzz targets: clang and its sanitizer and libFuzzer runtimes.
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
 
-BUILD_FUZZ   ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := numeric_text_fuzzer currency_text_fuzzer plain_number_text_fuzzer facility_file_fuzzer
 # Only for the benchmark: callgrind, and an X server for the timed runs.
 BENCH_PACKAGES := valgrind xvfb xauth
-BUILD_BENCH    ?= build-bench
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
@@ -43,16 +46,16 @@ deps:
 CCACHE_FLAG = $(shell command -v ccache >/dev/null 2>&1 && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
 configure: deps
-	@[ -f $(BUILD)/CMakeCache.txt ] || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CCACHE_FLAG)
+	@[ -f $(BUILD)/CMakeCache.txt ] || cmake --preset default $(CCACHE_FLAG)
 
 build: configure
-	cmake --build $(BUILD) -j $(JOBS)
+	cmake --build --preset default -j $(JOBS)
 
 run: build
 	./$(BUILD)/velmor-calculator
 
 test: build
-	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	ctest --preset default -j $(JOBS)
 
 # The main window's focus handling again on a real X server (Xvfb), and the
 # windows' titles and places there, without a window manager and under openbox.
@@ -64,9 +67,9 @@ test-x11: build
 
 # The same suite under AddressSanitizer, LeakSanitizer and UBSan.
 asan: deps
-	@[ -f $(BUILD_ASAN)/CMakeCache.txt ] || cmake -S . -B $(BUILD_ASAN) -DCMAKE_BUILD_TYPE=Debug -DVELMOR_SANITIZE=ON $(CCACHE_FLAG)
-	cmake --build $(BUILD_ASAN) -j $(JOBS)
-	ctest --test-dir $(BUILD_ASAN) --output-on-failure -j $(JOBS)
+	@[ -f $(BUILD_ASAN)/CMakeCache.txt ] || cmake --preset asan $(CCACHE_FLAG)
+	cmake --build --preset asan -j $(JOBS)
+	ctest --preset asan -j $(JOBS)
 
 # The Debian package, built in $(BUILD)/package.
 package: PACKAGES += $(PACKAGE_TOOLS)
@@ -89,9 +92,8 @@ fuzz-deps:
 	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGES) $(FUZZ_PACKAGES)"
 
 fuzz: fuzz-deps
-	@[ -f $(BUILD_FUZZ)/CMakeCache.txt ] || cmake -S . -B $(BUILD_FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	    -DCMAKE_CXX_COMPILER=clang++-14 -DVELMOR_FUZZ=ON -DBUILD_TESTING=OFF $(CCACHE_FLAG)
-	cmake --build $(BUILD_FUZZ) -j $(JOBS) --target fuzzers
+	@[ -f $(BUILD_FUZZ)/CMakeCache.txt ] || cmake --preset fuzz $(CCACHE_FLAG)
+	cmake --build --preset fuzz -j $(JOBS)
 	tests/fuzz/run_fuzzers.sh $(BUILD_FUZZ) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
 # Start-up, tab changes and memory of the program beside a bare Qt window
@@ -101,8 +103,8 @@ bench-deps:
 	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGES) $(BENCH_PACKAGES)"
 
 bench: bench-deps
-	@[ -f $(BUILD_BENCH)/CMakeCache.txt ] || cmake -S . -B $(BUILD_BENCH) -DCMAKE_BUILD_TYPE=Release $(CCACHE_FLAG)
-	cmake --build $(BUILD_BENCH) -j $(JOBS) --target velmor-bench floor-bench
+	@[ -f $(BUILD_BENCH)/CMakeCache.txt ] || cmake --preset bench $(CCACHE_FLAG)
+	cmake --build --preset bench -j $(JOBS)
 	tools/bench/run_bench.sh $(BUILD_BENCH)
 
 clean:

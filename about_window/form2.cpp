@@ -9,17 +9,17 @@
 #include "platform/twips.h"
 #include "platform/window_frame.h"
 #include "platform/zoom.h"
+#include "version.h"
 
 #include <QCloseEvent>
 #include <QColor>
 #include <QIcon>
-#include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace {
 
-const QColor kBackColour = platform::kLightBlue;
 const QSize kClientSize = platform::twipsSize(6060, 3150);
 
 const QString kBackgroundPicture = QStringLiteral(":/images/background_about.png");
@@ -36,44 +36,7 @@ QString twoLines(QStringView firstTag, QStringView first, QStringView secondTag,
     return caption;
 }
 
-// Ctrl+Tab and Ctrl+Shift+Tab turn the tabs wherever the focus is in the
-// window. The tab control does so by itself only while the focus is on it,
-// and the Close button, which has the focus, stands outside it.
-class TabKeysTurnTabs : public QObject {
-public:
-    explicit TabKeysTurnTabs(Form2 *window) : QObject(window), m_window(window) {}
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (watched != m_window || event->type() != QEvent::KeyPress)
-            return false;
-        const auto *key = static_cast<QKeyEvent *>(event);
-        const bool tabKey = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
-        platform::TabControl *tabs = m_window->tabs();
-        if (!tabKey || !(key->modifiers() & Qt::ControlModifier) || !tabs || tabs->count() < 2)
-            return false;
-        const bool back = key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
-        tabs->selectTab((tabs->selectedTab() + (back ? -1 : 1) + tabs->count()) % tabs->count());
-        return true;
-    }
-
-private:
-    Form2 *m_window;
-};
-
 } // namespace
-
-struct Form2::Controls {
-    QPushButton *command1 = nullptr;
-    platform::TabControl *sstab1 = nullptr;
-    platform::ControlArray<platform::PictureBox> picture1{2};
-    platform::ControlArray<platform::PictureBox> picture2{2};
-    platform::ControlArray<platform::CaptionLabel> label1{2};
-    platform::ControlArray<platform::CaptionLabel> label2{2};
-    platform::ControlArray<platform::CaptionLabel> label3{2};
-    platform::ControlArray<platform::CaptionLabel> label4{2};
-};
 
 Form2::Form2(QWidget *owner)
     : QDialog(owner), m_background(platform::loadPicture(kBackgroundPicture, this))
@@ -83,10 +46,19 @@ Form2::Form2(QWidget *owner)
     setWindowIcon(QIcon(kIcon));
     platform::setFixedDialogFrame(this, kClientSize);
     QPalette p = palette();
-    p.setColor(QPalette::Window, kBackColour);
+    p.setColor(QPalette::Window, platform::kLightBlue);
     setPalette(p);
     setAutoFillBackground(true);
-    installEventFilter(new TabKeysTurnTabs(this));
+
+    // Ctrl+Tab and Ctrl+Shift+Tab turn the tabs wherever the focus is in the
+    // window, as in the main window. The tab control takes them by itself
+    // only while the focus is on it, and the Close button stands outside it.
+    for (const auto &[keys, step] : {std::pair(QKeySequence::NextChild, 1), std::pair(QKeySequence::PreviousChild, -1)}) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [this, step = step] {
+            if (SSTab1)
+                SSTab1->selectTab((SSTab1->selectedTab() + step + SSTab1->count()) % SSTab1->count());
+        });
+    }
 }
 
 Form2::~Form2() = default;
@@ -115,58 +87,57 @@ void Form2::load()
 {
     using platform::twipsRect;
 
-    m_controls = std::make_unique<Controls>();
-    Controls &c = *m_controls;
-
     // First in the focus order, so it holds the focus when the window opens.
-    c.command1 = new QPushButton(tr("Close"), this);
-    c.command1->setGeometry(twipsRect(4500, 2625, 1455, 405));
-    c.command1->setAutoDefault(false);
-    c.command1->setDefault(false);
-    connect(c.command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+    Command1 = new QPushButton(tr("Close"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(twipsRect(4500, 2625, 1455, 405));
+    Command1->setAutoDefault(false);
+    Command1->setDefault(false);
+    connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
 
-    c.sstab1 = new platform::TabControl(this);
-    c.sstab1->setGeometry(twipsRect(120, 120, 5835, 2325));
-    c.sstab1->addPage(tr("About HALDMARK\u00AE"));
-    c.sstab1->addPage(tr("Software Design"));
-    c.sstab1->setBackColour(kBackColour);
+    SSTab1 = new platform::TabControl(this);
+    SSTab1->setObjectName(QStringLiteral("SSTab1"));
+    SSTab1->setGeometry(twipsRect(120, 120, 5835, 2325));
+    SSTab1->addPage(tr("About HALDMARK\u00AE"));
+    SSTab1->addPage(tr("Software Design"));
+    SSTab1->setBackColour(platform::kLightBlue);
 
-    const auto makeLabel = [&c](int index, Qt::Alignment alignment, const QRect &rect) {
-        auto *label = new platform::CaptionLabel(nullptr, alignment);
-        c.sstab1->place(tabOfIndex(index), label, rect);
-        return label;
-    };
-
-    // Both members of each array stand at the same place on their tabs.
+    // Both members of each array stand at the same place on their tabs:
+    // member 1 on the maker's tab, member 0 on the design tab.
     for (const int index : {1, 0}) {
-        const int tab = tabOfIndex(index);
+        const int tab = index == 1 ? 0 : 1;
         const bool maker = index == 1;
+        const auto place = [&](QWidget *control, const QRect &rect) { SSTab1->place(tab, control, rect); };
+        const auto makeLabel = [&](platform::ControlArray<platform::CaptionLabel> &array, Qt::Alignment alignment,
+                                   const QRect &rect) {
+            auto *label = new platform::CaptionLabel(nullptr, alignment);
+            array.set(index, label);
+            place(label, rect);
+            return label;
+        };
 
         auto *banner = new platform::PictureBox(maker ? kMakerBanner : kDesignerBanner,
                                                 platform::PictureBox::Border::Sunken);
-        c.sstab1->place(tab, banner, twipsRect(945, 375, 4785, 1065));
-        c.picture1.set(index, banner);
+        Picture1.set(index, banner);
+        place(banner, twipsRect(945, 375, 4785, 1065));
         banner->setAccessibleName(maker ? tr("HALDMARK banner") : tr("Corvane Software logo"));
 
         auto *icon = new platform::PictureBox(kIcon, platform::PictureBox::Border::None);
-        c.sstab1->place(tab, icon, twipsRect(240, 555, 480, 555));
-        c.picture2.set(index, icon);
+        Picture2.set(index, icon);
+        place(icon, twipsRect(240, 555, 480, 555));
         icon->setAccessibleName(tr("Calculator icon"));
 
-        c.label1.set(index, makeLabel(index, Qt::AlignHCenter, twipsRect(105, 1080, 765, 330)));
-        c.label1(index)->setCaption(QStringLiteral("V. 1.0"));
-
-        c.label2.set(index, makeLabel(index, Qt::AlignHCenter, twipsRect(90, 1515, 5625, 285)));
-        c.label2(index)->setCaption(
-            (maker ? about_window::kMaker : about_window::kSoftwareDesigner).addressLine.toString());
-
-        c.label4.set(index, makeLabel(index, Qt::AlignLeft, twipsRect(615, 1770, 2775, 465)));
-        c.label3.set(index, makeLabel(index, Qt::AlignRight, twipsRect(3165, 1770, 2040, 465)));
+        makeLabel(Label1, Qt::AlignHCenter, twipsRect(105, 1080, 765, 330))
+            ->setCaption(QStringLiteral("V. ") + QLatin1StringView(app::kVersion));
+        makeLabel(Label2, Qt::AlignHCenter, twipsRect(90, 1515, 5625, 285))
+            ->setCaption((maker ? about_window::kMaker : about_window::kSoftwareDesigner).addressLine.toString());
+        makeLabel(Label4, Qt::AlignLeft, twipsRect(615, 1770, 2775, 465));
+        makeLabel(Label3, Qt::AlignRight, twipsRect(3165, 1770, 2040, 465));
     }
 
-    setTabOrder(c.command1, c.sstab1);
-    c.sstab1->selectTab(0);
-    c.command1->setFocus();
+    setTabOrder(Command1, SSTab1);
+    SSTab1->selectTab(0);
+    Command1->setFocus();
 
     if (m_zoom != 1)
         applyZoom();
@@ -194,25 +165,27 @@ void Form2::applyZoom()
 void Form2::unload()
 {
     m_unloadRequested = false;
-    if (!m_controls)
+    if (!isLoaded())
         return;
-    delete m_controls->command1;
-    delete m_controls->sstab1; // and everything placed on its tabs
-    m_controls.reset();
+    delete Command1;
+    delete SSTab1; // and everything placed on its tabs
+    Command1 = nullptr;
+    SSTab1 = nullptr;
+    for (auto *array : {&Picture1, &Picture2})
+        array->clear();
+    for (auto *array : {&Label1, &Label2, &Label3, &Label4})
+        array->clear();
 }
 
 void Form2::Form_Load()
 {
-    if (!m_controls)
-        return;
-    Controls &c = *m_controls;
     using about_window::kMaker;
     using about_window::kSoftwareDesigner;
 
-    c.label3(0)->setCaption(twoLines(u"Phone: ", kSoftwareDesigner.phone, u"Fax: ", kSoftwareDesigner.fax));
-    c.label4(0)->setCaption(twoLines(u"E-mail: ", kSoftwareDesigner.email, u"WWW: ", kSoftwareDesigner.web));
-    c.label3(1)->setCaption(twoLines(u"Phone: ", kMaker.phone, u"Fax: ", kMaker.fax));
-    c.label4(1)->setCaption(twoLines(u"E-mail: ", kMaker.email, u"WWW: ", kMaker.web));
+    Label3(0)->setCaption(twoLines(u"Phone: ", kSoftwareDesigner.phone, u"Fax: ", kSoftwareDesigner.fax));
+    Label4(0)->setCaption(twoLines(u"E-mail: ", kSoftwareDesigner.email, u"WWW: ", kSoftwareDesigner.web));
+    Label3(1)->setCaption(twoLines(u"Phone: ", kMaker.phone, u"Fax: ", kMaker.fax));
+    Label4(1)->setCaption(twoLines(u"E-mail: ", kMaker.email, u"WWW: ", kMaker.web));
 }
 
 void Form2::Command1_Click()
@@ -240,38 +213,4 @@ void Form2::paintEvent(QPaintEvent *)
 {
     // Unscaled from the top-left corner, as drawn for this window's size.
     QPainter(this).drawPixmap(0, 0, m_background);
-}
-
-QPushButton *Form2::closeButton() const
-{
-    return m_controls ? m_controls->command1 : nullptr;
-}
-
-platform::TabControl *Form2::tabs() const
-{
-    return m_controls ? m_controls->sstab1 : nullptr;
-}
-
-platform::CaptionLabel *Form2::label(int array, int index) const
-{
-    if (!m_controls || index < 0 || index > 1)
-        return nullptr;
-    switch (array) {
-    case 1: return m_controls->label1(index);
-    case 2: return m_controls->label2(index);
-    case 3: return m_controls->label3(index);
-    case 4: return m_controls->label4(index);
-    default: return nullptr;
-    }
-}
-
-platform::PictureBox *Form2::picture(int array, int index) const
-{
-    if (!m_controls || index < 0 || index > 1)
-        return nullptr;
-    switch (array) {
-    case 1: return m_controls->picture1(index);
-    case 2: return m_controls->picture2(index);
-    default: return nullptr;
-    }
 }

@@ -6,8 +6,6 @@
 #include <QDialog>
 #include <QPixmap>
 
-#include <memory>
-
 class QPushButton;
 
 namespace platform {
@@ -23,6 +21,10 @@ class TabControl;
 // (builds the controls, selects the first tab, runs Form_Load) unless it is
 // still loaded. Close only hides it, so it comes back as it was left; the
 // title bar's close box unloads it, so it comes back afresh.
+//
+// Its controls keep the names of the window's design, as the main window's
+// do (see form1.h): each array's member (0) stands on the "Software Design"
+// tab and member (1) at the same place on the maker's tab.
 class Form2 : public QDialog {
     Q_OBJECT
 public:
@@ -33,27 +35,24 @@ public:
     // been hidden or unloaded.
     void showModal();
 
-    bool isLoaded() const { return m_controls != nullptr; }
+    bool isLoaded() const { return Command1 != nullptr; }
+    // How many times the window has been loaded.
+    int loadCount() const { return m_loadCount; }
 
     // Draws the window at this multiple of its drawn size.
     void setZoom(qreal factor);
     qreal zoom() const { return m_zoom; }
 
-    // Event handlers.
-    void Form_Load();
-    void Command1_Click();
-
-    // The controls while the window is loaded, null otherwise.
-    QPushButton *closeButton() const;
-    platform::TabControl *tabs() const;
-    platform::CaptionLabel *label(int array, int index) const; // Label1 to Label4, index 0 or 1
-    platform::PictureBox *picture(int array, int index) const; // Picture1 or Picture2, index 0 or 1
-
-    // How many times the window has been loaded.
-    int loadCount() const { return m_loadCount; }
-
-    // Tab of the tab control that holds the members with this index.
-    static int tabOfIndex(int index) { return index == 1 ? 0 : 1; }
+    // The controls by their design names, while the window is loaded; null
+    // otherwise.
+    QPushButton *Command1 = nullptr;
+    platform::TabControl *SSTab1 = nullptr;
+    platform::ControlArray<platform::PictureBox> Picture1{"Picture1", 2};
+    platform::ControlArray<platform::PictureBox> Picture2{"Picture2", 2};
+    platform::ControlArray<platform::CaptionLabel> Label1{"Label1", 2};
+    platform::ControlArray<platform::CaptionLabel> Label2{"Label2", 2};
+    platform::ControlArray<platform::CaptionLabel> Label3{"Label3", 2};
+    platform::ControlArray<platform::CaptionLabel> Label4{"Label4", 2};
 
 public slots:
     // Escape and the like ask for this; the window has no cancel button and
@@ -65,13 +64,14 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    struct Controls;
-
     void load();
     void applyZoom();
     void unload();
 
-    std::unique_ptr<Controls> m_controls;
+    // Event handlers.
+    void Form_Load();
+    void Command1_Click();
+
     QPixmap m_background;
     int m_loadCount = 0;
     qreal m_zoom = 1;

@@ -2,13 +2,11 @@
 #pragma once
 
 #include "platform/bundled_fonts.h"
+#include "version.h"
 
 #include <QApplication>
 
 namespace main_window {
-
-// The application id shared by the desktop entry, the metainfo and the icon.
-inline constexpr const char *kApplicationId = "com.haldmark.VelmorCalculator";
 
 // Names the application for the desktop and installs the bundled fonts;
 // runs once, right after the QApplication is made. It sets no display name:
@@ -16,8 +14,9 @@ inline constexpr const char *kApplicationId = "com.haldmark.VelmorCalculator";
 // each window's title is its own caption.
 inline void setUpApplication()
 {
-    QApplication::setApplicationName(QStringLiteral("velmor-calculator"));
-    QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
+    QApplication::setApplicationName(QString::fromLatin1(app::kProgramName));
+    QApplication::setApplicationVersion(QString::fromLatin1(app::kVersion));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(app::kApplicationId));
     platform::installBundledFonts();
 }
 

@@ -2,6 +2,7 @@
 #include "main_window/form1.h"
 
 #include "about_window/form2.h"
+#include "main_window/fault_message.h"
 #include "main_window/figure_commands.h"
 #include "main_window/graph_type_cycle.h"
 #include "main_window/main_layout.h"
@@ -14,7 +15,6 @@
 #include "platform/caption_label.h"
 #include "platform/chart_control.h"
 #include "platform/designed_look.h"
-#include "platform/guarded.h"
 #include "platform/line_control.h"
 #include "platform/picture_box.h"
 #include "platform/system_seams.h"
@@ -59,9 +59,17 @@ const QString kBackgroundPicture = QStringLiteral(":/images/background_main.png"
 
 QRect rectOf(const Place &p) { return twipsRect(p.left, p.top, p.width, p.height); }
 
-QPushButton *makeButton(const char *caption)
+// A control with its design name as object name.
+template <typename Control>
+Control *named(Control *control, const char *name)
 {
-    auto *button = new QPushButton(QString::fromUtf8(caption));
+    control->setObjectName(QLatin1StringView(name));
+    return control;
+}
+
+QPushButton *makeButton(const char *name, const char *caption)
+{
+    auto *button = named(new QPushButton(QString::fromUtf8(caption)), name);
     button->setAutoDefault(false);
     return button;
 }
@@ -75,7 +83,9 @@ QFont resultFont(bool bold)
 }
 
 // Enter presses the focused button, as Space does. The window is no dialog,
-// so its buttons have no default-button handling of their own.
+// so its buttons have no default-button handling of their own; autoDefault
+// would give them one, but would also press on Ctrl+Enter and on a held key,
+// and draw the focused button with the default button's frame.
 class EnterPressesButton : public QObject {
 public:
     using QObject::QObject;
@@ -107,8 +117,7 @@ Form1::Form1(QWidget *parent)
     setWindowIcon(QIcon(QStringLiteral(":/images/calculator_icon.png")));
     platform::setFixedDialogFrame(this, platform::twipsSize(kClientWidth, kClientHeight));
 
-    SSTab1 = new platform::TabControl(this);
-    SSTab1->setObjectName(QStringLiteral("SSTab1"));
+    SSTab1 = named(new platform::TabControl(this), "SSTab1");
     SSTab1->setGeometry(rectOf(kTabControlPlace));
     for (const char *caption : kTabCaptions)
         SSTab1->addPage(QString::fromUtf8(caption));
@@ -134,23 +143,22 @@ Form1::~Form1() = default;
 void Form1::createAboutTab()
 {
     using platform::PictureBox;
-    Picture1 = new PictureBox(QStringLiteral(":/images/brand_logo.png"), PictureBox::Border::Sunken);
+    Picture1 = named(new PictureBox(QStringLiteral(":/images/brand_logo.png"), PictureBox::Border::Sunken), "Picture1");
     SSTab1->place(AboutTab, Picture1, rectOf(kLogoPlace));
 
-    Label3 = new CaptionLabel;
-    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3 = named(new CaptionLabel, "Label3");
     SSTab1->place(AboutTab, Label3, rectOf(kWelcomePlace));
 
-    Picture2 = new PictureBox(QStringLiteral(":/images/calculator_icon.png"), PictureBox::Border::None);
+    Picture2 = named(new PictureBox(QStringLiteral(":/images/calculator_icon.png"), PictureBox::Border::None), "Picture2");
     SSTab1->place(AboutTab, Picture2, rectOf(kIconPlace));
 
-    Label2 = new CaptionLabel;
+    Label2 = named(new CaptionLabel, "Label2");
     Label2->setCaption(QString::fromUtf8(kCopyrightLine));
     SSTab1->place(AboutTab, Label2, rectOf(kCopyrightPlace));
 
-    Command4 = makeButton("More Information");
-    Command3 = makeButton("About");
-    Command2 = makeButton("Close");
+    Command4 = makeButton("Command4", "More Information");
+    Command3 = makeButton("Command3", "About");
+    Command2 = makeButton("Command2", "Close");
     SSTab1->place(AboutTab, Command4, rectOf(kMoreInfoPlace));
     SSTab1->place(AboutTab, Command3, rectOf(kAboutPlace));
     SSTab1->place(AboutTab, Command2, rectOf(kClosePlace));
@@ -159,7 +167,7 @@ void Form1::createAboutTab()
 void Form1::createYourDataTab()
 {
     using platform::PictureBox;
-    Picture3 = new PictureBox(QStringLiteral(":/images/your_data_banner.png"), PictureBox::Border::Sunken);
+    Picture3 = named(new PictureBox(QStringLiteral(":/images/your_data_banner.png"), PictureBox::Border::Sunken), "Picture3");
     SSTab1->place(YourDataTab, Picture3, rectOf(kDataBannerPlace));
 
     for (int f = 0; f < 4; ++f) {
@@ -186,7 +194,6 @@ void Form1::createYourDataTab()
         Label1.set(row.unitLabel, unit);
 
         auto *field = new QLineEdit(QString::fromUtf8(input.defaultText), frame);
-        field->setObjectName(QStringLiteral("YourData%1").arg(i));
         field->setGeometry(twipsRect(kFieldLeft, row.top, kFieldWidth, kFieldHeight));
         field->raise(); // above the wide caption labels of the first two rows
         field->setValidator(new VisibleTextValidator(field));
@@ -199,9 +206,12 @@ void Form1::createResultTab(int f)
 {
     using platform::PictureBox;
     const int tab = CurrentCostTab + f;
-    auto *banner = new PictureBox(QStringLiteral(":/images/result_banner.png"), PictureBox::Border::Sunken);
+    PictureBox **banners[] = {&Picture4, &Picture5, &Picture6};
+    const char *bannerNames[] = {"Picture4", "Picture5", "Picture6"};
+    auto *banner = named(new PictureBox(QStringLiteral(":/images/result_banner.png"), PictureBox::Border::Sunken),
+                         bannerNames[f]);
+    *banners[f] = banner;
     SSTab1->place(tab, banner, rectOf(kResultBannerPlace));
-    resultBanners.set(f, banner);
 
     auto *frame = new QGroupBox(QString::fromUtf8(kResultFrameCaptions[std::size_t(f)]));
     SSTab1->place(tab, frame, rectOf(kResultFramePlace));
@@ -242,9 +252,9 @@ void Form1::createResultTab(int f)
 
 void Form1::createGraphTab()
 {
-    MSChart1 = new platform::ChartControl;
+    MSChart1 = named(new platform::ChartControl, "MSChart1");
     SSTab1->place(GraphTab, MSChart1, rectOf(kChartPlace));
-    Command1 = makeButton(kGraphCycle.front().captionBefore);
+    Command1 = makeButton("Command1", kGraphCycle.front().captionBefore);
     SSTab1->place(GraphTab, Command1, rectOf(kGraphButtonPlace));
     Command1->raise(); // in front of the chart
 }
@@ -406,18 +416,14 @@ void Form1::nameControlsForScreenReaders()
     Picture2->setAccessibleName(tr("Calculator icon"));
     Picture3->setAccessibleName(tr("Velmor banner"));
     Picture3->setAccessibleDescription(tr("A lubrication pump and a bearing beside the Velmor logo"));
-    for (int f = 0; f < 3; ++f) {
-        resultBanners(f)->setAccessibleName(tr("HALDMARK and Velmor banner"));
-        resultBanners(f)->setAccessibleDescription(
-            tr("Lubrication equipment, the HALDMARK logo and the Velmor logo"));
+    for (platform::PictureBox *banner : {Picture4, Picture5, Picture6}) {
+        banner->setAccessibleName(tr("HALDMARK and Velmor banner"));
+        banner->setAccessibleDescription(tr("Lubrication equipment, the HALDMARK logo and the Velmor logo"));
     }
 
     MSChart1->setAccessibleName(tr("Savings chart"));
-    // The chart's drawing surface would take the focus itself, from the Tab
-    // key or a click, and be announced without a name; the named chart
-    // control takes it instead.
-    for (QWidget *part : MSChart1->findChildren<QWidget *>())
-        part->setFocusPolicy(Qt::NoFocus);
+    // The named chart control takes the focus, from the Tab key or a click;
+    // its drawing surface never does (ChartControl).
     MSChart1->setFocusPolicy(Qt::StrongFocus);
 
     auto *enterPresses = new EnterPressesButton(this);
@@ -477,10 +483,7 @@ void Form1::showResults(const model::Results &results)
         }
     }
     if (results.fault) {
-        platform::reportRuntimeError(
-            this, tr("%1\n\nThe results cannot be computed from these figures. "
-                     "Please check the figures under \"Your Data\".")
-                      .arg(QString::fromUtf8(model::faultName(*results.fault))));
+        platform::reportRuntimeError(this, faultMessage(*results.fault));
         return;
     }
     fillChart(results);
@@ -508,7 +511,7 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
             // user has not left the field.
             const bool leftField = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
             if (leftField && (!m_focusReturn || m_focusReturn == watched))
-                platform::guarded(this, [&] { YourData_LostFocus(index); });
+                YourData_LostFocus(index);
         }
     }
     return QWidget::eventFilter(watched, event);
@@ -520,8 +523,7 @@ void Form1::YourData_LostFocus(int index)
     QPalette p = field->palette();
     p.setColor(QPalette::Text, Qt::black);
     field->setPalette(p);
-    if (field->text().isEmpty())
-        giveFocusBack(field);
+    // An emptied field is no number either.
     if (m_heldInvalid[std::size_t(index)] || !model::passesNumericTest(field->text(), m_locale)) {
         p.setColor(QPalette::Text, Qt::red);
         field->setPalette(p);
@@ -548,18 +550,16 @@ void Form1::giveFocusBack(QLineEdit *field)
 
 void Form1::Command1_Click()
 {
-    platform::guarded(this, [this] {
-        const QString caption = Command1->text();
-        for (const GraphStep &step : kGraphCycle) {
-            if (caption == QLatin1StringView(step.captionBefore)) {
-                Command1->setText(QString::fromUtf8(step.captionAfter));
-                MSChart1->setChartType(step.chartType);
-                MSChart1->setStacking(step.stacking);
-                break;
-            }
+    const QString caption = Command1->text();
+    for (const GraphStep &step : kGraphCycle) {
+        if (caption == QLatin1StringView(step.captionBefore)) {
+            Command1->setText(QString::fromUtf8(step.captionAfter));
+            MSChart1->setChartType(step.chartType);
+            MSChart1->setStacking(step.stacking);
+            break;
         }
-        MSChart1->refresh();
-    });
+    }
+    MSChart1->refresh();
 }
 
 void Form1::Command2_Click()
@@ -569,17 +569,15 @@ void Form1::Command2_Click()
 
 void Form1::Command3_Click()
 {
-    platform::guarded(this, [this] {
-        if (!m_about)
-            m_about = new Form2(this);
-        m_about->setZoom(m_zoomPercent / 100.0);
-        m_about->showModal();
-    });
+    if (!m_about)
+        m_about = new Form2(this);
+    m_about->setZoom(m_zoomPercent / 100.0);
+    m_about->showModal();
 }
 
 void Form1::Command4_Click()
 {
-    platform::guarded(this, [this] { HyperJump(QString::fromUtf8(kProductPage)); });
+    HyperJump(QString::fromUtf8(kProductPage));
 }
 
 void Form1::HyperJump(QString address)

@@ -7,6 +7,17 @@
 // hands their texts to the cost model (model/results.h) and shows what comes
 // back: the figures on the result tabs and in the chart, or the "Your Data"
 // tab when a field holds no number.
+//
+// Reading the code: the controls and their event handlers keep the names of
+// the window's original design, misspellings included (CurentCost,
+// "Total anual cost"), so that the design documents and the code can be read
+// side by side. A control is named after its kind and a number (Command1,
+// Label3, Picture2, SSTab1, MSChart1), except the two arrays that carry the
+// figures, YourData(0) to YourData(11) and CurentCost(0) to CurentCost(35);
+// a handler after its control and event (SSTab1_Click, YourData_LostFocus).
+// Each control's object name is its design name, YourData_3 for YourData(3),
+// so that findChild() finds it. Where each control stands is in
+// main_layout.h, in the design's twips.
 
 #include "platform/control_array.h"
 
@@ -49,18 +60,18 @@ public:
     // Hands a web address to the user's browser; nothing comes back.
     void HyperJump(QString address);
 
-    // Controls by name, for the handlers and for tests.
+    // The controls by their design names.
     platform::TabControl *SSTab1 = nullptr;
-    platform::ControlArray<QLineEdit> YourData{12};
-    platform::ControlArray<platform::CaptionLabel> CurentCost{36};
-    platform::ControlArray<platform::CaptionLabel> Label1{24};
-    platform::ControlArray<QGroupBox> Frame1{4};
-    platform::ControlArray<QGroupBox> Frame2{3};
-    platform::ControlArray<platform::LineControl> Line2{15};
+    platform::ControlArray<QLineEdit> YourData{"YourData", 12};
+    platform::ControlArray<platform::CaptionLabel> CurentCost{"CurentCost", 36};
+    platform::ControlArray<platform::CaptionLabel> Label1{"Label1", 24};
+    platform::ControlArray<QGroupBox> Frame1{"Frame1", 4};
+    platform::ControlArray<QGroupBox> Frame2{"Frame2", 3};
+    platform::ControlArray<platform::LineControl> Line2{"Line2", 15};
     platform::CaptionLabel *Label2 = nullptr;
     platform::CaptionLabel *Label3 = nullptr;
     platform::PictureBox *Picture1 = nullptr, *Picture2 = nullptr, *Picture3 = nullptr;
-    platform::ControlArray<platform::PictureBox> resultBanners{3}; // Picture4 to Picture6
+    platform::PictureBox *Picture4 = nullptr, *Picture5 = nullptr, *Picture6 = nullptr;
     platform::ChartControl *MSChart1 = nullptr;
     QPushButton *Command1 = nullptr, *Command2 = nullptr, *Command3 = nullptr,
                 *Command4 = nullptr;
@@ -113,6 +124,7 @@ private:
     // working the window without a mouse.
     void nameControlsForScreenReaders();
 
+    // Event handlers.
     void Form_Load();
     void SSTab1_Click();
     void YourData_LostFocus(int index);

@@ -6,6 +6,8 @@
 #include "main_window/form1.h"
 #include "main_window/report_from_command_line.h"
 
+#include "version.h"
+
 #include <QApplication>
 
 #include <cstdio>
@@ -15,7 +17,7 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const main_window::CommandLine line = main_window::parseCommandLine(arguments, QStringLiteral(VELMOR_VERSION));
+    const main_window::CommandLine line = main_window::parseCommandLine(arguments, QLatin1StringView(app::kVersion));
 
     switch (line.action) {
     case main_window::CommandLine::Action::PrintText:

@@ -39,14 +39,15 @@ const char *const columnLabels[] = {"CURRENT COST", "VELMOR COST", "SAVINGS"};
 // The categories as a screen reader speaks them.
 const char *const spokenColumnLabels[] = {"current cost", "Velmor cost", "savings"};
 
+// The title's blue is also the third series' colour.
+constexpr QColor titleColour(0, 0, 202);
+
 QColor seriesColour(int row)
 {
-    static const QColor colours[] = {QColor(72, 255, 72), QColor(64, 255, 255), QColor(0, 0, 202),
-                                     QColor(255, 64, 255), QColor(255, 64, 64)};
+    static constexpr QColor colours[] = {QColor(72, 255, 72), QColor(64, 255, 255), titleColour,
+                                         QColor(255, 64, 255), QColor(255, 64, 64)};
     return colours[row];
 }
-
-const QColor titleColour(0, 0, 202);
 const QString designFace = QStringLiteral("MS Sans Serif");
 
 // Lines and stairs are drawn this wide so that each colour reads clearly.

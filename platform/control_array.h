@@ -3,26 +3,33 @@
 
 #include <QList>
 #include <QObject>
+#include <QString>
 
 #include <algorithm>
-#include <functional>
 
 namespace platform {
 
 // Controls that share one name and are told apart by an index, like the
 // input fields YourData(0) to YourData(11). One handler serves them all and
-// receives the index of the control that raised the event.
+// receives the index of the control that raised the event. Each member is
+// given the object name "<name>_<index>" (YourData_3), so that it can be
+// found by its design name.
 template <typename Control>
 class ControlArray {
 public:
-    explicit ControlArray(int size = 0) : m_controls(size, nullptr) {}
+    ControlArray(const char *name, int size) : m_name(QString::fromLatin1(name)), m_controls(size, nullptr) {}
 
     void set(int index, Control *control)
     {
         if (index >= m_controls.size())
             m_controls.resize(index + 1, nullptr);
         m_controls[index] = control;
+        if (control)
+            control->setObjectName(m_name + u'_' + QString::number(index));
     }
+
+    // Forgets every member, for controls that have been deleted.
+    void clear() { m_controls.fill(nullptr); }
 
     Control *operator()(int index) const { return m_controls.at(index); }
     int size() const { return int(m_controls.size()); }
@@ -34,17 +41,8 @@ public:
         return it == m_controls.end() ? -1 : int(it - m_controls.begin());
     }
 
-    // Connects one signal of every member to a handler taking the index.
-    template <typename Signal, typename Receiver>
-    void connectEach(Signal signal, const Receiver *context, std::function<void(int)> handler)
-    {
-        for (int i = 0; i < m_controls.size(); ++i) {
-            if (m_controls[i])
-                QObject::connect(m_controls[i], signal, context, [handler, i] { handler(i); });
-        }
-    }
-
 private:
+    QString m_name;
     QList<Control *> m_controls;
 };
 

@@ -6,6 +6,7 @@
 #include "platform/picture_box.h"
 #include "platform/tab_control.h"
 #include "platform/twips.h"
+#include "window_test_support.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -18,22 +19,12 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
-#include <QTimer>
 #include <QWindow>
 
 #include <functional>
 #include <memory>
 
 using platform::twipsRect;
-
-namespace {
-
-const QColor kLavender(192, 192, 255);
-
-// How long one modal showing may take before the test gives up on it.
-constexpr int kWatchdogMs = 10000;
-
-} // namespace
 
 class AboutWindowTest : public QObject {
     Q_OBJECT
@@ -64,9 +55,8 @@ private slots:
     void screenshots();
 
 private:
-    // Shows the window modally and runs `whileOpen` once it is up and active.
-    // `whileOpen` must end the showing; if it does not, a watchdog hides the
-    // window. False when the window did not come up or had to be hidden.
+    // Shows the window modally and runs `whileOpen` once it is up and active
+    // (whileModal()). `whileOpen` must end the showing.
     bool runModal(const std::function<void()> &whileOpen);
     // Opens the window and leaves it with its Close button.
     bool openAndClose(const std::function<void()> &whileOpen = {});
@@ -107,24 +97,10 @@ void AboutWindowTest::cleanup()
 
 bool AboutWindowTest::runModal(const std::function<void()> &whileOpen)
 {
-    bool up = false;
-    bool timedOut = false;
-    QObject context; // cancels both timers if showModal() returns first
-    QTimer::singleShot(0, &context, [&] {
-        m_dlg->activateWindow(); // nothing else activates it on a bare X server
-        // Not qWaitForWindowActive(): it counts the window as active while its
-        // owner still has the focus.
-        up = QApplication::activeModalWidget() == m_dlg
-             && QTest::qWaitFor([this] { return QGuiApplication::focusWindow() == m_dlg->windowHandle(); });
-        whileOpen();
+    return whileModal([this] { m_dlg->showModal(); }, [&](QWidget &modal) {
+        if (&modal == m_dlg)
+            whileOpen();
     });
-    QTimer::singleShot(kWatchdogMs, &context, [&] {
-        timedOut = true;
-        if (QWidget *modal = QApplication::activeModalWidget())
-            modal->hide();
-    });
-    m_dlg->showModal();
-    return up && !timedOut;
 }
 
 bool AboutWindowTest::openAndClose(const std::function<void()> &whileOpen)
@@ -133,7 +109,7 @@ bool AboutWindowTest::openAndClose(const std::function<void()> &whileOpen)
         if (whileOpen)
             whileOpen();
         if (m_dlg->isVisible())
-            QTest::mouseClick(m_dlg->closeButton(), Qt::LeftButton);
+            QTest::mouseClick(m_dlg->Command1, Qt::LeftButton);
     });
 }
 
@@ -155,7 +131,7 @@ void AboutWindowTest::windowFrameAndButtons()
     QVERIFY(!(m_dlg->windowFlags() & Qt::WindowMinimizeButtonHint));
     QVERIFY(!(m_dlg->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(m_dlg->windowFlags() & Qt::WindowCloseButtonHint);
-    QCOMPARE(m_dlg->palette().color(QPalette::Window), kLavender);
+    QCOMPARE(m_dlg->palette().color(QPalette::Window), platform::kLightBlue);
     // Centred over its owner, give or take the rounding of odd sizes.
     QVERIFY2((frame.center() - m_owner->frameGeometry().center()).manhattanLength() <= 2,
              qPrintable(QStringLiteral("centre (%1, %2), owner's (%3, %4)")
@@ -163,21 +139,21 @@ void AboutWindowTest::windowFrameAndButtons()
                             .arg(m_owner->frameGeometry().center().x()).arg(m_owner->frameGeometry().center().y())));
 
     // Close is first in the focus order and takes no Enter of its own.
-    QPushButton *close = m_dlg->closeButton();
+    QPushButton *close = m_dlg->Command1;
     QCOMPARE(focus, close);
     QCOMPARE(close->geometry(), twipsRect(4500, 2625, 1455, 405));
     QCOMPARE(close->text(), QStringLiteral("Close"));
     QVERIFY(!close->isDefault());
     QVERIFY(!close->autoDefault());
-    QVERIFY(focusAfterTab && m_dlg->tabs()->isAncestorOf(focusAfterTab));
+    QVERIFY(focusAfterTab && m_dlg->SSTab1->isAncestorOf(focusAfterTab));
 
-    platform::TabControl *tabs = m_dlg->tabs();
+    platform::TabControl *tabs = m_dlg->SSTab1;
     QCOMPARE(tabs->geometry(), twipsRect(120, 120, 5835, 2325));
     QCOMPARE(tabs->count(), 2);
     QCOMPARE(tabs->tabText(0), QStringLiteral("About HALDMARK\u00AE"));
     QCOMPARE(tabs->tabText(1), QStringLiteral("Software Design"));
     for (int tab = 0; tab < 2; ++tab)
-        QCOMPARE(tabs->widget(tab)->palette().color(QPalette::Window), kLavender);
+        QCOMPARE(tabs->widget(tab)->palette().color(QPalette::Window), platform::kLightBlue);
 }
 
 void AboutWindowTest::opensModallyOverOwner()
@@ -195,9 +171,9 @@ void AboutWindowTest::opensModallyOverOwner()
     bool designerAddressShown = true;
     QVERIFY(openAndClose([&] {
         modal = m_dlg->isModal();
-        selectedTab = m_dlg->tabs()->selectedTab();
-        makerAddressShown = m_dlg->label(2, 1)->isVisible();
-        designerAddressShown = m_dlg->label(2, 0)->isVisible();
+        selectedTab = m_dlg->SSTab1->selectedTab();
+        makerAddressShown = m_dlg->Label2(1)->isVisible();
+        designerAddressShown = m_dlg->Label2(0)->isVisible();
         clickOwnerButton();
     }));
     QVERIFY(modal);
@@ -256,18 +232,18 @@ void AboutWindowTest::controlsOnTabs()
     QRect shownAt;
     bool visible = false;
     QVERIFY(openAndClose([&] {
-        control = picture ? static_cast<QWidget *>(m_dlg->picture(picture, index))
-                          : static_cast<QWidget *>(m_dlg->label(label, index));
+        control = picture ? designControl(m_dlg, QStringLiteral("Picture%1").arg(picture), index)
+                          : designControl(m_dlg, QStringLiteral("Label%1").arg(label), index);
         if (!control)
             return;
-        m_dlg->tabs()->selectTab(tab);
+        m_dlg->SSTab1->selectTab(tab);
         QApplication::processEvents();
         // Where it really stands, row of tabs included, not where it was asked to.
-        shownAt = QRect(control->mapTo(m_dlg->tabs(), QPoint(0, 0)), control->size());
+        shownAt = QRect(control->mapTo(m_dlg->SSTab1, QPoint(0, 0)), control->size());
         visible = control->isVisible();
     }));
     QVERIFY(control);
-    QCOMPARE(control->parentWidget(), m_dlg->tabs()->widget(tab));
+    QCOMPARE(control->parentWidget(), m_dlg->SSTab1->widget(tab));
     QCOMPARE(shownAt, place);
     QVERIFY(visible);
     if (label) {
@@ -310,7 +286,7 @@ void AboutWindowTest::captions()
     QFETCH(QString, caption);
 
     QVERIFY(openAndClose());
-    platform::CaptionLabel *label = m_dlg->label(array, index);
+    auto *label = designControl<platform::CaptionLabel>(m_dlg, QStringLiteral("Label%1").arg(array), index);
     QVERIFY(label);
     QCOMPARE(label->caption(), caption);
     // Shown on as many lines as the caption has, one per carriage return.
@@ -334,20 +310,9 @@ void AboutWindowTest::captionsFitTheirLabels()
     QFETCH(int, index);
 
     QVERIFY(openAndClose());
-    platform::CaptionLabel *label = m_dlg->label(array, index);
-    QVERIFY(label);
-    const QFontMetrics metrics(label->font());
-    const QRect room = label->contentsRect();
-    const QStringList lines = label->caption().split(u'\r');
-    for (const QString &line : lines) {
-        if (metrics.horizontalAdvance(line) > room.width())
-            QFAIL(qPrintable(QStringLiteral("\"%1\" needs %2 px, has %3")
-                                 .arg(line).arg(metrics.horizontalAdvance(line)).arg(room.width())));
-    }
-    // No line wraps, so every line shows within the label's height.
-    QVERIFY2(label->heightForWidth(room.width()) <= room.height(),
-             qPrintable(QStringLiteral("needs %1 px high, has %2")
-                            .arg(label->heightForWidth(room.width())).arg(room.height())));
+    const QString misfit =
+        captionMisfit(designControl<platform::CaptionLabel>(m_dlg, QStringLiteral("Label%1").arg(array), index));
+    QVERIFY2(misfit.isEmpty(), qPrintable(misfit));
 }
 
 void AboutWindowTest::contactColumnsKeepApart_data()
@@ -365,8 +330,8 @@ void AboutWindowTest::contactColumnsKeepApart()
     // The e-mail and web label reaches under the phone and fax label; the
     // text of each line must still end before the text beside it begins.
     QVERIFY(openAndClose());
-    const platform::CaptionLabel *left = m_dlg->label(4, index);
-    const platform::CaptionLabel *right = m_dlg->label(3, index);
+    const platform::CaptionLabel *left = m_dlg->Label4(index);
+    const platform::CaptionLabel *right = m_dlg->Label3(index);
     const QFontMetrics metrics(left->font());
     const QStringList leftLines = left->caption().split(u'\r');
     const QStringList rightLines = right->caption().split(u'\r');
@@ -404,7 +369,7 @@ void AboutWindowTest::picturesShowTheirArtwork()
     QVERIFY(openAndClose()); // loads with or without the artwork
     if (!QFile::exists(resource))
         QSKIP("artwork not in the resources");
-    platform::PictureBox *box = m_dlg->picture(array, index);
+    auto *box = designControl<platform::PictureBox>(m_dlg, QStringLiteral("Picture%1").arg(array), index);
     QVERIFY(box);
     QCOMPARE(box->pixmap().toImage(), QPixmap(resource).toImage());
     // The box holds the picture whole, inside its border.
@@ -421,7 +386,7 @@ void AboutWindowTest::backgroundPictureFromTopLeft()
     // Points of the footer strip, clear of the tab control and the button.
     const QImage background(QStringLiteral(":/images/background_about.png"));
     for (const QPoint at : {QPoint(1, 1), QPoint(10, 190), QPoint(150, 200), QPoint(290, 180)}) {
-        const QColor expected = background.isNull() ? kLavender : background.pixelColor(at);
+        const QColor expected = background.isNull() ? platform::kLightBlue : background.pixelColor(at);
         QCOMPARE(shot.pixelColor(at), expected);
     }
 }
@@ -430,8 +395,8 @@ void AboutWindowTest::closeButtonHidesAndKeepsState()
 {
     QPointer<platform::CaptionLabel> phone;
     QVERIFY(openAndClose([&] {
-        phone = m_dlg->label(3, 0);
-        m_dlg->tabs()->selectTab(1);
+        phone = m_dlg->Label3(0);
+        m_dlg->SSTab1->selectTab(1);
     }));
     QVERIFY(!m_dlg->isVisible());
     QVERIFY(m_dlg->isLoaded());
@@ -439,12 +404,12 @@ void AboutWindowTest::closeButtonHidesAndKeepsState()
     int selectedTab = -1;
     bool phoneShown = false;
     QVERIFY(openAndClose([&] {
-        selectedTab = m_dlg->tabs()->selectedTab();
+        selectedTab = m_dlg->SSTab1->selectedTab();
         phoneShown = phone && phone->isVisible();
     }));
     QCOMPARE(selectedTab, 1);
     QVERIFY(phoneShown);
-    QCOMPARE(m_dlg->label(3, 0), phone.data());
+    QCOMPARE(m_dlg->Label3(0), phone.data());
     QCOMPARE(m_dlg->loadCount(), 1);
     // The contact lines were written once, not once per showing.
     QCOMPARE(phone->caption(), QStringLiteral("Phone: (937) 555-0170\rFax: (937) 555-0171"));
@@ -465,8 +430,8 @@ void AboutWindowTest::closingUnloads()
     QPointer<platform::TabControl> oldTabs;
     QPointer<platform::CaptionLabel> oldPhone;
     QVERIFY(runModal([&] {
-        oldTabs = m_dlg->tabs();
-        oldPhone = m_dlg->label(3, 1);
+        oldTabs = m_dlg->SSTab1;
+        oldPhone = m_dlg->Label3(1);
         oldTabs->selectTab(1);
         if (fromTitleBar) {
             // Spontaneous, as the window system sends it.
@@ -480,21 +445,21 @@ void AboutWindowTest::closingUnloads()
     QVERIFY(!m_dlg->isLoaded());
     QVERIFY(!oldTabs);
     QVERIFY(!oldPhone);
-    QVERIFY(!m_dlg->tabs());
+    QVERIFY(!m_dlg->SSTab1);
 
     int selectedTab = -1;
     bool addressShown = false;
     QWidget *focus = nullptr;
     QVERIFY(openAndClose([&] {
-        selectedTab = m_dlg->tabs()->selectedTab();
-        addressShown = m_dlg->label(2, 1)->isVisible();
+        selectedTab = m_dlg->SSTab1->selectedTab();
+        addressShown = m_dlg->Label2(1)->isVisible();
         focus = QApplication::focusWidget();
     }));
     QCOMPARE(selectedTab, 0);
     QVERIFY(addressShown);
-    QCOMPARE(focus, m_dlg->closeButton());
+    QCOMPARE(focus, m_dlg->Command1);
     QCOMPARE(m_dlg->loadCount(), 2);
-    QCOMPARE(m_dlg->label(3, 1)->caption(), QStringLiteral("Phone: (937) 555-0142\rFax: (937) 555-0143"));
+    QCOMPARE(m_dlg->Label3(1)->caption(), QStringLiteral("Phone: (937) 555-0142\rFax: (937) 555-0143"));
 }
 
 void AboutWindowTest::keys_data()
@@ -520,7 +485,7 @@ void AboutWindowTest::keys()
     bool shown = !hides;
     QVERIFY(openAndClose([&] {
         if (onTabBar)
-            m_dlg->tabs()->tabBar()->setFocus();
+            m_dlg->SSTab1->tabBar()->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
         QApplication::processEvents();
         shown = m_dlg->isVisible();
@@ -538,7 +503,7 @@ void AboutWindowTest::screenshots()
         QSKIP("set ABOUT_WINDOW_SCREENSHOTS to a directory to save them");
     QVERIFY(openAndClose([&] {
         for (int tab = 0; tab < 2; ++tab) {
-            m_dlg->tabs()->selectTab(tab);
+            m_dlg->SSTab1->selectTab(tab);
             QApplication::processEvents();
             m_dlg->grab().save(QDir(dir).filePath(QStringLiteral("about_tab%1.png").arg(tab)));
         }

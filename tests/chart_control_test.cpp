@@ -91,16 +91,16 @@ void addTypeRows(bool unstackedToo)
     QTest::addColumn<int>("type");
     QTest::addColumn<bool>("stacking");
     // The six graphs of the graph-type button.
-    QTest::newRow("side-by-side bars") << 1 << false;
-    QTest::newRow("pie") << 14 << false;
-    QTest::newRow("stacked lines") << 3 << true;
-    QTest::newRow("stacked areas") << 5 << true;
-    QTest::newRow("stacked steps") << 7 << true;
-    QTest::newRow("stacked bars") << 1 << true;
+    QTest::newRow("side-by-side bars") << int(ChartControl::Bar2d) << false;
+    QTest::newRow("pie") << int(ChartControl::Pie2d) << false;
+    QTest::newRow("stacked lines") << int(ChartControl::Line2d) << true;
+    QTest::newRow("stacked areas") << int(ChartControl::Area2d) << true;
+    QTest::newRow("stacked steps") << int(ChartControl::Step2d) << true;
+    QTest::newRow("stacked bars") << int(ChartControl::Bar2d) << true;
     if (unstackedToo) {
-        QTest::newRow("lines") << 3 << false;
-        QTest::newRow("areas") << 5 << false;
-        QTest::newRow("steps") << 7 << false;
+        QTest::newRow("lines") << int(ChartControl::Line2d) << false;
+        QTest::newRow("areas") << int(ChartControl::Area2d) << false;
+        QTest::newRow("steps") << int(ChartControl::Step2d) << false;
     }
 }
 
@@ -333,14 +333,17 @@ private slots:
         QTest::addColumn<bool>("stacking");
         QTest::addColumn<QStringList>("savings"); // rows 1 to 5 of the third category
         const QStringList losses = {"-12960", "-960", "1600", "-5000", "32000"};
-        for (int type : {1, 3, 5, 7})
+        const std::pair<ChartControl::Type, const char *> types[] = {
+            {ChartControl::Bar2d, "bars"}, {ChartControl::Line2d, "lines"},
+            {ChartControl::Area2d, "areas"}, {ChartControl::Step2d, "steps"}};
+        for (const auto &[type, name] : types)
             for (bool stacking : {false, true})
-                QTest::addRow("type %d %s", type, stacking ? "stacked" : "side by side")
-                    << type << stacking << losses;
+                QTest::addRow("%s %s", name, stacking ? "stacked" : "side by side")
+                    << int(type) << stacking << losses;
         // Stacked bars pile the negatives down from zero on their own, even
         // where every running total stays positive.
         QTest::newRow("stacked bars, negatives between positives")
-            << 1 << true << QStringList{"30000", "-15000", "30000", "-15000", "0"};
+            << int(ChartControl::Bar2d) << true << QStringList{"30000", "-15000", "30000", "-15000", "0"};
     }
     void negativeFiguresGoBelowZero()
     {
@@ -575,7 +578,9 @@ private slots:
     // must own the same objects after a hundred changes as after one round.
     void switchingTypesLeavesNothingBehind()
     {
-        const std::pair<int, bool> cycle[] = {{1, false}, {14, false}, {3, true}, {5, true}, {7, true}, {1, true}};
+        const std::pair<ChartControl::Type, bool> cycle[] = {
+            {ChartControl::Bar2d, false}, {ChartControl::Pie2d, false}, {ChartControl::Line2d, true},
+            {ChartControl::Area2d, true}, {ChartControl::Step2d, true}, {ChartControl::Bar2d, true}};
         auto chart = shownChart();
         QVERIFY(chart);
         QChart *c = chart->chart();
@@ -613,10 +618,12 @@ private slots:
         if (folder.isEmpty())
             QSKIP("set VELMOR_CHART_IMAGES to a folder to save the pictures");
         QVERIFY(QDir().mkpath(folder));
-        const std::tuple<const char *, int, bool> shots[] = {
-            {"1-side-by-side-bars", 1, false}, {"2-pie", 14, false},  {"3-stacked-lines", 3, true},
-            {"4-stacked-areas", 5, true},      {"5-stacked-steps", 7, true}, {"6-stacked-bars", 1, true},
-            {"7-lines", 3, false},             {"8-areas", 5, false},  {"9-steps", 7, false}};
+        const std::tuple<const char *, ChartControl::Type, bool> shots[] = {
+            {"1-side-by-side-bars", ChartControl::Bar2d, false}, {"2-pie", ChartControl::Pie2d, false},
+            {"3-stacked-lines", ChartControl::Line2d, true},     {"4-stacked-areas", ChartControl::Area2d, true},
+            {"5-stacked-steps", ChartControl::Step2d, true},     {"6-stacked-bars", ChartControl::Bar2d, true},
+            {"7-lines", ChartControl::Line2d, false},            {"8-areas", ChartControl::Area2d, false},
+            {"9-steps", ChartControl::Step2d, false}};
         for (bool negative : {false, true})
             for (const auto &[name, type, stacking] : shots) {
                 auto chart = shownChart();

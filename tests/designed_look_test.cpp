@@ -18,7 +18,6 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
-#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -125,14 +124,11 @@ QList<Shot> shootWindows()
         window.SSTab1->selectTab(tab);
         shots.append(shoot(&window, QString::fromLatin1(names[tab])));
     }
-    QTimer::singleShot(0, &window, [&] {
-        Form2 *about = window.aboutWindow();
-        shots.append(shoot(about, QStringLiteral("about maker")));
-        about->tabs()->selectTab(1);
-        shots.append(shoot(about, QStringLiteral("about design")));
-        about->Command1_Click();
+    (void)whileAboutWindow<Form2>(window, [&](Form2 &about) {
+        shots.append(shoot(&about, QStringLiteral("about maker")));
+        about.SSTab1->selectTab(1);
+        shots.append(shoot(&about, QStringLiteral("about design")));
     });
-    window.Command3->click();
     return shots;
 }
 

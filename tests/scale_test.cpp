@@ -5,16 +5,15 @@
 // with one picture pixel to each device pixel.
 
 #include "about_window/form2.h"
-#include "caption_fit.h"
 #include "main_window/form1.h"
 #include "main_window/main_layout.h"
 #include "model/input_table.h"
-#include "platform/bundled_fonts.h"
 #include "platform/caption_label.h"
 #include "platform/chart_control.h"
+#include "platform/designed_look.h"
 #include "platform/picture_box.h"
-#include "platform/system_seams.h"
 #include "platform/tab_control.h"
+#include "window_test_support.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -25,7 +24,6 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <cmath>
 #include <functional>
@@ -34,8 +32,6 @@
 using namespace main_window;
 
 namespace {
-
-const QColor kLightBlue(192, 192, 255);
 
 QImage trueColour(const QImage &image)
 {
@@ -78,7 +74,7 @@ QString atTwo(const QString &resource)
 QImage overWindowColour(const QImage &artwork, const QSize &device)
 {
     QImage canvas(device, QImage::Format_ARGB32_Premultiplied);
-    canvas.fill(kLightBlue);
+    canvas.fill(platform::kLightBlue);
     QImage pixels = artwork;
     pixels.setDevicePixelRatio(1); // all in device pixels here
     QPainter(&canvas).drawImage(0, 0, pixels);
@@ -114,20 +110,17 @@ private slots:
     void loadPictureKeepsEveryArtworkSize();
 
 private:
-    // Runs f while the About window is up, then closes it. False when the
-    // window did not come up.
-    bool withAboutWindow(const std::function<void(Form2 &)> &f);
+    bool withAboutWindow(const std::function<void(Form2 &)> &f) { return whileAboutWindow<Form2>(*m_window, f); }
 
+    int m_beeps = 0;
+    QStringList m_reports;
     qreal m_factor = 1;
     std::unique_ptr<Form1> m_window;
 };
 
 void ScaleTest::initTestCase()
 {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    platform::installBundledFonts();
-    platform::setBeepHandler([] {});
-    platform::setRuntimeErrorReporter([](QWidget *, const QString &message) { qWarning("%s", qPrintable(message)); });
+    useTestDesktop(m_beeps, m_reports);
     bool ok = false;
     m_factor = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble(&ok);
     QVERIFY(ok && m_factor > 0);
@@ -137,34 +130,13 @@ void ScaleTest::initTestCase()
 void ScaleTest::init()
 {
     m_window = std::make_unique<Form1>();
-    m_window->show();
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QVERIFY(showActive(m_window.get()));
 }
 
 void ScaleTest::cleanup()
 {
     m_window.reset();
-}
-
-bool ScaleTest::withAboutWindow(const std::function<void(Form2 &)> &f)
-{
-    bool ran = false;
-    QObject context; // cancels both timers once the window has gone
-    QTimer::singleShot(0, &context, [&] {
-        if (auto *about = qobject_cast<Form2 *>(QApplication::activeModalWidget())) {
-            QApplication::processEvents();
-            f(*about);
-            ran = true;
-            about->Command1_Click();
-        }
-    });
-    QTimer::singleShot(10000, &context, [] {
-        if (QWidget *modal = QApplication::activeModalWidget())
-            modal->hide();
-    });
-    m_window->Command3->click();
-    return ran;
+    QVERIFY2(m_reports.isEmpty(), qPrintable(m_reports.join(u'|')));
 }
 
 void ScaleTest::windowKeepsItsLogicalSize()
@@ -236,10 +208,10 @@ void ScaleTest::captionsFitTheirLabels()
     QStringList aboutMisfits;
     QVERIFY(withAboutWindow([&](Form2 &about) {
         for (int tab = 0; tab < 2; ++tab) {
-            about.tabs()->selectTab(tab);
+            about.SSTab1->selectTab(tab);
             for (int array = 1; array <= 4; ++array) {
                 for (int index = 0; index < 2; ++index) {
-                    const QString misfit = captionMisfit(about.label(array, index));
+                    const QString misfit = captionMisfit(designControl<platform::CaptionLabel>(&about, QStringLiteral("Label%1").arg(array), index));
                     if (!misfit.isEmpty())
                         aboutMisfits << QStringLiteral("Label%1(%2): %3").arg(array).arg(index).arg(misfit);
                 }
@@ -289,7 +261,7 @@ void ScaleTest::picturesAreSharp_data()
         return Pick([member](Form1 &w, Form2 *) -> QWidget * { return member(w); });
     };
     const auto about = [](int array, int index) {
-        return Pick([array, index](Form1 &, Form2 *a) -> QWidget * { return a ? a->picture(array, index) : nullptr; });
+        return Pick([array, index](Form1 &, Form2 *a) -> QWidget * { return a ? designControl(a, QStringLiteral("Picture%1").arg(array), index) : nullptr; });
     };
     QTest::newRow("Picture1: logo") << main([](Form1 &w) { return w.Picture1; }) << ":/images/brand_logo.png";
     QTest::newRow("Picture2: calculator icon")
@@ -298,7 +270,7 @@ void ScaleTest::picturesAreSharp_data()
         << main([](Form1 &w) { return w.Picture3; }) << ":/images/your_data_banner.png";
     for (int f = 0; f < 3; ++f) {
         QTest::addRow("result banner %d", f)
-            << main([f](Form1 &w) { return w.resultBanners(f); }) << ":/images/result_banner.png";
+            << main([f](Form1 &w) { return designControl(&w, QStringLiteral("Picture%1").arg(4 + f)); }) << ":/images/result_banner.png";
     }
     QTest::newRow("About Picture1(1): maker's banner") << about(1, 1) << ":/images/about_maker_banner.png";
     QTest::newRow("About Picture1(0): designer's banner") << about(1, 0) << ":/images/about_design_banner.png";

@@ -2,6 +2,7 @@
 // The tab control's pages: filled with the back colour over whatever the
 // window paints beneath, and drawn once per tab change. Runs headless.
 
+#include "platform/designed_look.h"
 #include "platform/tab_control.h"
 
 #include <QLabel>
@@ -11,8 +12,6 @@
 using platform::TabControl;
 
 namespace {
-
-const QColor kBackColour(192, 192, 255);
 
 // A label that counts its paint events.
 class CountingLabel : public QLabel {
@@ -42,7 +41,7 @@ public:
             labels[t] = new CountingLabel(QStringLiteral("Caption %1").arg(t));
             tabs->place(t, labels[t], QRect(40, 60, 200, 20));
         }
-        tabs->setBackColour(kBackColour);
+        tabs->setBackColour(platform::kLightBlue);
     }
 
     TabControl *tabs = nullptr;
@@ -86,7 +85,7 @@ private slots:
             for (int x = area.left() + 4; x < area.right() - 4; x += 3) {
                 if (window.labels[tab]->geometry().translated(area.topLeft()).contains(x, y))
                     continue;
-                QVERIFY2(image.pixelColor(x, y) == kBackColour,
+                QVERIFY2(image.pixelColor(x, y) == platform::kLightBlue,
                          qPrintable(QStringLiteral("%1,%2 is %3").arg(x).arg(y).arg(image.pixelColor(x, y).name())));
             }
     }

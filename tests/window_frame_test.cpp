@@ -17,10 +17,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
-#include <QTimer>
 #include <QWindow>
 
-#include <functional>
 
 namespace {
 
@@ -76,22 +74,6 @@ QByteArray describe(const QRect &inner, const QRect &outer)
         .toLatin1();
 }
 
-// Opens the About window from the main window and runs `whileOpen` once it
-// is up; closes it again. False when it did not come up.
-[[nodiscard]] bool withAboutWindow(Form1 &window, const std::function<void(Form2 *)> &whileOpen)
-{
-    bool up = false;
-    QTimer::singleShot(0, &window, [&] {
-        Form2 *about = window.aboutWindow();
-        about->activateWindow(); // nothing else activates it on a bare X server
-        up = QTest::qWaitForWindowExposed(about);
-        whileOpen(about);
-        about->Command1_Click();
-    });
-    window.Command3->click();
-    return up;
-}
-
 } // namespace
 
 class WindowFrameTest : public QObject {
@@ -123,7 +105,7 @@ void WindowFrameTest::titlesAreTheCaptions()
     QVERIFY(showActive(&window));
     QCOMPARE(shownTitle(&window), QStringLiteral("Velmor Automatic Lubrication Systems"));
     QString aboutTitle;
-    QVERIFY(withAboutWindow(window, [&](Form2 *about) { aboutTitle = shownTitle(about); }));
+    QVERIFY(whileAboutWindow<Form2>(window, [&](Form2 &about) { aboutTitle = shownTitle(&about); }));
     QCOMPARE(aboutTitle, QStringLiteral("About"));
 }
 
@@ -152,10 +134,10 @@ void WindowFrameTest::aboutWindowCentredOverMainWindow()
     for (int opening = 1; opening <= 2; ++opening) {
         bool wasFramed = false;
         QRect frame;
-        QVERIFY(withAboutWindow(window, [&](Form2 *about) {
-            wasFramed = framed(about);
-            (void)QTest::qWaitFor([&] { return centred(about->frameGeometry(), window.frameGeometry()); });
-            frame = about->frameGeometry();
+        QVERIFY(whileAboutWindow<Form2>(window, [&](Form2 &about) {
+            wasFramed = framed(&about);
+            (void)QTest::qWaitFor([&] { return centred(about.frameGeometry(), window.frameGeometry()); });
+            frame = about.frameGeometry();
         }));
         QVERIFY(wasFramed);
         QVERIFY2(centred(frame, window.frameGeometry()),

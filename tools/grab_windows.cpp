@@ -53,9 +53,9 @@ int main(int argc, char *argv[])
     QTimer::singleShot(0, &window, [&] {
         Form2 *about = window.aboutWindow();
         ok &= save(about, folder, QStringLiteral("about-0-maker"));
-        about->tabs()->selectTab(1);
+        about->SSTab1->selectTab(1);
         ok &= save(about, folder, QStringLiteral("about-1-design"));
-        about->Command1_Click();
+        about->Command1->click();
     });
     window.Command3->click();
     return ok ? 0 : 1;

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Checks the Debian package the way a desktop and a package manager will see
-# it: the menu entry and the AppStream metainfo validate, the package holds
-# exactly the files it should with the right types and modes, the menu entry,
-# metainfo and icons agree on one application id, the declared dependencies
-# pull in the Qt 6 runtime, and the packaged program starts.
+# it: lintian reports no errors or warnings, the menu entry and the AppStream
+# metainfo validate, the package holds exactly the files it should with the
+# right types and modes, the menu entry, metainfo and icons agree on one
+# application id, the declared dependencies pull in the Qt 6 runtime, and the
+# packaged program starts.
 #
 #   tools/check_package.sh [--install] [package.deb]
 #
@@ -51,16 +52,22 @@ dpkg-deb -x "$deb" "$root"
 desktop=usr/share/applications/$app_id.desktop
 metainfo=usr/share/metainfo/$app_id.metainfo.xml
 binary=usr/bin/$package
+manual=usr/share/man/man1/$package.1.gz
+doc=usr/share/doc/$package
 icons=usr/share/icons/hicolor
+icon_sizes=(16 24 32 48 64 128 256)
 expected_files=(
   "$binary"
   "$desktop"
   "$metainfo"
-  "$icons/32x32/apps/$app_id.png"
-  "$icons/64x64/apps/$app_id.png"
+  "$manual"
+  "$doc/copyright"
+  "$doc/changelog.gz"
   "$icons/scalable/apps/$app_id.svg"
-  "usr/share/doc/$package/LICENSE-LiberationSans.txt"
 )
+for size in "${icon_sizes[@]}"; do
+  expected_files+=("$icons/${size}x$size/apps/$app_id.png")
+done
 
 # --- File list: everything expected, nothing else (no tools or tests). -----
 listed=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { sub(/^\.\//, "", $6); print $6 }' | sort)
@@ -89,11 +96,16 @@ check_type() {
   fi
 }
 check_type "$binary" 755 '^ELF 64-bit .* executable.*, stripped$'
-check_type "$icons/32x32/apps/$app_id.png" 644 '^PNG image data, 32 x 32,'
-check_type "$icons/64x64/apps/$app_id.png" 644 '^PNG image data, 64 x 64,'
+for size in "${icon_sizes[@]}"; do
+  check_type "$icons/${size}x$size/apps/$app_id.png" 644 "^PNG image data, $size x $size,"
+done
 check_type "$icons/scalable/apps/$app_id.svg" 644 '^SVG Scalable Vector Graphics image'
 check_type "$desktop" 644 'text'
 check_type "$metainfo" 644 'XML'
+check_type "$doc/copyright" 644 'text'
+# gzip -9n: file(1) would name the original file and its time before "max".
+check_type "$manual" 644 '^gzip compressed data, max compression, from Unix'
+check_type "$doc/changelog.gz" 644 '^gzip compressed data, max compression, from Unix'
 
 if [ -f "$root/$binary" ]; then
   if readelf -d "$root/$binary" | grep -q -E '\((RPATH|RUNPATH)\)'; then
@@ -104,6 +116,21 @@ if [ -f "$root/$binary" ]; then
 fi
 
 # --- Validators. ------------------------------------------------------------
+# Lintian with Debian's own profile; its informational notes are shown but do
+# not fail.
+if ! command -v lintian >/dev/null; then
+  fail "lintian is not installed (make package-check installs it)"
+else
+  status=0
+  report=$(lintian --display-info --fail-on error,warning "$deb" 2>&1) || status=$?
+  report=$(grep -v -e '^running with root privileges' <<<"$report" || true)
+  if [ "$status" = 0 ]; then
+    pass "lintian: no errors or warnings"
+    [ -z "$report" ] || sed 's/^/      /' <<<"$report"
+  else
+    fail "lintian (status $status):"$'\n'"$report"
+  fi
+fi
 if [ -f "$root/$desktop" ]; then
   # Hints are advice; errors and warnings fail.
   if report=$(desktop-file-validate "$root/$desktop" 2>&1) &&
@@ -127,7 +154,6 @@ if [ -f "$root/$metainfo" ]; then
     fail "appstreamcli validate-tree:"$'\n'"$report"
   fi
 fi
-
 # --- One application id and one version throughout. -------------------------
 desktop_key() { sed -n "s/^$1=//p" "$root/$desktop" | head -n 1; }
 if [ -f "$root/$desktop" ]; then
@@ -148,6 +174,14 @@ if [ -f "$root/$metainfo" ]; then
   [ "$release" = "$version" ] || fail "newest metainfo release is \"$release\", the package is version \"$version\""
   [ "$component_id" = "$app_id" ] && [ "$launchable" = "$app_id.desktop" ] && [ "$release" = "$version" ] &&
     pass "metainfo: id $component_id, launchable $launchable, release $release"
+fi
+if [ -f "$root/$doc/changelog.gz" ]; then
+  entry=$(gzip -dc "$root/$doc/changelog.gz" | sed -n '1s/^[^ ]* (\([^)]*\)).*/\1/p')
+  if [ "$entry" = "$version" ]; then
+    pass "newest changelog entry: $entry"
+  else
+    fail "newest changelog entry is \"$entry\", the package is version \"$version\""
+  fi
 fi
 
 # --- Control fields. --------------------------------------------------------

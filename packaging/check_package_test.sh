@@ -15,13 +15,18 @@ metainfo=usr/share/metainfo/com.haldmark.VelmorCalculator.metainfo.xml
 icon32=usr/share/icons/hicolor/32x32/apps/com.haldmark.VelmorCalculator.png
 icon64=usr/share/icons/hicolor/64x64/apps/com.haldmark.VelmorCalculator.png
 icon16=usr/share/icons/hicolor/16x16/apps/com.haldmark.VelmorCalculator.png
+mime=usr/share/mime/packages/com.haldmark.VelmorCalculator.xml
 changelog=usr/share/doc/velmor-calculator/changelog.gz
 binary=usr/bin/velmor-calculator
 
 # name | change made inside the unpacked package | expected failure message
 cases=(
   "icon named with its extension|sed -i 's/^Icon=.*/&.png/' $entry|FAIL: desktop-file-validate"
-  "menu entry runs another command|sed -i 's/^Exec=.*/Exec=velmor/' $entry|FAIL: menu entry runs \"velmor\""
+  "menu entry does not pass the file it opens|sed -i 's/^Exec=.*/Exec=velmor-calculator/' $entry|FAIL: menu entry runs \"velmor-calculator\""
+  "menu entry opens another file type|sed -i 's/^MimeType=.*/MimeType=application\/json;/' $entry|FAIL: menu entry opens \"application/json;\""
+  "file type without its glob|sed -i '/<glob /d' $mime|FAIL: MIME type application/x-velmor-figures is not given to *.velmor files"
+  "file type that does not parse|sed -i 's/<glob /<glob/' $mime|FAIL: update-mime-database"
+  "metainfo without the media type|sed -i '/<mediatype>/d' $metainfo|FAIL: metainfo provides media type \"\""
   "changelog of an older version|gunzip $changelog && sed -i '1s/([^)]*)/(0.9)/' ${changelog%.gz} && gzip -9n ${changelog%.gz}|FAIL: newest changelog entry is \"0.9\""
   "Maintainer field naming two contacts|sed -i 's/^Maintainer: .*/Maintainer: HALDMARK, Inc. <software@haldmark.com>/' DEBIAN/control|FAIL: lintian"
   "metainfo without a summary|sed -i '/<summary>/d' $metainfo|FAIL: appstreamcli validate"

@@ -18,7 +18,7 @@ PACKAGES := cmake make g++ pkg-config ccache \
 # Only for the X11 run: a window manager, and xprop to read what it shows.
 X11_PACKAGES := openbox x11-utils
 # Only for building and checking the Debian package.
-PACKAGE_TOOLS := desktop-file-utils appstream dpkg-dev file
+PACKAGE_TOOLS := desktop-file-utils appstream dpkg-dev file lintian shared-mime-info
 # Only for the fuzz targets: clang and its sanitizer and libFuzzer runtimes.
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
 
@@ -77,7 +77,8 @@ package: build
 	rm -f $(BUILD)/package/velmor-calculator_*.deb
 	cpack --config $(BUILD)/CPackConfig.cmake -B $(BUILD)/package
 
-# Validates the menu entry and the metainfo and checks the package's files,
+# Runs lintian (errors and warnings fail), validates the menu entry, the
+# metainfo and the facility-file type and checks the package's files,
 # dependencies and start-up; PACKAGE_CHECK_FLAGS=--install also installs and
 # removes it (throw-away machines only). Then proves the check on broken
 # copies of the package.

@@ -386,6 +386,7 @@ void Form1::setZoomPercent(int percent)
     const qreal factor = percent / 100.0;
     setFixedSize(platform::zoomed(design, factor));
     platform::zoomControls(this, factor);
+    placeMenuButton();
     m_background = platform::loadPicture(kBackgroundPicture, this, factor);
     update();
     platform::centreOnScreen(this);
@@ -619,16 +620,23 @@ void Form1::createFigureCommands()
     menu->addSeparator();
     menu->addActions(contextMenuCommands());
     m_menuButton->setMenu(menu);
-    const QRect tabs = SSTab1->geometry();
-    const int height = SSTab1->tabBar()->sizeHint().height() - 4;
-    const int width = m_menuButton->fontMetrics().horizontalAdvance(m_menuButton->text()) + 24;
-    m_menuButton->setGeometry(tabs.right() - 3 - width, tabs.top() + 1, width, height);
+    placeMenuButton();
 
     setAcceptDrops(true);
     for (int i = 0; i < model::kInputCount; ++i) {
         // Editing a figure that was opened as no number makes it the user's.
         connect(YourData(i), &QLineEdit::textEdited, this, [this, i] { m_heldInvalid[std::size_t(i)] = false; });
     }
+}
+
+void Form1::placeMenuButton()
+{
+    // Within the row of tab headings at every zoom: the row grows with its
+    // font, not quite in proportion.
+    const QRect tabs = SSTab1->geometry();
+    const int height = SSTab1->tabBar()->sizeHint().height() - 4;
+    const int width = m_menuButton->fontMetrics().horizontalAdvance(m_menuButton->text()) + height + 4;
+    m_menuButton->setGeometry(tabs.right() - 3 - width, tabs.top() + 1, width, height);
 }
 
 void Form1::showOpenedFigures(const std::array<QString, 12> &shown, const model::FacilityFigures &saved)

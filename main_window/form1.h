@@ -116,6 +116,7 @@ private:
     void createConnections();
     void createZoomCommands();
     void createFigureCommands();
+    void placeMenuButton();
     void showWindowMenu(QPoint globalPosition);
     void showFieldMenu(QLineEdit *field, QPoint position);
     void showMenuFromKeyboard();

@@ -199,9 +199,9 @@ void ScaleTest::captionsFitTheirLabels()
         const QString misfit = captionMisfit(label);
         QVERIFY2(misfit.isEmpty(), qPrintable(misfit));
     }
-    for (const auto &frame : kResultRows) {
-        for (const ResultRow &row : frame) {
-            platform::CaptionLabel *figure = w.CurentCost(row.figureLabel);
+    for (const auto &table : kFigureLabels) {
+        for (int label : table) {
+            platform::CaptionLabel *figure = w.CurentCost(label);
             figure->setCaption(QStringLiteral("-$100,000,000,000.00"));
             const QString misfit = captionMisfit(figure);
             QVERIFY2(misfit.isEmpty(), qPrintable(misfit));

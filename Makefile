@@ -11,18 +11,19 @@ BUILD_BENCH = $(call preset_folder,bench)
 JOBS        ?= $(shell nproc 2>/dev/null || echo 2)
 
 # qt6-wayland: the tests start the program on Wayland with no compositor.
+# poppler-utils: the tests read the report's PDF back as text.
 PACKAGES := cmake make g++ pkg-config ccache \
             qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev \
-            qt6-wayland xvfb xauth
+            qt6-wayland xvfb xauth poppler-utils
 # Only for the X11 run: a window manager, and xprop to read what it shows.
 X11_PACKAGES := openbox x11-utils
 # Only for building and checking the Debian package.
-PACKAGE_TOOLS := desktop-file-utils appstream dpkg-dev file
+PACKAGE_TOOLS := desktop-file-utils appstream dpkg-dev file lintian shared-mime-info
 # Only for the fuzz targets: clang and its sanitizer and libFuzzer runtimes.
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
 
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS := numeric_text_fuzzer currency_text_fuzzer plain_number_text_fuzzer
+FUZZ_TARGETS := numeric_text_fuzzer currency_text_fuzzer plain_number_text_fuzzer facility_file_fuzzer
 # Only for the benchmark: callgrind, and an X server for the timed runs.
 BENCH_PACKAGES := valgrind xvfb xauth
 
@@ -76,7 +77,8 @@ package: build
 	rm -f $(BUILD)/package/velmor-calculator_*.deb
 	cpack --config $(BUILD)/CPackConfig.cmake -B $(BUILD)/package
 
-# Validates the menu entry and the metainfo and checks the package's files,
+# Runs lintian (errors and warnings fail), validates the menu entry, the
+# metainfo and the facility-file type and checks the package's files,
 # dependencies and start-up; PACKAGE_CHECK_FLAGS=--install also installs and
 # removes it (throw-away machines only). Then proves the check on broken
 # copies of the package.

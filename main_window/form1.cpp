@@ -2,6 +2,8 @@
 #include "main_window/form1.h"
 
 #include "about_window/form2.h"
+#include "main_window/fault_message.h"
+#include "main_window/figure_commands.h"
 #include "main_window/graph_type_cycle.h"
 #include "main_window/main_layout.h"
 #include "main_window/visible_text_validator.h"
@@ -27,6 +29,12 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QTabBar>
+#include <QToolButton>
+#include <QUrl>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
@@ -123,6 +131,7 @@ Form1::Form1(QWidget *parent)
     setFocusOrder();
     createConnections();
     createZoomCommands();
+    createFigureCommands();
     nameControlsForScreenReaders();
 
     Form_Load();
@@ -347,6 +356,8 @@ void Form1::showWindowMenu(QPoint globalPosition)
 {
     QMenu menu(this);
     menu.addActions(contextMenuCommands());
+    menu.addSeparator();
+    menu.addActions(m_figureCommands->actions());
     menu.exec(globalPosition);
 }
 
@@ -355,6 +366,8 @@ void Form1::showFieldMenu(QLineEdit *field, QPoint position)
     std::unique_ptr<QMenu> menu(field->createStandardContextMenu());
     menu->addSeparator();
     menu->addActions(contextMenuCommands());
+    menu->addSeparator();
+    menu->addActions(m_figureCommands->actions());
     menu->exec(field->mapToGlobal(position));
 }
 
@@ -443,6 +456,10 @@ void Form1::SSTab1_Click()
     if (m_refreshing)
         return;
     const QScopedValueRollback refreshing(m_refreshing, true);
+    if (holdsInvalidField()) {
+        SSTab1->selectTab(YourDataTab);
+        return;
+    }
 
     std::array<QString, model::kInputCount> fieldTexts;
     for (int i = 0; i < model::kInputCount; ++i)
@@ -469,10 +486,7 @@ void Form1::showResults(const model::Results &results)
         }
     }
     if (results.fault) {
-        platform::reportRuntimeError(
-            this, tr("%1\n\nThe results cannot be computed from these figures. "
-                     "Please check the figures under \"Your Data\".")
-                      .arg(QString::fromUtf8(model::faultName(*results.fault))));
+        platform::reportRuntimeError(this, faultMessage(*results.fault));
         return;
     }
     fillChart(results);
@@ -482,6 +496,18 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
     const int index = YourData.indexOf(watched);
     if (index >= 0) {
+        // A facility file dragged onto a field opens, rather than pasting
+        // its name into the field.
+        if (event->type() == QEvent::DragEnter || event->type() == QEvent::Drop) {
+            auto *drop = static_cast<QDropEvent *>(event);
+            if (drop->mimeData()->hasUrls()) {
+                if (event->type() == QEvent::DragEnter)
+                    dragEnterEvent(static_cast<QDragEnterEvent *>(event));
+                else
+                    dropEvent(drop);
+                return true;
+            }
+        }
         if (event->type() == QEvent::FocusOut) {
             const auto reason = static_cast<QFocusEvent *>(event)->reason();
             // Another window or the field's own menu took the focus: the
@@ -501,7 +527,7 @@ void Form1::YourData_LostFocus(int index)
     p.setColor(QPalette::Text, Qt::black);
     field->setPalette(p);
     // An emptied field is no number either.
-    if (!model::passesNumericTest(field->text(), m_locale)) {
+    if (m_heldInvalid[std::size_t(index)] || !model::passesNumericTest(field->text(), m_locale)) {
         p.setColor(QPalette::Text, Qt::red);
         field->setPalette(p);
         giveFocusBack(field);
@@ -572,4 +598,89 @@ void Form1::fillChart(const model::Results &results)
             MSChart1->setData(model::plainNumberText(results.tables[std::size_t(c - 1)].row(r), m_locale));
         }
     }
+}
+
+void Form1::createFigureCommands()
+{
+    m_figureCommands = new FigureCommands(this);
+    addActions(m_figureCommands->actions());
+
+    // In the free space at the right end of the tab headings, outside the
+    // tab control, so that no designed control moves. Made after every
+    // designed control, it stands last in the focus chain, so the Tab key
+    // reaches it after them. (Ordering it with setTabOrder() would reorder
+    // the designed chain: Qt takes the tab control's children as one block.)
+    m_menuButton = new QToolButton(this);
+    m_menuButton->setObjectName(QStringLiteral("menuButton"));
+    m_menuButton->setText(tr("Menu"));
+    m_menuButton->setAccessibleName(tr("Menu"));
+    m_menuButton->setToolTip(tr("Facility files, the customer report, copying the results and zoom"));
+    m_menuButton->setPopupMode(QToolButton::InstantPopup);
+    m_menuButton->setFocusPolicy(Qt::StrongFocus);
+    auto *menu = new QMenu(m_menuButton);
+    menu->addActions(m_figureCommands->actions());
+    menu->addSeparator();
+    menu->addActions(contextMenuCommands());
+    m_menuButton->setMenu(menu);
+    const QRect tabs = SSTab1->geometry();
+    const int height = SSTab1->tabBar()->sizeHint().height() - 4;
+    const int width = m_menuButton->fontMetrics().horizontalAdvance(m_menuButton->text()) + 24;
+    m_menuButton->setGeometry(tabs.right() - 3 - width, tabs.top() + 1, width, height);
+
+    setAcceptDrops(true);
+    for (int i = 0; i < model::kInputCount; ++i) {
+        // Editing a figure that was opened as no number makes it the user's.
+        connect(YourData(i), &QLineEdit::textEdited, this, [this, i] { m_heldInvalid[std::size_t(i)] = false; });
+    }
+}
+
+void Form1::showOpenedFigures(const std::array<QString, 12> &shown, const model::FacilityFigures &saved)
+{
+    const QLocale savedLocale(saved.locale);
+    for (int i = 0; i < model::kInputCount; ++i) {
+        QLineEdit *field = YourData(i);
+        field->setText(shown[std::size_t(i)]);
+        const bool wasNumber = model::passesNumericTest(saved.figures[std::size_t(i)], savedLocale);
+        m_heldInvalid[std::size_t(i)] = !wasNumber;
+        QPalette p = field->palette();
+        const bool valid = wasNumber && model::passesNumericTest(field->text(), m_locale);
+        p.setColor(QPalette::Text, valid ? Qt::black : Qt::red);
+        field->setPalette(p);
+    }
+    SSTab1->selectTab(YourDataTab);
+}
+
+bool Form1::holdsInvalidField() const
+{
+    return std::find(m_heldInvalid.begin(), m_heldInvalid.end(), true) != m_heldInvalid.end();
+}
+
+// One facility file at a time, from a file manager.
+static QString droppedFacilityFile(const QMimeData *data)
+{
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return QString();
+    return urls.first().toLocalFile();
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedFacilityFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void Form1::dropEvent(QDropEvent *event)
+{
+    const QString path = droppedFacilityFile(event->mimeData());
+    if (path.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    // Opened once the drop is over: a message about a bad file must not
+    // hold the dragging program up.
+    QTimer::singleShot(0, this, [this, path] { m_figureCommands->openFigures(path); });
 }

@@ -25,8 +25,11 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <array>
+
 QT_BEGIN_NAMESPACE
 class QAction;
+class QToolButton;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
@@ -41,9 +44,11 @@ class TabControl;
 } // namespace platform
 
 namespace model {
+struct FacilityFigures;
 struct Results;
 } // namespace model
 
+class FigureCommands;
 class Form2;
 
 class Form1 : public QWidget {
@@ -82,8 +87,23 @@ public:
     // The commands of the window's context menu, in their order.
     QList<QAction *> contextMenuCommands() const;
 
+    // Facility files, the customer report and copying the results; also
+    // behind the Menu button at the right of the tab headings.
+    FigureCommands *figureCommands() const { return m_figureCommands; }
+    QToolButton *menuButton() const { return m_menuButton; }
+
+    // Shows figures opened from a file, as shown in the current regional
+    // settings. A figure that was no number where it was saved stays red
+    // and counts as no number until it is edited, even where these
+    // settings would read it as one. Then shows the "Your Data" tab.
+    void showOpenedFigures(const std::array<QString, 12> &shown, const model::FacilityFigures &saved);
+    // Whether such a figure is still in a field.
+    bool holdsInvalidField() const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -95,6 +115,7 @@ private:
     void createGraphTab();
     void createConnections();
     void createZoomCommands();
+    void createFigureCommands();
     void showWindowMenu(QPoint globalPosition);
     void showFieldMenu(QLineEdit *field, QPoint position);
     void showMenuFromKeyboard();
@@ -124,6 +145,10 @@ private:
     QPixmap m_background;
     Form2 *m_about = nullptr;
     int m_zoomPercent = 100;
+    FigureCommands *m_figureCommands = nullptr;
+    QToolButton *m_menuButton = nullptr;
+    // Figures opened as no number; see showOpenedFigures().
+    std::array<bool, 12> m_heldInvalid{};
     QAction *m_zoomIn = nullptr;
     QAction *m_zoomOut = nullptr;
     QAction *m_actualSize = nullptr;

@@ -1,12 +1,47 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "main_window/application_setup.h"
+#include "main_window/command_line.h"
 #include "main_window/display_connection.h"
+#include "main_window/figure_commands.h"
 #include "main_window/form1.h"
+#include "main_window/report_from_command_line.h"
+
+#include "version.h"
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char *argv[])
 {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const main_window::CommandLine line = main_window::parseCommandLine(arguments, QLatin1StringView(app::kVersion));
+
+    switch (line.action) {
+    case main_window::CommandLine::Action::PrintText:
+        std::fputs(qUtf8Printable(line.text), stdout);
+        return 0;
+    case main_window::CommandLine::Action::Refuse:
+        std::fprintf(stderr, "%s\n", qUtf8Printable(line.text));
+        return 2;
+    case main_window::CommandLine::Action::WriteReport: {
+        // The report needs no window, so no display either; and standard
+        // error carries only the one line a failure is told in.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
+            if (type == QtFatalMsg)
+                std::fprintf(stderr, "velmor-calculator: %s\n", qUtf8Printable(message));
+        });
+        QApplication app(argc, argv);
+        main_window::setUpApplication();
+        return main_window::writeReportFromCommandLine(line.reportFile, line.figuresFile);
+    }
+    case main_window::CommandLine::Action::ShowWindow:
+        break;
+    }
+
     main_window::DisplayConnection display(argc, argv);
     QApplication app(argc, argv);
     display.connected();
@@ -14,5 +49,7 @@ int main(int argc, char *argv[])
 
     Form1 window;
     window.show();
+    if (!line.figuresFile.isEmpty())
+        window.figureCommands()->openFigures(line.figuresFile);
     return app.exec();
 }

@@ -10,12 +10,14 @@
 #include <QChart>
 #include <QChartView>
 #include <QGraphicsLayout>
+#include <QGraphicsScene>
 #include <QLayout>
 #include <QGraphicsSimpleTextItem>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QLocale>
+#include <QPainter>
 #include <QPen>
 #include <QPieSeries>
 #include <QPieSlice>
@@ -311,6 +313,20 @@ void ChartControl::setZoom(qreal factor)
     m_zoom = factor;
     if (m_view)
         m_view->setZoom(factor);
+}
+
+void ChartControl::paintChart(QPainter &painter, const QRectF &target, const QSizeF &layoutSize)
+{
+    QChart *laidOut = chart(); // built and up to date
+    const QSizeF shown = laidOut->size();
+    const auto layOutAt = [&](const QSizeF &size) {
+        laidOut->resize(size);
+        laidOut->layout()->activate();
+        placePieCaptions();
+    };
+    layOutAt(layoutSize);
+    laidOut->scene()->render(&painter, target, QRectF(laidOut->pos(), layoutSize), Qt::IgnoreAspectRatio);
+    layOutAt(shown);
 }
 
 void ChartControl::showEvent(QShowEvent *event)

@@ -8,6 +8,7 @@
 #include <array>
 
 QT_BEGIN_NAMESPACE
+class QPainter;
 class QBarCategoryAxis;
 class QChart;
 class QGraphicsSimpleTextItem;
@@ -58,6 +59,10 @@ public:
 
     // Draws the chart at this multiple of its size: the same chart, larger.
     void setZoom(qreal factor);
+
+    // Paints the chart into target, as vectors, laid out as it would be at
+    // layoutSize on screen (for a page: the target's size in screen pixels).
+    void paintChart(QPainter &painter, const QRectF &target, const QSizeF &layoutSize);
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
+#include <QToolButton>
 
 #include <functional>
 #include <memory>
@@ -118,6 +119,8 @@ QWidget *AccessibilityTest::control(const QString &name) const
 {
     if (name == QLatin1StringView("tab row"))
         return m_window->SSTab1->tabBar();
+    if (name == QLatin1StringView("Menu"))
+        return m_window->menuButton();
     QWidget *widget = designControl(m_window.get(), name);
     if (!widget)
         qFatal("no control %s", qPrintable(name));
@@ -327,15 +330,15 @@ void AccessibilityTest::everyFocusStopIsNamed_data()
     QTest::addColumn<int>("tab");
     QTest::addColumn<QStringList>("stops");
     QTest::newRow("About Velmor: the three buttons")
-        << int(AboutTab) << QStringList{"tab row", "Command2", "Command3", "Command4"};
+        << int(AboutTab) << QStringList{"tab row", "Command2", "Command3", "Command4", "Menu"};
     QTest::newRow("Your Data: costs, labour, times, then the facility")
         << int(YourDataTab)
         << QStringList{"tab row",    "YourData_6", "YourData_7", "YourData_8", "YourData_9",
                        "YourData_10", "YourData_11", "YourData_0", "YourData_1", "YourData_2",
-                       "YourData_3",  "YourData_4", "YourData_5"};
-    QTest::newRow("Current Cost: only the tab row") << int(CurrentCostTab) << QStringList{"tab row"};
+                       "YourData_3",  "YourData_4", "YourData_5", "Menu"};
+    QTest::newRow("Current Cost: only the tab row") << int(CurrentCostTab) << QStringList{"tab row", "Menu"};
     QTest::newRow("Graph: the chart itself, then its button")
-        << int(GraphTab) << QStringList{"tab row", "MSChart1", "Command1"};
+        << int(GraphTab) << QStringList{"tab row", "MSChart1", "Command1", "Menu"};
 }
 
 void AccessibilityTest::everyFocusStopIsNamed()
@@ -346,7 +349,8 @@ void AccessibilityTest::everyFocusStopIsNamed()
     w.SSTab1->selectTab(tab);
     w.SSTab1->tabBar()->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(w.SSTab1->tabBar()->hasFocus());
-    // Tab walks the stops in order and comes round to the tab row again.
+    // Tab walks the stops in order, the Menu button after every designed
+    // one, and comes round to the tab row again.
     for (int k = 1; k <= stops.size(); ++k) {
         const QString expected = stops.at(k % stops.size());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

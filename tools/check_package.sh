@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
 # Checks the Debian package the way a desktop and a package manager will see
-# it: the menu entry and the AppStream metainfo validate, the package holds
-# exactly the files it should with the right types and modes, the menu entry,
-# metainfo and icons agree on one application id, the declared dependencies
+# it: lintian reports no errors or warnings, the menu entry, the AppStream
+# metainfo and the facility-file type validate, the package holds exactly the
+# files it should with the right types and modes, the menu entry, metainfo,
+# icons and file type agree on one application id, the declared dependencies
 # pull in the Qt 6 runtime, and the packaged program starts.
 #
 #   tools/check_package.sh [--install] [package.deb]
 #
 # Without a file it checks the one .deb in build/package. --install also
-# installs the package with apt-get, starts the program the way the menu entry
-# does and removes the package again; it is meant for throw-away machines
-# such as CI and refuses to touch a package that is already installed.
+# installs the package with apt-get, checks that the system now knows the
+# facility files' type and opens them with the program, starts the program
+# the way the menu entry does and removes the package again; it is meant for
+# throw-away machines such as CI and refuses to touch a package that is
+# already installed.
 # Exits non-zero if any check fails; every failure is listed.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -50,17 +53,26 @@ dpkg-deb -x "$deb" "$root"
 
 desktop=usr/share/applications/$app_id.desktop
 metainfo=usr/share/metainfo/$app_id.metainfo.xml
+mime_package=usr/share/mime/packages/$app_id.xml
+mime_type=application/x-velmor-figures
 binary=usr/bin/$package
+manual=usr/share/man/man1/$package.1.gz
+doc=usr/share/doc/$package
 icons=usr/share/icons/hicolor
+icon_sizes=(16 24 32 48 64 128 256)
 expected_files=(
   "$binary"
   "$desktop"
   "$metainfo"
-  "$icons/32x32/apps/$app_id.png"
-  "$icons/64x64/apps/$app_id.png"
+  "$mime_package"
+  "$manual"
+  "$doc/copyright"
+  "$doc/changelog.gz"
   "$icons/scalable/apps/$app_id.svg"
-  "usr/share/doc/$package/LICENSE-LiberationSans.txt"
 )
+for size in "${icon_sizes[@]}"; do
+  expected_files+=("$icons/${size}x$size/apps/$app_id.png")
+done
 
 # --- File list: everything expected, nothing else (no tools or tests). -----
 listed=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { sub(/^\.\//, "", $6); print $6 }' | sort)
@@ -89,11 +101,17 @@ check_type() {
   fi
 }
 check_type "$binary" 755 '^ELF 64-bit .* executable.*, stripped$'
-check_type "$icons/32x32/apps/$app_id.png" 644 '^PNG image data, 32 x 32,'
-check_type "$icons/64x64/apps/$app_id.png" 644 '^PNG image data, 64 x 64,'
+for size in "${icon_sizes[@]}"; do
+  check_type "$icons/${size}x$size/apps/$app_id.png" 644 "^PNG image data, $size x $size,"
+done
 check_type "$icons/scalable/apps/$app_id.svg" 644 '^SVG Scalable Vector Graphics image'
 check_type "$desktop" 644 'text'
 check_type "$metainfo" 644 'XML'
+check_type "$mime_package" 644 'XML'
+check_type "$doc/copyright" 644 'text'
+# gzip -9n: file(1) would name the original file and its time before "max".
+check_type "$manual" 644 '^gzip compressed data, max compression, from Unix'
+check_type "$doc/changelog.gz" 644 '^gzip compressed data, max compression, from Unix'
 
 if [ -f "$root/$binary" ]; then
   if readelf -d "$root/$binary" | grep -q -E '\((RPATH|RUNPATH)\)'; then
@@ -104,6 +122,21 @@ if [ -f "$root/$binary" ]; then
 fi
 
 # --- Validators. ------------------------------------------------------------
+# Lintian with Debian's own profile; its informational notes are shown but do
+# not fail.
+if ! command -v lintian >/dev/null; then
+  fail "lintian is not installed (make package-check installs it)"
+else
+  status=0
+  report=$(lintian --display-info --fail-on error,warning "$deb" 2>&1) || status=$?
+  report=$(grep -v -e '^running with root privileges' <<<"$report" || true)
+  if [ "$status" = 0 ]; then
+    pass "lintian: no errors or warnings"
+    [ -z "$report" ] || sed 's/^/      /' <<<"$report"
+  else
+    fail "lintian (status $status):"$'\n'"$report"
+  fi
+fi
 if [ -f "$root/$desktop" ]; then
   # Hints are advice; errors and warnings fail.
   if report=$(desktop-file-validate "$root/$desktop" 2>&1) &&
@@ -127,27 +160,60 @@ if [ -f "$root/$metainfo" ]; then
     fail "appstreamcli validate-tree:"$'\n'"$report"
   fi
 fi
+# The facility-file type built into a scratch database by shared-mime-info's
+# own tool, which reports what it cannot read but still exits with 0.
+if [ -f "$root/$mime_package" ]; then
+  mime_db=$work/share/mime
+  mkdir -p "$mime_db/packages"
+  cp "$root/$mime_package" "$mime_db/packages/"
+  if ! command -v update-mime-database >/dev/null; then
+    fail "update-mime-database is not installed (make package-check installs shared-mime-info)"
+  elif ! report=$(XDG_DATA_DIRS=$work/share update-mime-database "$mime_db" 2>&1) || [ -n "$report" ]; then
+    fail "update-mime-database:"$'\n'"$report"
+  elif ! grep -q -x -E "[0-9]+:$mime_type:\*\.velmor" "$mime_db/globs2"; then
+    fail "MIME type $mime_type is not given to *.velmor files: $(grep -v '^#' "$mime_db/globs2" | tr '\n' ' ')"
+  elif ! grep -q -x -F "$mime_type application/json" "$mime_db/subclasses"; then
+    fail "MIME type $mime_type is not a kind of application/json"
+  else
+    pass "MIME type $mime_type: *.velmor files, a kind of application/json"
+  fi
+fi
 
 # --- One application id and one version throughout. -------------------------
 desktop_key() { sed -n "s/^$1=//p" "$root/$desktop" | head -n 1; }
 if [ -f "$root/$desktop" ]; then
   exec_line=$(desktop_key Exec)
   icon_name=$(desktop_key Icon)
-  [ "$exec_line" = "$package" ] || fail "menu entry runs \"$exec_line\", expected \"$package\""
+  mime_types=$(desktop_key MimeType)
+  # %f: a file the desktop opens with the program is passed to it.
+  [ "$exec_line" = "$package %f" ] || fail "menu entry runs \"$exec_line\", expected \"$package %f\""
   [ "$icon_name" = "$app_id" ] || fail "menu entry icon is \"$icon_name\", expected \"$app_id\""
-  [ "$exec_line" = "$package" ] && [ "$icon_name" = "$app_id" ] && pass "menu entry: Exec=$exec_line Icon=$icon_name"
+  [ "$mime_types" = "$mime_type;" ] || fail "menu entry opens \"$mime_types\", expected \"$mime_type;\""
+  [ "$exec_line" = "$package %f" ] && [ "$icon_name" = "$app_id" ] && [ "$mime_types" = "$mime_type;" ] &&
+    pass "menu entry: Exec=$exec_line Icon=$icon_name MimeType=$mime_types"
 fi
 version=$(dpkg-deb -f "$deb" Version)
 if [ -f "$root/$metainfo" ]; then
   component_id=$(sed -n 's:.*<id>\(.*\)</id>.*:\1:p' "$root/$metainfo" | head -n 1)
   launchable=$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:p' "$root/$metainfo")
   release=$(sed -n 's:.*<release version="\([^"]*\)".*:\1:p' "$root/$metainfo" | head -n 1)
+  mediatype=$(sed -n 's:.*<mediatype>\(.*\)</mediatype>.*:\1:p' "$root/$metainfo")
   [ "$component_id" = "$app_id" ] || fail "metainfo id is \"$component_id\", expected \"$app_id\""
   [ "$launchable" = "$app_id.desktop" ] || fail "metainfo launches \"$launchable\", expected \"$app_id.desktop\""
   # Releases are listed newest first; the newest must be the packaged version.
   [ "$release" = "$version" ] || fail "newest metainfo release is \"$release\", the package is version \"$version\""
+  [ "$mediatype" = "$mime_type" ] || fail "metainfo provides media type \"$mediatype\", expected \"$mime_type\""
   [ "$component_id" = "$app_id" ] && [ "$launchable" = "$app_id.desktop" ] && [ "$release" = "$version" ] &&
-    pass "metainfo: id $component_id, launchable $launchable, release $release"
+    [ "$mediatype" = "$mime_type" ] &&
+    pass "metainfo: id $component_id, launchable $launchable, release $release, media type $mediatype"
+fi
+if [ -f "$root/$doc/changelog.gz" ]; then
+  entry=$(gzip -dc "$root/$doc/changelog.gz" | sed -n '1s/^[^ ]* (\([^)]*\)).*/\1/p')
+  if [ "$entry" = "$version" ]; then
+    pass "newest changelog entry: $entry"
+  else
+    fail "newest changelog entry is \"$entry\", the package is version \"$version\""
+  fi
 fi
 
 # --- Control fields. --------------------------------------------------------
@@ -200,8 +266,9 @@ if [ "$install_test" = 1 ]; then
     pass "apt-get install of $(basename "$deb")"
     installed_entry=/$desktop
     if [ -f "$installed_entry" ]; then
-      # Start it as the menu would: the Exec line, found through PATH.
-      read -r -a command <<<"$(sed -n 's/^Exec=//p' "$installed_entry" | head -n 1)"
+      # Start it as the menu would with no file: the Exec line, found
+      # through PATH, without its field codes.
+      read -r -a command <<<"$(sed -n 's/^Exec=//p' "$installed_entry" | head -n 1 | sed 's/ %[fFuU]//g')"
       if command -v "${command[0]}" >/dev/null; then
         run_until_timeout "installed menu entry ($(command -v "${command[0]}"))" "${command[@]}"
       else
@@ -209,6 +276,16 @@ if [ "$install_test" = 1 ]; then
       fi
     else
       fail "$installed_entry is not there after installing"
+    fi
+    # The package's triggers have rebuilt the system's MIME database and the
+    # menu entries' cache: *.velmor files have the type, which the menu entry
+    # opens.
+    if ! grep -q -x -E "[0-9]+:$mime_type:\*\.velmor" /usr/share/mime/globs2; then
+      fail "installed: /usr/share/mime/globs2 does not give *.velmor files the type $mime_type"
+    elif ! grep -q -x -E "$mime_type=(.*;)?$app_id\.desktop;.*" /usr/share/applications/mimeinfo.cache; then
+      fail "installed: /usr/share/applications/mimeinfo.cache does not open $mime_type with $app_id.desktop"
+    else
+      pass "installed: *.velmor files are $mime_type, opened with $app_id.desktop"
     fi
     if $sudo env DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq "$package" \
          </dev/null >"$work/apt.log" 2>&1; then

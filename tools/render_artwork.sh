@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Renders the artwork in resources/art/*.svg to the PNG files in
-# resources/images/ that are compiled into the program's resources.
+# resources/images/ that are compiled into the program's resources, and the
+# application icon's further sizes for the desktop's icon theme to
+# resources/icons/, which are only installed.
 #
 # Every image is rendered with rsvg-convert at its exact pixel size and then
 # reduced with ImageMagick to its palette: 16 or 256 indexed colours (the
@@ -15,6 +17,7 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 art=$root/resources/art
 out=$root/resources/images
+icons=$root/resources/icons
 
 if command -v magick >/dev/null 2>&1; then
     im=(magick)
@@ -25,7 +28,7 @@ command -v rsvg-convert >/dev/null 2>&1 || { echo "rsvg-convert not found" >&2; 
 
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
-mkdir -p "$out"
+mkdir -p "$out" "$icons"
 
 # Fixed palettes of the two 16-colour backgrounds.
 # Main window: navy and pure blue through light blue to pale lavender.
@@ -82,12 +85,14 @@ adaptive() {
         "PNG8:$out/$outname.png"
 }
 
-# icon NAME W H COLOURS OUTNAME : image with binary transparency.  The edge is
+# icon NAME W H COLOURS FILE : image with binary transparency.  The edge is
 # snapped to fully opaque or fully transparent; the opaque part is mapped onto
 # its COLOURS-1 most frequent colours (the drawing's own flat colours), the
 # last palette entry is transparency.
 icon() {
-    local name=$1 w=$2 h=$3 n=$4 outname=$5
+    local name=$1 w=$2 h=$3 n=$4 file=$5
+    local outname
+    outname=$(basename "$file" .png)
     local src=$tmp/$name-${w}x$h.png snapped=$tmp/$name-${w}x$h-snapped.png
     svg "$name" "$w" "$h"
     "${im[@]}" "$src" -channel A -threshold 50% +channel "$snapped"
@@ -101,7 +106,18 @@ icon() {
     make_palette "$tmp/$outname-palette.png" "${colours[@]}" none
     "${im[@]}" "$snapped" -dither None -remap "$tmp/$outname-palette.png" \
         "${png_opts[@]}" -define png:bit-depth=$depth -define png:color-type=3 \
-        "PNG8:$out/$outname.png"
+        "PNG8:$file"
+}
+
+# sampled_icon SOURCE SIZE FILE : SOURCE, an icon drawn at the 32 px grid of
+# its SVG, resampled to SIZE by nearest neighbour.  Rendered directly at a size
+# off that grid, the drawing's one-pixel details blur into blends; sampled,
+# they stay crisp and in the drawing's colours.
+sampled_icon() {
+    local source=$1 size=$2 file=$3
+    "${im[@]}" "$source" -sample "${size}x$size" \
+        "${png_opts[@]}" -define png:bit-depth=4 -define png:color-type=3 \
+        "PNG8:$file"
 }
 
 # image NAME W H KIND : the image at 1x in KIND (main16, about16, 16 or 256
@@ -147,9 +163,18 @@ do
 done
 
 if wanted calculator_icon; then
-    icon calculator_icon 32 32 16 calculator_icon
-    icon calculator_icon 64 64 16 calculator_icon_64
-    icon calculator_icon 64 64 256 calculator_icon@2x
-    icon calculator_icon 128 128 256 calculator_icon_64@2x
+    icon calculator_icon 32 32 16 "$out/calculator_icon.png"
+    icon calculator_icon 64 64 16 "$out/calculator_icon_64.png"
+    icon calculator_icon 64 64 256 "$out/calculator_icon@2x.png"
+    icon calculator_icon 128 128 256 "$out/calculator_icon_64@2x.png"
     echo "  calculator_icon.png 32x32, calculator_icon_64.png 64x64 (+ @2x)"
+    # The icon theme's other sizes; its 32 and 64 px icons are the two above.
+    # Multiples of the drawing's grid are rendered, the sizes between sampled.
+    for size in 128 256; do
+        icon calculator_icon "$size" "$size" 16 "$icons/calculator_icon_$size.png"
+    done
+    for size in 16 24 48; do
+        sampled_icon "$out/calculator_icon.png" "$size" "$icons/calculator_icon_$size.png"
+    done
+    echo "  icons/calculator_icon_{16,24,48,128,256}.png"
 fi

@@ -83,3 +83,89 @@ money raw-smallest-subnormal '#\x01\x00\x00\x00\x00\x00\x00\x00'
 money raw-smallest-normal '#\x00\x00\x00\x00\x00\x00\x10\x00'
 money raw-infinity '#\x00\x00\x00\x00\x00\x00\xf0\x7f'
 money raw-nan '#\x00\x00\x00\x00\x00\x00\xf8\x7f'
+
+# facility_file_fuzzer: a facility file's bytes, from stdin.
+facility() { # facility <name> < bytes
+    mkdir -p "$corpus/facility_file_fuzzer"
+    cat >"$corpus/facility_file_fuzzer/$1"
+}
+facility en-defaults <<'EOF'
+{
+    "format": "velmor-figures",
+    "version": 1,
+    "locale": "en_US",
+    "figures": [
+        "1000",
+        "10",
+        "1000",
+        "1",
+        "1000",
+        "1000",
+        "5",
+        "200",
+        "24",
+        "30",
+        "3",
+        "4"
+    ],
+    "report": {
+        "customer": "",
+        "site": "",
+        "preparedBy": "",
+        "systemPrice": ""
+    }
+}
+EOF
+facility de-with-report <<'EOF'
+{
+    "format": "velmor-figures",
+    "version": 1,
+    "locale": "de_DE",
+    "figures": [
+        "2.000",
+        "1,5",
+        " 1.000,25 ",
+        "1,5E3",
+        "-0,125",
+        "1.5",
+        "0,30000000000000004",
+        "12 Lager",
+        "",
+        "1E-400",
+        "1,7976931348623157E308",
+        "4"
+    ],
+    "report": {
+        "customer": "M\u00fcller \"Nord\" \\ Werk",
+        "site": "Halle 3\nLinie 2",
+        "preparedBy": "J. \u00d8lsen",
+        "systemPrice": "12.500,75"
+    }
+}
+EOF
+facility fr-compact-no-report <<'EOF'
+{"format":"velmor-figures","version":1,"locale":"fr_FR","figures":["1 000","1 000,5","1\u202f000","2,5","5","6","7","8","9","10","11","12"]}
+EOF
+facility ch-apostrophes <<'EOF'
+{"version":1,"format":"velmor-figures","locale":"de_CH","figures":["2'000","1\u2019234.5","3","4","5","6","7","8","9","10","11","12"],"report":{"systemPrice":"1'000'000","note":1}}
+EOF
+facility c-locale <<'EOF'
+{"format":"velmor-figures","version":1,"locale":"C","figures":["1e3","1D3","&H7F","","","","","","","","",""],"report":{}}
+EOF
+facility broken-truncated <<'EOF'
+{"format":"velmor-figures","version":1,"locale":"en_US","figures":["1000","10",
+EOF
+facility broken-newer-version <<'EOF'
+{"format":"velmor-figures","version":2,"locale":"en_US","figures":["1","2","3","4","5","6","7","8","9","10","11","12"]}
+EOF
+facility broken-eleven-figures <<'EOF'
+{"format":"velmor-figures","version":1,"locale":"en_US","figures":["1","2","3","4","5","6","7","8","9","10","11"]}
+EOF
+facility broken-lone-surrogate <<'EOF'
+{"format":"velmor-figures","version":1,"locale":"en_US","figures":["\ud800","2","3","4","5","6","7","8","9","10","11","12"]}
+EOF
+facility broken-report-number <<'EOF'
+{"format":"velmor-figures","version":1,"locale":"en_US","figures":["1","2","3","4","5","6","7","8","9","10","11","12"],"report":{"customer":5}}
+EOF
+printf '{"format":"velmor-figures","version":1,"locale":"en_US","figures":["1\xff","2","3","4","5","6","7","8","9","10","11","12"]}\n' \
+    | facility broken-invalid-utf8

@@ -140,6 +140,21 @@ awk -v runs="$runs" -v changes="$changes" -v refreshRuns="$refresh_runs" \
             median(values["ours", "graph_tab_paints"]), median(values["floor", "graph_tab_paints"])
         exit missed ? 3 : 0
     }' "$raw" | tee "$out/table.md" || status=$?
+
+# What the program writes and reads only when asked, against fixed targets.
+echo "report export and facility files" >&2
+QT_QPA_PLATFORM=offscreen "$build/tools/bench/files-bench" >"$out/files.txt"
+awk -F= '
+    BEGIN { target["report_export_median_ms"] = 150; target["facility_save_median_ms"] = 5
+            target["facility_open_median_ms"] = 5
+            name["report_export_median_ms"] = "Export of the report to PDF, ms (median of 20)"
+            name["facility_save_median_ms"] = "Save of a facility file, ms (median of 200)"
+            name["facility_open_median_ms"] = "Open of a facility file, ms (median of 200)"
+            print "\n| On request | Ours | Target | Met? |"; print "|---|---:|---:|---|" }
+    $1 in target { met = $2 + 0 <= target[$1]; if (!met) missed = 1
+                   printf "| %s | %.2f | ≤ %d | %s |\n", name[$1], $2, target[$1], met ? "yes" : "**no**" }
+    END { exit missed ? 3 : 0 }' "$out/files.txt" | tee -a "$out/table.md" || status=3
+
 echo >&2
 echo "raw figures: $raw; profiles: $out/*.callgrind (callgrind_annotate --inclusive=yes <file>)" >&2
 exit "$status"

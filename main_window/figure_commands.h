@@ -1,0 +1,70 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#pragma once
+
+#include "main_window/report_builder.h"
+#include "model/facility_file.h"
+
+#include <QObject>
+#include <QString>
+
+#include <optional>
+
+QT_BEGIN_NAMESPACE
+class QAction;
+class QPagedPaintDevice;
+QT_END_NAMESPACE
+
+class Form1;
+
+// The commands that take the figures away from the window and bring them
+// back: facility files, the customer report (details, PDF, printing) and
+// the results for a spreadsheet. Nothing is read or written unless the user
+// asks; the designed window works without them.
+class FigureCommands : public QObject {
+    Q_OBJECT
+public:
+    explicit FigureCommands(Form1 *window);
+
+    // In the order the menus list them.
+    QList<QAction *> actions() const;
+
+    // Each returns whether it did what it was asked; a failure has been told
+    // to the user, and the window is as it was.
+    bool openFigures(const QString &path);
+    bool saveFigures(const QString &path);
+    bool exportReport(const QString &path);
+    bool printReport(QPagedPaintDevice &device);
+    bool copyResults();
+
+    // The file last opened or saved: "Save Figures" writes there.
+    QString currentFile() const { return m_currentFile; }
+    const model::ReportDetails &reportDetails() const { return m_details; }
+    void setReportDetails(const model::ReportDetails &details) { m_details = details; }
+
+    // The report of the window's figures, or nothing after answering the
+    // failure the way a tab change does.
+    std::optional<report::ReportContent> reportOfWindow();
+
+private:
+    void open();
+    void save();
+    void saveAs();
+    void editReportDetails();
+    void exportPdf();
+    void print();
+
+    // The figures as the window holds them now.
+    model::FacilityFigures windowFigures() const;
+    void tellUser(const QString &message) const;
+
+    Form1 *m_window;
+    QString m_currentFile;
+    model::ReportDetails m_details;
+    QAction *m_open = nullptr;
+    QAction *m_save = nullptr;
+    QAction *m_saveAs = nullptr;
+    QAction *m_editDetails = nullptr;
+    QAction *m_export = nullptr;
+    QAction *m_print = nullptr;
+    QAction *m_copy = nullptr;
+};

@@ -1,0 +1,347 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#include "model/facility_file.h"
+
+#include "model/money_text.h"
+#include "model/numeric_text.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+#include <QJsonValue>
+#include <QSaveFile>
+
+#include <charconv>
+#include <cmath>
+
+namespace model {
+namespace {
+
+// The report details as the file names them, in the order they are written.
+struct ReportMember {
+    QLatin1StringView key;
+    QString ReportDetails::*text;
+    const char *shownAs;
+};
+const ReportMember kReportMembers[] = {
+    {QLatin1StringView("customer"), &ReportDetails::customer, "customer"},
+    {QLatin1StringView("site"), &ReportDetails::site, "site"},
+    {QLatin1StringView("preparedBy"), &ReportDetails::preparedBy, "prepared by"},
+    {QLatin1StringView("systemPrice"), &ReportDetails::systemPrice, "system price"},
+};
+
+// The file's name as messages show it: the name alone, or the path as the
+// user typed it when it has no name part ("plans/").
+QString shownName(const QString &path)
+{
+    const QString name = QFileInfo(path).fileName();
+    return name.isEmpty() ? QDir::toNativeSeparators(path) : name;
+}
+
+QString quoted(const QString &text) { return u'\u201C' + text + u'\u201D'; }
+
+// A text from the file, cut for a message.
+QString shortened(const QString &text)
+{
+    constexpr qsizetype kShown = 32;
+    return text.size() <= kShown ? text : text.left(kShown) + u'\u2026';
+}
+
+QString asSentence(QString text)
+{
+    text = text.trimmed();
+    if (!text.isEmpty() && !text.endsWith(u'.'))
+        text += u'.';
+    return text;
+}
+
+FacilityReadResult readFailure(const QString &message) { return {std::nullopt, message}; }
+
+QString openFailed(const QString &path, const QString &reason)
+{
+    return QStringLiteral("Could not open %1. %2").arg(quoted(shownName(path)), reason);
+}
+
+QString saveFailed(const QString &path, const QString &reason)
+{
+    return QStringLiteral("Could not save %1. %2").arg(quoted(shownName(path)), asSentence(reason));
+}
+
+QString figureCaption(int index) { return quoted(QString::fromLatin1(kInputs[index].caption).trimmed()); }
+
+// A JSON string literal for text, quotes included.
+QByteArray jsonString(const QString &text)
+{
+    const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+    return array.sliced(1, array.size() - 2); // ["…"] without the brackets
+}
+
+// The names Qt gives back unchanged are those it knows; others would quietly
+// fall back to other settings and read the figures by the wrong rules.
+bool isKnownLocaleName(const QString &name)
+{
+    return !name.isEmpty() && QLocale(name).name() == name;
+}
+
+// Why a text cannot go into a file and come back into a field, or nothing.
+std::optional<QString> unfitText(const QString &text)
+{
+    // A lone surrogate (from a \uD800 escape, or pasted) has no UTF-8 form.
+    if (!text.isValidUtf16())
+        return QStringLiteral("is not valid text");
+    if (text.size() > kFieldTextMaxLength)
+        return QStringLiteral("is longer than a field holds");
+    return std::nullopt;
+}
+
+// What keeps these figures from being kept in a file and opened again
+// unchanged, or nothing; json receives the file's bytes. Reading and saving
+// both refuse such figures, so that whatever opens can be saved again.
+std::optional<QString> unfitFigures(const FacilityFigures &figures, QByteArray &json)
+{
+    if (!isKnownLocaleName(figures.locale)) {
+        return QStringLiteral("The figures were typed in regional settings that are not known here (%1).")
+            .arg(quoted(shortened(figures.locale)));
+    }
+    for (int i = 0; i < kInputCount; ++i) {
+        const QString &text = figures.figures[i];
+        if (const auto why = unfitText(text))
+            return QStringLiteral("The figure for %1 %2.").arg(figureCaption(i), *why);
+        // A field drops what cannot be seen (a control character, a line
+        // break at either end), which would quietly make it another text.
+        if (visibleFieldText(text) != text) {
+            return QStringLiteral("The figure for %1 holds characters an input field cannot show.")
+                .arg(figureCaption(i));
+        }
+    }
+    for (const ReportMember &member : kReportMembers) {
+        if (const auto why = unfitText(figures.report.*member.text))
+            return QStringLiteral("The report detail %1 %2.").arg(quoted(QString::fromLatin1(member.shownAs)), *why);
+    }
+    // Escapes and indentation can make the written file longer than the one read.
+    json = toFacilityJson(figures);
+    if (json.size() > kFacilityFileMaxBytes)
+        return QStringLiteral("The figures are too long for a facility file, which holds at most 64 KiB.");
+    return std::nullopt;
+}
+
+// A plain number text in locale that reads back as exactly value. The
+// 15-digit plain number text does for most figures; the others get the
+// shortest text that reads back (up to 17 digits).
+QString numberTextReadingBack(double value, const QLocale &locale)
+{
+    QString text = plainNumberText(value, locale);
+    if (const std::optional<double> back = readFigure(text, locale); back && *back == value)
+        return text;
+    char buffer[64];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    if (error != std::errc())
+        return text;
+    text = QString::fromLatin1(buffer, end - buffer).toUpper();
+    text.replace(u'.', locale.decimalPoint());
+    return text;
+}
+
+} // namespace
+
+QByteArray toFacilityJson(const FacilityFigures &figures)
+{
+    // Written by hand rather than through QJsonObject, which sorts its keys:
+    // the format comes first, so that the file says what it is at its start.
+    QByteArray out;
+    out += "{\n    \"format\": ";
+    out += jsonString(QString::fromLatin1(kFacilityFormat));
+    out += ",\n    \"version\": ";
+    out += QByteArray::number(kFacilityFormatVersion);
+    out += ",\n    \"locale\": ";
+    out += jsonString(figures.locale);
+    out += ",\n    \"figures\": [\n";
+    for (int i = 0; i < kInputCount; ++i) {
+        out += "        ";
+        out += jsonString(figures.figures[i]);
+        out += i + 1 < kInputCount ? ",\n" : "\n";
+    }
+    out += "    ],\n    \"report\": {\n";
+    for (std::size_t i = 0; i < std::size(kReportMembers); ++i) {
+        const ReportMember &member = kReportMembers[i];
+        out += "        \"";
+        out += member.key.latin1();
+        out += "\": ";
+        out += jsonString(figures.report.*member.text);
+        out += i + 1 < std::size(kReportMembers) ? ",\n" : "\n";
+    }
+    out += "    }\n}\n";
+    return out;
+}
+
+FacilityReadResult readFacilityJson(const QByteArray &bytes)
+{
+    if (bytes.size() > kFacilityFileMaxBytes)
+        return readFailure(QStringLiteral("The file is larger than 64 KiB, too large for a facility file."));
+
+    // QJsonDocument would replace malformed UTF-8 and read on.
+    if (!QUtf8StringView(bytes).isValidUtf8())
+        return readFailure(QStringLiteral("The file is not UTF-8 text."));
+
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
+    if (parseError.error != QJsonParseError::NoError) {
+        return readFailure(QStringLiteral("The file is not a facility file: it is not JSON (%1 at byte %2).")
+                               .arg(parseError.errorString())
+                               .arg(parseError.offset + 1));
+    }
+    const QJsonObject root = document.object();
+    if (!document.isObject()
+        || root.value(QLatin1StringView("format")).toString() != QLatin1StringView(kFacilityFormat))
+        return readFailure(QStringLiteral("The file is not a facility file."));
+
+    const QJsonValue version = root.value(QLatin1StringView("version"));
+    const double versionNumber = version.toDouble(-1);
+    if (!version.isDouble() || !(versionNumber >= 1) || versionNumber != std::floor(versionNumber))
+        return readFailure(QStringLiteral("The file has no valid version number."));
+    if (versionNumber > kFacilityFormatVersion)
+        return readFailure(QStringLiteral("The file was saved by a newer version of this program."));
+
+    FacilityFigures result;
+
+    const QJsonValue locale = root.value(QLatin1StringView("locale"));
+    if (!locale.isString())
+        return readFailure(QStringLiteral("The file does not say in which regional settings its figures were typed."));
+    result.locale = locale.toString();
+
+    const QJsonValue figures = root.value(QLatin1StringView("figures"));
+    if (!figures.isArray())
+        return readFailure(QStringLiteral("The file holds no figures."));
+    const QJsonArray list = figures.toArray();
+    if (list.size() != kInputCount) {
+        const QString held = list.size() == 1 ? QStringLiteral("one figure")
+                                              : QStringLiteral("%1 figures").arg(list.size());
+        return readFailure(QStringLiteral("The file holds %1 instead of %2.").arg(held).arg(kInputCount));
+    }
+    for (int i = 0; i < kInputCount; ++i) {
+        if (!list[i].isString())
+            return readFailure(QStringLiteral("The figure for %1 is not a text.").arg(figureCaption(i)));
+        result.figures[i] = list[i].toString();
+    }
+
+    const QJsonValue report = root.value(QLatin1StringView("report"));
+    if (!report.isUndefined()) {
+        if (!report.isObject())
+            return readFailure(QStringLiteral("The file's report details are not valid."));
+        const QJsonObject details = report.toObject();
+        for (const ReportMember &member : kReportMembers) {
+            const QJsonValue value = details.value(member.key);
+            if (value.isUndefined())
+                continue;
+            const QString shown = quoted(QString::fromLatin1(member.shownAs));
+            if (!value.isString())
+                return readFailure(QStringLiteral("The report detail %1 is not a text.").arg(shown));
+            result.report.*member.text = value.toString();
+        }
+    }
+    if (QByteArray json; const auto why = unfitFigures(result, json))
+        return readFailure(*why);
+    return {std::move(result), QString()};
+}
+
+FacilityReadResult openFacilityFile(const QString &path)
+{
+    if (path.isEmpty())
+        return readFailure(QStringLiteral("Could not open the figures. No file name was given."));
+
+    // Asked before opening: opening a pipe would wait for a writer, and
+    // reading a device or a huge file would not end soon.
+    const QFileInfo info(path);
+    if (!info.exists())
+        return readFailure(openFailed(path, QStringLiteral("The file does not exist.")));
+    if (info.isDir())
+        return readFailure(openFailed(path, QStringLiteral("It is a folder, not a file.")));
+    if (!info.isFile())
+        return readFailure(openFailed(path, QStringLiteral("It is not a regular file.")));
+    const QString tooLarge = QStringLiteral("The file is larger than 64 KiB, too large for a facility file.");
+    if (info.size() > kFacilityFileMaxBytes)
+        return readFailure(openFailed(path, tooLarge));
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return readFailure(openFailed(path, QStringLiteral("The file could not be read: %1")
+                                                .arg(asSentence(file.errorString()))));
+    }
+    // One byte more than allowed tells a file that grew since it was asked.
+    const QByteArray bytes = file.read(kFacilityFileMaxBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        return readFailure(openFailed(path, QStringLiteral("The file could not be read: %1")
+                                                .arg(asSentence(file.errorString()))));
+    }
+    if (bytes.size() > kFacilityFileMaxBytes)
+        return readFailure(openFailed(path, tooLarge));
+
+    FacilityReadResult result = readFacilityJson(bytes);
+    if (!result)
+        result.message = openFailed(path, result.message);
+    return result;
+}
+
+FacilitySaveResult saveFacilityFile(const QString &path, const FacilityFigures &figures)
+{
+    if (path.isEmpty())
+        return {false, QStringLiteral("Could not save the figures. No file name was given.")};
+
+    // Nothing is written that would not open again as the same figures.
+    QByteArray bytes;
+    if (const auto why = unfitFigures(figures, bytes))
+        return {false, saveFailed(path, *why)};
+
+    const QFileInfo info(path);
+    if (info.isDir())
+        return {false, saveFailed(path, QStringLiteral("A folder of that name is in the way"))};
+    const QFileInfo folder(info.absolutePath());
+    const QString folderName = quoted(QDir::toNativeSeparators(folder.filePath()));
+    if (!folder.exists())
+        return {false, saveFailed(path, QStringLiteral("The folder %1 does not exist").arg(folderName))};
+    if (!folder.isDir())
+        return {false, saveFailed(path, QStringLiteral("%1 is not a folder").arg(folderName))};
+
+    // QSaveFile writes a temporary file beside the target and renames it over
+    // the target only on commit(). Unbuffered, a short write (a full disk, a
+    // file size limit) shows here: QSaveFile's buffered flush does not report
+    // it, and the commit would put a cut-off file in place of the old one.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return {false, saveFailed(path, file.errorString())};
+    for (qint64 written = 0; written < bytes.size();) {
+        const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
+        if (n <= 0) {
+            const QString reason = file.errorString();
+            file.cancelWriting();
+            return {false, saveFailed(path, reason)};
+        }
+        written += n;
+    }
+    if (!file.commit())
+        return {false, saveFailed(path, file.errorString())};
+    return {true, QString()};
+}
+
+FacilityFigures figuresForLocale(const FacilityFigures &opened, const QLocale &current)
+{
+    FacilityFigures result = opened;
+    result.locale = current.name();
+    if (opened.locale == result.locale)
+        return result;
+
+    const QLocale saved(opened.locale);
+    const auto convert = [&](QString &text) {
+        if (const std::optional<double> figure = readFigure(text, saved))
+            text = numberTextReadingBack(*figure, current);
+    };
+    for (QString &text : result.figures)
+        convert(text);
+    convert(result.report.systemPrice);
+    return result;
+}
+
+} // namespace model

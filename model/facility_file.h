@@ -1,0 +1,101 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#pragma once
+
+#include "model/input_table.h"
+
+#include <QByteArray>
+#include <QLocale>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+namespace model {
+
+// A facility file keeps the twelve figures of a facility, as the input fields
+// held them, and the report details, in a small UTF-8 JSON file:
+//
+//   {
+//       "format": "velmor-figures",
+//       "version": 1,
+//       "locale": "de_DE",
+//       "figures": [ twelve texts, indexed like kInputs ],
+//       "report": { "customer": "", "site": "", "preparedBy": "", "systemPrice": "" }
+//   }
+//
+// "locale" is the QLocale::name() of the regional settings the figures were
+// typed in; without it a text such as "2.000" has no known meaning, so a file
+// that lacks it, or names settings Qt does not know, is refused. "report" may
+// be absent (all details empty); members other than these are ignored.
+
+inline constexpr char kFacilityFileSuffix[] = "velmor";
+inline constexpr char kFacilityFormat[] = "velmor-figures";
+inline constexpr int kFacilityFormatVersion = 1;
+
+// Larger files are refused before they are read.
+inline constexpr qint64 kFacilityFileMaxBytes = 64 * 1024;
+
+// The most characters an input field holds (QLineEdit's maximum length); a
+// longer text could not come back unchanged, so a file holding one is refused.
+inline constexpr qsizetype kFieldTextMaxLength = 32767;
+
+struct ReportDetails {
+    QString customer;
+    QString site;
+    QString preparedBy;
+    QString systemPrice; // the installed system's price, as typed
+
+    friend bool operator==(const ReportDetails &, const ReportDetails &) = default;
+};
+
+struct FacilityFigures {
+    std::array<QString, kInputCount> figures;
+    QString locale; // QLocale::name() of the settings the texts were typed in
+    ReportDetails report;
+
+    friend bool operator==(const FacilityFigures &, const FacilityFigures &) = default;
+};
+
+// The figures read, or when there are none a message saying what is wrong.
+struct FacilityReadResult {
+    std::optional<FacilityFigures> figures;
+    QString message;
+
+    explicit operator bool() const { return figures.has_value(); }
+};
+
+struct FacilitySaveResult {
+    bool saved = false;
+    QString message; // what went wrong, when not saved
+
+    explicit operator bool() const { return saved; }
+};
+
+// The file's bytes for these figures.
+QByteArray toFacilityJson(const FacilityFigures &figures);
+
+// Reads a facility file's bytes. On failure the message is one sentence about
+// the contents ("The file is not a facility file."); openFacilityFile() puts
+// the file's name before it.
+FacilityReadResult readFacilityJson(const QByteArray &bytes);
+
+// Opens the facility file at path. On failure the message names the file and
+// says what is wrong, ready to be shown to the user.
+FacilityReadResult openFacilityFile(const QString &path);
+
+// Writes the figures to path through QSaveFile: afterwards the file is the
+// complete new one, or, when saving failed, whatever it was before. On
+// failure the message names the file and the reason.
+FacilitySaveResult saveFacilityFile(const QString &path, const FacilityFigures &figures);
+
+// The opened figures as the fields show them in the current regional
+// settings. In the settings they were saved in, every text is returned as it
+// was saved. In others, a text that reads as a number in the saved settings
+// becomes the plain number text of the current settings that reads back as
+// the same figure ("2.000" from de_DE is "2000" in en_US, "2.5" from en_US
+// is "2,5" in de_DE); a text that was no number in the saved settings is
+// returned as it was. The same holds for the report's system price. The
+// result's locale is the current one.
+FacilityFigures figuresForLocale(const FacilityFigures &opened, const QLocale &current);
+
+} // namespace model

@@ -1,0 +1,51 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#pragma once
+
+#include <QPageSize>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <functional>
+
+class QPainter;
+class QRectF;
+
+namespace report {
+
+// One figure of the facility as the "Your Data" tab shows it.
+struct FigureLine {
+    QString caption;
+    QString text;
+    QString unit;
+};
+
+// One cost table as its result tab shows it: the frame's caption and six
+// rows of caption and currency text.
+struct CostTableText {
+    QString title;
+    std::array<QString, 6> captions;
+    std::array<QString, 6> figures;
+};
+
+// Everything the customer report shows, as finished texts: the page only
+// lays them out, so that it shows exactly what the window shows.
+struct ReportContent {
+    QString maker;
+    QString contact; // the maker's telephone and web address
+    QString title;
+    QString customer;
+    QString site;
+    QString preparedBy;
+    QString date;
+    std::array<FigureLine, 12> figures;
+    std::array<CostTableText, 3> tables;
+    // Draws the savings chart into the rectangle, as vectors.
+    std::function<void(QPainter &, const QRectF &)> drawChart;
+    // Payback lines, empty when no system price was given.
+    QStringList payback;
+    QString assumptions;
+    QPageSize pageSize{QPageSize::A4};
+};
+
+} // namespace report

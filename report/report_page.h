@@ -1,0 +1,31 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#pragma once
+
+#include "report/report_content.h"
+
+#include <QLocale>
+#include <QPageSize>
+#include <QString>
+
+class QPagedPaintDevice;
+class QPainter;
+class QRectF;
+
+namespace report {
+
+// US Letter where the regional settings measure in US units, A4 elsewhere.
+QPageSize pageSizeFor(const QLocale &locale);
+
+// Lays the report out on one page; the rectangle is the printable area in
+// points (1/72 inch).
+void paintReport(QPainter &painter, const QRectF &area, const ReportContent &content);
+
+// Paints the one page on a PDF writer or a printer, whatever its resolution.
+// False when the device could not be painted on.
+bool paintReportPage(QPagedPaintDevice &device, const ReportContent &content);
+
+// Writes the report as a one-page PDF. The file is either written whole or
+// left as it was; on failure the reason is put into error.
+bool exportReportPdf(const QString &path, const ReportContent &content, QString *error);
+
+} // namespace report

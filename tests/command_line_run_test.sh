@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# The program's command line run for real, with no display: --report writes
+# the PDF of a facility file or of the default figures and exits 0; every
+# failure is one line on standard error, a non-zero status and no PDF.
+# Usage: command_line_run_test.sh <program>
+set -u
+program=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir -m 700 "$work/runtime"
+
+passed=0
+failed=0
+run() {
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$work/runtime" LANG=C.UTF-8 \
+    "$program" "$@" </dev/null >"$work/out" 2>"$work/err"
+}
+verdict() {
+  if [ "$1" = ok ]; then
+    echo "PASS $2"
+    passed=$((passed + 1))
+  else
+    echo "FAIL $2: $3"
+    sed 's/^/  err: /' "$work/err"
+    failed=$((failed + 1))
+  fi
+}
+figures() { # locale, then twelve texts
+  local locale=$1
+  shift
+  local list
+  list=$(printf '"%s",' "$@")
+  printf '{"format": "velmor-figures", "version": 1, "locale": "%s", "figures": [%s], "report": {"customer": "Riverside Mill", "site": "", "preparedBy": "", "systemPrice": "20000"}}' \
+    "$locale" "${list%,}"
+}
+
+# Writes the report and reads its text back.
+expect_report() {
+  local name=$1 pdf=$2 phrase=$3
+  shift 3
+  rm -f "$pdf"
+  local status=0
+  run --report "$pdf" "$@" || status=$?
+  if [ "$status" -ne 0 ] || [ -s "$work/err" ] || [ ! -s "$pdf" ]; then
+    verdict fail "$name" "status $status"
+  elif ! pdftotext "$pdf" - | tr -s ' \n' '  ' | grep -qF "$phrase"; then
+    verdict fail "$name" "\"$phrase\" is not in the report"
+  else
+    verdict ok "$name"
+  fi
+}
+
+# A failure: one line naming the problem, a non-zero status, no PDF.
+expect_failure() {
+  local name=$1 pdf=$2 phrase=$3
+  shift 3
+  local status=0
+  run --report "$pdf" "$@" || status=$?
+  local lines
+  lines=$(wc -l <"$work/err")
+  if [ "$status" -eq 0 ] || [ "$lines" -ne 1 ] || ! grep -qF "$phrase" "$work/err"; then
+    verdict fail "$name" "status $status, $lines lines"
+  elif [ -f "$pdf" ]; then
+    verdict fail "$name" "a PDF was left behind"
+  else
+    verdict ok "$name"
+  fi
+}
+
+figures de_DE 1000 10 1000 1 "2.000" 1000 5 200 24 30 3 4 >"$work/german.velmor"
+figures en_US 1000 10 1000 1 abc 1000 5 200 24 30 3 4 >"$work/letters.velmor"
+figures en_US 1000 1E200 1000 1 1000 1000 5 200 24 30 3 1E200 >"$work/overflow.velmor"
+echo 'not a facility file' >"$work/broken.velmor"
+
+expect_report "defaults, no display" "$work/defaults.pdf" "\$50,020.00"
+expect_report "German file read in its own settings" "$work/german.pdf" "\$52,520.00" "$work/german.velmor"
+expect_report "payback from the file's price" "$work/german.pdf" "Payback period: 4.6 months" "$work/german.velmor"
+expect_failure "file that is no facility file" "$work/a.pdf" "broken.velmor" "$work/broken.velmor"
+expect_failure "missing file" "$work/b.pdf" "nowhere.velmor" "$work/nowhere.velmor"
+expect_failure "figure that is no number, named" "$work/c.pdf" "Lubricant quantity" "$work/letters.velmor"
+expect_failure "overflow" "$work/d.pdf" "Overflow" "$work/overflow.velmor"
+expect_failure "unwritable report" "$work/no/such/folder/e.pdf" "e.pdf"
+mkdir "$work/taken.pdf"
+expect_failure "a folder where the report goes" "$work/taken.pdf" "taken.pdf"
+
+status=0
+run --version || status=$?
+if [ "$status" -eq 0 ] && grep -q '^velmor-calculator [0-9]' "$work/out"; then verdict ok "--version"; else verdict fail "--version" "status $status"; fi
+status=0
+run --report || status=$?
+if [ "$status" -ne 0 ] && [ "$(wc -l <"$work/err")" -eq 1 ]; then verdict ok "--report without OUT"; else verdict fail "--report without OUT" "status $status"; fi
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]

@@ -1,0 +1,346 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+// Facility files: saving and opening the figures in and across regional
+// settings, refusing bad files, and saving that never harms the old file.
+
+#include "model/facility_file.h"
+#include "model/numeric_text.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QMap>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const QString kFileName = QStringLiteral("plant.velmor");
+
+model::FacilityFigures defaultFigures(const QString &locale = QStringLiteral("en_US"))
+{
+    model::FacilityFigures figures;
+    for (int i = 0; i < model::kInputCount; ++i)
+        figures.figures[i] = QString::fromLatin1(model::kInputs[i].defaultText);
+    figures.locale = locale;
+    return figures;
+}
+
+QByteArray defaultJson() { return model::toFacilityJson(defaultFigures()); }
+
+// The default file with its first occurrence of from replaced.
+QByteArray edited(const QByteArray &from, const QByteArray &to)
+{
+    QByteArray json = defaultJson();
+    const qsizetype at = json.indexOf(from);
+    Q_ASSERT(at >= 0);
+    return json.replace(at, from.size(), to);
+}
+
+// The default file with another "report" member.
+QByteArray withReport(const QByteArray &report)
+{
+    const QByteArray json = defaultJson();
+    return json.left(json.indexOf("\"report\": ")) + "\"report\": " + report + "\n}\n";
+}
+
+// A JSON file padded with blanks to exactly size bytes.
+QByteArray paddedTo(qsizetype size)
+{
+    const QByteArray json = defaultJson();
+    return json + QByteArray(size - json.size(), ' ');
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Every entry under root with its contents (folders as "/").
+QMap<QString, QByteArray> snapshot(const QString &root)
+{
+    QMap<QString, QByteArray> entries;
+    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo info(it.next());
+        QFile file(info.filePath());
+        if (info.isDir())
+            entries[info.filePath()] = "/";
+        else
+            entries[info.filePath()] = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("?");
+    }
+    return entries;
+}
+
+} // namespace
+
+class FacilityFileTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void roundTrip_data();
+    void roundTrip();
+    void readsLeniently_data();
+    void readsLeniently();
+    void badFileIsRefused_data();
+    void badFileIsRefused();
+    void failedSaveKeepsOldFile_data();
+    void failedSaveKeepsOldFile();
+
+    void openTime();
+    void saveTime();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void FacilityFileTest::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    // The rows rely on these separators.
+    QCOMPARE(QLocale(QStringLiteral("de_DE")).groupSeparator(), QStringLiteral("."));
+    QCOMPARE(QLocale(QStringLiteral("en_US")).groupSeparator(), QStringLiteral(","));
+}
+
+// A figure and a system price typed in one regional settings, saved, opened
+// and shown in the same or other settings.
+void FacilityFileTest::roundTrip_data()
+{
+    QTest::addColumn<QString>("savedIn");
+    QTest::addColumn<QString>("openedIn");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("typedPrice");
+    QTest::addColumn<QString>("shownPrice");
+
+    const auto row = [](const char *name, const char *savedIn, const char *openedIn, const QString &typed,
+                        const QString &shown, const QString &typedPrice, const QString &shownPrice) {
+        QTest::newRow(name) << QString::fromLatin1(savedIn) << QString::fromLatin1(openedIn) << typed << shown
+                            << typedPrice << shownPrice;
+    };
+    row("en_US as typed", "en_US", "en_US", " 1,000 ", " 1,000 ", "25,000.50", "25,000.50");
+    row("de_DE as typed", "de_DE", "de_DE", "2.000", "2.000", "1,5", "1,5");
+    row("no number in the same settings", "de_DE", "de_DE", "12 Lager", "12 Lager", "", "");
+    row("de_DE grouping in en_US", "de_DE", "en_US", "2.000", "2000", "12.500,75", "12500.75");
+    row("de_DE exponent in en_US", "de_DE", "en_US", "1,5E3", "1500", "-0,125", "-0.125");
+    row("en_US period in de_DE", "en_US", "de_DE", "2.5", "2,5", "1,000", "1000");
+    row("no number stays as typed", "en_US", "de_DE", "12 bearings", "12 bearings", "", "");
+    row("17 digits where 15 do not read back", "en_US", "de_DE", "0.30000000000000004",
+        "0,30000000000000004", "0.1", "0,1");
+    row("largest double", "en_US", "de_DE", "1.7976931348623157E308", "1,7976931348623157E+308",
+        "1E300", "1E+300");
+}
+
+void FacilityFileTest::roundTrip()
+{
+    QFETCH(QString, savedIn);
+    QFETCH(QString, openedIn);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(QString, typedPrice);
+    QFETCH(QString, shownPrice);
+
+    model::FacilityFigures saved = defaultFigures(savedIn);
+    saved.figures[1] = typed;
+    saved.report = {QStringLiteral("Müller \"Nord\" \\ Mill"), QStringLiteral("Hall 3\nLine 2"),
+                    QStringLiteral("J. Ølsen"), typedPrice};
+
+    const QString path = m_dir.filePath(kFileName);
+    const model::FacilitySaveResult save = model::saveFacilityFile(path, saved);
+    QVERIFY2(save, qPrintable(save.message));
+    const model::FacilityReadResult opened = model::openFacilityFile(path);
+    QVERIFY2(opened, qPrintable(opened.message));
+    QCOMPARE(*opened.figures, saved);
+
+    const QLocale locale(openedIn);
+    const model::FacilityFigures adapted = model::figuresForLocale(*opened.figures, locale);
+    QCOMPARE(adapted.locale, openedIn);
+    QCOMPARE(adapted.figures[1], shown);
+    QCOMPARE(adapted.report.systemPrice, shownPrice);
+    QCOMPARE(adapted.figures[0], saved.figures[0]);
+    QCOMPARE(adapted.report.customer, saved.report.customer);
+    // No figure changes: what reads now reads as what was typed.
+    const std::optional<double> before = model::readFigure(typed, QLocale(savedIn));
+    QCOMPARE(model::readFigure(shown, locale), before);
+}
+
+// What the reader takes although the program would write it otherwise.
+void FacilityFileTest::readsLeniently_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+
+    QTest::newRow("no report details") << withReport("{}").replace(",\n    \"report\": {}", "");
+    QTest::newRow("byte order mark") << "\xEF\xBB\xBF" + defaultJson();
+    QTest::newRow("exactly 64 KiB") << paddedTo(64 * 1024);
+    QTest::newRow("members it does not know")
+        << edited("\"version\": 1,", "\"version\": 1, \"note\": [1, {}],");
+}
+
+void FacilityFileTest::readsLeniently()
+{
+    QFETCH(QByteArray, bytes);
+    const QString path = m_dir.filePath(kFileName);
+    QVERIFY(writeFile(path, bytes));
+    const model::FacilityReadResult opened = model::openFacilityFile(path);
+    QVERIFY2(opened, qPrintable(opened.message));
+    QCOMPARE(*opened.figures, defaultFigures());
+}
+
+void FacilityFileTest::badFileIsRefused_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("phrase");
+
+    const auto file = [](const char *name, const QByteArray &bytes, const char *phrase) {
+        QTest::newRow(name) << QStringLiteral("file") << bytes << QString::fromUtf8(phrase);
+    };
+    const auto other = [](const char *kind, const char *phrase) {
+        QTest::newRow(kind) << QString::fromLatin1(kind) << QByteArray() << QString::fromUtf8(phrase);
+    };
+
+    other("missing", "does not exist");
+    other("folder", "is a folder");
+    other("pipe", "not a regular file");
+    other("unreadable", "could not be read");
+    file("larger than 64 KiB", paddedTo(64 * 1024 + 1), "larger than 64 KiB");
+    file("empty", "", "not JSON");
+    file("not JSON", defaultJson().chopped(3), "not JSON");
+    file("JSON array", "[]", "not a facility file");
+    file("another format", edited("velmor-figures", "velmor-prices"), "not a facility file");
+    file("newer version", edited("\"version\": 1", "\"version\": 2"), "newer version");
+    file("version as text", edited("\"version\": 1", "\"version\": \"1\""), "no valid version");
+    file("no locale", edited("\"locale\": \"en_US\",", ""), "does not say in which regional settings");
+    file("unknown locale", edited("en_US", "xx_YY"), "not known here (\u201Cxx_YY\u201D)");
+    file("no figures", edited("\"figures\"", "\"numbers\""), "holds no figures");
+    file("eleven figures", edited("\",\n        \"4\"", "\""), "holds 11 figures instead of 12");
+    file("thirteen figures", edited("\"4\"", "\"4\", \"5\""), "holds 13 figures instead of 12");
+    file("figure as a number", edited("\"10\"", "10"),
+         "figure for \u201CNumber of bearing failures\u201D is not a text");
+    file("invalid UTF-8", edited("\"10\"", "\"1\xFF" "0\""), "not UTF-8");
+    file("UTF-8 of a surrogate", edited("\"10\"", "\"\xED\xA0\x80\""), "not UTF-8");
+    file("escaped lone surrogate", edited("\"10\"", "\"\\uD800\""), "is not valid text");
+    file("control character in a figure", edited("\"10\"", "\"1\\u00010\""), "cannot show");
+    file("figure longer than a field", edited("\"10\"", '"' + QByteArray(32768, '1') + '"'),
+         "longer than a field holds");
+    file("report details as a list", withReport("[]"), "report details are not valid");
+    file("report detail as a number", withReport("{\"customer\": 5}"),
+         "report detail \u201Ccustomer\u201D is not a text");
+}
+
+void FacilityFileTest::badFileIsRefused()
+{
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, phrase);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(kFileName);
+    if (kind == u"file") {
+        QVERIFY(writeFile(path, bytes));
+    } else if (kind == u"folder") {
+        QVERIFY(QDir(dir.path()).mkdir(kFileName));
+    } else if (kind == u"pipe") {
+        // Opening a pipe would wait for a writer.
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (kind == u"unreadable") {
+        if (geteuid() == 0)
+            QSKIP("Permissions do not stop root from reading.");
+        QVERIFY(writeFile(path, defaultJson()));
+        QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+    }
+
+    const model::FacilityReadResult opened = model::openFacilityFile(path);
+    QVERIFY(!opened);
+    QVERIFY2(opened.message.contains(u'\u201C' + kFileName + u'\u201D'), qPrintable(opened.message));
+    QVERIFY2(opened.message.contains(phrase), qPrintable(opened.message));
+}
+
+// Saving that fails leaves every file as it was and nothing beside them.
+void FacilityFileTest::failedSaveKeepsOldFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("phrase");
+
+    QTest::newRow("parent is a file") << "parent is a file" << "is not a folder";
+    QTest::newRow("folder in the way") << "folder in the way" << "A folder of that name is in the way";
+    QTest::newRow("file size limit") << "file size limit" << "File too large";
+    QTest::newRow("lone surrogate") << "lone surrogate" << "is not valid text";
+    QTest::newRow("too long for the file") << "too long" << "too long for a facility file";
+}
+
+void FacilityFileTest::failedSaveKeepsOldFile()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, phrase);
+
+    QTemporaryDir dir;
+    QString path = dir.filePath(kFileName);
+    model::FacilityFigures figures = defaultFigures();
+    QVERIFY(model::saveFacilityFile(path, figures));
+    figures.figures[0] = QStringLiteral("2000");
+
+    if (kind == u"parent is a file") {
+        QVERIFY(writeFile(dir.filePath(QStringLiteral("notes")), "notes"));
+        path = dir.filePath(QStringLiteral("notes/") + kFileName);
+    } else if (kind == u"folder in the way") {
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QDir(dir.path()).mkpath(kFileName + QStringLiteral("/inside")));
+    } else if (kind == u"lone surrogate") {
+        figures.report.customer = QString(QChar(0xD800));
+    } else if (kind == u"too long") {
+        for (QString &text : figures.figures)
+            text = QString(6000, u'1');
+    }
+    const QMap<QString, QByteArray> before = snapshot(dir.path());
+
+    model::FacilitySaveResult save;
+    if (kind == u"file size limit") {
+        // As a full disk does, the write stops part way; root meets the limit too.
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit old{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+        rlimit limited = old;
+        limited.rlim_cur = 64;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
+        save = model::saveFacilityFile(path, figures);
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, oldHandler);
+    } else {
+        save = model::saveFacilityFile(path, figures);
+    }
+
+    QVERIFY(!save);
+    QVERIFY2(save.message.contains(u'\u201C' + kFileName + u'\u201D'), qPrintable(save.message));
+    QVERIFY2(save.message.contains(phrase), qPrintable(save.message));
+    QCOMPARE(snapshot(dir.path()), before);
+}
+
+void FacilityFileTest::openTime()
+{
+    const QString path = m_dir.filePath(QStringLiteral("timed-open.velmor"));
+    QVERIFY(model::saveFacilityFile(path, defaultFigures()));
+    QBENCHMARK {
+        QVERIFY(model::openFacilityFile(path));
+    }
+}
+
+void FacilityFileTest::saveTime()
+{
+    const QString path = m_dir.filePath(QStringLiteral("timed-save.velmor"));
+    const model::FacilityFigures figures = defaultFigures();
+    QBENCHMARK {
+        QVERIFY(model::saveFacilityFile(path, figures));
+    }
+}
+
+QTEST_GUILESS_MAIN(FacilityFileTest)
+#include "facility_file_test.moc"

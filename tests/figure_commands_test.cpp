@@ -1,0 +1,272 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+// The window's figure commands: facility files saved and opened across
+// regional settings, the report and the clipboard from the window's figures,
+// each answering bad figures as a tab change does.
+
+#include "main_window/figure_commands.h"
+#include "main_window/form1.h"
+#include "main_window/main_layout.h"
+#include "platform/tab_control.h"
+#include "window_test_support.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QUrl>
+
+#include <memory>
+
+using namespace main_window;
+
+namespace {
+
+constexpr int kLubricant = 4; // "Lubricant quantity"
+
+QString pdfText(const QString &path)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    process.waitForFinished(20000);
+    return QString::fromUtf8(process.readAllStandardOutput()).simplified();
+}
+
+bool isRed(const QLineEdit *field)
+{
+    return field->palette().color(QPalette::Text) == QColor(Qt::red);
+}
+
+} // namespace
+
+class FigureCommandsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void menuHoldsTheCommands();
+    void figuresTravelAcrossRegionalSettings_data();
+    void figuresTravelAcrossRegionalSettings();
+    void badFileChangesNothing();
+    void droppedFileOpens();
+    void reportAndClipboardShowTheWindowsFigures();
+    void badFiguresAnsweredAsByATabChange_data();
+    void badFiguresAnsweredAsByATabChange();
+
+private:
+    std::unique_ptr<Form1> newWindow(const QLocale &locale);
+
+    int m_beeps = 0;
+    QStringList m_reports;
+    QTemporaryDir m_dir;
+    std::unique_ptr<Form1> m_window;
+};
+
+void FigureCommandsTest::initTestCase()
+{
+    useTestDesktop(m_beeps, m_reports);
+    QVERIFY(m_dir.isValid());
+}
+
+void FigureCommandsTest::cleanup()
+{
+    m_window.reset();
+    m_reports.clear();
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+}
+
+std::unique_ptr<Form1> FigureCommandsTest::newWindow(const QLocale &locale)
+{
+    QLocale::setDefault(locale);
+    auto window = std::make_unique<Form1>();
+    window->show();
+    return window;
+}
+
+void FigureCommandsTest::menuHoldsTheCommands()
+{
+    m_window = newWindow(QLocale(QLocale::English, QLocale::UnitedStates));
+    QToolButton *menu = m_window->menuButton();
+    QCOMPARE(menu->accessibleName(), QStringLiteral("Menu"));
+    // In the free space of the tab row, right of the last heading.
+    QTabBar *headings = m_window->SSTab1->tabBar();
+    const QRect lastHeading(headings->mapTo(m_window.get(), headings->tabRect(headings->count() - 1).topLeft()),
+                            headings->tabRect(headings->count() - 1).size());
+    QVERIFY(menu->geometry().left() > lastHeading.right());
+    QVERIFY(m_window->SSTab1->geometry().contains(menu->geometry()));
+    QVERIFY(menu->geometry().bottom() <= lastHeading.bottom());
+
+    QStringList shown;
+    for (const QAction *action : menu->menu()->actions())
+        if (!action->isSeparator())
+            shown << action->text() + u' ' + action->shortcut().toString();
+    QCOMPARE(shown.mid(0, 7),
+             QStringList({"Open Figures\u2026 Ctrl+O", "Save Figures Ctrl+S", "Save Figures As\u2026 Ctrl+Shift+S",
+                          "Report Details\u2026 ", "Export Report as PDF\u2026 Ctrl+E", "Print Report\u2026 Ctrl+P",
+                          "Copy Results Ctrl+Shift+C"}));
+}
+
+void FigureCommandsTest::figuresTravelAcrossRegionalSettings_data()
+{
+    QTest::addColumn<QString>("savedIn");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("openedIn");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<bool>("red");
+    QTest::newRow("same settings: exactly as typed") << "de_DE" << "2.000" << "de_DE" << "2.000" << false;
+    QTest::newRow("German thousands in the US") << "de_DE" << "2.000" << "en_US" << "2000" << false;
+    QTest::newRow("US decimals in Germany") << "en_US" << "2.5" << "de_DE" << "2,5" << false;
+    QTest::newRow("no number stays as it was, red") << "en_US" << "abc" << "de_DE" << "abc" << true;
+    // "1,5" was no number where it was typed; in Germany it would read as
+    // 1.5, so it stays red and counts as no number until it is edited.
+    QTest::newRow("no number that would read as one elsewhere") << "en_US" << "1,5" << "de_DE" << "1,5" << true;
+}
+
+void FigureCommandsTest::figuresTravelAcrossRegionalSettings()
+{
+    QFETCH(QString, savedIn);
+    QFETCH(QString, typed);
+    QFETCH(QString, openedIn);
+    QFETCH(QString, shown);
+    QFETCH(bool, red);
+    const QString path = m_dir.filePath(QStringLiteral("plant.velmor"));
+
+    m_window = newWindow(QLocale(savedIn));
+    m_window->YourData(kLubricant)->setText(typed);
+    m_window->figureCommands()->setReportDetails({"Riverside Mill", "Line 3", "J. Example", "20000"});
+    QVERIFY(m_window->figureCommands()->saveFigures(path));
+    QCOMPARE(m_window->figureCommands()->currentFile(), path);
+
+    m_window = newWindow(QLocale(openedIn));
+    QVERIFY(m_window->figureCommands()->openFigures(path));
+    QCOMPARE(m_window->YourData(kLubricant)->text(), shown);
+    QCOMPARE(isRed(m_window->YourData(kLubricant)), red);
+    QCOMPARE(m_window->YourData(0)->text(), QStringLiteral("1000"));
+    QCOMPARE(m_window->figureCommands()->reportDetails().customer, QStringLiteral("Riverside Mill"));
+    QCOMPARE(m_window->SSTab1->selectedTab(), int(YourDataTab));
+    // Colour and figures agree: a red figure keeps the results out of reach.
+    m_window->SSTab1->selectTab(CurrentCostTab);
+    QCOMPARE(m_window->SSTab1->selectedTab(), red ? int(YourDataTab) : int(CurrentCostTab));
+    if (red) { // until the user makes it a figure
+        QTest::keyClicks(m_window->YourData(kLubricant), QStringLiteral("0"));
+        m_window->SSTab1->selectTab(CurrentCostTab);
+        QCOMPARE(m_window->SSTab1->selectedTab(), typed == QLatin1StringView("1,5") ? int(CurrentCostTab) : int(YourDataTab));
+    }
+    QVERIFY(m_reports.isEmpty());
+}
+
+void FigureCommandsTest::badFileChangesNothing()
+{
+    m_window = newWindow(QLocale(QLocale::English, QLocale::UnitedStates));
+    m_window->YourData(kLubricant)->setText(QStringLiteral("1234"));
+    const QString path = m_dir.filePath(QStringLiteral("notes.velmor"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("shopping list");
+    file.close();
+    QVERIFY(!m_window->figureCommands()->openFigures(path));
+    QCOMPARE(m_reports.size(), 1);
+    QVERIFY2(m_reports.first().contains(QStringLiteral("notes.velmor")), qPrintable(m_reports.first()));
+    QCOMPARE(m_window->YourData(kLubricant)->text(), QStringLiteral("1234"));
+    QVERIFY(m_window->figureCommands()->currentFile().isEmpty());
+}
+
+void FigureCommandsTest::droppedFileOpens()
+{
+    m_window = newWindow(QLocale(QLocale::English, QLocale::UnitedStates));
+    m_window->YourData(kLubricant)->setText(QStringLiteral("777"));
+    const QString path = m_dir.filePath(QStringLiteral("dropped.velmor"));
+    QVERIFY(m_window->figureCommands()->saveFigures(path));
+    m_window->YourData(kLubricant)->setText(QStringLiteral("1"));
+
+    // Dropped onto a field, the file opens; its name is not typed in.
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    data.setText(path);
+    QLineEdit *field = m_window->YourData(0);
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(field, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(field, &drop);
+    QTRY_COMPARE(m_window->YourData(kLubricant)->text(), QStringLiteral("777"));
+    QCOMPARE(field->text(), QStringLiteral("1000"));
+}
+
+void FigureCommandsTest::reportAndClipboardShowTheWindowsFigures()
+{
+    m_window = newWindow(QLocale(QLocale::English, QLocale::UnitedStates));
+    FigureCommands *commands = m_window->figureCommands();
+    commands->setReportDetails({"Riverside Mill", "Line 3", "J. Example", "20,000"});
+
+    const QString pdf = m_dir.filePath(QStringLiteral("report.pdf"));
+    QVERIFY(commands->exportReport(pdf));
+    const QString text = pdfText(pdf);
+    for (const char *phrase : {"Lubrication Cost Savings Report", "Riverside Mill", "Lubricant quantity 1000 lbs/year",
+                               "Total anual cost of manual lubrication $62,600.00", "$12,580.00", "$50,020.00",
+                               "Payback period: 4.8 months", "Net savings over 3 years: $130,060.00",
+                               "Net savings over 5 years: $230,100.00", "90 %"})
+        QVERIFY2(text.contains(QLatin1StringView(phrase)), phrase);
+
+    // Printing paints the same page.
+    const QString printed = m_dir.filePath(QStringLiteral("printed.pdf"));
+    {
+        QPdfWriter printer(printed);
+        printer.setResolution(96);
+        QVERIFY(commands->printReport(printer));
+    }
+    QVERIFY(pdfText(printed).contains(QStringLiteral("Net savings over 5 years: $230,100.00")));
+
+    QVERIFY(commands->copyResults());
+    const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
+    const QStringList lines = copied->text().split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 7);
+    QCOMPARE(lines.first(), QStringLiteral("Cost\tCurrent Cost\tVelmor Cost\tSavings"));
+    QCOMPARE(lines.last(), QStringLiteral("Total anual cost of manual lubrication\t$62,600.00\t$12,580.00\t$50,020.00"));
+    QVERIFY(copied->html().contains(QStringLiteral("<td>Lost Production</td><td>$40,000.00</td><td>$8,000.00</td>"
+                                                   "<td>$32,000.00</td>")));
+    QVERIFY(m_reports.isEmpty());
+}
+
+void FigureCommandsTest::badFiguresAnsweredAsByATabChange_data()
+{
+    QTest::addColumn<QStringList>("figures"); // index=text
+    QTest::addColumn<bool>("toYourData");
+    QTest::addColumn<QString>("report");
+    QTest::newRow("no number: back to Your Data") << QStringList{"4=abc"} << true << "";
+    QTest::newRow("overflow: told, as a tab change tells it") << QStringList{"1=1E200", "11=1E200"} << false
+                                                              << "Overflow";
+}
+
+void FigureCommandsTest::badFiguresAnsweredAsByATabChange()
+{
+    QFETCH(QStringList, figures);
+    QFETCH(bool, toYourData);
+    QFETCH(QString, report);
+    m_window = newWindow(QLocale(QLocale::English, QLocale::UnitedStates));
+    for (const QString &figure : std::as_const(figures))
+        m_window->YourData(figure.section(u'=', 0, 0).toInt())->setText(figure.section(u'=', 1));
+    FigureCommands *commands = m_window->figureCommands();
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+
+    const QString pdf = m_dir.filePath(QStringLiteral("never.pdf"));
+    QVERIFY(!commands->exportReport(pdf));
+    QVERIFY(!QFile::exists(pdf));
+    QVERIFY(!commands->copyResults());
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
+    QCOMPARE(m_window->SSTab1->selectedTab(), toYourData ? int(YourDataTab) : int(AboutTab));
+    QCOMPARE(m_reports.size(), report.isEmpty() ? 0 : 2);
+    for (const QString &message : std::as_const(m_reports))
+        QVERIFY2(message.startsWith(report), qPrintable(message));
+}
+
+QTEST_MAIN(FigureCommandsTest)
+#include "figure_commands_test.moc"

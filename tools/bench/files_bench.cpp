@@ -1,0 +1,57 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+// Times what the program writes and reads on request: the customer report
+// exported to PDF from the window (median of 20), and a facility file saved
+// and opened (median of 200 each). Prints key=value lines in milliseconds.
+
+#include "main_window/application_setup.h"
+#include "main_window/figure_commands.h"
+#include "main_window/form1.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+double medianMs(int runs, const std::function<bool()> &work)
+{
+    std::vector<double> times;
+    QElapsedTimer timer;
+    for (int i = 0; i < runs; ++i) {
+        timer.start();
+        if (!work())
+            return -1;
+        times.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    main_window::setUpApplication();
+    QTemporaryDir dir;
+    Form1 window;
+    window.show();
+    QApplication::processEvents();
+    FigureCommands &commands = *window.figureCommands();
+    commands.setReportDetails({QStringLiteral("Riverside Mill"), QStringLiteral("Line 3"), QStringLiteral("J. Example"),
+                               QStringLiteral("20000")});
+
+    const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
+    const QString figures = dir.filePath(QStringLiteral("plant.velmor"));
+    const double report = medianMs(20, [&] { return commands.exportReport(pdf); });
+    const double save = medianMs(200, [&] { return commands.saveFigures(figures); });
+    const double open = medianMs(200, [&] { return commands.openFigures(figures); });
+    std::printf("report_export_median_ms=%.3f\nfacility_save_median_ms=%.3f\nfacility_open_median_ms=%.3f\n", report,
+                save, open);
+    return report < 0 || save < 0 || open < 0 ? 1 : 0;
+}

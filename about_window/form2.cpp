@@ -53,7 +53,9 @@ Form2::Form2(QWidget *owner)
     // Ctrl+Tab and Ctrl+Shift+Tab turn the tabs wherever the focus is in the
     // window, as in the main window. The tab control takes them by itself
     // only while the focus is on it, and the Close button stands outside it.
-    for (const auto &[keys, step] : {std::pair(QKeySequence::NextChild, 1), std::pair(QKeySequence::PreviousChild, -1)}) {
+    const std::pair<QKeySequence::StandardKey, int> turns[] = {{QKeySequence::NextChild, 1},
+                                                               {QKeySequence::PreviousChild, -1}};
+    for (const auto &[keys, step] : turns) {
         connect(new QShortcut(keys, this), &QShortcut::activated, this, [this, step = step] {
             if (SSTab1)
                 SSTab1->selectTab((SSTab1->selectedTab() + step + SSTab1->count()) % SSTab1->count());

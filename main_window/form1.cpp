@@ -143,13 +143,15 @@ Form1::~Form1() = default;
 void Form1::createAboutTab()
 {
     using platform::PictureBox;
-    Picture1 = named(new PictureBox(QStringLiteral(":/images/brand_logo.png"), PictureBox::Border::Sunken), "Picture1");
+    Picture1 = named(new PictureBox(QStringLiteral(":/images/brand_logo.png"), PictureBox::Border::Sunken),
+                     "Picture1");
     SSTab1->place(AboutTab, Picture1, rectOf(kLogoPlace));
 
     Label3 = named(new CaptionLabel, "Label3");
     SSTab1->place(AboutTab, Label3, rectOf(kWelcomePlace));
 
-    Picture2 = named(new PictureBox(QStringLiteral(":/images/calculator_icon.png"), PictureBox::Border::None), "Picture2");
+    Picture2 = named(new PictureBox(QStringLiteral(":/images/calculator_icon.png"), PictureBox::Border::None),
+                     "Picture2");
     SSTab1->place(AboutTab, Picture2, rectOf(kIconPlace));
 
     Label2 = named(new CaptionLabel, "Label2");
@@ -167,7 +169,8 @@ void Form1::createAboutTab()
 void Form1::createYourDataTab()
 {
     using platform::PictureBox;
-    Picture3 = named(new PictureBox(QStringLiteral(":/images/your_data_banner.png"), PictureBox::Border::Sunken), "Picture3");
+    Picture3 = named(new PictureBox(QStringLiteral(":/images/your_data_banner.png"), PictureBox::Border::Sunken),
+                     "Picture3");
     SSTab1->place(YourDataTab, Picture3, rectOf(kDataBannerPlace));
 
     for (int f = 0; f < 4; ++f) {

@@ -10,8 +10,9 @@ namespace model {
 
 // Six yearly dollar figures, rows 1 to 6: lubrication labour, lubricant,
 // replacement bearings, bearing replacement labour, lost production, total.
+inline constexpr int kRowCount = 6;
 struct CostTable {
-    std::array<double, 6> rows{};
+    std::array<double, kRowCount> rows{};
 
     double row(int k) const { return rows.at(std::size_t(k - 1)); }
     double &row(int k) { return rows.at(std::size_t(k - 1)); }

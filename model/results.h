@@ -15,7 +15,6 @@ namespace model {
 // The three tables of one computation, in the order they are computed.
 enum class Table { Current, Velmor, Savings };
 inline constexpr int kTableCount = 3;
-inline constexpr int kRowCount = 6;
 
 // Everything the twelve figures of a facility come to.
 struct Results {

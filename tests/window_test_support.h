@@ -123,7 +123,8 @@ inline QString captionMisfit(const platform::CaptionLabel *label, Wrapping wrapp
     }
     const int high = label->heightForWidth(room.width());
     if (high > room.height())
-        return QStringLiteral("\"%1\" needs %2 px high of %3").arg(label->caption().left(40)).arg(high).arg(room.height());
+        return QStringLiteral("\"%1\" needs %2 px high of %3")
+            .arg(label->caption().left(40)).arg(high).arg(room.height());
     return QString();
 }
 

@@ -228,7 +228,8 @@ void ZoomTest::layoutGrowsInProportion()
     QVERIFY(withAboutWindow([&](Form2 &about) {
         aboutSize = about.size();
         for (int array = 1; array <= 4; ++array) {
-            const QString misfit = captionMisfit(designControl<platform::CaptionLabel>(&about, QStringLiteral("Label%1").arg(array), 1));
+            const QString misfit =
+                captionMisfit(designControl<platform::CaptionLabel>(&about, QStringLiteral("Label%1").arg(array), 1));
             if (!misfit.isEmpty())
                 aboutMisfits << misfit;
         }

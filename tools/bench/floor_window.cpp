@@ -8,6 +8,7 @@
 
 #include "main_window/main_layout.h"
 #include "model/input_table.h"
+#include "platform/designed_look.h"
 #include "tools/bench/bench_probe.h"
 
 #include <QApplication>
@@ -197,7 +198,7 @@ protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter painter(this);
-        painter.fillRect(rect(), QColor(192, 192, 255));
+        painter.fillRect(rect(), platform::kLightBlue);
         painter.drawPixmap(0, 0, m_background);
     }
 

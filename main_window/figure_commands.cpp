@@ -47,7 +47,8 @@ QString documentsFolder()
 // Asks for the report's details; the price is read as the figures are.
 class ReportDetailsDialog : public QDialog {
 public:
-    ReportDetailsDialog(const model::ReportDetails &details, QWidget *parent) : QDialog(parent)
+    ReportDetailsDialog(const model::ReportDetails &details, const QLocale &locale, QWidget *parent)
+        : QDialog(parent), m_locale(locale)
     {
         setWindowTitle(tr("Report Details"));
         auto *form = new QFormLayout(this);
@@ -70,7 +71,7 @@ public:
     void accept() override
     {
         bool valid = true;
-        systemPriceOf(details(), QLocale(), &valid);
+        systemPriceOf(details(), m_locale, &valid);
         if (!valid) {
             platform::reportRuntimeError(
                 this, tr("The installed system price \"%1\" is not a sum of dollars.").arg(m_price->text()));
@@ -90,6 +91,7 @@ private:
         return edit;
     }
 
+    QLocale m_locale;
     QLineEdit *m_customer;
     QLineEdit *m_site;
     QLineEdit *m_preparedBy;
@@ -134,7 +136,7 @@ model::FacilityFigures FigureCommands::windowFigures() const
     model::FacilityFigures figures;
     for (int i = 0; i < model::kInputCount; ++i)
         figures.figures[std::size_t(i)] = m_window->YourData(i)->text();
-    figures.locale = QLocale().name();
+    figures.locale = m_window->locale().name();
     figures.report = m_details;
     return figures;
 }
@@ -151,7 +153,7 @@ bool FigureCommands::openFigures(const QString &path)
         tellUser(opened.message);
         return false;
     }
-    const model::FacilityFigures figures = model::figuresForLocale(*opened.figures, QLocale());
+    const model::FacilityFigures figures = model::figuresForLocale(*opened.figures, m_window->locale());
     m_window->showOpenedFigures(figures.figures, *opened.figures);
     m_details = figures.report;
     m_currentFile = path;
@@ -177,22 +179,28 @@ std::optional<report::ReportContent> FigureCommands::reportOfWindow()
     request.chartType = m_window->MSChart1->chartType();
     request.stacking = m_window->MSChart1->stacking();
     request.date = QDate::currentDate();
-    request.locale = QLocale();
+    request.locale = m_window->locale();
     BuiltReport built = buildReport(request);
-    // Answered as a tab change answers the same figures.
-    if (built.results.failedField || m_window->holdsInvalidField()) {
-        m_window->SSTab1->selectTab(YourDataTab);
+    if (!answeredAsTabChange(built.results))
         return std::nullopt;
-    }
-    if (built.results.fault) {
-        tellUser(faultMessage(*built.results.fault));
-        return std::nullopt;
-    }
     if (!built.content) {
         tellUser(built.problem);
         return std::nullopt;
     }
     return std::move(built.content);
+}
+
+bool FigureCommands::answeredAsTabChange(const model::Results &results) const
+{
+    if (results.failedField || m_window->holdsInvalidField()) {
+        m_window->SSTab1->selectTab(YourDataTab);
+        return false;
+    }
+    if (results.fault) {
+        tellUser(faultMessage(*results.fault));
+        return false;
+    }
+    return true;
 }
 
 bool FigureCommands::exportReport(const QString &path)
@@ -222,22 +230,14 @@ bool FigureCommands::printReport(QPagedPaintDevice &device)
 
 bool FigureCommands::copyResults()
 {
-    ReportRequest request;
-    request.fieldTexts = windowFigures().figures;
-    request.locale = QLocale();
-    const model::Results results = model::computeResults(request.fieldTexts, request.locale);
-    if (results.failedField || m_window->holdsInvalidField()) {
-        m_window->SSTab1->selectTab(YourDataTab);
+    const QLocale &locale = m_window->locale();
+    const model::Results results = model::computeResults(windowFigures().figures, locale);
+    if (!answeredAsTabChange(results))
         return false;
-    }
-    if (results.fault) {
-        tellUser(faultMessage(*results.fault));
-        return false;
-    }
     // A header, then caption, current, Velmor and savings of each row, as
     // the result tabs show them: tab-separated for a spreadsheet's cells,
     // and as a table for programs that take HTML.
-    const model::ResultTexts texts = model::resultTexts(results, request.locale);
+    const model::ResultTexts texts = model::resultTexts(results, locale);
     const QStringList header{tr("Cost"), QString::fromUtf8(kTabCaptions[CurrentCostTab]),
                              QString::fromUtf8(kTabCaptions[VelmorCostTab]), QString::fromUtf8(kTabCaptions[SavingsTab])};
     QStringList lines{header.join(u'\t')};
@@ -291,7 +291,7 @@ void FigureCommands::saveAs()
 
 void FigureCommands::editReportDetails()
 {
-    ReportDetailsDialog dialog(m_details, m_window);
+    ReportDetailsDialog dialog(m_details, m_window->locale(), m_window);
     if (dialog.exec() == QDialog::Accepted)
         m_details = dialog.details();
 }
@@ -312,7 +312,7 @@ void FigureCommands::print()
 {
     // The page is laid out with the screen's font metrics, as for the PDF.
     QPrinter printer(QPrinter::ScreenResolution);
-    printer.setPageSize(report::pageSizeFor(QLocale()));
+    printer.setPageSize(report::pageSizeFor(m_window->locale()));
     QPrintDialog dialog(&printer, m_window);
     dialog.setWindowTitle(tr("Print Report"));
     if (dialog.exec() == QDialog::Accepted)

@@ -53,6 +53,10 @@ private:
     void exportPdf();
     void print();
 
+    // Answers figures that are no number or overflow as a tab change does;
+    // true when the results can be used.
+    bool answeredAsTabChange(const model::Results &results) const;
+
     // The figures as the window holds them now.
     model::FacilityFigures windowFigures() const;
     void tellUser(const QString &message) const;

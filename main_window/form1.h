@@ -100,6 +100,9 @@ public:
     // Whether such a figure is still in a field.
     bool holdsInvalidField() const;
 
+    // The regional settings the fields are read and the figures written in.
+    const QLocale &locale() const { return m_locale; }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;

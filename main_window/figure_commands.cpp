@@ -86,6 +86,7 @@ private:
     static QLineEdit *field(const QString &text, const QString &label, QFormLayout *form)
     {
         auto *edit = new QLineEdit(text);
+        edit->setMaxLength(int(model::kReportDetailMaxLength));
         edit->setMinimumWidth(240);
         form->addRow(label, edit);
         return edit;

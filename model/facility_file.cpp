@@ -86,13 +86,14 @@ bool isKnownLocaleName(const QString &name)
     return !name.isEmpty() && QLocale(name).name() == name;
 }
 
-// Why a text cannot go into a file and come back into a field, or nothing.
-std::optional<QString> unfitText(const QString &text)
+// Why a text cannot go into a file and come back into a field of at most
+// maxLength characters, or nothing.
+std::optional<QString> unfitText(const QString &text, qsizetype maxLength)
 {
     // A lone surrogate (from a \uD800 escape, or pasted) has no UTF-8 form.
     if (!text.isValidUtf16())
         return QStringLiteral("is not valid text");
-    if (text.size() > kFieldTextMaxLength)
+    if (text.size() > maxLength)
         return QStringLiteral("is longer than a field holds");
     return std::nullopt;
 }
@@ -108,7 +109,7 @@ std::optional<QString> unfitFigures(const FacilityFigures &figures, QByteArray &
     }
     for (int i = 0; i < kInputCount; ++i) {
         const QString &text = figures.figures[i];
-        if (const auto why = unfitText(text))
+        if (const auto why = unfitText(text, kFieldTextMaxLength))
             return QStringLiteral("The figure for %1 %2.").arg(figureCaption(i), *why);
         // A field drops what cannot be seen (a control character, a line
         // break at either end), which would quietly make it another text.
@@ -118,7 +119,7 @@ std::optional<QString> unfitFigures(const FacilityFigures &figures, QByteArray &
         }
     }
     for (const ReportMember &member : kReportMembers) {
-        if (const auto why = unfitText(figures.report.*member.text))
+        if (const auto why = unfitText(figures.report.*member.text, kReportDetailMaxLength))
             return QStringLiteral("The report detail %1 %2.").arg(quoted(QString::fromLatin1(member.shownAs)), *why);
     }
     // Escapes and indentation can make the written file longer than the one read.

@@ -39,6 +39,11 @@ inline constexpr qint64 kFacilityFileMaxBytes = 64 * 1024;
 // longer text could not come back unchanged, so a file holding one is refused.
 inline constexpr qsizetype kFieldTextMaxLength = 32767;
 
+// The most characters a report detail (customer, site, prepared by, system
+// price) holds: enough for any name, and few enough that the report's page
+// shows the whole of it.
+inline constexpr qsizetype kReportDetailMaxLength = 100;
+
 struct ReportDetails {
     QString customer;
     QString site;

@@ -1,8 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "model/facility_file.h"
 
+#include "model/message_text.h"
 #include "model/money_text.h"
 #include "model/numeric_text.h"
+#include "model/safe_write.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,10 +14,14 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QJsonValue>
-#include <QSaveFile>
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <set>
+#include <vector>
+
+#include <sys/stat.h>
 
 namespace model {
 namespace {
@@ -41,7 +47,6 @@ QString shownName(const QString &path)
     return name.isEmpty() ? QDir::toNativeSeparators(path) : name;
 }
 
-QString quoted(const QString &text) { return u'\u201C' + text + u'\u201D'; }
 
 // A text from the file, cut for a message.
 QString shortened(const QString &text)
@@ -50,33 +55,76 @@ QString shortened(const QString &text)
     return text.size() <= kShown ? text : text.left(kShown) + u'\u2026';
 }
 
-QString asSentence(QString text)
-{
-    text = text.trimmed();
-    if (!text.isEmpty() && !text.endsWith(u'.'))
-        text += u'.';
-    return text;
-}
-
 FacilityReadResult readFailure(const QString &message) { return {std::nullopt, message}; }
 
 QString openFailed(const QString &path, const QString &reason)
 {
-    return QStringLiteral("Could not open %1. %2").arg(quoted(shownName(path)), reason);
+    return QStringLiteral("Could not open %1. %2").arg(quotedForMessage(shownName(path)), reason);
 }
 
 QString saveFailed(const QString &path, const QString &reason)
 {
-    return QStringLiteral("Could not save %1. %2").arg(quoted(shownName(path)), asSentence(reason));
+    return QStringLiteral("Could not save %1. %2").arg(quotedForMessage(shownName(path)), asSentence(reason));
 }
 
-QString figureCaption(int index) { return quoted(QString::fromLatin1(kInputs[index].caption).trimmed()); }
+QString figureCaption(int index) { return quotedForMessage(QString::fromLatin1(kInputs[index].caption).trimmed()); }
 
 // A JSON string literal for text, quotes included.
 QByteArray jsonString(const QString &text)
 {
     const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
     return array.sliced(1, array.size() - 2); // ["…"] without the brackets
+}
+
+// The first key that one object of the JSON text holds twice, or nothing;
+// the text is known to be valid JSON. QJsonDocument keeps one of the two
+// quietly, so a file could say two things and be read as either.
+std::optional<QString> firstDuplicateKey(QByteArrayView json)
+{
+    struct Level {
+        bool isObject;
+        bool expectsKey;
+        std::set<QString> keys;
+    };
+    std::vector<Level> levels;
+    for (qsizetype i = 0; i < json.size(); ++i) {
+        switch (json[i]) {
+        case '{':
+            levels.push_back({true, true, {}});
+            break;
+        case '[':
+            levels.push_back({false, false, {}});
+            break;
+        case '}':
+        case ']':
+            levels.pop_back();
+            break;
+        case ',':
+            if (levels.back().isObject)
+                levels.back().expectsKey = true;
+            break;
+        case '"': {
+            const qsizetype start = i;
+            for (++i; json[i] != '"'; ++i) {
+                if (json[i] == '\\')
+                    ++i;
+            }
+            Level &level = levels.back();
+            if (level.isObject && level.expectsKey) {
+                level.expectsKey = false;
+                // Read as JSON, so that "a" and "\u0061" are one key.
+                const QByteArray literal = '[' + json.sliced(start, i - start + 1).toByteArray() + ']';
+                const QString key = QJsonDocument::fromJson(literal).array().first().toString();
+                if (!level.keys.insert(key).second)
+                    return key;
+            }
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    return std::nullopt;
 }
 
 // The names Qt gives back unchanged are those it knows; others would quietly
@@ -105,7 +153,7 @@ std::optional<QString> unfitFigures(const FacilityFigures &figures, QByteArray &
 {
     if (!isKnownLocaleName(figures.locale)) {
         return QStringLiteral("The figures were typed in regional settings that are not known here (%1).")
-            .arg(quoted(shortened(figures.locale)));
+            .arg(quotedForMessage(shortened(figures.locale)));
     }
     for (int i = 0; i < kInputCount; ++i) {
         const QString &text = figures.figures[i];
@@ -120,7 +168,7 @@ std::optional<QString> unfitFigures(const FacilityFigures &figures, QByteArray &
     }
     for (const ReportMember &member : kReportMembers) {
         if (const auto why = unfitText(figures.report.*member.text, kReportDetailMaxLength))
-            return QStringLiteral("The report detail %1 %2.").arg(quoted(QString::fromLatin1(member.shownAs)), *why);
+            return QStringLiteral("The report detail %1 %2.").arg(quotedForMessage(QString::fromLatin1(member.shownAs)), *why);
     }
     // Escapes and indentation can make the written file longer than the one read.
     json = toFacilityJson(figures);
@@ -194,6 +242,8 @@ FacilityReadResult readFacilityJson(const QByteArray &bytes)
                                .arg(parseError.errorString())
                                .arg(parseError.offset + 1));
     }
+    if (const std::optional<QString> key = firstDuplicateKey(bytes))
+        return readFailure(QStringLiteral("The file holds the key %1 twice.").arg(quotedForMessage(shortened(*key))));
     const QJsonObject root = document.object();
     if (!document.isObject()
         || root.value(QLatin1StringView("format")).toString() != QLatin1StringView(kFacilityFormat))
@@ -237,7 +287,7 @@ FacilityReadResult readFacilityJson(const QByteArray &bytes)
             const QJsonValue value = details.value(member.key);
             if (value.isUndefined())
                 continue;
-            const QString shown = quoted(QString::fromLatin1(member.shownAs));
+            const QString shown = quotedForMessage(QString::fromLatin1(member.shownAs));
             if (!value.isString())
                 return readFailure(QStringLiteral("The report detail %1 is not a text.").arg(shown));
             result.report.*member.text = value.toString();
@@ -256,8 +306,15 @@ FacilityReadResult openFacilityFile(const QString &path)
     // Asked before opening: opening a pipe would wait for a writer, and
     // reading a device or a huge file would not end soon.
     const QFileInfo info(path);
-    if (!info.exists())
+    if (!info.exists()) {
+        // A loop of links or a folder that cannot be entered is not a
+        // missing file: the system says what it is.
+        struct stat status {};
+        const int error = ::stat(QFile::encodeName(path).constData(), &status) == 0 ? 0 : errno;
+        if (error && error != ENOENT)
+            return readFailure(openFailed(path, systemErrorText(error)));
         return readFailure(openFailed(path, QStringLiteral("The file does not exist.")));
+    }
     if (info.isDir())
         return readFailure(openFailed(path, QStringLiteral("It is a folder, not a file.")));
     if (!info.isFile())
@@ -296,34 +353,12 @@ FacilitySaveResult saveFacilityFile(const QString &path, const FacilityFigures &
     if (const auto why = unfitFigures(figures, bytes))
         return {false, saveFailed(path, *why)};
 
-    const QFileInfo info(path);
-    if (info.isDir())
-        return {false, saveFailed(path, QStringLiteral("A folder of that name is in the way"))};
-    const QFileInfo folder(info.absolutePath());
-    const QString folderName = quoted(QDir::toNativeSeparators(folder.filePath()));
-    if (!folder.exists())
-        return {false, saveFailed(path, QStringLiteral("The folder %1 does not exist").arg(folderName))};
-    if (!folder.isDir())
-        return {false, saveFailed(path, QStringLiteral("%1 is not a folder").arg(folderName))};
-
-    // QSaveFile writes a temporary file beside the target and renames it over
-    // the target only on commit(). Unbuffered, a short write (a full disk, a
-    // file size limit) shows here: QSaveFile's buffered flush does not report
-    // it, and the commit would put a cut-off file in place of the old one.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return {false, saveFailed(path, file.errorString())};
-    for (qint64 written = 0; written < bytes.size();) {
-        const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
-        if (n <= 0) {
-            const QString reason = file.errorString();
-            file.cancelWriting();
-            return {false, saveFailed(path, reason)};
-        }
-        written += n;
-    }
-    if (!file.commit())
-        return {false, saveFailed(path, file.errorString())};
+    const WriteResult written = writeFileSafely(path, kFacilityFileKind, [&bytes](QIODevice &device) {
+        device.write(bytes);
+        return std::optional<QString>();
+    });
+    if (!written)
+        return {false, saveFailed(path, written.reason)};
     return {true, QString()};
 }
 

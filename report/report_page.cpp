@@ -1,15 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "report/report_page.h"
 
+#include "model/message_text.h"
+#include "model/safe_write.h"
 #include "platform/designed_look.h"
 
-#include <QFileInfo>
+#include <QDir>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -234,16 +235,8 @@ bool paintReportPage(QPagedPaintDevice &device, const ReportContent &content)
 
 bool exportReportPdf(const QString &path, const ReportContent &content, QString *error)
 {
-    const auto fail = [&](const QString &why) {
-        if (error)
-            *error = QStringLiteral("The report could not be written to \"%1\": %2.").arg(path, why);
-        return false;
-    };
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
-    {
-        QPdfWriter writer(&file);
+    const model::WriteResult written = model::writeFileSafely(path, model::kPdfKind, [&content](QIODevice &device) {
+        QPdfWriter writer(&device);
         writer.setTitle(content.title);
         writer.setCreator(content.maker);
         writer.setPageSize(content.pageSize);
@@ -251,14 +244,15 @@ bool exportReportPdf(const QString &path, const ReportContent &content, QString 
         // The chart is laid out with the screen's font metrics; at the same
         // resolution its texts keep their places on the page.
         writer.setResolution(96);
-        if (!paintReportPage(writer, content)) {
-            file.cancelWriting();
-            return fail(QStringLiteral("the page could not be drawn"));
-        }
+        if (!paintReportPage(writer, content))
+            return std::optional<QString>(QStringLiteral("The page could not be drawn."));
+        return std::optional<QString>();
+    });
+    if (!written && error) {
+        *error = QStringLiteral("Could not write the report to %1. %2")
+                     .arg(model::quotedForMessage(QDir::toNativeSeparators(path)), written.reason);
     }
-    if (!file.commit())
-        return fail(file.errorString());
-    return true;
+    return bool(written);
 }
 
 } // namespace report

@@ -24,8 +24,10 @@ void paintReport(QPainter &painter, const QRectF &area, const ReportContent &con
 // False when the device could not be painted on.
 bool paintReportPage(QPagedPaintDevice &device, const ReportContent &content);
 
-// Writes the report as a one-page PDF. The file is either written whole or
-// left as it was; on failure the reason is put into error.
+// Writes the report as a one-page PDF through model::writeFileSafely(): the
+// file is either written whole or left as it was, and only a PDF document
+// (or a new file) is ever replaced. On failure the message naming the file
+// and the reason is put into error.
 bool exportReportPdf(const QString &path, const ReportContent &content, QString *error);
 
 } // namespace report

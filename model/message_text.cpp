@@ -1,0 +1,64 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#include "model/message_text.h"
+
+#include <QList>
+#include <QtGlobal>
+
+namespace model {
+namespace {
+
+bool isHidden(char32_t c)
+{
+    const QChar::Category category = QChar::category(c);
+    // Controls, and the format characters that reorder or hide what follows
+    // (U+202E would print the rest of a message backwards).
+    return category == QChar::Other_Control || category == QChar::Other_Format
+           || category == QChar::Separator_Line || category == QChar::Separator_Paragraph
+           || category == QChar::Other_Surrogate || category == QChar::Other_NotAssigned;
+}
+
+QString escaped(char32_t c)
+{
+    switch (c) {
+    case 0: return QStringLiteral("\\0");
+    case '\t': return QStringLiteral("\\t");
+    case '\n': return QStringLiteral("\\n");
+    case '\r': return QStringLiteral("\\r");
+    default: break;
+    }
+    const QString hex = QString::number(uint(c), 16).toUpper();
+    return c < 0x100 ? QStringLiteral("\\x") + hex.rightJustified(2, u'0')
+                     : QStringLiteral("\\u") + hex.rightJustified(4, u'0');
+}
+
+} // namespace
+
+QString quotedForMessage(const QString &text)
+{
+    QString shown;
+    shown.reserve(text.size() + 2);
+    shown += u'\u201C';
+    for (const char32_t c : text.toUcs4()) {
+        if (isHidden(c))
+            shown += escaped(c);
+        else
+            shown += QString::fromUcs4(&c, 1);
+    }
+    shown += u'\u201D';
+    return shown;
+}
+
+QString asSentence(QString text)
+{
+    text = text.trimmed();
+    if (!text.isEmpty() && !text.endsWith(u'.'))
+        text += u'.';
+    return text;
+}
+
+QString systemErrorText(int error)
+{
+    return asSentence(qt_error_string(error));
+}
+
+} // namespace model

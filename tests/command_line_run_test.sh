@@ -67,6 +67,24 @@ expect_failure() {
   fi
 }
 
+# A refusal or failed write: one line naming the file, status 1, and the
+# file as it was (same bytes, same permission bits, nothing beside it).
+expect_kept() {
+  local name=$1 target=$2 phrase=$3
+  shift 3
+  local before after status=0
+  before=$(stat -c '%F %a' "$target"; [ -f "$target" ] && sha256sum <"$target"; ls -a "$(dirname "$target")")
+  "$@" || status=$?
+  after=$(stat -c '%F %a' "$target"; [ -f "$target" ] && sha256sum <"$target"; ls -a "$(dirname "$target")")
+  if [ "$status" -ne 1 ] || [ "$(wc -l <"$work/err")" -ne 1 ] || ! grep -qF "$phrase" "$work/err"; then
+    verdict fail "$name" "status $status"
+  elif [ "$before" != "$after" ]; then
+    verdict fail "$name" "the file or its folder changed"
+  else
+    verdict ok "$name"
+  fi
+}
+
 figures de_DE 1000 10 1000 1 "2.000" 1000 5 200 24 30 3 4 >"$work/german.velmor"
 figures en_US 1000 10 1000 1 abc 1000 5 200 24 30 3 4 >"$work/letters.velmor"
 figures en_US 1000 1E200 1000 1 1000 1000 5 200 24 30 3 1E200 >"$work/overflow.velmor"
@@ -82,6 +100,24 @@ expect_failure "overflow" "$work/d.pdf" "Overflow" "$work/overflow.velmor"
 expect_failure "unwritable report" "$work/no/such/folder/e.pdf" "e.pdf"
 mkdir "$work/taken.pdf"
 expect_failure "a folder where the report goes" "$work/taken.pdf" "taken.pdf"
+
+# Writing a report must never lose a file.
+run --report "$work/old.pdf" "$work/german.velmor"
+cp "$work/german.velmor" "$work/plant.velmor"
+expect_kept "OUT forgotten: the facility file is no report's place" "$work/plant.velmor" "facility file" \
+  run --report "$work/plant.velmor"
+expect_kept "the same file as OUT and FILE" "$work/plant.velmor" "plant.velmor" \
+  run --report "$work/plant.velmor" "$work/plant.velmor"
+echo "Notes from the visit" >"$work/notes.txt"
+expect_kept "a file that is no PDF" "$work/notes.txt" "It is not a PDF document" run --report "$work/notes.txt"
+expect_kept "a device" /dev/full "It is a device" run --report /dev/full
+mkfifo "$work/pipe.pdf"
+expect_kept "a pipe" "$work/pipe.pdf" "pipe" run --report "$work/pipe.pdf"
+limited_run() { (ulimit -f 8 && run "$@"); }
+expect_kept "a full disk (a file size limit of 8 KiB)" "$work/old.pdf" "File too large" \
+  limited_run --report "$work/old.pdf" "$work/german.velmor"
+chmod 0444 "$work/old.pdf"
+expect_kept "a read-only report" "$work/old.pdf" "read-only" run --report "$work/old.pdf"
 
 status=0
 run --version || status=$?

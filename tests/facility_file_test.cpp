@@ -210,6 +210,7 @@ void FacilityFileTest::badFileIsRefused_data()
     other("missing", "does not exist");
     other("folder", "is a folder");
     other("pipe", "not a regular file");
+    other("link loop", "Too many levels of symbolic links");
     other("unreadable", "could not be read");
     file("larger than 64 KiB", paddedTo(64 * 1024 + 1), "larger than 64 KiB");
     file("empty", "", "not JSON");
@@ -231,6 +232,17 @@ void FacilityFileTest::badFileIsRefused_data()
     file("control character in a figure", edited("\"10\"", "\"1\\u00010\""), "cannot show");
     file("figure longer than a field", edited("\"10\"", '"' + QByteArray(32768, '1') + '"'),
          "longer than a field holds");
+    file("report detail longer than the dialog holds", withReport("{\"site\": \"" + QByteArray(101, 'x') + "\"}"),
+         "report detail \u201Csite\u201D is longer than a field holds");
+    file("NUL in the regional settings", edited("en_US", "en\\u0000US"), "(\u201Cen\\0US\u201D)");
+    file("key twice", edited("\"locale\": \"en_US\",", "\"locale\": \"de_DE\", \"locale\": \"en_US\","),
+         "holds the key \u201Clocale\u201D twice");
+    file("key twice, once escaped", edited("\"locale\": \"en_US\",", "\"locale\": \"en_US\", \"loc\\u0061le\": \"en_US\","),
+         "holds the key \u201Clocale\u201D twice");
+    file("key twice in the report details", withReport("{\"site\": \"A\", \"customer\": \"B\", \"site\": \"C\"}"),
+         "holds the key \u201Csite\u201D twice");
+    file("key twice in a member it does not know",
+         edited("\"locale\"", "\"notes\": [{\"a\": 1}, {\"a\": 2, \"a\": 3}], \"locale\""), "holds the key \u201Ca\u201D twice");
     file("report details as a list", withReport("[]"), "report details are not valid");
     file("report detail as a number", withReport("{\"customer\": 5}"),
          "report detail \u201Ccustomer\u201D is not a text");
@@ -251,6 +263,8 @@ void FacilityFileTest::badFileIsRefused()
     } else if (kind == u"pipe") {
         // Opening a pipe would wait for a writer.
         QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (kind == u"link loop") {
+        QCOMPARE(symlink(QFile::encodeName(path).constData(), QFile::encodeName(path).constData()), 0);
     } else if (kind == u"unreadable") {
         if (geteuid() == 0)
             QSKIP("Permissions do not stop root from reading.");

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 // Fuzzes the reader of facility files.
 //
-// The input is a file's bytes. The reader either refuses them with a message,
-// or gives twelve figures that
+// The input is a file's bytes. The reader either refuses them with a message
+// free of control characters, or gives twelve figures that
 //   - save to at most 64 KiB and open again as the same figures, the saved
 //     bytes coming back unchanged from a second round;
 //   - shown in each of the fuzz locales, keep every figure: a text that reads
@@ -16,6 +16,7 @@
 
 #include <QByteArray>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -65,6 +66,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const model::FacilityReadResult read = model::readFacilityJson(bytes);
     if (!read.figures) {
         FUZZ_CHECK(!read.message.isEmpty(), "a refused file gets a message", std::string());
+        const bool shows = std::none_of(read.message.begin(), read.message.end(),
+                                        [](QChar c) { return c.category() == QChar::Other_Control; });
+        FUZZ_CHECK(shows, "the message shows the file's hidden characters escaped", fuzz::printable(read.message));
         return 0;
     }
     const model::FacilityFigures &figures = *read.figures;

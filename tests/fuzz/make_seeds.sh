@@ -167,5 +167,11 @@ EOF
 facility broken-report-number <<'EOF'
 {"format":"velmor-figures","version":1,"locale":"en_US","figures":["1","2","3","4","5","6","7","8","9","10","11","12"],"report":{"customer":5}}
 EOF
+facility broken-key-twice <<'EOF'
+{"format":"velmor-figures","version":1,"locale":"de_DE","figures":["1","2","3","4","5","6","7","8","9","10","11","12"],"report":{"site":"A","site":"B"},"locale":"en_US"}
+EOF
+facility broken-nul-in-locale <<'EOF'
+{"format":"velmor-figures","version":1,"locale":"en\u0000US","figures":["1","2","3","4","5","6","7","8","9","10","11","12"]}
+EOF
 printf '{"format":"velmor-figures","version":1,"locale":"en_US","figures":["1\xff","2","3","4","5","6","7","8","9","10","11","12"]}\n' \
     | facility broken-invalid-utf8

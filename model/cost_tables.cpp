@@ -6,10 +6,6 @@
 namespace model {
 namespace {
 
-// Velmor's claimed reductions: 90% of lubrication labour, 50% of lubricant,
-// 80% of replacement bearings, their labour and lost production.
-constexpr std::array<double, 5> kVelmorFactors{0.1, 0.5, 0.2, 0.2, 0.2};
-
 // The row is tested as stored: GCC may move arithmetic across a read of the
 // floating-point flags, but not across a test of the value itself. The only
 // division is by the constant 60, so an infinity here is an overflow.
@@ -53,10 +49,10 @@ void computeCurrentCost(const InputValues &v, CostTable &c)
     store(c, 6, c.row(2) + c.row(1) + c.row(3) + c.row(4) + c.row(5));
 }
 
-void computeVelmorCost(const CostTable &c, CostTable &t)
+void computeVelmorCost(const CostTable &c, CostTable &t, const Assumptions &assumptions)
 {
-    for (int k = 1; k <= 5; ++k)
-        store(t, k, c.row(k) * kVelmorFactors[std::size_t(k - 1)]);
+    for (int k = 1; k <= kReducedRowCount; ++k)
+        store(t, k, c.row(k) * assumptions.remainingFactor(k));
     store(t, 6, t.row(2) + t.row(1) + t.row(3) + t.row(4) + t.row(5));
 }
 

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
+#include "model/cost_rows.h"
 #include "model/input_table.h"
 
 #include <array>
@@ -8,9 +9,7 @@
 
 namespace model {
 
-// Six yearly dollar figures, rows 1 to 6: lubrication labour, lubricant,
-// replacement bearings, bearing replacement labour, lost production, total.
-inline constexpr int kRowCount = 6;
+// Six yearly dollar figures, rows 1 to 6 of kCostRows.
 struct CostTable {
     std::array<double, kRowCount> rows{};
 
@@ -40,7 +39,10 @@ const char *faultName(ArithmeticFault fault);
 // order of factors and terms that decide the results' last bits, and checks
 // each stored row; rows stored before a fault keep their values.
 void computeCurrentCost(const InputValues &v, CostTable &current);
-void computeVelmorCost(const CostTable &current, CostTable &velmor);
+// Each Velmor row is the current row times what remains of it after the
+// assumed reduction.
+void computeVelmorCost(const CostTable &current, CostTable &velmor,
+                       const Assumptions &assumptions = Assumptions::designed());
 void computeSavings(const CostTable &current, const CostTable &velmor, CostTable &savings);
 
 } // namespace model

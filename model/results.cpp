@@ -6,25 +6,32 @@
 
 namespace model {
 
-Results computeResults(const std::array<QString, kInputCount> &fieldTexts, const QLocale &locale)
+Results computeResults(const std::array<QString, kInputCount> &fieldTexts, const QLocale &locale,
+                       const Assumptions &assumptions)
 {
-    Results results;
     // The figure computed with is the one the numeric test read.
     InputValues v{};
     for (int i = 0; i < kInputCount; ++i) {
         const std::optional<double> figure = readFigure(fieldTexts[std::size_t(i)], locale);
         if (!figure) {
+            Results results;
             results.failedField = i;
             return results;
         }
         v[std::size_t(i)] = *figure;
     }
+    return computeResults(v, assumptions);
+}
 
+Results computeResults(const InputValues &v, const Assumptions &assumptions)
+{
+    Results results;
+    results.values = v;
     auto &[current, velmor, savings] = results.tables;
     try {
         computeCurrentCost(v, current);
         results.finishedTables = 1;
-        computeVelmorCost(current, velmor);
+        computeVelmorCost(current, velmor, assumptions);
         results.finishedTables = 2;
         computeSavings(current, velmor, savings);
         results.finishedTables = 3;

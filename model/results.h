@@ -21,6 +21,8 @@ struct Results {
     // The first field, 0 to 11, whose text is no number. Nothing is computed
     // then: finishedTables is 0 and the tables hold zeros.
     std::optional<int> failedField;
+    // The figures read from the fields, when every one was a number.
+    InputValues values{};
     // Indexed by Table. A table whose computation faulted holds the rows
     // stored before the faulting one and the faulting row's value.
     std::array<CostTable, kTableCount> tables{};
@@ -37,7 +39,11 @@ struct Results {
 // (readFigure()), each text once, and computes the current, Velmor and
 // savings tables one after the other. Stops at the first text that is no
 // number, or at the first arithmetic fault.
-Results computeResults(const std::array<QString, kInputCount> &fieldTexts, const QLocale &locale);
+Results computeResults(const std::array<QString, kInputCount> &fieldTexts, const QLocale &locale,
+                       const Assumptions &assumptions = Assumptions::designed());
+
+// The same computation from figures already read.
+Results computeResults(const InputValues &values, const Assumptions &assumptions = Assumptions::designed());
 
 // The currency text of every row of every finished table, [table][row - 1];
 // rows of tables not finished are empty. What the result labels show.

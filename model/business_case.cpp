@@ -1,0 +1,216 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#include "model/business_case.h"
+
+#include "model/message_text.h"
+#include "model/numeric_text.h"
+#include "model/results.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace model {
+namespace {
+
+// −initial at year 0, then the yearly net at every year's end, discounted
+// by the growth factor g = 1 + rate.
+double presentValue(double initial, double yearlyNet, int years, double g)
+{
+    double value = -initial;
+    double discount = 1;
+    for (int t = 1; t <= years; ++t) {
+        discount /= g;
+        value += yearlyNet * discount;
+    }
+    return value;
+}
+
+// The rate at which the present value is zero. The flows change sign once
+// (an outlay, then equal returns, or the reverse), so the present value is
+// monotonic in the growth factor and has one root, which may lie anywhere
+// from just above −100 % to rates beyond any bound: it is bracketed by
+// doubling or halving the growth factor, then bisected, geometrically while
+// the bracket spans more than a factor of two.
+std::optional<double> internalRate(double initial, double yearlyNet, int years)
+{
+    const bool changesSign = (initial > 0 && yearlyNet > 0) || (initial < 0 && yearlyNet < 0);
+    if (!changesSign || years < 1)
+        return std::nullopt;
+    const auto sign = [&](double g) { return presentValue(initial, yearlyNet, years, g) > 0 ? 1 : -1; };
+    const int signAtLow = sign(std::numeric_limits<double>::min());
+    double lo = 1;
+    double hi = 1;
+    if (sign(1) == signAtLow) {
+        while (sign(hi) == signAtLow) {
+            if (hi > 1e300)
+                return std::nullopt;
+            lo = hi;
+            hi *= 2;
+        }
+    } else {
+        while (sign(lo) != signAtLow) {
+            if (lo < 1e-300)
+                return std::nullopt;
+            hi = lo;
+            lo /= 2;
+        }
+    }
+    for (int step = 0; step < 4000 && hi - lo > 4 * std::numeric_limits<double>::epsilon() * hi; ++step) {
+        const double mid = hi > 2 * lo ? std::sqrt(lo) * std::sqrt(hi) : lo + (hi - lo) / 2;
+        if (mid <= lo || mid >= hi)
+            break;
+        (sign(mid) == signAtLow ? lo : hi) = mid;
+    }
+    return lo + (hi - lo) / 2 - 1;
+}
+
+std::optional<double> discountedPayback(double initial, double yearlyNet, int years, double g)
+{
+    if (initial <= 0)
+        return 0.0;
+    double covered = -initial;
+    double discount = 1;
+    for (int t = 1; t <= years; ++t) {
+        discount /= g;
+        const double flow = yearlyNet * discount;
+        if (flow > 0 && covered + flow >= 0)
+            return (t - 1) + -covered / flow;
+        covered += flow;
+    }
+    return std::nullopt;
+}
+
+// A money text of the investment: empty is zero, otherwise a figure not
+// below zero.
+bool readMoney(const QString &text, const QLocale &locale, double &value)
+{
+    if (text.trimmed().isEmpty()) {
+        value = 0;
+        return true;
+    }
+    const std::optional<double> figure = readFigure(text, locale);
+    if (!figure || !(*figure >= 0) || !std::isfinite(*figure))
+        return false;
+    value = *figure;
+    return true;
+}
+
+double savingsOf(const InputValues &values, const Assumptions &assumptions, bool *computed)
+{
+    const Results results = computeResults(values, assumptions);
+    *computed = results.complete();
+    return results.table(Table::Savings).row(kRowCount);
+}
+
+} // namespace
+
+InvestmentReading readInvestment(const InvestmentTexts &texts, const QLocale &locale)
+{
+    InvestmentReading reading;
+    Investment investment;
+    const auto problem = [&](const char *what, const QString &text, const char *why) {
+        reading.problem = QStringLiteral("The %1 %2 %3.")
+                              .arg(QString::fromLatin1(what), quotedForMessage(text), QString::fromLatin1(why));
+        return reading;
+    };
+    if (!readMoney(texts.systemPrice, locale, investment.systemPrice))
+        return problem("installed system price", texts.systemPrice, "is not a sum of dollars");
+    if (!readMoney(texts.installationCost, locale, investment.installationCost))
+        return problem("installation cost", texts.installationCost, "is not a sum of dollars");
+    if (!readMoney(texts.yearlyUpkeep, locale, investment.yearlyUpkeep))
+        return problem("yearly upkeep", texts.yearlyUpkeep, "is not a sum of dollars");
+    if (!texts.years.trimmed().isEmpty()) {
+        const std::optional<double> years = readFigure(texts.years, locale);
+        if (!years || !(*years >= 1 && *years <= kMaxYears) || *years != std::floor(*years))
+            return problem("evaluation period", texts.years, "is not a whole number of years from 1 to 50");
+        investment.years = int(*years);
+    }
+    if (!texts.discountRate.trimmed().isEmpty()) {
+        const std::optional<double> rate = readFigure(texts.discountRate, locale);
+        if (!rate || !(*rate > -100 && *rate <= 1000))
+            return problem("discount rate", texts.discountRate, "is not a percentage above \u2212100 and up to 1000");
+        investment.discountRatePercent = *rate;
+    }
+    if (!texts.systemPrice.trimmed().isEmpty())
+        reading.investment = investment;
+    return reading;
+}
+
+BusinessCase businessCaseOf(double annualSavings, const Investment &investment)
+{
+    BusinessCase result;
+    const double initial = investment.initial();
+    const int years = investment.years;
+    result.initial = initial;
+    result.yearlyNet = annualSavings - investment.yearlyUpkeep;
+    if (result.yearlyNet > 0) {
+        const double months = initial / (result.yearlyNet / 12);
+        if (std::isfinite(months))
+            result.paybackMonths = months;
+    }
+    if (initial != 0) {
+        const double roi = (annualSavings * years - investment.yearlyUpkeep * years - initial) / initial;
+        if (std::isfinite(roi))
+            result.roi = roi;
+    }
+    const double g = 1 + investment.discountRatePercent / 100;
+    result.npv = presentValue(initial, result.yearlyNet, years, g);
+    result.irr = internalRate(initial, result.yearlyNet, years);
+    result.discountedPaybackYears = discountedPayback(initial, result.yearlyNet, years, g);
+    result.cumulativeCashFlow.reserve(std::size_t(years) + 1);
+    for (int t = 0; t <= years; ++t)
+        result.cumulativeCashFlow.push_back(-initial + t * result.yearlyNet);
+    return result;
+}
+
+std::vector<SensitivityBar> sensitivityOf(const InputValues &values, const Assumptions &assumptions,
+                                          double stepPercent)
+{
+    const double down = 1 - stepPercent / 100;
+    const double up = 1 + stepPercent / 100;
+    std::vector<SensitivityBar> bars;
+    bars.reserve(kInputCount + kReducedRowCount);
+    for (int i = 0; i < kInputCount; ++i) {
+        SensitivityBar bar{false, i};
+        InputValues moved = values;
+        bool lowComputed = false;
+        bool highComputed = false;
+        moved[std::size_t(i)] = values[std::size_t(i)] * down;
+        bar.low = savingsOf(moved, assumptions, &lowComputed);
+        moved[std::size_t(i)] = values[std::size_t(i)] * up;
+        bar.high = savingsOf(moved, assumptions, &highComputed);
+        if (lowComputed && highComputed)
+            bars.push_back(bar);
+    }
+    for (int k = 1; k <= kReducedRowCount; ++k) {
+        SensitivityBar bar{true, k};
+        Assumptions moved = assumptions;
+        double &reduction = moved.reductionPercent[std::size_t(k - 1)];
+        const double assumed = reduction;
+        bool lowComputed = false;
+        bool highComputed = false;
+        reduction = std::clamp(assumed * down, kMinReductionPercent, kMaxReductionPercent);
+        bar.low = savingsOf(values, moved, &lowComputed);
+        reduction = std::clamp(assumed * up, kMinReductionPercent, kMaxReductionPercent);
+        bar.high = savingsOf(values, moved, &highComputed);
+        if (lowComputed && highComputed)
+            bars.push_back(bar);
+    }
+    std::stable_sort(bars.begin(), bars.end(),
+                     [](const SensitivityBar &a, const SensitivityBar &b) { return a.effect() > b.effect(); });
+    return bars;
+}
+
+Assumptions scenarioAssumptions(Scenario scenario, const Assumptions &assumed)
+{
+    Assumptions result = assumed;
+    for (double &reduction : result.reductionPercent) {
+        if (scenario == Scenario::Conservative)
+            reduction = reduction / 2;
+        else if (scenario == Scenario::Optimistic)
+            reduction = reduction + (100 - reduction) / 2;
+    }
+    return result;
+}
+
+} // namespace model

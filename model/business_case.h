@@ -1,0 +1,96 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#pragma once
+
+#include "model/cost_rows.h"
+#include "model/input_table.h"
+
+#include <QLocale>
+#include <QString>
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace model {
+
+// The investment in a system as the user typed it; every text may be empty.
+struct InvestmentTexts {
+    QString systemPrice;      // the installed system's price
+    QString installationCost; // installing it, once
+    QString yearlyUpkeep;     // keeping it running, each year
+    QString years;            // the evaluation period; empty: 5
+    QString discountRate;     // in per cent a year; empty: 10
+
+    bool isEmpty() const { return *this == InvestmentTexts(); }
+    friend bool operator==(const InvestmentTexts &, const InvestmentTexts &) = default;
+};
+
+inline constexpr int kDefaultYears = 5;
+inline constexpr double kDefaultDiscountRatePercent = 10;
+inline constexpr int kMaxYears = 50;
+
+struct Investment {
+    double systemPrice = 0;
+    double installationCost = 0;
+    double yearlyUpkeep = 0;
+    int years = kDefaultYears;
+    double discountRatePercent = kDefaultDiscountRatePercent;
+
+    // What is paid at the start: the price and the installation.
+    double initial() const { return systemPrice + installationCost; }
+};
+
+// The investment read in the regional settings, or nothing when no price is
+// given (the measures are shown only then). A text that is no number, below
+// zero, or out of range (years 1 to 50, a rate above −100 %) gives a
+// problem naming it instead.
+struct InvestmentReading {
+    std::optional<Investment> investment;
+    QString problem; // one sentence, empty when the texts are fine
+};
+InvestmentReading readInvestment(const InvestmentTexts &texts, const QLocale &locale);
+
+// How an investment that saves annualSavings a year pays back. Each measure
+// is defined once, here; the report's note states the same formulas.
+struct BusinessCase {
+    double initial = 0;   // price + installation
+    double yearlyNet = 0; // savings − upkeep, at the end of every year
+    // initial ÷ (yearly net ÷ 12); none when the net is not above zero.
+    std::optional<double> paybackMonths;
+    // (savings × years − upkeep × years − initial) ÷ initial; none when
+    // nothing is invested.
+    std::optional<double> roi;
+    // −initial + Σ yearly net ÷ (1 + rate)^t over t = 1 to years.
+    double npv = 0;
+    // The rate at which that sum is zero; none when the cash flows never
+    // change sign.
+    std::optional<double> irr;
+    // When the discounted cash flow first covers the initial outlay,
+    // between year ends in proportion; none when not within the period.
+    std::optional<double> discountedPaybackYears;
+    // Undiscounted, at the end of years 0 to years: −initial + t × net.
+    std::vector<double> cumulativeCashFlow;
+};
+BusinessCase businessCaseOf(double annualSavings, const Investment &investment);
+
+// The annual savings when one of the twelve figures or five reductions is
+// moved down and up by a step (in per cent of its value; a reduction stays
+// within 0 to 100 %).
+struct SensitivityBar {
+    bool isReduction = false;
+    int index = 0; // figure 0 to 11, or row 1 to 5 of a reduction
+    double low = 0;  // savings with the value lowered by the step
+    double high = 0; // with it raised
+    double effect() const { return high > low ? high - low : low - high; }
+};
+// The bars sorted by effect, largest first (ties in figure, then row order);
+// a move whose arithmetic overflows is left out.
+std::vector<SensitivityBar> sensitivityOf(const InputValues &values, const Assumptions &assumptions,
+                                          double stepPercent);
+
+// The assumed case and two beside it: every reduction at half its assumed
+// value, and every reduction halfway to 100 %.
+enum class Scenario { Conservative, Assumed, Optimistic };
+Assumptions scenarioAssumptions(Scenario scenario, const Assumptions &assumed);
+
+} // namespace model

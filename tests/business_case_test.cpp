@@ -1,0 +1,254 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+// The business case: the investment measures against values computed
+// independently (closed forms and a 60-digit evaluation), the assumptions'
+// captions, the sensitivity of the savings and the cases beside the assumed.
+
+#include "model/business_case.h"
+#include "model/cost_rows.h"
+#include "model/results.h"
+
+#include <QTest>
+
+#include <cmath>
+
+Q_DECLARE_METATYPE(std::optional<double>)
+
+namespace {
+
+constexpr model::InputValues kDefaultValues{1000, 10, 1000, 1, 1000, 1000, 5, 200, 24, 30, 3, 4};
+const std::optional<double> kNone;
+
+bool near(double actual, double expected, double relative = 1e-9)
+{
+    return std::abs(actual - expected) <= relative * std::max(1.0, std::abs(expected));
+}
+
+} // namespace
+
+class BusinessCaseTest : public QObject {
+    Q_OBJECT
+private slots:
+    void measuresMatchIndependentValues_data();
+    void measuresMatchIndependentValues();
+    void investmentIsRead_data();
+    void investmentIsRead();
+    void captionsShowTheAssumedReduction_data();
+    void captionsShowTheAssumedReduction();
+    void designedReductionsGiveTheDesignedFigures();
+    void sensitivityIsSortedByEffect();
+    void scenariosBesideTheAssumedCase();
+    void businessCaseTime();
+};
+
+void BusinessCaseTest::measuresMatchIndependentValues_data()
+{
+    QTest::addColumn<double>("savings");
+    QTest::addColumn<double>("upkeep");
+    QTest::addColumn<double>("price");
+    QTest::addColumn<double>("installation");
+    QTest::addColumn<int>("years");
+    QTest::addColumn<double>("rate");
+    QTest::addColumn<double>("npv");
+    QTest::addColumn<std::optional<double>>("irr");
+    QTest::addColumn<std::optional<double>>("discountedPayback");
+    QTest::addColumn<std::optional<double>>("roi");
+
+    // NPV from the annuity formula −I + N (1 − (1 + r)^−n) ÷ r, IRR and the
+    // discounted payback evaluated with 60 digits.
+    QTest::newRow("default figures") << 50020.0 << 0.0 << 20000.0 << 0.0 << 5 << 10.0 << 169615.15420581058
+                                     << std::optional(2.4962123246370485) << std::optional(0.43982407037185126)
+                                     << std::optional(11.505);
+    QTest::newRow("installation and upkeep") << 50020.0 << 2000.0 << 20000.0 << 5000.0 << 5 << 8.0
+                                             << 166729.93598048966 << std::optional(1.9116207302427885)
+                                             << std::optional(0.56226572261557684) << std::optional(8.604);
+    QTest::newRow("zero discount rate") << 10000.0 << 0.0 << 30000.0 << 0.0 << 5 << 0.0 << 20000.0
+                                        << std::optional(0.19857709787320130) << std::optional(3.0)
+                                        << std::optional(2.0 / 3);
+    QTest::newRow("zero savings: no sign change") << 0.0 << 0.0 << 20000.0 << 0.0 << 5 << 10.0 << -20000.0 << kNone
+                                                  << kNone << std::optional(-1.0);
+    QTest::newRow("negative savings") << -5000.0 << 0.0 << 20000.0 << 0.0 << 5 << 10.0 << -38953.933847042241
+                                      << kNone << kNone << std::optional(-2.25);
+    QTest::newRow("not within the period") << 5000.0 << 0.0 << 30000.0 << 0.0 << 5 << 10.0 << -11046.066152957759
+                                           << std::optional(-0.057850265713676692) << kNone
+                                           << std::optional(-1.0 / 6);
+    QTest::newRow("thirty years") << 12000.0 << 500.0 << 60000.0 << 4000.0 << 30 << 6.5 << 86174.772919033167
+                                  << std::optional(0.17838150865064234) << std::optional(7.1335542110079252)
+                                  << std::optional(4.390625);
+    // One year: IRR = N ÷ I − 1 and the discounted payback I ÷ (N ÷ 1.1).
+    QTest::newRow("very large savings") << 1e300 << 0.0 << 1000.0 << 0.0 << 1 << 10.0 << 1e300 / 1.1 - 1000
+                                        << std::optional(1e297 - 1) << std::optional(1000 / (1e300 / 1.1))
+                                        << std::optional(1e297 - 1);
+    QTest::newRow("nothing invested") << 50020.0 << 0.0 << 0.0 << 0.0 << 5 << 10.0 << 189615.15420581058 << kNone
+                                      << std::optional(0.0) << kNone;
+}
+
+void BusinessCaseTest::measuresMatchIndependentValues()
+{
+    QFETCH(double, savings);
+    QFETCH(double, upkeep);
+    QFETCH(double, price);
+    QFETCH(double, installation);
+    QFETCH(int, years);
+    QFETCH(double, rate);
+    QFETCH(double, npv);
+    QFETCH(std::optional<double>, irr);
+    QFETCH(std::optional<double>, discountedPayback);
+    QFETCH(std::optional<double>, roi);
+
+    const model::BusinessCase result = model::businessCaseOf(savings, {price, installation, upkeep, years, rate});
+    QVERIFY2(near(result.npv, npv), qPrintable(QString::number(result.npv, 'g', 17)));
+    QCOMPARE(result.irr.has_value(), irr.has_value());
+    if (irr)
+        QVERIFY2(near(*result.irr, *irr), qPrintable(QString::number(*result.irr, 'g', 17)));
+    QCOMPARE(result.discountedPaybackYears.has_value(), discountedPayback.has_value());
+    if (discountedPayback)
+        QVERIFY2(near(*result.discountedPaybackYears, *discountedPayback, 1e-12),
+                 qPrintable(QString::number(*result.discountedPaybackYears, 'g', 17)));
+    QCOMPARE(result.roi.has_value(), roi.has_value());
+    if (roi)
+        QVERIFY(near(*result.roi, *roi));
+    // The yearly cumulative cash flow, year 0 to the period's end.
+    QCOMPARE(int(result.cumulativeCashFlow.size()), years + 1);
+    QCOMPARE(result.cumulativeCashFlow.front(), -(price + installation));
+    QVERIFY(near(result.cumulativeCashFlow.back(), -(price + installation) + years * (savings - upkeep)));
+}
+
+void BusinessCaseTest::investmentIsRead_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QStringList>("texts"); // price, installation, upkeep, years, rate
+    QTest::addColumn<bool>("hasInvestment");
+    QTest::addColumn<QString>("problem");
+
+    const auto row = [](const char *name, const char *locale, QStringList texts, bool has, const char *problem) {
+        QTest::newRow(name) << QString::fromLatin1(locale) << texts << has << QString::fromUtf8(problem);
+    };
+    row("nothing given", "en_US", {"", "", "", "", ""}, false, "");
+    row("no price: no measures", "en_US", {"", "5000", "200", "", ""}, false, "");
+    row("price with grouping", "en_US", {"20,000", "", "", "", ""}, true, "");
+    row("German figures", "de_DE", {"20.000", "1.500,5", "200", "7", "6,5"}, true, "");
+    row("price below zero", "en_US", {"-1", "", "", "", ""}, false, "installed system price \u201C-1\u201D");
+    row("upkeep no number", "en_US", {"20000", "", "lots", "", ""}, false, "yearly upkeep \u201Clots\u201D");
+    row("part of a year", "en_US", {"20000", "", "", "5.5", ""}, false, "evaluation period \u201C5.5\u201D");
+    row("more than fifty years", "en_US", {"20000", "", "", "51", ""}, false, "evaluation period");
+    row("rate of minus 100 %", "en_US", {"20000", "", "", "", "-100"}, false, "discount rate \u201C-100\u201D");
+}
+
+void BusinessCaseTest::investmentIsRead()
+{
+    QFETCH(QString, locale);
+    QFETCH(QStringList, texts);
+    QFETCH(bool, hasInvestment);
+    QFETCH(QString, problem);
+
+    const model::InvestmentReading reading =
+        model::readInvestment({texts[0], texts[1], texts[2], texts[3], texts[4]}, QLocale(locale));
+    QCOMPARE(reading.investment.has_value(), hasInvestment);
+    QVERIFY2(problem.isEmpty() ? reading.problem.isEmpty() : reading.problem.contains(problem),
+             qPrintable(reading.problem));
+    if (QTest::currentDataTag() == QByteArrayView("German figures")) {
+        const model::Investment &investment = *reading.investment;
+        QCOMPARE(investment.initial(), 21500.5);
+        QCOMPARE(investment.years, 7);
+        QCOMPARE(investment.discountRatePercent, 6.5);
+    } else if (hasInvestment) {
+        QCOMPARE(reading.investment->years, model::kDefaultYears);
+        QCOMPARE(reading.investment->discountRatePercent, model::kDefaultDiscountRatePercent);
+    }
+}
+
+void BusinessCaseTest::captionsShowTheAssumedReduction_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<double>("reduction");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("designed") << "en_US" << 90.0 << 1 << "Labor to lubricate (90% reduction)";
+    QTest::newRow("chosen") << "en_US" << 75.0 << 1 << "Labor to lubricate (75% reduction)";
+    QTest::newRow("a fraction") << "en_US" << 72.5 << 2 << "Grease consumption (72.5% reduction)";
+    QTest::newRow("a German fraction") << "de_DE" << 72.5 << 3 << "New replacement bearings (72,5% reduction)";
+    QTest::newRow("all of it") << "de_DE" << 100.0 << 5 << "Lost Production (100% reduction)";
+    QTest::newRow("none") << "en_US" << 0.0 << 4 << "Bearing replacement labor (0% reduction)";
+}
+
+void BusinessCaseTest::captionsShowTheAssumedReduction()
+{
+    QFETCH(QString, locale);
+    QFETCH(double, reduction);
+    QFETCH(int, row);
+    QFETCH(QString, caption);
+    model::Assumptions assumptions = model::Assumptions::designed();
+    assumptions.reductionPercent[std::size_t(row - 1)] = reduction;
+    QCOMPARE(model::costRowCaption(1, row, assumptions, QLocale(locale)), caption);
+}
+
+void BusinessCaseTest::designedReductionsGiveTheDesignedFigures()
+{
+    const model::Results designed = model::computeResults(kDefaultValues);
+    QCOMPARE(designed.table(model::Table::Velmor).rows, (std::array<double, 6>{1440, 2500, 400, 240, 8000, 12580}));
+    // The designed captions, exactly.
+    const char *velmor[] = {"Labor to lubricate (90% reduction)", "Grease consumption (50% reduction)",
+                            "New replacement bearings (80% reduction)", "Bearing replacement labor (80% reduction)",
+                            "Lost Production (80% reduction)", "Total annual cost using Velmor automatic lubrication"};
+    for (int k = 1; k <= model::kRowCount; ++k) {
+        QCOMPARE(model::costRowCaption(1, k, model::Assumptions::designed(), QLocale(QLocale::German)),
+                 QString::fromLatin1(velmor[k - 1]));
+    }
+    model::Assumptions none = model::Assumptions::designed();
+    none.reductionPercent.fill(0);
+    QCOMPARE(model::computeResults(kDefaultValues, none).table(model::Table::Savings).row(6), 0.0);
+}
+
+void BusinessCaseTest::sensitivityIsSortedByEffect()
+{
+    const std::vector<model::SensitivityBar> bars =
+        model::sensitivityOf(kDefaultValues, model::Assumptions::designed(), 20);
+    QCOMPARE(int(bars.size()), model::kInputCount + model::kReducedRowCount);
+    for (std::size_t i = 1; i < bars.size(); ++i)
+        QVERIFY(bars[i - 1].effect() >= bars[i].effect());
+    // Failures move rows 3 to 5, the hours per replacement rows 4 and 5:
+    // ±20 % of (1,600 + 960 + 32,000) and of (960 + 32,000).
+    QCOMPARE(bars[0].isReduction, false);
+    QCOMPARE(bars[0].index, 1);
+    QVERIFY(near(bars[0].effect(), 0.4 * 34560));
+    QCOMPARE(bars[1].index, 11);
+    QVERIFY(near(bars[1].effect(), 0.4 * 32960));
+    // The labour reduction of 90 % cannot rise to 108 %: it stops at 100 %.
+    const auto labour = std::find_if(bars.begin(), bars.end(), [](const model::SensitivityBar &bar) {
+        return bar.isReduction && bar.index == 1;
+    });
+    QVERIFY(near(labour->high - 50020, 14400 * 0.1));
+    QVERIFY(near(50020 - labour->low, 14400 * 0.18));
+    // The bearings in the facility enter no formula.
+    QCOMPARE(bars.back().effect(), 0.0);
+}
+
+void BusinessCaseTest::scenariosBesideTheAssumedCase()
+{
+    const model::Assumptions designed = model::Assumptions::designed();
+    QCOMPARE(model::scenarioAssumptions(model::Scenario::Conservative, designed).reductionPercent,
+             (std::array<double, 5>{45, 25, 40, 40, 40}));
+    QCOMPARE(model::scenarioAssumptions(model::Scenario::Optimistic, designed).reductionPercent,
+             (std::array<double, 5>{95, 75, 90, 90, 90}));
+    QCOMPARE(model::scenarioAssumptions(model::Scenario::Assumed, designed), designed);
+}
+
+void BusinessCaseTest::businessCaseTime()
+{
+    const model::Investment investment{20000, 5000, 1000, 5, 10};
+    QBENCHMARK {
+        const model::Results results = model::computeResults(kDefaultValues);
+        const model::BusinessCase measures =
+            model::businessCaseOf(results.table(model::Table::Savings).row(6), investment);
+        const auto bars = model::sensitivityOf(kDefaultValues, model::Assumptions::designed(), 20);
+        for (const auto scenario : {model::Scenario::Conservative, model::Scenario::Optimistic}) {
+            const model::Results other =
+                model::computeResults(kDefaultValues, model::scenarioAssumptions(scenario, model::Assumptions::designed()));
+            QVERIFY(model::businessCaseOf(other.table(model::Table::Savings).row(6), investment).npv != measures.npv);
+        }
+        QVERIFY(!bars.empty());
+    }
+}
+
+QTEST_GUILESS_MAIN(BusinessCaseTest)
+#include "business_case_test.moc"

@@ -108,27 +108,28 @@ InvestmentReading readInvestment(const InvestmentTexts &texts, const QLocale &lo
 {
     InvestmentReading reading;
     Investment investment;
-    const auto problem = [&](const char *what, const QString &text, const char *why) {
+    const auto problem = [&](InvestmentField field, const char *what, const QString &text, const char *why) {
+        reading.problemField = field;
         reading.problem = QStringLiteral("The %1 %2 %3.")
                               .arg(QString::fromLatin1(what), quotedForMessage(text), QString::fromLatin1(why));
         return reading;
     };
     if (!readMoney(texts.systemPrice, locale, investment.systemPrice))
-        return problem("installed system price", texts.systemPrice, "is not a sum of dollars");
+        return problem(InvestmentField::SystemPrice, "installed system price", texts.systemPrice, "is not a sum of dollars");
     if (!readMoney(texts.installationCost, locale, investment.installationCost))
-        return problem("installation cost", texts.installationCost, "is not a sum of dollars");
+        return problem(InvestmentField::InstallationCost, "installation cost", texts.installationCost, "is not a sum of dollars");
     if (!readMoney(texts.yearlyUpkeep, locale, investment.yearlyUpkeep))
-        return problem("yearly upkeep", texts.yearlyUpkeep, "is not a sum of dollars");
+        return problem(InvestmentField::YearlyUpkeep, "yearly upkeep", texts.yearlyUpkeep, "is not a sum of dollars");
     if (!texts.years.trimmed().isEmpty()) {
         const std::optional<double> years = readFigure(texts.years, locale);
         if (!years || !(*years >= 1 && *years <= kMaxYears) || *years != std::floor(*years))
-            return problem("evaluation period", texts.years, "is not a whole number of years from 1 to 50");
+            return problem(InvestmentField::Years, "evaluation period", texts.years, "is not a whole number of years from 1 to 50");
         investment.years = int(*years);
     }
     if (!texts.discountRate.trimmed().isEmpty()) {
         const std::optional<double> rate = readFigure(texts.discountRate, locale);
         if (!rate || !(*rate > -100 && *rate <= 1000))
-            return problem("discount rate", texts.discountRate, "is not a percentage above \u2212100 and up to 1000");
+            return problem(InvestmentField::DiscountRate, "discount rate", texts.discountRate, "is not a percentage above \u2212100 and up to 1000");
         investment.discountRatePercent = *rate;
     }
     if (!texts.systemPrice.trimmed().isEmpty())
@@ -211,6 +212,27 @@ Assumptions scenarioAssumptions(Scenario scenario, const Assumptions &assumed)
             reduction = reduction + (100 - reduction) / 2;
     }
     return result;
+}
+
+BusinessCaseStudy studyOf(const InputValues &values, const Assumptions &assumptions, const Investment &investment,
+                          double stepPercent)
+{
+    BusinessCaseStudy study;
+    study.investment = investment;
+    study.stepPercent = stepPercent;
+    for (int c = 0; c < kScenarioCount; ++c) {
+        CaseSummary &summary = study.cases[std::size_t(c)];
+        summary.scenario = Scenario(c);
+        summary.assumptions = scenarioAssumptions(summary.scenario, assumptions);
+        summary.annualSavings = savingsOf(values, summary.assumptions, &summary.computed);
+        if (summary.computed)
+            summary.measures = businessCaseOf(summary.annualSavings, investment);
+    }
+    const CaseSummary &assumed = study.cases[std::size_t(Scenario::Assumed)];
+    study.annualSavings = assumed.annualSavings;
+    study.measures = assumed.measures;
+    study.sensitivity = sensitivityOf(values, assumptions, stepPercent);
+    return study;
 }
 
 } // namespace model

@@ -44,9 +44,12 @@ struct Investment {
 // given (the measures are shown only then). A text that is no number, below
 // zero, or out of range (years 1 to 50, a rate above −100 %) gives a
 // problem naming it instead.
+enum class InvestmentField { SystemPrice, InstallationCost, YearlyUpkeep, Years, DiscountRate };
+inline constexpr int kInvestmentFieldCount = 5;
 struct InvestmentReading {
     std::optional<Investment> investment;
     QString problem; // one sentence, empty when the texts are fine
+    std::optional<InvestmentField> problemField;
 };
 InvestmentReading readInvestment(const InvestmentTexts &texts, const QLocale &locale);
 
@@ -92,5 +95,30 @@ std::vector<SensitivityBar> sensitivityOf(const InputValues &values, const Assum
 // value, and every reduction halfway to 100 %.
 enum class Scenario { Conservative, Assumed, Optimistic };
 Assumptions scenarioAssumptions(Scenario scenario, const Assumptions &assumed);
+inline constexpr int kScenarioCount = 3;
+
+inline constexpr double kDefaultSensitivityStepPercent = 20;
+
+// One case: its reductions, the annual savings they give and the measures.
+struct CaseSummary {
+    Scenario scenario = Scenario::Assumed;
+    Assumptions assumptions;
+    bool computed = false; // false when its arithmetic overflowed
+    double annualSavings = 0;
+    BusinessCase measures;
+};
+
+// Everything the Business Case window and the report's second page show,
+// computed once from the figures, the assumptions and the investment.
+struct BusinessCaseStudy {
+    Investment investment;
+    double stepPercent = kDefaultSensitivityStepPercent;
+    double annualSavings = 0;
+    BusinessCase measures;
+    std::vector<SensitivityBar> sensitivity;
+    std::array<CaseSummary, kScenarioCount> cases; // in Scenario order
+};
+BusinessCaseStudy studyOf(const InputValues &values, const Assumptions &assumptions, const Investment &investment,
+                          double stepPercent = kDefaultSensitivityStepPercent);
 
 } // namespace model

@@ -1,0 +1,188 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#include "main_window/business_case_charts.h"
+
+#include "model/cost_rows.h"
+#include "model/input_table.h"
+#include "platform/designed_look.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QChart>
+#include <QCoreApplication>
+#include <QGraphicsLayout>
+#include <QGraphicsScene>
+#include <QHorizontalStackedBarSeries>
+#include <QPainter>
+#include <QStackedBarSeries>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+
+namespace main_window {
+namespace {
+
+QString tr(const char *text) { return QCoreApplication::translate("business case", text); }
+
+const QColor kGain(46, 125, 50);
+const QColor kLoss(183, 28, 28);
+
+std::unique_ptr<QChart> plainChart(const QString &title, const QLocale &locale)
+{
+    auto chart = std::make_unique<QChart>();
+    // Axis labels written by the regional settings, grouped: "300,000".
+    chart->setLocalizeNumbers(true);
+    chart->setLocale(locale);
+    chart->setTitle(title);
+    QFont titleFont(QStringLiteral("Liberation Sans"), 10, QFont::Bold);
+    chart->setTitleFont(titleFont);
+    chart->setTitleBrush(platform::kNavy);
+    chart->setBackgroundRoundness(0);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    chart->legend()->setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    return chart;
+}
+
+// A value axis over lo to hi with room around the bars, labelled in whole
+// dollars grouped as the chart's regional settings write them.
+QValueAxis *moneyAxis(double lo, double hi)
+{
+    auto *axis = new QValueAxis;
+    if (!(hi > lo)) {
+        lo -= 1;
+        hi += 1;
+    }
+    axis->setRange(lo, hi);
+    axis->applyNiceNumbers();
+    // Whole dollars while they stay short, then in the exponent form.
+    const double span = std::max(std::abs(axis->min()), std::abs(axis->max()));
+    axis->setLabelFormat(span >= 1e9 ? QStringLiteral("%.2g") : QStringLiteral("%.0f"));
+    axis->setLabelsFont(QFont(QStringLiteral("Liberation Sans"), 7));
+    return axis;
+}
+
+} // namespace
+
+std::unique_ptr<QChart> cashFlowChart(const model::BusinessCase &measures, const QLocale &locale)
+{
+    auto chart = plainChart(tr("Cumulative cash flow ($)"), locale);
+    // Two sets so that the years still in debt and those in profit differ
+    // in colour; each year has its value in one of them.
+    auto *debt = new QBarSet(tr("Not yet paid back"));
+    auto *profit = new QBarSet(tr("Paid back"));
+    debt->setColor(kLoss);
+    profit->setColor(kGain);
+    QStringList years;
+    double lo = 0;
+    double hi = 0;
+    for (std::size_t t = 0; t < measures.cumulativeCashFlow.size(); ++t) {
+        const double value = std::isfinite(measures.cumulativeCashFlow[t]) ? measures.cumulativeCashFlow[t] : 0;
+        *debt << (value < 0 ? value : 0);
+        *profit << (value >= 0 ? value : 0);
+        lo = std::min(lo, value);
+        hi = std::max(hi, value);
+        years << QString::number(t);
+    }
+    auto *series = new QStackedBarSeries;
+    series->append(debt);
+    series->append(profit);
+    series->setBarWidth(0.6);
+    chart->addSeries(series);
+    auto *yearAxis = new QBarCategoryAxis;
+    yearAxis->append(years);
+    yearAxis->setTitleText(tr("Year"));
+    yearAxis->setTitleFont(QFont(QStringLiteral("Liberation Sans"), 7));
+    yearAxis->setLabelsFont(QFont(QStringLiteral("Liberation Sans"), 7));
+    chart->addAxis(yearAxis, Qt::AlignBottom);
+    series->attachAxis(yearAxis);
+    QValueAxis *valueAxis = moneyAxis(lo, hi);
+    chart->addAxis(valueAxis, Qt::AlignLeft);
+    series->attachAxis(valueAxis);
+    return chart;
+}
+
+QString sensitivityName(const model::SensitivityBar &bar, const model::Assumptions &assumptions,
+                        const QLocale &locale)
+{
+    // Short enough for the chart's axis; the field captions alone would not
+    // say which "Lubrication" or "Bearing Replacement" is meant.
+    static const char *const figures[model::kInputCount] = {
+        QT_TRANSLATE_NOOP("business case", "Bearings in facility"),
+        QT_TRANSLATE_NOOP("business case", "Bearing failures"),
+        QT_TRANSLATE_NOOP("business case", "Lubrication points"),
+        QT_TRANSLATE_NOOP("business case", "Lubrication frequency"),
+        QT_TRANSLATE_NOOP("business case", "Lubricant quantity"),
+        QT_TRANSLATE_NOOP("business case", "Hourly production rate"),
+        QT_TRANSLATE_NOOP("business case", "Cost of lubricant"),
+        QT_TRANSLATE_NOOP("business case", "Cost of a bearing"),
+        QT_TRANSLATE_NOOP("business case", "Lubrication labor rate"),
+        QT_TRANSLATE_NOOP("business case", "Replacement labor rate"),
+        QT_TRANSLATE_NOOP("business case", "Time to lubricate a point"),
+        QT_TRANSLATE_NOOP("business case", "Time to replace a bearing"),
+    };
+    static const char *const rows[model::kReducedRowCount] = {
+        QT_TRANSLATE_NOOP("business case", "Lubrication labor reduction (%1%)"),
+        QT_TRANSLATE_NOOP("business case", "Lubricant reduction (%1%)"),
+        QT_TRANSLATE_NOOP("business case", "Bearings reduction (%1%)"),
+        QT_TRANSLATE_NOOP("business case", "Replacement labor reduction (%1%)"),
+        QT_TRANSLATE_NOOP("business case", "Lost production reduction (%1%)"),
+    };
+    if (!bar.isReduction)
+        return tr(figures[bar.index]);
+    return tr(rows[bar.index - 1])
+        .arg(model::percentText(assumptions.reductionPercent[std::size_t(bar.index - 1)], locale));
+}
+
+std::unique_ptr<QChart> tornadoChart(const std::vector<model::SensitivityBar> &bars, double baseSavings,
+                                     double stepPercent, const model::Assumptions &assumptions,
+                                     const QLocale &locale)
+{
+    const QString step = model::percentText(stepPercent, locale);
+    auto chart = plainChart(tr("Change of the annual savings ($) at \u00B1%1%").arg(step), locale);
+    auto *lowered = new QBarSet(tr("Lowered by %1%").arg(step));
+    auto *raised = new QBarSet(tr("Raised by %1%").arg(step));
+    lowered->setColor(QColor(96, 125, 196));
+    raised->setColor(QColor(230, 145, 56));
+    QStringList names;
+    double lo = 0;
+    double hi = 0;
+    // Horizontal bars run from the bottom up: the largest effect goes last.
+    for (auto bar = bars.rbegin(); bar != bars.rend(); ++bar) {
+        const double down = bar->low - baseSavings;
+        const double up = bar->high - baseSavings;
+        *lowered << down;
+        *raised << up;
+        lo = std::min({lo, down, up});
+        hi = std::max({hi, down, up});
+        names << sensitivityName(*bar, assumptions, locale);
+    }
+    auto *series = new QHorizontalStackedBarSeries;
+    series->append(lowered);
+    series->append(raised);
+    series->setBarWidth(0.7);
+    chart->addSeries(series);
+    auto *nameAxis = new QBarCategoryAxis;
+    nameAxis->append(names);
+    nameAxis->setLabelsFont(QFont(QStringLiteral("Liberation Sans"), 7));
+    nameAxis->setTruncateLabels(false);
+    chart->addAxis(nameAxis, Qt::AlignLeft);
+    series->attachAxis(nameAxis);
+    const double reach = std::max(std::abs(lo), std::abs(hi));
+    QValueAxis *valueAxis = moneyAxis(-reach, reach);
+    chart->addAxis(valueAxis, Qt::AlignBottom);
+    series->attachAxis(valueAxis);
+    return chart;
+}
+
+void paintChart(QChart &chart, QPainter &painter, const QRectF &target, const QSizeF &layoutSize)
+{
+    QGraphicsScene scene;
+    scene.addItem(&chart);
+    chart.resize(layoutSize);
+    chart.layout()->activate();
+    scene.render(&painter, target, QRectF(chart.pos(), layoutSize), Qt::IgnoreAspectRatio);
+    scene.removeItem(&chart);
+}
+
+} // namespace main_window

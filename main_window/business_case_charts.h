@@ -1,0 +1,40 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#pragma once
+
+#include "model/business_case.h"
+
+#include <QLocale>
+#include <QRectF>
+#include <QSizeF>
+
+#include <memory>
+#include <vector>
+
+QT_BEGIN_NAMESPACE
+class QChart;
+class QPainter;
+QT_END_NAMESPACE
+
+namespace main_window {
+
+// The cumulative cash flow of the investment at the end of each year, from
+// year 0 (the outlay) to the period's end, as columns.
+std::unique_ptr<QChart> cashFlowChart(const model::BusinessCase &measures, const QLocale &locale);
+
+// The tornado chart: for each figure and reduction, how far the annual
+// savings move from baseSavings when it is lowered and raised by the step,
+// largest effect at the top.
+std::unique_ptr<QChart> tornadoChart(const std::vector<model::SensitivityBar> &bars, double baseSavings,
+                                     double stepPercent, const model::Assumptions &assumptions,
+                                     const QLocale &locale);
+
+// What a bar of the tornado stands for: the figure's caption, or the row's
+// reduction ("Lost Production reduction (80%)").
+QString sensitivityName(const model::SensitivityBar &bar, const model::Assumptions &assumptions,
+                        const QLocale &locale);
+
+// Paints a chart that is in no view into target as vectors, laid out as it
+// would be at layoutSize on screen.
+void paintChart(QChart &chart, QPainter &painter, const QRectF &target, const QSizeF &layoutSize);
+
+} // namespace main_window

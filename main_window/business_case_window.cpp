@@ -1,0 +1,198 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#include "main_window/business_case_window.h"
+
+#include "main_window/business_case_charts.h"
+#include "main_window/investment_fields.h"
+#include "model/business_case_text.h"
+#include "model/money_text.h"
+#include "platform/system_seams.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace {
+
+QString caseName(model::Scenario scenario)
+{
+    switch (scenario) {
+    case model::Scenario::Conservative:
+        return BusinessCaseWindow::tr("Conservative");
+    case model::Scenario::Assumed:
+        return BusinessCaseWindow::tr("Assumed");
+    case model::Scenario::Optimistic:
+        return BusinessCaseWindow::tr("Optimistic");
+    }
+    return QString();
+}
+
+QString reductionsText(const model::Assumptions &assumptions, const QLocale &locale)
+{
+    QStringList parts;
+    for (const double reduction : assumptions.reductionPercent)
+        parts << model::percentText(reduction, locale);
+    return parts.join(QStringLiteral(" / ")) + u'%';
+}
+
+void replaceChart(QChartView *view, std::unique_ptr<QChart> chart)
+{
+    QChart *old = view->chart();
+    view->setChart(chart.release());
+    delete old;
+}
+
+} // namespace
+
+BusinessCaseWindow::BusinessCaseWindow(const model::InputValues &values, const model::Assumptions &assumptions,
+                                       const model::InvestmentTexts &investment, const QLocale &locale, qreal zoom,
+                                       QWidget *parent)
+    : QDialog(parent), m_values(values), m_assumptions(assumptions), m_locale(locale)
+{
+    setObjectName(QStringLiteral("businessCaseWindow"));
+    setWindowTitle(tr("Business Case"));
+    setLocale(locale);
+    QFont zoomedFont = font();
+    zoomedFont.setPointSizeF(zoomedFont.pointSizeF() * zoom);
+    setFont(zoomedFont);
+
+    auto *layout = new QVBoxLayout(this);
+    auto *top = new QHBoxLayout;
+    m_fields = new InvestmentFields(investment);
+    top->addWidget(m_fields);
+    auto *measuresBox = new QGroupBox(tr("Measures"));
+    auto *measuresLayout = new QVBoxLayout(measuresBox);
+    m_measures = new QLabel;
+    m_measures->setObjectName(QStringLiteral("measures"));
+    m_measures->setTextFormat(Qt::PlainText);
+    m_measures->setWordWrap(true);
+    m_measures->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_measures->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    measuresLayout->addWidget(m_measures);
+    top->addWidget(measuresBox, 1);
+    layout->addLayout(top);
+
+    auto *casesBox = new QGroupBox(tr("Cases"));
+    auto *cases = new QGridLayout(casesBox);
+    const QStringList headings{tr("Case"), tr("Reductions"), tr("Annual savings"), tr("Payback"),
+                               tr("Net present value")};
+    for (int c = 0; c < headings.size(); ++c) {
+        auto *heading = new QLabel(headings[c]);
+        QFont bold = heading->font();
+        bold.setBold(true);
+        heading->setFont(bold);
+        cases->addWidget(heading, 0, c);
+    }
+    for (int s = 0; s < model::kScenarioCount; ++s) {
+        cases->addWidget(new QLabel(caseName(model::Scenario(s))), s + 1, 0);
+        for (int c = 0; c < 4; ++c) {
+            auto *cell = new QLabel;
+            cell->setObjectName(QStringLiteral("case_%1_%2").arg(s).arg(c));
+            cell->setAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
+            cases->addWidget(cell, s + 1, c + 1);
+            m_caseCells[std::size_t(s)][std::size_t(c)] = cell;
+        }
+    }
+    layout->addWidget(casesBox);
+
+    auto *charts = new QHBoxLayout;
+    m_cashFlow = new QChartView;
+    m_cashFlow->setObjectName(QStringLiteral("cashFlowChart"));
+    m_tornado = new QChartView;
+    m_tornado->setObjectName(QStringLiteral("tornadoChart"));
+    for (QChartView *view : {m_cashFlow, m_tornado}) {
+        view->setRenderHint(QPainter::Antialiasing);
+        view->setMinimumSize(QSize(380, 330) * zoom);
+    }
+    charts->addWidget(m_cashFlow, 2);
+    auto *tornadoColumn = new QVBoxLayout;
+    tornadoColumn->addWidget(m_tornado, 1);
+    auto *stepRow = new QHBoxLayout;
+    auto *stepLabel = new QLabel(tr("Step of the sensitivity (\u00B1%):"));
+    m_step = new QDoubleSpinBox;
+    m_step->setObjectName(QStringLiteral("sensitivityStep"));
+    m_step->setLocale(locale);
+    m_step->setRange(1, 100);
+    m_step->setDecimals(0);
+    m_step->setValue(model::kDefaultSensitivityStepPercent);
+    stepLabel->setBuddy(m_step);
+    stepRow->addStretch(1);
+    stepRow->addWidget(stepLabel);
+    stepRow->addWidget(m_step);
+    tornadoColumn->addLayout(stepRow);
+    charts->addLayout(tornadoColumn, 3);
+    layout->addLayout(charts, 1);
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &BusinessCaseWindow::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_fields, &InvestmentFields::edited, this, &BusinessCaseWindow::recompute);
+    connect(m_step, &QDoubleSpinBox::valueChanged, this, &BusinessCaseWindow::recompute);
+
+    recompute();
+    // No larger than the screen has room for, at any zoom.
+    if (const QScreen *screen = parent ? parent->screen() : nullptr)
+        resize(sizeHint().boundedTo(screen->availableGeometry().size() * 0.95));
+}
+
+model::InvestmentTexts BusinessCaseWindow::investment() const { return m_fields->texts(); }
+
+void BusinessCaseWindow::accept()
+{
+    const model::InvestmentReading reading = model::readInvestment(m_fields->texts(), m_locale);
+    if (!reading.problem.isEmpty()) {
+        platform::reportRuntimeError(this, reading.problem);
+        QLineEdit *field = m_fields->field(*reading.problemField);
+        field->setFocus();
+        field->selectAll();
+        return;
+    }
+    QDialog::accept();
+}
+
+void BusinessCaseWindow::recompute()
+{
+    const model::InvestmentReading reading = model::readInvestment(m_fields->texts(), m_locale);
+    m_hasInvestment = reading.investment.has_value();
+    const model::Investment investment = reading.investment.value_or(model::Investment());
+    m_study = model::studyOf(m_values, m_assumptions, investment, m_step->value());
+
+    if (!reading.problem.isEmpty())
+        m_measures->setText(reading.problem);
+    else if (!m_hasInvestment)
+        m_measures->setText(tr("Enter the installed system price to see the payback, the return on investment, "
+                               "the net present value and the internal rate of return."));
+    else
+        m_measures->setText(model::measureLines(m_study.measures, investment, m_locale).join(u'\n'));
+    QPalette palette = m_measures->palette();
+    palette.setColor(QPalette::WindowText, reading.problem.isEmpty() ? palette.color(QPalette::Text) : Qt::red);
+    m_measures->setPalette(palette);
+
+    showCases();
+    replaceChart(m_cashFlow, main_window::cashFlowChart(m_study.measures, m_locale));
+    replaceChart(m_tornado, main_window::tornadoChart(m_study.sensitivity, m_study.annualSavings, m_study.stepPercent,
+                                                      m_assumptions, m_locale));
+    m_cashFlow->setVisible(m_hasInvestment);
+}
+
+void BusinessCaseWindow::showCases()
+{
+    for (int s = 0; s < model::kScenarioCount; ++s) {
+        const model::CaseSummary &summary = m_study.cases[std::size_t(s)];
+        auto &cells = m_caseCells[std::size_t(s)];
+        cells[0]->setText(reductionsText(summary.assumptions, m_locale));
+        cells[1]->setText(summary.computed ? model::currencyText(summary.annualSavings, m_locale)
+                                           : QStringLiteral("\u2014"));
+        const bool measured = summary.computed && m_hasInvestment;
+        cells[2]->setText(measured ? model::paybackText(summary.measures, m_locale) : QStringLiteral("\u2014"));
+        cells[3]->setText(measured ? model::npvText(summary.measures, m_locale) : QStringLiteral("\u2014"));
+    }
+}

@@ -1,0 +1,57 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#pragma once
+
+#include "model/business_case.h"
+#include "model/input_table.h"
+
+#include <QDialog>
+#include <QLocale>
+
+#include <array>
+
+QT_BEGIN_NAMESPACE
+class QChartView;
+class QDoubleSpinBox;
+class QLabel;
+QT_END_NAMESPACE
+
+class InvestmentFields;
+
+// The "Business Case" window: the investment, what it comes to (payback,
+// return, net present value, internal rate of return, discounted payback),
+// the cumulative cash flow, the sensitivity of the savings to every figure
+// and reduction, and the cases beside the assumed one. Everything follows
+// the investment fields as they are typed. Modal, like the About window.
+class BusinessCaseWindow : public QDialog {
+    Q_OBJECT
+public:
+    // values: the twelve figures, read; they compute without a fault.
+    BusinessCaseWindow(const model::InputValues &values, const model::Assumptions &assumptions,
+                       const model::InvestmentTexts &investment, const QLocale &locale, qreal zoom,
+                       QWidget *parent = nullptr);
+
+    // The investment as typed, kept when the window is closed with OK.
+    model::InvestmentTexts investment() const;
+    // What the window shows now; no investment when none is given.
+    const model::BusinessCaseStudy &study() const { return m_study; }
+    bool hasInvestment() const { return m_hasInvestment; }
+
+    void accept() override;
+
+private:
+    void recompute();
+    void showCases();
+
+    model::InputValues m_values;
+    model::Assumptions m_assumptions;
+    QLocale m_locale;
+    model::BusinessCaseStudy m_study;
+    bool m_hasInvestment = false;
+
+    InvestmentFields *m_fields = nullptr;
+    QLabel *m_measures = nullptr;
+    QDoubleSpinBox *m_step = nullptr;
+    QChartView *m_cashFlow = nullptr;
+    QChartView *m_tornado = nullptr;
+    std::array<std::array<QLabel *, 4>, model::kScenarioCount> m_caseCells{};
+};

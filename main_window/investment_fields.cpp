@@ -1,0 +1,39 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#include "main_window/investment_fields.h"
+
+#include "model/facility_file.h"
+
+#include <QFormLayout>
+#include <QLineEdit>
+
+InvestmentFields::InvestmentFields(const model::InvestmentTexts &texts, QWidget *parent)
+    : QGroupBox(tr("Investment"), parent)
+{
+    setObjectName(QStringLiteral("investmentFields"));
+    auto *form = new QFormLayout(this);
+    using model::InvestmentField;
+    const auto add = [&](InvestmentField which, const QString &text, const QString &label, const QString &placeholder) {
+        auto *edit = new QLineEdit(text);
+        edit->setMaxLength(int(model::kReportDetailMaxLength));
+        edit->setPlaceholderText(placeholder);
+        edit->setMinimumWidth(160);
+        form->addRow(label, edit);
+        connect(edit, &QLineEdit::textEdited, this, &InvestmentFields::edited);
+        m_fields[std::size_t(which)] = edit;
+    };
+    add(InvestmentField::SystemPrice, texts.systemPrice, tr("Installed system price ($):"), tr("optional"));
+    add(InvestmentField::InstallationCost, texts.installationCost, tr("Installation cost ($):"), tr("none"));
+    add(InvestmentField::YearlyUpkeep, texts.yearlyUpkeep, tr("Yearly upkeep of the system ($):"), tr("none"));
+    add(InvestmentField::Years, texts.years, tr("Evaluation period (years):"), QString::number(model::kDefaultYears));
+    add(InvestmentField::DiscountRate, texts.discountRate, tr("Discount rate (%):"),
+          locale().toString(model::kDefaultDiscountRatePercent));
+    field(InvestmentField::SystemPrice)->setObjectName(QStringLiteral("systemPrice"));
+}
+
+model::InvestmentTexts InvestmentFields::texts() const
+{
+    using model::InvestmentField;
+    return {field(InvestmentField::SystemPrice)->text(), field(InvestmentField::InstallationCost)->text(),
+            field(InvestmentField::YearlyUpkeep)->text(), field(InvestmentField::Years)->text(),
+            field(InvestmentField::DiscountRate)->text()};
+}

@@ -1,0 +1,30 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#pragma once
+
+#include "model/business_case.h"
+
+#include <QGroupBox>
+
+#include <array>
+
+QT_BEGIN_NAMESPACE
+class QLineEdit;
+QT_END_NAMESPACE
+
+// The "Investment" group: the system's price, its installation, its yearly
+// upkeep, the years evaluated and the discount rate, typed as the figures
+// are. The Report Details dialog and the Business Case window both show it.
+class InvestmentFields : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit InvestmentFields(const model::InvestmentTexts &texts, QWidget *parent = nullptr);
+
+    model::InvestmentTexts texts() const;
+    QLineEdit *field(model::InvestmentField which) const { return m_fields[std::size_t(which)]; }
+
+signals:
+    void edited();
+
+private:
+    std::array<QLineEdit *, model::kInvestmentFieldCount> m_fields{};
+};

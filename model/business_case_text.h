@@ -1,0 +1,28 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#pragma once
+
+#include "model/business_case.h"
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+namespace model {
+
+// The measures of a business case as the Business Case window, the report
+// and the clipboard write them, one line each, in the regional settings:
+// "Simple payback: 4.8 months", "Net present value at 10%: $169,615.15",
+// "Internal rate of return: none, the cash flows never change sign".
+QStringList measureLines(const BusinessCase &measures, const Investment &investment, const QLocale &locale);
+
+// One measure's figure alone, as a table cell shows it.
+QString paybackText(const BusinessCase &measures, const QLocale &locale);
+QString npvText(const BusinessCase &measures, const QLocale &locale);
+
+// How the measures are computed, for the report's note.
+QString measuresNote(const Investment &investment, const QLocale &locale);
+
+// A rate or share as a percentage: 2.4962 is "249.6%".
+QString percentOf(double fraction, const QLocale &locale);
+
+} // namespace model

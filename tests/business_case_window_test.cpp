@@ -1,0 +1,107 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+// The Business Case window: its measures, cases and charts follow the
+// investment as it is typed, and a bad figure keeps the window open.
+
+#include "main_window/business_case_window.h"
+#include "window_test_support.h"
+
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QDoubleSpinBox>
+#include <QHorizontalStackedBarSeries>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+constexpr model::InputValues kDefaultValues{1000, 10, 1000, 1, 1000, 1000, 5, 200, 24, 30, 3, 4};
+
+QString measures(const BusinessCaseWindow &window)
+{
+    return window.findChild<QLabel *>(QStringLiteral("measures"))->text();
+}
+
+} // namespace
+
+class BusinessCaseWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { useTestDesktop(m_beeps, m_reports); }
+    void measuresFollowTheInvestment_data();
+    void measuresFollowTheInvestment();
+    void sensitivityFollowsTheStep();
+    void badFigureKeepsTheWindowOpen();
+
+private:
+    int m_beeps = 0;
+    QStringList m_reports;
+};
+
+void BusinessCaseWindowTest::measuresFollowTheInvestment_data()
+{
+    QTest::addColumn<QString>("price");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("assumedPayback");
+    QTest::newRow("no price") << "" << "Enter the installed system price" << "\u2014";
+    QTest::newRow("a price") << "20,000" << "Simple payback: 4.8 months" << "4.8 months";
+    QTest::newRow("net present value") << "20000" << "Net present value at 10%: $169,615.15" << "4.8 months";
+    QTest::newRow("no number") << "lots" << "The installed system price \u201Clots\u201D is not a sum of dollars"
+                               << "\u2014";
+}
+
+void BusinessCaseWindowTest::measuresFollowTheInvestment()
+{
+    QFETCH(QString, price);
+    QFETCH(QString, line);
+    QFETCH(QString, assumedPayback);
+
+    BusinessCaseWindow window(kDefaultValues, model::Assumptions::designed(), {}, QLocale(), 1);
+    auto *field = window.findChild<QLineEdit *>(QStringLiteral("systemPrice"));
+    QTest::keyClicks(field, price);
+    QVERIFY2(measures(window).contains(line), qPrintable(measures(window)));
+    QCOMPARE(window.findChild<QLabel *>(QStringLiteral("case_1_2"))->text(), assumedPayback);
+    // The cases beside the assumed one: half of every reduction, and halfway to 100 %.
+    QCOMPARE(window.findChild<QLabel *>(QStringLiteral("case_0_0"))->text(), QStringLiteral("45 / 25 / 40 / 40 / 40%"));
+    QCOMPARE(window.findChild<QLabel *>(QStringLiteral("case_2_1"))->text(), QStringLiteral("$56,310.00"));
+    QCOMPARE(window.investment().systemPrice, price);
+    if (qEnvironmentVariableIsSet("VELMOR_PICTURES")) {
+        window.show();
+        QApplication::processEvents();
+        window.grab().save(QStringLiteral("%1/business-case-%2.png")
+                               .arg(qEnvironmentVariable("VELMOR_PICTURES"), QString::fromLatin1(QTest::currentDataTag())
+                                                                                  .replace(u' ', u'-')));
+    }
+}
+
+void BusinessCaseWindowTest::sensitivityFollowsTheStep()
+{
+    BusinessCaseWindow window(kDefaultValues, model::Assumptions::designed(), {QStringLiteral("20000")}, QLocale(), 1);
+    const auto largestRise = [&] {
+        auto *series = qobject_cast<QHorizontalStackedBarSeries *>(
+            window.findChild<QChartView *>(QStringLiteral("tornadoChart"))->chart()->series().first());
+        const QBarSet *raised = series->barSets().at(1);
+        return raised->at(raised->count() - 1); // the largest effect stands last, at the top
+    };
+    // Bearing failures: ±20 % of the 34,560 dollars of savings they drive.
+    QCOMPARE(largestRise(), 6912.0);
+    window.findChild<QDoubleSpinBox *>(QStringLiteral("sensitivityStep"))->setValue(10);
+    QCOMPARE(largestRise(), 3456.0);
+}
+
+void BusinessCaseWindowTest::badFigureKeepsTheWindowOpen()
+{
+    BusinessCaseWindow window(kDefaultValues, model::Assumptions::designed(),
+                              {QStringLiteral("20000"), QString(), QString(), QStringLiteral("5.5")}, QLocale(), 1);
+    QVERIFY(showActive(&window));
+    m_reports.clear();
+    window.accept();
+    QVERIFY(window.isVisible());
+    QCOMPARE(m_reports.size(), 1);
+    QVERIFY2(m_reports.first().contains(QStringLiteral("evaluation period \u201C5.5\u201D")), qPrintable(m_reports.first()));
+    QCOMPARE(QApplication::focusWidget(), window.findChild<QLineEdit *>(QStringLiteral("systemPrice"))->parentWidget()
+                                              ->findChildren<QLineEdit *>().at(3));
+}
+
+QTEST_MAIN(BusinessCaseWindowTest)
+#include "business_case_window_test.moc"

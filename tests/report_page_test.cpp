@@ -169,7 +169,7 @@ enum Extreme {
     LongDetailsWithoutBlanks = 8,
     LongFigures = 16,
     LongestField = 32,
-    LongHead = 64, // maker, contact and title
+    LongFixedTexts = 64, // the texts the program brings: maker, titles, captions, the note
 };
 
 void ReportPageTest::everyTextFitsItsBox_data()
@@ -183,7 +183,7 @@ void ReportPageTest::everyTextFitsItsBox_data()
     QTest::newRow("longest details in words") << int(LongDetails) << us;
     QTest::newRow("longest details without blanks") << int(LongDetailsWithoutBlanks) << us;
     QTest::newRow("longest figure texts") << int(LongFigures) << us;
-    const int everything = HugeTables | HugePayback | LongDetails | LongDetailsWithoutBlanks | LongFigures | LongHead;
+    const int everything = HugeTables | HugePayback | LongDetails | LongDetailsWithoutBlanks | LongFigures | LongFixedTexts;
     QTest::newRow("everything, Letter") << everything << us;
     QTest::newRow("everything, A4") << everything << QLocale(QLocale::German, QLocale::Germany);
     QTest::newRow("field text of 32767 digits") << int(LongestField) << us;
@@ -233,11 +233,15 @@ void ReportPageTest::everyTextFitsItsBox()
             texts << figure.text;
         }
     }
-    if (extremes & LongHead) {
+    if (extremes & LongFixedTexts) {
         content.maker = longest(QStringLiteral("Maker "));
         content.contact = longest(QStringLiteral("+1 (937) 555-0142 "));
         content.title = longest(QStringLiteral("Report "));
-        texts << content.maker << content.contact << content.title;
+        content.tables[1].title = longest(QStringLiteral("ANNUAL COST OF LUBRICATION "));
+        content.tables[1].captions[5] = longest(QStringLiteral("Total annual cost using automatic lubrication "));
+        content.assumptions = longest(QStringLiteral("How these figures are computed. ")) + QString(200, u'x');
+        texts << content.maker << content.contact << content.title << content.tables[1].title
+              << content.tables[1].captions[5] << content.assumptions;
     }
     if (extremes & LongestField) {
         content.figures[3].text = QString(32767, u'8');

@@ -163,11 +163,7 @@ void ReportPageTest::pageHoldsEveryTextAsText()
 
 // What a report can hold at its largest.
 enum Extreme {
-    HugeTables = 1,
-    HugePayback = 2,
-    LongDetails = 4,
-    LongDetailsWithoutBlanks = 8,
-    LongFigures = 16,
+    HugeTables = 1, HugePayback = 2, LongDetails = 4, LongDetailsWithoutBlanks = 8, LongFigures = 16,
     LongestField = 32,
     LongFixedTexts = 64, // the texts the program brings: maker, titles, captions, the note
 };
@@ -226,12 +222,10 @@ void ReportPageTest::everyTextFitsItsBox()
     if (extremes & LongDetailsWithoutBlanks)
         content.site = QString(100, u'W');
     texts << content.customer << content.site << content.preparedBy;
-    if (extremes & LongFigures) {
-        for (int i = 0; i < 12; ++i) {
-            report::FigureLine &figure = content.figures[std::size_t(i)];
-            figure.text = i % 2 ? QStringLiteral("1.7976931348623157E308") : english.toString(largest, 'f', 0);
-            texts << figure.text;
-        }
+    for (int i = 0; i < 12 && (extremes & LongFigures); ++i) {
+        QString &figure = content.figures[std::size_t(i)].text;
+        figure = i % 2 ? QStringLiteral("1.7976931348623157E308") : english.toString(largest, 'f', 0);
+        texts << figure;
     }
     if (extremes & LongFixedTexts) {
         content.maker = longest(QStringLiteral("Maker "));
@@ -264,13 +258,7 @@ void ReportPageTest::everyTextFitsItsBox()
     QVERIFY(words.size() > 200);
     const QRectF printable = QRectF(QPointF(0, 0), page).adjusted(36, 36, -36, -36);
     const auto describe = [](const PdfWord &word) {
-        const QRectF &b = word.box;
-        return QStringLiteral("\"%1\" at %2,%3-%4,%5")
-            .arg(word.text.left(40))
-            .arg(b.left())
-            .arg(b.top())
-            .arg(b.right())
-            .arg(b.bottom());
+        return QStringLiteral("\"%1\" at %2, %3").arg(word.text.left(40)).arg(word.box.left()).arg(word.box.top());
     };
     for (qsizetype i = 0; i < words.size(); ++i) {
         const PdfWord &word = words[i];

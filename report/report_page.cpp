@@ -22,6 +22,104 @@ const QString kFamily = QStringLiteral("Liberation Sans");
 
 constexpr qreal kChartHeight = 165;
 constexpr qreal kGap = 9;
+// A text too wide for its box is drawn smaller, down to this share of its
+// font's size, and wrapped onto more lines when even that is too wide.
+constexpr qreal kSmallestFontShare = 0.7;
+
+// One text of a row: what it says, how, and the box it has to fit.
+struct Cell {
+    QString text;
+    QFont font;
+    QColor colour;
+    qreal x;
+    qreal width;
+    Qt::Alignment alignment = Qt::AlignLeft;
+};
+
+// How a text fits its box: in its own font or a smaller one on one line, or
+// wrapped onto several lines.
+struct FittedText {
+    QFont font;
+    QStringList lines; // empty when the text stands on one line as it is
+    qreal top = 0;    // below the row's top, so that its first baseline is the row's
+    qreal height = 0; // from the row's top to the foot of its last line
+};
+
+// The most characters of text, from start on, that fit the width; start
+// characters are known to fit. Widths are measured on ever longer pieces, so
+// that a text of thousands of characters is not measured whole for each line.
+qsizetype longestFitting(const QString &text, qsizetype start, const QFontMetricsF &metrics, qreal width)
+{
+    const auto fits = [&](qsizetype n) { return metrics.horizontalAdvance(text.left(n)) <= width; };
+    qsizetype fitting = start;
+    qsizetype over = text.size() + 1;
+    for (qsizetype step = 8; fitting + step <= text.size(); step *= 2) {
+        if (!fits(fitting + step)) {
+            over = fitting + step;
+            break;
+        }
+        fitting += step;
+    }
+    while (over - fitting > 1) {
+        const qsizetype n = (fitting + over) / 2;
+        (fits(n) ? fitting : over) = n;
+    }
+    return fitting;
+}
+
+// The text broken into lines no wider than width: at blanks and line breaks,
+// and inside a word only where the word is wider than a line. Such a word
+// goes on from where the line stands, each line ending after a punctuation
+// mark (a number's group separator) when one is among its last characters.
+QStringList wrapped(const QString &text, const QFontMetricsF &metrics, qreal width)
+{
+    const auto fits = [&](const QString &piece) { return metrics.horizontalAdvance(piece) <= width; };
+    QStringList lines;
+    for (const QString &paragraph : text.split(u'\n')) {
+        QString line;
+        for (const QString &word : paragraph.split(u' ', Qt::SkipEmptyParts)) {
+            const QString joined = line.isEmpty() ? word : line + u' ' + word;
+            if (fits(joined)) {
+                line = joined;
+                continue;
+            }
+            if (fits(word)) {
+                lines << line;
+                line = word;
+                continue;
+            }
+            QString rest = joined;
+            qsizetype wordStart = rest.size() - word.size();
+            for (;;) {
+                qsizetype end = longestFitting(rest, wordStart, metrics, width);
+                if (end == rest.size())
+                    break;
+                if (end == wordStart && wordStart > 0) {
+                    // Not one character more fits: the word starts a line.
+                    lines << line;
+                    rest = word;
+                    wordStart = 0;
+                    continue;
+                }
+                end = std::max(end, wordStart + 1); // a character wider than the line stands alone
+                for (qsizetype at = end; at > std::max(wordStart + 1, end - 4); --at) {
+                    if (rest.at(at - 1).isPunct()) {
+                        end = at;
+                        break;
+                    }
+                }
+                if (rest.at(end - 1).isHighSurrogate() && end - 1 > wordStart)
+                    --end;
+                lines << rest.left(end);
+                rest = rest.mid(end);
+                wordStart = 0;
+            }
+            line = rest;
+        }
+        lines << line;
+    }
+    return lines;
+}
 
 // Lays the page out from top to bottom. The first pass only measures, so
 // that a page that would run over can be drawn a little smaller instead.
@@ -47,20 +145,29 @@ public:
 
     qreal y() const { return m_y; }
 
-    void text(const QString &text, const QFont &font, const QColor &colour, qreal x, qreal width,
-              Qt::Alignment alignment = Qt::AlignLeft)
+    // The width the text takes on one line in this font.
+    qreal advance(const QString &text, const QFont &font) const
     {
-        if (!m_draw)
-            return;
-        m_painter.setFont(font);
-        m_painter.setPen(colour);
-        const qreal height = QFontMetricsF(font, m_painter.device()).height();
-        m_painter.drawText(QRectF(x, m_y, width, height), int(alignment | Qt::AlignTop), text);
+        return QFontMetricsF(font, m_painter.device()).horizontalAdvance(text);
+    }
+
+    // A line of texts side by side, each in its box; the line is height tall
+    // unless a text had to be wrapped, and then grows by as much as that text.
+    void row(std::initializer_list<Cell> cells, qreal height)
+    {
+        qreal growth = 0;
+        for (const Cell &cell : cells) {
+            const FittedText fitted = fit(cell.text, cell.font, cell.width, true);
+            growth = std::max(growth, fitted.height - this->height(cell.font));
+            if (m_draw)
+                draw(cell, fitted);
+        }
+        down(height + growth);
     }
 
     void down(qreal height) { m_y += height; }
 
-    qreal lineHeight(const QFont &font) const { return QFontMetricsF(font, m_painter.device()).height() * 1.18; }
+    qreal lineHeight(const QFont &font) const { return height(font) * 1.18; }
 
     void rule(qreal x, qreal width, qreal thickness, const QColor &colour)
     {
@@ -68,13 +175,22 @@ public:
             m_painter.fillRect(QRectF(x, m_y, width, thickness), colour);
     }
 
-    // A paragraph wrapped to the width; returns its height.
+    // A paragraph wrapped to the page's width, in its own font throughout.
     void paragraph(const QString &text, const QFont &font, const QColor &colour)
     {
         const QRectF room(m_left, m_y, m_width, 1000);
         const int flags = int(Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
         m_painter.setFont(font);
         const QRectF used = m_painter.boundingRect(room, flags, text);
+        if (used.width() > room.width() || used.height() > room.height()) {
+            // A word longer than a line, or more lines than the room holds,
+            // would be cut off: such a text is broken inside its words too.
+            const FittedText fitted = fit(text, font, m_width, false);
+            if (m_draw)
+                draw(Cell{text, font, colour, m_left, m_width}, fitted);
+            m_y += fitted.height;
+            return;
+        }
         if (m_draw) {
             m_painter.setPen(colour);
             m_painter.drawText(room, flags, text);
@@ -85,8 +201,7 @@ public:
     void heading(const QString &text)
     {
         const QFont font = this->font(10, true);
-        this->text(text, font, platform::kNavy, m_left, m_width);
-        down(lineHeight(font));
+        row({{text, font, platform::kNavy, m_left, m_width}}, lineHeight(font));
     }
 
     void chart(const ReportContent &content)
@@ -100,6 +215,57 @@ public:
     qreal width() const { return m_width; }
 
 private:
+    qreal height(const QFont &font) const { return QFontMetricsF(font, m_painter.device()).height(); }
+
+    // A text that fits its width stays as it is. A little too wide, it gets
+    // a smaller font (when shrink allows); wider still, it is wrapped in the
+    // smallest font at word boundaries, or anywhere in a word or number
+    // longer than a line.
+    FittedText fit(const QString &text, const QFont &font, qreal width, bool shrink) const
+    {
+        FittedText fitted{font, {}, 0, height(font)};
+        const bool breaks = text.contains(u'\n');
+        const qreal natural = advance(text, font);
+        if (natural <= width && !breaks)
+            return fitted;
+        const qreal ascent = QFontMetricsF(font, m_painter.device()).ascent();
+        if (shrink) {
+            qreal share = natural > 0 ? width / natural : 1;
+            while (share >= kSmallestFontShare && !breaks) {
+                fitted.font.setPointSizeF(font.pointSizeF() * share);
+                if (advance(text, fitted.font) <= width) {
+                    const QFontMetricsF metrics(fitted.font, m_painter.device());
+                    fitted.top = ascent - metrics.ascent();
+                    fitted.height = fitted.top + metrics.height();
+                    return fitted;
+                }
+                // Hinted advances do not shrink in exact proportion.
+                share *= 0.98;
+            }
+            fitted.font.setPointSizeF(font.pointSizeF() * kSmallestFontShare);
+        }
+        const QFontMetricsF metrics(fitted.font, m_painter.device());
+        fitted.lines = wrapped(text, metrics, width);
+        fitted.top = ascent - metrics.ascent();
+        fitted.height = fitted.top + (fitted.lines.size() - 1) * metrics.lineSpacing() + metrics.height();
+        return fitted;
+    }
+
+    void draw(const Cell &cell, const FittedText &fitted)
+    {
+        m_painter.setFont(fitted.font);
+        m_painter.setPen(cell.colour);
+        const QFontMetricsF metrics(fitted.font, m_painter.device());
+        const int flags = int(cell.alignment | Qt::AlignTop);
+        const QRectF box(cell.x, m_y + fitted.top, cell.width, metrics.height());
+        if (fitted.lines.isEmpty()) {
+            m_painter.drawText(box, flags, cell.text);
+            return;
+        }
+        for (qsizetype i = 0; i < fitted.lines.size(); ++i)
+            m_painter.drawText(box.translated(0, i * metrics.lineSpacing()), flags, fitted.lines.at(i));
+    }
+
     QPainter &m_painter;
     qreal m_left;
     qreal m_width;
@@ -114,13 +280,18 @@ void layOut(PageLayout &page, const ReportContent &c)
     const qreal w = page.width();
     const QColor black(Qt::black);
 
+    // The maker's name and contact share the top line: each may take what
+    // the other leaves of it, and at least half less a gap.
     const QFont makerFont = page.font(9, true);
-    page.text(c.maker, makerFont, platform::kNavy, x, w);
-    page.text(c.contact, page.font(8), platform::kNavy, x, w, Qt::AlignRight);
-    page.down(page.lineHeight(makerFont));
+    const QFont contactFont = page.font(8);
+    const qreal apart = 12;
+    const qreal makerRoom = w - std::min(page.advance(c.contact, contactFont), w / 2) - apart;
+    const qreal contactRoom = w - std::min(page.advance(c.maker, makerFont), w / 2) - apart;
+    page.row({{c.maker, makerFont, platform::kNavy, x, makerRoom},
+              {c.contact, contactFont, platform::kNavy, x + w - contactRoom, contactRoom, Qt::AlignRight}},
+             page.lineHeight(makerFont));
     const QFont titleFont = page.font(17, true);
-    page.text(c.title, titleFont, black, x, w);
-    page.down(page.lineHeight(titleFont));
+    page.row({{c.title, titleFont, black, x, w}}, page.lineHeight(titleFont));
     page.rule(x, w, 1.2, platform::kNavy);
     page.down(kGap);
 
@@ -129,35 +300,50 @@ void layOut(PageLayout &page, const ReportContent &c)
     const QFont valueFont = page.font(9);
     const qreal half = w / 2;
     const qreal labelWidth = 68;
+    const qreal labelGap = 4;
     const QString details[][2] = {{QStringLiteral("Customer:"), c.customer}, {QStringLiteral("Site:"), c.site},
                                   {QStringLiteral("Prepared by:"), c.preparedBy}, {QStringLiteral("Date:"), c.date}};
     for (int line = 0; line < 2; ++line) {
-        for (int column = 0; column < 2; ++column) {
-            const auto &detail = details[2 * line + column];
-            const qreal left = x + column * half;
-            page.text(detail[0], labelFont, black, left, labelWidth);
-            page.text(detail[1], valueFont, black, left + labelWidth, half - labelWidth - 8);
-        }
-        page.down(page.lineHeight(valueFont));
+        const auto &first = details[2 * line];
+        const auto &second = details[2 * line + 1];
+        const qreal valueWidth = half - labelWidth - 8;
+        page.row({{first[0], labelFont, black, x, labelWidth - labelGap},
+                  {first[1], valueFont, black, x + labelWidth, valueWidth},
+                  {second[0], labelFont, black, x + half, labelWidth - labelGap},
+                  {second[1], valueFont, black, x + half + labelWidth, valueWidth}},
+                 page.lineHeight(valueFont));
     }
     page.down(kGap);
 
-    // The twelve figures, as the "Your Data" tab shows them, in two columns.
+    // The twelve figures, as the "Your Data" tab shows them, in two columns
+    // whose lines stand side by side.
     page.heading(QStringLiteral("Facility figures"));
     const QFont figureFont = page.font(8.5);
     const qreal figureLine = page.lineHeight(figureFont);
-    const qreal rowsPerColumn = 6;
-    const qreal top = page.y();
-    for (int i = 0; i < int(c.figures.size()); ++i) {
-        const FigureLine &figure = c.figures[std::size_t(i)];
-        const qreal left = x + (i < rowsPerColumn ? 0 : half);
-        const qreal captionWidth = half * 0.56;
-        const qreal figureWidth = half * 0.18;
-        page.down((i % int(rowsPerColumn) == 0 ? top - page.y() : 0));
-        page.text(figure.caption.trimmed(), figureFont, black, left, captionWidth);
-        page.text(figure.text, figureFont, black, left + captionWidth, figureWidth, Qt::AlignRight);
-        page.text(figure.unit, figureFont, black, left + captionWidth + figureWidth + 3, half - captionWidth - figureWidth - 11);
-        page.down(figureLine);
+    const int rowsPerColumn = 6;
+    const qreal captionWidth = half * 0.56;
+    const qreal figureWidth = half * 0.18;
+    const qreal unitWidth = half - captionWidth - figureWidth - 11;
+    // A caption stops short of the figure after it; a figure too long for
+    // its column may take what room its caption leaves.
+    const qreal captionGap = 6;
+    const auto captionEnd = [&](const QString &caption, const QFont &font, qreal left, qreal room) {
+        return left + std::min(page.advance(caption, font), room) + captionGap;
+    };
+    for (int line = 0; line < rowsPerColumn; ++line) {
+        const FigureLine &l = c.figures[std::size_t(line)];
+        const FigureLine &r = c.figures[std::size_t(line + rowsPerColumn)];
+        const qreal right = x + half;
+        const qreal room = captionWidth - captionGap;
+        const qreal lFigure = captionEnd(l.caption.trimmed(), figureFont, x, room);
+        const qreal rFigure = captionEnd(r.caption.trimmed(), figureFont, right, room);
+        page.row({{l.caption.trimmed(), figureFont, black, x, room},
+                  {l.text, figureFont, black, lFigure, x + captionWidth + figureWidth - lFigure, Qt::AlignRight},
+                  {l.unit, figureFont, black, x + captionWidth + figureWidth + 3, unitWidth},
+                  {r.caption.trimmed(), figureFont, black, right, room},
+                  {r.text, figureFont, black, rFigure, right + captionWidth + figureWidth - rFigure, Qt::AlignRight},
+                  {r.unit, figureFont, black, right + captionWidth + figureWidth + 3, unitWidth}},
+                 figureLine);
     }
     page.down(kGap);
 
@@ -166,18 +352,23 @@ void layOut(PageLayout &page, const ReportContent &c)
     const QFont totalFont = page.font(8.5, true);
     const qreal rowLine = page.lineHeight(rowFont);
     const QColor grey(190, 190, 190);
+    // The figures stand in the right four tenths; a caption ends short of
+    // them, and a figure too long for them takes the room its caption leaves.
+    const qreal rowCaptionWidth = w * 0.6 - captionGap - 8;
     for (const CostTableText &table : c.tables) {
-        page.text(table.title, page.font(8.5, true), platform::kNavy, x, w);
-        page.down(rowLine + 1);
+        page.row({{table.title, page.font(8.5, true), platform::kNavy, x, w}}, rowLine + 1);
         for (int r = 0; r < 6; ++r) {
             const bool total = r == 5;
             if (total)
                 page.rule(x, w, 0.8, grey);
-            page.text(table.captions[std::size_t(r)], total ? totalFont : rowFont, total ? black : platform::kNavy, x + 8,
-                      w * 0.7);
-            page.text(table.figures[std::size_t(r)], totalFont, total ? black : platform::kNavy, x + w * 0.6,
-                      w * 0.4 - 8, Qt::AlignRight);
-            page.down(rowLine);
+            const QColor colour = total ? black : platform::kNavy;
+            const QString &caption = table.captions[std::size_t(r)];
+            const QFont &captionFont = total ? totalFont : rowFont;
+            const qreal figureLeft = captionEnd(caption, captionFont, x + 8, rowCaptionWidth);
+            page.row({{caption, captionFont, colour, x + 8, rowCaptionWidth},
+                      {table.figures[std::size_t(r)], totalFont, colour, figureLeft, x + w - 8 - figureLeft,
+                       Qt::AlignRight}},
+                     rowLine);
         }
         page.down(kGap * 0.6);
     }
@@ -191,11 +382,37 @@ void layOut(PageLayout &page, const ReportContent &c)
     if (!c.payback.isEmpty()) {
         page.heading(QStringLiteral("Payback"));
         const QFont paybackFont = page.font(9);
-        for (const QString &line : c.payback) {
-            page.text(line, paybackFont, black, x + 8, w - 8);
-            page.down(page.lineHeight(paybackFont));
-        }
+        for (const QString &line : c.payback)
+            page.row({{line, paybackFont, black, x + 8, w - 8}}, page.lineHeight(paybackFont));
     }
+}
+
+// How much smaller than designed the page must be drawn to end above its
+// foot: 1 when it fits as it is. Drawn smaller, the page has more room across,
+// so long texts need fewer lines and the page can be drawn a little larger
+// again; the largest scale that still fits is looked for in a few steps.
+qreal pageScale(QPainter &painter, const QSizeF &area, const ReportContent &content)
+{
+    const auto heightAt = [&](qreal scale) {
+        PageLayout measure(painter, 0, area.width() / scale, false);
+        layOut(measure, content);
+        return measure.y() * scale;
+    };
+    const qreal designed = heightAt(1);
+    // An area without height holds nothing, however small.
+    if (designed <= area.height() || area.height() <= 0)
+        return 1;
+    qreal fits = area.height() / designed;
+    // Wrapping never takes more lines in a wider box, so this fits; were it
+    // ever to, a smaller scale is taken.
+    for (int step = 0; step < 20 && heightAt(fits) > area.height(); ++step)
+        fits *= 0.95;
+    qreal over = 1;
+    for (int step = 0; step < 8; ++step) {
+        const qreal scale = (fits + over) / 2;
+        (heightAt(scale) <= area.height() ? fits : over) = scale;
+    }
+    return fits;
 }
 
 } // namespace
@@ -210,9 +427,7 @@ void paintReport(QPainter &painter, const QRectF &area, const ReportContent &con
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     // Measured first: a page that would run over its foot is drawn smaller.
-    PageLayout measure(painter, 0, area.width(), false);
-    layOut(measure, content);
-    const qreal fit = std::min<qreal>(1, area.height() / std::max<qreal>(1, measure.y()));
+    const qreal fit = pageScale(painter, area.size(), content);
     painter.translate(area.topLeft());
     painter.scale(fit, fit);
     PageLayout page(painter, 0, area.width() / fit, true);

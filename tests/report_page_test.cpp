@@ -4,6 +4,7 @@
 
 #include "platform/bundled_fonts.h"
 #include "platform/chart_control.h"
+#include "model/money_text.h"
 #include "report/report_page.h"
 
 #include <QDir>
@@ -15,6 +16,9 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTransform>
+
+#include <limits>
 
 namespace {
 
@@ -35,6 +39,32 @@ QString pdfInfo(const QString &path)
     process.start(QStringLiteral("pdfinfo"), {path});
     process.waitForFinished(20000);
     return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// A word of the page as the extractor places it, in points from the page's
+// top left corner.
+struct PdfWord {
+    QString text;
+    QRectF box;
+};
+
+QList<PdfWord> pdfWords(const QString &path, QSizeF *page)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+    process.waitForFinished(60000);
+    const QString xhtml = QString::fromUtf8(process.readAllStandardOutput());
+    const QRegularExpressionMatch size =
+        QRegularExpression(QStringLiteral("<page width=\"([\\d.]+)\" height=\"([\\d.]+)\"")).match(xhtml);
+    *page = QSizeF(size.captured(1).toDouble(), size.captured(2).toDouble());
+    static const QRegularExpression word(QStringLiteral(
+        "<word xMin=\"([-\\d.]+)\" yMin=\"([-\\d.]+)\" xMax=\"([-\\d.]+)\" yMax=\"([-\\d.]+)\">([^<]*)</word>"));
+    QList<PdfWord> words;
+    for (const QRegularExpressionMatch &m : word.globalMatch(xhtml)) {
+        words.append({m.captured(5), QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                                            QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()))});
+    }
+    return words;
 }
 
 report::ReportContent sampleContent(platform::ChartControl &chart)
@@ -71,6 +101,8 @@ private slots:
     void initTestCase();
     void pageHoldsEveryTextAsText_data();
     void pageHoldsEveryTextAsText();
+    void everyTextFitsItsBox_data();
+    void everyTextFitsItsBox();
     void failedWriteLeavesNothing();
 
 private:
@@ -127,6 +159,126 @@ void ReportPageTest::pageHoldsEveryTextAsText()
     QFile pdf(path);
     QVERIFY(pdf.open(QIODevice::ReadOnly));
     QVERIFY(!pdf.readAll().contains("/Subtype /Image"));
+}
+
+// What a report can hold at its largest.
+enum Extreme {
+    HugeTables = 1, HugePayback = 2, LongDetails = 4, LongDetailsWithoutBlanks = 8, LongFigures = 16,
+    LongestField = 32,
+    LongFixedTexts = 64, // the texts the program brings: maker, titles, captions, the note
+};
+
+void ReportPageTest::everyTextFitsItsBox_data()
+{
+    QTest::addColumn<int>("extremes");
+    QTest::addColumn<QLocale>("locale");
+    const QLocale us(QLocale::English, QLocale::UnitedStates);
+    QTest::newRow("sample") << 0 << us;
+    QTest::newRow("largest table figures") << int(HugeTables) << us;
+    QTest::newRow("largest system price") << int(HugePayback) << us;
+    QTest::newRow("longest details in words") << int(LongDetails) << us;
+    QTest::newRow("longest details without blanks") << int(LongDetailsWithoutBlanks) << us;
+    QTest::newRow("longest figure texts") << int(LongFigures) << us;
+    const int everything = HugeTables | HugePayback | LongDetails | LongDetailsWithoutBlanks | LongFigures | LongFixedTexts;
+    QTest::newRow("everything, Letter") << everything << us;
+    QTest::newRow("everything, A4") << everything << QLocale(QLocale::German, QLocale::Germany);
+    QTest::newRow("field text of 32767 digits") << int(LongestField) << us;
+}
+
+// Each text on the page in full, nothing cut off at its box, no text on
+// another, everything within the printable area of the one page.
+void ReportPageTest::everyTextFitsItsBox()
+{
+    QFETCH(int, extremes);
+    QFETCH(QLocale, locale);
+    platform::ChartControl chart;
+    report::ReportContent content = sampleContent(chart);
+    content.pageSize = report::pageSizeFor(locale);
+    const double largest = std::numeric_limits<double>::max();
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    const QString money = model::currencyText(largest, english);
+    QStringList texts; // the long texts, each of which must be read back whole
+    if (extremes & HugeTables) {
+        for (report::CostTableText &table : content.tables) {
+            for (QString &figure : table.figures)
+                figure = money;
+            table.figures[0] = QLatin1Char('-') + money;
+        }
+        texts << money << QLatin1Char('-') + money;
+    }
+    if (extremes & HugePayback) {
+        content.payback = {QStringLiteral("Installed system price: ") + money,
+                           QStringLiteral("Payback period: %1 months").arg(english.toString(largest / 12, 'f', 1)),
+                           QStringLiteral("Net savings over 3 years: -") + money,
+                           QStringLiteral("Net savings over 5 years: -") + money};
+        texts << content.payback;
+    }
+    const auto longest = [](QString text) { return text.repeated(20).left(100); };
+    if (extremes & LongDetails) {
+        content.customer = longest(QStringLiteral("Riverside Industrial Manufacturing Company "));
+        content.site = longest(QStringLiteral("Building 7, North Loading Dock "));
+        content.preparedBy = longest(QStringLiteral("Maximilian Alexander Worthington-Smythe "));
+    }
+    if (extremes & LongDetailsWithoutBlanks)
+        content.site = QString(100, u'W');
+    texts << content.customer << content.site << content.preparedBy;
+    for (int i = 0; i < 12 && (extremes & LongFigures); ++i) {
+        QString &figure = content.figures[std::size_t(i)].text;
+        figure = i % 2 ? QStringLiteral("1.7976931348623157E308") : english.toString(largest, 'f', 0);
+        texts << figure;
+    }
+    if (extremes & LongFixedTexts) {
+        content.maker = longest(QStringLiteral("Maker "));
+        content.contact = longest(QStringLiteral("+1 (937) 555-0142 "));
+        content.title = longest(QStringLiteral("Report "));
+        content.tables[1].title = longest(QStringLiteral("ANNUAL COST OF LUBRICATION "));
+        content.tables[1].captions[5] = longest(QStringLiteral("Total annual cost using automatic lubrication "));
+        content.assumptions = longest(QStringLiteral("How these figures are computed. ")) + QString(200, u'x');
+        texts << content.maker << content.contact << content.title << content.tables[1].title
+              << content.tables[1].captions[5] << content.assumptions;
+    }
+    if (extremes & LongestField) {
+        content.figures[3].text = QString(32767, u'8');
+        texts << content.figures[3].text;
+    }
+    // Where the chart lands on the page, in points from the page's corner.
+    QRectF chartArea;
+    const auto drawChart = content.drawChart;
+    content.drawChart = [&](QPainter &painter, const QRectF &target) {
+        drawChart(painter, target);
+        const qreal points = 72.0 / painter.device()->logicalDpiX();
+        chartArea = QTransform::fromScale(points, points).mapRect(painter.transform().mapRect(target)).translated(36, 36);
+    };
+
+    const QString path = m_dir.filePath(QStringLiteral("fit.pdf"));
+    QString error;
+    QVERIFY2(report::exportReportPdf(path, content, &error), qPrintable(error));
+    QSizeF page;
+    const QList<PdfWord> words = pdfWords(path, &page);
+    QVERIFY(words.size() > 200);
+    const QRectF printable = QRectF(QPointF(0, 0), page).adjusted(36, 36, -36, -36);
+    const auto describe = [](const PdfWord &word) {
+        return QStringLiteral("\"%1\" at %2, %3").arg(word.text.left(40)).arg(word.box.left()).arg(word.box.top());
+    };
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        const PdfWord &word = words[i];
+        // The extractor measures a little above the font's ascent.
+        QVERIFY2(printable.adjusted(-0.5, -0.5, 0.5, 0.5).contains(word.box), qPrintable(describe(word)));
+        for (qsizetype j = i + 1; j < words.size(); ++j) {
+            const PdfWord &other = words[j];
+            // The chart's own labels are its business.
+            if (chartArea.contains(word.box.center()) && chartArea.contains(other.box.center()))
+                continue;
+            const QRectF shared = word.box.intersected(other.box);
+            QVERIFY2(shared.width() < 0.5 || shared.height() < 0.5,
+                     qPrintable(describe(word) + QStringLiteral(" overlaps ") + describe(other)));
+        }
+    }
+    // In the order it is drawn, the page's text holds every text whole.
+    static const QRegularExpression blanks(QStringLiteral("\\s"));
+    const QString text = pdfText(path, {QStringLiteral("-raw")}).remove(blanks);
+    for (const QString &expected : std::as_const(texts))
+        QVERIFY2(text.contains(QString(expected).remove(blanks)), qPrintable(expected.left(60)));
 }
 
 void ReportPageTest::failedWriteLeavesNothing()

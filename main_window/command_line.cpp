@@ -39,7 +39,13 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
         return refuse(parser.errorText());
     if (parser.isSet(help)) {
         line.action = CommandLine::Action::PrintText;
+        // Without an application object the parser does not know the
+        // program's name and writes a placeholder in its usage line.
         line.text = parser.helpText();
+        const QLatin1StringView placeholder("<executable_name>");
+        const qsizetype at = line.text.indexOf(placeholder);
+        if (at >= 0 && at < line.text.indexOf(u'\n'))
+            line.text.replace(at, placeholder.size(), program);
         return line;
     }
     if (parser.isSet(versionOption)) {

@@ -20,9 +20,11 @@
 #include <QFormLayout>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScopedValueRollback>
 #include <QStandardPaths>
 
 using namespace main_window;
@@ -157,8 +159,50 @@ bool FigureCommands::openFigures(const QString &path)
     const model::FacilityFigures figures = model::figuresForLocale(*opened.figures, m_window->locale());
     m_window->showOpenedFigures(figures.figures, *opened.figures);
     m_details = figures.report;
-    m_currentFile = path;
+    keptIn(path);
     return true;
+}
+
+void FigureCommands::keptIn(const QString &path)
+{
+    m_currentFile = path;
+    m_window->showFiguresFile(path);
+}
+
+void FigureCommands::setReportDetails(const model::ReportDetails &details)
+{
+    if (details == m_details)
+        return;
+    m_details = details;
+    m_window->markFiguresChanged();
+}
+
+bool FigureCommands::settleUnsavedChanges(Before before)
+{
+    // Without a file of its own nothing is asked: the window closes as
+    // designed, at once.
+    if (m_currentFile.isEmpty() || !m_window->isWindowModified())
+        return true;
+    // A quit while the question is up waits for its answer.
+    if (m_asking)
+        return false;
+    const QScopedValueRollback asking(m_asking, true);
+    const QString name = QFileInfo(m_currentFile).fileName();
+    QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kWindowCaption),
+                    before == Closing ? tr("Save the changes to \"%1\" before closing?").arg(name)
+                                      : tr("Save the changes to \"%1\" before opening other figures?").arg(name),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, m_window);
+    box.setInformativeText(tr("Changes not saved are lost."));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return saveFigures(m_currentFile);
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
 }
 
 bool FigureCommands::saveFigures(const QString &path)
@@ -168,7 +212,7 @@ bool FigureCommands::saveFigures(const QString &path)
         tellUser(saved.message);
         return false;
     }
-    m_currentFile = path;
+    keptIn(path);
     return true;
 }
 
@@ -193,10 +237,9 @@ std::optional<report::ReportContent> FigureCommands::reportOfWindow()
 
 bool FigureCommands::answeredAsTabChange(const model::Results &results) const
 {
-    if (results.failedField || m_window->holdsInvalidField()) {
-        m_window->SSTab1->selectTab(YourDataTab);
+    // The window reads the same texts the results were computed from.
+    if (m_window->refuseBadFigures() || results.failedField)
         return false;
-    }
     if (results.fault) {
         tellUser(faultMessage(*results.fault));
         return false;
@@ -207,10 +250,13 @@ bool FigureCommands::answeredAsTabChange(const model::Results &results) const
 bool FigureCommands::exportReport(const QString &path)
 {
     const std::optional<report::ReportContent> content = reportOfWindow();
-    if (!content)
-        return false;
+    return content && writeReport(path, *content);
+}
+
+bool FigureCommands::writeReport(const QString &path, const report::ReportContent &content) const
+{
     QString error;
-    if (!report::exportReportPdf(path, *content, &error)) {
+    if (!report::exportReportPdf(path, content, &error)) {
         tellUser(error);
         return false;
     }
@@ -220,9 +266,12 @@ bool FigureCommands::exportReport(const QString &path)
 bool FigureCommands::printReport(QPagedPaintDevice &device)
 {
     const std::optional<report::ReportContent> content = reportOfWindow();
-    if (!content)
-        return false;
-    if (!report::paintReportPage(device, *content)) {
+    return content && paintReport(device, *content);
+}
+
+bool FigureCommands::paintReport(QPagedPaintDevice &device, const report::ReportContent &content) const
+{
+    if (!report::paintReportPage(device, content)) {
         tellUser(tr("The report could not be printed."));
         return false;
     }
@@ -265,6 +314,8 @@ bool FigureCommands::copyResults()
 
 void FigureCommands::open()
 {
+    if (!settleUnsavedChanges(Opening))
+        return;
     const QString path = QFileDialog::getOpenFileName(
         m_window, tr("Open Figures"), m_currentFile.isEmpty() ? documentsFolder() : QFileInfo(m_currentFile).path(),
         kFilter);
@@ -294,11 +345,16 @@ void FigureCommands::editReportDetails()
 {
     ReportDetailsDialog dialog(m_details, m_window->locale(), m_window);
     if (dialog.exec() == QDialog::Accepted)
-        m_details = dialog.details();
+        setReportDetails(dialog.details());
 }
 
+// The figures are checked before a file or a printer is asked for: a report
+// that cannot be made is answered at once, as a tab change answers it.
 void FigureCommands::exportPdf()
 {
+    const std::optional<report::ReportContent> content = reportOfWindow();
+    if (!content)
+        return;
     const QString name = m_details.customer.trimmed().isEmpty()
                              ? tr("Lubrication Cost Savings Report.pdf")
                              : tr("%1 - Lubrication Cost Savings Report.pdf").arg(m_details.customer.trimmed());
@@ -306,16 +362,25 @@ void FigureCommands::exportPdf()
     const QString path = QFileDialog::getSaveFileName(m_window, tr("Export Report as PDF"),
                                                       QDir(folder).filePath(name), tr("PDF documents (*.pdf)"));
     if (!path.isEmpty())
-        exportReport(withSuffix(path, QStringLiteral("pdf")));
+        writeReport(withSuffix(path, QStringLiteral("pdf")), *content);
 }
 
 void FigureCommands::print()
 {
+    const std::optional<report::ReportContent> content = reportOfWindow();
+    if (!content)
+        return;
     // The page is laid out with the screen's font metrics, as for the PDF.
     QPrinter printer(QPrinter::ScreenResolution);
-    printer.setPageSize(report::pageSizeFor(m_window->locale()));
+    setUpReportPrinter(printer, *content);
     QPrintDialog dialog(&printer, m_window);
     dialog.setWindowTitle(tr("Print Report"));
     if (dialog.exec() == QDialog::Accepted)
-        printReport(printer);
+        paintReport(printer, *content);
+}
+
+void main_window::setUpReportPrinter(QPrinter &printer, const report::ReportContent &content)
+{
+    printer.setPageLayout(report::reportPageLayout(content));
+    printer.setDocName(content.title);
 }

@@ -12,6 +12,7 @@
 QT_BEGIN_NAMESPACE
 class QAction;
 class QPagedPaintDevice;
+class QPrinter;
 QT_END_NAMESPACE
 
 class Form1;
@@ -39,7 +40,16 @@ public:
     // The file last opened or saved: "Save Figures" writes there.
     QString currentFile() const { return m_currentFile; }
     const model::ReportDetails &reportDetails() const { return m_details; }
-    void setReportDetails(const model::ReportDetails &details) { m_details = details; }
+    // New details count as a change of the figures (Form1::markFiguresChanged).
+    void setReportDetails(const model::ReportDetails &details);
+
+    // Before the figures are closed or others opened: when the current file
+    // has changes not saved, asks whether to save them there first. True
+    // when the window may go on: nothing to ask, saved, or discarded; false
+    // on Cancel, when the save failed (and has been told), or while the
+    // question is already being asked.
+    enum Before { Closing, Opening };
+    bool settleUnsavedChanges(Before before);
 
     // The report of the window's figures, or nothing after answering the
     // failure the way a tab change does.
@@ -57,6 +67,10 @@ private:
     // true when the results can be used.
     bool answeredAsTabChange(const model::Results &results) const;
 
+    bool writeReport(const QString &path, const report::ReportContent &content) const;
+    bool paintReport(QPagedPaintDevice &device, const report::ReportContent &content) const;
+    void keptIn(const QString &path);
+
     // The figures as the window holds them now.
     model::FacilityFigures windowFigures() const;
     void tellUser(const QString &message) const;
@@ -64,6 +78,7 @@ private:
     Form1 *m_window;
     QString m_currentFile;
     model::ReportDetails m_details;
+    bool m_asking = false;
     QAction *m_open = nullptr;
     QAction *m_save = nullptr;
     QAction *m_saveAs = nullptr;
@@ -72,3 +87,11 @@ private:
     QAction *m_print = nullptr;
     QAction *m_copy = nullptr;
 };
+
+namespace main_window {
+
+// Sets a printer up for the report: the exported page's layout, which the
+// print dialog may still change, and the report's title as the job's name.
+void setUpReportPrinter(QPrinter &printer, const report::ReportContent &content);
+
+} // namespace main_window

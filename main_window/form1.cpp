@@ -25,6 +25,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -113,7 +115,7 @@ Form1::Form1(QWidget *parent)
     : QWidget(parent), m_background(platform::loadPicture(kBackgroundPicture, this))
 {
     platform::applyDesignedLook(this);
-    setWindowTitle(QStringLiteral("Velmor Automatic Lubrication Systems"));
+    setWindowTitle(QString::fromUtf8(kWindowCaption));
     setWindowIcon(QIcon(QStringLiteral(":/images/calculator_icon.png")));
     platform::setFixedDialogFrame(this, platform::twipsSize(kClientWidth, kClientHeight));
 
@@ -493,10 +495,26 @@ void Form1::showResults(const model::Results &results)
     fillChart(results);
 }
 
+bool Form1::isCommandKey(const QKeyEvent &key) const
+{
+    const QKeySequence pressed(QKeyCombination(key.modifiers() & ~Qt::KeypadModifier, Qt::Key(key.key())));
+    const QList<QAction *> commands = actions();
+    return std::any_of(commands.begin(), commands.end(), [&](const QAction *command) {
+        return command->shortcuts().contains(pressed);
+    });
+}
+
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
     const int index = YourData.indexOf(watched);
     if (index >= 0) {
+        // The window's commands keep their keys in a field: on X11 a line
+        // edit takes Ctrl+E for the end of the line, the key of "Export
+        // Report as PDF" in the menus (End still goes there).
+        if (event->type() == QEvent::ShortcutOverride && isCommandKey(*static_cast<QKeyEvent *>(event))) {
+            event->ignore();
+            return true;
+        }
         // A facility file dragged onto a field opens, rather than pasting
         // its name into the field.
         if (event->type() == QEvent::DragEnter || event->type() == QEvent::Drop) {
@@ -528,12 +546,32 @@ void Form1::YourData_LostFocus(int index)
     p.setColor(QPalette::Text, Qt::black);
     field->setPalette(p);
     // An emptied field is no number either.
-    if (m_heldInvalid[std::size_t(index)] || !model::passesNumericTest(field->text(), m_locale)) {
-        p.setColor(QPalette::Text, Qt::red);
-        field->setPalette(p);
-        giveFocusBack(field);
-        platform::beep();
+    if (m_heldInvalid[std::size_t(index)] || !model::passesNumericTest(field->text(), m_locale))
+        refuseField(field);
+}
+
+void Form1::refuseField(QLineEdit *field)
+{
+    QPalette p = field->palette();
+    p.setColor(QPalette::Text, Qt::red);
+    field->setPalette(p);
+    giveFocusBack(field);
+    platform::beep();
+}
+
+bool Form1::refuseBadFigures()
+{
+    for (int i = 0; i < model::kInputCount; ++i) {
+        QLineEdit *field = YourData(i);
+        if (!m_heldInvalid[std::size_t(i)] && model::passesNumericTest(field->text(), m_locale))
+            continue;
+        // The focus return is queued before the tab changes, so that the
+        // focus-out the change causes in another field is not checked.
+        refuseField(field);
+        SSTab1->selectTab(YourDataTab);
+        return true;
     }
+    return false;
 }
 
 void Form1::giveFocusBack(QLineEdit *field)
@@ -568,7 +606,34 @@ void Form1::Command1_Click()
 
 void Form1::Command2_Click()
 {
-    QCoreApplication::exit(0);
+    if (m_figureCommands->settleUnsavedChanges(FigureCommands::Closing))
+        QCoreApplication::exit(0);
+}
+
+// The title-bar close, and Qt's quit, which closes every window first.
+void Form1::closeEvent(QCloseEvent *event)
+{
+    if (m_figureCommands->settleUnsavedChanges(FigureCommands::Closing))
+        event->accept();
+    else
+        event->ignore();
+}
+
+void Form1::showFiguresFile(const QString &path)
+{
+    // "[*]" is where Qt shows the changed mark; one in the file's name is
+    // written twice to stand for itself.
+    QString name = QFileInfo(path).fileName();
+    name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    setWindowTitle(QStringLiteral("%1[*] \u2014 %2").arg(name, QString::fromUtf8(kWindowCaption)));
+    setWindowModified(false);
+    m_figuresFile = path;
+}
+
+void Form1::markFiguresChanged()
+{
+    if (!m_figuresFile.isEmpty())
+        setWindowModified(true);
 }
 
 void Form1::Command3_Click()
@@ -627,8 +692,12 @@ void Form1::createFigureCommands()
 
     setAcceptDrops(true);
     for (int i = 0; i < model::kInputCount; ++i) {
-        // Editing a figure that was opened as no number makes it the user's.
-        connect(YourData(i), &QLineEdit::textEdited, this, [this, i] { m_heldInvalid[std::size_t(i)] = false; });
+        // Editing a figure that was opened as no number makes it the user's;
+        // any edit is a change not yet saved.
+        connect(YourData(i), &QLineEdit::textEdited, this, [this, i] {
+            m_heldInvalid[std::size_t(i)] = false;
+            markFiguresChanged();
+        });
     }
 }
 
@@ -690,5 +759,8 @@ void Form1::dropEvent(QDropEvent *event)
     event->acceptProposedAction();
     // Opened once the drop is over: a message about a bad file must not
     // hold the dragging program up.
-    QTimer::singleShot(0, this, [this, path] { m_figureCommands->openFigures(path); });
+    QTimer::singleShot(0, this, [this, path] {
+        if (m_figureCommands->settleUnsavedChanges(FigureCommands::Opening))
+            m_figureCommands->openFigures(path);
+    });
 }

@@ -100,6 +100,21 @@ public:
     // Whether such a figure is still in a field.
     bool holdsInvalidField() const;
 
+    // Refuses the figures as leaving a field that holds no number does,
+    // when one does: the first such field, in the fields' order, turns red,
+    // the "Your Data" tab is shown, the focus goes back into the field and
+    // the computer beeps. A figure opened as no number counts as one until
+    // it is edited. False, with nothing done, when every field holds a number.
+    bool refuseBadFigures();
+
+    // The facility file the figures were last opened from or saved to: the
+    // title names it, and the figures count as saved.
+    void showFiguresFile(const QString &path);
+    // An edit of a figure by the user, or of the report details, marks the
+    // figures of that file changed (isWindowModified(), "*" in the title).
+    // Without a file there is nothing to mark: the designed title stays.
+    void markFiguresChanged();
+
     // The regional settings the fields are read and the figures written in.
     const QLocale &locale() const { return m_locale; }
 
@@ -109,6 +124,7 @@ protected:
     void dropEvent(QDropEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -138,6 +154,10 @@ private:
     void Command4_Click();
 
     void giveFocusBack(QLineEdit *field);
+    // Whether the key is the shortcut of one of the window's commands.
+    bool isCommandKey(const QKeyEvent &key) const;
+    // The answer to a field that holds no number: red, the focus back, a beep.
+    void refuseField(QLineEdit *field);
 
     void showResults(const model::Results &results);
     void fillChart(const model::Results &results);
@@ -151,6 +171,8 @@ private:
     int m_zoomPercent = 100;
     FigureCommands *m_figureCommands = nullptr;
     QToolButton *m_menuButton = nullptr;
+    // The file the title names; empty until one is opened or saved.
+    QString m_figuresFile;
     // Figures opened as no number; see showOpenedFigures().
     std::array<bool, 12> m_heldInvalid{};
     QAction *m_zoomIn = nullptr;

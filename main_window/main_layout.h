@@ -8,6 +8,8 @@
 
 namespace main_window {
 
+// The window's caption; with a facility file, after the file's name.
+inline constexpr const char *kWindowCaption = "Velmor Automatic Lubrication Systems";
 inline constexpr int kClientWidth = 9015, kClientHeight = 6315;
 struct Place {
     int left, top, width, height;

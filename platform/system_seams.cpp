@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QUrl>
+#include <QWindow>
 
 namespace platform {
 namespace {
@@ -50,7 +51,13 @@ void reportRuntimeError(QWidget *parent, const QString &message)
     const QWidget *owner = parent ? parent->window() : nullptr;
     while (owner && owner->parentWidget())
         owner = owner->parentWidget()->window();
-    QMessageBox::warning(parent, owner ? owner->windowTitle() : QApplication::applicationDisplayName(), message);
+    // As its title bar shows it: the changed mark placeholder "[*]" resolved.
+    QString title = QApplication::applicationDisplayName();
+    if (owner && owner->windowHandle())
+        title = owner->windowHandle()->title();
+    else if (owner)
+        title = owner->windowTitle().remove(QStringLiteral("[*]"));
+    QMessageBox::warning(parent, title, message);
 }
 
 void setRuntimeErrorReporter(RuntimeErrorReporter reporter)

@@ -422,6 +422,11 @@ QPageSize pageSizeFor(const QLocale &locale)
     return QPageSize(locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4);
 }
 
+QPageLayout reportPageLayout(const ReportContent &content)
+{
+    return QPageLayout(content.pageSize, QPageLayout::Portrait, QMarginsF(36, 36, 36, 36), QPageLayout::Point);
+}
+
 void paintReport(QPainter &painter, const QRectF &area, const ReportContent &content)
 {
     painter.save();
@@ -454,8 +459,7 @@ bool exportReportPdf(const QString &path, const ReportContent &content, QString 
         QPdfWriter writer(&device);
         writer.setTitle(content.title);
         writer.setCreator(content.maker);
-        writer.setPageSize(content.pageSize);
-        writer.setPageMargins(QMarginsF(36, 36, 36, 36), QPageLayout::Point);
+        writer.setPageLayout(reportPageLayout(content));
         // The chart is laid out with the screen's font metrics; at the same
         // resolution its texts keep their places on the page.
         writer.setResolution(96);

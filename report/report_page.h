@@ -4,6 +4,7 @@
 #include "report/report_content.h"
 
 #include <QLocale>
+#include <QPageLayout>
 #include <QPageSize>
 #include <QString>
 
@@ -15,6 +16,11 @@ namespace report {
 
 // US Letter where the regional settings measure in US units, A4 elsewhere.
 QPageSize pageSizeFor(const QLocale &locale);
+
+// The report's page: the content's page size, portrait, with 36 pt margins
+// all round. The PDF export and the printer both start from it, so that a
+// printed report is the exported page.
+QPageLayout reportPageLayout(const ReportContent &content);
 
 // Lays the report out on one page; the rectangle is the printable area in
 // points (1/72 inch).

@@ -23,17 +23,20 @@ void CommandLineTest::parse_data()
     QTest::addColumn<QString>("figuresFile");
     QTest::addColumn<QString>("reportFile");
     QTest::addColumn<QString>("textHolds");
-    QTest::newRow("nothing: the window") << QStringList{} << A::ShowWindow << "" << "" << "";
-    QTest::newRow("a file: the window with it") << QStringList{"plant.velmor"} << A::ShowWindow << "plant.velmor" << "" << "";
-    QTest::newRow("report of the defaults") << QStringList{"--report", "out.pdf"} << A::WriteReport << "" << "out.pdf" << "";
-    QTest::newRow("report of a file") << QStringList{"--report", "out.pdf", "plant.velmor"} << A::WriteReport << "plant.velmor" << "out.pdf" << "";
-    QTest::newRow("report written as --report=OUT") << QStringList{"plant.velmor", "--report=out.pdf"} << A::WriteReport << "plant.velmor" << "out.pdf" << "";
-    QTest::newRow("help") << QStringList{"--help"} << A::PrintText << "" << "" << "--report <OUT>";
-    QTest::newRow("version") << QStringList{"--version"} << A::PrintText << "" << "" << "velmor-calculator 1.2.3";
-    QTest::newRow("report without its file") << QStringList{"--report"} << A::Refuse << "" << "" << "Missing value after '--report'";
-    QTest::newRow("empty report file") << QStringList{"--report="} << A::Refuse << "" << "" << "--report needs";
-    QTest::newRow("unknown option") << QStringList{"--colour"} << A::Refuse << "" << "" << "Unknown option 'colour'";
-    QTest::newRow("two files") << QStringList{"a.velmor", "b.velmor"} << A::Refuse << "" << "" << "one facility file at a time";
+    QTest::addColumn<QString>("textStarts");
+    QTest::newRow("nothing: the window") << QStringList{} << A::ShowWindow << "" << "" << "" << "";
+    QTest::newRow("a file: the window with it") << QStringList{"plant.velmor"} << A::ShowWindow << "plant.velmor" << "" << "" << "";
+    QTest::newRow("report of the defaults") << QStringList{"--report", "out.pdf"} << A::WriteReport << "" << "out.pdf" << "" << "";
+    QTest::newRow("report of a file") << QStringList{"--report", "out.pdf", "plant.velmor"} << A::WriteReport << "plant.velmor" << "out.pdf" << "" << "";
+    QTest::newRow("report written as --report=OUT") << QStringList{"plant.velmor", "--report=out.pdf"} << A::WriteReport << "plant.velmor" << "out.pdf" << "" << "";
+    // The parser runs before any application object knows the program's name.
+    QTest::newRow("help") << QStringList{"--help"} << A::PrintText << "" << "" << "--report <OUT>"
+                          << "Usage: velmor-calculator [options] [FILE]\n";
+    QTest::newRow("version") << QStringList{"--version"} << A::PrintText << "" << "" << "" << "velmor-calculator 1.2.3\n";
+    QTest::newRow("report without its file") << QStringList{"--report"} << A::Refuse << "" << "" << "Missing value after '--report'" << "";
+    QTest::newRow("empty report file") << QStringList{"--report="} << A::Refuse << "" << "" << "--report needs" << "";
+    QTest::newRow("unknown option") << QStringList{"--colour"} << A::Refuse << "" << "" << "Unknown option 'colour'" << "";
+    QTest::newRow("two files") << QStringList{"a.velmor", "b.velmor"} << A::Refuse << "" << "" << "one facility file at a time" << "";
 }
 
 void CommandLineTest::parse()
@@ -43,11 +46,13 @@ void CommandLineTest::parse()
     QFETCH(QString, figuresFile);
     QFETCH(QString, reportFile);
     QFETCH(QString, textHolds);
+    QFETCH(QString, textStarts);
     const CommandLine line = main_window::parseCommandLine(QStringList{"velmor-calculator"} + arguments, "1.2.3");
     QCOMPARE(line.action, action);
     QCOMPARE(line.figuresFile, figuresFile);
     QCOMPARE(line.reportFile, reportFile);
     QVERIFY2(line.text.contains(textHolds), qPrintable(line.text));
+    QVERIFY2(textStarts.isEmpty() || line.text.startsWith(textStarts), qPrintable(line.text));
     // A refusal is one line that names the program.
     if (action == CommandLine::Action::Refuse)
         QVERIFY(line.text.startsWith("velmor-calculator: ") && !line.text.contains(u'\n'));

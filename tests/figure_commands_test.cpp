@@ -15,9 +15,12 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPdfWriter>
+#include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -44,6 +47,23 @@ bool isRed(const QLineEdit *field)
     return field->palette().color(QPalette::Text) == QColor(Qt::red);
 }
 
+// Runs the command; the title of the modal window it opened, which is
+// closed at once, or "" when it opened none.
+QString modalOpenedBy(const std::function<void()> &command)
+{
+    QString title;
+    QObject context;
+    QTimer::singleShot(0, &context, [&] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            title = modal->windowTitle().isEmpty() ? QString::fromLatin1(modal->metaObject()->className())
+                                                   : modal->windowTitle();
+            modal->hide();
+        }
+    });
+    command();
+    return title;
+}
+
 } // namespace
 
 class FigureCommandsTest : public QObject {
@@ -60,6 +80,12 @@ private slots:
     void reportAndClipboardShowTheWindowsFigures();
     void badFiguresAnsweredAsByATabChange_data();
     void badFiguresAnsweredAsByATabChange();
+    void commandsCheckFiguresBeforeAnyDialog_data();
+    void commandsCheckFiguresBeforeAnyDialog();
+    void printerHasTheExportedPage_data();
+    void printerHasTheExportedPage();
+    void openingOverUnsavedChangesAsks_data();
+    void openingOverUnsavedChangesAsks();
 
 private:
     std::unique_ptr<Form1> newWindow(const QLocale &locale);
@@ -266,6 +292,148 @@ void FigureCommandsTest::badFiguresAnsweredAsByATabChange()
     QCOMPARE(m_reports.size(), report.isEmpty() ? 0 : 2);
     for (const QString &message : std::as_const(m_reports))
         QVERIFY2(message.startsWith(report), qPrintable(message));
+}
+
+void FigureCommandsTest::commandsCheckFiguresBeforeAnyDialog_data()
+{
+    QTest::addColumn<QKeySequence>("command");
+    QTest::addColumn<QStringList>("figures"); // index=text
+    QTest::addColumn<bool>("focusInField");   // in the refused field, else on the About tab
+    QTest::addColumn<int>("refused");         // the field sent back to, or -1
+    QTest::addColumn<QString>("report");
+    const struct {
+        const char *name;
+        QKeySequence keys;
+    } commands[] = {{"export", QKeySequence(Qt::CTRL | Qt::Key_E)},
+                    {"print", QKeySequence(Qt::CTRL | Qt::Key_P)},
+                    {"copy", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)}};
+    for (const auto &c : commands) {
+        QTest::addRow("%s: typed 12abc, the focus still in it", c.name)
+            << c.keys << QStringList{"4=12abc"} << true << 4 << "";
+        // The first bad field in the fields' order is the one sent back to.
+        QTest::addRow("%s: two bad fields behind another tab", c.name)
+            << c.keys << QStringList{"9=x", "7=12abc"} << false << 7 << "";
+        QTest::addRow("%s: overflow is told", c.name)
+            << c.keys << QStringList{"1=1E200", "11=1E200"} << false << -1 << "Overflow";
+    }
+}
+
+void FigureCommandsTest::commandsCheckFiguresBeforeAnyDialog()
+{
+    QFETCH(QKeySequence, command);
+    QFETCH(QStringList, figures);
+    QFETCH(bool, focusInField);
+    QFETCH(int, refused);
+    QFETCH(QString, report);
+    m_window = newWindow(QLocale(QLocale::English, QLocale::UnitedStates));
+    QVERIFY(showActive(m_window.get()));
+    for (const QString &figure : std::as_const(figures))
+        m_window->YourData(figure.section(u'=', 0, 0).toInt())->setText(figure.section(u'=', 1));
+    QWidget *focus = m_window->Command2;
+    if (focusInField) {
+        m_window->SSTab1->selectTab(YourDataTab);
+        focus = m_window->YourData(refused);
+    }
+    focus->setFocus();
+    QTRY_VERIFY(focus->hasFocus());
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    m_beeps = 0;
+
+    const QString dialog = modalOpenedBy([&] { QTest::keySequence(focus, command); });
+    QVERIFY2(dialog.isEmpty(), qPrintable(dialog + " opened"));
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
+    if (refused >= 0) {
+        QLineEdit *field = m_window->YourData(refused);
+        QCOMPARE(m_window->SSTab1->selectedTab(), int(YourDataTab));
+        QTRY_VERIFY(field->hasFocus());
+        for (int i = 0; i < 12; ++i)
+            QVERIFY2(isRed(m_window->YourData(i)) == (i == refused), qPrintable(QString::number(i)));
+        QCOMPARE(m_beeps, 1);
+        QVERIFY(m_reports.isEmpty());
+    } else {
+        QCOMPARE(m_window->SSTab1->selectedTab(), int(AboutTab));
+        QCOMPARE(m_beeps, 0);
+        QCOMPARE(m_reports.size(), 1);
+        QVERIFY2(m_reports.first().startsWith(report), qPrintable(m_reports.first()));
+    }
+}
+
+void FigureCommandsTest::printerHasTheExportedPage_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QPageSize::PageSizeId>("size");
+    QTest::addColumn<QString>("points");
+    QTest::newRow("en_US: US Letter") << "en_US" << QPageSize::Letter << "612 x 792 pts";
+    QTest::newRow("de_DE: A4") << "de_DE" << QPageSize::A4 << "595 x 842 pts";
+}
+
+void FigureCommandsTest::printerHasTheExportedPage()
+{
+    QFETCH(QString, locale);
+    QFETCH(QPageSize::PageSizeId, size);
+    QFETCH(QString, points);
+    m_window = newWindow(QLocale(locale));
+    const std::optional<report::ReportContent> content = m_window->figureCommands()->reportOfWindow();
+    QVERIFY(content);
+    QPrinter printer(QPrinter::ScreenResolution);
+    setUpReportPrinter(printer, *content);
+    const QPageLayout layout = printer.pageLayout();
+    QCOMPARE(layout.pageSize().id(), size);
+    QCOMPARE(layout.orientation(), QPageLayout::Portrait);
+    QCOMPARE(layout.margins(QPageLayout::Point), QMarginsF(36, 36, 36, 36));
+
+    const QString pdf = m_dir.filePath(QStringLiteral("page.pdf"));
+    QVERIFY(m_window->figureCommands()->exportReport(pdf));
+    QProcess pdfinfo;
+    pdfinfo.start(QStringLiteral("pdfinfo"), {pdf});
+    QVERIFY(pdfinfo.waitForFinished(20000));
+    const QString info = QString::fromUtf8(pdfinfo.readAllStandardOutput());
+    QVERIFY2(info.contains(points), qPrintable(info));
+}
+
+void FigureCommandsTest::openingOverUnsavedChangesAsks_data()
+{
+    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::addColumn<QString>("shown"); // the edited figure once the file is dropped again
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("Save: saved, then opened") << QMessageBox::Save << "10005" << "10005";
+    QTest::newRow("Discard: opened as saved before") << QMessageBox::Discard << "1000" << "1000";
+    QTest::newRow("Cancel: not opened, the edit stays") << QMessageBox::Cancel << "10005" << "1000";
+}
+
+void FigureCommandsTest::openingOverUnsavedChangesAsks()
+{
+    QFETCH(QMessageBox::StandardButton, answer);
+    QFETCH(QString, shown);
+    QFETCH(QString, saved);
+    m_window = newWindow(QLocale(QLocale::English, QLocale::UnitedStates));
+    QVERIFY(showActive(m_window.get()));
+    const QString path = m_dir.filePath(QStringLiteral("first.velmor"));
+    QVERIFY(m_window->figureCommands()->saveFigures(path));
+    QLineEdit *field = m_window->YourData(kLubricant);
+    field->setFocus();
+    QTRY_VERIFY(field->hasFocus());
+    QTest::keyClicks(field, QStringLiteral("5"));
+
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(field, &enter);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(field, &drop);
+    // The file opens once the drop is over; the question comes then.
+    QString question;
+    QVERIFY(whileModal([] { QTest::qWait(50); }, [&](QWidget &modal) {
+        if (auto *box = qobject_cast<QMessageBox *>(&modal)) {
+            question = box->text();
+            box->button(answer)->click();
+        }
+    }));
+    QVERIFY2(question.contains(QStringLiteral("first.velmor")), qPrintable(question));
+    QCOMPARE(field->text(), shown);
+    QCOMPARE(model::openFacilityFile(path).figures.value().figures[kLubricant], saved);
+    QCOMPARE(m_window->isWindowModified(), answer == QMessageBox::Cancel);
+    QVERIFY(m_reports.isEmpty());
 }
 
 QTEST_MAIN(FigureCommandsTest)

@@ -3,6 +3,7 @@
 // the buttons. Runs headless on the offscreen platform.
 
 #include "about_window/form2.h"
+#include "main_window/figure_commands.h"
 #include "main_window/form1.h"
 #include "main_window/main_layout.h"
 #include "main_window/welcome_text.h"
@@ -18,16 +19,22 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDir>
 #include <QGroupBox>
 #include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
+#include <QWindow>
 
 #include <memory>
 
@@ -86,6 +93,7 @@ private slots:
     void undoAfterDroppedCharacters();
     void twoInvalidFieldsDoNotBounce();
     void tabHeadingClickWhileFieldIsRed();
+    void commandKeysReachTheWindowFromAField();
 
     void chartReceivesRowsOneToFiveInOrder();
     void negativeFigureIsChartedNegative();
@@ -97,9 +105,18 @@ private slots:
     void moreInformationOpensProductPageEachTime();
     void aboutWindowIsCreatedOnceAndShownModally();
     void closeButtonEndsTheEventLoop();
+    void titleNamesTheFileAndItsChanges_data();
+    void titleNamesTheFileAndItsChanges();
+    void closingAsksAboutUnsavedChanges_data();
+    void closingAsksAboutUnsavedChanges();
 
 private:
+    // The default figures in a facility file of their own.
+    QString defaultFiguresFile(const QString &name);
+    void typeIntoLubricant(const QString &text);
+
     std::unique_ptr<Form1> m_window;
+    QTemporaryDir m_dir;
     int m_beeps = 0;
     QStringList m_reports;
 };
@@ -107,6 +124,7 @@ private:
 void MainWindowTest::initTestCase()
 {
     useTestDesktop(m_beeps, m_reports);
+    QVERIFY(m_dir.isValid());
 }
 
 void MainWindowTest::init()
@@ -601,6 +619,23 @@ void MainWindowTest::tabHeadingClickWhileFieldIsRed()
     QCOMPARE(w.CurentCost(0)->caption(), QStringLiteral("$14,400.00"));
 }
 
+// On X11 a line edit claims Ctrl+E (end of line); the menus give it to
+// "Export Report as PDF". Run under xcb (make test-x11) to see the difference.
+void MainWindowTest::commandKeysReachTheWindowFromAField()
+{
+    QLineEdit *field = m_window->YourData(4);
+    for (const QAction *command : m_window->actions()) {
+        for (const QKeySequence &keys : command->shortcuts()) {
+            QKeyEvent key(QEvent::ShortcutOverride, keys[0].key(), keys[0].keyboardModifiers());
+            QApplication::sendEvent(field, &key);
+            QVERIFY2(!key.isAccepted(), qPrintable(keys.toString()));
+        }
+    }
+    QKeyEvent undo(QEvent::ShortcutOverride, Qt::Key_Z, Qt::ControlModifier); // the field's own
+    QApplication::sendEvent(field, &undo);
+    QVERIFY(undo.isAccepted());
+}
+
 void MainWindowTest::chartReceivesRowsOneToFiveInOrder()
 {
     Form1 &w = *m_window;
@@ -748,6 +783,149 @@ void MainWindowTest::closeButtonEndsTheEventLoop()
     watchdog.start(5000);
     QTimer::singleShot(0, this, [this] { QTest::mouseClick(m_window->Command2, Qt::LeftButton); });
     QCOMPARE(QCoreApplication::exec(), 0);
+}
+
+QString MainWindowTest::defaultFiguresFile(const QString &name)
+{
+    model::FacilityFigures figures;
+    for (int i = 0; i < 12; ++i)
+        figures.figures[std::size_t(i)] = QString::fromUtf8(model::kInputs[std::size_t(i)].defaultText);
+    figures.locale = QStringLiteral("en_US");
+    const QString path = m_dir.filePath(name);
+    QDir().mkpath(QFileInfo(path).path());
+    return model::saveFacilityFile(path, figures) ? path : QString();
+}
+
+void MainWindowTest::typeIntoLubricant(const QString &text)
+{
+    QLineEdit *field = m_window->YourData(4);
+    m_window->SSTab1->selectTab(YourDataTab);
+    field->setFocus();
+    QTRY_VERIFY(field->hasFocus());
+    QTest::keyClicks(field, text);
+}
+
+void MainWindowTest::titleNamesTheFileAndItsChanges_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("title"); // as the title bar shows it
+    QTest::addColumn<bool>("modified");
+    const QString designed = QStringLiteral("Velmor Automatic Lubrication Systems");
+    const QString plant = "plant.velmor \u2014 " + designed;
+    const QString plantChanged = "plant.velmor* \u2014 " + designed;
+    QTest::newRow("never opened or saved") << QStringList{} << designed << false;
+    QTest::newRow("edited without a file: the designed title") << QStringList{"type", "details"} << designed << false;
+    QTest::newRow("opened") << QStringList{"open"} << plant << false;
+    QTest::newRow("opened, a figure typed") << QStringList{"open", "type"} << plantChanged << true;
+    QTest::newRow("opened, the report details changed") << QStringList{"open", "details"} << plantChanged << true;
+    QTest::newRow("typed, then saved") << QStringList{"open", "type", "save"} << plant << false;
+    QTest::newRow("saved under a new name") << QStringList{"type", "saveAs"} << "other.velmor \u2014 " + designed << false;
+    QTest::newRow("a name holding the marker's placeholder")
+        << QStringList{"openOdd", "type"} << "a[*]b.velmor* \u2014 " + designed << true;
+}
+
+void MainWindowTest::titleNamesTheFileAndItsChanges()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, title);
+    QFETCH(bool, modified);
+    FigureCommands *commands = m_window->figureCommands();
+    for (const QString &step : std::as_const(steps)) {
+        if (step == QLatin1StringView("open"))
+            QVERIFY(commands->openFigures(defaultFiguresFile(QStringLiteral("plant.velmor"))));
+        else if (step == QLatin1StringView("openOdd"))
+            QVERIFY(commands->openFigures(defaultFiguresFile(QStringLiteral("a[*]b.velmor"))));
+        else if (step == QLatin1StringView("type"))
+            typeIntoLubricant(QStringLiteral("5"));
+        else if (step == QLatin1StringView("details"))
+            commands->setReportDetails({"Riverside Mill", "", "", ""});
+        else if (step == QLatin1StringView("save"))
+            QVERIFY(commands->saveFigures(commands->currentFile()));
+        else if (step == QLatin1StringView("saveAs"))
+            QVERIFY(commands->saveFigures(m_dir.filePath(QStringLiteral("other.velmor"))));
+    }
+    QCOMPARE(m_window->windowHandle()->title(), title);
+    QCOMPARE(m_window->isWindowModified(), modified);
+}
+
+void MainWindowTest::closingAsksAboutUnsavedChanges_data()
+{
+    QTest::addColumn<bool>("titleBar");  // the title bar's close box, else the Close button
+    QTest::addColumn<QString>("before"); // "": no file; "open": opened; "edit": opened and edited
+    QTest::addColumn<int>("answer");     // a QMessageBox::StandardButton, or 0 when not asked
+    QTest::addColumn<bool>("ends");
+    QTest::addColumn<QString>("saved"); // the edited figure in the file afterwards
+    for (const bool titleBar : {false, true}) {
+        const char *how = titleBar ? "title bar" : "Close";
+        QTest::addRow("%s, never opened or saved: ends at once", how) << titleBar << "" << 0 << true << "";
+        QTest::addRow("%s, opened, unchanged: ends at once", how) << titleBar << "open" << 0 << true << "1000";
+        QTest::addRow("%s, changed, Save: saved, ends", how)
+            << titleBar << "edit" << int(QMessageBox::Save) << true << "10005";
+        QTest::addRow("%s, changed, Discard: ends, the file as it was", how)
+            << titleBar << "edit" << int(QMessageBox::Discard) << true << "1000";
+        QTest::addRow("%s, changed, Cancel: stays open", how)
+            << titleBar << "edit" << int(QMessageBox::Cancel) << false << "1000";
+    }
+    // The file's folder is gone: the save fails, is told, and nothing is lost.
+    QTest::newRow("Close, changed, Save fails: stays open")
+        << false << "edit, folder gone" << int(QMessageBox::Save) << false << "";
+}
+
+void MainWindowTest::closingAsksAboutUnsavedChanges()
+{
+    QFETCH(bool, titleBar);
+    QFETCH(QString, before);
+    QFETCH(int, answer);
+    QFETCH(bool, ends);
+    QFETCH(QString, saved);
+    const QString path = defaultFiguresFile(QStringLiteral("closing/plant.velmor"));
+    if (!before.isEmpty())
+        QVERIFY(m_window->figureCommands()->openFigures(path));
+    if (before.isEmpty() || before.startsWith(QLatin1StringView("edit")))
+        typeIntoLubricant(QStringLiteral("5"));
+    if (before.endsWith(QLatin1StringView("folder gone")))
+        QVERIFY(QDir(QFileInfo(path).path()).removeRecursively());
+    m_window->SSTab1->selectTab(AboutTab);
+
+    // Ending is the event loop's end; a window left open lets the watchdog end it.
+    constexpr int kStillOpen = 99;
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    connect(&watchdog, &QTimer::timeout, this, [] { QCoreApplication::exit(kStillOpen); });
+    watchdog.start(300);
+    QString question;
+    bool asked = false;
+    QTimer::singleShot(0, this, [&] {
+        asked = whileModal(
+            [&] {
+                if (titleBar) {
+                    QCloseEvent close;
+                    QApplication::sendEvent(m_window->windowHandle(), &close);
+                } else {
+                    QTest::mouseClick(m_window->Command2, Qt::LeftButton);
+                }
+            },
+            [&](QWidget &modal) {
+                if (auto *box = qobject_cast<QMessageBox *>(&modal)) {
+                    question = box->text();
+                    box->button(QMessageBox::StandardButton(answer))->click();
+                }
+            });
+    });
+    const int status = QCoreApplication::exec();
+
+    QCOMPARE(asked, answer != 0);
+    if (asked)
+        QVERIFY2(question.contains(QStringLiteral("plant.velmor")), qPrintable(question));
+    QCOMPARE(status, ends ? 0 : kStillOpen);
+    QCOMPARE(m_window->isVisible(), !ends || !titleBar);
+    if (!ends) {
+        QCOMPARE(m_window->YourData(4)->text(), QStringLiteral("10005"));
+        QVERIFY(m_window->isWindowModified());
+    }
+    QCOMPARE(m_reports.size(), saved.isEmpty() && !before.isEmpty() ? 1 : 0);
+    if (!saved.isEmpty())
+        QCOMPARE(model::openFacilityFile(path).figures.value().figures[4], saved);
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -3,6 +3,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 
 namespace main_window {
 
@@ -29,7 +30,9 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
                                  QStringLiteral("[FILE]"));
 
     CommandLine line;
-    const QString program = arguments.isEmpty() ? QStringLiteral("velmor-calculator") : arguments.first();
+    // Named as it was started, without the folder it was started from.
+    const QString started = arguments.isEmpty() ? QString() : QFileInfo(arguments.first()).fileName();
+    const QString program = started.isEmpty() ? QStringLiteral("velmor-calculator") : started;
     const auto refuse = [&](const QString &why) {
         line.action = CommandLine::Action::Refuse;
         line.text = QStringLiteral("%1: %2").arg(program, why);

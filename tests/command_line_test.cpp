@@ -47,7 +47,8 @@ void CommandLineTest::parse()
     QFETCH(QString, reportFile);
     QFETCH(QString, textHolds);
     QFETCH(QString, textStarts);
-    const CommandLine line = main_window::parseCommandLine(QStringList{"velmor-calculator"} + arguments, "1.2.3");
+    // Started by its path, as the desktop's menu entry does.
+    const CommandLine line = main_window::parseCommandLine(QStringList{"/usr/bin/velmor-calculator"} + arguments, "1.2.3");
     QCOMPARE(line.action, action);
     QCOMPARE(line.figuresFile, figuresFile);
     QCOMPARE(line.reportFile, reportFile);

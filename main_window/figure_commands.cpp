@@ -1,13 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "main_window/figure_commands.h"
 
+#include "main_window/assumptions_dialog.h"
+#include "main_window/business_case_window.h"
 #include "main_window/fault_message.h"
-#include "main_window/form1.h"
+#include "main_window/figure_window.h"
+#include "main_window/investment_fields.h"
 #include "main_window/main_layout.h"
 #include "model/numeric_text.h"
-#include "platform/chart_control.h"
 #include "platform/system_seams.h"
-#include "platform/tab_control.h"
 #include "report/report_page.h"
 
 #include <QAction>
@@ -46,10 +47,12 @@ QString documentsFolder()
     return documents.isEmpty() ? QDir::homePath() : documents;
 }
 
-// Asks for the report's details; the price is read as the figures are.
+// Asks for the report's details and the investment; the investment's
+// figures are read as the figures are.
 class ReportDetailsDialog : public QDialog {
 public:
-    ReportDetailsDialog(const model::ReportDetails &details, const QLocale &locale, QWidget *parent)
+    ReportDetailsDialog(const model::ReportDetails &details, const model::InvestmentTexts &investment,
+                        const QLocale &locale, QWidget *parent)
         : QDialog(parent), m_locale(locale)
     {
         setWindowTitle(tr("Report Details"));
@@ -57,7 +60,8 @@ public:
         m_customer = field(details.customer, tr("Customer:"), form);
         m_site = field(details.site, tr("Site:"), form);
         m_preparedBy = field(details.preparedBy, tr("Prepared by:"), form);
-        m_price = field(details.systemPrice, tr("Installed system price ($, optional):"), form);
+        m_investment = new InvestmentFields(investment);
+        form->addRow(m_investment);
         auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
         form->addRow(buttons);
         connect(buttons, &QDialogButtonBox::accepted, this, &ReportDetailsDialog::accept);
@@ -65,20 +69,17 @@ public:
         setMinimumWidth(420);
     }
 
-    model::ReportDetails details() const
-    {
-        return {m_customer->text(), m_site->text(), m_preparedBy->text(), m_price->text()};
-    }
+    model::ReportDetails details() const { return {m_customer->text(), m_site->text(), m_preparedBy->text()}; }
+    model::InvestmentTexts investment() const { return m_investment->texts(); }
 
     void accept() override
     {
-        bool valid = true;
-        systemPriceOf(details(), m_locale, &valid);
-        if (!valid) {
-            platform::reportRuntimeError(
-                this, tr("The installed system price \"%1\" is not a sum of dollars.").arg(m_price->text()));
-            m_price->setFocus();
-            m_price->selectAll();
+        const model::InvestmentReading reading = model::readInvestment(investment(), m_locale);
+        if (!reading.problem.isEmpty()) {
+            platform::reportRuntimeError(this, reading.problem);
+            QLineEdit *field = m_investment->field(*reading.problemField);
+            field->setFocus();
+            field->selectAll();
             return;
         }
         QDialog::accept();
@@ -98,7 +99,7 @@ private:
     QLineEdit *m_customer;
     QLineEdit *m_site;
     QLineEdit *m_preparedBy;
-    QLineEdit *m_price;
+    InvestmentFields *m_investment;
 };
 
 QString htmlEscaped(const QString &text)
@@ -108,7 +109,7 @@ QString htmlEscaped(const QString &text)
 
 } // namespace
 
-FigureCommands::FigureCommands(Form1 *window) : QObject(window), m_window(window)
+FigureCommands::FigureCommands(FigureWindow &window, QObject *parent) : QObject(parent), m_window(window)
 {
     const auto make = [this](const QString &text, const QList<QKeySequence> &keys, void (FigureCommands::*slot)()) {
         auto *action = new QAction(text, this);
@@ -121,6 +122,8 @@ FigureCommands::FigureCommands(Form1 *window) : QObject(window), m_window(window
     m_saveAs = make(tr("Save Figures As\u2026"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
                     &FigureCommands::saveAs);
     m_editDetails = make(tr("Report Details\u2026"), {}, &FigureCommands::editReportDetails);
+    m_assumptions = make(tr("Assumptions\u2026"), {}, &FigureCommands::editAssumptions);
+    m_businessCase = make(tr("Business Case\u2026"), {}, &FigureCommands::showBusinessCase);
     m_export = make(tr("Export Report as PDF\u2026"), {QKeySequence(Qt::CTRL | Qt::Key_E)},
                     &FigureCommands::exportPdf);
     m_print = make(tr("Print Report\u2026"), QKeySequence::keyBindings(QKeySequence::Print), &FigureCommands::print);
@@ -131,22 +134,23 @@ FigureCommands::FigureCommands(Form1 *window) : QObject(window), m_window(window
 
 QList<QAction *> FigureCommands::actions() const
 {
-    return {m_open, m_save, m_saveAs, m_editDetails, m_export, m_print, m_copy};
+    return {m_open, m_save, m_saveAs, m_editDetails, m_assumptions, m_businessCase, m_export, m_print, m_copy};
 }
 
 model::FacilityFigures FigureCommands::windowFigures() const
 {
     model::FacilityFigures figures;
-    for (int i = 0; i < model::kInputCount; ++i)
-        figures.figures[std::size_t(i)] = m_window->YourData(i)->text();
-    figures.locale = m_window->locale().name();
+    figures.figures = m_window.fieldTexts();
+    figures.locale = m_window.figuresLocale().name();
     figures.report = m_details;
+    figures.investment = m_investment;
+    figures.assumptions = m_window.assumptions();
     return figures;
 }
 
 void FigureCommands::tellUser(const QString &message) const
 {
-    platform::reportRuntimeError(m_window, message);
+    platform::reportRuntimeError(m_window.commandParent(), message);
 }
 
 bool FigureCommands::openFigures(const QString &path)
@@ -156,9 +160,11 @@ bool FigureCommands::openFigures(const QString &path)
         tellUser(opened.message);
         return false;
     }
-    const model::FacilityFigures figures = model::figuresForLocale(*opened.figures, m_window->locale());
-    m_window->showOpenedFigures(figures.figures, *opened.figures);
+    const model::FacilityFigures figures = model::figuresForLocale(*opened.figures, m_window.figuresLocale());
     m_details = figures.report;
+    m_investment = figures.investment;
+    m_window.showOpenedFigures(figures.figures, *opened.figures);
+    m_window.setAssumptions(figures.assumptions);
     keptIn(path);
     return true;
 }
@@ -166,7 +172,7 @@ bool FigureCommands::openFigures(const QString &path)
 void FigureCommands::keptIn(const QString &path)
 {
     m_currentFile = path;
-    m_window->showFiguresFile(path);
+    m_window.showFiguresFile(path);
 }
 
 void FigureCommands::setReportDetails(const model::ReportDetails &details)
@@ -174,14 +180,30 @@ void FigureCommands::setReportDetails(const model::ReportDetails &details)
     if (details == m_details)
         return;
     m_details = details;
-    m_window->markFiguresChanged();
+    m_window.markFiguresChanged();
+}
+
+void FigureCommands::setInvestment(const model::InvestmentTexts &investment)
+{
+    if (investment == m_investment)
+        return;
+    m_investment = investment;
+    m_window.markFiguresChanged();
+}
+
+void FigureCommands::setAssumptions(const model::Assumptions &assumptions)
+{
+    if (assumptions == m_window.assumptions())
+        return;
+    m_window.setAssumptions(assumptions);
+    m_window.markFiguresChanged();
 }
 
 bool FigureCommands::settleUnsavedChanges(Before before)
 {
     // Without a file of its own nothing is asked: the window closes as
     // designed, at once.
-    if (m_currentFile.isEmpty() || !m_window->isWindowModified())
+    if (m_currentFile.isEmpty() || !m_window.figuresChanged())
         return true;
     // A quit while the question is up waits for its answer.
     if (m_asking)
@@ -191,7 +213,7 @@ bool FigureCommands::settleUnsavedChanges(Before before)
     QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kWindowCaption),
                     before == Closing ? tr("Save the changes to \"%1\" before closing?").arg(name)
                                       : tr("Save the changes to \"%1\" before opening other figures?").arg(name),
-                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, m_window);
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, m_window.commandParent());
     box.setInformativeText(tr("Changes not saved are lost."));
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
@@ -219,12 +241,14 @@ bool FigureCommands::saveFigures(const QString &path)
 std::optional<report::ReportContent> FigureCommands::reportOfWindow()
 {
     ReportRequest request;
-    request.fieldTexts = windowFigures().figures;
+    request.fieldTexts = m_window.fieldTexts();
     request.details = m_details;
-    request.chartType = m_window->MSChart1->chartType();
-    request.stacking = m_window->MSChart1->stacking();
+    request.investment = m_investment;
+    request.assumptions = m_window.assumptions();
+    request.chartType = m_window.graphType();
+    request.stacking = m_window.graphStacking();
     request.date = QDate::currentDate();
-    request.locale = m_window->locale();
+    request.locale = m_window.figuresLocale();
     BuiltReport built = buildReport(request);
     if (!answeredAsTabChange(built.results))
         return std::nullopt;
@@ -238,7 +262,7 @@ std::optional<report::ReportContent> FigureCommands::reportOfWindow()
 bool FigureCommands::answeredAsTabChange(const model::Results &results) const
 {
     // The window reads the same texts the results were computed from.
-    if (m_window->refuseBadFigures() || results.failedField)
+    if (m_window.refuseBadFigures() || results.failedField)
         return false;
     if (results.fault) {
         tellUser(faultMessage(*results.fault));
@@ -280,8 +304,8 @@ bool FigureCommands::paintReport(QPagedPaintDevice &device, const report::Report
 
 bool FigureCommands::copyResults()
 {
-    const QLocale &locale = m_window->locale();
-    const model::Results results = model::computeResults(windowFigures().figures, locale);
+    const QLocale &locale = m_window.figuresLocale();
+    const model::Results results = model::computeResults(m_window.fieldTexts(), locale, m_window.assumptions());
     if (!answeredAsTabChange(results))
         return false;
     // A header, then caption, current, Velmor and savings of each row, as
@@ -296,7 +320,7 @@ bool FigureCommands::copyResults()
         html += QStringLiteral("<th>%1</th>").arg(htmlEscaped(cell));
     html += QStringLiteral("</tr>\n");
     for (int r = 0; r < model::kRowCount; ++r) {
-        const QStringList row{QString::fromUtf8(kResultRows[0][std::size_t(r)].caption), texts[0][std::size_t(r)],
+        const QStringList row{model::costRowCaption(0, r + 1, m_window.assumptions(), locale), texts[0][std::size_t(r)],
                               texts[1][std::size_t(r)], texts[2][std::size_t(r)]};
         lines << row.join(u'\t');
         html += QStringLiteral("<tr>");
@@ -317,7 +341,7 @@ void FigureCommands::open()
     if (!settleUnsavedChanges(Opening))
         return;
     const QString path = QFileDialog::getOpenFileName(
-        m_window, tr("Open Figures"), m_currentFile.isEmpty() ? documentsFolder() : QFileInfo(m_currentFile).path(),
+        m_window.commandParent(), tr("Open Figures"), m_currentFile.isEmpty() ? documentsFolder() : QFileInfo(m_currentFile).path(),
         kFilter);
     if (!path.isEmpty())
         openFigures(path);
@@ -336,16 +360,40 @@ void FigureCommands::saveAs()
     const QString suggested = m_currentFile.isEmpty()
                                   ? QDir(documentsFolder()).filePath(tr("Facility figures.velmor"))
                                   : m_currentFile;
-    const QString path = QFileDialog::getSaveFileName(m_window, tr("Save Figures As"), suggested, kFilter);
+    const QString path =
+        QFileDialog::getSaveFileName(m_window.commandParent(), tr("Save Figures As"), suggested, kFilter);
     if (!path.isEmpty())
         saveFigures(withSuffix(path, QString::fromLatin1(model::kFacilityFileSuffix)));
 }
 
 void FigureCommands::editReportDetails()
 {
-    ReportDetailsDialog dialog(m_details, m_window->locale(), m_window);
-    if (dialog.exec() == QDialog::Accepted)
+    ReportDetailsDialog dialog(m_details, m_investment, m_window.figuresLocale(), m_window.commandParent());
+    if (dialog.exec() == QDialog::Accepted) {
         setReportDetails(dialog.details());
+        setInvestment(dialog.investment());
+    }
+}
+
+void FigureCommands::editAssumptions()
+{
+    AssumptionsDialog dialog(m_window.assumptions(), m_window.figuresLocale(), m_window.zoomFactor(),
+                             m_window.commandParent());
+    if (dialog.exec() == QDialog::Accepted)
+        setAssumptions(dialog.assumptions());
+}
+
+// Needs figures that compute, as a tab change does.
+void FigureCommands::showBusinessCase()
+{
+    const model::Results results =
+        model::computeResults(m_window.fieldTexts(), m_window.figuresLocale(), m_window.assumptions());
+    if (!answeredAsTabChange(results))
+        return;
+    BusinessCaseWindow window(results.values, m_window.assumptions(), m_investment, m_window.figuresLocale(),
+                              m_window.zoomFactor(), m_window.commandParent());
+    if (window.exec() == QDialog::Accepted)
+        setInvestment(window.investment());
 }
 
 // The figures are checked before a file or a printer is asked for: a report
@@ -359,7 +407,7 @@ void FigureCommands::exportPdf()
                              ? tr("Lubrication Cost Savings Report.pdf")
                              : tr("%1 - Lubrication Cost Savings Report.pdf").arg(m_details.customer.trimmed());
     const QString folder = m_currentFile.isEmpty() ? documentsFolder() : QFileInfo(m_currentFile).path();
-    const QString path = QFileDialog::getSaveFileName(m_window, tr("Export Report as PDF"),
+    const QString path = QFileDialog::getSaveFileName(m_window.commandParent(), tr("Export Report as PDF"),
                                                       QDir(folder).filePath(name), tr("PDF documents (*.pdf)"));
     if (!path.isEmpty())
         writeReport(withSuffix(path, QStringLiteral("pdf")), *content);
@@ -373,7 +421,7 @@ void FigureCommands::print()
     // The page is laid out with the screen's font metrics, as for the PDF.
     QPrinter printer(QPrinter::ScreenResolution);
     setUpReportPrinter(printer, *content);
-    QPrintDialog dialog(&printer, m_window);
+    QPrintDialog dialog(&printer, m_window.commandParent());
     dialog.setWindowTitle(tr("Print Report"));
     if (dialog.exec() == QDialog::Accepted)
         paintReport(printer, *content);

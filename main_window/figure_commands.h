@@ -15,16 +15,17 @@ class QPagedPaintDevice;
 class QPrinter;
 QT_END_NAMESPACE
 
-class Form1;
+class FigureWindow;
 
 // The commands that take the figures away from the window and bring them
-// back: facility files, the customer report (details, PDF, printing) and
-// the results for a spreadsheet. Nothing is read or written unless the user
-// asks; the designed window works without them.
+// back: facility files, the customer report (details, PDF, printing), the
+// results for a spreadsheet, the assumed reductions and the business case.
+// Nothing is read or written unless the user asks; the designed window works
+// without them.
 class FigureCommands : public QObject {
     Q_OBJECT
 public:
-    explicit FigureCommands(Form1 *window);
+    FigureCommands(FigureWindow &window, QObject *parent);
 
     // In the order the menus list them.
     QList<QAction *> actions() const;
@@ -40,8 +41,12 @@ public:
     // The file last opened or saved: "Save Figures" writes there.
     QString currentFile() const { return m_currentFile; }
     const model::ReportDetails &reportDetails() const { return m_details; }
-    // New details count as a change of the figures (Form1::markFiguresChanged).
+    const model::InvestmentTexts &investment() const { return m_investment; }
+    // New details, investment or reductions count as a change of the
+    // figures (FigureWindow::markFiguresChanged).
     void setReportDetails(const model::ReportDetails &details);
+    void setInvestment(const model::InvestmentTexts &investment);
+    void setAssumptions(const model::Assumptions &assumptions);
 
     // Before the figures are closed or others opened: when the current file
     // has changes not saved, asks whether to save them there first. True
@@ -60,6 +65,8 @@ private:
     void save();
     void saveAs();
     void editReportDetails();
+    void editAssumptions();
+    void showBusinessCase();
     void exportPdf();
     void print();
 
@@ -75,14 +82,17 @@ private:
     model::FacilityFigures windowFigures() const;
     void tellUser(const QString &message) const;
 
-    Form1 *m_window;
+    FigureWindow &m_window;
     QString m_currentFile;
     model::ReportDetails m_details;
+    model::InvestmentTexts m_investment;
     bool m_asking = false;
     QAction *m_open = nullptr;
     QAction *m_save = nullptr;
     QAction *m_saveAs = nullptr;
     QAction *m_editDetails = nullptr;
+    QAction *m_assumptions = nullptr;
+    QAction *m_businessCase = nullptr;
     QAction *m_export = nullptr;
     QAction *m_print = nullptr;
     QAction *m_copy = nullptr;

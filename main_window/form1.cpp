@@ -234,7 +234,7 @@ void Form1::createResultTab(int f)
         const int top = resultRowTop(r);
         auto *caption = new CaptionLabel(frame);
         caption->setFont(resultFont(false));
-        caption->setCaption(QString::fromUtf8(row.caption));
+        caption->setCaption(model::costRowCaption(f, r, m_assumptions, m_locale));
         caption->setGeometry(twipsRect(kResultCaptionLeft, top, row.captionWidth, kResultRowHeight));
         auto *figure = new CaptionLabel(frame, Qt::AlignRight);
         figure->setFont(resultFont(true));
@@ -411,7 +411,7 @@ void Form1::nameControlsForScreenReaders()
     // A figure alone says nothing; its row caption tells what it is.
     for (const auto &frame : kResultRows) {
         for (const ResultRow &row : frame)
-            CurentCost(row.figureLabel)->setAccessibleDescription(QString::fromUtf8(row.caption));
+            CurentCost(row.figureLabel)->setAccessibleDescription(CurentCost(row.captionLabel)->caption());
     }
     // A page takes the focus itself when the tabs are turned by keyboard onto
     // a tab where nothing else can; it is announced by its tab's caption.
@@ -464,10 +464,7 @@ void Form1::SSTab1_Click()
         return;
     }
 
-    std::array<QString, model::kInputCount> fieldTexts;
-    for (int i = 0; i < model::kInputCount; ++i)
-        fieldTexts[std::size_t(i)] = YourData(i)->text();
-    const model::Results results = model::computeResults(fieldTexts, m_locale);
+    const model::Results results = model::computeResults(fieldTexts(), m_locale, m_assumptions);
     if (results.failedField) {
         SSTab1->selectTab(YourDataTab);
         return;
@@ -630,6 +627,41 @@ void Form1::showFiguresFile(const QString &path)
     m_figuresFile = path;
 }
 
+void Form1::setAssumptions(const model::Assumptions &assumptions)
+{
+    m_assumptions = assumptions;
+    showReductionCaptions();
+    // The figures follow at once where they can; a field that holds no
+    // number is answered by the next tab change, as ever.
+    if (holdsInvalidField())
+        return;
+    const model::Results results = model::computeResults(fieldTexts(), m_locale, m_assumptions);
+    if (!results.failedField && !results.fault)
+        showResults(results);
+}
+
+void Form1::showReductionCaptions()
+{
+    for (int k = 1; k <= model::kRowCount; ++k) {
+        const ResultRow &row = kResultRows[VelmorCostTab - CurrentCostTab][std::size_t(k - 1)];
+        const QString caption = model::costRowCaption(int(model::Table::Velmor), k, m_assumptions, m_locale);
+        CurentCost(row.captionLabel)->setCaption(caption);
+        CurentCost(row.figureLabel)->setAccessibleDescription(caption);
+    }
+}
+
+std::array<QString, 12> Form1::fieldTexts() const
+{
+    std::array<QString, model::kInputCount> texts;
+    for (int i = 0; i < model::kInputCount; ++i)
+        texts[std::size_t(i)] = YourData(i)->text();
+    return texts;
+}
+
+int Form1::graphType() const { return MSChart1->chartType(); }
+
+bool Form1::graphStacking() const { return MSChart1->stacking(); }
+
 void Form1::markFiguresChanged()
 {
     if (!m_figuresFile.isEmpty())
@@ -668,7 +700,7 @@ void Form1::fillChart(const model::Results &results)
 
 void Form1::createFigureCommands()
 {
-    m_figureCommands = new FigureCommands(this);
+    m_figureCommands = new FigureCommands(*this, this);
     addActions(m_figureCommands->actions());
 
     // In the free space at the right end of the tab headings, outside the

@@ -19,6 +19,8 @@
 // so that findChild() finds it. Where each control stands is in
 // main_layout.h, in the design's twips.
 
+#include "main_window/figure_window.h"
+#include "model/cost_rows.h"
 #include "platform/control_array.h"
 
 #include <QLocale>
@@ -51,7 +53,7 @@ struct Results;
 class FigureCommands;
 class Form2;
 
-class Form1 : public QWidget {
+class Form1 : public QWidget, public FigureWindow {
     Q_OBJECT
 public:
     explicit Form1(QWidget *parent = nullptr);
@@ -96,7 +98,7 @@ public:
     // settings. A figure that was no number where it was saved stays red
     // and counts as no number until it is edited, even where these
     // settings would read it as one. Then shows the "Your Data" tab.
-    void showOpenedFigures(const std::array<QString, 12> &shown, const model::FacilityFigures &saved);
+    void showOpenedFigures(const std::array<QString, 12> &shown, const model::FacilityFigures &saved) override;
     // Whether such a figure is still in a field.
     bool holdsInvalidField() const;
 
@@ -105,18 +107,34 @@ public:
     // the "Your Data" tab is shown, the focus goes back into the field and
     // the computer beeps. A figure opened as no number counts as one until
     // it is edited. False, with nothing done, when every field holds a number.
-    bool refuseBadFigures();
+    bool refuseBadFigures() override;
 
     // The facility file the figures were last opened from or saved to: the
     // title names it, and the figures count as saved.
-    void showFiguresFile(const QString &path);
+    void showFiguresFile(const QString &path) override;
     // An edit of a figure by the user, or of the report details, marks the
     // figures of that file changed (isWindowModified(), "*" in the title).
     // Without a file there is nothing to mark: the designed title stays.
-    void markFiguresChanged();
+    void markFiguresChanged() override;
+    bool figuresChanged() const override { return isWindowModified(); }
 
     // The regional settings the fields are read and the figures written in.
     const QLocale &locale() const { return m_locale; }
+
+    // The reductions the Velmor figures are computed with: the designed
+    // ones until the user or a file chooses others. New ones show in the
+    // "Velmor Cost" captions at once, and in its figures and the chart at
+    // once too when the fields hold numbers.
+    const model::Assumptions &assumptions() const override { return m_assumptions; }
+    void setAssumptions(const model::Assumptions &assumptions) override;
+
+    // For the figure commands.
+    QWidget *commandParent() override { return this; }
+    qreal zoomFactor() const override { return m_zoomPercent / 100.0; }
+    std::array<QString, 12> fieldTexts() const override;
+    const QLocale &figuresLocale() const override { return m_locale; }
+    int graphType() const override;
+    bool graphStacking() const override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -160,10 +178,13 @@ private:
     void refuseField(QLineEdit *field);
 
     void showResults(const model::Results &results);
+    // The captions of the "Velmor Cost" rows, with the assumed reductions.
+    void showReductionCaptions();
     void fillChart(const model::Results &results);
 
     // The regional settings the fields are read and the figures written in.
     const QLocale m_locale;
+    model::Assumptions m_assumptions = model::Assumptions::designed();
     // A refresh is running; the tab change it makes must not start another.
     bool m_refreshing = false;
     QPixmap m_background;

@@ -4,6 +4,10 @@
 // Where the main window's controls stand, in twips: the tab control's
 // coordinates include its row of tabs, a frame's are from its own corner.
 
+#include "model/cost_rows.h"
+#include "model/input_table.h"
+#include "model/results.h"
+
 #include <array>
 
 namespace main_window {
@@ -46,7 +50,7 @@ struct InputRow {
     int unitLabel;    // Label1 index of the unit
     int tabIndex;     // of the field
 };
-inline constexpr std::array<InputRow, 12> kInputRows{{
+inline constexpr std::array<InputRow, model::kInputCount> kInputRows{{
     {0, 360, 0, 19, 27},  {0, 720, 1, 18, 28},  {0, 1080, 5, 21, 29},  {0, 1440, 17, 20, 30},
     {0, 1800, 2, 23, 31}, {0, 2160, 11, 22, 32}, {2, 360, 10, 12, 10}, {2, 720, 7, 3, 11},
     {3, 360, 6, 14, 15},  {3, 720, 9, 13, 16},  {1, 360, 4, 16, 23},  {1, 720, 8, 15, 24},
@@ -58,14 +62,15 @@ inline constexpr int kUnitLeft = 3000, kUnitWidth = 855, kInputLabelHeight = 255
 // Tabs 2 to 4: a banner and one frame Frame2(n) with six rows.
 inline constexpr Place kResultBannerPlace{240, 600, 8055, 1335}; // Picture4 to Picture6
 inline constexpr Place kResultFramePlace{240, 2040, 8055, 2655};
-inline constexpr std::array<const char *, 3> kResultFrameCaptions{
+inline constexpr std::array<const char *, model::kTableCount> kResultFrameCaptions{
     "ANUAL COST OF MANUAL LUBRICATION",
     "ANNUAL COST OF LUBRICATION USING VELMOR AUTOMATIC LUBRICATION SYSTEM",
     "ANNUAL COST SAVINGS REALIZED BY USING VELMOR AUTOMATION VS. MANUAL LUBRICATION"};
 
+// Where row k of a result frame stands; its caption is the cost row's
+// (model::costRowCaption()).
 struct ResultRow {
     int captionLabel; // CurentCost index of the row caption
-    const char *caption;
     int captionWidth;
     int figureLabel;  // CurentCost index of the figure
     int figureLeft;
@@ -74,30 +79,30 @@ struct ResultRow {
 inline constexpr int kResultCaptionLeft = 240, kResultRowHeight = 255;
 constexpr int resultRowTop(int row) { return 480 + 360 * (row - 1); }
 
-inline constexpr std::array<std::array<ResultRow, 6>, 3> kResultRows{{
+inline constexpr std::array<std::array<ResultRow, model::kRowCount>, model::kTableCount> kResultRows{{
     {{
-        {6, "Manual Labor to Lubricate", 2655, 0, 3480, 4335},
-        {7, "Grease used for manual lubrication", 3495, 1, 3480, 4335},
-        {8, "New replacement bearings", 2655, 2, 3480, 4335},
-        {9, "Labor to replace failed bearings", 3375, 3, 3480, 4335},
-        {10, "Lost Production", 2655, 4, 3480, 4335},
-        {11, "Total anual cost of manual lubrication", 3615, 5, 3960, 3855},
+        {6, 2655, 0, 3480, 4335},
+        {7, 3495, 1, 3480, 4335},
+        {8, 2655, 2, 3480, 4335},
+        {9, 3375, 3, 3480, 4335},
+        {10, 2655, 4, 3480, 4335},
+        {11, 3615, 5, 3960, 3855},
     }},
     {{
-        {16, "Labor to lubricate (90% reduction)", 3375, 22, 3480, 4335},
-        {15, "Grease consumption (50% reduction)", 3495, 21, 3600, 4215},
-        {14, "New replacement bearings (80% reduction)", 4095, 20, 4320, 3495},
-        {13, "Bearing replacement labor (80% reduction)", 4095, 19, 4200, 3615},
-        {23, "Lost Production (80% reduction)", 3135, 18, 3480, 4335},
-        {12, "Total annual cost using Velmor automatic lubrication", 4815, 17, 5160, 2655},
+        {16, 3375, 22, 3480, 4335},
+        {15, 3495, 21, 3600, 4215},
+        {14, 4095, 20, 4320, 3495},
+        {13, 4095, 19, 4200, 3615},
+        {23, 3135, 18, 3480, 4335},
+        {12, 4815, 17, 5160, 2655},
     }},
     {{
-        {28, "Manual Labor to Lubricate", 2655, 34, 3480, 4335},
-        {27, "Grease used for manual lubrication", 3495, 33, 3720, 4095},
-        {26, "New replacement bearings", 2655, 32, 3480, 4335},
-        {25, "Labor to replace failed bearings", 3375, 31, 5400, 2415},
-        {35, "Lost Production", 2655, 30, 3480, 4335},
-        {24, "Total annual savings over manual lubrication costs", 4695, 29, 5040, 2775},
+        {28, 2655, 34, 3480, 4335},
+        {27, 3495, 33, 3720, 4095},
+        {26, 2655, 32, 3480, 4335},
+        {25, 3375, 31, 5400, 2415},
+        {35, 2655, 30, 3480, 4335},
+        {24, 4695, 29, 5040, 2775},
     }},
 }};
 

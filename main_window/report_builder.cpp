@@ -2,14 +2,17 @@
 #include "main_window/report_builder.h"
 
 #include "about_window/contact_details.h"
+#include "main_window/business_case_charts.h"
 #include "main_window/main_layout.h"
 #include "main_window/welcome_text.h"
+#include "model/business_case_text.h"
 #include "model/money_text.h"
 #include "model/numeric_text.h"
 #include "model/payback.h"
 #include "platform/chart_control.h"
 #include "report/report_page.h"
 
+#include <QChart>
 #include <QCoreApplication>
 #include <QPainter>
 
@@ -25,7 +28,7 @@ QString tr(const char *text)
 
 // Under the tables: how the figures come about. People who receive such a
 // report ask exactly this.
-QString assumptions()
+QString assumptions(const model::Assumptions &reductions, const QLocale &locale)
 {
     return tr("How these figures are computed. The current cost is what lubricating by hand costs a year: "
               "the labour to lubricate (points \u00D7 minutes per point \u00F7 60 \u00D7 labour rate \u00D7 "
@@ -33,36 +36,99 @@ QString assumptions()
               "bearings (bearing price \u00D7 failures per year), the labour to replace them (failures \u00D7 hours "
               "per replacement \u00D7 labour rate) and lost production, since every bearing failure stops "
               "production for the time its replacement takes (failures \u00D7 hours per replacement \u00D7 "
-              "production value per hour). The Velmor cost assumes that automatic lubrication cuts the "
-              "lubrication labour by 90 %, the lubricant by 50 %, the replacement bearings by 80 %, the "
-              "replacement labour by 80 % and the lost production by 80 %. The savings are the difference. "
-              "All figures are yearly, in dollars.");
+              "production value per hour). %1 The savings are the difference. "
+              "All figures are yearly, in dollars.")
+        .arg(model::reductionsSentence(reductions, locale));
 }
 
 // The chart of the Graph tab, drawn again for the page: a chart of its own,
-// so that the window's chart is not disturbed.
+// so that the window's chart is not disturbed, with the same figures.
 std::shared_ptr<platform::ChartControl> chartFor(const ReportRequest &request, const model::Results &results)
 {
     auto chart = std::make_shared<platform::ChartControl>();
     chart->setChartType(request.chartType ? request.chartType : int(platform::ChartControl::Bar2d));
     chart->setStacking(request.stacking);
-    // The chart reads its cells as the window sends them.
-    for (int c = 0; c < model::kTableCount; ++c) {
-        for (int r = 1; r <= 5; ++r) {
-            chart->setColumn(c + 1);
-            chart->setRow(r);
-            chart->setData(model::plainNumberText(results.tables[std::size_t(c)].row(r), QLocale()));
-        }
-    }
+    chart->setFigures(model::chartFigures(results));
     return chart;
 }
 
-QStringList paybackLines(const ReportRequest &request, const model::Results &results, double price)
+// A chart built for the page, drawn as the same area would be on screen.
+std::function<void(QPainter &, const QRectF &)> pageChart(std::unique_ptr<QChart> built)
+{
+    std::shared_ptr<QChart> chart(built.release());
+    return [chart](QPainter &painter, const QRectF &target) {
+        paintChart(*chart, painter, target, target.size() * (96.0 / 72.0));
+    };
+}
+
+QString caseName(model::Scenario scenario)
+{
+    switch (scenario) {
+    case model::Scenario::Conservative:
+        return tr("Conservative");
+    case model::Scenario::Assumed:
+        return tr("Assumed");
+    case model::Scenario::Optimistic:
+        return tr("Optimistic");
+    }
+    return QString();
+}
+
+report::BusinessCasePage businessCasePage(const ReportRequest &request, const model::Results &results,
+                                          const model::Investment &investment)
+{
+    const QLocale &locale = request.locale;
+    const model::BusinessCaseStudy study = model::studyOf(results.values, request.assumptions, investment);
+    report::BusinessCasePage page;
+    page.title = tr("Business Case");
+    QStringList whom;
+    for (const QString &part : {request.details.customer, request.details.site})
+        if (!part.trimmed().isEmpty())
+            whom << part.trimmed();
+    whom << locale.toString(request.date, QLocale::LongFormat);
+    page.forWhom = whom.join(QStringLiteral(" \u00B7 "));
+    page.measures = model::measureLines(study.measures, investment, locale);
+    page.caseHeadings = {tr("Case"), tr("Reductions"), tr("Annual savings"), tr("Payback"), tr("Net present value")};
+    for (int c = 0; c < model::kScenarioCount; ++c) {
+        const model::CaseSummary &summary = study.cases[std::size_t(c)];
+        QStringList reductions;
+        for (const double reduction : summary.assumptions.reductionPercent)
+            reductions << model::percentText(reduction, locale);
+        page.cases[std::size_t(c)] = {caseName(summary.scenario), reductions.join(QStringLiteral(" / ")) + u'%',
+                                      summary.computed ? model::currencyText(summary.annualSavings, locale) : QString(),
+                                      summary.computed ? model::paybackText(summary.measures, locale) : QString(),
+                                      summary.computed ? model::npvText(summary.measures, locale) : QString()};
+    }
+    page.assumptions << model::reductionsSentence(request.assumptions, locale)
+                     << tr("Installed system price %1, installation %2, yearly upkeep %3; evaluated over %4 years "
+                           "at a discount rate of %5%.")
+                            .arg(model::currencyText(investment.systemPrice, locale),
+                                 model::currencyText(investment.installationCost, locale),
+                                 model::currencyText(investment.yearlyUpkeep, locale))
+                            .arg(investment.years)
+                            .arg(model::percentText(investment.discountRatePercent, locale))
+                     << tr("Sensitivity: each of the twelve figures and five reductions lowered and raised by %1%, "
+                           "a reduction no further than 0% or 100%.")
+                            .arg(model::percentText(study.stepPercent, locale));
+    page.note = model::measuresNote(investment, locale);
+    page.drawCashFlow = pageChart(cashFlowChart(study.measures, locale));
+    page.drawTornado = pageChart(
+        tornadoChart(study.sensitivity, study.annualSavings, study.stepPercent, request.assumptions, locale));
+    return page;
+}
+
+QStringList paybackLines(const ReportRequest &request, const model::Results &results,
+                         const model::Investment &investment)
 {
     const QLocale &locale = request.locale;
     const double savings = results.table(model::Table::Savings).row(6);
-    QStringList lines{tr("Installed system price: %1").arg(model::currencyText(price, locale))};
-    const std::optional<model::Payback> payback = model::paybackOf(price, savings);
+    QStringList lines{tr("Installed system price: %1").arg(model::currencyText(investment.systemPrice, locale))};
+    if (investment.installationCost != 0)
+        lines << tr("Installation cost: %1").arg(model::currencyText(investment.installationCost, locale));
+    if (investment.yearlyUpkeep != 0)
+        lines << tr("Yearly upkeep: %1").arg(model::currencyText(investment.yearlyUpkeep, locale));
+    const std::optional<model::Payback> payback =
+        model::paybackOf(investment.initial(), savings - investment.yearlyUpkeep);
     if (!payback) {
         lines << tr("No payback: with these figures the system brings no yearly savings to pay for it.");
         return lines;
@@ -75,23 +141,10 @@ QStringList paybackLines(const ReportRequest &request, const model::Results &res
 
 } // namespace
 
-std::optional<double> systemPriceOf(const model::ReportDetails &details, const QLocale &locale, bool *valid)
-{
-    *valid = true;
-    if (details.systemPrice.trimmed().isEmpty())
-        return std::nullopt;
-    const std::optional<double> price = model::readFigure(details.systemPrice, locale);
-    if (!price || *price < 0) {
-        *valid = false;
-        return std::nullopt;
-    }
-    return price;
-}
-
 BuiltReport buildReport(const ReportRequest &request)
 {
     BuiltReport built;
-    built.results = model::computeResults(request.fieldTexts, request.locale);
+    built.results = model::computeResults(request.fieldTexts, request.locale, request.assumptions);
     const model::Results &results = built.results;
     if (results.failedField) {
         const int field = *results.failedField;
@@ -105,10 +158,10 @@ BuiltReport buildReport(const ReportRequest &request)
                             .arg(QString::fromUtf8(model::faultName(*results.fault)));
         return built;
     }
-    bool priceValid = true;
-    const std::optional<double> price = systemPriceOf(request.details, request.locale, &priceValid);
-    if (!priceValid) {
-        built.problem = tr("The installed system price \"%1\" is not a sum of dollars.").arg(request.details.systemPrice);
+    const model::InvestmentReading investment = model::readInvestment(request.investment, request.locale);
+    if (!investment.problem.isEmpty()) {
+        built.problem = investment.problem;
+        built.investmentField = investment.problemField;
         return built;
     }
 
@@ -131,7 +184,7 @@ BuiltReport buildReport(const ReportRequest &request)
         report::CostTableText &table = content.tables[std::size_t(t)];
         table.title = QString::fromUtf8(kResultFrameCaptions[std::size_t(t)]);
         for (int r = 0; r < model::kRowCount; ++r) {
-            table.captions[std::size_t(r)] = QString::fromUtf8(kResultRows[std::size_t(t)][std::size_t(r)].caption);
+            table.captions[std::size_t(r)] = model::costRowCaption(t, r + 1, request.assumptions, request.locale);
             table.figures[std::size_t(r)] = texts[std::size_t(t)][std::size_t(r)];
         }
     }
@@ -140,9 +193,11 @@ BuiltReport buildReport(const ReportRequest &request)
         // Laid out as the same area would be on screen, in pixels.
         chart->paintChart(painter, target, target.size() * (96.0 / 72.0));
     };
-    if (price)
-        content.payback = paybackLines(request, results, *price);
-    content.assumptions = assumptions();
+    if (investment.investment) {
+        content.payback = paybackLines(request, results, *investment.investment);
+        content.businessCase = businessCasePage(request, results, *investment.investment);
+    }
+    content.assumptions = assumptions(request.assumptions, request.locale);
     content.pageSize = report::pageSizeFor(request.locale);
     built.content = std::move(content);
     return built;

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
+#include "model/business_case.h"
 #include "model/facility_file.h"
 #include "model/input_table.h"
 #include "model/results.h"
@@ -20,6 +21,8 @@ namespace main_window {
 struct ReportRequest {
     std::array<QString, model::kInputCount> fieldTexts;
     model::ReportDetails details;
+    model::InvestmentTexts investment;
+    model::Assumptions assumptions = model::Assumptions::designed();
     int chartType = 0; // a platform::ChartControl::Type; 0 for the stacked bars
     bool stacking = true;
     QDate date;
@@ -33,16 +36,15 @@ struct BuiltReport {
     // The report, when every figure could be computed.
     std::optional<report::ReportContent> content;
     // Otherwise one sentence saying why: a field that is no number (named by
-    // its caption), an arithmetic fault, or a system price that is no number.
+    // its caption), an arithmetic fault, or an investment figure that is no
+    // number (then investmentField says which).
     QString problem;
+    std::optional<model::InvestmentField> investmentField;
 };
 
 // Lays the report's texts out of the model's results, with exactly the
-// captions and currency texts the window shows.
+// captions and currency texts the window shows; with an investment, the
+// business case page too.
 BuiltReport buildReport(const ReportRequest &request);
-
-// The system price of the details as a figure: nothing when none is given,
-// or when it is no number or below zero (then *valid is false).
-std::optional<double> systemPriceOf(const model::ReportDetails &details, const QLocale &locale, bool *valid);
 
 } // namespace main_window

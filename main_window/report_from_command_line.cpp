@@ -35,6 +35,8 @@ int writeReportFromCommandLine(const QString &reportFile, const QString &figures
         const model::FacilityFigures figures = model::figuresForLocale(*opened.figures, locale);
         request.fieldTexts = figures.figures;
         request.details = figures.report;
+        request.investment = figures.investment;
+        request.assumptions = figures.assumptions;
     }
     const BuiltReport built = buildReport(request);
     if (!built.content)

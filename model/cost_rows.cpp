@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "model/cost_rows.h"
 
+#include <QStringList>
+
 namespace model {
 
 QString percentText(double percent, const QLocale &locale)
@@ -8,6 +10,18 @@ QString percentText(double percent, const QLocale &locale)
     QLocale plain = locale;
     plain.setNumberOptions(plain.numberOptions() | QLocale::OmitGroupSeparator);
     return plain.toString(percent, 'g', QLocale::FloatingPointShortest);
+}
+
+QString reductionsSentence(const Assumptions &assumptions, const QLocale &locale)
+{
+    QStringList parts;
+    for (int k = 1; k <= kReducedRowCount; ++k) {
+        parts << QStringLiteral("%1 by %2 %").arg(QString::fromUtf8(kCostRows[std::size_t(k - 1)].reducedCost),
+                                                percentText(assumptions.reductionPercent[std::size_t(k - 1)], locale));
+    }
+    const QString last = parts.takeLast();
+    return QStringLiteral("The Velmor cost assumes that automatic lubrication cuts %1 and %2.")
+        .arg(parts.join(QStringLiteral(", ")), last);
 }
 
 QString costRowCaption(int table, int k, const Assumptions &assumptions, const QLocale &locale)

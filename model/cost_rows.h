@@ -23,18 +23,21 @@ struct CostRow {
     const char *velmorCaption;
     const char *savingsCaption;
     double designedReductionPercent; // 0 for the total
+    const char *reducedCost;         // what is reduced, as a sentence names it
 };
 
 inline constexpr std::array<CostRow, kRowCount> kCostRows{{
-    {"Manual Labor to Lubricate", "Labor to lubricate (%1% reduction)", "Manual Labor to Lubricate", 90},
+    {"Manual Labor to Lubricate", "Labor to lubricate (%1% reduction)", "Manual Labor to Lubricate", 90,
+     "the lubrication labour"},
     {"Grease used for manual lubrication", "Grease consumption (%1% reduction)",
-     "Grease used for manual lubrication", 50},
-    {"New replacement bearings", "New replacement bearings (%1% reduction)", "New replacement bearings", 80},
+     "Grease used for manual lubrication", 50, "the lubricant"},
+    {"New replacement bearings", "New replacement bearings (%1% reduction)", "New replacement bearings", 80,
+     "the replacement bearings"},
     {"Labor to replace failed bearings", "Bearing replacement labor (%1% reduction)",
-     "Labor to replace failed bearings", 80},
-    {"Lost Production", "Lost Production (%1% reduction)", "Lost Production", 80},
+     "Labor to replace failed bearings", 80, "the replacement labour"},
+    {"Lost Production", "Lost Production (%1% reduction)", "Lost Production", 80, "the lost production"},
     {"Total anual cost of manual lubrication", "Total annual cost using Velmor automatic lubrication",
-     "Total annual savings over manual lubrication costs", 0},
+     "Total annual savings over manual lubrication costs", 0, ""},
 }};
 
 // What a Velmor system is assumed to save: the reduction of each of rows 1
@@ -66,6 +69,11 @@ inline constexpr double kMaxReductionPercent = 100;
 // assumed reduction written by the regional settings ("Labor to lubricate
 // (75% reduction)", "(72,5% reduction)" in Germany).
 QString costRowCaption(int table, int k, const Assumptions &assumptions, const QLocale &locale);
+
+// The reductions as a sentence states them: "The Velmor cost assumes that
+// automatic lubrication cuts the lubrication labour by 90 %, the lubricant
+// by 50 %, …, and the lost production by 80 %."
+QString reductionsSentence(const Assumptions &assumptions, const QLocale &locale);
 
 // A reduction as the captions and the assumptions dialog write it: no
 // trailing zeros, no grouping ("90", "72.5").

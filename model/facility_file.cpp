@@ -26,18 +26,36 @@
 namespace model {
 namespace {
 
-// The report details as the file names them, in the order they are written.
-struct ReportMember {
+// A text member of one of the file's objects, as the file names it and as
+// messages do.
+template <typename Object>
+struct TextMember {
     QLatin1StringView key;
-    QString ReportDetails::*text;
+    QString Object::*text;
     const char *shownAs;
 };
-const ReportMember kReportMembers[] = {
+
+// The members of "report" and "investment", in the order they are written.
+const TextMember<ReportDetails> kReportMembers[] = {
     {QLatin1StringView("customer"), &ReportDetails::customer, "customer"},
     {QLatin1StringView("site"), &ReportDetails::site, "site"},
     {QLatin1StringView("preparedBy"), &ReportDetails::preparedBy, "prepared by"},
-    {QLatin1StringView("systemPrice"), &ReportDetails::systemPrice, "system price"},
 };
+const TextMember<InvestmentTexts> kInvestmentMembers[] = {
+    {QLatin1StringView("systemPrice"), &InvestmentTexts::systemPrice, "system price"},
+    {QLatin1StringView("installationCost"), &InvestmentTexts::installationCost, "installation cost"},
+    {QLatin1StringView("yearlyUpkeep"), &InvestmentTexts::yearlyUpkeep, "yearly upkeep"},
+    {QLatin1StringView("years"), &InvestmentTexts::years, "evaluation period"},
+    {QLatin1StringView("discountRate"), &InvestmentTexts::discountRate, "discount rate"},
+};
+// Where a version 1 file kept the system price.
+const TextMember<InvestmentTexts> kVersion1Price{QLatin1StringView("systemPrice"), &InvestmentTexts::systemPrice,
+                                                 "system price"};
+
+// The reductions of "assumptions", rows 1 to 5.
+const std::array<QLatin1StringView, kReducedRowCount> kReductionKeys{
+    QLatin1StringView("lubricationLabour"), QLatin1StringView("lubricant"), QLatin1StringView("bearings"),
+    QLatin1StringView("replacementLabour"), QLatin1StringView("lostProduction")};
 
 // The file's name as messages show it: the name alone, or the path as the
 // user typed it when it has no name part ("plans/").
@@ -166,9 +184,17 @@ std::optional<QString> unfitFigures(const FacilityFigures &figures, QByteArray &
                 .arg(figureCaption(i));
         }
     }
-    for (const ReportMember &member : kReportMembers) {
+    for (const auto &member : kReportMembers) {
         if (const auto why = unfitText(figures.report.*member.text, kReportDetailMaxLength))
             return QStringLiteral("The report detail %1 %2.").arg(quotedForMessage(QString::fromLatin1(member.shownAs)), *why);
+    }
+    for (const auto &member : kInvestmentMembers) {
+        if (const auto why = unfitText(figures.investment.*member.text, kReportDetailMaxLength))
+            return QStringLiteral("The investment's %1 %2.").arg(quotedForMessage(QString::fromLatin1(member.shownAs)), *why);
+    }
+    for (const double reduction : figures.assumptions.reductionPercent) {
+        if (!(reduction >= kMinReductionPercent && reduction <= kMaxReductionPercent))
+            return QStringLiteral("An assumed reduction is not a percentage from 0 to 100.");
     }
     // Escapes and indentation can make the written file longer than the one read.
     json = toFacilityJson(figures);
@@ -194,6 +220,47 @@ QString numberTextReadingBack(double value, const QLocale &locale)
     return text;
 }
 
+// ,\n    "name": { "key": "text", ... }
+template <typename Object, std::size_t N>
+void writeTextObject(QByteArray &out, const char *name, const TextMember<Object> (&members)[N], const Object &object)
+{
+    out += ",\n    \"";
+    out += name;
+    out += "\": {\n";
+    for (std::size_t i = 0; i < N; ++i) {
+        out += "        \"";
+        out += members[i].key.latin1();
+        out += "\": ";
+        out += jsonString(object.*members[i].text);
+        out += i + 1 < N ? ",\n" : "\n";
+    }
+    out += "    }";
+}
+
+// Reads the texts of one member object of the file into object; a member
+// it lacks stays as it was. The message when the object is not valid.
+template <typename Object, std::size_t N>
+std::optional<QString> readTextObject(const QJsonValue &value, const char *what, const TextMember<Object> (&members)[N],
+                                      Object &object)
+{
+    if (value.isUndefined())
+        return std::nullopt;
+    if (!value.isObject())
+        return QStringLiteral("The file's %1 are not valid.").arg(QLatin1StringView(what));
+    const QJsonObject texts = value.toObject();
+    for (const auto &member : members) {
+        const QJsonValue text = texts.value(member.key);
+        if (text.isUndefined())
+            continue;
+        if (!text.isString()) {
+            return QStringLiteral("The %1 %2 is not a text.")
+                .arg(QLatin1StringView(what).chopped(1), quotedForMessage(QString::fromLatin1(member.shownAs)));
+        }
+        object.*member.text = text.toString();
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 QByteArray toFacilityJson(const FacilityFigures &figures)
@@ -213,14 +280,20 @@ QByteArray toFacilityJson(const FacilityFigures &figures)
         out += jsonString(figures.figures[i]);
         out += i + 1 < kInputCount ? ",\n" : "\n";
     }
-    out += "    ],\n    \"report\": {\n";
-    for (std::size_t i = 0; i < std::size(kReportMembers); ++i) {
-        const ReportMember &member = kReportMembers[i];
+    out += "    ]";
+    writeTextObject(out, "report", kReportMembers, figures.report);
+    writeTextObject(out, "investment", kInvestmentMembers, figures.investment);
+    out += ",\n    \"assumptions\": {\n";
+    for (int k = 0; k < kReducedRowCount; ++k) {
         out += "        \"";
-        out += member.key.latin1();
+        out += kReductionKeys[std::size_t(k)].latin1();
         out += "\": ";
-        out += jsonString(figures.report.*member.text);
-        out += i + 1 < std::size(kReportMembers) ? ",\n" : "\n";
+        // The shortest text that reads back as the same number.
+        char buffer[32];
+        const double reduction = figures.assumptions.reductionPercent[std::size_t(k)];
+        const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, reduction);
+        out += error == std::errc() ? QByteArray(buffer, end - buffer) : QByteArray("0");
+        out += k + 1 < kReducedRowCount ? ",\n" : "\n";
     }
     out += "    }\n}\n";
     return out;
@@ -279,18 +352,30 @@ FacilityReadResult readFacilityJson(const QByteArray &bytes)
     }
 
     const QJsonValue report = root.value(QLatin1StringView("report"));
-    if (!report.isUndefined()) {
-        if (!report.isObject())
-            return readFailure(QStringLiteral("The file's report details are not valid."));
-        const QJsonObject details = report.toObject();
-        for (const ReportMember &member : kReportMembers) {
-            const QJsonValue value = details.value(member.key);
-            if (value.isUndefined())
+    if (const auto why = readTextObject(report, "report details", kReportMembers, result.report))
+        return readFailure(*why);
+    if (versionNumber == 1) {
+        const TextMember<InvestmentTexts> price[] = {kVersion1Price};
+        if (const auto why = readTextObject(report, "report details", price, result.investment))
+            return readFailure(*why);
+    } else {
+        const QJsonValue investment = root.value(QLatin1StringView("investment"));
+        if (const auto why = readTextObject(investment, "investment details", kInvestmentMembers, result.investment))
+            return readFailure(*why);
+        const QJsonValue assumptions = root.value(QLatin1StringView("assumptions"));
+        if (!assumptions.isUndefined() && !assumptions.isObject())
+            return readFailure(QStringLiteral("The file's assumptions are not valid."));
+        const QJsonObject reductions = assumptions.toObject();
+        for (int k = 0; k < kReducedRowCount; ++k) {
+            const QJsonValue reduction = reductions.value(kReductionKeys[std::size_t(k)]);
+            if (reduction.isUndefined())
                 continue;
-            const QString shown = quotedForMessage(QString::fromLatin1(member.shownAs));
-            if (!value.isString())
-                return readFailure(QStringLiteral("The report detail %1 is not a text.").arg(shown));
-            result.report.*member.text = value.toString();
+            const double percent = reduction.toDouble(-1);
+            if (!reduction.isDouble() || !(percent >= kMinReductionPercent && percent <= kMaxReductionPercent)) {
+                return readFailure(QStringLiteral("The assumed reduction %1 is not a percentage from 0 to 100.")
+                                       .arg(quotedForMessage(kReductionKeys[std::size_t(k)])));
+            }
+            result.assumptions.reductionPercent[std::size_t(k)] = percent;
         }
     }
     if (QByteArray json; const auto why = unfitFigures(result, json))
@@ -376,7 +461,8 @@ FacilityFigures figuresForLocale(const FacilityFigures &opened, const QLocale &c
     };
     for (QString &text : result.figures)
         convert(text);
-    convert(result.report.systemPrice);
+    for (const auto &member : kInvestmentMembers)
+        convert(result.investment.*member.text);
     return result;
 }
 

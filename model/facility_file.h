@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
+#include "model/business_case.h"
+#include "model/cost_rows.h"
 #include "model/input_table.h"
 
 #include <QByteArray>
@@ -13,24 +15,35 @@
 namespace model {
 
 // A facility file keeps the twelve figures of a facility, as the input fields
-// held them, and the report details, in a small UTF-8 JSON file:
+// held them, the report details, the investment and the assumed reductions,
+// in a small UTF-8 JSON file:
 //
 //   {
 //       "format": "velmor-figures",
-//       "version": 1,
+//       "version": 2,
 //       "locale": "de_DE",
 //       "figures": [ twelve texts, indexed like kInputs ],
-//       "report": { "customer": "", "site": "", "preparedBy": "", "systemPrice": "" }
+//       "report": { "customer": "", "site": "", "preparedBy": "" },
+//       "investment": { "systemPrice": "", "installationCost": "", "yearlyUpkeep": "",
+//                       "years": "", "discountRate": "" },
+//       "assumptions": { "lubricationLabour": 90, "lubricant": 50, "bearings": 80,
+//                        "replacementLabour": 80, "lostProduction": 80 }
 //   }
 //
 // "locale" is the QLocale::name() of the regional settings the figures were
 // typed in; without it a text such as "2.000" has no known meaning, so a file
-// that lacks it, or names settings Qt does not know, is refused. "report" may
-// be absent (all details empty); members other than these are ignored.
+// that lacks it, or names settings Qt does not know, is refused. The
+// investment's members are texts as typed, read in the same settings; the
+// reductions are numbers in per cent, 0 to 100. "report", "investment" and
+// "assumptions" may be absent (empty details, no investment, the designed
+// reductions), and so may any of their members; members other than these
+// are ignored, and no object may name a key twice. Version 1 files, which
+// kept the system price as "systemPrice" of "report" and had no
+// assumptions, open with that price and the designed reductions.
 
 inline constexpr char kFacilityFileSuffix[] = "velmor";
 inline constexpr char kFacilityFormat[] = "velmor-figures";
-inline constexpr int kFacilityFormatVersion = 1;
+inline constexpr int kFacilityFormatVersion = 2;
 
 // Larger files are refused before they are read.
 inline constexpr qint64 kFacilityFileMaxBytes = 64 * 1024;
@@ -48,7 +61,6 @@ struct ReportDetails {
     QString customer;
     QString site;
     QString preparedBy;
-    QString systemPrice; // the installed system's price, as typed
 
     friend bool operator==(const ReportDetails &, const ReportDetails &) = default;
 };
@@ -57,6 +69,8 @@ struct FacilityFigures {
     std::array<QString, kInputCount> figures;
     QString locale; // QLocale::name() of the settings the texts were typed in
     ReportDetails report;
+    InvestmentTexts investment;
+    Assumptions assumptions = Assumptions::designed();
 
     friend bool operator==(const FacilityFigures &, const FacilityFigures &) = default;
 };
@@ -99,7 +113,7 @@ FacilitySaveResult saveFacilityFile(const QString &path, const FacilityFigures &
 // becomes the plain number text of the current settings that reads back as
 // the same figure ("2.000" from de_DE is "2000" in en_US, "2.5" from en_US
 // is "2,5" in de_DE); a text that was no number in the saved settings is
-// returned as it was. The same holds for the report's system price. The
+// returned as it was. The same holds for the investment's texts. The
 // result's locale is the current one.
 FacilityFigures figuresForLocale(const FacilityFigures &opened, const QLocale &current);
 

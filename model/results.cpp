@@ -41,6 +41,16 @@ Results computeResults(const InputValues &v, const Assumptions &assumptions)
     return results;
 }
 
+ChartFigures chartFigures(const Results &results)
+{
+    ChartFigures figures{};
+    for (int r = 1; r <= kReducedRowCount; ++r) {
+        for (int t = 0; t < kTableCount; ++t)
+            figures[std::size_t(r - 1)][std::size_t(t)] = results.tables[std::size_t(t)].row(r);
+    }
+    return figures;
+}
+
 ResultTexts resultTexts(const Results &results, const QLocale &locale)
 {
     ResultTexts texts;

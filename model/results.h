@@ -45,6 +45,11 @@ Results computeResults(const std::array<QString, kInputCount> &fieldTexts, const
 // The same computation from figures already read.
 Results computeResults(const InputValues &values, const Assumptions &assumptions = Assumptions::designed());
 
+// What the savings chart shows: rows 1 to 5 of each table, [row - 1][table],
+// as numbers. The window's chart and the report's take them from here.
+using ChartFigures = std::array<std::array<double, kTableCount>, kReducedRowCount>;
+ChartFigures chartFigures(const Results &results);
+
 // The currency text of every row of every finished table, [table][row - 1];
 // rows of tables not finished are empty. What the result labels show.
 using ResultTexts = std::array<std::array<QString, kRowCount>, kTableCount>;

@@ -256,6 +256,19 @@ void ChartControl::setData(const QString &text)
     scheduleUpdate();
 }
 
+void ChartControl::setFigures(const Figures &figures)
+{
+    for (int row = 0; row < Rows; ++row) {
+        for (int column = 0; column < Columns; ++column) {
+            const double figure = figures[std::size_t(row)][std::size_t(column)];
+            if (std::isfinite(figure))
+                m_values[std::size_t(row)][std::size_t(column)] = figure;
+        }
+    }
+    m_figuresChanged = true;
+    scheduleUpdate();
+}
+
 void ChartControl::setStacking(bool stacking)
 {
     m_stacking = stacking;

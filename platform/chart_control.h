@@ -47,6 +47,11 @@ public:
     void setStacking(bool stacking);
     void refresh();
 
+    // All fifteen cells at once, as numbers: [row - 1][column - 1]. For
+    // charts drawn off the window, which have no cells to send one by one.
+    using Figures = std::array<std::array<double, 3>, 5>;
+    void setFigures(const Figures &figures);
+
     // Read back, for tests and accessibility.
     int chartType() const;
     bool stacking() const;

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class QPainter;
 class QRectF;
@@ -28,6 +29,29 @@ struct CostTableText {
     std::array<QString, 6> figures;
 };
 
+// A case of the business case page, as its table row shows it.
+struct CaseText {
+    QString name;
+    QString reductions;
+    QString savings;
+    QString payback;
+    QString npv;
+};
+
+// The report's second page, when an investment is given: the measures, the
+// cases, both charts and every assumption they rest on.
+struct BusinessCasePage {
+    QString title;
+    QString forWhom; // customer, site and date in one line
+    QStringList measures;
+    CaseText caseHeadings;
+    std::array<CaseText, 3> cases;
+    QStringList assumptions;
+    QString note;
+    std::function<void(QPainter &, const QRectF &)> drawCashFlow;
+    std::function<void(QPainter &, const QRectF &)> drawTornado;
+};
+
 // Everything the customer report shows, as finished texts: the page only
 // lays them out, so that it shows exactly what the window shows.
 struct ReportContent {
@@ -46,6 +70,8 @@ struct ReportContent {
     QStringList payback;
     QString assumptions;
     QPageSize pageSize{QPageSize::A4};
+    // The second page, when an investment is given.
+    std::optional<BusinessCasePage> businessCase;
 };
 
 } // namespace report

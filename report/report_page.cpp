@@ -213,6 +213,8 @@ public:
 
     qreal left() const { return m_left; }
     qreal width() const { return m_width; }
+    bool drawing() const { return m_draw; }
+    QPainter &painter() { return m_painter; }
 
 private:
     qreal height(const QFont &font) const { return QFontMetricsF(font, m_painter.device()).height(); }
@@ -274,11 +276,12 @@ private:
     qreal m_y = 0;
 };
 
-void layOut(PageLayout &page, const ReportContent &c)
+// The maker and contact, the page's title and a rule under them: the top of
+// both pages.
+void layOutHeading(PageLayout &page, const ReportContent &c, const QString &title)
 {
     const qreal x = page.left();
     const qreal w = page.width();
-    const QColor black(Qt::black);
 
     // The maker's name and contact share the top line: each may take what
     // the other leaves of it, and at least half less a gap.
@@ -291,9 +294,17 @@ void layOut(PageLayout &page, const ReportContent &c)
               {c.contact, contactFont, platform::kNavy, x + w - contactRoom, contactRoom, Qt::AlignRight}},
              page.lineHeight(makerFont));
     const QFont titleFont = page.font(17, true);
-    page.row({{c.title, titleFont, black, x, w}}, page.lineHeight(titleFont));
+    page.row({{title, titleFont, Qt::black, x, w}}, page.lineHeight(titleFont));
     page.rule(x, w, 1.2, platform::kNavy);
     page.down(kGap);
+}
+
+void layOut(PageLayout &page, const ReportContent &c)
+{
+    const qreal x = page.left();
+    const qreal w = page.width();
+    const QColor black(Qt::black);
+    layOutHeading(page, c, c.title);
 
     // Who it is for and who made it, two to a line.
     const QFont labelFont = page.font(9, true);
@@ -387,15 +398,78 @@ void layOut(PageLayout &page, const ReportContent &c)
     }
 }
 
+constexpr qreal kBusinessChartHeight = 250;
+
+// The second page: who it is for, the measures, the three cases, the cash
+// flow and the sensitivity side by side, and what it all assumes.
+void layOutBusinessCase(PageLayout &page, const ReportContent &c)
+{
+    const BusinessCasePage &b = *c.businessCase;
+    const qreal x = page.left();
+    const qreal w = page.width();
+    const QColor black(Qt::black);
+    layOutHeading(page, c, b.title);
+    const QFont textFont = page.font(9);
+    page.row({{b.forWhom, textFont, black, x, w}}, page.lineHeight(textFont));
+    page.down(kGap);
+
+    page.heading(QStringLiteral("Investment and measures"));
+    for (const QString &line : b.measures)
+        page.row({{line, textFont, black, x + 8, w - 8}}, page.lineHeight(textFont));
+    page.down(kGap);
+
+    page.heading(QStringLiteral("Cases"));
+    const QFont cellFont = page.font(8.5);
+    const QFont headFont = page.font(8.5, true);
+    // Case, reductions, savings, payback, net present value.
+    const std::array<qreal, 5> share{0.16, 0.26, 0.2, 0.16, 0.22};
+    const auto caseRow = [&](const CaseText &text, const QFont &font, const QColor &colour) {
+        std::array<qreal, 5> left{};
+        for (std::size_t i = 1; i < left.size(); ++i)
+            left[i] = left[i - 1] + share[i - 1] * (w - 8);
+        const auto cell = [&](std::size_t i, const QString &t, Qt::Alignment alignment) {
+            return Cell{t, font, colour, x + 8 + left[i], share[i] * (w - 8) - 6, alignment};
+        };
+        page.row({cell(0, text.name, Qt::AlignLeft), cell(1, text.reductions, Qt::AlignLeft),
+                  cell(2, text.savings, Qt::AlignRight), cell(3, text.payback, Qt::AlignRight),
+                  cell(4, text.npv, Qt::AlignRight)},
+                 page.lineHeight(font));
+    };
+    caseRow(b.caseHeadings, headFont, black);
+    page.rule(x + 8, w - 8, 0.8, QColor(190, 190, 190));
+    for (const CaseText &text : b.cases)
+        caseRow(text, cellFont, platform::kNavy);
+    page.down(kGap);
+
+    const qreal chartTop = page.y();
+    const qreal cashWidth = w * 0.42;
+    if (page.drawing()) {
+        if (b.drawCashFlow)
+            b.drawCashFlow(page.painter(), QRectF(x, chartTop, cashWidth, kBusinessChartHeight));
+        if (b.drawTornado)
+            b.drawTornado(page.painter(), QRectF(x + cashWidth + 8, chartTop, w - cashWidth - 8, kBusinessChartHeight));
+    }
+    page.down(kBusinessChartHeight + kGap);
+
+    page.heading(QStringLiteral("Assumptions"));
+    const QFont smallFont = page.font(8.5);
+    for (const QString &line : b.assumptions)
+        page.row({{line, smallFont, black, x + 8, w - 8}}, page.lineHeight(smallFont));
+    page.down(kGap * 0.6);
+    page.paragraph(b.note, page.font(7.5), QColor(64, 64, 64));
+}
+
+using PageContents = void (*)(PageLayout &, const ReportContent &);
+
 // How much smaller than designed the page must be drawn to end above its
 // foot: 1 when it fits as it is. Drawn smaller, the page has more room across,
 // so long texts need fewer lines and the page can be drawn a little larger
 // again; the largest scale that still fits is looked for in a few steps.
-qreal pageScale(QPainter &painter, const QSizeF &area, const ReportContent &content)
+qreal pageScale(QPainter &painter, const QSizeF &area, const ReportContent &content, PageContents contents)
 {
     const auto heightAt = [&](qreal scale) {
         PageLayout measure(painter, 0, area.width() / scale, false);
-        layOut(measure, content);
+        contents(measure, content);
         return measure.y() * scale;
     };
     const qreal designed = heightAt(1);
@@ -427,17 +501,32 @@ QPageLayout reportPageLayout(const ReportContent &content)
     return QPageLayout(content.pageSize, QPageLayout::Portrait, QMarginsF(36, 36, 36, 36), QPageLayout::Point);
 }
 
-void paintReport(QPainter &painter, const QRectF &area, const ReportContent &content)
+namespace {
+
+void paintPage(QPainter &painter, const QRectF &area, const ReportContent &content, PageContents contents)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     // Measured first: a page that would run over its foot is drawn smaller.
-    const qreal fit = pageScale(painter, area.size(), content);
+    const qreal fit = pageScale(painter, area.size(), content, contents);
     painter.translate(area.topLeft());
     painter.scale(fit, fit);
     PageLayout page(painter, 0, area.width() / fit, true);
-    layOut(page, content);
+    contents(page, content);
     painter.restore();
+}
+
+} // namespace
+
+void paintReport(QPainter &painter, const QRectF &area, const ReportContent &content)
+{
+    paintPage(painter, area, content, layOut);
+}
+
+void paintBusinessCase(QPainter &painter, const QRectF &area, const ReportContent &content)
+{
+    if (content.businessCase)
+        paintPage(painter, area, content, layOutBusinessCase);
 }
 
 bool paintReportPage(QPagedPaintDevice &device, const ReportContent &content)
@@ -449,7 +538,13 @@ bool paintReportPage(QPagedPaintDevice &device, const ReportContent &content)
     const qreal scale = device.logicalDpiX() / 72.0;
     painter.scale(scale, scale);
     const QRectF printable = device.pageLayout().paintRect(QPageLayout::Point);
-    paintReport(painter, QRectF(QPointF(0, 0), printable.size()), content);
+    const QRectF area(QPointF(0, 0), printable.size());
+    paintReport(painter, area, content);
+    if (content.businessCase) {
+        if (!device.newPage())
+            return false;
+        paintBusinessCase(painter, area, content);
+    }
     return painter.end();
 }
 

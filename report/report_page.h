@@ -22,15 +22,18 @@ QPageSize pageSizeFor(const QLocale &locale);
 // printed report is the exported page.
 QPageLayout reportPageLayout(const ReportContent &content);
 
-// Lays the report out on one page; the rectangle is the printable area in
+// Lays the report's first page out; the rectangle is the printable area in
 // points (1/72 inch).
 void paintReport(QPainter &painter, const QRectF &area, const ReportContent &content);
+// The same for the business case page, when the content has one.
+void paintBusinessCase(QPainter &painter, const QRectF &area, const ReportContent &content);
 
-// Paints the one page on a PDF writer or a printer, whatever its resolution.
-// False when the device could not be painted on.
+// Paints the report on a PDF writer or a printer, whatever its resolution:
+// one page, and the business case on a second when there is one. False
+// when the device could not be painted on.
 bool paintReportPage(QPagedPaintDevice &device, const ReportContent &content);
 
-// Writes the report as a one-page PDF through model::writeFileSafely(): the
+// Writes the report as a PDF through model::writeFileSafely(): the
 // file is either written whole or left as it was, and only a PDF document
 // (or a new file) is ever replaced. On failure the message naming the file
 // and the reason is put into error.

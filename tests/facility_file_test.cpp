@@ -90,6 +90,7 @@ private slots:
     void roundTrip();
     void readsLeniently_data();
     void readsLeniently();
+    void versionOneFileOpens();
     void badFileIsRefused_data();
     void badFileIsRefused();
     void failedSaveKeepsOldFile_data();
@@ -151,7 +152,9 @@ void FacilityFileTest::roundTrip()
     model::FacilityFigures saved = defaultFigures(savedIn);
     saved.figures[1] = typed;
     saved.report = {QStringLiteral("Müller \"Nord\" \\ Mill"), QStringLiteral("Hall 3\nLine 2"),
-                    QStringLiteral("J. Ølsen"), typedPrice};
+                    QStringLiteral("J. Ølsen")};
+    saved.investment = {typedPrice, QString(), QString(), QStringLiteral("7"), QString()};
+    saved.assumptions.reductionPercent = {75, 50, 80, 0.1, 100};
 
     const QString path = m_dir.filePath(kFileName);
     const model::FacilitySaveResult save = model::saveFacilityFile(path, saved);
@@ -164,7 +167,9 @@ void FacilityFileTest::roundTrip()
     const model::FacilityFigures adapted = model::figuresForLocale(*opened.figures, locale);
     QCOMPARE(adapted.locale, openedIn);
     QCOMPARE(adapted.figures[1], shown);
-    QCOMPARE(adapted.report.systemPrice, shownPrice);
+    QCOMPARE(adapted.investment.systemPrice, shownPrice);
+    QCOMPARE(adapted.investment.years, QStringLiteral("7"));
+    QCOMPARE(adapted.assumptions, saved.assumptions);
     QCOMPARE(adapted.figures[0], saved.figures[0]);
     QCOMPARE(adapted.report.customer, saved.report.customer);
     // No figure changes: what reads now reads as what was typed.
@@ -181,7 +186,9 @@ void FacilityFileTest::readsLeniently_data()
     QTest::newRow("byte order mark") << "\xEF\xBB\xBF" + defaultJson();
     QTest::newRow("exactly 64 KiB") << paddedTo(64 * 1024);
     QTest::newRow("members it does not know")
-        << edited("\"version\": 1,", "\"version\": 1, \"note\": [1, {}],");
+        << edited("\"version\": 2,", "\"version\": 2, \"note\": [1, {}],");
+    QTest::newRow("no investment, no assumptions")
+        << defaultJson().left(defaultJson().indexOf(",\n    \"investment\"")) + "\n}\n";
 }
 
 void FacilityFileTest::readsLeniently()
@@ -192,6 +199,24 @@ void FacilityFileTest::readsLeniently()
     const model::FacilityReadResult opened = model::openFacilityFile(path);
     QVERIFY2(opened, qPrintable(opened.message));
     QCOMPARE(*opened.figures, defaultFigures());
+}
+
+// Files saved before the investment and the assumptions were kept: the
+// system price stood among the report details.
+void FacilityFileTest::versionOneFileOpens()
+{
+    const QByteArray file = R"({"format": "velmor-figures", "version": 1, "locale": "en_US",
+        "figures": ["1000", "10", "1000", "1", "1000", "1000", "5", "200", "24", "30", "3", "4"],
+        "report": {"customer": "Riverside Mill", "systemPrice": "20,000"},
+        "assumptions": {"lubricant": 10}})";
+    const model::FacilityReadResult opened = model::readFacilityJson(file);
+    QVERIFY2(opened, qPrintable(opened.message));
+    model::FacilityFigures expected = defaultFigures();
+    expected.report.customer = QStringLiteral("Riverside Mill");
+    expected.investment.systemPrice = QStringLiteral("20,000");
+    QCOMPARE(*opened.figures, expected);
+    // Saved again, it is a file of this version.
+    QVERIFY(model::toFacilityJson(*opened.figures).contains("\"version\": 2"));
 }
 
 void FacilityFileTest::badFileIsRefused_data()
@@ -217,8 +242,18 @@ void FacilityFileTest::badFileIsRefused_data()
     file("not JSON", defaultJson().chopped(3), "not JSON");
     file("JSON array", "[]", "not a facility file");
     file("another format", edited("velmor-figures", "velmor-prices"), "not a facility file");
-    file("newer version", edited("\"version\": 1", "\"version\": 2"), "newer version");
-    file("version as text", edited("\"version\": 1", "\"version\": \"1\""), "no valid version");
+    file("newer version", edited("\"version\": 2", "\"version\": 3"), "newer version");
+    file("version as text", edited("\"version\": 2", "\"version\": \"2\""), "no valid version");
+    file("investment as a list", edited("\"investment\": {", "\"investment\": [], \"x\": {"),
+         "investment details are not valid");
+    file("investment detail as a number", edited("\"years\": \"\"", "\"years\": 5"),
+         "investment detail \u201Cevaluation period\u201D is not a text");
+    file("reduction above 100 %", edited("\"lubricant\": 50", "\"lubricant\": 100.5"),
+         "reduction \u201Clubricant\u201D is not a percentage from 0 to 100");
+    file("reduction as text", edited("\"bearings\": 80", "\"bearings\": \"80\""),
+         "reduction \u201Cbearings\u201D is not a percentage");
+    file("assumptions as a number", edited("\"assumptions\": {", "\"assumptions\": 1, \"x\": {"),
+         "assumptions are not valid");
     file("no locale", edited("\"locale\": \"en_US\",", ""), "does not say in which regional settings");
     file("unknown locale", edited("en_US", "xx_YY"), "not known here (\u201Cxx_YY\u201D)");
     file("no figures", edited("\"figures\"", "\"numbers\""), "holds no figures");

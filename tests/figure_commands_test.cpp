@@ -134,10 +134,10 @@ void FigureCommandsTest::menuHoldsTheCommands()
     for (const QAction *action : menu->menu()->actions())
         if (!action->isSeparator())
             shown << action->text() + u' ' + action->shortcut().toString();
-    QCOMPARE(shown.mid(0, 7),
+    QCOMPARE(shown.mid(0, 9),
              QStringList({"Open Figures\u2026 Ctrl+O", "Save Figures Ctrl+S", "Save Figures As\u2026 Ctrl+Shift+S",
-                          "Report Details\u2026 ", "Export Report as PDF\u2026 Ctrl+E", "Print Report\u2026 Ctrl+P",
-                          "Copy Results Ctrl+Shift+C"}));
+                          "Report Details\u2026 ", "Assumptions\u2026 ", "Business Case\u2026 ",
+                          "Export Report as PDF\u2026 Ctrl+E", "Print Report\u2026 Ctrl+P", "Copy Results Ctrl+Shift+C"}));
 }
 
 void FigureCommandsTest::figuresTravelAcrossRegionalSettings_data()
@@ -167,7 +167,8 @@ void FigureCommandsTest::figuresTravelAcrossRegionalSettings()
 
     m_window = newWindow(QLocale(savedIn));
     m_window->YourData(kLubricant)->setText(typed);
-    m_window->figureCommands()->setReportDetails({"Riverside Mill", "Line 3", "J. Example", "20000"});
+    m_window->figureCommands()->setReportDetails({"Riverside Mill", "Line 3", "J. Example"});
+    m_window->figureCommands()->setInvestment({"20000"});
     QVERIFY(m_window->figureCommands()->saveFigures(path));
     QCOMPARE(m_window->figureCommands()->currentFile(), path);
 
@@ -231,7 +232,8 @@ void FigureCommandsTest::reportAndClipboardShowTheWindowsFigures()
 {
     m_window = newWindow(QLocale(QLocale::English, QLocale::UnitedStates));
     FigureCommands *commands = m_window->figureCommands();
-    commands->setReportDetails({"Riverside Mill", "Line 3", "J. Example", "20,000"});
+    commands->setReportDetails({"Riverside Mill", "Line 3", "J. Example"});
+    commands->setInvestment({"20,000"});
 
     const QString pdf = m_dir.filePath(QStringLiteral("report.pdf"));
     QVERIFY(commands->exportReport(pdf));

@@ -838,7 +838,7 @@ void MainWindowTest::titleNamesTheFileAndItsChanges()
         else if (step == QLatin1StringView("type"))
             typeIntoLubricant(QStringLiteral("5"));
         else if (step == QLatin1StringView("details"))
-            commands->setReportDetails({"Riverside Mill", "", "", ""});
+            commands->setReportDetails({"Riverside Mill", "", ""});
         else if (step == QLatin1StringView("save"))
             QVERIFY(commands->saveFigures(commands->currentFile()));
         else if (step == QLatin1StringView("saveAs"))

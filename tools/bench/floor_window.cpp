@@ -153,8 +153,12 @@ public:
             for (int r = 1; r <= 6; ++r) {
                 const ResultRow &row = kResultRows[std::size_t(f)][std::size_t(r - 1)];
                 const int top = resultRowTop(r);
-                textLabel(QString::fromLatin1(row.caption), frame,
-                          px(kResultCaptionLeft, top, row.captionWidth, kResultRowHeight));
+                const model::CostRow &cost = model::kCostRows[std::size_t(r - 1)];
+                const char *const captions[] = {cost.currentCaption, cost.velmorCaption, cost.savingsCaption};
+                QString caption = QString::fromLatin1(captions[f]);
+                if (f == 1 && r <= model::kReducedRowCount)
+                    caption = caption.arg(cost.designedReductionPercent);
+                textLabel(caption, frame, px(kResultCaptionLeft, top, row.captionWidth, kResultRowHeight));
                 QLabel *figure = textLabel(QStringLiteral("0"), frame,
                                            px(row.figureLeft, top, row.figureWidth, kResultRowHeight));
                 figure->setAlignment(Qt::AlignRight | Qt::AlignTop);

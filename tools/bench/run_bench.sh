@@ -145,14 +145,16 @@ awk -v runs="$runs" -v changes="$changes" -v refreshRuns="$refresh_runs" \
 echo "report export and facility files" >&2
 QT_QPA_PLATFORM=offscreen "$build/tools/bench/files-bench" >"$out/files.txt"
 awk -F= '
-    BEGIN { target["report_export_median_ms"] = 150; target["facility_save_median_ms"] = 5
+    BEGIN { target["business_case_median_ms"] = 1
+            target["report_export_median_ms"] = 150; target["facility_save_median_ms"] = 5
             target["facility_open_median_ms"] = 5
-            name["report_export_median_ms"] = "Export of the report to PDF, ms (median of 20)"
+            name["business_case_median_ms"] = "Business case with sensitivity and cases, ms (median of 200)"
+            name["report_export_median_ms"] = "Export of the two-page report to PDF, ms (median of 20)"
             name["facility_save_median_ms"] = "Save of a facility file, ms (median of 200)"
             name["facility_open_median_ms"] = "Open of a facility file, ms (median of 200)"
             print "\n| On request | Ours | Target | Met? |"; print "|---|---:|---:|---|" }
     $1 in target { met = $2 + 0 <= target[$1]; if (!met) missed = 1
-                   printf "| %s | %.2f | ≤ %d | %s |\n", name[$1], $2, target[$1], met ? "yes" : "**no**" }
+                   printf "| %s | %.3f | ≤ %d | %s |\n", name[$1], $2, target[$1], met ? "yes" : "**no**" }
     END { exit missed ? 3 : 0 }' "$out/files.txt" | tee -a "$out/table.md" || status=3
 
 echo >&2

@@ -74,6 +74,21 @@ QString caseName(model::Scenario scenario)
     return QString();
 }
 
+// The investment as the assumptions state it; costs that are not given are
+// not listed.
+QString investmentSentence(const model::Investment &investment, const QLocale &locale)
+{
+    QStringList costs{tr("an installed system price of %1").arg(model::currencyText(investment.systemPrice, locale))};
+    if (investment.installationCost != 0)
+        costs << tr("installation at %1").arg(model::currencyText(investment.installationCost, locale));
+    if (investment.yearlyUpkeep != 0)
+        costs << tr("a yearly upkeep of %1").arg(model::currencyText(investment.yearlyUpkeep, locale));
+    return tr("The investment: %1, evaluated over %2 years at a discount rate of %3%.")
+        .arg(costs.join(QStringLiteral(", ")))
+        .arg(investment.years)
+        .arg(model::percentText(investment.discountRatePercent, locale));
+}
+
 report::BusinessCasePage businessCasePage(const ReportRequest &request, const model::Results &results,
                                           const model::Investment &investment)
 {
@@ -100,13 +115,7 @@ report::BusinessCasePage businessCasePage(const ReportRequest &request, const mo
                                       summary.computed ? model::npvText(summary.measures, locale) : QString()};
     }
     page.assumptions << model::reductionsSentence(request.assumptions, locale)
-                     << tr("Installed system price %1, installation %2, yearly upkeep %3; evaluated over %4 years "
-                           "at a discount rate of %5%.")
-                            .arg(model::currencyText(investment.systemPrice, locale),
-                                 model::currencyText(investment.installationCost, locale),
-                                 model::currencyText(investment.yearlyUpkeep, locale))
-                            .arg(investment.years)
-                            .arg(model::percentText(investment.discountRatePercent, locale))
+                     << investmentSentence(investment, locale)
                      << tr("Sensitivity: each of the twelve figures and five reductions lowered and raised by %1%, "
                            "a reduction no further than 0% or 100%.")
                             .arg(model::percentText(study.stepPercent, locale));

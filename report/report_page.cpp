@@ -437,6 +437,7 @@ void layOutBusinessCase(PageLayout &page, const ReportContent &c)
     };
     caseRow(b.caseHeadings, headFont, black);
     page.rule(x + 8, w - 8, 0.8, QColor(190, 190, 190));
+    page.down(2);
     for (const CaseText &text : b.cases)
         caseRow(text, cellFont, platform::kNavy);
     page.down(kGap);
@@ -453,8 +454,10 @@ void layOutBusinessCase(PageLayout &page, const ReportContent &c)
 
     page.heading(QStringLiteral("Assumptions"));
     const QFont smallFont = page.font(8.5);
-    for (const QString &line : b.assumptions)
-        page.row({{line, smallFont, black, x + 8, w - 8}}, page.lineHeight(smallFont));
+    for (const QString &line : b.assumptions) {
+        page.paragraph(line, smallFont, black);
+        page.down(2);
+    }
     page.down(kGap * 0.6);
     page.paragraph(b.note, page.font(7.5), QColor(64, 64, 64));
 }

@@ -24,7 +24,7 @@ AssumptionsDialog::AssumptionsDialog(const model::Assumptions &assumptions, cons
 
     auto *form = new QFormLayout(this);
     auto *intro = new QLabel(tr("How much of each yearly cost a Velmor automatic lubrication system is assumed to "
-                                "save, in per cent (0 to 100):"));
+                                "save, in per cent (0 to 100, in tenths):"));
     intro->setWordWrap(true);
     form->addRow(intro);
     for (int k = 1; k <= model::kReducedRowCount; ++k) {
@@ -58,9 +58,9 @@ void AssumptionsDialog::accept()
     for (int k = 0; k < model::kReducedRowCount; ++k) {
         QLineEdit *field = m_fields[std::size_t(k)];
         const std::optional<double> percent = model::readFigure(field->text(), m_locale);
-        if (!percent || !(*percent >= model::kMinReductionPercent && *percent <= model::kMaxReductionPercent)) {
+        if (!percent || !model::isReductionPercent(*percent)) {
             platform::reportRuntimeError(
-                this, tr("The reduction of %1 %2 is not a percentage from 0 to 100.")
+                this, tr("The reduction of %1 %2 is not a percentage from 0 to 100 with at most one decimal.")
                           .arg(model::quotedForMessage(QString::fromUtf8(model::kCostRows[std::size_t(k)].currentCaption)),
                                model::quotedForMessage(field->text())));
             field->setFocus();

@@ -3,7 +3,17 @@
 
 #include <QStringList>
 
+#include <cmath>
+
 namespace model {
+
+bool isReductionPercent(double percent)
+{
+    if (!(percent >= kMinReductionPercent && percent <= kMaxReductionPercent))
+        return false;
+    const double tenths = percent * 10;
+    return std::abs(tenths - std::round(tenths)) < 1e-9;
+}
 
 QString percentText(double percent, const QLocale &locale)
 {

@@ -65,6 +65,10 @@ struct Assumptions {
 inline constexpr double kMinReductionPercent = 0;
 inline constexpr double kMaxReductionPercent = 100;
 
+// A reduction the program takes: 0 to 100 per cent, in steps of a tenth, so
+// that every caption holding it fits its label ("72.5%", not "33.125%").
+bool isReductionPercent(double percent);
+
 // Row k's caption on table t (0 current, 1 Velmor, 2 savings), with the
 // assumed reduction written by the regional settings ("Labor to lubricate
 // (75% reduction)", "(72,5% reduction)" in Germany).

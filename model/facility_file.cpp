@@ -193,8 +193,8 @@ std::optional<QString> unfitFigures(const FacilityFigures &figures, QByteArray &
             return QStringLiteral("The investment's %1 %2.").arg(quotedForMessage(QString::fromLatin1(member.shownAs)), *why);
     }
     for (const double reduction : figures.assumptions.reductionPercent) {
-        if (!(reduction >= kMinReductionPercent && reduction <= kMaxReductionPercent))
-            return QStringLiteral("An assumed reduction is not a percentage from 0 to 100.");
+        if (!isReductionPercent(reduction))
+            return QStringLiteral("An assumed reduction is not a percentage from 0 to 100 in tenths.");
     }
     // Escapes and indentation can make the written file longer than the one read.
     json = toFacilityJson(figures);
@@ -371,8 +371,8 @@ FacilityReadResult readFacilityJson(const QByteArray &bytes)
             if (reduction.isUndefined())
                 continue;
             const double percent = reduction.toDouble(-1);
-            if (!reduction.isDouble() || !(percent >= kMinReductionPercent && percent <= kMaxReductionPercent)) {
-                return readFailure(QStringLiteral("The assumed reduction %1 is not a percentage from 0 to 100.")
+            if (!reduction.isDouble() || !isReductionPercent(percent)) {
+                return readFailure(QStringLiteral("The assumed reduction %1 is not a percentage from 0 to 100 in tenths.")
                                        .arg(quotedForMessage(kReductionKeys[std::size_t(k)])));
             }
             result.assumptions.reductionPercent[std::size_t(k)] = percent;

@@ -154,7 +154,7 @@ void FacilityFileTest::roundTrip()
     saved.report = {QStringLiteral("Müller \"Nord\" \\ Mill"), QStringLiteral("Hall 3\nLine 2"),
                     QStringLiteral("J. Ølsen")};
     saved.investment = {typedPrice, QString(), QString(), QStringLiteral("7"), QString()};
-    saved.assumptions.reductionPercent = {75, 50, 80, 0.1, 100};
+    saved.assumptions.reductionPercent = {75, 50, 80, 0.3, 100};
 
     const QString path = m_dir.filePath(kFileName);
     const model::FacilitySaveResult save = model::saveFacilityFile(path, saved);
@@ -250,6 +250,8 @@ void FacilityFileTest::badFileIsRefused_data()
          "investment detail \u201Cevaluation period\u201D is not a text");
     file("reduction above 100 %", edited("\"lubricant\": 50", "\"lubricant\": 100.5"),
          "reduction \u201Clubricant\u201D is not a percentage from 0 to 100");
+    file("reduction in hundredths", edited("\"lubricant\": 50", "\"lubricant\": 33.125"),
+         "reduction \u201Clubricant\u201D is not a percentage from 0 to 100 in tenths");
     file("reduction as text", edited("\"bearings\": 80", "\"bearings\": \"80\""),
          "reduction \u201Cbearings\u201D is not a percentage");
     file("assumptions as a number", edited("\"assumptions\": {", "\"assumptions\": 1, \"x\": {"),

@@ -86,6 +86,10 @@ private slots:
     void printerHasTheExportedPage();
     void openingOverUnsavedChangesAsks_data();
     void openingOverUnsavedChangesAsks();
+    void assumptionsShowOnTheVelmorTab_data();
+    void assumptionsShowOnTheVelmorTab();
+    void assumptionsDialogReadsRegionalPercentages();
+    void assumptionsAndInvestmentTravelInTheFile();
 
 private:
     std::unique_ptr<Form1> newWindow(const QLocale &locale);
@@ -436,6 +440,86 @@ void FigureCommandsTest::openingOverUnsavedChangesAsks()
     QCOMPARE(model::openFacilityFile(path).figures.value().figures[kLubricant], saved);
     QCOMPARE(m_window->isWindowModified(), answer == QMessageBox::Cancel);
     QVERIFY(m_reports.isEmpty());
+}
+
+void FigureCommandsTest::assumptionsShowOnTheVelmorTab_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<double>("reduction"); // of every row
+    QTest::addColumn<QString>("labourCaption");
+    QTest::addColumn<QString>("velmorTotal");
+    QTest::newRow("designed") << "en_US" << -1.0 << "Labor to lubricate (90% reduction)" << "$12,580.00";
+    QTest::newRow("none") << "en_US" << 0.0 << "Labor to lubricate (0% reduction)" << "$62,600.00";
+    QTest::newRow("a fraction, in Germany") << "de_DE" << 72.5 << "Labor to lubricate (72,5% reduction)"
+                                            << "$17.215,00";
+    QTest::newRow("all of it") << "en_US" << 100.0 << "Labor to lubricate (100% reduction)" << "$.00";
+    QTest::newRow("the longest") << "en_US" << 33.3 << "Labor to lubricate (33.3% reduction)" << "$41,754.20";
+}
+
+void FigureCommandsTest::assumptionsShowOnTheVelmorTab()
+{
+    QFETCH(QString, locale);
+    QFETCH(double, reduction);
+    QFETCH(QString, labourCaption);
+    QFETCH(QString, velmorTotal);
+    m_window = newWindow(QLocale(locale));
+    model::Assumptions assumptions = model::Assumptions::designed();
+    if (reduction >= 0)
+        assumptions.reductionPercent.fill(reduction);
+    m_window->figureCommands()->setAssumptions(assumptions);
+    m_window->SSTab1->selectTab(VelmorCostTab);
+    QCOMPARE(m_window->CurentCost(16)->caption(), labourCaption);
+    QCOMPARE(m_window->CurentCost(17)->caption(), velmorTotal);
+    // Every caption of the tab still fits its label.
+    for (const ResultRow &row : kResultRows[1])
+        QCOMPARE(captionMisfit(m_window->CurentCost(row.captionLabel)), QString());
+}
+
+void FigureCommandsTest::assumptionsDialogReadsRegionalPercentages()
+{
+    m_window = newWindow(QLocale(QLocale::German, QLocale::Germany));
+    QAction *command = m_window->figureCommands()->actions().at(4);
+    QCOMPARE(command->text(), QStringLiteral("Assumptions\u2026"));
+    // A percentage above 100 is refused and the dialog stays; a German
+    // decimal comma is read; the designed values come back on request.
+    QVERIFY(whileModal([&] { command->trigger(); }, [&](QWidget &dialog) {
+        auto *labour = dialog.findChild<QLineEdit *>(QStringLiteral("reduction_1"));
+        QCOMPARE(labour->text(), QStringLiteral("90"));
+        for (const char *refused : {"120", "33,125"}) {
+            labour->setText(QString::fromLatin1(refused));
+            QMetaObject::invokeMethod(&dialog, "accept");
+            QVERIFY(dialog.isVisible());
+        }
+        QCOMPARE(m_reports.size(), 2);
+        dialog.findChild<QPushButton *>(QStringLiteral("restoreDesigned"))->click();
+        QCOMPARE(labour->text(), QStringLiteral("90"));
+        dialog.findChild<QLineEdit *>(QStringLiteral("reduction_2"))->setText(QStringLiteral("37,5"));
+        QMetaObject::invokeMethod(&dialog, "accept");
+    }));
+    QCOMPARE(m_window->assumptions().reductionPercent, (std::array<double, 5>{90, 37.5, 80, 80, 80}));
+    QCOMPARE(m_window->CurentCost(15)->caption(), QStringLiteral("Grease consumption (37,5% reduction)"));
+}
+
+void FigureCommandsTest::assumptionsAndInvestmentTravelInTheFile()
+{
+    const QString path = m_dir.filePath(QStringLiteral("case.velmor"));
+    m_window = newWindow(QLocale(QLocale::English, QLocale::UnitedStates));
+    model::Assumptions assumptions = model::Assumptions::designed();
+    assumptions.reductionPercent[4] = 60;
+    m_window->figureCommands()->setAssumptions(assumptions);
+    m_window->figureCommands()->setInvestment({"20,000", "2,500", "800", "7", "8.5"});
+    QVERIFY(m_window->figureCommands()->saveFigures(path));
+    // A change of the reductions is a change of the file's figures.
+    m_window->figureCommands()->setAssumptions(model::Assumptions::designed());
+    QVERIFY(m_window->isWindowModified());
+
+    m_window = newWindow(QLocale(QLocale::German, QLocale::Germany));
+    QVERIFY(m_window->figureCommands()->openFigures(path));
+    QCOMPARE(m_window->assumptions(), assumptions);
+    QCOMPARE(m_window->CurentCost(23)->caption(), QStringLiteral("Lost Production (60% reduction)"));
+    const model::InvestmentTexts expected{"20000", "2500", "800", "7", "8,5"};
+    QCOMPARE(m_window->figureCommands()->investment(), expected);
+    QVERIFY(!m_window->isWindowModified());
 }
 
 QTEST_MAIN(FigureCommandsTest)

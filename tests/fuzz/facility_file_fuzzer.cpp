@@ -27,7 +27,7 @@ std::string describe(const model::FacilityFigures &figures)
     std::string out = "locale " + fuzz::printable(figures.locale) + ", figures";
     for (const QString &text : figures.figures)
         out += ' ' + fuzz::printable(text);
-    return out + ", system price " + fuzz::printable(figures.report.systemPrice);
+    return out + ", system price " + fuzz::printable(figures.investment.systemPrice);
 }
 
 void checkSavesAndReopens(const model::FacilityFigures &figures, const char *what)
@@ -85,7 +85,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         }
         for (int i = 0; i < model::kInputCount; ++i)
             checkTextInLocale(figures.figures[i], savedIn, shown.figures[i], locale, where);
-        checkTextInLocale(figures.report.systemPrice, savedIn, shown.report.systemPrice, locale, where);
+        checkTextInLocale(figures.investment.systemPrice, savedIn, shown.investment.systemPrice, locale, where);
+        checkTextInLocale(figures.investment.yearlyUpkeep, savedIn, shown.investment.yearlyUpkeep, locale, where);
+        FUZZ_CHECK(shown.assumptions == figures.assumptions, "the reductions are unchanged", where);
         FUZZ_CHECK(shown.report.customer == figures.report.customer, "the other details are unchanged", where);
         // Number texts can be longer than the texts they replace; a file
         // that grew beyond the limit is refused when saved, which is fine.

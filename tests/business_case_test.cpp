@@ -7,6 +7,7 @@
 #include "model/cost_rows.h"
 #include "model/results.h"
 
+#include <QFile>
 #include <QTest>
 
 #include <cmath>
@@ -37,6 +38,7 @@ private slots:
     void designedReductionsGiveTheDesignedFigures();
     void sensitivityIsSortedByEffect();
     void scenariosBesideTheAssumedCase();
+    void readmeStatesTheDesignedReductions();
     void businessCaseTime();
 };
 
@@ -231,6 +233,18 @@ void BusinessCaseTest::scenariosBesideTheAssumedCase()
     QCOMPARE(model::scenarioAssumptions(model::Scenario::Optimistic, designed).reductionPercent,
              (std::array<double, 5>{95, 75, 90, 90, 90}));
     QCOMPARE(model::scenarioAssumptions(model::Scenario::Assumed, designed), designed);
+}
+
+// The README's sentence on the reductions is the one the report's note
+// makes from the cost rows.
+void BusinessCaseTest::readmeStatesTheDesignedReductions()
+{
+    QFile readme(QStringLiteral(VELMOR_README));
+    QVERIFY(readme.open(QIODevice::ReadOnly));
+    const QString sentence =
+        model::reductionsSentence(model::Assumptions::designed(), QLocale(QLocale::English, QLocale::UnitedStates));
+    QVERIFY2(QString::fromUtf8(readme.readAll()).contains(sentence.mid(4)), // without its "The "
+             qPrintable(sentence));
 }
 
 void BusinessCaseTest::businessCaseTime()

@@ -14,7 +14,7 @@ QT_END_NAMESPACE
 
 // "Assumptions": the reduction a Velmor system is assumed to bring to each
 // of the five cost rows, in per cent, typed and read as the figures are.
-// "Restore Designed Values" puts back 90, 50, 80, 80 and 80.
+// "Restore Designed Values" puts the designed reductions back.
 class AssumptionsDialog : public QDialog {
     Q_OBJECT
 public:

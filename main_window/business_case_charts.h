@@ -29,7 +29,7 @@ std::unique_ptr<QChart> tornadoChart(const std::vector<model::SensitivityBar> &b
                                      const QLocale &locale);
 
 // What a bar of the tornado stands for: the figure's caption, or the row's
-// reduction ("Lost Production reduction (80%)").
+// reduction with its assumed percentage.
 QString sensitivityName(const model::SensitivityBar &bar, const model::Assumptions &assumptions,
                         const QLocale &locale);
 

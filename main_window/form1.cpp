@@ -127,7 +127,7 @@ Form1::Form1(QWidget *parent)
 
     createAboutTab();
     createYourDataTab();
-    for (int frame = 0; frame < 3; ++frame)
+    for (int frame = 0; frame < model::kTableCount; ++frame)
         createResultTab(frame);
     createGraphTab();
     setFocusOrder();
@@ -229,7 +229,7 @@ void Form1::createResultTab(int f)
         Line2.set(5 * f + rule.lineOffset, line);
     }
 
-    for (int r = 1; r <= 6; ++r) {
+    for (int r = 1; r <= model::kRowCount; ++r) {
         const ResultRow &row = kResultRows[std::size_t(f)][std::size_t(r - 1)];
         const int top = resultRowTop(r);
         auto *caption = new CaptionLabel(frame);
@@ -243,7 +243,7 @@ void Form1::createResultTab(int f)
         figure->setWordWrap(false);
         figure->setCaption(QStringLiteral("0"));
         figure->setGeometry(twipsRect(row.figureLeft, top, row.figureWidth, kResultRowHeight));
-        if (r <= 5) { // the total keeps the default text colour
+        if (r <= model::kReducedRowCount) { // the total keeps the default text colour
             for (QLabel *label : {static_cast<QLabel *>(caption), static_cast<QLabel *>(figure)}) {
                 QPalette p = platform::designedPalette();
                 p.setColor(QPalette::WindowText, platform::kNavy);
@@ -650,7 +650,7 @@ void Form1::showReductionCaptions()
     }
 }
 
-std::array<QString, 12> Form1::fieldTexts() const
+std::array<QString, model::kInputCount> Form1::fieldTexts() const
 {
     std::array<QString, model::kInputCount> texts;
     for (int i = 0; i < model::kInputCount; ++i)
@@ -686,14 +686,16 @@ void Form1::HyperJump(QString address)
     platform::openWebAddress(address);
 }
 
-// Rows 1 to 5 of the current, Velmor and savings tables, as columns 1 to 3.
+// Rows 1 to 5 of the current, Velmor and savings tables, as columns 1 to 3,
+// cell by cell; the report's chart takes the same figures at once.
 void Form1::fillChart(const model::Results &results)
 {
+    const model::ChartFigures figures = model::chartFigures(results);
     for (int c = 1; c <= model::kTableCount; ++c) {
-        for (int r = 1; r <= 5; ++r) {
+        for (int r = 1; r <= model::kReducedRowCount; ++r) {
             MSChart1->setColumn(c);
             MSChart1->setRow(r);
-            MSChart1->setData(model::plainNumberText(results.tables[std::size_t(c - 1)].row(r), m_locale));
+            MSChart1->setData(model::plainNumberText(figures[std::size_t(r - 1)][std::size_t(c - 1)], m_locale));
         }
     }
 }
@@ -743,7 +745,7 @@ void Form1::placeMenuButton()
     m_menuButton->setGeometry(tabs.right() - 3 - width, tabs.top() + 1, width, height);
 }
 
-void Form1::showOpenedFigures(const std::array<QString, 12> &shown, const model::FacilityFigures &saved)
+void Form1::showOpenedFigures(const std::array<QString, model::kInputCount> &shown, const model::FacilityFigures &saved)
 {
     const QLocale savedLocale(saved.locale);
     for (int i = 0; i < model::kInputCount; ++i) {

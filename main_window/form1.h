@@ -21,6 +21,7 @@
 
 #include "main_window/figure_window.h"
 #include "model/cost_rows.h"
+#include "model/results.h"
 #include "platform/control_array.h"
 
 #include <QLocale>
@@ -64,11 +65,11 @@ public:
 
     // The controls by their design names.
     platform::TabControl *SSTab1 = nullptr;
-    platform::ControlArray<QLineEdit> YourData{"YourData", 12};
-    platform::ControlArray<platform::CaptionLabel> CurentCost{"CurentCost", 36};
+    platform::ControlArray<QLineEdit> YourData{"YourData", model::kInputCount};
+    platform::ControlArray<platform::CaptionLabel> CurentCost{"CurentCost", 2 * model::kRowCount * model::kTableCount};
     platform::ControlArray<platform::CaptionLabel> Label1{"Label1", 24};
     platform::ControlArray<QGroupBox> Frame1{"Frame1", 4};
-    platform::ControlArray<QGroupBox> Frame2{"Frame2", 3};
+    platform::ControlArray<QGroupBox> Frame2{"Frame2", model::kTableCount};
     platform::ControlArray<platform::LineControl> Line2{"Line2", 15};
     platform::CaptionLabel *Label2 = nullptr;
     platform::CaptionLabel *Label3 = nullptr;
@@ -98,7 +99,7 @@ public:
     // settings. A figure that was no number where it was saved stays red
     // and counts as no number until it is edited, even where these
     // settings would read it as one. Then shows the "Your Data" tab.
-    void showOpenedFigures(const std::array<QString, 12> &shown, const model::FacilityFigures &saved) override;
+    void showOpenedFigures(const std::array<QString, model::kInputCount> &shown, const model::FacilityFigures &saved) override;
     // Whether such a figure is still in a field.
     bool holdsInvalidField() const;
 
@@ -131,7 +132,7 @@ public:
     // For the figure commands.
     QWidget *commandParent() override { return this; }
     qreal zoomFactor() const override { return m_zoomPercent / 100.0; }
-    std::array<QString, 12> fieldTexts() const override;
+    std::array<QString, model::kInputCount> fieldTexts() const override;
     const QLocale &figuresLocale() const override { return m_locale; }
     int graphType() const override;
     bool graphStacking() const override;
@@ -195,7 +196,7 @@ private:
     // The file the title names; empty until one is opened or saved.
     QString m_figuresFile;
     // Figures opened as no number; see showOpenedFigures().
-    std::array<bool, 12> m_heldInvalid{};
+    std::array<bool, model::kInputCount> m_heldInvalid{};
     QAction *m_zoomIn = nullptr;
     QAction *m_zoomOut = nullptr;
     QAction *m_actualSize = nullptr;

@@ -17,6 +17,7 @@
 #include <QPainter>
 
 #include <memory>
+#include <type_traits>
 
 namespace main_window {
 namespace {
@@ -48,6 +49,7 @@ std::shared_ptr<platform::ChartControl> chartFor(const ReportRequest &request, c
     auto chart = std::make_shared<platform::ChartControl>();
     chart->setChartType(request.chartType ? request.chartType : int(platform::ChartControl::Bar2d));
     chart->setStacking(request.stacking);
+    static_assert(std::is_same_v<platform::ChartControl::Figures, model::ChartFigures>);
     chart->setFigures(model::chartFigures(results));
     return chart;
 }
@@ -130,7 +132,7 @@ QStringList paybackLines(const ReportRequest &request, const model::Results &res
                          const model::Investment &investment)
 {
     const QLocale &locale = request.locale;
-    const double savings = results.table(model::Table::Savings).row(6);
+    const double savings = results.table(model::Table::Savings).row(model::kRowCount);
     QStringList lines{tr("Installed system price: %1").arg(model::currencyText(investment.systemPrice, locale))};
     if (investment.installationCost != 0)
         lines << tr("Installation cost: %1").arg(model::currencyText(investment.installationCost, locale));

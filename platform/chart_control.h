@@ -49,7 +49,7 @@ public:
 
     // All fifteen cells at once, as numbers: [row - 1][column - 1]. For
     // charts drawn off the window, which have no cells to send one by one.
-    using Figures = std::array<std::array<double, 3>, 5>;
+    using Figures = std::array<std::array<double, 3>, 5>; // model::ChartFigures
     void setFigures(const Figures &figures);
 
     // Read back, for tests and accessibility.

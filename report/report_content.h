@@ -1,6 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
+#include "model/business_case.h"
+#include "model/cost_rows.h"
+#include "model/input_table.h"
+#include "model/results.h"
+
 #include <QPageSize>
 #include <QString>
 #include <QStringList>
@@ -25,8 +30,8 @@ struct FigureLine {
 // rows of caption and currency text.
 struct CostTableText {
     QString title;
-    std::array<QString, 6> captions;
-    std::array<QString, 6> figures;
+    std::array<QString, model::kRowCount> captions;
+    std::array<QString, model::kRowCount> figures;
 };
 
 // A case of the business case page, as its table row shows it.
@@ -45,7 +50,7 @@ struct BusinessCasePage {
     QString forWhom; // customer, site and date in one line
     QStringList measures;
     CaseText caseHeadings;
-    std::array<CaseText, 3> cases;
+    std::array<CaseText, model::kScenarioCount> cases;
     QStringList assumptions;
     QString note;
     std::function<void(QPainter &, const QRectF &)> drawCashFlow;
@@ -62,8 +67,8 @@ struct ReportContent {
     QString site;
     QString preparedBy;
     QString date;
-    std::array<FigureLine, 12> figures;
-    std::array<CostTableText, 3> tables;
+    std::array<FigureLine, model::kInputCount> figures;
+    std::array<CostTableText, model::kTableCount> tables;
     // Draws the savings chart into the rectangle, as vectors.
     std::function<void(QPainter &, const QRectF &)> drawChart;
     // Payback lines, empty when no system price was given.

@@ -331,7 +331,7 @@ void layOut(PageLayout &page, const ReportContent &c)
     page.heading(QStringLiteral("Facility figures"));
     const QFont figureFont = page.font(8.5);
     const qreal figureLine = page.lineHeight(figureFont);
-    const int rowsPerColumn = 6;
+    const int rowsPerColumn = model::kInputCount / 2;
     const qreal captionWidth = half * 0.56;
     const qreal figureWidth = half * 0.18;
     const qreal unitWidth = half - captionWidth - figureWidth - 11;
@@ -368,8 +368,8 @@ void layOut(PageLayout &page, const ReportContent &c)
     const qreal rowCaptionWidth = w * 0.6 - captionGap - 8;
     for (const CostTableText &table : c.tables) {
         page.row({{table.title, page.font(8.5, true), platform::kNavy, x, w}}, rowLine + 1);
-        for (int r = 0; r < 6; ++r) {
-            const bool total = r == 5;
+        for (int r = 0; r < model::kRowCount; ++r) {
+            const bool total = r == model::kRowCount - 1;
             if (total)
                 page.rule(x, w, 0.8, grey);
             const QColor colour = total ? black : platform::kNavy;

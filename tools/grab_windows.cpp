@@ -1,14 +1,18 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 // Saves a picture of every tab of the main window, of the Graph tab in each
-// graph type and of both About tabs, for looking at the layout.
+// graph type, of both About tabs and of the figure commands' dialogs (report
+// details, assumptions, business case), for looking at the layout.
 // Usage: grab-windows <output folder> [zoom per cent]
 
 #include "about_window/form2.h"
+#include "main_window/figure_commands.h"
 #include "main_window/form1.h"
 #include "platform/bundled_fonts.h"
 #include "platform/tab_control.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QPushButton>
 #include <QTimer>
@@ -58,5 +62,31 @@ int main(int argc, char *argv[])
         about->Command1->click();
     });
     window.Command3->click();
+
+    // The figure commands' dialogs, each grabbed from inside its own loop.
+    FigureCommands &commands = *window.figureCommands();
+    commands.setInvestment({QStringLiteral("20000"), QStringLiteral("5000"), QStringLiteral("1000")});
+    const auto grabDialog = [&](const QString &command, const QString &name) {
+        for (QAction *action : commands.actions()) {
+            if (action->text() != command)
+                continue;
+            QTimer::singleShot(0, &window, [&] {
+                if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+                    ok &= save(dialog, folder, name);
+                    dialog->reject();
+                }
+            });
+            action->trigger();
+        }
+    };
+    grabDialog(QStringLiteral("Report Details\u2026"), QStringLiteral("dialog-report-details"));
+    grabDialog(QStringLiteral("Assumptions\u2026"), QStringLiteral("dialog-assumptions"));
+    grabDialog(QStringLiteral("Business Case\u2026"), QStringLiteral("dialog-business-case"));
+    // The Velmor Cost tab with reductions other than the designed.
+    model::Assumptions assumptions;
+    assumptions.reductionPercent = {72.5, 100, 0, 33.3, 99.9};
+    commands.setAssumptions(assumptions);
+    window.SSTab1->selectTab(3);
+    ok &= save(&window, folder, QStringLiteral("main-3-velmor-cost-assumed"));
     return ok ? 0 : 1;
 }

@@ -76,7 +76,7 @@ void BusinessCaseWindowTest::measuresFollowTheInvestment()
 
 void BusinessCaseWindowTest::sensitivityFollowsTheStep()
 {
-    BusinessCaseWindow window(kDefaultValues, model::Assumptions::designed(), {QStringLiteral("20000")}, QLocale(), 1);
+    BusinessCaseWindow window(kDefaultValues, model::Assumptions::designed(), investmentOf("20000"), QLocale(), 1);
     const auto largestRise = [&] {
         auto *series = qobject_cast<QHorizontalStackedBarSeries *>(
             window.findChild<QChartView *>(QStringLiteral("tornadoChart"))->chart()->series().first());
@@ -92,7 +92,8 @@ void BusinessCaseWindowTest::sensitivityFollowsTheStep()
 void BusinessCaseWindowTest::badFigureKeepsTheWindowOpen()
 {
     BusinessCaseWindow window(kDefaultValues, model::Assumptions::designed(),
-                              {QStringLiteral("20000"), QString(), QString(), QStringLiteral("5.5")}, QLocale(), 1);
+                              {QStringLiteral("20000"), QString(), QString(), QStringLiteral("5.5"), QString()},
+                              QLocale(), 1);
     QVERIFY(showActive(&window));
     m_reports.clear();
     window.accept();

@@ -172,7 +172,7 @@ void FigureCommandsTest::figuresTravelAcrossRegionalSettings()
     m_window = newWindow(QLocale(savedIn));
     m_window->YourData(kLubricant)->setText(typed);
     m_window->figureCommands()->setReportDetails({"Riverside Mill", "Line 3", "J. Example"});
-    m_window->figureCommands()->setInvestment({"20000"});
+    m_window->figureCommands()->setInvestment(investmentOf("20000"));
     QVERIFY(m_window->figureCommands()->saveFigures(path));
     QCOMPARE(m_window->figureCommands()->currentFile(), path);
 
@@ -237,7 +237,7 @@ void FigureCommandsTest::reportAndClipboardShowTheWindowsFigures()
     m_window = newWindow(QLocale(QLocale::English, QLocale::UnitedStates));
     FigureCommands *commands = m_window->figureCommands();
     commands->setReportDetails({"Riverside Mill", "Line 3", "J. Example"});
-    commands->setInvestment({"20,000"});
+    commands->setInvestment(investmentOf("20,000"));
 
     const QString pdf = m_dir.filePath(QStringLiteral("report.pdf"));
     QVERIFY(commands->exportReport(pdf));

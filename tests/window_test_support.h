@@ -8,6 +8,7 @@
 // fits its label, and the default figures where the window shows them.
 
 #include "default_figures.h"
+#include "model/business_case.h"
 #include "platform/bundled_fonts.h"
 #include "platform/caption_label.h"
 #include "platform/system_seams.h"
@@ -21,6 +22,14 @@
 #include <QWidget>
 
 #include <functional>
+
+// An investment of this price and nothing else given.
+inline model::InvestmentTexts investmentOf(const QString &price)
+{
+    model::InvestmentTexts investment;
+    investment.systemPrice = price;
+    return investment;
+}
 
 inline void useTestDesktop(int &beeps, QStringList &reports)
 {

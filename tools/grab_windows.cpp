@@ -65,7 +65,8 @@ int main(int argc, char *argv[])
 
     // The figure commands' dialogs, each grabbed from inside its own loop.
     FigureCommands &commands = *window.figureCommands();
-    commands.setInvestment({QStringLiteral("20000"), QStringLiteral("5000"), QStringLiteral("1000")});
+    commands.setInvestment(
+        {QStringLiteral("20000"), QStringLiteral("5000"), QStringLiteral("1000"), QString(), QString()});
     const auto grabDialog = [&](const QString &command, const QString &name) {
         for (QAction *action : commands.actions()) {
             if (action->text() != command)

@@ -147,15 +147,8 @@ model::InvestmentTexts BusinessCaseWindow::investment() const { return m_fields-
 
 void BusinessCaseWindow::accept()
 {
-    const model::InvestmentReading reading = model::readInvestment(m_fields->texts(), m_locale);
-    if (!reading.problem.isEmpty()) {
-        platform::reportRuntimeError(this, reading.problem);
-        QLineEdit *field = m_fields->field(*reading.problemField);
-        field->setFocus();
-        field->selectAll();
-        return;
-    }
-    QDialog::accept();
+    if (m_fields->readsIn(m_locale))
+        QDialog::accept();
 }
 
 void BusinessCaseWindow::recompute()

@@ -74,15 +74,8 @@ public:
 
     void accept() override
     {
-        const model::InvestmentReading reading = model::readInvestment(investment(), m_locale);
-        if (!reading.problem.isEmpty()) {
-            platform::reportRuntimeError(this, reading.problem);
-            QLineEdit *field = m_investment->field(*reading.problemField);
-            field->setFocus();
-            field->selectAll();
-            return;
-        }
-        QDialog::accept();
+        if (m_investment->readsIn(m_locale))
+            QDialog::accept();
     }
 
 private:

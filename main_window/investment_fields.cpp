@@ -2,6 +2,7 @@
 #include "main_window/investment_fields.h"
 
 #include "model/facility_file.h"
+#include "platform/system_seams.h"
 
 #include <QFormLayout>
 #include <QLineEdit>
@@ -28,6 +29,18 @@ InvestmentFields::InvestmentFields(const model::InvestmentTexts &texts, QWidget 
     add(InvestmentField::DiscountRate, texts.discountRate, tr("Discount rate (%):"),
           locale().toString(model::kDefaultDiscountRatePercent));
     field(InvestmentField::SystemPrice)->setObjectName(QStringLiteral("systemPrice"));
+}
+
+bool InvestmentFields::readsIn(const QLocale &locale)
+{
+    const model::InvestmentReading reading = model::readInvestment(texts(), locale);
+    if (reading.problem.isEmpty())
+        return true;
+    platform::reportRuntimeError(window(), reading.problem);
+    QLineEdit *at = field(*reading.problemField);
+    at->setFocus();
+    at->selectAll();
+    return false;
 }
 
 model::InvestmentTexts InvestmentFields::texts() const

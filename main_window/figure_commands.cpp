@@ -7,6 +7,7 @@
 #include "main_window/figure_window.h"
 #include "main_window/investment_fields.h"
 #include "main_window/main_layout.h"
+#include "main_window/results_clipboard.h"
 #include "model/numeric_text.h"
 #include "platform/system_seams.h"
 #include "report/report_page.h"
@@ -94,11 +95,6 @@ private:
     QLineEdit *m_preparedBy;
     InvestmentFields *m_investment;
 };
-
-QString htmlEscaped(const QString &text)
-{
-    return text.toHtmlEscaped();
-}
 
 } // namespace
 
@@ -301,30 +297,11 @@ bool FigureCommands::copyResults()
     const model::Results results = model::computeResults(m_window.fieldTexts(), locale, m_window.assumptions());
     if (!answeredAsTabChange(results))
         return false;
-    // A header, then caption, current, Velmor and savings of each row, as
-    // the result tabs show them: tab-separated for a spreadsheet's cells,
-    // and as a table for programs that take HTML.
-    const model::ResultTexts texts = model::resultTexts(results, locale);
-    const QStringList header{tr("Cost"), QString::fromUtf8(kTabCaptions[CurrentCostTab]),
-                             QString::fromUtf8(kTabCaptions[VelmorCostTab]), QString::fromUtf8(kTabCaptions[SavingsTab])};
-    QStringList lines{header.join(u'\t')};
-    QString html = QStringLiteral("<table>\n<tr>");
-    for (const QString &cell : header)
-        html += QStringLiteral("<th>%1</th>").arg(htmlEscaped(cell));
-    html += QStringLiteral("</tr>\n");
-    for (int r = 0; r < model::kRowCount; ++r) {
-        const QStringList row{model::costRowCaption(0, r + 1, m_window.assumptions(), locale), texts[0][std::size_t(r)],
-                              texts[1][std::size_t(r)], texts[2][std::size_t(r)]};
-        lines << row.join(u'\t');
-        html += QStringLiteral("<tr>");
-        for (const QString &cell : row)
-            html += QStringLiteral("<td>%1</td>").arg(htmlEscaped(cell));
-        html += QStringLiteral("</tr>\n");
-    }
-    html += QStringLiteral("</table>\n");
+    const model::InvestmentReading investment = model::readInvestment(m_investment, locale);
+    const ClipboardResults copied = clipboardResults(results, m_window.assumptions(), investment.investment, locale);
     auto *data = new QMimeData;
-    data->setText(lines.join(u'\n') + u'\n');
-    data->setHtml(html);
+    data->setText(copied.text);
+    data->setHtml(copied.html);
     QGuiApplication::clipboard()->setMimeData(data);
     return true;
 }

@@ -1,0 +1,139 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#include "main_window/results_clipboard.h"
+
+#include "main_window/main_layout.h"
+#include "model/business_case_text.h"
+#include "model/money_text.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <cmath>
+
+namespace {
+
+QString tr(const char *text) { return QCoreApplication::translate("clipboard", text); }
+
+// How a spreadsheet is to show a number: the format in the spreadsheets'
+// own syntax, as LibreOffice (sdnum, in US English terms) and Excel
+// (mso-number-format) read it from HTML.
+// The plain text writes the number with as many decimals, and a percentage
+// as the number of per cent with a "%", which spreadsheets read back as the
+// fraction.
+struct NumberFormat {
+    const char *code;
+    int decimals;
+    bool percent = false;
+};
+const NumberFormat kMoney{"[$$-409]#,##0.00;-[$$-409]#,##0.00", 2};
+const NumberFormat kOneDecimal{"0.0", 1};
+const NumberFormat kTwoDecimals{"0.00", 2};
+const NumberFormat kPercent{"0.0%", 1, true};
+
+// One cell: a text, or a number with its format.
+struct Cell {
+    QString shown;
+    std::optional<double> value;
+    NumberFormat format{nullptr, 0};
+};
+
+Cell text(const QString &shown) { return {shown, std::nullopt}; }
+
+Cell number(double value, const QString &shown, const NumberFormat &format)
+{
+    if (!std::isfinite(value))
+        return text(shown);
+    return {shown, value, format};
+}
+
+Cell money(double value, const QLocale &locale) { return number(value, model::currencyText(value, locale), kMoney); }
+
+class Table {
+public:
+    explicit Table(const QLocale &locale) : m_plain(locale) { m_plain.setNumberOptions(QLocale::OmitGroupSeparator); }
+
+    void row(const QList<Cell> &cells, bool heading = false)
+    {
+        QStringList plain;
+        m_html += QStringLiteral("<tr>");
+        for (const Cell &cell : cells) {
+            plain << (cell.value ? plainText(*cell.value, cell.format) : cell.shown);
+            m_html += heading ? QStringLiteral("<th>") : QStringLiteral("<td");
+            if (!heading && cell.value) {
+                const QString value = QString::number(*cell.value, 'g', 17);
+                const QString code = QString::fromLatin1(cell.format.code).toHtmlEscaped();
+                m_html += QStringLiteral(" sdval=\"%1\" sdnum=\"1033;0;%2\" x:num=\"%1\" style=\"mso-number-format:'%2'\"")
+                              .arg(value, code);
+            }
+            if (!heading)
+                m_html += u'>';
+            m_html += cell.shown.toHtmlEscaped();
+            m_html += heading ? QStringLiteral("</th>") : QStringLiteral("</td>");
+        }
+        m_html += QStringLiteral("</tr>\n");
+        m_text += plain.join(u'\t') + u'\n';
+    }
+
+    QString plainText(double value, const NumberFormat &format) const
+    {
+        if (format.percent)
+            return m_plain.toString(value * 100, 'f', format.decimals) + u'%';
+        return m_plain.toString(value, 'f', format.decimals);
+    }
+
+    ClipboardResults finished() const
+    {
+        return {m_text, QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body><table>\n") + m_html
+                            + QStringLiteral("</table></body></html>\n")};
+    }
+
+private:
+    QLocale m_plain;
+    QString m_text;
+    QString m_html;
+};
+
+} // namespace
+
+ClipboardResults clipboardResults(const model::Results &results, const model::Assumptions &assumptions,
+                                  const std::optional<model::Investment> &investment, const QLocale &locale)
+{
+    using namespace main_window;
+    Table table(locale);
+    table.row({text(tr("Cost")), text(QString::fromUtf8(kTabCaptions[CurrentCostTab])),
+               text(QString::fromUtf8(kTabCaptions[VelmorCostTab])), text(QString::fromUtf8(kTabCaptions[SavingsTab]))},
+              true);
+    for (int r = 1; r <= model::kRowCount; ++r) {
+        // The total's captions differ from tab to tab; over all three columns it is the total.
+        const QString caption = r < model::kRowCount ? model::costRowCaption(0, r, assumptions, locale) : tr("Total");
+        QList<Cell> cells{text(caption)};
+        for (const model::CostTable &cost : results.tables)
+            cells << money(cost.row(r), locale);
+        table.row(cells);
+    }
+    if (investment) {
+        const double savings = results.table(model::Table::Savings).row(model::kRowCount);
+        const model::BusinessCase measures = model::businessCaseOf(savings, *investment);
+        const QString none = tr("none");
+        table.row({text(QString())});
+        table.row({text(tr("Business case")), text(tr("Value"))}, true);
+        table.row({text(tr("Initial investment")), money(measures.initial, locale)});
+        table.row({text(tr("Simple payback (months)")),
+                   measures.paybackMonths ? number(*measures.paybackMonths, model::paybackText(measures, locale),
+                                                   kOneDecimal)
+                                          : text(none)});
+        table.row({text(tr("Return on investment over %1 years").arg(investment->years)),
+                   measures.roi ? number(*measures.roi, model::percentOf(*measures.roi, locale), kPercent) : text(none)});
+        table.row({text(tr("Net present value at %1%").arg(model::percentText(investment->discountRatePercent, locale))),
+                   money(measures.npv, locale)});
+        table.row({text(tr("Internal rate of return")),
+                   measures.irr ? number(*measures.irr, model::percentOf(*measures.irr, locale), kPercent) : text(none)});
+        const QString notWithin = tr("not within %1 years").arg(investment->years);
+        table.row({text(tr("Discounted payback (years)")),
+                   measures.discountedPaybackYears
+                       ? number(*measures.discountedPaybackYears,
+                                locale.toString(*measures.discountedPaybackYears, 'f', 2), kTwoDecimals)
+                       : text(notWithin)});
+    }
+    return table.finished();
+}

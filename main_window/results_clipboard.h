@@ -1,0 +1,26 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#pragma once
+
+#include "model/business_case.h"
+#include "model/cost_rows.h"
+#include "model/results.h"
+
+#include <QLocale>
+#include <QString>
+
+#include <optional>
+
+// The results as Copy Results puts them on the clipboard, so that a
+// spreadsheet takes every figure as a number: tab-separated plain text with
+// the figures written as the regional settings write numbers (no grouping,
+// no currency sign, two decimals), and an HTML table whose cells carry the
+// figure's value and number format beside the shown text. A header row, the
+// five cost rows and a "Total" row; with an investment, the business case's
+// measures below.
+struct ClipboardResults {
+    QString text;
+    QString html;
+};
+
+ClipboardResults clipboardResults(const model::Results &results, const model::Assumptions &assumptions,
+                                  const std::optional<model::Investment> &investment, const QLocale &locale);

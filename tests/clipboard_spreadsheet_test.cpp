@@ -1,0 +1,104 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+// Copy Results pasted into a real spreadsheet: in every regional setting and
+// from both clipboard forms, each figure arrives as a number.
+
+#include "main_window/results_clipboard.h"
+#include "spreadsheet_support.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <QTest>
+
+namespace {
+
+const QStringList kDefaultTexts{"1000", "10", "1000", "1", "1000", "1000", "5", "200", "24", "30", "3", "4"};
+
+model::Results defaultResults(const QLocale &locale, const QString &replacementRate)
+{
+    std::array<QString, model::kInputCount> texts;
+    for (int i = 0; i < model::kInputCount; ++i)
+        texts[std::size_t(i)] = kDefaultTexts[i];
+    texts[9] = replacementRate;
+    return model::computeResults(texts, locale);
+}
+
+bool writeFile(const QString &path, const QString &text)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) >= 0;
+}
+
+} // namespace
+
+class ClipboardSpreadsheetTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void figuresPasteAsNumbers_data();
+    void figuresPasteAsNumbers();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void ClipboardSpreadsheetTest::initTestCase()
+{
+    if (!spreadsheetInstalled())
+        QSKIP("LibreOffice Calc (soffice) is not installed: make test installs libreoffice-calc-nogui; "
+              "the clipboard is not checked in a real spreadsheet here.");
+}
+
+void ClipboardSpreadsheetTest::figuresPasteAsNumbers_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<int>("languageId"); // the spreadsheet's code for the same settings
+    QTest::addColumn<QString>("replacementRate");
+    QTest::addColumn<bool>("investment");
+    QTest::addColumn<QStringList>("rows"); // how rows the spreadsheet writes back begin
+    const QStringList defaults{"\"Manual Labor to Lubricate\",14400,1440,12960", "\"Total\",62600,12580,50020"};
+    QTest::newRow("United States") << "en_US" << 1033 << "30" << false << defaults;
+    QTest::newRow("Germany") << "de_DE" << 1031 << "30" << false << defaults;
+    QTest::newRow("France") << "fr_FR" << 1036 << "30" << false << defaults;
+    QTest::newRow("a negative figure") << "de_DE" << 1031 << "-30" << false
+                                       << QStringList{"\"Labor to replace failed bearings\",-1200,-240,-960"};
+    QTest::newRow("with the business case") << "en_US" << 1033 << "30" << true
+                                            << QStringList{"\"Initial investment\",20000",
+                                                           "\"Net present value at 10%\",169615.15"};
+}
+
+void ClipboardSpreadsheetTest::figuresPasteAsNumbers()
+{
+    QFETCH(QString, locale);
+    QFETCH(int, languageId);
+    QFETCH(QString, replacementRate);
+    QFETCH(bool, investment);
+    QFETCH(QStringList, rows);
+
+    const QLocale settings(locale);
+    std::optional<model::Investment> spent;
+    if (investment)
+        spent = model::Investment{20000, 0, 0, 5, 10};
+    const ClipboardResults copied = clipboardResults(defaultResults(settings, replacementRate),
+                                                     model::Assumptions::designed(), spent, settings);
+
+    const QString html = m_dir.filePath(QStringLiteral("copied-%1.html").arg(QTest::currentDataTag()));
+    const QString text = m_dir.filePath(QStringLiteral("copied-%1.csv").arg(QTest::currentDataTag()));
+    QVERIFY(writeFile(html, copied.html));
+    QVERIFY(writeFile(text, copied.text));
+    // As pasted: the HTML through the spreadsheet's HTML import, the plain
+    // text as tab-separated cells read by the same regional settings.
+    const auto fromHtml = spreadsheetRows(html, QStringLiteral("HTML (StarCalc)"));
+    const auto fromText = spreadsheetRows(text, QStringLiteral("CSV:9,34,76,1,,%1").arg(languageId));
+    QVERIFY(fromHtml && fromText);
+    const auto holds = [](const QStringList &sheet, const QString &row) {
+        return std::any_of(sheet.begin(), sheet.end(), [&](const QString &line) { return line.startsWith(row); });
+    };
+    for (const QString &row : rows) {
+        QVERIFY2(holds(*fromHtml, row), qPrintable(fromHtml->join(u'|')));
+        QVERIFY2(holds(*fromText, row), qPrintable(fromText->join(u'|')));
+    }
+}
+
+QTEST_MAIN(ClipboardSpreadsheetTest)
+#include "clipboard_spreadsheet_test.moc"

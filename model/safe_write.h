@@ -26,6 +26,10 @@ struct FileKind {
 
 inline constexpr FileKind kFacilityFileKind{{}, "facility file"};
 inline constexpr FileKind kPdfKind{"%PDF-", "PDF document", "velmor", "facility file"};
+// A workbook is a zip archive; so is any other file it may replace.
+inline constexpr FileKind kWorkbookKind{"PK\x03\x04", "spreadsheet workbook", "velmor", "facility file"};
+// Comma-separated text has no signature of its own.
+inline constexpr FileKind kCsvKind{{}, "CSV file", "velmor", "facility file"};
 
 struct WriteResult {
     bool written = false;

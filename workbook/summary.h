@@ -1,0 +1,46 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+namespace workbook {
+
+// One facility file as a line of the summary: its totals and, when it names
+// an investment, how that pays back.
+struct SummaryRow {
+    QString fileName; // without its folder
+    QString customer;
+    QString site;
+    double currentTotal = 0;
+    double velmorTotal = 0;
+    double savingsTotal = 0;
+    std::optional<double> paybackMonths; // none without an investment, or when it never pays back
+    std::optional<double> npv;           // none without an investment
+};
+
+struct SummaryReading {
+    std::vector<SummaryRow> rows; // in the order the files were given
+    QString problem;              // the first file that cannot be summed up, named; empty when all can
+};
+
+// Opens every file and computes it in the regional settings it was saved in,
+// with its own reductions and investment. Stops at the first file that
+// cannot be opened or computed.
+SummaryReading readSummary(const QStringList &files);
+
+// The rows and a total row as comma-separated text: plain numbers with a
+// decimal point and no grouping whatever the regional settings, fields
+// quoted as RFC 4180 wants, lines ending in CR LF.
+QByteArray summaryCsv(const std::vector<SummaryRow> &rows);
+
+// Writes the summary to path, as CSV or as a workbook by its suffix (.csv,
+// .xlsx), through model::writeFileSafely(). False, with a sentence naming the
+// file in error, when it cannot.
+bool writeSummary(const QString &path, const std::vector<SummaryRow> &rows, QString *error);
+
+} // namespace workbook

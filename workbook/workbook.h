@@ -1,0 +1,48 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#pragma once
+
+#include "model/business_case.h"
+#include "model/cost_rows.h"
+#include "model/input_table.h"
+
+#include <QLocale>
+#include <QString>
+
+#include <array>
+
+namespace workbook {
+
+// The figures of one facility as a spreadsheet (.xlsx) with three sheets:
+//
+//   Figures        the twelve figures with their captions and units, the five
+//                  reductions in per cent and, with an investment, its price,
+//                  installation, upkeep, years and discount rate: numbers.
+//   Costs          the current, Velmor and savings tables, six rows each,
+//                  every cost a formula over the Figures cells in the order
+//                  the program computes it, so that a changed figure
+//                  recomputes every row.
+//   Business Case  with an investment only: payback in months, return on
+//                  investment, NPV() and IRR() over the yearly cash flows,
+//                  formulas over the other two sheets.
+//
+// Every formula also holds the program's own result, for viewers that show
+// what was saved without computing. The texts are read as the window reads
+// them, in the given regional settings; the file is written through
+// model::writeFileSafely(), so a failed write leaves the target as it was.
+// Returns false, with one or two sentences naming the file in error, when a
+// figure is no number, the arithmetic faults, an investment text is wrong or
+// the file cannot be written.
+bool exportWorkbook(const QString &path, const std::array<QString, model::kInputCount> &fieldTexts,
+                    const QLocale &locale, const model::Assumptions &assumptions,
+                    const model::InvestmentTexts &investment, QString *error);
+
+// Whether the formulas hold the program's results or zeros, as a writer that
+// does not compute leaves them. With zeros, what a spreadsheet shows is all
+// its own computation, which is how the formulas themselves are checked.
+enum class CachedResults { Computed, Zero };
+
+bool exportWorkbook(const QString &path, const std::array<QString, model::kInputCount> &fieldTexts,
+                    const QLocale &locale, const model::Assumptions &assumptions,
+                    const model::InvestmentTexts &investment, CachedResults cached, QString *error);
+
+} // namespace workbook

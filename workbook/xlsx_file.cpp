@@ -1,0 +1,93 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#include "workbook/xlsx_file.h"
+
+#include "model/message_text.h"
+
+#include <QFile>
+#include <QIODevice>
+#include <QTemporaryDir>
+
+namespace workbook {
+
+Sheet::Sheet(lxw_workbook *book, const char *name, bool zeroCached)
+    : m_sheet(workbook_add_worksheet(book, name)), m_zeroCached(zeroCached)
+{
+    if (!m_sheet)
+        m_error = LXW_ERROR_MEMORY_MALLOC_FAILED;
+}
+
+bool Sheet::go(lxw_error error)
+{
+    if (m_error == LXW_NO_ERROR)
+        m_error = error;
+    return m_error == LXW_NO_ERROR;
+}
+
+void Sheet::text(int row, int column, const QString &text, lxw_format *format)
+{
+    if (m_error == LXW_NO_ERROR)
+        go(worksheet_write_string(m_sheet, lxw_row_t(row), lxw_col_t(column), text.toUtf8().constData(), format));
+}
+
+void Sheet::number(int row, int column, double value, lxw_format *format)
+{
+    if (m_error == LXW_NO_ERROR)
+        go(worksheet_write_number(m_sheet, lxw_row_t(row), lxw_col_t(column), value, format));
+}
+
+void Sheet::formula(int row, int column, const QString &formula, double cached, lxw_format *format)
+{
+    if (m_error == LXW_NO_ERROR)
+        go(worksheet_write_formula_num(m_sheet, lxw_row_t(row), lxw_col_t(column), formula.toUtf8().constData(),
+                                       format, m_zeroCached ? 0 : cached));
+}
+
+void Sheet::columnWidth(int column, double width)
+{
+    if (m_error == LXW_NO_ERROR)
+        go(worksheet_set_column(m_sheet, lxw_col_t(column), lxw_col_t(column), width, nullptr));
+}
+
+QString cellName(int row, int column, const char *sheet)
+{
+    QString letters;
+    for (int c = column + 1; c > 0; c = (c - 1) / 26)
+        letters.prepend(QChar(u'A' + (c - 1) % 26));
+    if (!sheet)
+        return letters + QString::number(row + 1);
+    return QStringLiteral("%1!$%2$%3").arg(QLatin1StringView(sheet), letters).arg(row + 1);
+}
+
+model::WriteResult writeXlsxSafely(const QString &path, const WorkbookFiller &fill)
+{
+    return model::writeFileSafely(path, model::kWorkbookKind, [&fill](QIODevice &device) -> std::optional<QString> {
+        const QTemporaryDir folder;
+        if (!folder.isValid())
+            return QStringLiteral("No temporary folder could be made for it: %1").arg(model::asSentence(folder.errorString()));
+        const QString made = folder.filePath(QStringLiteral("workbook.xlsx"));
+        const QByteArray madeName = QFile::encodeName(made);
+        QByteArray scratch = QFile::encodeName(folder.path());
+        lxw_workbook_options options{};
+        options.tmpdir = scratch.data();
+        lxw_workbook *book = workbook_new_opt(madeName.constData(), &options);
+        if (!book)
+            return QStringLiteral("The workbook could not be started.");
+        const std::optional<QString> problem = fill(book);
+        // Closing writes the file and frees the workbook, filled or not.
+        const lxw_error closed = workbook_close(book);
+        if (problem)
+            return problem;
+        if (closed != LXW_NO_ERROR)
+            return QStringLiteral("The workbook could not be made: %1.").arg(QString::fromUtf8(lxw_strerror(closed)));
+        QFile file(made);
+        if (!file.open(QIODevice::ReadOnly))
+            return model::asSentence(file.errorString());
+        const QByteArray bytes = file.readAll();
+        if (bytes.size() != file.size())
+            return QStringLiteral("The workbook made could not be read back.");
+        device.write(bytes);
+        return std::nullopt;
+    });
+}
+
+} // namespace workbook

@@ -1,0 +1,48 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#pragma once
+
+#include "model/safe_write.h"
+
+#include <QString>
+
+#include <xlsxwriter.h>
+
+#include <functional>
+#include <optional>
+
+namespace workbook {
+
+// One worksheet written cell by cell from Qt's types; the first failure of
+// the library is kept, and every later write is skipped.
+class Sheet {
+public:
+    Sheet(lxw_workbook *book, const char *name, bool zeroCached);
+
+    void text(int row, int column, const QString &text, lxw_format *format = nullptr);
+    void number(int row, int column, double value, lxw_format *format = nullptr);
+    // A formula and the result it is saved with (0 when the sheet keeps zeros).
+    void formula(int row, int column, const QString &formula, double cached, lxw_format *format = nullptr);
+    void columnWidth(int column, double width);
+
+    lxw_error error() const { return m_error; }
+
+private:
+    bool go(lxw_error error);
+
+    lxw_worksheet *m_sheet = nullptr;
+    bool m_zeroCached = false;
+    lxw_error m_error = LXW_NO_ERROR;
+};
+
+// Fills the workbook's sheets; returns why it could not, or nothing.
+using WorkbookFiller = std::function<std::optional<QString>(lxw_workbook *book)>;
+
+// The library writes to a file name, so the workbook is made in a temporary
+// folder of its own and its bytes go to path through model::writeFileSafely().
+model::WriteResult writeXlsxSafely(const QString &path, const WorkbookFiller &fill);
+
+// A1 reference of a cell, 0-based row and column ("B4"); sheet-qualified and
+// absolute when a sheet is named ("Figures!$B$4").
+QString cellName(int row, int column, const char *sheet = nullptr);
+
+} // namespace workbook

@@ -20,11 +20,23 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
     const QCommandLineOption report(
         QStringLiteral("report"),
         QCoreApplication::translate("main", "Writes the customer report of FILE, or of the default figures, "
-                                            "to OUT as a one-page PDF, without opening a window."),
+                                            "to OUT as a PDF, without opening a window."),
+        QStringLiteral("OUT"));
+    const QCommandLineOption workbook(
+        QStringLiteral("workbook"),
+        QCoreApplication::translate("main", "Writes the figures of FILE, or the default figures, to OUT as a "
+                                            "workbook (.xlsx) whose costs are formulas, without opening a window."),
+        QStringLiteral("OUT"));
+    const QCommandLineOption summary(
+        QStringLiteral("summary"),
+        QCoreApplication::translate("main", "Writes one row for each FILE (its totals, payback and net present "
+                                            "value) and a total row to OUT, a .csv or .xlsx file."),
         QStringLiteral("OUT"));
     parser.addOption(help);
     parser.addOption(versionOption);
     parser.addOption(report);
+    parser.addOption(workbook);
+    parser.addOption(summary);
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QCoreApplication::translate("main", "A facility file (.velmor) to open."),
                                  QStringLiteral("[FILE]"));
@@ -57,6 +69,19 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
         return line;
     }
     const QStringList files = parser.positionalArguments();
+    const int outputs = int(parser.isSet(report)) + int(parser.isSet(workbook)) + int(parser.isSet(summary));
+    if (outputs > 1)
+        return refuse(QCoreApplication::translate("main", "one of --report, --workbook and --summary at a time"));
+    if (parser.isSet(summary)) {
+        if (parser.value(summary).isEmpty())
+            return refuse(QCoreApplication::translate("main", "--summary needs the name of the file to write"));
+        if (files.isEmpty())
+            return refuse(QCoreApplication::translate("main", "--summary needs at least one facility file"));
+        line.action = CommandLine::Action::WriteSummary;
+        line.reportFile = parser.value(summary);
+        line.summaryFiles = files;
+        return line;
+    }
     if (files.size() > 1)
         return refuse(QCoreApplication::translate("main", "one facility file at a time, not %1").arg(files.size()));
     line.figuresFile = files.value(0);
@@ -65,6 +90,12 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
         line.reportFile = parser.value(report);
         if (line.reportFile.isEmpty())
             return refuse(QCoreApplication::translate("main", "--report needs the name of the PDF file to write"));
+    }
+    if (parser.isSet(workbook)) {
+        line.action = CommandLine::Action::WriteWorkbook;
+        line.reportFile = parser.value(workbook);
+        if (line.reportFile.isEmpty())
+            return refuse(QCoreApplication::translate("main", "--workbook needs the name of the workbook to write"));
     }
     return line;
 }

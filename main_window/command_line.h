@@ -9,12 +9,15 @@ namespace main_window {
 // What the program was asked to do on its command line:
 //   velmor-calculator [FILE]                 the window, with FILE's figures
 //   velmor-calculator --report OUT.pdf [FILE]  the report, without a window
+//   velmor-calculator --workbook OUT.xlsx [FILE]  the figures as a workbook
+//   velmor-calculator --summary OUT.csv|OUT.xlsx FILE...  one row a facility
 //   velmor-calculator --help | --version
 struct CommandLine {
-    enum class Action { ShowWindow, WriteReport, PrintText, Refuse };
+    enum class Action { ShowWindow, WriteReport, WriteWorkbook, WriteSummary, PrintText, Refuse };
     Action action = Action::ShowWindow;
-    QString figuresFile; // a facility file to open, or empty
-    QString reportFile;  // where --report writes
+    QString figuresFile;      // a facility file to open, or empty
+    QStringList summaryFiles; // the facility files --summary sums up
+    QString reportFile;       // where --report, --workbook or --summary writes
     QString text;        // what to print: help or version, or why the line is refused
 };
 

@@ -11,6 +11,7 @@
 #include "model/numeric_text.h"
 #include "platform/system_seams.h"
 #include "report/report_page.h"
+#include "workbook/workbook.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -115,6 +116,7 @@ FigureCommands::FigureCommands(FigureWindow &window, QObject *parent) : QObject(
     m_businessCase = make(tr("Business Case\u2026"), {}, &FigureCommands::showBusinessCase);
     m_export = make(tr("Export Report as PDF\u2026"), {QKeySequence(Qt::CTRL | Qt::Key_E)},
                     &FigureCommands::exportPdf);
+    m_exportWorkbook = make(tr("Export Workbook\u2026"), {}, &FigureCommands::exportXlsx);
     m_print = make(tr("Print Report\u2026"), QKeySequence::keyBindings(QKeySequence::Print), &FigureCommands::print);
     m_copy = new QAction(tr("Copy Results"), this);
     m_copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
@@ -123,7 +125,8 @@ FigureCommands::FigureCommands(FigureWindow &window, QObject *parent) : QObject(
 
 QList<QAction *> FigureCommands::actions() const
 {
-    return {m_open, m_save, m_saveAs, m_editDetails, m_assumptions, m_businessCase, m_export, m_print, m_copy};
+    return {m_open,         m_save,   m_saveAs,         m_editDetails, m_assumptions,
+            m_businessCase, m_export, m_exportWorkbook, m_print,       m_copy};
 }
 
 model::FacilityFigures FigureCommands::windowFigures() const
@@ -266,6 +269,20 @@ bool FigureCommands::exportReport(const QString &path)
     return content && writeReport(path, *content);
 }
 
+bool FigureCommands::exportWorkbook(const QString &path)
+{
+    const QLocale &locale = m_window.figuresLocale();
+    const model::Results results = model::computeResults(m_window.fieldTexts(), locale, m_window.assumptions());
+    if (!answeredAsTabChange(results))
+        return false;
+    QString error;
+    if (!workbook::exportWorkbook(path, m_window.fieldTexts(), locale, m_window.assumptions(), m_investment, &error)) {
+        tellUser(error);
+        return false;
+    }
+    return true;
+}
+
 bool FigureCommands::writeReport(const QString &path, const report::ReportContent &content) const
 {
     QString error;
@@ -373,14 +390,37 @@ void FigureCommands::exportPdf()
     const std::optional<report::ReportContent> content = reportOfWindow();
     if (!content)
         return;
-    const QString name = m_details.customer.trimmed().isEmpty()
-                             ? tr("Lubrication Cost Savings Report.pdf")
-                             : tr("%1 - Lubrication Cost Savings Report.pdf").arg(m_details.customer.trimmed());
-    const QString folder = m_currentFile.isEmpty() ? documentsFolder() : QFileInfo(m_currentFile).path();
-    const QString path = QFileDialog::getSaveFileName(m_window.commandParent(), tr("Export Report as PDF"),
-                                                      QDir(folder).filePath(name), tr("PDF documents (*.pdf)"));
+    const QString path = QFileDialog::getSaveFileName(
+        m_window.commandParent(), tr("Export Report as PDF"),
+        suggestedFile(tr("Lubrication Cost Savings Report.pdf"), tr("%1 - Lubrication Cost Savings Report.pdf")),
+        tr("PDF documents (*.pdf)"));
     if (!path.isEmpty())
         writeReport(withSuffix(path, QStringLiteral("pdf")), *content);
+}
+
+// A file named after the customer, when there is one, beside the facility
+// file, or in the documents folder.
+QString FigureCommands::suggestedFile(const QString &name, const QString &customerName) const
+{
+    const QString customer = m_details.customer.trimmed();
+    const QString folder = m_currentFile.isEmpty() ? documentsFolder() : QFileInfo(m_currentFile).path();
+    return QDir(folder).filePath(customer.isEmpty() ? name : customerName.arg(customer));
+}
+
+// As for the report, figures that do not compute are answered before a file
+// is asked for.
+void FigureCommands::exportXlsx()
+{
+    const model::Results results =
+        model::computeResults(m_window.fieldTexts(), m_window.figuresLocale(), m_window.assumptions());
+    if (!answeredAsTabChange(results))
+        return;
+    const QString path = QFileDialog::getSaveFileName(
+        m_window.commandParent(), tr("Export Workbook"),
+        suggestedFile(tr("Lubrication Cost Savings.xlsx"), tr("%1 - Lubrication Cost Savings.xlsx")),
+        tr("Excel workbooks (*.xlsx)"));
+    if (!path.isEmpty())
+        exportWorkbook(withSuffix(path, QStringLiteral("xlsx")));
 }
 
 void FigureCommands::print()

@@ -19,7 +19,7 @@ class FigureWindow;
 
 // The commands that take the figures away from the window and bring them
 // back: facility files, the customer report (details, PDF, printing), the
-// results for a spreadsheet, the assumed reductions and the business case.
+// results for a spreadsheet (copied, or as a workbook), the assumed reductions and the business case.
 // Nothing is read or written unless the user asks; the designed window works
 // without them.
 class FigureCommands : public QObject {
@@ -35,6 +35,7 @@ public:
     bool openFigures(const QString &path);
     bool saveFigures(const QString &path);
     bool exportReport(const QString &path);
+    bool exportWorkbook(const QString &path);
     bool printReport(QPagedPaintDevice &device);
     bool copyResults();
 
@@ -68,6 +69,7 @@ private:
     void editAssumptions();
     void showBusinessCase();
     void exportPdf();
+    void exportXlsx();
     void print();
 
     // Answers figures that are no number or overflow as a tab change does;
@@ -77,6 +79,7 @@ private:
     bool writeReport(const QString &path, const report::ReportContent &content) const;
     bool paintReport(QPagedPaintDevice &device, const report::ReportContent &content) const;
     void keptIn(const QString &path);
+    QString suggestedFile(const QString &name, const QString &customerName) const;
 
     // The figures as the window holds them now.
     model::FacilityFigures windowFigures() const;
@@ -94,6 +97,7 @@ private:
     QAction *m_assumptions = nullptr;
     QAction *m_businessCase = nullptr;
     QAction *m_export = nullptr;
+    QAction *m_exportWorkbook = nullptr;
     QAction *m_print = nullptr;
     QAction *m_copy = nullptr;
 };

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "main_window/application_setup.h"
 #include "main_window/command_line.h"
+#include "main_window/command_line_outputs.h"
 #include "main_window/display_connection.h"
 #include "main_window/figure_commands.h"
 #include "main_window/form1.h"
-#include "main_window/report_from_command_line.h"
 
 #include "version.h"
 
@@ -31,8 +31,10 @@ int main(int argc, char *argv[])
     case main_window::CommandLine::Action::Refuse:
         std::fprintf(stderr, "%s\n", qUtf8Printable(line.text));
         return 2;
-    case main_window::CommandLine::Action::WriteReport: {
-        // The report needs no window, so no display either; and standard
+    case main_window::CommandLine::Action::WriteReport:
+    case main_window::CommandLine::Action::WriteWorkbook:
+    case main_window::CommandLine::Action::WriteSummary: {
+        // These files need no window, so no display either; and standard
         // error carries only the one line a failure is told in.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
@@ -41,6 +43,10 @@ int main(int argc, char *argv[])
         });
         QApplication app(argc, argv);
         main_window::setUpApplication();
+        if (line.action == main_window::CommandLine::Action::WriteWorkbook)
+            return main_window::writeWorkbookFromCommandLine(line.reportFile, line.figuresFile);
+        if (line.action == main_window::CommandLine::Action::WriteSummary)
+            return main_window::writeSummaryFromCommandLine(line.reportFile, line.summaryFiles);
         return main_window::writeReportFromCommandLine(line.reportFile, line.figuresFile);
     }
     case main_window::CommandLine::Action::ShowWindow:

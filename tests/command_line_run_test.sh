@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The program's command line run for real, with no display: --report writes
-# the PDF of a facility file or of the default figures and exits 0; every
-# failure is one line on standard error, a non-zero status and no PDF.
+# the PDF of a facility file or of the default figures, --workbook its
+# workbook, --summary the totals of many files, and each exits 0; every
+# failure is one line on standard error, a non-zero status and no file.
 # Usage: command_line_run_test.sh <program>
 set -u
 program=$1
@@ -118,6 +119,48 @@ expect_kept "a full disk (a file size limit of 8 KiB)" "$work/old.pdf" "File too
   limited_run --report "$work/old.pdf" "$work/german.velmor"
 chmod 0444 "$work/old.pdf"
 expect_kept "a read-only report" "$work/old.pdf" "read-only" run --report "$work/old.pdf"
+
+# The workbook and the summary of many plants, without a display either.
+# A written file has no error line; a refused one leaves no file behind.
+expect_written() {
+  local name=$1 out=$2 magic=$3
+  shift 3
+  rm -f "$out"
+  local status=0
+  run "$@" || status=$?
+  if [ "$status" -ne 0 ] || [ -s "$work/err" ] || [ "$(head -c ${#magic} "$out" 2>/dev/null)" != "$magic" ]; then
+    verdict fail "$name" "status $status"
+  else
+    verdict ok "$name"
+  fi
+}
+expect_refused() {
+  local name=$1 out=$2 phrase=$3
+  shift 3
+  local status=0
+  run "$@" || status=$?
+  if [ "$status" -ne 1 ] || [ "$(wc -l <"$work/err")" -ne 1 ] || ! grep -qF "$phrase" "$work/err"; then
+    verdict fail "$name" "status $status"
+  elif [ -e "$out" ]; then
+    verdict fail "$name" "$out was left behind"
+  else
+    verdict ok "$name"
+  fi
+}
+expect_written "workbook of a file" "$work/plant.xlsx" "PK" --workbook "$work/plant.xlsx" "$work/german.velmor"
+expect_refused "workbook of figures that are no number" "$work/letters.xlsx" "Lubricant quantity" \
+  --workbook "$work/letters.xlsx" "$work/letters.velmor"
+expect_written "summary as a workbook" "$work/all.xlsx" "PK" --summary "$work/all.xlsx" "$work/german.velmor"
+expect_written "summary as CSV" "$work/all.csv" "File," --summary "$work/all.csv" "$work/german.velmor" "$work/german.velmor"
+if [ "$(tr -d '\r' <"$work/all.csv" | tail -n 1)" = "Total,,,135200.00,30160.00,105040.00,,358184.24" ]; then
+  verdict ok "summary's total row"
+else
+  verdict fail "summary's total row" "$(tail -n 1 "$work/all.csv")"
+fi
+expect_refused "summary with a bad file, named" "$work/bad.csv" "letters.velmor" \
+  --summary "$work/bad.csv" "$work/german.velmor" "$work/letters.velmor"
+expect_refused "summary with a missing file" "$work/none.csv" "nowhere.velmor" --summary "$work/none.csv" "$work/nowhere.velmor"
+expect_refused "summary to a file of another kind" "$work/all.txt" ".csv or .xlsx" --summary "$work/all.txt" "$work/german.velmor"
 
 status=0
 run --version || status=$?

@@ -13,6 +13,7 @@ class CommandLineTest : public QObject {
 private slots:
     void parse_data();
     void parse();
+    void summaryTakesEveryFile();
 };
 
 void CommandLineTest::parse_data()
@@ -30,13 +31,17 @@ void CommandLineTest::parse_data()
     QTest::newRow("report of a file") << QStringList{"--report", "out.pdf", "plant.velmor"} << A::WriteReport << "plant.velmor" << "out.pdf" << "" << "";
     QTest::newRow("report written as --report=OUT") << QStringList{"plant.velmor", "--report=out.pdf"} << A::WriteReport << "plant.velmor" << "out.pdf" << "" << "";
     // The parser runs before any application object knows the program's name.
-    QTest::newRow("help") << QStringList{"--help"} << A::PrintText << "" << "" << "--report <OUT>"
+    QTest::newRow("help") << QStringList{"--help"} << A::PrintText << "" << "" << "--summary <OUT>"
                           << "Usage: velmor-calculator [options] [FILE]\n";
     QTest::newRow("version") << QStringList{"--version"} << A::PrintText << "" << "" << "" << "velmor-calculator 1.2.3\n";
     QTest::newRow("report without its file") << QStringList{"--report"} << A::Refuse << "" << "" << "Missing value after '--report'" << "";
     QTest::newRow("empty report file") << QStringList{"--report="} << A::Refuse << "" << "" << "--report needs" << "";
     QTest::newRow("unknown option") << QStringList{"--colour"} << A::Refuse << "" << "" << "Unknown option 'colour'" << "";
     QTest::newRow("two files") << QStringList{"a.velmor", "b.velmor"} << A::Refuse << "" << "" << "one facility file at a time" << "";
+    QTest::newRow("workbook of a file") << QStringList{"--workbook", "out.xlsx", "plant.velmor"} << A::WriteWorkbook << "plant.velmor" << "out.xlsx" << "" << "";
+    QTest::newRow("workbook of two files") << QStringList{"--workbook", "out.xlsx", "a.velmor", "b.velmor"} << A::Refuse << "" << "" << "one facility file at a time" << "";
+    QTest::newRow("summary without files") << QStringList{"--summary", "out.csv"} << A::Refuse << "" << "" << "at least one facility file" << "";
+    QTest::newRow("report and workbook at once") << QStringList{"--report", "a.pdf", "--workbook", "b.xlsx"} << A::Refuse << "" << "" << "at a time" << "";
 }
 
 void CommandLineTest::parse()
@@ -57,6 +62,15 @@ void CommandLineTest::parse()
     // A refusal is one line that names the program.
     if (action == CommandLine::Action::Refuse)
         QVERIFY(line.text.startsWith("velmor-calculator: ") && !line.text.contains(u'\n'));
+}
+
+void CommandLineTest::summaryTakesEveryFile()
+{
+    const CommandLine line = main_window::parseCommandLine(
+        {"velmor-calculator", "--summary=all.xlsx", "a.velmor", "b.velmor", "c.velmor"}, "1.2.3");
+    QCOMPARE(line.action, CommandLine::Action::WriteSummary);
+    QCOMPARE(line.reportFile, QStringLiteral("all.xlsx"));
+    QCOMPARE(line.summaryFiles, QStringList({"a.velmor", "b.velmor", "c.velmor"}));
 }
 
 QTEST_APPLESS_MAIN(CommandLineTest)

@@ -138,10 +138,11 @@ void FigureCommandsTest::menuHoldsTheCommands()
     for (const QAction *action : menu->menu()->actions())
         if (!action->isSeparator())
             shown << action->text() + u' ' + action->shortcut().toString();
-    QCOMPARE(shown.mid(0, 9),
+    QCOMPARE(shown.mid(0, 10),
              QStringList({"Open Figures\u2026 Ctrl+O", "Save Figures Ctrl+S", "Save Figures As\u2026 Ctrl+Shift+S",
                           "Report Details\u2026 ", "Assumptions\u2026 ", "Business Case\u2026 ",
-                          "Export Report as PDF\u2026 Ctrl+E", "Print Report\u2026 Ctrl+P", "Copy Results Ctrl+Shift+C"}));
+                          "Export Report as PDF\u2026 Ctrl+E", "Export Workbook\u2026 ", "Print Report\u2026 Ctrl+P",
+                          "Copy Results Ctrl+Shift+C"}));
 }
 
 void FigureCommandsTest::figuresTravelAcrossRegionalSettings_data()
@@ -257,6 +258,13 @@ void FigureCommandsTest::reportAndClipboardShowTheWindowsFigures()
     }
     QVERIFY(pdfText(printed).contains(QStringLiteral("Net savings over 5 years: $230,100.00")));
 
+    // The workbook of the same figures (its cells are checked in workbook_test).
+    const QString xlsx = m_dir.filePath(QStringLiteral("figures.xlsx"));
+    QVERIFY(commands->exportWorkbook(xlsx));
+    QFile book(xlsx);
+    QVERIFY(book.open(QIODevice::ReadOnly));
+    QCOMPARE(book.read(4), QByteArray("PK\x03\x04"));
+
     QVERIFY(commands->copyResults());
     const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
     const QStringList lines = copied->text().split(u'\n', Qt::SkipEmptyParts);
@@ -294,10 +302,13 @@ void FigureCommandsTest::badFiguresAnsweredAsByATabChange()
     const QString pdf = m_dir.filePath(QStringLiteral("never.pdf"));
     QVERIFY(!commands->exportReport(pdf));
     QVERIFY(!QFile::exists(pdf));
+    const QString xlsx = m_dir.filePath(QStringLiteral("never.xlsx"));
+    QVERIFY(!commands->exportWorkbook(xlsx));
+    QVERIFY(!QFile::exists(xlsx));
     QVERIFY(!commands->copyResults());
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
     QCOMPARE(m_window->SSTab1->selectedTab(), toYourData ? int(YourDataTab) : int(AboutTab));
-    QCOMPARE(m_reports.size(), report.isEmpty() ? 0 : 2);
+    QCOMPARE(m_reports.size(), report.isEmpty() ? 0 : 3);
     for (const QString &message : std::as_const(m_reports))
         QVERIFY2(message.startsWith(report), qPrintable(message));
 }

@@ -3,6 +3,7 @@
 
 #include "model/cost_rows.h"
 #include "model/money_text.h"
+#include "model/regional_digits.h"
 
 #include <QCoreApplication>
 
@@ -43,7 +44,7 @@ QString npvText(const BusinessCase &measures, const QLocale &locale) { return mo
 
 QStringList measureLines(const BusinessCase &measures, const Investment &investment, const QLocale &locale)
 {
-    const QString years = QString::number(investment.years);
+    const QString years = locale.toString(investment.years);
     QStringList lines;
     lines << tr("Initial investment (price and installation): %1").arg(money(measures.initial, locale));
     if (investment.yearlyUpkeep != 0) {
@@ -67,7 +68,7 @@ QStringList measureLines(const BusinessCase &measures, const Investment &investm
 
 QString measuresNote(const Investment &investment, const QLocale &locale)
 {
-    return tr("How the measures are computed. The investment is the system's price plus its installation, paid "
+    const QString note = tr("How the measures are computed. The investment is the system's price plus its installation, paid "
               "at the start; the yearly net is the annual savings less the yearly upkeep, received at the end "
               "of each year over the %1 years evaluated. Simple payback = investment \u00F7 (yearly net \u00F7 12) "
               "months. Return on investment = (savings \u00D7 years \u2212 upkeep \u00D7 years \u2212 investment) "
@@ -76,8 +77,10 @@ QString measuresNote(const Investment &investment, const QLocale &locale)
               "present value is zero. Discounted payback is the time until the discounted yearly nets cover "
               "the investment. The conservative case halves every assumed reduction; the optimistic case "
               "takes every reduction halfway to 100%.")
-        .arg(investment.years)
+        .arg(locale.toString(investment.years))
         .arg(percentText(investment.discountRatePercent, locale) + u'%');
+    // The formulas' own figures (12, 1, 100%) in the same digits as the rest.
+    return regionalDigits(note, locale);
 }
 
 } // namespace model

@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "model/money_text.h"
 
+#include "model/regional_digits.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -74,7 +76,8 @@ QString currencyText(double value, const QLocale &locale)
     }
     out += locale.decimalPoint();
     out += QLatin1StringView(cents.data(), qsizetype(cents.size()));
-    return out;
+    // Shown beside figures the locale writes, so in the locale's digits.
+    return regionalDigits(out, locale);
 }
 
 QString plainNumberText(double value, const QLocale &locale)

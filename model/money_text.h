@@ -10,11 +10,14 @@ namespace model {
 // sign, the integer part grouped in threes with the locale's separator and
 // without leading zeros (so 0.5 is "$.50"), the locale's decimal separator
 // and two decimals; a minus sign before the dollar for a negative value.
+// The digits are the locale's ("$\u0661\u066C\u0662\u0663\u0664\u066B\u0665\u0660"
+// for 1234.5 in ar_EG), as in every figure shown.
 // A value that is not finite has no currency text and gives "".
 QString currencyText(double value, const QLocale &locale);
 
 // A figure as the chart receives it: up to 15 significant digits, the
 // locale's decimal separator, no grouping, a leading minus when negative.
+// ASCII digits in every locale: the chart and the facility file read it back.
 QString plainNumberText(double value, const QLocale &locale);
 
 } // namespace model

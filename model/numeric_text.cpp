@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "model/numeric_text.h"
 
+#include "model/regional_digits.h"
+
 #include <QStringList>
 
 #include <algorithm>
@@ -9,6 +11,8 @@
 #include <cstdlib>
 #include <locale.h>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace model {
 namespace {
@@ -67,6 +71,97 @@ QStringList groupMarksOf(const QLocale &locale)
     return marks;
 }
 
+// Marks that only set the direction of the text around them: Qt writes them
+// into the signs of right-to-left locales ("\u200E-" in he_IL, "\u061C-" in
+// ar_EG), where no one types them.
+bool isDirectionMark(QChar c) { return c == u'\u200E' || c == u'\u200F' || c == u'\u061C'; }
+
+// How many digits the locale puts in the last group before the decimal
+// separator and in each group before that: 3 and 3 almost everywhere, 3 and 2
+// where figures are grouped in lakhs and crores ("12,34,567" in hi_IN). Where
+// the locale groups only from five digits on, Qt writes a first group of one
+// more ("1234.567" in es_ES, "1234 567" in pl_PL). Taken from figures the
+// locale writes, as QLocale keeps its grouping private.
+struct Grouping {
+    qsizetype least = 3;
+    qsizetype higher = 3;
+    qsizetype widestFirst = 3;
+};
+
+Grouping groupingOf(const QLocale &locale)
+{
+    const QString group = locale.groupSeparator();
+    if (group.isEmpty())
+        return {};
+    const auto digitsIn = [](const QString &part) { return qsizetype(part.toUcs4().size()); };
+    const QStringList parts = locale.toString(1234567890.0, 'f', 0).split(group);
+    const QStringList million = locale.toString(1234567.0, 'f', 0).split(group);
+    if (parts.size() < 3 || million.size() < 2)
+        return {};
+    Grouping grouping{digitsIn(parts.back()), digitsIn(parts[parts.size() - 2]), 0};
+    grouping.widestFirst = std::max(grouping.higher, digitsIn(million.front()));
+    if (grouping.least < 1 || grouping.least > 4 || grouping.higher < 1 || grouping.higher > 4
+        || grouping.widestFirst > grouping.higher + 1)
+        return {};
+    return grouping;
+}
+
+// Does the grouping fit a first group of firstGroup digits followed by groups
+// of the lengths given? wideFirst lets the first group be as wide as the
+// locale writes it.
+bool fitsGrouping(qsizetype firstGroup, const std::vector<qsizetype> &groups, Grouping grouping, bool wideFirst)
+{
+    if (firstGroup > (wideFirst ? grouping.widestFirst : grouping.higher) || groups.back() != grouping.least)
+        return false;
+    return std::all_of(groups.begin(), groups.end() - 1, [&](qsizetype n) { return n == grouping.higher; });
+}
+
+// What the locale writes besides digits and separators, as the ASCII forms
+// the reading knows: its signs ("\u2212" in sv_SE, "\u200E\u2212" in fa_IR)
+// as '-' and '+', with or without their direction marks, and its exponent
+// symbol ("\u00D7\u06F1\u06F0^" in fa_IR) as 'E'. Longest first, so that a sign
+// with its marks is taken whole.
+using Replacements = std::vector<std::pair<QString, QChar>>;
+
+Replacements replacementsOf(const QLocale &locale)
+{
+    Replacements all;
+    const auto add = [&](const QString &written, QChar ascii) {
+        QString bare = written;
+        bare.removeIf(isDirectionMark);
+        for (const QString &form : {written, bare}) {
+            const bool known = std::any_of(all.begin(), all.end(), [&](const auto &r) { return r.first == form; });
+            if (!form.isEmpty() && form != QString(ascii) && !known)
+                all.emplace_back(form, ascii);
+        }
+    };
+    add(locale.negativeSign(), u'-');
+    add(locale.positiveSign(), u'+');
+    add(locale.exponential(), u'E');
+    std::stable_sort(all.begin(), all.end(),
+                     [](const auto &a, const auto &b) { return a.first.size() > b.first.size(); });
+    return all;
+}
+
+// Everything the reading takes from a locale, worked out once for the locale
+// last asked about: fields are read one after the other in one locale.
+struct RegionalForms {
+    QLocale locale;
+    QString decimal;
+    QStringList groupMarks;
+    Grouping grouping;
+    Replacements replacements;
+};
+
+const RegionalForms &formsOf(const QLocale &locale)
+{
+    thread_local std::optional<RegionalForms> last;
+    if (!last || last->locale != locale)
+        last = RegionalForms{locale, locale.decimalPoint(), groupMarksOf(locale), groupingOf(locale),
+                             replacementsOf(locale)};
+    return *last;
+}
+
 // The length of the mark that starts at pos, or 0.
 qsizetype markAt(QStringView text, qsizetype pos, const QStringList &marks)
 {
@@ -113,7 +208,7 @@ void readExponent(QStringView text, qsizetype &pos, std::string &out)
 // The whole text as a number with the given marks, in the form strtod reads
 // ("-1234.5e3"); nothing when the text has another shape.
 std::optional<std::string> numberForm(QStringView text, const QStringList &groupMarks,
-                                      const QStringList &decimalMarks)
+                                      const QStringList &decimalMarks, Grouping grouping, bool wideFirst)
 {
     std::string form;
     form.reserve(std::size_t(text.size()));
@@ -122,18 +217,24 @@ std::optional<std::string> numberForm(QStringView text, const QStringList &group
         form.push_back(char(text[pos++].unicode()));
 
     // Thousands separators only after a first group of one to three digits,
-    // each followed by exactly three: a misplaced one is more likely a typing
-    // error than a figure.
+    // each followed by exactly three, or as the locale groups: a misplaced one
+    // is more likely a typing error than a figure.
     const qsizetype firstGroup = readDigits(text, pos, form);
     qsizetype digits = firstGroup;
     if (firstGroup > 0) {
+        std::vector<qsizetype> groups;
         while (const qsizetype markLength = markAt(text, pos, groupMarks)) {
             qsizetype p = pos + markLength;
-            if (firstGroup > 3 || readDigits(text, p, form) != 3)
+            const qsizetype group = readDigits(text, p, form);
+            if (group == 0)
                 return std::nullopt;
+            groups.push_back(group);
             pos = p;
-            digits += 3;
+            digits += group;
         }
+        if (!groups.empty() && !fitsGrouping(firstGroup, groups, Grouping{}, false)
+            && !fitsGrouping(firstGroup, groups, grouping, wideFirst))
+            return std::nullopt;
     }
 
     if (const qsizetype markLength = markAt(text, pos, decimalMarks)) {
@@ -151,18 +252,28 @@ std::optional<std::string> numberForm(QStringView text, const QStringList &group
 
 } // namespace
 
-std::optional<double> readFigure(QStringView text, const QLocale &locale)
+std::optional<double> readFigure(QStringView typed, const QLocale &locale)
 {
-    text = trimBlanks(text);
+    const RegionalForms &forms = formsOf(locale);
+    QString regional = trimBlanks(typed).toString();
+    for (const auto &[written, ascii] : forms.replacements)
+        regional.replace(written, QString(ascii));
+    const std::optional<QString> ascii = asciiDigits(regional, locale);
+    if (!ascii)
+        return std::nullopt;
+    const QStringView text = *ascii;
+
     const QString period = QStringLiteral(".");
-    const QString decimal = locale.decimalPoint();
-    const QStringList groupMarks = groupMarksOf(locale);
+    const QString &decimal = forms.decimal;
+    const QStringList &groupMarks = forms.groupMarks;
     const bool periodGroups = groupMarks.contains(period);
 
     QStringList decimalMarks{decimal};
     if (!periodGroups)
         decimalMarks.append(period);
-    std::optional<std::string> form = numberForm(text, groupMarks, decimalMarks);
+    // The wide first group is tried last where the period groups: "1234.567"
+    // stays 1234.567 there, as the period reads as a decimal point.
+    std::optional<std::string> form = numberForm(text, groupMarks, decimalMarks, forms.grouping, !periodGroups);
 
     // Where the period groups thousands, a text that cannot be read with it
     // as a separator and holds one period and no decimal separator ("1.5",
@@ -172,8 +283,10 @@ std::optional<double> readFigure(QStringView text, const QLocale &locale)
     if (!form && periodGroups && text.count(u'.') == 1 && !text.contains(decimal)) {
         QStringList otherGroupMarks = groupMarks;
         otherGroupMarks.removeAll(period);
-        form = numberForm(text, otherGroupMarks, QStringList{decimal, period});
+        form = numberForm(text, otherGroupMarks, QStringList{decimal, period}, forms.grouping, false);
     }
+    if (!form && periodGroups)
+        form = numberForm(text, groupMarks, decimalMarks, forms.grouping, true);
     if (!form)
         return std::nullopt;
 

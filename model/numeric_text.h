@@ -24,6 +24,16 @@ namespace model {
 // only when the text makes no sense with it as a separator: "2.000" is 2000,
 // "1.5" is 1.5.
 //
+// Every number the locale writes reads, as the figure its ASCII form is:
+// "1,00,000" in hi_IN (the groups the locale makes are taken beside groups of
+// three), "\u0661\u066C\u0660\u0660\u0660\u066B\u0665" (1000.5) in ar_EG with
+// the locale's own digits and marks, "\u2212" or "\u200E\u2212" for its minus
+// sign (the direction marks Qt writes into signs may be left out), and its
+// exponent symbol ("\u0627\u0633" in ar_EG) beside E and D. The digits are
+// either ASCII or the locale's (QLocale::zeroDigit()), in every part of a
+// text: one that mixes the two is no number, and other locales' digits never
+// read.
+//
 // A text whose value lies beyond the range of a double is no number: the
 // figure typed cannot be computed with. Below the range it reads as 0.
 std::optional<double> readFigure(QStringView text, const QLocale &locale);

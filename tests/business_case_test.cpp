@@ -4,6 +4,7 @@
 // captions, the sensitivity of the savings and the cases beside the assumed.
 
 #include "model/business_case.h"
+#include "model/business_case_text.h"
 #include "model/cost_rows.h"
 #include "model/results.h"
 
@@ -40,6 +41,8 @@ private slots:
     void scenariosBesideTheAssumedCase();
     void readmeStatesTheDesignedReductions();
     void businessCaseTime();
+    void measuresShowOneDigitSystem_data();
+    void measuresShowOneDigitSystem();
 };
 
 void BusinessCaseTest::measuresMatchIndependentValues_data()
@@ -262,6 +265,42 @@ void BusinessCaseTest::businessCaseTime()
         }
         QVERIFY(!bars.empty());
     }
+}
+
+// Every figure of the measures and their note, money, months, years and
+// percentages alike, is written in the digits of the regional settings.
+void BusinessCaseTest::measuresShowOneDigitSystem_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<double>("savings");
+
+    for (const char *name : {"en_US", "hi_IN", "ar_EG", "fa_IR"}) {
+        QTest::addRow("%s: pays back", name) << QString::fromLatin1(name) << 50020.0;
+        QTest::addRow("%s: never pays back", name) << QString::fromLatin1(name) << 500.0;
+    }
+}
+
+void BusinessCaseTest::measuresShowOneDigitSystem()
+{
+    QFETCH(QString, locale);
+    QFETCH(double, savings);
+
+    const QLocale shown(locale);
+    const char32_t zero = shown.zeroDigit().toUcs4().value(0);
+    const model::Investment investment{20000, 5000, 1000, 5, 12.5};
+    const model::BusinessCase measures = model::businessCaseOf(savings, investment);
+    const QStringList texts = model::measureLines(measures, investment, shown)
+                              << model::measuresNote(investment, shown) << model::percentOf(0.25, shown);
+    qsizetype digits = 0;
+    for (const QString &text : texts) {
+        for (const char32_t c : text.toUcs4()) {
+            if (QChar::isDigit(c)) {
+                QVERIFY2(c >= zero && c <= zero + 9, qPrintable(text));
+                ++digits;
+            }
+        }
+    }
+    QVERIFY(digits > 20);
 }
 
 QTEST_GUILESS_MAIN(BusinessCaseTest)

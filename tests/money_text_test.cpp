@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 // The currency text of the result labels and the plain text the chart gets.
 
+#include "model/cost_rows.h"
 #include "model/money_text.h"
+#include "model/numeric_text.h"
 
 #include <QLocale>
 #include <QTest>
@@ -13,6 +15,16 @@ namespace {
 const QLocale kEnUs("en_US");
 const QLocale kDeDe("de_DE");
 const QLocale kFrFr("fr_FR");
+const QLocale kArEg("ar_EG");
+const QLocale kFaIr("fa_IR");
+const QLocale kHiIn("hi_IN");
+
+// The figure of a currency text, whatever its currency symbol.
+QString withoutCurrency(QString text)
+{
+    text.removeIf([](QChar c) { return c.category() == QChar::Symbol_Currency; });
+    return text;
+}
 
 } // namespace
 
@@ -25,6 +37,8 @@ private slots:
     void largestDoubleShowsEveryDigit();
     void plainNumberText_data();
     void plainNumberText();
+    void writtenFiguresReadBack_data();
+    void writtenFiguresReadBack();
 };
 
 void MoneyTextTest::currencyText_data()
@@ -86,6 +100,15 @@ void MoneyTextTest::currencyText_data()
     QTest::newRow("fr_FR separators") << kFrFr << -1234567.891
                                       << QStringLiteral("-$1\u202F234\u202F567,89");
 
+    // Shown beside the locale's other figures, in the locale's digits; the
+    // designed groups of three stay where the locale groups otherwise.
+    QTest::newRow("ar_EG digits and marks") << kArEg << 1234.5
+                                            << QStringLiteral("$\u0661\u066C\u0662\u0663\u0664\u066B\u0665\u0660");
+    QTest::newRow("ar_EG zero") << kArEg << 0.0 << QStringLiteral("$\u066B\u0660\u0660");
+    QTest::newRow("fa_IR negative") << kFaIr << -1000.0
+                                    << QStringLiteral("-$\u06F1\u066C\u06F0\u06F0\u06F0\u066B\u06F0\u06F0");
+    QTest::newRow("hi_IN groups of three") << kHiIn << 100000.0 << "$100,000.00";
+
     // A label must never show "inf" or "nan".
     QTest::newRow("infinity") << kEnUs << std::numeric_limits<double>::infinity() << "";
     QTest::newRow("NaN") << kEnUs << std::numeric_limits<double>::quiet_NaN() << "";
@@ -134,6 +157,9 @@ void MoneyTextTest::plainNumberText_data()
         << kEnUs << std::numeric_limits<double>::max() << "1.79769313486231E+308";
     QTest::newRow("most negative double stays within the range")
         << kDeDe << std::numeric_limits<double>::lowest() << "-1,79769313486231E+308";
+    // The chart and the facility file read it back: ASCII digits everywhere.
+    QTest::newRow("ar_EG keeps ASCII digits") << kArEg << 1234.5 << QStringLiteral("1234\u066B5");
+    QTest::newRow("fa_IR keeps ASCII digits") << kFaIr << -1e20 << "-1E+20";
 }
 
 void MoneyTextTest::plainNumberText()
@@ -143,6 +169,39 @@ void MoneyTextTest::plainNumberText()
     QFETCH(QString, text);
 
     QCOMPARE(model::plainNumberText(value, locale), text);
+}
+
+// Every figure the program writes reads back through the numeric test in the
+// same locale as the figure it was written for: money to the cent, the chart's
+// text and a percentage as they are.
+void MoneyTextTest::writtenFiguresReadBack_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    for (const char *name : {"en_US", "de_DE", "fr_FR", "de_CH", "hi_IN", "ar_EG", "fa_IR", "he_IL", "sv_SE", "pl_PL"})
+        QTest::newRow(name) << QLocale(QString::fromLatin1(name));
+}
+
+void MoneyTextTest::writtenFiguresReadBack()
+{
+    QFETCH(QLocale, locale);
+    for (const double value : {0.0, 0.5, -1234.5, 100000.0, 12345678.9, 999.995, -1e20, 0.1 + 0.2}) {
+        const QString money = withoutCurrency(model::currencyText(value, locale));
+        const QString cents = withoutCurrency(model::currencyText(value, kEnUs)).remove(u',');
+        const std::optional<double> moneyFigure = model::readFigure(money, locale);
+        QVERIFY2(moneyFigure.has_value(), qPrintable(money));
+        QCOMPARE(*moneyFigure, QLocale::c().toDouble(cents));
+
+        const QString plain = model::plainNumberText(value, locale);
+        const std::optional<double> plainFigure = model::readFigure(plain, locale);
+        QVERIFY2(plainFigure.has_value(), qPrintable(plain));
+        QCOMPARE(*plainFigure, QLocale::c().toDouble(model::plainNumberText(value, kEnUs)));
+    }
+    for (const double percent : {0.0, 12.5, 90.0, 100.0}) {
+        const QString text = model::percentText(percent, locale);
+        const std::optional<double> figure = model::readFigure(text, locale);
+        QVERIFY2(figure.has_value(), qPrintable(text));
+        QCOMPARE(*figure, percent);
+    }
 }
 
 QTEST_APPLESS_MAIN(MoneyTextTest)

@@ -18,6 +18,14 @@ const QLocale kDeCh("de_CH");
 
 const QLocale kAllLocales[] = {kEnUs, kDeDe, kFrFr, kDeCh};
 
+// Locales that write figures otherwise: in lakhs and crores, in their own
+// digits, with signs of their own.
+const QLocale kHiIn("hi_IN");
+const QLocale kArEg("ar_EG");
+const QLocale kFaIr("fa_IR");
+const QLocale kHeIl("he_IL");
+const QLocale kSvSe("sv_SE");
+
 } // namespace
 
 class NumericTextTest : public QObject {
@@ -30,6 +38,8 @@ private slots:
     void plainNumbersReadAlikeEverywhere();
     void regionalReading_data();
     void regionalReading();
+    void everyLocaleFormReads_data();
+    void everyLocaleFormReads();
     void hostileTextIsNoNumber_data();
     void hostileTextIsNoNumber();
     void visibleFieldText_data();
@@ -47,6 +57,14 @@ void NumericTextTest::initTestCase()
     QCOMPARE(kFrFr.decimalPoint(), QStringLiteral(","));
     QCOMPARE(kDeCh.groupSeparator(), QStringLiteral("\u2019"));
     QCOMPARE(kDeCh.decimalPoint(), QStringLiteral("."));
+    QCOMPARE(kHiIn.toString(100000.0, 'f', 0), QStringLiteral("1,00,000"));
+    QCOMPARE(kArEg.zeroDigit(), QStringLiteral("\u0660"));
+    QCOMPARE(kArEg.groupSeparator(), QStringLiteral("\u066C"));
+    QCOMPARE(kArEg.decimalPoint(), QStringLiteral("\u066B"));
+    QCOMPARE(kFaIr.zeroDigit(), QStringLiteral("\u06F0"));
+    QCOMPARE(kFaIr.negativeSign(), QStringLiteral("\u200E\u2212"));
+    QCOMPARE(kHeIl.negativeSign(), QStringLiteral("\u200E-"));
+    QCOMPARE(kSvSe.negativeSign(), QStringLiteral("\u2212"));
 }
 
 // Texts with digits, at most one period, sign and exponent read alike in
@@ -156,6 +174,58 @@ void NumericTextTest::regionalReading_data()
     fails("de_CH: comma is no mark", "de_CH", "2,5");
     fails("de_CH: blank does not group", "de_CH", "2 000");
 
+    // The forms these locales write, with their own digits and signs, read as
+    // the ASCII forms; the rules of every locale still hold beside them.
+    reads("hi_IN: lakh", "hi_IN", "1,00,000", 100000);
+    reads("hi_IN: crore with decimals", "hi_IN", "1,23,45,678.90", 12345678.9);
+    reads("hi_IN: thousand", "hi_IN", "1,000.5", 1000.5);
+    reads("hi_IN: negative", "hi_IN", "-12,34,567", -1234567);
+    reads("hi_IN: groups of three as well", "hi_IN", "100,000", 100000);
+    fails("hi_IN: last group of two", "hi_IN", "1,00,00");
+    fails("hi_IN: first group of three before pairs", "hi_IN", "100,00,000");
+    fails("hi_IN: group of one", "hi_IN", "1,0,000");
+    fails("en_US: lakh is no en_US form", "en_US", "1,00,000");
+    reads("pl_PL: first group of four, as written", "pl_PL", QStringLiteral("1234\u00A0567"), 1234567);
+    fails("en_US: first group of four", "en_US", "1234,567,890");
+    reads("es_ES: first group of four, as written", "es_ES", "1234.567.890", 1234567890);
+    reads("es_ES: one period stays a decimal point", "es_ES", "1234.567", 1234.567);
+    fails("es_ES: first group of five", "es_ES", "12345.678.901");
+    reads("ar_EG: own digits", "ar_EG", QStringLiteral("\u0661\u0660\u0660\u0660"), 1000);
+    reads("ar_EG: 100000 as written", "ar_EG", QStringLiteral("\u0661\u0660\u0660\u066C\u0660\u0660\u0660"),
+          100000);
+    reads("ar_EG: own group and decimal marks", "ar_EG",
+          QStringLiteral("\u0661\u066C\u0660\u0660\u0660\u066B\u0665"), 1000.5);
+    reads("ar_EG: own minus sign", "ar_EG",
+          QStringLiteral("\u061C-\u0661\u066C\u0662\u0663\u0664\u066B\u0665"), -1234.5);
+    reads("ar_EG: minus without its direction mark", "ar_EG", QStringLiteral("-\u0661\u0662"), -12);
+    reads("ar_EG: own exponent symbol", "ar_EG",
+          QStringLiteral("\u0661\u066B\u0665\u0627\u0633\u061C-\u0660\u0667"), 1.5e-7);
+    reads("ar_EG: E with own digits", "ar_EG", QStringLiteral("\u0661E\u0663"), 1000);
+    reads("ar_EG: period decimal with own digits", "ar_EG", QStringLiteral("\u0661.\u0665"), 1.5);
+    reads("ar_EG: ASCII digits, own decimal mark", "ar_EG", QStringLiteral("1234\u066B5"), 1234.5);
+    fails("ar_EG: ASCII and own digits mixed", "ar_EG", QStringLiteral("1\u0662\u0663"));
+    fails("ar_EG: ASCII exponent of own digits", "ar_EG", QStringLiteral("\u0661E3"));
+    fails("ar_EG: Persian digits", "ar_EG", QStringLiteral("\u06F1\u06F2"));
+    fails("ar_EG: ASCII comma does not group", "ar_EG", QStringLiteral("\u0661,\u0660\u0660\u0660"));
+    reads("fa_IR: own digits", "fa_IR", QStringLiteral("\u06F1\u06F2\u06F3\u06F4"), 1234);
+    reads("fa_IR: own minus sign", "fa_IR",
+          QStringLiteral("\u200E\u2212\u06F1\u066C\u06F2\u06F3\u06F4\u066B\u06F5"), -1234.5);
+    reads("fa_IR: minus sign without its direction mark", "fa_IR", QStringLiteral("\u2212\u06F5"), -5);
+    reads("fa_IR: own exponent symbol", "fa_IR",
+          QStringLiteral("\u06F1\u066B\u06F5\u00D7\u06F1\u06F0^\u200E\u2212\u06F0\u06F7"), 1.5e-7);
+    fails("fa_IR: Arabic-Indic digits", "fa_IR", QStringLiteral("\u0661\u0662"));
+    fails("en_US: Persian digits", "en_US", QStringLiteral("\u06F1\u06F2"));
+    fails("en_US: minus sign of other locales", "en_US", QStringLiteral("\u22125"));
+    reads("he_IL: minus with its direction mark", "he_IL", QStringLiteral("\u200E-1,234.5"), -1234.5);
+    reads("he_IL: exponent sign with its direction mark", "he_IL", QStringLiteral("1.5E\u200E-07"), 1.5e-7);
+    fails("he_IL: direction mark within the digits", "he_IL", QStringLiteral("1\u200E000"));
+    fails("he_IL: direction mark alone", "he_IL", QStringLiteral("\u200E"));
+    reads("sv_SE: minus sign", "sv_SE", QStringLiteral("\u22121\u00A0234,5"), -1234.5);
+    reads("sv_SE: exponent symbol", "sv_SE", QStringLiteral("1,5\u00D710^\u221207"), 1.5e-7);
+    fails("sv_SE: two minus signs", "sv_SE", QStringLiteral("\u2212-5"));
+    reads("fr_FR: negative as written", "fr_FR", QStringLiteral("-1\u202F234,5"), -1234.5);
+    reads("de_CH: negative as written", "de_CH", QStringLiteral("-1\u2019234.5"), -1234.5);
+
     fails("empty", "en_US", "");
     fails("blanks and line breaks only", "en_US", " \t\r\n ");
     fails("letters", "en_US", "abc");
@@ -187,6 +257,45 @@ void NumericTextTest::regionalReading()
     if (isNumber)
         QCOMPARE(*figure, value);
     QCOMPARE(model::passesNumericTest(text, QLocale(locale)), isNumber);
+}
+
+// Whatever number a locale writes, grouped or not, in any format, reads back
+// in that locale as the C locale's text of it.
+void NumericTextTest::everyLocaleFormReads_data()
+{
+    QTest::addColumn<QString>("locale");
+    for (const char *name : {"en_US", "de_DE", "fr_FR", "de_CH", "hi_IN", "ar_EG", "fa_IR", "he_IL", "sv_SE",
+                             "es_ES", "pl_PL", "ps_AF", "bn_BD", "my_MM"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void NumericTextTest::everyLocaleFormReads()
+{
+    QFETCH(QString, locale);
+    const QLocale written(locale);
+    QCOMPARE(written.name(), locale);
+    for (const double value : {0.0, 0.5, -1234.5, 100000.0, 12345678.9, -9.87654321e20, 1.5e-7, 1.7976931348623157e308}) {
+        for (const char format : {'f', 'e', 'g'}) {
+            for (const int precision : {0, 2, 6, int(QLocale::FloatingPointShortest)}) {
+                const QString text = written.toString(value, format, precision);
+                bool inRange = false; // the largest double rounds beyond the range
+                const double expected = QLocale::c().toDouble(QLocale::c().toString(value, format, precision), &inRange);
+                const std::optional<double> figure = model::readFigure(text, written);
+                QVERIFY2(figure.has_value() == inRange, qPrintable(text));
+                if (figure)
+                    QCOMPARE(*figure, expected);
+            }
+        }
+    }
+    for (const qlonglong value : {0LL, -7LL, 1000LL, -1234567LL, 1234567890123LL}) {
+        // Where the period groups, a text with one period and a first group
+        // of four ("1234.567" in es_ES) keeps reading as a decimal figure.
+        if (written.groupSeparator() == u"." && QStringView(written.toString(value)).count(u'.') == 1)
+            continue;
+        const std::optional<double> figure = model::readFigure(written.toString(value), written);
+        QVERIFY2(figure.has_value(), qPrintable(written.toString(value)));
+        QCOMPARE(*figure, double(value));
+    }
 }
 
 // Whatever is typed or pasted, a text that is no figure reads as none.

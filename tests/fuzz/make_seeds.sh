@@ -4,8 +4,9 @@
 set -euo pipefail
 corpus="$(cd "$(dirname "$0")" && pwd)/corpus"
 
-# numeric_text_fuzzer: byte 0 is locale + 4 × form, the locale 0 en_US,
-# 1 de_DE, 2 fr_FR, 3 de_CH and the form 0 UTF-8, 1 UTF-16, 2 built plain
+# numeric_text_fuzzer: byte 0 is locale + 10 × form, the locale 0 en_US,
+# 1 de_DE, 2 fr_FR, 3 de_CH, 4 hi_IN, 5 ar_EG, 6 fa_IR, 7 he_IL, 8 sv_SE,
+# 9 pl_PL and the form 0 UTF-8, 1 UTF-16, 2 built plain
 # number, 3 a double's eight bytes (little-endian) and a format byte as the
 # locale prints it ('f', 'e', 'g' by byte % 3; byte / 3 % 19 digits, 18 the
 # shortest that reads back).
@@ -13,7 +14,7 @@ numeric() { # numeric <name> <locale> <form> <printf format of the rest>
     local dir=$corpus/numeric_text_fuzzer
     mkdir -p "$dir"
     local head
-    head=$(printf '\\x%02x' $(($2 + 4 * $3)))
+    head=$(printf '\\x%02x' $(($2 + 10 * $3)))
     if [ "$3" = 1 ]; then
         { printf -- "$head"; printf -- "$4" | iconv -f UTF-8 -t UTF-16LE; } >"$dir/$1"
     else
@@ -54,6 +55,22 @@ numeric fr-printed-general 2 3 '\x9a\x99\x99\x99\x99\x99\xb9\xbf\x38'
 numeric ch-typed-apostrophe 3 0 "2'000"
 numeric ch-typographic-apostrophe 3 0 '1\xe2\x80\x99234.5'
 numeric ch-printed-shortest 3 3 '\x00\x00\x00\x40\x87\xd6\x32\x41\x36'
+numeric hi-lakh 4 0 '1,00,000'
+numeric hi-crore-decimals 4 0 '-1,23,45,678.90'
+numeric hi-printed-fixed 4 3 '\x00\x00\x00\x40\x87\xd6\x32\x41\x06'
+numeric ar-own-digits 5 0 '\xd9\xa1\xd9\xa0\xd9\xa0\xd9\xa0'
+numeric ar-own-marks 5 0 '\xd8\x9c-\xd9\xa1\xd9\xac\xd9\xa2\xd9\xa3\xd9\xa4\xd9\xab\xd9\xa5'
+numeric ar-own-exponent 5 0 '\xd9\xa1\xd9\xab\xd9\xa5\xd8\xa7\xd8\xb3\xd8\x9c-\xd9\xa0\xd9\xa7'
+numeric ar-mixed-digits 5 0 '1\xd9\xa2\xd9\xa3'
+numeric ar-printed-general 5 3 '\x9a\x99\x99\x99\x99\x99\xb9\xbf\x38'
+numeric fa-own-digits 6 0 '\xdb\xb1\xdb\xb2\xdb\xb3\xdb\xb4'
+numeric fa-minus-sign 6 0 '\xe2\x80\x8e\xe2\x88\x92\xdb\xb1\xd9\xac\xdb\xb2\xdb\xb3\xdb\xb4\xd9\xab\xdb\xb5'
+numeric fa-printed-shortest 6 3 '\x9a\x99\x99\x99\x99\x99\xb9\xbf\x36'
+numeric he-marked-minus 7 0 '\xe2\x80\x8e-1,234.5'
+numeric he-printed-exponent 7 3 '\x9a\x99\x99\x99\x99\x99\xb9\xbf\x13'
+numeric sv-minus-sign 8 0 '\xe2\x88\x921\xc2\xa0234,5'
+numeric sv-printed-exponent 8 3 '\x9a\x99\x99\x99\x99\x99\xb9\xbf\x13'
+numeric pl-first-group-of-four 9 0 '1234\xc2\xa0567'
 
 # currency_text_fuzzer and plain_number_text_fuzzer: '#' and a double's
 # eight bytes (little-endian), or a decimal text.

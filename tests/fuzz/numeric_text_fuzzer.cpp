@@ -2,8 +2,9 @@
 // Fuzzes the reading of typed text as a figure and what an input field keeps
 // of typed or pasted text.
 //
-// Byte 0 picks the locale (byte % 4: en_US, de_DE, fr_FR, de_CH) and how the
-// other bytes are read ((byte / 4) % 4):
+// Byte 0 picks the locale (byte % 10: en_US, de_DE, fr_FR, de_CH, hi_IN,
+// ar_EG, fa_IR, he_IL, sv_SE, pl_PL) and how the other bytes are read
+// ((byte / 10) % 4):
 //   0  UTF-8 text (malformed sequences become U+FFFD);
 //   1  UTF-16 text in host byte order (an odd last byte is dropped);
 //   2  a plain number built from the bytes, see buildPlainNumber();
@@ -12,9 +13,12 @@
 //
 // Whatever the text, a figure read from it is finite, blanks and line breaks
 // around the text change nothing, a letter at its end makes it no number, and
-// a text that reads holds a digit. A text without the locale's separators
-// reads as sign, digits, period and exponent have always read: as strtod
-// reads the plain number, and only a plain number reads at all. A plain
+// a text that reads holds a digit, ASCII or the locale's. A text in the
+// locale's digits reads as the same text in ASCII digits, and the reverse; a
+// text that holds both is no number. A text without the locale's separators,
+// signs, exponent symbol and digits reads as sign, digits, period and exponent
+// have always read: as strtod reads the plain number, and only a plain number
+// reads at all. A plain
 // number reads in every locale, except that where the period groups
 // thousands "d.ddd" (one to three digits, a period, three digits) reads as
 // the digits without the period. A number the locale prints reads as the same
@@ -28,13 +32,74 @@
 #include <QString>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <optional>
 
 namespace {
 
+// The shared locales first, so that their seeds keep their first byte; then
+// lakhs and crores, Arabic-Indic and Persian digits, signs with direction
+// marks, a minus sign and exponent symbol of their own, and a first group of
+// four digits.
+constexpr std::size_t kLocaleCount = 10;
+
+const std::array<QLocale, kLocaleCount> &locales()
+{
+    static const std::array<QLocale, kLocaleCount> all{
+        fuzz::locales()[0], fuzz::locales()[1], fuzz::locales()[2], fuzz::locales()[3],
+        QLocale(QStringLiteral("hi_IN")), QLocale(QStringLiteral("ar_EG")), QLocale(QStringLiteral("fa_IR")),
+        QLocale(QStringLiteral("he_IL")), QLocale(QStringLiteral("sv_SE")), QLocale(QStringLiteral("pl_PL"))};
+    return all;
+}
+
 bool isAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isDirectionMark(QChar c) { return c == u'\u200E' || c == u'\u200F' || c == u'\u061C'; }
+
+// The locale's zero; every locale here has its digits in the Basic
+// Multilingual Plane.
+char16_t zeroOf(const QLocale &locale) { return locale.zeroDigit().front().unicode(); }
+bool isLocaleDigit(QChar c, const QLocale &locale)
+{
+    return zeroOf(locale) != u'0' && c.unicode() >= zeroOf(locale) && c.unicode() <= zeroOf(locale) + 9;
+}
+
+// The text with its digits moved between ASCII and the locale's, the locale's
+// exponent symbol (which may hold the locale's digits) written as E first.
+QString toAsciiDigits(QString text, const QLocale &locale)
+{
+    text.replace(locale.exponential(), QStringLiteral("E"));
+    for (QChar &c : text) {
+        if (isLocaleDigit(c, locale))
+            c = QChar(char16_t(u'0' + (c.unicode() - zeroOf(locale))));
+    }
+    return text;
+}
+
+QString toLocaleDigits(QString text, const QLocale &locale)
+{
+    for (QChar &c : text) {
+        if (isAsciiDigit(c))
+            c = QChar(char16_t(zeroOf(locale) + (c.unicode() - u'0')));
+    }
+    return text;
+}
+
+// What the locale writes besides digits and separators: its signs and
+// exponent symbol, with and without their direction marks.
+QStringList signsAndExponent(const QLocale &locale)
+{
+    QStringList marks;
+    for (const QString &written : {locale.negativeSign(), locale.positiveSign(), locale.exponential()}) {
+        marks << written;
+        marks << QString(written).removeIf(isDirectionMark);
+    }
+    // The ASCII signs and E read in every locale and stay under the checks
+    // of the plain reading.
+    marks.removeIf([](const QString &m) { return m.isEmpty() || m == u"-" || m == u"+" || m == u"E"; });
+    return marks;
+}
 bool isEndBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
 bool isControl(QChar c) { return c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F); }
 
@@ -213,7 +278,7 @@ void checkPlainNumber(const QString &text, const std::string &form)
     static const QRegularExpression grouped(
         QStringLiteral("^[+-]?[0-9]{1,3}\\.[0-9]{3}(?:[EeDd][+-]?[0-9]+)?$"));
     const QString trimmed = trimEnds(text).toString();
-    for (const QLocale &locale : fuzz::locales()) {
+    for (const QLocale &locale : locales()) {
         std::string expectedForm = form;
         if (periodGroups(locale) && grouped.match(trimmed).hasMatch())
             expectedForm.erase(expectedForm.find('.'), 1);
@@ -268,8 +333,32 @@ void checkText(const QString &text, const QLocale &locale)
                "the numeric test and the reading agree", where);
     if (figure) {
         FUZZ_CHECK(std::isfinite(*figure), "a figure is finite", where + " reads as " + fuzz::printable(*figure));
-        FUZZ_CHECK(std::any_of(text.cbegin(), text.cend(), isAsciiDigit),
-                   "a text that reads as a figure holds an ASCII digit", where);
+        FUZZ_CHECK(std::any_of(text.cbegin(), text.cend(),
+                               [&](QChar c) { return isAsciiDigit(c) || isLocaleDigit(c, locale); }),
+                   "a text that reads as a figure holds a digit, ASCII or the locale's", where);
+    }
+
+    // One digit system or the other, never both; either reads alike.
+    if (zeroOf(locale) != u'0') {
+        const QString ascii = toAsciiDigits(text, locale);
+        const bool regional = ascii != QString(text).replace(locale.exponential(), QStringLiteral("E"));
+        const bool asciiDigits = std::any_of(text.cbegin(), text.cend(), isAsciiDigit);
+        if (regional && asciiDigits) {
+            FUZZ_CHECK(!figure, "a text with ASCII and the locale's digits is no number", where);
+        } else if (regional) {
+            const std::optional<double> asciiFigure = model::readFigure(ascii, locale);
+            FUZZ_CHECK(asciiFigure.has_value() == figure.has_value()
+                           && (!figure || sameDouble(*asciiFigure, *figure)),
+                       "a text in the locale's digits reads as its ASCII form",
+                       where + ", as " + fuzz::printable(ascii));
+        } else {
+            const QString native = toLocaleDigits(text, locale);
+            const std::optional<double> nativeFigure = model::readFigure(native, locale);
+            FUZZ_CHECK(nativeFigure.has_value() == figure.has_value()
+                           && (!figure || sameDouble(*nativeFigure, *figure)),
+                       "a text in ASCII digits reads as its form in the locale's digits",
+                       where + ", as " + fuzz::printable(native));
+        }
     }
 
     const QString padded = QStringLiteral(" \t\r\n") + text + QStringLiteral("\r\n\t ");
@@ -284,9 +373,12 @@ void checkText(const QString &text, const QLocale &locale)
     // texts read as they always did.
     const QStringList groups = groupMarks(locale);
     const QString decimal = locale.decimalPoint();
+    const QStringList marks = signsAndExponent(locale);
     const bool separators =
         std::any_of(groups.cbegin(), groups.cend(), [&](const QString &g) { return text.contains(g); })
-        || (decimal != u"." && text.contains(decimal));
+        || (decimal != u"." && text.contains(decimal))
+        || std::any_of(marks.cbegin(), marks.cend(), [&](const QString &m) { return text.contains(m); })
+        || std::any_of(text.cbegin(), text.cend(), [&](QChar c) { return isLocaleDigit(c, locale); });
     const std::optional<std::string> form = plainNumberForm(text);
     if (!separators) {
         FUZZ_CHECK(!figure || form.has_value(),
@@ -346,8 +438,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     if (size == 0)
         return 0;
-    const QLocale &locale = fuzz::locales()[data[0] % fuzz::kLocaleCount];
-    const int mode = (data[0] / fuzz::kLocaleCount) % 4;
+    const QLocale &locale = locales()[data[0] % kLocaleCount];
+    const int mode = (data[0] / kLocaleCount) % 4;
     ++data;
     --size;
 

@@ -10,11 +10,14 @@ namespace main_window {
 //   velmor-calculator [FILE]                 the window, with FILE's figures
 //   velmor-calculator --report OUT.pdf [FILE]  the report, without a window
 //   velmor-calculator --help | --version
+// Each may add --language CODE (de, en, es, fr, pt_BR, zh_CN) for the
+// interface and the report, over the one chosen in the Menu or the desktop's.
 struct CommandLine {
     enum class Action { ShowWindow, WriteReport, PrintText, Refuse };
     Action action = Action::ShowWindow;
     QString figuresFile; // a facility file to open, or empty
     QString reportFile;  // where --report writes
+    QString language;    // --language's code, or empty
     QString text;        // what to print: help or version, or why the line is refused
 };
 

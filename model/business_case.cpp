@@ -131,7 +131,7 @@ InvestmentReading readInvestment(const InvestmentTexts &texts, const QLocale &lo
     if (!texts.discountRate.trimmed().isEmpty()) {
         const std::optional<double> rate = readFigure(texts.discountRate, locale);
         if (!rate || !(*rate > -100 && *rate <= 1000))
-            return problem(InvestmentField::DiscountRate, QT_TRANSLATE_NOOP("BusinessCase", "discount rate"), texts.discountRate, QT_TRANSLATE_NOOP("BusinessCase", "is not a percentage above \u2212100 and up to 1000"));
+            return problem(InvestmentField::DiscountRate, QT_TRANSLATE_NOOP("BusinessCase", "discount rate"), texts.discountRate, QT_TRANSLATE_NOOP("BusinessCase", "is not a percentage above −100 and up to 1000"));
         investment.discountRatePercent = *rate;
     }
     if (!texts.systemPrice.trimmed().isEmpty())

@@ -59,7 +59,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>is not a percentage above ℀ and up to 1000</source>
+        <source>is not a percentage above −100 and up to 1000</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1377,6 +1377,14 @@ The results cannot be computed from these figures. Please check the figures unde
     </message>
     <message>
         <source>--report needs the name of the PDF file to write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows the window and writes the report in LANGUAGE: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no language &quot;%1&quot;; the languages are %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

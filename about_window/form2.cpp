@@ -184,10 +184,10 @@ void Form2::Form_Load()
     using about_window::kMaker;
     using about_window::kSoftwareDesigner;
 
-    Label3(0)->setCaption(twoLines(u"Phone: ", kSoftwareDesigner.phone, u"Fax: ", kSoftwareDesigner.fax));
-    Label4(0)->setCaption(twoLines(u"E-mail: ", kSoftwareDesigner.email, u"WWW: ", kSoftwareDesigner.web));
-    Label3(1)->setCaption(twoLines(u"Phone: ", kMaker.phone, u"Fax: ", kMaker.fax));
-    Label4(1)->setCaption(twoLines(u"E-mail: ", kMaker.email, u"WWW: ", kMaker.web));
+    Label3(0)->setCaption(twoLines(tr("Phone: "), kSoftwareDesigner.phone, tr("Fax: "), kSoftwareDesigner.fax));
+    Label4(0)->setCaption(twoLines(tr("E-mail: "), kSoftwareDesigner.email, tr("WWW: "), kSoftwareDesigner.web));
+    Label3(1)->setCaption(twoLines(tr("Phone: "), kMaker.phone, tr("Fax: "), kMaker.fax));
+    Label4(1)->setCaption(twoLines(tr("E-mail: "), kMaker.email, tr("WWW: "), kMaker.web));
 }
 
 void Form2::Command1_Click()

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "main_window/assumptions_dialog.h"
+#include "model/model_text.h"
 
 #include "model/facility_file.h"
 #include "model/message_text.h"
@@ -33,7 +34,7 @@ AssumptionsDialog::AssumptionsDialog(const model::Assumptions &assumptions, cons
         field->setMaxLength(int(model::kReportDetailMaxLength));
         field->setAlignment(Qt::AlignRight);
         field->setMaximumWidth(90 * zoom);
-        form->addRow(tr("%1 (%):").arg(QString::fromUtf8(model::kCostRows[std::size_t(k - 1)].currentCaption)), field);
+        form->addRow(tr("%1 (%):").arg(model::costRowText(model::kCostRows[std::size_t(k - 1)].currentCaption)), field);
         m_fields[std::size_t(k - 1)] = field;
     }
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
@@ -61,7 +62,7 @@ void AssumptionsDialog::accept()
         if (!percent || !model::isReductionPercent(*percent)) {
             platform::reportRuntimeError(
                 this, tr("The reduction of %1 %2 is not a percentage from 0 to 100 with at most one decimal.")
-                          .arg(model::quotedForMessage(QString::fromUtf8(model::kCostRows[std::size_t(k)].currentCaption)),
+                          .arg(model::quotedForMessage(model::costRowText(model::kCostRows[std::size_t(k)].currentCaption)),
                                model::quotedForMessage(field->text())));
             field->setFocus();
             field->selectAll();

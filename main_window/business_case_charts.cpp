@@ -22,7 +22,10 @@
 namespace main_window {
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("business case", text); }
+// The context the translations of these texts are found under.
+struct BusinessCaseText {
+    Q_DECLARE_TR_FUNCTIONS(BusinessCaseText)
+};
 
 const QColor kGain(46, 125, 50);
 const QColor kLoss(183, 28, 28);
@@ -66,11 +69,11 @@ QValueAxis *moneyAxis(double lo, double hi)
 
 std::unique_ptr<QChart> cashFlowChart(const model::BusinessCase &measures, const QLocale &locale)
 {
-    auto chart = plainChart(tr("Cumulative cash flow ($)"), locale);
+    auto chart = plainChart(BusinessCaseText::tr("Cumulative cash flow ($)"), locale);
     // Two sets so that the years still in debt and those in profit differ
     // in colour; each year has its value in one of them.
-    auto *debt = new QBarSet(tr("Not yet paid back"));
-    auto *profit = new QBarSet(tr("Paid back"));
+    auto *debt = new QBarSet(BusinessCaseText::tr("Not yet paid back"));
+    auto *profit = new QBarSet(BusinessCaseText::tr("Paid back"));
     debt->setColor(kLoss);
     profit->setColor(kGain);
     QStringList years;
@@ -91,7 +94,7 @@ std::unique_ptr<QChart> cashFlowChart(const model::BusinessCase &measures, const
     chart->addSeries(series);
     auto *yearAxis = new QBarCategoryAxis;
     yearAxis->append(years);
-    yearAxis->setTitleText(tr("Year"));
+    yearAxis->setTitleText(BusinessCaseText::tr("Year"));
     yearAxis->setTitleFont(QFont(QStringLiteral("Liberation Sans"), 7));
     yearAxis->setLabelsFont(QFont(QStringLiteral("Liberation Sans"), 7));
     chart->addAxis(yearAxis, Qt::AlignBottom);
@@ -108,29 +111,29 @@ QString sensitivityName(const model::SensitivityBar &bar, const model::Assumptio
     // Short enough for the chart's axis; the field captions alone would not
     // say which "Lubrication" or "Bearing Replacement" is meant.
     static const char *const figures[model::kInputCount] = {
-        QT_TRANSLATE_NOOP("business case", "Bearings in facility"),
-        QT_TRANSLATE_NOOP("business case", "Bearing failures"),
-        QT_TRANSLATE_NOOP("business case", "Lubrication points"),
-        QT_TRANSLATE_NOOP("business case", "Lubrication frequency"),
-        QT_TRANSLATE_NOOP("business case", "Lubricant quantity"),
-        QT_TRANSLATE_NOOP("business case", "Hourly production rate"),
-        QT_TRANSLATE_NOOP("business case", "Cost of lubricant"),
-        QT_TRANSLATE_NOOP("business case", "Cost of a bearing"),
-        QT_TRANSLATE_NOOP("business case", "Lubrication labor rate"),
-        QT_TRANSLATE_NOOP("business case", "Replacement labor rate"),
-        QT_TRANSLATE_NOOP("business case", "Time to lubricate a point"),
-        QT_TRANSLATE_NOOP("business case", "Time to replace a bearing"),
+        QT_TRANSLATE_NOOP("BusinessCaseText", "Bearings in facility"),
+        QT_TRANSLATE_NOOP("BusinessCaseText", "Bearing failures"),
+        QT_TRANSLATE_NOOP("BusinessCaseText", "Lubrication points"),
+        QT_TRANSLATE_NOOP("BusinessCaseText", "Lubrication frequency"),
+        QT_TRANSLATE_NOOP("BusinessCaseText", "Lubricant quantity"),
+        QT_TRANSLATE_NOOP("BusinessCaseText", "Hourly production rate"),
+        QT_TRANSLATE_NOOP("BusinessCaseText", "Cost of lubricant"),
+        QT_TRANSLATE_NOOP("BusinessCaseText", "Cost of a bearing"),
+        QT_TRANSLATE_NOOP("BusinessCaseText", "Lubrication labor rate"),
+        QT_TRANSLATE_NOOP("BusinessCaseText", "Replacement labor rate"),
+        QT_TRANSLATE_NOOP("BusinessCaseText", "Time to lubricate a point"),
+        QT_TRANSLATE_NOOP("BusinessCaseText", "Time to replace a bearing"),
     };
     static const char *const rows[model::kReducedRowCount] = {
-        QT_TRANSLATE_NOOP("business case", "Lubrication labor reduction (%1%)"),
-        QT_TRANSLATE_NOOP("business case", "Lubricant reduction (%1%)"),
-        QT_TRANSLATE_NOOP("business case", "Bearings reduction (%1%)"),
-        QT_TRANSLATE_NOOP("business case", "Replacement labor reduction (%1%)"),
-        QT_TRANSLATE_NOOP("business case", "Lost production reduction (%1%)"),
+        QT_TRANSLATE_NOOP("BusinessCaseText", "Lubrication labor reduction (%1%)"),
+        QT_TRANSLATE_NOOP("BusinessCaseText", "Lubricant reduction (%1%)"),
+        QT_TRANSLATE_NOOP("BusinessCaseText", "Bearings reduction (%1%)"),
+        QT_TRANSLATE_NOOP("BusinessCaseText", "Replacement labor reduction (%1%)"),
+        QT_TRANSLATE_NOOP("BusinessCaseText", "Lost production reduction (%1%)"),
     };
     if (!bar.isReduction)
-        return tr(figures[bar.index]);
-    return tr(rows[bar.index - 1])
+        return BusinessCaseText::tr(figures[bar.index]);
+    return BusinessCaseText::tr(rows[bar.index - 1])
         .arg(model::percentText(assumptions.reductionPercent[std::size_t(bar.index - 1)], locale));
 }
 
@@ -139,9 +142,9 @@ std::unique_ptr<QChart> tornadoChart(const std::vector<model::SensitivityBar> &b
                                      const QLocale &locale)
 {
     const QString step = model::percentText(stepPercent, locale);
-    auto chart = plainChart(tr("Change of the annual savings ($) at \u00B1%1%").arg(step), locale);
-    auto *lowered = new QBarSet(tr("Lowered by %1%").arg(step));
-    auto *raised = new QBarSet(tr("Raised by %1%").arg(step));
+    auto chart = plainChart(BusinessCaseText::tr("Change of the annual savings ($) at \u00B1%1%").arg(step), locale);
+    auto *lowered = new QBarSet(BusinessCaseText::tr("Lowered by %1%").arg(step));
+    auto *raised = new QBarSet(BusinessCaseText::tr("Raised by %1%").arg(step));
     lowered->setColor(QColor(96, 125, 196));
     raised->setColor(QColor(230, 145, 56));
     QStringList names;

@@ -1,11 +1,25 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "main_window/command_line.h"
 
+#include "main_window/language.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
 
 namespace main_window {
+
+namespace {
+
+QStringList languageCodes()
+{
+    QStringList codes;
+    for (const Language &language : kLanguages)
+        codes << QString::fromLatin1(language.code);
+    return codes;
+}
+
+} // namespace
 
 CommandLine parseCommandLine(const QStringList &arguments, const QString &version)
 {
@@ -32,11 +46,17 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
         QCoreApplication::translate("main", "Writes one row for each FILE (its totals, payback and net present "
                                             "value) and a total row to OUT, a .csv or .xlsx file."),
         QStringLiteral("OUT"));
+    const QCommandLineOption language(
+        QStringLiteral("language"),
+        QCoreApplication::translate("main", "Shows the window and writes the report in LANGUAGE: %1.")
+            .arg(languageCodes().join(QStringLiteral(", "))),
+        QStringLiteral("LANGUAGE"));
     parser.addOption(help);
     parser.addOption(versionOption);
     parser.addOption(report);
     parser.addOption(workbook);
     parser.addOption(summary);
+    parser.addOption(language);
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QCoreApplication::translate("main", "A facility file (.velmor) to open."),
                                  QStringLiteral("[FILE]"));
@@ -55,11 +75,13 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
     if (parser.isSet(help)) {
         line.action = CommandLine::Action::PrintText;
         // Without an application object the parser does not know the
-        // program's name and writes a placeholder in its usage line.
+        // program's name and writes a placeholder in its usage line; with
+        // one (help in another language), the path it was started by.
         line.text = parser.helpText();
-        const QLatin1StringView placeholder("<executable_name>");
+        const QString placeholder = QCoreApplication::instance() ? QCoreApplication::arguments().value(0)
+                                                                 : QStringLiteral("<executable_name>");
         const qsizetype at = line.text.indexOf(placeholder);
-        if (at >= 0 && at < line.text.indexOf(u'\n'))
+        if (!placeholder.isEmpty() && at >= 0 && at < line.text.indexOf(u'\n'))
             line.text.replace(at, placeholder.size(), program);
         return line;
     }
@@ -67,6 +89,12 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
         line.action = CommandLine::Action::PrintText;
         line.text = QStringLiteral("velmor-calculator %1\n").arg(version);
         return line;
+    }
+    if (parser.isSet(language)) {
+        line.language = parser.value(language);
+        if (!isLanguageCode(line.language))
+            return refuse(QCoreApplication::translate("main", "no language \"%1\"; the languages are %2")
+                              .arg(line.language, languageCodes().join(QStringLiteral(", "))));
     }
     const QStringList files = parser.positionalArguments();
     const int outputs = int(parser.isSet(report)) + int(parser.isSet(workbook)) + int(parser.isSet(summary));

@@ -12,12 +12,15 @@ namespace main_window {
 //   velmor-calculator --workbook OUT.xlsx [FILE]  the figures as a workbook
 //   velmor-calculator --summary OUT.csv|OUT.xlsx FILE...  one row a facility
 //   velmor-calculator --help | --version
+// Each may add --language CODE (de, en, es, fr, pt_BR, zh_CN) for the
+// interface and the report, over the one chosen in the Menu or the desktop's.
 struct CommandLine {
     enum class Action { ShowWindow, WriteReport, WriteWorkbook, WriteSummary, PrintText, Refuse };
     Action action = Action::ShowWindow;
     QString figuresFile;      // a facility file to open, or empty
     QStringList summaryFiles; // the facility files --summary sums up
     QString reportFile;       // where --report, --workbook or --summary writes
+    QString language;         // --language's code, or empty
     QString text;        // what to print: help or version, or why the line is refused
 };
 

@@ -34,7 +34,9 @@ using namespace main_window;
 
 namespace {
 
-const QString kFilter = QObject::tr("Facility figures (*.velmor)");
+// The file dialogs' filter, translated when a dialog opens: a translation is
+// installed only after static objects have been built.
+QString facilityFilter() { return FigureCommands::tr("Facility figures (*.velmor)"); }
 
 QString withSuffix(QString path, const QString &suffix)
 {
@@ -52,6 +54,8 @@ QString documentsFolder()
 // Asks for the report's details and the investment; the investment's
 // figures are read as the figures are.
 class ReportDetailsDialog : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(ReportDetailsDialog)
+
 public:
     ReportDetailsDialog(const model::ReportDetails &details, const model::InvestmentTexts &investment,
                         const QLocale &locale, QWidget *parent)
@@ -329,7 +333,7 @@ void FigureCommands::open()
         return;
     const QString path = QFileDialog::getOpenFileName(
         m_window.commandParent(), tr("Open Figures"), m_currentFile.isEmpty() ? documentsFolder() : QFileInfo(m_currentFile).path(),
-        kFilter);
+        facilityFilter());
     if (!path.isEmpty())
         openFigures(path);
 }
@@ -348,7 +352,7 @@ void FigureCommands::saveAs()
                                   ? QDir(documentsFolder()).filePath(tr("Facility figures.velmor"))
                                   : m_currentFile;
     const QString path =
-        QFileDialog::getSaveFileName(m_window.commandParent(), tr("Save Figures As"), suggested, kFilter);
+        QFileDialog::getSaveFileName(m_window.commandParent(), tr("Save Figures As"), suggested, facilityFilter());
     if (!path.isEmpty())
         saveFigures(withSuffix(path, QString::fromLatin1(model::kFacilityFileSuffix)));
 }

@@ -1,10 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "main_window/form1.h"
+#include "model/model_text.h"
 
 #include "about_window/form2.h"
 #include "main_window/fault_message.h"
 #include "main_window/figure_commands.h"
 #include "main_window/graph_type_cycle.h"
+#include "main_window/language.h"
+#include "main_window/language_menu.h"
 #include "main_window/main_layout.h"
 #include "main_window/visible_text_validator.h"
 #include "main_window/welcome_text.h"
@@ -71,7 +74,7 @@ Control *named(Control *control, const char *name)
 
 QPushButton *makeButton(const char *name, const char *caption)
 {
-    auto *button = named(new QPushButton(QString::fromUtf8(caption)), name);
+    auto *button = named(new QPushButton(Form1::tr(caption)), name);
     button->setAutoDefault(false);
     return button;
 }
@@ -115,14 +118,14 @@ Form1::Form1(QWidget *parent)
     : QWidget(parent), m_background(platform::loadPicture(kBackgroundPicture, this))
 {
     platform::applyDesignedLook(this);
-    setWindowTitle(QString::fromUtf8(kWindowCaption));
+    setWindowTitle(tr(kWindowCaption));
     setWindowIcon(QIcon(QStringLiteral(":/images/calculator_icon.png")));
     platform::setFixedDialogFrame(this, platform::twipsSize(kClientWidth, kClientHeight));
 
     SSTab1 = named(new platform::TabControl(this), "SSTab1");
     SSTab1->setGeometry(rectOf(kTabControlPlace));
     for (const char *caption : kTabCaptions)
-        SSTab1->addPage(QString::fromUtf8(caption));
+        SSTab1->addPage(tr(caption));
     SSTab1->setBackColour(platform::kLightBlue);
 
     createAboutTab();
@@ -160,9 +163,9 @@ void Form1::createAboutTab()
     Label2->setCaption(QString::fromUtf8(kCopyrightLine));
     SSTab1->place(AboutTab, Label2, rectOf(kCopyrightPlace));
 
-    Command4 = makeButton("Command4", "More Information");
-    Command3 = makeButton("Command3", "About");
-    Command2 = makeButton("Command2", "Close");
+    Command4 = makeButton("Command4", QT_TRANSLATE_NOOP("Form1", "More Information"));
+    Command3 = makeButton("Command3", QT_TRANSLATE_NOOP("Form1", "About"));
+    Command2 = makeButton("Command2", QT_TRANSLATE_NOOP("Form1", "Close"));
     SSTab1->place(AboutTab, Command4, rectOf(kMoreInfoPlace));
     SSTab1->place(AboutTab, Command3, rectOf(kAboutPlace));
     SSTab1->place(AboutTab, Command2, rectOf(kClosePlace));
@@ -185,16 +188,16 @@ void Form1::createYourDataTab()
         const InputRow &row = kInputRows[std::size_t(i)];
         const model::InputDefinition &input = model::kInputs[std::size_t(i)];
         QGroupBox *frame = Frame1(row.frame);
-        frame->setTitle(QString::fromUtf8(input.group));
+        frame->setTitle(model::inputText(input.group));
 
         auto *caption = new CaptionLabel(frame);
-        caption->setCaption(QString::fromUtf8(input.caption));
+        caption->setCaption(model::inputText(input.caption));
         const int captionWidth = i <= 1 ? kWideCaptionWidth : kInputCaptionWidth;
         caption->setGeometry(twipsRect(kInputCaptionLeft, row.top, captionWidth, kInputLabelHeight));
         Label1.set(row.captionLabel, caption);
 
         auto *unit = new CaptionLabel(frame);
-        unit->setCaption(QString::fromUtf8(input.unit));
+        unit->setCaption(model::inputText(input.unit));
         unit->setGeometry(twipsRect(kUnitLeft, row.top, kUnitWidth, kInputLabelHeight));
         Label1.set(row.unitLabel, unit);
 
@@ -218,7 +221,7 @@ void Form1::createResultTab(int f)
     *banners[f] = banner;
     SSTab1->place(tab, banner, rectOf(kResultBannerPlace));
 
-    auto *frame = new QGroupBox(QString::fromUtf8(kResultFrameCaptions[std::size_t(f)]));
+    auto *frame = new QGroupBox(tr(kResultFrameCaptions[std::size_t(f)]));
     SSTab1->place(tab, frame, rectOf(kResultFramePlace));
     Frame2.set(f, frame);
 
@@ -404,9 +407,9 @@ void Form1::nameControlsForScreenReaders()
     for (int i = 0; i < model::kInputCount; ++i) {
         const model::InputDefinition &input = model::kInputs[std::size_t(i)];
         // Without a name of its own a field would be announced by its frame.
-        YourData(i)->setAccessibleName(QStringLiteral("%1, %2").arg(QString::fromUtf8(input.caption).trimmed(),
-                                                                     QString::fromUtf8(input.unit).trimmed()));
-        YourData(i)->setAccessibleDescription(QString::fromUtf8(input.meaning));
+        YourData(i)->setAccessibleName(QStringLiteral("%1, %2").arg(model::inputText(input.caption).trimmed(),
+                                                                     model::inputText(input.unit).trimmed()));
+        YourData(i)->setAccessibleDescription(model::inputText(input.meaning));
     }
     // A figure alone says nothing; its row caption tells what it is.
     for (const auto &frame : kResultRows) {
@@ -592,7 +595,7 @@ void Form1::Command1_Click()
     const QString caption = Command1->text();
     for (const GraphStep &step : kGraphCycle) {
         if (caption == QLatin1StringView(step.captionBefore)) {
-            Command1->setText(QString::fromUtf8(step.captionAfter));
+            Command1->setText(tr(step.captionAfter));
             MSChart1->setChartType(step.chartType);
             MSChart1->setStacking(step.stacking);
             break;
@@ -622,7 +625,7 @@ void Form1::showFiguresFile(const QString &path)
     // written twice to stand for itself.
     QString name = QFileInfo(path).fileName();
     name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
-    setWindowTitle(QStringLiteral("%1[*] \u2014 %2").arg(name, QString::fromUtf8(kWindowCaption)));
+    setWindowTitle(QStringLiteral("%1[*] \u2014 %2").arg(name, tr(kWindowCaption)));
     setWindowModified(false);
     m_figuresFile = path;
 }
@@ -721,6 +724,9 @@ void Form1::createFigureCommands()
     menu->addActions(m_figureCommands->actions());
     menu->addSeparator();
     menu->addActions(contextMenuCommands());
+    menu->addSeparator();
+    menu->addMenu(makeLanguageMenu(menu, storedLanguage(programSettings()),
+                                   [this](const QString &code) { chooseLanguage(this, code); }));
     m_menuButton->setMenu(menu);
     placeMenuButton();
 

@@ -19,12 +19,12 @@ struct GraphStep {
 };
 
 inline constexpr std::array<GraphStep, 6> kGraphCycle{{
-    {"Series Bar Graph", "Pie Chart", ChartType::Bar2d, false},
-    {"Pie Chart", "Line Graph", ChartType::Pie2d, false},
-    {"Line Graph", "Area Graph", ChartType::Line2d, true},
-    {"Area Graph", "Step Graph", ChartType::Area2d, true},
-    {"Step Graph", "Stacked Bar Graph", ChartType::Step2d, true},
-    {"Stacked Bar Graph", "Series Bar Graph", ChartType::Bar2d, true},
+    {QT_TRANSLATE_NOOP("Form1", "Series Bar Graph"), QT_TRANSLATE_NOOP("Form1", "Pie Chart"), ChartType::Bar2d, false},
+    {QT_TRANSLATE_NOOP("Form1", "Pie Chart"), QT_TRANSLATE_NOOP("Form1", "Line Graph"), ChartType::Pie2d, false},
+    {QT_TRANSLATE_NOOP("Form1", "Line Graph"), QT_TRANSLATE_NOOP("Form1", "Area Graph"), ChartType::Line2d, true},
+    {QT_TRANSLATE_NOOP("Form1", "Area Graph"), QT_TRANSLATE_NOOP("Form1", "Step Graph"), ChartType::Area2d, true},
+    {QT_TRANSLATE_NOOP("Form1", "Step Graph"), QT_TRANSLATE_NOOP("Form1", "Stacked Bar Graph"), ChartType::Step2d, true},
+    {QT_TRANSLATE_NOOP("Form1", "Stacked Bar Graph"), QT_TRANSLATE_NOOP("Form1", "Series Bar Graph"), ChartType::Bar2d, true},
 }};
 
 } // namespace main_window

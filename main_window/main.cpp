@@ -5,13 +5,29 @@
 #include "main_window/display_connection.h"
 #include "main_window/figure_commands.h"
 #include "main_window/form1.h"
+#include "main_window/language.h"
 
 #include "version.h"
 
 #include <QApplication>
+#include <QLocale>
 
 #include <csignal>
 #include <cstdio>
+
+namespace {
+
+// Installs the interface's language for this run: the command line's, else
+// the one chosen in the Menu, else the desktop's. The regional settings
+// (QLocale()) stay the desktop's whatever the language.
+void setUpLanguage(const QString &commandLineChoice)
+{
+    main_window::installLanguage(main_window::interfaceLanguage(
+        commandLineChoice, main_window::storedLanguage(main_window::programSettings()),
+        QLocale::system().uiLanguages()));
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -22,7 +38,16 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const main_window::CommandLine line = main_window::parseCommandLine(arguments, QLatin1StringView(app::kVersion));
+    main_window::CommandLine line = main_window::parseCommandLine(arguments, QLatin1StringView(app::kVersion));
+    if (line.action == main_window::CommandLine::Action::PrintText
+        || line.action == main_window::CommandLine::Action::Refuse) {
+        // Help and refusals in the interface's language: read once more with
+        // its catalogue installed, which needs an application object (but
+        // no display).
+        QCoreApplication core(argc, argv);
+        setUpLanguage(line.language);
+        line = main_window::parseCommandLine(arguments, QLatin1StringView(app::kVersion));
+    }
 
     switch (line.action) {
     case main_window::CommandLine::Action::PrintText:
@@ -43,6 +68,7 @@ int main(int argc, char *argv[])
         });
         QApplication app(argc, argv);
         main_window::setUpApplication();
+        setUpLanguage(line.language);
         if (line.action == main_window::CommandLine::Action::WriteWorkbook)
             return main_window::writeWorkbookFromCommandLine(line.reportFile, line.figuresFile);
         if (line.action == main_window::CommandLine::Action::WriteSummary)
@@ -57,6 +83,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     display.connected();
     main_window::setUpApplication();
+    setUpLanguage(line.language);
 
     Form1 window;
     window.show();

@@ -8,12 +8,15 @@
 #include "model/input_table.h"
 #include "model/results.h"
 
+#include <QtGlobal>
+
 #include <array>
 
 namespace main_window {
 
-// The window's caption; with a facility file, after the file's name.
-inline constexpr const char *kWindowCaption = "Velmor Automatic Lubrication Systems";
+// The window's caption; with a facility file, after the file's name. The
+// captions here are English source texts, shown through Form1::tr().
+inline constexpr const char *kWindowCaption = QT_TRANSLATE_NOOP("Form1", "Velmor Automatic Lubrication Systems");
 inline constexpr int kClientWidth = 9015, kClientHeight = 6315;
 struct Place {
     int left, top, width, height;
@@ -22,7 +25,9 @@ inline constexpr Place kTabControlPlace{240, 720, 8535, 4935};
 
 enum Tab { AboutTab, YourDataTab, CurrentCostTab, VelmorCostTab, SavingsTab, GraphTab };
 inline constexpr std::array<const char *, 6> kTabCaptions{
-    "About Velmor", "Your Data", "Current Cost", "Velmor Cost", "Savings", "Graph"};
+    QT_TRANSLATE_NOOP("Form1", "About Velmor"), QT_TRANSLATE_NOOP("Form1", "Your Data"),
+    QT_TRANSLATE_NOOP("Form1", "Current Cost"), QT_TRANSLATE_NOOP("Form1", "Velmor Cost"),
+    QT_TRANSLATE_NOOP("Form1", "Savings"), QT_TRANSLATE_NOOP("Form1", "Graph")};
 
 // Tab 0, "About Velmor".
 inline constexpr Place kLogoPlace{240, 600, 3975, 3495};        // Picture1
@@ -63,9 +68,9 @@ inline constexpr int kUnitLeft = 3000, kUnitWidth = 855, kInputLabelHeight = 255
 inline constexpr Place kResultBannerPlace{240, 600, 8055, 1335}; // Picture4 to Picture6
 inline constexpr Place kResultFramePlace{240, 2040, 8055, 2655};
 inline constexpr std::array<const char *, model::kTableCount> kResultFrameCaptions{
-    "ANUAL COST OF MANUAL LUBRICATION",
-    "ANNUAL COST OF LUBRICATION USING VELMOR AUTOMATIC LUBRICATION SYSTEM",
-    "ANNUAL COST SAVINGS REALIZED BY USING VELMOR AUTOMATION VS. MANUAL LUBRICATION"};
+    QT_TRANSLATE_NOOP("Form1", "ANUAL COST OF MANUAL LUBRICATION"),
+    QT_TRANSLATE_NOOP("Form1", "ANNUAL COST OF LUBRICATION USING VELMOR AUTOMATIC LUBRICATION SYSTEM"),
+    QT_TRANSLATE_NOOP("Form1", "ANNUAL COST SAVINGS REALIZED BY USING VELMOR AUTOMATION VS. MANUAL LUBRICATION")};
 
 // Where row k of a result frame stands; its caption is the cost row's
 // (model::costRowCaption()).

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "main_window/report_builder.h"
+#include "model/model_text.h"
 
 #include "about_window/contact_details.h"
 #include "main_window/business_case_charts.h"
@@ -22,16 +23,16 @@
 namespace main_window {
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("report", text);
-}
+// The context the translations of these texts are found under.
+struct ReportText {
+    Q_DECLARE_TR_FUNCTIONS(ReportText)
+};
 
 // Under the tables: how the figures come about. People who receive such a
 // report ask exactly this.
 QString assumptions(const model::Assumptions &reductions, const QLocale &locale)
 {
-    return tr("How these figures are computed. The current cost is what lubricating by hand costs a year: "
+    return ReportText::tr("How these figures are computed. The current cost is what lubricating by hand costs a year: "
               "the labour to lubricate (points \u00D7 minutes per point \u00F7 60 \u00D7 labour rate \u00D7 "
               "times per month \u00D7 12), the lubricant (price per lb. \u00D7 lbs. per year), new replacement "
               "bearings (bearing price \u00D7 failures per year), the labour to replace them (failures \u00D7 hours "
@@ -67,11 +68,11 @@ QString caseName(model::Scenario scenario)
 {
     switch (scenario) {
     case model::Scenario::Conservative:
-        return tr("Conservative");
+        return ReportText::tr("Conservative");
     case model::Scenario::Assumed:
-        return tr("Assumed");
+        return ReportText::tr("Assumed");
     case model::Scenario::Optimistic:
-        return tr("Optimistic");
+        return ReportText::tr("Optimistic");
     }
     return QString();
 }
@@ -80,12 +81,12 @@ QString caseName(model::Scenario scenario)
 // not listed.
 QString investmentSentence(const model::Investment &investment, const QLocale &locale)
 {
-    QStringList costs{tr("an installed system price of %1").arg(model::currencyText(investment.systemPrice, locale))};
+    QStringList costs{ReportText::tr("an installed system price of %1").arg(model::currencyText(investment.systemPrice, locale))};
     if (investment.installationCost != 0)
-        costs << tr("installation at %1").arg(model::currencyText(investment.installationCost, locale));
+        costs << ReportText::tr("installation at %1").arg(model::currencyText(investment.installationCost, locale));
     if (investment.yearlyUpkeep != 0)
-        costs << tr("a yearly upkeep of %1").arg(model::currencyText(investment.yearlyUpkeep, locale));
-    return tr("The investment: %1, evaluated over %2 years at a discount rate of %3%.")
+        costs << ReportText::tr("a yearly upkeep of %1").arg(model::currencyText(investment.yearlyUpkeep, locale));
+    return ReportText::tr("The investment: %1, evaluated over %2 years at a discount rate of %3%.")
         .arg(costs.join(QStringLiteral(", ")))
         .arg(investment.years)
         .arg(model::percentText(investment.discountRatePercent, locale));
@@ -97,7 +98,7 @@ report::BusinessCasePage businessCasePage(const ReportRequest &request, const mo
     const QLocale &locale = request.locale;
     const model::BusinessCaseStudy study = model::studyOf(results.values, request.assumptions, investment);
     report::BusinessCasePage page;
-    page.title = tr("Business Case");
+    page.title = ReportText::tr("Business Case");
     QStringList whom;
     for (const QString &part : {request.details.customer, request.details.site})
         if (!part.trimmed().isEmpty())
@@ -105,7 +106,7 @@ report::BusinessCasePage businessCasePage(const ReportRequest &request, const mo
     whom << locale.toString(request.date, QLocale::LongFormat);
     page.forWhom = whom.join(QStringLiteral(" \u00B7 "));
     page.measures = model::measureLines(study.measures, investment, locale);
-    page.caseHeadings = {tr("Case"), tr("Reductions"), tr("Annual savings"), tr("Payback"), tr("Net present value")};
+    page.caseHeadings = {ReportText::tr("Case"), ReportText::tr("Reductions"), ReportText::tr("Annual savings"), ReportText::tr("Payback"), ReportText::tr("Net present value")};
     for (int c = 0; c < model::kScenarioCount; ++c) {
         const model::CaseSummary &summary = study.cases[std::size_t(c)];
         QStringList reductions;
@@ -118,7 +119,7 @@ report::BusinessCasePage businessCasePage(const ReportRequest &request, const mo
     }
     page.assumptions << model::reductionsSentence(request.assumptions, locale)
                      << investmentSentence(investment, locale)
-                     << tr("Sensitivity: each of the twelve figures and five reductions lowered and raised by %1%, "
+                     << ReportText::tr("Sensitivity: each of the twelve figures and five reductions lowered and raised by %1%, "
                            "a reduction no further than 0% or 100%.")
                             .arg(model::percentText(study.stepPercent, locale));
     page.note = model::measuresNote(investment, locale);
@@ -133,20 +134,20 @@ QStringList paybackLines(const ReportRequest &request, const model::Results &res
 {
     const QLocale &locale = request.locale;
     const double savings = results.table(model::Table::Savings).row(model::kRowCount);
-    QStringList lines{tr("Installed system price: %1").arg(model::currencyText(investment.systemPrice, locale))};
+    QStringList lines{ReportText::tr("Installed system price: %1").arg(model::currencyText(investment.systemPrice, locale))};
     if (investment.installationCost != 0)
-        lines << tr("Installation cost: %1").arg(model::currencyText(investment.installationCost, locale));
+        lines << ReportText::tr("Installation cost: %1").arg(model::currencyText(investment.installationCost, locale));
     if (investment.yearlyUpkeep != 0)
-        lines << tr("Yearly upkeep: %1").arg(model::currencyText(investment.yearlyUpkeep, locale));
+        lines << ReportText::tr("Yearly upkeep: %1").arg(model::currencyText(investment.yearlyUpkeep, locale));
     const std::optional<model::Payback> payback =
         model::paybackOf(investment.initial(), savings - investment.yearlyUpkeep);
     if (!payback) {
-        lines << tr("No payback: with these figures the system brings no yearly savings to pay for it.");
+        lines << ReportText::tr("No payback: with these figures the system brings no yearly savings to pay for it.");
         return lines;
     }
-    lines << tr("Payback period: %1 months").arg(locale.toString(payback->months, 'f', 1))
-          << tr("Net savings over 3 years: %1").arg(model::currencyText(payback->netThreeYears, locale))
-          << tr("Net savings over 5 years: %1").arg(model::currencyText(payback->netFiveYears, locale));
+    lines << ReportText::tr("Payback period: %1 months").arg(locale.toString(payback->months, 'f', 1))
+          << ReportText::tr("Net savings over 3 years: %1").arg(model::currencyText(payback->netThreeYears, locale))
+          << ReportText::tr("Net savings over 5 years: %1").arg(model::currencyText(payback->netFiveYears, locale));
     return lines;
 }
 
@@ -159,13 +160,13 @@ BuiltReport buildReport(const ReportRequest &request)
     const model::Results &results = built.results;
     if (results.failedField) {
         const int field = *results.failedField;
-        built.problem = tr("The figure \"%1\" is not a number: \"%2\".")
-                            .arg(QString::fromUtf8(model::kInputs[std::size_t(field)].caption).trimmed(),
+        built.problem = ReportText::tr("The figure \"%1\" is not a number: \"%2\".")
+                            .arg(model::inputText(model::kInputs[std::size_t(field)].caption).trimmed(),
                                  request.fieldTexts[std::size_t(field)]);
         return built;
     }
     if (results.fault) {
-        built.problem = tr("%1: the results cannot be computed from these figures.")
+        built.problem = ReportText::tr("%1: the results cannot be computed from these figures.")
                             .arg(QString::fromUtf8(model::faultName(*results.fault)));
         return built;
     }
@@ -178,17 +179,17 @@ BuiltReport buildReport(const ReportRequest &request)
 
     report::ReportContent content;
     content.maker = QString::fromUtf8(kMakerName);
-    content.contact = tr("%1 \u00B7 %2").arg(about_window::kMaker.phone.toString(),
+    content.contact = ReportText::tr("%1 \u00B7 %2").arg(about_window::kMaker.phone.toString(),
                                              about_window::kMaker.web.toString());
-    content.title = tr("Lubrication Cost Savings Report");
+    content.title = ReportText::tr("Lubrication Cost Savings Report");
     content.customer = request.details.customer;
     content.site = request.details.site;
     content.preparedBy = request.details.preparedBy;
     content.date = request.locale.toString(request.date, QLocale::LongFormat);
     for (int i = 0; i < model::kInputCount; ++i) {
         const model::InputDefinition &input = model::kInputs[std::size_t(i)];
-        content.figures[std::size_t(i)] = {QString::fromUtf8(input.caption), request.fieldTexts[std::size_t(i)],
-                                           QString::fromUtf8(input.unit)};
+        content.figures[std::size_t(i)] = {model::inputText(input.caption), request.fieldTexts[std::size_t(i)],
+                                           model::inputText(input.unit)};
     }
     const model::ResultTexts texts = model::resultTexts(results, request.locale);
     for (int t = 0; t < model::kTableCount; ++t) {

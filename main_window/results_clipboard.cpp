@@ -12,7 +12,10 @@
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("clipboard", text); }
+// The context the translations of these texts are found under.
+struct ClipboardText {
+    Q_DECLARE_TR_FUNCTIONS(ClipboardText)
+};
 
 // How a spreadsheet is to show a number: the format in the spreadsheets'
 // own syntax, as LibreOffice (sdnum, in US English terms) and Excel
@@ -100,12 +103,12 @@ ClipboardResults clipboardResults(const model::Results &results, const model::As
 {
     using namespace main_window;
     Table table(locale);
-    table.row({text(tr("Cost")), text(QString::fromUtf8(kTabCaptions[CurrentCostTab])),
+    table.row({text(ClipboardText::tr("Cost")), text(QString::fromUtf8(kTabCaptions[CurrentCostTab])),
                text(QString::fromUtf8(kTabCaptions[VelmorCostTab])), text(QString::fromUtf8(kTabCaptions[SavingsTab]))},
               true);
     for (int r = 1; r <= model::kRowCount; ++r) {
         // The total's captions differ from tab to tab; over all three columns it is the total.
-        const QString caption = r < model::kRowCount ? model::costRowCaption(0, r, assumptions, locale) : tr("Total");
+        const QString caption = r < model::kRowCount ? model::costRowCaption(0, r, assumptions, locale) : ClipboardText::tr("Total");
         QList<Cell> cells{text(caption)};
         for (const model::CostTable &cost : results.tables)
             cells << money(cost.row(r), locale);
@@ -114,22 +117,22 @@ ClipboardResults clipboardResults(const model::Results &results, const model::As
     if (investment) {
         const double savings = results.table(model::Table::Savings).row(model::kRowCount);
         const model::BusinessCase measures = model::businessCaseOf(savings, *investment);
-        const QString none = tr("none");
+        const QString none = ClipboardText::tr("none");
         table.row({text(QString())});
-        table.row({text(tr("Business case")), text(tr("Value"))}, true);
-        table.row({text(tr("Initial investment")), money(measures.initial, locale)});
-        table.row({text(tr("Simple payback (months)")),
+        table.row({text(ClipboardText::tr("Business case")), text(ClipboardText::tr("Value"))}, true);
+        table.row({text(ClipboardText::tr("Initial investment")), money(measures.initial, locale)});
+        table.row({text(ClipboardText::tr("Simple payback (months)")),
                    measures.paybackMonths ? number(*measures.paybackMonths, model::paybackText(measures, locale),
                                                    kOneDecimal)
                                           : text(none)});
-        table.row({text(tr("Return on investment over %1 years").arg(investment->years)),
+        table.row({text(ClipboardText::tr("Return on investment over %1 years").arg(investment->years)),
                    measures.roi ? number(*measures.roi, model::percentOf(*measures.roi, locale), kPercent) : text(none)});
-        table.row({text(tr("Net present value at %1%").arg(model::percentText(investment->discountRatePercent, locale))),
+        table.row({text(ClipboardText::tr("Net present value at %1%").arg(model::percentText(investment->discountRatePercent, locale))),
                    money(measures.npv, locale)});
-        table.row({text(tr("Internal rate of return")),
+        table.row({text(ClipboardText::tr("Internal rate of return")),
                    measures.irr ? number(*measures.irr, model::percentOf(*measures.irr, locale), kPercent) : text(none)});
-        const QString notWithin = tr("not within %1 years").arg(investment->years);
-        table.row({text(tr("Discounted payback (years)")),
+        const QString notWithin = ClipboardText::tr("not within %1 years").arg(investment->years);
+        table.row({text(ClipboardText::tr("Discounted payback (years)")),
                    measures.discountedPaybackYears
                        ? number(*measures.discountedPaybackYears,
                                 locale.toString(*measures.discountedPaybackYears, 'f', 2), kTwoDecimals)

@@ -5,6 +5,7 @@
 #include "model/numeric_text.h"
 #include "model/results.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -110,26 +111,27 @@ InvestmentReading readInvestment(const InvestmentTexts &texts, const QLocale &lo
     Investment investment;
     const auto problem = [&](InvestmentField field, const char *what, const QString &text, const char *why) {
         reading.problemField = field;
-        reading.problem = QStringLiteral("The %1 %2 %3.")
-                              .arg(QString::fromLatin1(what), quotedForMessage(text), QString::fromLatin1(why));
+        reading.problem = QCoreApplication::translate("BusinessCase", "The %1 %2 %3.")
+                              .arg(QCoreApplication::translate("BusinessCase", what), quotedForMessage(text),
+                                   QCoreApplication::translate("BusinessCase", why));
         return reading;
     };
     if (!readMoney(texts.systemPrice, locale, investment.systemPrice))
-        return problem(InvestmentField::SystemPrice, "installed system price", texts.systemPrice, "is not a sum of dollars");
+        return problem(InvestmentField::SystemPrice, QT_TRANSLATE_NOOP("BusinessCase", "installed system price"), texts.systemPrice, QT_TRANSLATE_NOOP("BusinessCase", "is not a sum of dollars"));
     if (!readMoney(texts.installationCost, locale, investment.installationCost))
-        return problem(InvestmentField::InstallationCost, "installation cost", texts.installationCost, "is not a sum of dollars");
+        return problem(InvestmentField::InstallationCost, QT_TRANSLATE_NOOP("BusinessCase", "installation cost"), texts.installationCost, QT_TRANSLATE_NOOP("BusinessCase", "is not a sum of dollars"));
     if (!readMoney(texts.yearlyUpkeep, locale, investment.yearlyUpkeep))
-        return problem(InvestmentField::YearlyUpkeep, "yearly upkeep", texts.yearlyUpkeep, "is not a sum of dollars");
+        return problem(InvestmentField::YearlyUpkeep, QT_TRANSLATE_NOOP("BusinessCase", "yearly upkeep"), texts.yearlyUpkeep, QT_TRANSLATE_NOOP("BusinessCase", "is not a sum of dollars"));
     if (!texts.years.trimmed().isEmpty()) {
         const std::optional<double> years = readFigure(texts.years, locale);
         if (!years || !(*years >= 1 && *years <= kMaxYears) || *years != std::floor(*years))
-            return problem(InvestmentField::Years, "evaluation period", texts.years, "is not a whole number of years from 1 to 50");
+            return problem(InvestmentField::Years, QT_TRANSLATE_NOOP("BusinessCase", "evaluation period"), texts.years, QT_TRANSLATE_NOOP("BusinessCase", "is not a whole number of years from 1 to 50"));
         investment.years = int(*years);
     }
     if (!texts.discountRate.trimmed().isEmpty()) {
         const std::optional<double> rate = readFigure(texts.discountRate, locale);
         if (!rate || !(*rate > -100 && *rate <= 1000))
-            return problem(InvestmentField::DiscountRate, "discount rate", texts.discountRate, "is not a percentage above \u2212100 and up to 1000");
+            return problem(InvestmentField::DiscountRate, QT_TRANSLATE_NOOP("BusinessCase", "discount rate"), texts.discountRate, QT_TRANSLATE_NOOP("BusinessCase", "is not a percentage above −100 and up to 1000"));
         investment.discountRatePercent = *rate;
     }
     if (!texts.systemPrice.trimmed().isEmpty())

@@ -12,7 +12,10 @@
 namespace model {
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("business case", text); }
+// The context the translations of these texts are found under.
+struct BusinessCaseText {
+    Q_DECLARE_TR_FUNCTIONS(BusinessCaseText)
+};
 
 // A figure with one decimal, grouped, or "—" for one too large to write.
 QString decimal(double value, const QLocale &locale, int decimals = 1)
@@ -36,8 +39,8 @@ QString percentOf(double fraction, const QLocale &locale)
 QString paybackText(const BusinessCase &measures, const QLocale &locale)
 {
     if (!measures.paybackMonths)
-        return tr("none");
-    return tr("%1 months").arg(decimal(*measures.paybackMonths, locale));
+        return BusinessCaseText::tr("none");
+    return BusinessCaseText::tr("%1 months").arg(decimal(*measures.paybackMonths, locale));
 }
 
 QString npvText(const BusinessCase &measures, const QLocale &locale) { return money(measures.npv, locale); }
@@ -46,29 +49,29 @@ QStringList measureLines(const BusinessCase &measures, const Investment &investm
 {
     const QString years = locale.toString(investment.years);
     QStringList lines;
-    lines << tr("Initial investment (price and installation): %1").arg(money(measures.initial, locale));
+    lines << BusinessCaseText::tr("Initial investment (price and installation): %1").arg(money(measures.initial, locale));
     if (investment.yearlyUpkeep != 0) {
-        lines << tr("Yearly upkeep of the system: %1").arg(money(investment.yearlyUpkeep, locale))
-              << tr("Yearly savings after upkeep: %1").arg(money(measures.yearlyNet, locale));
+        lines << BusinessCaseText::tr("Yearly upkeep of the system: %1").arg(money(investment.yearlyUpkeep, locale))
+              << BusinessCaseText::tr("Yearly savings after upkeep: %1").arg(money(measures.yearlyNet, locale));
     }
     lines << (measures.paybackMonths
-                  ? tr("Simple payback: %1").arg(paybackText(measures, locale))
-                  : tr("Simple payback: none, the yearly savings do not exceed the upkeep"));
-    lines << (measures.roi ? tr("Return on investment over %1 years: %2").arg(years, percentOf(*measures.roi, locale))
-                           : tr("Return on investment over %1 years: none, nothing is invested").arg(years));
-    lines << tr("Net present value at %1: %2")
+                  ? BusinessCaseText::tr("Simple payback: %1").arg(paybackText(measures, locale))
+                  : BusinessCaseText::tr("Simple payback: none, the yearly savings do not exceed the upkeep"));
+    lines << (measures.roi ? BusinessCaseText::tr("Return on investment over %1 years: %2").arg(years, percentOf(*measures.roi, locale))
+                           : BusinessCaseText::tr("Return on investment over %1 years: none, nothing is invested").arg(years));
+    lines << BusinessCaseText::tr("Net present value at %1: %2")
                  .arg(percentText(investment.discountRatePercent, locale) + u'%', npvText(measures, locale));
-    lines << (measures.irr ? tr("Internal rate of return: %1").arg(percentOf(*measures.irr, locale))
-                           : tr("Internal rate of return: none, the cash flows never change sign"));
+    lines << (measures.irr ? BusinessCaseText::tr("Internal rate of return: %1").arg(percentOf(*measures.irr, locale))
+                           : BusinessCaseText::tr("Internal rate of return: none, the cash flows never change sign"));
     lines << (measures.discountedPaybackYears
-                  ? tr("Discounted payback: %1 years").arg(decimal(*measures.discountedPaybackYears, locale, 2))
-                  : tr("Discounted payback: not within the %1 years").arg(years));
+                  ? BusinessCaseText::tr("Discounted payback: %1 years").arg(decimal(*measures.discountedPaybackYears, locale, 2))
+                  : BusinessCaseText::tr("Discounted payback: not within the %1 years").arg(years));
     return lines;
 }
 
 QString measuresNote(const Investment &investment, const QLocale &locale)
 {
-    const QString note = tr("How the measures are computed. The investment is the system's price plus its installation, paid "
+    const QString note = BusinessCaseText::tr("How the measures are computed. The investment is the system's price plus its installation, paid "
               "at the start; the yearly net is the annual savings less the yearly upkeep, received at the end "
               "of each year over the %1 years evaluated. Simple payback = investment \u00F7 (yearly net \u00F7 12) "
               "months. Return on investment = (savings \u00D7 years \u2212 upkeep \u00D7 years \u2212 investment) "

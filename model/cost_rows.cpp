@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "model/cost_rows.h"
+#include "model/model_text.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <cmath>
@@ -26,11 +28,11 @@ QString reductionsSentence(const Assumptions &assumptions, const QLocale &locale
 {
     QStringList parts;
     for (int k = 1; k <= kReducedRowCount; ++k) {
-        parts << QStringLiteral("%1 by %2 %").arg(QString::fromUtf8(kCostRows[std::size_t(k - 1)].reducedCost),
+        parts << QCoreApplication::translate("CostRows", "%1 by %2 %").arg(costRowText(kCostRows[std::size_t(k - 1)].reducedCost),
                                                 percentText(assumptions.reductionPercent[std::size_t(k - 1)], locale));
     }
     const QString last = parts.takeLast();
-    return QStringLiteral("The Velmor cost assumes that automatic lubrication cuts %1 and %2.")
+    return QCoreApplication::translate("CostRows", "The Velmor cost assumes that automatic lubrication cuts %1 and %2.")
         .arg(parts.join(QStringLiteral(", ")), last);
 }
 
@@ -39,13 +41,13 @@ QString costRowCaption(int table, int k, const Assumptions &assumptions, const Q
     const CostRow &row = kCostRows.at(std::size_t(k - 1));
     switch (table) {
     case 0:
-        return QString::fromUtf8(row.currentCaption);
+        return costRowText(row.currentCaption);
     case 2:
-        return QString::fromUtf8(row.savingsCaption);
+        return costRowText(row.savingsCaption);
     default:
         break;
     }
-    const QString caption = QString::fromUtf8(row.velmorCaption);
+    const QString caption = costRowText(row.velmorCaption);
     if (k > kReducedRowCount)
         return caption;
     return caption.arg(percentText(assumptions.reductionPercent[std::size_t(k - 1)], locale));

@@ -17,7 +17,8 @@ static_assert(kReducedRowCount == kRowCount - 1);
 
 // One row of the three cost tables: its caption on each result tab and,
 // for rows 1 to 5, the reduction the design assumes. The Velmor caption
-// holds "%1" where the reduction's percentage stands.
+// holds "%1" where the reduction's percentage stands. The texts are English
+// source texts: model::costRowText() gives them in the interface language.
 struct CostRow {
     const char *currentCaption;
     const char *velmorCaption;
@@ -27,17 +28,17 @@ struct CostRow {
 };
 
 inline constexpr std::array<CostRow, kRowCount> kCostRows{{
-    {"Manual Labor to Lubricate", "Labor to lubricate (%1% reduction)", "Manual Labor to Lubricate", 90,
-     "the lubrication labour"},
-    {"Grease used for manual lubrication", "Grease consumption (%1% reduction)",
-     "Grease used for manual lubrication", 50, "the lubricant"},
-    {"New replacement bearings", "New replacement bearings (%1% reduction)", "New replacement bearings", 80,
-     "the replacement bearings"},
-    {"Labor to replace failed bearings", "Bearing replacement labor (%1% reduction)",
-     "Labor to replace failed bearings", 80, "the replacement labour"},
-    {"Lost Production", "Lost Production (%1% reduction)", "Lost Production", 80, "the lost production"},
-    {"Total anual cost of manual lubrication", "Total annual cost using Velmor automatic lubrication",
-     "Total annual savings over manual lubrication costs", 0, ""},
+    {QT_TRANSLATE_NOOP("CostRows", "Manual Labor to Lubricate"), QT_TRANSLATE_NOOP("CostRows", "Labor to lubricate (%1% reduction)"), QT_TRANSLATE_NOOP("CostRows", "Manual Labor to Lubricate"), 90,
+     QT_TRANSLATE_NOOP("CostRows", "the lubrication labour")},
+    {QT_TRANSLATE_NOOP("CostRows", "Grease used for manual lubrication"), QT_TRANSLATE_NOOP("CostRows", "Grease consumption (%1% reduction)"),
+     QT_TRANSLATE_NOOP("CostRows", "Grease used for manual lubrication"), 50, QT_TRANSLATE_NOOP("CostRows", "the lubricant")},
+    {QT_TRANSLATE_NOOP("CostRows", "New replacement bearings"), QT_TRANSLATE_NOOP("CostRows", "New replacement bearings (%1% reduction)"), QT_TRANSLATE_NOOP("CostRows", "New replacement bearings"), 80,
+     QT_TRANSLATE_NOOP("CostRows", "the replacement bearings")},
+    {QT_TRANSLATE_NOOP("CostRows", "Labor to replace failed bearings"), QT_TRANSLATE_NOOP("CostRows", "Bearing replacement labor (%1% reduction)"),
+     QT_TRANSLATE_NOOP("CostRows", "Labor to replace failed bearings"), 80, QT_TRANSLATE_NOOP("CostRows", "the replacement labour")},
+    {QT_TRANSLATE_NOOP("CostRows", "Lost Production"), QT_TRANSLATE_NOOP("CostRows", "Lost Production (%1% reduction)"), QT_TRANSLATE_NOOP("CostRows", "Lost Production"), 80, QT_TRANSLATE_NOOP("CostRows", "the lost production")},
+    {QT_TRANSLATE_NOOP("CostRows", "Total anual cost of manual lubrication"), QT_TRANSLATE_NOOP("CostRows", "Total annual cost using Velmor automatic lubrication"),
+     QT_TRANSLATE_NOOP("CostRows", "Total annual savings over manual lubrication costs"), 0, ""},
 }};
 
 // What a Velmor system is assumed to save: the reduction of each of rows 1

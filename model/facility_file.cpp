@@ -1,11 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "model/facility_file.h"
+#include "model/model_text.h"
 
 #include "model/message_text.h"
 #include "model/money_text.h"
 #include "model/numeric_text.h"
 #include "model/safe_write.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -77,15 +79,15 @@ FacilityReadResult readFailure(const QString &message) { return {std::nullopt, m
 
 QString openFailed(const QString &path, const QString &reason)
 {
-    return QStringLiteral("Could not open %1. %2").arg(quotedForMessage(shownName(path)), reason);
+    return QCoreApplication::translate("FacilityFile", "Could not open %1. %2").arg(quotedForMessage(shownName(path)), reason);
 }
 
 QString saveFailed(const QString &path, const QString &reason)
 {
-    return QStringLiteral("Could not save %1. %2").arg(quotedForMessage(shownName(path)), asSentence(reason));
+    return QCoreApplication::translate("FacilityFile", "Could not save %1. %2").arg(quotedForMessage(shownName(path)), asSentence(reason));
 }
 
-QString figureCaption(int index) { return quotedForMessage(QString::fromLatin1(kInputs[index].caption).trimmed()); }
+QString figureCaption(int index) { return quotedForMessage(model::inputText(kInputs[index].caption).trimmed()); }
 
 // A JSON string literal for text, quotes included.
 QByteArray jsonString(const QString &text)
@@ -158,9 +160,9 @@ std::optional<QString> unfitText(const QString &text, qsizetype maxLength)
 {
     // A lone surrogate (from a \uD800 escape, or pasted) has no UTF-8 form.
     if (!text.isValidUtf16())
-        return QStringLiteral("is not valid text");
+        return QCoreApplication::translate("FacilityFile", "is not valid text");
     if (text.size() > maxLength)
-        return QStringLiteral("is longer than a field holds");
+        return QCoreApplication::translate("FacilityFile", "is longer than a field holds");
     return std::nullopt;
 }
 
@@ -170,36 +172,36 @@ std::optional<QString> unfitText(const QString &text, qsizetype maxLength)
 std::optional<QString> unfitFigures(const FacilityFigures &figures, QByteArray &json)
 {
     if (!isKnownLocaleName(figures.locale)) {
-        return QStringLiteral("The figures were typed in regional settings that are not known here (%1).")
+        return QCoreApplication::translate("FacilityFile", "The figures were typed in regional settings that are not known here (%1).")
             .arg(quotedForMessage(shortened(figures.locale)));
     }
     for (int i = 0; i < kInputCount; ++i) {
         const QString &text = figures.figures[i];
         if (const auto why = unfitText(text, kFieldTextMaxLength))
-            return QStringLiteral("The figure for %1 %2.").arg(figureCaption(i), *why);
+            return QCoreApplication::translate("FacilityFile", "The figure for %1 %2.").arg(figureCaption(i), *why);
         // A field drops what cannot be seen (a control character, a line
         // break at either end), which would quietly make it another text.
         if (visibleFieldText(text) != text) {
-            return QStringLiteral("The figure for %1 holds characters an input field cannot show.")
+            return QCoreApplication::translate("FacilityFile", "The figure for %1 holds characters an input field cannot show.")
                 .arg(figureCaption(i));
         }
     }
     for (const auto &member : kReportMembers) {
         if (const auto why = unfitText(figures.report.*member.text, kReportDetailMaxLength))
-            return QStringLiteral("The report detail %1 %2.").arg(quotedForMessage(QString::fromLatin1(member.shownAs)), *why);
+            return QCoreApplication::translate("FacilityFile", "The report detail %1 %2.").arg(quotedForMessage(QString::fromLatin1(member.shownAs)), *why);
     }
     for (const auto &member : kInvestmentMembers) {
         if (const auto why = unfitText(figures.investment.*member.text, kReportDetailMaxLength))
-            return QStringLiteral("The investment's %1 %2.").arg(quotedForMessage(QString::fromLatin1(member.shownAs)), *why);
+            return QCoreApplication::translate("FacilityFile", "The investment's %1 %2.").arg(quotedForMessage(QString::fromLatin1(member.shownAs)), *why);
     }
     for (const double reduction : figures.assumptions.reductionPercent) {
         if (!isReductionPercent(reduction))
-            return QStringLiteral("An assumed reduction is not a percentage from 0 to 100 in tenths.");
+            return QCoreApplication::translate("FacilityFile", "An assumed reduction is not a percentage from 0 to 100 in tenths.");
     }
     // Escapes and indentation can make the written file longer than the one read.
     json = toFacilityJson(figures);
     if (json.size() > kFacilityFileMaxBytes)
-        return QStringLiteral("The figures are too long for a facility file, which holds at most 64 KiB.");
+        return QCoreApplication::translate("FacilityFile", "The figures are too long for a facility file, which holds at most 64 KiB.");
     return std::nullopt;
 }
 
@@ -246,14 +248,14 @@ std::optional<QString> readTextObject(const QJsonValue &value, const char *what,
     if (value.isUndefined())
         return std::nullopt;
     if (!value.isObject())
-        return QStringLiteral("The file's %1 are not valid.").arg(QLatin1StringView(what));
+        return QCoreApplication::translate("FacilityFile", "The file's %1 are not valid.").arg(QLatin1StringView(what));
     const QJsonObject texts = value.toObject();
     for (const auto &member : members) {
         const QJsonValue text = texts.value(member.key);
         if (text.isUndefined())
             continue;
         if (!text.isString()) {
-            return QStringLiteral("The %1 %2 is not a text.")
+            return QCoreApplication::translate("FacilityFile", "The %1 %2 is not a text.")
                 .arg(QLatin1StringView(what).chopped(1), quotedForMessage(QString::fromLatin1(member.shownAs)));
         }
         object.*member.text = text.toString();
@@ -302,52 +304,52 @@ QByteArray toFacilityJson(const FacilityFigures &figures)
 FacilityReadResult readFacilityJson(const QByteArray &bytes)
 {
     if (bytes.size() > kFacilityFileMaxBytes)
-        return readFailure(QStringLiteral("The file is larger than 64 KiB, too large for a facility file."));
+        return readFailure(QCoreApplication::translate("FacilityFile", "The file is larger than 64 KiB, too large for a facility file."));
 
     // QJsonDocument would replace malformed UTF-8 and read on.
     if (!QUtf8StringView(bytes).isValidUtf8())
-        return readFailure(QStringLiteral("The file is not UTF-8 text."));
+        return readFailure(QCoreApplication::translate("FacilityFile", "The file is not UTF-8 text."));
 
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
-        return readFailure(QStringLiteral("The file is not a facility file: it is not JSON (%1 at byte %2).")
+        return readFailure(QCoreApplication::translate("FacilityFile", "The file is not a facility file: it is not JSON (%1 at byte %2).")
                                .arg(parseError.errorString())
                                .arg(parseError.offset + 1));
     }
     if (const std::optional<QString> key = firstDuplicateKey(bytes))
-        return readFailure(QStringLiteral("The file holds the key %1 twice.").arg(quotedForMessage(shortened(*key))));
+        return readFailure(QCoreApplication::translate("FacilityFile", "The file holds the key %1 twice.").arg(quotedForMessage(shortened(*key))));
     const QJsonObject root = document.object();
     if (!document.isObject()
         || root.value(QLatin1StringView("format")).toString() != QLatin1StringView(kFacilityFormat))
-        return readFailure(QStringLiteral("The file is not a facility file."));
+        return readFailure(QCoreApplication::translate("FacilityFile", "The file is not a facility file."));
 
     const QJsonValue version = root.value(QLatin1StringView("version"));
     const double versionNumber = version.toDouble(-1);
     if (!version.isDouble() || !(versionNumber >= 1) || versionNumber != std::floor(versionNumber))
-        return readFailure(QStringLiteral("The file has no valid version number."));
+        return readFailure(QCoreApplication::translate("FacilityFile", "The file has no valid version number."));
     if (versionNumber > kFacilityFormatVersion)
-        return readFailure(QStringLiteral("The file was saved by a newer version of this program."));
+        return readFailure(QCoreApplication::translate("FacilityFile", "The file was saved by a newer version of this program."));
 
     FacilityFigures result;
 
     const QJsonValue locale = root.value(QLatin1StringView("locale"));
     if (!locale.isString())
-        return readFailure(QStringLiteral("The file does not say in which regional settings its figures were typed."));
+        return readFailure(QCoreApplication::translate("FacilityFile", "The file does not say in which regional settings its figures were typed."));
     result.locale = locale.toString();
 
     const QJsonValue figures = root.value(QLatin1StringView("figures"));
     if (!figures.isArray())
-        return readFailure(QStringLiteral("The file holds no figures."));
+        return readFailure(QCoreApplication::translate("FacilityFile", "The file holds no figures."));
     const QJsonArray list = figures.toArray();
     if (list.size() != kInputCount) {
-        const QString held = list.size() == 1 ? QStringLiteral("one figure")
-                                              : QStringLiteral("%1 figures").arg(list.size());
-        return readFailure(QStringLiteral("The file holds %1 instead of %2.").arg(held).arg(kInputCount));
+        const QString held = list.size() == 1 ? QCoreApplication::translate("FacilityFile", "one figure")
+                                              : QCoreApplication::translate("FacilityFile", "%1 figures").arg(list.size());
+        return readFailure(QCoreApplication::translate("FacilityFile", "The file holds %1 instead of %2.").arg(held).arg(kInputCount));
     }
     for (int i = 0; i < kInputCount; ++i) {
         if (!list[i].isString())
-            return readFailure(QStringLiteral("The figure for %1 is not a text.").arg(figureCaption(i)));
+            return readFailure(QCoreApplication::translate("FacilityFile", "The figure for %1 is not a text.").arg(figureCaption(i)));
         result.figures[i] = list[i].toString();
     }
 
@@ -364,7 +366,7 @@ FacilityReadResult readFacilityJson(const QByteArray &bytes)
             return readFailure(*why);
         const QJsonValue assumptions = root.value(QLatin1StringView("assumptions"));
         if (!assumptions.isUndefined() && !assumptions.isObject())
-            return readFailure(QStringLiteral("The file's assumptions are not valid."));
+            return readFailure(QCoreApplication::translate("FacilityFile", "The file's assumptions are not valid."));
         const QJsonObject reductions = assumptions.toObject();
         for (int k = 0; k < kReducedRowCount; ++k) {
             const QJsonValue reduction = reductions.value(kReductionKeys[std::size_t(k)]);
@@ -372,7 +374,7 @@ FacilityReadResult readFacilityJson(const QByteArray &bytes)
                 continue;
             const double percent = reduction.toDouble(-1);
             if (!reduction.isDouble() || !isReductionPercent(percent)) {
-                return readFailure(QStringLiteral("The assumed reduction %1 is not a percentage from 0 to 100 in tenths.")
+                return readFailure(QCoreApplication::translate("FacilityFile", "The assumed reduction %1 is not a percentage from 0 to 100 in tenths.")
                                        .arg(quotedForMessage(kReductionKeys[std::size_t(k)])));
             }
             result.assumptions.reductionPercent[std::size_t(k)] = percent;
@@ -386,7 +388,7 @@ FacilityReadResult readFacilityJson(const QByteArray &bytes)
 FacilityReadResult openFacilityFile(const QString &path)
 {
     if (path.isEmpty())
-        return readFailure(QStringLiteral("Could not open the figures. No file name was given."));
+        return readFailure(QCoreApplication::translate("FacilityFile", "Could not open the figures. No file name was given."));
 
     // Asked before opening: opening a pipe would wait for a writer, and
     // reading a device or a huge file would not end soon.
@@ -398,25 +400,25 @@ FacilityReadResult openFacilityFile(const QString &path)
         const int error = ::stat(QFile::encodeName(path).constData(), &status) == 0 ? 0 : errno;
         if (error && error != ENOENT)
             return readFailure(openFailed(path, systemErrorText(error)));
-        return readFailure(openFailed(path, QStringLiteral("The file does not exist.")));
+        return readFailure(openFailed(path, QCoreApplication::translate("FacilityFile", "The file does not exist.")));
     }
     if (info.isDir())
-        return readFailure(openFailed(path, QStringLiteral("It is a folder, not a file.")));
+        return readFailure(openFailed(path, QCoreApplication::translate("FacilityFile", "It is a folder, not a file.")));
     if (!info.isFile())
-        return readFailure(openFailed(path, QStringLiteral("It is not a regular file.")));
-    const QString tooLarge = QStringLiteral("The file is larger than 64 KiB, too large for a facility file.");
+        return readFailure(openFailed(path, QCoreApplication::translate("FacilityFile", "It is not a regular file.")));
+    const QString tooLarge = QCoreApplication::translate("FacilityFile", "The file is larger than 64 KiB, too large for a facility file.");
     if (info.size() > kFacilityFileMaxBytes)
         return readFailure(openFailed(path, tooLarge));
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return readFailure(openFailed(path, QStringLiteral("The file could not be read: %1")
+        return readFailure(openFailed(path, QCoreApplication::translate("FacilityFile", "The file could not be read: %1")
                                                 .arg(asSentence(file.errorString()))));
     }
     // One byte more than allowed tells a file that grew since it was asked.
     const QByteArray bytes = file.read(kFacilityFileMaxBytes + 1);
     if (file.error() != QFileDevice::NoError) {
-        return readFailure(openFailed(path, QStringLiteral("The file could not be read: %1")
+        return readFailure(openFailed(path, QCoreApplication::translate("FacilityFile", "The file could not be read: %1")
                                                 .arg(asSentence(file.errorString()))));
     }
     if (bytes.size() > kFacilityFileMaxBytes)
@@ -431,7 +433,7 @@ FacilityReadResult openFacilityFile(const QString &path)
 FacilitySaveResult saveFacilityFile(const QString &path, const FacilityFigures &figures)
 {
     if (path.isEmpty())
-        return {false, QStringLiteral("Could not save the figures. No file name was given.")};
+        return {false, QCoreApplication::translate("FacilityFile", "Could not save the figures. No file name was given.")};
 
     // Nothing is written that would not open again as the same figures.
     QByteArray bytes;

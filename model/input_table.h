@@ -1,12 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
+#include <QtGlobal>
+
 #include <array>
 
 namespace model {
 
 // One of the twelve figures that describe a facility. The texts are the
-// window's own captions; blanks at either end belong to them.
+// window's own captions; blanks at either end belong to them. All but the
+// default text are English source texts: model::inputText() gives them in
+// the interface language.
 struct InputDefinition {
     const char *group;       // caption of the frame that holds the field
     const char *caption;     // label left of the field
@@ -19,30 +23,30 @@ inline constexpr int kInputCount = 12;
 
 // Indexed like the fields YourData(0) to YourData(11) and like InputValues.
 inline constexpr std::array<InputDefinition, kInputCount> kInputs{{
-    {"FACILITY PARTICULARS", "Number of bearings in facility", " total", "1000",
-     "bearings installed in the facility"},
-    {"FACILITY PARTICULARS", "Number of bearing failures", " per year", "10",
-     "bearings that fail per year"},
-    {"FACILITY PARTICULARS", "Number of lubrication points", " total", "1000",
-     "points lubricated by hand"},
-    {"FACILITY PARTICULARS", "Lubrication frequency", " per month", "1",
-     "times each point is lubricated per month"},
-    {"FACILITY PARTICULARS", "Lubricant quantity", " lbs/year", "1000",
-     "pounds of lubricant used per year"},
-    {"FACILITY PARTICULARS", "Hourly production rate", " $/hour", "1000",
-     "value of production lost per hour of stoppage"},
-    {"MATERIAL COST (Average)", "Cost of Lubricant", " $/lb.", "5",
-     "price of lubricant per pound"},
-    {"MATERIAL COST (Average)", "Cost of Replacement Bearing", " $/each", "200",
-     "price of one replacement bearing"},
-    {"LABOR COST (Average)", "Lubrication ", " $/hour", "24",
-     "hourly labour rate for lubricating"},
-    {"LABOR COST (Average)", "Bearing Replacement", " $/hour", "30",
-     "hourly labour rate for replacing bearings"},
-    {"TIME (Average)", "Lubricate a single point", " minutes", "3",
-     "minutes to lubricate one point once"},
-    {"TIME (Average)", "Replace a bearing", " hours", "4",
-     "hours to replace one failed bearing (and stoppage per failure)"},
+    {QT_TRANSLATE_NOOP("Inputs", "FACILITY PARTICULARS"), QT_TRANSLATE_NOOP("Inputs", "Number of bearings in facility"), QT_TRANSLATE_NOOP("Inputs", " total"), "1000",
+     QT_TRANSLATE_NOOP("Inputs", "bearings installed in the facility")},
+    {QT_TRANSLATE_NOOP("Inputs", "FACILITY PARTICULARS"), QT_TRANSLATE_NOOP("Inputs", "Number of bearing failures"), QT_TRANSLATE_NOOP("Inputs", " per year"), "10",
+     QT_TRANSLATE_NOOP("Inputs", "bearings that fail per year")},
+    {QT_TRANSLATE_NOOP("Inputs", "FACILITY PARTICULARS"), QT_TRANSLATE_NOOP("Inputs", "Number of lubrication points"), QT_TRANSLATE_NOOP("Inputs", " total"), "1000",
+     QT_TRANSLATE_NOOP("Inputs", "points lubricated by hand")},
+    {QT_TRANSLATE_NOOP("Inputs", "FACILITY PARTICULARS"), QT_TRANSLATE_NOOP("Inputs", "Lubrication frequency"), QT_TRANSLATE_NOOP("Inputs", " per month"), "1",
+     QT_TRANSLATE_NOOP("Inputs", "times each point is lubricated per month")},
+    {QT_TRANSLATE_NOOP("Inputs", "FACILITY PARTICULARS"), QT_TRANSLATE_NOOP("Inputs", "Lubricant quantity"), QT_TRANSLATE_NOOP("Inputs", " lbs/year"), "1000",
+     QT_TRANSLATE_NOOP("Inputs", "pounds of lubricant used per year")},
+    {QT_TRANSLATE_NOOP("Inputs", "FACILITY PARTICULARS"), QT_TRANSLATE_NOOP("Inputs", "Hourly production rate"), QT_TRANSLATE_NOOP("Inputs", " $/hour"), "1000",
+     QT_TRANSLATE_NOOP("Inputs", "value of production lost per hour of stoppage")},
+    {QT_TRANSLATE_NOOP("Inputs", "MATERIAL COST (Average)"), QT_TRANSLATE_NOOP("Inputs", "Cost of Lubricant"), QT_TRANSLATE_NOOP("Inputs", " $/lb."), "5",
+     QT_TRANSLATE_NOOP("Inputs", "price of lubricant per pound")},
+    {QT_TRANSLATE_NOOP("Inputs", "MATERIAL COST (Average)"), QT_TRANSLATE_NOOP("Inputs", "Cost of Replacement Bearing"), QT_TRANSLATE_NOOP("Inputs", " $/each"), "200",
+     QT_TRANSLATE_NOOP("Inputs", "price of one replacement bearing")},
+    {QT_TRANSLATE_NOOP("Inputs", "LABOR COST (Average)"), QT_TRANSLATE_NOOP("Inputs", "Lubrication "), QT_TRANSLATE_NOOP("Inputs", " $/hour"), "24",
+     QT_TRANSLATE_NOOP("Inputs", "hourly labour rate for lubricating")},
+    {QT_TRANSLATE_NOOP("Inputs", "LABOR COST (Average)"), QT_TRANSLATE_NOOP("Inputs", "Bearing Replacement"), QT_TRANSLATE_NOOP("Inputs", " $/hour"), "30",
+     QT_TRANSLATE_NOOP("Inputs", "hourly labour rate for replacing bearings")},
+    {QT_TRANSLATE_NOOP("Inputs", "TIME (Average)"), QT_TRANSLATE_NOOP("Inputs", "Lubricate a single point"), QT_TRANSLATE_NOOP("Inputs", " minutes"), "3",
+     QT_TRANSLATE_NOOP("Inputs", "minutes to lubricate one point once")},
+    {QT_TRANSLATE_NOOP("Inputs", "TIME (Average)"), QT_TRANSLATE_NOOP("Inputs", "Replace a bearing"), QT_TRANSLATE_NOOP("Inputs", " hours"), "4",
+     QT_TRANSLATE_NOOP("Inputs", "hours to replace one failed bearing (and stoppage per failure)")},
 }};
 
 // The twelve converted inputs of one refresh.

@@ -3,6 +3,7 @@
 
 #include "model/message_text.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -39,7 +40,7 @@ protected:
                 const int error = errno;
                 m_failure = error ? systemErrorText(error) : asSentence(m_file.errorString());
                 if (m_failure.isEmpty())
-                    m_failure = QStringLiteral("Not every byte could be written.");
+                    m_failure = QCoreApplication::translate("SafeWrite", "Not every byte could be written.");
                 return -1;
             }
             done += n;
@@ -57,14 +58,14 @@ private:
 QString notAFile(mode_t mode)
 {
     if (S_ISDIR(mode))
-        return QStringLiteral("A folder of that name is in the way.");
+        return QCoreApplication::translate("SafeWrite", "A folder of that name is in the way.");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("It is a device, not a file.");
+        return QCoreApplication::translate("SafeWrite", "It is a device, not a file.");
     if (S_ISFIFO(mode))
-        return QStringLiteral("It is a pipe (FIFO), not a file.");
+        return QCoreApplication::translate("SafeWrite", "It is a pipe (FIFO), not a file.");
     if (S_ISSOCK(mode))
-        return QStringLiteral("It is a socket, not a file.");
-    return QStringLiteral("It is not a regular file.");
+        return QCoreApplication::translate("SafeWrite", "It is a socket, not a file.");
+    return QCoreApplication::translate("SafeWrite", "It is not a regular file.");
 }
 
 // Whether the file begins as a file of this kind does; an empty file holds
@@ -75,10 +76,10 @@ std::optional<QString> notOfKind(const QString &path, const FileKind &kind, qint
         return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("It cannot be read to see what it holds: %1").arg(asSentence(file.errorString()));
+        return QCoreApplication::translate("SafeWrite", "It cannot be read to see what it holds: %1").arg(asSentence(file.errorString()));
     if (file.read(kind.signature.size()) == kind.signature)
         return std::nullopt;
-    return QStringLiteral("It is not a %1, so it is not replaced.").arg(QString::fromLatin1(kind.name));
+    return QCoreApplication::translate("SafeWrite", "It is not a %1, so it is not replaced.").arg(QCoreApplication::translate("SafeWrite", kind.name));
 }
 
 } // namespace
@@ -86,12 +87,12 @@ std::optional<QString> notOfKind(const QString &path, const FileKind &kind, qint
 std::optional<QString> refusalToWrite(const QString &path, const FileKind &kind)
 {
     if (path.isEmpty())
-        return QStringLiteral("No file name was given.");
+        return QCoreApplication::translate("SafeWrite", "No file name was given.");
     const QFileInfo info(path);
     if (kind.refusedSuffix
         && info.suffix().compare(QLatin1StringView(kind.refusedSuffix), Qt::CaseInsensitive) == 0) {
-        return QStringLiteral("Its name is that of a %1, which a %2 never replaces.")
-            .arg(QString::fromLatin1(kind.refusedSuffixName), QString::fromLatin1(kind.name));
+        return QCoreApplication::translate("SafeWrite", "Its name is that of a %1, which a %2 never replaces.")
+            .arg(QCoreApplication::translate("SafeWrite", kind.refusedSuffixName), QCoreApplication::translate("SafeWrite", kind.name));
     }
 
     const QByteArray encoded = QFile::encodeName(path);
@@ -103,13 +104,13 @@ std::optional<QString> refusalToWrite(const QString &path, const FileKind &kind)
         // A dangling link would be replaced by a file where the link was.
         struct stat link {};
         if (::lstat(encoded.constData(), &link) == 0)
-            return QStringLiteral("It is a link to a file that does not exist.");
+            return QCoreApplication::translate("SafeWrite", "It is a link to a file that does not exist.");
         const QFileInfo folder(info.absolutePath());
         const QString folderName = quotedForMessage(QDir::toNativeSeparators(folder.filePath()));
         if (!folder.exists())
-            return QStringLiteral("The folder %1 does not exist.").arg(folderName);
+            return QCoreApplication::translate("SafeWrite", "The folder %1 does not exist.").arg(folderName);
         if (!folder.isDir())
-            return QStringLiteral("%1 is not a folder.").arg(folderName);
+            return QCoreApplication::translate("SafeWrite", "%1 is not a folder.").arg(folderName);
         return std::nullopt;
     }
     if (!S_ISREG(target.st_mode))
@@ -117,7 +118,7 @@ std::optional<QString> refusalToWrite(const QString &path, const FileKind &kind)
     // Write permission is asked of the bits, not of access(): root may write
     // anything, but a file made read-only is meant to stay as it is.
     if ((target.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
-        return QStringLiteral("The file is read-only.");
+        return QCoreApplication::translate("SafeWrite", "The file is read-only.");
     return notOfKind(path, kind, target.st_size);
 }
 
@@ -149,13 +150,13 @@ WriteResult writeFileSafely(const QString &path, const FileKind &kind, const Con
     if (!device.failure().isEmpty())
         return fail(device.failure());
     if (device.written() == 0)
-        return fail(QStringLiteral("Nothing was made to write."));
+        return fail(QCoreApplication::translate("SafeWrite", "Nothing was made to write."));
     if (!file.flush())
         return fail(asSentence(file.errorString()));
     if (::fsync(file.handle()) != 0)
         return fail(systemErrorText(errno));
     if (file.size() != device.written())
-        return fail(QStringLiteral("Not every byte reached the file."));
+        return fail(QCoreApplication::translate("SafeWrite", "Not every byte reached the file."));
     if (permissions && !file.setPermissions(*permissions))
         return fail(asSentence(file.errorString()));
     if (!file.commit())

@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
+#include <QtGlobal>
+
 #include <QByteArrayView>
 #include <QString>
 
@@ -24,12 +26,12 @@ struct FileKind {
     const char *refusedSuffixName = nullptr;
 };
 
-inline constexpr FileKind kFacilityFileKind{{}, "facility file"};
-inline constexpr FileKind kPdfKind{"%PDF-", "PDF document", "velmor", "facility file"};
+inline constexpr FileKind kFacilityFileKind{{}, QT_TRANSLATE_NOOP("SafeWrite", "facility file")};
+inline constexpr FileKind kPdfKind{"%PDF-", QT_TRANSLATE_NOOP("SafeWrite", "PDF document"), "velmor", QT_TRANSLATE_NOOP("SafeWrite", "facility file")};
 // A workbook is a zip archive; so is any other file it may replace.
-inline constexpr FileKind kWorkbookKind{"PK\x03\x04", "spreadsheet workbook", "velmor", "facility file"};
+inline constexpr FileKind kWorkbookKind{"PK\x03\x04", QT_TRANSLATE_NOOP("SafeWrite", "spreadsheet workbook"), "velmor", QT_TRANSLATE_NOOP("SafeWrite", "facility file")};
 // Comma-separated text has no signature of its own.
-inline constexpr FileKind kCsvKind{{}, "CSV file", "velmor", "facility file"};
+inline constexpr FileKind kCsvKind{{}, QT_TRANSLATE_NOOP("SafeWrite", "CSV file"), "velmor", QT_TRANSLATE_NOOP("SafeWrite", "facility file")};
 
 struct WriteResult {
     bool written = false;

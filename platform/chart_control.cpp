@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "platform/chart_control.h"
 
+#include <QCoreApplication>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QAreaSeries>
@@ -33,11 +34,21 @@ namespace platform {
 
 namespace {
 
-const char *const rowLabels[] = {"Lubrication Labor", "Lubricant Cost", "Bearing Cost",
-                                 "Replacement Labor", "Lost Production"};
-const char *const columnLabels[] = {"CURRENT COST", "VELMOR COST", "SAVINGS"};
+const char *const rowLabels[] = {QT_TRANSLATE_NOOP("ChartControl", "Lubrication Labor"),
+                                 QT_TRANSLATE_NOOP("ChartControl", "Lubricant Cost"),
+                                 QT_TRANSLATE_NOOP("ChartControl", "Bearing Cost"),
+                                 QT_TRANSLATE_NOOP("ChartControl", "Replacement Labor"),
+                                 QT_TRANSLATE_NOOP("ChartControl", "Lost Production")};
+const char *const columnLabels[] = {QT_TRANSLATE_NOOP("ChartControl", "CURRENT COST"),
+                                    QT_TRANSLATE_NOOP("ChartControl", "VELMOR COST"),
+                                    QT_TRANSLATE_NOOP("ChartControl", "SAVINGS")};
 // The categories as a screen reader speaks them.
-const char *const spokenColumnLabels[] = {"current cost", "Velmor cost", "savings"};
+const char *const spokenColumnLabels[] = {QT_TRANSLATE_NOOP("ChartControl", "current cost"),
+                                          QT_TRANSLATE_NOOP("ChartControl", "Velmor cost"),
+                                          QT_TRANSLATE_NOOP("ChartControl", "savings")};
+
+// A label of the tables above in the interface language.
+QString label(const char *source) { return QCoreApplication::translate("ChartControl", source); }
 
 // The title's blue is also the third series' colour.
 constexpr QColor titleColour(0, 0, 202);
@@ -163,7 +174,7 @@ void ChartControl::buildChart()
     m_chart->layout()->setContentsMargins(0, 0, 0, 0);
     m_chart->setBackgroundRoundness(0);
     m_chart->setMargins(QMargins(4, 4, 4, 4));
-    m_chart->setTitle(QStringLiteral("ESTIMATED ANNUAL SAVINGS IN DOLLARS"));
+    m_chart->setTitle(QCoreApplication::translate("ChartControl", "ESTIMATED ANNUAL SAVINGS IN DOLLARS"));
     m_chart->setTitleFont(QFont(designFace, 14, QFont::Bold));
     m_chart->setTitleBrush(titleColour);
     m_chart->setLocalizeNumbers(true);
@@ -176,8 +187,8 @@ void ChartControl::buildChart()
 
     const QFont axisFont(designFace, 8);
     m_categoryAxis = new QBarCategoryAxis;
-    for (const char *label : columnLabels)
-        m_categoryAxis->append(QString::fromLatin1(label));
+    for (const char *column : columnLabels)
+        m_categoryAxis->append(label(column));
     // Left to itself the axis shortens "CURRENT COST" even where it fits.
     m_categoryAxis->setTruncateLabels(false);
     m_categoryAxis->setGridLineVisible(false);
@@ -196,7 +207,7 @@ void ChartControl::buildChart()
     m_chart->addAxis(m_valueAxis, Qt::AlignLeft);
 
     for (int column = 0; column < Columns; ++column) {
-        auto *caption = new QGraphicsSimpleTextItem(QString::fromLatin1(columnLabels[column]), m_chart);
+        auto *caption = new QGraphicsSimpleTextItem(label(columnLabels[column]), m_chart);
         caption->setFont(QFont(designFace, 8, QFont::Bold));
         caption->setVisible(false);
         m_pieCaptions[column] = caption;
@@ -306,9 +317,9 @@ QString ChartControl::figuresDescription() const
     for (int row = 0; row < Rows; ++row) {
         QStringList cells;
         for (int column = 0; column < Columns; ++column)
-            cells << QStringLiteral("%1 %2").arg(QString::fromLatin1(spokenColumnLabels[column]),
+            cells << QStringLiteral("%1 %2").arg(label(spokenColumnLabels[column]),
                                                  spokenFigure(m_values[row][column], locale));
-        rows << QStringLiteral("%1: %2").arg(QString::fromLatin1(rowLabels[row]), cells.join(QStringLiteral(", ")));
+        rows << QCoreApplication::translate("ChartControl", "%1: %2").arg(label(rowLabels[row]), cells.join(QStringLiteral(", ")));
     }
     return rows.join(QStringLiteral("; "));
 }
@@ -433,7 +444,7 @@ void ChartControl::rebuildSeries()
         QAbstractBarSeries *bars = m_stacking ? static_cast<QAbstractBarSeries *>(new QStackedBarSeries)
                                               : static_cast<QAbstractBarSeries *>(new QBarSeries);
         for (int row = 0; row < Rows; ++row) {
-            auto *set = new QBarSet(QString::fromLatin1(rowLabels[row]));
+            auto *set = new QBarSet(label(rowLabels[row]));
             for (int column = 0; column < Columns; ++column)
                 set->append(0.0);
             bars->append(set);
@@ -452,7 +463,7 @@ void ChartControl::rebuildSeries()
     case Step2d:
         for (int row = 0; row < Rows; ++row) {
             auto *line = new QLineSeries;
-            line->setName(QString::fromLatin1(rowLabels[row]));
+            line->setName(label(rowLabels[row]));
             m_chart->addSeries(line);
             onAxes(line);
             line->setPen(QPen(seriesColour(row), lineWidth, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
@@ -463,7 +474,7 @@ void ChartControl::rebuildSeries()
             auto *upper = new QLineSeries;
             auto *lower = new QLineSeries;
             auto *area = new QAreaSeries(upper, lower);
-            area->setName(QString::fromLatin1(rowLabels[row]));
+            area->setName(label(rowLabels[row]));
             m_chart->addSeries(area);
             // The area series does not own its boundary lines; let them go
             // with it. (Only now: before addSeries the area is a child of
@@ -483,10 +494,10 @@ void ChartControl::rebuildSeries()
     case Pie2d:
         for (int column = 0; column < Columns; ++column) {
             auto *pie = new QPieSeries;
-            pie->setName(QString::fromLatin1(columnLabels[column]));
+            pie->setName(label(columnLabels[column]));
             pie->setHorizontalPosition((2.0 * column + 1.0) / (2.0 * Columns));
             for (int row = 0; row < Rows; ++row)
-                pie->append(QString::fromLatin1(rowLabels[row]), 0.0);
+                pie->append(label(rowLabels[row]), 0.0);
             m_chart->addSeries(pie);
             const QList<QPieSlice *> slices = pie->slices();
             for (int row = 0; row < Rows; ++row) {

@@ -5,6 +5,7 @@
 #include "model/safe_write.h"
 #include "platform/designed_look.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFont>
 #include <QFontMetricsF>
@@ -312,8 +313,8 @@ void layOut(PageLayout &page, const ReportContent &c)
     const qreal half = w / 2;
     const qreal labelWidth = 68;
     const qreal labelGap = 4;
-    const QString details[][2] = {{QStringLiteral("Customer:"), c.customer}, {QStringLiteral("Site:"), c.site},
-                                  {QStringLiteral("Prepared by:"), c.preparedBy}, {QStringLiteral("Date:"), c.date}};
+    const QString details[][2] = {{QCoreApplication::translate("ReportPage", "Customer:"), c.customer}, {QCoreApplication::translate("ReportPage", "Site:"), c.site},
+                                  {QCoreApplication::translate("ReportPage", "Prepared by:"), c.preparedBy}, {QCoreApplication::translate("ReportPage", "Date:"), c.date}};
     for (int line = 0; line < 2; ++line) {
         const auto &first = details[2 * line];
         const auto &second = details[2 * line + 1];
@@ -328,7 +329,7 @@ void layOut(PageLayout &page, const ReportContent &c)
 
     // The twelve figures, as the "Your Data" tab shows them, in two columns
     // whose lines stand side by side.
-    page.heading(QStringLiteral("Facility figures"));
+    page.heading(QCoreApplication::translate("ReportPage", "Facility figures"));
     const QFont figureFont = page.font(8.5);
     const qreal figureLine = page.lineHeight(figureFont);
     const int rowsPerColumn = model::kInputCount / 2;
@@ -391,7 +392,7 @@ void layOut(PageLayout &page, const ReportContent &c)
     page.down(kGap);
 
     if (!c.payback.isEmpty()) {
-        page.heading(QStringLiteral("Payback"));
+        page.heading(QCoreApplication::translate("ReportPage", "Payback"));
         const QFont paybackFont = page.font(9);
         for (const QString &line : c.payback)
             page.row({{line, paybackFont, black, x + 8, w - 8}}, page.lineHeight(paybackFont));
@@ -413,12 +414,12 @@ void layOutBusinessCase(PageLayout &page, const ReportContent &c)
     page.row({{b.forWhom, textFont, black, x, w}}, page.lineHeight(textFont));
     page.down(kGap);
 
-    page.heading(QStringLiteral("Investment and measures"));
+    page.heading(QCoreApplication::translate("ReportPage", "Investment and measures"));
     for (const QString &line : b.measures)
         page.row({{line, textFont, black, x + 8, w - 8}}, page.lineHeight(textFont));
     page.down(kGap);
 
-    page.heading(QStringLiteral("Cases"));
+    page.heading(QCoreApplication::translate("ReportPage", "Cases"));
     const QFont cellFont = page.font(8.5);
     const QFont headFont = page.font(8.5, true);
     // Case, reductions, savings, payback, net present value.
@@ -452,7 +453,7 @@ void layOutBusinessCase(PageLayout &page, const ReportContent &c)
     }
     page.down(kBusinessChartHeight + kGap);
 
-    page.heading(QStringLiteral("Assumptions"));
+    page.heading(QCoreApplication::translate("ReportPage", "Assumptions"));
     const QFont smallFont = page.font(8.5);
     for (const QString &line : b.assumptions) {
         page.paragraph(line, smallFont, black);
@@ -562,11 +563,11 @@ bool exportReportPdf(const QString &path, const ReportContent &content, QString 
         // resolution its texts keep their places on the page.
         writer.setResolution(96);
         if (!paintReportPage(writer, content))
-            return std::optional<QString>(QStringLiteral("The page could not be drawn."));
+            return std::optional<QString>(QCoreApplication::translate("ReportPage", "The page could not be drawn."));
         return std::optional<QString>();
     });
     if (!written && error) {
-        *error = QStringLiteral("Could not write the report to %1. %2")
+        *error = QCoreApplication::translate("ReportPage", "Could not write the report to %1. %2")
                      .arg(model::quotedForMessage(QDir::toNativeSeparators(path)), written.reason);
     }
     return bool(written);

@@ -14,6 +14,8 @@ private slots:
     void parse_data();
     void parse();
     void summaryTakesEveryFile();
+    void language_data();
+    void language();
 };
 
 void CommandLineTest::parse_data()
@@ -71,6 +73,40 @@ void CommandLineTest::summaryTakesEveryFile()
     QCOMPARE(line.action, CommandLine::Action::WriteSummary);
     QCOMPARE(line.reportFile, QStringLiteral("all.xlsx"));
     QCOMPARE(line.summaryFiles, QStringList({"a.velmor", "b.velmor", "c.velmor"}));
+}
+
+void CommandLineTest::language_data()
+{
+    using A = CommandLine::Action;
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<A>("action");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("textHolds");
+    QTest::newRow("none given") << QStringList{} << A::ShowWindow << "" << "";
+    QTest::newRow("window in German") << QStringList{"--language", "de"} << A::ShowWindow << "de" << "";
+    QTest::newRow("report in Brazilian Portuguese") << QStringList{"--language=pt_BR", "--report", "o.pdf"}
+                                                    << A::WriteReport << "pt_BR" << "";
+    QTest::newRow("English by its code") << QStringList{"--language", "en"} << A::ShowWindow << "en" << "";
+    QTest::newRow("unknown code") << QStringList{"--language", "xx"} << A::Refuse << "xx" << "no language \"xx\"";
+    QTest::newRow("a locale name is no code") << QStringList{"--language", "de_DE"} << A::Refuse << "de_DE" << "pt_BR";
+    QTest::newRow("code in another case") << QStringList{"--language", "PT_br"} << A::Refuse << "PT_br" << "zh_CN";
+    QTest::newRow("empty code") << QStringList{"--language="} << A::Refuse << "" << "no language";
+    QTest::newRow("code missing") << QStringList{"--language"} << A::Refuse << "" << "Missing value";
+    QTest::newRow("help lists the codes") << QStringList{"--help"} << A::PrintText << "" << "en, de, fr, es, pt_BR, zh_CN";
+}
+
+void CommandLineTest::language()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(CommandLine::Action, action);
+    QFETCH(QString, language);
+    QFETCH(QString, textHolds);
+    const CommandLine line = main_window::parseCommandLine(QStringList{"velmor-calculator"} + arguments, "1.2.3");
+    QCOMPARE(line.action, action);
+    QCOMPARE(line.language, language);
+    QVERIFY2(line.text.contains(textHolds), qPrintable(line.text));
+    if (action == CommandLine::Action::Refuse)
+        QVERIFY(line.text.startsWith("velmor-calculator: ") && !line.text.contains(u'\n'));
 }
 
 QTEST_APPLESS_MAIN(CommandLineTest)

@@ -235,6 +235,14 @@ else
   fail "Depends lacks ${missing_deps[*]}: \"$depends\""
 fi
 
+# Qt's catalogues, for the dialogs in the interface's language.
+recommends=$(dpkg-deb -f "$deb" Recommends)
+if tr ',|' '\n\n' <<<"$recommends" | sed 's/^ *//; s/[ (:].*//' | grep -q -F -x qt6-translations-l10n; then
+  pass "Recommends: $recommends"
+else
+  fail "Recommends lacks qt6-translations-l10n: \"$recommends\""
+fi
+
 # --- The packaged program starts and keeps running. -------------------------
 # Under the offscreen platform the window never closes, so a healthy start
 # runs until timeout stops it (status 124); anything else is a failure.

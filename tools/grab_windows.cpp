@@ -7,11 +7,14 @@
 #include "about_window/form2.h"
 #include "main_window/figure_commands.h"
 #include "main_window/form1.h"
+#include "main_window/language.h"
 #include "platform/bundled_fonts.h"
 #include "platform/tab_control.h"
 
 #include <QAction>
 #include <QApplication>
+
+#include <cstdio>
 #include <QDialog>
 #include <QDir>
 #include <QPushButton>
@@ -34,6 +37,12 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     platform::installBundledFonts();
+    // VELMOR_LANGUAGE=de grabs the German windows; English otherwise.
+    const QString language = qEnvironmentVariable("VELMOR_LANGUAGE", QStringLiteral("en"));
+    if (!main_window::installLanguage(language)) {
+        std::fprintf(stderr, "grab-windows: no language \"%s\"\n", qPrintable(language));
+        return 2;
+    }
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(folder);
 

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "workbook/summary.h"
+#include "model/model_text.h"
 
 #include "model/business_case.h"
 #include "model/facility_file.h"
@@ -56,7 +57,7 @@ std::optional<QString> problemOf(const model::FacilityFigures &figures, SummaryR
     const model::Results results = model::computeResults(figures.figures, locale, figures.assumptions);
     if (results.failedField) {
         return QStringLiteral("The figure for \u201c%1\u201d is not a number.")
-            .arg(QString::fromUtf8(model::kInputs[std::size_t(*results.failedField)].caption).trimmed());
+            .arg(model::inputText(model::kInputs[std::size_t(*results.failedField)].caption).trimmed());
     }
     if (results.fault)
         return QStringLiteral("Its figures cannot be computed: %1.").arg(QString::fromLatin1(model::faultName(*results.fault)));

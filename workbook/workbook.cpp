@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "workbook/workbook.h"
+#include "model/model_text.h"
 
 #include "model/message_text.h"
 #include "model/results.h"
@@ -79,9 +80,9 @@ void writeFigures(Sheet &sheet, const Formats &formats, const model::InputValues
     sheet.text(0, 2, QStringLiteral("Unit"), formats.bold);
     for (int i = 0; i < model::kInputCount; ++i) {
         const model::InputDefinition &input = model::kInputs[std::size_t(i)];
-        sheet.text(figureRow(i), 0, QString::fromUtf8(input.caption).trimmed());
+        sheet.text(figureRow(i), 0, model::inputText(input.caption).trimmed());
         sheet.number(figureRow(i), 1, values[std::size_t(i)]);
-        sheet.text(figureRow(i), 2, QString::fromUtf8(input.unit).trimmed());
+        sheet.text(figureRow(i), 2, model::inputText(input.unit).trimmed());
     }
     sheet.text(reductionRow(0), 0, QStringLiteral("Reduction with Velmor"), formats.bold);
     sheet.text(reductionRow(0), 1, QStringLiteral("Per cent"), formats.bold);
@@ -193,7 +194,7 @@ QString whyNot(const model::Results &results)
     if (results.failedField) {
         const model::InputDefinition &input = model::kInputs[std::size_t(*results.failedField)];
         return QStringLiteral("The figure for \u201c%1\u201d is not a number.")
-            .arg(QString::fromUtf8(input.caption).trimmed());
+            .arg(model::inputText(input.caption).trimmed());
     }
     if (results.fault)
         return QStringLiteral("The figures cannot be computed: %1.").arg(QString::fromLatin1(model::faultName(*results.fault)));

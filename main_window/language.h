@@ -1,0 +1,53 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#pragma once
+
+#include <QSettings>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+namespace main_window {
+
+// A language the interface can be shown in: its code (the suffix of its
+// catalogue, velmor_<code>.qm) and its name written in that language.
+struct Language {
+    const char *code;
+    const char *ownName;
+};
+
+// English first: the source texts, with no catalogue.
+inline constexpr std::array<Language, 6> kLanguages{{
+    {"en", "English"},
+    {"de", "Deutsch"},
+    {"fr", "Fran\u00E7ais"},
+    {"es", "Espa\u00F1ol"},
+    {"pt_BR", "Portugu\u00EAs (Brasil)"},
+    {"zh_CN", "\u7B80\u4F53\u4E2D\u6587"},
+}};
+inline constexpr const char *kEnglish = "en";
+
+bool isLanguageCode(const QString &code);
+
+// The first of the desktop's preferred languages (QLocale::uiLanguages(),
+// "de-DE", "pt-BR", "zh-Hans-CN") the interface has, or English.
+QString languageForUiLanguages(const QStringList &uiLanguages);
+
+// The language chosen in the Menu, or empty for the desktop's.
+QString storedLanguage(const QSettings &settings);
+void storeLanguage(QSettings &settings, const QString &code);
+
+// What the interface is shown in: the command line's choice, else the one
+// stored, else the desktop's.
+QString interfaceLanguage(const QString &commandLineChoice, const QString &stored, const QStringList &uiLanguages);
+
+// The settings the language choice is kept in (the user's, for this program).
+QSettings &programSettings();
+
+// Installs the program's catalogue and Qt's own (dialogs, message boxes)
+// for the language, in place of the ones installed before; English removes
+// them. False when the program's catalogue cannot be loaded, which leaves
+// the interface in English.
+bool installLanguage(const QString &code);
+
+} // namespace main_window

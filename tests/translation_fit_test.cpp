@@ -1,0 +1,115 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+// Every caption of the main window (all tabs) and of the About window fits
+// its designed box in every language, at every zoom step. Fails, naming the
+// language, the control and the text, until each translation is written to
+// fit. VELMOR_LANGUAGE=de (or a list, "de fr") checks only those languages.
+#include "about_window/form2.h"
+#include "caption_fit.h"
+#include "main_window/form1.h"
+#include "main_window/graph_type_cycle.h"
+#include "main_window/language.h"
+#include "platform/tab_control.h"
+#include "platform/zoom.h"
+#include "window_test_support.h"
+
+#include <QtTest>
+
+class TranslationFitTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void captionsFit_data();
+    void captionsFit();
+
+private:
+    int m_beeps = 0;
+    QStringList m_reports;
+};
+
+namespace {
+
+QStringList languagesUnderTest()
+{
+    const QString chosen = qEnvironmentVariable("VELMOR_LANGUAGE").simplified();
+    if (!chosen.isEmpty())
+        return chosen.split(u' ');
+    QStringList all;
+    for (const main_window::Language &language : main_window::kLanguages)
+        all << QString::fromLatin1(language.code);
+    return all;
+}
+
+// The graph button shows each graph type's caption in turn.
+QStringList graphCaptions(const QPushButton *button)
+{
+    QStringList captions;
+    if (button->objectName() == QLatin1StringView("Command1") && qobject_cast<const Form1 *>(button->window())) {
+        for (const auto &step : main_window::kGraphCycle)
+            captions << Form1::tr(step.captionBefore);
+    }
+    return captions;
+}
+
+} // namespace
+
+void TranslationFitTest::initTestCase()
+{
+    useTestDesktop(m_beeps, m_reports);
+}
+
+void TranslationFitTest::cleanupTestCase()
+{
+    main_window::installLanguage(QStringLiteral("en"));
+}
+
+void TranslationFitTest::captionsFit_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("percent");
+    for (const QString &language : languagesUnderTest()) {
+        for (int percent : platform::kZoomSteps)
+            QTest::addRow("%s at %d %%", qPrintable(language), percent) << language << percent;
+    }
+}
+
+void TranslationFitTest::captionsFit()
+{
+    QFETCH(QString, language);
+    QFETCH(int, percent);
+    QVERIFY2(main_window::isLanguageCode(language), qPrintable(QStringLiteral("no language \"%1\"").arg(language)));
+    QVERIFY2(main_window::installLanguage(language), qPrintable(QStringLiteral("no catalogue for %1").arg(language)));
+
+    Form1 w;
+    w.show();
+    w.setZoomPercent(percent);
+    if (w.zoomPercent() != percent)
+        QSKIP("this zoom step does not fit the test screen");
+    // Each tab shown once, so that its page is laid out; then every
+    // control of the window at once.
+    for (int tab = 0; tab < w.SSTab1->count(); ++tab) {
+        w.SSTab1->selectTab(tab);
+        QApplication::processEvents();
+    }
+    QStringList misfits;
+    for (const QString &misfit : captionMisfits(&w, {QStringLiteral("Label3")}, graphCaptions))
+        misfits << QStringLiteral("main window: %1").arg(misfit);
+
+    QVERIFY(whileAboutWindow<Form2>(w, [&](Form2 &about) {
+        for (int tab = 0; tab < about.SSTab1->count(); ++tab) {
+            about.SSTab1->selectTab(tab);
+            QApplication::processEvents();
+        }
+        for (const QString &misfit : captionMisfits(&about))
+            misfits << QStringLiteral("About window: %1").arg(misfit);
+    }));
+
+    for (QString &misfit : misfits)
+        misfit.prepend(QStringLiteral("[%1, %2 %] ").arg(language).arg(percent));
+    QVERIFY2(misfits.isEmpty(), qPrintable(QStringLiteral("%1 caption(s) do not fit:\n").arg(misfits.size())
+                                           + misfits.join(u'\n')));
+}
+
+QTEST_MAIN(TranslationFitTest)
+#include "translation_fit_test.moc"

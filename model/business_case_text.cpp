@@ -19,9 +19,9 @@ QString decimal(double value, const QLocale &locale, int decimals = 1)
     return std::isfinite(value) ? locale.toString(value, 'f', decimals) : QStringLiteral("\u2014");
 }
 
-QString money(double value, const QLocale &locale)
+QString money(double value, const QLocale &locale, QStringView symbol)
 {
-    const QString text = currencyText(value, locale);
+    const QString text = currencyText(value, locale, symbol);
     return text.isEmpty() ? QStringLiteral("\u2014") : text;
 }
 
@@ -39,16 +39,20 @@ QString paybackText(const BusinessCase &measures, const QLocale &locale)
     return tr("%1 months").arg(decimal(*measures.paybackMonths, locale));
 }
 
-QString npvText(const BusinessCase &measures, const QLocale &locale) { return money(measures.npv, locale); }
+QString npvText(const BusinessCase &measures, const QLocale &locale, QStringView symbol)
+{
+    return money(measures.npv, locale, symbol);
+}
 
-QStringList measureLines(const BusinessCase &measures, const Investment &investment, const QLocale &locale)
+QStringList measureLines(const BusinessCase &measures, const Investment &investment, const QLocale &locale,
+                         QStringView symbol)
 {
     const QString years = QString::number(investment.years);
     QStringList lines;
-    lines << tr("Initial investment (price and installation): %1").arg(money(measures.initial, locale));
+    lines << tr("Initial investment (price and installation): %1").arg(money(measures.initial, locale, symbol));
     if (investment.yearlyUpkeep != 0) {
-        lines << tr("Yearly upkeep of the system: %1").arg(money(investment.yearlyUpkeep, locale))
-              << tr("Yearly savings after upkeep: %1").arg(money(measures.yearlyNet, locale));
+        lines << tr("Yearly upkeep of the system: %1").arg(money(investment.yearlyUpkeep, locale, symbol))
+              << tr("Yearly savings after upkeep: %1").arg(money(measures.yearlyNet, locale, symbol));
     }
     lines << (measures.paybackMonths
                   ? tr("Simple payback: %1").arg(paybackText(measures, locale))
@@ -56,7 +60,7 @@ QStringList measureLines(const BusinessCase &measures, const Investment &investm
     lines << (measures.roi ? tr("Return on investment over %1 years: %2").arg(years, percentOf(*measures.roi, locale))
                            : tr("Return on investment over %1 years: none, nothing is invested").arg(years));
     lines << tr("Net present value at %1: %2")
-                 .arg(percentText(investment.discountRatePercent, locale) + u'%', npvText(measures, locale));
+                 .arg(percentText(investment.discountRatePercent, locale) + u'%', npvText(measures, locale, symbol));
     lines << (measures.irr ? tr("Internal rate of return: %1").arg(percentOf(*measures.irr, locale))
                            : tr("Internal rate of return: none, the cash flows never change sign"));
     lines << (measures.discountedPaybackYears

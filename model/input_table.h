@@ -45,6 +45,13 @@ inline constexpr std::array<InputDefinition, kInputCount> kInputs{{
      "hours to replace one failed bearing (and stoppage per failure)"},
 }};
 
+// The same labels where the lubricant is weighed in kilograms; the "$" of
+// a label stands for the chosen currency (unitLabel()).
+inline constexpr std::array<const char *, kInputCount> kMetricUnits{{
+    " total", " per year", " total", " per month", " kg/year", " $/hour",
+    " $/kg", " $/each", " $/hour", " $/hour", " minutes", " hours",
+}};
+
 // The twelve converted inputs of one refresh.
 using InputValues = std::array<double, kInputCount>;
 

@@ -15,14 +15,20 @@ namespace {
 
 const QString kEuro = QStringLiteral("\u20AC");
 
-model::Results resultsWith(const model::LubricantTexts &lubricant, const QLocale &locale)
+model::FieldTexts fieldsWith(const QString &quantity, const QString &price)
 {
-    std::array<QString, model::kInputCount> texts;
+    model::FieldTexts texts;
     for (int i = 0; i < model::kInputCount; ++i)
         texts[std::size_t(i)] = QString::fromLatin1(model::kInputs[std::size_t(i)].defaultText);
-    texts[model::kLubricantQuantityField] = lubricant.quantity;
-    texts[model::kLubricantPriceField] = lubricant.price;
-    return model::computeResults(texts, locale);
+    texts[model::kLubricantQuantityField] = quantity;
+    texts[model::kLubricantPriceField] = price;
+    return texts;
+}
+
+model::ResultTexts resultsOf(const model::FieldTexts &texts, const QLocale &locale)
+{
+    const model::Results results = model::computeResults(texts, locale);
+    return results.complete() ? model::resultTexts(results, locale) : model::ResultTexts();
 }
 
 } // namespace
@@ -180,7 +186,8 @@ void CurrencyUnitsTest::conversionKeepsResults_data()
     QTest::newRow("designed figures") << "en_US" << "1000" << "5" << "453.59237";
     QTest::newRow("grouped, de_DE") << "de_DE" << "12.500" << "3,35" << "5669,904625";
     QTest::newRow("awkward fractions") << "en_US" << "0.1" << "7.77" << "0.045359237";
-    QTest::newRow("large") << "en_US" << "123456789" << "0.33" << "55999057.5150999";
+    QTest::newRow("large, a Velmor cost on a half cent") << "en_US" << "123456789" << "0.33" << "55999057.5150999";
+    QTest::newRow("quantity is zero") << "en_US" << "0" << "5" << "0";
     QTest::newRow("fr_FR") << "fr_FR" << "2 000" << "4,2" << "907,18474";
 }
 
@@ -191,41 +198,41 @@ void CurrencyUnitsTest::conversionKeepsResults()
     QFETCH(QString, price);
     QFETCH(QString, metricQuantity);
     const QLocale settings(locale);
-    const model::LubricantTexts typed{quantity, price};
+    const model::FieldTexts typed = fieldsWith(quantity, price);
+    const auto designed = model::Assumptions::designed();
+    const auto imperial = model::Units::Imperial;
+    const auto metric = model::Units::Metric;
 
     model::UnitSwitch units;
-    const model::LubricantConversion metric =
-        units.switchUnits(typed, model::Units::Imperial, model::Units::Metric, settings);
-    QVERIFY(metric.quantityConverted && metric.priceConverted);
-    QCOMPARE(metric.texts.quantity, metricQuantity);
-    QVERIFY(!metric.texts.price.contains(settings.groupSeparator()));
-
-    const model::Results before = resultsWith(typed, settings);
-    const model::Results after = resultsWith(metric.texts, settings);
-    QVERIFY(before.complete() && after.complete());
-    QCOMPARE(model::resultTexts(after, settings), model::resultTexts(before, settings));
+    const model::UnitConversion toMetric = units.switchUnits(typed, imperial, metric, settings, designed);
+    QVERIFY(toMetric.quantityConverted && toMetric.priceConverted);
+    QCOMPARE(toMetric.texts[model::kLubricantQuantityField], metricQuantity);
+    QVERIFY(!toMetric.texts[model::kLubricantPriceField].contains(settings.groupSeparator()));
+    const model::ResultTexts before = resultsOf(typed, settings);
+    QVERIFY(!before[0][0].isEmpty());
+    QCOMPARE(resultsOf(toMetric.texts, settings), before);
 
     // Back without an edit: the texts as typed.
-    QCOMPARE(units.switchUnits(metric.texts, model::Units::Metric, model::Units::Imperial, settings).texts, typed);
-    // After an edit the figures are converted again instead.
-    const model::LubricantTexts edited{metric.texts.quantity, QStringLiteral("10")};
-    units.switchUnits(typed, model::Units::Imperial, model::Units::Metric, settings);
-    const model::LubricantConversion back =
-        units.switchUnits(edited, model::Units::Metric, model::Units::Imperial, settings);
-    QCOMPARE(back.texts.price, settings.toString(4.5359237, 'g', 15));
-    QCOMPARE(model::resultTexts(resultsWith(back.texts, settings), settings),
-             model::resultTexts(resultsWith(edited, settings), settings));
+    QCOMPARE(units.switchUnits(toMetric.texts, metric, imperial, settings, designed).texts, typed);
+
+    // After an edit the figures are converted again, and still keep the results.
+    units.switchUnits(typed, imperial, metric, settings, designed);
+    model::FieldTexts edited = toMetric.texts;
+    edited[model::kLubricantPriceField] = settings.toString(10);
+    const model::UnitConversion back = units.switchUnits(edited, metric, imperial, settings, designed);
+    QCOMPARE(back.texts[model::kLubricantPriceField], settings.toString(4.5359237, 'g', 15));
+    QCOMPARE(resultsOf(back.texts, settings), resultsOf(edited, settings));
 }
 
 void CurrencyUnitsTest::conversionLeavesWhatItCannotConvert()
 {
     const QLocale settings(QStringLiteral("en_US"));
-    const model::LubricantConversion converted = model::convertLubricant(
-        {QStringLiteral("lots"), QStringLiteral("1.5E308")}, model::Units::Imperial, model::Units::Metric, settings);
+    const model::UnitConversion converted =
+        model::convertUnits(fieldsWith(QStringLiteral("lots"), QStringLiteral("1.5E308")), model::Units::Imperial,
+                            model::Units::Metric, settings, model::Assumptions::designed());
     QVERIFY(!converted.quantityConverted);
     QVERIFY(!converted.priceConverted); // per kilogram it would overflow
-    QCOMPARE(converted.texts.quantity, QStringLiteral("lots"));
-    QCOMPARE(converted.texts.price, QStringLiteral("1.5E308"));
+    QCOMPARE(converted.texts, fieldsWith(QStringLiteral("lots"), QStringLiteral("1.5E308")));
 }
 
 QTEST_GUILESS_MAIN(CurrencyUnitsTest)

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "main_window/business_case_charts.h"
 
+#include "model/currency_units.h"
 #include "model/cost_rows.h"
 #include "model/input_table.h"
 #include "platform/designed_look.h"
@@ -64,9 +65,9 @@ QValueAxis *moneyAxis(double lo, double hi)
 
 } // namespace
 
-std::unique_ptr<QChart> cashFlowChart(const model::BusinessCase &measures, const QLocale &locale)
+std::unique_ptr<QChart> cashFlowChart(const model::BusinessCase &measures, const QLocale &locale, QStringView symbol)
 {
-    auto chart = plainChart(tr("Cumulative cash flow ($)"), locale);
+    auto chart = plainChart(model::withCurrencySymbol(tr("Cumulative cash flow ($)"), symbol), locale);
     // Two sets so that the years still in debt and those in profit differ
     // in colour; each year has its value in one of them.
     auto *debt = new QBarSet(tr("Not yet paid back"));
@@ -136,10 +137,10 @@ QString sensitivityName(const model::SensitivityBar &bar, const model::Assumptio
 
 std::unique_ptr<QChart> tornadoChart(const std::vector<model::SensitivityBar> &bars, double baseSavings,
                                      double stepPercent, const model::Assumptions &assumptions,
-                                     const QLocale &locale)
+                                     const QLocale &locale, QStringView symbol)
 {
     const QString step = model::percentText(stepPercent, locale);
-    auto chart = plainChart(tr("Change of the annual savings ($) at \u00B1%1%").arg(step), locale);
+    auto chart = plainChart(model::withCurrencySymbol(tr("Change of the annual savings ($) at \u00B1%1%"), symbol).arg(step), locale);
     auto *lowered = new QBarSet(tr("Lowered by %1%").arg(step));
     auto *raised = new QBarSet(tr("Raised by %1%").arg(step));
     lowered->setColor(QColor(96, 125, 196));

@@ -27,11 +27,23 @@ QString tr(const char *text)
     return QCoreApplication::translate("report", text);
 }
 
+// The note under the tables for another currency or for kilograms: the
+// designed note names dollars and pounds.
+QString inCurrencyAndUnits(QString note, const model::CurrencyUnits &currency)
+{
+    if (currency.units == model::Units::Metric)
+        note.replace(tr("(price per lb. \u00D7 lbs. per year)"), tr("(price per kg \u00D7 kg per year)"));
+    if (currency.symbol != u"$")
+        note.replace(tr("All figures are yearly, in dollars."), tr("All figures are yearly, in %1.").arg(currency.symbol));
+    return note;
+}
+
 // Under the tables: how the figures come about. People who receive such a
 // report ask exactly this.
-QString assumptions(const model::Assumptions &reductions, const QLocale &locale)
+QString assumptions(const model::Assumptions &reductions, const QLocale &locale,
+                    const model::CurrencyUnits &currency)
 {
-    return tr("How these figures are computed. The current cost is what lubricating by hand costs a year: "
+    QString note = tr("How these figures are computed. The current cost is what lubricating by hand costs a year: "
               "the labour to lubricate (points \u00D7 minutes per point \u00F7 60 \u00D7 labour rate \u00D7 "
               "times per month \u00D7 12), the lubricant (price per lb. \u00D7 lbs. per year), new replacement "
               "bearings (bearing price \u00D7 failures per year), the labour to replace them (failures \u00D7 hours "
@@ -40,6 +52,7 @@ QString assumptions(const model::Assumptions &reductions, const QLocale &locale)
               "production value per hour). %1 The savings are the difference. "
               "All figures are yearly, in dollars.")
         .arg(model::reductionsSentence(reductions, locale));
+    return currency.isDesigned() ? note : inCurrencyAndUnits(note, currency);
 }
 
 // The chart of the Graph tab, drawn again for the page: a chart of its own,
@@ -78,13 +91,13 @@ QString caseName(model::Scenario scenario)
 
 // The investment as the assumptions state it; costs that are not given are
 // not listed.
-QString investmentSentence(const model::Investment &investment, const QLocale &locale)
+QString investmentSentence(const model::Investment &investment, const QLocale &locale, QStringView symbol)
 {
-    QStringList costs{tr("an installed system price of %1").arg(model::currencyText(investment.systemPrice, locale))};
+    QStringList costs{tr("an installed system price of %1").arg(model::currencyText(investment.systemPrice, locale, symbol))};
     if (investment.installationCost != 0)
-        costs << tr("installation at %1").arg(model::currencyText(investment.installationCost, locale));
+        costs << tr("installation at %1").arg(model::currencyText(investment.installationCost, locale, symbol));
     if (investment.yearlyUpkeep != 0)
-        costs << tr("a yearly upkeep of %1").arg(model::currencyText(investment.yearlyUpkeep, locale));
+        costs << tr("a yearly upkeep of %1").arg(model::currencyText(investment.yearlyUpkeep, locale, symbol));
     return tr("The investment: %1, evaluated over %2 years at a discount rate of %3%.")
         .arg(costs.join(QStringLiteral(", ")))
         .arg(investment.years)
@@ -95,6 +108,7 @@ report::BusinessCasePage businessCasePage(const ReportRequest &request, const mo
                                           const model::Investment &investment)
 {
     const QLocale &locale = request.locale;
+    const QString &symbol = request.currency.symbol;
     const model::BusinessCaseStudy study = model::studyOf(results.values, request.assumptions, investment);
     report::BusinessCasePage page;
     page.title = tr("Business Case");
@@ -104,7 +118,7 @@ report::BusinessCasePage businessCasePage(const ReportRequest &request, const mo
             whom << part.trimmed();
     whom << locale.toString(request.date, QLocale::LongFormat);
     page.forWhom = whom.join(QStringLiteral(" \u00B7 "));
-    page.measures = model::measureLines(study.measures, investment, locale);
+    page.measures = model::measureLines(study.measures, investment, locale, symbol);
     page.caseHeadings = {tr("Case"), tr("Reductions"), tr("Annual savings"), tr("Payback"), tr("Net present value")};
     for (int c = 0; c < model::kScenarioCount; ++c) {
         const model::CaseSummary &summary = study.cases[std::size_t(c)];
@@ -112,19 +126,19 @@ report::BusinessCasePage businessCasePage(const ReportRequest &request, const mo
         for (const double reduction : summary.assumptions.reductionPercent)
             reductions << model::percentText(reduction, locale);
         page.cases[std::size_t(c)] = {caseName(summary.scenario), reductions.join(QStringLiteral(" / ")) + u'%',
-                                      summary.computed ? model::currencyText(summary.annualSavings, locale) : QString(),
+                                      summary.computed ? model::currencyText(summary.annualSavings, locale, symbol) : QString(),
                                       summary.computed ? model::paybackText(summary.measures, locale) : QString(),
-                                      summary.computed ? model::npvText(summary.measures, locale) : QString()};
+                                      summary.computed ? model::npvText(summary.measures, locale, symbol) : QString()};
     }
     page.assumptions << model::reductionsSentence(request.assumptions, locale)
-                     << investmentSentence(investment, locale)
+                     << investmentSentence(investment, locale, symbol)
                      << tr("Sensitivity: each of the twelve figures and five reductions lowered and raised by %1%, "
                            "a reduction no further than 0% or 100%.")
                             .arg(model::percentText(study.stepPercent, locale));
     page.note = model::measuresNote(investment, locale);
-    page.drawCashFlow = pageChart(cashFlowChart(study.measures, locale));
+    page.drawCashFlow = pageChart(cashFlowChart(study.measures, locale, symbol));
     page.drawTornado = pageChart(
-        tornadoChart(study.sensitivity, study.annualSavings, study.stepPercent, request.assumptions, locale));
+        tornadoChart(study.sensitivity, study.annualSavings, study.stepPercent, request.assumptions, locale, symbol));
     return page;
 }
 
@@ -132,12 +146,13 @@ QStringList paybackLines(const ReportRequest &request, const model::Results &res
                          const model::Investment &investment)
 {
     const QLocale &locale = request.locale;
+    const QString &symbol = request.currency.symbol;
     const double savings = results.table(model::Table::Savings).row(model::kRowCount);
-    QStringList lines{tr("Installed system price: %1").arg(model::currencyText(investment.systemPrice, locale))};
+    QStringList lines{tr("Installed system price: %1").arg(model::currencyText(investment.systemPrice, locale, symbol))};
     if (investment.installationCost != 0)
-        lines << tr("Installation cost: %1").arg(model::currencyText(investment.installationCost, locale));
+        lines << tr("Installation cost: %1").arg(model::currencyText(investment.installationCost, locale, symbol));
     if (investment.yearlyUpkeep != 0)
-        lines << tr("Yearly upkeep: %1").arg(model::currencyText(investment.yearlyUpkeep, locale));
+        lines << tr("Yearly upkeep: %1").arg(model::currencyText(investment.yearlyUpkeep, locale, symbol));
     const std::optional<model::Payback> payback =
         model::paybackOf(investment.initial(), savings - investment.yearlyUpkeep);
     if (!payback) {
@@ -145,8 +160,8 @@ QStringList paybackLines(const ReportRequest &request, const model::Results &res
         return lines;
     }
     lines << tr("Payback period: %1 months").arg(locale.toString(payback->months, 'f', 1))
-          << tr("Net savings over 3 years: %1").arg(model::currencyText(payback->netThreeYears, locale))
-          << tr("Net savings over 5 years: %1").arg(model::currencyText(payback->netFiveYears, locale));
+          << tr("Net savings over 3 years: %1").arg(model::currencyText(payback->netThreeYears, locale, symbol))
+          << tr("Net savings over 5 years: %1").arg(model::currencyText(payback->netFiveYears, locale, symbol));
     return lines;
 }
 
@@ -188,9 +203,9 @@ BuiltReport buildReport(const ReportRequest &request)
     for (int i = 0; i < model::kInputCount; ++i) {
         const model::InputDefinition &input = model::kInputs[std::size_t(i)];
         content.figures[std::size_t(i)] = {QString::fromUtf8(input.caption), request.fieldTexts[std::size_t(i)],
-                                           QString::fromUtf8(input.unit)};
+                                           model::unitLabel(i, request.currency)};
     }
-    const model::ResultTexts texts = model::resultTexts(results, request.locale);
+    const model::ResultTexts texts = model::resultTexts(results, request.locale, request.currency.symbol);
     for (int t = 0; t < model::kTableCount; ++t) {
         report::CostTableText &table = content.tables[std::size_t(t)];
         table.title = QString::fromUtf8(kResultFrameCaptions[std::size_t(t)]);
@@ -208,7 +223,7 @@ BuiltReport buildReport(const ReportRequest &request)
         content.payback = paybackLines(request, results, *investment.investment);
         content.businessCase = businessCasePage(request, results, *investment.investment);
     }
-    content.assumptions = assumptions(request.assumptions, request.locale);
+    content.assumptions = assumptions(request.assumptions, request.locale, request.currency);
     content.pageSize = report::pageSizeFor(request.locale);
     built.content = std::move(content);
     return built;

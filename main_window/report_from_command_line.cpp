@@ -37,6 +37,7 @@ int writeReportFromCommandLine(const QString &reportFile, const QString &figures
         request.details = figures.report;
         request.investment = figures.investment;
         request.assumptions = figures.assumptions;
+        request.currency = figures.currency;
     }
     const BuiltReport built = buildReport(request);
     if (!built.content)

@@ -56,6 +56,11 @@ QString unitLabel(int index, const CurrencyUnits &currency)
     return label;
 }
 
+QString withCurrencySymbol(QString text, QStringView symbol)
+{
+    return text.replace(QString::fromUtf16(kDesignedCurrencySymbol), symbol.toString());
+}
+
 QString unitsName(Units units)
 {
     return units == Units::Metric ? QStringLiteral("metric") : QStringLiteral("imperial");

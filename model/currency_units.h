@@ -15,9 +15,9 @@ enum class Units { Imperial, Metric };
 
 inline constexpr char16_t kDesignedCurrencySymbol[] = u"$";
 
-// Long enough for "CHF", "US$" or "kr."-like symbols; short enough that a
-// unit caption such as " CHF/hour" keeps to its label.
-inline constexpr qsizetype kCurrencySymbolMaxLength = 8;
+// Long enough for "CHF", "US$" or "NZ$"; short enough that a unit caption
+// such as " MXN/hour" keeps to its label at the designed size.
+inline constexpr qsizetype kCurrencySymbolMaxLength = 3;
 
 // Kilograms in one pound, exactly.
 inline constexpr double kKilogramsPerPound = 0.45359237;
@@ -46,6 +46,10 @@ CurrencySymbolReading readCurrencySymbol(QStringView typed);
 // currency: the metric texts replace the imperial ones, then the "$" of the
 // text, which stands for the currency, becomes the chosen symbol.
 QString unitLabel(int index, const CurrencyUnits &currency);
+
+// A text that names the currency by "$" ("Cumulative cash flow ($)"), in
+// the chosen currency.
+QString withCurrencySymbol(QString text, QStringView symbol);
 
 // The name of the units in a facility file, and back; nothing for another name.
 QString unitsName(Units units);

@@ -95,9 +95,9 @@ void CurrencyUnitsTest::symbolIsRead_data()
     QTest::newRow("euro") << kEuro << kEuro;
     QTest::newRow("blanks trimmed") << QStringLiteral("  CHF\t") << QStringLiteral("CHF");
     QTest::newRow("nothing is the dollar") << QStringLiteral("  ") << QStringLiteral("$");
-    QTest::newRow("inner blank kept") << QStringLiteral("US $") << QStringLiteral("US $");
-    QTest::newRow("eight characters") << QStringLiteral("ABCDEFGH") << QStringLiteral("ABCDEFGH");
-    QTest::newRow("nine characters") << QStringLiteral("ABCDEFGHI") << QString();
+    QTest::newRow("inner blank kept") << QStringLiteral("U $") << QStringLiteral("U $");
+    QTest::newRow("three characters") << QStringLiteral("MXN") << QStringLiteral("MXN");
+    QTest::newRow("four characters") << QStringLiteral("ABCD") << QString();
     QTest::newRow("digit") << QStringLiteral("E1") << QString();
     QTest::newRow("other script's digit") << QStringLiteral("\u0663") << QString();
     QTest::newRow("minus") << QStringLiteral("-") << QString();

@@ -314,8 +314,8 @@ void FacilityFileTest::badFileIsRefused_data()
          "currency symbol \u201C-\u201D is not valid");
     file("currency symbol with a line break", edited("\"symbol\": \"$\"", "\"symbol\": \"\\u20AC\\n$\""),
          "is not valid");
-    file("currency symbol too long", edited("\"symbol\": \"$\"", "\"symbol\": \"ABCDEFGHI\""),
-         "at most 8 characters");
+    file("currency symbol too long", edited("\"symbol\": \"$\"", "\"symbol\": \"ABCD\""),
+         "at most 3 characters");
     file("currency symbol as a number", edited("\"symbol\": \"$\"", "\"symbol\": 5"),
          "currency symbol is not a text");
     file("currency as a list", edited("\"currency\": {", "\"currency\": [], \"x\": {"),

@@ -650,8 +650,12 @@ void Form1::setCurrencyUnits(const model::CurrencyUnits &currency)
 void Form1::showConvertedFigures(const std::array<QString, model::kInputCount> &texts)
 {
     for (int i = 0; i < model::kInputCount; ++i) {
-        if (!m_heldInvalid[std::size_t(i)] && YourData(i)->text() != texts[std::size_t(i)])
+        if (!m_heldInvalid[std::size_t(i)] && YourData(i)->text() != texts[std::size_t(i)]) {
             YourData(i)->setText(texts[std::size_t(i)]);
+            // A converted figure is often longer than its field: its leading
+            // digits say more than its last ones.
+            YourData(i)->setCursorPosition(0);
+        }
     }
 }
 

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "main_window/business_case_charts.h"
 
+#include "model/currency_units.h"
 #include "model/cost_rows.h"
 #include "model/input_table.h"
 #include "platform/designed_look.h"
@@ -67,9 +68,9 @@ QValueAxis *moneyAxis(double lo, double hi)
 
 } // namespace
 
-std::unique_ptr<QChart> cashFlowChart(const model::BusinessCase &measures, const QLocale &locale)
+std::unique_ptr<QChart> cashFlowChart(const model::BusinessCase &measures, const QLocale &locale, QStringView symbol)
 {
-    auto chart = plainChart(BusinessCaseText::tr("Cumulative cash flow ($)"), locale);
+    auto chart = plainChart(model::withCurrencySymbol(BusinessCaseText::tr("Cumulative cash flow ($)"), symbol), locale);
     // Two sets so that the years still in debt and those in profit differ
     // in colour; each year has its value in one of them.
     auto *debt = new QBarSet(BusinessCaseText::tr("Not yet paid back"));
@@ -139,10 +140,10 @@ QString sensitivityName(const model::SensitivityBar &bar, const model::Assumptio
 
 std::unique_ptr<QChart> tornadoChart(const std::vector<model::SensitivityBar> &bars, double baseSavings,
                                      double stepPercent, const model::Assumptions &assumptions,
-                                     const QLocale &locale)
+                                     const QLocale &locale, QStringView symbol)
 {
     const QString step = model::percentText(stepPercent, locale);
-    auto chart = plainChart(BusinessCaseText::tr("Change of the annual savings ($) at \u00B1%1%").arg(step), locale);
+    auto chart = plainChart(model::withCurrencySymbol(BusinessCaseText::tr("Change of the annual savings ($) at \u00B1%1%"), symbol).arg(step), locale);
     auto *lowered = new QBarSet(BusinessCaseText::tr("Lowered by %1%").arg(step));
     auto *raised = new QBarSet(BusinessCaseText::tr("Raised by %1%").arg(step));
     lowered->setColor(QColor(96, 125, 196));

@@ -19,14 +19,16 @@ namespace main_window {
 
 // The cumulative cash flow of the investment at the end of each year, from
 // year 0 (the outlay) to the period's end, as columns.
-std::unique_ptr<QChart> cashFlowChart(const model::BusinessCase &measures, const QLocale &locale);
+// Money is in the currency of symbol.
+std::unique_ptr<QChart> cashFlowChart(const model::BusinessCase &measures, const QLocale &locale,
+                                      QStringView symbol = u"$");
 
 // The tornado chart: for each figure and reduction, how far the annual
 // savings move from baseSavings when it is lowered and raised by the step,
 // largest effect at the top.
 std::unique_ptr<QChart> tornadoChart(const std::vector<model::SensitivityBar> &bars, double baseSavings,
                                      double stepPercent, const model::Assumptions &assumptions,
-                                     const QLocale &locale);
+                                     const QLocale &locale, QStringView symbol = u"$");
 
 // What a bar of the tornado stands for: the figure's caption, or the row's
 // reduction with its assumed percentage.

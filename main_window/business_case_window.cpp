@@ -53,8 +53,8 @@ void replaceChart(QChartView *view, std::unique_ptr<QChart> chart)
 
 BusinessCaseWindow::BusinessCaseWindow(const model::InputValues &values, const model::Assumptions &assumptions,
                                        const model::InvestmentTexts &investment, const QLocale &locale, qreal zoom,
-                                       QWidget *parent)
-    : QDialog(parent), m_values(values), m_assumptions(assumptions), m_locale(locale)
+                                       QWidget *parent, const QString &symbol)
+    : QDialog(parent), m_values(values), m_assumptions(assumptions), m_locale(locale), m_symbol(symbol)
 {
     setObjectName(QStringLiteral("businessCaseWindow"));
     setWindowTitle(tr("Business Case"));
@@ -65,7 +65,7 @@ BusinessCaseWindow::BusinessCaseWindow(const model::InputValues &values, const m
 
     auto *layout = new QVBoxLayout(this);
     auto *top = new QHBoxLayout;
-    m_fields = new InvestmentFields(investment);
+    m_fields = new InvestmentFields(investment, nullptr, m_symbol);
     top->addWidget(m_fields);
     auto *measuresBox = new QGroupBox(tr("Measures"));
     auto *measuresLayout = new QVBoxLayout(measuresBox);
@@ -164,15 +164,15 @@ void BusinessCaseWindow::recompute()
         m_measures->setText(tr("Enter the installed system price to see the payback, the return on investment, "
                                "the net present value and the internal rate of return."));
     else
-        m_measures->setText(model::measureLines(m_study.measures, investment, m_locale).join(u'\n'));
+        m_measures->setText(model::measureLines(m_study.measures, investment, m_locale, m_symbol).join(u'\n'));
     QPalette palette = m_measures->palette();
     palette.setColor(QPalette::WindowText, reading.problem.isEmpty() ? palette.color(QPalette::Text) : Qt::red);
     m_measures->setPalette(palette);
 
     showCases();
-    replaceChart(m_cashFlow, main_window::cashFlowChart(m_study.measures, m_locale));
+    replaceChart(m_cashFlow, main_window::cashFlowChart(m_study.measures, m_locale, m_symbol));
     replaceChart(m_tornado, main_window::tornadoChart(m_study.sensitivity, m_study.annualSavings, m_study.stepPercent,
-                                                      m_assumptions, m_locale));
+                                                      m_assumptions, m_locale, m_symbol));
     m_cashFlow->setVisible(m_hasInvestment);
 }
 
@@ -182,10 +182,10 @@ void BusinessCaseWindow::showCases()
         const model::CaseSummary &summary = m_study.cases[std::size_t(s)];
         auto &cells = m_caseCells[std::size_t(s)];
         cells[0]->setText(reductionsText(summary.assumptions, m_locale));
-        cells[1]->setText(summary.computed ? model::currencyText(summary.annualSavings, m_locale)
+        cells[1]->setText(summary.computed ? model::currencyText(summary.annualSavings, m_locale, m_symbol)
                                            : QStringLiteral("\u2014"));
         const bool measured = summary.computed && m_hasInvestment;
         cells[2]->setText(measured ? model::paybackText(summary.measures, m_locale) : QStringLiteral("\u2014"));
-        cells[3]->setText(measured ? model::npvText(summary.measures, m_locale) : QStringLiteral("\u2014"));
+        cells[3]->setText(measured ? model::npvText(summary.measures, m_locale, m_symbol) : QStringLiteral("\u2014"));
     }
 }

@@ -28,7 +28,7 @@ public:
     // values: the twelve figures, read; they compute without a fault.
     BusinessCaseWindow(const model::InputValues &values, const model::Assumptions &assumptions,
                        const model::InvestmentTexts &investment, const QLocale &locale, qreal zoom,
-                       QWidget *parent = nullptr);
+                       QWidget *parent = nullptr, const QString &symbol = QStringLiteral("$"));
 
     // The investment as typed, kept when the window is closed with OK.
     model::InvestmentTexts investment() const;
@@ -45,6 +45,7 @@ private:
     model::InputValues m_values;
     model::Assumptions m_assumptions;
     QLocale m_locale;
+    QString m_symbol; // the currency of every money figure
     model::BusinessCaseStudy m_study;
     bool m_hasInvestment = false;
 

@@ -54,6 +54,7 @@ int writeReportFromCommandLine(const QString &reportFile, const QString &figures
     request.details = figures->report;
     request.investment = figures->investment;
     request.assumptions = figures->assumptions;
+    request.currency = figures->currency;
     const BuiltReport built = buildReport(request);
     if (!built.content)
         return fail(built.problem);
@@ -71,7 +72,7 @@ int writeWorkbookFromCommandLine(const QString &workbookFile, const QString &fig
         return 1;
     QString error;
     if (!workbook::exportWorkbook(workbookFile, figures->figures, locale, figures->assumptions, figures->investment,
-                                  &error))
+                                  &error, figures->currency))
         return fail(error);
     return 0;
 }

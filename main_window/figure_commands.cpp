@@ -3,6 +3,7 @@
 
 #include "main_window/assumptions_dialog.h"
 #include "main_window/business_case_window.h"
+#include "main_window/currency_units_dialog.h"
 #include "main_window/fault_message.h"
 #include "main_window/figure_window.h"
 #include "main_window/investment_fields.h"
@@ -58,7 +59,7 @@ class ReportDetailsDialog : public QDialog {
 
 public:
     ReportDetailsDialog(const model::ReportDetails &details, const model::InvestmentTexts &investment,
-                        const QLocale &locale, QWidget *parent)
+                        const QLocale &locale, QWidget *parent, QStringView symbol)
         : QDialog(parent), m_locale(locale)
     {
         setWindowTitle(tr("Report Details"));
@@ -66,7 +67,7 @@ public:
         m_customer = field(details.customer, tr("Customer:"), form);
         m_site = field(details.site, tr("Site:"), form);
         m_preparedBy = field(details.preparedBy, tr("Prepared by:"), form);
-        m_investment = new InvestmentFields(investment);
+        m_investment = new InvestmentFields(investment, nullptr, symbol);
         form->addRow(m_investment);
         auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
         form->addRow(buttons);
@@ -117,6 +118,7 @@ FigureCommands::FigureCommands(FigureWindow &window, QObject *parent) : QObject(
                     &FigureCommands::saveAs);
     m_editDetails = make(tr("Report Details\u2026"), {}, &FigureCommands::editReportDetails);
     m_assumptions = make(tr("Assumptions\u2026"), {}, &FigureCommands::editAssumptions);
+    m_currencyUnits = make(tr("Currency and Units\u2026"), {}, &FigureCommands::editCurrencyUnits);
     m_businessCase = make(tr("Business Case\u2026"), {}, &FigureCommands::showBusinessCase);
     m_export = make(tr("Export Report as PDF\u2026"), {QKeySequence(Qt::CTRL | Qt::Key_E)},
                     &FigureCommands::exportPdf);
@@ -129,8 +131,9 @@ FigureCommands::FigureCommands(FigureWindow &window, QObject *parent) : QObject(
 
 QList<QAction *> FigureCommands::actions() const
 {
-    return {m_open,         m_save,   m_saveAs,         m_editDetails, m_assumptions,
-            m_businessCase, m_export, m_exportWorkbook, m_print,       m_copy};
+    return {m_open,          m_save,         m_saveAs, m_editDetails,    m_assumptions,
+            m_currencyUnits, m_businessCase, m_export, m_exportWorkbook, m_print,
+            m_copy};
 }
 
 model::FacilityFigures FigureCommands::windowFigures() const
@@ -141,6 +144,7 @@ model::FacilityFigures FigureCommands::windowFigures() const
     figures.report = m_details;
     figures.investment = m_investment;
     figures.assumptions = m_window.assumptions();
+    figures.currency = m_window.currencyUnits();
     return figures;
 }
 
@@ -161,6 +165,8 @@ bool FigureCommands::openFigures(const QString &path)
     m_investment = figures.investment;
     m_window.showOpenedFigures(figures.figures, *opened.figures);
     m_window.setAssumptions(figures.assumptions);
+    m_unitSwitch.forget();
+    m_window.setCurrencyUnits(figures.currency);
     keptIn(path);
     return true;
 }
@@ -192,6 +198,20 @@ void FigureCommands::setAssumptions(const model::Assumptions &assumptions)
     if (assumptions == m_window.assumptions())
         return;
     m_window.setAssumptions(assumptions);
+    m_window.markFiguresChanged();
+}
+
+void FigureCommands::setCurrencyUnits(const model::CurrencyUnits &currency)
+{
+    const model::CurrencyUnits was = m_window.currencyUnits();
+    if (currency == was)
+        return;
+    if (currency.units != was.units) {
+        const model::UnitConversion converted = m_unitSwitch.switchUnits(
+            m_window.fieldTexts(), was.units, currency.units, m_window.figuresLocale(), m_window.assumptions());
+        m_window.showConvertedFigures(converted.texts);
+    }
+    m_window.setCurrencyUnits(currency);
     m_window.markFiguresChanged();
 }
 
@@ -245,6 +265,7 @@ std::optional<report::ReportContent> FigureCommands::reportOfWindow()
     request.stacking = m_window.graphStacking();
     request.date = QDate::currentDate();
     request.locale = m_window.figuresLocale();
+    request.currency = m_window.currencyUnits();
     BuiltReport built = buildReport(request);
     if (!answeredAsTabChange(built.results))
         return std::nullopt;
@@ -280,7 +301,8 @@ bool FigureCommands::exportWorkbook(const QString &path)
     if (!answeredAsTabChange(results))
         return false;
     QString error;
-    if (!workbook::exportWorkbook(path, m_window.fieldTexts(), locale, m_window.assumptions(), m_investment, &error)) {
+    if (!workbook::exportWorkbook(path, m_window.fieldTexts(), locale, m_window.assumptions(), m_investment, &error,
+                                  m_window.currencyUnits())) {
         tellUser(error);
         return false;
     }
@@ -319,7 +341,8 @@ bool FigureCommands::copyResults()
     if (!answeredAsTabChange(results))
         return false;
     const model::InvestmentReading investment = model::readInvestment(m_investment, locale);
-    const ClipboardResults copied = clipboardResults(results, m_window.assumptions(), investment.investment, locale);
+    const ClipboardResults copied = clipboardResults(results, m_window.assumptions(), investment.investment, locale,
+                                                     m_window.currencyUnits().symbol);
     auto *data = new QMimeData;
     data->setText(copied.text);
     data->setHtml(copied.html);
@@ -359,7 +382,8 @@ void FigureCommands::saveAs()
 
 void FigureCommands::editReportDetails()
 {
-    ReportDetailsDialog dialog(m_details, m_investment, m_window.figuresLocale(), m_window.commandParent());
+    ReportDetailsDialog dialog(m_details, m_investment, m_window.figuresLocale(), m_window.commandParent(),
+                               m_window.currencyUnits().symbol);
     if (dialog.exec() == QDialog::Accepted) {
         setReportDetails(dialog.details());
         setInvestment(dialog.investment());
@@ -374,6 +398,14 @@ void FigureCommands::editAssumptions()
         setAssumptions(dialog.assumptions());
 }
 
+void FigureCommands::editCurrencyUnits()
+{
+    CurrencyUnitsDialog dialog(m_window.currencyUnits(), m_window.fieldTexts(), m_window.figuresLocale(),
+                               m_window.zoomFactor(), m_window.commandParent());
+    if (dialog.exec() == QDialog::Accepted)
+        setCurrencyUnits(dialog.currencyUnits());
+}
+
 // Needs figures that compute, as a tab change does.
 void FigureCommands::showBusinessCase()
 {
@@ -382,7 +414,7 @@ void FigureCommands::showBusinessCase()
     if (!answeredAsTabChange(results))
         return;
     BusinessCaseWindow window(results.values, m_window.assumptions(), m_investment, m_window.figuresLocale(),
-                              m_window.zoomFactor(), m_window.commandParent());
+                              m_window.zoomFactor(), m_window.commandParent(), m_window.currencyUnits().symbol);
     if (window.exec() == QDialog::Accepted)
         setInvestment(window.investment());
 }

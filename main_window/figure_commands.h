@@ -3,6 +3,7 @@
 
 #include "main_window/report_builder.h"
 #include "model/facility_file.h"
+#include "model/unit_conversion.h"
 
 #include <QObject>
 #include <QString>
@@ -48,6 +49,10 @@ public:
     void setReportDetails(const model::ReportDetails &details);
     void setInvestment(const model::InvestmentTexts &investment);
     void setAssumptions(const model::Assumptions &assumptions);
+    // Other units convert the lubricant's quantity and price so that the
+    // results stay the same; switching back without an edit gives the texts
+    // back as typed.
+    void setCurrencyUnits(const model::CurrencyUnits &currency);
 
     // Before the figures are closed or others opened: when the current file
     // has changes not saved, asks whether to save them there first. True
@@ -67,6 +72,7 @@ private:
     void saveAs();
     void editReportDetails();
     void editAssumptions();
+    void editCurrencyUnits();
     void showBusinessCase();
     void exportPdf();
     void exportXlsx();
@@ -90,11 +96,13 @@ private:
     model::ReportDetails m_details;
     model::InvestmentTexts m_investment;
     bool m_asking = false;
+    model::UnitSwitch m_unitSwitch;
     QAction *m_open = nullptr;
     QAction *m_save = nullptr;
     QAction *m_saveAs = nullptr;
     QAction *m_editDetails = nullptr;
     QAction *m_assumptions = nullptr;
+    QAction *m_currencyUnits = nullptr;
     QAction *m_businessCase = nullptr;
     QAction *m_export = nullptr;
     QAction *m_exportWorkbook = nullptr;

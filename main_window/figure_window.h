@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/cost_rows.h"
+#include "model/currency_units.h"
 #include "model/facility_file.h"
 #include "model/input_table.h"
 
@@ -47,4 +48,12 @@ public:
     // The reductions the Velmor figures are computed with.
     virtual const model::Assumptions &assumptions() const = 0;
     virtual void setAssumptions(const model::Assumptions &assumptions) = 0;
+
+    // The currency and units the figures are typed and shown in. New ones
+    // show in the unit labels and the result figures at once.
+    virtual const model::CurrencyUnits &currencyUnits() const = 0;
+    virtual void setCurrencyUnits(const model::CurrencyUnits &currency) = 0;
+    // Puts figures converted to other units into the fields; a figure
+    // opened as no number stays as it is.
+    virtual void showConvertedFigures(const std::array<QString, model::kInputCount> &texts) = 0;
 };

@@ -481,7 +481,7 @@ void Form1::SSTab1_Click()
 // go on.
 void Form1::showResults(const model::Results &results)
 {
-    const model::ResultTexts texts = model::resultTexts(results, m_locale);
+    const model::ResultTexts texts = model::resultTexts(results, m_locale, m_currency.symbol);
     for (int t = 0; t < results.finishedTables; ++t) {
         for (int k = 1; k <= model::kRowCount; ++k) {
             const ResultRow &row = kResultRows[std::size_t(t)][std::size_t(k - 1)];
@@ -636,6 +636,46 @@ void Form1::setAssumptions(const model::Assumptions &assumptions)
     showReductionCaptions();
     // The figures follow at once where they can; a field that holds no
     // number is answered by the next tab change, as ever.
+    if (holdsInvalidField())
+        return;
+    const model::Results results = model::computeResults(fieldTexts(), m_locale, m_assumptions);
+    if (!results.failedField && !results.fault)
+        showResults(results);
+}
+
+void Form1::setCurrencyUnits(const model::CurrencyUnits &currency)
+{
+    m_currency = currency;
+    showUnitLabels();
+    refreshShownResults();
+}
+
+void Form1::showConvertedFigures(const std::array<QString, model::kInputCount> &texts)
+{
+    for (int i = 0; i < model::kInputCount; ++i) {
+        if (!m_heldInvalid[std::size_t(i)] && YourData(i)->text() != texts[std::size_t(i)]) {
+            YourData(i)->setText(texts[std::size_t(i)]);
+            // A converted figure is often longer than its field: its leading
+            // digits say more than its last ones.
+            YourData(i)->setCursorPosition(0);
+        }
+    }
+}
+
+void Form1::showUnitLabels()
+{
+    for (int i = 0; i < model::kInputCount; ++i) {
+        const QString unit = model::unitLabel(i, m_currency);
+        Label1(kInputRows[std::size_t(i)].unitLabel)->setCaption(unit);
+        YourData(i)->setAccessibleName(
+            QStringLiteral("%1, %2").arg(model::inputText(model::kInputs[std::size_t(i)].caption).trimmed(),
+                                         unit.trimmed()));
+    }
+}
+
+void Form1::refreshShownResults()
+{
+    // A field that holds no number is answered by the next tab change, as ever.
     if (holdsInvalidField())
         return;
     const model::Results results = model::computeResults(fieldTexts(), m_locale, m_assumptions);

@@ -129,6 +129,13 @@ public:
     const model::Assumptions &assumptions() const override { return m_assumptions; }
     void setAssumptions(const model::Assumptions &assumptions) override;
 
+    // The currency and units: "$" and pounds until the user or a file
+    // chooses others. New ones show in the unit labels, and in the figures
+    // at once too when the fields hold numbers.
+    const model::CurrencyUnits &currencyUnits() const override { return m_currency; }
+    void setCurrencyUnits(const model::CurrencyUnits &currency) override;
+    void showConvertedFigures(const std::array<QString, model::kInputCount> &texts) override;
+
     // For the figure commands.
     QWidget *commandParent() override { return this; }
     qreal zoomFactor() const override { return m_zoomPercent / 100.0; }
@@ -181,11 +188,18 @@ private:
     void showResults(const model::Results &results);
     // The captions of the "Velmor Cost" rows, with the assumed reductions.
     void showReductionCaptions();
+    // The unit labels right of the fields, and the fields' names, in the
+    // chosen currency and units.
+    void showUnitLabels();
+    // The results again when the fields hold numbers, after a change of
+    // what they are computed or shown with.
+    void refreshShownResults();
     void fillChart(const model::Results &results);
 
     // The regional settings the fields are read and the figures written in.
     const QLocale m_locale;
     model::Assumptions m_assumptions = model::Assumptions::designed();
+    model::CurrencyUnits m_currency;
     // A refresh is running; the tab change it makes must not start another.
     bool m_refreshing = false;
     QPixmap m_background;

@@ -1,13 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "main_window/investment_fields.h"
 
+#include "model/currency_units.h"
 #include "model/facility_file.h"
 #include "platform/system_seams.h"
 
 #include <QFormLayout>
 #include <QLineEdit>
 
-InvestmentFields::InvestmentFields(const model::InvestmentTexts &texts, QWidget *parent)
+InvestmentFields::InvestmentFields(const model::InvestmentTexts &texts, QWidget *parent, QStringView symbol)
     : QGroupBox(tr("Investment"), parent)
 {
     setObjectName(QStringLiteral("investmentFields"));
@@ -22,9 +23,9 @@ InvestmentFields::InvestmentFields(const model::InvestmentTexts &texts, QWidget 
         connect(edit, &QLineEdit::textEdited, this, &InvestmentFields::edited);
         m_fields[std::size_t(which)] = edit;
     };
-    add(InvestmentField::SystemPrice, texts.systemPrice, tr("Installed system price ($):"), tr("optional"));
-    add(InvestmentField::InstallationCost, texts.installationCost, tr("Installation cost ($):"), tr("none"));
-    add(InvestmentField::YearlyUpkeep, texts.yearlyUpkeep, tr("Yearly upkeep of the system ($):"), tr("none"));
+    add(InvestmentField::SystemPrice, texts.systemPrice, model::withCurrencySymbol(tr("Installed system price ($):"), symbol), tr("optional"));
+    add(InvestmentField::InstallationCost, texts.installationCost, model::withCurrencySymbol(tr("Installation cost ($):"), symbol), tr("none"));
+    add(InvestmentField::YearlyUpkeep, texts.yearlyUpkeep, model::withCurrencySymbol(tr("Yearly upkeep of the system ($):"), symbol), tr("none"));
     add(InvestmentField::Years, texts.years, tr("Evaluation period (years):"), QString::number(model::kDefaultYears));
     add(InvestmentField::DiscountRate, texts.discountRate, tr("Discount rate (%):"),
           locale().toString(model::kDefaultDiscountRatePercent));

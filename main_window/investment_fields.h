@@ -17,7 +17,8 @@ QT_END_NAMESPACE
 class InvestmentFields : public QGroupBox {
     Q_OBJECT
 public:
-    explicit InvestmentFields(const model::InvestmentTexts &texts, QWidget *parent = nullptr);
+    // The money fields name the currency of symbol.
+    explicit InvestmentFields(const model::InvestmentTexts &texts, QWidget *parent = nullptr, QStringView symbol = u"$");
 
     model::InvestmentTexts texts() const;
     QLineEdit *field(model::InvestmentField which) const { return m_fields[std::size_t(which)]; }

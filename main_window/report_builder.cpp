@@ -29,18 +29,25 @@ struct ReportText {
 };
 
 // Under the tables: how the figures come about. People who receive such a
-// report ask exactly this.
-QString assumptions(const model::Assumptions &reductions, const QLocale &locale)
+// report ask exactly this. The lubricant's formula and the last sentence
+// name the chosen units and currency.
+QString assumptions(const model::Assumptions &reductions, const QLocale &locale,
+                    const model::CurrencyUnits &currency)
 {
+    const QString lubricant = currency.units == model::Units::Metric
+                                  ? ReportText::tr("price per kg \u00D7 kg per year")
+                                  : ReportText::tr("price per lb. \u00D7 lbs. per year");
+    const QString inCurrency = currency.symbol == u"$"
+                                   ? ReportText::tr("All figures are yearly, in dollars.")
+                                   : ReportText::tr("All figures are yearly, in %1.").arg(currency.symbol);
     return ReportText::tr("How these figures are computed. The current cost is what lubricating by hand costs a year: "
               "the labour to lubricate (points \u00D7 minutes per point \u00F7 60 \u00D7 labour rate \u00D7 "
-              "times per month \u00D7 12), the lubricant (price per lb. \u00D7 lbs. per year), new replacement "
+              "times per month \u00D7 12), the lubricant (%2), new replacement "
               "bearings (bearing price \u00D7 failures per year), the labour to replace them (failures \u00D7 hours "
               "per replacement \u00D7 labour rate) and lost production, since every bearing failure stops "
               "production for the time its replacement takes (failures \u00D7 hours per replacement \u00D7 "
-              "production value per hour). %1 The savings are the difference. "
-              "All figures are yearly, in dollars.")
-        .arg(model::reductionsSentence(reductions, locale));
+              "production value per hour). %1 The savings are the difference. %3")
+        .arg(model::reductionsSentence(reductions, locale), lubricant, inCurrency);
 }
 
 // The chart of the Graph tab, drawn again for the page: a chart of its own,
@@ -79,13 +86,13 @@ QString caseName(model::Scenario scenario)
 
 // The investment as the assumptions state it; costs that are not given are
 // not listed.
-QString investmentSentence(const model::Investment &investment, const QLocale &locale)
+QString investmentSentence(const model::Investment &investment, const QLocale &locale, QStringView symbol)
 {
-    QStringList costs{ReportText::tr("an installed system price of %1").arg(model::currencyText(investment.systemPrice, locale))};
+    QStringList costs{ReportText::tr("an installed system price of %1").arg(model::currencyText(investment.systemPrice, locale, symbol))};
     if (investment.installationCost != 0)
-        costs << ReportText::tr("installation at %1").arg(model::currencyText(investment.installationCost, locale));
+        costs << ReportText::tr("installation at %1").arg(model::currencyText(investment.installationCost, locale, symbol));
     if (investment.yearlyUpkeep != 0)
-        costs << ReportText::tr("a yearly upkeep of %1").arg(model::currencyText(investment.yearlyUpkeep, locale));
+        costs << ReportText::tr("a yearly upkeep of %1").arg(model::currencyText(investment.yearlyUpkeep, locale, symbol));
     return ReportText::tr("The investment: %1, evaluated over %2 years at a discount rate of %3%.")
         .arg(costs.join(QStringLiteral(", ")))
         .arg(investment.years)
@@ -96,6 +103,7 @@ report::BusinessCasePage businessCasePage(const ReportRequest &request, const mo
                                           const model::Investment &investment)
 {
     const QLocale &locale = request.locale;
+    const QString &symbol = request.currency.symbol;
     const model::BusinessCaseStudy study = model::studyOf(results.values, request.assumptions, investment);
     report::BusinessCasePage page;
     page.title = ReportText::tr("Business Case");
@@ -105,7 +113,7 @@ report::BusinessCasePage businessCasePage(const ReportRequest &request, const mo
             whom << part.trimmed();
     whom << locale.toString(request.date, QLocale::LongFormat);
     page.forWhom = whom.join(QStringLiteral(" \u00B7 "));
-    page.measures = model::measureLines(study.measures, investment, locale);
+    page.measures = model::measureLines(study.measures, investment, locale, symbol);
     page.caseHeadings = {ReportText::tr("Case"), ReportText::tr("Reductions"), ReportText::tr("Annual savings"), ReportText::tr("Payback"), ReportText::tr("Net present value")};
     for (int c = 0; c < model::kScenarioCount; ++c) {
         const model::CaseSummary &summary = study.cases[std::size_t(c)];
@@ -113,19 +121,19 @@ report::BusinessCasePage businessCasePage(const ReportRequest &request, const mo
         for (const double reduction : summary.assumptions.reductionPercent)
             reductions << model::percentText(reduction, locale);
         page.cases[std::size_t(c)] = {caseName(summary.scenario), reductions.join(QStringLiteral(" / ")) + u'%',
-                                      summary.computed ? model::currencyText(summary.annualSavings, locale) : QString(),
+                                      summary.computed ? model::currencyText(summary.annualSavings, locale, symbol) : QString(),
                                       summary.computed ? model::paybackText(summary.measures, locale) : QString(),
-                                      summary.computed ? model::npvText(summary.measures, locale) : QString()};
+                                      summary.computed ? model::npvText(summary.measures, locale, symbol) : QString()};
     }
     page.assumptions << model::reductionsSentence(request.assumptions, locale)
-                     << investmentSentence(investment, locale)
+                     << investmentSentence(investment, locale, symbol)
                      << ReportText::tr("Sensitivity: each of the twelve figures and five reductions lowered and raised by %1%, "
                            "a reduction no further than 0% or 100%.")
                             .arg(model::percentText(study.stepPercent, locale));
     page.note = model::measuresNote(investment, locale);
-    page.drawCashFlow = pageChart(cashFlowChart(study.measures, locale));
+    page.drawCashFlow = pageChart(cashFlowChart(study.measures, locale, symbol));
     page.drawTornado = pageChart(
-        tornadoChart(study.sensitivity, study.annualSavings, study.stepPercent, request.assumptions, locale));
+        tornadoChart(study.sensitivity, study.annualSavings, study.stepPercent, request.assumptions, locale, symbol));
     return page;
 }
 
@@ -133,12 +141,13 @@ QStringList paybackLines(const ReportRequest &request, const model::Results &res
                          const model::Investment &investment)
 {
     const QLocale &locale = request.locale;
+    const QString &symbol = request.currency.symbol;
     const double savings = results.table(model::Table::Savings).row(model::kRowCount);
-    QStringList lines{ReportText::tr("Installed system price: %1").arg(model::currencyText(investment.systemPrice, locale))};
+    QStringList lines{ReportText::tr("Installed system price: %1").arg(model::currencyText(investment.systemPrice, locale, symbol))};
     if (investment.installationCost != 0)
-        lines << ReportText::tr("Installation cost: %1").arg(model::currencyText(investment.installationCost, locale));
+        lines << ReportText::tr("Installation cost: %1").arg(model::currencyText(investment.installationCost, locale, symbol));
     if (investment.yearlyUpkeep != 0)
-        lines << ReportText::tr("Yearly upkeep: %1").arg(model::currencyText(investment.yearlyUpkeep, locale));
+        lines << ReportText::tr("Yearly upkeep: %1").arg(model::currencyText(investment.yearlyUpkeep, locale, symbol));
     const std::optional<model::Payback> payback =
         model::paybackOf(investment.initial(), savings - investment.yearlyUpkeep);
     if (!payback) {
@@ -146,8 +155,8 @@ QStringList paybackLines(const ReportRequest &request, const model::Results &res
         return lines;
     }
     lines << ReportText::tr("Payback period: %1 months").arg(locale.toString(payback->months, 'f', 1))
-          << ReportText::tr("Net savings over 3 years: %1").arg(model::currencyText(payback->netThreeYears, locale))
-          << ReportText::tr("Net savings over 5 years: %1").arg(model::currencyText(payback->netFiveYears, locale));
+          << ReportText::tr("Net savings over 3 years: %1").arg(model::currencyText(payback->netThreeYears, locale, symbol))
+          << ReportText::tr("Net savings over 5 years: %1").arg(model::currencyText(payback->netFiveYears, locale, symbol));
     return lines;
 }
 
@@ -189,9 +198,9 @@ BuiltReport buildReport(const ReportRequest &request)
     for (int i = 0; i < model::kInputCount; ++i) {
         const model::InputDefinition &input = model::kInputs[std::size_t(i)];
         content.figures[std::size_t(i)] = {model::inputText(input.caption), request.fieldTexts[std::size_t(i)],
-                                           model::inputText(input.unit)};
+                                           model::unitLabel(i, request.currency)};
     }
-    const model::ResultTexts texts = model::resultTexts(results, request.locale);
+    const model::ResultTexts texts = model::resultTexts(results, request.locale, request.currency.symbol);
     for (int t = 0; t < model::kTableCount; ++t) {
         report::CostTableText &table = content.tables[std::size_t(t)];
         table.title = QString::fromUtf8(kResultFrameCaptions[std::size_t(t)]);
@@ -209,7 +218,7 @@ BuiltReport buildReport(const ReportRequest &request)
         content.payback = paybackLines(request, results, *investment.investment);
         content.businessCase = businessCasePage(request, results, *investment.investment);
     }
-    content.assumptions = assumptions(request.assumptions, request.locale);
+    content.assumptions = assumptions(request.assumptions, request.locale, request.currency);
     content.pageSize = report::pageSizeFor(request.locale);
     built.content = std::move(content);
     return built;

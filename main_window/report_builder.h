@@ -27,6 +27,7 @@ struct ReportRequest {
     bool stacking = true;
     QDate date;
     QLocale locale;
+    model::CurrencyUnits currency;
 };
 
 struct BuiltReport {

@@ -3,6 +3,7 @@
 
 #include "main_window/main_layout.h"
 #include "model/business_case_text.h"
+#include "model/currency_text.h"
 #include "model/money_text.h"
 
 #include <QCoreApplication>
@@ -38,6 +39,7 @@ struct Cell {
     QString shown;
     std::optional<double> value;
     NumberFormat format{nullptr, 0};
+    QString code{}; // a format made for the chosen currency, in place of format.code
 };
 
 Cell text(const QString &shown) { return {shown, std::nullopt}; }
@@ -49,7 +51,13 @@ Cell number(double value, const QString &shown, const NumberFormat &format)
     return {shown, value, format};
 }
 
-Cell money(double value, const QLocale &locale) { return number(value, model::currencyText(value, locale), kMoney); }
+Cell money(double value, const QLocale &locale, QStringView symbol)
+{
+    Cell cell = number(value, model::currencyText(value, locale, symbol), kMoney);
+    if (cell.value)
+        cell.code = model::spreadsheetMoneyFormat(locale, symbol, QString::fromLatin1(kMoney.code));
+    return cell;
+}
 
 class Table {
 public:
@@ -64,7 +72,7 @@ public:
             m_html += heading ? QStringLiteral("<th>") : QStringLiteral("<td");
             if (!heading && cell.value) {
                 const QString value = QString::number(*cell.value, 'g', 17);
-                const QString code = QString::fromLatin1(cell.format.code).toHtmlEscaped();
+                const QString code = (cell.code.isEmpty() ? QString::fromLatin1(cell.format.code) : cell.code).toHtmlEscaped();
                 m_html += QStringLiteral(" sdval=\"%1\" sdnum=\"1033;0;%2\" x:num=\"%1\" style=\"mso-number-format:'%2'\"")
                               .arg(value, code);
             }
@@ -99,7 +107,8 @@ private:
 } // namespace
 
 ClipboardResults clipboardResults(const model::Results &results, const model::Assumptions &assumptions,
-                                  const std::optional<model::Investment> &investment, const QLocale &locale)
+                                  const std::optional<model::Investment> &investment, const QLocale &locale,
+                                  QStringView symbol)
 {
     using namespace main_window;
     Table table(locale);
@@ -111,7 +120,7 @@ ClipboardResults clipboardResults(const model::Results &results, const model::As
         const QString caption = r < model::kRowCount ? model::costRowCaption(0, r, assumptions, locale) : ClipboardText::tr("Total");
         QList<Cell> cells{text(caption)};
         for (const model::CostTable &cost : results.tables)
-            cells << money(cost.row(r), locale);
+            cells << money(cost.row(r), locale, symbol);
         table.row(cells);
     }
     if (investment) {
@@ -120,7 +129,7 @@ ClipboardResults clipboardResults(const model::Results &results, const model::As
         const QString none = ClipboardText::tr("none");
         table.row({text(QString())});
         table.row({text(ClipboardText::tr("Business case")), text(ClipboardText::tr("Value"))}, true);
-        table.row({text(ClipboardText::tr("Initial investment")), money(measures.initial, locale)});
+        table.row({text(ClipboardText::tr("Initial investment")), money(measures.initial, locale, symbol)});
         table.row({text(ClipboardText::tr("Simple payback (months)")),
                    measures.paybackMonths ? number(*measures.paybackMonths, model::paybackText(measures, locale),
                                                    kOneDecimal)
@@ -128,7 +137,7 @@ ClipboardResults clipboardResults(const model::Results &results, const model::As
         table.row({text(ClipboardText::tr("Return on investment over %1 years").arg(investment->years)),
                    measures.roi ? number(*measures.roi, model::percentOf(*measures.roi, locale), kPercent) : text(none)});
         table.row({text(ClipboardText::tr("Net present value at %1%").arg(model::percentText(investment->discountRatePercent, locale))),
-                   money(measures.npv, locale)});
+                   money(measures.npv, locale, symbol)});
         table.row({text(ClipboardText::tr("Internal rate of return")),
                    measures.irr ? number(*measures.irr, model::percentOf(*measures.irr, locale), kPercent) : text(none)});
         const QString notWithin = ClipboardText::tr("not within %1 years").arg(investment->years);

@@ -14,7 +14,8 @@
 // spreadsheet takes every figure as a number: tab-separated plain text with
 // the figures written as the regional settings write numbers (no grouping,
 // no currency sign, two decimals), and an HTML table whose cells carry the
-// figure's value and number format beside the shown text. A header row, the
+// figure's value and number format beside the shown text; money is in the
+// currency of symbol, in the text and in the format. A header row, the
 // five cost rows and a "Total" row; with an investment, the business case's
 // measures below.
 struct ClipboardResults {
@@ -23,4 +24,5 @@ struct ClipboardResults {
 };
 
 ClipboardResults clipboardResults(const model::Results &results, const model::Assumptions &assumptions,
-                                  const std::optional<model::Investment> &investment, const QLocale &locale);
+                                  const std::optional<model::Investment> &investment, const QLocale &locale,
+                                  QStringView symbol = u"$");

@@ -23,9 +23,9 @@ QString decimal(double value, const QLocale &locale, int decimals = 1)
     return std::isfinite(value) ? locale.toString(value, 'f', decimals) : QStringLiteral("\u2014");
 }
 
-QString money(double value, const QLocale &locale)
+QString money(double value, const QLocale &locale, QStringView symbol)
 {
-    const QString text = currencyText(value, locale);
+    const QString text = currencyText(value, locale, symbol);
     return text.isEmpty() ? QStringLiteral("\u2014") : text;
 }
 
@@ -43,16 +43,20 @@ QString paybackText(const BusinessCase &measures, const QLocale &locale)
     return BusinessCaseText::tr("%1 months").arg(decimal(*measures.paybackMonths, locale));
 }
 
-QString npvText(const BusinessCase &measures, const QLocale &locale) { return money(measures.npv, locale); }
+QString npvText(const BusinessCase &measures, const QLocale &locale, QStringView symbol)
+{
+    return money(measures.npv, locale, symbol);
+}
 
-QStringList measureLines(const BusinessCase &measures, const Investment &investment, const QLocale &locale)
+QStringList measureLines(const BusinessCase &measures, const Investment &investment, const QLocale &locale,
+                         QStringView symbol)
 {
     const QString years = locale.toString(investment.years);
     QStringList lines;
-    lines << BusinessCaseText::tr("Initial investment (price and installation): %1").arg(money(measures.initial, locale));
+    lines << BusinessCaseText::tr("Initial investment (price and installation): %1").arg(money(measures.initial, locale, symbol));
     if (investment.yearlyUpkeep != 0) {
-        lines << BusinessCaseText::tr("Yearly upkeep of the system: %1").arg(money(investment.yearlyUpkeep, locale))
-              << BusinessCaseText::tr("Yearly savings after upkeep: %1").arg(money(measures.yearlyNet, locale));
+        lines << BusinessCaseText::tr("Yearly upkeep of the system: %1").arg(money(investment.yearlyUpkeep, locale, symbol))
+              << BusinessCaseText::tr("Yearly savings after upkeep: %1").arg(money(measures.yearlyNet, locale, symbol));
     }
     lines << (measures.paybackMonths
                   ? BusinessCaseText::tr("Simple payback: %1").arg(paybackText(measures, locale))
@@ -60,7 +64,7 @@ QStringList measureLines(const BusinessCase &measures, const Investment &investm
     lines << (measures.roi ? BusinessCaseText::tr("Return on investment over %1 years: %2").arg(years, percentOf(*measures.roi, locale))
                            : BusinessCaseText::tr("Return on investment over %1 years: none, nothing is invested").arg(years));
     lines << BusinessCaseText::tr("Net present value at %1: %2")
-                 .arg(percentText(investment.discountRatePercent, locale) + u'%', npvText(measures, locale));
+                 .arg(percentText(investment.discountRatePercent, locale) + u'%', npvText(measures, locale, symbol));
     lines << (measures.irr ? BusinessCaseText::tr("Internal rate of return: %1").arg(percentOf(*measures.irr, locale))
                            : BusinessCaseText::tr("Internal rate of return: none, the cash flows never change sign"));
     lines << (measures.discountedPaybackYears

@@ -13,11 +13,13 @@ namespace model {
 // and the clipboard write them, one line each, in the regional settings:
 // "Simple payback: 4.8 months", "Net present value at 10%: $169,615.15",
 // "Internal rate of return: none, the cash flows never change sign".
-QStringList measureLines(const BusinessCase &measures, const Investment &investment, const QLocale &locale);
+// Money is written in the currency of symbol.
+QStringList measureLines(const BusinessCase &measures, const Investment &investment, const QLocale &locale,
+                         QStringView symbol = u"$");
 
 // One measure's figure alone, as a table cell shows it.
 QString paybackText(const BusinessCase &measures, const QLocale &locale);
-QString npvText(const BusinessCase &measures, const QLocale &locale);
+QString npvText(const BusinessCase &measures, const QLocale &locale, QStringView symbol = u"$");
 
 // How the measures are computed, for the report's note.
 QString measuresNote(const Investment &investment, const QLocale &locale);

@@ -166,6 +166,48 @@ std::optional<QString> unfitText(const QString &text, qsizetype maxLength)
     return std::nullopt;
 }
 
+// Why a currency cannot be kept, or nothing: only a symbol as the window
+// takes it (readCurrencySymbol()) comes back the same.
+std::optional<QString> unfitCurrency(const CurrencyUnits &currency)
+{
+    const CurrencySymbolReading symbol = readCurrencySymbol(currency.symbol);
+    if (!symbol.symbol)
+        return QStringLiteral("The currency symbol %1 is not valid. %2")
+            .arg(quotedForMessage(shortened(currency.symbol)), symbol.message);
+    if (*symbol.symbol != currency.symbol)
+        return QStringLiteral("The currency symbol %1 is not valid.").arg(quotedForMessage(shortened(currency.symbol)));
+    return std::nullopt;
+}
+
+// Reads "currency" into currency; the message when it is not valid.
+std::optional<QString> readCurrency(const QJsonValue &value, CurrencyUnits &currency)
+{
+    if (value.isUndefined())
+        return std::nullopt;
+    if (!value.isObject())
+        return QStringLiteral("The file's currency and units are not valid.");
+    const QJsonObject object = value.toObject();
+    const QJsonValue symbol = object.value(QLatin1StringView("symbol"));
+    if (!symbol.isUndefined()) {
+        if (!symbol.isString())
+            return QStringLiteral("The currency symbol is not a text.");
+        // Taken as the window takes a typed symbol: " € " is "€", "" is "$".
+        const CurrencySymbolReading read = readCurrencySymbol(symbol.toString());
+        if (!read.symbol)
+            return QStringLiteral("The currency symbol %1 is not valid. %2")
+                .arg(quotedForMessage(shortened(symbol.toString())), read.message);
+        currency.symbol = *read.symbol;
+    }
+    const QJsonValue units = object.value(QLatin1StringView("units"));
+    if (!units.isUndefined()) {
+        const std::optional<Units> named = units.isString() ? unitsNamed(units.toString()) : std::nullopt;
+        if (!named)
+            return QStringLiteral("The units are neither \"imperial\" nor \"metric\".");
+        currency.units = *named;
+    }
+    return std::nullopt;
+}
+
 // What keeps these figures from being kept in a file and opened again
 // unchanged, or nothing; json receives the file's bytes. Reading and saving
 // both refuse such figures, so that whatever opens can be saved again.
@@ -198,6 +240,8 @@ std::optional<QString> unfitFigures(const FacilityFigures &figures, QByteArray &
         if (!isReductionPercent(reduction))
             return QCoreApplication::translate("FacilityFile", "An assumed reduction is not a percentage from 0 to 100 in tenths.");
     }
+    if (const auto why = unfitCurrency(figures.currency))
+        return why;
     // Escapes and indentation can make the written file longer than the one read.
     json = toFacilityJson(figures);
     if (json.size() > kFacilityFileMaxBytes)
@@ -297,7 +341,11 @@ QByteArray toFacilityJson(const FacilityFigures &figures)
         out += error == std::errc() ? QByteArray(buffer, end - buffer) : QByteArray("0");
         out += k + 1 < kReducedRowCount ? ",\n" : "\n";
     }
-    out += "    }\n}\n";
+    out += "    },\n    \"currency\": {\n        \"symbol\": ";
+    out += jsonString(figures.currency.symbol);
+    out += ",\n        \"units\": ";
+    out += jsonString(unitsName(figures.currency.units));
+    out += "\n    }\n}\n";
     return out;
 }
 
@@ -379,6 +427,10 @@ FacilityReadResult readFacilityJson(const QByteArray &bytes)
             }
             result.assumptions.reductionPercent[std::size_t(k)] = percent;
         }
+    }
+    if (versionNumber >= 3) {
+        if (const auto why = readCurrency(root.value(QLatin1StringView("currency")), result.currency))
+            return readFailure(*why);
     }
     if (QByteArray json; const auto why = unfitFigures(result, json))
         return readFailure(*why);

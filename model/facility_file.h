@@ -3,6 +3,7 @@
 
 #include "model/business_case.h"
 #include "model/cost_rows.h"
+#include "model/currency_units.h"
 #include "model/input_table.h"
 
 #include <QByteArray>
@@ -20,14 +21,15 @@ namespace model {
 //
 //   {
 //       "format": "velmor-figures",
-//       "version": 2,
+//       "version": 3,
 //       "locale": "de_DE",
 //       "figures": [ twelve texts, indexed like kInputs ],
 //       "report": { "customer": "", "site": "", "preparedBy": "" },
 //       "investment": { "systemPrice": "", "installationCost": "", "yearlyUpkeep": "",
 //                       "years": "", "discountRate": "" },
 //       "assumptions": { "lubricationLabour": 90, "lubricant": 50, "bearings": 80,
-//                        "replacementLabour": 80, "lostProduction": 80 }
+//                        "replacementLabour": 80, "lostProduction": 80 },
+//       "currency": { "symbol": "$", "units": "imperial" }
 //   }
 //
 // "locale" is the QLocale::name() of the regional settings the figures were
@@ -40,10 +42,14 @@ namespace model {
 // are ignored, and no object may name a key twice. Version 1 files, which
 // kept the system price as "systemPrice" of "report" and had no
 // assumptions, open with that price and the designed reductions.
+// "currency" (version 3) holds the symbol every money figure is typed in and
+// the lubricant's units, "imperial" or "metric"; without it, and in files of
+// versions 1 and 2, the figures are in "$" and pounds. A symbol that the
+// window would refuse (readCurrencySymbol()) refuses the file.
 
 inline constexpr char kFacilityFileSuffix[] = "velmor";
 inline constexpr char kFacilityFormat[] = "velmor-figures";
-inline constexpr int kFacilityFormatVersion = 2;
+inline constexpr int kFacilityFormatVersion = 3;
 
 // Larger files are refused before they are read.
 inline constexpr qint64 kFacilityFileMaxBytes = 64 * 1024;
@@ -71,6 +77,7 @@ struct FacilityFigures {
     ReportDetails report;
     InvestmentTexts investment;
     Assumptions assumptions = Assumptions::designed();
+    CurrencyUnits currency;
 
     friend bool operator==(const FacilityFigures &, const FacilityFigures &) = default;
 };

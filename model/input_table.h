@@ -49,6 +49,17 @@ inline constexpr std::array<InputDefinition, kInputCount> kInputs{{
      QT_TRANSLATE_NOOP("Inputs", "hours to replace one failed bearing (and stoppage per failure)")},
 }};
 
+// The same labels where the lubricant is weighed in kilograms; the "$" of
+// a label stands for the chosen currency (unitLabel()).
+inline constexpr std::array<const char *, kInputCount> kMetricUnits{{
+    QT_TRANSLATE_NOOP("Inputs", " total"),    QT_TRANSLATE_NOOP("Inputs", " per year"),
+    QT_TRANSLATE_NOOP("Inputs", " total"),    QT_TRANSLATE_NOOP("Inputs", " per month"),
+    QT_TRANSLATE_NOOP("Inputs", " kg/year"),  QT_TRANSLATE_NOOP("Inputs", " $/hour"),
+    QT_TRANSLATE_NOOP("Inputs", " $/kg"),     QT_TRANSLATE_NOOP("Inputs", " $/each"),
+    QT_TRANSLATE_NOOP("Inputs", " $/hour"),   QT_TRANSLATE_NOOP("Inputs", " $/hour"),
+    QT_TRANSLATE_NOOP("Inputs", " minutes"),  QT_TRANSLATE_NOOP("Inputs", " hours"),
+}};
+
 // The twelve converted inputs of one refresh.
 using InputValues = std::array<double, kInputCount>;
 

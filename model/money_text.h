@@ -15,6 +15,14 @@ namespace model {
 // A value that is not finite has no currency text and gives "".
 QString currencyText(double value, const QLocale &locale);
 
+// The same figure in another currency (currency_text.cpp). With "$" it is
+// the text above, in any regional settings. With another symbol the symbol
+// stands where the regional settings place it (QLocale::toCurrencyString():
+// "14.400,00 €" in Germany, "€14,400.00" in the United States), with the
+// digits, marks and rounding above, a zero before the decimal mark, and the
+// negative form of those settings ("-1,00 €", "(€1.00)").
+QString currencyText(double value, const QLocale &locale, QStringView symbol);
+
 // A figure as the chart receives it: up to 15 significant digits, the
 // locale's decimal separator, no grouping, a leading minus when negative.
 // ASCII digits in every locale: the chart and the facility file read it back.

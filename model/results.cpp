@@ -51,12 +51,12 @@ ChartFigures chartFigures(const Results &results)
     return figures;
 }
 
-ResultTexts resultTexts(const Results &results, const QLocale &locale)
+ResultTexts resultTexts(const Results &results, const QLocale &locale, QStringView symbol)
 {
     ResultTexts texts;
     for (int t = 0; t < results.finishedTables; ++t) {
         for (int k = 1; k <= kRowCount; ++k)
-            texts[std::size_t(t)][std::size_t(k - 1)] = currencyText(results.tables[std::size_t(t)].row(k), locale);
+            texts[std::size_t(t)][std::size_t(k - 1)] = currencyText(results.tables[std::size_t(t)].row(k), locale, symbol);
     }
     return texts;
 }

@@ -51,8 +51,9 @@ using ChartFigures = std::array<std::array<double, kTableCount>, kReducedRowCoun
 ChartFigures chartFigures(const Results &results);
 
 // The currency text of every row of every finished table, [table][row - 1];
-// rows of tables not finished are empty. What the result labels show.
+// rows of tables not finished are empty. What the result labels show, in
+// the currency of symbol.
 using ResultTexts = std::array<std::array<QString, kRowCount>, kTableCount>;
-ResultTexts resultTexts(const Results &results, const QLocale &locale);
+ResultTexts resultTexts(const Results &results, const QLocale &locale, QStringView symbol = u"$");
 
 } // namespace model

@@ -91,6 +91,9 @@ private slots:
     void readsLeniently_data();
     void readsLeniently();
     void versionOneFileOpens();
+    void currencyRoundTrip_data();
+    void currencyRoundTrip();
+    void versionTwoFileOpensInDollarsAndPounds();
     void badFileIsRefused_data();
     void badFileIsRefused();
     void failedSaveKeepsOldFile_data();
@@ -186,7 +189,7 @@ void FacilityFileTest::readsLeniently_data()
     QTest::newRow("byte order mark") << "\xEF\xBB\xBF" + defaultJson();
     QTest::newRow("exactly 64 KiB") << paddedTo(64 * 1024);
     QTest::newRow("members it does not know")
-        << edited("\"version\": 2,", "\"version\": 2, \"note\": [1, {}],");
+        << edited("\"version\": 3,", "\"version\": 3, \"note\": [1, {}],");
     QTest::newRow("no investment, no assumptions")
         << defaultJson().left(defaultJson().indexOf(",\n    \"investment\"")) + "\n}\n";
 }
@@ -216,7 +219,65 @@ void FacilityFileTest::versionOneFileOpens()
     expected.investment.systemPrice = QStringLiteral("20,000");
     QCOMPARE(*opened.figures, expected);
     // Saved again, it is a file of this version.
-    QVERIFY(model::toFacilityJson(*opened.figures).contains("\"version\": 2"));
+    QVERIFY(model::toFacilityJson(*opened.figures).contains("\"version\": 3"));
+}
+
+// The currency and units come back as saved; a symbol is kept as the
+// window takes it when typed.
+void FacilityFileTest::currencyRoundTrip_data()
+{
+    QTest::addColumn<QString>("inFile");
+    QTest::addColumn<QString>("units");
+    QTest::addColumn<QString>("symbol");
+    QTest::addColumn<model::Units>("opened");
+
+    QTest::newRow("euro, metric") << QStringLiteral("\u20AC") << "metric" << QStringLiteral("\u20AC") << model::Units::Metric;
+    QTest::newRow("francs, imperial") << "CHF" << "imperial" << "CHF" << model::Units::Imperial;
+    QTest::newRow("reais, metric") << "R$" << "metric" << "R$" << model::Units::Metric;
+    QTest::newRow("blanks around the symbol") << " \u00A3 " << "imperial" << QStringLiteral("\u00A3") << model::Units::Imperial;
+    QTest::newRow("no symbol is the dollar") << "" << "metric" << "$" << model::Units::Metric;
+}
+
+void FacilityFileTest::currencyRoundTrip()
+{
+    QFETCH(QString, inFile);
+    QFETCH(QString, units);
+    QFETCH(QString, symbol);
+    QFETCH(model::Units, opened);
+
+    const QByteArray json = edited("\"symbol\": \"$\",\n        \"units\": \"imperial\"",
+                                   "\"symbol\": \"" + inFile.toUtf8() + "\",\n        \"units\": \"" + units.toUtf8() + '"');
+    const model::FacilityReadResult read = model::readFacilityJson(json);
+    QVERIFY2(read, qPrintable(read.message));
+    const model::CurrencyUnits expected{symbol, opened};
+    QCOMPARE(read.figures->currency, expected);
+
+    const QString path = m_dir.filePath(kFileName);
+    const model::FacilitySaveResult save = model::saveFacilityFile(path, *read.figures);
+    QVERIFY2(save, qPrintable(save.message));
+    const model::FacilityReadResult reopened = model::openFacilityFile(path);
+    QVERIFY2(reopened, qPrintable(reopened.message));
+    QCOMPARE(*reopened.figures, *read.figures);
+    // Adapting the figures to other regional settings keeps the currency.
+    QCOMPARE(model::figuresForLocale(*reopened.figures, QLocale(QStringLiteral("de_DE"))).currency, expected);
+}
+
+// Files saved before the currency was kept are in dollars and pounds.
+void FacilityFileTest::versionTwoFileOpensInDollarsAndPounds()
+{
+    QByteArray json = defaultJson();
+    json = json.left(json.indexOf(",\n    \"currency\"")) + "\n}\n";
+    json.replace("\"version\": 3", "\"version\": 2");
+    const model::FacilityReadResult opened = model::readFacilityJson(json);
+    QVERIFY2(opened, qPrintable(opened.message));
+    QCOMPARE(*opened.figures, defaultFigures());
+    QVERIFY(opened.figures->currency.isDesigned());
+    // A version 2 file's "currency" is not its own: it is ignored.
+    QByteArray withCurrency = defaultJson();
+    withCurrency.replace("\"version\": 3", "\"version\": 2").replace("\"imperial\"", "\"metric\"");
+    const model::FacilityReadResult older = model::readFacilityJson(withCurrency);
+    QVERIFY2(older, qPrintable(older.message));
+    QCOMPARE(older.figures->currency.units, model::Units::Imperial);
 }
 
 void FacilityFileTest::badFileIsRefused_data()
@@ -242,8 +303,23 @@ void FacilityFileTest::badFileIsRefused_data()
     file("not JSON", defaultJson().chopped(3), "not JSON");
     file("JSON array", "[]", "not a facility file");
     file("another format", edited("velmor-figures", "velmor-prices"), "not a facility file");
-    file("newer version", edited("\"version\": 2", "\"version\": 3"), "newer version");
-    file("version as text", edited("\"version\": 2", "\"version\": \"2\""), "no valid version");
+    file("newer version", edited("\"version\": 3", "\"version\": 4"), "newer version");
+    file("version as text", edited("\"version\": 3", "\"version\": \"3\""), "no valid version");
+    file("units neither imperial nor metric", edited("\"imperial\"", "\"stone\""),
+         "units are neither \"imperial\" nor \"metric\"");
+    file("units as a number", edited("\"imperial\"", "1"), "units are neither");
+    file("currency symbol with a digit", edited("\"symbol\": \"$\"", "\"symbol\": \"E1\""),
+         "currency symbol \u201CE1\u201D is not valid");
+    file("currency symbol with a minus", edited("\"symbol\": \"$\"", "\"symbol\": \"-\""),
+         "currency symbol \u201C-\u201D is not valid");
+    file("currency symbol with a line break", edited("\"symbol\": \"$\"", "\"symbol\": \"\\u20AC\\n$\""),
+         "is not valid");
+    file("currency symbol too long", edited("\"symbol\": \"$\"", "\"symbol\": \"ABCD\""),
+         "at most 3 characters");
+    file("currency symbol as a number", edited("\"symbol\": \"$\"", "\"symbol\": 5"),
+         "currency symbol is not a text");
+    file("currency as a list", edited("\"currency\": {", "\"currency\": [], \"x\": {"),
+         "currency and units are not valid");
     file("investment as a list", edited("\"investment\": {", "\"investment\": [], \"x\": {"),
          "investment details are not valid");
     file("investment detail as a number", edited("\"years\": \"\"", "\"years\": 5"),

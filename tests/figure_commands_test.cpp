@@ -11,6 +11,9 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QRadioButton>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -90,6 +93,10 @@ private slots:
     void assumptionsShowOnTheVelmorTab();
     void assumptionsDialogReadsRegionalPercentages();
     void assumptionsAndInvestmentTravelInTheFile();
+    void currencyAndUnitsFollowEverywhere();
+    void currencyDialogRefusesBadSymbols();
+    void unitCaptionsFit_data();
+    void unitCaptionsFit();
 
 private:
     std::unique_ptr<Form1> newWindow(const QLocale &locale);
@@ -138,9 +145,9 @@ void FigureCommandsTest::menuHoldsTheCommands()
     for (const QAction *action : menu->menu()->actions())
         if (!action->isSeparator())
             shown << action->text() + u' ' + action->shortcut().toString();
-    QCOMPARE(shown.mid(0, 10),
+    QCOMPARE(shown.mid(0, 11),
              QStringList({"Open Figures\u2026 Ctrl+O", "Save Figures Ctrl+S", "Save Figures As\u2026 Ctrl+Shift+S",
-                          "Report Details\u2026 ", "Assumptions\u2026 ", "Business Case\u2026 ",
+                          "Report Details\u2026 ", "Assumptions\u2026 ", "Currency and Units\u2026 ", "Business Case\u2026 ",
                           "Export Report as PDF\u2026 Ctrl+E", "Export Workbook\u2026 ", "Print Report\u2026 Ctrl+P",
                           "Copy Results Ctrl+Shift+C"}));
 }
@@ -533,6 +540,109 @@ void FigureCommandsTest::assumptionsAndInvestmentTravelInTheFile()
     const model::InvestmentTexts expected{"20000", "2500", "800", "7", "8,5"};
     QCOMPARE(m_window->figureCommands()->investment(), expected);
     QVERIFY(!m_window->isWindowModified());
+}
+
+// Euro and kilograms, chosen in the dialog, show in the labels, the figures,
+// the report, the clipboard and the file; pounds again give the typed
+// figures back.
+void FigureCommandsTest::currencyAndUnitsFollowEverywhere()
+{
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const QString euro = QStringLiteral("\u20AC");
+    const QString path = m_dir.filePath(QStringLiteral("euro.velmor"));
+    m_window = newWindow(german);
+    QVERIFY(m_window->figureCommands()->saveFigures(path));
+    QAction *command = m_window->figureCommands()->actions().at(5);
+    QCOMPARE(command->text(), QStringLiteral("Currency and Units\u2026"));
+    QVERIFY(whileModal([&] { command->trigger(); }, [&](QWidget &dialog) {
+        auto *symbol = dialog.findChild<QComboBox *>(QStringLiteral("currencySymbol"));
+        auto *note = dialog.findChild<QLabel *>(QStringLiteral("unitsNote"));
+        QVERIFY(note->isHidden());
+        symbol->setCurrentText(euro);
+        QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("currencyPreview"))->text(),
+                 QStringLiteral("62.600,00\u00A0\u20AC"));
+        dialog.findChild<QRadioButton *>(QStringLiteral("metricUnits"))->click();
+        QVERIFY(!note->isHidden());
+        QVERIFY2(note->text().contains(QStringLiteral("converted to kilograms")), qPrintable(note->text()));
+        QMetaObject::invokeMethod(&dialog, "accept");
+    }));
+    const model::CurrencyUnits chosen{euro, model::Units::Metric};
+    QCOMPARE(m_window->currencyUnits(), chosen);
+    QVERIFY(m_window->isWindowModified());
+
+    const auto unitOf = [&](int input) { return m_window->Label1(kInputRows[std::size_t(input)].unitLabel)->caption(); };
+    QCOMPARE(unitOf(4), QStringLiteral(" kg/year"));
+    QCOMPARE(unitOf(6), QStringLiteral(" \u20AC/kg"));
+    QCOMPARE(unitOf(8), QStringLiteral(" \u20AC/hour"));
+    QCOMPARE(m_window->YourData(4)->text(), QStringLiteral("453,59237"));
+    m_window->SSTab1->selectTab(CurrentCostTab);
+    QCOMPARE(m_window->CurentCost(kFigureLabels[0][5])->caption(), QStringLiteral("62.600,00\u00A0\u20AC"));
+    QCOMPARE(m_window->CurentCost(kFigureLabels[0][1])->caption(), QStringLiteral("5.000,00\u00A0\u20AC"));
+
+    const std::optional<report::ReportContent> report = m_window->figureCommands()->reportOfWindow();
+    QVERIFY(report);
+    QCOMPARE(report->figures[4].unit, QStringLiteral(" kg/year"));
+    QCOMPARE(report->tables[0].figures[5], QStringLiteral("62.600,00\u00A0\u20AC"));
+    QVERIFY(report->assumptions.contains(QStringLiteral("price per kg")));
+    QVERIFY(report->assumptions.contains(QStringLiteral("in \u20AC.")));
+
+    QVERIFY(m_window->figureCommands()->copyResults());
+    const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
+    QVERIFY(copied->html().contains(QStringLiteral("62.600,00\u00A0\u20AC")));
+    QVERIFY(copied->html().contains(QStringLiteral("#,##0.00&quot;\u00A0\u20AC&quot;")));
+    QVERIFY(!copied->html().contains(u'$'));
+
+    QVERIFY(m_window->figureCommands()->saveFigures(path));
+    QCOMPARE(model::openFacilityFile(path).figures.value().currency, chosen);
+    auto reopened = newWindow(german);
+    QVERIFY(reopened->figureCommands()->openFigures(path));
+    QCOMPARE(reopened->currencyUnits(), chosen);
+    QCOMPARE(reopened->Label1(kInputRows[6].unitLabel)->caption(), QStringLiteral(" \u20AC/kg"));
+
+    // Back to pounds without an edit: the figures as they were typed.
+    m_window->figureCommands()->setCurrencyUnits({euro, model::Units::Imperial});
+    QCOMPARE(m_window->YourData(4)->text(), QStringLiteral("1000"));
+    QCOMPARE(m_window->YourData(6)->text(), QStringLiteral("5"));
+    QCOMPARE(unitOf(6), QStringLiteral(" \u20AC/lb."));
+}
+
+void FigureCommandsTest::currencyDialogRefusesBadSymbols()
+{
+    m_window = newWindow(QLocale(QLocale::English, QLocale::UnitedStates));
+    QAction *command = m_window->figureCommands()->actions().at(5);
+    QVERIFY(whileModal([&] { command->trigger(); }, [&](QWidget &dialog) {
+        auto *symbol = dialog.findChild<QComboBox *>(QStringLiteral("currencySymbol"));
+        for (const char *refused : {"E1", "-", "kr."}) {
+            symbol->setCurrentText(QString::fromLatin1(refused));
+            QMetaObject::invokeMethod(&dialog, "accept");
+            QVERIFY(dialog.isVisible());
+        }
+        QCOMPARE(m_reports.size(), 3);
+        symbol->setCurrentText(QStringLiteral("  "));
+        QMetaObject::invokeMethod(&dialog, "accept");
+    }));
+    QVERIFY(m_window->currencyUnits().isDesigned());
+    QCOMPARE(m_window->YourData(4)->text(), QStringLiteral("1000"));
+}
+
+// Every unit caption fits its label, in every offered currency and the
+// widest the dialog takes.
+void FigureCommandsTest::unitCaptionsFit_data()
+{
+    QTest::addColumn<QString>("symbol");
+    for (const char *symbol : {"$", "\u20AC", "\u00A3", "CHF", "R$", "\u00A5", "\u20B9", "US$", "MXN", "NZ$"})
+        QTest::newRow(symbol) << QString::fromUtf8(symbol);
+}
+
+void FigureCommandsTest::unitCaptionsFit()
+{
+    QFETCH(QString, symbol);
+    m_window = newWindow(QLocale(QLocale::English, QLocale::UnitedStates));
+    for (const model::Units units : {model::Units::Metric, model::Units::Imperial}) {
+        m_window->setCurrencyUnits({symbol, units});
+        for (const InputRow &row : kInputRows)
+            QCOMPARE(captionMisfit(m_window->Label1(row.unitLabel)), QString());
+    }
 }
 
 QTEST_MAIN(FigureCommandsTest)

@@ -282,7 +282,7 @@ void ZoomTest::contextMenuHoldsTheCommands()
     const QStringList texts = menuTexts([&] { open(*m_window); });
     // The zoom commands, then the figure commands.
     const QStringList window{"Zoom In", "Zoom Out", "Actual Size", "Open Figures\u2026", "Save Figures",
-                             "Save Figures As\u2026", "Report Details\u2026", "Assumptions\u2026",
+                             "Save Figures As\u2026", "Report Details\u2026", "Assumptions\u2026", "Currency and Units\u2026",
                              "Business Case\u2026", "Export Report as PDF\u2026", "Export Workbook\u2026",
                              "Print Report\u2026", "Copy Results"};
     QVERIFY2(texts.size() >= window.size() && texts.mid(texts.size() - window.size()) == window,

@@ -98,5 +98,15 @@ int main(int argc, char *argv[])
     commands.setAssumptions(assumptions);
     window.SSTab1->selectTab(3);
     ok &= save(&window, folder, QStringLiteral("main-3-velmor-cost-assumed"));
+    // Another currency and kilograms: the unit labels and the figures.
+    grabDialog(QStringLiteral("Currency and Units\u2026"), QStringLiteral("dialog-currency-units"));
+    commands.setCurrencyUnits({QStringLiteral("CHF"), model::Units::Metric});
+    window.SSTab1->selectTab(1);
+    ok &= save(&window, folder, QStringLiteral("main-1-your-data-metric"));
+    window.SSTab1->selectTab(2);
+    ok &= save(&window, folder, QStringLiteral("main-2-current-cost-metric"));
+    window.SSTab1->selectTab(4);
+    ok &= save(&window, folder, QStringLiteral("main-4-savings-metric"));
+    grabDialog(QStringLiteral("Business Case\u2026"), QStringLiteral("dialog-business-case-metric"));
     return ok ? 0 : 1;
 }

@@ -2,6 +2,7 @@
 #include "workbook/workbook.h"
 #include "model/model_text.h"
 
+#include "model/currency_text.h"
 #include "model/message_text.h"
 #include "model/results.h"
 #include "workbook/xlsx_file.h"
@@ -70,7 +71,7 @@ struct Formats {
 
 void writeFigures(Sheet &sheet, const Formats &formats, const model::InputValues &values,
                   const model::Assumptions &assumptions, const std::optional<model::Investment> &investment,
-                  const QLocale &locale)
+                  const QLocale &locale, const model::CurrencyUnits &currency)
 {
     sheet.columnWidth(0, 40);
     sheet.columnWidth(1, 14);
@@ -82,7 +83,7 @@ void writeFigures(Sheet &sheet, const Formats &formats, const model::InputValues
         const model::InputDefinition &input = model::kInputs[std::size_t(i)];
         sheet.text(figureRow(i), 0, model::inputText(input.caption).trimmed());
         sheet.number(figureRow(i), 1, values[std::size_t(i)]);
-        sheet.text(figureRow(i), 2, model::inputText(input.unit).trimmed());
+        sheet.text(figureRow(i), 2, model::unitLabel(i, currency).trimmed());
     }
     sheet.text(reductionRow(0), 0, QStringLiteral("Reduction with Velmor"), formats.bold);
     sheet.text(reductionRow(0), 1, QStringLiteral("Per cent"), formats.bold);
@@ -205,14 +206,15 @@ QString whyNot(const model::Results &results)
 
 bool exportWorkbook(const QString &path, const std::array<QString, model::kInputCount> &fieldTexts,
                     const QLocale &locale, const model::Assumptions &assumptions,
-                    const model::InvestmentTexts &investment, QString *error)
+                    const model::InvestmentTexts &investment, QString *error, const model::CurrencyUnits &currency)
 {
-    return exportWorkbook(path, fieldTexts, locale, assumptions, investment, CachedResults::Computed, error);
+    return exportWorkbook(path, fieldTexts, locale, assumptions, investment, CachedResults::Computed, error, currency);
 }
 
 bool exportWorkbook(const QString &path, const std::array<QString, model::kInputCount> &fieldTexts,
                     const QLocale &locale, const model::Assumptions &assumptions,
-                    const model::InvestmentTexts &investmentTexts, CachedResults cached, QString *error)
+                    const model::InvestmentTexts &investmentTexts, CachedResults cached, QString *error,
+                    const model::CurrencyUnits &currency)
 {
     const auto fail = [&](const QString &reason) {
         if (error)
@@ -234,14 +236,16 @@ bool exportWorkbook(const QString &path, const std::array<QString, model::kInput
         formats.bold = workbook_add_format(book);
         format_set_bold(formats.bold);
         formats.money = workbook_add_format(book);
-        format_set_num_format(formats.money, "$#,##0.00");
+        const QByteArray money =
+            model::spreadsheetMoneyFormat(locale, currency.symbol, QStringLiteral("$#,##0.00")).toUtf8();
+        format_set_num_format(formats.money, money.constData());
         formats.percent = workbook_add_format(book);
         format_set_num_format(formats.percent, "0.0%");
         formats.months = workbook_add_format(book);
         format_set_num_format(formats.months, "0.0");
 
         Sheet figures(book, kFiguresSheet, zeroCached);
-        writeFigures(figures, formats, results.values, assumptions, investment, locale);
+        writeFigures(figures, formats, results.values, assumptions, investment, locale, currency);
         Sheet costs(book, kCostsSheet, zeroCached);
         writeCosts(costs, formats, results, assumptions, locale);
         lxw_error status = figures.error() ? figures.error() : costs.error();

@@ -3,6 +3,7 @@
 
 #include "model/business_case.h"
 #include "model/cost_rows.h"
+#include "model/currency_units.h"
 #include "model/input_table.h"
 
 #include <QLocale>
@@ -31,10 +32,12 @@ namespace workbook {
 // model::writeFileSafely(), so a failed write leaves the target as it was.
 // Returns false, with one or two sentences naming the file in error, when a
 // figure is no number, the arithmetic faults, an investment text is wrong or
-// the file cannot be written.
+// the file cannot be written. Money cells and unit captions are in the
+// given currency and units.
 bool exportWorkbook(const QString &path, const std::array<QString, model::kInputCount> &fieldTexts,
                     const QLocale &locale, const model::Assumptions &assumptions,
-                    const model::InvestmentTexts &investment, QString *error);
+                    const model::InvestmentTexts &investment, QString *error,
+                    const model::CurrencyUnits &currency = {});
 
 // Whether the formulas hold the program's results or zeros, as a writer that
 // does not compute leaves them. With zeros, what a spreadsheet shows is all
@@ -43,6 +46,7 @@ enum class CachedResults { Computed, Zero };
 
 bool exportWorkbook(const QString &path, const std::array<QString, model::kInputCount> &fieldTexts,
                     const QLocale &locale, const model::Assumptions &assumptions,
-                    const model::InvestmentTexts &investment, CachedResults cached, QString *error);
+                    const model::InvestmentTexts &investment, CachedResults cached, QString *error,
+                    const model::CurrencyUnits &currency = {});
 
 } // namespace workbook

@@ -172,8 +172,17 @@ EOF
 facility broken-truncated <<'EOF'
 {"format":"velmor-figures","version":1,"locale":"en_US","figures":["1000","10",
 EOF
+facility euro-metric <<'EOF'
+{"format":"velmor-figures","version":3,"locale":"de_DE","figures":["1.000","10","1000","1","453,59237","1000","11,0231131092439","200","24","30","3","4"],"currency":{"symbol":" \u20ac ","units":"metric"}}
+EOF
+facility broken-units <<'EOF'
+{"format":"velmor-figures","version":3,"locale":"en_US","figures":["1","2","3","4","5","6","7","8","9","10","11","12"],"currency":{"symbol":"R$","units":"stone"}}
+EOF
+facility broken-symbol-digit <<'EOF'
+{"format":"velmor-figures","version":3,"locale":"en_US","figures":["1","2","3","4","5","6","7","8","9","10","11","12"],"currency":{"symbol":"E1"}}
+EOF
 facility broken-newer-version <<'EOF'
-{"format":"velmor-figures","version":2,"locale":"en_US","figures":["1","2","3","4","5","6","7","8","9","10","11","12"]}
+{"format":"velmor-figures","version":4,"locale":"en_US","figures":["1","2","3","4","5","6","7","8","9","10","11","12"]}
 EOF
 facility broken-eleven-figures <<'EOF'
 {"format":"velmor-figures","version":1,"locale":"en_US","figures":["1","2","3","4","5","6","7","8","9","10","11"]}

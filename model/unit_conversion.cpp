@@ -1,0 +1,112 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#include "model/unit_conversion.h"
+
+#include "model/money_text.h"
+#include "model/numeric_text.h"
+#include "model/results.h"
+
+#include <cmath>
+#include <vector>
+
+namespace model {
+namespace {
+
+// How many steps of the fifteenth digit either way a converted price, and a
+// converted quantity, may move to keep every result to the cent.
+constexpr int kPriceReach = 8;
+constexpr int kQuantityReach = 2;
+
+// The figure times or divided by 0.45359237 as up to 15-digit texts: the
+// nearest first, then its neighbours in the fifteenth digit, nearest first.
+// None when the figure does not fit a double.
+std::vector<QString> candidates(double figure, bool times, int reach, const QLocale &locale)
+{
+    const double converted = times ? figure * kKilogramsPerPound : figure / kKilogramsPerPound;
+    if (!std::isfinite(converted))
+        return {};
+    const QString nearest = plainNumberText(converted, locale);
+    const std::optional<double> value = readFigure(nearest, locale);
+    if (!value || !std::isfinite(*value))
+        return {};
+    std::vector<QString> texts{nearest};
+    if (*value == 0)
+        return texts;
+    const double step = std::pow(10.0, std::floor(std::log10(std::fabs(*value))) - 14);
+    for (int k = 1; k <= reach; ++k) {
+        for (const double neighbour : {*value + k * step, *value - k * step}) {
+            if (std::isfinite(neighbour))
+                texts.push_back(plainNumberText(neighbour, locale));
+        }
+    }
+    return texts;
+}
+
+ResultTexts resultsOf(const FieldTexts &texts, const QLocale &locale, const Assumptions &assumptions)
+{
+    return resultTexts(computeResults(texts, locale, assumptions), locale);
+}
+
+} // namespace
+
+UnitConversion convertUnits(const FieldTexts &texts, Units from, Units to, const QLocale &locale,
+                            const Assumptions &assumptions)
+{
+    UnitConversion result{texts};
+    if (from == to)
+        return result;
+    QString &quantityText = result.texts[kLubricantQuantityField];
+    QString &priceText = result.texts[kLubricantPriceField];
+    // Pounds to kilograms multiplies the quantity and divides the price.
+    const bool toMetric = to == Units::Metric;
+    const std::optional<double> quantity = readFigure(quantityText, locale);
+    const std::optional<double> price = readFigure(priceText, locale);
+    const std::vector<QString> quantities =
+        quantity ? candidates(*quantity, toMetric, kQuantityReach, locale) : std::vector<QString>();
+    const std::vector<QString> prices = price ? candidates(*price, !toMetric, kPriceReach, locale) : std::vector<QString>();
+    result.quantityConverted = !quantities.empty();
+    result.priceConverted = !prices.empty();
+    if (result.quantityConverted)
+        quantityText = quantities.front();
+    if (result.priceConverted)
+        priceText = prices.front();
+    if (!result.quantityConverted || !result.priceConverted)
+        return result;
+
+    // The price moves first: the quantity's nearest text is often short
+    // ("453.59237"). Nearly always the nearest texts keep every result.
+    const ResultTexts before = resultsOf(texts, locale, assumptions);
+    for (const QString &q : quantities) {
+        for (const QString &p : prices) {
+            FieldTexts tried = result.texts;
+            tried[kLubricantQuantityField] = q;
+            tried[kLubricantPriceField] = p;
+            if (resultsOf(tried, locale, assumptions) == before) {
+                result.texts = tried;
+                return result;
+            }
+        }
+    }
+    return result;
+}
+
+UnitConversion UnitSwitch::switchUnits(const FieldTexts &shown, Units from, Units to, const QLocale &locale,
+                                       const Assumptions &assumptions)
+{
+    if (from == to)
+        return {shown};
+    const auto lubricant = [](const FieldTexts &texts) {
+        return std::array<QString, 2>{texts[kLubricantQuantityField], texts[kLubricantPriceField]};
+    };
+    if (m_last && m_last->from == to && lubricant(m_last->after.texts) == lubricant(shown)) {
+        UnitConversion back{shown, m_last->after.quantityConverted, m_last->after.priceConverted};
+        back.texts[kLubricantQuantityField] = m_last->before[0];
+        back.texts[kLubricantPriceField] = m_last->before[1];
+        m_last.reset();
+        return back;
+    }
+    UnitConversion converted = convertUnits(shown, from, to, locale, assumptions);
+    m_last = Switched{lubricant(shown), converted, from};
+    return converted;
+}
+
+} // namespace model

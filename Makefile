@@ -15,9 +15,10 @@ JOBS        ?= $(shell nproc 2>/dev/null || echo 2)
 # libxlsxwriter-dev: the workbook export (pkg-config xlsxwriter).
 # qt6-tools-dev, qt6-l10n-tools: find_package(Qt6 LinguistTools), lupdate and
 # lrelease. qt6-translations-l10n: Qt's own catalogues (qtbase_de.qm, ...).
+# fonts-wqy-microhei: Chinese characters, which the bundled font lacks.
 PACKAGES := cmake make g++ pkg-config ccache \
             qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev libxlsxwriter-dev \
-            qt6-tools-dev qt6-l10n-tools qt6-translations-l10n \
+            qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-wqy-microhei \
             qt6-wayland xvfb xauth poppler-utils
 # Only for make test, and only if it can be had: the spreadsheet that
 # computes the exported workbook's formulas. Without it those checks skip.

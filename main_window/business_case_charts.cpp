@@ -86,7 +86,7 @@ std::unique_ptr<QChart> cashFlowChart(const model::BusinessCase &measures, const
         *profit << (value >= 0 ? value : 0);
         lo = std::min(lo, value);
         hi = std::max(hi, value);
-        years << QString::number(t);
+        years << locale.toString(qulonglong(t));
     }
     auto *series = new QStackedBarSeries;
     series->append(debt);

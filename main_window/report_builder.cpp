@@ -95,7 +95,7 @@ QString investmentSentence(const model::Investment &investment, const QLocale &l
         costs << ReportText::tr("a yearly upkeep of %1").arg(model::currencyText(investment.yearlyUpkeep, locale, symbol));
     return ReportText::tr("The investment: %1, evaluated over %2 years at a discount rate of %3%.")
         .arg(costs.join(QStringLiteral(", ")))
-        .arg(investment.years)
+        .arg(locale.toString(investment.years))
         .arg(model::percentText(investment.discountRatePercent, locale));
 }
 

@@ -3,21 +3,40 @@
 #include "model/model_text.h"
 
 #include "model/business_case.h"
+#include "model/currency_text.h"
 #include "model/facility_file.h"
 #include "model/message_text.h"
 #include "model/results.h"
+#include "workbook/workbook.h"
 #include "workbook/xlsx_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QIODevice>
 
+#include <map>
+
 namespace workbook {
 namespace {
 
-const char *const kHeader[] = {"File", "Customer", "Site", "Current annual cost", "Velmor annual cost",
-                               "Annual savings", "Payback (months)", "Net present value"};
-constexpr int kColumnCount = 8;
+// The context the translations of the summary's texts are found under.
+struct SummaryText {
+    Q_DECLARE_TR_FUNCTIONS(SummaryText)
+};
+
+const char *const kHeader[] = {QT_TRANSLATE_NOOP("SummaryText", "File"),
+                               QT_TRANSLATE_NOOP("SummaryText", "Customer"),
+                               QT_TRANSLATE_NOOP("SummaryText", "Site"),
+                               QT_TRANSLATE_NOOP("SummaryText", "Currency"),
+                               QT_TRANSLATE_NOOP("SummaryText", "Current annual cost"),
+                               QT_TRANSLATE_NOOP("SummaryText", "Velmor annual cost"),
+                               QT_TRANSLATE_NOOP("SummaryText", "Annual savings"),
+                               QT_TRANSLATE_NOOP("SummaryText", "Payback (months)"),
+                               QT_TRANSLATE_NOOP("SummaryText", "Net present value")};
+constexpr int kColumnCount = 9;
+enum Column { FileColumn, CustomerColumn, SiteColumn, CurrencyColumn, CurrentColumn, VelmorColumn, SavingsColumn,
+              PaybackColumn, NpvColumn };
 
 QString csvField(const QString &text)
 {
@@ -32,6 +51,7 @@ QString csvNumber(std::optional<double> value)
 }
 
 struct Totals {
+    std::optional<QString> currency; // none when the rows are in several
     double current = 0;
     double velmor = 0;
     double savings = 0;
@@ -41,7 +61,11 @@ struct Totals {
 Totals totalsOf(const std::vector<SummaryRow> &rows)
 {
     Totals totals;
+    if (!rows.empty())
+        totals.currency = rows.front().currency;
     for (const SummaryRow &row : rows) {
+        if (row.currency != totals.currency)
+            totals.currency.reset();
         totals.current += row.currentTotal;
         totals.velmor += row.velmorTotal;
         totals.savings += row.savingsTotal;
@@ -55,16 +79,15 @@ std::optional<QString> problemOf(const model::FacilityFigures &figures, SummaryR
 {
     const QLocale locale(figures.locale);
     const model::Results results = model::computeResults(figures.figures, locale, figures.assumptions);
-    if (results.failedField) {
-        return QStringLiteral("The figure for \u201c%1\u201d is not a number.")
-            .arg(model::inputText(model::kInputs[std::size_t(*results.failedField)].caption).trimmed());
-    }
+    if (results.failedField)
+        return notANumber(*results.failedField);
     if (results.fault)
-        return QStringLiteral("Its figures cannot be computed: %1.").arg(QString::fromLatin1(model::faultName(*results.fault)));
+        return SummaryText::tr("Its figures cannot be computed: %1.").arg(QString::fromLatin1(model::faultName(*results.fault)));
     const model::InvestmentReading reading = model::readInvestment(figures.investment, locale);
     if (!reading.problem.isEmpty())
         return reading.problem;
     row.customer = figures.report.customer;
+    row.currency = figures.currency.symbol;
     row.site = figures.report.site;
     row.currentTotal = results.table(model::Table::Current).row(model::kRowCount);
     row.velmorTotal = results.table(model::Table::Velmor).row(model::kRowCount);
@@ -81,44 +104,60 @@ std::optional<QString> fillSummarySheet(lxw_workbook *book, const std::vector<Su
 {
     lxw_format *bold = workbook_add_format(book);
     format_set_bold(bold);
-    lxw_format *money = workbook_add_format(book);
-    format_set_num_format(money, "$#,##0.00");
     lxw_format *months = workbook_add_format(book);
     format_set_num_format(months, "0.0");
+    // One money format for each currency, placed as the regional settings
+    // place its symbol.
+    std::map<QString, lxw_format *> moneyFormats;
+    const auto money = [&](const QString &symbol) {
+        lxw_format *&format = moneyFormats[symbol];
+        if (!format) {
+            format = workbook_add_format(book);
+            format_set_num_format(
+                format, model::spreadsheetMoneyFormat(QLocale(), symbol, QStringLiteral("$#,##0.00")).toUtf8().constData());
+        }
+        return format;
+    };
     Sheet sheet(book, "Summary", false);
-    sheet.columnWidth(0, 28);
-    sheet.columnWidth(1, 24);
-    sheet.columnWidth(2, 20);
-    for (int c = 3; c < kColumnCount; ++c)
+    sheet.columnWidth(FileColumn, 28);
+    sheet.columnWidth(CustomerColumn, 24);
+    sheet.columnWidth(SiteColumn, 20);
+    sheet.columnWidth(CurrencyColumn, 10);
+    for (int c = CurrentColumn; c < kColumnCount; ++c)
         sheet.columnWidth(c, 18);
     for (int c = 0; c < kColumnCount; ++c)
-        sheet.text(0, c, QString::fromLatin1(kHeader[c]), bold);
+        sheet.text(0, c, SummaryText::tr(kHeader[c]), bold);
     int r = 1;
     for (const SummaryRow &row : rows) {
-        sheet.text(r, 0, row.fileName);
-        sheet.text(r, 1, row.customer);
-        sheet.text(r, 2, row.site);
-        sheet.number(r, 3, row.currentTotal, money);
-        sheet.number(r, 4, row.velmorTotal, money);
-        sheet.number(r, 5, row.savingsTotal, money);
+        sheet.text(r, FileColumn, row.fileName);
+        sheet.text(r, CustomerColumn, row.customer);
+        sheet.text(r, SiteColumn, row.site);
+        sheet.text(r, CurrencyColumn, row.currency);
+        sheet.number(r, CurrentColumn, row.currentTotal, money(row.currency));
+        sheet.number(r, VelmorColumn, row.velmorTotal, money(row.currency));
+        sheet.number(r, SavingsColumn, row.savingsTotal, money(row.currency));
         if (row.paybackMonths)
-            sheet.number(r, 6, *row.paybackMonths, months);
+            sheet.number(r, PaybackColumn, *row.paybackMonths, months);
         if (row.npv)
-            sheet.number(r, 7, *row.npv, money);
+            sheet.number(r, NpvColumn, *row.npv, money(row.currency));
         ++r;
     }
     const Totals totals = totalsOf(rows);
-    const auto sum = [&](int column) {
-        return QStringLiteral("SUM(%1:%2)").arg(cellName(1, column), cellName(r - 1, column));
-    };
-    sheet.text(r, 0, QStringLiteral("Total"), bold);
-    sheet.formula(r, 3, sum(3), totals.current, money);
-    sheet.formula(r, 4, sum(4), totals.velmor, money);
-    sheet.formula(r, 5, sum(5), totals.savings, money);
-    if (totals.npv)
-        sheet.formula(r, 7, sum(7), *totals.npv, money);
+    sheet.text(r, FileColumn, SummaryText::tr("Total"), bold);
+    if (totals.currency) {
+        const auto sum = [&](int column) {
+            return QStringLiteral("SUM(%1:%2)").arg(cellName(1, column), cellName(r - 1, column));
+        };
+        lxw_format *format = money(*totals.currency);
+        sheet.text(r, CurrencyColumn, *totals.currency);
+        sheet.formula(r, CurrentColumn, sum(CurrentColumn), totals.current, format);
+        sheet.formula(r, VelmorColumn, sum(VelmorColumn), totals.velmor, format);
+        sheet.formula(r, SavingsColumn, sum(SavingsColumn), totals.savings, format);
+        if (totals.npv)
+            sheet.formula(r, NpvColumn, sum(NpvColumn), *totals.npv, format);
+    }
     if (sheet.error() != LXW_NO_ERROR)
-        return QStringLiteral("The workbook could not be made: %1.").arg(QString::fromUtf8(lxw_strerror(sheet.error())));
+        return SummaryText::tr("The workbook could not be made: %1.").arg(QString::fromUtf8(lxw_strerror(sheet.error())));
     return std::nullopt;
 }
 
@@ -136,7 +175,7 @@ SummaryReading readSummary(const QStringList &files)
         SummaryRow row;
         row.fileName = QFileInfo(path).fileName();
         if (const std::optional<QString> problem = problemOf(*opened.figures, row)) {
-            reading.problem = QStringLiteral("Could not sum up %1. %2")
+            reading.problem = SummaryText::tr("Could not sum up %1. %2")
                                   .arg(model::quotedForMessage(QDir::toNativeSeparators(path)), *problem);
             return reading;
         }
@@ -150,18 +189,21 @@ QByteArray summaryCsv(const std::vector<SummaryRow> &rows)
     QStringList lines;
     QStringList header;
     for (const char *caption : kHeader)
-        header << QString::fromLatin1(caption);
+        header << csvField(SummaryText::tr(caption));
     lines << header.join(u',');
     for (const SummaryRow &row : rows) {
-        lines << QStringList{csvField(row.fileName), csvField(row.customer), csvField(row.site),
-                             csvNumber(row.currentTotal), csvNumber(row.velmorTotal), csvNumber(row.savingsTotal),
-                             csvNumber(row.paybackMonths), csvNumber(row.npv)}
+        lines << QStringList{csvField(row.fileName),        csvField(row.customer),        csvField(row.site),
+                             csvField(row.currency),        csvNumber(row.currentTotal),   csvNumber(row.velmorTotal),
+                             csvNumber(row.savingsTotal),   csvNumber(row.paybackMonths),  csvNumber(row.npv)}
                      .join(u',');
     }
     const Totals totals = totalsOf(rows);
-    lines << QStringList{QStringLiteral("Total"), QString(), QString(), csvNumber(totals.current),
-                         csvNumber(totals.velmor), csvNumber(totals.savings), QString(), csvNumber(totals.npv)}
-                 .join(u',');
+    QStringList total{csvField(SummaryText::tr("Total")), QString(), QString()};
+    if (totals.currency) {
+        total << csvField(*totals.currency) << csvNumber(totals.current) << csvNumber(totals.velmor)
+              << csvNumber(totals.savings) << QString() << csvNumber(totals.npv);
+    }
+    lines << total.join(u',');
     return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
 }
 
@@ -178,10 +220,10 @@ bool writeSummary(const QString &path, const std::vector<SummaryRow> &rows, QStr
     } else if (suffix == u"xlsx") {
         written = writeXlsxSafely(path, [&rows](lxw_workbook *book) { return fillSummarySheet(book, rows); });
     } else {
-        written.reason = QStringLiteral("A summary is written as .csv or .xlsx.");
+        written.reason = SummaryText::tr("A summary is written as .csv or .xlsx.");
     }
     if (!written && error) {
-        *error = QStringLiteral("Could not write the summary to %1. %2")
+        *error = SummaryText::tr("Could not write the summary to %1. %2")
                      .arg(model::quotedForMessage(QDir::toNativeSeparators(path)), written.reason);
     }
     return bool(written);

@@ -16,6 +16,7 @@ struct SummaryRow {
     QString fileName; // without its folder
     QString customer;
     QString site;
+    QString currency = QStringLiteral("$"); // the symbol its figures are in
     double currentTotal = 0;
     double velmorTotal = 0;
     double savingsTotal = 0;
@@ -35,7 +36,9 @@ SummaryReading readSummary(const QStringList &files);
 
 // The rows and a total row as comma-separated text: plain numbers with a
 // decimal point and no grouping whatever the regional settings, fields
-// quoted as RFC 4180 wants, lines ending in CR LF.
+// quoted as RFC 4180 wants, lines ending in CR LF. Each row names its
+// currency; the total row sums the money only when all rows share one, as
+// there is no rate to add another at.
 QByteArray summaryCsv(const std::vector<SummaryRow> &rows);
 
 // Writes the summary to path, as CSV or as a workbook by its suffix (.csv,

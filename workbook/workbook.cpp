@@ -7,10 +7,17 @@
 #include "model/results.h"
 #include "workbook/xlsx_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace workbook {
 namespace {
+
+// The context the translations of the sheets' texts are found under. The
+// sheets' own names stay English: formulas and scripts name them.
+struct WorkbookText {
+    Q_DECLARE_TR_FUNCTIONS(WorkbookText)
+};
 
 const char kFiguresSheet[] = "Figures";
 const char kCostsSheet[] = "Costs";
@@ -56,10 +63,12 @@ QString totalFormula(int table)
         .arg(cost(table, 2), cost(table, 1), cost(table, 3), cost(table, 4), cost(table, 5));
 }
 
-const char *tableTitle(int table)
+QString tableTitle(int table)
 {
-    static const char *const titles[] = {"Current Cost", "Velmor Cost", "Savings"};
-    return titles[table];
+    static const char *const titles[] = {QT_TRANSLATE_NOOP("WorkbookText", "Current Cost"),
+                                         QT_TRANSLATE_NOOP("WorkbookText", "Velmor Cost"),
+                                         QT_TRANSLATE_NOOP("WorkbookText", "Savings")};
+    return WorkbookText::tr(titles[table]);
 }
 
 struct Formats {
@@ -76,17 +85,17 @@ void writeFigures(Sheet &sheet, const Formats &formats, const model::InputValues
     sheet.columnWidth(0, 40);
     sheet.columnWidth(1, 14);
     sheet.columnWidth(2, 14);
-    sheet.text(0, 0, QStringLiteral("Figure"), formats.bold);
-    sheet.text(0, 1, QStringLiteral("Value"), formats.bold);
-    sheet.text(0, 2, QStringLiteral("Unit"), formats.bold);
+    sheet.text(0, 0, WorkbookText::tr("Figure"), formats.bold);
+    sheet.text(0, 1, WorkbookText::tr("Value"), formats.bold);
+    sheet.text(0, 2, WorkbookText::tr("Unit"), formats.bold);
     for (int i = 0; i < model::kInputCount; ++i) {
         const model::InputDefinition &input = model::kInputs[std::size_t(i)];
         sheet.text(figureRow(i), 0, model::inputText(input.caption).trimmed());
         sheet.number(figureRow(i), 1, values[std::size_t(i)]);
         sheet.text(figureRow(i), 2, model::unitLabel(i, currency).trimmed());
     }
-    sheet.text(reductionRow(0), 0, QStringLiteral("Reduction with Velmor"), formats.bold);
-    sheet.text(reductionRow(0), 1, QStringLiteral("Per cent"), formats.bold);
+    sheet.text(reductionRow(0), 0, WorkbookText::tr("Reduction with Velmor"), formats.bold);
+    sheet.text(reductionRow(0), 1, WorkbookText::tr("Per cent"), formats.bold);
     for (int k = 1; k <= model::kReducedRowCount; ++k) {
         sheet.text(reductionRow(k), 0, model::costRowCaption(0, k, assumptions, locale));
         sheet.number(reductionRow(k), 1, assumptions.reductionPercent[std::size_t(k - 1)]);
@@ -94,20 +103,20 @@ void writeFigures(Sheet &sheet, const Formats &formats, const model::InputValues
     }
     if (!investment)
         return;
-    sheet.text(PriceRow - 1, 0, QStringLiteral("Investment"), formats.bold);
-    sheet.text(PriceRow, 0, QStringLiteral("Installed system price"));
+    sheet.text(PriceRow - 1, 0, WorkbookText::tr("Investment"), formats.bold);
+    sheet.text(PriceRow, 0, WorkbookText::tr("Installed system price"));
     sheet.number(PriceRow, 1, investment->systemPrice, formats.money);
-    sheet.text(InstallationRow, 0, QStringLiteral("Installation cost"));
+    sheet.text(InstallationRow, 0, WorkbookText::tr("Installation cost"));
     sheet.number(InstallationRow, 1, investment->installationCost, formats.money);
-    sheet.text(UpkeepRow, 0, QStringLiteral("Yearly upkeep"));
+    sheet.text(UpkeepRow, 0, WorkbookText::tr("Yearly upkeep"));
     sheet.number(UpkeepRow, 1, investment->yearlyUpkeep, formats.money);
-    sheet.text(UpkeepRow, 2, QStringLiteral("per year"));
-    sheet.text(YearsRow, 0, QStringLiteral("Evaluation period"));
+    sheet.text(UpkeepRow, 2, WorkbookText::tr("per year"));
+    sheet.text(YearsRow, 0, WorkbookText::tr("Evaluation period"));
     sheet.number(YearsRow, 1, investment->years);
-    sheet.text(YearsRow, 2, QStringLiteral("years (1 to %1)").arg(model::kMaxYears));
-    sheet.text(RateRow, 0, QStringLiteral("Discount rate"));
+    sheet.text(YearsRow, 2, WorkbookText::tr("years (1 to %1)").arg(model::kMaxYears));
+    sheet.text(RateRow, 0, WorkbookText::tr("Discount rate"));
     sheet.number(RateRow, 1, investment->discountRatePercent);
-    sheet.text(RateRow, 2, QStringLiteral("% a year"));
+    sheet.text(RateRow, 2, WorkbookText::tr("% a year"));
 }
 
 void writeCosts(Sheet &sheet, const Formats &formats, const model::Results &results,
@@ -116,7 +125,7 @@ void writeCosts(Sheet &sheet, const Formats &formats, const model::Results &resu
     sheet.columnWidth(0, 52);
     sheet.columnWidth(1, 16);
     for (int table = 0; table < model::kTableCount; ++table) {
-        sheet.text(costRow(table, 0), 0, QString::fromLatin1(tableTitle(table)), formats.bold);
+        sheet.text(costRow(table, 0), 0, tableTitle(table), formats.bold);
         const model::CostTable &computed = results.tables[std::size_t(table)];
         for (int k = 1; k <= model::kRowCount; ++k) {
             QString formula;
@@ -153,33 +162,33 @@ void writeBusinessCase(Sheet &sheet, const Formats &formats, const model::Invest
     const QString lastFlow = cellName(FirstFlowRow + model::kMaxYears, 1);
     const QString laterFlows = QStringLiteral("%1:%2").arg(cellName(FirstFlowRow + 1, 1), lastFlow);
 
-    sheet.text(0, 0, QStringLiteral("Business Case"), formats.bold);
-    sheet.text(InitialRow, 0, QStringLiteral("Initial outlay (price + installation)"));
+    sheet.text(0, 0, WorkbookText::tr("Business Case"), formats.bold);
+    sheet.text(InitialRow, 0, WorkbookText::tr("Initial outlay (price + installation)"));
     sheet.formula(InitialRow, 1, QStringLiteral("%1+%2").arg(investmentCell(PriceRow), investmentCell(InstallationRow)),
                   measures.initial, formats.money);
-    sheet.text(NetRow, 0, QStringLiteral("Yearly net (savings \u2212 upkeep)"));
+    sheet.text(NetRow, 0, WorkbookText::tr("Yearly net (savings \u2212 upkeep)"));
     sheet.formula(NetRow, 1, QStringLiteral("%1-%2").arg(savings, upkeep), measures.yearlyNet, formats.money);
-    sheet.text(PaybackRow, 0, QStringLiteral("Simple payback, months"));
+    sheet.text(PaybackRow, 0, WorkbookText::tr("Simple payback, months"));
     sheet.formula(PaybackRow, 1, QStringLiteral("IF(%1>0,%2/(%1/12),\"\")").arg(net, initial),
                   measures.paybackMonths.value_or(0), formats.months);
-    sheet.text(RoiRow, 0, QStringLiteral("Return on investment over the period"));
+    sheet.text(RoiRow, 0, WorkbookText::tr("Return on investment over the period"));
     sheet.formula(RoiRow, 1,
                   QStringLiteral("IF(%1<>0,(%2*%3-%4*%3-%1)/%1,\"\")").arg(initial, savings, years, upkeep),
                   measures.roi.value_or(0), formats.percent);
-    sheet.text(NpvRow, 0, QStringLiteral("Net present value"));
+    sheet.text(NpvRow, 0, WorkbookText::tr("Net present value"));
     sheet.formula(NpvRow, 1,
                   QStringLiteral("NPV(%1/100,%2)+%3").arg(investmentCell(RateRow), laterFlows, firstFlow),
                   measures.npv, formats.money);
     // The yearly return on the outlay is where the search starts: IRR()'s
     // own start of 10 % misses the rates of hundreds of per cent a system
     // with a short payback earns.
-    sheet.text(IrrRow, 0, QStringLiteral("Internal rate of return"));
+    sheet.text(IrrRow, 0, WorkbookText::tr("Internal rate of return"));
     sheet.formula(IrrRow, 1,
                   QStringLiteral("IFERROR(IRR(%1:%2,IF(%3>0,%4/%3,0.1)),\"\")").arg(firstFlow, lastFlow, initial, net),
                   measures.irr.value_or(0), formats.percent);
 
-    sheet.text(FlowHeaderRow, 0, QStringLiteral("Year"), formats.bold);
-    sheet.text(FlowHeaderRow, 1, QStringLiteral("Net cash flow"), formats.bold);
+    sheet.text(FlowHeaderRow, 0, WorkbookText::tr("Year"), formats.bold);
+    sheet.text(FlowHeaderRow, 1, WorkbookText::tr("Net cash flow"), formats.bold);
     sheet.number(FirstFlowRow, 0, 0);
     sheet.formula(FirstFlowRow, 1, QStringLiteral("-%1").arg(initial), -measures.initial, formats.money);
     for (int t = 1; t <= model::kMaxYears; ++t) {
@@ -192,17 +201,20 @@ void writeBusinessCase(Sheet &sheet, const Formats &formats, const model::Invest
 
 QString whyNot(const model::Results &results)
 {
-    if (results.failedField) {
-        const model::InputDefinition &input = model::kInputs[std::size_t(*results.failedField)];
-        return QStringLiteral("The figure for \u201c%1\u201d is not a number.")
-            .arg(model::inputText(input.caption).trimmed());
-    }
+    if (results.failedField)
+        return notANumber(*results.failedField);
     if (results.fault)
-        return QStringLiteral("The figures cannot be computed: %1.").arg(QString::fromLatin1(model::faultName(*results.fault)));
+        return WorkbookText::tr("The figures cannot be computed: %1.").arg(QString::fromLatin1(model::faultName(*results.fault)));
     return QString();
 }
 
 } // namespace
+
+QString notANumber(int field)
+{
+    return WorkbookText::tr("The figure for \u201c%1\u201d is not a number.")
+        .arg(model::inputText(model::kInputs[std::size_t(field)].caption).trimmed());
+}
 
 bool exportWorkbook(const QString &path, const std::array<QString, model::kInputCount> &fieldTexts,
                     const QLocale &locale, const model::Assumptions &assumptions,
@@ -218,7 +230,7 @@ bool exportWorkbook(const QString &path, const std::array<QString, model::kInput
 {
     const auto fail = [&](const QString &reason) {
         if (error)
-            *error = QStringLiteral("Could not write the workbook %1. %2")
+            *error = WorkbookText::tr("Could not write the workbook %1. %2")
                          .arg(model::quotedForMessage(QDir::toNativeSeparators(path)), reason);
         return false;
     };
@@ -257,7 +269,7 @@ bool exportWorkbook(const QString &path, const std::array<QString, model::kInput
                 status = business.error();
         }
         if (status != LXW_NO_ERROR)
-            return QStringLiteral("The workbook could not be made: %1.").arg(QString::fromUtf8(lxw_strerror(status)));
+            return WorkbookText::tr("The workbook could not be made: %1.").arg(QString::fromUtf8(lxw_strerror(status)));
         return std::nullopt;
     });
     if (!written)

@@ -467,6 +467,65 @@
     </message>
 </context>
 <context>
+    <name>CurrencyUnitsDialog</name>
+    <message>
+        <source>Currency and Units</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every money figure is typed and shown in this currency; figures are not converted between currencies.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Currency symbol:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A figure shows as:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imperial (lb)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Metric (kg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lubricant weighed in:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lubricant quantity and price will be converted to kilograms; the results stay the same.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lubricant quantity and price will be converted to pounds; the results stay the same.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lubricant %1 will be converted to kilograms; the %2 holds no number and stays as typed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lubricant %1 will be converted to pounds; the %2 holds no number and stays as typed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>quantity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lubricant quantity and price hold no numbers and stay as typed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FacilityFile</name>
     <message>
         <source>Could not open %1. %2</source>
@@ -693,6 +752,30 @@
     </message>
     <message>
         <source>Print Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Currency and Units…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Workbook…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Workbook</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lubrication Cost Savings.xlsx</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 - Lubrication Cost Savings.xlsx</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Excel workbooks (*.xlsx)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1042,6 +1125,14 @@ The results cannot be computed from these figures. Please check the figures unde
         <source>hours to replace one failed bearing (and stoppage per failure)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source> kg/year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> $/kg</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>InvestmentFields</name>
@@ -1162,10 +1253,6 @@ The results cannot be computed from these figures. Please check the figures unde
 <context>
     <name>ReportText</name>
     <message>
-        <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labour to lubricate (points × minutes per point ÷ 60 × labour rate × times per month × 12), the lubricant (price per lb. × lbs. per year), new replacement bearings (bearing price × failures per year), the labour to replace them (failures × hours per replacement × labour rate) and lost production, since every bearing failure stops production for the time its replacement takes (failures × hours per replacement × production value per hour). %1 The savings are the difference. All figures are yearly, in dollars.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Conservative</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1265,6 +1352,26 @@ The results cannot be computed from these figures. Please check the figures unde
         <source>Lubrication Cost Savings Report</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>price per kg × kg per year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>price per lb. × lbs. per year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All figures are yearly, in dollars.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All figures are yearly, in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labour to lubricate (points × minutes per point ÷ 60 × labour rate × times per month × 12), the lubricant (%2), new replacement bearings (bearing price × failures per year), the labour to replace them (failures × hours per replacement × labour rate) and lost production, since every bearing failure stops production for the time its replacement takes (failures × hours per replacement × production value per hour). %1 The savings are the difference. %3</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SafeWrite</name>
@@ -1350,6 +1457,192 @@ The results cannot be computed from these figures. Please check the figures unde
     </message>
 </context>
 <context>
+    <name>SummaryText</name>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current annual cost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velmor annual cost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annual savings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payback (months)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Net present value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its figures cannot be computed: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The workbook could not be made: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not sum up %1. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A summary is written as .csv or .xlsx.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not write the summary to %1. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WorkbookText</name>
+    <message>
+        <source>Current Cost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velmor Cost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reduction with Velmor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Per cent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Investment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Installed system price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Installation cost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yearly upkeep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>per year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Evaluation period</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>years (1 to %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discount rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>% a year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Business Case</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Initial outlay (price + installation)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yearly net (savings − upkeep)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simple payback, months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Return on investment over the period</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Net present value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Internal rate of return</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Net cash flow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The figures cannot be computed: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The figure for “%1” is not a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not write the workbook %1. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The workbook could not be made: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Compares the yearly cost of lubricating a facility by hand with the cost of a Velmor automatic lubrication system.</source>
@@ -1361,10 +1654,6 @@ The results cannot be computed from these figures. Please check the figures unde
     </message>
     <message>
         <source>Shows the version and exits.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Writes the customer report of FILE, or of the default figures, to OUT as a one-page PDF, without opening a window.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1385,6 +1674,34 @@ The results cannot be computed from these figures. Please check the figures unde
     </message>
     <message>
         <source>no language &quot;%1&quot;; the languages are %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes the customer report of FILE, or of the default figures, to OUT as a PDF, without opening a window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes the figures of FILE, or the default figures, to OUT as a workbook (.xlsx) whose costs are formulas, without opening a window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes one row for each FILE (its totals, payback and net present value) and a total row to OUT, a .csv or .xlsx file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>one of --report, --workbook and --summary at a time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--summary needs the name of the file to write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--summary needs at least one facility file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--workbook needs the name of the workbook to write</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -136,4 +136,9 @@ bool installLanguage(const QString &code)
     return true;
 }
 
+void setUpLanguage(const QString &commandLineChoice)
+{
+    installLanguage(interfaceLanguage(commandLineChoice, storedLanguage(programSettings()), QLocale::system().uiLanguages()));
+}
+
 } // namespace main_window

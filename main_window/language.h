@@ -50,4 +50,10 @@ QSettings &programSettings();
 // the interface in English.
 bool installLanguage(const QString &code);
 
+// Installs the interface's language for this run, as the program starts:
+// the command line's choice, else the one chosen in the Menu, else the
+// desktop's. The regional settings (QLocale()) stay the desktop's whatever
+// the language.
+void setUpLanguage(const QString &commandLineChoice);
+
 } // namespace main_window

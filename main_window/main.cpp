@@ -10,24 +10,9 @@
 #include "version.h"
 
 #include <QApplication>
-#include <QLocale>
 
 #include <csignal>
 #include <cstdio>
-
-namespace {
-
-// Installs the interface's language for this run: the command line's, else
-// the one chosen in the Menu, else the desktop's. The regional settings
-// (QLocale()) stay the desktop's whatever the language.
-void setUpLanguage(const QString &commandLineChoice)
-{
-    main_window::installLanguage(main_window::interfaceLanguage(
-        commandLineChoice, main_window::storedLanguage(main_window::programSettings()),
-        QLocale::system().uiLanguages()));
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -45,7 +30,7 @@ int main(int argc, char *argv[])
         // its catalogue installed, which needs an application object (but
         // no display).
         QCoreApplication core(argc, argv);
-        setUpLanguage(line.language);
+        main_window::setUpLanguage(line.language);
         line = main_window::parseCommandLine(arguments, QLatin1StringView(app::kVersion));
     }
 
@@ -68,7 +53,7 @@ int main(int argc, char *argv[])
         });
         QApplication app(argc, argv);
         main_window::setUpApplication();
-        setUpLanguage(line.language);
+        main_window::setUpLanguage(line.language);
         if (line.action == main_window::CommandLine::Action::WriteWorkbook)
             return main_window::writeWorkbookFromCommandLine(line.reportFile, line.figuresFile);
         if (line.action == main_window::CommandLine::Action::WriteSummary)
@@ -83,7 +68,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     display.connected();
     main_window::setUpApplication();
-    setUpLanguage(line.language);
+    main_window::setUpLanguage(line.language);
 
     Form1 window;
     window.show();

@@ -4,6 +4,7 @@
 
 #include "main_window/application_setup.h"
 #include "main_window/form1.h"
+#include "main_window/language.h"
 #include "platform/tab_control.h"
 #include "tools/bench/bench_probe.h"
 
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     main_window::setUpApplication();
+    main_window::setUpLanguage(QString());
 
     Form1 window;
     bench::Subject subject;

@@ -72,6 +72,9 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
     };
     if (!parser.parse(arguments))
         return refuse(parser.errorText());
+    // Known before the help, so that the help is given in it.
+    if (parser.isSet(language) && isLanguageCode(parser.value(language)))
+        line.language = parser.value(language);
     if (parser.isSet(help)) {
         line.action = CommandLine::Action::PrintText;
         // Without an application object the parser does not know the

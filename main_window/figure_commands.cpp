@@ -226,7 +226,7 @@ bool FigureCommands::settleUnsavedChanges(Before before)
         return false;
     const QScopedValueRollback asking(m_asking, true);
     const QString name = QFileInfo(m_currentFile).fileName();
-    QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kWindowCaption),
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("Form1", kWindowCaption),
                     before == Closing ? tr("Save the changes to \"%1\" before closing?").arg(name)
                                       : tr("Save the changes to \"%1\" before opening other figures?").arg(name),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, m_window.commandParent());

@@ -594,7 +594,7 @@ void Form1::Command1_Click()
 {
     const QString caption = Command1->text();
     for (const GraphStep &step : kGraphCycle) {
-        if (caption == QLatin1StringView(step.captionBefore)) {
+        if (caption == tr(step.captionBefore)) {
             Command1->setText(tr(step.captionAfter));
             MSChart1->setChartType(step.chartType);
             MSChart1->setStacking(step.stacking);
@@ -646,6 +646,7 @@ void Form1::setAssumptions(const model::Assumptions &assumptions)
 void Form1::setCurrencyUnits(const model::CurrencyUnits &currency)
 {
     m_currency = currency;
+    MSChart1->setTitle(model::savingsChartTitle(currency));
     showUnitLabels();
     refreshShownResults();
 }

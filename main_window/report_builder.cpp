@@ -59,6 +59,7 @@ std::shared_ptr<platform::ChartControl> chartFor(const ReportRequest &request, c
     chart->setStacking(request.stacking);
     static_assert(std::is_same_v<platform::ChartControl::Figures, model::ChartFigures>);
     chart->setFigures(model::chartFigures(results));
+    chart->setTitle(model::savingsChartTitle(request.currency));
     return chart;
 }
 
@@ -203,7 +204,7 @@ BuiltReport buildReport(const ReportRequest &request)
     const model::ResultTexts texts = model::resultTexts(results, request.locale, request.currency.symbol);
     for (int t = 0; t < model::kTableCount; ++t) {
         report::CostTableText &table = content.tables[std::size_t(t)];
-        table.title = QString::fromUtf8(kResultFrameCaptions[std::size_t(t)]);
+        table.title = QCoreApplication::translate("Form1", kResultFrameCaptions[std::size_t(t)]);
         for (int r = 0; r < model::kRowCount; ++r) {
             table.captions[std::size_t(r)] = model::costRowCaption(t, r + 1, request.assumptions, request.locale);
             table.figures[std::size_t(r)] = texts[std::size_t(t)][std::size_t(r)];

@@ -37,13 +37,14 @@ CurrencySymbolReading readCurrencySymbol(QStringView typed)
     if (symbol.isEmpty())
         return {QString::fromUtf16(kDesignedCurrencySymbol), QString()};
     if (symbol.size() > kCurrencySymbolMaxLength) {
-        return {std::nullopt, QStringLiteral("A currency symbol has at most %1 characters.")
+        return {std::nullopt, QCoreApplication::translate("CurrencyUnits", "A currency symbol has at most %1 characters.")
                                   .arg(kCurrencySymbolMaxLength)};
     }
     for (const QChar c : symbol) {
         if (refused(c)) {
-            return {std::nullopt, QStringLiteral("A currency symbol cannot hold digits, signs, the marks of a "
-                                                 "figure (. , ' %), quotes or invisible characters.")};
+            return {std::nullopt, QCoreApplication::translate("CurrencyUnits",
+                                                             "A currency symbol cannot hold digits, signs, the marks "
+                                                             "of a figure (. , ' %), quotes or invisible characters.")};
         }
     }
     return {symbol, QString()};
@@ -60,6 +61,13 @@ QString unitLabel(int index, const CurrencyUnits &currency)
 QString withCurrencySymbol(QString text, QStringView symbol)
 {
     return text.replace(QString::fromUtf16(kDesignedCurrencySymbol), symbol.toString());
+}
+
+QString savingsChartTitle(const CurrencyUnits &currency)
+{
+    if (currency.symbol == QString::fromUtf16(kDesignedCurrencySymbol))
+        return QString();
+    return QCoreApplication::translate("ChartControl", "ESTIMATED ANNUAL SAVINGS IN %1").arg(currency.symbol);
 }
 
 QString unitsName(Units units)

@@ -51,6 +51,10 @@ QString unitLabel(int index, const CurrencyUnits &currency);
 // the chosen currency.
 QString withCurrencySymbol(QString text, QStringView symbol);
 
+// The savings chart's title for the currency: empty for "$", whose title
+// is the designed one naming dollars; else one naming the symbol.
+QString savingsChartTitle(const CurrencyUnits &currency);
+
 // The name of the units in a facility file, and back; nothing for another name.
 QString unitsName(Units units);
 std::optional<Units> unitsNamed(QStringView name);

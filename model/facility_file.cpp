@@ -39,20 +39,25 @@ struct TextMember {
 
 // The members of "report" and "investment", in the order they are written.
 const TextMember<ReportDetails> kReportMembers[] = {
-    {QLatin1StringView("customer"), &ReportDetails::customer, "customer"},
-    {QLatin1StringView("site"), &ReportDetails::site, "site"},
-    {QLatin1StringView("preparedBy"), &ReportDetails::preparedBy, "prepared by"},
+    {QLatin1StringView("customer"), &ReportDetails::customer, QT_TRANSLATE_NOOP("FacilityFile", "customer")},
+    {QLatin1StringView("site"), &ReportDetails::site, QT_TRANSLATE_NOOP("FacilityFile", "site")},
+    {QLatin1StringView("preparedBy"), &ReportDetails::preparedBy, QT_TRANSLATE_NOOP("FacilityFile", "prepared by")},
 };
 const TextMember<InvestmentTexts> kInvestmentMembers[] = {
-    {QLatin1StringView("systemPrice"), &InvestmentTexts::systemPrice, "system price"},
-    {QLatin1StringView("installationCost"), &InvestmentTexts::installationCost, "installation cost"},
-    {QLatin1StringView("yearlyUpkeep"), &InvestmentTexts::yearlyUpkeep, "yearly upkeep"},
-    {QLatin1StringView("years"), &InvestmentTexts::years, "evaluation period"},
-    {QLatin1StringView("discountRate"), &InvestmentTexts::discountRate, "discount rate"},
+    {QLatin1StringView("systemPrice"), &InvestmentTexts::systemPrice, QT_TRANSLATE_NOOP("FacilityFile", "system price")},
+    {QLatin1StringView("installationCost"), &InvestmentTexts::installationCost, QT_TRANSLATE_NOOP("FacilityFile", "installation cost")},
+    {QLatin1StringView("yearlyUpkeep"), &InvestmentTexts::yearlyUpkeep, QT_TRANSLATE_NOOP("FacilityFile", "yearly upkeep")},
+    {QLatin1StringView("years"), &InvestmentTexts::years, QT_TRANSLATE_NOOP("FacilityFile", "evaluation period")},
+    {QLatin1StringView("discountRate"), &InvestmentTexts::discountRate, QT_TRANSLATE_NOOP("FacilityFile", "discount rate")},
 };
+// The objects' names in messages, for all their members and for one.
+const char kReportDetails[] = QT_TRANSLATE_NOOP("FacilityFile", "report details");
+const char kReportDetail[] = QT_TRANSLATE_NOOP("FacilityFile", "report detail");
+const char kInvestmentDetails[] = QT_TRANSLATE_NOOP("FacilityFile", "investment details");
+const char kInvestmentDetail[] = QT_TRANSLATE_NOOP("FacilityFile", "investment detail");
 // Where a version 1 file kept the system price.
 const TextMember<InvestmentTexts> kVersion1Price{QLatin1StringView("systemPrice"), &InvestmentTexts::systemPrice,
-                                                 "system price"};
+                                                 QT_TRANSLATE_NOOP("FacilityFile", "system price")};
 
 // The reductions of "assumptions", rows 1 to 5.
 const std::array<QLatin1StringView, kReducedRowCount> kReductionKeys{
@@ -172,10 +177,10 @@ std::optional<QString> unfitCurrency(const CurrencyUnits &currency)
 {
     const CurrencySymbolReading symbol = readCurrencySymbol(currency.symbol);
     if (!symbol.symbol)
-        return QStringLiteral("The currency symbol %1 is not valid. %2")
+        return QCoreApplication::translate("FacilityFile", "The currency symbol %1 is not valid. %2")
             .arg(quotedForMessage(shortened(currency.symbol)), symbol.message);
     if (*symbol.symbol != currency.symbol)
-        return QStringLiteral("The currency symbol %1 is not valid.").arg(quotedForMessage(shortened(currency.symbol)));
+        return QCoreApplication::translate("FacilityFile", "The currency symbol %1 is not valid.").arg(quotedForMessage(shortened(currency.symbol)));
     return std::nullopt;
 }
 
@@ -185,16 +190,16 @@ std::optional<QString> readCurrency(const QJsonValue &value, CurrencyUnits &curr
     if (value.isUndefined())
         return std::nullopt;
     if (!value.isObject())
-        return QStringLiteral("The file's currency and units are not valid.");
+        return QCoreApplication::translate("FacilityFile", "The file's currency and units are not valid.");
     const QJsonObject object = value.toObject();
     const QJsonValue symbol = object.value(QLatin1StringView("symbol"));
     if (!symbol.isUndefined()) {
         if (!symbol.isString())
-            return QStringLiteral("The currency symbol is not a text.");
+            return QCoreApplication::translate("FacilityFile", "The currency symbol is not a text.");
         // Taken as the window takes a typed symbol: " € " is "€", "" is "$".
         const CurrencySymbolReading read = readCurrencySymbol(symbol.toString());
         if (!read.symbol)
-            return QStringLiteral("The currency symbol %1 is not valid. %2")
+            return QCoreApplication::translate("FacilityFile", "The currency symbol %1 is not valid. %2")
                 .arg(quotedForMessage(shortened(symbol.toString())), read.message);
         currency.symbol = *read.symbol;
     }
@@ -202,7 +207,7 @@ std::optional<QString> readCurrency(const QJsonValue &value, CurrencyUnits &curr
     if (!units.isUndefined()) {
         const std::optional<Units> named = units.isString() ? unitsNamed(units.toString()) : std::nullopt;
         if (!named)
-            return QStringLiteral("The units are neither \"imperial\" nor \"metric\".");
+            return QCoreApplication::translate("FacilityFile", "The units are neither \"imperial\" nor \"metric\".");
         currency.units = *named;
     }
     return std::nullopt;
@@ -230,11 +235,11 @@ std::optional<QString> unfitFigures(const FacilityFigures &figures, QByteArray &
     }
     for (const auto &member : kReportMembers) {
         if (const auto why = unfitText(figures.report.*member.text, kReportDetailMaxLength))
-            return QCoreApplication::translate("FacilityFile", "The report detail %1 %2.").arg(quotedForMessage(QString::fromLatin1(member.shownAs)), *why);
+            return QCoreApplication::translate("FacilityFile", "The report detail %1 %2.").arg(quotedForMessage(QCoreApplication::translate("FacilityFile", member.shownAs)), *why);
     }
     for (const auto &member : kInvestmentMembers) {
         if (const auto why = unfitText(figures.investment.*member.text, kReportDetailMaxLength))
-            return QCoreApplication::translate("FacilityFile", "The investment's %1 %2.").arg(quotedForMessage(QString::fromLatin1(member.shownAs)), *why);
+            return QCoreApplication::translate("FacilityFile", "The investment's %1 %2.").arg(quotedForMessage(QCoreApplication::translate("FacilityFile", member.shownAs)), *why);
     }
     for (const double reduction : figures.assumptions.reductionPercent) {
         if (!isReductionPercent(reduction))
@@ -285,14 +290,16 @@ void writeTextObject(QByteArray &out, const char *name, const TextMember<Object>
 
 // Reads the texts of one member object of the file into object; a member
 // it lacks stays as it was. The message when the object is not valid.
+// What the object holds is named by what (many) and each (one of them).
 template <typename Object, std::size_t N>
-std::optional<QString> readTextObject(const QJsonValue &value, const char *what, const TextMember<Object> (&members)[N],
-                                      Object &object)
+std::optional<QString> readTextObject(const QJsonValue &value, const char *what, const char *each,
+                                      const TextMember<Object> (&members)[N], Object &object)
 {
     if (value.isUndefined())
         return std::nullopt;
     if (!value.isObject())
-        return QCoreApplication::translate("FacilityFile", "The file's %1 are not valid.").arg(QLatin1StringView(what));
+        return QCoreApplication::translate("FacilityFile", "The file's %1 are not valid.")
+            .arg(QCoreApplication::translate("FacilityFile", what));
     const QJsonObject texts = value.toObject();
     for (const auto &member : members) {
         const QJsonValue text = texts.value(member.key);
@@ -300,7 +307,7 @@ std::optional<QString> readTextObject(const QJsonValue &value, const char *what,
             continue;
         if (!text.isString()) {
             return QCoreApplication::translate("FacilityFile", "The %1 %2 is not a text.")
-                .arg(QLatin1StringView(what).chopped(1), quotedForMessage(QString::fromLatin1(member.shownAs)));
+                .arg(QCoreApplication::translate("FacilityFile", each), quotedForMessage(QCoreApplication::translate("FacilityFile", member.shownAs)));
         }
         object.*member.text = text.toString();
     }
@@ -402,15 +409,15 @@ FacilityReadResult readFacilityJson(const QByteArray &bytes)
     }
 
     const QJsonValue report = root.value(QLatin1StringView("report"));
-    if (const auto why = readTextObject(report, "report details", kReportMembers, result.report))
+    if (const auto why = readTextObject(report, kReportDetails, kReportDetail, kReportMembers, result.report))
         return readFailure(*why);
     if (versionNumber == 1) {
         const TextMember<InvestmentTexts> price[] = {kVersion1Price};
-        if (const auto why = readTextObject(report, "report details", price, result.investment))
+        if (const auto why = readTextObject(report, kReportDetails, kReportDetail, price, result.investment))
             return readFailure(*why);
     } else {
         const QJsonValue investment = root.value(QLatin1StringView("investment"));
-        if (const auto why = readTextObject(investment, "investment details", kInvestmentMembers, result.investment))
+        if (const auto why = readTextObject(investment, kInvestmentDetails, kInvestmentDetail, kInvestmentMembers, result.investment))
             return readFailure(*why);
         const QJsonValue assumptions = root.value(QLatin1StringView("assumptions"));
         if (!assumptions.isUndefined() && !assumptions.isObject())

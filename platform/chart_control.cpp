@@ -50,6 +50,12 @@ const char *const spokenColumnLabels[] = {QT_TRANSLATE_NOOP("ChartControl", "cur
 // A label of the tables above in the interface language.
 QString label(const char *source) { return QCoreApplication::translate("ChartControl", source); }
 
+// The designed title, unless another is chosen.
+QString shownTitle(const QString &chosen)
+{
+    return chosen.isEmpty() ? QCoreApplication::translate("ChartControl", "ESTIMATED ANNUAL SAVINGS IN DOLLARS") : chosen;
+}
+
 // The title's blue is also the third series' colour.
 constexpr QColor titleColour(0, 0, 202);
 
@@ -167,6 +173,14 @@ ChartControl::~ChartControl()
         m_chart->disconnect(this);
 }
 
+void ChartControl::setTitle(const QString &title)
+{
+    m_title = title;
+    // Before the chart is first shown it takes the title as it is built.
+    if (m_chart)
+        m_chart->setTitle(shownTitle(title));
+}
+
 void ChartControl::buildChart()
 {
     m_chart = new QChart;
@@ -174,7 +188,7 @@ void ChartControl::buildChart()
     m_chart->layout()->setContentsMargins(0, 0, 0, 0);
     m_chart->setBackgroundRoundness(0);
     m_chart->setMargins(QMargins(4, 4, 4, 4));
-    m_chart->setTitle(QCoreApplication::translate("ChartControl", "ESTIMATED ANNUAL SAVINGS IN DOLLARS"));
+    m_chart->setTitle(shownTitle(m_title));
     m_chart->setTitleFont(QFont(designFace, 14, QFont::Bold));
     m_chart->setTitleBrush(titleColour);
     m_chart->setLocalizeNumbers(true);

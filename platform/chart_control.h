@@ -65,6 +65,10 @@ public:
     // Draws the chart at this multiple of its size: the same chart, larger.
     void setZoom(qreal factor);
 
+    // The title above the chart; empty gives the designed one, which names
+    // dollars.
+    void setTitle(const QString &title);
+
     // Paints the chart into target, as vectors, laid out as it would be at
     // layoutSize on screen (for a page: the target's size in screen pixels).
     void paintChart(QPainter &painter, const QRectF &target, const QSizeF &layoutSize);
@@ -109,6 +113,7 @@ private:
     bool m_figuresChanged = false; // screen readers have not been told yet
 
     qreal m_zoom = 1;
+    QString m_title;
     ZoomedChartView *m_view = nullptr;
     QChart *m_chart = nullptr;
     QBarCategoryAxis *m_categoryAxis = nullptr;

@@ -92,6 +92,7 @@ void CommandLineTest::language_data()
     QTest::newRow("code in another case") << QStringList{"--language", "PT_br"} << A::Refuse << "PT_br" << "zh_CN";
     QTest::newRow("empty code") << QStringList{"--language="} << A::Refuse << "" << "no language";
     QTest::newRow("code missing") << QStringList{"--language"} << A::Refuse << "" << "Missing value";
+    QTest::newRow("help in a language") << QStringList{"--language", "fr", "--help"} << A::PrintText << "fr" << "--language";
     QTest::newRow("help lists the codes") << QStringList{"--help"} << A::PrintText << "" << "en, de, fr, es, pt_BR, zh_CN";
 }
 

@@ -56,10 +56,12 @@ int main(int argc, char *argv[])
         window.SSTab1->selectTab(tab);
         ok &= save(&window, folder, QStringLiteral("main-%1-%2").arg(tab).arg(QLatin1StringView(names[tab])));
     }
+    // Named by the graph each click shows, in English whatever the language.
+    const char *graphs[] = {"series-bar-graph", "pie-chart", "line-graph", "area-graph", "step-graph",
+                            "stacked-bar-graph"};
     for (int click = 1; click <= 6; ++click) {
-        const QString shown = window.Command1->text();
         window.Command1->click();
-        ok &= save(&window, folder, QStringLiteral("graph-%1-%2").arg(click).arg(shown.toLower().replace(u' ', u'-')));
+        ok &= save(&window, folder, QStringLiteral("graph-%1-%2").arg(click).arg(QLatin1StringView(graphs[click - 1])));
     }
 
     // The About window is modal: grab it from inside its own event loop.
@@ -76,9 +78,10 @@ int main(int argc, char *argv[])
     FigureCommands &commands = *window.figureCommands();
     commands.setInvestment(
         {QStringLiteral("20000"), QStringLiteral("5000"), QStringLiteral("1000"), QString(), QString()});
-    const auto grabDialog = [&](const QString &command, const QString &name) {
+    // A command by its English text, in the interface's language.
+    const auto grabDialog = [&](const char *command, const QString &name) {
         for (QAction *action : commands.actions()) {
-            if (action->text() != command)
+            if (action->text() != QCoreApplication::translate("FigureCommands", command))
                 continue;
             QTimer::singleShot(0, &window, [&] {
                 if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
@@ -89,9 +92,9 @@ int main(int argc, char *argv[])
             action->trigger();
         }
     };
-    grabDialog(QStringLiteral("Report Details\u2026"), QStringLiteral("dialog-report-details"));
-    grabDialog(QStringLiteral("Assumptions\u2026"), QStringLiteral("dialog-assumptions"));
-    grabDialog(QStringLiteral("Business Case\u2026"), QStringLiteral("dialog-business-case"));
+    grabDialog("Report Details\u2026", QStringLiteral("dialog-report-details"));
+    grabDialog("Assumptions\u2026", QStringLiteral("dialog-assumptions"));
+    grabDialog("Business Case\u2026", QStringLiteral("dialog-business-case"));
     // The Velmor Cost tab with reductions other than the designed.
     model::Assumptions assumptions;
     assumptions.reductionPercent = {72.5, 100, 0, 33.3, 99.9};
@@ -99,7 +102,7 @@ int main(int argc, char *argv[])
     window.SSTab1->selectTab(3);
     ok &= save(&window, folder, QStringLiteral("main-3-velmor-cost-assumed"));
     // Another currency and kilograms: the unit labels and the figures.
-    grabDialog(QStringLiteral("Currency and Units\u2026"), QStringLiteral("dialog-currency-units"));
+    grabDialog("Currency and Units\u2026", QStringLiteral("dialog-currency-units"));
     commands.setCurrencyUnits({QStringLiteral("CHF"), model::Units::Metric});
     window.SSTab1->selectTab(1);
     ok &= save(&window, folder, QStringLiteral("main-1-your-data-metric"));
@@ -107,6 +110,6 @@ int main(int argc, char *argv[])
     ok &= save(&window, folder, QStringLiteral("main-2-current-cost-metric"));
     window.SSTab1->selectTab(4);
     ok &= save(&window, folder, QStringLiteral("main-4-savings-metric"));
-    grabDialog(QStringLiteral("Business Case\u2026"), QStringLiteral("dialog-business-case-metric"));
+    grabDialog("Business Case\u2026", QStringLiteral("dialog-business-case-metric"));
     return ok ? 0 : 1;
 }

@@ -3,6 +3,7 @@
 
 #include "model/message_text.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QIODevice>
 #include <QTemporaryDir>
@@ -63,7 +64,7 @@ model::WriteResult writeXlsxSafely(const QString &path, const WorkbookFiller &fi
     return model::writeFileSafely(path, model::kWorkbookKind, [&fill](QIODevice &device) -> std::optional<QString> {
         const QTemporaryDir folder;
         if (!folder.isValid())
-            return QStringLiteral("No temporary folder could be made for it: %1").arg(model::asSentence(folder.errorString()));
+            return QCoreApplication::translate("WorkbookText", "No temporary folder could be made for it: %1").arg(model::asSentence(folder.errorString()));
         const QString made = folder.filePath(QStringLiteral("workbook.xlsx"));
         const QByteArray madeName = QFile::encodeName(made);
         QByteArray scratch = QFile::encodeName(folder.path());
@@ -71,20 +72,20 @@ model::WriteResult writeXlsxSafely(const QString &path, const WorkbookFiller &fi
         options.tmpdir = scratch.data();
         lxw_workbook *book = workbook_new_opt(madeName.constData(), &options);
         if (!book)
-            return QStringLiteral("The workbook could not be started.");
+            return QCoreApplication::translate("WorkbookText", "The workbook could not be started.");
         const std::optional<QString> problem = fill(book);
         // Closing writes the file and frees the workbook, filled or not.
         const lxw_error closed = workbook_close(book);
         if (problem)
             return problem;
         if (closed != LXW_NO_ERROR)
-            return QStringLiteral("The workbook could not be made: %1.").arg(QString::fromUtf8(lxw_strerror(closed)));
+            return QCoreApplication::translate("WorkbookText", "The workbook could not be made: %1.").arg(QString::fromUtf8(lxw_strerror(closed)));
         QFile file(made);
         if (!file.open(QIODevice::ReadOnly))
             return model::asSentence(file.errorString());
         const QByteArray bytes = file.readAll();
         if (bytes.size() != file.size())
-            return QStringLiteral("The workbook made could not be read back.");
+            return QCoreApplication::translate("WorkbookText", "The workbook made could not be read back.");
         device.write(bytes);
         return std::nullopt;
     });

@@ -5,778 +5,778 @@
     <name>AssumptionsDialog</name>
     <message>
         <source>Assumptions</source>
-        <translation type="unfinished"></translation>
+        <translation>假设条件</translation>
     </message>
     <message>
         <source>How much of each yearly cost a Velmor automatic lubrication system is assumed to save, in per cent (0 to 100, in tenths):</source>
-        <translation type="unfinished"></translation>
+        <translation>假定 Velmor 自动润滑系统可使每项年度成本降低的百分比（0 至 100，精确到 0.1）：</translation>
     </message>
     <message>
         <source>%1 (%):</source>
-        <translation type="unfinished"></translation>
+        <translation>%1（%）：</translation>
     </message>
     <message>
         <source>Restore Designed Values</source>
-        <translation type="unfinished"></translation>
+        <translation>恢复设计值</translation>
     </message>
     <message>
         <source>The reduction of %1 %2 is not a percentage from 0 to 100 with at most one decimal.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的降幅 %2 不是 0 至 100 之间、最多一位小数的百分比。</translation>
     </message>
 </context>
 <context>
     <name>BusinessCase</name>
     <message>
         <source>The %1 %2 %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 %3。</translation>
     </message>
     <message>
         <source>installed system price</source>
-        <translation type="unfinished"></translation>
+        <translation>系统安装价格</translation>
     </message>
     <message>
         <source>is not a sum of dollars</source>
-        <translation type="unfinished"></translation>
+        <translation>不是有效的金额</translation>
     </message>
     <message>
         <source>installation cost</source>
-        <translation type="unfinished"></translation>
+        <translation>安装费用</translation>
     </message>
     <message>
         <source>yearly upkeep</source>
-        <translation type="unfinished"></translation>
+        <translation>年维护费用</translation>
     </message>
     <message>
         <source>evaluation period</source>
-        <translation type="unfinished"></translation>
+        <translation>评估期</translation>
     </message>
     <message>
         <source>is not a whole number of years from 1 to 50</source>
-        <translation type="unfinished"></translation>
+        <translation>不是 1 至 50 之间的整年数</translation>
     </message>
     <message>
         <source>discount rate</source>
-        <translation type="unfinished"></translation>
+        <translation>折现率</translation>
     </message>
     <message>
         <source>is not a percentage above −100 and up to 1000</source>
-        <translation type="unfinished"></translation>
+        <translation>不是大于 −100 且不超过 1000 的百分比</translation>
     </message>
 </context>
 <context>
     <name>BusinessCaseText</name>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>无</translation>
     </message>
     <message>
         <source>%1 months</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 个月</translation>
     </message>
     <message>
         <source>Initial investment (price and installation): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>初始投资（价格与安装）：%1</translation>
     </message>
     <message>
         <source>Yearly upkeep of the system: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>系统年维护费用：%1</translation>
     </message>
     <message>
         <source>Yearly savings after upkeep: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>扣除维护后的年节省额：%1</translation>
     </message>
     <message>
         <source>Simple payback: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>静态投资回收期：%1</translation>
     </message>
     <message>
         <source>Simple payback: none, the yearly savings do not exceed the upkeep</source>
-        <translation type="unfinished"></translation>
+        <translation>静态投资回收期：无，年节省额不超过维护费用</translation>
     </message>
     <message>
         <source>Return on investment over %1 years: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 年投资回报率：%2</translation>
     </message>
     <message>
         <source>Return on investment over %1 years: none, nothing is invested</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 年投资回报率：无，没有投资</translation>
     </message>
     <message>
         <source>Net present value at %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>净现值（折现率 %1）：%2</translation>
     </message>
     <message>
         <source>Internal rate of return: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>内部收益率：%1</translation>
     </message>
     <message>
         <source>Internal rate of return: none, the cash flows never change sign</source>
-        <translation type="unfinished"></translation>
+        <translation>内部收益率：无，现金流从未改变正负号</translation>
     </message>
     <message>
         <source>Discounted payback: %1 years</source>
-        <translation type="unfinished"></translation>
+        <translation>动态投资回收期：%1 年</translation>
     </message>
     <message>
         <source>Discounted payback: not within the %1 years</source>
-        <translation type="unfinished"></translation>
+        <translation>动态投资回收期：%1 年内无法收回</translation>
     </message>
     <message>
         <source>How the measures are computed. The investment is the system&apos;s price plus its installation, paid at the start; the yearly net is the annual savings less the yearly upkeep, received at the end of each year over the %1 years evaluated. Simple payback = investment ÷ (yearly net ÷ 12) months. Return on investment = (savings × years − upkeep × years − investment) ÷ investment. Net present value = −investment + Σ yearly net ÷ (1 + rate)^t for t = 1 to %1, at a discount rate of %2. The internal rate of return is the rate at which the net present value is zero. Discounted payback is the time until the discounted yearly nets cover the investment. The conservative case halves every assumed reduction; the optimistic case takes every reduction halfway to 100%.</source>
-        <translation type="unfinished"></translation>
+        <translation>各项指标的计算方法。投资额为系统价格加安装费用，于期初支付；年净收益为年节省额减去年维护费用，在评估的 %1 年内于每年年末取得。静态投资回收期 = 投资额 ÷（年净收益 ÷ 12）个月。投资回报率 =（节省额 × 年数 − 维护费用 × 年数 − 投资额）÷ 投资额。净现值 = −投资额 + Σ 年净收益 ÷ (1 + 折现率)^t，t = 1 至 %1，折现率为 %2。内部收益率是使净现值为零的折现率。动态投资回收期是折现后的年净收益累计抵偿投资额所需的时间。保守情形将每项假定降幅减半；乐观情形将每项降幅向 100% 提高一半差距。</translation>
     </message>
     <message>
         <source>Cumulative cash flow ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>累计现金流（$）</translation>
     </message>
     <message>
         <source>Not yet paid back</source>
-        <translation type="unfinished"></translation>
+        <translation>尚未收回</translation>
     </message>
     <message>
         <source>Paid back</source>
-        <translation type="unfinished"></translation>
+        <translation>已收回</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>年</translation>
     </message>
     <message>
         <source>Change of the annual savings ($) at ±%1%</source>
-        <translation type="unfinished"></translation>
+        <translation>变动 ±%1% 时年节省额的变化（$）</translation>
     </message>
     <message>
         <source>Lowered by %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>降低 %1%</translation>
     </message>
     <message>
         <source>Raised by %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>提高 %1%</translation>
     </message>
     <message>
         <source>Bearings in facility</source>
-        <translation type="unfinished"></translation>
+        <translation>工厂轴承数量</translation>
     </message>
     <message>
         <source>Bearing failures</source>
-        <translation type="unfinished"></translation>
+        <translation>轴承故障数</translation>
     </message>
     <message>
         <source>Lubrication points</source>
-        <translation type="unfinished"></translation>
+        <translation>润滑点数</translation>
     </message>
     <message>
         <source>Lubrication frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>润滑频次</translation>
     </message>
     <message>
         <source>Lubricant quantity</source>
-        <translation type="unfinished"></translation>
+        <translation>润滑剂用量</translation>
     </message>
     <message>
         <source>Hourly production rate</source>
-        <translation type="unfinished"></translation>
+        <translation>每小时产值</translation>
     </message>
     <message>
         <source>Cost of lubricant</source>
-        <translation type="unfinished"></translation>
+        <translation>润滑剂价格</translation>
     </message>
     <message>
         <source>Cost of a bearing</source>
-        <translation type="unfinished"></translation>
+        <translation>轴承价格</translation>
     </message>
     <message>
         <source>Lubrication labor rate</source>
-        <translation type="unfinished"></translation>
+        <translation>润滑人工费率</translation>
     </message>
     <message>
         <source>Replacement labor rate</source>
-        <translation type="unfinished"></translation>
+        <translation>更换人工费率</translation>
     </message>
     <message>
         <source>Time to lubricate a point</source>
-        <translation type="unfinished"></translation>
+        <translation>单点润滑时间</translation>
     </message>
     <message>
         <source>Time to replace a bearing</source>
-        <translation type="unfinished"></translation>
+        <translation>轴承更换时间</translation>
     </message>
     <message>
         <source>Lubrication labor reduction (%1%)</source>
-        <translation type="unfinished"></translation>
+        <translation>润滑人工降幅（%1%）</translation>
     </message>
     <message>
         <source>Lubricant reduction (%1%)</source>
-        <translation type="unfinished"></translation>
+        <translation>润滑剂降幅（%1%）</translation>
     </message>
     <message>
         <source>Bearings reduction (%1%)</source>
-        <translation type="unfinished"></translation>
+        <translation>轴承降幅（%1%）</translation>
     </message>
     <message>
         <source>Replacement labor reduction (%1%)</source>
-        <translation type="unfinished"></translation>
+        <translation>更换人工降幅（%1%）</translation>
     </message>
     <message>
         <source>Lost production reduction (%1%)</source>
-        <translation type="unfinished"></translation>
+        <translation>停产损失降幅（%1%）</translation>
     </message>
 </context>
 <context>
     <name>BusinessCaseWindow</name>
     <message>
         <source>Conservative</source>
-        <translation type="unfinished"></translation>
+        <translation>保守</translation>
     </message>
     <message>
         <source>Assumed</source>
-        <translation type="unfinished"></translation>
+        <translation>假定</translation>
     </message>
     <message>
         <source>Optimistic</source>
-        <translation type="unfinished"></translation>
+        <translation>乐观</translation>
     </message>
     <message>
         <source>Business Case</source>
-        <translation type="unfinished"></translation>
+        <translation>投资效益分析</translation>
     </message>
     <message>
         <source>Measures</source>
-        <translation type="unfinished"></translation>
+        <translation>指标</translation>
     </message>
     <message>
         <source>Cases</source>
-        <translation type="unfinished"></translation>
+        <translation>情形</translation>
     </message>
     <message>
         <source>Case</source>
-        <translation type="unfinished"></translation>
+        <translation>情形</translation>
     </message>
     <message>
         <source>Reductions</source>
-        <translation type="unfinished"></translation>
+        <translation>降幅</translation>
     </message>
     <message>
         <source>Annual savings</source>
-        <translation type="unfinished"></translation>
+        <translation>年节省额</translation>
     </message>
     <message>
         <source>Payback</source>
-        <translation type="unfinished"></translation>
+        <translation>回收期</translation>
     </message>
     <message>
         <source>Net present value</source>
-        <translation type="unfinished"></translation>
+        <translation>净现值</translation>
     </message>
     <message>
         <source>Step of the sensitivity (±%):</source>
-        <translation type="unfinished"></translation>
+        <translation>敏感性分析步长（±%）：</translation>
     </message>
     <message>
         <source>Enter the installed system price to see the payback, the return on investment, the net present value and the internal rate of return.</source>
-        <translation type="unfinished"></translation>
+        <translation>请输入系统安装价格，以查看投资回收期、投资回报率、净现值和内部收益率。</translation>
     </message>
 </context>
 <context>
     <name>ChartControl</name>
     <message>
         <source>Lubrication Labor</source>
-        <translation type="unfinished"></translation>
+        <translation>润滑人工</translation>
     </message>
     <message>
         <source>Lubricant Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>润滑剂成本</translation>
     </message>
     <message>
         <source>Bearing Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>轴承成本</translation>
     </message>
     <message>
         <source>Replacement Labor</source>
-        <translation type="unfinished"></translation>
+        <translation>更换人工</translation>
     </message>
     <message>
         <source>Lost Production</source>
-        <translation type="unfinished"></translation>
+        <translation>停产损失</translation>
     </message>
     <message>
         <source>CURRENT COST</source>
-        <translation type="unfinished"></translation>
+        <translation>当前成本</translation>
     </message>
     <message>
         <source>VELMOR COST</source>
-        <translation type="unfinished"></translation>
+        <translation>VELMOR 成本</translation>
     </message>
     <message>
         <source>SAVINGS</source>
-        <translation type="unfinished"></translation>
+        <translation>节省额</translation>
     </message>
     <message>
         <source>current cost</source>
-        <translation type="unfinished"></translation>
+        <translation>当前成本</translation>
     </message>
     <message>
         <source>Velmor cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmor 成本</translation>
     </message>
     <message>
         <source>savings</source>
-        <translation type="unfinished"></translation>
+        <translation>节省额</translation>
     </message>
     <message>
         <source>ESTIMATED ANNUAL SAVINGS IN DOLLARS</source>
-        <translation type="unfinished"></translation>
+        <translation>预计年度节省额（美元）</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：%2</translation>
     </message>
 </context>
 <context>
     <name>ClipboardText</name>
     <message>
         <source>Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>成本</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>合计</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>无</translation>
     </message>
     <message>
         <source>Business case</source>
-        <translation type="unfinished"></translation>
+        <translation>投资效益分析</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>数值</translation>
     </message>
     <message>
         <source>Initial investment</source>
-        <translation type="unfinished"></translation>
+        <translation>初始投资</translation>
     </message>
     <message>
         <source>Simple payback (months)</source>
-        <translation type="unfinished"></translation>
+        <translation>静态投资回收期（月）</translation>
     </message>
     <message>
         <source>Return on investment over %1 years</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 年投资回报率</translation>
     </message>
     <message>
         <source>Net present value at %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>净现值（折现率 %1%）</translation>
     </message>
     <message>
         <source>Internal rate of return</source>
-        <translation type="unfinished"></translation>
+        <translation>内部收益率</translation>
     </message>
     <message>
         <source>not within %1 years</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 年内无法收回</translation>
     </message>
     <message>
         <source>Discounted payback (years)</source>
-        <translation type="unfinished"></translation>
+        <translation>动态投资回收期（年）</translation>
     </message>
 </context>
 <context>
     <name>CostRows</name>
     <message>
         <source>%1 by %2 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1降低 %2%</translation>
     </message>
     <message>
         <source>The Velmor cost assumes that automatic lubrication cuts %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmor 成本假定自动润滑可使%1，以及%2。</translation>
     </message>
     <message>
         <source>Manual Labor to Lubricate</source>
-        <translation type="unfinished"></translation>
+        <translation>人工润滑的人工费用</translation>
     </message>
     <message>
         <source>Labor to lubricate (%1% reduction)</source>
-        <translation type="unfinished"></translation>
+        <translation>润滑人工（降低 %1%）</translation>
     </message>
     <message>
         <source>the lubrication labour</source>
-        <translation type="unfinished"></translation>
+        <translation>润滑人工</translation>
     </message>
     <message>
         <source>Grease used for manual lubrication</source>
-        <translation type="unfinished"></translation>
+        <translation>人工润滑消耗的润滑脂</translation>
     </message>
     <message>
         <source>Grease consumption (%1% reduction)</source>
-        <translation type="unfinished"></translation>
+        <translation>润滑脂消耗（降低 %1%）</translation>
     </message>
     <message>
         <source>the lubricant</source>
-        <translation type="unfinished"></translation>
+        <translation>润滑剂消耗</translation>
     </message>
     <message>
         <source>New replacement bearings</source>
-        <translation type="unfinished"></translation>
+        <translation>更换用新轴承</translation>
     </message>
     <message>
         <source>New replacement bearings (%1% reduction)</source>
-        <translation type="unfinished"></translation>
+        <translation>更换用新轴承（降低 %1%）</translation>
     </message>
     <message>
         <source>the replacement bearings</source>
-        <translation type="unfinished"></translation>
+        <translation>更换轴承</translation>
     </message>
     <message>
         <source>Labor to replace failed bearings</source>
-        <translation type="unfinished"></translation>
+        <translation>更换故障轴承的人工</translation>
     </message>
     <message>
         <source>Bearing replacement labor (%1% reduction)</source>
-        <translation type="unfinished"></translation>
+        <translation>轴承更换人工（降低 %1%）</translation>
     </message>
     <message>
         <source>the replacement labour</source>
-        <translation type="unfinished"></translation>
+        <translation>轴承更换人工</translation>
     </message>
     <message>
         <source>Lost Production</source>
-        <translation type="unfinished"></translation>
+        <translation>停产损失</translation>
     </message>
     <message>
         <source>Lost Production (%1% reduction)</source>
-        <translation type="unfinished"></translation>
+        <translation>停产损失（降低 %1%）</translation>
     </message>
     <message>
         <source>the lost production</source>
-        <translation type="unfinished"></translation>
+        <translation>停产损失</translation>
     </message>
     <message>
         <source>Total anual cost of manual lubrication</source>
-        <translation type="unfinished"></translation>
+        <translation>人工润滑年度总成本</translation>
     </message>
     <message>
         <source>Total annual cost using Velmor automatic lubrication</source>
-        <translation type="unfinished"></translation>
+        <translation>采用 Velmor 自动润滑的年度总成本</translation>
     </message>
     <message>
         <source>Total annual savings over manual lubrication costs</source>
-        <translation type="unfinished"></translation>
+        <translation>相比人工润滑的年度总节省额</translation>
     </message>
 </context>
 <context>
     <name>CurrencyUnitsDialog</name>
     <message>
         <source>Currency and Units</source>
-        <translation type="unfinished"></translation>
+        <translation>货币和单位</translation>
     </message>
     <message>
         <source>Every money figure is typed and shown in this currency; figures are not converted between currencies.</source>
-        <translation type="unfinished"></translation>
+        <translation>所有金额均以此货币输入和显示；数值不会在货币之间换算。</translation>
     </message>
     <message>
         <source>Currency symbol:</source>
-        <translation type="unfinished"></translation>
+        <translation>货币符号：</translation>
     </message>
     <message>
         <source>A figure shows as:</source>
-        <translation type="unfinished"></translation>
+        <translation>金额显示为：</translation>
     </message>
     <message>
         <source>Imperial (lb)</source>
-        <translation type="unfinished"></translation>
+        <translation>英制（磅）</translation>
     </message>
     <message>
         <source>Metric (kg)</source>
-        <translation type="unfinished"></translation>
+        <translation>公制（kg）</translation>
     </message>
     <message>
         <source>Lubricant weighed in:</source>
-        <translation type="unfinished"></translation>
+        <translation>润滑剂计量单位：</translation>
     </message>
     <message>
         <source>Lubricant quantity and price will be converted to kilograms; the results stay the same.</source>
-        <translation type="unfinished"></translation>
+        <translation>润滑剂用量和价格将换算为千克；结果保持不变。</translation>
     </message>
     <message>
         <source>Lubricant quantity and price will be converted to pounds; the results stay the same.</source>
-        <translation type="unfinished"></translation>
+        <translation>润滑剂用量和价格将换算为磅；结果保持不变。</translation>
     </message>
     <message>
         <source>The lubricant %1 will be converted to kilograms; the %2 holds no number and stays as typed.</source>
-        <translation type="unfinished"></translation>
+        <translation>润滑剂%1将换算为千克；%2不是数字，保持原样。</translation>
     </message>
     <message>
         <source>The lubricant %1 will be converted to pounds; the %2 holds no number and stays as typed.</source>
-        <translation type="unfinished"></translation>
+        <translation>润滑剂%1将换算为磅；%2不是数字，保持原样。</translation>
     </message>
     <message>
         <source>quantity</source>
-        <translation type="unfinished"></translation>
+        <translation>用量</translation>
     </message>
     <message>
         <source>price</source>
-        <translation type="unfinished"></translation>
+        <translation>价格</translation>
     </message>
     <message>
         <source>The lubricant quantity and price hold no numbers and stay as typed.</source>
-        <translation type="unfinished"></translation>
+        <translation>润滑剂用量和价格都不是数字，保持原样。</translation>
     </message>
 </context>
 <context>
     <name>FacilityFile</name>
     <message>
         <source>Could not open %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法打开 %1。%2</translation>
     </message>
     <message>
         <source>Could not save %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法保存 %1。%2</translation>
     </message>
     <message>
         <source>is not valid text</source>
-        <translation type="unfinished"></translation>
+        <translation>不是有效的文本</translation>
     </message>
     <message>
         <source>is longer than a field holds</source>
-        <translation type="unfinished"></translation>
+        <translation>超出了输入框可容纳的长度</translation>
     </message>
     <message>
         <source>The figures were typed in regional settings that are not known here (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>这些数值是在此处未知的区域设置（%1）下输入的。</translation>
     </message>
     <message>
         <source>The figure for %1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的数值%2。</translation>
     </message>
     <message>
         <source>The figure for %1 holds characters an input field cannot show.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的数值包含输入框无法显示的字符。</translation>
     </message>
     <message>
         <source>The report detail %1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>报告详情 %1 %2。</translation>
     </message>
     <message>
         <source>The investment&apos;s %1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>投资项 %1 %2。</translation>
     </message>
     <message>
         <source>An assumed reduction is not a percentage from 0 to 100 in tenths.</source>
-        <translation type="unfinished"></translation>
+        <translation>某项假定降幅不是 0 至 100 之间、精确到 0.1 的百分比。</translation>
     </message>
     <message>
         <source>The figures are too long for a facility file, which holds at most 64 KiB.</source>
-        <translation type="unfinished"></translation>
+        <translation>这些数据对工厂文件来说太长，工厂文件最多容纳 64 KiB。</translation>
     </message>
     <message>
         <source>The file&apos;s %1 are not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>文件中的 %1 无效。</translation>
     </message>
     <message>
         <source>The %1 %2 is not a text.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 不是文本。</translation>
     </message>
     <message>
         <source>The file is larger than 64 KiB, too large for a facility file.</source>
-        <translation type="unfinished"></translation>
+        <translation>文件大于 64 KiB，对工厂文件来说太大。</translation>
     </message>
     <message>
         <source>The file is not UTF-8 text.</source>
-        <translation type="unfinished"></translation>
+        <translation>文件不是 UTF-8 文本。</translation>
     </message>
     <message>
         <source>The file is not a facility file: it is not JSON (%1 at byte %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>该文件不是工厂文件：它不是 JSON（第 %2 字节处：%1）。</translation>
     </message>
     <message>
         <source>The file holds the key %1 twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>文件中键 %1 出现了两次。</translation>
     </message>
     <message>
         <source>The file is not a facility file.</source>
-        <translation type="unfinished"></translation>
+        <translation>该文件不是工厂文件。</translation>
     </message>
     <message>
         <source>The file has no valid version number.</source>
-        <translation type="unfinished"></translation>
+        <translation>文件没有有效的版本号。</translation>
     </message>
     <message>
         <source>The file was saved by a newer version of this program.</source>
-        <translation type="unfinished"></translation>
+        <translation>该文件由本程序的更新版本保存。</translation>
     </message>
     <message>
         <source>The file does not say in which regional settings its figures were typed.</source>
-        <translation type="unfinished"></translation>
+        <translation>文件未注明其数值是在何种区域设置下输入的。</translation>
     </message>
     <message>
         <source>The file holds no figures.</source>
-        <translation type="unfinished"></translation>
+        <translation>文件中没有数值。</translation>
     </message>
     <message>
         <source>one figure</source>
-        <translation type="unfinished"></translation>
+        <translation>1 个数值</translation>
     </message>
     <message>
         <source>%1 figures</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 个数值</translation>
     </message>
     <message>
         <source>The file holds %1 instead of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>文件包含 %1，而不是 %2 个。</translation>
     </message>
     <message>
         <source>The figure for %1 is not a text.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的数值不是文本。</translation>
     </message>
     <message>
         <source>The file&apos;s assumptions are not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>文件中的假设条件无效。</translation>
     </message>
     <message>
         <source>The assumed reduction %1 is not a percentage from 0 to 100 in tenths.</source>
-        <translation type="unfinished"></translation>
+        <translation>假定降幅 %1 不是 0 至 100 之间、精确到 0.1 的百分比。</translation>
     </message>
     <message>
         <source>Could not open the figures. No file name was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法打开数据。未指定文件名。</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>文件不存在。</translation>
     </message>
     <message>
         <source>It is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>这是文件夹，不是文件。</translation>
     </message>
     <message>
         <source>It is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>这不是普通文件。</translation>
     </message>
     <message>
         <source>The file could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法读取文件：%1</translation>
     </message>
     <message>
         <source>Could not save the figures. No file name was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法保存数据。未指定文件名。</translation>
     </message>
 </context>
 <context>
     <name>FigureCommands</name>
     <message>
         <source>Facility figures (*.velmor)</source>
-        <translation type="unfinished"></translation>
+        <translation>工厂数据 (*.velmor)</translation>
     </message>
     <message>
         <source>Open Figures…</source>
-        <translation type="unfinished"></translation>
+        <translation>打开数据…</translation>
     </message>
     <message>
         <source>Save Figures</source>
-        <translation type="unfinished"></translation>
+        <translation>保存数据</translation>
     </message>
     <message>
         <source>Save Figures As…</source>
-        <translation type="unfinished"></translation>
+        <translation>数据另存为…</translation>
     </message>
     <message>
         <source>Report Details…</source>
-        <translation type="unfinished"></translation>
+        <translation>报告详情…</translation>
     </message>
     <message>
         <source>Assumptions…</source>
-        <translation type="unfinished"></translation>
+        <translation>假设条件…</translation>
     </message>
     <message>
         <source>Business Case…</source>
-        <translation type="unfinished"></translation>
+        <translation>投资效益分析…</translation>
     </message>
     <message>
         <source>Export Report as PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>将报告导出为 PDF…</translation>
     </message>
     <message>
         <source>Print Report…</source>
-        <translation type="unfinished"></translation>
+        <translation>打印报告…</translation>
     </message>
     <message>
         <source>Copy Results</source>
-        <translation type="unfinished"></translation>
+        <translation>复制结果</translation>
     </message>
     <message>
         <source>Save the changes to &quot;%1&quot; before closing?</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭前是否保存对“%1”的更改？</translation>
     </message>
     <message>
         <source>Save the changes to &quot;%1&quot; before opening other figures?</source>
-        <translation type="unfinished"></translation>
+        <translation>打开其他数据前是否保存对“%1”的更改？</translation>
     </message>
     <message>
         <source>Changes not saved are lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>未保存的更改将会丢失。</translation>
     </message>
     <message>
         <source>The report could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法打印报告。</translation>
     </message>
     <message>
         <source>Open Figures</source>
-        <translation type="unfinished"></translation>
+        <translation>打开数据</translation>
     </message>
     <message>
         <source>Facility figures.velmor</source>
-        <translation type="unfinished"></translation>
+        <translation>工厂数据.velmor</translation>
     </message>
     <message>
         <source>Save Figures As</source>
-        <translation type="unfinished"></translation>
+        <translation>数据另存为</translation>
     </message>
     <message>
         <source>Lubrication Cost Savings Report.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>润滑成本节省报告.pdf</translation>
     </message>
     <message>
         <source>%1 - Lubrication Cost Savings Report.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - 润滑成本节省报告.pdf</translation>
     </message>
     <message>
         <source>Export Report as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>将报告导出为 PDF</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF 文档 (*.pdf)</translation>
     </message>
     <message>
         <source>Print Report</source>
-        <translation type="unfinished"></translation>
+        <translation>打印报告</translation>
     </message>
     <message>
         <source>Currency and Units…</source>
-        <translation type="unfinished"></translation>
+        <translation>货币和单位…</translation>
     </message>
     <message>
         <source>Export Workbook…</source>
-        <translation type="unfinished"></translation>
+        <translation>导出工作簿…</translation>
     </message>
     <message>
         <source>Export Workbook</source>
-        <translation type="unfinished"></translation>
+        <translation>导出工作簿</translation>
     </message>
     <message>
         <source>Lubrication Cost Savings.xlsx</source>
-        <translation type="unfinished"></translation>
+        <translation>润滑成本节省.xlsx</translation>
     </message>
     <message>
         <source>%1 - Lubrication Cost Savings.xlsx</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - 润滑成本节省.xlsx</translation>
     </message>
     <message>
         <source>Excel workbooks (*.xlsx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Excel 工作簿 (*.xlsx)</translation>
     </message>
 </context>
 <context>
@@ -785,931 +785,933 @@
         <source>%1
 
 The results cannot be computed from these figures. Please check the figures under &quot;Your Data&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+无法根据这些数值计算结果。请检查“您的数据”中的数值。</translation>
     </message>
     <message>
         <source>More Information</source>
-        <translation type="unfinished"></translation>
+        <translation>更多信息</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>关于</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>放大</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>缩小</translation>
     </message>
     <message>
         <source>Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>实际大小</translation>
     </message>
     <message>
         <source>Velmor logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmor 标志</translation>
     </message>
     <message>
         <source>Calculator icon</source>
-        <translation type="unfinished"></translation>
+        <translation>计算器图标</translation>
     </message>
     <message>
         <source>Velmor banner</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmor 横幅</translation>
     </message>
     <message>
         <source>A lubrication pump and a bearing beside the Velmor logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmor 标志旁的润滑泵和轴承</translation>
     </message>
     <message>
         <source>HALDMARK and Velmor banner</source>
-        <translation type="unfinished"></translation>
+        <translation>HALDMARK 和 Velmor 横幅</translation>
     </message>
     <message>
         <source>Lubrication equipment, the HALDMARK logo and the Velmor logo</source>
-        <translation type="unfinished"></translation>
+        <translation>润滑设备、HALDMARK 标志和 Velmor 标志</translation>
     </message>
     <message>
         <source>Savings chart</source>
-        <translation type="unfinished"></translation>
+        <translation>节省额图表</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>菜单</translation>
     </message>
     <message>
         <source>Facility files, the customer report, copying the results and zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>工厂文件、客户报告、复制结果和缩放</translation>
     </message>
     <message>
         <source>Series Bar Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>分组柱状图</translation>
     </message>
     <message>
         <source>Pie Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>饼图</translation>
     </message>
     <message>
         <source>Line Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>折线图</translation>
     </message>
     <message>
         <source>Area Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>面积图</translation>
     </message>
     <message>
         <source>Step Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>阶梯图</translation>
     </message>
     <message>
         <source>Stacked Bar Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>堆叠柱状图</translation>
     </message>
     <message>
         <source>Velmor Automatic Lubrication Systems</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmor 自动润滑系统</translation>
     </message>
     <message>
         <source>About Velmor</source>
-        <translation type="unfinished"></translation>
+        <translation>关于 Velmor</translation>
     </message>
     <message>
         <source>Your Data</source>
-        <translation type="unfinished"></translation>
+        <translation>您的数据</translation>
     </message>
     <message>
         <source>Current Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>当前成本</translation>
     </message>
     <message>
         <source>Velmor Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmor 成本</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>节省额</translation>
     </message>
     <message>
         <source>Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>图表</translation>
     </message>
     <message>
         <source>ANUAL COST OF MANUAL LUBRICATION</source>
-        <translation type="unfinished"></translation>
+        <translation>人工润滑的年度成本</translation>
     </message>
     <message>
         <source>ANNUAL COST OF LUBRICATION USING VELMOR AUTOMATIC LUBRICATION SYSTEM</source>
-        <translation type="unfinished"></translation>
+        <translation>采用 VELMOR 自动润滑系统的年度润滑成本</translation>
     </message>
     <message>
         <source>ANNUAL COST SAVINGS REALIZED BY USING VELMOR AUTOMATION VS. MANUAL LUBRICATION</source>
-        <translation type="unfinished"></translation>
+        <translation>采用 VELMOR 自动润滑替代人工润滑所实现的年度成本节省</translation>
     </message>
     <message>
         <source>Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>欢迎</translation>
     </message>
     <message>
         <source>This calculator will provide you with an estimated cost comparison between your existing lubrication method and a VELMOR® Centralized Lubrication System by HALDMARK® Inc.</source>
-        <translation type="unfinished"></translation>
+        <translation>本计算器将为您估算并比较现有润滑方式与 HALDMARK® Inc. 的 VELMOR® 集中润滑系统之间的成本。</translation>
     </message>
     <message>
         <source>To calculate costs particular to your facility, enter the required data in the data fields found under the &quot;Your Data&quot; tab above.</source>
-        <translation type="unfinished"></translation>
+        <translation>要计算贵工厂的具体成本，请在上方“您的数据”选项卡的各数据栏中输入所需数据。</translation>
     </message>
     <message>
         <source>Once your data are properly entered, you can review the effect of using a VELMOR Centralized Lubrication System under the &quot;Velmor Cost&quot; tab and the savings that can be realized under the &quot;Savings&quot; tab. A comparison of the results can be reviewed in graphical format under the &quot;Graph&quot; tab above.</source>
-        <translation type="unfinished"></translation>
+        <translation>正确输入数据后，您可以在“Velmor 成本”选项卡中查看采用 VELMOR 集中润滑系统的效果，并在“节省额”选项卡中查看可实现的节省。还可以在上方“图表”选项卡中以图形方式比较各项结果。</translation>
     </message>
 </context>
 <context>
     <name>Form2</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>关于</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭</translation>
     </message>
     <message>
         <source>About HALDMARK®</source>
-        <translation type="unfinished"></translation>
+        <translation>关于 HALDMARK®</translation>
     </message>
     <message>
         <source>Software Design</source>
-        <translation type="unfinished"></translation>
+        <translation>软件设计</translation>
     </message>
     <message>
         <source>HALDMARK banner</source>
-        <translation type="unfinished"></translation>
+        <translation>HALDMARK 横幅</translation>
     </message>
     <message>
         <source>Corvane Software logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Corvane Software 标志</translation>
     </message>
     <message>
         <source>Calculator icon</source>
-        <translation type="unfinished"></translation>
+        <translation>计算器图标</translation>
     </message>
     <message>
         <source>Phone: </source>
-        <translation type="unfinished"></translation>
+        <translation>电话： </translation>
     </message>
     <message>
         <source>Fax: </source>
-        <translation type="unfinished"></translation>
+        <translation>传真： </translation>
     </message>
     <message>
         <source>E-mail: </source>
-        <translation type="unfinished"></translation>
+        <translation>电子邮件： </translation>
     </message>
     <message>
         <source>WWW: </source>
-        <translation type="unfinished"></translation>
+        <translation>网址： </translation>
     </message>
 </context>
 <context>
     <name>Inputs</name>
     <message>
         <source>FACILITY PARTICULARS</source>
-        <translation type="unfinished"></translation>
+        <translation>工厂概况</translation>
     </message>
     <message>
         <source>Number of bearings in facility</source>
-        <translation type="unfinished"></translation>
+        <translation>工厂轴承数量</translation>
     </message>
     <message>
         <source> total</source>
-        <translation type="unfinished"></translation>
+        <translation> 个</translation>
     </message>
     <message>
         <source>bearings installed in the facility</source>
-        <translation type="unfinished"></translation>
+        <translation>工厂中安装的轴承</translation>
     </message>
     <message>
         <source>Number of bearing failures</source>
-        <translation type="unfinished"></translation>
+        <translation>轴承故障次数</translation>
     </message>
     <message>
         <source> per year</source>
-        <translation type="unfinished"></translation>
+        <translation> 次/年</translation>
     </message>
     <message>
         <source>bearings that fail per year</source>
-        <translation type="unfinished"></translation>
+        <translation>每年发生故障的轴承</translation>
     </message>
     <message>
         <source>Number of lubrication points</source>
-        <translation type="unfinished"></translation>
+        <translation>润滑点数量</translation>
     </message>
     <message>
         <source>points lubricated by hand</source>
-        <translation type="unfinished"></translation>
+        <translation>人工润滑的润滑点</translation>
     </message>
     <message>
         <source>Lubrication frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>润滑频次</translation>
     </message>
     <message>
         <source> per month</source>
-        <translation type="unfinished"></translation>
+        <translation> 次/月</translation>
     </message>
     <message>
         <source>times each point is lubricated per month</source>
-        <translation type="unfinished"></translation>
+        <translation>每个润滑点每月润滑的次数</translation>
     </message>
     <message>
         <source>Lubricant quantity</source>
-        <translation type="unfinished"></translation>
+        <translation>润滑剂用量</translation>
     </message>
     <message>
         <source> lbs/year</source>
-        <translation type="unfinished"></translation>
+        <translation> 磅/年</translation>
     </message>
     <message>
         <source>pounds of lubricant used per year</source>
-        <translation type="unfinished"></translation>
+        <translation>每年使用的润滑剂磅数</translation>
     </message>
     <message>
         <source>Hourly production rate</source>
-        <translation type="unfinished"></translation>
+        <translation>每小时产值</translation>
     </message>
     <message>
         <source> $/hour</source>
-        <translation type="unfinished"></translation>
+        <translation> $/小时</translation>
     </message>
     <message>
         <source>value of production lost per hour of stoppage</source>
-        <translation type="unfinished"></translation>
+        <translation>每停产一小时损失的产值</translation>
     </message>
     <message>
         <source>MATERIAL COST (Average)</source>
-        <translation type="unfinished"></translation>
+        <translation>材料成本（平均）</translation>
     </message>
     <message>
         <source>Cost of Lubricant</source>
-        <translation type="unfinished"></translation>
+        <translation>润滑剂价格</translation>
     </message>
     <message>
         <source> $/lb.</source>
-        <translation type="unfinished"></translation>
+        <translation> $/磅</translation>
     </message>
     <message>
         <source>price of lubricant per pound</source>
-        <translation type="unfinished"></translation>
+        <translation>每磅润滑剂的价格</translation>
     </message>
     <message>
         <source>Cost of Replacement Bearing</source>
-        <translation type="unfinished"></translation>
+        <translation>更换轴承价格</translation>
     </message>
     <message>
         <source> $/each</source>
-        <translation type="unfinished"></translation>
+        <translation> $/个</translation>
     </message>
     <message>
         <source>price of one replacement bearing</source>
-        <translation type="unfinished"></translation>
+        <translation>一个更换轴承的价格</translation>
     </message>
     <message>
         <source>LABOR COST (Average)</source>
-        <translation type="unfinished"></translation>
+        <translation>人工成本（平均）</translation>
     </message>
     <message>
         <source>Lubrication </source>
-        <translation type="unfinished"></translation>
+        <translation>润滑 </translation>
     </message>
     <message>
         <source>hourly labour rate for lubricating</source>
-        <translation type="unfinished"></translation>
+        <translation>润滑作业的小时人工费率</translation>
     </message>
     <message>
         <source>Bearing Replacement</source>
-        <translation type="unfinished"></translation>
+        <translation>轴承更换</translation>
     </message>
     <message>
         <source>hourly labour rate for replacing bearings</source>
-        <translation type="unfinished"></translation>
+        <translation>更换轴承的小时人工费率</translation>
     </message>
     <message>
         <source>TIME (Average)</source>
-        <translation type="unfinished"></translation>
+        <translation>时间（平均）</translation>
     </message>
     <message>
         <source>Lubricate a single point</source>
-        <translation type="unfinished"></translation>
+        <translation>润滑单个点</translation>
     </message>
     <message>
         <source> minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> 分钟</translation>
     </message>
     <message>
         <source>minutes to lubricate one point once</source>
-        <translation type="unfinished"></translation>
+        <translation>润滑一个点一次所需的分钟数</translation>
     </message>
     <message>
         <source>Replace a bearing</source>
-        <translation type="unfinished"></translation>
+        <translation>更换单个轴承</translation>
     </message>
     <message>
         <source> hours</source>
-        <translation type="unfinished"></translation>
+        <translation> 小时</translation>
     </message>
     <message>
         <source>hours to replace one failed bearing (and stoppage per failure)</source>
-        <translation type="unfinished"></translation>
+        <translation>更换一个故障轴承所需的小时数（即每次故障的停产时间）</translation>
     </message>
     <message>
         <source> kg/year</source>
-        <translation type="unfinished"></translation>
+        <translation> kg/年</translation>
     </message>
     <message>
         <source> $/kg</source>
-        <translation type="unfinished"></translation>
+        <translation> $/kg</translation>
     </message>
 </context>
 <context>
     <name>InvestmentFields</name>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>投资</translation>
     </message>
     <message>
         <source>Installed system price ($):</source>
-        <translation type="unfinished"></translation>
+        <translation>系统安装价格（$）：</translation>
     </message>
     <message>
         <source>optional</source>
-        <translation type="unfinished"></translation>
+        <translation>可选</translation>
     </message>
     <message>
         <source>Installation cost ($):</source>
-        <translation type="unfinished"></translation>
+        <translation>安装费用（$）：</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>无</translation>
     </message>
     <message>
         <source>Yearly upkeep of the system ($):</source>
-        <translation type="unfinished"></translation>
+        <translation>系统年维护费用（$）：</translation>
     </message>
     <message>
         <source>Evaluation period (years):</source>
-        <translation type="unfinished"></translation>
+        <translation>评估期（年）：</translation>
     </message>
     <message>
         <source>Discount rate (%):</source>
-        <translation type="unfinished"></translation>
+        <translation>折现率（%）：</translation>
     </message>
 </context>
 <context>
     <name>LanguageMenu</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>语言</translation>
     </message>
     <message>
         <source>System default</source>
-        <translation type="unfinished"></translation>
+        <translation>系统默认</translation>
     </message>
     <message>
         <source>The calculator will be shown in the chosen language the next time it is started.</source>
-        <translation type="unfinished"></translation>
+        <translation>下次启动时，计算器将以所选语言显示。</translation>
     </message>
 </context>
 <context>
     <name>ReportDetailsDialog</name>
     <message>
         <source>Report Details</source>
-        <translation type="unfinished"></translation>
+        <translation>报告详情</translation>
     </message>
     <message>
         <source>Customer:</source>
-        <translation type="unfinished"></translation>
+        <translation>客户：</translation>
     </message>
     <message>
         <source>Site:</source>
-        <translation type="unfinished"></translation>
+        <translation>地点：</translation>
     </message>
     <message>
         <source>Prepared by:</source>
-        <translation type="unfinished"></translation>
+        <translation>编制人：</translation>
     </message>
 </context>
 <context>
     <name>ReportPage</name>
     <message>
         <source>Customer:</source>
-        <translation type="unfinished"></translation>
+        <translation>客户：</translation>
     </message>
     <message>
         <source>Site:</source>
-        <translation type="unfinished"></translation>
+        <translation>地点：</translation>
     </message>
     <message>
         <source>Prepared by:</source>
-        <translation type="unfinished"></translation>
+        <translation>编制人：</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>日期：</translation>
     </message>
     <message>
         <source>Facility figures</source>
-        <translation type="unfinished"></translation>
+        <translation>工厂数据</translation>
     </message>
     <message>
         <source>Payback</source>
-        <translation type="unfinished"></translation>
+        <translation>投资回收</translation>
     </message>
     <message>
         <source>Investment and measures</source>
-        <translation type="unfinished"></translation>
+        <translation>投资与指标</translation>
     </message>
     <message>
         <source>Cases</source>
-        <translation type="unfinished"></translation>
+        <translation>情形</translation>
     </message>
     <message>
         <source>Assumptions</source>
-        <translation type="unfinished"></translation>
+        <translation>假设条件</translation>
     </message>
     <message>
         <source>The page could not be drawn.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法绘制页面。</translation>
     </message>
     <message>
         <source>Could not write the report to %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法将报告写入 %1。%2</translation>
     </message>
 </context>
 <context>
     <name>ReportText</name>
     <message>
         <source>Conservative</source>
-        <translation type="unfinished"></translation>
+        <translation>保守</translation>
     </message>
     <message>
         <source>Assumed</source>
-        <translation type="unfinished"></translation>
+        <translation>假定</translation>
     </message>
     <message>
         <source>Optimistic</source>
-        <translation type="unfinished"></translation>
+        <translation>乐观</translation>
     </message>
     <message>
         <source>an installed system price of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>系统安装价格 %1</translation>
     </message>
     <message>
         <source>installation at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>安装费用 %1</translation>
     </message>
     <message>
         <source>a yearly upkeep of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>年维护费用 %1</translation>
     </message>
     <message>
         <source>The investment: %1, evaluated over %2 years at a discount rate of %3%.</source>
-        <translation type="unfinished"></translation>
+        <translation>投资：%1，按 %3% 的折现率评估 %2 年。</translation>
     </message>
     <message>
         <source>Business Case</source>
-        <translation type="unfinished"></translation>
+        <translation>投资效益分析</translation>
     </message>
     <message>
         <source>Case</source>
-        <translation type="unfinished"></translation>
+        <translation>情形</translation>
     </message>
     <message>
         <source>Reductions</source>
-        <translation type="unfinished"></translation>
+        <translation>降幅</translation>
     </message>
     <message>
         <source>Annual savings</source>
-        <translation type="unfinished"></translation>
+        <translation>年节省额</translation>
     </message>
     <message>
         <source>Payback</source>
-        <translation type="unfinished"></translation>
+        <translation>回收期</translation>
     </message>
     <message>
         <source>Net present value</source>
-        <translation type="unfinished"></translation>
+        <translation>净现值</translation>
     </message>
     <message>
         <source>Sensitivity: each of the twelve figures and five reductions lowered and raised by %1%, a reduction no further than 0% or 100%.</source>
-        <translation type="unfinished"></translation>
+        <translation>敏感性：十二项数值和五项降幅分别降低和提高 %1%，降幅不低于 0%、不高于 100%。</translation>
     </message>
     <message>
         <source>Installed system price: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>系统安装价格：%1</translation>
     </message>
     <message>
         <source>Installation cost: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>安装费用：%1</translation>
     </message>
     <message>
         <source>Yearly upkeep: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>年维护费用：%1</translation>
     </message>
     <message>
         <source>No payback: with these figures the system brings no yearly savings to pay for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法收回投资：按这些数值，系统不能带来可收回投资的年节省额。</translation>
     </message>
     <message>
         <source>Payback period: %1 months</source>
-        <translation type="unfinished"></translation>
+        <translation>投资回收期：%1 个月</translation>
     </message>
     <message>
         <source>Net savings over 3 years: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>3 年净节省额：%1</translation>
     </message>
     <message>
         <source>Net savings over 5 years: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>5 年净节省额：%1</translation>
     </message>
     <message>
         <source>The figure &quot;%1&quot; is not a number: &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>数值“%1”不是数字：“%2”。</translation>
     </message>
     <message>
         <source>%1: the results cannot be computed from these figures.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：无法根据这些数值计算结果。</translation>
     </message>
     <message>
         <source>%1 · %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2</translation>
     </message>
     <message>
         <source>Lubrication Cost Savings Report</source>
-        <translation type="unfinished"></translation>
+        <translation>润滑成本节省报告</translation>
     </message>
     <message>
         <source>price per kg × kg per year</source>
-        <translation type="unfinished"></translation>
+        <translation>每千克价格 × 每年千克数</translation>
     </message>
     <message>
         <source>price per lb. × lbs. per year</source>
-        <translation type="unfinished"></translation>
+        <translation>每磅价格 × 每年磅数</translation>
     </message>
     <message>
         <source>All figures are yearly, in dollars.</source>
-        <translation type="unfinished"></translation>
+        <translation>所有数值均为年度数值，单位为美元。</translation>
     </message>
     <message>
         <source>All figures are yearly, in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>所有数值均为年度数值，货币单位为 %1。</translation>
     </message>
     <message>
         <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labour to lubricate (points × minutes per point ÷ 60 × labour rate × times per month × 12), the lubricant (%2), new replacement bearings (bearing price × failures per year), the labour to replace them (failures × hours per replacement × labour rate) and lost production, since every bearing failure stops production for the time its replacement takes (failures × hours per replacement × production value per hour). %1 The savings are the difference. %3</source>
-        <translation type="unfinished"></translation>
+        <translation>这些数值的计算方法。当前成本是人工润滑每年的费用：润滑人工（润滑点数 × 每点分钟数 ÷ 60 × 人工费率 × 每月次数 × 12）、润滑剂（%2）、更换用新轴承（轴承价格 × 每年故障次数）、更换轴承的人工（故障次数 × 每次更换小时数 × 人工费率）以及停产损失——每次轴承故障都会使生产停顿，时长等于更换所需时间（故障次数 × 每次更换小时数 × 每小时产值）。%1节省额即两者之差。%3</translation>
     </message>
 </context>
 <context>
     <name>SafeWrite</name>
     <message>
         <source>Not every byte could be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>未能写入全部字节。</translation>
     </message>
     <message>
         <source>A folder of that name is in the way.</source>
-        <translation type="unfinished"></translation>
+        <translation>已有同名文件夹。</translation>
     </message>
     <message>
         <source>It is a device, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>这是设备，不是文件。</translation>
     </message>
     <message>
         <source>It is a pipe (FIFO), not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>这是管道（FIFO），不是文件。</translation>
     </message>
     <message>
         <source>It is a socket, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>这是套接字，不是文件。</translation>
     </message>
     <message>
         <source>It is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>这不是普通文件。</translation>
     </message>
     <message>
         <source>It cannot be read to see what it holds: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法读取以查看其内容：%1</translation>
     </message>
     <message>
         <source>It is not a %1, so it is not replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>它不是%1，因此不会被替换。</translation>
     </message>
     <message>
         <source>No file name was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>未指定文件名。</translation>
     </message>
     <message>
         <source>Its name is that of a %1, which a %2 never replaces.</source>
-        <translation type="unfinished"></translation>
+        <translation>其名称属于%1，%2绝不会替换它。</translation>
     </message>
     <message>
         <source>It is a link to a file that does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>这是指向不存在文件的链接。</translation>
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>文件夹 %1 不存在。</translation>
     </message>
     <message>
         <source>%1 is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 不是文件夹。</translation>
     </message>
     <message>
         <source>The file is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>文件为只读。</translation>
     </message>
     <message>
         <source>Nothing was made to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>没有生成可写入的内容。</translation>
     </message>
     <message>
         <source>Not every byte reached the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>并非所有字节都已写入文件。</translation>
     </message>
     <message>
         <source>facility file</source>
-        <translation type="unfinished"></translation>
+        <translation>工厂文件</translation>
     </message>
     <message>
         <source>PDF document</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF 文档</translation>
     </message>
     <message>
         <source>spreadsheet workbook</source>
-        <translation type="unfinished"></translation>
+        <translation>电子表格工作簿</translation>
     </message>
     <message>
         <source>CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV 文件</translation>
     </message>
 </context>
 <context>
     <name>SummaryText</name>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>文件</translation>
     </message>
     <message>
         <source>Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>客户</translation>
     </message>
     <message>
         <source>Site</source>
-        <translation type="unfinished"></translation>
+        <translation>地点</translation>
     </message>
     <message>
         <source>Currency</source>
-        <translation type="unfinished"></translation>
+        <translation>货币</translation>
     </message>
     <message>
         <source>Current annual cost</source>
-        <translation type="unfinished"></translation>
+        <translation>当前年度成本</translation>
     </message>
     <message>
         <source>Velmor annual cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmor 年度成本</translation>
     </message>
     <message>
         <source>Annual savings</source>
-        <translation type="unfinished"></translation>
+        <translation>年节省额</translation>
     </message>
     <message>
         <source>Payback (months)</source>
-        <translation type="unfinished"></translation>
+        <translation>回收期（月）</translation>
     </message>
     <message>
         <source>Net present value</source>
-        <translation type="unfinished"></translation>
+        <translation>净现值</translation>
     </message>
     <message>
         <source>Its figures cannot be computed: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>其数值无法计算：%1。</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>合计</translation>
     </message>
     <message>
         <source>The workbook could not be made: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法生成工作簿：%1。</translation>
     </message>
     <message>
         <source>Could not sum up %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法汇总 %1。%2</translation>
     </message>
     <message>
         <source>A summary is written as .csv or .xlsx.</source>
-        <translation type="unfinished"></translation>
+        <translation>汇总只能写为 .csv 或 .xlsx 文件。</translation>
     </message>
     <message>
         <source>Could not write the summary to %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法将汇总写入 %1。%2</translation>
     </message>
 </context>
 <context>
     <name>WorkbookText</name>
     <message>
         <source>Current Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>当前成本</translation>
     </message>
     <message>
         <source>Velmor Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmor 成本</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>节省额</translation>
     </message>
     <message>
         <source>Figure</source>
-        <translation type="unfinished"></translation>
+        <translation>数据项</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>数值</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>单位</translation>
     </message>
     <message>
         <source>Reduction with Velmor</source>
-        <translation type="unfinished"></translation>
+        <translation>采用 Velmor 的降幅</translation>
     </message>
     <message>
         <source>Per cent</source>
-        <translation type="unfinished"></translation>
+        <translation>百分比</translation>
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>投资</translation>
     </message>
     <message>
         <source>Installed system price</source>
-        <translation type="unfinished"></translation>
+        <translation>系统安装价格</translation>
     </message>
     <message>
         <source>Installation cost</source>
-        <translation type="unfinished"></translation>
+        <translation>安装费用</translation>
     </message>
     <message>
         <source>Yearly upkeep</source>
-        <translation type="unfinished"></translation>
+        <translation>年维护费用</translation>
     </message>
     <message>
         <source>per year</source>
-        <translation type="unfinished"></translation>
+        <translation>每年</translation>
     </message>
     <message>
         <source>Evaluation period</source>
-        <translation type="unfinished"></translation>
+        <translation>评估期</translation>
     </message>
     <message>
         <source>years (1 to %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>年（1 至 %1）</translation>
     </message>
     <message>
         <source>Discount rate</source>
-        <translation type="unfinished"></translation>
+        <translation>折现率</translation>
     </message>
     <message>
         <source>% a year</source>
-        <translation type="unfinished"></translation>
+        <translation>%/年</translation>
     </message>
     <message>
         <source>Business Case</source>
-        <translation type="unfinished"></translation>
+        <translation>投资效益分析</translation>
     </message>
     <message>
         <source>Initial outlay (price + installation)</source>
-        <translation type="unfinished"></translation>
+        <translation>初始支出（价格 + 安装）</translation>
     </message>
     <message>
         <source>Yearly net (savings − upkeep)</source>
-        <translation type="unfinished"></translation>
+        <translation>年净收益（节省额 − 维护费用）</translation>
     </message>
     <message>
         <source>Simple payback, months</source>
-        <translation type="unfinished"></translation>
+        <translation>静态投资回收期（月）</translation>
     </message>
     <message>
         <source>Return on investment over the period</source>
-        <translation type="unfinished"></translation>
+        <translation>评估期投资回报率</translation>
     </message>
     <message>
         <source>Net present value</source>
-        <translation type="unfinished"></translation>
+        <translation>净现值</translation>
     </message>
     <message>
         <source>Internal rate of return</source>
-        <translation type="unfinished"></translation>
+        <translation>内部收益率</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>年</translation>
     </message>
     <message>
         <source>Net cash flow</source>
-        <translation type="unfinished"></translation>
+        <translation>净现金流</translation>
     </message>
     <message>
         <source>The figures cannot be computed: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>这些数值无法计算：%1。</translation>
     </message>
     <message>
         <source>The figure for “%1” is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”的数值不是数字。</translation>
     </message>
     <message>
         <source>Could not write the workbook %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法写入工作簿 %1。%2</translation>
     </message>
     <message>
         <source>The workbook could not be made: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法生成工作簿：%1。</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Compares the yearly cost of lubricating a facility by hand with the cost of a Velmor automatic lubrication system.</source>
-        <translation type="unfinished"></translation>
+        <translation>比较工厂人工润滑的年度成本与 Velmor 自动润滑系统的成本。</translation>
     </message>
     <message>
         <source>Shows this help and exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>显示此帮助并退出。</translation>
     </message>
     <message>
         <source>Shows the version and exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>显示版本信息并退出。</translation>
     </message>
     <message>
         <source>A facility file (.velmor) to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>要打开的工厂文件（.velmor）。</translation>
     </message>
     <message>
         <source>one facility file at a time, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>一次只能打开一个工厂文件，而不是 %1 个</translation>
     </message>
     <message>
         <source>--report needs the name of the PDF file to write</source>
-        <translation type="unfinished"></translation>
+        <translation>--report 需要指定要写入的 PDF 文件名</translation>
     </message>
     <message>
         <source>Shows the window and writes the report in LANGUAGE: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>以 LANGUAGE 语言显示窗口并撰写报告：%1。</translation>
     </message>
     <message>
         <source>no language &quot;%1&quot;; the languages are %2</source>
-        <translation type="unfinished"></translation>
+        <translation>没有语言“%1”；可用语言为 %2</translation>
     </message>
     <message>
         <source>Writes the customer report of FILE, or of the default figures, to OUT as a PDF, without opening a window.</source>
-        <translation type="unfinished"></translation>
+        <translation>将 FILE 或默认数据的客户报告以 PDF 格式写入 OUT，不打开窗口。</translation>
     </message>
     <message>
         <source>Writes the figures of FILE, or the default figures, to OUT as a workbook (.xlsx) whose costs are formulas, without opening a window.</source>
-        <translation type="unfinished"></translation>
+        <translation>将 FILE 的数据或默认数据写入 OUT，生成以公式计算成本的工作簿（.xlsx），不打开窗口。</translation>
     </message>
     <message>
         <source>Writes one row for each FILE (its totals, payback and net present value) and a total row to OUT, a .csv or .xlsx file.</source>
-        <translation type="unfinished"></translation>
+        <translation>为每个 FILE 写入一行（其合计、投资回收期和净现值），并写入一行总计，输出到 OUT（.csv 或 .xlsx 文件）。</translation>
     </message>
     <message>
         <source>one of --report, --workbook and --summary at a time</source>
-        <translation type="unfinished"></translation>
+        <translation>--report、--workbook 和 --summary 一次只能使用其中一个</translation>
     </message>
     <message>
         <source>--summary needs the name of the file to write</source>
-        <translation type="unfinished"></translation>
+        <translation>--summary 需要指定要写入的文件名</translation>
     </message>
     <message>
         <source>--summary needs at least one facility file</source>
-        <translation type="unfinished"></translation>
+        <translation>--summary 至少需要一个工厂文件</translation>
     </message>
     <message>
         <source>--workbook needs the name of the workbook to write</source>
-        <translation type="unfinished"></translation>
+        <translation>--workbook 需要指定要写入的工作簿名称</translation>
     </message>
 </context>
 <context>
     <name>platform::ChartControl</name>
     <message>
         <source>negative figures not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>负值未绘出</translation>
     </message>
 </context>
 </TS>

@@ -5,778 +5,778 @@
     <name>AssumptionsDialog</name>
     <message>
         <source>Assumptions</source>
-        <translation type="unfinished"></translation>
+        <translation>Premissas</translation>
     </message>
     <message>
         <source>How much of each yearly cost a Velmor automatic lubrication system is assumed to save, in per cent (0 to 100, in tenths):</source>
-        <translation type="unfinished"></translation>
+        <translation>Quanto de cada custo anual um sistema de lubrificação automática Velmor deve economizar, em porcentagem (de 0 a 100, em décimos):</translation>
     </message>
     <message>
         <source>%1 (%):</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%):</translation>
     </message>
     <message>
         <source>Restore Designed Values</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar valores padrão</translation>
     </message>
     <message>
         <source>The reduction of %1 %2 is not a percentage from 0 to 100 with at most one decimal.</source>
-        <translation type="unfinished"></translation>
+        <translation>O valor %2 informado como redução de %1 não é uma porcentagem de 0 a 100 com no máximo uma casa decimal.</translation>
     </message>
 </context>
 <context>
     <name>BusinessCase</name>
     <message>
         <source>The %1 %2 %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>O valor %2 informado para %1 %3.</translation>
     </message>
     <message>
         <source>installed system price</source>
-        <translation type="unfinished"></translation>
+        <translation>o preço do sistema instalado</translation>
     </message>
     <message>
         <source>is not a sum of dollars</source>
-        <translation type="unfinished"></translation>
+        <translation>não é uma quantia em dinheiro</translation>
     </message>
     <message>
         <source>installation cost</source>
-        <translation type="unfinished"></translation>
+        <translation>o custo de instalação</translation>
     </message>
     <message>
         <source>yearly upkeep</source>
-        <translation type="unfinished"></translation>
+        <translation>a manutenção anual</translation>
     </message>
     <message>
         <source>evaluation period</source>
-        <translation type="unfinished"></translation>
+        <translation>o período de avaliação</translation>
     </message>
     <message>
         <source>is not a whole number of years from 1 to 50</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um número inteiro de anos de 1 a 50</translation>
     </message>
     <message>
         <source>discount rate</source>
-        <translation type="unfinished"></translation>
+        <translation>a taxa de desconto</translation>
     </message>
     <message>
         <source>is not a percentage above −100 and up to 1000</source>
-        <translation type="unfinished"></translation>
+        <translation>não é uma porcentagem acima de −100 e até 1000</translation>
     </message>
 </context>
 <context>
     <name>BusinessCaseText</name>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum</translation>
     </message>
     <message>
         <source>%1 months</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 meses</translation>
     </message>
     <message>
         <source>Initial investment (price and installation): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Investimento inicial (preço e instalação): %1</translation>
     </message>
     <message>
         <source>Yearly upkeep of the system: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Manutenção anual do sistema: %1</translation>
     </message>
     <message>
         <source>Yearly savings after upkeep: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Economia anual após a manutenção: %1</translation>
     </message>
     <message>
         <source>Simple payback: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Payback simples: %1</translation>
     </message>
     <message>
         <source>Simple payback: none, the yearly savings do not exceed the upkeep</source>
-        <translation type="unfinished"></translation>
+        <translation>Payback simples: nenhum, a economia anual não supera a manutenção</translation>
     </message>
     <message>
         <source>Return on investment over %1 years: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Retorno sobre o investimento em %1 anos: %2</translation>
     </message>
     <message>
         <source>Return on investment over %1 years: none, nothing is invested</source>
-        <translation type="unfinished"></translation>
+        <translation>Retorno sobre o investimento em %1 anos: nenhum, não há investimento</translation>
     </message>
     <message>
         <source>Net present value at %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor presente líquido a %1: %2</translation>
     </message>
     <message>
         <source>Internal rate of return: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxa interna de retorno: %1</translation>
     </message>
     <message>
         <source>Internal rate of return: none, the cash flows never change sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxa interna de retorno: nenhuma, os fluxos de caixa nunca mudam de sinal</translation>
     </message>
     <message>
         <source>Discounted payback: %1 years</source>
-        <translation type="unfinished"></translation>
+        <translation>Payback descontado: %1 anos</translation>
     </message>
     <message>
         <source>Discounted payback: not within the %1 years</source>
-        <translation type="unfinished"></translation>
+        <translation>Payback descontado: não ocorre nos %1 anos</translation>
     </message>
     <message>
         <source>How the measures are computed. The investment is the system&apos;s price plus its installation, paid at the start; the yearly net is the annual savings less the yearly upkeep, received at the end of each year over the %1 years evaluated. Simple payback = investment ÷ (yearly net ÷ 12) months. Return on investment = (savings × years − upkeep × years − investment) ÷ investment. Net present value = −investment + Σ yearly net ÷ (1 + rate)^t for t = 1 to %1, at a discount rate of %2. The internal rate of return is the rate at which the net present value is zero. Discounted payback is the time until the discounted yearly nets cover the investment. The conservative case halves every assumed reduction; the optimistic case takes every reduction halfway to 100%.</source>
-        <translation type="unfinished"></translation>
+        <translation>Como as medidas são calculadas. O investimento é o preço do sistema mais a sua instalação, pago no início; o saldo anual é a economia anual menos a manutenção anual, recebido no fim de cada ano ao longo dos %1 anos avaliados. Payback simples = investimento ÷ (saldo anual ÷ 12) meses. Retorno sobre o investimento = (economia × anos − manutenção × anos − investimento) ÷ investimento. Valor presente líquido = −investimento + Σ saldo anual ÷ (1 + taxa)^t para t = 1 a %1, a uma taxa de desconto de %2. A taxa interna de retorno é a taxa na qual o valor presente líquido é zero. O payback descontado é o tempo até que os saldos anuais descontados cubram o investimento. O cenário conservador reduz à metade cada redução assumida; o cenário otimista leva cada redução até a metade do caminho para 100%.</translation>
     </message>
     <message>
         <source>Cumulative cash flow ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fluxo de caixa acumulado ($)</translation>
     </message>
     <message>
         <source>Not yet paid back</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda não recuperado</translation>
     </message>
     <message>
         <source>Paid back</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuperado</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Ano</translation>
     </message>
     <message>
         <source>Change of the annual savings ($) at ±%1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Variação da economia anual ($) a ±%1%</translation>
     </message>
     <message>
         <source>Lowered by %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Reduzido em %1%</translation>
     </message>
     <message>
         <source>Raised by %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumentado em %1%</translation>
     </message>
     <message>
         <source>Bearings in facility</source>
-        <translation type="unfinished"></translation>
+        <translation>Rolamentos na planta</translation>
     </message>
     <message>
         <source>Bearing failures</source>
-        <translation type="unfinished"></translation>
+        <translation>Falhas de rolamentos</translation>
     </message>
     <message>
         <source>Lubrication points</source>
-        <translation type="unfinished"></translation>
+        <translation>Pontos de lubrificação</translation>
     </message>
     <message>
         <source>Lubrication frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequência de lubrificação</translation>
     </message>
     <message>
         <source>Lubricant quantity</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantidade de lubrificante</translation>
     </message>
     <message>
         <source>Hourly production rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor da produção por hora</translation>
     </message>
     <message>
         <source>Cost of lubricant</source>
-        <translation type="unfinished"></translation>
+        <translation>Custo do lubrificante</translation>
     </message>
     <message>
         <source>Cost of a bearing</source>
-        <translation type="unfinished"></translation>
+        <translation>Custo de um rolamento</translation>
     </message>
     <message>
         <source>Lubrication labor rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor/hora da lubrificação</translation>
     </message>
     <message>
         <source>Replacement labor rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor/hora da troca</translation>
     </message>
     <message>
         <source>Time to lubricate a point</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo para lubrificar um ponto</translation>
     </message>
     <message>
         <source>Time to replace a bearing</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo para trocar um rolamento</translation>
     </message>
     <message>
         <source>Lubrication labor reduction (%1%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Redução M.O. de lubrificação (%1%)</translation>
     </message>
     <message>
         <source>Lubricant reduction (%1%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Redução do lubrificante (%1%)</translation>
     </message>
     <message>
         <source>Bearings reduction (%1%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Redução dos rolamentos (%1%)</translation>
     </message>
     <message>
         <source>Replacement labor reduction (%1%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Redução M.O. de troca (%1%)</translation>
     </message>
     <message>
         <source>Lost production reduction (%1%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Redução da produção perdida (%1%)</translation>
     </message>
 </context>
 <context>
     <name>BusinessCaseWindow</name>
     <message>
         <source>Conservative</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservador</translation>
     </message>
     <message>
         <source>Assumed</source>
-        <translation type="unfinished"></translation>
+        <translation>Assumido</translation>
     </message>
     <message>
         <source>Optimistic</source>
-        <translation type="unfinished"></translation>
+        <translation>Otimista</translation>
     </message>
     <message>
         <source>Business Case</source>
-        <translation type="unfinished"></translation>
+        <translation>Análise de Investimento</translation>
     </message>
     <message>
         <source>Measures</source>
-        <translation type="unfinished"></translation>
+        <translation>Medidas</translation>
     </message>
     <message>
         <source>Cases</source>
-        <translation type="unfinished"></translation>
+        <translation>Cenários</translation>
     </message>
     <message>
         <source>Case</source>
-        <translation type="unfinished"></translation>
+        <translation>Cenário</translation>
     </message>
     <message>
         <source>Reductions</source>
-        <translation type="unfinished"></translation>
+        <translation>Reduções</translation>
     </message>
     <message>
         <source>Annual savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Economia anual</translation>
     </message>
     <message>
         <source>Payback</source>
-        <translation type="unfinished"></translation>
+        <translation>Payback</translation>
     </message>
     <message>
         <source>Net present value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor presente líquido</translation>
     </message>
     <message>
         <source>Step of the sensitivity (±%):</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo da sensibilidade (±%):</translation>
     </message>
     <message>
         <source>Enter the installed system price to see the payback, the return on investment, the net present value and the internal rate of return.</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe o preço do sistema instalado para ver o payback, o retorno sobre o investimento, o valor presente líquido e a taxa interna de retorno.</translation>
     </message>
 </context>
 <context>
     <name>ChartControl</name>
     <message>
         <source>Lubrication Labor</source>
-        <translation type="unfinished"></translation>
+        <translation>Mão de obra de lubrificação</translation>
     </message>
     <message>
         <source>Lubricant Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Custo do lubrificante</translation>
     </message>
     <message>
         <source>Bearing Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Custo dos rolamentos</translation>
     </message>
     <message>
         <source>Replacement Labor</source>
-        <translation type="unfinished"></translation>
+        <translation>Mão de obra de troca</translation>
     </message>
     <message>
         <source>Lost Production</source>
-        <translation type="unfinished"></translation>
+        <translation>Produção perdida</translation>
     </message>
     <message>
         <source>CURRENT COST</source>
-        <translation type="unfinished"></translation>
+        <translation>CUSTO ATUAL</translation>
     </message>
     <message>
         <source>VELMOR COST</source>
-        <translation type="unfinished"></translation>
+        <translation>CUSTO COM VELMOR</translation>
     </message>
     <message>
         <source>SAVINGS</source>
-        <translation type="unfinished"></translation>
+        <translation>ECONOMIA</translation>
     </message>
     <message>
         <source>current cost</source>
-        <translation type="unfinished"></translation>
+        <translation>custo atual</translation>
     </message>
     <message>
         <source>Velmor cost</source>
-        <translation type="unfinished"></translation>
+        <translation>custo com Velmor</translation>
     </message>
     <message>
         <source>savings</source>
-        <translation type="unfinished"></translation>
+        <translation>economia</translation>
     </message>
     <message>
         <source>ESTIMATED ANNUAL SAVINGS IN DOLLARS</source>
-        <translation type="unfinished"></translation>
+        <translation>ECONOMIA ANUAL ESTIMADA EM DÓLARES</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>ClipboardText</name>
     <message>
         <source>Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Custo</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum</translation>
     </message>
     <message>
         <source>Business case</source>
-        <translation type="unfinished"></translation>
+        <translation>Análise de investimento</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor</translation>
     </message>
     <message>
         <source>Initial investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Investimento inicial</translation>
     </message>
     <message>
         <source>Simple payback (months)</source>
-        <translation type="unfinished"></translation>
+        <translation>Payback simples (meses)</translation>
     </message>
     <message>
         <source>Return on investment over %1 years</source>
-        <translation type="unfinished"></translation>
+        <translation>Retorno sobre o investimento em %1 anos</translation>
     </message>
     <message>
         <source>Net present value at %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor presente líquido a %1%</translation>
     </message>
     <message>
         <source>Internal rate of return</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxa interna de retorno</translation>
     </message>
     <message>
         <source>not within %1 years</source>
-        <translation type="unfinished"></translation>
+        <translation>não ocorre em %1 anos</translation>
     </message>
     <message>
         <source>Discounted payback (years)</source>
-        <translation type="unfinished"></translation>
+        <translation>Payback descontado (anos)</translation>
     </message>
 </context>
 <context>
     <name>CostRows</name>
     <message>
         <source>%1 by %2 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 em %2%</translation>
     </message>
     <message>
         <source>The Velmor cost assumes that automatic lubrication cuts %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>O custo com Velmor pressupõe que a lubrificação automática reduz %1 e %2.</translation>
     </message>
     <message>
         <source>Manual Labor to Lubricate</source>
-        <translation type="unfinished"></translation>
+        <translation>Mão de obra de lubrificação</translation>
     </message>
     <message>
         <source>Labor to lubricate (%1% reduction)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mão de obra de lubrificação (−%1%)</translation>
     </message>
     <message>
         <source>the lubrication labour</source>
-        <translation type="unfinished"></translation>
+        <translation>a mão de obra de lubrificação</translation>
     </message>
     <message>
         <source>Grease used for manual lubrication</source>
-        <translation type="unfinished"></translation>
+        <translation>Graxa usada na lubrificação manual</translation>
     </message>
     <message>
         <source>Grease consumption (%1% reduction)</source>
-        <translation type="unfinished"></translation>
+        <translation>Consumo de graxa (−%1%)</translation>
     </message>
     <message>
         <source>the lubricant</source>
-        <translation type="unfinished"></translation>
+        <translation>o lubrificante</translation>
     </message>
     <message>
         <source>New replacement bearings</source>
-        <translation type="unfinished"></translation>
+        <translation>Rolamentos de reposição</translation>
     </message>
     <message>
         <source>New replacement bearings (%1% reduction)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rolamentos de reposição (−%1%)</translation>
     </message>
     <message>
         <source>the replacement bearings</source>
-        <translation type="unfinished"></translation>
+        <translation>os rolamentos de reposição</translation>
     </message>
     <message>
         <source>Labor to replace failed bearings</source>
-        <translation type="unfinished"></translation>
+        <translation>Mão de obra para trocar rolamentos</translation>
     </message>
     <message>
         <source>Bearing replacement labor (%1% reduction)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mão de obra de troca (−%1%)</translation>
     </message>
     <message>
         <source>the replacement labour</source>
-        <translation type="unfinished"></translation>
+        <translation>a mão de obra de troca</translation>
     </message>
     <message>
         <source>Lost Production</source>
-        <translation type="unfinished"></translation>
+        <translation>Produção perdida</translation>
     </message>
     <message>
         <source>Lost Production (%1% reduction)</source>
-        <translation type="unfinished"></translation>
+        <translation>Produção perdida (−%1%)</translation>
     </message>
     <message>
         <source>the lost production</source>
-        <translation type="unfinished"></translation>
+        <translation>a produção perdida</translation>
     </message>
     <message>
         <source>Total anual cost of manual lubrication</source>
-        <translation type="unfinished"></translation>
+        <translation>Custo anual total da lubrificação manual</translation>
     </message>
     <message>
         <source>Total annual cost using Velmor automatic lubrication</source>
-        <translation type="unfinished"></translation>
+        <translation>Custo anual total com lubrificação automática Velmor</translation>
     </message>
     <message>
         <source>Total annual savings over manual lubrication costs</source>
-        <translation type="unfinished"></translation>
+        <translation>Economia anual total frente à lubrificação manual</translation>
     </message>
 </context>
 <context>
     <name>CurrencyUnitsDialog</name>
     <message>
         <source>Currency and Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Moeda e unidades</translation>
     </message>
     <message>
         <source>Every money figure is typed and shown in this currency; figures are not converted between currencies.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos os valores monetários são digitados e exibidos nesta moeda; os valores não são convertidos entre moedas.</translation>
     </message>
     <message>
         <source>Currency symbol:</source>
-        <translation type="unfinished"></translation>
+        <translation>Símbolo da moeda:</translation>
     </message>
     <message>
         <source>A figure shows as:</source>
-        <translation type="unfinished"></translation>
+        <translation>Um valor aparece como:</translation>
     </message>
     <message>
         <source>Imperial (lb)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imperial (lb)</translation>
     </message>
     <message>
         <source>Metric (kg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Métrico (kg)</translation>
     </message>
     <message>
         <source>Lubricant weighed in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lubrificante pesado em:</translation>
     </message>
     <message>
         <source>Lubricant quantity and price will be converted to kilograms; the results stay the same.</source>
-        <translation type="unfinished"></translation>
+        <translation>A quantidade e o preço do lubrificante serão convertidos para quilogramas; os resultados não mudam.</translation>
     </message>
     <message>
         <source>Lubricant quantity and price will be converted to pounds; the results stay the same.</source>
-        <translation type="unfinished"></translation>
+        <translation>A quantidade e o preço do lubrificante serão convertidos para libras; os resultados não mudam.</translation>
     </message>
     <message>
         <source>The lubricant %1 will be converted to kilograms; the %2 holds no number and stays as typed.</source>
-        <translation type="unfinished"></translation>
+        <translation>O campo “%1” do lubrificante será convertido para quilogramas; o campo “%2” não contém um número e permanece como foi digitado.</translation>
     </message>
     <message>
         <source>The lubricant %1 will be converted to pounds; the %2 holds no number and stays as typed.</source>
-        <translation type="unfinished"></translation>
+        <translation>O campo “%1” do lubrificante será convertido para libras; o campo “%2” não contém um número e permanece como foi digitado.</translation>
     </message>
     <message>
         <source>quantity</source>
-        <translation type="unfinished"></translation>
+        <translation>quantidade</translation>
     </message>
     <message>
         <source>price</source>
-        <translation type="unfinished"></translation>
+        <translation>preço</translation>
     </message>
     <message>
         <source>The lubricant quantity and price hold no numbers and stay as typed.</source>
-        <translation type="unfinished"></translation>
+        <translation>A quantidade e o preço do lubrificante não contêm números e permanecem como foram digitados.</translation>
     </message>
 </context>
 <context>
     <name>FacilityFile</name>
     <message>
         <source>Could not open %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível abrir %1. %2</translation>
     </message>
     <message>
         <source>Could not save %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar %1. %2</translation>
     </message>
     <message>
         <source>is not valid text</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um texto válido</translation>
     </message>
     <message>
         <source>is longer than a field holds</source>
-        <translation type="unfinished"></translation>
+        <translation>é mais longo do que um campo comporta</translation>
     </message>
     <message>
         <source>The figures were typed in regional settings that are not known here (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Os valores foram digitados em configurações regionais desconhecidas aqui (%1).</translation>
     </message>
     <message>
         <source>The figure for %1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>O valor de %1 %2.</translation>
     </message>
     <message>
         <source>The figure for %1 holds characters an input field cannot show.</source>
-        <translation type="unfinished"></translation>
+        <translation>O valor de %1 contém caracteres que um campo de entrada não consegue exibir.</translation>
     </message>
     <message>
         <source>The report detail %1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>O dado do relatório %1 %2.</translation>
     </message>
     <message>
         <source>The investment&apos;s %1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>O dado do investimento %1 %2.</translation>
     </message>
     <message>
         <source>An assumed reduction is not a percentage from 0 to 100 in tenths.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma redução assumida não é uma porcentagem de 0 a 100 em décimos.</translation>
     </message>
     <message>
         <source>The figures are too long for a facility file, which holds at most 64 KiB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os dados são longos demais para um arquivo de planta, que comporta no máximo 64 KiB.</translation>
     </message>
     <message>
         <source>The file&apos;s %1 are not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os dados de %1 do arquivo não são válidos.</translation>
     </message>
     <message>
         <source>The %1 %2 is not a text.</source>
-        <translation type="unfinished"></translation>
+        <translation>O campo %2 de %1 não é um texto.</translation>
     </message>
     <message>
         <source>The file is larger than 64 KiB, too large for a facility file.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo tem mais de 64 KiB, grande demais para um arquivo de planta.</translation>
     </message>
     <message>
         <source>The file is not UTF-8 text.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo não é um texto UTF-8.</translation>
     </message>
     <message>
         <source>The file is not a facility file: it is not JSON (%1 at byte %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo não é um arquivo de planta: não é JSON (%1 no byte %2).</translation>
     </message>
     <message>
         <source>The file holds the key %1 twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo contém a chave %1 duas vezes.</translation>
     </message>
     <message>
         <source>The file is not a facility file.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo não é um arquivo de planta.</translation>
     </message>
     <message>
         <source>The file has no valid version number.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo não tem um número de versão válido.</translation>
     </message>
     <message>
         <source>The file was saved by a newer version of this program.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo foi salvo por uma versão mais recente deste programa.</translation>
     </message>
     <message>
         <source>The file does not say in which regional settings its figures were typed.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo não informa em quais configurações regionais seus valores foram digitados.</translation>
     </message>
     <message>
         <source>The file holds no figures.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo não contém valores.</translation>
     </message>
     <message>
         <source>one figure</source>
-        <translation type="unfinished"></translation>
+        <translation>um valor</translation>
     </message>
     <message>
         <source>%1 figures</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 valores</translation>
     </message>
     <message>
         <source>The file holds %1 instead of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo contém %1 em vez de %2.</translation>
     </message>
     <message>
         <source>The figure for %1 is not a text.</source>
-        <translation type="unfinished"></translation>
+        <translation>O valor de %1 não é um texto.</translation>
     </message>
     <message>
         <source>The file&apos;s assumptions are not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>As premissas do arquivo não são válidas.</translation>
     </message>
     <message>
         <source>The assumed reduction %1 is not a percentage from 0 to 100 in tenths.</source>
-        <translation type="unfinished"></translation>
+        <translation>A redução assumida %1 não é uma porcentagem de 0 a 100 em décimos.</translation>
     </message>
     <message>
         <source>Could not open the figures. No file name was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível abrir os dados. Nenhum nome de arquivo foi informado.</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo não existe.</translation>
     </message>
     <message>
         <source>It is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>É uma pasta, não um arquivo.</translation>
     </message>
     <message>
         <source>It is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é um arquivo comum.</translation>
     </message>
     <message>
         <source>The file could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler o arquivo: %1</translation>
     </message>
     <message>
         <source>Could not save the figures. No file name was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar os dados. Nenhum nome de arquivo foi informado.</translation>
     </message>
 </context>
 <context>
     <name>FigureCommands</name>
     <message>
         <source>Facility figures (*.velmor)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dados da planta (*.velmor)</translation>
     </message>
     <message>
         <source>Open Figures…</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir dados…</translation>
     </message>
     <message>
         <source>Save Figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar dados</translation>
     </message>
     <message>
         <source>Save Figures As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar dados como…</translation>
     </message>
     <message>
         <source>Report Details…</source>
-        <translation type="unfinished"></translation>
+        <translation>Dados do relatório…</translation>
     </message>
     <message>
         <source>Assumptions…</source>
-        <translation type="unfinished"></translation>
+        <translation>Premissas…</translation>
     </message>
     <message>
         <source>Business Case…</source>
-        <translation type="unfinished"></translation>
+        <translation>Análise de investimento…</translation>
     </message>
     <message>
         <source>Export Report as PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar relatório como PDF…</translation>
     </message>
     <message>
         <source>Print Report…</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir relatório…</translation>
     </message>
     <message>
         <source>Copy Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar resultados</translation>
     </message>
     <message>
         <source>Save the changes to &quot;%1&quot; before closing?</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar as alterações em &quot;%1&quot; antes de fechar?</translation>
     </message>
     <message>
         <source>Save the changes to &quot;%1&quot; before opening other figures?</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar as alterações em &quot;%1&quot; antes de abrir outros dados?</translation>
     </message>
     <message>
         <source>Changes not saved are lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>As alterações não salvas serão perdidas.</translation>
     </message>
     <message>
         <source>The report could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível imprimir o relatório.</translation>
     </message>
     <message>
         <source>Open Figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir dados</translation>
     </message>
     <message>
         <source>Facility figures.velmor</source>
-        <translation type="unfinished"></translation>
+        <translation>Dados da planta.velmor</translation>
     </message>
     <message>
         <source>Save Figures As</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar dados como</translation>
     </message>
     <message>
         <source>Lubrication Cost Savings Report.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Relatório de economia com lubrificação.pdf</translation>
     </message>
     <message>
         <source>%1 - Lubrication Cost Savings Report.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Relatório de economia com lubrificação.pdf</translation>
     </message>
     <message>
         <source>Export Report as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar relatório como PDF</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documentos PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Print Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir relatório</translation>
     </message>
     <message>
         <source>Currency and Units…</source>
-        <translation type="unfinished"></translation>
+        <translation>Moeda e unidades…</translation>
     </message>
     <message>
         <source>Export Workbook…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar planilha…</translation>
     </message>
     <message>
         <source>Export Workbook</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar planilha</translation>
     </message>
     <message>
         <source>Lubrication Cost Savings.xlsx</source>
-        <translation type="unfinished"></translation>
+        <translation>Economia com lubrificação.xlsx</translation>
     </message>
     <message>
         <source>%1 - Lubrication Cost Savings.xlsx</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Economia com lubrificação.xlsx</translation>
     </message>
     <message>
         <source>Excel workbooks (*.xlsx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pastas de trabalho do Excel (*.xlsx)</translation>
     </message>
 </context>
 <context>
@@ -785,931 +785,933 @@
         <source>%1
 
 The results cannot be computed from these figures. Please check the figures under &quot;Your Data&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Não é possível calcular os resultados com estes dados. Verifique os valores em &quot;Seus dados&quot;.</translation>
     </message>
     <message>
         <source>More Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Mais informações</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Ampliar</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Reduzir</translation>
     </message>
     <message>
         <source>Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho real</translation>
     </message>
     <message>
         <source>Velmor logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logotipo Velmor</translation>
     </message>
     <message>
         <source>Calculator icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Ícone da calculadora</translation>
     </message>
     <message>
         <source>Velmor banner</source>
-        <translation type="unfinished"></translation>
+        <translation>Banner Velmor</translation>
     </message>
     <message>
         <source>A lubrication pump and a bearing beside the Velmor logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma bomba de lubrificação e um rolamento ao lado do logotipo Velmor</translation>
     </message>
     <message>
         <source>HALDMARK and Velmor banner</source>
-        <translation type="unfinished"></translation>
+        <translation>Banner HALDMARK e Velmor</translation>
     </message>
     <message>
         <source>Lubrication equipment, the HALDMARK logo and the Velmor logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Equipamento de lubrificação, o logotipo HALDMARK e o logotipo Velmor</translation>
     </message>
     <message>
         <source>Savings chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico da economia</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu</translation>
     </message>
     <message>
         <source>Facility files, the customer report, copying the results and zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos da planta, relatório para o cliente, cópia dos resultados e zoom</translation>
     </message>
     <message>
         <source>Series Bar Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Barras agrupadas</translation>
     </message>
     <message>
         <source>Pie Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de pizza</translation>
     </message>
     <message>
         <source>Line Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de linhas</translation>
     </message>
     <message>
         <source>Area Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de áreas</translation>
     </message>
     <message>
         <source>Step Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico em degraus</translation>
     </message>
     <message>
         <source>Stacked Bar Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Barras empilhadas</translation>
     </message>
     <message>
         <source>Velmor Automatic Lubrication Systems</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistemas de Lubrificação Automática Velmor</translation>
     </message>
     <message>
         <source>About Velmor</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre a Velmor</translation>
     </message>
     <message>
         <source>Your Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Seus dados</translation>
     </message>
     <message>
         <source>Current Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Custo atual</translation>
     </message>
     <message>
         <source>Velmor Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Custo Velmor</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Economia</translation>
     </message>
     <message>
         <source>Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico</translation>
     </message>
     <message>
         <source>ANUAL COST OF MANUAL LUBRICATION</source>
-        <translation type="unfinished"></translation>
+        <translation>CUSTO ANUAL DA LUBRIFICAÇÃO MANUAL</translation>
     </message>
     <message>
         <source>ANNUAL COST OF LUBRICATION USING VELMOR AUTOMATIC LUBRICATION SYSTEM</source>
-        <translation type="unfinished"></translation>
+        <translation>CUSTO ANUAL DA LUBRIFICAÇÃO COM O SISTEMA DE LUBRIFICAÇÃO AUTOMÁTICA VELMOR</translation>
     </message>
     <message>
         <source>ANNUAL COST SAVINGS REALIZED BY USING VELMOR AUTOMATION VS. MANUAL LUBRICATION</source>
-        <translation type="unfinished"></translation>
+        <translation>ECONOMIA ANUAL OBTIDA COM A AUTOMAÇÃO VELMOR EM RELAÇÃO À LUBRIFICAÇÃO MANUAL</translation>
     </message>
     <message>
         <source>Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Boas-vindas</translation>
     </message>
     <message>
         <source>This calculator will provide you with an estimated cost comparison between your existing lubrication method and a VELMOR® Centralized Lubrication System by HALDMARK® Inc.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta calculadora oferece uma comparação estimada de custos entre o seu método atual de lubrificação e um Sistema de Lubrificação Centralizada VELMOR® da HALDMARK® Inc.</translation>
     </message>
     <message>
         <source>To calculate costs particular to your facility, enter the required data in the data fields found under the &quot;Your Data&quot; tab above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para calcular os custos da sua planta, informe os dados necessários nos campos da guia &quot;Seus dados&quot; acima.</translation>
     </message>
     <message>
         <source>Once your data are properly entered, you can review the effect of using a VELMOR Centralized Lubrication System under the &quot;Velmor Cost&quot; tab and the savings that can be realized under the &quot;Savings&quot; tab. A comparison of the results can be reviewed in graphical format under the &quot;Graph&quot; tab above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Depois de informar os dados, você pode ver o efeito de um Sistema de Lubrificação Centralizada VELMOR na guia &quot;Custo Velmor&quot; e a economia possível na guia &quot;Economia&quot;. Uma comparação gráfica dos resultados está na guia &quot;Gráfico&quot; acima.</translation>
     </message>
 </context>
 <context>
     <name>Form2</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <source>About HALDMARK®</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre a HALDMARK®</translation>
     </message>
     <message>
         <source>Software Design</source>
-        <translation type="unfinished"></translation>
+        <translation>Desenvolvimento</translation>
     </message>
     <message>
         <source>HALDMARK banner</source>
-        <translation type="unfinished"></translation>
+        <translation>Banner HALDMARK</translation>
     </message>
     <message>
         <source>Corvane Software logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logotipo Corvane Software</translation>
     </message>
     <message>
         <source>Calculator icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Ícone da calculadora</translation>
     </message>
     <message>
         <source>Phone: </source>
-        <translation type="unfinished"></translation>
+        <translation>Telefone: </translation>
     </message>
     <message>
         <source>Fax: </source>
-        <translation type="unfinished"></translation>
+        <translation>Fax: </translation>
     </message>
     <message>
         <source>E-mail: </source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail: </translation>
     </message>
     <message>
         <source>WWW: </source>
-        <translation type="unfinished"></translation>
+        <translation>Site: </translation>
     </message>
 </context>
 <context>
     <name>Inputs</name>
     <message>
         <source>FACILITY PARTICULARS</source>
-        <translation type="unfinished"></translation>
+        <translation>DADOS DA PLANTA</translation>
     </message>
     <message>
         <source>Number of bearings in facility</source>
-        <translation type="unfinished"></translation>
+        <translation>Rolamentos na planta</translation>
     </message>
     <message>
         <source> total</source>
-        <translation type="unfinished"></translation>
+        <translation> total</translation>
     </message>
     <message>
         <source>bearings installed in the facility</source>
-        <translation type="unfinished"></translation>
+        <translation>rolamentos instalados na planta</translation>
     </message>
     <message>
         <source>Number of bearing failures</source>
-        <translation type="unfinished"></translation>
+        <translation>Falhas de rolamentos</translation>
     </message>
     <message>
         <source> per year</source>
-        <translation type="unfinished"></translation>
+        <translation> por ano</translation>
     </message>
     <message>
         <source>bearings that fail per year</source>
-        <translation type="unfinished"></translation>
+        <translation>rolamentos que falham por ano</translation>
     </message>
     <message>
         <source>Number of lubrication points</source>
-        <translation type="unfinished"></translation>
+        <translation>Pontos de lubrificação</translation>
     </message>
     <message>
         <source>points lubricated by hand</source>
-        <translation type="unfinished"></translation>
+        <translation>pontos lubrificados manualmente</translation>
     </message>
     <message>
         <source>Lubrication frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequência de lubrificação</translation>
     </message>
     <message>
         <source> per month</source>
-        <translation type="unfinished"></translation>
+        <translation> por mês</translation>
     </message>
     <message>
         <source>times each point is lubricated per month</source>
-        <translation type="unfinished"></translation>
+        <translation>vezes por mês que cada ponto é lubrificado</translation>
     </message>
     <message>
         <source>Lubricant quantity</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantidade de lubrificante</translation>
     </message>
     <message>
         <source> lbs/year</source>
-        <translation type="unfinished"></translation>
+        <translation> lb/ano</translation>
     </message>
     <message>
         <source>pounds of lubricant used per year</source>
-        <translation type="unfinished"></translation>
+        <translation>libras de lubrificante usadas por ano</translation>
     </message>
     <message>
         <source>Hourly production rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Produção por hora</translation>
     </message>
     <message>
         <source> $/hour</source>
-        <translation type="unfinished"></translation>
+        <translation> $/h</translation>
     </message>
     <message>
         <source>value of production lost per hour of stoppage</source>
-        <translation type="unfinished"></translation>
+        <translation>valor da produção perdida por hora de parada</translation>
     </message>
     <message>
         <source>MATERIAL COST (Average)</source>
-        <translation type="unfinished"></translation>
+        <translation>CUSTO DE MATERIAL (Médio)</translation>
     </message>
     <message>
         <source>Cost of Lubricant</source>
-        <translation type="unfinished"></translation>
+        <translation>Custo do lubrificante</translation>
     </message>
     <message>
         <source> $/lb.</source>
-        <translation type="unfinished"></translation>
+        <translation> $/lb</translation>
     </message>
     <message>
         <source>price of lubricant per pound</source>
-        <translation type="unfinished"></translation>
+        <translation>preço do lubrificante por libra</translation>
     </message>
     <message>
         <source>Cost of Replacement Bearing</source>
-        <translation type="unfinished"></translation>
+        <translation>Custo do rolamento novo</translation>
     </message>
     <message>
         <source> $/each</source>
-        <translation type="unfinished"></translation>
+        <translation> $/unid.</translation>
     </message>
     <message>
         <source>price of one replacement bearing</source>
-        <translation type="unfinished"></translation>
+        <translation>preço de um rolamento de reposição</translation>
     </message>
     <message>
         <source>LABOR COST (Average)</source>
-        <translation type="unfinished"></translation>
+        <translation>CUSTO DE MÃO DE OBRA (Médio)</translation>
     </message>
     <message>
         <source>Lubrication </source>
-        <translation type="unfinished"></translation>
+        <translation>Lubrificação </translation>
     </message>
     <message>
         <source>hourly labour rate for lubricating</source>
-        <translation type="unfinished"></translation>
+        <translation>valor da hora de trabalho na lubrificação</translation>
     </message>
     <message>
         <source>Bearing Replacement</source>
-        <translation type="unfinished"></translation>
+        <translation>Troca de rolamentos</translation>
     </message>
     <message>
         <source>hourly labour rate for replacing bearings</source>
-        <translation type="unfinished"></translation>
+        <translation>valor da hora de trabalho na troca de rolamentos</translation>
     </message>
     <message>
         <source>TIME (Average)</source>
-        <translation type="unfinished"></translation>
+        <translation>TEMPO (Médio)</translation>
     </message>
     <message>
         <source>Lubricate a single point</source>
-        <translation type="unfinished"></translation>
+        <translation>Lubrificar um ponto</translation>
     </message>
     <message>
         <source> minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> minutos</translation>
     </message>
     <message>
         <source>minutes to lubricate one point once</source>
-        <translation type="unfinished"></translation>
+        <translation>minutos para lubrificar um ponto uma vez</translation>
     </message>
     <message>
         <source>Replace a bearing</source>
-        <translation type="unfinished"></translation>
+        <translation>Trocar um rolamento</translation>
     </message>
     <message>
         <source> hours</source>
-        <translation type="unfinished"></translation>
+        <translation> horas</translation>
     </message>
     <message>
         <source>hours to replace one failed bearing (and stoppage per failure)</source>
-        <translation type="unfinished"></translation>
+        <translation>horas para trocar um rolamento com falha (e parada por falha)</translation>
     </message>
     <message>
         <source> kg/year</source>
-        <translation type="unfinished"></translation>
+        <translation> kg/ano</translation>
     </message>
     <message>
         <source> $/kg</source>
-        <translation type="unfinished"></translation>
+        <translation> $/kg</translation>
     </message>
 </context>
 <context>
     <name>InvestmentFields</name>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Investimento</translation>
     </message>
     <message>
         <source>Installed system price ($):</source>
-        <translation type="unfinished"></translation>
+        <translation>Preço do sistema instalado ($):</translation>
     </message>
     <message>
         <source>optional</source>
-        <translation type="unfinished"></translation>
+        <translation>opcional</translation>
     </message>
     <message>
         <source>Installation cost ($):</source>
-        <translation type="unfinished"></translation>
+        <translation>Custo de instalação ($):</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum</translation>
     </message>
     <message>
         <source>Yearly upkeep of the system ($):</source>
-        <translation type="unfinished"></translation>
+        <translation>Manutenção anual do sistema ($):</translation>
     </message>
     <message>
         <source>Evaluation period (years):</source>
-        <translation type="unfinished"></translation>
+        <translation>Período de avaliação (anos):</translation>
     </message>
     <message>
         <source>Discount rate (%):</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxa de desconto (%):</translation>
     </message>
 </context>
 <context>
     <name>LanguageMenu</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>System default</source>
-        <translation type="unfinished"></translation>
+        <translation>Padrão do sistema</translation>
     </message>
     <message>
         <source>The calculator will be shown in the chosen language the next time it is started.</source>
-        <translation type="unfinished"></translation>
+        <translation>A calculadora será exibida no idioma escolhido na próxima vez em que for iniciada.</translation>
     </message>
 </context>
 <context>
     <name>ReportDetailsDialog</name>
     <message>
         <source>Report Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Dados do relatório</translation>
     </message>
     <message>
         <source>Customer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliente:</translation>
     </message>
     <message>
         <source>Site:</source>
-        <translation type="unfinished"></translation>
+        <translation>Local:</translation>
     </message>
     <message>
         <source>Prepared by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Elaborado por:</translation>
     </message>
 </context>
 <context>
     <name>ReportPage</name>
     <message>
         <source>Customer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliente:</translation>
     </message>
     <message>
         <source>Site:</source>
-        <translation type="unfinished"></translation>
+        <translation>Local:</translation>
     </message>
     <message>
         <source>Prepared by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Elaborado por:</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Data:</translation>
     </message>
     <message>
         <source>Facility figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Dados da planta</translation>
     </message>
     <message>
         <source>Payback</source>
-        <translation type="unfinished"></translation>
+        <translation>Payback</translation>
     </message>
     <message>
         <source>Investment and measures</source>
-        <translation type="unfinished"></translation>
+        <translation>Investimento e medidas</translation>
     </message>
     <message>
         <source>Cases</source>
-        <translation type="unfinished"></translation>
+        <translation>Cenários</translation>
     </message>
     <message>
         <source>Assumptions</source>
-        <translation type="unfinished"></translation>
+        <translation>Premissas</translation>
     </message>
     <message>
         <source>The page could not be drawn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível desenhar a página.</translation>
     </message>
     <message>
         <source>Could not write the report to %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar o relatório em %1. %2</translation>
     </message>
 </context>
 <context>
     <name>ReportText</name>
     <message>
         <source>Conservative</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservador</translation>
     </message>
     <message>
         <source>Assumed</source>
-        <translation type="unfinished"></translation>
+        <translation>Assumido</translation>
     </message>
     <message>
         <source>Optimistic</source>
-        <translation type="unfinished"></translation>
+        <translation>Otimista</translation>
     </message>
     <message>
         <source>an installed system price of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>um preço do sistema instalado de %1</translation>
     </message>
     <message>
         <source>installation at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>instalação de %1</translation>
     </message>
     <message>
         <source>a yearly upkeep of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>uma manutenção anual de %1</translation>
     </message>
     <message>
         <source>The investment: %1, evaluated over %2 years at a discount rate of %3%.</source>
-        <translation type="unfinished"></translation>
+        <translation>O investimento: %1, avaliado em %2 anos a uma taxa de desconto de %3%.</translation>
     </message>
     <message>
         <source>Business Case</source>
-        <translation type="unfinished"></translation>
+        <translation>Análise de Investimento</translation>
     </message>
     <message>
         <source>Case</source>
-        <translation type="unfinished"></translation>
+        <translation>Cenário</translation>
     </message>
     <message>
         <source>Reductions</source>
-        <translation type="unfinished"></translation>
+        <translation>Reduções</translation>
     </message>
     <message>
         <source>Annual savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Economia anual</translation>
     </message>
     <message>
         <source>Payback</source>
-        <translation type="unfinished"></translation>
+        <translation>Payback</translation>
     </message>
     <message>
         <source>Net present value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor presente líquido</translation>
     </message>
     <message>
         <source>Sensitivity: each of the twelve figures and five reductions lowered and raised by %1%, a reduction no further than 0% or 100%.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensibilidade: cada um dos doze valores e das cinco reduções reduzido e aumentado em %1%, sem que uma redução passe de 0% ou 100%.</translation>
     </message>
     <message>
         <source>Installed system price: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Preço do sistema instalado: %1</translation>
     </message>
     <message>
         <source>Installation cost: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Custo de instalação: %1</translation>
     </message>
     <message>
         <source>Yearly upkeep: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Manutenção anual: %1</translation>
     </message>
     <message>
         <source>No payback: with these figures the system brings no yearly savings to pay for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem payback: com estes dados, o sistema não gera economia anual que o pague.</translation>
     </message>
     <message>
         <source>Payback period: %1 months</source>
-        <translation type="unfinished"></translation>
+        <translation>Período de payback: %1 meses</translation>
     </message>
     <message>
         <source>Net savings over 3 years: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Economia líquida em 3 anos: %1</translation>
     </message>
     <message>
         <source>Net savings over 5 years: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Economia líquida em 5 anos: %1</translation>
     </message>
     <message>
         <source>The figure &quot;%1&quot; is not a number: &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>O valor &quot;%1&quot; não é um número: &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>%1: the results cannot be computed from these figures.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: não é possível calcular os resultados com estes dados.</translation>
     </message>
     <message>
         <source>%1 · %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2</translation>
     </message>
     <message>
         <source>Lubrication Cost Savings Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Relatório de Economia de Custos de Lubrificação</translation>
     </message>
     <message>
         <source>price per kg × kg per year</source>
-        <translation type="unfinished"></translation>
+        <translation>preço por kg × kg por ano</translation>
     </message>
     <message>
         <source>price per lb. × lbs. per year</source>
-        <translation type="unfinished"></translation>
+        <translation>preço por lb × lb por ano</translation>
     </message>
     <message>
         <source>All figures are yearly, in dollars.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos os valores são anuais, em dólares.</translation>
     </message>
     <message>
         <source>All figures are yearly, in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos os valores são anuais, em %1.</translation>
     </message>
     <message>
         <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labour to lubricate (points × minutes per point ÷ 60 × labour rate × times per month × 12), the lubricant (%2), new replacement bearings (bearing price × failures per year), the labour to replace them (failures × hours per replacement × labour rate) and lost production, since every bearing failure stops production for the time its replacement takes (failures × hours per replacement × production value per hour). %1 The savings are the difference. %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Como estes valores são calculados. O custo atual é quanto custa por ano lubrificar manualmente: a mão de obra de lubrificação (pontos × minutos por ponto ÷ 60 × valor da hora × vezes por mês × 12), o lubrificante (%2), os rolamentos novos de reposição (preço do rolamento × falhas por ano), a mão de obra para trocá-los (falhas × horas por troca × valor da hora) e a produção perdida, já que cada falha de rolamento para a produção durante o tempo da troca (falhas × horas por troca × valor da produção por hora). %1 A economia é a diferença. %3</translation>
     </message>
 </context>
 <context>
     <name>SafeWrite</name>
     <message>
         <source>Not every byte could be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nem todos os bytes puderam ser gravados.</translation>
     </message>
     <message>
         <source>A folder of that name is in the way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Há uma pasta com esse nome no caminho.</translation>
     </message>
     <message>
         <source>It is a device, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>É um dispositivo, não um arquivo.</translation>
     </message>
     <message>
         <source>It is a pipe (FIFO), not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>É um pipe (FIFO), não um arquivo.</translation>
     </message>
     <message>
         <source>It is a socket, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>É um socket, não um arquivo.</translation>
     </message>
     <message>
         <source>It is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é um arquivo comum.</translation>
     </message>
     <message>
         <source>It cannot be read to see what it holds: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível lê-lo para ver o que contém: %1</translation>
     </message>
     <message>
         <source>It is not a %1, so it is not replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é um %1, por isso não é substituído.</translation>
     </message>
     <message>
         <source>No file name was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum nome de arquivo foi informado.</translation>
     </message>
     <message>
         <source>Its name is that of a %1, which a %2 never replaces.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu nome é o de um %1, que um %2 nunca substitui.</translation>
     </message>
     <message>
         <source>It is a link to a file that does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>É um link para um arquivo que não existe.</translation>
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>A pasta %1 não existe.</translation>
     </message>
     <message>
         <source>%1 is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é uma pasta.</translation>
     </message>
     <message>
         <source>The file is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo é somente leitura.</translation>
     </message>
     <message>
         <source>Nothing was made to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada foi gerado para gravar.</translation>
     </message>
     <message>
         <source>Not every byte reached the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nem todos os bytes chegaram ao arquivo.</translation>
     </message>
     <message>
         <source>facility file</source>
-        <translation type="unfinished"></translation>
+        <translation>arquivo de planta</translation>
     </message>
     <message>
         <source>PDF document</source>
-        <translation type="unfinished"></translation>
+        <translation>documento PDF</translation>
     </message>
     <message>
         <source>spreadsheet workbook</source>
-        <translation type="unfinished"></translation>
+        <translation>arquivo de planilha</translation>
     </message>
     <message>
         <source>CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>arquivo CSV</translation>
     </message>
 </context>
 <context>
     <name>SummaryText</name>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo</translation>
     </message>
     <message>
         <source>Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliente</translation>
     </message>
     <message>
         <source>Site</source>
-        <translation type="unfinished"></translation>
+        <translation>Local</translation>
     </message>
     <message>
         <source>Currency</source>
-        <translation type="unfinished"></translation>
+        <translation>Moeda</translation>
     </message>
     <message>
         <source>Current annual cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Custo anual atual</translation>
     </message>
     <message>
         <source>Velmor annual cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Custo anual com Velmor</translation>
     </message>
     <message>
         <source>Annual savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Economia anual</translation>
     </message>
     <message>
         <source>Payback (months)</source>
-        <translation type="unfinished"></translation>
+        <translation>Payback (meses)</translation>
     </message>
     <message>
         <source>Net present value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor presente líquido</translation>
     </message>
     <message>
         <source>Its figures cannot be computed: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível calcular seus valores: %1.</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>The workbook could not be made: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gerar a planilha: %1.</translation>
     </message>
     <message>
         <source>Could not sum up %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível totalizar %1. %2</translation>
     </message>
     <message>
         <source>A summary is written as .csv or .xlsx.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um resumo é gravado como .csv ou .xlsx.</translation>
     </message>
     <message>
         <source>Could not write the summary to %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar o resumo em %1. %2</translation>
     </message>
 </context>
 <context>
     <name>WorkbookText</name>
     <message>
         <source>Current Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Custo atual</translation>
     </message>
     <message>
         <source>Velmor Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Custo com Velmor</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Economia</translation>
     </message>
     <message>
         <source>Figure</source>
-        <translation type="unfinished"></translation>
+        <translation>Dado</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidade</translation>
     </message>
     <message>
         <source>Reduction with Velmor</source>
-        <translation type="unfinished"></translation>
+        <translation>Redução com Velmor</translation>
     </message>
     <message>
         <source>Per cent</source>
-        <translation type="unfinished"></translation>
+        <translation>Porcentagem</translation>
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Investimento</translation>
     </message>
     <message>
         <source>Installed system price</source>
-        <translation type="unfinished"></translation>
+        <translation>Preço do sistema instalado</translation>
     </message>
     <message>
         <source>Installation cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Custo de instalação</translation>
     </message>
     <message>
         <source>Yearly upkeep</source>
-        <translation type="unfinished"></translation>
+        <translation>Manutenção anual</translation>
     </message>
     <message>
         <source>per year</source>
-        <translation type="unfinished"></translation>
+        <translation>por ano</translation>
     </message>
     <message>
         <source>Evaluation period</source>
-        <translation type="unfinished"></translation>
+        <translation>Período de avaliação</translation>
     </message>
     <message>
         <source>years (1 to %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>anos (1 a %1)</translation>
     </message>
     <message>
         <source>Discount rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxa de desconto</translation>
     </message>
     <message>
         <source>% a year</source>
-        <translation type="unfinished"></translation>
+        <translation>% ao ano</translation>
     </message>
     <message>
         <source>Business Case</source>
-        <translation type="unfinished"></translation>
+        <translation>Análise de Investimento</translation>
     </message>
     <message>
         <source>Initial outlay (price + installation)</source>
-        <translation type="unfinished"></translation>
+        <translation>Desembolso inicial (preço + instalação)</translation>
     </message>
     <message>
         <source>Yearly net (savings − upkeep)</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo anual (economia − manutenção)</translation>
     </message>
     <message>
         <source>Simple payback, months</source>
-        <translation type="unfinished"></translation>
+        <translation>Payback simples, meses</translation>
     </message>
     <message>
         <source>Return on investment over the period</source>
-        <translation type="unfinished"></translation>
+        <translation>Retorno sobre o investimento no período</translation>
     </message>
     <message>
         <source>Net present value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor presente líquido</translation>
     </message>
     <message>
         <source>Internal rate of return</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxa interna de retorno</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Ano</translation>
     </message>
     <message>
         <source>Net cash flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Fluxo de caixa líquido</translation>
     </message>
     <message>
         <source>The figures cannot be computed: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível calcular os valores: %1.</translation>
     </message>
     <message>
         <source>The figure for “%1” is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>O valor de “%1” não é um número.</translation>
     </message>
     <message>
         <source>Could not write the workbook %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar a planilha %1. %2</translation>
     </message>
     <message>
         <source>The workbook could not be made: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gerar a planilha: %1.</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Compares the yearly cost of lubricating a facility by hand with the cost of a Velmor automatic lubrication system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compara o custo anual de lubrificar uma planta manualmente com o custo de um sistema de lubrificação automática Velmor.</translation>
     </message>
     <message>
         <source>Shows this help and exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra esta ajuda e sai.</translation>
     </message>
     <message>
         <source>Shows the version and exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra a versão e sai.</translation>
     </message>
     <message>
         <source>A facility file (.velmor) to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um arquivo de planta (.velmor) para abrir.</translation>
     </message>
     <message>
         <source>one facility file at a time, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>um arquivo de planta por vez, não %1</translation>
     </message>
     <message>
         <source>--report needs the name of the PDF file to write</source>
-        <translation type="unfinished"></translation>
+        <translation>--report precisa do nome do arquivo PDF a gravar</translation>
     </message>
     <message>
         <source>Shows the window and writes the report in LANGUAGE: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra a janela e gera o relatório no idioma LANGUAGE: %1.</translation>
     </message>
     <message>
         <source>no language &quot;%1&quot;; the languages are %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não há o idioma &quot;%1&quot;; os idiomas são %2</translation>
     </message>
     <message>
         <source>Writes the customer report of FILE, or of the default figures, to OUT as a PDF, without opening a window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grava o relatório para o cliente de FILE, ou dos valores padrão, em OUT como PDF, sem abrir janela.</translation>
     </message>
     <message>
         <source>Writes the figures of FILE, or the default figures, to OUT as a workbook (.xlsx) whose costs are formulas, without opening a window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grava os valores de FILE, ou os valores padrão, em OUT como uma planilha (.xlsx) cujos custos são fórmulas, sem abrir janela.</translation>
     </message>
     <message>
         <source>Writes one row for each FILE (its totals, payback and net present value) and a total row to OUT, a .csv or .xlsx file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grava uma linha para cada FILE (seus totais, payback e valor presente líquido) e uma linha de total em OUT, um arquivo .csv ou .xlsx.</translation>
     </message>
     <message>
         <source>one of --report, --workbook and --summary at a time</source>
-        <translation type="unfinished"></translation>
+        <translation>apenas um de --report, --workbook e --summary por vez</translation>
     </message>
     <message>
         <source>--summary needs the name of the file to write</source>
-        <translation type="unfinished"></translation>
+        <translation>--summary precisa do nome do arquivo a gravar</translation>
     </message>
     <message>
         <source>--summary needs at least one facility file</source>
-        <translation type="unfinished"></translation>
+        <translation>--summary precisa de pelo menos um arquivo de planta</translation>
     </message>
     <message>
         <source>--workbook needs the name of the workbook to write</source>
-        <translation type="unfinished"></translation>
+        <translation>--workbook precisa do nome da planilha a gravar</translation>
     </message>
 </context>
 <context>
     <name>platform::ChartControl</name>
     <message>
         <source>negative figures not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>valores negativos não desenhados</translation>
     </message>
 </context>
 </TS>

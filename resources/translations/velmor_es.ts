@@ -5,778 +5,778 @@
     <name>AssumptionsDialog</name>
     <message>
         <source>Assumptions</source>
-        <translation type="unfinished"></translation>
+        <translation>Supuestos</translation>
     </message>
     <message>
         <source>How much of each yearly cost a Velmor automatic lubrication system is assumed to save, in per cent (0 to 100, in tenths):</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuánto se supone que ahorra un sistema de lubricación automática Velmor en cada coste anual, en porcentaje (de 0 a 100, en décimas):</translation>
     </message>
     <message>
         <source>%1 (%):</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%):</translation>
     </message>
     <message>
         <source>Restore Designed Values</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer valores originales</translation>
     </message>
     <message>
         <source>The reduction of %1 %2 is not a percentage from 0 to 100 with at most one decimal.</source>
-        <translation type="unfinished"></translation>
+        <translation>La reducción de %1 (%2) no es un porcentaje de 0 a 100 con un decimal como máximo.</translation>
     </message>
 </context>
 <context>
     <name>BusinessCase</name>
     <message>
         <source>The %1 %2 %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>El valor %2 indicado para %1 %3.</translation>
     </message>
     <message>
         <source>installed system price</source>
-        <translation type="unfinished"></translation>
+        <translation>el precio del sistema instalado</translation>
     </message>
     <message>
         <source>is not a sum of dollars</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un importe de dinero válido</translation>
     </message>
     <message>
         <source>installation cost</source>
-        <translation type="unfinished"></translation>
+        <translation>el coste de instalación</translation>
     </message>
     <message>
         <source>yearly upkeep</source>
-        <translation type="unfinished"></translation>
+        <translation>el mantenimiento anual</translation>
     </message>
     <message>
         <source>evaluation period</source>
-        <translation type="unfinished"></translation>
+        <translation>el periodo de evaluación</translation>
     </message>
     <message>
         <source>is not a whole number of years from 1 to 50</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un número entero de años de 1 a 50</translation>
     </message>
     <message>
         <source>discount rate</source>
-        <translation type="unfinished"></translation>
+        <translation>la tasa de descuento</translation>
     </message>
     <message>
         <source>is not a percentage above −100 and up to 1000</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un porcentaje mayor que −100 y no superior a 1000</translation>
     </message>
 </context>
 <context>
     <name>BusinessCaseText</name>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguno</translation>
     </message>
     <message>
         <source>%1 months</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 meses</translation>
     </message>
     <message>
         <source>Initial investment (price and installation): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversión inicial (precio e instalación): %1</translation>
     </message>
     <message>
         <source>Yearly upkeep of the system: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantenimiento anual del sistema: %1</translation>
     </message>
     <message>
         <source>Yearly savings after upkeep: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahorro anual neto (tras el mantenimiento): %1</translation>
     </message>
     <message>
         <source>Simple payback: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Plazo de recuperación simple: %1</translation>
     </message>
     <message>
         <source>Simple payback: none, the yearly savings do not exceed the upkeep</source>
-        <translation type="unfinished"></translation>
+        <translation>Plazo de recuperación simple: ninguno, el ahorro anual no supera el mantenimiento</translation>
     </message>
     <message>
         <source>Return on investment over %1 years: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Rentabilidad de la inversión (ROI) a %1 años: %2</translation>
     </message>
     <message>
         <source>Return on investment over %1 years: none, nothing is invested</source>
-        <translation type="unfinished"></translation>
+        <translation>Rentabilidad de la inversión (ROI) a %1 años: ninguna, no se invierte nada</translation>
     </message>
     <message>
         <source>Net present value at %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor actual neto (VAN) al %1: %2</translation>
     </message>
     <message>
         <source>Internal rate of return: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasa interna de rentabilidad (TIR): %1</translation>
     </message>
     <message>
         <source>Internal rate of return: none, the cash flows never change sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasa interna de rentabilidad (TIR): ninguna, los flujos de caja nunca cambian de signo</translation>
     </message>
     <message>
         <source>Discounted payback: %1 years</source>
-        <translation type="unfinished"></translation>
+        <translation>Plazo de recuperación descontado: %1 años</translation>
     </message>
     <message>
         <source>Discounted payback: not within the %1 years</source>
-        <translation type="unfinished"></translation>
+        <translation>Plazo de recuperación descontado: no se alcanza en los %1 años</translation>
     </message>
     <message>
         <source>How the measures are computed. The investment is the system&apos;s price plus its installation, paid at the start; the yearly net is the annual savings less the yearly upkeep, received at the end of each year over the %1 years evaluated. Simple payback = investment ÷ (yearly net ÷ 12) months. Return on investment = (savings × years − upkeep × years − investment) ÷ investment. Net present value = −investment + Σ yearly net ÷ (1 + rate)^t for t = 1 to %1, at a discount rate of %2. The internal rate of return is the rate at which the net present value is zero. Discounted payback is the time until the discounted yearly nets cover the investment. The conservative case halves every assumed reduction; the optimistic case takes every reduction halfway to 100%.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo se calculan los indicadores. La inversión es el precio del sistema más su instalación, que se paga al principio; el neto anual es el ahorro anual menos el mantenimiento anual, que se percibe al final de cada año durante los %1 años evaluados. Plazo de recuperación simple = inversión ÷ (neto anual ÷ 12) meses. Rentabilidad de la inversión = (ahorro × años − mantenimiento × años − inversión) ÷ inversión. Valor actual neto = −inversión + Σ neto anual ÷ (1 + tasa)^t para t = 1 a %1, con una tasa de descuento del %2. La tasa interna de rentabilidad es la tasa con la que el valor actual neto es cero. El plazo de recuperación descontado es el tiempo que tardan los netos anuales descontados en cubrir la inversión. El escenario conservador reduce a la mitad cada reducción supuesta; el optimista lleva cada reducción a medio camino del 100 %.</translation>
     </message>
     <message>
         <source>Cumulative cash flow ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>Flujo de caja acumulado ($)</translation>
     </message>
     <message>
         <source>Not yet paid back</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no recuperada</translation>
     </message>
     <message>
         <source>Paid back</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuperada</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Año</translation>
     </message>
     <message>
         <source>Change of the annual savings ($) at ±%1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Variación del ahorro anual ($) con ±%1 %</translation>
     </message>
     <message>
         <source>Lowered by %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Reducido un %1 %</translation>
     </message>
     <message>
         <source>Raised by %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumentado un %1 %</translation>
     </message>
     <message>
         <source>Bearings in facility</source>
-        <translation type="unfinished"></translation>
+        <translation>Rodamientos en la planta</translation>
     </message>
     <message>
         <source>Bearing failures</source>
-        <translation type="unfinished"></translation>
+        <translation>Averías de rodamientos</translation>
     </message>
     <message>
         <source>Lubrication points</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos de lubricación</translation>
     </message>
     <message>
         <source>Lubrication frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia de lubricación</translation>
     </message>
     <message>
         <source>Lubricant quantity</source>
-        <translation type="unfinished"></translation>
+        <translation>Cantidad de lubricante</translation>
     </message>
     <message>
         <source>Hourly production rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor de la producción por hora</translation>
     </message>
     <message>
         <source>Cost of lubricant</source>
-        <translation type="unfinished"></translation>
+        <translation>Coste del lubricante</translation>
     </message>
     <message>
         <source>Cost of a bearing</source>
-        <translation type="unfinished"></translation>
+        <translation>Coste de un rodamiento</translation>
     </message>
     <message>
         <source>Lubrication labor rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarifa horaria de engrase</translation>
     </message>
     <message>
         <source>Replacement labor rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarifa horaria de sustitución</translation>
     </message>
     <message>
         <source>Time to lubricate a point</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo para lubricar un punto</translation>
     </message>
     <message>
         <source>Time to replace a bearing</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo para cambiar un rodamiento</translation>
     </message>
     <message>
         <source>Lubrication labor reduction (%1%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mano de obra de engrase (−%1 %)</translation>
     </message>
     <message>
         <source>Lubricant reduction (%1%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Consumo de lubricante (−%1 %)</translation>
     </message>
     <message>
         <source>Bearings reduction (%1%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rodamientos de repuesto (−%1 %)</translation>
     </message>
     <message>
         <source>Replacement labor reduction (%1%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mano de obra de sustitución (−%1 %)</translation>
     </message>
     <message>
         <source>Lost production reduction (%1%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Producción perdida (−%1 %)</translation>
     </message>
 </context>
 <context>
     <name>BusinessCaseWindow</name>
     <message>
         <source>Conservative</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservador</translation>
     </message>
     <message>
         <source>Assumed</source>
-        <translation type="unfinished"></translation>
+        <translation>Supuesto</translation>
     </message>
     <message>
         <source>Optimistic</source>
-        <translation type="unfinished"></translation>
+        <translation>Optimista</translation>
     </message>
     <message>
         <source>Business Case</source>
-        <translation type="unfinished"></translation>
+        <translation>Análisis de rentabilidad</translation>
     </message>
     <message>
         <source>Measures</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicadores</translation>
     </message>
     <message>
         <source>Cases</source>
-        <translation type="unfinished"></translation>
+        <translation>Escenarios</translation>
     </message>
     <message>
         <source>Case</source>
-        <translation type="unfinished"></translation>
+        <translation>Escenario</translation>
     </message>
     <message>
         <source>Reductions</source>
-        <translation type="unfinished"></translation>
+        <translation>Reducciones</translation>
     </message>
     <message>
         <source>Annual savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahorro anual</translation>
     </message>
     <message>
         <source>Payback</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuperación</translation>
     </message>
     <message>
         <source>Net present value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor actual neto</translation>
     </message>
     <message>
         <source>Step of the sensitivity (±%):</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso del análisis de sensibilidad (±%):</translation>
     </message>
     <message>
         <source>Enter the installed system price to see the payback, the return on investment, the net present value and the internal rate of return.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca el precio del sistema instalado para ver el plazo de recuperación, la rentabilidad de la inversión, el valor actual neto y la tasa interna de rentabilidad.</translation>
     </message>
 </context>
 <context>
     <name>ChartControl</name>
     <message>
         <source>Lubrication Labor</source>
-        <translation type="unfinished"></translation>
+        <translation>Mano de obra de engrase</translation>
     </message>
     <message>
         <source>Lubricant Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Coste del lubricante</translation>
     </message>
     <message>
         <source>Bearing Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Coste de rodamientos</translation>
     </message>
     <message>
         <source>Replacement Labor</source>
-        <translation type="unfinished"></translation>
+        <translation>Mano de obra de sustitución</translation>
     </message>
     <message>
         <source>Lost Production</source>
-        <translation type="unfinished"></translation>
+        <translation>Producción perdida</translation>
     </message>
     <message>
         <source>CURRENT COST</source>
-        <translation type="unfinished"></translation>
+        <translation>COSTE ACTUAL</translation>
     </message>
     <message>
         <source>VELMOR COST</source>
-        <translation type="unfinished"></translation>
+        <translation>COSTE VELMOR</translation>
     </message>
     <message>
         <source>SAVINGS</source>
-        <translation type="unfinished"></translation>
+        <translation>AHORRO</translation>
     </message>
     <message>
         <source>current cost</source>
-        <translation type="unfinished"></translation>
+        <translation>coste actual</translation>
     </message>
     <message>
         <source>Velmor cost</source>
-        <translation type="unfinished"></translation>
+        <translation>coste Velmor</translation>
     </message>
     <message>
         <source>savings</source>
-        <translation type="unfinished"></translation>
+        <translation>ahorro</translation>
     </message>
     <message>
         <source>ESTIMATED ANNUAL SAVINGS IN DOLLARS</source>
-        <translation type="unfinished"></translation>
+        <translation>AHORRO ANUAL ESTIMADO EN DÓLARES</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>ClipboardText</name>
     <message>
         <source>Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Coste</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay</translation>
     </message>
     <message>
         <source>Business case</source>
-        <translation type="unfinished"></translation>
+        <translation>Análisis de rentabilidad</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor</translation>
     </message>
     <message>
         <source>Initial investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversión inicial</translation>
     </message>
     <message>
         <source>Simple payback (months)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plazo de recuperación simple (meses)</translation>
     </message>
     <message>
         <source>Return on investment over %1 years</source>
-        <translation type="unfinished"></translation>
+        <translation>Rentabilidad de la inversión a %1 años</translation>
     </message>
     <message>
         <source>Net present value at %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor actual neto al %1 %</translation>
     </message>
     <message>
         <source>Internal rate of return</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasa interna de rentabilidad</translation>
     </message>
     <message>
         <source>not within %1 years</source>
-        <translation type="unfinished"></translation>
+        <translation>no se alcanza en %1 años</translation>
     </message>
     <message>
         <source>Discounted payback (years)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plazo de recuperación descontado (años)</translation>
     </message>
 </context>
 <context>
     <name>CostRows</name>
     <message>
         <source>%1 by %2 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en un %2 %</translation>
     </message>
     <message>
         <source>The Velmor cost assumes that automatic lubrication cuts %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El coste con Velmor supone que la lubricación automática reduce %1 y %2.</translation>
     </message>
     <message>
         <source>Manual Labor to Lubricate</source>
-        <translation type="unfinished"></translation>
+        <translation>Mano de obra de engrase</translation>
     </message>
     <message>
         <source>Labor to lubricate (%1% reduction)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mano de obra de engrase (−%1 %)</translation>
     </message>
     <message>
         <source>the lubrication labour</source>
-        <translation type="unfinished"></translation>
+        <translation>la mano de obra de lubricación</translation>
     </message>
     <message>
         <source>Grease used for manual lubrication</source>
-        <translation type="unfinished"></translation>
+        <translation>Grasa usada en lubricación manual</translation>
     </message>
     <message>
         <source>Grease consumption (%1% reduction)</source>
-        <translation type="unfinished"></translation>
+        <translation>Consumo de grasa (−%1 %)</translation>
     </message>
     <message>
         <source>the lubricant</source>
-        <translation type="unfinished"></translation>
+        <translation>el lubricante</translation>
     </message>
     <message>
         <source>New replacement bearings</source>
-        <translation type="unfinished"></translation>
+        <translation>Rodamientos de repuesto</translation>
     </message>
     <message>
         <source>New replacement bearings (%1% reduction)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rodamientos de repuesto (−%1 %)</translation>
     </message>
     <message>
         <source>the replacement bearings</source>
-        <translation type="unfinished"></translation>
+        <translation>los rodamientos de repuesto</translation>
     </message>
     <message>
         <source>Labor to replace failed bearings</source>
-        <translation type="unfinished"></translation>
+        <translation>Mano de obra de sustitución</translation>
     </message>
     <message>
         <source>Bearing replacement labor (%1% reduction)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mano de obra de sustitución (−%1 %)</translation>
     </message>
     <message>
         <source>the replacement labour</source>
-        <translation type="unfinished"></translation>
+        <translation>la mano de obra de sustitución</translation>
     </message>
     <message>
         <source>Lost Production</source>
-        <translation type="unfinished"></translation>
+        <translation>Producción perdida</translation>
     </message>
     <message>
         <source>Lost Production (%1% reduction)</source>
-        <translation type="unfinished"></translation>
+        <translation>Producción perdida (−%1 %)</translation>
     </message>
     <message>
         <source>the lost production</source>
-        <translation type="unfinished"></translation>
+        <translation>la producción perdida</translation>
     </message>
     <message>
         <source>Total anual cost of manual lubrication</source>
-        <translation type="unfinished"></translation>
+        <translation>Coste anual total de lubricación manual</translation>
     </message>
     <message>
         <source>Total annual cost using Velmor automatic lubrication</source>
-        <translation type="unfinished"></translation>
+        <translation>Coste anual total con lubricación automática Velmor</translation>
     </message>
     <message>
         <source>Total annual savings over manual lubrication costs</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahorro anual total frente a la lubricación manual</translation>
     </message>
 </context>
 <context>
     <name>CurrencyUnitsDialog</name>
     <message>
         <source>Currency and Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Moneda y unidades</translation>
     </message>
     <message>
         <source>Every money figure is typed and shown in this currency; figures are not converted between currencies.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los importes se introducen y se muestran en esta moneda; las cifras no se convierten de una moneda a otra.</translation>
     </message>
     <message>
         <source>Currency symbol:</source>
-        <translation type="unfinished"></translation>
+        <translation>Símbolo de moneda:</translation>
     </message>
     <message>
         <source>A figure shows as:</source>
-        <translation type="unfinished"></translation>
+        <translation>Un importe se muestra así:</translation>
     </message>
     <message>
         <source>Imperial (lb)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imperial (lb)</translation>
     </message>
     <message>
         <source>Metric (kg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Métrico (kg)</translation>
     </message>
     <message>
         <source>Lubricant weighed in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Peso del lubricante en:</translation>
     </message>
     <message>
         <source>Lubricant quantity and price will be converted to kilograms; the results stay the same.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cantidad y el precio del lubricante se convertirán a kilogramos; los resultados no cambian.</translation>
     </message>
     <message>
         <source>Lubricant quantity and price will be converted to pounds; the results stay the same.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cantidad y el precio del lubricante se convertirán a libras; los resultados no cambian.</translation>
     </message>
     <message>
         <source>The lubricant %1 will be converted to kilograms; the %2 holds no number and stays as typed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se convertirá a kilogramos %1 del lubricante; %2 no contiene ningún número y queda tal como se escribió.</translation>
     </message>
     <message>
         <source>The lubricant %1 will be converted to pounds; the %2 holds no number and stays as typed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se convertirá a libras %1 del lubricante; %2 no contiene ningún número y queda tal como se escribió.</translation>
     </message>
     <message>
         <source>quantity</source>
-        <translation type="unfinished"></translation>
+        <translation>la cantidad</translation>
     </message>
     <message>
         <source>price</source>
-        <translation type="unfinished"></translation>
+        <translation>el precio</translation>
     </message>
     <message>
         <source>The lubricant quantity and price hold no numbers and stay as typed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cantidad y el precio del lubricante no contienen números y quedan tal como se escribieron.</translation>
     </message>
 </context>
 <context>
     <name>FacilityFile</name>
     <message>
         <source>Could not open %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido abrir %1. %2</translation>
     </message>
     <message>
         <source>Could not save %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar %1. %2</translation>
     </message>
     <message>
         <source>is not valid text</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un texto válido</translation>
     </message>
     <message>
         <source>is longer than a field holds</source>
-        <translation type="unfinished"></translation>
+        <translation>es más largo de lo que admite un campo</translation>
     </message>
     <message>
         <source>The figures were typed in regional settings that are not known here (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Las cifras se escribieron con una configuración regional que aquí no se conoce (%1).</translation>
     </message>
     <message>
         <source>The figure for %1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cifra de %1 %2.</translation>
     </message>
     <message>
         <source>The figure for %1 holds characters an input field cannot show.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cifra de %1 contiene caracteres que un campo de entrada no puede mostrar.</translation>
     </message>
     <message>
         <source>The report detail %1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El dato del informe %1 %2.</translation>
     </message>
     <message>
         <source>The investment&apos;s %1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El dato de la inversión %1 %2.</translation>
     </message>
     <message>
         <source>An assumed reduction is not a percentage from 0 to 100 in tenths.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una de las reducciones supuestas no es un porcentaje de 0 a 100 en décimas.</translation>
     </message>
     <message>
         <source>The figures are too long for a facility file, which holds at most 64 KiB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las cifras son demasiado largas para un archivo de planta, que admite como máximo 64 KiB.</translation>
     </message>
     <message>
         <source>The file&apos;s %1 are not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los datos del archivo (%1) no son válidos.</translation>
     </message>
     <message>
         <source>The %1 %2 is not a text.</source>
-        <translation type="unfinished"></translation>
+        <translation>El dato %2 (%1) no es un texto.</translation>
     </message>
     <message>
         <source>The file is larger than 64 KiB, too large for a facility file.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo ocupa más de 64 KiB, demasiado para un archivo de planta.</translation>
     </message>
     <message>
         <source>The file is not UTF-8 text.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no es texto UTF-8.</translation>
     </message>
     <message>
         <source>The file is not a facility file: it is not JSON (%1 at byte %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no es un archivo de planta: no es JSON (%1 en el byte %2).</translation>
     </message>
     <message>
         <source>The file holds the key %1 twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo contiene dos veces la clave %1.</translation>
     </message>
     <message>
         <source>The file is not a facility file.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no es un archivo de planta.</translation>
     </message>
     <message>
         <source>The file has no valid version number.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no tiene un número de versión válido.</translation>
     </message>
     <message>
         <source>The file was saved by a newer version of this program.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo se guardó con una versión más reciente de este programa.</translation>
     </message>
     <message>
         <source>The file does not say in which regional settings its figures were typed.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no indica con qué configuración regional se escribieron sus cifras.</translation>
     </message>
     <message>
         <source>The file holds no figures.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no contiene cifras.</translation>
     </message>
     <message>
         <source>one figure</source>
-        <translation type="unfinished"></translation>
+        <translation>una cifra</translation>
     </message>
     <message>
         <source>%1 figures</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cifras</translation>
     </message>
     <message>
         <source>The file holds %1 instead of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo contiene %1 en lugar de %2.</translation>
     </message>
     <message>
         <source>The figure for %1 is not a text.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cifra de %1 no es un texto.</translation>
     </message>
     <message>
         <source>The file&apos;s assumptions are not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los supuestos del archivo no son válidos.</translation>
     </message>
     <message>
         <source>The assumed reduction %1 is not a percentage from 0 to 100 in tenths.</source>
-        <translation type="unfinished"></translation>
+        <translation>La reducción supuesta %1 no es un porcentaje de 0 a 100 en décimas.</translation>
     </message>
     <message>
         <source>Could not open the figures. No file name was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido abrir las cifras. No se ha indicado ningún nombre de archivo.</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no existe.</translation>
     </message>
     <message>
         <source>It is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es una carpeta, no un archivo.</translation>
     </message>
     <message>
         <source>It is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un archivo normal.</translation>
     </message>
     <message>
         <source>The file could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer el archivo: %1</translation>
     </message>
     <message>
         <source>Could not save the figures. No file name was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido guardar las cifras. No se ha indicado ningún nombre de archivo.</translation>
     </message>
 </context>
 <context>
     <name>FigureCommands</name>
     <message>
         <source>Facility figures (*.velmor)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cifras de la planta (*.velmor)</translation>
     </message>
     <message>
         <source>Open Figures…</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir cifras…</translation>
     </message>
     <message>
         <source>Save Figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar cifras</translation>
     </message>
     <message>
         <source>Save Figures As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar cifras como…</translation>
     </message>
     <message>
         <source>Report Details…</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos del informe…</translation>
     </message>
     <message>
         <source>Assumptions…</source>
-        <translation type="unfinished"></translation>
+        <translation>Supuestos…</translation>
     </message>
     <message>
         <source>Business Case…</source>
-        <translation type="unfinished"></translation>
+        <translation>Análisis de rentabilidad…</translation>
     </message>
     <message>
         <source>Export Report as PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar informe como PDF…</translation>
     </message>
     <message>
         <source>Print Report…</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir informe…</translation>
     </message>
     <message>
         <source>Copy Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar resultados</translation>
     </message>
     <message>
         <source>Save the changes to &quot;%1&quot; before closing?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea guardar los cambios de «%1» antes de cerrar?</translation>
     </message>
     <message>
         <source>Save the changes to &quot;%1&quot; before opening other figures?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea guardar los cambios de «%1» antes de abrir otras cifras?</translation>
     </message>
     <message>
         <source>Changes not saved are lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los cambios que no se guarden se perderán.</translation>
     </message>
     <message>
         <source>The report could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido imprimir el informe.</translation>
     </message>
     <message>
         <source>Open Figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir cifras</translation>
     </message>
     <message>
         <source>Facility figures.velmor</source>
-        <translation type="unfinished"></translation>
+        <translation>Cifras de la planta.velmor</translation>
     </message>
     <message>
         <source>Save Figures As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar cifras como</translation>
     </message>
     <message>
         <source>Lubrication Cost Savings Report.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe de ahorro en costes de lubricación.pdf</translation>
     </message>
     <message>
         <source>%1 - Lubrication Cost Savings Report.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Informe de ahorro en costes de lubricación.pdf</translation>
     </message>
     <message>
         <source>Export Report as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar informe como PDF</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documentos PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Print Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir informe</translation>
     </message>
     <message>
         <source>Currency and Units…</source>
-        <translation type="unfinished"></translation>
+        <translation>Moneda y unidades…</translation>
     </message>
     <message>
         <source>Export Workbook…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar libro de cálculo…</translation>
     </message>
     <message>
         <source>Export Workbook</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar libro de cálculo</translation>
     </message>
     <message>
         <source>Lubrication Cost Savings.xlsx</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahorro en costes de lubricación.xlsx</translation>
     </message>
     <message>
         <source>%1 - Lubrication Cost Savings.xlsx</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Ahorro en costes de lubricación.xlsx</translation>
     </message>
     <message>
         <source>Excel workbooks (*.xlsx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Libros de Excel (*.xlsx)</translation>
     </message>
 </context>
 <context>
@@ -785,931 +785,933 @@
         <source>%1
 
 The results cannot be computed from these figures. Please check the figures under &quot;Your Data&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+No se pueden calcular los resultados con estas cifras. Revise las cifras de la pestaña «Sus datos».</translation>
     </message>
     <message>
         <source>More Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Más información</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Ampliar</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Reducir</translation>
     </message>
     <message>
         <source>Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño real</translation>
     </message>
     <message>
         <source>Velmor logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logotipo de Velmor</translation>
     </message>
     <message>
         <source>Calculator icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Icono de la calculadora</translation>
     </message>
     <message>
         <source>Velmor banner</source>
-        <translation type="unfinished"></translation>
+        <translation>Banner de Velmor</translation>
     </message>
     <message>
         <source>A lubrication pump and a bearing beside the Velmor logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Una bomba de lubricación y un rodamiento junto al logotipo de Velmor</translation>
     </message>
     <message>
         <source>HALDMARK and Velmor banner</source>
-        <translation type="unfinished"></translation>
+        <translation>Banner de HALDMARK y Velmor</translation>
     </message>
     <message>
         <source>Lubrication equipment, the HALDMARK logo and the Velmor logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Equipos de lubricación, el logotipo de HALDMARK y el logotipo de Velmor</translation>
     </message>
     <message>
         <source>Savings chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de ahorro</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menú</translation>
     </message>
     <message>
         <source>Facility files, the customer report, copying the results and zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de planta, informe para el cliente, copia de resultados y zoom</translation>
     </message>
     <message>
         <source>Series Bar Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Barras por serie</translation>
     </message>
     <message>
         <source>Pie Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico circular</translation>
     </message>
     <message>
         <source>Line Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de líneas</translation>
     </message>
     <message>
         <source>Area Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de áreas</translation>
     </message>
     <message>
         <source>Step Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico escalonado</translation>
     </message>
     <message>
         <source>Stacked Bar Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Barras apiladas</translation>
     </message>
     <message>
         <source>Velmor Automatic Lubrication Systems</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistemas de lubricación automática Velmor</translation>
     </message>
     <message>
         <source>About Velmor</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Velmor</translation>
     </message>
     <message>
         <source>Your Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Sus datos</translation>
     </message>
     <message>
         <source>Current Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Coste actual</translation>
     </message>
     <message>
         <source>Velmor Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Coste Velmor</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahorro</translation>
     </message>
     <message>
         <source>Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico</translation>
     </message>
     <message>
         <source>ANUAL COST OF MANUAL LUBRICATION</source>
-        <translation type="unfinished"></translation>
+        <translation>COSTE ANUAL DE LA LUBRICACIÓN MANUAL</translation>
     </message>
     <message>
         <source>ANNUAL COST OF LUBRICATION USING VELMOR AUTOMATIC LUBRICATION SYSTEM</source>
-        <translation type="unfinished"></translation>
+        <translation>COSTE ANUAL CON EL SISTEMA DE LUBRICACIÓN AUTOMÁTICA VELMOR</translation>
     </message>
     <message>
         <source>ANNUAL COST SAVINGS REALIZED BY USING VELMOR AUTOMATION VS. MANUAL LUBRICATION</source>
-        <translation type="unfinished"></translation>
+        <translation>AHORRO ANUAL CON LA AUTOMATIZACIÓN VELMOR FRENTE A LA LUBRICACIÓN MANUAL</translation>
     </message>
     <message>
         <source>Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenida</translation>
     </message>
     <message>
         <source>This calculator will provide you with an estimated cost comparison between your existing lubrication method and a VELMOR® Centralized Lubrication System by HALDMARK® Inc.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta calculadora le ofrece una comparación estimada de costes entre su método de lubricación actual y un sistema de lubricación centralizada VELMOR® de HALDMARK® Inc.</translation>
     </message>
     <message>
         <source>To calculate costs particular to your facility, enter the required data in the data fields found under the &quot;Your Data&quot; tab above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para calcular los costes propios de su planta, introduzca los datos necesarios en los campos de la pestaña «Sus datos».</translation>
     </message>
     <message>
         <source>Once your data are properly entered, you can review the effect of using a VELMOR Centralized Lubrication System under the &quot;Velmor Cost&quot; tab and the savings that can be realized under the &quot;Savings&quot; tab. A comparison of the results can be reviewed in graphical format under the &quot;Graph&quot; tab above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una vez introducidos sus datos, podrá ver el efecto de un sistema de lubricación centralizada VELMOR en la pestaña «Coste Velmor» y el ahorro que puede obtener en la pestaña «Ahorro». La pestaña «Gráfico» muestra una comparación gráfica de los resultados.</translation>
     </message>
 </context>
 <context>
     <name>Form2</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>About HALDMARK®</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de HALDMARK®</translation>
     </message>
     <message>
         <source>Software Design</source>
-        <translation type="unfinished"></translation>
+        <translation>Diseño del software</translation>
     </message>
     <message>
         <source>HALDMARK banner</source>
-        <translation type="unfinished"></translation>
+        <translation>Banner de HALDMARK</translation>
     </message>
     <message>
         <source>Corvane Software logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logotipo de Corvane Software</translation>
     </message>
     <message>
         <source>Calculator icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Icono de la calculadora</translation>
     </message>
     <message>
         <source>Phone: </source>
-        <translation type="unfinished"></translation>
+        <translation>Tel.: </translation>
     </message>
     <message>
         <source>Fax: </source>
-        <translation type="unfinished"></translation>
+        <translation>Fax: </translation>
     </message>
     <message>
         <source>E-mail: </source>
-        <translation type="unfinished"></translation>
+        <translation>Correo: </translation>
     </message>
     <message>
         <source>WWW: </source>
-        <translation type="unfinished"></translation>
+        <translation>Web: </translation>
     </message>
 </context>
 <context>
     <name>Inputs</name>
     <message>
         <source>FACILITY PARTICULARS</source>
-        <translation type="unfinished"></translation>
+        <translation>DATOS DE LA PLANTA</translation>
     </message>
     <message>
         <source>Number of bearings in facility</source>
-        <translation type="unfinished"></translation>
+        <translation>Rodamientos en la planta</translation>
     </message>
     <message>
         <source> total</source>
-        <translation type="unfinished"></translation>
+        <translation> en total</translation>
     </message>
     <message>
         <source>bearings installed in the facility</source>
-        <translation type="unfinished"></translation>
+        <translation>rodamientos instalados en la planta</translation>
     </message>
     <message>
         <source>Number of bearing failures</source>
-        <translation type="unfinished"></translation>
+        <translation>Averías de rodamientos</translation>
     </message>
     <message>
         <source> per year</source>
-        <translation type="unfinished"></translation>
+        <translation> al año</translation>
     </message>
     <message>
         <source>bearings that fail per year</source>
-        <translation type="unfinished"></translation>
+        <translation>rodamientos que se averían al año</translation>
     </message>
     <message>
         <source>Number of lubrication points</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos de lubricación</translation>
     </message>
     <message>
         <source>points lubricated by hand</source>
-        <translation type="unfinished"></translation>
+        <translation>puntos que se lubrican a mano</translation>
     </message>
     <message>
         <source>Lubrication frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia de lubricación</translation>
     </message>
     <message>
         <source> per month</source>
-        <translation type="unfinished"></translation>
+        <translation> al mes</translation>
     </message>
     <message>
         <source>times each point is lubricated per month</source>
-        <translation type="unfinished"></translation>
+        <translation>veces que se lubrica cada punto al mes</translation>
     </message>
     <message>
         <source>Lubricant quantity</source>
-        <translation type="unfinished"></translation>
+        <translation>Cantidad de lubricante</translation>
     </message>
     <message>
         <source> lbs/year</source>
-        <translation type="unfinished"></translation>
+        <translation> lb/año</translation>
     </message>
     <message>
         <source>pounds of lubricant used per year</source>
-        <translation type="unfinished"></translation>
+        <translation>libras de lubricante consumidas al año</translation>
     </message>
     <message>
         <source>Hourly production rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Producción por hora</translation>
     </message>
     <message>
         <source> $/hour</source>
-        <translation type="unfinished"></translation>
+        <translation> $/h</translation>
     </message>
     <message>
         <source>value of production lost per hour of stoppage</source>
-        <translation type="unfinished"></translation>
+        <translation>valor de la producción perdida por hora de parada</translation>
     </message>
     <message>
         <source>MATERIAL COST (Average)</source>
-        <translation type="unfinished"></translation>
+        <translation>COSTE DE MATERIAL (Media)</translation>
     </message>
     <message>
         <source>Cost of Lubricant</source>
-        <translation type="unfinished"></translation>
+        <translation>Coste del lubricante</translation>
     </message>
     <message>
         <source> $/lb.</source>
-        <translation type="unfinished"></translation>
+        <translation> $/lb</translation>
     </message>
     <message>
         <source>price of lubricant per pound</source>
-        <translation type="unfinished"></translation>
+        <translation>precio del lubricante por libra</translation>
     </message>
     <message>
         <source>Cost of Replacement Bearing</source>
-        <translation type="unfinished"></translation>
+        <translation>Rodamiento de repuesto</translation>
     </message>
     <message>
         <source> $/each</source>
-        <translation type="unfinished"></translation>
+        <translation> $/ud.</translation>
     </message>
     <message>
         <source>price of one replacement bearing</source>
-        <translation type="unfinished"></translation>
+        <translation>precio de un rodamiento de repuesto</translation>
     </message>
     <message>
         <source>LABOR COST (Average)</source>
-        <translation type="unfinished"></translation>
+        <translation>COSTE DE MANO DE OBRA (Media)</translation>
     </message>
     <message>
         <source>Lubrication </source>
-        <translation type="unfinished"></translation>
+        <translation>Lubricación </translation>
     </message>
     <message>
         <source>hourly labour rate for lubricating</source>
-        <translation type="unfinished"></translation>
+        <translation>tarifa horaria de mano de obra para lubricar</translation>
     </message>
     <message>
         <source>Bearing Replacement</source>
-        <translation type="unfinished"></translation>
+        <translation>Sustitución de rodamientos</translation>
     </message>
     <message>
         <source>hourly labour rate for replacing bearings</source>
-        <translation type="unfinished"></translation>
+        <translation>tarifa horaria de mano de obra para sustituir rodamientos</translation>
     </message>
     <message>
         <source>TIME (Average)</source>
-        <translation type="unfinished"></translation>
+        <translation>TIEMPO (Media)</translation>
     </message>
     <message>
         <source>Lubricate a single point</source>
-        <translation type="unfinished"></translation>
+        <translation>Lubricar un punto</translation>
     </message>
     <message>
         <source> minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> minutos</translation>
     </message>
     <message>
         <source>minutes to lubricate one point once</source>
-        <translation type="unfinished"></translation>
+        <translation>minutos para lubricar un punto una vez</translation>
     </message>
     <message>
         <source>Replace a bearing</source>
-        <translation type="unfinished"></translation>
+        <translation>Sustituir un rodamiento</translation>
     </message>
     <message>
         <source> hours</source>
-        <translation type="unfinished"></translation>
+        <translation> horas</translation>
     </message>
     <message>
         <source>hours to replace one failed bearing (and stoppage per failure)</source>
-        <translation type="unfinished"></translation>
+        <translation>horas para sustituir un rodamiento averiado (y parada por avería)</translation>
     </message>
     <message>
         <source> kg/year</source>
-        <translation type="unfinished"></translation>
+        <translation> kg/año</translation>
     </message>
     <message>
         <source> $/kg</source>
-        <translation type="unfinished"></translation>
+        <translation> $/kg</translation>
     </message>
 </context>
 <context>
     <name>InvestmentFields</name>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversión</translation>
     </message>
     <message>
         <source>Installed system price ($):</source>
-        <translation type="unfinished"></translation>
+        <translation>Precio del sistema instalado ($):</translation>
     </message>
     <message>
         <source>optional</source>
-        <translation type="unfinished"></translation>
+        <translation>opcional</translation>
     </message>
     <message>
         <source>Installation cost ($):</source>
-        <translation type="unfinished"></translation>
+        <translation>Coste de instalación ($):</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguno</translation>
     </message>
     <message>
         <source>Yearly upkeep of the system ($):</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantenimiento anual del sistema ($):</translation>
     </message>
     <message>
         <source>Evaluation period (years):</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo de evaluación (años):</translation>
     </message>
     <message>
         <source>Discount rate (%):</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasa de descuento (%):</translation>
     </message>
 </context>
 <context>
     <name>LanguageMenu</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>System default</source>
-        <translation type="unfinished"></translation>
+        <translation>Predeterminado del sistema</translation>
     </message>
     <message>
         <source>The calculator will be shown in the chosen language the next time it is started.</source>
-        <translation type="unfinished"></translation>
+        <translation>La calculadora se mostrará en el idioma elegido la próxima vez que se inicie.</translation>
     </message>
 </context>
 <context>
     <name>ReportDetailsDialog</name>
     <message>
         <source>Report Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos del informe</translation>
     </message>
     <message>
         <source>Customer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliente:</translation>
     </message>
     <message>
         <source>Site:</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplazamiento:</translation>
     </message>
     <message>
         <source>Prepared by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Elaborado por:</translation>
     </message>
 </context>
 <context>
     <name>ReportPage</name>
     <message>
         <source>Customer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliente:</translation>
     </message>
     <message>
         <source>Site:</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplazamiento:</translation>
     </message>
     <message>
         <source>Prepared by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Elaborado por:</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha:</translation>
     </message>
     <message>
         <source>Facility figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de la planta</translation>
     </message>
     <message>
         <source>Payback</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuperación de la inversión</translation>
     </message>
     <message>
         <source>Investment and measures</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversión e indicadores</translation>
     </message>
     <message>
         <source>Cases</source>
-        <translation type="unfinished"></translation>
+        <translation>Escenarios</translation>
     </message>
     <message>
         <source>Assumptions</source>
-        <translation type="unfinished"></translation>
+        <translation>Supuestos</translation>
     </message>
     <message>
         <source>The page could not be drawn.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido dibujar la página.</translation>
     </message>
     <message>
         <source>Could not write the report to %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir el informe en %1. %2</translation>
     </message>
 </context>
 <context>
     <name>ReportText</name>
     <message>
         <source>Conservative</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservador</translation>
     </message>
     <message>
         <source>Assumed</source>
-        <translation type="unfinished"></translation>
+        <translation>Supuesto</translation>
     </message>
     <message>
         <source>Optimistic</source>
-        <translation type="unfinished"></translation>
+        <translation>Optimista</translation>
     </message>
     <message>
         <source>an installed system price of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>un precio del sistema instalado de %1</translation>
     </message>
     <message>
         <source>installation at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>una instalación de %1</translation>
     </message>
     <message>
         <source>a yearly upkeep of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>un mantenimiento anual de %1</translation>
     </message>
     <message>
         <source>The investment: %1, evaluated over %2 years at a discount rate of %3%.</source>
-        <translation type="unfinished"></translation>
+        <translation>La inversión: %1; evaluada a %2 años con una tasa de descuento del %3 %.</translation>
     </message>
     <message>
         <source>Business Case</source>
-        <translation type="unfinished"></translation>
+        <translation>Análisis de rentabilidad</translation>
     </message>
     <message>
         <source>Case</source>
-        <translation type="unfinished"></translation>
+        <translation>Escenario</translation>
     </message>
     <message>
         <source>Reductions</source>
-        <translation type="unfinished"></translation>
+        <translation>Reducciones</translation>
     </message>
     <message>
         <source>Annual savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahorro anual</translation>
     </message>
     <message>
         <source>Payback</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuperación</translation>
     </message>
     <message>
         <source>Net present value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor actual neto</translation>
     </message>
     <message>
         <source>Sensitivity: each of the twelve figures and five reductions lowered and raised by %1%, a reduction no further than 0% or 100%.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensibilidad: cada una de las doce cifras y de las cinco reducciones se reduce y se aumenta un %1 %, sin llevar ninguna reducción por debajo del 0 % ni por encima del 100 %.</translation>
     </message>
     <message>
         <source>Installed system price: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Precio del sistema instalado: %1</translation>
     </message>
     <message>
         <source>Installation cost: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Coste de instalación: %1</translation>
     </message>
     <message>
         <source>Yearly upkeep: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantenimiento anual: %1</translation>
     </message>
     <message>
         <source>No payback: with these figures the system brings no yearly savings to pay for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin recuperación: con estas cifras el sistema no aporta un ahorro anual que lo amortice.</translation>
     </message>
     <message>
         <source>Payback period: %1 months</source>
-        <translation type="unfinished"></translation>
+        <translation>Plazo de recuperación: %1 meses</translation>
     </message>
     <message>
         <source>Net savings over 3 years: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahorro neto en 3 años: %1</translation>
     </message>
     <message>
         <source>Net savings over 5 years: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahorro neto en 5 años: %1</translation>
     </message>
     <message>
         <source>The figure &quot;%1&quot; is not a number: &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cifra «%1» no es un número: «%2».</translation>
     </message>
     <message>
         <source>%1: the results cannot be computed from these figures.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no se pueden calcular los resultados con estas cifras.</translation>
     </message>
     <message>
         <source>%1 · %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2</translation>
     </message>
     <message>
         <source>Lubrication Cost Savings Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe de ahorro en costes de lubricación</translation>
     </message>
     <message>
         <source>price per kg × kg per year</source>
-        <translation type="unfinished"></translation>
+        <translation>precio por kg × kg al año</translation>
     </message>
     <message>
         <source>price per lb. × lbs. per year</source>
-        <translation type="unfinished"></translation>
+        <translation>precio por lb × lb al año</translation>
     </message>
     <message>
         <source>All figures are yearly, in dollars.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las cifras son anuales, en dólares.</translation>
     </message>
     <message>
         <source>All figures are yearly, in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las cifras son anuales, en %1.</translation>
     </message>
     <message>
         <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labour to lubricate (points × minutes per point ÷ 60 × labour rate × times per month × 12), the lubricant (%2), new replacement bearings (bearing price × failures per year), the labour to replace them (failures × hours per replacement × labour rate) and lost production, since every bearing failure stops production for the time its replacement takes (failures × hours per replacement × production value per hour). %1 The savings are the difference. %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo se calculan estas cifras. El coste actual es lo que cuesta al año lubricar a mano: la mano de obra de lubricación (puntos × minutos por punto ÷ 60 × tarifa horaria × veces al mes × 12), el lubricante (%2), los rodamientos nuevos de repuesto (precio del rodamiento × averías al año), la mano de obra para sustituirlos (averías × horas por sustitución × tarifa horaria) y la producción perdida, ya que cada avería de un rodamiento detiene la producción durante el tiempo que lleva sustituirlo (averías × horas por sustitución × valor de la producción por hora). %1 El ahorro es la diferencia. %3</translation>
     </message>
 </context>
 <context>
     <name>SafeWrite</name>
     <message>
         <source>Not every byte could be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido escribir todos los bytes.</translation>
     </message>
     <message>
         <source>A folder of that name is in the way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya hay una carpeta con ese nombre.</translation>
     </message>
     <message>
         <source>It is a device, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es un dispositivo, no un archivo.</translation>
     </message>
     <message>
         <source>It is a pipe (FIFO), not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es una tubería (FIFO), no un archivo.</translation>
     </message>
     <message>
         <source>It is a socket, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es un socket, no un archivo.</translation>
     </message>
     <message>
         <source>It is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un archivo normal.</translation>
     </message>
     <message>
         <source>It cannot be read to see what it holds: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer para ver qué contiene: %1</translation>
     </message>
     <message>
         <source>It is not a %1, so it is not replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un %1, así que no se sustituye.</translation>
     </message>
     <message>
         <source>No file name was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha indicado ningún nombre de archivo.</translation>
     </message>
     <message>
         <source>Its name is that of a %1, which a %2 never replaces.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiene el nombre de un %1, y un %2 nunca sustituye a uno de ellos.</translation>
     </message>
     <message>
         <source>It is a link to a file that does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es un enlace a un archivo que no existe.</translation>
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta %1 no existe.</translation>
     </message>
     <message>
         <source>%1 is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una carpeta.</translation>
     </message>
     <message>
         <source>The file is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo es de solo lectura.</translation>
     </message>
     <message>
         <source>Nothing was made to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha generado nada que escribir.</translation>
     </message>
     <message>
         <source>Not every byte reached the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No todos los bytes han llegado al archivo.</translation>
     </message>
     <message>
         <source>facility file</source>
-        <translation type="unfinished"></translation>
+        <translation>archivo de planta</translation>
     </message>
     <message>
         <source>PDF document</source>
-        <translation type="unfinished"></translation>
+        <translation>documento PDF</translation>
     </message>
     <message>
         <source>spreadsheet workbook</source>
-        <translation type="unfinished"></translation>
+        <translation>libro de hoja de cálculo</translation>
     </message>
     <message>
         <source>CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>archivo CSV</translation>
     </message>
 </context>
 <context>
     <name>SummaryText</name>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo</translation>
     </message>
     <message>
         <source>Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliente</translation>
     </message>
     <message>
         <source>Site</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplazamiento</translation>
     </message>
     <message>
         <source>Currency</source>
-        <translation type="unfinished"></translation>
+        <translation>Moneda</translation>
     </message>
     <message>
         <source>Current annual cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Coste anual actual</translation>
     </message>
     <message>
         <source>Velmor annual cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Coste anual con Velmor</translation>
     </message>
     <message>
         <source>Annual savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahorro anual</translation>
     </message>
     <message>
         <source>Payback (months)</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuperación (meses)</translation>
     </message>
     <message>
         <source>Net present value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor actual neto</translation>
     </message>
     <message>
         <source>Its figures cannot be computed: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sus cifras no se pueden calcular: %1.</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>The workbook could not be made: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido crear el libro de cálculo: %1.</translation>
     </message>
     <message>
         <source>Could not sum up %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido resumir %1. %2</translation>
     </message>
     <message>
         <source>A summary is written as .csv or .xlsx.</source>
-        <translation type="unfinished"></translation>
+        <translation>El resumen se escribe como .csv o .xlsx.</translation>
     </message>
     <message>
         <source>Could not write the summary to %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir el resumen en %1. %2</translation>
     </message>
 </context>
 <context>
     <name>WorkbookText</name>
     <message>
         <source>Current Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Coste actual</translation>
     </message>
     <message>
         <source>Velmor Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Coste Velmor</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahorro</translation>
     </message>
     <message>
         <source>Figure</source>
-        <translation type="unfinished"></translation>
+        <translation>Dato</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidad</translation>
     </message>
     <message>
         <source>Reduction with Velmor</source>
-        <translation type="unfinished"></translation>
+        <translation>Reducción con Velmor</translation>
     </message>
     <message>
         <source>Per cent</source>
-        <translation type="unfinished"></translation>
+        <translation>Porcentaje</translation>
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversión</translation>
     </message>
     <message>
         <source>Installed system price</source>
-        <translation type="unfinished"></translation>
+        <translation>Precio del sistema instalado</translation>
     </message>
     <message>
         <source>Installation cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Coste de instalación</translation>
     </message>
     <message>
         <source>Yearly upkeep</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantenimiento anual</translation>
     </message>
     <message>
         <source>per year</source>
-        <translation type="unfinished"></translation>
+        <translation>al año</translation>
     </message>
     <message>
         <source>Evaluation period</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo de evaluación</translation>
     </message>
     <message>
         <source>years (1 to %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>años (de 1 a %1)</translation>
     </message>
     <message>
         <source>Discount rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasa de descuento</translation>
     </message>
     <message>
         <source>% a year</source>
-        <translation type="unfinished"></translation>
+        <translation>% anual</translation>
     </message>
     <message>
         <source>Business Case</source>
-        <translation type="unfinished"></translation>
+        <translation>Análisis de rentabilidad</translation>
     </message>
     <message>
         <source>Initial outlay (price + installation)</source>
-        <translation type="unfinished"></translation>
+        <translation>Desembolso inicial (precio + instalación)</translation>
     </message>
     <message>
         <source>Yearly net (savings − upkeep)</source>
-        <translation type="unfinished"></translation>
+        <translation>Neto anual (ahorro − mantenimiento)</translation>
     </message>
     <message>
         <source>Simple payback, months</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuperación simple, meses</translation>
     </message>
     <message>
         <source>Return on investment over the period</source>
-        <translation type="unfinished"></translation>
+        <translation>Rentabilidad de la inversión en el periodo</translation>
     </message>
     <message>
         <source>Net present value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor actual neto</translation>
     </message>
     <message>
         <source>Internal rate of return</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasa interna de rentabilidad</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Año</translation>
     </message>
     <message>
         <source>Net cash flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Flujo de caja neto</translation>
     </message>
     <message>
         <source>The figures cannot be computed: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden calcular las cifras: %1.</translation>
     </message>
     <message>
         <source>The figure for “%1” is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cifra de «%1» no es un número.</translation>
     </message>
     <message>
         <source>Could not write the workbook %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir el libro de cálculo %1. %2</translation>
     </message>
     <message>
         <source>The workbook could not be made: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido crear el libro de cálculo: %1.</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Compares the yearly cost of lubricating a facility by hand with the cost of a Velmor automatic lubrication system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compara el coste anual de lubricar a mano una planta con el coste de un sistema de lubricación automática Velmor.</translation>
     </message>
     <message>
         <source>Shows this help and exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra esta ayuda y termina.</translation>
     </message>
     <message>
         <source>Shows the version and exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra la versión y termina.</translation>
     </message>
     <message>
         <source>A facility file (.velmor) to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un archivo de planta (.velmor) que se abrirá.</translation>
     </message>
     <message>
         <source>one facility file at a time, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>un solo archivo de planta cada vez, no %1</translation>
     </message>
     <message>
         <source>--report needs the name of the PDF file to write</source>
-        <translation type="unfinished"></translation>
+        <translation>--report necesita el nombre del archivo PDF que se va a escribir</translation>
     </message>
     <message>
         <source>Shows the window and writes the report in LANGUAGE: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra la ventana y escribe el informe en el idioma LANGUAGE: %1.</translation>
     </message>
     <message>
         <source>no language &quot;%1&quot;; the languages are %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe el idioma «%1»; los idiomas son %2</translation>
     </message>
     <message>
         <source>Writes the customer report of FILE, or of the default figures, to OUT as a PDF, without opening a window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe en OUT, como PDF, el informe para el cliente de FILE o de las cifras predeterminadas, sin abrir ninguna ventana.</translation>
     </message>
     <message>
         <source>Writes the figures of FILE, or the default figures, to OUT as a workbook (.xlsx) whose costs are formulas, without opening a window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe en OUT las cifras de FILE, o las cifras predeterminadas, como libro de cálculo (.xlsx) cuyos costes son fórmulas, sin abrir ninguna ventana.</translation>
     </message>
     <message>
         <source>Writes one row for each FILE (its totals, payback and net present value) and a total row to OUT, a .csv or .xlsx file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe en OUT, un archivo .csv o .xlsx, una fila por cada FILE (sus totales, plazo de recuperación y valor actual neto) y una fila de totales.</translation>
     </message>
     <message>
         <source>one of --report, --workbook and --summary at a time</source>
-        <translation type="unfinished"></translation>
+        <translation>solo una de las opciones --report, --workbook y --summary cada vez</translation>
     </message>
     <message>
         <source>--summary needs the name of the file to write</source>
-        <translation type="unfinished"></translation>
+        <translation>--summary necesita el nombre del archivo que se va a escribir</translation>
     </message>
     <message>
         <source>--summary needs at least one facility file</source>
-        <translation type="unfinished"></translation>
+        <translation>--summary necesita al menos un archivo de planta</translation>
     </message>
     <message>
         <source>--workbook needs the name of the workbook to write</source>
-        <translation type="unfinished"></translation>
+        <translation>--workbook necesita el nombre del libro de cálculo que se va a escribir</translation>
     </message>
 </context>
 <context>
     <name>platform::ChartControl</name>
     <message>
         <source>negative figures not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>las cifras negativas no se dibujan</translation>
     </message>
 </context>
 </TS>

@@ -5,778 +5,778 @@
     <name>AssumptionsDialog</name>
     <message>
         <source>Assumptions</source>
-        <translation type="unfinished"></translation>
+        <translation>Hypothèses</translation>
     </message>
     <message>
         <source>How much of each yearly cost a Velmor automatic lubrication system is assumed to save, in per cent (0 to 100, in tenths):</source>
-        <translation type="unfinished"></translation>
+        <translation>Part de chaque coût annuel qu’un système de lubrification automatique Velmor est censé économiser, en pour cent (de 0 à 100, au dixième près) :</translation>
     </message>
     <message>
         <source>%1 (%):</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%) :</translation>
     </message>
     <message>
         <source>Restore Designed Values</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir les valeurs d’origine</translation>
     </message>
     <message>
         <source>The reduction of %1 %2 is not a percentage from 0 to 100 with at most one decimal.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réduction de %1 %2 n’est pas un pourcentage de 0 à 100 avec au plus une décimale.</translation>
     </message>
 </context>
 <context>
     <name>BusinessCase</name>
     <message>
         <source>The %1 %2 %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 %3.</translation>
     </message>
     <message>
         <source>installed system price</source>
-        <translation type="unfinished"></translation>
+        <translation>Le prix du système installé</translation>
     </message>
     <message>
         <source>is not a sum of dollars</source>
-        <translation type="unfinished"></translation>
+        <translation>n’est pas un montant valide</translation>
     </message>
     <message>
         <source>installation cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Le coût d’installation</translation>
     </message>
     <message>
         <source>yearly upkeep</source>
-        <translation type="unfinished"></translation>
+        <translation>L’entretien annuel</translation>
     </message>
     <message>
         <source>evaluation period</source>
-        <translation type="unfinished"></translation>
+        <translation>La période d’évaluation</translation>
     </message>
     <message>
         <source>is not a whole number of years from 1 to 50</source>
-        <translation type="unfinished"></translation>
+        <translation>n’est pas un nombre entier d’années de 1 à 50</translation>
     </message>
     <message>
         <source>discount rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Le taux d’actualisation</translation>
     </message>
     <message>
         <source>is not a percentage above −100 and up to 1000</source>
-        <translation type="unfinished"></translation>
+        <translation>n’est pas un pourcentage supérieur à −100 et inférieur ou égal à 1000</translation>
     </message>
 </context>
 <context>
     <name>BusinessCaseText</name>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun</translation>
     </message>
     <message>
         <source>%1 months</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mois</translation>
     </message>
     <message>
         <source>Initial investment (price and installation): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Investissement initial (prix et installation) : %1</translation>
     </message>
     <message>
         <source>Yearly upkeep of the system: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Entretien annuel du système : %1</translation>
     </message>
     <message>
         <source>Yearly savings after upkeep: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Économies annuelles après entretien : %1</translation>
     </message>
     <message>
         <source>Simple payback: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai de récupération simple : %1</translation>
     </message>
     <message>
         <source>Simple payback: none, the yearly savings do not exceed the upkeep</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai de récupération simple : aucun, les économies annuelles ne dépassent pas l’entretien</translation>
     </message>
     <message>
         <source>Return on investment over %1 years: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour sur investissement sur %1 ans : %2</translation>
     </message>
     <message>
         <source>Return on investment over %1 years: none, nothing is invested</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour sur investissement sur %1 ans : aucun, rien n’est investi</translation>
     </message>
     <message>
         <source>Net present value at %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur actuelle nette à %1 : %2</translation>
     </message>
     <message>
         <source>Internal rate of return: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux de rendement interne : %1</translation>
     </message>
     <message>
         <source>Internal rate of return: none, the cash flows never change sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux de rendement interne : aucun, les flux de trésorerie ne changent jamais de signe</translation>
     </message>
     <message>
         <source>Discounted payback: %1 years</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai de récupération actualisé : %1 ans</translation>
     </message>
     <message>
         <source>Discounted payback: not within the %1 years</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai de récupération actualisé : au-delà des %1 ans</translation>
     </message>
     <message>
         <source>How the measures are computed. The investment is the system&apos;s price plus its installation, paid at the start; the yearly net is the annual savings less the yearly upkeep, received at the end of each year over the %1 years evaluated. Simple payback = investment ÷ (yearly net ÷ 12) months. Return on investment = (savings × years − upkeep × years − investment) ÷ investment. Net present value = −investment + Σ yearly net ÷ (1 + rate)^t for t = 1 to %1, at a discount rate of %2. The internal rate of return is the rate at which the net present value is zero. Discounted payback is the time until the discounted yearly nets cover the investment. The conservative case halves every assumed reduction; the optimistic case takes every reduction halfway to 100%.</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcul des indicateurs. L’investissement est le prix du système plus son installation, payé au départ ; le flux net annuel correspond aux économies annuelles moins l’entretien annuel, perçu à la fin de chaque année pendant les %1 ans évalués. Délai de récupération simple = investissement ÷ (flux net annuel ÷ 12) mois. Retour sur investissement = (économies × années − entretien × années − investissement) ÷ investissement. Valeur actuelle nette = −investissement + Σ flux net annuel ÷ (1 + taux)^t pour t = 1 à %1, à un taux d’actualisation de %2. Le taux de rendement interne est le taux pour lequel la valeur actuelle nette est nulle. Le délai de récupération actualisé est le temps nécessaire pour que les flux nets annuels actualisés couvrent l’investissement. Le scénario prudent divise par deux chaque réduction supposée ; le scénario optimiste porte chaque réduction à mi-chemin de 100 %.</translation>
     </message>
     <message>
         <source>Cumulative cash flow ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>Flux de trésorerie cumulé ($)</translation>
     </message>
     <message>
         <source>Not yet paid back</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore rentabilisé</translation>
     </message>
     <message>
         <source>Paid back</source>
-        <translation type="unfinished"></translation>
+        <translation>Rentabilisé</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Année</translation>
     </message>
     <message>
         <source>Change of the annual savings ($) at ±%1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Variation des économies annuelles ($) à ±%1 %</translation>
     </message>
     <message>
         <source>Lowered by %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Diminué de %1 %</translation>
     </message>
     <message>
         <source>Raised by %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Augmenté de %1 %</translation>
     </message>
     <message>
         <source>Bearings in facility</source>
-        <translation type="unfinished"></translation>
+        <translation>Roulements dans l’usine</translation>
     </message>
     <message>
         <source>Bearing failures</source>
-        <translation type="unfinished"></translation>
+        <translation>Défaillances de roulements</translation>
     </message>
     <message>
         <source>Lubrication points</source>
-        <translation type="unfinished"></translation>
+        <translation>Points de lubrification</translation>
     </message>
     <message>
         <source>Lubrication frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence de lubrification</translation>
     </message>
     <message>
         <source>Lubricant quantity</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantité de lubrifiant</translation>
     </message>
     <message>
         <source>Hourly production rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur de production horaire</translation>
     </message>
     <message>
         <source>Cost of lubricant</source>
-        <translation type="unfinished"></translation>
+        <translation>Coût du lubrifiant</translation>
     </message>
     <message>
         <source>Cost of a bearing</source>
-        <translation type="unfinished"></translation>
+        <translation>Coût d’un roulement</translation>
     </message>
     <message>
         <source>Lubrication labor rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux horaire de lubrification</translation>
     </message>
     <message>
         <source>Replacement labor rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux horaire de remplacement</translation>
     </message>
     <message>
         <source>Time to lubricate a point</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée de lubrification</translation>
     </message>
     <message>
         <source>Time to replace a bearing</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée de remplacement</translation>
     </message>
     <message>
         <source>Lubrication labor reduction (%1%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Main-d’œuvre lubrif. (−%1 %)</translation>
     </message>
     <message>
         <source>Lubricant reduction (%1%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lubrifiant (−%1 %)</translation>
     </message>
     <message>
         <source>Bearings reduction (%1%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Roulements (−%1 %)</translation>
     </message>
     <message>
         <source>Replacement labor reduction (%1%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Main-d’œuvre rempl. (−%1 %)</translation>
     </message>
     <message>
         <source>Lost production reduction (%1%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Production perdue (−%1 %)</translation>
     </message>
 </context>
 <context>
     <name>BusinessCaseWindow</name>
     <message>
         <source>Conservative</source>
-        <translation type="unfinished"></translation>
+        <translation>Prudent</translation>
     </message>
     <message>
         <source>Assumed</source>
-        <translation type="unfinished"></translation>
+        <translation>Supposé</translation>
     </message>
     <message>
         <source>Optimistic</source>
-        <translation type="unfinished"></translation>
+        <translation>Optimiste</translation>
     </message>
     <message>
         <source>Business Case</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse de rentabilité</translation>
     </message>
     <message>
         <source>Measures</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicateurs</translation>
     </message>
     <message>
         <source>Cases</source>
-        <translation type="unfinished"></translation>
+        <translation>Scénarios</translation>
     </message>
     <message>
         <source>Case</source>
-        <translation type="unfinished"></translation>
+        <translation>Scénario</translation>
     </message>
     <message>
         <source>Reductions</source>
-        <translation type="unfinished"></translation>
+        <translation>Réductions</translation>
     </message>
     <message>
         <source>Annual savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Économies annuelles</translation>
     </message>
     <message>
         <source>Payback</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai de récupération</translation>
     </message>
     <message>
         <source>Net present value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur actuelle nette</translation>
     </message>
     <message>
         <source>Step of the sensitivity (±%):</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de la sensibilité (± %) :</translation>
     </message>
     <message>
         <source>Enter the installed system price to see the payback, the return on investment, the net present value and the internal rate of return.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le prix du système installé pour voir le délai de récupération, le retour sur investissement, la valeur actuelle nette et le taux de rendement interne.</translation>
     </message>
 </context>
 <context>
     <name>ChartControl</name>
     <message>
         <source>Lubrication Labor</source>
-        <translation type="unfinished"></translation>
+        <translation>Main-d’œuvre lubrification</translation>
     </message>
     <message>
         <source>Lubricant Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Coût du lubrifiant</translation>
     </message>
     <message>
         <source>Bearing Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Coût des roulements</translation>
     </message>
     <message>
         <source>Replacement Labor</source>
-        <translation type="unfinished"></translation>
+        <translation>Main-d’œuvre remplacement</translation>
     </message>
     <message>
         <source>Lost Production</source>
-        <translation type="unfinished"></translation>
+        <translation>Production perdue</translation>
     </message>
     <message>
         <source>CURRENT COST</source>
-        <translation type="unfinished"></translation>
+        <translation>COÛT ACTUEL</translation>
     </message>
     <message>
         <source>VELMOR COST</source>
-        <translation type="unfinished"></translation>
+        <translation>COÛT VELMOR</translation>
     </message>
     <message>
         <source>SAVINGS</source>
-        <translation type="unfinished"></translation>
+        <translation>ÉCONOMIES</translation>
     </message>
     <message>
         <source>current cost</source>
-        <translation type="unfinished"></translation>
+        <translation>coût actuel</translation>
     </message>
     <message>
         <source>Velmor cost</source>
-        <translation type="unfinished"></translation>
+        <translation>coût Velmor</translation>
     </message>
     <message>
         <source>savings</source>
-        <translation type="unfinished"></translation>
+        <translation>économies</translation>
     </message>
     <message>
         <source>ESTIMATED ANNUAL SAVINGS IN DOLLARS</source>
-        <translation type="unfinished"></translation>
+        <translation>ÉCONOMIES ANNUELLES ESTIMÉES EN DOLLARS</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>
     <name>ClipboardText</name>
     <message>
         <source>Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Coût</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun</translation>
     </message>
     <message>
         <source>Business case</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse de rentabilité</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur</translation>
     </message>
     <message>
         <source>Initial investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Investissement initial</translation>
     </message>
     <message>
         <source>Simple payback (months)</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai de récupération simple (mois)</translation>
     </message>
     <message>
         <source>Return on investment over %1 years</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour sur investissement sur %1 ans</translation>
     </message>
     <message>
         <source>Net present value at %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur actuelle nette à %1 %</translation>
     </message>
     <message>
         <source>Internal rate of return</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux de rendement interne</translation>
     </message>
     <message>
         <source>not within %1 years</source>
-        <translation type="unfinished"></translation>
+        <translation>au-delà de %1 ans</translation>
     </message>
     <message>
         <source>Discounted payback (years)</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai de récupération actualisé (ans)</translation>
     </message>
 </context>
 <context>
     <name>CostRows</name>
     <message>
         <source>%1 by %2 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 %</translation>
     </message>
     <message>
         <source>The Velmor cost assumes that automatic lubrication cuts %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le coût Velmor suppose que la lubrification automatique réduit %1 et %2.</translation>
     </message>
     <message>
         <source>Manual Labor to Lubricate</source>
-        <translation type="unfinished"></translation>
+        <translation>Main-d’œuvre de lubrification</translation>
     </message>
     <message>
         <source>Labor to lubricate (%1% reduction)</source>
-        <translation type="unfinished"></translation>
+        <translation>Main-d’œuvre lubrification (−%1 %)</translation>
     </message>
     <message>
         <source>the lubrication labour</source>
-        <translation type="unfinished"></translation>
+        <translation>la main-d’œuvre de lubrification</translation>
     </message>
     <message>
         <source>Grease used for manual lubrication</source>
-        <translation type="unfinished"></translation>
+        <translation>Graisse pour la lubrification manuelle</translation>
     </message>
     <message>
         <source>Grease consumption (%1% reduction)</source>
-        <translation type="unfinished"></translation>
+        <translation>Consommation de graisse (−%1 %)</translation>
     </message>
     <message>
         <source>the lubricant</source>
-        <translation type="unfinished"></translation>
+        <translation>le lubrifiant</translation>
     </message>
     <message>
         <source>New replacement bearings</source>
-        <translation type="unfinished"></translation>
+        <translation>Roulements de rechange</translation>
     </message>
     <message>
         <source>New replacement bearings (%1% reduction)</source>
-        <translation type="unfinished"></translation>
+        <translation>Roulements de rechange (−%1 %)</translation>
     </message>
     <message>
         <source>the replacement bearings</source>
-        <translation type="unfinished"></translation>
+        <translation>les roulements de rechange</translation>
     </message>
     <message>
         <source>Labor to replace failed bearings</source>
-        <translation type="unfinished"></translation>
+        <translation>Main-d’œuvre de remplacement</translation>
     </message>
     <message>
         <source>Bearing replacement labor (%1% reduction)</source>
-        <translation type="unfinished"></translation>
+        <translation>Main-d’œuvre de remplacement (−%1 %)</translation>
     </message>
     <message>
         <source>the replacement labour</source>
-        <translation type="unfinished"></translation>
+        <translation>la main-d’œuvre de remplacement</translation>
     </message>
     <message>
         <source>Lost Production</source>
-        <translation type="unfinished"></translation>
+        <translation>Production perdue</translation>
     </message>
     <message>
         <source>Lost Production (%1% reduction)</source>
-        <translation type="unfinished"></translation>
+        <translation>Production perdue (−%1 %)</translation>
     </message>
     <message>
         <source>the lost production</source>
-        <translation type="unfinished"></translation>
+        <translation>la production perdue</translation>
     </message>
     <message>
         <source>Total anual cost of manual lubrication</source>
-        <translation type="unfinished"></translation>
+        <translation>Total annuel de la lubrification manuelle</translation>
     </message>
     <message>
         <source>Total annual cost using Velmor automatic lubrication</source>
-        <translation type="unfinished"></translation>
+        <translation>Total annuel avec la lubrification automatique Velmor</translation>
     </message>
     <message>
         <source>Total annual savings over manual lubrication costs</source>
-        <translation type="unfinished"></translation>
+        <translation>Économies totales vs lubrification manuelle</translation>
     </message>
 </context>
 <context>
     <name>CurrencyUnitsDialog</name>
     <message>
         <source>Currency and Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Devise et unités</translation>
     </message>
     <message>
         <source>Every money figure is typed and shown in this currency; figures are not converted between currencies.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque montant est saisi et affiché dans cette devise ; les montants ne sont pas convertis d’une devise à l’autre.</translation>
     </message>
     <message>
         <source>Currency symbol:</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbole monétaire :</translation>
     </message>
     <message>
         <source>A figure shows as:</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage d’un montant :</translation>
     </message>
     <message>
         <source>Imperial (lb)</source>
-        <translation type="unfinished"></translation>
+        <translation>Impérial (lb)</translation>
     </message>
     <message>
         <source>Metric (kg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Métrique (kg)</translation>
     </message>
     <message>
         <source>Lubricant weighed in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lubrifiant pesé en :</translation>
     </message>
     <message>
         <source>Lubricant quantity and price will be converted to kilograms; the results stay the same.</source>
-        <translation type="unfinished"></translation>
+        <translation>La quantité et le prix du lubrifiant seront convertis en kilogrammes ; les résultats restent les mêmes.</translation>
     </message>
     <message>
         <source>Lubricant quantity and price will be converted to pounds; the results stay the same.</source>
-        <translation type="unfinished"></translation>
+        <translation>La quantité et le prix du lubrifiant seront convertis en livres ; les résultats restent les mêmes.</translation>
     </message>
     <message>
         <source>The lubricant %1 will be converted to kilograms; the %2 holds no number and stays as typed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ « %1 » du lubrifiant sera converti en kilogrammes ; le champ « %2 » ne contient aucun nombre et reste tel que saisi.</translation>
     </message>
     <message>
         <source>The lubricant %1 will be converted to pounds; the %2 holds no number and stays as typed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ « %1 » du lubrifiant sera converti en livres ; le champ « %2 » ne contient aucun nombre et reste tel que saisi.</translation>
     </message>
     <message>
         <source>quantity</source>
-        <translation type="unfinished"></translation>
+        <translation>quantité</translation>
     </message>
     <message>
         <source>price</source>
-        <translation type="unfinished"></translation>
+        <translation>prix</translation>
     </message>
     <message>
         <source>The lubricant quantity and price hold no numbers and stay as typed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La quantité et le prix du lubrifiant ne contiennent aucun nombre et restent tels que saisis.</translation>
     </message>
 </context>
 <context>
     <name>FacilityFile</name>
     <message>
         <source>Could not open %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir %1. %2</translation>
     </message>
     <message>
         <source>Could not save %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’enregistrer %1. %2</translation>
     </message>
     <message>
         <source>is not valid text</source>
-        <translation type="unfinished"></translation>
+        <translation>n’est pas un texte valide</translation>
     </message>
     <message>
         <source>is longer than a field holds</source>
-        <translation type="unfinished"></translation>
+        <translation>est plus long que ce qu’un champ peut contenir</translation>
     </message>
     <message>
         <source>The figures were typed in regional settings that are not known here (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Les valeurs ont été saisies avec des paramètres régionaux inconnus ici (%1).</translation>
     </message>
     <message>
         <source>The figure for %1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La valeur de %1 %2.</translation>
     </message>
     <message>
         <source>The figure for %1 holds characters an input field cannot show.</source>
-        <translation type="unfinished"></translation>
+        <translation>La valeur de %1 contient des caractères qu’un champ de saisie ne peut pas afficher.</translation>
     </message>
     <message>
         <source>The report detail %1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le détail du rapport %1 %2.</translation>
     </message>
     <message>
         <source>The investment&apos;s %1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La donnée d’investissement %1 %2.</translation>
     </message>
     <message>
         <source>An assumed reduction is not a percentage from 0 to 100 in tenths.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une réduction supposée n’est pas un pourcentage de 0 à 100 au dixième près.</translation>
     </message>
     <message>
         <source>The figures are too long for a facility file, which holds at most 64 KiB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les valeurs sont trop longues pour un fichier de données d’usine, qui contient au plus 64 Kio.</translation>
     </message>
     <message>
         <source>The file&apos;s %1 are not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données « %1 » du fichier ne sont pas valides.</translation>
     </message>
     <message>
         <source>The %1 %2 is not a text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans « %1 », l’élément %2 n’est pas un texte.</translation>
     </message>
     <message>
         <source>The file is larger than 64 KiB, too large for a facility file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier dépasse 64 Kio, taille trop grande pour un fichier de données d’usine.</translation>
     </message>
     <message>
         <source>The file is not UTF-8 text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n’est pas un texte UTF-8.</translation>
     </message>
     <message>
         <source>The file is not a facility file: it is not JSON (%1 at byte %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n’est pas un fichier de données d’usine : ce n’est pas du JSON (%1 à l’octet %2).</translation>
     </message>
     <message>
         <source>The file holds the key %1 twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier contient deux fois la clé %1.</translation>
     </message>
     <message>
         <source>The file is not a facility file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n’est pas un fichier de données d’usine.</translation>
     </message>
     <message>
         <source>The file has no valid version number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n’a pas de numéro de version valide.</translation>
     </message>
     <message>
         <source>The file was saved by a newer version of this program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier a été enregistré par une version plus récente de ce programme.</translation>
     </message>
     <message>
         <source>The file does not say in which regional settings its figures were typed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n’indique pas avec quels paramètres régionaux ses valeurs ont été saisies.</translation>
     </message>
     <message>
         <source>The file holds no figures.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ne contient aucune valeur.</translation>
     </message>
     <message>
         <source>one figure</source>
-        <translation type="unfinished"></translation>
+        <translation>une valeur</translation>
     </message>
     <message>
         <source>%1 figures</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 valeurs</translation>
     </message>
     <message>
         <source>The file holds %1 instead of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier contient %1 au lieu de %2.</translation>
     </message>
     <message>
         <source>The figure for %1 is not a text.</source>
-        <translation type="unfinished"></translation>
+        <translation>La valeur de %1 n’est pas un texte.</translation>
     </message>
     <message>
         <source>The file&apos;s assumptions are not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les hypothèses du fichier ne sont pas valides.</translation>
     </message>
     <message>
         <source>The assumed reduction %1 is not a percentage from 0 to 100 in tenths.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réduction supposée %1 n’est pas un pourcentage de 0 à 100 au dixième près.</translation>
     </message>
     <message>
         <source>Could not open the figures. No file name was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir les données. Aucun nom de fichier n’a été indiqué.</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n’existe pas.</translation>
     </message>
     <message>
         <source>It is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>C’est un dossier, pas un fichier.</translation>
     </message>
     <message>
         <source>It is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n’est pas un fichier ordinaire.</translation>
     </message>
     <message>
         <source>The file could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n’a pas pu être lu : %1</translation>
     </message>
     <message>
         <source>Could not save the figures. No file name was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’enregistrer les données. Aucun nom de fichier n’a été indiqué.</translation>
     </message>
 </context>
 <context>
     <name>FigureCommands</name>
     <message>
         <source>Facility figures (*.velmor)</source>
-        <translation type="unfinished"></translation>
+        <translation>Données d’usine (*.velmor)</translation>
     </message>
     <message>
         <source>Open Figures…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir des données…</translation>
     </message>
     <message>
         <source>Save Figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les données</translation>
     </message>
     <message>
         <source>Save Figures As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les données sous…</translation>
     </message>
     <message>
         <source>Report Details…</source>
-        <translation type="unfinished"></translation>
+        <translation>Détails du rapport…</translation>
     </message>
     <message>
         <source>Assumptions…</source>
-        <translation type="unfinished"></translation>
+        <translation>Hypothèses…</translation>
     </message>
     <message>
         <source>Business Case…</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse de rentabilité…</translation>
     </message>
     <message>
         <source>Export Report as PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le rapport en PDF…</translation>
     </message>
     <message>
         <source>Print Report…</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer le rapport…</translation>
     </message>
     <message>
         <source>Copy Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier les résultats</translation>
     </message>
     <message>
         <source>Save the changes to &quot;%1&quot; before closing?</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les modifications de « %1 » avant de fermer ?</translation>
     </message>
     <message>
         <source>Save the changes to &quot;%1&quot; before opening other figures?</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les modifications de « %1 » avant d’ouvrir d’autres données ?</translation>
     </message>
     <message>
         <source>Changes not saved are lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les modifications non enregistrées seront perdues.</translation>
     </message>
     <message>
         <source>The report could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rapport n’a pas pu être imprimé.</translation>
     </message>
     <message>
         <source>Open Figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir des données</translation>
     </message>
     <message>
         <source>Facility figures.velmor</source>
-        <translation type="unfinished"></translation>
+        <translation>Données d’usine.velmor</translation>
     </message>
     <message>
         <source>Save Figures As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les données sous</translation>
     </message>
     <message>
         <source>Lubrication Cost Savings Report.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport d’économies de lubrification.pdf</translation>
     </message>
     <message>
         <source>%1 - Lubrication Cost Savings Report.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Rapport d’économies de lubrification.pdf</translation>
     </message>
     <message>
         <source>Export Report as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le rapport en PDF</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documents PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Print Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer le rapport</translation>
     </message>
     <message>
         <source>Currency and Units…</source>
-        <translation type="unfinished"></translation>
+        <translation>Devise et unités…</translation>
     </message>
     <message>
         <source>Export Workbook…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le classeur…</translation>
     </message>
     <message>
         <source>Export Workbook</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le classeur</translation>
     </message>
     <message>
         <source>Lubrication Cost Savings.xlsx</source>
-        <translation type="unfinished"></translation>
+        <translation>Économies de lubrification.xlsx</translation>
     </message>
     <message>
         <source>%1 - Lubrication Cost Savings.xlsx</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Économies de lubrification.xlsx</translation>
     </message>
     <message>
         <source>Excel workbooks (*.xlsx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Classeurs Excel (*.xlsx)</translation>
     </message>
 </context>
 <context>
@@ -785,931 +785,933 @@
         <source>%1
 
 The results cannot be computed from these figures. Please check the figures under &quot;Your Data&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez vérifier les valeurs de l’onglet « Données ».</translation>
     </message>
     <message>
         <source>More Information</source>
-        <translation type="unfinished"></translation>
+        <translation>En savoir plus</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom avant</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom arrière</translation>
     </message>
     <message>
         <source>Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille réelle</translation>
     </message>
     <message>
         <source>Velmor logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo Velmor</translation>
     </message>
     <message>
         <source>Calculator icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Icône du calculateur</translation>
     </message>
     <message>
         <source>Velmor banner</source>
-        <translation type="unfinished"></translation>
+        <translation>Bannière Velmor</translation>
     </message>
     <message>
         <source>A lubrication pump and a bearing beside the Velmor logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Une pompe de lubrification et un roulement à côté du logo Velmor</translation>
     </message>
     <message>
         <source>HALDMARK and Velmor banner</source>
-        <translation type="unfinished"></translation>
+        <translation>Bannière HALDMARK et Velmor</translation>
     </message>
     <message>
         <source>Lubrication equipment, the HALDMARK logo and the Velmor logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Équipement de lubrification, logo HALDMARK et logo Velmor</translation>
     </message>
     <message>
         <source>Savings chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique des économies</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu</translation>
     </message>
     <message>
         <source>Facility files, the customer report, copying the results and zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de données d’usine, rapport client, copie des résultats et zoom</translation>
     </message>
     <message>
         <source>Series Bar Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Barres par série</translation>
     </message>
     <message>
         <source>Pie Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Secteurs</translation>
     </message>
     <message>
         <source>Line Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Courbes</translation>
     </message>
     <message>
         <source>Area Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Aires</translation>
     </message>
     <message>
         <source>Step Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>En escalier</translation>
     </message>
     <message>
         <source>Stacked Bar Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Barres empilées</translation>
     </message>
     <message>
         <source>Velmor Automatic Lubrication Systems</source>
-        <translation type="unfinished"></translation>
+        <translation>Systèmes de lubrification automatique Velmor</translation>
     </message>
     <message>
         <source>About Velmor</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Velmor</translation>
     </message>
     <message>
         <source>Your Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Données</translation>
     </message>
     <message>
         <source>Current Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Coût actuel</translation>
     </message>
     <message>
         <source>Velmor Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Coût Velmor</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Économies</translation>
     </message>
     <message>
         <source>Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique</translation>
     </message>
     <message>
         <source>ANUAL COST OF MANUAL LUBRICATION</source>
-        <translation type="unfinished"></translation>
+        <translation>COÛT ANNUEL DE LA LUBRIFICATION MANUELLE</translation>
     </message>
     <message>
         <source>ANNUAL COST OF LUBRICATION USING VELMOR AUTOMATIC LUBRICATION SYSTEM</source>
-        <translation type="unfinished"></translation>
+        <translation>COÛT ANNUEL AVEC LE SYSTÈME DE LUBRIFICATION AUTOMATIQUE VELMOR</translation>
     </message>
     <message>
         <source>ANNUAL COST SAVINGS REALIZED BY USING VELMOR AUTOMATION VS. MANUAL LUBRICATION</source>
-        <translation type="unfinished"></translation>
+        <translation>ÉCONOMIES ANNUELLES DE L’AUTOMATISATION VELMOR FACE À LA LUBRIFICATION MANUELLE</translation>
     </message>
     <message>
         <source>Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Accueil</translation>
     </message>
     <message>
         <source>This calculator will provide you with an estimated cost comparison between your existing lubrication method and a VELMOR® Centralized Lubrication System by HALDMARK® Inc.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce calculateur compare les coûts estimés de votre méthode de lubrification actuelle et d’un système de lubrification centralisée VELMOR® de HALDMARK® Inc.</translation>
     </message>
     <message>
         <source>To calculate costs particular to your facility, enter the required data in the data fields found under the &quot;Your Data&quot; tab above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour calculer les coûts propres à votre usine, saisissez les données requises dans les champs de l’onglet « Données » ci-dessus.</translation>
     </message>
     <message>
         <source>Once your data are properly entered, you can review the effect of using a VELMOR Centralized Lubrication System under the &quot;Velmor Cost&quot; tab and the savings that can be realized under the &quot;Savings&quot; tab. A comparison of the results can be reviewed in graphical format under the &quot;Graph&quot; tab above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une fois vos données saisies, l’onglet « Coût Velmor » montre l’effet d’un système de lubrification centralisée VELMOR et l’onglet « Économies » les économies réalisables. L’onglet « Graphique » ci-dessus compare les résultats sous forme graphique.</translation>
     </message>
 </context>
 <context>
     <name>Form2</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>About HALDMARK®</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de HALDMARK®</translation>
     </message>
     <message>
         <source>Software Design</source>
-        <translation type="unfinished"></translation>
+        <translation>Conception du logiciel</translation>
     </message>
     <message>
         <source>HALDMARK banner</source>
-        <translation type="unfinished"></translation>
+        <translation>Bannière HALDMARK</translation>
     </message>
     <message>
         <source>Corvane Software logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo Corvane Software</translation>
     </message>
     <message>
         <source>Calculator icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Icône du calculateur</translation>
     </message>
     <message>
         <source>Phone: </source>
-        <translation type="unfinished"></translation>
+        <translation>Tél. : </translation>
     </message>
     <message>
         <source>Fax: </source>
-        <translation type="unfinished"></translation>
+        <translation>Fax : </translation>
     </message>
     <message>
         <source>E-mail: </source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail : </translation>
     </message>
     <message>
         <source>WWW: </source>
-        <translation type="unfinished"></translation>
+        <translation>Web : </translation>
     </message>
 </context>
 <context>
     <name>Inputs</name>
     <message>
         <source>FACILITY PARTICULARS</source>
-        <translation type="unfinished"></translation>
+        <translation>DONNÉES DE L’USINE</translation>
     </message>
     <message>
         <source>Number of bearings in facility</source>
-        <translation type="unfinished"></translation>
+        <translation>Roulements dans l’usine</translation>
     </message>
     <message>
         <source> total</source>
-        <translation type="unfinished"></translation>
+        <translation> au total</translation>
     </message>
     <message>
         <source>bearings installed in the facility</source>
-        <translation type="unfinished"></translation>
+        <translation>roulements installés dans l’usine</translation>
     </message>
     <message>
         <source>Number of bearing failures</source>
-        <translation type="unfinished"></translation>
+        <translation>Roulements défaillants</translation>
     </message>
     <message>
         <source> per year</source>
-        <translation type="unfinished"></translation>
+        <translation> par an</translation>
     </message>
     <message>
         <source>bearings that fail per year</source>
-        <translation type="unfinished"></translation>
+        <translation>roulements défaillants par an</translation>
     </message>
     <message>
         <source>Number of lubrication points</source>
-        <translation type="unfinished"></translation>
+        <translation>Points de lubrification</translation>
     </message>
     <message>
         <source>points lubricated by hand</source>
-        <translation type="unfinished"></translation>
+        <translation>points lubrifiés à la main</translation>
     </message>
     <message>
         <source>Lubrication frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence de lubrification</translation>
     </message>
     <message>
         <source> per month</source>
-        <translation type="unfinished"></translation>
+        <translation> par mois</translation>
     </message>
     <message>
         <source>times each point is lubricated per month</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre de lubrifications de chaque point par mois</translation>
     </message>
     <message>
         <source>Lubricant quantity</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantité de lubrifiant</translation>
     </message>
     <message>
         <source> lbs/year</source>
-        <translation type="unfinished"></translation>
+        <translation> lb/an</translation>
     </message>
     <message>
         <source>pounds of lubricant used per year</source>
-        <translation type="unfinished"></translation>
+        <translation>livres de lubrifiant consommées par an</translation>
     </message>
     <message>
         <source>Hourly production rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Production horaire</translation>
     </message>
     <message>
         <source> $/hour</source>
-        <translation type="unfinished"></translation>
+        <translation> $/h</translation>
     </message>
     <message>
         <source>value of production lost per hour of stoppage</source>
-        <translation type="unfinished"></translation>
+        <translation>valeur de la production perdue par heure d’arrêt</translation>
     </message>
     <message>
         <source>MATERIAL COST (Average)</source>
-        <translation type="unfinished"></translation>
+        <translation>COÛT DES MATIÈRES (moyen)</translation>
     </message>
     <message>
         <source>Cost of Lubricant</source>
-        <translation type="unfinished"></translation>
+        <translation>Coût du lubrifiant</translation>
     </message>
     <message>
         <source> $/lb.</source>
-        <translation type="unfinished"></translation>
+        <translation> $/lb</translation>
     </message>
     <message>
         <source>price of lubricant per pound</source>
-        <translation type="unfinished"></translation>
+        <translation>prix du lubrifiant à la livre</translation>
     </message>
     <message>
         <source>Cost of Replacement Bearing</source>
-        <translation type="unfinished"></translation>
+        <translation>Coût d’un roulement neuf</translation>
     </message>
     <message>
         <source> $/each</source>
-        <translation type="unfinished"></translation>
+        <translation> $/pièce</translation>
     </message>
     <message>
         <source>price of one replacement bearing</source>
-        <translation type="unfinished"></translation>
+        <translation>prix d’un roulement de rechange</translation>
     </message>
     <message>
         <source>LABOR COST (Average)</source>
-        <translation type="unfinished"></translation>
+        <translation>COÛT DE MAIN-D’ŒUVRE (moyen)</translation>
     </message>
     <message>
         <source>Lubrication </source>
-        <translation type="unfinished"></translation>
+        <translation>Lubrification </translation>
     </message>
     <message>
         <source>hourly labour rate for lubricating</source>
-        <translation type="unfinished"></translation>
+        <translation>taux horaire de main-d’œuvre pour la lubrification</translation>
     </message>
     <message>
         <source>Bearing Replacement</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacement roulements</translation>
     </message>
     <message>
         <source>hourly labour rate for replacing bearings</source>
-        <translation type="unfinished"></translation>
+        <translation>taux horaire de main-d’œuvre pour le remplacement des roulements</translation>
     </message>
     <message>
         <source>TIME (Average)</source>
-        <translation type="unfinished"></translation>
+        <translation>DURÉES (moyennes)</translation>
     </message>
     <message>
         <source>Lubricate a single point</source>
-        <translation type="unfinished"></translation>
+        <translation>Lubrifier un point</translation>
     </message>
     <message>
         <source> minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> minutes</translation>
     </message>
     <message>
         <source>minutes to lubricate one point once</source>
-        <translation type="unfinished"></translation>
+        <translation>minutes pour lubrifier une fois un point</translation>
     </message>
     <message>
         <source>Replace a bearing</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer un roulement</translation>
     </message>
     <message>
         <source> hours</source>
-        <translation type="unfinished"></translation>
+        <translation> heures</translation>
     </message>
     <message>
         <source>hours to replace one failed bearing (and stoppage per failure)</source>
-        <translation type="unfinished"></translation>
+        <translation>heures pour remplacer un roulement défaillant (et arrêt par défaillance)</translation>
     </message>
     <message>
         <source> kg/year</source>
-        <translation type="unfinished"></translation>
+        <translation> kg/an</translation>
     </message>
     <message>
         <source> $/kg</source>
-        <translation type="unfinished"></translation>
+        <translation> $/kg</translation>
     </message>
 </context>
 <context>
     <name>InvestmentFields</name>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Investissement</translation>
     </message>
     <message>
         <source>Installed system price ($):</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix du système installé ($) :</translation>
     </message>
     <message>
         <source>optional</source>
-        <translation type="unfinished"></translation>
+        <translation>facultatif</translation>
     </message>
     <message>
         <source>Installation cost ($):</source>
-        <translation type="unfinished"></translation>
+        <translation>Coût d’installation ($) :</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun</translation>
     </message>
     <message>
         <source>Yearly upkeep of the system ($):</source>
-        <translation type="unfinished"></translation>
+        <translation>Entretien annuel du système ($) :</translation>
     </message>
     <message>
         <source>Evaluation period (years):</source>
-        <translation type="unfinished"></translation>
+        <translation>Période d’évaluation (ans) :</translation>
     </message>
     <message>
         <source>Discount rate (%):</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux d’actualisation (%) :</translation>
     </message>
 </context>
 <context>
     <name>LanguageMenu</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>System default</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue du système</translation>
     </message>
     <message>
         <source>The calculator will be shown in the chosen language the next time it is started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le calculateur s’affichera dans la langue choisie au prochain démarrage.</translation>
     </message>
 </context>
 <context>
     <name>ReportDetailsDialog</name>
     <message>
         <source>Report Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Détails du rapport</translation>
     </message>
     <message>
         <source>Customer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Client :</translation>
     </message>
     <message>
         <source>Site:</source>
-        <translation type="unfinished"></translation>
+        <translation>Site :</translation>
     </message>
     <message>
         <source>Prepared by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Préparé par :</translation>
     </message>
 </context>
 <context>
     <name>ReportPage</name>
     <message>
         <source>Customer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Client :</translation>
     </message>
     <message>
         <source>Site:</source>
-        <translation type="unfinished"></translation>
+        <translation>Site :</translation>
     </message>
     <message>
         <source>Prepared by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Préparé par :</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date :</translation>
     </message>
     <message>
         <source>Facility figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Données de l’usine</translation>
     </message>
     <message>
         <source>Payback</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai de récupération</translation>
     </message>
     <message>
         <source>Investment and measures</source>
-        <translation type="unfinished"></translation>
+        <translation>Investissement et indicateurs</translation>
     </message>
     <message>
         <source>Cases</source>
-        <translation type="unfinished"></translation>
+        <translation>Scénarios</translation>
     </message>
     <message>
         <source>Assumptions</source>
-        <translation type="unfinished"></translation>
+        <translation>Hypothèses</translation>
     </message>
     <message>
         <source>The page could not be drawn.</source>
-        <translation type="unfinished"></translation>
+        <translation>La page n’a pas pu être dessinée.</translation>
     </message>
     <message>
         <source>Could not write the report to %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire le rapport dans %1. %2</translation>
     </message>
 </context>
 <context>
     <name>ReportText</name>
     <message>
         <source>Conservative</source>
-        <translation type="unfinished"></translation>
+        <translation>Prudent</translation>
     </message>
     <message>
         <source>Assumed</source>
-        <translation type="unfinished"></translation>
+        <translation>Supposé</translation>
     </message>
     <message>
         <source>Optimistic</source>
-        <translation type="unfinished"></translation>
+        <translation>Optimiste</translation>
     </message>
     <message>
         <source>an installed system price of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>un prix du système installé de %1</translation>
     </message>
     <message>
         <source>installation at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>une installation de %1</translation>
     </message>
     <message>
         <source>a yearly upkeep of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>un entretien annuel de %1</translation>
     </message>
     <message>
         <source>The investment: %1, evaluated over %2 years at a discount rate of %3%.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’investissement : %1, évalué sur %2 ans à un taux d’actualisation de %3 %.</translation>
     </message>
     <message>
         <source>Business Case</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse de rentabilité</translation>
     </message>
     <message>
         <source>Case</source>
-        <translation type="unfinished"></translation>
+        <translation>Scénario</translation>
     </message>
     <message>
         <source>Reductions</source>
-        <translation type="unfinished"></translation>
+        <translation>Réductions</translation>
     </message>
     <message>
         <source>Annual savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Économies annuelles</translation>
     </message>
     <message>
         <source>Payback</source>
-        <translation type="unfinished"></translation>
+        <translation>Récupération</translation>
     </message>
     <message>
         <source>Net present value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur actuelle nette</translation>
     </message>
     <message>
         <source>Sensitivity: each of the twelve figures and five reductions lowered and raised by %1%, a reduction no further than 0% or 100%.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensibilité : chacune des douze valeurs et des cinq réductions diminuée et augmentée de %1 %, une réduction restant entre 0 % et 100 %.</translation>
     </message>
     <message>
         <source>Installed system price: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix du système installé : %1</translation>
     </message>
     <message>
         <source>Installation cost: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Coût d’installation : %1</translation>
     </message>
     <message>
         <source>Yearly upkeep: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Entretien annuel : %1</translation>
     </message>
     <message>
         <source>No payback: with these figures the system brings no yearly savings to pay for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun retour sur investissement : avec ces valeurs, le système n’apporte aucune économie annuelle qui le rentabilise.</translation>
     </message>
     <message>
         <source>Payback period: %1 months</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai de récupération : %1 mois</translation>
     </message>
     <message>
         <source>Net savings over 3 years: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Économies nettes sur 3 ans : %1</translation>
     </message>
     <message>
         <source>Net savings over 5 years: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Économies nettes sur 5 ans : %1</translation>
     </message>
     <message>
         <source>The figure &quot;%1&quot; is not a number: &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La valeur « %1 » n’est pas un nombre : « %2 ».</translation>
     </message>
     <message>
         <source>%1: the results cannot be computed from these figures.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : les résultats ne peuvent pas être calculés à partir de ces valeurs.</translation>
     </message>
     <message>
         <source>%1 · %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2</translation>
     </message>
     <message>
         <source>Lubrication Cost Savings Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport d’économies sur les coûts de lubrification</translation>
     </message>
     <message>
         <source>price per kg × kg per year</source>
-        <translation type="unfinished"></translation>
+        <translation>prix au kg × kg par an</translation>
     </message>
     <message>
         <source>price per lb. × lbs. per year</source>
-        <translation type="unfinished"></translation>
+        <translation>prix à la livre × livres par an</translation>
     </message>
     <message>
         <source>All figures are yearly, in dollars.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les montants sont annuels, en dollars.</translation>
     </message>
     <message>
         <source>All figures are yearly, in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les montants sont annuels, en %1.</translation>
     </message>
     <message>
         <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labour to lubricate (points × minutes per point ÷ 60 × labour rate × times per month × 12), the lubricant (%2), new replacement bearings (bearing price × failures per year), the labour to replace them (failures × hours per replacement × labour rate) and lost production, since every bearing failure stops production for the time its replacement takes (failures × hours per replacement × production value per hour). %1 The savings are the difference. %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcul de ces montants. Le coût actuel est ce que coûte chaque année la lubrification manuelle : la main-d’œuvre de lubrification (points × minutes par point ÷ 60 × taux horaire × fois par mois × 12), le lubrifiant (%2), les roulements de rechange neufs (prix d’un roulement × défaillances par an), la main-d’œuvre pour les remplacer (défaillances × heures par remplacement × taux horaire) et la production perdue, puisque chaque défaillance de roulement arrête la production pendant la durée de son remplacement (défaillances × heures par remplacement × valeur de la production par heure). %1 Les économies en sont la différence. %3</translation>
     </message>
 </context>
 <context>
     <name>SafeWrite</name>
     <message>
         <source>Not every byte could be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les octets n’ont pas pu être écrits.</translation>
     </message>
     <message>
         <source>A folder of that name is in the way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un dossier portant ce nom fait obstacle.</translation>
     </message>
     <message>
         <source>It is a device, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>C’est un périphérique, pas un fichier.</translation>
     </message>
     <message>
         <source>It is a pipe (FIFO), not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>C’est un tube (FIFO), pas un fichier.</translation>
     </message>
     <message>
         <source>It is a socket, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>C’est un socket, pas un fichier.</translation>
     </message>
     <message>
         <source>It is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n’est pas un fichier ordinaire.</translation>
     </message>
     <message>
         <source>It cannot be read to see what it holds: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il ne peut pas être lu pour en vérifier le contenu : %1</translation>
     </message>
     <message>
         <source>It is not a %1, so it is not replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n’est pas un %1 ; il n’est donc pas remplacé.</translation>
     </message>
     <message>
         <source>No file name was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun nom de fichier n’a été indiqué.</translation>
     </message>
     <message>
         <source>Its name is that of a %1, which a %2 never replaces.</source>
-        <translation type="unfinished"></translation>
+        <translation>Son nom est celui d’un %1, qu’un %2 ne remplace jamais.</translation>
     </message>
     <message>
         <source>It is a link to a file that does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>C’est un lien vers un fichier qui n’existe pas.</translation>
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier %1 n’existe pas.</translation>
     </message>
     <message>
         <source>%1 is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas un dossier.</translation>
     </message>
     <message>
         <source>The file is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est en lecture seule.</translation>
     </message>
     <message>
         <source>Nothing was made to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n’a été produit à écrire.</translation>
     </message>
     <message>
         <source>Not every byte reached the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les octets ne sont pas parvenus au fichier.</translation>
     </message>
     <message>
         <source>facility file</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier de données d’usine</translation>
     </message>
     <message>
         <source>PDF document</source>
-        <translation type="unfinished"></translation>
+        <translation>document PDF</translation>
     </message>
     <message>
         <source>spreadsheet workbook</source>
-        <translation type="unfinished"></translation>
+        <translation>classeur de tableur</translation>
     </message>
     <message>
         <source>CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier CSV</translation>
     </message>
 </context>
 <context>
     <name>SummaryText</name>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Client</translation>
     </message>
     <message>
         <source>Site</source>
-        <translation type="unfinished"></translation>
+        <translation>Site</translation>
     </message>
     <message>
         <source>Currency</source>
-        <translation type="unfinished"></translation>
+        <translation>Devise</translation>
     </message>
     <message>
         <source>Current annual cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Coût annuel actuel</translation>
     </message>
     <message>
         <source>Velmor annual cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Coût annuel Velmor</translation>
     </message>
     <message>
         <source>Annual savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Économies annuelles</translation>
     </message>
     <message>
         <source>Payback (months)</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai de récupération (mois)</translation>
     </message>
     <message>
         <source>Net present value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur actuelle nette</translation>
     </message>
     <message>
         <source>Its figures cannot be computed: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ses valeurs ne peuvent pas être calculées : %1.</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>The workbook could not be made: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le classeur n’a pas pu être créé : %1.</translation>
     </message>
     <message>
         <source>Could not sum up %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de totaliser %1. %2</translation>
     </message>
     <message>
         <source>A summary is written as .csv or .xlsx.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un récapitulatif s’écrit au format .csv ou .xlsx.</translation>
     </message>
     <message>
         <source>Could not write the summary to %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire le récapitulatif dans %1. %2</translation>
     </message>
 </context>
 <context>
     <name>WorkbookText</name>
     <message>
         <source>Current Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Coût actuel</translation>
     </message>
     <message>
         <source>Velmor Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Coût Velmor</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Économies</translation>
     </message>
     <message>
         <source>Figure</source>
-        <translation type="unfinished"></translation>
+        <translation>Donnée</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité</translation>
     </message>
     <message>
         <source>Reduction with Velmor</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduction avec Velmor</translation>
     </message>
     <message>
         <source>Per cent</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour cent</translation>
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Investissement</translation>
     </message>
     <message>
         <source>Installed system price</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix du système installé</translation>
     </message>
     <message>
         <source>Installation cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Coût d’installation</translation>
     </message>
     <message>
         <source>Yearly upkeep</source>
-        <translation type="unfinished"></translation>
+        <translation>Entretien annuel</translation>
     </message>
     <message>
         <source>per year</source>
-        <translation type="unfinished"></translation>
+        <translation>par an</translation>
     </message>
     <message>
         <source>Evaluation period</source>
-        <translation type="unfinished"></translation>
+        <translation>Période d’évaluation</translation>
     </message>
     <message>
         <source>years (1 to %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>ans (1 à %1)</translation>
     </message>
     <message>
         <source>Discount rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux d’actualisation</translation>
     </message>
     <message>
         <source>% a year</source>
-        <translation type="unfinished"></translation>
+        <translation>% par an</translation>
     </message>
     <message>
         <source>Business Case</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse de rentabilité</translation>
     </message>
     <message>
         <source>Initial outlay (price + installation)</source>
-        <translation type="unfinished"></translation>
+        <translation>Investissement initial (prix + installation)</translation>
     </message>
     <message>
         <source>Yearly net (savings − upkeep)</source>
-        <translation type="unfinished"></translation>
+        <translation>Flux net annuel (économies − entretien)</translation>
     </message>
     <message>
         <source>Simple payback, months</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai de récupération simple, mois</translation>
     </message>
     <message>
         <source>Return on investment over the period</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour sur investissement sur la période</translation>
     </message>
     <message>
         <source>Net present value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur actuelle nette</translation>
     </message>
     <message>
         <source>Internal rate of return</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux de rendement interne</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Année</translation>
     </message>
     <message>
         <source>Net cash flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Flux de trésorerie net</translation>
     </message>
     <message>
         <source>The figures cannot be computed: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les valeurs ne peuvent pas être calculées : %1.</translation>
     </message>
     <message>
         <source>The figure for “%1” is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>La valeur de « %1 » n’est pas un nombre.</translation>
     </message>
     <message>
         <source>Could not write the workbook %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire le classeur %1. %2</translation>
     </message>
     <message>
         <source>The workbook could not be made: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le classeur n’a pas pu être créé : %1.</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Compares the yearly cost of lubricating a facility by hand with the cost of a Velmor automatic lubrication system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compare le coût annuel de la lubrification manuelle d’une usine avec le coût d’un système de lubrification automatique Velmor.</translation>
     </message>
     <message>
         <source>Shows this help and exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche cette aide et quitte.</translation>
     </message>
     <message>
         <source>Shows the version and exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche la version et quitte.</translation>
     </message>
     <message>
         <source>A facility file (.velmor) to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un fichier de données d’usine (.velmor) à ouvrir.</translation>
     </message>
     <message>
         <source>one facility file at a time, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>un seul fichier de données d’usine à la fois, pas %1</translation>
     </message>
     <message>
         <source>--report needs the name of the PDF file to write</source>
-        <translation type="unfinished"></translation>
+        <translation>--report demande le nom du fichier PDF à écrire</translation>
     </message>
     <message>
         <source>Shows the window and writes the report in LANGUAGE: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche la fenêtre et rédige le rapport dans la langue LANGUAGE : %1.</translation>
     </message>
     <message>
         <source>no language &quot;%1&quot;; the languages are %2</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune langue « %1 » ; les langues sont %2</translation>
     </message>
     <message>
         <source>Writes the customer report of FILE, or of the default figures, to OUT as a PDF, without opening a window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit le rapport client de FILE, ou des valeurs par défaut, dans OUT au format PDF, sans ouvrir de fenêtre.</translation>
     </message>
     <message>
         <source>Writes the figures of FILE, or the default figures, to OUT as a workbook (.xlsx) whose costs are formulas, without opening a window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit les valeurs de FILE, ou les valeurs par défaut, dans OUT sous forme de classeur (.xlsx) dont les coûts sont des formules, sans ouvrir de fenêtre.</translation>
     </message>
     <message>
         <source>Writes one row for each FILE (its totals, payback and net present value) and a total row to OUT, a .csv or .xlsx file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit dans OUT, un fichier .csv ou .xlsx, une ligne par FILE (ses totaux, son délai de récupération et sa valeur actuelle nette) et une ligne de total.</translation>
     </message>
     <message>
         <source>one of --report, --workbook and --summary at a time</source>
-        <translation type="unfinished"></translation>
+        <translation>une seule des options --report, --workbook et --summary à la fois</translation>
     </message>
     <message>
         <source>--summary needs the name of the file to write</source>
-        <translation type="unfinished"></translation>
+        <translation>--summary demande le nom du fichier à écrire</translation>
     </message>
     <message>
         <source>--summary needs at least one facility file</source>
-        <translation type="unfinished"></translation>
+        <translation>--summary demande au moins un fichier de données d’usine</translation>
     </message>
     <message>
         <source>--workbook needs the name of the workbook to write</source>
-        <translation type="unfinished"></translation>
+        <translation>--workbook demande le nom du classeur à écrire</translation>
     </message>
 </context>
 <context>
     <name>platform::ChartControl</name>
     <message>
         <source>negative figures not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>valeurs négatives non représentées</translation>
     </message>
 </context>
 </TS>

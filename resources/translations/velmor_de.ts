@@ -5,778 +5,778 @@
     <name>AssumptionsDialog</name>
     <message>
         <source>Assumptions</source>
-        <translation type="unfinished"></translation>
+        <translation>Annahmen</translation>
     </message>
     <message>
         <source>How much of each yearly cost a Velmor automatic lubrication system is assumed to save, in per cent (0 to 100, in tenths):</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie viel ein automatisches Velmor-Schmiersystem voraussichtlich von jedem jährlichen Kostenposten einspart, in Prozent (0 bis 100, auf ein Zehntel genau):</translation>
     </message>
     <message>
         <source>%1 (%):</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%):</translation>
     </message>
     <message>
         <source>Restore Designed Values</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgabewerte wiederherstellen</translation>
     </message>
     <message>
         <source>The reduction of %1 %2 is not a percentage from 0 to 100 with at most one decimal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Senkung für %1 um %2 ist kein Prozentwert von 0 bis 100 mit höchstens einer Nachkommastelle.</translation>
     </message>
 </context>
 <context>
     <name>BusinessCase</name>
     <message>
         <source>The %1 %2 %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 %3.</translation>
     </message>
     <message>
         <source>installed system price</source>
-        <translation type="unfinished"></translation>
+        <translation>Systempreis</translation>
     </message>
     <message>
         <source>is not a sum of dollars</source>
-        <translation type="unfinished"></translation>
+        <translation>ist kein Geldbetrag</translation>
     </message>
     <message>
         <source>installation cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Installationskosten</translation>
     </message>
     <message>
         <source>yearly upkeep</source>
-        <translation type="unfinished"></translation>
+        <translation>Jährliche Wartungskosten</translation>
     </message>
     <message>
         <source>evaluation period</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrachtungszeitraum</translation>
     </message>
     <message>
         <source>is not a whole number of years from 1 to 50</source>
-        <translation type="unfinished"></translation>
+        <translation>ist keine ganze Zahl von Jahren zwischen 1 und 50</translation>
     </message>
     <message>
         <source>discount rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalkulationszinssatz</translation>
     </message>
     <message>
         <source>is not a percentage above −100 and up to 1000</source>
-        <translation type="unfinished"></translation>
+        <translation>ist kein Prozentwert über −100 und bis 1000</translation>
     </message>
 </context>
 <context>
     <name>BusinessCaseText</name>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>keine</translation>
     </message>
     <message>
         <source>%1 months</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Monate</translation>
     </message>
     <message>
         <source>Initial investment (price and installation): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfangsinvestition (Preis und Installation): %1</translation>
     </message>
     <message>
         <source>Yearly upkeep of the system: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Jährliche Wartungskosten des Systems: %1</translation>
     </message>
     <message>
         <source>Yearly savings after upkeep: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Jährliche Einsparung nach Wartungskosten: %1</translation>
     </message>
     <message>
         <source>Simple payback: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Statische Amortisationszeit: %1</translation>
     </message>
     <message>
         <source>Simple payback: none, the yearly savings do not exceed the upkeep</source>
-        <translation type="unfinished"></translation>
+        <translation>Statische Amortisationszeit: keine, die jährliche Einsparung übersteigt die Wartungskosten nicht</translation>
     </message>
     <message>
         <source>Return on investment over %1 years: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapitalrendite (ROI) über %1 Jahre: %2</translation>
     </message>
     <message>
         <source>Return on investment over %1 years: none, nothing is invested</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapitalrendite (ROI) über %1 Jahre: keine, es wird nichts investiert</translation>
     </message>
     <message>
         <source>Net present value at %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapitalwert bei %1: %2</translation>
     </message>
     <message>
         <source>Internal rate of return: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Interner Zinsfuß: %1</translation>
     </message>
     <message>
         <source>Internal rate of return: none, the cash flows never change sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Interner Zinsfuß: keiner, die Zahlungsströme wechseln nie das Vorzeichen</translation>
     </message>
     <message>
         <source>Discounted payback: %1 years</source>
-        <translation type="unfinished"></translation>
+        <translation>Dynamische Amortisationszeit: %1 Jahre</translation>
     </message>
     <message>
         <source>Discounted payback: not within the %1 years</source>
-        <translation type="unfinished"></translation>
+        <translation>Dynamische Amortisationszeit: nicht innerhalb der %1 Jahre</translation>
     </message>
     <message>
         <source>How the measures are computed. The investment is the system&apos;s price plus its installation, paid at the start; the yearly net is the annual savings less the yearly upkeep, received at the end of each year over the %1 years evaluated. Simple payback = investment ÷ (yearly net ÷ 12) months. Return on investment = (savings × years − upkeep × years − investment) ÷ investment. Net present value = −investment + Σ yearly net ÷ (1 + rate)^t for t = 1 to %1, at a discount rate of %2. The internal rate of return is the rate at which the net present value is zero. Discounted payback is the time until the discounted yearly nets cover the investment. The conservative case halves every assumed reduction; the optimistic case takes every reduction halfway to 100%.</source>
-        <translation type="unfinished"></translation>
+        <translation>So werden die Kennzahlen berechnet. Die Investition ist der Preis des Systems zuzüglich seiner Installation, bezahlt zu Beginn; der jährliche Nettoertrag ist die jährliche Einsparung abzüglich der jährlichen Wartungskosten, zugeflossen am Ende jedes der %1 betrachteten Jahre. Statische Amortisationszeit = Investition ÷ (jährlicher Nettoertrag ÷ 12) Monate. Kapitalrendite = (Einsparung × Jahre − Wartungskosten × Jahre − Investition) ÷ Investition. Kapitalwert = −Investition + Σ jährlicher Nettoertrag ÷ (1 + Zinssatz)^t für t = 1 bis %1, bei einem Kalkulationszinssatz von %2. Der interne Zinsfuß ist der Zinssatz, bei dem der Kapitalwert null ist. Die dynamische Amortisationszeit ist die Zeit, bis die abgezinsten jährlichen Nettoerträge die Investition decken. Das konservative Szenario halbiert jede angenommene Senkung; das optimistische Szenario rückt jede Senkung auf halbem Weg an 100 % heran.</translation>
     </message>
     <message>
         <source>Cumulative cash flow ($)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kumulierter Cashflow ($)</translation>
     </message>
     <message>
         <source>Not yet paid back</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch nicht amortisiert</translation>
     </message>
     <message>
         <source>Paid back</source>
-        <translation type="unfinished"></translation>
+        <translation>Amortisiert</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahr</translation>
     </message>
     <message>
         <source>Change of the annual savings ($) at ±%1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung der jährlichen Einsparung ($) bei ±%1 %</translation>
     </message>
     <message>
         <source>Lowered by %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Um %1 % gesenkt</translation>
     </message>
     <message>
         <source>Raised by %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Um %1 % erhöht</translation>
     </message>
     <message>
         <source>Bearings in facility</source>
-        <translation type="unfinished"></translation>
+        <translation>Lager in der Anlage</translation>
     </message>
     <message>
         <source>Bearing failures</source>
-        <translation type="unfinished"></translation>
+        <translation>Lagerausfälle</translation>
     </message>
     <message>
         <source>Lubrication points</source>
-        <translation type="unfinished"></translation>
+        <translation>Schmierstellen</translation>
     </message>
     <message>
         <source>Lubrication frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Schmierhäufigkeit</translation>
     </message>
     <message>
         <source>Lubricant quantity</source>
-        <translation type="unfinished"></translation>
+        <translation>Schmierstoffmenge</translation>
     </message>
     <message>
         <source>Hourly production rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Produktionswert je Stunde</translation>
     </message>
     <message>
         <source>Cost of lubricant</source>
-        <translation type="unfinished"></translation>
+        <translation>Schmierstoffpreis</translation>
     </message>
     <message>
         <source>Cost of a bearing</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis eines Lagers</translation>
     </message>
     <message>
         <source>Lubrication labor rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Stundensatz Schmieren</translation>
     </message>
     <message>
         <source>Replacement labor rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Stundensatz Lagerwechsel</translation>
     </message>
     <message>
         <source>Time to lubricate a point</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit je Schmierstelle</translation>
     </message>
     <message>
         <source>Time to replace a bearing</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit je Lagerwechsel</translation>
     </message>
     <message>
         <source>Lubrication labor reduction (%1%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Senkung Schmierarbeit (%1 %)</translation>
     </message>
     <message>
         <source>Lubricant reduction (%1%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Senkung Schmierstoff (%1 %)</translation>
     </message>
     <message>
         <source>Bearings reduction (%1%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Senkung Ersatzlager (%1 %)</translation>
     </message>
     <message>
         <source>Replacement labor reduction (%1%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Senkung Lagerwechselarbeit (%1 %)</translation>
     </message>
     <message>
         <source>Lost production reduction (%1%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Senkung Produktionsausfall (%1 %)</translation>
     </message>
 </context>
 <context>
     <name>BusinessCaseWindow</name>
     <message>
         <source>Conservative</source>
-        <translation type="unfinished"></translation>
+        <translation>Konservativ</translation>
     </message>
     <message>
         <source>Assumed</source>
-        <translation type="unfinished"></translation>
+        <translation>Angenommen</translation>
     </message>
     <message>
         <source>Optimistic</source>
-        <translation type="unfinished"></translation>
+        <translation>Optimistisch</translation>
     </message>
     <message>
         <source>Business Case</source>
-        <translation type="unfinished"></translation>
+        <translation>Wirtschaftlichkeit</translation>
     </message>
     <message>
         <source>Measures</source>
-        <translation type="unfinished"></translation>
+        <translation>Kennzahlen</translation>
     </message>
     <message>
         <source>Cases</source>
-        <translation type="unfinished"></translation>
+        <translation>Szenarien</translation>
     </message>
     <message>
         <source>Case</source>
-        <translation type="unfinished"></translation>
+        <translation>Szenario</translation>
     </message>
     <message>
         <source>Reductions</source>
-        <translation type="unfinished"></translation>
+        <translation>Senkungen</translation>
     </message>
     <message>
         <source>Annual savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Jährliche Einsparung</translation>
     </message>
     <message>
         <source>Payback</source>
-        <translation type="unfinished"></translation>
+        <translation>Amortisation</translation>
     </message>
     <message>
         <source>Net present value</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapitalwert</translation>
     </message>
     <message>
         <source>Step of the sensitivity (±%):</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrittweite der Sensitivität (±%):</translation>
     </message>
     <message>
         <source>Enter the installed system price to see the payback, the return on investment, the net present value and the internal rate of return.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den Systempreis ein, um Amortisationszeit, Kapitalrendite, Kapitalwert und internen Zinsfuß zu sehen.</translation>
     </message>
 </context>
 <context>
     <name>ChartControl</name>
     <message>
         <source>Lubrication Labor</source>
-        <translation type="unfinished"></translation>
+        <translation>Schmierarbeit</translation>
     </message>
     <message>
         <source>Lubricant Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Schmierstoffkosten</translation>
     </message>
     <message>
         <source>Bearing Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Lagerkosten</translation>
     </message>
     <message>
         <source>Replacement Labor</source>
-        <translation type="unfinished"></translation>
+        <translation>Lagerwechsel</translation>
     </message>
     <message>
         <source>Lost Production</source>
-        <translation type="unfinished"></translation>
+        <translation>Produktionsausfall</translation>
     </message>
     <message>
         <source>CURRENT COST</source>
-        <translation type="unfinished"></translation>
+        <translation>ISTKOSTEN</translation>
     </message>
     <message>
         <source>VELMOR COST</source>
-        <translation type="unfinished"></translation>
+        <translation>VELMOR-KOSTEN</translation>
     </message>
     <message>
         <source>SAVINGS</source>
-        <translation type="unfinished"></translation>
+        <translation>EINSPARUNG</translation>
     </message>
     <message>
         <source>current cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Istkosten</translation>
     </message>
     <message>
         <source>Velmor cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmor-Kosten</translation>
     </message>
     <message>
         <source>savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einsparung</translation>
     </message>
     <message>
         <source>ESTIMATED ANNUAL SAVINGS IN DOLLARS</source>
-        <translation type="unfinished"></translation>
+        <translation>GESCHÄTZTE JÄHRLICHE EINSPARUNG</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>ClipboardText</name>
     <message>
         <source>Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Kosten</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>keine</translation>
     </message>
     <message>
         <source>Business case</source>
-        <translation type="unfinished"></translation>
+        <translation>Wirtschaftlichkeit</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert</translation>
     </message>
     <message>
         <source>Initial investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfangsinvestition</translation>
     </message>
     <message>
         <source>Simple payback (months)</source>
-        <translation type="unfinished"></translation>
+        <translation>Statische Amortisationszeit (Monate)</translation>
     </message>
     <message>
         <source>Return on investment over %1 years</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapitalrendite über %1 Jahre</translation>
     </message>
     <message>
         <source>Net present value at %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapitalwert bei %1 %</translation>
     </message>
     <message>
         <source>Internal rate of return</source>
-        <translation type="unfinished"></translation>
+        <translation>Interner Zinsfuß</translation>
     </message>
     <message>
         <source>not within %1 years</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht innerhalb von %1 Jahren</translation>
     </message>
     <message>
         <source>Discounted payback (years)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dynamische Amortisationszeit (Jahre)</translation>
     </message>
 </context>
 <context>
     <name>CostRows</name>
     <message>
         <source>%1 by %2 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 um %2 %</translation>
     </message>
     <message>
         <source>The Velmor cost assumes that automatic lubrication cuts %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Velmor-Kosten gehen davon aus, dass die automatische Schmierung %1 und %2 senkt.</translation>
     </message>
     <message>
         <source>Manual Labor to Lubricate</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuelle Schmierarbeit</translation>
     </message>
     <message>
         <source>Labor to lubricate (%1% reduction)</source>
-        <translation type="unfinished"></translation>
+        <translation>Schmierarbeit (%1 % weniger)</translation>
     </message>
     <message>
         <source>the lubrication labour</source>
-        <translation type="unfinished"></translation>
+        <translation>die Schmierarbeit</translation>
     </message>
     <message>
         <source>Grease used for manual lubrication</source>
-        <translation type="unfinished"></translation>
+        <translation>Fettverbrauch bei Handschmierung</translation>
     </message>
     <message>
         <source>Grease consumption (%1% reduction)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fettverbrauch (%1 % weniger)</translation>
     </message>
     <message>
         <source>the lubricant</source>
-        <translation type="unfinished"></translation>
+        <translation>den Schmierstoffverbrauch</translation>
     </message>
     <message>
         <source>New replacement bearings</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Ersatzlager</translation>
     </message>
     <message>
         <source>New replacement bearings (%1% reduction)</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Ersatzlager (%1 % weniger)</translation>
     </message>
     <message>
         <source>the replacement bearings</source>
-        <translation type="unfinished"></translation>
+        <translation>die Ersatzlager</translation>
     </message>
     <message>
         <source>Labor to replace failed bearings</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeit für den Lagerwechsel</translation>
     </message>
     <message>
         <source>Bearing replacement labor (%1% reduction)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeit für Lagerwechsel (%1 % weniger)</translation>
     </message>
     <message>
         <source>the replacement labour</source>
-        <translation type="unfinished"></translation>
+        <translation>die Arbeit für den Lagerwechsel</translation>
     </message>
     <message>
         <source>Lost Production</source>
-        <translation type="unfinished"></translation>
+        <translation>Produktionsausfall</translation>
     </message>
     <message>
         <source>Lost Production (%1% reduction)</source>
-        <translation type="unfinished"></translation>
+        <translation>Produktionsausfall (%1 % weniger)</translation>
     </message>
     <message>
         <source>the lost production</source>
-        <translation type="unfinished"></translation>
+        <translation>den Produktionsausfall</translation>
     </message>
     <message>
         <source>Total anual cost of manual lubrication</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahresgesamtkosten Handschmierung</translation>
     </message>
     <message>
         <source>Total annual cost using Velmor automatic lubrication</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahresgesamtkosten Velmor-Automatikschmierung</translation>
     </message>
     <message>
         <source>Total annual savings over manual lubrication costs</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahresgesamteinsparung ggü. Handschmierung</translation>
     </message>
 </context>
 <context>
     <name>CurrencyUnitsDialog</name>
     <message>
         <source>Currency and Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Währung und Einheiten</translation>
     </message>
     <message>
         <source>Every money figure is typed and shown in this currency; figures are not converted between currencies.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Geldbeträge werden in dieser Währung eingegeben und angezeigt; Beträge werden nicht zwischen Währungen umgerechnet.</translation>
     </message>
     <message>
         <source>Currency symbol:</source>
-        <translation type="unfinished"></translation>
+        <translation>Währungssymbol:</translation>
     </message>
     <message>
         <source>A figure shows as:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Betrag erscheint als:</translation>
     </message>
     <message>
         <source>Imperial (lb)</source>
-        <translation type="unfinished"></translation>
+        <translation>Angloamerikanisch (lb)</translation>
     </message>
     <message>
         <source>Metric (kg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Metrisch (kg)</translation>
     </message>
     <message>
         <source>Lubricant weighed in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schmierstoffgewicht in:</translation>
     </message>
     <message>
         <source>Lubricant quantity and price will be converted to kilograms; the results stay the same.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schmierstoffmenge und -preis werden in Kilogramm umgerechnet; die Ergebnisse bleiben gleich.</translation>
     </message>
     <message>
         <source>Lubricant quantity and price will be converted to pounds; the results stay the same.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schmierstoffmenge und -preis werden in Pfund umgerechnet; die Ergebnisse bleiben gleich.</translation>
     </message>
     <message>
         <source>The lubricant %1 will be converted to kilograms; the %2 holds no number and stays as typed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Schmierstoff wird %1 in Kilogramm umgerechnet; %2 enthält keine Zahl und bleibt wie eingegeben.</translation>
     </message>
     <message>
         <source>The lubricant %1 will be converted to pounds; the %2 holds no number and stays as typed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Schmierstoff wird %1 in Pfund umgerechnet; %2 enthält keine Zahl und bleibt wie eingegeben.</translation>
     </message>
     <message>
         <source>quantity</source>
-        <translation type="unfinished"></translation>
+        <translation>die Menge</translation>
     </message>
     <message>
         <source>price</source>
-        <translation type="unfinished"></translation>
+        <translation>der Preis</translation>
     </message>
     <message>
         <source>The lubricant quantity and price hold no numbers and stay as typed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schmierstoffmenge und -preis enthalten keine Zahlen und bleiben wie eingegeben.</translation>
     </message>
 </context>
 <context>
     <name>FacilityFile</name>
     <message>
         <source>Could not open %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geöffnet werden. %2</translation>
     </message>
     <message>
         <source>Could not save %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gespeichert werden. %2</translation>
     </message>
     <message>
         <source>is not valid text</source>
-        <translation type="unfinished"></translation>
+        <translation>ist kein gültiger Text</translation>
     </message>
     <message>
         <source>is longer than a field holds</source>
-        <translation type="unfinished"></translation>
+        <translation>ist länger, als ein Feld fassen kann</translation>
     </message>
     <message>
         <source>The figures were typed in regional settings that are not known here (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Werte wurden mit Regionaleinstellungen eingegeben, die hier nicht bekannt sind (%1).</translation>
     </message>
     <message>
         <source>The figure for %1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert für %1 %2.</translation>
     </message>
     <message>
         <source>The figure for %1 holds characters an input field cannot show.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert für %1 enthält Zeichen, die ein Eingabefeld nicht anzeigen kann.</translation>
     </message>
     <message>
         <source>The report detail %1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Berichtsangabe %1 %2.</translation>
     </message>
     <message>
         <source>The investment&apos;s %1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Investitionsangabe %1 %2.</translation>
     </message>
     <message>
         <source>An assumed reduction is not a percentage from 0 to 100 in tenths.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine angenommene Senkung ist kein Prozentwert von 0 bis 100 in Zehntelschritten.</translation>
     </message>
     <message>
         <source>The figures are too long for a facility file, which holds at most 64 KiB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Werte sind zu lang für eine Anlagendatei, die höchstens 64 KiB fasst.</translation>
     </message>
     <message>
         <source>The file&apos;s %1 are not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Abschnitt „%1“ der Datei ist ungültig.</translation>
     </message>
     <message>
         <source>The %1 %2 is not a text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Eintrag %2 (%1) ist kein Text.</translation>
     </message>
     <message>
         <source>The file is larger than 64 KiB, too large for a facility file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist größer als 64 KiB und damit zu groß für eine Anlagendatei.</translation>
     </message>
     <message>
         <source>The file is not UTF-8 text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist kein UTF-8-Text.</translation>
     </message>
     <message>
         <source>The file is not a facility file: it is not JSON (%1 at byte %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist keine Anlagendatei: Sie ist kein JSON (%1 bei Byte %2).</translation>
     </message>
     <message>
         <source>The file holds the key %1 twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält den Schlüssel %1 zweimal.</translation>
     </message>
     <message>
         <source>The file is not a facility file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist keine Anlagendatei.</translation>
     </message>
     <message>
         <source>The file has no valid version number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei hat keine gültige Versionsnummer.</translation>
     </message>
     <message>
         <source>The file was saved by a newer version of this program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei wurde mit einer neueren Version dieses Programms gespeichert.</translation>
     </message>
     <message>
         <source>The file does not say in which regional settings its figures were typed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei gibt nicht an, mit welchen Regionaleinstellungen ihre Werte eingegeben wurden.</translation>
     </message>
     <message>
         <source>The file holds no figures.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält keine Werte.</translation>
     </message>
     <message>
         <source>one figure</source>
-        <translation type="unfinished"></translation>
+        <translation>einen Wert</translation>
     </message>
     <message>
         <source>%1 figures</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Werte</translation>
     </message>
     <message>
         <source>The file holds %1 instead of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält %1 statt %2.</translation>
     </message>
     <message>
         <source>The figure for %1 is not a text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert für %1 ist kein Text.</translation>
     </message>
     <message>
         <source>The file&apos;s assumptions are not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Annahmen in der Datei sind ungültig.</translation>
     </message>
     <message>
         <source>The assumed reduction %1 is not a percentage from 0 to 100 in tenths.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die angenommene Senkung %1 ist kein Prozentwert von 0 bis 100 in Zehntelschritten.</translation>
     </message>
     <message>
         <source>Could not open the figures. No file name was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Daten konnten nicht geöffnet werden. Es wurde kein Dateiname angegeben.</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei existiert nicht.</translation>
     </message>
     <message>
         <source>It is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist ein Ordner, keine Datei.</translation>
     </message>
     <message>
         <source>It is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist keine reguläre Datei.</translation>
     </message>
     <message>
         <source>The file could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei konnte nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>Could not save the figures. No file name was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Daten konnten nicht gespeichert werden. Es wurde kein Dateiname angegeben.</translation>
     </message>
 </context>
 <context>
     <name>FigureCommands</name>
     <message>
         <source>Facility figures (*.velmor)</source>
-        <translation type="unfinished"></translation>
+        <translation>Anlagendaten (*.velmor)</translation>
     </message>
     <message>
         <source>Open Figures…</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten öffnen…</translation>
     </message>
     <message>
         <source>Save Figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten speichern</translation>
     </message>
     <message>
         <source>Save Figures As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten speichern unter…</translation>
     </message>
     <message>
         <source>Report Details…</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichtsangaben…</translation>
     </message>
     <message>
         <source>Assumptions…</source>
-        <translation type="unfinished"></translation>
+        <translation>Annahmen…</translation>
     </message>
     <message>
         <source>Business Case…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wirtschaftlichkeit…</translation>
     </message>
     <message>
         <source>Export Report as PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht als PDF exportieren…</translation>
     </message>
     <message>
         <source>Print Report…</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht drucken…</translation>
     </message>
     <message>
         <source>Copy Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse kopieren</translation>
     </message>
     <message>
         <source>Save the changes to &quot;%1&quot; before closing?</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen an „%1“ vor dem Schließen speichern?</translation>
     </message>
     <message>
         <source>Save the changes to &quot;%1&quot; before opening other figures?</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen an „%1“ speichern, bevor andere Daten geöffnet werden?</translation>
     </message>
     <message>
         <source>Changes not saved are lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gespeicherte Änderungen gehen verloren.</translation>
     </message>
     <message>
         <source>The report could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht konnte nicht gedruckt werden.</translation>
     </message>
     <message>
         <source>Open Figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten öffnen</translation>
     </message>
     <message>
         <source>Facility figures.velmor</source>
-        <translation type="unfinished"></translation>
+        <translation>Anlagendaten.velmor</translation>
     </message>
     <message>
         <source>Save Figures As</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten speichern unter</translation>
     </message>
     <message>
         <source>Lubrication Cost Savings Report.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht Schmierkosteneinsparung.pdf</translation>
     </message>
     <message>
         <source>%1 - Lubrication Cost Savings Report.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Bericht Schmierkosteneinsparung.pdf</translation>
     </message>
     <message>
         <source>Export Report as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht als PDF exportieren</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dokumente (*.pdf)</translation>
     </message>
     <message>
         <source>Print Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht drucken</translation>
     </message>
     <message>
         <source>Currency and Units…</source>
-        <translation type="unfinished"></translation>
+        <translation>Währung und Einheiten…</translation>
     </message>
     <message>
         <source>Export Workbook…</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsmappe exportieren…</translation>
     </message>
     <message>
         <source>Export Workbook</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsmappe exportieren</translation>
     </message>
     <message>
         <source>Lubrication Cost Savings.xlsx</source>
-        <translation type="unfinished"></translation>
+        <translation>Schmierkosteneinsparung.xlsx</translation>
     </message>
     <message>
         <source>%1 - Lubrication Cost Savings.xlsx</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Schmierkosteneinsparung.xlsx</translation>
     </message>
     <message>
         <source>Excel workbooks (*.xlsx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Excel-Arbeitsmappen (*.xlsx)</translation>
     </message>
 </context>
 <context>
@@ -785,931 +785,933 @@
         <source>%1
 
 The results cannot be computed from these figures. Please check the figures under &quot;Your Data&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die Werte unter „Ihre Daten“.</translation>
     </message>
     <message>
         <source>More Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr Informationen</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergrößern</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkleinern</translation>
     </message>
     <message>
         <source>Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Originalgröße</translation>
     </message>
     <message>
         <source>Velmor logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmor-Logo</translation>
     </message>
     <message>
         <source>Calculator icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechner-Symbol</translation>
     </message>
     <message>
         <source>Velmor banner</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmor-Banner</translation>
     </message>
     <message>
         <source>A lubrication pump and a bearing beside the Velmor logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Schmierpumpe und ein Lager neben dem Velmor-Logo</translation>
     </message>
     <message>
         <source>HALDMARK and Velmor banner</source>
-        <translation type="unfinished"></translation>
+        <translation>HALDMARK- und Velmor-Banner</translation>
     </message>
     <message>
         <source>Lubrication equipment, the HALDMARK logo and the Velmor logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Schmiertechnik, das HALDMARK-Logo und das Velmor-Logo</translation>
     </message>
     <message>
         <source>Savings chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm der Einsparung</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menü</translation>
     </message>
     <message>
         <source>Facility files, the customer report, copying the results and zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Anlagendateien, Kundenbericht, Ergebnisse kopieren und Zoom</translation>
     </message>
     <message>
         <source>Series Bar Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Balkendiagramm</translation>
     </message>
     <message>
         <source>Pie Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreisdiagramm</translation>
     </message>
     <message>
         <source>Line Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Liniendiagramm</translation>
     </message>
     <message>
         <source>Area Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Flächendiagramm</translation>
     </message>
     <message>
         <source>Step Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufendiagramm</translation>
     </message>
     <message>
         <source>Stacked Bar Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestapelte Balken</translation>
     </message>
     <message>
         <source>Velmor Automatic Lubrication Systems</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatische Velmor-Schmiersysteme</translation>
     </message>
     <message>
         <source>About Velmor</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Velmor</translation>
     </message>
     <message>
         <source>Your Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Daten</translation>
     </message>
     <message>
         <source>Current Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Istkosten</translation>
     </message>
     <message>
         <source>Velmor Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmor-Kosten</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einsparung</translation>
     </message>
     <message>
         <source>Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm</translation>
     </message>
     <message>
         <source>ANUAL COST OF MANUAL LUBRICATION</source>
-        <translation type="unfinished"></translation>
+        <translation>JÄHRLICHE KOSTEN DER MANUELLEN SCHMIERUNG</translation>
     </message>
     <message>
         <source>ANNUAL COST OF LUBRICATION USING VELMOR AUTOMATIC LUBRICATION SYSTEM</source>
-        <translation type="unfinished"></translation>
+        <translation>JÄHRLICHE SCHMIERKOSTEN MIT AUTOMATISCHEM VELMOR-SCHMIERSYSTEM</translation>
     </message>
     <message>
         <source>ANNUAL COST SAVINGS REALIZED BY USING VELMOR AUTOMATION VS. MANUAL LUBRICATION</source>
-        <translation type="unfinished"></translation>
+        <translation>JÄHRLICHE EINSPARUNG DURCH VELMOR-AUTOMATISIERUNG GEGENÜBER HANDSCHMIERUNG</translation>
     </message>
     <message>
         <source>Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen</translation>
     </message>
     <message>
         <source>This calculator will provide you with an estimated cost comparison between your existing lubrication method and a VELMOR® Centralized Lubrication System by HALDMARK® Inc.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Rechner liefert Ihnen einen geschätzten Kostenvergleich zwischen Ihrer bisherigen Schmiermethode und einem VELMOR®-Zentralschmiersystem von HALDMARK® Inc.</translation>
     </message>
     <message>
         <source>To calculate costs particular to your facility, enter the required data in the data fields found under the &quot;Your Data&quot; tab above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um die Kosten für Ihren Betrieb zu berechnen, geben Sie die benötigten Daten in die Felder auf der Registerkarte „Ihre Daten“ oben ein.</translation>
     </message>
     <message>
         <source>Once your data are properly entered, you can review the effect of using a VELMOR Centralized Lubrication System under the &quot;Velmor Cost&quot; tab and the savings that can be realized under the &quot;Savings&quot; tab. A comparison of the results can be reviewed in graphical format under the &quot;Graph&quot; tab above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobald Ihre Daten eingegeben sind, sehen Sie unter „Velmor-Kosten“ die Wirkung eines VELMOR-Zentralschmiersystems und unter „Einsparung“ die erzielbare Einsparung. Einen grafischen Vergleich der Ergebnisse zeigt die Registerkarte „Diagramm“ oben.</translation>
     </message>
 </context>
 <context>
     <name>Form2</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>About HALDMARK®</source>
-        <translation type="unfinished"></translation>
+        <translation>Über HALDMARK®</translation>
     </message>
     <message>
         <source>Software Design</source>
-        <translation type="unfinished"></translation>
+        <translation>Softwaredesign</translation>
     </message>
     <message>
         <source>HALDMARK banner</source>
-        <translation type="unfinished"></translation>
+        <translation>HALDMARK-Banner</translation>
     </message>
     <message>
         <source>Corvane Software logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo von Corvane Software</translation>
     </message>
     <message>
         <source>Calculator icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechner-Symbol</translation>
     </message>
     <message>
         <source>Phone: </source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon: </translation>
     </message>
     <message>
         <source>Fax: </source>
-        <translation type="unfinished"></translation>
+        <translation>Fax: </translation>
     </message>
     <message>
         <source>E-mail: </source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail: </translation>
     </message>
     <message>
         <source>WWW: </source>
-        <translation type="unfinished"></translation>
+        <translation>Web: </translation>
     </message>
 </context>
 <context>
     <name>Inputs</name>
     <message>
         <source>FACILITY PARTICULARS</source>
-        <translation type="unfinished"></translation>
+        <translation>ANGABEN ZUR ANLAGE</translation>
     </message>
     <message>
         <source>Number of bearings in facility</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl Lager in der Anlage</translation>
     </message>
     <message>
         <source> total</source>
-        <translation type="unfinished"></translation>
+        <translation> gesamt</translation>
     </message>
     <message>
         <source>bearings installed in the facility</source>
-        <translation type="unfinished"></translation>
+        <translation>in der Anlage verbaute Lager</translation>
     </message>
     <message>
         <source>Number of bearing failures</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl Lagerausfälle</translation>
     </message>
     <message>
         <source> per year</source>
-        <translation type="unfinished"></translation>
+        <translation> pro Jahr</translation>
     </message>
     <message>
         <source>bearings that fail per year</source>
-        <translation type="unfinished"></translation>
+        <translation>Lager, die pro Jahr ausfallen</translation>
     </message>
     <message>
         <source>Number of lubrication points</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl Schmierstellen</translation>
     </message>
     <message>
         <source>points lubricated by hand</source>
-        <translation type="unfinished"></translation>
+        <translation>von Hand geschmierte Stellen</translation>
     </message>
     <message>
         <source>Lubrication frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Schmierhäufigkeit</translation>
     </message>
     <message>
         <source> per month</source>
-        <translation type="unfinished"></translation>
+        <translation> pro Monat</translation>
     </message>
     <message>
         <source>times each point is lubricated per month</source>
-        <translation type="unfinished"></translation>
+        <translation>wie oft jede Stelle pro Monat geschmiert wird</translation>
     </message>
     <message>
         <source>Lubricant quantity</source>
-        <translation type="unfinished"></translation>
+        <translation>Schmierstoffmenge</translation>
     </message>
     <message>
         <source> lbs/year</source>
-        <translation type="unfinished"></translation>
+        <translation> lb/Jahr</translation>
     </message>
     <message>
         <source>pounds of lubricant used per year</source>
-        <translation type="unfinished"></translation>
+        <translation>Schmierstoffverbrauch in Pfund pro Jahr</translation>
     </message>
     <message>
         <source>Hourly production rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Produktionswert je Stunde</translation>
     </message>
     <message>
         <source> $/hour</source>
-        <translation type="unfinished"></translation>
+        <translation> $/Std.</translation>
     </message>
     <message>
         <source>value of production lost per hour of stoppage</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert der Produktion, die je Stunde Stillstand verloren geht</translation>
     </message>
     <message>
         <source>MATERIAL COST (Average)</source>
-        <translation type="unfinished"></translation>
+        <translation>MATERIALKOSTEN (Durchschnitt)</translation>
     </message>
     <message>
         <source>Cost of Lubricant</source>
-        <translation type="unfinished"></translation>
+        <translation>Schmierstoffpreis</translation>
     </message>
     <message>
         <source> $/lb.</source>
-        <translation type="unfinished"></translation>
+        <translation> $/lb</translation>
     </message>
     <message>
         <source>price of lubricant per pound</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis des Schmierstoffs je Pfund</translation>
     </message>
     <message>
         <source>Cost of Replacement Bearing</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis je Ersatzlager</translation>
     </message>
     <message>
         <source> $/each</source>
-        <translation type="unfinished"></translation>
+        <translation> $/Stück</translation>
     </message>
     <message>
         <source>price of one replacement bearing</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis eines Ersatzlagers</translation>
     </message>
     <message>
         <source>LABOR COST (Average)</source>
-        <translation type="unfinished"></translation>
+        <translation>LOHNKOSTEN (Durchschnitt)</translation>
     </message>
     <message>
         <source>Lubrication </source>
-        <translation type="unfinished"></translation>
+        <translation>Schmieren </translation>
     </message>
     <message>
         <source>hourly labour rate for lubricating</source>
-        <translation type="unfinished"></translation>
+        <translation>Stundensatz für das Schmieren</translation>
     </message>
     <message>
         <source>Bearing Replacement</source>
-        <translation type="unfinished"></translation>
+        <translation>Lagerwechsel</translation>
     </message>
     <message>
         <source>hourly labour rate for replacing bearings</source>
-        <translation type="unfinished"></translation>
+        <translation>Stundensatz für den Lagerwechsel</translation>
     </message>
     <message>
         <source>TIME (Average)</source>
-        <translation type="unfinished"></translation>
+        <translation>ZEIT (Durchschnitt)</translation>
     </message>
     <message>
         <source>Lubricate a single point</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Stelle schmieren</translation>
     </message>
     <message>
         <source> minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> Minuten</translation>
     </message>
     <message>
         <source>minutes to lubricate one point once</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuten, um eine Stelle einmal zu schmieren</translation>
     </message>
     <message>
         <source>Replace a bearing</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Lager wechseln</translation>
     </message>
     <message>
         <source> hours</source>
-        <translation type="unfinished"></translation>
+        <translation> Stunden</translation>
     </message>
     <message>
         <source>hours to replace one failed bearing (and stoppage per failure)</source>
-        <translation type="unfinished"></translation>
+        <translation>Stunden für den Wechsel eines ausgefallenen Lagers (und Stillstand je Ausfall)</translation>
     </message>
     <message>
         <source> kg/year</source>
-        <translation type="unfinished"></translation>
+        <translation> kg/Jahr</translation>
     </message>
     <message>
         <source> $/kg</source>
-        <translation type="unfinished"></translation>
+        <translation> $/kg</translation>
     </message>
 </context>
 <context>
     <name>InvestmentFields</name>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Investition</translation>
     </message>
     <message>
         <source>Installed system price ($):</source>
-        <translation type="unfinished"></translation>
+        <translation>Systempreis ($):</translation>
     </message>
     <message>
         <source>optional</source>
-        <translation type="unfinished"></translation>
+        <translation>optional</translation>
     </message>
     <message>
         <source>Installation cost ($):</source>
-        <translation type="unfinished"></translation>
+        <translation>Installationskosten ($):</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>keine</translation>
     </message>
     <message>
         <source>Yearly upkeep of the system ($):</source>
-        <translation type="unfinished"></translation>
+        <translation>Jährliche Wartungskosten ($):</translation>
     </message>
     <message>
         <source>Evaluation period (years):</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrachtungszeitraum (Jahre):</translation>
     </message>
     <message>
         <source>Discount rate (%):</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalkulationszinssatz (%):</translation>
     </message>
 </context>
 <context>
     <name>LanguageMenu</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>System default</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemstandard</translation>
     </message>
     <message>
         <source>The calculator will be shown in the chosen language the next time it is started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Rechner wird beim nächsten Start in der gewählten Sprache angezeigt.</translation>
     </message>
 </context>
 <context>
     <name>ReportDetailsDialog</name>
     <message>
         <source>Report Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichtsangaben</translation>
     </message>
     <message>
         <source>Customer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde:</translation>
     </message>
     <message>
         <source>Site:</source>
-        <translation type="unfinished"></translation>
+        <translation>Standort:</translation>
     </message>
     <message>
         <source>Prepared by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellt von:</translation>
     </message>
 </context>
 <context>
     <name>ReportPage</name>
     <message>
         <source>Customer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde:</translation>
     </message>
     <message>
         <source>Site:</source>
-        <translation type="unfinished"></translation>
+        <translation>Standort:</translation>
     </message>
     <message>
         <source>Prepared by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellt von:</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum:</translation>
     </message>
     <message>
         <source>Facility figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Anlagendaten</translation>
     </message>
     <message>
         <source>Payback</source>
-        <translation type="unfinished"></translation>
+        <translation>Amortisation</translation>
     </message>
     <message>
         <source>Investment and measures</source>
-        <translation type="unfinished"></translation>
+        <translation>Investition und Kennzahlen</translation>
     </message>
     <message>
         <source>Cases</source>
-        <translation type="unfinished"></translation>
+        <translation>Szenarien</translation>
     </message>
     <message>
         <source>Assumptions</source>
-        <translation type="unfinished"></translation>
+        <translation>Annahmen</translation>
     </message>
     <message>
         <source>The page could not be drawn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seite konnte nicht gezeichnet werden.</translation>
     </message>
     <message>
         <source>Could not write the report to %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht konnte nicht in %1 geschrieben werden. %2</translation>
     </message>
 </context>
 <context>
     <name>ReportText</name>
     <message>
         <source>Conservative</source>
-        <translation type="unfinished"></translation>
+        <translation>Konservativ</translation>
     </message>
     <message>
         <source>Assumed</source>
-        <translation type="unfinished"></translation>
+        <translation>Angenommen</translation>
     </message>
     <message>
         <source>Optimistic</source>
-        <translation type="unfinished"></translation>
+        <translation>Optimistisch</translation>
     </message>
     <message>
         <source>an installed system price of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Systempreis von %1</translation>
     </message>
     <message>
         <source>installation at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Installationskosten von %1</translation>
     </message>
     <message>
         <source>a yearly upkeep of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>jährliche Wartungskosten von %1</translation>
     </message>
     <message>
         <source>The investment: %1, evaluated over %2 years at a discount rate of %3%.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Investition: %1, betrachtet über %2 Jahre bei einem Kalkulationszinssatz von %3 %.</translation>
     </message>
     <message>
         <source>Business Case</source>
-        <translation type="unfinished"></translation>
+        <translation>Wirtschaftlichkeit</translation>
     </message>
     <message>
         <source>Case</source>
-        <translation type="unfinished"></translation>
+        <translation>Szenario</translation>
     </message>
     <message>
         <source>Reductions</source>
-        <translation type="unfinished"></translation>
+        <translation>Senkungen</translation>
     </message>
     <message>
         <source>Annual savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Jährliche Einsparung</translation>
     </message>
     <message>
         <source>Payback</source>
-        <translation type="unfinished"></translation>
+        <translation>Amortisation</translation>
     </message>
     <message>
         <source>Net present value</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapitalwert</translation>
     </message>
     <message>
         <source>Sensitivity: each of the twelve figures and five reductions lowered and raised by %1%, a reduction no further than 0% or 100%.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensitivität: jeder der zwölf Werte und der fünf Senkungen um %1 % gesenkt und erhöht, eine Senkung dabei nicht unter 0 % und nicht über 100 %.</translation>
     </message>
     <message>
         <source>Installed system price: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Systempreis: %1</translation>
     </message>
     <message>
         <source>Installation cost: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Installationskosten: %1</translation>
     </message>
     <message>
         <source>Yearly upkeep: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Jährliche Wartungskosten: %1</translation>
     </message>
     <message>
         <source>No payback: with these figures the system brings no yearly savings to pay for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Amortisation: Mit diesen Werten erzielt das System keine jährliche Einsparung, die es bezahlt.</translation>
     </message>
     <message>
         <source>Payback period: %1 months</source>
-        <translation type="unfinished"></translation>
+        <translation>Amortisationszeit: %1 Monate</translation>
     </message>
     <message>
         <source>Net savings over 3 years: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nettoeinsparung über 3 Jahre: %1</translation>
     </message>
     <message>
         <source>Net savings over 5 years: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nettoeinsparung über 5 Jahre: %1</translation>
     </message>
     <message>
         <source>The figure &quot;%1&quot; is not a number: &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert „%1“ ist keine Zahl: „%2“.</translation>
     </message>
     <message>
         <source>%1: the results cannot be computed from these figures.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Aus diesen Werten lassen sich keine Ergebnisse berechnen.</translation>
     </message>
     <message>
         <source>%1 · %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2</translation>
     </message>
     <message>
         <source>Lubrication Cost Savings Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht zur Einsparung von Schmierkosten</translation>
     </message>
     <message>
         <source>price per kg × kg per year</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis je kg × kg pro Jahr</translation>
     </message>
     <message>
         <source>price per lb. × lbs. per year</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis je lb × lb pro Jahr</translation>
     </message>
     <message>
         <source>All figures are yearly, in dollars.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Beträge sind Jahresbeträge in Dollar.</translation>
     </message>
     <message>
         <source>All figures are yearly, in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Beträge sind Jahresbeträge in %1.</translation>
     </message>
     <message>
         <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labour to lubricate (points × minutes per point ÷ 60 × labour rate × times per month × 12), the lubricant (%2), new replacement bearings (bearing price × failures per year), the labour to replace them (failures × hours per replacement × labour rate) and lost production, since every bearing failure stops production for the time its replacement takes (failures × hours per replacement × production value per hour). %1 The savings are the difference. %3</source>
-        <translation type="unfinished"></translation>
+        <translation>So werden diese Werte berechnet. Die Istkosten sind das, was die Schmierung von Hand pro Jahr kostet: die Schmierarbeit (Schmierstellen × Minuten je Stelle ÷ 60 × Stundensatz × Schmiervorgänge pro Monat × 12), der Schmierstoff (%2), neue Ersatzlager (Lagerpreis × Ausfälle pro Jahr), die Arbeit für deren Wechsel (Ausfälle × Stunden je Wechsel × Stundensatz) und der Produktionsausfall, denn jeder Lagerausfall hält die Produktion für die Dauer des Wechsels an (Ausfälle × Stunden je Wechsel × Produktionswert je Stunde). %1 Die Einsparung ist die Differenz. %3</translation>
     </message>
 </context>
 <context>
     <name>SafeWrite</name>
     <message>
         <source>Not every byte could be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht alle Bytes konnten geschrieben werden.</translation>
     </message>
     <message>
         <source>A folder of that name is in the way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Ordner mit diesem Namen steht im Weg.</translation>
     </message>
     <message>
         <source>It is a device, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist ein Gerät, keine Datei.</translation>
     </message>
     <message>
         <source>It is a pipe (FIFO), not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist eine Pipe (FIFO), keine Datei.</translation>
     </message>
     <message>
         <source>It is a socket, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist ein Socket, keine Datei.</translation>
     </message>
     <message>
         <source>It is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist keine reguläre Datei.</translation>
     </message>
     <message>
         <source>It cannot be read to see what it holds: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Inhalt kann nicht gelesen und geprüft werden: %1</translation>
     </message>
     <message>
         <source>It is not a %1, so it is not replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie wird nicht ersetzt, da sie nicht vom Typ „%1“ ist.</translation>
     </message>
     <message>
         <source>No file name was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde kein Dateiname angegeben.</translation>
     </message>
     <message>
         <source>Its name is that of a %1, which a %2 never replaces.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Name ist der einer Datei vom Typ „%1“, und eine solche wird beim Schreiben vom Typ „%2“ nie ersetzt.</translation>
     </message>
     <message>
         <source>It is a link to a file that does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist ein Link auf eine Datei, die nicht existiert.</translation>
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 existiert nicht.</translation>
     </message>
     <message>
         <source>%1 is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Ordner.</translation>
     </message>
     <message>
         <source>The file is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist schreibgeschützt.</translation>
     </message>
     <message>
         <source>Nothing was made to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts zum Schreiben erzeugt.</translation>
     </message>
     <message>
         <source>Not every byte reached the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht alle Bytes sind in der Datei angekommen.</translation>
     </message>
     <message>
         <source>facility file</source>
-        <translation type="unfinished"></translation>
+        <translation>Anlagendatei</translation>
     </message>
     <message>
         <source>PDF document</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dokument</translation>
     </message>
     <message>
         <source>spreadsheet workbook</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabellenkalkulations-Arbeitsmappe</translation>
     </message>
     <message>
         <source>CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Datei</translation>
     </message>
 </context>
 <context>
     <name>SummaryText</name>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>Customer</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde</translation>
     </message>
     <message>
         <source>Site</source>
-        <translation type="unfinished"></translation>
+        <translation>Standort</translation>
     </message>
     <message>
         <source>Currency</source>
-        <translation type="unfinished"></translation>
+        <translation>Währung</translation>
     </message>
     <message>
         <source>Current annual cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Jährliche Istkosten</translation>
     </message>
     <message>
         <source>Velmor annual cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Jährliche Velmor-Kosten</translation>
     </message>
     <message>
         <source>Annual savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Jährliche Einsparung</translation>
     </message>
     <message>
         <source>Payback (months)</source>
-        <translation type="unfinished"></translation>
+        <translation>Amortisation (Monate)</translation>
     </message>
     <message>
         <source>Net present value</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapitalwert</translation>
     </message>
     <message>
         <source>Its figures cannot be computed: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Werte der Datei lassen sich nicht berechnen: %1.</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe</translation>
     </message>
     <message>
         <source>The workbook could not be made: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Arbeitsmappe konnte nicht erstellt werden: %1.</translation>
     </message>
     <message>
         <source>Could not sum up %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht zusammengefasst werden. %2</translation>
     </message>
     <message>
         <source>A summary is written as .csv or .xlsx.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Zusammenfassung wird als .csv oder .xlsx geschrieben.</translation>
     </message>
     <message>
         <source>Could not write the summary to %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zusammenfassung konnte nicht in %1 geschrieben werden. %2</translation>
     </message>
 </context>
 <context>
     <name>WorkbookText</name>
     <message>
         <source>Current Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Istkosten</translation>
     </message>
     <message>
         <source>Velmor Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Velmor-Kosten</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einsparung</translation>
     </message>
     <message>
         <source>Figure</source>
-        <translation type="unfinished"></translation>
+        <translation>Angabe</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheit</translation>
     </message>
     <message>
         <source>Reduction with Velmor</source>
-        <translation type="unfinished"></translation>
+        <translation>Senkung mit Velmor</translation>
     </message>
     <message>
         <source>Per cent</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozent</translation>
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Investition</translation>
     </message>
     <message>
         <source>Installed system price</source>
-        <translation type="unfinished"></translation>
+        <translation>Systempreis</translation>
     </message>
     <message>
         <source>Installation cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Installationskosten</translation>
     </message>
     <message>
         <source>Yearly upkeep</source>
-        <translation type="unfinished"></translation>
+        <translation>Jährliche Wartungskosten</translation>
     </message>
     <message>
         <source>per year</source>
-        <translation type="unfinished"></translation>
+        <translation>pro Jahr</translation>
     </message>
     <message>
         <source>Evaluation period</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrachtungszeitraum</translation>
     </message>
     <message>
         <source>years (1 to %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahre (1 bis %1)</translation>
     </message>
     <message>
         <source>Discount rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalkulationszinssatz</translation>
     </message>
     <message>
         <source>% a year</source>
-        <translation type="unfinished"></translation>
+        <translation>% pro Jahr</translation>
     </message>
     <message>
         <source>Business Case</source>
-        <translation type="unfinished"></translation>
+        <translation>Wirtschaftlichkeit</translation>
     </message>
     <message>
         <source>Initial outlay (price + installation)</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfangsauszahlung (Preis + Installation)</translation>
     </message>
     <message>
         <source>Yearly net (savings − upkeep)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jährlicher Nettoertrag (Einsparung − Wartung)</translation>
     </message>
     <message>
         <source>Simple payback, months</source>
-        <translation type="unfinished"></translation>
+        <translation>Statische Amortisationszeit, Monate</translation>
     </message>
     <message>
         <source>Return on investment over the period</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapitalrendite über den Zeitraum</translation>
     </message>
     <message>
         <source>Net present value</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapitalwert</translation>
     </message>
     <message>
         <source>Internal rate of return</source>
-        <translation type="unfinished"></translation>
+        <translation>Interner Zinsfuß</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahr</translation>
     </message>
     <message>
         <source>Net cash flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Netto-Cashflow</translation>
     </message>
     <message>
         <source>The figures cannot be computed: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Werte lassen sich nicht berechnen: %1.</translation>
     </message>
     <message>
         <source>The figure for “%1” is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert für „%1“ ist keine Zahl.</translation>
     </message>
     <message>
         <source>Could not write the workbook %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Arbeitsmappe %1 konnte nicht geschrieben werden. %2</translation>
     </message>
     <message>
         <source>The workbook could not be made: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Arbeitsmappe konnte nicht erstellt werden: %1.</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Compares the yearly cost of lubricating a facility by hand with the cost of a Velmor automatic lubrication system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleicht die jährlichen Kosten der manuellen Schmierung einer Anlage mit den Kosten eines automatischen Velmor-Schmiersystems.</translation>
     </message>
     <message>
         <source>Shows this help and exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt diese Hilfe an und beendet das Programm.</translation>
     </message>
     <message>
         <source>Shows the version and exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt die Version an und beendet das Programm.</translation>
     </message>
     <message>
         <source>A facility file (.velmor) to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine zu öffnende Anlagendatei (.velmor).</translation>
     </message>
     <message>
         <source>one facility file at a time, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>jeweils nur eine Anlagendatei, nicht %1</translation>
     </message>
     <message>
         <source>--report needs the name of the PDF file to write</source>
-        <translation type="unfinished"></translation>
+        <translation>--report benötigt den Namen der zu schreibenden PDF-Datei</translation>
     </message>
     <message>
         <source>Shows the window and writes the report in LANGUAGE: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt das Fenster an und schreibt den Bericht in der Sprache LANGUAGE: %1.</translation>
     </message>
     <message>
         <source>no language &quot;%1&quot;; the languages are %2</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Sprache „%1“; verfügbar sind %2</translation>
     </message>
     <message>
         <source>Writes the customer report of FILE, or of the default figures, to OUT as a PDF, without opening a window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt den Kundenbericht zu FILE oder zu den Standardwerten als PDF nach OUT, ohne ein Fenster zu öffnen.</translation>
     </message>
     <message>
         <source>Writes the figures of FILE, or the default figures, to OUT as a workbook (.xlsx) whose costs are formulas, without opening a window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt die Werte aus FILE oder die Standardwerte als Arbeitsmappe (.xlsx), deren Kosten Formeln sind, nach OUT, ohne ein Fenster zu öffnen.</translation>
     </message>
     <message>
         <source>Writes one row for each FILE (its totals, payback and net present value) and a total row to OUT, a .csv or .xlsx file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt je FILE eine Zeile (Summen, Amortisation und Kapitalwert) sowie eine Summenzeile nach OUT, eine .csv- oder .xlsx-Datei.</translation>
     </message>
     <message>
         <source>one of --report, --workbook and --summary at a time</source>
-        <translation type="unfinished"></translation>
+        <translation>jeweils nur eine der Optionen --report, --workbook und --summary</translation>
     </message>
     <message>
         <source>--summary needs the name of the file to write</source>
-        <translation type="unfinished"></translation>
+        <translation>--summary benötigt den Namen der zu schreibenden Datei</translation>
     </message>
     <message>
         <source>--summary needs at least one facility file</source>
-        <translation type="unfinished"></translation>
+        <translation>--summary benötigt mindestens eine Anlagendatei</translation>
     </message>
     <message>
         <source>--workbook needs the name of the workbook to write</source>
-        <translation type="unfinished"></translation>
+        <translation>--workbook benötigt den Namen der zu schreibenden Arbeitsmappe</translation>
     </message>
 </context>
 <context>
     <name>platform::ChartControl</name>
     <message>
         <source>negative figures not drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>negative Werte nicht dargestellt</translation>
     </message>
 </context>
 </TS>

@@ -331,6 +331,10 @@
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>ESTIMATED ANNUAL SAVINGS IN %1</source>
+        <translation>GESCHÄTZTE JAHRESEINSPARUNG IN %1</translation>
+    </message>
 </context>
 <context>
     <name>ClipboardText</name>
@@ -464,6 +468,17 @@
     <message>
         <source>Total annual savings over manual lubrication costs</source>
         <translation>Jahresgesamteinsparung ggü. Handschmierung</translation>
+    </message>
+</context>
+<context>
+    <name>CurrencyUnits</name>
+    <message>
+        <source>A currency symbol has at most %1 characters.</source>
+        <translation>Ein Währungssymbol hat höchstens %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>A currency symbol cannot hold digits, signs, the marks of a figure (. , &apos; %), quotes or invisible characters.</source>
+        <translation>Ein Währungssymbol darf keine Ziffern, Vorzeichen, Zahlzeichen (. , &apos; %), Anführungszeichen oder unsichtbaren Zeichen enthalten.</translation>
     </message>
 </context>
 <context>
@@ -662,6 +677,74 @@
     <message>
         <source>Could not save the figures. No file name was given.</source>
         <translation>Die Daten konnten nicht gespeichert werden. Es wurde kein Dateiname angegeben.</translation>
+    </message>
+    <message>
+        <source>customer</source>
+        <translation>Kunde</translation>
+    </message>
+    <message>
+        <source>site</source>
+        <translation>Standort</translation>
+    </message>
+    <message>
+        <source>prepared by</source>
+        <translation>Erstellt von</translation>
+    </message>
+    <message>
+        <source>system price</source>
+        <translation>Systempreis</translation>
+    </message>
+    <message>
+        <source>installation cost</source>
+        <translation>Installationskosten</translation>
+    </message>
+    <message>
+        <source>yearly upkeep</source>
+        <translation>jährliche Wartung</translation>
+    </message>
+    <message>
+        <source>evaluation period</source>
+        <translation>Betrachtungszeitraum</translation>
+    </message>
+    <message>
+        <source>discount rate</source>
+        <translation>Kalkulationszinssatz</translation>
+    </message>
+    <message>
+        <source>report details</source>
+        <translation>Berichtsangaben</translation>
+    </message>
+    <message>
+        <source>report detail</source>
+        <translation>Berichtsangabe</translation>
+    </message>
+    <message>
+        <source>investment details</source>
+        <translation>Investitionsangaben</translation>
+    </message>
+    <message>
+        <source>investment detail</source>
+        <translation>Investitionsangabe</translation>
+    </message>
+    <message>
+        <source>The currency symbol %1 is not valid. %2</source>
+        <translation>Das Währungssymbol %1 ist ungültig. %2</translation>
+    </message>
+    <message>
+        <source>The currency symbol %1 is not valid.</source>
+        <translation>Das Währungssymbol %1 ist ungültig.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s currency and units are not valid.</source>
+        <translation>Währung und Einheiten der Datei sind ungültig.</translation>
+    </message>
+    <message>
+        <source>The currency symbol is not a text.</source>
+        <translation>Das Währungssymbol ist kein Text.</translation>
+    </message>
+    <message>
+        <source>The units are neither &quot;imperial&quot; nor &quot;metric&quot;.</source>
+        <translation>Die Einheiten sind weder „imperial“ noch „metric“.</translation>
     </message>
 </context>
 <context>
@@ -1642,6 +1725,18 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     <message>
         <source>The workbook could not be made: %1.</source>
         <translation>Die Arbeitsmappe konnte nicht erstellt werden: %1.</translation>
+    </message>
+    <message>
+        <source>No temporary folder could be made for it: %1</source>
+        <translation>Dafür konnte kein temporärer Ordner angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>The workbook could not be started.</source>
+        <translation>Die Arbeitsmappe konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The workbook made could not be read back.</source>
+        <translation>Die erstellte Arbeitsmappe konnte nicht zurückgelesen werden.</translation>
     </message>
 </context>
 <context>

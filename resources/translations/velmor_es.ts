@@ -331,6 +331,10 @@
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>ESTIMATED ANNUAL SAVINGS IN %1</source>
+        <translation>AHORRO ANUAL ESTIMADO EN %1</translation>
+    </message>
 </context>
 <context>
     <name>ClipboardText</name>
@@ -464,6 +468,17 @@
     <message>
         <source>Total annual savings over manual lubrication costs</source>
         <translation>Ahorro anual total frente a la lubricación manual</translation>
+    </message>
+</context>
+<context>
+    <name>CurrencyUnits</name>
+    <message>
+        <source>A currency symbol has at most %1 characters.</source>
+        <translation>Un símbolo de moneda tiene como máximo %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>A currency symbol cannot hold digits, signs, the marks of a figure (. , &apos; %), quotes or invisible characters.</source>
+        <translation>Un símbolo de moneda no puede contener cifras, signos, las marcas de un número (. , &apos; %), comillas ni caracteres invisibles.</translation>
     </message>
 </context>
 <context>
@@ -662,6 +677,74 @@
     <message>
         <source>Could not save the figures. No file name was given.</source>
         <translation>No se han podido guardar las cifras. No se ha indicado ningún nombre de archivo.</translation>
+    </message>
+    <message>
+        <source>customer</source>
+        <translation>cliente</translation>
+    </message>
+    <message>
+        <source>site</source>
+        <translation>emplazamiento</translation>
+    </message>
+    <message>
+        <source>prepared by</source>
+        <translation>elaborado por</translation>
+    </message>
+    <message>
+        <source>system price</source>
+        <translation>precio del sistema</translation>
+    </message>
+    <message>
+        <source>installation cost</source>
+        <translation>coste de instalación</translation>
+    </message>
+    <message>
+        <source>yearly upkeep</source>
+        <translation>mantenimiento anual</translation>
+    </message>
+    <message>
+        <source>evaluation period</source>
+        <translation>periodo de evaluación</translation>
+    </message>
+    <message>
+        <source>discount rate</source>
+        <translation>tasa de descuento</translation>
+    </message>
+    <message>
+        <source>report details</source>
+        <translation>datos del informe</translation>
+    </message>
+    <message>
+        <source>report detail</source>
+        <translation>dato del informe</translation>
+    </message>
+    <message>
+        <source>investment details</source>
+        <translation>datos de la inversión</translation>
+    </message>
+    <message>
+        <source>investment detail</source>
+        <translation>dato de la inversión</translation>
+    </message>
+    <message>
+        <source>The currency symbol %1 is not valid. %2</source>
+        <translation>El símbolo de moneda %1 no es válido. %2</translation>
+    </message>
+    <message>
+        <source>The currency symbol %1 is not valid.</source>
+        <translation>El símbolo de moneda %1 no es válido.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s currency and units are not valid.</source>
+        <translation>La moneda y las unidades del archivo no son válidas.</translation>
+    </message>
+    <message>
+        <source>The currency symbol is not a text.</source>
+        <translation>El símbolo de moneda no es un texto.</translation>
+    </message>
+    <message>
+        <source>The units are neither &quot;imperial&quot; nor &quot;metric&quot;.</source>
+        <translation>Las unidades no son ni «imperial» ni «metric».</translation>
     </message>
 </context>
 <context>
@@ -1642,6 +1725,18 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     <message>
         <source>The workbook could not be made: %1.</source>
         <translation>No se ha podido crear el libro de cálculo: %1.</translation>
+    </message>
+    <message>
+        <source>No temporary folder could be made for it: %1</source>
+        <translation>No se ha podido crear una carpeta temporal para él: %1</translation>
+    </message>
+    <message>
+        <source>The workbook could not be started.</source>
+        <translation>No se ha podido iniciar el libro de cálculo.</translation>
+    </message>
+    <message>
+        <source>The workbook made could not be read back.</source>
+        <translation>No se ha podido volver a leer el libro de cálculo creado.</translation>
     </message>
 </context>
 <context>

@@ -9,11 +9,11 @@
     </message>
     <message>
         <source>How much of each yearly cost a Velmor automatic lubrication system is assumed to save, in per cent (0 to 100, in tenths):</source>
-        <translation>Part de chaque coût annuel qu’un système de lubrification automatique Velmor est censé économiser, en pour cent (de 0 à 100, au dixième près) :</translation>
+        <translation>Part de chaque coût annuel qu’un système de lubrification automatique Velmor est censé économiser, en pour cent (de 0 à 100, au dixième près)&#xa0;:</translation>
     </message>
     <message>
         <source>%1 (%):</source>
-        <translation>%1 (%) :</translation>
+        <translation>%1 (%)&#xa0;:</translation>
     </message>
     <message>
         <source>Restore Designed Values</source>
@@ -75,55 +75,55 @@
     </message>
     <message>
         <source>Initial investment (price and installation): %1</source>
-        <translation>Investissement initial (prix et installation) : %1</translation>
+        <translation>Investissement initial (prix et installation)&#xa0;: %1</translation>
     </message>
     <message>
         <source>Yearly upkeep of the system: %1</source>
-        <translation>Entretien annuel du système : %1</translation>
+        <translation>Entretien annuel du système&#xa0;: %1</translation>
     </message>
     <message>
         <source>Yearly savings after upkeep: %1</source>
-        <translation>Économies annuelles après entretien : %1</translation>
+        <translation>Économies annuelles après entretien&#xa0;: %1</translation>
     </message>
     <message>
         <source>Simple payback: %1</source>
-        <translation>Délai de récupération simple : %1</translation>
+        <translation>Délai de récupération simple&#xa0;: %1</translation>
     </message>
     <message>
         <source>Simple payback: none, the yearly savings do not exceed the upkeep</source>
-        <translation>Délai de récupération simple : aucun, les économies annuelles ne dépassent pas l’entretien</translation>
+        <translation>Délai de récupération simple&#xa0;: aucun, les économies annuelles ne dépassent pas l’entretien</translation>
     </message>
     <message>
         <source>Return on investment over %1 years: %2</source>
-        <translation>Retour sur investissement sur %1 ans : %2</translation>
+        <translation>Retour sur investissement sur %1 ans&#xa0;: %2</translation>
     </message>
     <message>
         <source>Return on investment over %1 years: none, nothing is invested</source>
-        <translation>Retour sur investissement sur %1 ans : aucun, rien n’est investi</translation>
+        <translation>Retour sur investissement sur %1 ans&#xa0;: aucun, rien n’est investi</translation>
     </message>
     <message>
         <source>Net present value at %1: %2</source>
-        <translation>Valeur actuelle nette à %1 : %2</translation>
+        <translation>Valeur actuelle nette à %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Internal rate of return: %1</source>
-        <translation>Taux de rendement interne : %1</translation>
+        <translation>Taux de rendement interne&#xa0;: %1</translation>
     </message>
     <message>
         <source>Internal rate of return: none, the cash flows never change sign</source>
-        <translation>Taux de rendement interne : aucun, les flux de trésorerie ne changent jamais de signe</translation>
+        <translation>Taux de rendement interne&#xa0;: aucun, les flux de trésorerie ne changent jamais de signe</translation>
     </message>
     <message>
         <source>Discounted payback: %1 years</source>
-        <translation>Délai de récupération actualisé : %1 ans</translation>
+        <translation>Délai de récupération actualisé&#xa0;: %1 ans</translation>
     </message>
     <message>
         <source>Discounted payback: not within the %1 years</source>
-        <translation>Délai de récupération actualisé : au-delà des %1 ans</translation>
+        <translation>Délai de récupération actualisé&#xa0;: au-delà des %1 ans</translation>
     </message>
     <message>
         <source>How the measures are computed. The investment is the system&apos;s price plus its installation, paid at the start; the yearly net is the annual savings less the yearly upkeep, received at the end of each year over the %1 years evaluated. Simple payback = investment ÷ (yearly net ÷ 12) months. Return on investment = (savings × years − upkeep × years − investment) ÷ investment. Net present value = −investment + Σ yearly net ÷ (1 + rate)^t for t = 1 to %1, at a discount rate of %2. The internal rate of return is the rate at which the net present value is zero. Discounted payback is the time until the discounted yearly nets cover the investment. The conservative case halves every assumed reduction; the optimistic case takes every reduction halfway to 100%.</source>
-        <translation>Calcul des indicateurs. L’investissement est le prix du système plus son installation, payé au départ ; le flux net annuel correspond aux économies annuelles moins l’entretien annuel, perçu à la fin de chaque année pendant les %1 ans évalués. Délai de récupération simple = investissement ÷ (flux net annuel ÷ 12) mois. Retour sur investissement = (économies × années − entretien × années − investissement) ÷ investissement. Valeur actuelle nette = −investissement + Σ flux net annuel ÷ (1 + taux)^t pour t = 1 à %1, à un taux d’actualisation de %2. Le taux de rendement interne est le taux pour lequel la valeur actuelle nette est nulle. Le délai de récupération actualisé est le temps nécessaire pour que les flux nets annuels actualisés couvrent l’investissement. Le scénario prudent divise par deux chaque réduction supposée ; le scénario optimiste porte chaque réduction à mi-chemin de 100 %.</translation>
+        <translation>Calcul des indicateurs. L’investissement est le prix du système plus son installation, payé au départ&#xa0;; le flux net annuel correspond aux économies annuelles moins l’entretien annuel, perçu à la fin de chaque année pendant les %1 ans évalués. Délai de récupération simple = investissement ÷ (flux net annuel ÷ 12) mois. Retour sur investissement = (économies × années − entretien × années − investissement) ÷ investissement. Valeur actuelle nette = −investissement + Σ flux net annuel ÷ (1 + taux)^t pour t = 1 à %1, à un taux d’actualisation de %2. Le taux de rendement interne est le taux pour lequel la valeur actuelle nette est nulle. Le délai de récupération actualisé est le temps nécessaire pour que les flux nets annuels actualisés couvrent l’investissement. Le scénario prudent divise par deux chaque réduction supposée&#xa0;; le scénario optimiste porte chaque réduction à mi-chemin de 100&#xa0;%.</translation>
     </message>
     <message>
         <source>Cumulative cash flow ($)</source>
@@ -143,15 +143,15 @@
     </message>
     <message>
         <source>Change of the annual savings ($) at ±%1%</source>
-        <translation>Variation des économies annuelles ($) à ±%1 %</translation>
+        <translation>Variation des économies annuelles ($) à ±%1&#xa0;%</translation>
     </message>
     <message>
         <source>Lowered by %1%</source>
-        <translation>Diminué de %1 %</translation>
+        <translation>Diminué de %1&#xa0;%</translation>
     </message>
     <message>
         <source>Raised by %1%</source>
-        <translation>Augmenté de %1 %</translation>
+        <translation>Augmenté de %1&#xa0;%</translation>
     </message>
     <message>
         <source>Bearings in facility</source>
@@ -203,23 +203,23 @@
     </message>
     <message>
         <source>Lubrication labor reduction (%1%)</source>
-        <translation>Main-d’œuvre lubrif. (−%1 %)</translation>
+        <translation>Main-d’œuvre lubrif. (−%1&#xa0;%)</translation>
     </message>
     <message>
         <source>Lubricant reduction (%1%)</source>
-        <translation>Lubrifiant (−%1 %)</translation>
+        <translation>Lubrifiant (−%1&#xa0;%)</translation>
     </message>
     <message>
         <source>Bearings reduction (%1%)</source>
-        <translation>Roulements (−%1 %)</translation>
+        <translation>Roulements (−%1&#xa0;%)</translation>
     </message>
     <message>
         <source>Replacement labor reduction (%1%)</source>
-        <translation>Main-d’œuvre rempl. (−%1 %)</translation>
+        <translation>Main-d’œuvre rempl. (−%1&#xa0;%)</translation>
     </message>
     <message>
         <source>Lost production reduction (%1%)</source>
-        <translation>Production perdue (−%1 %)</translation>
+        <translation>Production perdue (−%1&#xa0;%)</translation>
     </message>
 </context>
 <context>
@@ -270,7 +270,7 @@
     </message>
     <message>
         <source>Step of the sensitivity (±%):</source>
-        <translation>Pas de la sensibilité (± %) :</translation>
+        <translation>Pas de la sensibilité (±&#xa0;%)&#xa0;:</translation>
     </message>
     <message>
         <source>Enter the installed system price to see the payback, the return on investment, the net present value and the internal rate of return.</source>
@@ -329,7 +329,11 @@
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>ESTIMATED ANNUAL SAVINGS IN %1</source>
+        <translation>ÉCONOMIES ANNUELLES ESTIMÉES EN %1</translation>
     </message>
 </context>
 <context>
@@ -368,7 +372,7 @@
     </message>
     <message>
         <source>Net present value at %1%</source>
-        <translation>Valeur actuelle nette à %1 %</translation>
+        <translation>Valeur actuelle nette à %1&#xa0;%</translation>
     </message>
     <message>
         <source>Internal rate of return</source>
@@ -387,7 +391,7 @@
     <name>CostRows</name>
     <message>
         <source>%1 by %2 %</source>
-        <translation>%1 de %2 %</translation>
+        <translation>%1 de %2&#xa0;%</translation>
     </message>
     <message>
         <source>The Velmor cost assumes that automatic lubrication cuts %1 and %2.</source>
@@ -399,7 +403,7 @@
     </message>
     <message>
         <source>Labor to lubricate (%1% reduction)</source>
-        <translation>Main-d’œuvre lubrification (−%1 %)</translation>
+        <translation>Main-d’œuvre lubrification (−%1&#xa0;%)</translation>
     </message>
     <message>
         <source>the lubrication labour</source>
@@ -411,7 +415,7 @@
     </message>
     <message>
         <source>Grease consumption (%1% reduction)</source>
-        <translation>Consommation de graisse (−%1 %)</translation>
+        <translation>Consommation de graisse (−%1&#xa0;%)</translation>
     </message>
     <message>
         <source>the lubricant</source>
@@ -423,7 +427,7 @@
     </message>
     <message>
         <source>New replacement bearings (%1% reduction)</source>
-        <translation>Roulements de rechange (−%1 %)</translation>
+        <translation>Roulements de rechange (−%1&#xa0;%)</translation>
     </message>
     <message>
         <source>the replacement bearings</source>
@@ -435,7 +439,7 @@
     </message>
     <message>
         <source>Bearing replacement labor (%1% reduction)</source>
-        <translation>Main-d’œuvre de remplacement (−%1 %)</translation>
+        <translation>Main-d’œuvre de remplacement (−%1&#xa0;%)</translation>
     </message>
     <message>
         <source>the replacement labour</source>
@@ -447,7 +451,7 @@
     </message>
     <message>
         <source>Lost Production (%1% reduction)</source>
-        <translation>Production perdue (−%1 %)</translation>
+        <translation>Production perdue (−%1&#xa0;%)</translation>
     </message>
     <message>
         <source>the lost production</source>
@@ -467,6 +471,17 @@
     </message>
 </context>
 <context>
+    <name>CurrencyUnits</name>
+    <message>
+        <source>A currency symbol has at most %1 characters.</source>
+        <translation>Un symbole monétaire compte au plus %1 caractères.</translation>
+    </message>
+    <message>
+        <source>A currency symbol cannot hold digits, signs, the marks of a figure (. , &apos; %), quotes or invisible characters.</source>
+        <translation>Un symbole monétaire ne peut contenir ni chiffres, ni signes, ni les marques d’un nombre (. , &apos; %), ni guillemets, ni caractères invisibles.</translation>
+    </message>
+</context>
+<context>
     <name>CurrencyUnitsDialog</name>
     <message>
         <source>Currency and Units</source>
@@ -474,15 +489,15 @@
     </message>
     <message>
         <source>Every money figure is typed and shown in this currency; figures are not converted between currencies.</source>
-        <translation>Chaque montant est saisi et affiché dans cette devise ; les montants ne sont pas convertis d’une devise à l’autre.</translation>
+        <translation>Chaque montant est saisi et affiché dans cette devise&#xa0;; les montants ne sont pas convertis d’une devise à l’autre.</translation>
     </message>
     <message>
         <source>Currency symbol:</source>
-        <translation>Symbole monétaire :</translation>
+        <translation>Symbole monétaire&#xa0;:</translation>
     </message>
     <message>
         <source>A figure shows as:</source>
-        <translation>Affichage d’un montant :</translation>
+        <translation>Affichage d’un montant&#xa0;:</translation>
     </message>
     <message>
         <source>Imperial (lb)</source>
@@ -494,23 +509,23 @@
     </message>
     <message>
         <source>Lubricant weighed in:</source>
-        <translation>Lubrifiant pesé en :</translation>
+        <translation>Lubrifiant pesé en&#xa0;:</translation>
     </message>
     <message>
         <source>Lubricant quantity and price will be converted to kilograms; the results stay the same.</source>
-        <translation>La quantité et le prix du lubrifiant seront convertis en kilogrammes ; les résultats restent les mêmes.</translation>
+        <translation>La quantité et le prix du lubrifiant seront convertis en kilogrammes&#xa0;; les résultats restent les mêmes.</translation>
     </message>
     <message>
         <source>Lubricant quantity and price will be converted to pounds; the results stay the same.</source>
-        <translation>La quantité et le prix du lubrifiant seront convertis en livres ; les résultats restent les mêmes.</translation>
+        <translation>La quantité et le prix du lubrifiant seront convertis en livres&#xa0;; les résultats restent les mêmes.</translation>
     </message>
     <message>
         <source>The lubricant %1 will be converted to kilograms; the %2 holds no number and stays as typed.</source>
-        <translation>Le champ « %1 » du lubrifiant sera converti en kilogrammes ; le champ « %2 » ne contient aucun nombre et reste tel que saisi.</translation>
+        <translation>Le champ «&#xa0;%1&#xa0;» du lubrifiant sera converti en kilogrammes&#xa0;; le champ «&#xa0;%2&#xa0;» ne contient aucun nombre et reste tel que saisi.</translation>
     </message>
     <message>
         <source>The lubricant %1 will be converted to pounds; the %2 holds no number and stays as typed.</source>
-        <translation>Le champ « %1 » du lubrifiant sera converti en livres ; le champ « %2 » ne contient aucun nombre et reste tel que saisi.</translation>
+        <translation>Le champ «&#xa0;%1&#xa0;» du lubrifiant sera converti en livres&#xa0;; le champ «&#xa0;%2&#xa0;» ne contient aucun nombre et reste tel que saisi.</translation>
     </message>
     <message>
         <source>quantity</source>
@@ -573,11 +588,11 @@
     </message>
     <message>
         <source>The file&apos;s %1 are not valid.</source>
-        <translation>Les données « %1 » du fichier ne sont pas valides.</translation>
+        <translation>Les données «&#xa0;%1&#xa0;» du fichier ne sont pas valides.</translation>
     </message>
     <message>
         <source>The %1 %2 is not a text.</source>
-        <translation>Dans « %1 », l’élément %2 n’est pas un texte.</translation>
+        <translation>Dans «&#xa0;%1&#xa0;», l’élément %2 n’est pas un texte.</translation>
     </message>
     <message>
         <source>The file is larger than 64 KiB, too large for a facility file.</source>
@@ -589,7 +604,7 @@
     </message>
     <message>
         <source>The file is not a facility file: it is not JSON (%1 at byte %2).</source>
-        <translation>Le fichier n’est pas un fichier de données d’usine : ce n’est pas du JSON (%1 à l’octet %2).</translation>
+        <translation>Le fichier n’est pas un fichier de données d’usine&#xa0;: ce n’est pas du JSON (%1 à l’octet %2).</translation>
     </message>
     <message>
         <source>The file holds the key %1 twice.</source>
@@ -657,11 +672,79 @@
     </message>
     <message>
         <source>The file could not be read: %1</source>
-        <translation>Le fichier n’a pas pu être lu : %1</translation>
+        <translation>Le fichier n’a pas pu être lu&#xa0;: %1</translation>
     </message>
     <message>
         <source>Could not save the figures. No file name was given.</source>
         <translation>Impossible d’enregistrer les données. Aucun nom de fichier n’a été indiqué.</translation>
+    </message>
+    <message>
+        <source>customer</source>
+        <translation>client</translation>
+    </message>
+    <message>
+        <source>site</source>
+        <translation>site</translation>
+    </message>
+    <message>
+        <source>prepared by</source>
+        <translation>préparé par</translation>
+    </message>
+    <message>
+        <source>system price</source>
+        <translation>prix du système</translation>
+    </message>
+    <message>
+        <source>installation cost</source>
+        <translation>coût d’installation</translation>
+    </message>
+    <message>
+        <source>yearly upkeep</source>
+        <translation>entretien annuel</translation>
+    </message>
+    <message>
+        <source>evaluation period</source>
+        <translation>période d’évaluation</translation>
+    </message>
+    <message>
+        <source>discount rate</source>
+        <translation>taux d’actualisation</translation>
+    </message>
+    <message>
+        <source>report details</source>
+        <translation>détails du rapport</translation>
+    </message>
+    <message>
+        <source>report detail</source>
+        <translation>détail du rapport</translation>
+    </message>
+    <message>
+        <source>investment details</source>
+        <translation>données d’investissement</translation>
+    </message>
+    <message>
+        <source>investment detail</source>
+        <translation>donnée d’investissement</translation>
+    </message>
+    <message>
+        <source>The currency symbol %1 is not valid. %2</source>
+        <translation>Le symbole monétaire %1 n’est pas valide. %2</translation>
+    </message>
+    <message>
+        <source>The currency symbol %1 is not valid.</source>
+        <translation>Le symbole monétaire %1 n’est pas valide.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s currency and units are not valid.</source>
+        <translation>La devise et les unités du fichier ne sont pas valides.</translation>
+    </message>
+    <message>
+        <source>The currency symbol is not a text.</source>
+        <translation>Le symbole monétaire n’est pas un texte.</translation>
+    </message>
+    <message>
+        <source>The units are neither &quot;imperial&quot; nor &quot;metric&quot;.</source>
+        <translation>Les unités ne sont ni « imperial » ni « metric ».</translation>
     </message>
 </context>
 <context>
@@ -708,11 +791,11 @@
     </message>
     <message>
         <source>Save the changes to &quot;%1&quot; before closing?</source>
-        <translation>Enregistrer les modifications de « %1 » avant de fermer ?</translation>
+        <translation>Enregistrer les modifications de «&#xa0;%1&#xa0;» avant de fermer&#xa0;?</translation>
     </message>
     <message>
         <source>Save the changes to &quot;%1&quot; before opening other figures?</source>
-        <translation>Enregistrer les modifications de « %1 » avant d’ouvrir d’autres données ?</translation>
+        <translation>Enregistrer les modifications de «&#xa0;%1&#xa0;» avant d’ouvrir d’autres données&#xa0;?</translation>
     </message>
     <message>
         <source>Changes not saved are lost.</source>
@@ -787,7 +870,7 @@
 The results cannot be computed from these figures. Please check the figures under &quot;Your Data&quot;.</source>
         <translation>%1
 
-Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez vérifier les valeurs de l’onglet « Données ».</translation>
+Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez vérifier les valeurs de l’onglet «&#xa0;Données&#xa0;».</translation>
     </message>
     <message>
         <source>More Information</source>
@@ -923,11 +1006,11 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>To calculate costs particular to your facility, enter the required data in the data fields found under the &quot;Your Data&quot; tab above.</source>
-        <translation>Pour calculer les coûts propres à votre usine, saisissez les données requises dans les champs de l’onglet « Données » ci-dessus.</translation>
+        <translation>Pour calculer les coûts propres à votre usine, saisissez les données requises dans les champs de l’onglet «&#xa0;Données&#xa0;» ci-dessus.</translation>
     </message>
     <message>
         <source>Once your data are properly entered, you can review the effect of using a VELMOR Centralized Lubrication System under the &quot;Velmor Cost&quot; tab and the savings that can be realized under the &quot;Savings&quot; tab. A comparison of the results can be reviewed in graphical format under the &quot;Graph&quot; tab above.</source>
-        <translation>Une fois vos données saisies, l’onglet « Coût Velmor » montre l’effet d’un système de lubrification centralisée VELMOR et l’onglet « Économies » les économies réalisables. L’onglet « Graphique » ci-dessus compare les résultats sous forme graphique.</translation>
+        <translation>Une fois vos données saisies, l’onglet «&#xa0;Coût Velmor&#xa0;» montre l’effet d’un système de lubrification centralisée VELMOR et l’onglet «&#xa0;Économies&#xa0;» les économies réalisables. L’onglet «&#xa0;Graphique&#xa0;» ci-dessus compare les résultats sous forme graphique.</translation>
     </message>
 </context>
 <context>
@@ -962,19 +1045,19 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>Phone: </source>
-        <translation>Tél. : </translation>
+        <translation>Tél.&#xa0;: </translation>
     </message>
     <message>
         <source>Fax: </source>
-        <translation>Fax : </translation>
+        <translation>Fax&#xa0;: </translation>
     </message>
     <message>
         <source>E-mail: </source>
-        <translation>E-mail : </translation>
+        <translation>E-mail&#xa0;: </translation>
     </message>
     <message>
         <source>WWW: </source>
-        <translation>Web : </translation>
+        <translation>Web&#xa0;: </translation>
     </message>
 </context>
 <context>
@@ -1144,7 +1227,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>Installed system price ($):</source>
-        <translation>Prix du système installé ($) :</translation>
+        <translation>Prix du système installé ($)&#xa0;:</translation>
     </message>
     <message>
         <source>optional</source>
@@ -1152,7 +1235,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>Installation cost ($):</source>
-        <translation>Coût d’installation ($) :</translation>
+        <translation>Coût d’installation ($)&#xa0;:</translation>
     </message>
     <message>
         <source>none</source>
@@ -1160,15 +1243,15 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>Yearly upkeep of the system ($):</source>
-        <translation>Entretien annuel du système ($) :</translation>
+        <translation>Entretien annuel du système ($)&#xa0;:</translation>
     </message>
     <message>
         <source>Evaluation period (years):</source>
-        <translation>Période d’évaluation (ans) :</translation>
+        <translation>Période d’évaluation (ans)&#xa0;:</translation>
     </message>
     <message>
         <source>Discount rate (%):</source>
-        <translation>Taux d’actualisation (%) :</translation>
+        <translation>Taux d’actualisation (%)&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1194,34 +1277,34 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>Customer:</source>
-        <translation>Client :</translation>
+        <translation>Client&#xa0;:</translation>
     </message>
     <message>
         <source>Site:</source>
-        <translation>Site :</translation>
+        <translation>Site&#xa0;:</translation>
     </message>
     <message>
         <source>Prepared by:</source>
-        <translation>Préparé par :</translation>
+        <translation>Préparé par&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>ReportPage</name>
     <message>
         <source>Customer:</source>
-        <translation>Client :</translation>
+        <translation>Client&#xa0;:</translation>
     </message>
     <message>
         <source>Site:</source>
-        <translation>Site :</translation>
+        <translation>Site&#xa0;:</translation>
     </message>
     <message>
         <source>Prepared by:</source>
-        <translation>Préparé par :</translation>
+        <translation>Préparé par&#xa0;:</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation>Date :</translation>
+        <translation>Date&#xa0;:</translation>
     </message>
     <message>
         <source>Facility figures</source>
@@ -1280,7 +1363,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>The investment: %1, evaluated over %2 years at a discount rate of %3%.</source>
-        <translation>L’investissement : %1, évalué sur %2 ans à un taux d’actualisation de %3 %.</translation>
+        <translation>L’investissement&#xa0;: %1, évalué sur %2 ans à un taux d’actualisation de %3&#xa0;%.</translation>
     </message>
     <message>
         <source>Business Case</source>
@@ -1308,43 +1391,43 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>Sensitivity: each of the twelve figures and five reductions lowered and raised by %1%, a reduction no further than 0% or 100%.</source>
-        <translation>Sensibilité : chacune des douze valeurs et des cinq réductions diminuée et augmentée de %1 %, une réduction restant entre 0 % et 100 %.</translation>
+        <translation>Sensibilité&#xa0;: chacune des douze valeurs et des cinq réductions diminuée et augmentée de %1&#xa0;%, une réduction restant entre 0&#xa0;% et 100&#xa0;%.</translation>
     </message>
     <message>
         <source>Installed system price: %1</source>
-        <translation>Prix du système installé : %1</translation>
+        <translation>Prix du système installé&#xa0;: %1</translation>
     </message>
     <message>
         <source>Installation cost: %1</source>
-        <translation>Coût d’installation : %1</translation>
+        <translation>Coût d’installation&#xa0;: %1</translation>
     </message>
     <message>
         <source>Yearly upkeep: %1</source>
-        <translation>Entretien annuel : %1</translation>
+        <translation>Entretien annuel&#xa0;: %1</translation>
     </message>
     <message>
         <source>No payback: with these figures the system brings no yearly savings to pay for it.</source>
-        <translation>Aucun retour sur investissement : avec ces valeurs, le système n’apporte aucune économie annuelle qui le rentabilise.</translation>
+        <translation>Aucun retour sur investissement&#xa0;: avec ces valeurs, le système n’apporte aucune économie annuelle qui le rentabilise.</translation>
     </message>
     <message>
         <source>Payback period: %1 months</source>
-        <translation>Délai de récupération : %1 mois</translation>
+        <translation>Délai de récupération&#xa0;: %1 mois</translation>
     </message>
     <message>
         <source>Net savings over 3 years: %1</source>
-        <translation>Économies nettes sur 3 ans : %1</translation>
+        <translation>Économies nettes sur 3 ans&#xa0;: %1</translation>
     </message>
     <message>
         <source>Net savings over 5 years: %1</source>
-        <translation>Économies nettes sur 5 ans : %1</translation>
+        <translation>Économies nettes sur 5 ans&#xa0;: %1</translation>
     </message>
     <message>
         <source>The figure &quot;%1&quot; is not a number: &quot;%2&quot;.</source>
-        <translation>La valeur « %1 » n’est pas un nombre : « %2 ».</translation>
+        <translation>La valeur «&#xa0;%1&#xa0;» n’est pas un nombre&#xa0;: «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>%1: the results cannot be computed from these figures.</source>
-        <translation>%1 : les résultats ne peuvent pas être calculés à partir de ces valeurs.</translation>
+        <translation>%1&#xa0;: les résultats ne peuvent pas être calculés à partir de ces valeurs.</translation>
     </message>
     <message>
         <source>%1 · %2</source>
@@ -1372,7 +1455,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labour to lubricate (points × minutes per point ÷ 60 × labour rate × times per month × 12), the lubricant (%2), new replacement bearings (bearing price × failures per year), the labour to replace them (failures × hours per replacement × labour rate) and lost production, since every bearing failure stops production for the time its replacement takes (failures × hours per replacement × production value per hour). %1 The savings are the difference. %3</source>
-        <translation>Calcul de ces montants. Le coût actuel est ce que coûte chaque année la lubrification manuelle : la main-d’œuvre de lubrification (points × minutes par point ÷ 60 × taux horaire × fois par mois × 12), le lubrifiant (%2), les roulements de rechange neufs (prix d’un roulement × défaillances par an), la main-d’œuvre pour les remplacer (défaillances × heures par remplacement × taux horaire) et la production perdue, puisque chaque défaillance de roulement arrête la production pendant la durée de son remplacement (défaillances × heures par remplacement × valeur de la production par heure). %1 Les économies en sont la différence. %3</translation>
+        <translation>Calcul de ces montants. Le coût actuel est ce que coûte chaque année la lubrification manuelle&#xa0;: la main-d’œuvre de lubrification (points × minutes par point ÷ 60 × taux horaire × fois par mois × 12), le lubrifiant (%2), les roulements de rechange neufs (prix d’un roulement × défaillances par an), la main-d’œuvre pour les remplacer (défaillances × heures par remplacement × taux horaire) et la production perdue, puisque chaque défaillance de roulement arrête la production pendant la durée de son remplacement (défaillances × heures par remplacement × valeur de la production par heure). %1 Les économies en sont la différence. %3</translation>
     </message>
 </context>
 <context>
@@ -1403,11 +1486,11 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>It cannot be read to see what it holds: %1</source>
-        <translation>Il ne peut pas être lu pour en vérifier le contenu : %1</translation>
+        <translation>Il ne peut pas être lu pour en vérifier le contenu&#xa0;: %1</translation>
     </message>
     <message>
         <source>It is not a %1, so it is not replaced.</source>
-        <translation>Ce n’est pas un %1 ; il n’est donc pas remplacé.</translation>
+        <translation>Ce n’est pas un %1&#xa0;; il n’est donc pas remplacé.</translation>
     </message>
     <message>
         <source>No file name was given.</source>
@@ -1498,7 +1581,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>Its figures cannot be computed: %1.</source>
-        <translation>Ses valeurs ne peuvent pas être calculées : %1.</translation>
+        <translation>Ses valeurs ne peuvent pas être calculées&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Total</source>
@@ -1506,7 +1589,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>The workbook could not be made: %1.</source>
-        <translation>Le classeur n’a pas pu être créé : %1.</translation>
+        <translation>Le classeur n’a pas pu être créé&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Could not sum up %1. %2</source>
@@ -1629,11 +1712,11 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>The figures cannot be computed: %1.</source>
-        <translation>Les valeurs ne peuvent pas être calculées : %1.</translation>
+        <translation>Les valeurs ne peuvent pas être calculées&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The figure for “%1” is not a number.</source>
-        <translation>La valeur de « %1 » n’est pas un nombre.</translation>
+        <translation>La valeur de «&#xa0;%1&#xa0;» n’est pas un nombre.</translation>
     </message>
     <message>
         <source>Could not write the workbook %1. %2</source>
@@ -1641,7 +1724,19 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>The workbook could not be made: %1.</source>
-        <translation>Le classeur n’a pas pu être créé : %1.</translation>
+        <translation>Le classeur n’a pas pu être créé&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>No temporary folder could be made for it: %1</source>
+        <translation>Aucun dossier temporaire n’a pu être créé pour lui : %1</translation>
+    </message>
+    <message>
+        <source>The workbook could not be started.</source>
+        <translation>Le classeur n’a pas pu être commencé.</translation>
+    </message>
+    <message>
+        <source>The workbook made could not be read back.</source>
+        <translation>Le classeur créé n’a pas pu être relu.</translation>
     </message>
 </context>
 <context>
@@ -1672,11 +1767,11 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>Shows the window and writes the report in LANGUAGE: %1.</source>
-        <translation>Affiche la fenêtre et rédige le rapport dans la langue LANGUAGE : %1.</translation>
+        <translation>Affiche la fenêtre et rédige le rapport dans la langue LANGUAGE&#xa0;: %1.</translation>
     </message>
     <message>
         <source>no language &quot;%1&quot;; the languages are %2</source>
-        <translation>aucune langue « %1 » ; les langues sont %2</translation>
+        <translation>aucune langue «&#xa0;%1&#xa0;»&#xa0;; les langues sont %2</translation>
     </message>
     <message>
         <source>Writes the customer report of FILE, or of the default figures, to OUT as a PDF, without opening a window.</source>

@@ -331,6 +331,10 @@
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>ESTIMATED ANNUAL SAVINGS IN %1</source>
+        <translation>ECONOMIA ANUAL ESTIMADA EM %1</translation>
+    </message>
 </context>
 <context>
     <name>ClipboardText</name>
@@ -464,6 +468,17 @@
     <message>
         <source>Total annual savings over manual lubrication costs</source>
         <translation>Economia anual total frente à lubrificação manual</translation>
+    </message>
+</context>
+<context>
+    <name>CurrencyUnits</name>
+    <message>
+        <source>A currency symbol has at most %1 characters.</source>
+        <translation>Um símbolo de moeda tem no máximo %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>A currency symbol cannot hold digits, signs, the marks of a figure (. , &apos; %), quotes or invisible characters.</source>
+        <translation>Um símbolo de moeda não pode conter dígitos, sinais, as marcas de um número (. , &apos; %), aspas nem caracteres invisíveis.</translation>
     </message>
 </context>
 <context>
@@ -662,6 +677,74 @@
     <message>
         <source>Could not save the figures. No file name was given.</source>
         <translation>Não foi possível salvar os dados. Nenhum nome de arquivo foi informado.</translation>
+    </message>
+    <message>
+        <source>customer</source>
+        <translation>cliente</translation>
+    </message>
+    <message>
+        <source>site</source>
+        <translation>local</translation>
+    </message>
+    <message>
+        <source>prepared by</source>
+        <translation>elaborado por</translation>
+    </message>
+    <message>
+        <source>system price</source>
+        <translation>preço do sistema</translation>
+    </message>
+    <message>
+        <source>installation cost</source>
+        <translation>custo de instalação</translation>
+    </message>
+    <message>
+        <source>yearly upkeep</source>
+        <translation>manutenção anual</translation>
+    </message>
+    <message>
+        <source>evaluation period</source>
+        <translation>período de avaliação</translation>
+    </message>
+    <message>
+        <source>discount rate</source>
+        <translation>taxa de desconto</translation>
+    </message>
+    <message>
+        <source>report details</source>
+        <translation>dados do relatório</translation>
+    </message>
+    <message>
+        <source>report detail</source>
+        <translation>dado do relatório</translation>
+    </message>
+    <message>
+        <source>investment details</source>
+        <translation>dados do investimento</translation>
+    </message>
+    <message>
+        <source>investment detail</source>
+        <translation>dado do investimento</translation>
+    </message>
+    <message>
+        <source>The currency symbol %1 is not valid. %2</source>
+        <translation>O símbolo de moeda %1 não é válido. %2</translation>
+    </message>
+    <message>
+        <source>The currency symbol %1 is not valid.</source>
+        <translation>O símbolo de moeda %1 não é válido.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s currency and units are not valid.</source>
+        <translation>A moeda e as unidades do arquivo não são válidas.</translation>
+    </message>
+    <message>
+        <source>The currency symbol is not a text.</source>
+        <translation>O símbolo de moeda não é um texto.</translation>
+    </message>
+    <message>
+        <source>The units are neither &quot;imperial&quot; nor &quot;metric&quot;.</source>
+        <translation>As unidades não são nem &quot;imperial&quot; nem &quot;metric&quot;.</translation>
     </message>
 </context>
 <context>
@@ -1642,6 +1725,18 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     <message>
         <source>The workbook could not be made: %1.</source>
         <translation>Não foi possível gerar a planilha: %1.</translation>
+    </message>
+    <message>
+        <source>No temporary folder could be made for it: %1</source>
+        <translation>Não foi possível criar uma pasta temporária para ela: %1</translation>
+    </message>
+    <message>
+        <source>The workbook could not be started.</source>
+        <translation>Não foi possível iniciar a planilha.</translation>
+    </message>
+    <message>
+        <source>The workbook made could not be read back.</source>
+        <translation>Não foi possível reler a planilha gerada.</translation>
     </message>
 </context>
 <context>

@@ -331,6 +331,10 @@
         <source>%1: %2</source>
         <translation>%1：%2</translation>
     </message>
+    <message>
+        <source>ESTIMATED ANNUAL SAVINGS IN %1</source>
+        <translation>预计年度节省额（%1）</translation>
+    </message>
 </context>
 <context>
     <name>ClipboardText</name>
@@ -464,6 +468,17 @@
     <message>
         <source>Total annual savings over manual lubrication costs</source>
         <translation>相比人工润滑的年度总节省额</translation>
+    </message>
+</context>
+<context>
+    <name>CurrencyUnits</name>
+    <message>
+        <source>A currency symbol has at most %1 characters.</source>
+        <translation>货币符号最多 %1 个字符。</translation>
+    </message>
+    <message>
+        <source>A currency symbol cannot hold digits, signs, the marks of a figure (. , &apos; %), quotes or invisible characters.</source>
+        <translation>货币符号不能包含数字、正负号、数字标记（. , &apos; %）、引号或不可见字符。</translation>
     </message>
 </context>
 <context>
@@ -662,6 +677,74 @@
     <message>
         <source>Could not save the figures. No file name was given.</source>
         <translation>无法保存数据。未指定文件名。</translation>
+    </message>
+    <message>
+        <source>customer</source>
+        <translation>客户</translation>
+    </message>
+    <message>
+        <source>site</source>
+        <translation>地点</translation>
+    </message>
+    <message>
+        <source>prepared by</source>
+        <translation>编制人</translation>
+    </message>
+    <message>
+        <source>system price</source>
+        <translation>系统价格</translation>
+    </message>
+    <message>
+        <source>installation cost</source>
+        <translation>安装费用</translation>
+    </message>
+    <message>
+        <source>yearly upkeep</source>
+        <translation>年度维护费</translation>
+    </message>
+    <message>
+        <source>evaluation period</source>
+        <translation>评估期</translation>
+    </message>
+    <message>
+        <source>discount rate</source>
+        <translation>折现率</translation>
+    </message>
+    <message>
+        <source>report details</source>
+        <translation>报告详情</translation>
+    </message>
+    <message>
+        <source>report detail</source>
+        <translation>报告详情</translation>
+    </message>
+    <message>
+        <source>investment details</source>
+        <translation>投资详情</translation>
+    </message>
+    <message>
+        <source>investment detail</source>
+        <translation>投资项</translation>
+    </message>
+    <message>
+        <source>The currency symbol %1 is not valid. %2</source>
+        <translation>货币符号 %1 无效。%2</translation>
+    </message>
+    <message>
+        <source>The currency symbol %1 is not valid.</source>
+        <translation>货币符号 %1 无效。</translation>
+    </message>
+    <message>
+        <source>The file&apos;s currency and units are not valid.</source>
+        <translation>文件中的货币和单位无效。</translation>
+    </message>
+    <message>
+        <source>The currency symbol is not a text.</source>
+        <translation>货币符号不是文本。</translation>
+    </message>
+    <message>
+        <source>The units are neither &quot;imperial&quot; nor &quot;metric&quot;.</source>
+        <translation>单位既不是“imperial”也不是“metric”。</translation>
     </message>
 </context>
 <context>
@@ -1642,6 +1725,18 @@ The results cannot be computed from these figures. Please check the figures unde
     <message>
         <source>The workbook could not be made: %1.</source>
         <translation>无法生成工作簿：%1。</translation>
+    </message>
+    <message>
+        <source>No temporary folder could be made for it: %1</source>
+        <translation>无法为其创建临时文件夹：%1</translation>
+    </message>
+    <message>
+        <source>The workbook could not be started.</source>
+        <translation>无法开始生成工作簿。</translation>
+    </message>
+    <message>
+        <source>The workbook made could not be read back.</source>
+        <translation>无法读回已生成的工作簿。</translation>
     </message>
 </context>
 <context>

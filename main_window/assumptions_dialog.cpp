@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "main_window/assumptions_dialog.h"
-#include "model/model_text.h"
 
 #include "model/facility_file.h"
 #include "model/message_text.h"
+#include "model/model_text.h"
 #include "model/numeric_text.h"
 #include "platform/system_seams.h"
 

@@ -1,6 +1,5 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "main_window/form1.h"
-#include "model/model_text.h"
 
 #include "about_window/form2.h"
 #include "main_window/fault_message.h"
@@ -12,6 +11,7 @@
 #include "main_window/visible_text_validator.h"
 #include "main_window/welcome_text.h"
 #include "model/input_table.h"
+#include "model/model_text.h"
 #include "model/money_text.h"
 #include "model/numeric_text.h"
 #include "model/results.h"

@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "main_window/report_builder.h"
-#include "model/model_text.h"
 
 #include "about_window/contact_details.h"
 #include "main_window/business_case_charts.h"
 #include "main_window/main_layout.h"
 #include "main_window/welcome_text.h"
 #include "model/business_case_text.h"
+#include "model/model_text.h"
 #include "model/money_text.h"
 #include "model/numeric_text.h"
 #include "model/payback.h"

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "model/cost_rows.h"
+
 #include "model/model_text.h"
 
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "model/facility_file.h"
-#include "model/model_text.h"
 
 #include "model/message_text.h"
+#include "model/model_text.h"
 #include "model/money_text.h"
 #include "model/numeric_text.h"
 #include "model/safe_write.h"

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "workbook/summary.h"
-#include "model/model_text.h"
 
 #include "model/business_case.h"
 #include "model/currency_text.h"
 #include "model/facility_file.h"
 #include "model/message_text.h"
+#include "model/model_text.h"
 #include "model/results.h"
 #include "workbook/workbook.h"
 #include "workbook/xlsx_file.h"

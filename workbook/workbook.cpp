@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "workbook/workbook.h"
-#include "model/model_text.h"
 
 #include "model/currency_text.h"
 #include "model/message_text.h"
+#include "model/model_text.h"
 #include "model/results.h"
 #include "workbook/xlsx_file.h"
 

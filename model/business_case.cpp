@@ -117,11 +117,11 @@ InvestmentReading readInvestment(const InvestmentTexts &texts, const QLocale &lo
         return reading;
     };
     if (!readMoney(texts.systemPrice, locale, investment.systemPrice))
-        return problem(InvestmentField::SystemPrice, QT_TRANSLATE_NOOP("BusinessCase", "installed system price"), texts.systemPrice, QT_TRANSLATE_NOOP("BusinessCase", "is not a sum of dollars"));
+        return problem(InvestmentField::SystemPrice, QT_TRANSLATE_NOOP("BusinessCase", "installed system price"), texts.systemPrice, QT_TRANSLATE_NOOP("BusinessCase", "is not a sum of money"));
     if (!readMoney(texts.installationCost, locale, investment.installationCost))
-        return problem(InvestmentField::InstallationCost, QT_TRANSLATE_NOOP("BusinessCase", "installation cost"), texts.installationCost, QT_TRANSLATE_NOOP("BusinessCase", "is not a sum of dollars"));
+        return problem(InvestmentField::InstallationCost, QT_TRANSLATE_NOOP("BusinessCase", "installation cost"), texts.installationCost, QT_TRANSLATE_NOOP("BusinessCase", "is not a sum of money"));
     if (!readMoney(texts.yearlyUpkeep, locale, investment.yearlyUpkeep))
-        return problem(InvestmentField::YearlyUpkeep, QT_TRANSLATE_NOOP("BusinessCase", "yearly upkeep"), texts.yearlyUpkeep, QT_TRANSLATE_NOOP("BusinessCase", "is not a sum of dollars"));
+        return problem(InvestmentField::YearlyUpkeep, QT_TRANSLATE_NOOP("BusinessCase", "yearly upkeep"), texts.yearlyUpkeep, QT_TRANSLATE_NOOP("BusinessCase", "is not a sum of money"));
     if (!texts.years.trimmed().isEmpty()) {
         const std::optional<double> years = readFigure(texts.years, locale);
         if (!years || !(*years >= 1 && *years <= kMaxYears) || *years != std::floor(*years))

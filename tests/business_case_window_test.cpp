@@ -46,7 +46,7 @@ void BusinessCaseWindowTest::measuresFollowTheInvestment_data()
     QTest::newRow("no price") << "" << "Enter the installed system price" << "\u2014";
     QTest::newRow("a price") << "20,000" << "Simple payback: 4.8 months" << "4.8 months";
     QTest::newRow("net present value") << "20000" << "Net present value at 10%: $169,615.15" << "4.8 months";
-    QTest::newRow("no number") << "lots" << "The installed system price \u201Clots\u201D is not a sum of dollars"
+    QTest::newRow("no number") << "lots" << "The installed system price \u201Clots\u201D is not a sum of money"
                                << "\u2014";
 }
 

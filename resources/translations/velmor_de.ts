@@ -35,7 +35,7 @@
         <translation>Systempreis</translation>
     </message>
     <message>
-        <source>is not a sum of dollars</source>
+        <source>is not a sum of money</source>
         <translation>ist kein Geldbetrag</translation>
     </message>
     <message>
@@ -325,7 +325,7 @@
     </message>
     <message>
         <source>ESTIMATED ANNUAL SAVINGS IN DOLLARS</source>
-        <translation>GESCHÄTZTE JÄHRLICHE EINSPARUNG</translation>
+        <translation>GESCHÄTZTE JÄHRLICHE EINSPARUNG IN DOLLAR</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -333,7 +333,7 @@
     </message>
     <message>
         <source>ESTIMATED ANNUAL SAVINGS IN %1</source>
-        <translation>GESCHÄTZTE JAHRESEINSPARUNG IN %1</translation>
+        <translation>GESCHÄTZTE JÄHRLICHE EINSPARUNG IN %1</translation>
     </message>
 </context>
 <context>

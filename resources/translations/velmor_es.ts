@@ -35,7 +35,7 @@
         <translation>el precio del sistema instalado</translation>
     </message>
     <message>
-        <source>is not a sum of dollars</source>
+        <source>is not a sum of money</source>
         <translation>no es un importe de dinero válido</translation>
     </message>
     <message>

@@ -35,7 +35,7 @@
         <translation>Le prix du système installé</translation>
     </message>
     <message>
-        <source>is not a sum of dollars</source>
+        <source>is not a sum of money</source>
         <translation>n’est pas un montant valide</translation>
     </message>
     <message>

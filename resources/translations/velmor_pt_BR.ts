@@ -35,7 +35,7 @@
         <translation>o preço do sistema instalado</translation>
     </message>
     <message>
-        <source>is not a sum of dollars</source>
+        <source>is not a sum of money</source>
         <translation>não é uma quantia em dinheiro</translation>
     </message>
     <message>

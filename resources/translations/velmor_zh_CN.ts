@@ -35,7 +35,7 @@
         <translation>系统安装价格</translation>
     </message>
     <message>
-        <source>is not a sum of dollars</source>
+        <source>is not a sum of money</source>
         <translation>不是有效的金额</translation>
     </message>
     <message>

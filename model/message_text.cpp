@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "model/message_text.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QtGlobal>
 
@@ -36,16 +37,15 @@ QString escaped(char32_t c)
 QString quotedForMessage(const QString &text)
 {
     QString shown;
-    shown.reserve(text.size() + 2);
-    shown += u'\u201C';
+    shown.reserve(text.size());
     for (const char32_t c : text.toUcs4()) {
         if (isHidden(c))
             shown += escaped(c);
         else
             shown += QString::fromUcs4(&c, 1);
     }
-    shown += u'\u201D';
-    return shown;
+    // The quotation marks of the interface's language: „…“, « … », “…”.
+    return QCoreApplication::translate("MessageText", "\u201C%1\u201D").arg(shown);
 }
 
 QString asSentence(QString text)

@@ -5,10 +5,10 @@
 
 namespace model {
 
-// A file's name or a text from a file, in quotation marks, ready to stand in
-// a message: characters that would not show, or would cut the message short
-// on a terminal (a NUL, a line break, an escape), appear as \0, \n, \x1B,
-// \u202E and so on.
+// A file's name or a text from a file, in the quotation marks of the
+// interface's language, ready to stand in a message: characters that would
+// not show, or would cut the message short on a terminal (a NUL, a line
+// break, an escape), appear as \0, \n, \x1B, \u202E and so on.
 QString quotedForMessage(const QString &text);
 
 // The text trimmed and ending in a full stop, so that reasons from Qt or the

@@ -1270,6 +1270,13 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     </message>
 </context>
 <context>
+    <name>MessageText</name>
+    <message>
+        <source>“%1”</source>
+        <translation>„%1“</translation>
+    </message>
+</context>
+<context>
     <name>ReportDetailsDialog</name>
     <message>
         <source>Report Details</source>

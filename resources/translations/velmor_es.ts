@@ -1270,6 +1270,13 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     </message>
 </context>
 <context>
+    <name>MessageText</name>
+    <message>
+        <source>“%1”</source>
+        <translation>«%1»</translation>
+    </message>
+</context>
+<context>
     <name>ReportDetailsDialog</name>
     <message>
         <source>Report Details</source>

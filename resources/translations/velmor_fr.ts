@@ -744,7 +744,7 @@
     </message>
     <message>
         <source>The units are neither &quot;imperial&quot; nor &quot;metric&quot;.</source>
-        <translation>Les unités ne sont ni « imperial » ni « metric ».</translation>
+        <translation>Les unités ne sont ni «&#xa0;imperial&#xa0;» ni «&#xa0;metric&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -1270,6 +1270,13 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
 </context>
 <context>
+    <name>MessageText</name>
+    <message>
+        <source>“%1”</source>
+        <translation>« %1 »</translation>
+    </message>
+</context>
+<context>
     <name>ReportDetailsDialog</name>
     <message>
         <source>Report Details</source>
@@ -1728,7 +1735,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>No temporary folder could be made for it: %1</source>
-        <translation>Aucun dossier temporaire n’a pu être créé pour lui : %1</translation>
+        <translation>Aucun dossier temporaire n’a pu être créé pour lui&#xa0;: %1</translation>
     </message>
     <message>
         <source>The workbook could not be started.</source>

@@ -1270,6 +1270,13 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     </message>
 </context>
 <context>
+    <name>MessageText</name>
+    <message>
+        <source>“%1”</source>
+        <translation>“%1”</translation>
+    </message>
+</context>
+<context>
     <name>ReportDetailsDialog</name>
     <message>
         <source>Report Details</source>

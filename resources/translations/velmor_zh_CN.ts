@@ -1270,6 +1270,13 @@ The results cannot be computed from these figures. Please check the figures unde
     </message>
 </context>
 <context>
+    <name>MessageText</name>
+    <message>
+        <source>“%1”</source>
+        <translation>“%1”</translation>
+    </message>
+</context>
+<context>
     <name>ReportDetailsDialog</name>
     <message>
         <source>Report Details</source>

@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 // Every caption of the main window (all tabs) and of the About window fits
-// its designed box in every language, at every zoom step. Fails, naming the
+// its designed box in every language, at every zoom step, with the designed
+// figures and with the widest reductions, currency and units a user can
+// choose. Fails, naming the
 // language, the control and the text, until each translation is written to
 // fit. VELMOR_LANGUAGE=de (or a list, "de fr") checks only those languages.
 #include "about_window/form2.h"
@@ -95,6 +97,19 @@ void TranslationFitTest::captionsFit()
     QStringList misfits;
     for (const QString &misfit : captionMisfits(&w, {QStringLiteral("Label3")}, graphCaptions))
         misfits << QStringLiteral("main window: %1").arg(misfit);
+
+    // Reductions of four characters ("88.8") on every Velmor caption, the
+    // widest symbol in the unit labels and kilograms.
+    model::Assumptions widest;
+    widest.reductionPercent.fill(88.8);
+    w.setAssumptions(widest);
+    w.setCurrencyUnits({QStringLiteral("CHF"), model::Units::Metric});
+    for (int tab = 0; tab < w.SSTab1->count(); ++tab) {
+        w.SSTab1->selectTab(tab);
+        QApplication::processEvents();
+    }
+    for (const QString &misfit : captionMisfits(&w, {QStringLiteral("Label3")}, graphCaptions))
+        misfits << QStringLiteral("main window, 88.8 %, CHF/kg: %1").arg(misfit);
 
     QVERIFY(whileAboutWindow<Form2>(w, [&](Form2 &about) {
         for (int tab = 0; tab < about.SSTab1->count(); ++tab) {

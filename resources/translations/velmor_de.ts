@@ -403,7 +403,7 @@
     </message>
     <message>
         <source>Labor to lubricate (%1% reduction)</source>
-        <translation>Schmierarbeit (%1 % weniger)</translation>
+        <translation>Schmierarbeit (−%1 %)</translation>
     </message>
     <message>
         <source>the lubrication labour</source>
@@ -415,7 +415,7 @@
     </message>
     <message>
         <source>Grease consumption (%1% reduction)</source>
-        <translation>Fettverbrauch (%1 % weniger)</translation>
+        <translation>Fettverbrauch (−%1 %)</translation>
     </message>
     <message>
         <source>the lubricant</source>
@@ -427,7 +427,7 @@
     </message>
     <message>
         <source>New replacement bearings (%1% reduction)</source>
-        <translation>Neue Ersatzlager (%1 % weniger)</translation>
+        <translation>Neue Ersatzlager (−%1 %)</translation>
     </message>
     <message>
         <source>the replacement bearings</source>
@@ -439,7 +439,7 @@
     </message>
     <message>
         <source>Bearing replacement labor (%1% reduction)</source>
-        <translation>Arbeit für Lagerwechsel (%1 % weniger)</translation>
+        <translation>Arbeit für Lagerwechsel (−%1 %)</translation>
     </message>
     <message>
         <source>the replacement labour</source>
@@ -451,7 +451,7 @@
     </message>
     <message>
         <source>Lost Production (%1% reduction)</source>
-        <translation>Produktionsausfall (%1 % weniger)</translation>
+        <translation>Produktionsausfall (−%1 %)</translation>
     </message>
     <message>
         <source>the lost production</source>

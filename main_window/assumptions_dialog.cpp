@@ -61,9 +61,10 @@ void AssumptionsDialog::accept()
         const std::optional<double> percent = model::readFigure(field->text(), m_locale);
         if (!percent || !model::isReductionPercent(*percent)) {
             platform::reportRuntimeError(
-                this, tr("The reduction of %1 %2 is not a percentage from 0 to 100 with at most one decimal.")
-                          .arg(model::quotedForMessage(model::costRowText(model::kCostRows[std::size_t(k)].currentCaption)),
-                               model::quotedForMessage(field->text())));
+                this,
+                tr("The reduction of %1 %2 is not a percentage from 0 to 100 with at most one decimal.")
+                    .arg(model::quotedForMessage(model::costRowText(model::kCostRows[std::size_t(k)].currentCaption)),
+                         model::quotedForMessage(field->text())));
             field->setFocus();
             field->selectAll();
             return;

@@ -70,7 +70,8 @@ QValueAxis *moneyAxis(double lo, double hi)
 
 std::unique_ptr<QChart> cashFlowChart(const model::BusinessCase &measures, const QLocale &locale, QStringView symbol)
 {
-    auto chart = plainChart(model::withCurrencySymbol(BusinessCaseText::tr("Cumulative cash flow ($)"), symbol), locale);
+    auto chart =
+        plainChart(model::withCurrencySymbol(BusinessCaseText::tr("Cumulative cash flow ($)"), symbol), locale);
     // Two sets so that the years still in debt and those in profit differ
     // in colour; each year has its value in one of them.
     auto *debt = new QBarSet(BusinessCaseText::tr("Not yet paid back"));
@@ -143,7 +144,10 @@ std::unique_ptr<QChart> tornadoChart(const std::vector<model::SensitivityBar> &b
                                      const QLocale &locale, QStringView symbol)
 {
     const QString step = model::percentText(stepPercent, locale);
-    auto chart = plainChart(model::withCurrencySymbol(BusinessCaseText::tr("Change of the annual savings ($) at \u00B1%1%"), symbol).arg(step), locale);
+    auto chart = plainChart(
+        model::withCurrencySymbol(BusinessCaseText::tr("Change of the annual savings ($) at \u00B1%1%"), symbol)
+            .arg(step),
+        locale);
     auto *lowered = new QBarSet(BusinessCaseText::tr("Lowered by %1%").arg(step));
     auto *raised = new QBarSet(BusinessCaseText::tr("Raised by %1%").arg(step));
     lowered->setColor(QColor(96, 125, 196));

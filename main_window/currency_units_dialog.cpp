@@ -107,8 +107,9 @@ void CurrencyUnitsDialog::showUnitsNote()
         note = metric ? tr("Lubricant quantity and price will be converted to kilograms; the results stay the same.")
                       : tr("Lubricant quantity and price will be converted to pounds; the results stay the same.");
     } else if (conversion.quantityConverted || conversion.priceConverted) {
-        note = metric ? tr("The lubricant %1 will be converted to kilograms; the %2 holds no number and stays as typed.")
-                      : tr("The lubricant %1 will be converted to pounds; the %2 holds no number and stays as typed.");
+        note = metric
+                   ? tr("The lubricant %1 will be converted to kilograms; the %2 holds no number and stays as typed.")
+                   : tr("The lubricant %1 will be converted to pounds; the %2 holds no number and stays as typed.");
         note = note.arg(conversion.quantityConverted ? tr("quantity") : tr("price"),
                         conversion.quantityConverted ? tr("price") : tr("quantity"));
     } else {

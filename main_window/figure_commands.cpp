@@ -355,8 +355,8 @@ void FigureCommands::open()
     if (!settleUnsavedChanges(Opening))
         return;
     const QString path = QFileDialog::getOpenFileName(
-        m_window.commandParent(), tr("Open Figures"), m_currentFile.isEmpty() ? documentsFolder() : QFileInfo(m_currentFile).path(),
-        facilityFilter());
+        m_window.commandParent(), tr("Open Figures"),
+        m_currentFile.isEmpty() ? documentsFolder() : QFileInfo(m_currentFile).path(), facilityFilter());
     if (!path.isEmpty())
         openFigures(path);
 }

@@ -99,7 +99,8 @@ public:
     // settings. A figure that was no number where it was saved stays red
     // and counts as no number until it is edited, even where these
     // settings would read it as one. Then shows the "Your Data" tab.
-    void showOpenedFigures(const std::array<QString, model::kInputCount> &shown, const model::FacilityFigures &saved) override;
+    void showOpenedFigures(const std::array<QString, model::kInputCount> &shown,
+                           const model::FacilityFigures &saved) override;
     // Whether such a figure is still in a field.
     bool holdsInvalidField() const;
 

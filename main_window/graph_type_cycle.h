@@ -23,8 +23,10 @@ inline constexpr std::array<GraphStep, 6> kGraphCycle{{
     {QT_TRANSLATE_NOOP("Form1", "Pie Chart"), QT_TRANSLATE_NOOP("Form1", "Line Graph"), ChartType::Pie2d, false},
     {QT_TRANSLATE_NOOP("Form1", "Line Graph"), QT_TRANSLATE_NOOP("Form1", "Area Graph"), ChartType::Line2d, true},
     {QT_TRANSLATE_NOOP("Form1", "Area Graph"), QT_TRANSLATE_NOOP("Form1", "Step Graph"), ChartType::Area2d, true},
-    {QT_TRANSLATE_NOOP("Form1", "Step Graph"), QT_TRANSLATE_NOOP("Form1", "Stacked Bar Graph"), ChartType::Step2d, true},
-    {QT_TRANSLATE_NOOP("Form1", "Stacked Bar Graph"), QT_TRANSLATE_NOOP("Form1", "Series Bar Graph"), ChartType::Bar2d, true},
+    {QT_TRANSLATE_NOOP("Form1", "Step Graph"), QT_TRANSLATE_NOOP("Form1", "Stacked Bar Graph"), ChartType::Step2d,
+     true},
+    {QT_TRANSLATE_NOOP("Form1", "Stacked Bar Graph"), QT_TRANSLATE_NOOP("Form1", "Series Bar Graph"), ChartType::Bar2d,
+     true},
 }};
 
 } // namespace main_window

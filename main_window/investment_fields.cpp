@@ -23,9 +23,12 @@ InvestmentFields::InvestmentFields(const model::InvestmentTexts &texts, QWidget 
         connect(edit, &QLineEdit::textEdited, this, &InvestmentFields::edited);
         m_fields[std::size_t(which)] = edit;
     };
-    add(InvestmentField::SystemPrice, texts.systemPrice, model::withCurrencySymbol(tr("Installed system price ($):"), symbol), tr("optional"));
-    add(InvestmentField::InstallationCost, texts.installationCost, model::withCurrencySymbol(tr("Installation cost ($):"), symbol), tr("none"));
-    add(InvestmentField::YearlyUpkeep, texts.yearlyUpkeep, model::withCurrencySymbol(tr("Yearly upkeep of the system ($):"), symbol), tr("none"));
+    add(InvestmentField::SystemPrice, texts.systemPrice,
+        model::withCurrencySymbol(tr("Installed system price ($):"), symbol), tr("optional"));
+    add(InvestmentField::InstallationCost, texts.installationCost,
+        model::withCurrencySymbol(tr("Installation cost ($):"), symbol), tr("none"));
+    add(InvestmentField::YearlyUpkeep, texts.yearlyUpkeep,
+        model::withCurrencySymbol(tr("Yearly upkeep of the system ($):"), symbol), tr("none"));
     add(InvestmentField::Years, texts.years, tr("Evaluation period (years):"), QString::number(model::kDefaultYears));
     add(InvestmentField::DiscountRate, texts.discountRate, tr("Discount rate (%):"),
           locale().toString(model::kDefaultDiscountRatePercent));

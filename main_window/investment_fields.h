@@ -18,7 +18,8 @@ class InvestmentFields : public QGroupBox {
     Q_OBJECT
 public:
     // The money fields name the currency of symbol.
-    explicit InvestmentFields(const model::InvestmentTexts &texts, QWidget *parent = nullptr, QStringView symbol = u"$");
+    explicit InvestmentFields(const model::InvestmentTexts &texts, QWidget *parent = nullptr,
+                              QStringView symbol = u"$");
 
     model::InvestmentTexts texts() const;
     QLineEdit *field(model::InvestmentField which) const { return m_fields[std::size_t(which)]; }

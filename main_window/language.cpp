@@ -138,7 +138,8 @@ bool installLanguage(const QString &code)
 
 void setUpLanguage(const QString &commandLineChoice)
 {
-    installLanguage(interfaceLanguage(commandLineChoice, storedLanguage(programSettings()), QLocale::system().uiLanguages()));
+    installLanguage(
+        interfaceLanguage(commandLineChoice, storedLanguage(programSettings()), QLocale::system().uiLanguages()));
 }
 
 } // namespace main_window

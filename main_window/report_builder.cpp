@@ -89,11 +89,14 @@ QString caseName(model::Scenario scenario)
 // not listed.
 QString investmentSentence(const model::Investment &investment, const QLocale &locale, QStringView symbol)
 {
-    QStringList costs{ReportText::tr("an installed system price of %1").arg(model::currencyText(investment.systemPrice, locale, symbol))};
+    QStringList costs{ReportText::tr("an installed system price of %1")
+                          .arg(model::currencyText(investment.systemPrice, locale, symbol))};
     if (investment.installationCost != 0)
-        costs << ReportText::tr("installation at %1").arg(model::currencyText(investment.installationCost, locale, symbol));
+        costs << ReportText::tr("installation at %1")
+                     .arg(model::currencyText(investment.installationCost, locale, symbol));
     if (investment.yearlyUpkeep != 0)
-        costs << ReportText::tr("a yearly upkeep of %1").arg(model::currencyText(investment.yearlyUpkeep, locale, symbol));
+        costs << ReportText::tr("a yearly upkeep of %1")
+                     .arg(model::currencyText(investment.yearlyUpkeep, locale, symbol));
     return ReportText::tr("The investment: %1, evaluated over %2 years at a discount rate of %3%.")
         .arg(costs.join(QStringLiteral(", ")))
         .arg(locale.toString(investment.years))
@@ -115,21 +118,24 @@ report::BusinessCasePage businessCasePage(const ReportRequest &request, const mo
     whom << locale.toString(request.date, QLocale::LongFormat);
     page.forWhom = whom.join(QStringLiteral(" \u00B7 "));
     page.measures = model::measureLines(study.measures, investment, locale, symbol);
-    page.caseHeadings = {ReportText::tr("Case"), ReportText::tr("Reductions"), ReportText::tr("Annual savings"), ReportText::tr("Payback"), ReportText::tr("Net present value")};
+    page.caseHeadings = {ReportText::tr("Case"), ReportText::tr("Reductions"), ReportText::tr("Annual savings"),
+                         ReportText::tr("Payback"), ReportText::tr("Net present value")};
     for (int c = 0; c < model::kScenarioCount; ++c) {
         const model::CaseSummary &summary = study.cases[std::size_t(c)];
         QStringList reductions;
         for (const double reduction : summary.assumptions.reductionPercent)
             reductions << model::percentText(reduction, locale);
         page.cases[std::size_t(c)] = {caseName(summary.scenario), reductions.join(QStringLiteral(" / ")) + u'%',
-                                      summary.computed ? model::currencyText(summary.annualSavings, locale, symbol) : QString(),
+                                      summary.computed ? model::currencyText(summary.annualSavings, locale, symbol)
+                                                       : QString(),
                                       summary.computed ? model::paybackText(summary.measures, locale) : QString(),
                                       summary.computed ? model::npvText(summary.measures, locale, symbol) : QString()};
     }
     page.assumptions << model::reductionsSentence(request.assumptions, locale)
                      << investmentSentence(investment, locale, symbol)
-                     << ReportText::tr("Sensitivity: each of the twelve figures and five reductions lowered and raised by %1%, "
-                           "a reduction no further than 0% or 100%.")
+                     << ReportText::tr(
+                            "Sensitivity: each of the twelve figures and five reductions lowered and raised by %1%, "
+                            "a reduction no further than 0% or 100%.")
                             .arg(model::percentText(study.stepPercent, locale));
     page.note = model::measuresNote(investment, locale);
     page.drawCashFlow = pageChart(cashFlowChart(study.measures, locale, symbol));
@@ -144,9 +150,11 @@ QStringList paybackLines(const ReportRequest &request, const model::Results &res
     const QLocale &locale = request.locale;
     const QString &symbol = request.currency.symbol;
     const double savings = results.table(model::Table::Savings).row(model::kRowCount);
-    QStringList lines{ReportText::tr("Installed system price: %1").arg(model::currencyText(investment.systemPrice, locale, symbol))};
+    QStringList lines{
+        ReportText::tr("Installed system price: %1").arg(model::currencyText(investment.systemPrice, locale, symbol))};
     if (investment.installationCost != 0)
-        lines << ReportText::tr("Installation cost: %1").arg(model::currencyText(investment.installationCost, locale, symbol));
+        lines << ReportText::tr("Installation cost: %1")
+                     .arg(model::currencyText(investment.installationCost, locale, symbol));
     if (investment.yearlyUpkeep != 0)
         lines << ReportText::tr("Yearly upkeep: %1").arg(model::currencyText(investment.yearlyUpkeep, locale, symbol));
     const std::optional<model::Payback> payback =
@@ -156,8 +164,10 @@ QStringList paybackLines(const ReportRequest &request, const model::Results &res
         return lines;
     }
     lines << ReportText::tr("Payback period: %1 months").arg(locale.toString(payback->months, 'f', 1))
-          << ReportText::tr("Net savings over 3 years: %1").arg(model::currencyText(payback->netThreeYears, locale, symbol))
-          << ReportText::tr("Net savings over 5 years: %1").arg(model::currencyText(payback->netFiveYears, locale, symbol));
+          << ReportText::tr("Net savings over 3 years: %1")
+                 .arg(model::currencyText(payback->netThreeYears, locale, symbol))
+          << ReportText::tr("Net savings over 5 years: %1")
+                 .arg(model::currencyText(payback->netFiveYears, locale, symbol));
     return lines;
 }
 

@@ -72,9 +72,11 @@ public:
             m_html += heading ? QStringLiteral("<th>") : QStringLiteral("<td");
             if (!heading && cell.value) {
                 const QString value = QString::number(*cell.value, 'g', 17);
-                const QString code = (cell.code.isEmpty() ? QString::fromLatin1(cell.format.code) : cell.code).toHtmlEscaped();
-                m_html += QStringLiteral(" sdval=\"%1\" sdnum=\"1033;0;%2\" x:num=\"%1\" style=\"mso-number-format:'%2'\"")
-                              .arg(value, code);
+                const QString code =
+                    (cell.code.isEmpty() ? QString::fromLatin1(cell.format.code) : cell.code).toHtmlEscaped();
+                m_html +=
+                    QStringLiteral(" sdval=\"%1\" sdnum=\"1033;0;%2\" x:num=\"%1\" style=\"mso-number-format:'%2'\"")
+                        .arg(value, code);
             }
             if (!heading)
                 m_html += u'>';
@@ -117,7 +119,8 @@ ClipboardResults clipboardResults(const model::Results &results, const model::As
               true);
     for (int r = 1; r <= model::kRowCount; ++r) {
         // The total's captions differ from tab to tab; over all three columns it is the total.
-        const QString caption = r < model::kRowCount ? model::costRowCaption(0, r, assumptions, locale) : ClipboardText::tr("Total");
+        const QString caption =
+            r < model::kRowCount ? model::costRowCaption(0, r, assumptions, locale) : ClipboardText::tr("Total");
         QList<Cell> cells{text(caption)};
         for (const model::CostTable &cost : results.tables)
             cells << money(cost.row(r), locale, symbol);
@@ -134,12 +137,15 @@ ClipboardResults clipboardResults(const model::Results &results, const model::As
                    measures.paybackMonths ? number(*measures.paybackMonths, model::paybackText(measures, locale),
                                                    kOneDecimal)
                                           : text(none)});
-        table.row({text(ClipboardText::tr("Return on investment over %1 years").arg(investment->years)),
-                   measures.roi ? number(*measures.roi, model::percentOf(*measures.roi, locale), kPercent) : text(none)});
-        table.row({text(ClipboardText::tr("Net present value at %1%").arg(model::percentText(investment->discountRatePercent, locale))),
+        table.row(
+            {text(ClipboardText::tr("Return on investment over %1 years").arg(investment->years)),
+             measures.roi ? number(*measures.roi, model::percentOf(*measures.roi, locale), kPercent) : text(none)});
+        table.row({text(ClipboardText::tr("Net present value at %1%")
+                            .arg(model::percentText(investment->discountRatePercent, locale))),
                    money(measures.npv, locale, symbol)});
-        table.row({text(ClipboardText::tr("Internal rate of return")),
-                   measures.irr ? number(*measures.irr, model::percentOf(*measures.irr, locale), kPercent) : text(none)});
+        table.row(
+            {text(ClipboardText::tr("Internal rate of return")),
+             measures.irr ? number(*measures.irr, model::percentOf(*measures.irr, locale), kPercent) : text(none)});
         const QString notWithin = ClipboardText::tr("not within %1 years").arg(investment->years);
         table.row({text(ClipboardText::tr("Discounted payback (years)")),
                    measures.discountedPaybackYears

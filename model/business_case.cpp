@@ -117,21 +117,27 @@ InvestmentReading readInvestment(const InvestmentTexts &texts, const QLocale &lo
         return reading;
     };
     if (!readMoney(texts.systemPrice, locale, investment.systemPrice))
-        return problem(InvestmentField::SystemPrice, QT_TRANSLATE_NOOP("BusinessCase", "installed system price"), texts.systemPrice, QT_TRANSLATE_NOOP("BusinessCase", "is not a sum of money"));
+        return problem(InvestmentField::SystemPrice, QT_TRANSLATE_NOOP("BusinessCase", "installed system price"),
+                       texts.systemPrice, QT_TRANSLATE_NOOP("BusinessCase", "is not a sum of money"));
     if (!readMoney(texts.installationCost, locale, investment.installationCost))
-        return problem(InvestmentField::InstallationCost, QT_TRANSLATE_NOOP("BusinessCase", "installation cost"), texts.installationCost, QT_TRANSLATE_NOOP("BusinessCase", "is not a sum of money"));
+        return problem(InvestmentField::InstallationCost, QT_TRANSLATE_NOOP("BusinessCase", "installation cost"),
+                       texts.installationCost, QT_TRANSLATE_NOOP("BusinessCase", "is not a sum of money"));
     if (!readMoney(texts.yearlyUpkeep, locale, investment.yearlyUpkeep))
-        return problem(InvestmentField::YearlyUpkeep, QT_TRANSLATE_NOOP("BusinessCase", "yearly upkeep"), texts.yearlyUpkeep, QT_TRANSLATE_NOOP("BusinessCase", "is not a sum of money"));
+        return problem(InvestmentField::YearlyUpkeep, QT_TRANSLATE_NOOP("BusinessCase", "yearly upkeep"),
+                       texts.yearlyUpkeep, QT_TRANSLATE_NOOP("BusinessCase", "is not a sum of money"));
     if (!texts.years.trimmed().isEmpty()) {
         const std::optional<double> years = readFigure(texts.years, locale);
         if (!years || !(*years >= 1 && *years <= kMaxYears) || *years != std::floor(*years))
-            return problem(InvestmentField::Years, QT_TRANSLATE_NOOP("BusinessCase", "evaluation period"), texts.years, QT_TRANSLATE_NOOP("BusinessCase", "is not a whole number of years from 1 to 50"));
+            return problem(InvestmentField::Years, QT_TRANSLATE_NOOP("BusinessCase", "evaluation period"), texts.years,
+                           QT_TRANSLATE_NOOP("BusinessCase", "is not a whole number of years from 1 to 50"));
         investment.years = int(*years);
     }
     if (!texts.discountRate.trimmed().isEmpty()) {
         const std::optional<double> rate = readFigure(texts.discountRate, locale);
         if (!rate || !(*rate > -100 && *rate <= 1000))
-            return problem(InvestmentField::DiscountRate, QT_TRANSLATE_NOOP("BusinessCase", "discount rate"), texts.discountRate, QT_TRANSLATE_NOOP("BusinessCase", "is not a percentage above −100 and up to 1000"));
+            return problem(InvestmentField::DiscountRate, QT_TRANSLATE_NOOP("BusinessCase", "discount rate"),
+                           texts.discountRate,
+                           QT_TRANSLATE_NOOP("BusinessCase", "is not a percentage above −100 and up to 1000"));
         investment.discountRatePercent = *rate;
     }
     if (!texts.systemPrice.trimmed().isEmpty())

@@ -53,39 +53,46 @@ QStringList measureLines(const BusinessCase &measures, const Investment &investm
 {
     const QString years = locale.toString(investment.years);
     QStringList lines;
-    lines << BusinessCaseText::tr("Initial investment (price and installation): %1").arg(money(measures.initial, locale, symbol));
+    lines << BusinessCaseText::tr("Initial investment (price and installation): %1")
+                 .arg(money(measures.initial, locale, symbol));
     if (investment.yearlyUpkeep != 0) {
-        lines << BusinessCaseText::tr("Yearly upkeep of the system: %1").arg(money(investment.yearlyUpkeep, locale, symbol))
+        lines << BusinessCaseText::tr("Yearly upkeep of the system: %1")
+                     .arg(money(investment.yearlyUpkeep, locale, symbol))
               << BusinessCaseText::tr("Yearly savings after upkeep: %1").arg(money(measures.yearlyNet, locale, symbol));
     }
     lines << (measures.paybackMonths
                   ? BusinessCaseText::tr("Simple payback: %1").arg(paybackText(measures, locale))
                   : BusinessCaseText::tr("Simple payback: none, the yearly savings do not exceed the upkeep"));
-    lines << (measures.roi ? BusinessCaseText::tr("Return on investment over %1 years: %2").arg(years, percentOf(*measures.roi, locale))
-                           : BusinessCaseText::tr("Return on investment over %1 years: none, nothing is invested").arg(years));
+    lines << (measures.roi
+                  ? BusinessCaseText::tr("Return on investment over %1 years: %2")
+                        .arg(years, percentOf(*measures.roi, locale))
+                  : BusinessCaseText::tr("Return on investment over %1 years: none, nothing is invested").arg(years));
     lines << BusinessCaseText::tr("Net present value at %1: %2")
                  .arg(percentText(investment.discountRatePercent, locale) + u'%', npvText(measures, locale, symbol));
     lines << (measures.irr ? BusinessCaseText::tr("Internal rate of return: %1").arg(percentOf(*measures.irr, locale))
                            : BusinessCaseText::tr("Internal rate of return: none, the cash flows never change sign"));
     lines << (measures.discountedPaybackYears
-                  ? BusinessCaseText::tr("Discounted payback: %1 years").arg(decimal(*measures.discountedPaybackYears, locale, 2))
+                  ? BusinessCaseText::tr("Discounted payback: %1 years")
+                        .arg(decimal(*measures.discountedPaybackYears, locale, 2))
                   : BusinessCaseText::tr("Discounted payback: not within the %1 years").arg(years));
     return lines;
 }
 
 QString measuresNote(const Investment &investment, const QLocale &locale)
 {
-    const QString note = BusinessCaseText::tr("How the measures are computed. The investment is the system's price plus its installation, paid "
-              "at the start; the yearly net is the annual savings less the yearly upkeep, received at the end "
-              "of each year over the %1 years evaluated. Simple payback = investment \u00F7 (yearly net \u00F7 12) "
-              "months. Return on investment = (savings \u00D7 years \u2212 upkeep \u00D7 years \u2212 investment) "
-              "\u00F7 investment. Net present value = \u2212investment + \u03A3 yearly net \u00F7 (1 + rate)^t for "
-              "t = 1 to %1, at a discount rate of %2. The internal rate of return is the rate at which the net "
-              "present value is zero. Discounted payback is the time until the discounted yearly nets cover "
-              "the investment. The conservative case halves every assumed reduction; the optimistic case "
-              "takes every reduction halfway to 100%.")
-        .arg(locale.toString(investment.years))
-        .arg(percentText(investment.discountRatePercent, locale) + u'%');
+    const QString note =
+        BusinessCaseText::tr(
+            "How the measures are computed. The investment is the system's price plus its installation, paid "
+            "at the start; the yearly net is the annual savings less the yearly upkeep, received at the end "
+            "of each year over the %1 years evaluated. Simple payback = investment \u00F7 (yearly net \u00F7 12) "
+            "months. Return on investment = (savings \u00D7 years \u2212 upkeep \u00D7 years \u2212 investment) "
+            "\u00F7 investment. Net present value = \u2212investment + \u03A3 yearly net \u00F7 (1 + rate)^t for "
+            "t = 1 to %1, at a discount rate of %2. The internal rate of return is the rate at which the net "
+            "present value is zero. Discounted payback is the time until the discounted yearly nets cover "
+            "the investment. The conservative case halves every assumed reduction; the optimistic case "
+            "takes every reduction halfway to 100%.")
+            .arg(locale.toString(investment.years))
+            .arg(percentText(investment.discountRatePercent, locale) + u'%');
     // The formulas' own figures (12, 1, 100%) in the same digits as the rest.
     return regionalDigits(note, locale);
 }

@@ -29,8 +29,9 @@ QString reductionsSentence(const Assumptions &assumptions, const QLocale &locale
 {
     QStringList parts;
     for (int k = 1; k <= kReducedRowCount; ++k) {
-        parts << QCoreApplication::translate("CostRows", "%1 by %2 %").arg(costRowText(kCostRows[std::size_t(k - 1)].reducedCost),
-                                                percentText(assumptions.reductionPercent[std::size_t(k - 1)], locale));
+        parts << QCoreApplication::translate("CostRows", "%1 by %2 %")
+                     .arg(costRowText(kCostRows[std::size_t(k - 1)].reducedCost),
+                          percentText(assumptions.reductionPercent[std::size_t(k - 1)], locale));
     }
     const QString last = parts.takeLast();
     return QCoreApplication::translate("CostRows", "The Velmor cost assumes that automatic lubrication cuts %1 and %2.")

@@ -37,8 +37,9 @@ CurrencySymbolReading readCurrencySymbol(QStringView typed)
     if (symbol.isEmpty())
         return {QString::fromUtf16(kDesignedCurrencySymbol), QString()};
     if (symbol.size() > kCurrencySymbolMaxLength) {
-        return {std::nullopt, QCoreApplication::translate("CurrencyUnits", "A currency symbol has at most %1 characters.")
-                                  .arg(kCurrencySymbolMaxLength)};
+        return {std::nullopt,
+                QCoreApplication::translate("CurrencyUnits", "A currency symbol has at most %1 characters.")
+                    .arg(kCurrencySymbolMaxLength)};
     }
     for (const QChar c : symbol) {
         if (refused(c)) {

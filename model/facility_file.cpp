@@ -44,11 +44,15 @@ const TextMember<ReportDetails> kReportMembers[] = {
     {QLatin1StringView("preparedBy"), &ReportDetails::preparedBy, QT_TRANSLATE_NOOP("FacilityFile", "prepared by")},
 };
 const TextMember<InvestmentTexts> kInvestmentMembers[] = {
-    {QLatin1StringView("systemPrice"), &InvestmentTexts::systemPrice, QT_TRANSLATE_NOOP("FacilityFile", "system price")},
-    {QLatin1StringView("installationCost"), &InvestmentTexts::installationCost, QT_TRANSLATE_NOOP("FacilityFile", "installation cost")},
-    {QLatin1StringView("yearlyUpkeep"), &InvestmentTexts::yearlyUpkeep, QT_TRANSLATE_NOOP("FacilityFile", "yearly upkeep")},
+    {QLatin1StringView("systemPrice"), &InvestmentTexts::systemPrice,
+     QT_TRANSLATE_NOOP("FacilityFile", "system price")},
+    {QLatin1StringView("installationCost"), &InvestmentTexts::installationCost,
+     QT_TRANSLATE_NOOP("FacilityFile", "installation cost")},
+    {QLatin1StringView("yearlyUpkeep"), &InvestmentTexts::yearlyUpkeep,
+     QT_TRANSLATE_NOOP("FacilityFile", "yearly upkeep")},
     {QLatin1StringView("years"), &InvestmentTexts::years, QT_TRANSLATE_NOOP("FacilityFile", "evaluation period")},
-    {QLatin1StringView("discountRate"), &InvestmentTexts::discountRate, QT_TRANSLATE_NOOP("FacilityFile", "discount rate")},
+    {QLatin1StringView("discountRate"), &InvestmentTexts::discountRate,
+     QT_TRANSLATE_NOOP("FacilityFile", "discount rate")},
 };
 // The objects' names in messages, for all their members and for one.
 const char kReportDetails[] = QT_TRANSLATE_NOOP("FacilityFile", "report details");
@@ -84,12 +88,14 @@ FacilityReadResult readFailure(const QString &message) { return {std::nullopt, m
 
 QString openFailed(const QString &path, const QString &reason)
 {
-    return QCoreApplication::translate("FacilityFile", "Could not open %1. %2").arg(quotedForMessage(shownName(path)), reason);
+    return QCoreApplication::translate("FacilityFile", "Could not open %1. %2")
+        .arg(quotedForMessage(shownName(path)), reason);
 }
 
 QString saveFailed(const QString &path, const QString &reason)
 {
-    return QCoreApplication::translate("FacilityFile", "Could not save %1. %2").arg(quotedForMessage(shownName(path)), asSentence(reason));
+    return QCoreApplication::translate("FacilityFile", "Could not save %1. %2")
+        .arg(quotedForMessage(shownName(path)), asSentence(reason));
 }
 
 QString figureCaption(int index) { return quotedForMessage(model::inputText(kInputs[index].caption).trimmed()); }
@@ -180,7 +186,8 @@ std::optional<QString> unfitCurrency(const CurrencyUnits &currency)
         return QCoreApplication::translate("FacilityFile", "The currency symbol %1 is not valid. %2")
             .arg(quotedForMessage(shortened(currency.symbol)), symbol.message);
     if (*symbol.symbol != currency.symbol)
-        return QCoreApplication::translate("FacilityFile", "The currency symbol %1 is not valid.").arg(quotedForMessage(shortened(currency.symbol)));
+        return QCoreApplication::translate("FacilityFile", "The currency symbol %1 is not valid.")
+            .arg(quotedForMessage(shortened(currency.symbol)));
     return std::nullopt;
 }
 
@@ -219,7 +226,8 @@ std::optional<QString> readCurrency(const QJsonValue &value, CurrencyUnits &curr
 std::optional<QString> unfitFigures(const FacilityFigures &figures, QByteArray &json)
 {
     if (!isKnownLocaleName(figures.locale)) {
-        return QCoreApplication::translate("FacilityFile", "The figures were typed in regional settings that are not known here (%1).")
+        return QCoreApplication::translate("FacilityFile",
+                                           "The figures were typed in regional settings that are not known here (%1).")
             .arg(quotedForMessage(shortened(figures.locale)));
     }
     for (int i = 0; i < kInputCount; ++i) {
@@ -229,28 +237,33 @@ std::optional<QString> unfitFigures(const FacilityFigures &figures, QByteArray &
         // A field drops what cannot be seen (a control character, a line
         // break at either end), which would quietly make it another text.
         if (visibleFieldText(text) != text) {
-            return QCoreApplication::translate("FacilityFile", "The figure for %1 holds characters an input field cannot show.")
+            return QCoreApplication::translate("FacilityFile",
+                                               "The figure for %1 holds characters an input field cannot show.")
                 .arg(figureCaption(i));
         }
     }
     for (const auto &member : kReportMembers) {
         if (const auto why = unfitText(figures.report.*member.text, kReportDetailMaxLength))
-            return QCoreApplication::translate("FacilityFile", "The report detail %1 %2.").arg(quotedForMessage(QCoreApplication::translate("FacilityFile", member.shownAs)), *why);
+            return QCoreApplication::translate("FacilityFile", "The report detail %1 %2.")
+                .arg(quotedForMessage(QCoreApplication::translate("FacilityFile", member.shownAs)), *why);
     }
     for (const auto &member : kInvestmentMembers) {
         if (const auto why = unfitText(figures.investment.*member.text, kReportDetailMaxLength))
-            return QCoreApplication::translate("FacilityFile", "The investment's %1 %2.").arg(quotedForMessage(QCoreApplication::translate("FacilityFile", member.shownAs)), *why);
+            return QCoreApplication::translate("FacilityFile", "The investment's %1 %2.")
+                .arg(quotedForMessage(QCoreApplication::translate("FacilityFile", member.shownAs)), *why);
     }
     for (const double reduction : figures.assumptions.reductionPercent) {
         if (!isReductionPercent(reduction))
-            return QCoreApplication::translate("FacilityFile", "An assumed reduction is not a percentage from 0 to 100 in tenths.");
+            return QCoreApplication::translate("FacilityFile",
+                                               "An assumed reduction is not a percentage from 0 to 100 in tenths.");
     }
     if (const auto why = unfitCurrency(figures.currency))
         return why;
     // Escapes and indentation can make the written file longer than the one read.
     json = toFacilityJson(figures);
     if (json.size() > kFacilityFileMaxBytes)
-        return QCoreApplication::translate("FacilityFile", "The figures are too long for a facility file, which holds at most 64 KiB.");
+        return QCoreApplication::translate("FacilityFile",
+                                           "The figures are too long for a facility file, which holds at most 64 KiB.");
     return std::nullopt;
 }
 
@@ -307,7 +320,8 @@ std::optional<QString> readTextObject(const QJsonValue &value, const char *what,
             continue;
         if (!text.isString()) {
             return QCoreApplication::translate("FacilityFile", "The %1 %2 is not a text.")
-                .arg(QCoreApplication::translate("FacilityFile", each), quotedForMessage(QCoreApplication::translate("FacilityFile", member.shownAs)));
+                .arg(QCoreApplication::translate("FacilityFile", each),
+                     quotedForMessage(QCoreApplication::translate("FacilityFile", member.shownAs)));
         }
         object.*member.text = text.toString();
     }
@@ -359,7 +373,8 @@ QByteArray toFacilityJson(const FacilityFigures &figures)
 FacilityReadResult readFacilityJson(const QByteArray &bytes)
 {
     if (bytes.size() > kFacilityFileMaxBytes)
-        return readFailure(QCoreApplication::translate("FacilityFile", "The file is larger than 64 KiB, too large for a facility file."));
+        return readFailure(QCoreApplication::translate(
+            "FacilityFile", "The file is larger than 64 KiB, too large for a facility file."));
 
     // QJsonDocument would replace malformed UTF-8 and read on.
     if (!QUtf8StringView(bytes).isValidUtf8())
@@ -368,12 +383,14 @@ FacilityReadResult readFacilityJson(const QByteArray &bytes)
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
-        return readFailure(QCoreApplication::translate("FacilityFile", "The file is not a facility file: it is not JSON (%1 at byte %2).")
+        return readFailure(QCoreApplication::translate(
+                               "FacilityFile", "The file is not a facility file: it is not JSON (%1 at byte %2).")
                                .arg(parseError.errorString())
                                .arg(parseError.offset + 1));
     }
     if (const std::optional<QString> key = firstDuplicateKey(bytes))
-        return readFailure(QCoreApplication::translate("FacilityFile", "The file holds the key %1 twice.").arg(quotedForMessage(shortened(*key))));
+        return readFailure(QCoreApplication::translate("FacilityFile", "The file holds the key %1 twice.")
+                               .arg(quotedForMessage(shortened(*key))));
     const QJsonObject root = document.object();
     if (!document.isObject()
         || root.value(QLatin1StringView("format")).toString() != QLatin1StringView(kFacilityFormat))
@@ -384,13 +401,15 @@ FacilityReadResult readFacilityJson(const QByteArray &bytes)
     if (!version.isDouble() || !(versionNumber >= 1) || versionNumber != std::floor(versionNumber))
         return readFailure(QCoreApplication::translate("FacilityFile", "The file has no valid version number."));
     if (versionNumber > kFacilityFormatVersion)
-        return readFailure(QCoreApplication::translate("FacilityFile", "The file was saved by a newer version of this program."));
+        return readFailure(
+            QCoreApplication::translate("FacilityFile", "The file was saved by a newer version of this program."));
 
     FacilityFigures result;
 
     const QJsonValue locale = root.value(QLatin1StringView("locale"));
     if (!locale.isString())
-        return readFailure(QCoreApplication::translate("FacilityFile", "The file does not say in which regional settings its figures were typed."));
+        return readFailure(QCoreApplication::translate(
+            "FacilityFile", "The file does not say in which regional settings its figures were typed."));
     result.locale = locale.toString();
 
     const QJsonValue figures = root.value(QLatin1StringView("figures"));
@@ -398,13 +417,16 @@ FacilityReadResult readFacilityJson(const QByteArray &bytes)
         return readFailure(QCoreApplication::translate("FacilityFile", "The file holds no figures."));
     const QJsonArray list = figures.toArray();
     if (list.size() != kInputCount) {
-        const QString held = list.size() == 1 ? QCoreApplication::translate("FacilityFile", "one figure")
-                                              : QCoreApplication::translate("FacilityFile", "%1 figures").arg(list.size());
-        return readFailure(QCoreApplication::translate("FacilityFile", "The file holds %1 instead of %2.").arg(held).arg(kInputCount));
+        const QString held = list.size() == 1
+                                 ? QCoreApplication::translate("FacilityFile", "one figure")
+                                 : QCoreApplication::translate("FacilityFile", "%1 figures").arg(list.size());
+        return readFailure(
+            QCoreApplication::translate("FacilityFile", "The file holds %1 instead of %2.").arg(held).arg(kInputCount));
     }
     for (int i = 0; i < kInputCount; ++i) {
         if (!list[i].isString())
-            return readFailure(QCoreApplication::translate("FacilityFile", "The figure for %1 is not a text.").arg(figureCaption(i)));
+            return readFailure(
+                QCoreApplication::translate("FacilityFile", "The figure for %1 is not a text.").arg(figureCaption(i)));
         result.figures[i] = list[i].toString();
     }
 
@@ -417,7 +439,8 @@ FacilityReadResult readFacilityJson(const QByteArray &bytes)
             return readFailure(*why);
     } else {
         const QJsonValue investment = root.value(QLatin1StringView("investment"));
-        if (const auto why = readTextObject(investment, kInvestmentDetails, kInvestmentDetail, kInvestmentMembers, result.investment))
+        if (const auto why = readTextObject(investment, kInvestmentDetails, kInvestmentDetail, kInvestmentMembers,
+                                            result.investment))
             return readFailure(*why);
         const QJsonValue assumptions = root.value(QLatin1StringView("assumptions"));
         if (!assumptions.isUndefined() && !assumptions.isObject())
@@ -429,8 +452,10 @@ FacilityReadResult readFacilityJson(const QByteArray &bytes)
                 continue;
             const double percent = reduction.toDouble(-1);
             if (!reduction.isDouble() || !isReductionPercent(percent)) {
-                return readFailure(QCoreApplication::translate("FacilityFile", "The assumed reduction %1 is not a percentage from 0 to 100 in tenths.")
-                                       .arg(quotedForMessage(kReductionKeys[std::size_t(k)])));
+                return readFailure(
+                    QCoreApplication::translate("FacilityFile",
+                                                "The assumed reduction %1 is not a percentage from 0 to 100 in tenths.")
+                        .arg(quotedForMessage(kReductionKeys[std::size_t(k)])));
             }
             result.assumptions.reductionPercent[std::size_t(k)] = percent;
         }
@@ -447,7 +472,8 @@ FacilityReadResult readFacilityJson(const QByteArray &bytes)
 FacilityReadResult openFacilityFile(const QString &path)
 {
     if (path.isEmpty())
-        return readFailure(QCoreApplication::translate("FacilityFile", "Could not open the figures. No file name was given."));
+        return readFailure(
+            QCoreApplication::translate("FacilityFile", "Could not open the figures. No file name was given."));
 
     // Asked before opening: opening a pipe would wait for a writer, and
     // reading a device or a huge file would not end soon.
@@ -462,23 +488,27 @@ FacilityReadResult openFacilityFile(const QString &path)
         return readFailure(openFailed(path, QCoreApplication::translate("FacilityFile", "The file does not exist.")));
     }
     if (info.isDir())
-        return readFailure(openFailed(path, QCoreApplication::translate("FacilityFile", "It is a folder, not a file.")));
+        return readFailure(
+            openFailed(path, QCoreApplication::translate("FacilityFile", "It is a folder, not a file.")));
     if (!info.isFile())
         return readFailure(openFailed(path, QCoreApplication::translate("FacilityFile", "It is not a regular file.")));
-    const QString tooLarge = QCoreApplication::translate("FacilityFile", "The file is larger than 64 KiB, too large for a facility file.");
+    const QString tooLarge =
+        QCoreApplication::translate("FacilityFile", "The file is larger than 64 KiB, too large for a facility file.");
     if (info.size() > kFacilityFileMaxBytes)
         return readFailure(openFailed(path, tooLarge));
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return readFailure(openFailed(path, QCoreApplication::translate("FacilityFile", "The file could not be read: %1")
-                                                .arg(asSentence(file.errorString()))));
+        return readFailure(
+            openFailed(path, QCoreApplication::translate("FacilityFile", "The file could not be read: %1")
+                                 .arg(asSentence(file.errorString()))));
     }
     // One byte more than allowed tells a file that grew since it was asked.
     const QByteArray bytes = file.read(kFacilityFileMaxBytes + 1);
     if (file.error() != QFileDevice::NoError) {
-        return readFailure(openFailed(path, QCoreApplication::translate("FacilityFile", "The file could not be read: %1")
-                                                .arg(asSentence(file.errorString()))));
+        return readFailure(
+            openFailed(path, QCoreApplication::translate("FacilityFile", "The file could not be read: %1")
+                                 .arg(asSentence(file.errorString()))));
     }
     if (bytes.size() > kFacilityFileMaxBytes)
         return readFailure(openFailed(path, tooLarge));
@@ -492,7 +522,8 @@ FacilityReadResult openFacilityFile(const QString &path)
 FacilitySaveResult saveFacilityFile(const QString &path, const FacilityFigures &figures)
 {
     if (path.isEmpty())
-        return {false, QCoreApplication::translate("FacilityFile", "Could not save the figures. No file name was given.")};
+        return {false,
+                QCoreApplication::translate("FacilityFile", "Could not save the figures. No file name was given.")};
 
     // Nothing is written that would not open again as the same figures.
     QByteArray bytes;

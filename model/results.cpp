@@ -56,7 +56,8 @@ ResultTexts resultTexts(const Results &results, const QLocale &locale, QStringVi
     ResultTexts texts;
     for (int t = 0; t < results.finishedTables; ++t) {
         for (int k = 1; k <= kRowCount; ++k)
-            texts[std::size_t(t)][std::size_t(k - 1)] = currencyText(results.tables[std::size_t(t)].row(k), locale, symbol);
+            texts[std::size_t(t)][std::size_t(k - 1)] =
+                currencyText(results.tables[std::size_t(t)].row(k), locale, symbol);
     }
     return texts;
 }

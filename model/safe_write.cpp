@@ -76,10 +76,12 @@ std::optional<QString> notOfKind(const QString &path, const FileKind &kind, qint
         return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return QCoreApplication::translate("SafeWrite", "It cannot be read to see what it holds: %1").arg(asSentence(file.errorString()));
+        return QCoreApplication::translate("SafeWrite", "It cannot be read to see what it holds: %1")
+            .arg(asSentence(file.errorString()));
     if (file.read(kind.signature.size()) == kind.signature)
         return std::nullopt;
-    return QCoreApplication::translate("SafeWrite", "It is not a %1, so it is not replaced.").arg(QCoreApplication::translate("SafeWrite", kind.name));
+    return QCoreApplication::translate("SafeWrite", "It is not a %1, so it is not replaced.")
+        .arg(QCoreApplication::translate("SafeWrite", kind.name));
 }
 
 } // namespace
@@ -92,7 +94,8 @@ std::optional<QString> refusalToWrite(const QString &path, const FileKind &kind)
     if (kind.refusedSuffix
         && info.suffix().compare(QLatin1StringView(kind.refusedSuffix), Qt::CaseInsensitive) == 0) {
         return QCoreApplication::translate("SafeWrite", "Its name is that of a %1, which a %2 never replaces.")
-            .arg(QCoreApplication::translate("SafeWrite", kind.refusedSuffixName), QCoreApplication::translate("SafeWrite", kind.name));
+            .arg(QCoreApplication::translate("SafeWrite", kind.refusedSuffixName),
+                 QCoreApplication::translate("SafeWrite", kind.name));
     }
 
     const QByteArray encoded = QFile::encodeName(path);

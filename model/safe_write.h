@@ -27,11 +27,14 @@ struct FileKind {
 };
 
 inline constexpr FileKind kFacilityFileKind{{}, QT_TRANSLATE_NOOP("SafeWrite", "facility file")};
-inline constexpr FileKind kPdfKind{"%PDF-", QT_TRANSLATE_NOOP("SafeWrite", "PDF document"), "velmor", QT_TRANSLATE_NOOP("SafeWrite", "facility file")};
+inline constexpr FileKind kPdfKind{"%PDF-", QT_TRANSLATE_NOOP("SafeWrite", "PDF document"), "velmor",
+                                   QT_TRANSLATE_NOOP("SafeWrite", "facility file")};
 // A workbook is a zip archive; so is any other file it may replace.
-inline constexpr FileKind kWorkbookKind{"PK\x03\x04", QT_TRANSLATE_NOOP("SafeWrite", "spreadsheet workbook"), "velmor", QT_TRANSLATE_NOOP("SafeWrite", "facility file")};
+inline constexpr FileKind kWorkbookKind{"PK\x03\x04", QT_TRANSLATE_NOOP("SafeWrite", "spreadsheet workbook"), "velmor",
+                                        QT_TRANSLATE_NOOP("SafeWrite", "facility file")};
 // Comma-separated text has no signature of its own.
-inline constexpr FileKind kCsvKind{{}, QT_TRANSLATE_NOOP("SafeWrite", "CSV file"), "velmor", QT_TRANSLATE_NOOP("SafeWrite", "facility file")};
+inline constexpr FileKind kCsvKind{
+    {}, QT_TRANSLATE_NOOP("SafeWrite", "CSV file"), "velmor", QT_TRANSLATE_NOOP("SafeWrite", "facility file")};
 
 struct WriteResult {
     bool written = false;

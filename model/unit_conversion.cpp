@@ -62,7 +62,8 @@ UnitConversion convertUnits(const FieldTexts &texts, Units from, Units to, const
     const std::optional<double> price = readFigure(priceText, locale);
     const std::vector<QString> quantities =
         quantity ? candidates(*quantity, toMetric, kQuantityReach, locale) : std::vector<QString>();
-    const std::vector<QString> prices = price ? candidates(*price, !toMetric, kPriceReach, locale) : std::vector<QString>();
+    const std::vector<QString> prices =
+        price ? candidates(*price, !toMetric, kPriceReach, locale) : std::vector<QString>();
     result.quantityConverted = !quantities.empty();
     result.priceConverted = !prices.empty();
     if (result.quantityConverted)

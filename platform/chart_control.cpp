@@ -53,7 +53,8 @@ QString label(const char *source) { return QCoreApplication::translate("ChartCon
 // The designed title, unless another is chosen.
 QString shownTitle(const QString &chosen)
 {
-    return chosen.isEmpty() ? QCoreApplication::translate("ChartControl", "ESTIMATED ANNUAL SAVINGS IN DOLLARS") : chosen;
+    return chosen.isEmpty() ? QCoreApplication::translate("ChartControl", "ESTIMATED ANNUAL SAVINGS IN DOLLARS")
+                            : chosen;
 }
 
 // The title's blue is also the third series' colour.
@@ -333,7 +334,8 @@ QString ChartControl::figuresDescription() const
         for (int column = 0; column < Columns; ++column)
             cells << QStringLiteral("%1 %2").arg(label(spokenColumnLabels[column]),
                                                  spokenFigure(m_values[row][column], locale));
-        rows << QCoreApplication::translate("ChartControl", "%1: %2").arg(label(rowLabels[row]), cells.join(QStringLiteral(", ")));
+        rows << QCoreApplication::translate("ChartControl", "%1: %2")
+                    .arg(label(rowLabels[row]), cells.join(QStringLiteral(", ")));
     }
     return rows.join(QStringLiteral("; "));
 }
@@ -643,8 +645,8 @@ void ChartControl::placePieCaptions()
     const qreal lineHeight = m_pieCaptions[0]->boundingRect().height();
     const qreal noteHeight = m_pieNotes[0]->boundingRect().height();
     const qreal gap = 4;
-    const qreal diameter =
-        std::max<qreal>(8, std::min(area.width() / Columns - 3 * gap, area.height() - lineHeight - noteHeight - 3 * gap));
+    const qreal diameter = std::max<qreal>(
+        8, std::min(area.width() / Columns - 3 * gap, area.height() - lineHeight - noteHeight - 3 * gap));
     // The pies with their captions sit in the middle of the plot area.
     const qreal block = diameter + gap + lineHeight + noteHeight;
     const qreal centreY = std::max(gap, (area.height() - block) / 2) + diameter / 2;

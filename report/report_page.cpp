@@ -313,8 +313,10 @@ void layOut(PageLayout &page, const ReportContent &c)
     const qreal half = w / 2;
     const qreal labelWidth = 68;
     const qreal labelGap = 4;
-    const QString details[][2] = {{QCoreApplication::translate("ReportPage", "Customer:"), c.customer}, {QCoreApplication::translate("ReportPage", "Site:"), c.site},
-                                  {QCoreApplication::translate("ReportPage", "Prepared by:"), c.preparedBy}, {QCoreApplication::translate("ReportPage", "Date:"), c.date}};
+    const QString details[][2] = {{QCoreApplication::translate("ReportPage", "Customer:"), c.customer},
+                                  {QCoreApplication::translate("ReportPage", "Site:"), c.site},
+                                  {QCoreApplication::translate("ReportPage", "Prepared by:"), c.preparedBy},
+                                  {QCoreApplication::translate("ReportPage", "Date:"), c.date}};
     for (int line = 0; line < 2; ++line) {
         const auto &first = details[2 * line];
         const auto &second = details[2 * line + 1];

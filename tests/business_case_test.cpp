@@ -259,8 +259,8 @@ void BusinessCaseTest::businessCaseTime()
             model::businessCaseOf(results.table(model::Table::Savings).row(6), investment);
         const auto bars = model::sensitivityOf(kDefaultValues, model::Assumptions::designed(), 20);
         for (const auto scenario : {model::Scenario::Conservative, model::Scenario::Optimistic}) {
-            const model::Results other =
-                model::computeResults(kDefaultValues, model::scenarioAssumptions(scenario, model::Assumptions::designed()));
+            const model::Results other = model::computeResults(
+                kDefaultValues, model::scenarioAssumptions(scenario, model::Assumptions::designed()));
             QVERIFY(model::businessCaseOf(other.table(model::Table::Savings).row(6), investment).npv != measures.npv);
         }
         QVERIFY(!bars.empty());

@@ -69,8 +69,8 @@ void BusinessCaseWindowTest::measuresFollowTheInvestment()
         window.show();
         QApplication::processEvents();
         window.grab().save(QStringLiteral("%1/business-case-%2.png")
-                               .arg(qEnvironmentVariable("VELMOR_PICTURES"), QString::fromLatin1(QTest::currentDataTag())
-                                                                                  .replace(u' ', u'-')));
+                               .arg(qEnvironmentVariable("VELMOR_PICTURES"),
+                                    QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-')));
     }
 }
 
@@ -99,7 +99,8 @@ void BusinessCaseWindowTest::badFigureKeepsTheWindowOpen()
     window.accept();
     QVERIFY(window.isVisible());
     QCOMPARE(m_reports.size(), 1);
-    QVERIFY2(m_reports.first().contains(QStringLiteral("evaluation period \u201C5.5\u201D")), qPrintable(m_reports.first()));
+    QVERIFY2(m_reports.first().contains(QStringLiteral("evaluation period \u201C5.5\u201D")),
+             qPrintable(m_reports.first()));
     QCOMPARE(QApplication::focusWidget(), window.findChild<QLineEdit *>(QStringLiteral("systemPrice"))->parentWidget()
                                               ->findChildren<QLineEdit *>().at(3));
 }

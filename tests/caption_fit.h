@@ -35,7 +35,8 @@ inline QStringList captionMisfits(const QWidget *window, const QStringList &wrap
     QStringList misfits;
     const auto tooWide = [&](const QWidget *control, const QString &text, int needed, int room) {
         if (needed > room)
-            misfits << QStringLiteral("%1: \"%2\" needs %3 px of %4").arg(controlName(control), text).arg(needed).arg(room);
+            misfits
+                << QStringLiteral("%1: \"%2\" needs %3 px of %4").arg(controlName(control), text).arg(needed).arg(room);
     };
     for (const auto *label : window->findChildren<platform::CaptionLabel *>()) {
         const QString misfit =

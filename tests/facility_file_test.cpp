@@ -231,10 +231,12 @@ void FacilityFileTest::currencyRoundTrip_data()
     QTest::addColumn<QString>("symbol");
     QTest::addColumn<model::Units>("opened");
 
-    QTest::newRow("euro, metric") << QStringLiteral("\u20AC") << "metric" << QStringLiteral("\u20AC") << model::Units::Metric;
+    QTest::newRow("euro, metric") << QStringLiteral("\u20AC") << "metric" << QStringLiteral("\u20AC")
+                                  << model::Units::Metric;
     QTest::newRow("francs, imperial") << "CHF" << "imperial" << "CHF" << model::Units::Imperial;
     QTest::newRow("reais, metric") << "R$" << "metric" << "R$" << model::Units::Metric;
-    QTest::newRow("blanks around the symbol") << " \u00A3 " << "imperial" << QStringLiteral("\u00A3") << model::Units::Imperial;
+    QTest::newRow("blanks around the symbol") << " \u00A3 "
+                                              << "imperial" << QStringLiteral("\u00A3") << model::Units::Imperial;
     QTest::newRow("no symbol is the dollar") << "" << "metric" << "$" << model::Units::Metric;
 }
 
@@ -245,8 +247,9 @@ void FacilityFileTest::currencyRoundTrip()
     QFETCH(QString, symbol);
     QFETCH(model::Units, opened);
 
-    const QByteArray json = edited("\"symbol\": \"$\",\n        \"units\": \"imperial\"",
-                                   "\"symbol\": \"" + inFile.toUtf8() + "\",\n        \"units\": \"" + units.toUtf8() + '"');
+    const QByteArray json =
+        edited("\"symbol\": \"$\",\n        \"units\": \"imperial\"",
+               "\"symbol\": \"" + inFile.toUtf8() + "\",\n        \"units\": \"" + units.toUtf8() + '"');
     const model::FacilityReadResult read = model::readFacilityJson(json);
     QVERIFY2(read, qPrintable(read.message));
     const model::CurrencyUnits expected{symbol, opened};
@@ -350,12 +353,14 @@ void FacilityFileTest::badFileIsRefused_data()
     file("NUL in the regional settings", edited("en_US", "en\\u0000US"), "(\u201Cen\\0US\u201D)");
     file("key twice", edited("\"locale\": \"en_US\",", "\"locale\": \"de_DE\", \"locale\": \"en_US\","),
          "holds the key \u201Clocale\u201D twice");
-    file("key twice, once escaped", edited("\"locale\": \"en_US\",", "\"locale\": \"en_US\", \"loc\\u0061le\": \"en_US\","),
+    file("key twice, once escaped",
+         edited("\"locale\": \"en_US\",", "\"locale\": \"en_US\", \"loc\\u0061le\": \"en_US\","),
          "holds the key \u201Clocale\u201D twice");
     file("key twice in the report details", withReport("{\"site\": \"A\", \"customer\": \"B\", \"site\": \"C\"}"),
          "holds the key \u201Csite\u201D twice");
     file("key twice in a member it does not know",
-         edited("\"locale\"", "\"notes\": [{\"a\": 1}, {\"a\": 2, \"a\": 3}], \"locale\""), "holds the key \u201Ca\u201D twice");
+         edited("\"locale\"", "\"notes\": [{\"a\": 1}, {\"a\": 2, \"a\": 3}], \"locale\""),
+         "holds the key \u201Ca\u201D twice");
     file("report details as a list", withReport("[]"), "report details are not valid");
     file("report detail as a number", withReport("{\"customer\": 5}"),
          "report detail \u201Ccustomer\u201D is not a text");

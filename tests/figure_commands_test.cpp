@@ -147,9 +147,9 @@ void FigureCommandsTest::menuHoldsTheCommands()
             shown << action->text() + u' ' + action->shortcut().toString();
     QCOMPARE(shown.mid(0, 11),
              QStringList({"Open Figures\u2026 Ctrl+O", "Save Figures Ctrl+S", "Save Figures As\u2026 Ctrl+Shift+S",
-                          "Report Details\u2026 ", "Assumptions\u2026 ", "Currency and Units\u2026 ", "Business Case\u2026 ",
-                          "Export Report as PDF\u2026 Ctrl+E", "Export Workbook\u2026 ", "Print Report\u2026 Ctrl+P",
-                          "Copy Results Ctrl+Shift+C"}));
+                          "Report Details\u2026 ", "Assumptions\u2026 ", "Currency and Units\u2026 ",
+                          "Business Case\u2026 ", "Export Report as PDF\u2026 Ctrl+E", "Export Workbook\u2026 ",
+                          "Print Report\u2026 Ctrl+P", "Copy Results Ctrl+Shift+C"}));
 }
 
 void FigureCommandsTest::figuresTravelAcrossRegionalSettings_data()
@@ -197,7 +197,8 @@ void FigureCommandsTest::figuresTravelAcrossRegionalSettings()
     if (red) { // until the user makes it a figure
         QTest::keyClicks(m_window->YourData(kLubricant), QStringLiteral("0"));
         m_window->SSTab1->selectTab(CurrentCostTab);
-        QCOMPARE(m_window->SSTab1->selectedTab(), typed == QLatin1StringView("1,5") ? int(CurrentCostTab) : int(YourDataTab));
+        QCOMPARE(m_window->SSTab1->selectedTab(),
+                 typed == QLatin1StringView("1,5") ? int(CurrentCostTab) : int(YourDataTab));
     }
     QVERIFY(m_reports.isEmpty());
 }
@@ -570,7 +571,9 @@ void FigureCommandsTest::currencyAndUnitsFollowEverywhere()
     QCOMPARE(m_window->currencyUnits(), chosen);
     QVERIFY(m_window->isWindowModified());
 
-    const auto unitOf = [&](int input) { return m_window->Label1(kInputRows[std::size_t(input)].unitLabel)->caption(); };
+    const auto unitOf = [&](int input) {
+        return m_window->Label1(kInputRows[std::size_t(input)].unitLabel)->caption();
+    };
     QCOMPARE(unitOf(4), QStringLiteral(" kg/year"));
     QCOMPARE(unitOf(6), QStringLiteral(" \u20AC/kg"));
     QCOMPARE(unitOf(8), QStringLiteral(" \u20AC/hour"));

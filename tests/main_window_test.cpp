@@ -194,7 +194,8 @@ void MainWindowTest::welcomeTextIsExact()
     }
     QVERIFY(paragraphs[2].contains(QStringLiteral("\"Your Data\" tab above.")));
     QVERIFY(paragraphs[3].endsWith(QStringLiteral("under the \"Graph\" tab above.")));
-    QVERIFY(paragraphs[1].contains(QStringLiteral("VELMOR\u00AE Centralized Lubrication System by HALDMARK\u00AE Inc.")));
+    QVERIFY(
+        paragraphs[1].contains(QStringLiteral("VELMOR\u00AE Centralized Lubrication System by HALDMARK\u00AE Inc.")));
 }
 
 void MainWindowTest::aboutTabLayout_data()
@@ -853,7 +854,8 @@ void MainWindowTest::titleNamesTheFileAndItsChanges_data()
     QTest::newRow("opened, a figure typed") << QStringList{"open", "type"} << plantChanged << true;
     QTest::newRow("opened, the report details changed") << QStringList{"open", "details"} << plantChanged << true;
     QTest::newRow("typed, then saved") << QStringList{"open", "type", "save"} << plant << false;
-    QTest::newRow("saved under a new name") << QStringList{"type", "saveAs"} << "other.velmor \u2014 " + designed << false;
+    QTest::newRow("saved under a new name")
+        << QStringList{"type", "saveAs"} << "other.velmor \u2014 " + designed << false;
     QTest::newRow("a name holding the marker's placeholder")
         << QStringList{"openOdd", "type"} << "a[*]b.velmor* \u2014 " + designed << true;
 }

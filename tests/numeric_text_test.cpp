@@ -274,12 +274,14 @@ void NumericTextTest::everyLocaleFormReads()
     QFETCH(QString, locale);
     const QLocale written(locale);
     QCOMPARE(written.name(), locale);
-    for (const double value : {0.0, 0.5, -1234.5, 100000.0, 12345678.9, -9.87654321e20, 1.5e-7, 1.7976931348623157e308}) {
+    for (const double value :
+         {0.0, 0.5, -1234.5, 100000.0, 12345678.9, -9.87654321e20, 1.5e-7, 1.7976931348623157e308}) {
         for (const char format : {'f', 'e', 'g'}) {
             for (const int precision : {0, 2, 6, int(QLocale::FloatingPointShortest)}) {
                 const QString text = written.toString(value, format, precision);
                 bool inRange = false; // the largest double rounds beyond the range
-                const double expected = QLocale::c().toDouble(QLocale::c().toString(value, format, precision), &inRange);
+                const double expected =
+                    QLocale::c().toDouble(QLocale::c().toString(value, format, precision), &inRange);
                 const std::optional<double> figure = model::readFigure(text, written);
                 QVERIFY2(figure.has_value() == inRange, qPrintable(text));
                 if (figure)

@@ -55,7 +55,8 @@ void SummaryTest::csv_data()
                        "Total,,"};
     QTest::newRow("commas and quotes quoted")
         << Rows{plant("x.velmor", "Smith, \"Jones\" & Co", "CHF", 10)}
-        << QStringList{"x.velmor,\"Smith, \"\"Jones\"\" & Co\",,CHF,10.00,2.00,8.00,,", "Total,,,CHF,10.00,2.00,8.00,,"};
+        << QStringList{"x.velmor,\"Smith, \"\"Jones\"\" & Co\",,CHF,10.00,2.00,8.00,,",
+                       "Total,,,CHF,10.00,2.00,8.00,,"};
 }
 
 void SummaryTest::csv()

@@ -82,7 +82,8 @@ std::optional<QString> problemOf(const model::FacilityFigures &figures, SummaryR
     if (results.failedField)
         return notANumber(*results.failedField);
     if (results.fault)
-        return SummaryText::tr("Its figures cannot be computed: %1.").arg(QString::fromLatin1(model::faultName(*results.fault)));
+        return SummaryText::tr("Its figures cannot be computed: %1.")
+            .arg(QString::fromLatin1(model::faultName(*results.fault)));
     const model::InvestmentReading reading = model::readInvestment(figures.investment, locale);
     if (!reading.problem.isEmpty())
         return reading.problem;
@@ -114,7 +115,8 @@ std::optional<QString> fillSummarySheet(lxw_workbook *book, const std::vector<Su
         if (!format) {
             format = workbook_add_format(book);
             format_set_num_format(
-                format, model::spreadsheetMoneyFormat(QLocale(), symbol, QStringLiteral("$#,##0.00")).toUtf8().constData());
+                format,
+                model::spreadsheetMoneyFormat(QLocale(), symbol, QStringLiteral("$#,##0.00")).toUtf8().constData());
         }
         return format;
     };
@@ -157,7 +159,8 @@ std::optional<QString> fillSummarySheet(lxw_workbook *book, const std::vector<Su
             sheet.formula(r, NpvColumn, sum(NpvColumn), *totals.npv, format);
     }
     if (sheet.error() != LXW_NO_ERROR)
-        return SummaryText::tr("The workbook could not be made: %1.").arg(QString::fromUtf8(lxw_strerror(sheet.error())));
+        return SummaryText::tr("The workbook could not be made: %1.")
+            .arg(QString::fromUtf8(lxw_strerror(sheet.error())));
     return std::nullopt;
 }
 

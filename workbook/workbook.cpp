@@ -194,7 +194,8 @@ void writeBusinessCase(Sheet &sheet, const Formats &formats, const model::Invest
     for (int t = 1; t <= model::kMaxYears; ++t) {
         const int row = FirstFlowRow + t;
         sheet.number(row, 0, t);
-        sheet.formula(row, 1, QStringLiteral("IF(%1<=%2,%3,0)").arg(cellName(row, 0), years, cellName(NetRow, 1, nullptr)),
+        sheet.formula(row, 1,
+                      QStringLiteral("IF(%1<=%2,%3,0)").arg(cellName(row, 0), years, cellName(NetRow, 1, nullptr)),
                       t <= investment.years ? measures.yearlyNet : 0, formats.money);
     }
 }
@@ -204,7 +205,8 @@ QString whyNot(const model::Results &results)
     if (results.failedField)
         return notANumber(*results.failedField);
     if (results.fault)
-        return WorkbookText::tr("The figures cannot be computed: %1.").arg(QString::fromLatin1(model::faultName(*results.fault)));
+        return WorkbookText::tr("The figures cannot be computed: %1.")
+            .arg(QString::fromLatin1(model::faultName(*results.fault)));
     return QString();
 }
 

@@ -64,7 +64,8 @@ model::WriteResult writeXlsxSafely(const QString &path, const WorkbookFiller &fi
     return model::writeFileSafely(path, model::kWorkbookKind, [&fill](QIODevice &device) -> std::optional<QString> {
         const QTemporaryDir folder;
         if (!folder.isValid())
-            return QCoreApplication::translate("WorkbookText", "No temporary folder could be made for it: %1").arg(model::asSentence(folder.errorString()));
+            return QCoreApplication::translate("WorkbookText", "No temporary folder could be made for it: %1")
+                .arg(model::asSentence(folder.errorString()));
         const QString made = folder.filePath(QStringLiteral("workbook.xlsx"));
         const QByteArray madeName = QFile::encodeName(made);
         QByteArray scratch = QFile::encodeName(folder.path());
@@ -79,7 +80,8 @@ model::WriteResult writeXlsxSafely(const QString &path, const WorkbookFiller &fi
         if (problem)
             return problem;
         if (closed != LXW_NO_ERROR)
-            return QCoreApplication::translate("WorkbookText", "The workbook could not be made: %1.").arg(QString::fromUtf8(lxw_strerror(closed)));
+            return QCoreApplication::translate("WorkbookText", "The workbook could not be made: %1.")
+                .arg(QString::fromUtf8(lxw_strerror(closed)));
         QFile file(made);
         if (!file.open(QIODevice::ReadOnly))
             return model::asSentence(file.errorString());

@@ -1273,7 +1273,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     <name>MessageText</name>
     <message>
         <source>“%1”</source>
-        <translation>« %1 »</translation>
+        <translation>«&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>

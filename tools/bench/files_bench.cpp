@@ -48,7 +48,8 @@ int main(int argc, char *argv[])
     window.show();
     QApplication::processEvents();
     FigureCommands &commands = *window.figureCommands();
-    commands.setReportDetails({QStringLiteral("Riverside Mill"), QStringLiteral("Line 3"), QStringLiteral("J. Example")});
+    commands.setReportDetails(
+        {QStringLiteral("Riverside Mill"), QStringLiteral("Line 3"), QStringLiteral("J. Example")});
     // With an investment the report has its second page, the business case.
     commands.setInvestment(
         {QStringLiteral("20000"), QStringLiteral("5000"), QStringLiteral("1000"), QString(), QString()});

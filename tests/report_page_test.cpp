@@ -6,6 +6,7 @@
 #include "platform/chart_control.h"
 #include "model/money_text.h"
 #include "report/report_page.h"
+#include "pdf_words.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,49 +23,12 @@
 
 namespace {
 
-// The text a PDF text extractor reads from the file, words joined by single
-// blanks; empty when the extractor is missing.
-QString pdfText(const QString &path, const QStringList &options = {})
-{
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), QStringList(options) << path << QStringLiteral("-"));
-    if (!process.waitForFinished(20000) || process.exitCode() != 0)
-        return QString();
-    return QString::fromUtf8(process.readAllStandardOutput()).simplified();
-}
-
 QString pdfInfo(const QString &path)
 {
     QProcess process;
     process.start(QStringLiteral("pdfinfo"), {path});
     process.waitForFinished(20000);
     return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-// A word of the page as the extractor places it, in points from the page's
-// top left corner.
-struct PdfWord {
-    QString text;
-    QRectF box;
-};
-
-QList<PdfWord> pdfWords(const QString &path, QSizeF *page)
-{
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
-    process.waitForFinished(60000);
-    const QString xhtml = QString::fromUtf8(process.readAllStandardOutput());
-    const QRegularExpressionMatch size =
-        QRegularExpression(QStringLiteral("<page width=\"([\\d.]+)\" height=\"([\\d.]+)\"")).match(xhtml);
-    *page = QSizeF(size.captured(1).toDouble(), size.captured(2).toDouble());
-    static const QRegularExpression word(QStringLiteral(
-        "<word xMin=\"([-\\d.]+)\" yMin=\"([-\\d.]+)\" xMax=\"([-\\d.]+)\" yMax=\"([-\\d.]+)\">([^<]*)</word>"));
-    QList<PdfWord> words;
-    for (const QRegularExpressionMatch &m : word.globalMatch(xhtml)) {
-        words.append({m.captured(5), QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
-                                            QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()))});
-    }
-    return words;
 }
 
 report::ReportContent sampleContent(platform::ChartControl &chart)
@@ -253,27 +217,12 @@ void ReportPageTest::everyTextFitsItsBox()
     const QString path = m_dir.filePath(QStringLiteral("fit.pdf"));
     QString error;
     QVERIFY2(report::exportReportPdf(path, content, &error), qPrintable(error));
-    QSizeF page;
-    const QList<PdfWord> words = pdfWords(path, &page);
-    QVERIFY(words.size() > 200);
-    const QRectF printable = QRectF(QPointF(0, 0), page).adjusted(36, 36, -36, -36);
-    const auto describe = [](const PdfWord &word) {
-        return QStringLiteral("\"%1\" at %2, %3").arg(word.text.left(40)).arg(word.box.left()).arg(word.box.top());
-    };
-    for (qsizetype i = 0; i < words.size(); ++i) {
-        const PdfWord &word = words[i];
-        // The extractor measures a little above the font's ascent.
-        QVERIFY2(printable.adjusted(-0.5, -0.5, 0.5, 0.5).contains(word.box), qPrintable(describe(word)));
-        for (qsizetype j = i + 1; j < words.size(); ++j) {
-            const PdfWord &other = words[j];
-            // The chart's own labels are its business.
-            if (chartArea.contains(word.box.center()) && chartArea.contains(other.box.center()))
-                continue;
-            const QRectF shared = word.box.intersected(other.box);
-            QVERIFY2(shared.width() < 0.5 || shared.height() < 0.5,
-                     qPrintable(describe(word) + QStringLiteral(" overlaps ") + describe(other)));
-        }
-    }
+    const QList<PdfPage> pages = pdfPages(path);
+    QCOMPARE(pages.size(), 1);
+    QVERIFY(pages.first().words.size() > 200);
+    // The chart's own labels are its business.
+    const QStringList misplaced = misplacedWords(pages.first(), 36, {chartArea});
+    QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced.join(u'\n')));
     // In the order it is drawn, the page's text holds every text whole.
     static const QRegularExpression blanks(QStringLiteral("\\s"));
     const QString text = pdfText(path, {QStringLiteral("-raw")}).remove(blanks);

@@ -2,7 +2,8 @@
 // Every caption of the main window (all tabs) and of the About window fits
 // its designed box in every language, at every zoom step, with the designed
 // figures and with the widest reductions, currency and units a user can
-// choose. Fails, naming the
+// choose; and the customer report, both pages, lies whole on its pages
+// with no text on another. Fails, naming the
 // language, the control and the text, until each translation is written to
 // fit. VELMOR_LANGUAGE=de (or a list, "de fr") checks only those languages.
 #include "about_window/form2.h"
@@ -10,10 +11,15 @@
 #include "main_window/form1.h"
 #include "main_window/graph_type_cycle.h"
 #include "main_window/language.h"
+#include "main_window/report_builder.h"
 #include "platform/tab_control.h"
 #include "platform/zoom.h"
+#include "report/report_page.h"
+#include "pdf_words.h"
 #include "window_test_support.h"
 
+#include <QPainter>
+#include <QTemporaryDir>
 #include <QtTest>
 
 class TranslationFitTest : public QObject {
@@ -24,10 +30,13 @@ private slots:
     void cleanupTestCase();
     void captionsFit_data();
     void captionsFit();
+    void reportFits_data();
+    void reportFits();
 
 private:
     int m_beeps = 0;
     QStringList m_reports;
+    QTemporaryDir m_dir;
 };
 
 namespace {
@@ -124,6 +133,74 @@ void TranslationFitTest::captionsFit()
         misfit.prepend(QStringLiteral("[%1, %2 %] ").arg(language).arg(percent));
     QVERIFY2(misfits.isEmpty(), qPrintable(QStringLiteral("%1 caption(s) do not fit:\n").arg(misfits.size())
                                            + misfits.join(u'\n')));
+}
+
+void TranslationFitTest::reportFits_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QLocale>("locale");
+    for (const QString &language : languagesUnderTest()) {
+        QTest::addRow("%s, Letter", qPrintable(language)) << language << QLocale(QLocale::English, QLocale::UnitedStates);
+        QTest::addRow("%s, A4", qPrintable(language)) << language << QLocale(QLocale::German, QLocale::Germany);
+    }
+}
+
+void TranslationFitTest::reportFits()
+{
+    QFETCH(QString, language);
+    QFETCH(QLocale, locale);
+    QVERIFY2(main_window::installLanguage(language), qPrintable(QStringLiteral("no catalogue for %1").arg(language)));
+
+    // Both pages, with the widest reductions and currency, in kilograms.
+    main_window::ReportRequest request;
+    for (int i = 0; i < model::kInputCount; ++i)
+        request.fieldTexts[std::size_t(i)] = QString::fromUtf8(model::kInputs[std::size_t(i)].defaultText);
+    request.details = {QStringLiteral("Riverside Mill"), QStringLiteral("Line 3"), QStringLiteral("J. Example")};
+    request.investment = {QStringLiteral("20000"), QStringLiteral("5000"), QStringLiteral("1000"), QString(), QString()};
+    request.assumptions.reductionPercent.fill(88.8);
+    request.currency = {QStringLiteral("CHF"), model::Units::Metric};
+    request.date = QDate(2026, 12, 8);
+    request.locale = locale;
+    main_window::BuiltReport built = main_window::buildReport(request);
+    QVERIFY2(built.content, qPrintable(built.problem));
+    report::ReportContent &content = *built.content;
+
+    // Where the charts land, page by page: their own labels are their business.
+    QList<QList<QRectF>> chartAreas(2);
+    const auto recorded = [&](std::function<void(QPainter &, const QRectF &)> &draw, int page) {
+        draw = [draw, page, &chartAreas](QPainter &painter, const QRectF &target) {
+            draw(painter, target);
+            const qreal points = 72.0 / painter.device()->logicalDpiX();
+            chartAreas[page] << QTransform::fromScale(points, points)
+                                    .mapRect(painter.transform().mapRect(target))
+                                    .translated(36, 36);
+        };
+    };
+    recorded(content.drawChart, 0);
+    QVERIFY(content.businessCase);
+    recorded(content.businessCase->drawCashFlow, 1);
+    recorded(content.businessCase->drawTornado, 1);
+
+    const QString path = m_dir.filePath(QStringLiteral("report-%1.pdf").arg(language));
+    QString error;
+    QVERIFY2(report::exportReportPdf(path, content, &error), qPrintable(error));
+    const QList<PdfPage> pages = pdfPages(path);
+    QCOMPARE(pages.size(), 2);
+    QStringList misplaced;
+    for (qsizetype p = 0; p < pages.size(); ++p) {
+        for (const QString &word : misplacedWords(pages[p], 36, chartAreas[p]))
+            misplaced << QStringLiteral("[%1, page %2] %3").arg(language).arg(p + 1).arg(word);
+    }
+    QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced.join(u'\n')));
+    // Every caption of the tables whole, in the order drawn; a no-break
+    // space is extracted as a blank.
+    static const QRegularExpression blanks(QStringLiteral("\\s"), QRegularExpression::UseUnicodePropertiesOption);
+    const QString text = pdfText(path, {QStringLiteral("-raw")}).remove(blanks);
+    for (const report::CostTableText &table : content.tables) {
+        QVERIFY2(text.contains(QString(table.title).remove(blanks)), qPrintable(table.title));
+        for (const QString &caption : table.captions)
+            QVERIFY2(text.contains(QString(caption).remove(blanks)), qPrintable(caption));
+    }
 }
 
 QTEST_MAIN(TranslationFitTest)

@@ -21,19 +21,6 @@
 
 namespace {
 
-QString caseName(model::Scenario scenario)
-{
-    switch (scenario) {
-    case model::Scenario::Conservative:
-        return BusinessCaseWindow::tr("Conservative");
-    case model::Scenario::Assumed:
-        return BusinessCaseWindow::tr("Assumed");
-    case model::Scenario::Optimistic:
-        return BusinessCaseWindow::tr("Optimistic");
-    }
-    return QString();
-}
-
 QString reductionsText(const model::Assumptions &assumptions, const QLocale &locale)
 {
     QStringList parts;
@@ -91,7 +78,7 @@ BusinessCaseWindow::BusinessCaseWindow(const model::InputValues &values, const m
         cases->addWidget(heading, 0, c);
     }
     for (int s = 0; s < model::kScenarioCount; ++s) {
-        cases->addWidget(new QLabel(caseName(model::Scenario(s))), s + 1, 0);
+        cases->addWidget(new QLabel(model::scenarioName(model::Scenario(s))), s + 1, 0);
         for (int c = 0; c < 4; ++c) {
             auto *cell = new QLabel;
             cell->setObjectName(QStringLiteral("case_%1_%2").arg(s).arg(c));

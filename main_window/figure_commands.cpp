@@ -276,6 +276,15 @@ std::optional<report::ReportContent> FigureCommands::reportOfWindow()
     return std::move(built.content);
 }
 
+std::optional<model::Results> FigureCommands::windowResults() const
+{
+    model::Results results =
+        model::computeResults(m_window.fieldTexts(), m_window.figuresLocale(), m_window.assumptions());
+    if (!answeredAsTabChange(results))
+        return std::nullopt;
+    return results;
+}
+
 bool FigureCommands::answeredAsTabChange(const model::Results &results) const
 {
     // The window reads the same texts the results were computed from.
@@ -296,13 +305,14 @@ bool FigureCommands::exportReport(const QString &path)
 
 bool FigureCommands::exportWorkbook(const QString &path)
 {
-    const QLocale &locale = m_window.figuresLocale();
-    const model::Results results = model::computeResults(m_window.fieldTexts(), locale, m_window.assumptions());
-    if (!answeredAsTabChange(results))
-        return false;
+    return windowResults() && writeWorkbook(path);
+}
+
+bool FigureCommands::writeWorkbook(const QString &path) const
+{
     QString error;
-    if (!workbook::exportWorkbook(path, m_window.fieldTexts(), locale, m_window.assumptions(), m_investment, &error,
-                                  m_window.currencyUnits())) {
+    if (!workbook::exportWorkbook(path, m_window.fieldTexts(), m_window.figuresLocale(), m_window.assumptions(),
+                                  m_investment, &error, m_window.currencyUnits())) {
         tellUser(error);
         return false;
     }
@@ -336,12 +346,12 @@ bool FigureCommands::paintReport(QPagedPaintDevice &device, const report::Report
 
 bool FigureCommands::copyResults()
 {
-    const QLocale &locale = m_window.figuresLocale();
-    const model::Results results = model::computeResults(m_window.fieldTexts(), locale, m_window.assumptions());
-    if (!answeredAsTabChange(results))
+    const std::optional<model::Results> results = windowResults();
+    if (!results)
         return false;
+    const QLocale &locale = m_window.figuresLocale();
     const model::InvestmentReading investment = model::readInvestment(m_investment, locale);
-    const ClipboardResults copied = clipboardResults(results, m_window.assumptions(), investment.investment, locale,
+    const ClipboardResults copied = clipboardResults(*results, m_window.assumptions(), investment.investment, locale,
                                                      m_window.currencyUnits().symbol);
     auto *data = new QMimeData;
     data->setText(copied.text);
@@ -409,11 +419,10 @@ void FigureCommands::editCurrencyUnits()
 // Needs figures that compute, as a tab change does.
 void FigureCommands::showBusinessCase()
 {
-    const model::Results results =
-        model::computeResults(m_window.fieldTexts(), m_window.figuresLocale(), m_window.assumptions());
-    if (!answeredAsTabChange(results))
+    const std::optional<model::Results> results = windowResults();
+    if (!results)
         return;
-    BusinessCaseWindow window(results.values, m_window.assumptions(), m_investment, m_window.figuresLocale(),
+    BusinessCaseWindow window(results->values, m_window.assumptions(), m_investment, m_window.figuresLocale(),
                               m_window.zoomFactor(), m_window.commandParent(), m_window.currencyUnits().symbol);
     if (window.exec() == QDialog::Accepted)
         setInvestment(window.investment());
@@ -447,16 +456,14 @@ QString FigureCommands::suggestedFile(const QString &name, const QString &custom
 // is asked for.
 void FigureCommands::exportXlsx()
 {
-    const model::Results results =
-        model::computeResults(m_window.fieldTexts(), m_window.figuresLocale(), m_window.assumptions());
-    if (!answeredAsTabChange(results))
+    if (!windowResults())
         return;
     const QString path = QFileDialog::getSaveFileName(
         m_window.commandParent(), tr("Export Workbook"),
         suggestedFile(tr("Lubrication Cost Savings.xlsx"), tr("%1 - Lubrication Cost Savings.xlsx")),
         tr("Excel workbooks (*.xlsx)"));
     if (!path.isEmpty())
-        exportWorkbook(withSuffix(path, QStringLiteral("xlsx")));
+        writeWorkbook(withSuffix(path, QStringLiteral("xlsx")));
 }
 
 void FigureCommands::print()

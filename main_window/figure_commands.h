@@ -81,8 +81,11 @@ private:
     // Answers figures that are no number or overflow as a tab change does;
     // true when the results can be used.
     bool answeredAsTabChange(const model::Results &results) const;
+    // The results of the window's figures, or nothing after answering them so.
+    std::optional<model::Results> windowResults() const;
 
     bool writeReport(const QString &path, const report::ReportContent &content) const;
+    bool writeWorkbook(const QString &path) const;
     bool paintReport(QPagedPaintDevice &device, const report::ReportContent &content) const;
     void keptIn(const QString &path);
     QString suggestedFile(const QString &name, const QString &customerName) const;

@@ -72,19 +72,6 @@ std::function<void(QPainter &, const QRectF &)> pageChart(std::unique_ptr<QChart
     };
 }
 
-QString caseName(model::Scenario scenario)
-{
-    switch (scenario) {
-    case model::Scenario::Conservative:
-        return ReportText::tr("Conservative");
-    case model::Scenario::Assumed:
-        return ReportText::tr("Assumed");
-    case model::Scenario::Optimistic:
-        return ReportText::tr("Optimistic");
-    }
-    return QString();
-}
-
 // The investment as the assumptions state it; costs that are not given are
 // not listed.
 QString investmentSentence(const model::Investment &investment, const QLocale &locale, QStringView symbol)
@@ -125,7 +112,7 @@ report::BusinessCasePage businessCasePage(const ReportRequest &request, const mo
         QStringList reductions;
         for (const double reduction : summary.assumptions.reductionPercent)
             reductions << model::percentText(reduction, locale);
-        page.cases[std::size_t(c)] = {caseName(summary.scenario), reductions.join(QStringLiteral(" / ")) + u'%',
+        page.cases[std::size_t(c)] = {model::scenarioName(summary.scenario), reductions.join(QStringLiteral(" / ")) + u'%',
                                       summary.computed ? model::currencyText(summary.annualSavings, locale, symbol)
                                                        : QString(),
                                       summary.computed ? model::paybackText(summary.measures, locale) : QString(),

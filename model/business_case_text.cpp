@@ -78,6 +78,19 @@ QStringList measureLines(const BusinessCase &measures, const Investment &investm
     return lines;
 }
 
+QString scenarioName(Scenario scenario)
+{
+    switch (scenario) {
+    case Scenario::Conservative:
+        return BusinessCaseText::tr("Conservative");
+    case Scenario::Assumed:
+        return BusinessCaseText::tr("Assumed");
+    case Scenario::Optimistic:
+        return BusinessCaseText::tr("Optimistic");
+    }
+    return QString();
+}
+
 QString measuresNote(const Investment &investment, const QLocale &locale)
 {
     const QString note =

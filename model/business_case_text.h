@@ -21,6 +21,9 @@ QStringList measureLines(const BusinessCase &measures, const Investment &investm
 QString paybackText(const BusinessCase &measures, const QLocale &locale);
 QString npvText(const BusinessCase &measures, const QLocale &locale, QStringView symbol = u"$");
 
+// The name of a case: "Conservative", "Assumed", "Optimistic".
+QString scenarioName(Scenario scenario);
+
 // How the measures are computed, for the report's note.
 QString measuresNote(const Investment &investment, const QLocale &locale);
 

@@ -221,9 +221,6 @@
         <source>Lost production reduction (%1%)</source>
         <translation>Senkung Produktionsausfall (%1 %)</translation>
     </message>
-</context>
-<context>
-    <name>BusinessCaseWindow</name>
     <message>
         <source>Conservative</source>
         <translation>Konservativ</translation>
@@ -236,6 +233,9 @@
         <source>Optimistic</source>
         <translation>Optimistisch</translation>
     </message>
+</context>
+<context>
+    <name>BusinessCaseWindow</name>
     <message>
         <source>Business Case</source>
         <translation>Wirtschaftlichkeit</translation>
@@ -1344,18 +1344,6 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
 </context>
 <context>
     <name>ReportText</name>
-    <message>
-        <source>Conservative</source>
-        <translation>Konservativ</translation>
-    </message>
-    <message>
-        <source>Assumed</source>
-        <translation>Angenommen</translation>
-    </message>
-    <message>
-        <source>Optimistic</source>
-        <translation>Optimistisch</translation>
-    </message>
     <message>
         <source>an installed system price of %1</source>
         <translation>ein Systempreis von %1</translation>

@@ -221,9 +221,6 @@
         <source>Lost production reduction (%1%)</source>
         <translation>Producción perdida (−%1 %)</translation>
     </message>
-</context>
-<context>
-    <name>BusinessCaseWindow</name>
     <message>
         <source>Conservative</source>
         <translation>Conservador</translation>
@@ -236,6 +233,9 @@
         <source>Optimistic</source>
         <translation>Optimista</translation>
     </message>
+</context>
+<context>
+    <name>BusinessCaseWindow</name>
     <message>
         <source>Business Case</source>
         <translation>Análisis de rentabilidad</translation>
@@ -1344,18 +1344,6 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
 </context>
 <context>
     <name>ReportText</name>
-    <message>
-        <source>Conservative</source>
-        <translation>Conservador</translation>
-    </message>
-    <message>
-        <source>Assumed</source>
-        <translation>Supuesto</translation>
-    </message>
-    <message>
-        <source>Optimistic</source>
-        <translation>Optimista</translation>
-    </message>
     <message>
         <source>an installed system price of %1</source>
         <translation>un precio del sistema instalado de %1</translation>

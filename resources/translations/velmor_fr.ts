@@ -221,9 +221,6 @@
         <source>Lost production reduction (%1%)</source>
         <translation>Production perdue (−%1&#xa0;%)</translation>
     </message>
-</context>
-<context>
-    <name>BusinessCaseWindow</name>
     <message>
         <source>Conservative</source>
         <translation>Prudent</translation>
@@ -236,6 +233,9 @@
         <source>Optimistic</source>
         <translation>Optimiste</translation>
     </message>
+</context>
+<context>
+    <name>BusinessCaseWindow</name>
     <message>
         <source>Business Case</source>
         <translation>Analyse de rentabilité</translation>
@@ -1344,18 +1344,6 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
 </context>
 <context>
     <name>ReportText</name>
-    <message>
-        <source>Conservative</source>
-        <translation>Prudent</translation>
-    </message>
-    <message>
-        <source>Assumed</source>
-        <translation>Supposé</translation>
-    </message>
-    <message>
-        <source>Optimistic</source>
-        <translation>Optimiste</translation>
-    </message>
     <message>
         <source>an installed system price of %1</source>
         <translation>un prix du système installé de %1</translation>

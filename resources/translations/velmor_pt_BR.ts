@@ -221,9 +221,6 @@
         <source>Lost production reduction (%1%)</source>
         <translation>Redução da produção perdida (%1%)</translation>
     </message>
-</context>
-<context>
-    <name>BusinessCaseWindow</name>
     <message>
         <source>Conservative</source>
         <translation>Conservador</translation>
@@ -236,6 +233,9 @@
         <source>Optimistic</source>
         <translation>Otimista</translation>
     </message>
+</context>
+<context>
+    <name>BusinessCaseWindow</name>
     <message>
         <source>Business Case</source>
         <translation>Análise de Investimento</translation>
@@ -1344,18 +1344,6 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
 </context>
 <context>
     <name>ReportText</name>
-    <message>
-        <source>Conservative</source>
-        <translation>Conservador</translation>
-    </message>
-    <message>
-        <source>Assumed</source>
-        <translation>Assumido</translation>
-    </message>
-    <message>
-        <source>Optimistic</source>
-        <translation>Otimista</translation>
-    </message>
     <message>
         <source>an installed system price of %1</source>
         <translation>um preço do sistema instalado de %1</translation>

@@ -221,9 +221,6 @@
         <source>Lost production reduction (%1%)</source>
         <translation>停产损失降幅（%1%）</translation>
     </message>
-</context>
-<context>
-    <name>BusinessCaseWindow</name>
     <message>
         <source>Conservative</source>
         <translation>保守</translation>
@@ -236,6 +233,9 @@
         <source>Optimistic</source>
         <translation>乐观</translation>
     </message>
+</context>
+<context>
+    <name>BusinessCaseWindow</name>
     <message>
         <source>Business Case</source>
         <translation>投资效益分析</translation>
@@ -1344,18 +1344,6 @@ The results cannot be computed from these figures. Please check the figures unde
 </context>
 <context>
     <name>ReportText</name>
-    <message>
-        <source>Conservative</source>
-        <translation>保守</translation>
-    </message>
-    <message>
-        <source>Assumed</source>
-        <translation>假定</translation>
-    </message>
-    <message>
-        <source>Optimistic</source>
-        <translation>乐观</translation>
-    </message>
     <message>
         <source>an installed system price of %1</source>
         <translation>系统安装价格 %1</translation>

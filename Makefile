@@ -13,16 +13,20 @@ JOBS        ?= $(shell nproc 2>/dev/null || echo 2)
 # qt6-wayland: the tests start the program on Wayland with no compositor.
 # poppler-utils: the tests read the report's PDF back as text.
 # libxlsxwriter-dev: the workbook export (pkg-config xlsxwriter).
+# libminizip-dev: unzip, which reads every written workbook back (pkg-config minizip).
 # qt6-tools-dev, qt6-l10n-tools: find_package(Qt6 LinguistTools), lupdate and
 # lrelease. qt6-translations-l10n: Qt's own catalogues (qtbase_de.qm, ...).
 # fonts-wqy-microhei: Chinese characters, which the bundled font lacks.
 PACKAGES := cmake make g++ pkg-config ccache \
-            qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev libxlsxwriter-dev \
+            qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev libxlsxwriter-dev libminizip-dev \
             qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-wqy-microhei \
             qt6-wayland xvfb xauth poppler-utils
 # Only for make test, and only if it can be had: the spreadsheet that
 # computes the exported workbook's formulas. Without it those checks skip.
 TEST_PACKAGES := libreoffice-calc-nogui
+# Regional settings the tests write files under: a decimal comma. make test
+# installs locales and generates them when they are missing.
+TEST_LOCALES := de_DE.UTF-8
 # Only for the X11 run: a window manager, and xprop to read what it shows.
 X11_PACKAGES := openbox x11-utils
 # Only for building and checking the Debian package.
@@ -37,7 +41,7 @@ BENCH_PACKAGES := valgrind xvfb xauth
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test test-x11 asan package package-check fuzz-deps fuzz bench-deps bench clean
+.PHONY: all deps configure build run test-locales test test-x11 asan package package-check fuzz-deps fuzz bench-deps bench clean
 
 all: build
 
@@ -62,7 +66,22 @@ build: configure
 run: build
 	./$(BUILD)/velmor-calculator
 
-test: build
+# Each locale is enabled in /etc/locale.gen and generated once; locale -a
+# names de_DE.UTF-8 "de_DE.utf8".
+test-locales: PACKAGES += locales
+test-locales: deps
+	@missing=$$(for l in $(TEST_LOCALES); do \
+	    locale -a 2>/dev/null | grep -q -i -x -F "$$(echo $$l | sed 's/\.UTF-8$$/.utf8/')" || echo $$l; \
+	  done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Generating the locales:" $$missing; \
+	  for l in $$missing; do \
+	    grep -q -x "$$l UTF-8" /etc/locale.gen || \
+	      echo "$$l UTF-8" | $(SUDO) tee -a /etc/locale.gen >/dev/null; \
+	  done && $(SUDO) locale-gen; \
+	fi
+
+test: build test-locales
 	@dpkg-query -W -f='$${Status}\n' $(TEST_PACKAGES) 2>/dev/null | grep -q 'install ok installed' || \
 	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $(TEST_PACKAGES) </dev/null || \
 	  echo "$(TEST_PACKAGES) could not be installed: the spreadsheet checks of the workbook will be skipped."

@@ -62,6 +62,17 @@ QValueAxis *moneyAxis(double lo, double hi)
     // Whole dollars while they stay short, then in the exponent form.
     const double span = std::max(std::abs(axis->min()), std::abs(axis->max()));
     axis->setLabelFormat(span >= 1e9 ? QStringLiteral("%.2g") : QStringLiteral("%.0f"));
+    // Labelled in whole dollars, the ticks stand a whole number of dollars
+    // apart: over a few dollars (nothing saved) the nice ticks would be
+    // halves, labelled "-1 -1 0 1 1".
+    const double interval = (axis->max() - axis->min()) / (axis->tickCount() - 1);
+    if (span < 1e9 && interval != std::ceil(interval)) {
+        const double whole = std::ceil(interval);
+        const double min = std::floor(axis->min() / whole) * whole;
+        const double max = std::ceil(axis->max() / whole) * whole;
+        axis->setRange(min, max);
+        axis->setTickCount(int(std::lround((max - min) / whole)) + 1);
+    }
     axis->setLabelsFont(QFont(QStringLiteral("Liberation Sans"), 7));
     return axis;
 }

@@ -2,6 +2,7 @@
 #include "main_window/business_case_window.h"
 
 #include "main_window/business_case_charts.h"
+#include "main_window/fault_message.h"
 #include "main_window/investment_fields.h"
 #include "model/business_case_text.h"
 #include "model/money_text.h"
@@ -144,23 +145,30 @@ void BusinessCaseWindow::recompute()
     m_hasInvestment = reading.investment.has_value();
     const model::Investment investment = reading.investment.value_or(model::Investment());
     m_study = model::studyOf(m_values, m_assumptions, investment, m_step->value());
+    // Measures that overflow are told as the tables' overflow is, in place of them.
+    const bool overflows = m_hasInvestment && m_study.fault;
+    const bool refused = !reading.problem.isEmpty() || overflows;
 
     if (!reading.problem.isEmpty())
         m_measures->setText(reading.problem);
+    else if (overflows)
+        m_measures->setText(main_window::faultMessage(*m_study.fault));
     else if (!m_hasInvestment)
         m_measures->setText(tr("Enter the installed system price to see the payback, the return on investment, "
                                "the net present value and the internal rate of return."));
     else
         m_measures->setText(model::measureLines(m_study.measures, investment, m_locale, m_symbol).join(u'\n'));
     QPalette palette = m_measures->palette();
-    palette.setColor(QPalette::WindowText, reading.problem.isEmpty() ? palette.color(QPalette::Text) : Qt::red);
+    palette.setColor(QPalette::WindowText, refused ? QColor(Qt::red) : palette.color(QPalette::Text));
     m_measures->setPalette(palette);
 
     showCases();
-    replaceChart(m_cashFlow, main_window::cashFlowChart(m_study.measures, m_locale, m_symbol));
+    // Figures that overflow are not charted, only hidden behind the message.
+    replaceChart(m_cashFlow, main_window::cashFlowChart(overflows ? model::BusinessCase() : m_study.measures,
+                                                        m_locale, m_symbol));
     replaceChart(m_tornado, main_window::tornadoChart(m_study.sensitivity, m_study.annualSavings, m_study.stepPercent,
                                                       m_assumptions, m_locale, m_symbol));
-    m_cashFlow->setVisible(m_hasInvestment);
+    m_cashFlow->setVisible(m_hasInvestment && !overflows);
 }
 
 void BusinessCaseWindow::showCases()
@@ -171,7 +179,7 @@ void BusinessCaseWindow::showCases()
         cells[0]->setText(reductionsText(summary.assumptions, m_locale));
         cells[1]->setText(summary.computed ? model::currencyText(summary.annualSavings, m_locale, m_symbol)
                                            : QStringLiteral("\u2014"));
-        const bool measured = summary.computed && m_hasInvestment;
+        const bool measured = summary.computed && m_hasInvestment && !summary.measures.fault;
         cells[2]->setText(measured ? model::paybackText(summary.measures, m_locale) : QStringLiteral("\u2014"));
         cells[3]->setText(measured ? model::npvText(summary.measures, m_locale, m_symbol) : QStringLiteral("\u2014"));
     }

@@ -2,10 +2,13 @@
 #include "main_window/command_line.h"
 
 #include "main_window/language.h"
+#include "model/message_text.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
+#include <QHash>
 
 namespace main_window {
 
@@ -17,6 +20,15 @@ QStringList languageCodes()
     for (const Language &language : kLanguages)
         codes << QString::fromLatin1(language.code);
     return codes;
+}
+
+// A file as the file system knows it: links followed and the path made
+// absolute, so that "a.velmor", "./a.velmor" and a link to it are one file.
+QString fileIdentity(const QString &path)
+{
+    const QFileInfo info(path);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
 }
 
 } // namespace
@@ -44,7 +56,8 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
     const QCommandLineOption summary(
         QStringLiteral("summary"),
         QCoreApplication::translate("main", "Writes one row for each FILE (its totals, payback and net present "
-                                            "value) and a total row to OUT, a .csv or .xlsx file."),
+                                            "value) and a total row to OUT, a .csv or .xlsx file. A file listed "
+                                            "twice, by any name, is refused rather than counted twice."),
         QStringLiteral("OUT"));
     const QCommandLineOption language(
         QStringLiteral("language"),
@@ -70,8 +83,10 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
         line.text = QStringLiteral("%1: %2").arg(program, why);
         return line;
     };
+    // The parser's messages quote what was typed, which may hold an escape
+    // sequence meant for the terminal.
     if (!parser.parse(arguments))
-        return refuse(parser.errorText());
+        return refuse(model::escapedForMessage(parser.errorText()));
     // Known before the help, so that the help is given in it.
     if (parser.isSet(language) && isLanguageCode(parser.value(language)))
         line.language = parser.value(language);
@@ -97,7 +112,15 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
         line.language = parser.value(language);
         if (!isLanguageCode(line.language))
             return refuse(QCoreApplication::translate("main", "no language \"%1\"; the languages are %2")
-                              .arg(line.language, languageCodes().join(QStringLiteral(", "))));
+                              .arg(model::escapedForMessage(line.language),
+                                   languageCodes().join(QStringLiteral(", "))));
+    }
+    // A second OUT would silently win over the first.
+    for (const QCommandLineOption *output : {&report, &workbook, &summary}) {
+        if (parser.values(*output).size() > 1)
+            return refuse(
+                QCoreApplication::translate("main", "--%1 is given more than once; one file is written at a time")
+                    .arg(output->names().constFirst()));
     }
     const QStringList files = parser.positionalArguments();
     const int outputs = int(parser.isSet(report)) + int(parser.isSet(workbook)) + int(parser.isSet(summary));
@@ -108,6 +131,19 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
             return refuse(QCoreApplication::translate("main", "--summary needs the name of the file to write"));
         if (files.isEmpty())
             return refuse(QCoreApplication::translate("main", "--summary needs at least one facility file"));
+        // The same plant twice would be counted twice in the total.
+        QHash<QString, QString> given;
+        for (const QString &file : files) {
+            const QString identity = fileIdentity(file);
+            const QString first = given.value(identity);
+            if (first == file)
+                return refuse(QCoreApplication::translate("main", "--summary lists %1 twice")
+                                  .arg(model::quotedForMessage(file)));
+            if (!first.isEmpty())
+                return refuse(QCoreApplication::translate("main", "--summary lists one file twice, as %1 and as %2")
+                                  .arg(model::quotedForMessage(first), model::quotedForMessage(file)));
+            given.insert(identity, file);
+        }
         line.action = CommandLine::Action::WriteSummary;
         line.reportFile = parser.value(summary);
         line.summaryFiles = files;

@@ -10,7 +10,8 @@ namespace main_window {
 //   velmor-calculator [FILE]                 the window, with FILE's figures
 //   velmor-calculator --report OUT.pdf [FILE]  the report, without a window
 //   velmor-calculator --workbook OUT.xlsx [FILE]  the figures as a workbook
-//   velmor-calculator --summary OUT.csv|OUT.xlsx FILE...  one row a facility
+//   velmor-calculator --summary OUT.csv|OUT.xlsx FILE...  one row a facility,
+//                                            each file once
 //   velmor-calculator --help | --version
 // Each may add --language CODE (de, en, es, fr, pt_BR, zh_CN) for the
 // interface and the report, over the one chosen in the Menu or the desktop's.

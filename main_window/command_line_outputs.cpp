@@ -7,7 +7,11 @@
 #include "workbook/summary.h"
 #include "workbook/workbook.h"
 
+#include "model/message_text.h"
+
+#include <QCoreApplication>
 #include <QDate>
+#include <QDir>
 
 #include <cstdio>
 
@@ -36,7 +40,15 @@ std::optional<model::FacilityFigures> figuresOf(const QString &figuresFile, cons
         fail(opened.message);
         return std::nullopt;
     }
-    return model::figuresForLocale(*opened.figures, locale);
+    // Refused as --summary refuses it: the file named, then what is wrong,
+    // with no more than the start of a wrong figure.
+    model::FacilityFigures read = model::figuresForLocale(*opened.figures, locale);
+    if (const std::optional<QString> problem = workbook::figuresProblem(read)) {
+        fail(QCoreApplication::translate("main", "Could not use the figures of %1. %2")
+                 .arg(model::quotedForMessage(QDir::toNativeSeparators(figuresFile)), *problem));
+        return std::nullopt;
+    }
+    return read;
 }
 
 } // namespace

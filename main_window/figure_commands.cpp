@@ -270,7 +270,7 @@ std::optional<report::ReportContent> FigureCommands::reportOfWindow()
     if (!answeredAsTabChange(built.results))
         return std::nullopt;
     if (!built.content) {
-        tellUser(built.problem);
+        tellUser(built.fault ? faultMessage(*built.fault) : built.problem);
         return std::nullopt;
     }
     return std::move(built.content);
@@ -303,9 +303,22 @@ bool FigureCommands::exportReport(const QString &path)
     return content && writeReport(path, *content);
 }
 
+bool FigureCommands::answeredMeasuresFault(const model::Results &results) const
+{
+    const model::InvestmentReading reading = model::readInvestment(m_investment, m_window.figuresLocale());
+    if (!reading.investment)
+        return false;
+    const double savings = results.table(model::Table::Savings).row(model::kRowCount);
+    const std::optional<model::ArithmeticFault> fault = model::businessCaseOf(savings, *reading.investment).fault;
+    if (fault)
+        tellUser(faultMessage(*fault));
+    return fault.has_value();
+}
+
 bool FigureCommands::exportWorkbook(const QString &path)
 {
-    return windowResults() && writeWorkbook(path);
+    const std::optional<model::Results> results = windowResults();
+    return results && !answeredMeasuresFault(*results) && writeWorkbook(path);
 }
 
 bool FigureCommands::writeWorkbook(const QString &path) const
@@ -347,7 +360,7 @@ bool FigureCommands::paintReport(QPagedPaintDevice &device, const report::Report
 bool FigureCommands::copyResults()
 {
     const std::optional<model::Results> results = windowResults();
-    if (!results)
+    if (!results || answeredMeasuresFault(*results))
         return false;
     const QLocale &locale = m_window.figuresLocale();
     const model::InvestmentReading investment = model::readInvestment(m_investment, locale);
@@ -456,7 +469,8 @@ QString FigureCommands::suggestedFile(const QString &name, const QString &custom
 // is asked for.
 void FigureCommands::exportXlsx()
 {
-    if (!windowResults())
+    const std::optional<model::Results> results = windowResults();
+    if (!results || answeredMeasuresFault(*results))
         return;
     const QString path = QFileDialog::getSaveFileName(
         m_window.commandParent(), tr("Export Workbook"),

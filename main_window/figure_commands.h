@@ -83,6 +83,9 @@ private:
     bool answeredAsTabChange(const model::Results &results) const;
     // The results of the window's figures, or nothing after answering them so.
     std::optional<model::Results> windowResults() const;
+    // True, after telling the overflow as a tab change tells the tables',
+    // when the business case of the investment overflows with these results.
+    bool answeredMeasuresFault(const model::Results &results) const;
 
     bool writeReport(const QString &path, const report::ReportContent &content) const;
     bool writeWorkbook(const QString &path) const;

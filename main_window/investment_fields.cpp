@@ -38,10 +38,12 @@ InvestmentFields::InvestmentFields(const model::InvestmentTexts &texts, QWidget 
 bool InvestmentFields::readsIn(const QLocale &locale)
 {
     const model::InvestmentReading reading = model::readInvestment(texts(), locale);
-    if (reading.problem.isEmpty())
+    if (reading.problem.isEmpty() && !reading.unpriced)
         return true;
-    platform::reportRuntimeError(window(), reading.problem);
-    QLineEdit *at = field(*reading.problemField);
+    // An installation or upkeep without a price would be kept but never
+    // evaluated: the price is asked for instead.
+    platform::reportRuntimeError(window(), reading.unpriced ? model::priceNeededText() : reading.problem);
+    QLineEdit *at = field(reading.problemField.value_or(model::InvestmentField::SystemPrice));
     at->setFocus();
     at->selectAll();
     return false;

@@ -24,8 +24,9 @@ public:
     model::InvestmentTexts texts() const;
     QLineEdit *field(model::InvestmentField which) const { return m_fields[std::size_t(which)]; }
 
-    // Whether the texts read as an investment in locale; if not, tells the
-    // user why over the dialog and puts the focus in the field at fault.
+    // Whether the texts read as an investment in locale, with a price when
+    // an installation or upkeep is given; if not, tells the user why over
+    // the dialog and puts the focus in the field at fault.
     bool readsIn(const QLocale &locale);
 
 signals:

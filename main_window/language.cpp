@@ -3,11 +3,18 @@
 
 #include "version.h"
 
+#include "model/message_text.h"
+#include "platform/regional_locale.h"
+
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QStandardPaths>
 #include <QTranslator>
 
+#include <cstdio>
 #include <memory>
 
 namespace main_window {
@@ -60,6 +67,41 @@ void uninstall(std::unique_ptr<QTranslator> &translator)
     translator.reset();
 }
 
+// The files QSettings reads the program's settings from: the program's own
+// and its organisation's (of the same name), in the user's folder and in
+// the system's.
+QStringList programSettingsFiles()
+{
+    const QString name = QString::fromLatin1(app::kProgramName);
+    QStringList files;
+    for (const QString &folder : {QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
+                                  QLibraryInfo::path(QLibraryInfo::SettingsPath)}) {
+        files << QStringLiteral("%1/%2/%2.conf").arg(folder, name) << QStringLiteral("%1/%2.conf").arg(folder, name);
+    }
+    return files;
+}
+
+// Whether every settings file that exists is a regular file (links
+// followed). Reading a pipe would wait for a writer that never comes, and
+// writing would put a file in place of it; each one that is not is told on
+// standard error.
+bool programSettingsAreFiles()
+{
+    bool files = true;
+    for (const QString &path : programSettingsFiles()) {
+        const QFileInfo info(path);
+        if (!info.exists() || info.isFile())
+            continue;
+        files = false;
+        const QString line = QCoreApplication::translate(
+                                 "Language", "The settings file %1 is not a regular file; it is ignored, and the "
+                                             "settings are the defaults.")
+                                 .arg(model::quotedForMessage(QDir::toNativeSeparators(path)));
+        std::fprintf(stderr, "%s: %s\n", app::kProgramName, qUtf8Printable(line));
+    }
+    return files;
+}
+
 } // namespace
 
 bool isLanguageCode(const QString &code)
@@ -108,23 +150,33 @@ QString interfaceLanguage(const QString &commandLineChoice, const QString &store
 
 QSettings &programSettings()
 {
-    static QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
-                              QString::fromLatin1(app::kProgramName), QString::fromLatin1(app::kProgramName));
-    return settings;
+    static const std::unique_ptr<QSettings> settings = [] {
+        const QString name = QString::fromLatin1(app::kProgramName);
+        if (programSettingsAreFiles())
+            return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, name, name);
+        // Qt reads no settings from a folder and writes none to it: the
+        // defaults for this run, and a choice made in it kept only while
+        // it lasts.
+        return std::make_unique<QSettings>(QDir::rootPath(), QSettings::IniFormat);
+    }();
+    return *settings;
 }
 
 bool installLanguage(const QString &code)
 {
     uninstall(programTranslator());
     uninstall(qtTranslator());
-    if (code == QLatin1StringView(kEnglish) || !isLanguageCode(code))
-        return code == QLatin1StringView(kEnglish);
+    if (!isLanguageCode(code))
+        return false;
 
+    // English, the source texts, has a catalogue of its plural forms only.
     auto program = std::make_unique<QTranslator>();
     if (!program->load(QStringLiteral(":/translations/velmor_%1.qm").arg(code)))
         return false;
     QCoreApplication::installTranslator(program.get());
     programTranslator() = std::move(program);
+    if (code == QLatin1StringView(kEnglish))
+        return true;
 
     // Qt's own texts: file and print dialogs, message box buttons. Missing
     // (qt6-translations-l10n not installed), they stay English.
@@ -140,6 +192,11 @@ void setUpLanguage(const QString &commandLineChoice)
 {
     installLanguage(
         interfaceLanguage(commandLineChoice, storedLanguage(programSettings()), QLocale::system().uiLanguages()));
+}
+
+void setUpRegionalSettings()
+{
+    QLocale::setDefault(platform::regionalLocale());
 }
 
 } // namespace main_window

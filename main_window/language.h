@@ -16,7 +16,8 @@ struct Language {
     const char *ownName;
 };
 
-// English first: the source texts, with no catalogue.
+// English first: the source texts, whose catalogue holds only their plural
+// forms ("1 year", "5 years").
 inline constexpr std::array<Language, 6> kLanguages{{
     {"en", "English"},
     {"de", "Deutsch"},
@@ -42,12 +43,15 @@ void storeLanguage(QSettings &settings, const QString &code);
 QString interfaceLanguage(const QString &commandLineChoice, const QString &stored, const QStringList &uiLanguages);
 
 // The settings the language choice is kept in (the user's, for this program).
+// When one of the files they are read from is no regular file (a pipe, a
+// device, a folder), that is told in one line on standard error and the
+// settings are the defaults: nothing is read from those files or written.
 QSettings &programSettings();
 
 // Installs the program's catalogue and Qt's own (dialogs, message boxes)
-// for the language, in place of the ones installed before; English removes
-// them. False when the program's catalogue cannot be loaded, which leaves
-// the interface in English.
+// for the language, in place of the ones installed before; English installs
+// its plural forms alone. False when the program's catalogue cannot be
+// loaded, which leaves the interface in English.
 bool installLanguage(const QString &code);
 
 // Installs the interface's language for this run, as the program starts:
@@ -55,5 +59,10 @@ bool installLanguage(const QString &code);
 // desktop's. The regional settings (QLocale()) stay the desktop's whatever
 // the language.
 void setUpLanguage(const QString &commandLineChoice);
+
+// Makes the desktop's regional settings (platform::regionalLocale()) the
+// ones every QLocale() of this run reads and writes figures in, whatever
+// language the interface is shown in; runs first thing as the program starts.
+void setUpRegionalSettings();
 
 } // namespace main_window

@@ -19,6 +19,8 @@ int main(int argc, char *argv[])
     // Past a file size limit, a write then fails and is told like a full
     // disk, instead of the signal ending the program in the middle of it.
     std::signal(SIGXFSZ, SIG_IGN);
+    // Before anything reads or writes a figure.
+    main_window::setUpRegionalSettings();
 
     QStringList arguments;
     for (int i = 0; i < argc; ++i)

@@ -84,18 +84,18 @@ QString investmentSentence(const model::Investment &investment, const QLocale &l
     if (investment.yearlyUpkeep != 0)
         costs << ReportText::tr("a yearly upkeep of %1")
                      .arg(model::currencyText(investment.yearlyUpkeep, locale, symbol));
-    return ReportText::tr("The investment: %1, evaluated over %2 years at a discount rate of %3%.")
+    return ReportText::tr("The investment: %1, evaluated over %2 year(s) at a discount rate of %3%.", "",
+                          investment.years)
         .arg(costs.join(QStringLiteral(", ")))
         .arg(locale.toString(investment.years))
         .arg(model::percentText(investment.discountRatePercent, locale));
 }
 
-report::BusinessCasePage businessCasePage(const ReportRequest &request, const model::Results &results,
-                                          const model::Investment &investment)
+report::BusinessCasePage businessCasePage(const ReportRequest &request, const model::BusinessCaseStudy &study)
 {
     const QLocale &locale = request.locale;
     const QString &symbol = request.currency.symbol;
-    const model::BusinessCaseStudy study = model::studyOf(results.values, request.assumptions, investment);
+    const model::Investment &investment = study.investment;
     report::BusinessCasePage page;
     page.title = ReportText::tr("Business Case");
     QStringList whom;
@@ -131,19 +131,35 @@ report::BusinessCasePage businessCasePage(const ReportRequest &request, const mo
     return page;
 }
 
+// The costs of the investment given: the price, when there is one, and the
+// installation and upkeep that are not zero.
+QStringList costLines(const ReportRequest &request, const model::Investment &investment, bool priced)
+{
+    const QLocale &locale = request.locale;
+    const QString &symbol = request.currency.symbol;
+    QStringList lines;
+    if (priced)
+        lines << ReportText::tr("Installed system price: %1")
+                     .arg(model::currencyText(investment.systemPrice, locale, symbol));
+    if (investment.installationCost != 0)
+        lines << ReportText::tr("Installation cost: %1")
+                     .arg(model::currencyText(investment.installationCost, locale, symbol));
+    if (investment.yearlyUpkeep != 0)
+        lines << ReportText::tr("Yearly upkeep: %1").arg(model::currencyText(investment.yearlyUpkeep, locale, symbol));
+    return lines;
+}
+
 QStringList paybackLines(const ReportRequest &request, const model::Results &results,
                          const model::Investment &investment)
 {
     const QLocale &locale = request.locale;
     const QString &symbol = request.currency.symbol;
     const double savings = results.table(model::Table::Savings).row(model::kRowCount);
-    QStringList lines{
-        ReportText::tr("Installed system price: %1").arg(model::currencyText(investment.systemPrice, locale, symbol))};
-    if (investment.installationCost != 0)
-        lines << ReportText::tr("Installation cost: %1")
-                     .arg(model::currencyText(investment.installationCost, locale, symbol));
-    if (investment.yearlyUpkeep != 0)
-        lines << ReportText::tr("Yearly upkeep: %1").arg(model::currencyText(investment.yearlyUpkeep, locale, symbol));
+    QStringList lines = costLines(request, investment, true);
+    if (investment.initial() == 0) {
+        lines << ReportText::tr("No payback: nothing is invested.");
+        return lines;
+    }
     const std::optional<model::Payback> payback =
         model::paybackOf(investment.initial(), savings - investment.yearlyUpkeep);
     if (!payback) {
@@ -172,16 +188,26 @@ BuiltReport buildReport(const ReportRequest &request)
                                  request.fieldTexts[std::size_t(field)]);
         return built;
     }
-    if (results.fault) {
+    const auto refused = [&](model::ArithmeticFault fault) {
+        built.fault = fault;
         built.problem = ReportText::tr("%1: the results cannot be computed from these figures.")
-                            .arg(QString::fromUtf8(model::faultName(*results.fault)));
+                            .arg(QString::fromUtf8(model::faultName(fault)));
         return built;
-    }
+    };
+    if (results.fault)
+        return refused(*results.fault);
     const model::InvestmentReading investment = model::readInvestment(request.investment, request.locale);
     if (!investment.problem.isEmpty()) {
         built.problem = investment.problem;
         built.investmentField = investment.problemField;
         return built;
+    }
+    // Measures that overflow are refused as the tables' overflow is.
+    std::optional<model::BusinessCaseStudy> study;
+    if (investment.investment) {
+        study = model::studyOf(results.values, request.assumptions, *investment.investment);
+        if (study->fault)
+            return refused(*study->fault);
     }
 
     report::ReportContent content;
@@ -212,9 +238,12 @@ BuiltReport buildReport(const ReportRequest &request)
         // Laid out as the same area would be on screen, in pixels.
         chart->paintChart(painter, target, target.size() * (96.0 / 72.0));
     };
-    if (investment.investment) {
-        content.payback = paybackLines(request, results, *investment.investment);
-        content.businessCase = businessCasePage(request, results, *investment.investment);
+    if (study) {
+        content.payback = paybackLines(request, results, study->investment);
+        content.businessCase = businessCasePage(request, *study);
+    } else if (investment.unpriced) {
+        // Given without a price, the installation and upkeep are named, not dropped.
+        content.payback = costLines(request, *investment.unpriced, false) << model::priceNeededText();
     }
     content.assumptions = assumptions(request.assumptions, request.locale, request.currency);
     content.pageSize = report::pageSizeFor(request.locale);

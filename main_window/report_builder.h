@@ -38,9 +38,11 @@ struct BuiltReport {
     std::optional<report::ReportContent> content;
     // Otherwise one sentence saying why: a field that is no number (named by
     // its caption), an arithmetic fault, or an investment figure that is no
-    // number (then investmentField says which).
+    // number (then investmentField says which), or measures that overflow.
     QString problem;
     std::optional<model::InvestmentField> investmentField;
+    // The fault of the tables or of the business case's measures, if that is why.
+    std::optional<model::ArithmeticFault> fault;
 };
 
 // Lays the report's texts out of the model's results, with exactly the

@@ -138,7 +138,7 @@ ClipboardResults clipboardResults(const model::Results &results, const model::As
                                                    kOneDecimal)
                                           : text(none)});
         table.row(
-            {text(ClipboardText::tr("Return on investment over %1 years").arg(investment->years)),
+            {text(ClipboardText::tr("Return on investment over %n year(s)", "", investment->years)),
              measures.roi ? number(*measures.roi, model::percentOf(*measures.roi, locale), kPercent) : text(none)});
         table.row({text(ClipboardText::tr("Net present value at %1%")
                             .arg(model::percentText(investment->discountRatePercent, locale))),
@@ -146,12 +146,12 @@ ClipboardResults clipboardResults(const model::Results &results, const model::As
         table.row(
             {text(ClipboardText::tr("Internal rate of return")),
              measures.irr ? number(*measures.irr, model::percentOf(*measures.irr, locale), kPercent) : text(none)});
-        const QString notWithin = ClipboardText::tr("not within %1 years").arg(investment->years);
+        const QString notWithin = ClipboardText::tr("not within %n year(s)", "", investment->years);
         table.row({text(ClipboardText::tr("Discounted payback (years)")),
                    measures.discountedPaybackYears
                        ? number(*measures.discountedPaybackYears,
                                 locale.toString(*measures.discountedPaybackYears, 'f', 2), kTwoDecimals)
-                       : text(notWithin)});
+                       : text(measures.initial == 0 ? none : notWithin)});
     }
     return table.finished();
 }

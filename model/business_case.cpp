@@ -2,6 +2,7 @@
 #include "model/business_case.h"
 
 #include "model/message_text.h"
+#include "model/money_text.h"
 #include "model/numeric_text.h"
 #include "model/results.h"
 
@@ -43,15 +44,15 @@ std::optional<double> internalRate(double initial, double yearlyNet, int years)
     double hi = 1;
     if (sign(1) == signAtLow) {
         while (sign(hi) == signAtLow) {
-            if (hi > 1e300)
-                return std::nullopt;
+            if (hi > 1e300) // a rate beyond any figure: an overflow, not "none"
+                return std::numeric_limits<double>::infinity();
             lo = hi;
             hi *= 2;
         }
     } else {
         while (sign(lo) != signAtLow) {
-            if (lo < 1e-300)
-                return std::nullopt;
+            if (lo < 1e-300) // the root lies within 10^-300 of −100 %
+                return lo - 1;
             hi = lo;
             lo /= 2;
         }
@@ -68,7 +69,7 @@ std::optional<double> internalRate(double initial, double yearlyNet, int years)
 std::optional<double> discountedPayback(double initial, double yearlyNet, int years, double g)
 {
     if (initial <= 0)
-        return 0.0;
+        return std::nullopt;
     double covered = -initial;
     double discount = 1;
     for (int t = 1; t <= years; ++t) {
@@ -81,19 +82,34 @@ std::optional<double> discountedPayback(double initial, double yearlyNet, int ye
     return std::nullopt;
 }
 
-// A money text of the investment: empty is zero, otherwise a figure not
-// below zero.
-bool readMoney(const QString &text, const QLocale &locale, double &value)
+// A money text of the investment: empty is zero, otherwise a figure from 0
+// to kMaxInvestmentMoney, rounded to the cent. Rounding rather than refusing
+// more decimals keeps the files and texts read before (a price of 1234.567)
+// readable, and the sum computed with is then the one every output shows.
+enum class MoneyReading { Read, NoSum, TooLarge };
+MoneyReading readMoney(const QString &text, const QLocale &locale, double &value)
 {
     if (text.trimmed().isEmpty()) {
         value = 0;
-        return true;
+        return MoneyReading::Read;
     }
     const std::optional<double> figure = readFigure(text, locale);
     if (!figure || !(*figure >= 0) || !std::isfinite(*figure))
-        return false;
-    value = *figure;
-    return true;
+        return MoneyReading::NoSum;
+    if (*figure > kMaxInvestmentMoney)
+        return MoneyReading::TooLarge;
+    value = roundedToCents(*figure);
+    return MoneyReading::Read;
+}
+
+bool allFinite(const BusinessCase &measures)
+{
+    const auto finite = [](const std::optional<double> &value) { return !value || std::isfinite(*value); };
+    return std::isfinite(measures.initial) && std::isfinite(measures.yearlyNet) && std::isfinite(measures.npv)
+           && finite(measures.paybackMonths) && finite(measures.roi) && finite(measures.irr)
+           && finite(measures.discountedPaybackYears)
+           && std::all_of(measures.cumulativeCashFlow.begin(), measures.cumulativeCashFlow.end(),
+                          [](double value) { return std::isfinite(value); });
 }
 
 double savingsOf(const InputValues &values, const Assumptions &assumptions, bool *computed)
@@ -109,40 +125,68 @@ InvestmentReading readInvestment(const InvestmentTexts &texts, const QLocale &lo
 {
     InvestmentReading reading;
     Investment investment;
-    const auto problem = [&](InvestmentField field, const char *what, const QString &text, const char *why) {
+    const auto problem = [&](InvestmentField field, const char *what, const QString &text, const QString &why) {
         reading.problemField = field;
         reading.problem = QCoreApplication::translate("BusinessCase", "The %1 %2 %3.")
-                              .arg(QCoreApplication::translate("BusinessCase", what), quotedForMessage(text),
-                                   QCoreApplication::translate("BusinessCase", why));
+                              .arg(QCoreApplication::translate("BusinessCase", what), quotedForMessage(text), why);
         return reading;
     };
-    if (!readMoney(texts.systemPrice, locale, investment.systemPrice))
-        return problem(InvestmentField::SystemPrice, QT_TRANSLATE_NOOP("BusinessCase", "installed system price"),
-                       texts.systemPrice, QT_TRANSLATE_NOOP("BusinessCase", "is not a sum of money"));
-    if (!readMoney(texts.installationCost, locale, investment.installationCost))
-        return problem(InvestmentField::InstallationCost, QT_TRANSLATE_NOOP("BusinessCase", "installation cost"),
-                       texts.installationCost, QT_TRANSLATE_NOOP("BusinessCase", "is not a sum of money"));
-    if (!readMoney(texts.yearlyUpkeep, locale, investment.yearlyUpkeep))
-        return problem(InvestmentField::YearlyUpkeep, QT_TRANSLATE_NOOP("BusinessCase", "yearly upkeep"),
-                       texts.yearlyUpkeep, QT_TRANSLATE_NOOP("BusinessCase", "is not a sum of money"));
+    const auto why = [](const char *reason) { return QCoreApplication::translate("BusinessCase", reason); };
+    const struct {
+        InvestmentField field;
+        const char *what;
+        const QString &text;
+        double &value;
+    } sums[] = {
+        {InvestmentField::SystemPrice, QT_TRANSLATE_NOOP("BusinessCase", "installed system price"), texts.systemPrice,
+         investment.systemPrice},
+        {InvestmentField::InstallationCost, QT_TRANSLATE_NOOP("BusinessCase", "installation cost"),
+         texts.installationCost, investment.installationCost},
+        {InvestmentField::YearlyUpkeep, QT_TRANSLATE_NOOP("BusinessCase", "yearly upkeep"), texts.yearlyUpkeep,
+         investment.yearlyUpkeep},
+    };
+    for (const auto &sum : sums) {
+        switch (readMoney(sum.text, locale, sum.value)) {
+        case MoneyReading::Read:
+            break;
+        case MoneyReading::NoSum:
+            return problem(sum.field, sum.what, sum.text,
+                           why(QT_TRANSLATE_NOOP("BusinessCase", "is not a sum of money")));
+        case MoneyReading::TooLarge:
+            return problem(sum.field, sum.what, sum.text,
+                           why(QT_TRANSLATE_NOOP("BusinessCase", "is more than %1"))
+                               .arg(locale.toString(kMaxInvestmentMoney, 'f', 0)));
+        }
+    }
     if (!texts.years.trimmed().isEmpty()) {
         const std::optional<double> years = readFigure(texts.years, locale);
         if (!years || !(*years >= 1 && *years <= kMaxYears) || *years != std::floor(*years))
             return problem(InvestmentField::Years, QT_TRANSLATE_NOOP("BusinessCase", "evaluation period"), texts.years,
-                           QT_TRANSLATE_NOOP("BusinessCase", "is not a whole number of years from 1 to 50"));
+                           why(QT_TRANSLATE_NOOP("BusinessCase", "is not a whole number of years from 1 to 50")));
         investment.years = int(*years);
     }
     if (!texts.discountRate.trimmed().isEmpty()) {
         const std::optional<double> rate = readFigure(texts.discountRate, locale);
-        if (!rate || !(*rate > -100 && *rate <= 1000))
+        if (!rate || !(*rate >= kMinDiscountRatePercent && *rate <= kMaxDiscountRatePercent))
             return problem(InvestmentField::DiscountRate, QT_TRANSLATE_NOOP("BusinessCase", "discount rate"),
                            texts.discountRate,
-                           QT_TRANSLATE_NOOP("BusinessCase", "is not a percentage above −100 and up to 1000"));
+                           why(QT_TRANSLATE_NOOP("BusinessCase", "is not a percentage from %1 to %2"))
+                               .arg(locale.toString(kMinDiscountRatePercent),
+                                    locale.toString(kMaxDiscountRatePercent)));
         investment.discountRatePercent = *rate;
     }
     if (!texts.systemPrice.trimmed().isEmpty())
         reading.investment = investment;
+    else if (investment.installationCost != 0 || investment.yearlyUpkeep != 0)
+        reading.unpriced = investment;
     return reading;
+}
+
+QString priceNeededText()
+{
+    return QCoreApplication::translate("BusinessCase",
+                                       "An installed system price is needed: without it the installation cost and "
+                                       "the yearly upkeep are not evaluated.");
 }
 
 BusinessCase businessCaseOf(double annualSavings, const Investment &investment)
@@ -152,16 +196,11 @@ BusinessCase businessCaseOf(double annualSavings, const Investment &investment)
     const int years = investment.years;
     result.initial = initial;
     result.yearlyNet = annualSavings - investment.yearlyUpkeep;
-    if (result.yearlyNet > 0) {
-        const double months = initial / (result.yearlyNet / 12);
-        if (std::isfinite(months))
-            result.paybackMonths = months;
-    }
-    if (initial != 0) {
-        const double roi = (annualSavings * years - investment.yearlyUpkeep * years - initial) / initial;
-        if (std::isfinite(roi))
-            result.roi = roi;
-    }
+    // Nothing invested pays nothing back and has no return on it.
+    if (result.yearlyNet > 0 && initial > 0)
+        result.paybackMonths = initial / (result.yearlyNet / 12);
+    if (initial != 0)
+        result.roi = (annualSavings * years - investment.yearlyUpkeep * years - initial) / initial;
     const double g = 1 + investment.discountRatePercent / 100;
     result.npv = presentValue(initial, result.yearlyNet, years, g);
     result.irr = internalRate(initial, result.yearlyNet, years);
@@ -169,6 +208,8 @@ BusinessCase businessCaseOf(double annualSavings, const Investment &investment)
     result.cumulativeCashFlow.reserve(std::size_t(years) + 1);
     for (int t = 0; t <= years; ++t)
         result.cumulativeCashFlow.push_back(-initial + t * result.yearlyNet);
+    if (!allFinite(result))
+        result.fault = ArithmeticFault::Overflow;
     return result;
 }
 
@@ -235,6 +276,10 @@ BusinessCaseStudy studyOf(const InputValues &values, const Assumptions &assumpti
         summary.annualSavings = savingsOf(values, summary.assumptions, &summary.computed);
         if (summary.computed)
             summary.measures = businessCaseOf(summary.annualSavings, investment);
+    }
+    for (const CaseSummary &summary : study.cases) {
+        if (summary.computed && summary.measures.fault && !study.fault)
+            study.fault = summary.measures.fault;
     }
     const CaseSummary &assumed = study.cases[std::size_t(Scenario::Assumed)];
     study.annualSavings = assumed.annualSavings;

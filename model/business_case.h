@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/cost_rows.h"
+#include "model/cost_tables.h"
 #include "model/input_table.h"
 
 #include <QLocale>
@@ -28,6 +29,16 @@ struct InvestmentTexts {
 inline constexpr int kDefaultYears = 5;
 inline constexpr double kDefaultDiscountRatePercent = 10;
 inline constexpr int kMaxYears = 50;
+// The discount rates accepted, in per cent. Below −99 % the discount factor
+// of fifty years, (1 + rate)^−50, would pass 10^100 and soon overflow; no
+// business case is evaluated at such a rate.
+inline constexpr double kMinDiscountRatePercent = -99;
+inline constexpr double kMaxDiscountRatePercent = 1000;
+// No plant pays more than this for a price, an installation or a year's
+// upkeep. With the years and rates above, every measure of an investment
+// within it stays below 10^115 for annual savings up to 10^14; larger
+// savings may overflow, which BusinessCase::fault reports.
+inline constexpr double kMaxInvestmentMoney = 1e12;
 
 struct Investment {
     double systemPrice = 0;
@@ -41,24 +52,34 @@ struct Investment {
 };
 
 // The investment read in the regional settings, or nothing when no price is
-// given (the measures are shown only then). A text that is no number, below
-// zero, or out of range (years 1 to 50, a rate above −100 %) gives a
-// problem naming it instead.
+// given (the measures are shown only then). Money is read to the cent: a
+// figure is rounded to the cent as its currency text rounds it, so that
+// what is computed with is the sum the report shows (0.001 is nothing
+// invested, not an ROI of billions of per cent). A text that is no number,
+// below zero, or out of range (money up to 10^12, years 1 to 50, a rate
+// from −99 % to 1,000 %) gives a problem naming it instead.
 enum class InvestmentField { SystemPrice, InstallationCost, YearlyUpkeep, Years, DiscountRate };
 inline constexpr int kInvestmentFieldCount = 5;
 struct InvestmentReading {
     std::optional<Investment> investment;
     QString problem; // one sentence, empty when the texts are fine
     std::optional<InvestmentField> problemField;
+    // An installation cost or a yearly upkeep given without a price: read,
+    // but not evaluated; the dialogs and the report say a price is needed.
+    std::optional<Investment> unpriced;
 };
 InvestmentReading readInvestment(const InvestmentTexts &texts, const QLocale &locale);
+
+// What the user is told when an installation or upkeep is given without a price.
+QString priceNeededText();
 
 // How an investment that saves annualSavings a year pays back. Each measure
 // is defined once, here; the report's note states the same formulas.
 struct BusinessCase {
     double initial = 0;   // price + installation
     double yearlyNet = 0; // savings − upkeep, at the end of every year
-    // initial ÷ (yearly net ÷ 12); none when the net is not above zero.
+    // initial ÷ (yearly net ÷ 12); none when the net is not above zero or
+    // nothing is invested.
     std::optional<double> paybackMonths;
     // (savings × years − upkeep × years − initial) ÷ initial; none when
     // nothing is invested.
@@ -69,10 +90,14 @@ struct BusinessCase {
     // change sign.
     std::optional<double> irr;
     // When the discounted cash flow first covers the initial outlay,
-    // between year ends in proportion; none when not within the period.
+    // between year ends in proportion; none when not within the period or
+    // nothing is invested.
     std::optional<double> discountedPaybackYears;
     // Undiscounted, at the end of years 0 to years: −initial + t × net.
     std::vector<double> cumulativeCashFlow;
+    // Set when a measure is not a finite figure (savings so large that a
+    // discounted or summed flow overflows): no output shows these measures.
+    std::optional<ArithmeticFault> fault;
 };
 BusinessCase businessCaseOf(double annualSavings, const Investment &investment);
 
@@ -117,6 +142,8 @@ struct BusinessCaseStudy {
     BusinessCase measures;
     std::vector<SensitivityBar> sensitivity;
     std::array<CaseSummary, kScenarioCount> cases; // in Scenario order
+    // The first fault of the measures of a case that computed, if any.
+    std::optional<ArithmeticFault> fault;
 };
 BusinessCaseStudy studyOf(const InputValues &values, const Assumptions &assumptions, const Investment &investment,
                           double stepPercent = kDefaultSensitivityStepPercent);

@@ -62,11 +62,15 @@ QStringList measureLines(const BusinessCase &measures, const Investment &investm
     }
     lines << (measures.paybackMonths
                   ? BusinessCaseText::tr("Simple payback: %1").arg(paybackText(measures, locale))
+                  : measures.initial == 0
+                  ? BusinessCaseText::tr("Simple payback: none, nothing is invested")
                   : BusinessCaseText::tr("Simple payback: none, the yearly savings do not exceed the upkeep"));
     lines << (measures.roi
-                  ? BusinessCaseText::tr("Return on investment over %1 years: %2")
+                  ? BusinessCaseText::tr("Return on investment over %1 year(s): %2", "", investment.years)
                         .arg(years, percentOf(*measures.roi, locale))
-                  : BusinessCaseText::tr("Return on investment over %1 years: none, nothing is invested").arg(years));
+                  : BusinessCaseText::tr("Return on investment over %1 year(s): none, nothing is invested", "",
+                                         investment.years)
+                        .arg(years));
     lines << BusinessCaseText::tr("Net present value at %1: %2")
                  .arg(percentText(investment.discountRatePercent, locale) + u'%', npvText(measures, locale, symbol));
     lines << (measures.irr ? BusinessCaseText::tr("Internal rate of return: %1").arg(percentOf(*measures.irr, locale))
@@ -74,7 +78,9 @@ QStringList measureLines(const BusinessCase &measures, const Investment &investm
     lines << (measures.discountedPaybackYears
                   ? BusinessCaseText::tr("Discounted payback: %1 years")
                         .arg(decimal(*measures.discountedPaybackYears, locale, 2))
-                  : BusinessCaseText::tr("Discounted payback: not within the %1 years").arg(years));
+                  : measures.initial == 0 ? BusinessCaseText::tr("Discounted payback: none, nothing is invested")
+                  : BusinessCaseText::tr("Discounted payback: not within the %1 year(s)", "", investment.years)
+                        .arg(years));
     return lines;
 }
 
@@ -97,13 +103,14 @@ QString measuresNote(const Investment &investment, const QLocale &locale)
         BusinessCaseText::tr(
             "How the measures are computed. The investment is the system's price plus its installation, paid "
             "at the start; the yearly net is the annual savings less the yearly upkeep, received at the end "
-            "of each year over the %1 years evaluated. Simple payback = investment \u00F7 (yearly net \u00F7 12) "
+            "of each year over the %1 year(s) evaluated. Simple payback = investment \u00F7 (yearly net \u00F7 12) "
             "months. Return on investment = (savings \u00D7 years \u2212 upkeep \u00D7 years \u2212 investment) "
             "\u00F7 investment. Net present value = \u2212investment + \u03A3 yearly net \u00F7 (1 + rate)^t for "
             "t = 1 to %1, at a discount rate of %2. The internal rate of return is the rate at which the net "
             "present value is zero. Discounted payback is the time until the discounted yearly nets cover "
             "the investment. The conservative case halves every assumed reduction; the optimistic case "
-            "takes every reduction halfway to 100%.")
+            "takes every reduction halfway to 100%.",
+            "", investment.years)
             .arg(locale.toString(investment.years))
             .arg(percentText(investment.discountRatePercent, locale) + u'%');
     // The formulas' own figures (12, 1, 100%) in the same digits as the rest.

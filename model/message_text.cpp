@@ -36,6 +36,12 @@ QString escaped(char32_t c)
 
 QString quotedForMessage(const QString &text)
 {
+    // The quotation marks of the interface's language: „…“, « … », “…”.
+    return QCoreApplication::translate("MessageText", "\u201C%1\u201D").arg(escapedForMessage(text));
+}
+
+QString escapedForMessage(const QString &text)
+{
     QString shown;
     shown.reserve(text.size());
     for (const char32_t c : text.toUcs4()) {
@@ -44,8 +50,7 @@ QString quotedForMessage(const QString &text)
         else
             shown += QString::fromUcs4(&c, 1);
     }
-    // The quotation marks of the interface's language: „…“, « … », “…”.
-    return QCoreApplication::translate("MessageText", "\u201C%1\u201D").arg(shown);
+    return shown;
 }
 
 QString asSentence(QString text)

@@ -11,6 +11,10 @@ namespace model {
 // break, an escape), appear as \0, \n, \x1B, \u202E and so on.
 QString quotedForMessage(const QString &text);
 
+// The same text without the quotation marks, for a message that has its own
+// ("Unknown option '%1'.").
+QString escapedForMessage(const QString &text);
+
 // The text trimmed and ending in a full stop, so that reasons from Qt or the
 // system ("No space left on device") read as sentences.
 QString asSentence(QString text);

@@ -27,13 +27,10 @@ bool incrementDigits(std::string &digits)
     return true;
 }
 
-} // namespace
-
-QString currencyText(double value, const QLocale &locale)
+// The integer digits and the two cent digits of a finite magnitude, rounded
+// half away from zero as a person rounds the figure.
+bool centDigits(double magnitude, std::string &integer, std::string &cents)
 {
-    if (!std::isfinite(value))
-        return QString();
-
     // Rounding to cents works on the shortest decimal text that reads back as
     // the same double, half away from zero: that is the figure a person reads
     // and rounds, so 1.005 gives $1.01 and 2.675 gives $2.68 although their
@@ -42,7 +39,6 @@ QString currencyText(double value, const QLocale &locale)
     // (1234567890123456.75 is "1234567890123456.8"), which would show a digit
     // the figure does not have; there the exact decimal value is rounded
     // instead, which takes at most six decimals.
-    const double magnitude = std::fabs(value);
     char buffer[512];
     const auto [end, error] =
         magnitude < kExactFrom
@@ -50,16 +46,39 @@ QString currencyText(double value, const QLocale &locale)
             : std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::fixed,
                             std::max(0, 52 - std::ilogb(magnitude)));
     if (error != std::errc())
-        return QString();
+        return false;
     const std::string text(buffer, end);
     const std::size_t point = text.find('.');
-    std::string integer = text.substr(0, point);
+    integer = text.substr(0, point);
     std::string fraction = point == std::string::npos ? std::string() : text.substr(point + 1);
     fraction.resize(std::max<std::size_t>(fraction.size(), 3), '0');
 
-    std::string cents = fraction.substr(0, 2);
+    cents = fraction.substr(0, 2);
     if (fraction[2] >= '5' && incrementDigits(cents) && incrementDigits(integer))
         integer.insert(integer.begin(), '1');
+    return true;
+}
+
+} // namespace
+
+double roundedToCents(double value)
+{
+    std::string integer;
+    std::string cents;
+    if (!std::isfinite(value) || !centDigits(std::fabs(value), integer, cents))
+        return value;
+    const std::string text = integer + '.' + cents;
+    double rounded = 0;
+    std::from_chars(text.data(), text.data() + text.size(), rounded);
+    return std::copysign(rounded, value) + 0.0; // + 0.0: no negative zero
+}
+
+QString currencyText(double value, const QLocale &locale)
+{
+    std::string integer;
+    std::string cents;
+    if (!std::isfinite(value) || !centDigits(std::fabs(value), integer, cents))
+        return QString();
 
     integer.erase(0, integer.find_first_not_of('0'));
     const bool negative = value < 0 && !(integer.empty() && cents == "00");

@@ -15,6 +15,11 @@ namespace model {
 // A value that is not finite has no currency text and gives "".
 QString currencyText(double value, const QLocale &locale);
 
+// The sum a figure's currency text shows, as a number: rounded to the cent
+// by the same rule (1.005 is 1.01, 2.675 is 2.68). A value that is not
+// finite is given back as it is.
+double roundedToCents(double value);
+
 // The same figure in another currency (currency_text.cpp). With "$" it is
 // the text above, in any regional settings. With another symbol the symbol
 // stands where the regional settings place it (QLocale::toCurrencyString():

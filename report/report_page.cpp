@@ -27,6 +27,17 @@ constexpr qreal kGap = 9;
 // font's size, and wrapped onto more lines when even that is too wide.
 constexpr qreal kSmallestFontShare = 0.7;
 
+// A text the user typed (a customer's name) as the page shows it: without
+// the controls that embed, override or isolate a writing direction
+// (U+202A to U+202E, U+2066 to U+2069). An override would print the words
+// after it backwards on the page; the text's own letters still set their
+// direction, so that Arabic or Hebrew names read as they are written.
+QString withoutDirectionControls(QString text)
+{
+    text.removeIf([](QChar c) { return (c >= u'\u202A' && c <= u'\u202E') || (c >= u'\u2066' && c <= u'\u2069'); });
+    return text;
+}
+
 // One text of a row: what it says, how, and the box it has to fit.
 struct Cell {
     QString text;
@@ -313,10 +324,11 @@ void layOut(PageLayout &page, const ReportContent &c)
     const qreal half = w / 2;
     const qreal labelWidth = 68;
     const qreal labelGap = 4;
-    const QString details[][2] = {{QCoreApplication::translate("ReportPage", "Customer:"), c.customer},
-                                  {QCoreApplication::translate("ReportPage", "Site:"), c.site},
-                                  {QCoreApplication::translate("ReportPage", "Prepared by:"), c.preparedBy},
-                                  {QCoreApplication::translate("ReportPage", "Date:"), c.date}};
+    const QString details[][2] = {
+        {QCoreApplication::translate("ReportPage", "Customer:"), withoutDirectionControls(c.customer)},
+        {QCoreApplication::translate("ReportPage", "Site:"), withoutDirectionControls(c.site)},
+        {QCoreApplication::translate("ReportPage", "Prepared by:"), withoutDirectionControls(c.preparedBy)},
+        {QCoreApplication::translate("ReportPage", "Date:"), c.date}};
     for (int line = 0; line < 2; ++line) {
         const auto &first = details[2 * line];
         const auto &second = details[2 * line + 1];
@@ -413,7 +425,7 @@ void layOutBusinessCase(PageLayout &page, const ReportContent &c)
     const QColor black(Qt::black);
     layOutHeading(page, c, b.title);
     const QFont textFont = page.font(9);
-    page.row({{b.forWhom, textFont, black, x, w}}, page.lineHeight(textFont));
+    page.row({{withoutDirectionControls(b.forWhom), textFont, black, x, w}}, page.lineHeight(textFont));
     page.down(kGap);
 
     page.heading(QCoreApplication::translate("ReportPage", "Investment and measures"));

@@ -32,8 +32,12 @@ class BusinessCaseTest : public QObject {
 private slots:
     void measuresMatchIndependentValues_data();
     void measuresMatchIndependentValues();
+    void measuresThatAreNoFigureAreAFault_data();
+    void measuresThatAreNoFigureAreAFault();
     void investmentIsRead_data();
     void investmentIsRead();
+    void moneyIsReadToTheCent_data();
+    void moneyIsReadToTheCent();
     void captionsShowTheAssumedReduction_data();
     void captionsShowTheAssumedReduction();
     void designedReductionsGiveTheDesignedFigures();
@@ -84,7 +88,11 @@ void BusinessCaseTest::measuresMatchIndependentValues_data()
                                         << std::optional(1e297 - 1) << std::optional(1000 / (1e300 / 1.1))
                                         << std::optional(1e297 - 1);
     QTest::newRow("nothing invested") << 50020.0 << 0.0 << 0.0 << 0.0 << 5 << 10.0 << 189615.15420581058 << kNone
-                                      << std::optional(0.0) << kNone;
+                                      << kNone << kNone;
+    // Every accepted sum at its largest, fifty years at the lowest rate:
+    // −2·10^12 − 10^12 · Σ 100^t, exactly.
+    QTest::newRow("the accepted extremes") << 0.0 << 1e12 << 1e12 << 1e12 << 50 << -99.0 << -1.0101010101010101e112
+                                           << kNone << kNone << std::optional(-26.0);
 }
 
 void BusinessCaseTest::measuresMatchIndependentValues()
@@ -118,6 +126,44 @@ void BusinessCaseTest::measuresMatchIndependentValues()
     QVERIFY(near(result.cumulativeCashFlow.back(), -(price + installation) + years * (savings - upkeep)));
 }
 
+// Savings of a plausible size give finite measures at every extreme of the
+// accepted investment; a measure that overflows is a fault, never "none".
+void BusinessCaseTest::measuresThatAreNoFigureAreAFault_data()
+{
+    QTest::addColumn<double>("savings");
+    QTest::addColumn<double>("price");
+    QTest::addColumn<double>("upkeep");
+    QTest::addColumn<int>("years");
+    QTest::addColumn<double>("rate");
+    QTest::addColumn<bool>("fault");
+    QTest::newRow("largest sums, lowest rate") << 1e14 << 2e12 << 1e12 << 50 << -99.0 << false;
+    QTest::newRow("largest sums, highest rate") << 1e14 << 2e12 << 1e12 << 50 << 1000.0 << false;
+    QTest::newRow("a cent, largest savings") << 1e14 << 0.01 << 0.0 << 1 << -99.0 << false;
+    QTest::newRow("nothing invested, huge savings") << 1e300 << 0.0 << 0.0 << 5 << 10.0 << false;
+    QTest::newRow("NPV beyond a double") << 1e300 << 20000.0 << 0.0 << 50 << -99.0 << true;
+    QTest::newRow("savings times years beyond a double") << 1e308 << 20000.0 << 0.0 << 50 << 0.0 << true;
+    QTest::newRow("IRR beyond any rate") << 1e306 << 0.01 << 0.0 << 1 << 10.0 << true;
+}
+
+void BusinessCaseTest::measuresThatAreNoFigureAreAFault()
+{
+    QFETCH(double, savings);
+    QFETCH(double, price);
+    QFETCH(double, upkeep);
+    QFETCH(int, years);
+    QFETCH(double, rate);
+    QFETCH(bool, fault);
+    const model::BusinessCase result = model::businessCaseOf(savings, {price, 0, upkeep, years, rate});
+    QCOMPARE(result.fault.has_value(), fault);
+    if (!fault) {
+        for (const std::optional<double> &measure : {std::optional(result.npv), result.paybackMonths, result.roi,
+                                                     result.irr, result.discountedPaybackYears})
+            QVERIFY(!measure || std::isfinite(*measure));
+    }
+    // Nothing invested has no payback, whatever it saves.
+    QCOMPARE(!result.paybackMonths && !result.discountedPaybackYears, price == 0);
+}
+
 void BusinessCaseTest::investmentIsRead_data()
 {
     QTest::addColumn<QString>("locale");
@@ -137,6 +183,16 @@ void BusinessCaseTest::investmentIsRead_data()
     row("part of a year", "en_US", {"20000", "", "", "5.5", ""}, false, "evaluation period \u201C5.5\u201D");
     row("more than fifty years", "en_US", {"20000", "", "", "51", ""}, false, "evaluation period");
     row("rate of minus 100 %", "en_US", {"20000", "", "", "", "-100"}, false, "discount rate \u201C-100\u201D");
+    row("rate just above minus 100 %", "en_US", {"20000", "", "", "50", "-99.99999"}, false,
+        "discount rate \u201C-99.99999\u201D is not a percentage from -99 to 1,000");
+    row("fifty years at minus 99 %", "en_US", {"20000", "", "", "50", "-99"}, true, "");
+    row("rate above 1000 %", "de_DE", {"20000", "", "", "", "1000,5"}, false, "from -99 to 1.000");
+    row("the largest price", "en_US", {"1,000,000,000,000", "", "", "", ""}, true, "");
+    row("price above 10^12", "en_US", {"1e300", "", "", "", ""}, false,
+        "installed system price \u201C1e300\u201D is more than 1,000,000,000,000");
+    row("installation above 10^12", "en_US", {"1", "1000000000000.01", "", "", ""}, false, "installation cost");
+    row("upkeep above 10^12", "de_DE", {"1", "", "1.000.000.000.001", "", ""}, false,
+        "yearly upkeep \u201C1.000.000.000.001\u201D is more than 1.000.000.000.000");
 }
 
 void BusinessCaseTest::investmentIsRead()
@@ -156,10 +212,47 @@ void BusinessCaseTest::investmentIsRead()
         QCOMPARE(investment.initial(), 21500.5);
         QCOMPARE(investment.years, 7);
         QCOMPARE(investment.discountRatePercent, 6.5);
+    } else if (QTest::currentDataTag() == QByteArrayView("fifty years at minus 99 %")) {
+        QCOMPARE(reading.investment->years, model::kMaxYears);
+        QCOMPARE(reading.investment->discountRatePercent, model::kMinDiscountRatePercent);
     } else if (hasInvestment) {
         QCOMPARE(reading.investment->years, model::kDefaultYears);
         QCOMPARE(reading.investment->discountRatePercent, model::kDefaultDiscountRatePercent);
     }
+}
+
+// Sums are read to the cent, rounded as their currency text rounds them;
+// installation and upkeep without a price are kept, but not evaluated.
+void BusinessCaseTest::moneyIsReadToTheCent_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QStringList>("texts"); // price, installation, upkeep
+    QTest::addColumn<double>("initial");
+    QTest::addColumn<double>("upkeep");
+    QTest::addColumn<bool>("priced");
+    QTest::newRow("a tenth of a cent is nothing") << "en_US" << QStringList{"0.001", "", ""} << 0.0 << 0.0 << true;
+    QTest::newRow("half a cent rounds up") << "en_US" << QStringList{"1.005", "2.675", "0.125"} << 3.69 << 0.13
+                                           << true;
+    QTest::newRow("German decimals") << "de_DE" << QStringList{"1.500,505", "", "99,994"} << 1500.51 << 99.99 << true;
+    QTest::newRow("installation without a price") << "en_US" << QStringList{"", "5,000.004", "200"} << 5000.0
+                                                  << 200.0 << false;
+}
+
+void BusinessCaseTest::moneyIsReadToTheCent()
+{
+    QFETCH(QString, locale);
+    QFETCH(QStringList, texts);
+    QFETCH(double, initial);
+    QFETCH(double, upkeep);
+    QFETCH(bool, priced);
+    const model::InvestmentReading reading =
+        model::readInvestment({texts[0], texts[1], texts[2], QString(), QString()}, QLocale(locale));
+    QVERIFY2(reading.problem.isEmpty(), qPrintable(reading.problem));
+    QCOMPARE(reading.investment.has_value(), priced);
+    QCOMPARE(reading.unpriced.has_value(), !priced);
+    const model::Investment &read = priced ? *reading.investment : *reading.unpriced;
+    QCOMPARE(read.initial(), initial);
+    QCOMPARE(read.yearlyUpkeep, upkeep);
 }
 
 void BusinessCaseTest::captionsShowTheAssumedReduction_data()

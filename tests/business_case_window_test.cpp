@@ -2,6 +2,7 @@
 // The Business Case window: its measures, cases and charts follow the
 // investment as it is typed, and a bad figure keeps the window open.
 
+#include "main_window/business_case_charts.h"
 #include "main_window/business_case_window.h"
 #include "window_test_support.h"
 
@@ -12,6 +13,7 @@
 #include <QHorizontalStackedBarSeries>
 #include <QLabel>
 #include <QLineEdit>
+#include <QValueAxis>
 
 namespace {
 
@@ -32,6 +34,9 @@ private slots:
     void measuresFollowTheInvestment();
     void sensitivityFollowsTheStep();
     void badFigureKeepsTheWindowOpen();
+    void tornadoTicksOnWholeDollars_data();
+    void tornadoTicksOnWholeDollars();
+    void costsWithoutAPriceAskForIt();
 
 private:
     int m_beeps = 0;
@@ -48,6 +53,9 @@ void BusinessCaseWindowTest::measuresFollowTheInvestment_data()
     QTest::newRow("net present value") << "20000" << "Net present value at 10%: $169,615.15" << "4.8 months";
     QTest::newRow("no number") << "lots" << "The installed system price \u201Clots\u201D is not a sum of money"
                                << "\u2014";
+    QTest::newRow("nothing invested") << "0" << "Simple payback: none, nothing is invested" << "none";
+    QTest::newRow("a tenth of a cent") << "0.001" << "Discounted payback: none, nothing is invested" << "none";
+    QTest::newRow("no plausible sum") << "1e300" << "\u201C1e300\u201D is more than 1,000,000,000,000" << "\u2014";
 }
 
 void BusinessCaseWindowTest::measuresFollowTheInvestment()
@@ -103,6 +111,40 @@ void BusinessCaseWindowTest::badFigureKeepsTheWindowOpen()
              qPrintable(m_reports.first()));
     QCOMPARE(QApplication::focusWidget(), window.findChild<QLineEdit *>(QStringLiteral("systemPrice"))->parentWidget()
                                               ->findChildren<QLineEdit *>().at(3));
+}
+
+void BusinessCaseWindowTest::costsWithoutAPriceAskForIt()
+{
+    BusinessCaseWindow window(kDefaultValues, model::Assumptions::designed(),
+                              {QString(), QStringLiteral("5000"), QString(), QString(), QString()}, QLocale(), 1);
+    QVERIFY(showActive(&window));
+    m_reports.clear();
+    window.accept();
+    QVERIFY(window.isVisible());
+    QCOMPARE(m_reports.size(), 1);
+    QVERIFY2(m_reports.first().startsWith(QStringLiteral("An installed system price is needed")),
+             qPrintable(m_reports.first()));
+    QCOMPARE(QApplication::focusWidget(), window.findChild<QLineEdit *>(QStringLiteral("systemPrice")));
+}
+
+void BusinessCaseWindowTest::tornadoTicksOnWholeDollars_data()
+{
+    QTest::addColumn<double>("effect");
+    QTest::newRow("nothing saved") << 0.0;
+    QTest::newRow("a dollar") << 1.0;
+    QTest::newRow("thousands") << 12345.0;
+}
+
+// Labelled in whole dollars, each tick a different whole number.
+void BusinessCaseWindowTest::tornadoTicksOnWholeDollars()
+{
+    QFETCH(double, effect);
+    const std::vector<model::SensitivityBar> bars{{false, 0, -effect, effect}};
+    const auto chart = main_window::tornadoChart(bars, 0, 10, model::Assumptions::designed(), QLocale::c());
+    const auto *axis = qobject_cast<QValueAxis *>(chart->axes(Qt::Horizontal).first());
+    QVERIFY(axis->min() <= -effect && axis->max() >= effect);
+    const double interval = (axis->max() - axis->min()) / (axis->tickCount() - 1);
+    QVERIFY2(interval >= 1 && interval == std::round(interval), qPrintable(QString::number(interval)));
 }
 
 QTEST_MAIN(BusinessCaseWindowTest)

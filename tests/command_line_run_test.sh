@@ -90,6 +90,10 @@ figures de_DE 1000 10 1000 1 "2.000" 1000 5 200 24 30 3 4 >"$work/german.velmor"
 figures en_US 1000 10 1000 1 abc 1000 5 200 24 30 3 4 >"$work/letters.velmor"
 figures en_US 1000 1E200 1000 1 1000 1000 5 200 24 30 3 1E200 >"$work/overflow.velmor"
 echo 'not a facility file' >"$work/broken.velmor"
+# Savings that compute, and a business case whose fifty years at -99 % do not.
+figures en_US 1000 10 1E210 1 1000 1000 5 200 24 30 3 4 | sed 's/"version": 1/"version": 2/;
+  s/, "systemPrice": "20000"}}/}, "investment": {"systemPrice": "20000", "years": "50", "discountRate": "-99"}}/' \
+  >"$work/measures.velmor"
 
 expect_report "defaults, no display" "$work/defaults.pdf" "\$50,020.00"
 expect_report "German file read in its own settings" "$work/german.pdf" "\$52,520.00" "$work/german.velmor"
@@ -98,6 +102,7 @@ expect_failure "file that is no facility file" "$work/a.pdf" "broken.velmor" "$w
 expect_failure "missing file" "$work/b.pdf" "nowhere.velmor" "$work/nowhere.velmor"
 expect_failure "figure that is no number, named" "$work/c.pdf" "Lubricant quantity" "$work/letters.velmor"
 expect_failure "overflow" "$work/d.pdf" "Overflow" "$work/overflow.velmor"
+expect_failure "business case overflow" "$work/d.pdf" "Overflow" "$work/measures.velmor"
 expect_failure "unwritable report" "$work/no/such/folder/e.pdf" "e.pdf"
 mkdir "$work/taken.pdf"
 expect_failure "a folder where the report goes" "$work/taken.pdf" "taken.pdf"
@@ -151,7 +156,8 @@ expect_written "workbook of a file" "$work/plant.xlsx" "PK" --workbook "$work/pl
 expect_refused "workbook of figures that are no number" "$work/letters.xlsx" "Lubricant quantity" \
   --workbook "$work/letters.xlsx" "$work/letters.velmor"
 expect_written "summary as a workbook" "$work/all.xlsx" "PK" --summary "$work/all.xlsx" "$work/german.velmor"
-expect_written "summary as CSV" "$work/all.csv" "File," --summary "$work/all.csv" "$work/german.velmor" "$work/german.velmor"
+cp "$work/german.velmor" "$work/german2.velmor"
+expect_written "summary as CSV" "$work/all.csv" "File," --summary "$work/all.csv" "$work/german.velmor" "$work/german2.velmor"
 if [ "$(tr -d '\r' <"$work/all.csv" | tail -n 1)" = "Total,,,$,135200.00,30160.00,105040.00,,358184.24" ]; then
   verdict ok "summary's total row"
 else
@@ -159,7 +165,25 @@ else
 fi
 expect_refused "summary with a bad file, named" "$work/bad.csv" "letters.velmor" \
   --summary "$work/bad.csv" "$work/german.velmor" "$work/letters.velmor"
+expect_refused "workbook whose business case overflows" "$work/measures.xlsx" "Overflow" \
+  --workbook "$work/measures.xlsx" "$work/measures.velmor"
+expect_refused "summary whose business case overflows, named" "$work/measures.csv" "Its figures cannot be computed: Overflow" \
+  --summary "$work/measures.csv" "$work/german.velmor" "$work/measures.velmor"
 expect_refused "summary with a missing file" "$work/none.csv" "nowhere.velmor" --summary "$work/none.csv" "$work/nowhere.velmor"
+expect_written "summary's header in English in every language" "$work/de.csv" "File,Customer,Site,Currency," \
+  --language de --summary "$work/de.csv" "$work/german.velmor"
+ln -s german.velmor "$work/link.velmor"
+status=0
+run --summary "$work/twice.csv" "$work/german.velmor" "$work/link.velmor" || status=$?
+if [ "$status" -eq 2 ] && grep -qF "link.velmor" "$work/err" && [ ! -e "$work/twice.csv" ]; then
+  verdict ok "one file twice in a summary, through a link"
+else verdict fail "one file twice in a summary, through a link" "status $status"; fi
+figures en_US 1000 10 1000 1 "$(printf '1%.0s' $(seq 32767))" 1000 5 200 24 30 3 4 >"$work/long.velmor"
+expect_failure "a 32,767-digit figure shortened, its file named" "$work/f.pdf" \
+  "long.velmor”. The figure for “Lubricant quantity” is not a number. It reads “11111111111111111111…”." "$work/long.velmor"
+if [ "$(wc -c <"$work/err")" -gt 300 ]; then verdict fail "the refusal of a long figure is short" "$(wc -c <"$work/err") bytes"; fi
+expect_refused "workbook refusal names the facility file" "$work/letters.xlsx" "letters.velmor" \
+  --workbook "$work/letters.xlsx" "$work/letters.velmor"
 expect_refused "summary to a file of another kind" "$work/all.txt" ".csv or .xlsx" --summary "$work/all.txt" "$work/german.velmor"
 
 status=0

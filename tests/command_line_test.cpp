@@ -5,6 +5,8 @@
 
 #include <QTest>
 
+#include <algorithm>
+
 using main_window::CommandLine;
 Q_DECLARE_METATYPE(CommandLine::Action)
 
@@ -44,6 +46,14 @@ void CommandLineTest::parse_data()
     QTest::newRow("workbook of two files") << QStringList{"--workbook", "out.xlsx", "a.velmor", "b.velmor"} << A::Refuse << "" << "" << "one facility file at a time" << "";
     QTest::newRow("summary without files") << QStringList{"--summary", "out.csv"} << A::Refuse << "" << "" << "at least one facility file" << "";
     QTest::newRow("report and workbook at once") << QStringList{"--report", "a.pdf", "--workbook", "b.xlsx"} << A::Refuse << "" << "" << "at a time" << "";
+    // A second OUT must not silently win over the first.
+    QTest::newRow("summary given twice") << QStringList{"--summary", "a.csv", "--summary=b.csv", "x.velmor"} << A::Refuse << "" << "" << "--summary is given more than once" << "";
+    QTest::newRow("report given twice") << QStringList{"--report", "a.pdf", "--report", "a.pdf"} << A::Refuse << "" << "" << "--report is given more than once" << "";
+    QTest::newRow("workbook given twice") << QStringList{"--workbook=a.xlsx", "--workbook=b.xlsx"} << A::Refuse << "" << "" << "--workbook is given more than once" << "";
+    // Counted twice, one plant would double the total.
+    QTest::newRow("summary of one file twice") << QStringList{"--summary", "o.csv", "a.velmor", "b.velmor", "a.velmor"} << A::Refuse << "" << "" << "lists \u201Ca.velmor\u201D twice" << "";
+    QTest::newRow("summary of one file by two names") << QStringList{"--summary", "o.csv", "d/a.velmor", "d/../d/./a.velmor"} << A::Refuse << "" << "" << "as \u201Cd/a.velmor\u201D and as \u201Cd/../d/./a.velmor\u201D" << "";
+    QTest::newRow("unknown option with a terminal escape") << QStringList{"--x\x1B]0;owned\x07"} << A::Refuse << "" << "" << "Unknown option 'x\\x1B]0;owned\\x07'" << "";
 }
 
 void CommandLineTest::parse()
@@ -64,6 +74,9 @@ void CommandLineTest::parse()
     // A refusal is one line that names the program.
     if (action == CommandLine::Action::Refuse)
         QVERIFY(line.text.startsWith("velmor-calculator: ") && !line.text.contains(u'\n'));
+    // Nothing typed reaches the terminal as a control character.
+    if (action == CommandLine::Action::Refuse)
+        QVERIFY2(std::none_of(line.text.cbegin(), line.text.cend(), [](QChar c) { return c.category() == QChar::Other_Control; }), qPrintable(line.text));
 }
 
 void CommandLineTest::summaryTakesEveryFile()
@@ -89,6 +102,7 @@ void CommandLineTest::language_data()
     QTest::newRow("English by its code") << QStringList{"--language", "en"} << A::ShowWindow << "en" << "";
     QTest::newRow("unknown code") << QStringList{"--language", "xx"} << A::Refuse << "xx" << "no language \"xx\"";
     QTest::newRow("a locale name is no code") << QStringList{"--language", "de_DE"} << A::Refuse << "de_DE" << "pt_BR";
+    QTest::newRow("code with a terminal escape") << QStringList{"--language", "de\x1B[2J"} << A::Refuse << "de\x1B[2J" << "no language \"de\\x1B[2J\"";
     QTest::newRow("code in another case") << QStringList{"--language", "PT_br"} << A::Refuse << "PT_br" << "zh_CN";
     QTest::newRow("empty code") << QStringList{"--language="} << A::Refuse << "" << "no language";
     QTest::newRow("code missing") << QStringList{"--language"} << A::Refuse << "" << "Missing value";
@@ -107,7 +121,7 @@ void CommandLineTest::language()
     QCOMPARE(line.language, language);
     QVERIFY2(line.text.contains(textHolds), qPrintable(line.text));
     if (action == CommandLine::Action::Refuse)
-        QVERIFY(line.text.startsWith("velmor-calculator: ") && !line.text.contains(u'\n'));
+        QVERIFY(line.text.startsWith("velmor-calculator: ") && !line.text.contains(u'\n') && !line.text.contains(u'\x1B'));
 }
 
 QTEST_APPLESS_MAIN(CommandLineTest)

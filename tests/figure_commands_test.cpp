@@ -81,6 +81,8 @@ private slots:
     void badFileChangesNothing();
     void droppedFileOpens();
     void reportAndClipboardShowTheWindowsFigures();
+    void reportStatesTheInvestment_data();
+    void reportStatesTheInvestment();
     void badFiguresAnsweredAsByATabChange_data();
     void badFiguresAnsweredAsByATabChange();
     void commandsCheckFiguresBeforeAnyDialog_data();
@@ -286,14 +288,56 @@ void FigureCommandsTest::reportAndClipboardShowTheWindowsFigures()
     QVERIFY(m_reports.isEmpty());
 }
 
+// Nothing invested pays nothing back; costs without a price are named, with
+// what is missing, not dropped.
+void FigureCommandsTest::reportStatesTheInvestment_data()
+{
+    QTest::addColumn<QStringList>("investment"); // price, installation, upkeep
+    QTest::addColumn<QStringList>("phrases");
+    QTest::addColumn<QString>("absent");
+    QTest::newRow("nothing invested") << QStringList{"0", "", ""}
+                                      << QStringList{"No payback: nothing is invested.",
+                                                     "Simple payback: none, nothing is invested"}
+                                      << "Payback period";
+    QTest::newRow("a tenth of a cent") << QStringList{"0.001", "", ""}
+                                       << QStringList{"Initial investment (price and installation): $.00",
+                                                      "Discounted payback: none, nothing is invested"}
+                                       << "0.0 months";
+    QTest::newRow("installation without a price")
+        << QStringList{"", "5,000", "200"}
+        << QStringList{"Installation cost: $5,000.00", "Yearly upkeep: $200.00", "An installed system price is needed"}
+        << "Business Case";
+}
+
+void FigureCommandsTest::reportStatesTheInvestment()
+{
+    QFETCH(QStringList, investment);
+    QFETCH(QStringList, phrases);
+    QFETCH(QString, absent);
+    m_window = newWindow(QLocale(QLocale::English, QLocale::UnitedStates));
+    FigureCommands *commands = m_window->figureCommands();
+    commands->setInvestment({investment[0], investment[1], investment[2], QString(), QString()});
+    const QString pdf = m_dir.filePath(QStringLiteral("investment.pdf"));
+    QVERIFY(commands->exportReport(pdf));
+    const QString text = pdfText(pdf);
+    for (const QString &phrase : std::as_const(phrases))
+        QVERIFY2(text.contains(phrase), qPrintable(phrase));
+    QVERIFY2(!text.contains(absent), qPrintable(absent));
+}
+
 void FigureCommandsTest::badFiguresAnsweredAsByATabChange_data()
 {
     QTest::addColumn<QStringList>("figures"); // index=text
     QTest::addColumn<bool>("toYourData");
     QTest::addColumn<QString>("report");
-    QTest::newRow("no number: back to Your Data") << QStringList{"4=abc"} << true << "";
+    QTest::addColumn<QStringList>("investment"); // price, installation, upkeep, years, rate
+    const QStringList none{"", "", "", "", ""};
+    QTest::newRow("no number: back to Your Data") << QStringList{"4=abc"} << true << "" << none;
     QTest::newRow("overflow: told, as a tab change tells it") << QStringList{"1=1E200", "11=1E200"} << false
-                                                              << "Overflow";
+                                                              << "Overflow" << none;
+    // Savings that compute, but whose discounted flows of fifty years at −99 % do not.
+    QTest::newRow("business case overflow: told the same way")
+        << QStringList{"2=1E210"} << false << "Overflow" << QStringList{"20000", "", "", "50", "-99"};
 }
 
 void FigureCommandsTest::badFiguresAnsweredAsByATabChange()
@@ -301,10 +345,12 @@ void FigureCommandsTest::badFiguresAnsweredAsByATabChange()
     QFETCH(QStringList, figures);
     QFETCH(bool, toYourData);
     QFETCH(QString, report);
+    QFETCH(QStringList, investment);
     m_window = newWindow(QLocale(QLocale::English, QLocale::UnitedStates));
     for (const QString &figure : std::as_const(figures))
         m_window->YourData(figure.section(u'=', 0, 0).toInt())->setText(figure.section(u'=', 1));
     FigureCommands *commands = m_window->figureCommands();
+    commands->setInvestment({investment[0], investment[1], investment[2], investment[3], investment[4]});
     QGuiApplication::clipboard()->setText(QStringLiteral("before"));
 
     const QString pdf = m_dir.filePath(QStringLiteral("never.pdf"));

@@ -2,13 +2,22 @@
 // Which language the interface starts in, how the choice is kept, and that
 // installing one translates the program's texts and leaves numbers alone.
 #include "main_window/language.h"
+#include "main_window/results_clipboard.h"
 #include "model/cost_rows.h"
+#include "model/business_case_text.h"
+#include "model/numeric_text.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLocale>
+#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cstdio>
+#include <sys/stat.h>
 
 using namespace main_window;
 
@@ -24,6 +33,12 @@ private slots:
     void storedChoice();
     void everyCatalogueLoads();
     void installingChangesNoNumbers();
+    void regionalSettingsOfARun_data();
+    void regionalSettingsOfARun();
+    void yearsInEveryLanguage_data();
+    void yearsInEveryLanguage();
+    void settingsThatAreNoFile_data();
+    void settingsThatAreNoFile();
 };
 
 void LanguageTest::fromDesktop_data()
@@ -127,5 +142,149 @@ void LanguageTest::installingChangesNoNumbers()
     QCOMPARE(caption, QStringLiteral("Labor to lubricate (90% reduction)"));
 }
 
-QTEST_GUILESS_MAIN(LanguageTest)
+void LanguageTest::regionalSettingsOfARun_data()
+{
+    QTest::addColumn<QStringList>("environment");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("expected"); // settings' name, figure read, figure written, interface language
+    QTest::newRow("en on hi_IN") << QStringList{"LANGUAGE=en", "LC_ALL=hi_IN.UTF-8"} << "1,00,000"
+                                 << "hi_IN 100000 1,00,000.0 en";
+    QTest::newRow("en on de_DE") << QStringList{"LANGUAGE=en_US", "LANG=de_DE.UTF-8"} << "2.000,5"
+                                 << "de_DE 2000.5 2.000,5 en";
+    QTest::newRow("de on en_US") << QStringList{"LANGUAGE=de", "LC_NUMERIC=en_US", "LANG=de_DE"} << "2.000"
+                                 << "en_US 2 2.0 de";
+    QTest::newRow("de on C, over LANG") << QStringList{"LANGUAGE=de", "LC_ALL=C.UTF-8", "LANG=de_DE"} << "1234.5"
+                                        << "C 1234.5 1,234.5 de";
+}
+
+// As a run of the program sets them up: in a process started in the
+// environment under test, as QLocale::system() reads it once.
+void LanguageTest::regionalSettingsOfARun()
+{
+    QFETCH(QStringList, environment);
+    QFETCH(QString, typed);
+    QFETCH(QString, expected);
+    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"LANGUAGE", "LC_ALL", "LC_NUMERIC", "LANG"})
+        variables.remove(QString::fromLatin1(name));
+    for (const QString &assignment : std::as_const(environment))
+        variables.insert(assignment.section(u'=', 0, 0), assignment.section(u'=', 1));
+    variables.insert(QStringLiteral("VELMOR_READ_FIGURE"), typed);
+    QProcess run;
+    run.setProcessEnvironment(variables);
+    run.start(QCoreApplication::applicationFilePath(), {});
+    QVERIFY(run.waitForFinished(30000));
+    QCOMPARE(QString::fromUtf8(run.readAllStandardOutput()).trimmed(), expected);
+}
+
+void LanguageTest::yearsInEveryLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("years");
+    QTest::addColumn<QStringList>("shown"); // in the measures, their note and the clipboard
+    QTest::newRow("en 1") << "en" << 1 << QStringList{"over 1 year: ", "within the 1 year\n", "the 1 year evaluated",
+                                                      "over 1 year\t"};
+    QTest::newRow("en 5") << "en" << 5 << QStringList{"over 5 years: ", "the 5 years evaluated", "over 5 years\t"};
+    QTest::newRow("de 1") << "de" << 1 << QStringList{"über 1 Jahr: ", "von 1 Jahr\n", "von 1 Jahr.", "1 Jahr\t"};
+    QTest::newRow("fr 1") << "fr" << 1 << QStringList{"sur 1 an\u00A0: ", "de 1 an\n", "de 1 an."};
+    QTest::newRow("es 1") << "es" << 1 << QStringList{"a 1 año: ", "en 1 año\n", "de 1 año."};
+    QTest::newRow("pt_BR 1") << "pt_BR" << 1 << QStringList{"em 1 ano: ", "em 1 ano\n", "de 1 ano."};
+    QTest::newRow("zh_CN 1") << "zh_CN" << 1 << QStringList{"1 年投资回报率：", "评估的 1 年内"};
+}
+
+void LanguageTest::yearsInEveryLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(int, years);
+    QFETCH(QStringList, shown);
+    QVERIFY(installLanguage(language));
+    const model::Investment investment{1000, 0, 0, years}; // nothing saved: pays back never
+    const QLocale c = QLocale::c();
+    const QString text = (model::measureLines(model::businessCaseOf(0, investment), investment, c)
+                          << model::measuresNote(investment, c)
+                          << clipboardResults({}, model::Assumptions::designed(), investment, c).text)
+                             .join(u'\n');
+    QVERIFY(installLanguage("en"));
+    for (const QString &part : std::as_const(shown))
+        QVERIFY2(text.contains(part), qPrintable(part + u'\n' + text));
+}
+
+void LanguageTest::settingsThatAreNoFile_data()
+{
+    QTest::addColumn<QString>("entry"); // in XDG_CONFIG_HOME
+    QTest::addColumn<QString>("kind");
+    const QString program = QStringLiteral("velmor-calculator/velmor-calculator.conf");
+    QTest::newRow("pipe as the program's settings") << program << "fifo";
+    QTest::newRow("pipe as the organisation's settings") << "velmor-calculator.conf" << "fifo";
+    QTest::newRow("folder as the program's settings") << program << "folder";
+    QTest::newRow("a regular file is read and written") << program << "file";
+}
+
+// A run of its own, with the user's settings in the test's folder, reads
+// the language stored and stores "fr".
+void LanguageTest::settingsThatAreNoFile()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, kind);
+    QTemporaryDir config;
+    const QString path = config.filePath(entry);
+    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+    if (kind == u"fifo")
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else if (kind == u"folder")
+        QVERIFY(QDir().mkpath(path));
+    else
+        QSettings(path, QSettings::IniFormat).setValue("interface/language", "de");
+    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+    variables.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+    variables.insert(QStringLiteral("VELMOR_STORE_LANGUAGE"), QStringLiteral("fr"));
+    QProcess run;
+    run.setProcessEnvironment(variables);
+    run.start(QCoreApplication::applicationFilePath(), {});
+    const bool ended = run.waitForFinished(10000);
+    run.kill();
+    QVERIFY2(ended && run.exitCode() == 0, "the run waited on its settings or failed");
+
+    const QString told = QString::fromUtf8(run.readAllStandardError());
+    const QFileInfo after(path);
+    if (kind == u"file") {
+        QCOMPARE(told + run.readAllStandardOutput(), QStringLiteral("de\n"));
+        QCOMPARE(QSettings(path, QSettings::IniFormat).value("interface/language").toString(), QStringLiteral("fr"));
+    } else {
+        QVERIFY2(told.count(u'\n') == 1 && told.contains(path), qPrintable(told));
+        // Nothing read, and the entry as it was, with nothing beside it.
+        QCOMPARE(run.readAllStandardOutput(), QByteArray("\n"));
+        QVERIFY(after.exists() && !after.isFile());
+        QCOMPARE(after.dir().entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+                 QStringList{after.fileName()});
+    }
+}
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsSet("VELMOR_STORE_LANGUAGE")) {
+        // Started by settingsThatAreNoFile(): the language stored, then
+        // another stored in its place.
+        QCoreApplication app(argc, argv);
+        std::printf("%s\n", qPrintable(storedLanguage(programSettings())));
+        storeLanguage(programSettings(), qEnvironmentVariable("VELMOR_STORE_LANGUAGE"));
+        return 0;
+    }
+    if (qEnvironmentVariableIsSet("VELMOR_READ_FIGURE")) {
+        // Started by regionalSettingsOfARun(): set up as the program starts,
+        // then tell what a typed figure is read as.
+        setUpRegionalSettings();
+        QCoreApplication app(argc, argv);
+        const std::optional<double> figure = model::readFigure(qEnvironmentVariable("VELMOR_READ_FIGURE"), QLocale());
+        std::printf("%s %s %s %s\n", qPrintable(QLocale().name()),
+                    figure ? qPrintable(QString::number(*figure, 'g', 17)) : "none",
+                    qPrintable(QLocale().toString(figure.value_or(0), 'f', 1)),
+                    qPrintable(languageForUiLanguages(QLocale::system().uiLanguages())));
+        return 0;
+    }
+    QCoreApplication app(argc, argv);
+    LanguageTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "language_test.moc"

@@ -35,6 +35,8 @@ private slots:
     void currencyText_data();
     void currencyText();
     void largestDoubleShowsEveryDigit();
+    void roundedToCentsIsTheSumShown_data();
+    void roundedToCentsIsTheSumShown();
     void plainNumberText_data();
     void plainNumberText();
     void writtenFiguresReadBack_data();
@@ -174,6 +176,30 @@ void MoneyTextTest::plainNumberText()
 // Every figure the program writes reads back through the numeric test in the
 // same locale as the figure it was written for: money to the cent, the chart's
 // text and a percentage as they are.
+// The sum computed with is the one the currency text shows, to the cent.
+void MoneyTextTest::roundedToCentsIsTheSumShown_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<double>("rounded");
+    QTest::newRow("a tenth of a cent") << 0.001 << 0.0;
+    QTest::newRow("binary value below the tie") << 1.005 << 1.01;
+    QTest::newRow("another below the tie") << 2.675 << 2.68;
+    QTest::newRow("negative, away from zero") << -1.005 << -1.01;
+    QTest::newRow("below half a cent, negative: zero") << -0.004 << 0.0;
+    QTest::newRow("the largest sum and half a cent") << 1000000000000.005 << 1000000000000.01;
+    QTest::newRow("whole cents stay") << 20000.5 << 20000.5;
+}
+
+void MoneyTextTest::roundedToCentsIsTheSumShown()
+{
+    QFETCH(double, value);
+    QFETCH(double, rounded);
+    const double result = model::roundedToCents(value);
+    QCOMPARE(result, rounded);
+    QVERIFY(!std::signbit(result) || result < 0);
+    QCOMPARE(model::currencyText(result, kEnUs), model::currencyText(value, kEnUs));
+}
+
 void MoneyTextTest::writtenFiguresReadBack_data()
 {
     QTest::addColumn<QLocale>("locale");

@@ -130,6 +130,7 @@ enum Extreme {
     HugeTables = 1, HugePayback = 2, LongDetails = 4, LongDetailsWithoutBlanks = 8, LongFigures = 16,
     LongestField = 32,
     LongFixedTexts = 64, // the texts the program brings: maker, titles, captions, the note
+    DirectionOverrides = 128, // typed into the details, reversing none of their words
 };
 
 void ReportPageTest::everyTextFitsItsBox_data()
@@ -147,6 +148,7 @@ void ReportPageTest::everyTextFitsItsBox_data()
     QTest::newRow("everything, Letter") << everything << us;
     QTest::newRow("everything, A4") << everything << QLocale(QLocale::German, QLocale::Germany);
     QTest::newRow("field text of 32767 digits") << int(LongestField) << us;
+    QTest::newRow("direction overrides in the details") << int(DirectionOverrides) << us;
 }
 
 // Each text on the page in full, nothing cut off at its box, no text on
@@ -186,6 +188,11 @@ void ReportPageTest::everyTextFitsItsBox()
     if (extremes & LongDetailsWithoutBlanks)
         content.site = QString(100, u'W');
     texts << content.customer << content.site << content.preparedBy;
+    if (extremes & DirectionOverrides) {
+        content.customer = QStringLiteral("Riverside \u202EPaper Mill");
+        content.site = QStringLiteral("\u202ELine 3\u202C, \u2067Dayton\u2069");
+        texts = QStringList{QStringLiteral("Riverside Paper Mill"), QStringLiteral("Line 3, Dayton")};
+    }
     for (int i = 0; i < 12 && (extremes & LongFigures); ++i) {
         QString &figure = content.figures[std::size_t(i)].text;
         figure = i % 2 ? QStringLiteral("1.7976931348623157E308") : english.toString(largest, 'f', 0);
@@ -228,6 +235,10 @@ void ReportPageTest::everyTextFitsItsBox()
     const QString text = pdfText(path, {QStringLiteral("-raw")}).remove(blanks);
     for (const QString &expected : std::as_const(texts))
         QVERIFY2(text.contains(QString(expected).remove(blanks)), qPrintable(expected.left(60)));
+    // Where directions were overridden, each word reads in its own order where it stands, too.
+    const QString placed = extremes & DirectionOverrides ? pdfText(path) : QString();
+    for (const QString &expected : std::as_const(texts))
+        QVERIFY2(placed.isEmpty() || placed.contains(expected), qPrintable(placed.left(300)));
 }
 
 void ReportPageTest::failedWriteLeavesNothing()

@@ -1,13 +1,15 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
-// The one way files are written, through both its users, the facility file
-// and the PDF report: a write that cannot finish, and a target that must not
-// be replaced, leave everything as it was and say why; a write that works
-// keeps the replaced file's permissions and links.
+// The one way files are written, through its users, the facility file, the
+// PDF report and the summary as CSV and as a workbook: a write that cannot
+// finish, and a target that must not be replaced, leave everything as it was
+// and say why; a write that works keeps the replaced file's permissions and
+// links, clears what a killed write left and reaches the disk.
 
 #include "model/facility_file.h"
 #include "model/message_text.h"
 #include "model/safe_write.h"
 #include "report/report_page.h"
+#include "workbook/summary.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -16,11 +18,37 @@
 #include <QTest>
 
 #include <csignal>
+#include <string_view>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/un.h>
 #include <unistd.h>
+
+namespace {
+
+// Folders flushed by fsync(), which fails for them as a failing disk does
+// when asked to.
+int foldersFlushed = 0;
+bool folderFlushFails = false;
+
+} // namespace
+
+// In place of the C library's, for the program linked in here.
+extern "C" int fsync(int handle)
+{
+    struct stat status {};
+    if (fstat(handle, &status) == 0 && S_ISDIR(status.st_mode)) {
+        ++foldersFlushed;
+        if (folderFlushFails) {
+            errno = EIO;
+            return -1;
+        }
+    }
+    return int(syscall(SYS_fsync, handle));
+}
 
 namespace {
 
@@ -48,6 +76,10 @@ std::optional<QString> writeWith(const QString &writer, const QString &path)
         QString error;
         return report::exportReportPdf(path, sampleReport(), &error) ? std::nullopt : std::optional(error);
     }
+    if (writer == u"csv" || writer == u"xlsx") {
+        QString error;
+        return workbook::writeSummary(path, {workbook::SummaryRow{}}, &error) ? std::nullopt : std::optional(error);
+    }
     const model::FacilitySaveResult saved = model::saveFacilityFile(path, defaultFigures());
     return saved ? std::nullopt : std::optional(saved.message);
 }
@@ -70,6 +102,12 @@ QStringList snapshot(const QString &root)
     }
     entries.sort();
     return entries;
+}
+
+// A name the writer writes: the summary's kind is that of its suffix.
+QString nameFor(const QString &writer, const char *stem)
+{
+    return QString::fromLatin1(stem) + (writer == u"csv" || writer == u"xlsx" ? u'.' + writer : QString());
 }
 
 bool writeBytes(const QString &path, const QByteArray &bytes)
@@ -106,6 +144,10 @@ private slots:
     void replacedFileKeepsItsPlace();
     void hiddenCharactersAreShownEscaped_data();
     void hiddenCharactersAreShownEscaped();
+    void leftoverOfAKilledWriteIsCleared_data();
+    void leftoverOfAKilledWriteIsCleared();
+    void newNameIsFlushedToTheDisk_data();
+    void newNameIsFlushedToTheDisk();
 };
 
 void SafeWriteTest::refusedOrFailedWriteChangesNothing_data()
@@ -117,24 +159,29 @@ void SafeWriteTest::refusedOrFailedWriteChangesNothing_data()
     struct Row {
         const char *target;
         const char *phrase;
-        bool reportOnly;
+        const char *writers;
     };
+    const char *const every = "report facility csv xlsx";
     const Row rows[] = {
-        {"full disk", "File too large", false},
-        {"device", "It is a device, not a file", false},
-        {"fifo", "It is a pipe (FIFO), not a file", false},
-        {"socket", "It is a socket, not a file", false},
-        {"folder", "A folder of that name is in the way", false},
-        {"read-only file", "The file is read-only", false},
-        {"link loop", "Too many levels of symbolic links", false},
-        {"dangling link", "a link to a file that does not exist", false},
-        {"missing folder", "does not exist", false},
-        {"not a PDF", "It is not a PDF document, so it is not replaced", true},
-        {"facility file name", "Its name is that of a facility file", true},
+        {"full disk", "File too large", "report facility csv"},
+        {"device", "It is a device, not a file", every},
+        {"fifo", "It is a pipe (FIFO), not a file", every},
+        {"socket", "It is a socket, not a file", every},
+        {"folder", "A folder of that name is in the way", every},
+        {"read-only file", "The file is read-only", every},
+        {"link loop", "Too many levels of symbolic links", every},
+        {"dangling link", "a link to a file that does not exist", every},
+        {"missing folder", "does not exist", every},
+        {"not a PDF", "It is not a PDF document, so it is not replaced", "report"},
+        {"facility file name", "Its name is that of a facility file", "report"},
+        {"link to a facility file", "whose name is that of a facility file", "report csv xlsx"},
+        {"facility file under another name", "It holds JSON as a facility file does", "report csv xlsx"},
+        {"binary file", "It is not a CSV file", "csv"},
+        {"PDF document", "It is not a CSV file", "csv"},
     };
-    for (const char *writer : {"report", "facility"}) {
+    for (const char *writer : {"report", "facility", "csv", "xlsx"}) {
         for (const Row &row : rows) {
-            if (!row.reportOnly || QByteArrayView(writer) == "report") {
+            if (std::string_view(row.writers).find(writer) != std::string_view::npos) {
                 QTest::addRow("%s: %s", writer, row.target)
                     << QString::fromLatin1(writer) << QString::fromLatin1(row.target) << QString::fromUtf8(row.phrase);
             }
@@ -149,14 +196,19 @@ void SafeWriteTest::refusedOrFailedWriteChangesNothing()
     QFETCH(QString, phrase);
 
     QTemporaryDir dir;
-    const QString name = writer == u"report" ? QStringLiteral("old.pdf") : QStringLiteral("plant.velmor");
+    const QString name = writer == u"report"     ? QStringLiteral("old.pdf")
+                         : writer == u"facility" ? QStringLiteral("plant.velmor")
+                                                 : nameFor(writer, "old");
     QString path = dir.filePath(name);
     // Each row but the special files starts from a good earlier file.
     QVERIFY(!writeWith(writer, path));
     const QByteArray encoded = QFile::encodeName(path);
     int listening = -1;
-    if (target == u"device") {
+    // The summary's writers need a name of their kind: a link to the device.
+    if (target == u"device" && (writer == u"report" || writer == u"facility")) {
         path = QStringLiteral("/dev/full");
+    } else if (target == u"device") {
+        QVERIFY(QFile::remove(path) && QFile::link(QStringLiteral("/dev/full"), path));
     } else if (target == u"fifo" || target == u"socket" || target == u"folder" || target == u"link loop"
                || target == u"dangling link") {
         QVERIFY(QFile::remove(path));
@@ -186,6 +238,16 @@ void SafeWriteTest::refusedOrFailedWriteChangesNothing()
     } else if (target == u"facility file name") {
         path = dir.filePath(QStringLiteral("plant.VELMOR"));
         QVERIFY(!writeWith(QStringLiteral("facility"), path));
+    } else if (target == u"link to a facility file") {
+        const QString facility = dir.filePath(QStringLiteral("plant.velmor"));
+        QVERIFY(!writeWith(QStringLiteral("facility"), facility));
+        QVERIFY(QFile::remove(path) && QFile::link(facility, path));
+    } else if (target == u"facility file under another name") {
+        QVERIFY(!writeWith(QStringLiteral("facility"), path));
+    } else if (target == u"binary file") {
+        QVERIFY(writeBytes(path, QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16)));
+    } else if (target == u"PDF document") {
+        QVERIFY(QFile::remove(path) && !writeWith(QStringLiteral("report"), path));
     }
     const QStringList before = snapshot(dir.path());
 
@@ -207,7 +269,7 @@ void SafeWriteTest::replacedFileKeepsItsPlace_data()
 {
     QTest::addColumn<QString>("writer");
     QTest::addColumn<QString>("kind");
-    for (const char *writer : {"report", "facility"}) {
+    for (const char *writer : {"report", "facility", "csv", "xlsx"}) {
         for (const char *kind : {"group-readable file", "link to a file", "empty file"})
             QTest::addRow("%s: %s", writer, kind) << QString::fromLatin1(writer) << QString::fromLatin1(kind);
     }
@@ -219,7 +281,7 @@ void SafeWriteTest::replacedFileKeepsItsPlace()
     QFETCH(QString, kind);
 
     QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("kept"));
+    const QString file = dir.filePath(nameFor(writer, "kept"));
     QString path = file;
     mode_t mode = 0640;
     if (kind == u"empty file") {
@@ -230,7 +292,7 @@ void SafeWriteTest::replacedFileKeepsItsPlace()
     }
     QCOMPARE(chmod(QFile::encodeName(file).constData(), mode), 0);
     if (kind == u"link to a file") {
-        path = dir.filePath(QStringLiteral("link"));
+        path = dir.filePath(nameFor(writer, "link"));
         QVERIFY(QFile::link(file, path));
     }
 
@@ -264,6 +326,69 @@ void SafeWriteTest::hiddenCharactersAreShownEscaped()
     QFETCH(QString, text);
     QFETCH(QString, shown);
     QCOMPARE(model::quotedForMessage(text), shown);
+}
+
+void SafeWriteTest::leftoverOfAKilledWriteIsCleared_data()
+{
+    QTest::addColumn<QString>("writer");
+    QTest::addColumn<QString>("leftover"); // beside plant.velmor or old.pdf
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("cleared");
+    const QString stale = QStringLiteral("plant.velmor.kTqWzB");
+    QTest::newRow("left by a killed write") << "facility" << stale << "file" << true;
+    QTest::newRow("held by a running write") << "facility" << stale << "locked" << false;
+    QTest::newRow("PDF left by a killed write") << "report" << "old.pdf.QmzXaP" << "PDF" << true;
+    QTest::newRow("not what a PDF replaces") << "report" << "old.pdf.QmzXaP" << "file" << false;
+    QTest::newRow("a name a user gave") << "facility" << "plant.velmor.backup" << "file" << false;
+    QTest::newRow("another file's") << "facility" << "other.velmor.kTqWzB" << "file" << false;
+    QTest::newRow("a link") << "facility" << stale << "link" << false;
+}
+
+void SafeWriteTest::leftoverOfAKilledWriteIsCleared()
+{
+    QFETCH(QString, writer);
+    QFETCH(QString, leftover);
+    QFETCH(QString, kind);
+    QFETCH(bool, cleared);
+    QTemporaryDir dir;
+    const QString target = dir.filePath(writer == u"report" ? "old.pdf" : "plant.velmor");
+    const QString beside = dir.filePath(leftover);
+    QVERIFY(!writeWith(writer, target) && writeBytes(beside, kind == u"PDF" ? "%PDF-1.4 cut" : "{}"));
+    QFile held(beside);
+    QVERIFY(held.open(QIODevice::ReadOnly) && (kind != u"locked" || flock(held.handle(), LOCK_EX) == 0));
+    if (kind == u"link")
+        QVERIFY(QFile::rename(beside, target + u'2') && QFile::link(target + u'2', beside));
+
+    QVERIFY(!writeWith(writer, target));
+    QCOMPARE(!QFileInfo(beside).exists() && !QFileInfo(beside).isSymLink(), cleared);
+}
+
+void SafeWriteTest::newNameIsFlushedToTheDisk_data()
+{
+    QTest::addColumn<QString>("writer");
+    QTest::addColumn<bool>("fails");
+    for (const char *writer : {"report", "facility", "csv"}) {
+        QTest::addRow("%s: flushed", writer) << QString::fromLatin1(writer) << false;
+        QTest::addRow("%s: the disk fails", writer) << QString::fromLatin1(writer) << true;
+    }
+}
+
+void SafeWriteTest::newNameIsFlushedToTheDisk()
+{
+    QFETCH(QString, writer);
+    QFETCH(bool, fails);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(nameFor(writer, "new"));
+    foldersFlushed = 0;
+    folderFlushFails = fails;
+    const std::optional<QString> failure = writeWith(writer, path);
+    folderFlushFails = false;
+
+    QVERIFY(foldersFlushed > 0);
+    // Failing after the rename, the write says that the new file is in place.
+    QCOMPARE(failure.value_or(QString()).contains(u"is in place, but the system did not confirm"), fails);
+    QVERIFY(QFileInfo(path).size() > 0);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), 1);
 }
 
 QTEST_MAIN(SafeWriteTest)

@@ -7,10 +7,12 @@
 // test can tell which cells it took as numbers.
 
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QUrl>
 
 #include <optional>
 
@@ -19,13 +21,36 @@ inline bool spreadsheetInstalled()
     return !QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty();
 }
 
+// Makes a LibreOffice profile in folder that computes every formula of an
+// .xlsx it loads; left to itself it shows the results saved beside the
+// formulas, and a wrong formula goes unseen. Returns the argument that makes
+// LibreOffice use it, or an empty text when it could not be made.
+inline QString recalculatingProfile(const QString &folder)
+{
+    if (!QDir().mkpath(folder + QStringLiteral("/user")))
+        return QString();
+    QFile settings(folder + QStringLiteral("/user/registrymodifications.xcu"));
+    if (!settings.open(QIODevice::WriteOnly))
+        return QString();
+    settings.write(R"(<?xml version="1.0" encoding="UTF-8"?>
+<oor:items xmlns:oor="http://openoffice.org/2001/registry" xmlns:xs="http://www.w3.org/2001/XMLSchema" xmlns:xsi="http://www.w3.org/2001/XMLSchema-instance">
+<item oor:path="/org.openoffice.Office.Calc/Formula/Load"><prop oor:name="OOXMLRecalcMode" oor:op="fuse"><value>0</value></prop></item>
+</oor:items>
+)");
+    if (!settings.flush())
+        return QString();
+    return QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(folder).toString();
+}
+
 // The rows of the sheet LibreOffice reads from file with the import filter
 // (empty: chosen by the file's type); nothing when it could not.
 inline std::optional<QStringList> spreadsheetRows(const QString &file, const QString &importFilter = QString())
 {
     QTemporaryDir work;
-    QStringList arguments{QStringLiteral("-env:UserInstallation=file://%1/profile").arg(work.path()),
-                          QStringLiteral("--headless")};
+    const QString profile = recalculatingProfile(work.filePath(QStringLiteral("profile")));
+    if (profile.isEmpty())
+        return std::nullopt;
+    QStringList arguments{profile, QStringLiteral("--headless")};
     if (!importFilter.isEmpty())
         arguments << QStringLiteral("--infilter=%1").arg(importFilter);
     // Comma-separated, UTF-8, texts quoted, numbers as their values.

@@ -226,7 +226,7 @@ depends=$(dpkg-deb -f "$deb" Depends)
 # that a name is only matched whole.
 depends_names=$(tr ',|' '\n\n' <<<"$depends" | sed 's/^ *//; s/[ (:].*//')
 missing_deps=()
-for lib in libqt6core6 libqt6gui6 libqt6widgets6 libqt6charts6 libxlsxwriter4 libstdc++6 libc6; do
+for lib in libqt6core6 libqt6gui6 libqt6widgets6 libqt6charts6 libxlsxwriter4 libminizip1 libstdc++6 libc6; do
   grep -q -F -x -e "$lib" <<<"$depends_names" || missing_deps+=("$lib")
 done
 if [ ${#missing_deps[@]} -eq 0 ]; then

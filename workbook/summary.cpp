@@ -6,6 +6,7 @@
 #include "model/facility_file.h"
 #include "model/message_text.h"
 #include "model/model_text.h"
+#include "model/money_text.h"
 #include "model/results.h"
 #include "workbook/workbook.h"
 #include "workbook/xlsx_file.h"
@@ -38,16 +39,35 @@ constexpr int kColumnCount = 9;
 enum Column { FileColumn, CustomerColumn, SiteColumn, CurrencyColumn, CurrentColumn, VelmorColumn, SavingsColumn,
               PaybackColumn, NpvColumn };
 
+// A text cell. One that a spreadsheet would take for a formula (a name
+// beginning "=HYPERLINK(" or "-2+3") is kept as text by a leading
+// apostrophe and quoted, as spreadsheets treat such a field as text.
 QString csvField(const QString &text)
 {
-    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\r') && !text.contains(u'\n'))
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
+    const bool formulaLike = !text.isEmpty() && formulaStarts.contains(text.front());
+    if (!formulaLike && !text.contains(u',') && !text.contains(u'"') && !text.contains(u'\r')
+        && !text.contains(u'\n'))
         return text;
-    return u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
+    return QStringLiteral("\"%1%2\"").arg(formulaLike ? QStringLiteral("'") : QString(),
+                                          QString(text).replace(u'"', QStringLiteral("\"\"")));
 }
 
 QString csvNumber(std::optional<double> value)
 {
     return value ? QString::number(*value, 'f', 2) : QString();
+}
+
+// The sums as the report shows them, so that the rows add up to the total
+// shown beneath them in the CSV and in the workbook alike.
+SummaryRow roundedRow(SummaryRow row)
+{
+    row.currentTotal = model::roundedToCents(row.currentTotal);
+    row.velmorTotal = model::roundedToCents(row.velmorTotal);
+    row.savingsTotal = model::roundedToCents(row.savingsTotal);
+    if (row.npv)
+        row.npv = model::roundedToCents(*row.npv);
+    return row;
 }
 
 struct Totals {
@@ -63,7 +83,8 @@ Totals totalsOf(const std::vector<SummaryRow> &rows)
     Totals totals;
     if (!rows.empty())
         totals.currency = rows.front().currency;
-    for (const SummaryRow &row : rows) {
+    for (const SummaryRow &unrounded : rows) {
+        const SummaryRow row = roundedRow(unrounded);
         if (row.currency != totals.currency)
             totals.currency.reset();
         totals.current += row.currentTotal;
@@ -75,12 +96,25 @@ Totals totalsOf(const std::vector<SummaryRow> &rows)
     return totals;
 }
 
+// The start of a figure's text, in quotation marks: a figure may be thousands
+// of characters long, and a message is one line.
+QString quotedStart(const QString &text)
+{
+    constexpr qsizetype kShown = 20;
+    if (text.size() <= kShown)
+        return model::quotedForMessage(text);
+    const qsizetype cut = text.at(kShown - 1).isHighSurrogate() ? kShown - 1 : kShown;
+    return model::quotedForMessage(text.left(cut) + u'\u2026');
+}
+
 std::optional<QString> problemOf(const model::FacilityFigures &figures, SummaryRow &row)
 {
     const QLocale locale(figures.locale);
     const model::Results results = model::computeResults(figures.figures, locale, figures.assumptions);
-    if (results.failedField)
-        return notANumber(*results.failedField);
+    if (results.failedField) {
+        const QString &text = figures.figures[std::size_t(*results.failedField)];
+        return notANumber(*results.failedField) + u' ' + SummaryText::tr("It reads %1.").arg(quotedStart(text));
+    }
     if (results.fault)
         return SummaryText::tr("Its figures cannot be computed: %1.")
             .arg(QString::fromLatin1(model::faultName(*results.fault)));
@@ -95,6 +129,9 @@ std::optional<QString> problemOf(const model::FacilityFigures &figures, SummaryR
     row.savingsTotal = results.table(model::Table::Savings).row(model::kRowCount);
     if (reading.investment) {
         const model::BusinessCase measures = model::businessCaseOf(row.savingsTotal, *reading.investment);
+        if (measures.fault)
+            return SummaryText::tr("Its figures cannot be computed: %1.")
+                .arg(QString::fromLatin1(model::faultName(*measures.fault)));
         row.paybackMonths = measures.paybackMonths;
         row.npv = measures.npv;
     }
@@ -130,7 +167,8 @@ std::optional<QString> fillSummarySheet(lxw_workbook *book, const std::vector<Su
     for (int c = 0; c < kColumnCount; ++c)
         sheet.text(0, c, SummaryText::tr(kHeader[c]), bold);
     int r = 1;
-    for (const SummaryRow &row : rows) {
+    for (const SummaryRow &unrounded : rows) {
+        const SummaryRow row = roundedRow(unrounded);
         sheet.text(r, FileColumn, row.fileName);
         sheet.text(r, CustomerColumn, row.customer);
         sheet.text(r, SiteColumn, row.site);
@@ -159,12 +197,17 @@ std::optional<QString> fillSummarySheet(lxw_workbook *book, const std::vector<Su
             sheet.formula(r, NpvColumn, sum(NpvColumn), *totals.npv, format);
     }
     if (sheet.error() != LXW_NO_ERROR)
-        return SummaryText::tr("The workbook could not be made: %1.")
-            .arg(QString::fromUtf8(lxw_strerror(sheet.error())));
+        return libraryFailure(sheet.error());
     return std::nullopt;
 }
 
 } // namespace
+
+std::optional<QString> figuresProblem(const model::FacilityFigures &figures)
+{
+    SummaryRow row;
+    return problemOf(figures, row);
+}
 
 SummaryReading readSummary(const QStringList &files)
 {
@@ -190,21 +233,28 @@ SummaryReading readSummary(const QStringList &files)
 QByteArray summaryCsv(const std::vector<SummaryRow> &rows)
 {
     QStringList lines;
+    // In English whatever the interface's language: scripts find the columns
+    // by these names.
     QStringList header;
     for (const char *caption : kHeader)
-        header << csvField(SummaryText::tr(caption));
+        header << csvField(QString::fromLatin1(caption));
     lines << header.join(u',');
-    for (const SummaryRow &row : rows) {
+    for (const SummaryRow &unrounded : rows) {
+        const SummaryRow row = roundedRow(unrounded);
         lines << QStringList{csvField(row.fileName),        csvField(row.customer),        csvField(row.site),
                              csvField(row.currency),        csvNumber(row.currentTotal),   csvNumber(row.velmorTotal),
                              csvNumber(row.savingsTotal),   csvNumber(row.paybackMonths),  csvNumber(row.npv)}
                      .join(u',');
     }
     const Totals totals = totalsOf(rows);
-    QStringList total{csvField(SummaryText::tr("Total")), QString(), QString()};
+    QStringList total(kColumnCount);
+    total[FileColumn] = csvField(QStringLiteral("Total"));
     if (totals.currency) {
-        total << csvField(*totals.currency) << csvNumber(totals.current) << csvNumber(totals.velmor)
-              << csvNumber(totals.savings) << QString() << csvNumber(totals.npv);
+        total[CurrencyColumn] = csvField(*totals.currency);
+        total[CurrentColumn] = csvNumber(totals.current);
+        total[VelmorColumn] = csvNumber(totals.velmor);
+        total[SavingsColumn] = csvNumber(totals.savings);
+        total[NpvColumn] = csvNumber(totals.npv);
     }
     lines << total.join(u',');
     return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();

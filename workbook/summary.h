@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "model/facility_file.h"
+
 #include <optional>
 #include <vector>
 
@@ -29,6 +31,11 @@ struct SummaryReading {
     QString problem;              // the first file that cannot be summed up, named; empty when all can
 };
 
+// Why the figures of a facility file cannot be summed up (a figure that is no
+// number, named and quoted from its start; arithmetic that faults; a wrong
+// investment text), as one or two sentences; nothing when they compute.
+std::optional<QString> figuresProblem(const model::FacilityFigures &figures);
+
 // Opens every file and computes it in the regional settings it was saved in,
 // with its own reductions and investment. Stops at the first file that
 // cannot be opened or computed.
@@ -36,9 +43,13 @@ SummaryReading readSummary(const QStringList &files);
 
 // The rows and a total row as comma-separated text: plain numbers with a
 // decimal point and no grouping whatever the regional settings, fields
-// quoted as RFC 4180 wants, lines ending in CR LF. Each row names its
-// currency; the total row sums the money only when all rows share one, as
-// there is no rate to add another at.
+// quoted as RFC 4180 wants, lines ending in CR LF; the header and the total
+// row's name in English in every language. A text a spreadsheet would take
+// for a formula (beginning with =, +, -, @, a tab or a carriage return) is
+// quoted after an apostrophe. Each row names its currency; the total row
+// sums the money only when all rows share one, as there is no rate to add
+// another at. Money is rounded to the cent as the report rounds it and the
+// total sums the rounded figures; the workbook stores the same figures.
 QByteArray summaryCsv(const std::vector<SummaryRow> &rows);
 
 // Writes the summary to path, as CSV or as a workbook by its suffix (.csv,

@@ -169,12 +169,12 @@ void writeBusinessCase(Sheet &sheet, const Formats &formats, const model::Invest
     sheet.text(NetRow, 0, WorkbookText::tr("Yearly net (savings \u2212 upkeep)"));
     sheet.formula(NetRow, 1, QStringLiteral("%1-%2").arg(savings, upkeep), measures.yearlyNet, formats.money);
     sheet.text(PaybackRow, 0, WorkbookText::tr("Simple payback, months"));
-    sheet.formula(PaybackRow, 1, QStringLiteral("IF(%1>0,%2/(%1/12),\"\")").arg(net, initial),
-                  measures.paybackMonths.value_or(0), formats.months);
+    sheet.formula(PaybackRow, 1, QStringLiteral("IF(AND(%1>0,%2>0),%2/(%1/12),\"\")").arg(net, initial),
+                  measures.paybackMonths, formats.months);
     sheet.text(RoiRow, 0, WorkbookText::tr("Return on investment over the period"));
     sheet.formula(RoiRow, 1,
                   QStringLiteral("IF(%1<>0,(%2*%3-%4*%3-%1)/%1,\"\")").arg(initial, savings, years, upkeep),
-                  measures.roi.value_or(0), formats.percent);
+                  measures.roi, formats.percent);
     sheet.text(NpvRow, 0, WorkbookText::tr("Net present value"));
     sheet.formula(NpvRow, 1,
                   QStringLiteral("NPV(%1/100,%2)+%3").arg(investmentCell(RateRow), laterFlows, firstFlow),
@@ -185,7 +185,7 @@ void writeBusinessCase(Sheet &sheet, const Formats &formats, const model::Invest
     sheet.text(IrrRow, 0, WorkbookText::tr("Internal rate of return"));
     sheet.formula(IrrRow, 1,
                   QStringLiteral("IFERROR(IRR(%1:%2,IF(%3>0,%4/%3,0.1)),\"\")").arg(firstFlow, lastFlow, initial, net),
-                  measures.irr.value_or(0), formats.percent);
+                  measures.irr, formats.percent);
 
     sheet.text(FlowHeaderRow, 0, WorkbookText::tr("Year"), formats.bold);
     sheet.text(FlowHeaderRow, 1, WorkbookText::tr("Net cash flow"), formats.bold);
@@ -243,6 +243,13 @@ bool exportWorkbook(const QString &path, const std::array<QString, model::kInput
     if (!reading.problem.isEmpty())
         return fail(reading.problem);
     const std::optional<model::Investment> &investment = reading.investment;
+    // Measures that overflow are refused as the tables' overflow is.
+    if (investment) {
+        const double savings = results.table(model::Table::Savings).row(model::kRowCount);
+        if (const std::optional<model::ArithmeticFault> fault = model::businessCaseOf(savings, *investment).fault)
+            return fail(WorkbookText::tr("The figures cannot be computed: %1.")
+                            .arg(QString::fromLatin1(model::faultName(*fault))));
+    }
 
     const bool zeroCached = cached == CachedResults::Zero;
     const model::WriteResult written = writeXlsxSafely(path, [&](lxw_workbook *book) -> std::optional<QString> {
@@ -271,7 +278,7 @@ bool exportWorkbook(const QString &path, const std::array<QString, model::kInput
                 status = business.error();
         }
         if (status != LXW_NO_ERROR)
-            return WorkbookText::tr("The workbook could not be made: %1.").arg(QString::fromUtf8(lxw_strerror(status)));
+            return libraryFailure(status);
         return std::nullopt;
     });
     if (!written)

@@ -2,11 +2,15 @@
 #include "workbook/xlsx_file.h"
 
 #include "model/message_text.h"
+#include "workbook/c_numeric_locale.h"
+#include "workbook/scratch_file.h"
+#include "workbook/silenced_standard_error.h"
+#include "workbook/xlsx_parts.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QIODevice>
-#include <QTemporaryDir>
 
 namespace workbook {
 
@@ -43,6 +47,17 @@ void Sheet::formula(int row, int column, const QString &formula, double cached, 
                                        format, m_zeroCached ? 0 : cached));
 }
 
+void Sheet::formula(int row, int column, const QString &formula, std::optional<double> cached, lxw_format *format)
+{
+    if (cached || m_zeroCached) {
+        this->formula(row, column, formula, cached.value_or(0), format);
+        return;
+    }
+    if (m_error == LXW_NO_ERROR)
+        go(worksheet_write_formula_str(m_sheet, lxw_row_t(row), lxw_col_t(column), formula.toUtf8().constData(),
+                                       format, ""));
+}
+
 void Sheet::columnWidth(int column, double width)
 {
     if (m_error == LXW_NO_ERROR)
@@ -59,36 +74,55 @@ QString cellName(int row, int column, const char *sheet)
     return QStringLiteral("%1!$%2$%3").arg(QLatin1StringView(sheet), letters).arg(row + 1);
 }
 
+namespace {
+
+QString notMade(const QString &reason)
+{
+    return QCoreApplication::translate("WorkbookText", "The workbook could not be made: %1").arg(reason);
+}
+
+} // namespace
+
+QString libraryFailure(lxw_error error)
+{
+    return notMade(model::asSentence(QString::fromUtf8(lxw_strerror(error))));
+}
+
 model::WriteResult writeXlsxSafely(const QString &path, const WorkbookFiller &fill)
 {
     return model::writeFileSafely(path, model::kWorkbookKind, [&fill](QIODevice &device) -> std::optional<QString> {
-        const QTemporaryDir folder;
-        if (!folder.isValid())
-            return QCoreApplication::translate("WorkbookText", "No temporary folder could be made for it: %1")
-                .arg(model::asSentence(folder.errorString()));
-        const QString made = folder.filePath(QStringLiteral("workbook.xlsx"));
-        const QByteArray madeName = QFile::encodeName(made);
-        QByteArray scratch = QFile::encodeName(folder.path());
-        lxw_workbook_options options{};
-        options.tmpdir = scratch.data();
-        lxw_workbook *book = workbook_new_opt(madeName.constData(), &options);
-        if (!book)
-            return QCoreApplication::translate("WorkbookText", "The workbook could not be started.");
-        const std::optional<QString> problem = fill(book);
-        // Closing writes the file and frees the workbook, filled or not.
-        const lxw_error closed = workbook_close(book);
+        const ScratchFile made;
+        if (made.failure())
+            return made.failure();
+        // The library's own parts lie in the temporary folder until it has
+        // zipped them, each removed from the folder as soon as it is opened.
+        QByteArray partsFolder = QFile::encodeName(QDir::tempPath());
+        std::optional<QString> problem;
+        lxw_error closed = LXW_NO_ERROR;
+        {
+            const CNumericLocale cNumbers;
+            if (cNumbers.failure())
+                return notMade(*cNumbers.failure());
+            const SilencedStandardError quiet;
+            lxw_workbook_options options{};
+            options.tmpdir = partsFolder.data();
+            lxw_workbook *book = workbook_new_opt(made.name().constData(), &options);
+            if (!book)
+                return QCoreApplication::translate("WorkbookText", "The workbook could not be started.");
+            problem = fill(book);
+            // Closing writes the file and frees the workbook, filled or not.
+            closed = workbook_close(book);
+        }
         if (problem)
             return problem;
         if (closed != LXW_NO_ERROR)
-            return QCoreApplication::translate("WorkbookText", "The workbook could not be made: %1.")
-                .arg(QString::fromUtf8(lxw_strerror(closed)));
-        QFile file(made);
-        if (!file.open(QIODevice::ReadOnly))
-            return model::asSentence(file.errorString());
-        const QByteArray bytes = file.readAll();
-        if (bytes.size() != file.size())
+            return libraryFailure(closed);
+        if (const std::optional<QString> damage = workbookDamage(made.name()))
+            return damage;
+        const std::optional<QByteArray> bytes = made.contents();
+        if (!bytes)
             return QCoreApplication::translate("WorkbookText", "The workbook made could not be read back.");
-        device.write(bytes);
+        device.write(*bytes);
         return std::nullopt;
     });
 }

@@ -22,6 +22,10 @@ public:
     void number(int row, int column, double value, lxw_format *format = nullptr);
     // A formula and the result it is saved with (0 when the sheet keeps zeros).
     void formula(int row, int column, const QString &formula, double cached, lxw_format *format = nullptr);
+    // A formula whose result is the figure, or the empty text where there is
+    // none (no payback, no rate of return), saved as that text.
+    void formula(int row, int column, const QString &formula, std::optional<double> cached,
+                 lxw_format *format = nullptr);
     void columnWidth(int column, double width);
 
     lxw_error error() const { return m_error; }
@@ -37,9 +41,16 @@ private:
 // Fills the workbook's sheets; returns why it could not, or nothing.
 using WorkbookFiller = std::function<std::optional<QString>(lxw_workbook *book)>;
 
-// The library writes to a file name, so the workbook is made in a temporary
-// folder of its own and its bytes go to path through model::writeFileSafely().
+// The library writes to a file name, so the workbook is made in a
+// ScratchFile, with every number in the C form whatever the regional
+// settings and the library's own messages kept off standard error; it is
+// read back and checked part by part (workbookDamage()), and only a whole
+// workbook goes to path through model::writeFileSafely().
 model::WriteResult writeXlsxSafely(const QString &path, const WorkbookFiller &fill);
+
+// Why the library failed, as a sentence ("The workbook could not be made:
+// String exceeds Excel's limit of 32,767 characters.").
+QString libraryFailure(lxw_error error);
 
 // A1 reference of a cell, 0-based row and column ("B4"); sheet-qualified and
 // absolute when a sheet is named ("Figures!$B$4").

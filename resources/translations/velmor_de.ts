@@ -93,13 +93,19 @@
         <source>Simple payback: none, the yearly savings do not exceed the upkeep</source>
         <translation>Statische Amortisationszeit: keine, die jährliche Einsparung übersteigt die Wartungskosten nicht</translation>
     </message>
-    <message>
-        <source>Return on investment over %1 years: %2</source>
-        <translation>Kapitalrendite (ROI) über %1 Jahre: %2</translation>
+    <message numerus="yes">
+        <source>Return on investment over %1 year(s): %2</source>
+        <translation>
+            <numerusform>Kapitalrendite (ROI) über %1 Jahr: %2</numerusform>
+            <numerusform>Kapitalrendite (ROI) über %1 Jahre: %2</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Return on investment over %1 years: none, nothing is invested</source>
-        <translation>Kapitalrendite (ROI) über %1 Jahre: keine, es wird nichts investiert</translation>
+    <message numerus="yes">
+        <source>Return on investment over %1 year(s): none, nothing is invested</source>
+        <translation>
+            <numerusform>Kapitalrendite (ROI) über %1 Jahr: keine, es wird nichts investiert</numerusform>
+            <numerusform>Kapitalrendite (ROI) über %1 Jahre: keine, es wird nichts investiert</numerusform>
+        </translation>
     </message>
     <message>
         <source>Net present value at %1: %2</source>
@@ -117,13 +123,19 @@
         <source>Discounted payback: %1 years</source>
         <translation>Dynamische Amortisationszeit: %1 Jahre</translation>
     </message>
-    <message>
-        <source>Discounted payback: not within the %1 years</source>
-        <translation>Dynamische Amortisationszeit: nicht innerhalb der %1 Jahre</translation>
+    <message numerus="yes">
+        <source>Discounted payback: not within the %1 year(s)</source>
+        <translation>
+            <numerusform>Dynamische Amortisationszeit: nicht innerhalb von %1 Jahr</numerusform>
+            <numerusform>Dynamische Amortisationszeit: nicht innerhalb der %1 Jahre</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>How the measures are computed. The investment is the system&apos;s price plus its installation, paid at the start; the yearly net is the annual savings less the yearly upkeep, received at the end of each year over the %1 years evaluated. Simple payback = investment ÷ (yearly net ÷ 12) months. Return on investment = (savings × years − upkeep × years − investment) ÷ investment. Net present value = −investment + Σ yearly net ÷ (1 + rate)^t for t = 1 to %1, at a discount rate of %2. The internal rate of return is the rate at which the net present value is zero. Discounted payback is the time until the discounted yearly nets cover the investment. The conservative case halves every assumed reduction; the optimistic case takes every reduction halfway to 100%.</source>
-        <translation>So werden die Kennzahlen berechnet. Die Investition ist der Preis des Systems zuzüglich seiner Installation, bezahlt zu Beginn; der jährliche Nettoertrag ist die jährliche Einsparung abzüglich der jährlichen Wartungskosten, zugeflossen am Ende jedes der %1 betrachteten Jahre. Statische Amortisationszeit = Investition ÷ (jährlicher Nettoertrag ÷ 12) Monate. Kapitalrendite = (Einsparung × Jahre − Wartungskosten × Jahre − Investition) ÷ Investition. Kapitalwert = −Investition + Σ jährlicher Nettoertrag ÷ (1 + Zinssatz)^t für t = 1 bis %1, bei einem Kalkulationszinssatz von %2. Der interne Zinsfuß ist der Zinssatz, bei dem der Kapitalwert null ist. Die dynamische Amortisationszeit ist die Zeit, bis die abgezinsten jährlichen Nettoerträge die Investition decken. Das konservative Szenario halbiert jede angenommene Senkung; das optimistische Szenario rückt jede Senkung auf halbem Weg an 100 % heran.</translation>
+    <message numerus="yes">
+        <source>How the measures are computed. The investment is the system&apos;s price plus its installation, paid at the start; the yearly net is the annual savings less the yearly upkeep, received at the end of each year over the %1 year(s) evaluated. Simple payback = investment ÷ (yearly net ÷ 12) months. Return on investment = (savings × years − upkeep × years − investment) ÷ investment. Net present value = −investment + Σ yearly net ÷ (1 + rate)^t for t = 1 to %1, at a discount rate of %2. The internal rate of return is the rate at which the net present value is zero. Discounted payback is the time until the discounted yearly nets cover the investment. The conservative case halves every assumed reduction; the optimistic case takes every reduction halfway to 100%.</source>
+        <translation>
+            <numerusform>So werden die Kennzahlen berechnet. Die Investition ist der Preis des Systems zuzüglich seiner Installation, bezahlt zu Beginn; der jährliche Nettoertrag ist die jährliche Einsparung abzüglich der jährlichen Wartungskosten, zugeflossen am Ende des betrachteten Zeitraums von %1 Jahr. Statische Amortisationszeit = Investition ÷ (jährlicher Nettoertrag ÷ 12) Monate. Kapitalrendite = (Einsparung × Jahre − Wartungskosten × Jahre − Investition) ÷ Investition. Kapitalwert = −Investition + Σ jährlicher Nettoertrag ÷ (1 + Zinssatz)^t für t = 1 bis %1, bei einem Kalkulationszinssatz von %2. Der interne Zinsfuß ist der Zinssatz, bei dem der Kapitalwert null ist. Die dynamische Amortisationszeit ist die Zeit, bis die abgezinsten jährlichen Nettoerträge die Investition decken. Das konservative Szenario halbiert jede angenommene Senkung; das optimistische Szenario rückt jede Senkung auf halbem Weg an 100 % heran.</numerusform>
+            <numerusform>So werden die Kennzahlen berechnet. Die Investition ist der Preis des Systems zuzüglich seiner Installation, bezahlt zu Beginn; der jährliche Nettoertrag ist die jährliche Einsparung abzüglich der jährlichen Wartungskosten, zugeflossen am Ende jedes der %1 betrachteten Jahre. Statische Amortisationszeit = Investition ÷ (jährlicher Nettoertrag ÷ 12) Monate. Kapitalrendite = (Einsparung × Jahre − Wartungskosten × Jahre − Investition) ÷ Investition. Kapitalwert = −Investition + Σ jährlicher Nettoertrag ÷ (1 + Zinssatz)^t für t = 1 bis %1, bei einem Kalkulationszinssatz von %2. Der interne Zinsfuß ist der Zinssatz, bei dem der Kapitalwert null ist. Die dynamische Amortisationszeit ist die Zeit, bis die abgezinsten jährlichen Nettoerträge die Investition decken. Das konservative Szenario halbiert jede angenommene Senkung; das optimistische Szenario rückt jede Senkung auf halbem Weg an 100 % heran.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Cumulative cash flow ($)</source>
@@ -366,9 +378,12 @@
         <source>Simple payback (months)</source>
         <translation>Statische Amortisationszeit (Monate)</translation>
     </message>
-    <message>
-        <source>Return on investment over %1 years</source>
-        <translation>Kapitalrendite über %1 Jahre</translation>
+    <message numerus="yes">
+        <source>Return on investment over %n year(s)</source>
+        <translation>
+            <numerusform>Kapitalrendite über %n Jahr</numerusform>
+            <numerusform>Kapitalrendite über %n Jahre</numerusform>
+        </translation>
     </message>
     <message>
         <source>Net present value at %1%</source>
@@ -378,9 +393,12 @@
         <source>Internal rate of return</source>
         <translation>Interner Zinsfuß</translation>
     </message>
-    <message>
-        <source>not within %1 years</source>
-        <translation>nicht innerhalb von %1 Jahren</translation>
+    <message numerus="yes">
+        <source>not within %n year(s)</source>
+        <translation>
+            <numerusform>nicht innerhalb von %n Jahr</numerusform>
+            <numerusform>nicht innerhalb von %n Jahren</numerusform>
+        </translation>
     </message>
     <message>
         <source>Discounted payback (years)</source>
@@ -1356,9 +1374,12 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <source>a yearly upkeep of %1</source>
         <translation>jährliche Wartungskosten von %1</translation>
     </message>
-    <message>
-        <source>The investment: %1, evaluated over %2 years at a discount rate of %3%.</source>
-        <translation>Die Investition: %1, betrachtet über %2 Jahre bei einem Kalkulationszinssatz von %3 %.</translation>
+    <message numerus="yes">
+        <source>The investment: %1, evaluated over %2 year(s) at a discount rate of %3%.</source>
+        <translation>
+            <numerusform>Die Investition: %1, betrachtet über %2 Jahr bei einem Kalkulationszinssatz von %3 %.</numerusform>
+            <numerusform>Die Investition: %1, betrachtet über %2 Jahre bei einem Kalkulationszinssatz von %3 %.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Business Case</source>

@@ -93,13 +93,19 @@
         <source>Simple payback: none, the yearly savings do not exceed the upkeep</source>
         <translation>Plazo de recuperación simple: ninguno, el ahorro anual no supera el mantenimiento</translation>
     </message>
-    <message>
-        <source>Return on investment over %1 years: %2</source>
-        <translation>Rentabilidad de la inversión (ROI) a %1 años: %2</translation>
+    <message numerus="yes">
+        <source>Return on investment over %1 year(s): %2</source>
+        <translation>
+            <numerusform>Rentabilidad de la inversión (ROI) a %1 año: %2</numerusform>
+            <numerusform>Rentabilidad de la inversión (ROI) a %1 años: %2</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Return on investment over %1 years: none, nothing is invested</source>
-        <translation>Rentabilidad de la inversión (ROI) a %1 años: ninguna, no se invierte nada</translation>
+    <message numerus="yes">
+        <source>Return on investment over %1 year(s): none, nothing is invested</source>
+        <translation>
+            <numerusform>Rentabilidad de la inversión (ROI) a %1 año: ninguna, no se invierte nada</numerusform>
+            <numerusform>Rentabilidad de la inversión (ROI) a %1 años: ninguna, no se invierte nada</numerusform>
+        </translation>
     </message>
     <message>
         <source>Net present value at %1: %2</source>
@@ -117,13 +123,19 @@
         <source>Discounted payback: %1 years</source>
         <translation>Plazo de recuperación descontado: %1 años</translation>
     </message>
-    <message>
-        <source>Discounted payback: not within the %1 years</source>
-        <translation>Plazo de recuperación descontado: no se alcanza en los %1 años</translation>
+    <message numerus="yes">
+        <source>Discounted payback: not within the %1 year(s)</source>
+        <translation>
+            <numerusform>Plazo de recuperación descontado: no se alcanza en %1 año</numerusform>
+            <numerusform>Plazo de recuperación descontado: no se alcanza en los %1 años</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>How the measures are computed. The investment is the system&apos;s price plus its installation, paid at the start; the yearly net is the annual savings less the yearly upkeep, received at the end of each year over the %1 years evaluated. Simple payback = investment ÷ (yearly net ÷ 12) months. Return on investment = (savings × years − upkeep × years − investment) ÷ investment. Net present value = −investment + Σ yearly net ÷ (1 + rate)^t for t = 1 to %1, at a discount rate of %2. The internal rate of return is the rate at which the net present value is zero. Discounted payback is the time until the discounted yearly nets cover the investment. The conservative case halves every assumed reduction; the optimistic case takes every reduction halfway to 100%.</source>
-        <translation>Cómo se calculan los indicadores. La inversión es el precio del sistema más su instalación, que se paga al principio; el neto anual es el ahorro anual menos el mantenimiento anual, que se percibe al final de cada año durante los %1 años evaluados. Plazo de recuperación simple = inversión ÷ (neto anual ÷ 12) meses. Rentabilidad de la inversión = (ahorro × años − mantenimiento × años − inversión) ÷ inversión. Valor actual neto = −inversión + Σ neto anual ÷ (1 + tasa)^t para t = 1 a %1, con una tasa de descuento del %2. La tasa interna de rentabilidad es la tasa con la que el valor actual neto es cero. El plazo de recuperación descontado es el tiempo que tardan los netos anuales descontados en cubrir la inversión. El escenario conservador reduce a la mitad cada reducción supuesta; el optimista lleva cada reducción a medio camino del 100 %.</translation>
+    <message numerus="yes">
+        <source>How the measures are computed. The investment is the system&apos;s price plus its installation, paid at the start; the yearly net is the annual savings less the yearly upkeep, received at the end of each year over the %1 year(s) evaluated. Simple payback = investment ÷ (yearly net ÷ 12) months. Return on investment = (savings × years − upkeep × years − investment) ÷ investment. Net present value = −investment + Σ yearly net ÷ (1 + rate)^t for t = 1 to %1, at a discount rate of %2. The internal rate of return is the rate at which the net present value is zero. Discounted payback is the time until the discounted yearly nets cover the investment. The conservative case halves every assumed reduction; the optimistic case takes every reduction halfway to 100%.</source>
+        <translation>
+            <numerusform>Cómo se calculan los indicadores. La inversión es el precio del sistema más su instalación, que se paga al principio; el neto anual es el ahorro anual menos el mantenimiento anual, que se percibe al final de cada año durante el período evaluado de %1 año. Plazo de recuperación simple = inversión ÷ (neto anual ÷ 12) meses. Rentabilidad de la inversión = (ahorro × años − mantenimiento × años − inversión) ÷ inversión. Valor actual neto = −inversión + Σ neto anual ÷ (1 + tasa)^t para t = 1 a %1, con una tasa de descuento del %2. La tasa interna de rentabilidad es la tasa con la que el valor actual neto es cero. El plazo de recuperación descontado es el tiempo que tardan los netos anuales descontados en cubrir la inversión. El escenario conservador reduce a la mitad cada reducción supuesta; el optimista lleva cada reducción a medio camino del 100 %.</numerusform>
+            <numerusform>Cómo se calculan los indicadores. La inversión es el precio del sistema más su instalación, que se paga al principio; el neto anual es el ahorro anual menos el mantenimiento anual, que se percibe al final de cada año durante los %1 años evaluados. Plazo de recuperación simple = inversión ÷ (neto anual ÷ 12) meses. Rentabilidad de la inversión = (ahorro × años − mantenimiento × años − inversión) ÷ inversión. Valor actual neto = −inversión + Σ neto anual ÷ (1 + tasa)^t para t = 1 a %1, con una tasa de descuento del %2. La tasa interna de rentabilidad es la tasa con la que el valor actual neto es cero. El plazo de recuperación descontado es el tiempo que tardan los netos anuales descontados en cubrir la inversión. El escenario conservador reduce a la mitad cada reducción supuesta; el optimista lleva cada reducción a medio camino del 100 %.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Cumulative cash flow ($)</source>
@@ -366,9 +378,12 @@
         <source>Simple payback (months)</source>
         <translation>Plazo de recuperación simple (meses)</translation>
     </message>
-    <message>
-        <source>Return on investment over %1 years</source>
-        <translation>Rentabilidad de la inversión a %1 años</translation>
+    <message numerus="yes">
+        <source>Return on investment over %n year(s)</source>
+        <translation>
+            <numerusform>Rentabilidad de la inversión a %n año</numerusform>
+            <numerusform>Rentabilidad de la inversión a %n años</numerusform>
+        </translation>
     </message>
     <message>
         <source>Net present value at %1%</source>
@@ -378,9 +393,12 @@
         <source>Internal rate of return</source>
         <translation>Tasa interna de rentabilidad</translation>
     </message>
-    <message>
-        <source>not within %1 years</source>
-        <translation>no se alcanza en %1 años</translation>
+    <message numerus="yes">
+        <source>not within %n year(s)</source>
+        <translation>
+            <numerusform>no se alcanza en %n año</numerusform>
+            <numerusform>no se alcanza en %n años</numerusform>
+        </translation>
     </message>
     <message>
         <source>Discounted payback (years)</source>
@@ -1356,9 +1374,12 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <source>a yearly upkeep of %1</source>
         <translation>un mantenimiento anual de %1</translation>
     </message>
-    <message>
-        <source>The investment: %1, evaluated over %2 years at a discount rate of %3%.</source>
-        <translation>La inversión: %1; evaluada a %2 años con una tasa de descuento del %3 %.</translation>
+    <message numerus="yes">
+        <source>The investment: %1, evaluated over %2 year(s) at a discount rate of %3%.</source>
+        <translation>
+            <numerusform>La inversión: %1; evaluada a %2 año con una tasa de descuento del %3 %.</numerusform>
+            <numerusform>La inversión: %1; evaluada a %2 años con una tasa de descuento del %3 %.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Business Case</source>

@@ -93,13 +93,19 @@
         <source>Simple payback: none, the yearly savings do not exceed the upkeep</source>
         <translation>Délai de récupération simple&#xa0;: aucun, les économies annuelles ne dépassent pas l’entretien</translation>
     </message>
-    <message>
-        <source>Return on investment over %1 years: %2</source>
-        <translation>Retour sur investissement sur %1 ans&#xa0;: %2</translation>
+    <message numerus="yes">
+        <source>Return on investment over %1 year(s): %2</source>
+        <translation>
+            <numerusform>Retour sur investissement sur %1 an&#xa0;: %2</numerusform>
+            <numerusform>Retour sur investissement sur %1 ans&#xa0;: %2</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Return on investment over %1 years: none, nothing is invested</source>
-        <translation>Retour sur investissement sur %1 ans&#xa0;: aucun, rien n’est investi</translation>
+    <message numerus="yes">
+        <source>Return on investment over %1 year(s): none, nothing is invested</source>
+        <translation>
+            <numerusform>Retour sur investissement sur %1 an&#xa0;: aucun, rien n’est investi</numerusform>
+            <numerusform>Retour sur investissement sur %1 ans&#xa0;: aucun, rien n’est investi</numerusform>
+        </translation>
     </message>
     <message>
         <source>Net present value at %1: %2</source>
@@ -117,13 +123,19 @@
         <source>Discounted payback: %1 years</source>
         <translation>Délai de récupération actualisé&#xa0;: %1 ans</translation>
     </message>
-    <message>
-        <source>Discounted payback: not within the %1 years</source>
-        <translation>Délai de récupération actualisé&#xa0;: au-delà des %1 ans</translation>
+    <message numerus="yes">
+        <source>Discounted payback: not within the %1 year(s)</source>
+        <translation>
+            <numerusform>Délai de récupération actualisé&#xa0;: au-delà de %1 an</numerusform>
+            <numerusform>Délai de récupération actualisé&#xa0;: au-delà des %1 ans</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>How the measures are computed. The investment is the system&apos;s price plus its installation, paid at the start; the yearly net is the annual savings less the yearly upkeep, received at the end of each year over the %1 years evaluated. Simple payback = investment ÷ (yearly net ÷ 12) months. Return on investment = (savings × years − upkeep × years − investment) ÷ investment. Net present value = −investment + Σ yearly net ÷ (1 + rate)^t for t = 1 to %1, at a discount rate of %2. The internal rate of return is the rate at which the net present value is zero. Discounted payback is the time until the discounted yearly nets cover the investment. The conservative case halves every assumed reduction; the optimistic case takes every reduction halfway to 100%.</source>
-        <translation>Calcul des indicateurs. L’investissement est le prix du système plus son installation, payé au départ&#xa0;; le flux net annuel correspond aux économies annuelles moins l’entretien annuel, perçu à la fin de chaque année pendant les %1 ans évalués. Délai de récupération simple = investissement ÷ (flux net annuel ÷ 12) mois. Retour sur investissement = (économies × années − entretien × années − investissement) ÷ investissement. Valeur actuelle nette = −investissement + Σ flux net annuel ÷ (1 + taux)^t pour t = 1 à %1, à un taux d’actualisation de %2. Le taux de rendement interne est le taux pour lequel la valeur actuelle nette est nulle. Le délai de récupération actualisé est le temps nécessaire pour que les flux nets annuels actualisés couvrent l’investissement. Le scénario prudent divise par deux chaque réduction supposée&#xa0;; le scénario optimiste porte chaque réduction à mi-chemin de 100&#xa0;%.</translation>
+    <message numerus="yes">
+        <source>How the measures are computed. The investment is the system&apos;s price plus its installation, paid at the start; the yearly net is the annual savings less the yearly upkeep, received at the end of each year over the %1 year(s) evaluated. Simple payback = investment ÷ (yearly net ÷ 12) months. Return on investment = (savings × years − upkeep × years − investment) ÷ investment. Net present value = −investment + Σ yearly net ÷ (1 + rate)^t for t = 1 to %1, at a discount rate of %2. The internal rate of return is the rate at which the net present value is zero. Discounted payback is the time until the discounted yearly nets cover the investment. The conservative case halves every assumed reduction; the optimistic case takes every reduction halfway to 100%.</source>
+        <translation>
+            <numerusform>Calcul des indicateurs. L’investissement est le prix du système plus son installation, payé au départ&#xa0;; le flux net annuel correspond aux économies annuelles moins l’entretien annuel, perçu à la fin de chaque année pendant la période évaluée de %1 an. Délai de récupération simple = investissement ÷ (flux net annuel ÷ 12) mois. Retour sur investissement = (économies × années − entretien × années − investissement) ÷ investissement. Valeur actuelle nette = −investissement + Σ flux net annuel ÷ (1 + taux)^t pour t = 1 à %1, à un taux d’actualisation de %2. Le taux de rendement interne est le taux pour lequel la valeur actuelle nette est nulle. Le délai de récupération actualisé est le temps nécessaire pour que les flux nets annuels actualisés couvrent l’investissement. Le scénario prudent divise par deux chaque réduction supposée&#xa0;; le scénario optimiste porte chaque réduction à mi-chemin de 100&#xa0;%.</numerusform>
+            <numerusform>Calcul des indicateurs. L’investissement est le prix du système plus son installation, payé au départ&#xa0;; le flux net annuel correspond aux économies annuelles moins l’entretien annuel, perçu à la fin de chaque année pendant les %1 ans évalués. Délai de récupération simple = investissement ÷ (flux net annuel ÷ 12) mois. Retour sur investissement = (économies × années − entretien × années − investissement) ÷ investissement. Valeur actuelle nette = −investissement + Σ flux net annuel ÷ (1 + taux)^t pour t = 1 à %1, à un taux d’actualisation de %2. Le taux de rendement interne est le taux pour lequel la valeur actuelle nette est nulle. Le délai de récupération actualisé est le temps nécessaire pour que les flux nets annuels actualisés couvrent l’investissement. Le scénario prudent divise par deux chaque réduction supposée&#xa0;; le scénario optimiste porte chaque réduction à mi-chemin de 100&#xa0;%.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Cumulative cash flow ($)</source>
@@ -366,9 +378,12 @@
         <source>Simple payback (months)</source>
         <translation>Délai de récupération simple (mois)</translation>
     </message>
-    <message>
-        <source>Return on investment over %1 years</source>
-        <translation>Retour sur investissement sur %1 ans</translation>
+    <message numerus="yes">
+        <source>Return on investment over %n year(s)</source>
+        <translation>
+            <numerusform>Retour sur investissement sur %n an</numerusform>
+            <numerusform>Retour sur investissement sur %n ans</numerusform>
+        </translation>
     </message>
     <message>
         <source>Net present value at %1%</source>
@@ -378,9 +393,12 @@
         <source>Internal rate of return</source>
         <translation>Taux de rendement interne</translation>
     </message>
-    <message>
-        <source>not within %1 years</source>
-        <translation>au-delà de %1 ans</translation>
+    <message numerus="yes">
+        <source>not within %n year(s)</source>
+        <translation>
+            <numerusform>au-delà de %n an</numerusform>
+            <numerusform>au-delà de %n ans</numerusform>
+        </translation>
     </message>
     <message>
         <source>Discounted payback (years)</source>
@@ -1356,9 +1374,12 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <source>a yearly upkeep of %1</source>
         <translation>un entretien annuel de %1</translation>
     </message>
-    <message>
-        <source>The investment: %1, evaluated over %2 years at a discount rate of %3%.</source>
-        <translation>L’investissement&#xa0;: %1, évalué sur %2 ans à un taux d’actualisation de %3&#xa0;%.</translation>
+    <message numerus="yes">
+        <source>The investment: %1, evaluated over %2 year(s) at a discount rate of %3%.</source>
+        <translation>
+            <numerusform>L’investissement&#xa0;: %1, évalué sur %2 an à un taux d’actualisation de %3&#xa0;%.</numerusform>
+            <numerusform>L’investissement&#xa0;: %1, évalué sur %2 ans à un taux d’actualisation de %3&#xa0;%.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Business Case</source>

@@ -93,13 +93,19 @@
         <source>Simple payback: none, the yearly savings do not exceed the upkeep</source>
         <translation>Payback simples: nenhum, a economia anual não supera a manutenção</translation>
     </message>
-    <message>
-        <source>Return on investment over %1 years: %2</source>
-        <translation>Retorno sobre o investimento em %1 anos: %2</translation>
+    <message numerus="yes">
+        <source>Return on investment over %1 year(s): %2</source>
+        <translation>
+            <numerusform>Retorno sobre o investimento em %1 ano: %2</numerusform>
+            <numerusform>Retorno sobre o investimento em %1 anos: %2</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Return on investment over %1 years: none, nothing is invested</source>
-        <translation>Retorno sobre o investimento em %1 anos: nenhum, não há investimento</translation>
+    <message numerus="yes">
+        <source>Return on investment over %1 year(s): none, nothing is invested</source>
+        <translation>
+            <numerusform>Retorno sobre o investimento em %1 ano: nenhum, não há investimento</numerusform>
+            <numerusform>Retorno sobre o investimento em %1 anos: nenhum, não há investimento</numerusform>
+        </translation>
     </message>
     <message>
         <source>Net present value at %1: %2</source>
@@ -117,13 +123,19 @@
         <source>Discounted payback: %1 years</source>
         <translation>Payback descontado: %1 anos</translation>
     </message>
-    <message>
-        <source>Discounted payback: not within the %1 years</source>
-        <translation>Payback descontado: não ocorre nos %1 anos</translation>
+    <message numerus="yes">
+        <source>Discounted payback: not within the %1 year(s)</source>
+        <translation>
+            <numerusform>Payback descontado: não ocorre em %1 ano</numerusform>
+            <numerusform>Payback descontado: não ocorre nos %1 anos</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>How the measures are computed. The investment is the system&apos;s price plus its installation, paid at the start; the yearly net is the annual savings less the yearly upkeep, received at the end of each year over the %1 years evaluated. Simple payback = investment ÷ (yearly net ÷ 12) months. Return on investment = (savings × years − upkeep × years − investment) ÷ investment. Net present value = −investment + Σ yearly net ÷ (1 + rate)^t for t = 1 to %1, at a discount rate of %2. The internal rate of return is the rate at which the net present value is zero. Discounted payback is the time until the discounted yearly nets cover the investment. The conservative case halves every assumed reduction; the optimistic case takes every reduction halfway to 100%.</source>
-        <translation>Como as medidas são calculadas. O investimento é o preço do sistema mais a sua instalação, pago no início; o saldo anual é a economia anual menos a manutenção anual, recebido no fim de cada ano ao longo dos %1 anos avaliados. Payback simples = investimento ÷ (saldo anual ÷ 12) meses. Retorno sobre o investimento = (economia × anos − manutenção × anos − investimento) ÷ investimento. Valor presente líquido = −investimento + Σ saldo anual ÷ (1 + taxa)^t para t = 1 a %1, a uma taxa de desconto de %2. A taxa interna de retorno é a taxa na qual o valor presente líquido é zero. O payback descontado é o tempo até que os saldos anuais descontados cubram o investimento. O cenário conservador reduz à metade cada redução assumida; o cenário otimista leva cada redução até a metade do caminho para 100%.</translation>
+    <message numerus="yes">
+        <source>How the measures are computed. The investment is the system&apos;s price plus its installation, paid at the start; the yearly net is the annual savings less the yearly upkeep, received at the end of each year over the %1 year(s) evaluated. Simple payback = investment ÷ (yearly net ÷ 12) months. Return on investment = (savings × years − upkeep × years − investment) ÷ investment. Net present value = −investment + Σ yearly net ÷ (1 + rate)^t for t = 1 to %1, at a discount rate of %2. The internal rate of return is the rate at which the net present value is zero. Discounted payback is the time until the discounted yearly nets cover the investment. The conservative case halves every assumed reduction; the optimistic case takes every reduction halfway to 100%.</source>
+        <translation>
+            <numerusform>Como as medidas são calculadas. O investimento é o preço do sistema mais a sua instalação, pago no início; o saldo anual é a economia anual menos a manutenção anual, recebido no fim de cada ano ao longo do período avaliado de %1 ano. Payback simples = investimento ÷ (saldo anual ÷ 12) meses. Retorno sobre o investimento = (economia × anos − manutenção × anos − investimento) ÷ investimento. Valor presente líquido = −investimento + Σ saldo anual ÷ (1 + taxa)^t para t = 1 a %1, a uma taxa de desconto de %2. A taxa interna de retorno é a taxa na qual o valor presente líquido é zero. O payback descontado é o tempo até que os saldos anuais descontados cubram o investimento. O cenário conservador reduz à metade cada redução assumida; o cenário otimista leva cada redução até a metade do caminho para 100%.</numerusform>
+            <numerusform>Como as medidas são calculadas. O investimento é o preço do sistema mais a sua instalação, pago no início; o saldo anual é a economia anual menos a manutenção anual, recebido no fim de cada ano ao longo dos %1 anos avaliados. Payback simples = investimento ÷ (saldo anual ÷ 12) meses. Retorno sobre o investimento = (economia × anos − manutenção × anos − investimento) ÷ investimento. Valor presente líquido = −investimento + Σ saldo anual ÷ (1 + taxa)^t para t = 1 a %1, a uma taxa de desconto de %2. A taxa interna de retorno é a taxa na qual o valor presente líquido é zero. O payback descontado é o tempo até que os saldos anuais descontados cubram o investimento. O cenário conservador reduz à metade cada redução assumida; o cenário otimista leva cada redução até a metade do caminho para 100%.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Cumulative cash flow ($)</source>
@@ -366,9 +378,12 @@
         <source>Simple payback (months)</source>
         <translation>Payback simples (meses)</translation>
     </message>
-    <message>
-        <source>Return on investment over %1 years</source>
-        <translation>Retorno sobre o investimento em %1 anos</translation>
+    <message numerus="yes">
+        <source>Return on investment over %n year(s)</source>
+        <translation>
+            <numerusform>Retorno sobre o investimento em %n ano</numerusform>
+            <numerusform>Retorno sobre o investimento em %n anos</numerusform>
+        </translation>
     </message>
     <message>
         <source>Net present value at %1%</source>
@@ -378,9 +393,12 @@
         <source>Internal rate of return</source>
         <translation>Taxa interna de retorno</translation>
     </message>
-    <message>
-        <source>not within %1 years</source>
-        <translation>não ocorre em %1 anos</translation>
+    <message numerus="yes">
+        <source>not within %n year(s)</source>
+        <translation>
+            <numerusform>não ocorre em %n ano</numerusform>
+            <numerusform>não ocorre em %n anos</numerusform>
+        </translation>
     </message>
     <message>
         <source>Discounted payback (years)</source>
@@ -1356,9 +1374,12 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <source>a yearly upkeep of %1</source>
         <translation>uma manutenção anual de %1</translation>
     </message>
-    <message>
-        <source>The investment: %1, evaluated over %2 years at a discount rate of %3%.</source>
-        <translation>O investimento: %1, avaliado em %2 anos a uma taxa de desconto de %3%.</translation>
+    <message numerus="yes">
+        <source>The investment: %1, evaluated over %2 year(s) at a discount rate of %3%.</source>
+        <translation>
+            <numerusform>O investimento: %1, avaliado em %2 ano a uma taxa de desconto de %3%.</numerusform>
+            <numerusform>O investimento: %1, avaliado em %2 anos a uma taxa de desconto de %3%.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Business Case</source>

@@ -93,13 +93,17 @@
         <source>Simple payback: none, the yearly savings do not exceed the upkeep</source>
         <translation>静态投资回收期：无，年节省额不超过维护费用</translation>
     </message>
-    <message>
-        <source>Return on investment over %1 years: %2</source>
-        <translation>%1 年投资回报率：%2</translation>
+    <message numerus="yes">
+        <source>Return on investment over %1 year(s): %2</source>
+        <translation>
+            <numerusform>%1 年投资回报率：%2</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Return on investment over %1 years: none, nothing is invested</source>
-        <translation>%1 年投资回报率：无，没有投资</translation>
+    <message numerus="yes">
+        <source>Return on investment over %1 year(s): none, nothing is invested</source>
+        <translation>
+            <numerusform>%1 年投资回报率：无，没有投资</numerusform>
+        </translation>
     </message>
     <message>
         <source>Net present value at %1: %2</source>
@@ -117,13 +121,17 @@
         <source>Discounted payback: %1 years</source>
         <translation>动态投资回收期：%1 年</translation>
     </message>
-    <message>
-        <source>Discounted payback: not within the %1 years</source>
-        <translation>动态投资回收期：%1 年内无法收回</translation>
+    <message numerus="yes">
+        <source>Discounted payback: not within the %1 year(s)</source>
+        <translation>
+            <numerusform>动态投资回收期：%1 年内无法收回</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>How the measures are computed. The investment is the system&apos;s price plus its installation, paid at the start; the yearly net is the annual savings less the yearly upkeep, received at the end of each year over the %1 years evaluated. Simple payback = investment ÷ (yearly net ÷ 12) months. Return on investment = (savings × years − upkeep × years − investment) ÷ investment. Net present value = −investment + Σ yearly net ÷ (1 + rate)^t for t = 1 to %1, at a discount rate of %2. The internal rate of return is the rate at which the net present value is zero. Discounted payback is the time until the discounted yearly nets cover the investment. The conservative case halves every assumed reduction; the optimistic case takes every reduction halfway to 100%.</source>
-        <translation>各项指标的计算方法。投资额为系统价格加安装费用，于期初支付；年净收益为年节省额减去年维护费用，在评估的 %1 年内于每年年末取得。静态投资回收期 = 投资额 ÷（年净收益 ÷ 12）个月。投资回报率 =（节省额 × 年数 − 维护费用 × 年数 − 投资额）÷ 投资额。净现值 = −投资额 + Σ 年净收益 ÷ (1 + 折现率)^t，t = 1 至 %1，折现率为 %2。内部收益率是使净现值为零的折现率。动态投资回收期是折现后的年净收益累计抵偿投资额所需的时间。保守情形将每项假定降幅减半；乐观情形将每项降幅向 100% 提高一半差距。</translation>
+    <message numerus="yes">
+        <source>How the measures are computed. The investment is the system&apos;s price plus its installation, paid at the start; the yearly net is the annual savings less the yearly upkeep, received at the end of each year over the %1 year(s) evaluated. Simple payback = investment ÷ (yearly net ÷ 12) months. Return on investment = (savings × years − upkeep × years − investment) ÷ investment. Net present value = −investment + Σ yearly net ÷ (1 + rate)^t for t = 1 to %1, at a discount rate of %2. The internal rate of return is the rate at which the net present value is zero. Discounted payback is the time until the discounted yearly nets cover the investment. The conservative case halves every assumed reduction; the optimistic case takes every reduction halfway to 100%.</source>
+        <translation>
+            <numerusform>各项指标的计算方法。投资额为系统价格加安装费用，于期初支付；年净收益为年节省额减去年维护费用，在评估的 %1 年内于每年年末取得。静态投资回收期 = 投资额 ÷（年净收益 ÷ 12）个月。投资回报率 =（节省额 × 年数 − 维护费用 × 年数 − 投资额）÷ 投资额。净现值 = −投资额 + Σ 年净收益 ÷ (1 + 折现率)^t，t = 1 至 %1，折现率为 %2。内部收益率是使净现值为零的折现率。动态投资回收期是折现后的年净收益累计抵偿投资额所需的时间。保守情形将每项假定降幅减半；乐观情形将每项降幅向 100% 提高一半差距。</numerusform>
+        </translation>
     </message>
     <message>
         <source>Cumulative cash flow ($)</source>
@@ -366,9 +374,11 @@
         <source>Simple payback (months)</source>
         <translation>静态投资回收期（月）</translation>
     </message>
-    <message>
-        <source>Return on investment over %1 years</source>
-        <translation>%1 年投资回报率</translation>
+    <message numerus="yes">
+        <source>Return on investment over %n year(s)</source>
+        <translation>
+            <numerusform>%n 年投资回报率</numerusform>
+        </translation>
     </message>
     <message>
         <source>Net present value at %1%</source>
@@ -378,9 +388,11 @@
         <source>Internal rate of return</source>
         <translation>内部收益率</translation>
     </message>
-    <message>
-        <source>not within %1 years</source>
-        <translation>%1 年内无法收回</translation>
+    <message numerus="yes">
+        <source>not within %n year(s)</source>
+        <translation>
+            <numerusform>%n 年内无法收回</numerusform>
+        </translation>
     </message>
     <message>
         <source>Discounted payback (years)</source>
@@ -1356,9 +1368,11 @@ The results cannot be computed from these figures. Please check the figures unde
         <source>a yearly upkeep of %1</source>
         <translation>年维护费用 %1</translation>
     </message>
-    <message>
-        <source>The investment: %1, evaluated over %2 years at a discount rate of %3%.</source>
-        <translation>投资：%1，按 %3% 的折现率评估 %2 年。</translation>
+    <message numerus="yes">
+        <source>The investment: %1, evaluated over %2 year(s) at a discount rate of %3%.</source>
+        <translation>
+            <numerusform>投资：%1，按 %3% 的折现率评估 %2 年。</numerusform>
+        </translation>
     </message>
     <message>
         <source>Business Case</source>

@@ -1,0 +1,62 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>BusinessCaseText</name>
+    <message numerus="yes">
+        <source>Return on investment over %1 year(s): %2</source>
+        <translation>
+            <numerusform>Return on investment over %1 year: %2</numerusform>
+            <numerusform>Return on investment over %1 years: %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Return on investment over %1 year(s): none, nothing is invested</source>
+        <translation>
+            <numerusform>Return on investment over %1 year: none, nothing is invested</numerusform>
+            <numerusform>Return on investment over %1 years: none, nothing is invested</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Discounted payback: not within the %1 year(s)</source>
+        <translation>
+            <numerusform>Discounted payback: not within the %1 year</numerusform>
+            <numerusform>Discounted payback: not within the %1 years</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>How the measures are computed. The investment is the system&apos;s price plus its installation, paid at the start; the yearly net is the annual savings less the yearly upkeep, received at the end of each year over the %1 year(s) evaluated. Simple payback = investment ÷ (yearly net ÷ 12) months. Return on investment = (savings × years − upkeep × years − investment) ÷ investment. Net present value = −investment + Σ yearly net ÷ (1 + rate)^t for t = 1 to %1, at a discount rate of %2. The internal rate of return is the rate at which the net present value is zero. Discounted payback is the time until the discounted yearly nets cover the investment. The conservative case halves every assumed reduction; the optimistic case takes every reduction halfway to 100%.</source>
+        <translation>
+            <numerusform>How the measures are computed. The investment is the system&apos;s price plus its installation, paid at the start; the yearly net is the annual savings less the yearly upkeep, received at the end of each year over the %1 year evaluated. Simple payback = investment ÷ (yearly net ÷ 12) months. Return on investment = (savings × years − upkeep × years − investment) ÷ investment. Net present value = −investment + Σ yearly net ÷ (1 + rate)^t for t = 1 to %1, at a discount rate of %2. The internal rate of return is the rate at which the net present value is zero. Discounted payback is the time until the discounted yearly nets cover the investment. The conservative case halves every assumed reduction; the optimistic case takes every reduction halfway to 100%.</numerusform>
+            <numerusform>How the measures are computed. The investment is the system&apos;s price plus its installation, paid at the start; the yearly net is the annual savings less the yearly upkeep, received at the end of each year over the %1 years evaluated. Simple payback = investment ÷ (yearly net ÷ 12) months. Return on investment = (savings × years − upkeep × years − investment) ÷ investment. Net present value = −investment + Σ yearly net ÷ (1 + rate)^t for t = 1 to %1, at a discount rate of %2. The internal rate of return is the rate at which the net present value is zero. Discounted payback is the time until the discounted yearly nets cover the investment. The conservative case halves every assumed reduction; the optimistic case takes every reduction halfway to 100%.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ClipboardText</name>
+    <message numerus="yes">
+        <source>Return on investment over %n year(s)</source>
+        <translation>
+            <numerusform>Return on investment over %n year</numerusform>
+            <numerusform>Return on investment over %n years</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>not within %n year(s)</source>
+        <translation>
+            <numerusform>not within %n year</numerusform>
+            <numerusform>not within %n years</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ReportText</name>
+    <message numerus="yes">
+        <source>The investment: %1, evaluated over %2 year(s) at a discount rate of %3%.</source>
+        <translation>
+            <numerusform>The investment: %1, evaluated over %2 year at a discount rate of %3%.</numerusform>
+            <numerusform>The investment: %1, evaluated over %2 years at a discount rate of %3%.</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>

@@ -162,10 +162,19 @@ QSettings &programSettings()
     return *settings;
 }
 
+// The code of the language whose catalogue is installed; empty before the
+// first installation and after a failed one.
+QString &installedLanguage()
+{
+    static QString code;
+    return code;
+}
+
 bool installLanguage(const QString &code)
 {
     uninstall(programTranslator());
     uninstall(qtTranslator());
+    installedLanguage().clear();
     if (!isLanguageCode(code))
         return false;
 
@@ -175,6 +184,7 @@ bool installLanguage(const QString &code)
         return false;
     QCoreApplication::installTranslator(program.get());
     programTranslator() = std::move(program);
+    installedLanguage() = code;
     if (code == QLatin1StringView(kEnglish))
         return true;
 
@@ -192,6 +202,17 @@ void setUpLanguage(const QString &commandLineChoice)
 {
     installLanguage(
         interfaceLanguage(commandLineChoice, storedLanguage(programSettings()), QLocale::system().uiLanguages()));
+}
+
+QLocale dateLocale(const QLocale &regional)
+{
+    const QString &code = installedLanguage();
+    if (code.isEmpty() || regional.language() == QLocale::C)
+        return regional;
+    const QLocale language(code);
+    if (language.language() == regional.language())
+        return regional;
+    return QLocale(language.language(), language.script(), regional.territory());
 }
 
 void setUpRegionalSettings()

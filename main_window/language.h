@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
+#include <QLocale>
 #include <QSettings>
 #include <QString>
 #include <QStringList>
@@ -59,6 +60,14 @@ bool installLanguage(const QString &code);
 // desktop's. The regional settings (QLocale()) stay the desktop's whatever
 // the language.
 void setUpLanguage(const QString &commandLineChoice);
+
+// The settings a date is written in words with ("Wednesday, 9 December
+// 2026"): the regional settings' own when they speak the interface's
+// language, else the interface's language in their country, so that an
+// English interface on German or Indian settings dates a report in English
+// (in the British order there). Before any language is installed, the
+// regional settings'.
+QLocale dateLocale(const QLocale &regional);
 
 // Makes the desktop's regional settings (platform::regionalLocale()) the
 // ones every QLocale() of this run reads and writes figures in, whatever

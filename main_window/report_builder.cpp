@@ -3,6 +3,7 @@
 
 #include "about_window/contact_details.h"
 #include "main_window/business_case_charts.h"
+#include "main_window/language.h"
 #include "main_window/main_layout.h"
 #include "main_window/welcome_text.h"
 #include "model/business_case_text.h"
@@ -91,6 +92,13 @@ QString investmentSentence(const model::Investment &investment, const QLocale &l
         .arg(model::percentText(investment.discountRatePercent, locale));
 }
 
+// In the interface's language, whatever the regional settings speak: a date
+// is words, not a figure.
+QString reportDate(const ReportRequest &request)
+{
+    return dateLocale(request.locale).toString(request.date, QLocale::LongFormat);
+}
+
 report::BusinessCasePage businessCasePage(const ReportRequest &request, const model::BusinessCaseStudy &study)
 {
     const QLocale &locale = request.locale;
@@ -102,7 +110,7 @@ report::BusinessCasePage businessCasePage(const ReportRequest &request, const mo
     for (const QString &part : {request.details.customer, request.details.site})
         if (!part.trimmed().isEmpty())
             whom << part.trimmed();
-    whom << locale.toString(request.date, QLocale::LongFormat);
+    whom << reportDate(request);
     page.forWhom = whom.join(QStringLiteral(" \u00B7 "));
     page.measures = model::measureLines(study.measures, investment, locale, symbol);
     page.caseHeadings = {ReportText::tr("Case"), ReportText::tr("Reductions"), ReportText::tr("Annual savings"),
@@ -218,7 +226,7 @@ BuiltReport buildReport(const ReportRequest &request)
     content.customer = request.details.customer;
     content.site = request.details.site;
     content.preparedBy = request.details.preparedBy;
-    content.date = request.locale.toString(request.date, QLocale::LongFormat);
+    content.date = reportDate(request);
     for (int i = 0; i < model::kInputCount; ++i) {
         const model::InputDefinition &input = model::kInputs[std::size_t(i)];
         content.figures[std::size_t(i)] = {model::inputText(input.caption), request.fieldTexts[std::size_t(i)],

@@ -146,15 +146,16 @@ void LanguageTest::regionalSettingsOfARun_data()
 {
     QTest::addColumn<QStringList>("environment");
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("expected"); // settings' name, figure read, figure written, interface language
+    // settings' name, figure read, figure written, interface language, a month in the report's date
+    QTest::addColumn<QString>("expected");
     QTest::newRow("en on hi_IN") << QStringList{"LANGUAGE=en", "LC_ALL=hi_IN.UTF-8"} << "1,00,000"
-                                 << "hi_IN 100000 1,00,000.0 en";
+                                 << "hi_IN 100000 1,00,000.0 en December";
     QTest::newRow("en on de_DE") << QStringList{"LANGUAGE=en_US", "LANG=de_DE.UTF-8"} << "2.000,5"
-                                 << "de_DE 2000.5 2.000,5 en";
+                                 << "de_DE 2000.5 2.000,5 en December";
     QTest::newRow("de on en_US") << QStringList{"LANGUAGE=de", "LC_NUMERIC=en_US", "LANG=de_DE"} << "2.000"
-                                 << "en_US 2 2.0 de";
+                                 << "en_US 2 2.0 de Dezember";
     QTest::newRow("de on C, over LANG") << QStringList{"LANGUAGE=de", "LC_ALL=C.UTF-8", "LANG=de_DE"} << "1234.5"
-                                        << "C 1234.5 1,234.5 de";
+                                        << "C 1234.5 1,234.5 de December";
 }
 
 // As a run of the program sets them up: in a process started in the
@@ -276,10 +277,12 @@ int main(int argc, char *argv[])
         setUpRegionalSettings();
         QCoreApplication app(argc, argv);
         const std::optional<double> figure = model::readFigure(qEnvironmentVariable("VELMOR_READ_FIGURE"), QLocale());
-        std::printf("%s %s %s %s\n", qPrintable(QLocale().name()),
+        const QString language = languageForUiLanguages(QLocale::system().uiLanguages());
+        installLanguage(language);
+        std::printf("%s %s %s %s %s\n", qPrintable(QLocale().name()),
                     figure ? qPrintable(QString::number(*figure, 'g', 17)) : "none",
-                    qPrintable(QLocale().toString(figure.value_or(0), 'f', 1)),
-                    qPrintable(languageForUiLanguages(QLocale::system().uiLanguages())));
+                    qPrintable(QLocale().toString(figure.value_or(0), 'f', 1)), qPrintable(language),
+                    qPrintable(dateLocale(QLocale()).monthName(12)));
         return 0;
     }
     QCoreApplication app(argc, argv);

@@ -59,8 +59,16 @@
         <translation>Kalkulationszinssatz</translation>
     </message>
     <message>
-        <source>is not a percentage above −100 and up to 1000</source>
-        <translation>ist kein Prozentwert über −100 und bis 1000</translation>
+        <source>is more than %1</source>
+        <translation>ist größer als %1</translation>
+    </message>
+    <message>
+        <source>is not a percentage from %1 to %2</source>
+        <translation>ist kein Prozentwert von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>An installed system price is needed: without it the installation cost and the yearly upkeep are not evaluated.</source>
+        <translation>Ein Systempreis ist erforderlich: Ohne ihn werden die Installationskosten und die jährlichen Wartungskosten nicht bewertet.</translation>
     </message>
 </context>
 <context>
@@ -244,6 +252,14 @@
     <message>
         <source>Optimistic</source>
         <translation>Optimistisch</translation>
+    </message>
+    <message>
+        <source>Simple payback: none, nothing is invested</source>
+        <translation>Statische Amortisationszeit: keine, es wird nichts investiert</translation>
+    </message>
+    <message>
+        <source>Discounted payback: none, nothing is invested</source>
+        <translation>Dynamische Amortisationszeit: keine, es wird nichts investiert</translation>
     </message>
 </context>
 <context>
@@ -1273,6 +1289,13 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     </message>
 </context>
 <context>
+    <name>Language</name>
+    <message>
+        <source>The settings file %1 is not a regular file; it is ignored, and the settings are the defaults.</source>
+        <translation>Die Einstellungsdatei %1 ist keine reguläre Datei; sie wird ignoriert, und es gelten die Standardeinstellungen.</translation>
+    </message>
+</context>
+<context>
     <name>LanguageMenu</name>
     <message>
         <source>Language</source>
@@ -1473,6 +1496,10 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labour to lubricate (points × minutes per point ÷ 60 × labour rate × times per month × 12), the lubricant (%2), new replacement bearings (bearing price × failures per year), the labour to replace them (failures × hours per replacement × labour rate) and lost production, since every bearing failure stops production for the time its replacement takes (failures × hours per replacement × production value per hour). %1 The savings are the difference. %3</source>
         <translation>So werden diese Werte berechnet. Die Istkosten sind das, was die Schmierung von Hand pro Jahr kostet: die Schmierarbeit (Schmierstellen × Minuten je Stelle ÷ 60 × Stundensatz × Schmiervorgänge pro Monat × 12), der Schmierstoff (%2), neue Ersatzlager (Lagerpreis × Ausfälle pro Jahr), die Arbeit für deren Wechsel (Ausfälle × Stunden je Wechsel × Stundensatz) und der Produktionsausfall, denn jeder Lagerausfall hält die Produktion für die Dauer des Wechsels an (Ausfälle × Stunden je Wechsel × Produktionswert je Stunde). %1 Die Einsparung ist die Differenz. %3</translation>
     </message>
+    <message>
+        <source>No payback: nothing is invested.</source>
+        <translation>Keine Amortisation: Es wird nichts investiert.</translation>
+    </message>
 </context>
 <context>
     <name>SafeWrite</name>
@@ -1556,6 +1583,18 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <source>CSV file</source>
         <translation>CSV-Datei</translation>
     </message>
+    <message>
+        <source>It holds JSON as a %1 does, which a %2 never replaces.</source>
+        <translation>Sie enthält JSON wie eine Datei vom Typ „%1“, und eine solche wird beim Schreiben vom Typ „%2“ nie ersetzt.</translation>
+    </message>
+    <message>
+        <source>It is a link to %1, whose name is that of a %2, which a %3 never replaces.</source>
+        <translation>Es ist ein Link auf %1, deren Name der einer Datei vom Typ „%2“ ist; eine solche wird beim Schreiben vom Typ „%3“ nie ersetzt.</translation>
+    </message>
+    <message>
+        <source>The new file is in place, but the system did not confirm that it is on the disk: %1</source>
+        <translation>Die neue Datei ist an ihrem Platz, aber das System hat nicht bestätigt, dass sie auf dem Datenträger ist: %1</translation>
+    </message>
 </context>
 <context>
     <name>SummaryText</name>
@@ -1604,10 +1643,6 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <translation>Summe</translation>
     </message>
     <message>
-        <source>The workbook could not be made: %1.</source>
-        <translation>Die Arbeitsmappe konnte nicht erstellt werden: %1.</translation>
-    </message>
-    <message>
         <source>Could not sum up %1. %2</source>
         <translation>%1 konnte nicht zusammengefasst werden. %2</translation>
     </message>
@@ -1618,6 +1653,10 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     <message>
         <source>Could not write the summary to %1. %2</source>
         <translation>Die Zusammenfassung konnte nicht in %1 geschrieben werden. %2</translation>
+    </message>
+    <message>
+        <source>It reads %1.</source>
+        <translation>Dort steht %1.</translation>
     </message>
 </context>
 <context>
@@ -1739,10 +1778,6 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <translation>Die Arbeitsmappe %1 konnte nicht geschrieben werden. %2</translation>
     </message>
     <message>
-        <source>The workbook could not be made: %1.</source>
-        <translation>Die Arbeitsmappe konnte nicht erstellt werden: %1.</translation>
-    </message>
-    <message>
         <source>No temporary folder could be made for it: %1</source>
         <translation>Dafür konnte kein temporärer Ordner angelegt werden: %1</translation>
     </message>
@@ -1753,6 +1788,18 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     <message>
         <source>The workbook made could not be read back.</source>
         <translation>Die erstellte Arbeitsmappe konnte nicht zurückgelesen werden.</translation>
+    </message>
+    <message>
+        <source>The workbook could not be made: %1</source>
+        <translation>Die Arbeitsmappe konnte nicht erstellt werden: %1</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 may be full, or a file size limit was reached.</source>
+        <translation>Der temporäre Ordner %1 ist möglicherweise voll, oder eine Dateigrößenbeschränkung wurde erreicht.</translation>
+    </message>
+    <message>
+        <source>Its part %1 came out cut short or damaged.</source>
+        <translation>Ihr Teil %1 ist unvollständig oder beschädigt.</translation>
     </message>
 </context>
 <context>
@@ -1798,10 +1845,6 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <translation>Schreibt die Werte aus FILE oder die Standardwerte als Arbeitsmappe (.xlsx), deren Kosten Formeln sind, nach OUT, ohne ein Fenster zu öffnen.</translation>
     </message>
     <message>
-        <source>Writes one row for each FILE (its totals, payback and net present value) and a total row to OUT, a .csv or .xlsx file.</source>
-        <translation>Schreibt je FILE eine Zeile (Summen, Amortisation und Kapitalwert) sowie eine Summenzeile nach OUT, eine .csv- oder .xlsx-Datei.</translation>
-    </message>
-    <message>
         <source>one of --report, --workbook and --summary at a time</source>
         <translation>jeweils nur eine der Optionen --report, --workbook und --summary</translation>
     </message>
@@ -1816,6 +1859,26 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     <message>
         <source>--workbook needs the name of the workbook to write</source>
         <translation>--workbook benötigt den Namen der zu schreibenden Arbeitsmappe</translation>
+    </message>
+    <message>
+        <source>Writes one row for each FILE (its totals, payback and net present value) and a total row to OUT, a .csv or .xlsx file. A file listed twice, by any name, is refused rather than counted twice.</source>
+        <translation>Schreibt je FILE eine Zeile (Summen, Amortisation und Kapitalwert) sowie eine Summenzeile nach OUT, eine .csv- oder .xlsx-Datei. Eine zweimal angegebene Datei wird, unter welchem Namen auch immer, abgelehnt statt doppelt gezählt.</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once; one file is written at a time</source>
+        <translation>--%1 ist mehrfach angegeben; es wird jeweils nur eine Datei geschrieben</translation>
+    </message>
+    <message>
+        <source>--summary lists %1 twice</source>
+        <translation>--summary nennt %1 zweimal</translation>
+    </message>
+    <message>
+        <source>--summary lists one file twice, as %1 and as %2</source>
+        <translation>--summary nennt eine Datei zweimal, als %1 und als %2</translation>
+    </message>
+    <message>
+        <source>Could not use the figures of %1. %2</source>
+        <translation>Die Werte von %1 konnten nicht verwendet werden. %2</translation>
     </message>
 </context>
 <context>

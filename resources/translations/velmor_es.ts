@@ -59,8 +59,16 @@
         <translation>la tasa de descuento</translation>
     </message>
     <message>
-        <source>is not a percentage above −100 and up to 1000</source>
-        <translation>no es un porcentaje mayor que −100 y no superior a 1000</translation>
+        <source>is more than %1</source>
+        <translation>es mayor que %1</translation>
+    </message>
+    <message>
+        <source>is not a percentage from %1 to %2</source>
+        <translation>no es un porcentaje de %1 a %2</translation>
+    </message>
+    <message>
+        <source>An installed system price is needed: without it the installation cost and the yearly upkeep are not evaluated.</source>
+        <translation>Se necesita el precio del sistema instalado: sin él, el coste de instalación y el mantenimiento anual no se evalúan.</translation>
     </message>
 </context>
 <context>
@@ -244,6 +252,14 @@
     <message>
         <source>Optimistic</source>
         <translation>Optimista</translation>
+    </message>
+    <message>
+        <source>Simple payback: none, nothing is invested</source>
+        <translation>Plazo de recuperación simple: ninguno, no se invierte nada</translation>
+    </message>
+    <message>
+        <source>Discounted payback: none, nothing is invested</source>
+        <translation>Plazo de recuperación descontado: ninguno, no se invierte nada</translation>
     </message>
 </context>
 <context>
@@ -1273,6 +1289,13 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     </message>
 </context>
 <context>
+    <name>Language</name>
+    <message>
+        <source>The settings file %1 is not a regular file; it is ignored, and the settings are the defaults.</source>
+        <translation>El archivo de configuración %1 no es un archivo normal; se ignora y se usa la configuración predeterminada.</translation>
+    </message>
+</context>
+<context>
     <name>LanguageMenu</name>
     <message>
         <source>Language</source>
@@ -1473,6 +1496,10 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labour to lubricate (points × minutes per point ÷ 60 × labour rate × times per month × 12), the lubricant (%2), new replacement bearings (bearing price × failures per year), the labour to replace them (failures × hours per replacement × labour rate) and lost production, since every bearing failure stops production for the time its replacement takes (failures × hours per replacement × production value per hour). %1 The savings are the difference. %3</source>
         <translation>Cómo se calculan estas cifras. El coste actual es lo que cuesta al año lubricar a mano: la mano de obra de lubricación (puntos × minutos por punto ÷ 60 × tarifa horaria × veces al mes × 12), el lubricante (%2), los rodamientos nuevos de repuesto (precio del rodamiento × averías al año), la mano de obra para sustituirlos (averías × horas por sustitución × tarifa horaria) y la producción perdida, ya que cada avería de un rodamiento detiene la producción durante el tiempo que lleva sustituirlo (averías × horas por sustitución × valor de la producción por hora). %1 El ahorro es la diferencia. %3</translation>
     </message>
+    <message>
+        <source>No payback: nothing is invested.</source>
+        <translation>Sin recuperación: no se invierte nada.</translation>
+    </message>
 </context>
 <context>
     <name>SafeWrite</name>
@@ -1556,6 +1583,18 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <source>CSV file</source>
         <translation>archivo CSV</translation>
     </message>
+    <message>
+        <source>It holds JSON as a %1 does, which a %2 never replaces.</source>
+        <translation>Contiene JSON como un %1, y un %2 nunca sustituye a uno de ellos.</translation>
+    </message>
+    <message>
+        <source>It is a link to %1, whose name is that of a %2, which a %3 never replaces.</source>
+        <translation>Es un enlace a %1, que tiene el nombre de un %2, y un %3 nunca sustituye a uno de ellos.</translation>
+    </message>
+    <message>
+        <source>The new file is in place, but the system did not confirm that it is on the disk: %1</source>
+        <translation>El archivo nuevo está en su sitio, pero el sistema no ha confirmado que esté en el disco: %1</translation>
+    </message>
 </context>
 <context>
     <name>SummaryText</name>
@@ -1604,10 +1643,6 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <translation>Total</translation>
     </message>
     <message>
-        <source>The workbook could not be made: %1.</source>
-        <translation>No se ha podido crear el libro de cálculo: %1.</translation>
-    </message>
-    <message>
         <source>Could not sum up %1. %2</source>
         <translation>No se ha podido resumir %1. %2</translation>
     </message>
@@ -1618,6 +1653,10 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     <message>
         <source>Could not write the summary to %1. %2</source>
         <translation>No se ha podido escribir el resumen en %1. %2</translation>
+    </message>
+    <message>
+        <source>It reads %1.</source>
+        <translation>Su texto es %1.</translation>
     </message>
 </context>
 <context>
@@ -1739,10 +1778,6 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <translation>No se ha podido escribir el libro de cálculo %1. %2</translation>
     </message>
     <message>
-        <source>The workbook could not be made: %1.</source>
-        <translation>No se ha podido crear el libro de cálculo: %1.</translation>
-    </message>
-    <message>
         <source>No temporary folder could be made for it: %1</source>
         <translation>No se ha podido crear una carpeta temporal para él: %1</translation>
     </message>
@@ -1753,6 +1788,18 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     <message>
         <source>The workbook made could not be read back.</source>
         <translation>No se ha podido volver a leer el libro de cálculo creado.</translation>
+    </message>
+    <message>
+        <source>The workbook could not be made: %1</source>
+        <translation>No se ha podido crear el libro de cálculo: %1</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 may be full, or a file size limit was reached.</source>
+        <translation>Puede que la carpeta temporal %1 esté llena o que se haya alcanzado un límite de tamaño de archivo.</translation>
+    </message>
+    <message>
+        <source>Its part %1 came out cut short or damaged.</source>
+        <translation>Su parte %1 ha quedado cortada o dañada.</translation>
     </message>
 </context>
 <context>
@@ -1798,10 +1845,6 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <translation>Escribe en OUT las cifras de FILE, o las cifras predeterminadas, como libro de cálculo (.xlsx) cuyos costes son fórmulas, sin abrir ninguna ventana.</translation>
     </message>
     <message>
-        <source>Writes one row for each FILE (its totals, payback and net present value) and a total row to OUT, a .csv or .xlsx file.</source>
-        <translation>Escribe en OUT, un archivo .csv o .xlsx, una fila por cada FILE (sus totales, plazo de recuperación y valor actual neto) y una fila de totales.</translation>
-    </message>
-    <message>
         <source>one of --report, --workbook and --summary at a time</source>
         <translation>solo una de las opciones --report, --workbook y --summary cada vez</translation>
     </message>
@@ -1816,6 +1859,26 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     <message>
         <source>--workbook needs the name of the workbook to write</source>
         <translation>--workbook necesita el nombre del libro de cálculo que se va a escribir</translation>
+    </message>
+    <message>
+        <source>Writes one row for each FILE (its totals, payback and net present value) and a total row to OUT, a .csv or .xlsx file. A file listed twice, by any name, is refused rather than counted twice.</source>
+        <translation>Escribe en OUT, un archivo .csv o .xlsx, una fila por cada FILE (sus totales, plazo de recuperación y valor actual neto) y una fila de totales. Un archivo indicado dos veces, con cualquier nombre, se rechaza en lugar de contarse dos veces.</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once; one file is written at a time</source>
+        <translation>--%1 se indica más de una vez; se escribe un solo archivo cada vez</translation>
+    </message>
+    <message>
+        <source>--summary lists %1 twice</source>
+        <translation>--summary indica %1 dos veces</translation>
+    </message>
+    <message>
+        <source>--summary lists one file twice, as %1 and as %2</source>
+        <translation>--summary indica un mismo archivo dos veces, como %1 y como %2</translation>
+    </message>
+    <message>
+        <source>Could not use the figures of %1. %2</source>
+        <translation>No se han podido usar las cifras de %1. %2</translation>
     </message>
 </context>
 <context>

@@ -59,8 +59,16 @@
         <translation>Le taux d’actualisation</translation>
     </message>
     <message>
-        <source>is not a percentage above −100 and up to 1000</source>
-        <translation>n’est pas un pourcentage supérieur à −100 et inférieur ou égal à 1000</translation>
+        <source>is more than %1</source>
+        <translation>dépasse %1</translation>
+    </message>
+    <message>
+        <source>is not a percentage from %1 to %2</source>
+        <translation>n’est pas un pourcentage de %1 à %2</translation>
+    </message>
+    <message>
+        <source>An installed system price is needed: without it the installation cost and the yearly upkeep are not evaluated.</source>
+        <translation>Le prix du système installé est nécessaire : sans lui, le coût d’installation et l’entretien annuel ne sont pas évalués.</translation>
     </message>
 </context>
 <context>
@@ -244,6 +252,14 @@
     <message>
         <source>Optimistic</source>
         <translation>Optimiste</translation>
+    </message>
+    <message>
+        <source>Simple payback: none, nothing is invested</source>
+        <translation>Délai de récupération simple : aucun, rien n’est investi</translation>
+    </message>
+    <message>
+        <source>Discounted payback: none, nothing is invested</source>
+        <translation>Délai de récupération actualisé : aucun, rien n’est investi</translation>
     </message>
 </context>
 <context>
@@ -1273,6 +1289,13 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
 </context>
 <context>
+    <name>Language</name>
+    <message>
+        <source>The settings file %1 is not a regular file; it is ignored, and the settings are the defaults.</source>
+        <translation>Le fichier de paramètres %1 n’est pas un fichier ordinaire ; il est ignoré et les paramètres par défaut s’appliquent.</translation>
+    </message>
+</context>
+<context>
     <name>LanguageMenu</name>
     <message>
         <source>Language</source>
@@ -1473,6 +1496,10 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labour to lubricate (points × minutes per point ÷ 60 × labour rate × times per month × 12), the lubricant (%2), new replacement bearings (bearing price × failures per year), the labour to replace them (failures × hours per replacement × labour rate) and lost production, since every bearing failure stops production for the time its replacement takes (failures × hours per replacement × production value per hour). %1 The savings are the difference. %3</source>
         <translation>Calcul de ces montants. Le coût actuel est ce que coûte chaque année la lubrification manuelle&#xa0;: la main-d’œuvre de lubrification (points × minutes par point ÷ 60 × taux horaire × fois par mois × 12), le lubrifiant (%2), les roulements de rechange neufs (prix d’un roulement × défaillances par an), la main-d’œuvre pour les remplacer (défaillances × heures par remplacement × taux horaire) et la production perdue, puisque chaque défaillance de roulement arrête la production pendant la durée de son remplacement (défaillances × heures par remplacement × valeur de la production par heure). %1 Les économies en sont la différence. %3</translation>
     </message>
+    <message>
+        <source>No payback: nothing is invested.</source>
+        <translation>Aucun retour sur investissement : rien n’est investi.</translation>
+    </message>
 </context>
 <context>
     <name>SafeWrite</name>
@@ -1556,6 +1583,18 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <source>CSV file</source>
         <translation>fichier CSV</translation>
     </message>
+    <message>
+        <source>It holds JSON as a %1 does, which a %2 never replaces.</source>
+        <translation>Il contient du JSON comme un %1, qu’un %2 ne remplace jamais.</translation>
+    </message>
+    <message>
+        <source>It is a link to %1, whose name is that of a %2, which a %3 never replaces.</source>
+        <translation>C’est un lien vers %1, dont le nom est celui d’un %2, qu’un %3 ne remplace jamais.</translation>
+    </message>
+    <message>
+        <source>The new file is in place, but the system did not confirm that it is on the disk: %1</source>
+        <translation>Le nouveau fichier est en place, mais le système n’a pas confirmé qu’il se trouve sur le disque : %1</translation>
+    </message>
 </context>
 <context>
     <name>SummaryText</name>
@@ -1604,10 +1643,6 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <translation>Total</translation>
     </message>
     <message>
-        <source>The workbook could not be made: %1.</source>
-        <translation>Le classeur n’a pas pu être créé&#xa0;: %1.</translation>
-    </message>
-    <message>
         <source>Could not sum up %1. %2</source>
         <translation>Impossible de totaliser %1. %2</translation>
     </message>
@@ -1618,6 +1653,10 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     <message>
         <source>Could not write the summary to %1. %2</source>
         <translation>Impossible d’écrire le récapitulatif dans %1. %2</translation>
+    </message>
+    <message>
+        <source>It reads %1.</source>
+        <translation>On y lit %1.</translation>
     </message>
 </context>
 <context>
@@ -1739,10 +1778,6 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <translation>Impossible d’écrire le classeur %1. %2</translation>
     </message>
     <message>
-        <source>The workbook could not be made: %1.</source>
-        <translation>Le classeur n’a pas pu être créé&#xa0;: %1.</translation>
-    </message>
-    <message>
         <source>No temporary folder could be made for it: %1</source>
         <translation>Aucun dossier temporaire n’a pu être créé pour lui&#xa0;: %1</translation>
     </message>
@@ -1753,6 +1788,18 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     <message>
         <source>The workbook made could not be read back.</source>
         <translation>Le classeur créé n’a pas pu être relu.</translation>
+    </message>
+    <message>
+        <source>The workbook could not be made: %1</source>
+        <translation>Le classeur n’a pas pu être créé : %1</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 may be full, or a file size limit was reached.</source>
+        <translation>Le dossier temporaire %1 est peut-être plein, ou une limite de taille de fichier a été atteinte.</translation>
+    </message>
+    <message>
+        <source>Its part %1 came out cut short or damaged.</source>
+        <translation>Sa partie %1 est tronquée ou endommagée.</translation>
     </message>
 </context>
 <context>
@@ -1798,10 +1845,6 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <translation>Écrit les valeurs de FILE, ou les valeurs par défaut, dans OUT sous forme de classeur (.xlsx) dont les coûts sont des formules, sans ouvrir de fenêtre.</translation>
     </message>
     <message>
-        <source>Writes one row for each FILE (its totals, payback and net present value) and a total row to OUT, a .csv or .xlsx file.</source>
-        <translation>Écrit dans OUT, un fichier .csv ou .xlsx, une ligne par FILE (ses totaux, son délai de récupération et sa valeur actuelle nette) et une ligne de total.</translation>
-    </message>
-    <message>
         <source>one of --report, --workbook and --summary at a time</source>
         <translation>une seule des options --report, --workbook et --summary à la fois</translation>
     </message>
@@ -1816,6 +1859,26 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     <message>
         <source>--workbook needs the name of the workbook to write</source>
         <translation>--workbook demande le nom du classeur à écrire</translation>
+    </message>
+    <message>
+        <source>Writes one row for each FILE (its totals, payback and net present value) and a total row to OUT, a .csv or .xlsx file. A file listed twice, by any name, is refused rather than counted twice.</source>
+        <translation>Écrit dans OUT, un fichier .csv ou .xlsx, une ligne par FILE (ses totaux, son délai de récupération et sa valeur actuelle nette) et une ligne de total. Un fichier indiqué deux fois, sous quelque nom que ce soit, est refusé plutôt que compté deux fois.</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once; one file is written at a time</source>
+        <translation>--%1 est indiqué plus d’une fois ; un seul fichier est écrit à la fois</translation>
+    </message>
+    <message>
+        <source>--summary lists %1 twice</source>
+        <translation>--summary indique %1 deux fois</translation>
+    </message>
+    <message>
+        <source>--summary lists one file twice, as %1 and as %2</source>
+        <translation>--summary indique un même fichier deux fois, sous %1 et sous %2</translation>
+    </message>
+    <message>
+        <source>Could not use the figures of %1. %2</source>
+        <translation>Impossible d’utiliser les valeurs de %1. %2</translation>
     </message>
 </context>
 <context>

@@ -59,8 +59,16 @@
         <translation>a taxa de desconto</translation>
     </message>
     <message>
-        <source>is not a percentage above −100 and up to 1000</source>
-        <translation>não é uma porcentagem acima de −100 e até 1000</translation>
+        <source>is more than %1</source>
+        <translation>é maior que %1</translation>
+    </message>
+    <message>
+        <source>is not a percentage from %1 to %2</source>
+        <translation>não é uma porcentagem de %1 a %2</translation>
+    </message>
+    <message>
+        <source>An installed system price is needed: without it the installation cost and the yearly upkeep are not evaluated.</source>
+        <translation>É preciso informar o preço do sistema instalado: sem ele, o custo de instalação e a manutenção anual não são avaliados.</translation>
     </message>
 </context>
 <context>
@@ -244,6 +252,14 @@
     <message>
         <source>Optimistic</source>
         <translation>Otimista</translation>
+    </message>
+    <message>
+        <source>Simple payback: none, nothing is invested</source>
+        <translation>Payback simples: nenhum, nada é investido</translation>
+    </message>
+    <message>
+        <source>Discounted payback: none, nothing is invested</source>
+        <translation>Payback descontado: nenhum, nada é investido</translation>
     </message>
 </context>
 <context>
@@ -1273,6 +1289,13 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     </message>
 </context>
 <context>
+    <name>Language</name>
+    <message>
+        <source>The settings file %1 is not a regular file; it is ignored, and the settings are the defaults.</source>
+        <translation>O arquivo de configurações %1 não é um arquivo comum; ele é ignorado e valem as configurações padrão.</translation>
+    </message>
+</context>
+<context>
     <name>LanguageMenu</name>
     <message>
         <source>Language</source>
@@ -1473,6 +1496,10 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labour to lubricate (points × minutes per point ÷ 60 × labour rate × times per month × 12), the lubricant (%2), new replacement bearings (bearing price × failures per year), the labour to replace them (failures × hours per replacement × labour rate) and lost production, since every bearing failure stops production for the time its replacement takes (failures × hours per replacement × production value per hour). %1 The savings are the difference. %3</source>
         <translation>Como estes valores são calculados. O custo atual é quanto custa por ano lubrificar manualmente: a mão de obra de lubrificação (pontos × minutos por ponto ÷ 60 × valor da hora × vezes por mês × 12), o lubrificante (%2), os rolamentos novos de reposição (preço do rolamento × falhas por ano), a mão de obra para trocá-los (falhas × horas por troca × valor da hora) e a produção perdida, já que cada falha de rolamento para a produção durante o tempo da troca (falhas × horas por troca × valor da produção por hora). %1 A economia é a diferença. %3</translation>
     </message>
+    <message>
+        <source>No payback: nothing is invested.</source>
+        <translation>Sem payback: nada é investido.</translation>
+    </message>
 </context>
 <context>
     <name>SafeWrite</name>
@@ -1556,6 +1583,18 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <source>CSV file</source>
         <translation>arquivo CSV</translation>
     </message>
+    <message>
+        <source>It holds JSON as a %1 does, which a %2 never replaces.</source>
+        <translation>Contém JSON como um %1, que um %2 nunca substitui.</translation>
+    </message>
+    <message>
+        <source>It is a link to %1, whose name is that of a %2, which a %3 never replaces.</source>
+        <translation>É um link para %1, cujo nome é o de um %2, que um %3 nunca substitui.</translation>
+    </message>
+    <message>
+        <source>The new file is in place, but the system did not confirm that it is on the disk: %1</source>
+        <translation>O novo arquivo está no lugar, mas o sistema não confirmou que ele está no disco: %1</translation>
+    </message>
 </context>
 <context>
     <name>SummaryText</name>
@@ -1604,10 +1643,6 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <translation>Total</translation>
     </message>
     <message>
-        <source>The workbook could not be made: %1.</source>
-        <translation>Não foi possível gerar a planilha: %1.</translation>
-    </message>
-    <message>
         <source>Could not sum up %1. %2</source>
         <translation>Não foi possível totalizar %1. %2</translation>
     </message>
@@ -1618,6 +1653,10 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     <message>
         <source>Could not write the summary to %1. %2</source>
         <translation>Não foi possível gravar o resumo em %1. %2</translation>
+    </message>
+    <message>
+        <source>It reads %1.</source>
+        <translation>O texto é %1.</translation>
     </message>
 </context>
 <context>
@@ -1739,10 +1778,6 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <translation>Não foi possível gravar a planilha %1. %2</translation>
     </message>
     <message>
-        <source>The workbook could not be made: %1.</source>
-        <translation>Não foi possível gerar a planilha: %1.</translation>
-    </message>
-    <message>
         <source>No temporary folder could be made for it: %1</source>
         <translation>Não foi possível criar uma pasta temporária para ela: %1</translation>
     </message>
@@ -1753,6 +1788,18 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     <message>
         <source>The workbook made could not be read back.</source>
         <translation>Não foi possível reler a planilha gerada.</translation>
+    </message>
+    <message>
+        <source>The workbook could not be made: %1</source>
+        <translation>Não foi possível gerar a planilha: %1</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 may be full, or a file size limit was reached.</source>
+        <translation>A pasta temporária %1 pode estar cheia, ou um limite de tamanho de arquivo foi atingido.</translation>
+    </message>
+    <message>
+        <source>Its part %1 came out cut short or damaged.</source>
+        <translation>Sua parte %1 ficou incompleta ou danificada.</translation>
     </message>
 </context>
 <context>
@@ -1798,10 +1845,6 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <translation>Grava os valores de FILE, ou os valores padrão, em OUT como uma planilha (.xlsx) cujos custos são fórmulas, sem abrir janela.</translation>
     </message>
     <message>
-        <source>Writes one row for each FILE (its totals, payback and net present value) and a total row to OUT, a .csv or .xlsx file.</source>
-        <translation>Grava uma linha para cada FILE (seus totais, payback e valor presente líquido) e uma linha de total em OUT, um arquivo .csv ou .xlsx.</translation>
-    </message>
-    <message>
         <source>one of --report, --workbook and --summary at a time</source>
         <translation>apenas um de --report, --workbook e --summary por vez</translation>
     </message>
@@ -1816,6 +1859,26 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     <message>
         <source>--workbook needs the name of the workbook to write</source>
         <translation>--workbook precisa do nome da planilha a gravar</translation>
+    </message>
+    <message>
+        <source>Writes one row for each FILE (its totals, payback and net present value) and a total row to OUT, a .csv or .xlsx file. A file listed twice, by any name, is refused rather than counted twice.</source>
+        <translation>Grava uma linha para cada FILE (seus totais, payback e valor presente líquido) e uma linha de total em OUT, um arquivo .csv ou .xlsx. Um arquivo indicado duas vezes, com qualquer nome, é recusado em vez de contado duas vezes.</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once; one file is written at a time</source>
+        <translation>--%1 foi informado mais de uma vez; um arquivo é gravado por vez</translation>
+    </message>
+    <message>
+        <source>--summary lists %1 twice</source>
+        <translation>--summary lista %1 duas vezes</translation>
+    </message>
+    <message>
+        <source>--summary lists one file twice, as %1 and as %2</source>
+        <translation>--summary lista um arquivo duas vezes, como %1 e como %2</translation>
+    </message>
+    <message>
+        <source>Could not use the figures of %1. %2</source>
+        <translation>Não foi possível usar os valores de %1. %2</translation>
     </message>
 </context>
 <context>

@@ -59,8 +59,16 @@
         <translation>折现率</translation>
     </message>
     <message>
-        <source>is not a percentage above −100 and up to 1000</source>
-        <translation>不是大于 −100 且不超过 1000 的百分比</translation>
+        <source>is more than %1</source>
+        <translation>大于 %1</translation>
+    </message>
+    <message>
+        <source>is not a percentage from %1 to %2</source>
+        <translation>不是 %1 到 %2 之间的百分比</translation>
+    </message>
+    <message>
+        <source>An installed system price is needed: without it the installation cost and the yearly upkeep are not evaluated.</source>
+        <translation>需要系统安装价格：没有它，安装费用和年维护费用不会被评估。</translation>
     </message>
 </context>
 <context>
@@ -240,6 +248,14 @@
     <message>
         <source>Optimistic</source>
         <translation>乐观</translation>
+    </message>
+    <message>
+        <source>Simple payback: none, nothing is invested</source>
+        <translation>静态投资回收期：无，未进行投资</translation>
+    </message>
+    <message>
+        <source>Discounted payback: none, nothing is invested</source>
+        <translation>动态投资回收期：无，未进行投资</translation>
     </message>
 </context>
 <context>
@@ -1267,6 +1283,13 @@ The results cannot be computed from these figures. Please check the figures unde
     </message>
 </context>
 <context>
+    <name>Language</name>
+    <message>
+        <source>The settings file %1 is not a regular file; it is ignored, and the settings are the defaults.</source>
+        <translation>设置文件 %1 不是普通文件；已忽略该文件，使用默认设置。</translation>
+    </message>
+</context>
+<context>
     <name>LanguageMenu</name>
     <message>
         <source>Language</source>
@@ -1466,6 +1489,10 @@ The results cannot be computed from these figures. Please check the figures unde
         <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labour to lubricate (points × minutes per point ÷ 60 × labour rate × times per month × 12), the lubricant (%2), new replacement bearings (bearing price × failures per year), the labour to replace them (failures × hours per replacement × labour rate) and lost production, since every bearing failure stops production for the time its replacement takes (failures × hours per replacement × production value per hour). %1 The savings are the difference. %3</source>
         <translation>这些数值的计算方法。当前成本是人工润滑每年的费用：润滑人工（润滑点数 × 每点分钟数 ÷ 60 × 人工费率 × 每月次数 × 12）、润滑剂（%2）、更换用新轴承（轴承价格 × 每年故障次数）、更换轴承的人工（故障次数 × 每次更换小时数 × 人工费率）以及停产损失——每次轴承故障都会使生产停顿，时长等于更换所需时间（故障次数 × 每次更换小时数 × 每小时产值）。%1节省额即两者之差。%3</translation>
     </message>
+    <message>
+        <source>No payback: nothing is invested.</source>
+        <translation>无投资回收期：未进行投资。</translation>
+    </message>
 </context>
 <context>
     <name>SafeWrite</name>
@@ -1549,6 +1576,18 @@ The results cannot be computed from these figures. Please check the figures unde
         <source>CSV file</source>
         <translation>CSV 文件</translation>
     </message>
+    <message>
+        <source>It holds JSON as a %1 does, which a %2 never replaces.</source>
+        <translation>它像%1一样包含 JSON，%2绝不会替换它。</translation>
+    </message>
+    <message>
+        <source>It is a link to %1, whose name is that of a %2, which a %3 never replaces.</source>
+        <translation>这是指向 %1 的链接，其名称属于%2，%3绝不会替换它。</translation>
+    </message>
+    <message>
+        <source>The new file is in place, but the system did not confirm that it is on the disk: %1</source>
+        <translation>新文件已就位，但系统未确认它已写入磁盘：%1</translation>
+    </message>
 </context>
 <context>
     <name>SummaryText</name>
@@ -1597,10 +1636,6 @@ The results cannot be computed from these figures. Please check the figures unde
         <translation>合计</translation>
     </message>
     <message>
-        <source>The workbook could not be made: %1.</source>
-        <translation>无法生成工作簿：%1。</translation>
-    </message>
-    <message>
         <source>Could not sum up %1. %2</source>
         <translation>无法汇总 %1。%2</translation>
     </message>
@@ -1611,6 +1646,10 @@ The results cannot be computed from these figures. Please check the figures unde
     <message>
         <source>Could not write the summary to %1. %2</source>
         <translation>无法将汇总写入 %1。%2</translation>
+    </message>
+    <message>
+        <source>It reads %1.</source>
+        <translation>其内容为 %1。</translation>
     </message>
 </context>
 <context>
@@ -1732,10 +1771,6 @@ The results cannot be computed from these figures. Please check the figures unde
         <translation>无法写入工作簿 %1。%2</translation>
     </message>
     <message>
-        <source>The workbook could not be made: %1.</source>
-        <translation>无法生成工作簿：%1。</translation>
-    </message>
-    <message>
         <source>No temporary folder could be made for it: %1</source>
         <translation>无法为其创建临时文件夹：%1</translation>
     </message>
@@ -1746,6 +1781,18 @@ The results cannot be computed from these figures. Please check the figures unde
     <message>
         <source>The workbook made could not be read back.</source>
         <translation>无法读回已生成的工作簿。</translation>
+    </message>
+    <message>
+        <source>The workbook could not be made: %1</source>
+        <translation>无法生成工作簿：%1</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 may be full, or a file size limit was reached.</source>
+        <translation>临时文件夹 %1 可能已满，或已达到文件大小限制。</translation>
+    </message>
+    <message>
+        <source>Its part %1 came out cut short or damaged.</source>
+        <translation>其部件 %1 不完整或已损坏。</translation>
     </message>
 </context>
 <context>
@@ -1791,10 +1838,6 @@ The results cannot be computed from these figures. Please check the figures unde
         <translation>将 FILE 的数据或默认数据写入 OUT，生成以公式计算成本的工作簿（.xlsx），不打开窗口。</translation>
     </message>
     <message>
-        <source>Writes one row for each FILE (its totals, payback and net present value) and a total row to OUT, a .csv or .xlsx file.</source>
-        <translation>为每个 FILE 写入一行（其合计、投资回收期和净现值），并写入一行总计，输出到 OUT（.csv 或 .xlsx 文件）。</translation>
-    </message>
-    <message>
         <source>one of --report, --workbook and --summary at a time</source>
         <translation>--report、--workbook 和 --summary 一次只能使用其中一个</translation>
     </message>
@@ -1809,6 +1852,26 @@ The results cannot be computed from these figures. Please check the figures unde
     <message>
         <source>--workbook needs the name of the workbook to write</source>
         <translation>--workbook 需要指定要写入的工作簿名称</translation>
+    </message>
+    <message>
+        <source>Writes one row for each FILE (its totals, payback and net present value) and a total row to OUT, a .csv or .xlsx file. A file listed twice, by any name, is refused rather than counted twice.</source>
+        <translation>为每个 FILE 写入一行（其合计、投资回收期和净现值），并写入一行总计，输出到 OUT（.csv 或 .xlsx 文件）。同一文件无论以何种名称列出两次，都会被拒绝，而不会计算两次。</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once; one file is written at a time</source>
+        <translation>--%1 指定了多次；一次只写入一个文件</translation>
+    </message>
+    <message>
+        <source>--summary lists %1 twice</source>
+        <translation>--summary 两次列出了 %1</translation>
+    </message>
+    <message>
+        <source>--summary lists one file twice, as %1 and as %2</source>
+        <translation>--summary 两次列出了同一个文件：%1 和 %2</translation>
+    </message>
+    <message>
+        <source>Could not use the figures of %1. %2</source>
+        <translation>无法使用 %1 的数据。%2</translation>
     </message>
 </context>
 <context>

@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "main_window/command_line_outputs.h"
 
+#include "document/facility_document.h"
 #include "main_window/report_builder.h"
 #include "model/facility_file.h"
+#include "model/message_text.h"
 #include "report/report_page.h"
 #include "workbook/summary.h"
 #include "workbook/workbook.h"
-
-#include "model/message_text.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -24,49 +24,48 @@ int fail(const QString &why)
     return 1;
 }
 
-// The figures of a facility file as the current regional settings read
-// them, or the default figures when no file is named; nothing, after saying
-// why, when the file cannot be opened.
-std::optional<model::FacilityFigures> figuresOf(const QString &figuresFile, const QLocale &locale)
+// Loads a facility file into the document and shows its figures in the
+// document's regional settings; with no file named the document keeps the
+// default figures. False, after saying why, when the file cannot be opened
+// or its figures cannot be used.
+bool loaded(document::FacilityDocument &facility, const QString &figuresFile)
 {
-    model::FacilityFigures figures;
-    figures.locale = locale.name();
-    for (int i = 0; i < model::kInputCount; ++i)
-        figures.figures[std::size_t(i)] = QString::fromUtf8(model::kInputs[std::size_t(i)].defaultText);
     if (figuresFile.isEmpty())
-        return figures;
-    const model::FacilityReadResult opened = model::openFacilityFile(figuresFile);
+        return true;
+    const QLocale shownIn = facility.locale();
+    const model::FacilityReadResult opened = facility.open(figuresFile);
     if (!opened) {
         fail(opened.message);
-        return std::nullopt;
+        return false;
     }
-    // Refused as --summary refuses it: the file named, then what is wrong,
-    // with no more than the start of a wrong figure.
-    model::FacilityFigures read = model::figuresForLocale(*opened.figures, locale);
-    if (const std::optional<QString> problem = workbook::figuresProblem(read)) {
+    // Refused as --summary refuses it, in the settings the figures were
+    // typed in: the file named, then what is wrong, with no more than the
+    // start of a wrong figure. A figure that was no number there is none
+    // here either, even where these settings would read it as one.
+    if (const std::optional<QString> problem = workbook::figuresProblem(facility.figures())) {
         fail(QCoreApplication::translate("main", "Could not use the figures of %1. %2")
                  .arg(model::quotedForMessage(QDir::toNativeSeparators(figuresFile)), *problem));
-        return std::nullopt;
+        return false;
     }
-    return read;
+    facility.showIn(shownIn);
+    return true;
 }
 
 } // namespace
 
 int writeReportFromCommandLine(const QString &reportFile, const QString &figuresFile)
 {
-    const QLocale locale;
-    const std::optional<model::FacilityFigures> figures = figuresOf(figuresFile, locale);
-    if (!figures)
+    document::FacilityDocument facility{QLocale()};
+    if (!loaded(facility, figuresFile))
         return 1;
     ReportRequest request;
-    request.locale = locale;
+    request.locale = facility.locale();
     request.date = QDate::currentDate();
-    request.fieldTexts = figures->figures;
-    request.details = figures->report;
-    request.investment = figures->investment;
-    request.assumptions = figures->assumptions;
-    request.currency = figures->currency;
+    request.fieldTexts = facility.figureTexts();
+    request.details = facility.reportDetails();
+    request.investment = facility.investment();
+    request.assumptions = facility.assumptions();
+    request.currency = facility.currencyUnits();
     const BuiltReport built = buildReport(request);
     if (!built.content)
         return fail(built.problem);
@@ -78,24 +77,31 @@ int writeReportFromCommandLine(const QString &reportFile, const QString &figures
 
 int writeWorkbookFromCommandLine(const QString &workbookFile, const QString &figuresFile)
 {
-    const QLocale locale;
-    const std::optional<model::FacilityFigures> figures = figuresOf(figuresFile, locale);
-    if (!figures)
+    document::FacilityDocument facility{QLocale()};
+    if (!loaded(facility, figuresFile))
         return 1;
     QString error;
-    if (!workbook::exportWorkbook(workbookFile, figures->figures, locale, figures->assumptions, figures->investment,
-                                  &error, figures->currency))
+    if (!workbook::exportWorkbook(workbookFile, facility.figureTexts(), facility.locale(), facility.assumptions(),
+                                  facility.investment(), &error, facility.currencyUnits()))
         return fail(error);
     return 0;
 }
 
+// Each file in the settings its figures were typed in, as they were saved.
 int writeSummaryFromCommandLine(const QString &summaryFile, const QStringList &figuresFiles)
 {
-    const workbook::SummaryReading reading = workbook::readSummary(figuresFiles);
-    if (!reading.problem.isEmpty())
-        return fail(reading.problem);
+    std::vector<workbook::SummaryRow> rows;
+    for (const QString &path : figuresFiles) {
+        document::FacilityDocument facility;
+        if (const model::FacilityReadResult opened = facility.open(path); !opened)
+            return fail(opened.message);
+        const workbook::SummaryReading reading = workbook::summaryOf(path, facility.figures());
+        if (!reading.problem.isEmpty())
+            return fail(reading.problem);
+        rows.insert(rows.end(), reading.rows.begin(), reading.rows.end());
+    }
     QString error;
-    if (!workbook::writeSummary(summaryFile, reading.rows, &error))
+    if (!workbook::writeSummary(summaryFile, rows, &error))
         return fail(error);
     return 0;
 }

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
-#include "model/cost_tables.h"
+#include "model/model_text.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -14,7 +14,7 @@ inline QString faultMessage(model::ArithmeticFault fault)
 {
     return QCoreApplication::translate("Form1", "%1\n\nThe results cannot be computed from these figures. "
                                                 "Please check the figures under \"Your Data\".")
-        .arg(QString::fromUtf8(model::faultName(fault)));
+        .arg(model::faultText(fault));
 }
 
 } // namespace main_window

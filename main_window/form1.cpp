@@ -124,8 +124,8 @@ Form1::Form1(QWidget *parent)
 
     SSTab1 = named(new platform::TabControl(this), "SSTab1");
     SSTab1->setGeometry(rectOf(kTabControlPlace));
-    for (const char *caption : kTabCaptions)
-        SSTab1->addPage(tr(caption));
+    for (int tab = AboutTab; tab <= GraphTab; ++tab)
+        SSTab1->addPage(tabCaption(tab));
     SSTab1->setBackColour(platform::kLightBlue);
 
     createAboutTab();
@@ -221,7 +221,7 @@ void Form1::createResultTab(int f)
     *banners[f] = banner;
     SSTab1->place(tab, banner, rectOf(kResultBannerPlace));
 
-    auto *frame = new QGroupBox(tr(kResultFrameCaptions[std::size_t(f)]));
+    auto *frame = new QGroupBox(model::tableTitle(model::kTableTitles[std::size_t(f)].heading));
     SSTab1->place(tab, frame, rectOf(kResultFramePlace));
     Frame2.set(f, frame);
 

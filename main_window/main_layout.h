@@ -7,8 +7,10 @@
 #include "model/cost_rows.h"
 #include "model/input_table.h"
 #include "model/results.h"
+#include "model/table_titles.h"
 
-#include <QtGlobal>
+#include <QCoreApplication>
+#include <QString>
 
 #include <array>
 
@@ -23,11 +25,21 @@ struct Place {
 };
 inline constexpr Place kTabControlPlace{240, 720, 8535, 4935};
 
+// The result tabs are titled as their tables (model::kTableTitles).
 enum Tab { AboutTab, YourDataTab, CurrentCostTab, VelmorCostTab, SavingsTab, GraphTab };
 inline constexpr std::array<const char *, 6> kTabCaptions{
     QT_TRANSLATE_NOOP("Form1", "About Velmor"), QT_TRANSLATE_NOOP("Form1", "Your Data"),
-    QT_TRANSLATE_NOOP("Form1", "Current Cost"), QT_TRANSLATE_NOOP("Form1", "Velmor Cost"),
-    QT_TRANSLATE_NOOP("Form1", "Savings"), QT_TRANSLATE_NOOP("Form1", "Graph")};
+    model::kTableTitles[0].tab,                 model::kTableTitles[1].tab,
+    model::kTableTitles[2].tab,                 QT_TRANSLATE_NOOP("Form1", "Graph")};
+static_assert(SavingsTab - CurrentCostTab + 1 == model::kTableCount);
+
+// A tab's caption in the interface language.
+inline QString tabCaption(int tab)
+{
+    if (tab >= CurrentCostTab && tab <= SavingsTab)
+        return model::tableTitle(kTabCaptions[std::size_t(tab)]);
+    return QCoreApplication::translate("Form1", kTabCaptions[std::size_t(tab)]);
+}
 
 // Tab 0, "About Velmor".
 inline constexpr Place kLogoPlace{240, 600, 3975, 3495};        // Picture1
@@ -64,13 +76,10 @@ inline constexpr int kInputCaptionLeft = 120, kInputCaptionWidth = 2175, kWideCa
 inline constexpr int kFieldLeft = 2280, kFieldWidth = 735, kFieldHeight = 285;
 inline constexpr int kUnitLeft = 3000, kUnitWidth = 855, kInputLabelHeight = 255;
 
-// Tabs 2 to 4: a banner and one frame Frame2(n) with six rows.
+// Tabs 2 to 4: a banner and one frame Frame2(n) with six rows; the frame's
+// caption is its table's heading (model::kTableTitles).
 inline constexpr Place kResultBannerPlace{240, 600, 8055, 1335}; // Picture4 to Picture6
 inline constexpr Place kResultFramePlace{240, 2040, 8055, 2655};
-inline constexpr std::array<const char *, model::kTableCount> kResultFrameCaptions{
-    QT_TRANSLATE_NOOP("Form1", "ANUAL COST OF MANUAL LUBRICATION"),
-    QT_TRANSLATE_NOOP("Form1", "ANNUAL COST OF LUBRICATION USING VELMOR AUTOMATIC LUBRICATION SYSTEM"),
-    QT_TRANSLATE_NOOP("Form1", "ANNUAL COST SAVINGS REALIZED BY USING VELMOR AUTOMATION VS. MANUAL LUBRICATION")};
 
 // Where row k of a result frame stands; its caption is the cost row's
 // (model::costRowCaption()).

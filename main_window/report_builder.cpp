@@ -4,13 +4,13 @@
 #include "about_window/contact_details.h"
 #include "main_window/business_case_charts.h"
 #include "main_window/language.h"
-#include "main_window/main_layout.h"
 #include "main_window/welcome_text.h"
 #include "model/business_case_text.h"
 #include "model/model_text.h"
 #include "model/money_text.h"
 #include "model/numeric_text.h"
 #include "model/payback.h"
+#include "model/table_titles.h"
 #include "platform/chart_control.h"
 #include "report/report_page.h"
 
@@ -169,7 +169,7 @@ QStringList paybackLines(const ReportRequest &request, const model::Results &res
         return lines;
     }
     const std::optional<model::Payback> payback =
-        model::paybackOf(investment.initial(), savings - investment.yearlyUpkeep);
+        model::paybackOf(investment.initial(), savings, investment.yearlyUpkeep);
     if (!payback) {
         lines << ReportText::tr("No payback: with these figures the system brings no yearly savings to pay for it.");
         return lines;
@@ -191,15 +191,13 @@ BuiltReport buildReport(const ReportRequest &request)
     const model::Results &results = built.results;
     if (results.failedField) {
         const int field = *results.failedField;
-        built.problem = ReportText::tr("The figure \"%1\" is not a number: \"%2\".")
-                            .arg(model::inputText(model::kInputs[std::size_t(field)].caption).trimmed(),
-                                 request.fieldTexts[std::size_t(field)]);
+        built.problem = model::notANumberText(field, request.fieldTexts[std::size_t(field)]);
         return built;
     }
     const auto refused = [&](model::ArithmeticFault fault) {
         built.fault = fault;
         built.problem = ReportText::tr("%1: the results cannot be computed from these figures.")
-                            .arg(QString::fromUtf8(model::faultName(fault)));
+                            .arg(model::faultText(fault));
         return built;
     };
     if (results.fault)
@@ -235,7 +233,7 @@ BuiltReport buildReport(const ReportRequest &request)
     const model::ResultTexts texts = model::resultTexts(results, request.locale, request.currency.symbol);
     for (int t = 0; t < model::kTableCount; ++t) {
         report::CostTableText &table = content.tables[std::size_t(t)];
-        table.title = QCoreApplication::translate("Form1", kResultFrameCaptions[std::size_t(t)]);
+        table.title = model::tableTitle(model::kTableTitles[std::size_t(t)].heading);
         for (int r = 0; r < model::kRowCount; ++r) {
             table.captions[std::size_t(r)] = model::costRowCaption(t, r + 1, request.assumptions, request.locale);
             table.figures[std::size_t(r)] = texts[std::size_t(t)][std::size_t(r)];

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "main_window/results_clipboard.h"
 
-#include "main_window/main_layout.h"
 #include "model/business_case_text.h"
 #include "model/currency_text.h"
 #include "model/money_text.h"
+#include "model/table_titles.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -112,11 +112,11 @@ ClipboardResults clipboardResults(const model::Results &results, const model::As
                                   const std::optional<model::Investment> &investment, const QLocale &locale,
                                   QStringView symbol)
 {
-    using namespace main_window;
     Table table(locale);
-    table.row({text(ClipboardText::tr("Cost")), text(QString::fromUtf8(kTabCaptions[CurrentCostTab])),
-               text(QString::fromUtf8(kTabCaptions[VelmorCostTab])), text(QString::fromUtf8(kTabCaptions[SavingsTab]))},
-              true);
+    QList<Cell> headings{text(ClipboardText::tr("Cost"))};
+    for (const model::TableTitle &title : model::kTableTitles)
+        headings << text(model::tableTitle(title.tab));
+    table.row(headings, true);
     for (int r = 1; r <= model::kRowCount; ++r) {
         // The total's captions differ from tab to tab; over all three columns it is the total.
         const QString caption =

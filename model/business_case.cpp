@@ -4,6 +4,7 @@
 #include "model/message_text.h"
 #include "model/money_text.h"
 #include "model/numeric_text.h"
+#include "model/payback.h"
 #include "model/results.h"
 
 #include <QCoreApplication>
@@ -197,8 +198,8 @@ BusinessCase businessCaseOf(double annualSavings, const Investment &investment)
     result.initial = initial;
     result.yearlyNet = annualSavings - investment.yearlyUpkeep;
     // Nothing invested pays nothing back and has no return on it.
-    if (result.yearlyNet > 0 && initial > 0)
-        result.paybackMonths = initial / (result.yearlyNet / 12);
+    if (initial > 0)
+        result.paybackMonths = paybackMonths(initial, annualSavings, investment.yearlyUpkeep);
     if (initial != 0)
         result.roi = (annualSavings * years - investment.yearlyUpkeep * years - initial) / initial;
     const double g = 1 + investment.discountRatePercent / 100;

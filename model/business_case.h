@@ -78,8 +78,8 @@ QString priceNeededText();
 struct BusinessCase {
     double initial = 0;   // price + installation
     double yearlyNet = 0; // savings − upkeep, at the end of every year
-    // initial ÷ (yearly net ÷ 12); none when the net is not above zero or
-    // nothing is invested.
+    // model::paybackMonths(); none when the net is not above zero or nothing
+    // is invested.
     std::optional<double> paybackMonths;
     // (savings × years − upkeep × years − initial) ÷ initial; none when
     // nothing is invested.

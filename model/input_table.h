@@ -21,6 +21,24 @@ struct InputDefinition {
 
 inline constexpr int kInputCount = 12;
 
+// The twelve figures by name, in the order of the fields YourData(0) to
+// YourData(11), of kInputs and of InputValues.
+enum class Input {
+    BearingCount,
+    BearingFailures,
+    LubricationPoints,
+    LubricationsPerMonth,
+    LubricantQuantity,
+    ProductionRate,
+    LubricantPrice,
+    BearingPrice,
+    LubricationLabourRate,
+    ReplacementLabourRate,
+    MinutesPerPoint,
+    HoursPerReplacement,
+};
+static_assert(int(Input::HoursPerReplacement) + 1 == kInputCount);
+
 // Indexed like the fields YourData(0) to YourData(11) and like InputValues.
 inline constexpr std::array<InputDefinition, kInputCount> kInputs{{
     {QT_TRANSLATE_NOOP("Inputs", "FACILITY PARTICULARS"), QT_TRANSLATE_NOOP("Inputs", "Number of bearings in facility"),
@@ -67,5 +85,10 @@ inline constexpr std::array<const char *, kInputCount> kMetricUnits{{
 
 // The twelve converted inputs of one refresh.
 using InputValues = std::array<double, kInputCount>;
+
+constexpr double inputValue(const InputValues &values, Input input)
+{
+    return values[std::size_t(input)];
+}
 
 } // namespace model

@@ -5,16 +5,23 @@
 
 namespace model {
 
-// What an installed system pays back, from its price and the total yearly
-// savings it brings.
+// Simple payback, the one definition every page, window and file shows:
+// the months until the yearly net, the savings less the upkeep, has paid
+// what was paid at the start, initial ÷ ((savings − upkeep) ÷ 12). Nothing
+// when that net is not above zero: the system never pays for itself. The
+// months may be no finite figure when the net is all but zero.
+std::optional<double> paybackMonths(double initial, double annualSavings, double yearlyUpkeep);
+
+// What an installed system pays back, from what was paid at the start, the
+// total yearly savings it brings and its yearly upkeep.
 struct Payback {
-    double months = 0;    // price ÷ (savings ÷ 12)
-    double netThreeYears = 0; // savings × 3 − price
-    double netFiveYears = 0;  // savings × 5 − price
+    double months = 0;        // paybackMonths()
+    double netThreeYears = 0; // (savings − upkeep) × 3 − initial
+    double netFiveYears = 0;  // (savings − upkeep) × 5 − initial
 };
 
-// Nothing when the savings are zero or negative (the system never pays for
+// Nothing when the yearly net is zero or negative (the system never pays for
 // itself), or when the figures are too large to compute with.
-std::optional<Payback> paybackOf(double systemPrice, double annualSavings);
+std::optional<Payback> paybackOf(double initial, double annualSavings, double yearlyUpkeep);
 
 } // namespace model

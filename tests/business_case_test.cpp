@@ -6,6 +6,7 @@
 #include "model/business_case.h"
 #include "model/business_case_text.h"
 #include "model/cost_rows.h"
+#include "model/payback.h"
 #include "model/results.h"
 
 #include <QFile>
@@ -32,6 +33,8 @@ class BusinessCaseTest : public QObject {
 private slots:
     void measuresMatchIndependentValues_data();
     void measuresMatchIndependentValues();
+    void paybackCountsTheUpkeep_data();
+    void paybackCountsTheUpkeep();
     void measuresThatAreNoFigureAreAFault_data();
     void measuresThatAreNoFigureAreAFault();
     void investmentIsRead_data();
@@ -124,6 +127,38 @@ void BusinessCaseTest::measuresMatchIndependentValues()
     QCOMPARE(int(result.cumulativeCashFlow.size()), years + 1);
     QCOMPARE(result.cumulativeCashFlow.front(), -(price + installation));
     QVERIFY(near(result.cumulativeCashFlow.back(), -(price + installation) + years * (savings - upkeep)));
+}
+
+// Simple payback is the outlay over the yearly net, savings less upkeep, on
+// the report's first page as in the business case.
+void BusinessCaseTest::paybackCountsTheUpkeep_data()
+{
+    QTest::addColumn<double>("savings");
+    QTest::addColumn<double>("upkeep");
+    QTest::addColumn<double>("price");
+    QTest::addColumn<double>("installation");
+    QTest::addColumn<std::optional<double>>("months");
+
+    QTest::newRow("no upkeep") << 2400.0 << 0.0 << 2400.0 << 0.0 << std::optional(12.0);
+    QTest::newRow("upkeep lengthens the payback") << 13200.0 << 1200.0 << 10000.0 << 2000.0 << std::optional(12.0);
+    QTest::newRow("upkeep as large as the savings") << 1200.0 << 1200.0 << 5000.0 << 0.0 << kNone;
+    QTest::newRow("upkeep above the savings") << 1000.0 << 1500.0 << 5000.0 << 0.0 << kNone;
+}
+
+void BusinessCaseTest::paybackCountsTheUpkeep()
+{
+    QFETCH(double, savings);
+    QFETCH(double, upkeep);
+    QFETCH(double, price);
+    QFETCH(double, installation);
+    QFETCH(std::optional<double>, months);
+
+    const model::BusinessCase measures = model::businessCaseOf(savings, {price, installation, upkeep, 5, 10});
+    QCOMPARE(measures.paybackMonths, months);
+    const std::optional<model::Payback> firstPage = model::paybackOf(price + installation, savings, upkeep);
+    QCOMPARE(firstPage.has_value(), months.has_value());
+    if (months)
+        QCOMPARE(firstPage->months, *months);
 }
 
 // Savings of a plausible size give finite measures at every extreme of the

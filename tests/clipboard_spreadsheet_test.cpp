@@ -44,9 +44,7 @@ private:
 
 void ClipboardSpreadsheetTest::initTestCase()
 {
-    if (!spreadsheetInstalled())
-        QSKIP("LibreOffice Calc (soffice) is not installed: make test installs libreoffice-calc-nogui; "
-              "the clipboard is not checked in a real spreadsheet here.");
+    REQUIRE_SPREADSHEET();
 }
 
 void ClipboardSpreadsheetTest::figuresPasteAsNumbers_data()

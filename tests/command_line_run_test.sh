@@ -184,6 +184,9 @@ expect_failure "a 32,767-digit figure shortened, its file named" "$work/f.pdf" \
 if [ "$(wc -c <"$work/err")" -gt 300 ]; then verdict fail "the refusal of a long figure is short" "$(wc -c <"$work/err") bytes"; fi
 expect_refused "workbook refusal names the facility file" "$work/letters.xlsx" "letters.velmor" \
   --workbook "$work/letters.xlsx" "$work/letters.velmor"
+figures de_DE 1000 10 1000 1 "1,000.5" 1000 5 200 24 30 3 4 >"$work/held.velmor"
+expect_refused "workbook of a figure no number where it was saved" "$work/held.xlsx" "Lubricant quantity" \
+  --workbook "$work/held.xlsx" "$work/held.velmor"
 expect_refused "summary to a file of another kind" "$work/all.txt" ".csv or .xlsx" --summary "$work/all.txt" "$work/german.velmor"
 
 status=0

@@ -1,10 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 // The current, Velmor and savings tables and their arithmetic faults.
 
+#include "model/cost_formulas.h"
 #include "model/cost_tables.h"
+#include "model/formula_arithmetic.h"
 #include "model/input_table.h"
 #include "model/numeric_text.h"
 
+#include <QHash>
+#include <QRandomGenerator>
 #include <QTest>
 
 #include <cmath>
@@ -16,6 +20,7 @@ using model::InputValues;
 
 Q_DECLARE_METATYPE(model::InputValues)
 Q_DECLARE_METATYPE(model::ArithmeticFault)
+Q_DECLARE_METATYPE(model::Assumptions)
 
 namespace {
 
@@ -38,6 +43,15 @@ InputValues with(InputValues v, std::initializer_list<std::pair<int, double>> ch
 struct Tables {
     CostTable current, velmor, savings;
 };
+
+// The cells a formula may name, by name.
+model::CellValue cellsOf(const QHash<QString, double> &cells)
+{
+    return [&cells](QStringView cell) -> std::optional<double> {
+        const auto found = cells.constFind(cell.toString());
+        return found == cells.cend() ? std::nullopt : std::optional(*found);
+    };
+}
 
 Tables computeAll(const InputValues &v)
 {
@@ -65,6 +79,10 @@ private slots:
     void arithmeticFaults();
     void faultNames_data();
     void faultNames();
+    void formulaArithmetic_data();
+    void formulaArithmetic();
+    void formulaTextsGiveTheComputedRows_data();
+    void formulaTextsGiveTheComputedRows();
 };
 
 void CostTablesTest::defaultTextsGiveDefaultInputs()
@@ -263,6 +281,82 @@ void CostTablesTest::faultNames()
     QCOMPARE(QString::fromLatin1(error.what()), name);
     QCOMPARE(error.fault(), fault);
     QCOMPARE(error.row(), 3);
+}
+
+void CostTablesTest::formulaArithmetic_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("reads");
+    QTest::addColumn<double>("value");
+
+    QTest::newRow("products before sums") << "1+2*3" << true << 7.0;
+    QTest::newRow("parentheses first") << "(1+2)*3" << true << 9.0;
+    QTest::newRow("divisions left to right") << "8/4/2" << true << 1.0;
+    QTest::newRow("subtractions left to right") << "10-4-3" << true << 3.0;
+    QTest::newRow("signs") << "-2*-3" << true << 6.0;
+    QTest::newRow("rounded at every step") << "0.1+0.2" << true << 0.30000000000000004;
+    QTest::newRow("cells of this and another sheet") << "B2*Figures!$B$3/'Business Case'!B2" << true << 5.0;
+    QTest::newRow("unknown cell") << "B2+C9" << false << 0.0;
+    QTest::newRow("operator without operand") << "1+" << false << 0.0;
+    QTest::newRow("unclosed parenthesis") << "(1+2" << false << 0.0;
+    QTest::newRow("two numbers side by side") << "2 3" << false << 0.0;
+}
+
+void CostTablesTest::formulaArithmetic()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, reads);
+    QFETCH(double, value);
+
+    const QHash<QString, double> cells{{"B2", 2}, {"Figures!$B$3", 5}, {"'Business Case'!B2", 2}};
+    const std::optional<double> result = model::formulaValue(text, cellsOf(cells));
+    QCOMPARE(result.has_value(), reads);
+    if (reads)
+        QCOMPARE(exact(*result), exact(value));
+}
+
+// Every row's formula, as a spreadsheet would compute it from the cells it
+// names, gives the program's value to the last bit on random figures.
+void CostTablesTest::formulaTextsGiveTheComputedRows_data()
+{
+    QTest::addColumn<model::Assumptions>("assumptions");
+
+    QTest::newRow("designed reductions") << model::Assumptions::designed();
+    QTest::newRow("reductions with tenths") << model::Assumptions{{72.5, 33.3, 0, 100, 12.7}};
+}
+
+void CostTablesTest::formulaTextsGiveTheComputedRows()
+{
+    QFETCH(model::Assumptions, assumptions);
+
+    const model::FormulaCells names{
+        [](model::Input input) { return QStringLiteral("Figures!$B$%1").arg(int(input) + 2); },
+        [](int k) { return QStringLiteral("Figures!$B$%1").arg(k + 15); },
+        [](model::Table table, int k) { return QStringLiteral("B%1").arg(int(table) * 8 + k + 1); },
+    };
+    QRandomGenerator random(21);
+    for (int sample = 0; sample < 200; ++sample) {
+        InputValues v{};
+        for (double &figure : v) // −10^7 to 10^9, with up to four decimals
+            figure = random.bounded(-10'000'000, 1'000'000'000) / std::pow(10.0, random.bounded(0, 5));
+        const model::Results results = model::computeResults(v, assumptions);
+        QVERIFY(results.complete());
+        QHash<QString, double> cells;
+        for (int i = 0; i < model::kInputCount; ++i)
+            cells.insert(names.input(model::Input(i)), v[std::size_t(i)]);
+        for (int k = 1; k <= model::kReducedRowCount; ++k)
+            cells.insert(names.reduction(k), assumptions.reductionPercent[std::size_t(k - 1)]);
+        // A row names only the rows before it, whose cells hold the program's values.
+        for (int t = 0; t < model::kTableCount; ++t) {
+            for (int k = 1; k <= model::kRowCount; ++k) {
+                const QString text = model::costFormulaText(model::Table(t), k, names);
+                const std::optional<double> value = model::formulaValue(text, cellsOf(cells));
+                QVERIFY2(value, qPrintable(text));
+                QCOMPARE(exact(*value), exact(results.tables[std::size_t(t)].row(k)));
+                cells.insert(names.cost(model::Table(t), k), *value);
+            }
+        }
+    }
 }
 
 QTEST_APPLESS_MAIN(CostTablesTest)

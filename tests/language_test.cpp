@@ -2,6 +2,7 @@
 // Which language the interface starts in, how the choice is kept, and that
 // installing one translates the program's texts and leaves numbers alone.
 #include "main_window/language.h"
+#include "main_window/report_builder.h"
 #include "main_window/results_clipboard.h"
 #include "model/cost_rows.h"
 #include "model/business_case_text.h"
@@ -37,6 +38,8 @@ private slots:
     void regionalSettingsOfARun();
     void yearsInEveryLanguage_data();
     void yearsInEveryLanguage();
+    void sharedCaptionsFollowTheLanguage_data();
+    void sharedCaptionsFollowTheLanguage();
     void settingsThatAreNoFile_data();
     void settingsThatAreNoFile();
 };
@@ -208,6 +211,44 @@ void LanguageTest::yearsInEveryLanguage()
     QVERIFY(installLanguage("en"));
     for (const QString &part : std::as_const(shown))
         QVERIFY2(text.contains(part), qPrintable(part + u'\n' + text));
+}
+
+void LanguageTest::sharedCaptionsFollowTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("headings"); // Copy Results' first line
+    QTest::addColumn<QString>("overflow"); // why a report of figures that overflow is refused
+    QTest::addColumn<QString>("noNumber"); // and of a lubricant quantity "abc"
+    QTest::newRow("en") << "en" << "Cost\tCurrent Cost\tVelmor Cost\tSavings"
+                        << "Overflow: the results cannot be computed from these figures."
+                        << "The figure for \u201cLubricant quantity\u201d is not a number. It reads \u201cabc\u201d.";
+    QTest::newRow("de") << "de" << "Kosten\tIstkosten\tVelmor-Kosten\tEinsparung"
+                        << "\u00dcberlauf: Aus diesen Werten lassen sich keine Ergebnisse berechnen."
+                        << "Der Wert f\u00fcr \u201eSchmierstoffmenge\u201c ist keine Zahl. "
+                           "Dort steht \u201eabc\u201c.";
+}
+
+// The texts several outputs share come from one place and follow the
+// interface's language wherever they are shown.
+void LanguageTest::sharedCaptionsFollowTheLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, headings);
+    QFETCH(QString, overflow);
+    QFETCH(QString, noNumber);
+    QVERIFY(installLanguage(language));
+    const QString copied = clipboardResults({}, model::Assumptions::designed(), std::nullopt, QLocale::c()).text;
+    ReportRequest request;
+    request.locale = QLocale::c();
+    request.fieldTexts.fill(QStringLiteral("1E308"));
+    const QString overflowed = buildReport(request).problem;
+    request.fieldTexts.fill(QStringLiteral("1"));
+    request.fieldTexts[4] = QStringLiteral("abc");
+    const QString refused = buildReport(request).problem;
+    QVERIFY(installLanguage("en"));
+    QCOMPARE(copied.section(u'\n', 0, 0), headings);
+    QCOMPARE(overflowed, overflow);
+    QCOMPARE(refused, noNumber);
 }
 
 void LanguageTest::settingsThatAreNoFile_data()

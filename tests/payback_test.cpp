@@ -41,7 +41,7 @@ void PaybackTest::payback()
     QFETCH(double, months);
     QFETCH(double, netThree);
     QFETCH(double, netFive);
-    const std::optional<model::Payback> payback = model::paybackOf(price, savings);
+    const std::optional<model::Payback> payback = model::paybackOf(price, savings, 0);
     QCOMPARE(payback.has_value(), paysBack);
     if (!payback)
         return;

@@ -100,8 +100,7 @@ void SummaryTest::csv()
 
 void SummaryTest::workbookTotalsCompute()
 {
-    if (!spreadsheetInstalled())
-        QSKIP("LibreOffice Calc (libreoffice-calc-nogui) is not installed: the workbook's sums are not checked.");
+    REQUIRE_SPREADSHEET();
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("plants.xlsx"));
     QString error;
@@ -119,8 +118,7 @@ void SummaryTest::workbookTotalsCompute()
 
 void SummaryTest::csvOpensAsText()
 {
-    if (!spreadsheetInstalled())
-        QSKIP("LibreOffice Calc (libreoffice-calc-nogui) is not installed: the CSV is not opened.");
+    REQUIRE_SPREADSHEET();
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("plants.csv"));
     const QStringList names{"=2*21", "=HYPERLINK(\"http://example.com\",\"a\")", "+2", "-2+3", "@SUM(1)", "\t=1"};

@@ -212,8 +212,7 @@ void WorkbookTest::recomputed()
     QFETCH(model::InvestmentTexts, investment);
     QFETCH(workbook::CachedResults, cached);
     QFETCH(bool, commaRegion);
-    if (m_soffice.isEmpty())
-        QSKIP("LibreOffice (soffice) is not installed: make test installs libreoffice-calc-nogui for this check.");
+    REQUIRE_SPREADSHEET();
 
     const QString name = QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-').remove(u',');
     const QString book = m_dir.filePath(name + QStringLiteral(".xlsx"));
@@ -418,8 +417,7 @@ void WorkbookTest::spreadsheetComputes()
     QFETCH(QString, formula);
     QFETCH(double, savedResult);
     QFETCH(QString, shown);
-    if (!spreadsheetInstalled())
-        QSKIP("LibreOffice Calc (libreoffice-calc-nogui) is not installed.");
+    REQUIRE_SPREADSHEET();
     const QString path = m_dir.filePath(QStringLiteral("mutant.xlsx"));
     const model::WriteResult written = workbook::writeXlsxSafely(path, [&](lxw_workbook *book) {
         workbook::Sheet sheet(book, "Sheet", false);

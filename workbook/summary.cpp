@@ -8,6 +8,7 @@
 #include "model/model_text.h"
 #include "model/money_text.h"
 #include "model/results.h"
+#include "model/table_titles.h"
 #include "workbook/workbook.h"
 #include "workbook/xlsx_file.h"
 
@@ -30,14 +31,23 @@ const char *const kHeader[] = {QT_TRANSLATE_NOOP("SummaryText", "File"),
                                QT_TRANSLATE_NOOP("SummaryText", "Customer"),
                                QT_TRANSLATE_NOOP("SummaryText", "Site"),
                                QT_TRANSLATE_NOOP("SummaryText", "Currency"),
-                               QT_TRANSLATE_NOOP("SummaryText", "Current annual cost"),
-                               QT_TRANSLATE_NOOP("SummaryText", "Velmor annual cost"),
-                               QT_TRANSLATE_NOOP("SummaryText", "Annual savings"),
+                               model::kTableTitles[0].total,
+                               model::kTableTitles[1].total,
+                               model::kTableTitles[2].total,
                                QT_TRANSLATE_NOOP("SummaryText", "Payback (months)"),
                                QT_TRANSLATE_NOOP("SummaryText", "Net present value")};
 constexpr int kColumnCount = 9;
 enum Column { FileColumn, CustomerColumn, SiteColumn, CurrencyColumn, CurrentColumn, VelmorColumn, SavingsColumn,
               PaybackColumn, NpvColumn };
+
+// A column's header in the interface language; the totals' columns are named
+// by their tables' titles.
+QString headerText(int column)
+{
+    if (column >= CurrentColumn && column <= SavingsColumn)
+        return model::tableTitle(kHeader[column]);
+    return SummaryText::tr(kHeader[column]);
+}
 
 // A text cell. One that a spreadsheet would take for a formula (a name
 // beginning "=HYPERLINK(" or "-2+3") is kept as text by a leading
@@ -96,28 +106,14 @@ Totals totalsOf(const std::vector<SummaryRow> &rows)
     return totals;
 }
 
-// The start of a figure's text, in quotation marks: a figure may be thousands
-// of characters long, and a message is one line.
-QString quotedStart(const QString &text)
-{
-    constexpr qsizetype kShown = 20;
-    if (text.size() <= kShown)
-        return model::quotedForMessage(text);
-    const qsizetype cut = text.at(kShown - 1).isHighSurrogate() ? kShown - 1 : kShown;
-    return model::quotedForMessage(text.left(cut) + u'\u2026');
-}
-
 std::optional<QString> problemOf(const model::FacilityFigures &figures, SummaryRow &row)
 {
     const QLocale locale(figures.locale);
     const model::Results results = model::computeResults(figures.figures, locale, figures.assumptions);
-    if (results.failedField) {
-        const QString &text = figures.figures[std::size_t(*results.failedField)];
-        return notANumber(*results.failedField) + u' ' + SummaryText::tr("It reads %1.").arg(quotedStart(text));
-    }
+    if (results.failedField)
+        return model::notANumberText(*results.failedField, figures.figures[std::size_t(*results.failedField)]);
     if (results.fault)
-        return SummaryText::tr("Its figures cannot be computed: %1.")
-            .arg(QString::fromLatin1(model::faultName(*results.fault)));
+        return SummaryText::tr("Its figures cannot be computed: %1.").arg(model::faultText(*results.fault));
     const model::InvestmentReading reading = model::readInvestment(figures.investment, locale);
     if (!reading.problem.isEmpty())
         return reading.problem;
@@ -130,8 +126,7 @@ std::optional<QString> problemOf(const model::FacilityFigures &figures, SummaryR
     if (reading.investment) {
         const model::BusinessCase measures = model::businessCaseOf(row.savingsTotal, *reading.investment);
         if (measures.fault)
-            return SummaryText::tr("Its figures cannot be computed: %1.")
-                .arg(QString::fromLatin1(model::faultName(*measures.fault)));
+            return SummaryText::tr("Its figures cannot be computed: %1.").arg(model::faultText(*measures.fault));
         row.paybackMonths = measures.paybackMonths;
         row.npv = measures.npv;
     }
@@ -165,7 +160,7 @@ std::optional<QString> fillSummarySheet(lxw_workbook *book, const std::vector<Su
     for (int c = CurrentColumn; c < kColumnCount; ++c)
         sheet.columnWidth(c, 18);
     for (int c = 0; c < kColumnCount; ++c)
-        sheet.text(0, c, SummaryText::tr(kHeader[c]), bold);
+        sheet.text(0, c, headerText(c), bold);
     int r = 1;
     for (const SummaryRow &unrounded : rows) {
         const SummaryRow row = roundedRow(unrounded);
@@ -218,15 +213,26 @@ SummaryReading readSummary(const QStringList &files)
             reading.problem = opened.message;
             return reading;
         }
-        SummaryRow row;
-        row.fileName = QFileInfo(path).fileName();
-        if (const std::optional<QString> problem = problemOf(*opened.figures, row)) {
-            reading.problem = SummaryText::tr("Could not sum up %1. %2")
-                                  .arg(model::quotedForMessage(QDir::toNativeSeparators(path)), *problem);
+        SummaryReading one = summaryOf(path, *opened.figures);
+        if (!one.problem.isEmpty()) {
+            reading.problem = one.problem;
             return reading;
         }
-        reading.rows.push_back(row);
+        reading.rows.push_back(one.rows.front());
     }
+    return reading;
+}
+
+SummaryReading summaryOf(const QString &path, const model::FacilityFigures &figures)
+{
+    SummaryReading reading;
+    SummaryRow row;
+    row.fileName = QFileInfo(path).fileName();
+    if (const std::optional<QString> problem = problemOf(figures, row))
+        reading.problem = SummaryText::tr("Could not sum up %1. %2")
+                              .arg(model::quotedForMessage(QDir::toNativeSeparators(path)), *problem);
+    else
+        reading.rows.push_back(row);
     return reading;
 }
 

@@ -41,6 +41,11 @@ std::optional<QString> figuresProblem(const model::FacilityFigures &figures);
 // cannot be opened or computed.
 SummaryReading readSummary(const QStringList &files);
 
+// The line of one facility's figures, computed as readSummary() computes
+// those of a file, or the problem, naming the file at path, when they cannot
+// be summed up.
+SummaryReading summaryOf(const QString &path, const model::FacilityFigures &figures);
+
 // The rows and a total row as comma-separated text: plain numbers with a
 // decimal point and no grouping whatever the regional settings, fields
 // quoted as RFC 4180 wants, lines ending in CR LF; the header and the total

@@ -1,10 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "workbook/workbook.h"
 
+#include "model/cost_formulas.h"
 #include "model/currency_text.h"
 #include "model/message_text.h"
 #include "model/model_text.h"
 #include "model/results.h"
+#include "model/table_titles.h"
 #include "workbook/xlsx_file.h"
 
 #include <QCoreApplication>
@@ -27,48 +29,24 @@ const char kBusinessSheet[] = "Business Case";
 // under a header in rows 15 to 19, the investment under one in rows 22 to 26.
 constexpr int kValueColumn = 1;
 int figureRow(int index) { return 1 + index; }
+int figureRow(model::Input input) { return figureRow(int(input)); }
 int reductionRow(int k) { return 14 + k; }
 enum InvestmentRow { PriceRow = 22, InstallationRow, UpkeepRow, YearsRow, RateRow };
 
 // Costs: each table a title row and six rows, a blank row between tables.
 int costRow(int table, int k) { return table * 8 + k; }
 
-QString figure(int index) { return cellName(figureRow(index), kValueColumn, kFiguresSheet); }
-QString reduction(int k) { return cellName(reductionRow(k), kValueColumn, kFiguresSheet); }
 QString investmentCell(int row) { return cellName(row, kValueColumn, kFiguresSheet); }
-QString cost(int table, int k) { return cellName(costRow(table, k), kValueColumn); }
 
-// The cost rows as the model computes them, factor for factor in the same
-// order, so that the spreadsheet's rounding is the program's.
-QString currentCostFormula(int k)
+// The cells the cost rows' formulas (model::costFormulaText()) name.
+const model::FormulaCells &formulaCells()
 {
-    switch (k) {
-    case 1:
-        return QStringLiteral("%1*%2/60*%3*%4*12").arg(figure(2), figure(10), figure(8), figure(3));
-    case 2:
-        return QStringLiteral("%1*%2").arg(figure(6), figure(4));
-    case 3:
-        return QStringLiteral("%1*%2").arg(figure(7), figure(1));
-    case 4:
-        return QStringLiteral("%1*%2*%3").arg(figure(1), figure(11), figure(9));
-    case 5:
-        return QStringLiteral("%1*%2*%3").arg(figure(1), figure(11), figure(5));
-    }
-    return QString();
-}
-
-QString totalFormula(int table)
-{
-    return QStringLiteral("%1+%2+%3+%4+%5")
-        .arg(cost(table, 2), cost(table, 1), cost(table, 3), cost(table, 4), cost(table, 5));
-}
-
-QString tableTitle(int table)
-{
-    static const char *const titles[] = {QT_TRANSLATE_NOOP("WorkbookText", "Current Cost"),
-                                         QT_TRANSLATE_NOOP("WorkbookText", "Velmor Cost"),
-                                         QT_TRANSLATE_NOOP("WorkbookText", "Savings")};
-    return WorkbookText::tr(titles[table]);
+    static const model::FormulaCells cells{
+        [](model::Input input) { return cellName(figureRow(input), kValueColumn, kFiguresSheet); },
+        [](int k) { return cellName(reductionRow(k), kValueColumn, kFiguresSheet); },
+        [](model::Table table, int k) { return cellName(costRow(int(table), k), kValueColumn); },
+    };
+    return cells;
 }
 
 struct Formats {
@@ -125,18 +103,10 @@ void writeCosts(Sheet &sheet, const Formats &formats, const model::Results &resu
     sheet.columnWidth(0, 52);
     sheet.columnWidth(1, 16);
     for (int table = 0; table < model::kTableCount; ++table) {
-        sheet.text(costRow(table, 0), 0, tableTitle(table), formats.bold);
+        sheet.text(costRow(table, 0), 0, model::tableTitle(model::kTableTitles[std::size_t(table)].tab), formats.bold);
         const model::CostTable &computed = results.tables[std::size_t(table)];
         for (int k = 1; k <= model::kRowCount; ++k) {
-            QString formula;
-            if (k == model::kRowCount && table != 2)
-                formula = totalFormula(table);
-            else if (table == 0)
-                formula = currentCostFormula(k);
-            else if (table == 1) // what remains of the current cost: (100 − reduction) ÷ 100
-                formula = QStringLiteral("%1*((100-%2)/100)").arg(cost(0, k), reduction(k));
-            else // the savings total too is the difference of the totals
-                formula = QStringLiteral("%1-%2").arg(cost(0, k), cost(1, k));
+            const QString formula = model::costFormulaText(model::Table(table), k, formulaCells());
             sheet.text(costRow(table, k), 0, model::costRowCaption(table, k, assumptions, locale));
             sheet.formula(costRow(table, k), 1, formula, computed.row(k), formats.money);
         }
@@ -203,20 +173,13 @@ void writeBusinessCase(Sheet &sheet, const Formats &formats, const model::Invest
 QString whyNot(const model::Results &results)
 {
     if (results.failedField)
-        return notANumber(*results.failedField);
+        return model::notANumberText(*results.failedField);
     if (results.fault)
-        return WorkbookText::tr("The figures cannot be computed: %1.")
-            .arg(QString::fromLatin1(model::faultName(*results.fault)));
+        return WorkbookText::tr("The figures cannot be computed: %1.").arg(model::faultText(*results.fault));
     return QString();
 }
 
 } // namespace
-
-QString notANumber(int field)
-{
-    return WorkbookText::tr("The figure for \u201c%1\u201d is not a number.")
-        .arg(model::inputText(model::kInputs[std::size_t(field)].caption).trimmed());
-}
 
 bool exportWorkbook(const QString &path, const std::array<QString, model::kInputCount> &fieldTexts,
                     const QLocale &locale, const model::Assumptions &assumptions,
@@ -247,8 +210,7 @@ bool exportWorkbook(const QString &path, const std::array<QString, model::kInput
     if (investment) {
         const double savings = results.table(model::Table::Savings).row(model::kRowCount);
         if (const std::optional<model::ArithmeticFault> fault = model::businessCaseOf(savings, *investment).fault)
-            return fail(WorkbookText::tr("The figures cannot be computed: %1.")
-                            .arg(QString::fromLatin1(model::faultName(*fault))));
+            return fail(WorkbookText::tr("The figures cannot be computed: %1.").arg(model::faultText(*fault)));
     }
 
     const bool zeroCached = cached == CachedResults::Zero;

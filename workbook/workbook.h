@@ -49,8 +49,4 @@ bool exportWorkbook(const QString &path, const std::array<QString, model::kInput
                     const model::InvestmentTexts &investment, CachedResults cached, QString *error,
                     const model::CurrencyUnits &currency = {});
 
-// Why figures cannot be exported: the field, by its caption, that holds no
-// number ("The figure for “Lubricant quantity” is not a number.").
-QString notANumber(int field);
-
 } // namespace workbook

@@ -94,8 +94,9 @@ model::WriteResult writeXlsxSafely(const QString &path, const WorkbookFiller &fi
         const ScratchFile made;
         if (made.failure())
             return made.failure();
-        // The library's own parts lie in the temporary folder until it has
-        // zipped them, each removed from the folder as soon as it is opened.
+        // Where the library's own scratch files are not made in memory (see
+        // scratch_file.cpp), its parts lie in the temporary folder until it
+        // has zipped them, each removed from the folder once it is opened.
         QByteArray partsFolder = QFile::encodeName(QDir::tempPath());
         std::optional<QString> problem;
         lxw_error closed = LXW_NO_ERROR;

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>ArithmeticFault</name>
+    <message>
+        <source>Overflow</source>
+        <translation>Überlauf</translation>
+    </message>
+    <message>
+        <source>Division by zero</source>
+        <translation>Division durch null</translation>
+    </message>
+    <message>
+        <source>Invalid operation</source>
+        <translation>Ungültige Rechenoperation</translation>
+    </message>
+</context>
+<context>
     <name>AssumptionsDialog</name>
     <message>
         <source>Assumptions</source>
@@ -1003,32 +1018,8 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <translation>Ihre Daten</translation>
     </message>
     <message>
-        <source>Current Cost</source>
-        <translation>Istkosten</translation>
-    </message>
-    <message>
-        <source>Velmor Cost</source>
-        <translation>Velmor-Kosten</translation>
-    </message>
-    <message>
-        <source>Savings</source>
-        <translation>Einsparung</translation>
-    </message>
-    <message>
         <source>Graph</source>
         <translation>Diagramm</translation>
-    </message>
-    <message>
-        <source>ANUAL COST OF MANUAL LUBRICATION</source>
-        <translation>JÄHRLICHE KOSTEN DER MANUELLEN SCHMIERUNG</translation>
-    </message>
-    <message>
-        <source>ANNUAL COST OF LUBRICATION USING VELMOR AUTOMATIC LUBRICATION SYSTEM</source>
-        <translation>JÄHRLICHE SCHMIERKOSTEN MIT AUTOMATISCHEM VELMOR-SCHMIERSYSTEM</translation>
-    </message>
-    <message>
-        <source>ANNUAL COST SAVINGS REALIZED BY USING VELMOR AUTOMATION VS. MANUAL LUBRICATION</source>
-        <translation>JÄHRLICHE EINSPARUNG DURCH VELMOR-AUTOMATISIERUNG GEGENÜBER HANDSCHMIERUNG</translation>
     </message>
     <message>
         <source>Welcome</source>
@@ -1252,6 +1243,14 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <source> $/kg</source>
         <translation> $/kg</translation>
     </message>
+    <message>
+        <source>The figure for “%1” is not a number.</source>
+        <translation>Der Wert für „%1“ ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>It reads %1.</source>
+        <translation>Dort steht %1.</translation>
+    </message>
 </context>
 <context>
     <name>InvestmentFields</name>
@@ -1461,10 +1460,6 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <translation>Nettoeinsparung über 5 Jahre: %1</translation>
     </message>
     <message>
-        <source>The figure &quot;%1&quot; is not a number: &quot;%2&quot;.</source>
-        <translation>Der Wert „%1“ ist keine Zahl: „%2“.</translation>
-    </message>
-    <message>
         <source>%1: the results cannot be computed from these figures.</source>
         <translation>%1: Aus diesen Werten lassen sich keine Ergebnisse berechnen.</translation>
     </message>
@@ -1615,18 +1610,6 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <translation>Währung</translation>
     </message>
     <message>
-        <source>Current annual cost</source>
-        <translation>Jährliche Istkosten</translation>
-    </message>
-    <message>
-        <source>Velmor annual cost</source>
-        <translation>Jährliche Velmor-Kosten</translation>
-    </message>
-    <message>
-        <source>Annual savings</source>
-        <translation>Jährliche Einsparung</translation>
-    </message>
-    <message>
         <source>Payback (months)</source>
         <translation>Amortisation (Monate)</translation>
     </message>
@@ -1654,25 +1637,48 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <source>Could not write the summary to %1. %2</source>
         <translation>Die Zusammenfassung konnte nicht in %1 geschrieben werden. %2</translation>
     </message>
-    <message>
-        <source>It reads %1.</source>
-        <translation>Dort steht %1.</translation>
-    </message>
 </context>
 <context>
-    <name>WorkbookText</name>
+    <name>TableTitles</name>
     <message>
         <source>Current Cost</source>
         <translation>Istkosten</translation>
+    </message>
+    <message>
+        <source>ANUAL COST OF MANUAL LUBRICATION</source>
+        <translation>JÄHRLICHE KOSTEN DER MANUELLEN SCHMIERUNG</translation>
+    </message>
+    <message>
+        <source>Current annual cost</source>
+        <translation>Jährliche Istkosten</translation>
     </message>
     <message>
         <source>Velmor Cost</source>
         <translation>Velmor-Kosten</translation>
     </message>
     <message>
+        <source>ANNUAL COST OF LUBRICATION USING VELMOR AUTOMATIC LUBRICATION SYSTEM</source>
+        <translation>JÄHRLICHE SCHMIERKOSTEN MIT AUTOMATISCHEM VELMOR-SCHMIERSYSTEM</translation>
+    </message>
+    <message>
+        <source>Velmor annual cost</source>
+        <translation>Jährliche Velmor-Kosten</translation>
+    </message>
+    <message>
         <source>Savings</source>
         <translation>Einsparung</translation>
     </message>
+    <message>
+        <source>ANNUAL COST SAVINGS REALIZED BY USING VELMOR AUTOMATION VS. MANUAL LUBRICATION</source>
+        <translation>JÄHRLICHE EINSPARUNG DURCH VELMOR-AUTOMATISIERUNG GEGENÜBER HANDSCHMIERUNG</translation>
+    </message>
+    <message>
+        <source>Annual savings</source>
+        <translation>Jährliche Einsparung</translation>
+    </message>
+</context>
+<context>
+    <name>WorkbookText</name>
     <message>
         <source>Figure</source>
         <translation>Angabe</translation>
@@ -1768,10 +1774,6 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     <message>
         <source>The figures cannot be computed: %1.</source>
         <translation>Die Werte lassen sich nicht berechnen: %1.</translation>
-    </message>
-    <message>
-        <source>The figure for “%1” is not a number.</source>
-        <translation>Der Wert für „%1“ ist keine Zahl.</translation>
     </message>
     <message>
         <source>Could not write the workbook %1. %2</source>

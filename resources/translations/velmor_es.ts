@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>ArithmeticFault</name>
+    <message>
+        <source>Overflow</source>
+        <translation>Desbordamiento</translation>
+    </message>
+    <message>
+        <source>Division by zero</source>
+        <translation>División por cero</translation>
+    </message>
+    <message>
+        <source>Invalid operation</source>
+        <translation>Operación no válida</translation>
+    </message>
+</context>
+<context>
     <name>AssumptionsDialog</name>
     <message>
         <source>Assumptions</source>
@@ -1003,32 +1018,8 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <translation>Sus datos</translation>
     </message>
     <message>
-        <source>Current Cost</source>
-        <translation>Coste actual</translation>
-    </message>
-    <message>
-        <source>Velmor Cost</source>
-        <translation>Coste Velmor</translation>
-    </message>
-    <message>
-        <source>Savings</source>
-        <translation>Ahorro</translation>
-    </message>
-    <message>
         <source>Graph</source>
         <translation>Gráfico</translation>
-    </message>
-    <message>
-        <source>ANUAL COST OF MANUAL LUBRICATION</source>
-        <translation>COSTE ANUAL DE LA LUBRICACIÓN MANUAL</translation>
-    </message>
-    <message>
-        <source>ANNUAL COST OF LUBRICATION USING VELMOR AUTOMATIC LUBRICATION SYSTEM</source>
-        <translation>COSTE ANUAL CON EL SISTEMA DE LUBRICACIÓN AUTOMÁTICA VELMOR</translation>
-    </message>
-    <message>
-        <source>ANNUAL COST SAVINGS REALIZED BY USING VELMOR AUTOMATION VS. MANUAL LUBRICATION</source>
-        <translation>AHORRO ANUAL CON LA AUTOMATIZACIÓN VELMOR FRENTE A LA LUBRICACIÓN MANUAL</translation>
     </message>
     <message>
         <source>Welcome</source>
@@ -1252,6 +1243,14 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <source> $/kg</source>
         <translation> $/kg</translation>
     </message>
+    <message>
+        <source>The figure for “%1” is not a number.</source>
+        <translation>La cifra de «%1» no es un número.</translation>
+    </message>
+    <message>
+        <source>It reads %1.</source>
+        <translation>Su texto es %1.</translation>
+    </message>
 </context>
 <context>
     <name>InvestmentFields</name>
@@ -1461,10 +1460,6 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <translation>Ahorro neto en 5 años: %1</translation>
     </message>
     <message>
-        <source>The figure &quot;%1&quot; is not a number: &quot;%2&quot;.</source>
-        <translation>La cifra «%1» no es un número: «%2».</translation>
-    </message>
-    <message>
         <source>%1: the results cannot be computed from these figures.</source>
         <translation>%1: no se pueden calcular los resultados con estas cifras.</translation>
     </message>
@@ -1615,18 +1610,6 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <translation>Moneda</translation>
     </message>
     <message>
-        <source>Current annual cost</source>
-        <translation>Coste anual actual</translation>
-    </message>
-    <message>
-        <source>Velmor annual cost</source>
-        <translation>Coste anual con Velmor</translation>
-    </message>
-    <message>
-        <source>Annual savings</source>
-        <translation>Ahorro anual</translation>
-    </message>
-    <message>
         <source>Payback (months)</source>
         <translation>Recuperación (meses)</translation>
     </message>
@@ -1654,25 +1637,48 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <source>Could not write the summary to %1. %2</source>
         <translation>No se ha podido escribir el resumen en %1. %2</translation>
     </message>
-    <message>
-        <source>It reads %1.</source>
-        <translation>Su texto es %1.</translation>
-    </message>
 </context>
 <context>
-    <name>WorkbookText</name>
+    <name>TableTitles</name>
     <message>
         <source>Current Cost</source>
         <translation>Coste actual</translation>
+    </message>
+    <message>
+        <source>ANUAL COST OF MANUAL LUBRICATION</source>
+        <translation>COSTE ANUAL DE LA LUBRICACIÓN MANUAL</translation>
+    </message>
+    <message>
+        <source>Current annual cost</source>
+        <translation>Coste anual actual</translation>
     </message>
     <message>
         <source>Velmor Cost</source>
         <translation>Coste Velmor</translation>
     </message>
     <message>
+        <source>ANNUAL COST OF LUBRICATION USING VELMOR AUTOMATIC LUBRICATION SYSTEM</source>
+        <translation>COSTE ANUAL CON EL SISTEMA DE LUBRICACIÓN AUTOMÁTICA VELMOR</translation>
+    </message>
+    <message>
+        <source>Velmor annual cost</source>
+        <translation>Coste anual con Velmor</translation>
+    </message>
+    <message>
         <source>Savings</source>
         <translation>Ahorro</translation>
     </message>
+    <message>
+        <source>ANNUAL COST SAVINGS REALIZED BY USING VELMOR AUTOMATION VS. MANUAL LUBRICATION</source>
+        <translation>AHORRO ANUAL CON LA AUTOMATIZACIÓN VELMOR FRENTE A LA LUBRICACIÓN MANUAL</translation>
+    </message>
+    <message>
+        <source>Annual savings</source>
+        <translation>Ahorro anual</translation>
+    </message>
+</context>
+<context>
+    <name>WorkbookText</name>
     <message>
         <source>Figure</source>
         <translation>Dato</translation>
@@ -1768,10 +1774,6 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     <message>
         <source>The figures cannot be computed: %1.</source>
         <translation>No se pueden calcular las cifras: %1.</translation>
-    </message>
-    <message>
-        <source>The figure for “%1” is not a number.</source>
-        <translation>La cifra de «%1» no es un número.</translation>
     </message>
     <message>
         <source>Could not write the workbook %1. %2</source>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>ArithmeticFault</name>
+    <message>
+        <source>Overflow</source>
+        <translation>Dépassement de capacité</translation>
+    </message>
+    <message>
+        <source>Division by zero</source>
+        <translation>Division par zéro</translation>
+    </message>
+    <message>
+        <source>Invalid operation</source>
+        <translation>Opération non valide</translation>
+    </message>
+</context>
+<context>
     <name>AssumptionsDialog</name>
     <message>
         <source>Assumptions</source>
@@ -68,7 +83,7 @@
     </message>
     <message>
         <source>An installed system price is needed: without it the installation cost and the yearly upkeep are not evaluated.</source>
-        <translation>Le prix du système installé est nécessaire : sans lui, le coût d’installation et l’entretien annuel ne sont pas évalués.</translation>
+        <translation>Le prix du système installé est nécessaire&#xa0;: sans lui, le coût d’installation et l’entretien annuel ne sont pas évalués.</translation>
     </message>
 </context>
 <context>
@@ -255,11 +270,11 @@
     </message>
     <message>
         <source>Simple payback: none, nothing is invested</source>
-        <translation>Délai de récupération simple : aucun, rien n’est investi</translation>
+        <translation>Délai de récupération simple&#xa0;: aucun, rien n’est investi</translation>
     </message>
     <message>
         <source>Discounted payback: none, nothing is invested</source>
-        <translation>Délai de récupération actualisé : aucun, rien n’est investi</translation>
+        <translation>Délai de récupération actualisé&#xa0;: aucun, rien n’est investi</translation>
     </message>
 </context>
 <context>
@@ -1003,32 +1018,8 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <translation>Données</translation>
     </message>
     <message>
-        <source>Current Cost</source>
-        <translation>Coût actuel</translation>
-    </message>
-    <message>
-        <source>Velmor Cost</source>
-        <translation>Coût Velmor</translation>
-    </message>
-    <message>
-        <source>Savings</source>
-        <translation>Économies</translation>
-    </message>
-    <message>
         <source>Graph</source>
         <translation>Graphique</translation>
-    </message>
-    <message>
-        <source>ANUAL COST OF MANUAL LUBRICATION</source>
-        <translation>COÛT ANNUEL DE LA LUBRIFICATION MANUELLE</translation>
-    </message>
-    <message>
-        <source>ANNUAL COST OF LUBRICATION USING VELMOR AUTOMATIC LUBRICATION SYSTEM</source>
-        <translation>COÛT ANNUEL AVEC LE SYSTÈME DE LUBRIFICATION AUTOMATIQUE VELMOR</translation>
-    </message>
-    <message>
-        <source>ANNUAL COST SAVINGS REALIZED BY USING VELMOR AUTOMATION VS. MANUAL LUBRICATION</source>
-        <translation>ÉCONOMIES ANNUELLES DE L’AUTOMATISATION VELMOR FACE À LA LUBRIFICATION MANUELLE</translation>
     </message>
     <message>
         <source>Welcome</source>
@@ -1252,6 +1243,14 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <source> $/kg</source>
         <translation> $/kg</translation>
     </message>
+    <message>
+        <source>The figure for “%1” is not a number.</source>
+        <translation>La valeur de «&#xa0;%1&#xa0;» n’est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>It reads %1.</source>
+        <translation>On y lit %1.</translation>
+    </message>
 </context>
 <context>
     <name>InvestmentFields</name>
@@ -1292,7 +1291,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     <name>Language</name>
     <message>
         <source>The settings file %1 is not a regular file; it is ignored, and the settings are the defaults.</source>
-        <translation>Le fichier de paramètres %1 n’est pas un fichier ordinaire ; il est ignoré et les paramètres par défaut s’appliquent.</translation>
+        <translation>Le fichier de paramètres %1 n’est pas un fichier ordinaire&#xa0;; il est ignoré et les paramètres par défaut s’appliquent.</translation>
     </message>
 </context>
 <context>
@@ -1461,10 +1460,6 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <translation>Économies nettes sur 5 ans&#xa0;: %1</translation>
     </message>
     <message>
-        <source>The figure &quot;%1&quot; is not a number: &quot;%2&quot;.</source>
-        <translation>La valeur «&#xa0;%1&#xa0;» n’est pas un nombre&#xa0;: «&#xa0;%2&#xa0;».</translation>
-    </message>
-    <message>
         <source>%1: the results cannot be computed from these figures.</source>
         <translation>%1&#xa0;: les résultats ne peuvent pas être calculés à partir de ces valeurs.</translation>
     </message>
@@ -1498,7 +1493,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>No payback: nothing is invested.</source>
-        <translation>Aucun retour sur investissement : rien n’est investi.</translation>
+        <translation>Aucun retour sur investissement&#xa0;: rien n’est investi.</translation>
     </message>
 </context>
 <context>
@@ -1593,7 +1588,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>The new file is in place, but the system did not confirm that it is on the disk: %1</source>
-        <translation>Le nouveau fichier est en place, mais le système n’a pas confirmé qu’il se trouve sur le disque : %1</translation>
+        <translation>Le nouveau fichier est en place, mais le système n’a pas confirmé qu’il se trouve sur le disque&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1613,18 +1608,6 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     <message>
         <source>Currency</source>
         <translation>Devise</translation>
-    </message>
-    <message>
-        <source>Current annual cost</source>
-        <translation>Coût annuel actuel</translation>
-    </message>
-    <message>
-        <source>Velmor annual cost</source>
-        <translation>Coût annuel Velmor</translation>
-    </message>
-    <message>
-        <source>Annual savings</source>
-        <translation>Économies annuelles</translation>
     </message>
     <message>
         <source>Payback (months)</source>
@@ -1654,25 +1637,48 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <source>Could not write the summary to %1. %2</source>
         <translation>Impossible d’écrire le récapitulatif dans %1. %2</translation>
     </message>
-    <message>
-        <source>It reads %1.</source>
-        <translation>On y lit %1.</translation>
-    </message>
 </context>
 <context>
-    <name>WorkbookText</name>
+    <name>TableTitles</name>
     <message>
         <source>Current Cost</source>
         <translation>Coût actuel</translation>
+    </message>
+    <message>
+        <source>ANUAL COST OF MANUAL LUBRICATION</source>
+        <translation>COÛT ANNUEL DE LA LUBRIFICATION MANUELLE</translation>
+    </message>
+    <message>
+        <source>Current annual cost</source>
+        <translation>Coût annuel actuel</translation>
     </message>
     <message>
         <source>Velmor Cost</source>
         <translation>Coût Velmor</translation>
     </message>
     <message>
+        <source>ANNUAL COST OF LUBRICATION USING VELMOR AUTOMATIC LUBRICATION SYSTEM</source>
+        <translation>COÛT ANNUEL AVEC LE SYSTÈME DE LUBRIFICATION AUTOMATIQUE VELMOR</translation>
+    </message>
+    <message>
+        <source>Velmor annual cost</source>
+        <translation>Coût annuel Velmor</translation>
+    </message>
+    <message>
         <source>Savings</source>
         <translation>Économies</translation>
     </message>
+    <message>
+        <source>ANNUAL COST SAVINGS REALIZED BY USING VELMOR AUTOMATION VS. MANUAL LUBRICATION</source>
+        <translation>ÉCONOMIES ANNUELLES DE L’AUTOMATISATION VELMOR FACE À LA LUBRIFICATION MANUELLE</translation>
+    </message>
+    <message>
+        <source>Annual savings</source>
+        <translation>Économies annuelles</translation>
+    </message>
+</context>
+<context>
+    <name>WorkbookText</name>
     <message>
         <source>Figure</source>
         <translation>Donnée</translation>
@@ -1770,10 +1776,6 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <translation>Les valeurs ne peuvent pas être calculées&#xa0;: %1.</translation>
     </message>
     <message>
-        <source>The figure for “%1” is not a number.</source>
-        <translation>La valeur de «&#xa0;%1&#xa0;» n’est pas un nombre.</translation>
-    </message>
-    <message>
         <source>Could not write the workbook %1. %2</source>
         <translation>Impossible d’écrire le classeur %1. %2</translation>
     </message>
@@ -1791,7 +1793,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>The workbook could not be made: %1</source>
-        <translation>Le classeur n’a pas pu être créé : %1</translation>
+        <translation>Le classeur n’a pas pu être créé&#xa0;: %1</translation>
     </message>
     <message>
         <source>The temporary folder %1 may be full, or a file size limit was reached.</source>
@@ -1866,7 +1868,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>--%1 is given more than once; one file is written at a time</source>
-        <translation>--%1 est indiqué plus d’une fois ; un seul fichier est écrit à la fois</translation>
+        <translation>--%1 est indiqué plus d’une fois&#xa0;; un seul fichier est écrit à la fois</translation>
     </message>
     <message>
         <source>--summary lists %1 twice</source>

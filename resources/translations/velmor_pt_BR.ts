@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>ArithmeticFault</name>
+    <message>
+        <source>Overflow</source>
+        <translation>Estouro</translation>
+    </message>
+    <message>
+        <source>Division by zero</source>
+        <translation>Divisão por zero</translation>
+    </message>
+    <message>
+        <source>Invalid operation</source>
+        <translation>Operação inválida</translation>
+    </message>
+</context>
+<context>
     <name>AssumptionsDialog</name>
     <message>
         <source>Assumptions</source>
@@ -1003,32 +1018,8 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <translation>Seus dados</translation>
     </message>
     <message>
-        <source>Current Cost</source>
-        <translation>Custo atual</translation>
-    </message>
-    <message>
-        <source>Velmor Cost</source>
-        <translation>Custo Velmor</translation>
-    </message>
-    <message>
-        <source>Savings</source>
-        <translation>Economia</translation>
-    </message>
-    <message>
         <source>Graph</source>
         <translation>Gráfico</translation>
-    </message>
-    <message>
-        <source>ANUAL COST OF MANUAL LUBRICATION</source>
-        <translation>CUSTO ANUAL DA LUBRIFICAÇÃO MANUAL</translation>
-    </message>
-    <message>
-        <source>ANNUAL COST OF LUBRICATION USING VELMOR AUTOMATIC LUBRICATION SYSTEM</source>
-        <translation>CUSTO ANUAL DA LUBRIFICAÇÃO COM O SISTEMA DE LUBRIFICAÇÃO AUTOMÁTICA VELMOR</translation>
-    </message>
-    <message>
-        <source>ANNUAL COST SAVINGS REALIZED BY USING VELMOR AUTOMATION VS. MANUAL LUBRICATION</source>
-        <translation>ECONOMIA ANUAL OBTIDA COM A AUTOMAÇÃO VELMOR EM RELAÇÃO À LUBRIFICAÇÃO MANUAL</translation>
     </message>
     <message>
         <source>Welcome</source>
@@ -1252,6 +1243,14 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <source> $/kg</source>
         <translation> $/kg</translation>
     </message>
+    <message>
+        <source>The figure for “%1” is not a number.</source>
+        <translation>O valor de “%1” não é um número.</translation>
+    </message>
+    <message>
+        <source>It reads %1.</source>
+        <translation>O texto é %1.</translation>
+    </message>
 </context>
 <context>
     <name>InvestmentFields</name>
@@ -1461,10 +1460,6 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <translation>Economia líquida em 5 anos: %1</translation>
     </message>
     <message>
-        <source>The figure &quot;%1&quot; is not a number: &quot;%2&quot;.</source>
-        <translation>O valor &quot;%1&quot; não é um número: &quot;%2&quot;.</translation>
-    </message>
-    <message>
         <source>%1: the results cannot be computed from these figures.</source>
         <translation>%1: não é possível calcular os resultados com estes dados.</translation>
     </message>
@@ -1615,18 +1610,6 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <translation>Moeda</translation>
     </message>
     <message>
-        <source>Current annual cost</source>
-        <translation>Custo anual atual</translation>
-    </message>
-    <message>
-        <source>Velmor annual cost</source>
-        <translation>Custo anual com Velmor</translation>
-    </message>
-    <message>
-        <source>Annual savings</source>
-        <translation>Economia anual</translation>
-    </message>
-    <message>
         <source>Payback (months)</source>
         <translation>Payback (meses)</translation>
     </message>
@@ -1654,25 +1637,48 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <source>Could not write the summary to %1. %2</source>
         <translation>Não foi possível gravar o resumo em %1. %2</translation>
     </message>
-    <message>
-        <source>It reads %1.</source>
-        <translation>O texto é %1.</translation>
-    </message>
 </context>
 <context>
-    <name>WorkbookText</name>
+    <name>TableTitles</name>
     <message>
         <source>Current Cost</source>
         <translation>Custo atual</translation>
     </message>
     <message>
+        <source>ANUAL COST OF MANUAL LUBRICATION</source>
+        <translation>CUSTO ANUAL DA LUBRIFICAÇÃO MANUAL</translation>
+    </message>
+    <message>
+        <source>Current annual cost</source>
+        <translation>Custo anual atual</translation>
+    </message>
+    <message>
         <source>Velmor Cost</source>
-        <translation>Custo com Velmor</translation>
+        <translation>Custo Velmor</translation>
+    </message>
+    <message>
+        <source>ANNUAL COST OF LUBRICATION USING VELMOR AUTOMATIC LUBRICATION SYSTEM</source>
+        <translation>CUSTO ANUAL DA LUBRIFICAÇÃO COM O SISTEMA DE LUBRIFICAÇÃO AUTOMÁTICA VELMOR</translation>
+    </message>
+    <message>
+        <source>Velmor annual cost</source>
+        <translation>Custo anual com Velmor</translation>
     </message>
     <message>
         <source>Savings</source>
         <translation>Economia</translation>
     </message>
+    <message>
+        <source>ANNUAL COST SAVINGS REALIZED BY USING VELMOR AUTOMATION VS. MANUAL LUBRICATION</source>
+        <translation>ECONOMIA ANUAL OBTIDA COM A AUTOMAÇÃO VELMOR EM RELAÇÃO À LUBRIFICAÇÃO MANUAL</translation>
+    </message>
+    <message>
+        <source>Annual savings</source>
+        <translation>Economia anual</translation>
+    </message>
+</context>
+<context>
+    <name>WorkbookText</name>
     <message>
         <source>Figure</source>
         <translation>Dado</translation>
@@ -1768,10 +1774,6 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     <message>
         <source>The figures cannot be computed: %1.</source>
         <translation>Não é possível calcular os valores: %1.</translation>
-    </message>
-    <message>
-        <source>The figure for “%1” is not a number.</source>
-        <translation>O valor de “%1” não é um número.</translation>
     </message>
     <message>
         <source>Could not write the workbook %1. %2</source>

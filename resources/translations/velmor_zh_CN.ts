@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>ArithmeticFault</name>
+    <message>
+        <source>Overflow</source>
+        <translation>溢出</translation>
+    </message>
+    <message>
+        <source>Division by zero</source>
+        <translation>除以零</translation>
+    </message>
+    <message>
+        <source>Invalid operation</source>
+        <translation>无效运算</translation>
+    </message>
+</context>
+<context>
     <name>AssumptionsDialog</name>
     <message>
         <source>Assumptions</source>
@@ -997,32 +1012,8 @@ The results cannot be computed from these figures. Please check the figures unde
         <translation>您的数据</translation>
     </message>
     <message>
-        <source>Current Cost</source>
-        <translation>当前成本</translation>
-    </message>
-    <message>
-        <source>Velmor Cost</source>
-        <translation>Velmor 成本</translation>
-    </message>
-    <message>
-        <source>Savings</source>
-        <translation>节省额</translation>
-    </message>
-    <message>
         <source>Graph</source>
         <translation>图表</translation>
-    </message>
-    <message>
-        <source>ANUAL COST OF MANUAL LUBRICATION</source>
-        <translation>人工润滑的年度成本</translation>
-    </message>
-    <message>
-        <source>ANNUAL COST OF LUBRICATION USING VELMOR AUTOMATIC LUBRICATION SYSTEM</source>
-        <translation>采用 VELMOR 自动润滑系统的年度润滑成本</translation>
-    </message>
-    <message>
-        <source>ANNUAL COST SAVINGS REALIZED BY USING VELMOR AUTOMATION VS. MANUAL LUBRICATION</source>
-        <translation>采用 VELMOR 自动润滑替代人工润滑所实现的年度成本节省</translation>
     </message>
     <message>
         <source>Welcome</source>
@@ -1246,6 +1237,14 @@ The results cannot be computed from these figures. Please check the figures unde
         <source> $/kg</source>
         <translation> $/kg</translation>
     </message>
+    <message>
+        <source>The figure for “%1” is not a number.</source>
+        <translation>“%1”的数值不是数字。</translation>
+    </message>
+    <message>
+        <source>It reads %1.</source>
+        <translation>其内容为 %1。</translation>
+    </message>
 </context>
 <context>
     <name>InvestmentFields</name>
@@ -1454,10 +1453,6 @@ The results cannot be computed from these figures. Please check the figures unde
         <translation>5 年净节省额：%1</translation>
     </message>
     <message>
-        <source>The figure &quot;%1&quot; is not a number: &quot;%2&quot;.</source>
-        <translation>数值“%1”不是数字：“%2”。</translation>
-    </message>
-    <message>
         <source>%1: the results cannot be computed from these figures.</source>
         <translation>%1：无法根据这些数值计算结果。</translation>
     </message>
@@ -1608,18 +1603,6 @@ The results cannot be computed from these figures. Please check the figures unde
         <translation>货币</translation>
     </message>
     <message>
-        <source>Current annual cost</source>
-        <translation>当前年度成本</translation>
-    </message>
-    <message>
-        <source>Velmor annual cost</source>
-        <translation>Velmor 年度成本</translation>
-    </message>
-    <message>
-        <source>Annual savings</source>
-        <translation>年节省额</translation>
-    </message>
-    <message>
         <source>Payback (months)</source>
         <translation>回收期（月）</translation>
     </message>
@@ -1647,25 +1630,48 @@ The results cannot be computed from these figures. Please check the figures unde
         <source>Could not write the summary to %1. %2</source>
         <translation>无法将汇总写入 %1。%2</translation>
     </message>
-    <message>
-        <source>It reads %1.</source>
-        <translation>其内容为 %1。</translation>
-    </message>
 </context>
 <context>
-    <name>WorkbookText</name>
+    <name>TableTitles</name>
     <message>
         <source>Current Cost</source>
         <translation>当前成本</translation>
+    </message>
+    <message>
+        <source>ANUAL COST OF MANUAL LUBRICATION</source>
+        <translation>人工润滑的年度成本</translation>
+    </message>
+    <message>
+        <source>Current annual cost</source>
+        <translation>当前年度成本</translation>
     </message>
     <message>
         <source>Velmor Cost</source>
         <translation>Velmor 成本</translation>
     </message>
     <message>
+        <source>ANNUAL COST OF LUBRICATION USING VELMOR AUTOMATIC LUBRICATION SYSTEM</source>
+        <translation>采用 VELMOR 自动润滑系统的年度润滑成本</translation>
+    </message>
+    <message>
+        <source>Velmor annual cost</source>
+        <translation>Velmor 年度成本</translation>
+    </message>
+    <message>
         <source>Savings</source>
         <translation>节省额</translation>
     </message>
+    <message>
+        <source>ANNUAL COST SAVINGS REALIZED BY USING VELMOR AUTOMATION VS. MANUAL LUBRICATION</source>
+        <translation>采用 VELMOR 自动润滑替代人工润滑所实现的年度成本节省</translation>
+    </message>
+    <message>
+        <source>Annual savings</source>
+        <translation>年节省额</translation>
+    </message>
+</context>
+<context>
+    <name>WorkbookText</name>
     <message>
         <source>Figure</source>
         <translation>数据项</translation>
@@ -1761,10 +1767,6 @@ The results cannot be computed from these figures. Please check the figures unde
     <message>
         <source>The figures cannot be computed: %1.</source>
         <translation>这些数值无法计算：%1。</translation>
-    </message>
-    <message>
-        <source>The figure for “%1” is not a number.</source>
-        <translation>“%1”的数值不是数字。</translation>
     </message>
     <message>
         <source>Could not write the workbook %1. %2</source>

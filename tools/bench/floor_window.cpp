@@ -143,7 +143,7 @@ public:
         for (int f = 0; f < 3; ++f) {
             QWidget *page = pages[CurrentCostTab + f];
             pictureLabel(533, 85, true, page, onPage(kResultBannerPlace));
-            auto *frame = new QGroupBox(QString::fromLatin1(kResultFrameCaptions[std::size_t(f)]), page);
+            auto *frame = new QGroupBox(QString::fromLatin1(model::kTableTitles[std::size_t(f)].heading), page);
             frame->setGeometry(onPage(kResultFramePlace));
             for (const Rule &rule : kRules) {
                 auto *line = new QFrame(frame);

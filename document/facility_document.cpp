@@ -1,0 +1,184 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#include "document/facility_document.h"
+
+#include "model/numeric_text.h"
+
+#include <algorithm>
+
+namespace document {
+namespace {
+
+// The figures held as no number, and those that are none in the settings
+// they were typed in.
+std::array<bool, model::kInputCount> noNumbers(const model::FacilityFigures &facts, const QLocale &typedIn,
+                                               std::array<bool, model::kInputCount> held)
+{
+    for (std::size_t i = 0; i < held.size(); ++i)
+        held[i] = held[i] || !model::passesNumericTest(facts.figures[i], typedIn);
+    return held;
+}
+
+} // namespace
+
+FacilityDocument::FacilityDocument(const QLocale &locale, QObject *parent) : QObject(parent), m_locale(locale)
+{
+    for (int i = 0; i < model::kInputCount; ++i)
+        m_facts.figures[std::size_t(i)] = QString::fromUtf8(model::kInputs[std::size_t(i)].defaultText);
+    m_facts.locale = m_locale.name();
+    compute();
+}
+
+model::FacilityFigures FacilityDocument::figures() const
+{
+    model::FacilityFigures figures = m_facts;
+    figures.locale = m_locale.name();
+    return figures;
+}
+
+void FacilityDocument::setFigureText(int index, const QString &text)
+{
+    const std::size_t i = std::size_t(index);
+    if (m_facts.figures.at(i) == text && !m_heldAsNoNumber.at(i))
+        return;
+    m_facts.figures[i] = text;
+    m_heldAsNoNumber[i] = false;
+    edited(true);
+}
+
+void FacilityDocument::setReportDetails(const model::ReportDetails &details)
+{
+    if (details == m_facts.report)
+        return;
+    m_facts.report = details;
+    edited(false);
+}
+
+void FacilityDocument::setInvestment(const model::InvestmentTexts &investment)
+{
+    if (investment == m_facts.investment)
+        return;
+    m_facts.investment = investment;
+    edited(true);
+}
+
+void FacilityDocument::setAssumptions(const model::Assumptions &assumptions)
+{
+    if (assumptions == m_facts.assumptions)
+        return;
+    m_facts.assumptions = assumptions;
+    edited(true);
+}
+
+void FacilityDocument::setCurrencyUnits(const model::CurrencyUnits &currency)
+{
+    const model::CurrencyUnits was = m_facts.currency;
+    if (currency == was)
+        return;
+    if (currency.units != was.units) {
+        const model::UnitConversion converted =
+            m_unitSwitch.switchUnits(m_facts.figures, was.units, currency.units, m_locale, m_facts.assumptions);
+        for (int i = 0; i < model::kInputCount; ++i) {
+            if (!m_heldAsNoNumber[std::size_t(i)])
+                m_facts.figures[std::size_t(i)] = converted.texts[std::size_t(i)];
+        }
+    }
+    m_facts.currency = currency;
+    // The symbol alone changes no figure; other units change the texts, not
+    // what they come to, but the texts are read again all the same.
+    edited(currency.units != was.units);
+}
+
+model::FacilityReadResult FacilityDocument::open(const QString &path)
+{
+    model::FacilityReadResult opened = model::openFacilityFile(path);
+    if (opened) {
+        adopt(*opened.figures, QLocale(opened.figures->locale), {});
+        keptIn(path);
+    }
+    return opened;
+}
+
+model::FacilityReadResult FacilityDocument::open(const QString &path, const QLocale &shownIn)
+{
+    model::FacilityReadResult opened = model::openFacilityFile(path);
+    if (opened) {
+        const model::FacilityFigures &saved = *opened.figures;
+        adopt(model::figuresForLocale(saved, shownIn), shownIn, noNumbers(saved, QLocale(saved.locale), {}));
+        keptIn(path);
+    }
+    return opened;
+}
+
+void FacilityDocument::showIn(const QLocale &locale)
+{
+    adopt(model::figuresForLocale(figures(), locale), locale, noNumbers(m_facts, m_locale, m_heldAsNoNumber));
+}
+
+model::FacilitySaveResult FacilityDocument::save(const QString &path)
+{
+    model::FacilitySaveResult saved = model::saveFacilityFile(path, figures());
+    if (saved)
+        keptIn(path);
+    return saved;
+}
+
+void FacilityDocument::adopt(const model::FacilityFigures &facts, const QLocale &locale,
+                             const std::array<bool, model::kInputCount> &heldAsNoNumber)
+{
+    // The figures are other ones now: switching the units back has nothing
+    // to give back.
+    m_unitSwitch.forget();
+    const bool same = facts == figures() && locale == m_locale && heldAsNoNumber == m_heldAsNoNumber;
+    m_facts = facts;
+    m_locale = locale;
+    m_facts.locale = locale.name();
+    m_heldAsNoNumber = heldAsNoNumber;
+    if (same)
+        return;
+    compute();
+    emit changed();
+}
+
+void FacilityDocument::keptIn(const QString &path)
+{
+    setModified(false);
+    if (path == m_filePath)
+        return;
+    m_filePath = path;
+    emit filePathChanged(path);
+}
+
+void FacilityDocument::setModified(bool modified)
+{
+    if (modified == m_modified)
+        return;
+    m_modified = modified;
+    emit modifiedChanged(modified);
+}
+
+void FacilityDocument::edited(bool computeAgain)
+{
+    if (computeAgain)
+        compute();
+    setModified(true);
+    emit changed();
+}
+
+void FacilityDocument::compute()
+{
+    m_results = model::computeResults(m_facts.figures, m_locale, m_facts.assumptions);
+    const auto held = std::find(m_heldAsNoNumber.begin(), m_heldAsNoNumber.end(), true);
+    if (held != m_heldAsNoNumber.end()) {
+        const int first = int(held - m_heldAsNoNumber.begin());
+        if (!m_results.failedField || first < *m_results.failedField) {
+            m_results = model::Results();
+            m_results.failedField = first;
+        }
+    }
+    m_investmentReading = model::readInvestment(m_facts.investment, m_locale);
+    m_study.reset();
+    if (m_results.complete() && !m_results.fault && m_investmentReading.investment)
+        m_study = model::studyOf(m_results.values, m_facts.assumptions, *m_investmentReading.investment);
+}
+
+} // namespace document

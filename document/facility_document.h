@@ -1,0 +1,119 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#pragma once
+
+#include "model/business_case.h"
+#include "model/facility_file.h"
+#include "model/results.h"
+#include "model/unit_conversion.h"
+
+#include <QLocale>
+#include <QObject>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+namespace document {
+
+// One open facility: every fact a facility file keeps (the twelve figure
+// texts and the regional settings they are typed in, the report details,
+// the investment, the assumed reductions, the currency and units), the file
+// it was last opened from or saved to, whether it has changed since, and
+// what its figures come to. The results and the business case are computed
+// once per change of what they depend on and kept; changed() says that a
+// fact or what it comes to has changed. A setter given what is already held
+// changes nothing and says nothing.
+class FacilityDocument : public QObject {
+    Q_OBJECT
+public:
+    using FigureTexts = std::array<QString, model::kInputCount>;
+
+    // The default figures, typed in locale, with the designed reductions,
+    // "$" and pounds, no details, no investment and no file.
+    explicit FacilityDocument(const QLocale &locale = QLocale(), QObject *parent = nullptr);
+
+    const FigureTexts &figureTexts() const { return m_facts.figures; }
+    const QLocale &locale() const { return m_locale; }
+    const model::ReportDetails &reportDetails() const { return m_facts.report; }
+    const model::InvestmentTexts &investment() const { return m_facts.investment; }
+    const model::Assumptions &assumptions() const { return m_facts.assumptions; }
+    const model::CurrencyUnits &currencyUnits() const { return m_facts.currency; }
+    // Everything a save writes.
+    model::FacilityFigures figures() const;
+
+    // The file last opened or saved; empty until then.
+    const QString &filePath() const { return m_filePath; }
+    // Whether a fact has been edited since the file was opened or saved (or,
+    // without a file, since the document was made).
+    bool isModified() const { return m_modified; }
+
+    // A figure opened from a file where it was no number in the settings it
+    // was saved in: it counts as no number until it is edited, even where
+    // these settings would read it as one.
+    bool isHeldAsNoNumber(int index) const { return m_heldAsNoNumber[std::size_t(index)]; }
+
+    // Edits. A figure's edit makes it the user's (no longer held as no
+    // number). Each marks the document modified when it changes anything.
+    void setFigureText(int index, const QString &text);
+    void setReportDetails(const model::ReportDetails &details);
+    void setInvestment(const model::InvestmentTexts &investment);
+    void setAssumptions(const model::Assumptions &assumptions);
+    // Other units convert the lubricant's quantity and price so that the
+    // results stay the same; switching back without an edit gives the texts
+    // back as typed. A figure held as no number is not converted.
+    void setCurrencyUnits(const model::CurrencyUnits &currency);
+
+    // What the figures come to: the first field that is no number (held
+    // ones included) or the tables; the investment as read; and, when the
+    // tables are complete and a price is given, the business case.
+    const model::Results &results() const { return m_results; }
+    const model::InvestmentReading &investmentReading() const { return m_investmentReading; }
+    const std::optional<model::BusinessCaseStudy> &businessCase() const { return m_study; }
+
+    // Opens a facility file through model::openFacilityFile(), so that every
+    // refusal is as it is there; a refused file leaves the document as it
+    // was. The first takes the figures in the settings they were saved in;
+    // the second shows them in shownIn (model::figuresForLocale()), holding
+    // those that were no number where saved as no number. Afterwards the
+    // file is the document's and nothing counts as modified.
+    model::FacilityReadResult open(const QString &path);
+    model::FacilityReadResult open(const QString &path, const QLocale &shownIn);
+
+    // The same facts in other regional settings, as open() shows them: a
+    // figure that was no number in the settings it was typed in is held as
+    // no number. Nothing counts as modified by it.
+    void showIn(const QLocale &locale);
+
+    // Writes every fact through model::saveFacilityFile() (all or nothing);
+    // once saved, the file is the document's and nothing counts as modified.
+    model::FacilitySaveResult save(const QString &path);
+
+signals:
+    // A fact, or what the figures come to, has changed.
+    void changed();
+    void modifiedChanged(bool modified);
+    void filePathChanged(const QString &path);
+
+private:
+    // Takes figures in their own settings, held figures as given, and says so.
+    void adopt(const model::FacilityFigures &facts, const QLocale &locale,
+               const std::array<bool, model::kInputCount> &heldAsNoNumber);
+    void keptIn(const QString &path);
+    void setModified(bool modified);
+    // After an edit: the results again when computeAgain, then changed().
+    void edited(bool computeAgain);
+    void compute();
+
+    model::FacilityFigures m_facts; // its locale member is kept as m_locale.name()
+    QLocale m_locale;
+    std::array<bool, model::kInputCount> m_heldAsNoNumber{};
+    QString m_filePath;
+    bool m_modified = false;
+    model::UnitSwitch m_unitSwitch;
+
+    model::Results m_results;
+    model::InvestmentReading m_investmentReading;
+    std::optional<model::BusinessCaseStudy> m_study;
+};
+
+} // namespace document

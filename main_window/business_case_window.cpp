@@ -2,6 +2,7 @@
 #include "main_window/business_case_window.h"
 
 #include "main_window/business_case_charts.h"
+#include "main_window/dialog_size.h"
 #include "main_window/fault_message.h"
 #include "main_window/investment_fields.h"
 #include "model/business_case_text.h"
@@ -169,6 +170,7 @@ void BusinessCaseWindow::recompute()
     replaceChart(m_tornado, main_window::tornadoChart(m_study.sensitivity, m_study.annualSavings, m_study.stepPercent,
                                                       m_assumptions, m_locale, m_symbol));
     m_cashFlow->setVisible(m_hasInvestment && !overflows);
+    main_window::growToContents(this);
 }
 
 void BusinessCaseWindow::showCases()

@@ -9,8 +9,11 @@
 #include "window_test_support.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
@@ -73,6 +76,37 @@ inline QStringList captionMisfits(const QWidget *window, const QStringList &wrap
             if (beside->isVisibleTo(window) && beside->geometry().intersects(headings))
                 misfits << QStringLiteral("%1: \"%2\" covers the tab \"%3\"")
                                .arg(controlName(beside), beside->text(), bar->tabText(bar->count() - 1));
+        }
+    }
+    return misfits;
+}
+
+// Every text of a dialog whole: each shown label, radio button and check box
+// at least as large as its text needs (a wrapped text held to its height at
+// its width), the buttons as captionMisfits() holds them, and every control
+// inside the window.
+inline QStringList dialogMisfits(const QWidget *dialog)
+{
+    QStringList misfits = captionMisfits(dialog);
+    const auto tooSmall = [&](const QWidget *control, const QString &text, QSize needed) {
+        if (needed.width() > control->width() || needed.height() > control->height())
+            misfits << QStringLiteral("%1: \"%2\" needs %3 x %4 px of %5 x %6")
+                           .arg(controlName(control), text.left(40))
+                           .arg(needed.width()).arg(needed.height()).arg(control->width()).arg(control->height());
+    };
+    for (const auto *control : dialog->findChildren<QWidget *>()) {
+        if (!control->isVisibleTo(dialog))
+            continue;
+        const QRect place(control->mapTo(dialog, QPoint(0, 0)), control->size());
+        const auto *label = qobject_cast<const QLabel *>(control);
+        const auto *button = qobject_cast<const QAbstractButton *>(control);
+        if ((label || button) && !dialog->rect().contains(place))
+            misfits << QStringLiteral("%1: lies outside the window").arg(controlName(control));
+        if (label && !label->text().isEmpty() && !qobject_cast<const platform::CaptionLabel *>(label)) {
+            tooSmall(label, label->text(),
+                     label->wordWrap() ? QSize(0, label->heightForWidth(label->width())) : label->minimumSizeHint());
+        } else if (qobject_cast<const QRadioButton *>(control) || qobject_cast<const QCheckBox *>(control)) {
+            tooSmall(button, button->text(), button->sizeHint());
         }
     }
     return misfits;

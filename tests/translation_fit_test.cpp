@@ -8,6 +8,7 @@
 // fit. VELMOR_LANGUAGE=de (or a list, "de fr") checks only those languages.
 #include "about_window/form2.h"
 #include "caption_fit.h"
+#include "main_window/figure_commands.h"
 #include "main_window/form1.h"
 #include "main_window/graph_type_cycle.h"
 #include "main_window/language.h"
@@ -30,6 +31,8 @@ private slots:
     void cleanupTestCase();
     void captionsFit_data();
     void captionsFit();
+    void dialogsFit_data();
+    void dialogsFit();
     void reportFits_data();
     void reportFits();
 
@@ -133,6 +136,53 @@ void TranslationFitTest::captionsFit()
         misfit.prepend(QStringLiteral("[%1, %2 %] ").arg(language).arg(percent));
     QVERIFY2(misfits.isEmpty(), qPrintable(QStringLiteral("%1 caption(s) do not fit:\n").arg(misfits.size())
                                            + misfits.join(u'\n')));
+}
+
+void TranslationFitTest::dialogsFit_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("percent");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("metric"); // kilograms chosen in the dialog, so that its note shows
+    const std::pair<const char *, bool> dialogs[] = {{"Report Details\u2026", false}, {"Assumptions\u2026", false},
+                                                     {"Currency and Units\u2026", false},
+                                                     {"Currency and Units\u2026", true}, {"Business Case\u2026", false}};
+    for (const QString &language : languagesUnderTest()) {
+        for (int percent : platform::kZoomSteps) {
+            for (const auto &[command, metric] : dialogs)
+                QTest::addRow("%s at %d %%, %s%s", qPrintable(language), percent, command, metric ? " in kg" : "")
+                    << language << percent << QString::fromUtf8(command) << metric;
+        }
+    }
+}
+
+void TranslationFitTest::dialogsFit()
+{
+    QFETCH(QString, language);
+    QFETCH(int, percent);
+    QFETCH(QString, command);
+    QFETCH(bool, metric);
+    QVERIFY2(main_window::installLanguage(language), qPrintable(QStringLiteral("no catalogue for %1").arg(language)));
+    Form1 w;
+    w.show();
+    w.setZoomPercent(percent);
+    if (w.zoomPercent() != percent)
+        QSKIP("this zoom step does not fit the test screen");
+    w.figureCommands()->setInvestment(investmentOf(QStringLiteral("20000")));
+    const QList<QAction *> actions = w.figureCommands()->actions();
+    const auto action = std::find_if(actions.begin(), actions.end(), [&](const QAction *a) {
+        return a->text() == QCoreApplication::translate("FigureCommands", command.toUtf8().constData());
+    });
+    QVERIFY2(action != actions.end(), qPrintable(command));
+    QStringList misfits;
+    QVERIFY(whileModal([&] { (*action)->trigger(); }, [&](QWidget &dialog) {
+        if (metric)
+            dialog.findChild<QRadioButton *>(QStringLiteral("metricUnits"))->click();
+        QApplication::processEvents();
+        misfits = dialogMisfits(&dialog);
+        qobject_cast<QDialog *>(&dialog)->reject();
+    }));
+    QVERIFY2(misfits.isEmpty(), qPrintable(misfits.join(u'\n')));
 }
 
 void TranslationFitTest::reportFits_data()

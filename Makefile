@@ -72,8 +72,8 @@ run: build
 
 # Each locale is enabled in /etc/locale.gen and generated once; locale -a
 # names de_DE.UTF-8 "de_DE.utf8".
-test-locales: PACKAGES += locales
-test-locales: deps
+test-locales:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGES) locales"
 	@missing=$$(for l in $(TEST_LOCALES); do \
 	    locale -a 2>/dev/null | grep -q -i -x -F "$$(echo $$l | sed 's/\.UTF-8$$/.utf8/')" || echo $$l; \
 	  done); \

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "about_window/form2.h"
 
-#include "about_window/contact_details.h"
+#include "model/contact_details.h"
 #include "platform/caption_label.h"
 #include "platform/designed_look.h"
 #include "platform/picture_box.h"
@@ -132,7 +132,7 @@ void Form2::load()
         makeLabel(Label1, Qt::AlignHCenter, twipsRect(105, 1080, 765, 330))
             ->setCaption(QStringLiteral("V. ") + QLatin1StringView(app::kVersion));
         makeLabel(Label2, Qt::AlignHCenter, twipsRect(90, 1515, 5625, 285))
-            ->setCaption((maker ? about_window::kMaker : about_window::kSoftwareDesigner).addressLine.toString());
+            ->setCaption((maker ? model::kMaker : model::kSoftwareDesigner).addressLine.toString());
         makeLabel(Label4, Qt::AlignLeft, twipsRect(615, 1770, 2775, 465));
         makeLabel(Label3, Qt::AlignRight, twipsRect(3165, 1770, 2040, 465));
     }
@@ -181,8 +181,8 @@ void Form2::unload()
 
 void Form2::Form_Load()
 {
-    using about_window::kMaker;
-    using about_window::kSoftwareDesigner;
+    using model::kMaker;
+    using model::kSoftwareDesigner;
 
     Label3(0)->setCaption(twoLines(tr("Phone: "), kSoftwareDesigner.phone, tr("Fax: "), kSoftwareDesigner.fax));
     Label4(0)->setCaption(twoLines(tr("E-mail: "), kSoftwareDesigner.email, tr("WWW: "), kSoftwareDesigner.web));

@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "main_window/figure_commands.h"
 
-#include "main_window/assumptions_dialog.h"
-#include "main_window/business_case_window.h"
-#include "main_window/currency_units_dialog.h"
-#include "main_window/fault_message.h"
+#include "dialogs/assumptions_dialog.h"
+#include "dialogs/business_case_window.h"
+#include "dialogs/currency_units_dialog.h"
 #include "main_window/figure_window.h"
-#include "main_window/investment_fields.h"
+#include "dialogs/investment_fields.h"
 #include "main_window/main_layout.h"
-#include "main_window/results_clipboard.h"
+#include "outputs/results_clipboard.h"
+#include "model/model_text.h"
 #include "model/numeric_text.h"
 #include "platform/system_seams.h"
 #include "report/report_page.h"
@@ -32,6 +32,7 @@
 #include <QStandardPaths>
 
 using namespace main_window;
+using namespace outputs;
 
 namespace {
 
@@ -270,7 +271,7 @@ std::optional<report::ReportContent> FigureCommands::reportOfWindow()
     if (!answeredAsTabChange(built.results))
         return std::nullopt;
     if (!built.content) {
-        tellUser(built.fault ? faultMessage(*built.fault) : built.problem);
+        tellUser(built.fault ? model::faultMessage(*built.fault) : built.problem);
         return std::nullopt;
     }
     return std::move(built.content);
@@ -291,7 +292,7 @@ bool FigureCommands::answeredAsTabChange(const model::Results &results) const
     if (m_window.refuseBadFigures() || results.failedField)
         return false;
     if (results.fault) {
-        tellUser(faultMessage(*results.fault));
+        tellUser(model::faultMessage(*results.fault));
         return false;
     }
     return true;
@@ -311,7 +312,7 @@ bool FigureCommands::answeredMeasuresFault(const model::Results &results) const
     const double savings = results.table(model::Table::Savings).row(model::kRowCount);
     const std::optional<model::ArithmeticFault> fault = model::businessCaseOf(savings, *reading.investment).fault;
     if (fault)
-        tellUser(faultMessage(*fault));
+        tellUser(model::faultMessage(*fault));
     return fault.has_value();
 }
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
-#include "main_window/report_builder.h"
+#include "outputs/report_builder.h"
 #include "model/facility_file.h"
 #include "model/unit_conversion.h"
 

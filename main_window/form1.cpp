@@ -2,14 +2,14 @@
 #include "main_window/form1.h"
 
 #include "about_window/form2.h"
-#include "main_window/fault_message.h"
 #include "main_window/figure_commands.h"
 #include "main_window/graph_type_cycle.h"
-#include "main_window/language.h"
+#include "language/language.h"
 #include "main_window/language_menu.h"
 #include "main_window/main_layout.h"
 #include "main_window/visible_text_validator.h"
 #include "main_window/welcome_text.h"
+#include "model/contact_details.h"
 #include "model/input_table.h"
 #include "model/model_text.h"
 #include "model/money_text.h"
@@ -160,7 +160,7 @@ void Form1::createAboutTab()
     SSTab1->place(AboutTab, Picture2, rectOf(kIconPlace));
 
     Label2 = named(new CaptionLabel, "Label2");
-    Label2->setCaption(QString::fromUtf8(kCopyrightLine));
+    Label2->setCaption(QString::fromUtf8(model::kCopyrightLine));
     SSTab1->place(AboutTab, Label2, rectOf(kCopyrightPlace));
 
     Command4 = makeButton("Command4", QT_TRANSLATE_NOOP("Form1", "More Information"));
@@ -489,7 +489,7 @@ void Form1::showResults(const model::Results &results)
         }
     }
     if (results.fault) {
-        platform::reportRuntimeError(this, faultMessage(*results.fault));
+        platform::reportRuntimeError(this, model::faultMessage(*results.fault));
         return;
     }
     fillChart(results);
@@ -722,7 +722,7 @@ void Form1::Command3_Click()
 
 void Form1::Command4_Click()
 {
-    HyperJump(QString::fromUtf8(kProductPage));
+    HyperJump(QString::fromUtf8(model::kProductPage));
 }
 
 void Form1::HyperJump(QString address)
@@ -766,7 +766,7 @@ void Form1::createFigureCommands()
     menu->addSeparator();
     menu->addActions(contextMenuCommands());
     menu->addSeparator();
-    menu->addMenu(makeLanguageMenu(menu, storedLanguage(programSettings()),
+    menu->addMenu(makeLanguageMenu(menu, language::storedLanguage(language::programSettings()),
                                    [this](const QString &code) { chooseLanguage(this, code); }));
     m_menuButton->setMenu(menu);
     placeMenuButton();

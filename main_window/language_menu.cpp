@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "main_window/language_menu.h"
 
-#include "main_window/language.h"
+#include "language/language.h"
 
 #include <QActionGroup>
 #include <QCoreApplication>
@@ -26,14 +26,14 @@ QMenu *makeLanguageMenu(QWidget *parent, const QString &stored, std::function<vo
     add(QCoreApplication::translate("LanguageMenu", "System default"), QString());
     menu->addSeparator();
     // Each language in its own name, so that a reader of it finds it.
-    for (const Language &language : kLanguages)
+    for (const language::Language &language : language::kLanguages)
         add(QString::fromUtf8(language.ownName), QString::fromLatin1(language.code));
     return menu;
 }
 
 void chooseLanguage(QWidget *parent, const QString &code)
 {
-    storeLanguage(programSettings(), code);
+    language::storeLanguage(language::programSettings(), code);
     QMessageBox::information(parent, QCoreApplication::translate("LanguageMenu", "Language"),
                              QCoreApplication::translate("LanguageMenu",
                                                          "The calculator will be shown in the chosen language "

@@ -32,4 +32,11 @@ QString notANumberText(int field, const QString &text)
            + QCoreApplication::translate("Inputs", "It reads %1.").arg(quotedStart(text));
 }
 
+QString faultMessage(ArithmeticFault fault)
+{
+    return QCoreApplication::translate("Form1", "%1\n\nThe results cannot be computed from these figures. "
+                                                "Please check the figures under \"Your Data\".")
+        .arg(faultText(fault));
+}
+
 } // namespace model

@@ -28,4 +28,8 @@ inline QString faultText(ArithmeticFault fault)
 QString notANumberText(int field);
 QString notANumberText(int field, const QString &text);
 
+// What the user is told when the figures overflow the arithmetic; the fields
+// stay as typed, so the user can correct one and go on.
+QString faultMessage(ArithmeticFault fault);
+
 } // namespace model

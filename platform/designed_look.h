@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
-#include <QColor>
+#include "resources/designed_colours.h"
+
 #include <QPalette>
 
 QT_BEGIN_NAMESPACE
@@ -11,11 +12,9 @@ QT_END_NAMESPACE
 
 namespace platform {
 
-// The windows' own colours. They belong to the design, like the artwork they
-// stand beside, so they stay the same whatever colour scheme the desktop has.
-inline constexpr QColor kNavy{0, 0, 128};           // rows 1 to 5 of the result frames
-inline constexpr QColor kLightBlue{192, 192, 255};  // the tab pages and the About window
-inline constexpr QColor kGreyText{190, 190, 190};   // grey text of the light scheme; the result rules
+using artwork::kGreyText;
+using artwork::kLightBlue;
+using artwork::kNavy;
 
 // A light scheme with every role of every colour group fixed: black text on
 // a light grey window, black on white in the fields, black on grey buttons.

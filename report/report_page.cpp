@@ -3,7 +3,7 @@
 
 #include "model/message_text.h"
 #include "model/safe_write.h"
-#include "platform/designed_look.h"
+#include "resources/designed_colours.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -213,7 +213,7 @@ public:
     void heading(const QString &text)
     {
         const QFont font = this->font(10, true);
-        row({{text, font, platform::kNavy, m_left, m_width}}, lineHeight(font));
+        row({{text, font, artwork::kNavy, m_left, m_width}}, lineHeight(font));
     }
 
     void chart(const ReportContent &content)
@@ -302,12 +302,12 @@ void layOutHeading(PageLayout &page, const ReportContent &c, const QString &titl
     const qreal apart = 12;
     const qreal makerRoom = w - std::min(page.advance(c.contact, contactFont), w / 2) - apart;
     const qreal contactRoom = w - std::min(page.advance(c.maker, makerFont), w / 2) - apart;
-    page.row({{c.maker, makerFont, platform::kNavy, x, makerRoom},
-              {c.contact, contactFont, platform::kNavy, x + w - contactRoom, contactRoom, Qt::AlignRight}},
+    page.row({{c.maker, makerFont, artwork::kNavy, x, makerRoom},
+              {c.contact, contactFont, artwork::kNavy, x + w - contactRoom, contactRoom, Qt::AlignRight}},
              page.lineHeight(makerFont));
     const QFont titleFont = page.font(17, true);
     page.row({{title, titleFont, Qt::black, x, w}}, page.lineHeight(titleFont));
-    page.rule(x, w, 1.2, platform::kNavy);
+    page.rule(x, w, 1.2, artwork::kNavy);
     page.down(kGap);
 }
 
@@ -382,12 +382,12 @@ void layOut(PageLayout &page, const ReportContent &c)
     // them, and a figure too long for them takes the room its caption leaves.
     const qreal rowCaptionWidth = w * 0.6 - captionGap - 8;
     for (const CostTableText &table : c.tables) {
-        page.row({{table.title, page.font(8.5, true), platform::kNavy, x, w}}, rowLine + 1);
+        page.row({{table.title, page.font(8.5, true), artwork::kNavy, x, w}}, rowLine + 1);
         for (int r = 0; r < model::kRowCount; ++r) {
             const bool total = r == model::kRowCount - 1;
             if (total)
                 page.rule(x, w, 0.8, grey);
-            const QColor colour = total ? black : platform::kNavy;
+            const QColor colour = total ? black : artwork::kNavy;
             const QString &caption = table.captions[std::size_t(r)];
             const QFont &captionFont = total ? totalFont : rowFont;
             const qreal figureLeft = captionEnd(caption, captionFont, x + 8, rowCaptionWidth);
@@ -454,7 +454,7 @@ void layOutBusinessCase(PageLayout &page, const ReportContent &c)
     page.rule(x + 8, w - 8, 0.8, QColor(190, 190, 190));
     page.down(2);
     for (const CaseText &text : b.cases)
-        caseRow(text, cellFont, platform::kNavy);
+        caseRow(text, cellFont, artwork::kNavy);
     page.down(kGap);
 
     const qreal chartTop = page.y();

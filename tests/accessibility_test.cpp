@@ -7,6 +7,7 @@
 #include "main_window/form1.h"
 #include "main_window/main_layout.h"
 #include "main_window/welcome_text.h"
+#include "model/contact_details.h"
 #include "platform/caption_label.h"
 #include "platform/chart_control.h"
 #include "platform/picture_box.h"
@@ -266,7 +267,7 @@ void AccessibilityTest::controlsNamedAndRoled_data()
     for (const char *banner : {"Picture4", "Picture5", "Picture6"})
         QTest::addRow("result banner %s", banner) << banner << QAccessible::Graphic << "HALDMARK and Velmor banner";
     QTest::newRow("chart") << "MSChart1" << QAccessible::Chart << "Savings chart";
-    QTest::newRow("copyright line") << "Label2" << QAccessible::StaticText << QString::fromUtf8(kCopyrightLine);
+    QTest::newRow("copyright line") << "Label2" << QAccessible::StaticText << QString::fromUtf8(model::kCopyrightLine);
 }
 
 void AccessibilityTest::controlsNamedAndRoled()

@@ -2,8 +2,8 @@
 // The Business Case window: its measures, cases and charts follow the
 // investment as it is typed, and a bad figure keeps the window open.
 
-#include "main_window/business_case_charts.h"
-#include "main_window/business_case_window.h"
+#include "outputs/business_case_charts.h"
+#include "dialogs/business_case_window.h"
 #include "window_test_support.h"
 
 #include <QBarSet>
@@ -140,7 +140,7 @@ void BusinessCaseWindowTest::tornadoTicksOnWholeDollars()
 {
     QFETCH(double, effect);
     const std::vector<model::SensitivityBar> bars{{false, 0, -effect, effect}};
-    const auto chart = main_window::tornadoChart(bars, 0, 10, model::Assumptions::designed(), QLocale::c());
+    const auto chart = outputs::tornadoChart(bars, 0, 10, model::Assumptions::designed(), QLocale::c());
     const auto *axis = qobject_cast<QValueAxis *>(chart->axes(Qt::Horizontal).first());
     QVERIFY(axis->min() <= -effect && axis->max() >= effect);
     const double interval = (axis->max() - axis->min()) / (axis->tickCount() - 1);

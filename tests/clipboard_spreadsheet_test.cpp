@@ -2,7 +2,7 @@
 // Copy Results pasted into a real spreadsheet: in every regional setting and
 // from both clipboard forms, each figure arrives as a number.
 
-#include "main_window/results_clipboard.h"
+#include "outputs/results_clipboard.h"
 #include "spreadsheet_support.h"
 
 #include <QFile>

@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 // What the command line asks for, decided before any application exists.
 
-#include "main_window/command_line.h"
+#include "app/command_line.h"
 
 #include <QTest>
 
 #include <algorithm>
 
-using main_window::CommandLine;
+using app::CommandLine;
 Q_DECLARE_METATYPE(CommandLine::Action)
 
 class CommandLineTest : public QObject {
@@ -65,7 +65,7 @@ void CommandLineTest::parse()
     QFETCH(QString, textHolds);
     QFETCH(QString, textStarts);
     // Started by its path, as the desktop's menu entry does.
-    const CommandLine line = main_window::parseCommandLine(QStringList{"/usr/bin/velmor-calculator"} + arguments, "1.2.3");
+    const CommandLine line = app::parseCommandLine(QStringList{"/usr/bin/velmor-calculator"} + arguments, "1.2.3");
     QCOMPARE(line.action, action);
     QCOMPARE(line.figuresFile, figuresFile);
     QCOMPARE(line.reportFile, reportFile);
@@ -81,7 +81,7 @@ void CommandLineTest::parse()
 
 void CommandLineTest::summaryTakesEveryFile()
 {
-    const CommandLine line = main_window::parseCommandLine(
+    const CommandLine line = app::parseCommandLine(
         {"velmor-calculator", "--summary=all.xlsx", "a.velmor", "b.velmor", "c.velmor"}, "1.2.3");
     QCOMPARE(line.action, CommandLine::Action::WriteSummary);
     QCOMPARE(line.reportFile, QStringLiteral("all.xlsx"));
@@ -116,7 +116,7 @@ void CommandLineTest::language()
     QFETCH(CommandLine::Action, action);
     QFETCH(QString, language);
     QFETCH(QString, textHolds);
-    const CommandLine line = main_window::parseCommandLine(QStringList{"velmor-calculator"} + arguments, "1.2.3");
+    const CommandLine line = app::parseCommandLine(QStringList{"velmor-calculator"} + arguments, "1.2.3");
     QCOMPARE(line.action, action);
     QCOMPARE(line.language, language);
     QVERIFY2(line.text.contains(textHolds), qPrintable(line.text));

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 // Which language the interface starts in, how the choice is kept, and that
 // installing one translates the program's texts and leaves numbers alone.
-#include "main_window/language.h"
-#include "main_window/report_builder.h"
-#include "main_window/results_clipboard.h"
+#include "language/language.h"
+#include "outputs/report_builder.h"
+#include "outputs/results_clipboard.h"
 #include "model/cost_rows.h"
 #include "model/business_case_text.h"
 #include "model/numeric_text.h"

@@ -11,8 +11,8 @@
 #include "main_window/figure_commands.h"
 #include "main_window/form1.h"
 #include "main_window/graph_type_cycle.h"
-#include "main_window/language.h"
-#include "main_window/report_builder.h"
+#include "language/language.h"
+#include "outputs/report_builder.h"
 #include "platform/tab_control.h"
 #include "platform/zoom.h"
 #include "report/report_page.h"
@@ -50,7 +50,7 @@ QStringList languagesUnderTest()
     if (!chosen.isEmpty())
         return chosen.split(u' ');
     QStringList all;
-    for (const main_window::Language &language : main_window::kLanguages)
+    for (const language::Language &language : language::kLanguages)
         all << QString::fromLatin1(language.code);
     return all;
 }
@@ -75,7 +75,7 @@ void TranslationFitTest::initTestCase()
 
 void TranslationFitTest::cleanupTestCase()
 {
-    main_window::installLanguage(QStringLiteral("en"));
+    language::installLanguage(QStringLiteral("en"));
 }
 
 void TranslationFitTest::captionsFit_data()
@@ -92,8 +92,8 @@ void TranslationFitTest::captionsFit()
 {
     QFETCH(QString, language);
     QFETCH(int, percent);
-    QVERIFY2(main_window::isLanguageCode(language), qPrintable(QStringLiteral("no language \"%1\"").arg(language)));
-    QVERIFY2(main_window::installLanguage(language), qPrintable(QStringLiteral("no catalogue for %1").arg(language)));
+    QVERIFY2(language::isLanguageCode(language), qPrintable(QStringLiteral("no language \"%1\"").arg(language)));
+    QVERIFY2(language::installLanguage(language), qPrintable(QStringLiteral("no catalogue for %1").arg(language)));
 
     Form1 w;
     w.show();
@@ -162,7 +162,7 @@ void TranslationFitTest::dialogsFit()
     QFETCH(int, percent);
     QFETCH(QString, command);
     QFETCH(bool, metric);
-    QVERIFY2(main_window::installLanguage(language), qPrintable(QStringLiteral("no catalogue for %1").arg(language)));
+    QVERIFY2(language::installLanguage(language), qPrintable(QStringLiteral("no catalogue for %1").arg(language)));
     Form1 w;
     w.show();
     w.setZoomPercent(percent);
@@ -199,10 +199,10 @@ void TranslationFitTest::reportFits()
 {
     QFETCH(QString, language);
     QFETCH(QLocale, locale);
-    QVERIFY2(main_window::installLanguage(language), qPrintable(QStringLiteral("no catalogue for %1").arg(language)));
+    QVERIFY2(language::installLanguage(language), qPrintable(QStringLiteral("no catalogue for %1").arg(language)));
 
     // Both pages, with the widest reductions and currency, in kilograms.
-    main_window::ReportRequest request;
+    outputs::ReportRequest request;
     for (int i = 0; i < model::kInputCount; ++i)
         request.fieldTexts[std::size_t(i)] = QString::fromUtf8(model::kInputs[std::size_t(i)].defaultText);
     request.details = {QStringLiteral("Riverside Mill"), QStringLiteral("Line 3"), QStringLiteral("J. Example")};
@@ -211,7 +211,7 @@ void TranslationFitTest::reportFits()
     request.currency = {QStringLiteral("CHF"), model::Units::Metric};
     request.date = QDate(2026, 12, 8);
     request.locale = locale;
-    main_window::BuiltReport built = main_window::buildReport(request);
+    outputs::BuiltReport built = outputs::buildReport(request);
     QVERIFY2(built.content, qPrintable(built.problem));
     report::ReportContent &content = *built.content;
 

@@ -7,7 +7,7 @@
 // the X server.
 
 #include "about_window/form2.h"
-#include "main_window/application_setup.h"
+#include "app/application_setup.h"
 #include "main_window/form1.h"
 #include "platform/window_frame.h"
 #include "window_test_support.h"
@@ -92,7 +92,7 @@ private:
 void WindowFrameTest::initTestCase()
 {
     useTestDesktop(m_beeps, m_reports);
-    main_window::setUpApplication(); // names the application as the program does
+    app::setUpApplication(); // names the application as the program does
     qInfo("platform %s, %s window manager", qPrintable(QGuiApplication::platformName()),
           windowManagerRunning() ? "with a" : "without a");
 }

@@ -7,7 +7,7 @@
 #include "about_window/form2.h"
 #include "main_window/figure_commands.h"
 #include "main_window/form1.h"
-#include "main_window/language.h"
+#include "language/language.h"
 #include "platform/bundled_fonts.h"
 #include "platform/tab_control.h"
 
@@ -39,7 +39,7 @@ int main(int argc, char *argv[])
     platform::installBundledFonts();
     // VELMOR_LANGUAGE=de grabs the German windows; English otherwise.
     const QString language = qEnvironmentVariable("VELMOR_LANGUAGE", QStringLiteral("en"));
-    if (!main_window::installLanguage(language)) {
+    if (!language::installLanguage(language)) {
         std::fprintf(stderr, "grab-windows: no language \"%s\"\n", qPrintable(language));
         return 2;
     }

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
-// The calculator's start-up exactly as main_window/main.cpp does it, with
+// The calculator's start-up exactly as app/main.cpp does it, with
 // the window handed to the benchmark probe instead of being left to the user.
 
-#include "main_window/application_setup.h"
+#include "app/application_setup.h"
 #include "main_window/form1.h"
-#include "main_window/language.h"
+#include "language/language.h"
 #include "platform/tab_control.h"
 #include "tools/bench/bench_probe.h"
 
@@ -14,8 +14,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    main_window::setUpApplication();
-    main_window::setUpLanguage(QString());
+    app::setUpApplication();
+    language::setUpLanguage(QString());
 
     Form1 window;
     bench::Subject subject;

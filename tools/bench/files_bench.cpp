@@ -6,7 +6,7 @@
 // saved and opened (median of 200 each). Prints
 // key=value lines in milliseconds.
 
-#include "main_window/application_setup.h"
+#include "app/application_setup.h"
 #include "main_window/figure_commands.h"
 #include "main_window/form1.h"
 #include "model/business_case.h"
@@ -42,7 +42,7 @@ double medianMs(int runs, const std::function<bool()> &work)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    main_window::setUpApplication();
+    app::setUpApplication();
     QTemporaryDir dir;
     Form1 window;
     window.show();

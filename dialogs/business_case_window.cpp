@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
-#include "main_window/business_case_window.h"
+#include "dialogs/business_case_window.h"
 
-#include "main_window/business_case_charts.h"
-#include "main_window/dialog_size.h"
-#include "main_window/fault_message.h"
-#include "main_window/investment_fields.h"
+#include "outputs/business_case_charts.h"
+#include "dialogs/dialog_size.h"
+#include "dialogs/investment_fields.h"
+#include "model/model_text.h"
 #include "model/business_case_text.h"
 #include "model/money_text.h"
 #include "platform/system_seams.h"
@@ -153,7 +153,7 @@ void BusinessCaseWindow::recompute()
     if (!reading.problem.isEmpty())
         m_measures->setText(reading.problem);
     else if (overflows)
-        m_measures->setText(main_window::faultMessage(*m_study.fault));
+        m_measures->setText(model::faultMessage(*m_study.fault));
     else if (!m_hasInvestment)
         m_measures->setText(tr("Enter the installed system price to see the payback, the return on investment, "
                                "the net present value and the internal rate of return."));
@@ -165,12 +165,12 @@ void BusinessCaseWindow::recompute()
 
     showCases();
     // Figures that overflow are not charted, only hidden behind the message.
-    replaceChart(m_cashFlow, main_window::cashFlowChart(overflows ? model::BusinessCase() : m_study.measures,
+    replaceChart(m_cashFlow, outputs::cashFlowChart(overflows ? model::BusinessCase() : m_study.measures,
                                                         m_locale, m_symbol));
-    replaceChart(m_tornado, main_window::tornadoChart(m_study.sensitivity, m_study.annualSavings, m_study.stepPercent,
+    replaceChart(m_tornado, outputs::tornadoChart(m_study.sensitivity, m_study.annualSavings, m_study.stepPercent,
                                                       m_assumptions, m_locale, m_symbol));
     m_cashFlow->setVisible(m_hasInvestment && !overflows);
-    main_window::growToContents(this);
+    dialogs::growToContents(this);
 }
 
 void BusinessCaseWindow::showCases()

@@ -6,7 +6,7 @@
 
 #include <QApplication>
 
-namespace main_window {
+namespace app {
 
 // Names the application for the desktop and installs the bundled fonts;
 // runs once, right after the QApplication is made. It sets no display name:
@@ -20,4 +20,4 @@ inline void setUpApplication()
     platform::installBundledFonts();
 }
 
-} // namespace main_window
+} // namespace app

@@ -1,5 +1,5 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
-#include "main_window/investment_fields.h"
+#include "dialogs/investment_fields.h"
 
 #include "model/currency_units.h"
 #include "model/facility_file.h"

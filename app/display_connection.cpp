@@ -1,5 +1,5 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
-#include "main_window/display_connection.h"
+#include "app/display_connection.h"
 
 #include <QByteArray>
 #include <QList>
@@ -11,7 +11,7 @@
 #include <cstdlib>
 #include <utility>
 
-namespace main_window {
+namespace app {
 namespace {
 
 struct HeldMessage {
@@ -161,4 +161,4 @@ void DisplayConnection::connected()
     }
 }
 
-} // namespace main_window
+} // namespace app

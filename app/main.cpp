@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
-#include "main_window/application_setup.h"
-#include "main_window/command_line.h"
-#include "main_window/command_line_outputs.h"
-#include "main_window/display_connection.h"
+#include "app/application_setup.h"
+#include "app/command_line.h"
+#include "outputs/command_line_outputs.h"
+#include "app/display_connection.h"
 #include "main_window/figure_commands.h"
 #include "main_window/form1.h"
-#include "main_window/language.h"
+#include "language/language.h"
 
 #include "version.h"
 
@@ -20,32 +20,32 @@ int main(int argc, char *argv[])
     // disk, instead of the signal ending the program in the middle of it.
     std::signal(SIGXFSZ, SIG_IGN);
     // Before anything reads or writes a figure.
-    main_window::setUpRegionalSettings();
+    language::setUpRegionalSettings();
 
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    main_window::CommandLine line = main_window::parseCommandLine(arguments, QLatin1StringView(app::kVersion));
-    if (line.action == main_window::CommandLine::Action::PrintText
-        || line.action == main_window::CommandLine::Action::Refuse) {
+    app::CommandLine line = app::parseCommandLine(arguments, QLatin1StringView(app::kVersion));
+    if (line.action == app::CommandLine::Action::PrintText
+        || line.action == app::CommandLine::Action::Refuse) {
         // Help and refusals in the interface's language: read once more with
         // its catalogue installed, which needs an application object (but
         // no display).
         QCoreApplication core(argc, argv);
-        main_window::setUpLanguage(line.language);
-        line = main_window::parseCommandLine(arguments, QLatin1StringView(app::kVersion));
+        language::setUpLanguage(line.language);
+        line = app::parseCommandLine(arguments, QLatin1StringView(app::kVersion));
     }
 
     switch (line.action) {
-    case main_window::CommandLine::Action::PrintText:
+    case app::CommandLine::Action::PrintText:
         std::fputs(qUtf8Printable(line.text), stdout);
         return 0;
-    case main_window::CommandLine::Action::Refuse:
+    case app::CommandLine::Action::Refuse:
         std::fprintf(stderr, "%s\n", qUtf8Printable(line.text));
         return 2;
-    case main_window::CommandLine::Action::WriteReport:
-    case main_window::CommandLine::Action::WriteWorkbook:
-    case main_window::CommandLine::Action::WriteSummary: {
+    case app::CommandLine::Action::WriteReport:
+    case app::CommandLine::Action::WriteWorkbook:
+    case app::CommandLine::Action::WriteSummary: {
         // These files need no window, so no display either; and standard
         // error carries only the one line a failure is told in.
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -54,23 +54,23 @@ int main(int argc, char *argv[])
                 std::fprintf(stderr, "velmor-calculator: %s\n", qUtf8Printable(message));
         });
         QApplication app(argc, argv);
-        main_window::setUpApplication();
-        main_window::setUpLanguage(line.language);
-        if (line.action == main_window::CommandLine::Action::WriteWorkbook)
-            return main_window::writeWorkbookFromCommandLine(line.reportFile, line.figuresFile);
-        if (line.action == main_window::CommandLine::Action::WriteSummary)
-            return main_window::writeSummaryFromCommandLine(line.reportFile, line.summaryFiles);
-        return main_window::writeReportFromCommandLine(line.reportFile, line.figuresFile);
+        app::setUpApplication();
+        language::setUpLanguage(line.language);
+        if (line.action == app::CommandLine::Action::WriteWorkbook)
+            return outputs::writeWorkbookFromCommandLine(line.reportFile, line.figuresFile);
+        if (line.action == app::CommandLine::Action::WriteSummary)
+            return outputs::writeSummaryFromCommandLine(line.reportFile, line.summaryFiles);
+        return outputs::writeReportFromCommandLine(line.reportFile, line.figuresFile);
     }
-    case main_window::CommandLine::Action::ShowWindow:
+    case app::CommandLine::Action::ShowWindow:
         break;
     }
 
-    main_window::DisplayConnection display(argc, argv);
+    app::DisplayConnection display(argc, argv);
     QApplication app(argc, argv);
     display.connected();
-    main_window::setUpApplication();
-    main_window::setUpLanguage(line.language);
+    app::setUpApplication();
+    language::setUpLanguage(line.language);
 
     Form1 window;
     window.show();

@@ -1,5 +1,5 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
-#include "main_window/business_case_charts.h"
+#include "outputs/business_case_charts.h"
 
 #include "model/currency_units.h"
 #include "model/cost_rows.h"
@@ -20,7 +20,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace main_window {
+namespace outputs {
 namespace {
 
 // The context the translations of these texts are found under.
@@ -204,4 +204,4 @@ void paintChart(QChart &chart, QPainter &painter, const QRectF &target, const QS
     scene.removeItem(&chart);
 }
 
-} // namespace main_window
+} // namespace outputs

@@ -5,7 +5,7 @@
 #include <QScreen>
 #include <QWidget>
 
-namespace main_window {
+namespace dialogs {
 
 // Grows a window whose texts changed while it is up to the size its layout
 // needs at its present width. The minimum size a layout gives its window
@@ -29,4 +29,4 @@ inline void growToContents(QWidget *window)
         window->resize(needed);
 }
 
-} // namespace main_window
+} // namespace dialogs

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace main_window {
+namespace app {
 
 // What the program was asked to do on its command line:
 //   velmor-calculator [FILE]                 the window, with FILE's figures
@@ -29,4 +29,4 @@ struct CommandLine {
 // object exists, so that a report can run without a display.
 CommandLine parseCommandLine(const QStringList &arguments, const QString &version);
 
-} // namespace main_window
+} // namespace app

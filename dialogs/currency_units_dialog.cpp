@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
-#include "main_window/currency_units_dialog.h"
+#include "dialogs/currency_units_dialog.h"
 
-#include "main_window/dialog_size.h"
+#include "dialogs/dialog_size.h"
 #include "model/cost_rows.h"
 #include "model/money_text.h"
 #include "platform/system_seams.h"
@@ -89,7 +89,7 @@ void CurrencyUnitsDialog::showPreview()
 {
     const model::CurrencySymbolReading read = model::readCurrencySymbol(m_symbol->currentText());
     m_preview->setText(read.symbol ? model::currencyText(kPreviewFigure, m_locale, *read.symbol) : read.message);
-    main_window::growToContents(this);
+    dialogs::growToContents(this);
 }
 
 // Said before OK, so that nobody wonders why two figures changed.
@@ -119,7 +119,7 @@ void CurrencyUnitsDialog::showUnitsNote()
     }
     m_unitsNote->setText(note);
     m_unitsNote->show();
-    main_window::growToContents(this);
+    dialogs::growToContents(this);
 }
 
 void CurrencyUnitsDialog::accept()

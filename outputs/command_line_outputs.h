@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace main_window {
+namespace outputs {
 
 // What the command line writes without a window. Each returns the program's
 // exit status: 0 when the file is written; otherwise 1, after one line on
@@ -22,4 +22,4 @@ int writeWorkbookFromCommandLine(const QString &workbookFile, const QString &fig
 // nothing is written.
 int writeSummaryFromCommandLine(const QString &summaryFile, const QStringList &figuresFiles);
 
-} // namespace main_window
+} // namespace outputs

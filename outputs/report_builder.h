@@ -14,7 +14,7 @@
 #include <array>
 #include <optional>
 
-namespace main_window {
+namespace outputs {
 
 // What a customer report is made from: the fields as typed, the report's
 // details, the graph shown on the Graph tab and the day it is made.
@@ -50,4 +50,4 @@ struct BuiltReport {
 // business case page too.
 BuiltReport buildReport(const ReportRequest &request);
 
-} // namespace main_window
+} // namespace outputs

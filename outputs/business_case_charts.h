@@ -15,7 +15,7 @@ class QChart;
 class QPainter;
 QT_END_NAMESPACE
 
-namespace main_window {
+namespace outputs {
 
 // The cumulative cash flow of the investment at the end of each year, from
 // year 0 (the outlay) to the period's end, as columns.
@@ -39,4 +39,4 @@ QString sensitivityName(const model::SensitivityBar &bar, const model::Assumptio
 // would be at layoutSize on screen.
 void paintChart(QChart &chart, QPainter &painter, const QRectF &target, const QSizeF &layoutSize);
 
-} // namespace main_window
+} // namespace outputs

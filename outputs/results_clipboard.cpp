@@ -1,5 +1,5 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
-#include "main_window/results_clipboard.h"
+#include "outputs/results_clipboard.h"
 
 #include "model/business_case_text.h"
 #include "model/currency_text.h"

@@ -1,5 +1,5 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
-#include "main_window/assumptions_dialog.h"
+#include "dialogs/assumptions_dialog.h"
 
 #include "model/facility_file.h"
 #include "model/message_text.h"

@@ -8,7 +8,7 @@
 
 #include <array>
 
-namespace main_window {
+namespace language {
 
 // A language the interface can be shown in: its code (the suffix of its
 // catalogue, velmor_<code>.qm) and its name written in that language.
@@ -74,4 +74,4 @@ QLocale dateLocale(const QLocale &regional);
 // language the interface is shown in; runs first thing as the program starts.
 void setUpRegionalSettings();
 
-} // namespace main_window
+} // namespace language

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
-#include "main_window/command_line.h"
+#include "app/command_line.h"
 
-#include "main_window/language.h"
+#include "language/language.h"
 #include "model/message_text.h"
 
 #include <QCommandLineParser>
@@ -10,14 +10,14 @@
 #include <QFileInfo>
 #include <QHash>
 
-namespace main_window {
+namespace app {
 
 namespace {
 
 QStringList languageCodes()
 {
     QStringList codes;
-    for (const Language &language : kLanguages)
+    for (const language::Language &language : language::kLanguages)
         codes << QString::fromLatin1(language.code);
     return codes;
 }
@@ -88,7 +88,7 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
     if (!parser.parse(arguments))
         return refuse(model::escapedForMessage(parser.errorText()));
     // Known before the help, so that the help is given in it.
-    if (parser.isSet(language) && isLanguageCode(parser.value(language)))
+    if (parser.isSet(language) && language::isLanguageCode(parser.value(language)))
         line.language = parser.value(language);
     if (parser.isSet(help)) {
         line.action = CommandLine::Action::PrintText;
@@ -110,7 +110,7 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
     }
     if (parser.isSet(language)) {
         line.language = parser.value(language);
-        if (!isLanguageCode(line.language))
+        if (!language::isLanguageCode(line.language))
             return refuse(QCoreApplication::translate("main", "no language \"%1\"; the languages are %2")
                               .arg(model::escapedForMessage(line.language),
                                    languageCodes().join(QStringLiteral(", "))));
@@ -167,4 +167,4 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
     return line;
 }
 
-} // namespace main_window
+} // namespace app

@@ -1,5 +1,5 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
-#include "main_window/language.h"
+#include "language/language.h"
 
 #include "version.h"
 
@@ -17,7 +17,7 @@
 #include <cstdio>
 #include <memory>
 
-namespace main_window {
+namespace language {
 
 namespace {
 
@@ -220,4 +220,4 @@ void setUpRegionalSettings()
     QLocale::setDefault(platform::regionalLocale());
 }
 
-} // namespace main_window
+} // namespace language

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
-namespace main_window {
+namespace app {
 
 // Stands guard while the QApplication connects to its display. A program
 // that cannot have one says why in one line on standard error ("cannot
@@ -26,4 +26,4 @@ private:
     bool m_guarding = false;
 };
 
-} // namespace main_window
+} // namespace app

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
-#include "main_window/command_line_outputs.h"
+#include "outputs/command_line_outputs.h"
 
 #include "document/facility_document.h"
-#include "main_window/report_builder.h"
+#include "outputs/report_builder.h"
 #include "model/facility_file.h"
 #include "model/message_text.h"
 #include "report/report_page.h"
@@ -15,7 +15,7 @@
 
 #include <cstdio>
 
-namespace main_window {
+namespace outputs {
 namespace {
 
 int fail(const QString &why)
@@ -106,4 +106,4 @@ int writeSummaryFromCommandLine(const QString &summaryFile, const QStringList &f
     return 0;
 }
 
-} // namespace main_window
+} // namespace outputs

@@ -1,10 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
-#include "main_window/report_builder.h"
+#include "outputs/report_builder.h"
 
-#include "about_window/contact_details.h"
-#include "main_window/business_case_charts.h"
-#include "main_window/language.h"
-#include "main_window/welcome_text.h"
+#include "model/contact_details.h"
+#include "outputs/business_case_charts.h"
+#include "language/language.h"
 #include "model/business_case_text.h"
 #include "model/model_text.h"
 #include "model/money_text.h"
@@ -21,7 +20,7 @@
 #include <memory>
 #include <type_traits>
 
-namespace main_window {
+namespace outputs {
 namespace {
 
 // The context the translations of these texts are found under.
@@ -96,7 +95,7 @@ QString investmentSentence(const model::Investment &investment, const QLocale &l
 // is words, not a figure.
 QString reportDate(const ReportRequest &request)
 {
-    return dateLocale(request.locale).toString(request.date, QLocale::LongFormat);
+    return language::dateLocale(request.locale).toString(request.date, QLocale::LongFormat);
 }
 
 report::BusinessCasePage businessCasePage(const ReportRequest &request, const model::BusinessCaseStudy &study)
@@ -217,9 +216,9 @@ BuiltReport buildReport(const ReportRequest &request)
     }
 
     report::ReportContent content;
-    content.maker = QString::fromUtf8(kMakerName);
-    content.contact = ReportText::tr("%1 \u00B7 %2").arg(about_window::kMaker.phone.toString(),
-                                             about_window::kMaker.web.toString());
+    content.maker = QString::fromUtf8(model::kMakerName);
+    content.contact = ReportText::tr("%1 \u00B7 %2").arg(model::kMaker.phone.toString(),
+                                             model::kMaker.web.toString());
     content.title = ReportText::tr("Lubrication Cost Savings Report");
     content.customer = request.details.customer;
     content.site = request.details.site;
@@ -257,4 +256,4 @@ BuiltReport buildReport(const ReportRequest &request)
     return built;
 }
 
-} // namespace main_window
+} // namespace outputs

@@ -4,8 +4,9 @@
 #include <QStringView>
 
 // Who makes the lubrication systems and who designed the calculator, as the
-// About window shows them. The one place to change an address or a number.
-namespace about_window {
+// windows and the report show them. The one place to change an address or a
+// number.
+namespace model {
 
 struct Company {
     QStringView addressLine; // name, street and town on one line
@@ -31,4 +32,13 @@ inline constexpr Company kSoftwareDesigner{
     u"http://www.corvane.com",
 };
 
-} // namespace about_window
+// The maker, as the customer report names it.
+inline constexpr const char *kMakerName = "HALDMARK\u00AE, Inc.";
+
+// The maker's copyright line under the logo.
+inline constexpr const char *kCopyrightLine = "\u00A9 2026 HALDMARK\u00AE, Inc.";
+
+// The maker's product information page, opened by "More Information".
+inline constexpr const char *kProductPage = "http://www.haldmark.com/info.html";
+
+} // namespace model

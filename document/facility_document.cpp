@@ -42,7 +42,7 @@ void FacilityDocument::setFigureText(int index, const QString &text)
         return;
     m_facts.figures[i] = text;
     m_heldAsNoNumber[i] = false;
-    edited(true);
+    edited(Change::FigureTexts);
 }
 
 void FacilityDocument::setReportDetails(const model::ReportDetails &details)
@@ -50,7 +50,7 @@ void FacilityDocument::setReportDetails(const model::ReportDetails &details)
     if (details == m_facts.report)
         return;
     m_facts.report = details;
-    edited(false);
+    edited(Change::ReportDetails);
 }
 
 void FacilityDocument::setInvestment(const model::InvestmentTexts &investment)
@@ -58,7 +58,7 @@ void FacilityDocument::setInvestment(const model::InvestmentTexts &investment)
     if (investment == m_facts.investment)
         return;
     m_facts.investment = investment;
-    edited(true);
+    edited(Change::Investment);
 }
 
 void FacilityDocument::setAssumptions(const model::Assumptions &assumptions)
@@ -66,7 +66,7 @@ void FacilityDocument::setAssumptions(const model::Assumptions &assumptions)
     if (assumptions == m_facts.assumptions)
         return;
     m_facts.assumptions = assumptions;
-    edited(true);
+    edited(Change::Assumptions);
 }
 
 void FacilityDocument::setCurrencyUnits(const model::CurrencyUnits &currency)
@@ -83,9 +83,9 @@ void FacilityDocument::setCurrencyUnits(const model::CurrencyUnits &currency)
         }
     }
     m_facts.currency = currency;
-    // The symbol alone changes no figure; other units change the texts, not
-    // what they come to, but the texts are read again all the same.
-    edited(currency.units != was.units);
+    // Other units change the texts, not what they come to, but the texts
+    // are read again all the same.
+    edited(currency.units != was.units ? Change::CurrencyUnits | Change::FigureTexts : Changes(Change::CurrencyUnits));
 }
 
 model::FacilityReadResult FacilityDocument::open(const QString &path)
@@ -107,6 +107,11 @@ model::FacilityReadResult FacilityDocument::open(const QString &path, const QLoc
         keptIn(path);
     }
     return opened;
+}
+
+void FacilityDocument::setFacts(const model::FacilityFigures &facts)
+{
+    adopt(facts, QLocale(facts.locale), {});
 }
 
 void FacilityDocument::showIn(const QLocale &locale)
@@ -136,7 +141,7 @@ void FacilityDocument::adopt(const model::FacilityFigures &facts, const QLocale 
     if (same)
         return;
     compute();
-    emit changed();
+    emit changed(Change::Replaced);
 }
 
 void FacilityDocument::keptIn(const QString &path)
@@ -156,12 +161,13 @@ void FacilityDocument::setModified(bool modified)
     emit modifiedChanged(modified);
 }
 
-void FacilityDocument::edited(bool computeAgain)
+void FacilityDocument::edited(Changes what)
 {
-    if (computeAgain)
+    // The report's details are the only facts no figure is computed from.
+    if (what != Change::ReportDetails)
         compute();
     setModified(true);
-    emit changed();
+    emit changed(what);
 }
 
 void FacilityDocument::compute()

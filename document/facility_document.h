@@ -28,6 +28,18 @@ class FacilityDocument : public QObject {
 public:
     using FigureTexts = std::array<QString, model::kInputCount>;
 
+    // What a change touched, so that a view redraws only that. Replaced: every
+    // fact at once (a file opened, the facts shown in other settings).
+    enum class Change {
+        FigureTexts = 0x1,
+        ReportDetails = 0x2,
+        Investment = 0x4,
+        Assumptions = 0x8,
+        CurrencyUnits = 0x10,
+        Replaced = 0x20,
+    };
+    Q_DECLARE_FLAGS(Changes, Change)
+
     // The default figures, typed in locale, with the designed reductions,
     // "$" and pounds, no details, no investment and no file.
     explicit FacilityDocument(const QLocale &locale = QLocale(), QObject *parent = nullptr);
@@ -79,6 +91,10 @@ public:
     model::FacilityReadResult open(const QString &path);
     model::FacilityReadResult open(const QString &path, const QLocale &shownIn);
 
+    // Every fact at once, as a file gives them, typed in facts.locale.
+    // Nothing counts as modified by it.
+    void setFacts(const model::FacilityFigures &facts);
+
     // The same facts in other regional settings, as open() shows them: a
     // figure that was no number in the settings it was typed in is held as
     // no number. Nothing counts as modified by it.
@@ -90,7 +106,7 @@ public:
 
 signals:
     // A fact, or what the figures come to, has changed.
-    void changed();
+    void changed(document::FacilityDocument::Changes what);
     void modifiedChanged(bool modified);
     void filePathChanged(const QString &path);
 
@@ -100,8 +116,9 @@ private:
                const std::array<bool, model::kInputCount> &heldAsNoNumber);
     void keptIn(const QString &path);
     void setModified(bool modified);
-    // After an edit: the results again when computeAgain, then changed().
-    void edited(bool computeAgain);
+    // After an edit: the results again when it touched what they are
+    // computed from, then changed().
+    void edited(Changes what);
     void compute();
 
     model::FacilityFigures m_facts; // its locale member is kept as m_locale.name()
@@ -117,3 +134,5 @@ private:
 };
 
 } // namespace document
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(document::FacilityDocument::Changes)

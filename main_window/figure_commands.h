@@ -1,9 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
-#include "outputs/report_builder.h"
-#include "model/facility_file.h"
-#include "model/unit_conversion.h"
+#include "report/report_content.h"
 
 #include <QObject>
 #include <QString>
@@ -18,15 +16,20 @@ QT_END_NAMESPACE
 
 class FigureWindow;
 
-// The commands that take the figures away from the window and bring them
-// back: facility files, the customer report (details, PDF, printing), the
-// results for a spreadsheet (copied, or as a workbook), the assumed reductions and the business case.
-// Nothing is read or written unless the user asks; the designed window works
-// without them.
+namespace document {
+class FacilityDocument;
+}
+
+// The commands that take the facility's figures out of the program and
+// bring them back: facility files, the customer report (details, PDF,
+// printing), the results for a spreadsheet (copied, or as a workbook), the
+// assumed reductions, currency and units, and the business case. Each is a
+// dialog, where it needs one, and calls on the facility document. Nothing is
+// read or written unless the user asks; the designed window works without them.
 class FigureCommands : public QObject {
     Q_OBJECT
 public:
-    FigureCommands(FigureWindow &window, QObject *parent);
+    FigureCommands(document::FacilityDocument &facility, FigureWindow &window, QObject *parent);
 
     // In the order the menus list them.
     QList<QAction *> actions() const;
@@ -40,21 +43,7 @@ public:
     bool printReport(QPagedPaintDevice &device);
     bool copyResults();
 
-    // The file last opened or saved: "Save Figures" writes there.
-    QString currentFile() const { return m_currentFile; }
-    const model::ReportDetails &reportDetails() const { return m_details; }
-    const model::InvestmentTexts &investment() const { return m_investment; }
-    // New details, investment or reductions count as a change of the
-    // figures (FigureWindow::markFiguresChanged).
-    void setReportDetails(const model::ReportDetails &details);
-    void setInvestment(const model::InvestmentTexts &investment);
-    void setAssumptions(const model::Assumptions &assumptions);
-    // Other units convert the lubricant's quantity and price so that the
-    // results stay the same; switching back without an edit gives the texts
-    // back as typed.
-    void setCurrencyUnits(const model::CurrencyUnits &currency);
-
-    // Before the figures are closed or others opened: when the current file
+    // Before the figures are closed or others opened: when the document's file
     // has changes not saved, asks whether to save them there first. True
     // when the window may go on: nothing to ask, saved, or discarded; false
     // on Cancel, when the save failed (and has been told), or while the
@@ -80,29 +69,22 @@ private:
 
     // Answers figures that are no number or overflow as a tab change does;
     // true when the results can be used.
-    bool answeredAsTabChange(const model::Results &results) const;
-    // The results of the window's figures, or nothing after answering them so.
-    std::optional<model::Results> windowResults() const;
-    // True, after telling the overflow as a tab change tells the tables',
-    // when the business case of the investment overflows with these results.
-    bool answeredMeasuresFault(const model::Results &results) const;
+    bool figuresCompute() const;
+    // As figuresCompute(), and the business case of the investment, when one
+    // is given, does not overflow (told as a tab change tells the tables').
+    bool figuresAndMeasuresCompute() const;
 
     bool writeReport(const QString &path, const report::ReportContent &content) const;
     bool writeWorkbook(const QString &path) const;
     bool paintReport(QPagedPaintDevice &device, const report::ReportContent &content) const;
-    void keptIn(const QString &path);
     QString suggestedFile(const QString &name, const QString &customerName) const;
 
-    // The figures as the window holds them now.
-    model::FacilityFigures windowFigures() const;
+    QString folderOfFile() const;
     void tellUser(const QString &message) const;
 
+    document::FacilityDocument &m_document;
     FigureWindow &m_window;
-    QString m_currentFile;
-    model::ReportDetails m_details;
-    model::InvestmentTexts m_investment;
     bool m_asking = false;
-    model::UnitSwitch m_unitSwitch;
     QAction *m_open = nullptr;
     QAction *m_save = nullptr;
     QAction *m_saveAs = nullptr;

@@ -3,10 +3,11 @@
 
 // The calculator's main window. Everything sits on one six-tab control:
 // a welcome tab with the commands, the twelve input fields, three result
-// tabs and the savings chart. Every tab change reads the twelve fields,
-// hands their texts to the cost model (model/results.h) and shows what comes
-// back: the figures on the result tabs and in the chart, or the "Your Data"
-// tab when a field holds no number.
+// tabs and the savings chart. The window shows one facility document
+// (document/facility_document.h), which holds every fact and computes what
+// the figures come to: a field's edit goes to the document, and every tab
+// change shows what the twelve figures come to, the figures on the result
+// tabs and in the chart, or the "Your Data" tab when a field holds no number.
 //
 // Reading the code: the controls and their event handlers keep the names of
 // the window's original design, misspellings included (CurentCost,
@@ -18,10 +19,25 @@
 // Each control's object name is its design name, YourData_3 for YourData(3),
 // so that findChild() finds it. Where each control stands is in
 // main_layout.h, in the design's twips.
+//
+//   SSTab1            the six tabs; SSTab1_Click shows the results
+//   YourData(i)       the twelve figure fields, in model::Input order
+//   Label1(n)         the fields' captions and unit labels
+//   Frame1(f)         the four frames of the "Your Data" tab
+//   Frame2(t)         the current, Velmor and savings tables
+//   CurentCost(n)     the tables' row captions and figures
+//   Line2(n)          the rules of the result tables
+//   MSChart1          the savings chart of the Graph tab
+//   Command1          cycles the graph type; its caption names the next one
+//   Command2          closes the window (Close)
+//   Command3          opens the About window (Form2)
+//   Command4          opens the maker's product page (More Information)
+//   Label2, Label3    the copyright line and the welcome text
+//   Picture1 to 6     the logo, the icon and the banners
 
+#include "document/facility_document.h"
 #include "main_window/figure_window.h"
 #include "model/cost_rows.h"
-#include "model/results.h"
 #include "platform/control_array.h"
 
 #include <QLocale>
@@ -47,7 +63,6 @@ class TabControl;
 } // namespace platform
 
 namespace model {
-struct FacilityFigures;
 struct Results;
 } // namespace model
 
@@ -95,14 +110,10 @@ public:
     FigureCommands *figureCommands() const { return m_figureCommands; }
     QToolButton *menuButton() const { return m_menuButton; }
 
-    // Shows figures opened from a file, as shown in the current regional
-    // settings. A figure that was no number where it was saved stays red
-    // and counts as no number until it is edited, even where these
-    // settings would read it as one. Then shows the "Your Data" tab.
-    void showOpenedFigures(const std::array<QString, model::kInputCount> &shown,
-                           const model::FacilityFigures &saved) override;
-    // Whether such a figure is still in a field.
-    bool holdsInvalidField() const;
+    // The facility the window shows: its figures, reductions, currency and
+    // units, report details, investment and file. The title names the file
+    // and marks changes not saved ("*"); without a file the designed title stays.
+    document::FacilityDocument *document() const { return m_document; }
 
     // Refuses the figures as leaving a field that holds no number does,
     // when one does: the first such field, in the fields' order, turns red,
@@ -111,39 +122,9 @@ public:
     // it is edited. False, with nothing done, when every field holds a number.
     bool refuseBadFigures() override;
 
-    // The facility file the figures were last opened from or saved to: the
-    // title names it, and the figures count as saved.
-    void showFiguresFile(const QString &path) override;
-    // An edit of a figure by the user, or of the report details, marks the
-    // figures of that file changed (isWindowModified(), "*" in the title).
-    // Without a file there is nothing to mark: the designed title stays.
-    void markFiguresChanged() override;
-    bool figuresChanged() const override { return isWindowModified(); }
-
-    // The regional settings the fields are read and the figures written in.
-    const QLocale &locale() const { return m_locale; }
-
-    // The reductions the Velmor figures are computed with: the designed
-    // ones until the user or a file chooses others. New ones show in the
-    // "Velmor Cost" captions at once, and in its figures and the chart at
-    // once too when the fields hold numbers.
-    const model::Assumptions &assumptions() const override { return m_assumptions; }
-    void setAssumptions(const model::Assumptions &assumptions) override;
-
-    // The currency and units: "$" and pounds until the user or a file
-    // chooses others. New ones show in the unit labels, and in the figures
-    // at once too when the fields hold numbers.
-    const model::CurrencyUnits &currencyUnits() const override { return m_currency; }
-    void setCurrencyUnits(const model::CurrencyUnits &currency) override;
-    void showConvertedFigures(const std::array<QString, model::kInputCount> &texts) override;
-
     // For the figure commands.
-    QWidget *commandParent() override { return this; }
-    qreal zoomFactor() const override { return m_zoomPercent / 100.0; }
-    std::array<QString, model::kInputCount> fieldTexts() const override;
-    const QLocale &figuresLocale() const override { return m_locale; }
-    int graphType() const override;
-    bool graphStacking() const override;
+    DialogPlace dialogPlace() override { return {this, m_zoomPercent / 100.0}; }
+    outputs::GraphChoice graph() const override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -155,6 +136,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void createTabControl();
     void createAboutTab();
     void createYourDataTab();
     void createResultTab(int frame);
@@ -186,6 +168,14 @@ private:
     // The answer to a field that holds no number: red, the focus back, a beep.
     void refuseField(QLineEdit *field);
 
+    // What the document says has changed, shown: the fields, their colours
+    // after a file is opened, the captions, the unit labels and the figures.
+    void showDocument(document::FacilityDocument::Changes what);
+    // The document's figure texts in the fields; opened: a whole new set,
+    // each red when it is no number.
+    void showFigureTexts(bool opened);
+    // The title names the document's file, and marks it changed.
+    void showFileInTitle();
     void showResults(const model::Results &results);
     // The captions of the "Velmor Cost" rows, with the assumed reductions.
     void showReductionCaptions();
@@ -197,10 +187,11 @@ private:
     void refreshShownResults();
     void fillChart(const model::Results &results);
 
-    // The regional settings the fields are read and the figures written in.
-    const QLocale m_locale;
-    model::Assumptions m_assumptions = model::Assumptions::designed();
-    model::CurrencyUnits m_currency;
+    // Every fact of the facility; made before the controls that show it.
+    document::FacilityDocument *m_document = nullptr;
+    // The window is putting the document's texts into the fields: their
+    // changes are not edits.
+    bool m_showingDocument = false;
     // A refresh is running; the tab change it makes must not start another.
     bool m_refreshing = false;
     QPixmap m_background;
@@ -208,10 +199,6 @@ private:
     int m_zoomPercent = 100;
     FigureCommands *m_figureCommands = nullptr;
     QToolButton *m_menuButton = nullptr;
-    // The file the title names; empty until one is opened or saved.
-    QString m_figuresFile;
-    // Figures opened as no number; see showOpenedFigures().
-    std::array<bool, model::kInputCount> m_heldInvalid{};
     QAction *m_zoomIn = nullptr;
     QAction *m_zoomOut = nullptr;
     QAction *m_actualSize = nullptr;

@@ -58,15 +58,7 @@ int writeReportFromCommandLine(const QString &reportFile, const QString &figures
     document::FacilityDocument facility{QLocale()};
     if (!loaded(facility, figuresFile))
         return 1;
-    ReportRequest request;
-    request.locale = facility.locale();
-    request.date = QDate::currentDate();
-    request.fieldTexts = facility.figureTexts();
-    request.details = facility.reportDetails();
-    request.investment = facility.investment();
-    request.assumptions = facility.assumptions();
-    request.currency = facility.currencyUnits();
-    const BuiltReport built = buildReport(request);
+    const BuiltReport built = buildReport(facility, QDate::currentDate());
     if (!built.content)
         return fail(built.problem);
     QString error;

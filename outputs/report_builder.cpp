@@ -52,14 +52,14 @@ QString assumptions(const model::Assumptions &reductions, const QLocale &locale,
 
 // The chart of the Graph tab, drawn again for the page: a chart of its own,
 // so that the window's chart is not disturbed, with the same figures.
-std::shared_ptr<platform::ChartControl> chartFor(const ReportRequest &request, const model::Results &results)
+std::shared_ptr<platform::ChartControl> chartFor(const document::FacilityDocument &facility, GraphChoice graph)
 {
     auto chart = std::make_shared<platform::ChartControl>();
-    chart->setChartType(request.chartType ? request.chartType : int(platform::ChartControl::Bar2d));
-    chart->setStacking(request.stacking);
+    chart->setChartType(graph.chartType ? graph.chartType : int(platform::ChartControl::Bar2d));
+    chart->setStacking(graph.stacking);
     static_assert(std::is_same_v<platform::ChartControl::Figures, model::ChartFigures>);
-    chart->setFigures(model::chartFigures(results));
-    chart->setTitle(model::savingsChartTitle(request.currency));
+    chart->setFigures(model::chartFigures(facility.results()));
+    chart->setTitle(model::savingsChartTitle(facility.currencyUnits()));
     return chart;
 }
 
@@ -93,23 +93,24 @@ QString investmentSentence(const model::Investment &investment, const QLocale &l
 
 // In the interface's language, whatever the regional settings speak: a date
 // is words, not a figure.
-QString reportDate(const ReportRequest &request)
+QString reportDate(const document::FacilityDocument &facility, QDate date)
 {
-    return language::dateLocale(request.locale).toString(request.date, QLocale::LongFormat);
+    return language::dateLocale(facility.locale()).toString(date, QLocale::LongFormat);
 }
 
-report::BusinessCasePage businessCasePage(const ReportRequest &request, const model::BusinessCaseStudy &study)
+report::BusinessCasePage businessCasePage(const document::FacilityDocument &facility, QDate date,
+                                          const model::BusinessCaseStudy &study)
 {
-    const QLocale &locale = request.locale;
-    const QString &symbol = request.currency.symbol;
+    const QLocale &locale = facility.locale();
+    const QString &symbol = facility.currencyUnits().symbol;
     const model::Investment &investment = study.investment;
     report::BusinessCasePage page;
     page.title = ReportText::tr("Business Case");
     QStringList whom;
-    for (const QString &part : {request.details.customer, request.details.site})
+    for (const QString &part : {facility.reportDetails().customer, facility.reportDetails().site})
         if (!part.trimmed().isEmpty())
             whom << part.trimmed();
-    whom << reportDate(request);
+    whom << reportDate(facility, date);
     page.forWhom = whom.join(QStringLiteral(" \u00B7 "));
     page.measures = model::measureLines(study.measures, investment, locale, symbol);
     page.caseHeadings = {ReportText::tr("Case"), ReportText::tr("Reductions"), ReportText::tr("Annual savings"),
@@ -125,7 +126,7 @@ report::BusinessCasePage businessCasePage(const ReportRequest &request, const mo
                                       summary.computed ? model::paybackText(summary.measures, locale) : QString(),
                                       summary.computed ? model::npvText(summary.measures, locale, symbol) : QString()};
     }
-    page.assumptions << model::reductionsSentence(request.assumptions, locale)
+    page.assumptions << model::reductionsSentence(facility.assumptions(), locale)
                      << investmentSentence(investment, locale, symbol)
                      << ReportText::tr(
                             "Sensitivity: each of the twelve figures and five reductions lowered and raised by %1%, "
@@ -134,16 +135,16 @@ report::BusinessCasePage businessCasePage(const ReportRequest &request, const mo
     page.note = model::measuresNote(investment, locale);
     page.drawCashFlow = pageChart(cashFlowChart(study.measures, locale, symbol));
     page.drawTornado = pageChart(
-        tornadoChart(study.sensitivity, study.annualSavings, study.stepPercent, request.assumptions, locale, symbol));
+        tornadoChart(study.sensitivity, study.annualSavings, study.stepPercent, facility.assumptions(), locale, symbol));
     return page;
 }
 
 // The costs of the investment given: the price, when there is one, and the
 // installation and upkeep that are not zero.
-QStringList costLines(const ReportRequest &request, const model::Investment &investment, bool priced)
+QStringList costLines(const document::FacilityDocument &facility, const model::Investment &investment, bool priced)
 {
-    const QLocale &locale = request.locale;
-    const QString &symbol = request.currency.symbol;
+    const QLocale &locale = facility.locale();
+    const QString &symbol = facility.currencyUnits().symbol;
     QStringList lines;
     if (priced)
         lines << ReportText::tr("Installed system price: %1")
@@ -156,13 +157,12 @@ QStringList costLines(const ReportRequest &request, const model::Investment &inv
     return lines;
 }
 
-QStringList paybackLines(const ReportRequest &request, const model::Results &results,
-                         const model::Investment &investment)
+QStringList paybackLines(const document::FacilityDocument &facility, const model::Investment &investment)
 {
-    const QLocale &locale = request.locale;
-    const QString &symbol = request.currency.symbol;
-    const double savings = results.table(model::Table::Savings).row(model::kRowCount);
-    QStringList lines = costLines(request, investment, true);
+    const QLocale &locale = facility.locale();
+    const QString &symbol = facility.currencyUnits().symbol;
+    const double savings = facility.results().table(model::Table::Savings).row(model::kRowCount);
+    QStringList lines = costLines(facility, investment, true);
     if (investment.initial() == 0) {
         lines << ReportText::tr("No payback: nothing is invested.");
         return lines;
@@ -183,14 +183,13 @@ QStringList paybackLines(const ReportRequest &request, const model::Results &res
 
 } // namespace
 
-BuiltReport buildReport(const ReportRequest &request)
+BuiltReport buildReport(const document::FacilityDocument &facility, QDate date, GraphChoice graph)
 {
     BuiltReport built;
-    built.results = model::computeResults(request.fieldTexts, request.locale, request.assumptions);
-    const model::Results &results = built.results;
+    const model::Results &results = facility.results();
     if (results.failedField) {
         const int field = *results.failedField;
-        built.problem = model::notANumberText(field, request.fieldTexts[std::size_t(field)]);
+        built.problem = model::notANumberText(field, facility.figureTexts()[std::size_t(field)]);
         return built;
     }
     const auto refused = [&](model::ArithmeticFault fault) {
@@ -201,57 +200,54 @@ BuiltReport buildReport(const ReportRequest &request)
     };
     if (results.fault)
         return refused(*results.fault);
-    const model::InvestmentReading investment = model::readInvestment(request.investment, request.locale);
+    const model::InvestmentReading &investment = facility.investmentReading();
     if (!investment.problem.isEmpty()) {
         built.problem = investment.problem;
         built.investmentField = investment.problemField;
         return built;
     }
     // Measures that overflow are refused as the tables' overflow is.
-    std::optional<model::BusinessCaseStudy> study;
-    if (investment.investment) {
-        study = model::studyOf(results.values, request.assumptions, *investment.investment);
-        if (study->fault)
-            return refused(*study->fault);
-    }
+    const std::optional<model::BusinessCaseStudy> &study = facility.businessCase();
+    if (study && study->fault)
+        return refused(*study->fault);
 
     report::ReportContent content;
     content.maker = QString::fromUtf8(model::kMakerName);
     content.contact = ReportText::tr("%1 \u00B7 %2").arg(model::kMaker.phone.toString(),
                                              model::kMaker.web.toString());
     content.title = ReportText::tr("Lubrication Cost Savings Report");
-    content.customer = request.details.customer;
-    content.site = request.details.site;
-    content.preparedBy = request.details.preparedBy;
-    content.date = reportDate(request);
+    content.customer = facility.reportDetails().customer;
+    content.site = facility.reportDetails().site;
+    content.preparedBy = facility.reportDetails().preparedBy;
+    content.date = reportDate(facility, date);
     for (int i = 0; i < model::kInputCount; ++i) {
         const model::InputDefinition &input = model::kInputs[std::size_t(i)];
-        content.figures[std::size_t(i)] = {model::inputText(input.caption), request.fieldTexts[std::size_t(i)],
-                                           model::unitLabel(i, request.currency)};
+        content.figures[std::size_t(i)] = {model::inputText(input.caption), facility.figureTexts()[std::size_t(i)],
+                                           model::unitLabel(i, facility.currencyUnits())};
     }
-    const model::ResultTexts texts = model::resultTexts(results, request.locale, request.currency.symbol);
+    const model::ResultTexts texts = model::resultTexts(results, facility.locale(), facility.currencyUnits().symbol);
     for (int t = 0; t < model::kTableCount; ++t) {
         report::CostTableText &table = content.tables[std::size_t(t)];
         table.title = model::tableTitle(model::kTableTitles[std::size_t(t)].heading);
         for (int r = 0; r < model::kRowCount; ++r) {
-            table.captions[std::size_t(r)] = model::costRowCaption(t, r + 1, request.assumptions, request.locale);
+            table.captions[std::size_t(r)] = model::costRowCaption(t, r + 1, facility.assumptions(), facility.locale());
             table.figures[std::size_t(r)] = texts[std::size_t(t)][std::size_t(r)];
         }
     }
-    const std::shared_ptr<platform::ChartControl> chart = chartFor(request, results);
+    const std::shared_ptr<platform::ChartControl> chart = chartFor(facility, graph);
     content.drawChart = [chart](QPainter &painter, const QRectF &target) {
         // Laid out as the same area would be on screen, in pixels.
         chart->paintChart(painter, target, target.size() * (96.0 / 72.0));
     };
     if (study) {
-        content.payback = paybackLines(request, results, study->investment);
-        content.businessCase = businessCasePage(request, *study);
+        content.payback = paybackLines(facility, study->investment);
+        content.businessCase = businessCasePage(facility, date, *study);
     } else if (investment.unpriced) {
         // Given without a price, the installation and upkeep are named, not dropped.
-        content.payback = costLines(request, *investment.unpriced, false) << model::priceNeededText();
+        content.payback = costLines(facility, *investment.unpriced, false) << model::priceNeededText();
     }
-    content.assumptions = assumptions(request.assumptions, request.locale, request.currency);
-    content.pageSize = report::pageSizeFor(request.locale);
+    content.assumptions = assumptions(facility.assumptions(), facility.locale(), facility.currencyUnits());
+    content.pageSize = report::pageSizeFor(facility.locale());
     built.content = std::move(content);
     return built;
 }

@@ -153,6 +153,7 @@ bool AccessibilityTest::runAboutWindow(Qt::Key openingKey, const std::function<v
 
 // --- Names, descriptions and roles -------------------------------------------
 
+// clang-format off
 void AccessibilityTest::captionLabelNames_data()
 {
     QTest::addColumn<QString>("before");
@@ -166,6 +167,7 @@ void AccessibilityTest::captionLabelNames_data()
     QTest::newRow("name follows a changed caption") << "$14,400.00" << "$10,000.00" << "$10,000.00";
     QTest::newRow("name follows a caption emptied") << "V. 1.0" << "" << "";
 }
+// clang-format on
 
 void AccessibilityTest::captionLabelNames()
 {
@@ -182,6 +184,7 @@ void AccessibilityTest::captionLabelNames()
     QCOMPARE(label.text(), QString(caption).replace(u'\r', QChar::LineSeparator));
 }
 
+// clang-format off
 void AccessibilityTest::fieldNames_data()
 {
     QTest::addColumn<int>("field");
@@ -201,6 +204,7 @@ void AccessibilityTest::fieldNames_data()
     QTest::newRow("YourData(10)") << 10 << "Lubricate a single point, minutes" << "3";
     QTest::newRow("YourData(11)") << 11 << "Replace a bearing, hours" << "4";
 }
+// clang-format on
 
 void AccessibilityTest::fieldNames()
 {

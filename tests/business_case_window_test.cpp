@@ -43,6 +43,7 @@ private:
     QStringList m_reports;
 };
 
+// clang-format off
 void BusinessCaseWindowTest::measuresFollowTheInvestment_data()
 {
     QTest::addColumn<QString>("price");
@@ -57,6 +58,7 @@ void BusinessCaseWindowTest::measuresFollowTheInvestment_data()
     QTest::newRow("a tenth of a cent") << "0.001" << "Discounted payback: none, nothing is invested" << "none";
     QTest::newRow("no plausible sum") << "1e300" << "\u201C1e300\u201D is more than 1,000,000,000,000" << "\u2014";
 }
+// clang-format on
 
 void BusinessCaseWindowTest::measuresFollowTheInvestment()
 {

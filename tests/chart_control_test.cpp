@@ -200,6 +200,7 @@ private slots:
         QVERIFY(valueAxis(chart)->max() >= 339); // the placeholders' largest stack
     }
 
+    // clang-format off
     void readsFiguresInTheUsersLocale_data()
     {
         QTest::addColumn<QString>("locale");
@@ -214,6 +215,7 @@ private slots:
         QTest::newRow("de_DE negative with cents") << "de_DE" << "-960,25" << -960.25;
         QTest::newRow("de_DE exponent") << "de_DE" << "1E+20" << 1e20;
     }
+    // clang-format on
     void readsFiguresInTheUsersLocale()
     {
         QFETCH(QString, locale);
@@ -382,6 +384,7 @@ private slots:
         QVERIFY(valueAxis(chart)->max() >= 99);
     }
 
+    // clang-format off
     void valueAxisGroupsThousands_data()
     {
         QTest::addColumn<QString>("locale");
@@ -389,6 +392,7 @@ private slots:
         QTest::newRow("en_US") << "en_US" << "60,000";
         QTest::newRow("de_DE") << "de_DE" << "60.000";
     }
+    // clang-format on
     void valueAxisGroupsThousands()
     {
         QFETCH(QString, locale);

@@ -20,6 +20,7 @@ private slots:
     void language();
 };
 
+// clang-format off
 void CommandLineTest::parse_data()
 {
     using A = CommandLine::Action;
@@ -55,6 +56,7 @@ void CommandLineTest::parse_data()
     QTest::newRow("summary of one file by two names") << QStringList{"--summary", "o.csv", "d/a.velmor", "d/../d/./a.velmor"} << A::Refuse << "" << "" << "as \u201Cd/a.velmor\u201D and as \u201Cd/../d/./a.velmor\u201D" << "";
     QTest::newRow("unknown option with a terminal escape") << QStringList{"--x\x1B]0;owned\x07"} << A::Refuse << "" << "" << "Unknown option 'x\\x1B]0;owned\\x07'" << "";
 }
+// clang-format on
 
 void CommandLineTest::parse()
 {
@@ -88,6 +90,7 @@ void CommandLineTest::summaryTakesEveryFile()
     QCOMPARE(line.summaryFiles, QStringList({"a.velmor", "b.velmor", "c.velmor"}));
 }
 
+// clang-format off
 void CommandLineTest::language_data()
 {
     using A = CommandLine::Action;
@@ -109,6 +112,7 @@ void CommandLineTest::language_data()
     QTest::newRow("help in a language") << QStringList{"--language", "fr", "--help"} << A::PrintText << "fr" << "--language";
     QTest::newRow("help lists the codes") << QStringList{"--help"} << A::PrintText << "" << "en, de, fr, es, pt_BR, zh_CN";
 }
+// clang-format on
 
 void CommandLineTest::language()
 {

@@ -153,6 +153,7 @@ void CurrencyUnitsTest::unitLabel()
     QCOMPARE(model::unitLabel(index, {symbol, units}), label);
 }
 
+// clang-format off
 void CurrencyUnitsTest::spreadsheetFormat_data()
 {
     QTest::addColumn<QString>("locale");
@@ -165,6 +166,7 @@ void CurrencyUnitsTest::spreadsheetFormat_data()
     QTest::newRow("euro before in en_US") << "en_US" << kEuro
                                           << QStringLiteral("\"\u20AC\"#,##0.00;\"(\u20AC\"#,##0.00\")\"");
 }
+// clang-format on
 
 void CurrencyUnitsTest::spreadsheetFormat()
 {
@@ -177,6 +179,7 @@ void CurrencyUnitsTest::spreadsheetFormat()
 // Pounds to kilograms and back: the yearly lubricant cost, and so every
 // result, stays the same to the cent, and switching back without an edit
 // gives the typed texts back.
+// clang-format off
 void CurrencyUnitsTest::conversionKeepsResults_data()
 {
     QTest::addColumn<QString>("locale");
@@ -191,6 +194,7 @@ void CurrencyUnitsTest::conversionKeepsResults_data()
     QTest::newRow("quantity is zero") << "en_US" << "0" << "5" << "0";
     QTest::newRow("fr_FR") << "fr_FR" << "2 000" << "4,2" << "907,18474";
 }
+// clang-format on
 
 void CurrencyUnitsTest::conversionKeepsResults()
 {

@@ -124,6 +124,7 @@ void DocumentTest::modifiedUntilSavedOrOpened()
     }
 }
 
+// clang-format off
 void DocumentTest::fileRoundTrip_data()
 {
     QTest::addColumn<QString>("locale");
@@ -133,6 +134,7 @@ void DocumentTest::fileRoundTrip_data()
     QTest::newRow("de_DE, grouped, metric") << "de_DE" << "2.000,5" << model::Units::Metric;
     QTest::newRow("fr_FR") << "fr_FR" << "5,25" << model::Units::Imperial;
 }
+// clang-format on
 
 void DocumentTest::fileRoundTrip()
 {

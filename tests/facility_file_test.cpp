@@ -224,6 +224,7 @@ void FacilityFileTest::versionOneFileOpens()
 
 // The currency and units come back as saved; a symbol is kept as the
 // window takes it when typed.
+// clang-format off
 void FacilityFileTest::currencyRoundTrip_data()
 {
     QTest::addColumn<QString>("inFile");
@@ -239,6 +240,7 @@ void FacilityFileTest::currencyRoundTrip_data()
                                               << "imperial" << QStringLiteral("\u00A3") << model::Units::Imperial;
     QTest::newRow("no symbol is the dollar") << "" << "metric" << "$" << model::Units::Metric;
 }
+// clang-format on
 
 void FacilityFileTest::currencyRoundTrip()
 {
@@ -397,6 +399,7 @@ void FacilityFileTest::badFileIsRefused()
 }
 
 // Saving that fails leaves every file as it was and nothing beside them.
+// clang-format off
 void FacilityFileTest::failedSaveKeepsOldFile_data()
 {
     QTest::addColumn<QString>("kind");
@@ -408,6 +411,7 @@ void FacilityFileTest::failedSaveKeepsOldFile_data()
     QTest::newRow("lone surrogate") << "lone surrogate" << "is not valid text";
     QTest::newRow("too long for the file") << "too long" << "too long for a facility file";
 }
+// clang-format on
 
 void FacilityFileTest::failedSaveKeepsOldFile()
 {

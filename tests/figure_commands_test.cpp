@@ -154,6 +154,7 @@ void FigureCommandsTest::menuHoldsTheCommands()
                           "Print Report\u2026 Ctrl+P", "Copy Results Ctrl+Shift+C"}));
 }
 
+// clang-format off
 void FigureCommandsTest::figuresTravelAcrossRegionalSettings_data()
 {
     QTest::addColumn<QString>("savedIn");
@@ -169,6 +170,7 @@ void FigureCommandsTest::figuresTravelAcrossRegionalSettings_data()
     // 1.5, so it stays red and counts as no number until it is edited.
     QTest::newRow("no number that would read as one elsewhere") << "en_US" << "1,5" << "de_DE" << "1,5" << true;
 }
+// clang-format on
 
 void FigureCommandsTest::figuresTravelAcrossRegionalSettings()
 {
@@ -181,17 +183,17 @@ void FigureCommandsTest::figuresTravelAcrossRegionalSettings()
 
     m_window = newWindow(QLocale(savedIn));
     m_window->YourData(kLubricant)->setText(typed);
-    m_window->figureCommands()->setReportDetails({"Riverside Mill", "Line 3", "J. Example"});
-    m_window->figureCommands()->setInvestment(investmentOf("20000"));
+    m_window->document()->setReportDetails({"Riverside Mill", "Line 3", "J. Example"});
+    m_window->document()->setInvestment(investmentOf("20000"));
     QVERIFY(m_window->figureCommands()->saveFigures(path));
-    QCOMPARE(m_window->figureCommands()->currentFile(), path);
+    QCOMPARE(m_window->document()->filePath(), path);
 
     m_window = newWindow(QLocale(openedIn));
     QVERIFY(m_window->figureCommands()->openFigures(path));
     QCOMPARE(m_window->YourData(kLubricant)->text(), shown);
     QCOMPARE(isRed(m_window->YourData(kLubricant)), red);
     QCOMPARE(m_window->YourData(0)->text(), QStringLiteral("1000"));
-    QCOMPARE(m_window->figureCommands()->reportDetails().customer, QStringLiteral("Riverside Mill"));
+    QCOMPARE(m_window->document()->reportDetails().customer, QStringLiteral("Riverside Mill"));
     QCOMPARE(m_window->SSTab1->selectedTab(), int(YourDataTab));
     // Colour and figures agree: a red figure keeps the results out of reach.
     m_window->SSTab1->selectTab(CurrentCostTab);
@@ -218,16 +220,16 @@ void FigureCommandsTest::badFileChangesNothing()
     QCOMPARE(m_reports.size(), 1);
     QVERIFY2(m_reports.first().contains(QStringLiteral("notes.velmor")), qPrintable(m_reports.first()));
     QCOMPARE(m_window->YourData(kLubricant)->text(), QStringLiteral("1234"));
-    QVERIFY(m_window->figureCommands()->currentFile().isEmpty());
+    QVERIFY(m_window->document()->filePath().isEmpty());
 }
 
 void FigureCommandsTest::droppedFileOpens()
 {
-    m_window = newWindow(QLocale(QLocale::English, QLocale::UnitedStates));
-    m_window->YourData(kLubricant)->setText(QStringLiteral("777"));
     const QString path = m_dir.filePath(QStringLiteral("dropped.velmor"));
-    QVERIFY(m_window->figureCommands()->saveFigures(path));
-    m_window->YourData(kLubricant)->setText(QStringLiteral("1"));
+    document::FacilityDocument saved(QLocale(QLocale::English, QLocale::UnitedStates));
+    saved.setFigureText(kLubricant, QStringLiteral("777"));
+    QVERIFY(saved.save(path));
+    m_window = newWindow(QLocale(QLocale::English, QLocale::UnitedStates));
 
     // Dropped onto a field, the file opens; its name is not typed in.
     QMimeData data;
@@ -247,8 +249,8 @@ void FigureCommandsTest::reportAndClipboardShowTheWindowsFigures()
 {
     m_window = newWindow(QLocale(QLocale::English, QLocale::UnitedStates));
     FigureCommands *commands = m_window->figureCommands();
-    commands->setReportDetails({"Riverside Mill", "Line 3", "J. Example"});
-    commands->setInvestment(investmentOf("20,000"));
+    m_window->document()->setReportDetails({"Riverside Mill", "Line 3", "J. Example"});
+    m_window->document()->setInvestment(investmentOf("20,000"));
 
     const QString pdf = m_dir.filePath(QStringLiteral("report.pdf"));
     QVERIFY(commands->exportReport(pdf));
@@ -316,7 +318,7 @@ void FigureCommandsTest::reportStatesTheInvestment()
     QFETCH(QString, absent);
     m_window = newWindow(QLocale(QLocale::English, QLocale::UnitedStates));
     FigureCommands *commands = m_window->figureCommands();
-    commands->setInvestment({investment[0], investment[1], investment[2], QString(), QString()});
+    m_window->document()->setInvestment({investment[0], investment[1], investment[2], QString(), QString()});
     const QString pdf = m_dir.filePath(QStringLiteral("investment.pdf"));
     QVERIFY(commands->exportReport(pdf));
     const QString text = pdfText(pdf);
@@ -350,7 +352,7 @@ void FigureCommandsTest::badFiguresAnsweredAsByATabChange()
     for (const QString &figure : std::as_const(figures))
         m_window->YourData(figure.section(u'=', 0, 0).toInt())->setText(figure.section(u'=', 1));
     FigureCommands *commands = m_window->figureCommands();
-    commands->setInvestment({investment[0], investment[1], investment[2], investment[3], investment[4]});
+    m_window->document()->setInvestment({investment[0], investment[1], investment[2], investment[3], investment[4]});
     QGuiApplication::clipboard()->setText(QStringLiteral("before"));
 
     const QString pdf = m_dir.filePath(QStringLiteral("never.pdf"));
@@ -464,6 +466,7 @@ void FigureCommandsTest::printerHasTheExportedPage()
     QVERIFY2(info.contains(points), qPrintable(info));
 }
 
+// clang-format off
 void FigureCommandsTest::openingOverUnsavedChangesAsks_data()
 {
     QTest::addColumn<QMessageBox::StandardButton>("answer");
@@ -473,6 +476,7 @@ void FigureCommandsTest::openingOverUnsavedChangesAsks_data()
     QTest::newRow("Discard: opened as saved before") << QMessageBox::Discard << "1000" << "1000";
     QTest::newRow("Cancel: not opened, the edit stays") << QMessageBox::Cancel << "10005" << "1000";
 }
+// clang-format on
 
 void FigureCommandsTest::openingOverUnsavedChangesAsks()
 {
@@ -509,6 +513,7 @@ void FigureCommandsTest::openingOverUnsavedChangesAsks()
     QVERIFY(m_reports.isEmpty());
 }
 
+// clang-format off
 void FigureCommandsTest::assumptionsShowOnTheVelmorTab_data()
 {
     QTest::addColumn<QString>("locale");
@@ -522,6 +527,7 @@ void FigureCommandsTest::assumptionsShowOnTheVelmorTab_data()
     QTest::newRow("all of it") << "en_US" << 100.0 << "Labor to lubricate (100% reduction)" << "$.00";
     QTest::newRow("the longest") << "en_US" << 33.3 << "Labor to lubricate (33.3% reduction)" << "$41,754.20";
 }
+// clang-format on
 
 void FigureCommandsTest::assumptionsShowOnTheVelmorTab()
 {
@@ -533,7 +539,7 @@ void FigureCommandsTest::assumptionsShowOnTheVelmorTab()
     model::Assumptions assumptions = model::Assumptions::designed();
     if (reduction >= 0)
         assumptions.reductionPercent.fill(reduction);
-    m_window->figureCommands()->setAssumptions(assumptions);
+    m_window->document()->setAssumptions(assumptions);
     m_window->SSTab1->selectTab(VelmorCostTab);
     QCOMPARE(m_window->CurentCost(16)->caption(), labourCaption);
     QCOMPARE(m_window->CurentCost(17)->caption(), velmorTotal);
@@ -563,7 +569,7 @@ void FigureCommandsTest::assumptionsDialogReadsRegionalPercentages()
         dialog.findChild<QLineEdit *>(QStringLiteral("reduction_2"))->setText(QStringLiteral("37,5"));
         QMetaObject::invokeMethod(&dialog, "accept");
     }));
-    QCOMPARE(m_window->assumptions().reductionPercent, (std::array<double, 5>{90, 37.5, 80, 80, 80}));
+    QCOMPARE(m_window->document()->assumptions().reductionPercent, (std::array<double, 5>{90, 37.5, 80, 80, 80}));
     QCOMPARE(m_window->CurentCost(15)->caption(), QStringLiteral("Grease consumption (37,5% reduction)"));
 }
 
@@ -573,19 +579,19 @@ void FigureCommandsTest::assumptionsAndInvestmentTravelInTheFile()
     m_window = newWindow(QLocale(QLocale::English, QLocale::UnitedStates));
     model::Assumptions assumptions = model::Assumptions::designed();
     assumptions.reductionPercent[4] = 60;
-    m_window->figureCommands()->setAssumptions(assumptions);
-    m_window->figureCommands()->setInvestment({"20,000", "2,500", "800", "7", "8.5"});
+    m_window->document()->setAssumptions(assumptions);
+    m_window->document()->setInvestment({"20,000", "2,500", "800", "7", "8.5"});
     QVERIFY(m_window->figureCommands()->saveFigures(path));
     // A change of the reductions is a change of the file's figures.
-    m_window->figureCommands()->setAssumptions(model::Assumptions::designed());
+    m_window->document()->setAssumptions(model::Assumptions::designed());
     QVERIFY(m_window->isWindowModified());
 
     m_window = newWindow(QLocale(QLocale::German, QLocale::Germany));
     QVERIFY(m_window->figureCommands()->openFigures(path));
-    QCOMPARE(m_window->assumptions(), assumptions);
+    QCOMPARE(m_window->document()->assumptions(), assumptions);
     QCOMPARE(m_window->CurentCost(23)->caption(), QStringLiteral("Lost Production (60% reduction)"));
     const model::InvestmentTexts expected{"20000", "2500", "800", "7", "8,5"};
-    QCOMPARE(m_window->figureCommands()->investment(), expected);
+    QCOMPARE(m_window->document()->investment(), expected);
     QVERIFY(!m_window->isWindowModified());
 }
 
@@ -614,7 +620,7 @@ void FigureCommandsTest::currencyAndUnitsFollowEverywhere()
         QMetaObject::invokeMethod(&dialog, "accept");
     }));
     const model::CurrencyUnits chosen{euro, model::Units::Metric};
-    QCOMPARE(m_window->currencyUnits(), chosen);
+    QCOMPARE(m_window->document()->currencyUnits(), chosen);
     QVERIFY(m_window->isWindowModified());
 
     const auto unitOf = [&](int input) {
@@ -645,11 +651,11 @@ void FigureCommandsTest::currencyAndUnitsFollowEverywhere()
     QCOMPARE(model::openFacilityFile(path).figures.value().currency, chosen);
     auto reopened = newWindow(german);
     QVERIFY(reopened->figureCommands()->openFigures(path));
-    QCOMPARE(reopened->currencyUnits(), chosen);
+    QCOMPARE(reopened->document()->currencyUnits(), chosen);
     QCOMPARE(reopened->Label1(kInputRows[6].unitLabel)->caption(), QStringLiteral(" \u20AC/kg"));
 
     // Back to pounds without an edit: the figures as they were typed.
-    m_window->figureCommands()->setCurrencyUnits({euro, model::Units::Imperial});
+    m_window->document()->setCurrencyUnits({euro, model::Units::Imperial});
     QCOMPARE(m_window->YourData(4)->text(), QStringLiteral("1000"));
     QCOMPARE(m_window->YourData(6)->text(), QStringLiteral("5"));
     QCOMPARE(unitOf(6), QStringLiteral(" \u20AC/lb."));
@@ -670,7 +676,7 @@ void FigureCommandsTest::currencyDialogRefusesBadSymbols()
         symbol->setCurrentText(QStringLiteral("  "));
         QMetaObject::invokeMethod(&dialog, "accept");
     }));
-    QVERIFY(m_window->currencyUnits().isDesigned());
+    QVERIFY(m_window->document()->currencyUnits().isDesigned());
     QCOMPARE(m_window->YourData(4)->text(), QStringLiteral("1000"));
 }
 
@@ -688,7 +694,7 @@ void FigureCommandsTest::unitCaptionsFit()
     QFETCH(QString, symbol);
     m_window = newWindow(QLocale(QLocale::English, QLocale::UnitedStates));
     for (const model::Units units : {model::Units::Metric, model::Units::Imperial}) {
-        m_window->setCurrencyUnits({symbol, units});
+        m_window->document()->setCurrencyUnits({symbol, units});
         for (const InputRow &row : kInputRows)
             QCOMPARE(captionMisfit(m_window->Label1(row.unitLabel)), QString());
     }

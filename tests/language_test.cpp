@@ -20,7 +20,8 @@
 #include <cstdio>
 #include <sys/stat.h>
 
-using namespace main_window;
+using namespace language;
+using namespace outputs;
 
 class LanguageTest : public QObject {
     Q_OBJECT
@@ -72,6 +73,7 @@ void LanguageTest::fromDesktop()
     QCOMPARE(languageForUiLanguages(uiLanguages), expected);
 }
 
+// clang-format off
 void LanguageTest::precedence_data()
 {
     QTest::addColumn<QString>("commandLine");
@@ -84,6 +86,7 @@ void LanguageTest::precedence_data()
     QTest::newRow("English chosen on a French desktop") << "" << "en" << "en";
     QTest::newRow("stored value not a code") << "" << "klingon" << "fr";
 }
+// clang-format on
 
 void LanguageTest::precedence()
 {
@@ -93,6 +96,7 @@ void LanguageTest::precedence()
     QCOMPARE(interfaceLanguage(commandLine, stored, {"fr-FR"}), expected);
 }
 
+// clang-format off
 void LanguageTest::storedChoice_data()
 {
     QTest::addColumn<QString>("chosen");
@@ -102,6 +106,7 @@ void LanguageTest::storedChoice_data()
     QTest::newRow("system default") << "" << "";
     QTest::newRow("no such language stores nothing") << "xx" << "";
 }
+// clang-format on
 
 void LanguageTest::storedChoice()
 {
@@ -213,6 +218,7 @@ void LanguageTest::yearsInEveryLanguage()
         QVERIFY2(text.contains(part), qPrintable(part + u'\n' + text));
 }
 
+// clang-format off
 void LanguageTest::sharedCaptionsFollowTheLanguage_data()
 {
     QTest::addColumn<QString>("language");
@@ -227,6 +233,7 @@ void LanguageTest::sharedCaptionsFollowTheLanguage_data()
                         << "Der Wert f\u00fcr \u201eSchmierstoffmenge\u201c ist keine Zahl. "
                            "Dort steht \u201eabc\u201c.";
 }
+// clang-format on
 
 // The texts several outputs share come from one place and follow the
 // interface's language wherever they are shown.
@@ -238,19 +245,20 @@ void LanguageTest::sharedCaptionsFollowTheLanguage()
     QFETCH(QString, noNumber);
     QVERIFY(installLanguage(language));
     const QString copied = clipboardResults({}, model::Assumptions::designed(), std::nullopt, QLocale::c()).text;
-    ReportRequest request;
-    request.locale = QLocale::c();
-    request.fieldTexts.fill(QStringLiteral("1E308"));
-    const QString overflowed = buildReport(request).problem;
-    request.fieldTexts.fill(QStringLiteral("1"));
-    request.fieldTexts[4] = QStringLiteral("abc");
-    const QString refused = buildReport(request).problem;
+    document::FacilityDocument facility(QLocale::c());
+    for (int i = 0; i < model::kInputCount; ++i)
+        facility.setFigureText(i, QStringLiteral("1E308"));
+    const QString overflowed = buildReport(facility, {}).problem;
+    for (int i = 0; i < model::kInputCount; ++i)
+        facility.setFigureText(i, i == 4 ? QStringLiteral("abc") : QStringLiteral("1"));
+    const QString refused = buildReport(facility, {}).problem;
     QVERIFY(installLanguage("en"));
     QCOMPARE(copied.section(u'\n', 0, 0), headings);
     QCOMPARE(overflowed, overflow);
     QCOMPARE(refused, noNumber);
 }
 
+// clang-format off
 void LanguageTest::settingsThatAreNoFile_data()
 {
     QTest::addColumn<QString>("entry"); // in XDG_CONFIG_HOME
@@ -261,6 +269,7 @@ void LanguageTest::settingsThatAreNoFile_data()
     QTest::newRow("folder as the program's settings") << program << "folder";
     QTest::newRow("a regular file is read and written") << program << "file";
 }
+// clang-format on
 
 // A run of its own, with the user's settings in the test's folder, reads
 // the language stored and stores "fr".

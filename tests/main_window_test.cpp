@@ -498,6 +498,7 @@ void MainWindowTest::fieldCheck()
 // field never turns red while it looks right.
 enum class Entry { SetText, Insert, Paste, InputMethod };
 
+// clang-format off
 void MainWindowTest::invisibleCharactersAreDropped_data()
 {
     QTest::addColumn<Entry>("entry");
@@ -516,6 +517,7 @@ void MainWindowTest::invisibleCharactersAreDropped_data()
     QTest::newRow("typed through an input method")
         << Entry::InputMethod << "1" << QStringLiteral("5\u007F\u0085") << "15" << true;
 }
+// clang-format on
 
 void MainWindowTest::invisibleCharactersAreDropped()
 {
@@ -874,9 +876,9 @@ void MainWindowTest::titleNamesTheFileAndItsChanges()
         else if (step == QLatin1StringView("type"))
             typeIntoLubricant(QStringLiteral("5"));
         else if (step == QLatin1StringView("details"))
-            commands->setReportDetails({"Riverside Mill", "", ""});
+            m_window->document()->setReportDetails({"Riverside Mill", "", ""});
         else if (step == QLatin1StringView("save"))
-            QVERIFY(commands->saveFigures(commands->currentFile()));
+            QVERIFY(commands->saveFigures(m_window->document()->filePath()));
         else if (step == QLatin1StringView("saveAs"))
             QVERIFY(commands->saveFigures(m_dir.filePath(QStringLiteral("other.velmor"))));
     }

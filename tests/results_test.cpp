@@ -137,6 +137,7 @@ void ResultsTest::arithmeticFault()
 // A field counts as the figure it shows in the given regional settings,
 // thousands separators and decimal comma included, and the figures are
 // written in the same settings.
+// clang-format off
 void ResultsTest::figuresReadInTheGivenLocale_data()
 {
     QTest::addColumn<QLocale>("locale");
@@ -159,6 +160,7 @@ void ResultsTest::figuresReadInTheGivenLocale_data()
     // Lubricating one and a half times a month.
     QTest::newRow("de_DE: frequency 1,5") << QLocale("de_DE") << with({{3, "1,5"}}) << "$69.800,00" << "$56.500,00";
 }
+// clang-format on
 
 void ResultsTest::figuresReadInTheGivenLocale()
 {

@@ -328,6 +328,7 @@ void SafeWriteTest::hiddenCharactersAreShownEscaped()
     QCOMPARE(model::quotedForMessage(text), shown);
 }
 
+// clang-format off
 void SafeWriteTest::leftoverOfAKilledWriteIsCleared_data()
 {
     QTest::addColumn<QString>("writer");
@@ -343,6 +344,7 @@ void SafeWriteTest::leftoverOfAKilledWriteIsCleared_data()
     QTest::newRow("another file's") << "facility" << "other.velmor.kTqWzB" << "file" << false;
     QTest::newRow("a link") << "facility" << stale << "link" << false;
 }
+// clang-format on
 
 void SafeWriteTest::leftoverOfAKilledWriteIsCleared()
 {

@@ -114,8 +114,8 @@ void TranslationFitTest::captionsFit()
     // widest symbol in the unit labels and kilograms.
     model::Assumptions widest;
     widest.reductionPercent.fill(88.8);
-    w.setAssumptions(widest);
-    w.setCurrencyUnits({QStringLiteral("CHF"), model::Units::Metric});
+    w.document()->setAssumptions(widest);
+    w.document()->setCurrencyUnits({QStringLiteral("CHF"), model::Units::Metric});
     for (int tab = 0; tab < w.SSTab1->count(); ++tab) {
         w.SSTab1->selectTab(tab);
         QApplication::processEvents();
@@ -168,7 +168,7 @@ void TranslationFitTest::dialogsFit()
     w.setZoomPercent(percent);
     if (w.zoomPercent() != percent)
         QSKIP("this zoom step does not fit the test screen");
-    w.figureCommands()->setInvestment(investmentOf(QStringLiteral("20000")));
+    w.document()->setInvestment(investmentOf(QStringLiteral("20000")));
     const QList<QAction *> actions = w.figureCommands()->actions();
     const auto action = std::find_if(actions.begin(), actions.end(), [&](const QAction *a) {
         return a->text() == QCoreApplication::translate("FigureCommands", command.toUtf8().constData());
@@ -202,16 +202,14 @@ void TranslationFitTest::reportFits()
     QVERIFY2(language::installLanguage(language), qPrintable(QStringLiteral("no catalogue for %1").arg(language)));
 
     // Both pages, with the widest reductions and currency, in kilograms.
-    outputs::ReportRequest request;
-    for (int i = 0; i < model::kInputCount; ++i)
-        request.fieldTexts[std::size_t(i)] = QString::fromUtf8(model::kInputs[std::size_t(i)].defaultText);
-    request.details = {QStringLiteral("Riverside Mill"), QStringLiteral("Line 3"), QStringLiteral("J. Example")};
-    request.investment = {QStringLiteral("20000"), QStringLiteral("5000"), QStringLiteral("1000"), QString(), QString()};
-    request.assumptions.reductionPercent.fill(88.8);
-    request.currency = {QStringLiteral("CHF"), model::Units::Metric};
-    request.date = QDate(2026, 12, 8);
-    request.locale = locale;
-    outputs::BuiltReport built = outputs::buildReport(request);
+    document::FacilityDocument facility(locale);
+    model::FacilityFigures facts = facility.figures();
+    facts.report = {QStringLiteral("Riverside Mill"), QStringLiteral("Line 3"), QStringLiteral("J. Example")};
+    facts.investment = {QStringLiteral("20000"), QStringLiteral("5000"), QStringLiteral("1000"), QString(), QString()};
+    facts.assumptions.reductionPercent.fill(88.8);
+    facts.currency = {QStringLiteral("CHF"), model::Units::Metric};
+    facility.setFacts(facts);
+    outputs::BuiltReport built = outputs::buildReport(facility, QDate(2026, 12, 8));
     QVERIFY2(built.content, qPrintable(built.problem));
     report::ReportContent &content = *built.content;
 

@@ -76,7 +76,8 @@ int main(int argc, char *argv[])
 
     // The figure commands' dialogs, each grabbed from inside its own loop.
     FigureCommands &commands = *window.figureCommands();
-    commands.setInvestment(
+    document::FacilityDocument &facility = *window.document();
+    facility.setInvestment(
         {QStringLiteral("20000"), QStringLiteral("5000"), QStringLiteral("1000"), QString(), QString()});
     // A command by its English text, in the interface's language.
     const auto grabDialog = [&](const char *command, const QString &name) {
@@ -98,12 +99,12 @@ int main(int argc, char *argv[])
     // The Velmor Cost tab with reductions other than the designed.
     model::Assumptions assumptions;
     assumptions.reductionPercent = {72.5, 100, 0, 33.3, 99.9};
-    commands.setAssumptions(assumptions);
+    facility.setAssumptions(assumptions);
     window.SSTab1->selectTab(3);
     ok &= save(&window, folder, QStringLiteral("main-3-velmor-cost-assumed"));
     // Another currency and kilograms: the unit labels and the figures.
     grabDialog("Currency and Units\u2026", QStringLiteral("dialog-currency-units"));
-    commands.setCurrencyUnits({QStringLiteral("CHF"), model::Units::Metric});
+    facility.setCurrencyUnits({QStringLiteral("CHF"), model::Units::Metric});
     window.SSTab1->selectTab(1);
     ok &= save(&window, folder, QStringLiteral("main-1-your-data-metric"));
     window.SSTab1->selectTab(2);

@@ -48,19 +48,20 @@ int main(int argc, char *argv[])
     window.show();
     QApplication::processEvents();
     FigureCommands &commands = *window.figureCommands();
-    commands.setReportDetails(
+    document::FacilityDocument &facility = *window.document();
+    facility.setReportDetails(
         {QStringLiteral("Riverside Mill"), QStringLiteral("Line 3"), QStringLiteral("J. Example")});
     // With an investment the report has its second page, the business case.
-    commands.setInvestment(
+    facility.setInvestment(
         {QStringLiteral("20000"), QStringLiteral("5000"), QStringLiteral("1000"), QString(), QString()});
 
     const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
     const QString figures = dir.filePath(QStringLiteral("plant.velmor"));
-    const model::InvestmentReading investment = model::readInvestment(commands.investment(), window.locale());
+    const model::InvestmentReading investment = model::readInvestment(facility.investment(), facility.locale());
     const double businessCase = medianMs(200, [&] {
-        const model::Results results = model::computeResults(window.fieldTexts(), window.locale());
+        const model::Results results = model::computeResults(facility.figureTexts(), facility.locale());
         const model::BusinessCaseStudy study =
-            model::studyOf(results.values, window.assumptions(), *investment.investment);
+            model::studyOf(results.values, facility.assumptions(), *investment.investment);
         return !study.sensitivity.empty();
     });
     const double report = medianMs(20, [&] { return commands.exportReport(pdf); });

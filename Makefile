@@ -86,7 +86,7 @@ test-locales:
 	  done && $(SUDO) locale-gen; \
 	fi
 
-test: build test-locales
+test: build test-locales format-check
 	@$(SPREADSHEET_INSTALLED) || \
 	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $(TEST_PACKAGES) </dev/null || \
 	  echo "$(TEST_PACKAGES) could not be installed: the spreadsheet checks of the workbook will be skipped."

@@ -38,8 +38,7 @@ QString twoLines(QStringView firstTag, QStringView first, QStringView secondTag,
 
 } // namespace
 
-Form2::Form2(QWidget *owner)
-    : QDialog(owner), m_background(platform::loadPicture(kBackgroundPicture, this))
+Form2::Form2(QWidget *owner) : QDialog(owner), m_background(platform::loadPicture(kBackgroundPicture, this))
 {
     platform::applyDesignedLook(this);
     setWindowTitle(tr("About"));
@@ -110,16 +109,16 @@ void Form2::load()
         const int tab = index == 1 ? 0 : 1;
         const bool maker = index == 1;
         const auto place = [&](QWidget *control, const QRect &rect) { SSTab1->place(tab, control, rect); };
-        const auto makeLabel = [&](platform::ControlArray<platform::CaptionLabel> &array, Qt::Alignment alignment,
-                                   const QRect &rect) {
+        const auto makeLabel =
+            [&](platform::ControlArray<platform::CaptionLabel> &array, Qt::Alignment alignment, const QRect &rect) {
             auto *label = new platform::CaptionLabel(nullptr, alignment);
             array.set(index, label);
             place(label, rect);
             return label;
         };
 
-        auto *banner = new platform::PictureBox(maker ? kMakerBanner : kDesignerBanner,
-                                                platform::PictureBox::Border::Sunken);
+        auto *banner =
+            new platform::PictureBox(maker ? kMakerBanner : kDesignerBanner, platform::PictureBox::Border::Sunken);
         Picture1.set(index, banner);
         place(banner, twipsRect(945, 375, 4785, 1065));
         banner->setAccessibleName(maker ? tr("HALDMARK banner") : tr("Corvane Software logo"));
@@ -190,14 +189,9 @@ void Form2::Form_Load()
     Label4(1)->setCaption(twoLines(tr("E-mail: "), kMaker.email, tr("WWW: "), kMaker.web));
 }
 
-void Form2::Command1_Click()
-{
-    hide();
-}
+void Form2::Command1_Click() { hide(); }
 
-void Form2::reject()
-{
-}
+void Form2::reject() {}
 
 void Form2::closeEvent(QCloseEvent *event)
 {

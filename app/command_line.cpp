@@ -96,8 +96,8 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
         // program's name and writes a placeholder in its usage line; with
         // one (help in another language), the path it was started by.
         line.text = parser.helpText();
-        const QString placeholder = QCoreApplication::instance() ? QCoreApplication::arguments().value(0)
-                                                                 : QStringLiteral("<executable_name>");
+        const QString placeholder =
+            QCoreApplication::instance() ? QCoreApplication::arguments().value(0) : QStringLiteral("<executable_name>");
         const qsizetype at = line.text.indexOf(placeholder);
         if (!placeholder.isEmpty() && at >= 0 && at < line.text.indexOf(u'\n'))
             line.text.replace(at, placeholder.size(), program);
@@ -111,9 +111,9 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
     if (parser.isSet(language)) {
         line.language = parser.value(language);
         if (!language::isLanguageCode(line.language))
-            return refuse(QCoreApplication::translate("main", "no language \"%1\"; the languages are %2")
-                              .arg(model::escapedForMessage(line.language),
-                                   languageCodes().join(QStringLiteral(", "))));
+            return refuse(
+                QCoreApplication::translate("main", "no language \"%1\"; the languages are %2")
+                    .arg(model::escapedForMessage(line.language), languageCodes().join(QStringLiteral(", "))));
     }
     // A second OUT would silently win over the first.
     for (const QCommandLineOption *output : {&report, &workbook, &summary}) {
@@ -137,8 +137,8 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
             const QString identity = fileIdentity(file);
             const QString first = given.value(identity);
             if (first == file)
-                return refuse(QCoreApplication::translate("main", "--summary lists %1 twice")
-                                  .arg(model::quotedForMessage(file)));
+                return refuse(
+                    QCoreApplication::translate("main", "--summary lists %1 twice").arg(model::quotedForMessage(file)));
             if (!first.isEmpty())
                 return refuse(QCoreApplication::translate("main", "--summary lists one file twice, as %1 and as %2")
                                   .arg(model::quotedForMessage(first), model::quotedForMessage(file)));

@@ -22,7 +22,7 @@ struct CommandLine {
     QStringList summaryFiles; // the facility files --summary sums up
     QString reportFile;       // where --report, --workbook or --summary writes
     QString language;         // --language's code, or empty
-    QString text;        // what to print: help or version, or why the line is refused
+    QString text;             // what to print: help or version, or why the line is refused
 };
 
 // Reads the arguments, program name first. Decided before any application

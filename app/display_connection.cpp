@@ -76,8 +76,8 @@ QString reasonBeforeStart(int argc, char **argv)
 {
     QByteArray platform = requestedPlatform(argc, argv);
     if (platform.isEmpty()) {
-        const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-                             || qgetenv("XDG_SESSION_TYPE") == "wayland";
+        const bool wayland =
+            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || qgetenv("XDG_SESSION_TYPE") == "wayland";
         if (wayland)
             return {};
         platform = "xcb";
@@ -92,7 +92,8 @@ QString reasonBeforeStart(int argc, char **argv)
 // may have said why.
 QString reasonFromQt(const QString &fatal)
 {
-    static const QRegularExpression pluginLine(QStringLiteral(R"re(Could not (load|find) the Qt platform plugin "([^"]*)")re"));
+    static const QRegularExpression pluginLine(
+        QStringLiteral(R"re(Could not (load|find) the Qt platform plugin "([^"]*)")re"));
     QString plugin;
     bool missing = false;
     QString detail;
@@ -141,10 +142,7 @@ DisplayConnection::DisplayConnection(int argc, char **argv)
     m_guarding = true;
 }
 
-DisplayConnection::~DisplayConnection()
-{
-    connected();
-}
+DisplayConnection::~DisplayConnection() { connected(); }
 
 void DisplayConnection::connected()
 {

@@ -1,12 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "app/application_setup.h"
 #include "app/command_line.h"
-#include "outputs/command_line_outputs.h"
 #include "app/display_connection.h"
+#include "language/language.h"
 #include "main_window/figure_commands.h"
 #include "main_window/form1.h"
-#include "language/language.h"
-
+#include "outputs/command_line_outputs.h"
 #include "version.h"
 
 #include <QApplication>
@@ -26,8 +25,7 @@ int main(int argc, char *argv[])
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     app::CommandLine line = app::parseCommandLine(arguments, QLatin1StringView(app::kVersion));
-    if (line.action == app::CommandLine::Action::PrintText
-        || line.action == app::CommandLine::Action::Refuse) {
+    if (line.action == app::CommandLine::Action::PrintText || line.action == app::CommandLine::Action::Refuse) {
         // Help and refusals in the interface's language: read once more with
         // its catalogue installed, which needs an application object (but
         // no display).

@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "dialogs/business_case_window.h"
 
-#include "outputs/business_case_charts.h"
 #include "dialogs/dialog_size.h"
 #include "dialogs/investment_fields.h"
-#include "model/model_text.h"
 #include "model/business_case_text.h"
+#include "model/model_text.h"
 #include "model/money_text.h"
+#include "outputs/business_case_charts.h"
 #include "platform/system_seams.h"
 
 #include <QChart>
@@ -165,10 +165,10 @@ void BusinessCaseWindow::recompute()
 
     showCases();
     // Figures that overflow are not charted, only hidden behind the message.
-    replaceChart(m_cashFlow, outputs::cashFlowChart(overflows ? model::BusinessCase() : m_study.measures,
-                                                        m_locale, m_symbol));
+    replaceChart(m_cashFlow,
+                 outputs::cashFlowChart(overflows ? model::BusinessCase() : m_study.measures, m_locale, m_symbol));
     replaceChart(m_tornado, outputs::tornadoChart(m_study.sensitivity, m_study.annualSavings, m_study.stepPercent,
-                                                      m_assumptions, m_locale, m_symbol));
+                                                  m_assumptions, m_locale, m_symbol));
     m_cashFlow->setVisible(m_hasInvestment && !overflows);
     dialogs::growToContents(this);
 }

@@ -31,7 +31,7 @@ InvestmentFields::InvestmentFields(const model::InvestmentTexts &texts, QWidget 
         model::withCurrencySymbol(tr("Yearly upkeep of the system ($):"), symbol), tr("none"));
     add(InvestmentField::Years, texts.years, tr("Evaluation period (years):"), QString::number(model::kDefaultYears));
     add(InvestmentField::DiscountRate, texts.discountRate, tr("Discount rate (%):"),
-          locale().toString(model::kDefaultDiscountRatePercent));
+        locale().toString(model::kDefaultDiscountRatePercent));
     field(InvestmentField::SystemPrice)->setObjectName(QStringLiteral("systemPrice"));
 }
 

@@ -7,9 +7,8 @@
 #include <QFormLayout>
 #include <QLineEdit>
 
-ReportDetailsDialog::ReportDetailsDialog(const model::ReportDetails &details,
-                                         const model::InvestmentTexts &investment, const QLocale &locale,
-                                         QWidget *parent, QStringView symbol)
+ReportDetailsDialog::ReportDetailsDialog(const model::ReportDetails &details, const model::InvestmentTexts &investment,
+                                         const QLocale &locale, QWidget *parent, QStringView symbol)
     : QDialog(parent), m_locale(locale)
 {
     setWindowTitle(tr("Report Details"));

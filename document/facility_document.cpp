@@ -109,10 +109,7 @@ model::FacilityReadResult FacilityDocument::open(const QString &path, const QLoc
     return opened;
 }
 
-void FacilityDocument::setFacts(const model::FacilityFigures &facts)
-{
-    adopt(facts, QLocale(facts.locale), {});
-}
+void FacilityDocument::setFacts(const model::FacilityFigures &facts) { adopt(facts, QLocale(facts.locale), {}); }
 
 void FacilityDocument::showIn(const QLocale &locale)
 {

@@ -1,10 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "language/language.h"
 
-#include "version.h"
-
 #include "model/message_text.h"
 #include "platform/regional_locale.h"
+#include "version.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -215,9 +214,6 @@ QLocale dateLocale(const QLocale &regional)
     return QLocale(language.language(), language.script(), regional.territory());
 }
 
-void setUpRegionalSettings()
-{
-    QLocale::setDefault(platform::regionalLocale());
-}
+void setUpRegionalSettings() { QLocale::setDefault(platform::regionalLocale()); }
 
 } // namespace language

@@ -8,9 +8,9 @@
 #include "document/facility_document.h"
 #include "main_window/figure_window.h"
 #include "main_window/main_layout.h"
-#include "outputs/results_clipboard.h"
 #include "model/model_text.h"
 #include "model/numeric_text.h"
+#include "outputs/results_clipboard.h"
 #include "platform/system_seams.h"
 #include "report/report_page.h"
 #include "workbook/workbook.h"
@@ -64,14 +64,13 @@ FigureCommands::FigureCommands(document::FacilityDocument &facility, FigureWindo
     };
     m_open = make(tr("Open Figures\u2026"), QKeySequence::keyBindings(QKeySequence::Open), &FigureCommands::open);
     m_save = make(tr("Save Figures"), QKeySequence::keyBindings(QKeySequence::Save), &FigureCommands::save);
-    m_saveAs = make(tr("Save Figures As\u2026"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
-                    &FigureCommands::saveAs);
+    m_saveAs =
+        make(tr("Save Figures As\u2026"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}, &FigureCommands::saveAs);
     m_editDetails = make(tr("Report Details\u2026"), {}, &FigureCommands::editReportDetails);
     m_assumptions = make(tr("Assumptions\u2026"), {}, &FigureCommands::editAssumptions);
     m_currencyUnits = make(tr("Currency and Units\u2026"), {}, &FigureCommands::editCurrencyUnits);
     m_businessCase = make(tr("Business Case\u2026"), {}, &FigureCommands::showBusinessCase);
-    m_export = make(tr("Export Report as PDF\u2026"), {QKeySequence(Qt::CTRL | Qt::Key_E)},
-                    &FigureCommands::exportPdf);
+    m_export = make(tr("Export Report as PDF\u2026"), {QKeySequence(Qt::CTRL | Qt::Key_E)}, &FigureCommands::exportPdf);
     m_exportWorkbook = make(tr("Export Workbook\u2026"), {}, &FigureCommands::exportXlsx);
     m_print = make(tr("Print Report\u2026"), QKeySequence::keyBindings(QKeySequence::Print), &FigureCommands::print);
     m_copy = new QAction(tr("Copy Results"), this);
@@ -81,9 +80,8 @@ FigureCommands::FigureCommands(document::FacilityDocument &facility, FigureWindo
 
 QList<QAction *> FigureCommands::actions() const
 {
-    return {m_open,          m_save,         m_saveAs, m_editDetails,    m_assumptions,
-            m_currencyUnits, m_businessCase, m_export, m_exportWorkbook, m_print,
-            m_copy};
+    return {m_open,         m_save,   m_saveAs,         m_editDetails, m_assumptions, m_currencyUnits,
+            m_businessCase, m_export, m_exportWorkbook, m_print,       m_copy};
 }
 
 void FigureCommands::tellUser(const QString &message) const
@@ -182,10 +180,7 @@ bool FigureCommands::exportReport(const QString &path)
     return content && writeReport(path, *content);
 }
 
-bool FigureCommands::exportWorkbook(const QString &path)
-{
-    return figuresAndMeasuresCompute() && writeWorkbook(path);
-}
+bool FigureCommands::exportWorkbook(const QString &path) { return figuresAndMeasuresCompute() && writeWorkbook(path); }
 
 bool FigureCommands::writeWorkbook(const QString &path) const
 {
@@ -241,8 +236,8 @@ void FigureCommands::open()
 {
     if (!settleUnsavedChanges(Opening))
         return;
-    const QString path = QFileDialog::getOpenFileName(m_window.dialogPlace().parent, tr("Open Figures"),
-                                                      folderOfFile(), facilityFilter());
+    const QString path = QFileDialog::getOpenFileName(m_window.dialogPlace().parent, tr("Open Figures"), folderOfFile(),
+                                                      facilityFilter());
     if (!path.isEmpty())
         openFigures(path);
 }

@@ -2,9 +2,9 @@
 #include "main_window/form1.h"
 
 #include "about_window/form2.h"
+#include "language/language.h"
 #include "main_window/figure_commands.h"
 #include "main_window/graph_type_cycle.h"
-#include "language/language.h"
 #include "main_window/language_menu.h"
 #include "main_window/main_layout.h"
 #include "main_window/visible_text_validator.h"
@@ -29,29 +29,29 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
-#include <QContextMenuEvent>
-#include <QDragEnterEvent>
-#include <QDropEvent>
-#include <QMimeData>
-#include <QTabBar>
-#include <QToolButton>
-#include <QUrl>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QShortcut>
+#include <QTabBar>
 #include <QTimer>
+#include <QToolButton>
+#include <QUrl>
 
 #include <algorithm>
-#include <memory>
 #include <array>
+#include <memory>
 #include <vector>
 
 using namespace main_window;
@@ -126,10 +126,7 @@ void Form1::createConnections()
     connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
 }
 
-void Form1::Form_Load()
-{
-    Label3->setCaption(welcomeText());
-}
+void Form1::Form_Load() { Label3->setCaption(welcomeText()); }
 
 void Form1::paintEvent(QPaintEvent *)
 {
@@ -164,7 +161,8 @@ void Form1::SSTab1_Click()
 // go on.
 void Form1::showResults(const model::Results &results)
 {
-    const model::ResultTexts texts = model::resultTexts(results, m_document->locale(), m_document->currencyUnits().symbol);
+    const model::ResultTexts texts =
+        model::resultTexts(results, m_document->locale(), m_document->currencyUnits().symbol);
     for (int t = 0; t < results.finishedTables; ++t) {
         for (int k = 1; k <= model::kRowCount; ++k) {
             const ResultRow &row = kResultRows[std::size_t(t)][std::size_t(k - 1)];
@@ -182,9 +180,8 @@ bool Form1::isCommandKey(const QKeyEvent &key) const
 {
     const QKeySequence pressed(QKeyCombination(key.modifiers() & ~Qt::KeypadModifier, Qt::Key(key.key())));
     const QList<QAction *> commands = actions();
-    return std::any_of(commands.begin(), commands.end(), [&](const QAction *command) {
-        return command->shortcuts().contains(pressed);
-    });
+    return std::any_of(commands.begin(), commands.end(),
+                       [&](const QAction *command) { return command->shortcuts().contains(pressed); });
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
@@ -364,9 +361,8 @@ void Form1::showUnitLabels()
     for (int i = 0; i < model::kInputCount; ++i) {
         const QString unit = model::unitLabel(i, m_document->currencyUnits());
         Label1(kInputRows[std::size_t(i)].unitLabel)->setCaption(unit);
-        YourData(i)->setAccessibleName(
-            QStringLiteral("%1, %2").arg(model::inputText(model::kInputs[std::size_t(i)].caption).trimmed(),
-                                         unit.trimmed()));
+        YourData(i)->setAccessibleName(QStringLiteral("%1, %2").arg(
+            model::inputText(model::kInputs[std::size_t(i)].caption).trimmed(), unit.trimmed()));
     }
 }
 
@@ -399,15 +395,9 @@ void Form1::Command3_Click()
     m_about->showModal();
 }
 
-void Form1::Command4_Click()
-{
-    HyperJump(QString::fromUtf8(model::kProductPage));
-}
+void Form1::Command4_Click() { HyperJump(QString::fromUtf8(model::kProductPage)); }
 
-void Form1::HyperJump(QString address)
-{
-    platform::openWebAddress(address);
-}
+void Form1::HyperJump(QString address) { platform::openWebAddress(address); }
 
 // Rows 1 to 5 of the current, Velmor and savings tables, as columns 1 to 3,
 // cell by cell; the report's chart takes the same figures at once.
@@ -423,4 +413,3 @@ void Form1::fillChart(const model::Results &results)
         }
     }
 }
-

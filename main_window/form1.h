@@ -78,10 +78,13 @@ public:
     // Hands a web address to the user's browser; nothing comes back.
     void HyperJump(QString address);
 
+    // A caption and a figure for each row of each result table.
+    static constexpr int kResultLabelCount = 2 * model::kRowCount * model::kTableCount;
+
     // The controls by their design names.
     platform::TabControl *SSTab1 = nullptr;
     platform::ControlArray<QLineEdit> YourData{"YourData", model::kInputCount};
-    platform::ControlArray<platform::CaptionLabel> CurentCost{"CurentCost", 2 * model::kRowCount * model::kTableCount};
+    platform::ControlArray<platform::CaptionLabel> CurentCost{"CurentCost", kResultLabelCount};
     platform::ControlArray<platform::CaptionLabel> Label1{"Label1", 24};
     platform::ControlArray<QGroupBox> Frame1{"Frame1", 4};
     platform::ControlArray<QGroupBox> Frame2{"Frame2", model::kTableCount};
@@ -91,8 +94,7 @@ public:
     platform::PictureBox *Picture1 = nullptr, *Picture2 = nullptr, *Picture3 = nullptr;
     platform::PictureBox *Picture4 = nullptr, *Picture5 = nullptr, *Picture6 = nullptr;
     platform::ChartControl *MSChart1 = nullptr;
-    QPushButton *Command1 = nullptr, *Command2 = nullptr, *Command3 = nullptr,
-                *Command4 = nullptr;
+    QPushButton *Command1 = nullptr, *Command2 = nullptr, *Command3 = nullptr, *Command4 = nullptr;
 
     Form2 *aboutWindow() const { return m_about; }
 

@@ -2,7 +2,6 @@
 // The designed controls of the main window: made, placed in twips, named
 // after their design names, ordered for the Tab key and named for screen readers.
 #include "main_window/form1.h"
-
 #include "main_window/graph_type_cycle.h"
 #include "main_window/main_layout.h"
 #include "main_window/visible_text_validator.h"
@@ -95,15 +94,14 @@ void Form1::createTabControl()
 void Form1::createAboutTab()
 {
     using platform::PictureBox;
-    Picture1 = named(new PictureBox(QStringLiteral(":/images/brand_logo.png"), PictureBox::Border::Sunken),
-                     "Picture1");
+    Picture1 = named(new PictureBox(QStringLiteral(":/images/brand_logo.png"), PictureBox::Border::Sunken), "Picture1");
     SSTab1->place(AboutTab, Picture1, rectOf(kLogoPlace));
 
     Label3 = named(new CaptionLabel, "Label3");
     SSTab1->place(AboutTab, Label3, rectOf(kWelcomePlace));
 
-    Picture2 = named(new PictureBox(QStringLiteral(":/images/calculator_icon.png"), PictureBox::Border::None),
-                     "Picture2");
+    Picture2 =
+        named(new PictureBox(QStringLiteral(":/images/calculator_icon.png"), PictureBox::Border::None), "Picture2");
     SSTab1->place(AboutTab, Picture2, rectOf(kIconPlace));
 
     Label2 = named(new CaptionLabel, "Label2");
@@ -121,8 +119,8 @@ void Form1::createAboutTab()
 void Form1::createYourDataTab()
 {
     using platform::PictureBox;
-    Picture3 = named(new PictureBox(QStringLiteral(":/images/your_data_banner.png"), PictureBox::Border::Sunken),
-                     "Picture3");
+    Picture3 =
+        named(new PictureBox(QStringLiteral(":/images/your_data_banner.png"), PictureBox::Border::Sunken), "Picture3");
     SSTab1->place(YourDataTab, Picture3, rectOf(kDataBannerPlace));
 
     for (int f = 0; f < 4; ++f) {
@@ -163,8 +161,8 @@ void Form1::createResultTab(int f)
     const int tab = CurrentCostTab + f;
     PictureBox **banners[] = {&Picture4, &Picture5, &Picture6};
     const char *bannerNames[] = {"Picture4", "Picture5", "Picture6"};
-    auto *banner = named(new PictureBox(QStringLiteral(":/images/result_banner.png"), PictureBox::Border::Sunken),
-                         bannerNames[f]);
+    auto *banner =
+        named(new PictureBox(QStringLiteral(":/images/result_banner.png"), PictureBox::Border::Sunken), bannerNames[f]);
     *banners[f] = banner;
     SSTab1->place(tab, banner, rectOf(kResultBannerPlace));
 
@@ -174,8 +172,7 @@ void Form1::createResultTab(int f)
 
     for (const Rule &rule : kRules) {
         auto *line = new platform::LineControl(platform::twips(kRuleLeft), platform::twips(kRuleRight),
-                                               platform::twips(rule.y), rule.widthPixels, platform::kGreyText,
-                                               frame);
+                                               platform::twips(rule.y), rule.widthPixels, platform::kGreyText, frame);
         Line2.set(5 * f + rule.lineOffset, line);
     }
 
@@ -218,8 +215,8 @@ void Form1::setFocusOrder()
 {
     // Tab order by ascending TabIndex; the tab control lets only the selected
     // tab's controls take the focus, so the Tab key walks the visible ones.
-    std::vector<std::pair<int, QWidget *>> order{
-        {0, SSTab1}, {54, MSChart1}, {81, Command1}, {83, Command2}, {87, Command3}, {88, Command4}};
+    std::vector<std::pair<int, QWidget *>> order{{0, SSTab1},    {54, MSChart1}, {81, Command1},
+                                                 {83, Command2}, {87, Command3}, {88, Command4}};
     for (int i = 0; i < model::kInputCount; ++i)
         order.emplace_back(kInputRows[std::size_t(i)].tabIndex, YourData(i));
     std::sort(order.begin(), order.end());
@@ -235,7 +232,7 @@ void Form1::nameControlsForScreenReaders()
         const model::InputDefinition &input = model::kInputs[std::size_t(i)];
         // Without a name of its own a field would be announced by its frame.
         YourData(i)->setAccessibleName(QStringLiteral("%1, %2").arg(model::inputText(input.caption).trimmed(),
-                                                                     model::inputText(input.unit).trimmed()));
+                                                                    model::inputText(input.unit).trimmed()));
         YourData(i)->setAccessibleDescription(model::inputText(input.meaning));
     }
     // A figure alone says nothing; its row caption tells what it is.

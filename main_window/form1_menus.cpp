@@ -2,10 +2,9 @@
 // The main window's commands beyond its design: the context menus, the zoom
 // keys, the Menu button with the figure commands, and facility files dropped
 // onto the window.
-#include "main_window/form1.h"
-
 #include "language/language.h"
 #include "main_window/figure_commands.h"
+#include "main_window/form1.h"
 #include "main_window/language_menu.h"
 #include "platform/tab_control.h"
 #include "platform/zoom.h"
@@ -36,12 +35,9 @@ void Form1::createZoomCommands()
     m_zoomOut->setShortcuts(QKeySequence::ZoomOut);
     m_actualSize = new QAction(tr("Actual Size"), this);
     m_actualSize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
-    connect(m_zoomIn, &QAction::triggered, this, [this] {
-        setZoomPercent(platform::nextZoomStep(m_zoomPercent, +1));
-    });
-    connect(m_zoomOut, &QAction::triggered, this, [this] {
-        setZoomPercent(platform::nextZoomStep(m_zoomPercent, -1));
-    });
+    connect(m_zoomIn, &QAction::triggered, this, [this] { setZoomPercent(platform::nextZoomStep(m_zoomPercent, +1)); });
+    connect(m_zoomOut, &QAction::triggered, this,
+            [this] { setZoomPercent(platform::nextZoomStep(m_zoomPercent, -1)); });
     connect(m_actualSize, &QAction::triggered, this, [this] { setZoomPercent(100); });
     // Added to the window, the shortcuts work wherever the focus is in it.
     addActions(contextMenuCommands());
@@ -61,15 +57,9 @@ void Form1::createZoomCommands()
     }
 }
 
-QList<QAction *> Form1::contextMenuCommands() const
-{
-    return {m_zoomIn, m_zoomOut, m_actualSize};
-}
+QList<QAction *> Form1::contextMenuCommands() const { return {m_zoomIn, m_zoomOut, m_actualSize}; }
 
-void Form1::contextMenuEvent(QContextMenuEvent *event)
-{
-    showWindowMenu(event->globalPos());
-}
+void Form1::contextMenuEvent(QContextMenuEvent *event) { showWindowMenu(event->globalPos()); }
 
 void Form1::keyPressEvent(QKeyEvent *event)
 {
@@ -112,7 +102,6 @@ void Form1::showFieldMenu(QLineEdit *field, QPoint position)
     menu->addActions(m_figureCommands->actions());
     menu->exec(field->mapToGlobal(position));
 }
-
 
 void Form1::createFigureCommands()
 {

@@ -27,10 +27,12 @@ inline constexpr Place kTabControlPlace{240, 720, 8535, 4935};
 
 // The result tabs are titled as their tables (model::kTableTitles).
 enum Tab { AboutTab, YourDataTab, CurrentCostTab, VelmorCostTab, SavingsTab, GraphTab };
+// clang-format off
 inline constexpr std::array<const char *, 6> kTabCaptions{
     QT_TRANSLATE_NOOP("Form1", "About Velmor"), QT_TRANSLATE_NOOP("Form1", "Your Data"),
     model::kTableTitles[0].tab,                 model::kTableTitles[1].tab,
     model::kTableTitles[2].tab,                 QT_TRANSLATE_NOOP("Form1", "Graph")};
+// clang-format on
 static_assert(SavingsTab - CurrentCostTab + 1 == model::kTableCount);
 
 // A tab's caption in the interface language.
@@ -42,16 +44,16 @@ inline QString tabCaption(int tab)
 }
 
 // Tab 0, "About Velmor".
-inline constexpr Place kLogoPlace{240, 600, 3975, 3495};        // Picture1
-inline constexpr Place kWelcomePlace{4440, 600, 3855, 3495};    // Label3
-inline constexpr Place kIconPlace{165, 4260, 540, 495};         // Picture2
-inline constexpr Place kCopyrightPlace{720, 4440, 2055, 255};   // Label2
-inline constexpr Place kMoreInfoPlace{3360, 4320, 1575, 375};   // Command4
-inline constexpr Place kAboutPlace{5040, 4320, 1575, 375};      // Command3
-inline constexpr Place kClosePlace{6720, 4320, 1575, 375};      // Command2
+inline constexpr Place kLogoPlace{240, 600, 3975, 3495};      // Picture1
+inline constexpr Place kWelcomePlace{4440, 600, 3855, 3495};  // Label3
+inline constexpr Place kIconPlace{165, 4260, 540, 495};       // Picture2
+inline constexpr Place kCopyrightPlace{720, 4440, 2055, 255}; // Label2
+inline constexpr Place kMoreInfoPlace{3360, 4320, 1575, 375}; // Command4
+inline constexpr Place kAboutPlace{5040, 4320, 1575, 375};    // Command3
+inline constexpr Place kClosePlace{6720, 4320, 1575, 375};    // Command2
 
 // Tab 1, "Your Data": the banner and four frames, Frame1(0) to Frame1(3).
-inline constexpr Place kDataBannerPlace{240, 600, 3975, 1335};  // Picture3
+inline constexpr Place kDataBannerPlace{240, 600, 3975, 1335}; // Picture3
 inline constexpr std::array<Place, 4> kInputFramePlaces{{
     {240, 2040, 3975, 2655},  // FACILITY PARTICULARS
     {4320, 3480, 3975, 1215}, // TIME (Average)
@@ -67,11 +69,13 @@ struct InputRow {
     int unitLabel;    // Label1 index of the unit
     int tabIndex;     // of the field
 };
+// clang-format off
 inline constexpr std::array<InputRow, model::kInputCount> kInputRows{{
     {0, 360, 0, 19, 27},  {0, 720, 1, 18, 28},  {0, 1080, 5, 21, 29},  {0, 1440, 17, 20, 30},
     {0, 1800, 2, 23, 31}, {0, 2160, 11, 22, 32}, {2, 360, 10, 12, 10}, {2, 720, 7, 3, 11},
     {3, 360, 6, 14, 15},  {3, 720, 9, 13, 16},  {1, 360, 4, 16, 23},  {1, 720, 8, 15, 24},
 }};
+// clang-format on
 inline constexpr int kInputCaptionLeft = 120, kInputCaptionWidth = 2175, kWideCaptionWidth = 2295;
 inline constexpr int kFieldLeft = 2280, kFieldWidth = 735, kFieldHeight = 285;
 inline constexpr int kUnitLeft = 3000, kUnitWidth = 855, kInputLabelHeight = 255;
@@ -86,9 +90,9 @@ inline constexpr Place kResultFramePlace{240, 2040, 8055, 2655};
 struct ResultRow {
     int captionLabel; // CurentCost index of the row caption
     int captionWidth;
-    int figureLabel;  // CurentCost index of the figure
+    int figureLabel; // CurentCost index of the figure
     int figureLeft;
-    int figureWidth;  // figureLeft + figureWidth is 7815 in every row
+    int figureWidth; // figureLeft + figureWidth is 7815 in every row
 };
 inline constexpr int kResultCaptionLeft = 240, kResultRowHeight = 255;
 constexpr int resultRowTop(int row) { return 480 + 360 * (row - 1); }

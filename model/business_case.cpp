@@ -8,6 +8,7 @@
 #include "model/results.h"
 
 #include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -169,11 +170,10 @@ InvestmentReading readInvestment(const InvestmentTexts &texts, const QLocale &lo
     if (!texts.discountRate.trimmed().isEmpty()) {
         const std::optional<double> rate = readFigure(texts.discountRate, locale);
         if (!rate || !(*rate >= kMinDiscountRatePercent && *rate <= kMaxDiscountRatePercent))
-            return problem(InvestmentField::DiscountRate, QT_TRANSLATE_NOOP("BusinessCase", "discount rate"),
-                           texts.discountRate,
-                           why(QT_TRANSLATE_NOOP("BusinessCase", "is not a percentage from %1 to %2"))
-                               .arg(locale.toString(kMinDiscountRatePercent),
-                                    locale.toString(kMaxDiscountRatePercent)));
+            return problem(
+                InvestmentField::DiscountRate, QT_TRANSLATE_NOOP("BusinessCase", "discount rate"), texts.discountRate,
+                why(QT_TRANSLATE_NOOP("BusinessCase", "is not a percentage from %1 to %2"))
+                    .arg(locale.toString(kMinDiscountRatePercent), locale.toString(kMaxDiscountRatePercent)));
         investment.discountRatePercent = *rate;
     }
     if (!texts.systemPrice.trimmed().isEmpty())
@@ -214,8 +214,7 @@ BusinessCase businessCaseOf(double annualSavings, const Investment &investment)
     return result;
 }
 
-std::vector<SensitivityBar> sensitivityOf(const InputValues &values, const Assumptions &assumptions,
-                                          double stepPercent)
+std::vector<SensitivityBar> sensitivityOf(const InputValues &values, const Assumptions &assumptions, double stepPercent)
 {
     const double down = 1 - stepPercent / 100;
     const double up = 1 + stepPercent / 100;

@@ -106,7 +106,7 @@ BusinessCase businessCaseOf(double annualSavings, const Investment &investment);
 // within 0 to 100 %).
 struct SensitivityBar {
     bool isReduction = false;
-    int index = 0; // figure 0 to 11, or row 1 to 5 of a reduction
+    int index = 0;   // figure 0 to 11, or row 1 to 5 of a reduction
     double low = 0;  // savings with the value lowered by the step
     double high = 0; // with it raised
     double effect() const { return high > low ? high - low : low - high; }

@@ -31,10 +31,7 @@ QString money(double value, const QLocale &locale, QStringView symbol)
 
 } // namespace
 
-QString percentOf(double fraction, const QLocale &locale)
-{
-    return decimal(fraction * 100, locale) + u'%';
-}
+QString percentOf(double fraction, const QLocale &locale) { return decimal(fraction * 100, locale) + u'%'; }
 
 QString paybackText(const BusinessCase &measures, const QLocale &locale)
 {
@@ -60,25 +57,23 @@ QStringList measureLines(const BusinessCase &measures, const Investment &investm
                      .arg(money(investment.yearlyUpkeep, locale, symbol))
               << BusinessCaseText::tr("Yearly savings after upkeep: %1").arg(money(measures.yearlyNet, locale, symbol));
     }
-    lines << (measures.paybackMonths
-                  ? BusinessCaseText::tr("Simple payback: %1").arg(paybackText(measures, locale))
-                  : measures.initial == 0
+    lines << (measures.paybackMonths ? BusinessCaseText::tr("Simple payback: %1").arg(paybackText(measures, locale))
+              : measures.initial == 0
                   ? BusinessCaseText::tr("Simple payback: none, nothing is invested")
                   : BusinessCaseText::tr("Simple payback: none, the yearly savings do not exceed the upkeep"));
-    lines << (measures.roi
-                  ? BusinessCaseText::tr("Return on investment over %1 year(s): %2", "", investment.years)
-                        .arg(years, percentOf(*measures.roi, locale))
-                  : BusinessCaseText::tr("Return on investment over %1 year(s): none, nothing is invested", "",
-                                         investment.years)
-                        .arg(years));
+    lines << (measures.roi ? BusinessCaseText::tr("Return on investment over %1 year(s): %2", "", investment.years)
+                                 .arg(years, percentOf(*measures.roi, locale))
+                           : BusinessCaseText::tr("Return on investment over %1 year(s): none, nothing is invested", "",
+                                                  investment.years)
+                                 .arg(years));
     lines << BusinessCaseText::tr("Net present value at %1: %2")
                  .arg(percentText(investment.discountRatePercent, locale) + u'%', npvText(measures, locale, symbol));
     lines << (measures.irr ? BusinessCaseText::tr("Internal rate of return: %1").arg(percentOf(*measures.irr, locale))
                            : BusinessCaseText::tr("Internal rate of return: none, the cash flows never change sign"));
-    lines << (measures.discountedPaybackYears
-                  ? BusinessCaseText::tr("Discounted payback: %1 years")
-                        .arg(decimal(*measures.discountedPaybackYears, locale, 2))
-                  : measures.initial == 0 ? BusinessCaseText::tr("Discounted payback: none, nothing is invested")
+    lines << (measures.discountedPaybackYears ? BusinessCaseText::tr("Discounted payback: %1 years")
+                                                    .arg(decimal(*measures.discountedPaybackYears, locale, 2))
+              : measures.initial == 0
+                  ? BusinessCaseText::tr("Discounted payback: none, nothing is invested")
                   : BusinessCaseText::tr("Discounted payback: not within the %1 year(s)", "", investment.years)
                         .arg(years));
     return lines;

@@ -6,16 +6,10 @@
 namespace model {
 namespace {
 
-const CostFormula &currentFormula(int k)
-{
-    return kCostFormulas.at(std::size_t(k - 1));
-}
+const CostFormula &currentFormula(int k) { return kCostFormulas.at(std::size_t(k - 1)); }
 
 // A constant as the formula writes it: "60", "12".
-QString constantText(double constant)
-{
-    return QString::number(constant, 'g', 17);
-}
+QString constantText(double constant) { return QString::number(constant, 'g', 17); }
 
 } // namespace
 
@@ -44,10 +38,7 @@ double velmorCostRow(int k, double currentRow, const Assumptions &assumptions)
     return currentRow * assumptions.remainingFactor(k);
 }
 
-double savingsRow(double currentRow, double velmorRow)
-{
-    return currentRow - velmorRow;
-}
+double savingsRow(double currentRow, double velmorRow) { return currentRow - velmorRow; }
 
 QString costFormulaText(Table table, int k, const FormulaCells &cells)
 {

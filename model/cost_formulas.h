@@ -54,8 +54,8 @@ constexpr CostFormula formula(Input first, Steps... steps)
 // results' last bits.
 inline constexpr std::array<CostFormula, kReducedRowCount> kCostFormulas{{
     // points × minutes per point ÷ 60 × labour rate × times per month × 12
-    formula(Input::LubricationPoints, times(Input::MinutesPerPoint), dividedBy(60),
-            times(Input::LubricationLabourRate), times(Input::LubricationsPerMonth), times(12)),
+    formula(Input::LubricationPoints, times(Input::MinutesPerPoint), dividedBy(60), times(Input::LubricationLabourRate),
+            times(Input::LubricationsPerMonth), times(12)),
     // price per pound × pounds per year
     formula(Input::LubricantPrice, times(Input::LubricantQuantity)),
     // bearing price × failures

@@ -53,7 +53,7 @@ QString spreadsheetMoneyFormat(const QLocale &locale, QStringView symbol, const 
     const CurrencyPattern pattern = currencyPattern(locale, symbol);
     const QString number = QStringLiteral("#,##0.00");
     return quoted(pattern.before) + number + quoted(pattern.after) + u';' + quoted(pattern.negativeBefore) + number
-        + quoted(pattern.negativeAfter);
+           + quoted(pattern.negativeAfter);
 }
 
 } // namespace model

@@ -43,9 +43,9 @@ CurrencySymbolReading readCurrencySymbol(QStringView typed)
     }
     for (const QChar c : symbol) {
         if (refused(c)) {
-            return {std::nullopt, QCoreApplication::translate("CurrencyUnits",
-                                                             "A currency symbol cannot hold digits, signs, the marks "
-                                                             "of a figure (. , ' %), quotes or invisible characters.")};
+            return {std::nullopt, QCoreApplication::translate(
+                                      "CurrencyUnits", "A currency symbol cannot hold digits, signs, the marks "
+                                                       "of a figure (. , ' %), quotes or invisible characters.")};
         }
     }
     return {symbol, QString()};

@@ -21,9 +21,8 @@
 #include <charconv>
 #include <cmath>
 #include <set>
-#include <vector>
-
 #include <sys/stat.h>
+#include <vector>
 
 namespace model {
 namespace {
@@ -75,7 +74,6 @@ QString shownName(const QString &path)
     const QString name = QFileInfo(path).fileName();
     return name.isEmpty() ? QDir::toNativeSeparators(path) : name;
 }
-
 
 // A text from the file, cut for a message.
 QString shortened(const QString &text)
@@ -160,10 +158,7 @@ std::optional<QString> firstDuplicateKey(QByteArrayView json)
 
 // The names Qt gives back unchanged are those it knows; others would quietly
 // fall back to other settings and read the figures by the wrong rules.
-bool isKnownLocaleName(const QString &name)
-{
-    return !name.isEmpty() && QLocale(name).name() == name;
-}
+bool isKnownLocaleName(const QString &name) { return !name.isEmpty() && QLocale(name).name() == name; }
 
 // Why a text cannot go into a file and come back into a field of at most
 // maxLength characters, or nothing.

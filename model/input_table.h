@@ -74,6 +74,7 @@ inline constexpr std::array<InputDefinition, kInputCount> kInputs{{
 
 // The same labels where the lubricant is weighed in kilograms; the "$" of
 // a label stands for the chosen currency (unitLabel()).
+// clang-format off
 inline constexpr std::array<const char *, kInputCount> kMetricUnits{{
     QT_TRANSLATE_NOOP("Inputs", " total"),    QT_TRANSLATE_NOOP("Inputs", " per year"),
     QT_TRANSLATE_NOOP("Inputs", " total"),    QT_TRANSLATE_NOOP("Inputs", " per month"),
@@ -82,13 +83,11 @@ inline constexpr std::array<const char *, kInputCount> kMetricUnits{{
     QT_TRANSLATE_NOOP("Inputs", " $/hour"),   QT_TRANSLATE_NOOP("Inputs", " $/hour"),
     QT_TRANSLATE_NOOP("Inputs", " minutes"),  QT_TRANSLATE_NOOP("Inputs", " hours"),
 }};
+// clang-format on
 
 // The twelve converted inputs of one refresh.
 using InputValues = std::array<double, kInputCount>;
 
-constexpr double inputValue(const InputValues &values, Input input)
-{
-    return values[std::size_t(input)];
-}
+constexpr double inputValue(const InputValues &values, Input input) { return values[std::size_t(input)]; }
 
 } // namespace model

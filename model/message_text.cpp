@@ -13,19 +13,24 @@ bool isHidden(char32_t c)
     const QChar::Category category = QChar::category(c);
     // Controls, and the format characters that reorder or hide what follows
     // (U+202E would print the rest of a message backwards).
-    return category == QChar::Other_Control || category == QChar::Other_Format
-           || category == QChar::Separator_Line || category == QChar::Separator_Paragraph
-           || category == QChar::Other_Surrogate || category == QChar::Other_NotAssigned;
+    return category == QChar::Other_Control || category == QChar::Other_Format || category == QChar::Separator_Line
+           || category == QChar::Separator_Paragraph || category == QChar::Other_Surrogate
+           || category == QChar::Other_NotAssigned;
 }
 
 QString escaped(char32_t c)
 {
     switch (c) {
-    case 0: return QStringLiteral("\\0");
-    case '\t': return QStringLiteral("\\t");
-    case '\n': return QStringLiteral("\\n");
-    case '\r': return QStringLiteral("\\r");
-    default: break;
+    case 0:
+        return QStringLiteral("\\0");
+    case '\t':
+        return QStringLiteral("\\t");
+    case '\n':
+        return QStringLiteral("\\n");
+    case '\r':
+        return QStringLiteral("\\r");
+    default:
+        break;
     }
     const QString hex = QString::number(uint(c), 16).toUpper();
     return c < 0x100 ? QStringLiteral("\\x") + hex.rightJustified(2, u'0')
@@ -61,9 +66,6 @@ QString asSentence(QString text)
     return text;
 }
 
-QString systemErrorText(int error)
-{
-    return asSentence(qt_error_string(error));
-}
+QString systemErrorText(int error) { return asSentence(qt_error_string(error)); }
 
 } // namespace model

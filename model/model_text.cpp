@@ -28,8 +28,7 @@ QString notANumberText(int field)
 
 QString notANumberText(int field, const QString &text)
 {
-    return notANumberText(field) + u' '
-           + QCoreApplication::translate("Inputs", "It reads %1.").arg(quotedStart(text));
+    return notANumberText(field) + u' ' + QCoreApplication::translate("Inputs", "It reads %1.").arg(quotedStart(text));
 }
 
 QString faultMessage(ArithmeticFault fault)

@@ -40,11 +40,10 @@ bool centDigits(double magnitude, std::string &integer, std::string &cents)
     // the figure does not have; there the exact decimal value is rounded
     // instead, which takes at most six decimals.
     char buffer[512];
-    const auto [end, error] =
-        magnitude < kExactFrom
-            ? std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::fixed)
-            : std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::fixed,
-                            std::max(0, 52 - std::ilogb(magnitude)));
+    const auto [end, error] = magnitude < kExactFrom
+                                  ? std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::fixed)
+                                  : std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::fixed,
+                                                  std::max(0, 52 - std::ilogb(magnitude)));
     if (error != std::errc())
         return false;
     const std::string text(buffer, end);
@@ -110,8 +109,7 @@ QString plainNumberText(double value, const QLocale &locale)
     if (std::isfinite(value) && std::fabs(value) > kLargestFifteenDigits)
         value = std::copysign(kLargestFifteenDigits, value);
     char buffer[64];
-    const auto [end, error] =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
     if (error != std::errc())
         return QString();
     QString text = QString::fromLatin1(buffer, end - buffer).toUpper();

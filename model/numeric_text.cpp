@@ -207,8 +207,8 @@ void readExponent(QStringView text, qsizetype &pos, std::string &out)
 
 // The whole text as a number with the given marks, in the form strtod reads
 // ("-1234.5e3"); nothing when the text has another shape.
-std::optional<std::string> numberForm(QStringView text, const QStringList &groupMarks,
-                                      const QStringList &decimalMarks, Grouping grouping, bool wideFirst)
+std::optional<std::string> numberForm(QStringView text, const QStringList &groupMarks, const QStringList &decimalMarks,
+                                      Grouping grouping, bool wideFirst)
 {
     std::string form;
     form.reserve(std::size_t(text.size()));

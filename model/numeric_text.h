@@ -39,10 +39,7 @@ namespace model {
 std::optional<double> readFigure(QStringView text, const QLocale &locale);
 
 // Does the text count as a number? The same reading as readFigure().
-inline bool passesNumericTest(QStringView text, const QLocale &locale)
-{
-    return readFigure(text, locale).has_value();
-}
+inline bool passesNumericTest(QStringView text, const QLocale &locale) { return readFigure(text, locale).has_value(); }
 
 // The text an input field keeps of what was typed or pasted into it: the
 // characters that cannot be seen (C0 controls, DEL and C1 controls) would make

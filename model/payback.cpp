@@ -23,8 +23,7 @@ std::optional<Payback> paybackOf(double initial, double annualSavings, double ye
     payback.months = *months;
     payback.netThreeYears = yearlyNet * 3 - initial;
     payback.netFiveYears = yearlyNet * 5 - initial;
-    if (!std::isfinite(payback.months) || !std::isfinite(payback.netThreeYears)
-        || !std::isfinite(payback.netFiveYears))
+    if (!std::isfinite(payback.months) || !std::isfinite(payback.netThreeYears) || !std::isfinite(payback.netFiveYears))
         return std::nullopt;
     return payback;
 }

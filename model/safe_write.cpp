@@ -67,8 +67,7 @@ void removeUnheldFile(const QString &path, Check check)
         && ::flock(handle, LOCK_EX | LOCK_NB) == 0 && check()) {
         // Still the same file under that name, now that it is locked.
         struct stat again {};
-        if (::lstat(encoded.constData(), &again) == 0 && again.st_dev == opened.st_dev
-            && again.st_ino == opened.st_ino)
+        if (::lstat(encoded.constData(), &again) == 0 && again.st_dev == opened.st_dev && again.st_ino == opened.st_ino)
             ::unlink(encoded.constData());
     }
     ::close(handle);
@@ -140,10 +139,7 @@ QString notAFile(mode_t mode)
     return QCoreApplication::translate("SafeWrite", "It is not a regular file.");
 }
 
-QString kindName(const FileKind &kind)
-{
-    return QCoreApplication::translate("SafeWrite", kind.name);
-}
+QString kindName(const FileKind &kind) { return QCoreApplication::translate("SafeWrite", kind.name); }
 
 QString facilityFileName() { return QCoreApplication::translate("SafeWrite", kFacilityFileKind.name); }
 
@@ -267,8 +263,7 @@ std::optional<QString> refusalToWrite(const QString &path, const FileKind &kind)
     if (kind.sparesFacilityFiles && hasFacilitySuffix(replaced)) {
         return QCoreApplication::translate("SafeWrite",
                                            "It is a link to %1, whose name is that of a %2, which a %3 never replaces.")
-            .arg(quotedForMessage(QDir::toNativeSeparators(replaced.filePath())), facilityFileName(),
-                 kindName(kind));
+            .arg(quotedForMessage(QDir::toNativeSeparators(replaced.filePath())), facilityFileName(), kindName(kind));
     }
     return notOfKind(path, kind, target.st_size);
 }

@@ -1,10 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
-#include <QtGlobal>
-
 #include <QByteArrayView>
 #include <QString>
+#include <QtGlobal>
 
 #include <functional>
 #include <optional>

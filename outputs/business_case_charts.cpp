@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "outputs/business_case_charts.h"
 
-#include "model/currency_units.h"
 #include "model/cost_rows.h"
+#include "model/currency_units.h"
 #include "model/input_table.h"
 #include "platform/designed_look.h"
 
@@ -118,8 +118,7 @@ std::unique_ptr<QChart> cashFlowChart(const model::BusinessCase &measures, const
     return chart;
 }
 
-QString sensitivityName(const model::SensitivityBar &bar, const model::Assumptions &assumptions,
-                        const QLocale &locale)
+QString sensitivityName(const model::SensitivityBar &bar, const model::Assumptions &assumptions, const QLocale &locale)
 {
     // Short enough for the chart's axis; the field captions alone would not
     // say which "Lubrication" or "Bearing Replacement" is meant.
@@ -151,8 +150,8 @@ QString sensitivityName(const model::SensitivityBar &bar, const model::Assumptio
 }
 
 std::unique_ptr<QChart> tornadoChart(const std::vector<model::SensitivityBar> &bars, double baseSavings,
-                                     double stepPercent, const model::Assumptions &assumptions,
-                                     const QLocale &locale, QStringView symbol)
+                                     double stepPercent, const model::Assumptions &assumptions, const QLocale &locale,
+                                     QStringView symbol)
 {
     const QString step = model::percentText(stepPercent, locale);
     auto chart = plainChart(

@@ -27,13 +27,12 @@ std::unique_ptr<QChart> cashFlowChart(const model::BusinessCase &measures, const
 // savings move from baseSavings when it is lowered and raised by the step,
 // largest effect at the top.
 std::unique_ptr<QChart> tornadoChart(const std::vector<model::SensitivityBar> &bars, double baseSavings,
-                                     double stepPercent, const model::Assumptions &assumptions,
-                                     const QLocale &locale, QStringView symbol = u"$");
+                                     double stepPercent, const model::Assumptions &assumptions, const QLocale &locale,
+                                     QStringView symbol = u"$");
 
 // What a bar of the tornado stands for: the figure's caption, or the row's
 // reduction with its assumed percentage.
-QString sensitivityName(const model::SensitivityBar &bar, const model::Assumptions &assumptions,
-                        const QLocale &locale);
+QString sensitivityName(const model::SensitivityBar &bar, const model::Assumptions &assumptions, const QLocale &locale);
 
 // Paints a chart that is in no view into target as vectors, laid out as it
 // would be at layoutSize on screen.

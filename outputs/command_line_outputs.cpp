@@ -2,9 +2,9 @@
 #include "outputs/command_line_outputs.h"
 
 #include "document/facility_document.h"
-#include "outputs/report_builder.h"
 #include "model/facility_file.h"
 #include "model/message_text.h"
+#include "outputs/report_builder.h"
 #include "report/report_page.h"
 #include "workbook/summary.h"
 #include "workbook/workbook.h"

@@ -1,15 +1,15 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "outputs/report_builder.h"
 
-#include "model/contact_details.h"
-#include "outputs/business_case_charts.h"
 #include "language/language.h"
 #include "model/business_case_text.h"
+#include "model/contact_details.h"
 #include "model/model_text.h"
 #include "model/money_text.h"
 #include "model/numeric_text.h"
 #include "model/payback.h"
 #include "model/table_titles.h"
+#include "outputs/business_case_charts.h"
 #include "platform/chart_control.h"
 #include "report/report_page.h"
 
@@ -31,8 +31,7 @@ struct ReportText {
 // Under the tables: how the figures come about. People who receive such a
 // report ask exactly this. The lubricant's formula and the last sentence
 // name the chosen units and currency.
-QString assumptions(const model::Assumptions &reductions, const QLocale &locale,
-                    const model::CurrencyUnits &currency)
+QString assumptions(const model::Assumptions &reductions, const QLocale &locale, const model::CurrencyUnits &currency)
 {
     const QString lubricant = currency.units == model::Units::Metric
                                   ? ReportText::tr("price per kg \u00D7 kg per year")
@@ -40,13 +39,14 @@ QString assumptions(const model::Assumptions &reductions, const QLocale &locale,
     const QString inCurrency = currency.symbol == u"$"
                                    ? ReportText::tr("All figures are yearly, in dollars.")
                                    : ReportText::tr("All figures are yearly, in %1.").arg(currency.symbol);
-    return ReportText::tr("How these figures are computed. The current cost is what lubricating by hand costs a year: "
-              "the labour to lubricate (points \u00D7 minutes per point \u00F7 60 \u00D7 labour rate \u00D7 "
-              "times per month \u00D7 12), the lubricant (%2), new replacement "
-              "bearings (bearing price \u00D7 failures per year), the labour to replace them (failures \u00D7 hours "
-              "per replacement \u00D7 labour rate) and lost production, since every bearing failure stops "
-              "production for the time its replacement takes (failures \u00D7 hours per replacement \u00D7 "
-              "production value per hour). %1 The savings are the difference. %3")
+    return ReportText::tr(
+               "How these figures are computed. The current cost is what lubricating by hand costs a year: "
+               "the labour to lubricate (points \u00D7 minutes per point \u00F7 60 \u00D7 labour rate \u00D7 "
+               "times per month \u00D7 12), the lubricant (%2), new replacement "
+               "bearings (bearing price \u00D7 failures per year), the labour to replace them (failures \u00D7 hours "
+               "per replacement \u00D7 labour rate) and lost production, since every bearing failure stops "
+               "production for the time its replacement takes (failures \u00D7 hours per replacement \u00D7 "
+               "production value per hour). %1 The savings are the difference. %3")
         .arg(model::reductionsSentence(reductions, locale), lubricant, inCurrency);
 }
 
@@ -120,11 +120,11 @@ report::BusinessCasePage businessCasePage(const document::FacilityDocument &faci
         QStringList reductions;
         for (const double reduction : summary.assumptions.reductionPercent)
             reductions << model::percentText(reduction, locale);
-        page.cases[std::size_t(c)] = {model::scenarioName(summary.scenario), reductions.join(QStringLiteral(" / ")) + u'%',
-                                      summary.computed ? model::currencyText(summary.annualSavings, locale, symbol)
-                                                       : QString(),
-                                      summary.computed ? model::paybackText(summary.measures, locale) : QString(),
-                                      summary.computed ? model::npvText(summary.measures, locale, symbol) : QString()};
+        page.cases[std::size_t(c)] = {
+            model::scenarioName(summary.scenario), reductions.join(QStringLiteral(" / ")) + u'%',
+            summary.computed ? model::currencyText(summary.annualSavings, locale, symbol) : QString(),
+            summary.computed ? model::paybackText(summary.measures, locale) : QString(),
+            summary.computed ? model::npvText(summary.measures, locale, symbol) : QString()};
     }
     page.assumptions << model::reductionsSentence(facility.assumptions(), locale)
                      << investmentSentence(investment, locale, symbol)
@@ -134,8 +134,8 @@ report::BusinessCasePage businessCasePage(const document::FacilityDocument &faci
                             .arg(model::percentText(study.stepPercent, locale));
     page.note = model::measuresNote(investment, locale);
     page.drawCashFlow = pageChart(cashFlowChart(study.measures, locale, symbol));
-    page.drawTornado = pageChart(
-        tornadoChart(study.sensitivity, study.annualSavings, study.stepPercent, facility.assumptions(), locale, symbol));
+    page.drawTornado = pageChart(tornadoChart(study.sensitivity, study.annualSavings, study.stepPercent,
+                                              facility.assumptions(), locale, symbol));
     return page;
 }
 
@@ -194,8 +194,8 @@ BuiltReport buildReport(const document::FacilityDocument &facility, QDate date, 
     }
     const auto refused = [&](model::ArithmeticFault fault) {
         built.fault = fault;
-        built.problem = ReportText::tr("%1: the results cannot be computed from these figures.")
-                            .arg(model::faultText(fault));
+        built.problem =
+            ReportText::tr("%1: the results cannot be computed from these figures.").arg(model::faultText(fault));
         return built;
     };
     if (results.fault)
@@ -213,8 +213,7 @@ BuiltReport buildReport(const document::FacilityDocument &facility, QDate date, 
 
     report::ReportContent content;
     content.maker = QString::fromUtf8(model::kMakerName);
-    content.contact = ReportText::tr("%1 \u00B7 %2").arg(model::kMaker.phone.toString(),
-                                             model::kMaker.web.toString());
+    content.contact = ReportText::tr("%1 \u00B7 %2").arg(model::kMaker.phone.toString(), model::kMaker.web.toString());
     content.title = ReportText::tr("Lubrication Cost Savings Report");
     content.customer = facility.reportDetails().customer;
     content.site = facility.reportDetails().site;

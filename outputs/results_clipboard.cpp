@@ -134,9 +134,9 @@ ClipboardResults clipboardResults(const model::Results &results, const model::As
         table.row({text(ClipboardText::tr("Business case")), text(ClipboardText::tr("Value"))}, true);
         table.row({text(ClipboardText::tr("Initial investment")), money(measures.initial, locale, symbol)});
         table.row({text(ClipboardText::tr("Simple payback (months)")),
-                   measures.paybackMonths ? number(*measures.paybackMonths, model::paybackText(measures, locale),
-                                                   kOneDecimal)
-                                          : text(none)});
+                   measures.paybackMonths
+                       ? number(*measures.paybackMonths, model::paybackText(measures, locale), kOneDecimal)
+                       : text(none)});
         table.row(
             {text(ClipboardText::tr("Return on investment over %n year(s)", "", investment->years)),
              measures.roi ? number(*measures.roi, model::percentOf(*measures.roi, locale), kPercent) : text(none)});

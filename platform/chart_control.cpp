@@ -44,8 +44,7 @@ bool isKnownType(int type)
 } // namespace
 
 ChartControl::ChartControl(QWidget *parent)
-    : QWidget(parent),
-      m_values{{{91, 4, 2}, {92, 82, 21}, {18, 95, 47}, {71, 38, 69}, {67, 99, 35}}}
+    : QWidget(parent), m_values{{{91, 4, 2}, {92, 82, 21}, {18, 95, 47}, {71, 38, 69}, {67, 99, 35}}}
 {
     installChartAccessibility();
     auto *layout = new QVBoxLayout(this);
@@ -145,15 +144,9 @@ void ChartControl::setChartType(int type)
     scheduleUpdate();
 }
 
-void ChartControl::setColumn(int column)
-{
-    m_column = column;
-}
+void ChartControl::setColumn(int column) { m_column = column; }
 
-void ChartControl::setRow(int row)
-{
-    m_row = row;
-}
+void ChartControl::setRow(int row) { m_row = row; }
 
 void ChartControl::setData(const QString &text)
 {
@@ -197,15 +190,9 @@ void ChartControl::refresh()
     emit refreshed();
 }
 
-int ChartControl::chartType() const
-{
-    return m_type;
-}
+int ChartControl::chartType() const { return m_type; }
 
-bool ChartControl::stacking() const
-{
-    return m_stacking;
-}
+bool ChartControl::stacking() const { return m_stacking; }
 
 double ChartControl::value(int row, int column) const
 {
@@ -277,18 +264,18 @@ void ChartControl::queueUpdate()
     QMetaObject::invokeMethod(
         this,
         [this] {
-            m_updateQueued = false;
-            // Once for the whole fill, as for the drawing.
-            if (m_figuresChanged && QAccessible::isActive()) {
-                QAccessibleEvent event(this, QAccessible::DescriptionChanged);
-                QAccessible::updateAccessibility(&event);
-            }
-            m_figuresChanged = false;
-            // Every refresh fills the chart, and relabelling a chart that
-            // nobody sees is most of a refresh's cost: off screen it waits
-            // for showEvent() or chart().
-            if (m_updatePending && isVisible())
-                bringUpToDate();
+        m_updateQueued = false;
+        // Once for the whole fill, as for the drawing.
+        if (m_figuresChanged && QAccessible::isActive()) {
+            QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+            QAccessible::updateAccessibility(&event);
+        }
+        m_figuresChanged = false;
+        // Every refresh fills the chart, and relabelling a chart that
+        // nobody sees is most of a refresh's cost: off screen it waits
+        // for showEvent() or chart().
+        if (m_updatePending && isVisible())
+            bringUpToDate();
         },
         Qt::QueuedConnection);
 }

@@ -108,8 +108,8 @@ private:
     // these equal to the wanted type and stacking only changes values.
     int m_builtType = 0;
     bool m_builtStacking = false;
-    bool m_updatePending = false; // the chart does not show the grid, type or stacking
-    bool m_updateQueued = false;  // an update is waiting in the event queue
+    bool m_updatePending = false;  // the chart does not show the grid, type or stacking
+    bool m_updateQueued = false;   // an update is waiting in the event queue
     bool m_figuresChanged = false; // screen readers have not been told yet
 
     qreal m_zoom = 1;

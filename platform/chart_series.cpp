@@ -2,7 +2,6 @@
 // The chart's series: built for the graph type and stacking, filled from the
 // grid, and for pies placed with their captions in the plot area.
 #include "platform/chart_control.h"
-
 #include "platform/chart_design.h"
 
 #include <QAreaSeries>

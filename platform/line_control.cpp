@@ -12,9 +12,6 @@ LineControl::LineControl(int x1, int x2, int y, int width, QColor colour, QWidge
     setGeometry(x1, y, x2 - x1, width);
 }
 
-void LineControl::paintEvent(QPaintEvent *)
-{
-    QPainter(this).fillRect(rect(), m_colour);
-}
+void LineControl::paintEvent(QPaintEvent *) { QPainter(this).fillRect(rect(), m_colour); }
 
 } // namespace platform

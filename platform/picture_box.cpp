@@ -53,8 +53,7 @@ QPixmap loadPicture(const QString &resource, const QWidget *forWidget, qreal zoo
     return picture;
 }
 
-PictureBox::PictureBox(const QString &resource, Border border, QWidget *parent)
-    : QLabel(parent), m_resource(resource)
+PictureBox::PictureBox(const QString &resource, Border border, QWidget *parent) : QLabel(parent), m_resource(resource)
 {
     if (border == Border::Sunken)
         setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
@@ -62,9 +61,6 @@ PictureBox::PictureBox(const QString &resource, Border border, QWidget *parent)
     setPixmap(loadPicture(resource, this));
 }
 
-void PictureBox::setZoom(qreal factor)
-{
-    setPixmap(loadPicture(m_resource, this, factor));
-}
+void PictureBox::setZoom(qreal factor) { setPixmap(loadPicture(m_resource, this, factor)); }
 
 } // namespace platform

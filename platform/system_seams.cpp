@@ -60,9 +60,6 @@ void reportRuntimeError(QWidget *parent, const QString &message)
     QMessageBox::warning(parent, title, message);
 }
 
-void setRuntimeErrorReporter(RuntimeErrorReporter reporter)
-{
-    errorReporter() = std::move(reporter);
-}
+void setRuntimeErrorReporter(RuntimeErrorReporter reporter) { errorReporter() = std::move(reporter); }
 
 } // namespace platform

@@ -16,9 +16,8 @@ namespace platform {
 
 void setFixedDialogFrame(QWidget *window, QSize clientSize)
 {
-    window->setWindowFlags(window->windowFlags() | Qt::Window | Qt::CustomizeWindowHint
-                           | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                           | Qt::WindowCloseButtonHint);
+    window->setWindowFlags(window->windowFlags() | Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     window->setWindowFlag(Qt::WindowMinimizeButtonHint, false);
     window->setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     window->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -55,8 +54,7 @@ QMargins likelyMargins(const QWidget *window)
 void placeFrame(QWidget *window, const QRect &area, const QMargins &margins)
 {
     QRect frame(QPoint(), window->size().grownBy(margins));
-    frame.moveTo(area.left() + (area.width() - frame.width()) / 2,
-                 area.top() + (area.height() - frame.height()) / 2);
+    frame.moveTo(area.left() + (area.width() - frame.width()) / 2, area.top() + (area.height() - frame.height()) / 2);
     if (const QScreen *screen = window->screen()) {
         const QRect available = screen->availableGeometry();
         if (frame.right() > available.right())

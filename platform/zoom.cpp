@@ -96,10 +96,7 @@ QRect zoomed(const QRect &designRect, qreal factor)
                  std::max(bottom - top, designRect.height() > 0 ? 1 : 0));
 }
 
-QSize zoomed(QSize designSize, qreal factor)
-{
-    return zoomed(QRect(QPoint(0, 0), designSize), factor).size();
-}
+QSize zoomed(QSize designSize, qreal factor) { return zoomed(QRect(QPoint(0, 0), designSize), factor).size(); }
 
 void zoomControls(QWidget *window, qreal factor)
 {

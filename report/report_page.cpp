@@ -20,7 +20,6 @@ namespace {
 
 const QString kFamily = QStringLiteral("Liberation Sans");
 
-
 constexpr qreal kChartHeight = 165;
 constexpr qreal kGap = 9;
 // A text too wide for its box is drawn smaller, down to this share of its
@@ -53,8 +52,8 @@ struct Cell {
 struct FittedText {
     QFont font;
     QStringList lines; // empty when the text stands on one line as it is
-    qreal top = 0;    // below the row's top, so that its first baseline is the row's
-    qreal height = 0; // from the row's top to the foot of its last line
+    qreal top = 0;     // below the row's top, so that its first baseline is the row's
+    qreal height = 0;  // from the row's top to the foot of its last line
 };
 
 // The most characters of text, from start on, that fit the width; start

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "about_window/form2.h"
 #include "platform/bundled_fonts.h"
-#include "platform/designed_look.h"
 #include "platform/caption_label.h"
+#include "platform/designed_look.h"
 #include "platform/picture_box.h"
 #include "platform/tab_control.h"
 #include "platform/twips.h"
@@ -97,7 +97,8 @@ void AboutWindowTest::cleanup()
 
 bool AboutWindowTest::runModal(const std::function<void()> &whileOpen)
 {
-    return whileModal([this] { m_dlg->showModal(); }, [&](QWidget &modal) {
+    return whileModal([this] { m_dlg->showModal(); },
+                      [&](QWidget &modal) {
         if (&modal == m_dlg)
             whileOpen();
     });
@@ -135,8 +136,10 @@ void AboutWindowTest::windowFrameAndButtons()
     // Centred over its owner, give or take the rounding of odd sizes.
     QVERIFY2((frame.center() - m_owner->frameGeometry().center()).manhattanLength() <= 2,
              qPrintable(QStringLiteral("centre (%1, %2), owner's (%3, %4)")
-                            .arg(frame.center().x()).arg(frame.center().y())
-                            .arg(m_owner->frameGeometry().center().x()).arg(m_owner->frameGeometry().center().y())));
+                            .arg(frame.center().x())
+                            .arg(frame.center().y())
+                            .arg(m_owner->frameGeometry().center().x())
+                            .arg(m_owner->frameGeometry().center().y())));
 
     // Close is first in the focus order and takes no Enter of its own.
     QPushButton *close = m_dlg->Command1;
@@ -195,7 +198,7 @@ void AboutWindowTest::controlsOnTabs_data()
     QTest::addColumn<int>("index");
     QTest::addColumn<int>("tab");
     QTest::addColumn<QRect>("place");
-    QTest::addColumn<int>("alignment"); // horizontal alignment of a label
+    QTest::addColumn<int>("alignment");  // horizontal alignment of a label
     QTest::addColumn<int>("frameWidth"); // border of a picture box
 
     const QRect banner = twipsRect(945, 375, 4785, 1065);
@@ -203,10 +206,8 @@ void AboutWindowTest::controlsOnTabs_data()
     for (const int index : {1, 0}) {
         const int tab = index == 1 ? 0 : 1;
         const QByteArray at = index == 1 ? "(1) on the maker's tab" : "(0) on the design tab";
-        QTest::newRow("Picture1" + at + ", banner with sunken border")
-            << 1 << 0 << index << tab << banner << 0 << 2;
-        QTest::newRow("Picture2" + at + ", icon without border")
-            << 2 << 0 << index << tab << icon << 0 << 0;
+        QTest::newRow("Picture1" + at + ", banner with sunken border") << 1 << 0 << index << tab << banner << 0 << 2;
+        QTest::newRow("Picture2" + at + ", icon without border") << 2 << 0 << index << tab << icon << 0 << 0;
         QTest::newRow("Label1" + at + ", version centred")
             << 0 << 1 << index << tab << twipsRect(105, 1080, 765, 330) << int(Qt::AlignHCenter) << 0;
         QTest::newRow("Label2" + at + ", address centred")
@@ -267,8 +268,7 @@ void AboutWindowTest::captions_data()
         << 2 << 1
         << QStringLiteral("HALDMARK\u00AE, Inc., \u00B7 1200 Industrial Parkway \u00B7 Springfield, OH  45501");
     QTest::newRow("Label2(0) designer's address")
-        << 2 << 0
-        << QStringLiteral("Corvane Software, Inc., \u00B7 77 Riverside Avenue \u00B7 Springfield, OH  45502");
+        << 2 << 0 << QStringLiteral("Corvane Software, Inc., \u00B7 77 Riverside Avenue \u00B7 Springfield, OH  45502");
     QTest::newRow("Label3(0) designer's phone and fax, one CR")
         << 3 << 0 << QStringLiteral("Phone: (937) 555-0170\rFax: (937) 555-0171");
     QTest::newRow("Label4(0) designer's e-mail and web, one CR")
@@ -338,13 +338,14 @@ void AboutWindowTest::contactColumnsKeepApart()
     QCOMPARE(leftLines.size(), 2);
     QCOMPARE(rightLines.size(), 2);
     for (int line = 0; line < 2; ++line) {
-        const int leftEnd = left->x() + left->contentsRect().left()
-                            + metrics.horizontalAdvance(leftLines.at(line));
-        const int rightStart = right->x() + right->contentsRect().right() + 1
-                               - metrics.horizontalAdvance(rightLines.at(line));
+        const int leftEnd = left->x() + left->contentsRect().left() + metrics.horizontalAdvance(leftLines.at(line));
+        const int rightStart =
+            right->x() + right->contentsRect().right() + 1 - metrics.horizontalAdvance(rightLines.at(line));
         QVERIFY2(rightStart - leftEnd >= 8,
                  qPrintable(QStringLiteral("line %1: left text ends at %2, right text starts at %3")
-                                .arg(line + 1).arg(leftEnd).arg(rightStart)));
+                                .arg(line + 1)
+                                .arg(leftEnd)
+                                .arg(rightStart)));
     }
 }
 

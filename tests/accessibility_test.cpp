@@ -41,12 +41,12 @@ QAccessibleInterface *accessible(QObject *object)
 QString nameOf(QObject *object) { return accessible(object)->text(QAccessible::Name); }
 QString descriptionOf(QObject *object) { return accessible(object)->text(QAccessible::Description); }
 
-const QString kDefaultChartDescription = QStringLiteral(
-    "Lubrication Labor: current cost 14,400, Velmor cost 1,440, savings 12,960; "
-    "Lubricant Cost: current cost 5,000, Velmor cost 2,500, savings 2,500; "
-    "Bearing Cost: current cost 2,000, Velmor cost 400, savings 1,600; "
-    "Replacement Labor: current cost 1,200, Velmor cost 240, savings 960; "
-    "Lost Production: current cost 40,000, Velmor cost 8,000, savings 32,000");
+const QString kDefaultChartDescription =
+    QStringLiteral("Lubrication Labor: current cost 14,400, Velmor cost 1,440, savings 12,960; "
+                   "Lubricant Cost: current cost 5,000, Velmor cost 2,500, savings 2,500; "
+                   "Bearing Cost: current cost 2,000, Velmor cost 400, savings 1,600; "
+                   "Replacement Labor: current cost 1,200, Velmor cost 240, savings 960; "
+                   "Lost Production: current cost 40,000, Velmor cost 8,000, savings 32,000");
 
 } // namespace
 
@@ -89,10 +89,7 @@ private:
     QStringList m_reports;
 };
 
-void AccessibilityTest::initTestCase()
-{
-    useTestDesktop(m_beeps, m_reports);
-}
+void AccessibilityTest::initTestCase() { useTestDesktop(m_beeps, m_reports); }
 
 void AccessibilityTest::init()
 {
@@ -139,7 +136,8 @@ bool AccessibilityTest::runAboutWindow(Qt::Key openingKey, const std::function<v
     if (!QTest::qWaitFor([&] { return w.Command3->hasFocus(); }))
         return false;
     bool opened = false;
-    const bool closed = whileModal([&] { QTest::keyClick(w.Command3, openingKey); }, [&](QWidget &modal) {
+    const bool closed = whileModal([&] { QTest::keyClick(w.Command3, openingKey); },
+                                   [&](QWidget &modal) {
         auto *about = qobject_cast<Form2 *>(&modal);
         if (!about)
             return;
@@ -296,7 +294,8 @@ void AccessibilityTest::chartDescription_data()
         << english << 6 << "5.125"
         << "Lubricant Cost: current cost 5,125, Velmor cost 2,562.50, savings 2,562.50; ";
     QTest::newRow("negative figures keep their sign")
-        << english << 9 << "-30" << "Replacement Labor: current cost -1,200, Velmor cost -240, savings -960; ";
+        << english << 9 << "-30"
+        << "Replacement Labor: current cost -1,200, Velmor cost -240, savings -960; ";
     QTest::newRow("German grouping and decimal comma")
         << QLocale(QLocale::German, QLocale::Germany) << 6 << "5,125" // the German decimal comma
         << "Lubricant Cost: current cost 5.125, Velmor cost 2.562,50, savings 2.562,50; ";
@@ -337,10 +336,9 @@ void AccessibilityTest::everyFocusStopIsNamed_data()
     QTest::newRow("About Velmor: the three buttons")
         << int(AboutTab) << QStringList{"tab row", "Command2", "Command3", "Command4", "Menu"};
     QTest::newRow("Your Data: costs, labour, times, then the facility")
-        << int(YourDataTab)
-        << QStringList{"tab row",    "YourData_6", "YourData_7", "YourData_8", "YourData_9",
-                       "YourData_10", "YourData_11", "YourData_0", "YourData_1", "YourData_2",
-                       "YourData_3",  "YourData_4", "YourData_5", "Menu"};
+        << int(YourDataTab) << QStringList{"tab row",     "YourData_6",  "YourData_7", "YourData_8", "YourData_9",
+                                           "YourData_10", "YourData_11", "YourData_0", "YourData_1", "YourData_2",
+                                           "YourData_3",  "YourData_4",  "YourData_5", "Menu"};
     QTest::newRow("Current Cost: only the tab row") << int(CurrentCostTab) << QStringList{"tab row", "Menu"};
     QTest::newRow("Graph: the chart itself, then its button")
         << int(GraphTab) << QStringList{"tab row", "MSChart1", "Command1", "Menu"};
@@ -378,8 +376,8 @@ void AccessibilityTest::ctrlTabTurnsTabsAndRefreshes_data()
     QTest::addColumn<int>("key");
     QTest::addColumn<bool>("shift");
     QTest::addColumn<int>("expectedTab");
-    QTest::newRow("Ctrl+Tab from a field") << int(YourDataTab) << "YourData_3" << int(Qt::Key_Tab) << false
-                                           << int(CurrentCostTab);
+    QTest::newRow("Ctrl+Tab from a field")
+        << int(YourDataTab) << "YourData_3" << int(Qt::Key_Tab) << false << int(CurrentCostTab);
     QTest::newRow("Ctrl+Shift+Tab from a field")
         << int(YourDataTab) << "YourData_3" << int(Qt::Key_Tab) << true << int(AboutTab);
     QTest::newRow("Ctrl+Shift+Backtab from a field, as X sends it")
@@ -473,9 +471,8 @@ void AccessibilityTest::aboutWindowNames()
     QList<Seen> seen;
     QStringList tabs;
     QVERIFY(runAboutWindow(Qt::Key_Space, [&](Form2 &about) {
-        const QList<QObject *> controls{about.Command1,    about.Picture1(1), about.Picture1(0),
-                                        about.Picture2(1), about.Picture2(0), about.Label3(1),
-                                        about.Label4(0)};
+        const QList<QObject *> controls{about.Command1,    about.Picture1(1), about.Picture1(0), about.Picture2(1),
+                                        about.Picture2(0), about.Label3(1),   about.Label4(0)};
         for (QObject *object : controls)
             seen.append({accessible(object)->role(), nameOf(object)});
         QAccessibleInterface *bar = accessible(about.SSTab1->tabBar());

@@ -70,19 +70,18 @@ void BusinessCaseTest::measuresMatchIndependentValues_data()
     QTest::newRow("default figures") << 50020.0 << 0.0 << 20000.0 << 0.0 << 5 << 10.0 << 169615.15420581058
                                      << std::optional(2.4962123246370485) << std::optional(0.43982407037185126)
                                      << std::optional(11.505);
-    QTest::newRow("installation and upkeep") << 50020.0 << 2000.0 << 20000.0 << 5000.0 << 5 << 8.0
-                                             << 166729.93598048966 << std::optional(1.9116207302427885)
-                                             << std::optional(0.56226572261557684) << std::optional(8.604);
+    QTest::newRow("installation and upkeep")
+        << 50020.0 << 2000.0 << 20000.0 << 5000.0 << 5 << 8.0 << 166729.93598048966 << std::optional(1.9116207302427885)
+        << std::optional(0.56226572261557684) << std::optional(8.604);
     QTest::newRow("zero discount rate") << 10000.0 << 0.0 << 30000.0 << 0.0 << 5 << 0.0 << 20000.0
                                         << std::optional(0.19857709787320130) << std::optional(3.0)
                                         << std::optional(2.0 / 3);
-    QTest::newRow("zero savings: no sign change") << 0.0 << 0.0 << 20000.0 << 0.0 << 5 << 10.0 << -20000.0 << kNone
-                                                  << kNone << std::optional(-1.0);
-    QTest::newRow("negative savings") << -5000.0 << 0.0 << 20000.0 << 0.0 << 5 << 10.0 << -38953.933847042241
-                                      << kNone << kNone << std::optional(-2.25);
+    QTest::newRow("zero savings: no sign change")
+        << 0.0 << 0.0 << 20000.0 << 0.0 << 5 << 10.0 << -20000.0 << kNone << kNone << std::optional(-1.0);
+    QTest::newRow("negative savings") << -5000.0 << 0.0 << 20000.0 << 0.0 << 5 << 10.0 << -38953.933847042241 << kNone
+                                      << kNone << std::optional(-2.25);
     QTest::newRow("not within the period") << 5000.0 << 0.0 << 30000.0 << 0.0 << 5 << 10.0 << -11046.066152957759
-                                           << std::optional(-0.057850265713676692) << kNone
-                                           << std::optional(-1.0 / 6);
+                                           << std::optional(-0.057850265713676692) << kNone << std::optional(-1.0 / 6);
     QTest::newRow("thirty years") << 12000.0 << 500.0 << 60000.0 << 4000.0 << 30 << 6.5 << 86174.772919033167
                                   << std::optional(0.17838150865064234) << std::optional(7.1335542110079252)
                                   << std::optional(4.390625);
@@ -191,8 +190,8 @@ void BusinessCaseTest::measuresThatAreNoFigureAreAFault()
     const model::BusinessCase result = model::businessCaseOf(savings, {price, 0, upkeep, years, rate});
     QCOMPARE(result.fault.has_value(), fault);
     if (!fault) {
-        for (const std::optional<double> &measure : {std::optional(result.npv), result.paybackMonths, result.roi,
-                                                     result.irr, result.discountedPaybackYears})
+        for (const std::optional<double> &measure :
+             {std::optional(result.npv), result.paybackMonths, result.roi, result.irr, result.discountedPaybackYears})
             QVERIFY(!measure || std::isfinite(*measure));
     }
     // Nothing invested has no payback, whatever it saves.
@@ -266,11 +265,10 @@ void BusinessCaseTest::moneyIsReadToTheCent_data()
     QTest::addColumn<double>("upkeep");
     QTest::addColumn<bool>("priced");
     QTest::newRow("a tenth of a cent is nothing") << "en_US" << QStringList{"0.001", "", ""} << 0.0 << 0.0 << true;
-    QTest::newRow("half a cent rounds up") << "en_US" << QStringList{"1.005", "2.675", "0.125"} << 3.69 << 0.13
-                                           << true;
+    QTest::newRow("half a cent rounds up") << "en_US" << QStringList{"1.005", "2.675", "0.125"} << 3.69 << 0.13 << true;
     QTest::newRow("German decimals") << "de_DE" << QStringList{"1.500,505", "", "99,994"} << 1500.51 << 99.99 << true;
-    QTest::newRow("installation without a price") << "en_US" << QStringList{"", "5,000.004", "200"} << 5000.0
-                                                  << 200.0 << false;
+    QTest::newRow("installation without a price")
+        << "en_US" << QStringList{"", "5,000.004", "200"} << 5000.0 << 200.0 << false;
 }
 
 void BusinessCaseTest::moneyIsReadToTheCent()
@@ -320,9 +318,10 @@ void BusinessCaseTest::designedReductionsGiveTheDesignedFigures()
     const model::Results designed = model::computeResults(kDefaultValues);
     QCOMPARE(designed.table(model::Table::Velmor).rows, (std::array<double, 6>{1440, 2500, 400, 240, 8000, 12580}));
     // The designed captions, exactly.
-    const char *velmor[] = {"Labor to lubricate (90% reduction)", "Grease consumption (50% reduction)",
-                            "New replacement bearings (80% reduction)", "Bearing replacement labor (80% reduction)",
-                            "Lost Production (80% reduction)", "Total annual cost using Velmor automatic lubrication"};
+    const char *velmor[] = {
+        "Labor to lubricate (90% reduction)",       "Grease consumption (50% reduction)",
+        "New replacement bearings (80% reduction)", "Bearing replacement labor (80% reduction)",
+        "Lost Production (80% reduction)",          "Total annual cost using Velmor automatic lubrication"};
     for (int k = 1; k <= model::kRowCount; ++k) {
         QCOMPARE(model::costRowCaption(1, k, model::Assumptions::designed(), QLocale(QLocale::German)),
                  QString::fromLatin1(velmor[k - 1]));
@@ -347,9 +346,8 @@ void BusinessCaseTest::sensitivityIsSortedByEffect()
     QCOMPARE(bars[1].index, 11);
     QVERIFY(near(bars[1].effect(), 0.4 * 32960));
     // The labour reduction of 90 % cannot rise to 108 %: it stops at 100 %.
-    const auto labour = std::find_if(bars.begin(), bars.end(), [](const model::SensitivityBar &bar) {
-        return bar.isReduction && bar.index == 1;
-    });
+    const auto labour = std::find_if(
+        bars.begin(), bars.end(), [](const model::SensitivityBar &bar) { return bar.isReduction && bar.index == 1; });
     QVERIFY(near(labour->high - 50020, 14400 * 0.1));
     QVERIFY(near(50020 - labour->low, 14400 * 0.18));
     // The bearings in the facility enter no formula.

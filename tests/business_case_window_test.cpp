@@ -2,8 +2,8 @@
 // The Business Case window: its measures, cases and charts follow the
 // investment as it is typed, and a bad figure keeps the window open.
 
-#include "outputs/business_case_charts.h"
 #include "dialogs/business_case_window.h"
+#include "outputs/business_case_charts.h"
 #include "window_test_support.h"
 
 #include <QBarSet>
@@ -111,8 +111,10 @@ void BusinessCaseWindowTest::badFigureKeepsTheWindowOpen()
     QCOMPARE(m_reports.size(), 1);
     QVERIFY2(m_reports.first().contains(QStringLiteral("evaluation period \u201C5.5\u201D")),
              qPrintable(m_reports.first()));
-    QCOMPARE(QApplication::focusWidget(), window.findChild<QLineEdit *>(QStringLiteral("systemPrice"))->parentWidget()
-                                              ->findChildren<QLineEdit *>().at(3));
+    QCOMPARE(QApplication::focusWidget(), window.findChild<QLineEdit *>(QStringLiteral("systemPrice"))
+                                              ->parentWidget()
+                                              ->findChildren<QLineEdit *>()
+                                              .at(3));
 }
 
 void BusinessCaseWindowTest::costsWithoutAPriceAskForIt()

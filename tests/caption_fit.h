@@ -68,7 +68,9 @@ inline QStringList captionMisfits(const QWidget *window, const QStringList &wrap
         const QRect last = bar->tabRect(bar->count() - 1);
         if (bar->count() > 0 && last.right() >= bar->parentWidget()->width())
             misfits << QStringLiteral("%1: the tabs need %2 px of %3")
-                           .arg(controlName(bar)).arg(last.right() + 1).arg(bar->parentWidget()->width());
+                           .arg(controlName(bar))
+                           .arg(last.right() + 1)
+                           .arg(bar->parentWidget()->width());
         // A button beside the headings (the main window's Menu) must not
         // cover the last of them.
         for (const auto *beside : window->findChildren<QToolButton *>(Qt::FindDirectChildrenOnly)) {
@@ -92,7 +94,10 @@ inline QStringList dialogMisfits(const QWidget *dialog)
         if (needed.width() > control->width() || needed.height() > control->height())
             misfits << QStringLiteral("%1: \"%2\" needs %3 x %4 px of %5 x %6")
                            .arg(controlName(control), text.left(40))
-                           .arg(needed.width()).arg(needed.height()).arg(control->width()).arg(control->height());
+                           .arg(needed.width())
+                           .arg(needed.height())
+                           .arg(control->width())
+                           .arg(control->height());
     };
     for (const auto *control : dialog->findChildren<QWidget *>()) {
         if (!control->isVisibleTo(dialog))

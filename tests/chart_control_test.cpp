@@ -40,8 +40,8 @@ namespace {
 
 const QStringList seriesNames = {"Lubrication Labor", "Lubricant Cost", "Bearing Cost", "Replacement Labor",
                                  "Lost Production"};
-const QList<QColor> seriesColours = {QColor(72, 255, 72), QColor(64, 255, 255), QColor(0, 0, 202),
-                                     QColor(255, 64, 255), QColor(255, 64, 64)};
+const QList<QColor> seriesColours = {QColor(72, 255, 72), QColor(64, 255, 255), QColor(0, 0, 202), QColor(255, 64, 255),
+                                     QColor(255, 64, 64)};
 const double placeholders[5][3] = {{91, 4, 2}, {92, 82, 21}, {18, 95, 47}, {71, 38, 69}, {67, 99, 35}};
 
 // The figures of the default inputs as the window sends them, [column][row].
@@ -115,7 +115,7 @@ QRect plotRect(const ChartControl &chart)
 bool near(QRgb pixel, const QColor &colour, int tolerance = 8)
 {
     return std::abs(qRed(pixel) - colour.red()) <= tolerance && std::abs(qGreen(pixel) - colour.green()) <= tolerance
-        && std::abs(qBlue(pixel) - colour.blue()) <= tolerance;
+           && std::abs(qBlue(pixel) - colour.blue()) <= tolerance;
 }
 
 QStringList visibleLegendNames(QChart *chart)
@@ -335,13 +335,13 @@ private slots:
         QTest::addColumn<bool>("stacking");
         QTest::addColumn<QStringList>("savings"); // rows 1 to 5 of the third category
         const QStringList losses = {"-12960", "-960", "1600", "-5000", "32000"};
-        const std::pair<ChartControl::Type, const char *> types[] = {
-            {ChartControl::Bar2d, "bars"}, {ChartControl::Line2d, "lines"},
-            {ChartControl::Area2d, "areas"}, {ChartControl::Step2d, "steps"}};
+        const std::pair<ChartControl::Type, const char *> types[] = {{ChartControl::Bar2d, "bars"},
+                                                                     {ChartControl::Line2d, "lines"},
+                                                                     {ChartControl::Area2d, "areas"},
+                                                                     {ChartControl::Step2d, "steps"}};
         for (const auto &[type, name] : types)
             for (bool stacking : {false, true})
-                QTest::addRow("%s %s", name, stacking ? "stacked" : "side by side")
-                    << int(type) << stacking << losses;
+                QTest::addRow("%s %s", name, stacking ? "stacked" : "side by side") << int(type) << stacking << losses;
         // Stacked bars pile the negatives down from zero on their own, even
         // where every running total stays positive.
         QTest::newRow("stacked bars, negatives between positives")
@@ -485,7 +485,8 @@ private slots:
         QCOMPARE(ranges.size(), 1);
         for (int row = 0; row < 5; ++row)
             for (int column = 0; column < 3; ++column)
-                QCOMPARE(bars->barSets().at(row)->at(column), QString::fromLatin1(defaultTexts[column][row]).toDouble());
+                QCOMPARE(bars->barSets().at(row)->at(column),
+                         QString::fromLatin1(defaultTexts[column][row]).toDouble());
         QCOMPARE(axis->max(), 80000.0);
     }
 
@@ -582,9 +583,9 @@ private slots:
     // must own the same objects after a hundred changes as after one round.
     void switchingTypesLeavesNothingBehind()
     {
-        const std::pair<ChartControl::Type, bool> cycle[] = {
-            {ChartControl::Bar2d, false}, {ChartControl::Pie2d, false}, {ChartControl::Line2d, true},
-            {ChartControl::Area2d, true}, {ChartControl::Step2d, true}, {ChartControl::Bar2d, true}};
+        const std::pair<ChartControl::Type, bool> cycle[] = {{ChartControl::Bar2d, false}, {ChartControl::Pie2d, false},
+                                                             {ChartControl::Line2d, true}, {ChartControl::Area2d, true},
+                                                             {ChartControl::Step2d, true}, {ChartControl::Bar2d, true}};
         auto chart = shownChart();
         QVERIFY(chart);
         QChart *c = chart->chart();
@@ -623,10 +624,14 @@ private slots:
             QSKIP("set VELMOR_CHART_IMAGES to a folder to save the pictures");
         QVERIFY(QDir().mkpath(folder));
         const std::tuple<const char *, ChartControl::Type, bool> shots[] = {
-            {"1-side-by-side-bars", ChartControl::Bar2d, false}, {"2-pie", ChartControl::Pie2d, false},
-            {"3-stacked-lines", ChartControl::Line2d, true},     {"4-stacked-areas", ChartControl::Area2d, true},
-            {"5-stacked-steps", ChartControl::Step2d, true},     {"6-stacked-bars", ChartControl::Bar2d, true},
-            {"7-lines", ChartControl::Line2d, false},            {"8-areas", ChartControl::Area2d, false},
+            {"1-side-by-side-bars", ChartControl::Bar2d, false},
+            {"2-pie", ChartControl::Pie2d, false},
+            {"3-stacked-lines", ChartControl::Line2d, true},
+            {"4-stacked-areas", ChartControl::Area2d, true},
+            {"5-stacked-steps", ChartControl::Step2d, true},
+            {"6-stacked-bars", ChartControl::Bar2d, true},
+            {"7-lines", ChartControl::Line2d, false},
+            {"8-areas", ChartControl::Area2d, false},
             {"9-steps", ChartControl::Step2d, false}};
         for (bool negative : {false, true})
             for (const auto &[name, type, stacking] : shots) {

@@ -6,9 +6,9 @@
 #include "spreadsheet_support.h"
 
 #include <QFile>
+#include <QTest>
 
 #include <algorithm>
-#include <QTest>
 
 namespace {
 
@@ -42,10 +42,7 @@ private:
     QTemporaryDir m_dir;
 };
 
-void ClipboardSpreadsheetTest::initTestCase()
-{
-    REQUIRE_SPREADSHEET();
-}
+void ClipboardSpreadsheetTest::initTestCase() { REQUIRE_SPREADSHEET(); }
 
 void ClipboardSpreadsheetTest::figuresPasteAsNumbers_data()
 {
@@ -60,9 +57,9 @@ void ClipboardSpreadsheetTest::figuresPasteAsNumbers_data()
     QTest::newRow("France") << "fr_FR" << 1036 << "30" << false << defaults;
     QTest::newRow("a negative figure") << "de_DE" << 1031 << "-30" << false
                                        << QStringList{"\"Labor to replace failed bearings\",-1200,-240,-960"};
-    QTest::newRow("with the business case") << "en_US" << 1033 << "30" << true
-                                            << QStringList{"\"Initial investment\",20000",
-                                                           "\"Net present value at 10%\",169615.15"};
+    QTest::newRow("with the business case")
+        << "en_US" << 1033 << "30" << true
+        << QStringList{"\"Initial investment\",20000", "\"Net present value at 10%\",169615.15"};
 }
 
 void ClipboardSpreadsheetTest::figuresPasteAsNumbers()
@@ -77,8 +74,8 @@ void ClipboardSpreadsheetTest::figuresPasteAsNumbers()
     std::optional<model::Investment> spent;
     if (investment)
         spent = model::Investment{20000, 0, 0, 5, 10};
-    const ClipboardResults copied = clipboardResults(defaultResults(settings, replacementRate),
-                                                     model::Assumptions::designed(), spent, settings);
+    const ClipboardResults copied =
+        clipboardResults(defaultResults(settings, replacementRate), model::Assumptions::designed(), spent, settings);
 
     const QString html = m_dir.filePath(QStringLiteral("copied-%1.html").arg(QTest::currentDataTag()));
     const QString text = m_dir.filePath(QStringLiteral("copied-%1.csv").arg(QTest::currentDataTag()));

@@ -78,13 +78,15 @@ void CommandLineTest::parse()
         QVERIFY(line.text.startsWith("velmor-calculator: ") && !line.text.contains(u'\n'));
     // Nothing typed reaches the terminal as a control character.
     if (action == CommandLine::Action::Refuse)
-        QVERIFY2(std::none_of(line.text.cbegin(), line.text.cend(), [](QChar c) { return c.category() == QChar::Other_Control; }), qPrintable(line.text));
+        QVERIFY2(std::none_of(line.text.cbegin(), line.text.cend(),
+                              [](QChar c) { return c.category() == QChar::Other_Control; }),
+                 qPrintable(line.text));
 }
 
 void CommandLineTest::summaryTakesEveryFile()
 {
-    const CommandLine line = app::parseCommandLine(
-        {"velmor-calculator", "--summary=all.xlsx", "a.velmor", "b.velmor", "c.velmor"}, "1.2.3");
+    const CommandLine line =
+        app::parseCommandLine({"velmor-calculator", "--summary=all.xlsx", "a.velmor", "b.velmor", "c.velmor"}, "1.2.3");
     QCOMPARE(line.action, CommandLine::Action::WriteSummary);
     QCOMPARE(line.reportFile, QStringLiteral("all.xlsx"));
     QCOMPARE(line.summaryFiles, QStringList({"a.velmor", "b.velmor", "c.velmor"}));
@@ -125,7 +127,8 @@ void CommandLineTest::language()
     QCOMPARE(line.language, language);
     QVERIFY2(line.text.contains(textHolds), qPrintable(line.text));
     if (action == CommandLine::Action::Refuse)
-        QVERIFY(line.text.startsWith("velmor-calculator: ") && !line.text.contains(u'\n') && !line.text.contains(u'\x1B'));
+        QVERIFY(line.text.startsWith("velmor-calculator: ") && !line.text.contains(u'\n')
+                && !line.text.contains(u'\x1B'));
 }
 
 QTEST_APPLESS_MAIN(CommandLineTest)

@@ -28,10 +28,7 @@ constexpr InputValues kDefaults{1000, 10, 1000, 1, 1000, 1000, 5, 200, 24, 30, 3
 
 // QCOMPARE on doubles allows a relative error of about 1e-12; the rows are
 // fixed to the last bit, so they are compared as round-trip text.
-QString exact(double value)
-{
-    return QString::number(value, 'g', 17);
-}
+QString exact(double value) { return QString::number(value, 'g', 17); }
 
 InputValues with(InputValues v, std::initializer_list<std::pair<int, double>> changes)
 {
@@ -132,17 +129,13 @@ void CostTablesTest::inputChanges_data()
     QTest::addColumn<double>("savingsTotal");
 
     const QList<double> defaultCurrent{14400, 5000, 2000, 1200, 40000, 62600};
-    QTest::newRow("bearing count at 0 enters no row")
-        << with(kDefaults, {{0, 0}}) << defaultCurrent << 50020.0;
-    QTest::newRow("bearing count at 1E300 enters no row")
-        << with(kDefaults, {{0, 1e300}}) << defaultCurrent << 50020.0;
+    QTest::newRow("bearing count at 0 enters no row") << with(kDefaults, {{0, 0}}) << defaultCurrent << 50020.0;
+    QTest::newRow("bearing count at 1E300 enters no row") << with(kDefaults, {{0, 1e300}}) << defaultCurrent << 50020.0;
 
     QTest::newRow("negative failures flow into rows 3 to 5")
-        << with(kDefaults, {{1, -10}}) << QList<double>{14400, 5000, -2000, -1200, -40000, -23800}
-        << -19100.0;
+        << with(kDefaults, {{1, -10}}) << QList<double>{14400, 5000, -2000, -1200, -40000, -23800} << -19100.0;
     QTest::newRow("negative labour rate flows into row 1")
-        << with(kDefaults, {{8, -24}}) << QList<double>{-14400, 5000, 2000, 1200, 40000, 33800}
-        << 24100.0;
+        << with(kDefaults, {{8, -24}}) << QList<double>{-14400, 5000, 2000, 1200, 40000, 33800} << 24100.0;
     QTest::newRow("zero failures empty rows 3 to 5")
         << with(kDefaults, {{1, 0}}) << QList<double>{14400, 5000, 0, 0, 0, 19400} << 15460.0;
     QTest::newRow("every input zero") << InputValues{} << QList<double>{0, 0, 0, 0, 0, 0} << 0.0;
@@ -205,22 +198,18 @@ void CostTablesTest::arithmeticFaults_data()
     QTest::newRow("failures and hours at 1E200: row 4 overflows")
         << with(kDefaults, {{1, 1e200}, {11, 1e200}}) << "current" << ArithmeticFault::Overflow << 4;
     QTest::newRow("failures and production value huge: row 5 overflows")
-        << with(kDefaults, {{1, 1e200}, {11, 1}, {5, 1e200}}) << "current"
-        << ArithmeticFault::Overflow << 5;
+        << with(kDefaults, {{1, 1e200}, {11, 1}, {5, 1e200}}) << "current" << ArithmeticFault::Overflow << 5;
     QTest::newRow("infinite product times zero rate: row 1 invalid")
-        << with(kDefaults, {{2, 1e300}, {10, 1e300}, {8, 0}}) << "current"
-        << ArithmeticFault::InvalidOperation << 1;
+        << with(kDefaults, {{2, 1e300}, {10, 1e300}, {8, 0}}) << "current" << ArithmeticFault::InvalidOperation << 1;
     QTest::newRow("finite rows, overflowing total")
-        << with(kDefaults, {{6, 1e308}, {4, 1.5}, {7, 1e308}, {1, 1.5}}) << "current"
-        << ArithmeticFault::Overflow << 6;
+        << with(kDefaults, {{6, 1e308}, {4, 1.5}, {7, 1e308}, {1, 1.5}}) << "current" << ArithmeticFault::Overflow << 6;
     // Lubricant at minus the labour row: both totals stay finite, but their
     // difference does not.
     QTest::newRow("finite totals, overflowing savings total")
         << InputValues{1000, 1, 1e307, 1, 1, 0, -1.7e308, 1.7e308, 85, 0, 1, 4} << "savings"
         << ArithmeticFault::Overflow << 6;
     QTest::newRow("zero times huge factors is no fault")
-        << with(kDefaults, {{2, 0}, {10, 1e200}, {8, 1e200}}) << ""
-        << ArithmeticFault::Overflow << 0;
+        << with(kDefaults, {{2, 0}, {10, 1e200}, {8, 1e200}}) << "" << ArithmeticFault::Overflow << 0;
 }
 
 void CostTablesTest::arithmeticFaults()

@@ -57,8 +57,8 @@ void CurrencyUnitsTest::currencyText_data()
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("expected");
 
-    const auto row = [](const char *name, const char *locale, const QString &symbol, double value,
-                        const QString &expected) {
+    const auto row =
+        [](const char *name, const char *locale, const QString &symbol, double value, const QString &expected) {
         QTest::newRow(name) << QString::fromLatin1(locale) << symbol << value << expected;
     };
     row("de_DE euro after", "de_DE", kEuro, 14400, QStringLiteral("14.400,00\u00A0\u20AC"));

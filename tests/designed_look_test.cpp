@@ -81,8 +81,7 @@ void addText(QList<Text> &texts, const QImage &image, QWidget *window, QWidget *
     const QRect onWindow(w->mapTo(window, area.topLeft()), area.size());
     const QString kind = QString::fromLatin1(w->metaObject()->className());
     const QColor ink = w->palette().color(role);
-    texts.append({kind, QStringLiteral("%1 \"%2\"").arg(kind, caption.left(24)), ink,
-                  groundOf(image, onWindow, ink)});
+    texts.append({kind, QStringLiteral("%1 \"%2\"").arg(kind, caption.left(24)), ink, groundOf(image, onWindow, ink)});
 }
 
 // A picture of the window as shown, and the colour of each text in it with
@@ -102,8 +101,8 @@ Shot shoot(QWidget *window, const QString &name)
         else if (auto *button = qobject_cast<QPushButton *>(w))
             addText(shot.texts, image, window, w, w->rect(), button->text(), QPalette::ButtonText);
         else if (auto *frame = qobject_cast<QGroupBox *>(w); frame && !frame->title().isEmpty())
-            addText(shot.texts, image, window, w, QRect(0, 0, w->width(), w->fontMetrics().height()),
-                    frame->title(), QPalette::WindowText);
+            addText(shot.texts, image, window, w, QRect(0, 0, w->width(), w->fontMetrics().height()), frame->title(),
+                    QPalette::WindowText);
         else if (auto *bar = qobject_cast<QTabBar *>(w)) {
             for (int t = 0; t < bar->count(); ++t)
                 addText(shot.texts, image, window, w, bar->tabRect(t), bar->tabText(t), QPalette::WindowText);
@@ -136,14 +135,12 @@ QPalette darkScheme()
 {
     // A dark desktop scheme: white text on near-black windows.
     return QPalette(Qt::white, QColor(0x42, 0x42, 0x45), QColor(0x97, 0x97, 0x97), QColor(0x30, 0x2f, 0x2e),
-                    QColor(0x4a, 0x49, 0x47), Qt::white, Qt::white, QColor(0x3d, 0x3d, 0x3d),
-                    QColor(0x22, 0x20, 0x20));
+                    QColor(0x4a, 0x49, 0x47), Qt::white, Qt::white, QColor(0x3d, 0x3d, 0x3d), QColor(0x22, 0x20, 0x20));
 }
 
 QPalette highContrastScheme()
 {
-    return QPalette(Qt::yellow, Qt::black, Qt::white, Qt::gray, Qt::gray, Qt::yellow, Qt::white, Qt::black,
-                    Qt::black);
+    return QPalette(Qt::yellow, Qt::black, Qt::white, Qt::gray, Qt::gray, Qt::yellow, Qt::white, Qt::black, Qt::black);
 }
 
 } // namespace

@@ -20,12 +20,18 @@ void applyEdit(FacilityDocument &facility, Edit edit)
     model::Assumptions assumptions = facility.assumptions();
     assumptions.reductionPercent[0] = 45;
     switch (edit) {
-    case Edit::Figure: return facility.setFigureText(3, u"2"_qs);
-    case Edit::Details: return facility.setReportDetails({u"Riverside Mill"_qs, {}, {}});
-    case Edit::Investment: return facility.setInvestment({u"20000"_qs, {}, {}, {}, {}});
-    case Edit::Assumptions: return facility.setAssumptions(assumptions);
-    case Edit::Symbol: return facility.setCurrencyUnits({u"€"_qs, model::Units::Imperial});
-    case Edit::Units: return facility.setCurrencyUnits({u"$"_qs, model::Units::Metric});
+    case Edit::Figure:
+        return facility.setFigureText(3, u"2"_qs);
+    case Edit::Details:
+        return facility.setReportDetails({u"Riverside Mill"_qs, {}, {}});
+    case Edit::Investment:
+        return facility.setInvestment({u"20000"_qs, {}, {}, {}, {}});
+    case Edit::Assumptions:
+        return facility.setAssumptions(assumptions);
+    case Edit::Symbol:
+        return facility.setCurrencyUnits({u"€"_qs, model::Units::Imperial});
+    case Edit::Units:
+        return facility.setCurrencyUnits({u"$"_qs, model::Units::Metric});
     }
 }
 

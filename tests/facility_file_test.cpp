@@ -137,10 +137,9 @@ void FacilityFileTest::roundTrip_data()
     row("de_DE exponent in en_US", "de_DE", "en_US", "1,5E3", "1500", "-0,125", "-0.125");
     row("en_US period in de_DE", "en_US", "de_DE", "2.5", "2,5", "1,000", "1000");
     row("no number stays as typed", "en_US", "de_DE", "12 bearings", "12 bearings", "", "");
-    row("17 digits where 15 do not read back", "en_US", "de_DE", "0.30000000000000004",
-        "0,30000000000000004", "0.1", "0,1");
-    row("largest double", "en_US", "de_DE", "1.7976931348623157E308", "1,7976931348623157E+308",
-        "1E300", "1E+300");
+    row("17 digits where 15 do not read back", "en_US", "de_DE", "0.30000000000000004", "0,30000000000000004", "0.1",
+        "0,1");
+    row("largest double", "en_US", "de_DE", "1.7976931348623157E308", "1,7976931348623157E+308", "1E300", "1E+300");
 }
 
 void FacilityFileTest::roundTrip()
@@ -188,8 +187,7 @@ void FacilityFileTest::readsLeniently_data()
     QTest::newRow("no report details") << withReport("{}").replace(",\n    \"report\": {}", "");
     QTest::newRow("byte order mark") << "\xEF\xBB\xBF" + defaultJson();
     QTest::newRow("exactly 64 KiB") << paddedTo(64 * 1024);
-    QTest::newRow("members it does not know")
-        << edited("\"version\": 3,", "\"version\": 3, \"note\": [1, {}],");
+    QTest::newRow("members it does not know") << edited("\"version\": 3,", "\"version\": 3, \"note\": [1, {}],");
     QTest::newRow("no investment, no assumptions")
         << defaultJson().left(defaultJson().indexOf(",\n    \"investment\"")) + "\n}\n";
 }
@@ -319,10 +317,8 @@ void FacilityFileTest::badFileIsRefused_data()
          "currency symbol \u201C-\u201D is not valid");
     file("currency symbol with a line break", edited("\"symbol\": \"$\"", "\"symbol\": \"\\u20AC\\n$\""),
          "is not valid");
-    file("currency symbol too long", edited("\"symbol\": \"$\"", "\"symbol\": \"ABCD\""),
-         "at most 3 characters");
-    file("currency symbol as a number", edited("\"symbol\": \"$\"", "\"symbol\": 5"),
-         "currency symbol is not a text");
+    file("currency symbol too long", edited("\"symbol\": \"$\"", "\"symbol\": \"ABCD\""), "at most 3 characters");
+    file("currency symbol as a number", edited("\"symbol\": \"$\"", "\"symbol\": 5"), "currency symbol is not a text");
     file("currency as a list", edited("\"currency\": {", "\"currency\": [], \"x\": {"),
          "currency and units are not valid");
     file("investment as a list", edited("\"investment\": {", "\"investment\": [], \"x\": {"),
@@ -344,7 +340,10 @@ void FacilityFileTest::badFileIsRefused_data()
     file("thirteen figures", edited("\"4\"", "\"4\", \"5\""), "holds 13 figures instead of 12");
     file("figure as a number", edited("\"10\"", "10"),
          "figure for \u201CNumber of bearing failures\u201D is not a text");
-    file("invalid UTF-8", edited("\"10\"", "\"1\xFF" "0\""), "not UTF-8");
+    file("invalid UTF-8",
+         edited("\"10\"", "\"1\xFF"
+                          "0\""),
+         "not UTF-8");
     file("UTF-8 of a surrogate", edited("\"10\"", "\"\xED\xA0\x80\""), "not UTF-8");
     file("escaped lone surrogate", edited("\"10\"", "\"\\uD800\""), "is not valid text");
     file("control character in a figure", edited("\"10\"", "\"1\\u00010\""), "cannot show");

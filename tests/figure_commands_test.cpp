@@ -12,10 +12,9 @@
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
-#include <QLabel>
-#include <QRadioButton>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -24,6 +23,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -45,10 +45,7 @@ QString pdfText(const QString &path)
     return QString::fromUtf8(process.readAllStandardOutput()).simplified();
 }
 
-bool isRed(const QLineEdit *field)
-{
-    return field->palette().color(QPalette::Text) == QColor(Qt::red);
-}
+bool isRed(const QLineEdit *field) { return field->palette().color(QPalette::Text) == QColor(Qt::red); }
 
 // Runs the command; the title of the modal window it opened, which is
 // closed at once, or "" when it opened none.
@@ -255,10 +252,10 @@ void FigureCommandsTest::reportAndClipboardShowTheWindowsFigures()
     const QString pdf = m_dir.filePath(QStringLiteral("report.pdf"));
     QVERIFY(commands->exportReport(pdf));
     const QString text = pdfText(pdf);
-    for (const char *phrase : {"Lubrication Cost Savings Report", "Riverside Mill", "Lubricant quantity 1000 lbs/year",
-                               "Total anual cost of manual lubrication $62,600.00", "$12,580.00", "$50,020.00",
-                               "Payback period: 4.8 months", "Net savings over 3 years: $130,060.00",
-                               "Net savings over 5 years: $230,100.00", "90 %"})
+    for (const char *phrase :
+         {"Lubrication Cost Savings Report", "Riverside Mill", "Lubricant quantity 1000 lbs/year",
+          "Total anual cost of manual lubrication $62,600.00", "$12,580.00", "$50,020.00", "Payback period: 4.8 months",
+          "Net savings over 3 years: $130,060.00", "Net savings over 5 years: $230,100.00", "90 %"})
         QVERIFY2(text.contains(QLatin1StringView(phrase)), phrase);
 
     // Printing paints the same page.
@@ -335,8 +332,8 @@ void FigureCommandsTest::badFiguresAnsweredAsByATabChange_data()
     QTest::addColumn<QStringList>("investment"); // price, installation, upkeep, years, rate
     const QStringList none{"", "", "", "", ""};
     QTest::newRow("no number: back to Your Data") << QStringList{"4=abc"} << true << "" << none;
-    QTest::newRow("overflow: told, as a tab change tells it") << QStringList{"1=1E200", "11=1E200"} << false
-                                                              << "Overflow" << none;
+    QTest::newRow("overflow: told, as a tab change tells it")
+        << QStringList{"1=1E200", "11=1E200"} << false << "Overflow" << none;
     // Savings that compute, but whose discounted flows of fifty years at −99 % do not.
     QTest::newRow("business case overflow: told the same way")
         << QStringList{"2=1E210"} << false << "Overflow" << QStringList{"20000", "", "", "50", "-99"};
@@ -500,7 +497,8 @@ void FigureCommandsTest::openingOverUnsavedChangesAsks()
     QApplication::sendEvent(field, &drop);
     // The file opens once the drop is over; the question comes then.
     QString question;
-    QVERIFY(whileModal([] { QTest::qWait(50); }, [&](QWidget &modal) {
+    QVERIFY(whileModal([] { QTest::qWait(50); },
+                       [&](QWidget &modal) {
         if (auto *box = qobject_cast<QMessageBox *>(&modal)) {
             question = box->text();
             box->button(answer)->click();
@@ -555,7 +553,8 @@ void FigureCommandsTest::assumptionsDialogReadsRegionalPercentages()
     QCOMPARE(command->text(), QStringLiteral("Assumptions\u2026"));
     // A percentage above 100 is refused and the dialog stays; a German
     // decimal comma is read; the designed values come back on request.
-    QVERIFY(whileModal([&] { command->trigger(); }, [&](QWidget &dialog) {
+    QVERIFY(whileModal([&] { command->trigger(); },
+                       [&](QWidget &dialog) {
         auto *labour = dialog.findChild<QLineEdit *>(QStringLiteral("reduction_1"));
         QCOMPARE(labour->text(), QStringLiteral("90"));
         for (const char *refused : {"120", "33,125"}) {
@@ -607,7 +606,8 @@ void FigureCommandsTest::currencyAndUnitsFollowEverywhere()
     QVERIFY(m_window->figureCommands()->saveFigures(path));
     QAction *command = m_window->figureCommands()->actions().at(5);
     QCOMPARE(command->text(), QStringLiteral("Currency and Units\u2026"));
-    QVERIFY(whileModal([&] { command->trigger(); }, [&](QWidget &dialog) {
+    QVERIFY(whileModal([&] { command->trigger(); },
+                       [&](QWidget &dialog) {
         auto *symbol = dialog.findChild<QComboBox *>(QStringLiteral("currencySymbol"));
         auto *note = dialog.findChild<QLabel *>(QStringLiteral("unitsNote"));
         QVERIFY(note->isHidden());
@@ -665,7 +665,8 @@ void FigureCommandsTest::currencyDialogRefusesBadSymbols()
 {
     m_window = newWindow(QLocale(QLocale::English, QLocale::UnitedStates));
     QAction *command = m_window->figureCommands()->actions().at(5);
-    QVERIFY(whileModal([&] { command->trigger(); }, [&](QWidget &dialog) {
+    QVERIFY(whileModal([&] { command->trigger(); },
+                       [&](QWidget &dialog) {
         auto *symbol = dialog.findChild<QComboBox *>(QStringLiteral("currencySymbol"));
         for (const char *refused : {"E1", "-", "kr."}) {
             symbol->setCurrentText(QString::fromLatin1(refused));

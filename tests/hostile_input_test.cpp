@@ -85,10 +85,7 @@ private:
     QStringList m_reports;
 };
 
-void HostileInputTest::initTestCase()
-{
-    useTestDesktop(m_beeps, m_reports);
-}
+void HostileInputTest::initTestCase() { useTestDesktop(m_beeps, m_reports); }
 
 void HostileInputTest::init()
 {
@@ -104,10 +101,7 @@ void HostileInputTest::init()
     checkDefaultFigures();
 }
 
-void HostileInputTest::cleanup()
-{
-    m_window.reset();
-}
+void HostileInputTest::cleanup() { m_window.reset(); }
 
 void HostileInputTest::leaveWithTab(QLineEdit *field)
 {
@@ -176,8 +170,7 @@ void HostileInputTest::hostileTextInEveryField_data()
     QTest::newRow("10,000 nines: beyond the double range") << QString(10000, u'9') << int(Rejected);
     QTest::newRow("10,000 letters") << QString(10000, u'x') << int(Rejected);
     QTest::newRow("10,000 digits and letters") << repeated(QStringLiteral("1a"), 10000) << int(Rejected);
-    QTest::newRow("10,000 digits with leading zeros: one")
-        << QString(9999, u'0') + u'1' << int(Figures);
+    QTest::newRow("10,000 digits with leading zeros: one") << QString(9999, u'0') + u'1' << int(Figures);
     QTest::newRow("10,000-character fraction: next to nothing")
         << QStringLiteral("0.") + QString(9997, u'0') + u'1' << int(Figures);
     QTest::newRow("exponent of 20 digits") << "1E99999999999999999999" << int(Rejected);

@@ -2,11 +2,11 @@
 // Which language the interface starts in, how the choice is kept, and that
 // installing one translates the program's texts and leaves numbers alone.
 #include "language/language.h"
+#include "model/business_case_text.h"
+#include "model/cost_rows.h"
+#include "model/numeric_text.h"
 #include "outputs/report_builder.h"
 #include "outputs/results_clipboard.h"
-#include "model/cost_rows.h"
-#include "model/business_case_text.h"
-#include "model/numeric_text.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -191,8 +191,9 @@ void LanguageTest::yearsInEveryLanguage_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<int>("years");
     QTest::addColumn<QStringList>("shown"); // in the measures, their note and the clipboard
-    QTest::newRow("en 1") << "en" << 1 << QStringList{"over 1 year: ", "within the 1 year\n", "the 1 year evaluated",
-                                                      "over 1 year\t"};
+    QTest::newRow("en 1") << "en" << 1
+                          << QStringList{"over 1 year: ", "within the 1 year\n", "the 1 year evaluated",
+                                         "over 1 year\t"};
     QTest::newRow("en 5") << "en" << 5 << QStringList{"over 5 years: ", "the 5 years evaluated", "over 5 years\t"};
     QTest::newRow("de 1") << "de" << 1 << QStringList{"über 1 Jahr: ", "von 1 Jahr\n", "von 1 Jahr.", "1 Jahr\t"};
     QTest::newRow("fr 1") << "fr" << 1 << QStringList{"sur 1 an\u00A0: ", "de 1 an\n", "de 1 an."};

@@ -138,10 +138,7 @@ void MainWindowTest::init()
     QVERIFY(showActive(m_window.get()));
 }
 
-void MainWindowTest::cleanup()
-{
-    m_window.reset();
-}
+void MainWindowTest::cleanup() { m_window.reset(); }
 
 void MainWindowTest::windowIsFixedAndCentred()
 {
@@ -163,8 +160,7 @@ void MainWindowTest::windowIsFixedAndCentred()
 void MainWindowTest::tabsAndStartState()
 {
     Form1 &w = *m_window;
-    const QStringList captions{"About Velmor", "Your Data", "Current Cost",
-                               "Velmor Cost",  "Savings",   "Graph"};
+    const QStringList captions{"About Velmor", "Your Data", "Current Cost", "Velmor Cost", "Savings", "Graph"};
     QCOMPARE(w.SSTab1->count(), 6);
     for (int t = 0; t < 6; ++t)
         QCOMPARE(w.SSTab1->tabText(t), captions[t]);
@@ -237,10 +233,9 @@ void MainWindowTest::inputRowsLayout_data()
     QTest::addColumn<int>("unitLabel");
     // A second, independent copy of the layout: index, Frame1, row top,
     // Label1 of the caption and of the unit.
-    const int rows[12][5] = {{0, 0, 360, 0, 19},  {1, 0, 720, 1, 18},  {2, 0, 1080, 5, 21},
-                             {3, 0, 1440, 17, 20}, {4, 0, 1800, 2, 23}, {5, 0, 2160, 11, 22},
-                             {6, 2, 360, 10, 12},  {7, 2, 720, 7, 3},   {8, 3, 360, 6, 14},
-                             {9, 3, 720, 9, 13},   {10, 1, 360, 4, 16}, {11, 1, 720, 8, 15}};
+    const int rows[12][5] = {{0, 0, 360, 0, 19},  {1, 0, 720, 1, 18},   {2, 0, 1080, 5, 21}, {3, 0, 1440, 17, 20},
+                             {4, 0, 1800, 2, 23}, {5, 0, 2160, 11, 22}, {6, 2, 360, 10, 12}, {7, 2, 720, 7, 3},
+                             {8, 3, 360, 6, 14},  {9, 3, 720, 9, 13},   {10, 1, 360, 4, 16}, {11, 1, 720, 8, 15}};
     for (const auto &r : rows)
         QTest::addRow("YourData(%d)", r[0]) << r[0] << r[1] << r[2] << r[3] << r[4];
 }
@@ -718,13 +713,11 @@ void MainWindowTest::graphButtonWalksTheCycle()
         ChartControl::Type type;
         bool stacking;
     };
-    const Step after[7] = {{"Pie Chart", ChartControl::Bar2d, false},
-                           {"Line Graph", ChartControl::Pie2d, false},
-                           {"Area Graph", ChartControl::Line2d, true},
-                           {"Step Graph", ChartControl::Area2d, true},
-                           {"Stacked Bar Graph", ChartControl::Step2d, true},
-                           {"Series Bar Graph", ChartControl::Bar2d, true},
-                           {"Pie Chart", ChartControl::Bar2d, false}};
+    const Step after[7] = {
+        {"Pie Chart", ChartControl::Bar2d, false},         {"Line Graph", ChartControl::Pie2d, false},
+        {"Area Graph", ChartControl::Line2d, true},        {"Step Graph", ChartControl::Area2d, true},
+        {"Stacked Bar Graph", ChartControl::Step2d, true}, {"Series Bar Graph", ChartControl::Bar2d, true},
+        {"Pie Chart", ChartControl::Bar2d, false}};
     const double before = w.MSChart1->value(1, 1);
     for (const Step &step : after) {
         QTest::mouseClick(w.Command1, Qt::LeftButton);
@@ -800,10 +793,10 @@ void MainWindowTest::aboutWindowIsCreatedOnceAndShownModally()
         // The click returns when the window is hidden.
         QVERIFY(whileModal([&] { QTest::mouseClick(w.Command3, Qt::LeftButton); },
                            [&](QWidget &modal) {
-                               modals << &modal;
-                               if (auto *about = qobject_cast<Form2 *>(&modal))
-                                   about->Command1->click();
-                           }));
+            modals << &modal;
+            if (auto *about = qobject_cast<Form2 *>(&modal))
+                about->Command1->click();
+        }));
     }
     QCOMPARE(modals.size(), 2);
     QVERIFY(w.aboutWindow());
@@ -936,19 +929,19 @@ void MainWindowTest::closingAsksAboutUnsavedChanges()
     QTimer::singleShot(0, this, [&] {
         asked = whileModal(
             [&] {
-                if (titleBar) {
-                    QCloseEvent close;
-                    QApplication::sendEvent(m_window->windowHandle(), &close);
-                } else {
-                    QTest::mouseClick(m_window->Command2, Qt::LeftButton);
-                }
+            if (titleBar) {
+                QCloseEvent close;
+                QApplication::sendEvent(m_window->windowHandle(), &close);
+            } else {
+                QTest::mouseClick(m_window->Command2, Qt::LeftButton);
+            }
             },
             [&](QWidget &modal) {
-                if (auto *box = qobject_cast<QMessageBox *>(&modal)) {
-                    question = box->text();
-                    box->button(QMessageBox::StandardButton(answer))->click();
-                }
-            });
+            if (auto *box = qobject_cast<QMessageBox *>(&modal)) {
+                question = box->text();
+                box->button(QMessageBox::StandardButton(answer))->click();
+            }
+        });
     });
     const int status = QCoreApplication::exec();
 

@@ -61,10 +61,8 @@ void MoneyTextTest::currencyText_data()
     QTest::newRow("below one has no digit before the point") << kEnUs << 0.5 << "$.50";
 
     QTest::newRow("minus before the dollar") << kEnUs << -5.0 << "-$5.00";
-    QTest::newRow("more digits than the pattern's twelve places")
-        << kEnUs << 1e20 << "$100,000,000,000,000,000,000.00";
-    QTest::newRow("largest exact integer") << kEnUs << 9007199254740992.0
-                                           << "$9,007,199,254,740,992.00";
+    QTest::newRow("more digits than the pattern's twelve places") << kEnUs << 1e20 << "$100,000,000,000,000,000,000.00";
+    QTest::newRow("largest exact integer") << kEnUs << 9007199254740992.0 << "$9,007,199,254,740,992.00";
 
     // Half away from zero on the decimal text that reads back as the value:
     // the binary values of 1.005 and 2.675 lie just below the tie.
@@ -76,16 +74,11 @@ void MoneyTextTest::currencyText_data()
 
     // From 10^14 on the cents are those of the stored value: the shortest
     // text of these ends "56.8", "99.9" and, on an even digit, "00.12".
-    QTest::newRow("stored cents above 10^15") << kEnUs << 1234567890123456.75
-                                              << "$1,234,567,890,123,456.75";
-    QTest::newRow("negative stored cents above 10^15") << kEnUs << -1234567890123456.75
-                                                       << "-$1,234,567,890,123,456.75";
-    QTest::newRow("stored value .875 below 10^15") << kEnUs << 999999999999999.9
-                                                   << "$999,999,999,999,999.88";
-    QTest::newRow("exact tie above 10^14 rounds up") << kEnUs << 100000000000000.125
-                                                     << "$100,000,000,000,000.13";
-    QTest::newRow("de_DE stored cents") << kDeDe << 1234567890123456.75
-                                        << "$1.234.567.890.123.456,75";
+    QTest::newRow("stored cents above 10^15") << kEnUs << 1234567890123456.75 << "$1,234,567,890,123,456.75";
+    QTest::newRow("negative stored cents above 10^15") << kEnUs << -1234567890123456.75 << "-$1,234,567,890,123,456.75";
+    QTest::newRow("stored value .875 below 10^15") << kEnUs << 999999999999999.9 << "$999,999,999,999,999.88";
+    QTest::newRow("exact tie above 10^14 rounds up") << kEnUs << 100000000000000.125 << "$100,000,000,000,000.13";
+    QTest::newRow("de_DE stored cents") << kDeDe << 1234567890123456.75 << "$1.234.567.890.123.456,75";
 
     QTest::newRow("carry into a new group") << kEnUs << 999.995 << "$1,000.00";
     QTest::newRow("carry across two groups") << kEnUs << 999999.999 << "$1,000,000.00";
@@ -94,18 +87,16 @@ void MoneyTextTest::currencyText_data()
     QTest::newRow("negative rounding to zero has no minus") << kEnUs << -0.001 << "$.00";
     QTest::newRow("negative just below half a cent has no minus") << kEnUs << -0.0049 << "$.00";
     QTest::newRow("negative half cent keeps its minus") << kEnUs << -0.005 << "-$.01";
-    QTest::newRow("smallest positive double") << kEnUs << std::numeric_limits<double>::denorm_min()
-                                              << "$.00";
+    QTest::newRow("smallest positive double") << kEnUs << std::numeric_limits<double>::denorm_min() << "$.00";
 
     QTest::newRow("de_DE separators") << kDeDe << 62600.0 << "$62.600,00";
     QTest::newRow("de_DE below one") << kDeDe << 0.5 << "$,50";
-    QTest::newRow("fr_FR separators") << kFrFr << -1234567.891
-                                      << QStringLiteral("-$1\u202F234\u202F567,89");
+    QTest::newRow("fr_FR separators") << kFrFr << -1234567.891 << QStringLiteral("-$1\u202F234\u202F567,89");
 
     // Shown beside the locale's other figures, in the locale's digits; the
     // designed groups of three stay where the locale groups otherwise.
-    QTest::newRow("ar_EG digits and marks") << kArEg << 1234.5
-                                            << QStringLiteral("$\u0661\u066C\u0662\u0663\u0664\u066B\u0665\u0660");
+    QTest::newRow("ar_EG digits and marks")
+        << kArEg << 1234.5 << QStringLiteral("$\u0661\u066C\u0662\u0663\u0664\u066B\u0665\u0660");
     QTest::newRow("ar_EG zero") << kArEg << 0.0 << QStringLiteral("$\u066B\u0660\u0660");
     QTest::newRow("fa_IR negative") << kFaIr << -1000.0
                                     << QStringLiteral("-$\u06F1\u066C\u06F0\u06F0\u06F0\u066B\u06F0\u06F0");
@@ -150,8 +141,7 @@ void MoneyTextTest::plainNumberText_data()
     QTest::newRow("binary noise hidden by 15 digits") << kEnUs << 0.1 + 0.2 << "0.3";
     QTest::newRow("third cut at 15 digits") << kEnUs << 1.0 / 3 << "0.333333333333333";
     QTest::newRow("15 integer digits stay plain") << kEnUs << 123456789012345.0 << "123456789012345";
-    QTest::newRow("16 integer digits take an exponent")
-        << kEnUs << 1234567890123456.0 << "1.23456789012346E+15";
+    QTest::newRow("16 integer digits take an exponent") << kEnUs << 1234567890123456.0 << "1.23456789012346E+15";
     QTest::newRow("large value") << kEnUs << 1e20 << "1E+20";
     // Rounded to 15 digits these would lie beyond the range and read back as
     // an overflow, leaving the chart's old figure in place.

@@ -97,8 +97,7 @@ void NumericTextTest::plainNumbersReadAlikeEverywhere_data()
     QTest::newRow("below the range reads as zero") << "1E-400" << 0.0;
     QTest::newRow("fraction of 10,000 digits")
         << QStringLiteral("0.") + QString(9997, u'0') + QStringLiteral("1") << 0.0;
-    QTest::newRow("exponent of 10,000 digits below the range")
-        << QStringLiteral("1E-") + QString(10000, u'9') << 0.0;
+    QTest::newRow("exponent of 10,000 digits below the range") << QStringLiteral("1E-") + QString(10000, u'9') << 0.0;
 }
 
 void NumericTextTest::plainNumbersReadAlikeEverywhere()
@@ -191,15 +190,14 @@ void NumericTextTest::regionalReading_data()
     reads("es_ES: one period stays a decimal point", "es_ES", "1234.567", 1234.567);
     fails("es_ES: first group of five", "es_ES", "12345.678.901");
     reads("ar_EG: own digits", "ar_EG", QStringLiteral("\u0661\u0660\u0660\u0660"), 1000);
-    reads("ar_EG: 100000 as written", "ar_EG", QStringLiteral("\u0661\u0660\u0660\u066C\u0660\u0660\u0660"),
-          100000);
-    reads("ar_EG: own group and decimal marks", "ar_EG",
-          QStringLiteral("\u0661\u066C\u0660\u0660\u0660\u066B\u0665"), 1000.5);
-    reads("ar_EG: own minus sign", "ar_EG",
-          QStringLiteral("\u061C-\u0661\u066C\u0662\u0663\u0664\u066B\u0665"), -1234.5);
+    reads("ar_EG: 100000 as written", "ar_EG", QStringLiteral("\u0661\u0660\u0660\u066C\u0660\u0660\u0660"), 100000);
+    reads("ar_EG: own group and decimal marks", "ar_EG", QStringLiteral("\u0661\u066C\u0660\u0660\u0660\u066B\u0665"),
+          1000.5);
+    reads("ar_EG: own minus sign", "ar_EG", QStringLiteral("\u061C-\u0661\u066C\u0662\u0663\u0664\u066B\u0665"),
+          -1234.5);
     reads("ar_EG: minus without its direction mark", "ar_EG", QStringLiteral("-\u0661\u0662"), -12);
-    reads("ar_EG: own exponent symbol", "ar_EG",
-          QStringLiteral("\u0661\u066B\u0665\u0627\u0633\u061C-\u0660\u0667"), 1.5e-7);
+    reads("ar_EG: own exponent symbol", "ar_EG", QStringLiteral("\u0661\u066B\u0665\u0627\u0633\u061C-\u0660\u0667"),
+          1.5e-7);
     reads("ar_EG: E with own digits", "ar_EG", QStringLiteral("\u0661E\u0663"), 1000);
     reads("ar_EG: period decimal with own digits", "ar_EG", QStringLiteral("\u0661.\u0665"), 1.5);
     reads("ar_EG: ASCII digits, own decimal mark", "ar_EG", QStringLiteral("1234\u066B5"), 1234.5);
@@ -208,8 +206,8 @@ void NumericTextTest::regionalReading_data()
     fails("ar_EG: Persian digits", "ar_EG", QStringLiteral("\u06F1\u06F2"));
     fails("ar_EG: ASCII comma does not group", "ar_EG", QStringLiteral("\u0661,\u0660\u0660\u0660"));
     reads("fa_IR: own digits", "fa_IR", QStringLiteral("\u06F1\u06F2\u06F3\u06F4"), 1234);
-    reads("fa_IR: own minus sign", "fa_IR",
-          QStringLiteral("\u200E\u2212\u06F1\u066C\u06F2\u06F3\u06F4\u066B\u06F5"), -1234.5);
+    reads("fa_IR: own minus sign", "fa_IR", QStringLiteral("\u200E\u2212\u06F1\u066C\u06F2\u06F3\u06F4\u066B\u06F5"),
+          -1234.5);
     reads("fa_IR: minus sign without its direction mark", "fa_IR", QStringLiteral("\u2212\u06F5"), -5);
     reads("fa_IR: own exponent symbol", "fa_IR",
           QStringLiteral("\u06F1\u066B\u06F5\u00D7\u06F1\u06F0^\u200E\u2212\u06F0\u06F7"), 1.5e-7);
@@ -264,8 +262,8 @@ void NumericTextTest::regionalReading()
 void NumericTextTest::everyLocaleFormReads_data()
 {
     QTest::addColumn<QString>("locale");
-    for (const char *name : {"en_US", "de_DE", "fr_FR", "de_CH", "hi_IN", "ar_EG", "fa_IR", "he_IL", "sv_SE",
-                             "es_ES", "pl_PL", "ps_AF", "bn_BD", "my_MM"})
+    for (const char *name : {"en_US", "de_DE", "fr_FR", "de_CH", "hi_IN", "ar_EG", "fa_IR", "he_IL", "sv_SE", "es_ES",
+                             "pl_PL", "ps_AF", "bn_BD", "my_MM"})
         QTest::newRow(name) << QString::fromLatin1(name);
 }
 
@@ -340,22 +338,21 @@ void NumericTextTest::visibleFieldText_data()
     QTest::addColumn<qsizetype>("keptCursor");
 
     QTest::newRow("figure unchanged") << "1000" << qsizetype(2) << "1000" << qsizetype(2);
-    QTest::newRow("no-break space is visible") << QStringLiteral("1\u00A0000") << qsizetype(5)
-                                               << QStringLiteral("1\u00A0000") << qsizetype(5);
-    QTest::newRow("spreadsheet cell: CR LF at the end")
-        << "2000\r\n" << qsizetype(6) << "2000" << qsizetype(4);
+    QTest::newRow("no-break space is visible")
+        << QStringLiteral("1\u00A0000") << qsizetype(5) << QStringLiteral("1\u00A0000") << qsizetype(5);
+    QTest::newRow("spreadsheet cell: CR LF at the end") << "2000\r\n" << qsizetype(6) << "2000" << qsizetype(4);
     QTest::newRow("tabs at both ends") << "\t7\t" << qsizetype(3) << "7" << qsizetype(1);
     QTest::newRow("line feed at the start") << "\n5" << qsizetype(1) << "5" << qsizetype(0);
     QTest::newRow("only line breaks") << "\r\n" << qsizetype(2) << "" << qsizetype(0);
     QTest::newRow("two cells stay apart") << "1\n2" << qsizetype(3) << "1 2" << qsizetype(3);
     QTest::newRow("a run of breaks is one blank") << "1\r\n\t2" << qsizetype(4) << "1 2" << qsizetype(2);
-    QTest::newRow("control inside a run of breaks") << QStringLiteral("1\n\u0001\n2") << qsizetype(5)
-                                                    << "1 2" << qsizetype(3);
-    QTest::newRow("NUL between digits") << QString(QStringLiteral("1")) + QChar(u'\0') + u'2'
-                                        << qsizetype(2) << "12" << qsizetype(1);
+    QTest::newRow("control inside a run of breaks")
+        << QStringLiteral("1\n\u0001\n2") << qsizetype(5) << "1 2" << qsizetype(3);
+    QTest::newRow("NUL between digits") << QString(QStringLiteral("1")) + QChar(u'\0') + u'2' << qsizetype(2) << "12"
+                                        << qsizetype(1);
     QTest::newRow("escape before digits") << QStringLiteral("\u001B5") << qsizetype(2) << "5" << qsizetype(1);
-    QTest::newRow("DEL and C1 controls") << QStringLiteral("5\u007F\u0085\u009F0") << qsizetype(5)
-                                         << "50" << qsizetype(2);
+    QTest::newRow("DEL and C1 controls") << QStringLiteral("5\u007F\u0085\u009F0") << qsizetype(5) << "50"
+                                         << qsizetype(2);
     QTest::newRow("cursor before a dropped character")
         << QStringLiteral("12\u0001") << qsizetype(2) << "12" << qsizetype(2);
     QTest::newRow("cursor beyond the end") << QStringLiteral("5\u0001") << qsizetype(9) << "5" << qsizetype(1);

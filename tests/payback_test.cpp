@@ -23,7 +23,8 @@ void PaybackTest::payback_data()
     QTest::addColumn<double>("months");
     QTest::addColumn<double>("netThree");
     QTest::addColumn<double>("netFive");
-    QTest::newRow("default figures, $20,000 system") << 20000.0 << 50020.0 << true << 4.798080767692923 << 130060.0 << 230100.0;
+    QTest::newRow("default figures, $20,000 system")
+        << 20000.0 << 50020.0 << true << 4.798080767692923 << 130060.0 << 230100.0;
     QTest::newRow("a year's savings pays in 12 months") << 1200.0 << 1200.0 << true << 12.0 << 2400.0 << 4800.0;
     QTest::newRow("free system pays at once") << 0.0 << 100.0 << true << 0.0 << 300.0 << 500.0;
     QTest::newRow("dearer than five years of savings") << 10000.0 << 1000.0 << true << 120.0 << -7000.0 << -5000.0;

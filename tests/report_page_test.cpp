@@ -2,11 +2,11 @@
 // The customer report's page: one page of the regional paper size, every
 // text on it as real text, and a failed write that leaves nothing behind.
 
+#include "model/money_text.h"
+#include "pdf_words.h"
 #include "platform/bundled_fonts.h"
 #include "platform/chart_control.h"
-#include "model/money_text.h"
 #include "report/report_page.h"
-#include "pdf_words.h"
 
 #include <QDir>
 #include <QFile>
@@ -41,7 +41,8 @@ report::ReportContent sampleContent(platform::ChartControl &chart)
     c.preparedBy = QStringLiteral("J. Example");
     c.date = QStringLiteral("Tuesday, December 8, 2026");
     for (int i = 0; i < 12; ++i)
-        c.figures[std::size_t(i)] = {QStringLiteral("Caption %1").arg(i), QString::number(1000 + i), QStringLiteral(" unit%1").arg(i)};
+        c.figures[std::size_t(i)] = {QStringLiteral("Caption %1").arg(i), QString::number(1000 + i),
+                                     QStringLiteral(" unit%1").arg(i)};
     for (int t = 0; t < 3; ++t) {
         c.tables[std::size_t(t)].title = QStringLiteral("TABLE %1 TITLE").arg(t);
         for (int r = 0; r < 6; ++r) {
@@ -86,7 +87,8 @@ void ReportPageTest::pageHoldsEveryTextAsText_data()
 {
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("paper");
-    QTest::newRow("United States: Letter") << QLocale(QLocale::English, QLocale::UnitedStates) << "612 x 792 pts (letter)";
+    QTest::newRow("United States: Letter")
+        << QLocale(QLocale::English, QLocale::UnitedStates) << "612 x 792 pts (letter)";
     QTest::newRow("Germany: A4") << QLocale(QLocale::German, QLocale::Germany) << "595 x 842 pts (A4)";
 }
 
@@ -106,9 +108,16 @@ void ReportPageTest::pageHoldsEveryTextAsText()
     QVERIFY2(info.contains(paper), qPrintable(info));
 
     const QString text = pdfText(path);
-    QStringList expected{content.maker, content.title, content.customer, content.site, content.preparedBy,
-                         content.date, content.payback.first(), content.assumptions,
-                         QStringLiteral("ESTIMATED ANNUAL SAVINGS IN DOLLARS"), QStringLiteral("Lost Production")};
+    QStringList expected{content.maker,
+                         content.title,
+                         content.customer,
+                         content.site,
+                         content.preparedBy,
+                         content.date,
+                         content.payback.first(),
+                         content.assumptions,
+                         QStringLiteral("ESTIMATED ANNUAL SAVINGS IN DOLLARS"),
+                         QStringLiteral("Lost Production")};
     for (const report::FigureLine &figure : content.figures)
         expected << figure.caption << figure.text << figure.unit.trimmed();
     for (const report::CostTableText &table : content.tables) {
@@ -127,9 +136,13 @@ void ReportPageTest::pageHoldsEveryTextAsText()
 
 // What a report can hold at its largest.
 enum Extreme {
-    HugeTables = 1, HugePayback = 2, LongDetails = 4, LongDetailsWithoutBlanks = 8, LongFigures = 16,
+    HugeTables = 1,
+    HugePayback = 2,
+    LongDetails = 4,
+    LongDetailsWithoutBlanks = 8,
+    LongFigures = 16,
     LongestField = 32,
-    LongFixedTexts = 64, // the texts the program brings: maker, titles, captions, the note
+    LongFixedTexts = 64,      // the texts the program brings: maker, titles, captions, the note
     DirectionOverrides = 128, // typed into the details, reversing none of their words
 };
 
@@ -144,7 +157,8 @@ void ReportPageTest::everyTextFitsItsBox_data()
     QTest::newRow("longest details in words") << int(LongDetails) << us;
     QTest::newRow("longest details without blanks") << int(LongDetailsWithoutBlanks) << us;
     QTest::newRow("longest figure texts") << int(LongFigures) << us;
-    const int everything = HugeTables | HugePayback | LongDetails | LongDetailsWithoutBlanks | LongFigures | LongFixedTexts;
+    const int everything =
+        HugeTables | HugePayback | LongDetails | LongDetailsWithoutBlanks | LongFigures | LongFixedTexts;
     QTest::newRow("everything, Letter") << everything << us;
     QTest::newRow("everything, A4") << everything << QLocale(QLocale::German, QLocale::Germany);
     QTest::newRow("field text of 32767 digits") << int(LongestField) << us;
@@ -218,7 +232,8 @@ void ReportPageTest::everyTextFitsItsBox()
     content.drawChart = [&](QPainter &painter, const QRectF &target) {
         drawChart(painter, target);
         const qreal points = 72.0 / painter.device()->logicalDpiX();
-        chartArea = QTransform::fromScale(points, points).mapRect(painter.transform().mapRect(target)).translated(36, 36);
+        chartArea =
+            QTransform::fromScale(points, points).mapRect(painter.transform().mapRect(target)).translated(36, 36);
     };
 
     const QString path = m_dir.filePath(QStringLiteral("fit.pdf"));

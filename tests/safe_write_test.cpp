@@ -314,11 +314,14 @@ void SafeWriteTest::hiddenCharactersAreShownEscaped_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("shown");
     QTest::newRow("plain") << QStringLiteral("plant.velmor") << QStringLiteral("\u201Cplant.velmor\u201D");
-    QTest::newRow("NUL") << QStringLiteral("de").append(QChar(0)).append(u"DE") << QStringLiteral("\u201Cde\\0DE\u201D");
+    QTest::newRow("NUL") << QStringLiteral("de").append(QChar(0)).append(u"DE")
+                         << QStringLiteral("\u201Cde\\0DE\u201D");
     QTest::newRow("line break and tab") << QStringLiteral("a\nb\tc") << QStringLiteral("\u201Ca\\nb\\tc\u201D");
     QTest::newRow("escape") << QStringLiteral("\x1B[2J") << QStringLiteral("\u201C\\x1B[2J\u201D");
-    QTest::newRow("right-to-left override") << QStringLiteral("fdp.\u202Eexe") << QStringLiteral("\u201Cfdp.\\u202Eexe\u201D");
-    QTest::newRow("letters of other scripts stay") << QStringLiteral("Zürich 工厂") << QStringLiteral("\u201CZürich 工厂\u201D");
+    QTest::newRow("right-to-left override")
+        << QStringLiteral("fdp.\u202Eexe") << QStringLiteral("\u201Cfdp.\\u202Eexe\u201D");
+    QTest::newRow("letters of other scripts stay")
+        << QStringLiteral("Zürich 工厂") << QStringLiteral("\u201CZürich 工厂\u201D");
 }
 
 void SafeWriteTest::hiddenCharactersAreShownEscaped()

@@ -33,10 +33,7 @@ using namespace main_window;
 
 namespace {
 
-QImage trueColour(const QImage &image)
-{
-    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-}
+QImage trueColour(const QImage &image) { return image.convertToFormat(QImage::Format_ARGB32_Premultiplied); }
 
 // Mean difference of the colour channels, 0 to 255, of two images of the
 // same size.
@@ -51,8 +48,7 @@ double meanDifference(const QImage &first, const QImage &second)
         const auto *p = reinterpret_cast<const QRgb *>(a.constScanLine(y));
         const auto *q = reinterpret_cast<const QRgb *>(b.constScanLine(y));
         for (int x = 0; x < a.width(); ++x) {
-            sum += qAbs(qRed(p[x]) - qRed(q[x])) + qAbs(qGreen(p[x]) - qGreen(q[x]))
-                   + qAbs(qBlue(p[x]) - qBlue(q[x]));
+            sum += qAbs(qRed(p[x]) - qRed(q[x])) + qAbs(qGreen(p[x]) - qGreen(q[x])) + qAbs(qBlue(p[x]) - qBlue(q[x]));
         }
     }
     return double(sum) / (3.0 * a.width() * a.height());
@@ -261,9 +257,7 @@ void ScaleTest::picturesAreSharp_data()
 {
     QTest::addColumn<Pick>("pick");
     QTest::addColumn<QString>("resource");
-    const auto main = [](auto member) {
-        return Pick([member](Form1 &w, Form2 *) -> QWidget * { return member(w); });
-    };
+    const auto main = [](auto member) { return Pick([member](Form1 &w, Form2 *) -> QWidget * { return member(w); }); };
     const auto about = [](int array, int index) {
         return Pick([array, index](Form1 &, Form2 *a) -> QWidget * {
             return a ? designControl(a, QStringLiteral("Picture%1").arg(array), index) : nullptr;
@@ -336,10 +330,8 @@ void ScaleTest::backgroundsAreSharp_data()
     QTest::addColumn<QString>("resource");
     QTest::addColumn<QRect>("band"); // logical pixels where only the background shows
     QTest::newRow("main window, title strip") << false << ":/images/background_main.png" << QRect(0, 0, 600, 46);
-    QTest::newRow("main window, address strip")
-        << false << ":/images/background_main.png" << QRect(0, 379, 600, 41);
-    QTest::newRow("About window, address strip")
-        << true << ":/images/background_about.png" << QRect(0, 165, 298, 45);
+    QTest::newRow("main window, address strip") << false << ":/images/background_main.png" << QRect(0, 379, 600, 41);
+    QTest::newRow("About window, address strip") << true << ":/images/background_about.png" << QRect(0, 165, 298, 45);
 }
 
 void ScaleTest::backgroundsAreSharp()
@@ -359,8 +351,8 @@ void ScaleTest::backgroundsAreSharp()
                        QPoint(qFloor((band.right() + 1) * m_factor) - 1, qFloor((band.bottom() + 1) * m_factor) - 1));
     const QImage plain(resource);
     const QSize pictureDevice(qRound(plain.width() * m_factor), qRound(plain.height() * m_factor));
-    const QImage fromFine =
-        overWindowColour(m_factor > 1 ? smoothlyScaled(QImage(atTwo(resource)), pictureDevice) : trueColour(plain), shot.size());
+    const QImage fromFine = overWindowColour(
+        m_factor > 1 ? smoothlyScaled(QImage(atTwo(resource)), pictureDevice) : trueColour(plain), shot.size());
     const QImage fromCoarse = overWindowColour(smoothlyScaled(plain, pictureDevice), shot.size());
 
     const QImage shown = shot.copy(device);
@@ -428,11 +420,12 @@ void ScaleTest::loadPictureKeepsEveryArtworkSize_data()
     QTest::addColumn<qreal>("ratio");
     // The artwork is stored with palettes; Qt 6.4 crashed scaling those
     // smoothly.
-    for (const char *name : {"about_design_banner", "about_maker_banner", "background_about", "background_main",
-                             "brand_logo", "calculator_icon", "calculator_icon_64", "result_banner",
-                             "your_data_banner"}) {
+    for (const char *name :
+         {"about_design_banner", "about_maker_banner", "background_about", "background_main", "brand_logo",
+          "calculator_icon", "calculator_icon_64", "result_banner", "your_data_banner"}) {
         for (qreal ratio : {1.0, 1.25, 1.5, 1.75, 2.0, 3.0})
-            QTest::addRow("%s at %g", name, ratio) << QStringLiteral(":/images/%1.png").arg(QLatin1StringView(name)) << ratio;
+            QTest::addRow("%s at %g", name, ratio)
+                << QStringLiteral(":/images/%1.png").arg(QLatin1StringView(name)) << ratio;
     }
     QTest::newRow("missing picture") << ":/images/no_such_picture.png" << 2.0;
 }

@@ -35,7 +35,6 @@
 #include <QTest>
 
 #include <malloc.h>
-
 #include <numeric>
 
 using namespace main_window;
@@ -110,10 +109,7 @@ private:
     QStringList m_reports;
 };
 
-void SoakTest::initTestCase()
-{
-    useTestDesktop(m_beeps, m_reports);
-}
+void SoakTest::initTestCase() { useTestDesktop(m_beeps, m_reports); }
 
 void SoakTest::changeTab(Form1 &w, int change)
 {
@@ -157,8 +153,8 @@ void SoakTest::tabChangesDoNotGrowMemory()
         }
     }
     const qint64 ms = clock.elapsed();
-    qInfo("%d tab changes in %lld ms (%.2f ms each); %lld objects and chart items at the end of every round",
-          changes, ms, double(ms) / changes, qlonglong(things));
+    qInfo("%d tab changes in %lld ms (%.2f ms each); %lld objects and chart items at the end of every round", changes,
+          ms, double(ms) / changes, qlonglong(things));
 
     // The last round still computes: the figures follow the last quantity.
     w.SSTab1->selectTab(CurrentCostTab);
@@ -174,11 +170,11 @@ void SoakTest::tabChangesDoNotGrowMemory()
     };
     const qint64 first = mean(heap.first(5));
     const qint64 last = mean(heap.last(5));
-    qInfo("heap in use over the first five measured rounds %lld bytes, over the last five %lld bytes",
-          first, last);
-    QVERIFY2(last - first <= kAllowedHeapGrowth,
-             qPrintable(QStringLiteral("the heap in use grew by %1 bytes over %2 rounds")
-                            .arg(last - first).arg(heap.size() - 5)));
+    qInfo("heap in use over the first five measured rounds %lld bytes, over the last five %lld bytes", first, last);
+    QVERIFY2(
+        last - first <= kAllowedHeapGrowth,
+        qPrintable(
+            QStringLiteral("the heap in use grew by %1 bytes over %2 rounds").arg(last - first).arg(heap.size() - 5)));
 }
 
 QTEST_MAIN(SoakTest)

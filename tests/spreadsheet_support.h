@@ -16,28 +16,22 @@
 
 #include <optional>
 
-inline bool spreadsheetInstalled()
-{
-    return !QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty();
-}
+inline bool spreadsheetInstalled() { return !QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty(); }
 
 // Set by make test once LibreOffice Calc is installed: from then on a
 // missing spreadsheet is a fault, not a reason to leave its checks out.
-inline bool spreadsheetRequired()
-{
-    return qEnvironmentVariableIntValue("VELMOR_REQUIRE_SPREADSHEET") != 0;
-}
+inline bool spreadsheetRequired() { return qEnvironmentVariableIntValue("VELMOR_REQUIRE_SPREADSHEET") != 0; }
 
 // Every check that needs LibreOffice starts with this: without it the check
 // is skipped where a developer runs the tests by hand, and fails where the
 // spreadsheet is required.
-#define REQUIRE_SPREADSHEET()                                                                                \
-    do {                                                                                                     \
-        if (!spreadsheetInstalled()) {                                                                       \
-            if (spreadsheetRequired())                                                                       \
-                QFAIL("LibreOffice Calc (soffice) is missing, and VELMOR_REQUIRE_SPREADSHEET requires it."); \
+#define REQUIRE_SPREADSHEET()                                                                                 \
+    do {                                                                                                      \
+        if (!spreadsheetInstalled()) {                                                                        \
+            if (spreadsheetRequired())                                                                        \
+                QFAIL("LibreOffice Calc (soffice) is missing, and VELMOR_REQUIRE_SPREADSHEET requires it.");  \
             QSKIP("LibreOffice Calc (soffice) is not installed: make test installs libreoffice-calc-nogui."); \
-        }                                                                                                    \
+        }                                                                                                     \
     } while (false)
 
 // Makes a LibreOffice profile in folder that computes every formula of an

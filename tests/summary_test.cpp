@@ -74,15 +74,16 @@ void SummaryTest::csv_data()
         << QStringList{"a.velmor,a,a,$,69861.81,1.01,2.68,,", "b.velmor,b,b,$,0.13,0.13,-0.13,,",
                        "Total,,,$,69861.94,1.14,2.55,,"};
     QTest::newRow("texts a spreadsheet would compute kept as text, numbers as numbers")
-        << Rows{named("=2*21", -1, 0, -1), named("+1", 0, 0, 0), named("-1", 0, 0, 0), named("@A1", 0, 0, 0),
-                named("\t=1", 0, 0, 0), named("\r=1", 0, 0, 0), named("a=1", 0, 0, 0)}
+        << Rows{named("=2*21", -1, 0, -1), named("+1", 0, 0, 0),   named("-1", 0, 0, 0), named("@A1", 0, 0, 0),
+                named("\t=1", 0, 0, 0),    named("\r=1", 0, 0, 0), named("a=1", 0, 0, 0)}
         << QStringList{"\"'=2*21.velmor\",\"'=2*21\",\"'=2*21\",$,-1.00,0.00,-1.00,,",
                        "\"'+1.velmor\",\"'+1\",\"'+1\",$,0.00,0.00,0.00,,",
                        "\"'-1.velmor\",\"'-1\",\"'-1\",$,0.00,0.00,0.00,,",
                        "\"'@A1.velmor\",\"'@A1\",\"'@A1\",$,0.00,0.00,0.00,,",
                        "\"'\t=1.velmor\",\"'\t=1\",\"'\t=1\",$,0.00,0.00,0.00,,",
                        "\"'\r=1.velmor\",\"'\r=1\",\"'\r=1\",$,0.00,0.00,0.00,,",
-                       "a=1.velmor,a=1,a=1,$,0.00,0.00,0.00,,", "Total,,,$,-1.00,0.00,-1.00,,"};
+                       "a=1.velmor,a=1,a=1,$,0.00,0.00,0.00,,",
+                       "Total,,,$,-1.00,0.00,-1.00,,"};
 }
 
 void SummaryTest::csv()
@@ -104,9 +105,10 @@ void SummaryTest::workbookTotalsCompute()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("plants.xlsx"));
     QString error;
-    QVERIFY2(workbook::writeSummary(path, {plant("a.velmor", "Mill", "\u20AC", 1234.56, -99.5),
-                                           plant("b.velmor", "Works", "\u20AC", 1000, 100)},
-                                    &error),
+    QVERIFY2(workbook::writeSummary(
+                 path,
+                 {plant("a.velmor", "Mill", "\u20AC", 1234.56, -99.5), plant("b.velmor", "Works", "\u20AC", 1000, 100)},
+                 &error),
              qPrintable(error));
     const std::optional<QStringList> rows = spreadsheetRows(path);
     QVERIFY(rows && rows->size() == 4);

@@ -8,15 +8,15 @@
 // fit. VELMOR_LANGUAGE=de (or a list, "de fr") checks only those languages.
 #include "about_window/form2.h"
 #include "caption_fit.h"
+#include "language/language.h"
 #include "main_window/figure_commands.h"
 #include "main_window/form1.h"
 #include "main_window/graph_type_cycle.h"
-#include "language/language.h"
 #include "outputs/report_builder.h"
+#include "pdf_words.h"
 #include "platform/tab_control.h"
 #include "platform/zoom.h"
 #include "report/report_page.h"
-#include "pdf_words.h"
 #include "window_test_support.h"
 
 #include <QPainter>
@@ -68,15 +68,9 @@ QStringList graphCaptions(const QPushButton *button)
 
 } // namespace
 
-void TranslationFitTest::initTestCase()
-{
-    useTestDesktop(m_beeps, m_reports);
-}
+void TranslationFitTest::initTestCase() { useTestDesktop(m_beeps, m_reports); }
 
-void TranslationFitTest::cleanupTestCase()
-{
-    language::installLanguage(QStringLiteral("en"));
-}
+void TranslationFitTest::cleanupTestCase() { language::installLanguage(QStringLiteral("en")); }
 
 void TranslationFitTest::captionsFit_data()
 {
@@ -134,8 +128,8 @@ void TranslationFitTest::captionsFit()
 
     for (QString &misfit : misfits)
         misfit.prepend(QStringLiteral("[%1, %2 %] ").arg(language).arg(percent));
-    QVERIFY2(misfits.isEmpty(), qPrintable(QStringLiteral("%1 caption(s) do not fit:\n").arg(misfits.size())
-                                           + misfits.join(u'\n')));
+    QVERIFY2(misfits.isEmpty(),
+             qPrintable(QStringLiteral("%1 caption(s) do not fit:\n").arg(misfits.size()) + misfits.join(u'\n')));
 }
 
 void TranslationFitTest::dialogsFit_data()
@@ -144,9 +138,11 @@ void TranslationFitTest::dialogsFit_data()
     QTest::addColumn<int>("percent");
     QTest::addColumn<QString>("command");
     QTest::addColumn<bool>("metric"); // kilograms chosen in the dialog, so that its note shows
-    const std::pair<const char *, bool> dialogs[] = {{"Report Details\u2026", false}, {"Assumptions\u2026", false},
+    const std::pair<const char *, bool> dialogs[] = {{"Report Details\u2026", false},
+                                                     {"Assumptions\u2026", false},
                                                      {"Currency and Units\u2026", false},
-                                                     {"Currency and Units\u2026", true}, {"Business Case\u2026", false}};
+                                                     {"Currency and Units\u2026", true},
+                                                     {"Business Case\u2026", false}};
     for (const QString &language : languagesUnderTest()) {
         for (int percent : platform::kZoomSteps) {
             for (const auto &[command, metric] : dialogs)
@@ -175,7 +171,8 @@ void TranslationFitTest::dialogsFit()
     });
     QVERIFY2(action != actions.end(), qPrintable(command));
     QStringList misfits;
-    QVERIFY(whileModal([&] { (*action)->trigger(); }, [&](QWidget &dialog) {
+    QVERIFY(whileModal([&] { (*action)->trigger(); },
+                       [&](QWidget &dialog) {
         if (metric)
             dialog.findChild<QRadioButton *>(QStringLiteral("metricUnits"))->click();
         QApplication::processEvents();
@@ -190,7 +187,8 @@ void TranslationFitTest::reportFits_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QLocale>("locale");
     for (const QString &language : languagesUnderTest()) {
-        QTest::addRow("%s, Letter", qPrintable(language)) << language << QLocale(QLocale::English, QLocale::UnitedStates);
+        QTest::addRow("%s, Letter", qPrintable(language))
+            << language << QLocale(QLocale::English, QLocale::UnitedStates);
         QTest::addRow("%s, A4", qPrintable(language)) << language << QLocale(QLocale::German, QLocale::Germany);
     }
 }

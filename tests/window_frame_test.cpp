@@ -19,7 +19,6 @@
 #include <QTest>
 #include <QWindow>
 
-
 namespace {
 
 bool onX11() { return QGuiApplication::platformName() == QLatin1StringView("xcb"); }
@@ -45,17 +44,17 @@ QString shownTitle(const QWidget *window)
 
 bool windowManagerRunning()
 {
-    static const bool running = onX11() && xprop({QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
-                                               .contains(QLatin1StringView("window id"));
+    static const bool running = onX11()
+                                && xprop({QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
+                                       .contains(QLatin1StringView("window id"));
     return running;
 }
 
 // Under a window manager, waits until it has put its frame round the window.
 bool framed(const QWidget *window)
 {
-    return !windowManagerRunning() || QTest::qWaitFor([window] {
-        return !window->windowHandle()->frameMargins().isNull();
-    });
+    return !windowManagerRunning()
+           || QTest::qWaitFor([window] { return !window->windowHandle()->frameMargins().isNull(); });
 }
 
 // Equal room on the left and the right, at the top and the bottom, within

@@ -36,8 +36,7 @@ inline void useTestDesktop(int &beeps, QStringList &reports)
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     platform::installBundledFonts();
     platform::setBeepHandler([&beeps] { ++beeps; });
-    platform::setRuntimeErrorReporter(
-        [&reports](QWidget *, const QString &message) { reports.append(message); });
+    platform::setRuntimeErrorReporter([&reports](QWidget *, const QString &message) { reports.append(message); });
 }
 
 // X servers without a window manager do not activate a new window.
@@ -101,7 +100,8 @@ template <typename AboutWindow, typename MainWindow>
 [[nodiscard]] bool whileAboutWindow(MainWindow &mainWindow, const std::function<void(AboutWindow &)> &whileOpen)
 {
     bool ran = false;
-    const bool closed = whileModal([&] { mainWindow.Command3->click(); }, [&](QWidget &modal) {
+    const bool closed = whileModal([&] { mainWindow.Command3->click(); },
+                                   [&](QWidget &modal) {
         if (auto *about = qobject_cast<AboutWindow *>(&modal)) {
             ran = true;
             whileOpen(*about);
@@ -133,13 +133,14 @@ inline QString captionMisfit(const platform::CaptionLabel *label, Wrapping wrapp
     const int high = label->heightForWidth(room.width());
     if (high > room.height())
         return QStringLiteral("\"%1\" needs %2 px high of %3")
-            .arg(label->caption().left(40)).arg(high).arg(room.height());
+            .arg(label->caption().left(40))
+            .arg(high)
+            .arg(room.height());
     return QString();
 }
 
 // The design's label of each figure, CurentCost(index), [table][row - 1].
-inline constexpr int kFigureLabels[3][6] = {
-    {0, 1, 2, 3, 4, 5}, {22, 21, 20, 19, 18, 17}, {34, 33, 32, 31, 30, 29}};
+inline constexpr int kFigureLabels[3][6] = {{0, 1, 2, 3, 4, 5}, {22, 21, 20, 19, 18, 17}, {34, 33, 32, 31, 30, 29}};
 
 // "" when the main window's eighteen figure labels show the default
 // figures, otherwise the first that does not.
@@ -147,12 +148,13 @@ inline QString defaultFiguresMisfit(const QWidget *mainWindow)
 {
     for (std::size_t t = 0; t < 3; ++t) {
         for (std::size_t r = 0; r < 6; ++r) {
-            const auto *label = designControl<platform::CaptionLabel>(mainWindow, QStringLiteral("CurentCost"),
-                                                                      kFigureLabels[t][r]);
+            const auto *label =
+                designControl<platform::CaptionLabel>(mainWindow, QStringLiteral("CurentCost"), kFigureLabels[t][r]);
             const QString expected = QString::fromLatin1(kDefaultFigures[t][r]);
             if (!label || label->caption() != expected)
                 return QStringLiteral("CurentCost(%1) shows \"%2\", not %3")
-                    .arg(kFigureLabels[t][r]).arg(label ? label->caption() : QStringLiteral("nothing"), expected);
+                    .arg(kFigureLabels[t][r])
+                    .arg(label ? label->caption() : QStringLiteral("nothing"), expected);
         }
     }
     return QString();

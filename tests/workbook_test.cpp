@@ -3,9 +3,9 @@
 // (LibreOffice Calc, headless): every cost and measure must come to the
 // program's own figures to the cent.
 
-#include "spreadsheet_support.h"
 #include "model/business_case.h"
 #include "model/results.h"
+#include "spreadsheet_support.h"
 #include "workbook/summary.h"
 #include "workbook/workbook.h"
 #include "workbook/xlsx_file.h"
@@ -26,7 +26,6 @@
 #include <csignal>
 #include <cstdio>
 #include <functional>
-
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -229,9 +228,10 @@ void WorkbookTest::recomputed()
 
     QProcess office;
     office.setProgram(m_soffice);
-    office.setArguments({m_profile, QStringLiteral("--headless"), QStringLiteral("--convert-to"),
-                         QStringLiteral("csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false,false,false,-1"),
-                         QStringLiteral("--outdir"), m_dir.path(), book});
+    office.setArguments(
+        {m_profile, QStringLiteral("--headless"), QStringLiteral("--convert-to"),
+         QStringLiteral("csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false,false,false,-1"),
+         QStringLiteral("--outdir"), m_dir.path(), book});
     office.start();
     QVERIFY(office.waitForFinished(120000));
     QCOMPARE(office.exitCode(), 0);
@@ -247,7 +247,11 @@ void WorkbookTest::recomputed()
             const double value = cell.toDouble(&isNumber);
             const double expected = results.tables[std::size_t(table)].row(k);
             QVERIFY2(isNumber && qAbs(value - expected) < 0.005,
-                     qPrintable(QStringLiteral("table %1 row %2: %3, not %4").arg(table).arg(k).arg(cell).arg(expected, 0, 'f', 2)));
+                     qPrintable(QStringLiteral("table %1 row %2: %3, not %4")
+                                    .arg(table)
+                                    .arg(k)
+                                    .arg(cell)
+                                    .arg(expected, 0, 'f', 2)));
         }
     }
 
@@ -275,8 +279,8 @@ void WorkbookTest::refused_data()
     QTest::addColumn<int>("badField");      // -1: the figures are fine
     QTest::addColumn<QString>("errorHolds");
     QTest::newRow("a facility file's name") << "plant.velmor" << QByteArray() << -1 << "facility file";
-    QTest::newRow("a file that is no workbook") << "notes.xlsx" << QByteArray("Notes from the visit") << -1
-                                                << "not a spreadsheet workbook";
+    QTest::newRow("a file that is no workbook")
+        << "notes.xlsx" << QByteArray("Notes from the visit") << -1 << "not a spreadsheet workbook";
     QTest::newRow("a figure that is no number") << "bad.xlsx" << QByteArray() << 4 << "Lubricant quantity";
 }
 
@@ -319,9 +323,8 @@ void WorkbookTest::numbersInCForm_data()
     };
     QTest::newRow("the figures") << Writer(figures({}));
     QTest::newRow("the figures and an investment") << Writer(figures(kGermanInvestment));
-    QTest::newRow("a summary") << Writer([](const QString &path, QString *error) {
-        return workbook::writeSummary(path, plants(3), error);
-    });
+    QTest::newRow("a summary") << Writer(
+        [](const QString &path, QString *error) { return workbook::writeSummary(path, plants(3), error); });
 }
 
 void WorkbookTest::numbersInCForm()
@@ -378,15 +381,17 @@ void WorkbookTest::savedResults()
     const QLocale english(QLocale::English, QLocale::UnitedStates);
     const QString path = m_dir.filePath(QStringLiteral("saved.xlsx"));
     QString error;
-    QVERIFY2(workbook::exportWorkbook(path, defaultTexts(), english, model::Assumptions::designed(), investment,
-                                      &error),
-             qPrintable(error));
+    QVERIFY2(
+        workbook::exportWorkbook(path, defaultTexts(), english, model::Assumptions::designed(), investment, &error),
+        qPrintable(error));
     const model::Results results = model::computeResults(defaultTexts(), english, model::Assumptions::designed());
     const double savings = results.table(model::Table::Savings).row(model::kRowCount);
     const model::BusinessCase measures =
         model::businessCaseOf(savings, *model::readInvestment(investment, english).investment);
     const std::optional<double> expected = QMap<QString, std::optional<double>>{
-        {"B4", measures.paybackMonths}, {"B5", measures.roi}, {"B7", measures.irr}}.value(cell);
+        {"B4", measures.paybackMonths},
+        {"B5", measures.roi},
+        {"B7", measures.irr}}.value(cell);
 
     const workbook::ZipReading reading = workbook::readZip(QFile::encodeName(path));
     const auto sheet = std::find_if(reading.members.begin(), reading.members.end(),

@@ -138,7 +138,8 @@ void ZoomTest::zoomCommands()
 {
     QFETCH(QString, keys);
     QFETCH(int, expected);
-    const QHash<QChar, Qt::Key> key{{u'+', Qt::Key_Plus}, {u'=', Qt::Key_Equal}, {u'-', Qt::Key_Minus}, {u'0', Qt::Key_0}};
+    const QHash<QChar, Qt::Key> key{
+        {u'+', Qt::Key_Plus}, {u'=', Qt::Key_Equal}, {u'-', Qt::Key_Minus}, {u'0', Qt::Key_0}};
     // From a field, whose text editing keeps none of these.
     m_window->SSTab1->selectTab(1);
     m_window->YourData(6)->setFocus();
@@ -204,8 +205,15 @@ void ZoomTest::layoutGrowsInProportion()
                          && !far(actual.width(), expected.width()) && !far(actual.height(), expected.height()),
                      qPrintable(QStringLiteral("%1 on tab %2 at %3,%4 %5x%6, expected %7,%8 %9x%10")
                                     .arg(QString::fromLatin1(z->metaObject()->className()))
-                                    .arg(tab).arg(actual.x()).arg(actual.y()).arg(actual.width()).arg(actual.height())
-                                    .arg(expected.x()).arg(expected.y()).arg(expected.width()).arg(expected.height())));
+                                    .arg(tab)
+                                    .arg(actual.x())
+                                    .arg(actual.y())
+                                    .arg(actual.width())
+                                    .arg(actual.height())
+                                    .arg(expected.x())
+                                    .arg(expected.y())
+                                    .arg(expected.width())
+                                    .arg(expected.height())));
             QCOMPARE(z->font().pointSizeF(), d->font().pointSizeF() * factor);
             if (auto *picture = qobject_cast<platform::PictureBox *>(z)) {
                 const QSizeF natural = qobject_cast<const platform::PictureBox *>(d)->pixmap().deviceIndependentSize();
@@ -259,9 +267,7 @@ void ZoomTest::contextMenuHoldsTheCommands_data()
     QTest::newRow("right-click on the page") << Open([](Form1 &w) {
         QTest::mouseClick(w.windowHandle(), Qt::RightButton, {}, w.Label3->mapTo(&w, QPoint(5, 5)));
     }) << false;
-    QTest::newRow("Shift+F10") << Open([](Form1 &w) {
-        QTest::keyClick(&w, Qt::Key_F10, Qt::ShiftModifier);
-    }) << false;
+    QTest::newRow("Shift+F10") << Open([](Form1 &w) { QTest::keyClick(&w, Qt::Key_F10, Qt::ShiftModifier); }) << false;
     QTest::newRow("menu key") << Open([](Form1 &w) { QTest::keyClick(w.Command3, Qt::Key_Menu); }) << false;
     QTest::newRow("right-click in a field") << Open([](Form1 &w) {
         w.SSTab1->selectTab(1);
@@ -281,10 +287,20 @@ void ZoomTest::contextMenuHoldsTheCommands()
     QFETCH(bool, inField);
     const QStringList texts = menuTexts([&] { open(*m_window); });
     // The zoom commands, then the figure commands.
-    const QStringList window{"Zoom In", "Zoom Out", "Actual Size", "Open Figures\u2026", "Save Figures",
-                             "Save Figures As\u2026", "Report Details\u2026", "Assumptions\u2026", "Currency and Units\u2026",
-                             "Business Case\u2026", "Export Report as PDF\u2026", "Export Workbook\u2026",
-                             "Print Report\u2026", "Copy Results"};
+    const QStringList window{"Zoom In",
+                             "Zoom Out",
+                             "Actual Size",
+                             "Open Figures\u2026",
+                             "Save Figures",
+                             "Save Figures As\u2026",
+                             "Report Details\u2026",
+                             "Assumptions\u2026",
+                             "Currency and Units\u2026",
+                             "Business Case\u2026",
+                             "Export Report as PDF\u2026",
+                             "Export Workbook\u2026",
+                             "Print Report\u2026",
+                             "Copy Results"};
     QVERIFY2(texts.size() >= window.size() && texts.mid(texts.size() - window.size()) == window,
              qPrintable(texts.join(u'|')));
     // A field keeps its own editing commands above them.

@@ -5,20 +5,20 @@
 // Usage: grab-windows <output folder> [zoom per cent]
 
 #include "about_window/form2.h"
+#include "language/language.h"
 #include "main_window/figure_commands.h"
 #include "main_window/form1.h"
-#include "language/language.h"
 #include "platform/bundled_fonts.h"
 #include "platform/tab_control.h"
 
 #include <QAction>
 #include <QApplication>
-
-#include <cstdio>
 #include <QDialog>
 #include <QDir>
 #include <QPushButton>
 #include <QTimer>
+
+#include <cstdio>
 
 namespace {
 
@@ -57,8 +57,8 @@ int main(int argc, char *argv[])
         ok &= save(&window, folder, QStringLiteral("main-%1-%2").arg(tab).arg(QLatin1StringView(names[tab])));
     }
     // Named by the graph each click shows, in English whatever the language.
-    const char *graphs[] = {"series-bar-graph", "pie-chart", "line-graph", "area-graph", "step-graph",
-                            "stacked-bar-graph"};
+    const char *graphs[] = {"series-bar-graph", "pie-chart",  "line-graph",
+                            "area-graph",       "step-graph", "stacked-bar-graph"};
     for (int click = 1; click <= 6; ++click) {
         window.Command1->click();
         ok &= save(&window, folder, QStringLiteral("graph-%1-%2").arg(click).arg(QLatin1StringView(graphs[click - 1])));

@@ -5,7 +5,6 @@
 
 #include <cerrno>
 #include <clocale>
-
 #include <locale.h>
 
 namespace workbook {

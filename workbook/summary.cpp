@@ -37,8 +37,17 @@ const char *const kHeader[] = {QT_TRANSLATE_NOOP("SummaryText", "File"),
                                QT_TRANSLATE_NOOP("SummaryText", "Payback (months)"),
                                QT_TRANSLATE_NOOP("SummaryText", "Net present value")};
 constexpr int kColumnCount = 9;
-enum Column { FileColumn, CustomerColumn, SiteColumn, CurrencyColumn, CurrentColumn, VelmorColumn, SavingsColumn,
-              PaybackColumn, NpvColumn };
+enum Column {
+    FileColumn,
+    CustomerColumn,
+    SiteColumn,
+    CurrencyColumn,
+    CurrentColumn,
+    VelmorColumn,
+    SavingsColumn,
+    PaybackColumn,
+    NpvColumn
+};
 
 // A column's header in the interface language; the totals' columns are named
 // by their tables' titles.
@@ -56,17 +65,13 @@ QString csvField(const QString &text)
 {
     static const QString formulaStarts = QStringLiteral("=+-@\t\r");
     const bool formulaLike = !text.isEmpty() && formulaStarts.contains(text.front());
-    if (!formulaLike && !text.contains(u',') && !text.contains(u'"') && !text.contains(u'\r')
-        && !text.contains(u'\n'))
+    if (!formulaLike && !text.contains(u',') && !text.contains(u'"') && !text.contains(u'\r') && !text.contains(u'\n'))
         return text;
-    return QStringLiteral("\"%1%2\"").arg(formulaLike ? QStringLiteral("'") : QString(),
-                                          QString(text).replace(u'"', QStringLiteral("\"\"")));
+    return QStringLiteral("\"%1%2\"")
+        .arg(formulaLike ? QStringLiteral("'") : QString(), QString(text).replace(u'"', QStringLiteral("\"\"")));
 }
 
-QString csvNumber(std::optional<double> value)
-{
-    return value ? QString::number(*value, 'f', 2) : QString();
-}
+QString csvNumber(std::optional<double> value) { return value ? QString::number(*value, 'f', 2) : QString(); }
 
 // The sums as the report shows them, so that the rows add up to the total
 // shown beneath them in the CSV and in the workbook alike.
@@ -247,9 +252,9 @@ QByteArray summaryCsv(const std::vector<SummaryRow> &rows)
     lines << header.join(u',');
     for (const SummaryRow &unrounded : rows) {
         const SummaryRow row = roundedRow(unrounded);
-        lines << QStringList{csvField(row.fileName),        csvField(row.customer),        csvField(row.site),
-                             csvField(row.currency),        csvNumber(row.currentTotal),   csvNumber(row.velmorTotal),
-                             csvNumber(row.savingsTotal),   csvNumber(row.paybackMonths),  csvNumber(row.npv)}
+        lines << QStringList{csvField(row.fileName),      csvField(row.customer),       csvField(row.site),
+                             csvField(row.currency),      csvNumber(row.currentTotal),  csvNumber(row.velmorTotal),
+                             csvNumber(row.savingsTotal), csvNumber(row.paybackMonths), csvNumber(row.npv)}
                      .join(u',');
     }
     const Totals totals = totalsOf(rows);

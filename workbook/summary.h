@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
+#include "model/facility_file.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-
-#include "model/facility_file.h"
 
 #include <optional>
 #include <vector>

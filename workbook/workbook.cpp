@@ -142,12 +142,10 @@ void writeBusinessCase(Sheet &sheet, const Formats &formats, const model::Invest
     sheet.formula(PaybackRow, 1, QStringLiteral("IF(AND(%1>0,%2>0),%2/(%1/12),\"\")").arg(net, initial),
                   measures.paybackMonths, formats.months);
     sheet.text(RoiRow, 0, WorkbookText::tr("Return on investment over the period"));
-    sheet.formula(RoiRow, 1,
-                  QStringLiteral("IF(%1<>0,(%2*%3-%4*%3-%1)/%1,\"\")").arg(initial, savings, years, upkeep),
+    sheet.formula(RoiRow, 1, QStringLiteral("IF(%1<>0,(%2*%3-%4*%3-%1)/%1,\"\")").arg(initial, savings, years, upkeep),
                   measures.roi, formats.percent);
     sheet.text(NpvRow, 0, WorkbookText::tr("Net present value"));
-    sheet.formula(NpvRow, 1,
-                  QStringLiteral("NPV(%1/100,%2)+%3").arg(investmentCell(RateRow), laterFlows, firstFlow),
+    sheet.formula(NpvRow, 1, QStringLiteral("NPV(%1/100,%2)+%3").arg(investmentCell(RateRow), laterFlows, firstFlow),
                   measures.npv, formats.money);
     // The yearly return on the outlay is where the search starts: IRR()'s
     // own start of 10 % misses the rates of hundreds of per cent a system

@@ -43,8 +43,8 @@ void Sheet::number(int row, int column, double value, lxw_format *format)
 void Sheet::formula(int row, int column, const QString &formula, double cached, lxw_format *format)
 {
     if (m_error == LXW_NO_ERROR)
-        go(worksheet_write_formula_num(m_sheet, lxw_row_t(row), lxw_col_t(column), formula.toUtf8().constData(),
-                                       format, m_zeroCached ? 0 : cached));
+        go(worksheet_write_formula_num(m_sheet, lxw_row_t(row), lxw_col_t(column), formula.toUtf8().constData(), format,
+                                       m_zeroCached ? 0 : cached));
 }
 
 void Sheet::formula(int row, int column, const QString &formula, std::optional<double> cached, lxw_format *format)
@@ -54,8 +54,8 @@ void Sheet::formula(int row, int column, const QString &formula, std::optional<d
         return;
     }
     if (m_error == LXW_NO_ERROR)
-        go(worksheet_write_formula_str(m_sheet, lxw_row_t(row), lxw_col_t(column), formula.toUtf8().constData(),
-                                       format, ""));
+        go(worksheet_write_formula_str(m_sheet, lxw_row_t(row), lxw_col_t(column), formula.toUtf8().constData(), format,
+                                       ""));
 }
 
 void Sheet::columnWidth(int column, double width)
@@ -83,10 +83,7 @@ QString notMade(const QString &reason)
 
 } // namespace
 
-QString libraryFailure(lxw_error error)
-{
-    return notMade(model::asSentence(QString::fromUtf8(lxw_strerror(error))));
-}
+QString libraryFailure(lxw_error error) { return notMade(model::asSentence(QString::fromUtf8(lxw_strerror(error)))); }
 
 model::WriteResult writeXlsxSafely(const QString &path, const WorkbookFiller &fill)
 {

@@ -45,10 +45,9 @@ const QRegularExpression &currencyShape(std::size_t index)
         std::array<QRegularExpression, fuzz::kLocaleCount> built;
         for (std::size_t i = 0; i < built.size(); ++i) {
             const QLocale &locale = fuzz::locales()[i];
-            built[i] = QRegularExpression(
-                QStringLiteral("^(-?)\\$((?:[1-9][0-9]{0,2})(?:%1[0-9]{3})*)?%2([0-9]{2})$")
-                    .arg(QRegularExpression::escape(locale.groupSeparator()),
-                         QRegularExpression::escape(locale.decimalPoint())));
+            built[i] = QRegularExpression(QStringLiteral("^(-?)\\$((?:[1-9][0-9]{0,2})(?:%1[0-9]{3})*)?%2([0-9]{2})$")
+                                              .arg(QRegularExpression::escape(locale.groupSeparator()),
+                                                   QRegularExpression::escape(locale.decimalPoint())));
         }
         return built;
     }();
@@ -62,8 +61,7 @@ std::optional<CurrencyParts> parseCurrency(const QString &text, std::size_t inde
         return std::nullopt;
     CurrencyParts parts;
     parts.negative = !match.capturedView(1).isEmpty();
-    parts.cents = (match.captured(2).remove(fuzz::locales()[index].groupSeparator()) + match.captured(3))
-                      .toStdString();
+    parts.cents = (match.captured(2).remove(fuzz::locales()[index].groupSeparator()) + match.captured(3)).toStdString();
     return parts;
 }
 
@@ -96,8 +94,8 @@ void checkLocale(double value, std::size_t index)
 {
     const QLocale &locale = fuzz::locales()[index];
     const QString text = model::currencyText(value, locale);
-    const std::string where = fuzz::printable(value) + " in " + locale.name().toStdString() + " gives "
-                              + fuzz::printable(text);
+    const std::string where =
+        fuzz::printable(value) + " in " + locale.name().toStdString() + " gives " + fuzz::printable(text);
 
     const std::optional<CurrencyParts> parts = parseCurrency(text, index);
     FUZZ_CHECK(parts.has_value(), "the currency text has the shape -?$ddd,ddd.dd", where);
@@ -113,23 +111,18 @@ void checkLocale(double value, std::size_t index)
     const long double shown = fuzz::readCLongDouble(parts->cents);
     const long double exact = static_cast<long double>(magnitude) * 100;
     const long double bound = 0.5L + 100.0L * unitInLastPlace(magnitude) + exact * 0x1p-60L;
-    FUZZ_CHECK(std::fabs(shown - exact) <= bound, "the currency text reads back as the figure in cents",
-               where);
+    FUZZ_CHECK(std::fabs(shown - exact) <= bound, "the currency text reads back as the figure in cents", where);
 
     if (magnitude < kExactFrom) {
         const long double expected = centsOfShortestText(magnitude);
-        FUZZ_CHECK(shown == expected,
-                   "the cents are the shortest decimal text rounded half away from zero",
-                   where + ", expected " + std::to_string(static_cast<unsigned long long>(expected))
-                       + " cents");
+        FUZZ_CHECK(shown == expected, "the cents are the shortest decimal text rounded half away from zero",
+                   where + ", expected " + std::to_string(static_cast<unsigned long long>(expected)) + " cents");
     } else if (magnitude < kLargestExactFraction) {
         // The hundredfold of a double below 2^53 takes at most 60 bits: exact
         // in long double, and so is adding the half.
         const long double expected = std::floor(exact + 0.5L);
-        FUZZ_CHECK(shown == expected,
-                   "from 10^14 on the cents are the exact value rounded half away from zero",
-                   where + ", expected " + std::to_string(static_cast<unsigned long long>(expected))
-                       + " cents");
+        FUZZ_CHECK(shown == expected, "from 10^14 on the cents are the exact value rounded half away from zero",
+                   where + ", expected " + std::to_string(static_cast<unsigned long long>(expected)) + " cents");
     } else {
         // A whole number: every digit of its exact value, and no cents.
         char digits[400];

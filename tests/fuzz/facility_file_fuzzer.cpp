@@ -36,8 +36,7 @@ void checkSavesAndReopens(const model::FacilityFigures &figures, const char *wha
     const std::string where = std::string(what) + ": " + describe(figures);
     FUZZ_CHECK(saved.size() <= model::kFacilityFileMaxBytes, "the saved file is at most 64 KiB", where);
     const model::FacilityReadResult reopened = model::readFacilityJson(saved);
-    FUZZ_CHECK(reopened.figures.has_value(), "the saved file opens",
-               where + ": " + reopened.message.toStdString());
+    FUZZ_CHECK(reopened.figures.has_value(), "the saved file opens", where + ": " + reopened.message.toStdString());
     FUZZ_CHECK(*reopened.figures == figures, "the saved file opens as the same figures",
                where + ", reopened as " + describe(*reopened.figures));
     FUZZ_CHECK(model::toFacilityJson(*reopened.figures) == saved, "saving again gives the same bytes", where);

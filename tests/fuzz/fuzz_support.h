@@ -28,8 +28,8 @@ inline constexpr std::size_t kLocaleCount = 4;
 inline const std::array<QLocale, kLocaleCount> &locales()
 {
     static const std::array<QLocale, kLocaleCount> all{
-        QLocale(QStringLiteral("en_US")), QLocale(QStringLiteral("de_DE")),
-        QLocale(QStringLiteral("fr_FR")), QLocale(QStringLiteral("de_CH"))};
+        QLocale(QStringLiteral("en_US")), QLocale(QStringLiteral("de_DE")), QLocale(QStringLiteral("fr_FR")),
+        QLocale(QStringLiteral("de_CH"))};
     return all;
 }
 
@@ -72,10 +72,10 @@ inline std::string printable(double value)
 }
 
 // The detail is only built when the check fails.
-#define FUZZ_CHECK(condition, invariant, detail)                                                   \
-    do {                                                                                           \
-        if (!(condition))                                                                          \
-            ::fuzz::fail(invariant, detail);                                                       \
+#define FUZZ_CHECK(condition, invariant, detail) \
+    do {                                         \
+        if (!(condition))                        \
+            ::fuzz::fail(invariant, detail);     \
     } while (false)
 
 // strtod in the "C" locale, whatever the process locale is; *end (when given)

@@ -47,10 +47,16 @@ constexpr std::size_t kLocaleCount = 10;
 
 const std::array<QLocale, kLocaleCount> &locales()
 {
-    static const std::array<QLocale, kLocaleCount> all{
-        fuzz::locales()[0], fuzz::locales()[1], fuzz::locales()[2], fuzz::locales()[3],
-        QLocale(QStringLiteral("hi_IN")), QLocale(QStringLiteral("ar_EG")), QLocale(QStringLiteral("fa_IR")),
-        QLocale(QStringLiteral("he_IL")), QLocale(QStringLiteral("sv_SE")), QLocale(QStringLiteral("pl_PL"))};
+    static const std::array<QLocale, kLocaleCount> all{fuzz::locales()[0],
+                                                       fuzz::locales()[1],
+                                                       fuzz::locales()[2],
+                                                       fuzz::locales()[3],
+                                                       QLocale(QStringLiteral("hi_IN")),
+                                                       QLocale(QStringLiteral("ar_EG")),
+                                                       QLocale(QStringLiteral("fa_IR")),
+                                                       QLocale(QStringLiteral("he_IL")),
+                                                       QLocale(QStringLiteral("sv_SE")),
+                                                       QLocale(QStringLiteral("pl_PL"))};
     return all;
 }
 
@@ -103,10 +109,7 @@ QStringList signsAndExponent(const QLocale &locale)
 bool isEndBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
 bool isControl(QChar c) { return c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F); }
 
-bool sameDouble(double a, double b)
-{
-    return std::memcmp(&a, &b, sizeof a) == 0;
-}
+bool sameDouble(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 QStringView trimEnds(QStringView text)
 {
@@ -275,8 +278,7 @@ QString buildPlainNumber(ByteReader &in)
 // the period groups thousands, one that looks like a group reads as one.
 void checkPlainNumber(const QString &text, const std::string &form)
 {
-    static const QRegularExpression grouped(
-        QStringLiteral("^[+-]?[0-9]{1,3}\\.[0-9]{3}(?:[EeDd][+-]?[0-9]+)?$"));
+    static const QRegularExpression grouped(QStringLiteral("^[+-]?[0-9]{1,3}\\.[0-9]{3}(?:[EeDd][+-]?[0-9]+)?$"));
     const QString trimmed = trimEnds(text).toString();
     for (const QLocale &locale : locales()) {
         std::string expectedForm = form;
@@ -284,8 +286,8 @@ void checkPlainNumber(const QString &text, const std::string &form)
             expectedForm.erase(expectedForm.find('.'), 1);
         const double expected = fuzz::readCDouble(expectedForm);
         const std::optional<double> figure = model::readFigure(text, locale);
-        const std::string where = fuzz::printable(text) + " in " + locale.name().toStdString()
-                                  + ", strtod reads " + fuzz::printable(expected);
+        const std::string where = fuzz::printable(text) + " in " + locale.name().toStdString() + ", strtod reads "
+                                  + fuzz::printable(expected);
         FUZZ_CHECK(figure.has_value() == std::isfinite(expected),
                    "a plain number reads exactly when it lies within the range", where);
         if (figure) {
@@ -295,14 +297,13 @@ void checkPlainNumber(const QString &text, const std::string &form)
     }
 }
 
-void checkVisibleFieldText(const QString &text, const QLocale &locale,
-                           const std::optional<double> &figure)
+void checkVisibleFieldText(const QString &text, const QLocale &locale, const std::optional<double> &figure)
 {
     const std::string where = fuzz::printable(text);
     qsizetype cursor = text.size() / 2;
     const QString kept = model::visibleFieldText(text, &cursor);
-    FUZZ_CHECK(std::none_of(kept.cbegin(), kept.cend(), isControl),
-               "a field keeps no control characters", where + " keeps " + fuzz::printable(kept));
+    FUZZ_CHECK(std::none_of(kept.cbegin(), kept.cend(), isControl), "a field keeps no control characters",
+               where + " keeps " + fuzz::printable(kept));
     FUZZ_CHECK(cursor >= 0 && cursor <= kept.size(), "the cursor stays within the kept text", where);
     FUZZ_CHECK(model::visibleFieldText(kept) == kept, "what a field keeps, it keeps again", where);
     if (std::none_of(text.cbegin(), text.cend(), isControl))
@@ -314,13 +315,13 @@ void checkVisibleFieldText(const QString &text, const QLocale &locale,
         if (!isControl(c) && c != u' ')
             visible.append(c);
     }
-    FUZZ_CHECK(QString(kept).remove(u' ') == visible,
-               "a field keeps every visible character in order", where + " keeps " + fuzz::printable(kept));
+    FUZZ_CHECK(QString(kept).remove(u' ') == visible, "a field keeps every visible character in order",
+               where + " keeps " + fuzz::printable(kept));
 
     if (figure) {
         const std::optional<double> keptFigure = model::readFigure(kept, locale);
-        FUZZ_CHECK(keptFigure && sameDouble(*keptFigure, *figure),
-                   "a figure stays the same figure in a field", where + " keeps " + fuzz::printable(kept));
+        FUZZ_CHECK(keptFigure && sameDouble(*keptFigure, *figure), "a figure stays the same figure in a field",
+                   where + " keeps " + fuzz::printable(kept));
     }
 }
 
@@ -329,8 +330,8 @@ void checkText(const QString &text, const QLocale &locale)
     const std::string where = fuzz::printable(text) + " in " + locale.name().toStdString();
 
     const std::optional<double> figure = model::readFigure(text, locale);
-    FUZZ_CHECK(model::passesNumericTest(text, locale) == figure.has_value(),
-               "the numeric test and the reading agree", where);
+    FUZZ_CHECK(model::passesNumericTest(text, locale) == figure.has_value(), "the numeric test and the reading agree",
+               where);
     if (figure) {
         FUZZ_CHECK(std::isfinite(*figure), "a figure is finite", where + " reads as " + fuzz::printable(*figure));
         FUZZ_CHECK(std::any_of(text.cbegin(), text.cend(),
@@ -347,8 +348,7 @@ void checkText(const QString &text, const QLocale &locale)
             FUZZ_CHECK(!figure, "a text with ASCII and the locale's digits is no number", where);
         } else if (regional) {
             const std::optional<double> asciiFigure = model::readFigure(ascii, locale);
-            FUZZ_CHECK(asciiFigure.has_value() == figure.has_value()
-                           && (!figure || sameDouble(*asciiFigure, *figure)),
+            FUZZ_CHECK(asciiFigure.has_value() == figure.has_value() && (!figure || sameDouble(*asciiFigure, *figure)),
                        "a text in the locale's digits reads as its ASCII form",
                        where + ", as " + fuzz::printable(ascii));
         } else {
@@ -363,8 +363,7 @@ void checkText(const QString &text, const QLocale &locale)
 
     const QString padded = QStringLiteral(" \t\r\n") + text + QStringLiteral("\r\n\t ");
     const std::optional<double> paddedFigure = model::readFigure(padded, locale);
-    FUZZ_CHECK(paddedFigure.has_value() == figure.has_value()
-                   && (!figure || sameDouble(*paddedFigure, *figure)),
+    FUZZ_CHECK(paddedFigure.has_value() == figure.has_value() && (!figure || sameDouble(*paddedFigure, *figure)),
                "blanks and line breaks at the ends change nothing", where);
 
     FUZZ_CHECK(!model::readFigure(text + u'x', locale), "a text ending in a letter is no number", where);
@@ -385,10 +384,8 @@ void checkText(const QString &text, const QLocale &locale)
                    "a text without the locale's separators reads only when it is a plain number", where);
         if (figure) {
             const double reference = referenceReading(trimEnds(text));
-            FUZZ_CHECK(sameDouble(*figure, reference),
-                       "a text without the locale's separators reads as it always did",
-                       where + " reads as " + fuzz::printable(*figure) + ", formerly "
-                           + fuzz::printable(reference));
+            FUZZ_CHECK(sameDouble(*figure, reference), "a text without the locale's separators reads as it always did",
+                       where + " reads as " + fuzz::printable(*figure) + ", formerly " + fuzz::printable(reference));
         }
     }
     if (form)
@@ -458,8 +455,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     } else {
         ByteReader in(data, size);
         text = buildPlainNumber(in);
-        FUZZ_CHECK(plainNumberForm(text).has_value(), "the built text is a plain number",
-                   fuzz::printable(text));
+        FUZZ_CHECK(plainNumberForm(text).has_value(), "the built text is a plain number", fuzz::printable(text));
     }
     checkText(text, locale);
     return 0;

@@ -34,9 +34,8 @@ const QRegularExpression &numberShape(std::size_t index)
     static const std::array<QRegularExpression, fuzz::kLocaleCount> shapes = [] {
         std::array<QRegularExpression, fuzz::kLocaleCount> built;
         for (std::size_t i = 0; i < built.size(); ++i) {
-            built[i] = QRegularExpression(
-                QStringLiteral("^(-?)([0-9]+)(?:%1([0-9]+))?(?:E[+-][0-9]+)?$")
-                    .arg(QRegularExpression::escape(fuzz::locales()[i].decimalPoint())));
+            built[i] = QRegularExpression(QStringLiteral("^(-?)([0-9]+)(?:%1([0-9]+))?(?:E[+-][0-9]+)?$")
+                                              .arg(QRegularExpression::escape(fuzz::locales()[i].decimalPoint())));
         }
         return built;
     }();
@@ -54,8 +53,8 @@ void checkLocale(double value, std::size_t index)
 {
     const QLocale &locale = fuzz::locales()[index];
     const QString text = model::plainNumberText(value, locale);
-    const std::string where = fuzz::printable(value) + " in " + locale.name().toStdString() + " gives "
-                              + fuzz::printable(text);
+    const std::string where =
+        fuzz::printable(value) + " in " + locale.name().toStdString() + " gives " + fuzz::printable(text);
 
     if (value == 0) {
         FUZZ_CHECK(text == u"0", "zero, of either sign, is \"0\"", where);
@@ -65,16 +64,14 @@ void checkLocale(double value, std::size_t index)
     const QRegularExpressionMatch match = numberShape(index).match(text);
     FUZZ_CHECK(match.hasMatch(), "the text has the shape -?digits[.digits][E+digits]", where);
     FUZZ_CHECK(!text.contains(locale.groupSeparator()), "the text has no group separator", where);
-    FUZZ_CHECK(match.capturedView(1).isEmpty() == (value > 0), "a minus exactly for a negative figure",
-               where);
+    FUZZ_CHECK(match.capturedView(1).isEmpty() == (value > 0), "a minus exactly for a negative figure", where);
 
     const QString mantissa = match.captured(2) + match.captured(3);
     qsizetype firstSignificant = 0;
     while (firstSignificant < mantissa.size() - 1 && mantissa[firstSignificant] == u'0')
         ++firstSignificant;
     FUZZ_CHECK(mantissa.size() - firstSignificant <= 15, "at most 15 significant digits", where);
-    FUZZ_CHECK(!match.capturedView(3).endsWith(u'0'), "no trailing zero after the decimal separator",
-               where);
+    FUZZ_CHECK(!match.capturedView(3).endsWith(u'0'), "no trailing zero after the decimal separator", where);
 
     bool ok = false;
     const double readByLocale = locale.toDouble(text, &ok);

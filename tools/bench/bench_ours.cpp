@@ -3,8 +3,8 @@
 // the window handed to the benchmark probe instead of being left to the user.
 
 #include "app/application_setup.h"
-#include "main_window/form1.h"
 #include "language/language.h"
+#include "main_window/form1.h"
 #include "platform/tab_control.h"
 #include "tools/bench/bench_probe.h"
 

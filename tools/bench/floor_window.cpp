@@ -33,17 +33,11 @@ using namespace main_window;
 
 namespace {
 
-QRect px(int left, int top, int width, int height)
-{
-    return QRect(left / 15, top / 15, width / 15, height / 15);
-}
+QRect px(int left, int top, int width, int height) { return QRect(left / 15, top / 15, width / 15, height / 15); }
 
 // A place on the tab control, which counts the row of tabs, as a place on a
 // page of it.
-QRect onPage(const Place &p)
-{
-    return px(p.left, p.top, p.width, p.height).translated(-2, -24);
-}
+QRect onPage(const Place &p) { return px(p.left, p.top, p.width, p.height).translated(-2, -24); }
 
 QPixmap plainPicture(int width, int height)
 {
@@ -82,24 +76,23 @@ QPushButton *button(const char *caption, QWidget *page, const Place &place)
 // About as long as the welcome text, in four paragraphs.
 QString welcomeLikeText()
 {
-    const QString sentence = QStringLiteral(
-        "This window shows about as many words as the welcome text does, wrapped at word "
-        "boundaries inside a label of the same size. ");
-    return QStringLiteral("     Welcome\n\n     ") + sentence + sentence + QStringLiteral("\n\n     ")
-           + sentence + QStringLiteral("\n\n     ") + sentence + sentence;
+    const QString sentence =
+        QStringLiteral("This window shows about as many words as the welcome text does, wrapped at word "
+                       "boundaries inside a label of the same size. ");
+    return QStringLiteral("     Welcome\n\n     ") + sentence + sentence + QStringLiteral("\n\n     ") + sentence
+           + QStringLiteral("\n\n     ") + sentence + sentence;
 }
 
 class FloorWindow : public QWidget {
 public:
-    FloorWindow()
-        : m_background(plainPicture(600, 420))
+    FloorWindow() : m_background(plainPicture(600, 420))
     {
         setWindowTitle(QStringLiteral("Floor"));
         setFixedSize(kClientWidth / 15, kClientHeight / 15);
 
         tabs = new QTabWidget(this);
-        tabs->setGeometry(px(kTabControlPlace.left, kTabControlPlace.top, kTabControlPlace.width,
-                             kTabControlPlace.height));
+        tabs->setGeometry(
+            px(kTabControlPlace.left, kTabControlPlace.top, kTabControlPlace.width, kTabControlPlace.height));
         QWidget *pages[6];
         for (int t = 0; t < 6; ++t) {
             pages[t] = new QWidget;
@@ -159,8 +152,8 @@ public:
                 if (f == 1 && r <= model::kReducedRowCount)
                     caption = caption.arg(cost.designedReductionPercent);
                 textLabel(caption, frame, px(kResultCaptionLeft, top, row.captionWidth, kResultRowHeight));
-                QLabel *figure = textLabel(QStringLiteral("0"), frame,
-                                           px(row.figureLeft, top, row.figureWidth, kResultRowHeight));
+                QLabel *figure =
+                    textLabel(QStringLiteral("0"), frame, px(row.figureLeft, top, row.figureWidth, kResultRowHeight));
                 figure->setAlignment(Qt::AlignRight | Qt::AlignTop);
                 figure->setFont(bold);
             }

@@ -1251,6 +1251,58 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <source>It reads %1.</source>
         <translation>O texto é %1.</translation>
     </message>
+    <message>
+        <source>bearings</source>
+        <translation>rolamentos</translation>
+    </message>
+    <message>
+        <source>failures</source>
+        <translation>falhas</translation>
+    </message>
+    <message>
+        <source>points</source>
+        <translation>pontos</translation>
+    </message>
+    <message>
+        <source>times per month</source>
+        <translation>vezes por mês</translation>
+    </message>
+    <message>
+        <source>lbs. per year</source>
+        <translation>lb por ano</translation>
+    </message>
+    <message>
+        <source>production value per hour</source>
+        <translation>valor da produção por hora</translation>
+    </message>
+    <message>
+        <source>price per lb.</source>
+        <translation>preço por lb</translation>
+    </message>
+    <message>
+        <source>bearing price</source>
+        <translation>preço do rolamento</translation>
+    </message>
+    <message>
+        <source>labour rate</source>
+        <translation>valor da hora</translation>
+    </message>
+    <message>
+        <source>minutes per point</source>
+        <translation>minutos por ponto</translation>
+    </message>
+    <message>
+        <source>hours per replacement</source>
+        <translation>horas por troca</translation>
+    </message>
+    <message>
+        <source>price per kg</source>
+        <translation>preço por kg</translation>
+    </message>
+    <message>
+        <source>kg per year</source>
+        <translation>kg por ano</translation>
+    </message>
 </context>
 <context>
     <name>InvestmentFields</name>
@@ -1472,14 +1524,6 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <translation>Relatório de Economia de Custos de Lubrificação</translation>
     </message>
     <message>
-        <source>price per kg × kg per year</source>
-        <translation>preço por kg × kg por ano</translation>
-    </message>
-    <message>
-        <source>price per lb. × lbs. per year</source>
-        <translation>preço por lb × lb por ano</translation>
-    </message>
-    <message>
         <source>All figures are yearly, in dollars.</source>
         <translation>Todos os valores são anuais, em dólares.</translation>
     </message>
@@ -1488,12 +1532,13 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <translation>Todos os valores são anuais, em %1.</translation>
     </message>
     <message>
-        <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labour to lubricate (points × minutes per point ÷ 60 × labour rate × times per month × 12), the lubricant (%2), new replacement bearings (bearing price × failures per year), the labour to replace them (failures × hours per replacement × labour rate) and lost production, since every bearing failure stops production for the time its replacement takes (failures × hours per replacement × production value per hour). %1 The savings are the difference. %3</source>
-        <translation>Como estes valores são calculados. O custo atual é quanto custa por ano lubrificar manualmente: a mão de obra de lubrificação (pontos × minutos por ponto ÷ 60 × valor da hora × vezes por mês × 12), o lubrificante (%2), os rolamentos novos de reposição (preço do rolamento × falhas por ano), a mão de obra para trocá-los (falhas × horas por troca × valor da hora) e a produção perdida, já que cada falha de rolamento para a produção durante o tempo da troca (falhas × horas por troca × valor da produção por hora). %1 A economia é a diferença. %3</translation>
-    </message>
-    <message>
         <source>No payback: nothing is invested.</source>
         <translation>Sem payback: nada é investido.</translation>
+    </message>
+    <message>
+        <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labour to lubricate (%1), the lubricant (%2), new replacement bearings (%3), the labour to replace them (%4) and lost production, since every bearing failure stops production for the time its replacement takes (%5). %6 The savings are the difference. %7</source>
+        <extracomment>%1 to %5: the formulas of the five cost rows (&quot;points × minutes per point ÷ 60 × ...&quot;), %6: the sentence on the reductions, %7: the sentence on the currency.</extracomment>
+        <translation>Como estes valores são calculados. O custo atual é quanto custa por ano lubrificar manualmente: a mão de obra de lubrificação (%1), o lubrificante (%2), os rolamentos novos de reposição (%3), a mão de obra para trocá-los (%4) e a produção perdida, já que cada falha de rolamento para a produção durante o tempo da troca (%5). %6 A economia é a diferença. %7</translation>
     </message>
 </context>
 <context>

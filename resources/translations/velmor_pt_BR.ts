@@ -793,7 +793,7 @@
     </message>
     <message>
         <source>The units are neither &quot;imperial&quot; nor &quot;metric&quot;.</source>
-        <translation>As unidades não são nem &quot;imperial&quot; nem &quot;metric&quot;.</translation>
+        <translation>As unidades não são nem “imperial” nem “metric”.</translation>
     </message>
 </context>
 <context>
@@ -840,11 +840,11 @@
     </message>
     <message>
         <source>Save the changes to &quot;%1&quot; before closing?</source>
-        <translation>Salvar as alterações em &quot;%1&quot; antes de fechar?</translation>
+        <translation>Salvar as alterações em “%1” antes de fechar?</translation>
     </message>
     <message>
         <source>Save the changes to &quot;%1&quot; before opening other figures?</source>
-        <translation>Salvar as alterações em &quot;%1&quot; antes de abrir outros dados?</translation>
+        <translation>Salvar as alterações em “%1” antes de abrir outros dados?</translation>
     </message>
     <message>
         <source>Changes not saved are lost.</source>
@@ -919,7 +919,7 @@
 The results cannot be computed from these figures. Please check the figures under &quot;Your Data&quot;.</source>
         <translation>%1
 
-Não é possível calcular os resultados com estes dados. Verifique os valores em &quot;Seus dados&quot;.</translation>
+Não é possível calcular os resultados com estes dados. Verifique os valores em “Seus dados”.</translation>
     </message>
     <message>
         <source>More Information</source>
@@ -1031,11 +1031,11 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     </message>
     <message>
         <source>To calculate costs particular to your facility, enter the required data in the data fields found under the &quot;Your Data&quot; tab above.</source>
-        <translation>Para calcular os custos da sua planta, informe os dados necessários nos campos da guia &quot;Seus dados&quot; acima.</translation>
+        <translation>Para calcular os custos da sua planta, informe os dados necessários nos campos da guia “Seus dados” acima.</translation>
     </message>
     <message>
         <source>Once your data are properly entered, you can review the effect of using a VELMOR Centralized Lubrication System under the &quot;Velmor Cost&quot; tab and the savings that can be realized under the &quot;Savings&quot; tab. A comparison of the results can be reviewed in graphical format under the &quot;Graph&quot; tab above.</source>
-        <translation>Depois de informar os dados, você pode ver o efeito de um Sistema de Lubrificação Centralizada VELMOR na guia &quot;Custo Velmor&quot; e a economia possível na guia &quot;Economia&quot;. Uma comparação gráfica dos resultados está na guia &quot;Gráfico&quot; acima.</translation>
+        <translation>Depois de informar os dados, você pode ver o efeito de um Sistema de Lubrificação Centralizada VELMOR na guia “Custo Velmor” e a economia possível na guia “Economia”. Uma comparação gráfica dos resultados está na guia “Gráfico” acima.</translation>
     </message>
 </context>
 <context>
@@ -1881,7 +1881,7 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     </message>
     <message>
         <source>no language &quot;%1&quot;; the languages are %2</source>
-        <translation>não há o idioma &quot;%1&quot;; os idiomas são %2</translation>
+        <translation>não há o idioma “%1”; os idiomas são %2</translation>
     </message>
     <message>
         <source>Writes the customer report of FILE, or of the default figures, to OUT as a PDF, without opening a window.</source>

@@ -4,6 +4,8 @@
 #include "dialogs/dialog_size.h"
 #include "dialogs/investment_fields.h"
 #include "model/business_case_text.h"
+#include "model/currency_units.h"
+#include "model/facility_file.h"
 #include "model/model_text.h"
 #include "model/money_text.h"
 #include "outputs/business_case_charts.h"
@@ -11,6 +13,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QGridLayout>
@@ -42,7 +45,7 @@ void replaceChart(QChartView *view, std::unique_ptr<QChart> chart)
 
 BusinessCaseWindow::BusinessCaseWindow(const model::InputValues &values, const model::Assumptions &assumptions,
                                        const model::InvestmentTexts &investment, const QLocale &locale, qreal zoom,
-                                       QWidget *parent, const QString &symbol)
+                                       QWidget *parent, const QString &symbol, const model::CapitalTexts &capital)
     : QDialog(parent), m_values(values), m_assumptions(assumptions), m_locale(locale), m_symbol(symbol)
 {
     setObjectName(QStringLiteral("businessCaseWindow"));
@@ -67,6 +70,7 @@ BusinessCaseWindow::BusinessCaseWindow(const model::InputValues &values, const m
     measuresLayout->addWidget(m_measures);
     top->addWidget(measuresBox, 1);
     layout->addLayout(top);
+    layout->addWidget(capitalGroup(capital));
 
     auto *casesBox = new QGroupBox(tr("Cases"));
     auto *cases = new QGridLayout(casesBox);
@@ -132,26 +136,126 @@ BusinessCaseWindow::BusinessCaseWindow(const model::InputValues &values, const m
         resize(sizeHint().boundedTo(screen->availableGeometry().size() * 0.95));
 }
 
+// The fields of model::CapitalTexts, three to a row to keep the window's height.
+QGroupBox *BusinessCaseWindow::capitalGroup(const model::CapitalTexts &capital)
+{
+    auto *box = new QGroupBox(tr("Capital"));
+    box->setObjectName(QStringLiteral("capitalFields"));
+    auto *grid = new QGridLayout(box);
+    int cell = 0;
+    const auto place = [&](const QString &label, QWidget *field) {
+        auto *caption = new QLabel(label);
+        caption->setBuddy(field);
+        grid->addWidget(caption, cell / 3, cell % 3 * 2);
+        grid->addWidget(field, cell / 3, cell % 3 * 2 + 1);
+        ++cell;
+    };
+    using model::CapitalField;
+    const auto add = [&](CapitalField which, const char *name, const QString &text, const QString &label,
+                         const QString &placeholder) {
+        auto *edit = new QLineEdit(text);
+        edit->setObjectName(QString::fromLatin1(name));
+        edit->setMaxLength(int(model::kReportDetailMaxLength));
+        edit->setPlaceholderText(placeholder);
+        edit->setMinimumWidth(80);
+        place(label, edit);
+        connect(edit, &QLineEdit::textEdited, this, &BusinessCaseWindow::recompute);
+        m_capital[std::size_t(which)] = edit;
+    };
+    const QString none = m_locale.toString(0);
+    add(CapitalField::LabourEscalation, "labourEscalation", capital.labourEscalation,
+        tr("Labour rates' escalation (% a year):"), none);
+    add(CapitalField::LubricantEscalation, "lubricantEscalation", capital.lubricantEscalation,
+        tr("Lubricant price's escalation (% a year):"), none);
+    add(CapitalField::BearingEscalation, "bearingEscalation", capital.bearingEscalation,
+        tr("Bearing price's escalation (% a year):"), none);
+    add(CapitalField::ProductionValueEscalation, "productionValueEscalation", capital.productionValueEscalation,
+        tr("Production value's escalation (% a year):"), none);
+    add(CapitalField::UpkeepEscalation, "upkeepEscalation", capital.upkeepEscalation,
+        tr("Upkeep's escalation (% a year):"), none);
+    add(CapitalField::TaxRate, "taxRate", capital.taxRate, tr("Income tax rate (%):"), none);
+
+    m_depreciation = new QComboBox;
+    m_depreciation->setObjectName(QStringLiteral("depreciation"));
+    // In the order of model::Depreciation.
+    m_depreciation->addItems({tr("None"), tr("Straight-line"), tr("Declining balance")});
+    m_depreciation->setCurrentIndex(int(capital.depreciation));
+    place(tr("Depreciation:"), m_depreciation);
+    add(CapitalField::DepreciationYears, "depreciationYears", capital.depreciationYears,
+        tr("Depreciation period (years):"), QString::number(model::kDefaultYears));
+    add(CapitalField::DecliningRate, "decliningRate", capital.decliningRate, tr("Declining-balance rate (%):"),
+        m_locale.toString(model::CapitalInputs().decliningRatePercent));
+    add(CapitalField::ResidualValue, "residualValue", capital.residualValue,
+        model::withCurrencySymbol(tr("Residual value ($):"), m_symbol), tr("none"));
+    add(CapitalField::FirstYearShare, "firstYearShare", capital.firstYearShare,
+        tr("First year's share of the savings (%):"), m_locale.toString(100));
+
+    m_timing = new QComboBox;
+    m_timing->setObjectName(QStringLiteral("timing"));
+    // In the order of model::CashFlowTiming.
+    m_timing->addItems({tr("At each year's end"), tr("Spread over the year")});
+    m_timing->setCurrentIndex(int(capital.timing));
+    place(tr("Yearly flows fall:"), m_timing);
+
+    for (QComboBox *choice : {m_depreciation, m_timing})
+        connect(choice, &QComboBox::currentIndexChanged, this, &BusinessCaseWindow::recompute);
+    return box;
+}
+
 model::InvestmentTexts BusinessCaseWindow::investment() const { return m_fields->texts(); }
+
+model::CapitalTexts BusinessCaseWindow::capital() const
+{
+    using model::CapitalField;
+    const auto text = [this](CapitalField which) { return m_capital[std::size_t(which)]->text(); };
+    model::CapitalTexts capital;
+    capital.labourEscalation = text(CapitalField::LabourEscalation);
+    capital.lubricantEscalation = text(CapitalField::LubricantEscalation);
+    capital.bearingEscalation = text(CapitalField::BearingEscalation);
+    capital.productionValueEscalation = text(CapitalField::ProductionValueEscalation);
+    capital.upkeepEscalation = text(CapitalField::UpkeepEscalation);
+    capital.taxRate = text(CapitalField::TaxRate);
+    capital.depreciation = model::Depreciation(m_depreciation->currentIndex());
+    capital.depreciationYears = text(CapitalField::DepreciationYears);
+    capital.decliningRate = text(CapitalField::DecliningRate);
+    capital.residualValue = text(CapitalField::ResidualValue);
+    capital.firstYearShare = text(CapitalField::FirstYearShare);
+    capital.timing = model::CashFlowTiming(m_timing->currentIndex());
+    return capital;
+}
 
 void BusinessCaseWindow::accept()
 {
-    if (m_fields->readsIn(m_locale))
-        QDialog::accept();
+    if (!m_fields->readsIn(m_locale))
+        return;
+    // As the investment's fields do: the reason told, the focus in the field.
+    const model::CapitalReading reading = model::readCapitalInputs(capital(), m_locale);
+    if (!reading.inputs) {
+        platform::reportRuntimeError(this, reading.problem);
+        QLineEdit *at = m_capital[std::size_t(*reading.problemField)];
+        at->setFocus();
+        at->selectAll();
+        return;
+    }
+    QDialog::accept();
 }
 
 void BusinessCaseWindow::recompute()
 {
     const model::InvestmentReading reading = model::readInvestment(m_fields->texts(), m_locale);
-    m_hasInvestment = reading.investment.has_value();
+    const model::CapitalReading capital = model::readCapitalInputs(this->capital(), m_locale);
+    // An investment read with capital inputs that do not is not evaluated.
+    const QString problem = !reading.problem.isEmpty() ? reading.problem : capital.problem;
+    m_hasInvestment = reading.investment.has_value() && capital.inputs;
     const model::Investment investment = reading.investment.value_or(model::Investment());
-    m_study = model::studyOf(m_values, m_assumptions, investment, m_step->value());
+    m_study = model::studyOf(m_values, m_assumptions, investment, m_step->value(),
+                             capital.inputs.value_or(model::CapitalInputs()));
     // Measures that overflow are told as the tables' overflow is, in place of them.
     const bool overflows = m_hasInvestment && m_study.fault;
-    const bool refused = !reading.problem.isEmpty() || overflows;
+    const bool refused = !problem.isEmpty() || overflows;
 
-    if (!reading.problem.isEmpty())
-        m_measures->setText(reading.problem);
+    if (!problem.isEmpty())
+        m_measures->setText(problem);
     else if (overflows)
         m_measures->setText(model::faultMessage(*m_study.fault));
     else if (!m_hasInvestment)

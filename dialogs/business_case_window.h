@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/business_case.h"
+#include "model/capital_inputs.h"
 #include "model/input_table.h"
 
 #include <QDialog>
@@ -11,27 +12,35 @@
 
 QT_BEGIN_NAMESPACE
 class QChartView;
+class QComboBox;
 class QDoubleSpinBox;
+class QGroupBox;
 class QLabel;
+class QLineEdit;
 QT_END_NAMESPACE
 
 class InvestmentFields;
 
-// The "Business Case" window: the investment, what it comes to (payback,
+// The "Business Case" window: the investment and the capital request's
+// inputs (escalations, tax and depreciation, residual value, first-year
+// share, timing of the flows), what they come to (payback,
 // return, net present value, internal rate of return, discounted payback),
 // the cumulative cash flow, the sensitivity of the savings to every figure
 // and reduction, and the cases beside the assumed one. Everything follows
-// the investment fields as they are typed. Modal, like the About window.
+// the fields as they are typed. Modal, like the About window.
 class BusinessCaseWindow : public QDialog {
     Q_OBJECT
 public:
     // values: the twelve figures, read; they compute without a fault.
     BusinessCaseWindow(const model::InputValues &values, const model::Assumptions &assumptions,
                        const model::InvestmentTexts &investment, const QLocale &locale, qreal zoom,
-                       QWidget *parent = nullptr, const QString &symbol = QStringLiteral("$"));
+                       QWidget *parent = nullptr, const QString &symbol = QStringLiteral("$"),
+                       const model::CapitalTexts &capital = {});
 
     // The investment as typed, kept when the window is closed with OK.
     model::InvestmentTexts investment() const;
+    // The capital inputs as typed, kept with the investment.
+    model::CapitalTexts capital() const;
     // What the window shows now; no investment when none is given.
     const model::BusinessCaseStudy &study() const { return m_study; }
     bool hasInvestment() const { return m_hasInvestment; }
@@ -39,6 +48,7 @@ public:
     void accept() override;
 
 private:
+    QGroupBox *capitalGroup(const model::CapitalTexts &capital);
     void recompute();
     void showCases();
 
@@ -50,6 +60,9 @@ private:
     bool m_hasInvestment = false;
 
     InvestmentFields *m_fields = nullptr;
+    std::array<QLineEdit *, model::kCapitalFieldCount> m_capital{};
+    QComboBox *m_depreciation = nullptr;
+    QComboBox *m_timing = nullptr;
     QLabel *m_measures = nullptr;
     QDoubleSpinBox *m_step = nullptr;
     QChartView *m_cashFlow = nullptr;

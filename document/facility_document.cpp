@@ -61,6 +61,14 @@ void FacilityDocument::setInvestment(const model::InvestmentTexts &investment)
     edited(Change::Investment);
 }
 
+void FacilityDocument::setCapital(const model::CapitalTexts &capital)
+{
+    if (capital == m_facts.capital)
+        return;
+    m_facts.capital = capital;
+    edited(Change::Capital);
+}
+
 void FacilityDocument::setAssumptions(const model::Assumptions &assumptions)
 {
     if (assumptions == m_facts.assumptions)
@@ -179,9 +187,15 @@ void FacilityDocument::compute()
         }
     }
     m_investmentReading = model::readInvestment(m_facts.investment, m_locale);
+    m_capitalReading = model::readCapitalInputs(m_facts.capital, m_locale);
+    if (m_investmentReading.problem.isEmpty() && !m_capitalReading.problem.isEmpty()) {
+        m_investmentReading = model::InvestmentReading();
+        m_investmentReading.problem = m_capitalReading.problem;
+    }
     m_study.reset();
-    if (m_results.complete() && !m_results.fault && m_investmentReading.investment)
-        m_study = model::studyOf(m_results.values, m_facts.assumptions, *m_investmentReading.investment);
+    if (m_results.complete() && !m_results.fault && m_investmentReading.investment && m_capitalReading.inputs)
+        m_study = model::studyOf(m_results.values, m_facts.assumptions, *m_investmentReading.investment,
+                                 model::kDefaultSensitivityStepPercent, *m_capitalReading.inputs);
 }
 
 } // namespace document

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/business_case.h"
+#include "model/capital_inputs.h"
 #include "model/facility_file.h"
 #include "model/results.h"
 #include "model/unit_conversion.h"
@@ -17,7 +18,8 @@ namespace document {
 
 // One open facility: every fact a facility file keeps (the twelve figure
 // texts and the regional settings they are typed in, the report details,
-// the investment, the assumed reductions, the currency and units), the file
+// the investment and the capital request's inputs, the assumed reductions,
+// the currency and units), the file
 // it was last opened from or saved to, whether it has changed since, and
 // what its figures come to. The results and the business case are computed
 // once per change of what they depend on and kept; changed() says that a
@@ -37,6 +39,7 @@ public:
         Assumptions = 0x8,
         CurrencyUnits = 0x10,
         Replaced = 0x20,
+        Capital = 0x40,
     };
     Q_DECLARE_FLAGS(Changes, Change)
 
@@ -48,6 +51,7 @@ public:
     const QLocale &locale() const { return m_locale; }
     const model::ReportDetails &reportDetails() const { return m_facts.report; }
     const model::InvestmentTexts &investment() const { return m_facts.investment; }
+    const model::CapitalTexts &capital() const { return m_facts.capital; }
     const model::Assumptions &assumptions() const { return m_facts.assumptions; }
     const model::CurrencyUnits &currencyUnits() const { return m_facts.currency; }
     // Everything a save writes.
@@ -69,6 +73,7 @@ public:
     void setFigureText(int index, const QString &text);
     void setReportDetails(const model::ReportDetails &details);
     void setInvestment(const model::InvestmentTexts &investment);
+    void setCapital(const model::CapitalTexts &capital);
     void setAssumptions(const model::Assumptions &assumptions);
     // Other units convert the lubricant's quantity and price so that the
     // results stay the same; switching back without an edit gives the texts
@@ -76,10 +81,15 @@ public:
     void setCurrencyUnits(const model::CurrencyUnits &currency);
 
     // What the figures come to: the first field that is no number (held
-    // ones included) or the tables; the investment as read; and, when the
-    // tables are complete and a price is given, the business case.
+    // ones included) or the tables; the investment and the capital inputs as
+    // read; and, when the tables are complete, a price is given and the
+    // capital inputs read, the business case with them. The investment's
+    // reading carries the capital inputs' problem as its own when it has
+    // none (then without an investment and no field of its own), so that
+    // whatever stops at an investment that does not read stops at either.
     const model::Results &results() const { return m_results; }
     const model::InvestmentReading &investmentReading() const { return m_investmentReading; }
+    const model::CapitalReading &capitalReading() const { return m_capitalReading; }
     const std::optional<model::BusinessCaseStudy> &businessCase() const { return m_study; }
 
     // Opens a facility file through model::openFacilityFile(), so that every
@@ -130,6 +140,7 @@ private:
 
     model::Results m_results;
     model::InvestmentReading m_investmentReading;
+    model::CapitalReading m_capitalReading;
     std::optional<model::BusinessCaseStudy> m_study;
 };
 

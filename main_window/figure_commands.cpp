@@ -294,9 +294,12 @@ void FigureCommands::showBusinessCase()
         return;
     const FigureWindow::DialogPlace place = m_window.dialogPlace();
     BusinessCaseWindow window(m_document.results().values, m_document.assumptions(), m_document.investment(),
-                              m_document.locale(), place.zoom, place.parent, m_document.currencyUnits().symbol);
-    if (window.exec() == QDialog::Accepted)
+                              m_document.locale(), place.zoom, place.parent, m_document.currencyUnits().symbol,
+                              m_document.capital());
+    if (window.exec() == QDialog::Accepted) {
         m_document.setInvestment(window.investment());
+        m_document.setCapital(window.capital());
+    }
 }
 
 // The figures are checked before a file or a printer is asked for: a report

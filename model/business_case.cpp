@@ -15,26 +15,6 @@
 namespace model {
 namespace {
 
-// A money text of the investment: empty is zero, otherwise a figure from 0
-// to kMaxInvestmentMoney, rounded to the cent. Rounding rather than refusing
-// more decimals keeps the files and texts read before (a price of 1234.567)
-// readable, and the sum computed with is then the one every output shows.
-enum class MoneyReading { Read, NoSum, TooLarge };
-MoneyReading readMoney(const QString &text, const QLocale &locale, double &value)
-{
-    if (text.trimmed().isEmpty()) {
-        value = 0;
-        return MoneyReading::Read;
-    }
-    const std::optional<double> figure = readFigure(text, locale);
-    if (!figure || !(*figure >= 0) || !std::isfinite(*figure))
-        return MoneyReading::NoSum;
-    if (*figure > kMaxInvestmentMoney)
-        return MoneyReading::TooLarge;
-    value = roundedToCents(*figure);
-    return MoneyReading::Read;
-}
-
 bool allFinite(const BusinessCase &measures)
 {
     const auto finite = [](const std::optional<double> &value) { return !value || std::isfinite(*value); };
@@ -60,14 +40,37 @@ double savingsOf(const InputValues &values, const Assumptions &assumptions, bool
 
 } // namespace
 
+// Rounding rather than refusing more decimals keeps the files and texts read
+// before (a price of 1234.567) readable, and the sum computed with is then the
+// one every output shows.
+MoneyReading readInvestmentMoney(const QString &text, const QLocale &locale, double &value)
+{
+    if (text.trimmed().isEmpty()) {
+        value = 0;
+        return MoneyReading::Read;
+    }
+    const std::optional<double> figure = readFigure(text, locale);
+    if (!figure || !(*figure >= 0) || !std::isfinite(*figure))
+        return MoneyReading::NoSum;
+    if (*figure > kMaxInvestmentMoney)
+        return MoneyReading::TooLarge;
+    value = roundedToCents(*figure);
+    return MoneyReading::Read;
+}
+
+QString readingProblemText(const char *field, const QString &text, const QString &why)
+{
+    return QCoreApplication::translate("BusinessCase", "The %1 %2 %3.")
+        .arg(QCoreApplication::translate("BusinessCase", field), quotedForMessage(text), why);
+}
+
 InvestmentReading readInvestment(const InvestmentTexts &texts, const QLocale &locale)
 {
     InvestmentReading reading;
     Investment investment;
     const auto problem = [&](InvestmentField field, const char *what, const QString &text, const QString &why) {
         reading.problemField = field;
-        reading.problem = QCoreApplication::translate("BusinessCase", "The %1 %2 %3.")
-                              .arg(QCoreApplication::translate("BusinessCase", what), quotedForMessage(text), why);
+        reading.problem = readingProblemText(what, text, why);
         return reading;
     };
     const auto why = [](const char *reason) { return QCoreApplication::translate("BusinessCase", reason); };
@@ -85,7 +88,7 @@ InvestmentReading readInvestment(const InvestmentTexts &texts, const QLocale &lo
          investment.yearlyUpkeep},
     };
     for (const auto &sum : sums) {
-        switch (readMoney(sum.text, locale, sum.value)) {
+        switch (readInvestmentMoney(sum.text, locale, sum.value)) {
         case MoneyReading::Read:
             break;
         case MoneyReading::NoSum:

@@ -58,6 +58,16 @@ struct InvestmentReading {
 };
 InvestmentReading readInvestment(const InvestmentTexts &texts, const QLocale &locale);
 
+// A money text of an investment as readInvestment() reads its sums: empty is
+// zero, otherwise a figure from 0 to kMaxInvestmentMoney, rounded to the cent.
+enum class MoneyReading { Read, NoSum, TooLarge };
+MoneyReading readInvestmentMoney(const QString &text, const QLocale &locale, double &value);
+
+// The sentence a text of the investment that does not read gives: "The
+// <field> “<text>” <why>.", the field's name untranslated (a
+// QT_TRANSLATE_NOOP in "BusinessCase"), the reason translated.
+QString readingProblemText(const char *field, const QString &text, const QString &why);
+
 // What the user is told when an installation or upkeep is given without a price.
 QString priceNeededText();
 

@@ -22,6 +22,7 @@
 #include <cmath>
 #include <set>
 #include <sys/stat.h>
+#include <utility>
 #include <vector>
 
 namespace model {
@@ -53,11 +54,48 @@ const TextMember<InvestmentTexts> kInvestmentMembers[] = {
     {QLatin1StringView("discountRate"), &InvestmentTexts::discountRate,
      QT_TRANSLATE_NOOP("FacilityFile", "discount rate")},
 };
+// The texts of "capital", in the order they are written; its two choices
+// follow them.
+const TextMember<CapitalTexts> kCapitalMembers[] = {
+    {QLatin1StringView("labourEscalation"), &CapitalTexts::labourEscalation,
+     QT_TRANSLATE_NOOP("FacilityFile", "escalation of the labour rates")},
+    {QLatin1StringView("lubricantEscalation"), &CapitalTexts::lubricantEscalation,
+     QT_TRANSLATE_NOOP("FacilityFile", "escalation of the lubricant price")},
+    {QLatin1StringView("bearingEscalation"), &CapitalTexts::bearingEscalation,
+     QT_TRANSLATE_NOOP("FacilityFile", "escalation of the bearing price")},
+    {QLatin1StringView("productionValueEscalation"), &CapitalTexts::productionValueEscalation,
+     QT_TRANSLATE_NOOP("FacilityFile", "escalation of the production value")},
+    {QLatin1StringView("upkeepEscalation"), &CapitalTexts::upkeepEscalation,
+     QT_TRANSLATE_NOOP("FacilityFile", "escalation of the upkeep")},
+    {QLatin1StringView("taxRate"), &CapitalTexts::taxRate, QT_TRANSLATE_NOOP("FacilityFile", "income tax rate")},
+    {QLatin1StringView("depreciationYears"), &CapitalTexts::depreciationYears,
+     QT_TRANSLATE_NOOP("FacilityFile", "depreciation period")},
+    {QLatin1StringView("decliningRate"), &CapitalTexts::decliningRate,
+     QT_TRANSLATE_NOOP("FacilityFile", "declining-balance rate")},
+    {QLatin1StringView("residualValue"), &CapitalTexts::residualValue,
+     QT_TRANSLATE_NOOP("FacilityFile", "residual value")},
+    {QLatin1StringView("firstYearShare"), &CapitalTexts::firstYearShare,
+     QT_TRANSLATE_NOOP("FacilityFile", "first-year share")},
+};
+// The choices' names in the file, indexed by the enumerations' values.
+const std::array<QLatin1StringView, 3> kDepreciationNames{QLatin1StringView("none"), QLatin1StringView("straightLine"),
+                                                          QLatin1StringView("decliningBalance")};
+const std::array<QLatin1StringView, 2> kTimingNames{QLatin1StringView("yearEnd"), QLatin1StringView("midYear")};
+// The name of a choice; one that is none of them (a value cast from a number)
+// is written as no name, which no reading takes.
+template <std::size_t N, typename Choice>
+QLatin1StringView choiceName(const std::array<QLatin1StringView, N> &names, Choice choice)
+{
+    return std::size_t(choice) < N ? names[std::size_t(choice)] : QLatin1StringView("?");
+}
+
 // The objects' names in messages, for all their members and for one.
 const char kReportDetails[] = QT_TRANSLATE_NOOP("FacilityFile", "report details");
 const char kReportDetail[] = QT_TRANSLATE_NOOP("FacilityFile", "report detail");
 const char kInvestmentDetails[] = QT_TRANSLATE_NOOP("FacilityFile", "investment details");
 const char kInvestmentDetail[] = QT_TRANSLATE_NOOP("FacilityFile", "investment detail");
+const char kCapitalInputs[] = QT_TRANSLATE_NOOP("FacilityFile", "capital inputs");
+const char kCapitalInput[] = QT_TRANSLATE_NOOP("FacilityFile", "capital input");
 // Where a version 1 file kept the system price.
 const TextMember<InvestmentTexts> kVersion1Price{QLatin1StringView("systemPrice"), &InvestmentTexts::systemPrice,
                                                  QT_TRANSLATE_NOOP("FacilityFile", "system price")};
@@ -247,6 +285,14 @@ std::optional<QString> unfitFigures(const FacilityFigures &figures, QByteArray &
             return QCoreApplication::translate("FacilityFile", "The investment's %1 %2.")
                 .arg(quotedForMessage(QCoreApplication::translate("FacilityFile", member.shownAs)), *why);
     }
+    for (const auto &member : kCapitalMembers) {
+        if (const auto why = unfitText(figures.capital.*member.text, kReportDetailMaxLength))
+            return QCoreApplication::translate("FacilityFile", "The capital input %1 %2.")
+                .arg(quotedForMessage(QCoreApplication::translate("FacilityFile", member.shownAs)), *why);
+    }
+    if (choiceName(kDepreciationNames, figures.capital.depreciation) == u"?"
+        || choiceName(kTimingNames, figures.capital.timing) == u"?")
+        return QCoreApplication::translate("FacilityFile", "The capital inputs' choices are not valid.");
     for (const double reduction : figures.assumptions.reductionPercent) {
         if (!isReductionPercent(reduction))
             return QCoreApplication::translate("FacilityFile",
@@ -279,21 +325,22 @@ QString numberTextReadingBack(double value, const QLocale &locale)
     return text;
 }
 
-// ,\n    "name": { "key": "text", ... }
+// ,\n    "name": { "key": "text", ..., "choice": "name", ... }: the texts,
+// then any choices, each a key and the name of its value.
 template <typename Object, std::size_t N>
-void writeTextObject(QByteArray &out, const char *name, const TextMember<Object> (&members)[N], const Object &object)
+void writeTextObject(QByteArray &out, const char *name, const TextMember<Object> (&members)[N], const Object &object,
+                     const std::vector<std::pair<const char *, QLatin1StringView>> &choices = {})
 {
+    QByteArrayList lines;
+    for (const auto &member : members)
+        lines << "        \"" + QByteArray(member.key.latin1()) + "\": " + jsonString(object.*member.text);
+    for (const auto &[key, value] : choices)
+        lines << "        \"" + QByteArray(key) + "\": " + jsonString(value);
     out += ",\n    \"";
     out += name;
     out += "\": {\n";
-    for (std::size_t i = 0; i < N; ++i) {
-        out += "        \"";
-        out += members[i].key.latin1();
-        out += "\": ";
-        out += jsonString(object.*members[i].text);
-        out += i + 1 < N ? ",\n" : "\n";
-    }
-    out += "    }";
+    out += lines.join(",\n");
+    out += "\n    }";
 }
 
 // Reads the texts of one member object of the file into object; a member
@@ -323,6 +370,42 @@ std::optional<QString> readTextObject(const QJsonValue &value, const char *what,
     return std::nullopt;
 }
 
+// The name's place in names, or nothing when it is none of them.
+template <std::size_t N>
+std::optional<int> choiceNamed(const QJsonValue &value, const std::array<QLatin1StringView, N> &names)
+{
+    for (std::size_t i = 0; i < N; ++i) {
+        if (value.isString() && value.toString() == names[i])
+            return int(i);
+    }
+    return std::nullopt;
+}
+
+// Reads "capital" into capital; the message when it is not valid.
+std::optional<QString> readCapital(const QJsonValue &value, CapitalTexts &capital)
+{
+    if (const auto why = readTextObject(value, kCapitalInputs, kCapitalInput, kCapitalMembers, capital))
+        return why;
+    const QJsonObject object = value.toObject();
+    const QJsonValue depreciation = object.value(QLatin1StringView("depreciation"));
+    if (!depreciation.isUndefined()) {
+        const std::optional<int> named = choiceNamed(depreciation, kDepreciationNames);
+        if (!named)
+            return QCoreApplication::translate(
+                "FacilityFile", "The depreciation is none of \"none\", \"straightLine\" and \"decliningBalance\".");
+        capital.depreciation = Depreciation(*named);
+    }
+    const QJsonValue timing = object.value(QLatin1StringView("timing"));
+    if (!timing.isUndefined()) {
+        const std::optional<int> named = choiceNamed(timing, kTimingNames);
+        if (!named)
+            return QCoreApplication::translate("FacilityFile",
+                                               "The timing of the cash flows is neither \"yearEnd\" nor \"midYear\".");
+        capital.timing = CashFlowTiming(*named);
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 QByteArray toFacilityJson(const FacilityFigures &figures)
@@ -345,6 +428,9 @@ QByteArray toFacilityJson(const FacilityFigures &figures)
     out += "    ]";
     writeTextObject(out, "report", kReportMembers, figures.report);
     writeTextObject(out, "investment", kInvestmentMembers, figures.investment);
+    writeTextObject(out, "capital", kCapitalMembers, figures.capital,
+                    {{"depreciation", choiceName(kDepreciationNames, figures.capital.depreciation)},
+                     {"timing", choiceName(kTimingNames, figures.capital.timing)}});
     out += ",\n    \"assumptions\": {\n";
     for (int k = 0; k < kReducedRowCount; ++k) {
         out += "        \"";
@@ -459,6 +545,10 @@ FacilityReadResult readFacilityJson(const QByteArray &bytes)
         if (const auto why = readCurrency(root.value(QLatin1StringView("currency")), result.currency))
             return readFailure(*why);
     }
+    if (versionNumber >= 4) {
+        if (const auto why = readCapital(root.value(QLatin1StringView("capital")), result.capital))
+            return readFailure(*why);
+    }
     if (QByteArray json; const auto why = unfitFigures(result, json))
         return readFailure(*why);
     return {std::move(result), QString()};
@@ -550,6 +640,8 @@ FacilityFigures figuresForLocale(const FacilityFigures &opened, const QLocale &c
         convert(text);
     for (const auto &member : kInvestmentMembers)
         convert(result.investment.*member.text);
+    for (const auto &member : kCapitalMembers)
+        convert(result.capital.*member.text);
     return result;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/business_case.h"
+#include "model/capital_inputs.h"
 #include "model/cost_rows.h"
 #include "model/currency_units.h"
 #include "model/input_table.h"
@@ -16,17 +17,21 @@
 namespace model {
 
 // A facility file keeps the twelve figures of a facility, as the input fields
-// held them, the report details, the investment and the assumed reductions,
-// in a small UTF-8 JSON file:
+// held them, the report details, the investment, the capital request's
+// inputs and the assumed reductions, in a small UTF-8 JSON file:
 //
 //   {
 //       "format": "velmor-figures",
-//       "version": 3,
+//       "version": 4,
 //       "locale": "de_DE",
 //       "figures": [ twelve texts, indexed like kInputs ],
 //       "report": { "customer": "", "site": "", "preparedBy": "" },
 //       "investment": { "systemPrice": "", "installationCost": "", "yearlyUpkeep": "",
 //                       "years": "", "discountRate": "" },
+//       "capital": { "labourEscalation": "", "lubricantEscalation": "", "bearingEscalation": "",
+//                    "productionValueEscalation": "", "upkeepEscalation": "", "taxRate": "",
+//                    "depreciationYears": "", "decliningRate": "", "residualValue": "",
+//                    "firstYearShare": "", "depreciation": "none", "timing": "yearEnd" },
 //       "assumptions": { "lubricationLabour": 90, "lubricant": 50, "bearings": 80,
 //                        "replacementLabour": 80, "lostProduction": 80 },
 //       "currency": { "symbol": "$", "units": "imperial" }
@@ -36,20 +41,26 @@ namespace model {
 // typed in; without it a text such as "2.000" has no known meaning, so a file
 // that lacks it, or names settings Qt does not know, is refused. The
 // investment's members are texts as typed, read in the same settings; the
-// reductions are numbers in per cent, 0 to 100. "report", "investment" and
-// "assumptions" may be absent (empty details, no investment, the designed
-// reductions), and so may any of their members; members other than these
-// are ignored, and no object may name a key twice. Version 1 files, which
-// kept the system price as "systemPrice" of "report" and had no
-// assumptions, open with that price and the designed reductions.
+// reductions are numbers in per cent, 0 to 100. "report", "investment",
+// "capital" and "assumptions" may be absent (empty details, no investment,
+// the capital inputs' defaults, the designed reductions), and so may any of
+// their members; members other than these are ignored, and no object may
+// name a key twice. Version 1 files, which kept the system price as
+// "systemPrice" of "report" and had no assumptions, open with that price
+// and the designed reductions.
 // "currency" (version 3) holds the symbol every money figure is typed in and
 // the lubricant's units, "imperial" or "metric"; without it, and in files of
 // versions 1 and 2, the figures are in "$" and pounds. A symbol that the
 // window would refuse (readCurrencySymbol()) refuses the file.
+// "capital" (version 4) holds texts as typed, as "investment" does, and two
+// choices: "depreciation" is "none", "straightLine" or "decliningBalance",
+// "timing" is "yearEnd" or "midYear"; any other choice refuses the file. Files
+// of versions 1 to 3 open with the defaults (model::CapitalInputs), whatever
+// "capital" they may hold.
 
 inline constexpr char kFacilityFileSuffix[] = "velmor";
 inline constexpr char kFacilityFormat[] = "velmor-figures";
-inline constexpr int kFacilityFormatVersion = 3;
+inline constexpr int kFacilityFormatVersion = 4;
 
 // Larger files are refused before they are read.
 inline constexpr qint64 kFacilityFileMaxBytes = 64 * 1024;
@@ -76,6 +87,7 @@ struct FacilityFigures {
     QString locale; // QLocale::name() of the settings the texts were typed in
     ReportDetails report;
     InvestmentTexts investment;
+    CapitalTexts capital;
     Assumptions assumptions = Assumptions::designed();
     CurrencyUnits currency;
 
@@ -120,7 +132,8 @@ FacilitySaveResult saveFacilityFile(const QString &path, const FacilityFigures &
 // becomes the plain number text of the current settings that reads back as
 // the same figure ("2.000" from de_DE is "2000" in en_US, "2.5" from en_US
 // is "2,5" in de_DE); a text that was no number in the saved settings is
-// returned as it was. The same holds for the investment's texts. The
+// returned as it was. The same holds for the investment's and the capital
+// inputs' texts. The
 // result's locale is the current one.
 FacilityFigures figuresForLocale(const FacilityFigures &opened, const QLocale &current);
 

@@ -37,6 +37,8 @@ private slots:
     void tornadoTicksOnWholeDollars_data();
     void tornadoTicksOnWholeDollars();
     void costsWithoutAPriceAskForIt();
+    void capitalInputsFollowAndKeep_data();
+    void capitalInputsFollowAndKeep();
 
 private:
     int m_beeps = 0;
@@ -129,6 +131,53 @@ void BusinessCaseWindowTest::costsWithoutAPriceAskForIt()
     QVERIFY2(m_reports.first().startsWith(QStringLiteral("An installed system price is needed")),
              qPrintable(m_reports.first()));
     QCOMPARE(QApplication::focusWidget(), window.findChild<QLineEdit *>(QStringLiteral("systemPrice")));
+}
+
+void BusinessCaseWindowTest::capitalInputsFollowAndKeep_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("problem"); // empty: read
+    QTest::newRow("tax rate") << "taxRate"
+                              << "40" << QString();
+    QTest::newRow("residual value no sum") << "residualValue"
+                                           << "x" << u"The residual value \u201Cx\u201D is not a sum of money."_qs;
+    QTest::newRow("share above 100 %") << "firstYearShare"
+                                       << "120" << u"first-year share of the savings \u201C120\u201D"_qs;
+}
+
+// The capital fields change the measures as typed; one that does not read
+// stands in their place and keeps the window open, its field in focus.
+void BusinessCaseWindowTest::capitalInputsFollowAndKeep()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, problem);
+    model::CapitalTexts capital;
+    capital.depreciation = model::Depreciation::StraightLine;
+    BusinessCaseWindow window(kDefaultValues, model::Assumptions::designed(), investmentOf("20000"), QLocale(), 1,
+                              nullptr, QStringLiteral("$"), capital);
+    QVERIFY(showActive(&window));
+    const QString pretax = measures(window);
+    QVERIFY2(pretax.contains(QStringLiteral("$169,615.15")), qPrintable(pretax));
+    auto *edit = window.findChild<QLineEdit *>(field);
+    QTest::keyClicks(edit, typed);
+    // Given back as typed, each text in its own field.
+    const BusinessCaseWindow reopened(kDefaultValues, model::Assumptions::designed(), investmentOf("20000"), QLocale(),
+                                      1, nullptr, QStringLiteral("$"), window.capital());
+    QCOMPARE(reopened.findChild<QLineEdit *>(field)->text(), typed);
+    QCOMPARE(reopened.capital(), window.capital());
+    m_reports.clear();
+    window.accept();
+    if (problem.isEmpty()) {
+        QVERIFY(!measures(window).contains(QStringLiteral("$169,615.15")));
+        QVERIFY(!window.isVisible());
+        return;
+    }
+    QVERIFY2(measures(window).contains(problem), qPrintable(measures(window)));
+    QVERIFY(window.isVisible());
+    QCOMPARE(m_reports.size(), 1);
+    QCOMPARE(QApplication::focusWidget(), edit);
 }
 
 void BusinessCaseWindowTest::tornadoTicksOnWholeDollars_data()

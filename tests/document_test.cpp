@@ -8,11 +8,24 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cmath>
+#include <limits>
+
 using document::FacilityDocument;
 
 namespace {
 
-enum class Edit { Figure, Details, Investment, Assumptions, Symbol, Units };
+enum class Edit { Figure, Details, Investment, Capital, Assumptions, Symbol, Units };
+
+// Capital inputs with one text typed, and a depreciation.
+model::CapitalTexts capitalWith(QString model::CapitalTexts::*text, const QString &typed,
+                                model::Depreciation depreciation = model::Depreciation::None)
+{
+    model::CapitalTexts capital;
+    capital.*text = typed;
+    capital.depreciation = depreciation;
+    return capital;
+}
 
 // An edit of each kind that changes something in a document of the defaults.
 void applyEdit(FacilityDocument &facility, Edit edit)
@@ -26,6 +39,8 @@ void applyEdit(FacilityDocument &facility, Edit edit)
         return facility.setReportDetails({u"Riverside Mill"_qs, {}, {}});
     case Edit::Investment:
         return facility.setInvestment({u"20000"_qs, {}, {}, {}, {}});
+    case Edit::Capital:
+        return facility.setCapital(capitalWith(&model::CapitalTexts::taxRate, u"25"_qs));
     case Edit::Assumptions:
         return facility.setAssumptions(assumptions);
     case Edit::Symbol:
@@ -56,6 +71,8 @@ private slots:
     void badFigureFails();
     void investmentGivesBusinessCase_data();
     void investmentGivesBusinessCase();
+    void capitalInputsShapeBusinessCase_data();
+    void capitalInputsShapeBusinessCase();
 
 private:
     QTemporaryDir m_dir;
@@ -94,6 +111,7 @@ void DocumentTest::sameValueSaysNothing_data()
     QTest::newRow("figure") << Edit::Figure << FacilityDocument::Changes(Change::FigureTexts);
     QTest::newRow("details") << Edit::Details << FacilityDocument::Changes(Change::ReportDetails);
     QTest::newRow("investment") << Edit::Investment << FacilityDocument::Changes(Change::Investment);
+    QTest::newRow("capital") << Edit::Capital << FacilityDocument::Changes(Change::Capital);
     QTest::newRow("assumptions") << Edit::Assumptions << FacilityDocument::Changes(Change::Assumptions);
     QTest::newRow("symbol") << Edit::Symbol << FacilityDocument::Changes(Change::CurrencyUnits);
     QTest::newRow("units") << Edit::Units << (Change::CurrencyUnits | Change::FigureTexts);
@@ -155,6 +173,7 @@ void DocumentTest::fileRoundTrip()
     facility.setFigureText(4, quantity);
     facility.setReportDetails({u"Mühle «Nord»"_qs, u"Halle 2"_qs, u"J. Doe"_qs});
     facility.setInvestment({u"20000"_qs, u"1500"_qs, u"300"_qs, u"7"_qs, u"8"_qs});
+    facility.setCapital(capitalWith(&model::CapitalTexts::taxRate, u"30"_qs, model::Depreciation::StraightLine));
     model::Assumptions assumptions = facility.assumptions();
     assumptions.reductionPercent[4] = 65.5;
     facility.setAssumptions(assumptions);
@@ -235,6 +254,53 @@ void DocumentTest::investmentGivesBusinessCase()
     QCOMPARE(facility.businessCase()->measures.paybackMonths.value_or(-1), paybackMonths);
     facility.setFigureText(3, u"2"_qs);
     QCOMPARE(facility.businessCase()->annualSavings, 62980.0);
+}
+
+// The capital inputs, read in the document's settings, go into the business
+// case; one that does not read stops it as an investment that does not read.
+void DocumentTest::capitalInputsShapeBusinessCase_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<model::CapitalTexts>("capital");
+    QTest::addColumn<double>("npv"); // NaN: no business case
+    QTest::addColumn<QString>("problem");
+    // 50,020 a year for five years at 10 % against 20,000.
+    const double annuity = (1 - std::pow(1.1, -5)) / 0.1;
+    const double pretax = -20000 + 50020 * annuity;
+    const double none = std::numeric_limits<double>::quiet_NaN();
+    QTest::newRow("defaults") << "en_US" << model::CapitalTexts() << pretax << QString();
+    // 40 % of the savings less a fifth of the price.
+    QTest::newRow("tax, straight-line") << "en_US"
+                                        << capitalWith(&model::CapitalTexts::taxRate, u"40"_qs,
+                                                       model::Depreciation::StraightLine)
+                                        << -20000 + (50020 - 0.4 * (50020 - 4000)) * annuity << QString();
+    QTest::newRow("residual value, German")
+        << "de_DE" << capitalWith(&model::CapitalTexts::residualValue, u"1.000,5"_qs)
+        << pretax + 1000.5 / std::pow(1.1, 5) << QString();
+    QTest::newRow("tax no number") << "en_US" << capitalWith(&model::CapitalTexts::taxRate, u"much"_qs) << none
+                                   << u"The income tax rate \u201Cmuch\u201D is not a percentage from 0 to 100."_qs;
+    QTest::newRow("escalation below the range")
+        << "en_US" << capitalWith(&model::CapitalTexts::bearingEscalation, u"-60"_qs) << none
+        << u"The yearly escalation of the bearing price \u201C-60\u201D is not a percentage from -50 to 100."_qs;
+    QTest::newRow("period in halves") << "en_US" << capitalWith(&model::CapitalTexts::depreciationYears, u"2.5"_qs)
+                                      << none
+                                      << u"The depreciation period \u201C2.5\u201D is not a whole number of years "
+                                         "from 1 to 50."_qs;
+}
+
+void DocumentTest::capitalInputsShapeBusinessCase()
+{
+    QFETCH(QString, locale);
+    QFETCH(model::CapitalTexts, capital);
+    QFETCH(double, npv);
+    QFETCH(QString, problem);
+    FacilityDocument facility{QLocale(locale)};
+    facility.setInvestment({u"20000"_qs, {}, {}, {}, {}});
+    facility.setCapital(capital);
+    QCOMPARE(facility.investmentReading().problem, problem);
+    QCOMPARE(facility.businessCase().has_value(), !std::isnan(npv));
+    if (facility.businessCase())
+        QCOMPARE(facility.businessCase()->measures.npv, npv);
 }
 
 QTEST_GUILESS_MAIN(DocumentTest)

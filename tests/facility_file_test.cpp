@@ -94,6 +94,7 @@ private slots:
     void currencyRoundTrip_data();
     void currencyRoundTrip();
     void versionTwoFileOpensInDollarsAndPounds();
+    void versionThreeFileOpensWithCapitalDefaults();
     void badFileIsRefused_data();
     void badFileIsRefused();
     void failedSaveKeepsOldFile_data();
@@ -156,6 +157,10 @@ void FacilityFileTest::roundTrip()
     saved.report = {QStringLiteral("Müller \"Nord\" \\ Mill"), QStringLiteral("Hall 3\nLine 2"),
                     QStringLiteral("J. Ølsen")};
     saved.investment = {typedPrice, QString(), QString(), QStringLiteral("7"), QString()};
+    saved.capital.residualValue = typedPrice;
+    saved.capital.taxRate = QStringLiteral("25");
+    saved.capital.depreciation = model::Depreciation::DecliningBalance;
+    saved.capital.timing = model::CashFlowTiming::MidYear;
     saved.assumptions.reductionPercent = {75, 50, 80, 0.3, 100};
 
     const QString path = m_dir.filePath(kFileName);
@@ -171,6 +176,8 @@ void FacilityFileTest::roundTrip()
     QCOMPARE(adapted.figures[1], shown);
     QCOMPARE(adapted.investment.systemPrice, shownPrice);
     QCOMPARE(adapted.investment.years, QStringLiteral("7"));
+    QCOMPARE(adapted.capital.residualValue, shownPrice);
+    QCOMPARE(adapted.capital.depreciation, model::Depreciation::DecliningBalance);
     QCOMPARE(adapted.assumptions, saved.assumptions);
     QCOMPARE(adapted.figures[0], saved.figures[0]);
     QCOMPARE(adapted.report.customer, saved.report.customer);
@@ -187,7 +194,7 @@ void FacilityFileTest::readsLeniently_data()
     QTest::newRow("no report details") << withReport("{}").replace(",\n    \"report\": {}", "");
     QTest::newRow("byte order mark") << "\xEF\xBB\xBF" + defaultJson();
     QTest::newRow("exactly 64 KiB") << paddedTo(64 * 1024);
-    QTest::newRow("members it does not know") << edited("\"version\": 3,", "\"version\": 3, \"note\": [1, {}],");
+    QTest::newRow("members it does not know") << edited("\"version\": 4,", "\"version\": 4, \"note\": [1, {}],");
     QTest::newRow("no investment, no assumptions")
         << defaultJson().left(defaultJson().indexOf(",\n    \"investment\"")) + "\n}\n";
 }
@@ -217,7 +224,7 @@ void FacilityFileTest::versionOneFileOpens()
     expected.investment.systemPrice = QStringLiteral("20,000");
     QCOMPARE(*opened.figures, expected);
     // Saved again, it is a file of this version.
-    QVERIFY(model::toFacilityJson(*opened.figures).contains("\"version\": 3"));
+    QVERIFY(model::toFacilityJson(*opened.figures).contains("\"version\": 4"));
 }
 
 // The currency and units come back as saved; a symbol is kept as the
@@ -270,17 +277,30 @@ void FacilityFileTest::versionTwoFileOpensInDollarsAndPounds()
 {
     QByteArray json = defaultJson();
     json = json.left(json.indexOf(",\n    \"currency\"")) + "\n}\n";
-    json.replace("\"version\": 3", "\"version\": 2");
+    json.replace("\"version\": 4", "\"version\": 2");
     const model::FacilityReadResult opened = model::readFacilityJson(json);
     QVERIFY2(opened, qPrintable(opened.message));
     QCOMPARE(*opened.figures, defaultFigures());
     QVERIFY(opened.figures->currency.isDesigned());
     // A version 2 file's "currency" is not its own: it is ignored.
     QByteArray withCurrency = defaultJson();
-    withCurrency.replace("\"version\": 3", "\"version\": 2").replace("\"imperial\"", "\"metric\"");
+    withCurrency.replace("\"version\": 4", "\"version\": 2").replace("\"imperial\"", "\"metric\"");
     const model::FacilityReadResult older = model::readFacilityJson(withCurrency);
     QVERIFY2(older, qPrintable(older.message));
     QCOMPARE(older.figures->currency.units, model::Units::Imperial);
+}
+
+// Files saved before the capital inputs were kept open with their defaults,
+// whatever "capital" they hold.
+void FacilityFileTest::versionThreeFileOpensWithCapitalDefaults()
+{
+    model::FacilityFigures figures = defaultFigures();
+    figures.capital.taxRate = QStringLiteral("30");
+    figures.capital.timing = model::CashFlowTiming::MidYear;
+    const QByteArray json = model::toFacilityJson(figures).replace("\"version\": 4", "\"version\": 3");
+    const model::FacilityReadResult opened = model::readFacilityJson(json);
+    QVERIFY2(opened, qPrintable(opened.message));
+    QCOMPARE(*opened.figures, defaultFigures());
 }
 
 void FacilityFileTest::badFileIsRefused_data()
@@ -306,8 +326,8 @@ void FacilityFileTest::badFileIsRefused_data()
     file("not JSON", defaultJson().chopped(3), "not JSON");
     file("JSON array", "[]", "not a facility file");
     file("another format", edited("velmor-figures", "velmor-prices"), "not a facility file");
-    file("newer version", edited("\"version\": 3", "\"version\": 4"), "newer version");
-    file("version as text", edited("\"version\": 3", "\"version\": \"3\""), "no valid version");
+    file("newer version", edited("\"version\": 4", "\"version\": 5"), "newer version");
+    file("version as text", edited("\"version\": 4", "\"version\": \"4\""), "no valid version");
     file("units neither imperial nor metric", edited("\"imperial\"", "\"stone\""),
          "units are neither \"imperial\" nor \"metric\"");
     file("units as a number", edited("\"imperial\"", "1"), "units are neither");
@@ -325,6 +345,12 @@ void FacilityFileTest::badFileIsRefused_data()
          "investment details are not valid");
     file("investment detail as a number", edited("\"years\": \"\"", "\"years\": 5"),
          "investment detail \u201Cevaluation period\u201D is not a text");
+    file("depreciation of no known kind", edited("\"none\"", "\"monthly\""),
+         "depreciation is none of \"none\", \"straightLine\" and \"decliningBalance\"");
+    file("timing as a number", edited("\"yearEnd\"", "1"), "timing of the cash flows is neither");
+    file("capital input as a number", edited("\"taxRate\": \"\"", "\"taxRate\": 25"),
+         "capital input \u201Cincome tax rate\u201D is not a text");
+    file("capital as a list", edited("\"capital\": {", "\"capital\": [], \"x\": {"), "capital inputs are not valid");
     file("reduction above 100 %", edited("\"lubricant\": 50", "\"lubricant\": 100.5"),
          "reduction \u201Clubricant\u201D is not a percentage from 0 to 100");
     file("reduction in hundredths", edited("\"lubricant\": 50", "\"lubricant\": 33.125"),

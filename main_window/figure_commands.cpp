@@ -186,7 +186,7 @@ bool FigureCommands::writeWorkbook(const QString &path) const
 {
     QString error;
     if (!workbook::exportWorkbook(path, m_document.figureTexts(), m_document.locale(), m_document.assumptions(),
-                                  m_document.investment(), &error, m_document.currencyUnits())) {
+                                  m_document.investment(), &error, m_document.currencyUnits(), m_document.capital())) {
         tellUser(error);
         return false;
     }
@@ -223,8 +223,8 @@ bool FigureCommands::copyResults()
     if (!figuresAndMeasuresCompute())
         return false;
     const ClipboardResults copied =
-        clipboardResults(m_document.results(), m_document.assumptions(), m_document.investmentReading().investment,
-                         m_document.locale(), m_document.currencyUnits().symbol);
+        clipboardResults(m_document.results(), m_document.assumptions(), m_document.businessCase(), m_document.locale(),
+                         m_document.currencyUnits().symbol);
     auto *data = new QMimeData;
     data->setText(copied.text);
     data->setHtml(copied.html);

@@ -74,7 +74,7 @@ int writeWorkbookFromCommandLine(const QString &workbookFile, const QString &fig
         return 1;
     QString error;
     if (!workbook::exportWorkbook(workbookFile, facility.figureTexts(), facility.locale(), facility.assumptions(),
-                                  facility.investment(), &error, facility.currencyUnits()))
+                                  facility.investment(), &error, facility.currencyUnits(), facility.capital()))
         return fail(error);
     return 0;
 }

@@ -20,6 +20,7 @@
 
 #include <memory>
 #include <type_traits>
+#include <vector>
 
 namespace outputs {
 namespace {
@@ -155,27 +156,57 @@ QStringList costLines(const document::FacilityDocument &facility, const model::I
     return lines;
 }
 
-QStringList paybackLines(const document::FacilityDocument &facility, const model::Investment &investment)
+// Page 1's payback. Pre-tax and flat-priced, as it always was: the months
+// and the nets after 3 and 5 years of level flows. With capital inputs
+// given, the study's own measures instead, so that page 1 agrees with page
+// 2, the Business Case window and the clipboard: the simple payback of its
+// cash flows and their cumulative net after 3 and 5 years and after the
+// period, as far as the period goes.
+QStringList paybackLines(const document::FacilityDocument &facility, const model::BusinessCaseStudy &study)
 {
     const QLocale &locale = facility.locale();
     const QString &symbol = facility.currencyUnits().symbol;
-    const double savings = facility.results().table(model::Table::Savings).row(model::kRowCount);
+    const model::Investment &investment = study.investment;
     QStringList lines = costLines(facility, investment, true);
     if (investment.initial() == 0) {
         lines << ReportText::tr("No payback: nothing is invested.");
         return lines;
     }
-    const std::optional<model::Payback> payback =
-        model::paybackOf(investment.initial(), savings, investment.yearlyUpkeep);
-    if (!payback) {
-        lines << ReportText::tr("No payback: with these figures the system brings no yearly savings to pay for it.");
+    const QString never =
+        ReportText::tr("No payback: with these figures the system brings no yearly savings to pay for it.");
+    const QString months = ReportText::tr("Payback period: %1 months");
+    if (study.capital == model::CapitalInputs()) {
+        const double savings = facility.results().table(model::Table::Savings).row(model::kRowCount);
+        const std::optional<model::Payback> payback =
+            model::paybackOf(investment.initial(), savings, investment.yearlyUpkeep);
+        if (!payback)
+            return lines << never;
+        lines << months.arg(locale.toString(payback->months, 'f', 1))
+              << ReportText::tr("Net savings over 3 years: %1")
+                     .arg(model::currencyText(payback->netThreeYears, locale, symbol))
+              << ReportText::tr("Net savings over 5 years: %1")
+                     .arg(model::currencyText(payback->netFiveYears, locale, symbol));
         return lines;
     }
-    lines << ReportText::tr("Payback period: %1 months").arg(locale.toString(payback->months, 'f', 1))
-          << ReportText::tr("Net savings over 3 years: %1")
-                 .arg(model::currencyText(payback->netThreeYears, locale, symbol))
-          << ReportText::tr("Net savings over 5 years: %1")
-                 .arg(model::currencyText(payback->netFiveYears, locale, symbol));
+    const model::BusinessCase &measures = study.measures;
+    if (!measures.paybackMonths || measures.paybackState == model::PaybackState::Never)
+        return lines << never;
+    const QString shown = locale.toString(*measures.paybackMonths, 'f', 1);
+    lines << (measures.paybackState == model::PaybackState::Within
+                  ? months.arg(shown)
+                  : ReportText::tr("Payback period: %1 months, not within the %n year(s) evaluated", "",
+                                   investment.years)
+                        .arg(shown));
+    const std::vector<double> &cumulative = measures.cumulativeCashFlow;
+    const int period = int(cumulative.size()) - 1;
+    std::vector<int> shownYears;
+    for (const int years : {3, 5})
+        if (years < period)
+            shownYears.push_back(years);
+    shownYears.push_back(period);
+    for (const int years : shownYears)
+        lines << ReportText::tr("Net cash flow over %n year(s): %1", "", years)
+                     .arg(model::currencyText(cumulative[std::size_t(years)], locale, symbol));
     return lines;
 }
 
@@ -237,7 +268,7 @@ BuiltReport buildReport(const document::FacilityDocument &facility, QDate date, 
         chart->paintChart(painter, target, target.size() * (96.0 / 72.0));
     };
     if (study) {
-        content.payback = paybackLines(facility, study->investment);
+        content.payback = paybackLines(facility, *study);
         content.businessCase = businessCasePage(facility, date, *study);
     } else if (investment.unpriced) {
         // Given without a price, the installation and upkeep are named, not dropped.

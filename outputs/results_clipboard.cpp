@@ -109,7 +109,7 @@ private:
 } // namespace
 
 ClipboardResults clipboardResults(const model::Results &results, const model::Assumptions &assumptions,
-                                  const std::optional<model::Investment> &investment, const QLocale &locale,
+                                  const std::optional<model::BusinessCaseStudy> &study, const QLocale &locale,
                                   QStringView symbol)
 {
     Table table(locale);
@@ -126,9 +126,9 @@ ClipboardResults clipboardResults(const model::Results &results, const model::As
             cells << money(cost.row(r), locale, symbol);
         table.row(cells);
     }
-    if (investment) {
-        const double savings = results.table(model::Table::Savings).row(model::kRowCount);
-        const model::BusinessCase measures = model::businessCaseOf(savings, *investment);
+    if (study) {
+        const model::Investment &investment = study->investment;
+        const model::BusinessCase &measures = study->measures;
         const QString none = ClipboardText::tr("none");
         table.row({text(QString())});
         table.row({text(ClipboardText::tr("Business case")), text(ClipboardText::tr("Value"))}, true);
@@ -138,15 +138,15 @@ ClipboardResults clipboardResults(const model::Results &results, const model::As
                        ? number(*measures.paybackMonths, model::paybackText(measures, locale), kOneDecimal)
                        : text(none)});
         table.row(
-            {text(ClipboardText::tr("Return on investment over %n year(s)", "", investment->years)),
+            {text(ClipboardText::tr("Return on investment over %n year(s)", "", investment.years)),
              measures.roi ? number(*measures.roi, model::percentOf(*measures.roi, locale), kPercent) : text(none)});
         table.row({text(ClipboardText::tr("Net present value at %1%")
-                            .arg(model::percentText(investment->discountRatePercent, locale))),
+                            .arg(model::percentText(investment.discountRatePercent, locale))),
                    money(measures.npv, locale, symbol)});
         table.row(
             {text(ClipboardText::tr("Internal rate of return")),
              measures.irr ? number(*measures.irr, model::percentOf(*measures.irr, locale), kPercent) : text(none)});
-        const QString notWithin = ClipboardText::tr("not within %n year(s)", "", investment->years);
+        const QString notWithin = ClipboardText::tr("not within %n year(s)", "", investment.years);
         table.row({text(ClipboardText::tr("Discounted payback (years)")),
                    measures.discountedPaybackYears
                        ? number(*measures.discountedPaybackYears,

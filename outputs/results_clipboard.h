@@ -16,13 +16,14 @@
 // no currency sign, two decimals), and an HTML table whose cells carry the
 // figure's value and number format beside the shown text; money is in the
 // currency of symbol, in the text and in the format. A header row, the
-// five cost rows and a "Total" row; with an investment, the business case's
-// measures below.
+// five cost rows and a "Total" row; with a business case (the document's
+// study), its assumed case's measures below, as the Business Case window and
+// the report show them.
 struct ClipboardResults {
     QString text;
     QString html;
 };
 
 ClipboardResults clipboardResults(const model::Results &results, const model::Assumptions &assumptions,
-                                  const std::optional<model::Investment> &investment, const QLocale &locale,
+                                  const std::optional<model::BusinessCaseStudy> &study, const QLocale &locale,
                                   QStringView symbol = u"$");

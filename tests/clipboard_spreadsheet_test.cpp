@@ -71,11 +71,13 @@ void ClipboardSpreadsheetTest::figuresPasteAsNumbers()
     QFETCH(QStringList, rows);
 
     const QLocale settings(locale);
-    std::optional<model::Investment> spent;
-    if (investment)
-        spent = model::Investment{20000, 0, 0, 5, 10};
-    const ClipboardResults copied =
-        clipboardResults(defaultResults(settings, replacementRate), model::Assumptions::designed(), spent, settings);
+    const model::Results results = defaultResults(settings, replacementRate);
+    std::optional<model::BusinessCaseStudy> spent;
+    if (investment) {
+        spent.emplace().investment = model::Investment{20000, 0, 0, 5, 10};
+        spent->measures = model::businessCaseOf(results.table(model::Table::Savings), spent->investment);
+    }
+    const ClipboardResults copied = clipboardResults(results, model::Assumptions::designed(), spent, settings);
 
     const QString html = m_dir.filePath(QStringLiteral("copied-%1.html").arg(QTest::currentDataTag()));
     const QString text = m_dir.filePath(QStringLiteral("copied-%1.csv").arg(QTest::currentDataTag()));

@@ -187,6 +187,16 @@ expect_refused "workbook refusal names the facility file" "$work/letters.xlsx" "
 figures de_DE 1000 10 1000 1 "1,000.5" 1000 5 200 24 30 3 4 >"$work/held.velmor"
 expect_refused "workbook of a figure no number where it was saved" "$work/held.xlsx" "Lubricant quantity" \
   --workbook "$work/held.xlsx" "$work/held.velmor"
+# 40 % tax, straight line: 20,000 ÷ (31,612 ÷ 12) months; the pre-tax workbook refused.
+figures en_US 1000 10 1000 1 1000 1000 5 200 24 30 3 4 | sed 's/"version": 1/"version": 4/;
+  s/, "systemPrice": "20000"}}/}, "investment": {"systemPrice": "20000"}, "capital": {"taxRate": "40", "depreciation": "straightLine"}}/' \
+  >"$work/taxed.velmor"
+expect_report "payback after tax on page 1" "$work/taxed.pdf" "Payback period: 7.6 months" "$work/taxed.velmor"
+expect_refused "workbook with capital inputs" "$work/taxed.xlsx" "taxed.xlsx" \
+  --workbook "$work/taxed.xlsx" "$work/taxed.velmor"
+expect_written "summary after tax" "$work/taxed.csv" "File," --summary "$work/taxed.csv" "$work/taxed.velmor"
+if grep -q ',7.59,99834.35' "$work/taxed.csv"; then verdict ok "summary's after-tax payback and NPV"
+else verdict fail "summary's after-tax payback and NPV" "$(sed -n 2p "$work/taxed.csv")"; fi
 expect_refused "summary to a file of another kind" "$work/all.txt" ".csv or .xlsx" --summary "$work/all.txt" "$work/german.velmor"
 
 status=0

@@ -209,11 +209,14 @@ void LanguageTest::yearsInEveryLanguage()
     QFETCH(QStringList, shown);
     QVERIFY(installLanguage(language));
     const model::Investment investment{1000, 0, 0, years}; // nothing saved: pays back never
+    model::BusinessCaseStudy study;
+    study.investment = investment;
+    study.measures = model::businessCaseOf(0, investment);
     const QLocale c = QLocale::c();
-    const QString text = (model::measureLines(model::businessCaseOf(0, investment), investment, c)
-                          << model::measuresNote(investment, c)
-                          << clipboardResults({}, model::Assumptions::designed(), investment, c).text)
-                             .join(u'\n');
+    const QString text =
+        (model::measureLines(model::businessCaseOf(0, investment), investment, c)
+         << model::measuresNote(investment, c) << clipboardResults({}, model::Assumptions::designed(), study, c).text)
+            .join(u'\n');
     QVERIFY(installLanguage("en"));
     for (const QString &part : std::as_const(shown))
         QVERIFY2(text.contains(part), qPrintable(part + u'\n' + text));

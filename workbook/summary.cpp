@@ -2,6 +2,7 @@
 #include "workbook/summary.h"
 
 #include "model/business_case.h"
+#include "model/capital_inputs.h"
 #include "model/currency_text.h"
 #include "model/facility_file.h"
 #include "model/message_text.h"
@@ -128,8 +129,14 @@ std::optional<QString> problemOf(const model::FacilityFigures &figures, SummaryR
     row.currentTotal = results.table(model::Table::Current).row(model::kRowCount);
     row.velmorTotal = results.table(model::Table::Velmor).row(model::kRowCount);
     row.savingsTotal = results.table(model::Table::Savings).row(model::kRowCount);
+    // The business case as the document computes it, capital inputs included:
+    // a summary holds its figures, not formulas, so they can be the program's.
+    const model::CapitalReading capital = model::readCapitalInputs(figures.capital, locale);
+    if (!capital.problem.isEmpty())
+        return capital.problem;
     if (reading.investment) {
-        const model::BusinessCase measures = model::businessCaseOf(row.savingsTotal, *reading.investment);
+        const model::BusinessCase measures =
+            model::businessCaseOf(results.table(model::Table::Savings), *reading.investment, *capital.inputs);
         if (measures.fault)
             return SummaryText::tr("Its figures cannot be computed: %1.").arg(model::faultText(*measures.fault));
         row.paybackMonths = measures.paybackMonths;

@@ -33,11 +33,12 @@ struct SummaryReading {
 
 // Why the figures of a facility file cannot be summed up (a figure that is no
 // number, named and quoted from its start; arithmetic that faults; a wrong
-// investment text), as one or two sentences; nothing when they compute.
+// investment or capital input text), as one or two sentences; nothing when
+// they compute.
 std::optional<QString> figuresProblem(const model::FacilityFigures &figures);
 
 // Opens every file and computes it in the regional settings it was saved in,
-// with its own reductions and investment. Stops at the first file that
+// with its own reductions, investment and capital inputs. Stops at the first file that
 // cannot be opened or computed.
 SummaryReading readSummary(const QStringList &files);
 

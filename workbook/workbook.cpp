@@ -181,15 +181,17 @@ QString whyNot(const model::Results &results)
 
 bool exportWorkbook(const QString &path, const std::array<QString, model::kInputCount> &fieldTexts,
                     const QLocale &locale, const model::Assumptions &assumptions,
-                    const model::InvestmentTexts &investment, QString *error, const model::CurrencyUnits &currency)
+                    const model::InvestmentTexts &investment, QString *error, const model::CurrencyUnits &currency,
+                    const model::CapitalTexts &capital)
 {
-    return exportWorkbook(path, fieldTexts, locale, assumptions, investment, CachedResults::Computed, error, currency);
+    return exportWorkbook(path, fieldTexts, locale, assumptions, investment, CachedResults::Computed, error, currency,
+                          capital);
 }
 
 bool exportWorkbook(const QString &path, const std::array<QString, model::kInputCount> &fieldTexts,
                     const QLocale &locale, const model::Assumptions &assumptions,
                     const model::InvestmentTexts &investmentTexts, CachedResults cached, QString *error,
-                    const model::CurrencyUnits &currency)
+                    const model::CurrencyUnits &currency, const model::CapitalTexts &capitalTexts)
 {
     const auto fail = [&](const QString &reason) {
         if (error)
@@ -204,6 +206,12 @@ bool exportWorkbook(const QString &path, const std::array<QString, model::kInput
     if (!reading.problem.isEmpty())
         return fail(reading.problem);
     const std::optional<model::Investment> &investment = reading.investment;
+    const model::CapitalReading capital = model::readCapitalInputs(capitalTexts, locale);
+    if (!capital.problem.isEmpty())
+        return fail(capital.problem);
+    if (investment && *capital.inputs != model::CapitalInputs())
+        return fail(WorkbookText::tr("A workbook does not yet hold the escalations, income tax, depreciation, residual "
+                                     "value, first-year share or mid-year convention of the business case."));
     // Measures that overflow are refused as the tables' overflow is.
     if (investment) {
         const double savings = results.table(model::Table::Savings).row(model::kRowCount);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/business_case.h"
+#include "model/capital_inputs.h"
 #include "model/cost_rows.h"
 #include "model/currency_units.h"
 #include "model/input_table.h"
@@ -33,11 +34,14 @@ namespace workbook {
 // Returns false, with one or two sentences naming the file in error, when a
 // figure is no number, the arithmetic faults, an investment text is wrong or
 // the file cannot be written. Money cells and unit captions are in the
-// given currency and units.
+// given currency and units. The Business Case sheet's formulas are those of a
+// pre-tax, flat-price case at year ends, so an investment evaluated with
+// capital inputs other than the defaults (model::CapitalInputs) is refused
+// too, rather than written with figures that differ from the program's.
 bool exportWorkbook(const QString &path, const std::array<QString, model::kInputCount> &fieldTexts,
                     const QLocale &locale, const model::Assumptions &assumptions,
-                    const model::InvestmentTexts &investment, QString *error,
-                    const model::CurrencyUnits &currency = {});
+                    const model::InvestmentTexts &investment, QString *error, const model::CurrencyUnits &currency = {},
+                    const model::CapitalTexts &capital = {});
 
 // Whether the formulas hold the program's results or zeros, as a writer that
 // does not compute leaves them. With zeros, what a spreadsheet shows is all
@@ -47,6 +51,6 @@ enum class CachedResults { Computed, Zero };
 bool exportWorkbook(const QString &path, const std::array<QString, model::kInputCount> &fieldTexts,
                     const QLocale &locale, const model::Assumptions &assumptions,
                     const model::InvestmentTexts &investment, CachedResults cached, QString *error,
-                    const model::CurrencyUnits &currency = {});
+                    const model::CurrencyUnits &currency = {}, const model::CapitalTexts &capital = {});
 
 } // namespace workbook

@@ -85,6 +85,46 @@
         <source>An installed system price is needed: without it the installation cost and the yearly upkeep are not evaluated.</source>
         <translation>Ein Systempreis ist erforderlich: Ohne ihn werden die Installationskosten und die jährlichen Wartungskosten nicht bewertet.</translation>
     </message>
+    <message>
+        <source>yearly escalation of the labour rates</source>
+        <translation>Jährliche Steigerung der Stundensätze</translation>
+    </message>
+    <message>
+        <source>yearly escalation of the lubricant price</source>
+        <translation>Jährliche Preissteigerung des Schmierstoffs</translation>
+    </message>
+    <message>
+        <source>yearly escalation of the bearing price</source>
+        <translation>Jährliche Preissteigerung der Lager</translation>
+    </message>
+    <message>
+        <source>yearly escalation of the production value</source>
+        <translation>Jährliche Steigerung des Produktionswerts</translation>
+    </message>
+    <message>
+        <source>yearly escalation of the upkeep</source>
+        <translation>Jährliche Steigerung der Wartungskosten</translation>
+    </message>
+    <message>
+        <source>income tax rate</source>
+        <translation>Ertragsteuersatz</translation>
+    </message>
+    <message>
+        <source>declining-balance rate</source>
+        <translation>Degressiver Abschreibungssatz</translation>
+    </message>
+    <message>
+        <source>first-year share of the savings</source>
+        <translation>Einsparungsanteil im ersten Jahr</translation>
+    </message>
+    <message>
+        <source>depreciation period</source>
+        <translation>Abschreibungsdauer</translation>
+    </message>
+    <message>
+        <source>residual value</source>
+        <translation>Restwert</translation>
+    </message>
 </context>
 <context>
     <name>BusinessCaseText</name>
@@ -318,6 +358,82 @@
     <message>
         <source>Enter the installed system price to see the payback, the return on investment, the net present value and the internal rate of return.</source>
         <translation>Geben Sie den Systempreis ein, um Amortisationszeit, Kapitalrendite, Kapitalwert und internen Zinsfuß zu sehen.</translation>
+    </message>
+    <message>
+        <source>Capital</source>
+        <translation>Kapital</translation>
+    </message>
+    <message>
+        <source>Labour rates&apos; escalation (% a year):</source>
+        <translation>Steigerung Stundensätze (% pro Jahr):</translation>
+    </message>
+    <message>
+        <source>Lubricant price&apos;s escalation (% a year):</source>
+        <translation>Preissteigerung Schmierstoff (% pro Jahr):</translation>
+    </message>
+    <message>
+        <source>Bearing price&apos;s escalation (% a year):</source>
+        <translation>Preissteigerung Lager (% pro Jahr):</translation>
+    </message>
+    <message>
+        <source>Production value&apos;s escalation (% a year):</source>
+        <translation>Steigerung Produktionswert (% pro Jahr):</translation>
+    </message>
+    <message>
+        <source>Upkeep&apos;s escalation (% a year):</source>
+        <translation>Steigerung Wartungskosten (% pro Jahr):</translation>
+    </message>
+    <message>
+        <source>Income tax rate (%):</source>
+        <translation>Ertragsteuersatz (%):</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Straight-line</source>
+        <translation>Linear</translation>
+    </message>
+    <message>
+        <source>Declining balance</source>
+        <translation>Degressiv</translation>
+    </message>
+    <message>
+        <source>Depreciation:</source>
+        <translation>Abschreibung:</translation>
+    </message>
+    <message>
+        <source>Depreciation period (years):</source>
+        <translation>Abschreibungsdauer (Jahre):</translation>
+    </message>
+    <message>
+        <source>Declining-balance rate (%):</source>
+        <translation>Degressiver Abschreibungssatz (%):</translation>
+    </message>
+    <message>
+        <source>Residual value ($):</source>
+        <translation>Restwert ($):</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keiner</translation>
+    </message>
+    <message>
+        <source>First year&apos;s share of the savings (%):</source>
+        <translation>Einsparungsanteil im ersten Jahr (%):</translation>
+    </message>
+    <message>
+        <source>At each year&apos;s end</source>
+        <translation>Am Ende jedes Jahres</translation>
+    </message>
+    <message>
+        <source>Spread over the year</source>
+        <translation>Über das Jahr verteilt</translation>
+    </message>
+    <message>
+        <source>Yearly flows fall:</source>
+        <translation>Jährliche Cashflows fallen an:</translation>
     </message>
 </context>
 <context>
@@ -794,6 +910,70 @@
     <message>
         <source>The units are neither &quot;imperial&quot; nor &quot;metric&quot;.</source>
         <translation>Die Einheiten sind weder „imperial“ noch „metric“.</translation>
+    </message>
+    <message>
+        <source>escalation of the labour rates</source>
+        <translation>Steigerung der Stundensätze</translation>
+    </message>
+    <message>
+        <source>escalation of the lubricant price</source>
+        <translation>Preissteigerung des Schmierstoffs</translation>
+    </message>
+    <message>
+        <source>escalation of the bearing price</source>
+        <translation>Preissteigerung der Lager</translation>
+    </message>
+    <message>
+        <source>escalation of the production value</source>
+        <translation>Steigerung des Produktionswerts</translation>
+    </message>
+    <message>
+        <source>escalation of the upkeep</source>
+        <translation>Steigerung der Wartungskosten</translation>
+    </message>
+    <message>
+        <source>income tax rate</source>
+        <translation>Ertragsteuersatz</translation>
+    </message>
+    <message>
+        <source>depreciation period</source>
+        <translation>Abschreibungsdauer</translation>
+    </message>
+    <message>
+        <source>declining-balance rate</source>
+        <translation>degressiver Abschreibungssatz</translation>
+    </message>
+    <message>
+        <source>residual value</source>
+        <translation>Restwert</translation>
+    </message>
+    <message>
+        <source>first-year share</source>
+        <translation>Anteil im ersten Jahr</translation>
+    </message>
+    <message>
+        <source>capital inputs</source>
+        <translation>Kapitalangaben</translation>
+    </message>
+    <message>
+        <source>capital input</source>
+        <translation>Kapitalangabe</translation>
+    </message>
+    <message>
+        <source>The capital input %1 %2.</source>
+        <translation>Die Kapitalangabe %1 %2.</translation>
+    </message>
+    <message>
+        <source>The capital inputs&apos; choices are not valid.</source>
+        <translation>Die gewählten Optionen der Kapitalangaben sind ungültig.</translation>
+    </message>
+    <message>
+        <source>The depreciation is none of &quot;none&quot;, &quot;straightLine&quot; and &quot;decliningBalance&quot;.</source>
+        <translation>Die Abschreibung ist weder „none“ noch „straightLine“ noch „decliningBalance“.</translation>
+    </message>
+    <message>
+        <source>The timing of the cash flows is neither &quot;yearEnd&quot; nor &quot;midYear&quot;.</source>
+        <translation>Der Zeitpunkt der Cashflows ist weder „yearEnd“ noch „midYear“.</translation>
     </message>
 </context>
 <context>
@@ -1540,6 +1720,20 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <extracomment>%1 to %5: the formulas of the five cost rows (&quot;points × minutes per point ÷ 60 × ...&quot;), %6: the sentence on the reductions, %7: the sentence on the currency.</extracomment>
         <translation>So werden diese Werte berechnet. Die Istkosten sind das, was die Schmierung von Hand pro Jahr kostet: die Schmierarbeit (%1), der Schmierstoff (%2), neue Ersatzlager (%3), die Arbeit für deren Wechsel (%4) und der Produktionsausfall, denn jeder Lagerausfall hält die Produktion für die Dauer des Wechsels an (%5). %6 Die Einsparung ist die Differenz. %7</translation>
     </message>
+    <message numerus="yes">
+        <source>Payback period: %1 months, not within the %n year(s) evaluated</source>
+        <translation>
+            <numerusform>Amortisationszeit: %1 Monate, nicht innerhalb des %n betrachteten Jahres</numerusform>
+            <numerusform>Amortisationszeit: %1 Monate, nicht innerhalb der %n betrachteten Jahre</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Net cash flow over %n year(s): %1</source>
+        <translation>
+            <numerusform>Netto-Cashflow über %n Jahr: %1</numerusform>
+            <numerusform>Netto-Cashflow über %n Jahre: %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SafeWrite</name>
@@ -1847,6 +2041,10 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     <message>
         <source>Its part %1 came out cut short or damaged.</source>
         <translation>Ihr Teil %1 ist unvollständig oder beschädigt.</translation>
+    </message>
+    <message>
+        <source>A workbook does not yet hold the escalations, income tax, depreciation, residual value, first-year share or mid-year convention of the business case.</source>
+        <translation>Eine Arbeitsmappe kann Preissteigerungen, Ertragsteuer, Abschreibung, Restwert, Einsparungsanteil im ersten Jahr und über das Jahr verteilte Cashflows der Wirtschaftlichkeitsbetrachtung noch nicht abbilden.</translation>
     </message>
 </context>
 <context>

@@ -58,5 +58,19 @@
             <numerusform>The investment: %1, evaluated over %2 years at a discount rate of %3%.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Payback period: %1 months, not within the %n year(s) evaluated</source>
+        <translation>
+            <numerusform>Payback period: %1 months, not within the %n year evaluated</numerusform>
+            <numerusform>Payback period: %1 months, not within the %n years evaluated</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Net cash flow over %n year(s): %1</source>
+        <translation>
+            <numerusform>Net cash flow over %n year: %1</numerusform>
+            <numerusform>Net cash flow over %n years: %1</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

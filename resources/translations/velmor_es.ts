@@ -85,6 +85,46 @@
         <source>An installed system price is needed: without it the installation cost and the yearly upkeep are not evaluated.</source>
         <translation>Se necesita el precio del sistema instalado: sin él, el coste de instalación y el mantenimiento anual no se evalúan.</translation>
     </message>
+    <message>
+        <source>yearly escalation of the labour rates</source>
+        <translation>el incremento anual de las tarifas horarias</translation>
+    </message>
+    <message>
+        <source>yearly escalation of the lubricant price</source>
+        <translation>el incremento anual del precio del lubricante</translation>
+    </message>
+    <message>
+        <source>yearly escalation of the bearing price</source>
+        <translation>el incremento anual del precio del rodamiento</translation>
+    </message>
+    <message>
+        <source>yearly escalation of the production value</source>
+        <translation>el incremento anual del valor de la producción</translation>
+    </message>
+    <message>
+        <source>yearly escalation of the upkeep</source>
+        <translation>el incremento anual del mantenimiento</translation>
+    </message>
+    <message>
+        <source>income tax rate</source>
+        <translation>el tipo impositivo</translation>
+    </message>
+    <message>
+        <source>declining-balance rate</source>
+        <translation>la tasa de amortización decreciente</translation>
+    </message>
+    <message>
+        <source>first-year share of the savings</source>
+        <translation>la proporción del ahorro en el primer año</translation>
+    </message>
+    <message>
+        <source>depreciation period</source>
+        <translation>el periodo de amortización</translation>
+    </message>
+    <message>
+        <source>residual value</source>
+        <translation>el valor residual</translation>
+    </message>
 </context>
 <context>
     <name>BusinessCaseText</name>
@@ -318,6 +358,82 @@
     <message>
         <source>Enter the installed system price to see the payback, the return on investment, the net present value and the internal rate of return.</source>
         <translation>Introduzca el precio del sistema instalado para ver el plazo de recuperación, la rentabilidad de la inversión, el valor actual neto y la tasa interna de rentabilidad.</translation>
+    </message>
+    <message>
+        <source>Capital</source>
+        <translation>Capital</translation>
+    </message>
+    <message>
+        <source>Labour rates&apos; escalation (% a year):</source>
+        <translation>Incremento de las tarifas horarias (% anual):</translation>
+    </message>
+    <message>
+        <source>Lubricant price&apos;s escalation (% a year):</source>
+        <translation>Incremento del precio del lubricante (% anual):</translation>
+    </message>
+    <message>
+        <source>Bearing price&apos;s escalation (% a year):</source>
+        <translation>Incremento del precio del rodamiento (% anual):</translation>
+    </message>
+    <message>
+        <source>Production value&apos;s escalation (% a year):</source>
+        <translation>Incremento del valor de la producción (% anual):</translation>
+    </message>
+    <message>
+        <source>Upkeep&apos;s escalation (% a year):</source>
+        <translation>Incremento del mantenimiento (% anual):</translation>
+    </message>
+    <message>
+        <source>Income tax rate (%):</source>
+        <translation>Tipo impositivo (%):</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>Straight-line</source>
+        <translation>Lineal</translation>
+    </message>
+    <message>
+        <source>Declining balance</source>
+        <translation>Decreciente</translation>
+    </message>
+    <message>
+        <source>Depreciation:</source>
+        <translation>Amortización:</translation>
+    </message>
+    <message>
+        <source>Depreciation period (years):</source>
+        <translation>Periodo de amortización (años):</translation>
+    </message>
+    <message>
+        <source>Declining-balance rate (%):</source>
+        <translation>Tasa de amortización decreciente (%):</translation>
+    </message>
+    <message>
+        <source>Residual value ($):</source>
+        <translation>Valor residual ($):</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>First year&apos;s share of the savings (%):</source>
+        <translation>Proporción del ahorro en el primer año (%):</translation>
+    </message>
+    <message>
+        <source>At each year&apos;s end</source>
+        <translation>Al final de cada año</translation>
+    </message>
+    <message>
+        <source>Spread over the year</source>
+        <translation>Repartidos durante el año</translation>
+    </message>
+    <message>
+        <source>Yearly flows fall:</source>
+        <translation>Momento de los flujos anuales:</translation>
     </message>
 </context>
 <context>
@@ -794,6 +910,70 @@
     <message>
         <source>The units are neither &quot;imperial&quot; nor &quot;metric&quot;.</source>
         <translation>Las unidades no son ni «imperial» ni «metric».</translation>
+    </message>
+    <message>
+        <source>escalation of the labour rates</source>
+        <translation>incremento de las tarifas horarias</translation>
+    </message>
+    <message>
+        <source>escalation of the lubricant price</source>
+        <translation>incremento del precio del lubricante</translation>
+    </message>
+    <message>
+        <source>escalation of the bearing price</source>
+        <translation>incremento del precio del rodamiento</translation>
+    </message>
+    <message>
+        <source>escalation of the production value</source>
+        <translation>incremento del valor de la producción</translation>
+    </message>
+    <message>
+        <source>escalation of the upkeep</source>
+        <translation>incremento del mantenimiento</translation>
+    </message>
+    <message>
+        <source>income tax rate</source>
+        <translation>tipo impositivo</translation>
+    </message>
+    <message>
+        <source>depreciation period</source>
+        <translation>periodo de amortización</translation>
+    </message>
+    <message>
+        <source>declining-balance rate</source>
+        <translation>tasa de amortización decreciente</translation>
+    </message>
+    <message>
+        <source>residual value</source>
+        <translation>valor residual</translation>
+    </message>
+    <message>
+        <source>first-year share</source>
+        <translation>proporción del primer año</translation>
+    </message>
+    <message>
+        <source>capital inputs</source>
+        <translation>datos de capital</translation>
+    </message>
+    <message>
+        <source>capital input</source>
+        <translation>dato de capital</translation>
+    </message>
+    <message>
+        <source>The capital input %1 %2.</source>
+        <translation>El dato de capital %1 %2.</translation>
+    </message>
+    <message>
+        <source>The capital inputs&apos; choices are not valid.</source>
+        <translation>Las opciones elegidas en los datos de capital no son válidas.</translation>
+    </message>
+    <message>
+        <source>The depreciation is none of &quot;none&quot;, &quot;straightLine&quot; and &quot;decliningBalance&quot;.</source>
+        <translation>La amortización no es ni «none» ni «straightLine» ni «decliningBalance».</translation>
+    </message>
+    <message>
+        <source>The timing of the cash flows is neither &quot;yearEnd&quot; nor &quot;midYear&quot;.</source>
+        <translation>El momento de los flujos de caja no es ni «yearEnd» ni «midYear».</translation>
     </message>
 </context>
 <context>
@@ -1540,6 +1720,20 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <extracomment>%1 to %5: the formulas of the five cost rows (&quot;points × minutes per point ÷ 60 × ...&quot;), %6: the sentence on the reductions, %7: the sentence on the currency.</extracomment>
         <translation>Cómo se calculan estas cifras. El coste actual es lo que cuesta al año lubricar a mano: la mano de obra de lubricación (%1), el lubricante (%2), los rodamientos nuevos de repuesto (%3), la mano de obra para sustituirlos (%4) y la producción perdida, ya que cada avería de un rodamiento detiene la producción durante el tiempo que lleva sustituirlo (%5). %6 El ahorro es la diferencia. %7</translation>
     </message>
+    <message numerus="yes">
+        <source>Payback period: %1 months, not within the %n year(s) evaluated</source>
+        <translation>
+            <numerusform>Plazo de recuperación: %1 meses, fuera del periodo evaluado (%n año)</numerusform>
+            <numerusform>Plazo de recuperación: %1 meses, fuera del periodo evaluado (%n años)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Net cash flow over %n year(s): %1</source>
+        <translation>
+            <numerusform>Flujo de caja neto en %n año: %1</numerusform>
+            <numerusform>Flujo de caja neto en %n años: %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SafeWrite</name>
@@ -1847,6 +2041,10 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     <message>
         <source>Its part %1 came out cut short or damaged.</source>
         <translation>Su parte %1 ha quedado cortada o dañada.</translation>
+    </message>
+    <message>
+        <source>A workbook does not yet hold the escalations, income tax, depreciation, residual value, first-year share or mid-year convention of the business case.</source>
+        <translation>Un libro de cálculo aún no recoge los incrementos anuales, el impuesto, la amortización, el valor residual, la proporción del ahorro en el primer año ni los flujos repartidos durante el año del análisis de rentabilidad.</translation>
     </message>
 </context>
 <context>

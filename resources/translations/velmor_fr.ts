@@ -85,6 +85,46 @@
         <source>An installed system price is needed: without it the installation cost and the yearly upkeep are not evaluated.</source>
         <translation>Le prix du système installé est nécessaire&#xa0;: sans lui, le coût d’installation et l’entretien annuel ne sont pas évalués.</translation>
     </message>
+    <message>
+        <source>yearly escalation of the labour rates</source>
+        <translation>L’indexation annuelle des taux horaires</translation>
+    </message>
+    <message>
+        <source>yearly escalation of the lubricant price</source>
+        <translation>L’indexation annuelle du prix du lubrifiant</translation>
+    </message>
+    <message>
+        <source>yearly escalation of the bearing price</source>
+        <translation>L’indexation annuelle du prix des roulements</translation>
+    </message>
+    <message>
+        <source>yearly escalation of the production value</source>
+        <translation>L’indexation annuelle de la valeur de la production</translation>
+    </message>
+    <message>
+        <source>yearly escalation of the upkeep</source>
+        <translation>L’indexation annuelle de l’entretien</translation>
+    </message>
+    <message>
+        <source>income tax rate</source>
+        <translation>Le taux d’imposition</translation>
+    </message>
+    <message>
+        <source>declining-balance rate</source>
+        <translation>Le taux d’amortissement dégressif</translation>
+    </message>
+    <message>
+        <source>first-year share of the savings</source>
+        <translation>La part des économies en première année</translation>
+    </message>
+    <message>
+        <source>depreciation period</source>
+        <translation>La durée d’amortissement</translation>
+    </message>
+    <message>
+        <source>residual value</source>
+        <translation>La valeur résiduelle</translation>
+    </message>
 </context>
 <context>
     <name>BusinessCaseText</name>
@@ -318,6 +358,82 @@
     <message>
         <source>Enter the installed system price to see the payback, the return on investment, the net present value and the internal rate of return.</source>
         <translation>Saisissez le prix du système installé pour voir le délai de récupération, le retour sur investissement, la valeur actuelle nette et le taux de rendement interne.</translation>
+    </message>
+    <message>
+        <source>Capital</source>
+        <translation>Capital</translation>
+    </message>
+    <message>
+        <source>Labour rates&apos; escalation (% a year):</source>
+        <translation>Indexation des taux horaires (% par an)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Lubricant price&apos;s escalation (% a year):</source>
+        <translation>Indexation du prix du lubrifiant (% par an)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Bearing price&apos;s escalation (% a year):</source>
+        <translation>Indexation du prix des roulements (% par an)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Production value&apos;s escalation (% a year):</source>
+        <translation>Indexation de la valeur de production (% par an)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Upkeep&apos;s escalation (% a year):</source>
+        <translation>Indexation de l’entretien (% par an)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Income tax rate (%):</source>
+        <translation>Taux d’imposition (%)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Straight-line</source>
+        <translation>Linéaire</translation>
+    </message>
+    <message>
+        <source>Declining balance</source>
+        <translation>Dégressif</translation>
+    </message>
+    <message>
+        <source>Depreciation:</source>
+        <translation>Amortissement&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Depreciation period (years):</source>
+        <translation>Durée d’amortissement (ans)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Declining-balance rate (%):</source>
+        <translation>Taux d’amortissement dégressif (%)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Residual value ($):</source>
+        <translation>Valeur résiduelle ($)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>First year&apos;s share of the savings (%):</source>
+        <translation>Part des économies en première année (%)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>At each year&apos;s end</source>
+        <translation>À la fin de chaque année</translation>
+    </message>
+    <message>
+        <source>Spread over the year</source>
+        <translation>Répartis sur l’année</translation>
+    </message>
+    <message>
+        <source>Yearly flows fall:</source>
+        <translation>Les flux annuels interviennent&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -794,6 +910,70 @@
     <message>
         <source>The units are neither &quot;imperial&quot; nor &quot;metric&quot;.</source>
         <translation>Les unités ne sont ni «&#xa0;imperial&#xa0;» ni «&#xa0;metric&#xa0;».</translation>
+    </message>
+    <message>
+        <source>escalation of the labour rates</source>
+        <translation>indexation des taux horaires</translation>
+    </message>
+    <message>
+        <source>escalation of the lubricant price</source>
+        <translation>indexation du prix du lubrifiant</translation>
+    </message>
+    <message>
+        <source>escalation of the bearing price</source>
+        <translation>indexation du prix des roulements</translation>
+    </message>
+    <message>
+        <source>escalation of the production value</source>
+        <translation>indexation de la valeur de la production</translation>
+    </message>
+    <message>
+        <source>escalation of the upkeep</source>
+        <translation>indexation de l’entretien</translation>
+    </message>
+    <message>
+        <source>income tax rate</source>
+        <translation>taux d’imposition</translation>
+    </message>
+    <message>
+        <source>depreciation period</source>
+        <translation>durée d’amortissement</translation>
+    </message>
+    <message>
+        <source>declining-balance rate</source>
+        <translation>taux d’amortissement dégressif</translation>
+    </message>
+    <message>
+        <source>residual value</source>
+        <translation>valeur résiduelle</translation>
+    </message>
+    <message>
+        <source>first-year share</source>
+        <translation>part en première année</translation>
+    </message>
+    <message>
+        <source>capital inputs</source>
+        <translation>données de capital</translation>
+    </message>
+    <message>
+        <source>capital input</source>
+        <translation>donnée de capital</translation>
+    </message>
+    <message>
+        <source>The capital input %1 %2.</source>
+        <translation>La donnée de capital %1 %2.</translation>
+    </message>
+    <message>
+        <source>The capital inputs&apos; choices are not valid.</source>
+        <translation>Les options choisies dans les données de capital ne sont pas valides.</translation>
+    </message>
+    <message>
+        <source>The depreciation is none of &quot;none&quot;, &quot;straightLine&quot; and &quot;decliningBalance&quot;.</source>
+        <translation>L’amortissement n’est ni «&#xa0;none&#xa0;», ni «&#xa0;straightLine&#xa0;», ni «&#xa0;decliningBalance&#xa0;».</translation>
+    </message>
+    <message>
+        <source>The timing of the cash flows is neither &quot;yearEnd&quot; nor &quot;midYear&quot;.</source>
+        <translation>Le moment des flux de trésorerie n’est ni «&#xa0;yearEnd&#xa0;» ni «&#xa0;midYear&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -1538,7 +1718,21 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     <message>
         <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labour to lubricate (%1), the lubricant (%2), new replacement bearings (%3), the labour to replace them (%4) and lost production, since every bearing failure stops production for the time its replacement takes (%5). %6 The savings are the difference. %7</source>
         <extracomment>%1 to %5: the formulas of the five cost rows (&quot;points × minutes per point ÷ 60 × ...&quot;), %6: the sentence on the reductions, %7: the sentence on the currency.</extracomment>
-        <translation>Calcul de ces montants. Le coût actuel est ce que coûte chaque année la lubrification manuelle : la main-d’œuvre de lubrification (%1), le lubrifiant (%2), les roulements de rechange neufs (%3), la main-d’œuvre pour les remplacer (%4) et la production perdue, puisque chaque défaillance de roulement arrête la production pendant la durée de son remplacement (%5). %6 Les économies en sont la différence. %7</translation>
+        <translation>Calcul de ces montants. Le coût actuel est ce que coûte chaque année la lubrification manuelle&#xa0;: la main-d’œuvre de lubrification (%1), le lubrifiant (%2), les roulements de rechange neufs (%3), la main-d’œuvre pour les remplacer (%4) et la production perdue, puisque chaque défaillance de roulement arrête la production pendant la durée de son remplacement (%5). %6 Les économies en sont la différence. %7</translation>
+    </message>
+    <message numerus="yes">
+        <source>Payback period: %1 months, not within the %n year(s) evaluated</source>
+        <translation>
+            <numerusform>Délai de récupération&#xa0;: %1 mois, au-delà de la période évaluée (%n an)</numerusform>
+            <numerusform>Délai de récupération&#xa0;: %1 mois, au-delà de la période évaluée (%n ans)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Net cash flow over %n year(s): %1</source>
+        <translation>
+            <numerusform>Flux de trésorerie net sur %n an&#xa0;: %1</numerusform>
+            <numerusform>Flux de trésorerie net sur %n ans&#xa0;: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1847,6 +2041,10 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     <message>
         <source>Its part %1 came out cut short or damaged.</source>
         <translation>Sa partie %1 est tronquée ou endommagée.</translation>
+    </message>
+    <message>
+        <source>A workbook does not yet hold the escalations, income tax, depreciation, residual value, first-year share or mid-year convention of the business case.</source>
+        <translation>Un classeur ne reprend pas encore l’indexation, l’impôt, l’amortissement, la valeur résiduelle, la part des économies en première année ni les flux répartis sur l’année de l’analyse de rentabilité.</translation>
     </message>
 </context>
 <context>

@@ -85,6 +85,46 @@
         <source>An installed system price is needed: without it the installation cost and the yearly upkeep are not evaluated.</source>
         <translation>É preciso informar o preço do sistema instalado: sem ele, o custo de instalação e a manutenção anual não são avaliados.</translation>
     </message>
+    <message>
+        <source>yearly escalation of the labour rates</source>
+        <translation>o reajuste anual do valor da hora</translation>
+    </message>
+    <message>
+        <source>yearly escalation of the lubricant price</source>
+        <translation>o reajuste anual do preço do lubrificante</translation>
+    </message>
+    <message>
+        <source>yearly escalation of the bearing price</source>
+        <translation>o reajuste anual do preço do rolamento</translation>
+    </message>
+    <message>
+        <source>yearly escalation of the production value</source>
+        <translation>o reajuste anual do valor da produção</translation>
+    </message>
+    <message>
+        <source>yearly escalation of the upkeep</source>
+        <translation>o reajuste anual da manutenção</translation>
+    </message>
+    <message>
+        <source>income tax rate</source>
+        <translation>a alíquota do imposto de renda</translation>
+    </message>
+    <message>
+        <source>declining-balance rate</source>
+        <translation>a taxa de depreciação por saldo decrescente</translation>
+    </message>
+    <message>
+        <source>first-year share of the savings</source>
+        <translation>a parcela da economia no primeiro ano</translation>
+    </message>
+    <message>
+        <source>depreciation period</source>
+        <translation>o prazo de depreciação</translation>
+    </message>
+    <message>
+        <source>residual value</source>
+        <translation>o valor residual</translation>
+    </message>
 </context>
 <context>
     <name>BusinessCaseText</name>
@@ -318,6 +358,82 @@
     <message>
         <source>Enter the installed system price to see the payback, the return on investment, the net present value and the internal rate of return.</source>
         <translation>Informe o preço do sistema instalado para ver o payback, o retorno sobre o investimento, o valor presente líquido e a taxa interna de retorno.</translation>
+    </message>
+    <message>
+        <source>Capital</source>
+        <translation>Capital</translation>
+    </message>
+    <message>
+        <source>Labour rates&apos; escalation (% a year):</source>
+        <translation>Reajuste do valor da hora (% ao ano):</translation>
+    </message>
+    <message>
+        <source>Lubricant price&apos;s escalation (% a year):</source>
+        <translation>Reajuste do preço do lubrificante (% ao ano):</translation>
+    </message>
+    <message>
+        <source>Bearing price&apos;s escalation (% a year):</source>
+        <translation>Reajuste do preço do rolamento (% ao ano):</translation>
+    </message>
+    <message>
+        <source>Production value&apos;s escalation (% a year):</source>
+        <translation>Reajuste do valor da produção (% ao ano):</translation>
+    </message>
+    <message>
+        <source>Upkeep&apos;s escalation (% a year):</source>
+        <translation>Reajuste da manutenção (% ao ano):</translation>
+    </message>
+    <message>
+        <source>Income tax rate (%):</source>
+        <translation>Alíquota do imposto de renda (%):</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhuma</translation>
+    </message>
+    <message>
+        <source>Straight-line</source>
+        <translation>Linear</translation>
+    </message>
+    <message>
+        <source>Declining balance</source>
+        <translation>Saldo decrescente</translation>
+    </message>
+    <message>
+        <source>Depreciation:</source>
+        <translation>Depreciação:</translation>
+    </message>
+    <message>
+        <source>Depreciation period (years):</source>
+        <translation>Prazo de depreciação (anos):</translation>
+    </message>
+    <message>
+        <source>Declining-balance rate (%):</source>
+        <translation>Taxa do saldo decrescente (%):</translation>
+    </message>
+    <message>
+        <source>Residual value ($):</source>
+        <translation>Valor residual ($):</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nenhum</translation>
+    </message>
+    <message>
+        <source>First year&apos;s share of the savings (%):</source>
+        <translation>Parcela da economia no primeiro ano (%):</translation>
+    </message>
+    <message>
+        <source>At each year&apos;s end</source>
+        <translation>No fim de cada ano</translation>
+    </message>
+    <message>
+        <source>Spread over the year</source>
+        <translation>Distribuídos ao longo do ano</translation>
+    </message>
+    <message>
+        <source>Yearly flows fall:</source>
+        <translation>Os fluxos anuais ocorrem:</translation>
     </message>
 </context>
 <context>
@@ -794,6 +910,70 @@
     <message>
         <source>The units are neither &quot;imperial&quot; nor &quot;metric&quot;.</source>
         <translation>As unidades não são nem “imperial” nem “metric”.</translation>
+    </message>
+    <message>
+        <source>escalation of the labour rates</source>
+        <translation>reajuste do valor da hora</translation>
+    </message>
+    <message>
+        <source>escalation of the lubricant price</source>
+        <translation>reajuste do preço do lubrificante</translation>
+    </message>
+    <message>
+        <source>escalation of the bearing price</source>
+        <translation>reajuste do preço do rolamento</translation>
+    </message>
+    <message>
+        <source>escalation of the production value</source>
+        <translation>reajuste do valor da produção</translation>
+    </message>
+    <message>
+        <source>escalation of the upkeep</source>
+        <translation>reajuste da manutenção</translation>
+    </message>
+    <message>
+        <source>income tax rate</source>
+        <translation>alíquota do imposto de renda</translation>
+    </message>
+    <message>
+        <source>depreciation period</source>
+        <translation>prazo de depreciação</translation>
+    </message>
+    <message>
+        <source>declining-balance rate</source>
+        <translation>taxa de depreciação por saldo decrescente</translation>
+    </message>
+    <message>
+        <source>residual value</source>
+        <translation>valor residual</translation>
+    </message>
+    <message>
+        <source>first-year share</source>
+        <translation>parcela do primeiro ano</translation>
+    </message>
+    <message>
+        <source>capital inputs</source>
+        <translation>dados de capital</translation>
+    </message>
+    <message>
+        <source>capital input</source>
+        <translation>dado de capital</translation>
+    </message>
+    <message>
+        <source>The capital input %1 %2.</source>
+        <translation>O dado de capital %1 %2.</translation>
+    </message>
+    <message>
+        <source>The capital inputs&apos; choices are not valid.</source>
+        <translation>As opções escolhidas nos dados de capital não são válidas.</translation>
+    </message>
+    <message>
+        <source>The depreciation is none of &quot;none&quot;, &quot;straightLine&quot; and &quot;decliningBalance&quot;.</source>
+        <translation>A depreciação não é nem “none” nem “straightLine” nem “decliningBalance”.</translation>
+    </message>
+    <message>
+        <source>The timing of the cash flows is neither &quot;yearEnd&quot; nor &quot;midYear&quot;.</source>
+        <translation>O momento dos fluxos de caixa não é nem “yearEnd” nem “midYear”.</translation>
     </message>
 </context>
 <context>
@@ -1540,6 +1720,20 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <extracomment>%1 to %5: the formulas of the five cost rows (&quot;points × minutes per point ÷ 60 × ...&quot;), %6: the sentence on the reductions, %7: the sentence on the currency.</extracomment>
         <translation>Como estes valores são calculados. O custo atual é quanto custa por ano lubrificar manualmente: a mão de obra de lubrificação (%1), o lubrificante (%2), os rolamentos novos de reposição (%3), a mão de obra para trocá-los (%4) e a produção perdida, já que cada falha de rolamento para a produção durante o tempo da troca (%5). %6 A economia é a diferença. %7</translation>
     </message>
+    <message numerus="yes">
+        <source>Payback period: %1 months, not within the %n year(s) evaluated</source>
+        <translation>
+            <numerusform>Período de payback: %1 meses, fora do período avaliado (%n ano)</numerusform>
+            <numerusform>Período de payback: %1 meses, fora do período avaliado (%n anos)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Net cash flow over %n year(s): %1</source>
+        <translation>
+            <numerusform>Fluxo de caixa líquido em %n ano: %1</numerusform>
+            <numerusform>Fluxo de caixa líquido em %n anos: %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SafeWrite</name>
@@ -1847,6 +2041,10 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     <message>
         <source>Its part %1 came out cut short or damaged.</source>
         <translation>Sua parte %1 ficou incompleta ou danificada.</translation>
+    </message>
+    <message>
+        <source>A workbook does not yet hold the escalations, income tax, depreciation, residual value, first-year share or mid-year convention of the business case.</source>
+        <translation>Uma planilha ainda não contempla os reajustes, o imposto de renda, a depreciação, o valor residual, a parcela da economia no primeiro ano nem os fluxos distribuídos ao longo do ano da análise de investimento.</translation>
     </message>
 </context>
 <context>

@@ -85,6 +85,46 @@
         <source>An installed system price is needed: without it the installation cost and the yearly upkeep are not evaluated.</source>
         <translation>需要系统安装价格：没有它，安装费用和年维护费用不会被评估。</translation>
     </message>
+    <message>
+        <source>yearly escalation of the labour rates</source>
+        <translation>人工费率年度涨幅</translation>
+    </message>
+    <message>
+        <source>yearly escalation of the lubricant price</source>
+        <translation>润滑剂价格年度涨幅</translation>
+    </message>
+    <message>
+        <source>yearly escalation of the bearing price</source>
+        <translation>轴承价格年度涨幅</translation>
+    </message>
+    <message>
+        <source>yearly escalation of the production value</source>
+        <translation>产值年度涨幅</translation>
+    </message>
+    <message>
+        <source>yearly escalation of the upkeep</source>
+        <translation>维护费用年度涨幅</translation>
+    </message>
+    <message>
+        <source>income tax rate</source>
+        <translation>所得税税率</translation>
+    </message>
+    <message>
+        <source>declining-balance rate</source>
+        <translation>余额递减折旧率</translation>
+    </message>
+    <message>
+        <source>first-year share of the savings</source>
+        <translation>首年节省额比例</translation>
+    </message>
+    <message>
+        <source>depreciation period</source>
+        <translation>折旧年限</translation>
+    </message>
+    <message>
+        <source>residual value</source>
+        <translation>残值</translation>
+    </message>
 </context>
 <context>
     <name>BusinessCaseText</name>
@@ -314,6 +354,82 @@
     <message>
         <source>Enter the installed system price to see the payback, the return on investment, the net present value and the internal rate of return.</source>
         <translation>请输入系统安装价格，以查看投资回收期、投资回报率、净现值和内部收益率。</translation>
+    </message>
+    <message>
+        <source>Capital</source>
+        <translation>资本预算</translation>
+    </message>
+    <message>
+        <source>Labour rates&apos; escalation (% a year):</source>
+        <translation>人工费率涨幅（%/年）：</translation>
+    </message>
+    <message>
+        <source>Lubricant price&apos;s escalation (% a year):</source>
+        <translation>润滑剂价格涨幅（%/年）：</translation>
+    </message>
+    <message>
+        <source>Bearing price&apos;s escalation (% a year):</source>
+        <translation>轴承价格涨幅（%/年）：</translation>
+    </message>
+    <message>
+        <source>Production value&apos;s escalation (% a year):</source>
+        <translation>产值涨幅（%/年）：</translation>
+    </message>
+    <message>
+        <source>Upkeep&apos;s escalation (% a year):</source>
+        <translation>维护费用涨幅（%/年）：</translation>
+    </message>
+    <message>
+        <source>Income tax rate (%):</source>
+        <translation>所得税税率（%）：</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>不折旧</translation>
+    </message>
+    <message>
+        <source>Straight-line</source>
+        <translation>直线折旧</translation>
+    </message>
+    <message>
+        <source>Declining balance</source>
+        <translation>余额递减法</translation>
+    </message>
+    <message>
+        <source>Depreciation:</source>
+        <translation>折旧：</translation>
+    </message>
+    <message>
+        <source>Depreciation period (years):</source>
+        <translation>折旧年限（年）：</translation>
+    </message>
+    <message>
+        <source>Declining-balance rate (%):</source>
+        <translation>余额递减折旧率（%）：</translation>
+    </message>
+    <message>
+        <source>Residual value ($):</source>
+        <translation>残值（$）：</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>First year&apos;s share of the savings (%):</source>
+        <translation>首年节省额比例（%）：</translation>
+    </message>
+    <message>
+        <source>At each year&apos;s end</source>
+        <translation>每年年末</translation>
+    </message>
+    <message>
+        <source>Spread over the year</source>
+        <translation>全年均匀分布</translation>
+    </message>
+    <message>
+        <source>Yearly flows fall:</source>
+        <translation>年度现金流发生时点：</translation>
     </message>
 </context>
 <context>
@@ -788,6 +904,70 @@
     <message>
         <source>The units are neither &quot;imperial&quot; nor &quot;metric&quot;.</source>
         <translation>单位既不是“imperial”也不是“metric”。</translation>
+    </message>
+    <message>
+        <source>escalation of the labour rates</source>
+        <translation>人工费率涨幅</translation>
+    </message>
+    <message>
+        <source>escalation of the lubricant price</source>
+        <translation>润滑剂价格涨幅</translation>
+    </message>
+    <message>
+        <source>escalation of the bearing price</source>
+        <translation>轴承价格涨幅</translation>
+    </message>
+    <message>
+        <source>escalation of the production value</source>
+        <translation>产值涨幅</translation>
+    </message>
+    <message>
+        <source>escalation of the upkeep</source>
+        <translation>维护费用涨幅</translation>
+    </message>
+    <message>
+        <source>income tax rate</source>
+        <translation>所得税税率</translation>
+    </message>
+    <message>
+        <source>depreciation period</source>
+        <translation>折旧年限</translation>
+    </message>
+    <message>
+        <source>declining-balance rate</source>
+        <translation>余额递减折旧率</translation>
+    </message>
+    <message>
+        <source>residual value</source>
+        <translation>残值</translation>
+    </message>
+    <message>
+        <source>first-year share</source>
+        <translation>首年比例</translation>
+    </message>
+    <message>
+        <source>capital inputs</source>
+        <translation>资本预算参数</translation>
+    </message>
+    <message>
+        <source>capital input</source>
+        <translation>资本预算参数</translation>
+    </message>
+    <message>
+        <source>The capital input %1 %2.</source>
+        <translation>资本预算参数 %1 %2。</translation>
+    </message>
+    <message>
+        <source>The capital inputs&apos; choices are not valid.</source>
+        <translation>资本预算参数中选择的选项无效。</translation>
+    </message>
+    <message>
+        <source>The depreciation is none of &quot;none&quot;, &quot;straightLine&quot; and &quot;decliningBalance&quot;.</source>
+        <translation>折旧方式不是“none”、“straightLine”或“decliningBalance”中的任何一种。</translation>
+    </message>
+    <message>
+        <source>The timing of the cash flows is neither &quot;yearEnd&quot; nor &quot;midYear&quot;.</source>
+        <translation>现金流时点既不是“yearEnd”也不是“midYear”。</translation>
     </message>
 </context>
 <context>
@@ -1533,6 +1713,18 @@ The results cannot be computed from these figures. Please check the figures unde
         <extracomment>%1 to %5: the formulas of the five cost rows (&quot;points × minutes per point ÷ 60 × ...&quot;), %6: the sentence on the reductions, %7: the sentence on the currency.</extracomment>
         <translation>这些数值的计算方法。当前成本是人工润滑每年的费用：润滑人工（%1）、润滑剂（%2）、更换用新轴承（%3）、更换轴承的人工（%4）以及停产损失——每次轴承故障都会使生产停顿，时长等于更换所需时间（%5）。%6节省额即两者之差。%7</translation>
     </message>
+    <message numerus="yes">
+        <source>Payback period: %1 months, not within the %n year(s) evaluated</source>
+        <translation>
+            <numerusform>投资回收期：%1 个月，超出 %n 年评估期</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Net cash flow over %n year(s): %1</source>
+        <translation>
+            <numerusform>%n 年净现金流：%1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SafeWrite</name>
@@ -1840,6 +2032,10 @@ The results cannot be computed from these figures. Please check the figures unde
     <message>
         <source>Its part %1 came out cut short or damaged.</source>
         <translation>其部件 %1 不完整或已损坏。</translation>
+    </message>
+    <message>
+        <source>A workbook does not yet hold the escalations, income tax, depreciation, residual value, first-year share or mid-year convention of the business case.</source>
+        <translation>工作簿尚不支持投资效益分析中的年度涨幅、所得税、折旧、残值、首年节省额比例以及现金流全年均匀分布。</translation>
     </message>
 </context>
 <context>

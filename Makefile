@@ -59,7 +59,6 @@ BENCH_PACKAGES := valgrind xvfb xauth
 # DLLs' imports, Qt's catalogues, and Wine with an X server for the test;
 # icoutils for packaging/windows/make_icon.sh.
 INSTALLER_PACKAGES := nsis zip binutils-mingw-w64-x86-64 qt6-translations-l10n wine xvfb xauth x11-utils poppler-utils icoutils
-BUILD_WINDOWS ?= $(call preset_folder,windows)
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

@@ -62,7 +62,7 @@ INSTALLER_PACKAGES := nsis zip binutils-mingw-w64-x86-64 qt6-translations-l10n w
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test-locales test test-x11 format-check asan package package-check fuzz-deps fuzz bench-deps bench windows-installer test-windows-installer clean
+.PHONY: all deps configure build run test-locales test test-x11 format-check asan package package-check fuzz-deps fuzz bench-deps bench windows-deps windows-kit build-windows test-windows windows-installer test-windows-installer clean
 
 all: build
 

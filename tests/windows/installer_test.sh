@@ -61,11 +61,12 @@ printf '%s' '{"format": "velmor-figures", "version": 1, "locale": "en_US", "figu
     >"$work/Riverside Mill.velmor"
 env -u DISPLAY -u WAYLAND_DISPLAY LANG=C.UTF-8 LC_ALL=C.UTF-8 \
     "$linux_program" --language en --report "$work/linux.pdf" "$work/Riverside Mill.velmor" </dev/null
-# The text of a report with the day's date taken out, one word a line: line
-# breaks within a paragraph may differ with the fonts.
+# The text of a report with the day's date taken out (the regional formats
+# of Wine's and Linux' English differ), one word a line: line breaks within
+# a paragraph may differ with the fonts.
 report_words() {
     pdftotext "$1" - |
-        sed -E 's/(Mon|Tues|Wednes|Thurs|Fri|Satur|Sun)day, [A-Z][a-z]+ [0-9]{1,2}, [0-9]{4}//g' |
+        sed -E 's/(Mon|Tues|Wednes|Thurs|Fri|Satur|Sun)day, ([A-Z][a-z]+ [0-9]{1,2},|[0-9]{1,2} [A-Z][a-z]+) [0-9]{4}//g' |
         tr -s ' \n\f' '\n\n\n'
 }
 

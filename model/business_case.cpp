@@ -1,88 +1,19 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "model/business_case.h"
 
+#include "model/cash_flow.h"
 #include "model/message_text.h"
 #include "model/money_text.h"
 #include "model/numeric_text.h"
-#include "model/payback.h"
 #include "model/results.h"
 
 #include <QCoreApplication>
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace model {
 namespace {
-
-// −initial at year 0, then the yearly net at every year's end, discounted
-// by the growth factor g = 1 + rate.
-double presentValue(double initial, double yearlyNet, int years, double g)
-{
-    double value = -initial;
-    double discount = 1;
-    for (int t = 1; t <= years; ++t) {
-        discount /= g;
-        value += yearlyNet * discount;
-    }
-    return value;
-}
-
-// The rate at which the present value is zero. The flows change sign once
-// (an outlay, then equal returns, or the reverse), so the present value is
-// monotonic in the growth factor and has one root, which may lie anywhere
-// from just above −100 % to rates beyond any bound: it is bracketed by
-// doubling or halving the growth factor, then bisected, geometrically while
-// the bracket spans more than a factor of two.
-std::optional<double> internalRate(double initial, double yearlyNet, int years)
-{
-    const bool changesSign = (initial > 0 && yearlyNet > 0) || (initial < 0 && yearlyNet < 0);
-    if (!changesSign || years < 1)
-        return std::nullopt;
-    const auto sign = [&](double g) { return presentValue(initial, yearlyNet, years, g) > 0 ? 1 : -1; };
-    const int signAtLow = sign(std::numeric_limits<double>::min());
-    double lo = 1;
-    double hi = 1;
-    if (sign(1) == signAtLow) {
-        while (sign(hi) == signAtLow) {
-            if (hi > 1e300) // a rate beyond any figure: an overflow, not "none"
-                return std::numeric_limits<double>::infinity();
-            lo = hi;
-            hi *= 2;
-        }
-    } else {
-        while (sign(lo) != signAtLow) {
-            if (lo < 1e-300) // the root lies within 10^-300 of −100 %
-                return lo - 1;
-            hi = lo;
-            lo /= 2;
-        }
-    }
-    for (int step = 0; step < 4000 && hi - lo > 4 * std::numeric_limits<double>::epsilon() * hi; ++step) {
-        const double mid = hi > 2 * lo ? std::sqrt(lo) * std::sqrt(hi) : lo + (hi - lo) / 2;
-        if (mid <= lo || mid >= hi)
-            break;
-        (sign(mid) == signAtLow ? lo : hi) = mid;
-    }
-    return lo + (hi - lo) / 2 - 1;
-}
-
-std::optional<double> discountedPayback(double initial, double yearlyNet, int years, double g)
-{
-    if (initial <= 0)
-        return std::nullopt;
-    double covered = -initial;
-    double discount = 1;
-    for (int t = 1; t <= years; ++t) {
-        discount /= g;
-        const double flow = yearlyNet * discount;
-        if (flow > 0 && covered + flow >= 0)
-            return (t - 1) + -covered / flow;
-        covered += flow;
-    }
-    return std::nullopt;
-}
 
 // A money text of the investment: empty is zero, otherwise a figure from 0
 // to kMaxInvestmentMoney, rounded to the cent. Rounding rather than refusing
@@ -109,16 +40,22 @@ bool allFinite(const BusinessCase &measures)
     const auto finite = [](const std::optional<double> &value) { return !value || std::isfinite(*value); };
     return std::isfinite(measures.initial) && std::isfinite(measures.yearlyNet) && std::isfinite(measures.npv)
            && finite(measures.paybackMonths) && finite(measures.roi) && finite(measures.irr)
-           && finite(measures.discountedPaybackYears)
+           && finite(measures.discountedPaybackYears) && finite(measures.annualisedRoi)
+           && finite(measures.profitabilityIndex)
            && std::all_of(measures.cumulativeCashFlow.begin(), measures.cumulativeCashFlow.end(),
                           [](double value) { return std::isfinite(value); });
 }
 
-double savingsOf(const InputValues &values, const Assumptions &assumptions, bool *computed)
+CostTable savingsTableOf(const InputValues &values, const Assumptions &assumptions, bool *computed)
 {
     const Results results = computeResults(values, assumptions);
     *computed = results.complete();
-    return results.table(Table::Savings).row(kRowCount);
+    return results.table(Table::Savings);
+}
+
+double savingsOf(const InputValues &values, const Assumptions &assumptions, bool *computed)
+{
+    return savingsTableOf(values, assumptions, computed).row(kRowCount);
 }
 
 } // namespace
@@ -190,28 +127,41 @@ QString priceNeededText()
                                        "the yearly upkeep are not evaluated.");
 }
 
-BusinessCase businessCaseOf(double annualSavings, const Investment &investment)
+BusinessCase businessCaseOf(const CostTable &savings, const Investment &investment, const CapitalInputs &capital)
 {
     BusinessCase result;
-    const double initial = investment.initial();
-    const int years = investment.years;
-    result.initial = initial;
-    result.yearlyNet = annualSavings - investment.yearlyUpkeep;
-    // Nothing invested pays nothing back and has no return on it.
-    if (initial > 0)
-        result.paybackMonths = paybackMonths(initial, annualSavings, investment.yearlyUpkeep);
-    if (initial != 0)
-        result.roi = (annualSavings * years - investment.yearlyUpkeep * years - initial) / initial;
-    const double g = 1 + investment.discountRatePercent / 100;
-    result.npv = presentValue(initial, result.yearlyNet, years, g);
-    result.irr = internalRate(initial, result.yearlyNet, years);
-    result.discountedPaybackYears = discountedPayback(initial, result.yearlyNet, years, g);
-    result.cumulativeCashFlow.reserve(std::size_t(years) + 1);
-    for (int t = 0; t <= years; ++t)
-        result.cumulativeCashFlow.push_back(-initial + t * result.yearlyNet);
+    result.cashFlow = cashFlowTableOf(savings, investment, capital);
+    const CashFlowTable &table = result.cashFlow;
+    const CashFlowMeasures measures = measuresOf(table);
+    result.initial = table.initial;
+    result.yearlyNet = table.years[1].savings - table.years[1].upkeep;
+    if (measures.simplePayback) {
+        result.paybackMonths = measures.simplePayback->time;
+        result.paybackState = measures.simplePayback->state;
+    }
+    result.roi = measures.roi;
+    result.annualisedRoi = measures.annualisedRoi;
+    result.profitabilityIndex = measures.profitabilityIndex;
+    result.npv = measures.npv;
+    result.irr = measures.irr;
+    result.irrUnclear = measures.irrUnclear;
+    if (measures.discountedPayback) {
+        result.discountedPaybackYears = measures.discountedPayback->time;
+        result.discountedPaybackState = measures.discountedPayback->state;
+    }
+    result.cumulativeCashFlow.reserve(table.years.size());
+    for (const CashFlowYear &year : table.years)
+        result.cumulativeCashFlow.push_back(year.cumulative);
     if (!allFinite(result))
         result.fault = ArithmeticFault::Overflow;
     return result;
+}
+
+BusinessCase businessCaseOf(double annualSavings, const Investment &investment)
+{
+    CostTable savings;
+    savings.row(kRowCount) = annualSavings;
+    return businessCaseOf(savings, investment);
 }
 
 std::vector<SensitivityBar> sensitivityOf(const InputValues &values, const Assumptions &assumptions, double stepPercent)
@@ -264,18 +214,20 @@ Assumptions scenarioAssumptions(Scenario scenario, const Assumptions &assumed)
 }
 
 BusinessCaseStudy studyOf(const InputValues &values, const Assumptions &assumptions, const Investment &investment,
-                          double stepPercent)
+                          double stepPercent, const CapitalInputs &capital)
 {
     BusinessCaseStudy study;
     study.investment = investment;
+    study.capital = capital;
     study.stepPercent = stepPercent;
     for (int c = 0; c < kScenarioCount; ++c) {
         CaseSummary &summary = study.cases[std::size_t(c)];
         summary.scenario = Scenario(c);
         summary.assumptions = scenarioAssumptions(summary.scenario, assumptions);
-        summary.annualSavings = savingsOf(values, summary.assumptions, &summary.computed);
+        const CostTable savings = savingsTableOf(values, summary.assumptions, &summary.computed);
+        summary.annualSavings = savings.row(kRowCount);
         if (summary.computed)
-            summary.measures = businessCaseOf(summary.annualSavings, investment);
+            summary.measures = businessCaseOf(savings, investment, capital);
     }
     for (const CaseSummary &summary : study.cases) {
         if (summary.computed && summary.measures.fault && !study.fault)
@@ -285,6 +237,8 @@ BusinessCaseStudy studyOf(const InputValues &values, const Assumptions &assumpti
     study.annualSavings = assumed.annualSavings;
     study.measures = assumed.measures;
     study.sensitivity = sensitivityOf(values, assumptions, stepPercent);
+    if (assumed.computed && !assumed.measures.fault)
+        study.breakEven = breakEvenOf(values, assumptions, investment, capital);
     return study;
 }
 

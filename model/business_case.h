@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
+#include "model/cash_flow.h"
 #include "model/cost_rows.h"
 #include "model/cost_tables.h"
 #include "model/input_table.h"
@@ -26,8 +27,6 @@ struct InvestmentTexts {
     friend bool operator==(const InvestmentTexts &, const InvestmentTexts &) = default;
 };
 
-inline constexpr int kDefaultYears = 5;
-inline constexpr double kDefaultDiscountRatePercent = 10;
 inline constexpr int kMaxYears = 50;
 // The discount rates accepted, in per cent. Below −99 % the discount factor
 // of fifty years, (1 + rate)^−50, would pass 10^100 and soon overflow; no
@@ -39,17 +38,6 @@ inline constexpr double kMaxDiscountRatePercent = 1000;
 // within it stays below 10^115 for annual savings up to 10^14; larger
 // savings may overflow, which BusinessCase::fault reports.
 inline constexpr double kMaxInvestmentMoney = 1e12;
-
-struct Investment {
-    double systemPrice = 0;
-    double installationCost = 0;
-    double yearlyUpkeep = 0;
-    int years = kDefaultYears;
-    double discountRatePercent = kDefaultDiscountRatePercent;
-
-    // What is paid at the start: the price and the installation.
-    double initial() const { return systemPrice + installationCost; }
-};
 
 // The investment read in the regional settings, or nothing when no price is
 // given (the measures are shown only then). Money is read to the cent: a
@@ -73,32 +61,49 @@ InvestmentReading readInvestment(const InvestmentTexts &texts, const QLocale &lo
 // What the user is told when an installation or upkeep is given without a price.
 QString priceNeededText();
 
-// How an investment that saves annualSavings a year pays back. Each measure
-// is defined once, here; the report's note states the same formulas.
+// How an investment pays back, every measure taken from its cash-flow table
+// (model/cash_flow.h), where each is defined once; the report's note states
+// the same formulas. With the capital inputs at their defaults (no tax, no
+// escalation, year ends) the flows are level and the measures come to the
+// closed forms written beside them.
 struct BusinessCase {
     double initial = 0;   // price + installation
-    double yearlyNet = 0; // savings − upkeep, at the end of every year
-    // model::paybackMonths(); none when the net is not above zero or nothing
-    // is invested.
-    std::optional<double> paybackMonths;
-    // (savings × years − upkeep × years − initial) ÷ initial; none when
+    double yearlyNet = 0; // year 1's savings − upkeep; with level flows every year's
+    // The simple payback's months (initial ÷ (net ÷ 12) with level flows),
+    // also when not within the period; none when it never pays back or
     // nothing is invested.
+    std::optional<double> paybackMonths;
+    PaybackState paybackState = PaybackState::Never;
+    // (savings − upkeep − tax + residual after tax − initial) ÷ initial, over
+    // the period and undiscounted (pre-tax and level: savings × years −
+    // upkeep × years − initial, over initial); none when nothing is invested.
     std::optional<double> roi;
+    std::optional<double> annualisedRoi;      // (1 + roi)^(1 ÷ years) − 1
+    std::optional<double> profitabilityIndex; // npv ÷ initial + 1
+    // The table's discounted nets summed; with level flows at year ends
     // −initial + Σ yearly net ÷ (1 + rate)^t over t = 1 to years.
     double npv = 0;
-    // The rate at which that sum is zero; none when the cash flows never
-    // change sign.
+    // The rate at which it is zero; none when the cash flows never
+    // change sign, or when they change sign more than once (irrUnclear).
     std::optional<double> irr;
+    bool irrUnclear = false;
     // When the discounted cash flow first covers the initial outlay,
     // between year ends in proportion; none when not within the period or
     // nothing is invested.
     std::optional<double> discountedPaybackYears;
-    // Undiscounted, at the end of years 0 to years: −initial + t × net.
+    PaybackState discountedPaybackState = PaybackState::Never;
+    // Undiscounted, at the end of years 0 to years (the table's cumulative
+    // column; with level flows −initial + t × net).
     std::vector<double> cumulativeCashFlow;
+    CashFlowTable cashFlow;
     // Set when a measure is not a finite figure (savings so large that a
     // discounted or summed flow overflows): no output shows these measures.
     std::optional<ArithmeticFault> fault;
 };
+// The savings are a model::Results savings table (rows 1 to 5 for the
+// escalations, row 6 their total).
+BusinessCase businessCaseOf(const CostTable &savings, const Investment &investment, const CapitalInputs &capital = {});
+// A flat-price, pre-tax case saving annualSavings a year.
 BusinessCase businessCaseOf(double annualSavings, const Investment &investment);
 
 // The annual savings when one of the twelve figures or five reductions is
@@ -137,15 +142,17 @@ struct CaseSummary {
 // computed once from the figures, the assumptions and the investment.
 struct BusinessCaseStudy {
     Investment investment;
+    CapitalInputs capital;
     double stepPercent = kDefaultSensitivityStepPercent;
     double annualSavings = 0;
     BusinessCase measures;
     std::vector<SensitivityBar> sensitivity;
     std::array<CaseSummary, kScenarioCount> cases; // in Scenario order
+    BreakEven breakEven;                           // of the assumed case
     // The first fault of the measures of a case that computed, if any.
     std::optional<ArithmeticFault> fault;
 };
 BusinessCaseStudy studyOf(const InputValues &values, const Assumptions &assumptions, const Investment &investment,
-                          double stepPercent = kDefaultSensitivityStepPercent);
+                          double stepPercent = kDefaultSensitivityStepPercent, const CapitalInputs &capital = {});
 
 } // namespace model

@@ -19,7 +19,9 @@ namespace model {
 // (costFormulaText()) both come from here, step for step in the same order,
 // so that a spreadsheet recomputing the workbook rounds every step as the
 // program does. The customer report's note ("How these figures are
-// computed") describes these rows in words: a change here changes it too.
+// computed") writes these rows in words from the same steps
+// (costFormulaProse()): a change here changes the note too, and a new
+// figure needs its formulaName in input_table.h.
 
 // One step of a current-cost row: the value so far times, or divided by,
 // a figure or a constant.

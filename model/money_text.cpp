@@ -98,7 +98,7 @@ QString currencyText(double value, const QLocale &locale)
     return regionalDigits(out, locale);
 }
 
-QString plainNumberText(double value, const QLocale &locale)
+QString plainNumberText(double value, const QLocale &locale, int significantDigits)
 {
     if (value == 0)
         return QStringLiteral("0"); // also for -0: no "-0" on the chart
@@ -109,7 +109,8 @@ QString plainNumberText(double value, const QLocale &locale)
     if (std::isfinite(value) && std::fabs(value) > kLargestFifteenDigits)
         value = std::copysign(kLargestFifteenDigits, value);
     char buffer[64];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    const auto [end, error] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, significantDigits);
     if (error != std::errc())
         return QString();
     QString text = QString::fromLatin1(buffer, end - buffer).toUpper();

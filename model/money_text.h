@@ -31,6 +31,6 @@ QString currencyText(double value, const QLocale &locale, QStringView symbol);
 // A figure as the chart receives it: up to 15 significant digits, the
 // locale's decimal separator, no grouping, a leading minus when negative.
 // ASCII digits in every locale: the chart and the facility file read it back.
-QString plainNumberText(double value, const QLocale &locale);
+QString plainNumberText(double value, const QLocale &locale, int significantDigits = 15);
 
 } // namespace model

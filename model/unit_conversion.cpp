@@ -5,6 +5,7 @@
 #include "model/numeric_text.h"
 #include "model/results.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -41,6 +42,29 @@ std::vector<QString> candidates(double figure, bool times, int reach, const QLoc
     return texts;
 }
 
+// The figure times or divided by 0.45359237 rounded to ever more significant
+// digits, up to the 15 of candidates(): from six ("453.592", a figure within
+// a millionth of itself whatever the other figures are), or from as many as
+// write its whole part without an exponent.
+constexpr int kFewestDigits = 6;
+
+std::vector<QString> roundings(double figure, bool times, const QLocale &locale)
+{
+    const double converted = times ? figure * kKilogramsPerPound : figure / kKilogramsPerPound;
+    if (!std::isfinite(converted))
+        return {};
+    if (converted == 0)
+        return {QStringLiteral("0")};
+    const int wholeDigits = int(std::floor(std::log10(std::fabs(converted)))) + 1;
+    std::vector<QString> texts;
+    for (int digits = std::clamp(wholeDigits, kFewestDigits, 15); digits <= 15; ++digits) {
+        const QString text = plainNumberText(converted, locale, digits);
+        if (texts.empty() || texts.back() != text)
+            texts.push_back(text);
+    }
+    return texts;
+}
+
 ResultTexts resultsOf(const FieldTexts &texts, const QLocale &locale, const Assumptions &assumptions)
 {
     return resultTexts(computeResults(texts, locale, assumptions), locale);
@@ -73,9 +97,30 @@ UnitConversion convertUnits(const FieldTexts &texts, Units from, Units to, const
     if (!result.quantityConverted || !result.priceConverted)
         return result;
 
-    // The price moves first: the quantity's nearest text is often short
-    // ("453.59237"). Nearly always the nearest texts keep every result.
+    // The shortest roundings that keep every result text, so that a field
+    // shows "11.02311" rather than "11.0231131092439".
     const ResultTexts before = resultsOf(texts, locale, assumptions);
+    const std::vector<QString> shortQuantities = roundings(*quantity, toMetric, locale);
+    const std::vector<QString> shortPrices = roundings(*price, !toMetric, locale);
+    std::vector<std::pair<QString, QString>> pairs;
+    for (const QString &q : shortQuantities) {
+        for (const QString &p : shortPrices)
+            pairs.emplace_back(q, p);
+    }
+    std::stable_sort(pairs.begin(), pairs.end(), [](const auto &a, const auto &b) {
+        return a.first.size() + a.second.size() < b.first.size() + b.second.size();
+    });
+    for (const auto &[q, p] : pairs) {
+        FieldTexts tried = result.texts;
+        tried[kLubricantQuantityField] = q;
+        tried[kLubricantPriceField] = p;
+        if (resultsOf(tried, locale, assumptions) == before) {
+            result.texts = tried;
+            return result;
+        }
+    }
+    // Else the fifteen-digit texts and their neighbours. The price moves
+    // first: the quantity's nearest text is often short.
     for (const QString &q : quantities) {
         for (const QString &p : prices) {
             FieldTexts tried = result.texts;

@@ -33,10 +33,11 @@ struct UnitConversion {
 // their product, the yearly lubricant cost, stays the same: kilograms =
 // pounds × 0.45359237, the price per kilogram = the price per pound ÷
 // 0.45359237. A converted figure is written as the regional settings write
-// numbers, ungrouped, with up to 15 significant digits. Where the nearest
-// such texts would move a result by a cent (a cost on a half cent moves
-// with the last bit of the product), neighbouring texts in the fifteenth
-// digit that keep every result text are taken.
+// numbers, ungrouped, with the fewest significant digits, six at the least,
+// that keep every result text ("453.592" and "11.023113" for 1000 lb. at
+// $5). Where no rounding does (a cost on a half cent moves with the last bit
+// of the product), the nearest 15-digit texts, or neighbouring texts in the
+// fifteenth digit, that keep every result text are taken.
 UnitConversion convertUnits(const FieldTexts &texts, Units from, Units to, const QLocale &locale,
                             const Assumptions &assumptions);
 

@@ -4,6 +4,7 @@
 #include "language/language.h"
 #include "model/business_case_text.h"
 #include "model/contact_details.h"
+#include "model/formula_prose.h"
 #include "model/model_text.h"
 #include "model/money_text.h"
 #include "model/numeric_text.h"
@@ -29,25 +30,22 @@ struct ReportText {
 };
 
 // Under the tables: how the figures come about. People who receive such a
-// report ask exactly this. The lubricant's formula and the last sentence
+// report ask exactly this. The formulas are written from the rows' own steps,
+// so that the note says what the tables compute; they and the last sentence
 // name the chosen units and currency.
 QString assumptions(const model::Assumptions &reductions, const QLocale &locale, const model::CurrencyUnits &currency)
 {
-    const QString lubricant = currency.units == model::Units::Metric
-                                  ? ReportText::tr("price per kg \u00D7 kg per year")
-                                  : ReportText::tr("price per lb. \u00D7 lbs. per year");
     const QString inCurrency = currency.symbol == u"$"
                                    ? ReportText::tr("All figures are yearly, in dollars.")
                                    : ReportText::tr("All figures are yearly, in %1.").arg(currency.symbol);
-    return ReportText::tr(
-               "How these figures are computed. The current cost is what lubricating by hand costs a year: "
-               "the labour to lubricate (points \u00D7 minutes per point \u00F7 60 \u00D7 labour rate \u00D7 "
-               "times per month \u00D7 12), the lubricant (%2), new replacement "
-               "bearings (bearing price \u00D7 failures per year), the labour to replace them (failures \u00D7 hours "
-               "per replacement \u00D7 labour rate) and lost production, since every bearing failure stops "
-               "production for the time its replacement takes (failures \u00D7 hours per replacement \u00D7 "
-               "production value per hour). %1 The savings are the difference. %3")
-        .arg(model::reductionsSentence(reductions, locale), lubricant, inCurrency);
+    const auto row = [&](int k) { return model::costFormulaProse(k, currency.units, locale); };
+    //: %1 to %5: the formulas of the five cost rows ("points × minutes per point ÷ 60 × ..."), %6: the sentence on
+    //: the reductions, %7: the sentence on the currency.
+    return ReportText::tr("How these figures are computed. The current cost is what lubricating by hand costs a year: "
+                          "the labour to lubricate (%1), the lubricant (%2), new replacement bearings (%3), the labour "
+                          "to replace them (%4) and lost production, since every bearing failure stops production for "
+                          "the time its replacement takes (%5). %6 The savings are the difference. %7")
+        .arg(row(1), row(2), row(3), row(4), row(5), model::reductionsSentence(reductions, locale), inCurrency);
 }
 
 // The chart of the Graph tab, drawn again for the page: a chart of its own,

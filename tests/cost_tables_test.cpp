@@ -4,11 +4,13 @@
 #include "model/cost_formulas.h"
 #include "model/cost_tables.h"
 #include "model/formula_arithmetic.h"
+#include "model/formula_prose.h"
 #include "model/input_table.h"
 #include "model/numeric_text.h"
 
 #include <QHash>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <cmath>
@@ -21,6 +23,7 @@ using model::InputValues;
 Q_DECLARE_METATYPE(model::InputValues)
 Q_DECLARE_METATYPE(model::ArithmeticFault)
 Q_DECLARE_METATYPE(model::Assumptions)
+Q_DECLARE_METATYPE(model::Units)
 
 namespace {
 
@@ -80,6 +83,8 @@ private slots:
     void formulaArithmetic();
     void formulaTextsGiveTheComputedRows_data();
     void formulaTextsGiveTheComputedRows();
+    void formulaProseGivesTheComputedRows_data();
+    void formulaProseGivesTheComputedRows();
 };
 
 void CostTablesTest::defaultTextsGiveDefaultInputs()
@@ -345,6 +350,59 @@ void CostTablesTest::formulaTextsGiveTheComputedRows()
                 cells.insert(names.cost(model::Table(t), k), *value);
             }
         }
+    }
+}
+
+// The report's formula of each row, read back with a figure for each name it
+// uses, gives the program's value to the last bit: no step left out, turned
+// or moved, and every constant written so that the locale reads it back.
+void CostTablesTest::formulaProseGivesTheComputedRows_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<model::Units>("units");
+    QTest::addColumn<QString>("locale");
+
+    QTest::newRow("row 1: lubrication labour") << 1 << model::Units::Imperial << "en_US";
+    QTest::newRow("row 1 in Arabic digits") << 1 << model::Units::Imperial << "ar_EG";
+    QTest::newRow("row 2: lubricant") << 2 << model::Units::Imperial << "en_US";
+    QTest::newRow("row 2 in kilograms") << 2 << model::Units::Metric << "de_DE";
+    QTest::newRow("row 3: replacement bearings") << 3 << model::Units::Imperial << "en_US";
+    QTest::newRow("row 4: replacement labour") << 4 << model::Units::Imperial << "en_US";
+    QTest::newRow("row 5: lost production") << 5 << model::Units::Imperial << "en_US";
+}
+
+void CostTablesTest::formulaProseGivesTheComputedRows()
+{
+    QFETCH(int, row);
+    QFETCH(model::Units, units);
+    QFETCH(QString, locale);
+
+    const QString prose = model::costFormulaProse(row, units, QLocale(locale));
+    if (QLocale(locale).zeroDigit() != u"0")
+        QVERIFY2(!prose.contains(QRegularExpression(QStringLiteral("[0-9]"))), qPrintable(prose));
+
+    // Each step: its operation and what it names, up to the next operation.
+    static const QRegularExpression step(QStringLiteral(" ([\u00D7\u00F7]) (.+?)(?= [\u00D7\u00F7] |$)"));
+    QRandomGenerator random{quint32(row)};
+    for (int sample = 0; sample < 50; ++sample) {
+        // Figures that share a name ("labour rate") share a value.
+        QHash<QString, double> byName;
+        InputValues v{};
+        for (int i = 0; i < model::kInputCount; ++i) {
+            const QString name = model::formulaNameText(model::Input(i), units);
+            if (!byName.contains(name))
+                byName.insert(name, random.bounded(1, 1'000'000'000) / 1e4);
+            v[std::size_t(i)] = byName.value(name);
+        }
+        double value = 1;
+        for (const QRegularExpressionMatch &match : step.globalMatch(QStringLiteral(" \u00D7 ") + prose)) {
+            const QString term = match.captured(2);
+            const std::optional<double> operand =
+                byName.contains(term) ? byName.value(term) : model::readFigure(term, QLocale(locale));
+            QVERIFY2(operand, qPrintable(prose));
+            value = match.captured(1) == u"\u00D7" ? value * *operand : value / *operand;
+        }
+        QCOMPARE(exact(value), exact(model::currentCostRow(row, v)));
     }
 }
 

@@ -629,7 +629,8 @@ void FigureCommandsTest::currencyAndUnitsFollowEverywhere()
     QCOMPARE(unitOf(4), QStringLiteral(" kg/year"));
     QCOMPARE(unitOf(6), QStringLiteral(" \u20AC/kg"));
     QCOMPARE(unitOf(8), QStringLiteral(" \u20AC/hour"));
-    QCOMPARE(m_window->YourData(4)->text(), QStringLiteral("453,59237"));
+    QCOMPARE(m_window->YourData(4)->text(), QStringLiteral("453,592"));
+    QCOMPARE(m_window->YourData(6)->text(), QStringLiteral("11,023113"));
     m_window->SSTab1->selectTab(CurrentCostTab);
     QCOMPARE(m_window->CurentCost(kFigureLabels[0][5])->caption(), QStringLiteral("62.600,00\u00A0\u20AC"));
     QCOMPARE(m_window->CurentCost(kFigureLabels[0][1])->caption(), QStringLiteral("5.000,00\u00A0\u20AC"));

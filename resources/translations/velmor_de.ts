@@ -1251,6 +1251,58 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <source>It reads %1.</source>
         <translation>Dort steht %1.</translation>
     </message>
+    <message>
+        <source>bearings</source>
+        <translation>Lager</translation>
+    </message>
+    <message>
+        <source>failures</source>
+        <translation>Ausfälle</translation>
+    </message>
+    <message>
+        <source>points</source>
+        <translation>Schmierstellen</translation>
+    </message>
+    <message>
+        <source>times per month</source>
+        <translation>Schmiervorgänge pro Monat</translation>
+    </message>
+    <message>
+        <source>lbs. per year</source>
+        <translation>lb pro Jahr</translation>
+    </message>
+    <message>
+        <source>production value per hour</source>
+        <translation>Produktionswert je Stunde</translation>
+    </message>
+    <message>
+        <source>price per lb.</source>
+        <translation>Preis je lb</translation>
+    </message>
+    <message>
+        <source>bearing price</source>
+        <translation>Lagerpreis</translation>
+    </message>
+    <message>
+        <source>labour rate</source>
+        <translation>Stundensatz</translation>
+    </message>
+    <message>
+        <source>minutes per point</source>
+        <translation>Minuten je Stelle</translation>
+    </message>
+    <message>
+        <source>hours per replacement</source>
+        <translation>Stunden je Wechsel</translation>
+    </message>
+    <message>
+        <source>price per kg</source>
+        <translation>Preis je kg</translation>
+    </message>
+    <message>
+        <source>kg per year</source>
+        <translation>kg pro Jahr</translation>
+    </message>
 </context>
 <context>
     <name>InvestmentFields</name>
@@ -1472,14 +1524,6 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <translation>Bericht zur Einsparung von Schmierkosten</translation>
     </message>
     <message>
-        <source>price per kg × kg per year</source>
-        <translation>Preis je kg × kg pro Jahr</translation>
-    </message>
-    <message>
-        <source>price per lb. × lbs. per year</source>
-        <translation>Preis je lb × lb pro Jahr</translation>
-    </message>
-    <message>
         <source>All figures are yearly, in dollars.</source>
         <translation>Alle Beträge sind Jahresbeträge in Dollar.</translation>
     </message>
@@ -1488,12 +1532,13 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <translation>Alle Beträge sind Jahresbeträge in %1.</translation>
     </message>
     <message>
-        <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labour to lubricate (points × minutes per point ÷ 60 × labour rate × times per month × 12), the lubricant (%2), new replacement bearings (bearing price × failures per year), the labour to replace them (failures × hours per replacement × labour rate) and lost production, since every bearing failure stops production for the time its replacement takes (failures × hours per replacement × production value per hour). %1 The savings are the difference. %3</source>
-        <translation>So werden diese Werte berechnet. Die Istkosten sind das, was die Schmierung von Hand pro Jahr kostet: die Schmierarbeit (Schmierstellen × Minuten je Stelle ÷ 60 × Stundensatz × Schmiervorgänge pro Monat × 12), der Schmierstoff (%2), neue Ersatzlager (Lagerpreis × Ausfälle pro Jahr), die Arbeit für deren Wechsel (Ausfälle × Stunden je Wechsel × Stundensatz) und der Produktionsausfall, denn jeder Lagerausfall hält die Produktion für die Dauer des Wechsels an (Ausfälle × Stunden je Wechsel × Produktionswert je Stunde). %1 Die Einsparung ist die Differenz. %3</translation>
-    </message>
-    <message>
         <source>No payback: nothing is invested.</source>
         <translation>Keine Amortisation: Es wird nichts investiert.</translation>
+    </message>
+    <message>
+        <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labour to lubricate (%1), the lubricant (%2), new replacement bearings (%3), the labour to replace them (%4) and lost production, since every bearing failure stops production for the time its replacement takes (%5). %6 The savings are the difference. %7</source>
+        <extracomment>%1 to %5: the formulas of the five cost rows (&quot;points × minutes per point ÷ 60 × ...&quot;), %6: the sentence on the reductions, %7: the sentence on the currency.</extracomment>
+        <translation>So werden diese Werte berechnet. Die Istkosten sind das, was die Schmierung von Hand pro Jahr kostet: die Schmierarbeit (%1), der Schmierstoff (%2), neue Ersatzlager (%3), die Arbeit für deren Wechsel (%4) und der Produktionsausfall, denn jeder Lagerausfall hält die Produktion für die Dauer des Wechsels an (%5). %6 Die Einsparung ist die Differenz. %7</translation>
     </message>
 </context>
 <context>

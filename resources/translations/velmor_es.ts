@@ -1251,6 +1251,58 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <source>It reads %1.</source>
         <translation>Su texto es %1.</translation>
     </message>
+    <message>
+        <source>bearings</source>
+        <translation>rodamientos</translation>
+    </message>
+    <message>
+        <source>failures</source>
+        <translation>averías</translation>
+    </message>
+    <message>
+        <source>points</source>
+        <translation>puntos</translation>
+    </message>
+    <message>
+        <source>times per month</source>
+        <translation>veces al mes</translation>
+    </message>
+    <message>
+        <source>lbs. per year</source>
+        <translation>lb al año</translation>
+    </message>
+    <message>
+        <source>production value per hour</source>
+        <translation>valor de la producción por hora</translation>
+    </message>
+    <message>
+        <source>price per lb.</source>
+        <translation>precio por lb</translation>
+    </message>
+    <message>
+        <source>bearing price</source>
+        <translation>precio del rodamiento</translation>
+    </message>
+    <message>
+        <source>labour rate</source>
+        <translation>tarifa horaria</translation>
+    </message>
+    <message>
+        <source>minutes per point</source>
+        <translation>minutos por punto</translation>
+    </message>
+    <message>
+        <source>hours per replacement</source>
+        <translation>horas por sustitución</translation>
+    </message>
+    <message>
+        <source>price per kg</source>
+        <translation>precio por kg</translation>
+    </message>
+    <message>
+        <source>kg per year</source>
+        <translation>kg al año</translation>
+    </message>
 </context>
 <context>
     <name>InvestmentFields</name>
@@ -1472,14 +1524,6 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <translation>Informe de ahorro en costes de lubricación</translation>
     </message>
     <message>
-        <source>price per kg × kg per year</source>
-        <translation>precio por kg × kg al año</translation>
-    </message>
-    <message>
-        <source>price per lb. × lbs. per year</source>
-        <translation>precio por lb × lb al año</translation>
-    </message>
-    <message>
         <source>All figures are yearly, in dollars.</source>
         <translation>Todas las cifras son anuales, en dólares.</translation>
     </message>
@@ -1488,12 +1532,13 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <translation>Todas las cifras son anuales, en %1.</translation>
     </message>
     <message>
-        <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labour to lubricate (points × minutes per point ÷ 60 × labour rate × times per month × 12), the lubricant (%2), new replacement bearings (bearing price × failures per year), the labour to replace them (failures × hours per replacement × labour rate) and lost production, since every bearing failure stops production for the time its replacement takes (failures × hours per replacement × production value per hour). %1 The savings are the difference. %3</source>
-        <translation>Cómo se calculan estas cifras. El coste actual es lo que cuesta al año lubricar a mano: la mano de obra de lubricación (puntos × minutos por punto ÷ 60 × tarifa horaria × veces al mes × 12), el lubricante (%2), los rodamientos nuevos de repuesto (precio del rodamiento × averías al año), la mano de obra para sustituirlos (averías × horas por sustitución × tarifa horaria) y la producción perdida, ya que cada avería de un rodamiento detiene la producción durante el tiempo que lleva sustituirlo (averías × horas por sustitución × valor de la producción por hora). %1 El ahorro es la diferencia. %3</translation>
-    </message>
-    <message>
         <source>No payback: nothing is invested.</source>
         <translation>Sin recuperación: no se invierte nada.</translation>
+    </message>
+    <message>
+        <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labour to lubricate (%1), the lubricant (%2), new replacement bearings (%3), the labour to replace them (%4) and lost production, since every bearing failure stops production for the time its replacement takes (%5). %6 The savings are the difference. %7</source>
+        <extracomment>%1 to %5: the formulas of the five cost rows (&quot;points × minutes per point ÷ 60 × ...&quot;), %6: the sentence on the reductions, %7: the sentence on the currency.</extracomment>
+        <translation>Cómo se calculan estas cifras. El coste actual es lo que cuesta al año lubricar a mano: la mano de obra de lubricación (%1), el lubricante (%2), los rodamientos nuevos de repuesto (%3), la mano de obra para sustituirlos (%4) y la producción perdida, ya que cada avería de un rodamiento detiene la producción durante el tiempo que lleva sustituirlo (%5). %6 El ahorro es la diferencia. %7</translation>
     </message>
 </context>
 <context>

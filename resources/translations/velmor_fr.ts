@@ -1251,6 +1251,58 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <source>It reads %1.</source>
         <translation>On y lit %1.</translation>
     </message>
+    <message>
+        <source>bearings</source>
+        <translation>roulements</translation>
+    </message>
+    <message>
+        <source>failures</source>
+        <translation>défaillances</translation>
+    </message>
+    <message>
+        <source>points</source>
+        <translation>points</translation>
+    </message>
+    <message>
+        <source>times per month</source>
+        <translation>fois par mois</translation>
+    </message>
+    <message>
+        <source>lbs. per year</source>
+        <translation>livres par an</translation>
+    </message>
+    <message>
+        <source>production value per hour</source>
+        <translation>valeur de la production par heure</translation>
+    </message>
+    <message>
+        <source>price per lb.</source>
+        <translation>prix à la livre</translation>
+    </message>
+    <message>
+        <source>bearing price</source>
+        <translation>prix d’un roulement</translation>
+    </message>
+    <message>
+        <source>labour rate</source>
+        <translation>taux horaire</translation>
+    </message>
+    <message>
+        <source>minutes per point</source>
+        <translation>minutes par point</translation>
+    </message>
+    <message>
+        <source>hours per replacement</source>
+        <translation>heures par remplacement</translation>
+    </message>
+    <message>
+        <source>price per kg</source>
+        <translation>prix au kg</translation>
+    </message>
+    <message>
+        <source>kg per year</source>
+        <translation>kg par an</translation>
+    </message>
 </context>
 <context>
     <name>InvestmentFields</name>
@@ -1472,14 +1524,6 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <translation>Rapport d’économies sur les coûts de lubrification</translation>
     </message>
     <message>
-        <source>price per kg × kg per year</source>
-        <translation>prix au kg × kg par an</translation>
-    </message>
-    <message>
-        <source>price per lb. × lbs. per year</source>
-        <translation>prix à la livre × livres par an</translation>
-    </message>
-    <message>
         <source>All figures are yearly, in dollars.</source>
         <translation>Tous les montants sont annuels, en dollars.</translation>
     </message>
@@ -1488,12 +1532,13 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <translation>Tous les montants sont annuels, en %1.</translation>
     </message>
     <message>
-        <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labour to lubricate (points × minutes per point ÷ 60 × labour rate × times per month × 12), the lubricant (%2), new replacement bearings (bearing price × failures per year), the labour to replace them (failures × hours per replacement × labour rate) and lost production, since every bearing failure stops production for the time its replacement takes (failures × hours per replacement × production value per hour). %1 The savings are the difference. %3</source>
-        <translation>Calcul de ces montants. Le coût actuel est ce que coûte chaque année la lubrification manuelle&#xa0;: la main-d’œuvre de lubrification (points × minutes par point ÷ 60 × taux horaire × fois par mois × 12), le lubrifiant (%2), les roulements de rechange neufs (prix d’un roulement × défaillances par an), la main-d’œuvre pour les remplacer (défaillances × heures par remplacement × taux horaire) et la production perdue, puisque chaque défaillance de roulement arrête la production pendant la durée de son remplacement (défaillances × heures par remplacement × valeur de la production par heure). %1 Les économies en sont la différence. %3</translation>
-    </message>
-    <message>
         <source>No payback: nothing is invested.</source>
         <translation>Aucun retour sur investissement&#xa0;: rien n’est investi.</translation>
+    </message>
+    <message>
+        <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labour to lubricate (%1), the lubricant (%2), new replacement bearings (%3), the labour to replace them (%4) and lost production, since every bearing failure stops production for the time its replacement takes (%5). %6 The savings are the difference. %7</source>
+        <extracomment>%1 to %5: the formulas of the five cost rows (&quot;points × minutes per point ÷ 60 × ...&quot;), %6: the sentence on the reductions, %7: the sentence on the currency.</extracomment>
+        <translation>Calcul de ces montants. Le coût actuel est ce que coûte chaque année la lubrification manuelle : la main-d’œuvre de lubrification (%1), le lubrifiant (%2), les roulements de rechange neufs (%3), la main-d’œuvre pour les remplacer (%4) et la production perdue, puisque chaque défaillance de roulement arrête la production pendant la durée de son remplacement (%5). %6 Les économies en sont la différence. %7</translation>
     </message>
 </context>
 <context>

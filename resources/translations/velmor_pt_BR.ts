@@ -793,7 +793,7 @@
     </message>
     <message>
         <source>The units are neither &quot;imperial&quot; nor &quot;metric&quot;.</source>
-        <translation>As unidades não são nem &quot;imperial&quot; nem &quot;metric&quot;.</translation>
+        <translation>As unidades não são nem “imperial” nem “metric”.</translation>
     </message>
 </context>
 <context>
@@ -840,11 +840,11 @@
     </message>
     <message>
         <source>Save the changes to &quot;%1&quot; before closing?</source>
-        <translation>Salvar as alterações em &quot;%1&quot; antes de fechar?</translation>
+        <translation>Salvar as alterações em “%1” antes de fechar?</translation>
     </message>
     <message>
         <source>Save the changes to &quot;%1&quot; before opening other figures?</source>
-        <translation>Salvar as alterações em &quot;%1&quot; antes de abrir outros dados?</translation>
+        <translation>Salvar as alterações em “%1” antes de abrir outros dados?</translation>
     </message>
     <message>
         <source>Changes not saved are lost.</source>
@@ -919,7 +919,7 @@
 The results cannot be computed from these figures. Please check the figures under &quot;Your Data&quot;.</source>
         <translation>%1
 
-Não é possível calcular os resultados com estes dados. Verifique os valores em &quot;Seus dados&quot;.</translation>
+Não é possível calcular os resultados com estes dados. Verifique os valores em “Seus dados”.</translation>
     </message>
     <message>
         <source>More Information</source>
@@ -1031,11 +1031,11 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     </message>
     <message>
         <source>To calculate costs particular to your facility, enter the required data in the data fields found under the &quot;Your Data&quot; tab above.</source>
-        <translation>Para calcular os custos da sua planta, informe os dados necessários nos campos da guia &quot;Seus dados&quot; acima.</translation>
+        <translation>Para calcular os custos da sua planta, informe os dados necessários nos campos da guia “Seus dados” acima.</translation>
     </message>
     <message>
         <source>Once your data are properly entered, you can review the effect of using a VELMOR Centralized Lubrication System under the &quot;Velmor Cost&quot; tab and the savings that can be realized under the &quot;Savings&quot; tab. A comparison of the results can be reviewed in graphical format under the &quot;Graph&quot; tab above.</source>
-        <translation>Depois de informar os dados, você pode ver o efeito de um Sistema de Lubrificação Centralizada VELMOR na guia &quot;Custo Velmor&quot; e a economia possível na guia &quot;Economia&quot;. Uma comparação gráfica dos resultados está na guia &quot;Gráfico&quot; acima.</translation>
+        <translation>Depois de informar os dados, você pode ver o efeito de um Sistema de Lubrificação Centralizada VELMOR na guia “Custo Velmor” e a economia possível na guia “Economia”. Uma comparação gráfica dos resultados está na guia “Gráfico” acima.</translation>
     </message>
 </context>
 <context>
@@ -1250,6 +1250,58 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     <message>
         <source>It reads %1.</source>
         <translation>O texto é %1.</translation>
+    </message>
+    <message>
+        <source>bearings</source>
+        <translation>rolamentos</translation>
+    </message>
+    <message>
+        <source>failures</source>
+        <translation>falhas</translation>
+    </message>
+    <message>
+        <source>points</source>
+        <translation>pontos</translation>
+    </message>
+    <message>
+        <source>times per month</source>
+        <translation>vezes por mês</translation>
+    </message>
+    <message>
+        <source>lbs. per year</source>
+        <translation>lb por ano</translation>
+    </message>
+    <message>
+        <source>production value per hour</source>
+        <translation>valor da produção por hora</translation>
+    </message>
+    <message>
+        <source>price per lb.</source>
+        <translation>preço por lb</translation>
+    </message>
+    <message>
+        <source>bearing price</source>
+        <translation>preço do rolamento</translation>
+    </message>
+    <message>
+        <source>labour rate</source>
+        <translation>valor da hora</translation>
+    </message>
+    <message>
+        <source>minutes per point</source>
+        <translation>minutos por ponto</translation>
+    </message>
+    <message>
+        <source>hours per replacement</source>
+        <translation>horas por troca</translation>
+    </message>
+    <message>
+        <source>price per kg</source>
+        <translation>preço por kg</translation>
+    </message>
+    <message>
+        <source>kg per year</source>
+        <translation>kg por ano</translation>
     </message>
 </context>
 <context>
@@ -1472,14 +1524,6 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <translation>Relatório de Economia de Custos de Lubrificação</translation>
     </message>
     <message>
-        <source>price per kg × kg per year</source>
-        <translation>preço por kg × kg por ano</translation>
-    </message>
-    <message>
-        <source>price per lb. × lbs. per year</source>
-        <translation>preço por lb × lb por ano</translation>
-    </message>
-    <message>
         <source>All figures are yearly, in dollars.</source>
         <translation>Todos os valores são anuais, em dólares.</translation>
     </message>
@@ -1488,12 +1532,13 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <translation>Todos os valores são anuais, em %1.</translation>
     </message>
     <message>
-        <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labour to lubricate (points × minutes per point ÷ 60 × labour rate × times per month × 12), the lubricant (%2), new replacement bearings (bearing price × failures per year), the labour to replace them (failures × hours per replacement × labour rate) and lost production, since every bearing failure stops production for the time its replacement takes (failures × hours per replacement × production value per hour). %1 The savings are the difference. %3</source>
-        <translation>Como estes valores são calculados. O custo atual é quanto custa por ano lubrificar manualmente: a mão de obra de lubrificação (pontos × minutos por ponto ÷ 60 × valor da hora × vezes por mês × 12), o lubrificante (%2), os rolamentos novos de reposição (preço do rolamento × falhas por ano), a mão de obra para trocá-los (falhas × horas por troca × valor da hora) e a produção perdida, já que cada falha de rolamento para a produção durante o tempo da troca (falhas × horas por troca × valor da produção por hora). %1 A economia é a diferença. %3</translation>
-    </message>
-    <message>
         <source>No payback: nothing is invested.</source>
         <translation>Sem payback: nada é investido.</translation>
+    </message>
+    <message>
+        <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labour to lubricate (%1), the lubricant (%2), new replacement bearings (%3), the labour to replace them (%4) and lost production, since every bearing failure stops production for the time its replacement takes (%5). %6 The savings are the difference. %7</source>
+        <extracomment>%1 to %5: the formulas of the five cost rows (&quot;points × minutes per point ÷ 60 × ...&quot;), %6: the sentence on the reductions, %7: the sentence on the currency.</extracomment>
+        <translation>Como estes valores são calculados. O custo atual é quanto custa por ano lubrificar manualmente: a mão de obra de lubrificação (%1), o lubrificante (%2), os rolamentos novos de reposição (%3), a mão de obra para trocá-los (%4) e a produção perdida, já que cada falha de rolamento para a produção durante o tempo da troca (%5). %6 A economia é a diferença. %7</translation>
     </message>
 </context>
 <context>
@@ -1836,7 +1881,7 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     </message>
     <message>
         <source>no language &quot;%1&quot;; the languages are %2</source>
-        <translation>não há o idioma &quot;%1&quot;; os idiomas são %2</translation>
+        <translation>não há o idioma “%1”; os idiomas são %2</translation>
     </message>
     <message>
         <source>Writes the customer report of FILE, or of the default figures, to OUT as a PDF, without opening a window.</source>

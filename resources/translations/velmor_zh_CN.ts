@@ -1245,6 +1245,58 @@ The results cannot be computed from these figures. Please check the figures unde
         <source>It reads %1.</source>
         <translation>其内容为 %1。</translation>
     </message>
+    <message>
+        <source>bearings</source>
+        <translation>轴承数</translation>
+    </message>
+    <message>
+        <source>failures</source>
+        <translation>故障次数</translation>
+    </message>
+    <message>
+        <source>points</source>
+        <translation>润滑点数</translation>
+    </message>
+    <message>
+        <source>times per month</source>
+        <translation>每月次数</translation>
+    </message>
+    <message>
+        <source>lbs. per year</source>
+        <translation>每年磅数</translation>
+    </message>
+    <message>
+        <source>production value per hour</source>
+        <translation>每小时产值</translation>
+    </message>
+    <message>
+        <source>price per lb.</source>
+        <translation>每磅价格</translation>
+    </message>
+    <message>
+        <source>bearing price</source>
+        <translation>轴承价格</translation>
+    </message>
+    <message>
+        <source>labour rate</source>
+        <translation>人工费率</translation>
+    </message>
+    <message>
+        <source>minutes per point</source>
+        <translation>每点分钟数</translation>
+    </message>
+    <message>
+        <source>hours per replacement</source>
+        <translation>每次更换小时数</translation>
+    </message>
+    <message>
+        <source>price per kg</source>
+        <translation>每千克价格</translation>
+    </message>
+    <message>
+        <source>kg per year</source>
+        <translation>每年千克数</translation>
+    </message>
 </context>
 <context>
     <name>InvestmentFields</name>
@@ -1465,14 +1517,6 @@ The results cannot be computed from these figures. Please check the figures unde
         <translation>润滑成本节省报告</translation>
     </message>
     <message>
-        <source>price per kg × kg per year</source>
-        <translation>每千克价格 × 每年千克数</translation>
-    </message>
-    <message>
-        <source>price per lb. × lbs. per year</source>
-        <translation>每磅价格 × 每年磅数</translation>
-    </message>
-    <message>
         <source>All figures are yearly, in dollars.</source>
         <translation>所有数值均为年度数值，单位为美元。</translation>
     </message>
@@ -1481,12 +1525,13 @@ The results cannot be computed from these figures. Please check the figures unde
         <translation>所有数值均为年度数值，货币单位为 %1。</translation>
     </message>
     <message>
-        <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labour to lubricate (points × minutes per point ÷ 60 × labour rate × times per month × 12), the lubricant (%2), new replacement bearings (bearing price × failures per year), the labour to replace them (failures × hours per replacement × labour rate) and lost production, since every bearing failure stops production for the time its replacement takes (failures × hours per replacement × production value per hour). %1 The savings are the difference. %3</source>
-        <translation>这些数值的计算方法。当前成本是人工润滑每年的费用：润滑人工（润滑点数 × 每点分钟数 ÷ 60 × 人工费率 × 每月次数 × 12）、润滑剂（%2）、更换用新轴承（轴承价格 × 每年故障次数）、更换轴承的人工（故障次数 × 每次更换小时数 × 人工费率）以及停产损失——每次轴承故障都会使生产停顿，时长等于更换所需时间（故障次数 × 每次更换小时数 × 每小时产值）。%1节省额即两者之差。%3</translation>
-    </message>
-    <message>
         <source>No payback: nothing is invested.</source>
         <translation>无投资回收期：未进行投资。</translation>
+    </message>
+    <message>
+        <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labour to lubricate (%1), the lubricant (%2), new replacement bearings (%3), the labour to replace them (%4) and lost production, since every bearing failure stops production for the time its replacement takes (%5). %6 The savings are the difference. %7</source>
+        <extracomment>%1 to %5: the formulas of the five cost rows (&quot;points × minutes per point ÷ 60 × ...&quot;), %6: the sentence on the reductions, %7: the sentence on the currency.</extracomment>
+        <translation>这些数值的计算方法。当前成本是人工润滑每年的费用：润滑人工（%1）、润滑剂（%2）、更换用新轴承（%3）、更换轴承的人工（%4）以及停产损失——每次轴承故障都会使生产停顿，时长等于更换所需时间（%5）。%6节省额即两者之差。%7</translation>
     </message>
 </context>
 <context>

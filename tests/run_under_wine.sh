@@ -8,6 +8,11 @@ set -u
 export WINEPREFIX=$1
 shift
 export WINEDEBUG=${WINEDEBUG:--all}
+# Wine keeps the host's QT_ variables from Windows programs and passes
+# WINEQT_... on as QT_...: so QT_QPA_PLATFORM=offscreen reaches the suite.
+while IFS= read -r name; do
+  export "WINE$name=${!name}"
+done < <(compgen -e | grep '^QT_')
 log=$(mktemp "${TMPDIR:-/tmp}/wine-test.XXXXXX")
 trap 'rm -f "$log"' EXIT
 status=0

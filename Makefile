@@ -8,6 +8,7 @@ BUILD       = $(call preset_folder,default)
 BUILD_ASAN  = $(call preset_folder,asan)
 BUILD_FUZZ  = $(call preset_folder,fuzz)
 BUILD_BENCH = $(call preset_folder,bench)
+BUILD_WINDOWS = $(call preset_folder,windows)
 JOBS        ?= $(shell nproc 2>/dev/null || echo 2)
 
 # qt6-wayland: the tests start the program on Wayland with no compositor.
@@ -39,14 +40,29 @@ PACKAGE_TOOLS := desktop-file-utils appstream dpkg-dev file lintian shared-mime-
 # Only for the fuzz targets: clang and its sanitizer and libFuzzer runtimes.
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
 
+# Only for the Windows build (make build-windows, make test-windows): the
+# MinGW-w64 cross compiler and its zlib, Ninja, and Wine to run the tests.
+WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix mingw-w64-tools libz-mingw-w64-dev ninja-build wine
+# The Qt kit for Windows (see ../shared/windows/README.md): VELMOR_WINDOWS_KIT
+# if set, else unpacked once from the archive beside the checkout into the
+# build folder.
+WINDOWS_KIT_ARCHIVE ?= ../shared/windows/qt-6.4.2-mingw-kit.tar.xz
+WINDOWS_KIT_UNPACKED = $(CURDIR)/$(BUILD_WINDOWS)/kit/qt-6.4.2-mingw
+VELMOR_WINDOWS_KIT ?= $(WINDOWS_KIT_UNPACKED)
+export VELMOR_WINDOWS_KIT
+
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := numeric_text_fuzzer currency_text_fuzzer plain_number_text_fuzzer facility_file_fuzzer
 # Only for the benchmark: callgrind, and an X server for the timed runs.
 BENCH_PACKAGES := valgrind xvfb xauth
+# Only for the Windows installer and its test: NSIS, zip, objdump for the
+# DLLs' imports, Qt's catalogues, and Wine with an X server for the test;
+# icoutils for packaging/windows/make_icon.sh.
+INSTALLER_PACKAGES := nsis zip binutils-mingw-w64-x86-64 qt6-translations-l10n wine xvfb xauth x11-utils poppler-utils icoutils
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test-locales test test-x11 format-check asan package package-check fuzz-deps fuzz bench-deps bench clean
+.PHONY: all deps configure build run test-locales test test-x11 format-check asan package package-check fuzz-deps fuzz bench-deps bench windows-deps windows-kit build-windows test-windows windows-installer test-windows-installer clean
 
 all: build
 
@@ -148,5 +164,42 @@ bench: bench-deps
 	cmake --build --preset bench -j $(JOBS)
 	tools/bench/run_bench.sh $(BUILD_BENCH)
 
+# The Windows installer Velmor-Calculator-Setup-VERSION.exe and the portable
+# .zip of the same files, in $(BUILD_WINDOWS)/package.
+windows-installer: build-windows
+	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGES) $(INSTALLER_PACKAGES)"
+	packaging/windows/build_installer.sh $(BUILD_WINDOWS) $(BUILD_WINDOWS)/package
+
+# Installs, runs, opens a file with and uninstalls the installer under Wine,
+# and compares the installed program's report with the Linux program's.
+test-windows-installer: windows-installer configure
+	cmake --build --preset default --target velmor-calculator -j $(JOBS)
+	tests/windows/installer_test.sh $(BUILD_WINDOWS)/package/Velmor-Calculator-Setup-*.exe \
+	  $(BUILD_WINDOWS)/package/Velmor-Calculator-*-win64.zip $(BUILD)/velmor-calculator
+
+# The same program for 64-bit Windows, cross-built with MinGW-w64 in
+# $(BUILD_WINDOWS) with the DLLs it needs beside it; its tests run under
+# Wine in a Wine prefix of that folder.
+windows-deps:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGES) $(WINDOWS_PACKAGES)"
+
+windows-kit:
+	@if [ ! -f "$(VELMOR_WINDOWS_KIT)/mingw-w64-x86_64.cmake" ]; then \
+	  if [ "$(VELMOR_WINDOWS_KIT)" != "$(WINDOWS_KIT_UNPACKED)" ]; then \
+	    echo "VELMOR_WINDOWS_KIT=$(VELMOR_WINDOWS_KIT) holds no Qt kit (mingw-w64-x86_64.cmake)" >&2; exit 1; \
+	  fi; \
+	  echo "Unpacking $(WINDOWS_KIT_ARCHIVE)"; \
+	  mkdir -p "$(dir $(WINDOWS_KIT_UNPACKED))" && tar -xJf "$(WINDOWS_KIT_ARCHIVE)" -C "$(dir $(WINDOWS_KIT_UNPACKED))"; \
+	fi
+
+build-windows: windows-deps windows-kit
+	@[ -f $(BUILD_WINDOWS)/CMakeCache.txt ] || cmake --preset windows $(CCACHE_FLAG) $(subst CXX,C,$(CCACHE_FLAG))
+	cmake --build --preset windows -j $(JOBS)
+
+test-windows: build-windows
+	WINEPREFIX=$(CURDIR)/$(BUILD_WINDOWS)/wine WINEDEBUG=-all wineboot --init >/dev/null 2>&1; \
+	  WINEPREFIX=$(CURDIR)/$(BUILD_WINDOWS)/wine wineserver -w
+	ctest --preset windows -j $(JOBS)
+
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ) $(BUILD_BENCH)
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ) $(BUILD_BENCH) $(BUILD_WINDOWS)

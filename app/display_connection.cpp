@@ -69,6 +69,15 @@ bool namesXDisplay(int argc, char **argv)
     return false;
 }
 
+// Whether Qt's default platform, where none is asked for, is X11 (outside a
+// Wayland session): so on Linux and the like. Elsewhere it is the system's
+// own, which is always there.
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+constexpr bool kDefaultIsX11 = true;
+#else
+constexpr bool kDefaultIsX11 = false;
+#endif
+
 // Why no display can be had, where that is plain before Qt starts: the X11
 // platform (Qt's default here outside a Wayland session) with no X display
 // named. Empty when only Qt can tell.
@@ -78,7 +87,7 @@ QString reasonBeforeStart(int argc, char **argv)
     if (platform.isEmpty()) {
         const bool wayland =
             !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || qgetenv("XDG_SESSION_TYPE") == "wayland";
-        if (wayland)
+        if (wayland || !kDefaultIsX11)
             return {};
         platform = "xcb";
     }

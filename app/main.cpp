@@ -17,7 +17,10 @@ int main(int argc, char *argv[])
 {
     // Past a file size limit, a write then fails and is told like a full
     // disk, instead of the signal ending the program in the middle of it.
+    // Windows has no such signal: a write past a limit fails there anyway.
+#ifdef SIGXFSZ
     std::signal(SIGXFSZ, SIG_IGN);
+#endif
     // Before anything reads or writes a figure.
     language::setUpRegionalSettings();
 

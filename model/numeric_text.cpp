@@ -177,8 +177,13 @@ qsizetype markAt(QStringView text, qsizetype pos, const QStringList &marks)
 // environment, and the number forms here always use a period.
 double parseCDouble(const std::string &ascii)
 {
+#ifdef _WIN32
+    static const _locale_t cLocale = _create_locale(LC_ALL, "C");
+    return _strtod_l(ascii.c_str(), nullptr, cLocale);
+#else
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
     return strtod_l(ascii.c_str(), nullptr, cLocale);
+#endif
 }
 
 // Reads a run of ASCII digits into out; returns how many were read.

@@ -3,89 +3,18 @@
 
 #include "model/facility_file.h"
 #include "model/message_text.h"
+#include "model/safe_write_system.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
-#include <QSaveFile>
 
 #include <cerrno>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace model {
 namespace {
-
-// What the system is asked beyond what Qt offers: a lock that tells a
-// temporary file still being written, and flushing a folder. Kept together,
-// as another system asks for them in its own way.
-namespace system_calls {
-
-// A second descriptor of the open temporary file, holding a lock on it
-// until the write is over. The lock belongs to the file, not to one
-// descriptor, so it lasts while QSaveFile closes its own descriptor just
-// before the rename.
-class WriteLock {
-public:
-    explicit WriteLock(int handle) : m_handle(handle >= 0 ? ::dup(handle) : -1)
-    {
-        if (m_handle >= 0)
-            ::flock(m_handle, LOCK_EX | LOCK_NB);
-    }
-    ~WriteLock()
-    {
-        if (m_handle >= 0)
-            ::close(m_handle);
-    }
-    WriteLock(const WriteLock &) = delete;
-    WriteLock &operator=(const WriteLock &) = delete;
-
-private:
-    int m_handle;
-};
-
-// Removes path when it is a regular file of this user's with no other name,
-// that no running write holds, and that check() allows to go (it says
-// whether a write could replace it). Anything else is left as it is.
-template <typename Check>
-void removeUnheldFile(const QString &path, Check check)
-{
-    const QByteArray encoded = QFile::encodeName(path);
-    struct stat named {};
-    if (::lstat(encoded.constData(), &named) != 0 || !S_ISREG(named.st_mode))
-        return;
-    const int handle = ::open(encoded.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (handle < 0)
-        return;
-    struct stat opened {};
-    const bool same = ::fstat(handle, &opened) == 0 && opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
-    if (same && S_ISREG(opened.st_mode) && opened.st_nlink == 1 && opened.st_uid == ::geteuid()
-        && ::flock(handle, LOCK_EX | LOCK_NB) == 0 && check()) {
-        // Still the same file under that name, now that it is locked.
-        struct stat again {};
-        if (::lstat(encoded.constData(), &again) == 0 && again.st_dev == opened.st_dev && again.st_ino == opened.st_ino)
-            ::unlink(encoded.constData());
-    }
-    ::close(handle);
-}
-
-// Flushes the folder's entries to the disk, so that a renamed file is found
-// under its new name after a power cut. 0, or the errno value.
-int syncFolder(const QString &folder)
-{
-    const int handle = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (handle < 0)
-        return errno;
-    const int error = ::fsync(handle) == 0 ? 0 : errno;
-    ::close(handle);
-    return error;
-}
-
-} // namespace system_calls
 
 // Passes every write on to the file in full, or remembers why it could not:
 // QIODevice::write() may write only part of what it is given, and a device
@@ -125,19 +54,6 @@ private:
     qint64 m_written = 0;
     QString m_failure;
 };
-
-QString notAFile(mode_t mode)
-{
-    if (S_ISDIR(mode))
-        return QCoreApplication::translate("SafeWrite", "A folder of that name is in the way.");
-    if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QCoreApplication::translate("SafeWrite", "It is a device, not a file.");
-    if (S_ISFIFO(mode))
-        return QCoreApplication::translate("SafeWrite", "It is a pipe (FIFO), not a file.");
-    if (S_ISSOCK(mode))
-        return QCoreApplication::translate("SafeWrite", "It is a socket, not a file.");
-    return QCoreApplication::translate("SafeWrite", "It is not a regular file.");
-}
 
 QString kindName(const FileKind &kind) { return QCoreApplication::translate("SafeWrite", kind.name); }
 
@@ -218,7 +134,7 @@ void removeStaleTemporaries(const QString &target, const FileKind &kind)
         if (!isTemporaryNameFor(name, info.fileName()))
             continue;
         const QString path = folder.filePath(name);
-        system_calls::removeUnheldFile(path, [&] { return !refusalToWrite(path, kind); });
+        safe_write_system::removeUnheldFile(path, [&] { return !refusalToWrite(path, kind); });
     }
 }
 
@@ -234,16 +150,16 @@ std::optional<QString> refusalToWrite(const QString &path, const FileKind &kind)
             .arg(facilityFileName(), kindName(kind));
     }
 
-    const QByteArray encoded = QFile::encodeName(path);
-    struct stat target {};
-    if (::stat(encoded.constData(), &target) != 0) {
-        const int error = errno;
-        if (error != ENOENT && error != ENOTDIR)
-            return systemErrorText(error); // a loop of links, a folder that cannot be entered, ...
-        // A dangling link would be replaced by a file where the link was.
-        struct stat link {};
-        if (::lstat(encoded.constData(), &link) == 0)
-            return QCoreApplication::translate("SafeWrite", "It is a link to a file that does not exist.");
+    using safe_write_system::Target;
+    const Target target = safe_write_system::lookAt(path);
+    switch (target.kind) {
+    case Target::Kind::Unknowable:
+    case Target::Kind::NotAFile:
+        return target.reason;
+    case Target::Kind::DanglingLink:
+        // It would be replaced by a file where the link was.
+        return QCoreApplication::translate("SafeWrite", "It is a link to a file that does not exist.");
+    case Target::Kind::Missing: {
         const QFileInfo folder(info.absolutePath());
         const QString folderName = quotedForMessage(QDir::toNativeSeparators(folder.filePath()));
         if (!folder.exists())
@@ -252,11 +168,10 @@ std::optional<QString> refusalToWrite(const QString &path, const FileKind &kind)
             return QCoreApplication::translate("SafeWrite", "%1 is not a folder.").arg(folderName);
         return std::nullopt;
     }
-    if (!S_ISREG(target.st_mode))
-        return notAFile(target.st_mode);
-    // Write permission is asked of the bits, not of access(): root may write
-    // anything, but a file made read-only is meant to stay as it is.
-    if ((target.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+    case Target::Kind::File:
+        break;
+    }
+    if (target.readOnly)
         return QCoreApplication::translate("SafeWrite", "The file is read-only.");
     // Through a link, the file it leads to is the one replaced.
     const QFileInfo replaced(info.canonicalFilePath());
@@ -265,7 +180,7 @@ std::optional<QString> refusalToWrite(const QString &path, const FileKind &kind)
                                            "It is a link to %1, whose name is that of a %2, which a %3 never replaces.")
             .arg(quotedForMessage(QDir::toNativeSeparators(replaced.filePath())), facilityFileName(), kindName(kind));
     }
-    return notOfKind(path, kind, target.st_size);
+    return notOfKind(path, kind, target.size);
 }
 
 WriteResult writeFileSafely(const QString &path, const FileKind &kind, const ContentsWriter &writeContents)
@@ -280,41 +195,24 @@ WriteResult writeFileSafely(const QString &path, const FileKind &kind, const Con
         info.exists() ? std::optional(QFile::permissions(target)) : std::nullopt;
 
     removeStaleTemporaries(target, kind);
-    // QSaveFile writes a temporary file beside the target and renames it
-    // over the target only on commit(). Unbuffered, so that each write
-    // reaches the file at once and a failed one is seen where it happens.
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return {false, asSentence(file.errorString())};
-    const system_calls::WriteLock lock(file.handle());
-    CheckedDevice device(file);
-    const auto fail = [&file](const QString &reason) {
-        file.cancelWriting();
-        return WriteResult{false, reason};
-    };
+    // Unbuffered, so that each write reaches the file at once and a failed
+    // one is seen where it happens.
+    safe_write_system::ReplacingFile file(target);
+    if (const std::optional<QString> problem = file.open())
+        return {false, *problem};
+    CheckedDevice device(file.device());
 
     if (const std::optional<QString> problem = writeContents(device))
-        return fail(*problem);
+        return {false, *problem};
     if (!device.failure().isEmpty())
-        return fail(device.failure());
+        return {false, device.failure()};
     if (device.written() == 0)
-        return fail(QCoreApplication::translate("SafeWrite", "Nothing was made to write."));
-    if (!file.flush())
-        return fail(asSentence(file.errorString()));
-    if (::fsync(file.handle()) != 0)
-        return fail(systemErrorText(errno));
-    if (file.size() != device.written())
-        return fail(QCoreApplication::translate("SafeWrite", "Not every byte reached the file."));
-    if (permissions && !file.setPermissions(*permissions))
-        return fail(asSentence(file.errorString()));
-    if (!file.commit())
-        return {false, asSentence(file.errorString())};
-    if (const int error = system_calls::syncFolder(QFileInfo(target).absolutePath())) {
-        return {false, QCoreApplication::translate("SafeWrite", "The new file is in place, but the system did not "
-                                                                "confirm that it is on the disk: %1")
-                           .arg(systemErrorText(error))};
-    }
-    return {true, QString()};
+        return {false, QCoreApplication::translate("SafeWrite", "Nothing was made to write.")};
+    if (!file.device().flush())
+        return {false, asSentence(file.device().errorString())};
+    if (file.device().size() != device.written())
+        return {false, QCoreApplication::translate("SafeWrite", "Not every byte reached the file.")};
+    return file.commit(permissions);
 }
 
 } // namespace model

@@ -3,9 +3,13 @@
 # the PDF of a facility file or of the default figures, --workbook its
 # workbook, --summary the totals of many files, and each exits 0; every
 # failure is one line on standard error, a non-zero status and no file.
-# Usage: command_line_run_test.sh <program>
+# Usage: command_line_run_test.sh <program> [<wine prefix>]
+# With a Wine prefix, program is the Windows build's .exe, run under Wine:
+# the cases that make Linux files (devices, pipes, size limits, links) skip,
+# and Windows' own refusals (NUL, CON.pdf) are checked instead.
 set -u
 program=$1
+wine_prefix=${2:-}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -m 700 "$work/runtime"
@@ -13,8 +17,26 @@ mkdir -m 700 "$work/runtime"
 passed=0
 failed=0
 run() {
-  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$work/runtime" LANG=C.UTF-8 \
-    "$program" "$@" </dev/null >"$work/out" 2>"$work/err"
+  if [ -n "$wine_prefix" ]; then
+    # Wine shows the root of the Linux file system as drive Z:.
+    local arguments=() argument
+    for argument in "$@"; do
+      case $argument in
+        /*) argument="Z:${argument//\//\\}" ;;
+      esac
+      arguments+=("$argument")
+    done
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM WINEPREFIX="$wine_prefix" WINEDEBUG=-all LANG=C.UTF-8 \
+      wine "$program" "${arguments[@]}" </dev/null >"$work/out" 2>"$work/err"
+  else
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$work/runtime" LANG=C.UTF-8 \
+      "$program" "$@" </dev/null >"$work/out" 2>"$work/err"
+  fi
+}
+on_linux() { # reason: true on Linux, else the case is reported as skipped
+  [ -z "$wine_prefix" ] && return 0
+  echo "SKIP $1"
+  return 1
 }
 verdict() {
   if [ "$1" = ok ]; then
@@ -116,12 +138,19 @@ expect_kept "the same file as OUT and FILE" "$work/plant.velmor" "plant.velmor" 
   run --report "$work/plant.velmor" "$work/plant.velmor"
 echo "Notes from the visit" >"$work/notes.txt"
 expect_kept "a file that is no PDF" "$work/notes.txt" "It is not a PDF document" run --report "$work/notes.txt"
-expect_kept "a device" /dev/full "It is a device" run --report /dev/full
-mkfifo "$work/pipe.pdf"
-expect_kept "a pipe" "$work/pipe.pdf" "pipe" run --report "$work/pipe.pdf"
-limited_run() { (ulimit -f 8 && run "$@"); }
-expect_kept "a full disk (a file size limit of 8 KiB)" "$work/old.pdf" "File too large" \
-  limited_run --report "$work/old.pdf" "$work/german.velmor"
+if on_linux "a device, a pipe and a full disk: Linux files"; then
+  expect_kept "a device" /dev/full "It is a device" run --report /dev/full
+  mkfifo "$work/pipe.pdf"
+  expect_kept "a pipe" "$work/pipe.pdf" "pipe" run --report "$work/pipe.pdf"
+  limited_run() { (ulimit -f 8 && run "$@"); }
+  expect_kept "a full disk (a file size limit of 8 KiB)" "$work/old.pdf" "File too large" \
+    limited_run --report "$work/old.pdf" "$work/german.velmor"
+fi
+if [ -n "$wine_prefix" ]; then
+  expect_failure "NUL, a device" NUL "It is a device"
+  expect_failure "CON.pdf, a device in any folder" "$work/CON.pdf" "It is a device"
+  expect_failure "lpt1, a device in any case" "$work/lpt1.pdf" "It is a device"
+fi
 chmod 0444 "$work/old.pdf"
 expect_kept "a read-only report" "$work/old.pdf" "read-only" run --report "$work/old.pdf"
 
@@ -172,12 +201,14 @@ expect_refused "summary whose business case overflows, named" "$work/measures.cs
 expect_refused "summary with a missing file" "$work/none.csv" "nowhere.velmor" --summary "$work/none.csv" "$work/nowhere.velmor"
 expect_written "summary's header in English in every language" "$work/de.csv" "File,Customer,Site,Currency," \
   --language de --summary "$work/de.csv" "$work/german.velmor"
-ln -s german.velmor "$work/link.velmor"
-status=0
-run --summary "$work/twice.csv" "$work/german.velmor" "$work/link.velmor" || status=$?
-if [ "$status" -eq 2 ] && grep -qF "link.velmor" "$work/err" && [ ! -e "$work/twice.csv" ]; then
-  verdict ok "one file twice in a summary, through a link"
-else verdict fail "one file twice in a summary, through a link" "status $status"; fi
+if on_linux "one file twice in a summary, through a link: a Linux link"; then
+  ln -s german.velmor "$work/link.velmor"
+  status=0
+  run --summary "$work/twice.csv" "$work/german.velmor" "$work/link.velmor" || status=$?
+  if [ "$status" -eq 2 ] && grep -qF "link.velmor" "$work/err" && [ ! -e "$work/twice.csv" ]; then
+    verdict ok "one file twice in a summary, through a link"
+  else verdict fail "one file twice in a summary, through a link" "status $status"; fi
+fi
 figures en_US 1000 10 1000 1 "$(printf '1%.0s' $(seq 32767))" 1000 5 200 24 30 3 4 >"$work/long.velmor"
 expect_failure "a 32,767-digit figure shortened, its file named" "$work/f.pdf" \
   "long.velmor”. The figure for “Lubricant quantity” is not a number. It reads “11111111111111111111…”." "$work/long.velmor"

@@ -15,6 +15,7 @@
 #include "platform/picture_box.h"
 #include "platform/system_seams.h"
 #include "platform/tab_control.h"
+#include "system_test_support.h"
 #include "window_test_support.h"
 
 #include <QApplication>
@@ -864,6 +865,8 @@ void MainWindowTest::titleNamesTheFileAndItsChanges()
     for (const QString &step : std::as_const(steps)) {
         if (step == QLatin1StringView("open"))
             QVERIFY(commands->openFigures(defaultFiguresFile(QStringLiteral("plant.velmor"))));
+        else if (step == QLatin1StringView("openOdd") && !system_test::fileNamesMayHoldWildcards())
+            QSKIP("This system's file names cannot hold a \"*\".");
         else if (step == QLatin1StringView("openOdd"))
             QVERIFY(commands->openFigures(defaultFiguresFile(QStringLiteral("a[*]b.velmor"))));
         else if (step == QLatin1StringView("type"))

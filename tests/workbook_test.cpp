@@ -6,6 +6,7 @@
 #include "model/business_case.h"
 #include "model/results.h"
 #include "spreadsheet_support.h"
+#include "system_test_support.h"
 #include "workbook/summary.h"
 #include "workbook/workbook.h"
 #include "workbook/xlsx_file.h"
@@ -23,12 +24,8 @@
 
 #include <algorithm>
 #include <clocale>
-#include <csignal>
 #include <cstdio>
 #include <functional>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 using Texts = std::array<QString, model::kInputCount>;
 Q_DECLARE_METATYPE(Texts)
@@ -455,24 +452,18 @@ void WorkbookTest::cutShortRefused()
     QVERIFY(old.open(QIODevice::WriteOnly) && old.write(before) == before.size());
     old.close();
 
+    if (!system_test::FileSizeLimit::available())
+        QSKIP("This system has no limit on the size of a process's files.");
     QTemporaryFile messages;
     QVERIFY(messages.open());
-    std::fflush(stderr);
-    const int standardError = dup(2);
-    dup2(messages.handle(), 2);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit{};
-    getrlimit(RLIMIT_FSIZE, &limit);
-    const rlimit unlimited = limit;
-    limit.rlim_cur = rlim_t(limitKb) * 1024;
-    setrlimit(RLIMIT_FSIZE, &limit);
     QString error;
-    const bool written = workbook::writeSummary(path, plants(rows), &error);
-    setrlimit(RLIMIT_FSIZE, &unlimited);
-    std::signal(SIGXFSZ, oldHandler);
-    std::fflush(stderr);
-    dup2(standardError, 2);
-    close(standardError);
+    bool written = false;
+    {
+        const system_test::StandardErrorTo captured(messages.handle());
+        const system_test::FileSizeLimit limit(qint64(limitKb) * 1024);
+        QVERIFY(limit.active());
+        written = workbook::writeSummary(path, plants(rows), &error);
+    }
 
     QVERIFY(!written);
     QVERIFY2(error.contains(u"kept.xlsx") && !error.contains(u'\n') && !error.contains(QStringLiteral("..")),
@@ -486,6 +477,8 @@ void WorkbookTest::cutShortRefused()
 // temporary folder.
 void WorkbookTest::nothingLeftWhenKilled()
 {
+    if (!system_test::canKillCopies())
+        QSKIP("This system cannot kill a copy of a process part way through a write.");
     QTemporaryDir temporary;
     QVERIFY(temporary.isValid());
     const QByteArray before = qgetenv("TMPDIR");
@@ -493,16 +486,11 @@ void WorkbookTest::nothingLeftWhenKilled()
     const QString path = m_dir.filePath(QStringLiteral("killed.xlsx"));
     // A write of a thousand plants takes about 100 ms.
     for (int kill = 0; kill < 40; ++kill) {
-        const pid_t child = fork();
-        if (child == 0) {
+        const auto write = [&path] {
             QString error;
             workbook::writeSummary(path, plants(1000), &error);
-            _exit(0);
-        }
-        QVERIFY(child > 0);
-        usleep(useconds_t(kill * 2500));
-        ::kill(child, SIGKILL);
-        waitpid(child, nullptr, 0);
+        };
+        QVERIFY(system_test::killCopyDuring(write, kill * 2500));
     }
     if (before.isNull())
         qunsetenv("TMPDIR");

@@ -35,6 +35,9 @@ FILE *lxw_tmpfile(char *)
     return file;
 }
 #endif
+// On Windows the library, linked statically, keeps its own lxw_tmpfile():
+// it opens its scratch files with _O_TEMPORARY, so that the system deletes
+// each when it is closed, and when a kill ends the program too.
 
 namespace workbook {
 

@@ -5,12 +5,17 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QXmlStreamReader>
 
 #include <unzip.h>
+#ifdef _WIN32
+#include <iowin32.h>
+#endif
 
 #include <algorithm>
 #include <array>
+#include <string>
 
 namespace workbook {
 namespace {
@@ -35,6 +40,20 @@ bool readMember(unzFile archive, ZipMember &member)
     return read == 0 && closed && quint64(member.bytes.size()) == info.uncompressed_size;
 }
 
+unzFile openZip(const QByteArray &path)
+{
+#ifdef _WIN32
+    // The Windows file functions, given the name in UTF-16: the C library's
+    // would read it in the ANSI code page, which lacks most letters.
+    zlib_filefunc64_def functions{};
+    fill_win32_filefunc64W(&functions);
+    const std::wstring name = QFile::decodeName(path).toStdWString();
+    return unzOpen2_64(name.c_str(), &functions);
+#else
+    return unzOpen64(path.constData());
+#endif
+}
+
 bool wellFormedToItsEnd(const QByteArray &xml)
 {
     QXmlStreamReader reader(xml);
@@ -55,7 +74,7 @@ QString temporaryFolderHint()
 ZipReading readZip(const QByteArray &path)
 {
     ZipReading reading;
-    unzFile archive = unzOpen64(path.constData());
+    unzFile archive = openZip(path);
     if (!archive)
         return reading;
     int step = unzGoToFirstFile(archive);

@@ -196,8 +196,11 @@ build-windows: windows-deps windows-kit
 	@[ -f $(BUILD_WINDOWS)/CMakeCache.txt ] || cmake --preset windows $(CCACHE_FLAG) $(subst CXX,C,$(CCACHE_FLAG))
 	cmake --build --preset windows -j $(JOBS)
 
+# The program's settings live in the prefix's registry: a language chosen by
+# an earlier run would change the reports of this one, so they go first.
 test-windows: build-windows
 	WINEPREFIX=$(CURDIR)/$(BUILD_WINDOWS)/wine WINEDEBUG=-all wineboot --init >/dev/null 2>&1; \
+	  WINEPREFIX=$(CURDIR)/$(BUILD_WINDOWS)/wine WINEDEBUG=-all wine reg delete 'HKCU\Software\velmor-calculator' /f >/dev/null 2>&1; \
 	  WINEPREFIX=$(CURDIR)/$(BUILD_WINDOWS)/wine wineserver -w
 	ctest --preset windows -j $(JOBS)
 

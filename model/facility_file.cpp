@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "model/facility_file.h"
 
+#include "model/json_text.h"
 #include "model/message_text.h"
 #include "model/model_text.h"
 #include "model/money_text.h"
@@ -20,7 +21,6 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
-#include <set>
 #include <sys/stat.h>
 #include <utility>
 #include <vector>
@@ -135,64 +135,6 @@ QString saveFailed(const QString &path, const QString &reason)
 }
 
 QString figureCaption(int index) { return quotedForMessage(model::inputText(kInputs[index].caption).trimmed()); }
-
-// A JSON string literal for text, quotes included.
-QByteArray jsonString(const QString &text)
-{
-    const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
-    return array.sliced(1, array.size() - 2); // ["…"] without the brackets
-}
-
-// The first key that one object of the JSON text holds twice, or nothing;
-// the text is known to be valid JSON. QJsonDocument keeps one of the two
-// quietly, so a file could say two things and be read as either.
-std::optional<QString> firstDuplicateKey(QByteArrayView json)
-{
-    struct Level {
-        bool isObject;
-        bool expectsKey;
-        std::set<QString> keys;
-    };
-    std::vector<Level> levels;
-    for (qsizetype i = 0; i < json.size(); ++i) {
-        switch (json[i]) {
-        case '{':
-            levels.push_back({true, true, {}});
-            break;
-        case '[':
-            levels.push_back({false, false, {}});
-            break;
-        case '}':
-        case ']':
-            levels.pop_back();
-            break;
-        case ',':
-            if (levels.back().isObject)
-                levels.back().expectsKey = true;
-            break;
-        case '"': {
-            const qsizetype start = i;
-            for (++i; json[i] != '"'; ++i) {
-                if (json[i] == '\\')
-                    ++i;
-            }
-            Level &level = levels.back();
-            if (level.isObject && level.expectsKey) {
-                level.expectsKey = false;
-                // Read as JSON, so that "a" and "\u0061" are one key.
-                const QByteArray literal = '[' + json.sliced(start, i - start + 1).toByteArray() + ']';
-                const QString key = QJsonDocument::fromJson(literal).array().first().toString();
-                if (!level.keys.insert(key).second)
-                    return key;
-            }
-            break;
-        }
-        default:
-            break;
-        }
-    }
-    return std::nullopt;
-}
 
 // The names Qt gives back unchanged are those it knows; others would quietly
 // fall back to other settings and read the figures by the wrong rules.

@@ -97,19 +97,23 @@ UnitConversion convertUnits(const FieldTexts &texts, Units from, Units to, const
     if (!result.quantityConverted || !result.priceConverted)
         return result;
 
-    // The shortest roundings that keep every result text, so that a field
-    // shows "11.02311" rather than "11.0231131092439".
-    const ResultTexts before = resultsOf(texts, locale, assumptions);
-    const std::vector<QString> shortQuantities = roundings(*quantity, toMetric, locale);
-    const std::vector<QString> shortPrices = roundings(*price, !toMetric, locale);
+    // The first pair of texts that keeps every result text: the shortest
+    // roundings first, so that a field shows "11.023113" rather than
+    // "11.0231131092439"; else the fifteen-digit texts and their neighbours,
+    // the price moving first, as the quantity's nearest text is often short.
     std::vector<std::pair<QString, QString>> pairs;
-    for (const QString &q : shortQuantities) {
-        for (const QString &p : shortPrices)
+    for (const QString &q : roundings(*quantity, toMetric, locale)) {
+        for (const QString &p : roundings(*price, !toMetric, locale))
             pairs.emplace_back(q, p);
     }
     std::stable_sort(pairs.begin(), pairs.end(), [](const auto &a, const auto &b) {
         return a.first.size() + a.second.size() < b.first.size() + b.second.size();
     });
+    for (const QString &q : quantities) {
+        for (const QString &p : prices)
+            pairs.emplace_back(q, p);
+    }
+    const ResultTexts before = resultsOf(texts, locale, assumptions);
     for (const auto &[q, p] : pairs) {
         FieldTexts tried = result.texts;
         tried[kLubricantQuantityField] = q;
@@ -117,19 +121,6 @@ UnitConversion convertUnits(const FieldTexts &texts, Units from, Units to, const
         if (resultsOf(tried, locale, assumptions) == before) {
             result.texts = tried;
             return result;
-        }
-    }
-    // Else the fifteen-digit texts and their neighbours. The price moves
-    // first: the quantity's nearest text is often short.
-    for (const QString &q : quantities) {
-        for (const QString &p : prices) {
-            FieldTexts tried = result.texts;
-            tried[kLubricantQuantityField] = q;
-            tried[kLubricantPriceField] = p;
-            if (resultsOf(tried, locale, assumptions) == before) {
-                result.texts = tried;
-                return result;
-            }
         }
     }
     return result;

@@ -374,11 +374,6 @@ void FigureCommandsTest::capitalInputsReachEveryOutput()
     capital.depreciation = taxRate.isEmpty() ? model::Depreciation::None : model::Depreciation::StraightLine;
     m_window->document()->setCapital(capital);
 
-    const QString pdf = m_dir.filePath(QStringLiteral("capital.pdf"));
-    QVERIFY(commands->exportReport(pdf));
-    const QString text = pdfText(pdf).simplified();
-    for (const QString &phrase : std::as_const(report))
-        QVERIFY2(text.contains(phrase), qPrintable(phrase));
     QVERIFY(commands->copyResults());
     for (const QString &figure : std::as_const(copied))
         QVERIFY2(QGuiApplication::clipboard()->text().contains(figure), qPrintable(figure));
@@ -390,6 +385,15 @@ void FigureCommandsTest::capitalInputsReachEveryOutput()
     QCOMPARE(m_reports.size(), workbook ? 0 : 1);
     for (const QString &message : std::as_const(m_reports))
         QVERIFY2(message.contains(u"capital.xlsx") && message.contains(u"income tax"), qPrintable(message));
+
+    const QString pdf = m_dir.filePath(QStringLiteral("capital.pdf"));
+    QVERIFY(commands->exportReport(pdf));
+    if (!system_test::pdfReaderStarts())
+        QSKIP("The PDF reader, poppler's pdftotext and pdfinfo, is not started from a Windows program here; "
+              "the command line run reads this build's reports.");
+    const QString text = pdfText(pdf).simplified();
+    for (const QString &phrase : std::as_const(report))
+        QVERIFY2(text.contains(phrase), qPrintable(phrase));
 }
 
 void FigureCommandsTest::badFiguresAnsweredAsByATabChange_data()

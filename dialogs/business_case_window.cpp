@@ -4,6 +4,7 @@
 #include "dialogs/dialog_size.h"
 #include "dialogs/investment_fields.h"
 #include "model/business_case_text.h"
+#include "model/cash_flow_text.h"
 #include "model/currency_units.h"
 #include "model/facility_file.h"
 #include "model/model_text.h"
@@ -19,9 +20,12 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -98,13 +102,24 @@ BusinessCaseWindow::BusinessCaseWindow(const model::InputValues &values, const m
     auto *charts = new QHBoxLayout;
     m_cashFlow = new QChartView;
     m_cashFlow->setObjectName(QStringLiteral("cashFlowChart"));
+    m_discountedCashFlow = new QChartView;
+    m_discountedCashFlow->setObjectName(QStringLiteral("discountedCashFlowChart"));
     m_tornado = new QChartView;
     m_tornado->setObjectName(QStringLiteral("tornadoChart"));
-    for (QChartView *view : {m_cashFlow, m_tornado}) {
+    for (QChartView *view : {m_cashFlow, m_discountedCashFlow, m_tornado}) {
         view->setRenderHint(QPainter::Antialiasing);
         view->setMinimumSize(QSize(380, 330) * zoom);
     }
-    charts->addWidget(m_cashFlow, 2);
+    m_cashFlowTable = new QTableWidget;
+    m_cashFlowTable->setObjectName(QStringLiteral("cashFlowTable"));
+    m_cashFlowTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_cashFlowTable->verticalHeader()->hide();
+    m_cashFlowViews = new QTabWidget;
+    m_cashFlowViews->setObjectName(QStringLiteral("cashFlowViews"));
+    m_cashFlowViews->addTab(m_cashFlow, tr("Cash flow"));
+    m_cashFlowViews->addTab(m_discountedCashFlow, tr("Discounted"));
+    m_cashFlowViews->addTab(m_cashFlowTable, tr("Table"));
+    charts->addWidget(m_cashFlowViews, 2);
     auto *tornadoColumn = new QVBoxLayout;
     tornadoColumn->addWidget(m_tornado, 1);
     auto *stepRow = new QHBoxLayout;
@@ -262,18 +277,23 @@ void BusinessCaseWindow::recompute()
         m_measures->setText(tr("Enter the installed system price to see the payback, the return on investment, "
                                "the net present value and the internal rate of return."));
     else
-        m_measures->setText(model::measureLines(m_study.measures, investment, m_locale, m_symbol).join(u'\n'));
+        m_measures->setText((model::measureLines(m_study.measures, investment, m_locale, m_symbol)
+                             + model::breakEvenLines(m_study.breakEven, m_locale, m_symbol))
+                                .join(u'\n'));
     QPalette palette = m_measures->palette();
     palette.setColor(QPalette::WindowText, refused ? QColor(Qt::red) : palette.color(QPalette::Text));
     m_measures->setPalette(palette);
 
     showCases();
     // Figures that overflow are not charted, only hidden behind the message.
-    replaceChart(m_cashFlow,
-                 outputs::cashFlowChart(overflows ? model::BusinessCase() : m_study.measures, m_locale, m_symbol));
+    const model::BusinessCase &charted = overflows ? model::BusinessCase() : m_study.measures;
+    replaceChart(m_cashFlow, outputs::cashFlowChart(charted, m_locale, m_symbol));
+    replaceChart(m_discountedCashFlow,
+                 outputs::cashFlowChart(charted, m_locale, m_symbol, outputs::CashFlowBasis::Discounted));
+    showCashFlowTable(charted.cashFlow);
     replaceChart(m_tornado, outputs::tornadoChart(m_study.sensitivity, m_study.annualSavings, m_study.stepPercent,
                                                   m_assumptions, m_locale, m_symbol));
-    m_cashFlow->setVisible(m_hasInvestment && !overflows);
+    m_cashFlowViews->setVisible(m_hasInvestment && !overflows);
     dialogs::growToContents(this);
 }
 
@@ -289,4 +309,27 @@ void BusinessCaseWindow::showCases()
         cells[2]->setText(measured ? model::paybackText(summary.measures, m_locale) : QStringLiteral("\u2014"));
         cells[3]->setText(measured ? model::npvText(summary.measures, m_locale, m_symbol) : QStringLiteral("\u2014"));
     }
+}
+
+void BusinessCaseWindow::showCashFlowTable(const model::CashFlowTable &table)
+{
+    const std::vector<model::CashFlowColumn> columns = model::shownCashFlowColumns(table);
+    m_cashFlowTable->clear();
+    m_cashFlowTable->setColumnCount(int(columns.size()));
+    m_cashFlowTable->setRowCount(int(table.years.size()));
+    QStringList headings;
+    for (const model::CashFlowColumn column : columns)
+        headings << model::cashFlowHeading(column);
+    m_cashFlowTable->setHorizontalHeaderLabels(headings);
+    for (int t = 0; t < int(table.years.size()); ++t) {
+        for (int c = 0; c < int(columns.size()); ++c) {
+            const model::CashFlowColumn column = columns[std::size_t(c)];
+            auto *item =
+                new QTableWidgetItem(model::cashFlowCellText(table.years[std::size_t(t)], column, m_locale, m_symbol));
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            m_cashFlowTable->setItem(t, c, item);
+        }
+    }
+    m_cashFlowTable->resizeColumnsToContents();
+    m_cashFlowTable->resizeRowsToContents();
 }

@@ -17,6 +17,8 @@ class QDoubleSpinBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QTabWidget;
+class QTableWidget;
 QT_END_NAMESPACE
 
 class InvestmentFields;
@@ -25,7 +27,8 @@ class InvestmentFields;
 // inputs (escalations, tax and depreciation, residual value, first-year
 // share, timing of the flows), what they come to (payback,
 // return, net present value, internal rate of return, discounted payback),
-// the cumulative cash flow, the sensitivity of the savings to every figure
+// the break-even values, the cash flows (charted, undiscounted and
+// discounted, and as a table), the sensitivity of the savings to every figure
 // and reduction, and the cases beside the assumed one. Everything follows
 // the fields as they are typed. Modal, like the About window.
 class BusinessCaseWindow : public QDialog {
@@ -51,6 +54,7 @@ private:
     QGroupBox *capitalGroup(const model::CapitalTexts &capital);
     void recompute();
     void showCases();
+    void showCashFlowTable(const model::CashFlowTable &table);
 
     model::InputValues m_values;
     model::Assumptions m_assumptions;
@@ -65,7 +69,10 @@ private:
     QComboBox *m_timing = nullptr;
     QLabel *m_measures = nullptr;
     QDoubleSpinBox *m_step = nullptr;
+    QTabWidget *m_cashFlowViews = nullptr;
     QChartView *m_cashFlow = nullptr;
+    QChartView *m_discountedCashFlow = nullptr;
+    QTableWidget *m_cashFlowTable = nullptr;
     QChartView *m_tornado = nullptr;
     std::array<std::array<QLabel *, 4>, model::kScenarioCount> m_caseCells{};
 };

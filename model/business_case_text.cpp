@@ -37,6 +37,10 @@ QString paybackText(const BusinessCase &measures, const QLocale &locale)
 {
     if (!measures.paybackMonths)
         return BusinessCaseText::tr("none");
+    if (measures.paybackState == PaybackState::NotWithinPeriod) {
+        const int years = measures.cashFlow.period();
+        return BusinessCaseText::tr("not within %n year(s)", "", years);
+    }
     return BusinessCaseText::tr("%1 months").arg(decimal(*measures.paybackMonths, locale));
 }
 
@@ -57,19 +61,40 @@ QStringList measureLines(const BusinessCase &measures, const Investment &investm
                      .arg(money(investment.yearlyUpkeep, locale, symbol))
               << BusinessCaseText::tr("Yearly savings after upkeep: %1").arg(money(measures.yearlyNet, locale, symbol));
     }
-    lines << (measures.paybackMonths ? BusinessCaseText::tr("Simple payback: %1").arg(paybackText(measures, locale))
-              : measures.initial == 0
-                  ? BusinessCaseText::tr("Simple payback: none, nothing is invested")
-                  : BusinessCaseText::tr("Simple payback: none, the yearly savings do not exceed the upkeep"));
-    lines << (measures.roi ? BusinessCaseText::tr("Return on investment over %1 year(s): %2", "", investment.years)
-                                 .arg(years, percentOf(*measures.roi, locale))
-                           : BusinessCaseText::tr("Return on investment over %1 year(s): none, nothing is invested", "",
-                                                  investment.years)
-                                 .arg(years));
+    if (measures.paybackMonths && measures.paybackState == PaybackState::NotWithinPeriod)
+        lines << BusinessCaseText::tr("Simple payback: not within the %n year(s) evaluated (%1 months at the last "
+                                      "year's pace)",
+                                      "", investment.years)
+                     .arg(decimal(*measures.paybackMonths, locale));
+    else
+        lines << (measures.paybackMonths ? BusinessCaseText::tr("Simple payback: %1").arg(paybackText(measures, locale))
+                  : measures.initial == 0
+                      ? BusinessCaseText::tr("Simple payback: none, nothing is invested")
+                      : BusinessCaseText::tr("Simple payback: none, the yearly savings do not exceed the upkeep"));
+    if (!measures.roi)
+        lines << BusinessCaseText::tr("Return on investment over %1 year(s): none, nothing is invested", "",
+                                      investment.years)
+                     .arg(years);
+    else if (measures.annualisedRoi)
+        lines << BusinessCaseText::tr("Return on investment, undiscounted, over %1 year(s): %2 (%3 a year)", "",
+                                      investment.years)
+                     .arg(years, percentOf(*measures.roi, locale), percentOf(*measures.annualisedRoi, locale));
+    else
+        lines << BusinessCaseText::tr("Return on investment, undiscounted, over %1 year(s): %2", "", investment.years)
+                     .arg(years, percentOf(*measures.roi, locale));
     lines << BusinessCaseText::tr("Net present value at %1: %2")
                  .arg(percentText(investment.discountRatePercent, locale) + u'%', npvText(measures, locale, symbol));
-    lines << (measures.irr ? BusinessCaseText::tr("Internal rate of return: %1").arg(percentOf(*measures.irr, locale))
-                           : BusinessCaseText::tr("Internal rate of return: none, the cash flows never change sign"));
+    if (measures.profitabilityIndex)
+        lines << BusinessCaseText::tr("Profitability index: %1")
+                     .arg(decimal(*measures.profitabilityIndex, locale, 2));
+    if (measures.irr)
+        lines << BusinessCaseText::tr("Internal rate of return: %1").arg(percentOf(*measures.irr, locale));
+    else if (measures.irrUnclear)
+        lines << BusinessCaseText::tr("Internal rate of return: none, the cash flows change sign more than once; "
+                                      "the net present value at other rates: %1")
+                     .arg(npvProfileText(measures.cashFlow, locale, symbol));
+    else
+        lines << BusinessCaseText::tr("Internal rate of return: none, the cash flows never change sign");
     lines << (measures.discountedPaybackYears ? BusinessCaseText::tr("Discounted payback: %1 years")
                                                     .arg(decimal(*measures.discountedPaybackYears, locale, 2))
               : measures.initial == 0
@@ -77,6 +102,40 @@ QStringList measureLines(const BusinessCase &measures, const Investment &investm
                   : BusinessCaseText::tr("Discounted payback: not within the %1 year(s)", "", investment.years)
                         .arg(years));
     return lines;
+}
+
+QStringList breakEvenLines(const BreakEven &breakEven, const QLocale &locale, QStringView symbol)
+{
+    QStringList lines;
+    if (const std::optional<double> &price = breakEven.systemPrice)
+        lines << (*price >= 0 ? BusinessCaseText::tr("Break-even system price: %1").arg(money(*price, locale, symbol))
+                              : BusinessCaseText::tr("Break-even system price: none, even a free system does not pay "
+                                                     "back within the period"));
+    if (const std::optional<double> &share = breakEven.reductionShare) {
+        if (*share < 0)
+            lines << BusinessCaseText::tr("The case holds even without any reduction.");
+        else if (*share <= 1)
+            lines << BusinessCaseText::tr("The case holds down to %1 of the assumed reductions.")
+                         .arg(percentOf(*share, locale));
+        else
+            lines << BusinessCaseText::tr("The case needs %1 of the assumed reductions to break even.")
+                         .arg(percentOf(*share, locale));
+    }
+    if (const std::optional<double> &failures = breakEven.bearingFailures)
+        lines << (*failures >= 0
+                      ? BusinessCaseText::tr("Break-even bearing failures: %1 a year").arg(decimal(*failures, locale))
+                      : BusinessCaseText::tr(
+                          "Break-even bearing failures: none, the case holds even without failures"));
+    return lines;
+}
+
+QString npvProfileText(const CashFlowTable &table, const QLocale &locale, QStringView symbol)
+{
+    QStringList points;
+    for (const double rate : kNpvProfileRates)
+        points << BusinessCaseText::tr("%1 at %2")
+                      .arg(money(npvAt(table, rate), locale, symbol), percentText(rate, locale) + u'%');
+    return points.join(QStringLiteral(", "));
 }
 
 QString scenarioName(Scenario scenario)
@@ -92,9 +151,9 @@ QString scenarioName(Scenario scenario)
     return QString();
 }
 
-QString measuresNote(const Investment &investment, const QLocale &locale)
+QString measuresNote(const Investment &investment, const QLocale &locale, bool capitalInputs)
 {
-    const QString note =
+    QString note =
         BusinessCaseText::tr(
             "How the measures are computed. The investment is the system's price plus its installation, paid "
             "at the start; the yearly net is the annual savings less the yearly upkeep, received at the end "
@@ -108,6 +167,16 @@ QString measuresNote(const Investment &investment, const QLocale &locale)
             "", investment.years)
             .arg(locale.toString(investment.years))
             .arg(percentText(investment.discountRatePercent, locale) + u'%');
+    note += u' '
+            + BusinessCaseText::tr("The profitability index is the net present value \u00F7 investment + 1; "
+                                   "the annual return is the one that, compounded over the years, gives the "
+                                   "return on investment.");
+    if (capitalInputs)
+        note += u' '
+                + BusinessCaseText::tr("With the escalation, tax, residual value, first-year share or timing stated "
+                                       "above, each year's net is that year's savings less its upkeep and tax (and "
+                                       "in the last year plus the residual value after tax), as the cash-flow table "
+                                       "shows, and every measure is taken from those nets.");
     // The formulas' own figures (12, 1, 100%) in the same digits as the rest.
     return regionalDigits(note, locale);
 }

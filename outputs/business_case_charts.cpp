@@ -79,10 +79,15 @@ QValueAxis *moneyAxis(double lo, double hi)
 
 } // namespace
 
-std::unique_ptr<QChart> cashFlowChart(const model::BusinessCase &measures, const QLocale &locale, QStringView symbol)
+std::unique_ptr<QChart> cashFlowChart(const model::BusinessCase &measures, const QLocale &locale, QStringView symbol,
+                                      CashFlowBasis basis)
 {
-    auto chart =
-        plainChart(model::withCurrencySymbol(BusinessCaseText::tr("Cumulative cash flow ($)"), symbol), locale);
+    const bool discounted = basis == CashFlowBasis::Discounted;
+    auto chart = plainChart(
+        model::withCurrencySymbol(discounted ? BusinessCaseText::tr("Cumulative discounted cash flow ($)")
+                                             : BusinessCaseText::tr("Cumulative cash flow, undiscounted ($)"),
+                                  symbol),
+        locale);
     // Two sets so that the years still in debt and those in profit differ
     // in colour; each year has its value in one of them.
     auto *debt = new QBarSet(BusinessCaseText::tr("Not yet paid back"));
@@ -92,13 +97,14 @@ std::unique_ptr<QChart> cashFlowChart(const model::BusinessCase &measures, const
     QStringList years;
     double lo = 0;
     double hi = 0;
-    for (std::size_t t = 0; t < measures.cumulativeCashFlow.size(); ++t) {
-        const double value = std::isfinite(measures.cumulativeCashFlow[t]) ? measures.cumulativeCashFlow[t] : 0;
+    for (const model::CashFlowYear &year : measures.cashFlow.years) {
+        const double cumulative = discounted ? year.cumulativeDiscounted : year.cumulative;
+        const double value = std::isfinite(cumulative) ? cumulative : 0;
         *debt << (value < 0 ? value : 0);
         *profit << (value >= 0 ? value : 0);
         lo = std::min(lo, value);
         hi = std::max(hi, value);
-        years << locale.toString(qulonglong(t));
+        years << locale.toString(year.year);
     }
     auto *series = new QStackedBarSeries;
     series->append(debt);

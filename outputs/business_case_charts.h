@@ -18,10 +18,11 @@ QT_END_NAMESPACE
 namespace outputs {
 
 // The cumulative cash flow of the investment at the end of each year, from
-// year 0 (the outlay) to the period's end, as columns.
-// Money is in the currency of symbol.
+// year 0 (the outlay) to the period's end, as columns, undiscounted or
+// discounted; the title says which. Money is in the currency of symbol.
+enum class CashFlowBasis { Undiscounted, Discounted };
 std::unique_ptr<QChart> cashFlowChart(const model::BusinessCase &measures, const QLocale &locale,
-                                      QStringView symbol = u"$");
+                                      QStringView symbol = u"$", CashFlowBasis basis = CashFlowBasis::Undiscounted);
 
 // The tornado chart: for each figure and reduction, how far the annual
 // savings move from baseSavings when it is lowered and raised by the step,

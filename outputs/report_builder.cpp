@@ -3,14 +3,15 @@
 
 #include "language/language.h"
 #include "model/business_case_text.h"
+#include "model/cash_flow_text.h"
 #include "model/contact_details.h"
 #include "model/formula_prose.h"
 #include "model/model_text.h"
 #include "model/money_text.h"
 #include "model/numeric_text.h"
-#include "model/payback.h"
 #include "model/table_titles.h"
 #include "outputs/business_case_charts.h"
+#include "outputs/capital_sentences.h"
 #include "platform/chart_control.h"
 #include "report/report_page.h"
 
@@ -111,7 +112,8 @@ report::BusinessCasePage businessCasePage(const document::FacilityDocument &faci
             whom << part.trimmed();
     whom << reportDate(facility, date);
     page.forWhom = whom.join(QStringLiteral(" \u00B7 "));
-    page.measures = model::measureLines(study.measures, investment, locale, symbol);
+    page.measures = model::measureLines(study.measures, investment, locale, symbol)
+                    + model::breakEvenLines(study.breakEven, locale, symbol);
     page.caseHeadings = {ReportText::tr("Case"), ReportText::tr("Reductions"), ReportText::tr("Annual savings"),
                          ReportText::tr("Payback"), ReportText::tr("Net present value")};
     for (int c = 0; c < model::kScenarioCount; ++c) {
@@ -125,13 +127,25 @@ report::BusinessCasePage businessCasePage(const document::FacilityDocument &faci
             summary.computed ? model::paybackText(summary.measures, locale) : QString(),
             summary.computed ? model::npvText(summary.measures, locale, symbol) : QString()};
     }
+    page.cashFlowTitle = ReportText::tr("Cash flow");
+    const model::CashFlowTable &table = study.measures.cashFlow;
+    const std::vector<model::CashFlowColumn> columns = model::shownCashFlowColumns(table);
+    for (const model::CashFlowColumn column : columns)
+        page.cashFlow.headings << model::cashFlowHeading(column);
+    for (const model::CashFlowYear &year : table.years) {
+        QStringList row;
+        for (const model::CashFlowColumn column : columns)
+            row << model::cashFlowCellText(year, column, locale, symbol);
+        page.cashFlow.rows.push_back(row);
+    }
     page.assumptions << model::reductionsSentence(facility.assumptions(), locale)
                      << investmentSentence(investment, locale, symbol)
+                     << capitalSentences(study.capital, investment, locale, symbol).join(u' ')
                      << ReportText::tr(
                             "Sensitivity: each of the twelve figures and five reductions lowered and raised by %1%, "
                             "a reduction no further than 0% or 100%.")
                             .arg(model::percentText(study.stepPercent, locale));
-    page.note = model::measuresNote(investment, locale);
+    page.note = model::measuresNote(investment, locale, study.capital != model::CapitalInputs());
     page.drawCashFlow = pageChart(cashFlowChart(study.measures, locale, symbol));
     page.drawTornado = pageChart(tornadoChart(study.sensitivity, study.annualSavings, study.stepPercent,
                                               facility.assumptions(), locale, symbol));
@@ -156,12 +170,10 @@ QStringList costLines(const document::FacilityDocument &facility, const model::I
     return lines;
 }
 
-// Page 1's payback. Pre-tax and flat-priced, as it always was: the months
-// and the nets after 3 and 5 years of level flows. With capital inputs
-// given, the study's own measures instead, so that page 1 agrees with page
-// 2, the Business Case window and the clipboard: the simple payback of its
-// cash flows and their cumulative net after 3 and 5 years and after the
-// period, as far as the period goes.
+// Page 1's payback: the simple payback of the study's cash flows, the
+// same as page 2, the Business Case window and the clipboard show, and
+// their cumulative net after 3 and 5 years and after the period, as far as
+// the period goes.
 QStringList paybackLines(const document::FacilityDocument &facility, const model::BusinessCaseStudy &study)
 {
     const QLocale &locale = facility.locale();
@@ -172,41 +184,26 @@ QStringList paybackLines(const document::FacilityDocument &facility, const model
         lines << ReportText::tr("No payback: nothing is invested.");
         return lines;
     }
-    const QString never =
-        ReportText::tr("No payback: with these figures the system brings no yearly savings to pay for it.");
-    const QString months = ReportText::tr("Payback period: %1 months");
-    if (study.capital == model::CapitalInputs()) {
-        const double savings = facility.results().table(model::Table::Savings).row(model::kRowCount);
-        const std::optional<model::Payback> payback =
-            model::paybackOf(investment.initial(), savings, investment.yearlyUpkeep);
-        if (!payback)
-            return lines << never;
-        lines << months.arg(locale.toString(payback->months, 'f', 1))
-              << ReportText::tr("Net savings over 3 years: %1")
-                     .arg(model::currencyText(payback->netThreeYears, locale, symbol))
-              << ReportText::tr("Net savings over 5 years: %1")
-                     .arg(model::currencyText(payback->netFiveYears, locale, symbol));
-        return lines;
-    }
     const model::BusinessCase &measures = study.measures;
     if (!measures.paybackMonths || measures.paybackState == model::PaybackState::Never)
-        return lines << never;
+        return lines << ReportText::tr("No payback: with these figures the system brings no yearly savings to pay "
+                                       "for it.");
     const QString shown = locale.toString(*measures.paybackMonths, 'f', 1);
     lines << (measures.paybackState == model::PaybackState::Within
-                  ? months.arg(shown)
+                  ? ReportText::tr("Payback period: %1 months").arg(shown)
                   : ReportText::tr("Payback period: %1 months, not within the %n year(s) evaluated", "",
                                    investment.years)
                         .arg(shown));
-    const std::vector<double> &cumulative = measures.cumulativeCashFlow;
-    const int period = int(cumulative.size()) - 1;
+    const std::vector<model::CashFlowYear> &years = measures.cashFlow.years;
+    const int period = int(years.size()) - 1;
     std::vector<int> shownYears;
-    for (const int years : {3, 5})
-        if (years < period)
-            shownYears.push_back(years);
+    for (const int year : {3, 5})
+        if (year < period)
+            shownYears.push_back(year);
     shownYears.push_back(period);
-    for (const int years : shownYears)
-        lines << ReportText::tr("Net cash flow over %n year(s): %1", "", years)
-                     .arg(model::currencyText(cumulative[std::size_t(years)], locale, symbol));
+    for (const int year : shownYears)
+        lines << ReportText::tr("Net cash flow over %n year(s): %1", "", year)
+                     .arg(model::currencyText(years[std::size_t(year)].cumulative, locale, symbol));
     return lines;
 }
 

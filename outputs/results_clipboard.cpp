@@ -2,6 +2,7 @@
 #include "outputs/results_clipboard.h"
 
 #include "model/business_case_text.h"
+#include "model/cash_flow_text.h"
 #include "model/currency_text.h"
 #include "model/money_text.h"
 #include "model/table_titles.h"
@@ -30,6 +31,7 @@ struct NumberFormat {
     bool percent = false;
 };
 const NumberFormat kMoney{"[$$-409]#,##0.00;-[$$-409]#,##0.00", 2};
+const NumberFormat kWhole{"0", 0};
 const NumberFormat kOneDecimal{"0.0", 1};
 const NumberFormat kTwoDecimals{"0.00", 2};
 const NumberFormat kPercent{"0.0%", 1, true};
@@ -132,26 +134,69 @@ ClipboardResults clipboardResults(const model::Results &results, const model::As
         const QString none = ClipboardText::tr("none");
         table.row({text(QString())});
         table.row({text(ClipboardText::tr("Business case")), text(ClipboardText::tr("Value"))}, true);
+        const QString notWithin = ClipboardText::tr("not within %n year(s)", "", investment.years);
+        const auto optionalNumber = [&](const std::optional<double> &value, const QString &shown,
+                                        const NumberFormat &format, const QString &otherwise) {
+            return value ? number(*value, shown, format) : text(otherwise);
+        };
+        const auto percentCell = [&](const std::optional<double> &value) {
+            return optionalNumber(value, value ? model::percentOf(*value, locale) : QString(), kPercent, none);
+        };
         table.row({text(ClipboardText::tr("Initial investment")), money(measures.initial, locale, symbol)});
-        table.row({text(ClipboardText::tr("Simple payback (months)")),
-                   measures.paybackMonths
-                       ? number(*measures.paybackMonths, model::paybackText(measures, locale), kOneDecimal)
-                       : text(none)});
         table.row(
-            {text(ClipboardText::tr("Return on investment over %n year(s)", "", investment.years)),
-             measures.roi ? number(*measures.roi, model::percentOf(*measures.roi, locale), kPercent) : text(none)});
+            {text(ClipboardText::tr("Simple payback (months)")),
+             measures.paybackState == model::PaybackState::NotWithinPeriod
+                 ? text(notWithin)
+                 : optionalNumber(measures.paybackMonths, model::paybackText(measures, locale), kOneDecimal, none)});
+        table.row({text(ClipboardText::tr("Return on investment over %n year(s)", "", investment.years)),
+                   percentCell(measures.roi)});
+        table.row({text(ClipboardText::tr("Annualised return on investment")), percentCell(measures.annualisedRoi)});
         table.row({text(ClipboardText::tr("Net present value at %1%")
                             .arg(model::percentText(investment.discountRatePercent, locale))),
                    money(measures.npv, locale, symbol)});
+        table.row({text(ClipboardText::tr("Profitability index")),
+                   optionalNumber(measures.profitabilityIndex,
+                                  measures.profitabilityIndex ? locale.toString(*measures.profitabilityIndex, 'f', 2)
+                                                              : QString(),
+                                  kTwoDecimals, none)});
+        table.row({text(ClipboardText::tr("Internal rate of return")), percentCell(measures.irr)});
         table.row(
-            {text(ClipboardText::tr("Internal rate of return")),
-             measures.irr ? number(*measures.irr, model::percentOf(*measures.irr, locale), kPercent) : text(none)});
-        const QString notWithin = ClipboardText::tr("not within %n year(s)", "", investment.years);
-        table.row({text(ClipboardText::tr("Discounted payback (years)")),
-                   measures.discountedPaybackYears
-                       ? number(*measures.discountedPaybackYears,
-                                locale.toString(*measures.discountedPaybackYears, 'f', 2), kTwoDecimals)
-                       : text(measures.initial == 0 ? none : notWithin)});
+            {text(ClipboardText::tr("Discounted payback (years)")),
+             optionalNumber(measures.discountedPaybackYears,
+                            measures.discountedPaybackYears ? locale.toString(*measures.discountedPaybackYears, 'f', 2)
+                                                            : QString(),
+                            kTwoDecimals, measures.initial == 0 ? none : notWithin)});
+        const model::BreakEven &breakEven = study->breakEven;
+        if (breakEven.systemPrice)
+            table.row(
+                {text(ClipboardText::tr("Break-even system price")), money(*breakEven.systemPrice, locale, symbol)});
+        if (breakEven.reductionShare)
+            table.row({text(ClipboardText::tr("Break-even share of the assumed reductions")),
+                       percentCell(breakEven.reductionShare)});
+        if (breakEven.bearingFailures)
+            table.row(
+                {text(ClipboardText::tr("Break-even bearing failures a year")),
+                 number(*breakEven.bearingFailures, locale.toString(*breakEven.bearingFailures, 'f', 1), kOneDecimal)});
+
+        // The cash flows, year by year.
+        const model::CashFlowTable &flows = measures.cashFlow;
+        const std::vector<model::CashFlowColumn> columns = model::shownCashFlowColumns(flows);
+        table.row({text(QString())});
+        QList<Cell> headings;
+        for (const model::CashFlowColumn column : columns)
+            headings << text(model::cashFlowHeading(column));
+        table.row(headings, true);
+        for (const model::CashFlowYear &year : flows.years) {
+            QList<Cell> cells;
+            for (const model::CashFlowColumn column : columns) {
+                const std::optional<double> value = model::cashFlowValue(year, column);
+                if (column == model::CashFlowColumn::Year)
+                    cells << number(year.year, locale.toString(year.year), kWhole);
+                else
+                    cells << (value ? money(*value, locale, symbol) : text(QString()));
+            }
+            table.row(cells);
+        }
     }
     return table.finished();
 }

@@ -13,6 +13,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QPainter;
 class QRectF;
@@ -43,14 +44,23 @@ struct CaseText {
     QString npv;
 };
 
+// The cash flows year by year: the headings and a row of texts a year, the
+// first column the year's number.
+struct CashFlowTableText {
+    QStringList headings;
+    std::vector<QStringList> rows;
+};
+
 // The report's second page, when an investment is given: the measures, the
-// cases, both charts and every assumption they rest on.
+// cases, the cash flows, both charts and every assumption they rest on.
 struct BusinessCasePage {
     QString title;
     QString forWhom; // customer, site and date in one line
     QStringList measures;
     CaseText caseHeadings;
     std::array<CaseText, model::kScenarioCount> cases;
+    QString cashFlowTitle;
+    CashFlowTableText cashFlow;
     QStringList assumptions;
     QString note;
     std::function<void(QPainter &, const QRectF &)> drawCashFlow;

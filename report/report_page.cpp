@@ -14,6 +14,8 @@
 #include <QPdfWriter>
 
 #include <algorithm>
+#include <span>
+#include <vector>
 
 namespace report {
 namespace {
@@ -166,9 +168,15 @@ public:
     // unless a text had to be wrapped, and then grows by as much as that text.
     void row(std::initializer_list<Cell> cells, qreal height)
     {
+        row(std::span<const Cell>(cells.begin(), cells.size()), height);
+    }
+    // A cell too wide gets a smaller font unless wrap asks for it to be
+    // wrapped at once, as a table's headings are.
+    void row(std::span<const Cell> cells, qreal height, bool wrap = false)
+    {
         qreal growth = 0;
         for (const Cell &cell : cells) {
-            const FittedText fitted = fit(cell.text, cell.font, cell.width, true);
+            const FittedText fitted = fit(cell.text, cell.font, cell.width, !wrap);
             growth = std::max(growth, fitted.height - this->height(cell.font));
             if (m_draw)
                 draw(cell, fitted);
@@ -413,6 +421,42 @@ void layOut(PageLayout &page, const ReportContent &c)
 }
 
 constexpr qreal kBusinessChartHeight = 250;
+// Years 0 to 10 fit on the business case page; a longer period has a page
+// of its own.
+constexpr std::size_t kCashFlowRowsOnPage = 11;
+
+bool cashFlowOnItsOwnPage(const BusinessCasePage &b) { return b.cashFlow.rows.size() > kCashFlowRowsOnPage; }
+
+// The cash flows as a table over the page's width: the year narrow, every
+// other column an equal share, figures to the right.
+void layOutCashFlow(PageLayout &page, const BusinessCasePage &b)
+{
+    const qreal x = page.left() + 8;
+    const qreal w = page.width() - 8;
+    const QStringList &headings = b.cashFlow.headings;
+    if (headings.isEmpty())
+        return;
+    page.heading(b.cashFlowTitle);
+    const qreal yearWidth = w * 0.06;
+    const qreal columnWidth = (w - yearWidth) / std::max<qsizetype>(1, headings.size() - 1);
+    const QFont cellFont = page.font(7.5);
+    const QFont headFont = page.font(7.5, true);
+    const auto row = [&](const QStringList &texts, const QFont &font, const QColor &colour, bool wrap) {
+        std::vector<Cell> cells;
+        for (qsizetype c = 0; c < texts.size(); ++c) {
+            const qreal left = c == 0 ? x : x + yearWidth + (c - 1) * columnWidth;
+            const qreal width = (c == 0 ? yearWidth : columnWidth) - 4;
+            cells.push_back(Cell{texts.at(c), font, colour, left, width, Qt::AlignRight});
+        }
+        page.row(cells, page.lineHeight(font), wrap);
+    };
+    row(headings, headFont, Qt::black, true);
+    page.rule(x, w, 0.8, QColor(190, 190, 190));
+    page.down(2);
+    for (const QStringList &texts : b.cashFlow.rows)
+        row(texts, cellFont, artwork::kNavy, false);
+    page.down(kGap);
+}
 
 // The second page: who it is for, the measures, the three cases, the cash
 // flow and the sensitivity side by side, and what it all assumes.
@@ -455,6 +499,8 @@ void layOutBusinessCase(PageLayout &page, const ReportContent &c)
     for (const CaseText &text : b.cases)
         caseRow(text, cellFont, artwork::kNavy);
     page.down(kGap);
+    if (!cashFlowOnItsOwnPage(b))
+        layOutCashFlow(page, b);
 
     const qreal chartTop = page.y();
     const qreal cashWidth = w * 0.42;
@@ -474,6 +520,17 @@ void layOutBusinessCase(PageLayout &page, const ReportContent &c)
     }
     page.down(kGap * 0.6);
     page.paragraph(b.note, page.font(7.5), QColor(64, 64, 64));
+}
+
+// The third page, when the cash flows are too long for the second.
+void layOutCashFlowPage(PageLayout &page, const ReportContent &c)
+{
+    const BusinessCasePage &b = *c.businessCase;
+    layOutHeading(page, c, b.cashFlowTitle);
+    page.row({{withoutDirectionControls(b.forWhom), page.font(9), Qt::black, page.left(), page.width()}},
+             page.lineHeight(page.font(9)));
+    page.down(kGap);
+    layOutCashFlow(page, b);
 }
 
 using PageContents = void (*)(PageLayout &, const ReportContent &);
@@ -561,6 +618,11 @@ bool paintReportPage(QPagedPaintDevice &device, const ReportContent &content)
         if (!device.newPage())
             return false;
         paintBusinessCase(painter, area, content);
+        if (cashFlowOnItsOwnPage(*content.businessCase)) {
+            if (!device.newPage())
+                return false;
+            paintPage(painter, area, content, layOutCashFlowPage);
+        }
     }
     return painter.end();
 }

@@ -16,6 +16,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTimer>
 
 #include <cstdio>
@@ -80,12 +81,14 @@ int main(int argc, char *argv[])
     facility.setInvestment(
         {QStringLiteral("20000"), QStringLiteral("5000"), QStringLiteral("1000"), QString(), QString()});
     // A command by its English text, in the interface's language.
-    const auto grabDialog = [&](const char *command, const QString &name) {
+    const auto grabDialog = [&](const char *command, const QString &name, int cashFlowView = 0) {
         for (QAction *action : commands.actions()) {
             if (action->text() != QCoreApplication::translate("FigureCommands", command))
                 continue;
             QTimer::singleShot(0, &window, [&] {
                 if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+                    if (auto *views = dialog->findChild<QTabWidget *>(QStringLiteral("cashFlowViews")))
+                        views->setCurrentIndex(cashFlowView);
                     ok &= save(dialog, folder, name);
                     dialog->reject();
                 }
@@ -112,5 +115,15 @@ int main(int argc, char *argv[])
     window.SSTab1->selectTab(4);
     ok &= save(&window, folder, QStringLiteral("main-4-savings-metric"));
     grabDialog("Business Case\u2026", QStringLiteral("dialog-business-case-metric"));
+    // A capital request: escalation, tax, depreciation, residual value.
+    model::CapitalTexts capital;
+    capital.labourEscalation = QStringLiteral("3");
+    capital.taxRate = QStringLiteral("25");
+    capital.depreciation = model::Depreciation::StraightLine;
+    capital.residualValue = QStringLiteral("2000");
+    capital.firstYearShare = QStringLiteral("60");
+    facility.setCapital(capital);
+    for (int view = 0; view < 3; ++view)
+        grabDialog("Business Case\u2026", QStringLiteral("dialog-business-case-capital-%1").arg(view), view);
     return ok ? 0 : 1;
 }

@@ -1,0 +1,85 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#include "outputs/capital_sentences.h"
+
+#include "model/money_text.h"
+
+#include <QCoreApplication>
+
+namespace outputs {
+namespace {
+
+// The context the translations of these texts are found under.
+struct CapitalText {
+    Q_DECLARE_TR_FUNCTIONS(CapitalText)
+};
+
+QString percent(double value, const QLocale &locale) { return model::percentText(value, locale) + u'%'; }
+
+QString escalationSentence(const model::CapitalInputs &capital, const QLocale &locale)
+{
+    return CapitalText::tr("Yearly escalation from year 2: labour rates %1, lubricant %2, bearings %3, production "
+                           "value %4, upkeep %5.")
+        .arg(percent(capital.labourEscalationPercent, locale), percent(capital.lubricantEscalationPercent, locale),
+             percent(capital.bearingEscalationPercent, locale),
+             percent(capital.productionValueEscalationPercent, locale),
+             percent(capital.upkeepEscalationPercent, locale));
+}
+
+QString taxSentence(const model::CapitalInputs &capital, const QLocale &locale)
+{
+    const QString tax = CapitalText::tr("Income tax at %1 on the savings less the upkeep and the depreciation; a "
+                                        "year's loss is credited against the plant's other profits.")
+                            .arg(percent(capital.taxRatePercent, locale));
+    switch (capital.depreciation) {
+    case model::Depreciation::None:
+        return tax + u' '
+               + CapitalText::tr("The investment is not depreciated during the period and is written off at its end.");
+    case model::Depreciation::StraightLine:
+        return tax + u' '
+               + CapitalText::tr("The investment is depreciated straight-line over %n year(s).", "",
+                                 capital.depreciationYears);
+    case model::Depreciation::DecliningBalance:
+        return tax + u' '
+               + CapitalText::tr("The investment is depreciated by declining balance at %1 of its book value a year; "
+                                 "what is left is written off at the period's end.")
+                     .arg(percent(capital.decliningRatePercent, locale));
+    }
+    return tax;
+}
+
+} // namespace
+
+QStringList capitalSentences(const model::CapitalInputs &capital, const model::Investment &investment,
+                             const QLocale &locale, QStringView symbol)
+{
+    const model::CapitalInputs defaults;
+    const bool escalated = capital.labourEscalationPercent != 0 || capital.lubricantEscalationPercent != 0
+                           || capital.bearingEscalationPercent != 0 || capital.productionValueEscalationPercent != 0
+                           || capital.upkeepEscalationPercent != 0;
+    const bool taxed = capital.taxRatePercent != 0;
+    QStringList sentences;
+    if (!escalated && !taxed && capital.timing == defaults.timing)
+        sentences << CapitalText::tr("Before income tax, at today's prices every year, with the yearly flows at "
+                                     "each year's end.");
+    else {
+        sentences << (escalated ? escalationSentence(capital, locale)
+                                : CapitalText::tr("No escalation: every year at today's prices."));
+        sentences << (taxed ? taxSentence(capital, locale) : CapitalText::tr("Before income tax."));
+        sentences << (capital.timing == model::CashFlowTiming::MidYear
+                          ? CapitalText::tr("The yearly flows are spread over each year and discounted from its "
+                                            "middle; the outlay falls at the start, the residual value at the end.")
+                          : CapitalText::tr("The yearly flows fall at each year's end."));
+    }
+    if (capital.residualValue != 0)
+        sentences << (taxed ? CapitalText::tr("A residual value of %1 at the end of year %2, taxed on its gain over "
+                                              "the book value.")
+                            : CapitalText::tr("A residual value of %1 at the end of year %2."))
+                         .arg(model::currencyText(capital.residualValue, locale, symbol))
+                         .arg(locale.toString(investment.years));
+    if (capital.firstYearSharePercent != defaults.firstYearSharePercent)
+        sentences << CapitalText::tr("Year 1 reaches %1 of the yearly savings while the system is brought in.")
+                         .arg(percent(capital.firstYearSharePercent, locale));
+    return sentences;
+}
+
+} // namespace outputs

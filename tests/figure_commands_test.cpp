@@ -3,6 +3,7 @@
 // regional settings, the report and the clipboard from the window's figures,
 // each answering bad figures as a tab change does.
 
+#include "language/language.h"
 #include "main_window/figure_commands.h"
 #include "main_window/form1.h"
 #include "main_window/main_layout.h"
@@ -113,6 +114,8 @@ void FigureCommandsTest::initTestCase()
 {
     useTestDesktop(m_beeps, m_reports);
     QVERIFY(m_dir.isValid());
+    // The plural forms ("3 years") come from the English catalogue, as the program's.
+    QVERIFY(language::installLanguage(QStringLiteral("en")));
 }
 
 void FigureCommandsTest::cleanup()
@@ -283,8 +286,9 @@ void FigureCommandsTest::reportAndClipboardShowTheWindowsFigures()
     QVERIFY(commands->copyResults());
     const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
     const QStringList lines = copied->text().split(u'\n', Qt::SkipEmptyParts);
-    // The costs, then the business case of the investment.
-    QCOMPARE(lines.size(), 14);
+    // The costs, the business case's 11 measures and the cash flows of years 0 to 5.
+    QCOMPARE(lines.size(), 7 + 1 + 11 + 1 + 6);
+    QCOMPARE(lines.back(), QStringLiteral("5\t50020.00\t0.00\t50020.00\t31058.48\t230100.00\t169615.15"));
     QCOMPARE(lines.first(), QStringLiteral("Cost\tCurrent Cost\tVelmor Cost\tSavings"));
     QCOMPARE(lines.at(6), QStringLiteral("Total\t62600.00\t12580.00\t50020.00"));
     QCOMPARE(lines.at(9), QStringLiteral("Simple payback (months)\t4.8"));

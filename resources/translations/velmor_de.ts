@@ -157,13 +157,6 @@
         <translation>Statische Amortisationszeit: keine, die jährliche Einsparung übersteigt die Wartungskosten nicht</translation>
     </message>
     <message numerus="yes">
-        <source>Return on investment over %1 year(s): %2</source>
-        <translation>
-            <numerusform>Kapitalrendite (ROI) über %1 Jahr: %2</numerusform>
-            <numerusform>Kapitalrendite (ROI) über %1 Jahre: %2</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Return on investment over %1 year(s): none, nothing is invested</source>
         <translation>
             <numerusform>Kapitalrendite (ROI) über %1 Jahr: keine, es wird nichts investiert</numerusform>
@@ -199,10 +192,6 @@
             <numerusform>So werden die Kennzahlen berechnet. Die Investition ist der Preis des Systems zuzüglich seiner Installation, bezahlt zu Beginn; der jährliche Nettoertrag ist die jährliche Einsparung abzüglich der jährlichen Wartungskosten, zugeflossen am Ende des betrachteten Zeitraums von %1 Jahr. Statische Amortisationszeit = Investition ÷ (jährlicher Nettoertrag ÷ 12) Monate. Kapitalrendite = (Einsparung × Jahre − Wartungskosten × Jahre − Investition) ÷ Investition. Kapitalwert = −Investition + Σ jährlicher Nettoertrag ÷ (1 + Zinssatz)^t für t = 1 bis %1, bei einem Kalkulationszinssatz von %2. Der interne Zinsfuß ist der Zinssatz, bei dem der Kapitalwert null ist. Die dynamische Amortisationszeit ist die Zeit, bis die abgezinsten jährlichen Nettoerträge die Investition decken. Das konservative Szenario halbiert jede angenommene Senkung; das optimistische Szenario rückt jede Senkung auf halbem Weg an 100 % heran.</numerusform>
             <numerusform>So werden die Kennzahlen berechnet. Die Investition ist der Preis des Systems zuzüglich seiner Installation, bezahlt zu Beginn; der jährliche Nettoertrag ist die jährliche Einsparung abzüglich der jährlichen Wartungskosten, zugeflossen am Ende jedes der %1 betrachteten Jahre. Statische Amortisationszeit = Investition ÷ (jährlicher Nettoertrag ÷ 12) Monate. Kapitalrendite = (Einsparung × Jahre − Wartungskosten × Jahre − Investition) ÷ Investition. Kapitalwert = −Investition + Σ jährlicher Nettoertrag ÷ (1 + Zinssatz)^t für t = 1 bis %1, bei einem Kalkulationszinssatz von %2. Der interne Zinsfuß ist der Zinssatz, bei dem der Kapitalwert null ist. Die dynamische Amortisationszeit ist die Zeit, bis die abgezinsten jährlichen Nettoerträge die Investition decken. Das konservative Szenario halbiert jede angenommene Senkung; das optimistische Szenario rückt jede Senkung auf halbem Weg an 100 % heran.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Cumulative cash flow ($)</source>
-        <translation>Kumulierter Cashflow ($)</translation>
     </message>
     <message>
         <source>Not yet paid back</source>
@@ -315,6 +304,90 @@
     <message>
         <source>Discounted payback: none, nothing is invested</source>
         <translation>Dynamische Amortisationszeit: keine, es wird nichts investiert</translation>
+    </message>
+    <message numerus="yes">
+        <source>not within %n year(s)</source>
+        <translation>
+            <numerusform>nicht innerhalb von %n Jahr</numerusform>
+            <numerusform>nicht innerhalb von %n Jahren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Simple payback: not within the %n year(s) evaluated (%1 months at the last year&apos;s pace)</source>
+        <translation>
+            <numerusform>Statische Amortisationszeit: nicht innerhalb des %n betrachteten Jahres (%1 Monate beim Ergebnis des letzten Jahres)</numerusform>
+            <numerusform>Statische Amortisationszeit: nicht innerhalb der %n betrachteten Jahre (%1 Monate beim Ergebnis des letzten Jahres)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Return on investment, undiscounted, over %1 year(s): %2 (%3 a year)</source>
+        <translation>
+            <numerusform>Kapitalrendite, nicht abgezinst, über %1 Jahr: %2 (%3 pro Jahr)</numerusform>
+            <numerusform>Kapitalrendite, nicht abgezinst, über %1 Jahre: %2 (%3 pro Jahr)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Return on investment, undiscounted, over %1 year(s): %2</source>
+        <translation>
+            <numerusform>Kapitalrendite, nicht abgezinst, über %1 Jahr: %2</numerusform>
+            <numerusform>Kapitalrendite, nicht abgezinst, über %1 Jahre: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Profitability index: %1</source>
+        <translation>Rentabilitätsindex: %1</translation>
+    </message>
+    <message>
+        <source>Internal rate of return: none, the cash flows change sign more than once; the net present value at other rates: %1</source>
+        <translation>Interner Zinsfuß: keiner, die Zahlungsströme wechseln mehr als einmal das Vorzeichen; der Kapitalwert bei anderen Zinssätzen: %1</translation>
+    </message>
+    <message>
+        <source>Break-even system price: %1</source>
+        <translation>Systempreis bei Kapitalwert null: %1</translation>
+    </message>
+    <message>
+        <source>Break-even system price: none, even a free system does not pay back within the period</source>
+        <translation>Systempreis bei Kapitalwert null: keiner, selbst ein kostenloses System amortisiert sich im Betrachtungszeitraum nicht</translation>
+    </message>
+    <message>
+        <source>The case holds even without any reduction.</source>
+        <translation>Die Investition lohnt sich auch ohne jede Reduzierung.</translation>
+    </message>
+    <message>
+        <source>The case holds down to %1 of the assumed reductions.</source>
+        <translation>Die Investition lohnt sich bis hinab zu %1 der angenommenen Reduzierungen.</translation>
+    </message>
+    <message>
+        <source>The case needs %1 of the assumed reductions to break even.</source>
+        <translation>Für einen Kapitalwert von null sind %1 der angenommenen Reduzierungen nötig.</translation>
+    </message>
+    <message>
+        <source>Break-even bearing failures: %1 a year</source>
+        <translation>Lagerausfälle bei Kapitalwert null: %1 pro Jahr</translation>
+    </message>
+    <message>
+        <source>Break-even bearing failures: none, the case holds even without failures</source>
+        <translation>Lagerausfälle bei Kapitalwert null: keine, die Investition lohnt sich auch ohne Ausfälle</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 bei %2</translation>
+    </message>
+    <message>
+        <source>The profitability index is the net present value ÷ investment + 1; the annual return is the one that, compounded over the years, gives the return on investment.</source>
+        <translation>Der Rentabilitätsindex ist Kapitalwert ÷ Investition + 1; die jährliche Rendite ist diejenige, die über die Jahre verzinst die Kapitalrendite ergibt.</translation>
+    </message>
+    <message>
+        <source>With the escalation, tax, residual value, first-year share or timing stated above, each year&apos;s net is that year&apos;s savings less its upkeep and tax (and in the last year plus the residual value after tax), as the cash-flow table shows, and every measure is taken from those nets.</source>
+        <translation>Mit den oben genannten Preissteigerungen, Steuern, dem Restwert, dem Einsparungsanteil im ersten Jahr oder der zeitlichen Verteilung ist der Nettobetrag eines Jahres seine Einsparung abzüglich Wartung und Steuer (im letzten Jahr zuzüglich des Restwerts nach Steuern), wie die Cashflow-Tabelle zeigt; alle Kennzahlen werden aus diesen Nettobeträgen berechnet.</translation>
+    </message>
+    <message>
+        <source>Cumulative discounted cash flow ($)</source>
+        <translation>Kumulierter abgezinster Cashflow ($)</translation>
+    </message>
+    <message>
+        <source>Cumulative cash flow, undiscounted ($)</source>
+        <translation>Kumulierter Cashflow, nicht abgezinst ($)</translation>
     </message>
 </context>
 <context>
@@ -435,6 +508,119 @@
         <source>Yearly flows fall:</source>
         <translation>Jährliche Cashflows fallen an:</translation>
     </message>
+    <message>
+        <source>Cash flow</source>
+        <translation>Cashflow</translation>
+    </message>
+    <message>
+        <source>Discounted</source>
+        <translation>Abgezinst</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabelle</translation>
+    </message>
+</context>
+<context>
+    <name>CapitalText</name>
+    <message>
+        <source>Yearly escalation from year 2: labour rates %1, lubricant %2, bearings %3, production value %4, upkeep %5.</source>
+        <translation>Jährliche Preissteigerung ab dem 2. Jahr: Stundensätze %1, Schmierstoff %2, Lager %3, Produktionswert %4, Wartung %5.</translation>
+    </message>
+    <message>
+        <source>Income tax at %1 on the savings less the upkeep and the depreciation; a year&apos;s loss is credited against the plant&apos;s other profits.</source>
+        <translation>Ertragsteuer von %1 auf die Einsparungen abzüglich Wartung und Abschreibung; ein Verlust eines Jahres wird mit den übrigen Gewinnen des Werks verrechnet.</translation>
+    </message>
+    <message>
+        <source>The investment is not depreciated during the period and is written off at its end.</source>
+        <translation>Die Investition wird im Betrachtungszeitraum nicht abgeschrieben und an dessen Ende ausgebucht.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The investment is depreciated straight-line over %n year(s).</source>
+        <translation>
+            <numerusform>Die Investition wird linear über %n Jahr abgeschrieben.</numerusform>
+            <numerusform>Die Investition wird linear über %n Jahre abgeschrieben.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The investment is depreciated by declining balance at %1 of its book value a year; what is left is written off at the period&apos;s end.</source>
+        <translation>Die Investition wird degressiv mit %1 des Buchwerts pro Jahr abgeschrieben; der Rest wird am Ende des Betrachtungszeitraums ausgebucht.</translation>
+    </message>
+    <message>
+        <source>Before income tax, at today&apos;s prices every year, with the yearly flows at each year&apos;s end.</source>
+        <translation>Vor Ertragsteuer, in jedem Jahr zu heutigen Preisen, mit den jährlichen Zahlungen am Ende jedes Jahres.</translation>
+    </message>
+    <message>
+        <source>No escalation: every year at today&apos;s prices.</source>
+        <translation>Keine Preissteigerung: jedes Jahr zu heutigen Preisen.</translation>
+    </message>
+    <message>
+        <source>Before income tax.</source>
+        <translation>Vor Ertragsteuer.</translation>
+    </message>
+    <message>
+        <source>The yearly flows are spread over each year and discounted from its middle; the outlay falls at the start, the residual value at the end.</source>
+        <translation>Die jährlichen Zahlungen verteilen sich über das Jahr und werden ab dessen Mitte abgezinst; die Investition fällt zu Beginn an, der Restwert am Ende.</translation>
+    </message>
+    <message>
+        <source>The yearly flows fall at each year&apos;s end.</source>
+        <translation>Die jährlichen Zahlungen fallen am Ende jedes Jahres an.</translation>
+    </message>
+    <message>
+        <source>A residual value of %1 at the end of year %2, taxed on its gain over the book value.</source>
+        <translation>Ein Restwert von %1 am Ende des Jahres %2, versteuert auf seinen Gewinn über den Buchwert.</translation>
+    </message>
+    <message>
+        <source>A residual value of %1 at the end of year %2.</source>
+        <translation>Ein Restwert von %1 am Ende des Jahres %2.</translation>
+    </message>
+    <message>
+        <source>Year 1 reaches %1 of the yearly savings while the system is brought in.</source>
+        <translation>Im 1. Jahr werden während der Einführung des Systems %1 der jährlichen Einsparungen erreicht.</translation>
+    </message>
+</context>
+<context>
+    <name>CashFlowText</name>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>Einsparungen</translation>
+    </message>
+    <message>
+        <source>Upkeep</source>
+        <translation>Wartung</translation>
+    </message>
+    <message>
+        <source>Depreciation</source>
+        <translation>Abschreibung</translation>
+    </message>
+    <message>
+        <source>Tax</source>
+        <translation>Steuer</translation>
+    </message>
+    <message>
+        <source>Residual value after tax</source>
+        <translation>Restwert nach Steuern</translation>
+    </message>
+    <message>
+        <source>Net cash flow</source>
+        <translation>Netto-Cashflow</translation>
+    </message>
+    <message>
+        <source>Discounted</source>
+        <translation>Abgezinst</translation>
+    </message>
+    <message>
+        <source>Cumulative</source>
+        <translation>Kumuliert</translation>
+    </message>
+    <message>
+        <source>Cumulative discounted</source>
+        <translation>Kumuliert abgezinst</translation>
+    </message>
 </context>
 <context>
     <name>ChartControl</name>
@@ -550,6 +736,26 @@
     <message>
         <source>Discounted payback (years)</source>
         <translation>Dynamische Amortisationszeit (Jahre)</translation>
+    </message>
+    <message>
+        <source>Annualised return on investment</source>
+        <translation>Kapitalrendite pro Jahr</translation>
+    </message>
+    <message>
+        <source>Profitability index</source>
+        <translation>Rentabilitätsindex</translation>
+    </message>
+    <message>
+        <source>Break-even system price</source>
+        <translation>Systempreis bei Kapitalwert null</translation>
+    </message>
+    <message>
+        <source>Break-even share of the assumed reductions</source>
+        <translation>Anteil der angenommenen Reduzierungen bei Kapitalwert null</translation>
+    </message>
+    <message>
+        <source>Break-even bearing failures a year</source>
+        <translation>Lagerausfälle pro Jahr bei Kapitalwert null</translation>
     </message>
 </context>
 <context>
@@ -1684,14 +1890,6 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <translation>Amortisationszeit: %1 Monate</translation>
     </message>
     <message>
-        <source>Net savings over 3 years: %1</source>
-        <translation>Nettoeinsparung über 3 Jahre: %1</translation>
-    </message>
-    <message>
-        <source>Net savings over 5 years: %1</source>
-        <translation>Nettoeinsparung über 5 Jahre: %1</translation>
-    </message>
-    <message>
         <source>%1: the results cannot be computed from these figures.</source>
         <translation>%1: Aus diesen Werten lassen sich keine Ergebnisse berechnen.</translation>
     </message>
@@ -1733,6 +1931,10 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
             <numerusform>Netto-Cashflow über %n Jahr: %1</numerusform>
             <numerusform>Netto-Cashflow über %n Jahre: %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Cash flow</source>
+        <translation>Cashflow</translation>
     </message>
 </context>
 <context>
@@ -1828,6 +2030,14 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     <message>
         <source>The new file is in place, but the system did not confirm that it is on the disk: %1</source>
         <translation>Die neue Datei ist an ihrem Platz, aber das System hat nicht bestätigt, dass sie auf dem Datenträger ist: %1</translation>
+    </message>
+    <message>
+        <source>System error %1</source>
+        <translation>Systemfehler %1</translation>
+    </message>
+    <message>
+        <source>No temporary file could be made beside it.</source>
+        <translation>Daneben konnte keine temporäre Datei angelegt werden.</translation>
     </message>
 </context>
 <context>

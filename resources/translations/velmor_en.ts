@@ -4,13 +4,6 @@
 <context>
     <name>BusinessCaseText</name>
     <message numerus="yes">
-        <source>Return on investment over %1 year(s): %2</source>
-        <translation>
-            <numerusform>Return on investment over %1 year: %2</numerusform>
-            <numerusform>Return on investment over %1 years: %2</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Return on investment over %1 year(s): none, nothing is invested</source>
         <translation>
             <numerusform>Return on investment over %1 year: none, nothing is invested</numerusform>
@@ -29,6 +22,44 @@
         <translation>
             <numerusform>How the measures are computed. The investment is the system&apos;s price plus its installation, paid at the start; the yearly net is the annual savings less the yearly upkeep, received at the end of each year over the %1 year evaluated. Simple payback = investment ÷ (yearly net ÷ 12) months. Return on investment = (savings × years − upkeep × years − investment) ÷ investment. Net present value = −investment + Σ yearly net ÷ (1 + rate)^t for t = 1 to %1, at a discount rate of %2. The internal rate of return is the rate at which the net present value is zero. Discounted payback is the time until the discounted yearly nets cover the investment. The conservative case halves every assumed reduction; the optimistic case takes every reduction halfway to 100%.</numerusform>
             <numerusform>How the measures are computed. The investment is the system&apos;s price plus its installation, paid at the start; the yearly net is the annual savings less the yearly upkeep, received at the end of each year over the %1 years evaluated. Simple payback = investment ÷ (yearly net ÷ 12) months. Return on investment = (savings × years − upkeep × years − investment) ÷ investment. Net present value = −investment + Σ yearly net ÷ (1 + rate)^t for t = 1 to %1, at a discount rate of %2. The internal rate of return is the rate at which the net present value is zero. Discounted payback is the time until the discounted yearly nets cover the investment. The conservative case halves every assumed reduction; the optimistic case takes every reduction halfway to 100%.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>not within %n year(s)</source>
+        <translation>
+            <numerusform>not within %n year</numerusform>
+            <numerusform>not within %n years</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Simple payback: not within the %n year(s) evaluated (%1 months at the last year&apos;s pace)</source>
+        <translation>
+            <numerusform>Simple payback: not within the %n year evaluated (%1 months at the last year&apos;s pace)</numerusform>
+            <numerusform>Simple payback: not within the %n years evaluated (%1 months at the last year&apos;s pace)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Return on investment, undiscounted, over %1 year(s): %2 (%3 a year)</source>
+        <translation>
+            <numerusform>Return on investment, undiscounted, over %1 year: %2 (%3 a year)</numerusform>
+            <numerusform>Return on investment, undiscounted, over %1 years: %2 (%3 a year)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Return on investment, undiscounted, over %1 year(s): %2</source>
+        <translation>
+            <numerusform>Return on investment, undiscounted, over %1 year: %2</numerusform>
+            <numerusform>Return on investment, undiscounted, over %1 years: %2</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CapitalText</name>
+    <message numerus="yes">
+        <source>The investment is depreciated straight-line over %n year(s).</source>
+        <translation>
+            <numerusform>The investment is depreciated straight-line over %n year.</numerusform>
+            <numerusform>The investment is depreciated straight-line over %n years.</numerusform>
         </translation>
     </message>
 </context>

@@ -157,13 +157,6 @@
         <translation>Plazo de recuperación simple: ninguno, el ahorro anual no supera el mantenimiento</translation>
     </message>
     <message numerus="yes">
-        <source>Return on investment over %1 year(s): %2</source>
-        <translation>
-            <numerusform>Rentabilidad de la inversión (ROI) a %1 año: %2</numerusform>
-            <numerusform>Rentabilidad de la inversión (ROI) a %1 años: %2</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Return on investment over %1 year(s): none, nothing is invested</source>
         <translation>
             <numerusform>Rentabilidad de la inversión (ROI) a %1 año: ninguna, no se invierte nada</numerusform>
@@ -199,10 +192,6 @@
             <numerusform>Cómo se calculan los indicadores. La inversión es el precio del sistema más su instalación, que se paga al principio; el neto anual es el ahorro anual menos el mantenimiento anual, que se percibe al final de cada año durante el período evaluado de %1 año. Plazo de recuperación simple = inversión ÷ (neto anual ÷ 12) meses. Rentabilidad de la inversión = (ahorro × años − mantenimiento × años − inversión) ÷ inversión. Valor actual neto = −inversión + Σ neto anual ÷ (1 + tasa)^t para t = 1 a %1, con una tasa de descuento del %2. La tasa interna de rentabilidad es la tasa con la que el valor actual neto es cero. El plazo de recuperación descontado es el tiempo que tardan los netos anuales descontados en cubrir la inversión. El escenario conservador reduce a la mitad cada reducción supuesta; el optimista lleva cada reducción a medio camino del 100 %.</numerusform>
             <numerusform>Cómo se calculan los indicadores. La inversión es el precio del sistema más su instalación, que se paga al principio; el neto anual es el ahorro anual menos el mantenimiento anual, que se percibe al final de cada año durante los %1 años evaluados. Plazo de recuperación simple = inversión ÷ (neto anual ÷ 12) meses. Rentabilidad de la inversión = (ahorro × años − mantenimiento × años − inversión) ÷ inversión. Valor actual neto = −inversión + Σ neto anual ÷ (1 + tasa)^t para t = 1 a %1, con una tasa de descuento del %2. La tasa interna de rentabilidad es la tasa con la que el valor actual neto es cero. El plazo de recuperación descontado es el tiempo que tardan los netos anuales descontados en cubrir la inversión. El escenario conservador reduce a la mitad cada reducción supuesta; el optimista lleva cada reducción a medio camino del 100 %.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Cumulative cash flow ($)</source>
-        <translation>Flujo de caja acumulado ($)</translation>
     </message>
     <message>
         <source>Not yet paid back</source>
@@ -315,6 +304,90 @@
     <message>
         <source>Discounted payback: none, nothing is invested</source>
         <translation>Plazo de recuperación descontado: ninguno, no se invierte nada</translation>
+    </message>
+    <message numerus="yes">
+        <source>not within %n year(s)</source>
+        <translation>
+            <numerusform>no se alcanza en %n año</numerusform>
+            <numerusform>no se alcanza en %n años</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Simple payback: not within the %n year(s) evaluated (%1 months at the last year&apos;s pace)</source>
+        <translation>
+            <numerusform>Plazo de recuperación simple: no se alcanza en el %n año evaluado (%1 meses al ritmo del último año)</numerusform>
+            <numerusform>Plazo de recuperación simple: no se alcanza en los %n años evaluados (%1 meses al ritmo del último año)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Return on investment, undiscounted, over %1 year(s): %2 (%3 a year)</source>
+        <translation>
+            <numerusform>Retorno de la inversión, sin descontar, a %1 año: %2 (%3 anual)</numerusform>
+            <numerusform>Retorno de la inversión, sin descontar, a %1 años: %2 (%3 anual)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Return on investment, undiscounted, over %1 year(s): %2</source>
+        <translation>
+            <numerusform>Retorno de la inversión, sin descontar, a %1 año: %2</numerusform>
+            <numerusform>Retorno de la inversión, sin descontar, a %1 años: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Profitability index: %1</source>
+        <translation>Índice de rentabilidad: %1</translation>
+    </message>
+    <message>
+        <source>Internal rate of return: none, the cash flows change sign more than once; the net present value at other rates: %1</source>
+        <translation>Tasa interna de rentabilidad (TIR): ninguna, los flujos de caja cambian de signo más de una vez; el VAN a otros tipos: %1</translation>
+    </message>
+    <message>
+        <source>Break-even system price: %1</source>
+        <translation>Precio del sistema en el punto de equilibrio: %1</translation>
+    </message>
+    <message>
+        <source>Break-even system price: none, even a free system does not pay back within the period</source>
+        <translation>Precio del sistema en el punto de equilibrio: ninguno, ni siquiera un sistema gratuito se recupera en el periodo</translation>
+    </message>
+    <message>
+        <source>The case holds even without any reduction.</source>
+        <translation>La inversión es rentable incluso sin ninguna reducción.</translation>
+    </message>
+    <message>
+        <source>The case holds down to %1 of the assumed reductions.</source>
+        <translation>La inversión es rentable hasta con el %1 de las reducciones supuestas.</translation>
+    </message>
+    <message>
+        <source>The case needs %1 of the assumed reductions to break even.</source>
+        <translation>El punto de equilibrio requiere el %1 de las reducciones supuestas.</translation>
+    </message>
+    <message>
+        <source>Break-even bearing failures: %1 a year</source>
+        <translation>Fallos de rodamientos en el punto de equilibrio: %1 al año</translation>
+    </message>
+    <message>
+        <source>Break-even bearing failures: none, the case holds even without failures</source>
+        <translation>Fallos de rodamientos en el punto de equilibrio: ninguno, la inversión es rentable incluso sin fallos</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 al %2</translation>
+    </message>
+    <message>
+        <source>The profitability index is the net present value ÷ investment + 1; the annual return is the one that, compounded over the years, gives the return on investment.</source>
+        <translation>El índice de rentabilidad es el VAN ÷ inversión + 1; el retorno anual es el que, capitalizado a lo largo de los años, da el retorno de la inversión.</translation>
+    </message>
+    <message>
+        <source>With the escalation, tax, residual value, first-year share or timing stated above, each year&apos;s net is that year&apos;s savings less its upkeep and tax (and in the last year plus the residual value after tax), as the cash-flow table shows, and every measure is taken from those nets.</source>
+        <translation>Con los incrementos, el impuesto, el valor residual, la proporción del primer año o la distribución indicados arriba, el flujo neto de cada año es su ahorro menos el mantenimiento y el impuesto (y, en el último año, más el valor residual después de impuestos), como muestra la tabla de flujos de caja; cada indicador se obtiene de esos flujos netos.</translation>
+    </message>
+    <message>
+        <source>Cumulative discounted cash flow ($)</source>
+        <translation>Flujo de caja descontado acumulado ($)</translation>
+    </message>
+    <message>
+        <source>Cumulative cash flow, undiscounted ($)</source>
+        <translation>Flujo de caja acumulado, sin descontar ($)</translation>
     </message>
 </context>
 <context>
@@ -435,6 +508,119 @@
         <source>Yearly flows fall:</source>
         <translation>Momento de los flujos anuales:</translation>
     </message>
+    <message>
+        <source>Cash flow</source>
+        <translation>Flujo de caja</translation>
+    </message>
+    <message>
+        <source>Discounted</source>
+        <translation>Descontado</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabla</translation>
+    </message>
+</context>
+<context>
+    <name>CapitalText</name>
+    <message>
+        <source>Yearly escalation from year 2: labour rates %1, lubricant %2, bearings %3, production value %4, upkeep %5.</source>
+        <translation>Incremento anual a partir del año 2: tarifas horarias %1, lubricante %2, rodamientos %3, valor de la producción %4, mantenimiento %5.</translation>
+    </message>
+    <message>
+        <source>Income tax at %1 on the savings less the upkeep and the depreciation; a year&apos;s loss is credited against the plant&apos;s other profits.</source>
+        <translation>Impuesto del %1 sobre el ahorro menos el mantenimiento y la amortización; la pérdida de un año se compensa con los demás beneficios de la planta.</translation>
+    </message>
+    <message>
+        <source>The investment is not depreciated during the period and is written off at its end.</source>
+        <translation>La inversión no se amortiza durante el periodo y se da de baja al final.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The investment is depreciated straight-line over %n year(s).</source>
+        <translation>
+            <numerusform>La inversión se amortiza linealmente en %n año.</numerusform>
+            <numerusform>La inversión se amortiza linealmente en %n años.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The investment is depreciated by declining balance at %1 of its book value a year; what is left is written off at the period&apos;s end.</source>
+        <translation>La inversión se amortiza por saldo decreciente al %1 de su valor contable al año; lo que queda se da de baja al final del periodo.</translation>
+    </message>
+    <message>
+        <source>Before income tax, at today&apos;s prices every year, with the yearly flows at each year&apos;s end.</source>
+        <translation>Antes de impuestos, a precios actuales cada año, con los flujos anuales al final de cada año.</translation>
+    </message>
+    <message>
+        <source>No escalation: every year at today&apos;s prices.</source>
+        <translation>Sin incrementos: cada año a precios actuales.</translation>
+    </message>
+    <message>
+        <source>Before income tax.</source>
+        <translation>Antes de impuestos.</translation>
+    </message>
+    <message>
+        <source>The yearly flows are spread over each year and discounted from its middle; the outlay falls at the start, the residual value at the end.</source>
+        <translation>Los flujos anuales se reparten durante el año y se descuentan desde su mitad; la inversión se produce al inicio y el valor residual al final.</translation>
+    </message>
+    <message>
+        <source>The yearly flows fall at each year&apos;s end.</source>
+        <translation>Los flujos anuales se producen al final de cada año.</translation>
+    </message>
+    <message>
+        <source>A residual value of %1 at the end of year %2, taxed on its gain over the book value.</source>
+        <translation>Un valor residual de %1 al final del año %2, que tributa por su ganancia sobre el valor contable.</translation>
+    </message>
+    <message>
+        <source>A residual value of %1 at the end of year %2.</source>
+        <translation>Un valor residual de %1 al final del año %2.</translation>
+    </message>
+    <message>
+        <source>Year 1 reaches %1 of the yearly savings while the system is brought in.</source>
+        <translation>El año 1 alcanza el %1 del ahorro anual mientras se implanta el sistema.</translation>
+    </message>
+</context>
+<context>
+    <name>CashFlowText</name>
+    <message>
+        <source>Year</source>
+        <translation>Año</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>Ahorro</translation>
+    </message>
+    <message>
+        <source>Upkeep</source>
+        <translation>Mantenimiento</translation>
+    </message>
+    <message>
+        <source>Depreciation</source>
+        <translation>Amortización</translation>
+    </message>
+    <message>
+        <source>Tax</source>
+        <translation>Impuesto</translation>
+    </message>
+    <message>
+        <source>Residual value after tax</source>
+        <translation>Valor residual después de impuestos</translation>
+    </message>
+    <message>
+        <source>Net cash flow</source>
+        <translation>Flujo de caja neto</translation>
+    </message>
+    <message>
+        <source>Discounted</source>
+        <translation>Descontado</translation>
+    </message>
+    <message>
+        <source>Cumulative</source>
+        <translation>Acumulado</translation>
+    </message>
+    <message>
+        <source>Cumulative discounted</source>
+        <translation>Acumulado descontado</translation>
+    </message>
 </context>
 <context>
     <name>ChartControl</name>
@@ -550,6 +736,26 @@
     <message>
         <source>Discounted payback (years)</source>
         <translation>Plazo de recuperación descontado (años)</translation>
+    </message>
+    <message>
+        <source>Annualised return on investment</source>
+        <translation>Retorno de la inversión anualizado</translation>
+    </message>
+    <message>
+        <source>Profitability index</source>
+        <translation>Índice de rentabilidad</translation>
+    </message>
+    <message>
+        <source>Break-even system price</source>
+        <translation>Precio del sistema en el punto de equilibrio</translation>
+    </message>
+    <message>
+        <source>Break-even share of the assumed reductions</source>
+        <translation>Proporción de las reducciones supuestas en el punto de equilibrio</translation>
+    </message>
+    <message>
+        <source>Break-even bearing failures a year</source>
+        <translation>Fallos de rodamientos al año en el punto de equilibrio</translation>
     </message>
 </context>
 <context>
@@ -1684,14 +1890,6 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <translation>Plazo de recuperación: %1 meses</translation>
     </message>
     <message>
-        <source>Net savings over 3 years: %1</source>
-        <translation>Ahorro neto en 3 años: %1</translation>
-    </message>
-    <message>
-        <source>Net savings over 5 years: %1</source>
-        <translation>Ahorro neto en 5 años: %1</translation>
-    </message>
-    <message>
         <source>%1: the results cannot be computed from these figures.</source>
         <translation>%1: no se pueden calcular los resultados con estas cifras.</translation>
     </message>
@@ -1733,6 +1931,10 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
             <numerusform>Flujo de caja neto en %n año: %1</numerusform>
             <numerusform>Flujo de caja neto en %n años: %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Cash flow</source>
+        <translation>Flujo de caja</translation>
     </message>
 </context>
 <context>
@@ -1828,6 +2030,14 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     <message>
         <source>The new file is in place, but the system did not confirm that it is on the disk: %1</source>
         <translation>El archivo nuevo está en su sitio, pero el sistema no ha confirmado que esté en el disco: %1</translation>
+    </message>
+    <message>
+        <source>System error %1</source>
+        <translation>Error del sistema %1</translation>
+    </message>
+    <message>
+        <source>No temporary file could be made beside it.</source>
+        <translation>No se ha podido crear un archivo temporal a su lado.</translation>
     </message>
 </context>
 <context>

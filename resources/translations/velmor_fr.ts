@@ -157,13 +157,6 @@
         <translation>Délai de récupération simple&#xa0;: aucun, les économies annuelles ne dépassent pas l’entretien</translation>
     </message>
     <message numerus="yes">
-        <source>Return on investment over %1 year(s): %2</source>
-        <translation>
-            <numerusform>Retour sur investissement sur %1 an&#xa0;: %2</numerusform>
-            <numerusform>Retour sur investissement sur %1 ans&#xa0;: %2</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Return on investment over %1 year(s): none, nothing is invested</source>
         <translation>
             <numerusform>Retour sur investissement sur %1 an&#xa0;: aucun, rien n’est investi</numerusform>
@@ -199,10 +192,6 @@
             <numerusform>Calcul des indicateurs. L’investissement est le prix du système plus son installation, payé au départ&#xa0;; le flux net annuel correspond aux économies annuelles moins l’entretien annuel, perçu à la fin de chaque année pendant la période évaluée de %1 an. Délai de récupération simple = investissement ÷ (flux net annuel ÷ 12) mois. Retour sur investissement = (économies × années − entretien × années − investissement) ÷ investissement. Valeur actuelle nette = −investissement + Σ flux net annuel ÷ (1 + taux)^t pour t = 1 à %1, à un taux d’actualisation de %2. Le taux de rendement interne est le taux pour lequel la valeur actuelle nette est nulle. Le délai de récupération actualisé est le temps nécessaire pour que les flux nets annuels actualisés couvrent l’investissement. Le scénario prudent divise par deux chaque réduction supposée&#xa0;; le scénario optimiste porte chaque réduction à mi-chemin de 100&#xa0;%.</numerusform>
             <numerusform>Calcul des indicateurs. L’investissement est le prix du système plus son installation, payé au départ&#xa0;; le flux net annuel correspond aux économies annuelles moins l’entretien annuel, perçu à la fin de chaque année pendant les %1 ans évalués. Délai de récupération simple = investissement ÷ (flux net annuel ÷ 12) mois. Retour sur investissement = (économies × années − entretien × années − investissement) ÷ investissement. Valeur actuelle nette = −investissement + Σ flux net annuel ÷ (1 + taux)^t pour t = 1 à %1, à un taux d’actualisation de %2. Le taux de rendement interne est le taux pour lequel la valeur actuelle nette est nulle. Le délai de récupération actualisé est le temps nécessaire pour que les flux nets annuels actualisés couvrent l’investissement. Le scénario prudent divise par deux chaque réduction supposée&#xa0;; le scénario optimiste porte chaque réduction à mi-chemin de 100&#xa0;%.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Cumulative cash flow ($)</source>
-        <translation>Flux de trésorerie cumulé ($)</translation>
     </message>
     <message>
         <source>Not yet paid back</source>
@@ -315,6 +304,90 @@
     <message>
         <source>Discounted payback: none, nothing is invested</source>
         <translation>Délai de récupération actualisé&#xa0;: aucun, rien n’est investi</translation>
+    </message>
+    <message numerus="yes">
+        <source>not within %n year(s)</source>
+        <translation>
+            <numerusform>au-delà de %n an</numerusform>
+            <numerusform>au-delà de %n ans</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Simple payback: not within the %n year(s) evaluated (%1 months at the last year&apos;s pace)</source>
+        <translation>
+            <numerusform>Délai de récupération simple&#xa0;: au-delà de la période évaluée de %n an (%1 mois au rythme de la dernière année)</numerusform>
+            <numerusform>Délai de récupération simple&#xa0;: au-delà de la période évaluée de %n ans (%1 mois au rythme de la dernière année)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Return on investment, undiscounted, over %1 year(s): %2 (%3 a year)</source>
+        <translation>
+            <numerusform>Retour sur investissement, non actualisé, sur %1 an&#xa0;: %2 (%3 par an)</numerusform>
+            <numerusform>Retour sur investissement, non actualisé, sur %1 ans&#xa0;: %2 (%3 par an)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Return on investment, undiscounted, over %1 year(s): %2</source>
+        <translation>
+            <numerusform>Retour sur investissement, non actualisé, sur %1 an&#xa0;: %2</numerusform>
+            <numerusform>Retour sur investissement, non actualisé, sur %1 ans&#xa0;: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Profitability index: %1</source>
+        <translation>Indice de profitabilité&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Internal rate of return: none, the cash flows change sign more than once; the net present value at other rates: %1</source>
+        <translation>Taux de rendement interne&#xa0;: aucun, les flux de trésorerie changent de signe plus d’une fois&#xa0;; la valeur actuelle nette à d’autres taux&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Break-even system price: %1</source>
+        <translation>Prix du système au seuil de rentabilité&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Break-even system price: none, even a free system does not pay back within the period</source>
+        <translation>Prix du système au seuil de rentabilité&#xa0;: aucun, même un système gratuit n’est pas rentabilisé sur la période</translation>
+    </message>
+    <message>
+        <source>The case holds even without any reduction.</source>
+        <translation>L’investissement reste rentable même sans aucune réduction.</translation>
+    </message>
+    <message>
+        <source>The case holds down to %1 of the assumed reductions.</source>
+        <translation>L’investissement reste rentable jusqu’à %1 des réductions supposées.</translation>
+    </message>
+    <message>
+        <source>The case needs %1 of the assumed reductions to break even.</source>
+        <translation>Le seuil de rentabilité demande %1 des réductions supposées.</translation>
+    </message>
+    <message>
+        <source>Break-even bearing failures: %1 a year</source>
+        <translation>Défaillances de roulements au seuil de rentabilité&#xa0;: %1 par an</translation>
+    </message>
+    <message>
+        <source>Break-even bearing failures: none, the case holds even without failures</source>
+        <translation>Défaillances de roulements au seuil de rentabilité&#xa0;: aucune, l’investissement reste rentable même sans défaillance</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>The profitability index is the net present value ÷ investment + 1; the annual return is the one that, compounded over the years, gives the return on investment.</source>
+        <translation>L’indice de profitabilité est la valeur actuelle nette ÷ investissement + 1&#xa0;; le rendement annuel est celui qui, composé sur les années, donne le retour sur investissement.</translation>
+    </message>
+    <message>
+        <source>With the escalation, tax, residual value, first-year share or timing stated above, each year&apos;s net is that year&apos;s savings less its upkeep and tax (and in the last year plus the residual value after tax), as the cash-flow table shows, and every measure is taken from those nets.</source>
+        <translation>Avec l’indexation, l’impôt, la valeur résiduelle, la part de première année ou la répartition indiqués ci-dessus, le flux net d’une année est son économie diminuée de l’entretien et de l’impôt (et, la dernière année, augmentée de la valeur résiduelle après impôt), comme le montre le tableau des flux de trésorerie&#xa0;; chaque indicateur est tiré de ces flux nets.</translation>
+    </message>
+    <message>
+        <source>Cumulative discounted cash flow ($)</source>
+        <translation>Flux de trésorerie actualisé cumulé ($)</translation>
+    </message>
+    <message>
+        <source>Cumulative cash flow, undiscounted ($)</source>
+        <translation>Flux de trésorerie cumulé, non actualisé ($)</translation>
     </message>
 </context>
 <context>
@@ -435,6 +508,119 @@
         <source>Yearly flows fall:</source>
         <translation>Les flux annuels interviennent&#xa0;:</translation>
     </message>
+    <message>
+        <source>Cash flow</source>
+        <translation>Flux de trésorerie</translation>
+    </message>
+    <message>
+        <source>Discounted</source>
+        <translation>Actualisé</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tableau</translation>
+    </message>
+</context>
+<context>
+    <name>CapitalText</name>
+    <message>
+        <source>Yearly escalation from year 2: labour rates %1, lubricant %2, bearings %3, production value %4, upkeep %5.</source>
+        <translation>Indexation annuelle à partir de la 2e année&#xa0;: taux horaires %1, lubrifiant %2, roulements %3, valeur de la production %4, entretien %5.</translation>
+    </message>
+    <message>
+        <source>Income tax at %1 on the savings less the upkeep and the depreciation; a year&apos;s loss is credited against the plant&apos;s other profits.</source>
+        <translation>Impôt de %1 sur les économies diminuées de l’entretien et de l’amortissement&#xa0;; la perte d’une année est imputée sur les autres bénéfices de l’usine.</translation>
+    </message>
+    <message>
+        <source>The investment is not depreciated during the period and is written off at its end.</source>
+        <translation>L’investissement n’est pas amorti pendant la période et il est passé en charge à son terme.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The investment is depreciated straight-line over %n year(s).</source>
+        <translation>
+            <numerusform>L’investissement est amorti linéairement sur %n an.</numerusform>
+            <numerusform>L’investissement est amorti linéairement sur %n ans.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The investment is depreciated by declining balance at %1 of its book value a year; what is left is written off at the period&apos;s end.</source>
+        <translation>L’investissement est amorti de façon dégressive à %1 de sa valeur comptable par an&#xa0;; le reste est passé en charge en fin de période.</translation>
+    </message>
+    <message>
+        <source>Before income tax, at today&apos;s prices every year, with the yearly flows at each year&apos;s end.</source>
+        <translation>Avant impôt, aux prix actuels chaque année, avec les flux annuels en fin de chaque année.</translation>
+    </message>
+    <message>
+        <source>No escalation: every year at today&apos;s prices.</source>
+        <translation>Aucune indexation&#xa0;: chaque année aux prix actuels.</translation>
+    </message>
+    <message>
+        <source>Before income tax.</source>
+        <translation>Avant impôt.</translation>
+    </message>
+    <message>
+        <source>The yearly flows are spread over each year and discounted from its middle; the outlay falls at the start, the residual value at the end.</source>
+        <translation>Les flux annuels sont répartis sur l’année et actualisés à partir de son milieu&#xa0;; l’investissement intervient au début, la valeur résiduelle à la fin.</translation>
+    </message>
+    <message>
+        <source>The yearly flows fall at each year&apos;s end.</source>
+        <translation>Les flux annuels interviennent en fin de chaque année.</translation>
+    </message>
+    <message>
+        <source>A residual value of %1 at the end of year %2, taxed on its gain over the book value.</source>
+        <translation>Une valeur résiduelle de %1 à la fin de l’année %2, imposée sur sa plus-value par rapport à la valeur comptable.</translation>
+    </message>
+    <message>
+        <source>A residual value of %1 at the end of year %2.</source>
+        <translation>Une valeur résiduelle de %1 à la fin de l’année %2.</translation>
+    </message>
+    <message>
+        <source>Year 1 reaches %1 of the yearly savings while the system is brought in.</source>
+        <translation>La 1re année atteint %1 des économies annuelles pendant la mise en service du système.</translation>
+    </message>
+</context>
+<context>
+    <name>CashFlowText</name>
+    <message>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>Économies</translation>
+    </message>
+    <message>
+        <source>Upkeep</source>
+        <translation>Entretien</translation>
+    </message>
+    <message>
+        <source>Depreciation</source>
+        <translation>Amortissement</translation>
+    </message>
+    <message>
+        <source>Tax</source>
+        <translation>Impôt</translation>
+    </message>
+    <message>
+        <source>Residual value after tax</source>
+        <translation>Valeur résiduelle après impôt</translation>
+    </message>
+    <message>
+        <source>Net cash flow</source>
+        <translation>Flux de trésorerie net</translation>
+    </message>
+    <message>
+        <source>Discounted</source>
+        <translation>Actualisé</translation>
+    </message>
+    <message>
+        <source>Cumulative</source>
+        <translation>Cumulé</translation>
+    </message>
+    <message>
+        <source>Cumulative discounted</source>
+        <translation>Cumulé actualisé</translation>
+    </message>
 </context>
 <context>
     <name>ChartControl</name>
@@ -550,6 +736,26 @@
     <message>
         <source>Discounted payback (years)</source>
         <translation>Délai de récupération actualisé (ans)</translation>
+    </message>
+    <message>
+        <source>Annualised return on investment</source>
+        <translation>Retour sur investissement annualisé</translation>
+    </message>
+    <message>
+        <source>Profitability index</source>
+        <translation>Indice de profitabilité</translation>
+    </message>
+    <message>
+        <source>Break-even system price</source>
+        <translation>Prix du système au seuil de rentabilité</translation>
+    </message>
+    <message>
+        <source>Break-even share of the assumed reductions</source>
+        <translation>Part des réductions supposées au seuil de rentabilité</translation>
+    </message>
+    <message>
+        <source>Break-even bearing failures a year</source>
+        <translation>Défaillances de roulements par an au seuil de rentabilité</translation>
     </message>
 </context>
 <context>
@@ -1684,14 +1890,6 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <translation>Délai de récupération&#xa0;: %1 mois</translation>
     </message>
     <message>
-        <source>Net savings over 3 years: %1</source>
-        <translation>Économies nettes sur 3 ans&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Net savings over 5 years: %1</source>
-        <translation>Économies nettes sur 5 ans&#xa0;: %1</translation>
-    </message>
-    <message>
         <source>%1: the results cannot be computed from these figures.</source>
         <translation>%1&#xa0;: les résultats ne peuvent pas être calculés à partir de ces valeurs.</translation>
     </message>
@@ -1733,6 +1931,10 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
             <numerusform>Flux de trésorerie net sur %n an&#xa0;: %1</numerusform>
             <numerusform>Flux de trésorerie net sur %n ans&#xa0;: %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Cash flow</source>
+        <translation>Flux de trésorerie</translation>
     </message>
 </context>
 <context>
@@ -1828,6 +2030,14 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     <message>
         <source>The new file is in place, but the system did not confirm that it is on the disk: %1</source>
         <translation>Le nouveau fichier est en place, mais le système n’a pas confirmé qu’il se trouve sur le disque&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>System error %1</source>
+        <translation>Erreur système %1</translation>
+    </message>
+    <message>
+        <source>No temporary file could be made beside it.</source>
+        <translation>Aucun fichier temporaire n’a pu être créé à côté.</translation>
     </message>
 </context>
 <context>

@@ -157,13 +157,6 @@
         <translation>Payback simples: nenhum, a economia anual não supera a manutenção</translation>
     </message>
     <message numerus="yes">
-        <source>Return on investment over %1 year(s): %2</source>
-        <translation>
-            <numerusform>Retorno sobre o investimento em %1 ano: %2</numerusform>
-            <numerusform>Retorno sobre o investimento em %1 anos: %2</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Return on investment over %1 year(s): none, nothing is invested</source>
         <translation>
             <numerusform>Retorno sobre o investimento em %1 ano: nenhum, não há investimento</numerusform>
@@ -199,10 +192,6 @@
             <numerusform>Como as medidas são calculadas. O investimento é o preço do sistema mais a sua instalação, pago no início; o saldo anual é a economia anual menos a manutenção anual, recebido no fim de cada ano ao longo do período avaliado de %1 ano. Payback simples = investimento ÷ (saldo anual ÷ 12) meses. Retorno sobre o investimento = (economia × anos − manutenção × anos − investimento) ÷ investimento. Valor presente líquido = −investimento + Σ saldo anual ÷ (1 + taxa)^t para t = 1 a %1, a uma taxa de desconto de %2. A taxa interna de retorno é a taxa na qual o valor presente líquido é zero. O payback descontado é o tempo até que os saldos anuais descontados cubram o investimento. O cenário conservador reduz à metade cada redução assumida; o cenário otimista leva cada redução até a metade do caminho para 100%.</numerusform>
             <numerusform>Como as medidas são calculadas. O investimento é o preço do sistema mais a sua instalação, pago no início; o saldo anual é a economia anual menos a manutenção anual, recebido no fim de cada ano ao longo dos %1 anos avaliados. Payback simples = investimento ÷ (saldo anual ÷ 12) meses. Retorno sobre o investimento = (economia × anos − manutenção × anos − investimento) ÷ investimento. Valor presente líquido = −investimento + Σ saldo anual ÷ (1 + taxa)^t para t = 1 a %1, a uma taxa de desconto de %2. A taxa interna de retorno é a taxa na qual o valor presente líquido é zero. O payback descontado é o tempo até que os saldos anuais descontados cubram o investimento. O cenário conservador reduz à metade cada redução assumida; o cenário otimista leva cada redução até a metade do caminho para 100%.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Cumulative cash flow ($)</source>
-        <translation>Fluxo de caixa acumulado ($)</translation>
     </message>
     <message>
         <source>Not yet paid back</source>
@@ -315,6 +304,90 @@
     <message>
         <source>Discounted payback: none, nothing is invested</source>
         <translation>Payback descontado: nenhum, nada é investido</translation>
+    </message>
+    <message numerus="yes">
+        <source>not within %n year(s)</source>
+        <translation>
+            <numerusform>não ocorre em %n ano</numerusform>
+            <numerusform>não ocorre em %n anos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Simple payback: not within the %n year(s) evaluated (%1 months at the last year&apos;s pace)</source>
+        <translation>
+            <numerusform>Payback simples: não ocorre no %n ano avaliado (%1 meses no ritmo do último ano)</numerusform>
+            <numerusform>Payback simples: não ocorre nos %n anos avaliados (%1 meses no ritmo do último ano)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Return on investment, undiscounted, over %1 year(s): %2 (%3 a year)</source>
+        <translation>
+            <numerusform>Retorno sobre o investimento, sem desconto, em %1 ano: %2 (%3 ao ano)</numerusform>
+            <numerusform>Retorno sobre o investimento, sem desconto, em %1 anos: %2 (%3 ao ano)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Return on investment, undiscounted, over %1 year(s): %2</source>
+        <translation>
+            <numerusform>Retorno sobre o investimento, sem desconto, em %1 ano: %2</numerusform>
+            <numerusform>Retorno sobre o investimento, sem desconto, em %1 anos: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Profitability index: %1</source>
+        <translation>Índice de lucratividade: %1</translation>
+    </message>
+    <message>
+        <source>Internal rate of return: none, the cash flows change sign more than once; the net present value at other rates: %1</source>
+        <translation>Taxa interna de retorno: nenhuma, os fluxos de caixa mudam de sinal mais de uma vez; o valor presente líquido a outras taxas: %1</translation>
+    </message>
+    <message>
+        <source>Break-even system price: %1</source>
+        <translation>Preço do sistema no ponto de equilíbrio: %1</translation>
+    </message>
+    <message>
+        <source>Break-even system price: none, even a free system does not pay back within the period</source>
+        <translation>Preço do sistema no ponto de equilíbrio: nenhum, nem um sistema gratuito se paga no período</translation>
+    </message>
+    <message>
+        <source>The case holds even without any reduction.</source>
+        <translation>O investimento se justifica mesmo sem nenhuma redução.</translation>
+    </message>
+    <message>
+        <source>The case holds down to %1 of the assumed reductions.</source>
+        <translation>O investimento se justifica até com %1 das reduções assumidas.</translation>
+    </message>
+    <message>
+        <source>The case needs %1 of the assumed reductions to break even.</source>
+        <translation>O ponto de equilíbrio exige %1 das reduções assumidas.</translation>
+    </message>
+    <message>
+        <source>Break-even bearing failures: %1 a year</source>
+        <translation>Falhas de rolamentos no ponto de equilíbrio: %1 por ano</translation>
+    </message>
+    <message>
+        <source>Break-even bearing failures: none, the case holds even without failures</source>
+        <translation>Falhas de rolamentos no ponto de equilíbrio: nenhuma, o investimento se justifica mesmo sem falhas</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>The profitability index is the net present value ÷ investment + 1; the annual return is the one that, compounded over the years, gives the return on investment.</source>
+        <translation>O índice de lucratividade é o valor presente líquido ÷ investimento + 1; o retorno anual é aquele que, capitalizado ao longo dos anos, resulta no retorno sobre o investimento.</translation>
+    </message>
+    <message>
+        <source>With the escalation, tax, residual value, first-year share or timing stated above, each year&apos;s net is that year&apos;s savings less its upkeep and tax (and in the last year plus the residual value after tax), as the cash-flow table shows, and every measure is taken from those nets.</source>
+        <translation>Com os reajustes, o imposto, o valor residual, a parcela do primeiro ano ou a distribuição indicados acima, o fluxo líquido de cada ano é a economia menos a manutenção e o imposto (e, no último ano, mais o valor residual após o imposto), como mostra a tabela de fluxo de caixa; cada indicador é calculado a partir desses fluxos líquidos.</translation>
+    </message>
+    <message>
+        <source>Cumulative discounted cash flow ($)</source>
+        <translation>Fluxo de caixa descontado acumulado ($)</translation>
+    </message>
+    <message>
+        <source>Cumulative cash flow, undiscounted ($)</source>
+        <translation>Fluxo de caixa acumulado, sem desconto ($)</translation>
     </message>
 </context>
 <context>
@@ -435,6 +508,119 @@
         <source>Yearly flows fall:</source>
         <translation>Os fluxos anuais ocorrem:</translation>
     </message>
+    <message>
+        <source>Cash flow</source>
+        <translation>Fluxo de caixa</translation>
+    </message>
+    <message>
+        <source>Discounted</source>
+        <translation>Descontado</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabela</translation>
+    </message>
+</context>
+<context>
+    <name>CapitalText</name>
+    <message>
+        <source>Yearly escalation from year 2: labour rates %1, lubricant %2, bearings %3, production value %4, upkeep %5.</source>
+        <translation>Reajuste anual a partir do ano 2: valor da hora %1, lubrificante %2, rolamentos %3, valor da produção %4, manutenção %5.</translation>
+    </message>
+    <message>
+        <source>Income tax at %1 on the savings less the upkeep and the depreciation; a year&apos;s loss is credited against the plant&apos;s other profits.</source>
+        <translation>Imposto de renda de %1 sobre a economia menos a manutenção e a depreciação; o prejuízo de um ano é compensado com os demais lucros da fábrica.</translation>
+    </message>
+    <message>
+        <source>The investment is not depreciated during the period and is written off at its end.</source>
+        <translation>O investimento não é depreciado durante o período e é baixado ao seu final.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The investment is depreciated straight-line over %n year(s).</source>
+        <translation>
+            <numerusform>O investimento é depreciado linearmente em %n ano.</numerusform>
+            <numerusform>O investimento é depreciado linearmente em %n anos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The investment is depreciated by declining balance at %1 of its book value a year; what is left is written off at the period&apos;s end.</source>
+        <translation>O investimento é depreciado pelo saldo decrescente a %1 do valor contábil ao ano; o que resta é baixado ao final do período.</translation>
+    </message>
+    <message>
+        <source>Before income tax, at today&apos;s prices every year, with the yearly flows at each year&apos;s end.</source>
+        <translation>Antes do imposto de renda, a preços atuais em todos os anos, com os fluxos anuais no fim de cada ano.</translation>
+    </message>
+    <message>
+        <source>No escalation: every year at today&apos;s prices.</source>
+        <translation>Sem reajuste: todos os anos a preços atuais.</translation>
+    </message>
+    <message>
+        <source>Before income tax.</source>
+        <translation>Antes do imposto de renda.</translation>
+    </message>
+    <message>
+        <source>The yearly flows are spread over each year and discounted from its middle; the outlay falls at the start, the residual value at the end.</source>
+        <translation>Os fluxos anuais são distribuídos ao longo do ano e descontados a partir do meio do ano; o investimento ocorre no início e o valor residual no fim.</translation>
+    </message>
+    <message>
+        <source>The yearly flows fall at each year&apos;s end.</source>
+        <translation>Os fluxos anuais ocorrem no fim de cada ano.</translation>
+    </message>
+    <message>
+        <source>A residual value of %1 at the end of year %2, taxed on its gain over the book value.</source>
+        <translation>Um valor residual de %1 no fim do ano %2, tributado sobre o ganho em relação ao valor contábil.</translation>
+    </message>
+    <message>
+        <source>A residual value of %1 at the end of year %2.</source>
+        <translation>Um valor residual de %1 no fim do ano %2.</translation>
+    </message>
+    <message>
+        <source>Year 1 reaches %1 of the yearly savings while the system is brought in.</source>
+        <translation>O ano 1 atinge %1 da economia anual enquanto o sistema é implantado.</translation>
+    </message>
+</context>
+<context>
+    <name>CashFlowText</name>
+    <message>
+        <source>Year</source>
+        <translation>Ano</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>Economia</translation>
+    </message>
+    <message>
+        <source>Upkeep</source>
+        <translation>Manutenção</translation>
+    </message>
+    <message>
+        <source>Depreciation</source>
+        <translation>Depreciação</translation>
+    </message>
+    <message>
+        <source>Tax</source>
+        <translation>Imposto</translation>
+    </message>
+    <message>
+        <source>Residual value after tax</source>
+        <translation>Valor residual após imposto</translation>
+    </message>
+    <message>
+        <source>Net cash flow</source>
+        <translation>Fluxo de caixa líquido</translation>
+    </message>
+    <message>
+        <source>Discounted</source>
+        <translation>Descontado</translation>
+    </message>
+    <message>
+        <source>Cumulative</source>
+        <translation>Acumulado</translation>
+    </message>
+    <message>
+        <source>Cumulative discounted</source>
+        <translation>Acumulado descontado</translation>
+    </message>
 </context>
 <context>
     <name>ChartControl</name>
@@ -550,6 +736,26 @@
     <message>
         <source>Discounted payback (years)</source>
         <translation>Payback descontado (anos)</translation>
+    </message>
+    <message>
+        <source>Annualised return on investment</source>
+        <translation>Retorno sobre o investimento anualizado</translation>
+    </message>
+    <message>
+        <source>Profitability index</source>
+        <translation>Índice de lucratividade</translation>
+    </message>
+    <message>
+        <source>Break-even system price</source>
+        <translation>Preço do sistema no ponto de equilíbrio</translation>
+    </message>
+    <message>
+        <source>Break-even share of the assumed reductions</source>
+        <translation>Parcela das reduções assumidas no ponto de equilíbrio</translation>
+    </message>
+    <message>
+        <source>Break-even bearing failures a year</source>
+        <translation>Falhas de rolamentos por ano no ponto de equilíbrio</translation>
     </message>
 </context>
 <context>
@@ -1684,14 +1890,6 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <translation>Período de payback: %1 meses</translation>
     </message>
     <message>
-        <source>Net savings over 3 years: %1</source>
-        <translation>Economia líquida em 3 anos: %1</translation>
-    </message>
-    <message>
-        <source>Net savings over 5 years: %1</source>
-        <translation>Economia líquida em 5 anos: %1</translation>
-    </message>
-    <message>
         <source>%1: the results cannot be computed from these figures.</source>
         <translation>%1: não é possível calcular os resultados com estes dados.</translation>
     </message>
@@ -1733,6 +1931,10 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
             <numerusform>Fluxo de caixa líquido em %n ano: %1</numerusform>
             <numerusform>Fluxo de caixa líquido em %n anos: %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Cash flow</source>
+        <translation>Fluxo de caixa</translation>
     </message>
 </context>
 <context>
@@ -1828,6 +2030,14 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     <message>
         <source>The new file is in place, but the system did not confirm that it is on the disk: %1</source>
         <translation>O novo arquivo está no lugar, mas o sistema não confirmou que ele está no disco: %1</translation>
+    </message>
+    <message>
+        <source>System error %1</source>
+        <translation>Erro do sistema %1</translation>
+    </message>
+    <message>
+        <source>No temporary file could be made beside it.</source>
+        <translation>Não foi possível criar um arquivo temporário ao lado dele.</translation>
     </message>
 </context>
 <context>

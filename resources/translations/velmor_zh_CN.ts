@@ -157,12 +157,6 @@
         <translation>静态投资回收期：无，年节省额不超过维护费用</translation>
     </message>
     <message numerus="yes">
-        <source>Return on investment over %1 year(s): %2</source>
-        <translation>
-            <numerusform>%1 年投资回报率：%2</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Return on investment over %1 year(s): none, nothing is invested</source>
         <translation>
             <numerusform>%1 年投资回报率：无，没有投资</numerusform>
@@ -195,10 +189,6 @@
         <translation>
             <numerusform>各项指标的计算方法。投资额为系统价格加安装费用，于期初支付；年净收益为年节省额减去年维护费用，在评估的 %1 年内于每年年末取得。静态投资回收期 = 投资额 ÷（年净收益 ÷ 12）个月。投资回报率 =（节省额 × 年数 − 维护费用 × 年数 − 投资额）÷ 投资额。净现值 = −投资额 + Σ 年净收益 ÷ (1 + 折现率)^t，t = 1 至 %1，折现率为 %2。内部收益率是使净现值为零的折现率。动态投资回收期是折现后的年净收益累计抵偿投资额所需的时间。保守情形将每项假定降幅减半；乐观情形将每项降幅向 100% 提高一半差距。</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Cumulative cash flow ($)</source>
-        <translation>累计现金流（$）</translation>
     </message>
     <message>
         <source>Not yet paid back</source>
@@ -311,6 +301,86 @@
     <message>
         <source>Discounted payback: none, nothing is invested</source>
         <translation>动态投资回收期：无，未进行投资</translation>
+    </message>
+    <message numerus="yes">
+        <source>not within %n year(s)</source>
+        <translation>
+            <numerusform>%n 年内无法收回</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Simple payback: not within the %n year(s) evaluated (%1 months at the last year&apos;s pace)</source>
+        <translation>
+            <numerusform>静态投资回收期：%n 年评估期内无法收回（按最后一年的速度需 %1 个月）</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Return on investment, undiscounted, over %1 year(s): %2 (%3 a year)</source>
+        <translation>
+            <numerusform>%1 年投资回报率：%2（未折现，每年 %3）</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Return on investment, undiscounted, over %1 year(s): %2</source>
+        <translation>
+            <numerusform>%1 年投资回报率：%2（未折现）</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Profitability index: %1</source>
+        <translation>获利指数：%1</translation>
+    </message>
+    <message>
+        <source>Internal rate of return: none, the cash flows change sign more than once; the net present value at other rates: %1</source>
+        <translation>内部收益率：无，现金流多次改变正负号；其他折现率下的净现值：%1</translation>
+    </message>
+    <message>
+        <source>Break-even system price: %1</source>
+        <translation>盈亏平衡系统价格：%1</translation>
+    </message>
+    <message>
+        <source>Break-even system price: none, even a free system does not pay back within the period</source>
+        <translation>盈亏平衡系统价格：无，即使系统免费也无法在评估期内收回</translation>
+    </message>
+    <message>
+        <source>The case holds even without any reduction.</source>
+        <translation>即使没有任何降低，该方案仍然成立。</translation>
+    </message>
+    <message>
+        <source>The case holds down to %1 of the assumed reductions.</source>
+        <translation>降低幅度低至假定值的 %1 时，该方案仍然成立。</translation>
+    </message>
+    <message>
+        <source>The case needs %1 of the assumed reductions to break even.</source>
+        <translation>需要达到假定降低幅度的 %1 才能盈亏平衡。</translation>
+    </message>
+    <message>
+        <source>Break-even bearing failures: %1 a year</source>
+        <translation>盈亏平衡轴承故障数：每年 %1 次</translation>
+    </message>
+    <message>
+        <source>Break-even bearing failures: none, the case holds even without failures</source>
+        <translation>盈亏平衡轴承故障数：无，即使没有故障该方案仍然成立</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%2 时为 %1</translation>
+    </message>
+    <message>
+        <source>The profitability index is the net present value ÷ investment + 1; the annual return is the one that, compounded over the years, gives the return on investment.</source>
+        <translation>获利指数 = 净现值 ÷ 投资 + 1；年化回报率是按年复利累计后等于投资回报率的年回报率。</translation>
+    </message>
+    <message>
+        <source>With the escalation, tax, residual value, first-year share or timing stated above, each year&apos;s net is that year&apos;s savings less its upkeep and tax (and in the last year plus the residual value after tax), as the cash-flow table shows, and every measure is taken from those nets.</source>
+        <translation>在上述涨幅、税收、残值、首年比例或时间分布下，每年的净额为当年节省额减去维护费用和税款（最后一年再加上税后残值），如现金流量表所示；所有指标均由这些净额计算。</translation>
+    </message>
+    <message>
+        <source>Cumulative discounted cash flow ($)</source>
+        <translation>累计折现现金流（$）</translation>
+    </message>
+    <message>
+        <source>Cumulative cash flow, undiscounted ($)</source>
+        <translation>累计现金流，未折现（$）</translation>
     </message>
 </context>
 <context>
@@ -431,6 +501,118 @@
         <source>Yearly flows fall:</source>
         <translation>年度现金流发生时点：</translation>
     </message>
+    <message>
+        <source>Cash flow</source>
+        <translation>现金流</translation>
+    </message>
+    <message>
+        <source>Discounted</source>
+        <translation>折现</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>表格</translation>
+    </message>
+</context>
+<context>
+    <name>CapitalText</name>
+    <message>
+        <source>Yearly escalation from year 2: labour rates %1, lubricant %2, bearings %3, production value %4, upkeep %5.</source>
+        <translation>自第 2 年起的年度涨幅：人工费率 %1，润滑剂 %2，轴承 %3，生产价值 %4，维护 %5。</translation>
+    </message>
+    <message>
+        <source>Income tax at %1 on the savings less the upkeep and the depreciation; a year&apos;s loss is credited against the plant&apos;s other profits.</source>
+        <translation>所得税税率 %1，按节省额减去维护费用和折旧后计征；某年的亏损可抵减工厂其他利润。</translation>
+    </message>
+    <message>
+        <source>The investment is not depreciated during the period and is written off at its end.</source>
+        <translation>投资在评估期内不计提折旧，在期末一次性核销。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The investment is depreciated straight-line over %n year(s).</source>
+        <translation>
+            <numerusform>投资按直线法在 %n 年内计提折旧。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The investment is depreciated by declining balance at %1 of its book value a year; what is left is written off at the period&apos;s end.</source>
+        <translation>投资按余额递减法每年以账面价值的 %1 计提折旧；剩余部分在期末核销。</translation>
+    </message>
+    <message>
+        <source>Before income tax, at today&apos;s prices every year, with the yearly flows at each year&apos;s end.</source>
+        <translation>税前计算，每年均按当前价格，年度现金流在每年年末发生。</translation>
+    </message>
+    <message>
+        <source>No escalation: every year at today&apos;s prices.</source>
+        <translation>无涨幅：每年均按当前价格。</translation>
+    </message>
+    <message>
+        <source>Before income tax.</source>
+        <translation>税前计算。</translation>
+    </message>
+    <message>
+        <source>The yearly flows are spread over each year and discounted from its middle; the outlay falls at the start, the residual value at the end.</source>
+        <translation>年度现金流在全年均匀分布，并按年中折现；投资发生在期初，残值发生在期末。</translation>
+    </message>
+    <message>
+        <source>The yearly flows fall at each year&apos;s end.</source>
+        <translation>年度现金流在每年年末发生。</translation>
+    </message>
+    <message>
+        <source>A residual value of %1 at the end of year %2, taxed on its gain over the book value.</source>
+        <translation>第 %2 年年末残值 %1，其高于账面价值的部分需纳税。</translation>
+    </message>
+    <message>
+        <source>A residual value of %1 at the end of year %2.</source>
+        <translation>第 %2 年年末残值 %1。</translation>
+    </message>
+    <message>
+        <source>Year 1 reaches %1 of the yearly savings while the system is brought in.</source>
+        <translation>系统投入使用的第 1 年达到年节省额的 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>CashFlowText</name>
+    <message>
+        <source>Year</source>
+        <translation>年</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>节省额</translation>
+    </message>
+    <message>
+        <source>Upkeep</source>
+        <translation>维护</translation>
+    </message>
+    <message>
+        <source>Depreciation</source>
+        <translation>折旧</translation>
+    </message>
+    <message>
+        <source>Tax</source>
+        <translation>税款</translation>
+    </message>
+    <message>
+        <source>Residual value after tax</source>
+        <translation>税后残值</translation>
+    </message>
+    <message>
+        <source>Net cash flow</source>
+        <translation>净现金流</translation>
+    </message>
+    <message>
+        <source>Discounted</source>
+        <translation>折现值</translation>
+    </message>
+    <message>
+        <source>Cumulative</source>
+        <translation>累计</translation>
+    </message>
+    <message>
+        <source>Cumulative discounted</source>
+        <translation>累计折现值</translation>
+    </message>
 </context>
 <context>
     <name>ChartControl</name>
@@ -544,6 +726,26 @@
     <message>
         <source>Discounted payback (years)</source>
         <translation>动态投资回收期（年）</translation>
+    </message>
+    <message>
+        <source>Annualised return on investment</source>
+        <translation>年化投资回报率</translation>
+    </message>
+    <message>
+        <source>Profitability index</source>
+        <translation>获利指数</translation>
+    </message>
+    <message>
+        <source>Break-even system price</source>
+        <translation>盈亏平衡系统价格</translation>
+    </message>
+    <message>
+        <source>Break-even share of the assumed reductions</source>
+        <translation>盈亏平衡时假定降低幅度的比例</translation>
+    </message>
+    <message>
+        <source>Break-even bearing failures a year</source>
+        <translation>盈亏平衡年轴承故障数</translation>
     </message>
 </context>
 <context>
@@ -1677,14 +1879,6 @@ The results cannot be computed from these figures. Please check the figures unde
         <translation>投资回收期：%1 个月</translation>
     </message>
     <message>
-        <source>Net savings over 3 years: %1</source>
-        <translation>3 年净节省额：%1</translation>
-    </message>
-    <message>
-        <source>Net savings over 5 years: %1</source>
-        <translation>5 年净节省额：%1</translation>
-    </message>
-    <message>
         <source>%1: the results cannot be computed from these figures.</source>
         <translation>%1：无法根据这些数值计算结果。</translation>
     </message>
@@ -1724,6 +1918,10 @@ The results cannot be computed from these figures. Please check the figures unde
         <translation>
             <numerusform>%n 年净现金流：%1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Cash flow</source>
+        <translation>现金流</translation>
     </message>
 </context>
 <context>
@@ -1819,6 +2017,14 @@ The results cannot be computed from these figures. Please check the figures unde
     <message>
         <source>The new file is in place, but the system did not confirm that it is on the disk: %1</source>
         <translation>新文件已就位，但系统未确认它已写入磁盘：%1</translation>
+    </message>
+    <message>
+        <source>System error %1</source>
+        <translation>系统错误 %1</translation>
+    </message>
+    <message>
+        <source>No temporary file could be made beside it.</source>
+        <translation>无法在其旁边创建临时文件。</translation>
     </message>
 </context>
 <context>

@@ -48,6 +48,8 @@ private slots:
     void scenariosBesideTheAssumedCase();
     void readmeStatesTheDesignedReductions();
     void businessCaseTime();
+    void measureLinesSayWhatTheFlowsAllow_data();
+    void measureLinesSayWhatTheFlowsAllow();
     void measuresShowOneDigitSystem_data();
     void measuresShowOneDigitSystem();
 };
@@ -393,6 +395,52 @@ void BusinessCaseTest::businessCaseTime()
     }
 }
 
+// The lines an approver reads: the return over the period beside the yearly
+// one, the profitability index, a payback beyond the period flagged, the NPV
+// profile where flows that change sign twice allow no single IRR, and the
+// break-even values; the expected figures are closed forms worked out by
+// hand from the designed figures' savings of 50,020 a year and the annuity
+// factors a5 = 3.790787 and a3 = 2.486852 at 10 %: an NPV of a5 × 50,020 −
+// 20,000 = 169,615.15, zero at a price of 189,615.15 and at 20,000 ÷
+// 189,615.15 = 10.5 % of the savings.
+void BusinessCaseTest::measureLinesSayWhatTheFlowsAllow_data()
+{
+    QTest::addColumn<model::Investment>("investment");
+    QTest::addColumn<double>("upkeepEscalation");
+    QTest::addColumn<QStringList>("shown");
+    // clang-format off
+    QTest::newRow("pays back") << model::Investment{20000, 0, 0, 5} << 0.0
+        << QStringList{"Simple payback: 4.8 months", ": 1,150.5% (65.7% a year)", "Profitability index: 9.48",
+                       "Break-even system price: $189,615.15",
+                       "The case holds down to 10.5% of the assumed reductions."};
+    // 200,000 ÷ (50,020 ÷ 12) = 47.98 months, beyond 3 years; zero at a3 × 50,020 = 124,392.34.
+    QTest::newRow("beyond the period") << model::Investment{200000, 0, 0, 3} << 0.0
+        << QStringList{"Simple payback: not within the 3", "(48.0 months at the last year's pace)",
+                       "Discounted payback: not within", "Break-even system price: $124,392.34",
+                       "needs 160.8% of the assumed reductions"};
+    // Upkeep doubling a year: −1,000, +20,020, −9,980, −69,980 change sign twice.
+    QTest::newRow("sign changes twice") << model::Investment{1000, 0, 30000, 3} << 100.0
+        << QStringList{"change sign more than once", "-$60,940.00 at 0%, ", "at 100%"};
+    // clang-format on
+}
+
+void BusinessCaseTest::measureLinesSayWhatTheFlowsAllow()
+{
+    QFETCH(model::Investment, investment);
+    QFETCH(double, upkeepEscalation);
+    QFETCH(QStringList, shown);
+    model::CapitalInputs capital;
+    capital.upkeepEscalationPercent = upkeepEscalation;
+    const model::BusinessCaseStudy study =
+        model::studyOf(kDefaultValues, model::Assumptions::designed(), investment, 20, capital);
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    const QString text =
+        (model::measureLines(study.measures, investment, english) + model::breakEvenLines(study.breakEven, english))
+            .join(u'\n');
+    for (const QString &part : std::as_const(shown))
+        QVERIFY2(text.contains(part), qPrintable(part + u'\n' + text));
+}
+
 // Every figure of the measures and their note, money, months, years and
 // percentages alike, is written in the digits of the regional settings.
 void BusinessCaseTest::measuresShowOneDigitSystem_data()
@@ -416,7 +464,8 @@ void BusinessCaseTest::measuresShowOneDigitSystem()
     const model::Investment investment{20000, 5000, 1000, 5, 12.5};
     const model::BusinessCase measures = model::businessCaseOf(savings, investment);
     const QStringList texts = model::measureLines(measures, investment, shown)
-                              << model::measuresNote(investment, shown) << model::percentOf(0.25, shown);
+                              << model::measuresNote(investment, shown, true) << model::percentOf(0.25, shown)
+                              << model::breakEvenLines({-1.5, 0.25, 2.5}, shown);
     qsizetype digits = 0;
     for (const QString &text : texts) {
         for (const char32_t c : text.toUcs4()) {

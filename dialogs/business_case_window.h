@@ -26,7 +26,9 @@ class InvestmentFields;
 // share, timing of the flows), what they come to (payback,
 // return, net present value, internal rate of return, discounted payback),
 // the cumulative cash flow, the sensitivity of the savings to every figure
-// and reduction, and the cases beside the assumed one. Everything follows
+// and reduction or of the NPV to those and the investment's inputs (a
+// tornado, or the NPV against ±30 % of the five strongest inputs), and the
+// cases beside the assumed one. Everything follows
 // the fields as they are typed. Modal, like the About window.
 class BusinessCaseWindow : public QDialog {
     Q_OBJECT
@@ -49,8 +51,12 @@ public:
 
 private:
     QGroupBox *capitalGroup(const model::CapitalTexts &capital);
+    // The charts the sensitivity's choice offers, in its order.
+    enum class SensitivityChart { SavingsTornado, NpvTornado, NpvSpider };
+
     void recompute();
     void showCases();
+    void showSensitivity();
 
     model::InputValues m_values;
     model::Assumptions m_assumptions;
@@ -65,6 +71,7 @@ private:
     QComboBox *m_timing = nullptr;
     QLabel *m_measures = nullptr;
     QDoubleSpinBox *m_step = nullptr;
+    QComboBox *m_sensitivityChoice = nullptr;
     QChartView *m_cashFlow = nullptr;
     QChartView *m_tornado = nullptr;
     std::array<std::array<QLabel *, 4>, model::kScenarioCount> m_caseCells{};

@@ -123,6 +123,14 @@ BusinessCaseWindow::BusinessCaseWindow(const model::InputValues &values, const m
     auto *tornadoColumn = new QVBoxLayout;
     tornadoColumn->addWidget(m_tornado, 1);
     auto *stepRow = new QHBoxLayout;
+    auto *showLabel = new QLabel(tr("Sensitivity of:"));
+    m_sensitivityChoice = new QComboBox;
+    m_sensitivityChoice->setObjectName(QStringLiteral("sensitivityChoice"));
+    // In the order of SensitivityChart.
+    m_sensitivityChoice->addItems({tr("Annual savings"), tr("Net present value"), tr("Net present value (spider)")});
+    showLabel->setBuddy(m_sensitivityChoice);
+    stepRow->addWidget(showLabel);
+    stepRow->addWidget(m_sensitivityChoice);
     auto *stepLabel = new QLabel(tr("Step of the sensitivity (\u00B1%):"));
     m_step = new QDoubleSpinBox;
     m_step->setObjectName(QStringLiteral("sensitivityStep"));
@@ -144,6 +152,7 @@ BusinessCaseWindow::BusinessCaseWindow(const model::InputValues &values, const m
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_fields, &InvestmentFields::edited, this, &BusinessCaseWindow::recompute);
     connect(m_step, &QDoubleSpinBox::valueChanged, this, &BusinessCaseWindow::recompute);
+    connect(m_sensitivityChoice, &QComboBox::currentIndexChanged, this, &BusinessCaseWindow::showSensitivity);
 
     recompute();
     // No larger than the screen has room for, at any zoom.
@@ -263,8 +272,8 @@ void BusinessCaseWindow::recompute()
     const QString problem = !reading.problem.isEmpty() ? reading.problem : capital.problem;
     m_hasInvestment = reading.investment.has_value() && capital.inputs;
     const model::Investment investment = reading.investment.value_or(model::Investment());
-    m_study = model::studyOf(m_values, m_assumptions, investment, m_step->value(),
-                             capital.inputs.value_or(model::CapitalInputs()));
+    m_study = model::studyOf(m_values, m_assumptions, m_hasInvestment ? reading.investment : std::nullopt,
+                             m_step->value(), capital.inputs.value_or(model::CapitalInputs()));
     // Measures that overflow are told as the tables' overflow is, in place of them.
     const bool overflows = m_hasInvestment && m_study.fault;
     const bool refused = !problem.isEmpty() || overflows;
@@ -291,10 +300,28 @@ void BusinessCaseWindow::recompute()
     replaceChart(m_discountedCashFlow,
                  outputs::cashFlowChart(charted, m_locale, m_symbol, outputs::CashFlowBasis::Discounted));
     showCashFlowTable(charted.cashFlow);
-    replaceChart(m_tornado, outputs::tornadoChart(m_study.sensitivity, m_study.annualSavings, m_study.stepPercent,
-                                                  m_assumptions, m_locale, m_symbol));
+    showSensitivity();
     m_cashFlowViews->setVisible(m_hasInvestment && !overflows);
     dialogs::growToContents(this);
+}
+
+// The chart of the sensitivity chosen; the NPV's have no bars or lines
+// without an investment, as the measures say.
+void BusinessCaseWindow::showSensitivity()
+{
+    switch (SensitivityChart(m_sensitivityChoice->currentIndex())) {
+    case SensitivityChart::SavingsTornado:
+        replaceChart(m_tornado,
+                     outputs::tornadoChart(m_study, outputs::SensitivityMeasure::AnnualSavings, m_locale, m_symbol));
+        break;
+    case SensitivityChart::NpvTornado:
+        replaceChart(m_tornado,
+                     outputs::tornadoChart(m_study, outputs::SensitivityMeasure::NetPresentValue, m_locale, m_symbol));
+        break;
+    case SensitivityChart::NpvSpider:
+        replaceChart(m_tornado, outputs::spiderChart(m_study, m_locale, m_symbol));
+        break;
+    }
 }
 
 void BusinessCaseWindow::showCases()

@@ -29,7 +29,9 @@ class InvestmentFields;
 // return, net present value, internal rate of return, discounted payback),
 // the break-even values, the cash flows (charted, undiscounted and
 // discounted, and as a table), the sensitivity of the savings to every figure
-// and reduction, and the cases beside the assumed one. Everything follows
+// and reduction or of the NPV to those and the investment's inputs (a
+// tornado, or the NPV against ±30 % of the five strongest inputs), and the
+// cases beside the assumed one. Everything follows
 // the fields as they are typed. Modal, like the About window.
 class BusinessCaseWindow : public QDialog {
     Q_OBJECT
@@ -52,9 +54,13 @@ public:
 
 private:
     QGroupBox *capitalGroup(const model::CapitalTexts &capital);
+    // The charts the sensitivity's choice offers, in its order.
+    enum class SensitivityChart { SavingsTornado, NpvTornado, NpvSpider };
+
     void recompute();
     void showCases();
     void showCashFlowTable(const model::CashFlowTable &table);
+    void showSensitivity();
 
     model::InputValues m_values;
     model::Assumptions m_assumptions;
@@ -69,6 +75,7 @@ private:
     QComboBox *m_timing = nullptr;
     QLabel *m_measures = nullptr;
     QDoubleSpinBox *m_step = nullptr;
+    QComboBox *m_sensitivityChoice = nullptr;
     QTabWidget *m_cashFlowViews = nullptr;
     QChartView *m_cashFlow = nullptr;
     QChartView *m_discountedCashFlow = nullptr;

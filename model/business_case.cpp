@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "model/business_case.h"
 
+#include "model/capital_inputs.h"
 #include "model/cash_flow.h"
 #include "model/message_text.h"
 #include "model/money_text.h"
@@ -11,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace model {
 namespace {
@@ -33,9 +35,116 @@ CostTable savingsTableOf(const InputValues &values, const Assumptions &assumptio
     return results.table(Table::Savings);
 }
 
-double savingsOf(const InputValues &values, const Assumptions &assumptions, bool *computed)
+// The savings with a figure or a reduction moved by factor.
+CostTable movedSavingsTable(const InputValues &values, const Assumptions &assumptions, const SensitivityBar &bar,
+                            double factor, bool *computed)
 {
-    return savingsTableOf(values, assumptions, computed).row(kRowCount);
+    if (!bar.isReduction) {
+        InputValues moved = values;
+        moved[std::size_t(bar.index)] = values[std::size_t(bar.index)] * factor;
+        return savingsTableOf(moved, assumptions, computed);
+    }
+    Assumptions moved = assumptions;
+    double &reduction = moved.reductionPercent[std::size_t(bar.index - 1)];
+    reduction = std::clamp(reduction * factor, kMinReductionPercent, kMaxReductionPercent);
+    return savingsTableOf(values, moved, computed);
+}
+
+// The NPV with one input of a bar moved by a factor. An input of the
+// investment leaves the cost tables as they are: only the cash flows are
+// computed again, from the savings table of the unmoved figures.
+class NpvMover {
+public:
+    NpvMover(const InputValues &values, const Assumptions &assumptions, const Investment &investment,
+             const CapitalInputs &capital)
+        : m_values(values), m_assumptions(assumptions), m_investment(investment), m_capital(capital),
+          m_savings(savingsTableOf(values, assumptions, &m_computed))
+    {
+    }
+
+    // The input's value, or none when the bar moves a figure or a reduction.
+    std::optional<double> valueOf(InvestmentInput input) const
+    {
+        Investment investment = m_investment;
+        CapitalInputs capital = m_capital;
+        if (const Slot slot = slotOf(input, investment, capital); slot.value)
+            return *slot.value;
+        return std::nullopt;
+    }
+
+    // None when the moved case does not compute or its NPV is no figure.
+    std::optional<double> npvAt(const SensitivityBar &bar, double factor) const
+    {
+        double npv = 0;
+        if (bar.input == InvestmentInput::None) {
+            bool computed = false;
+            const CostTable savings = movedSavingsTable(m_values, m_assumptions, bar, factor, &computed);
+            if (!computed)
+                return std::nullopt;
+            npv = cashFlowTableOf(savings, m_investment, m_capital).npv();
+        } else {
+            if (!m_computed)
+                return std::nullopt;
+            Investment investment = m_investment;
+            CapitalInputs capital = m_capital;
+            const Slot slot = slotOf(bar.input, investment, capital);
+            *slot.value = std::clamp(*slot.value * factor, slot.lo, slot.hi);
+            npv = cashFlowTableOf(m_savings, investment, capital).npv();
+        }
+        return std::isfinite(npv) ? std::optional(npv) : std::nullopt;
+    }
+
+private:
+    // Where an input is held and the range it is read in, which a move
+    // keeps to: a rate of −99 % lowered by a fifth would pass −100 %, where
+    // the discounted flows make no sense, and a tax rate stays a share.
+    struct Slot {
+        double *value = nullptr;
+        double lo = 0;
+        double hi = 0;
+    };
+    static Slot slotOf(InvestmentInput input, Investment &investment, CapitalInputs &capital)
+    {
+        constexpr double money = std::numeric_limits<double>::max();
+        switch (input) {
+        case InvestmentInput::None:
+            break;
+        case InvestmentInput::SystemPrice:
+            return {&investment.systemPrice, 0, money};
+        case InvestmentInput::InstallationCost:
+            return {&investment.installationCost, 0, money};
+        case InvestmentInput::YearlyUpkeep:
+            return {&investment.yearlyUpkeep, 0, money};
+        case InvestmentInput::DiscountRate:
+            return {&investment.discountRatePercent, kMinDiscountRatePercent, kMaxDiscountRatePercent};
+        case InvestmentInput::LabourEscalation:
+            return {&capital.labourEscalationPercent, kMinEscalationPercent, kMaxEscalationPercent};
+        case InvestmentInput::LubricantEscalation:
+            return {&capital.lubricantEscalationPercent, kMinEscalationPercent, kMaxEscalationPercent};
+        case InvestmentInput::BearingEscalation:
+            return {&capital.bearingEscalationPercent, kMinEscalationPercent, kMaxEscalationPercent};
+        case InvestmentInput::ProductionValueEscalation:
+            return {&capital.productionValueEscalationPercent, kMinEscalationPercent, kMaxEscalationPercent};
+        case InvestmentInput::UpkeepEscalation:
+            return {&capital.upkeepEscalationPercent, kMinEscalationPercent, kMaxEscalationPercent};
+        case InvestmentInput::TaxRate:
+            return {&capital.taxRatePercent, 0, 100};
+        }
+        return {};
+    }
+
+    const InputValues &m_values;
+    const Assumptions &m_assumptions;
+    const Investment &m_investment;
+    const CapitalInputs &m_capital;
+    bool m_computed = false;
+    CostTable m_savings;
+};
+
+void sortByEffect(std::vector<SensitivityBar> &bars)
+{
+    std::stable_sort(bars.begin(), bars.end(),
+                     [](const SensitivityBar &a, const SensitivityBar &b) { return a.effect() > b.effect(); });
 }
 
 } // namespace
@@ -169,39 +278,74 @@ BusinessCase businessCaseOf(double annualSavings, const Investment &investment)
 
 std::vector<SensitivityBar> sensitivityOf(const InputValues &values, const Assumptions &assumptions, double stepPercent)
 {
-    const double down = 1 - stepPercent / 100;
-    const double up = 1 + stepPercent / 100;
     std::vector<SensitivityBar> bars;
     bars.reserve(kInputCount + kReducedRowCount);
-    for (int i = 0; i < kInputCount; ++i) {
-        SensitivityBar bar{false, i};
-        InputValues moved = values;
+    const auto add = [&](SensitivityBar bar) {
         bool lowComputed = false;
         bool highComputed = false;
-        moved[std::size_t(i)] = values[std::size_t(i)] * down;
-        bar.low = savingsOf(moved, assumptions, &lowComputed);
-        moved[std::size_t(i)] = values[std::size_t(i)] * up;
-        bar.high = savingsOf(moved, assumptions, &highComputed);
+        bar.low = movedSavingsTable(values, assumptions, bar, 1 - stepPercent / 100, &lowComputed).row(kRowCount);
+        bar.high = movedSavingsTable(values, assumptions, bar, 1 + stepPercent / 100, &highComputed).row(kRowCount);
         if (lowComputed && highComputed)
             bars.push_back(bar);
-    }
-    for (int k = 1; k <= kReducedRowCount; ++k) {
-        SensitivityBar bar{true, k};
-        Assumptions moved = assumptions;
-        double &reduction = moved.reductionPercent[std::size_t(k - 1)];
-        const double assumed = reduction;
-        bool lowComputed = false;
-        bool highComputed = false;
-        reduction = std::clamp(assumed * down, kMinReductionPercent, kMaxReductionPercent);
-        bar.low = savingsOf(values, moved, &lowComputed);
-        reduction = std::clamp(assumed * up, kMinReductionPercent, kMaxReductionPercent);
-        bar.high = savingsOf(values, moved, &highComputed);
-        if (lowComputed && highComputed)
-            bars.push_back(bar);
-    }
-    std::stable_sort(bars.begin(), bars.end(),
-                     [](const SensitivityBar &a, const SensitivityBar &b) { return a.effect() > b.effect(); });
+    };
+    for (int i = 0; i < kInputCount; ++i)
+        add({false, i});
+    for (int k = 1; k <= kReducedRowCount; ++k)
+        add({true, k});
+    sortByEffect(bars);
     return bars;
+}
+
+std::vector<SensitivityBar> npvSensitivityOf(const InputValues &values, const Assumptions &assumptions,
+                                             const Investment &investment, const CapitalInputs &capital,
+                                             double stepPercent)
+{
+    const NpvMover mover(values, assumptions, investment, capital);
+    std::vector<SensitivityBar> bars;
+    bars.reserve(kInputCount + kReducedRowCount + kInvestmentInputCount);
+    const auto add = [&](SensitivityBar bar) {
+        const std::optional<double> low = mover.npvAt(bar, 1 - stepPercent / 100);
+        const std::optional<double> high = mover.npvAt(bar, 1 + stepPercent / 100);
+        if (low && high) {
+            bar.low = *low;
+            bar.high = *high;
+            bars.push_back(bar);
+        }
+    };
+    for (int i = 0; i < kInputCount; ++i)
+        add({false, i});
+    for (int k = 1; k <= kReducedRowCount; ++k)
+        add({true, k});
+    for (int n = 1; n <= kInvestmentInputCount; ++n) {
+        SensitivityBar bar;
+        bar.input = InvestmentInput(n);
+        if (mover.valueOf(bar.input) != 0.0)
+            add(bar);
+    }
+    sortByEffect(bars);
+    return bars;
+}
+
+std::vector<SpiderLine> npvSpiderOf(const InputValues &values, const Assumptions &assumptions,
+                                    const Investment &investment, const CapitalInputs &capital,
+                                    const std::vector<SensitivityBar> &npvBars)
+{
+    const NpvMover mover(values, assumptions, investment, capital);
+    std::vector<SpiderLine> lines;
+    for (const SensitivityBar &bar : npvBars) {
+        if (int(lines.size()) == kSpiderLineCount)
+            break;
+        SpiderLine line{bar};
+        bool computed = true;
+        for (std::size_t p = 0; p < kSpiderStepsPercent.size() && computed; ++p) {
+            const std::optional<double> npv = mover.npvAt(bar, 1 + kSpiderStepsPercent[p] / 100);
+            computed = npv.has_value();
+            line.npv[p] = npv.value_or(0);
+        }
+        if (computed)
+            lines.push_back(line);
+    }
+    return lines;
 }
 
 Assumptions scenarioAssumptions(Scenario scenario, const Assumptions &assumed)
@@ -216,9 +360,10 @@ Assumptions scenarioAssumptions(Scenario scenario, const Assumptions &assumed)
     return result;
 }
 
-BusinessCaseStudy studyOf(const InputValues &values, const Assumptions &assumptions, const Investment &investment,
-                          double stepPercent, const CapitalInputs &capital)
+BusinessCaseStudy studyOf(const InputValues &values, const Assumptions &assumptions,
+                          const std::optional<Investment> &given, double stepPercent, const CapitalInputs &capital)
 {
+    const Investment investment = given.value_or(Investment());
     BusinessCaseStudy study;
     study.investment = investment;
     study.capital = capital;
@@ -242,6 +387,10 @@ BusinessCaseStudy studyOf(const InputValues &values, const Assumptions &assumpti
     study.sensitivity = sensitivityOf(values, assumptions, stepPercent);
     if (assumed.computed && !assumed.measures.fault)
         study.breakEven = breakEvenOf(values, assumptions, investment, capital);
+    if (given && assumed.computed && !assumed.measures.fault) {
+        study.npvSensitivity = npvSensitivityOf(values, assumptions, investment, capital, stepPercent);
+        study.npvSpider = npvSpiderOf(values, assumptions, investment, capital, study.npvSensitivity);
+    }
     return study;
 }
 

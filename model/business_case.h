@@ -116,20 +116,64 @@ BusinessCase businessCaseOf(const CostTable &savings, const Investment &investme
 // A flat-price, pre-tax case saving annualSavings a year.
 BusinessCase businessCaseOf(double annualSavings, const Investment &investment);
 
-// The annual savings when one of the twelve figures or five reductions is
-// moved down and up by a step (in per cent of its value; a reduction stays
-// within 0 to 100 %).
+// The inputs of the investment and the capital request that the NPV's
+// sensitivity moves besides the figures and reductions.
+enum class InvestmentInput {
+    None, // the bar moves a figure or a reduction
+    SystemPrice,
+    InstallationCost,
+    YearlyUpkeep,
+    DiscountRate,
+    LabourEscalation,
+    LubricantEscalation,
+    BearingEscalation,
+    ProductionValueEscalation,
+    UpkeepEscalation,
+    TaxRate,
+};
+inline constexpr int kInvestmentInputCount = 10;
+
+// The annual savings (or the NPV) when one of the twelve figures or five
+// reductions, or an input of the investment, is moved down and up by a step
+// (in per cent of its value; a reduction stays within 0 to 100 %, a rate
+// within the range it is read in).
 struct SensitivityBar {
     bool isReduction = false;
     int index = 0;   // figure 0 to 11, or row 1 to 5 of a reduction
     double low = 0;  // savings with the value lowered by the step
     double high = 0; // with it raised
+    InvestmentInput input = InvestmentInput::None;
     double effect() const { return high > low ? high - low : low - high; }
 };
 // The bars sorted by effect, largest first (ties in figure, then row order);
 // a move whose arithmetic overflows is left out.
 std::vector<SensitivityBar> sensitivityOf(const InputValues &values, const Assumptions &assumptions,
                                           double stepPercent);
+
+// The NPV's bars: the figures and reductions as above, then the price, the
+// installation, the upkeep, the discount rate, the five escalations and the
+// tax rate, each moved by the step in per cent of its value like every other
+// bar, so that "±20 %" means the same on each. An input at zero gives no
+// bar: a share of nothing moves nothing, and an empty bar would read as an
+// input that does not matter (an escalation or tax rate of 0 % is not moved
+// by percentage points). Sorted and left out as sensitivityOf() does.
+std::vector<SensitivityBar> npvSensitivityOf(const InputValues &values, const Assumptions &assumptions,
+                                             const Investment &investment, const CapitalInputs &capital,
+                                             double stepPercent);
+
+// The NPV with the inputs of the strongest NPV bars moved by −30 % to +30 %
+// of their value (the same moves and limits as the bars'), one line each.
+inline constexpr std::array<double, 7> kSpiderStepsPercent{-30, -20, -10, 0, 10, 20, 30};
+inline constexpr int kSpiderLineCount = 5;
+struct SpiderLine {
+    SensitivityBar bar; // the input, as its NPV bar moves it
+    std::array<double, kSpiderStepsPercent.size()> npv{};
+};
+// Lines for the first kSpiderLineCount of npvBars (sorted as
+// npvSensitivityOf() gives them) whose every move computes.
+std::vector<SpiderLine> npvSpiderOf(const InputValues &values, const Assumptions &assumptions,
+                                    const Investment &investment, const CapitalInputs &capital,
+                                    const std::vector<SensitivityBar> &npvBars);
 
 // The assumed case and two beside it: every reduction at half its assumed
 // value, and every reduction halfway to 100 %.
@@ -157,12 +201,18 @@ struct BusinessCaseStudy {
     double annualSavings = 0;
     BusinessCase measures;
     std::vector<SensitivityBar> sensitivity;
+    // Only when an investment is given and its measures compute.
+    std::vector<SensitivityBar> npvSensitivity;
+    std::vector<SpiderLine> npvSpider;
     std::array<CaseSummary, kScenarioCount> cases; // in Scenario order
     BreakEven breakEven;                           // of the assumed case
     // The first fault of the measures of a case that computed, if any.
     std::optional<ArithmeticFault> fault;
 };
-BusinessCaseStudy studyOf(const InputValues &values, const Assumptions &assumptions, const Investment &investment,
+// Without an investment the measures are those of nothing invested, and the
+// NPV's sensitivity is not computed.
+BusinessCaseStudy studyOf(const InputValues &values, const Assumptions &assumptions,
+                          const std::optional<Investment> &investment,
                           double stepPercent = kDefaultSensitivityStepPercent, const CapitalInputs &capital = {});
 
 } // namespace model

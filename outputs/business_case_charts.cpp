@@ -4,6 +4,7 @@
 #include "model/cost_rows.h"
 #include "model/currency_units.h"
 #include "model/input_table.h"
+#include "model/money_text.h"
 #include "platform/designed_look.h"
 
 #include <QBarCategoryAxis>
@@ -12,7 +13,9 @@
 #include <QCoreApplication>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
+#include <QGraphicsSimpleTextItem>
 #include <QHorizontalStackedBarSeries>
+#include <QLineSeries>
 #include <QPainter>
 #include <QStackedBarSeries>
 #include <QValueAxis>
@@ -48,11 +51,10 @@ std::unique_ptr<QChart> plainChart(const QString &title, const QLocale &locale)
     return chart;
 }
 
-// A value axis over lo to hi with room around the bars, labelled in whole
+// Sets the axis to lo to hi with room around the bars, labelled in whole
 // dollars grouped as the chart's regional settings write them.
-QValueAxis *moneyAxis(double lo, double hi)
+void setMoneyRange(QValueAxis *axis, double lo, double hi)
 {
-    auto *axis = new QValueAxis;
     if (!(hi > lo)) {
         lo -= 1;
         hi += 1;
@@ -73,8 +75,196 @@ QValueAxis *moneyAxis(double lo, double hi)
         axis->setRange(min, max);
         axis->setTickCount(int(std::lround((max - min) / whole)) + 1);
     }
+}
+
+QValueAxis *moneyAxis(double lo, double hi)
+{
+    auto *axis = new QValueAxis;
+    setMoneyRange(axis, lo, hi);
     axis->setLabelsFont(QFont(QStringLiteral("Liberation Sans"), 7));
     return axis;
+}
+
+constexpr std::size_t kSavingsBarCount = model::kInputCount + model::kReducedRowCount;
+
+// A figure written beside the end of a tornado's bar: at the change `at`
+// of row `row` (0 at the bottom), on the side away from the bar's middle.
+struct EndFigure {
+    int row = 0;
+    double at = 0;
+    bool leftward = false;
+    QGraphicsSimpleTextItem *item = nullptr;
+};
+
+// Places the figures once the plot area is laid out, and each time it
+// changes: the value axis, centred on no change, is first widened so that
+// the longest bar's figure fits inside the plot area (the axis at the bottom
+// takes no width, so this does not change the area again). Too narrow a plot
+// shows the bars without their figures.
+// The names are placed left of the plot, a row each: the category axis
+// would leave every other one out where the rows are closer than its labels'
+// margins allow.
+void placeRowTexts(QValueAxis *axis, double reach, const std::vector<QGraphicsSimpleTextItem *> &names,
+                   const std::vector<EndFigure> &figures, const QRectF &plot)
+{
+    constexpr qreal gap = 3;
+    const int rows = int(names.size());
+    for (int row = 0; row < rows; ++row) {
+        QGraphicsSimpleTextItem *name = names[std::size_t(row)];
+        const QRectF box = name->boundingRect();
+        name->setPos(plot.left() - 2 * gap - box.width(),
+                     plot.bottom() - (row + 0.5) / rows * plot.height() - box.height() / 2);
+    }
+    const qreal half = plot.width() / 2;
+    double needed = reach;
+    bool fits = rows > 0;
+    for (const EndFigure &figure : figures) {
+        const qreal room = half - gap - figure.item->boundingRect().width();
+        fits = fits && room > 0;
+        // The bar's end at |at| ÷ needed × half, its figure beyond it.
+        if (fits && (figure.at < 0) == figure.leftward)
+            needed = std::max(needed, std::abs(figure.at) * half / room);
+    }
+    if (fits) {
+        QValueAxis wanted;
+        setMoneyRange(&wanted, -needed, needed);
+        if (wanted.min() != axis->min() || wanted.max() != axis->max() || wanted.tickCount() != axis->tickCount()) {
+            axis->setRange(wanted.min(), wanted.max());
+            axis->setTickCount(wanted.tickCount());
+            axis->setLabelFormat(wanted.labelFormat());
+        }
+    }
+    const double span = axis->max() - axis->min();
+    for (const EndFigure &figure : figures) {
+        QGraphicsSimpleTextItem *item = figure.item;
+        item->setVisible(fits && span > 0);
+        const QRectF box = item->boundingRect();
+        const qreal x = plot.left() + (figure.at - axis->min()) / span * plot.width();
+        const qreal y = plot.bottom() - (figure.row + 0.5) / rows * plot.height();
+        item->setPos(figure.leftward ? x - gap - box.width() : x + gap, y - box.height() / 2);
+    }
+}
+
+// The tornado of bars moving a measure from base: the change of each bar's
+// low and high value, with those values written at the bars' ends.
+template <typename Name>
+std::unique_ptr<QChart> tornadoOf(const std::vector<model::SensitivityBar> &bars, double base, double stepPercent,
+                                  const QString &title, Name name, const QLocale &locale, QStringView symbol)
+{
+    const QString step = model::percentText(stepPercent, locale);
+    auto chart = plainChart(model::withCurrencySymbol(title, symbol).arg(step), locale);
+    auto *lowered = new QBarSet(BusinessCaseText::tr("Lowered by %1%").arg(step));
+    auto *raised = new QBarSet(BusinessCaseText::tr("Raised by %1%").arg(step));
+    lowered->setColor(QColor(96, 125, 196));
+    raised->setColor(QColor(230, 145, 56));
+    QStringList names;
+    std::vector<QGraphicsSimpleTextItem *> nameItems;
+    std::vector<EndFigure> figures;
+    // The savings' seventeen bars in the axes' type; the NPV's more in a
+    // smaller one, to stay apart.
+    const QFont nameFont(QStringLiteral("Liberation Sans"), bars.size() > kSavingsBarCount ? 6 : 7);
+    const QFont figureFont(QStringLiteral("Liberation Sans"), 6);
+    const auto addFigure = [&](int row, double at, bool leftward, double value) {
+        auto *item = new QGraphicsSimpleTextItem(model::currencyText(value, locale, symbol), chart.get());
+        item->setFont(figureFont);
+        item->setBrush(QColor(64, 64, 64));
+        item->setZValue(100); // above the bars
+        item->setVisible(false);
+        figures.push_back({row, at, leftward, item});
+    };
+    double lo = 0;
+    double hi = 0;
+    // Horizontal bars run from the bottom up: the largest effect goes last.
+    int row = 0;
+    for (auto bar = bars.rbegin(); bar != bars.rend(); ++bar, ++row) {
+        const double down = bar->low - base;
+        const double up = bar->high - base;
+        *lowered << down;
+        *raised << up;
+        lo = std::min({lo, down, up});
+        hi = std::max({hi, down, up});
+        names << name(*bar);
+        nameItems.push_back(new QGraphicsSimpleTextItem(names.back(), chart.get()));
+        nameItems.back()->setFont(nameFont);
+        // One figure where the move changes nothing; otherwise each beyond
+        // its end, the lower change's to the left.
+        if (bar->low == bar->high) {
+            addFigure(row, 0, false, bar->low);
+        } else {
+            addFigure(row, down, down < up, bar->low);
+            addFigure(row, up, up < down, bar->high);
+        }
+    }
+    auto *series = new QHorizontalStackedBarSeries;
+    series->append(lowered);
+    series->append(raised);
+    series->setBarWidth(0.7);
+    chart->addSeries(series);
+    auto *nameAxis = new QBarCategoryAxis;
+    nameAxis->append(names);
+    nameAxis->setLabelsVisible(false);
+    qreal nameWidth = 0;
+    for (const QGraphicsSimpleTextItem *item : nameItems)
+        nameWidth = std::max(nameWidth, item->boundingRect().width());
+    chart->setMargins(chart->margins() + QMargins(int(std::ceil(nameWidth)) + 6, 0, 0, 0));
+    chart->addAxis(nameAxis, Qt::AlignLeft);
+    series->attachAxis(nameAxis);
+    for (QGraphicsSimpleTextItem *item : nameItems)
+        item->setBrush(nameAxis->labelsBrush()); // the theme's, as the axes' labels
+    const double reach = std::max(std::abs(lo), std::abs(hi));
+    QValueAxis *valueAxis = moneyAxis(-reach, reach);
+    chart->addAxis(valueAxis, Qt::AlignBottom);
+    series->attachAxis(valueAxis);
+    QObject::connect(chart.get(), &QChart::plotAreaChanged, valueAxis,
+                     [valueAxis, reach, nameItems = std::move(nameItems), figures = std::move(figures)](
+                         const QRectF &plot) { placeRowTexts(valueAxis, reach, nameItems, figures, plot); });
+    return chart;
+}
+
+QString investmentInputName(model::InvestmentInput input, const model::BusinessCaseStudy &study, const QLocale &locale)
+{
+    const model::CapitalInputs &capital = study.capital;
+    const auto rate = [&](const char *caption, double percent) {
+        return BusinessCaseText::tr(caption).arg(model::percentText(percent, locale));
+    };
+    switch (input) {
+    case model::InvestmentInput::None:
+        break;
+    case model::InvestmentInput::SystemPrice:
+        return BusinessCaseText::tr("System price");
+    case model::InvestmentInput::InstallationCost:
+        return BusinessCaseText::tr("Installation cost");
+    case model::InvestmentInput::YearlyUpkeep:
+        return BusinessCaseText::tr("Yearly upkeep");
+    case model::InvestmentInput::DiscountRate:
+        return rate(QT_TRANSLATE_NOOP("BusinessCaseText", "Discount rate (%1%)"), study.investment.discountRatePercent);
+    case model::InvestmentInput::LabourEscalation:
+        return rate(QT_TRANSLATE_NOOP("BusinessCaseText", "Labour rates' escalation (%1%)"),
+                    capital.labourEscalationPercent);
+    case model::InvestmentInput::LubricantEscalation:
+        return rate(QT_TRANSLATE_NOOP("BusinessCaseText", "Lubricant price's escalation (%1%)"),
+                    capital.lubricantEscalationPercent);
+    case model::InvestmentInput::BearingEscalation:
+        return rate(QT_TRANSLATE_NOOP("BusinessCaseText", "Bearing price's escalation (%1%)"),
+                    capital.bearingEscalationPercent);
+    case model::InvestmentInput::ProductionValueEscalation:
+        return rate(QT_TRANSLATE_NOOP("BusinessCaseText", "Production value's escalation (%1%)"),
+                    capital.productionValueEscalationPercent);
+    case model::InvestmentInput::UpkeepEscalation:
+        return rate(QT_TRANSLATE_NOOP("BusinessCaseText", "Upkeep's escalation (%1%)"),
+                    capital.upkeepEscalationPercent);
+    case model::InvestmentInput::TaxRate:
+        return rate(QT_TRANSLATE_NOOP("BusinessCaseText", "Income tax rate (%1%)"), capital.taxRatePercent);
+    }
+    return QString();
+}
+
+// The name of a bar of the study's, whichever measure it moves.
+QString barName(const model::SensitivityBar &bar, const model::BusinessCaseStudy &study, const QLocale &locale)
+{
+    if (bar.input != model::InvestmentInput::None)
+        return investmentInputName(bar.input, study, locale);
+    return sensitivityName(bar, study.cases[std::size_t(model::Scenario::Assumed)].assumptions, locale);
 }
 
 } // namespace
@@ -159,43 +349,57 @@ std::unique_ptr<QChart> tornadoChart(const std::vector<model::SensitivityBar> &b
                                      double stepPercent, const model::Assumptions &assumptions, const QLocale &locale,
                                      QStringView symbol)
 {
-    const QString step = model::percentText(stepPercent, locale);
-    auto chart = plainChart(
-        model::withCurrencySymbol(BusinessCaseText::tr("Change of the annual savings ($) at \u00B1%1%"), symbol)
-            .arg(step),
-        locale);
-    auto *lowered = new QBarSet(BusinessCaseText::tr("Lowered by %1%").arg(step));
-    auto *raised = new QBarSet(BusinessCaseText::tr("Raised by %1%").arg(step));
-    lowered->setColor(QColor(96, 125, 196));
-    raised->setColor(QColor(230, 145, 56));
-    QStringList names;
-    double lo = 0;
-    double hi = 0;
-    // Horizontal bars run from the bottom up: the largest effect goes last.
-    for (auto bar = bars.rbegin(); bar != bars.rend(); ++bar) {
-        const double down = bar->low - baseSavings;
-        const double up = bar->high - baseSavings;
-        *lowered << down;
-        *raised << up;
-        lo = std::min({lo, down, up});
-        hi = std::max({hi, down, up});
-        names << sensitivityName(*bar, assumptions, locale);
+    return tornadoOf(
+        bars, baseSavings, stepPercent, BusinessCaseText::tr("Change of the annual savings ($) at \u00B1%1%"),
+        [&](const model::SensitivityBar &bar) { return sensitivityName(bar, assumptions, locale); }, locale, symbol);
+}
+
+std::unique_ptr<QChart> tornadoChart(const model::BusinessCaseStudy &study, SensitivityMeasure measure,
+                                     const QLocale &locale, QStringView symbol)
+{
+    if (measure == SensitivityMeasure::AnnualSavings)
+        return tornadoChart(study.sensitivity, study.annualSavings, study.stepPercent,
+                            study.cases[std::size_t(model::Scenario::Assumed)].assumptions, locale, symbol);
+    return tornadoOf(
+        study.npvSensitivity, study.measures.npv, study.stepPercent,
+        BusinessCaseText::tr("Change of the net present value ($) at \u00B1%1%"),
+        [&](const model::SensitivityBar &bar) { return barName(bar, study, locale); }, locale, symbol);
+}
+
+std::unique_ptr<QChart> spiderChart(const model::BusinessCaseStudy &study, const QLocale &locale, QStringView symbol)
+{
+    auto chart =
+        plainChart(model::withCurrencySymbol(
+                       BusinessCaseText::tr("Net present value ($) as the five strongest inputs move"), symbol),
+                   locale);
+    // Beside the plot, where the inputs' names have room.
+    chart->legend()->setAlignment(Qt::AlignRight);
+    auto *changeAxis = new QValueAxis;
+    changeAxis->setRange(model::kSpiderStepsPercent.front(), model::kSpiderStepsPercent.back());
+    changeAxis->setTickCount(int(model::kSpiderStepsPercent.size()));
+    changeAxis->setLabelFormat(QStringLiteral("%.0f"));
+    changeAxis->setLabelsFont(QFont(QStringLiteral("Liberation Sans"), 7));
+    changeAxis->setTitleText(BusinessCaseText::tr("Change of the input (%)"));
+    changeAxis->setTitleFont(QFont(QStringLiteral("Liberation Sans"), 7));
+    chart->addAxis(changeAxis, Qt::AlignBottom);
+    double lo = study.measures.npv;
+    double hi = study.measures.npv;
+    for (const model::SpiderLine &line : study.npvSpider) {
+        lo = std::min(lo, *std::min_element(line.npv.begin(), line.npv.end()));
+        hi = std::max(hi, *std::max_element(line.npv.begin(), line.npv.end()));
     }
-    auto *series = new QHorizontalStackedBarSeries;
-    series->append(lowered);
-    series->append(raised);
-    series->setBarWidth(0.7);
-    chart->addSeries(series);
-    auto *nameAxis = new QBarCategoryAxis;
-    nameAxis->append(names);
-    nameAxis->setLabelsFont(QFont(QStringLiteral("Liberation Sans"), 7));
-    nameAxis->setTruncateLabels(false);
-    chart->addAxis(nameAxis, Qt::AlignLeft);
-    series->attachAxis(nameAxis);
-    const double reach = std::max(std::abs(lo), std::abs(hi));
-    QValueAxis *valueAxis = moneyAxis(-reach, reach);
-    chart->addAxis(valueAxis, Qt::AlignBottom);
-    series->attachAxis(valueAxis);
+    QValueAxis *npvAxis = moneyAxis(lo, hi);
+    chart->addAxis(npvAxis, Qt::AlignLeft);
+    for (const model::SpiderLine &line : study.npvSpider) {
+        auto *series = new QLineSeries;
+        series->setName(barName(line.bar, study, locale));
+        series->setPointsVisible(true);
+        for (std::size_t p = 0; p < line.npv.size(); ++p)
+            series->append(model::kSpiderStepsPercent[p], line.npv[p]);
+        chart->addSeries(series);
+        series->attachAxis(changeAxis);
+        series->attachAxis(npvAxis);
+    }
     return chart;
 }
 

@@ -31,8 +31,22 @@ std::unique_ptr<QChart> tornadoChart(const std::vector<model::SensitivityBar> &b
                                      double stepPercent, const model::Assumptions &assumptions, const QLocale &locale,
                                      QStringView symbol = u"$");
 
-// What a bar of the tornado stands for: the figure's caption, or the row's
-// reduction with its assumed percentage.
+// The measure a tornado shows the change of.
+enum class SensitivityMeasure { AnnualSavings, NetPresentValue };
+
+// The study's tornado of the measure: its bars' changes from the assumed
+// case, largest at the top, each bar's low and high value written at its
+// ends. The NPV's has no bars when no investment is given.
+std::unique_ptr<QChart> tornadoChart(const model::BusinessCaseStudy &study, SensitivityMeasure measure,
+                                     const QLocale &locale, QStringView symbol = u"$");
+
+// The spider chart of the study: the NPV against −30 % to +30 % of each of
+// the five strongest inputs, a line each.
+std::unique_ptr<QChart> spiderChart(const model::BusinessCaseStudy &study, const QLocale &locale,
+                                    QStringView symbol = u"$");
+
+// What a bar of the savings' tornado stands for: the figure's caption, or
+// the row's reduction with its assumed percentage.
 QString sensitivityName(const model::SensitivityBar &bar, const model::Assumptions &assumptions, const QLocale &locale);
 
 // Paints a chart that is in no view into target as vectors, laid out as it

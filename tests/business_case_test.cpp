@@ -45,6 +45,11 @@ private slots:
     void captionsShowTheAssumedReduction();
     void designedReductionsGiveTheDesignedFigures();
     void sensitivityIsSortedByEffect();
+    void npvBarsMatchTheLevelFlows_data();
+    void npvBarsMatchTheLevelFlows();
+    void spiderIsCentredOnTheNpv();
+    void studyTime_data();
+    void studyTime();
     void scenariosBesideTheAssumedCase();
     void readmeStatesTheDesignedReductions();
     void businessCaseTime();
@@ -354,6 +359,109 @@ void BusinessCaseTest::sensitivityIsSortedByEffect()
     QVERIFY(near(50020 - labour->low, 14400 * 0.18));
     // The bearings in the facility enter no formula.
     QCOMPARE(bars.back().effect(), 0.0);
+}
+
+// The NPV of level flows at year ends, taxed without depreciation: the
+// outlay is written off at the period's end, a credit of tax × initial then.
+double levelNpv(double initial, double net, double ratePercent, double taxPercent = 0)
+{
+    const double r = ratePercent / 100;
+    const double t = taxPercent / 100;
+    return -initial + (1 - t) * net * (1 - std::pow(1 + r, -5)) / r + t * initial * std::pow(1 + r, -5);
+}
+
+Q_DECLARE_METATYPE(model::InvestmentInput)
+
+void BusinessCaseTest::npvBarsMatchTheLevelFlows_data()
+{
+    using model::InvestmentInput;
+    QTest::addColumn<InvestmentInput>("input");
+    QTest::addColumn<int>("index"); // a figure's, or below zero a reduction's row
+    QTest::addColumn<double>("tax");
+    QTest::addColumn<double>("low");
+    QTest::addColumn<double>("high");
+
+    // 20,000 invested, 50,020 saved and 1,000 of upkeep a year for five
+    // years at 10 %, each input moved by 20 %.
+    const double net = 50020 - 1000;
+    QTest::newRow("system price") << InvestmentInput::SystemPrice << 0 << 0.0 << levelNpv(16000, net, 10)
+                                  << levelNpv(24000, net, 10);
+    QTest::newRow("yearly upkeep") << InvestmentInput::YearlyUpkeep << 0 << 0.0 << levelNpv(20000, net + 200, 10)
+                                   << levelNpv(20000, net - 200, 10);
+    QTest::newRow("discount rate") << InvestmentInput::DiscountRate << 0 << 0.0 << levelNpv(20000, net, 8)
+                                   << levelNpv(20000, net, 12);
+    QTest::newRow("tax rate") << InvestmentInput::TaxRate << 0 << 30.0 << levelNpv(20000, net, 10, 24)
+                              << levelNpv(20000, net, 10, 36);
+    // Failures drive 34,560 of the savings, the lost production's 80 % reduction 32,000.
+    QTest::newRow("bearing failures, taxed")
+        << InvestmentInput::None << 1 << 30.0 << levelNpv(20000, net - 6912, 10, 30)
+        << levelNpv(20000, net + 6912, 10, 30);
+    QTest::newRow("lost production reduction")
+        << InvestmentInput::None << -5 << 0.0 << levelNpv(20000, net - 6400, 10) << levelNpv(20000, net + 6400, 10);
+}
+
+void BusinessCaseTest::npvBarsMatchTheLevelFlows()
+{
+    QFETCH(model::InvestmentInput, input);
+    QFETCH(int, index);
+    QFETCH(double, tax);
+    QFETCH(double, low);
+    QFETCH(double, high);
+
+    model::CapitalInputs capital;
+    capital.taxRatePercent = tax;
+    const model::BusinessCaseStudy study = model::studyOf(kDefaultValues, model::Assumptions::designed(),
+                                                          model::Investment{20000, 0, 1000, 5, 10}, 20, capital);
+    const auto bar = std::find_if(study.npvSensitivity.begin(), study.npvSensitivity.end(), [&](const auto &bar) {
+        return bar.input == input && (input != model::InvestmentInput::None || bar.isReduction == (index < 0))
+               && (input != model::InvestmentInput::None || bar.index == std::abs(index));
+    });
+    QVERIFY(bar != study.npvSensitivity.end());
+    QVERIFY2(near(bar->low, low) && near(bar->high, high),
+             qPrintable(QStringLiteral("%1 %2").arg(bar->low, 0, 'f', 4).arg(bar->high, 0, 'f', 4)));
+    // Inputs at zero (the installation, the escalations) have no bar.
+    QCOMPARE(int(study.npvSensitivity.size()), model::kInputCount + model::kReducedRowCount + (tax != 0 ? 4 : 3));
+    // The savings' bars are those of the figures alone.
+    QCOMPARE(study.sensitivity.size(), model::sensitivityOf(kDefaultValues, model::Assumptions::designed(), 20).size());
+}
+
+// The spider's lines are the five strongest bars, through the NPV itself at
+// no change and the bars' ends at ±20 %.
+void BusinessCaseTest::spiderIsCentredOnTheNpv()
+{
+    const model::BusinessCaseStudy study =
+        model::studyOf(kDefaultValues, model::Assumptions::designed(), model::Investment{20000, 5000, 1000, 5, 10});
+    QCOMPARE(int(study.npvSpider.size()), model::kSpiderLineCount);
+    for (std::size_t n = 0; n < study.npvSpider.size(); ++n) {
+        const model::SpiderLine &line = study.npvSpider[n];
+        QCOMPARE(line.bar.input, study.npvSensitivity[n].input);
+        QCOMPARE(line.bar.index, study.npvSensitivity[n].index);
+        QCOMPARE(line.npv[3], study.measures.npv);
+        QVERIFY(near(line.npv[1], line.bar.low) && near(line.npv[5], line.bar.high));
+    }
+    QVERIFY(model::studyOf(kDefaultValues, model::Assumptions::designed(), std::nullopt).npvSensitivity.empty());
+}
+
+void BusinessCaseTest::studyTime_data()
+{
+    QTest::addColumn<int>("years");
+    QTest::addColumn<double>("rates"); // every escalation and the tax rate
+    QTest::newRow("designed defaults") << 5 << 0.0;
+    QTest::newRow("thirty years, taxed and escalated") << 30 << 5.0;
+}
+
+// The whole study with both tornados and the spider; well below 2 ms.
+void BusinessCaseTest::studyTime()
+{
+    QFETCH(int, years);
+    QFETCH(double, rates);
+    model::CapitalInputs capital{rates, rates, rates, rates, rates, rates * 6};
+    const model::Investment investment{20000, 5000, 1000, years, 10};
+    QBENCHMARK {
+        const model::BusinessCaseStudy study =
+            model::studyOf(kDefaultValues, model::Assumptions::designed(), investment, 20, capital);
+        QVERIFY(!study.npvSpider.empty());
+    }
 }
 
 void BusinessCaseTest::scenariosBesideTheAssumedCase()

@@ -3,13 +3,16 @@
 // investment as it is typed, and a bad figure keeps the window open.
 
 #include "dialogs/business_case_window.h"
+#include "model/money_text.h"
 #include "outputs/business_case_charts.h"
 #include "window_test_support.h"
 
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QGraphicsSimpleTextItem>
 #include <QHorizontalStackedBarSeries>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,6 +36,8 @@ private slots:
     void measuresFollowTheInvestment_data();
     void measuresFollowTheInvestment();
     void sensitivityFollowsTheStep();
+    void sensitivityChoiceSwitchesTheChart_data();
+    void sensitivityChoiceSwitchesTheChart();
     void badFigureKeepsTheWindowOpen();
     void tornadoTicksOnWholeDollars_data();
     void tornadoTicksOnWholeDollars();
@@ -99,6 +104,59 @@ void BusinessCaseWindowTest::sensitivityFollowsTheStep()
     QCOMPARE(largestRise(), 6912.0);
     window.findChild<QDoubleSpinBox *>(QStringLiteral("sensitivityStep"))->setValue(10);
     QCOMPARE(largestRise(), 3456.0);
+}
+
+void BusinessCaseWindowTest::sensitivityChoiceSwitchesTheChart_data()
+{
+    QTest::addColumn<int>("choice");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<int>("series");
+    QTest::newRow("annual savings") << 0 << "Change of the annual savings ($) at \u00B120%" << 1;
+    QTest::newRow("net present value") << 1 << "Change of the net present value ($) at \u00B120%" << 1;
+    QTest::newRow("spider") << 2 << "Net present value ($) as the five strongest inputs move" << 5;
+}
+
+// The savings' tornado unless another is chosen; a tornado's figures at its
+// bars' ends are their values and stay inside the plot area.
+void BusinessCaseWindowTest::sensitivityChoiceSwitchesTheChart()
+{
+    QFETCH(int, choice);
+    QFETCH(QString, title);
+    QFETCH(int, series);
+    model::CapitalTexts capital;
+    capital.taxRate = QStringLiteral("30");
+    capital.labourEscalation = QStringLiteral("3");
+    BusinessCaseWindow window(kDefaultValues, model::Assumptions::designed(), investmentOf("20000"), QLocale(), 1,
+                              nullptr, QStringLiteral("$"), capital);
+    auto *chosen = window.findChild<QComboBox *>(QStringLiteral("sensitivityChoice"));
+    QCOMPARE(chosen->currentIndex(), 0);
+    chosen->setCurrentIndex(choice);
+    QVERIFY(showActive(&window));
+    const QChart *chart = window.findChild<QChartView *>(QStringLiteral("tornadoChart"))->chart();
+    QCOMPARE(chart->title(), title);
+    QCOMPARE(chart->series().size(), series);
+    const auto &bars = choice == 1 ? window.study().npvSensitivity : window.study().sensitivity;
+    // The bars' names left of the plot, their figures inside it.
+    const QStringList names =
+        choice == 2 ? QStringList() : chart->axes(Qt::Vertical).first()->property("categories").toStringList();
+    QStringList figures;
+    for (const QGraphicsItem *item : chart->childItems()) {
+        if (const auto *text = dynamic_cast<const QGraphicsSimpleTextItem *>(item)) {
+            const QRectF box = text->mapRectToParent(text->boundingRect());
+            QVERIFY(text->isVisible());
+            if (names.contains(text->text())) {
+                QVERIFY(box.right() < chart->plotArea().left() && box.left() >= 0);
+            } else {
+                QVERIFY(chart->plotArea().contains(box));
+                figures << text->text();
+            }
+        }
+    }
+    QCOMPARE(figures.contains(model::currencyText(bars.front().high, QLocale(), u"$")), choice != 2);
+    if (qEnvironmentVariableIsSet("VELMOR_PICTURES"))
+        window.grab().save(QStringLiteral("%1/business-case-sensitivity-%2.png")
+                               .arg(qEnvironmentVariable("VELMOR_PICTURES"))
+                               .arg(choice));
 }
 
 void BusinessCaseWindowTest::badFigureKeepsTheWindowOpen()

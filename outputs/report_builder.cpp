@@ -149,6 +149,9 @@ report::BusinessCasePage businessCasePage(const document::FacilityDocument &faci
     page.drawCashFlow = pageChart(cashFlowChart(study.measures, locale, symbol));
     page.drawTornado = pageChart(tornadoChart(study.sensitivity, study.annualSavings, study.stepPercent,
                                               facility.assumptions(), locale, symbol));
+    page.sensitivityTitle = ReportText::tr("Sensitivity of the Net Present Value");
+    page.drawNpvTornado = pageChart(tornadoChart(study, SensitivityMeasure::NetPresentValue, locale, symbol));
+    page.drawSpider = pageChart(spiderChart(study, locale, symbol));
     return page;
 }
 

@@ -65,6 +65,10 @@ struct BusinessCasePage {
     QString note;
     std::function<void(QPainter &, const QRectF &)> drawCashFlow;
     std::function<void(QPainter &, const QRectF &)> drawTornado;
+    // The third page: how the net present value moves with each input.
+    QString sensitivityTitle;
+    std::function<void(QPainter &, const QRectF &)> drawNpvTornado;
+    std::function<void(QPainter &, const QRectF &)> drawSpider;
 };
 
 // Everything the customer report shows, as finished texts: the page only

@@ -421,9 +421,11 @@ void layOut(PageLayout &page, const ReportContent &c)
 }
 
 constexpr qreal kBusinessChartHeight = 250;
-// Years 0 to 10 fit on the business case page; a longer period has a page
-// of its own.
+// Years 0 to 10 fit on the business case page; a longer period's go on the
+// third page.
 constexpr std::size_t kCashFlowRowsOnPage = 11;
+constexpr qreal kNpvTornadoHeight = 330;
+constexpr qreal kSpiderHeight = 250;
 
 bool cashFlowOnItsOwnPage(const BusinessCasePage &b) { return b.cashFlow.rows.size() > kCashFlowRowsOnPage; }
 
@@ -522,15 +524,23 @@ void layOutBusinessCase(PageLayout &page, const ReportContent &c)
     page.paragraph(b.note, page.font(7.5), QColor(64, 64, 64));
 }
 
-// The third page, when the cash flows are too long for the second.
-void layOutCashFlowPage(PageLayout &page, const ReportContent &c)
+// The third page: the sensitivity of the net present value, a tornado and
+// the spider chart, and a cash flow too long for the second page.
+void layOutSensitivityPage(PageLayout &page, const ReportContent &c)
 {
     const BusinessCasePage &b = *c.businessCase;
-    layOutHeading(page, c, b.cashFlowTitle);
+    layOutHeading(page, c, b.sensitivityTitle);
     page.row({{withoutDirectionControls(b.forWhom), page.font(9), Qt::black, page.left(), page.width()}},
              page.lineHeight(page.font(9)));
     page.down(kGap);
-    layOutCashFlow(page, b);
+    if (cashFlowOnItsOwnPage(b))
+        layOutCashFlow(page, b);
+    for (const auto &[draw, height] :
+         {std::pair{&b.drawNpvTornado, kNpvTornadoHeight}, {&b.drawSpider, kSpiderHeight}}) {
+        if (page.drawing() && *draw)
+            (*draw)(page.painter(), QRectF(page.left(), page.y(), page.width(), height));
+        page.down(height + kGap);
+    }
 }
 
 using PageContents = void (*)(PageLayout &, const ReportContent &);
@@ -618,11 +628,9 @@ bool paintReportPage(QPagedPaintDevice &device, const ReportContent &content)
         if (!device.newPage())
             return false;
         paintBusinessCase(painter, area, content);
-        if (cashFlowOnItsOwnPage(*content.businessCase)) {
-            if (!device.newPage())
-                return false;
-            paintPage(painter, area, content, layOutCashFlowPage);
-        }
+        if (!device.newPage())
+            return false;
+        paintPage(painter, area, content, layOutSensitivityPage);
     }
     return painter.end();
 }

@@ -29,7 +29,8 @@ void paintReport(QPainter &painter, const QRectF &area, const ReportContent &con
 void paintBusinessCase(QPainter &painter, const QRectF &area, const ReportContent &content);
 
 // Paints the report on a PDF writer or a printer, whatever its resolution:
-// one page, and the business case on a second when there is one. False
+// one page, and with a business case its page and the sensitivity of its
+// net present value on a third. False
 // when the device could not be painted on.
 bool paintReportPage(QPagedPaintDevice &device, const ReportContent &content);
 

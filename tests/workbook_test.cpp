@@ -31,6 +31,7 @@ using Texts = std::array<QString, model::kInputCount>;
 Q_DECLARE_METATYPE(Texts)
 Q_DECLARE_METATYPE(model::Assumptions)
 Q_DECLARE_METATYPE(model::InvestmentTexts)
+Q_DECLARE_METATYPE(model::CapitalTexts)
 Q_DECLARE_METATYPE(workbook::CachedResults)
 using Writer = std::function<bool(const QString &path, QString *error)>;
 Q_DECLARE_METATYPE(Writer)
@@ -43,31 +44,6 @@ Texts defaultTexts()
     for (int i = 0; i < model::kInputCount; ++i)
         texts[std::size_t(i)] = QString::fromUtf8(model::kInputs[std::size_t(i)].defaultText);
     return texts;
-}
-
-// Column B of a sheet exported as CSV, by row (1-based, as the sheet counts).
-QMap<int, QString> valueColumn(const QString &csvPath)
-{
-    QFile file(csvPath);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QMap<int, QString> values;
-    int row = 0;
-    while (!file.atEnd()) {
-        ++row;
-        const QString line = QString::fromUtf8(file.readLine()).trimmed();
-        // Captions hold no commas; a quoted one is taken whole.
-        QStringList cells;
-        if (line.startsWith(u'"')) {
-            const qsizetype end = line.indexOf(u'"', 1);
-            cells = line.mid(end + 2).split(u',');
-            cells.prepend(line.mid(1, end - 1));
-        } else {
-            cells = line.split(u',');
-        }
-        values[row] = cells.value(1);
-    }
-    return values;
 }
 
 Texts germanTexts()
@@ -175,13 +151,14 @@ void WorkbookTest::recomputed_data()
     QTest::addColumn<model::InvestmentTexts>("investment");
     QTest::addColumn<workbook::CachedResults>("cached");
     QTest::addColumn<bool>("commaRegion"); // written with the C library's numbers in a German region
+    QTest::addColumn<model::CapitalTexts>("capital");
 
     using workbook::CachedResults;
     const model::Assumptions designed = model::Assumptions::designed();
     QTest::newRow("default figures") << "en_US" << defaultTexts() << designed << model::InvestmentTexts{}
-                                     << CachedResults::Computed << false;
+                                     << CachedResults::Computed << false << model::CapitalTexts{};
     QTest::newRow("German figures") << "de_DE" << germanTexts() << designed << model::InvestmentTexts{}
-                                    << CachedResults::Computed << false;
+                                    << CachedResults::Computed << false << model::CapitalTexts{};
     // Saved with zeros for results, so every figure compared is the
     // spreadsheet's own: the check fails if the formulas are not computed.
     Texts odd = defaultTexts();
@@ -190,14 +167,83 @@ void WorkbookTest::recomputed_data()
     odd[11] = QStringLiteral("3.3");
     QTest::newRow("other reductions, results not saved")
         << "en_US" << odd << model::Assumptions{{72.5, 33.3, 0, 100, 61.7}} << model::InvestmentTexts{}
-        << CachedResults::Zero << false;
+        << CachedResults::Zero << false << model::CapitalTexts{};
     QTest::newRow("an investment, results not saved")
         << "en_US" << defaultTexts() << designed
         << model::InvestmentTexts{QStringLiteral("20000"), QStringLiteral("5000"), QStringLiteral("1000"),
                                   QStringLiteral("7"), QStringLiteral("8.5")}
-        << CachedResults::Zero << false;
+        << CachedResults::Zero << false << model::CapitalTexts{};
     QTest::newRow("German figures and investment, written in a German region")
-        << "de_DE" << germanTexts() << designed << kGermanInvestment << CachedResults::Computed << true;
+        << "de_DE" << germanTexts() << designed << kGermanInvestment << CachedResults::Computed << true
+        << model::CapitalTexts{};
+
+    // Every capital input; half the cases saved with zeros for results, so
+    // that the spreadsheet computes alone, half with the program's results,
+    // which must be right too.
+    using model::CashFlowTiming;
+    using model::Depreciation;
+    using Set = std::function<void(model::CapitalTexts &)>;
+    int cases = 0;
+    const auto capitalCase = [&](const char *tag, const model::InvestmentTexts &investment, const Set &set) {
+        model::CapitalTexts capital;
+        set(capital);
+        QTest::newRow(tag) << "en_US" << defaultTexts() << designed << investment
+                           << (++cases % 2 ? CachedResults::Zero : CachedResults::Computed) << false << capital;
+    };
+    const model::InvestmentTexts fiveYears{"20000", "5000", "1000", "", ""};
+    capitalCase("escalations", {"20000", "5000", "1000", "10", "8"}, [](auto &c) {
+        c.labourEscalation = "3";
+        c.lubricantEscalation = "5";
+        c.bearingEscalation = "-2";
+        c.productionValueEscalation = "4";
+        c.upkeepEscalation = "2.5";
+    });
+    capitalCase("tax, straight-line", {"20000", "5000", "1000", "6", ""}, [](auto &c) {
+        c.taxRate = "40";
+        c.depreciation = Depreciation::StraightLine;
+        c.depreciationYears = "4";
+    });
+    capitalCase("tax, declining balance", {"20000", "5000", "1000", "7", ""}, [](auto &c) {
+        c.taxRate = "30";
+        c.depreciation = Depreciation::DecliningBalance;
+        c.decliningRate = "25";
+    });
+    capitalCase("residual value with tax", fiveYears, [](auto &c) {
+        c.taxRate = "25";
+        c.depreciation = Depreciation::StraightLine;
+        c.depreciationYears = "8";
+        c.residualValue = "6000";
+    });
+    capitalCase("first-year share 60 %", fiveYears, [](auto &c) { c.firstYearShare = "60"; });
+    capitalCase("mid-year, residual value", fiveYears, [](auto &c) {
+        c.residualValue = "3000";
+        c.timing = CashFlowTiming::MidYear;
+    });
+    // 400,000 is not paid back within the one year: the months at its pace.
+    capitalCase("a period of 1 year, not paid back", {"400000", "", "1000", "1", ""}, [](auto &c) {
+        c.taxRate = "40";
+        c.depreciation = Depreciation::StraightLine;
+    });
+    capitalCase("a period of 30 years", {"20000", "5000", "1000", "30", "6"}, [](auto &c) {
+        c.labourEscalation = "2";
+        c.taxRate = "35";
+        c.depreciation = Depreciation::DecliningBalance;
+        c.decliningRate = "10";
+        c.timing = CashFlowTiming::MidYear;
+    });
+    // The upkeep outgrows the savings in year 3: the flows change sign twice,
+    // and no rate is given though IRR() finds one.
+    capitalCase("flows that change sign twice", {"20000", "", "20000", "3", ""},
+                [](auto &c) { c.upkeepEscalation = "60"; });
+    model::CapitalTexts german;
+    german.labourEscalation = "2,5";
+    german.taxRate = "29,8";
+    german.depreciation = Depreciation::StraightLine;
+    german.residualValue = "1.500,50";
+    german.firstYearShare = "75";
+    german.timing = CashFlowTiming::MidYear;
+    QTest::newRow("German capital inputs, written in a German region")
+        << "de_DE" << germanTexts() << designed << kGermanInvestment << CachedResults::Computed << true << german;
 }
 
 void WorkbookTest::recomputed()
@@ -208,6 +254,7 @@ void WorkbookTest::recomputed()
     QFETCH(model::InvestmentTexts, investment);
     QFETCH(workbook::CachedResults, cached);
     QFETCH(bool, commaRegion);
+    QFETCH(model::CapitalTexts, capital);
     REQUIRE_SPREADSHEET();
 
     const QString name = QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-').remove(u',');
@@ -219,54 +266,108 @@ void WorkbookTest::recomputed()
             region.emplace();
         if (region && !region->isSet())
             QSKIP("The de_DE.UTF-8 locale is not installed: make test generates it.");
-        QVERIFY2(workbook::exportWorkbook(book, texts, QLocale(locale), assumptions, investment, cached, &error),
+        QVERIFY2(workbook::exportWorkbook(book, texts, QLocale(locale), assumptions, investment, cached, &error, {},
+                                          capital),
                  qPrintable(error));
     }
 
+    // Saved again by LibreOffice, whose workbook holds every result it
+    // computed in full.
+    const QString recalculated = m_dir.filePath(QStringLiteral("recalculated"));
     QProcess office;
-    office.setProgram(m_soffice);
-    office.setArguments(
-        {m_profile, QStringLiteral("--headless"), QStringLiteral("--convert-to"),
-         QStringLiteral("csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false,false,false,-1"),
-         QStringLiteral("--outdir"), m_dir.path(), book});
-    office.start();
+    office.start(m_soffice, {m_profile, QStringLiteral("--headless"), QStringLiteral("--convert-to"),
+                             QStringLiteral("xlsx"), QStringLiteral("--outdir"), recalculated, book});
     QVERIFY(office.waitForFinished(120000));
     QCOMPARE(office.exitCode(), 0);
+    // The sheets of LibreOffice's workbook and, where it keeps results, of
+    // the program's own: both must hold the program's figures.
+    const auto sheetsOf = [](const QString &file) {
+        QMap<QByteArray, PartXml> sheets;
+        for (const workbook::ZipMember &member : workbook::readZip(QFile::encodeName(file)).members)
+            sheets[member.name] = readPart(member.bytes);
+        return sheets;
+    };
+    std::vector<std::pair<QString, QMap<QByteArray, PartXml>>> books{
+        {QStringLiteral("recalculated"), sheetsOf(QDir(recalculated).filePath(name + ".xlsx"))}};
+    if (cached == workbook::CachedResults::Computed)
+        books.emplace_back(QStringLiteral("saved"), sheetsOf(book));
 
     const model::Results results = model::computeResults(texts, QLocale(locale), assumptions);
     QVERIFY(results.complete());
-    const QMap<int, QString> costs = valueColumn(m_dir.filePath(name + QStringLiteral("-Costs.csv")));
-    QVERIFY2(!costs.isEmpty(), "LibreOffice wrote no Costs sheet");
-    for (int table = 0; table < model::kTableCount; ++table) {
-        for (int k = 1; k <= model::kRowCount; ++k) {
-            const QString cell = costs.value(table * 8 + k + 1);
-            bool isNumber = false;
-            const double value = cell.toDouble(&isNumber);
-            const double expected = results.tables[std::size_t(table)].row(k);
-            QVERIFY2(isNumber && qAbs(value - expected) < 0.005,
-                     qPrintable(QStringLiteral("table %1 row %2: %3, not %4")
-                                    .arg(table)
-                                    .arg(k)
-                                    .arg(cell)
-                                    .arg(expected, 0, 'f', 2)));
-        }
-    }
-
     const model::InvestmentReading reading = model::readInvestment(investment, QLocale(locale));
-    const bool businessSheet = QFile::exists(m_dir.filePath(name + QStringLiteral("-Business Case.csv")));
-    QCOMPARE(businessSheet, reading.investment.has_value());
-    if (!reading.investment)
-        return;
-    const model::BusinessCase measures =
-        model::businessCaseOf(results.table(model::Table::Savings).row(model::kRowCount), *reading.investment);
-    const QMap<int, QString> business = valueColumn(m_dir.filePath(name + QStringLiteral("-Business Case.csv")));
-    QVERIFY(measures.paybackMonths && measures.roi && measures.irr);
-    QCOMPARE(qRound64(business.value(4).toDouble() * 100), qRound64(*measures.paybackMonths * 100));
-    // Percentages keep their sign in the export: "1272.56%".
-    const auto percent = [&](int row) { return QString(business.value(row)).remove(u'%').toDouble() / 100; };
-    QCOMPARE(qRound64(percent(5) * 1e4), qRound64(*measures.roi * 1e4));
-    QCOMPARE(qRound64(business.value(6).toDouble() * 100), qRound64(measures.npv * 100));
-    QCOMPARE(qRound64(percent(7) * 1e4), qRound64(*measures.irr * 1e4));
+    using Year = model::CashFlowYear;
+    const double Year::*const columns[] = {&Year::savings,
+                                           &Year::upkeep,
+                                           &Year::depreciation,
+                                           &Year::bookValue,
+                                           &Year::tax,
+                                           &Year::residualAfterTax,
+                                           &Year::net,
+                                           &Year::discountFactor,
+                                           &Year::discountedNet,
+                                           &Year::cumulative,
+                                           &Year::cumulativeDiscounted};
+    for (const auto &[source, sheets] : books) {
+        QVERIFY2(sheets.contains("xl/worksheets/sheet2.xml"), qPrintable(source));
+        const auto cellText = [&](int sheet, int row, int column) {
+            return sheets.value("xl/worksheets/sheet" + QByteArray::number(sheet) + ".xml")
+                .cells.value(workbook::cellName(row, column));
+        };
+        // A cell's number, or none for a text.
+        const auto cellOf = [&](int sheet, int row, int column) -> std::optional<double> {
+            bool isNumber = false;
+            const double value = cellText(sheet, row, column).second.toDouble(&isNumber);
+            return cellText(sheet, row, column).first == u"str" || !isNumber ? std::nullopt : std::optional(value);
+        };
+        const auto compare =
+            [&](const char *what, int row, int column, std::optional<double> expected, double tolerance) {
+            const std::optional<double> value = cellOf(3, row, column);
+            const auto text = [](std::optional<double> x) {
+                return x ? QString::number(*x, 'g', 12) : QString("none");
+            };
+            QVERIFY2(value.has_value() == expected.has_value() && (!value || qAbs(*value - *expected) < tolerance),
+                     qPrintable(QStringLiteral("%1 %2 in %3: %4, not %5")
+                                    .arg(source, what, workbook::cellName(row, column), text(value), text(expected))));
+        };
+        for (int table = 0; table < model::kTableCount; ++table) {
+            for (int k = 1; k <= model::kRowCount; ++k) {
+                const std::optional<double> cost = cellOf(2, table * 8 + k, 1);
+                const double expected = results.tables[std::size_t(table)].row(k);
+                QVERIFY2(cost && qAbs(*cost - expected) < 0.005,
+                         qPrintable(QStringLiteral("%1 cost table %2 row %3").arg(source).arg(table).arg(k)));
+            }
+        }
+
+        QCOMPARE(sheets.contains("xl/worksheets/sheet3.xml"), reading.investment.has_value());
+        if (!reading.investment)
+            continue;
+        const model::BusinessCase measures =
+            model::businessCaseOf(results.table(model::Table::Savings), *reading.investment,
+                                  *model::readCapitalInputs(capital, QLocale(locale)).inputs);
+        const model::CashFlowTable &table = measures.cashFlow;
+        // Every column of every year, 0 after the period's end.
+        for (int t = 0; t <= model::kMaxYears; ++t) {
+            for (int c = 1; c <= 11; ++c) {
+                const double expected = t <= table.period() ? table.years[std::size_t(t)].*columns[c - 1] : 0;
+                compare("cash flow", 12 + t, c, expected, c == 8 ? 1e-12 : 0.005);
+            }
+        }
+        const std::pair<std::optional<double>, double> measureRows[] = {{measures.initial, 0.005},
+                                                                        {measures.yearlyNet, 0.005},
+                                                                        {measures.paybackMonths, 0.005},
+                                                                        {measures.roi, 1e-9},
+                                                                        {measures.npv, 0.005},
+                                                                        {measures.irr, 1e-6},
+                                                                        {measures.annualisedRoi, 1e-9},
+                                                                        {measures.profitabilityIndex, 1e-9},
+                                                                        {measures.discountedPaybackYears, 0.005}};
+        for (int row = 1; row <= 9; ++row)
+            compare("measure", row, 1, measureRows[row - 1].first, measureRows[row - 1].second);
+        // The notes beside: a payback after the period's end, no rate of return.
+        QCOMPARE(!cellText(3, 3, 2).second.isEmpty(), measures.paybackState == model::PaybackState::NotWithinPeriod);
+        QCOMPARE(!cellText(3, 6, 2).second.isEmpty(), !measures.irr);
+        QCOMPARE(!cellText(3, 9, 2).second.isEmpty(), !measures.discountedPaybackYears);
+    }
 }
 
 void WorkbookTest::refused_data()

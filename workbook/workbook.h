@@ -18,26 +18,29 @@ namespace workbook {
 //
 //   Figures        the twelve figures with their captions and units, the five
 //                  reductions in per cent and, with an investment, its price,
-//                  installation, upkeep, years and discount rate: numbers.
+//                  installation, upkeep, years and discount rate, and the
+//                  capital inputs (escalations, tax, depreciation, residual
+//                  value, first-year share, timing; the two choices by their
+//                  codes): numbers.
 //   Costs          the current, Velmor and savings tables, six rows each,
 //                  every cost a formula over the Figures cells in the order
 //                  the program computes it, so that a changed figure
 //                  recomputes every row.
-//   Business Case  with an investment only: payback in months, return on
-//                  investment, NPV() and IRR() over the yearly cash flows,
-//                  formulas over the other two sheets.
+//   Business Case  with an investment only: the cash-flow table of years 0
+//                  to 50 (0 after the period's end) and the measures taken
+//                  from it (payback, return on investment, NPV, IRR,
+//                  profitability index, discounted payback), every cell a
+//                  formula over the other two sheets that computes what
+//                  model::cashFlowTableOf() and model::measuresOf() compute.
 //
 // Every formula also holds the program's own result, for viewers that show
 // what was saved without computing. The texts are read as the window reads
 // them, in the given regional settings; the file is written through
 // model::writeFileSafely(), so a failed write leaves the target as it was.
 // Returns false, with one or two sentences naming the file in error, when a
-// figure is no number, the arithmetic faults, an investment text is wrong or
-// the file cannot be written. Money cells and unit captions are in the
-// given currency and units. The Business Case sheet's formulas are those of a
-// pre-tax, flat-price case at year ends, so an investment evaluated with
-// capital inputs other than the defaults (model::CapitalInputs) is refused
-// too, rather than written with figures that differ from the program's.
+// figure is no number, the arithmetic faults, an investment or capital text
+// is wrong or the file cannot be written. Money cells and unit captions are
+// in the given currency and units.
 bool exportWorkbook(const QString &path, const std::array<QString, model::kInputCount> &fieldTexts,
                     const QLocale &locale, const model::Assumptions &assumptions,
                     const model::InvestmentTexts &investment, QString *error, const model::CurrencyUnits &currency = {},

@@ -58,6 +58,17 @@ void Sheet::formula(int row, int column, const QString &formula, std::optional<d
                                        ""));
 }
 
+void Sheet::textFormula(int row, int column, const QString &formula, const QString &cached, lxw_format *format)
+{
+    if (m_zeroCached) {
+        this->formula(row, column, formula, 0.0, format);
+        return;
+    }
+    if (m_error == LXW_NO_ERROR)
+        go(worksheet_write_formula_str(m_sheet, lxw_row_t(row), lxw_col_t(column), formula.toUtf8().constData(), format,
+                                       cached.toUtf8().constData()));
+}
+
 void Sheet::columnWidth(int column, double width)
 {
     if (m_error == LXW_NO_ERROR)

@@ -26,6 +26,9 @@ public:
     // none (no payback, no rate of return), saved as that text.
     void formula(int row, int column, const QString &formula, std::optional<double> cached,
                  lxw_format *format = nullptr);
+    // A formula whose result is a text, saved as cached (0 when the sheet
+    // keeps zeros, as a writer that does not compute leaves it).
+    void textFormula(int row, int column, const QString &formula, const QString &cached, lxw_format *format = nullptr);
     void columnWidth(int column, double width);
 
     lxw_error error() const { return m_error; }

@@ -223,8 +223,7 @@ figures en_US 1000 10 1000 1 1000 1000 5 200 24 30 3 4 | sed 's/"version": 1/"ve
   s/, "systemPrice": "20000"}}/}, "investment": {"systemPrice": "20000"}, "capital": {"taxRate": "40", "depreciation": "straightLine"}}/' \
   >"$work/taxed.velmor"
 expect_report "payback after tax on page 1" "$work/taxed.pdf" "Payback period: 7.6 months" "$work/taxed.velmor"
-expect_refused "workbook with capital inputs" "$work/taxed.xlsx" "taxed.xlsx" \
-  --workbook "$work/taxed.xlsx" "$work/taxed.velmor"
+expect_written "workbook with capital inputs" "$work/taxed.xlsx" "PK" --workbook "$work/taxed.xlsx" "$work/taxed.velmor"
 expect_written "summary after tax" "$work/taxed.csv" "File," --summary "$work/taxed.csv" "$work/taxed.velmor"
 if grep -q ',7.59,99834.35' "$work/taxed.csv"; then verdict ok "summary's after-tax payback and NPV"
 else verdict fail "summary's after-tax payback and NPV" "$(sed -n 2p "$work/taxed.csv")"; fi

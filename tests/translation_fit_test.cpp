@@ -203,7 +203,7 @@ void TranslationFitTest::reportFits()
     QFETCH(QLocale, locale);
     QVERIFY2(language::installLanguage(language), qPrintable(QStringLiteral("no catalogue for %1").arg(language)));
 
-    // Both pages, with the widest reductions and currency, in kilograms.
+    // All three pages, with the widest reductions and currency, in kilograms.
     document::FacilityDocument facility(locale);
     model::FacilityFigures facts = facility.figures();
     facts.report = {QStringLiteral("Riverside Mill"), QStringLiteral("Line 3"), QStringLiteral("J. Example")};
@@ -216,7 +216,7 @@ void TranslationFitTest::reportFits()
     report::ReportContent &content = *built.content;
 
     // Where the charts land, page by page: their own labels are their business.
-    QList<QList<QRectF>> chartAreas(2);
+    QList<QList<QRectF>> chartAreas(3);
     const auto recorded = [&](std::function<void(QPainter &, const QRectF &)> &draw, int page) {
         draw = [draw, page, &chartAreas](QPainter &painter, const QRectF &target) {
             draw(painter, target);
@@ -230,12 +230,14 @@ void TranslationFitTest::reportFits()
     QVERIFY(content.businessCase);
     recorded(content.businessCase->drawCashFlow, 1);
     recorded(content.businessCase->drawTornado, 1);
+    recorded(content.businessCase->drawNpvTornado, 2);
+    recorded(content.businessCase->drawSpider, 2);
 
     const QString path = m_dir.filePath(QStringLiteral("report-%1.pdf").arg(language));
     QString error;
     QVERIFY2(report::exportReportPdf(path, content, &error), qPrintable(error));
     const QList<PdfPage> pages = pdfPages(path);
-    QCOMPARE(pages.size(), 2);
+    QCOMPARE(pages.size(), 3);
     QStringList misplaced;
     for (qsizetype p = 0; p < pages.size(); ++p) {
         for (const QString &word : misplacedWords(pages[p], 36, chartAreas[p]))

@@ -389,6 +389,58 @@
         <source>Cumulative cash flow, undiscounted ($)</source>
         <translation>Kumulierter Cashflow, nicht abgezinst ($)</translation>
     </message>
+    <message>
+        <source>System price</source>
+        <translation>Systempreis</translation>
+    </message>
+    <message>
+        <source>Installation cost</source>
+        <translation>Installationskosten</translation>
+    </message>
+    <message>
+        <source>Yearly upkeep</source>
+        <translation>Jährliche Wartung</translation>
+    </message>
+    <message>
+        <source>Discount rate (%1%)</source>
+        <translation>Kalkulationszinssatz (%1%)</translation>
+    </message>
+    <message>
+        <source>Labour rates&apos; escalation (%1%)</source>
+        <translation>Steigerung Stundensätze (%1%)</translation>
+    </message>
+    <message>
+        <source>Lubricant price&apos;s escalation (%1%)</source>
+        <translation>Steigerung Schmierstoffpreis (%1%)</translation>
+    </message>
+    <message>
+        <source>Bearing price&apos;s escalation (%1%)</source>
+        <translation>Steigerung Lagerpreis (%1%)</translation>
+    </message>
+    <message>
+        <source>Production value&apos;s escalation (%1%)</source>
+        <translation>Steigerung Produktionswert (%1%)</translation>
+    </message>
+    <message>
+        <source>Upkeep&apos;s escalation (%1%)</source>
+        <translation>Steigerung Wartung (%1%)</translation>
+    </message>
+    <message>
+        <source>Income tax rate (%1%)</source>
+        <translation>Ertragsteuersatz (%1%)</translation>
+    </message>
+    <message>
+        <source>Change of the net present value ($) at ±%1%</source>
+        <translation>Änderung des Kapitalwerts ($) bei ±%1%</translation>
+    </message>
+    <message>
+        <source>Net present value ($) as the five strongest inputs move</source>
+        <translation>Kapitalwert ($) bei Änderung der fünf stärksten Größen</translation>
+    </message>
+    <message>
+        <source>Change of the input (%)</source>
+        <translation>Änderung der Größe (%)</translation>
+    </message>
 </context>
 <context>
     <name>BusinessCaseWindow</name>
@@ -519,6 +571,14 @@
     <message>
         <source>Table</source>
         <translation>Tabelle</translation>
+    </message>
+    <message>
+        <source>Sensitivity of:</source>
+        <translation>Sensitivität von:</translation>
+    </message>
+    <message>
+        <source>Net present value (spider)</source>
+        <translation>Kapitalwert (Spinnendiagramm)</translation>
     </message>
 </context>
 <context>
@@ -1936,6 +1996,10 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <source>Cash flow</source>
         <translation>Cashflow</translation>
     </message>
+    <message>
+        <source>Sensitivity of the Net Present Value</source>
+        <translation>Sensitivität des Kapitalwerts</translation>
+    </message>
 </context>
 <context>
     <name>SafeWrite</name>
@@ -2193,16 +2257,8 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <translation>Anfangsauszahlung (Preis + Installation)</translation>
     </message>
     <message>
-        <source>Yearly net (savings − upkeep)</source>
-        <translation>Jährlicher Nettoertrag (Einsparung − Wartung)</translation>
-    </message>
-    <message>
         <source>Simple payback, months</source>
         <translation>Statische Amortisationszeit, Monate</translation>
-    </message>
-    <message>
-        <source>Return on investment over the period</source>
-        <translation>Kapitalrendite über den Zeitraum</translation>
     </message>
     <message>
         <source>Net present value</source>
@@ -2253,8 +2309,167 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <translation>Ihr Teil %1 ist unvollständig oder beschädigt.</translation>
     </message>
     <message>
-        <source>A workbook does not yet hold the escalations, income tax, depreciation, residual value, first-year share or mid-year convention of the business case.</source>
-        <translation>Eine Arbeitsmappe kann Preissteigerungen, Ertragsteuer, Abschreibung, Restwert, Einsparungsanteil im ersten Jahr und über das Jahr verteilte Cashflows der Wirtschaftlichkeitsbetrachtung noch nicht abbilden.</translation>
+        <source>Capital request</source>
+        <translation>Investitionsantrag</translation>
+    </message>
+    <message>
+        <source>Escalation of the labour rates</source>
+        <translation>Steigerung der Stundensätze</translation>
+    </message>
+    <message>
+        <source>Escalation of the lubricant price</source>
+        <translation>Steigerung des Schmierstoffpreises</translation>
+    </message>
+    <message>
+        <source>Escalation of the bearing price</source>
+        <translation>Steigerung des Lagerpreises</translation>
+    </message>
+    <message>
+        <source>Escalation of the production value</source>
+        <translation>Steigerung des Produktionswerts</translation>
+    </message>
+    <message>
+        <source>Escalation of the upkeep</source>
+        <translation>Steigerung der Wartung</translation>
+    </message>
+    <message>
+        <source>Income tax rate</source>
+        <translation>Ertragsteuersatz</translation>
+    </message>
+    <message>
+        <source>Depreciation</source>
+        <translation>Abschreibung</translation>
+    </message>
+    <message>
+        <source>0 none, 1 straight-line, 2 declining balance</source>
+        <translation>0 keine, 1 linear, 2 degressiv</translation>
+    </message>
+    <message>
+        <source>Depreciation period</source>
+        <translation>Abschreibungsdauer</translation>
+    </message>
+    <message>
+        <source>years (straight-line)</source>
+        <translation>Jahre (linear)</translation>
+    </message>
+    <message>
+        <source>Declining-balance rate</source>
+        <translation>Degressiver Abschreibungssatz</translation>
+    </message>
+    <message>
+        <source>% of the book value a year</source>
+        <translation>% des Buchwerts pro Jahr</translation>
+    </message>
+    <message>
+        <source>First-year share of the savings</source>
+        <translation>Einsparungsanteil im ersten Jahr</translation>
+    </message>
+    <message>
+        <source>Timing of the yearly flows</source>
+        <translation>Zeitpunkt der jährlichen Zahlungen</translation>
+    </message>
+    <message>
+        <source>0 year-end, 1 mid-year</source>
+        <translation>0 Jahresende, 1 Jahresmitte</translation>
+    </message>
+    <message>
+        <source>Residual value</source>
+        <translation>Restwert</translation>
+    </message>
+    <message>
+        <source>at the period&apos;s end</source>
+        <translation>am Ende des Zeitraums</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>Einsparungen</translation>
+    </message>
+    <message>
+        <source>Upkeep</source>
+        <translation>Wartung</translation>
+    </message>
+    <message>
+        <source>Book value</source>
+        <translation>Buchwert</translation>
+    </message>
+    <message>
+        <source>Tax</source>
+        <translation>Steuer</translation>
+    </message>
+    <message>
+        <source>Residual after tax</source>
+        <translation>Restwert nach Steuern</translation>
+    </message>
+    <message>
+        <source>Discount factor</source>
+        <translation>Abzinsungsfaktor</translation>
+    </message>
+    <message>
+        <source>Discounted net</source>
+        <translation>Abgezinster Nettobetrag</translation>
+    </message>
+    <message>
+        <source>Cumulative</source>
+        <translation>Kumuliert</translation>
+    </message>
+    <message>
+        <source>Cumulative discounted</source>
+        <translation>Kumuliert abgezinst</translation>
+    </message>
+    <message>
+        <source>Paid back by (months)</source>
+        <translation>Amortisiert nach (Monaten)</translation>
+    </message>
+    <message>
+        <source>Paid back discounted by (years)</source>
+        <translation>Dynamisch amortisiert nach (Jahren)</translation>
+    </message>
+    <message>
+        <source>Half year</source>
+        <translation>Halbjahr</translation>
+    </message>
+    <message>
+        <source>Flow at the half year</source>
+        <translation>Zahlung im Halbjahr</translation>
+    </message>
+    <message>
+        <source>Sign so far</source>
+        <translation>Bisheriges Vorzeichen</translation>
+    </message>
+    <message>
+        <source>Net of year 1 (savings − upkeep)</source>
+        <translation>Nettobetrag im 1. Jahr (Einsparungen − Wartung)</translation>
+    </message>
+    <message>
+        <source>Return on investment over the period (undiscounted)</source>
+        <translation>Kapitalrendite über den Zeitraum (nicht abgezinst)</translation>
+    </message>
+    <message>
+        <source>Annualised return on investment</source>
+        <translation>Kapitalrendite pro Jahr</translation>
+    </message>
+    <message>
+        <source>Profitability index (NPV ÷ initial outlay + 1)</source>
+        <translation>Rentabilitätsindex (Kapitalwert ÷ Anfangsinvestition + 1)</translation>
+    </message>
+    <message>
+        <source>Discounted payback, years</source>
+        <translation>Dynamische Amortisationszeit, Jahre</translation>
+    </message>
+    <message numerus="yes">
+        <source>not within the %1 year(s)</source>
+        <translation>
+            <numerusform>nicht innerhalb von %1 Jahr</numerusform>
+            <numerusform>nicht innerhalb der %1 Jahre</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>none: the cash flows never change sign</source>
+        <translation>keiner: die Zahlungsströme wechseln nie das Vorzeichen</translation>
+    </message>
+    <message>
+        <source>none: the cash flows change sign more than once</source>
+        <translation>keiner: die Zahlungsströme wechseln mehr als einmal das Vorzeichen</translation>
     </message>
 </context>
 <context>

@@ -104,4 +104,14 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>WorkbookText</name>
+    <message numerus="yes">
+        <source>not within the %1 year(s)</source>
+        <translation>
+            <numerusform>not within the %1 year</numerusform>
+            <numerusform>not within the %1 years</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

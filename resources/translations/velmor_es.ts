@@ -389,6 +389,58 @@
         <source>Cumulative cash flow, undiscounted ($)</source>
         <translation>Flujo de caja acumulado, sin descontar ($)</translation>
     </message>
+    <message>
+        <source>System price</source>
+        <translation>Precio del sistema</translation>
+    </message>
+    <message>
+        <source>Installation cost</source>
+        <translation>Coste de instalación</translation>
+    </message>
+    <message>
+        <source>Yearly upkeep</source>
+        <translation>Mantenimiento anual</translation>
+    </message>
+    <message>
+        <source>Discount rate (%1%)</source>
+        <translation>Tasa de descuento (%1%)</translation>
+    </message>
+    <message>
+        <source>Labour rates&apos; escalation (%1%)</source>
+        <translation>Incremento de las tarifas horarias (%1%)</translation>
+    </message>
+    <message>
+        <source>Lubricant price&apos;s escalation (%1%)</source>
+        <translation>Incremento del precio del lubricante (%1%)</translation>
+    </message>
+    <message>
+        <source>Bearing price&apos;s escalation (%1%)</source>
+        <translation>Incremento del precio de los rodamientos (%1%)</translation>
+    </message>
+    <message>
+        <source>Production value&apos;s escalation (%1%)</source>
+        <translation>Incremento del valor de la producción (%1%)</translation>
+    </message>
+    <message>
+        <source>Upkeep&apos;s escalation (%1%)</source>
+        <translation>Incremento del mantenimiento (%1%)</translation>
+    </message>
+    <message>
+        <source>Income tax rate (%1%)</source>
+        <translation>Tipo impositivo (%1%)</translation>
+    </message>
+    <message>
+        <source>Change of the net present value ($) at ±%1%</source>
+        <translation>Variación del VAN ($) con ±%1%</translation>
+    </message>
+    <message>
+        <source>Net present value ($) as the five strongest inputs move</source>
+        <translation>VAN ($) al variar los cinco datos más influyentes</translation>
+    </message>
+    <message>
+        <source>Change of the input (%)</source>
+        <translation>Variación del dato (%)</translation>
+    </message>
 </context>
 <context>
     <name>BusinessCaseWindow</name>
@@ -519,6 +571,14 @@
     <message>
         <source>Table</source>
         <translation>Tabla</translation>
+    </message>
+    <message>
+        <source>Sensitivity of:</source>
+        <translation>Sensibilidad de:</translation>
+    </message>
+    <message>
+        <source>Net present value (spider)</source>
+        <translation>VAN (gráfico de araña)</translation>
     </message>
 </context>
 <context>
@@ -1936,6 +1996,10 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <source>Cash flow</source>
         <translation>Flujo de caja</translation>
     </message>
+    <message>
+        <source>Sensitivity of the Net Present Value</source>
+        <translation>Sensibilidad del VAN</translation>
+    </message>
 </context>
 <context>
     <name>SafeWrite</name>
@@ -2193,16 +2257,8 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <translation>Desembolso inicial (precio + instalación)</translation>
     </message>
     <message>
-        <source>Yearly net (savings − upkeep)</source>
-        <translation>Neto anual (ahorro − mantenimiento)</translation>
-    </message>
-    <message>
         <source>Simple payback, months</source>
         <translation>Recuperación simple, meses</translation>
-    </message>
-    <message>
-        <source>Return on investment over the period</source>
-        <translation>Rentabilidad de la inversión en el periodo</translation>
     </message>
     <message>
         <source>Net present value</source>
@@ -2253,8 +2309,167 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <translation>Su parte %1 ha quedado cortada o dañada.</translation>
     </message>
     <message>
-        <source>A workbook does not yet hold the escalations, income tax, depreciation, residual value, first-year share or mid-year convention of the business case.</source>
-        <translation>Un libro de cálculo aún no recoge los incrementos anuales, el impuesto, la amortización, el valor residual, la proporción del ahorro en el primer año ni los flujos repartidos durante el año del análisis de rentabilidad.</translation>
+        <source>Capital request</source>
+        <translation>Solicitud de inversión</translation>
+    </message>
+    <message>
+        <source>Escalation of the labour rates</source>
+        <translation>Incremento de las tarifas horarias</translation>
+    </message>
+    <message>
+        <source>Escalation of the lubricant price</source>
+        <translation>Incremento del precio del lubricante</translation>
+    </message>
+    <message>
+        <source>Escalation of the bearing price</source>
+        <translation>Incremento del precio de los rodamientos</translation>
+    </message>
+    <message>
+        <source>Escalation of the production value</source>
+        <translation>Incremento del valor de la producción</translation>
+    </message>
+    <message>
+        <source>Escalation of the upkeep</source>
+        <translation>Incremento del mantenimiento</translation>
+    </message>
+    <message>
+        <source>Income tax rate</source>
+        <translation>Tipo impositivo</translation>
+    </message>
+    <message>
+        <source>Depreciation</source>
+        <translation>Amortización</translation>
+    </message>
+    <message>
+        <source>0 none, 1 straight-line, 2 declining balance</source>
+        <translation>0 ninguna, 1 lineal, 2 decreciente</translation>
+    </message>
+    <message>
+        <source>Depreciation period</source>
+        <translation>Periodo de amortización</translation>
+    </message>
+    <message>
+        <source>years (straight-line)</source>
+        <translation>años (lineal)</translation>
+    </message>
+    <message>
+        <source>Declining-balance rate</source>
+        <translation>Tasa de saldo decreciente</translation>
+    </message>
+    <message>
+        <source>% of the book value a year</source>
+        <translation>% del valor contable al año</translation>
+    </message>
+    <message>
+        <source>First-year share of the savings</source>
+        <translation>Proporción del ahorro en el primer año</translation>
+    </message>
+    <message>
+        <source>Timing of the yearly flows</source>
+        <translation>Momento de los flujos anuales</translation>
+    </message>
+    <message>
+        <source>0 year-end, 1 mid-year</source>
+        <translation>0 final del año, 1 mitad del año</translation>
+    </message>
+    <message>
+        <source>Residual value</source>
+        <translation>Valor residual</translation>
+    </message>
+    <message>
+        <source>at the period&apos;s end</source>
+        <translation>al final del periodo</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>Ahorro</translation>
+    </message>
+    <message>
+        <source>Upkeep</source>
+        <translation>Mantenimiento</translation>
+    </message>
+    <message>
+        <source>Book value</source>
+        <translation>Valor contable</translation>
+    </message>
+    <message>
+        <source>Tax</source>
+        <translation>Impuesto</translation>
+    </message>
+    <message>
+        <source>Residual after tax</source>
+        <translation>Valor residual después de impuestos</translation>
+    </message>
+    <message>
+        <source>Discount factor</source>
+        <translation>Factor de descuento</translation>
+    </message>
+    <message>
+        <source>Discounted net</source>
+        <translation>Flujo neto descontado</translation>
+    </message>
+    <message>
+        <source>Cumulative</source>
+        <translation>Acumulado</translation>
+    </message>
+    <message>
+        <source>Cumulative discounted</source>
+        <translation>Acumulado descontado</translation>
+    </message>
+    <message>
+        <source>Paid back by (months)</source>
+        <translation>Recuperado en (meses)</translation>
+    </message>
+    <message>
+        <source>Paid back discounted by (years)</source>
+        <translation>Recuperado descontado en (años)</translation>
+    </message>
+    <message>
+        <source>Half year</source>
+        <translation>Semestre</translation>
+    </message>
+    <message>
+        <source>Flow at the half year</source>
+        <translation>Flujo en el semestre</translation>
+    </message>
+    <message>
+        <source>Sign so far</source>
+        <translation>Signo hasta ahora</translation>
+    </message>
+    <message>
+        <source>Net of year 1 (savings − upkeep)</source>
+        <translation>Flujo neto del año 1 (ahorro − mantenimiento)</translation>
+    </message>
+    <message>
+        <source>Return on investment over the period (undiscounted)</source>
+        <translation>Retorno de la inversión en el periodo (sin descontar)</translation>
+    </message>
+    <message>
+        <source>Annualised return on investment</source>
+        <translation>Retorno de la inversión anualizado</translation>
+    </message>
+    <message>
+        <source>Profitability index (NPV ÷ initial outlay + 1)</source>
+        <translation>Índice de rentabilidad (VAN ÷ inversión inicial + 1)</translation>
+    </message>
+    <message>
+        <source>Discounted payback, years</source>
+        <translation>Plazo de recuperación descontado, años</translation>
+    </message>
+    <message numerus="yes">
+        <source>not within the %1 year(s)</source>
+        <translation>
+            <numerusform>no se alcanza en %1 año</numerusform>
+            <numerusform>no se alcanza en los %1 años</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>none: the cash flows never change sign</source>
+        <translation>ninguna: los flujos de caja nunca cambian de signo</translation>
+    </message>
+    <message>
+        <source>none: the cash flows change sign more than once</source>
+        <translation>ninguna: los flujos de caja cambian de signo más de una vez</translation>
     </message>
 </context>
 <context>

@@ -389,6 +389,58 @@
         <source>Cumulative cash flow, undiscounted ($)</source>
         <translation>Flux de trésorerie cumulé, non actualisé ($)</translation>
     </message>
+    <message>
+        <source>System price</source>
+        <translation>Prix du système</translation>
+    </message>
+    <message>
+        <source>Installation cost</source>
+        <translation>Coût d’installation</translation>
+    </message>
+    <message>
+        <source>Yearly upkeep</source>
+        <translation>Entretien annuel</translation>
+    </message>
+    <message>
+        <source>Discount rate (%1%)</source>
+        <translation>Taux d’actualisation (%1%)</translation>
+    </message>
+    <message>
+        <source>Labour rates&apos; escalation (%1%)</source>
+        <translation>Indexation des taux horaires (%1%)</translation>
+    </message>
+    <message>
+        <source>Lubricant price&apos;s escalation (%1%)</source>
+        <translation>Indexation du prix du lubrifiant (%1%)</translation>
+    </message>
+    <message>
+        <source>Bearing price&apos;s escalation (%1%)</source>
+        <translation>Indexation du prix des roulements (%1%)</translation>
+    </message>
+    <message>
+        <source>Production value&apos;s escalation (%1%)</source>
+        <translation>Indexation de la valeur de la production (%1%)</translation>
+    </message>
+    <message>
+        <source>Upkeep&apos;s escalation (%1%)</source>
+        <translation>Indexation de l’entretien (%1%)</translation>
+    </message>
+    <message>
+        <source>Income tax rate (%1%)</source>
+        <translation>Taux d’imposition (%1%)</translation>
+    </message>
+    <message>
+        <source>Change of the net present value ($) at ±%1%</source>
+        <translation>Variation de la valeur actuelle nette ($) à ±%1%</translation>
+    </message>
+    <message>
+        <source>Net present value ($) as the five strongest inputs move</source>
+        <translation>Valeur actuelle nette ($) selon les cinq paramètres les plus influents</translation>
+    </message>
+    <message>
+        <source>Change of the input (%)</source>
+        <translation>Variation du paramètre (%)</translation>
+    </message>
 </context>
 <context>
     <name>BusinessCaseWindow</name>
@@ -519,6 +571,14 @@
     <message>
         <source>Table</source>
         <translation>Tableau</translation>
+    </message>
+    <message>
+        <source>Sensitivity of:</source>
+        <translation>Sensibilité de&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Net present value (spider)</source>
+        <translation>Valeur actuelle nette (diagramme en araignée)</translation>
     </message>
 </context>
 <context>
@@ -1936,6 +1996,10 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <source>Cash flow</source>
         <translation>Flux de trésorerie</translation>
     </message>
+    <message>
+        <source>Sensitivity of the Net Present Value</source>
+        <translation>Sensibilité de la valeur actuelle nette</translation>
+    </message>
 </context>
 <context>
     <name>SafeWrite</name>
@@ -2193,16 +2257,8 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <translation>Investissement initial (prix + installation)</translation>
     </message>
     <message>
-        <source>Yearly net (savings − upkeep)</source>
-        <translation>Flux net annuel (économies − entretien)</translation>
-    </message>
-    <message>
         <source>Simple payback, months</source>
         <translation>Délai de récupération simple, mois</translation>
-    </message>
-    <message>
-        <source>Return on investment over the period</source>
-        <translation>Retour sur investissement sur la période</translation>
     </message>
     <message>
         <source>Net present value</source>
@@ -2253,8 +2309,167 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <translation>Sa partie %1 est tronquée ou endommagée.</translation>
     </message>
     <message>
-        <source>A workbook does not yet hold the escalations, income tax, depreciation, residual value, first-year share or mid-year convention of the business case.</source>
-        <translation>Un classeur ne reprend pas encore l’indexation, l’impôt, l’amortissement, la valeur résiduelle, la part des économies en première année ni les flux répartis sur l’année de l’analyse de rentabilité.</translation>
+        <source>Capital request</source>
+        <translation>Demande d’investissement</translation>
+    </message>
+    <message>
+        <source>Escalation of the labour rates</source>
+        <translation>Indexation des taux horaires</translation>
+    </message>
+    <message>
+        <source>Escalation of the lubricant price</source>
+        <translation>Indexation du prix du lubrifiant</translation>
+    </message>
+    <message>
+        <source>Escalation of the bearing price</source>
+        <translation>Indexation du prix des roulements</translation>
+    </message>
+    <message>
+        <source>Escalation of the production value</source>
+        <translation>Indexation de la valeur de la production</translation>
+    </message>
+    <message>
+        <source>Escalation of the upkeep</source>
+        <translation>Indexation de l’entretien</translation>
+    </message>
+    <message>
+        <source>Income tax rate</source>
+        <translation>Taux d’imposition</translation>
+    </message>
+    <message>
+        <source>Depreciation</source>
+        <translation>Amortissement</translation>
+    </message>
+    <message>
+        <source>0 none, 1 straight-line, 2 declining balance</source>
+        <translation>0 aucun, 1 linéaire, 2 dégressif</translation>
+    </message>
+    <message>
+        <source>Depreciation period</source>
+        <translation>Durée d’amortissement</translation>
+    </message>
+    <message>
+        <source>years (straight-line)</source>
+        <translation>ans (linéaire)</translation>
+    </message>
+    <message>
+        <source>Declining-balance rate</source>
+        <translation>Taux dégressif</translation>
+    </message>
+    <message>
+        <source>% of the book value a year</source>
+        <translation>% de la valeur comptable par an</translation>
+    </message>
+    <message>
+        <source>First-year share of the savings</source>
+        <translation>Part des économies en première année</translation>
+    </message>
+    <message>
+        <source>Timing of the yearly flows</source>
+        <translation>Moment des flux annuels</translation>
+    </message>
+    <message>
+        <source>0 year-end, 1 mid-year</source>
+        <translation>0 fin d’année, 1 milieu d’année</translation>
+    </message>
+    <message>
+        <source>Residual value</source>
+        <translation>Valeur résiduelle</translation>
+    </message>
+    <message>
+        <source>at the period&apos;s end</source>
+        <translation>en fin de période</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>Économies</translation>
+    </message>
+    <message>
+        <source>Upkeep</source>
+        <translation>Entretien</translation>
+    </message>
+    <message>
+        <source>Book value</source>
+        <translation>Valeur comptable</translation>
+    </message>
+    <message>
+        <source>Tax</source>
+        <translation>Impôt</translation>
+    </message>
+    <message>
+        <source>Residual after tax</source>
+        <translation>Valeur résiduelle après impôt</translation>
+    </message>
+    <message>
+        <source>Discount factor</source>
+        <translation>Facteur d’actualisation</translation>
+    </message>
+    <message>
+        <source>Discounted net</source>
+        <translation>Flux net actualisé</translation>
+    </message>
+    <message>
+        <source>Cumulative</source>
+        <translation>Cumulé</translation>
+    </message>
+    <message>
+        <source>Cumulative discounted</source>
+        <translation>Cumulé actualisé</translation>
+    </message>
+    <message>
+        <source>Paid back by (months)</source>
+        <translation>Récupéré en (mois)</translation>
+    </message>
+    <message>
+        <source>Paid back discounted by (years)</source>
+        <translation>Récupéré actualisé en (ans)</translation>
+    </message>
+    <message>
+        <source>Half year</source>
+        <translation>Semestre</translation>
+    </message>
+    <message>
+        <source>Flow at the half year</source>
+        <translation>Flux au semestre</translation>
+    </message>
+    <message>
+        <source>Sign so far</source>
+        <translation>Signe jusqu’ici</translation>
+    </message>
+    <message>
+        <source>Net of year 1 (savings − upkeep)</source>
+        <translation>Flux net de la 1re année (économies − entretien)</translation>
+    </message>
+    <message>
+        <source>Return on investment over the period (undiscounted)</source>
+        <translation>Retour sur investissement sur la période (non actualisé)</translation>
+    </message>
+    <message>
+        <source>Annualised return on investment</source>
+        <translation>Retour sur investissement annualisé</translation>
+    </message>
+    <message>
+        <source>Profitability index (NPV ÷ initial outlay + 1)</source>
+        <translation>Indice de profitabilité (VAN ÷ investissement initial + 1)</translation>
+    </message>
+    <message>
+        <source>Discounted payback, years</source>
+        <translation>Délai de récupération actualisé, ans</translation>
+    </message>
+    <message numerus="yes">
+        <source>not within the %1 year(s)</source>
+        <translation>
+            <numerusform>au-delà de %1 an</numerusform>
+            <numerusform>au-delà des %1 ans</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>none: the cash flows never change sign</source>
+        <translation>aucun&#xa0;: les flux de trésorerie ne changent jamais de signe</translation>
+    </message>
+    <message>
+        <source>none: the cash flows change sign more than once</source>
+        <translation>aucun&#xa0;: les flux de trésorerie changent de signe plus d’une fois</translation>
     </message>
 </context>
 <context>

@@ -389,6 +389,58 @@
         <source>Cumulative cash flow, undiscounted ($)</source>
         <translation>Fluxo de caixa acumulado, sem desconto ($)</translation>
     </message>
+    <message>
+        <source>System price</source>
+        <translation>Preço do sistema</translation>
+    </message>
+    <message>
+        <source>Installation cost</source>
+        <translation>Custo de instalação</translation>
+    </message>
+    <message>
+        <source>Yearly upkeep</source>
+        <translation>Manutenção anual</translation>
+    </message>
+    <message>
+        <source>Discount rate (%1%)</source>
+        <translation>Taxa de desconto (%1%)</translation>
+    </message>
+    <message>
+        <source>Labour rates&apos; escalation (%1%)</source>
+        <translation>Reajuste do valor da hora (%1%)</translation>
+    </message>
+    <message>
+        <source>Lubricant price&apos;s escalation (%1%)</source>
+        <translation>Reajuste do preço do lubrificante (%1%)</translation>
+    </message>
+    <message>
+        <source>Bearing price&apos;s escalation (%1%)</source>
+        <translation>Reajuste do preço dos rolamentos (%1%)</translation>
+    </message>
+    <message>
+        <source>Production value&apos;s escalation (%1%)</source>
+        <translation>Reajuste do valor da produção (%1%)</translation>
+    </message>
+    <message>
+        <source>Upkeep&apos;s escalation (%1%)</source>
+        <translation>Reajuste da manutenção (%1%)</translation>
+    </message>
+    <message>
+        <source>Income tax rate (%1%)</source>
+        <translation>Alíquota do imposto de renda (%1%)</translation>
+    </message>
+    <message>
+        <source>Change of the net present value ($) at ±%1%</source>
+        <translation>Variação do valor presente líquido ($) com ±%1%</translation>
+    </message>
+    <message>
+        <source>Net present value ($) as the five strongest inputs move</source>
+        <translation>Valor presente líquido ($) com a variação dos cinco dados mais influentes</translation>
+    </message>
+    <message>
+        <source>Change of the input (%)</source>
+        <translation>Variação do dado (%)</translation>
+    </message>
 </context>
 <context>
     <name>BusinessCaseWindow</name>
@@ -519,6 +571,14 @@
     <message>
         <source>Table</source>
         <translation>Tabela</translation>
+    </message>
+    <message>
+        <source>Sensitivity of:</source>
+        <translation>Sensibilidade de:</translation>
+    </message>
+    <message>
+        <source>Net present value (spider)</source>
+        <translation>Valor presente líquido (gráfico de aranha)</translation>
     </message>
 </context>
 <context>
@@ -1936,6 +1996,10 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <source>Cash flow</source>
         <translation>Fluxo de caixa</translation>
     </message>
+    <message>
+        <source>Sensitivity of the Net Present Value</source>
+        <translation>Sensibilidade do valor presente líquido</translation>
+    </message>
 </context>
 <context>
     <name>SafeWrite</name>
@@ -2193,16 +2257,8 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <translation>Desembolso inicial (preço + instalação)</translation>
     </message>
     <message>
-        <source>Yearly net (savings − upkeep)</source>
-        <translation>Saldo anual (economia − manutenção)</translation>
-    </message>
-    <message>
         <source>Simple payback, months</source>
         <translation>Payback simples, meses</translation>
-    </message>
-    <message>
-        <source>Return on investment over the period</source>
-        <translation>Retorno sobre o investimento no período</translation>
     </message>
     <message>
         <source>Net present value</source>
@@ -2253,8 +2309,167 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <translation>Sua parte %1 ficou incompleta ou danificada.</translation>
     </message>
     <message>
-        <source>A workbook does not yet hold the escalations, income tax, depreciation, residual value, first-year share or mid-year convention of the business case.</source>
-        <translation>Uma planilha ainda não contempla os reajustes, o imposto de renda, a depreciação, o valor residual, a parcela da economia no primeiro ano nem os fluxos distribuídos ao longo do ano da análise de investimento.</translation>
+        <source>Capital request</source>
+        <translation>Solicitação de investimento</translation>
+    </message>
+    <message>
+        <source>Escalation of the labour rates</source>
+        <translation>Reajuste do valor da hora</translation>
+    </message>
+    <message>
+        <source>Escalation of the lubricant price</source>
+        <translation>Reajuste do preço do lubrificante</translation>
+    </message>
+    <message>
+        <source>Escalation of the bearing price</source>
+        <translation>Reajuste do preço dos rolamentos</translation>
+    </message>
+    <message>
+        <source>Escalation of the production value</source>
+        <translation>Reajuste do valor da produção</translation>
+    </message>
+    <message>
+        <source>Escalation of the upkeep</source>
+        <translation>Reajuste da manutenção</translation>
+    </message>
+    <message>
+        <source>Income tax rate</source>
+        <translation>Alíquota do imposto de renda</translation>
+    </message>
+    <message>
+        <source>Depreciation</source>
+        <translation>Depreciação</translation>
+    </message>
+    <message>
+        <source>0 none, 1 straight-line, 2 declining balance</source>
+        <translation>0 nenhuma, 1 linear, 2 saldo decrescente</translation>
+    </message>
+    <message>
+        <source>Depreciation period</source>
+        <translation>Prazo de depreciação</translation>
+    </message>
+    <message>
+        <source>years (straight-line)</source>
+        <translation>anos (linear)</translation>
+    </message>
+    <message>
+        <source>Declining-balance rate</source>
+        <translation>Taxa do saldo decrescente</translation>
+    </message>
+    <message>
+        <source>% of the book value a year</source>
+        <translation>% do valor contábil ao ano</translation>
+    </message>
+    <message>
+        <source>First-year share of the savings</source>
+        <translation>Parcela da economia no primeiro ano</translation>
+    </message>
+    <message>
+        <source>Timing of the yearly flows</source>
+        <translation>Momento dos fluxos anuais</translation>
+    </message>
+    <message>
+        <source>0 year-end, 1 mid-year</source>
+        <translation>0 fim do ano, 1 meio do ano</translation>
+    </message>
+    <message>
+        <source>Residual value</source>
+        <translation>Valor residual</translation>
+    </message>
+    <message>
+        <source>at the period&apos;s end</source>
+        <translation>no fim do período</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>Economia</translation>
+    </message>
+    <message>
+        <source>Upkeep</source>
+        <translation>Manutenção</translation>
+    </message>
+    <message>
+        <source>Book value</source>
+        <translation>Valor contábil</translation>
+    </message>
+    <message>
+        <source>Tax</source>
+        <translation>Imposto</translation>
+    </message>
+    <message>
+        <source>Residual after tax</source>
+        <translation>Valor residual após imposto</translation>
+    </message>
+    <message>
+        <source>Discount factor</source>
+        <translation>Fator de desconto</translation>
+    </message>
+    <message>
+        <source>Discounted net</source>
+        <translation>Fluxo líquido descontado</translation>
+    </message>
+    <message>
+        <source>Cumulative</source>
+        <translation>Acumulado</translation>
+    </message>
+    <message>
+        <source>Cumulative discounted</source>
+        <translation>Acumulado descontado</translation>
+    </message>
+    <message>
+        <source>Paid back by (months)</source>
+        <translation>Pago em (meses)</translation>
+    </message>
+    <message>
+        <source>Paid back discounted by (years)</source>
+        <translation>Pago descontado em (anos)</translation>
+    </message>
+    <message>
+        <source>Half year</source>
+        <translation>Semestre</translation>
+    </message>
+    <message>
+        <source>Flow at the half year</source>
+        <translation>Fluxo no semestre</translation>
+    </message>
+    <message>
+        <source>Sign so far</source>
+        <translation>Sinal até agora</translation>
+    </message>
+    <message>
+        <source>Net of year 1 (savings − upkeep)</source>
+        <translation>Fluxo líquido do ano 1 (economia − manutenção)</translation>
+    </message>
+    <message>
+        <source>Return on investment over the period (undiscounted)</source>
+        <translation>Retorno sobre o investimento no período (sem desconto)</translation>
+    </message>
+    <message>
+        <source>Annualised return on investment</source>
+        <translation>Retorno sobre o investimento anualizado</translation>
+    </message>
+    <message>
+        <source>Profitability index (NPV ÷ initial outlay + 1)</source>
+        <translation>Índice de lucratividade (VPL ÷ investimento inicial + 1)</translation>
+    </message>
+    <message>
+        <source>Discounted payback, years</source>
+        <translation>Payback descontado, anos</translation>
+    </message>
+    <message numerus="yes">
+        <source>not within the %1 year(s)</source>
+        <translation>
+            <numerusform>não ocorre em %1 ano</numerusform>
+            <numerusform>não ocorre nos %1 anos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>none: the cash flows never change sign</source>
+        <translation>nenhuma: os fluxos de caixa nunca mudam de sinal</translation>
+    </message>
+    <message>
+        <source>none: the cash flows change sign more than once</source>
+        <translation>nenhuma: os fluxos de caixa mudam de sinal mais de uma vez</translation>
     </message>
 </context>
 <context>

@@ -382,6 +382,58 @@
         <source>Cumulative cash flow, undiscounted ($)</source>
         <translation>累计现金流，未折现（$）</translation>
     </message>
+    <message>
+        <source>System price</source>
+        <translation>系统价格</translation>
+    </message>
+    <message>
+        <source>Installation cost</source>
+        <translation>安装费用</translation>
+    </message>
+    <message>
+        <source>Yearly upkeep</source>
+        <translation>年维护费用</translation>
+    </message>
+    <message>
+        <source>Discount rate (%1%)</source>
+        <translation>折现率（%1%）</translation>
+    </message>
+    <message>
+        <source>Labour rates&apos; escalation (%1%)</source>
+        <translation>人工费率涨幅（%1%）</translation>
+    </message>
+    <message>
+        <source>Lubricant price&apos;s escalation (%1%)</source>
+        <translation>润滑剂价格涨幅（%1%）</translation>
+    </message>
+    <message>
+        <source>Bearing price&apos;s escalation (%1%)</source>
+        <translation>轴承价格涨幅（%1%）</translation>
+    </message>
+    <message>
+        <source>Production value&apos;s escalation (%1%)</source>
+        <translation>生产价值涨幅（%1%）</translation>
+    </message>
+    <message>
+        <source>Upkeep&apos;s escalation (%1%)</source>
+        <translation>维护费用涨幅（%1%）</translation>
+    </message>
+    <message>
+        <source>Income tax rate (%1%)</source>
+        <translation>所得税税率（%1%）</translation>
+    </message>
+    <message>
+        <source>Change of the net present value ($) at ±%1%</source>
+        <translation>净现值变化（$），±%1%</translation>
+    </message>
+    <message>
+        <source>Net present value ($) as the five strongest inputs move</source>
+        <translation>五个最强影响因素变化时的净现值（$）</translation>
+    </message>
+    <message>
+        <source>Change of the input (%)</source>
+        <translation>输入值变化（%）</translation>
+    </message>
 </context>
 <context>
     <name>BusinessCaseWindow</name>
@@ -512,6 +564,14 @@
     <message>
         <source>Table</source>
         <translation>表格</translation>
+    </message>
+    <message>
+        <source>Sensitivity of:</source>
+        <translation>敏感性对象：</translation>
+    </message>
+    <message>
+        <source>Net present value (spider)</source>
+        <translation>净现值（蛛网图）</translation>
     </message>
 </context>
 <context>
@@ -1923,6 +1983,10 @@ The results cannot be computed from these figures. Please check the figures unde
         <source>Cash flow</source>
         <translation>现金流</translation>
     </message>
+    <message>
+        <source>Sensitivity of the Net Present Value</source>
+        <translation>净现值敏感性</translation>
+    </message>
 </context>
 <context>
     <name>SafeWrite</name>
@@ -2180,16 +2244,8 @@ The results cannot be computed from these figures. Please check the figures unde
         <translation>初始支出（价格 + 安装）</translation>
     </message>
     <message>
-        <source>Yearly net (savings − upkeep)</source>
-        <translation>年净收益（节省额 − 维护费用）</translation>
-    </message>
-    <message>
         <source>Simple payback, months</source>
         <translation>静态投资回收期（月）</translation>
-    </message>
-    <message>
-        <source>Return on investment over the period</source>
-        <translation>评估期投资回报率</translation>
     </message>
     <message>
         <source>Net present value</source>
@@ -2240,8 +2296,166 @@ The results cannot be computed from these figures. Please check the figures unde
         <translation>其部件 %1 不完整或已损坏。</translation>
     </message>
     <message>
-        <source>A workbook does not yet hold the escalations, income tax, depreciation, residual value, first-year share or mid-year convention of the business case.</source>
-        <translation>工作簿尚不支持投资效益分析中的年度涨幅、所得税、折旧、残值、首年节省额比例以及现金流全年均匀分布。</translation>
+        <source>Capital request</source>
+        <translation>资本支出申请</translation>
+    </message>
+    <message>
+        <source>Escalation of the labour rates</source>
+        <translation>人工费率涨幅</translation>
+    </message>
+    <message>
+        <source>Escalation of the lubricant price</source>
+        <translation>润滑剂价格涨幅</translation>
+    </message>
+    <message>
+        <source>Escalation of the bearing price</source>
+        <translation>轴承价格涨幅</translation>
+    </message>
+    <message>
+        <source>Escalation of the production value</source>
+        <translation>生产价值涨幅</translation>
+    </message>
+    <message>
+        <source>Escalation of the upkeep</source>
+        <translation>维护费用涨幅</translation>
+    </message>
+    <message>
+        <source>Income tax rate</source>
+        <translation>所得税税率</translation>
+    </message>
+    <message>
+        <source>Depreciation</source>
+        <translation>折旧</translation>
+    </message>
+    <message>
+        <source>0 none, 1 straight-line, 2 declining balance</source>
+        <translation>0 无，1 直线法，2 余额递减法</translation>
+    </message>
+    <message>
+        <source>Depreciation period</source>
+        <translation>折旧年限</translation>
+    </message>
+    <message>
+        <source>years (straight-line)</source>
+        <translation>年（直线法）</translation>
+    </message>
+    <message>
+        <source>Declining-balance rate</source>
+        <translation>余额递减率</translation>
+    </message>
+    <message>
+        <source>% of the book value a year</source>
+        <translation>每年账面价值的 %</translation>
+    </message>
+    <message>
+        <source>First-year share of the savings</source>
+        <translation>首年节省额比例</translation>
+    </message>
+    <message>
+        <source>Timing of the yearly flows</source>
+        <translation>年度现金流时点</translation>
+    </message>
+    <message>
+        <source>0 year-end, 1 mid-year</source>
+        <translation>0 年末，1 年中</translation>
+    </message>
+    <message>
+        <source>Residual value</source>
+        <translation>残值</translation>
+    </message>
+    <message>
+        <source>at the period&apos;s end</source>
+        <translation>期末</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>节省额</translation>
+    </message>
+    <message>
+        <source>Upkeep</source>
+        <translation>维护</translation>
+    </message>
+    <message>
+        <source>Book value</source>
+        <translation>账面价值</translation>
+    </message>
+    <message>
+        <source>Tax</source>
+        <translation>税款</translation>
+    </message>
+    <message>
+        <source>Residual after tax</source>
+        <translation>税后残值</translation>
+    </message>
+    <message>
+        <source>Discount factor</source>
+        <translation>折现系数</translation>
+    </message>
+    <message>
+        <source>Discounted net</source>
+        <translation>折现净额</translation>
+    </message>
+    <message>
+        <source>Cumulative</source>
+        <translation>累计</translation>
+    </message>
+    <message>
+        <source>Cumulative discounted</source>
+        <translation>累计折现值</translation>
+    </message>
+    <message>
+        <source>Paid back by (months)</source>
+        <translation>收回时间（月）</translation>
+    </message>
+    <message>
+        <source>Paid back discounted by (years)</source>
+        <translation>折现收回时间（年）</translation>
+    </message>
+    <message>
+        <source>Half year</source>
+        <translation>半年</translation>
+    </message>
+    <message>
+        <source>Flow at the half year</source>
+        <translation>半年现金流</translation>
+    </message>
+    <message>
+        <source>Sign so far</source>
+        <translation>迄今正负号</translation>
+    </message>
+    <message>
+        <source>Net of year 1 (savings − upkeep)</source>
+        <translation>第 1 年净额（节省额 − 维护）</translation>
+    </message>
+    <message>
+        <source>Return on investment over the period (undiscounted)</source>
+        <translation>评估期投资回报率（未折现）</translation>
+    </message>
+    <message>
+        <source>Annualised return on investment</source>
+        <translation>年化投资回报率</translation>
+    </message>
+    <message>
+        <source>Profitability index (NPV ÷ initial outlay + 1)</source>
+        <translation>获利指数（净现值 ÷ 初始投资 + 1）</translation>
+    </message>
+    <message>
+        <source>Discounted payback, years</source>
+        <translation>动态投资回收期，年</translation>
+    </message>
+    <message numerus="yes">
+        <source>not within the %1 year(s)</source>
+        <translation>
+            <numerusform>%1 年内无法收回</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>none: the cash flows never change sign</source>
+        <translation>无：现金流从未改变正负号</translation>
+    </message>
+    <message>
+        <source>none: the cash flows change sign more than once</source>
+        <translation>无：现金流多次改变正负号</translation>
     </message>
 </context>
 <context>

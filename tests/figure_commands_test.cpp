@@ -338,29 +338,29 @@ void FigureCommandsTest::reportStatesTheInvestment()
 }
 
 // 50,020 saved a year, a 40 % tax, 5 years' straight line: 20,000 nets 31,612
-// a year, 7.6 months and an NPV of 99,834.35 on page 1, page 2 and the clipboard.
+// a year, 7.6 months and an NPV of 99,834.35 on page 1, page 2 and the
+// clipboard; the workbook is written too.
 void FigureCommandsTest::capitalInputsReachEveryOutput_data()
 {
     QTest::addColumn<QStringList>("investment"); // price, years
     QTest::addColumn<QString>("taxRate");
     QTest::addColumn<QStringList>("report");
     QTest::addColumn<QStringList>("copied");
-    QTest::addColumn<bool>("workbook");
     QTest::newRow("pre-tax, as ever") << QStringList{"20000", ""} << ""
                                       << QStringList{"Payback period: 4.8 months", "Net cash flow over 5 years",
                                                      "Net present value at 10%: $169,615.15"}
-                                      << QStringList{"\t4.8\n", "\t169615.15\n"} << true;
+                                      << QStringList{"\t4.8\n", "\t169615.15\n"};
     QTest::newRow("40% tax, straight line")
         << QStringList{"20000", ""} << "40"
         << QStringList{"Payback period: 7.6 months", "Simple payback: 7.6 months", "Net cash flow over 5 year",
                        "Net present value at 10%: $99,834.35"}
-        << QStringList{"\t7.6\n", "\t99834.35\n"} << true;
+        << QStringList{"\t7.6\n", "\t99834.35\n"};
     // 200,000 nets 46,012 a year and is credited 0.4 × 80,000 for the book
     // value left: −29,964 after 3 years, paid 7.8 months later at 46,012 a year.
     QTest::newRow("not within the period") << QStringList{"200000", "3"} << "40"
                                            << QStringList{"Payback period: 43.8 months, not within the 3 year",
                                                           "Net cash flow over 3 year", ": -$29,964.00"}
-                                           << QStringList{"\tnot within 3 years\n"} << true;
+                                           << QStringList{"\tnot within 3 years\n"};
 }
 
 void FigureCommandsTest::capitalInputsReachEveryOutput()
@@ -369,7 +369,6 @@ void FigureCommandsTest::capitalInputsReachEveryOutput()
     QFETCH(QString, taxRate);
     QFETCH(QStringList, report);
     QFETCH(QStringList, copied);
-    QFETCH(bool, workbook);
     m_window = newWindow(QLocale(QLocale::English, QLocale::UnitedStates));
     FigureCommands *commands = m_window->figureCommands();
     m_window->document()->setInvestment({investment[0], QString(), QString(), investment[1], QString()});
@@ -384,11 +383,10 @@ void FigureCommandsTest::capitalInputsReachEveryOutput()
 
     const QString xlsx = m_dir.filePath(QStringLiteral("capital.xlsx"));
     QFile::remove(xlsx);
-    QCOMPARE(commands->exportWorkbook(xlsx), workbook);
-    QCOMPARE(QFile::exists(xlsx), workbook);
-    QCOMPARE(m_reports.size(), workbook ? 0 : 1);
-    for (const QString &message : std::as_const(m_reports))
-        QVERIFY2(message.contains(u"capital.xlsx") && message.contains(u"income tax"), qPrintable(message));
+    // Written whatever the capital inputs; its cells are checked in workbook_test.
+    QVERIFY(commands->exportWorkbook(xlsx));
+    QVERIFY(QFile::exists(xlsx));
+    QVERIFY(m_reports.isEmpty());
 
     const QString pdf = m_dir.filePath(QStringLiteral("capital.pdf"));
     QVERIFY(commands->exportReport(pdf));

@@ -19,8 +19,10 @@ JOBS        ?= $(shell nproc 2>/dev/null || echo 2)
 # lrelease. qt6-translations-l10n: Qt's own catalogues (qtbase_de.qm, ...).
 # fonts-wqy-microhei: Chinese characters, which the bundled font lacks.
 # clang-format: make format-check, the house style of .clang-format.
+# libboost-math-dev: Boost.Math's chi-square quantiles and Boost.Random's draws
+# (header-only; the Windows build uses the same headers).
 PACKAGES := cmake make g++ pkg-config ccache \
-            qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev libxlsxwriter-dev libminizip-dev \
+            qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev libxlsxwriter-dev libminizip-dev libboost-math-dev \
             qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-wqy-microhei \
             qt6-wayland xvfb xauth poppler-utils clang-format
 # Only for make test, and only if it can be had: the spreadsheet that

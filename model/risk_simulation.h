@@ -1,0 +1,95 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#pragma once
+
+#include "model/cash_flow.h"
+#include "model/cost_rows.h"
+#include "model/input_table.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace model {
+
+// A low, likely and high value, drawn from the PERT distribution: a beta
+// distribution over low to high whose mode is likely, with the shapes
+// 1 + 4 (likely − low) ÷ (high − low) and 1 + 4 (high − likely) ÷ (high − low).
+struct PertRange {
+    double low = 0;
+    double likely = 0;
+    double high = 0;
+
+    double mean() const { return (low + 4 * likely + high) / 6; }
+    friend bool operator==(const PertRange &, const PertRange &) = default;
+};
+
+// The inputs a plant is least sure of: the five reductions, the bearing
+// failures a year, the hours to replace a bearing and the value of an hour's
+// production.
+enum class RiskInput {
+    LabourReduction,
+    LubricantReduction,
+    BearingsReduction,
+    ReplacementLabourReduction,
+    LostProductionReduction,
+    BearingFailures,
+    HoursPerReplacement,
+    ProductionRate,
+};
+inline constexpr int kRiskInputCount = 8;
+
+inline constexpr int kDefaultRiskRuns = 10000;
+// How many runs' drawn inputs are kept for the workbook.
+inline constexpr int kKeptRiskRuns = 1000;
+
+// Which inputs vary, and how; an input without a range keeps its value. The
+// same seed draws the same runs, so the same file gives the same figures.
+struct RiskRanges {
+    std::array<std::optional<PertRange>, kRiskInputCount> ranges{};
+    std::uint64_t seed = 1;
+    int runs = kDefaultRiskRuns;
+
+    friend bool operator==(const RiskRanges &, const RiskRanges &) = default;
+};
+
+// The reductions from the conservative to the optimistic case, the assumed
+// value most likely; the figures fixed.
+RiskRanges defaultRiskRanges(const Assumptions &assumptions);
+
+struct Quantiles {
+    double p10 = 0;
+    double p50 = 0;
+    double p90 = 0;
+};
+
+// One run: the inputs drawn (in RiskInput order; the fixed ones at their
+// value) and what they came to. A payback that never comes is infinite.
+struct RiskRun {
+    std::array<double, kRiskInputCount> inputs{};
+    double savings = 0;
+    double npv = 0;
+    double paybackMonths = 0;
+};
+
+struct RiskSummary {
+    int runs = 0;       // that computed
+    int failedRuns = 0; // whose arithmetic overflowed, left out
+    Quantiles savings;
+    double meanSavings = 0;
+    // With an investment only.
+    std::optional<Quantiles> npv;
+    std::optional<Quantiles> paybackMonths; // a quantile may be infinite: not paid back
+    std::optional<double> npvBelowZero;     // the share of runs
+    std::vector<RiskRun> keptRuns;          // the first kKeptRiskRuns
+    std::vector<double> sortedSavings;      // every run's, for the histogram and the S-curve
+    std::vector<double> sortedNpvs;
+};
+
+// The Monte Carlo simulation of the figures with the ranges drawn; none when
+// no run computes.
+std::optional<RiskSummary> simulateRisk(const InputValues &values, const Assumptions &assumptions,
+                                        const std::optional<Investment> &investment, const CapitalInputs &capital,
+                                        const RiskRanges &ranges);
+
+} // namespace model

@@ -1,0 +1,200 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+// The failure rate from a count of work orders, against published exact
+// Poisson intervals and their coverage on generated records, and the risk
+// simulation against what PERT draws must give: the deterministic figures
+// for ranges of no width, the analytic mean, the same figures for the same
+// seed, and a standard error that falls as 1 ÷ √N.
+
+#include "model/business_case.h"
+#include "model/failure_rate.h"
+#include "model/results.h"
+#include "model/risk_simulation.h"
+
+#include <QTest>
+
+#include <boost/random/mersenne_twister.hpp>
+#include <boost/random/poisson_distribution.hpp>
+#include <cmath>
+
+namespace {
+
+constexpr model::InputValues kDefaultValues{1000, 10, 1000, 1, 1000, 1000, 5, 200, 24, 30, 3, 4};
+const model::Investment kInvestment{20000, 5000, 1000, 5, 10};
+
+model::RiskRanges fixedRanges(std::uint64_t seed = 7, int runs = 2000)
+{
+    model::RiskRanges ranges;
+    ranges.seed = seed;
+    ranges.runs = runs;
+    return ranges;
+}
+
+double meanSavings(const model::RiskRanges &ranges)
+{
+    return model::simulateRisk(kDefaultValues, model::Assumptions::designed(), std::nullopt, {}, ranges)->meanSavings;
+}
+
+} // namespace
+
+class RiskTest : public QObject {
+    Q_OBJECT
+private slots:
+    void poissonIntervalsArePublished_data();
+    void poissonIntervalsArePublished();
+    void intervalHoldsTheTrueRate();
+    void percentileIsTheSpreadsheets_data();
+    void percentileIsTheSpreadsheets();
+    void rangesOfNoWidthGiveTheFigures();
+    void sameSeedSameFigures();
+    void meanIsThePertMean();
+    void standardErrorFallsAsTheRootOfTheRuns();
+};
+
+// 90 % exact intervals as published, to their printed digits; 17 failures
+// over 2 years are 8.5 a year, between 5.42 and 12.75.
+void RiskTest::poissonIntervalsArePublished_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<double>("low");
+    QTest::addColumn<double>("high");
+    QTest::addColumn<double>("digits");
+    QTest::newRow("0") << 0 << 0.0 << 3.00 << 0.005;
+    QTest::newRow("1") << 1 << 0.051 << 4.74 << 0.005;
+    QTest::newRow("10") << 10 << 5.43 << 16.96 << 0.005;
+    QTest::newRow("17") << 17 << 10.83 << 25.50 << 0.005;
+    QTest::newRow("100") << 100 << 84.1 << 118.1 << 0.05;
+}
+
+void RiskTest::poissonIntervalsArePublished()
+{
+    QFETCH(int, count);
+    QFETCH(double, low);
+    QFETCH(double, high);
+    QFETCH(double, digits);
+    const model::CountInterval interval = model::poissonInterval(count);
+    QVERIFY2(std::abs(interval.low - low) <= digits, qPrintable(QString::number(interval.low)));
+    QVERIFY2(std::abs(interval.high - high) <= digits, qPrintable(QString::number(interval.high)));
+    const std::optional<model::FailureRate> rate = model::failureRateOf(count, 2);
+    QCOMPARE(rate->perYear, count / 2.0);
+    QCOMPARE(rate->perYearInterval.high, interval.high / 2);
+}
+
+// Records generated from known rates: the exact interval is conservative,
+// holding the true rate in at least 90 % of them, and not much more.
+void RiskTest::intervalHoldsTheTrueRate()
+{
+    boost::random::mt19937_64 engine(2026);
+    for (const double rate : {0.7, 4.0, 8.5, 40.0}) {
+        const double years = 2;
+        int held = 0;
+        for (int record = 0; record < 1000; ++record) {
+            const int count = boost::random::poisson_distribution<int>(rate * years)(engine);
+            const model::FailureRate found = *model::failureRateOf(count, years);
+            held += found.perYearInterval.low <= rate && rate <= found.perYearInterval.high;
+        }
+        QVERIFY2(held >= 880 && held <= 990, qPrintable(QStringLiteral("%1 a year: %2").arg(rate).arg(held)));
+    }
+}
+
+void RiskTest::percentileIsTheSpreadsheets_data()
+{
+    QTest::addColumn<QList<double>>("values");
+    QTest::addColumn<double>("p");
+    QTest::addColumn<double>("expected");
+    QTest::newRow("median of an even count") << QList<double>{4, 1, 3, 2} << 0.5 << 2.5;
+    QTest::newRow("10th of ten hours") << QList<double>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10} << 0.1 << 1.9;
+    QTest::newRow("90th of ten hours") << QList<double>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10} << 0.9 << 9.1;
+    QTest::newRow("one value") << QList<double>{2.5} << 0.9 << 2.5;
+}
+
+void RiskTest::percentileIsTheSpreadsheets()
+{
+    QFETCH(QList<double>, values);
+    QFETCH(double, p);
+    QFETCH(double, expected);
+    QCOMPARE(*model::percentileOf(std::vector<double>(values.begin(), values.end()), p), expected);
+    QVERIFY(!model::percentileOf({}, 0.5));
+}
+
+void RiskTest::rangesOfNoWidthGiveTheFigures()
+{
+    model::RiskRanges ranges = fixedRanges();
+    const model::Assumptions designed = model::Assumptions::designed();
+    for (int k = 0; k < model::kReducedRowCount; ++k) {
+        const double reduction = designed.reductionPercent[std::size_t(k)];
+        ranges.ranges[std::size_t(k)] = model::PertRange{reduction, reduction, reduction};
+    }
+    const std::optional<model::RiskSummary> risk =
+        model::simulateRisk(kDefaultValues, designed, kInvestment, {}, ranges);
+    const model::BusinessCaseStudy study = model::studyOf(kDefaultValues, designed, kInvestment);
+    for (const model::Quantiles &q : {risk->savings, *risk->npv})
+        QVERIFY(q.p10 == q.p50 && q.p50 == q.p90);
+    QCOMPARE(risk->savings.p50, study.annualSavings);
+    QCOMPARE(risk->npv->p50, study.measures.npv);
+    QCOMPARE(risk->paybackMonths->p50, *study.measures.paybackMonths);
+    QCOMPARE(*risk->npvBelowZero, 0.0);
+}
+
+void RiskTest::sameSeedSameFigures()
+{
+    model::RiskRanges ranges = model::defaultRiskRanges(model::Assumptions::designed());
+    ranges.ranges[std::size_t(model::RiskInput::BearingFailures)] = model::PertRange{2, 4, 9};
+    const auto run = [&](std::uint64_t seed) {
+        ranges.seed = seed;
+        return *model::simulateRisk(kDefaultValues, model::Assumptions::designed(), kInvestment, {}, ranges);
+    };
+    const model::RiskSummary first = run(11);
+    const model::RiskSummary again = run(11);
+    QCOMPARE(again.sortedNpvs, first.sortedNpvs);
+    QCOMPARE(again.keptRuns.size(), std::size_t(model::kKeptRiskRuns));
+    QCOMPARE(again.keptRuns[999].inputs, first.keptRuns[999].inputs);
+    QVERIFY(run(12).sortedNpvs != first.sortedNpvs);
+    QVERIFY(first.npv->p10 < first.npv->p50 && first.npv->p50 < first.npv->p90);
+}
+
+// The savings are linear in the value of an hour's production, so their
+// mean is the savings at the PERT mean (a + 4m + b) ÷ 6, within 4 standard
+// errors of the runs.
+void RiskTest::meanIsThePertMean()
+{
+    const model::PertRange rate{100, 200, 600};
+    model::RiskRanges ranges = fixedRanges(3, 10000);
+    ranges.ranges[std::size_t(model::RiskInput::ProductionRate)] = rate;
+    const model::RiskSummary risk =
+        *model::simulateRisk(kDefaultValues, model::Assumptions::designed(), std::nullopt, {}, ranges);
+    model::InputValues atMean = kDefaultValues;
+    atMean[std::size_t(model::Input::ProductionRate)] = rate.mean();
+    const double expected = model::computeResults(atMean).table(model::Table::Savings).row(model::kRowCount);
+    double squares = 0;
+    for (const double savings : risk.sortedSavings)
+        squares += (savings - risk.meanSavings) * (savings - risk.meanSavings);
+    const double standardError = std::sqrt(squares / (risk.runs - 1)) / std::sqrt(risk.runs);
+    QVERIFY2(std::abs(risk.meanSavings - expected) < 4 * standardError,
+             qPrintable(QStringLiteral("%1 against %2 ± %3").arg(risk.meanSavings).arg(expected).arg(standardError)));
+}
+
+// The spread of the mean over 20 seeds: 16 times the runs, a quarter of it.
+void RiskTest::standardErrorFallsAsTheRootOfTheRuns()
+{
+    const auto spread = [](int runs) {
+        std::vector<double> means;
+        for (std::uint64_t seed = 1; seed <= 20; ++seed) {
+            model::RiskRanges ranges = model::defaultRiskRanges(model::Assumptions::designed());
+            ranges.seed = seed;
+            ranges.runs = runs;
+            means.push_back(meanSavings(ranges));
+        }
+        double mean = 0;
+        for (const double m : means)
+            mean += m / double(means.size());
+        double squares = 0;
+        for (const double m : means)
+            squares += (m - mean) * (m - mean);
+        return std::sqrt(squares / double(means.size() - 1));
+    };
+    const double ratio = spread(100) / spread(1600);
+    QVERIFY2(ratio > 2.5 && ratio < 6.5, qPrintable(QString::number(ratio)));
+}
+
+QTEST_GUILESS_MAIN(RiskTest)
+#include "risk_test.moc"

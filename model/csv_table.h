@@ -1,0 +1,37 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+namespace model {
+
+// A table read from a CSV export as maintenance systems write them: comma,
+// semicolon or tab between fields (the one that splits the header into the
+// most fields, counted outside quotes); UTF-8 with or without a byte-order
+// mark, UTF-16 with one, or else Windows-1252; fields in double quotes may
+// hold the delimiter, doubled quotes and line breaks.
+struct CsvTable {
+    QStringList header;
+    std::vector<QStringList> rows; // blank lines left out; short rows padded
+    std::vector<int> lines;        // the line of the file each row starts on, from 1
+    QChar delimiter;
+    QString encoding; // "UTF-8", "UTF-16LE", "UTF-16BE" or "Windows-1252"
+};
+
+// Larger exports are refused: no plant's work orders come near it, and the
+// file is held whole while it is read.
+inline constexpr qint64 kMaxCsvBytes = 100 * 1024 * 1024;
+
+struct CsvReading {
+    std::optional<CsvTable> table;
+    QString problem; // one sentence naming the line, when there is no table
+    int line = 0;
+};
+CsvReading readCsv(const QByteArray &bytes);
+
+} // namespace model

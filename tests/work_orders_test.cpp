@@ -1,0 +1,139 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+// Work-order exports read to the known counts or refused naming the line:
+// every delimiter, encoding and date form, decimal commas, quoted line
+// breaks, duplicate rows, and files that are no table.
+
+#include "model/csv_table.h"
+#include "model/work_orders.h"
+
+#include <QFile>
+#include <QTest>
+
+namespace {
+
+QByteArray sample(const char *name)
+{
+    QFile file(QStringLiteral(":/data/%1").arg(QLatin1StringView(name)));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray utf16(const QString &text)
+{
+    QByteArray bytes("\xFF\xFE", 2);
+    bytes.append(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+    return bytes;
+}
+
+const QByteArray kSmall = "Date,Type,Description,Hours\n"
+                          "2024-01-02,Corrective,Bearing replaced,4.5\n"
+                          "2024-07-02,Preventive,Lubrication round,1\n"
+                          "2025-01-01,Corrective,\"Lager getauscht,\nAntriebsseite\",3.5\n";
+
+} // namespace
+
+class WorkOrdersTest : public QObject {
+    Q_OBJECT
+private slots:
+    void exportsRead_data();
+    void exportsRead();
+    void datesResolvedFromTheColumn_data();
+    void datesResolvedFromTheColumn();
+};
+
+// The samples hold 17 bearing failures over 2023-03-01 to 2025-03-01: 8.5 a
+// year, 90 % between 5.41 and 12.74.
+void WorkOrdersTest::exportsRead_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("encoding"); // empty: refused
+    QTest::addColumn<int>("failures");     // or the line named
+    QTest::addColumn<int>("duplicates");
+    QTest::addColumn<double>("medianHours");
+    // clang-format off
+    QTest::newRow("comma, UTF-8, ISO") << sample("work_orders_comma.csv") << "UTF-8" << 17 << 0 << 4.2;
+    QTest::newRow("semicolon, Windows-1252, dd.mm.yyyy, decimal commas")
+        << sample("work_orders_semicolon.csv") << "Windows-1252" << 17 << 0 << 4.2;
+    QTest::newRow("tab, UTF-16, mm/dd/yyyy") << sample("work_orders_tab.csv") << "UTF-16LE" << 17 << 0 << 4.2;
+    QTest::newRow("UTF-8 with a byte-order mark, quoted line break")
+        << QByteArray("\xEF\xBB\xBF") + kSmall << "UTF-8" << 2 << 0 << 4.0;
+    QTest::newRow("UTF-16, CRLF") << utf16(QString::fromUtf8(kSmall).replace(QStringLiteral("\n"), QStringLiteral("\r\n"))) << "UTF-16LE" << 2 << 0 << 4.0;
+    QTest::newRow("duplicate rows counted once") << kSmall + "2024-01-02,Corrective,Bearing replaced,4.5\n"
+        << "UTF-8" << 2 << 1 << 4.0;
+    QTest::newRow("empty file") << QByteArray() << "" << 1 << 0 << 0.0;
+    QTest::newRow("binary file") << QByteArray("PK\x03\x04\0\0\x14\0", 8) << "" << 1 << 0 << 0.0;
+    QTest::newRow("quote never closed") << QByteArray("Date,Description\n2024-01-02,ok\n2024-01-03,\"bearing\n")
+        << "" << 3 << 0 << 0.0;
+    QTest::newRow("more fields than the header") << QByteArray("Date,Description\n2024-01-02,a,b\n") << "" << 2 << 0 << 0.0;
+    QTest::newRow("a date that does not read") << QByteArray("Date,Description\n2024-01-02,a\n2024-13-40,b\n")
+        << "" << 3 << 0 << 0.0;
+    // clang-format on
+}
+
+void WorkOrdersTest::exportsRead()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, encoding);
+    QFETCH(int, failures);
+    QFETCH(int, duplicates);
+    QFETCH(double, medianHours);
+    const model::CsvReading csv = model::readCsv(bytes);
+    model::RecordsReading records;
+    if (csv.table) {
+        QCOMPARE(csv.table->encoding, encoding.isEmpty() ? csv.table->encoding : encoding);
+        std::vector<QString> dates;
+        const model::ColumnMapping mapping = model::guessMapping(csv.table->header);
+        QVERIFY(mapping[0].has_value());
+        for (const QStringList &row : csv.table->rows)
+            dates.push_back(row.value(*mapping[0]));
+        const model::DateColumn column = model::dateFormOf(dates);
+        records = model::summariseRecords(*csv.table, mapping, column.form.value_or(model::DateForm::Iso),
+                                          model::defaultFailureWords(), QLocale::c());
+    }
+    if (encoding.isEmpty()) {
+        const bool refused = !csv.table || !records.summary;
+        QVERIFY(refused);
+        const int line = csv.table ? records.line : csv.line;
+        const QString problem = csv.table ? records.problem : csv.problem;
+        QCOMPARE(line, failures);
+        QVERIFY2(!problem.isEmpty() && (line <= 1 || problem.contains(QString::number(line))), qPrintable(problem));
+        return;
+    }
+    QVERIFY2(records.summary, qPrintable(records.problem));
+    QCOMPARE(records.summary->failures, failures);
+    QCOMPARE(records.summary->duplicates, duplicates);
+    QCOMPARE(*records.summary->medianHours, medianHours);
+    if (failures == 17) {
+        QCOMPARE(records.summary->first, QDate(2023, 3, 1));
+        QCOMPARE(records.summary->last, QDate(2025, 3, 1));
+        QCOMPARE(qRound(records.summary->rate->perYear * 100), 849); // 17 over 731 days
+        QCOMPARE(qRound(records.summary->rate->interval.low * 100), 1083);
+        QCOMPARE(qRound(records.summary->rate->interval.high * 100), 2550);
+    }
+}
+
+void WorkOrdersTest::datesResolvedFromTheColumn_data()
+{
+    QTest::addColumn<QStringList>("dates");
+    QTest::addColumn<int>("form"); // -1 ambiguous, -2 unread
+    QTest::newRow("ISO") << QStringList{"2024-01-02", "2024-12-31"} << int(model::DateForm::Iso);
+    QTest::newRow("dotted") << QStringList{"02.01.2024", "31.12.2024"} << int(model::DateForm::DottedDayMonth);
+    QTest::newRow("day first, told by 31")
+        << QStringList{"02/01/2024", "31/12/2024"} << int(model::DateForm::SlashDayMonth);
+    QTest::newRow("month first, told by 31")
+        << QStringList{"01/02/2024", "12/31/2024"} << int(model::DateForm::SlashMonthDay);
+    QTest::newRow("nothing above 12: asked") << QStringList{"01/02/2024", "12/11/2024"} << -1;
+    QTest::newRow("forms mixed") << QStringList{"2024-01-02", "02.01.2024"} << -2;
+}
+
+void WorkOrdersTest::datesResolvedFromTheColumn()
+{
+    QFETCH(QStringList, dates);
+    QFETCH(int, form);
+    const model::DateColumn column = model::dateFormOf(std::vector<QString>(dates.begin(), dates.end()));
+    QCOMPARE(column.form ? int(*column.form) : column.ambiguous ? -1 : -2, form);
+    if (column.form)
+        QCOMPARE(*model::readDate(dates.back(), *column.form), QDate(2024, 12, 31));
+}
+
+QTEST_GUILESS_MAIN(WorkOrdersTest)
+#include "work_orders_test.moc"

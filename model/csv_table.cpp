@@ -73,9 +73,9 @@ QChar delimiterOf(QStringView text)
 
 } // namespace
 
-CsvReading readCsv(const QByteArray &bytes)
+ExportReading readCsv(const QByteArray &bytes)
 {
-    CsvReading reading;
+    ExportReading reading;
     const auto refused = [&](int line, const QString &why) {
         reading.line = line;
         reading.problem = why;
@@ -86,7 +86,7 @@ CsvReading readCsv(const QByteArray &bytes)
     if (bytes.contains('\0') && !bytes.startsWith("\xFF\xFE") && !bytes.startsWith("\xFE\xFF"))
         return refused(1, CsvText::tr("It is not a text file."));
     auto [text, encoding] = decoded(bytes);
-    CsvTable table;
+    ExportTable table;
     table.encoding = encoding;
     table.delimiter = delimiterOf(text);
 

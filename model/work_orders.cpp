@@ -133,7 +133,7 @@ QStringList defaultFailureWords()
             QStringLiteral("rodamiento"), QStringLiteral("rolamento"), QStringLiteral("轴承")};
 }
 
-RecordsReading summariseRecords(const CsvTable &table, const ColumnMapping &mapping, DateForm form,
+RecordsReading summariseRecords(const ExportTable &table, const ColumnMapping &mapping, DateForm form,
                                 const QStringList &failureWords, const QLocale &locale)
 {
     RecordsReading reading;

@@ -66,7 +66,7 @@ struct RecordsReading {
     int line = 0;
 };
 // Hours are read with the regional settings, or with a decimal comma.
-RecordsReading summariseRecords(const CsvTable &table, const ColumnMapping &mapping, DateForm form,
+RecordsReading summariseRecords(const ExportTable &table, const ColumnMapping &mapping, DateForm form,
                                 const QStringList &failureWords, const QLocale &locale);
 
 } // namespace model

@@ -5,8 +5,10 @@
 
 #include "model/csv_table.h"
 #include "model/work_orders.h"
+#include "workbook/xlsx_records.h"
 
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -36,6 +38,7 @@ class WorkOrdersTest : public QObject {
 private slots:
     void exportsRead_data();
     void exportsRead();
+    void workbookRead();
     void datesResolvedFromTheColumn_data();
     void datesResolvedFromTheColumn();
 };
@@ -76,7 +79,7 @@ void WorkOrdersTest::exportsRead()
     QFETCH(int, failures);
     QFETCH(int, duplicates);
     QFETCH(double, medianHours);
-    const model::CsvReading csv = model::readCsv(bytes);
+    const model::ExportReading csv = model::readCsv(bytes);
     model::RecordsReading records;
     if (csv.table) {
         QCOMPARE(csv.table->encoding, encoding.isEmpty() ? csv.table->encoding : encoding);
@@ -109,6 +112,31 @@ void WorkOrdersTest::exportsRead()
         QCOMPARE(qRound(records.summary->rate->interval.low * 100), 1083);
         QCOMPARE(qRound(records.summary->rate->interval.high * 100), 2550);
     }
+}
+
+// The comma sample saved as a workbook by LibreOffice: dates as date cells,
+// the quoted line breaks inside shared strings.
+void WorkOrdersTest::workbookRead()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("records.xlsx"));
+    QFile::copy(QStringLiteral(":/data/work_orders.xlsx"), path);
+    const model::ExportReading xlsx = workbook::readXlsxRecords(QFile::encodeName(path));
+    QVERIFY2(xlsx.table, qPrintable(xlsx.problem));
+    const model::ExportTable csv = *model::readCsv(sample("work_orders_comma.csv")).table;
+    QCOMPARE(xlsx.table->header, csv.header);
+    QCOMPARE(xlsx.table->rows.size(), csv.rows.size());
+    QCOMPARE(xlsx.table->rows[5][0], csv.rows[5][0]);
+    const model::RecordsReading records =
+        model::summariseRecords(*xlsx.table, model::guessMapping(xlsx.table->header), model::DateForm::Iso,
+                                model::defaultFailureWords(), QLocale::c());
+    QVERIFY2(records.summary, qPrintable(records.problem));
+    QCOMPARE(records.summary->failures, 17);
+    QCOMPARE(*records.summary->medianHours, 4.2);
+    QVERIFY(!workbook::readXlsxRecords(QFile::encodeName(path), 3).table);
+    const QString text = dir.filePath(QStringLiteral("records.csv"));
+    QFile::copy(QStringLiteral(":/data/work_orders_comma.csv"), text);
+    QVERIFY(!workbook::readXlsxRecords(QFile::encodeName(text)).table);
 }
 
 void WorkOrdersTest::datesResolvedFromTheColumn_data()

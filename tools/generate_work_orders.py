@@ -6,6 +6,7 @@
 #   work_orders_semicolon.csv  Windows-1252, semicolon, dd.mm.yyyy, decimal commas,
 #                              German texts
 #   work_orders_tab.csv        UTF-16 with a byte-order mark, tab, mm/dd/yyyy
+# and work_orders.xlsx, the first as a workbook (made by LibreOffice).
 # Usage: tools/generate_work_orders.py [folder]
 import datetime, random, sys
 
@@ -49,3 +50,12 @@ write('work_orders_semicolon.csv', 'cp1252', ';', lambda d: d.strftime('%d.%m.%Y
       ['Datum', 'Anlage', 'Auftragsart', 'Beschreibung', 'Stunden', 'Stillstand (h)'], GERMAN)
 write('work_orders_tab.csv', 'utf-16', '\t', lambda d: d.strftime('%m/%d/%Y'), '.',
       ['Date', 'Equipment', 'Type', 'Description', 'Hours', 'Downtime'])
+
+# The same records as a workbook, dates as date cells, when LibreOffice is
+# there to convert them.
+import os, shutil, subprocess, tempfile
+if shutil.which('soffice'):
+    with tempfile.TemporaryDirectory() as out:
+        subprocess.run(['soffice', '--headless', '--infilter=CSV:44,34,76,1,,1033', '--convert-to', 'xlsx',
+                        '--outdir', out, f'{folder}/work_orders_comma.csv'], check=True, capture_output=True)
+        shutil.move(os.path.join(out, 'work_orders_comma.xlsx'), f'{folder}/work_orders.xlsx')

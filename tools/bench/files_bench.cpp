@@ -105,7 +105,7 @@ int main(int argc, char *argv[])
             QDate(2020, 1, 1).addDays(r / 60).toString(Qt::ISODate).toLatin1() + ",Fan F-" + QByteArray::number(r % 7)
             + (r % 40 ? ",Preventive,Lubrication round,1.5\n" : ",Corrective,\"Bearing replaced,\nnoise\",4.5\n");
     const double import = medianMs(5, [&] {
-        const model::CsvReading csv = model::readCsv(records);
+        const model::ExportReading csv = model::readCsv(records);
         return csv.table
                && model::summariseRecords(*csv.table, model::guessMapping(csv.table->header), model::DateForm::Iso,
                                           model::defaultFailureWords(), QLocale::c())

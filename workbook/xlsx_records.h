@@ -1,0 +1,18 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#pragma once
+
+#include "model/csv_table.h"
+
+#include <QByteArray>
+
+namespace workbook {
+
+// A work-order export saved as a workbook: the sheet at index (0 the first),
+// its first row the header. Shared and inline strings are read as texts;
+// numbers in a date format (the built-in ones, or a format of days, months
+// and years) as ISO dates ("2024-03-01"), other numbers as written. A merged
+// range keeps its value in its first cell, as the file does. The rows'
+// "lines" are the sheet's row numbers. path is in the file system's encoding.
+model::ExportReading readXlsxRecords(const QByteArray &path, int sheet = 0);
+
+} // namespace workbook

@@ -9,6 +9,7 @@
 #include "model/facility_file.h"
 #include "model/model_text.h"
 #include "model/money_text.h"
+#include "model/percentage_text.h"
 #include "outputs/business_case_charts.h"
 #include "platform/system_seams.h"
 
@@ -35,7 +36,7 @@ QString reductionsText(const model::Assumptions &assumptions, const QLocale &loc
     QStringList parts;
     for (const double reduction : assumptions.reductionPercent)
         parts << model::percentText(reduction, locale);
-    return parts.join(QStringLiteral(" / ")) + u'%';
+    return model::withPercentSign(parts.join(QStringLiteral(" / ")), locale);
 }
 
 void replaceChart(QChartView *view, std::unique_ptr<QChart> chart)
@@ -85,6 +86,9 @@ BusinessCaseWindow::BusinessCaseWindow(const model::InputValues &values, const m
         QFont bold = heading->font();
         bold.setBold(true);
         heading->setFont(bold);
+        // Over the money and payback figures a heading stands right, as they do.
+        heading->setAlignment(c >= 2 ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter);
+        heading->setObjectName(QStringLiteral("caseHeading_%1").arg(c));
         cases->addWidget(heading, 0, c);
     }
     for (int s = 0; s < model::kScenarioCount; ++s) {

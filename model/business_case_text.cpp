@@ -3,6 +3,7 @@
 
 #include "model/cost_rows.h"
 #include "model/money_text.h"
+#include "model/percentage_text.h"
 #include "model/regional_digits.h"
 
 #include <QCoreApplication>
@@ -31,7 +32,10 @@ QString money(double value, const QLocale &locale, QStringView symbol)
 
 } // namespace
 
-QString percentOf(double fraction, const QLocale &locale) { return decimal(fraction * 100, locale) + u'%'; }
+QString percentOf(double fraction, const QLocale &locale)
+{
+    return withPercentSign(decimal(fraction * 100, locale), locale);
+}
 
 QString paybackText(const BusinessCase &measures, const QLocale &locale)
 {
@@ -83,10 +87,9 @@ QStringList measureLines(const BusinessCase &measures, const Investment &investm
         lines << BusinessCaseText::tr("Return on investment, undiscounted, over %1 year(s): %2", "", investment.years)
                      .arg(years, percentOf(*measures.roi, locale));
     lines << BusinessCaseText::tr("Net present value at %1: %2")
-                 .arg(percentText(investment.discountRatePercent, locale) + u'%', npvText(measures, locale, symbol));
+                 .arg(percentageText(investment.discountRatePercent, locale), npvText(measures, locale, symbol));
     if (measures.profitabilityIndex)
-        lines << BusinessCaseText::tr("Profitability index: %1")
-                     .arg(decimal(*measures.profitabilityIndex, locale, 2));
+        lines << BusinessCaseText::tr("Profitability index: %1").arg(decimal(*measures.profitabilityIndex, locale, 2));
     if (measures.irr)
         lines << BusinessCaseText::tr("Internal rate of return: %1").arg(percentOf(*measures.irr, locale));
     else if (measures.irrUnclear)
@@ -134,7 +137,7 @@ QString npvProfileText(const CashFlowTable &table, const QLocale &locale, QStrin
     QStringList points;
     for (const double rate : kNpvProfileRates)
         points << BusinessCaseText::tr("%1 at %2")
-                      .arg(money(npvAt(table, rate), locale, symbol), percentText(rate, locale) + u'%');
+                      .arg(money(npvAt(table, rate), locale, symbol), percentageText(rate, locale));
     return points.join(QStringLiteral(", "));
 }
 
@@ -166,7 +169,7 @@ QString measuresNote(const Investment &investment, const QLocale &locale, bool c
             "takes every reduction halfway to 100%.",
             "", investment.years)
             .arg(locale.toString(investment.years))
-            .arg(percentText(investment.discountRatePercent, locale) + u'%');
+            .arg(percentageText(investment.discountRatePercent, locale));
     note += u' '
             + BusinessCaseText::tr("The profitability index is the net present value \u00F7 investment + 1; "
                                    "the annual return is the one that, compounded over the years, gives the "

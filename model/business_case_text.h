@@ -40,7 +40,8 @@ QString scenarioName(Scenario scenario);
 // other than the defaults it says that the nets are the cash-flow table's.
 QString measuresNote(const Investment &investment, const QLocale &locale, bool capitalInputs = false);
 
-// A rate or share as a percentage: 2.4962 is "249.6%".
+// A rate or share as a percentage, one decimal, grouped, its sign set by
+// withPercentSign(): 2.4962 is "249.6%", "249,6 %" in Germany.
 QString percentOf(double fraction, const QLocale &locale);
 
 } // namespace model

@@ -2,6 +2,7 @@
 #include "outputs/capital_sentences.h"
 
 #include "model/money_text.h"
+#include "model/percentage_text.h"
 
 #include <QCoreApplication>
 
@@ -13,7 +14,7 @@ struct CapitalText {
     Q_DECLARE_TR_FUNCTIONS(CapitalText)
 };
 
-QString percent(double value, const QLocale &locale) { return model::percentText(value, locale) + u'%'; }
+QString percent(double value, const QLocale &locale) { return model::percentageText(value, locale); }
 
 QString escalationSentence(const model::CapitalInputs &capital, const QLocale &locale)
 {

@@ -9,6 +9,7 @@
 #include "model/model_text.h"
 #include "model/money_text.h"
 #include "model/numeric_text.h"
+#include "model/percentage_text.h"
 #include "model/table_titles.h"
 #include "outputs/business_case_charts.h"
 #include "outputs/capital_sentences.h"
@@ -121,11 +122,12 @@ report::BusinessCasePage businessCasePage(const document::FacilityDocument &faci
         QStringList reductions;
         for (const double reduction : summary.assumptions.reductionPercent)
             reductions << model::percentText(reduction, locale);
-        page.cases[std::size_t(c)] = {
-            model::scenarioName(summary.scenario), reductions.join(QStringLiteral(" / ")) + u'%',
-            summary.computed ? model::currencyText(summary.annualSavings, locale, symbol) : QString(),
-            summary.computed ? model::paybackText(summary.measures, locale) : QString(),
-            summary.computed ? model::npvText(summary.measures, locale, symbol) : QString()};
+        page.cases[std::size_t(c)] = {model::scenarioName(summary.scenario),
+                                      model::withPercentSign(reductions.join(QStringLiteral(" / ")), locale),
+                                      summary.computed ? model::currencyText(summary.annualSavings, locale, symbol)
+                                                       : QString(),
+                                      summary.computed ? model::paybackText(summary.measures, locale) : QString(),
+                                      summary.computed ? model::npvText(summary.measures, locale, symbol) : QString()};
     }
     page.cashFlowTitle = ReportText::tr("Cash flow");
     const model::CashFlowTable &table = study.measures.cashFlow;

@@ -24,7 +24,11 @@ struct ClipboardText {
 // (mso-number-format) read it from HTML.
 // The plain text writes the number with as many decimals, and a percentage
 // as the number of per cent with a "%", which spreadsheets read back as the
-// fraction.
+// fraction. There the "%" follows the figure with no space in every language:
+// LibreOffice reads "8,5 %" (a space or a no-break one) as well, but the form
+// without is the one every spreadsheet reads; the shown text of the HTML
+// cells, whose value the spreadsheet takes from the attributes, sets the
+// sign as the regional settings do.
 struct NumberFormat {
     const char *code;
     int decimals;

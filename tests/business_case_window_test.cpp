@@ -81,6 +81,9 @@ void BusinessCaseWindowTest::measuresFollowTheInvestment()
     // The cases beside the assumed one: half of every reduction, and halfway to 100 %.
     QCOMPARE(window.findChild<QLabel *>(QStringLiteral("case_0_0"))->text(), QStringLiteral("45 / 25 / 40 / 40 / 40%"));
     QCOMPARE(window.findChild<QLabel *>(QStringLiteral("case_2_1"))->text(), QStringLiteral("$56,310.00"));
+    for (int c = 1; c < 5; ++c) // each heading stands as the figures beneath it
+        QCOMPARE(window.findChild<QLabel *>(QStringLiteral("caseHeading_%1").arg(c))->alignment(),
+                 window.findChild<QLabel *>(QStringLiteral("case_1_%1").arg(c - 1))->alignment());
     QCOMPARE(window.investment().systemPrice, price);
     if (qEnvironmentVariableIsSet("VELMOR_PICTURES")) {
         window.show();

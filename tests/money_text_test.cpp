@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 // The currency text of the result labels and the plain text the chart gets.
 
+#include "model/business_case_text.h"
 #include "model/cost_rows.h"
 #include "model/money_text.h"
 #include "model/numeric_text.h"
+#include "model/percentage_text.h"
 
 #include <QLocale>
 #include <QTest>
@@ -41,6 +43,8 @@ private slots:
     void plainNumberText();
     void writtenFiguresReadBack_data();
     void writtenFiguresReadBack();
+    void percentSign_data();
+    void percentSign();
 };
 
 void MoneyTextTest::currencyText_data()
@@ -218,6 +222,36 @@ void MoneyTextTest::writtenFiguresReadBack()
         QVERIFY2(figure.has_value(), qPrintable(text));
         QCOMPARE(*figure, percent);
     }
+}
+
+// One rule for every percentage written: a no-break space before the sign
+// where the locale's percent pattern has one, none elsewhere.
+// clang-format off
+void MoneyTextTest::percentSign_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("reduction"); // percentageText(1234.5)
+    QTest::addColumn<QString>("share");     // percentOf(12.3456), grouped as the locale groups
+    QTest::newRow("en_US") << "en_US" << "1234.5%" << "1,234.6%";
+    QTest::newRow("de_DE") << "de_DE" << "1234,5\u00A0%" << "1.234,6\u00A0%";
+    QTest::newRow("fr_FR") << "fr_FR" << "1234,5\u00A0%" << "1\u202F234,6\u00A0%";
+    QTest::newRow("es_ES") << "es_ES" << "1234,5\u00A0%" << "1234,6\u00A0%";
+    QTest::newRow("pt_BR") << "pt_BR" << "1234,5%" << "1.234,6%";
+    QTest::newRow("zh_CN") << "zh_CN" << "1234.5%" << "1,234.6%";
+    QTest::newRow("de_CH") << "de_CH" << "1234.5%" << "1\u2019234.6%";
+    QTest::newRow("es_MX") << "es_MX" << "1234.5%" << "1,234.6%";
+    QTest::newRow("ar_EG") << "ar_EG" << "\u0661\u0662\u0663\u0664\u066B\u0665%"
+                           << "\u0661\u066C\u0662\u0663\u0664\u066B\u0666%";
+}
+// clang-format on
+
+void MoneyTextTest::percentSign()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, reduction);
+    QFETCH(QString, share);
+    QCOMPARE(model::percentageText(1234.5, QLocale(locale)), reduction);
+    QCOMPARE(model::percentOf(12.3456, QLocale(locale)), share);
 }
 
 QTEST_APPLESS_MAIN(MoneyTextTest)

@@ -91,11 +91,11 @@
     </message>
     <message>
         <source>yearly escalation of the lubricant price</source>
-        <translation>Jährliche Preissteigerung des Schmierstoffs</translation>
+        <translation>Jährliche Steigerung des Schmierstoffpreises</translation>
     </message>
     <message>
         <source>yearly escalation of the bearing price</source>
-        <translation>Jährliche Preissteigerung der Lager</translation>
+        <translation>Jährliche Steigerung des Lagerpreises</translation>
     </message>
     <message>
         <source>yearly escalation of the production value</source>
@@ -173,7 +173,7 @@
     </message>
     <message>
         <source>Internal rate of return: none, the cash flows never change sign</source>
-        <translation>Interner Zinsfuß: keiner, die Zahlungsströme wechseln nie das Vorzeichen</translation>
+        <translation>Interner Zinsfuß: keiner, die Cashflows wechseln nie das Vorzeichen</translation>
     </message>
     <message>
         <source>Discounted payback: %1 years</source>
@@ -189,8 +189,8 @@
     <message numerus="yes">
         <source>How the measures are computed. The investment is the system&apos;s price plus its installation, paid at the start; the yearly net is the annual savings less the yearly upkeep, received at the end of each year over the %1 year(s) evaluated. Simple payback = investment ÷ (yearly net ÷ 12) months. Return on investment = (savings × years − upkeep × years − investment) ÷ investment. Net present value = −investment + Σ yearly net ÷ (1 + rate)^t for t = 1 to %1, at a discount rate of %2. The internal rate of return is the rate at which the net present value is zero. Discounted payback is the time until the discounted yearly nets cover the investment. The conservative case halves every assumed reduction; the optimistic case takes every reduction halfway to 100%.</source>
         <translation>
-            <numerusform>So werden die Kennzahlen berechnet. Die Investition ist der Preis des Systems zuzüglich seiner Installation, bezahlt zu Beginn; der jährliche Nettoertrag ist die jährliche Einsparung abzüglich der jährlichen Wartungskosten, zugeflossen am Ende des betrachteten Zeitraums von %1 Jahr. Statische Amortisationszeit = Investition ÷ (jährlicher Nettoertrag ÷ 12) Monate. Kapitalrendite = (Einsparung × Jahre − Wartungskosten × Jahre − Investition) ÷ Investition. Kapitalwert = −Investition + Σ jährlicher Nettoertrag ÷ (1 + Zinssatz)^t für t = 1 bis %1, bei einem Kalkulationszinssatz von %2. Der interne Zinsfuß ist der Zinssatz, bei dem der Kapitalwert null ist. Die dynamische Amortisationszeit ist die Zeit, bis die abgezinsten jährlichen Nettoerträge die Investition decken. Das konservative Szenario halbiert jede angenommene Senkung; das optimistische Szenario rückt jede Senkung auf halbem Weg an 100 % heran.</numerusform>
-            <numerusform>So werden die Kennzahlen berechnet. Die Investition ist der Preis des Systems zuzüglich seiner Installation, bezahlt zu Beginn; der jährliche Nettoertrag ist die jährliche Einsparung abzüglich der jährlichen Wartungskosten, zugeflossen am Ende jedes der %1 betrachteten Jahre. Statische Amortisationszeit = Investition ÷ (jährlicher Nettoertrag ÷ 12) Monate. Kapitalrendite = (Einsparung × Jahre − Wartungskosten × Jahre − Investition) ÷ Investition. Kapitalwert = −Investition + Σ jährlicher Nettoertrag ÷ (1 + Zinssatz)^t für t = 1 bis %1, bei einem Kalkulationszinssatz von %2. Der interne Zinsfuß ist der Zinssatz, bei dem der Kapitalwert null ist. Die dynamische Amortisationszeit ist die Zeit, bis die abgezinsten jährlichen Nettoerträge die Investition decken. Das konservative Szenario halbiert jede angenommene Senkung; das optimistische Szenario rückt jede Senkung auf halbem Weg an 100 % heran.</numerusform>
+            <numerusform>So werden die Kennzahlen berechnet. Die Investition ist der Preis des Systems zuzüglich seiner Installation, bezahlt zu Beginn; der jährliche Netto-Cashflow ist die jährliche Einsparung abzüglich der jährlichen Wartungskosten, zugeflossen am Ende des betrachteten Zeitraums von %1 Jahr. Statische Amortisationszeit = Investition ÷ (jährlicher Netto-Cashflow ÷ 12) Monate. Kapitalrendite = (Einsparung × Jahre − Wartungskosten × Jahre − Investition) ÷ Investition. Kapitalwert = −Investition + Σ jährlicher Netto-Cashflow ÷ (1 + Zinssatz)^t für t = 1 bis %1, bei einem Kalkulationszinssatz von %2. Der interne Zinsfuß ist der Zinssatz, bei dem der Kapitalwert null ist. Die dynamische Amortisationszeit ist die Zeit, bis die abgezinsten jährlichen Netto-Cashflows die Investition decken. Das konservative Szenario halbiert jede angenommene Senkung; das optimistische Szenario rückt jede Senkung auf halbem Weg an 100 % heran.</numerusform>
+            <numerusform>So werden die Kennzahlen berechnet. Die Investition ist der Preis des Systems zuzüglich seiner Installation, bezahlt zu Beginn; der jährliche Netto-Cashflow ist die jährliche Einsparung abzüglich der jährlichen Wartungskosten, zugeflossen am Ende jedes der %1 betrachteten Jahre. Statische Amortisationszeit = Investition ÷ (jährlicher Netto-Cashflow ÷ 12) Monate. Kapitalrendite = (Einsparung × Jahre − Wartungskosten × Jahre − Investition) ÷ Investition. Kapitalwert = −Investition + Σ jährlicher Netto-Cashflow ÷ (1 + Zinssatz)^t für t = 1 bis %1, bei einem Kalkulationszinssatz von %2. Der interne Zinsfuß ist der Zinssatz, bei dem der Kapitalwert null ist. Die dynamische Amortisationszeit ist die Zeit, bis die abgezinsten jährlichen Netto-Cashflows die Investition decken. Das konservative Szenario halbiert jede angenommene Senkung; das optimistische Szenario rückt jede Senkung auf halbem Weg an 100 % heran.</numerusform>
         </translation>
     </message>
     <message>
@@ -291,7 +291,7 @@
     </message>
     <message>
         <source>Assumed</source>
-        <translation>Angenommen</translation>
+        <translation>Basisszenario</translation>
     </message>
     <message>
         <source>Optimistic</source>
@@ -339,7 +339,7 @@
     </message>
     <message>
         <source>Internal rate of return: none, the cash flows change sign more than once; the net present value at other rates: %1</source>
-        <translation>Interner Zinsfuß: keiner, die Zahlungsströme wechseln mehr als einmal das Vorzeichen; der Kapitalwert bei anderen Zinssätzen: %1</translation>
+        <translation>Interner Zinsfuß: keiner, die Cashflows wechseln mehr als einmal das Vorzeichen; der Kapitalwert bei anderen Zinssätzen: %1</translation>
     </message>
     <message>
         <source>Break-even system price: %1</source>
@@ -351,15 +351,15 @@
     </message>
     <message>
         <source>The case holds even without any reduction.</source>
-        <translation>Die Investition lohnt sich auch ohne jede Reduzierung.</translation>
+        <translation>Die Investition lohnt sich auch ohne jede Senkung.</translation>
     </message>
     <message>
         <source>The case holds down to %1 of the assumed reductions.</source>
-        <translation>Die Investition lohnt sich bis hinab zu %1 der angenommenen Reduzierungen.</translation>
+        <translation>Die Investition lohnt sich bis hinab zu %1 der angenommenen Senkungen.</translation>
     </message>
     <message>
         <source>The case needs %1 of the assumed reductions to break even.</source>
-        <translation>Für einen Kapitalwert von null sind %1 der angenommenen Reduzierungen nötig.</translation>
+        <translation>Für einen Kapitalwert von null sind %1 der angenommenen Senkungen nötig.</translation>
     </message>
     <message>
         <source>Break-even bearing failures: %1 a year</source>
@@ -379,7 +379,7 @@
     </message>
     <message>
         <source>With the escalation, tax, residual value, first-year share or timing stated above, each year&apos;s net is that year&apos;s savings less its upkeep and tax (and in the last year plus the residual value after tax), as the cash-flow table shows, and every measure is taken from those nets.</source>
-        <translation>Mit den oben genannten Preissteigerungen, Steuern, dem Restwert, dem Einsparungsanteil im ersten Jahr oder der zeitlichen Verteilung ist der Nettobetrag eines Jahres seine Einsparung abzüglich Wartung und Steuer (im letzten Jahr zuzüglich des Restwerts nach Steuern), wie die Cashflow-Tabelle zeigt; alle Kennzahlen werden aus diesen Nettobeträgen berechnet.</translation>
+        <translation>Mit den oben genannten Steigerungen, Steuern, dem Restwert, dem Einsparungsanteil im ersten Jahr oder der zeitlichen Verteilung ist der Netto-Cashflow eines Jahres seine Einsparung abzüglich Wartungskosten und Steuer (im letzten Jahr zuzüglich des Restwerts nach Steuern), wie die Cashflow-Tabelle zeigt; alle Kennzahlen werden aus diesen Netto-Cashflows berechnet.</translation>
     </message>
     <message>
         <source>Cumulative discounted cash flow ($)</source>
@@ -399,39 +399,39 @@
     </message>
     <message>
         <source>Yearly upkeep</source>
-        <translation>Jährliche Wartung</translation>
+        <translation>Jährliche Wartungskosten</translation>
     </message>
     <message>
         <source>Discount rate (%1%)</source>
-        <translation>Kalkulationszinssatz (%1%)</translation>
+        <translation>Kalkulationszinssatz (%1 %)</translation>
     </message>
     <message>
         <source>Labour rates&apos; escalation (%1%)</source>
-        <translation>Steigerung Stundensätze (%1%)</translation>
+        <translation>Steigerung Stundensätze (%1 %)</translation>
     </message>
     <message>
         <source>Lubricant price&apos;s escalation (%1%)</source>
-        <translation>Steigerung Schmierstoffpreis (%1%)</translation>
+        <translation>Steigerung Schmierstoffpreis (%1 %)</translation>
     </message>
     <message>
         <source>Bearing price&apos;s escalation (%1%)</source>
-        <translation>Steigerung Lagerpreis (%1%)</translation>
+        <translation>Steigerung Lagerpreis (%1 %)</translation>
     </message>
     <message>
         <source>Production value&apos;s escalation (%1%)</source>
-        <translation>Steigerung Produktionswert (%1%)</translation>
+        <translation>Steigerung Produktionswert (%1 %)</translation>
     </message>
     <message>
         <source>Upkeep&apos;s escalation (%1%)</source>
-        <translation>Steigerung Wartung (%1%)</translation>
+        <translation>Steigerung Wartungskosten (%1 %)</translation>
     </message>
     <message>
         <source>Income tax rate (%1%)</source>
-        <translation>Ertragsteuersatz (%1%)</translation>
+        <translation>Ertragsteuersatz (%1 %)</translation>
     </message>
     <message>
         <source>Change of the net present value ($) at ±%1%</source>
-        <translation>Änderung des Kapitalwerts ($) bei ±%1%</translation>
+        <translation>Änderung des Kapitalwerts ($) bei ±%1 %</translation>
     </message>
     <message>
         <source>Net present value ($) as the five strongest inputs move</source>
@@ -494,11 +494,11 @@
     </message>
     <message>
         <source>Lubricant price&apos;s escalation (% a year):</source>
-        <translation>Preissteigerung Schmierstoff (% pro Jahr):</translation>
+        <translation>Steigerung Schmierstoffpreis (% pro Jahr):</translation>
     </message>
     <message>
         <source>Bearing price&apos;s escalation (% a year):</source>
-        <translation>Preissteigerung Lager (% pro Jahr):</translation>
+        <translation>Steigerung Lagerpreis (% pro Jahr):</translation>
     </message>
     <message>
         <source>Production value&apos;s escalation (% a year):</source>
@@ -585,11 +585,11 @@
     <name>CapitalText</name>
     <message>
         <source>Yearly escalation from year 2: labour rates %1, lubricant %2, bearings %3, production value %4, upkeep %5.</source>
-        <translation>Jährliche Preissteigerung ab dem 2. Jahr: Stundensätze %1, Schmierstoff %2, Lager %3, Produktionswert %4, Wartung %5.</translation>
+        <translation>Jährliche Steigerung ab dem 2. Jahr: Stundensätze %1, Schmierstoff %2, Lager %3, Produktionswert %4, Wartungskosten %5.</translation>
     </message>
     <message>
         <source>Income tax at %1 on the savings less the upkeep and the depreciation; a year&apos;s loss is credited against the plant&apos;s other profits.</source>
-        <translation>Ertragsteuer von %1 auf die Einsparungen abzüglich Wartung und Abschreibung; ein Verlust eines Jahres wird mit den übrigen Gewinnen des Werks verrechnet.</translation>
+        <translation>Ertragsteuer von %1 auf die Einsparung abzüglich Wartungskosten und Abschreibung; ein Verlust eines Jahres wird mit den übrigen Gewinnen des Werks verrechnet.</translation>
     </message>
     <message>
         <source>The investment is not depreciated during the period and is written off at its end.</source>
@@ -608,11 +608,11 @@
     </message>
     <message>
         <source>Before income tax, at today&apos;s prices every year, with the yearly flows at each year&apos;s end.</source>
-        <translation>Vor Ertragsteuer, in jedem Jahr zu heutigen Preisen, mit den jährlichen Zahlungen am Ende jedes Jahres.</translation>
+        <translation>Vor Ertragsteuer, in jedem Jahr zu heutigen Preisen, mit den jährlichen Cashflows am Ende jedes Jahres.</translation>
     </message>
     <message>
         <source>No escalation: every year at today&apos;s prices.</source>
-        <translation>Keine Preissteigerung: jedes Jahr zu heutigen Preisen.</translation>
+        <translation>Keine Steigerung: jedes Jahr zu heutigen Preisen.</translation>
     </message>
     <message>
         <source>Before income tax.</source>
@@ -620,11 +620,11 @@
     </message>
     <message>
         <source>The yearly flows are spread over each year and discounted from its middle; the outlay falls at the start, the residual value at the end.</source>
-        <translation>Die jährlichen Zahlungen verteilen sich über das Jahr und werden ab dessen Mitte abgezinst; die Investition fällt zu Beginn an, der Restwert am Ende.</translation>
+        <translation>Die jährlichen Cashflows verteilen sich über das Jahr und werden ab dessen Mitte abgezinst; die Investition fällt zu Beginn an, der Restwert am Ende.</translation>
     </message>
     <message>
         <source>The yearly flows fall at each year&apos;s end.</source>
-        <translation>Die jährlichen Zahlungen fallen am Ende jedes Jahres an.</translation>
+        <translation>Die jährlichen Cashflows fallen am Ende jedes Jahres an.</translation>
     </message>
     <message>
         <source>A residual value of %1 at the end of year %2, taxed on its gain over the book value.</source>
@@ -636,7 +636,7 @@
     </message>
     <message>
         <source>Year 1 reaches %1 of the yearly savings while the system is brought in.</source>
-        <translation>Im 1. Jahr werden während der Einführung des Systems %1 der jährlichen Einsparungen erreicht.</translation>
+        <translation>Im 1. Jahr werden während der Einführung des Systems %1 der jährlichen Einsparung erreicht.</translation>
     </message>
 </context>
 <context>
@@ -647,11 +647,11 @@
     </message>
     <message>
         <source>Savings</source>
-        <translation>Einsparungen</translation>
+        <translation>Einsparung</translation>
     </message>
     <message>
         <source>Upkeep</source>
-        <translation>Wartung</translation>
+        <translation>Wartungskosten</translation>
     </message>
     <message>
         <source>Depreciation</source>
@@ -811,7 +811,7 @@
     </message>
     <message>
         <source>Break-even share of the assumed reductions</source>
-        <translation>Anteil der angenommenen Reduzierungen bei Kapitalwert null</translation>
+        <translation>Anteil der angenommenen Senkungen bei Kapitalwert null</translation>
     </message>
     <message>
         <source>Break-even bearing failures a year</source>
@@ -830,7 +830,7 @@
     </message>
     <message>
         <source>Manual Labor to Lubricate</source>
-        <translation>Manuelle Schmierarbeit</translation>
+        <translation>Schmierarbeit von Hand</translation>
     </message>
     <message>
         <source>Labor to lubricate (%1% reduction)</source>
@@ -842,11 +842,11 @@
     </message>
     <message>
         <source>Grease used for manual lubrication</source>
-        <translation>Fettverbrauch bei Handschmierung</translation>
+        <translation>Schmierstoffverbrauch</translation>
     </message>
     <message>
         <source>Grease consumption (%1% reduction)</source>
-        <translation>Fettverbrauch (−%1 %)</translation>
+        <translation>Schmierstoffverbrauch (−%1 %)</translation>
     </message>
     <message>
         <source>the lubricant</source>
@@ -1131,7 +1131,7 @@
     </message>
     <message>
         <source>yearly upkeep</source>
-        <translation>jährliche Wartung</translation>
+        <translation>jährliche Wartungskosten</translation>
     </message>
     <message>
         <source>evaluation period</source>
@@ -1183,11 +1183,11 @@
     </message>
     <message>
         <source>escalation of the lubricant price</source>
-        <translation>Preissteigerung des Schmierstoffs</translation>
+        <translation>Steigerung des Schmierstoffpreises</translation>
     </message>
     <message>
         <source>escalation of the bearing price</source>
-        <translation>Preissteigerung der Lager</translation>
+        <translation>Steigerung des Lagerpreises</translation>
     </message>
     <message>
         <source>escalation of the production value</source>
@@ -2033,7 +2033,7 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     </message>
     <message>
         <source>It is not a %1, so it is not replaced.</source>
-        <translation>Sie wird nicht ersetzt, da sie nicht vom Typ „%1“ ist.</translation>
+        <translation>Die vorhandene Datei ist keine %1 und wird daher nicht ersetzt.</translation>
     </message>
     <message>
         <source>No file name was given.</source>
@@ -2041,7 +2041,7 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     </message>
     <message>
         <source>Its name is that of a %1, which a %2 never replaces.</source>
-        <translation>Ihr Name ist der einer Datei vom Typ „%1“, und eine solche wird beim Schreiben vom Typ „%2“ nie ersetzt.</translation>
+        <translation>Ihr Name ist der einer %1; beim Schreiben einer %2 wird eine solche Datei nie ersetzt.</translation>
     </message>
     <message>
         <source>It is a link to a file that does not exist.</source>
@@ -2073,7 +2073,7 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     </message>
     <message>
         <source>PDF document</source>
-        <translation>PDF-Dokument</translation>
+        <translation>PDF-Datei</translation>
     </message>
     <message>
         <source>spreadsheet workbook</source>
@@ -2085,11 +2085,11 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     </message>
     <message>
         <source>It holds JSON as a %1 does, which a %2 never replaces.</source>
-        <translation>Sie enthält JSON wie eine Datei vom Typ „%1“, und eine solche wird beim Schreiben vom Typ „%2“ nie ersetzt.</translation>
+        <translation>Sie enthält JSON wie eine %1; beim Schreiben einer %2 wird eine solche Datei nie ersetzt.</translation>
     </message>
     <message>
         <source>It is a link to %1, whose name is that of a %2, which a %3 never replaces.</source>
-        <translation>Es ist ein Link auf %1, deren Name der einer Datei vom Typ „%2“ ist; eine solche wird beim Schreiben vom Typ „%3“ nie ersetzt.</translation>
+        <translation>Es ist ein Link auf %1, und dieser Name ist der einer %2; beim Schreiben einer %3 wird eine solche Datei nie ersetzt.</translation>
     </message>
     <message>
         <source>The new file is in place, but the system did not confirm that it is on the disk: %1</source>
@@ -2159,7 +2159,7 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     </message>
     <message>
         <source>ANUAL COST OF MANUAL LUBRICATION</source>
-        <translation>JÄHRLICHE KOSTEN DER MANUELLEN SCHMIERUNG</translation>
+        <translation>JÄHRLICHE KOSTEN DER HANDSCHMIERUNG</translation>
     </message>
     <message>
         <source>Current annual cost</source>
@@ -2254,7 +2254,7 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     </message>
     <message>
         <source>Initial outlay (price + installation)</source>
-        <translation>Anfangsauszahlung (Preis + Installation)</translation>
+        <translation>Anfangsinvestition (Preis + Installation)</translation>
     </message>
     <message>
         <source>Simple payback, months</source>
@@ -2330,7 +2330,7 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     </message>
     <message>
         <source>Escalation of the upkeep</source>
-        <translation>Steigerung der Wartung</translation>
+        <translation>Steigerung der Wartungskosten</translation>
     </message>
     <message>
         <source>Income tax rate</source>
@@ -2366,7 +2366,7 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     </message>
     <message>
         <source>Timing of the yearly flows</source>
-        <translation>Zeitpunkt der jährlichen Zahlungen</translation>
+        <translation>Zeitpunkt der jährlichen Cashflows</translation>
     </message>
     <message>
         <source>0 year-end, 1 mid-year</source>
@@ -2382,11 +2382,11 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     </message>
     <message>
         <source>Savings</source>
-        <translation>Einsparungen</translation>
+        <translation>Einsparung</translation>
     </message>
     <message>
         <source>Upkeep</source>
-        <translation>Wartung</translation>
+        <translation>Wartungskosten</translation>
     </message>
     <message>
         <source>Book value</source>
@@ -2406,7 +2406,7 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     </message>
     <message>
         <source>Discounted net</source>
-        <translation>Abgezinster Nettobetrag</translation>
+        <translation>Abgezinster Netto-Cashflow</translation>
     </message>
     <message>
         <source>Cumulative</source>
@@ -2430,7 +2430,7 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     </message>
     <message>
         <source>Flow at the half year</source>
-        <translation>Zahlung im Halbjahr</translation>
+        <translation>Cashflow im Halbjahr</translation>
     </message>
     <message>
         <source>Sign so far</source>
@@ -2438,7 +2438,7 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     </message>
     <message>
         <source>Net of year 1 (savings − upkeep)</source>
-        <translation>Nettobetrag im 1. Jahr (Einsparungen − Wartung)</translation>
+        <translation>Netto-Cashflow im 1. Jahr (Einsparung − Wartungskosten)</translation>
     </message>
     <message>
         <source>Return on investment over the period (undiscounted)</source>
@@ -2465,18 +2465,18 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     </message>
     <message>
         <source>none: the cash flows never change sign</source>
-        <translation>keiner: die Zahlungsströme wechseln nie das Vorzeichen</translation>
+        <translation>keiner: die Cashflows wechseln nie das Vorzeichen</translation>
     </message>
     <message>
         <source>none: the cash flows change sign more than once</source>
-        <translation>keiner: die Zahlungsströme wechseln mehr als einmal das Vorzeichen</translation>
+        <translation>keiner: die Cashflows wechseln mehr als einmal das Vorzeichen</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Compares the yearly cost of lubricating a facility by hand with the cost of a Velmor automatic lubrication system.</source>
-        <translation>Vergleicht die jährlichen Kosten der manuellen Schmierung einer Anlage mit den Kosten eines automatischen Velmor-Schmiersystems.</translation>
+        <translation>Vergleicht die jährlichen Kosten der Handschmierung einer Anlage mit den Kosten eines automatischen Velmor-Schmiersystems.</translation>
     </message>
     <message>
         <source>Shows this help and exits.</source>

@@ -159,8 +159,8 @@
     <message numerus="yes">
         <source>Return on investment over %1 year(s): none, nothing is invested</source>
         <translation>
-            <numerusform>Rentabilidad de la inversión (ROI) a %1 año: ninguna, no se invierte nada</numerusform>
-            <numerusform>Rentabilidad de la inversión (ROI) a %1 años: ninguna, no se invierte nada</numerusform>
+            <numerusform>Retorno de la inversión (ROI) a %1 año: ninguna, no se invierte nada</numerusform>
+            <numerusform>Retorno de la inversión (ROI) a %1 años: ninguna, no se invierte nada</numerusform>
         </translation>
     </message>
     <message>
@@ -189,8 +189,8 @@
     <message numerus="yes">
         <source>How the measures are computed. The investment is the system&apos;s price plus its installation, paid at the start; the yearly net is the annual savings less the yearly upkeep, received at the end of each year over the %1 year(s) evaluated. Simple payback = investment ÷ (yearly net ÷ 12) months. Return on investment = (savings × years − upkeep × years − investment) ÷ investment. Net present value = −investment + Σ yearly net ÷ (1 + rate)^t for t = 1 to %1, at a discount rate of %2. The internal rate of return is the rate at which the net present value is zero. Discounted payback is the time until the discounted yearly nets cover the investment. The conservative case halves every assumed reduction; the optimistic case takes every reduction halfway to 100%.</source>
         <translation>
-            <numerusform>Cómo se calculan los indicadores. La inversión es el precio del sistema más su instalación, que se paga al principio; el neto anual es el ahorro anual menos el mantenimiento anual, que se percibe al final de cada año durante el período evaluado de %1 año. Plazo de recuperación simple = inversión ÷ (neto anual ÷ 12) meses. Rentabilidad de la inversión = (ahorro × años − mantenimiento × años − inversión) ÷ inversión. Valor actual neto = −inversión + Σ neto anual ÷ (1 + tasa)^t para t = 1 a %1, con una tasa de descuento del %2. La tasa interna de rentabilidad es la tasa con la que el valor actual neto es cero. El plazo de recuperación descontado es el tiempo que tardan los netos anuales descontados en cubrir la inversión. El escenario conservador reduce a la mitad cada reducción supuesta; el optimista lleva cada reducción a medio camino del 100 %.</numerusform>
-            <numerusform>Cómo se calculan los indicadores. La inversión es el precio del sistema más su instalación, que se paga al principio; el neto anual es el ahorro anual menos el mantenimiento anual, que se percibe al final de cada año durante los %1 años evaluados. Plazo de recuperación simple = inversión ÷ (neto anual ÷ 12) meses. Rentabilidad de la inversión = (ahorro × años − mantenimiento × años − inversión) ÷ inversión. Valor actual neto = −inversión + Σ neto anual ÷ (1 + tasa)^t para t = 1 a %1, con una tasa de descuento del %2. La tasa interna de rentabilidad es la tasa con la que el valor actual neto es cero. El plazo de recuperación descontado es el tiempo que tardan los netos anuales descontados en cubrir la inversión. El escenario conservador reduce a la mitad cada reducción supuesta; el optimista lleva cada reducción a medio camino del 100 %.</numerusform>
+            <numerusform>Cómo se calculan los indicadores. La inversión es el precio del sistema más su instalación, que se paga al principio; el flujo neto anual es el ahorro anual menos el mantenimiento anual, que se percibe al final de cada año durante el período evaluado de %1 año. Plazo de recuperación simple = inversión ÷ (flujo neto anual ÷ 12) meses. Retorno de la inversión = (ahorro × años − mantenimiento × años − inversión) ÷ inversión. Valor actual neto = −inversión + Σ flujo neto anual ÷ (1 + tasa)^t para t = 1 a %1, con una tasa de descuento del %2. La tasa interna de rentabilidad es la tasa con la que el valor actual neto es cero. El plazo de recuperación descontado es el tiempo que tardan los flujos netos anuales descontados en cubrir la inversión. El escenario conservador reduce a la mitad cada reducción supuesta; el optimista lleva cada reducción a medio camino del 100 %.</numerusform>
+            <numerusform>Cómo se calculan los indicadores. La inversión es el precio del sistema más su instalación, que se paga al principio; el flujo neto anual es el ahorro anual menos el mantenimiento anual, que se percibe al final de cada año durante los %1 años evaluados. Plazo de recuperación simple = inversión ÷ (flujo neto anual ÷ 12) meses. Retorno de la inversión = (ahorro × años − mantenimiento × años − inversión) ÷ inversión. Valor actual neto = −inversión + Σ flujo neto anual ÷ (1 + tasa)^t para t = 1 a %1, con una tasa de descuento del %2. La tasa interna de rentabilidad es la tasa con la que el valor actual neto es cero. El plazo de recuperación descontado es el tiempo que tardan los flujos netos anuales descontados en cubrir la inversión. El escenario conservador reduce a la mitad cada reducción supuesta; el optimista lleva cada reducción a medio camino del 100 %.</numerusform>
         </translation>
     </message>
     <message>
@@ -239,7 +239,7 @@
     </message>
     <message>
         <source>Hourly production rate</source>
-        <translation>Valor de la producción por hora</translation>
+        <translation>Valor de producción por hora</translation>
     </message>
     <message>
         <source>Cost of lubricant</source>
@@ -251,11 +251,11 @@
     </message>
     <message>
         <source>Lubrication labor rate</source>
-        <translation>Tarifa horaria de engrase</translation>
+        <translation>Tarifa horaria de lubricación</translation>
     </message>
     <message>
         <source>Replacement labor rate</source>
-        <translation>Tarifa horaria de sustitución</translation>
+        <translation>Tarifa horaria de sustitución de rodamientos</translation>
     </message>
     <message>
         <source>Time to lubricate a point</source>
@@ -263,11 +263,11 @@
     </message>
     <message>
         <source>Time to replace a bearing</source>
-        <translation>Tiempo para cambiar un rodamiento</translation>
+        <translation>Tiempo para sustituir un rodamiento</translation>
     </message>
     <message>
         <source>Lubrication labor reduction (%1%)</source>
-        <translation>Mano de obra de engrase (−%1 %)</translation>
+        <translation>Mano de obra de lubricación (−%1 %)</translation>
     </message>
     <message>
         <source>Lubricant reduction (%1%)</source>
@@ -279,7 +279,7 @@
     </message>
     <message>
         <source>Replacement labor reduction (%1%)</source>
-        <translation>Mano de obra de sustitución (−%1 %)</translation>
+        <translation>Sustitución de rodamientos (−%1 %)</translation>
     </message>
     <message>
         <source>Lost production reduction (%1%)</source>
@@ -291,7 +291,7 @@
     </message>
     <message>
         <source>Assumed</source>
-        <translation>Supuesto</translation>
+        <translation>Escenario base</translation>
     </message>
     <message>
         <source>Optimistic</source>
@@ -339,7 +339,7 @@
     </message>
     <message>
         <source>Internal rate of return: none, the cash flows change sign more than once; the net present value at other rates: %1</source>
-        <translation>Tasa interna de rentabilidad (TIR): ninguna, los flujos de caja cambian de signo más de una vez; el VAN a otros tipos: %1</translation>
+        <translation>Tasa interna de rentabilidad (TIR): ninguna, los flujos de caja cambian de signo más de una vez; el VAN a otras tasas: %1</translation>
     </message>
     <message>
         <source>Break-even system price: %1</source>
@@ -363,11 +363,11 @@
     </message>
     <message>
         <source>Break-even bearing failures: %1 a year</source>
-        <translation>Fallos de rodamientos en el punto de equilibrio: %1 al año</translation>
+        <translation>Averías de rodamientos en el punto de equilibrio: %1 al año</translation>
     </message>
     <message>
         <source>Break-even bearing failures: none, the case holds even without failures</source>
-        <translation>Fallos de rodamientos en el punto de equilibrio: ninguno, la inversión es rentable incluso sin fallos</translation>
+        <translation>Averías de rodamientos en el punto de equilibrio: ninguna, la inversión es rentable incluso sin averías</translation>
     </message>
     <message>
         <source>%1 at %2</source>
@@ -403,35 +403,35 @@
     </message>
     <message>
         <source>Discount rate (%1%)</source>
-        <translation>Tasa de descuento (%1%)</translation>
+        <translation>Tasa de descuento (%1 %)</translation>
     </message>
     <message>
         <source>Labour rates&apos; escalation (%1%)</source>
-        <translation>Incremento de las tarifas horarias (%1%)</translation>
+        <translation>Incremento de las tarifas horarias (%1 %)</translation>
     </message>
     <message>
         <source>Lubricant price&apos;s escalation (%1%)</source>
-        <translation>Incremento del precio del lubricante (%1%)</translation>
+        <translation>Incremento del precio del lubricante (%1 %)</translation>
     </message>
     <message>
         <source>Bearing price&apos;s escalation (%1%)</source>
-        <translation>Incremento del precio de los rodamientos (%1%)</translation>
+        <translation>Incremento del precio de los rodamientos (%1 %)</translation>
     </message>
     <message>
         <source>Production value&apos;s escalation (%1%)</source>
-        <translation>Incremento del valor de la producción (%1%)</translation>
+        <translation>Incremento del valor de la producción (%1 %)</translation>
     </message>
     <message>
         <source>Upkeep&apos;s escalation (%1%)</source>
-        <translation>Incremento del mantenimiento (%1%)</translation>
+        <translation>Incremento del mantenimiento (%1 %)</translation>
     </message>
     <message>
         <source>Income tax rate (%1%)</source>
-        <translation>Tipo impositivo (%1%)</translation>
+        <translation>Tipo impositivo (%1 %)</translation>
     </message>
     <message>
         <source>Change of the net present value ($) at ±%1%</source>
-        <translation>Variación del VAN ($) con ±%1%</translation>
+        <translation>Variación del VAN ($) con ±%1 %</translation>
     </message>
     <message>
         <source>Net present value ($) as the five strongest inputs move</source>
@@ -482,7 +482,7 @@
     </message>
     <message>
         <source>Enter the installed system price to see the payback, the return on investment, the net present value and the internal rate of return.</source>
-        <translation>Introduzca el precio del sistema instalado para ver el plazo de recuperación, la rentabilidad de la inversión, el valor actual neto y la tasa interna de rentabilidad.</translation>
+        <translation>Introduzca el precio del sistema instalado para ver el plazo de recuperación, el retorno de la inversión, el valor actual neto y la tasa interna de rentabilidad.</translation>
     </message>
     <message>
         <source>Capital</source>
@@ -686,7 +686,7 @@
     <name>ChartControl</name>
     <message>
         <source>Lubrication Labor</source>
-        <translation>Mano de obra de engrase</translation>
+        <translation>Mano de obra de lubricación</translation>
     </message>
     <message>
         <source>Lubricant Cost</source>
@@ -698,7 +698,7 @@
     </message>
     <message>
         <source>Replacement Labor</source>
-        <translation>Mano de obra de sustitución</translation>
+        <translation>Sustitución de rodamientos</translation>
     </message>
     <message>
         <source>Lost Production</source>
@@ -774,8 +774,8 @@
     <message numerus="yes">
         <source>Return on investment over %n year(s)</source>
         <translation>
-            <numerusform>Rentabilidad de la inversión a %n año</numerusform>
-            <numerusform>Rentabilidad de la inversión a %n años</numerusform>
+            <numerusform>Retorno de la inversión a %n año</numerusform>
+            <numerusform>Retorno de la inversión a %n años</numerusform>
         </translation>
     </message>
     <message>
@@ -815,7 +815,7 @@
     </message>
     <message>
         <source>Break-even bearing failures a year</source>
-        <translation>Fallos de rodamientos al año en el punto de equilibrio</translation>
+        <translation>Averías de rodamientos al año en el punto de equilibrio</translation>
     </message>
 </context>
 <context>
@@ -830,11 +830,11 @@
     </message>
     <message>
         <source>Manual Labor to Lubricate</source>
-        <translation>Mano de obra de engrase</translation>
+        <translation>Mano de obra de lubricación</translation>
     </message>
     <message>
         <source>Labor to lubricate (%1% reduction)</source>
-        <translation>Mano de obra de engrase (−%1 %)</translation>
+        <translation>Mano de obra lubricación (−%1 %)</translation>
     </message>
     <message>
         <source>the lubrication labour</source>
@@ -842,11 +842,11 @@
     </message>
     <message>
         <source>Grease used for manual lubrication</source>
-        <translation>Grasa usada en lubricación manual</translation>
+        <translation>Consumo de lubricante</translation>
     </message>
     <message>
         <source>Grease consumption (%1% reduction)</source>
-        <translation>Consumo de grasa (−%1 %)</translation>
+        <translation>Consumo de lubricante (−%1 %)</translation>
     </message>
     <message>
         <source>the lubricant</source>
@@ -866,15 +866,15 @@
     </message>
     <message>
         <source>Labor to replace failed bearings</source>
-        <translation>Mano de obra de sustitución</translation>
+        <translation>Sustitución de rodamientos</translation>
     </message>
     <message>
         <source>Bearing replacement labor (%1% reduction)</source>
-        <translation>Mano de obra de sustitución (−%1 %)</translation>
+        <translation>Sustitución de rodamientos (−%1 %)</translation>
     </message>
     <message>
         <source>the replacement labour</source>
-        <translation>la mano de obra de sustitución</translation>
+        <translation>la mano de obra de sustitución de rodamientos</translation>
     </message>
     <message>
         <source>Lost Production</source>
@@ -1595,7 +1595,7 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     </message>
     <message>
         <source>Hourly production rate</source>
-        <translation>Producción por hora</translation>
+        <translation>Valor de producción por hora</translation>
     </message>
     <message>
         <source> $/hour</source>
@@ -1719,7 +1719,7 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     </message>
     <message>
         <source>production value per hour</source>
-        <translation>valor de la producción por hora</translation>
+        <translation>valor de producción por hora</translation>
     </message>
     <message>
         <source>price per lb.</source>
@@ -1943,7 +1943,7 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     </message>
     <message>
         <source>No payback: with these figures the system brings no yearly savings to pay for it.</source>
-        <translation>Sin recuperación: con estas cifras el sistema no aporta un ahorro anual que lo amortice.</translation>
+        <translation>Sin recuperación: con estas cifras el sistema no aporta un ahorro anual que permita recuperarlo.</translation>
     </message>
     <message>
         <source>Payback period: %1 months</source>
@@ -2254,11 +2254,11 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     </message>
     <message>
         <source>Initial outlay (price + installation)</source>
-        <translation>Desembolso inicial (precio + instalación)</translation>
+        <translation>Inversión inicial (precio + instalación)</translation>
     </message>
     <message>
         <source>Simple payback, months</source>
-        <translation>Recuperación simple, meses</translation>
+        <translation>Plazo de recuperación simple, meses</translation>
     </message>
     <message>
         <source>Net present value</source>
@@ -2354,7 +2354,7 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     </message>
     <message>
         <source>Declining-balance rate</source>
-        <translation>Tasa de saldo decreciente</translation>
+        <translation>Tasa de amortización decreciente</translation>
     </message>
     <message>
         <source>% of the book value a year</source>

@@ -239,7 +239,7 @@
     </message>
     <message>
         <source>Hourly production rate</source>
-        <translation>Valeur de production horaire</translation>
+        <translation>Valeur produite par heure</translation>
     </message>
     <message>
         <source>Cost of lubricant</source>
@@ -255,19 +255,19 @@
     </message>
     <message>
         <source>Replacement labor rate</source>
-        <translation>Taux horaire de remplacement</translation>
+        <translation>Taux horaire du remplacement des roulements</translation>
     </message>
     <message>
         <source>Time to lubricate a point</source>
-        <translation>Durée de lubrification</translation>
+        <translation>Durée de lubrification d’un point</translation>
     </message>
     <message>
         <source>Time to replace a bearing</source>
-        <translation>Durée de remplacement</translation>
+        <translation>Durée de remplacement d’un roulement</translation>
     </message>
     <message>
         <source>Lubrication labor reduction (%1%)</source>
-        <translation>Main-d’œuvre lubrif. (−%1&#xa0;%)</translation>
+        <translation>Main-d’œuvre lubrification (−%1&#xa0;%)</translation>
     </message>
     <message>
         <source>Lubricant reduction (%1%)</source>
@@ -279,7 +279,7 @@
     </message>
     <message>
         <source>Replacement labor reduction (%1%)</source>
-        <translation>Main-d’œuvre rempl. (−%1&#xa0;%)</translation>
+        <translation>Remplacement des roulements (−%1&#xa0;%)</translation>
     </message>
     <message>
         <source>Lost production reduction (%1%)</source>
@@ -291,7 +291,7 @@
     </message>
     <message>
         <source>Assumed</source>
-        <translation>Supposé</translation>
+        <translation>Scénario de base</translation>
     </message>
     <message>
         <source>Optimistic</source>
@@ -403,35 +403,35 @@
     </message>
     <message>
         <source>Discount rate (%1%)</source>
-        <translation>Taux d’actualisation (%1%)</translation>
+        <translation>Taux d’actualisation (%1&#xa0;%)</translation>
     </message>
     <message>
         <source>Labour rates&apos; escalation (%1%)</source>
-        <translation>Indexation des taux horaires (%1%)</translation>
+        <translation>Indexation des taux horaires (%1&#xa0;%)</translation>
     </message>
     <message>
         <source>Lubricant price&apos;s escalation (%1%)</source>
-        <translation>Indexation du prix du lubrifiant (%1%)</translation>
+        <translation>Indexation du prix du lubrifiant (%1&#xa0;%)</translation>
     </message>
     <message>
         <source>Bearing price&apos;s escalation (%1%)</source>
-        <translation>Indexation du prix des roulements (%1%)</translation>
+        <translation>Indexation du prix des roulements (%1&#xa0;%)</translation>
     </message>
     <message>
         <source>Production value&apos;s escalation (%1%)</source>
-        <translation>Indexation de la valeur de la production (%1%)</translation>
+        <translation>Indexation de la valeur de la production (%1&#xa0;%)</translation>
     </message>
     <message>
         <source>Upkeep&apos;s escalation (%1%)</source>
-        <translation>Indexation de l’entretien (%1%)</translation>
+        <translation>Indexation de l’entretien (%1&#xa0;%)</translation>
     </message>
     <message>
         <source>Income tax rate (%1%)</source>
-        <translation>Taux d’imposition (%1%)</translation>
+        <translation>Taux d’imposition (%1&#xa0;%)</translation>
     </message>
     <message>
         <source>Change of the net present value ($) at ±%1%</source>
-        <translation>Variation de la valeur actuelle nette ($) à ±%1%</translation>
+        <translation>Variation de la valeur actuelle nette ($) à ±%1&#xa0;%</translation>
     </message>
     <message>
         <source>Net present value ($) as the five strongest inputs move</source>
@@ -502,7 +502,7 @@
     </message>
     <message>
         <source>Production value&apos;s escalation (% a year):</source>
-        <translation>Indexation de la valeur de production (% par an)&#xa0;:</translation>
+        <translation>Indexation de la valeur de la production (% par an)&#xa0;:</translation>
     </message>
     <message>
         <source>Upkeep&apos;s escalation (% a year):</source>
@@ -698,7 +698,7 @@
     </message>
     <message>
         <source>Replacement Labor</source>
-        <translation>Main-d’œuvre remplacement</translation>
+        <translation>Remplacement des roulements</translation>
     </message>
     <message>
         <source>Lost Production</source>
@@ -842,11 +842,11 @@
     </message>
     <message>
         <source>Grease used for manual lubrication</source>
-        <translation>Graisse pour la lubrification manuelle</translation>
+        <translation>Consommation de lubrifiant</translation>
     </message>
     <message>
         <source>Grease consumption (%1% reduction)</source>
-        <translation>Consommation de graisse (−%1&#xa0;%)</translation>
+        <translation>Consommation de lubrifiant (−%1&#xa0;%)</translation>
     </message>
     <message>
         <source>the lubricant</source>
@@ -866,15 +866,15 @@
     </message>
     <message>
         <source>Labor to replace failed bearings</source>
-        <translation>Main-d’œuvre de remplacement</translation>
+        <translation>Remplacement des roulements</translation>
     </message>
     <message>
         <source>Bearing replacement labor (%1% reduction)</source>
-        <translation>Main-d’œuvre de remplacement (−%1&#xa0;%)</translation>
+        <translation>Remplacement des roulements (−%1&#xa0;%)</translation>
     </message>
     <message>
         <source>the replacement labour</source>
-        <translation>la main-d’œuvre de remplacement</translation>
+        <translation>la main-d’œuvre de remplacement des roulements</translation>
     </message>
     <message>
         <source>Lost Production</source>
@@ -1595,7 +1595,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>Hourly production rate</source>
-        <translation>Production horaire</translation>
+        <translation>Valeur produite par heure</translation>
     </message>
     <message>
         <source> $/hour</source>
@@ -1719,7 +1719,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>production value per hour</source>
-        <translation>valeur de la production par heure</translation>
+        <translation>valeur produite par heure</translation>
     </message>
     <message>
         <source>price per lb.</source>
@@ -1919,7 +1919,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>Payback</source>
-        <translation>Récupération</translation>
+        <translation>Délai de récupération</translation>
     </message>
     <message>
         <source>Net present value</source>
@@ -1943,7 +1943,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>No payback: with these figures the system brings no yearly savings to pay for it.</source>
-        <translation>Aucun retour sur investissement&#xa0;: avec ces valeurs, le système n’apporte aucune économie annuelle qui le rentabilise.</translation>
+        <translation>Pas de récupération&#xa0;: avec ces valeurs, le système n’apporte aucune économie annuelle qui le rentabilise.</translation>
     </message>
     <message>
         <source>Payback period: %1 months</source>
@@ -1971,7 +1971,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>No payback: nothing is invested.</source>
-        <translation>Aucun retour sur investissement&#xa0;: rien n’est investi.</translation>
+        <translation>Pas de récupération&#xa0;: rien n’est investi.</translation>
     </message>
     <message>
         <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labour to lubricate (%1), the lubricant (%2), new replacement bearings (%3), the labour to replace them (%4) and lost production, since every bearing failure stops production for the time its replacement takes (%5). %6 The savings are the difference. %7</source>
@@ -2354,7 +2354,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>Declining-balance rate</source>
-        <translation>Taux dégressif</translation>
+        <translation>Taux d’amortissement dégressif</translation>
     </message>
     <message>
         <source>% of the book value a year</source>

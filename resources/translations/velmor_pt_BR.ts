@@ -189,8 +189,8 @@
     <message numerus="yes">
         <source>How the measures are computed. The investment is the system&apos;s price plus its installation, paid at the start; the yearly net is the annual savings less the yearly upkeep, received at the end of each year over the %1 year(s) evaluated. Simple payback = investment ÷ (yearly net ÷ 12) months. Return on investment = (savings × years − upkeep × years − investment) ÷ investment. Net present value = −investment + Σ yearly net ÷ (1 + rate)^t for t = 1 to %1, at a discount rate of %2. The internal rate of return is the rate at which the net present value is zero. Discounted payback is the time until the discounted yearly nets cover the investment. The conservative case halves every assumed reduction; the optimistic case takes every reduction halfway to 100%.</source>
         <translation>
-            <numerusform>Como as medidas são calculadas. O investimento é o preço do sistema mais a sua instalação, pago no início; o saldo anual é a economia anual menos a manutenção anual, recebido no fim de cada ano ao longo do período avaliado de %1 ano. Payback simples = investimento ÷ (saldo anual ÷ 12) meses. Retorno sobre o investimento = (economia × anos − manutenção × anos − investimento) ÷ investimento. Valor presente líquido = −investimento + Σ saldo anual ÷ (1 + taxa)^t para t = 1 a %1, a uma taxa de desconto de %2. A taxa interna de retorno é a taxa na qual o valor presente líquido é zero. O payback descontado é o tempo até que os saldos anuais descontados cubram o investimento. O cenário conservador reduz à metade cada redução assumida; o cenário otimista leva cada redução até a metade do caminho para 100%.</numerusform>
-            <numerusform>Como as medidas são calculadas. O investimento é o preço do sistema mais a sua instalação, pago no início; o saldo anual é a economia anual menos a manutenção anual, recebido no fim de cada ano ao longo dos %1 anos avaliados. Payback simples = investimento ÷ (saldo anual ÷ 12) meses. Retorno sobre o investimento = (economia × anos − manutenção × anos − investimento) ÷ investimento. Valor presente líquido = −investimento + Σ saldo anual ÷ (1 + taxa)^t para t = 1 a %1, a uma taxa de desconto de %2. A taxa interna de retorno é a taxa na qual o valor presente líquido é zero. O payback descontado é o tempo até que os saldos anuais descontados cubram o investimento. O cenário conservador reduz à metade cada redução assumida; o cenário otimista leva cada redução até a metade do caminho para 100%.</numerusform>
+            <numerusform>Como os indicadores são calculados. O investimento é o preço do sistema mais a sua instalação, pago no início; o fluxo líquido anual é a economia anual menos a manutenção anual, recebido no fim de cada ano ao longo do período avaliado de %1 ano. Payback simples = investimento ÷ (fluxo líquido anual ÷ 12) meses. Retorno sobre o investimento = (economia × anos − manutenção × anos − investimento) ÷ investimento. Valor presente líquido = −investimento + Σ fluxo líquido anual ÷ (1 + taxa)^t para t = 1 a %1, a uma taxa de desconto de %2. A taxa interna de retorno é a taxa na qual o valor presente líquido é zero. O payback descontado é o tempo até que os fluxos líquidos anuais descontados cubram o investimento. O cenário conservador reduz à metade cada redução prevista; o cenário otimista leva cada redução até a metade do caminho para 100%.</numerusform>
+            <numerusform>Como os indicadores são calculados. O investimento é o preço do sistema mais a sua instalação, pago no início; o fluxo líquido anual é a economia anual menos a manutenção anual, recebido no fim de cada ano ao longo dos %1 anos avaliados. Payback simples = investimento ÷ (fluxo líquido anual ÷ 12) meses. Retorno sobre o investimento = (economia × anos − manutenção × anos − investimento) ÷ investimento. Valor presente líquido = −investimento + Σ fluxo líquido anual ÷ (1 + taxa)^t para t = 1 a %1, a uma taxa de desconto de %2. A taxa interna de retorno é a taxa na qual o valor presente líquido é zero. O payback descontado é o tempo até que os fluxos líquidos anuais descontados cubram o investimento. O cenário conservador reduz à metade cada redução prevista; o cenário otimista leva cada redução até a metade do caminho para 100%.</numerusform>
         </translation>
     </message>
     <message>
@@ -255,7 +255,7 @@
     </message>
     <message>
         <source>Replacement labor rate</source>
-        <translation>Valor/hora da troca</translation>
+        <translation>Valor/hora da troca de rolamentos</translation>
     </message>
     <message>
         <source>Time to lubricate a point</source>
@@ -279,7 +279,7 @@
     </message>
     <message>
         <source>Replacement labor reduction (%1%)</source>
-        <translation>Redução M.O. de troca (%1%)</translation>
+        <translation>Redução M.O. de troca de rolamentos (%1%)</translation>
     </message>
     <message>
         <source>Lost production reduction (%1%)</source>
@@ -291,7 +291,7 @@
     </message>
     <message>
         <source>Assumed</source>
-        <translation>Assumido</translation>
+        <translation>Cenário base</translation>
     </message>
     <message>
         <source>Optimistic</source>
@@ -355,11 +355,11 @@
     </message>
     <message>
         <source>The case holds down to %1 of the assumed reductions.</source>
-        <translation>O investimento se justifica até com %1 das reduções assumidas.</translation>
+        <translation>O investimento se justifica até com %1 das reduções previstas.</translation>
     </message>
     <message>
         <source>The case needs %1 of the assumed reductions to break even.</source>
-        <translation>O ponto de equilíbrio exige %1 das reduções assumidas.</translation>
+        <translation>O ponto de equilíbrio exige %1 das reduções previstas.</translation>
     </message>
     <message>
         <source>Break-even bearing failures: %1 a year</source>
@@ -450,7 +450,7 @@
     </message>
     <message>
         <source>Measures</source>
-        <translation>Medidas</translation>
+        <translation>Indicadores</translation>
     </message>
     <message>
         <source>Cases</source>
@@ -534,7 +534,7 @@
     </message>
     <message>
         <source>Declining-balance rate (%):</source>
-        <translation>Taxa do saldo decrescente (%):</translation>
+        <translation>Taxa de depreciação por saldo decrescente (%):</translation>
     </message>
     <message>
         <source>Residual value ($):</source>
@@ -698,7 +698,7 @@
     </message>
     <message>
         <source>Replacement Labor</source>
-        <translation>Mão de obra de troca</translation>
+        <translation>Mão de obra de troca de rolamentos</translation>
     </message>
     <message>
         <source>Lost Production</source>
@@ -811,7 +811,7 @@
     </message>
     <message>
         <source>Break-even share of the assumed reductions</source>
-        <translation>Parcela das reduções assumidas no ponto de equilíbrio</translation>
+        <translation>Parcela das reduções previstas no ponto de equilíbrio</translation>
     </message>
     <message>
         <source>Break-even bearing failures a year</source>
@@ -842,11 +842,11 @@
     </message>
     <message>
         <source>Grease used for manual lubrication</source>
-        <translation>Graxa usada na lubrificação manual</translation>
+        <translation>Consumo de lubrificante</translation>
     </message>
     <message>
         <source>Grease consumption (%1% reduction)</source>
-        <translation>Consumo de graxa (−%1%)</translation>
+        <translation>Consumo de lubrificante (−%1%)</translation>
     </message>
     <message>
         <source>the lubricant</source>
@@ -866,15 +866,15 @@
     </message>
     <message>
         <source>Labor to replace failed bearings</source>
-        <translation>Mão de obra para trocar rolamentos</translation>
+        <translation>Mão de obra de troca de rolamentos</translation>
     </message>
     <message>
         <source>Bearing replacement labor (%1% reduction)</source>
-        <translation>Mão de obra de troca (−%1%)</translation>
+        <translation>Mão de obra de troca de rolamentos (−%1%)</translation>
     </message>
     <message>
         <source>the replacement labour</source>
-        <translation>a mão de obra de troca</translation>
+        <translation>a mão de obra de troca de rolamentos</translation>
     </message>
     <message>
         <source>Lost Production</source>
@@ -1011,7 +1011,7 @@
     </message>
     <message>
         <source>An assumed reduction is not a percentage from 0 to 100 in tenths.</source>
-        <translation>Uma redução assumida não é uma porcentagem de 0 a 100 em décimos.</translation>
+        <translation>Uma redução prevista não é uma porcentagem de 0 a 100 em décimos.</translation>
     </message>
     <message>
         <source>The figures are too long for a facility file, which holds at most 64 KiB.</source>
@@ -1083,7 +1083,7 @@
     </message>
     <message>
         <source>The assumed reduction %1 is not a percentage from 0 to 100 in tenths.</source>
-        <translation>A redução assumida %1 não é uma porcentagem de 0 a 100 em décimos.</translation>
+        <translation>A redução prevista %1 não é uma porcentagem de 0 a 100 em décimos.</translation>
     </message>
     <message>
         <source>Could not open the figures. No file name was given.</source>
@@ -1595,7 +1595,7 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     </message>
     <message>
         <source>Hourly production rate</source>
-        <translation>Produção por hora</translation>
+        <translation>Valor da produção por hora</translation>
     </message>
     <message>
         <source> $/hour</source>
@@ -1739,7 +1739,7 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     </message>
     <message>
         <source>hours per replacement</source>
-        <translation>horas por troca</translation>
+        <translation>horas por troca de rolamento</translation>
     </message>
     <message>
         <source>price per kg</source>
@@ -1861,7 +1861,7 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     </message>
     <message>
         <source>Investment and measures</source>
-        <translation>Investimento e medidas</translation>
+        <translation>Investimento e indicadores</translation>
     </message>
     <message>
         <source>Cases</source>
@@ -2254,7 +2254,7 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     </message>
     <message>
         <source>Initial outlay (price + installation)</source>
-        <translation>Desembolso inicial (preço + instalação)</translation>
+        <translation>Investimento inicial (preço + instalação)</translation>
     </message>
     <message>
         <source>Simple payback, months</source>
@@ -2354,7 +2354,7 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     </message>
     <message>
         <source>Declining-balance rate</source>
-        <translation>Taxa do saldo decrescente</translation>
+        <translation>Taxa de depreciação por saldo decrescente</translation>
     </message>
     <message>
         <source>% of the book value a year</source>
@@ -2418,11 +2418,11 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     </message>
     <message>
         <source>Paid back by (months)</source>
-        <translation>Pago em (meses)</translation>
+        <translation>Recuperado em (meses)</translation>
     </message>
     <message>
         <source>Paid back discounted by (years)</source>
-        <translation>Pago descontado em (anos)</translation>
+        <translation>Recuperado descontado em (anos)</translation>
     </message>
     <message>
         <source>Half year</source>

@@ -146,7 +146,7 @@
     </message>
     <message>
         <source>Yearly savings after upkeep: %1</source>
-        <translation>扣除维护后的年节省额：%1</translation>
+        <translation>扣除维护费用后的年节省额：%1</translation>
     </message>
     <message>
         <source>Simple payback: %1</source>
@@ -187,7 +187,7 @@
     <message numerus="yes">
         <source>How the measures are computed. The investment is the system&apos;s price plus its installation, paid at the start; the yearly net is the annual savings less the yearly upkeep, received at the end of each year over the %1 year(s) evaluated. Simple payback = investment ÷ (yearly net ÷ 12) months. Return on investment = (savings × years − upkeep × years − investment) ÷ investment. Net present value = −investment + Σ yearly net ÷ (1 + rate)^t for t = 1 to %1, at a discount rate of %2. The internal rate of return is the rate at which the net present value is zero. Discounted payback is the time until the discounted yearly nets cover the investment. The conservative case halves every assumed reduction; the optimistic case takes every reduction halfway to 100%.</source>
         <translation>
-            <numerusform>各项指标的计算方法。投资额为系统价格加安装费用，于期初支付；年净收益为年节省额减去年维护费用，在评估的 %1 年内于每年年末取得。静态投资回收期 = 投资额 ÷（年净收益 ÷ 12）个月。投资回报率 =（节省额 × 年数 − 维护费用 × 年数 − 投资额）÷ 投资额。净现值 = −投资额 + Σ 年净收益 ÷ (1 + 折现率)^t，t = 1 至 %1，折现率为 %2。内部收益率是使净现值为零的折现率。动态投资回收期是折现后的年净收益累计抵偿投资额所需的时间。保守情形将每项假定降幅减半；乐观情形将每项降幅向 100% 提高一半差距。</numerusform>
+            <numerusform>各项指标的计算方法。投资额为系统价格加安装费用，于期初支付；年净现金流为年节省额减去年维护费用，在评估的 %1 年内于每年年末取得。静态投资回收期 = 投资额 ÷（年净现金流 ÷ 12）个月。投资回报率 =（节省额 × 年数 − 维护费用 × 年数 − 投资额）÷ 投资额。净现值 = −投资额 + Σ 年净现金流 ÷ (1 + 折现率)^t，t = 1 至 %1，折现率为 %2。内部收益率是使净现值为零的折现率。动态投资回收期是折现后的年净现金流累计抵偿投资额所需的时间。保守情形将每项假定降幅减半；乐观情形将每项降幅向 100% 提高一半差距。</numerusform>
         </translation>
     </message>
     <message>
@@ -288,7 +288,7 @@
     </message>
     <message>
         <source>Assumed</source>
-        <translation>假定</translation>
+        <translation>基准情形</translation>
     </message>
     <message>
         <source>Optimistic</source>
@@ -344,15 +344,15 @@
     </message>
     <message>
         <source>The case holds even without any reduction.</source>
-        <translation>即使没有任何降低，该方案仍然成立。</translation>
+        <translation>即使完全没有降幅，该方案仍然成立。</translation>
     </message>
     <message>
         <source>The case holds down to %1 of the assumed reductions.</source>
-        <translation>降低幅度低至假定值的 %1 时，该方案仍然成立。</translation>
+        <translation>降幅低至假定降幅的 %1 时，该方案仍然成立。</translation>
     </message>
     <message>
         <source>The case needs %1 of the assumed reductions to break even.</source>
-        <translation>需要达到假定降低幅度的 %1 才能盈亏平衡。</translation>
+        <translation>需要达到假定降幅的 %1 才能盈亏平衡。</translation>
     </message>
     <message>
         <source>Break-even bearing failures: %1 a year</source>
@@ -372,7 +372,7 @@
     </message>
     <message>
         <source>With the escalation, tax, residual value, first-year share or timing stated above, each year&apos;s net is that year&apos;s savings less its upkeep and tax (and in the last year plus the residual value after tax), as the cash-flow table shows, and every measure is taken from those nets.</source>
-        <translation>在上述涨幅、税收、残值、首年比例或时间分布下，每年的净额为当年节省额减去维护费用和税款（最后一年再加上税后残值），如现金流量表所示；所有指标均由这些净额计算。</translation>
+        <translation>在上述涨幅、税收、残值、首年比例或时间分布下，每年的净现金流为当年节省额减去维护费用和税款（最后一年再加上税后残值），如现金流量表所示；所有指标均由这些净现金流计算。</translation>
     </message>
     <message>
         <source>Cumulative discounted cash flow ($)</source>
@@ -412,7 +412,7 @@
     </message>
     <message>
         <source>Production value&apos;s escalation (%1%)</source>
-        <translation>生产价值涨幅（%1%）</translation>
+        <translation>产值涨幅（%1%）</translation>
     </message>
     <message>
         <source>Upkeep&apos;s escalation (%1%)</source>
@@ -578,7 +578,7 @@
     <name>CapitalText</name>
     <message>
         <source>Yearly escalation from year 2: labour rates %1, lubricant %2, bearings %3, production value %4, upkeep %5.</source>
-        <translation>自第 2 年起的年度涨幅：人工费率 %1，润滑剂 %2，轴承 %3，生产价值 %4，维护 %5。</translation>
+        <translation>自第 2 年起的年度涨幅：人工费率 %1，润滑剂 %2，轴承 %3，产值 %4，维护费用 %5。</translation>
     </message>
     <message>
         <source>Income tax at %1 on the savings less the upkeep and the depreciation; a year&apos;s loss is credited against the plant&apos;s other profits.</source>
@@ -643,7 +643,7 @@
     </message>
     <message>
         <source>Upkeep</source>
-        <translation>维护</translation>
+        <translation>维护费用</translation>
     </message>
     <message>
         <source>Depreciation</source>
@@ -801,7 +801,7 @@
     </message>
     <message>
         <source>Break-even share of the assumed reductions</source>
-        <translation>盈亏平衡时假定降低幅度的比例</translation>
+        <translation>盈亏平衡时假定降幅的比例</translation>
     </message>
     <message>
         <source>Break-even bearing failures a year</source>
@@ -832,11 +832,11 @@
     </message>
     <message>
         <source>Grease used for manual lubrication</source>
-        <translation>人工润滑消耗的润滑脂</translation>
+        <translation>人工润滑消耗的润滑剂</translation>
     </message>
     <message>
         <source>Grease consumption (%1% reduction)</source>
-        <translation>润滑脂消耗（降低 %1%）</translation>
+        <translation>润滑剂消耗（降低 %1%）</translation>
     </message>
     <message>
         <source>the lubricant</source>
@@ -1121,7 +1121,7 @@
     </message>
     <message>
         <source>yearly upkeep</source>
-        <translation>年度维护费</translation>
+        <translation>年维护费用</translation>
     </message>
     <message>
         <source>evaluation period</source>
@@ -1932,7 +1932,7 @@ The results cannot be computed from these figures. Please check the figures unde
     </message>
     <message>
         <source>No payback: with these figures the system brings no yearly savings to pay for it.</source>
-        <translation>无法收回投资：按这些数值，系统不能带来可收回投资的年节省额。</translation>
+        <translation>无投资回收期：按这些数值，系统不能带来用以收回投资的年节省额。</translation>
     </message>
     <message>
         <source>Payback period: %1 months</source>
@@ -2241,7 +2241,7 @@ The results cannot be computed from these figures. Please check the figures unde
     </message>
     <message>
         <source>Initial outlay (price + installation)</source>
-        <translation>初始支出（价格 + 安装）</translation>
+        <translation>初始投资（价格 + 安装）</translation>
     </message>
     <message>
         <source>Simple payback, months</source>
@@ -2313,7 +2313,7 @@ The results cannot be computed from these figures. Please check the figures unde
     </message>
     <message>
         <source>Escalation of the production value</source>
-        <translation>生产价值涨幅</translation>
+        <translation>产值涨幅</translation>
     </message>
     <message>
         <source>Escalation of the upkeep</source>
@@ -2341,7 +2341,7 @@ The results cannot be computed from these figures. Please check the figures unde
     </message>
     <message>
         <source>Declining-balance rate</source>
-        <translation>余额递减率</translation>
+        <translation>余额递减折旧率</translation>
     </message>
     <message>
         <source>% of the book value a year</source>
@@ -2373,7 +2373,7 @@ The results cannot be computed from these figures. Please check the figures unde
     </message>
     <message>
         <source>Upkeep</source>
-        <translation>维护</translation>
+        <translation>维护费用</translation>
     </message>
     <message>
         <source>Book value</source>
@@ -2393,7 +2393,7 @@ The results cannot be computed from these figures. Please check the figures unde
     </message>
     <message>
         <source>Discounted net</source>
-        <translation>折现净额</translation>
+        <translation>折现净现金流</translation>
     </message>
     <message>
         <source>Cumulative</source>
@@ -2425,7 +2425,7 @@ The results cannot be computed from these figures. Please check the figures unde
     </message>
     <message>
         <source>Net of year 1 (savings − upkeep)</source>
-        <translation>第 1 年净额（节省额 − 维护）</translation>
+        <translation>第 1 年净现金流（节省额 − 维护费用）</translation>
     </message>
     <message>
         <source>Return on investment over the period (undiscounted)</source>

@@ -315,12 +315,11 @@ void DocumentTest::firstCurrency_data()
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("saved");
     QTest::addColumn<QString>("symbol");
-    for (const auto &[locale, symbol] : {std::pair{"en_US", "$"}, {"de_DE", "€"}, {"fr_FR", "€"}, {"es_ES", "€"},
-                                         {"pt_BR", "R$"}, {"zh_CN", "¥"}, {"hi_IN", "₹"}, {"ar_EG", "EGP"}, {"C", "$"}})
-        QTest::newRow(locale) << locale << "" << symbol;
-    QTest::newRow("de_DE opens a dollar file") << "de_DE" << "$" << "$";
-    QTest::newRow("en_US opens a franc file") << "en_US" << "CHF" << "CHF";
-    QTest::newRow("de_DE opens a file naming none") << "de_DE" << "-" << "$";
+    for (const auto &[locale, saved, symbol] :
+         {std::tuple{"en_US", "", "$"}, {"de_DE", "", "€"}, {"fr_FR", "", "€"}, {"es_ES", "", "€"}, {"pt_BR", "", "R$"},
+          {"zh_CN", "", "¥"}, {"hi_IN", "", "₹"}, {"ar_EG", "", "EGP"}, {"C", "", "$"}, {"de_DE", "$", "$"},
+          {"en_US", "CHF", "CHF"}, {"de_DE", "-", "$"}})
+        QTest::addRow("%s %s", locale, saved) << locale << saved << symbol;
 }
 // clang-format on
 

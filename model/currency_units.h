@@ -33,8 +33,9 @@ struct CurrencyUnits {
 };
 
 // A symbol as typed, made fit to stand beside figures: blanks at either end
-// are dropped and nothing becomes whenBlank. A symbol that could be misread as part
-// of a figure (a digit, a sign, a decimal or grouping mark), that holds
+// are dropped and nothing becomes whenBlank ("$" for a file's symbol, the
+// region's in the window). A symbol that could be misread as part of a
+// figure (a digit, a sign, a decimal or grouping mark), that holds
 // characters no label shows (control or format characters) or quotes that
 // would end a spreadsheet's number format, or that is longer than
 // kCurrencySymbolMaxLength, is refused: then message says why.
@@ -47,8 +48,8 @@ CurrencySymbolReading readCurrencySymbol(QStringView typed, QStringView whenBlan
 // The currency a facility starts in, without a choice made: the symbol the
 // regional settings write amounts with ("€" in Germany, "R$" in Brazil,
 // "$" in the United States), else their three-letter code where the symbol
-// is not one readCurrencySymbol() takes as it is ("EGP" for "ج.م.",
-// which holds dots and a direction mark), else "$".
+// is not one readCurrencySymbol() takes as it is ("EGP" in Egypt, whose
+// symbol holds dots and a direction mark), else "$".
 QString regionalCurrencySymbol(const QLocale &locale);
 
 // The label right of input field index (0 to 11) for these units and this

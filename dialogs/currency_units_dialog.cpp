@@ -80,6 +80,12 @@ CurrencyUnitsDialog::CurrencyUnitsDialog(const model::CurrencyUnits &currency, c
     showUnitsNote();
 }
 
+// A blank field is the regional settings' currency, the one a new facility starts in.
+model::CurrencySymbolReading CurrencyUnitsDialog::readSymbol() const
+{
+    return model::readCurrencySymbol(m_symbol->currentText(), model::regionalCurrencySymbol(m_locale));
+}
+
 model::Units CurrencyUnitsDialog::chosenUnits() const
 {
     return m_metric->isChecked() ? model::Units::Metric : model::Units::Imperial;
@@ -87,7 +93,7 @@ model::Units CurrencyUnitsDialog::chosenUnits() const
 
 void CurrencyUnitsDialog::showPreview()
 {
-    const model::CurrencySymbolReading read = model::readCurrencySymbol(m_symbol->currentText());
+    const model::CurrencySymbolReading read = readSymbol();
     m_preview->setText(read.symbol ? model::currencyText(kPreviewFigure, m_locale, *read.symbol) : read.message);
     dialogs::growToContents(this);
 }
@@ -124,7 +130,7 @@ void CurrencyUnitsDialog::showUnitsNote()
 
 void CurrencyUnitsDialog::accept()
 {
-    const model::CurrencySymbolReading read = model::readCurrencySymbol(m_symbol->currentText());
+    const model::CurrencySymbolReading read = readSymbol();
     if (!read.symbol) {
         platform::reportRuntimeError(this, read.message);
         m_symbol->setFocus();

@@ -31,6 +31,7 @@ public:
     void accept() override;
 
 private:
+    model::CurrencySymbolReading readSymbol() const;
     model::Units chosenUnits() const;
     void showPreview();
     void showUnitsNote();

@@ -44,7 +44,8 @@ public:
     Q_DECLARE_FLAGS(Changes, Change)
 
     // The default figures, typed in locale, with the designed reductions,
-    // "$" and pounds, no details, no investment and no file.
+    // the locale's currency (model::regionalCurrencySymbol(), "$" in the
+    // United States) and pounds, no details, no investment and no file.
     explicit FacilityDocument(const QLocale &locale = QLocale(), QObject *parent = nullptr);
 
     const FigureTexts &figureTexts() const { return m_facts.figures; }

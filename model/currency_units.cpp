@@ -31,11 +31,11 @@ bool refused(QChar c)
 
 } // namespace
 
-CurrencySymbolReading readCurrencySymbol(QStringView typed)
+CurrencySymbolReading readCurrencySymbol(QStringView typed, QStringView whenBlank)
 {
     const QString symbol = typed.trimmed().toString();
     if (symbol.isEmpty())
-        return {QString::fromUtf16(kDesignedCurrencySymbol), QString()};
+        return {whenBlank.toString(), QString()};
     if (symbol.size() > kCurrencySymbolMaxLength) {
         return {std::nullopt,
                 QCoreApplication::translate("CurrencyUnits", "A currency symbol has at most %1 characters.")
@@ -49,6 +49,17 @@ CurrencySymbolReading readCurrencySymbol(QStringView typed)
         }
     }
     return {symbol, QString()};
+}
+
+QString regionalCurrencySymbol(const QLocale &locale)
+{
+    for (const QLocale::CurrencySymbolFormat format : {QLocale::CurrencySymbol, QLocale::CurrencyIsoCode}) {
+        // Only a symbol the window would keep as it is, never one it trims.
+        const QString symbol = locale.currencySymbol(format);
+        if (readCurrencySymbol(symbol).symbol == symbol)
+            return symbol;
+    }
+    return QString::fromUtf16(kDesignedCurrencySymbol);
 }
 
 QString unitLabel(int index, const CurrencyUnits &currency)

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringView>
 
@@ -10,7 +11,8 @@ namespace model {
 
 // The currency every money figure is typed and shown in, and the units of
 // the lubricant. There is no exchange rate: a figure is a number in the
-// chosen currency. The designed window shows "$" and pounds.
+// chosen currency. The designed window shows "$" and pounds; a new facility
+// starts in the regional settings' currency (regionalCurrencySymbol()).
 enum class Units { Imperial, Metric };
 
 inline constexpr char16_t kDesignedCurrencySymbol[] = u"$";
@@ -31,8 +33,9 @@ struct CurrencyUnits {
 };
 
 // A symbol as typed, made fit to stand beside figures: blanks at either end
-// are dropped and nothing becomes "$". A symbol that could be misread as part
-// of a figure (a digit, a sign, a decimal or grouping mark), that holds
+// are dropped and nothing becomes whenBlank ("$" for a file's symbol, the
+// region's in the window). A symbol that could be misread as part of a
+// figure (a digit, a sign, a decimal or grouping mark), that holds
 // characters no label shows (control or format characters) or quotes that
 // would end a spreadsheet's number format, or that is longer than
 // kCurrencySymbolMaxLength, is refused: then message says why.
@@ -40,7 +43,14 @@ struct CurrencySymbolReading {
     std::optional<QString> symbol;
     QString message;
 };
-CurrencySymbolReading readCurrencySymbol(QStringView typed);
+CurrencySymbolReading readCurrencySymbol(QStringView typed, QStringView whenBlank = kDesignedCurrencySymbol);
+
+// The currency a facility starts in, without a choice made: the symbol the
+// regional settings write amounts with ("€" in Germany, "R$" in Brazil,
+// "$" in the United States), else their three-letter code where the symbol
+// is not one readCurrencySymbol() takes as it is ("EGP" in Egypt, whose
+// symbol holds dots and a direction mark), else "$".
+QString regionalCurrencySymbol(const QLocale &locale);
 
 // The label right of input field index (0 to 11) for these units and this
 // currency: the metric texts replace the imperial ones, then the "$" of the

@@ -4,6 +4,9 @@
 
 #include "document/facility_document.h"
 
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -73,6 +76,8 @@ private slots:
     void investmentGivesBusinessCase();
     void capitalInputsShapeBusinessCase_data();
     void capitalInputsShapeBusinessCase();
+    void firstCurrency_data();
+    void firstCurrency();
 
 private:
     QTemporaryDir m_dir;
@@ -301,6 +306,36 @@ void DocumentTest::capitalInputsShapeBusinessCase()
     QCOMPARE(facility.businessCase().has_value(), !std::isnan(npv));
     if (facility.businessCase())
         QCOMPARE(facility.businessCase()->measures.npv, npv);
+}
+
+// saved: the symbol of a file opened in these settings, "-" a file naming none (as older ones).
+// clang-format off
+void DocumentTest::firstCurrency_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("saved");
+    QTest::addColumn<QString>("symbol");
+    for (const auto &[locale, saved, symbol] :
+         {std::tuple{"en_US", "", "$"}, {"de_DE", "", "€"}, {"fr_FR", "", "€"}, {"es_ES", "", "€"}, {"pt_BR", "", "R$"},
+          {"zh_CN", "", "¥"}, {"hi_IN", "", "₹"}, {"ar_EG", "", "EGP"}, {"C", "", "$"}, {"de_DE", "$", "$"},
+          {"en_US", "CHF", "CHF"}, {"de_DE", "-", "$"}})
+        QTest::addRow("%s %s", locale, saved) << locale << saved << symbol;
+}
+// clang-format on
+
+void DocumentTest::firstCurrency()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, saved);
+    FacilityDocument facility{QLocale(locale)}, other(kUs);
+    other.setCurrencyUnits({saved == u"-" ? u"$"_qs : saved, model::Units::Imperial});
+    QJsonObject root = QJsonDocument::fromJson(model::toFacilityJson(other.figures())).object();
+    if (saved == u"-")
+        root.remove(u"currency"_qs);
+    QFile file(m_dir.filePath(u"currency.velmor"_qs));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QJsonDocument(root).toJson()) > 0 && file.flush());
+    QVERIFY(saved.isEmpty() || facility.open(file.fileName(), facility.locale()));
+    QTEST(facility.currencyUnits().symbol, "symbol");
 }
 
 QTEST_GUILESS_MAIN(DocumentTest)

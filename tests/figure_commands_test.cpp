@@ -598,7 +598,7 @@ void FigureCommandsTest::assumptionsShowOnTheVelmorTab_data()
     QTest::newRow("designed") << "en_US" << -1.0 << "Labor to lubricate (90% reduction)" << "$12,580.00";
     QTest::newRow("none") << "en_US" << 0.0 << "Labor to lubricate (0% reduction)" << "$62,600.00";
     QTest::newRow("a fraction, in Germany") << "de_DE" << 72.5 << "Labor to lubricate (72,5% reduction)"
-                                            << "$17.215,00";
+                                            << "17.215,00\u00A0\u20AC";
     QTest::newRow("all of it") << "en_US" << 100.0 << "Labor to lubricate (100% reduction)" << "$.00";
     QTest::newRow("the longest") << "en_US" << 33.3 << "Labor to lubricate (33.3% reduction)" << "$41,754.20";
 }

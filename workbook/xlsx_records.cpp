@@ -66,7 +66,8 @@ std::set<int> dateStyles(const QByteArray *xml)
     while (!reader.atEnd()) {
         reader.readNext();
         if (reader.isStartElement() && reader.name() == u"numFmt") {
-            const QString code = reader.attributes().value(QLatin1StringView("formatCode")).toString().remove(quotedOrBracketed);
+            const QString code =
+                reader.attributes().value(QLatin1StringView("formatCode")).toString().remove(quotedOrBracketed);
             if (code.contains(u'd', Qt::CaseInsensitive) && code.contains(u'y', Qt::CaseInsensitive))
                 dateFormats.insert(reader.attributes().value(QLatin1StringView("numFmtId")).toInt());
         } else if (reader.isStartElement() && reader.name() == u"cellXfs") {
@@ -103,7 +104,8 @@ QByteArray sheetPart(const ZipReading &zip, int index)
     QXmlStreamReader links(*relations);
     while (!id.isEmpty() && !links.atEnd()) {
         links.readNext();
-        if (links.isStartElement() && links.name() == u"Relationship" && links.attributes().value(QLatin1StringView("Id")) == id) {
+        if (links.isStartElement() && links.name() == u"Relationship"
+            && links.attributes().value(QLatin1StringView("Id")) == id) {
             const QString target = links.attributes().value(QLatin1StringView("Target")).toString();
             return (target.startsWith(u'/') ? target.mid(1) : QStringLiteral("xl/") + target).toUtf8();
         }

@@ -189,8 +189,8 @@
     <message numerus="yes">
         <source>How the measures are computed. The investment is the system&apos;s price plus its installation, paid at the start; the yearly net is the annual savings less the yearly upkeep, received at the end of each year over the %1 year(s) evaluated. Simple payback = investment ÷ (yearly net ÷ 12) months. Return on investment = (savings × years − upkeep × years − investment) ÷ investment. Net present value = −investment + Σ yearly net ÷ (1 + rate)^t for t = 1 to %1, at a discount rate of %2. The internal rate of return is the rate at which the net present value is zero. Discounted payback is the time until the discounted yearly nets cover the investment. The conservative case halves every assumed reduction; the optimistic case takes every reduction halfway to 100%.</source>
         <translation>
-            <numerusform>So werden die Kennzahlen berechnet. Die Investition ist der Preis des Systems zuzüglich seiner Installation, bezahlt zu Beginn; der jährliche Netto-Cashflow ist die jährliche Einsparung abzüglich der jährlichen Wartungskosten, zugeflossen am Ende des betrachteten Zeitraums von %1 Jahr. Statische Amortisationszeit = Investition ÷ (jährlicher Netto-Cashflow ÷ 12) Monate. Kapitalrendite = (Einsparung × Jahre − Wartungskosten × Jahre − Investition) ÷ Investition. Kapitalwert = −Investition + Σ jährlicher Netto-Cashflow ÷ (1 + Zinssatz)^t für t = 1 bis %1, bei einem Kalkulationszinssatz von %2. Der interne Zinsfuß ist der Zinssatz, bei dem der Kapitalwert null ist. Die dynamische Amortisationszeit ist die Zeit, bis die abgezinsten jährlichen Netto-Cashflows die Investition decken. Das konservative Szenario halbiert jede angenommene Senkung; das optimistische Szenario rückt jede Senkung auf halbem Weg an 100 % heran.</numerusform>
-            <numerusform>So werden die Kennzahlen berechnet. Die Investition ist der Preis des Systems zuzüglich seiner Installation, bezahlt zu Beginn; der jährliche Netto-Cashflow ist die jährliche Einsparung abzüglich der jährlichen Wartungskosten, zugeflossen am Ende jedes der %1 betrachteten Jahre. Statische Amortisationszeit = Investition ÷ (jährlicher Netto-Cashflow ÷ 12) Monate. Kapitalrendite = (Einsparung × Jahre − Wartungskosten × Jahre − Investition) ÷ Investition. Kapitalwert = −Investition + Σ jährlicher Netto-Cashflow ÷ (1 + Zinssatz)^t für t = 1 bis %1, bei einem Kalkulationszinssatz von %2. Der interne Zinsfuß ist der Zinssatz, bei dem der Kapitalwert null ist. Die dynamische Amortisationszeit ist die Zeit, bis die abgezinsten jährlichen Netto-Cashflows die Investition decken. Das konservative Szenario halbiert jede angenommene Senkung; das optimistische Szenario rückt jede Senkung auf halbem Weg an 100 % heran.</numerusform>
+            <numerusform>So werden die Kennzahlen berechnet. Die Investition ist der Preis des Systems zuzüglich seiner Installation, bezahlt zu Beginn; der jährliche Netto-Cashflow ist die jährliche Einsparung abzüglich der jährlichen Wartungskosten, zugeflossen am Ende des betrachteten Zeitraums von %1 Jahr. Statische Amortisationszeit = Investition ÷ (jährlicher Netto-Cashflow ÷ 12) Monate. Kapitalrendite = (Einsparung × Jahre − Wartungskosten × Jahre − Investition) ÷ Investition. Kapitalwert = −Investition + Σ jährlicher Netto-Cashflow ÷ (1 + Zinssatz)^t für t = 1 bis %1, bei einem Kalkulationszinssatz von %2. Der interne Zinsfuß ist der Zinssatz, bei dem der Kapitalwert null ist. Die dynamische Amortisationszeit ist die Zeit, bis die abgezinsten jährlichen Netto-Cashflows die Investition decken. Das konservative Szenario halbiert jede angenommene Senkung; das optimistische Szenario rückt jede Senkung auf halbem Weg an 100&#xa0;% heran.</numerusform>
+            <numerusform>So werden die Kennzahlen berechnet. Die Investition ist der Preis des Systems zuzüglich seiner Installation, bezahlt zu Beginn; der jährliche Netto-Cashflow ist die jährliche Einsparung abzüglich der jährlichen Wartungskosten, zugeflossen am Ende jedes der %1 betrachteten Jahre. Statische Amortisationszeit = Investition ÷ (jährlicher Netto-Cashflow ÷ 12) Monate. Kapitalrendite = (Einsparung × Jahre − Wartungskosten × Jahre − Investition) ÷ Investition. Kapitalwert = −Investition + Σ jährlicher Netto-Cashflow ÷ (1 + Zinssatz)^t für t = 1 bis %1, bei einem Kalkulationszinssatz von %2. Der interne Zinsfuß ist der Zinssatz, bei dem der Kapitalwert null ist. Die dynamische Amortisationszeit ist die Zeit, bis die abgezinsten jährlichen Netto-Cashflows die Investition decken. Das konservative Szenario halbiert jede angenommene Senkung; das optimistische Szenario rückt jede Senkung auf halbem Weg an 100&#xa0;% heran.</numerusform>
         </translation>
     </message>
     <message>
@@ -207,15 +207,15 @@
     </message>
     <message>
         <source>Change of the annual savings ($) at ±%1%</source>
-        <translation>Änderung der jährlichen Einsparung ($) bei ±%1 %</translation>
+        <translation>Änderung der jährlichen Einsparung ($) bei ±%1&#xa0;%</translation>
     </message>
     <message>
         <source>Lowered by %1%</source>
-        <translation>Um %1 % gesenkt</translation>
+        <translation>Um %1&#xa0;% gesenkt</translation>
     </message>
     <message>
         <source>Raised by %1%</source>
-        <translation>Um %1 % erhöht</translation>
+        <translation>Um %1&#xa0;% erhöht</translation>
     </message>
     <message>
         <source>Bearings in facility</source>
@@ -267,23 +267,23 @@
     </message>
     <message>
         <source>Lubrication labor reduction (%1%)</source>
-        <translation>Senkung Schmierarbeit (%1 %)</translation>
+        <translation>Senkung Schmierarbeit (%1&#xa0;%)</translation>
     </message>
     <message>
         <source>Lubricant reduction (%1%)</source>
-        <translation>Senkung Schmierstoff (%1 %)</translation>
+        <translation>Senkung Schmierstoff (%1&#xa0;%)</translation>
     </message>
     <message>
         <source>Bearings reduction (%1%)</source>
-        <translation>Senkung Ersatzlager (%1 %)</translation>
+        <translation>Senkung Ersatzlager (%1&#xa0;%)</translation>
     </message>
     <message>
         <source>Replacement labor reduction (%1%)</source>
-        <translation>Senkung Lagerwechselarbeit (%1 %)</translation>
+        <translation>Senkung Lagerwechselarbeit (%1&#xa0;%)</translation>
     </message>
     <message>
         <source>Lost production reduction (%1%)</source>
-        <translation>Senkung Produktionsausfall (%1 %)</translation>
+        <translation>Senkung Produktionsausfall (%1&#xa0;%)</translation>
     </message>
     <message>
         <source>Conservative</source>
@@ -403,35 +403,35 @@
     </message>
     <message>
         <source>Discount rate (%1%)</source>
-        <translation>Kalkulationszinssatz (%1 %)</translation>
+        <translation>Kalkulationszinssatz (%1&#xa0;%)</translation>
     </message>
     <message>
         <source>Labour rates&apos; escalation (%1%)</source>
-        <translation>Steigerung Stundensätze (%1 %)</translation>
+        <translation>Steigerung Stundensätze (%1&#xa0;%)</translation>
     </message>
     <message>
         <source>Lubricant price&apos;s escalation (%1%)</source>
-        <translation>Steigerung Schmierstoffpreis (%1 %)</translation>
+        <translation>Steigerung Schmierstoffpreis (%1&#xa0;%)</translation>
     </message>
     <message>
         <source>Bearing price&apos;s escalation (%1%)</source>
-        <translation>Steigerung Lagerpreis (%1 %)</translation>
+        <translation>Steigerung Lagerpreis (%1&#xa0;%)</translation>
     </message>
     <message>
         <source>Production value&apos;s escalation (%1%)</source>
-        <translation>Steigerung Produktionswert (%1 %)</translation>
+        <translation>Steigerung Produktionswert (%1&#xa0;%)</translation>
     </message>
     <message>
         <source>Upkeep&apos;s escalation (%1%)</source>
-        <translation>Steigerung Wartungskosten (%1 %)</translation>
+        <translation>Steigerung Wartungskosten (%1&#xa0;%)</translation>
     </message>
     <message>
         <source>Income tax rate (%1%)</source>
-        <translation>Ertragsteuersatz (%1 %)</translation>
+        <translation>Ertragsteuersatz (%1&#xa0;%)</translation>
     </message>
     <message>
         <source>Change of the net present value ($) at ±%1%</source>
-        <translation>Änderung des Kapitalwerts ($) bei ±%1 %</translation>
+        <translation>Änderung des Kapitalwerts ($) bei ±%1&#xa0;%</translation>
     </message>
     <message>
         <source>Net present value ($) as the five strongest inputs move</source>
@@ -780,7 +780,7 @@
     </message>
     <message>
         <source>Net present value at %1%</source>
-        <translation>Kapitalwert bei %1 %</translation>
+        <translation>Kapitalwert bei %1&#xa0;%</translation>
     </message>
     <message>
         <source>Internal rate of return</source>
@@ -822,7 +822,7 @@
     <name>CostRows</name>
     <message>
         <source>%1 by %2 %</source>
-        <translation>%1 um %2 %</translation>
+        <translation>%1 um %2&#xa0;%</translation>
     </message>
     <message>
         <source>The Velmor cost assumes that automatic lubrication cuts %1 and %2.</source>
@@ -834,7 +834,7 @@
     </message>
     <message>
         <source>Labor to lubricate (%1% reduction)</source>
-        <translation>Schmierarbeit (−%1 %)</translation>
+        <translation>Schmierarbeit (−%1&#xa0;%)</translation>
     </message>
     <message>
         <source>the lubrication labour</source>
@@ -846,7 +846,7 @@
     </message>
     <message>
         <source>Grease consumption (%1% reduction)</source>
-        <translation>Schmierstoffverbrauch (−%1 %)</translation>
+        <translation>Schmierstoffverbrauch (−%1&#xa0;%)</translation>
     </message>
     <message>
         <source>the lubricant</source>
@@ -858,7 +858,7 @@
     </message>
     <message>
         <source>New replacement bearings (%1% reduction)</source>
-        <translation>Neue Ersatzlager (−%1 %)</translation>
+        <translation>Neue Ersatzlager (−%1&#xa0;%)</translation>
     </message>
     <message>
         <source>the replacement bearings</source>
@@ -870,7 +870,7 @@
     </message>
     <message>
         <source>Bearing replacement labor (%1% reduction)</source>
-        <translation>Arbeit für Lagerwechsel (−%1 %)</translation>
+        <translation>Arbeit für Lagerwechsel (−%1&#xa0;%)</translation>
     </message>
     <message>
         <source>the replacement labour</source>
@@ -882,7 +882,7 @@
     </message>
     <message>
         <source>Lost Production (%1% reduction)</source>
-        <translation>Produktionsausfall (−%1 %)</translation>
+        <translation>Produktionsausfall (−%1&#xa0;%)</translation>
     </message>
     <message>
         <source>the lost production</source>
@@ -899,6 +899,29 @@
     <message>
         <source>Total annual savings over manual lubrication costs</source>
         <translation>Jahresgesamteinsparung ggü. Handschmierung</translation>
+    </message>
+</context>
+<context>
+    <name>CsvText</name>
+    <message>
+        <source>It is larger than %1 MB.</source>
+        <translation>Sie ist größer als %1 MB.</translation>
+    </message>
+    <message>
+        <source>It is not a text file.</source>
+        <translation>Sie ist keine Textdatei.</translation>
+    </message>
+    <message>
+        <source>A quoted field that begins on line %1 is never closed.</source>
+        <translation>Ein Feld in Anführungszeichen, das in Zeile %1 beginnt, wird nie geschlossen.</translation>
+    </message>
+    <message>
+        <source>It holds no header and no rows.</source>
+        <translation>Sie enthält weder Kopfzeile noch Zeilen.</translation>
+    </message>
+    <message>
+        <source>Line %1 has %2 fields where the header has %3.</source>
+        <translation>Zeile %1 hat %2 Felder, die Kopfzeile aber %3.</translation>
     </message>
 </context>
 <context>
@@ -1815,6 +1838,29 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     </message>
 </context>
 <context>
+    <name>RecordsText</name>
+    <message>
+        <source>It is larger than %1 MB.</source>
+        <translation>Sie ist größer als %1 MB.</translation>
+    </message>
+    <message>
+        <source>It is not a workbook, or it is damaged.</source>
+        <translation>Sie ist keine Arbeitsmappe oder beschädigt.</translation>
+    </message>
+    <message>
+        <source>The workbook has no sheet %1.</source>
+        <translation>Die Arbeitsmappe hat kein Blatt %1.</translation>
+    </message>
+    <message>
+        <source>Row %1 of the sheet is damaged.</source>
+        <translation>Zeile %1 des Blatts ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>The sheet holds no header and no rows.</source>
+        <translation>Das Blatt enthält weder Kopfzeile noch Zeilen.</translation>
+    </message>
+</context>
+<context>
     <name>ReportDetailsDialog</name>
     <message>
         <source>Report Details</source>
@@ -1897,8 +1943,8 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     <message numerus="yes">
         <source>The investment: %1, evaluated over %2 year(s) at a discount rate of %3%.</source>
         <translation>
-            <numerusform>Die Investition: %1, betrachtet über %2 Jahr bei einem Kalkulationszinssatz von %3 %.</numerusform>
-            <numerusform>Die Investition: %1, betrachtet über %2 Jahre bei einem Kalkulationszinssatz von %3 %.</numerusform>
+            <numerusform>Die Investition: %1, betrachtet über %2 Jahr bei einem Kalkulationszinssatz von %3&#xa0;%.</numerusform>
+            <numerusform>Die Investition: %1, betrachtet über %2 Jahre bei einem Kalkulationszinssatz von %3&#xa0;%.</numerusform>
         </translation>
     </message>
     <message>
@@ -1927,7 +1973,7 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     </message>
     <message>
         <source>Sensitivity: each of the twelve figures and five reductions lowered and raised by %1%, a reduction no further than 0% or 100%.</source>
-        <translation>Sensitivität: jeder der zwölf Werte und der fünf Senkungen um %1 % gesenkt und erhöht, eine Senkung dabei nicht unter 0 % und nicht über 100 %.</translation>
+        <translation>Sensitivität: jeder der zwölf Werte und der fünf Senkungen um %1&#xa0;% gesenkt und erhöht, eine Senkung dabei nicht unter 0&#xa0;% und nicht über 100&#xa0;%.</translation>
     </message>
     <message>
         <source>Installed system price: %1</source>
@@ -2188,6 +2234,21 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     <message>
         <source>Annual savings</source>
         <translation>Jährliche Einsparung</translation>
+    </message>
+</context>
+<context>
+    <name>WorkOrderText</name>
+    <message>
+        <source>No column is chosen for the date.</source>
+        <translation>Für das Datum ist keine Spalte gewählt.</translation>
+    </message>
+    <message>
+        <source>The date %1 on line %2 does not read as a date.</source>
+        <translation>Das Datum %1 in Zeile %2 ist kein lesbares Datum.</translation>
+    </message>
+    <message>
+        <source>The records hold no work orders.</source>
+        <translation>Die Aufzeichnungen enthalten keine Arbeitsaufträge.</translation>
     </message>
 </context>
 <context>

@@ -189,8 +189,8 @@
     <message numerus="yes">
         <source>How the measures are computed. The investment is the system&apos;s price plus its installation, paid at the start; the yearly net is the annual savings less the yearly upkeep, received at the end of each year over the %1 year(s) evaluated. Simple payback = investment ÷ (yearly net ÷ 12) months. Return on investment = (savings × years − upkeep × years − investment) ÷ investment. Net present value = −investment + Σ yearly net ÷ (1 + rate)^t for t = 1 to %1, at a discount rate of %2. The internal rate of return is the rate at which the net present value is zero. Discounted payback is the time until the discounted yearly nets cover the investment. The conservative case halves every assumed reduction; the optimistic case takes every reduction halfway to 100%.</source>
         <translation>
-            <numerusform>Cómo se calculan los indicadores. La inversión es el precio del sistema más su instalación, que se paga al principio; el flujo neto anual es el ahorro anual menos el mantenimiento anual, que se percibe al final de cada año durante el período evaluado de %1 año. Plazo de recuperación simple = inversión ÷ (flujo neto anual ÷ 12) meses. Retorno de la inversión = (ahorro × años − mantenimiento × años − inversión) ÷ inversión. Valor actual neto = −inversión + Σ flujo neto anual ÷ (1 + tasa)^t para t = 1 a %1, con una tasa de descuento del %2. La tasa interna de rentabilidad es la tasa con la que el valor actual neto es cero. El plazo de recuperación descontado es el tiempo que tardan los flujos netos anuales descontados en cubrir la inversión. El escenario conservador reduce a la mitad cada reducción supuesta; el optimista lleva cada reducción a medio camino del 100 %.</numerusform>
-            <numerusform>Cómo se calculan los indicadores. La inversión es el precio del sistema más su instalación, que se paga al principio; el flujo neto anual es el ahorro anual menos el mantenimiento anual, que se percibe al final de cada año durante los %1 años evaluados. Plazo de recuperación simple = inversión ÷ (flujo neto anual ÷ 12) meses. Retorno de la inversión = (ahorro × años − mantenimiento × años − inversión) ÷ inversión. Valor actual neto = −inversión + Σ flujo neto anual ÷ (1 + tasa)^t para t = 1 a %1, con una tasa de descuento del %2. La tasa interna de rentabilidad es la tasa con la que el valor actual neto es cero. El plazo de recuperación descontado es el tiempo que tardan los flujos netos anuales descontados en cubrir la inversión. El escenario conservador reduce a la mitad cada reducción supuesta; el optimista lleva cada reducción a medio camino del 100 %.</numerusform>
+            <numerusform>Cómo se calculan los indicadores. La inversión es el precio del sistema más su instalación, que se paga al principio; el flujo neto anual es el ahorro anual menos el mantenimiento anual, que se percibe al final de cada año durante el período evaluado de %1 año. Plazo de recuperación simple = inversión ÷ (flujo neto anual ÷ 12) meses. Retorno de la inversión = (ahorro × años − mantenimiento × años − inversión) ÷ inversión. Valor actual neto = −inversión + Σ flujo neto anual ÷ (1 + tasa)^t para t = 1 a %1, con una tasa de descuento del %2. La tasa interna de rentabilidad es la tasa con la que el valor actual neto es cero. El plazo de recuperación descontado es el tiempo que tardan los flujos netos anuales descontados en cubrir la inversión. El escenario conservador reduce a la mitad cada reducción supuesta; el optimista lleva cada reducción a medio camino del 100&#xa0;%.</numerusform>
+            <numerusform>Cómo se calculan los indicadores. La inversión es el precio del sistema más su instalación, que se paga al principio; el flujo neto anual es el ahorro anual menos el mantenimiento anual, que se percibe al final de cada año durante los %1 años evaluados. Plazo de recuperación simple = inversión ÷ (flujo neto anual ÷ 12) meses. Retorno de la inversión = (ahorro × años − mantenimiento × años − inversión) ÷ inversión. Valor actual neto = −inversión + Σ flujo neto anual ÷ (1 + tasa)^t para t = 1 a %1, con una tasa de descuento del %2. La tasa interna de rentabilidad es la tasa con la que el valor actual neto es cero. El plazo de recuperación descontado es el tiempo que tardan los flujos netos anuales descontados en cubrir la inversión. El escenario conservador reduce a la mitad cada reducción supuesta; el optimista lleva cada reducción a medio camino del 100&#xa0;%.</numerusform>
         </translation>
     </message>
     <message>
@@ -207,15 +207,15 @@
     </message>
     <message>
         <source>Change of the annual savings ($) at ±%1%</source>
-        <translation>Variación del ahorro anual ($) con ±%1 %</translation>
+        <translation>Variación del ahorro anual ($) con ±%1&#xa0;%</translation>
     </message>
     <message>
         <source>Lowered by %1%</source>
-        <translation>Reducido un %1 %</translation>
+        <translation>Reducido un %1&#xa0;%</translation>
     </message>
     <message>
         <source>Raised by %1%</source>
-        <translation>Aumentado un %1 %</translation>
+        <translation>Aumentado un %1&#xa0;%</translation>
     </message>
     <message>
         <source>Bearings in facility</source>
@@ -267,23 +267,23 @@
     </message>
     <message>
         <source>Lubrication labor reduction (%1%)</source>
-        <translation>Mano de obra de lubricación (−%1 %)</translation>
+        <translation>Mano de obra de lubricación (−%1&#xa0;%)</translation>
     </message>
     <message>
         <source>Lubricant reduction (%1%)</source>
-        <translation>Consumo de lubricante (−%1 %)</translation>
+        <translation>Consumo de lubricante (−%1&#xa0;%)</translation>
     </message>
     <message>
         <source>Bearings reduction (%1%)</source>
-        <translation>Rodamientos de repuesto (−%1 %)</translation>
+        <translation>Rodamientos de repuesto (−%1&#xa0;%)</translation>
     </message>
     <message>
         <source>Replacement labor reduction (%1%)</source>
-        <translation>Sustitución de rodamientos (−%1 %)</translation>
+        <translation>Sustitución de rodamientos (−%1&#xa0;%)</translation>
     </message>
     <message>
         <source>Lost production reduction (%1%)</source>
-        <translation>Producción perdida (−%1 %)</translation>
+        <translation>Producción perdida (−%1&#xa0;%)</translation>
     </message>
     <message>
         <source>Conservative</source>
@@ -403,35 +403,35 @@
     </message>
     <message>
         <source>Discount rate (%1%)</source>
-        <translation>Tasa de descuento (%1 %)</translation>
+        <translation>Tasa de descuento (%1&#xa0;%)</translation>
     </message>
     <message>
         <source>Labour rates&apos; escalation (%1%)</source>
-        <translation>Incremento de las tarifas horarias (%1 %)</translation>
+        <translation>Incremento de las tarifas horarias (%1&#xa0;%)</translation>
     </message>
     <message>
         <source>Lubricant price&apos;s escalation (%1%)</source>
-        <translation>Incremento del precio del lubricante (%1 %)</translation>
+        <translation>Incremento del precio del lubricante (%1&#xa0;%)</translation>
     </message>
     <message>
         <source>Bearing price&apos;s escalation (%1%)</source>
-        <translation>Incremento del precio de los rodamientos (%1 %)</translation>
+        <translation>Incremento del precio de los rodamientos (%1&#xa0;%)</translation>
     </message>
     <message>
         <source>Production value&apos;s escalation (%1%)</source>
-        <translation>Incremento del valor de la producción (%1 %)</translation>
+        <translation>Incremento del valor de la producción (%1&#xa0;%)</translation>
     </message>
     <message>
         <source>Upkeep&apos;s escalation (%1%)</source>
-        <translation>Incremento del mantenimiento (%1 %)</translation>
+        <translation>Incremento del mantenimiento (%1&#xa0;%)</translation>
     </message>
     <message>
         <source>Income tax rate (%1%)</source>
-        <translation>Tipo impositivo (%1 %)</translation>
+        <translation>Tipo impositivo (%1&#xa0;%)</translation>
     </message>
     <message>
         <source>Change of the net present value ($) at ±%1%</source>
-        <translation>Variación del VAN ($) con ±%1 %</translation>
+        <translation>Variación del VAN ($) con ±%1&#xa0;%</translation>
     </message>
     <message>
         <source>Net present value ($) as the five strongest inputs move</source>
@@ -780,7 +780,7 @@
     </message>
     <message>
         <source>Net present value at %1%</source>
-        <translation>Valor actual neto al %1 %</translation>
+        <translation>Valor actual neto al %1&#xa0;%</translation>
     </message>
     <message>
         <source>Internal rate of return</source>
@@ -822,7 +822,7 @@
     <name>CostRows</name>
     <message>
         <source>%1 by %2 %</source>
-        <translation>%1 en un %2 %</translation>
+        <translation>%1 en un %2&#xa0;%</translation>
     </message>
     <message>
         <source>The Velmor cost assumes that automatic lubrication cuts %1 and %2.</source>
@@ -834,7 +834,7 @@
     </message>
     <message>
         <source>Labor to lubricate (%1% reduction)</source>
-        <translation>Mano de obra lubricación (−%1 %)</translation>
+        <translation>Mano de obra lubricación (−%1&#xa0;%)</translation>
     </message>
     <message>
         <source>the lubrication labour</source>
@@ -846,7 +846,7 @@
     </message>
     <message>
         <source>Grease consumption (%1% reduction)</source>
-        <translation>Consumo de lubricante (−%1 %)</translation>
+        <translation>Consumo de lubricante (−%1&#xa0;%)</translation>
     </message>
     <message>
         <source>the lubricant</source>
@@ -858,7 +858,7 @@
     </message>
     <message>
         <source>New replacement bearings (%1% reduction)</source>
-        <translation>Rodamientos de repuesto (−%1 %)</translation>
+        <translation>Rodamientos de repuesto (−%1&#xa0;%)</translation>
     </message>
     <message>
         <source>the replacement bearings</source>
@@ -870,7 +870,7 @@
     </message>
     <message>
         <source>Bearing replacement labor (%1% reduction)</source>
-        <translation>Sustitución de rodamientos (−%1 %)</translation>
+        <translation>Sustitución de rodamientos (−%1&#xa0;%)</translation>
     </message>
     <message>
         <source>the replacement labour</source>
@@ -882,7 +882,7 @@
     </message>
     <message>
         <source>Lost Production (%1% reduction)</source>
-        <translation>Producción perdida (−%1 %)</translation>
+        <translation>Producción perdida (−%1&#xa0;%)</translation>
     </message>
     <message>
         <source>the lost production</source>
@@ -899,6 +899,29 @@
     <message>
         <source>Total annual savings over manual lubrication costs</source>
         <translation>Ahorro anual total frente a la lubricación manual</translation>
+    </message>
+</context>
+<context>
+    <name>CsvText</name>
+    <message>
+        <source>It is larger than %1 MB.</source>
+        <translation>Ocupa más de %1 MB.</translation>
+    </message>
+    <message>
+        <source>It is not a text file.</source>
+        <translation>No es un archivo de texto.</translation>
+    </message>
+    <message>
+        <source>A quoted field that begins on line %1 is never closed.</source>
+        <translation>Un campo entre comillas que empieza en la línea %1 no se cierra nunca.</translation>
+    </message>
+    <message>
+        <source>It holds no header and no rows.</source>
+        <translation>No contiene ni encabezado ni filas.</translation>
+    </message>
+    <message>
+        <source>Line %1 has %2 fields where the header has %3.</source>
+        <translation>La línea %1 tiene %2 campos y el encabezado %3.</translation>
     </message>
 </context>
 <context>
@@ -1815,6 +1838,29 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     </message>
 </context>
 <context>
+    <name>RecordsText</name>
+    <message>
+        <source>It is larger than %1 MB.</source>
+        <translation>Ocupa más de %1 MB.</translation>
+    </message>
+    <message>
+        <source>It is not a workbook, or it is damaged.</source>
+        <translation>No es un libro de cálculo o está dañado.</translation>
+    </message>
+    <message>
+        <source>The workbook has no sheet %1.</source>
+        <translation>El libro de cálculo no tiene hoja %1.</translation>
+    </message>
+    <message>
+        <source>Row %1 of the sheet is damaged.</source>
+        <translation>La fila %1 de la hoja está dañada.</translation>
+    </message>
+    <message>
+        <source>The sheet holds no header and no rows.</source>
+        <translation>La hoja no contiene ni encabezado ni filas.</translation>
+    </message>
+</context>
+<context>
     <name>ReportDetailsDialog</name>
     <message>
         <source>Report Details</source>
@@ -1897,8 +1943,8 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     <message numerus="yes">
         <source>The investment: %1, evaluated over %2 year(s) at a discount rate of %3%.</source>
         <translation>
-            <numerusform>La inversión: %1; evaluada a %2 año con una tasa de descuento del %3 %.</numerusform>
-            <numerusform>La inversión: %1; evaluada a %2 años con una tasa de descuento del %3 %.</numerusform>
+            <numerusform>La inversión: %1; evaluada a %2 año con una tasa de descuento del %3&#xa0;%.</numerusform>
+            <numerusform>La inversión: %1; evaluada a %2 años con una tasa de descuento del %3&#xa0;%.</numerusform>
         </translation>
     </message>
     <message>
@@ -1927,7 +1973,7 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     </message>
     <message>
         <source>Sensitivity: each of the twelve figures and five reductions lowered and raised by %1%, a reduction no further than 0% or 100%.</source>
-        <translation>Sensibilidad: cada una de las doce cifras y de las cinco reducciones se reduce y se aumenta un %1 %, sin llevar ninguna reducción por debajo del 0 % ni por encima del 100 %.</translation>
+        <translation>Sensibilidad: cada una de las doce cifras y de las cinco reducciones se reduce y se aumenta un %1&#xa0;%, sin llevar ninguna reducción por debajo del 0&#xa0;% ni por encima del 100&#xa0;%.</translation>
     </message>
     <message>
         <source>Installed system price: %1</source>
@@ -2188,6 +2234,21 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     <message>
         <source>Annual savings</source>
         <translation>Ahorro anual</translation>
+    </message>
+</context>
+<context>
+    <name>WorkOrderText</name>
+    <message>
+        <source>No column is chosen for the date.</source>
+        <translation>No se ha elegido ninguna columna para la fecha.</translation>
+    </message>
+    <message>
+        <source>The date %1 on line %2 does not read as a date.</source>
+        <translation>La fecha %1 de la línea %2 no se puede leer como fecha.</translation>
+    </message>
+    <message>
+        <source>The records hold no work orders.</source>
+        <translation>Los registros no contienen ninguna orden de trabajo.</translation>
     </message>
 </context>
 <context>

@@ -902,6 +902,29 @@
     </message>
 </context>
 <context>
+    <name>CsvText</name>
+    <message>
+        <source>It is larger than %1 MB.</source>
+        <translation>Il dépasse %1 Mo.</translation>
+    </message>
+    <message>
+        <source>It is not a text file.</source>
+        <translation>Ce n’est pas un fichier texte.</translation>
+    </message>
+    <message>
+        <source>A quoted field that begins on line %1 is never closed.</source>
+        <translation>Un champ entre guillemets commençant à la ligne %1 n’est jamais fermé.</translation>
+    </message>
+    <message>
+        <source>It holds no header and no rows.</source>
+        <translation>Il ne contient ni en-tête ni lignes.</translation>
+    </message>
+    <message>
+        <source>Line %1 has %2 fields where the header has %3.</source>
+        <translation>La ligne %1 compte %2 champs alors que l’en-tête en compte %3.</translation>
+    </message>
+</context>
+<context>
     <name>CurrencyUnits</name>
     <message>
         <source>A currency symbol has at most %1 characters.</source>
@@ -1815,6 +1838,29 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
 </context>
 <context>
+    <name>RecordsText</name>
+    <message>
+        <source>It is larger than %1 MB.</source>
+        <translation>Il dépasse %1 Mo.</translation>
+    </message>
+    <message>
+        <source>It is not a workbook, or it is damaged.</source>
+        <translation>Ce n’est pas un classeur, ou il est endommagé.</translation>
+    </message>
+    <message>
+        <source>The workbook has no sheet %1.</source>
+        <translation>Le classeur n’a pas de feuille %1.</translation>
+    </message>
+    <message>
+        <source>Row %1 of the sheet is damaged.</source>
+        <translation>La ligne %1 de la feuille est endommagée.</translation>
+    </message>
+    <message>
+        <source>The sheet holds no header and no rows.</source>
+        <translation>La feuille ne contient ni en-tête ni lignes.</translation>
+    </message>
+</context>
+<context>
     <name>ReportDetailsDialog</name>
     <message>
         <source>Report Details</source>
@@ -2188,6 +2234,21 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     <message>
         <source>Annual savings</source>
         <translation>Économies annuelles</translation>
+    </message>
+</context>
+<context>
+    <name>WorkOrderText</name>
+    <message>
+        <source>No column is chosen for the date.</source>
+        <translation>Aucune colonne n’est choisie pour la date.</translation>
+    </message>
+    <message>
+        <source>The date %1 on line %2 does not read as a date.</source>
+        <translation>La date %1 à la ligne %2 ne se lit pas comme une date.</translation>
+    </message>
+    <message>
+        <source>The records hold no work orders.</source>
+        <translation>Les relevés ne contiennent aucun ordre de travail.</translation>
     </message>
 </context>
 <context>

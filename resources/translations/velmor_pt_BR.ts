@@ -902,6 +902,29 @@
     </message>
 </context>
 <context>
+    <name>CsvText</name>
+    <message>
+        <source>It is larger than %1 MB.</source>
+        <translation>Ele tem mais de %1 MB.</translation>
+    </message>
+    <message>
+        <source>It is not a text file.</source>
+        <translation>Não é um arquivo de texto.</translation>
+    </message>
+    <message>
+        <source>A quoted field that begins on line %1 is never closed.</source>
+        <translation>Um campo entre aspas que começa na linha %1 nunca é fechado.</translation>
+    </message>
+    <message>
+        <source>It holds no header and no rows.</source>
+        <translation>Ele não contém cabeçalho nem linhas.</translation>
+    </message>
+    <message>
+        <source>Line %1 has %2 fields where the header has %3.</source>
+        <translation>A linha %1 tem %2 campos, e o cabeçalho tem %3.</translation>
+    </message>
+</context>
+<context>
     <name>CurrencyUnits</name>
     <message>
         <source>A currency symbol has at most %1 characters.</source>
@@ -1815,6 +1838,29 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     </message>
 </context>
 <context>
+    <name>RecordsText</name>
+    <message>
+        <source>It is larger than %1 MB.</source>
+        <translation>Ele tem mais de %1 MB.</translation>
+    </message>
+    <message>
+        <source>It is not a workbook, or it is damaged.</source>
+        <translation>Não é uma planilha, ou está danificada.</translation>
+    </message>
+    <message>
+        <source>The workbook has no sheet %1.</source>
+        <translation>A planilha não tem a folha %1.</translation>
+    </message>
+    <message>
+        <source>Row %1 of the sheet is damaged.</source>
+        <translation>A linha %1 da folha está danificada.</translation>
+    </message>
+    <message>
+        <source>The sheet holds no header and no rows.</source>
+        <translation>A planilha não contém cabeçalho nem linhas.</translation>
+    </message>
+</context>
+<context>
     <name>ReportDetailsDialog</name>
     <message>
         <source>Report Details</source>
@@ -2188,6 +2234,21 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     <message>
         <source>Annual savings</source>
         <translation>Economia anual</translation>
+    </message>
+</context>
+<context>
+    <name>WorkOrderText</name>
+    <message>
+        <source>No column is chosen for the date.</source>
+        <translation>Nenhuma coluna foi escolhida para a data.</translation>
+    </message>
+    <message>
+        <source>The date %1 on line %2 does not read as a date.</source>
+        <translation>A data %1 na linha %2 não pode ser lida como data.</translation>
+    </message>
+    <message>
+        <source>The records hold no work orders.</source>
+        <translation>Os registros não contêm nenhuma ordem de serviço.</translation>
     </message>
 </context>
 <context>

@@ -892,6 +892,29 @@
     </message>
 </context>
 <context>
+    <name>CsvText</name>
+    <message>
+        <source>It is larger than %1 MB.</source>
+        <translation>文件大于 %1 MB。</translation>
+    </message>
+    <message>
+        <source>It is not a text file.</source>
+        <translation>它不是文本文件。</translation>
+    </message>
+    <message>
+        <source>A quoted field that begins on line %1 is never closed.</source>
+        <translation>从第 %1 行开始的带引号字段没有结束。</translation>
+    </message>
+    <message>
+        <source>It holds no header and no rows.</source>
+        <translation>文件没有标题行，也没有数据行。</translation>
+    </message>
+    <message>
+        <source>Line %1 has %2 fields where the header has %3.</source>
+        <translation>第 %1 行有 %2 个字段，而标题行有 %3 个。</translation>
+    </message>
+</context>
+<context>
     <name>CurrencyUnits</name>
     <message>
         <source>A currency symbol has at most %1 characters.</source>
@@ -1805,6 +1828,29 @@ The results cannot be computed from these figures. Please check the figures unde
     </message>
 </context>
 <context>
+    <name>RecordsText</name>
+    <message>
+        <source>It is larger than %1 MB.</source>
+        <translation>文件大于 %1 MB。</translation>
+    </message>
+    <message>
+        <source>It is not a workbook, or it is damaged.</source>
+        <translation>它不是工作簿，或已损坏。</translation>
+    </message>
+    <message>
+        <source>The workbook has no sheet %1.</source>
+        <translation>工作簿没有第 %1 个工作表。</translation>
+    </message>
+    <message>
+        <source>Row %1 of the sheet is damaged.</source>
+        <translation>工作表第 %1 行已损坏。</translation>
+    </message>
+    <message>
+        <source>The sheet holds no header and no rows.</source>
+        <translation>工作表没有标题行，也没有数据行。</translation>
+    </message>
+</context>
+<context>
     <name>ReportDetailsDialog</name>
     <message>
         <source>Report Details</source>
@@ -2175,6 +2221,21 @@ The results cannot be computed from these figures. Please check the figures unde
     <message>
         <source>Annual savings</source>
         <translation>年节省额</translation>
+    </message>
+</context>
+<context>
+    <name>WorkOrderText</name>
+    <message>
+        <source>No column is chosen for the date.</source>
+        <translation>未选择日期列。</translation>
+    </message>
+    <message>
+        <source>The date %1 on line %2 does not read as a date.</source>
+        <translation>第 %2 行的日期 %1 无法识别为日期。</translation>
+    </message>
+    <message>
+        <source>The records hold no work orders.</source>
+        <translation>记录中没有工单。</translation>
     </message>
 </context>
 <context>

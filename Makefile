@@ -17,13 +17,14 @@ JOBS        ?= $(shell nproc 2>/dev/null || echo 2)
 # libminizip-dev: unzip, which reads every written workbook back (pkg-config minizip).
 # qt6-tools-dev, qt6-l10n-tools: find_package(Qt6 LinguistTools), lupdate and
 # lrelease. qt6-translations-l10n: Qt's own catalogues (qtbase_de.qm, ...).
-# fonts-wqy-microhei: Chinese characters, which the bundled font lacks.
+# fonts-wqy-microhei, fonts-lohit-deva: Chinese characters and Devanagari
+# digits, which the bundled font lacks (Qt falls back to them).
 # clang-format: make format-check, the house style of .clang-format.
 # libboost-math-dev: Boost.Math's chi-square quantiles and Boost.Random's draws
 # (header-only; the Windows build uses the same headers).
 PACKAGES := cmake make g++ pkg-config ccache \
             qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev libxlsxwriter-dev libminizip-dev libboost-math-dev \
-            qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-wqy-microhei \
+            qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-wqy-microhei fonts-lohit-deva \
             qt6-wayland xvfb xauth poppler-utils clang-format
 # Only for make test, and only if it can be had: the spreadsheet that
 # computes the exported workbook's formulas. Without it those checks skip;

@@ -58,6 +58,24 @@ bool centDigits(double magnitude, std::string &integer, std::string &cents)
     return true;
 }
 
+// Where the regional settings group an integer's digits: the size of the
+// last group and of those before it, as they write 1234567890. Most write
+// threes; India writes the last three and then twos ("1,23,45,67,890").
+std::pair<std::size_t, std::size_t> groupSizes(const QLocale &locale)
+{
+    const QString sample = locale.toString(qlonglong(1234567890));
+    const QString group = locale.groupSeparator();
+    const qsizetype last = group.isEmpty() ? -1 : sample.lastIndexOf(group);
+    if (last < 0)
+        return {3, 3};
+    const qsizetype before = sample.lastIndexOf(group, last - 1);
+    const std::size_t primary = std::size_t(sample.size() - last - group.size());
+    const std::size_t secondary = before < 0 ? primary : std::size_t(last - before - group.size());
+    if (primary == 0 || secondary == 0)
+        return {3, 3};
+    return {primary, secondary};
+}
+
 } // namespace
 
 double roundedToCents(double value)
@@ -87,8 +105,10 @@ QString currencyText(double value, const QLocale &locale)
         out += u'-';
     out += u'$';
     const QString group = locale.groupSeparator();
+    const auto [primary, secondary] = groupSizes(locale);
     for (std::size_t i = 0; i < integer.size(); ++i) {
-        if (i > 0 && (integer.size() - i) % 3 == 0)
+        const std::size_t left = integer.size() - i; // digits from this one on
+        if (i > 0 && (left == primary || (left > primary && (left - primary) % secondary == 0)))
             out += group;
         out += QLatin1Char(integer[i]);
     }

@@ -7,7 +7,8 @@
 namespace model {
 
 // A figure as the result labels show it, "$###,###,###,###.00": a dollar
-// sign, the integer part grouped in threes with the locale's separator and
+// sign, the integer part grouped with the locale's separator as the locale
+// groups (in threes; in India the last three, then twos: "$40,00,000.00") and
 // without leading zeros (so 0.5 is "$.50"), the locale's decimal separator
 // and two decimals; a minus sign before the dollar for a negative value.
 // The digits are the locale's ("$\u0661\u066C\u0662\u0663\u0664\u066B\u0665\u0660"

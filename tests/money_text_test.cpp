@@ -104,7 +104,8 @@ void MoneyTextTest::currencyText_data()
     QTest::newRow("ar_EG zero") << kArEg << 0.0 << QStringLiteral("$\u066B\u0660\u0660");
     QTest::newRow("fa_IR negative") << kFaIr << -1000.0
                                     << QStringLiteral("-$\u06F1\u066C\u06F0\u06F0\u06F0\u066B\u06F0\u06F0");
-    QTest::newRow("hi_IN groups of three") << kHiIn << 100000.0 << "$100,000.00";
+    QTest::newRow("hi_IN groups as India writes") << kHiIn << 4000000.0 << "$40,00,000.00";
+    QTest::newRow("hi_IN below a lakh") << kHiIn << 99999.5 << "$99,999.50";
 
     // A label must never show "inf" or "nan".
     QTest::newRow("infinity") << kEnUs << std::numeric_limits<double>::infinity() << "";

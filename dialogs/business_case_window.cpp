@@ -10,6 +10,7 @@
 #include "model/model_text.h"
 #include "model/money_text.h"
 #include "model/percentage_text.h"
+#include "model/regional_digits.h"
 #include "outputs/business_case_charts.h"
 #include "platform/system_seams.h"
 
@@ -290,9 +291,10 @@ void BusinessCaseWindow::recompute()
         m_measures->setText(tr("Enter the installed system price to see the payback, the return on investment, "
                                "the net present value and the internal rate of return."));
     else
-        m_measures->setText((model::measureLines(m_study.measures, investment, m_locale, m_symbol)
-                             + model::breakEvenLines(m_study.breakEven, m_locale, m_symbol))
-                                .join(u'\n'));
+        m_measures->setText(
+            model::keptInWrittenOrder((model::measureLines(m_study.measures, investment, m_locale, m_symbol)
+                                       + model::breakEvenLines(m_study.breakEven, m_locale, m_symbol))
+                                          .join(u'\n')));
     QPalette palette = m_measures->palette();
     palette.setColor(QPalette::WindowText, refused ? QColor(Qt::red) : palette.color(QPalette::Text));
     m_measures->setPalette(palette);

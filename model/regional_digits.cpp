@@ -64,4 +64,19 @@ std::optional<QString> asciiDigits(QStringView text, const QLocale &locale)
     return out;
 }
 
+QString keptInWrittenOrder(QString text)
+{
+    // Arabic-Indic and extended Arabic-Indic digits, and the Arabic decimal
+    // and thousands separators within such numbers.
+    const auto arabicNumber = [](QChar c) {
+        return (c >= u'\u0660' && c <= u'\u066C') || (c >= u'\u06F0' && c <= u'\u06F9');
+    };
+    for (qsizetype i = text.size() - 1; i >= 0; --i) {
+        const bool ends = arabicNumber(text[i]) && (i + 1 == text.size() || !arabicNumber(text[i + 1]));
+        if (ends && (i + 1 == text.size() || text[i + 1] != u'\u200E'))
+            text.insert(i + 1, u'\u200E');
+    }
+    return text;
+}
+
 } // namespace model

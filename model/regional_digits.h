@@ -21,4 +21,12 @@ QString regionalDigits(QString asciiText, const QLocale &locale);
 // may be a paste gone wrong; a text of one system alone is kept whole.
 std::optional<QString> asciiDigits(QStringView text, const QLocale &locale);
 
+// A text of a left-to-right line as it is to read. The bidirectional
+// algorithm counts numbers in Arabic-Indic digits as right-to-left for the
+// characters between them, so "at ٨%: $١٦٣" would show as "at ١٦٣$ :٨%": a
+// left-to-right mark (U+200E, which takes no room) after each such number
+// keeps every line in the order it is written. Other texts are returned as
+// they are.
+QString keptInWrittenOrder(QString text);
+
 } // namespace model

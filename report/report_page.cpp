@@ -2,6 +2,7 @@
 #include "report/report_page.h"
 
 #include "model/message_text.h"
+#include "model/regional_digits.h"
 #include "model/safe_write.h"
 #include "resources/designed_colours.h"
 
@@ -212,7 +213,7 @@ public:
         }
         if (m_draw) {
             m_painter.setPen(colour);
-            m_painter.drawText(room, flags, text);
+            m_painter.drawText(room, flags, model::keptInWrittenOrder(text));
         }
         m_y += used.height();
     }
@@ -280,11 +281,12 @@ private:
         const int flags = int(cell.alignment | Qt::AlignTop);
         const QRectF box(cell.x, m_y + fitted.top, cell.width, metrics.height());
         if (fitted.lines.isEmpty()) {
-            m_painter.drawText(box, flags, cell.text);
+            m_painter.drawText(box, flags, model::keptInWrittenOrder(cell.text));
             return;
         }
         for (qsizetype i = 0; i < fitted.lines.size(); ++i)
-            m_painter.drawText(box.translated(0, i * metrics.lineSpacing()), flags, fitted.lines.at(i));
+            m_painter.drawText(box.translated(0, i * metrics.lineSpacing()), flags,
+                               model::keptInWrittenOrder(fitted.lines.at(i)));
     }
 
     QPainter &m_painter;

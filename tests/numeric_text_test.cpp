@@ -3,6 +3,7 @@
 // and what an input field keeps of typed or pasted text.
 
 #include "model/numeric_text.h"
+#include "model/regional_digits.h"
 
 #include <QLocale>
 #include <QTest>
@@ -44,6 +45,8 @@ private slots:
     void hostileTextIsNoNumber();
     void visibleFieldText_data();
     void visibleFieldText();
+    void arabicNumbersKeepTheirPlace_data();
+    void arabicNumbersKeepTheirPlace();
 };
 
 void NumericTextTest::initTestCase()
@@ -372,5 +375,26 @@ void NumericTextTest::visibleFieldText()
 }
 
 QTEST_APPLESS_MAIN(NumericTextTest)
+
+// A mark after each number in Arabic-Indic digits, none anywhere else, and
+// none twice when a text is passed again.
+void NumericTextTest::arabicNumbersKeepTheirPlace_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("between two numbers") << u"at \u0668%: $\u0661\u0666\u066C\u0663\u066B\u0665"_qs
+                                         << u"at \u0668\u200E%: $\u0661\u0666\u066C\u0663\u066B\u0665\u200E"_qs;
+    QTest::newRow("Persian digits") << u"\u06F4\u06F5 / \u06F2\u06F5"_qs
+                                    << u"\u06F4\u06F5\u200E / \u06F2\u06F5\u200E"_qs;
+    QTest::newRow("Latin digits as they are") << u"at 8%: $163.54"_qs << u"at 8%: $163.54"_qs;
+}
+
+void NumericTextTest::arabicNumbersKeepTheirPlace()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, kept);
+    QCOMPARE(model::keptInWrittenOrder(text), kept);
+    QCOMPARE(model::keptInWrittenOrder(kept), kept);
+}
 
 #include "numeric_text_test.moc"

@@ -870,7 +870,7 @@
     </message>
     <message>
         <source>Bearing replacement labor (%1% reduction)</source>
-        <translation>Mão de obra de troca de rolamentos (−%1%)</translation>
+        <translation>M.O. de troca de rolamentos (−%1%)</translation>
     </message>
     <message>
         <source>the replacement labour</source>

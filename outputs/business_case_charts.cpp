@@ -206,7 +206,16 @@ std::unique_ptr<QChart> tornadoOf(const std::vector<model::SensitivityBar> &bars
     qreal nameWidth = 0;
     for (const QGraphicsSimpleTextItem *item : nameItems)
         nameWidth = std::max(nameWidth, item->boundingRect().width());
-    chart->setMargins(chart->margins() + QMargins(int(std::ceil(nameWidth)) + 6, 0, 0, 0));
+    // The names take their room through the left margin, which would narrow
+    // the chart's own title too and cut it short: the title is drawn over the
+    // chart's whole width instead, in the room a title takes.
+    auto *titleItem = new QGraphicsSimpleTextItem(chart->title(), chart.get());
+    titleItem->setFont(chart->titleFont());
+    titleItem->setBrush(chart->titleBrush());
+    chart->setTitle(QString());
+    const QRectF titleBox = titleItem->boundingRect();
+    chart->setMargins(chart->margins()
+                      + QMargins(int(std::ceil(nameWidth)) + 6, int(std::ceil(titleBox.height())) + 4, 0, 0));
     chart->addAxis(nameAxis, Qt::AlignLeft);
     series->attachAxis(nameAxis);
     for (QGraphicsSimpleTextItem *item : nameItems)
@@ -215,9 +224,14 @@ std::unique_ptr<QChart> tornadoOf(const std::vector<model::SensitivityBar> &bars
     QValueAxis *valueAxis = moneyAxis(-reach, reach);
     chart->addAxis(valueAxis, Qt::AlignBottom);
     series->attachAxis(valueAxis);
+    QChart *placed = chart.get();
     QObject::connect(chart.get(), &QChart::plotAreaChanged, valueAxis,
-                     [valueAxis, reach, nameItems = std::move(nameItems), figures = std::move(figures)](
-                         const QRectF &plot) { placeRowTexts(valueAxis, reach, nameItems, figures, plot); });
+                     [valueAxis, reach, nameItems = std::move(nameItems), figures = std::move(figures), placed,
+                      titleItem](const QRectF &plot) {
+        placeRowTexts(valueAxis, reach, nameItems, figures, plot);
+        const qreal width = titleItem->boundingRect().width();
+        titleItem->setPos(std::max(0.0, (placed->size().width() - width) / 2), 4);
+    });
     return chart;
 }
 

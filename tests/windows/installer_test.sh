@@ -61,13 +61,15 @@ printf '%s' '{"format": "velmor-figures", "version": 1, "locale": "en_US", "figu
     >"$work/Riverside Mill.velmor"
 env -u DISPLAY -u WAYLAND_DISPLAY LANG=C.UTF-8 LC_ALL=C.UTF-8 \
     "$linux_program" --language en --report "$work/linux.pdf" "$work/Riverside Mill.velmor" </dev/null
-# The text of a report with the day's date taken out (the regional formats
-# of Wine's and Linux' English differ), one word a line: line breaks within
-# a paragraph may differ with the fonts.
+# The words of a report with the day's date taken out (the regional formats
+# of Wine's and Linux' English differ), one a line and sorted: line breaks
+# within a paragraph may differ with the fonts, and so may the order in which
+# the PDF reader takes the words of a table and a chart that stand side by
+# side. Every word and figure must be there, as often as on Linux.
 report_words() {
     pdftotext "$1" - |
         sed -E 's/(Mon|Tues|Wednes|Thurs|Fri|Satur|Sun)day, ([A-Z][a-z]+ [0-9]{1,2},|[0-9]{1,2} [A-Z][a-z]+) [0-9]{4}//g' |
-        tr -s ' \n\f' '\n\n\n'
+        tr -s ' \n\f' '\n\n\n' | LC_ALL=C sort
 }
 
 uninstall_key='Software\Microsoft\Windows\CurrentVersion\Uninstall\com.haldmark.VelmorCalculator'

@@ -73,6 +73,8 @@ QChar delimiterOf(QStringView text)
 
 } // namespace
 
+QString exportTooLargeText() { return CsvText::tr("It is larger than %1 MB.").arg(kMaxCsvBytes / (1024 * 1024)); }
+
 ExportReading readCsv(const QByteArray &bytes)
 {
     ExportReading reading;
@@ -82,7 +84,7 @@ ExportReading readCsv(const QByteArray &bytes)
         return reading;
     };
     if (bytes.size() > kMaxCsvBytes)
-        return refused(0, CsvText::tr("It is larger than %1 MB.").arg(kMaxCsvBytes / (1024 * 1024)));
+        return refused(0, exportTooLargeText());
     if (bytes.contains('\0') && !bytes.startsWith("\xFF\xFE") && !bytes.startsWith("\xFE\xFF"))
         return refused(1, CsvText::tr("It is not a text file."));
     auto [text, encoding] = decoded(bytes);

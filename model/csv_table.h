@@ -28,6 +28,8 @@ struct ExportTable {
 // Larger exports are refused: no plant's work orders come near it, and the
 // file is held whole while it is read.
 inline constexpr qint64 kMaxCsvBytes = 100 * 1024 * 1024;
+// The refusal of a larger export: "It is larger than 100 MB."
+QString exportTooLargeText();
 
 struct ExportReading {
     std::optional<ExportTable> table;

@@ -35,10 +35,19 @@ std::optional<double> percentileOf(std::vector<double> values, double p)
     if (values.empty())
         return std::nullopt;
     std::sort(values.begin(), values.end());
-    const double at = std::clamp(p, 0.0, 1.0) * double(values.size() - 1);
+    return percentileOfSorted(values, p);
+}
+
+double percentileOfSorted(const std::vector<double> &sorted, double p)
+{
+    const double at = std::clamp(p, 0.0, 1.0) * double(sorted.size() - 1);
     const std::size_t below = std::size_t(std::floor(at));
-    const std::size_t above = std::min(below + 1, values.size() - 1);
-    return values[below] + (values[above] - values[below]) * (at - double(below));
+    const std::size_t above = std::min(below + 1, sorted.size() - 1);
+    // Equal neighbours as they are: infinite ones (a payback never reached)
+    // would give no number.
+    if (sorted[below] == sorted[above])
+        return sorted[below];
+    return sorted[below] + (sorted[above] - sorted[below]) * (at - double(below));
 }
 
 } // namespace model

@@ -32,5 +32,7 @@ std::optional<FailureRate> failureRateOf(int count, double years, double confide
 // order statistics, as spreadsheets' PERCENTILE.INC computes it: the median
 // at 0.5. None for no values.
 std::optional<double> percentileOf(std::vector<double> values, double p);
+// The same of values sorted already, not empty.
+double percentileOfSorted(const std::vector<double> &sorted, double p);
 
 } // namespace model

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "model/risk_simulation.h"
 
+#include "model/failure_rate.h"
 #include "model/results.h"
 
 #include <algorithm>
@@ -44,17 +45,7 @@ double &valueOf(RiskInput input, InputValues &values, Assumptions &assumptions)
 
 Quantiles quantilesOf(const std::vector<double> &sorted)
 {
-    // percentileOf() sorts a copy; these are sorted already, so the same
-    // interpolation is done in place.
-    const auto at = [&](double p) {
-        const double position = p * double(sorted.size() - 1);
-        const std::size_t below = std::size_t(std::floor(position));
-        const std::size_t above = std::min(below + 1, sorted.size() - 1);
-        if (sorted[below] == sorted[above])
-            return sorted[below];
-        return sorted[below] + (sorted[above] - sorted[below]) * (position - double(below));
-    };
-    return {at(0.1), at(0.5), at(0.9)};
+    return {percentileOfSorted(sorted, 0.1), percentileOfSorted(sorted, 0.5), percentileOfSorted(sorted, 0.9)};
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "workbook/workbook.h"
 
+#include "model/cash_flow_text.h"
 #include "model/cost_formulas.h"
 #include "model/currency_text.h"
 #include "model/message_text.h"
@@ -295,18 +296,18 @@ void writeFlowHeaders(Sheet &sheet, const Formats &formats)
         int column;
         QString caption;
     } headers[] = {
-        {YearColumn, WorkbookText::tr("Year")},
-        {SavingsColumn, WorkbookText::tr("Savings")},
-        {UpkeepColumn, WorkbookText::tr("Upkeep")},
-        {DepreciationColumn, WorkbookText::tr("Depreciation")},
+        {YearColumn, model::cashFlowHeading(model::CashFlowColumn::Year)},
+        {SavingsColumn, model::cashFlowHeading(model::CashFlowColumn::Savings)},
+        {UpkeepColumn, model::cashFlowHeading(model::CashFlowColumn::Upkeep)},
+        {DepreciationColumn, model::cashFlowHeading(model::CashFlowColumn::Depreciation)},
         {BookValueColumn, WorkbookText::tr("Book value")},
-        {TaxColumn, WorkbookText::tr("Tax")},
-        {ResidualColumn, WorkbookText::tr("Residual after tax")},
-        {NetColumn, WorkbookText::tr("Net cash flow")},
+        {TaxColumn, model::cashFlowHeading(model::CashFlowColumn::Tax)},
+        {ResidualColumn, model::cashFlowHeading(model::CashFlowColumn::Residual)},
+        {NetColumn, model::cashFlowHeading(model::CashFlowColumn::Net)},
         {FactorColumn, WorkbookText::tr("Discount factor")},
-        {DiscountedColumn, WorkbookText::tr("Discounted net")},
-        {CumulativeColumn, WorkbookText::tr("Cumulative")},
-        {CumulativeDiscountedColumn, WorkbookText::tr("Cumulative discounted")},
+        {DiscountedColumn, model::cashFlowHeading(model::CashFlowColumn::DiscountedNet)},
+        {CumulativeColumn, model::cashFlowHeading(model::CashFlowColumn::Cumulative)},
+        {CumulativeDiscountedColumn, model::cashFlowHeading(model::CashFlowColumn::CumulativeDiscounted)},
         {PaidBackColumn, WorkbookText::tr("Paid back by (months)")},
         {PaidBackDiscountedColumn, WorkbookText::tr("Paid back discounted by (years)")},
         {HalfYearColumn, WorkbookText::tr("Half year")},

@@ -143,7 +143,7 @@ model::ExportReading readXlsxRecords(const QByteArray &path, int sheet)
         return reading;
     };
     if (QFileInfo(QFile::decodeName(path)).size() > model::kMaxCsvBytes)
-        return refused(0, RecordsText::tr("It is larger than %1 MB.").arg(model::kMaxCsvBytes / (1024 * 1024)));
+        return refused(0, model::exportTooLargeText());
     const ZipReading zip = readZip(path);
     if (!zip.whole)
         return refused(0, RecordsText::tr("It is not a workbook, or it is damaged."));

@@ -1840,10 +1840,6 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
 <context>
     <name>RecordsText</name>
     <message>
-        <source>It is larger than %1 MB.</source>
-        <translation>Sie ist größer als %1 MB.</translation>
-    </message>
-    <message>
         <source>It is not a workbook, or it is damaged.</source>
         <translation>Sie ist keine Arbeitsmappe oder beschädigt.</translation>
     </message>
@@ -2330,14 +2326,6 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <translation>Interner Zinsfuß</translation>
     </message>
     <message>
-        <source>Year</source>
-        <translation>Jahr</translation>
-    </message>
-    <message>
-        <source>Net cash flow</source>
-        <translation>Netto-Cashflow</translation>
-    </message>
-    <message>
         <source>The figures cannot be computed: %1.</source>
         <translation>Die Werte lassen sich nicht berechnen: %1.</translation>
     </message>
@@ -2442,40 +2430,12 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <translation>am Ende des Zeitraums</translation>
     </message>
     <message>
-        <source>Savings</source>
-        <translation>Einsparung</translation>
-    </message>
-    <message>
-        <source>Upkeep</source>
-        <translation>Wartungskosten</translation>
-    </message>
-    <message>
         <source>Book value</source>
         <translation>Buchwert</translation>
     </message>
     <message>
-        <source>Tax</source>
-        <translation>Steuer</translation>
-    </message>
-    <message>
-        <source>Residual after tax</source>
-        <translation>Restwert nach Steuern</translation>
-    </message>
-    <message>
         <source>Discount factor</source>
         <translation>Abzinsungsfaktor</translation>
-    </message>
-    <message>
-        <source>Discounted net</source>
-        <translation>Abgezinster Netto-Cashflow</translation>
-    </message>
-    <message>
-        <source>Cumulative</source>
-        <translation>Kumuliert</translation>
-    </message>
-    <message>
-        <source>Cumulative discounted</source>
-        <translation>Kumuliert abgezinst</translation>
     </message>
     <message>
         <source>Paid back by (months)</source>

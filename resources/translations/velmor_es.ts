@@ -1840,10 +1840,6 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
 <context>
     <name>RecordsText</name>
     <message>
-        <source>It is larger than %1 MB.</source>
-        <translation>Ocupa más de %1 MB.</translation>
-    </message>
-    <message>
         <source>It is not a workbook, or it is damaged.</source>
         <translation>No es un libro de cálculo o está dañado.</translation>
     </message>
@@ -2330,14 +2326,6 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <translation>Tasa interna de rentabilidad</translation>
     </message>
     <message>
-        <source>Year</source>
-        <translation>Año</translation>
-    </message>
-    <message>
-        <source>Net cash flow</source>
-        <translation>Flujo de caja neto</translation>
-    </message>
-    <message>
         <source>The figures cannot be computed: %1.</source>
         <translation>No se pueden calcular las cifras: %1.</translation>
     </message>
@@ -2442,40 +2430,12 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <translation>al final del periodo</translation>
     </message>
     <message>
-        <source>Savings</source>
-        <translation>Ahorro</translation>
-    </message>
-    <message>
-        <source>Upkeep</source>
-        <translation>Mantenimiento</translation>
-    </message>
-    <message>
         <source>Book value</source>
         <translation>Valor contable</translation>
     </message>
     <message>
-        <source>Tax</source>
-        <translation>Impuesto</translation>
-    </message>
-    <message>
-        <source>Residual after tax</source>
-        <translation>Valor residual después de impuestos</translation>
-    </message>
-    <message>
         <source>Discount factor</source>
         <translation>Factor de descuento</translation>
-    </message>
-    <message>
-        <source>Discounted net</source>
-        <translation>Flujo neto descontado</translation>
-    </message>
-    <message>
-        <source>Cumulative</source>
-        <translation>Acumulado</translation>
-    </message>
-    <message>
-        <source>Cumulative discounted</source>
-        <translation>Acumulado descontado</translation>
     </message>
     <message>
         <source>Paid back by (months)</source>

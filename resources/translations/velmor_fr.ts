@@ -1840,10 +1840,6 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
 <context>
     <name>RecordsText</name>
     <message>
-        <source>It is larger than %1 MB.</source>
-        <translation>Il dépasse %1 Mo.</translation>
-    </message>
-    <message>
         <source>It is not a workbook, or it is damaged.</source>
         <translation>Ce n’est pas un classeur, ou il est endommagé.</translation>
     </message>
@@ -2330,14 +2326,6 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <translation>Taux de rendement interne</translation>
     </message>
     <message>
-        <source>Year</source>
-        <translation>Année</translation>
-    </message>
-    <message>
-        <source>Net cash flow</source>
-        <translation>Flux de trésorerie net</translation>
-    </message>
-    <message>
         <source>The figures cannot be computed: %1.</source>
         <translation>Les valeurs ne peuvent pas être calculées&#xa0;: %1.</translation>
     </message>
@@ -2442,40 +2430,12 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <translation>en fin de période</translation>
     </message>
     <message>
-        <source>Savings</source>
-        <translation>Économies</translation>
-    </message>
-    <message>
-        <source>Upkeep</source>
-        <translation>Entretien</translation>
-    </message>
-    <message>
         <source>Book value</source>
         <translation>Valeur comptable</translation>
     </message>
     <message>
-        <source>Tax</source>
-        <translation>Impôt</translation>
-    </message>
-    <message>
-        <source>Residual after tax</source>
-        <translation>Valeur résiduelle après impôt</translation>
-    </message>
-    <message>
         <source>Discount factor</source>
         <translation>Facteur d’actualisation</translation>
-    </message>
-    <message>
-        <source>Discounted net</source>
-        <translation>Flux net actualisé</translation>
-    </message>
-    <message>
-        <source>Cumulative</source>
-        <translation>Cumulé</translation>
-    </message>
-    <message>
-        <source>Cumulative discounted</source>
-        <translation>Cumulé actualisé</translation>
     </message>
     <message>
         <source>Paid back by (months)</source>

@@ -1840,10 +1840,6 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
 <context>
     <name>RecordsText</name>
     <message>
-        <source>It is larger than %1 MB.</source>
-        <translation>Ele tem mais de %1 MB.</translation>
-    </message>
-    <message>
         <source>It is not a workbook, or it is damaged.</source>
         <translation>Não é uma planilha, ou está danificada.</translation>
     </message>
@@ -2330,14 +2326,6 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <translation>Taxa interna de retorno</translation>
     </message>
     <message>
-        <source>Year</source>
-        <translation>Ano</translation>
-    </message>
-    <message>
-        <source>Net cash flow</source>
-        <translation>Fluxo de caixa líquido</translation>
-    </message>
-    <message>
         <source>The figures cannot be computed: %1.</source>
         <translation>Não é possível calcular os valores: %1.</translation>
     </message>
@@ -2442,40 +2430,12 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <translation>no fim do período</translation>
     </message>
     <message>
-        <source>Savings</source>
-        <translation>Economia</translation>
-    </message>
-    <message>
-        <source>Upkeep</source>
-        <translation>Manutenção</translation>
-    </message>
-    <message>
         <source>Book value</source>
         <translation>Valor contábil</translation>
     </message>
     <message>
-        <source>Tax</source>
-        <translation>Imposto</translation>
-    </message>
-    <message>
-        <source>Residual after tax</source>
-        <translation>Valor residual após imposto</translation>
-    </message>
-    <message>
         <source>Discount factor</source>
         <translation>Fator de desconto</translation>
-    </message>
-    <message>
-        <source>Discounted net</source>
-        <translation>Fluxo líquido descontado</translation>
-    </message>
-    <message>
-        <source>Cumulative</source>
-        <translation>Acumulado</translation>
-    </message>
-    <message>
-        <source>Cumulative discounted</source>
-        <translation>Acumulado descontado</translation>
     </message>
     <message>
         <source>Paid back by (months)</source>

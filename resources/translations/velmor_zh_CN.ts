@@ -1830,10 +1830,6 @@ The results cannot be computed from these figures. Please check the figures unde
 <context>
     <name>RecordsText</name>
     <message>
-        <source>It is larger than %1 MB.</source>
-        <translation>文件大于 %1 MB。</translation>
-    </message>
-    <message>
         <source>It is not a workbook, or it is damaged.</source>
         <translation>它不是工作簿，或已损坏。</translation>
     </message>
@@ -2317,14 +2313,6 @@ The results cannot be computed from these figures. Please check the figures unde
         <translation>内部收益率</translation>
     </message>
     <message>
-        <source>Year</source>
-        <translation>年</translation>
-    </message>
-    <message>
-        <source>Net cash flow</source>
-        <translation>净现金流</translation>
-    </message>
-    <message>
         <source>The figures cannot be computed: %1.</source>
         <translation>这些数值无法计算：%1。</translation>
     </message>
@@ -2429,40 +2417,12 @@ The results cannot be computed from these figures. Please check the figures unde
         <translation>期末</translation>
     </message>
     <message>
-        <source>Savings</source>
-        <translation>节省额</translation>
-    </message>
-    <message>
-        <source>Upkeep</source>
-        <translation>维护费用</translation>
-    </message>
-    <message>
         <source>Book value</source>
         <translation>账面价值</translation>
     </message>
     <message>
-        <source>Tax</source>
-        <translation>税款</translation>
-    </message>
-    <message>
-        <source>Residual after tax</source>
-        <translation>税后残值</translation>
-    </message>
-    <message>
         <source>Discount factor</source>
         <translation>折现系数</translation>
-    </message>
-    <message>
-        <source>Discounted net</source>
-        <translation>折现净现金流</translation>
-    </message>
-    <message>
-        <source>Cumulative</source>
-        <translation>累计</translation>
-    </message>
-    <message>
-        <source>Cumulative discounted</source>
-        <translation>累计折现值</translation>
     </message>
     <message>
         <source>Paid back by (months)</source>

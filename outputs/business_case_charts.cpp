@@ -215,7 +215,7 @@ std::unique_ptr<QChart> tornadoOf(const std::vector<model::SensitivityBar> &bars
     chart->setTitle(QString());
     const QRectF titleBox = titleItem->boundingRect();
     chart->setMargins(chart->margins()
-                      + QMargins(int(std::ceil(nameWidth)) + 6, int(std::ceil(titleBox.height())) + 4, 0, 0));
+                      + QMargins(int(std::ceil(nameWidth)) + 6, int(std::ceil(titleBox.height())) + 12, 0, 0));
     chart->addAxis(nameAxis, Qt::AlignLeft);
     series->attachAxis(nameAxis);
     for (QGraphicsSimpleTextItem *item : nameItems)
@@ -230,7 +230,8 @@ std::unique_ptr<QChart> tornadoOf(const std::vector<model::SensitivityBar> &bars
                       titleItem](const QRectF &plot) {
         placeRowTexts(valueAxis, reach, nameItems, figures, plot);
         const qreal width = titleItem->boundingRect().width();
-        titleItem->setPos(std::max(0.0, (placed->size().width() - width) / 2), 4);
+        titleItem->setPos(std::max(0.0, (placed->size().width() - width) / 2),
+                          plot.top() - titleItem->boundingRect().height() - 6);
     });
     return chart;
 }

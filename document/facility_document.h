@@ -4,6 +4,7 @@
 #include "model/business_case.h"
 #include "model/capital_inputs.h"
 #include "model/facility_file.h"
+#include "model/records_evidence.h"
 #include "model/results.h"
 #include "model/unit_conversion.h"
 
@@ -40,6 +41,8 @@ public:
         CurrencyUnits = 0x10,
         Replaced = 0x20,
         Capital = 0x40,
+        Records = 0x80,
+        Risk = 0x100,
     };
     Q_DECLARE_FLAGS(Changes, Change)
 
@@ -55,6 +58,13 @@ public:
     const model::CapitalTexts &capital() const { return m_facts.capital; }
     const model::Assumptions &assumptions() const { return m_facts.assumptions; }
     const model::CurrencyUnits &currencyUnits() const { return m_facts.currency; }
+    // The work-order records read, none until an export is read.
+    const std::optional<model::RecordsEvidence> &records() const { return m_facts.records; }
+    // The risk inputs' ranges: the user's own where set, otherwise the
+    // defaults (model::defaultRiskRanges(), with the records' intervals once
+    // records are read).
+    model::RiskRanges riskRanges() const;
+    bool hasOwnRiskRanges() const { return m_facts.risk.has_value(); }
     // Everything a save writes.
     model::FacilityFigures figures() const;
 
@@ -76,6 +86,13 @@ public:
     void setInvestment(const model::InvestmentTexts &investment);
     void setCapital(const model::CapitalTexts &capital);
     void setAssumptions(const model::Assumptions &assumptions);
+    // Records read but not applied: the figures stay as they are.
+    void setRecords(const std::optional<model::RecordsEvidence> &records);
+    // Records applied: the bearing failures a year and the hours to replace
+    // become the records' (model::recordsFigureTexts()), in one change.
+    void applyRecords(model::RecordsEvidence records);
+    // None goes back to the defaults.
+    void setRiskRanges(const std::optional<model::RiskRanges> &ranges);
     // Other units convert the lubricant's quantity and price so that the
     // results stay the same; switching back without an edit gives the texts
     // back as typed. A figure held as no number is not converted.
@@ -92,6 +109,11 @@ public:
     const model::InvestmentReading &investmentReading() const { return m_investmentReading; }
     const model::CapitalReading &capitalReading() const { return m_capitalReading; }
     const std::optional<model::BusinessCaseStudy> &businessCase() const { return m_study; }
+    // The simulation of the risk ranges (model::simulateRisk()), with the
+    // investment where the business case has one; none while the tables are
+    // incomplete. Computed on the first call after a change and kept, so
+    // that editing a figure never waits for it.
+    const std::optional<model::RiskSummary> &riskSummary() const;
 
     // Opens a facility file through model::openFacilityFile(), so that every
     // refusal is as it is there; a refused file leaves the document as it
@@ -143,6 +165,8 @@ private:
     model::InvestmentReading m_investmentReading;
     model::CapitalReading m_capitalReading;
     std::optional<model::BusinessCaseStudy> m_study;
+    mutable std::optional<model::RiskSummary> m_risk;
+    mutable bool m_riskComputed = false;
 };
 
 } // namespace document

@@ -6,6 +6,7 @@
 #include "model/cost_rows.h"
 #include "model/currency_units.h"
 #include "model/input_table.h"
+#include "model/records_evidence.h"
 
 #include <QByteArray>
 #include <QLocale>
@@ -57,10 +58,26 @@ namespace model {
 // "timing" is "yearEnd" or "midYear"; any other choice refuses the file. Files
 // of versions 1 to 3 open with the defaults (model::CapitalInputs), whatever
 // "capital" they may hold.
+// "records" and "risk" (version 5, both may be absent) keep the work-order
+// records read and the user's risk ranges:
+//
+//       "records": { "file": "orders.csv", "sha256": "…", "sheet": "",
+//                    "columns": { "date": "Date", "asset": "", "workType": "",
+//                                 "description": "", "repairHours": "", "downtimeHours": "" },
+//                    "dateForm": "iso", "failureWords": [ "bearing" ], "applied": true,
+//                    "workOrders": 120, "failures": 17, "duplicates": 0,
+//                    "first": "2023-03-01", "last": "2025-03-01",
+//                    "medianHours": 4.2, "hours10": 2.9, "hours90": 6.1, "medianDowntime": 3 },
+//       "risk": { "seed": "1", "runs": 10000,
+//                 "ranges": { "lubricationLabour": [ 45, 90, 95 ], … } }
+//
+// The rate and its interval are computed again from the counts and dates.
+// The seed is a decimal text, as a 64-bit number is more than JSON's numbers
+// hold exactly; an input without a range keeps its figure.
 
 inline constexpr char kFacilityFileSuffix[] = "velmor";
 inline constexpr char kFacilityFormat[] = "velmor-figures";
-inline constexpr int kFacilityFormatVersion = 4;
+inline constexpr int kFacilityFormatVersion = 5;
 
 // Larger files are refused before they are read.
 inline constexpr qint64 kFacilityFileMaxBytes = 64 * 1024;
@@ -90,6 +107,8 @@ struct FacilityFigures {
     CapitalTexts capital;
     Assumptions assumptions = Assumptions::designed();
     CurrencyUnits currency;
+    std::optional<RecordsEvidence> records;
+    std::optional<RiskRanges> risk; // none: the defaults
 
     friend bool operator==(const FacilityFigures &, const FacilityFigures &) = default;
 };

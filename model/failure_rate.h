@@ -13,6 +13,7 @@ namespace model {
 struct CountInterval {
     double low = 0;
     double high = 0;
+    friend bool operator==(const CountInterval &, const CountInterval &) = default;
 };
 CountInterval poissonInterval(int count, double confidence = 0.9);
 
@@ -25,6 +26,7 @@ struct FailureRate {
     double perYear = 0;
     CountInterval interval;        // of the count over the years
     CountInterval perYearInterval; // the same a year
+    friend bool operator==(const FailureRate &, const FailureRate &) = default;
 };
 std::optional<FailureRate> failureRateOf(int count, double years, double confidence = 0.9);
 

@@ -59,6 +59,7 @@ struct RecordsSummary {
     std::optional<double> hours10;
     std::optional<double> hours90;
     std::optional<double> medianDowntime;
+    friend bool operator==(const RecordsSummary &, const RecordsSummary &) = default;
 };
 struct RecordsReading {
     std::optional<RecordsSummary> summary;

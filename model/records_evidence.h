@@ -1,0 +1,65 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#pragma once
+
+#include "model/input_table.h"
+#include "model/risk_simulation.h"
+#include "model/work_orders.h"
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <utility>
+#include <vector>
+
+namespace model {
+
+// What a plant's work-order export came to, as a facility file keeps it: the
+// export it was read from (its name without the folder, the SHA-256 of its
+// bytes, the workbook sheet), how it was read (the header name chosen for
+// each column, the date form, the words that mark a bearing failure), what it
+// came to, and whether the user applied it to the figures.
+struct RecordsEvidence {
+    QString fileName;
+    QString sha256;                                     // 64 lower-case hexadecimal digits
+    QString sheet;                                      // empty for a CSV export
+    std::array<QString, kWorkOrderColumnCount> columns; // header names, empty where none is chosen
+    DateForm dateForm = DateForm::Iso;
+    QStringList failureWords;
+    RecordsSummary summary;
+    bool applied = false;
+
+    friend bool operator==(const RecordsEvidence &, const RecordsEvidence &) = default;
+};
+
+// The most failure words, and the longest name or word, a file keeps.
+inline constexpr int kMaxFailureWords = 40;
+inline constexpr qsizetype kMaxRecordsNameLength = 255;
+
+// The evidence as sentences for the window, the report and the clipboard:
+// "17 bearing failures from 2023-03-01 to 2025-03-01: 8.5 a year, 90 %
+// between 5.4 and 12.7", then the repair hours and the downtime where the
+// export has them, then where the figures came from.
+QStringList evidenceLines(const RecordsEvidence &evidence, const QLocale &locale);
+
+// The figure texts the records give, typed in locale: the bearing failures a
+// year and the hours to replace a bearing (the median repair hours), each to
+// one decimal as the evidence states it; the hours only where the export has
+// them.
+std::vector<std::pair<Input, QString>> recordsFigureTexts(const RecordsSummary &summary, const QLocale &locale);
+
+// The ranges with the records' own: the failures a year over their 90 %
+// interval, most likely the rate seen, and the hours to replace over their
+// 10th to 90th percentiles, most likely the median.
+RiskRanges withRecordsRanges(RiskRanges ranges, const RecordsSummary &summary);
+
+// The date forms as a file names them ("iso", "dd.mm.yyyy", "dd/mm/yyyy",
+// "mm/dd/yyyy"), and the keys of the risk inputs ("lubricationLabour" …
+// "lostProduction" as the assumptions name the reductions, then
+// "bearingFailures", "hoursPerReplacement", "productionRate").
+QLatin1StringView dateFormName(DateForm form);
+std::optional<DateForm> dateFormNamed(QStringView name);
+QLatin1StringView riskInputKey(RiskInput input);
+
+} // namespace model

@@ -4,6 +4,7 @@
 // breaks, duplicate rows, and files that are no table.
 
 #include "model/csv_table.h"
+#include "model/records_evidence.h"
 #include "model/work_orders.h"
 #include "workbook/xlsx_records.h"
 
@@ -111,6 +112,10 @@ void WorkOrdersTest::exportsRead()
         QCOMPARE(qRound(records.summary->rate->perYear * 100), 849); // 17 over 731 days
         QCOMPARE(qRound(records.summary->rate->interval.low * 100), 1083);
         QCOMPARE(qRound(records.summary->rate->interval.high * 100), 2550);
+        model::RecordsEvidence evidence;
+        evidence.summary = *records.summary;
+        QCOMPARE(model::evidenceLines(evidence, QLocale::c()).first(),
+                 u"17 bearing failure(s) from 2023-03-01 to 2025-03-01: 8.5 a year, 90% between 5.4 and 12.7"_qs);
     }
 }
 

@@ -8,6 +8,7 @@
 #include <QJsonArray>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -45,9 +46,13 @@ void writeMember(QByteArray &out, const char *key, const QByteArray &value, bool
 
 QByteArray optionalNumber(const std::optional<double> &value) { return value ? jsonNumber(*value) : "null"; }
 
-bool isName(const QJsonValue &value, qsizetype maxLength = kMaxRecordsNameLength)
+// A name or word the report and the window show as it is: a text of at
+// most kMaxRecordsNameLength characters, none of them a control character.
+bool isName(const QJsonValue &value)
 {
-    return value.isString() && value.toString().size() <= maxLength;
+    const QString text = value.toString();
+    return value.isString() && text.size() <= kMaxRecordsNameLength
+           && std::none_of(text.begin(), text.end(), [](QChar c) { return c.category() == QChar::Other_Control; });
 }
 
 std::optional<int> count(const QJsonValue &value)

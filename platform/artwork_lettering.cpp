@@ -22,7 +22,7 @@ constexpr QRgb kNavy = 0xFF000080;
 constexpr QRgb kTagBlue = 0xFF0000C0;
 
 // Texts shown in more than one picture, translated once.
-//: tag line under the VELMOR wordmark
+//: tag line under the VELMOR wordmark; about 30 characters fit the Your Data banner at full size
 constexpr const char *kAutomaticSystems = QT_TRANSLATE_NOOP("Artwork", "Automatic Lubrication Systems");
 
 // "www.haldmark.com" for "http://www.haldmark.com".
@@ -43,10 +43,10 @@ QString contactLine(const QString &translated)
 // background_main: the title band (y 6..31, between the two drops) and the
 // footer's two lines right of the HALDMARK logotype.
 const std::array kMainTexts{
-    //: title band of the main window
+    //: title band of the main window; a longer title is drawn a little smaller, or on two lines
     ArtworkText{QT_TRANSLATE_NOOP("Artwork", "Velmor Automatic Lubrication Systems \u00B7 Cost Savings Calculator"),
                 QRectF(71, 6, 458, 25), QPointF(300, 23.5), Qt::AlignHCenter, 14, 0, true, false, kOnBlue},
-    //: the maker's postal address in the main window's footer
+    //: the maker's postal address in the main window's footer; keep it, adding the country where readers need it
     ArtworkText{QT_TRANSLATE_NOOP("Artwork",
                                   "HALDMARK\u00AE, Inc. \u00B7 1200 Industrial Parkway \u00B7 Springfield, OH  45501"),
                 QRectF(124, 392, 468, 11.7), QPointF(589, 401.5), Qt::AlignRight, 10, 0, false, false, kNavy},
@@ -70,10 +70,10 @@ const std::array kYourDataTexts{
 // result_banner: the slogan under the HALDMARK logotype, the tag line under
 // the wordmark.
 const std::array kResultTexts{
-    //: slogan in the results' banner
+    //: slogan in the results' banner; it may take two lines
     ArtworkText{QT_TRANSLATE_NOOP("Artwork", "Centralized lubrication that pays for itself"), QRectF(205, 53, 221, 28),
                 QPointF(315.5, 67), Qt::AlignHCenter, 11, 0, false, true, kTagBlue},
-    //: short tag line under the VELMOR wordmark
+    //: short tag line under the VELMOR wordmark; about 22 characters fit at full size
     ArtworkText{QT_TRANSLATE_NOOP("Artwork", "Lubrication Systems"), QRectF(431, 68, 101, 14), QPointF(480.5, 78),
                 Qt::AlignHCenter, 9, 0, false, false, kTagBlue},
 };
@@ -88,7 +88,7 @@ const std::array kMakerTexts{
 
 // about_design_banner: the three lines right of the designer's divider.
 const std::array kDesignerTexts{
-    //: the software designer's motto in the About window, three short lines
+    //: the software designer's motto in the About window: three short lines, each about 18 characters
     ArtworkText{QT_TRANSLATE_NOOP("Artwork", "Engineering tools\nfor industry\nsince 1994"), QRectF(205, 8, 108, 54),
                 QPointF(208, 23), Qt::AlignLeft, 11, 14, false, false, kNavy},
 };

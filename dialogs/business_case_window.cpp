@@ -133,7 +133,7 @@ BusinessCaseWindow::BusinessCaseWindow(const model::InputValues &values, const m
     m_cashFlowViews->addTab(m_discountedCashFlow, tr("Discounted"));
     m_cashFlowViews->addTab(m_cashFlowTable, tr("Table"));
     if (m_facility)
-        m_cashFlowViews->addTab(riskView(zoom), tr("Risk"));
+        m_cashFlowViews->addTab(riskView(zoom), model::riskCaption(model::RiskCaption::Risk));
     charts->addWidget(m_cashFlowViews, 2);
     auto *tornadoColumn = new QVBoxLayout;
     tornadoColumn->addWidget(m_tornado, 1);

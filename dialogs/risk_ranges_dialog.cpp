@@ -43,7 +43,9 @@ RiskRangesDialog::RiskRangesDialog(const model::RiskRanges &ranges, const model:
     layout->addWidget(intro);
 
     auto *grid = new QGridLayout;
-    const QString headings[] = {tr("Low"), tr("Most likely"), tr("High")};
+    const QString headings[] = {model::riskCaption(model::RiskCaption::Low),
+                                model::riskCaption(model::RiskCaption::MostLikely),
+                                model::riskCaption(model::RiskCaption::High)};
     for (int c = 0; c < 3; ++c) {
         auto *heading = new QLabel(headings[c]);
         QFont bold = heading->font();

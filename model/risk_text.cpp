@@ -96,6 +96,25 @@ QString riskShareText(double share, const QLocale &locale)
     return percentageText(std::round(share * 1000) / 10, locale);
 }
 
+QString riskCaption(RiskCaption caption)
+{
+    static const char *const captions[] = {
+        QT_TRANSLATE_NOOP("RiskText", "Risk"),
+        QT_TRANSLATE_NOOP("RiskText", "Input"),
+        QT_TRANSLATE_NOOP("RiskText", "Low"),
+        QT_TRANSLATE_NOOP("RiskText", "Most likely"),
+        QT_TRANSLATE_NOOP("RiskText", "High"),
+        QT_TRANSLATE_NOOP("RiskText", "Annual savings"),
+        QT_TRANSLATE_NOOP("RiskText", "Net present value"),
+        QT_TRANSLATE_NOOP("RiskText", "Simple payback (months)"),
+        QT_TRANSLATE_NOOP("RiskText", "Chance that the NPV is below zero"),
+        QT_TRANSLATE_NOOP("RiskText", "Seed"),
+        QT_TRANSLATE_NOOP("RiskText", "Run"),
+    };
+    static_assert(std::size(captions) == std::size_t(RiskCaption::Run) + 1);
+    return RiskText::tr(captions[std::size_t(caption)]);
+}
+
 QString riskPaybackText(double months, const QLocale &locale)
 {
     if (!std::isfinite(months))
@@ -107,8 +126,8 @@ QStringList riskFactLines(const RiskSummary &summary, std::uint64_t seed, const 
 {
     QStringList lines;
     if (summary.npvBelowZero)
-        lines
-            << RiskText::tr("Chance that the NPV is below zero: %1").arg(riskShareText(*summary.npvBelowZero, locale));
+        lines << QStringLiteral("%1: %2").arg(riskCaption(RiskCaption::BelowZero),
+                                              riskShareText(*summary.npvBelowZero, locale));
     //: %1: the number of runs, %2: the seed, a whole number that draws the same runs again.
     lines << RiskText::tr("%1 run(s) of the simulation, seed %2", "", summary.runs)
                  .arg(locale.toString(summary.runs), QString::number(seed));

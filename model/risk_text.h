@@ -13,6 +13,23 @@
 
 namespace model {
 
+// The captions every view of the simulation shares: the window's tab, the
+// report, the clipboard, the workbook and the ranges' dialog.
+enum class RiskCaption {
+    Risk,
+    Input,
+    Low,
+    MostLikely,
+    High,
+    AnnualSavings,
+    NetPresentValue,
+    PaybackMonths,
+    BelowZero,
+    Seed,
+    Run,
+};
+QString riskCaption(RiskCaption caption);
+
 // A risk input as the ranges' dialog, the report and the workbook name it:
 // "Lubrication labor reduction (%)", "Bearing failures a year", "Value of
 // an hour's production ($)" with the currency's symbol.

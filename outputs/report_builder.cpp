@@ -176,23 +176,24 @@ std::optional<report::RiskPage> riskPage(const document::FacilityDocument &facil
     const QString &symbol = facility.currencyUnits().symbol;
     const model::RiskRanges ranges = facility.riskRanges();
     report::RiskPage page;
-    page.title = ReportText::tr("Risk");
+    page.title = model::riskCaption(model::RiskCaption::Risk);
     page.forWhom = forWhom(facility, date);
     page.quantiles.headings = {QString(), QStringLiteral("P10"), QStringLiteral("P50"), QStringLiteral("P90")};
     const auto quantileRow = [&](const QString &name, const model::Quantiles &q, auto text) {
         page.quantiles.rows.push_back({name, text(q.p10), text(q.p50), text(q.p90)});
     };
     const auto money = [&](double value) { return model::currencyText(value, locale, symbol); };
-    quantileRow(ReportText::tr("Annual savings"), summary->savings, money);
+    quantileRow(model::riskCaption(model::RiskCaption::AnnualSavings), summary->savings, money);
     if (summary->npv)
-        quantileRow(ReportText::tr("Net present value"), *summary->npv, money);
+        quantileRow(model::riskCaption(model::RiskCaption::NetPresentValue), *summary->npv, money);
     if (summary->paybackMonths)
-        quantileRow(ReportText::tr("Simple payback (months)"), *summary->paybackMonths,
+        quantileRow(model::riskCaption(model::RiskCaption::PaybackMonths), *summary->paybackMonths,
                     [&](double months) { return model::riskPaybackText(months, locale); });
     page.facts = model::riskFactLines(*summary, ranges.seed, locale);
     page.rangesTitle = ReportText::tr("Ranges the runs are drawn from");
-    page.ranges.headings = {ReportText::tr("Input"), ReportText::tr("Low"), ReportText::tr("Most likely"),
-                            ReportText::tr("High")};
+    page.ranges.headings = {model::riskCaption(model::RiskCaption::Input), model::riskCaption(model::RiskCaption::Low),
+                            model::riskCaption(model::RiskCaption::MostLikely),
+                            model::riskCaption(model::RiskCaption::High)};
     for (const model::RiskRangeText &range :
          model::riskRangeTexts(ranges, facility.results().values, facility.assumptions(), locale, symbol))
         page.ranges.rows.push_back({range.name, range.low, range.likely, range.high});

@@ -205,16 +205,16 @@ ClipboardResults clipboardResults(const model::Results &results, const model::As
     }
     if (risk) {
         table.row({text(QString())});
-        table.row({text(ClipboardText::tr("Risk")), text(QStringLiteral("P10")), text(QStringLiteral("P50")),
-                   text(QStringLiteral("P90"))},
+        table.row({text(model::riskCaption(model::RiskCaption::Risk)), text(QStringLiteral("P10")),
+                   text(QStringLiteral("P50")), text(QStringLiteral("P90"))},
                   true);
         const auto moneyRow = [&](const QString &caption, const model::Quantiles &q) {
             table.row({text(caption), money(q.p10, locale, symbol), money(q.p50, locale, symbol),
                        money(q.p90, locale, symbol)});
         };
-        moneyRow(ClipboardText::tr("Annual savings"), risk->savings);
+        moneyRow(model::riskCaption(model::RiskCaption::AnnualSavings), risk->savings);
         if (risk->npv)
-            moneyRow(ClipboardText::tr("Net present value"), *risk->npv);
+            moneyRow(model::riskCaption(model::RiskCaption::NetPresentValue), *risk->npv);
         if (const std::optional<model::Quantiles> &payback = risk->paybackMonths) {
             // A run that never pays back has no number of months.
             const auto months = [&](double value) {
@@ -224,7 +224,7 @@ ClipboardResults clipboardResults(const model::Results &results, const model::As
                        months(payback->p90)});
         }
         if (const std::optional<double> &below = risk->npvBelowZero)
-            table.row({text(ClipboardText::tr("Chance that the NPV is below zero")),
+            table.row({text(model::riskCaption(model::RiskCaption::BelowZero)),
                        number(*below, model::riskShareText(*below, locale), kPercent)});
     }
     return table.finished();

@@ -23,7 +23,7 @@ void paybackCell(Sheet &sheet, int row, int column, double months, lxw_format *f
     if (std::isfinite(months))
         sheet.number(row, column, months, format);
     else
-        sheet.text(row, column, RiskSheetText::tr("none"));
+        sheet.text(row, column, model::riskPaybackText(months, QLocale::c()));
 }
 
 double meanOf(const std::vector<double> &values)
@@ -55,16 +55,17 @@ void writeSummary(Sheet &sheet, const RiskFormats &formats, const model::RiskRan
         sheet.number(row, 2, q.p50, format);
         sheet.number(row, 3, q.p90, format);
     };
-    quantiles(RiskSavingsRow, RiskSheetText::tr("Annual savings"), summary.savings, formats.money);
+    quantiles(RiskSavingsRow, model::riskCaption(model::RiskCaption::AnnualSavings), summary.savings, formats.money);
     sheet.number(RiskSavingsRow, 4, summary.meanSavings, formats.money);
     if (summary.npv) {
-        quantiles(RiskNpvRow, RiskSheetText::tr("Net present value"), *summary.npv, formats.money);
+        quantiles(RiskNpvRow, model::riskCaption(model::RiskCaption::NetPresentValue), *summary.npv, formats.money);
         sheet.number(RiskNpvRow, 4, meanOf(summary.sortedNpvs), formats.money);
     }
     if (summary.paybackMonths)
-        quantiles(RiskPaybackRow, RiskSheetText::tr("Simple payback (months)"), *summary.paybackMonths, formats.tenths);
+        quantiles(RiskPaybackRow, model::riskCaption(model::RiskCaption::PaybackMonths), *summary.paybackMonths,
+                  formats.tenths);
     if (summary.npvBelowZero) {
-        sheet.text(RiskBelowZeroRow, 0, RiskSheetText::tr("Chance that the NPV is below zero"));
+        sheet.text(RiskBelowZeroRow, 0, model::riskCaption(model::RiskCaption::BelowZero));
         sheet.number(RiskBelowZeroRow, 1, *summary.npvBelowZero, formats.percent);
     }
     sheet.text(RiskRunsRow, 0, RiskSheetText::tr("Runs computed"));
@@ -72,11 +73,12 @@ void writeSummary(Sheet &sheet, const RiskFormats &formats, const model::RiskRan
     sheet.text(RiskFailedRunsRow, 0, RiskSheetText::tr("Runs left out (arithmetic overflows)"));
     sheet.number(RiskFailedRunsRow, 1, summary.failedRuns);
     // A text: a seed may have more digits than a spreadsheet's number keeps.
-    sheet.text(RiskSeedRow, 0, RiskSheetText::tr("Seed"));
+    sheet.text(RiskSeedRow, 0, model::riskCaption(model::RiskCaption::Seed));
     sheet.text(RiskSeedRow, 1, QString::number(ranges.seed));
 
-    const QString rangeHeadings[] = {RiskSheetText::tr("Input"), RiskSheetText::tr("Low"),
-                                     RiskSheetText::tr("Most likely"), RiskSheetText::tr("High")};
+    const QString rangeHeadings[] = {
+        model::riskCaption(model::RiskCaption::Input), model::riskCaption(model::RiskCaption::Low),
+        model::riskCaption(model::RiskCaption::MostLikely), model::riskCaption(model::RiskCaption::High)};
     for (int c = 0; c < 4; ++c)
         sheet.text(RiskRangesHeaderRow, c, rangeHeadings[c], formats.bold);
     for (int i = 0; i < model::kRiskInputCount; ++i) {
@@ -97,7 +99,7 @@ void writeSummary(Sheet &sheet, const RiskFormats &formats, const model::RiskRan
 
 void writeRuns(Sheet &sheet, const RiskFormats &formats, const model::RiskSummary &summary, QStringView symbol)
 {
-    sheet.text(0, 0, RiskSheetText::tr("Run"), formats.bold);
+    sheet.text(0, 0, model::riskCaption(model::RiskCaption::Run), formats.bold);
     sheet.columnWidth(0, 8);
     for (int i = 0; i < model::kRiskInputCount; ++i) {
         sheet.text(0, i + 1, model::riskInputName(model::RiskInput(i), symbol), formats.bold);
@@ -105,10 +107,10 @@ void writeRuns(Sheet &sheet, const RiskFormats &formats, const model::RiskSummar
     }
     const int savingsColumn = model::kRiskInputCount + 1;
     const bool invested = summary.npv.has_value();
-    sheet.text(0, savingsColumn, RiskSheetText::tr("Annual savings"), formats.bold);
+    sheet.text(0, savingsColumn, model::riskCaption(model::RiskCaption::AnnualSavings), formats.bold);
     if (invested) {
-        sheet.text(0, savingsColumn + 1, RiskSheetText::tr("Net present value"), formats.bold);
-        sheet.text(0, savingsColumn + 2, RiskSheetText::tr("Simple payback (months)"), formats.bold);
+        sheet.text(0, savingsColumn + 1, model::riskCaption(model::RiskCaption::NetPresentValue), formats.bold);
+        sheet.text(0, savingsColumn + 2, model::riskCaption(model::RiskCaption::PaybackMonths), formats.bold);
     }
     for (int column = savingsColumn; column <= savingsColumn + 2; ++column)
         sheet.columnWidth(column, 18);

@@ -627,6 +627,10 @@ seit 1994</translation>
         <source>Net present value (spider)</source>
         <translation>Kapitalwert (Spinnendiagramm)</translation>
     </message>
+    <message>
+        <source>Risk Ranges…</source>
+        <translation>Risikobandbreiten…</translation>
+    </message>
 </context>
 <context>
     <name>CapitalText</name>
@@ -2136,6 +2140,225 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     <message>
         <source>Sensitivity of the Net Present Value</source>
         <translation>Sensitivität des Kapitalwerts</translation>
+    </message>
+    <message>
+        <source>Ranges the runs are drawn from</source>
+        <translation>Bandbreiten, aus denen die Simulationsläufe ziehen</translation>
+    </message>
+    <message>
+        <source>Each run draws every input with a range from a PERT distribution: between its low and high value, most often near the most likely one. An input marked — keeps its figure. P10, P50 and P90: a tenth, half and nine tenths of the runs come to no more than this. The same seed draws the same runs.</source>
+        <translation>Jeder Lauf zieht jeden Wert mit Bandbreite aus einer PERT-Verteilung: zwischen seinem niedrigen und hohen Wert, am häufigsten nahe dem wahrscheinlichsten. Ein mit — markierter Wert behält seine Zahl. P10, P50 und P90: Ein Zehntel, die Hälfte und neun Zehntel der Läufe ergeben höchstens diesen Wert. Derselbe Startwert ergibt dieselben Läufe.</translation>
+    </message>
+</context>
+<context>
+    <name>RiskChartText</name>
+    <message>
+        <source>Histogram of the NPV ($)</source>
+        <translation>Histogramm des Kapitalwerts ($)</translation>
+    </message>
+    <message>
+        <source>Histogram of the annual savings ($)</source>
+        <translation>Histogramm der jährlichen Einsparung ($)</translation>
+    </message>
+    <message>
+        <source>Share of runs (%)</source>
+        <translation>Anteil der Läufe (%)</translation>
+    </message>
+    <message>
+        <source>S-curve of the NPV ($)</source>
+        <translation>S-Kurve des Kapitalwerts ($)</translation>
+    </message>
+    <message>
+        <source>S-curve of the annual savings ($)</source>
+        <translation>S-Kurve der jährlichen Einsparung ($)</translation>
+    </message>
+    <message>
+        <source>Runs at or below (%)</source>
+        <translation>Läufe bis zu diesem Wert (%)</translation>
+    </message>
+</context>
+<context>
+    <name>RiskRangesDialog</name>
+    <message>
+        <source>Risk Ranges</source>
+        <translation>Risikobandbreiten</translation>
+    </message>
+    <message>
+        <source>Each input varies from its low to its high value, most often near the most likely one. An input whose three fields are empty stays at its figure, shown in grey.</source>
+        <translation>Jeder Wert schwankt zwischen seinem niedrigen und hohen Wert, am häufigsten nahe dem wahrscheinlichsten. Ein Wert mit drei leeren Feldern bleibt bei seiner grau angezeigten Zahl.</translation>
+    </message>
+    <message>
+        <source>Seed:</source>
+        <translation>Startwert:</translation>
+    </message>
+    <message>
+        <source>Runs:</source>
+        <translation>Läufe:</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Vorgaben wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Give the low, most likely and high value of %1, or leave all three empty to keep it at its figure.</source>
+        <translation>Geben Sie den niedrigen, den wahrscheinlichsten und den hohen Wert von %1 an, oder lassen Sie alle drei leer, um die Zahl beizubehalten.</translation>
+    </message>
+    <message>
+        <source>The value %1 of %2 is no number.</source>
+        <translation>Der Wert %1 von %2 ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>The values of %1 are out of order: the low value may not exceed the most likely one, nor the most likely the high one.</source>
+        <translation>Die Werte von %1 sind nicht geordnet: Der niedrige Wert darf den wahrscheinlichsten nicht übersteigen und dieser nicht den hohen.</translation>
+    </message>
+    <message>
+        <source>The values of %1 are reductions: each from 0 to 100.</source>
+        <translation>Die Werte von %1 sind Senkungen: jeweils von 0 bis 100.</translation>
+    </message>
+    <message>
+        <source>The values of %1 may not be negative.</source>
+        <translation>Die Werte von %1 dürfen nicht negativ sein.</translation>
+    </message>
+    <message>
+        <source>The seed %1 is no whole number from 0 to %2.</source>
+        <translation>Der Startwert %1 ist keine ganze Zahl von 0 bis %2.</translation>
+    </message>
+</context>
+<context>
+    <name>RiskSheetText</name>
+    <message>
+        <source>Risk simulation</source>
+        <translation>Risikosimulation</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Mittelwert</translation>
+    </message>
+    <message>
+        <source>Runs computed</source>
+        <translation>Berechnete Läufe</translation>
+    </message>
+    <message>
+        <source>Runs left out (arithmetic overflows)</source>
+        <translation>Ausgelassene Läufe (Rechenüberlauf)</translation>
+    </message>
+    <message>
+        <source>fixed at its figure</source>
+        <translation>fest auf seiner Zahl</translation>
+    </message>
+</context>
+<context>
+    <name>RiskText</name>
+    <message>
+        <source>Lubrication labor reduction (%)</source>
+        <translation>Senkung Schmierarbeit (%)</translation>
+    </message>
+    <message>
+        <source>Lubricant reduction (%)</source>
+        <translation>Senkung Schmierstoff (%)</translation>
+    </message>
+    <message>
+        <source>Bearings reduction (%)</source>
+        <translation>Senkung Ersatzlager (%)</translation>
+    </message>
+    <message>
+        <source>Replacement labor reduction (%)</source>
+        <translation>Senkung Lagerwechselarbeit (%)</translation>
+    </message>
+    <message>
+        <source>Lost production reduction (%)</source>
+        <translation>Senkung Produktionsausfall (%)</translation>
+    </message>
+    <message>
+        <source>Bearing failures a year</source>
+        <translation>Lagerausfälle pro Jahr</translation>
+    </message>
+    <message>
+        <source>Hours to replace a bearing</source>
+        <translation>Stunden je Lagerwechsel</translation>
+    </message>
+    <message>
+        <source>Value of an hour&apos;s production ($)</source>
+        <translation>Produktionswert je Stunde ($)</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 run(s) of the simulation, seed %2</source>
+        <extracomment>%1: the number of runs, %2: the seed, a whole number that draws the same runs again.</extracomment>
+        <translation>
+            <numerusform>%1 Simulationslauf, Startwert %2</numerusform>
+            <numerusform>%1 Simulationsläufe, Startwert %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 run(s) left out: their arithmetic overflows.</source>
+        <translation>
+            <numerusform>%1 Lauf ausgelassen: seine Rechnung läuft über.</numerusform>
+            <numerusform>%1 Läufe ausgelassen: ihre Rechnung läuft über.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Annual savings, P10 / P50 / P90: %1 / %2 / %3</source>
+        <translation>Jährliche Einsparung, P10 / P50 / P90: %1 / %2 / %3</translation>
+    </message>
+    <message>
+        <source>Net present value, P10 / P50 / P90: %1 / %2 / %3</source>
+        <translation>Kapitalwert, P10 / P50 / P90: %1 / %2 / %3</translation>
+    </message>
+    <message>
+        <source>Simple payback in months, P10 / P50 / P90: %1 / %2 / %3</source>
+        <translation>Statische Amortisationszeit in Monaten, P10 / P50 / P90: %1 / %2 / %3</translation>
+    </message>
+    <message>
+        <source>No run of the simulation can be computed from these figures and ranges.</source>
+        <translation>Mit diesen Zahlen und Bandbreiten lässt sich kein Simulationslauf berechnen.</translation>
+    </message>
+    <message>
+        <source>Risk</source>
+        <translation>Risiko</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Eingangswert</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Niedrig</translation>
+    </message>
+    <message>
+        <source>Most likely</source>
+        <translation>Am wahrscheinlichsten</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>Annual savings</source>
+        <translation>Jährliche Einsparung</translation>
+    </message>
+    <message>
+        <source>Net present value</source>
+        <translation>Kapitalwert</translation>
+    </message>
+    <message>
+        <source>Simple payback (months)</source>
+        <translation>Statische Amortisationszeit (Monate)</translation>
+    </message>
+    <message>
+        <source>Chance that the NPV is below zero</source>
+        <translation>Wahrscheinlichkeit eines negativen Kapitalwerts</translation>
+    </message>
+    <message>
+        <source>Seed</source>
+        <translation>Startwert</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Lauf</translation>
     </message>
 </context>
 <context>

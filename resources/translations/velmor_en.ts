@@ -136,6 +136,24 @@
     </message>
 </context>
 <context>
+    <name>RiskText</name>
+    <message numerus="yes">
+        <source>%1 run(s) of the simulation, seed %2</source>
+        <extracomment>%1: the number of runs, %2: the seed, a whole number that draws the same runs again.</extracomment>
+        <translation>
+            <numerusform>%1 run of the simulation, seed %2</numerusform>
+            <numerusform>%1 runs of the simulation, seed %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 run(s) left out: their arithmetic overflows.</source>
+        <translation>
+            <numerusform>%1 run left out: its arithmetic overflows.</numerusform>
+            <numerusform>%1 runs left out: their arithmetic overflows.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>WorkbookText</name>
     <message numerus="yes">
         <source>not within the %1 year(s)</source>

@@ -627,6 +627,10 @@ desde 1994</translation>
         <source>Net present value (spider)</source>
         <translation>VAN (gráfico de araña)</translation>
     </message>
+    <message>
+        <source>Risk Ranges…</source>
+        <translation>Rangos de riesgo…</translation>
+    </message>
 </context>
 <context>
     <name>CapitalText</name>
@@ -2136,6 +2140,225 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     <message>
         <source>Sensitivity of the Net Present Value</source>
         <translation>Sensibilidad del VAN</translation>
+    </message>
+    <message>
+        <source>Ranges the runs are drawn from</source>
+        <translation>Rangos de los que se extraen las iteraciones</translation>
+    </message>
+    <message>
+        <source>Each run draws every input with a range from a PERT distribution: between its low and high value, most often near the most likely one. An input marked — keeps its figure. P10, P50 and P90: a tenth, half and nine tenths of the runs come to no more than this. The same seed draws the same runs.</source>
+        <translation>Cada iteración extrae cada dato con rango de una distribución PERT: entre su valor bajo y su valor alto, con más frecuencia cerca del más probable. Un dato marcado con — conserva su cifra. P10, P50 y P90: una décima parte, la mitad y nueve décimas partes de las iteraciones no superan este valor. La misma semilla da las mismas iteraciones.</translation>
+    </message>
+</context>
+<context>
+    <name>RiskChartText</name>
+    <message>
+        <source>Histogram of the NPV ($)</source>
+        <translation>Histograma del VAN ($)</translation>
+    </message>
+    <message>
+        <source>Histogram of the annual savings ($)</source>
+        <translation>Histograma del ahorro anual ($)</translation>
+    </message>
+    <message>
+        <source>Share of runs (%)</source>
+        <translation>Proporción de iteraciones (%)</translation>
+    </message>
+    <message>
+        <source>S-curve of the NPV ($)</source>
+        <translation>Curva S del VAN ($)</translation>
+    </message>
+    <message>
+        <source>S-curve of the annual savings ($)</source>
+        <translation>Curva S del ahorro anual ($)</translation>
+    </message>
+    <message>
+        <source>Runs at or below (%)</source>
+        <translation>Iteraciones iguales o inferiores (%)</translation>
+    </message>
+</context>
+<context>
+    <name>RiskRangesDialog</name>
+    <message>
+        <source>Risk Ranges</source>
+        <translation>Rangos de riesgo</translation>
+    </message>
+    <message>
+        <source>Each input varies from its low to its high value, most often near the most likely one. An input whose three fields are empty stays at its figure, shown in grey.</source>
+        <translation>Cada dato varía de su valor bajo al alto, con más frecuencia cerca del más probable. Un dato con los tres campos vacíos conserva su cifra, mostrada en gris.</translation>
+    </message>
+    <message>
+        <source>Seed:</source>
+        <translation>Semilla:</translation>
+    </message>
+    <message>
+        <source>Runs:</source>
+        <translation>Iteraciones:</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Restablecer valores predeterminados</translation>
+    </message>
+    <message>
+        <source>Give the low, most likely and high value of %1, or leave all three empty to keep it at its figure.</source>
+        <translation>Indique el valor bajo, el más probable y el alto de %1, o deje los tres vacíos para conservar su cifra.</translation>
+    </message>
+    <message>
+        <source>The value %1 of %2 is no number.</source>
+        <translation>El valor %1 de %2 no es un número.</translation>
+    </message>
+    <message>
+        <source>The values of %1 are out of order: the low value may not exceed the most likely one, nor the most likely the high one.</source>
+        <translation>Los valores de %1 no están en orden: el bajo no puede superar al más probable, ni este al alto.</translation>
+    </message>
+    <message>
+        <source>The values of %1 are reductions: each from 0 to 100.</source>
+        <translation>Los valores de %1 son reducciones: cada uno de 0 a 100.</translation>
+    </message>
+    <message>
+        <source>The values of %1 may not be negative.</source>
+        <translation>Los valores de %1 no pueden ser negativos.</translation>
+    </message>
+    <message>
+        <source>The seed %1 is no whole number from 0 to %2.</source>
+        <translation>La semilla %1 no es un entero de 0 a %2.</translation>
+    </message>
+</context>
+<context>
+    <name>RiskSheetText</name>
+    <message>
+        <source>Risk simulation</source>
+        <translation>Simulación de riesgo</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>Runs computed</source>
+        <translation>Iteraciones calculadas</translation>
+    </message>
+    <message>
+        <source>Runs left out (arithmetic overflows)</source>
+        <translation>Iteraciones descartadas (desbordamiento)</translation>
+    </message>
+    <message>
+        <source>fixed at its figure</source>
+        <translation>fijo en su cifra</translation>
+    </message>
+</context>
+<context>
+    <name>RiskText</name>
+    <message>
+        <source>Lubrication labor reduction (%)</source>
+        <translation>Reducción mano de obra de lubricación (%)</translation>
+    </message>
+    <message>
+        <source>Lubricant reduction (%)</source>
+        <translation>Reducción lubricante (%)</translation>
+    </message>
+    <message>
+        <source>Bearings reduction (%)</source>
+        <translation>Reducción rodamientos (%)</translation>
+    </message>
+    <message>
+        <source>Replacement labor reduction (%)</source>
+        <translation>Reducción sustitución de rodamientos (%)</translation>
+    </message>
+    <message>
+        <source>Lost production reduction (%)</source>
+        <translation>Reducción producción perdida (%)</translation>
+    </message>
+    <message>
+        <source>Bearing failures a year</source>
+        <translation>Averías de rodamiento al año</translation>
+    </message>
+    <message>
+        <source>Hours to replace a bearing</source>
+        <translation>Horas por sustitución de rodamiento</translation>
+    </message>
+    <message>
+        <source>Value of an hour&apos;s production ($)</source>
+        <translation>Valor de producción por hora ($)</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 run(s) of the simulation, seed %2</source>
+        <extracomment>%1: the number of runs, %2: the seed, a whole number that draws the same runs again.</extracomment>
+        <translation>
+            <numerusform>%1 iteración de la simulación, semilla %2</numerusform>
+            <numerusform>%1 iteraciones de la simulación, semilla %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 run(s) left out: their arithmetic overflows.</source>
+        <translation>
+            <numerusform>%1 iteración descartada: su cálculo se desborda.</numerusform>
+            <numerusform>%1 iteraciones descartadas: su cálculo se desborda.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Annual savings, P10 / P50 / P90: %1 / %2 / %3</source>
+        <translation>Ahorro anual, P10 / P50 / P90: %1 / %2 / %3</translation>
+    </message>
+    <message>
+        <source>Net present value, P10 / P50 / P90: %1 / %2 / %3</source>
+        <translation>Valor actual neto, P10 / P50 / P90: %1 / %2 / %3</translation>
+    </message>
+    <message>
+        <source>Simple payback in months, P10 / P50 / P90: %1 / %2 / %3</source>
+        <translation>Plazo de recuperación simple en meses, P10 / P50 / P90: %1 / %2 / %3</translation>
+    </message>
+    <message>
+        <source>No run of the simulation can be computed from these figures and ranges.</source>
+        <translation>Ninguna iteración puede calcularse con estas cifras y rangos.</translation>
+    </message>
+    <message>
+        <source>Risk</source>
+        <translation>Riesgo</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Dato</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Bajo</translation>
+    </message>
+    <message>
+        <source>Most likely</source>
+        <translation>Más probable</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Alto</translation>
+    </message>
+    <message>
+        <source>Annual savings</source>
+        <translation>Ahorro anual</translation>
+    </message>
+    <message>
+        <source>Net present value</source>
+        <translation>Valor actual neto</translation>
+    </message>
+    <message>
+        <source>Simple payback (months)</source>
+        <translation>Plazo de recuperación simple (meses)</translation>
+    </message>
+    <message>
+        <source>Chance that the NPV is below zero</source>
+        <translation>Probabilidad de un VAN negativo</translation>
+    </message>
+    <message>
+        <source>Seed</source>
+        <translation>Semilla</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Iteración</translation>
     </message>
 </context>
 <context>

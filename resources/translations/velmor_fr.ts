@@ -627,6 +627,10 @@ depuis 1994</translation>
         <source>Net present value (spider)</source>
         <translation>Valeur actuelle nette (diagramme en araignée)</translation>
     </message>
+    <message>
+        <source>Risk Ranges…</source>
+        <translation>Plages de risque…</translation>
+    </message>
 </context>
 <context>
     <name>CapitalText</name>
@@ -2136,6 +2140,225 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     <message>
         <source>Sensitivity of the Net Present Value</source>
         <translation>Sensibilité de la valeur actuelle nette</translation>
+    </message>
+    <message>
+        <source>Ranges the runs are drawn from</source>
+        <translation>Plages dont les tirages sont issus</translation>
+    </message>
+    <message>
+        <source>Each run draws every input with a range from a PERT distribution: between its low and high value, most often near the most likely one. An input marked — keeps its figure. P10, P50 and P90: a tenth, half and nine tenths of the runs come to no more than this. The same seed draws the same runs.</source>
+        <translation>Chaque tirage prend chaque donnée dotée d’une plage dans une loi PERT&#xa0;: entre sa valeur basse et sa valeur haute, le plus souvent près de la plus probable. Une donnée marquée — garde sa valeur. P10, P50 et P90&#xa0;: un dixième, la moitié et neuf dixièmes des tirages n’excèdent pas cette valeur. La même graine donne les mêmes tirages.</translation>
+    </message>
+</context>
+<context>
+    <name>RiskChartText</name>
+    <message>
+        <source>Histogram of the NPV ($)</source>
+        <translation>Histogramme de la VAN ($)</translation>
+    </message>
+    <message>
+        <source>Histogram of the annual savings ($)</source>
+        <translation>Histogramme des économies annuelles ($)</translation>
+    </message>
+    <message>
+        <source>Share of runs (%)</source>
+        <translation>Part des tirages (%)</translation>
+    </message>
+    <message>
+        <source>S-curve of the NPV ($)</source>
+        <translation>Courbe en S de la VAN ($)</translation>
+    </message>
+    <message>
+        <source>S-curve of the annual savings ($)</source>
+        <translation>Courbe en S des économies annuelles ($)</translation>
+    </message>
+    <message>
+        <source>Runs at or below (%)</source>
+        <translation>Tirages inférieurs ou égaux (%)</translation>
+    </message>
+</context>
+<context>
+    <name>RiskRangesDialog</name>
+    <message>
+        <source>Risk Ranges</source>
+        <translation>Plages de risque</translation>
+    </message>
+    <message>
+        <source>Each input varies from its low to its high value, most often near the most likely one. An input whose three fields are empty stays at its figure, shown in grey.</source>
+        <translation>Chaque donnée varie de sa valeur basse à sa valeur haute, le plus souvent près de la plus probable. Une donnée dont les trois champs sont vides garde sa valeur, affichée en gris.</translation>
+    </message>
+    <message>
+        <source>Seed:</source>
+        <translation>Graine&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Runs:</source>
+        <translation>Tirages&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Rétablir les valeurs par défaut</translation>
+    </message>
+    <message>
+        <source>Give the low, most likely and high value of %1, or leave all three empty to keep it at its figure.</source>
+        <translation>Indiquez les valeurs basse, la plus probable et haute de %1, ou laissez les trois vides pour garder sa valeur.</translation>
+    </message>
+    <message>
+        <source>The value %1 of %2 is no number.</source>
+        <translation>La valeur %1 de %2 n’est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>The values of %1 are out of order: the low value may not exceed the most likely one, nor the most likely the high one.</source>
+        <translation>Les valeurs de %1 ne sont pas dans l’ordre&#xa0;: la valeur basse ne peut dépasser la plus probable, ni celle-ci la valeur haute.</translation>
+    </message>
+    <message>
+        <source>The values of %1 are reductions: each from 0 to 100.</source>
+        <translation>Les valeurs de %1 sont des réductions&#xa0;: chacune de 0 à 100.</translation>
+    </message>
+    <message>
+        <source>The values of %1 may not be negative.</source>
+        <translation>Les valeurs de %1 ne peuvent être négatives.</translation>
+    </message>
+    <message>
+        <source>The seed %1 is no whole number from 0 to %2.</source>
+        <translation>La graine %1 n’est pas un entier de 0 à %2.</translation>
+    </message>
+</context>
+<context>
+    <name>RiskSheetText</name>
+    <message>
+        <source>Risk simulation</source>
+        <translation>Simulation du risque</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>Runs computed</source>
+        <translation>Tirages calculés</translation>
+    </message>
+    <message>
+        <source>Runs left out (arithmetic overflows)</source>
+        <translation>Tirages écartés (dépassement de calcul)</translation>
+    </message>
+    <message>
+        <source>fixed at its figure</source>
+        <translation>fixé à sa valeur</translation>
+    </message>
+</context>
+<context>
+    <name>RiskText</name>
+    <message>
+        <source>Lubrication labor reduction (%)</source>
+        <translation>Réduction main-d’œuvre de lubrification (%)</translation>
+    </message>
+    <message>
+        <source>Lubricant reduction (%)</source>
+        <translation>Réduction lubrifiant (%)</translation>
+    </message>
+    <message>
+        <source>Bearings reduction (%)</source>
+        <translation>Réduction roulements (%)</translation>
+    </message>
+    <message>
+        <source>Replacement labor reduction (%)</source>
+        <translation>Réduction remplacement des roulements (%)</translation>
+    </message>
+    <message>
+        <source>Lost production reduction (%)</source>
+        <translation>Réduction production perdue (%)</translation>
+    </message>
+    <message>
+        <source>Bearing failures a year</source>
+        <translation>Défaillances de roulement par an</translation>
+    </message>
+    <message>
+        <source>Hours to replace a bearing</source>
+        <translation>Heures par remplacement de roulement</translation>
+    </message>
+    <message>
+        <source>Value of an hour&apos;s production ($)</source>
+        <translation>Valeur produite par heure ($)</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 run(s) of the simulation, seed %2</source>
+        <extracomment>%1: the number of runs, %2: the seed, a whole number that draws the same runs again.</extracomment>
+        <translation>
+            <numerusform>%1 tirage de la simulation, graine %2</numerusform>
+            <numerusform>%1 tirages de la simulation, graine %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 run(s) left out: their arithmetic overflows.</source>
+        <translation>
+            <numerusform>%1 tirage écarté&#xa0;: son calcul dépasse les limites.</numerusform>
+            <numerusform>%1 tirages écartés&#xa0;: leur calcul dépasse les limites.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Annual savings, P10 / P50 / P90: %1 / %2 / %3</source>
+        <translation>Économies annuelles, P10 / P50 / P90&#xa0;: %1 / %2 / %3</translation>
+    </message>
+    <message>
+        <source>Net present value, P10 / P50 / P90: %1 / %2 / %3</source>
+        <translation>Valeur actuelle nette, P10 / P50 / P90&#xa0;: %1 / %2 / %3</translation>
+    </message>
+    <message>
+        <source>Simple payback in months, P10 / P50 / P90: %1 / %2 / %3</source>
+        <translation>Délai de récupération simple en mois, P10 / P50 / P90&#xa0;: %1 / %2 / %3</translation>
+    </message>
+    <message>
+        <source>No run of the simulation can be computed from these figures and ranges.</source>
+        <translation>Aucun tirage ne peut être calculé avec ces valeurs et ces plages.</translation>
+    </message>
+    <message>
+        <source>Risk</source>
+        <translation>Risque</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Donnée</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Basse</translation>
+    </message>
+    <message>
+        <source>Most likely</source>
+        <translation>Plus probable</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Haute</translation>
+    </message>
+    <message>
+        <source>Annual savings</source>
+        <translation>Économies annuelles</translation>
+    </message>
+    <message>
+        <source>Net present value</source>
+        <translation>Valeur actuelle nette</translation>
+    </message>
+    <message>
+        <source>Simple payback (months)</source>
+        <translation>Délai de récupération simple (mois)</translation>
+    </message>
+    <message>
+        <source>Chance that the NPV is below zero</source>
+        <translation>Probabilité d’une VAN négative</translation>
+    </message>
+    <message>
+        <source>Seed</source>
+        <translation>Graine</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Tirage</translation>
     </message>
 </context>
 <context>

@@ -627,6 +627,10 @@ desde 1994</translation>
         <source>Net present value (spider)</source>
         <translation>Valor presente líquido (gráfico de aranha)</translation>
     </message>
+    <message>
+        <source>Risk Ranges…</source>
+        <translation>Faixas de risco…</translation>
+    </message>
 </context>
 <context>
     <name>CapitalText</name>
@@ -2136,6 +2140,225 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     <message>
         <source>Sensitivity of the Net Present Value</source>
         <translation>Sensibilidade do valor presente líquido</translation>
+    </message>
+    <message>
+        <source>Ranges the runs are drawn from</source>
+        <translation>Faixas das quais as iterações são sorteadas</translation>
+    </message>
+    <message>
+        <source>Each run draws every input with a range from a PERT distribution: between its low and high value, most often near the most likely one. An input marked — keeps its figure. P10, P50 and P90: a tenth, half and nine tenths of the runs come to no more than this. The same seed draws the same runs.</source>
+        <translation>Cada iteração sorteia cada dado com faixa de uma distribuição PERT: entre o valor baixo e o alto, com mais frequência perto do mais provável. Um dado marcado com — mantém seu valor. P10, P50 e P90: um décimo, metade e nove décimos das iterações não passam deste valor. A mesma semente gera as mesmas iterações.</translation>
+    </message>
+</context>
+<context>
+    <name>RiskChartText</name>
+    <message>
+        <source>Histogram of the NPV ($)</source>
+        <translation>Histograma do VPL ($)</translation>
+    </message>
+    <message>
+        <source>Histogram of the annual savings ($)</source>
+        <translation>Histograma da economia anual ($)</translation>
+    </message>
+    <message>
+        <source>Share of runs (%)</source>
+        <translation>Parcela das iterações (%)</translation>
+    </message>
+    <message>
+        <source>S-curve of the NPV ($)</source>
+        <translation>Curva S do VPL ($)</translation>
+    </message>
+    <message>
+        <source>S-curve of the annual savings ($)</source>
+        <translation>Curva S da economia anual ($)</translation>
+    </message>
+    <message>
+        <source>Runs at or below (%)</source>
+        <translation>Iterações iguais ou inferiores (%)</translation>
+    </message>
+</context>
+<context>
+    <name>RiskRangesDialog</name>
+    <message>
+        <source>Risk Ranges</source>
+        <translation>Faixas de risco</translation>
+    </message>
+    <message>
+        <source>Each input varies from its low to its high value, most often near the most likely one. An input whose three fields are empty stays at its figure, shown in grey.</source>
+        <translation>Cada dado varia do valor baixo ao alto, com mais frequência perto do mais provável. Um dado com os três campos vazios mantém seu valor, mostrado em cinza.</translation>
+    </message>
+    <message>
+        <source>Seed:</source>
+        <translation>Semente:</translation>
+    </message>
+    <message>
+        <source>Runs:</source>
+        <translation>Iterações:</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Restaurar padrões</translation>
+    </message>
+    <message>
+        <source>Give the low, most likely and high value of %1, or leave all three empty to keep it at its figure.</source>
+        <translation>Informe os valores baixo, mais provável e alto de %1, ou deixe os três vazios para manter o valor.</translation>
+    </message>
+    <message>
+        <source>The value %1 of %2 is no number.</source>
+        <translation>O valor %1 de %2 não é um número.</translation>
+    </message>
+    <message>
+        <source>The values of %1 are out of order: the low value may not exceed the most likely one, nor the most likely the high one.</source>
+        <translation>Os valores de %1 estão fora de ordem: o baixo não pode superar o mais provável, nem este o alto.</translation>
+    </message>
+    <message>
+        <source>The values of %1 are reductions: each from 0 to 100.</source>
+        <translation>Os valores de %1 são reduções: cada um de 0 a 100.</translation>
+    </message>
+    <message>
+        <source>The values of %1 may not be negative.</source>
+        <translation>Os valores de %1 não podem ser negativos.</translation>
+    </message>
+    <message>
+        <source>The seed %1 is no whole number from 0 to %2.</source>
+        <translation>A semente %1 não é um número inteiro de 0 a %2.</translation>
+    </message>
+</context>
+<context>
+    <name>RiskSheetText</name>
+    <message>
+        <source>Risk simulation</source>
+        <translation>Simulação de risco</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Média</translation>
+    </message>
+    <message>
+        <source>Runs computed</source>
+        <translation>Iterações calculadas</translation>
+    </message>
+    <message>
+        <source>Runs left out (arithmetic overflows)</source>
+        <translation>Iterações descartadas (estouro de cálculo)</translation>
+    </message>
+    <message>
+        <source>fixed at its figure</source>
+        <translation>fixo no seu valor</translation>
+    </message>
+</context>
+<context>
+    <name>RiskText</name>
+    <message>
+        <source>Lubrication labor reduction (%)</source>
+        <translation>Redução M.O. de lubrificação (%)</translation>
+    </message>
+    <message>
+        <source>Lubricant reduction (%)</source>
+        <translation>Redução de lubrificante (%)</translation>
+    </message>
+    <message>
+        <source>Bearings reduction (%)</source>
+        <translation>Redução de rolamentos (%)</translation>
+    </message>
+    <message>
+        <source>Replacement labor reduction (%)</source>
+        <translation>Redução M.O. de troca de rolamentos (%)</translation>
+    </message>
+    <message>
+        <source>Lost production reduction (%)</source>
+        <translation>Redução de produção perdida (%)</translation>
+    </message>
+    <message>
+        <source>Bearing failures a year</source>
+        <translation>Falhas de rolamento por ano</translation>
+    </message>
+    <message>
+        <source>Hours to replace a bearing</source>
+        <translation>Horas por troca de rolamento</translation>
+    </message>
+    <message>
+        <source>Value of an hour&apos;s production ($)</source>
+        <translation>Valor da produção por hora ($)</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nenhum</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 run(s) of the simulation, seed %2</source>
+        <extracomment>%1: the number of runs, %2: the seed, a whole number that draws the same runs again.</extracomment>
+        <translation>
+            <numerusform>%1 iteração da simulação, semente %2</numerusform>
+            <numerusform>%1 iterações da simulação, semente %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 run(s) left out: their arithmetic overflows.</source>
+        <translation>
+            <numerusform>%1 iteração descartada: o cálculo estoura.</numerusform>
+            <numerusform>%1 iterações descartadas: o cálculo estoura.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Annual savings, P10 / P50 / P90: %1 / %2 / %3</source>
+        <translation>Economia anual, P10 / P50 / P90: %1 / %2 / %3</translation>
+    </message>
+    <message>
+        <source>Net present value, P10 / P50 / P90: %1 / %2 / %3</source>
+        <translation>Valor presente líquido, P10 / P50 / P90: %1 / %2 / %3</translation>
+    </message>
+    <message>
+        <source>Simple payback in months, P10 / P50 / P90: %1 / %2 / %3</source>
+        <translation>Payback simples em meses, P10 / P50 / P90: %1 / %2 / %3</translation>
+    </message>
+    <message>
+        <source>No run of the simulation can be computed from these figures and ranges.</source>
+        <translation>Nenhuma iteração pode ser calculada com estes valores e faixas.</translation>
+    </message>
+    <message>
+        <source>Risk</source>
+        <translation>Risco</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Dado</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Baixo</translation>
+    </message>
+    <message>
+        <source>Most likely</source>
+        <translation>Mais provável</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Alto</translation>
+    </message>
+    <message>
+        <source>Annual savings</source>
+        <translation>Economia anual</translation>
+    </message>
+    <message>
+        <source>Net present value</source>
+        <translation>Valor presente líquido</translation>
+    </message>
+    <message>
+        <source>Simple payback (months)</source>
+        <translation>Payback simples (meses)</translation>
+    </message>
+    <message>
+        <source>Chance that the NPV is below zero</source>
+        <translation>Probabilidade de VPL negativo</translation>
+    </message>
+    <message>
+        <source>Seed</source>
+        <translation>Semente</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Iteração</translation>
     </message>
 </context>
 <context>

@@ -620,6 +620,10 @@ since 1994</source>
         <source>Net present value (spider)</source>
         <translation>净现值（蛛网图）</translation>
     </message>
+    <message>
+        <source>Risk Ranges…</source>
+        <translation>风险区间…</translation>
+    </message>
 </context>
 <context>
     <name>CapitalText</name>
@@ -2119,6 +2123,223 @@ The results cannot be computed from these figures. Please check the figures unde
     <message>
         <source>Sensitivity of the Net Present Value</source>
         <translation>净现值敏感性</translation>
+    </message>
+    <message>
+        <source>Ranges the runs are drawn from</source>
+        <translation>模拟运行所用的区间</translation>
+    </message>
+    <message>
+        <source>Each run draws every input with a range from a PERT distribution: between its low and high value, most often near the most likely one. An input marked — keeps its figure. P10, P50 and P90: a tenth, half and nine tenths of the runs come to no more than this. The same seed draws the same runs.</source>
+        <translation>每次运行从 PERT 分布中抽取每项设有区间的输入：介于低值与高值之间，最常接近最可能值。标有 — 的输入保持其数值。P10、P50、P90：十分之一、一半、十分之九的运行不超过该值。相同的随机种子产生相同的运行。</translation>
+    </message>
+</context>
+<context>
+    <name>RiskChartText</name>
+    <message>
+        <source>Histogram of the NPV ($)</source>
+        <translation>净现值直方图（$）</translation>
+    </message>
+    <message>
+        <source>Histogram of the annual savings ($)</source>
+        <translation>年节省额直方图（$）</translation>
+    </message>
+    <message>
+        <source>Share of runs (%)</source>
+        <translation>运行占比（%）</translation>
+    </message>
+    <message>
+        <source>S-curve of the NPV ($)</source>
+        <translation>净现值 S 曲线（$）</translation>
+    </message>
+    <message>
+        <source>S-curve of the annual savings ($)</source>
+        <translation>年节省额 S 曲线（$）</translation>
+    </message>
+    <message>
+        <source>Runs at or below (%)</source>
+        <translation>不高于该值的运行（%）</translation>
+    </message>
+</context>
+<context>
+    <name>RiskRangesDialog</name>
+    <message>
+        <source>Risk Ranges</source>
+        <translation>风险区间</translation>
+    </message>
+    <message>
+        <source>Each input varies from its low to its high value, most often near the most likely one. An input whose three fields are empty stays at its figure, shown in grey.</source>
+        <translation>每项输入在低值与高值之间变化，最常接近最可能值。三个字段均为空的输入保持其数值（以灰色显示）。</translation>
+    </message>
+    <message>
+        <source>Seed:</source>
+        <translation>随机种子：</translation>
+    </message>
+    <message>
+        <source>Runs:</source>
+        <translation>运行次数：</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>恢复默认值</translation>
+    </message>
+    <message>
+        <source>Give the low, most likely and high value of %1, or leave all three empty to keep it at its figure.</source>
+        <translation>请填写 %1 的低值、最可能值和高值，或三项均留空以保持其数值。</translation>
+    </message>
+    <message>
+        <source>The value %1 of %2 is no number.</source>
+        <translation>%2 的值 %1 不是数字。</translation>
+    </message>
+    <message>
+        <source>The values of %1 are out of order: the low value may not exceed the most likely one, nor the most likely the high one.</source>
+        <translation>%1 的数值顺序有误：低值不得高于最可能值，最可能值不得高于高值。</translation>
+    </message>
+    <message>
+        <source>The values of %1 are reductions: each from 0 to 100.</source>
+        <translation>%1 的数值为降幅：每项须在 0 至 100 之间。</translation>
+    </message>
+    <message>
+        <source>The values of %1 may not be negative.</source>
+        <translation>%1 的数值不得为负。</translation>
+    </message>
+    <message>
+        <source>The seed %1 is no whole number from 0 to %2.</source>
+        <translation>随机种子 %1 不是 0 至 %2 之间的整数。</translation>
+    </message>
+</context>
+<context>
+    <name>RiskSheetText</name>
+    <message>
+        <source>Risk simulation</source>
+        <translation>风险模拟</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>平均值</translation>
+    </message>
+    <message>
+        <source>Runs computed</source>
+        <translation>已计算的运行次数</translation>
+    </message>
+    <message>
+        <source>Runs left out (arithmetic overflows)</source>
+        <translation>舍弃的运行（计算溢出）</translation>
+    </message>
+    <message>
+        <source>fixed at its figure</source>
+        <translation>固定为其数值</translation>
+    </message>
+</context>
+<context>
+    <name>RiskText</name>
+    <message>
+        <source>Lubrication labor reduction (%)</source>
+        <translation>润滑人工降幅（%）</translation>
+    </message>
+    <message>
+        <source>Lubricant reduction (%)</source>
+        <translation>润滑剂降幅（%）</translation>
+    </message>
+    <message>
+        <source>Bearings reduction (%)</source>
+        <translation>轴承降幅（%）</translation>
+    </message>
+    <message>
+        <source>Replacement labor reduction (%)</source>
+        <translation>轴承更换人工降幅（%）</translation>
+    </message>
+    <message>
+        <source>Lost production reduction (%)</source>
+        <translation>停产损失降幅（%）</translation>
+    </message>
+    <message>
+        <source>Bearing failures a year</source>
+        <translation>每年轴承故障数</translation>
+    </message>
+    <message>
+        <source>Hours to replace a bearing</source>
+        <translation>每次轴承更换工时</translation>
+    </message>
+    <message>
+        <source>Value of an hour&apos;s production ($)</source>
+        <translation>每小时产值（$）</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>无</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 run(s) of the simulation, seed %2</source>
+        <extracomment>%1: the number of runs, %2: the seed, a whole number that draws the same runs again.</extracomment>
+        <translation>
+            <numerusform>模拟运行 %1 次，随机种子 %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 run(s) left out: their arithmetic overflows.</source>
+        <translation>
+            <numerusform>舍弃 %1 次运行：计算溢出。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Annual savings, P10 / P50 / P90: %1 / %2 / %3</source>
+        <translation>年节省额，P10 / P50 / P90：%1 / %2 / %3</translation>
+    </message>
+    <message>
+        <source>Net present value, P10 / P50 / P90: %1 / %2 / %3</source>
+        <translation>净现值，P10 / P50 / P90：%1 / %2 / %3</translation>
+    </message>
+    <message>
+        <source>Simple payback in months, P10 / P50 / P90: %1 / %2 / %3</source>
+        <translation>静态投资回收期（月），P10 / P50 / P90：%1 / %2 / %3</translation>
+    </message>
+    <message>
+        <source>No run of the simulation can be computed from these figures and ranges.</source>
+        <translation>无法用这些数值和区间计算任何模拟运行。</translation>
+    </message>
+    <message>
+        <source>Risk</source>
+        <translation>风险</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>输入项</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>低值</translation>
+    </message>
+    <message>
+        <source>Most likely</source>
+        <translation>最可能值</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>高值</translation>
+    </message>
+    <message>
+        <source>Annual savings</source>
+        <translation>年节省额</translation>
+    </message>
+    <message>
+        <source>Net present value</source>
+        <translation>净现值</translation>
+    </message>
+    <message>
+        <source>Simple payback (months)</source>
+        <translation>静态投资回收期（月）</translation>
+    </message>
+    <message>
+        <source>Chance that the NPV is below zero</source>
+        <translation>净现值为负的概率</translation>
+    </message>
+    <message>
+        <source>Seed</source>
+        <translation>随机种子</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>运行</translation>
     </message>
 </context>
 <context>

@@ -60,9 +60,30 @@ QValueAxis *shareAxis(double top, const QString &title)
 }
 
 // The value axis over the runs' values; one value alone gets room either side.
+// A money axis over lo to hi with at most four labels: the charts stand side
+// by side, and six labels of six digits each would be elided ("80,0...").
+QValueAxis *sparseMoneyAxis(double lo, double hi)
+{
+    QValueAxis *axis = moneyValueAxis(lo, hi);
+    const double raw = (axis->max() - axis->min()) / 3;
+    if (!(raw > 0) || !std::isfinite(raw))
+        return axis;
+    const double decade = std::pow(10.0, std::floor(std::log10(raw)));
+    double step = decade;
+    for (const double factor : {1.0, 2.0, 2.5, 5.0, 10.0}) {
+        step = factor * decade;
+        if (step >= raw)
+            break;
+    }
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(std::ceil(axis->min() / step) * step);
+    axis->setTickInterval(step);
+    return axis;
+}
+
 QValueAxis *valueAxisOf(const std::vector<double> &values)
 {
-    return moneyValueAxis(values.empty() ? 0 : values.front(), values.empty() ? 0 : values.back());
+    return sparseMoneyAxis(values.empty() ? 0 : values.front(), values.empty() ? 0 : values.back());
 }
 
 void attach(QChart &chart, QAbstractSeries *series, QValueAxis *x, QValueAxis *y)
@@ -151,7 +172,7 @@ std::unique_ptr<QChart> riskHistogramChart(const model::RiskSummary &summary, co
             above.emplace_back(QPointF(0, share), QPointF(right, share));
         }
     }
-    QValueAxis *x = moneyValueAxis(lo, lo + kRiskHistogramBins * width);
+    QValueAxis *x = sparseMoneyAxis(lo, lo + kRiskHistogramBins * width);
     QValueAxis *y = shareAxis(top * 1.05, RiskChartText::tr("Share of runs (%)"));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);

@@ -236,6 +236,18 @@ void RecordsDialog::showEvidence()
     dialogs::growToContents(this);
 }
 
+// The size a dialog is first given counts its wrapped texts at another
+// width; at its own width they may need fewer lines, and the room they
+// leave would stand empty between the controls.
+void RecordsDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    layout()->activate();
+    const int height = layout()->totalHeightForWidth(width());
+    if (height > 0 && height < this->height())
+        resize(width(), qMax(height, minimumHeight()));
+}
+
 void RecordsDialog::finish(bool apply)
 {
     if (!m_reading.evidence)

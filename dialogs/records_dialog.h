@@ -36,6 +36,9 @@ public:
     // The records as accepted; applied tells which of the two buttons it was.
     const model::RecordsEvidence &evidence() const { return m_accepted; }
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void chooseSheet(int sheet);
     void showColumns(const model::RecordsChoice &choice);

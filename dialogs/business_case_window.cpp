@@ -335,12 +335,16 @@ void BusinessCaseWindow::showCases()
     for (int s = 0; s < model::kScenarioCount; ++s) {
         const model::CaseSummary &summary = m_study.cases[std::size_t(s)];
         auto &cells = m_caseCells[std::size_t(s)];
-        cells[0]->setText(reductionsText(summary.assumptions, m_locale));
-        cells[1]->setText(summary.computed ? model::currencyText(summary.annualSavings, m_locale, m_symbol)
-                                           : QStringLiteral("\u2014"));
         const bool measured = summary.computed && m_hasInvestment && !summary.measures.fault;
-        cells[2]->setText(measured ? model::paybackText(summary.measures, m_locale) : QStringLiteral("\u2014"));
-        cells[3]->setText(measured ? model::npvText(summary.measures, m_locale, m_symbol) : QStringLiteral("\u2014"));
+        const QString texts[] = {reductionsText(summary.assumptions, m_locale),
+                                 summary.computed ? model::currencyText(summary.annualSavings, m_locale, m_symbol)
+                                                  : QStringLiteral("\u2014"),
+                                 measured ? model::paybackText(summary.measures, m_locale) : QStringLiteral("\u2014"),
+                                 measured ? model::npvText(summary.measures, m_locale, m_symbol)
+                                          : QStringLiteral("\u2014")};
+        // "٤٥ / ٢٥ / ٤٠" would otherwise read right to left in Egypt.
+        for (std::size_t c = 0; c < cells.size(); ++c)
+            cells[c]->setText(model::keptInWrittenOrder(texts[c]));
     }
 }
 

@@ -97,6 +97,65 @@ void FacilityDocument::setCurrencyUnits(const model::CurrencyUnits &currency)
     edited(currency.units != was.units ? Change::CurrencyUnits | Change::FigureTexts : Changes(Change::CurrencyUnits));
 }
 
+void FacilityDocument::setRecords(const std::optional<model::RecordsEvidence> &records)
+{
+    if (records == m_facts.records)
+        return;
+    m_facts.records = records;
+    edited(Change::Records | Change::Risk);
+}
+
+void FacilityDocument::applyRecords(model::RecordsEvidence records)
+{
+    records.applied = true;
+    Changes what;
+    if (records != m_facts.records)
+        what |= Change::Records | Change::Risk;
+    for (const auto &[input, text] : model::recordsFigureTexts(records.summary, m_locale)) {
+        const std::size_t i = std::size_t(input);
+        if (m_facts.figures[i] == text && !m_heldAsNoNumber[i])
+            continue;
+        m_facts.figures[i] = text;
+        m_heldAsNoNumber[i] = false;
+        what |= Change::FigureTexts;
+    }
+    if (what == Changes())
+        return;
+    m_facts.records = std::move(records);
+    edited(what);
+}
+
+model::RiskRanges FacilityDocument::riskRanges() const
+{
+    if (m_facts.risk)
+        return *m_facts.risk;
+    const model::RiskRanges ranges = model::defaultRiskRanges(m_facts.assumptions);
+    return m_facts.records ? model::withRecordsRanges(ranges, m_facts.records->summary) : ranges;
+}
+
+void FacilityDocument::setRiskRanges(const std::optional<model::RiskRanges> &ranges)
+{
+    if (ranges == m_facts.risk)
+        return;
+    m_facts.risk = ranges;
+    edited(Change::Risk);
+}
+
+const std::optional<model::RiskSummary> &FacilityDocument::riskSummary() const
+{
+    if (!m_riskComputed) {
+        m_riskComputed = true;
+        m_risk.reset();
+        if (m_results.complete() && !m_results.fault) {
+            const std::optional<model::Investment> investment =
+                m_study ? m_investmentReading.investment : std::optional<model::Investment>();
+            const model::CapitalInputs capital = m_study ? *m_capitalReading.inputs : model::CapitalInputs();
+            m_risk = model::simulateRisk(m_results.values, m_facts.assumptions, investment, capital, riskRanges());
+        }
+    }
+    return m_risk;
+}
+
 model::FacilityReadResult FacilityDocument::open(const QString &path)
 {
     model::FacilityReadResult opened = model::openFacilityFile(path);
@@ -169,15 +228,19 @@ void FacilityDocument::setModified(bool modified)
 
 void FacilityDocument::edited(Changes what)
 {
-    // The report's details are the only facts no figure is computed from.
-    if (what != Change::ReportDetails)
+    // The report's details are the only facts no figure is computed from;
+    // the records and the ranges change the simulation alone.
+    if ((what & ~Changes(Change::ReportDetails | Change::Records | Change::Risk)) != Changes())
         compute();
+    else if ((what & (Change::Records | Change::Risk)) != Changes())
+        m_riskComputed = false;
     setModified(true);
     emit changed(what);
 }
 
 void FacilityDocument::compute()
 {
+    m_riskComputed = false;
     m_results = model::computeResults(m_facts.figures, m_locale, m_facts.assumptions);
     const auto held = std::find(m_heldAsNoNumber.begin(), m_heldAsNoNumber.end(), true);
     if (held != m_heldAsNoNumber.end()) {

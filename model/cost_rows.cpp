@@ -2,6 +2,7 @@
 #include "model/cost_rows.h"
 
 #include "model/model_text.h"
+#include "model/percentage_text.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -29,9 +30,9 @@ QString reductionsSentence(const Assumptions &assumptions, const QLocale &locale
 {
     QStringList parts;
     for (int k = 1; k <= kReducedRowCount; ++k) {
-        parts << QCoreApplication::translate("CostRows", "%1 by %2 %")
+        parts << QCoreApplication::translate("CostRows", "%1 by %2")
                      .arg(costRowText(kCostRows[std::size_t(k - 1)].reducedCost),
-                          percentText(assumptions.reductionPercent[std::size_t(k - 1)], locale));
+                          percentageText(assumptions.reductionPercent[std::size_t(k - 1)], locale));
     }
     const QString last = parts.takeLast();
     return QCoreApplication::translate("CostRows", "The Velmor cost assumes that automatic lubrication cuts %1 and %2.")

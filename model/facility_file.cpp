@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "model/facility_file.h"
 
+#include "model/facility_records_json.h"
 #include "model/json_text.h"
 #include "model/message_text.h"
 #include "model/model_text.h"
@@ -100,10 +101,9 @@ const char kCapitalInput[] = QT_TRANSLATE_NOOP("FacilityFile", "capital input");
 const TextMember<InvestmentTexts> kVersion1Price{QLatin1StringView("systemPrice"), &InvestmentTexts::systemPrice,
                                                  QT_TRANSLATE_NOOP("FacilityFile", "system price")};
 
-// The reductions of "assumptions", rows 1 to 5.
-const std::array<QLatin1StringView, kReducedRowCount> kReductionKeys{
-    QLatin1StringView("lubricationLabour"), QLatin1StringView("lubricant"), QLatin1StringView("bearings"),
-    QLatin1StringView("replacementLabour"), QLatin1StringView("lostProduction")};
+// The reductions of "assumptions", rows 1 to 5, named as the risk inputs
+// that vary them.
+QLatin1StringView reductionKey(int row) { return riskInputKey(RiskInput(row)); }
 
 // The file's name as messages show it: the name alone, or the path as the
 // user typed it when it has no name part ("plans/").
@@ -376,20 +376,21 @@ QByteArray toFacilityJson(const FacilityFigures &figures)
     out += ",\n    \"assumptions\": {\n";
     for (int k = 0; k < kReducedRowCount; ++k) {
         out += "        \"";
-        out += kReductionKeys[std::size_t(k)].latin1();
+        out += reductionKey(k).latin1();
         out += "\": ";
-        // The shortest text that reads back as the same number.
-        char buffer[32];
-        const double reduction = figures.assumptions.reductionPercent[std::size_t(k)];
-        const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, reduction);
-        out += error == std::errc() ? QByteArray(buffer, end - buffer) : QByteArray("0");
+        out += jsonNumber(figures.assumptions.reductionPercent[std::size_t(k)]);
         out += k + 1 < kReducedRowCount ? ",\n" : "\n";
     }
     out += "    },\n    \"currency\": {\n        \"symbol\": ";
     out += jsonString(figures.currency.symbol);
     out += ",\n        \"units\": ";
     out += jsonString(unitsName(figures.currency.units));
-    out += "\n    }\n}\n";
+    out += "\n    }";
+    if (figures.records)
+        writeRecordsMember(out, *figures.records);
+    if (figures.risk)
+        writeRiskMember(out, *figures.risk);
+    out += "\n}\n";
     return out;
 }
 
@@ -470,7 +471,7 @@ FacilityReadResult readFacilityJson(const QByteArray &bytes)
             return readFailure(QCoreApplication::translate("FacilityFile", "The file's assumptions are not valid."));
         const QJsonObject reductions = assumptions.toObject();
         for (int k = 0; k < kReducedRowCount; ++k) {
-            const QJsonValue reduction = reductions.value(kReductionKeys[std::size_t(k)]);
+            const QJsonValue reduction = reductions.value(reductionKey(k));
             if (reduction.isUndefined())
                 continue;
             const double percent = reduction.toDouble(-1);
@@ -478,7 +479,7 @@ FacilityReadResult readFacilityJson(const QByteArray &bytes)
                 return readFailure(
                     QCoreApplication::translate("FacilityFile",
                                                 "The assumed reduction %1 is not a percentage from 0 to 100 in tenths.")
-                        .arg(quotedForMessage(kReductionKeys[std::size_t(k)])));
+                        .arg(quotedForMessage(reductionKey(k))));
             }
             result.assumptions.reductionPercent[std::size_t(k)] = percent;
         }
@@ -489,6 +490,12 @@ FacilityReadResult readFacilityJson(const QByteArray &bytes)
     }
     if (versionNumber >= 4) {
         if (const auto why = readCapital(root.value(QLatin1StringView("capital")), result.capital))
+            return readFailure(*why);
+    }
+    if (versionNumber >= 5) {
+        if (const auto why = readRecordsMember(root.value(QLatin1StringView("records")), result.records))
+            return readFailure(*why);
+        if (const auto why = readRiskMember(root.value(QLatin1StringView("risk")), result.risk))
             return readFailure(*why);
     }
     if (QByteArray json; const auto why = unfitFigures(result, json))

@@ -4,6 +4,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
+#include <charconv>
+#include <cmath>
 #include <set>
 #include <vector>
 
@@ -13,6 +15,13 @@ QByteArray jsonString(const QString &text)
 {
     const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
     return array.sliced(1, array.size() - 2); // ["…"] without the brackets
+}
+
+QByteArray jsonNumber(double value)
+{
+    char buffer[32];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return error == std::errc() && std::isfinite(value) ? QByteArray(buffer, end - buffer) : QByteArray("0");
 }
 
 std::optional<QString> firstDuplicateKey(QByteArrayView json)

@@ -219,7 +219,7 @@ figures de_DE 1000 10 1000 1 "1,000.5" 1000 5 200 24 30 3 4 >"$work/held.velmor"
 expect_refused "workbook of a figure no number where it was saved" "$work/held.xlsx" "Lubricant quantity" \
   --workbook "$work/held.xlsx" "$work/held.velmor"
 # 40 % tax, straight line: 20,000 ÷ (31,612 ÷ 12) months; the pre-tax workbook refused.
-figures en_US 1000 10 1000 1 1000 1000 5 200 24 30 3 4 | sed 's/"version": 1/"version": 4/;
+figures en_US 1000 10 1000 1 1000 1000 5 200 24 30 3 4 | sed 's/"version": 1/"version": 5/;
   s/, "systemPrice": "20000"}}/}, "investment": {"systemPrice": "20000"}, "capital": {"taxRate": "40", "depreciation": "straightLine"}}/' \
   >"$work/taxed.velmor"
 expect_report "payback after tax on page 1" "$work/taxed.pdf" "Payback period: 7.6 months" "$work/taxed.velmor"

@@ -18,7 +18,7 @@ using document::FacilityDocument;
 
 namespace {
 
-enum class Edit { Figure, Details, Investment, Capital, Assumptions, Symbol, Units };
+enum class Edit { Figure, Details, Investment, Capital, Assumptions, Symbol, Units, Records, AppliedRecords, Ranges };
 
 // Capital inputs with one text typed, and a depreciation.
 model::CapitalTexts capitalWith(QString model::CapitalTexts::*text, const QString &typed,
@@ -28,6 +28,24 @@ model::CapitalTexts capitalWith(QString model::CapitalTexts::*text, const QStrin
     capital.*text = typed;
     capital.depreciation = depreciation;
     return capital;
+}
+
+// Records of 17 failures over two years, 4.2 hours median.
+model::RecordsEvidence records()
+{
+    model::RecordsEvidence evidence;
+    evidence.fileName = u"orders.csv"_qs;
+    evidence.sha256 = QString(64, u'0');
+    model::RecordsSummary &summary = evidence.summary;
+    summary.workOrders = 120;
+    summary.failures = 17;
+    summary.first = QDate(2023, 3, 1);
+    summary.last = QDate(2025, 3, 1);
+    summary.rate = model::failureRateOf(17, summary.first.daysTo(summary.last) / 365.25);
+    summary.medianHours = 4.2;
+    summary.hours10 = 2.5;
+    summary.hours90 = 7;
+    return evidence;
 }
 
 // An edit of each kind that changes something in a document of the defaults.
@@ -50,6 +68,15 @@ void applyEdit(FacilityDocument &facility, Edit edit)
         return facility.setCurrencyUnits({u"€"_qs, model::Units::Imperial});
     case Edit::Units:
         return facility.setCurrencyUnits({u"$"_qs, model::Units::Metric});
+    case Edit::Records:
+        return facility.setRecords(records());
+    case Edit::AppliedRecords:
+        return facility.applyRecords(records());
+    case Edit::Ranges: {
+        model::RiskRanges ranges;
+        ranges.seed = 7;
+        return facility.setRiskRanges(ranges);
+    }
     }
 }
 
@@ -76,6 +103,7 @@ private slots:
     void investmentGivesBusinessCase();
     void capitalInputsShapeBusinessCase_data();
     void capitalInputsShapeBusinessCase();
+    void recordsShapeFiguresAndRisk();
     void firstCurrency_data();
     void firstCurrency();
 
@@ -120,6 +148,9 @@ void DocumentTest::sameValueSaysNothing_data()
     QTest::newRow("assumptions") << Edit::Assumptions << FacilityDocument::Changes(Change::Assumptions);
     QTest::newRow("symbol") << Edit::Symbol << FacilityDocument::Changes(Change::CurrencyUnits);
     QTest::newRow("units") << Edit::Units << (Change::CurrencyUnits | Change::FigureTexts);
+    QTest::newRow("records") << Edit::Records << (Change::Records | Change::Risk);
+    QTest::newRow("records applied") << Edit::AppliedRecords << (Change::Records | Change::Risk | Change::FigureTexts);
+    QTest::newRow("ranges") << Edit::Ranges << FacilityDocument::Changes(Change::Risk);
 }
 
 void DocumentTest::sameValueSaysNothing()
@@ -310,6 +341,28 @@ void DocumentTest::capitalInputsShapeBusinessCase()
 
 // saved: the symbol of a file opened in these settings, "-" a file naming none (as older ones).
 // clang-format off
+// Applied records give the two figures and, until the user sets ranges, the
+// ranges of the failures and the hours; the simulation follows every change.
+void DocumentTest::recordsShapeFiguresAndRisk()
+{
+    FacilityDocument facility(QLocale(QLocale::German, QLocale::Germany));
+    facility.applyRecords(records());
+    QCOMPARE(facility.figureTexts()[std::size_t(model::Input::BearingFailures)], u"8,5"_qs);
+    QCOMPARE(facility.figureTexts()[std::size_t(model::Input::HoursPerReplacement)], u"4,2"_qs);
+    QVERIFY(facility.records()->applied);
+    const model::RiskRanges ranges = facility.riskRanges();
+    const std::optional<model::PertRange> failures = ranges.ranges[std::size_t(model::RiskInput::BearingFailures)];
+    QVERIFY(failures && failures->low < 6 && failures->high > 12);
+    QCOMPARE(ranges.ranges[std::size_t(model::RiskInput::HoursPerReplacement)], (model::PertRange{2.5, 4.2, 7}));
+    const double p50 = facility.riskSummary()->savings.p50;
+    facility.setFigureText(int(model::Input::BearingPrice), u"400"_qs);
+    QVERIFY(facility.riskSummary()->savings.p50 > p50);
+    facility.setRiskRanges(model::RiskRanges());
+    QCOMPARE(facility.riskSummary()->savings.p10, facility.riskSummary()->savings.p90);
+    facility.setFigureText(0, u"no number"_qs);
+    QVERIFY(!facility.riskSummary());
+}
+
 void DocumentTest::firstCurrency_data()
 {
     QTest::addColumn<QString>("locale");

@@ -28,6 +28,50 @@ model::FacilityFigures defaultFigures(const QString &locale = QStringLiteral("en
 
 QByteArray defaultJson() { return model::toFacilityJson(defaultFigures()); }
 
+// The default figures with records applied and ranges of the user's own.
+model::FacilityFigures recordedFigures()
+{
+    model::FacilityFigures figures = defaultFigures();
+    model::RecordsEvidence records;
+    records.fileName = QStringLiteral("orders \"2025\".xlsx");
+    records.sha256 = QString(64, u'a');
+    records.sheet = QStringLiteral("Werkstatt");
+    records.columns = {QStringLiteral("Datum"),   QString(), QStringLiteral("Art"), QStringLiteral("Text"),
+                       QStringLiteral("Stunden"), QString()};
+    records.dateForm = model::DateForm::DottedDayMonth;
+    records.failureWords = QStringList{QStringLiteral("Lager"), QStringLiteral("轴承")};
+    records.applied = true;
+    model::RecordsSummary &summary = records.summary;
+    summary.workOrders = 120;
+    summary.failures = 17;
+    summary.duplicates = 2;
+    summary.first = QDate(2023, 3, 1);
+    summary.last = QDate(2025, 3, 1);
+    summary.rate = model::failureRateOf(17, summary.first.daysTo(summary.last) / 365.25);
+    summary.medianHours = 4.2;
+    summary.hours10 = 2.9;
+    summary.hours90 = 6.15;
+    figures.records = records;
+    model::RiskRanges risk;
+    risk.seed = 18446744073709551557u; // above what a JSON number holds exactly
+    risk.runs = 2500;
+    risk.ranges[std::size_t(model::RiskInput::LubricantReduction)] = model::PertRange{20, 50, 70.5};
+    risk.ranges[std::size_t(model::RiskInput::ProductionRate)] = model::PertRange{800, 1000, 1000};
+    figures.risk = risk;
+    return figures;
+}
+
+QByteArray recordedJson() { return model::toFacilityJson(recordedFigures()); }
+
+// The recorded file with its first occurrence of from replaced.
+QByteArray recordedEdited(const QByteArray &from, const QByteArray &to)
+{
+    QByteArray json = recordedJson();
+    const qsizetype at = json.indexOf(from);
+    Q_ASSERT(at >= 0);
+    return json.replace(at, from.size(), to);
+}
+
 // The default file with its first occurrence of from replaced.
 QByteArray edited(const QByteArray &from, const QByteArray &to)
 {
@@ -91,6 +135,7 @@ private slots:
     void currencyRoundTrip();
     void versionTwoFileOpensInDollarsAndPounds();
     void versionThreeFileOpensWithCapitalDefaults();
+    void recordsAndRangesRoundTrip();
     void badFileIsRefused_data();
     void badFileIsRefused();
     void failedSaveKeepsOldFile_data();
@@ -190,7 +235,7 @@ void FacilityFileTest::readsLeniently_data()
     QTest::newRow("no report details") << withReport("{}").replace(",\n    \"report\": {}", "");
     QTest::newRow("byte order mark") << "\xEF\xBB\xBF" + defaultJson();
     QTest::newRow("exactly 64 KiB") << paddedTo(64 * 1024);
-    QTest::newRow("members it does not know") << edited("\"version\": 4,", "\"version\": 4, \"note\": [1, {}],");
+    QTest::newRow("members it does not know") << edited("\"version\": 5,", "\"version\": 5, \"note\": [1, {}],");
     QTest::newRow("no investment, no assumptions")
         << defaultJson().left(defaultJson().indexOf(",\n    \"investment\"")) + "\n}\n";
 }
@@ -220,7 +265,7 @@ void FacilityFileTest::versionOneFileOpens()
     expected.investment.systemPrice = QStringLiteral("20,000");
     QCOMPARE(*opened.figures, expected);
     // Saved again, it is a file of this version.
-    QVERIFY(model::toFacilityJson(*opened.figures).contains("\"version\": 4"));
+    QVERIFY(model::toFacilityJson(*opened.figures).contains("\"version\": 5"));
 }
 
 // The currency and units come back as saved; a symbol is kept as the
@@ -273,14 +318,14 @@ void FacilityFileTest::versionTwoFileOpensInDollarsAndPounds()
 {
     QByteArray json = defaultJson();
     json = json.left(json.indexOf(",\n    \"currency\"")) + "\n}\n";
-    json.replace("\"version\": 4", "\"version\": 2");
+    json.replace("\"version\": 5", "\"version\": 2");
     const model::FacilityReadResult opened = model::readFacilityJson(json);
     QVERIFY2(opened, qPrintable(opened.message));
     QCOMPARE(*opened.figures, defaultFigures());
     QVERIFY(opened.figures->currency.isDesigned());
     // A version 2 file's "currency" is not its own: it is ignored.
     QByteArray withCurrency = defaultJson();
-    withCurrency.replace("\"version\": 4", "\"version\": 2").replace("\"imperial\"", "\"metric\"");
+    withCurrency.replace("\"version\": 5", "\"version\": 2").replace("\"imperial\"", "\"metric\"");
     const model::FacilityReadResult older = model::readFacilityJson(withCurrency);
     QVERIFY2(older, qPrintable(older.message));
     QCOMPARE(older.figures->currency.units, model::Units::Imperial);
@@ -293,10 +338,23 @@ void FacilityFileTest::versionThreeFileOpensWithCapitalDefaults()
     model::FacilityFigures figures = defaultFigures();
     figures.capital.taxRate = QStringLiteral("30");
     figures.capital.timing = model::CashFlowTiming::MidYear;
-    const QByteArray json = model::toFacilityJson(figures).replace("\"version\": 4", "\"version\": 3");
+    const QByteArray json = model::toFacilityJson(figures).replace("\"version\": 5", "\"version\": 3");
     const model::FacilityReadResult opened = model::readFacilityJson(json);
     QVERIFY2(opened, qPrintable(opened.message));
     QCOMPARE(*opened.figures, defaultFigures());
+}
+
+// The records and ranges come back as saved, the rate computed again; a
+// version 4 file has none.
+void FacilityFileTest::recordsAndRangesRoundTrip()
+{
+    const model::FacilityReadResult opened = model::readFacilityJson(recordedJson());
+    QVERIFY2(opened, qPrintable(opened.message));
+    QCOMPARE(*opened.figures, recordedFigures());
+    const model::FacilityReadResult older =
+        model::readFacilityJson(QByteArray(recordedJson()).replace("\"version\": 5", "\"version\": 4"));
+    QVERIFY2(older, qPrintable(older.message));
+    QVERIFY(!older.figures->records && !older.figures->risk);
 }
 
 void FacilityFileTest::badFileIsRefused_data()
@@ -322,8 +380,8 @@ void FacilityFileTest::badFileIsRefused_data()
     file("not JSON", defaultJson().chopped(3), "not JSON");
     file("JSON array", "[]", "not a facility file");
     file("another format", edited("velmor-figures", "velmor-prices"), "not a facility file");
-    file("newer version", edited("\"version\": 4", "\"version\": 5"), "newer version");
-    file("version as text", edited("\"version\": 4", "\"version\": \"4\""), "no valid version");
+    file("newer version", edited("\"version\": 5", "\"version\": 6"), "newer version");
+    file("version as text", edited("\"version\": 5", "\"version\": \"5\""), "no valid version");
     file("units neither imperial nor metric", edited("\"imperial\"", "\"stone\""),
          "units are neither \"imperial\" nor \"metric\"");
     file("units as a number", edited("\"imperial\"", "1"), "units are neither");
@@ -384,6 +442,19 @@ void FacilityFileTest::badFileIsRefused_data()
     file("key twice in a member it does not know",
          edited("\"locale\"", "\"notes\": [{\"a\": 1}, {\"a\": 2, \"a\": 3}], \"locale\""),
          "holds the key \u201Ca\u201D twice");
+    file("records' fingerprint not hexadecimal", recordedEdited("aaaa", "AAAA"),
+         "records are not valid (\u201Csha256\u201D)");
+    file("more failures than work orders", recordedEdited("\"failures\": 17", "\"failures\": 121"),
+         "records are not valid (\u201Cfailures\u201D)");
+    file("records ending before they begin", recordedEdited("2025-03-01", "2023-02-28"), "(\u201Clast\u201D)");
+    file("date form of no known kind", recordedEdited("dd.mm.yyyy", "yyyy/mm/dd"), "(\u201CdateForm\u201D)");
+    file("negative repair hours", recordedEdited("4.2", "-4.2"), "(\u201CmedianHours\u201D)");
+    file("range whose low is above its high", recordedEdited("[ 20, 50, 70.5 ]", "[ 80, 50, 70.5 ]"),
+         "risk ranges are not valid (\u201Clubricant\u201D)");
+    file("reduction range above 100 %", recordedEdited("[ 20, 50, 70.5 ]", "[ 20, 50, 101 ]"),
+         "(\u201Clubricant\u201D)");
+    file("seed as a number", recordedEdited("\"18446744073709551557\"", "5"), "(\u201Cseed\u201D)");
+    file("no runs", recordedEdited("\"runs\": 2500", "\"runs\": 0"), "(\u201Cruns\u201D)");
     file("report details as a list", withReport("[]"), "report details are not valid");
     file("report detail as a number", withReport("{\"customer\": 5}"),
          "report detail \u201Ccustomer\u201D is not a text");

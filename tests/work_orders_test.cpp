@@ -4,12 +4,15 @@
 // breaks, duplicate rows, and files that are no table.
 
 #include "model/csv_table.h"
+#include "model/records_evidence.h"
 #include "model/work_orders.h"
 #include "workbook/xlsx_records.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <xlsxwriter.h>
 
 namespace {
 
@@ -39,6 +42,7 @@ private slots:
     void exportsRead_data();
     void exportsRead();
     void workbookRead();
+    void mergedCellsRead();
     void datesResolvedFromTheColumn_data();
     void datesResolvedFromTheColumn();
 };
@@ -111,6 +115,10 @@ void WorkOrdersTest::exportsRead()
         QCOMPARE(qRound(records.summary->rate->perYear * 100), 849); // 17 over 731 days
         QCOMPARE(qRound(records.summary->rate->interval.low * 100), 1083);
         QCOMPARE(qRound(records.summary->rate->interval.high * 100), 2550);
+        model::RecordsEvidence evidence;
+        evidence.summary = *records.summary;
+        QCOMPARE(model::evidenceLines(evidence, QLocale::c()).first(),
+                 u"17 bearing failure(s) from 2023-03-01 to 2025-03-01: 8.5 a year, 90% between 5.4 and 12.7"_qs);
     }
 }
 
@@ -137,6 +145,33 @@ void WorkOrdersTest::workbookRead()
     const QString text = dir.filePath(QStringLiteral("records.csv"));
     QFile::copy(QStringLiteral(":/data/work_orders_comma.csv"), text);
     QVERIFY(!workbook::readXlsxRecords(QFile::encodeName(text)).table);
+}
+
+// A sheet as people lay one out: a title merged across the columns above
+// the header, and an asset merged down over its work orders.
+void WorkOrdersTest::mergedCellsRead()
+{
+    QTemporaryDir dir;
+    const QByteArray path = QFile::encodeName(dir.filePath(QStringLiteral("merged.xlsx")));
+    lxw_workbook *book = workbook_new(path.constData());
+    lxw_worksheet *sheet = workbook_add_worksheet(book, nullptr);
+    worksheet_merge_range(sheet, 0, 0, 0, 2, "Work orders 2024", nullptr);
+    const char *header[] = {"Date", "Asset", "Description"};
+    for (lxw_col_t c = 0; c < 3; ++c)
+        worksheet_write_string(sheet, 1, c, header[c], nullptr);
+    worksheet_merge_range(sheet, 2, 1, 4, 1, "Pump 7", nullptr);
+    const char *orders[][2] = {{"2024-01-02", "Bearing replaced"}, {"2024-03-04", "Seal"}, {"2024-05-06", "Bearing"}};
+    for (lxw_row_t r = 0; r < 3; ++r) {
+        worksheet_write_string(sheet, r + 2, 0, orders[r][0], nullptr);
+        worksheet_write_string(sheet, r + 2, 2, orders[r][1], nullptr);
+    }
+    QCOMPARE(workbook_close(book), LXW_NO_ERROR);
+    const model::ExportReading reading = workbook::readXlsxRecords(path);
+    QVERIFY2(reading.table, qPrintable(reading.problem));
+    QCOMPARE(reading.table->header, (QStringList{"Date", "Asset", "Description"}));
+    QCOMPARE(reading.table->rows.size(), std::size_t(3));
+    QCOMPARE(reading.table->rows[2], (QStringList{"2024-05-06", "Pump 7", "Bearing"}));
+    QCOMPARE(reading.table->lines.front(), 3);
 }
 
 void WorkOrdersTest::datesResolvedFromTheColumn_data()

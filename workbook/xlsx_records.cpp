@@ -125,6 +125,51 @@ int columnOf(QStringView reference)
     return column - 1;
 }
 
+// "C12" → row 12.
+int rowOf(QStringView reference)
+{
+    qsizetype digits = 0;
+    while (digits < reference.size() && reference[digits].isLetter())
+        ++digits;
+    return reference.mid(digits).toInt();
+}
+
+// A merged range ("B3:B7") shows its first cell's value in every cell; the
+// export meant it of each.
+void fillMerged(std::map<int, std::map<int, QString>> &cells, QStringView range)
+{
+    const qsizetype colon = range.indexOf(u':');
+    if (colon < 0)
+        return;
+    const QStringView from = range.left(colon);
+    const QStringView to = range.mid(colon + 1);
+    const int top = rowOf(from);
+    const int left = columnOf(from);
+    const int bottom = rowOf(to);
+    const int right = columnOf(to);
+    // A range beyond the sheet's rows, or ill-formed, fills nothing.
+    const auto row = cells.find(top);
+    if (top < 1 || left < 0 || bottom < top || right < left || row == cells.end() || !row->second.count(left))
+        return;
+    const QString value = row->second.at(left);
+    for (auto it = cells.lower_bound(top); it != cells.end() && it->first <= bottom; ++it) {
+        for (int c = left; c <= right; ++c)
+            it->second.try_emplace(c, value);
+    }
+}
+
+// A row above the header that holds one text alone, or the same text in
+// every cell (a title merged across the columns).
+bool isTitleRow(const std::map<int, QString> &columns)
+{
+    std::set<QString> texts;
+    for (const auto &[column, text] : columns) {
+        if (!text.trimmed().isEmpty())
+            texts.insert(text.trimmed());
+    }
+    return texts.size() < 2;
+}
+
 QString serialDate(double serial)
 {
     // Serial 1 is 1900-01-01 in the 1900 date system, which counts a 29
@@ -155,6 +200,7 @@ model::ExportReading readXlsxRecords(const QByteArray &path, int sheet)
     const std::set<int> dates = dateStyles(member(zip, "xl/styles.xml"));
 
     std::map<int, std::map<int, QString>> cells; // row number → column → text
+    QStringList merged;                          // the merged ranges, read after the cells
     QXmlStreamReader reader(*xml);
     int row = 0;
     while (!reader.atEnd()) {
@@ -182,8 +228,15 @@ model::ExportReading readXlsxRecords(const QByteArray &path, int sheet)
             }
             if (column >= 0 && row > 0)
                 cells[row][column] = value;
+        } else if (reader.isStartElement() && reader.name() == u"mergeCell") {
+            merged << reader.attributes().value(QLatin1StringView("ref")).toString();
         }
     }
+    for (const QString &range : merged)
+        fillMerged(cells, range);
+    // Titles above the header are no work orders.
+    while (cells.size() > 1 && isTitleRow(cells.begin()->second))
+        cells.erase(cells.begin());
     if (reader.hasError())
         return refused(row, RecordsText::tr("Row %1 of the sheet is damaged.").arg(row));
     if (cells.empty())

@@ -821,10 +821,6 @@
 <context>
     <name>CostRows</name>
     <message>
-        <source>%1 by %2 %</source>
-        <translation>%1 um %2&#xa0;%</translation>
-    </message>
-    <message>
         <source>The Velmor cost assumes that automatic lubrication cuts %1 and %2.</source>
         <translation>Die Velmor-Kosten gehen davon aus, dass die automatische Schmierung %1 und %2 senkt.</translation>
     </message>
@@ -899,6 +895,10 @@
     <message>
         <source>Total annual savings over manual lubrication costs</source>
         <translation>Jahresgesamteinsparung ggü. Handschmierung</translation>
+    </message>
+    <message>
+        <source>%1 by %2</source>
+        <translation>%1 um %2</translation>
     </message>
 </context>
 <context>
@@ -1263,6 +1263,14 @@
     <message>
         <source>The timing of the cash flows is neither &quot;yearEnd&quot; nor &quot;midYear&quot;.</source>
         <translation>Der Zeitpunkt der Cashflows ist weder „yearEnd“ noch „midYear“.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s work-order records are not valid (%1).</source>
+        <translation>Die Instandhaltungsaufträge der Datei sind ungültig (%1).</translation>
+    </message>
+    <message>
+        <source>The file&apos;s risk ranges are not valid (%1).</source>
+        <translation>Die Risikobandbreiten der Datei sind ungültig (%1).</translation>
     </message>
 </context>
 <context>
@@ -1855,6 +1863,46 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <source>The sheet holds no header and no rows.</source>
         <translation>Das Blatt enthält weder Kopfzeile noch Zeilen.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n bearing failure(s) from %1 to %2: %3 a year, %4 between %5 and %6</source>
+        <translation>
+            <numerusform>%n Lagerausfall vom %1 bis %2: %3 pro Jahr, zu %4 zwischen %5 und %6</numerusform>
+            <numerusform>%n Lagerausfälle vom %1 bis %2: %3 pro Jahr, zu %4 zwischen %5 und %6</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bearing failure(s) on %1, too short a time for a rate a year</source>
+        <translation>
+            <numerusform>%n Lagerausfall am %1, ein zu kurzer Zeitraum für eine Rate pro Jahr</numerusform>
+            <numerusform>%n Lagerausfälle am %1, ein zu kurzer Zeitraum für eine Rate pro Jahr</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Hours to replace a bearing: median %1, 10th to 90th percentile %2 to %3</source>
+        <translation>Stunden für einen Lagerwechsel: Median %1, 10. bis 90. Perzentil %2 bis %3</translation>
+    </message>
+    <message>
+        <source>Downtime per failure: median %1 hours</source>
+        <translation>Stillstand je Ausfall: Median %1 Stunden</translation>
+    </message>
+    <message numerus="yes">
+        <source>From %n work order(s) in %1</source>
+        <translation>
+            <numerusform>Aus %n Instandhaltungsauftrag in %1</numerusform>
+            <numerusform>Aus %n Instandhaltungsaufträgen in %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n repeated row(s) counted once</source>
+        <translation>
+            <numerusform>, %n doppelte Zeile einmal gezählt</numerusform>
+            <numerusform>, %n doppelte Zeilen einmal gezählt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> (SHA-256 %1…)</source>
+        <translation> (SHA-256 %1…)</translation>
+    </message>
 </context>
 <context>
     <name>ReportDetailsDialog</name>
@@ -2244,7 +2292,7 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     </message>
     <message>
         <source>The records hold no work orders.</source>
-        <translation>Die Aufzeichnungen enthalten keine Arbeitsaufträge.</translation>
+        <translation>Die Aufzeichnungen enthalten keine Instandhaltungsaufträge.</translation>
     </message>
 </context>
 <context>

@@ -821,10 +821,6 @@
 <context>
     <name>CostRows</name>
     <message>
-        <source>%1 by %2 %</source>
-        <translation>%1 en un %2&#xa0;%</translation>
-    </message>
-    <message>
         <source>The Velmor cost assumes that automatic lubrication cuts %1 and %2.</source>
         <translation>El coste con Velmor supone que la lubricación automática reduce %1 y %2.</translation>
     </message>
@@ -899,6 +895,10 @@
     <message>
         <source>Total annual savings over manual lubrication costs</source>
         <translation>Ahorro anual total frente a la lubricación manual</translation>
+    </message>
+    <message>
+        <source>%1 by %2</source>
+        <translation>%1 en un %2</translation>
     </message>
 </context>
 <context>
@@ -1263,6 +1263,14 @@
     <message>
         <source>The timing of the cash flows is neither &quot;yearEnd&quot; nor &quot;midYear&quot;.</source>
         <translation>El momento de los flujos de caja no es ni «yearEnd» ni «midYear».</translation>
+    </message>
+    <message>
+        <source>The file&apos;s work-order records are not valid (%1).</source>
+        <translation>Las órdenes de trabajo del archivo no son válidas (%1).</translation>
+    </message>
+    <message>
+        <source>The file&apos;s risk ranges are not valid (%1).</source>
+        <translation>Los rangos de riesgo del archivo no son válidos (%1).</translation>
     </message>
 </context>
 <context>
@@ -1854,6 +1862,46 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     <message>
         <source>The sheet holds no header and no rows.</source>
         <translation>La hoja no contiene ni encabezado ni filas.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bearing failure(s) from %1 to %2: %3 a year, %4 between %5 and %6</source>
+        <translation>
+            <numerusform>%n avería de rodamiento del %1 al %2: %3 al año, con un %4 entre %5 y %6</numerusform>
+            <numerusform>%n averías de rodamiento del %1 al %2: %3 al año, con un %4 entre %5 y %6</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bearing failure(s) on %1, too short a time for a rate a year</source>
+        <translation>
+            <numerusform>%n avería de rodamiento el %1, un periodo demasiado corto para una tasa anual</numerusform>
+            <numerusform>%n averías de rodamiento el %1, un periodo demasiado corto para una tasa anual</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Hours to replace a bearing: median %1, 10th to 90th percentile %2 to %3</source>
+        <translation>Horas para sustituir un rodamiento: mediana %1, percentil 10 a 90 de %2 a %3</translation>
+    </message>
+    <message>
+        <source>Downtime per failure: median %1 hours</source>
+        <translation>Parada por avería: mediana %1 horas</translation>
+    </message>
+    <message numerus="yes">
+        <source>From %n work order(s) in %1</source>
+        <translation>
+            <numerusform>A partir de %n orden de trabajo en %1</numerusform>
+            <numerusform>A partir de %n órdenes de trabajo en %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n repeated row(s) counted once</source>
+        <translation>
+            <numerusform>, %n fila repetida contada una vez</numerusform>
+            <numerusform>, %n filas repetidas contadas una vez</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> (SHA-256 %1…)</source>
+        <translation> (SHA-256 %1…)</translation>
     </message>
 </context>
 <context>

@@ -821,10 +821,6 @@
 <context>
     <name>CostRows</name>
     <message>
-        <source>%1 by %2 %</source>
-        <translation>%1 de %2&#xa0;%</translation>
-    </message>
-    <message>
         <source>The Velmor cost assumes that automatic lubrication cuts %1 and %2.</source>
         <translation>Le coût Velmor suppose que la lubrification automatique réduit %1 et %2.</translation>
     </message>
@@ -899,6 +895,10 @@
     <message>
         <source>Total annual savings over manual lubrication costs</source>
         <translation>Économies totales vs lubrification manuelle</translation>
+    </message>
+    <message>
+        <source>%1 by %2</source>
+        <translation>%1 de %2</translation>
     </message>
 </context>
 <context>
@@ -1263,6 +1263,14 @@
     <message>
         <source>The timing of the cash flows is neither &quot;yearEnd&quot; nor &quot;midYear&quot;.</source>
         <translation>Le moment des flux de trésorerie n’est ni «&#xa0;yearEnd&#xa0;» ni «&#xa0;midYear&#xa0;».</translation>
+    </message>
+    <message>
+        <source>The file&apos;s work-order records are not valid (%1).</source>
+        <translation>Les ordres de travail du fichier ne sont pas valides (%1).</translation>
+    </message>
+    <message>
+        <source>The file&apos;s risk ranges are not valid (%1).</source>
+        <translation>Les plages de risque du fichier ne sont pas valides (%1).</translation>
     </message>
 </context>
 <context>
@@ -1854,6 +1862,46 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     <message>
         <source>The sheet holds no header and no rows.</source>
         <translation>La feuille ne contient ni en-tête ni lignes.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bearing failure(s) from %1 to %2: %3 a year, %4 between %5 and %6</source>
+        <translation>
+            <numerusform>%n défaillance de roulement du %1 au %2&#xa0;: %3 par an, à %4 entre %5 et %6</numerusform>
+            <numerusform>%n défaillances de roulement du %1 au %2&#xa0;: %3 par an, à %4 entre %5 et %6</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bearing failure(s) on %1, too short a time for a rate a year</source>
+        <translation>
+            <numerusform>%n défaillance de roulement le %1, une durée trop courte pour un taux annuel</numerusform>
+            <numerusform>%n défaillances de roulement le %1, une durée trop courte pour un taux annuel</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Hours to replace a bearing: median %1, 10th to 90th percentile %2 to %3</source>
+        <translation>Heures pour remplacer un roulement&#xa0;: médiane %1, du 10e au 90e centile %2 à %3</translation>
+    </message>
+    <message>
+        <source>Downtime per failure: median %1 hours</source>
+        <translation>Arrêt par défaillance&#xa0;: médiane %1 heures</translation>
+    </message>
+    <message numerus="yes">
+        <source>From %n work order(s) in %1</source>
+        <translation>
+            <numerusform>D&apos;après %n ordre de travail dans %1</numerusform>
+            <numerusform>D&apos;après %n ordres de travail dans %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n repeated row(s) counted once</source>
+        <translation>
+            <numerusform>, %n ligne répétée comptée une fois</numerusform>
+            <numerusform>, %n lignes répétées comptées une fois</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> (SHA-256 %1…)</source>
+        <translation> (SHA-256 %1…)</translation>
     </message>
 </context>
 <context>

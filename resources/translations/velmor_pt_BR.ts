@@ -821,10 +821,6 @@
 <context>
     <name>CostRows</name>
     <message>
-        <source>%1 by %2 %</source>
-        <translation>%1 em %2%</translation>
-    </message>
-    <message>
         <source>The Velmor cost assumes that automatic lubrication cuts %1 and %2.</source>
         <translation>O custo com Velmor pressupõe que a lubrificação automática reduz %1 e %2.</translation>
     </message>
@@ -899,6 +895,10 @@
     <message>
         <source>Total annual savings over manual lubrication costs</source>
         <translation>Economia anual total frente à lubrificação manual</translation>
+    </message>
+    <message>
+        <source>%1 by %2</source>
+        <translation>%1 em %2</translation>
     </message>
 </context>
 <context>
@@ -1263,6 +1263,14 @@
     <message>
         <source>The timing of the cash flows is neither &quot;yearEnd&quot; nor &quot;midYear&quot;.</source>
         <translation>O momento dos fluxos de caixa não é nem “yearEnd” nem “midYear”.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s work-order records are not valid (%1).</source>
+        <translation>As ordens de serviço do arquivo não são válidas (%1).</translation>
+    </message>
+    <message>
+        <source>The file&apos;s risk ranges are not valid (%1).</source>
+        <translation>As faixas de risco do arquivo não são válidas (%1).</translation>
     </message>
 </context>
 <context>
@@ -1854,6 +1862,46 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     <message>
         <source>The sheet holds no header and no rows.</source>
         <translation>A planilha não contém cabeçalho nem linhas.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bearing failure(s) from %1 to %2: %3 a year, %4 between %5 and %6</source>
+        <translation>
+            <numerusform>%n falha de rolamento de %1 a %2: %3 por ano, com %4 entre %5 e %6</numerusform>
+            <numerusform>%n falhas de rolamento de %1 a %2: %3 por ano, com %4 entre %5 e %6</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bearing failure(s) on %1, too short a time for a rate a year</source>
+        <translation>
+            <numerusform>%n falha de rolamento em %1, um período curto demais para uma taxa anual</numerusform>
+            <numerusform>%n falhas de rolamento em %1, um período curto demais para uma taxa anual</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Hours to replace a bearing: median %1, 10th to 90th percentile %2 to %3</source>
+        <translation>Horas para trocar um rolamento: mediana %1, percentil 10 a 90 de %2 a %3</translation>
+    </message>
+    <message>
+        <source>Downtime per failure: median %1 hours</source>
+        <translation>Parada por falha: mediana %1 horas</translation>
+    </message>
+    <message numerus="yes">
+        <source>From %n work order(s) in %1</source>
+        <translation>
+            <numerusform>A partir de %n ordem de serviço em %1</numerusform>
+            <numerusform>A partir de %n ordens de serviço em %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n repeated row(s) counted once</source>
+        <translation>
+            <numerusform>, %n linha repetida contada uma vez</numerusform>
+            <numerusform>, %n linhas repetidas contadas uma vez</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> (SHA-256 %1…)</source>
+        <translation> (SHA-256 %1…)</translation>
     </message>
 </context>
 <context>

@@ -811,10 +811,6 @@
 <context>
     <name>CostRows</name>
     <message>
-        <source>%1 by %2 %</source>
-        <translation>%1降低 %2%</translation>
-    </message>
-    <message>
         <source>The Velmor cost assumes that automatic lubrication cuts %1 and %2.</source>
         <translation>Velmor 成本假定自动润滑可使%1，以及%2。</translation>
     </message>
@@ -889,6 +885,10 @@
     <message>
         <source>Total annual savings over manual lubrication costs</source>
         <translation>相比人工润滑的年度总节省额</translation>
+    </message>
+    <message>
+        <source>%1 by %2</source>
+        <translation>%1降低 %2</translation>
     </message>
 </context>
 <context>
@@ -1253,6 +1253,14 @@
     <message>
         <source>The timing of the cash flows is neither &quot;yearEnd&quot; nor &quot;midYear&quot;.</source>
         <translation>现金流时点既不是“yearEnd”也不是“midYear”。</translation>
+    </message>
+    <message>
+        <source>The file&apos;s work-order records are not valid (%1).</source>
+        <translation>文件中的工单记录无效（%1）。</translation>
+    </message>
+    <message>
+        <source>The file&apos;s risk ranges are not valid (%1).</source>
+        <translation>文件中的风险区间无效（%1）。</translation>
     </message>
 </context>
 <context>
@@ -1844,6 +1852,42 @@ The results cannot be computed from these figures. Please check the figures unde
     <message>
         <source>The sheet holds no header and no rows.</source>
         <translation>工作表没有标题行，也没有数据行。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bearing failure(s) from %1 to %2: %3 a year, %4 between %5 and %6</source>
+        <translation>
+            <numerusform>%1 至 %2 共 %n 次轴承故障：每年 %3 次，%4 区间为 %5 至 %6</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bearing failure(s) on %1, too short a time for a rate a year</source>
+        <translation>
+            <numerusform>%1 当天共 %n 次轴承故障，时间太短，无法得出年故障率</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Hours to replace a bearing: median %1, 10th to 90th percentile %2 to %3</source>
+        <translation>更换一个轴承的工时：中位数 %1，第 10 至第 90 百分位 %2 至 %3</translation>
+    </message>
+    <message>
+        <source>Downtime per failure: median %1 hours</source>
+        <translation>每次故障停机：中位数 %1 小时</translation>
+    </message>
+    <message numerus="yes">
+        <source>From %n work order(s) in %1</source>
+        <translation>
+            <numerusform>来自 %1 中的 %n 张工单</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n repeated row(s) counted once</source>
+        <translation>
+            <numerusform>，%n 行重复记录只计一次</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> (SHA-256 %1…)</source>
+        <translation>（SHA-256 %1…）</translation>
     </message>
 </context>
 <context>

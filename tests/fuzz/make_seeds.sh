@@ -182,7 +182,13 @@ facility broken-symbol-digit <<'EOF'
 {"format":"velmor-figures","version":3,"locale":"en_US","figures":["1","2","3","4","5","6","7","8","9","10","11","12"],"currency":{"symbol":"E1"}}
 EOF
 facility broken-newer-version <<'EOF'
-{"format":"velmor-figures","version":4,"locale":"en_US","figures":["1","2","3","4","5","6","7","8","9","10","11","12"]}
+{"format":"velmor-figures","version":6,"locale":"en_US","figures":["1","2","3","4","5","6","7","8","9","10","11","12"]}
+EOF
+facility records-and-ranges <<'EOF'
+{"format":"velmor-figures","version":5,"locale":"de_DE","figures":["1.000","8,5","1000","1","1000","1000","5","200","24","30","3","4,2"],"records":{"file":"orders.csv","sha256":"0123456789abcdef0123456789abcdef0123456789abcdef0123456789abcdef","sheet":"","columns":{"date":"Datum","description":"Text","repairHours":"Stunden"},"dateForm":"dd.mm.yyyy","failureWords":["Lager","\u8f74\u627f"],"applied":true,"workOrders":120,"failures":17,"duplicates":1,"first":"2023-03-01","last":"2025-03-01","medianHours":4.2,"hours10":2.9,"hours90":6.1,"medianDowntime":null},"risk":{"seed":"18446744073709551557","runs":10000,"ranges":{"lubricant":[25,50,75],"bearingFailures":[5.4,8.5,12.7]}}}
+EOF
+facility broken-records-failures <<'EOF'
+{"format":"velmor-figures","version":5,"locale":"en_US","figures":["1","2","3","4","5","6","7","8","9","10","11","12"],"records":{"file":"a.csv","sha256":"0123456789abcdef0123456789abcdef0123456789abcdef0123456789abcdef","sheet":"","dateForm":"iso","failureWords":[],"applied":false,"workOrders":1,"failures":2,"duplicates":0,"first":"2024-01-01","last":"2024-01-01"}}
 EOF
 facility broken-eleven-figures <<'EOF'
 {"format":"velmor-figures","version":1,"locale":"en_US","figures":["1","2","3","4","5","6","7","8","9","10","11"]}

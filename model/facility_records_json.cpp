@@ -1,0 +1,251 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#include "model/facility_records_json.h"
+
+#include "model/json_text.h"
+#include "model/message_text.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonObject>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace model {
+namespace {
+
+const std::array<QLatin1StringView, kWorkOrderColumnCount> kColumnKeys{
+    QLatin1StringView("date"),        QLatin1StringView("asset"),       QLatin1StringView("workType"),
+    QLatin1StringView("description"), QLatin1StringView("repairHours"), QLatin1StringView("downtimeHours")};
+
+// The most runs a file may ask for: a hundred times the default still
+// computes in seconds.
+constexpr int kMaxRiskRuns = 1'000'000;
+
+QString recordsInvalid(QLatin1StringView member)
+{
+    return QCoreApplication::translate("FacilityFile", "The file's work-order records are not valid (%1).")
+        .arg(quotedForMessage(member));
+}
+
+QString riskInvalid(QLatin1StringView member)
+{
+    return QCoreApplication::translate("FacilityFile", "The file's risk ranges are not valid (%1).")
+        .arg(quotedForMessage(member));
+}
+
+void writeMember(QByteArray &out, const char *key, const QByteArray &value, bool last = false)
+{
+    out += "        \"";
+    out += key;
+    out += "\": ";
+    out += value;
+    out += last ? "\n" : ",\n";
+}
+
+QByteArray optionalNumber(const std::optional<double> &value) { return value ? jsonNumber(*value) : "null"; }
+
+// A name or word the report and the window show as it is: a text of at
+// most kMaxRecordsNameLength characters, none of them a control character.
+bool isName(const QJsonValue &value)
+{
+    const QString text = value.toString();
+    return value.isString() && text.size() <= kMaxRecordsNameLength
+           && std::none_of(text.begin(), text.end(), [](QChar c) { return c.category() == QChar::Other_Control; });
+}
+
+std::optional<int> count(const QJsonValue &value)
+{
+    const double number = value.toDouble(-1);
+    if (!value.isDouble() || number < 0 || number > std::numeric_limits<int>::max() || number != std::floor(number))
+        return std::nullopt;
+    return int(number);
+}
+
+// Absent or null is none; otherwise a finite number of hours, 0 or more.
+bool readHours(const QJsonObject &object, QLatin1StringView key, std::optional<double> &hours)
+{
+    const QJsonValue value = object.value(key);
+    if (value.isUndefined() || value.isNull())
+        return true;
+    if (!value.isDouble() || !std::isfinite(value.toDouble()) || value.toDouble() < 0)
+        return false;
+    hours = value.toDouble();
+    return true;
+}
+
+bool isSha256(const QString &text)
+{
+    return text.size() == 64
+           && std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit() || (c >= u'a' && c <= u'f'); });
+}
+
+} // namespace
+
+void writeRecordsMember(QByteArray &out, const RecordsEvidence &records)
+{
+    const RecordsSummary &summary = records.summary;
+    out += ",\n    \"records\": {\n";
+    writeMember(out, "file", jsonString(records.fileName));
+    writeMember(out, "sha256", jsonString(records.sha256));
+    writeMember(out, "sheet", jsonString(records.sheet));
+    QByteArray columns = "{ ";
+    for (int c = 0; c < kWorkOrderColumnCount; ++c) {
+        columns += '"' + QByteArray(kColumnKeys[std::size_t(c)].latin1()) + "\": ";
+        columns += jsonString(records.columns[std::size_t(c)]);
+        columns += c + 1 < kWorkOrderColumnCount ? ", " : " }";
+    }
+    writeMember(out, "columns", columns);
+    writeMember(out, "dateForm", jsonString(dateFormName(records.dateForm)));
+    QByteArray words = "[";
+    for (qsizetype w = 0; w < records.failureWords.size(); ++w)
+        words += (w ? ", " : " ") + jsonString(records.failureWords[w]);
+    writeMember(out, "failureWords", words + " ]");
+    writeMember(out, "applied", records.applied ? "true" : "false");
+    writeMember(out, "workOrders", QByteArray::number(summary.workOrders));
+    writeMember(out, "failures", QByteArray::number(summary.failures));
+    writeMember(out, "duplicates", QByteArray::number(summary.duplicates));
+    writeMember(out, "first", jsonString(summary.first.toString(Qt::ISODate)));
+    writeMember(out, "last", jsonString(summary.last.toString(Qt::ISODate)));
+    writeMember(out, "medianHours", optionalNumber(summary.medianHours));
+    writeMember(out, "hours10", optionalNumber(summary.hours10));
+    writeMember(out, "hours90", optionalNumber(summary.hours90));
+    writeMember(out, "medianDowntime", optionalNumber(summary.medianDowntime), true);
+    out += "    }";
+}
+
+void writeRiskMember(QByteArray &out, const RiskRanges &ranges)
+{
+    out += ",\n    \"risk\": {\n";
+    writeMember(out, "seed", jsonString(QString::number(ranges.seed)));
+    writeMember(out, "runs", QByteArray::number(ranges.runs));
+    out += "        \"ranges\": {";
+    bool first = true;
+    for (int i = 0; i < kRiskInputCount; ++i) {
+        const std::optional<PertRange> &range = ranges.ranges[std::size_t(i)];
+        if (!range)
+            continue;
+        out += first ? "\n" : ",\n";
+        first = false;
+        out += "            \"" + QByteArray(riskInputKey(RiskInput(i)).latin1()) + "\": [ " + jsonNumber(range->low)
+               + ", " + jsonNumber(range->likely) + ", " + jsonNumber(range->high) + " ]";
+    }
+    out += first ? "}\n    }" : "\n        }\n    }";
+}
+
+std::optional<QString> readRecordsMember(const QJsonValue &value, std::optional<RecordsEvidence> &records)
+{
+    records.reset();
+    if (value.isUndefined())
+        return std::nullopt;
+    if (!value.isObject())
+        return recordsInvalid(QLatin1StringView("records"));
+    const QJsonObject object = value.toObject();
+    RecordsEvidence read;
+    const std::pair<const char *, QString RecordsEvidence::*> names[] = {
+        {"file", &RecordsEvidence::fileName}, {"sha256", &RecordsEvidence::sha256}, {"sheet", &RecordsEvidence::sheet}};
+    for (const auto &[key, member] : names) {
+        const QJsonValue name = object.value(QLatin1StringView(key));
+        if (!isName(name))
+            return recordsInvalid(QLatin1StringView(key));
+        read.*member = name.toString();
+    }
+    if (!isSha256(read.sha256))
+        return recordsInvalid(QLatin1StringView("sha256"));
+    const QJsonObject columns = object.value(QLatin1StringView("columns")).toObject();
+    for (int c = 0; c < kWorkOrderColumnCount; ++c) {
+        const QJsonValue name = columns.value(kColumnKeys[std::size_t(c)]);
+        if (!name.isUndefined() && !isName(name))
+            return recordsInvalid(kColumnKeys[std::size_t(c)]);
+        read.columns[std::size_t(c)] = name.toString();
+    }
+    const std::optional<DateForm> form = dateFormNamed(object.value(QLatin1StringView("dateForm")).toString());
+    if (!form)
+        return recordsInvalid(QLatin1StringView("dateForm"));
+    read.dateForm = *form;
+    const QJsonValue words = object.value(QLatin1StringView("failureWords"));
+    if (!words.isArray() || words.toArray().size() > kMaxFailureWords)
+        return recordsInvalid(QLatin1StringView("failureWords"));
+    for (const QJsonValue &word : words.toArray()) {
+        if (!isName(word))
+            return recordsInvalid(QLatin1StringView("failureWords"));
+        read.failureWords << word.toString();
+    }
+    const QJsonValue applied = object.value(QLatin1StringView("applied"));
+    if (!applied.isBool())
+        return recordsInvalid(QLatin1StringView("applied"));
+    read.applied = applied.toBool();
+
+    RecordsSummary &summary = read.summary;
+    const std::optional<int> workOrders = count(object.value(QLatin1StringView("workOrders")));
+    const std::optional<int> failures = count(object.value(QLatin1StringView("failures")));
+    const std::optional<int> duplicates = count(object.value(QLatin1StringView("duplicates")));
+    if (!workOrders || *workOrders == 0)
+        return recordsInvalid(QLatin1StringView("workOrders"));
+    if (!failures || *failures > *workOrders)
+        return recordsInvalid(QLatin1StringView("failures"));
+    if (!duplicates)
+        return recordsInvalid(QLatin1StringView("duplicates"));
+    summary.workOrders = *workOrders;
+    summary.failures = *failures;
+    summary.duplicates = *duplicates;
+    summary.first = QDate::fromString(object.value(QLatin1StringView("first")).toString(), Qt::ISODate);
+    summary.last = QDate::fromString(object.value(QLatin1StringView("last")).toString(), Qt::ISODate);
+    if (!summary.first.isValid())
+        return recordsInvalid(QLatin1StringView("first"));
+    if (!summary.last.isValid() || summary.last < summary.first)
+        return recordsInvalid(QLatin1StringView("last"));
+    for (const auto &[key, hours] :
+         {std::pair{"medianHours", &summary.medianHours}, std::pair{"hours10", &summary.hours10},
+          std::pair{"hours90", &summary.hours90}, std::pair{"medianDowntime", &summary.medianDowntime}}) {
+        if (!readHours(object, QLatin1StringView(key), *hours))
+            return recordsInvalid(QLatin1StringView(key));
+    }
+    // As the records were summed up: the rate from the count over the days.
+    summary.rate = failureRateOf(summary.failures, summary.first.daysTo(summary.last) / 365.25);
+    records = std::move(read);
+    return std::nullopt;
+}
+
+std::optional<QString> readRiskMember(const QJsonValue &value, std::optional<RiskRanges> &ranges)
+{
+    ranges.reset();
+    if (value.isUndefined())
+        return std::nullopt;
+    if (!value.isObject())
+        return riskInvalid(QLatin1StringView("risk"));
+    const QJsonObject object = value.toObject();
+    RiskRanges read;
+    bool seedRead = false;
+    const QString seed = object.value(QLatin1StringView("seed")).toString();
+    read.seed = seed.toULongLong(&seedRead);
+    if (!seedRead || seed != QString::number(read.seed))
+        return riskInvalid(QLatin1StringView("seed"));
+    const std::optional<int> runs = count(object.value(QLatin1StringView("runs")));
+    if (!runs || *runs < 1 || *runs > kMaxRiskRuns)
+        return riskInvalid(QLatin1StringView("runs"));
+    read.runs = *runs;
+    const QJsonValue held = object.value(QLatin1StringView("ranges"));
+    if (!held.isObject())
+        return riskInvalid(QLatin1StringView("ranges"));
+    for (int i = 0; i < kRiskInputCount; ++i) {
+        const QLatin1StringView key = riskInputKey(RiskInput(i));
+        const QJsonValue range = held.toObject().value(key);
+        if (range.isUndefined())
+            continue;
+        const QJsonArray three = range.toArray();
+        const bool numbers = three.size() == 3 && std::all_of(three.begin(), three.end(), [](const QJsonValue &v) {
+                                 return v.isDouble() && std::isfinite(v.toDouble()) && v.toDouble() >= 0;
+                             });
+        const PertRange pert{three.at(0).toDouble(), three.at(1).toDouble(), three.at(2).toDouble()};
+        const bool reduction = i < kReducedRowCount;
+        if (!numbers || pert.low > pert.likely || pert.likely > pert.high || (reduction && pert.high > 100))
+            return riskInvalid(key);
+        read.ranges[std::size_t(i)] = pert;
+    }
+    ranges = read;
+    return std::nullopt;
+}
+
+} // namespace model

@@ -1,0 +1,105 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#include "model/records_evidence.h"
+
+#include "model/money_text.h"
+#include "model/percentage_text.h"
+
+#include <QCoreApplication>
+
+#include <cmath>
+
+namespace model {
+namespace {
+
+struct RecordsText {
+    Q_DECLARE_TR_FUNCTIONS(RecordsText)
+};
+
+const std::array<QLatin1StringView, 4> kDateFormNames{QLatin1StringView("iso"), QLatin1StringView("dd.mm.yyyy"),
+                                                      QLatin1StringView("dd/mm/yyyy"), QLatin1StringView("mm/dd/yyyy")};
+static_assert(int(DateForm::Iso) == 0 && int(DateForm::DottedDayMonth) == 1 && int(DateForm::SlashDayMonth) == 2
+              && int(DateForm::SlashMonthDay) == 3);
+
+const std::array<QLatin1StringView, kRiskInputCount> kRiskInputKeys{
+    QLatin1StringView("lubricationLabour"),   QLatin1StringView("lubricant"),      QLatin1StringView("bearings"),
+    QLatin1StringView("replacementLabour"),   QLatin1StringView("lostProduction"), QLatin1StringView("bearingFailures"),
+    QLatin1StringView("hoursPerReplacement"), QLatin1StringView("productionRate")};
+
+QString tenths(double value, const QLocale &locale) { return locale.toString(value, 'f', 1); }
+
+QString isoDate(const QDate &date) { return date.toString(Qt::ISODate); }
+
+} // namespace
+
+QStringList evidenceLines(const RecordsEvidence &evidence, const QLocale &locale)
+{
+    const RecordsSummary &summary = evidence.summary;
+    QStringList lines;
+    if (summary.rate) {
+        const FailureRate &rate = *summary.rate;
+        lines << RecordsText::tr("%n bearing failure(s) from %1 to %2: %3 a year, %4 between %5 and %6", nullptr,
+                                 summary.failures)
+                     .arg(isoDate(summary.first), isoDate(summary.last), tenths(rate.perYear, locale),
+                          percentageText(90, locale), tenths(rate.perYearInterval.low, locale),
+                          tenths(rate.perYearInterval.high, locale));
+    } else {
+        lines << RecordsText::tr("%n bearing failure(s) on %1, too short a time for a rate a year", nullptr,
+                                 summary.failures)
+                     .arg(isoDate(summary.first));
+    }
+    if (summary.medianHours && summary.hours10 && summary.hours90)
+        lines << RecordsText::tr("Hours to replace a bearing: median %1, 10th to 90th percentile %2 to %3")
+                     .arg(tenths(*summary.medianHours, locale), tenths(*summary.hours10, locale),
+                          tenths(*summary.hours90, locale));
+    if (summary.medianDowntime)
+        lines << RecordsText::tr("Downtime per failure: median %1 hours").arg(tenths(*summary.medianDowntime, locale));
+    QString source =
+        RecordsText::tr("From %n work order(s) in %1", nullptr, summary.workOrders)
+            .arg(evidence.sheet.isEmpty() ? evidence.fileName
+                                          : QStringLiteral("%1, %2").arg(evidence.fileName, evidence.sheet));
+    if (summary.duplicates > 0)
+        source += RecordsText::tr(", %n repeated row(s) counted once", nullptr, summary.duplicates);
+    lines << source + RecordsText::tr(" (SHA-256 %1…)").arg(evidence.sha256.left(12));
+    return lines;
+}
+
+std::vector<std::pair<Input, QString>> recordsFigureTexts(const RecordsSummary &summary, const QLocale &locale)
+{
+    // To the tenth, as the evidence states it, so that the field shows the
+    // figure the user read.
+    const auto text = [&](double value) { return plainNumberText(std::round(value * 10) / 10, locale); };
+    std::vector<std::pair<Input, QString>> texts;
+    if (summary.rate)
+        texts.emplace_back(Input::BearingFailures, text(summary.rate->perYear));
+    if (summary.medianHours)
+        texts.emplace_back(Input::HoursPerReplacement, text(*summary.medianHours));
+    return texts;
+}
+
+RiskRanges withRecordsRanges(RiskRanges ranges, const RecordsSummary &summary)
+{
+    if (summary.rate) {
+        const FailureRate &rate = *summary.rate;
+        ranges.ranges[std::size_t(RiskInput::BearingFailures)] =
+            PertRange{rate.perYearInterval.low, rate.perYear, rate.perYearInterval.high};
+    }
+    if (summary.medianHours && summary.hours10 && summary.hours90)
+        ranges.ranges[std::size_t(RiskInput::HoursPerReplacement)] =
+            PertRange{*summary.hours10, *summary.medianHours, *summary.hours90};
+    return ranges;
+}
+
+QLatin1StringView dateFormName(DateForm form) { return kDateFormNames[std::size_t(form)]; }
+
+std::optional<DateForm> dateFormNamed(QStringView name)
+{
+    for (std::size_t i = 0; i < kDateFormNames.size(); ++i) {
+        if (name == kDateFormNames[i])
+            return DateForm(i);
+    }
+    return std::nullopt;
+}
+
+QLatin1StringView riskInputKey(RiskInput input) { return kRiskInputKeys[std::size_t(input)]; }
+
+} // namespace model

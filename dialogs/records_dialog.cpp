@@ -13,7 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScopedValueRollback>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -98,13 +98,9 @@ RecordsDialog::RecordsDialog(workbook::RecordsExport records, const std::optiona
     m_count = new QLabel;
     m_count->setObjectName(QStringLiteral("failureCount"));
     m_count->setWordWrap(true);
-    m_duplicates = new QLabel;
-    m_duplicates->setObjectName(QStringLiteral("duplicateRows"));
-    m_duplicates->setWordWrap(true);
     failureLayout->addWidget(wordsLabel);
     failureLayout->addWidget(m_words);
     failureLayout->addWidget(m_count);
-    failureLayout->addWidget(m_duplicates);
     layout->addWidget(failures);
     connect(m_words, &QLineEdit::textChanged, this, &RecordsDialog::showEvidence);
 
@@ -221,13 +217,9 @@ void RecordsDialog::showEvidence()
         const model::RecordsSummary &summary = evidence->summary;
         m_count->setText(tr("Bearing failures: %1 of %2 work orders.")
                              .arg(m_locale.toString(summary.failures), m_locale.toString(summary.workOrders)));
-        m_duplicates->setText(
-            tr("%n row(s) repeat an earlier row field for field and are counted once.", "", summary.duplicates));
-        m_duplicates->setVisible(summary.duplicates > 0);
         m_evidence->setText(model::evidenceLines(*evidence, m_locale).join(u'\n'));
     } else {
         m_count->setText(m_reading.problem);
-        m_duplicates->hide();
         m_evidence->clear();
     }
     m_keep->setEnabled(m_reading.evidence.has_value());
@@ -237,15 +229,16 @@ void RecordsDialog::showEvidence()
 }
 
 // The size a dialog is first given counts its wrapped texts at another
-// width; at its own width they may need fewer lines, and the room they
-// leave would stand empty between the controls.
+// width: at its own width they may need more lines, or fewer, whose room
+// would stand empty between the controls.
 void RecordsDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     layout()->activate();
-    const int height = layout()->totalHeightForWidth(width());
-    if (height > 0 && height < this->height())
-        resize(width(), qMax(height, minimumHeight()));
+    int height = qMax(layout()->totalHeightForWidth(width()), layout()->totalMinimumSize().height());
+    if (const QScreen *shownOn = screen())
+        height = qMin(height, shownOn->availableGeometry().height());
+    resize(width(), height);
 }
 
 void RecordsDialog::finish(bool apply)

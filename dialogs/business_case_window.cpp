@@ -3,6 +3,8 @@
 
 #include "dialogs/dialog_size.h"
 #include "dialogs/investment_fields.h"
+#include "dialogs/risk_ranges_dialog.h"
+#include "document/facility_document.h"
 #include "model/business_case_text.h"
 #include "model/cash_flow_text.h"
 #include "model/currency_units.h"
@@ -11,7 +13,9 @@
 #include "model/money_text.h"
 #include "model/percentage_text.h"
 #include "model/regional_digits.h"
+#include "model/risk_text.h"
 #include "outputs/business_case_charts.h"
+#include "outputs/risk_charts.h"
 #include "platform/system_seams.h"
 
 #include <QChart>
@@ -25,9 +29,11 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -51,8 +57,10 @@ void replaceChart(QChartView *view, std::unique_ptr<QChart> chart)
 
 BusinessCaseWindow::BusinessCaseWindow(const model::InputValues &values, const model::Assumptions &assumptions,
                                        const model::InvestmentTexts &investment, const QLocale &locale, qreal zoom,
-                                       QWidget *parent, const QString &symbol, const model::CapitalTexts &capital)
-    : QDialog(parent), m_values(values), m_assumptions(assumptions), m_locale(locale), m_symbol(symbol)
+                                       QWidget *parent, const QString &symbol, const model::CapitalTexts &capital,
+                                       document::FacilityDocument *facility)
+    : QDialog(parent), m_values(values), m_assumptions(assumptions), m_locale(locale), m_symbol(symbol),
+      m_facility(facility), m_zoom(zoom)
 {
     setObjectName(QStringLiteral("businessCaseWindow"));
     setWindowTitle(tr("Business Case"));
@@ -124,6 +132,8 @@ BusinessCaseWindow::BusinessCaseWindow(const model::InputValues &values, const m
     m_cashFlowViews->addTab(m_cashFlow, tr("Cash flow"));
     m_cashFlowViews->addTab(m_discountedCashFlow, tr("Discounted"));
     m_cashFlowViews->addTab(m_cashFlowTable, tr("Table"));
+    if (m_facility)
+        m_cashFlowViews->addTab(riskView(zoom), tr("Risk"));
     charts->addWidget(m_cashFlowViews, 2);
     auto *tornadoColumn = new QVBoxLayout;
     tornadoColumn->addWidget(m_tornado, 1);
@@ -158,6 +168,17 @@ BusinessCaseWindow::BusinessCaseWindow(const model::InputValues &values, const m
     connect(m_fields, &InvestmentFields::edited, this, &BusinessCaseWindow::recompute);
     connect(m_step, &QDoubleSpinBox::valueChanged, this, &BusinessCaseWindow::recompute);
     connect(m_sensitivityChoice, &QComboBox::currentIndexChanged, this, &BusinessCaseWindow::showSensitivity);
+    if (m_facility) {
+        m_riskTimer = new QTimer(this);
+        m_riskTimer->setSingleShot(true);
+        m_riskTimer->setInterval(300);
+        connect(m_riskTimer, &QTimer::timeout, this, &BusinessCaseWindow::showRisk);
+        connect(m_cashFlowViews, &QTabWidget::currentChanged, this, [this] {
+            if (m_cashFlowViews->currentWidget() == m_riskView && m_riskStale)
+                showRisk();
+        });
+        connect(m_facility, &document::FacilityDocument::changed, this, &BusinessCaseWindow::riskChanged);
+    }
 
     recompute();
     // No larger than the screen has room for, at any zoom.
@@ -307,8 +328,90 @@ void BusinessCaseWindow::recompute()
                  outputs::cashFlowChart(charted, m_locale, m_symbol, outputs::CashFlowBasis::Discounted));
     showCashFlowTable(charted.cashFlow);
     showSensitivity();
-    m_cashFlowViews->setVisible(m_hasInvestment && !overflows);
+    // Without cash flows the risk view, of the savings then, is all there is.
+    const bool flows = m_hasInvestment && !overflows;
+    for (int view = 0; view < 3; ++view)
+        m_cashFlowViews->setTabVisible(view, flows);
+    if (!flows && m_riskView)
+        m_cashFlowViews->setCurrentWidget(m_riskView);
+    m_cashFlowViews->setVisible(flows || m_riskView);
+    riskChanged();
     dialogs::growToContents(this);
+}
+
+QWidget *BusinessCaseWindow::riskView(qreal zoom)
+{
+    m_riskView = new QWidget;
+    m_riskView->setObjectName(QStringLiteral("riskView"));
+    auto *layout = new QVBoxLayout(m_riskView);
+    m_riskLines = new QLabel;
+    m_riskLines->setObjectName(QStringLiteral("riskLines"));
+    m_riskLines->setTextFormat(Qt::PlainText);
+    m_riskLines->setWordWrap(true);
+    m_riskLines->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(m_riskLines);
+    auto *charts = new QHBoxLayout;
+    m_riskHistogram = new QChartView;
+    m_riskHistogram->setObjectName(QStringLiteral("riskHistogram"));
+    m_riskCurve = new QChartView;
+    m_riskCurve->setObjectName(QStringLiteral("riskCurve"));
+    for (QChartView *view : {m_riskHistogram, m_riskCurve}) {
+        view->setRenderHint(QPainter::Antialiasing);
+        view->setMinimumSize(QSize(240, 230) * zoom);
+        charts->addWidget(view, 1);
+    }
+    layout->addLayout(charts, 1);
+    auto *buttonRow = new QHBoxLayout;
+    auto *ranges = new QPushButton(tr("Risk Ranges\u2026"));
+    ranges->setObjectName(QStringLiteral("riskRanges"));
+    buttonRow->addStretch(1);
+    buttonRow->addWidget(ranges);
+    layout->addLayout(buttonRow);
+    connect(ranges, &QPushButton::clicked, this, &BusinessCaseWindow::editRiskRanges);
+    return m_riskView;
+}
+
+// What the runs depend on has changed: they run again once the view is shown.
+void BusinessCaseWindow::riskChanged()
+{
+    if (!m_facility)
+        return;
+    m_riskStale = true;
+    if (m_cashFlowViews->currentWidget() == m_riskView && m_cashFlowViews->isVisible())
+        m_riskTimer->start();
+}
+
+void BusinessCaseWindow::showRisk()
+{
+    m_riskTimer->stop();
+    m_riskStale = false;
+    const std::optional<model::RiskSummary> *summary = &m_facility->riskSummary();
+    m_typedRisk.reset();
+    if (investment() != m_facility->investment() || capital() != m_facility->capital()) {
+        const model::InvestmentReading reading = model::readInvestment(investment(), m_locale);
+        const model::CapitalReading capital = model::readCapitalInputs(this->capital(), m_locale);
+        m_typedRisk = model::simulateRisk(m_values, m_assumptions, m_hasInvestment ? reading.investment : std::nullopt,
+                                          capital.inputs.value_or(model::CapitalInputs()), m_facility->riskRanges());
+        summary = &m_typedRisk;
+    }
+    const model::RiskSummary shown = summary->value_or(model::RiskSummary());
+    m_riskLines->setText(*summary ? model::keptInWrittenOrder(
+                             model::riskLines(shown, m_facility->riskRanges().seed, m_locale, m_symbol).join(u'\n'))
+                                  : model::noRiskRunsText());
+    replaceChart(m_riskHistogram, outputs::riskHistogramChart(shown, m_locale, m_symbol));
+    replaceChart(m_riskCurve, outputs::riskCurveChart(shown, m_locale, m_symbol));
+    dialogs::growToContents(this);
+}
+
+void BusinessCaseWindow::editRiskRanges()
+{
+    model::RiskRanges defaults = model::defaultRiskRanges(m_facility->assumptions());
+    if (const std::optional<model::RecordsEvidence> &records = m_facility->records())
+        defaults = model::withRecordsRanges(defaults, records->summary);
+    RiskRangesDialog dialog(m_facility->riskRanges(), defaults, m_values, m_assumptions, m_locale, m_zoom, this,
+                            m_symbol);
+    if (dialog.exec() == QDialog::Accepted)
+        m_facility->setRiskRanges(dialog.ranges());
 }
 
 // The chart of the sensitivity chosen; the NPV's have no bars or lines

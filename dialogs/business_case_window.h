@@ -4,11 +4,13 @@
 #include "model/business_case.h"
 #include "model/capital_inputs.h"
 #include "model/input_table.h"
+#include "model/risk_simulation.h"
 
 #include <QDialog>
 #include <QLocale>
 
 #include <array>
+#include <optional>
 
 QT_BEGIN_NAMESPACE
 class QChartView;
@@ -19,7 +21,12 @@ class QLabel;
 class QLineEdit;
 class QTabWidget;
 class QTableWidget;
+class QTimer;
 QT_END_NAMESPACE
+
+namespace document {
+class FacilityDocument;
+}
 
 class InvestmentFields;
 
@@ -33,6 +40,13 @@ class InvestmentFields;
 // tornado, or the NPV against ±30 % of the five strongest inputs), and the
 // cases beside the assumed one. Everything follows
 // the fields as they are typed. Modal, like the About window.
+//
+// Given the facility, a "Risk" view beside the cash flows shows what the
+// simulation of its risk ranges comes to (the P10, P50 and P90, the chance of
+// a negative NPV, a histogram and an S-curve) and opens the "Risk Ranges"
+// dialog. The simulation runs only while the view is shown, once per change:
+// the facility's own when the investment is as it holds it, otherwise one of
+// the investment as typed.
 class BusinessCaseWindow : public QDialog {
     Q_OBJECT
 public:
@@ -40,7 +54,7 @@ public:
     BusinessCaseWindow(const model::InputValues &values, const model::Assumptions &assumptions,
                        const model::InvestmentTexts &investment, const QLocale &locale, qreal zoom,
                        QWidget *parent = nullptr, const QString &symbol = QStringLiteral("$"),
-                       const model::CapitalTexts &capital = {});
+                       const model::CapitalTexts &capital = {}, document::FacilityDocument *facility = nullptr);
 
     // The investment as typed, kept when the window is closed with OK.
     model::InvestmentTexts investment() const;
@@ -61,6 +75,10 @@ private:
     void showCases();
     void showCashFlowTable(const model::CashFlowTable &table);
     void showSensitivity();
+    QWidget *riskView(qreal zoom);
+    void riskChanged();
+    void showRisk();
+    void editRiskRanges();
 
     model::InputValues m_values;
     model::Assumptions m_assumptions;
@@ -82,4 +100,14 @@ private:
     QTableWidget *m_cashFlowTable = nullptr;
     QChartView *m_tornado = nullptr;
     std::array<std::array<QLabel *, 4>, model::kScenarioCount> m_caseCells{};
+
+    document::FacilityDocument *m_facility = nullptr;
+    qreal m_zoom = 1;
+    QWidget *m_riskView = nullptr;
+    QLabel *m_riskLines = nullptr;
+    QChartView *m_riskHistogram = nullptr;
+    QChartView *m_riskCurve = nullptr;
+    QTimer *m_riskTimer = nullptr; // typing waits for a pause before the runs
+    bool m_riskStale = true;
+    std::optional<model::RiskSummary> m_typedRisk; // of an investment the facility does not hold
 };

@@ -194,7 +194,8 @@ bool FigureCommands::writeWorkbook(const QString &path) const
 {
     QString error;
     if (!workbook::exportWorkbook(path, m_document.figureTexts(), m_document.locale(), m_document.assumptions(),
-                                  m_document.investment(), &error, m_document.currencyUnits(), m_document.capital())) {
+                                  m_document.investment(), &error, m_document.currencyUnits(), m_document.capital(),
+                                  m_document.riskRanges())) {
         tellUser(error);
         return false;
     }
@@ -232,7 +233,7 @@ bool FigureCommands::copyResults()
         return false;
     const ClipboardResults copied =
         clipboardResults(m_document.results(), m_document.assumptions(), m_document.businessCase(), m_document.locale(),
-                         m_document.currencyUnits().symbol);
+                         m_document.currencyUnits().symbol, m_document.riskSummary());
     auto *data = new QMimeData;
     data->setText(copied.text);
     data->setHtml(copied.html);
@@ -331,7 +332,7 @@ void FigureCommands::showBusinessCase()
     const FigureWindow::DialogPlace place = m_window.dialogPlace();
     BusinessCaseWindow window(m_document.results().values, m_document.assumptions(), m_document.investment(),
                               m_document.locale(), place.zoom, place.parent, m_document.currencyUnits().symbol,
-                              m_document.capital());
+                              m_document.capital(), &m_document);
     if (window.exec() == QDialog::Accepted) {
         m_document.setInvestment(window.investment());
         m_document.setCapital(window.capital());

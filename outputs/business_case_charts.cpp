@@ -418,6 +418,10 @@ std::unique_ptr<QChart> spiderChart(const model::BusinessCaseStudy &study, const
     return chart;
 }
 
+std::unique_ptr<QChart> styledChart(const QString &title, const QLocale &locale) { return plainChart(title, locale); }
+
+QValueAxis *moneyValueAxis(double lo, double hi) { return moneyAxis(lo, hi); }
+
 void paintChart(QChart &chart, QPainter &painter, const QRectF &target, const QSizeF &layoutSize)
 {
     QGraphicsScene scene;

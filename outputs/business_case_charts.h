@@ -13,6 +13,7 @@
 QT_BEGIN_NAMESPACE
 class QChart;
 class QPainter;
+class QValueAxis;
 QT_END_NAMESPACE
 
 namespace outputs {
@@ -48,6 +49,12 @@ std::unique_ptr<QChart> spiderChart(const model::BusinessCaseStudy &study, const
 // What a bar of the savings' tornado stands for: the figure's caption, or
 // the row's reduction with its assumed percentage.
 QString sensitivityName(const model::SensitivityBar &bar, const model::Assumptions &assumptions, const QLocale &locale);
+
+// An empty chart in these charts' look (title, fonts, legend below), and a
+// value axis over lo to hi labelled in whole units of money, for other
+// charts of the business case.
+std::unique_ptr<QChart> styledChart(const QString &title, const QLocale &locale);
+QValueAxis *moneyValueAxis(double lo, double hi);
 
 // Paints a chart that is in no view into target as vectors, laid out as it
 // would be at layoutSize on screen.

@@ -130,7 +130,8 @@ int writeWorkbookFromCommandLine(const QString &workbookFile, const QString &fig
         return 1;
     QString error;
     if (!workbook::exportWorkbook(workbookFile, facility.figureTexts(), facility.locale(), facility.assumptions(),
-                                  facility.investment(), &error, facility.currencyUnits(), facility.capital()))
+                                  facility.investment(), &error, facility.currencyUnits(), facility.capital(),
+                                  facility.riskRanges()))
         return fail(error);
     return 0;
 }

@@ -10,10 +10,12 @@
 #include "model/money_text.h"
 #include "model/numeric_text.h"
 #include "model/percentage_text.h"
+#include "model/risk_text.h"
 #include "model/table_titles.h"
 #include "outputs/business_case_charts.h"
 #include "outputs/capital_sentences.h"
 #include "outputs/records_sentences.h"
+#include "outputs/risk_charts.h"
 #include "platform/chart_control.h"
 #include "report/report_page.h"
 
@@ -100,6 +102,17 @@ QString reportDate(const document::FacilityDocument &facility, QDate date)
     return language::dateLocale(facility.locale()).toString(date, QLocale::LongFormat);
 }
 
+// Customer, site and date in one line, under a page's title.
+QString forWhom(const document::FacilityDocument &facility, QDate date)
+{
+    QStringList whom;
+    for (const QString &part : {facility.reportDetails().customer, facility.reportDetails().site})
+        if (!part.trimmed().isEmpty())
+            whom << part.trimmed();
+    whom << reportDate(facility, date);
+    return whom.join(QStringLiteral(" \u00B7 "));
+}
+
 report::BusinessCasePage businessCasePage(const document::FacilityDocument &facility, QDate date,
                                           const model::BusinessCaseStudy &study)
 {
@@ -108,12 +121,7 @@ report::BusinessCasePage businessCasePage(const document::FacilityDocument &faci
     const model::Investment &investment = study.investment;
     report::BusinessCasePage page;
     page.title = ReportText::tr("Business Case");
-    QStringList whom;
-    for (const QString &part : {facility.reportDetails().customer, facility.reportDetails().site})
-        if (!part.trimmed().isEmpty())
-            whom << part.trimmed();
-    whom << reportDate(facility, date);
-    page.forWhom = whom.join(QStringLiteral(" \u00B7 "));
+    page.forWhom = forWhom(facility, date);
     page.measures = model::measureLines(study.measures, investment, locale, symbol)
                     + model::breakEvenLines(study.breakEven, locale, symbol);
     page.caseHeadings = {ReportText::tr("Case"), ReportText::tr("Reductions"), ReportText::tr("Annual savings"),
@@ -155,6 +163,46 @@ report::BusinessCasePage businessCasePage(const document::FacilityDocument &faci
     page.sensitivityTitle = ReportText::tr("Sensitivity of the Net Present Value");
     page.drawNpvTornado = pageChart(tornadoChart(study, SensitivityMeasure::NetPresentValue, locale, symbol));
     page.drawSpider = pageChart(spiderChart(study, locale, symbol));
+    return page;
+}
+
+// The risk page, when the figures can be simulated: the percentiles as a
+// table, the measures each a row, and the ranges each input was drawn from.
+std::optional<report::RiskPage> riskPage(const document::FacilityDocument &facility, QDate date)
+{
+    const std::optional<model::RiskSummary> &summary = facility.riskSummary();
+    if (!summary)
+        return std::nullopt;
+    const QLocale &locale = facility.locale();
+    const QString &symbol = facility.currencyUnits().symbol;
+    const model::RiskRanges ranges = facility.riskRanges();
+    report::RiskPage page;
+    page.title = ReportText::tr("Risk");
+    page.forWhom = forWhom(facility, date);
+    page.quantiles.headings = {QString(), QStringLiteral("P10"), QStringLiteral("P50"), QStringLiteral("P90")};
+    const auto quantileRow = [&](const QString &name, const model::Quantiles &q, auto text) {
+        page.quantiles.rows.push_back({name, text(q.p10), text(q.p50), text(q.p90)});
+    };
+    const auto money = [&](double value) { return model::currencyText(value, locale, symbol); };
+    quantileRow(ReportText::tr("Annual savings"), summary->savings, money);
+    if (summary->npv)
+        quantileRow(ReportText::tr("Net present value"), *summary->npv, money);
+    if (summary->paybackMonths)
+        quantileRow(ReportText::tr("Simple payback (months)"), *summary->paybackMonths,
+                    [&](double months) { return model::riskPaybackText(months, locale); });
+    page.facts = model::riskFactLines(*summary, ranges.seed, locale);
+    page.rangesTitle = ReportText::tr("Ranges the runs are drawn from");
+    page.ranges.headings = {ReportText::tr("Input"), ReportText::tr("Low"), ReportText::tr("Most likely"),
+                            ReportText::tr("High")};
+    for (const model::RiskRangeText &range :
+         model::riskRangeTexts(ranges, facility.results().values, facility.assumptions(), locale, symbol))
+        page.ranges.rows.push_back({range.name, range.low, range.likely, range.high});
+    page.note = ReportText::tr("Each run draws every input with a range from a PERT distribution: between its low "
+                               "and high value, most often near the most likely one. An input marked \u2014 keeps "
+                               "its figure. P10, P50 and P90: a tenth, half and nine tenths of the runs come to no "
+                               "more than this. The same seed draws the same runs.");
+    page.drawHistogram = pageChart(riskHistogramChart(*summary, locale, symbol));
+    page.drawCurve = pageChart(riskCurveChart(*summary, locale, symbol));
     return page;
 }
 
@@ -280,6 +328,7 @@ BuiltReport buildReport(const document::FacilityDocument &facility, QDate date, 
     content.assumptions = (QStringList{assumptions(facility.assumptions(), facility.locale(), facility.currencyUnits())}
                            << recordsSentences(facility.records(), facility.locale()))
                               .join(u' ');
+    content.risk = riskPage(facility, date);
     content.pageSize = report::pageSizeFor(facility.locale());
     built.content = std::move(content);
     return built;

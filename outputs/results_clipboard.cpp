@@ -5,6 +5,7 @@
 #include "model/cash_flow_text.h"
 #include "model/currency_text.h"
 #include "model/money_text.h"
+#include "model/risk_text.h"
 #include "model/table_titles.h"
 
 #include <QCoreApplication>
@@ -116,7 +117,7 @@ private:
 
 ClipboardResults clipboardResults(const model::Results &results, const model::Assumptions &assumptions,
                                   const std::optional<model::BusinessCaseStudy> &study, const QLocale &locale,
-                                  QStringView symbol)
+                                  QStringView symbol, const std::optional<model::RiskSummary> &risk)
 {
     Table table(locale);
     QList<Cell> headings{text(ClipboardText::tr("Cost"))};
@@ -201,6 +202,30 @@ ClipboardResults clipboardResults(const model::Results &results, const model::As
             }
             table.row(cells);
         }
+    }
+    if (risk) {
+        table.row({text(QString())});
+        table.row({text(ClipboardText::tr("Risk")), text(QStringLiteral("P10")), text(QStringLiteral("P50")),
+                   text(QStringLiteral("P90"))},
+                  true);
+        const auto moneyRow = [&](const QString &caption, const model::Quantiles &q) {
+            table.row({text(caption), money(q.p10, locale, symbol), money(q.p50, locale, symbol),
+                       money(q.p90, locale, symbol)});
+        };
+        moneyRow(ClipboardText::tr("Annual savings"), risk->savings);
+        if (risk->npv)
+            moneyRow(ClipboardText::tr("Net present value"), *risk->npv);
+        if (const std::optional<model::Quantiles> &payback = risk->paybackMonths) {
+            // A run that never pays back has no number of months.
+            const auto months = [&](double value) {
+                return number(value, model::riskPaybackText(value, locale), kOneDecimal);
+            };
+            table.row({text(ClipboardText::tr("Simple payback (months)")), months(payback->p10), months(payback->p50),
+                       months(payback->p90)});
+        }
+        if (const std::optional<double> &below = risk->npvBelowZero)
+            table.row({text(ClipboardText::tr("Chance that the NPV is below zero")),
+                       number(*below, model::riskShareText(*below, locale), kPercent)});
     }
     return table.finished();
 }

@@ -4,6 +4,7 @@
 #include "model/business_case.h"
 #include "model/cost_rows.h"
 #include "model/results.h"
+#include "model/risk_simulation.h"
 
 #include <QLocale>
 #include <QString>
@@ -18,7 +19,9 @@
 // currency of symbol, in the text and in the format. A header row, the
 // five cost rows and a "Total" row; with a business case (the document's
 // study), its assumed case's measures below, as the Business Case window and
-// the report show them.
+// the report show them; with the risk simulation's summary, its P10, P50 and
+// P90 of the savings (and of the NPV and the payback) and the chance that
+// the NPV is below zero.
 struct ClipboardResults {
     QString text;
     QString html;
@@ -26,4 +29,5 @@ struct ClipboardResults {
 
 ClipboardResults clipboardResults(const model::Results &results, const model::Assumptions &assumptions,
                                   const std::optional<model::BusinessCaseStudy> &study, const QLocale &locale,
-                                  QStringView symbol = u"$");
+                                  QStringView symbol = u"$",
+                                  const std::optional<model::RiskSummary> &risk = std::nullopt);

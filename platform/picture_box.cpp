@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "platform/picture_box.h"
 
+#include "platform/artwork_lettering.h"
+
 #include <QGuiApplication>
 #include <QImage>
 
@@ -19,12 +21,11 @@ QString variantName(const QString &resource, int n)
     return name;
 }
 
-} // namespace
-
-QPixmap loadPicture(const QString &resource, qreal devicePixelRatio)
+// The picture from its sharpest variant for the ratio, as it is stored.
+QImage loadImage(const QString &resource, qreal devicePixelRatio)
 {
     if (!(devicePixelRatio > 1))
-        return QPixmap(resource);
+        return QImage(resource);
 
     for (int n = int(std::ceil(devicePixelRatio)); n >= 1; --n) {
         QImage image;
@@ -38,9 +39,27 @@ QPixmap loadPicture(const QString &resource, qreal devicePixelRatio)
                         .scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         }
         image.setDevicePixelRatio(devicePixelRatio);
-        return QPixmap::fromImage(std::move(image));
+        return image;
     }
-    return QPixmap();
+    return QImage();
+}
+
+} // namespace
+
+QPixmap loadPicture(const QString &resource, qreal devicePixelRatio)
+{
+    // The artwork's texts in the interface's language are drawn over a copy
+    // without them; where the language writes them as the picture does, the
+    // picture is shown as it is.
+    const LetteredPicture *lettered = letteredPicture(resource);
+    if (lettered && writesOtherwise(*lettered)) {
+        QImage image = loadImage(lettered->unlettered.toString(), devicePixelRatio);
+        if (!image.isNull()) {
+            drawLettering(image, *lettered);
+            return QPixmap::fromImage(std::move(image));
+        }
+    }
+    return QPixmap::fromImage(loadImage(resource, devicePixelRatio));
 }
 
 QPixmap loadPicture(const QString &resource, const QWidget *forWidget, qreal zoom)

@@ -14,7 +14,9 @@ namespace platform {
 // smoothly to the ratio, so that every picture pixel falls on one device
 // pixel: painting resamples a picture of another ratio pixel by pixel, which
 // breaks up fine lines and small lettering. Plain QPixmap loading never
-// looks for the variants.
+// looks for the variants. A picture whose texts the interface's language
+// writes otherwise is its unlettered copy with them drawn for those device
+// pixels (artwork_lettering.h).
 QPixmap loadPicture(const QString &resource, qreal devicePixelRatio);
 // The same for the screen the widget is shown on (before it is shown: the
 // screen it will open on), and drawn at zoom times its natural size.

@@ -71,6 +71,28 @@ struct BusinessCasePage {
     std::function<void(QPainter &, const QRectF &)> drawSpider;
 };
 
+// A table of texts: its headings and a row of texts each, the first column
+// a name, the others figures.
+struct TableText {
+    QStringList headings;
+    std::vector<QStringList> rows;
+};
+
+// The page of the risk simulation, when the figures compute: the P10, P50
+// and P90 of the measures, the chance of a negative NPV, the runs and the
+// seed, both charts and the ranges the runs were drawn from.
+struct RiskPage {
+    QString title;
+    QString forWhom; // customer, site and date in one line
+    TableText quantiles;
+    QStringList facts;
+    QString rangesTitle;
+    TableText ranges;
+    QString note;
+    std::function<void(QPainter &, const QRectF &)> drawHistogram;
+    std::function<void(QPainter &, const QRectF &)> drawCurve;
+};
+
 // Everything the customer report shows, as finished texts: the page only
 // lays them out, so that it shows exactly what the window shows.
 struct ReportContent {
@@ -91,6 +113,8 @@ struct ReportContent {
     QPageSize pageSize{QPageSize::A4};
     // The second page, when an investment is given.
     std::optional<BusinessCasePage> businessCase;
+    // The last page, when the figures can be simulated.
+    std::optional<RiskPage> risk;
 };
 
 } // namespace report

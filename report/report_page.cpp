@@ -545,6 +545,63 @@ void layOutSensitivityPage(PageLayout &page, const ReportContent &c)
     }
 }
 
+// A table over the page's width: the first column its share of the width,
+// every other an equal share, figures to the right.
+void layOutTable(PageLayout &page, const TableText &table, qreal firstShare)
+{
+    if (table.headings.isEmpty())
+        return;
+    const qreal x = page.left() + 8;
+    const qreal w = page.width() - 8;
+    const qreal firstWidth = w * firstShare;
+    const qreal columnWidth = (w - firstWidth) / std::max<qsizetype>(1, table.headings.size() - 1);
+    const auto row = [&](const QStringList &texts, const QFont &font, const QColor &colour, bool wrap) {
+        std::vector<Cell> cells;
+        for (qsizetype c = 0; c < texts.size(); ++c) {
+            const qreal left = c == 0 ? x : x + firstWidth + (c - 1) * columnWidth;
+            const qreal width = (c == 0 ? firstWidth : columnWidth) - 6;
+            cells.push_back(Cell{texts.at(c), font, colour, left, width, c == 0 ? Qt::AlignLeft : Qt::AlignRight});
+        }
+        page.row(cells, page.lineHeight(font), wrap);
+    };
+    row(table.headings, page.font(8.5, true), Qt::black, true);
+    page.rule(x, w, 0.8, QColor(190, 190, 190));
+    page.down(2);
+    for (const QStringList &texts : table.rows)
+        row(texts, page.font(8.5), artwork::kNavy, false);
+    page.down(kGap);
+}
+
+constexpr qreal kRiskChartHeight = 230;
+
+// The risk page: the percentiles, what else the runs came to, the histogram
+// and the S-curve side by side, and the ranges they were drawn from.
+void layOutRiskPage(PageLayout &page, const ReportContent &c)
+{
+    const RiskPage &r = *c.risk;
+    const qreal x = page.left();
+    const qreal w = page.width();
+    layOutHeading(page, c, r.title);
+    const QFont textFont = page.font(9);
+    page.row({{withoutDirectionControls(r.forWhom), textFont, Qt::black, x, w}}, page.lineHeight(textFont));
+    page.down(kGap);
+    layOutTable(page, r.quantiles, 0.4);
+    for (const QString &line : r.facts)
+        page.row({{line, textFont, Qt::black, x + 8, w - 8}}, page.lineHeight(textFont));
+    page.down(kGap);
+    const qreal half = (w - 8) / 2;
+    if (page.drawing()) {
+        if (r.drawHistogram)
+            r.drawHistogram(page.painter(), QRectF(x, page.y(), half, kRiskChartHeight));
+        if (r.drawCurve)
+            r.drawCurve(page.painter(), QRectF(x + half + 8, page.y(), half, kRiskChartHeight));
+    }
+    page.down(kRiskChartHeight + kGap);
+    page.heading(r.rangesTitle);
+    layOutTable(page, r.ranges, 0.46);
+    page.paragraph(r.note, page.font(7.5), QColor(64, 64, 64));
+}
+
 using PageContents = void (*)(PageLayout &, const ReportContent &);
 
 // How much smaller than designed the page must be drawn to end above its
@@ -615,6 +672,12 @@ void paintBusinessCase(QPainter &painter, const QRectF &area, const ReportConten
         paintPage(painter, area, content, layOutBusinessCase);
 }
 
+void paintRisk(QPainter &painter, const QRectF &area, const ReportContent &content)
+{
+    if (content.risk)
+        paintPage(painter, area, content, layOutRiskPage);
+}
+
 bool paintReportPage(QPagedPaintDevice &device, const ReportContent &content)
 {
     QPainter painter;
@@ -633,6 +696,11 @@ bool paintReportPage(QPagedPaintDevice &device, const ReportContent &content)
         if (!device.newPage())
             return false;
         paintPage(painter, area, content, layOutSensitivityPage);
+    }
+    if (content.risk) {
+        if (!device.newPage())
+            return false;
+        paintRisk(painter, area, content);
     }
     return painter.end();
 }

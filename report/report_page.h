@@ -28,9 +28,12 @@ void paintReport(QPainter &painter, const QRectF &area, const ReportContent &con
 // The same for the business case page, when the content has one.
 void paintBusinessCase(QPainter &painter, const QRectF &area, const ReportContent &content);
 
+// The same for the risk page, when the content has one.
+void paintRisk(QPainter &painter, const QRectF &area, const ReportContent &content);
+
 // Paints the report on a PDF writer or a printer, whatever its resolution:
 // one page, and with a business case its page and the sensitivity of its
-// net present value on a third. False
+// net present value on a third, then the risk page when there is one. False
 // when the device could not be painted on.
 bool paintReportPage(QPagedPaintDevice &device, const ReportContent &content);
 

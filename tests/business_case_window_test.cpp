@@ -3,7 +3,10 @@
 // investment as it is typed, and a bad figure keeps the window open.
 
 #include "dialogs/business_case_window.h"
+#include "dialogs/risk_ranges_dialog.h"
+#include "document/facility_document.h"
 #include "model/money_text.h"
+#include "model/risk_text.h"
 #include "outputs/business_case_charts.h"
 #include "window_test_support.h"
 
@@ -16,6 +19,8 @@
 #include <QHorizontalStackedBarSeries>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
 #include <QValueAxis>
 
 namespace {
@@ -44,6 +49,10 @@ private slots:
     void costsWithoutAPriceAskForIt();
     void capitalInputsFollowAndKeep_data();
     void capitalInputsFollowAndKeep();
+    void riskRunsWhenShown();
+    void riskRangesRefused_data();
+    void riskRangesRefused();
+    void riskRangesAccepted();
 
 private:
     int m_beeps = 0;
@@ -268,6 +277,90 @@ void BusinessCaseWindowTest::tornadoTicksOnWholeDollars()
     QVERIFY(axis->min() <= -effect && axis->max() >= effect);
     const double interval = (axis->max() - axis->min()) / (axis->tickCount() - 1);
     QVERIFY2(interval >= 1 && interval == std::round(interval), qPrintable(QString::number(interval)));
+}
+
+// The runs wait for the Risk view, show its P50 and chance, and follow the ranges.
+void BusinessCaseWindowTest::riskRunsWhenShown()
+{
+    document::FacilityDocument facility(QLocale(QLocale::English, QLocale::UnitedStates));
+    facility.setInvestment(investmentOf(QStringLiteral("20000")));
+    BusinessCaseWindow window(facility.results().values, facility.assumptions(), facility.investment(), QLocale(), 1,
+                              nullptr, QStringLiteral("$"), facility.capital(), &facility);
+    QVERIFY(showActive(&window));
+    const auto *lines = window.findChild<QLabel *>(QStringLiteral("riskLines"));
+    QVERIFY(lines->text().isEmpty());
+    window.findChild<QTabWidget *>(QStringLiteral("cashFlowViews"))
+        ->setCurrentWidget(window.findChild<QWidget *>(QStringLiteral("riskView")));
+    const model::RiskSummary &summary = *facility.riskSummary();
+    QVERIFY2(lines->text().contains(model::currencyText(summary.npv->p50, QLocale())), qPrintable(lines->text()));
+    QVERIFY(lines->text().contains(QStringLiteral("Chance that the NPV is below zero: ")));
+    model::RiskRanges ranges = facility.riskRanges();
+    ranges.seed = 99;
+    facility.setRiskRanges(ranges);
+    QTRY_VERIFY(lines->text().contains(QStringLiteral("seed 99")));
+}
+
+void BusinessCaseWindowTest::riskRangesRefused_data()
+{
+    QTest::addColumn<int>("input");
+    QTest::addColumn<QStringList>("typed"); // low, most likely, high
+    QTest::addColumn<int>("focused");
+    QTest::addColumn<QString>("said");
+    const int failures = int(model::RiskInput::BearingFailures);
+    QTest::newRow("low above high") << failures << QStringList{"5", "3", "2"} << 0 << "out of order";
+    QTest::newRow("likely above high") << int(model::RiskInput::HoursPerReplacement) << QStringList{"2", "9", "8"} << 2
+                                       << "out of order";
+    QTest::newRow("reduction over 100") << 0 << QStringList{"50", "90", "120"} << 2 << "each from 0 to 100";
+    QTest::newRow("no number") << int(model::RiskInput::ProductionRate) << QStringList{"100", "abc", "300"} << 1
+                               << "\u201Cabc\u201D";
+    QTest::newRow("one left empty") << failures << QStringList{"1", "", "3"} << 1 << "leave all three empty";
+    QTest::newRow("negative figure") << failures << QStringList{"-1", "2", "3"} << 0 << "may not be negative";
+}
+
+// OK names the input, keeps the dialog open with what was typed and puts
+// the focus in the field at fault.
+void BusinessCaseWindowTest::riskRangesRefused()
+{
+    QFETCH(int, input);
+    QFETCH(QStringList, typed);
+    QFETCH(int, focused);
+    QFETCH(QString, said);
+    const model::RiskRanges defaults = model::defaultRiskRanges(model::Assumptions::designed());
+    RiskRangesDialog dialog(defaults, defaults, kDefaultValues, model::Assumptions::designed(), QLocale(), 1);
+    QVERIFY(showActive(&dialog));
+    for (int c = 0; c < 3; ++c)
+        dialog.findChild<QLineEdit *>(QStringLiteral("risk_%1_%2").arg(input).arg(c))->setText(typed[c]);
+    m_reports.clear();
+    dialog.accept();
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(m_reports.size(), 1);
+    const QString name = model::riskInputName(model::RiskInput(input));
+    QVERIFY2(m_reports.first().contains(u'\u201C' + name + u'\u201D') && m_reports.first().contains(said),
+             qPrintable(m_reports.first()));
+    for (int c = 0; c < 3; ++c)
+        QCOMPARE(dialog.findChild<QLineEdit *>(QStringLiteral("risk_%1_%2").arg(input).arg(c))->text(), typed[c]);
+    QCOMPARE(QApplication::focusWidget(),
+             dialog.findChild<QLineEdit *>(QStringLiteral("risk_%1_%2").arg(input).arg(focused)));
+}
+
+// A range typed is taken as typed, the shown ones exactly; the defaults
+// restored are none of the user's own.
+void BusinessCaseWindowTest::riskRangesAccepted()
+{
+    model::RiskRanges defaults = model::defaultRiskRanges(model::Assumptions::designed());
+    defaults.ranges[std::size_t(model::RiskInput::BearingFailures)] = model::PertRange{5.4166666, 8.5, 12.75};
+    RiskRangesDialog dialog(defaults, defaults, kDefaultValues, model::Assumptions::designed(), QLocale(), 1);
+    dialog.findChild<QLineEdit *>(QStringLiteral("risk_6_0"))->setText(QStringLiteral("2"));
+    dialog.findChild<QLineEdit *>(QStringLiteral("risk_6_1"))->setText(QStringLiteral("4"));
+    dialog.findChild<QLineEdit *>(QStringLiteral("risk_6_2"))->setText(QStringLiteral("8"));
+    dialog.accept();
+    QVERIFY(dialog.ranges());
+    model::RiskRanges expected = defaults;
+    expected.ranges[std::size_t(model::RiskInput::HoursPerReplacement)] = model::PertRange{2, 4, 8};
+    QVERIFY(*dialog.ranges() == expected);
+    dialog.findChild<QPushButton *>(QStringLiteral("restoreDefaults"))->click();
+    dialog.accept();
+    QVERIFY(!dialog.ranges());
 }
 
 QTEST_MAIN(BusinessCaseWindowTest)

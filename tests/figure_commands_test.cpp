@@ -8,6 +8,7 @@
 #include "main_window/figure_commands.h"
 #include "main_window/form1.h"
 #include "main_window/main_layout.h"
+#include "model/money_text.h"
 #include "platform/tab_control.h"
 #include "system_test_support.h"
 #include "window_test_support.h"
@@ -48,6 +49,19 @@ QString pdfText(const QString &path)
     return QString::fromUtf8(process.readAllStandardOutput()).simplified();
 }
 
+// Each page's text, as pdftotext parts them.
+QStringList pdfPageTexts(const QString &path)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    process.waitForFinished(20000);
+    QStringList pages = QString::fromUtf8(process.readAllStandardOutput()).split(u'\f', Qt::SkipEmptyParts);
+    for (QString &page : pages)
+        page = page.simplified();
+    pages.removeAll(QString());
+    return pages;
+}
+
 bool isRed(const QLineEdit *field) { return field->palette().color(QPalette::Text) == QColor(Qt::red); }
 
 // Runs the command; the title of the modal window it opened, which is
@@ -81,6 +95,8 @@ private slots:
     void badFileChangesNothing();
     void droppedFileOpens();
     void reportAndClipboardShowTheWindowsFigures();
+    void reportEndsWithTheRiskPage_data();
+    void reportEndsWithTheRiskPage();
     void reportStatesTheInvestment_data();
     void reportStatesTheInvestment();
     void capitalInputsReachEveryOutput_data();
@@ -268,7 +284,7 @@ void FigureCommandsTest::reportAndClipboardShowTheWindowsFigures()
     for (const char *phrase :
          {"Lubrication Cost Savings Report", "Riverside Mill", "Lubricant quantity 1000 lbs/year",
           "Total anual cost of manual lubrication $62,600.00", "$12,580.00", "$50,020.00", "Payback period: 4.8 months",
-          "Net cash flow over 3 years: $130,060.00", "Net cash flow over 5 years: $230,100.00", "90 %"})
+          "Net cash flow over 3 years: $130,060.00", "Net cash flow over 5 years: $230,100.00", "by 90%"})
         QVERIFY2(text.contains(QLatin1StringView(phrase)), phrase);
 
     // Printing paints the same page.
@@ -290,15 +306,49 @@ void FigureCommandsTest::reportAndClipboardShowTheWindowsFigures()
     QVERIFY(commands->copyResults());
     const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
     const QStringList lines = copied->text().split(u'\n', Qt::SkipEmptyParts);
-    // The costs, the business case's 11 measures and the cash flows of years 0 to 5.
-    QCOMPARE(lines.size(), 7 + 1 + 11 + 1 + 6);
-    QCOMPARE(lines.back(), QStringLiteral("5\t50020.00\t0.00\t50020.00\t31058.48\t230100.00\t169615.15"));
+    // The costs, the business case's 11 measures, the cash flows of years 0
+    // to 5 and the risk simulation's three percentiles and chance.
+    QCOMPARE(lines.size(), 7 + 1 + 11 + 1 + 6 + 1 + 4);
+    QCOMPARE(lines.at(25), QStringLiteral("5\t50020.00\t0.00\t50020.00\t31058.48\t230100.00\t169615.15"));
+    QVERIFY2(lines.back().startsWith(QStringLiteral("Chance that the NPV is below zero\t")), qPrintable(lines.back()));
     QCOMPARE(lines.first(), QStringLiteral("Cost\tCurrent Cost\tVelmor Cost\tSavings"));
     QCOMPARE(lines.at(6), QStringLiteral("Total\t62600.00\t12580.00\t50020.00"));
     QCOMPARE(lines.at(9), QStringLiteral("Simple payback (months)\t4.8"));
     QVERIFY(copied->html().contains(QStringLiteral("<td>Lost Production</td><td sdval=\"40000\"")));
     QVERIFY(copied->html().contains(QStringLiteral(">$40,000.00</td>")));
     QVERIFY(m_reports.isEmpty());
+}
+
+void FigureCommandsTest::reportEndsWithTheRiskPage_data()
+{
+    QTest::addColumn<QString>("price");
+    QTest::addColumn<int>("pages");
+    QTest::newRow("the savings alone") << "" << 2;
+    QTest::newRow("with an investment") << "20,000" << 4;
+}
+
+// The last page states the simulation's P50, of the NPV with an investment,
+// and the chance of a negative NPV only then.
+void FigureCommandsTest::reportEndsWithTheRiskPage()
+{
+    if (!system_test::pdfReaderStarts())
+        QSKIP("The PDF reader, poppler's pdftotext and pdfinfo, is not started from a Windows program here; "
+              "the command line run reads this build's reports.");
+    QFETCH(QString, price);
+    QFETCH(int, pages);
+    m_window = newWindow(QLocale(QLocale::English, QLocale::UnitedStates));
+    m_window->document()->setInvestment(investmentOf(price));
+    const QString pdf = m_dir.filePath(QStringLiteral("risk.pdf"));
+    QVERIFY(m_window->figureCommands()->exportReport(pdf));
+    const QStringList texts = pdfPageTexts(pdf);
+    QCOMPARE(texts.size(), pages);
+    const model::RiskSummary &summary = *m_window->document()->riskSummary();
+    const double p50 = summary.npv ? summary.npv->p50 : summary.savings.p50;
+    const QString &last = texts.back();
+    QVERIFY2(last.contains(QStringLiteral("Risk")) && last.contains(QStringLiteral("Ranges the runs are drawn from")),
+             qPrintable(last));
+    QVERIFY2(last.contains(model::currencyText(p50, QLocale())), qPrintable(last));
+    QCOMPARE(last.contains(QStringLiteral("Chance that the NPV is below zero: ")), summary.npv.has_value());
 }
 
 // Nothing invested pays nothing back; costs without a price are named, with

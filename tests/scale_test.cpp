@@ -2,12 +2,14 @@
 // The windows at the scale factor of the environment (QT_SCALE_FACTOR; CTest
 // runs this at 1, 1.5 and 2): the layout keeps its logical size, no caption
 // outgrows its label, and the artwork is drawn from the fine @2x pictures
-// with one picture pixel to each device pixel.
+// with one picture pixel to each device pixel. In another language the
+// artwork's texts are drawn in it, within their bands.
 
 #include "about_window/form2.h"
 #include "main_window/form1.h"
 #include "main_window/main_layout.h"
 #include "model/input_table.h"
+#include "platform/artwork_lettering.h"
 #include "platform/caption_label.h"
 #include "platform/chart_control.h"
 #include "platform/designed_look.h"
@@ -24,6 +26,7 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 #include <cmath>
 #include <functional>
@@ -80,6 +83,36 @@ QImage overWindowColour(const QImage &artwork, const QSize &device)
 // A widget taken from a window, for the data rows.
 using Pick = std::function<QWidget *(Form1 &, Form2 *)>;
 
+// The artwork's texts as a German catalogue writes them.
+class GermanArtwork : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        static const QHash<QByteArray, QString> german{
+            {"Velmor Automatic Lubrication Systems \u00B7 Cost Savings Calculator",
+             QStringLiteral("Automatische Velmor-Schmiersysteme \u00B7 Kosteneinsparungsrechner")},
+            {"HALDMARK\u00AE, Inc. \u00B7 1200 Industrial Parkway \u00B7 Springfield, OH  45501",
+             QStringLiteral("HALDMARK\u00AE, Inc. \u00B7 1200 Industrial Parkway \u00B7 Springfield, OH 45501, USA")},
+            {"Phone %1 \u00B7 Fax %2 \u00B7 %3", QStringLiteral("Telefon %1 \u00B7 Fax %2 \u00B7 %3")},
+            {"Automatic Lubrication Systems", QStringLiteral("Automatische Schmiersysteme")},
+            {"Lubrication Systems", QStringLiteral("Schmiersysteme")},
+            {"Centralized lubrication that pays for itself",
+             QStringLiteral("Zentralschmierung, die sich bezahlt macht")},
+            {"Centralized lubrication systems", QStringLiteral("Zentralschmiersysteme")},
+            {"Engineering tools\nfor industry\nsince 1994",
+             QStringLiteral("Ingenieurwerkzeuge\nf\u00FCr die Industrie\nseit 1994")},
+        };
+        return qstrcmp(context, "Artwork") == 0 ? german.value(source) : QString();
+    }
+};
+
+// Device pixels where the two pictures differ by more than a faint shade.
+bool inked(QRgb a, QRgb b)
+{
+    return std::max({qAbs(qRed(a) - qRed(b)), qAbs(qGreen(a) - qGreen(b)), qAbs(qBlue(a) - qBlue(b))}) > 64;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Pick)
@@ -99,6 +132,11 @@ private slots:
     void picturesAreSharp();
     void backgroundsAreSharp_data();
     void backgroundsAreSharp();
+
+    void artworkSpeaksTheLanguage_data();
+    void artworkSpeaksTheLanguage();
+    void letteringFitsItsBand_data();
+    void letteringFitsItsBand();
 
     void loadPictureChoosesTheVariant_data();
     void loadPictureChoosesTheVariant();
@@ -125,8 +163,9 @@ void ScaleTest::initTestCase()
 
 void ScaleTest::init()
 {
-    // Loading pictures needs no window.
-    if (QByteArrayView(QTest::currentTestFunction()).startsWith("loadPicture"))
+    // Loading pictures and placing texts needs no window.
+    const QByteArrayView test(QTest::currentTestFunction());
+    if (test.startsWith("loadPicture") || test.startsWith("lettering"))
         return;
     m_window = std::make_unique<Form1>();
     QVERIFY(showActive(m_window.get()));
@@ -362,6 +401,157 @@ void ScaleTest::backgroundsAreSharp()
     QVERIFY(toFine < 1.0);
     if (m_factor > 1)
         QVERIFY(toFine * 2 < toCoarse);
+}
+
+void ScaleTest::artworkSpeaksTheLanguage_data()
+{
+    QTest::addColumn<Pick>("pick"); // null: the main window's background
+    QTest::addColumn<QString>("resource");
+    const auto banner = [](const char *name, int index = -1) {
+        return Pick([name, index](Form1 &w, Form2 *a) -> QWidget * {
+            QWidget *window = a ? static_cast<QWidget *>(a) : &w;
+            return index < 0 ? designControl(window, QString::fromLatin1(name))
+                             : designControl(window, QString::fromLatin1(name), index);
+        });
+    };
+    QTest::newRow("main window background") << Pick() << ":/images/background_main.png";
+    QTest::newRow("logo") << banner("Picture1") << ":/images/brand_logo.png";
+    QTest::newRow("Your Data banner") << banner("Picture3") << ":/images/your_data_banner.png";
+    QTest::newRow("result banner") << banner("Picture5") << ":/images/result_banner.png";
+    QTest::newRow("About maker's banner") << banner("Picture1", 1) << ":/images/about_maker_banner.png";
+    QTest::newRow("About designer's banner") << banner("Picture1", 0) << ":/images/about_design_banner.png";
+}
+
+void ScaleTest::artworkSpeaksTheLanguage()
+{
+    QFETCH(Pick, pick);
+    QFETCH(QString, resource);
+    const platform::LetteredPicture *lettered = platform::letteredPicture(resource);
+    QVERIFY(lettered);
+
+    const bool inAbout = resource.contains(QStringLiteral("about_"));
+    const auto shown = [&](Form1 &window, QImage &picture) {
+        const auto take = [&](Form2 *about) {
+            if (!pick)
+                picture = trueColour(window.grab().toImage());
+            else if (auto *box = qobject_cast<QLabel *>(pick(window, about)))
+                picture = trueColour(box->pixmap().toImage());
+        };
+        if (!inAbout)
+            take(nullptr);
+        return (inAbout ? whileAboutWindow<Form2>(window, [&](Form2 &about) { take(&about); }) : true)
+               && !picture.isNull();
+    };
+    QImage english, inGerman;
+    QVERIFY(shown(*m_window, english));
+    GermanArtwork german;
+    QCoreApplication::installTranslator(&german);
+    const auto removeGerman = qScopeGuard([&] { QCoreApplication::removeTranslator(&german); });
+    Form1 germanWindow;
+    QVERIFY(showActive(&germanWindow));
+    QVERIFY(shown(germanWindow, inGerman));
+    const QImage blank = trueColour(platform::loadPicture(lettered->unlettered.toString(), m_factor).toImage());
+    QVERIFY(!blank.isNull());
+    QCOMPARE(inGerman.size(), english.size());
+
+    const auto device = [&](const QRectF &room) {
+        return QRectF(room.topLeft() * m_factor, room.size() * m_factor).toAlignedRect() & blank.rect();
+    };
+    QImage englishOutside = english, germanOutside = inGerman;
+    englishOutside.setDevicePixelRatio(1); // painted in device pixels
+    germanOutside.setDevicePixelRatio(1);
+    const auto leaveOut = [&](const QRect &area) {
+        QPainter(&englishOutside).fillRect(area, Qt::black);
+        QPainter(&germanOutside).fillRect(area, Qt::black);
+    };
+    for (const platform::ArtworkText &text : lettered->texts) {
+        const QRect room = device(text.room);
+        if (m_factor == 1) // in English, the checked-in lettering
+            QCOMPARE(english.copy(room), trueColour(QImage(resource)).copy(room));
+        // The German text is drawn there and the English one is gone: left
+        // under the German, every English lettering pixel would stay inked;
+        // gone, a good share shows the artwork (the two share the figures
+        // and a few letters).
+        int englishInk = 0, germanInk = 0, both = 0;
+        for (int y = room.top(); y <= room.bottom(); ++y) {
+            for (int x = room.left(); x <= room.right(); ++x) {
+                const bool e = inked(english.pixel(x, y), blank.pixel(x, y));
+                const bool g = inked(inGerman.pixel(x, y), blank.pixel(x, y));
+                englishInk += e;
+                germanInk += g;
+                both += e && g;
+            }
+        }
+        qInfo("%s: %d English, %d German lettering pixels, %d in both", text.source, englishInk, germanInk, both);
+        QVERIFY(englishInk > 0 && germanInk > englishInk / 4);
+        QVERIFY(both < englishInk * 0.85);
+        leaveOut(room);
+    }
+    // Everywhere else the same artwork as in English; of the background,
+    // the strips the tab control leaves free.
+    if (!pick)
+        leaveOut(device(QRectF(0, 46, 600, 333)));
+    const double outside = meanDifference(englishOutside, germanOutside);
+    qInfo("mean difference outside the texts' bands %.3f", outside);
+    QVERIFY(outside < 0.01);
+}
+
+void ScaleTest::letteringFitsItsBand_data()
+{
+    QTest::addColumn<int>("picture");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("written"); // empty: the English text
+    const auto pictures = platform::letteredPictures();
+    for (int p = 0; p < int(pictures.size()); ++p) {
+        for (int t = 0; t < int(pictures[p].texts.size()); ++t) {
+            const QString name = pictures[p].resource.mid(9).toString() + u' ' + QString::number(t);
+            const QString english = platform::writtenText(pictures[p].texts[t]);
+            QTest::addRow("%s: English", qPrintable(name)) << p << t << QString();
+            QTest::addRow("%s: a third longer", qPrintable(name))
+                << p << t << english + u' ' + english.left(english.size() / 3);
+            QTest::addRow("%s: three times as long", qPrintable(name)) << p << t << QStringList(3, english).join(u' ');
+            QTest::addRow("%s: one long word", qPrintable(name))
+                << p << t << QStringLiteral("Zentralschmieranlagenwirtschaftlichkeitsrechner");
+            QTest::addRow("%s: Chinese", qPrintable(name))
+                << p << t
+                << QStringLiteral("\u5A01\u5C14\u83AB\u81EA\u52A8\u6DA6\u6ED1\u7CFB\u7EDF\u00B7\u6210\u672C\u8282\u7EA6"
+                                  "\u8BA1\u7B97\u5668\u6DA6\u6ED1\u7CFB\u7EDF");
+        }
+    }
+}
+
+void ScaleTest::letteringFitsItsBand()
+{
+    if (m_factor != 1)
+        QSKIP("the same at every scale factor: checked at factor 1");
+    QFETCH(int, picture);
+    QFETCH(int, index);
+    QFETCH(QString, written);
+    const platform::ArtworkText &text = platform::letteredPictures()[picture].texts[index];
+    const bool english = written.isEmpty();
+    if (english)
+        written = platform::writtenText(text);
+
+    const platform::TextPlacement placement = platform::placeText(text, written);
+    const QFontMetricsF metrics(placement.font);
+    QVERIFY(placement.scale > 0);
+    QString shown;
+    for (const platform::PlacedLine &line : placement.lines) {
+        QVERIFY2(line.baseline.x() >= text.room.left() - 0.01
+                     && line.baseline.x() + line.width <= text.room.right() + 0.01,
+                 qPrintable(line.text));
+        QVERIFY(line.baseline.y() - metrics.ascent() * placement.scale >= text.room.top() - 0.01);
+        QVERIFY(line.baseline.y() + metrics.descent() * placement.scale <= text.room.bottom() + 0.01);
+        shown += line.text;
+    }
+    // Nothing cut: every character but the spaces where lines break is shown.
+    QCOMPARE(shown.remove(u' '), QString(written).remove(u' ').remove(u'\n'));
+    if (english) {
+        // The designed text keeps its size and its designed first baseline.
+        QCOMPARE(placement.scale, 1.0);
+        QCOMPARE(placement.lines.size(), written.count(u'\n') + 1);
+        QCOMPARE(placement.lines.front().baseline.y(), text.anchor.y());
+    }
 }
 
 void ScaleTest::loadPictureChoosesTheVariant_data()

@@ -153,8 +153,9 @@ void TranslationFitTest::dialogsFit_data()
     QTest::addColumn<QString>("command");
     QTest::addColumn<bool>("metric"); // kilograms chosen in the dialog, so that its note shows
     const std::pair<const char *, bool> dialogs[] = {
-        {"Report Details\u2026", false},    {"Assumptions\u2026", false},   {"Currency and Units\u2026", false},
-        {"Currency and Units\u2026", true}, {"Business Case\u2026", false}, {"Open Maintenance Records\u2026", false}};
+        {"Report Details\u2026", false},          {"Assumptions\u2026", false},   {"Currency and Units\u2026", false},
+        {"Currency and Units\u2026", true},       {"Business Case\u2026", false}, {"Risk Ranges\u2026", false},
+        {"Open Maintenance Records\u2026", false}};
     for (const QString &language : languagesUnderTest()) {
         for (int percent : platform::kZoomSteps) {
             for (const auto &[command, metric] : dialogs)
@@ -177,9 +178,12 @@ void TranslationFitTest::dialogsFit()
     if (w.zoomPercent() != percent)
         QSKIP("this zoom step does not fit the test screen");
     w.document()->setInvestment(investmentOf(QStringLiteral("20000")));
+    // The risk ranges dialog is opened from the Business Case window's risk view.
+    const bool riskRanges = command == QStringLiteral("Risk Ranges\u2026");
+    const QString opened = riskRanges ? QStringLiteral("Business Case\u2026") : command;
     const QList<QAction *> actions = w.figureCommands()->actions();
     const auto action = std::find_if(actions.begin(), actions.end(), [&](const QAction *a) {
-        return a->text() == QCoreApplication::translate("FigureCommands", command.toUtf8().constData());
+        return a->text() == QCoreApplication::translate("FigureCommands", opened.toUtf8().constData());
     });
     QVERIFY2(action != actions.end(), qPrintable(command));
     const bool recordsDialog = command.startsWith(QLatin1StringView("Open Maintenance Records"));
@@ -195,7 +199,18 @@ void TranslationFitTest::dialogsFit()
         if (metric)
             dialog.findChild<QRadioButton *>(QStringLiteral("metricUnits"))->click();
         QApplication::processEvents();
-        misfits = dialogMisfits(&dialog);
+        if (riskRanges) {
+            const bool ran = whileModal([&] { dialog.findChild<QPushButton *>(QStringLiteral("riskRanges"))->click(); },
+                                        [&](QWidget &ranges) {
+                QApplication::processEvents();
+                misfits = dialogMisfits(&ranges);
+                qobject_cast<QDialog *>(&ranges)->reject();
+            });
+            if (!ran)
+                misfits << QStringLiteral("the risk ranges dialog did not open");
+        } else {
+            misfits = dialogMisfits(&dialog);
+        }
         qobject_cast<QDialog *>(&dialog)->reject();
     }));
     QVERIFY2(misfits.isEmpty(), qPrintable(misfits.join(u'\n')));
@@ -221,7 +236,7 @@ void TranslationFitTest::reportFits()
     QFETCH(QLocale, locale);
     QVERIFY2(language::installLanguage(language), qPrintable(QStringLiteral("no catalogue for %1").arg(language)));
 
-    // All three pages, with the widest reductions and currency, in kilograms.
+    // All four pages, with the widest reductions and currency, in kilograms.
     document::FacilityDocument facility(locale);
     model::FacilityFigures facts = facility.figures();
     facts.report = {QStringLiteral("Riverside Mill"), QStringLiteral("Line 3"), QStringLiteral("J. Example")};
@@ -234,7 +249,7 @@ void TranslationFitTest::reportFits()
     report::ReportContent &content = *built.content;
 
     // Where the charts land, page by page: their own labels are their business.
-    QList<QList<QRectF>> chartAreas(3);
+    QList<QList<QRectF>> chartAreas(4);
     const auto recorded = [&](std::function<void(QPainter &, const QRectF &)> &draw, int page) {
         draw = [draw, page, &chartAreas](QPainter &painter, const QRectF &target) {
             draw(painter, target);
@@ -250,12 +265,15 @@ void TranslationFitTest::reportFits()
     recorded(content.businessCase->drawTornado, 1);
     recorded(content.businessCase->drawNpvTornado, 2);
     recorded(content.businessCase->drawSpider, 2);
+    QVERIFY(content.risk);
+    recorded(content.risk->drawHistogram, 3);
+    recorded(content.risk->drawCurve, 3);
 
     const QString path = m_dir.filePath(QStringLiteral("report-%1.pdf").arg(language));
     QString error;
     QVERIFY2(report::exportReportPdf(path, content, &error), qPrintable(error));
     const QList<PdfPage> pages = pdfPages(path);
-    QCOMPARE(pages.size(), 3);
+    QCOMPARE(pages.size(), 4);
     QStringList misplaced;
     for (qsizetype p = 0; p < pages.size(); ++p) {
         for (const QString &word : misplacedWords(pages[p], 36, chartAreas[p]))

@@ -7,6 +7,7 @@
 #include "model/results.h"
 #include "spreadsheet_support.h"
 #include "system_test_support.h"
+#include "workbook/risk_sheets.h"
 #include "workbook/summary.h"
 #include "workbook/workbook.h"
 #include "workbook/xlsx_file.h"
@@ -128,6 +129,8 @@ private slots:
     void cutShortRefused_data();
     void cutShortRefused();
     void nothingLeftWhenKilled();
+    void riskSheetsHoldTheRuns_data();
+    void riskSheetsHoldTheRuns();
 
 private:
     QTemporaryDir m_dir;
@@ -598,6 +601,74 @@ void WorkbookTest::nothingLeftWhenKilled()
     else
         qputenv("TMPDIR", before);
     QCOMPARE(QDir(temporary.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+}
+
+void WorkbookTest::riskSheetsHoldTheRuns_data()
+{
+    QTest::addColumn<QString>("price");
+    QTest::addColumn<int>("riskSheet"); // its place among the sheets
+    QTest::newRow("the savings alone") << "" << 3;
+    QTest::newRow("with an investment") << "20000" << 4;
+}
+
+// As a spreadsheet reads them back: the Risk sheet holds the simulation's
+// figures as numbers, the Risk runs sheet each kept run's.
+void WorkbookTest::riskSheetsHoldTheRuns()
+{
+    QFETCH(QString, price);
+    QFETCH(int, riskSheet);
+    REQUIRE_SPREADSHEET();
+    model::InvestmentTexts investment;
+    investment.systemPrice = price;
+    model::RiskRanges ranges = model::defaultRiskRanges(model::Assumptions::designed());
+    ranges.ranges[std::size_t(model::RiskInput::BearingFailures)] = model::PertRange{5, 10, 20};
+    ranges.runs = 2000;
+    const QString book = m_dir.filePath(QStringLiteral("risk-%1.xlsx").arg(riskSheet));
+    QString error;
+    QVERIFY2(workbook::exportWorkbook(book, defaultTexts(), QLocale::c(), model::Assumptions::designed(), investment,
+                                      &error, {}, {}, ranges),
+             qPrintable(error));
+    const QString resaved = m_dir.filePath(QStringLiteral("risk-resaved"));
+    QProcess office;
+    office.start(m_soffice, {m_profile, QStringLiteral("--headless"), QStringLiteral("--convert-to"),
+                             QStringLiteral("xlsx"), QStringLiteral("--outdir"), resaved, book});
+    QVERIFY(office.waitForFinished(120000));
+    QCOMPARE(office.exitCode(), 0);
+    QMap<QByteArray, PartXml> sheets;
+    for (const workbook::ZipMember &member :
+         workbook::readZip(QFile::encodeName(QDir(resaved).filePath(QFileInfo(book).fileName()))).members)
+        sheets[member.name] = readPart(member.bytes);
+
+    const model::Results results = model::computeResults(defaultTexts(), QLocale::c());
+    const std::optional<model::Investment> invested = model::readInvestment(investment, QLocale::c()).investment;
+    const std::optional<model::RiskSummary> summary =
+        model::simulateRisk(results.values, model::Assumptions::designed(), invested, {}, ranges);
+    QVERIFY(summary);
+    // A cell's number, none for a text or an empty cell.
+    const auto expect = [&](int row, int column, std::optional<double> expected, int sheet = 0) {
+        const QPair<QString, QString> cell =
+            sheets.value("xl/worksheets/sheet" + QByteArray::number(sheet ? sheet : riskSheet) + ".xml")
+                .cells.value(workbook::cellName(row, column));
+        bool read = false;
+        const double value = cell.second.toDouble(&read);
+        const bool isNumber = (cell.first.isEmpty() || cell.first == u"n") && read;
+        QVERIFY2(isNumber == expected.has_value() && (!isNumber || qAbs(value - *expected) < 1e-6),
+                 qPrintable(QStringLiteral("%1: %2").arg(workbook::cellName(row, column), cell.second)));
+    };
+    const model::Quantiles &savings = summary->savings;
+    for (const auto &[column, value] : {std::pair{1, savings.p10}, {2, savings.p50}, {3, savings.p90}})
+        expect(workbook::RiskSavingsRow, column, value);
+    expect(workbook::RiskSavingsRow, 4, summary->meanSavings);
+    expect(workbook::RiskNpvRow, 2, summary->npv ? std::optional(summary->npv->p50) : std::nullopt);
+    expect(workbook::RiskBelowZeroRow, 1, summary->npvBelowZero);
+    expect(workbook::RiskRunsRow, 1, summary->runs);
+    expect(workbook::RiskFirstRangeRow + int(model::RiskInput::BearingFailures), 3, 20);
+    // The last kept run: its drawn failures and its savings.
+    const model::RiskRun &run = summary->keptRuns.back();
+    const int row = int(summary->keptRuns.size());
+    expect(row, 1 + int(model::RiskInput::BearingFailures), run.inputs[std::size_t(model::RiskInput::BearingFailures)],
+           riskSheet + 1);
+    expect(row, 1 + model::kRiskInputCount, run.savings, riskSheet + 1);
 }
 
 QTEST_GUILESS_MAIN(WorkbookTest)

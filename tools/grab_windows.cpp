@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 // Saves a picture of every tab of the main window, of the Graph tab in each
 // graph type, of both About tabs and of the figure commands' dialogs (report
-// details, assumptions, business case, maintenance records), for looking at
-// the layout.
+// details, assumptions, business case and its risk view, risk ranges,
+// maintenance records), for looking at the layout.
 // Usage: grab-windows <output folder> [zoom per cent]
 
 #include "about_window/form2.h"
@@ -123,6 +123,23 @@ int main(int argc, char *argv[])
         grabRecords(open.fileName(), QStringLiteral("dialog-records-ambiguous-dates"));
     }
     grabDialog("Business Case\u2026", QStringLiteral("dialog-business-case"));
+    // Its risk view, and the risk ranges dialog that view opens.
+    grabDialog("Business Case\u2026", QStringLiteral("dialog-business-case-risk"), 3);
+    for (QAction *action : commands.actions()) {
+        if (action->text() != QCoreApplication::translate("FigureCommands", "Business Case\u2026"))
+            continue;
+        QTimer::singleShot(0, &window, [&] {
+            QWidget *businessCase = QApplication::activeModalWidget();
+            QTimer::singleShot(0, &window, [&] {
+                QWidget *ranges = QApplication::activeModalWidget();
+                ok &= ranges != businessCase && save(ranges, folder, QStringLiteral("dialog-risk-ranges"));
+                qobject_cast<QDialog *>(ranges)->reject();
+            });
+            businessCase->findChild<QPushButton *>(QStringLiteral("riskRanges"))->click();
+            qobject_cast<QDialog *>(businessCase)->reject();
+        });
+        action->trigger();
+    }
     // The Velmor Cost tab with reductions other than the designed.
     model::Assumptions assumptions;
     assumptions.reductionPercent = {72.5, 100, 0, 33.3, 99.9};

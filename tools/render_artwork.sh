@@ -10,6 +10,11 @@
 # ground colours stay exact).  A double-size "@2x" copy is written next to
 # each image for high-DPI screens.
 #
+# The texts a translation changes are marked class="lettering" in the SVG
+# sources.  Each image that has any also gets an "_unlettered" copy (1x and
+# @2x) rendered without them, in the lettered image's own colours, over which
+# the program draws those texts in the interface's language.
+#
 # Requirements: rsvg-convert (librsvg2-bin), ImageMagick, the Liberation fonts
 # (fonts-liberation2).  Usage: tools/render_artwork.sh [name ...]
 set -euo pipefail
@@ -54,10 +59,17 @@ make_palette() {
 make_palette "$tmp/main.png" "${palette_main[@]}"
 make_palette "$tmp/about.png" "${palette_about[@]}"
 
-# svg NAME W H : renders resources/art/NAME.svg to $tmp/NAME-WxH.png.
+# Hides the texts a translation changes.
+printf '.lettering { display: none; }\n' >"$tmp/unlettered.css"
+
+# svg NAME W H [OUTNAME] : renders resources/art/NAME.svg to $tmp/OUTNAME-WxH.png;
+# OUTNAME NAME_unlettered leaves out the lettering.
 svg() {
-    rsvg-convert --width "$2" --height "$3" --keep-aspect-ratio \
-        --output "$tmp/$1-$2x$3.png" "$art/$1.svg"
+    local outname=${4:-$1}
+    local style=()
+    [ "$outname" = "$1" ] || style=(--stylesheet "$tmp/unlettered.css")
+    rsvg-convert --width "$2" --height "$3" --keep-aspect-ratio "${style[@]}" \
+        --output "$tmp/$outname-$2x$3.png" "$art/$1.svg"
 }
 
 # Output settings shared by all files: no time stamps, no text chunks.
@@ -83,6 +95,27 @@ adaptive() {
         -dither None -colors "$n" \
         "${png_opts[@]}" -define png:bit-depth=$depth -define png:color-type=3 \
         "PNG8:$out/$outname.png"
+}
+
+# unlettered NAME W H FILE DEPTH : NAME without its lettering, beside FILE,
+# the lettered image of the same size (DEPTH bits a pixel).  Only the pixels
+# the lettering covers are rendered anew, in FILE's colours; every other one
+# is FILE's own, so that the two images differ nowhere else.
+unlettered() {
+    local name=$1 w=$2 h=$3 file=$4 depth=$5
+    local lettered=$tmp/$name-${w}x$h.png plain=$tmp/${name}_unlettered-${w}x$h.png
+    local outname
+    outname=$(basename "$file" .png)
+    svg "$name" "$w" "$h" "${name}_unlettered"
+    # White where the two renderings differ in any channel.
+    "${im[@]}" "$lettered" "$plain" -background "#FBFBFF" -alpha remove -alpha off \
+        -compose difference -composite -separate -evaluate-sequence max -threshold 0 "$tmp/mask.png"
+    "${im[@]}" "$plain" -background "#FBFBFF" -alpha remove -alpha off \
+        -dither None -remap "$out/$file" "$tmp/plain.png"
+    "${im[@]}" "$out/$file" "$tmp/plain.png" "$tmp/mask.png" -composite \
+        -dither None -remap "$out/$file" \
+        "${png_opts[@]}" -define png:bit-depth="$depth" -define png:color-type=3 \
+        "PNG8:$out/${outname/$name/${name}_unlettered}.png"
 }
 
 # icon NAME W H COLOURS FILE : image with binary transparency.  The edge is
@@ -131,6 +164,13 @@ image() {
     esac
     adaptive "$name" $((w * 2)) $((h * 2)) 256 "$name@2x"
     echo "  $name.png ${w}x$h, $name@2x.png $((w * 2))x$((h * 2))"
+    if grep -q 'class="lettering"' "$art/$name.svg"; then
+        local depth=8
+        case $kind in main16 | about16 | 16) depth=4 ;; esac
+        unlettered "$name" "$w" "$h" "$name.png" "$depth"
+        unlettered "$name" $((w * 2)) $((h * 2)) "$name@2x.png" 8
+        echo "  ${name}_unlettered.png, ${name}_unlettered@2x.png"
+    fi
 }
 
 selection=("$@")

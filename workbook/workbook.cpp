@@ -8,6 +8,7 @@
 #include "model/model_text.h"
 #include "model/results.h"
 #include "model/table_titles.h"
+#include "workbook/risk_sheets.h"
 #include "workbook/xlsx_file.h"
 
 #include <QCoreApplication>
@@ -541,16 +542,17 @@ QString whyNot(const model::Results &results)
 bool exportWorkbook(const QString &path, const std::array<QString, model::kInputCount> &fieldTexts,
                     const QLocale &locale, const model::Assumptions &assumptions,
                     const model::InvestmentTexts &investment, QString *error, const model::CurrencyUnits &currency,
-                    const model::CapitalTexts &capital)
+                    const model::CapitalTexts &capital, const std::optional<model::RiskRanges> &risk)
 {
     return exportWorkbook(path, fieldTexts, locale, assumptions, investment, CachedResults::Computed, error, currency,
-                          capital);
+                          capital, risk);
 }
 
 bool exportWorkbook(const QString &path, const std::array<QString, model::kInputCount> &fieldTexts,
                     const QLocale &locale, const model::Assumptions &assumptions,
                     const model::InvestmentTexts &investmentTexts, CachedResults cached, QString *error,
-                    const model::CurrencyUnits &currency, const model::CapitalTexts &capitalTexts)
+                    const model::CurrencyUnits &currency, const model::CapitalTexts &capitalTexts,
+                    const std::optional<model::RiskRanges> &risk)
 {
     const auto fail = [&](const QString &reason) {
         if (error)
@@ -576,6 +578,11 @@ bool exportWorkbook(const QString &path, const std::array<QString, model::kInput
             return fail(
                 WorkbookText::tr("The figures cannot be computed: %1.").arg(model::faultText(*measures->fault)));
     }
+
+    // The runs with the investment the Business Case sheet evaluates.
+    std::optional<model::RiskSummary> simulated;
+    if (risk)
+        simulated = model::simulateRisk(results.values, assumptions, investment, *capital.inputs, *risk);
 
     const bool zeroCached = cached == CachedResults::Zero;
     const model::WriteResult written = writeXlsxSafely(path, [&](lxw_workbook *book) -> std::optional<QString> {
@@ -605,6 +612,13 @@ bool exportWorkbook(const QString &path, const std::array<QString, model::kInput
             writeBusinessCase(business, formats, *measures);
             if (!status)
                 status = business.error();
+        }
+        if (simulated) {
+            const lxw_error written =
+                writeRiskSheets(book, {formats.bold, formats.money, formats.percent, formats.tenths}, *risk, *simulated,
+                                results.values, assumptions, currency.symbol);
+            if (!status)
+                status = written;
         }
         if (status != LXW_NO_ERROR)
             return libraryFailure(status);

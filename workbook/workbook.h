@@ -6,6 +6,7 @@
 #include "model/cost_rows.h"
 #include "model/currency_units.h"
 #include "model/input_table.h"
+#include "model/risk_simulation.h"
 
 #include <QLocale>
 #include <QString>
@@ -32,6 +33,9 @@ namespace workbook {
 //                  profitability index, discounted payback), every cell a
 //                  formula over the other two sheets that computes what
 //                  model::cashFlowTableOf() and model::measuresOf() compute.
+//   Risk, Risk runs  given risk ranges whose simulation computes: the runs'
+//                  summary and the first runs' drawn inputs and results
+//                  (workbook/risk_sheets.h), values, not formulas.
 //
 // Every formula also holds the program's own result, for viewers that show
 // what was saved without computing. The texts are read as the window reads
@@ -44,7 +48,7 @@ namespace workbook {
 bool exportWorkbook(const QString &path, const std::array<QString, model::kInputCount> &fieldTexts,
                     const QLocale &locale, const model::Assumptions &assumptions,
                     const model::InvestmentTexts &investment, QString *error, const model::CurrencyUnits &currency = {},
-                    const model::CapitalTexts &capital = {});
+                    const model::CapitalTexts &capital = {}, const std::optional<model::RiskRanges> &risk = {});
 
 // Whether the formulas hold the program's results or zeros, as a writer that
 // does not compute leaves them. With zeros, what a spreadsheet shows is all
@@ -54,6 +58,7 @@ enum class CachedResults { Computed, Zero };
 bool exportWorkbook(const QString &path, const std::array<QString, model::kInputCount> &fieldTexts,
                     const QLocale &locale, const model::Assumptions &assumptions,
                     const model::InvestmentTexts &investment, CachedResults cached, QString *error,
-                    const model::CurrencyUnits &currency = {}, const model::CapitalTexts &capital = {});
+                    const model::CurrencyUnits &currency = {}, const model::CapitalTexts &capital = {},
+                    const std::optional<model::RiskRanges> &risk = {});
 
 } // namespace workbook

@@ -17,6 +17,53 @@
     </message>
 </context>
 <context>
+    <name>Artwork</name>
+    <message>
+        <source>Automatic Lubrication Systems</source>
+        <extracomment>tag line under the VELMOR wordmark; about 30 characters fit the Your Data banner at full size</extracomment>
+        <translation>Lubrificação automática</translation>
+    </message>
+    <message>
+        <source>Velmor Automatic Lubrication Systems · Cost Savings Calculator</source>
+        <extracomment>title band of the main window; a longer title is drawn a little smaller, or on two lines</extracomment>
+        <translation>Sistemas de Lubrificação Automática Velmor · Calculadora de Economia</translation>
+    </message>
+    <message>
+        <source>HALDMARK®, Inc. · 1200 Industrial Parkway · Springfield, OH  45501</source>
+        <extracomment>the maker&apos;s postal address in the main window&apos;s footer; keep it, adding the country where readers need it</extracomment>
+        <translation>HALDMARK®, Inc. · 1200 Industrial Parkway · Springfield, OH  45501, EUA</translation>
+    </message>
+    <message>
+        <source>Phone %1 · Fax %2 · %3</source>
+        <extracomment>main window&apos;s footer: %1 phone number, %2 fax number, %3 web site</extracomment>
+        <translation>Telefone %1 · Fax %2 · %3</translation>
+    </message>
+    <message>
+        <source>Centralized lubrication that pays for itself</source>
+        <extracomment>slogan in the results&apos; banner; it may take two lines</extracomment>
+        <translation>Lubrificação centralizada que se paga sozinha</translation>
+    </message>
+    <message>
+        <source>Lubrication Systems</source>
+        <extracomment>short tag line under the VELMOR wordmark; about 22 characters fit at full size</extracomment>
+        <translation>Sistemas de Lubrificação</translation>
+    </message>
+    <message>
+        <source>Centralized lubrication systems</source>
+        <extracomment>subtitle under the maker&apos;s logotype in the About window</extracomment>
+        <translation>Sistemas de Lubrificação Centralizada</translation>
+    </message>
+    <message>
+        <source>Engineering tools
+for industry
+since 1994</source>
+        <extracomment>the software designer&apos;s motto in the About window: three short lines, each about 18 characters</extracomment>
+        <translation>Ferramentas de engenharia
+para a indústria
+desde 1994</translation>
+    </message>
+</context>
+<context>
     <name>AssumptionsDialog</name>
     <message>
         <source>Assumptions</source>

@@ -1,0 +1,192 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#include "dialogs/risk_ranges_dialog.h"
+
+#include "dialogs/dialog_size.h"
+#include "model/facility_file.h"
+#include "model/message_text.h"
+#include "model/numeric_text.h"
+#include "model/risk_text.h"
+#include "platform/system_seams.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include <limits>
+
+namespace {
+
+bool isReduction(int input) { return input < model::kReducedRowCount; }
+
+} // namespace
+
+RiskRangesDialog::RiskRangesDialog(const model::RiskRanges &ranges, const model::RiskRanges &defaults,
+                                   const model::InputValues &values, const model::Assumptions &assumptions,
+                                   const QLocale &locale, qreal zoom, QWidget *parent, QStringView symbol)
+    : QDialog(parent), m_locale(locale), m_symbol(symbol.toString()), m_defaults(defaults)
+{
+    setObjectName(QStringLiteral("riskRangesDialog"));
+    setWindowTitle(tr("Risk Ranges"));
+    setLocale(locale);
+    QFont zoomedFont = font();
+    zoomedFont.setPointSizeF(zoomedFont.pointSizeF() * zoom);
+    setFont(zoomedFont);
+
+    auto *layout = new QVBoxLayout(this);
+    auto *intro = new QLabel(tr("Each input varies from its low to its high value, most often near the most likely "
+                                "one. An input whose three fields are empty stays at its figure, shown in grey."));
+    intro->setWordWrap(true);
+    layout->addWidget(intro);
+
+    auto *grid = new QGridLayout;
+    const QString headings[] = {tr("Low"), tr("Most likely"), tr("High")};
+    for (int c = 0; c < 3; ++c) {
+        auto *heading = new QLabel(headings[c]);
+        QFont bold = heading->font();
+        bold.setBold(true);
+        heading->setFont(bold);
+        grid->addWidget(heading, 0, c + 1, Qt::AlignRight);
+    }
+    for (int i = 0; i < model::kRiskInputCount; ++i) {
+        const auto input = model::RiskInput(i);
+        auto *name = new QLabel(model::riskInputName(input, m_symbol));
+        grid->addWidget(name, i + 1, 0);
+        for (int c = 0; c < 3; ++c) {
+            auto *field = new QLineEdit;
+            field->setObjectName(QStringLiteral("risk_%1_%2").arg(i).arg(c));
+            field->setMaxLength(int(model::kReportDetailMaxLength));
+            field->setAlignment(Qt::AlignRight);
+            field->setMinimumWidth(int(80 * zoom));
+            if (c == Likely)
+                field->setPlaceholderText(
+                    model::riskValueText(input, model::fixedRiskValue(input, values, assumptions), locale));
+            grid->addWidget(field, i + 1, c + 1);
+            m_fields[std::size_t(i)][std::size_t(c)] = field;
+        }
+        name->setBuddy(m_fields[std::size_t(i)][Low]);
+    }
+    const int runsRow = model::kRiskInputCount + 1;
+    auto *seedLabel = new QLabel(tr("Seed:"));
+    m_seed = new QLineEdit;
+    m_seed->setObjectName(QStringLiteral("riskSeed"));
+    m_seed->setMaxLength(20);
+    m_seed->setAlignment(Qt::AlignRight);
+    seedLabel->setBuddy(m_seed);
+    auto *runsLabel = new QLabel(tr("Runs:"));
+    m_runs = new QSpinBox;
+    m_runs->setObjectName(QStringLiteral("riskRuns"));
+    m_runs->setLocale(locale);
+    m_runs->setGroupSeparatorShown(true);
+    m_runs->setRange(kMinRuns, kMaxRuns);
+    m_runs->setSingleStep(1000);
+    m_runs->setAlignment(Qt::AlignRight);
+    runsLabel->setBuddy(m_runs);
+    grid->addWidget(seedLabel, runsRow, 0);
+    grid->addWidget(m_seed, runsRow, 1, 1, 3);
+    grid->addWidget(runsLabel, runsRow + 1, 0);
+    grid->addWidget(m_runs, runsRow + 1, 1, 1, 3);
+    grid->setColumnStretch(0, 1);
+    layout->addLayout(grid);
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    QPushButton *restore = buttons->addButton(tr("Restore Defaults"), QDialogButtonBox::ResetRole);
+    restore->setObjectName(QStringLiteral("restoreDefaults"));
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &RiskRangesDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(restore, &QPushButton::clicked, this, [this] { show(m_defaults); });
+    show(ranges);
+}
+
+void RiskRangesDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // The wrapped introduction counts one line in the minimum size.
+    dialogs::growToContents(this);
+}
+
+void RiskRangesDialog::show(const model::RiskRanges &ranges)
+{
+    for (int i = 0; i < model::kRiskInputCount; ++i) {
+        const std::optional<model::PertRange> &range = ranges.ranges[std::size_t(i)];
+        const double shown[] = {range ? range->low : 0, range ? range->likely : 0, range ? range->high : 0};
+        for (int c = 0; c < 3; ++c) {
+            const QString text = range ? model::riskValueText(model::RiskInput(i), shown[c], m_locale) : QString();
+            m_fields[std::size_t(i)][std::size_t(c)]->setText(text);
+            m_shown[std::size_t(i)][std::size_t(c)] = {text, shown[c]};
+        }
+    }
+    m_seed->setText(QString::number(ranges.seed));
+    m_runs->setValue(ranges.runs);
+}
+
+std::optional<double> RiskRangesDialog::valueOf(int input, Column column) const
+{
+    const QString text = m_fields[std::size_t(input)][column]->text();
+    const auto &[shownText, shownValue] = m_shown[std::size_t(input)][column];
+    if (!text.isEmpty() && text == shownText)
+        return shownValue;
+    return model::readFigure(text, m_locale);
+}
+
+bool RiskRangesDialog::refuse(QLineEdit *field, const QString &message)
+{
+    platform::reportRuntimeError(this, message);
+    field->setFocus();
+    field->selectAll();
+    return false;
+}
+
+void RiskRangesDialog::accept()
+{
+    model::RiskRanges read;
+    for (int i = 0; i < model::kRiskInputCount; ++i) {
+        const auto &fields = m_fields[std::size_t(i)];
+        const QString name = model::quotedForMessage(model::riskInputName(model::RiskInput(i), m_symbol));
+        int empty = 0;
+        for (const QLineEdit *field : fields)
+            empty += field->text().trimmed().isEmpty();
+        if (empty == 3)
+            continue;
+        std::array<double, 3> values{};
+        for (int c = 0; c < 3; ++c) {
+            QLineEdit *field = fields[std::size_t(c)];
+            if (empty > 0 && field->text().trimmed().isEmpty())
+                return void(refuse(field, tr("Give the low, most likely and high value of %1, or leave all three "
+                                             "empty to keep it at its figure.")
+                                              .arg(name)));
+            const std::optional<double> value = valueOf(i, Column(c));
+            if (!value)
+                return void(refuse(
+                    field, tr("The value %1 of %2 is no number.").arg(model::quotedForMessage(field->text()), name)));
+            values[std::size_t(c)] = *value;
+        }
+        if (values[Low] > values[Likely] || values[Likely] > values[High])
+            return void(refuse(fields[values[Low] > values[Likely] ? Low : High],
+                               tr("The values of %1 are out of order: the low value may not exceed the most likely "
+                                  "one, nor the most likely the high one.")
+                                   .arg(name)));
+        if (isReduction(i) && (values[Low] < model::kMinReductionPercent || values[High] > model::kMaxReductionPercent))
+            return void(refuse(fields[values[Low] < model::kMinReductionPercent ? Low : High],
+                               tr("The values of %1 are reductions: each from 0 to 100.").arg(name)));
+        if (!isReduction(i) && values[Low] < 0)
+            return void(refuse(fields[Low], tr("The values of %1 may not be negative.").arg(name)));
+        read.ranges[std::size_t(i)] = model::PertRange{values[Low], values[Likely], values[High]};
+    }
+    bool seedRead = false;
+    read.seed = m_seed->text().trimmed().toULongLong(&seedRead);
+    if (!seedRead)
+        return void(refuse(m_seed, tr("The seed %1 is no whole number from 0 to %2.")
+                                       .arg(model::quotedForMessage(m_seed->text()))
+                                       .arg(std::numeric_limits<std::uint64_t>::max())));
+    read.runs = m_runs->value();
+    if (read == m_defaults)
+        m_accepted.reset();
+    else
+        m_accepted = read;
+    QDialog::accept();
+}

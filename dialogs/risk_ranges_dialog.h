@@ -1,0 +1,63 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#pragma once
+
+#include "model/cost_rows.h"
+#include "model/input_table.h"
+#include "model/risk_simulation.h"
+
+#include <QDialog>
+#include <QLocale>
+
+#include <array>
+#include <optional>
+
+QT_BEGIN_NAMESPACE
+class QLineEdit;
+class QSpinBox;
+QT_END_NAMESPACE
+
+// "Risk Ranges": for each of the eight uncertain inputs a low, most likely
+// and high value (all three empty: fixed at its figure), the seed that draws
+// the runs and their number. "Restore Defaults" shows the defaults again. OK
+// refuses, naming the input and keeping what was typed, values that are no
+// number, out of order (low ≤ most likely ≤ high), a reduction outside 0 to
+// 100 or a negative figure.
+class RiskRangesDialog : public QDialog {
+    Q_OBJECT
+public:
+    // defaults: what the facility's ranges are without the user's own;
+    // values and assumptions: the figures a fixed input keeps.
+    RiskRangesDialog(const model::RiskRanges &ranges, const model::RiskRanges &defaults,
+                     const model::InputValues &values, const model::Assumptions &assumptions, const QLocale &locale,
+                     qreal zoom, QWidget *parent = nullptr, QStringView symbol = u"$");
+
+    // The ranges as accepted; none when they are the defaults, so that the
+    // facility keeps following its assumptions and records.
+    const std::optional<model::RiskRanges> &ranges() const { return m_accepted; }
+
+    void accept() override;
+
+    // The fewest and most runs the dialog takes.
+    static constexpr int kMinRuns = 100;
+    static constexpr int kMaxRuns = 100000;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    enum Column { Low, Likely, High };
+    void show(const model::RiskRanges &ranges);
+    // The field's value: the one it was shown with while its text is
+    // unchanged (a shown text is rounded), otherwise its text read.
+    std::optional<double> valueOf(int input, Column column) const;
+    bool refuse(QLineEdit *field, const QString &message);
+
+    QLocale m_locale;
+    QString m_symbol;
+    model::RiskRanges m_defaults;
+    std::optional<model::RiskRanges> m_accepted;
+    std::array<std::array<QLineEdit *, 3>, model::kRiskInputCount> m_fields{};
+    std::array<std::array<std::pair<QString, double>, 3>, model::kRiskInputCount> m_shown{};
+    QLineEdit *m_seed = nullptr;
+    QSpinBox *m_runs = nullptr;
+};

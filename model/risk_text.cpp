@@ -1,0 +1,141 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#include "model/risk_text.h"
+
+#include "model/currency_units.h"
+#include "model/money_text.h"
+#include "model/percentage_text.h"
+
+#include <QCoreApplication>
+
+#include <cmath>
+#include <functional>
+
+namespace model {
+namespace {
+
+// The context the translations of these texts are found under.
+struct RiskText {
+    Q_DECLARE_TR_FUNCTIONS(RiskText)
+};
+
+QString quantileLine(const char *caption, const Quantiles &q, const std::function<QString(double)> &text)
+{
+    return RiskText::tr(caption).arg(text(q.p10), text(q.p50), text(q.p90));
+}
+
+} // namespace
+
+QString riskInputName(RiskInput input, QStringView symbol)
+{
+    switch (input) {
+    case RiskInput::LabourReduction:
+        return RiskText::tr("Lubrication labor reduction (%)");
+    case RiskInput::LubricantReduction:
+        return RiskText::tr("Lubricant reduction (%)");
+    case RiskInput::BearingsReduction:
+        return RiskText::tr("Bearings reduction (%)");
+    case RiskInput::ReplacementLabourReduction:
+        return RiskText::tr("Replacement labor reduction (%)");
+    case RiskInput::LostProductionReduction:
+        return RiskText::tr("Lost production reduction (%)");
+    case RiskInput::BearingFailures:
+        return RiskText::tr("Bearing failures a year");
+    case RiskInput::HoursPerReplacement:
+        return RiskText::tr("Hours to replace a bearing");
+    case RiskInput::ProductionRate:
+        return withCurrencySymbol(RiskText::tr("Value of an hour's production ($)"), symbol);
+    }
+    return QString();
+}
+
+double fixedRiskValue(RiskInput input, const InputValues &values, const Assumptions &assumptions)
+{
+    switch (input) {
+    case RiskInput::BearingFailures:
+        return values[std::size_t(Input::BearingFailures)];
+    case RiskInput::HoursPerReplacement:
+        return values[std::size_t(Input::HoursPerReplacement)];
+    case RiskInput::ProductionRate:
+        return values[std::size_t(Input::ProductionRate)];
+    default:
+        return assumptions.reductionPercent[std::size_t(input)];
+    }
+}
+
+QString riskValueText(RiskInput, double value, const QLocale &locale)
+{
+    // Two decimals at most: a range from the records' interval has many.
+    QLocale plain = locale;
+    plain.setNumberOptions(plain.numberOptions() | QLocale::OmitGroupSeparator);
+    return plain.toString(std::round(value * 100) / 100, 'g', QLocale::FloatingPointShortest);
+}
+
+std::array<RiskRangeText, kRiskInputCount> riskRangeTexts(const RiskRanges &ranges, const InputValues &values,
+                                                          const Assumptions &assumptions, const QLocale &locale,
+                                                          QStringView symbol)
+{
+    std::array<RiskRangeText, kRiskInputCount> texts;
+    for (int i = 0; i < kRiskInputCount; ++i) {
+        const auto input = RiskInput(i);
+        RiskRangeText &text = texts[std::size_t(i)];
+        text.name = riskInputName(input, symbol);
+        if (const std::optional<PertRange> &range = ranges.ranges[std::size_t(i)]) {
+            text.low = riskValueText(input, range->low, locale);
+            text.likely = riskValueText(input, range->likely, locale);
+            text.high = riskValueText(input, range->high, locale);
+        } else {
+            text.low = text.high = QStringLiteral("\u2014");
+            text.likely = riskValueText(input, fixedRiskValue(input, values, assumptions), locale);
+        }
+    }
+    return texts;
+}
+
+QString riskShareText(double share, const QLocale &locale)
+{
+    return percentageText(std::round(share * 1000) / 10, locale);
+}
+
+QString riskPaybackText(double months, const QLocale &locale)
+{
+    if (!std::isfinite(months))
+        return RiskText::tr("none");
+    return locale.toString(months, 'f', 1);
+}
+
+QStringList riskFactLines(const RiskSummary &summary, std::uint64_t seed, const QLocale &locale)
+{
+    QStringList lines;
+    if (summary.npvBelowZero)
+        lines
+            << RiskText::tr("Chance that the NPV is below zero: %1").arg(riskShareText(*summary.npvBelowZero, locale));
+    //: %1: the number of runs, %2: the seed, a whole number that draws the same runs again.
+    lines << RiskText::tr("%1 run(s) of the simulation, seed %2", "", summary.runs)
+                 .arg(locale.toString(summary.runs), QString::number(seed));
+    if (summary.failedRuns > 0)
+        lines << RiskText::tr("%1 run(s) left out: their arithmetic overflows.", "", summary.failedRuns)
+                     .arg(locale.toString(summary.failedRuns));
+    return lines;
+}
+
+QStringList riskLines(const RiskSummary &summary, std::uint64_t seed, const QLocale &locale, QStringView symbol)
+{
+    const auto money = [&](double value) { return currencyText(value, locale, symbol); };
+    QStringList lines;
+    lines << quantileLine(QT_TRANSLATE_NOOP("RiskText", "Annual savings, P10 / P50 / P90: %1 / %2 / %3"),
+                          summary.savings, money);
+    if (summary.npv)
+        lines << quantileLine(QT_TRANSLATE_NOOP("RiskText", "Net present value, P10 / P50 / P90: %1 / %2 / %3"),
+                              *summary.npv, money);
+    if (summary.paybackMonths)
+        lines << quantileLine(QT_TRANSLATE_NOOP("RiskText", "Simple payback in months, P10 / P50 / P90: %1 / %2 / %3"),
+                              *summary.paybackMonths, [&](double months) { return riskPaybackText(months, locale); });
+    return lines + riskFactLines(summary, seed, locale);
+}
+
+QString noRiskRunsText()
+{
+    return RiskText::tr("No run of the simulation can be computed from these figures and ranges.");
+}
+
+} // namespace model

@@ -24,9 +24,10 @@ QT_END_NAMESPACE
 // hours and the downtime (guessed from the header names, or as the
 // facility's records were read before), the order of day and month when the
 // dates leave it open, the sheet of a workbook, and the words that mark a
-// bearing failure. What the records come to is shown as it is edited. "Apply
-// to Figures" takes the records' failures a year and hours to replace;
-// "Keep as Evidence" keeps the records without changing a figure.
+// bearing failure. What the records come to, repeated rows among them, is
+// shown as it is edited. "Apply to Figures" takes the records' failures a
+// year and hours to replace; "Keep as Evidence" keeps the records without
+// changing a figure.
 class RecordsDialog : public QDialog {
     Q_OBJECT
 public:
@@ -63,7 +64,6 @@ private:
     QComboBox *m_dateOrder = nullptr;
     QLineEdit *m_words = nullptr;
     QLabel *m_count = nullptr;
-    QLabel *m_duplicates = nullptr;
     QLabel *m_evidence = nullptr;
     QPushButton *m_apply = nullptr;
     QPushButton *m_keep = nullptr;

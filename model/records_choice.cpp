@@ -33,6 +33,30 @@ DateForm slashFormOf(const QLocale &locale)
     return month >= 0 && day >= 0 && month < day ? DateForm::SlashMonthDay : DateForm::SlashDayMonth;
 }
 
+// A name or word as a facility file keeps it: no control characters (an
+// escape sequence could rewrite a terminal), at most so long.
+QString keptName(const QString &text)
+{
+    QString kept;
+    for (const QChar c : text)
+        kept += c.category() == QChar::Other_Control ? u' ' : c;
+    return kept.simplified().left(kMaxRecordsNameLength);
+}
+
+// The first line whose hours in a chosen column read below zero, or 0.
+int lineOfNegativeHours(const ExportTable &table, const ColumnMapping &mapping)
+{
+    for (std::size_t r = 0; r < table.rows.size(); ++r) {
+        for (const WorkOrderColumn column : {WorkOrderColumn::RepairHours, WorkOrderColumn::DowntimeHours}) {
+            const std::optional<int> c = mapping[std::size_t(column)];
+            const QString text = c ? table.rows[r].value(*c).trimmed() : QString();
+            if (text.startsWith(u'-') || text.startsWith(u'\u2212'))
+                return table.lines[r];
+        }
+    }
+    return 0;
+}
+
 } // namespace
 
 DateColumn dateColumnOf(const ExportTable &table, std::optional<int> column)
@@ -92,7 +116,7 @@ QStringList failureWordsOf(const QString &typed)
     static const QRegularExpression separators(QStringLiteral("[,;\uFF0C\uFF1B\u3001]"));
     QStringList words;
     for (const QString &part : typed.split(separators)) {
-        const QString word = part.simplified();
+        const QString word = keptName(part);
         if (!word.isEmpty() && !words.contains(word, Qt::CaseInsensitive))
             words << word;
     }
@@ -116,11 +140,11 @@ EvidenceReading evidenceOf(const ExportTable &table, const RecordsChoice &choice
         return reading;
     }
     RecordsEvidence evidence;
-    // A longer header name is kept cut short: the columns are then guessed
-    // again when a later export is read.
+    // A header name that is no name to keep is kept as far as it is one:
+    // the columns are then guessed again when a later export is read.
     for (int c = 0; c < kWorkOrderColumnCount; ++c) {
         if (const std::optional<int> column = choice.mapping[std::size_t(c)])
-            evidence.columns[std::size_t(c)] = table.header.value(*column).left(kMaxRecordsNameLength);
+            evidence.columns[std::size_t(c)] = keptName(table.header.value(*column));
     }
     const RecordsReading records =
         summariseRecords(table, choice.mapping, choice.dateForm, choice.failureWords, locale);
@@ -128,11 +152,23 @@ EvidenceReading evidenceOf(const ExportTable &table, const RecordsChoice &choice
         reading.problem = records.problem;
         return reading;
     }
-    evidence.fileName = fileName.left(kMaxRecordsNameLength);
+    // Hours below zero would make records that no facility file could keep.
+    const RecordsSummary &summary = *records.summary;
+    for (const std::optional<double> &hours :
+         {summary.medianHours, summary.hours10, summary.hours90, summary.medianDowntime}) {
+        if (hours && *hours < 0) {
+            reading.problem = RecordsChoiceText::tr("The hours on line %1 are below zero.")
+                                  .arg(lineOfNegativeHours(table, choice.mapping));
+            return reading;
+        }
+    }
+    evidence.fileName = keptName(fileName);
     evidence.sha256 = sha256;
-    evidence.sheet = sheet.left(kMaxRecordsNameLength);
+    evidence.sheet = keptName(sheet);
     evidence.dateForm = choice.dateForm;
-    evidence.failureWords = choice.failureWords;
+    for (const QString &word : choice.failureWords)
+        if (const QString kept = keptName(word); !kept.isEmpty())
+            evidence.failureWords << kept;
     evidence.summary = *records.summary;
     reading.evidence = std::move(evidence);
     return reading;

@@ -857,6 +857,7 @@ void FigureCommandsTest::maintenanceRecords_data()
     QTest::newRow("count follows the words") << "orders.csv" << sample("work_orders_comma.csv") << "Lager; Coupling" << "keepRecords" << "Bearing failures: 25 of 120 work orders." << false << "";
     QTest::newRow("no words, no failures") << "orders.csv" << sample("work_orders_comma.csv") << " , " << "keepRecords" << "Bearing failures: 0 of 120 work orders." << false << "";
     QTest::newRow("day and month left open, asked") << "open.csv" << QByteArray("Date,Text\n01/02/2024,Bearing\n02/01/2025,x\n") << QString() << "applyRecords" << "Bearing failures: 1 of 2 work orders." << true << "0.9";
+    QTest::newRow("hours below zero named") << "minus.csv" << QByteArray("Date,Text,Hours\n2024-01-02,Bearing,4\n2024-06-01,Bearing,-3\n") << QString() << "cancel" << "The hours on line 3 are below zero." << false << "";
     QTest::newRow("empty file refused") << "empty.csv" << QByteArray() << QString() << "" << "" << false << "";
     QTest::newRow("binary file refused") << "binary.xlsx" << QByteArray("\x7F""ELF\x02\x01\0\0", 8) << QString() << "" << "" << false << "";
     // clang-format on

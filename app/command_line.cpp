@@ -59,6 +59,13 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
                                             "value) and a total row to OUT, a .csv or .xlsx file. A file listed "
                                             "twice, by any name, is refused rather than counted twice."),
         QStringLiteral("OUT"));
+    const QCommandLineOption records(
+        QStringLiteral("records"),
+        QCoreApplication::translate("main", "Reads a work-order export (.csv, .txt or .xlsx) with the columns "
+                                            "guessed from its header and writes what its bearing failures and "
+                                            "repair hours come to; with --report or --workbook, applies them to "
+                                            "the figures of FILE, or the default figures, before writing."),
+        QStringLiteral("EXPORT"));
     const QCommandLineOption language(
         QStringLiteral("language"),
         QCoreApplication::translate("main", "Shows the window and writes the report in LANGUAGE: %1.")
@@ -69,6 +76,7 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
     parser.addOption(report);
     parser.addOption(workbook);
     parser.addOption(summary);
+    parser.addOption(records);
     parser.addOption(language);
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QCoreApplication::translate("main", "A facility file (.velmor) to open."),
@@ -122,10 +130,21 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
                 QCoreApplication::translate("main", "--%1 is given more than once; one file is written at a time")
                     .arg(output->names().constFirst()));
     }
+    if (parser.values(records).size() > 1)
+        return refuse(
+            QCoreApplication::translate("main", "--records is given more than once; one export is read at a time"));
     const QStringList files = parser.positionalArguments();
     const int outputs = int(parser.isSet(report)) + int(parser.isSet(workbook)) + int(parser.isSet(summary));
     if (outputs > 1)
         return refuse(QCoreApplication::translate("main", "one of --report, --workbook and --summary at a time"));
+    if (parser.isSet(records)) {
+        line.recordsFile = parser.value(records);
+        if (line.recordsFile.isEmpty())
+            return refuse(QCoreApplication::translate("main", "--records needs the name of the export to read"));
+        if (parser.isSet(summary))
+            return refuse(QCoreApplication::translate("main", "--records goes with --report or --workbook, not with "
+                                                              "--summary"));
+    }
     if (parser.isSet(summary)) {
         if (parser.value(summary).isEmpty())
             return refuse(QCoreApplication::translate("main", "--summary needs the name of the file to write"));
@@ -152,6 +171,8 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
     if (files.size() > 1)
         return refuse(QCoreApplication::translate("main", "one facility file at a time, not %1").arg(files.size()));
     line.figuresFile = files.value(0);
+    if (parser.isSet(records))
+        line.action = CommandLine::Action::PrintRecords;
     if (parser.isSet(report)) {
         line.action = CommandLine::Action::WriteReport;
         line.reportFile = parser.value(report);

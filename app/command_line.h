@@ -12,15 +12,19 @@ namespace app {
 //   velmor-calculator --workbook OUT.xlsx [FILE]  the figures as a workbook
 //   velmor-calculator --summary OUT.csv|OUT.xlsx FILE...  one row a facility,
 //                                            each file once
+//   velmor-calculator --records EXPORT [FILE]  what a work-order export comes
+//                                            to; with --report or --workbook,
+//                                            applied to the figures written
 //   velmor-calculator --help | --version
 // Each may add --language CODE (de, en, es, fr, pt_BR, zh_CN) for the
 // interface and the report, over the one chosen in the Menu or the desktop's.
 struct CommandLine {
-    enum class Action { ShowWindow, WriteReport, WriteWorkbook, WriteSummary, PrintText, Refuse };
+    enum class Action { ShowWindow, WriteReport, WriteWorkbook, WriteSummary, PrintRecords, PrintText, Refuse };
     Action action = Action::ShowWindow;
     QString figuresFile;      // a facility file to open, or empty
     QStringList summaryFiles; // the facility files --summary sums up
     QString reportFile;       // where --report, --workbook or --summary writes
+    QString recordsFile;      // the work-order export --records reads, or empty
     QString language;         // --language's code, or empty
     QString text;             // what to print: help or version, or why the line is refused
 };

@@ -46,9 +46,11 @@ int main(int argc, char *argv[])
         return 2;
     case app::CommandLine::Action::WriteReport:
     case app::CommandLine::Action::WriteWorkbook:
-    case app::CommandLine::Action::WriteSummary: {
-        // These files need no window, so no display either; and standard
-        // error carries only the one line a failure is told in.
+    case app::CommandLine::Action::WriteSummary:
+    case app::CommandLine::Action::PrintRecords: {
+        // These files (and the records' evidence) need no window, so no
+        // display either; and standard error carries only the one line a
+        // failure is told in.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
             if (type == QtFatalMsg)
@@ -57,11 +59,13 @@ int main(int argc, char *argv[])
         QApplication app(argc, argv);
         app::setUpApplication();
         language::setUpLanguage(line.language);
+        if (line.action == app::CommandLine::Action::PrintRecords)
+            return outputs::printRecordsFromCommandLine(line.recordsFile, line.figuresFile);
         if (line.action == app::CommandLine::Action::WriteWorkbook)
-            return outputs::writeWorkbookFromCommandLine(line.reportFile, line.figuresFile);
+            return outputs::writeWorkbookFromCommandLine(line.reportFile, line.figuresFile, line.recordsFile);
         if (line.action == app::CommandLine::Action::WriteSummary)
             return outputs::writeSummaryFromCommandLine(line.reportFile, line.summaryFiles);
-        return outputs::writeReportFromCommandLine(line.reportFile, line.figuresFile);
+        return outputs::writeReportFromCommandLine(line.reportFile, line.figuresFile, line.recordsFile);
     }
     case app::CommandLine::Action::ShowWindow:
         break;

@@ -4,6 +4,7 @@
 #include "dialogs/assumptions_dialog.h"
 #include "dialogs/business_case_window.h"
 #include "dialogs/currency_units_dialog.h"
+#include "dialogs/records_dialog.h"
 #include "dialogs/report_details_dialog.h"
 #include "document/facility_document.h"
 #include "main_window/figure_window.h"
@@ -13,6 +14,7 @@
 #include "outputs/results_clipboard.h"
 #include "platform/system_seams.h"
 #include "report/report_page.h"
+#include "workbook/records_export.h"
 #include "workbook/workbook.h"
 
 #include <QAction>
@@ -37,6 +39,11 @@ namespace {
 // The file dialogs' filter, translated when a dialog opens: a translation is
 // installed only after static objects have been built.
 QString facilityFilter() { return FigureCommands::tr("Facility figures (*.velmor)"); }
+QString recordsFilter()
+{
+    return FigureCommands::tr("Work-order exports (*.csv *.txt *.xlsx)") + QStringLiteral(";;")
+           + FigureCommands::tr("All files (*)");
+}
 
 QString withSuffix(QString path, const QString &suffix)
 {
@@ -69,6 +76,7 @@ FigureCommands::FigureCommands(document::FacilityDocument &facility, FigureWindo
     m_editDetails = make(tr("Report Details\u2026"), {}, &FigureCommands::editReportDetails);
     m_assumptions = make(tr("Assumptions\u2026"), {}, &FigureCommands::editAssumptions);
     m_currencyUnits = make(tr("Currency and Units\u2026"), {}, &FigureCommands::editCurrencyUnits);
+    m_records = make(tr("Open Maintenance Records\u2026"), {}, &FigureCommands::chooseRecords);
     m_businessCase = make(tr("Business Case\u2026"), {}, &FigureCommands::showBusinessCase);
     m_export = make(tr("Export Report as PDF\u2026"), {QKeySequence(Qt::CTRL | Qt::Key_E)}, &FigureCommands::exportPdf);
     m_exportWorkbook = make(tr("Export Workbook\u2026"), {}, &FigureCommands::exportXlsx);
@@ -80,8 +88,8 @@ FigureCommands::FigureCommands(document::FacilityDocument &facility, FigureWindo
 
 QList<QAction *> FigureCommands::actions() const
 {
-    return {m_open,         m_save,   m_saveAs,         m_editDetails, m_assumptions, m_currencyUnits,
-            m_businessCase, m_export, m_exportWorkbook, m_print,       m_copy};
+    return {m_open,    m_save,         m_saveAs, m_editDetails,    m_assumptions, m_currencyUnits,
+            m_records, m_businessCase, m_export, m_exportWorkbook, m_print,       m_copy};
 }
 
 void FigureCommands::tellUser(const QString &message) const
@@ -286,6 +294,34 @@ void FigureCommands::editCurrencyUnits()
                                place.parent);
     if (dialog.exec() == QDialog::Accepted)
         m_document.setCurrencyUnits(dialog.currencyUnits());
+}
+
+// Beside the facility file, or in the documents folder, as the figures are.
+void FigureCommands::chooseRecords()
+{
+    const QString path = QFileDialog::getOpenFileName(m_window.dialogPlace().parent, tr("Open Maintenance Records"),
+                                                      folderOfFile(), recordsFilter());
+    if (!path.isEmpty())
+        openRecords(path);
+}
+
+bool FigureCommands::openRecords(const QString &path)
+{
+    const workbook::RecordsExportReading read = workbook::readRecordsExport(path);
+    if (!read.records) {
+        tellUser(read.problem);
+        return false;
+    }
+    const FigureWindow::DialogPlace place = m_window.dialogPlace();
+    RecordsDialog dialog(*read.records, m_document.records(), m_document.locale(), place.zoom, place.parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    // These records replace any read before.
+    if (dialog.evidence().applied)
+        m_document.applyRecords(dialog.evidence());
+    else
+        m_document.setRecords(dialog.evidence());
+    return true;
 }
 
 // Needs figures that compute, as a tab change does.

@@ -23,7 +23,8 @@ class FacilityDocument;
 // The commands that take the facility's figures out of the program and
 // bring them back: facility files, the customer report (details, PDF,
 // printing), the results for a spreadsheet (copied, or as a workbook), the
-// assumed reductions, currency and units, and the business case. Each is a
+// assumed reductions, currency and units, a plant's maintenance records, and
+// the business case. Each is a
 // dialog, where it needs one, and calls on the facility document. Nothing is
 // read or written unless the user asks; the designed window works without them.
 class FigureCommands : public QObject {
@@ -42,6 +43,10 @@ public:
     bool exportWorkbook(const QString &path);
     bool printReport(QPagedPaintDevice &device);
     bool copyResults();
+    // Reads a work-order export and asks how in the records dialog; true
+    // when the records were kept or applied, false on Cancel or a refusal
+    // (told).
+    bool openRecords(const QString &path);
 
     // Before the figures are closed or others opened: when the document's file
     // has changes not saved, asks whether to save them there first. True
@@ -62,6 +67,7 @@ private:
     void editReportDetails();
     void editAssumptions();
     void editCurrencyUnits();
+    void chooseRecords();
     void showBusinessCase();
     void exportPdf();
     void exportXlsx();
@@ -91,6 +97,7 @@ private:
     QAction *m_editDetails = nullptr;
     QAction *m_assumptions = nullptr;
     QAction *m_currencyUnits = nullptr;
+    QAction *m_records = nullptr;
     QAction *m_businessCase = nullptr;
     QAction *m_export = nullptr;
     QAction *m_exportWorkbook = nullptr;

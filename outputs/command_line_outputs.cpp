@@ -4,8 +4,10 @@
 #include "document/facility_document.h"
 #include "model/facility_file.h"
 #include "model/message_text.h"
+#include "model/records_choice.h"
 #include "outputs/report_builder.h"
 #include "report/report_page.h"
+#include "workbook/records_export.h"
 #include "workbook/summary.h"
 #include "workbook/workbook.h"
 
@@ -51,12 +53,66 @@ bool loaded(document::FacilityDocument &facility, const QString &figuresFile)
     return true;
 }
 
+// The export read as the window would first show it, with nothing asked:
+// refused, after saying why, when it does not read or its dates leave the
+// order of day and month open.
+std::optional<model::RecordsEvidence> recordsOf(const document::FacilityDocument &facility, const QString &path)
+{
+    const workbook::RecordsExportReading read = workbook::readRecordsExport(path);
+    // A cell's text may hold an escape sequence meant for the terminal.
+    if (!read.records) {
+        fail(model::escapedForMessage(read.problem));
+        return std::nullopt;
+    }
+    const workbook::RecordsExport &records = *read.records;
+    const model::RecordsChoice choice = model::startingChoice(records.table, facility.records(), facility.locale());
+    if (choice.dateOrderOpen) {
+        const int column = choice.mapping[std::size_t(model::WorkOrderColumn::Date)].value_or(0);
+        fail(workbook::recordsRefusal(
+            path, QCoreApplication::translate("main", "The dates of column %1 could be day first or month first "
+                                                      "(03/04/2024); their order can be chosen in the window.")
+                      .arg(model::quotedForMessage(records.table.header.value(column)))));
+        return std::nullopt;
+    }
+    const model::EvidenceReading reading = model::evidenceOf(records.table, choice, records.fileName, records.sha256,
+                                                             records.sheets.value(records.sheet), facility.locale());
+    if (!reading.evidence)
+        fail(model::escapedForMessage(workbook::recordsRefusal(path, reading.problem)));
+    return reading.evidence;
+}
+
+// Loaded, and with records named, the records applied.
+bool loaded(document::FacilityDocument &facility, const QString &figuresFile, const QString &recordsFile)
+{
+    if (!loaded(facility, figuresFile))
+        return false;
+    if (recordsFile.isEmpty())
+        return true;
+    const std::optional<model::RecordsEvidence> records = recordsOf(facility, recordsFile);
+    if (records)
+        facility.applyRecords(*records);
+    return records.has_value();
+}
+
 } // namespace
 
-int writeReportFromCommandLine(const QString &reportFile, const QString &figuresFile)
+int printRecordsFromCommandLine(const QString &recordsFile, const QString &figuresFile)
 {
     document::FacilityDocument facility{QLocale()};
     if (!loaded(facility, figuresFile))
+        return 1;
+    const std::optional<model::RecordsEvidence> records = recordsOf(facility, recordsFile);
+    if (!records)
+        return 1;
+    for (const QString &line : model::evidenceLines(*records, facility.locale()))
+        std::printf("%s\n", qUtf8Printable(model::escapedForMessage(line)));
+    return 0;
+}
+
+int writeReportFromCommandLine(const QString &reportFile, const QString &figuresFile, const QString &recordsFile)
+{
+    document::FacilityDocument facility{QLocale()};
+    if (!loaded(facility, figuresFile, recordsFile))
         return 1;
     const BuiltReport built = buildReport(facility, QDate::currentDate());
     if (!built.content)
@@ -67,10 +123,10 @@ int writeReportFromCommandLine(const QString &reportFile, const QString &figures
     return 0;
 }
 
-int writeWorkbookFromCommandLine(const QString &workbookFile, const QString &figuresFile)
+int writeWorkbookFromCommandLine(const QString &workbookFile, const QString &figuresFile, const QString &recordsFile)
 {
     document::FacilityDocument facility{QLocale()};
-    if (!loaded(facility, figuresFile))
+    if (!loaded(facility, figuresFile, recordsFile))
         return 1;
     QString error;
     if (!workbook::exportWorkbook(workbookFile, facility.figureTexts(), facility.locale(), facility.assumptions(),

@@ -11,11 +11,21 @@ namespace outputs {
 // standard error saying why, with OUT left as it was.
 
 // `--report OUT [FILE]`: the customer report of a facility file or, with no
-// file, of the default figures, as a PDF.
-int writeReportFromCommandLine(const QString &reportFile, const QString &figuresFile);
+// file, of the default figures, as a PDF. With `--records EXPORT`, the
+// export's records applied to the figures first.
+int writeReportFromCommandLine(const QString &reportFile, const QString &figuresFile,
+                               const QString &recordsFile = QString());
 
 // `--workbook OUT [FILE]`: the same figures as a workbook whose costs compute.
-int writeWorkbookFromCommandLine(const QString &workbookFile, const QString &figuresFile);
+int writeWorkbookFromCommandLine(const QString &workbookFile, const QString &figuresFile,
+                                 const QString &recordsFile = QString());
+
+// `--records EXPORT [FILE]`: what a work-order export comes to, its evidence
+// lines on standard output. The columns are guessed from the header (or
+// taken as FILE's records were read), the order of day and month from the
+// dates; dates that leave it open are refused, as is an export that does
+// not read, naming it and the line.
+int printRecordsFromCommandLine(const QString &recordsFile, const QString &figuresFile);
 
 // `--summary OUT FILE...`: one row a facility file and a total row, as CSV or
 // a workbook by OUT's suffix. A file that cannot be summed up is named and

@@ -14,6 +14,7 @@
 #include "model/table_titles.h"
 #include "outputs/business_case_charts.h"
 #include "outputs/capital_sentences.h"
+#include "outputs/records_sentences.h"
 #include "outputs/risk_charts.h"
 #include "platform/chart_control.h"
 #include "report/report_page.h"
@@ -325,7 +326,9 @@ BuiltReport buildReport(const document::FacilityDocument &facility, QDate date, 
         // Given without a price, the installation and upkeep are named, not dropped.
         content.payback = costLines(facility, *investment.unpriced, false) << model::priceNeededText();
     }
-    content.assumptions = assumptions(facility.assumptions(), facility.locale(), facility.currencyUnits());
+    content.assumptions = (QStringList{assumptions(facility.assumptions(), facility.locale(), facility.currencyUnits())}
+                           << recordsSentences(facility.records(), facility.locale()))
+                              .join(u' ');
     content.risk = riskPage(facility, date);
     content.pageSize = report::pageSizeFor(facility.locale());
     built.content = std::move(content);

@@ -229,6 +229,34 @@ if grep -q ',7.59,99834.35' "$work/taxed.csv"; then verdict ok "summary's after-
 else verdict fail "summary's after-tax payback and NPV" "$(sed -n 2p "$work/taxed.csv")"; fi
 expect_refused "summary to a file of another kind" "$work/all.txt" ".csv or .xlsx" --summary "$work/all.txt" "$work/german.velmor"
 
+# A work-order export's evidence on standard output; refusals name the file;
+# applied, the report states the records and takes their figures.
+data=$(cd "$(dirname "$0")/data" && pwd)
+for sample in work_orders_comma.csv work_orders_semicolon.csv work_orders_tab.csv work_orders.xlsx; do
+  status=0
+  run --records "$data/$sample" || status=$?
+  if [ "$status" -eq 0 ] && [ ! -s "$work/err" ] && grep -qF "17 bearing failures from 2023-03-01 to 2025-03-01: 8.5 a year" "$work/out" \
+    && grep -qF "$sample" "$work/out"; then verdict ok "--records $sample"
+  else verdict fail "--records $sample" "status $status"; fi
+done
+: >"$work/empty.csv"
+printf 'PK\003\004\000\000\024\000' >"$work/binary.csv"
+printf 'Date,Text\n01/02/2024,Bearing\n02/01/2025,Bearing\n' >"$work/open.csv"
+for refused in "empty.csv:It holds no header" "binary.csv:It is not a text file" "open.csv:day first or month first" \
+  "none.csv:does not exist"; do
+  status=0
+  run --records "$work/${refused%%:*}" || status=$?
+  if [ "$status" -eq 1 ] && [ "$(wc -l <"$work/err")" -eq 1 ] && grep -qF "${refused%%:*}" "$work/err" \
+    && grep -qF "${refused#*:}" "$work/err" && [ ! -s "$work/out" ]; then verdict ok "--records refuses ${refused%%:*}"
+  else verdict fail "--records refuses ${refused%%:*}" "status $status"; fi
+done
+expect_report "records applied to the report" "$work/records.pdf" "1000 total 8.5 per year" \
+  --records "$data/work_orders.xlsx" "$work/german.velmor"
+expect_report "the report states the records" "$work/records.pdf" "The figures they give are used in this report." \
+  --records "$data/work_orders_comma.csv"
+expect_refused "workbook refused with records that do not read" "$work/open.xlsx" "open.csv" \
+  --workbook "$work/open.xlsx" --records "$work/open.csv"
+
 status=0
 run --version || status=$?
 if [ "$status" -eq 0 ] && grep -q '^velmor-calculator [0-9]' "$work/out"; then verdict ok "--version"; else verdict fail "--version" "status $status"; fi

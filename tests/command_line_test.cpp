@@ -54,6 +54,14 @@ void CommandLineTest::parse_data()
     // Counted twice, one plant would double the total.
     QTest::newRow("summary of one file twice") << QStringList{"--summary", "o.csv", "a.velmor", "b.velmor", "a.velmor"} << A::Refuse << "" << "" << "lists \u201Ca.velmor\u201D twice" << "";
     QTest::newRow("summary of one file by two names") << QStringList{"--summary", "o.csv", "d/a.velmor", "d/../d/./a.velmor"} << A::Refuse << "" << "" << "as \u201Cd/a.velmor\u201D and as \u201Cd/../d/./a.velmor\u201D" << "";
+    QTest::newRow("records alone: their evidence") << QStringList{"--records", "orders.csv"} << A::PrintRecords << "" << "" << "" << "";
+    QTest::newRow("records with a facility file") << QStringList{"--records=orders.xlsx", "plant.velmor"} << A::PrintRecords << "plant.velmor" << "" << "" << "";
+    QTest::newRow("records applied to a report") << QStringList{"--records", "orders.csv", "--report", "out.pdf", "plant.velmor"} << A::WriteReport << "plant.velmor" << "out.pdf" << "" << "";
+    QTest::newRow("records applied to a workbook") << QStringList{"--workbook", "out.xlsx", "--records", "orders.csv"} << A::WriteWorkbook << "" << "out.xlsx" << "" << "";
+    QTest::newRow("records given twice") << QStringList{"--records", "a.csv", "--records", "b.csv"} << A::Refuse << "" << "" << "--records is given more than once" << "";
+    QTest::newRow("empty records file") << QStringList{"--records="} << A::Refuse << "" << "" << "--records needs" << "";
+    QTest::newRow("records with a summary") << QStringList{"--records", "a.csv", "--summary", "o.csv", "x.velmor"} << A::Refuse << "" << "" << "not with --summary" << "";
+    QTest::newRow("help names records") << QStringList{"--help"} << A::PrintText << "" << "" << "--records <EXPORT>" << "";
     QTest::newRow("unknown option with a terminal escape") << QStringList{"--x\x1B]0;owned\x07"} << A::Refuse << "" << "" << "Unknown option 'x\\x1B]0;owned\\x07'" << "";
 }
 // clang-format on
@@ -73,6 +81,9 @@ void CommandLineTest::parse()
     QCOMPARE(line.reportFile, reportFile);
     QVERIFY2(line.text.contains(textHolds), qPrintable(line.text));
     QVERIFY2(textStarts.isEmpty() || line.text.startsWith(textStarts), qPrintable(line.text));
+    // The export is kept for what it is read for.
+    if (action != CommandLine::Action::Refuse)
+        QCOMPARE(!line.recordsFile.isEmpty(), arguments.join(u' ').contains(QLatin1StringView("--records")));
     // A refusal is one line that names the program.
     if (action == CommandLine::Action::Refuse)
         QVERIFY(line.text.startsWith("velmor-calculator: ") && !line.text.contains(u'\n'));

@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 // The window's figure commands: facility files saved and opened across
 // regional settings, the report and the clipboard from the window's figures,
-// each answering bad figures as a tab change does.
+// each answering bad figures as a tab change does; maintenance records
+// applied, kept or cancelled.
 
 #include "language/language.h"
 #include "main_window/figure_commands.h"
@@ -116,6 +117,8 @@ private slots:
     void currencyDialogRefusesBadSymbols();
     void unitCaptionsFit_data();
     void unitCaptionsFit();
+    void maintenanceRecords_data();
+    void maintenanceRecords();
 
 private:
     std::unique_ptr<Form1> newWindow(const QLocale &locale);
@@ -166,11 +169,12 @@ void FigureCommandsTest::menuHoldsTheCommands()
     for (const QAction *action : menu->menu()->actions())
         if (!action->isSeparator())
             shown << action->text() + u' ' + action->shortcut().toString();
-    QCOMPARE(shown.mid(0, 11),
-             QStringList({"Open Figures\u2026 Ctrl+O", "Save Figures Ctrl+S", "Save Figures As\u2026 Ctrl+Shift+S",
-                          "Report Details\u2026 ", "Assumptions\u2026 ", "Currency and Units\u2026 ",
-                          "Business Case\u2026 ", "Export Report as PDF\u2026 Ctrl+E", "Export Workbook\u2026 ",
-                          "Print Report\u2026 Ctrl+P", "Copy Results Ctrl+Shift+C"}));
+    QCOMPARE(
+        shown.mid(0, 12),
+        QStringList({"Open Figures\u2026 Ctrl+O", "Save Figures Ctrl+S", "Save Figures As\u2026 Ctrl+Shift+S",
+                     "Report Details\u2026 ", "Assumptions\u2026 ", "Currency and Units\u2026 ",
+                     "Open Maintenance Records\u2026 ", "Business Case\u2026 ", "Export Report as PDF\u2026 Ctrl+E",
+                     "Export Workbook\u2026 ", "Print Report\u2026 Ctrl+P", "Copy Results Ctrl+Shift+C"}));
 }
 
 // clang-format off
@@ -827,6 +831,92 @@ void FigureCommandsTest::unitCaptionsFit()
         for (const InputRow &row : kInputRows)
             QCOMPARE(captionMisfit(m_window->Label1(row.unitLabel)), QString());
     }
+}
+
+// The samples hold 17 bearing failures among 120 work orders from
+// 2023-03-01 to 2025-03-01: 8.5 a year, a median of 4.2 hours to replace.
+void FigureCommandsTest::maintenanceRecords_data()
+{
+    const auto sample = [](const char *name) {
+        QFile file(QStringLiteral(":/data/%1").arg(QLatin1StringView(name)));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("words");  // typed over the default ones, unless null
+    QTest::addColumn<QString>("button"); // "applyRecords", "keepRecords" or "cancel"
+    QTest::addColumn<QString>("count");  // the count shown; empty: refused
+    QTest::addColumn<bool>("dateOrderAsked");
+    QTest::addColumn<QString>("failuresFigure"); // after, "" where unchanged
+    // clang-format off
+    const QString seventeen = QStringLiteral("Bearing failures: 17 of 120 work orders.");
+    QTest::newRow("CSV applied") << "orders.csv" << sample("work_orders_comma.csv") << QString() << "applyRecords" << seventeen << false << "8.5";
+    QTest::newRow("Windows-1252 kept") << "orders.csv" << sample("work_orders_semicolon.csv") << QString() << "keepRecords" << seventeen << false << "";
+    QTest::newRow("UTF-16 cancelled") << "orders.txt" << sample("work_orders_tab.csv") << QString() << "cancel" << seventeen << false << "";
+    QTest::newRow("workbook applied") << "orders.xlsx" << sample("work_orders.xlsx") << QString() << "applyRecords" << seventeen << false << "8.5";
+    QTest::newRow("count follows the words") << "orders.csv" << sample("work_orders_comma.csv") << "Lager; Coupling" << "keepRecords" << "Bearing failures: 25 of 120 work orders." << false << "";
+    QTest::newRow("no words, no failures") << "orders.csv" << sample("work_orders_comma.csv") << " , " << "keepRecords" << "Bearing failures: 0 of 120 work orders." << false << "";
+    QTest::newRow("day and month left open, asked") << "open.csv" << QByteArray("Date,Text\n01/02/2024,Bearing\n02/01/2025,x\n") << QString() << "applyRecords" << "Bearing failures: 1 of 2 work orders." << true << "0.9";
+    QTest::newRow("hours below zero named") << "minus.csv" << QByteArray("Date,Text,Hours\n2024-01-02,Bearing,4\n2024-06-01,Bearing,-3\n") << QString() << "cancel" << "The hours on line 3 are below zero." << false << "";
+    QTest::newRow("empty file refused") << "empty.csv" << QByteArray() << QString() << "" << "" << false << "";
+    QTest::newRow("binary file refused") << "binary.xlsx" << QByteArray("\x7F""ELF\x02\x01\0\0", 8) << QString() << "" << "" << false << "";
+    // clang-format on
+}
+
+void FigureCommandsTest::maintenanceRecords()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, words);
+    QFETCH(QString, button);
+    QFETCH(QString, count);
+    QFETCH(bool, dateOrderAsked);
+    QFETCH(QString, failuresFigure);
+    const QString path = m_dir.filePath(name);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
+    file.close();
+    m_window = newWindow(QLocale(QLocale::English, QLocale::UnitedStates));
+    document::FacilityDocument &facility = *m_window->document();
+    const document::FacilityDocument::FigureTexts before = facility.figureTexts();
+
+    bool opened = false;
+    QString shownCount;
+    bool asked = false;
+    const bool modal = whileModal([&] { opened = m_window->figureCommands()->openRecords(path); },
+                                  [&](QWidget &dialog) {
+        if (!words.isNull())
+            dialog.findChild<QLineEdit *>(QStringLiteral("failureWords"))->setText(words);
+        shownCount = dialog.findChild<QLabel *>(QStringLiteral("failureCount"))->text();
+        asked = dialog.findChild<QComboBox *>(QStringLiteral("dateOrder"))->isVisibleTo(&dialog);
+        if (button == u"cancel")
+            qobject_cast<QDialog *>(&dialog)->reject();
+        else
+            dialog.findChild<QPushButton *>(button)->click();
+    });
+    if (count.isEmpty()) {
+        QVERIFY(!modal && !opened);
+        QCOMPARE(m_reports.size(), 1);
+        QVERIFY2(m_reports.first().contains(name), qPrintable(m_reports.first()));
+    } else {
+        QVERIFY(modal);
+        QCOMPARE(shownCount, count);
+        QCOMPARE(asked, dateOrderAsked);
+        QCOMPARE(opened, button != u"cancel");
+    }
+    // Cancelled or refused, nothing changes; kept, only the records.
+    QCOMPARE(facility.records().has_value(), opened);
+    QCOMPARE(facility.isModified(), opened);
+    if (opened) {
+        QCOMPARE(facility.records()->applied, button == u"applyRecords");
+        QCOMPARE(count, QStringLiteral("Bearing failures: %1 of %2 work orders.")
+                            .arg(facility.records()->summary.failures)
+                            .arg(facility.records()->summary.workOrders));
+    }
+    const auto failures = std::size_t(model::Input::BearingFailures);
+    QCOMPARE(facility.figureTexts()[failures], failuresFigure.isEmpty() ? before[failures] : failuresFigure);
+    if (failuresFigure.isEmpty())
+        QCOMPARE(facility.figureTexts(), before);
 }
 
 QTEST_MAIN(FigureCommandsTest)

@@ -20,6 +20,7 @@
 #include "system_test_support.h"
 #include "window_test_support.h"
 
+#include <QFile>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -54,6 +55,18 @@ QStringList languagesUnderTest()
     for (const language::Language &language : language::kLanguages)
         all << QString::fromLatin1(language.code);
     return all;
+}
+
+// An export with every column and dates that leave the order of day and
+// month open, so that the records dialog shows every row it has.
+QString recordsExport(const QTemporaryDir &dir)
+{
+    const QString path = dir.filePath(QStringLiteral("orders.csv"));
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write("Date,Asset,Work type,Description,Repair hours,Downtime\n"
+                   "01/02/2024,Fan,Corrective,Bearing replaced,4,6\n02/01/2025,Pump,Corrective,Bearing replaced,3,5\n");
+    return path;
 }
 
 // The graph button shows each graph type's caption in turn.
@@ -140,8 +153,9 @@ void TranslationFitTest::dialogsFit_data()
     QTest::addColumn<QString>("command");
     QTest::addColumn<bool>("metric"); // kilograms chosen in the dialog, so that its note shows
     const std::pair<const char *, bool> dialogs[] = {
-        {"Report Details\u2026", false},    {"Assumptions\u2026", false},   {"Currency and Units\u2026", false},
-        {"Currency and Units\u2026", true}, {"Business Case\u2026", false}, {"Risk Ranges\u2026", false}};
+        {"Report Details\u2026", false},          {"Assumptions\u2026", false},   {"Currency and Units\u2026", false},
+        {"Currency and Units\u2026", true},       {"Business Case\u2026", false}, {"Risk Ranges\u2026", false},
+        {"Open Maintenance Records\u2026", false}};
     for (const QString &language : languagesUnderTest()) {
         for (int percent : platform::kZoomSteps) {
             for (const auto &[command, metric] : dialogs)
@@ -172,9 +186,16 @@ void TranslationFitTest::dialogsFit()
         return a->text() == QCoreApplication::translate("FigureCommands", opened.toUtf8().constData());
     });
     QVERIFY2(action != actions.end(), qPrintable(command));
+    const bool recordsDialog = command.startsWith(QLatin1StringView("Open Maintenance Records"));
     QStringList misfits;
-    QVERIFY(whileModal([&] { (*action)->trigger(); },
-                       [&](QWidget &dialog) {
+    QVERIFY(whileModal(
+        [&] {
+        if (recordsDialog)
+            w.figureCommands()->openRecords(recordsExport(m_dir));
+        else
+            (*action)->trigger();
+        },
+        [&](QWidget &dialog) {
         if (metric)
             dialog.findChild<QRadioButton *>(QStringLiteral("metricUnits"))->click();
         QApplication::processEvents();

@@ -296,6 +296,7 @@ void ZoomTest::contextMenuHoldsTheCommands()
                              "Report Details\u2026",
                              "Assumptions\u2026",
                              "Currency and Units\u2026",
+                             "Open Maintenance Records\u2026",
                              "Business Case\u2026",
                              "Export Report as PDF\u2026",
                              "Export Workbook\u2026",

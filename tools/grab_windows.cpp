@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 // Saves a picture of every tab of the main window, of the Graph tab in each
 // graph type, of both About tabs and of the figure commands' dialogs (report
-// details, assumptions, business case and its risk view, risk ranges), for
-// looking at the layout.
+// details, assumptions, business case and its risk view, risk ranges,
+// maintenance records), for looking at the layout.
 // Usage: grab-windows <output folder> [zoom per cent]
 
 #include "about_window/form2.h"
@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <cstdio>
@@ -99,6 +100,28 @@ int main(int argc, char *argv[])
     };
     grabDialog("Report Details\u2026", QStringLiteral("dialog-report-details"));
     grabDialog("Assumptions\u2026", QStringLiteral("dialog-assumptions"));
+    // The records dialog of a workbook (its sheets offered), and of a CSV
+    // export whose dates leave the order of day and month open and that
+    // repeats a row.
+    const auto grabRecords = [&](const QString &path, const QString &name) {
+        QTimer::singleShot(0, &window, [&] {
+            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+                ok &= save(dialog, folder, name);
+                dialog->reject();
+            }
+        });
+        commands.openRecords(path);
+    };
+    grabRecords(QStringLiteral(VELMOR_SAMPLE_RECORDS), QStringLiteral("dialog-records-workbook"));
+    QTemporaryDir scratch;
+    QFile open(scratch.filePath(QStringLiteral("orders.csv")));
+    if (open.open(QIODevice::WriteOnly)) {
+        open.write("Date,Machine,Cause,Text,Hours\n03/04/2024,Fan F-1,Wear,Bearing replaced,4\n"
+                   "05/06/2024,Pump P-2,Wear,Lager getauscht,3.5\n05/06/2024,Pump P-2,Wear,Lager getauscht,3.5\n"
+                   "01/02/2025,Press M-4,Inspection,Vibration reading,0.5\n");
+        open.close();
+        grabRecords(open.fileName(), QStringLiteral("dialog-records-ambiguous-dates"));
+    }
     grabDialog("Business Case\u2026", QStringLiteral("dialog-business-case"));
     // Its risk view, and the risk ranges dialog that view opens.
     grabDialog("Business Case\u2026", QStringLiteral("dialog-business-case-risk"), 3);

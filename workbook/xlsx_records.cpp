@@ -264,4 +264,22 @@ model::ExportReading readXlsxRecords(const QByteArray &path, int sheet)
     return reading;
 }
 
+QStringList xlsxSheetNames(const QByteArray &path)
+{
+    QStringList names;
+    if (QFileInfo(QFile::decodeName(path)).size() > model::kMaxCsvBytes)
+        return names;
+    const ZipReading zip = readZip(path);
+    const QByteArray *book = zip.whole ? member(zip, "xl/workbook.xml") : nullptr;
+    if (!book)
+        return names;
+    QXmlStreamReader reader(*book);
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (reader.isStartElement() && reader.name() == u"sheet")
+            names << reader.attributes().value(QLatin1StringView("name")).toString();
+    }
+    return names;
+}
+
 } // namespace workbook

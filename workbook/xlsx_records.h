@@ -4,6 +4,7 @@
 #include "model/csv_table.h"
 
 #include <QByteArray>
+#include <QStringList>
 
 namespace workbook {
 
@@ -17,5 +18,9 @@ namespace workbook {
 // orders belongs to each). The rows' "lines" are the sheet's row numbers.
 // path is in the file system's encoding.
 model::ExportReading readXlsxRecords(const QByteArray &path, int sheet = 0);
+
+// The names of the workbook's sheets in their order, none when it is no
+// workbook, so that a sheet other than the first can be chosen.
+QStringList xlsxSheetNames(const QByteArray &path);
 
 } // namespace workbook

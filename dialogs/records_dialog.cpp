@@ -1,0 +1,251 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#include "dialogs/records_dialog.h"
+
+#include "dialogs/dialog_size.h"
+#include "model/message_text.h"
+#include "workbook/xlsx_records.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace {
+
+using model::WorkOrderColumn;
+
+// The captions of the column choices, in the order of WorkOrderColumn.
+const char *const kColumnCaptions[] = {
+    QT_TRANSLATE_NOOP("RecordsDialog", "Date:"),
+    QT_TRANSLATE_NOOP("RecordsDialog", "Asset:"),
+    QT_TRANSLATE_NOOP("RecordsDialog", "Work type or cause:"),
+    QT_TRANSLATE_NOOP("RecordsDialog", "Description:"),
+    QT_TRANSLATE_NOOP("RecordsDialog", "Repair hours:"),
+    QT_TRANSLATE_NOOP("RecordsDialog", "Downtime hours:"),
+};
+static_assert(std::size(kColumnCaptions) == model::kWorkOrderColumnCount);
+
+const char *const kColumnNames[] = {"dateColumn",        "assetColumn",       "workTypeColumn",
+                                    "descriptionColumn", "repairHoursColumn", "downtimeHoursColumn"};
+
+// The item data of "(none)".
+constexpr int kNoColumn = -1;
+
+} // namespace
+
+RecordsDialog::RecordsDialog(workbook::RecordsExport records, const std::optional<model::RecordsEvidence> &previous,
+                             const QLocale &locale, qreal zoom, QWidget *parent)
+    : QDialog(parent), m_records(std::move(records)), m_previous(previous), m_locale(locale)
+{
+    setObjectName(QStringLiteral("recordsDialog"));
+    setWindowTitle(tr("Maintenance Records"));
+    QFont zoomedFont = font();
+    zoomedFont.setPointSizeF(zoomedFont.pointSizeF() * zoom);
+    setFont(zoomedFont);
+
+    auto *layout = new QVBoxLayout(this);
+    auto *intro = new QLabel(tr("Choose which column of %1 holds what, and which work orders count as bearing "
+                                "failures. What the records come to is shown below as you choose.")
+                                 .arg(model::quotedForMessage(m_records.fileName)));
+    intro->setObjectName(QStringLiteral("recordsIntro"));
+    intro->setTextFormat(Qt::PlainText);
+    intro->setWordWrap(true);
+    layout->addWidget(intro);
+
+    auto *columns = new QGroupBox(tr("Columns"));
+    auto *form = new QFormLayout(columns);
+    m_columnForm = form;
+    if (!m_records.sheets.isEmpty()) {
+        m_sheet = new QComboBox;
+        m_sheet->setObjectName(QStringLiteral("recordsSheet"));
+        m_sheet->addItems(m_records.sheets);
+        m_sheet->setCurrentIndex(m_records.sheet);
+        form->addRow(tr("Sheet:"), m_sheet);
+        connect(m_sheet, &QComboBox::activated, this, &RecordsDialog::chooseSheet);
+    }
+    for (int c = 0; c < model::kWorkOrderColumnCount; ++c) {
+        auto *combo = new QComboBox;
+        combo->setObjectName(QLatin1StringView(kColumnNames[c]));
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        form->addRow(tr(kColumnCaptions[c]), combo);
+        m_columns[std::size_t(c)] = combo;
+        connect(combo, &QComboBox::currentIndexChanged, this,
+                c == int(WorkOrderColumn::Date) ? &RecordsDialog::dateColumnChosen : &RecordsDialog::showEvidence);
+    }
+    m_dateOrder = new QComboBox;
+    m_dateOrder->setObjectName(QStringLiteral("dateOrder"));
+    m_dateOrder->addItem(tr("Day first (31/12/2024)"), int(model::DateForm::SlashDayMonth));
+    m_dateOrder->addItem(tr("Month first (12/31/2024)"), int(model::DateForm::SlashMonthDay));
+    form->addRow(tr("Order of the dates:"), m_dateOrder);
+    connect(m_dateOrder, &QComboBox::currentIndexChanged, this, &RecordsDialog::showEvidence);
+    layout->addWidget(columns);
+
+    auto *failures = new QGroupBox(tr("Bearing failures"));
+    auto *failureLayout = new QVBoxLayout(failures);
+    auto *wordsLabel = new QLabel(tr("Work orders whose work type or description contains one of these words, "
+                                     "separated by commas:"));
+    wordsLabel->setWordWrap(true);
+    m_words = new QLineEdit;
+    m_words->setObjectName(QStringLiteral("failureWords"));
+    wordsLabel->setBuddy(m_words);
+    m_count = new QLabel;
+    m_count->setObjectName(QStringLiteral("failureCount"));
+    m_count->setWordWrap(true);
+    failureLayout->addWidget(wordsLabel);
+    failureLayout->addWidget(m_words);
+    failureLayout->addWidget(m_count);
+    layout->addWidget(failures);
+    connect(m_words, &QLineEdit::textChanged, this, &RecordsDialog::showEvidence);
+
+    auto *evidence = new QGroupBox(tr("What the records come to"));
+    auto *evidenceLayout = new QVBoxLayout(evidence);
+    m_evidence = new QLabel;
+    m_evidence->setObjectName(QStringLiteral("recordsEvidence"));
+    m_evidence->setTextFormat(Qt::PlainText);
+    m_evidence->setWordWrap(true);
+    m_evidence->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    evidenceLayout->addWidget(m_evidence);
+    layout->addWidget(evidence);
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Cancel);
+    m_apply = buttons->addButton(tr("Apply to Figures"), QDialogButtonBox::AcceptRole);
+    m_apply->setObjectName(QStringLiteral("applyRecords"));
+    m_keep = buttons->addButton(tr("Keep as Evidence"), QDialogButtonBox::AcceptRole);
+    m_keep->setObjectName(QStringLiteral("keepRecords"));
+    m_apply->setDefault(true);
+    layout->addWidget(buttons);
+    connect(m_apply, &QPushButton::clicked, this, [this] { finish(true); });
+    connect(m_keep, &QPushButton::clicked, this, [this] { finish(false); });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    setMinimumWidth(int(460 * zoom));
+    const model::RecordsChoice choice = model::startingChoice(m_records.table, m_previous, m_locale);
+    {
+        const QSignalBlocker blocker(m_words);
+        m_words->setText(choice.failureWords.join(QStringLiteral(", ")));
+    }
+    showColumns(choice);
+}
+
+// Another sheet of the workbook, read afresh; the columns guessed from its header.
+void RecordsDialog::chooseSheet(int sheet)
+{
+    if (sheet == m_records.sheet)
+        return;
+    const model::ExportReading read = workbook::readXlsxRecords(QFile::encodeName(m_records.path), sheet);
+    m_records.sheet = sheet;
+    m_records.table = read.table.value_or(model::ExportTable{});
+    m_sheetProblem = read.table ? QString() : workbook::recordsRefusal(m_records.path, read.problem);
+    model::RecordsChoice choice = model::startingChoice(m_records.table, m_previous, m_locale);
+    choice.failureWords = model::failureWordsOf(m_words->text());
+    showColumns(choice);
+}
+
+void RecordsDialog::showColumns(const model::RecordsChoice &choice)
+{
+    for (int c = 0; c < model::kWorkOrderColumnCount; ++c) {
+        QComboBox *combo = m_columns[std::size_t(c)];
+        const QSignalBlocker blocker(combo);
+        combo->clear();
+        // Every work order has a date; any other column may be missing.
+        if (c != int(WorkOrderColumn::Date))
+            combo->addItem(tr("(none)"), kNoColumn);
+        for (int h = 0; h < m_records.table.header.size(); ++h) {
+            const QString name = m_records.table.header[h];
+            combo->addItem(name.isEmpty() ? tr("Column %1").arg(h + 1) : name, h);
+        }
+        const std::optional<int> chosen = choice.mapping[std::size_t(c)];
+        combo->setCurrentIndex(qMax(0, combo->findData(chosen.value_or(kNoColumn))));
+    }
+    {
+        const QSignalBlocker blocker(m_dateOrder);
+        const int order = m_dateOrder->findData(int(choice.dateForm));
+        if (order >= 0)
+            m_dateOrder->setCurrentIndex(order);
+    }
+    m_dateForm = choice.dateForm;
+    showDateOrder(choice.dateOrderOpen);
+    showEvidence();
+}
+
+// The dates' form is the new column's own; the order is asked only when its
+// dates leave it open.
+void RecordsDialog::dateColumnChosen()
+{
+    const model::RecordsChoice shown = choiceShown();
+    const std::optional<int> column = shown.mapping[std::size_t(WorkOrderColumn::Date)];
+    const model::DateColumn dates = model::dateColumnOf(m_records.table, column);
+    m_dateForm = dates.form.value_or(model::dateFormToTry(m_records.table, column));
+    showDateOrder(dates.ambiguous);
+    showEvidence();
+}
+
+void RecordsDialog::showDateOrder(bool open)
+{
+    m_dateOrderOpen = open;
+    m_columnForm->setRowVisible(m_dateOrder, open);
+}
+
+model::RecordsChoice RecordsDialog::choiceShown() const
+{
+    model::RecordsChoice choice;
+    for (int c = 0; c < model::kWorkOrderColumnCount; ++c) {
+        const int column = m_columns[std::size_t(c)]->currentData().toInt();
+        if (m_columns[std::size_t(c)]->currentIndex() >= 0 && column != kNoColumn)
+            choice.mapping[std::size_t(c)] = column;
+    }
+    choice.dateOrderOpen = m_dateOrderOpen;
+    choice.dateForm = choice.dateOrderOpen ? model::DateForm(m_dateOrder->currentData().toInt()) : m_dateForm;
+    choice.failureWords = model::failureWordsOf(m_words->text());
+    return choice;
+}
+
+void RecordsDialog::showEvidence()
+{
+    const QString sheet = m_sheet ? m_sheet->currentText() : QString();
+    m_reading = m_sheetProblem.isEmpty() ? model::evidenceOf(m_records.table, choiceShown(), m_records.fileName,
+                                                             m_records.sha256, sheet, m_locale)
+                                         : model::EvidenceReading{std::nullopt, m_sheetProblem};
+    if (const std::optional<model::RecordsEvidence> &evidence = m_reading.evidence) {
+        const model::RecordsSummary &summary = evidence->summary;
+        m_count->setText(tr("Bearing failures: %1 of %2 work orders.")
+                             .arg(m_locale.toString(summary.failures), m_locale.toString(summary.workOrders)));
+        m_evidence->setText(model::evidenceLines(*evidence, m_locale).join(u'\n'));
+    } else {
+        m_count->setText(m_reading.problem);
+        m_evidence->clear();
+    }
+    m_keep->setEnabled(m_reading.evidence.has_value());
+    m_apply->setEnabled(m_reading.evidence
+                        && !model::recordsFigureTexts(m_reading.evidence->summary, m_locale).empty());
+    dialogs::growToContents(this);
+}
+
+// The size a dialog is first given counts its wrapped texts at another
+// width: at its own width they may need more lines, or fewer, whose room
+// would stand empty between the controls.
+void RecordsDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    layout()->activate();
+    int height = qMax(layout()->totalHeightForWidth(width()), layout()->totalMinimumSize().height());
+    if (const QScreen *shownOn = screen())
+        height = qMin(height, shownOn->availableGeometry().height());
+    resize(width(), height);
+}
+
+void RecordsDialog::finish(bool apply)
+{
+    if (!m_reading.evidence)
+        return;
+    m_accepted = *m_reading.evidence;
+    m_accepted.applied = apply;
+    accept();
+}

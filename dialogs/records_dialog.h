@@ -1,0 +1,70 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#pragma once
+
+#include "model/records_choice.h"
+#include "model/records_evidence.h"
+#include "workbook/records_export.h"
+
+#include <QDialog>
+#include <QLocale>
+
+#include <array>
+#include <optional>
+
+QT_BEGIN_NAMESPACE
+class QComboBox;
+class QFormLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+QT_END_NAMESPACE
+
+// "Maintenance Records": how a work-order export is read. Which column holds
+// the date, the asset, the work type or cause, the description, the repair
+// hours and the downtime (guessed from the header names, or as the
+// facility's records were read before), the order of day and month when the
+// dates leave it open, the sheet of a workbook, and the words that mark a
+// bearing failure. What the records come to, repeated rows among them, is
+// shown as it is edited. "Apply to Figures" takes the records' failures a
+// year and hours to replace; "Keep as Evidence" keeps the records without
+// changing a figure.
+class RecordsDialog : public QDialog {
+    Q_OBJECT
+public:
+    RecordsDialog(workbook::RecordsExport records, const std::optional<model::RecordsEvidence> &previous,
+                  const QLocale &locale, qreal zoom, QWidget *parent = nullptr);
+
+    // The records as accepted; applied tells which of the two buttons it was.
+    const model::RecordsEvidence &evidence() const { return m_accepted; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void chooseSheet(int sheet);
+    void showColumns(const model::RecordsChoice &choice);
+    void dateColumnChosen();
+    void showDateOrder(bool open);
+    model::RecordsChoice choiceShown() const;
+    void showEvidence();
+    void finish(bool apply);
+
+    workbook::RecordsExport m_records;
+    std::optional<model::RecordsEvidence> m_previous;
+    QLocale m_locale;
+    QString m_sheetProblem;                            // why the chosen sheet could not be read
+    model::DateForm m_dateForm = model::DateForm::Iso; // of the date column, when its order is not open
+    bool m_dateOrderOpen = false;
+    model::EvidenceReading m_reading;
+    model::RecordsEvidence m_accepted;
+
+    QComboBox *m_sheet = nullptr;
+    std::array<QComboBox *, model::kWorkOrderColumnCount> m_columns{};
+    QFormLayout *m_columnForm = nullptr;
+    QComboBox *m_dateOrder = nullptr;
+    QLineEdit *m_words = nullptr;
+    QLabel *m_count = nullptr;
+    QLabel *m_evidence = nullptr;
+    QPushButton *m_apply = nullptr;
+    QPushButton *m_keep = nullptr;
+};

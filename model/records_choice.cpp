@@ -1,0 +1,177 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#include "model/records_choice.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace model {
+namespace {
+
+// The context the translations of these texts are found under.
+struct RecordsChoiceText {
+    Q_DECLARE_TR_FUNCTIONS(RecordsChoiceText)
+};
+
+std::vector<QString> columnTexts(const ExportTable &table, int column)
+{
+    std::vector<QString> texts;
+    texts.reserve(table.rows.size());
+    for (const QStringList &row : table.rows)
+        texts.push_back(row.value(column));
+    return texts;
+}
+
+// As the regional settings write a short date: month first in the United
+// States, day first nearly everywhere else.
+DateForm slashFormOf(const QLocale &locale)
+{
+    const QString format = locale.dateFormat(QLocale::ShortFormat);
+    const qsizetype month = format.indexOf(u'M');
+    const qsizetype day = format.indexOf(u'd');
+    return month >= 0 && day >= 0 && month < day ? DateForm::SlashMonthDay : DateForm::SlashDayMonth;
+}
+
+// A name or word as a facility file keeps it: no control characters (an
+// escape sequence could rewrite a terminal), at most so long.
+QString keptName(const QString &text)
+{
+    QString kept;
+    for (const QChar c : text)
+        kept += c.category() == QChar::Other_Control ? u' ' : c;
+    return kept.simplified().left(kMaxRecordsNameLength);
+}
+
+// The first line whose hours in a chosen column read below zero, or 0.
+int lineOfNegativeHours(const ExportTable &table, const ColumnMapping &mapping)
+{
+    for (std::size_t r = 0; r < table.rows.size(); ++r) {
+        for (const WorkOrderColumn column : {WorkOrderColumn::RepairHours, WorkOrderColumn::DowntimeHours}) {
+            const std::optional<int> c = mapping[std::size_t(column)];
+            const QString text = c ? table.rows[r].value(*c).trimmed() : QString();
+            if (text.startsWith(u'-') || text.startsWith(u'\u2212'))
+                return table.lines[r];
+        }
+    }
+    return 0;
+}
+
+} // namespace
+
+DateColumn dateColumnOf(const ExportTable &table, std::optional<int> column)
+{
+    return column ? dateFormOf(columnTexts(table, *column)) : DateColumn{};
+}
+
+DateForm dateFormToTry(const ExportTable &table, std::optional<int> column)
+{
+    if (column && !table.rows.empty()) {
+        const QString first = table.rows.front().value(*column);
+        for (const DateForm form :
+             {DateForm::Iso, DateForm::DottedDayMonth, DateForm::SlashDayMonth, DateForm::SlashMonthDay}) {
+            if (readDate(first, form))
+                return form;
+        }
+    }
+    return DateForm::Iso;
+}
+
+RecordsChoice startingChoice(const ExportTable &table, const std::optional<RecordsEvidence> &previous,
+                             const QLocale &locale)
+{
+    RecordsChoice choice;
+    // The columns as before only for an export laid out as before: its
+    // date column is there under the same name.
+    const auto named = [&](const QString &name) -> std::optional<int> {
+        const qsizetype at = name.isEmpty() ? -1 : table.header.indexOf(name);
+        return at >= 0 ? std::optional(int(at)) : std::nullopt;
+    };
+    if (previous && named(previous->columns[std::size_t(WorkOrderColumn::Date)])) {
+        for (int c = 0; c < kWorkOrderColumnCount; ++c)
+            choice.mapping[std::size_t(c)] = named(previous->columns[std::size_t(c)]);
+    } else {
+        choice.mapping = guessMapping(table.header);
+    }
+    choice.failureWords = previous ? previous->failureWords : defaultFailureWords();
+
+    const std::optional<int> dateColumn = choice.mapping[std::size_t(WorkOrderColumn::Date)];
+    const DateColumn dates = dateColumnOf(table, dateColumn);
+    if (dates.form) {
+        choice.dateForm = *dates.form;
+    } else if (dates.ambiguous) {
+        choice.dateOrderOpen = true;
+        const bool chosenBefore =
+            previous
+            && (previous->dateForm == DateForm::SlashDayMonth || previous->dateForm == DateForm::SlashMonthDay);
+        choice.dateForm = chosenBefore ? previous->dateForm : slashFormOf(locale);
+    } else {
+        choice.dateForm = dateFormToTry(table, dateColumn);
+    }
+    return choice;
+}
+
+QStringList failureWordsOf(const QString &typed)
+{
+    static const QRegularExpression separators(QStringLiteral("[,;\uFF0C\uFF1B\u3001]"));
+    QStringList words;
+    for (const QString &part : typed.split(separators)) {
+        const QString word = keptName(part);
+        if (!word.isEmpty() && !words.contains(word, Qt::CaseInsensitive))
+            words << word;
+    }
+    return words;
+}
+
+EvidenceReading evidenceOf(const ExportTable &table, const RecordsChoice &choice, const QString &fileName,
+                           const QString &sha256, const QString &sheet, const QLocale &locale)
+{
+    EvidenceReading reading;
+    // A facility file keeps no more than these; one it could not open again
+    // would lose every figure in it.
+    if (choice.failureWords.size() > kMaxFailureWords) {
+        reading.problem = RecordsChoiceText::tr("At most %1 words can mark a bearing failure.").arg(kMaxFailureWords);
+        return reading;
+    }
+    const auto tooLong = [](const QString &text) { return text.size() > kMaxRecordsNameLength; };
+    if (std::any_of(choice.failureWords.begin(), choice.failureWords.end(), tooLong)) {
+        reading.problem = RecordsChoiceText::tr("A word that marks a bearing failure is longer than %1 characters.")
+                              .arg(kMaxRecordsNameLength);
+        return reading;
+    }
+    RecordsEvidence evidence;
+    // A header name that is no name to keep is kept as far as it is one:
+    // the columns are then guessed again when a later export is read.
+    for (int c = 0; c < kWorkOrderColumnCount; ++c) {
+        if (const std::optional<int> column = choice.mapping[std::size_t(c)])
+            evidence.columns[std::size_t(c)] = keptName(table.header.value(*column));
+    }
+    const RecordsReading records =
+        summariseRecords(table, choice.mapping, choice.dateForm, choice.failureWords, locale);
+    if (!records.summary) {
+        reading.problem = records.problem;
+        return reading;
+    }
+    // Hours below zero would make records that no facility file could keep.
+    const RecordsSummary &summary = *records.summary;
+    for (const std::optional<double> &hours :
+         {summary.medianHours, summary.hours10, summary.hours90, summary.medianDowntime}) {
+        if (hours && *hours < 0) {
+            reading.problem = RecordsChoiceText::tr("The hours on line %1 are below zero.")
+                                  .arg(lineOfNegativeHours(table, choice.mapping));
+            return reading;
+        }
+    }
+    evidence.fileName = keptName(fileName);
+    evidence.sha256 = sha256;
+    evidence.sheet = keptName(sheet);
+    evidence.dateForm = choice.dateForm;
+    for (const QString &word : choice.failureWords)
+        if (const QString kept = keptName(word); !kept.isEmpty())
+            evidence.failureWords << kept;
+    evidence.summary = *records.summary;
+    reading.evidence = std::move(evidence);
+    return reading;
+}
+
+} // namespace model

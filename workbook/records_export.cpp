@@ -1,0 +1,80 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#include "workbook/records_export.h"
+
+#include "model/message_text.h"
+#include "workbook/xlsx_records.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace workbook {
+
+bool isWorkbookExport(const QString &path)
+{
+    return QFileInfo(path).suffix().compare(QLatin1StringView("xlsx"), Qt::CaseInsensitive) == 0;
+}
+
+QString recordsRefusal(const QString &path, const QString &why)
+{
+    const QString name = QFileInfo(path).fileName();
+    return QCoreApplication::translate("RecordsExport", "Could not read the records of %1. %2")
+        .arg(model::quotedForMessage(name.isEmpty() ? QDir::toNativeSeparators(path) : name), why);
+}
+
+RecordsExportReading readRecordsExport(const QString &path, int sheet)
+{
+    RecordsExportReading reading;
+    const auto refused = [&](const QString &why) {
+        reading.problem = recordsRefusal(path, why);
+        return reading;
+    };
+    // Asked before opening: a pipe would wait for a writer, a device never end.
+    const QFileInfo info(path);
+    if (!info.exists())
+        return refused(QCoreApplication::translate("FacilityFile", "The file does not exist."));
+    if (info.isDir())
+        return refused(QCoreApplication::translate("FacilityFile", "It is a folder, not a file."));
+    if (!info.isFile())
+        return refused(QCoreApplication::translate("FacilityFile", "It is not a regular file."));
+    if (info.size() > model::kMaxCsvBytes)
+        return refused(model::exportTooLargeText());
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return refused(QCoreApplication::translate("FacilityFile", "The file could not be read: %1")
+                           .arg(model::asSentence(file.errorString())));
+
+    RecordsExport records;
+    records.path = path;
+    records.fileName = info.fileName();
+    records.sheet = sheet;
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    model::ExportReading table;
+    if (isWorkbookExport(path)) {
+        if (!hash.addData(&file))
+            return refused(QCoreApplication::translate("FacilityFile", "The file could not be read: %1")
+                               .arg(model::asSentence(file.errorString())));
+        records.sheets = xlsxSheetNames(QFile::encodeName(path));
+        table = readXlsxRecords(QFile::encodeName(path), sheet);
+    } else {
+        // One byte more than allowed tells a file that grew since it was asked.
+        const QByteArray bytes = file.read(model::kMaxCsvBytes + 1);
+        if (file.error() != QFileDevice::NoError)
+            return refused(QCoreApplication::translate("FacilityFile", "The file could not be read: %1")
+                               .arg(model::asSentence(file.errorString())));
+        if (bytes.size() > model::kMaxCsvBytes)
+            return refused(model::exportTooLargeText());
+        hash.addData(bytes);
+        table = model::readCsv(bytes);
+    }
+    if (!table.table)
+        return refused(table.problem);
+    records.sha256 = QString::fromLatin1(hash.result().toHex());
+    records.table = std::move(*table.table);
+    reading.records = std::move(records);
+    return reading;
+}
+
+} // namespace workbook

@@ -37,13 +37,13 @@ QStringList evidenceLines(const RecordsEvidence &evidence, const QLocale &locale
     QStringList lines;
     if (summary.rate) {
         const FailureRate &rate = *summary.rate;
-        lines << RecordsText::tr("%n bearing failure(s) from %1 to %2: %3 a year, %4 between %5 and %6", nullptr,
+        lines << RecordsText::tr("%Ln bearing failure(s) from %1 to %2: %3 a year, %4 between %5 and %6", nullptr,
                                  summary.failures)
                      .arg(isoDate(summary.first), isoDate(summary.last), tenths(rate.perYear, locale),
                           percentageText(90, locale), tenths(rate.perYearInterval.low, locale),
                           tenths(rate.perYearInterval.high, locale));
     } else {
-        lines << RecordsText::tr("%n bearing failure(s) on %1, too short a time for a rate a year", nullptr,
+        lines << RecordsText::tr("%Ln bearing failure(s) on %1, too short a time for a rate a year", nullptr,
                                  summary.failures)
                      .arg(isoDate(summary.first));
     }
@@ -54,11 +54,11 @@ QStringList evidenceLines(const RecordsEvidence &evidence, const QLocale &locale
     if (summary.medianDowntime)
         lines << RecordsText::tr("Downtime per failure: median %1 hours").arg(tenths(*summary.medianDowntime, locale));
     QString source =
-        RecordsText::tr("From %n work order(s) in %1", nullptr, summary.workOrders)
+        RecordsText::tr("From %Ln work order(s) in %1", nullptr, summary.workOrders)
             .arg(evidence.sheet.isEmpty() ? evidence.fileName
                                           : QStringLiteral("%1, %2").arg(evidence.fileName, evidence.sheet));
     if (summary.duplicates > 0)
-        source += RecordsText::tr(", %n repeated row(s) counted once", nullptr, summary.duplicates);
+        source += RecordsText::tr(", %Ln repeated row(s) counted once", nullptr, summary.duplicates);
     lines << source + RecordsText::tr(" (SHA-256 %1…)").arg(evidence.sha256.left(12));
     return lines;
 }

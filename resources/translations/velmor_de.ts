@@ -1438,6 +1438,22 @@ seit 1994</translation>
         <source>Excel workbooks (*.xlsx)</source>
         <translation>Excel-Arbeitsmappen (*.xlsx)</translation>
     </message>
+    <message>
+        <source>Work-order exports (*.csv *.txt *.xlsx)</source>
+        <translation>Exporte von Instandhaltungsaufträgen (*.csv *.txt *.xlsx)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Open Maintenance Records…</source>
+        <translation>Instandhaltungsaufzeichnungen öffnen…</translation>
+    </message>
+    <message>
+        <source>Open Maintenance Records</source>
+        <translation>Instandhaltungsaufzeichnungen öffnen</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -1897,6 +1913,115 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     </message>
 </context>
 <context>
+    <name>RecordsChoiceText</name>
+    <message>
+        <source>At most %1 words can mark a bearing failure.</source>
+        <translation>Höchstens %1 Wörter können einen Lagerausfall kennzeichnen.</translation>
+    </message>
+    <message>
+        <source>A word that marks a bearing failure is longer than %1 characters.</source>
+        <translation>Ein Wort, das einen Lagerausfall kennzeichnet, ist länger als %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>The hours on line %1 are below zero.</source>
+        <translation>Die Stunden in Zeile %1 sind negativ.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordsDialog</name>
+    <message>
+        <source>Date:</source>
+        <translation>Datum:</translation>
+    </message>
+    <message>
+        <source>Asset:</source>
+        <translation>Anlage:</translation>
+    </message>
+    <message>
+        <source>Work type or cause:</source>
+        <translation>Auftragsart oder Ursache:</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Beschreibung:</translation>
+    </message>
+    <message>
+        <source>Repair hours:</source>
+        <translation>Reparaturstunden:</translation>
+    </message>
+    <message>
+        <source>Downtime hours:</source>
+        <translation>Stillstandsstunden:</translation>
+    </message>
+    <message>
+        <source>Maintenance Records</source>
+        <translation>Instandhaltungsaufzeichnungen</translation>
+    </message>
+    <message>
+        <source>Choose which column of %1 holds what, and which work orders count as bearing failures. What the records come to is shown below as you choose.</source>
+        <translation>Wählen Sie, welche Spalte von %1 was enthält und welche Instandhaltungsaufträge als Lagerausfälle zählen. Das Ergebnis der Aufzeichnungen wird unten während der Auswahl angezeigt.</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Spalten</translation>
+    </message>
+    <message>
+        <source>Sheet:</source>
+        <translation>Tabellenblatt:</translation>
+    </message>
+    <message>
+        <source>Day first (31/12/2024)</source>
+        <translation>Tag zuerst (31/12/2024)</translation>
+    </message>
+    <message>
+        <source>Month first (12/31/2024)</source>
+        <translation>Monat zuerst (12/31/2024)</translation>
+    </message>
+    <message>
+        <source>Order of the dates:</source>
+        <translation>Reihenfolge im Datum:</translation>
+    </message>
+    <message>
+        <source>Bearing failures</source>
+        <translation>Lagerausfälle</translation>
+    </message>
+    <message>
+        <source>Work orders whose work type or description contains one of these words, separated by commas:</source>
+        <translation>Instandhaltungsaufträge, deren Auftragsart oder Beschreibung eines dieser Wörter enthält, durch Kommas getrennt:</translation>
+    </message>
+    <message>
+        <source>What the records come to</source>
+        <translation>Ergebnis der Aufzeichnungen</translation>
+    </message>
+    <message>
+        <source>Apply to Figures</source>
+        <translation>Auf die Werte anwenden</translation>
+    </message>
+    <message>
+        <source>Keep as Evidence</source>
+        <translation>Als Nachweis behalten</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>Bearing failures: %1 of %2 work orders.</source>
+        <translation>Lagerausfälle: %1 von %2 Instandhaltungsaufträgen.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordsExport</name>
+    <message>
+        <source>Could not read the records of %1. %2</source>
+        <translation>Die Aufzeichnungen von %1 konnten nicht gelesen werden. %2</translation>
+    </message>
+</context>
+<context>
     <name>RecordsText</name>
     <message>
         <source>It is not a workbook, or it is damaged.</source>
@@ -1915,17 +2040,17 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <translation>Das Blatt enthält weder Kopfzeile noch Zeilen.</translation>
     </message>
     <message numerus="yes">
-        <source>%n bearing failure(s) from %1 to %2: %3 a year, %4 between %5 and %6</source>
+        <source>%Ln bearing failure(s) from %1 to %2: %3 a year, %4 between %5 and %6</source>
         <translation>
-            <numerusform>%n Lagerausfall vom %1 bis %2: %3 pro Jahr, zu %4 zwischen %5 und %6</numerusform>
-            <numerusform>%n Lagerausfälle vom %1 bis %2: %3 pro Jahr, zu %4 zwischen %5 und %6</numerusform>
+            <numerusform>%Ln Lagerausfall vom %1 bis %2: %3 pro Jahr, zu %4 zwischen %5 und %6</numerusform>
+            <numerusform>%Ln Lagerausfälle vom %1 bis %2: %3 pro Jahr, zu %4 zwischen %5 und %6</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n bearing failure(s) on %1, too short a time for a rate a year</source>
+        <source>%Ln bearing failure(s) on %1, too short a time for a rate a year</source>
         <translation>
-            <numerusform>%n Lagerausfall am %1, ein zu kurzer Zeitraum für eine Rate pro Jahr</numerusform>
-            <numerusform>%n Lagerausfälle am %1, ein zu kurzer Zeitraum für eine Rate pro Jahr</numerusform>
+            <numerusform>%Ln Lagerausfall am %1, ein zu kurzer Zeitraum für eine Rate pro Jahr</numerusform>
+            <numerusform>%Ln Lagerausfälle am %1, ein zu kurzer Zeitraum für eine Rate pro Jahr</numerusform>
         </translation>
     </message>
     <message>
@@ -1937,17 +2062,17 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <translation>Stillstand je Ausfall: Median %1 Stunden</translation>
     </message>
     <message numerus="yes">
-        <source>From %n work order(s) in %1</source>
+        <source>From %Ln work order(s) in %1</source>
         <translation>
-            <numerusform>Aus %n Instandhaltungsauftrag in %1</numerusform>
-            <numerusform>Aus %n Instandhaltungsaufträgen in %1</numerusform>
+            <numerusform>Aus %Ln Instandhaltungsauftrag in %1</numerusform>
+            <numerusform>Aus %Ln Instandhaltungsaufträgen in %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>, %n repeated row(s) counted once</source>
+        <source>, %Ln repeated row(s) counted once</source>
         <translation>
-            <numerusform>, %n doppelte Zeile einmal gezählt</numerusform>
-            <numerusform>, %n doppelte Zeilen einmal gezählt</numerusform>
+            <numerusform>, %Ln doppelte Zeile einmal gezählt</numerusform>
+            <numerusform>, %Ln doppelte Zeilen einmal gezählt</numerusform>
         </translation>
     </message>
     <message>
@@ -2148,6 +2273,23 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     <message>
         <source>Each run draws every input with a range from a PERT distribution: between its low and high value, most often near the most likely one. An input marked — keeps its figure. P10, P50 and P90: a tenth, half and nine tenths of the runs come to no more than this. The same seed draws the same runs.</source>
         <translation>Jeder Lauf zieht jeden Wert mit Bandbreite aus einer PERT-Verteilung: zwischen seinem niedrigen und hohen Wert, am häufigsten nahe dem wahrscheinlichsten. Ein mit — markierter Wert behält seine Zahl. P10, P50 und P90: Ein Zehntel, die Hälfte und neun Zehntel der Läufe ergeben höchstens diesen Wert. Derselbe Startwert ergibt dieselben Läufe.</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>Two parts of what the maintenance records come to, as two sentences.</extracomment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>The plant&apos;s maintenance records: %1.</source>
+        <translation>Instandhaltungsaufzeichnungen des Werks: %1.</translation>
+    </message>
+    <message>
+        <source>The figures they give are used in this report.</source>
+        <translation>Die daraus gewonnenen Werte gehen in diesen Bericht ein.</translation>
+    </message>
+    <message>
+        <source>They are kept as evidence only; no figure of this report is taken from them.</source>
+        <translation>Sie dienen nur als Nachweis; kein Wert dieses Berichts ist ihnen entnommen.</translation>
     </message>
 </context>
 <context>
@@ -2888,6 +3030,26 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     <message>
         <source>Could not use the figures of %1. %2</source>
         <translation>Die Werte von %1 konnten nicht verwendet werden. %2</translation>
+    </message>
+    <message>
+        <source>The dates of column %1 could be day first or month first (03/04/2024); their order can be chosen in the window.</source>
+        <translation>Die Datumsangaben der Spalte %1 können mit dem Tag oder dem Monat beginnen (03/04/2024); ihre Reihenfolge lässt sich im Fenster wählen.</translation>
+    </message>
+    <message>
+        <source>Reads a work-order export (.csv, .txt or .xlsx) with the columns guessed from its header and writes what its bearing failures and repair hours come to; with --report or --workbook, applies them to the figures of FILE, or the default figures, before writing.</source>
+        <translation>Liest einen Export von Instandhaltungsaufträgen (.csv, .txt oder .xlsx), erkennt die Spalten an der Kopfzeile und gibt aus, was seine Lagerausfälle und Reparaturstunden ergeben; mit --report oder --workbook werden sie vor dem Schreiben auf die Werte von FILE oder die Standardwerte angewendet.</translation>
+    </message>
+    <message>
+        <source>--records is given more than once; one export is read at a time</source>
+        <translation>--records ist mehrfach angegeben; es wird jeweils ein Export gelesen</translation>
+    </message>
+    <message>
+        <source>--records needs the name of the export to read</source>
+        <translation>--records benötigt den Namen des zu lesenden Exports</translation>
+    </message>
+    <message>
+        <source>--records goes with --report or --workbook, not with --summary</source>
+        <translation>--records gilt für --report oder --workbook, nicht für --summary</translation>
     </message>
 </context>
 <context>

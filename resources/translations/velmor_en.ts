@@ -83,31 +83,31 @@
 <context>
     <name>RecordsText</name>
     <message numerus="yes">
-        <source>%n bearing failure(s) from %1 to %2: %3 a year, %4 between %5 and %6</source>
+        <source>%Ln bearing failure(s) from %1 to %2: %3 a year, %4 between %5 and %6</source>
         <translation>
-            <numerusform>%n bearing failure from %1 to %2: %3 a year, %4 between %5 and %6</numerusform>
-            <numerusform>%n bearing failures from %1 to %2: %3 a year, %4 between %5 and %6</numerusform>
+            <numerusform>%Ln bearing failure from %1 to %2: %3 a year, %4 between %5 and %6</numerusform>
+            <numerusform>%Ln bearing failures from %1 to %2: %3 a year, %4 between %5 and %6</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n bearing failure(s) on %1, too short a time for a rate a year</source>
+        <source>%Ln bearing failure(s) on %1, too short a time for a rate a year</source>
         <translation>
-            <numerusform>%n bearing failure on %1, too short a time for a rate a year</numerusform>
-            <numerusform>%n bearing failures on %1, too short a time for a rate a year</numerusform>
+            <numerusform>%Ln bearing failure on %1, too short a time for a rate a year</numerusform>
+            <numerusform>%Ln bearing failures on %1, too short a time for a rate a year</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>From %n work order(s) in %1</source>
+        <source>From %Ln work order(s) in %1</source>
         <translation>
-            <numerusform>From %n work order in %1</numerusform>
-            <numerusform>From %n work orders in %1</numerusform>
+            <numerusform>From %Ln work order in %1</numerusform>
+            <numerusform>From %Ln work orders in %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>, %n repeated row(s) counted once</source>
+        <source>, %Ln repeated row(s) counted once</source>
         <translation>
-            <numerusform>, %n repeated row counted once</numerusform>
-            <numerusform>, %n repeated rows counted once</numerusform>
+            <numerusform>, %Ln repeated row counted once</numerusform>
+            <numerusform>, %Ln repeated rows counted once</numerusform>
         </translation>
     </message>
 </context>

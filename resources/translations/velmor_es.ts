@@ -1438,6 +1438,22 @@ desde 1994</translation>
         <source>Excel workbooks (*.xlsx)</source>
         <translation>Libros de Excel (*.xlsx)</translation>
     </message>
+    <message>
+        <source>Work-order exports (*.csv *.txt *.xlsx)</source>
+        <translation>Exportaciones de órdenes de trabajo (*.csv *.txt *.xlsx)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Open Maintenance Records…</source>
+        <translation>Abrir registros de mantenimiento…</translation>
+    </message>
+    <message>
+        <source>Open Maintenance Records</source>
+        <translation>Abrir registros de mantenimiento</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -1897,6 +1913,115 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     </message>
 </context>
 <context>
+    <name>RecordsChoiceText</name>
+    <message>
+        <source>At most %1 words can mark a bearing failure.</source>
+        <translation>Como máximo %1 palabras pueden identificar una avería de rodamiento.</translation>
+    </message>
+    <message>
+        <source>A word that marks a bearing failure is longer than %1 characters.</source>
+        <translation>Una palabra que identifica una avería de rodamiento supera los %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>The hours on line %1 are below zero.</source>
+        <translation>Las horas de la línea %1 son negativas.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordsDialog</name>
+    <message>
+        <source>Date:</source>
+        <translation>Fecha:</translation>
+    </message>
+    <message>
+        <source>Asset:</source>
+        <translation>Equipo:</translation>
+    </message>
+    <message>
+        <source>Work type or cause:</source>
+        <translation>Tipo de trabajo o causa:</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Descripción:</translation>
+    </message>
+    <message>
+        <source>Repair hours:</source>
+        <translation>Horas de reparación:</translation>
+    </message>
+    <message>
+        <source>Downtime hours:</source>
+        <translation>Horas de parada:</translation>
+    </message>
+    <message>
+        <source>Maintenance Records</source>
+        <translation>Registros de mantenimiento</translation>
+    </message>
+    <message>
+        <source>Choose which column of %1 holds what, and which work orders count as bearing failures. What the records come to is shown below as you choose.</source>
+        <translation>Elija qué contiene cada columna de %1 y qué órdenes de trabajo cuentan como averías de rodamiento. El resultado de los registros se muestra abajo a medida que elige.</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Columnas</translation>
+    </message>
+    <message>
+        <source>Sheet:</source>
+        <translation>Hoja:</translation>
+    </message>
+    <message>
+        <source>Day first (31/12/2024)</source>
+        <translation>Día primero (31/12/2024)</translation>
+    </message>
+    <message>
+        <source>Month first (12/31/2024)</source>
+        <translation>Mes primero (12/31/2024)</translation>
+    </message>
+    <message>
+        <source>Order of the dates:</source>
+        <translation>Orden de las fechas:</translation>
+    </message>
+    <message>
+        <source>Bearing failures</source>
+        <translation>Averías de rodamiento</translation>
+    </message>
+    <message>
+        <source>Work orders whose work type or description contains one of these words, separated by commas:</source>
+        <translation>Órdenes de trabajo cuyo tipo o descripción contiene una de estas palabras, separadas por comas:</translation>
+    </message>
+    <message>
+        <source>What the records come to</source>
+        <translation>Resultado de los registros</translation>
+    </message>
+    <message>
+        <source>Apply to Figures</source>
+        <translation>Aplicar a las cifras</translation>
+    </message>
+    <message>
+        <source>Keep as Evidence</source>
+        <translation>Conservar como justificante</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguna)</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Columna %1</translation>
+    </message>
+    <message>
+        <source>Bearing failures: %1 of %2 work orders.</source>
+        <translation>Averías de rodamiento: %1 de %2 órdenes de trabajo.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordsExport</name>
+    <message>
+        <source>Could not read the records of %1. %2</source>
+        <translation>No se pudieron leer los registros de %1. %2</translation>
+    </message>
+</context>
+<context>
     <name>RecordsText</name>
     <message>
         <source>It is not a workbook, or it is damaged.</source>
@@ -1915,17 +2040,17 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <translation>La hoja no contiene ni encabezado ni filas.</translation>
     </message>
     <message numerus="yes">
-        <source>%n bearing failure(s) from %1 to %2: %3 a year, %4 between %5 and %6</source>
+        <source>%Ln bearing failure(s) from %1 to %2: %3 a year, %4 between %5 and %6</source>
         <translation>
-            <numerusform>%n avería de rodamiento del %1 al %2: %3 al año, con un %4 entre %5 y %6</numerusform>
-            <numerusform>%n averías de rodamiento del %1 al %2: %3 al año, con un %4 entre %5 y %6</numerusform>
+            <numerusform>%Ln avería de rodamiento del %1 al %2: %3 al año, con un %4 entre %5 y %6</numerusform>
+            <numerusform>%Ln averías de rodamiento del %1 al %2: %3 al año, con un %4 entre %5 y %6</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n bearing failure(s) on %1, too short a time for a rate a year</source>
+        <source>%Ln bearing failure(s) on %1, too short a time for a rate a year</source>
         <translation>
-            <numerusform>%n avería de rodamiento el %1, un periodo demasiado corto para una tasa anual</numerusform>
-            <numerusform>%n averías de rodamiento el %1, un periodo demasiado corto para una tasa anual</numerusform>
+            <numerusform>%Ln avería de rodamiento el %1, un periodo demasiado corto para una tasa anual</numerusform>
+            <numerusform>%Ln averías de rodamiento el %1, un periodo demasiado corto para una tasa anual</numerusform>
         </translation>
     </message>
     <message>
@@ -1937,17 +2062,17 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <translation>Parada por avería: mediana %1 horas</translation>
     </message>
     <message numerus="yes">
-        <source>From %n work order(s) in %1</source>
+        <source>From %Ln work order(s) in %1</source>
         <translation>
-            <numerusform>A partir de %n orden de trabajo en %1</numerusform>
-            <numerusform>A partir de %n órdenes de trabajo en %1</numerusform>
+            <numerusform>A partir de %Ln orden de trabajo en %1</numerusform>
+            <numerusform>A partir de %Ln órdenes de trabajo en %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>, %n repeated row(s) counted once</source>
+        <source>, %Ln repeated row(s) counted once</source>
         <translation>
-            <numerusform>, %n fila repetida contada una vez</numerusform>
-            <numerusform>, %n filas repetidas contadas una vez</numerusform>
+            <numerusform>, %Ln fila repetida contada una vez</numerusform>
+            <numerusform>, %Ln filas repetidas contadas una vez</numerusform>
         </translation>
     </message>
     <message>
@@ -2148,6 +2273,23 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     <message>
         <source>Each run draws every input with a range from a PERT distribution: between its low and high value, most often near the most likely one. An input marked — keeps its figure. P10, P50 and P90: a tenth, half and nine tenths of the runs come to no more than this. The same seed draws the same runs.</source>
         <translation>Cada iteración extrae cada dato con rango de una distribución PERT: entre su valor bajo y su valor alto, con más frecuencia cerca del más probable. Un dato marcado con — conserva su cifra. P10, P50 y P90: una décima parte, la mitad y nueve décimas partes de las iteraciones no superan este valor. La misma semilla da las mismas iteraciones.</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>Two parts of what the maintenance records come to, as two sentences.</extracomment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>The plant&apos;s maintenance records: %1.</source>
+        <translation>Registros de mantenimiento de la planta: %1.</translation>
+    </message>
+    <message>
+        <source>The figures they give are used in this report.</source>
+        <translation>Las cifras que resultan de ellos se utilizan en este informe.</translation>
+    </message>
+    <message>
+        <source>They are kept as evidence only; no figure of this report is taken from them.</source>
+        <translation>Se conservan solo como justificante; ninguna cifra de este informe procede de ellos.</translation>
     </message>
 </context>
 <context>
@@ -2888,6 +3030,26 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     <message>
         <source>Could not use the figures of %1. %2</source>
         <translation>No se han podido usar las cifras de %1. %2</translation>
+    </message>
+    <message>
+        <source>The dates of column %1 could be day first or month first (03/04/2024); their order can be chosen in the window.</source>
+        <translation>Las fechas de la columna %1 pueden empezar por el día o por el mes (03/04/2024); su orden puede elegirse en la ventana.</translation>
+    </message>
+    <message>
+        <source>Reads a work-order export (.csv, .txt or .xlsx) with the columns guessed from its header and writes what its bearing failures and repair hours come to; with --report or --workbook, applies them to the figures of FILE, or the default figures, before writing.</source>
+        <translation>Lee una exportación de órdenes de trabajo (.csv, .txt o .xlsx), reconoce las columnas por su encabezado y escribe el resultado de sus averías de rodamiento y horas de reparación; con --report o --workbook, lo aplica a las cifras de FILE, o a las cifras predeterminadas, antes de escribir.</translation>
+    </message>
+    <message>
+        <source>--records is given more than once; one export is read at a time</source>
+        <translation>--records se indica más de una vez; se lee una exportación cada vez</translation>
+    </message>
+    <message>
+        <source>--records needs the name of the export to read</source>
+        <translation>--records necesita el nombre de la exportación que se va a leer</translation>
+    </message>
+    <message>
+        <source>--records goes with --report or --workbook, not with --summary</source>
+        <translation>--records se usa con --report o --workbook, no con --summary</translation>
     </message>
 </context>
 <context>

@@ -1438,6 +1438,22 @@ depuis 1994</translation>
         <source>Excel workbooks (*.xlsx)</source>
         <translation>Classeurs Excel (*.xlsx)</translation>
     </message>
+    <message>
+        <source>Work-order exports (*.csv *.txt *.xlsx)</source>
+        <translation>Exports d’ordres de travail (*.csv *.txt *.xlsx)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Open Maintenance Records…</source>
+        <translation>Ouvrir les relevés de maintenance…</translation>
+    </message>
+    <message>
+        <source>Open Maintenance Records</source>
+        <translation>Ouvrir les relevés de maintenance</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -1897,6 +1913,115 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
 </context>
 <context>
+    <name>RecordsChoiceText</name>
+    <message>
+        <source>At most %1 words can mark a bearing failure.</source>
+        <translation>Au plus %1 mots peuvent signaler une défaillance de roulement.</translation>
+    </message>
+    <message>
+        <source>A word that marks a bearing failure is longer than %1 characters.</source>
+        <translation>Un mot qui signale une défaillance de roulement dépasse %1 caractères.</translation>
+    </message>
+    <message>
+        <source>The hours on line %1 are below zero.</source>
+        <translation>Les heures de la ligne %1 sont négatives.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordsDialog</name>
+    <message>
+        <source>Date:</source>
+        <translation>Date&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Asset:</source>
+        <translation>Équipement&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Work type or cause:</source>
+        <translation>Type de travail ou cause&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Description&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Repair hours:</source>
+        <translation>Heures de réparation&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Downtime hours:</source>
+        <translation>Heures d’arrêt&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Maintenance Records</source>
+        <translation>Relevés de maintenance</translation>
+    </message>
+    <message>
+        <source>Choose which column of %1 holds what, and which work orders count as bearing failures. What the records come to is shown below as you choose.</source>
+        <translation>Choisissez ce que contient chaque colonne de %1 et quels ordres de travail comptent comme défaillances de roulement. Le résultat des relevés s’affiche ci-dessous au fil de vos choix.</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Colonnes</translation>
+    </message>
+    <message>
+        <source>Sheet:</source>
+        <translation>Feuille&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Day first (31/12/2024)</source>
+        <translation>Jour en premier (31/12/2024)</translation>
+    </message>
+    <message>
+        <source>Month first (12/31/2024)</source>
+        <translation>Mois en premier (12/31/2024)</translation>
+    </message>
+    <message>
+        <source>Order of the dates:</source>
+        <translation>Ordre des dates&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Bearing failures</source>
+        <translation>Défaillances de roulement</translation>
+    </message>
+    <message>
+        <source>Work orders whose work type or description contains one of these words, separated by commas:</source>
+        <translation>Ordres de travail dont le type ou la description contient l’un de ces mots, séparés par des virgules&#xa0;:</translation>
+    </message>
+    <message>
+        <source>What the records come to</source>
+        <translation>Résultat des relevés</translation>
+    </message>
+    <message>
+        <source>Apply to Figures</source>
+        <translation>Appliquer aux données</translation>
+    </message>
+    <message>
+        <source>Keep as Evidence</source>
+        <translation>Conserver comme justificatif</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucune)</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Colonne %1</translation>
+    </message>
+    <message>
+        <source>Bearing failures: %1 of %2 work orders.</source>
+        <translation>Défaillances de roulement&#xa0;: %1 sur %2 ordres de travail.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordsExport</name>
+    <message>
+        <source>Could not read the records of %1. %2</source>
+        <translation>Impossible de lire les relevés de %1. %2</translation>
+    </message>
+</context>
+<context>
     <name>RecordsText</name>
     <message>
         <source>It is not a workbook, or it is damaged.</source>
@@ -1915,17 +2040,17 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <translation>La feuille ne contient ni en-tête ni lignes.</translation>
     </message>
     <message numerus="yes">
-        <source>%n bearing failure(s) from %1 to %2: %3 a year, %4 between %5 and %6</source>
+        <source>%Ln bearing failure(s) from %1 to %2: %3 a year, %4 between %5 and %6</source>
         <translation>
-            <numerusform>%n défaillance de roulement du %1 au %2&#xa0;: %3 par an, à %4 entre %5 et %6</numerusform>
-            <numerusform>%n défaillances de roulement du %1 au %2&#xa0;: %3 par an, à %4 entre %5 et %6</numerusform>
+            <numerusform>%Ln défaillance de roulement du %1 au %2&#xa0;: %3 par an, à %4 entre %5 et %6</numerusform>
+            <numerusform>%Ln défaillances de roulement du %1 au %2&#xa0;: %3 par an, à %4 entre %5 et %6</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n bearing failure(s) on %1, too short a time for a rate a year</source>
+        <source>%Ln bearing failure(s) on %1, too short a time for a rate a year</source>
         <translation>
-            <numerusform>%n défaillance de roulement le %1, une durée trop courte pour un taux annuel</numerusform>
-            <numerusform>%n défaillances de roulement le %1, une durée trop courte pour un taux annuel</numerusform>
+            <numerusform>%Ln défaillance de roulement le %1, une durée trop courte pour un taux annuel</numerusform>
+            <numerusform>%Ln défaillances de roulement le %1, une durée trop courte pour un taux annuel</numerusform>
         </translation>
     </message>
     <message>
@@ -1937,17 +2062,17 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <translation>Arrêt par défaillance&#xa0;: médiane %1 heures</translation>
     </message>
     <message numerus="yes">
-        <source>From %n work order(s) in %1</source>
+        <source>From %Ln work order(s) in %1</source>
         <translation>
-            <numerusform>D&apos;après %n ordre de travail dans %1</numerusform>
-            <numerusform>D&apos;après %n ordres de travail dans %1</numerusform>
+            <numerusform>D&apos;après %Ln ordre de travail dans %1</numerusform>
+            <numerusform>D&apos;après %Ln ordres de travail dans %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>, %n repeated row(s) counted once</source>
+        <source>, %Ln repeated row(s) counted once</source>
         <translation>
-            <numerusform>, %n ligne répétée comptée une fois</numerusform>
-            <numerusform>, %n lignes répétées comptées une fois</numerusform>
+            <numerusform>, %Ln ligne répétée comptée une fois</numerusform>
+            <numerusform>, %Ln lignes répétées comptées une fois</numerusform>
         </translation>
     </message>
     <message>
@@ -2148,6 +2273,23 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     <message>
         <source>Each run draws every input with a range from a PERT distribution: between its low and high value, most often near the most likely one. An input marked — keeps its figure. P10, P50 and P90: a tenth, half and nine tenths of the runs come to no more than this. The same seed draws the same runs.</source>
         <translation>Chaque tirage prend chaque donnée dotée d’une plage dans une loi PERT&#xa0;: entre sa valeur basse et sa valeur haute, le plus souvent près de la plus probable. Une donnée marquée — garde sa valeur. P10, P50 et P90&#xa0;: un dixième, la moitié et neuf dixièmes des tirages n’excèdent pas cette valeur. La même graine donne les mêmes tirages.</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>Two parts of what the maintenance records come to, as two sentences.</extracomment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>The plant&apos;s maintenance records: %1.</source>
+        <translation>Relevés de maintenance du site&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>The figures they give are used in this report.</source>
+        <translation>Les données qui en résultent sont utilisées dans ce rapport.</translation>
+    </message>
+    <message>
+        <source>They are kept as evidence only; no figure of this report is taken from them.</source>
+        <translation>Ils sont conservés comme justificatif uniquement&#xa0;; aucune donnée de ce rapport n’en est tirée.</translation>
     </message>
 </context>
 <context>
@@ -2888,6 +3030,26 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     <message>
         <source>Could not use the figures of %1. %2</source>
         <translation>Impossible d’utiliser les valeurs de %1. %2</translation>
+    </message>
+    <message>
+        <source>The dates of column %1 could be day first or month first (03/04/2024); their order can be chosen in the window.</source>
+        <translation>Les dates de la colonne %1 peuvent commencer par le jour ou par le mois (03/04/2024)&#xa0;; leur ordre peut être choisi dans la fenêtre.</translation>
+    </message>
+    <message>
+        <source>Reads a work-order export (.csv, .txt or .xlsx) with the columns guessed from its header and writes what its bearing failures and repair hours come to; with --report or --workbook, applies them to the figures of FILE, or the default figures, before writing.</source>
+        <translation>Lit un export d’ordres de travail (.csv, .txt ou .xlsx), en reconnaît les colonnes d’après l’en-tête et écrit ce que donnent ses défaillances de roulement et ses heures de réparation&#xa0;; avec --report ou --workbook, les applique aux données de FILE, ou aux données par défaut, avant l’écriture.</translation>
+    </message>
+    <message>
+        <source>--records is given more than once; one export is read at a time</source>
+        <translation>--records est indiqué plusieurs fois&#xa0;; un seul export est lu à la fois</translation>
+    </message>
+    <message>
+        <source>--records needs the name of the export to read</source>
+        <translation>--records exige le nom de l’export à lire</translation>
+    </message>
+    <message>
+        <source>--records goes with --report or --workbook, not with --summary</source>
+        <translation>--records s’emploie avec --report ou --workbook, pas avec --summary</translation>
     </message>
 </context>
 <context>

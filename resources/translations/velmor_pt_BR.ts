@@ -1438,6 +1438,22 @@ desde 1994</translation>
         <source>Excel workbooks (*.xlsx)</source>
         <translation>Pastas de trabalho do Excel (*.xlsx)</translation>
     </message>
+    <message>
+        <source>Work-order exports (*.csv *.txt *.xlsx)</source>
+        <translation>Exportações de ordens de serviço (*.csv *.txt *.xlsx)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Open Maintenance Records…</source>
+        <translation>Abrir registros de manutenção…</translation>
+    </message>
+    <message>
+        <source>Open Maintenance Records</source>
+        <translation>Abrir registros de manutenção</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -1897,6 +1913,115 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     </message>
 </context>
 <context>
+    <name>RecordsChoiceText</name>
+    <message>
+        <source>At most %1 words can mark a bearing failure.</source>
+        <translation>No máximo %1 palavras podem identificar uma falha de rolamento.</translation>
+    </message>
+    <message>
+        <source>A word that marks a bearing failure is longer than %1 characters.</source>
+        <translation>Uma palavra que identifica uma falha de rolamento tem mais de %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>The hours on line %1 are below zero.</source>
+        <translation>As horas da linha %1 são negativas.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordsDialog</name>
+    <message>
+        <source>Date:</source>
+        <translation>Data:</translation>
+    </message>
+    <message>
+        <source>Asset:</source>
+        <translation>Equipamento:</translation>
+    </message>
+    <message>
+        <source>Work type or cause:</source>
+        <translation>Tipo de serviço ou causa:</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Descrição:</translation>
+    </message>
+    <message>
+        <source>Repair hours:</source>
+        <translation>Horas de reparo:</translation>
+    </message>
+    <message>
+        <source>Downtime hours:</source>
+        <translation>Horas de parada:</translation>
+    </message>
+    <message>
+        <source>Maintenance Records</source>
+        <translation>Registros de manutenção</translation>
+    </message>
+    <message>
+        <source>Choose which column of %1 holds what, and which work orders count as bearing failures. What the records come to is shown below as you choose.</source>
+        <translation>Escolha o que cada coluna de %1 contém e quais ordens de serviço contam como falhas de rolamento. O resultado dos registros é mostrado abaixo à medida que você escolhe.</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Colunas</translation>
+    </message>
+    <message>
+        <source>Sheet:</source>
+        <translation>Planilha:</translation>
+    </message>
+    <message>
+        <source>Day first (31/12/2024)</source>
+        <translation>Dia primeiro (31/12/2024)</translation>
+    </message>
+    <message>
+        <source>Month first (12/31/2024)</source>
+        <translation>Mês primeiro (12/31/2024)</translation>
+    </message>
+    <message>
+        <source>Order of the dates:</source>
+        <translation>Ordem das datas:</translation>
+    </message>
+    <message>
+        <source>Bearing failures</source>
+        <translation>Falhas de rolamento</translation>
+    </message>
+    <message>
+        <source>Work orders whose work type or description contains one of these words, separated by commas:</source>
+        <translation>Ordens de serviço cujo tipo ou descrição contém uma destas palavras, separadas por vírgulas:</translation>
+    </message>
+    <message>
+        <source>What the records come to</source>
+        <translation>Resultado dos registros</translation>
+    </message>
+    <message>
+        <source>Apply to Figures</source>
+        <translation>Aplicar aos dados</translation>
+    </message>
+    <message>
+        <source>Keep as Evidence</source>
+        <translation>Manter como evidência</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(nenhuma)</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Coluna %1</translation>
+    </message>
+    <message>
+        <source>Bearing failures: %1 of %2 work orders.</source>
+        <translation>Falhas de rolamento: %1 de %2 ordens de serviço.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordsExport</name>
+    <message>
+        <source>Could not read the records of %1. %2</source>
+        <translation>Não foi possível ler os registros de %1. %2</translation>
+    </message>
+</context>
+<context>
     <name>RecordsText</name>
     <message>
         <source>It is not a workbook, or it is damaged.</source>
@@ -1915,17 +2040,17 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <translation>A planilha não contém cabeçalho nem linhas.</translation>
     </message>
     <message numerus="yes">
-        <source>%n bearing failure(s) from %1 to %2: %3 a year, %4 between %5 and %6</source>
+        <source>%Ln bearing failure(s) from %1 to %2: %3 a year, %4 between %5 and %6</source>
         <translation>
-            <numerusform>%n falha de rolamento de %1 a %2: %3 por ano, com %4 entre %5 e %6</numerusform>
-            <numerusform>%n falhas de rolamento de %1 a %2: %3 por ano, com %4 entre %5 e %6</numerusform>
+            <numerusform>%Ln falha de rolamento de %1 a %2: %3 por ano, com %4 entre %5 e %6</numerusform>
+            <numerusform>%Ln falhas de rolamento de %1 a %2: %3 por ano, com %4 entre %5 e %6</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n bearing failure(s) on %1, too short a time for a rate a year</source>
+        <source>%Ln bearing failure(s) on %1, too short a time for a rate a year</source>
         <translation>
-            <numerusform>%n falha de rolamento em %1, um período curto demais para uma taxa anual</numerusform>
-            <numerusform>%n falhas de rolamento em %1, um período curto demais para uma taxa anual</numerusform>
+            <numerusform>%Ln falha de rolamento em %1, um período curto demais para uma taxa anual</numerusform>
+            <numerusform>%Ln falhas de rolamento em %1, um período curto demais para uma taxa anual</numerusform>
         </translation>
     </message>
     <message>
@@ -1937,17 +2062,17 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <translation>Parada por falha: mediana %1 horas</translation>
     </message>
     <message numerus="yes">
-        <source>From %n work order(s) in %1</source>
+        <source>From %Ln work order(s) in %1</source>
         <translation>
-            <numerusform>A partir de %n ordem de serviço em %1</numerusform>
-            <numerusform>A partir de %n ordens de serviço em %1</numerusform>
+            <numerusform>A partir de %Ln ordem de serviço em %1</numerusform>
+            <numerusform>A partir de %Ln ordens de serviço em %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>, %n repeated row(s) counted once</source>
+        <source>, %Ln repeated row(s) counted once</source>
         <translation>
-            <numerusform>, %n linha repetida contada uma vez</numerusform>
-            <numerusform>, %n linhas repetidas contadas uma vez</numerusform>
+            <numerusform>, %Ln linha repetida contada uma vez</numerusform>
+            <numerusform>, %Ln linhas repetidas contadas uma vez</numerusform>
         </translation>
     </message>
     <message>
@@ -2148,6 +2273,23 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     <message>
         <source>Each run draws every input with a range from a PERT distribution: between its low and high value, most often near the most likely one. An input marked — keeps its figure. P10, P50 and P90: a tenth, half and nine tenths of the runs come to no more than this. The same seed draws the same runs.</source>
         <translation>Cada iteração sorteia cada dado com faixa de uma distribuição PERT: entre o valor baixo e o alto, com mais frequência perto do mais provável. Um dado marcado com — mantém seu valor. P10, P50 e P90: um décimo, metade e nove décimos das iterações não passam deste valor. A mesma semente gera as mesmas iterações.</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>Two parts of what the maintenance records come to, as two sentences.</extracomment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>The plant&apos;s maintenance records: %1.</source>
+        <translation>Registros de manutenção da planta: %1.</translation>
+    </message>
+    <message>
+        <source>The figures they give are used in this report.</source>
+        <translation>Os dados resultantes são usados neste relatório.</translation>
+    </message>
+    <message>
+        <source>They are kept as evidence only; no figure of this report is taken from them.</source>
+        <translation>São mantidos apenas como evidência; nenhum dado deste relatório foi extraído deles.</translation>
     </message>
 </context>
 <context>
@@ -2888,6 +3030,26 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     <message>
         <source>Could not use the figures of %1. %2</source>
         <translation>Não foi possível usar os valores de %1. %2</translation>
+    </message>
+    <message>
+        <source>The dates of column %1 could be day first or month first (03/04/2024); their order can be chosen in the window.</source>
+        <translation>As datas da coluna %1 podem começar pelo dia ou pelo mês (03/04/2024); a ordem pode ser escolhida na janela.</translation>
+    </message>
+    <message>
+        <source>Reads a work-order export (.csv, .txt or .xlsx) with the columns guessed from its header and writes what its bearing failures and repair hours come to; with --report or --workbook, applies them to the figures of FILE, or the default figures, before writing.</source>
+        <translation>Lê uma exportação de ordens de serviço (.csv, .txt ou .xlsx), reconhece as colunas pelo cabeçalho e escreve o resultado das falhas de rolamento e das horas de reparo; com --report ou --workbook, aplica-o aos dados de FILE, ou aos dados padrão, antes de gravar.</translation>
+    </message>
+    <message>
+        <source>--records is given more than once; one export is read at a time</source>
+        <translation>--records foi informado mais de uma vez; uma exportação é lida por vez</translation>
+    </message>
+    <message>
+        <source>--records needs the name of the export to read</source>
+        <translation>--records precisa do nome da exportação a ler</translation>
+    </message>
+    <message>
+        <source>--records goes with --report or --workbook, not with --summary</source>
+        <translation>--records é usado com --report ou --workbook, não com --summary</translation>
     </message>
 </context>
 <context>

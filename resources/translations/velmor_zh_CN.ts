@@ -1428,6 +1428,22 @@ since 1994</source>
         <source>Excel workbooks (*.xlsx)</source>
         <translation>Excel 工作簿 (*.xlsx)</translation>
     </message>
+    <message>
+        <source>Work-order exports (*.csv *.txt *.xlsx)</source>
+        <translation>工单导出文件 (*.csv *.txt *.xlsx)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Open Maintenance Records…</source>
+        <translation>打开维护记录…</translation>
+    </message>
+    <message>
+        <source>Open Maintenance Records</source>
+        <translation>打开维护记录</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -1887,6 +1903,115 @@ The results cannot be computed from these figures. Please check the figures unde
     </message>
 </context>
 <context>
+    <name>RecordsChoiceText</name>
+    <message>
+        <source>At most %1 words can mark a bearing failure.</source>
+        <translation>最多可用 %1 个词语标识轴承故障。</translation>
+    </message>
+    <message>
+        <source>A word that marks a bearing failure is longer than %1 characters.</source>
+        <translation>标识轴承故障的某个词语超过 %1 个字符。</translation>
+    </message>
+    <message>
+        <source>The hours on line %1 are below zero.</source>
+        <translation>第 %1 行的工时小于零。</translation>
+    </message>
+</context>
+<context>
+    <name>RecordsDialog</name>
+    <message>
+        <source>Date:</source>
+        <translation>日期：</translation>
+    </message>
+    <message>
+        <source>Asset:</source>
+        <translation>设备：</translation>
+    </message>
+    <message>
+        <source>Work type or cause:</source>
+        <translation>工作类型或原因：</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>描述：</translation>
+    </message>
+    <message>
+        <source>Repair hours:</source>
+        <translation>维修工时：</translation>
+    </message>
+    <message>
+        <source>Downtime hours:</source>
+        <translation>停机时间（小时）：</translation>
+    </message>
+    <message>
+        <source>Maintenance Records</source>
+        <translation>维护记录</translation>
+    </message>
+    <message>
+        <source>Choose which column of %1 holds what, and which work orders count as bearing failures. What the records come to is shown below as you choose.</source>
+        <translation>请选择 %1 中各列的内容，以及哪些工单计为轴承故障。记录的结果随选择实时显示在下方。</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>列</translation>
+    </message>
+    <message>
+        <source>Sheet:</source>
+        <translation>工作表：</translation>
+    </message>
+    <message>
+        <source>Day first (31/12/2024)</source>
+        <translation>日在前 (31/12/2024)</translation>
+    </message>
+    <message>
+        <source>Month first (12/31/2024)</source>
+        <translation>月在前 (12/31/2024)</translation>
+    </message>
+    <message>
+        <source>Order of the dates:</source>
+        <translation>日期顺序：</translation>
+    </message>
+    <message>
+        <source>Bearing failures</source>
+        <translation>轴承故障</translation>
+    </message>
+    <message>
+        <source>Work orders whose work type or description contains one of these words, separated by commas:</source>
+        <translation>工作类型或描述中包含下列任一词语的工单，词语之间用逗号分隔：</translation>
+    </message>
+    <message>
+        <source>What the records come to</source>
+        <translation>记录结果</translation>
+    </message>
+    <message>
+        <source>Apply to Figures</source>
+        <translation>应用到数据</translation>
+    </message>
+    <message>
+        <source>Keep as Evidence</source>
+        <translation>仅作为依据保留</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>（无）</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>第 %1 列</translation>
+    </message>
+    <message>
+        <source>Bearing failures: %1 of %2 work orders.</source>
+        <translation>轴承故障：%2 张工单中的 %1 张。</translation>
+    </message>
+</context>
+<context>
+    <name>RecordsExport</name>
+    <message>
+        <source>Could not read the records of %1. %2</source>
+        <translation>无法读取 %1 中的记录。%2</translation>
+    </message>
+</context>
+<context>
     <name>RecordsText</name>
     <message>
         <source>It is not a workbook, or it is damaged.</source>
@@ -1905,15 +2030,15 @@ The results cannot be computed from these figures. Please check the figures unde
         <translation>工作表没有标题行，也没有数据行。</translation>
     </message>
     <message numerus="yes">
-        <source>%n bearing failure(s) from %1 to %2: %3 a year, %4 between %5 and %6</source>
+        <source>%Ln bearing failure(s) from %1 to %2: %3 a year, %4 between %5 and %6</source>
         <translation>
-            <numerusform>%1 至 %2 共 %n 次轴承故障：每年 %3 次，%4 区间为 %5 至 %6</numerusform>
+            <numerusform>%1 至 %2 共 %Ln 次轴承故障：每年 %3 次，%4 区间为 %5 至 %6</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n bearing failure(s) on %1, too short a time for a rate a year</source>
+        <source>%Ln bearing failure(s) on %1, too short a time for a rate a year</source>
         <translation>
-            <numerusform>%1 当天共 %n 次轴承故障，时间太短，无法得出年故障率</numerusform>
+            <numerusform>%1 当天共 %Ln 次轴承故障，时间太短，无法得出年故障率</numerusform>
         </translation>
     </message>
     <message>
@@ -1925,15 +2050,15 @@ The results cannot be computed from these figures. Please check the figures unde
         <translation>每次故障停机：中位数 %1 小时</translation>
     </message>
     <message numerus="yes">
-        <source>From %n work order(s) in %1</source>
+        <source>From %Ln work order(s) in %1</source>
         <translation>
-            <numerusform>来自 %1 中的 %n 张工单</numerusform>
+            <numerusform>来自 %1 中的 %Ln 张工单</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>, %n repeated row(s) counted once</source>
+        <source>, %Ln repeated row(s) counted once</source>
         <translation>
-            <numerusform>，%n 行重复记录只计一次</numerusform>
+            <numerusform>，%Ln 行重复记录只计一次</numerusform>
         </translation>
     </message>
     <message>
@@ -2131,6 +2256,23 @@ The results cannot be computed from these figures. Please check the figures unde
     <message>
         <source>Each run draws every input with a range from a PERT distribution: between its low and high value, most often near the most likely one. An input marked — keeps its figure. P10, P50 and P90: a tenth, half and nine tenths of the runs come to no more than this. The same seed draws the same runs.</source>
         <translation>每次运行从 PERT 分布中抽取每项设有区间的输入：介于低值与高值之间，最常接近最可能值。标有 — 的输入保持其数值。P10、P50、P90：十分之一、一半、十分之九的运行不超过该值。相同的随机种子产生相同的运行。</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>Two parts of what the maintenance records come to, as two sentences.</extracomment>
+        <translation>%1。%2</translation>
+    </message>
+    <message>
+        <source>The plant&apos;s maintenance records: %1.</source>
+        <translation>工厂维护记录：%1。</translation>
+    </message>
+    <message>
+        <source>The figures they give are used in this report.</source>
+        <translation>本报告采用了由此得出的数据。</translation>
+    </message>
+    <message>
+        <source>They are kept as evidence only; no figure of this report is taken from them.</source>
+        <translation>这些记录仅作为依据保留；本报告中的数据均未取自这些记录。</translation>
     </message>
 </context>
 <context>
@@ -2868,6 +3010,26 @@ The results cannot be computed from these figures. Please check the figures unde
     <message>
         <source>Could not use the figures of %1. %2</source>
         <translation>无法使用 %1 的数据。%2</translation>
+    </message>
+    <message>
+        <source>The dates of column %1 could be day first or month first (03/04/2024); their order can be chosen in the window.</source>
+        <translation>列 %1 中的日期可能是日在前，也可能是月在前（03/04/2024）；可在窗口中选择其顺序。</translation>
+    </message>
+    <message>
+        <source>Reads a work-order export (.csv, .txt or .xlsx) with the columns guessed from its header and writes what its bearing failures and repair hours come to; with --report or --workbook, applies them to the figures of FILE, or the default figures, before writing.</source>
+        <translation>读取工单导出文件（.csv、.txt 或 .xlsx），根据标题行识别各列，并输出轴承故障和维修工时的结果；与 --report 或 --workbook 一起使用时，先将其应用到 FILE 的数据（或默认数据）再写出。</translation>
+    </message>
+    <message>
+        <source>--records is given more than once; one export is read at a time</source>
+        <translation>--records 指定了多次；每次只读取一个导出文件</translation>
+    </message>
+    <message>
+        <source>--records needs the name of the export to read</source>
+        <translation>--records 需要指定要读取的导出文件名</translation>
+    </message>
+    <message>
+        <source>--records goes with --report or --workbook, not with --summary</source>
+        <translation>--records 只能与 --report 或 --workbook 一起使用，不能与 --summary 一起使用</translation>
     </message>
 </context>
 <context>

@@ -860,6 +860,9 @@ void FigureCommandsTest::maintenanceRecords_data()
     QTest::newRow("hours below zero named") << "minus.csv" << QByteArray("Date,Text,Hours\n2024-01-02,Bearing,4\n2024-06-01,Bearing,-3\n") << QString() << "cancel" << "The hours on line 3 are below zero." << false << "";
     QTest::newRow("empty file refused") << "empty.csv" << QByteArray() << QString() << "" << "" << false << "";
     QTest::newRow("binary file refused") << "binary.xlsx" << QByteArray("\x7F""ELF\x02\x01\0\0", 8) << QString() << "" << "" << false << "";
+    // Made 200 MB long without being written: refused before it is read.
+    QTest::newRow("200 MB export refused") << "huge.csv" << QByteArray("Date,Text\n") << QString() << "" << "" << false << "";
+    QTest::newRow("200 MB workbook refused") << "huge.xlsx" << QByteArray("PK") << QString() << "" << "" << false << "";
     // clang-format on
 }
 
@@ -875,6 +878,8 @@ void FigureCommandsTest::maintenanceRecords()
     const QString path = m_dir.filePath(name);
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
+    if (name.startsWith(u"huge"))
+        QVERIFY(file.resize(qint64(200) << 20));
     file.close();
     m_window = newWindow(QLocale(QLocale::English, QLocale::UnitedStates));
     document::FacilityDocument &facility = *m_window->document();
@@ -898,6 +903,7 @@ void FigureCommandsTest::maintenanceRecords()
         QVERIFY(!modal && !opened);
         QCOMPARE(m_reports.size(), 1);
         QVERIFY2(m_reports.first().contains(name), qPrintable(m_reports.first()));
+        QVERIFY2(!name.startsWith(u"huge") || m_reports.first().contains(u"100 MB"), qPrintable(m_reports.first()));
     } else {
         QVERIFY(modal);
         QCOMPARE(shownCount, count);

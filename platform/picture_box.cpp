@@ -44,14 +44,14 @@ QImage loadImage(const QString &resource, qreal devicePixelRatio)
     return QImage();
 }
 
-} // namespace
-
-QPixmap loadPicture(const QString &resource, qreal devicePixelRatio)
+// The picture for the ratio, lettered in the interface's language or as it
+// is stored.
+QPixmap pictureFor(const QString &resource, qreal devicePixelRatio, bool lettering)
 {
     // The artwork's texts in the interface's language are drawn over a copy
     // without them; where the language writes them as the picture does, the
     // picture is shown as it is.
-    const LetteredPicture *lettered = letteredPicture(resource);
+    const LetteredPicture *lettered = lettering ? letteredPicture(resource) : nullptr;
     if (lettered && writesOtherwise(*lettered)) {
         QImage image = loadImage(lettered->unlettered.toString(), devicePixelRatio);
         if (!image.isNull()) {
@@ -62,14 +62,26 @@ QPixmap loadPicture(const QString &resource, qreal devicePixelRatio)
     return QPixmap::fromImage(loadImage(resource, devicePixelRatio));
 }
 
-QPixmap loadPicture(const QString &resource, const QWidget *forWidget, qreal zoom)
+// Zoomed, the picture is made for as many device pixels as it will cover,
+// and keeps the screen's ratio so that it covers them.
+QPixmap pictureFor(const QString &resource, const QWidget *forWidget, qreal zoom, bool lettering)
 {
-    // Zoomed, the picture is made for as many device pixels as it will
-    // cover, and keeps the screen's ratio so that it covers them.
     const qreal screenRatio = forWidget ? forWidget->devicePixelRatioF() : qGuiApp->devicePixelRatio();
-    QPixmap picture = loadPicture(resource, screenRatio * zoom);
+    QPixmap picture = pictureFor(resource, screenRatio * zoom, lettering);
     picture.setDevicePixelRatio(screenRatio);
     return picture;
+}
+
+} // namespace
+
+QPixmap loadPicture(const QString &resource, qreal devicePixelRatio)
+{
+    return pictureFor(resource, devicePixelRatio, true);
+}
+
+QPixmap loadPicture(const QString &resource, const QWidget *forWidget, qreal zoom)
+{
+    return pictureFor(resource, forWidget, zoom, true);
 }
 
 PictureBox::PictureBox(const QString &resource, Border border, QWidget *parent) : QLabel(parent), m_resource(resource)
@@ -77,9 +89,26 @@ PictureBox::PictureBox(const QString &resource, Border border, QWidget *parent) 
     if (border == Border::Sunken)
         setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setPixmap(loadPicture(resource, this));
+    load();
 }
 
-void PictureBox::setZoom(qreal factor) { setPixmap(loadPicture(m_resource, this, factor)); }
+void PictureBox::setZoom(qreal factor)
+{
+    m_zoom = factor;
+    load();
+}
+
+void PictureBox::showEvent(QShowEvent *event)
+{
+    if (!m_shown) {
+        m_shown = true;
+        const LetteredPicture *lettered = letteredPicture(m_resource);
+        if (lettered && writesOtherwise(*lettered))
+            load();
+    }
+    QLabel::showEvent(event);
+}
+
+void PictureBox::load() { setPixmap(pictureFor(m_resource, this, m_zoom, m_shown)); }
 
 } // namespace platform

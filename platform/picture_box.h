@@ -34,8 +34,19 @@ public:
     // Shows the picture at this multiple of its natural size.
     void setZoom(qreal factor);
 
+protected:
+    // A picture the interface's language letters otherwise is lettered when
+    // the box is first shown: the tabs not yet opened cost nothing at
+    // start-up. Until then the box holds the picture as it is, of the same
+    // size.
+    void showEvent(QShowEvent *event) override;
+
 private:
+    void load();
+
     QString m_resource;
+    qreal m_zoom = 1;
+    bool m_shown = false;
 };
 
 } // namespace platform

@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -434,8 +435,14 @@ void ScaleTest::artworkSpeaksTheLanguage()
         const auto take = [&](Form2 *about) {
             if (!pick)
                 picture = trueColour(window.grab().toImage());
-            else if (auto *box = qobject_cast<QLabel *>(pick(window, about)))
+            else if (auto *box = qobject_cast<QLabel *>(pick(window, about))) {
+                // Lettered once shown: its tab brought to the front, as a user would.
+                for (QWidget *w = box; w->parentWidget(); w = w->parentWidget()) {
+                    if (auto *pages = qobject_cast<QStackedWidget *>(w->parentWidget()))
+                        pages->setCurrentWidget(w);
+                }
                 picture = trueColour(box->pixmap().toImage());
+            }
         };
         if (!inAbout)
             take(nullptr);

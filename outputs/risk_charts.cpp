@@ -181,6 +181,10 @@ std::unique_ptr<QChart> riskHistogramChart(const model::RiskSummary &summary, co
             continue;
         QAreaSeries *area = histogramPart(*bins, colour);
         attach(*chart, area, x, y);
+        // The area does not own its boundary lines; they go with it. (Only
+        // once added: before, the area is a child of its upper line.)
+        area->upperSeries()->setParent(area);
+        area->lowerSeries()->setParent(area);
         hideFromLegend(*chart, area);
     }
     markQuantiles(*chart, *quantiles, y->max(), x, y);

@@ -3,8 +3,9 @@
 // business case with its sensitivity and cases (median of 200), the
 // business case of a 30-year capital request (median of 200), 10,000 runs
 // of the risk simulation (median of 20), a 100,000-row work-order export
-// read (median of 5), the
-// four-page customer report (the Risk page simulated once, as the document keeps it) exported to PDF from the window (median of 20),
+// read (median of 5), the four-page customer report exported to PDF from the
+// window (median of 20; the Risk page's runs are simulated once, as the
+// document keeps them),
 // the workbook exported from the window (median of 20), and a facility file
 // saved and opened (median of 200 each). Prints
 // key=value lines in milliseconds.

@@ -65,7 +65,7 @@ RiskRangesDialog::RiskRangesDialog(const model::RiskRanges &ranges, const model:
             field->setMinimumWidth(int(80 * zoom));
             if (c == Likely)
                 field->setPlaceholderText(
-                    model::riskValueText(input, model::fixedRiskValue(input, values, assumptions), locale));
+                    model::riskValueText(input, model::riskInputValue(input, values, assumptions), locale));
             grid->addWidget(field, i + 1, c + 1);
             m_fields[std::size_t(i)][std::size_t(c)] = field;
         }

@@ -29,7 +29,9 @@ double drawPert(const PertRange &range, Engine &engine)
     return range.low + span * (x / (x + y));
 }
 
-double &valueOf(RiskInput input, InputValues &values, Assumptions &assumptions)
+// The figure or the reduction an input stands for, to read or to draw.
+template <typename Values, typename Reductions>
+auto &valueOf(RiskInput input, Values &values, Reductions &assumptions)
 {
     switch (input) {
     case RiskInput::BearingFailures:
@@ -49,6 +51,11 @@ Quantiles quantilesOf(const std::vector<double> &sorted)
 }
 
 } // namespace
+
+double riskInputValue(RiskInput input, const InputValues &values, const Assumptions &assumptions)
+{
+    return valueOf(input, values, assumptions);
+}
 
 RiskRanges defaultRiskRanges(const Assumptions &assumptions)
 {

@@ -53,6 +53,9 @@ struct RiskRanges {
     friend bool operator==(const RiskRanges &, const RiskRanges &) = default;
 };
 
+// The input's value without a range: the assumed reduction or the figure.
+double riskInputValue(RiskInput input, const InputValues &values, const Assumptions &assumptions);
+
 // The reductions from the conservative to the optimistic case, the assumed
 // value most likely; the figures fixed.
 RiskRanges defaultRiskRanges(const Assumptions &assumptions);

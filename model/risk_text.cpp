@@ -48,20 +48,6 @@ QString riskInputName(RiskInput input, QStringView symbol)
     return QString();
 }
 
-double fixedRiskValue(RiskInput input, const InputValues &values, const Assumptions &assumptions)
-{
-    switch (input) {
-    case RiskInput::BearingFailures:
-        return values[std::size_t(Input::BearingFailures)];
-    case RiskInput::HoursPerReplacement:
-        return values[std::size_t(Input::HoursPerReplacement)];
-    case RiskInput::ProductionRate:
-        return values[std::size_t(Input::ProductionRate)];
-    default:
-        return assumptions.reductionPercent[std::size_t(input)];
-    }
-}
-
 QString riskValueText(RiskInput, double value, const QLocale &locale)
 {
     // Two decimals at most: a range from the records' interval has many.
@@ -85,7 +71,7 @@ std::array<RiskRangeText, kRiskInputCount> riskRangeTexts(const RiskRanges &rang
             text.high = riskValueText(input, range->high, locale);
         } else {
             text.low = text.high = QStringLiteral("\u2014");
-            text.likely = riskValueText(input, fixedRiskValue(input, values, assumptions), locale);
+            text.likely = riskValueText(input, riskInputValue(input, values, assumptions), locale);
         }
     }
     return texts;

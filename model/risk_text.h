@@ -35,9 +35,6 @@ QString riskCaption(RiskCaption caption);
 // an hour's production ($)" with the currency's symbol.
 QString riskInputName(RiskInput input, QStringView symbol = u"$");
 
-// The input's value without a range: the assumed reduction or the figure.
-double fixedRiskValue(RiskInput input, const InputValues &values, const Assumptions &assumptions);
-
 // A value of the input as a field takes it and the report writes it:
 // without grouping, as many decimals as it has (the production rate's to
 // the cent).

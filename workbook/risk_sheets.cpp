@@ -91,7 +91,7 @@ void writeSummary(Sheet &sheet, const RiskFormats &formats, const model::RiskRan
             sheet.number(row, 2, range->likely, format);
             sheet.number(row, 3, range->high, format);
         } else {
-            sheet.number(row, 2, model::fixedRiskValue(input, values, assumptions), format);
+            sheet.number(row, 2, model::riskInputValue(input, values, assumptions), format);
             sheet.text(row, 4, RiskSheetText::tr("fixed at its figure"));
         }
     }

@@ -55,7 +55,7 @@ VELMOR_WINDOWS_KIT ?= $(WINDOWS_KIT_UNPACKED)
 export VELMOR_WINDOWS_KIT
 
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS := numeric_text_fuzzer currency_text_fuzzer plain_number_text_fuzzer facility_file_fuzzer
+FUZZ_TARGETS := numeric_text_fuzzer currency_text_fuzzer plain_number_text_fuzzer facility_file_fuzzer records_fuzzer
 # Only for the benchmark: callgrind, and an X server for the timed runs.
 BENCH_PACKAGES := valgrind xvfb xauth
 # Only for the Windows installer and its test: NSIS, zip, objdump for the

@@ -1,29 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
+#include "model/export_table.h"
+
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 
 #include <optional>
-#include <vector>
 
 namespace model {
-
-// A table read from a work-order export (a CSV file, or the first sheet of a
-// workbook, which workbook/xlsx_records.h reads). readCsv() reads CSV as
-// maintenance systems write it: comma,
-// semicolon or tab between fields (the one that splits the header into the
-// most fields, counted outside quotes); UTF-8 with or without a byte-order
-// mark, UTF-16 with one, or else Windows-1252; fields in double quotes may
-// hold the delimiter, doubled quotes and line breaks.
-struct ExportTable {
-    QStringList header;
-    std::vector<QStringList> rows; // blank lines left out; short rows padded
-    std::vector<int> lines;        // the line of the file each row starts on, from 1
-    QChar delimiter;
-    QString encoding; // "UTF-8", "UTF-16LE", "UTF-16BE" or "Windows-1252"
-};
 
 // Larger exports are refused: no plant's work orders come near it, and the
 // file is held whole while it is read.
@@ -36,6 +21,19 @@ struct ExportReading {
     QString problem; // one sentence naming the line, when there is no table
     int line = 0;
 };
-ExportReading readCsv(const QByteArray &bytes);
+
+// Reads CSV as maintenance systems write it: comma, semicolon or tab between
+// fields (the one that splits a line of the first few into the most fields,
+// counted outside quotes); UTF-8 with or without a byte-order mark, UTF-16
+// with one, or else Windows-1252; fields in double quotes may hold the
+// delimiter, doubled quotes and line breaks. Title lines above the header
+// (fewer than two texts) are skipped, and so are lines with no text at all
+// (";;;;"). The header ends at its last name: a row's empty fields beyond
+// it are left out, a text there refuses the file, as does a header wider
+// than a workbook can be. The bytes are let go once decoded.
+ExportReading readCsv(QByteArray bytes);
+
+// A cell's text quoted in a refusal: at most its first 40 characters.
+QString cellQuoted(QStringView text);
 
 } // namespace model

@@ -19,10 +19,8 @@
 #include <QJsonParseError>
 #include <QJsonValue>
 
-#include <cerrno>
 #include <charconv>
 #include <cmath>
-#include <sys/stat.h>
 #include <utility>
 #include <vector>
 
@@ -512,15 +510,8 @@ FacilityReadResult openFacilityFile(const QString &path)
     // Asked before opening: opening a pipe would wait for a writer, and
     // reading a device or a huge file would not end soon.
     const QFileInfo info(path);
-    if (!info.exists()) {
-        // A loop of links or a folder that cannot be entered is not a
-        // missing file: the system says what it is.
-        struct stat status {};
-        const int error = ::stat(QFile::encodeName(path).constData(), &status) == 0 ? 0 : errno;
-        if (error && error != ENOENT)
-            return readFailure(openFailed(path, systemErrorText(error)));
-        return readFailure(openFailed(path, QCoreApplication::translate("FacilityFile", "The file does not exist.")));
-    }
+    if (!info.exists())
+        return readFailure(openFailed(path, missingFileText(path)));
     if (info.isDir())
         return readFailure(
             openFailed(path, QCoreApplication::translate("FacilityFile", "It is a folder, not a file.")));

@@ -106,6 +106,7 @@ void writeRecordsMember(QByteArray &out, const RecordsEvidence &records)
     writeMember(out, "workOrders", QByteArray::number(summary.workOrders));
     writeMember(out, "failures", QByteArray::number(summary.failures));
     writeMember(out, "duplicates", QByteArray::number(summary.duplicates));
+    writeMember(out, "undated", QByteArray::number(summary.undated));
     writeMember(out, "first", jsonString(summary.first.toString(Qt::ISODate)));
     writeMember(out, "last", jsonString(summary.last.toString(Qt::ISODate)));
     writeMember(out, "medianHours", optionalNumber(summary.medianHours));
@@ -149,7 +150,8 @@ std::optional<QString> readRecordsMember(const QJsonValue &value, std::optional<
         const QJsonValue name = object.value(QLatin1StringView(key));
         if (!isName(name))
             return recordsInvalid(QLatin1StringView(key));
-        read.*member = name.toString();
+        // A direction override would print the page's sentence backwards.
+        read.*member = withoutDirectionControls(name.toString());
     }
     if (!isSha256(read.sha256))
         return recordsInvalid(QLatin1StringView("sha256"));
@@ -170,7 +172,7 @@ std::optional<QString> readRecordsMember(const QJsonValue &value, std::optional<
     for (const QJsonValue &word : words.toArray()) {
         if (!isName(word))
             return recordsInvalid(QLatin1StringView("failureWords"));
-        read.failureWords << word.toString();
+        read.failureWords << withoutDirectionControls(word.toString());
     }
     const QJsonValue applied = object.value(QLatin1StringView("applied"));
     if (!applied.isBool())
@@ -190,6 +192,12 @@ std::optional<QString> readRecordsMember(const QJsonValue &value, std::optional<
     summary.workOrders = *workOrders;
     summary.failures = *failures;
     summary.duplicates = *duplicates;
+    // Files written before rows without a date were left out have none.
+    const QJsonValue undatedValue = object.value(QLatin1StringView("undated"));
+    const std::optional<int> undated = undatedValue.isUndefined() ? std::optional(0) : count(undatedValue);
+    if (!undated)
+        return recordsInvalid(QLatin1StringView("undated"));
+    summary.undated = *undated;
     summary.first = QDate::fromString(object.value(QLatin1StringView("first")).toString(), Qt::ISODate);
     summary.last = QDate::fromString(object.value(QLatin1StringView("last")).toString(), Qt::ISODate);
     if (!summary.first.isValid())

@@ -2,8 +2,12 @@
 #include "model/message_text.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QList>
 #include <QtGlobal>
+
+#include <cerrno>
+#include <sys/stat.h>
 
 namespace model {
 namespace {
@@ -67,5 +71,20 @@ QString asSentence(QString text)
 }
 
 QString systemErrorText(int error) { return asSentence(qt_error_string(error)); }
+
+QString missingFileText(const QString &path)
+{
+    struct stat status {};
+    const int error = ::stat(QFile::encodeName(path).constData(), &status) == 0 ? 0 : errno;
+    if (error && error != ENOENT)
+        return systemErrorText(error);
+    return QCoreApplication::translate("FacilityFile", "The file does not exist.");
+}
+
+QString withoutDirectionControls(QString text)
+{
+    text.removeIf([](QChar c) { return (c >= u'\u202A' && c <= u'\u202E') || (c >= u'\u2066' && c <= u'\u2069'); });
+    return text;
+}
 
 } // namespace model

@@ -15,6 +15,18 @@ QString quotedForMessage(const QString &text);
 // ("Unknown option '%1'.").
 QString escapedForMessage(const QString &text);
 
+// Why the file at path, which does not exist as far as QFileInfo tells, cannot
+// be opened: a loop of links or a folder that cannot be entered is not a
+// missing file, and the system says what it is; else "The file does not
+// exist."
+QString missingFileText(const QString &path);
+
+// The text without the controls that embed, override or isolate a writing
+// direction (U+202A to U+202E, U+2066 to U+2069): an override would print
+// the words after it backwards; the text's own letters still set their
+// direction, so that Arabic or Hebrew names read as they are written.
+QString withoutDirectionControls(QString text);
+
 // The text trimmed and ending in a full stop, so that reasons from Qt or the
 // system ("No space left on device") read as sentences.
 QString asSentence(QString text);

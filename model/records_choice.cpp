@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "model/records_choice.h"
 
+#include "model/message_text.h"
+
 #include <QCoreApplication>
 #include <QRegularExpression>
 
@@ -14,12 +16,12 @@ struct RecordsChoiceText {
     Q_DECLARE_TR_FUNCTIONS(RecordsChoiceText)
 };
 
-std::vector<QString> columnTexts(const ExportTable &table, int column)
+std::vector<QStringView> columnTexts(const ExportTable &table, int column)
 {
-    std::vector<QString> texts;
-    texts.reserve(table.rows.size());
-    for (const QStringList &row : table.rows)
-        texts.push_back(row.value(column));
+    std::vector<QStringView> texts;
+    texts.reserve(table.rowCount());
+    for (std::size_t r = 0; r < table.rowCount(); ++r)
+        texts.push_back(table.cell(r, column));
     return texts;
 }
 
@@ -34,11 +36,13 @@ DateForm slashFormOf(const QLocale &locale)
 }
 
 // A name or word as a facility file keeps it: no control characters (an
-// escape sequence could rewrite a terminal), at most so long.
+// escape sequence could rewrite a terminal), no controls of the writing
+// direction (an override would print a page's sentence backwards), at most
+// so long.
 QString keptName(const QString &text)
 {
     QString kept;
-    for (const QChar c : text)
+    for (const QChar c : withoutDirectionControls(text))
         kept += c.category() == QChar::Other_Control ? u' ' : c;
     return kept.simplified().left(kMaxRecordsNameLength);
 }
@@ -46,12 +50,12 @@ QString keptName(const QString &text)
 // The first line whose hours in a chosen column read below zero, or 0.
 int lineOfNegativeHours(const ExportTable &table, const ColumnMapping &mapping)
 {
-    for (std::size_t r = 0; r < table.rows.size(); ++r) {
+    for (std::size_t r = 0; r < table.rowCount(); ++r) {
         for (const WorkOrderColumn column : {WorkOrderColumn::RepairHours, WorkOrderColumn::DowntimeHours}) {
             const std::optional<int> c = mapping[std::size_t(column)];
-            const QString text = c ? table.rows[r].value(*c).trimmed() : QString();
+            const QStringView text = c ? table.cell(r, *c).trimmed() : QStringView();
             if (text.startsWith(u'-') || text.startsWith(u'\u2212'))
-                return table.lines[r];
+                return table.lineOf(r);
         }
     }
     return 0;
@@ -66,13 +70,16 @@ DateColumn dateColumnOf(const ExportTable &table, std::optional<int> column)
 
 DateForm dateFormToTry(const ExportTable &table, std::optional<int> column)
 {
-    if (column && !table.rows.empty()) {
-        const QString first = table.rows.front().value(*column);
+    for (std::size_t r = 0; column && r < table.rowCount(); ++r) {
+        const QStringView first = table.cell(r, *column);
+        if (isUndated(first))
+            continue;
         for (const DateForm form :
              {DateForm::Iso, DateForm::DottedDayMonth, DateForm::SlashDayMonth, DateForm::SlashMonthDay}) {
             if (readDate(first, form))
                 return form;
         }
+        break;
     }
     return DateForm::Iso;
 }

@@ -59,6 +59,8 @@ QStringList evidenceLines(const RecordsEvidence &evidence, const QLocale &locale
                                           : QStringLiteral("%1, %2").arg(evidence.fileName, evidence.sheet));
     if (summary.duplicates > 0)
         source += RecordsText::tr(", %Ln repeated row(s) counted once", nullptr, summary.duplicates);
+    if (summary.undated > 0)
+        source += RecordsText::tr(", %Ln row(s) without a date left out", nullptr, summary.undated);
     lines << source + RecordsText::tr(" (SHA-256 %1…)").arg(evidence.sha256.left(12));
     return lines;
 }

@@ -1,13 +1,18 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "model/work_orders.h"
 
+#include "model/csv_table.h"
 #include "model/numeric_text.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numeric>
 #include <set>
+#include <tuple>
 
 namespace model {
 namespace {
@@ -24,24 +29,155 @@ const std::array<QStringList, kWorkOrderColumnCount> kHeaderWords{
     QStringList{"asset", "equipment", "machine", "anlage", "maschine", "équipement", "equipo", "equipamento", "设备"},
     QStringList{"type", "cause", "art", "ursache", "tipo", "causa", "类型", "原因"},
     QStringList{"description", "beschreibung", "text", "descripción", "descrição", "描述"},
-    QStringList{"repair", "hours", "stunden", "heures", "horas", "工时"},
+    QStringList{"repair", "hours", "stunden", "arbeit", "heures", "horas", "工时"},
     QStringList{"downtime", "stillstand", "arrêt", "parada", "停机"},
 };
 
-const QRegularExpression kIsoDate(QStringLiteral("^(\\d{4})-(\\d{1,2})-(\\d{1,2})"));
-const QRegularExpression kDottedDate(QStringLiteral("^(\\d{1,2})\\.(\\d{1,2})\\.(\\d{4})"));
-const QRegularExpression kSlashDate(QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\d{4})"));
+// A date at the start of a cell, then at most a time of day.
+const QString kTimeOfDay = QStringLiteral("(?:[ T]\\d{1,2}:\\d{2}(?::\\d{2}(?:[.,]\\d+)?)?(?: ?[AaPp][Mm])?Z?)?$");
+const QRegularExpression kIsoDate(QStringLiteral("^(\\d{4})-(\\d{1,2})-(\\d{1,2})") + kTimeOfDay);
+const QRegularExpression kDottedDate(QStringLiteral("^(\\d{1,2})\\.(\\d{1,2})\\.(\\d{4}|\\d{2})") + kTimeOfDay);
+const QRegularExpression kSlashDate(QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\d{4}|\\d{2})") + kTimeOfDay);
 
-std::optional<double> readHours(const QString &text, const QLocale &locale)
+// Two-digit years as spreadsheets read them: 00 to 29 this century, 30 to 99
+// the last.
+int yearOf(QStringView digits)
 {
-    const QString trimmed = text.trimmed();
+    const int year = digits.toInt();
+    return digits.size() == 4 ? year : year < 30 ? 2000 + year : 1900 + year;
+}
+
+// A repair longer than two weeks is no repair of one bearing.
+constexpr double kMostHoursOfOneRepair = 24 * 14;
+
+// "1,234" or "1.234": a separator followed by exactly three digits, which
+// may group thousands or mark decimals.
+bool groupsThousands(QStringView text, QChar mark)
+{
+    const qsizetype at = text.lastIndexOf(mark);
+    return at > 0 && text.size() - at == 4 && text.indexOf(mark) == at
+           && std::all_of(text.begin() + at + 1, text.end(), [](QChar c) { return c.isDigit(); });
+}
+
+// The decimal mark of a column of hours: the one its texts show where it
+// cannot group thousands, or, where every text could be either, the one that
+// keeps each repair within two weeks.
+QChar decimalMarkOf(const ExportTable &table, int column)
+{
+    int points = 0;
+    int commas = 0;
+    bool pointCouldGroup = false; // "1.125"
+    for (std::size_t r = 0; r < table.rowCount(); ++r) {
+        const QStringView text = table.cell(r, column).trimmed();
+        const qsizetype point = text.lastIndexOf(u'.');
+        const qsizetype comma = text.lastIndexOf(u',');
+        if (point >= 0 && comma >= 0)
+            ++(point > comma ? points : commas);
+        else if (point >= 0 && groupsThousands(text, u'.'))
+            pointCouldGroup = true;
+        else if (point >= 0)
+            ++points;
+        else if (comma >= 0 && !groupsThousands(text, u','))
+            ++commas;
+    }
+    if (points != commas)
+        return points > commas ? u'.' : u',';
+    // Every separator could group thousands, which would make each repair
+    // of a thousand hours or more: the separator is the decimal mark.
+    return pointCouldGroup ? u'.' : u',';
+}
+
+// The hours of a cell with the column's decimal mark: none for an empty
+// cell or one that holds no number; NaN for "nan" and "inf", which no
+// export means as hours.
+std::optional<double> readHours(QStringView cell, QChar mark, const QLocale &locale)
+{
+    static const QRegularExpression number(QStringLiteral("^[-+]?(\\d+\\.?\\d*|\\.\\d+)$"));
+    const QStringView trimmed = cell.trimmed();
     if (trimmed.isEmpty())
         return std::nullopt;
-    if (const std::optional<double> value = readFigure(trimmed, locale))
-        return value;
-    bool ok = false;
-    const double value = QString(trimmed).replace(u',', u'.').toDouble(&ok);
-    return ok ? std::optional(value) : std::nullopt;
+    QString plain = trimmed.toString();
+    plain.remove(u' ').remove(u'\u00A0').remove(u'\u202F').remove(u'\'');
+    plain.remove(mark == u'.' ? u',' : u'.');
+    plain.replace(mark, u'.');
+    if (number.match(plain).hasMatch())
+        return plain.toDouble();
+    static const QRegularExpression notFinite(QStringLiteral("^[-+]?(nan|inf|infinity)$"),
+                                              QRegularExpression::CaseInsensitiveOption);
+    if (notFinite.match(trimmed).hasMatch())
+        return std::numeric_limits<double>::quiet_NaN();
+    return readFigure(trimmed, locale);
+}
+
+// How well a header name stands for a column: the word itself, a name with
+// no word of another column, any name that holds the word; 0 for none.
+int matchOf(const QString &name, WorkOrderColumn column)
+{
+    const QStringList &words = kHeaderWords[std::size_t(column)];
+    const auto holds = [&](const QStringList &list) {
+        return std::any_of(list.begin(), list.end(), [&](const QString &w) { return name.contains(w); });
+    };
+    if (words.contains(name))
+        return 3;
+    if (!holds(words))
+        return 0;
+    for (int other = 0; other < kWorkOrderColumnCount; ++other) {
+        if (other != int(column) && holds(kHeaderWords[std::size_t(other)]))
+            return 1;
+    }
+    return 2;
+}
+
+// The rows' indices in an order where rows that repeat one another, blanks
+// around a cell aside, stand together.
+std::vector<std::uint32_t> rowsInRepeatOrder(const ExportTable &table, std::vector<std::size_t> &hashes)
+{
+    hashes.resize(table.rowCount());
+    for (std::size_t r = 0; r < table.rowCount(); ++r) {
+        std::size_t hash = 0;
+        for (int c = 0; c < table.cellCount(r); ++c)
+            hash = hash * 31 + qHash(table.cell(r, c).trimmed());
+        hashes[r] = hash;
+    }
+    std::vector<std::uint32_t> order(table.rowCount());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::uint32_t a, std::uint32_t b) { return hashes[a] < hashes[b]; });
+    return order;
+}
+
+bool sameRow(const ExportTable &table, std::size_t a, std::size_t b)
+{
+    const int width = std::max(table.cellCount(a), table.cellCount(b));
+    for (int c = 0; c < width; ++c) {
+        if (table.cell(a, c).trimmed() != table.cell(b, c).trimmed())
+            return false;
+    }
+    return true;
+}
+
+// Which rows repeat an earlier one.
+std::vector<bool> repeatedRows(const ExportTable &table)
+{
+    std::vector<std::size_t> hashes;
+    const std::vector<std::uint32_t> order = rowsInRepeatOrder(table, hashes);
+    std::vector<bool> repeated(table.rowCount(), false);
+    for (std::size_t i = 0; i < order.size();) {
+        std::size_t end = i + 1;
+        while (end < order.size() && hashes[order[end]] == hashes[order[i]])
+            ++end;
+        // Within one hash, each row against the earlier rows not repeated.
+        for (std::size_t j = i + 1; j < end; ++j) {
+            for (std::size_t k = i; k < j; ++k) {
+                if (!repeated[order[k]] && sameRow(table, order[k], order[j])) {
+                    repeated[order[j]] = true;
+                    break;
+                }
+            }
+        }
+        i = end;
+    }
+    return repeated;
 }
 
 } // namespace
@@ -55,28 +191,35 @@ ColumnMapping guessMapping(const QStringList &header)
     for (const WorkOrderColumn column :
          {WorkOrderColumn::Date, WorkOrderColumn::DowntimeHours, WorkOrderColumn::Description,
           WorkOrderColumn::WorkType, WorkOrderColumn::Asset, WorkOrderColumn::RepairHours}) {
+        int best = 0;
         for (int c = 0; c < header.size(); ++c) {
-            const QString name = header[c].toLower();
-            const QStringList &words = kHeaderWords[std::size_t(column)];
-            if (!taken.count(c)
-                && std::any_of(words.begin(), words.end(), [&](const QString &w) { return name.contains(w); })) {
+            const int match = taken.count(c) ? 0 : matchOf(header[c].toLower(), column);
+            if (match > best) {
+                best = match;
                 mapping[std::size_t(column)] = c;
-                taken.insert(c);
-                break;
             }
         }
+        if (const std::optional<int> c = mapping[std::size_t(column)])
+            taken.insert(*c);
     }
     return mapping;
 }
 
-DateColumn dateFormOf(const std::vector<QString> &texts)
+bool isUndated(QStringView text)
+{
+    return std::none_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
+}
+
+DateColumn dateFormOf(const std::vector<QStringView> &texts)
 {
     DateColumn column;
     bool dayFirst = false;
     bool monthFirst = false;
     std::optional<DateForm> form;
     for (std::size_t r = 0; r < texts.size(); ++r) {
-        const QString text = texts[r].trimmed();
+        const QStringView text = texts[r].trimmed();
+        if (isUndated(text))
+            continue;
         std::optional<DateForm> found;
         if (kIsoDate.match(text).hasMatch()) {
             found = DateForm::Iso;
@@ -84,8 +227,8 @@ DateColumn dateFormOf(const std::vector<QString> &texts)
             found = DateForm::DottedDayMonth;
         } else if (const QRegularExpressionMatch slash = kSlashDate.match(text); slash.hasMatch()) {
             found = DateForm::SlashDayMonth;
-            dayFirst |= slash.captured(1).toInt() > 12;
-            monthFirst |= slash.captured(2).toInt() > 12;
+            dayFirst |= slash.capturedView(1).toInt() > 12;
+            monthFirst |= slash.capturedView(2).toInt() > 12;
         }
         if (!found || (form && *form != *found)) {
             column.badRow = int(r);
@@ -107,21 +250,21 @@ DateColumn dateFormOf(const std::vector<QString> &texts)
     return column;
 }
 
-std::optional<QDate> readDate(const QString &text, DateForm form)
+std::optional<QDate> readDate(QStringView text, DateForm form)
 {
-    const QString trimmed = text.trimmed();
+    const QStringView trimmed = text.trimmed();
     QDate date;
     if (form == DateForm::Iso) {
         const QRegularExpressionMatch m = kIsoDate.match(trimmed);
         if (m.hasMatch())
-            date = QDate(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
+            date = QDate(m.capturedView(1).toInt(), m.capturedView(2).toInt(), m.capturedView(3).toInt());
     } else {
         const QRegularExpressionMatch m = (form == DateForm::DottedDayMonth ? kDottedDate : kSlashDate).match(trimmed);
         if (m.hasMatch()) {
-            const int first = m.captured(1).toInt();
-            const int second = m.captured(2).toInt();
+            const int first = m.capturedView(1).toInt();
+            const int second = m.capturedView(2).toInt();
             const bool dayFirst = form != DateForm::SlashMonthDay;
-            date = QDate(m.captured(3).toInt(), dayFirst ? second : first, dayFirst ? first : second);
+            date = QDate(yearOf(m.capturedView(3)), dayFirst ? second : first, dayFirst ? first : second);
         }
     }
     return date.isValid() ? std::optional(date) : std::nullopt;
@@ -142,26 +285,40 @@ RecordsReading summariseRecords(const ExportTable &table, const ColumnMapping &m
         reading.problem = WorkOrderText::tr("No column is chosen for the date.");
         return reading;
     }
-    const auto cell = [&](const QStringList &row, WorkOrderColumn column) {
+    const auto cell = [&](std::size_t row, WorkOrderColumn column) {
         const std::optional<int> c = mapping[std::size_t(column)];
-        return c && *c < row.size() ? row[*c] : QString();
+        return c ? table.cell(row, *c) : QStringView();
     };
+    const auto markOf = [&](WorkOrderColumn column) {
+        const std::optional<int> c = mapping[std::size_t(column)];
+        return c ? decimalMarkOf(table, *c) : QChar(u'.');
+    };
+    const QChar repairMark = markOf(WorkOrderColumn::RepairHours);
+    const QChar downtimeMark = markOf(WorkOrderColumn::DowntimeHours);
+    QStringList words;
+    for (const QString &word : failureWords)
+        if (!word.trimmed().isEmpty())
+            words << word.trimmed();
     RecordsSummary summary;
-    std::set<QStringList> seen;
+    const std::vector<bool> repeated = repeatedRows(table);
     std::vector<double> hours;
     std::vector<double> downtimes;
-    for (std::size_t r = 0; r < table.rows.size(); ++r) {
-        const QStringList &row = table.rows[r];
-        if (!seen.insert(row).second) {
+    for (std::size_t r = 0; r < table.rowCount(); ++r) {
+        if (repeated[r]) {
             ++summary.duplicates;
             continue;
         }
-        const std::optional<QDate> date = readDate(row.value(*dateColumn), form);
+        const QStringView dateText = table.cell(r, *dateColumn);
+        if (isUndated(dateText)) {
+            ++summary.undated;
+            continue;
+        }
+        const std::optional<QDate> date = readDate(dateText, form);
         if (!date) {
-            reading.line = table.lines[r];
+            reading.line = table.lineOf(r);
             reading.problem = WorkOrderText::tr("The date %1 on line %2 does not read as a date.")
-                                  .arg(row.value(*dateColumn).trimmed())
-                                  .arg(table.lines[r]);
+                                  .arg(cellQuoted(dateText))
+                                  .arg(table.lineOf(r));
             return reading;
         }
         ++summary.workOrders;
@@ -169,17 +326,36 @@ RecordsReading summariseRecords(const ExportTable &table, const ColumnMapping &m
             summary.first = *date;
         if (!summary.last.isValid() || *date > summary.last)
             summary.last = *date;
-        const QString marked = cell(row, WorkOrderColumn::WorkType) + u' ' + cell(row, WorkOrderColumn::Description);
-        const bool failure = std::any_of(failureWords.begin(), failureWords.end(), [&](const QString &word) {
-            return !word.trimmed().isEmpty() && marked.contains(word.trimmed(), Qt::CaseInsensitive);
+        const QStringView type = cell(r, WorkOrderColumn::WorkType);
+        const QStringView description = cell(r, WorkOrderColumn::Description);
+        const bool failure = std::any_of(words.begin(), words.end(), [&](const QString &word) {
+            return type.contains(word, Qt::CaseInsensitive) || description.contains(word, Qt::CaseInsensitive);
         });
         if (!failure)
             continue;
         ++summary.failures;
-        if (const std::optional<double> h = readHours(cell(row, WorkOrderColumn::RepairHours), locale))
-            hours.push_back(*h);
-        if (const std::optional<double> h = readHours(cell(row, WorkOrderColumn::DowntimeHours), locale))
-            downtimes.push_back(*h);
+        for (const auto &[column, mark, values] :
+             {std::tuple{WorkOrderColumn::RepairHours, repairMark, &hours},
+              std::tuple{WorkOrderColumn::DowntimeHours, downtimeMark, &downtimes}}) {
+            const std::optional<double> h = readHours(cell(r, column), mark, locale);
+            if (h && !std::isfinite(*h)) {
+                reading.line = table.lineOf(r);
+                reading.problem = WorkOrderText::tr("The hours %1 on line %2 are no number.")
+                                      .arg(cellQuoted(cell(r, column)))
+                                      .arg(table.lineOf(r));
+                return reading;
+            }
+            if (h && column == WorkOrderColumn::RepairHours && *h > kMostHoursOfOneRepair) {
+                reading.line = table.lineOf(r);
+                reading.problem =
+                    WorkOrderText::tr("The repair hours %1 on line %2 are more than two weeks for one repair.")
+                        .arg(cellQuoted(cell(r, column)))
+                        .arg(table.lineOf(r));
+                return reading;
+            }
+            if (h)
+                values->push_back(*h);
+        }
     }
     if (summary.workOrders == 0) {
         reading.problem = WorkOrderText::tr("The records hold no work orders.");

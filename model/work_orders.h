@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
-#include "model/csv_table.h"
+#include "model/export_table.h"
 #include "model/failure_rate.h"
 
 #include <QDate>
@@ -23,8 +23,10 @@ inline constexpr int kWorkOrderColumnCount = 6;
 using ColumnMapping = std::array<std::optional<int>, kWorkOrderColumnCount>;
 
 // The mapping guessed from the header's names, in the interface's languages:
-// "Date", "Datum", "Fecha", "Data", "日期" and so on; the first column that
-// matches each, no column twice.
+// "Date", "Datum", "Fecha", "Data", "日期" and so on; no column twice. A
+// name that is the word itself comes first, then one that holds no word of
+// another column ("Description" before "Asset Description"), then the
+// leftmost that holds it.
 ColumnMapping guessMapping(const QStringList &header);
 
 // How the dates of a column are written. The order of day and month is taken
@@ -36,8 +38,13 @@ struct DateColumn {
     bool ambiguous = false;       // slashes with no part above 12
     int badRow = -1;              // the first row whose date does not read, or -1
 };
-DateColumn dateFormOf(const std::vector<QString> &texts);
-std::optional<QDate> readDate(const QString &text, DateForm form);
+// Dates may carry a time ("2024-03-01 08:15"); two-digit years are of 1930
+// to 2029 ("05.02.24"). A cell without a digit is no date and is passed over
+// (an open order, a "Total" row).
+DateColumn dateFormOf(const std::vector<QStringView> &texts);
+std::optional<QDate> readDate(QStringView text, DateForm form);
+// Whether a date cell holds no date at all: no digit in it.
+bool isUndated(QStringView text);
 
 // The words that mark a bearing failure in a work type or a description, in
 // the interface's languages.
@@ -47,11 +54,13 @@ QStringList defaultFailureWords();
 // records cover (from the first work order's date to the last's), the rate
 // with its 90 % interval, and the repair hours of the failures (median, 10th
 // and 90th percentiles). Rows that repeat another row field for field are
-// counted once and reported.
+// counted once and reported, blanks around a cell aside; rows without a date
+// are left out and counted.
 struct RecordsSummary {
     int workOrders = 0;
     int failures = 0;
     int duplicates = 0;
+    int undated = 0;
     QDate first;
     QDate last;
     std::optional<FailureRate> rate;
@@ -66,7 +75,13 @@ struct RecordsReading {
     QString problem; // naming the line
     int line = 0;
 };
-// Hours are read with the regional settings, or with a decimal comma.
+// The hours of a column are read with the decimal mark the whole column
+// tells (a workbook's numbers with a point): "2,500" is two and a half hours
+// where a comma is the mark, and a comma that could group thousands is taken
+// for the mark where the thousands would make a repair of weeks. Hours that
+// read as no number ("n/a") are passed over; "nan" and "inf" refuse the
+// export, naming the line; text in the regional settings' own digits is read
+// with locale.
 RecordsReading summariseRecords(const ExportTable &table, const ColumnMapping &mapping, DateForm form,
                                 const QStringList &failureWords, const QLocale &locale);
 

@@ -29,17 +29,6 @@ constexpr qreal kGap = 9;
 // font's size, and wrapped onto more lines when even that is too wide.
 constexpr qreal kSmallestFontShare = 0.7;
 
-// A text the user typed (a customer's name) as the page shows it: without
-// the controls that embed, override or isolate a writing direction
-// (U+202A to U+202E, U+2066 to U+2069). An override would print the words
-// after it backwards on the page; the text's own letters still set their
-// direction, so that Arabic or Hebrew names read as they are written.
-QString withoutDirectionControls(QString text)
-{
-    text.removeIf([](QChar c) { return (c >= u'\u202A' && c <= u'\u202E') || (c >= u'\u2066' && c <= u'\u2069'); });
-    return text;
-}
-
 // One text of a row: what it says, how, and the box it has to fit.
 struct Cell {
     QString text;
@@ -334,9 +323,9 @@ void layOut(PageLayout &page, const ReportContent &c)
     const qreal labelWidth = 68;
     const qreal labelGap = 4;
     const QString details[][2] = {
-        {QCoreApplication::translate("ReportPage", "Customer:"), withoutDirectionControls(c.customer)},
-        {QCoreApplication::translate("ReportPage", "Site:"), withoutDirectionControls(c.site)},
-        {QCoreApplication::translate("ReportPage", "Prepared by:"), withoutDirectionControls(c.preparedBy)},
+        {QCoreApplication::translate("ReportPage", "Customer:"), model::withoutDirectionControls(c.customer)},
+        {QCoreApplication::translate("ReportPage", "Site:"), model::withoutDirectionControls(c.site)},
+        {QCoreApplication::translate("ReportPage", "Prepared by:"), model::withoutDirectionControls(c.preparedBy)},
         {QCoreApplication::translate("ReportPage", "Date:"), c.date}};
     for (int line = 0; line < 2; ++line) {
         const auto &first = details[2 * line];
@@ -472,7 +461,7 @@ void layOutBusinessCase(PageLayout &page, const ReportContent &c)
     const QColor black(Qt::black);
     layOutHeading(page, c, b.title);
     const QFont textFont = page.font(9);
-    page.row({{withoutDirectionControls(b.forWhom), textFont, black, x, w}}, page.lineHeight(textFont));
+    page.row({{model::withoutDirectionControls(b.forWhom), textFont, black, x, w}}, page.lineHeight(textFont));
     page.down(kGap);
 
     page.heading(QCoreApplication::translate("ReportPage", "Investment and measures"));
@@ -532,7 +521,7 @@ void layOutSensitivityPage(PageLayout &page, const ReportContent &c)
 {
     const BusinessCasePage &b = *c.businessCase;
     layOutHeading(page, c, b.sensitivityTitle);
-    page.row({{withoutDirectionControls(b.forWhom), page.font(9), Qt::black, page.left(), page.width()}},
+    page.row({{model::withoutDirectionControls(b.forWhom), page.font(9), Qt::black, page.left(), page.width()}},
              page.lineHeight(page.font(9)));
     page.down(kGap);
     if (cashFlowOnItsOwnPage(b))
@@ -583,7 +572,7 @@ void layOutRiskPage(PageLayout &page, const ReportContent &c)
     const qreal w = page.width();
     layOutHeading(page, c, r.title);
     const QFont textFont = page.font(9);
-    page.row({{withoutDirectionControls(r.forWhom), textFont, Qt::black, x, w}}, page.lineHeight(textFont));
+    page.row({{model::withoutDirectionControls(r.forWhom), textFont, Qt::black, x, w}}, page.lineHeight(textFont));
     page.down(kGap);
     layOutTable(page, r.quantiles, 0.4);
     for (const QString &line : r.facts)

@@ -56,6 +56,18 @@ private:
 bool killCopyDuring(const std::function<void()> &work, int delayMicroseconds);
 bool canKillCopies();
 
+// How work ran in a copy of this process: whether it ended by itself within
+// the time (it is killed after), its exit status, the most memory it held
+// and how long it took; ran is false where a process cannot be copied.
+struct CopyRun {
+    bool ran = false;
+    bool ended = false;
+    int status = 0;
+    qint64 peakBytes = 0;
+    double seconds = 0;
+};
+CopyRun runInCopy(const std::function<int()> &work, int seconds);
+
 // False where the program's settings are no files under XDG_CONFIG_HOME
 // (Windows keeps them in the registry).
 bool settingsAreFiles();

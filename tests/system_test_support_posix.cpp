@@ -2,6 +2,7 @@
 // The system's misbehaviour for the suites on Linux (glibc).
 #include "system_test_support.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 
 #include <csignal>
@@ -83,6 +84,29 @@ bool killCopyDuring(const std::function<void()> &work, int delayMicroseconds)
 }
 
 bool canKillCopies() { return true; }
+
+CopyRun runInCopy(const std::function<int()> &work, int seconds)
+{
+    CopyRun run;
+    QElapsedTimer timer;
+    timer.start();
+    const pid_t child = fork();
+    if (child == 0) {
+        alarm(unsigned(seconds));
+        _exit(work());
+    }
+    if (child < 0)
+        return run;
+    int status = 0;
+    struct rusage usage {};
+    wait4(child, &status, 0, &usage);
+    run.ran = true;
+    run.seconds = double(timer.nsecsElapsed()) / 1e9;
+    run.ended = WIFEXITED(status);
+    run.status = run.ended ? WEXITSTATUS(status) : -WTERMSIG(status);
+    run.peakBytes = qint64(usage.ru_maxrss) * 1024;
+    return run;
+}
 
 bool settingsAreFiles() { return true; }
 

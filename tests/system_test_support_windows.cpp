@@ -42,6 +42,8 @@ bool killCopyDuring(const std::function<void()> &, int) { return false; }
 
 bool canKillCopies() { return false; }
 
+CopyRun runInCopy(const std::function<int()> &, int) { return {}; }
+
 bool settingsAreFiles() { return false; }
 
 bool regionalSettingsFromEnvironment() { return false; }

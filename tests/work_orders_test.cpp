@@ -4,6 +4,7 @@
 // breaks, duplicate rows, and files that are no table.
 
 #include "model/csv_table.h"
+#include "model/records_choice.h"
 #include "model/records_evidence.h"
 #include "model/work_orders.h"
 #include "workbook/xlsx_records.h"
@@ -45,6 +46,9 @@ private slots:
     void mergedCellsRead();
     void datesResolvedFromTheColumn_data();
     void datesResolvedFromTheColumn();
+    void exportsAsSystemsWriteThem_data();
+    void exportsAsSystemsWriteThem();
+    void namesKeptWithoutDirectionControls();
 };
 
 // The samples hold 17 bearing failures over 2023-03-01 to 2025-03-01: 8.5 a
@@ -87,11 +91,11 @@ void WorkOrdersTest::exportsRead()
     model::RecordsReading records;
     if (csv.table) {
         QCOMPARE(csv.table->encoding, encoding.isEmpty() ? csv.table->encoding : encoding);
-        std::vector<QString> dates;
+        std::vector<QStringView> dates;
         const model::ColumnMapping mapping = model::guessMapping(csv.table->header);
         QVERIFY(mapping[0].has_value());
-        for (const QStringList &row : csv.table->rows)
-            dates.push_back(row.value(*mapping[0]));
+        for (std::size_t r = 0; r < csv.table->rowCount(); ++r)
+            dates.push_back(csv.table->cell(r, *mapping[0]));
         const model::DateColumn column = model::dateFormOf(dates);
         records = model::summariseRecords(*csv.table, mapping, column.form.value_or(model::DateForm::Iso),
                                           model::defaultFailureWords(), QLocale::c());
@@ -129,12 +133,12 @@ void WorkOrdersTest::workbookRead()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("records.xlsx"));
     QFile::copy(QStringLiteral(":/data/work_orders.xlsx"), path);
-    const model::ExportReading xlsx = workbook::readXlsxRecords(QFile::encodeName(path));
+    const model::ExportReading xlsx = workbook::readXlsxRecords(QFile::encodeName(path), 0);
     QVERIFY2(xlsx.table, qPrintable(xlsx.problem));
     const model::ExportTable csv = *model::readCsv(sample("work_orders_comma.csv")).table;
     QCOMPARE(xlsx.table->header, csv.header);
-    QCOMPARE(xlsx.table->rows.size(), csv.rows.size());
-    QCOMPARE(xlsx.table->rows[5][0], csv.rows[5][0]);
+    QCOMPARE(xlsx.table->rowCount(), csv.rowCount());
+    QCOMPARE(xlsx.table->cell(5, 0), csv.cell(5, 0));
     const model::RecordsReading records =
         model::summariseRecords(*xlsx.table, model::guessMapping(xlsx.table->header), model::DateForm::Iso,
                                 model::defaultFailureWords(), QLocale::c());
@@ -144,7 +148,7 @@ void WorkOrdersTest::workbookRead()
     QVERIFY(!workbook::readXlsxRecords(QFile::encodeName(path), 3).table);
     const QString text = dir.filePath(QStringLiteral("records.csv"));
     QFile::copy(QStringLiteral(":/data/work_orders_comma.csv"), text);
-    QVERIFY(!workbook::readXlsxRecords(QFile::encodeName(text)).table);
+    QVERIFY(!workbook::readXlsxRecords(QFile::encodeName(text), 0).table);
 }
 
 // A sheet as people lay one out: a title merged across the columns above
@@ -166,12 +170,12 @@ void WorkOrdersTest::mergedCellsRead()
         worksheet_write_string(sheet, r + 2, 2, orders[r][1], nullptr);
     }
     QCOMPARE(workbook_close(book), LXW_NO_ERROR);
-    const model::ExportReading reading = workbook::readXlsxRecords(path);
+    const model::ExportReading reading = workbook::readXlsxRecords(path, 0);
     QVERIFY2(reading.table, qPrintable(reading.problem));
     QCOMPARE(reading.table->header, (QStringList{"Date", "Asset", "Description"}));
-    QCOMPARE(reading.table->rows.size(), std::size_t(3));
-    QCOMPARE(reading.table->rows[2], (QStringList{"2024-05-06", "Pump 7", "Bearing"}));
-    QCOMPARE(reading.table->lines.front(), 3);
+    QCOMPARE(reading.table->rowCount(), std::size_t(3));
+    QCOMPARE(reading.table->rowTexts(2), (QStringList{"2024-05-06", "Pump 7", "Bearing"}));
+    QCOMPARE(reading.table->lineOf(0), 3);
 }
 
 void WorkOrdersTest::datesResolvedFromTheColumn_data()
@@ -192,10 +196,83 @@ void WorkOrdersTest::datesResolvedFromTheColumn()
 {
     QFETCH(QStringList, dates);
     QFETCH(int, form);
-    const model::DateColumn column = model::dateFormOf(std::vector<QString>(dates.begin(), dates.end()));
+    const model::DateColumn column = model::dateFormOf(std::vector<QStringView>(dates.begin(), dates.end()));
     QCOMPARE(column.form ? int(*column.form) : column.ambiguous ? -1 : -2, form);
     if (column.form)
         QCOMPARE(*model::readDate(dates.back(), *column.form), QDate(2024, 12, 31));
+}
+
+// Exports as maintenance systems and spreadsheets write them, read on the
+// desktop's regional settings: what they come to, or the line refused.
+void WorkOrdersTest::exportsAsSystemsWriteThem_data()
+{
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<int>("failures"); // -1: refused, at the line of undated
+    QTest::addColumn<int>("undated");
+    QTest::addColumn<double>("medianHours");
+    const QByteArray sap = "Datum;Anlage;Auftragsart;Beschreibung;Ist-Arbeit\n"
+                           "05.02.24;P-7;Störung;Lager getauscht;2,500\n"
+                           "06.03.24;P-8;Störung;Lager defekt;3,000\n";
+    const QByteArray english = "Date,Asset Description,Description,Repair hours\n"
+                               "2024-02-05,Pump bearing housing,Seal replaced,1.125\n"
+                               "2024-03-06,Fan,Bearing replaced,1.125\n";
+    // clang-format off
+    QTest::newRow("SAP hours with three decimals, US desktop") << sap << "en_US" << 2 << 0 << 2.75;
+    QTest::newRow("English hours with three decimals, German desktop") << english << "de_DE" << 1 << 0 << 1.125;
+    QTest::newRow("exact header name before a longer one") << english << "en_US" << 1 << 0 << 1.125;
+    QTest::newRow("title line, open order, blank and total rows")
+        << "Work orders 2024;;;;\n" + sap + "01.04.24;P-9;Störung;Lager offen;\n;P-9;Störung;Lager offen;\n;;;;\nSumme;;;;5,500\n"
+        << "de_DE" << 3 << 2 << 2.75;
+    QTest::newRow("a row repeated with a trailing blank")
+        << english + "2024-03-06,Fan ,Bearing replaced ,1.125\n" << "en_US" << 1 << 0 << 1.125;
+    QTest::newRow("dates with a time of day") << QByteArray("Date,Description\n2024-01-02 08:15,Bearing\n2024-02-03T16:30:00,Bearing\n") << "en_US" << 2 << 0 << -1.0;
+    QTest::newRow("a date with more after it") << QByteArray("Date,Description\n2024-01-02,a\n2024-01-05x,b\n") << "en_US" << -1 << 3 << 0.0;
+    QTest::newRow("hours that are not a number") << QByteArray("Date,Description,Hours\n2024-01-02,Bearing,nan\n") << "en_US" << -1 << 2 << 0.0;
+    QTest::newRow("hours of weeks") << QByteArray("Date,Description,Hours\n2024-01-02,Bearing,400\n") << "en_US" << -1 << 2 << 0.0;
+    // clang-format on
+}
+
+void WorkOrdersTest::exportsAsSystemsWriteThem()
+{
+    QFETCH(QByteArray, csv);
+    QFETCH(QString, locale);
+    QFETCH(int, failures);
+    QFETCH(int, undated);
+    QFETCH(double, medianHours);
+    const model::ExportReading read = model::readCsv(csv);
+    QVERIFY2(read.table, qPrintable(read.problem));
+    const model::RecordsChoice choice = model::startingChoice(*read.table, std::nullopt, QLocale(locale));
+    const model::RecordsReading records =
+        model::summariseRecords(*read.table, choice.mapping, choice.dateForm, choice.failureWords, QLocale(locale));
+    if (failures < 0) {
+        QVERIFY(!records.summary);
+        QCOMPARE(records.line, undated);
+        QVERIFY2(records.problem.contains(QString::number(undated)) && records.problem.size() < 120,
+                 qPrintable(records.problem));
+        return;
+    }
+    QVERIFY2(records.summary, qPrintable(records.problem));
+    QCOMPARE(records.summary->failures, failures);
+    QCOMPARE(records.summary->undated, undated);
+    if (medianHours >= 0)
+        QCOMPARE(*records.summary->medianHours, medianHours);
+    QCOMPARE(records.summary->first.year(), 2024);
+}
+
+// A name that turns the page's writing direction is kept without the turn,
+// from the export and from a facility file alike; a long cell is quoted short.
+void WorkOrdersTest::namesKeptWithoutDirectionControls()
+{
+    const model::ExportTable table = *model::readCsv(kSmall).table;
+    const model::RecordsChoice choice = model::startingChoice(table, std::nullopt, QLocale::c());
+    const model::EvidenceReading reading =
+        model::evidenceOf(table, choice, u"orders\u202EVSC.exe"_qs, QString(64, u'a'), u"Sheet\u2066"_qs, QLocale::c());
+    QVERIFY2(reading.evidence, qPrintable(reading.problem));
+    QCOMPARE(reading.evidence->fileName, u"ordersVSC.exe"_qs);
+    QCOMPARE(reading.evidence->sheet, u"Sheet"_qs);
+    const QString quoted = model::cellQuoted(QString(1 << 20, u'x'));
+    QCOMPARE(quoted.size(), 41);
 }
 
 QTEST_GUILESS_MAIN(WorkOrdersTest)

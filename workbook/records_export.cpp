@@ -34,7 +34,7 @@ RecordsExportReading readRecordsExport(const QString &path, int sheet)
     // Asked before opening: a pipe would wait for a writer, a device never end.
     const QFileInfo info(path);
     if (!info.exists())
-        return refused(QCoreApplication::translate("FacilityFile", "The file does not exist."));
+        return refused(model::missingFileText(path));
     if (info.isDir())
         return refused(QCoreApplication::translate("FacilityFile", "It is a folder, not a file."));
     if (!info.isFile())
@@ -56,18 +56,17 @@ RecordsExportReading readRecordsExport(const QString &path, int sheet)
         if (!hash.addData(&file))
             return refused(QCoreApplication::translate("FacilityFile", "The file could not be read: %1")
                                .arg(model::asSentence(file.errorString())));
-        records.sheets = xlsxSheetNames(QFile::encodeName(path));
-        table = readXlsxRecords(QFile::encodeName(path), sheet);
+        table = readXlsxRecords(QFile::encodeName(path), sheet, &records.sheets);
     } else {
         // One byte more than allowed tells a file that grew since it was asked.
-        const QByteArray bytes = file.read(model::kMaxCsvBytes + 1);
+        QByteArray bytes = file.read(model::kMaxCsvBytes + 1);
         if (file.error() != QFileDevice::NoError)
             return refused(QCoreApplication::translate("FacilityFile", "The file could not be read: %1")
                                .arg(model::asSentence(file.errorString())));
         if (bytes.size() > model::kMaxCsvBytes)
             return refused(model::exportTooLargeText());
         hash.addData(bytes);
-        table = model::readCsv(bytes);
+        table = model::readCsv(std::move(bytes));
     }
     if (!table.table)
         return refused(table.problem);

@@ -2,20 +2,15 @@
 #include "workbook/xlsx_parts.h"
 
 #include "model/message_text.h"
+#include "workbook/zip_member_device.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QXmlStreamReader>
 
-#include <unzip.h>
-#ifdef _WIN32
-#include <iowin32.h>
-#endif
-
 #include <algorithm>
 #include <array>
-#include <string>
 
 namespace workbook {
 namespace {
@@ -38,20 +33,6 @@ bool readMember(unzFile archive, ZipMember &member)
     // Closing a member read to its end compares its checksum.
     const bool closed = unzCloseCurrentFile(archive) == UNZ_OK;
     return read == 0 && closed && quint64(member.bytes.size()) == info.uncompressed_size;
-}
-
-unzFile openZip(const QByteArray &path)
-{
-#ifdef _WIN32
-    // The Windows file functions, given the name in UTF-16: the C library's
-    // would read it in the ANSI code page, which lacks most letters.
-    zlib_filefunc64_def functions{};
-    fill_win32_filefunc64W(&functions);
-    const std::wstring name = QFile::decodeName(path).toStdWString();
-    return unzOpen2_64(name.c_str(), &functions);
-#else
-    return unzOpen64(path.constData());
-#endif
 }
 
 bool wellFormedToItsEnd(const QByteArray &xml)

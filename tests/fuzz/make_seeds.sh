@@ -207,3 +207,43 @@ facility broken-nul-in-locale <<'EOF'
 EOF
 printf '{"format":"velmor-figures","version":1,"locale":"en_US","figures":["1\xff","2","3","4","5","6","7","8","9","10","11","12"]}\n' \
     | facility broken-invalid-utf8
+
+# records_fuzzer: byte 0 even for CSV, odd for a workbook, then the file.
+records() { # records <name> <0 or 1> <file>
+    mkdir -p "$corpus/records_fuzzer"
+    { printf "\\x0$2"; cat "$3"; } >"$corpus/records_fuzzer/$1"
+}
+data="$(cd "$(dirname "$0")/../data" && pwd)"
+records comma-sample 0 "$data/work_orders_comma.csv"
+records semicolon-sample 0 "$data/work_orders_semicolon.csv"
+records tab-sample 0 "$data/work_orders_tab.csv"
+records workbook-sample 1 "$data/work_orders.xlsx"
+printf 'Work orders 2024;;;\nDatum;Anlage;Art;Text;Ist-Arbeit\n05.02.24;P-7;Störung;Lager getauscht;2,500\n;;;;\nSumme;;;;2,500\n' \
+    >"$corpus/../scratch-title.csv" && records title-and-total 0 "$corpus/../scratch-title.csv" && rm "$corpus/../scratch-title.csv"
+# Small workbooks with a cell beyond the last column, a merged range beyond
+# the last row, and shared strings that name an entity.
+python3 - "$corpus/records_fuzzer" <<'PY'
+import sys, zipfile, io
+book = ('<workbook xmlns:r="r"><sheets><sheet name="Orders" r:id="rId1"/></sheets></workbook>')
+rels = '<Relationships><Relationship Id="rId1" Target="worksheets/sheet1.xml"/></Relationships>'
+def sheet(header, more=''):
+    return ('<worksheet><sheetData><row r="1">' + header + '</row><row r="2"><c r="A2" t="inlineStr"><is><t>2024-01-02'
+            '</t></is></c><c r="B2" t="s"><v>0</v></c></row></sheetData>' + more + '</worksheet>')
+cell = lambda ref, text: '<c r="%s" t="inlineStr"><is><t>%s</t></is></c>' % (ref, text)
+header = cell('A1', 'Date') + cell('B1', 'Description')
+strings = '<sst><si><t>Bearing</t></si></sst>'
+cases = {
+    'workbook-beyond-last-column': sheet(header + cell('FXSHRXW1', 'Hours')),
+    'workbook-merged-beyond': sheet(header, '<mergeCells><mergeCell ref="C2:FXSHRXW3"/></mergeCells>'),
+    'workbook-entities': sheet(header),
+}
+for name, xml in cases.items():
+    out = io.BytesIO()
+    with zipfile.ZipFile(out, 'w', zipfile.ZIP_DEFLATED) as z:
+        z.writestr('xl/workbook.xml', book)
+        z.writestr('xl/_rels/workbook.xml.rels', rels)
+        z.writestr('xl/worksheets/sheet1.xml', xml)
+        z.writestr('xl/sharedStrings.xml', '<!DOCTYPE sst [<!ENTITY e "xxxx">]><sst><si><t>&e;&e;</t></si></sst>'
+                   if name == 'workbook-entities' else strings)
+    open(sys.argv[1] + '/' + name, 'wb').write(b'\x01' + out.getvalue())
+PY

@@ -14,6 +14,7 @@
 #include "main_window/figure_commands.h"
 #include "main_window/form1.h"
 #include "model/business_case.h"
+#include "model/csv_table.h"
 #include "model/results.h"
 #include "model/risk_simulation.h"
 #include "model/work_orders.h"

@@ -974,6 +974,14 @@ seit 1994</translation>
         <source>Line %1 has %2 fields where the header has %3.</source>
         <translation>Zeile %1 hat %2 Felder, die Kopfzeile aber %3.</translation>
     </message>
+    <message>
+        <source>Line %1 has %2 fields; a table is read with at most %3.</source>
+        <translation>Zeile %1 hat %2 Felder; eine Tabelle wird mit höchstens %3 gelesen.</translation>
+    </message>
+    <message>
+        <source>No line holds a header of two column names or more.</source>
+        <translation>Keine Zeile enthält eine Kopfzeile mit zwei oder mehr Spaltennamen.</translation>
+    </message>
 </context>
 <context>
     <name>CurrencyUnits</name>
@@ -2079,6 +2087,53 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <source> (SHA-256 %1…)</source>
         <translation> (SHA-256 %1…)</translation>
     </message>
+    <message numerus="yes">
+        <source>, %Ln row(s) without a date left out</source>
+        <translation>
+            <numerusform>, %Ln Zeile ohne Datum ausgelassen</numerusform>
+            <numerusform>, %Ln Zeilen ohne Datum ausgelassen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Its part %1 unpacks to far more than a workbook of its size holds.</source>
+        <translation>Ihr Teil %1 entpackt sich zu weit mehr, als eine Arbeitsmappe dieser Größe enthält.</translation>
+    </message>
+    <message>
+        <source>Its part %1 is damaged.</source>
+        <translation>Ihr Teil %1 ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>Its part %1 declares entities, which no workbook does.</source>
+        <translation>Ihr Teil %1 deklariert Entitäten, was keine Arbeitsmappe tut.</translation>
+    </message>
+    <message>
+        <source>Its texts are longer than %1 characters.</source>
+        <translation>Ihre Texte sind länger als %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>Row %1 of the sheet lies beyond the last row a workbook can have.</source>
+        <translation>Zeile %1 des Blatts liegt hinter der letzten Zeile, die eine Arbeitsmappe haben kann.</translation>
+    </message>
+    <message>
+        <source>The cell %1 lies beyond the last column or row a workbook can have.</source>
+        <translation>Die Zelle %1 liegt hinter der letzten Spalte oder Zeile, die eine Arbeitsmappe haben kann.</translation>
+    </message>
+    <message>
+        <source>Row %1 of the sheet has more cells than a workbook row can.</source>
+        <translation>Zeile %1 des Blatts hat mehr Zellen, als eine Zeile einer Arbeitsmappe haben kann.</translation>
+    </message>
+    <message>
+        <source>A cell of row %1 holds more than %2 characters, more than a workbook cell can.</source>
+        <translation>Eine Zelle in Zeile %1 enthält mehr als %2 Zeichen, mehr als eine Zelle einer Arbeitsmappe fassen kann.</translation>
+    </message>
+    <message>
+        <source>The cell %1 names a shared string the workbook does not hold.</source>
+        <translation>Die Zelle %1 verweist auf einen gemeinsamen Text, den die Arbeitsmappe nicht enthält.</translation>
+    </message>
+    <message>
+        <source>The sheet holds more than %1 cells.</source>
+        <translation>Das Blatt enthält mehr als %1 Zellen.</translation>
+    </message>
 </context>
 <context>
     <name>ReportDetailsDialog</name>
@@ -2705,6 +2760,14 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     <message>
         <source>The records hold no work orders.</source>
         <translation>Die Aufzeichnungen enthalten keine Instandhaltungsaufträge.</translation>
+    </message>
+    <message>
+        <source>The hours %1 on line %2 are no number.</source>
+        <translation>Die Stunden %1 in Zeile %2 sind keine Zahl.</translation>
+    </message>
+    <message>
+        <source>The repair hours %1 on line %2 are more than two weeks for one repair.</source>
+        <translation>Die Reparaturstunden %1 in Zeile %2 sind mehr als zwei Wochen für eine Reparatur.</translation>
     </message>
 </context>
 <context>

@@ -110,6 +110,13 @@
             <numerusform>, %Ln repeated rows counted once</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>, %Ln row(s) without a date left out</source>
+        <translation>
+            <numerusform>, %Ln row without a date left out</numerusform>
+            <numerusform>, %Ln rows without a date left out</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ReportText</name>

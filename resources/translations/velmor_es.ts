@@ -974,6 +974,14 @@ desde 1994</translation>
         <source>Line %1 has %2 fields where the header has %3.</source>
         <translation>La línea %1 tiene %2 campos y el encabezado %3.</translation>
     </message>
+    <message>
+        <source>Line %1 has %2 fields; a table is read with at most %3.</source>
+        <translation>La línea %1 tiene %2 campos; una tabla se lee con %3 como máximo.</translation>
+    </message>
+    <message>
+        <source>No line holds a header of two column names or more.</source>
+        <translation>Ninguna línea contiene un encabezado con dos o más nombres de columna.</translation>
+    </message>
 </context>
 <context>
     <name>CurrencyUnits</name>
@@ -2079,6 +2087,53 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <source> (SHA-256 %1…)</source>
         <translation> (SHA-256 %1…)</translation>
     </message>
+    <message numerus="yes">
+        <source>, %Ln row(s) without a date left out</source>
+        <translation>
+            <numerusform>, %Ln fila sin fecha omitida</numerusform>
+            <numerusform>, %Ln filas sin fecha omitidas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Its part %1 unpacks to far more than a workbook of its size holds.</source>
+        <translation>Su parte %1 se descomprime en mucho más de lo que contiene un libro de ese tamaño.</translation>
+    </message>
+    <message>
+        <source>Its part %1 is damaged.</source>
+        <translation>Su parte %1 está dañada.</translation>
+    </message>
+    <message>
+        <source>Its part %1 declares entities, which no workbook does.</source>
+        <translation>Su parte %1 declara entidades, algo que ningún libro hace.</translation>
+    </message>
+    <message>
+        <source>Its texts are longer than %1 characters.</source>
+        <translation>Sus textos superan los %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>Row %1 of the sheet lies beyond the last row a workbook can have.</source>
+        <translation>La fila %1 de la hoja está más allá de la última fila que puede tener un libro.</translation>
+    </message>
+    <message>
+        <source>The cell %1 lies beyond the last column or row a workbook can have.</source>
+        <translation>La celda %1 está más allá de la última columna o fila que puede tener un libro.</translation>
+    </message>
+    <message>
+        <source>Row %1 of the sheet has more cells than a workbook row can.</source>
+        <translation>La fila %1 de la hoja tiene más celdas de las que puede tener una fila de un libro.</translation>
+    </message>
+    <message>
+        <source>A cell of row %1 holds more than %2 characters, more than a workbook cell can.</source>
+        <translation>Una celda de la fila %1 contiene más de %2 caracteres, más de los que admite una celda de un libro.</translation>
+    </message>
+    <message>
+        <source>The cell %1 names a shared string the workbook does not hold.</source>
+        <translation>La celda %1 remite a una cadena compartida que el libro no contiene.</translation>
+    </message>
+    <message>
+        <source>The sheet holds more than %1 cells.</source>
+        <translation>La hoja contiene más de %1 celdas.</translation>
+    </message>
 </context>
 <context>
     <name>ReportDetailsDialog</name>
@@ -2705,6 +2760,14 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     <message>
         <source>The records hold no work orders.</source>
         <translation>Los registros no contienen ninguna orden de trabajo.</translation>
+    </message>
+    <message>
+        <source>The hours %1 on line %2 are no number.</source>
+        <translation>Las horas %1 de la línea %2 no son un número.</translation>
+    </message>
+    <message>
+        <source>The repair hours %1 on line %2 are more than two weeks for one repair.</source>
+        <translation>Las horas de reparación %1 de la línea %2 superan dos semanas para una sola reparación.</translation>
     </message>
 </context>
 <context>

@@ -974,6 +974,14 @@ depuis 1994</translation>
         <source>Line %1 has %2 fields where the header has %3.</source>
         <translation>La ligne %1 compte %2 champs alors que l’en-tête en compte %3.</translation>
     </message>
+    <message>
+        <source>Line %1 has %2 fields; a table is read with at most %3.</source>
+        <translation>La ligne %1 compte %2 champs ; un tableau est lu avec %3 au plus.</translation>
+    </message>
+    <message>
+        <source>No line holds a header of two column names or more.</source>
+        <translation>Aucune ligne ne contient un en-tête d’au moins deux noms de colonnes.</translation>
+    </message>
 </context>
 <context>
     <name>CurrencyUnits</name>
@@ -2079,6 +2087,53 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <source> (SHA-256 %1…)</source>
         <translation> (SHA-256 %1…)</translation>
     </message>
+    <message numerus="yes">
+        <source>, %Ln row(s) without a date left out</source>
+        <translation>
+            <numerusform>, %Ln ligne sans date écartée</numerusform>
+            <numerusform>, %Ln lignes sans date écartées</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Its part %1 unpacks to far more than a workbook of its size holds.</source>
+        <translation>Sa partie %1 se décompresse en bien plus que ce que contient un classeur de cette taille.</translation>
+    </message>
+    <message>
+        <source>Its part %1 is damaged.</source>
+        <translation>Sa partie %1 est endommagée.</translation>
+    </message>
+    <message>
+        <source>Its part %1 declares entities, which no workbook does.</source>
+        <translation>Sa partie %1 déclare des entités, ce que ne fait aucun classeur.</translation>
+    </message>
+    <message>
+        <source>Its texts are longer than %1 characters.</source>
+        <translation>Ses textes dépassent %1 caractères.</translation>
+    </message>
+    <message>
+        <source>Row %1 of the sheet lies beyond the last row a workbook can have.</source>
+        <translation>La ligne %1 de la feuille se trouve au-delà de la dernière ligne qu’un classeur peut avoir.</translation>
+    </message>
+    <message>
+        <source>The cell %1 lies beyond the last column or row a workbook can have.</source>
+        <translation>La cellule %1 se trouve au-delà de la dernière colonne ou ligne qu’un classeur peut avoir.</translation>
+    </message>
+    <message>
+        <source>Row %1 of the sheet has more cells than a workbook row can.</source>
+        <translation>La ligne %1 de la feuille a plus de cellules qu’une ligne de classeur ne peut en avoir.</translation>
+    </message>
+    <message>
+        <source>A cell of row %1 holds more than %2 characters, more than a workbook cell can.</source>
+        <translation>Une cellule de la ligne %1 contient plus de %2 caractères, plus qu’une cellule de classeur ne peut en contenir.</translation>
+    </message>
+    <message>
+        <source>The cell %1 names a shared string the workbook does not hold.</source>
+        <translation>La cellule %1 renvoie à une chaîne partagée que le classeur ne contient pas.</translation>
+    </message>
+    <message>
+        <source>The sheet holds more than %1 cells.</source>
+        <translation>La feuille contient plus de %1 cellules.</translation>
+    </message>
 </context>
 <context>
     <name>ReportDetailsDialog</name>
@@ -2705,6 +2760,14 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     <message>
         <source>The records hold no work orders.</source>
         <translation>Les relevés ne contiennent aucun ordre de travail.</translation>
+    </message>
+    <message>
+        <source>The hours %1 on line %2 are no number.</source>
+        <translation>Les heures %1 à la ligne %2 ne sont pas un nombre.</translation>
+    </message>
+    <message>
+        <source>The repair hours %1 on line %2 are more than two weeks for one repair.</source>
+        <translation>Les heures de réparation %1 à la ligne %2 dépassent deux semaines pour une seule réparation.</translation>
     </message>
 </context>
 <context>

@@ -974,6 +974,14 @@ desde 1994</translation>
         <source>Line %1 has %2 fields where the header has %3.</source>
         <translation>A linha %1 tem %2 campos, e o cabeçalho tem %3.</translation>
     </message>
+    <message>
+        <source>Line %1 has %2 fields; a table is read with at most %3.</source>
+        <translation>A linha %1 tem %2 campos; uma tabela é lida com no máximo %3.</translation>
+    </message>
+    <message>
+        <source>No line holds a header of two column names or more.</source>
+        <translation>Nenhuma linha contém um cabeçalho com dois ou mais nomes de coluna.</translation>
+    </message>
 </context>
 <context>
     <name>CurrencyUnits</name>
@@ -2079,6 +2087,53 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <source> (SHA-256 %1…)</source>
         <translation> (SHA-256 %1…)</translation>
     </message>
+    <message numerus="yes">
+        <source>, %Ln row(s) without a date left out</source>
+        <translation>
+            <numerusform>, %Ln linha sem data deixada de fora</numerusform>
+            <numerusform>, %Ln linhas sem data deixadas de fora</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Its part %1 unpacks to far more than a workbook of its size holds.</source>
+        <translation>Sua parte %1 se descompacta em muito mais do que uma pasta de trabalho desse tamanho contém.</translation>
+    </message>
+    <message>
+        <source>Its part %1 is damaged.</source>
+        <translation>Sua parte %1 está danificada.</translation>
+    </message>
+    <message>
+        <source>Its part %1 declares entities, which no workbook does.</source>
+        <translation>Sua parte %1 declara entidades, o que nenhuma pasta de trabalho faz.</translation>
+    </message>
+    <message>
+        <source>Its texts are longer than %1 characters.</source>
+        <translation>Seus textos passam de %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>Row %1 of the sheet lies beyond the last row a workbook can have.</source>
+        <translation>A linha %1 da folha fica além da última linha que uma pasta de trabalho pode ter.</translation>
+    </message>
+    <message>
+        <source>The cell %1 lies beyond the last column or row a workbook can have.</source>
+        <translation>A célula %1 fica além da última coluna ou linha que uma pasta de trabalho pode ter.</translation>
+    </message>
+    <message>
+        <source>Row %1 of the sheet has more cells than a workbook row can.</source>
+        <translation>A linha %1 da folha tem mais células do que uma linha de pasta de trabalho pode ter.</translation>
+    </message>
+    <message>
+        <source>A cell of row %1 holds more than %2 characters, more than a workbook cell can.</source>
+        <translation>Uma célula da linha %1 contém mais de %2 caracteres, mais do que uma célula de pasta de trabalho comporta.</translation>
+    </message>
+    <message>
+        <source>The cell %1 names a shared string the workbook does not hold.</source>
+        <translation>A célula %1 remete a uma cadeia compartilhada que a pasta de trabalho não contém.</translation>
+    </message>
+    <message>
+        <source>The sheet holds more than %1 cells.</source>
+        <translation>A folha contém mais de %1 células.</translation>
+    </message>
 </context>
 <context>
     <name>ReportDetailsDialog</name>
@@ -2705,6 +2760,14 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     <message>
         <source>The records hold no work orders.</source>
         <translation>Os registros não contêm nenhuma ordem de serviço.</translation>
+    </message>
+    <message>
+        <source>The hours %1 on line %2 are no number.</source>
+        <translation>As horas %1 na linha %2 não são um número.</translation>
+    </message>
+    <message>
+        <source>The repair hours %1 on line %2 are more than two weeks for one repair.</source>
+        <translation>As horas de reparo %1 na linha %2 passam de duas semanas para um único reparo.</translation>
     </message>
 </context>
 <context>

@@ -964,6 +964,14 @@ since 1994</source>
         <source>Line %1 has %2 fields where the header has %3.</source>
         <translation>第 %1 行有 %2 个字段，而标题行有 %3 个。</translation>
     </message>
+    <message>
+        <source>Line %1 has %2 fields; a table is read with at most %3.</source>
+        <translation>第 %1 行有 %2 个字段；表格最多读取 %3 个。</translation>
+    </message>
+    <message>
+        <source>No line holds a header of two column names or more.</source>
+        <translation>没有任何一行是包含两个或更多列名的标题行。</translation>
+    </message>
 </context>
 <context>
     <name>CurrencyUnits</name>
@@ -2065,6 +2073,52 @@ The results cannot be computed from these figures. Please check the figures unde
         <source> (SHA-256 %1…)</source>
         <translation>（SHA-256 %1…）</translation>
     </message>
+    <message numerus="yes">
+        <source>, %Ln row(s) without a date left out</source>
+        <translation>
+            <numerusform>，%Ln 行无日期，未计入</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Its part %1 unpacks to far more than a workbook of its size holds.</source>
+        <translation>其部件 %1 解压后远大于这种大小的工作簿所能包含的内容。</translation>
+    </message>
+    <message>
+        <source>Its part %1 is damaged.</source>
+        <translation>其部件 %1 已损坏。</translation>
+    </message>
+    <message>
+        <source>Its part %1 declares entities, which no workbook does.</source>
+        <translation>其部件 %1 声明了实体，而工作簿从不这样做。</translation>
+    </message>
+    <message>
+        <source>Its texts are longer than %1 characters.</source>
+        <translation>其文本超过 %1 个字符。</translation>
+    </message>
+    <message>
+        <source>Row %1 of the sheet lies beyond the last row a workbook can have.</source>
+        <translation>工作表第 %1 行超出了工作簿所能拥有的最后一行。</translation>
+    </message>
+    <message>
+        <source>The cell %1 lies beyond the last column or row a workbook can have.</source>
+        <translation>单元格 %1 超出了工作簿所能拥有的最后一列或最后一行。</translation>
+    </message>
+    <message>
+        <source>Row %1 of the sheet has more cells than a workbook row can.</source>
+        <translation>工作表第 %1 行的单元格多于工作簿一行所能容纳的数量。</translation>
+    </message>
+    <message>
+        <source>A cell of row %1 holds more than %2 characters, more than a workbook cell can.</source>
+        <translation>第 %1 行的一个单元格包含超过 %2 个字符，超出了工作簿单元格的容量。</translation>
+    </message>
+    <message>
+        <source>The cell %1 names a shared string the workbook does not hold.</source>
+        <translation>单元格 %1 引用了工作簿中不存在的共享字符串。</translation>
+    </message>
+    <message>
+        <source>The sheet holds more than %1 cells.</source>
+        <translation>工作表包含超过 %1 个单元格。</translation>
+    </message>
 </context>
 <context>
     <name>ReportDetailsDialog</name>
@@ -2686,6 +2740,14 @@ The results cannot be computed from these figures. Please check the figures unde
     <message>
         <source>The records hold no work orders.</source>
         <translation>记录中没有工单。</translation>
+    </message>
+    <message>
+        <source>The hours %1 on line %2 are no number.</source>
+        <translation>第 %2 行的工时 %1 不是数字。</translation>
+    </message>
+    <message>
+        <source>The repair hours %1 on line %2 are more than two weeks for one repair.</source>
+        <translation>第 %2 行的维修工时 %1 超过两周，不可能是一次维修。</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,9 @@
 #include <QFileInfo>
 #include <QHash>
 
+#include <array>
+#include <optional>
+
 namespace app {
 
 namespace {
@@ -29,6 +32,34 @@ QString fileIdentity(const QString &path)
     const QFileInfo info(path);
     const QString canonical = info.canonicalFilePath();
     return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+}
+
+// How the export is read: sheet, columns, words and date order; why not.
+std::optional<QString> readRecordsOptions(const QCommandLineParser &parser,
+                                          const std::array<const QCommandLineOption *, 4> &options,
+                                          model::RecordsRequest &request)
+{
+    const auto &[sheet, columns, words, dateOrder] = options;
+    for (const QCommandLineOption *option : options) {
+        if (parser.isSet(*option) && request.file.isEmpty())
+            return QCoreApplication::translate("main", "--%1 goes with --records").arg(option->names().constFirst());
+        if (parser.values(*option).size() > 1)
+            return QCoreApplication::translate("main", "--%1 is given more than once")
+                .arg(option->names().constFirst());
+    }
+    request.sheet = parser.value(*sheet);
+    if (parser.isSet(*columns))
+        if (const std::optional<QString> why = model::readColumnsOption(parser.value(*columns), request.columns))
+            return QStringLiteral("--records-columns: ") + model::escapedForMessage(*why);
+    if (parser.isSet(*words))
+        request.failureWords = model::failureWordsOf(parser.value(*words));
+    if (parser.isSet(*dateOrder)) {
+        request.slashOrder = model::slashOrderNamed(parser.value(*dateOrder));
+        if (!request.slashOrder)
+            return QCoreApplication::translate("main", "--date-order is dmy or mdy, not \"%1\"")
+                .arg(model::escapedForMessage(parser.value(*dateOrder)));
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -66,6 +97,28 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
                                             "repair hours come to; with --report or --workbook, applies them to "
                                             "the figures of FILE, or the default figures, before writing."),
         QStringLiteral("EXPORT"));
+    const QCommandLineOption sheet(
+        QStringLiteral("sheet"),
+        QCoreApplication::translate("main", "With --records, reads the workbook's sheet SHEET, by its number from 1 "
+                                            "or its name, instead of the first."),
+        QStringLiteral("SHEET"));
+    const QCommandLineOption columns(
+        QStringLiteral("records-columns"),
+        QCoreApplication::translate("main", "With --records, reads the columns named in COLUMNS "
+                                            "(\"date=Datum,description=Text,repairHours=Ist-Arbeit\"; also asset, "
+                                            "workType and downtimeHours) instead of those guessed from the header."),
+        QStringLiteral("COLUMNS"));
+    const QCommandLineOption words(
+        QStringLiteral("records-words"),
+        QCoreApplication::translate("main", "With --records, counts the work orders whose type or description holds "
+                                            "one of WORDS (separated by commas) as bearing failures; given, no "
+                                            "failure found is a result, not a refusal."),
+        QStringLiteral("WORDS"));
+    const QCommandLineOption dateOrder(
+        QStringLiteral("date-order"),
+        QCoreApplication::translate("main", "With --records, reads dates such as 03/04/2024 day first (dmy) or "
+                                            "month first (mdy) where the export does not tell."),
+        QStringLiteral("ORDER"));
     const QCommandLineOption language(
         QStringLiteral("language"),
         QCoreApplication::translate("main", "Shows the window and writes the report in LANGUAGE: %1.")
@@ -77,6 +130,8 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
     parser.addOption(workbook);
     parser.addOption(summary);
     parser.addOption(records);
+    for (const QCommandLineOption *option : {&sheet, &columns, &words, &dateOrder})
+        parser.addOption(*option);
     parser.addOption(language);
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QCoreApplication::translate("main", "A facility file (.velmor) to open."),
@@ -138,13 +193,16 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
     if (outputs > 1)
         return refuse(QCoreApplication::translate("main", "one of --report, --workbook and --summary at a time"));
     if (parser.isSet(records)) {
-        line.recordsFile = parser.value(records);
-        if (line.recordsFile.isEmpty())
+        line.records.file = parser.value(records);
+        if (line.records.file.isEmpty())
             return refuse(QCoreApplication::translate("main", "--records needs the name of the export to read"));
         if (parser.isSet(summary))
             return refuse(QCoreApplication::translate("main", "--records goes with --report or --workbook, not with "
                                                               "--summary"));
     }
+    if (const std::optional<QString> why =
+            readRecordsOptions(parser, {&sheet, &columns, &words, &dateOrder}, line.records))
+        return refuse(*why);
     if (parser.isSet(summary)) {
         if (parser.value(summary).isEmpty())
             return refuse(QCoreApplication::translate("main", "--summary needs the name of the file to write"));

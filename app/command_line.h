@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
+#include "model/records_request.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -14,19 +16,22 @@ namespace app {
 //                                            each file once
 //   velmor-calculator --records EXPORT [FILE]  what a work-order export comes
 //                                            to; with --report or --workbook,
-//                                            applied to the figures written
+//                                            applied to the figures written;
+//                                            --sheet, --records-columns,
+//                                            --records-words and --date-order
+//                                            say how it is read
 //   velmor-calculator --help | --version
 // Each may add --language CODE (de, en, es, fr, pt_BR, zh_CN) for the
 // interface and the report, over the one chosen in the Menu or the desktop's.
 struct CommandLine {
     enum class Action { ShowWindow, WriteReport, WriteWorkbook, WriteSummary, PrintRecords, PrintText, Refuse };
     Action action = Action::ShowWindow;
-    QString figuresFile;      // a facility file to open, or empty
-    QStringList summaryFiles; // the facility files --summary sums up
-    QString reportFile;       // where --report, --workbook or --summary writes
-    QString recordsFile;      // the work-order export --records reads, or empty
-    QString language;         // --language's code, or empty
-    QString text;             // what to print: help or version, or why the line is refused
+    QString figuresFile;           // a facility file to open, or empty
+    QStringList summaryFiles;      // the facility files --summary sums up
+    QString reportFile;            // where --report, --workbook or --summary writes
+    model::RecordsRequest records; // the work-order export --records reads (file empty: none), and how
+    QString language;              // --language's code, or empty
+    QString text;                  // what to print: help or version, or why the line is refused
 };
 
 // Reads the arguments, program name first. Decided before any application

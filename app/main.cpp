@@ -60,12 +60,12 @@ int main(int argc, char *argv[])
         app::setUpApplication();
         language::setUpLanguage(line.language);
         if (line.action == app::CommandLine::Action::PrintRecords)
-            return outputs::printRecordsFromCommandLine(line.recordsFile, line.figuresFile);
+            return outputs::printRecordsFromCommandLine(line.records, line.figuresFile);
         if (line.action == app::CommandLine::Action::WriteWorkbook)
-            return outputs::writeWorkbookFromCommandLine(line.reportFile, line.figuresFile, line.recordsFile);
+            return outputs::writeWorkbookFromCommandLine(line.reportFile, line.figuresFile, line.records);
         if (line.action == app::CommandLine::Action::WriteSummary)
             return outputs::writeSummaryFromCommandLine(line.reportFile, line.summaryFiles);
-        return outputs::writeReportFromCommandLine(line.reportFile, line.figuresFile, line.recordsFile);
+        return outputs::writeReportFromCommandLine(line.reportFile, line.figuresFile, line.records);
     }
     case app::CommandLine::Action::ShowWindow:
         break;

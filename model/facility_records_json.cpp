@@ -15,10 +15,6 @@
 namespace model {
 namespace {
 
-const std::array<QLatin1StringView, kWorkOrderColumnCount> kColumnKeys{
-    QLatin1StringView("date"),        QLatin1StringView("asset"),       QLatin1StringView("workType"),
-    QLatin1StringView("description"), QLatin1StringView("repairHours"), QLatin1StringView("downtimeHours")};
-
 // The most runs a file may ask for: a hundred times the default still
 // computes in seconds.
 constexpr int kMaxRiskRuns = 1'000'000;
@@ -92,7 +88,7 @@ void writeRecordsMember(QByteArray &out, const RecordsEvidence &records)
     writeMember(out, "sheet", jsonString(records.sheet));
     QByteArray columns = "{ ";
     for (int c = 0; c < kWorkOrderColumnCount; ++c) {
-        columns += '"' + QByteArray(kColumnKeys[std::size_t(c)].latin1()) + "\": ";
+        columns += '"' + QByteArray(columnKey(WorkOrderColumn(c)).latin1()) + "\": ";
         columns += jsonString(records.columns[std::size_t(c)]);
         columns += c + 1 < kWorkOrderColumnCount ? ", " : " }";
     }
@@ -157,9 +153,9 @@ std::optional<QString> readRecordsMember(const QJsonValue &value, std::optional<
         return recordsInvalid(QLatin1StringView("sha256"));
     const QJsonObject columns = object.value(QLatin1StringView("columns")).toObject();
     for (int c = 0; c < kWorkOrderColumnCount; ++c) {
-        const QJsonValue name = columns.value(kColumnKeys[std::size_t(c)]);
+        const QJsonValue name = columns.value(columnKey(WorkOrderColumn(c)));
         if (!name.isUndefined() && !isName(name))
-            return recordsInvalid(kColumnKeys[std::size_t(c)]);
+            return recordsInvalid(columnKey(WorkOrderColumn(c)));
         read.columns[std::size_t(c)] = name.toString();
     }
     const std::optional<DateForm> form = dateFormNamed(object.value(QLatin1StringView("dateForm")).toString());

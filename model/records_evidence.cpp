@@ -25,6 +25,10 @@ const std::array<QLatin1StringView, kRiskInputCount> kRiskInputKeys{
     QLatin1StringView("replacementLabour"),   QLatin1StringView("lostProduction"), QLatin1StringView("bearingFailures"),
     QLatin1StringView("hoursPerReplacement"), QLatin1StringView("productionRate")};
 
+const std::array<QLatin1StringView, kWorkOrderColumnCount> kColumnKeys{
+    QLatin1StringView("date"),        QLatin1StringView("asset"),       QLatin1StringView("workType"),
+    QLatin1StringView("description"), QLatin1StringView("repairHours"), QLatin1StringView("downtimeHours")};
+
 QString tenths(double value, const QLocale &locale) { return locale.toString(value, 'f', 1); }
 
 QString isoDate(const QDate &date) { return date.toString(Qt::ISODate); }
@@ -65,6 +69,12 @@ QStringList evidenceLines(const RecordsEvidence &evidence, const QLocale &locale
     return lines;
 }
 
+QString noFailuresFoundText(const QStringList &failureWords)
+{
+    return RecordsText::tr("No bearing failures found: no work order's type or description holds %1.")
+        .arg(failureWords.join(QStringLiteral(", ")));
+}
+
 std::vector<std::pair<Input, QString>> recordsFigureTexts(const RecordsSummary &summary, const QLocale &locale)
 {
     // To the tenth, as the evidence states it, so that the field shows the
@@ -103,5 +113,7 @@ std::optional<DateForm> dateFormNamed(QStringView name)
 }
 
 QLatin1StringView riskInputKey(RiskInput input) { return kRiskInputKeys[std::size_t(input)]; }
+
+QLatin1StringView columnKey(WorkOrderColumn column) { return kColumnKeys[std::size_t(column)]; }
 
 } // namespace model

@@ -43,6 +43,11 @@ inline constexpr qsizetype kMaxRecordsNameLength = 255;
 // export has them, then where the figures came from.
 QStringList evidenceLines(const RecordsEvidence &evidence, const QLocale &locale);
 
+// Why records whose words match no work order are no evidence of failures:
+// "No bearing failures found: no work order's type or description holds
+// bearing, Lager." Such records are not applied.
+QString noFailuresFoundText(const QStringList &failureWords);
+
 // The figure texts the records give, typed in locale: the bearing failures a
 // year and the hours to replace a bearing (the median repair hours), each to
 // one decimal as the evidence states it; the hours only where the export has
@@ -61,5 +66,8 @@ RiskRanges withRecordsRanges(RiskRanges ranges, const RecordsSummary &summary);
 QLatin1StringView dateFormName(DateForm form);
 std::optional<DateForm> dateFormNamed(QStringView name);
 QLatin1StringView riskInputKey(RiskInput input);
+// The columns as a file and the command line name them: "date", "asset",
+// "workType", "description", "repairHours", "downtimeHours".
+QLatin1StringView columnKey(WorkOrderColumn column);
 
 } // namespace model

@@ -53,19 +53,37 @@ bool loaded(document::FacilityDocument &facility, const QString &figuresFile)
     return true;
 }
 
-// The export read as the window would first show it, with nothing asked:
-// refused, after saying why, when it does not read or its dates leave the
-// order of day and month open.
-std::optional<model::RecordsEvidence> recordsOf(const document::FacilityDocument &facility, const QString &path)
+// The export read as the window would first show it, with what the command
+// line says of it put over the guess: refused, after saying why, when it
+// does not read, its dates leave the order of day and month open, or no
+// work order holds the failure words and none were given.
+std::optional<model::RecordsEvidence> recordsOf(const document::FacilityDocument &facility,
+                                                const model::RecordsRequest &request)
 {
-    const workbook::RecordsExportReading read = workbook::readRecordsExport(path);
+    const QString &path = request.file;
+    bool numbered = false;
+    const int sheetNumber = request.sheet.toInt(&numbered);
+    workbook::RecordsExportReading read = workbook::readRecordsExport(path, numbered ? sheetNumber - 1 : 0);
+    if (read.records && !request.sheet.isEmpty() && !numbered) {
+        const qsizetype at = read.records->sheets.indexOf(request.sheet);
+        if (at < 0)
+            read = {std::nullopt,
+                    workbook::recordsRefusal(path, QCoreApplication::translate("main", "It has no sheet %1.")
+                                                       .arg(model::quotedForMessage(request.sheet)))};
+        else if (at > 0)
+            read = workbook::readRecordsExport(path, int(at));
+    }
     // A cell's text may hold an escape sequence meant for the terminal.
     if (!read.records) {
         fail(model::escapedForMessage(read.problem));
         return std::nullopt;
     }
     const workbook::RecordsExport &records = *read.records;
-    const model::RecordsChoice choice = model::startingChoice(records.table, facility.records(), facility.locale());
+    model::RecordsChoice choice = model::startingChoice(records.table, facility.records(), facility.locale());
+    if (const std::optional<QString> why = model::applyRequest(choice, records.table, request)) {
+        fail(model::escapedForMessage(workbook::recordsRefusal(path, *why)));
+        return std::nullopt;
+    }
     if (choice.dateOrderOpen) {
         const int column = choice.mapping[std::size_t(model::WorkOrderColumn::Date)].value_or(0);
         fail(workbook::recordsRefusal(
@@ -76,19 +94,27 @@ std::optional<model::RecordsEvidence> recordsOf(const document::FacilityDocument
     }
     const model::EvidenceReading reading = model::evidenceOf(records.table, choice, records.fileName, records.sha256,
                                                              records.sheets.value(records.sheet), facility.locale());
-    if (!reading.evidence)
+    if (!reading.evidence) {
         fail(model::escapedForMessage(workbook::recordsRefusal(path, reading.problem)));
+        return std::nullopt;
+    }
+    // Words kept from an earlier export may match nothing in this one.
+    if (reading.evidence->summary.failures == 0 && !request.failureWords) {
+        fail(model::escapedForMessage(
+            workbook::recordsRefusal(path, model::noFailuresFoundText(reading.evidence->failureWords))));
+        return std::nullopt;
+    }
     return reading.evidence;
 }
 
 // Loaded, and with records named, the records applied.
-bool loaded(document::FacilityDocument &facility, const QString &figuresFile, const QString &recordsFile)
+bool loaded(document::FacilityDocument &facility, const QString &figuresFile, const model::RecordsRequest &request)
 {
     if (!loaded(facility, figuresFile))
         return false;
-    if (recordsFile.isEmpty())
+    if (request.file.isEmpty())
         return true;
-    const std::optional<model::RecordsEvidence> records = recordsOf(facility, recordsFile);
+    const std::optional<model::RecordsEvidence> records = recordsOf(facility, request);
     if (records)
         facility.applyRecords(*records);
     return records.has_value();
@@ -96,12 +122,12 @@ bool loaded(document::FacilityDocument &facility, const QString &figuresFile, co
 
 } // namespace
 
-int printRecordsFromCommandLine(const QString &recordsFile, const QString &figuresFile)
+int printRecordsFromCommandLine(const model::RecordsRequest &request, const QString &figuresFile)
 {
     document::FacilityDocument facility{QLocale()};
     if (!loaded(facility, figuresFile))
         return 1;
-    const std::optional<model::RecordsEvidence> records = recordsOf(facility, recordsFile);
+    const std::optional<model::RecordsEvidence> records = recordsOf(facility, request);
     if (!records)
         return 1;
     for (const QString &line : model::evidenceLines(*records, facility.locale()))
@@ -109,10 +135,11 @@ int printRecordsFromCommandLine(const QString &recordsFile, const QString &figur
     return 0;
 }
 
-int writeReportFromCommandLine(const QString &reportFile, const QString &figuresFile, const QString &recordsFile)
+int writeReportFromCommandLine(const QString &reportFile, const QString &figuresFile,
+                               const model::RecordsRequest &records)
 {
     document::FacilityDocument facility{QLocale()};
-    if (!loaded(facility, figuresFile, recordsFile))
+    if (!loaded(facility, figuresFile, records))
         return 1;
     const BuiltReport built = buildReport(facility, QDate::currentDate());
     if (!built.content)
@@ -123,10 +150,11 @@ int writeReportFromCommandLine(const QString &reportFile, const QString &figures
     return 0;
 }
 
-int writeWorkbookFromCommandLine(const QString &workbookFile, const QString &figuresFile, const QString &recordsFile)
+int writeWorkbookFromCommandLine(const QString &workbookFile, const QString &figuresFile,
+                                 const model::RecordsRequest &records)
 {
     document::FacilityDocument facility{QLocale()};
-    if (!loaded(facility, figuresFile, recordsFile))
+    if (!loaded(facility, figuresFile, records))
         return 1;
     QString error;
     if (!workbook::exportWorkbook(workbookFile, facility.figureTexts(), facility.locale(), facility.assumptions(),

@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
+#include "model/records_request.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -14,18 +16,18 @@ namespace outputs {
 // file, of the default figures, as a PDF. With `--records EXPORT`, the
 // export's records applied to the figures first.
 int writeReportFromCommandLine(const QString &reportFile, const QString &figuresFile,
-                               const QString &recordsFile = QString());
+                               const model::RecordsRequest &records = {});
 
 // `--workbook OUT [FILE]`: the same figures as a workbook whose costs compute.
 int writeWorkbookFromCommandLine(const QString &workbookFile, const QString &figuresFile,
-                                 const QString &recordsFile = QString());
+                                 const model::RecordsRequest &records = {});
 
 // `--records EXPORT [FILE]`: what a work-order export comes to, its evidence
 // lines on standard output. The columns are guessed from the header (or
 // taken as FILE's records were read), the order of day and month from the
 // dates; dates that leave it open are refused, as is an export that does
 // not read, naming it and the line.
-int printRecordsFromCommandLine(const QString &recordsFile, const QString &figuresFile);
+int printRecordsFromCommandLine(const model::RecordsRequest &records, const QString &figuresFile);
 
 // `--summary OUT FILE...`: one row a facility file and a total row, as CSV or
 // a workbook by OUT's suffix. A file that cannot be summed up is named and

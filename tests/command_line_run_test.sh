@@ -242,14 +242,26 @@ done
 : >"$work/empty.csv"
 printf 'PK\003\004\000\000\024\000' >"$work/binary.csv"
 printf 'Date,Text\n01/02/2024,Bearing\n02/01/2025,Bearing\n' >"$work/open.csv"
-for refused in "empty.csv:It holds no header" "binary.csv:It is not a text file" "open.csv:day first or month first" \
-  "none.csv:does not exist"; do
+printf 'Datum;Text\n01.02.2024;Dichtung getauscht\n' >"$work/stale.csv"
+refusals=("empty.csv:It holds no header" "binary.csv:It is not a text file" "open.csv:day first or month first"
+  "none.csv:does not exist" "stale.csv:No bearing failures found")
+# A loop of links is named for what it is, not as a missing file.
+if [ -z "$wine_prefix" ]; then ln -sf loop.csv "$work/loop.csv" && refusals+=("loop.csv:symbolic links"); fi
+for refused in "${refusals[@]}"; do
   status=0
-  run --records "$work/${refused%%:*}" || status=$?
+  run --records "$work/${refused%%:*}" --records-columns description=Text --sheet 1 || status=$?
   if [ "$status" -eq 1 ] && [ "$(wc -l <"$work/err")" -eq 1 ] && grep -qF "${refused%%:*}" "$work/err" \
     && grep -qF "${refused#*:}" "$work/err" && [ ! -s "$work/out" ]; then verdict ok "--records refuses ${refused%%:*}"
   else verdict fail "--records refuses ${refused%%:*}" "status $status"; fi
 done
+status=0
+run --records "$work/stale.csv" --records-words Rolle || status=$?
+if [ "$status" -eq 0 ] && grep -qF "0 bearing failures" "$work/out"; then verdict ok "--records-words given: no failure is a result"
+else verdict fail "--records-words given: no failure is a result" "status $status"; fi
+status=0
+run --records "$work/open.csv" --date-order dmy || status=$?
+if [ "$status" -eq 0 ] && grep -qF "from 2024-02-01 to 2025-01-02" "$work/out"; then verdict ok "--date-order dmy"
+else verdict fail "--date-order dmy" "status $status"; fi
 expect_report "records applied to the report" "$work/records.pdf" "1000 total 8.5 per year" \
   --records "$data/work_orders.xlsx" "$work/german.velmor"
 expect_report "the report states the records" "$work/records.pdf" "The figures they give are used in this report." \

@@ -62,6 +62,10 @@ void CommandLineTest::parse_data()
     QTest::newRow("empty records file") << QStringList{"--records="} << A::Refuse << "" << "" << "--records needs" << "";
     QTest::newRow("records with a summary") << QStringList{"--records", "a.csv", "--summary", "o.csv", "x.velmor"} << A::Refuse << "" << "" << "not with --summary" << "";
     QTest::newRow("help names records") << QStringList{"--help"} << A::PrintText << "" << "" << "--records <EXPORT>" << "";
+    QTest::newRow("records read as told") << QStringList{"--records", "a.csv", "--sheet", "2", "--records-columns", "date=Datum", "--records-words", "Lager", "--date-order", "dmy"} << A::PrintRecords << "" << "" << "" << "";
+    QTest::newRow("records column unknown") << QStringList{"--records", "a.csv", "--records-columns", "when=Datum"} << A::Refuse << "" << "" << "no column=name" << "";
+    QTest::newRow("date order unknown") << QStringList{"--records", "a.csv", "--date-order", "ymd"} << A::Refuse << "" << "" << "dmy or mdy" << "";
+    QTest::newRow("records words without records") << QStringList{"--records-words", "Lager"} << A::Refuse << "" << "" << "goes with --records" << "";
     QTest::newRow("unknown option with a terminal escape") << QStringList{"--x\x1B]0;owned\x07"} << A::Refuse << "" << "" << "Unknown option 'x\\x1B]0;owned\\x07'" << "";
 }
 // clang-format on
@@ -83,7 +87,7 @@ void CommandLineTest::parse()
     QVERIFY2(textStarts.isEmpty() || line.text.startsWith(textStarts), qPrintable(line.text));
     // The export is kept for what it is read for.
     if (action != CommandLine::Action::Refuse)
-        QCOMPARE(!line.recordsFile.isEmpty(), arguments.join(u' ').contains(QLatin1StringView("--records")));
+        QCOMPARE(!line.records.file.isEmpty(), arguments.join(u' ').contains(QLatin1StringView("--records")));
     // A refusal is one line that names the program.
     if (action == CommandLine::Action::Refuse)
         QVERIFY(line.text.startsWith("velmor-calculator: ") && !line.text.contains(u'\n'));

@@ -405,11 +405,8 @@ void BusinessCaseWindow::showRisk()
 
 void BusinessCaseWindow::editRiskRanges()
 {
-    model::RiskRanges defaults = model::defaultRiskRanges(m_facility->assumptions());
-    if (const std::optional<model::RecordsEvidence> &records = m_facility->records())
-        defaults = model::withRecordsRanges(defaults, records->summary);
-    RiskRangesDialog dialog(m_facility->riskRanges(), defaults, m_values, m_assumptions, m_locale, m_zoom, this,
-                            m_symbol);
+    RiskRangesDialog dialog(m_facility->riskRanges(), m_facility->defaultRiskRanges(), m_values, m_assumptions,
+                            m_locale, m_zoom, this, m_symbol);
     if (dialog.exec() == QDialog::Accepted)
         m_facility->setRiskRanges(dialog.ranges());
 }

@@ -60,12 +60,20 @@ public:
     const model::CurrencyUnits &currencyUnits() const { return m_facts.currency; }
     // The work-order records read, none until an export is read.
     const std::optional<model::RecordsEvidence> &records() const { return m_facts.records; }
+    // Whether the figures are the records': applied, and the bearing failures
+    // a year and the hours to replace still what model::recordsFigureTexts()
+    // gives. Another figure typed over one of them leaves the records as
+    // evidence only; the figure typed back makes them applied again.
+    bool recordsApplied() const;
     // The risk inputs' ranges: the user's own where set, otherwise the
-    // defaults (model::defaultRiskRanges(), with the records' intervals once
-    // records are read).
+    // defaults.
     model::RiskRanges riskRanges() const;
+    // model::defaultRiskRanges(), with the records' intervals while the
+    // records are applied.
+    model::RiskRanges defaultRiskRanges() const;
     bool hasOwnRiskRanges() const { return m_facts.risk.has_value(); }
-    // Everything a save writes.
+    // Everything a save writes; the records applied only while
+    // recordsApplied() says so.
     model::FacilityFigures figures() const;
 
     // The file last opened or saved; empty until then.

@@ -327,7 +327,7 @@ BuiltReport buildReport(const document::FacilityDocument &facility, QDate date, 
         content.payback = costLines(facility, *investment.unpriced, false) << model::priceNeededText();
     }
     content.assumptions = (QStringList{assumptions(facility.assumptions(), facility.locale(), facility.currencyUnits())}
-                           << recordsSentences(facility.records(), facility.locale()))
+                           << recordsSentences(facility))
                               .join(u' ');
     content.risk = riskPage(facility, date);
     content.pageSize = report::pageSizeFor(facility.locale());

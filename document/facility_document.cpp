@@ -161,14 +161,24 @@ const std::optional<model::RiskSummary> &FacilityDocument::riskSummary() const
     if (!m_riskComputed) {
         m_riskComputed = true;
         m_risk.reset();
+        m_riskOverflow.reset();
         if (m_results.complete() && !m_results.fault) {
             const std::optional<model::Investment> investment =
                 m_study ? m_investmentReading.investment : std::optional<model::Investment>();
             const model::CapitalInputs capital = m_study ? *m_capitalReading.inputs : model::CapitalInputs();
-            m_risk = model::simulateRisk(m_results.values, m_facts.assumptions, investment, capital, riskRanges());
+            const model::RiskRanges ranges = riskRanges();
+            m_riskOverflow =
+                model::overflowingRiskInput(m_results.values, m_facts.assumptions, investment, capital, ranges);
+            m_risk = model::simulateRisk(m_results.values, m_facts.assumptions, investment, capital, ranges);
         }
     }
     return m_risk;
+}
+
+const std::optional<model::RiskInput> &FacilityDocument::riskOverflow() const
+{
+    riskSummary();
+    return m_riskOverflow;
 }
 
 model::FacilityReadResult FacilityDocument::open(const QString &path)

@@ -119,9 +119,13 @@ public:
     const std::optional<model::BusinessCaseStudy> &businessCase() const { return m_study; }
     // The simulation of the risk ranges (model::simulateRisk()), with the
     // investment where the business case has one; none while the tables are
-    // incomplete. Computed on the first call after a change and kept, so
-    // that editing a figure never waits for it.
+    // incomplete or a range would let runs overflow. Computed on the first
+    // call after a change and kept, so that editing a figure never waits for
+    // it.
     const std::optional<model::RiskSummary> &riskSummary() const;
+    // The input whose range would let runs overflow
+    // (model::overflowingRiskInput()), when that is why there is no summary.
+    const std::optional<model::RiskInput> &riskOverflow() const;
 
     // Opens a facility file through model::openFacilityFile(), so that every
     // refusal is as it is there; a refused file leaves the document as it
@@ -174,6 +178,7 @@ private:
     model::CapitalReading m_capitalReading;
     std::optional<model::BusinessCaseStudy> m_study;
     mutable std::optional<model::RiskSummary> m_risk;
+    mutable std::optional<model::RiskInput> m_riskOverflow;
     mutable bool m_riskComputed = false;
 };
 

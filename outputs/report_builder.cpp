@@ -291,6 +291,12 @@ BuiltReport buildReport(const document::FacilityDocument &facility, QDate date, 
     const std::optional<model::BusinessCaseStudy> &study = facility.businessCase();
     if (study && study->fault)
         return refused(*study->fault);
+    // So are risk ranges whose runs would overflow: left out, they would bias
+    // the risk page.
+    if (const std::optional<model::RiskInput> &input = facility.riskOverflow()) {
+        built.problem = model::riskOverflowText(*input, facility.currencyUnits().symbol);
+        return built;
+    }
 
     report::ReportContent content;
     content.maker = QString::fromUtf8(model::kMakerName);

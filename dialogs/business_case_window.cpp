@@ -386,18 +386,25 @@ void BusinessCaseWindow::showRisk()
     m_riskTimer->stop();
     m_riskStale = false;
     const std::optional<model::RiskSummary> *summary = &m_facility->riskSummary();
+    std::optional<model::RiskInput> overflow = m_facility->riskOverflow();
     m_typedRisk.reset();
     if (investment() != m_facility->investment() || capital() != m_facility->capital()) {
         const model::InvestmentReading reading = model::readInvestment(investment(), m_locale);
         const model::CapitalReading capital = model::readCapitalInputs(this->capital(), m_locale);
-        m_typedRisk = model::simulateRisk(m_values, m_assumptions, m_hasInvestment ? reading.investment : std::nullopt,
-                                          capital.inputs.value_or(model::CapitalInputs()), m_facility->riskRanges());
+        const std::optional<model::Investment> invested = m_hasInvestment ? reading.investment : std::nullopt;
+        const model::CapitalInputs inputs = capital.inputs.value_or(model::CapitalInputs());
+        const model::RiskRanges ranges = m_facility->riskRanges();
+        overflow = model::overflowingRiskInput(m_values, m_assumptions, invested, inputs, ranges);
+        m_typedRisk = model::simulateRisk(m_values, m_assumptions, invested, inputs, ranges);
         summary = &m_typedRisk;
     }
     const model::RiskSummary shown = summary->value_or(model::RiskSummary());
-    m_riskLines->setText(*summary ? model::keptInWrittenOrder(
-                             model::riskLines(shown, m_facility->riskRanges().seed, m_locale, m_symbol).join(u'\n'))
-                                  : model::noRiskRunsText());
+    if (overflow)
+        m_riskLines->setText(model::riskOverflowText(*overflow, m_symbol));
+    else
+        m_riskLines->setText(*summary ? model::keptInWrittenOrder(
+                                 model::riskLines(shown, m_facility->riskRanges().seed, m_locale, m_symbol).join(u'\n'))
+                                      : model::noRiskRunsText());
     replaceChart(m_riskHistogram, outputs::riskHistogramChart(shown, m_locale, m_symbol));
     replaceChart(m_riskCurve, outputs::riskCurveChart(shown, m_locale, m_symbol));
     dialogs::growToContents(this);
@@ -405,11 +412,9 @@ void BusinessCaseWindow::showRisk()
 
 void BusinessCaseWindow::editRiskRanges()
 {
-    model::RiskRanges defaults = model::defaultRiskRanges(m_facility->assumptions());
-    if (const std::optional<model::RecordsEvidence> &records = m_facility->records())
-        defaults = model::withRecordsRanges(defaults, records->summary);
-    RiskRangesDialog dialog(m_facility->riskRanges(), defaults, m_values, m_assumptions, m_locale, m_zoom, this,
-                            m_symbol);
+    RiskRangesDialog dialog(m_facility->riskRanges(), m_facility->defaultRiskRanges(), m_values, m_assumptions,
+                            m_locale, m_zoom, this, m_symbol);
+    dialog.setInvestment(m_hasInvestment ? std::optional(m_study.investment) : std::nullopt, m_study.capital);
     if (dialog.exec() == QDialog::Accepted)
         m_facility->setRiskRanges(dialog.ranges());
 }

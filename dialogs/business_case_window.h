@@ -43,10 +43,10 @@ class InvestmentFields;
 //
 // Given the facility, a "Risk" view beside the cash flows shows what the
 // simulation of its risk ranges comes to (the P10, P50 and P90, the chance of
-// a negative NPV, a histogram and an S-curve) and opens the "Risk Ranges"
-// dialog. The simulation runs only while the view is shown, once per change:
-// the facility's own when the investment is as it holds it, otherwise one of
-// the investment as typed.
+// a negative NPV, a histogram and an S-curve), or which range would let runs
+// overflow, and opens the "Risk Ranges" dialog. The simulation runs only
+// while the view is shown, once per change: the facility's own when the
+// investment is as it holds it, otherwise one of the investment as typed.
 class BusinessCaseWindow : public QDialog {
     Q_OBJECT
 public:

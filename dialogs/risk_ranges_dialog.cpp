@@ -27,7 +27,8 @@ bool isReduction(int input) { return input < model::kReducedRowCount; }
 RiskRangesDialog::RiskRangesDialog(const model::RiskRanges &ranges, const model::RiskRanges &defaults,
                                    const model::InputValues &values, const model::Assumptions &assumptions,
                                    const QLocale &locale, qreal zoom, QWidget *parent, QStringView symbol)
-    : QDialog(parent), m_locale(locale), m_symbol(symbol.toString()), m_defaults(defaults)
+    : QDialog(parent), m_locale(locale), m_symbol(symbol.toString()), m_values(values), m_assumptions(assumptions),
+      m_defaults(defaults)
 {
     setObjectName(QStringLiteral("riskRangesDialog"));
     setWindowTitle(tr("Risk Ranges"));
@@ -102,6 +103,13 @@ RiskRangesDialog::RiskRangesDialog(const model::RiskRanges &ranges, const model:
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(restore, &QPushButton::clicked, this, [this] { show(m_defaults); });
     show(ranges);
+}
+
+void RiskRangesDialog::setInvestment(const std::optional<model::Investment> &investment,
+                                     const model::CapitalInputs &capital)
+{
+    m_investment = investment;
+    m_capital = capital;
 }
 
 void RiskRangesDialog::showEvent(QShowEvent *event)
@@ -179,6 +187,9 @@ void RiskRangesDialog::accept()
             return void(refuse(fields[Low], tr("The values of %1 may not be negative.").arg(name)));
         read.ranges[std::size_t(i)] = model::PertRange{values[Low], values[Likely], values[High]};
     }
+    if (const std::optional<model::RiskInput> input =
+            model::overflowingRiskInput(m_values, m_assumptions, m_investment, m_capital, read))
+        return void(refuse(m_fields[std::size_t(*input)][High], model::riskOverflowText(*input, m_symbol)));
     bool seedRead = false;
     read.seed = m_seed->text().trimmed().toULongLong(&seedRead);
     if (!seedRead)

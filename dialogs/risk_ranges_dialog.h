@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
+#include "model/cash_flow.h"
 #include "model/cost_rows.h"
 #include "model/input_table.h"
 #include "model/risk_simulation.h"
@@ -21,7 +22,7 @@ QT_END_NAMESPACE
 // the runs and their number. "Restore Defaults" shows the defaults again. OK
 // refuses, naming the input and keeping what was typed, values that are no
 // number, out of order (low ≤ most likely ≤ high), a reduction outside 0 to
-// 100 or a negative figure.
+// 100, a negative figure or a range whose runs would overflow.
 class RiskRangesDialog : public QDialog {
     Q_OBJECT
 public:
@@ -34,6 +35,10 @@ public:
     // The ranges as accepted; none when they are the defaults, so that the
     // facility keeps following its assumptions and records.
     const std::optional<model::RiskRanges> &ranges() const { return m_accepted; }
+
+    // The investment the runs evaluate, none without one: OK refuses ranges
+    // whose net present value would overflow as well.
+    void setInvestment(const std::optional<model::Investment> &investment, const model::CapitalInputs &capital);
 
     void accept() override;
 
@@ -54,6 +59,10 @@ private:
 
     QLocale m_locale;
     QString m_symbol;
+    model::InputValues m_values;
+    model::Assumptions m_assumptions;
+    std::optional<model::Investment> m_investment;
+    model::CapitalInputs m_capital;
     model::RiskRanges m_defaults;
     std::optional<model::RiskRanges> m_accepted;
     std::array<std::array<QLineEdit *, 3>, model::kRiskInputCount> m_fields{};

@@ -33,7 +33,22 @@ model::FacilityFigures FacilityDocument::figures() const
 {
     model::FacilityFigures figures = m_facts;
     figures.locale = m_locale.name();
+    if (figures.records)
+        figures.records->applied = recordsApplied();
     return figures;
+}
+
+bool FacilityDocument::recordsApplied() const
+{
+    if (!m_facts.records || !m_facts.records->applied)
+        return false;
+    // Compared as numbers: shown in other settings, "8.5" is "8,5".
+    const auto texts = model::recordsFigureTexts(m_facts.records->summary, m_locale);
+    return !texts.empty() && std::all_of(texts.begin(), texts.end(), [this](const auto &given) {
+        const std::size_t i = std::size_t(given.first);
+        const std::optional<double> figure = model::readFigure(m_facts.figures[i], m_locale);
+        return !m_heldAsNoNumber[i] && figure && figure == model::readFigure(given.second, m_locale);
+    });
 }
 
 void FacilityDocument::setFigureText(int index, const QString &text)
@@ -125,12 +140,12 @@ void FacilityDocument::applyRecords(model::RecordsEvidence records)
     edited(what);
 }
 
-model::RiskRanges FacilityDocument::riskRanges() const
+model::RiskRanges FacilityDocument::riskRanges() const { return m_facts.risk ? *m_facts.risk : defaultRiskRanges(); }
+
+model::RiskRanges FacilityDocument::defaultRiskRanges() const
 {
-    if (m_facts.risk)
-        return *m_facts.risk;
     const model::RiskRanges ranges = model::defaultRiskRanges(m_facts.assumptions);
-    return m_facts.records ? model::withRecordsRanges(ranges, m_facts.records->summary) : ranges;
+    return recordsApplied() ? model::withRecordsRanges(ranges, m_facts.records->summary) : ranges;
 }
 
 void FacilityDocument::setRiskRanges(const std::optional<model::RiskRanges> &ranges)
@@ -146,14 +161,24 @@ const std::optional<model::RiskSummary> &FacilityDocument::riskSummary() const
     if (!m_riskComputed) {
         m_riskComputed = true;
         m_risk.reset();
+        m_riskOverflow.reset();
         if (m_results.complete() && !m_results.fault) {
             const std::optional<model::Investment> investment =
                 m_study ? m_investmentReading.investment : std::optional<model::Investment>();
             const model::CapitalInputs capital = m_study ? *m_capitalReading.inputs : model::CapitalInputs();
-            m_risk = model::simulateRisk(m_results.values, m_facts.assumptions, investment, capital, riskRanges());
+            const model::RiskRanges ranges = riskRanges();
+            m_riskOverflow =
+                model::overflowingRiskInput(m_results.values, m_facts.assumptions, investment, capital, ranges);
+            m_risk = model::simulateRisk(m_results.values, m_facts.assumptions, investment, capital, ranges);
         }
     }
     return m_risk;
+}
+
+const std::optional<model::RiskInput> &FacilityDocument::riskOverflow() const
+{
+    riskSummary();
+    return m_riskOverflow;
 }
 
 model::FacilityReadResult FacilityDocument::open(const QString &path)

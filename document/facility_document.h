@@ -60,12 +60,20 @@ public:
     const model::CurrencyUnits &currencyUnits() const { return m_facts.currency; }
     // The work-order records read, none until an export is read.
     const std::optional<model::RecordsEvidence> &records() const { return m_facts.records; }
+    // Whether the figures are the records': applied, and the bearing failures
+    // a year and the hours to replace still what model::recordsFigureTexts()
+    // gives. Another figure typed over one of them leaves the records as
+    // evidence only; the figure typed back makes them applied again.
+    bool recordsApplied() const;
     // The risk inputs' ranges: the user's own where set, otherwise the
-    // defaults (model::defaultRiskRanges(), with the records' intervals once
-    // records are read).
+    // defaults.
     model::RiskRanges riskRanges() const;
+    // model::defaultRiskRanges(), with the records' intervals while the
+    // records are applied.
+    model::RiskRanges defaultRiskRanges() const;
     bool hasOwnRiskRanges() const { return m_facts.risk.has_value(); }
-    // Everything a save writes.
+    // Everything a save writes; the records applied only while
+    // recordsApplied() says so.
     model::FacilityFigures figures() const;
 
     // The file last opened or saved; empty until then.
@@ -111,9 +119,13 @@ public:
     const std::optional<model::BusinessCaseStudy> &businessCase() const { return m_study; }
     // The simulation of the risk ranges (model::simulateRisk()), with the
     // investment where the business case has one; none while the tables are
-    // incomplete. Computed on the first call after a change and kept, so
-    // that editing a figure never waits for it.
+    // incomplete or a range would let runs overflow. Computed on the first
+    // call after a change and kept, so that editing a figure never waits for
+    // it.
     const std::optional<model::RiskSummary> &riskSummary() const;
+    // The input whose range would let runs overflow
+    // (model::overflowingRiskInput()), when that is why there is no summary.
+    const std::optional<model::RiskInput> &riskOverflow() const;
 
     // Opens a facility file through model::openFacilityFile(), so that every
     // refusal is as it is there; a refused file leaves the document as it
@@ -166,6 +178,7 @@ private:
     model::CapitalReading m_capitalReading;
     std::optional<model::BusinessCaseStudy> m_study;
     mutable std::optional<model::RiskSummary> m_risk;
+    mutable std::optional<model::RiskInput> m_riskOverflow;
     mutable bool m_riskComputed = false;
 };
 

@@ -283,9 +283,24 @@ void writeTextObject(QByteArray &out, const char *name, const TextMember<Object>
     out += "\n    }";
 }
 
-// Reads the texts of one member object of the file into object; a member
-// it lacks stays as it was. The message when the object is not valid.
-// What the object holds is named by what (many) and each (one of them).
+// A text of the file with each control character but the line feed a
+// blank: an escape sequence would otherwise reach a terminal through the
+// summary's CSV. Refusing them instead would lose every figure of a file
+// whose detail holds a pasted tab. A line feed is kept, as a detail of two
+// lines is.
+QString withControlsBlanked(QString text)
+{
+    for (QChar &c : text) {
+        if (c.category() == QChar::Other_Control && c != u'\n')
+            c = u' ';
+    }
+    return text;
+}
+
+// Reads the texts of one member object of the file into object, control
+// characters blanked; a member it lacks stays as it was. The message when
+// the object is not valid. What the object holds is named by what (many) and
+// each (one of them).
 template <typename Object, std::size_t N>
 std::optional<QString> readTextObject(const QJsonValue &value, const char *what, const char *each,
                                       const TextMember<Object> (&members)[N], Object &object)
@@ -305,7 +320,7 @@ std::optional<QString> readTextObject(const QJsonValue &value, const char *what,
                 .arg(QCoreApplication::translate("FacilityFile", each),
                      quotedForMessage(QCoreApplication::translate("FacilityFile", member.shownAs)));
         }
-        object.*member.text = text.toString();
+        object.*member.text = withControlsBlanked(text.toString());
     }
     return std::nullopt;
 }

@@ -46,7 +46,8 @@ namespace model {
 // "capital" and "assumptions" may be absent (empty details, no investment,
 // the capital inputs' defaults, the designed reductions), and so may any of
 // their members; members other than these are ignored, and no object may
-// name a key twice. Version 1 files, which kept the system price as
+// name a key twice. Their texts open with each control character but the
+// line feed a blank. Version 1 files, which kept the system price as
 // "systemPrice" of "report" and had no assumptions, open with that price
 // and the designed reductions.
 // "currency" (version 3) holds the symbol every money figure is typed in and

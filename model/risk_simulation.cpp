@@ -50,6 +50,48 @@ Quantiles quantilesOf(const std::vector<double> &sorted)
     return {percentileOfSorted(sorted, 0.1), percentileOfSorted(sorted, 0.5), percentileOfSorted(sorted, 0.9)};
 }
 
+// The mean as the sum of each value's share: finite like the values, where
+// their sum would overflow long before the last run.
+double meanOf(const std::vector<double> &values)
+{
+    double mean = 0;
+    for (const double value : values)
+        mean += value / double(values.size());
+    return mean;
+}
+
+// What one run's inputs come to, reductions kept within 0 to 100 %; none
+// when its arithmetic overflows.
+std::optional<RiskRun> runOf(const std::array<double, kRiskInputCount> &inputs, const InputValues &values,
+                             const Assumptions &assumptions, const std::optional<Investment> &investment,
+                             const CapitalInputs &capital)
+{
+    InputValues drawn = values;
+    Assumptions reduced = assumptions;
+    RiskRun run;
+    run.inputs = inputs;
+    for (int i = 0; i < kRiskInputCount; ++i)
+        valueOf(RiskInput(i), drawn, reduced) = inputs[std::size_t(i)];
+    for (double &reduction : reduced.reductionPercent)
+        reduction = std::clamp(reduction, kMinReductionPercent, kMaxReductionPercent);
+    const Results results = computeResults(drawn, reduced);
+    if (!results.complete())
+        return std::nullopt;
+    const CostTable &savings = results.table(Table::Savings);
+    run.savings = savings.row(kRowCount);
+    if (investment) {
+        const CashFlowTable table = cashFlowTableOf(savings, *investment, capital);
+        run.npv = table.npv();
+        if (!std::isfinite(run.npv))
+            return std::nullopt;
+        const PaybackTime payback = simplePaybackOf(table);
+        run.paybackMonths = payback.state == PaybackState::Within && payback.time
+                                ? *payback.time
+                                : std::numeric_limits<double>::infinity();
+    }
+    return run;
+}
+
 } // namespace
 
 double riskInputValue(RiskInput input, const InputValues &values, const Assumptions &assumptions)
@@ -67,10 +109,51 @@ RiskRanges defaultRiskRanges(const Assumptions &assumptions)
     return ranges;
 }
 
+std::optional<RiskInput> overflowingRiskInput(const InputValues &values, const Assumptions &assumptions,
+                                              const std::optional<Investment> &investment, const CapitalInputs &capital,
+                                              const RiskRanges &ranges)
+{
+    std::vector<int> ranged;
+    std::array<double, kRiskInputCount> fixed{};
+    for (int i = 0; i < kRiskInputCount; ++i) {
+        fixed[std::size_t(i)] = riskInputValue(RiskInput(i), values, assumptions);
+        if (ranges.ranges[std::size_t(i)])
+            ranged.push_back(i);
+    }
+    // Figures that do not compute leave no range to blame.
+    if (ranged.empty() || !runOf(fixed, values, assumptions, investment, capital))
+        return std::nullopt;
+    // Each step of the costs multiplies by an input at most once, and the
+    // business case is linear in the savings: a value of a run lies between
+    // its values at the corners of the ranges (every input at its low or its
+    // high), so a run overflows only where a corner does.
+    for (std::uint32_t corner = 0; corner < (std::uint32_t(1) << ranged.size()); ++corner) {
+        std::array<double, kRiskInputCount> inputs = fixed;
+        for (std::size_t r = 0; r < ranged.size(); ++r) {
+            const PertRange &range = *ranges.ranges[std::size_t(ranged[r])];
+            inputs[std::size_t(ranged[r])] = corner & (std::uint32_t(1) << r) ? range.high : range.low;
+        }
+        if (runOf(inputs, values, assumptions, investment, capital))
+            continue;
+        // The inputs back at their figures one after the other: the one that
+        // makes the corner compute is to blame. With all of them back it is
+        // the figures themselves.
+        for (const int i : ranged) {
+            inputs[std::size_t(i)] = fixed[std::size_t(i)];
+            if (runOf(inputs, values, assumptions, investment, capital))
+                return RiskInput(i);
+        }
+        return RiskInput(ranged.back());
+    }
+    return std::nullopt;
+}
+
 std::optional<RiskSummary> simulateRisk(const InputValues &values, const Assumptions &assumptions,
                                         const std::optional<Investment> &investment, const CapitalInputs &capital,
                                         const RiskRanges &ranges)
 {
+    if (overflowingRiskInput(values, assumptions, investment, capital, ranges))
+        return std::nullopt;
     Engine engine(ranges.seed);
     RiskSummary summary;
     std::vector<double> paybacks;
@@ -80,52 +163,34 @@ std::optional<RiskSummary> simulateRisk(const InputValues &values, const Assumpt
         summary.sortedNpvs.reserve(std::size_t(runs));
         paybacks.reserve(std::size_t(runs));
     }
-    double total = 0;
     for (int r = 0; r < runs; ++r) {
-        InputValues drawn = values;
-        Assumptions reduced = assumptions;
-        RiskRun run;
+        std::array<double, kRiskInputCount> inputs{};
         for (int i = 0; i < kRiskInputCount; ++i) {
-            double &value = valueOf(RiskInput(i), drawn, reduced);
-            if (const std::optional<PertRange> &range = ranges.ranges[std::size_t(i)])
-                value = drawPert(*range, engine);
-            run.inputs[std::size_t(i)] = value;
+            const std::optional<PertRange> &range = ranges.ranges[std::size_t(i)];
+            inputs[std::size_t(i)] =
+                range ? drawPert(*range, engine) : riskInputValue(RiskInput(i), values, assumptions);
         }
-        for (double &reduction : reduced.reductionPercent)
-            reduction = std::clamp(reduction, kMinReductionPercent, kMaxReductionPercent);
-        const Results results = computeResults(drawn, reduced);
-        if (!results.complete()) {
+        const std::optional<RiskRun> run = runOf(inputs, values, assumptions, investment, capital);
+        if (!run) {
             ++summary.failedRuns;
             continue;
         }
-        const CostTable &savings = results.table(Table::Savings);
-        run.savings = savings.row(kRowCount);
         if (investment) {
-            const CashFlowTable table = cashFlowTableOf(savings, *investment, capital);
-            run.npv = table.npv();
-            const PaybackTime payback = simplePaybackOf(table);
-            run.paybackMonths = payback.state == PaybackState::Within && payback.time
-                                    ? *payback.time
-                                    : std::numeric_limits<double>::infinity();
-            if (!std::isfinite(run.npv)) {
-                ++summary.failedRuns;
-                continue;
-            }
-            summary.sortedNpvs.push_back(run.npv);
-            paybacks.push_back(run.paybackMonths);
+            summary.sortedNpvs.push_back(run->npv);
+            paybacks.push_back(run->paybackMonths);
         }
-        total += run.savings;
-        summary.sortedSavings.push_back(run.savings);
+        summary.sortedSavings.push_back(run->savings);
         if (int(summary.keptRuns.size()) < kKeptRiskRuns)
-            summary.keptRuns.push_back(run);
+            summary.keptRuns.push_back(*run);
     }
     summary.runs = int(summary.sortedSavings.size());
     if (summary.runs == 0)
         return std::nullopt;
+    summary.meanSavings = meanOf(summary.sortedSavings);
     std::sort(summary.sortedSavings.begin(), summary.sortedSavings.end());
     summary.savings = quantilesOf(summary.sortedSavings);
-    summary.meanSavings = total / summary.runs;
     if (investment) {
+        summary.meanNpv = meanOf(summary.sortedNpvs);
         std::sort(summary.sortedNpvs.begin(), summary.sortedNpvs.end());
         std::sort(paybacks.begin(), paybacks.end());
         summary.npv = quantilesOf(summary.sortedNpvs);

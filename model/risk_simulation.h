@@ -82,6 +82,7 @@ struct RiskSummary {
     double meanSavings = 0;
     // With an investment only.
     std::optional<Quantiles> npv;
+    double meanNpv = 0;
     std::optional<Quantiles> paybackMonths; // a quantile may be infinite: not paid back
     std::optional<double> npvBelowZero;     // the share of runs
     std::vector<RiskRun> keptRuns;          // the first kKeptRiskRuns
@@ -89,8 +90,15 @@ struct RiskSummary {
     std::vector<double> sortedNpvs;
 };
 
+// The first input whose range lets a run's arithmetic overflow, so that
+// the runs left out would bias what the others come to; none when every run
+// computes. Asked before simulating: the ranges are refused, naming it.
+std::optional<RiskInput> overflowingRiskInput(const InputValues &values, const Assumptions &assumptions,
+                                              const std::optional<Investment> &investment, const CapitalInputs &capital,
+                                              const RiskRanges &ranges);
+
 // The Monte Carlo simulation of the figures with the ranges drawn; none when
-// no run computes.
+// no run computes or when a range lets one overflow (overflowingRiskInput()).
 std::optional<RiskSummary> simulateRisk(const InputValues &values, const Assumptions &assumptions,
                                         const std::optional<Investment> &investment, const CapitalInputs &capital,
                                         const RiskRanges &ranges);

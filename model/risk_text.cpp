@@ -2,6 +2,7 @@
 #include "model/risk_text.h"
 
 #include "model/currency_units.h"
+#include "model/message_text.h"
 #include "model/money_text.h"
 #include "model/percentage_text.h"
 
@@ -50,10 +51,13 @@ QString riskInputName(RiskInput input, QStringView symbol)
 
 QString riskValueText(RiskInput, double value, const QLocale &locale)
 {
-    // Two decimals at most: a range from the records' interval has many.
+    // Two decimals at most: a range from the records' interval has many. A
+    // value too large to have decimals is as it is; in hundredths it would
+    // overflow.
     QLocale plain = locale;
     plain.setNumberOptions(plain.numberOptions() | QLocale::OmitGroupSeparator);
-    return plain.toString(std::round(value * 100) / 100, 'g', QLocale::FloatingPointShortest);
+    const double rounded = std::abs(value) < 1e15 ? std::round(value * 100) / 100 : value;
+    return plain.toString(rounded, 'g', QLocale::FloatingPointShortest);
 }
 
 std::array<RiskRangeText, kRiskInputCount> riskRangeTexts(const RiskRanges &ranges, const InputValues &values,
@@ -141,6 +145,13 @@ QStringList riskLines(const RiskSummary &summary, std::uint64_t seed, const QLoc
 QString noRiskRunsText()
 {
     return RiskText::tr("No run of the simulation can be computed from these figures and ranges.");
+}
+
+QString riskOverflowText(RiskInput input, QStringView symbol)
+{
+    return RiskText::tr("The range of %1 is too wide: at its ends the arithmetic overflows, so the runs there "
+                        "cannot be computed. Narrow it to simulate the risk.")
+        .arg(quotedForMessage(riskInputName(input, symbol)));
 }
 
 } // namespace model

@@ -70,4 +70,8 @@ QStringList riskLines(const RiskSummary &summary, std::uint64_t seed, const QLoc
 // Said in place of the lines when no run computes.
 QString noRiskRunsText();
 
+// Why ranges are refused whose runs would overflow (overflowingRiskInput()),
+// naming the input as riskInputName() does.
+QString riskOverflowText(RiskInput input, QStringView symbol = u"$");
+
 } // namespace model

@@ -13,19 +13,21 @@ struct ReportText {
 
 } // namespace
 
-QStringList recordsSentences(const std::optional<model::RecordsEvidence> &records, const QLocale &locale)
+QStringList recordsSentences(const document::FacilityDocument &facility)
 {
+    const std::optional<model::RecordsEvidence> &records = facility.records();
     if (!records)
         return {};
-    const QStringList lines = model::evidenceLines(*records, locale);
+    const QStringList lines = model::evidenceLines(*records, facility.locale());
     QString evidence = lines.value(0);
     for (qsizetype i = 1; i < lines.size(); ++i)
         //: Two parts of what the maintenance records come to, as two sentences.
         evidence = ReportText::tr("%1. %2").arg(evidence, lines[i]);
     return {ReportText::tr("The plant's maintenance records: %1.").arg(evidence),
-            records->applied ? ReportText::tr("The figures they give are used in this report.")
-                             : ReportText::tr("They are kept as evidence only; no figure of this report is taken "
-                                              "from them.")};
+            facility.recordsApplied()
+                ? ReportText::tr("The figures they give are used in this report.")
+                : ReportText::tr("They are kept as evidence only; no figure of this report is taken "
+                                 "from them.")};
 }
 
 } // namespace outputs

@@ -291,6 +291,12 @@ BuiltReport buildReport(const document::FacilityDocument &facility, QDate date, 
     const std::optional<model::BusinessCaseStudy> &study = facility.businessCase();
     if (study && study->fault)
         return refused(*study->fault);
+    // So are risk ranges whose runs would overflow: left out, they would bias
+    // the risk page.
+    if (const std::optional<model::RiskInput> &input = facility.riskOverflow()) {
+        built.problem = model::riskOverflowText(*input, facility.currencyUnits().symbol);
+        return built;
+    }
 
     report::ReportContent content;
     content.maker = QString::fromUtf8(model::kMakerName);
@@ -327,7 +333,7 @@ BuiltReport buildReport(const document::FacilityDocument &facility, QDate date, 
         content.payback = costLines(facility, *investment.unpriced, false) << model::priceNeededText();
     }
     content.assumptions = (QStringList{assumptions(facility.assumptions(), facility.locale(), facility.currencyUnits())}
-                           << recordsSentences(facility.records(), facility.locale()))
+                           << recordsSentences(facility))
                               .join(u' ');
     content.risk = riskPage(facility, date);
     content.pageSize = report::pageSizeFor(facility.locale());

@@ -24,7 +24,8 @@ struct BuiltReport {
     std::optional<report::ReportContent> content;
     // Otherwise one sentence saying why: a field that is no number (named by
     // its caption), an arithmetic fault, or an investment figure that is no
-    // number (then investmentField says which), or measures that overflow.
+    // number (then investmentField says which), measures that overflow, or
+    // risk ranges whose runs would.
     QString problem;
     std::optional<model::InvestmentField> investmentField;
     // The fault of the tables or of the business case's measures, if that is why.

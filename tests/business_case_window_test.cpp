@@ -315,6 +315,8 @@ void BusinessCaseWindowTest::riskRangesRefused_data()
                                << "\u201Cabc\u201D";
     QTest::newRow("one left empty") << failures << QStringList{"1", "", "3"} << 1 << "leave all three empty";
     QTest::newRow("negative figure") << failures << QStringList{"-1", "2", "3"} << 0 << "may not be negative";
+    QTest::newRow("runs that would overflow")
+        << int(model::RiskInput::ProductionRate) << QStringList{"1", "2", "1E308"} << 2 << "overflows";
 }
 
 // OK names the input, keeps the dialog open with what was typed and puts

@@ -112,6 +112,9 @@ figures de_DE 1000 10 1000 1 "2.000" 1000 5 200 24 30 3 4 >"$work/german.velmor"
 figures en_US 1000 10 1000 1 abc 1000 5 200 24 30 3 4 >"$work/letters.velmor"
 figures en_US 1000 1E200 1000 1 1000 1000 5 200 24 30 3 1E200 >"$work/overflow.velmor"
 echo 'not a facility file' >"$work/broken.velmor"
+# A risk range whose runs would overflow at its high end.
+figures en_US 1000 10 1000 1 1000 1000 5 200 24 30 3 4 | sed 's/"version": 1/"version": 5/;
+  s/}}$/}, "risk": {"seed": "1", "runs": 100, "ranges": {"productionRate": [1, 2, 1e308]}}}/' >"$work/wide.velmor"
 # Savings that compute, and a business case whose fifty years at -99 % do not.
 figures en_US 1000 10 1E210 1 1000 1000 5 200 24 30 3 4 | sed 's/"version": 1/"version": 2/;
   s/, "systemPrice": "20000"}}/}, "investment": {"systemPrice": "20000", "years": "50", "discountRate": "-99"}}/' \
@@ -125,6 +128,7 @@ expect_failure "missing file" "$work/b.pdf" "nowhere.velmor" "$work/nowhere.velm
 expect_failure "figure that is no number, named" "$work/c.pdf" "Lubricant quantity" "$work/letters.velmor"
 expect_failure "overflow" "$work/d.pdf" "Overflow" "$work/overflow.velmor"
 expect_failure "business case overflow" "$work/d.pdf" "Overflow" "$work/measures.velmor"
+expect_failure "risk range whose runs overflow, named" "$work/d.pdf" "Value of an hour's production" "$work/wide.velmor"
 expect_failure "unwritable report" "$work/no/such/folder/e.pdf" "e.pdf"
 mkdir "$work/taken.pdf"
 expect_failure "a folder where the report goes" "$work/taken.pdf" "taken.pdf"
@@ -196,6 +200,8 @@ expect_refused "summary with a bad file, named" "$work/bad.csv" "letters.velmor"
   --summary "$work/bad.csv" "$work/german.velmor" "$work/letters.velmor"
 expect_refused "workbook whose business case overflows" "$work/measures.xlsx" "Overflow" \
   --workbook "$work/measures.xlsx" "$work/measures.velmor"
+expect_refused "workbook of a risk range whose runs overflow" "$work/wide.xlsx" "Value of an hour's production" \
+  --workbook "$work/wide.xlsx" "$work/wide.velmor"
 expect_refused "summary whose business case overflows, named" "$work/measures.csv" "Its figures cannot be computed: Overflow" \
   --summary "$work/measures.csv" "$work/german.velmor" "$work/measures.velmor"
 expect_refused "summary with a missing file" "$work/none.csv" "nowhere.velmor" --summary "$work/none.csv" "$work/nowhere.velmor"

@@ -104,6 +104,8 @@ private slots:
     void capitalInputsShapeBusinessCase_data();
     void capitalInputsShapeBusinessCase();
     void recordsShapeFiguresAndRisk();
+    void recordsAppliedWhileTheFiguresAreTheirs_data();
+    void recordsAppliedWhileTheFiguresAreTheirs();
     void firstCurrency_data();
     void firstCurrency();
 
@@ -361,6 +363,52 @@ void DocumentTest::recordsShapeFiguresAndRisk()
     QCOMPARE(facility.riskSummary()->savings.p10, facility.riskSummary()->savings.p90);
     facility.setFigureText(0, u"no number"_qs);
     QVERIFY(!facility.riskSummary());
+}
+
+void DocumentTest::recordsAppliedWhileTheFiguresAreTheirs_data()
+{
+    QTest::addColumn<QString>("given"); // "applied", "kept" (as evidence only) or "file" (a file saying applied)
+    QTest::addColumn<int>("figure");    // typed over afterwards, -1 none
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("applied");
+    const int failures = int(model::Input::BearingFailures);
+    QTest::newRow("applied") << "applied" << -1 << "" << true;
+    QTest::newRow("failures typed over") << "applied" << failures << "10" << false;
+    QTest::newRow("hours typed over") << "applied" << int(model::Input::HoursPerReplacement) << "4" << false;
+    QTest::newRow("the same failures typed otherwise") << "applied" << failures << "8.50" << true;
+    QTest::newRow("kept as evidence only") << "kept" << -1 << "" << false;
+    QTest::newRow("a file's records of 784 billion a year") << "file" << -1 << "" << false;
+}
+
+// The report says the figures are the records' only while they are, and so
+// does a file saved; the risk ranges take the records' only then as well.
+void DocumentTest::recordsAppliedWhileTheFiguresAreTheirs()
+{
+    QFETCH(QString, given);
+    QFETCH(int, figure);
+    QFETCH(QString, text);
+    QFETCH(bool, applied);
+    FacilityDocument facility(kUs);
+    model::RecordsEvidence evidence = records();
+    if (given == u"applied")
+        facility.applyRecords(evidence);
+    else if (given == u"kept")
+        facility.setRecords(evidence);
+    else {
+        evidence.applied = true;
+        evidence.summary.failures = evidence.summary.workOrders = std::numeric_limits<int>::max();
+        evidence.summary.last = evidence.summary.first.addDays(1);
+        evidence.summary.rate = model::failureRateOf(evidence.summary.failures, 1 / 365.25);
+        model::FacilityFigures facts = facility.figures();
+        facts.records = evidence;
+        facility.setFacts(facts);
+    }
+    if (figure >= 0)
+        facility.setFigureText(figure, text);
+    QCOMPARE(facility.recordsApplied(), applied);
+    QCOMPARE(facility.figures().records->applied, applied);
+    const auto failures = std::size_t(model::RiskInput::BearingFailures);
+    QCOMPARE(facility.riskRanges().ranges[failures].has_value(), applied);
 }
 
 void DocumentTest::firstCurrency_data()

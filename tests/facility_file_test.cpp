@@ -130,6 +130,8 @@ private slots:
     void roundTrip();
     void readsLeniently_data();
     void readsLeniently();
+    void controlCharactersOpenAsBlanks_data();
+    void controlCharactersOpenAsBlanks();
     void versionOneFileOpens();
     void currencyRoundTrip_data();
     void currencyRoundTrip();
@@ -248,6 +250,27 @@ void FacilityFileTest::readsLeniently()
     const model::FacilityReadResult opened = model::openFacilityFile(path);
     QVERIFY2(opened, qPrintable(opened.message));
     QCOMPARE(*opened.figures, defaultFigures());
+}
+
+void FacilityFileTest::controlCharactersOpenAsBlanks_data()
+{
+    QTest::addColumn<QByteArray>("customer"); // as the file holds it
+    QTest::addColumn<QString>("opened");
+    QTest::newRow("pasted tab") << QByteArray("Mill\\tNorth") << "Mill North";
+    QTest::newRow("terminal escapes") << QByteArray("\\u001B]52;c;eA==\\u0007\\u001B[2J") << " ]52;c;eA==  [2J";
+    QTest::newRow("C1 control and DEL") << QByteArray("a\\u009Bb\\u007F") << "a b ";
+}
+
+// A text with control characters opens, each of them a blank: no escape
+// reaches a text output, and no file is lost for a tab in a detail.
+void FacilityFileTest::controlCharactersOpenAsBlanks()
+{
+    QFETCH(QByteArray, customer);
+    const QString path = m_dir.filePath(kFileName);
+    QVERIFY(writeFile(path, withReport("{\"customer\": \"" + customer + "\"}")));
+    const model::FacilityReadResult opened = model::openFacilityFile(path);
+    QVERIFY2(opened, qPrintable(opened.message));
+    QTEST(opened.figures->report.customer, "opened");
 }
 
 // Files saved before the investment and the assumptions were kept: the

@@ -7,8 +7,10 @@
 
 #include "model/business_case.h"
 #include "model/failure_rate.h"
+#include "model/numeric_text.h"
 #include "model/results.h"
 #include "model/risk_simulation.h"
+#include "model/risk_text.h"
 
 #include <QTest>
 
@@ -48,6 +50,8 @@ private slots:
     void sameSeedSameFigures();
     void meanIsThePertMean();
     void standardErrorFallsAsTheRootOfTheRuns();
+    void rangesWhoseRunsOverflowAreRefused_data();
+    void rangesWhoseRunsOverflowAreRefused();
 };
 
 // 90 % exact intervals as published, to their printed digits; 17 failures
@@ -194,6 +198,51 @@ void RiskTest::standardErrorFallsAsTheRootOfTheRuns()
     };
     const double ratio = spread(100) / spread(1600);
     QVERIFY2(ratio > 2.5 && ratio < 6.5, qPrintable(QString::number(ratio)));
+}
+
+void RiskTest::rangesWhoseRunsOverflowAreRefused_data()
+{
+    QTest::addColumn<int>("input");
+    QTest::addColumn<QList<double>>("range"); // low, most likely, high
+    QTest::addColumn<bool>("invested");
+    QTest::addColumn<int>("blamed"); // -1: none, every run computes
+    const int rate = int(model::RiskInput::ProductionRate);
+    // 4e306 a run: their sum overflows long before the last, their mean does not.
+    QTest::newRow("runs whose sum overflows") << rate << QList<double>{1e303, 1e304, 1e305} << true << -1;
+    QTest::newRow("production value up to 1e308") << rate << QList<double>{1e303, 1e305, 1e308} << false << rate;
+    QTest::newRow("failures up to 1e306") << int(model::RiskInput::BearingFailures) << QList<double>{0, 10, 1e306}
+                                          << false << int(model::RiskInput::BearingFailures);
+    QTest::newRow("savings that compute, an NPV that does not") << rate << QList<double>{1, 2, 4e306} << true << rate;
+    QTest::newRow("the same savings alone") << rate << QList<double>{1, 2, 4e306} << false << -1;
+}
+
+// A range whose runs would overflow at its ends is named and not simulated,
+// rather than leaving out the runs with the highest savings; otherwise no
+// run is left out and the means are finite. Each value shows as itself.
+void RiskTest::rangesWhoseRunsOverflowAreRefused()
+{
+    QFETCH(int, input);
+    QFETCH(QList<double>, range);
+    QFETCH(bool, invested);
+    QFETCH(int, blamed);
+    const model::Assumptions designed = model::Assumptions::designed();
+    model::RiskRanges ranges = model::defaultRiskRanges(designed);
+    ranges.ranges[std::size_t(input)] = model::PertRange{range[0], range[1], range[2]};
+    const std::optional<model::Investment> investment = invested ? std::optional(kInvestment) : std::nullopt;
+    const std::optional<model::RiskInput> named =
+        model::overflowingRiskInput(kDefaultValues, designed, investment, {}, ranges);
+    QCOMPARE(named ? int(*named) : -1, blamed);
+    const std::optional<model::RiskSummary> risk =
+        model::simulateRisk(kDefaultValues, designed, investment, {}, ranges);
+    QCOMPARE(risk.has_value(), blamed < 0);
+    if (risk) {
+        QCOMPARE(risk->failedRuns, 0);
+        QVERIFY(risk->meanSavings > risk->sortedSavings.front() && risk->meanSavings < risk->sortedSavings.back());
+        QVERIFY(!invested || (risk->meanNpv > risk->npv->p10 && std::isfinite(risk->meanNpv)));
+    }
+    for (const double value : range)
+        QCOMPARE(model::readFigure(model::riskValueText(model::RiskInput(input), value, QLocale::c()), QLocale::c()),
+                 value);
 }
 
 QTEST_GUILESS_MAIN(RiskTest)

@@ -84,6 +84,10 @@ void SummaryTest::csv_data()
                        "\"'\r=1.velmor\",\"'\r=1\",\"'\r=1\",$,0.00,0.00,0.00,,",
                        "a=1.velmor,a=1,a=1,$,0.00,0.00,0.00,,",
                        "Total,,,$,-1.00,0.00,-1.00,,"};
+    QTest::newRow("escapes a terminal would obey blanked, tabs and line breaks kept")
+        << Rows{named("\x1B]52;c;eA==\a\u009B2J", 0, 0, 0), named("a\tb\nc", 0, 0, 0)}
+        << QStringList{" ]52;c;eA==  2J.velmor, ]52;c;eA==  2J, ]52;c;eA==  2J,$,0.00,0.00,0.00,,",
+                       "\"a\tb\nc.velmor\",\"a\tb\nc\",\"a\tb\nc\",$,0.00,0.00,0.00,,", "Total,,,$,0.00,0.00,0.00,,"};
 }
 
 void SummaryTest::csv()

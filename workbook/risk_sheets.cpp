@@ -7,7 +7,6 @@
 #include <QCoreApplication>
 
 #include <cmath>
-#include <numeric>
 
 namespace workbook {
 namespace {
@@ -24,11 +23,6 @@ void paybackCell(Sheet &sheet, int row, int column, double months, lxw_format *f
         sheet.number(row, column, months, format);
     else
         sheet.text(row, column, model::riskPaybackText(months, QLocale::c()));
-}
-
-double meanOf(const std::vector<double> &values)
-{
-    return std::accumulate(values.begin(), values.end(), 0.0) / double(values.size());
 }
 
 void writeSummary(Sheet &sheet, const RiskFormats &formats, const model::RiskRanges &ranges,
@@ -59,7 +53,7 @@ void writeSummary(Sheet &sheet, const RiskFormats &formats, const model::RiskRan
     sheet.number(RiskSavingsRow, 4, summary.meanSavings, formats.money);
     if (summary.npv) {
         quantiles(RiskNpvRow, model::riskCaption(model::RiskCaption::NetPresentValue), *summary.npv, formats.money);
-        sheet.number(RiskNpvRow, 4, meanOf(summary.sortedNpvs), formats.money);
+        sheet.number(RiskNpvRow, 4, summary.meanNpv, formats.money);
     }
     if (summary.paybackMonths)
         quantiles(RiskPaybackRow, model::riskCaption(model::RiskCaption::PaybackMonths), *summary.paybackMonths,

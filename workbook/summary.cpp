@@ -61,9 +61,15 @@ QString headerText(int column)
 
 // A text cell. One that a spreadsheet would take for a formula (a name
 // beginning "=HYPERLINK(" or "-2+3") is kept as text by a leading
-// apostrophe and quoted, as spreadsheets treat such a field as text.
-QString csvField(const QString &text)
+// apostrophe and quoted, as spreadsheets treat such a field as text. A
+// control character other than a tab or a line break (an escape a terminal
+// showing the file would obey, in a file's name) is a blank.
+QString csvField(QString text)
 {
+    for (QChar &c : text) {
+        if (c.category() == QChar::Other_Control && c != u'\t' && c != u'\r' && c != u'\n')
+            c = u' ';
+    }
     static const QString formulaStarts = QStringLiteral("=+-@\t\r");
     const bool formulaLike = !text.isEmpty() && formulaStarts.contains(text.front());
     if (!formulaLike && !text.contains(u',') && !text.contains(u'"') && !text.contains(u'\r') && !text.contains(u'\n'))

@@ -52,7 +52,8 @@ SummaryReading summaryOf(const QString &path, const model::FacilityFigures &figu
 // quoted as RFC 4180 wants, lines ending in CR LF; the header and the total
 // row's name in English in every language. A text a spreadsheet would take
 // for a formula (beginning with =, +, -, @, a tab or a carriage return) is
-// quoted after an apostrophe. Each row names its currency; the total row
+// quoted after an apostrophe; any other control character than a tab or a
+// line break is a blank. Each row names its currency; the total row
 // sums the money only when all rows share one, as there is no rate to add
 // another at. Money is rounded to the cent as the report rounds it and the
 // total sums the rounded figures; the workbook stores the same figures.

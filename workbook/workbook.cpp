@@ -7,6 +7,7 @@
 #include "model/message_text.h"
 #include "model/model_text.h"
 #include "model/results.h"
+#include "model/risk_text.h"
 #include "model/table_titles.h"
 #include "workbook/risk_sheets.h"
 #include "workbook/xlsx_file.h"
@@ -579,10 +580,15 @@ bool exportWorkbook(const QString &path, const std::array<QString, model::kInput
                 WorkbookText::tr("The figures cannot be computed: %1.").arg(model::faultText(*measures->fault)));
     }
 
-    // The runs with the investment the Business Case sheet evaluates.
+    // The runs with the investment the Business Case sheet evaluates; ranges
+    // whose runs would overflow are refused, naming the input.
     std::optional<model::RiskSummary> simulated;
-    if (risk)
+    if (risk) {
+        if (const std::optional<model::RiskInput> input =
+                model::overflowingRiskInput(results.values, assumptions, investment, *capital.inputs, *risk))
+            return fail(model::riskOverflowText(*input, currency.symbol));
         simulated = model::simulateRisk(results.values, assumptions, investment, *capital.inputs, *risk);
+    }
 
     const bool zeroCached = cached == CachedResults::Zero;
     const model::WriteResult written = writeXlsxSafely(path, [&](lxw_workbook *book) -> std::optional<QString> {

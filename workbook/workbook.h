@@ -43,7 +43,7 @@ namespace workbook {
 // model::writeFileSafely(), so a failed write leaves the target as it was.
 // Returns false, with one or two sentences naming the file in error, when a
 // figure is no number, the arithmetic faults, an investment or capital text
-// is wrong or the file cannot be written. Money cells and unit captions are
+// is wrong, a risk range lets runs overflow or the file cannot be written. Money cells and unit captions are
 // in the given currency and units.
 bool exportWorkbook(const QString &path, const std::array<QString, model::kInputCount> &fieldTexts,
                     const QLocale &locale, const model::Assumptions &assumptions,

@@ -2557,6 +2557,10 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <source>Run</source>
         <translation>Lauf</translation>
     </message>
+    <message>
+        <source>The range of %1 is too wide: at its ends the arithmetic overflows, so the runs there cannot be computed. Narrow it to simulate the risk.</source>
+        <translation>Die Bandbreite von %1 ist zu weit: An ihren Enden läuft die Rechnung über, sodass die Läufe dort nicht berechnet werden können. Engen Sie sie ein, um das Risiko zu simulieren.</translation>
+    </message>
 </context>
 <context>
     <name>SafeWrite</name>

@@ -2557,6 +2557,10 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <source>Run</source>
         <translation>Iteración</translation>
     </message>
+    <message>
+        <source>The range of %1 is too wide: at its ends the arithmetic overflows, so the runs there cannot be computed. Narrow it to simulate the risk.</source>
+        <translation>El rango de %1 es demasiado amplio: en sus extremos el cálculo se desborda, por lo que las iteraciones allí no pueden calcularse. Redúzcalo para simular el riesgo.</translation>
+    </message>
 </context>
 <context>
     <name>SafeWrite</name>

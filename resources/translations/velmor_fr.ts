@@ -2557,6 +2557,10 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <source>Run</source>
         <translation>Tirage</translation>
     </message>
+    <message>
+        <source>The range of %1 is too wide: at its ends the arithmetic overflows, so the runs there cannot be computed. Narrow it to simulate the risk.</source>
+        <translation>La plage de %1 est trop large&#xa0;: à ses extrémités, le calcul dépasse les limites et les tirages correspondants ne peuvent être calculés. Resserrez-la pour simuler le risque.</translation>
+    </message>
 </context>
 <context>
     <name>SafeWrite</name>

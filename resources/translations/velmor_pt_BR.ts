@@ -2557,6 +2557,10 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <source>Run</source>
         <translation>Iteração</translation>
     </message>
+    <message>
+        <source>The range of %1 is too wide: at its ends the arithmetic overflows, so the runs there cannot be computed. Narrow it to simulate the risk.</source>
+        <translation>A faixa de %1 é ampla demais: nos seus extremos o cálculo estoura, e as iterações ali não podem ser calculadas. Estreite-a para simular o risco.</translation>
+    </message>
 </context>
 <context>
     <name>SafeWrite</name>

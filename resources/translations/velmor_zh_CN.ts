@@ -2537,6 +2537,10 @@ The results cannot be computed from these figures. Please check the figures unde
         <source>Run</source>
         <translation>运行</translation>
     </message>
+    <message>
+        <source>The range of %1 is too wide: at its ends the arithmetic overflows, so the runs there cannot be computed. Narrow it to simulate the risk.</source>
+        <translation>%1 的区间过宽：在其两端计算会溢出，相应的模拟运行无法计算。请缩小该区间以模拟风险。</translation>
+    </message>
 </context>
 <context>
     <name>SafeWrite</name>

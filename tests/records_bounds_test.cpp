@@ -156,6 +156,9 @@ QByteArray wideCsv(int columns, int rows)
 
 void checkBounded(const QString &path, int expected, double seconds)
 {
+#if defined(__SANITIZE_ADDRESS__)
+    seconds *= 6; // the sanitizers' own cost
+#endif
     const system_test::CopyRun run = system_test::runInCopy([&] { return readExport(path); }, int(seconds));
     if (!run.ran)
         QSKIP("This system cannot run a copy of the process.");

@@ -2030,6 +2030,17 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     </message>
 </context>
 <context>
+    <name>RecordsRequestText</name>
+    <message>
+        <source>%1 is no column=name; the columns are %2</source>
+        <translation>%1 ist keine Angabe Spalte=Name; die Spalten sind %2</translation>
+    </message>
+    <message>
+        <source>The header has no column %1.</source>
+        <translation>Die Kopfzeile hat keine Spalte %1.</translation>
+    </message>
+</context>
+<context>
     <name>RecordsText</name>
     <message>
         <source>It is not a workbook, or it is damaged.</source>
@@ -2133,6 +2144,10 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     <message>
         <source>The sheet holds more than %1 cells.</source>
         <translation>Das Blatt enthält mehr als %1 Zellen.</translation>
+    </message>
+    <message>
+        <source>No bearing failures found: no work order&apos;s type or description holds %1.</source>
+        <translation>Keine Lagerausfälle gefunden: Art oder Beschreibung keines Arbeitsauftrags enthält %1.</translation>
     </message>
 </context>
 <context>
@@ -3117,6 +3132,38 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     <message>
         <source>--records goes with --report or --workbook, not with --summary</source>
         <translation>--records gilt für --report oder --workbook, nicht für --summary</translation>
+    </message>
+    <message>
+        <source>It has no sheet %1.</source>
+        <translation>Sie hat kein Blatt %1.</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --records</source>
+        <translation>--%1 gilt nur zusammen mit --records</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once</source>
+        <translation>--%1 ist mehrfach angegeben</translation>
+    </message>
+    <message>
+        <source>--date-order is dmy or mdy, not &quot;%1&quot;</source>
+        <translation>--date-order ist dmy oder mdy, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>With --records, reads the workbook&apos;s sheet SHEET, by its number from 1 or its name, instead of the first.</source>
+        <translation>Liest mit --records statt des ersten das Blatt SHEET der Arbeitsmappe, nach seiner Nummer ab 1 oder seinem Namen.</translation>
+    </message>
+    <message>
+        <source>With --records, reads the columns named in COLUMNS (&quot;date=Datum,description=Text,repairHours=Ist-Arbeit&quot;; also asset, workType and downtimeHours) instead of those guessed from the header.</source>
+        <translation>Liest mit --records die in COLUMNS genannten Spalten („date=Datum,description=Text,repairHours=Ist-Arbeit“; außerdem asset, workType und downtimeHours) statt der aus der Kopfzeile erratenen.</translation>
+    </message>
+    <message>
+        <source>With --records, counts the work orders whose type or description holds one of WORDS (separated by commas) as bearing failures; given, no failure found is a result, not a refusal.</source>
+        <translation>Zählt mit --records die Arbeitsaufträge, deren Art oder Beschreibung eines der WORDS (durch Kommas getrennt) enthält, als Lagerausfälle; sind sie angegeben, ist „kein Ausfall gefunden“ ein Ergebnis und keine Ablehnung.</translation>
+    </message>
+    <message>
+        <source>With --records, reads dates such as 03/04/2024 day first (dmy) or month first (mdy) where the export does not tell.</source>
+        <translation>Liest mit --records Daten wie 03/04/2024 mit dem Tag zuerst (dmy) oder dem Monat zuerst (mdy), wo der Export es nicht erkennen lässt.</translation>
     </message>
 </context>
 <context>

@@ -2030,6 +2030,17 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     </message>
 </context>
 <context>
+    <name>RecordsRequestText</name>
+    <message>
+        <source>%1 is no column=name; the columns are %2</source>
+        <translation>%1 no tiene la forma columna=nombre; las columnas son %2</translation>
+    </message>
+    <message>
+        <source>The header has no column %1.</source>
+        <translation>El encabezado no tiene ninguna columna %1.</translation>
+    </message>
+</context>
+<context>
     <name>RecordsText</name>
     <message>
         <source>It is not a workbook, or it is damaged.</source>
@@ -2133,6 +2144,10 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     <message>
         <source>The sheet holds more than %1 cells.</source>
         <translation>La hoja contiene más de %1 celdas.</translation>
+    </message>
+    <message>
+        <source>No bearing failures found: no work order&apos;s type or description holds %1.</source>
+        <translation>No se encontraron fallos de rodamientos: ni el tipo ni la descripción de ninguna orden de trabajo contiene %1.</translation>
     </message>
 </context>
 <context>
@@ -3117,6 +3132,38 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     <message>
         <source>--records goes with --report or --workbook, not with --summary</source>
         <translation>--records se usa con --report o --workbook, no con --summary</translation>
+    </message>
+    <message>
+        <source>It has no sheet %1.</source>
+        <translation>No tiene ninguna hoja %1.</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --records</source>
+        <translation>--%1 se usa junto con --records</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once</source>
+        <translation>--%1 se indica más de una vez</translation>
+    </message>
+    <message>
+        <source>--date-order is dmy or mdy, not &quot;%1&quot;</source>
+        <translation>--date-order es dmy o mdy, no «%1»</translation>
+    </message>
+    <message>
+        <source>With --records, reads the workbook&apos;s sheet SHEET, by its number from 1 or its name, instead of the first.</source>
+        <translation>Con --records, lee la hoja SHEET del libro, por su número a partir de 1 o por su nombre, en lugar de la primera.</translation>
+    </message>
+    <message>
+        <source>With --records, reads the columns named in COLUMNS (&quot;date=Datum,description=Text,repairHours=Ist-Arbeit&quot;; also asset, workType and downtimeHours) instead of those guessed from the header.</source>
+        <translation>Con --records, lee las columnas indicadas en COLUMNS («date=Datum,description=Text,repairHours=Ist-Arbeit»; también asset, workType y downtimeHours) en lugar de las deducidas del encabezado.</translation>
+    </message>
+    <message>
+        <source>With --records, counts the work orders whose type or description holds one of WORDS (separated by commas) as bearing failures; given, no failure found is a result, not a refusal.</source>
+        <translation>Con --records, cuenta como fallos de rodamientos las órdenes de trabajo cuyo tipo o descripción contiene una de las WORDS (separadas por comas); si se indican, no encontrar ningún fallo es un resultado, no un rechazo.</translation>
+    </message>
+    <message>
+        <source>With --records, reads dates such as 03/04/2024 day first (dmy) or month first (mdy) where the export does not tell.</source>
+        <translation>Con --records, lee fechas como 03/04/2024 con el día primero (dmy) o el mes primero (mdy) cuando la exportación no lo indica.</translation>
     </message>
 </context>
 <context>

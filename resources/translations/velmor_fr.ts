@@ -2030,6 +2030,17 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
 </context>
 <context>
+    <name>RecordsRequestText</name>
+    <message>
+        <source>%1 is no column=name; the columns are %2</source>
+        <translation>%1 n’est pas de la forme colonne=nom ; les colonnes sont %2</translation>
+    </message>
+    <message>
+        <source>The header has no column %1.</source>
+        <translation>L’en-tête n’a pas de colonne %1.</translation>
+    </message>
+</context>
+<context>
     <name>RecordsText</name>
     <message>
         <source>It is not a workbook, or it is damaged.</source>
@@ -2133,6 +2144,10 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     <message>
         <source>The sheet holds more than %1 cells.</source>
         <translation>La feuille contient plus de %1 cellules.</translation>
+    </message>
+    <message>
+        <source>No bearing failures found: no work order&apos;s type or description holds %1.</source>
+        <translation>Aucune défaillance de roulement trouvée : ni le type ni la description d’aucun ordre de travail ne contient %1.</translation>
     </message>
 </context>
 <context>
@@ -3117,6 +3132,38 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     <message>
         <source>--records goes with --report or --workbook, not with --summary</source>
         <translation>--records s’emploie avec --report ou --workbook, pas avec --summary</translation>
+    </message>
+    <message>
+        <source>It has no sheet %1.</source>
+        <translation>Il n’a pas de feuille %1.</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --records</source>
+        <translation>--%1 s’emploie avec --records</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once</source>
+        <translation>--%1 est indiqué plusieurs fois</translation>
+    </message>
+    <message>
+        <source>--date-order is dmy or mdy, not &quot;%1&quot;</source>
+        <translation>--date-order vaut dmy ou mdy, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>With --records, reads the workbook&apos;s sheet SHEET, by its number from 1 or its name, instead of the first.</source>
+        <translation>Avec --records, lit la feuille SHEET du classeur, par son numéro à partir de 1 ou par son nom, au lieu de la première.</translation>
+    </message>
+    <message>
+        <source>With --records, reads the columns named in COLUMNS (&quot;date=Datum,description=Text,repairHours=Ist-Arbeit&quot;; also asset, workType and downtimeHours) instead of those guessed from the header.</source>
+        <translation>Avec --records, lit les colonnes nommées dans COLUMNS (« date=Datum,description=Text,repairHours=Ist-Arbeit » ; aussi asset, workType et downtimeHours) au lieu de celles devinées d’après l’en-tête.</translation>
+    </message>
+    <message>
+        <source>With --records, counts the work orders whose type or description holds one of WORDS (separated by commas) as bearing failures; given, no failure found is a result, not a refusal.</source>
+        <translation>Avec --records, compte comme défaillances de roulement les ordres de travail dont le type ou la description contient l’un des WORDS (séparés par des virgules) ; s’ils sont donnés, l’absence de défaillance est un résultat et non un refus.</translation>
+    </message>
+    <message>
+        <source>With --records, reads dates such as 03/04/2024 day first (dmy) or month first (mdy) where the export does not tell.</source>
+        <translation>Avec --records, lit les dates comme 03/04/2024 jour en premier (dmy) ou mois en premier (mdy) là où l’export ne le dit pas.</translation>
     </message>
 </context>
 <context>

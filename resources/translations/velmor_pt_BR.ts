@@ -2030,6 +2030,17 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     </message>
 </context>
 <context>
+    <name>RecordsRequestText</name>
+    <message>
+        <source>%1 is no column=name; the columns are %2</source>
+        <translation>%1 não tem a forma coluna=nome; as colunas são %2</translation>
+    </message>
+    <message>
+        <source>The header has no column %1.</source>
+        <translation>O cabeçalho não tem nenhuma coluna %1.</translation>
+    </message>
+</context>
+<context>
     <name>RecordsText</name>
     <message>
         <source>It is not a workbook, or it is damaged.</source>
@@ -2133,6 +2144,10 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     <message>
         <source>The sheet holds more than %1 cells.</source>
         <translation>A folha contém mais de %1 células.</translation>
+    </message>
+    <message>
+        <source>No bearing failures found: no work order&apos;s type or description holds %1.</source>
+        <translation>Nenhuma falha de rolamento encontrada: nem o tipo nem a descrição de alguma ordem de serviço contém %1.</translation>
     </message>
 </context>
 <context>
@@ -3117,6 +3132,38 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     <message>
         <source>--records goes with --report or --workbook, not with --summary</source>
         <translation>--records é usado com --report ou --workbook, não com --summary</translation>
+    </message>
+    <message>
+        <source>It has no sheet %1.</source>
+        <translation>Ela não tem nenhuma folha %1.</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --records</source>
+        <translation>--%1 é usado junto com --records</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once</source>
+        <translation>--%1 foi informado mais de uma vez</translation>
+    </message>
+    <message>
+        <source>--date-order is dmy or mdy, not &quot;%1&quot;</source>
+        <translation>--date-order é dmy ou mdy, não “%1”</translation>
+    </message>
+    <message>
+        <source>With --records, reads the workbook&apos;s sheet SHEET, by its number from 1 or its name, instead of the first.</source>
+        <translation>Com --records, lê a folha SHEET da pasta de trabalho, pelo número a partir de 1 ou pelo nome, em vez da primeira.</translation>
+    </message>
+    <message>
+        <source>With --records, reads the columns named in COLUMNS (&quot;date=Datum,description=Text,repairHours=Ist-Arbeit&quot;; also asset, workType and downtimeHours) instead of those guessed from the header.</source>
+        <translation>Com --records, lê as colunas indicadas em COLUMNS (“date=Datum,description=Text,repairHours=Ist-Arbeit”; também asset, workType e downtimeHours) em vez das deduzidas do cabeçalho.</translation>
+    </message>
+    <message>
+        <source>With --records, counts the work orders whose type or description holds one of WORDS (separated by commas) as bearing failures; given, no failure found is a result, not a refusal.</source>
+        <translation>Com --records, conta como falhas de rolamento as ordens de serviço cujo tipo ou descrição contém uma das WORDS (separadas por vírgulas); se informadas, nenhuma falha encontrada é um resultado, não uma recusa.</translation>
+    </message>
+    <message>
+        <source>With --records, reads dates such as 03/04/2024 day first (dmy) or month first (mdy) where the export does not tell.</source>
+        <translation>Com --records, lê datas como 03/04/2024 com o dia primeiro (dmy) ou o mês primeiro (mdy) quando a exportação não deixa claro.</translation>
     </message>
 </context>
 <context>

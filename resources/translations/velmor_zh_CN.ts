@@ -2020,6 +2020,17 @@ The results cannot be computed from these figures. Please check the figures unde
     </message>
 </context>
 <context>
+    <name>RecordsRequestText</name>
+    <message>
+        <source>%1 is no column=name; the columns are %2</source>
+        <translation>%1 不是“列=名称”的形式；可用的列为 %2</translation>
+    </message>
+    <message>
+        <source>The header has no column %1.</source>
+        <translation>标题行中没有列 %1。</translation>
+    </message>
+</context>
+<context>
     <name>RecordsText</name>
     <message>
         <source>It is not a workbook, or it is damaged.</source>
@@ -2118,6 +2129,10 @@ The results cannot be computed from these figures. Please check the figures unde
     <message>
         <source>The sheet holds more than %1 cells.</source>
         <translation>工作表包含超过 %1 个单元格。</translation>
+    </message>
+    <message>
+        <source>No bearing failures found: no work order&apos;s type or description holds %1.</source>
+        <translation>未发现轴承故障：没有任何工单的类型或描述包含 %1。</translation>
     </message>
 </context>
 <context>
@@ -3096,6 +3111,38 @@ The results cannot be computed from these figures. Please check the figures unde
     <message>
         <source>--records goes with --report or --workbook, not with --summary</source>
         <translation>--records 只能与 --report 或 --workbook 一起使用，不能与 --summary 一起使用</translation>
+    </message>
+    <message>
+        <source>It has no sheet %1.</source>
+        <translation>其中没有工作表 %1。</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --records</source>
+        <translation>--%1 只能与 --records 一起使用</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once</source>
+        <translation>--%1 指定了多次</translation>
+    </message>
+    <message>
+        <source>--date-order is dmy or mdy, not &quot;%1&quot;</source>
+        <translation>--date-order 应为 dmy 或 mdy，而不是“%1”</translation>
+    </message>
+    <message>
+        <source>With --records, reads the workbook&apos;s sheet SHEET, by its number from 1 or its name, instead of the first.</source>
+        <translation>与 --records 一起使用时，读取工作簿的工作表 SHEET（按从 1 开始的编号或名称），而不是第一个工作表。</translation>
+    </message>
+    <message>
+        <source>With --records, reads the columns named in COLUMNS (&quot;date=Datum,description=Text,repairHours=Ist-Arbeit&quot;; also asset, workType and downtimeHours) instead of those guessed from the header.</source>
+        <translation>与 --records 一起使用时，读取 COLUMNS 中指定的列（“date=Datum,description=Text,repairHours=Ist-Arbeit”；另有 asset、workType 和 downtimeHours），而不是根据标题行推测的列。</translation>
+    </message>
+    <message>
+        <source>With --records, counts the work orders whose type or description holds one of WORDS (separated by commas) as bearing failures; given, no failure found is a result, not a refusal.</source>
+        <translation>与 --records 一起使用时，将类型或描述包含 WORDS（以逗号分隔）之一的工单计为轴承故障；指定后，未发现故障也是一种结果，而不是拒绝。</translation>
+    </message>
+    <message>
+        <source>With --records, reads dates such as 03/04/2024 day first (dmy) or month first (mdy) where the export does not tell.</source>
+        <translation>与 --records 一起使用时，在导出文件无法判断时，将 03/04/2024 这类日期按日在前（dmy）或月在前（mdy）读取。</translation>
     </message>
 </context>
 <context>

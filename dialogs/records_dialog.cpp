@@ -226,8 +226,7 @@ void RecordsDialog::showEvidence()
     // figures to apply.
     const bool noFailures = m_reading.evidence && m_reading.evidence->summary.failures == 0;
     if (noFailures)
-        m_evidence->setText(model::noFailuresFoundText(m_reading.evidence->failureWords) + u'\n'
-                            + m_evidence->text());
+        m_evidence->setText(model::noFailuresFoundText(m_reading.evidence->failureWords) + u'\n' + m_evidence->text());
     m_keep->setEnabled(m_reading.evidence.has_value());
     m_apply->setEnabled(m_reading.evidence && !noFailures
                         && !model::recordsFigureTexts(m_reading.evidence->summary, m_locale).empty());

@@ -36,10 +36,10 @@ QString fileIdentity(const QString &path)
 
 // How the export is read: sheet, columns, words and date order; why not.
 std::optional<QString> readRecordsOptions(const QCommandLineParser &parser,
-                                          const std::array<const QCommandLineOption *, 4> &options,
+                                          const std::array<const QCommandLineOption *, 5> &options,
                                           model::RecordsRequest &request)
 {
-    const auto &[sheet, columns, words, dateOrder] = options;
+    const auto &[sheet, columns, words, types, dateOrder] = options;
     for (const QCommandLineOption *option : options) {
         if (parser.isSet(*option) && request.file.isEmpty())
             return QCoreApplication::translate("main", "--%1 goes with --records").arg(option->names().constFirst());
@@ -53,6 +53,8 @@ std::optional<QString> readRecordsOptions(const QCommandLineParser &parser,
             return QStringLiteral("--records-columns: ") + model::escapedForMessage(*why);
     if (parser.isSet(*words))
         request.failureWords = model::failureWordsOf(parser.value(*words));
+    if (parser.isSet(*types))
+        request.failureTypes = model::failureWordsOf(parser.value(*types));
     if (parser.isSet(*dateOrder)) {
         request.slashOrder = model::slashOrderNamed(parser.value(*dateOrder));
         if (!request.slashOrder)
@@ -114,6 +116,12 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
                                             "one of WORDS (separated by commas) as bearing failures; given, no "
                                             "failure found is a result, not a refusal."),
         QStringLiteral("WORDS"));
+    const QCommandLineOption types(
+        QStringLiteral("records-types"),
+        QCoreApplication::translate("main", "With --records, counts only the work orders of the work types TYPES "
+                                            "(separated by commas, e.g. \"CM,EM\") as failures, instead of the "
+                                            "corrective and breakdown types guessed from the work-type column."),
+        QStringLiteral("TYPES"));
     const QCommandLineOption dateOrder(
         QStringLiteral("date-order"),
         QCoreApplication::translate("main", "With --records, reads dates such as 03/04/2024 day first (dmy) or "
@@ -130,7 +138,7 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
     parser.addOption(workbook);
     parser.addOption(summary);
     parser.addOption(records);
-    for (const QCommandLineOption *option : {&sheet, &columns, &words, &dateOrder})
+    for (const QCommandLineOption *option : {&sheet, &columns, &words, &types, &dateOrder})
         parser.addOption(*option);
     parser.addOption(language);
     parser.addPositionalArgument(QStringLiteral("FILE"),
@@ -201,7 +209,7 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
                                                               "--summary"));
     }
     if (const std::optional<QString> why =
-            readRecordsOptions(parser, {&sheet, &columns, &words, &dateOrder}, line.records))
+            readRecordsOptions(parser, {&sheet, &columns, &words, &types, &dateOrder}, line.records))
         return refuse(*why);
     if (parser.isSet(summary)) {
         if (parser.value(summary).isEmpty())

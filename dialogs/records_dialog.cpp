@@ -2,6 +2,7 @@
 #include "dialogs/records_dialog.h"
 
 #include "dialogs/dialog_size.h"
+#include "model/failure_types.h"
 #include "model/message_text.h"
 #include "workbook/xlsx_records.h"
 
@@ -12,6 +13,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
@@ -76,8 +78,17 @@ RecordsDialog::RecordsDialog(workbook::RecordsExport records, const std::optiona
         combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         form->addRow(tr(kColumnCaptions[c]), combo);
         m_columns[std::size_t(c)] = combo;
-        connect(combo, &QComboBox::currentIndexChanged, this,
-                c == int(WorkOrderColumn::Date) ? &RecordsDialog::dateColumnChosen : &RecordsDialog::showEvidence);
+        if (c == int(WorkOrderColumn::Date))
+            connect(combo, &QComboBox::currentIndexChanged, this, &RecordsDialog::dateColumnChosen);
+        else if (c == int(WorkOrderColumn::WorkType))
+            // Another column's types, guessed afresh.
+            connect(combo, &QComboBox::currentIndexChanged, this, [this] {
+                showTypes(model::guessFailureTypes(model::workTypesOf(
+                    m_records.table, choiceShown().mapping[std::size_t(WorkOrderColumn::WorkType)])));
+                showEvidence();
+            });
+        else
+            connect(combo, &QComboBox::currentIndexChanged, this, &RecordsDialog::showEvidence);
     }
     m_dateOrder = new QComboBox;
     m_dateOrder->setObjectName(QStringLiteral("dateOrder"));
@@ -89,6 +100,15 @@ RecordsDialog::RecordsDialog(workbook::RecordsExport records, const std::optiona
 
     auto *failures = new QGroupBox(tr("Bearing failures"));
     auto *failureLayout = new QVBoxLayout(failures);
+    m_typesLabel = new QLabel(tr("Work types of corrective or breakdown orders, the only ones that can be "
+                                 "failures:"));
+    m_typesLabel->setWordWrap(true);
+    m_types = new QListWidget;
+    m_types->setObjectName(QStringLiteral("failureTypes"));
+    m_typesLabel->setBuddy(m_types);
+    failureLayout->addWidget(m_typesLabel);
+    failureLayout->addWidget(m_types);
+    connect(m_types, &QListWidget::itemChanged, this, &RecordsDialog::showEvidence);
     auto *wordsLabel = new QLabel(tr("Work orders whose work type or description contains one of these words, "
                                      "separated by commas:"));
     wordsLabel->setWordWrap(true);
@@ -172,7 +192,31 @@ void RecordsDialog::showColumns(const model::RecordsChoice &choice)
     }
     m_dateForm = choice.dateForm;
     showDateOrder(choice.dateOrderOpen);
+    showTypes(choice.failureTypes);
     showEvidence();
+}
+
+// The values of the work-type column, with their counts, those of failures
+// checked; hidden where the export has no such column.
+void RecordsDialog::showTypes(const std::optional<QStringList> &failureTypes)
+{
+    const QSignalBlocker blocker(m_types);
+    m_types->clear();
+    const int column = m_columns[std::size_t(WorkOrderColumn::WorkType)]->currentData().toInt();
+    const std::vector<model::WorkTypeCount> types =
+        model::workTypesOf(m_records.table, column == kNoColumn ? std::nullopt : std::optional(column));
+    for (const model::WorkTypeCount &type : types) {
+        auto *item = new QListWidgetItem(tr("%1 (%2)").arg(type.type, m_locale.toString(type.orders)), m_types);
+        item->setData(Qt::UserRole, type.type);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(failureTypes && model::isOfTypes(type.type, *failureTypes) ? Qt::Checked : Qt::Unchecked);
+    }
+    const bool shown = !types.empty();
+    m_types->setVisible(shown);
+    m_typesLabel->setVisible(shown);
+    // A few rows show; more scroll.
+    const int rows = std::min(int(types.size()), 5);
+    m_types->setFixedHeight(rows * m_types->sizeHintForRow(0) + 2 * m_types->frameWidth());
 }
 
 // The dates' form is the new column's own; the order is asked only when its
@@ -204,6 +248,12 @@ model::RecordsChoice RecordsDialog::choiceShown() const
     choice.dateOrderOpen = m_dateOrderOpen;
     choice.dateForm = choice.dateOrderOpen ? model::DateForm(m_dateOrder->currentData().toInt()) : m_dateForm;
     choice.failureWords = model::failureWordsOf(m_words->text());
+    if (!m_types->isHidden()) {
+        choice.failureTypes = QStringList();
+        for (int i = 0; i < m_types->count(); ++i)
+            if (m_types->item(i)->checkState() == Qt::Checked)
+                choice.failureTypes->append(m_types->item(i)->data(Qt::UserRole).toString());
+    }
     return choice;
 }
 
@@ -226,7 +276,7 @@ void RecordsDialog::showEvidence()
     // figures to apply.
     const bool noFailures = m_reading.evidence && m_reading.evidence->summary.failures == 0;
     if (noFailures)
-        m_evidence->setText(model::noFailuresFoundText(m_reading.evidence->failureWords) + u'\n' + m_evidence->text());
+        m_evidence->setText(model::noFailuresFoundText(*m_reading.evidence) + u'\n' + m_evidence->text());
     m_keep->setEnabled(m_reading.evidence.has_value());
     m_apply->setEnabled(m_reading.evidence && !noFailures
                         && !model::recordsFigureTexts(m_reading.evidence->summary, m_locale).empty());

@@ -16,6 +16,7 @@ class QComboBox;
 class QFormLayout;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QPushButton;
 QT_END_NAMESPACE
 
@@ -44,6 +45,7 @@ private:
     void chooseSheet(int sheet);
     void showColumns(const model::RecordsChoice &choice);
     void dateColumnChosen();
+    void showTypes(const std::optional<QStringList> &failureTypes);
     void showDateOrder(bool open);
     model::RecordsChoice choiceShown() const;
     void showEvidence();
@@ -62,6 +64,8 @@ private:
     std::array<QComboBox *, model::kWorkOrderColumnCount> m_columns{};
     QFormLayout *m_columnForm = nullptr;
     QComboBox *m_dateOrder = nullptr;
+    QLabel *m_typesLabel = nullptr;
+    QListWidget *m_types = nullptr;
     QLineEdit *m_words = nullptr;
     QLabel *m_count = nullptr;
     QLabel *m_evidence = nullptr;

@@ -51,12 +51,42 @@ bool isName(const QJsonValue &value)
            && std::none_of(text.begin(), text.end(), [](QChar c) { return c.category() == QChar::Other_Control; });
 }
 
+// A list of names or words as the file keeps it.
+QByteArray nameArray(const QStringList &names)
+{
+    QByteArray array = "[";
+    for (qsizetype w = 0; w < names.size(); ++w)
+        array += (w ? ", " : " ") + jsonString(names[w]);
+    return array + " ]";
+}
+
+std::optional<QStringList> namesOf(const QJsonValue &value)
+{
+    if (!value.isArray() || value.toArray().size() > kMaxFailureWords)
+        return std::nullopt;
+    QStringList names;
+    for (const QJsonValue &name : value.toArray()) {
+        if (!isName(name))
+            return std::nullopt;
+        // A direction override would print the page's sentence backwards.
+        names << withoutDirectionControls(name.toString());
+    }
+    return names;
+}
+
 std::optional<int> count(const QJsonValue &value)
 {
     const double number = value.toDouble(-1);
     if (!value.isDouble() || number < 0 || number > std::numeric_limits<int>::max() || number != std::floor(number))
         return std::nullopt;
     return int(number);
+}
+
+// A count that files written before it was kept lack: 0 then.
+std::optional<int> laterCount(const QJsonObject &object, const char *key)
+{
+    const QJsonValue value = object.value(QLatin1StringView(key));
+    return value.isUndefined() ? std::optional(0) : count(value);
 }
 
 // Absent or null is none; otherwise a finite number of hours, 0 or more.
@@ -94,15 +124,15 @@ void writeRecordsMember(QByteArray &out, const RecordsEvidence &records)
     }
     writeMember(out, "columns", columns);
     writeMember(out, "dateForm", jsonString(dateFormName(records.dateForm)));
-    QByteArray words = "[";
-    for (qsizetype w = 0; w < records.failureWords.size(); ++w)
-        words += (w ? ", " : " ") + jsonString(records.failureWords[w]);
-    writeMember(out, "failureWords", words + " ]");
+    writeMember(out, "failureWords", nameArray(records.failureWords));
+    if (records.failureTypes)
+        writeMember(out, "failureTypes", nameArray(*records.failureTypes));
     writeMember(out, "applied", records.applied ? "true" : "false");
     writeMember(out, "workOrders", QByteArray::number(summary.workOrders));
     writeMember(out, "failures", QByteArray::number(summary.failures));
     writeMember(out, "duplicates", QByteArray::number(summary.duplicates));
     writeMember(out, "undated", QByteArray::number(summary.undated));
+    writeMember(out, "ofFailureTypes", QByteArray::number(summary.ofFailureTypes));
     writeMember(out, "first", jsonString(summary.first.toString(Qt::ISODate)));
     writeMember(out, "last", jsonString(summary.last.toString(Qt::ISODate)));
     writeMember(out, "medianHours", optionalNumber(summary.medianHours));
@@ -162,13 +192,15 @@ std::optional<QString> readRecordsMember(const QJsonValue &value, std::optional<
     if (!form)
         return recordsInvalid(QLatin1StringView("dateForm"));
     read.dateForm = *form;
-    const QJsonValue words = object.value(QLatin1StringView("failureWords"));
-    if (!words.isArray() || words.toArray().size() > kMaxFailureWords)
+    const std::optional<QStringList> words = namesOf(object.value(QLatin1StringView("failureWords")));
+    if (!words)
         return recordsInvalid(QLatin1StringView("failureWords"));
-    for (const QJsonValue &word : words.toArray()) {
-        if (!isName(word))
-            return recordsInvalid(QLatin1StringView("failureWords"));
-        read.failureWords << withoutDirectionControls(word.toString());
+    read.failureWords = *words;
+    // Files written before the work-type rule have none: every order was searched.
+    if (const QJsonValue types = object.value(QLatin1StringView("failureTypes")); !types.isUndefined()) {
+        read.failureTypes = namesOf(types);
+        if (!read.failureTypes)
+            return recordsInvalid(QLatin1StringView("failureTypes"));
     }
     const QJsonValue applied = object.value(QLatin1StringView("applied"));
     if (!applied.isBool())
@@ -188,12 +220,14 @@ std::optional<QString> readRecordsMember(const QJsonValue &value, std::optional<
     summary.workOrders = *workOrders;
     summary.failures = *failures;
     summary.duplicates = *duplicates;
-    // Files written before rows without a date were left out have none.
-    const QJsonValue undatedValue = object.value(QLatin1StringView("undated"));
-    const std::optional<int> undated = undatedValue.isUndefined() ? std::optional(0) : count(undatedValue);
+    const std::optional<int> undated = laterCount(object, "undated");
     if (!undated)
         return recordsInvalid(QLatin1StringView("undated"));
     summary.undated = *undated;
+    const std::optional<int> typed = laterCount(object, "ofFailureTypes");
+    if (!typed || *typed > *workOrders)
+        return recordsInvalid(QLatin1StringView("ofFailureTypes"));
+    summary.ofFailureTypes = *typed;
     summary.first = QDate::fromString(object.value(QLatin1StringView("first")).toString(), Qt::ISODate);
     summary.last = QDate::fromString(object.value(QLatin1StringView("last")).toString(), Qt::ISODate);
     if (!summary.first.isValid())

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "model/records_choice.h"
 
+#include "model/failure_types.h"
 #include "model/message_text.h"
 
 #include <QCoreApplication>
@@ -101,6 +102,14 @@ RecordsChoice startingChoice(const ExportTable &table, const std::optional<Recor
         choice.mapping = guessMapping(table.header);
     }
     choice.failureWords = previous ? previous->failureWords : defaultFailureWords();
+    const std::vector<WorkTypeCount> types = workTypesOf(table, choice.mapping[std::size_t(WorkOrderColumn::WorkType)]);
+    if (!types.empty()) {
+        QStringList kept;
+        for (const WorkTypeCount &type : types)
+            if (previous && previous->failureTypes && isOfTypes(type.type, *previous->failureTypes))
+                kept << type.type;
+        choice.failureTypes = kept.isEmpty() ? guessFailureTypes(types) : kept;
+    }
 
     const std::optional<int> dateColumn = choice.mapping[std::size_t(WorkOrderColumn::Date)];
     const DateColumn dates = dateColumnOf(table, dateColumn);
@@ -153,8 +162,14 @@ EvidenceReading evidenceOf(const ExportTable &table, const RecordsChoice &choice
         if (const std::optional<int> column = choice.mapping[std::size_t(c)])
             evidence.columns[std::size_t(c)] = keptName(table.header.value(*column));
     }
+    const std::optional<QStringList> types =
+        choice.mapping[std::size_t(WorkOrderColumn::WorkType)] ? choice.failureTypes : std::nullopt;
+    if (types && types->size() > kMaxFailureWords) {
+        reading.problem = RecordsChoiceText::tr("At most %1 work types can mark a failure.").arg(kMaxFailureWords);
+        return reading;
+    }
     const RecordsReading records =
-        summariseRecords(table, choice.mapping, choice.dateForm, choice.failureWords, locale);
+        summariseRecords(table, choice.mapping, choice.dateForm, choice.failureWords, locale, types);
     if (!records.summary) {
         reading.problem = records.problem;
         return reading;
@@ -176,6 +191,11 @@ EvidenceReading evidenceOf(const ExportTable &table, const RecordsChoice &choice
     for (const QString &word : choice.failureWords)
         if (const QString kept = keptName(word); !kept.isEmpty())
             evidence.failureWords << kept;
+    if (types) {
+        evidence.failureTypes = QStringList();
+        for (const QString &type : *types)
+            evidence.failureTypes->append(keptName(type));
+    }
     evidence.summary = *records.summary;
     reading.evidence = std::move(evidence);
     return reading;

@@ -51,6 +51,12 @@ QStringList evidenceLines(const RecordsEvidence &evidence, const QLocale &locale
                                  summary.failures)
                      .arg(isoDate(summary.first));
     }
+    if (evidence.failureTypes)
+        lines << RecordsText::tr("Failures counted among the %Ln order(s) of type %1", nullptr, summary.ofFailureTypes)
+                     .arg(evidence.failureTypes->isEmpty() ? QStringLiteral("–")
+                                                           : evidence.failureTypes->join(QStringLiteral(", ")));
+    else if (evidence.columns[std::size_t(WorkOrderColumn::WorkType)].isEmpty())
+        lines << RecordsText::tr("The export has no work-type column: every order was searched for the words");
     if (summary.medianHours && summary.hours10 && summary.hours90)
         lines << RecordsText::tr("Hours to replace a bearing: median %1, 10th to 90th percentile %2 to %3")
                      .arg(tenths(*summary.medianHours, locale), tenths(*summary.hours10, locale),
@@ -69,10 +75,12 @@ QStringList evidenceLines(const RecordsEvidence &evidence, const QLocale &locale
     return lines;
 }
 
-QString noFailuresFoundText(const QStringList &failureWords)
+QString noFailuresFoundText(const RecordsEvidence &evidence)
 {
+    if (evidence.failureTypes && evidence.failureTypes->isEmpty())
+        return RecordsText::tr("No bearing failures found: no work type is chosen as corrective or breakdown.");
     return RecordsText::tr("No bearing failures found: no work order's type or description holds %1.")
-        .arg(failureWords.join(QStringLiteral(", ")));
+        .arg(evidence.failureWords.join(QStringLiteral(", ")));
 }
 
 std::vector<std::pair<Input, QString>> recordsFigureTexts(const RecordsSummary &summary, const QLocale &locale)

@@ -27,6 +27,7 @@ struct RecordsEvidence {
     std::array<QString, kWorkOrderColumnCount> columns; // header names, empty where none is chosen
     DateForm dateForm = DateForm::Iso;
     QStringList failureWords;
+    std::optional<QStringList> failureTypes; // the work types of failures; none: every order searched
     RecordsSummary summary;
     bool applied = false;
 
@@ -43,10 +44,11 @@ inline constexpr qsizetype kMaxRecordsNameLength = 255;
 // export has them, then where the figures came from.
 QStringList evidenceLines(const RecordsEvidence &evidence, const QLocale &locale);
 
-// Why records whose words match no work order are no evidence of failures:
-// "No bearing failures found: no work order's type or description holds
-// bearing, Lager." Such records are not applied.
-QString noFailuresFoundText(const QStringList &failureWords);
+// Why records that count no failure are no evidence of failures: "No
+// bearing failures found: no work order's type or description holds
+// bearing, Lager.", or that no work type is chosen. Such records are not
+// applied.
+QString noFailuresFoundText(const RecordsEvidence &evidence);
 
 // The figure texts the records give, typed in locale: the bearing failures a
 // year and the hours to replace a bearing (the median repair hours), each to

@@ -66,6 +66,8 @@ std::optional<QString> applyRequest(RecordsChoice &choice, const ExportTable &ta
     }
     if (request.failureWords)
         choice.failureWords = *request.failureWords;
+    if (request.failureTypes)
+        choice.failureTypes = *request.failureTypes;
     return std::nullopt;
 }
 

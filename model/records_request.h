@@ -18,6 +18,7 @@ struct RecordsRequest {
     QString file;
     QString sheet; // a workbook's sheet, by its number from 1 or its name; empty: the first
     std::optional<QStringList> failureWords;
+    std::optional<QStringList> failureTypes;            // the work types of failures; none: guessed
     std::optional<DateForm> slashOrder;                 // day or month first, where slashes leave it open
     std::array<QString, kWorkOrderColumnCount> columns; // header names; empty: guessed
 };

@@ -2,6 +2,7 @@
 #include "model/work_orders.h"
 
 #include "model/csv_table.h"
+#include "model/failure_types.h"
 #include "model/numeric_text.h"
 
 #include <QCoreApplication>
@@ -277,7 +278,8 @@ QStringList defaultFailureWords()
 }
 
 RecordsReading summariseRecords(const ExportTable &table, const ColumnMapping &mapping, DateForm form,
-                                const QStringList &failureWords, const QLocale &locale)
+                                const QStringList &failureWords, const QLocale &locale,
+                                const std::optional<QStringList> &failureTypes)
 {
     RecordsReading reading;
     const std::optional<int> dateColumn = mapping[std::size_t(WorkOrderColumn::Date)];
@@ -293,6 +295,7 @@ RecordsReading summariseRecords(const ExportTable &table, const ColumnMapping &m
         const std::optional<int> c = mapping[std::size_t(column)];
         return c ? decimalMarkOf(table, *c) : QChar(u'.');
     };
+    const bool byType = failureTypes && mapping[std::size_t(WorkOrderColumn::WorkType)];
     const QChar repairMark = markOf(WorkOrderColumn::RepairHours);
     const QChar downtimeMark = markOf(WorkOrderColumn::DowntimeHours);
     QStringList words;
@@ -328,6 +331,9 @@ RecordsReading summariseRecords(const ExportTable &table, const ColumnMapping &m
             summary.last = *date;
         const QStringView type = cell(r, WorkOrderColumn::WorkType);
         const QStringView description = cell(r, WorkOrderColumn::Description);
+        if (byType && !isOfTypes(type, *failureTypes))
+            continue;
+        summary.ofFailureTypes += byType;
         const bool failure = std::any_of(words.begin(), words.end(), [&](const QString &word) {
             return type.contains(word, Qt::CaseInsensitive) || description.contains(word, Qt::CaseInsensitive);
         });

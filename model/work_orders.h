@@ -61,6 +61,7 @@ struct RecordsSummary {
     int failures = 0;
     int duplicates = 0;
     int undated = 0;
+    int ofFailureTypes = 0; // the orders of the failure types, where the type rule is applied
     QDate first;
     QDate last;
     std::optional<FailureRate> rate;
@@ -82,7 +83,10 @@ struct RecordsReading {
 // read as no number ("n/a") are passed over; "nan" and "inf" refuse the
 // export, naming the line; text in the regional settings' own digits is read
 // with locale.
+// With failureTypes and a work-type column, only orders of those types are
+// failures (the words then apply within them); without, every order is.
 RecordsReading summariseRecords(const ExportTable &table, const ColumnMapping &mapping, DateForm form,
-                                const QStringList &failureWords, const QLocale &locale);
+                                const QStringList &failureWords, const QLocale &locale,
+                                const std::optional<QStringList> &failureTypes = std::nullopt);
 
 } // namespace model

@@ -100,8 +100,7 @@ std::optional<model::RecordsEvidence> recordsOf(const document::FacilityDocument
     }
     // Words kept from an earlier export may match nothing in this one.
     if (reading.evidence->summary.failures == 0 && !request.failureWords) {
-        fail(model::escapedForMessage(
-            workbook::recordsRefusal(path, model::noFailuresFoundText(reading.evidence->failureWords))));
+        fail(model::escapedForMessage(workbook::recordsRefusal(path, model::noFailuresFoundText(*reading.evidence))));
         return std::nullopt;
     }
     return reading.evidence;

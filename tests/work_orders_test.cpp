@@ -4,6 +4,7 @@
 // breaks, duplicate rows, and files that are no table.
 
 #include "model/csv_table.h"
+#include "model/failure_types.h"
 #include "model/records_choice.h"
 #include "model/records_evidence.h"
 #include "model/work_orders.h"
@@ -48,6 +49,7 @@ private slots:
     void datesResolvedFromTheColumn();
     void exportsAsSystemsWriteThem_data();
     void exportsAsSystemsWriteThem();
+    void failureTypesGuessed();
     void namesKeptWithoutDirectionControls();
 };
 
@@ -229,6 +231,9 @@ void WorkOrdersTest::exportsAsSystemsWriteThem_data()
     QTest::newRow("dates with a time of day") << QByteArray("Date,Description\n2024-01-02 08:15,Bearing\n2024-02-03T16:30:00,Bearing\n") << "en_US" << 2 << 0 << -1.0;
     QTest::newRow("a date with more after it") << QByteArray("Date,Description\n2024-01-02,a\n2024-01-05x,b\n") << "en_US" << -1 << 3 << 0.0;
     QTest::newRow("hours that are not a number") << QByteArray("Date,Description,Hours\n2024-01-02,Bearing,nan\n") << "en_US" << -1 << 2 << 0.0;
+    QTest::newRow("preventive orders are no failures")
+        << QByteArray("Date,Type,Description,Hours\n2024-01-02,PM,Grease motor bearings,1\n2024-02-03,CM,Bearing replaced,4\n"
+                      "2024-03-04,Inspektion,Lagerbestand prüfen,1\n") << "en_US" << 1 << 0 << 4.0;
     QTest::newRow("hours of weeks") << QByteArray("Date,Description,Hours\n2024-01-02,Bearing,400\n") << "en_US" << -1 << 2 << 0.0;
     // clang-format on
 }
@@ -243,8 +248,8 @@ void WorkOrdersTest::exportsAsSystemsWriteThem()
     const model::ExportReading read = model::readCsv(csv);
     QVERIFY2(read.table, qPrintable(read.problem));
     const model::RecordsChoice choice = model::startingChoice(*read.table, std::nullopt, QLocale(locale));
-    const model::RecordsReading records =
-        model::summariseRecords(*read.table, choice.mapping, choice.dateForm, choice.failureWords, QLocale(locale));
+    const model::RecordsReading records = model::summariseRecords(
+        *read.table, choice.mapping, choice.dateForm, choice.failureWords, QLocale(locale), choice.failureTypes);
     if (failures < 0) {
         QVERIFY(!records.summary);
         QCOMPARE(records.line, undated);
@@ -258,6 +263,20 @@ void WorkOrdersTest::exportsAsSystemsWriteThem()
     if (medianHours >= 0)
         QCOMPARE(*records.summary->medianHours, medianHours);
     QCOMPARE(records.summary->first.year(), 2024);
+}
+
+// Corrective and breakdown codes and words of every language are failures'
+// types; preventive orders, inspections and lubrication rounds are not.
+void WorkOrdersTest::failureTypesGuessed()
+{
+    const QStringList values{"CM",         "PM",    "Störung",           "Inspektion", "Wartung",
+                             "préventive", "panne", "correctivo",        "preventivo", "corretiva",
+                             "Breakdown",  "EM",    "Lubrication round", "故障"};
+    std::vector<model::WorkTypeCount> types;
+    for (const QString &value : values)
+        types.push_back({value, 1});
+    QCOMPARE(model::guessFailureTypes(types),
+             (QStringList{"CM", "Störung", "panne", "correctivo", "corretiva", "Breakdown", "EM", "故障"}));
 }
 
 // A name that turns the page's writing direction is kept without the turn,

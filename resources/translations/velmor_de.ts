@@ -1934,6 +1934,10 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <source>The hours on line %1 are below zero.</source>
         <translation>Die Stunden in Zeile %1 sind negativ.</translation>
     </message>
+    <message>
+        <source>At most %1 work types can mark a failure.</source>
+        <translation>Höchstens %1 Auftragsarten können einen Ausfall kennzeichnen.</translation>
+    </message>
 </context>
 <context>
     <name>RecordsDialog</name>
@@ -2020,6 +2024,14 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     <message>
         <source>Bearing failures: %1 of %2 work orders.</source>
         <translation>Lagerausfälle: %1 von %2 Instandhaltungsaufträgen.</translation>
+    </message>
+    <message>
+        <source>Work types of corrective or breakdown orders, the only ones that can be failures:</source>
+        <translation>Auftragsarten der Instandsetzungs- oder Störungsaufträge, die allein Ausfälle sein können:</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -2148,6 +2160,21 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     <message>
         <source>No bearing failures found: no work order&apos;s type or description holds %1.</source>
         <translation>Keine Lagerausfälle gefunden: Art oder Beschreibung keines Arbeitsauftrags enthält %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Failures counted among the %Ln order(s) of type %1</source>
+        <translation>
+            <numerusform>Ausfälle gezählt unter dem %Ln Auftrag der Art %1</numerusform>
+            <numerusform>Ausfälle gezählt unter den %Ln Aufträgen der Art %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The export has no work-type column: every order was searched for the words</source>
+        <translation>Der Export hat keine Spalte für die Auftragsart: jeder Auftrag wurde nach den Wörtern durchsucht</translation>
+    </message>
+    <message>
+        <source>No bearing failures found: no work type is chosen as corrective or breakdown.</source>
+        <translation>Keine Lagerausfälle gefunden: keine Auftragsart ist als Instandsetzung oder Störung gewählt.</translation>
     </message>
 </context>
 <context>
@@ -3164,6 +3191,10 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     <message>
         <source>With --records, reads dates such as 03/04/2024 day first (dmy) or month first (mdy) where the export does not tell.</source>
         <translation>Liest mit --records Daten wie 03/04/2024 mit dem Tag zuerst (dmy) oder dem Monat zuerst (mdy), wo der Export es nicht erkennen lässt.</translation>
+    </message>
+    <message>
+        <source>With --records, counts only the work orders of the work types TYPES (separated by commas, e.g. &quot;CM,EM&quot;) as failures, instead of the corrective and breakdown types guessed from the work-type column.</source>
+        <translation>Zählt mit --records nur die Arbeitsaufträge der Auftragsarten TYPES (durch Kommas getrennt, z. B. „CM,EM“) als Ausfälle, statt der aus der Spalte der Auftragsart erratenen Instandsetzungs- und Störungsarten.</translation>
     </message>
 </context>
 <context>

@@ -117,6 +117,13 @@
             <numerusform>, %Ln rows without a date left out</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Failures counted among the %Ln order(s) of type %1</source>
+        <translation>
+            <numerusform>Failures counted among the %Ln order of type %1</numerusform>
+            <numerusform>Failures counted among the %Ln orders of type %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ReportText</name>

@@ -1934,6 +1934,10 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <source>The hours on line %1 are below zero.</source>
         <translation>Las horas de la línea %1 son negativas.</translation>
     </message>
+    <message>
+        <source>At most %1 work types can mark a failure.</source>
+        <translation>Como máximo %1 tipos de orden pueden indicar un fallo.</translation>
+    </message>
 </context>
 <context>
     <name>RecordsDialog</name>
@@ -2020,6 +2024,14 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     <message>
         <source>Bearing failures: %1 of %2 work orders.</source>
         <translation>Averías de rodamiento: %1 de %2 órdenes de trabajo.</translation>
+    </message>
+    <message>
+        <source>Work types of corrective or breakdown orders, the only ones that can be failures:</source>
+        <translation>Tipos de las órdenes correctivas o de avería, las únicas que pueden ser fallos:</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -2148,6 +2160,21 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     <message>
         <source>No bearing failures found: no work order&apos;s type or description holds %1.</source>
         <translation>No se encontraron fallos de rodamientos: ni el tipo ni la descripción de ninguna orden de trabajo contiene %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Failures counted among the %Ln order(s) of type %1</source>
+        <translation>
+            <numerusform>Fallos contados entre la %Ln orden de tipo %1</numerusform>
+            <numerusform>Fallos contados entre las %Ln órdenes de tipo %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The export has no work-type column: every order was searched for the words</source>
+        <translation>La exportación no tiene columna de tipo de orden: se buscaron las palabras en todas las órdenes</translation>
+    </message>
+    <message>
+        <source>No bearing failures found: no work type is chosen as corrective or breakdown.</source>
+        <translation>No se encontraron fallos de rodamientos: no se eligió ningún tipo de orden como correctivo o de avería.</translation>
     </message>
 </context>
 <context>
@@ -3164,6 +3191,10 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     <message>
         <source>With --records, reads dates such as 03/04/2024 day first (dmy) or month first (mdy) where the export does not tell.</source>
         <translation>Con --records, lee fechas como 03/04/2024 con el día primero (dmy) o el mes primero (mdy) cuando la exportación no lo indica.</translation>
+    </message>
+    <message>
+        <source>With --records, counts only the work orders of the work types TYPES (separated by commas, e.g. &quot;CM,EM&quot;) as failures, instead of the corrective and breakdown types guessed from the work-type column.</source>
+        <translation>Con --records, cuenta como fallos solo las órdenes de trabajo de los tipos TYPES (separados por comas, p. ej. «CM,EM»), en lugar de los tipos correctivos y de avería deducidos de la columna de tipo de orden.</translation>
     </message>
 </context>
 <context>

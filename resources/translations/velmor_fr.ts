@@ -1934,6 +1934,10 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <source>The hours on line %1 are below zero.</source>
         <translation>Les heures de la ligne %1 sont négatives.</translation>
     </message>
+    <message>
+        <source>At most %1 work types can mark a failure.</source>
+        <translation>Au plus %1 types d’ordre peuvent désigner une défaillance.</translation>
+    </message>
 </context>
 <context>
     <name>RecordsDialog</name>
@@ -2021,6 +2025,14 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <source>Bearing failures: %1 of %2 work orders.</source>
         <translation>Défaillances de roulement&#xa0;: %1 sur %2 ordres de travail.</translation>
     </message>
+    <message>
+        <source>Work types of corrective or breakdown orders, the only ones that can be failures:</source>
+        <translation>Types des ordres correctifs ou de dépannage, les seuls qui peuvent être des défaillances :</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>RecordsExport</name>
@@ -2033,7 +2045,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     <name>RecordsRequestText</name>
     <message>
         <source>%1 is no column=name; the columns are %2</source>
-        <translation>%1 n’est pas de la forme colonne=nom ; les colonnes sont %2</translation>
+        <translation>%1 n’est pas de la forme colonne=nom&#xa0;; les colonnes sont %2</translation>
     </message>
     <message>
         <source>The header has no column %1.</source>
@@ -2147,7 +2159,22 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>No bearing failures found: no work order&apos;s type or description holds %1.</source>
-        <translation>Aucune défaillance de roulement trouvée : ni le type ni la description d’aucun ordre de travail ne contient %1.</translation>
+        <translation>Aucune défaillance de roulement trouvée&#xa0;: ni le type ni la description d’aucun ordre de travail ne contient %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Failures counted among the %Ln order(s) of type %1</source>
+        <translation>
+            <numerusform>Défaillances comptées parmi le %Ln ordre de type %1</numerusform>
+            <numerusform>Défaillances comptées parmi les %Ln ordres de type %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The export has no work-type column: every order was searched for the words</source>
+        <translation>L’export n’a pas de colonne de type d’ordre : les mots ont été cherchés dans chaque ordre</translation>
+    </message>
+    <message>
+        <source>No bearing failures found: no work type is chosen as corrective or breakdown.</source>
+        <translation>Aucune défaillance de roulement trouvée : aucun type d’ordre n’est choisi comme correctif ou dépannage.</translation>
     </message>
 </context>
 <context>
@@ -3147,7 +3174,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>--date-order is dmy or mdy, not &quot;%1&quot;</source>
-        <translation>--date-order vaut dmy ou mdy, pas « %1 »</translation>
+        <translation>--date-order vaut dmy ou mdy, pas «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>With --records, reads the workbook&apos;s sheet SHEET, by its number from 1 or its name, instead of the first.</source>
@@ -3155,15 +3182,19 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>With --records, reads the columns named in COLUMNS (&quot;date=Datum,description=Text,repairHours=Ist-Arbeit&quot;; also asset, workType and downtimeHours) instead of those guessed from the header.</source>
-        <translation>Avec --records, lit les colonnes nommées dans COLUMNS (« date=Datum,description=Text,repairHours=Ist-Arbeit » ; aussi asset, workType et downtimeHours) au lieu de celles devinées d’après l’en-tête.</translation>
+        <translation>Avec --records, lit les colonnes nommées dans COLUMNS («&#xa0;date=Datum,description=Text,repairHours=Ist-Arbeit&#xa0;»&#xa0;; aussi asset, workType et downtimeHours) au lieu de celles devinées d’après l’en-tête.</translation>
     </message>
     <message>
         <source>With --records, counts the work orders whose type or description holds one of WORDS (separated by commas) as bearing failures; given, no failure found is a result, not a refusal.</source>
-        <translation>Avec --records, compte comme défaillances de roulement les ordres de travail dont le type ou la description contient l’un des WORDS (séparés par des virgules) ; s’ils sont donnés, l’absence de défaillance est un résultat et non un refus.</translation>
+        <translation>Avec --records, compte comme défaillances de roulement les ordres de travail dont le type ou la description contient l’un des WORDS (séparés par des virgules)&#xa0;; s’ils sont donnés, l’absence de défaillance est un résultat et non un refus.</translation>
     </message>
     <message>
         <source>With --records, reads dates such as 03/04/2024 day first (dmy) or month first (mdy) where the export does not tell.</source>
         <translation>Avec --records, lit les dates comme 03/04/2024 jour en premier (dmy) ou mois en premier (mdy) là où l’export ne le dit pas.</translation>
+    </message>
+    <message>
+        <source>With --records, counts only the work orders of the work types TYPES (separated by commas, e.g. &quot;CM,EM&quot;) as failures, instead of the corrective and breakdown types guessed from the work-type column.</source>
+        <translation>Avec --records, ne compte comme défaillances que les ordres de travail des types TYPES (séparés par des virgules, p. ex. « CM,EM »), au lieu des types correctifs et de dépannage devinés d’après la colonne du type d’ordre.</translation>
     </message>
 </context>
 <context>

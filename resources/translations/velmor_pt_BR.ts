@@ -1934,6 +1934,10 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <source>The hours on line %1 are below zero.</source>
         <translation>As horas da linha %1 são negativas.</translation>
     </message>
+    <message>
+        <source>At most %1 work types can mark a failure.</source>
+        <translation>No máximo %1 tipos de ordem podem indicar uma falha.</translation>
+    </message>
 </context>
 <context>
     <name>RecordsDialog</name>
@@ -2020,6 +2024,14 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     <message>
         <source>Bearing failures: %1 of %2 work orders.</source>
         <translation>Falhas de rolamento: %1 de %2 ordens de serviço.</translation>
+    </message>
+    <message>
+        <source>Work types of corrective or breakdown orders, the only ones that can be failures:</source>
+        <translation>Tipos das ordens corretivas ou de quebra, as únicas que podem ser falhas:</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -2148,6 +2160,21 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     <message>
         <source>No bearing failures found: no work order&apos;s type or description holds %1.</source>
         <translation>Nenhuma falha de rolamento encontrada: nem o tipo nem a descrição de alguma ordem de serviço contém %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Failures counted among the %Ln order(s) of type %1</source>
+        <translation>
+            <numerusform>Falhas contadas entre a %Ln ordem do tipo %1</numerusform>
+            <numerusform>Falhas contadas entre as %Ln ordens do tipo %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The export has no work-type column: every order was searched for the words</source>
+        <translation>A exportação não tem coluna de tipo de ordem: as palavras foram procuradas em todas as ordens</translation>
+    </message>
+    <message>
+        <source>No bearing failures found: no work type is chosen as corrective or breakdown.</source>
+        <translation>Nenhuma falha de rolamento encontrada: nenhum tipo de ordem foi escolhido como corretivo ou de quebra.</translation>
     </message>
 </context>
 <context>
@@ -3164,6 +3191,10 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     <message>
         <source>With --records, reads dates such as 03/04/2024 day first (dmy) or month first (mdy) where the export does not tell.</source>
         <translation>Com --records, lê datas como 03/04/2024 com o dia primeiro (dmy) ou o mês primeiro (mdy) quando a exportação não deixa claro.</translation>
+    </message>
+    <message>
+        <source>With --records, counts only the work orders of the work types TYPES (separated by commas, e.g. &quot;CM,EM&quot;) as failures, instead of the corrective and breakdown types guessed from the work-type column.</source>
+        <translation>Com --records, conta como falhas apenas as ordens de serviço dos tipos TYPES (separados por vírgulas, p. ex. “CM,EM”), em vez dos tipos corretivos e de quebra deduzidos da coluna de tipo de ordem.</translation>
     </message>
 </context>
 <context>

@@ -1924,6 +1924,10 @@ The results cannot be computed from these figures. Please check the figures unde
         <source>The hours on line %1 are below zero.</source>
         <translation>第 %1 行的工时小于零。</translation>
     </message>
+    <message>
+        <source>At most %1 work types can mark a failure.</source>
+        <translation>最多只能有 %1 种工单类型表示故障。</translation>
+    </message>
 </context>
 <context>
     <name>RecordsDialog</name>
@@ -2010,6 +2014,14 @@ The results cannot be computed from these figures. Please check the figures unde
     <message>
         <source>Bearing failures: %1 of %2 work orders.</source>
         <translation>轴承故障：%2 张工单中的 %1 张。</translation>
+    </message>
+    <message>
+        <source>Work types of corrective or breakdown orders, the only ones that can be failures:</source>
+        <translation>纠正性或故障抢修工单的类型（只有这些工单才可能是故障）：</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1（%2）</translation>
     </message>
 </context>
 <context>
@@ -2133,6 +2145,20 @@ The results cannot be computed from these figures. Please check the figures unde
     <message>
         <source>No bearing failures found: no work order&apos;s type or description holds %1.</source>
         <translation>未发现轴承故障：没有任何工单的类型或描述包含 %1。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Failures counted among the %Ln order(s) of type %1</source>
+        <translation>
+            <numerusform>故障只在 %Ln 张类型为 %1 的工单中计数</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The export has no work-type column: every order was searched for the words</source>
+        <translation>导出文件没有工单类型列：已在每张工单中查找这些词</translation>
+    </message>
+    <message>
+        <source>No bearing failures found: no work type is chosen as corrective or breakdown.</source>
+        <translation>未发现轴承故障：没有选择任何工单类型作为纠正性或故障抢修。</translation>
     </message>
 </context>
 <context>
@@ -3143,6 +3169,10 @@ The results cannot be computed from these figures. Please check the figures unde
     <message>
         <source>With --records, reads dates such as 03/04/2024 day first (dmy) or month first (mdy) where the export does not tell.</source>
         <translation>与 --records 一起使用时，在导出文件无法判断时，将 03/04/2024 这类日期按日在前（dmy）或月在前（mdy）读取。</translation>
+    </message>
+    <message>
+        <source>With --records, counts only the work orders of the work types TYPES (separated by commas, e.g. &quot;CM,EM&quot;) as failures, instead of the corrective and breakdown types guessed from the work-type column.</source>
+        <translation>与 --records 一起使用时，只将类型为 TYPES（以逗号分隔，例如“CM,EM”）的工单计为故障，而不是根据工单类型列推测的纠正性和故障抢修类型。</translation>
     </message>
 </context>
 <context>

@@ -135,6 +135,8 @@ void writeRecordsMember(QByteArray &out, const RecordsEvidence &records)
     writeMember(out, "ofFailureTypes", QByteArray::number(summary.ofFailureTypes));
     writeMember(out, "first", jsonString(summary.first.toString(Qt::ISODate)));
     writeMember(out, "last", jsonString(summary.last.toString(Qt::ISODate)));
+    if (summary.meanHours)
+        writeMember(out, "meanHours", optionalNumber(summary.meanHours));
     writeMember(out, "medianHours", optionalNumber(summary.medianHours));
     writeMember(out, "hours10", optionalNumber(summary.hours10));
     writeMember(out, "hours90", optionalNumber(summary.hours90));
@@ -235,8 +237,9 @@ std::optional<QString> readRecordsMember(const QJsonValue &value, std::optional<
     if (!summary.last.isValid() || summary.last < summary.first)
         return recordsInvalid(QLatin1StringView("last"));
     for (const auto &[key, hours] :
-         {std::pair{"medianHours", &summary.medianHours}, std::pair{"hours10", &summary.hours10},
-          std::pair{"hours90", &summary.hours90}, std::pair{"medianDowntime", &summary.medianDowntime}}) {
+         {std::pair{"meanHours", &summary.meanHours}, std::pair{"medianHours", &summary.medianHours},
+          std::pair{"hours10", &summary.hours10}, std::pair{"hours90", &summary.hours90},
+          std::pair{"medianDowntime", &summary.medianDowntime}}) {
         if (!readHours(object, QLatin1StringView(key), *hours))
             return recordsInvalid(QLatin1StringView(key));
     }

@@ -177,7 +177,7 @@ EvidenceReading evidenceOf(const ExportTable &table, const RecordsChoice &choice
     // Hours below zero would make records that no facility file could keep.
     const RecordsSummary &summary = *records.summary;
     for (const std::optional<double> &hours :
-         {summary.medianHours, summary.hours10, summary.hours90, summary.medianDowntime}) {
+         {summary.meanHours, summary.medianHours, summary.hours10, summary.hours90, summary.medianDowntime}) {
         if (hours && *hours < 0) {
             reading.problem = RecordsChoiceText::tr("The hours on line %1 are below zero.")
                                   .arg(lineOfNegativeHours(table, choice.mapping));

@@ -57,7 +57,13 @@ QStringList evidenceLines(const RecordsEvidence &evidence, const QLocale &locale
                                                            : evidence.failureTypes->join(QStringLiteral(", ")));
     else if (evidence.columns[std::size_t(WorkOrderColumn::WorkType)].isEmpty())
         lines << RecordsText::tr("The export has no work-type column: every order was searched for the words");
-    if (summary.medianHours && summary.hours10 && summary.hours90)
+    // The mean is what the replacements cost; files written before it was
+    // kept have the median alone.
+    if (summary.meanHours && summary.medianHours && summary.hours10 && summary.hours90)
+        lines << RecordsText::tr("Hours to replace a bearing: mean %1, median %2, 10th to 90th percentile %3 to %4")
+                     .arg(tenths(*summary.meanHours, locale), tenths(*summary.medianHours, locale),
+                          tenths(*summary.hours10, locale), tenths(*summary.hours90, locale));
+    else if (summary.medianHours && summary.hours10 && summary.hours90)
         lines << RecordsText::tr("Hours to replace a bearing: median %1, 10th to 90th percentile %2 to %3")
                      .arg(tenths(*summary.medianHours, locale), tenths(*summary.hours10, locale),
                           tenths(*summary.hours90, locale));
@@ -91,8 +97,8 @@ std::vector<std::pair<Input, QString>> recordsFigureTexts(const RecordsSummary &
     std::vector<std::pair<Input, QString>> texts;
     if (summary.rate)
         texts.emplace_back(Input::BearingFailures, text(summary.rate->perYear));
-    if (summary.medianHours)
-        texts.emplace_back(Input::HoursPerReplacement, text(*summary.medianHours));
+    if (const std::optional<double> hours = summary.meanHours ? summary.meanHours : summary.medianHours)
+        texts.emplace_back(Input::HoursPerReplacement, text(*hours));
     return texts;
 }
 

@@ -51,7 +51,8 @@ QStringList evidenceLines(const RecordsEvidence &evidence, const QLocale &locale
 QString noFailuresFoundText(const RecordsEvidence &evidence);
 
 // The figure texts the records give, typed in locale: the bearing failures a
-// year and the hours to replace a bearing (the median repair hours), each to
+// year and the hours to replace a bearing (the mean repair hours, as what the
+// replacements cost; the median in files written before), each to
 // one decimal as the evidence states it; the hours only where the export has
 // them.
 std::vector<std::pair<Input, QString>> recordsFigureTexts(const RecordsSummary &summary, const QLocale &locale);

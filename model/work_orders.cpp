@@ -368,6 +368,8 @@ RecordsReading summariseRecords(const ExportTable &table, const ColumnMapping &m
         return reading;
     }
     summary.rate = failureRateOf(summary.failures, summary.first.daysTo(summary.last) / 365.25);
+    if (!hours.empty())
+        summary.meanHours = std::accumulate(hours.begin(), hours.end(), 0.0) / double(hours.size());
     summary.medianHours = percentileOf(hours, 0.5);
     summary.hours10 = percentileOf(hours, 0.1);
     summary.hours90 = percentileOf(hours, 0.9);

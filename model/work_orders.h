@@ -52,8 +52,8 @@ QStringList defaultFailureWords();
 
 // What the records come to: the bearing failures among them, the years the
 // records cover (from the first work order's date to the last's), the rate
-// with its 90 % interval, and the repair hours of the failures (median, 10th
-// and 90th percentiles). Rows that repeat another row field for field are
+// with its 90 % interval, and the repair hours of the failures (mean, median,
+// 10th and 90th percentiles). Rows that repeat another row field for field are
 // counted once and reported, blanks around a cell aside; rows without a date
 // are left out and counted.
 struct RecordsSummary {
@@ -65,6 +65,7 @@ struct RecordsSummary {
     QDate first;
     QDate last;
     std::optional<FailureRate> rate;
+    std::optional<double> meanHours; // what replacements cost on average; the figure applied
     std::optional<double> medianHours;
     std::optional<double> hours10;
     std::optional<double> hours90;

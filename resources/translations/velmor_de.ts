@@ -2176,6 +2176,10 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <source>No bearing failures found: no work type is chosen as corrective or breakdown.</source>
         <translation>Keine Lagerausfälle gefunden: keine Auftragsart ist als Instandsetzung oder Störung gewählt.</translation>
     </message>
+    <message>
+        <source>Hours to replace a bearing: mean %1, median %2, 10th to 90th percentile %3 to %4</source>
+        <translation>Stunden für einen Lagerwechsel: Mittelwert %1, Median %2, 10. bis 90. Perzentil %3 bis %4</translation>
+    </message>
 </context>
 <context>
     <name>ReportDetailsDialog</name>

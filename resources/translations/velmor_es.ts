@@ -2176,6 +2176,10 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <source>No bearing failures found: no work type is chosen as corrective or breakdown.</source>
         <translation>No se encontraron fallos de rodamientos: no se eligió ningún tipo de orden como correctivo o de avería.</translation>
     </message>
+    <message>
+        <source>Hours to replace a bearing: mean %1, median %2, 10th to 90th percentile %3 to %4</source>
+        <translation>Horas para sustituir un rodamiento: media %1, mediana %2, percentil 10 a 90 de %3 a %4</translation>
+    </message>
 </context>
 <context>
     <name>ReportDetailsDialog</name>

@@ -2027,7 +2027,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>Work types of corrective or breakdown orders, the only ones that can be failures:</source>
-        <translation>Types des ordres correctifs ou de dépannage, les seuls qui peuvent être des défaillances :</translation>
+        <translation>Types des ordres correctifs ou de dépannage, les seuls qui peuvent être des défaillances&#xa0;:</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
@@ -2170,11 +2170,15 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>The export has no work-type column: every order was searched for the words</source>
-        <translation>L’export n’a pas de colonne de type d’ordre : les mots ont été cherchés dans chaque ordre</translation>
+        <translation>L’export n’a pas de colonne de type d’ordre&#xa0;: les mots ont été cherchés dans chaque ordre</translation>
     </message>
     <message>
         <source>No bearing failures found: no work type is chosen as corrective or breakdown.</source>
-        <translation>Aucune défaillance de roulement trouvée : aucun type d’ordre n’est choisi comme correctif ou dépannage.</translation>
+        <translation>Aucune défaillance de roulement trouvée&#xa0;: aucun type d’ordre n’est choisi comme correctif ou dépannage.</translation>
+    </message>
+    <message>
+        <source>Hours to replace a bearing: mean %1, median %2, 10th to 90th percentile %3 to %4</source>
+        <translation>Heures pour remplacer un roulement : moyenne %1, médiane %2, du 10e au 90e centile %3 à %4</translation>
     </message>
 </context>
 <context>
@@ -3194,7 +3198,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>With --records, counts only the work orders of the work types TYPES (separated by commas, e.g. &quot;CM,EM&quot;) as failures, instead of the corrective and breakdown types guessed from the work-type column.</source>
-        <translation>Avec --records, ne compte comme défaillances que les ordres de travail des types TYPES (séparés par des virgules, p. ex. « CM,EM »), au lieu des types correctifs et de dépannage devinés d’après la colonne du type d’ordre.</translation>
+        <translation>Avec --records, ne compte comme défaillances que les ordres de travail des types TYPES (séparés par des virgules, p. ex. «&#xa0;CM,EM&#xa0;»), au lieu des types correctifs et de dépannage devinés d’après la colonne du type d’ordre.</translation>
     </message>
 </context>
 <context>

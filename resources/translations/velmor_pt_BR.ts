@@ -2176,6 +2176,10 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <source>No bearing failures found: no work type is chosen as corrective or breakdown.</source>
         <translation>Nenhuma falha de rolamento encontrada: nenhum tipo de ordem foi escolhido como corretivo ou de quebra.</translation>
     </message>
+    <message>
+        <source>Hours to replace a bearing: mean %1, median %2, 10th to 90th percentile %3 to %4</source>
+        <translation>Horas para trocar um rolamento: média %1, mediana %2, percentil 10 a 90 de %3 a %4</translation>
+    </message>
 </context>
 <context>
     <name>ReportDetailsDialog</name>

@@ -2160,6 +2160,10 @@ The results cannot be computed from these figures. Please check the figures unde
         <source>No bearing failures found: no work type is chosen as corrective or breakdown.</source>
         <translation>未发现轴承故障：没有选择任何工单类型作为纠正性或故障抢修。</translation>
     </message>
+    <message>
+        <source>Hours to replace a bearing: mean %1, median %2, 10th to 90th percentile %3 to %4</source>
+        <translation>更换一个轴承的工时：平均值 %1，中位数 %2，第 10 至第 90 百分位 %3 至 %4</translation>
+    </message>
 </context>
 <context>
     <name>ReportDetailsDialog</name>

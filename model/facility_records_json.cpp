@@ -133,6 +133,8 @@ void writeRecordsMember(QByteArray &out, const RecordsEvidence &records)
     writeMember(out, "duplicates", QByteArray::number(summary.duplicates));
     writeMember(out, "undated", QByteArray::number(summary.undated));
     writeMember(out, "ofFailureTypes", QByteArray::number(summary.ofFailureTypes));
+    if (summary.failureOrders > summary.failures)
+        writeMember(out, "failureOrders", QByteArray::number(summary.failureOrders));
     writeMember(out, "first", jsonString(summary.first.toString(Qt::ISODate)));
     writeMember(out, "last", jsonString(summary.last.toString(Qt::ISODate)));
     if (summary.meanHours)
@@ -230,6 +232,13 @@ std::optional<QString> readRecordsMember(const QJsonValue &value, std::optional<
     if (!typed || *typed > *workOrders)
         return recordsInvalid(QLatin1StringView("ofFailureTypes"));
     summary.ofFailureTypes = *typed;
+    // Absent where each failure is one order, as in every file written
+    // before repeat orders were merged.
+    const QJsonValue ordersValue = object.value(QLatin1StringView("failureOrders"));
+    const std::optional<int> orders = ordersValue.isUndefined() ? std::optional(0) : count(ordersValue);
+    if (!orders || (!ordersValue.isUndefined() && *orders <= *failures) || *orders > *workOrders)
+        return recordsInvalid(QLatin1StringView("failureOrders"));
+    summary.failureOrders = *orders;
     summary.first = QDate::fromString(object.value(QLatin1StringView("first")).toString(), Qt::ISODate);
     summary.last = QDate::fromString(object.value(QLatin1StringView("last")).toString(), Qt::ISODate);
     if (!summary.first.isValid())

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "model/records_evidence.h"
 
+#include "model/failure_events.h"
 #include "model/money_text.h"
 #include "model/percentage_text.h"
 
@@ -75,6 +76,10 @@ QStringList evidenceLines(const RecordsEvidence &evidence, const QLocale &locale
                                           : QStringLiteral("%1, %2").arg(evidence.fileName, evidence.sheet));
     if (summary.duplicates > 0)
         source += RecordsText::tr(", %Ln repeated row(s) counted once", nullptr, summary.duplicates);
+    if (summary.failureOrders > summary.failures)
+        source += RecordsText::tr(", %Ln failure order(s), repeats on one asset within %1 days counted as one", nullptr,
+                                  summary.failureOrders)
+                      .arg(kRepeatOrderDays);
     if (summary.undated > 0)
         source += RecordsText::tr(", %Ln row(s) without a date left out", nullptr, summary.undated);
     lines << source + RecordsText::tr(" (SHA-256 %1…)").arg(evidence.sha256.left(12));

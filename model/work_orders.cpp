@@ -2,6 +2,7 @@
 #include "model/work_orders.h"
 
 #include "model/csv_table.h"
+#include "model/failure_events.h"
 #include "model/failure_types.h"
 #include "model/numeric_text.h"
 
@@ -304,8 +305,7 @@ RecordsReading summariseRecords(const ExportTable &table, const ColumnMapping &m
             words << word.trimmed();
     RecordsSummary summary;
     const std::vector<bool> repeated = repeatedRows(table);
-    std::vector<double> hours;
-    std::vector<double> downtimes;
+    std::vector<FailureOrder> failures;
     for (std::size_t r = 0; r < table.rowCount(); ++r) {
         if (repeated[r]) {
             ++summary.duplicates;
@@ -339,10 +339,11 @@ RecordsReading summariseRecords(const ExportTable &table, const ColumnMapping &m
         });
         if (!failure)
             continue;
-        ++summary.failures;
-        for (const auto &[column, mark, values] :
-             {std::tuple{WorkOrderColumn::RepairHours, repairMark, &hours},
-              std::tuple{WorkOrderColumn::DowntimeHours, downtimeMark, &downtimes}}) {
+        FailureOrder &order = failures.emplace_back(
+            FailureOrder{cell(r, WorkOrderColumn::Asset).toString(), *date, std::nullopt, std::nullopt});
+        for (const auto &[column, mark, value] :
+             {std::tuple{WorkOrderColumn::RepairHours, repairMark, &order.repairHours},
+              std::tuple{WorkOrderColumn::DowntimeHours, downtimeMark, &order.downtimeHours}}) {
             const std::optional<double> h = readHours(cell(r, column), mark, locale);
             if (h && !std::isfinite(*h)) {
                 reading.line = table.lineOf(r);
@@ -359,14 +360,27 @@ RecordsReading summariseRecords(const ExportTable &table, const ColumnMapping &m
                         .arg(table.lineOf(r));
                 return reading;
             }
-            if (h)
-                values->push_back(*h);
+            *value = h;
         }
     }
     if (summary.workOrders == 0) {
         reading.problem = WorkOrderText::tr("The records hold no work orders.");
         return reading;
     }
+    // One failure, one count: its repeat orders add their hours to it.
+    const std::vector<FailureEvent> events = failureEventsOf(std::move(failures));
+    summary.failures = int(events.size());
+    std::vector<double> hours;
+    std::vector<double> downtimes;
+    int orders = 0;
+    for (const FailureEvent &event : events) {
+        orders += event.orders;
+        if (event.repairHours)
+            hours.push_back(*event.repairHours);
+        if (event.downtimeHours)
+            downtimes.push_back(*event.downtimeHours);
+    }
+    summary.failureOrders = orders > summary.failures ? orders : 0;
     summary.rate = failureRateOf(summary.failures, summary.first.daysTo(summary.last) / 365.25);
     if (!hours.empty())
         summary.meanHours = std::accumulate(hours.begin(), hours.end(), 0.0) / double(hours.size());

@@ -53,7 +53,8 @@ QStringList defaultFailureWords();
 // What the records come to: the bearing failures among them, the years the
 // records cover (from the first work order's date to the last's), the rate
 // with its 90 % interval, and the repair hours of the failures (mean, median,
-// 10th and 90th percentiles). Rows that repeat another row field for field are
+// 10th and 90th percentiles), a failure being the orders on one asset within
+// a week of each other (failureEventsOf()). Rows that repeat another row field for field are
 // counted once and reported, blanks around a cell aside; rows without a date
 // are left out and counted.
 struct RecordsSummary {
@@ -62,6 +63,7 @@ struct RecordsSummary {
     int duplicates = 0;
     int undated = 0;
     int ofFailureTypes = 0; // the orders of the failure types, where the type rule is applied
+    int failureOrders = 0;  // the orders the failures gave where repeats were merged, else 0
     QDate first;
     QDate last;
     std::optional<FailureRate> rate;

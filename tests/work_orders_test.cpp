@@ -236,6 +236,9 @@ void WorkOrdersTest::exportsAsSystemsWriteThem_data()
     QTest::newRow("preventive orders are no failures")
         << QByteArray("Date,Type,Description,Hours\n2024-01-02,PM,Grease motor bearings,1\n2024-02-03,CM,Bearing replaced,4\n"
                       "2024-03-04,Inspektion,Lagerbestand prüfen,1\n") << "en_US" << 1 << 0 << 4.0;
+    QTest::newRow("a breakdown and its repair order are one failure")
+        << QByteArray("Date,Asset,Type,Description,Hours\n2024-01-02,P-7,CM,Bearing seized,2\n2024-01-05,p-7 ,CM,Bearing replaced,3\n"
+                      "2024-03-01,P-7,CM,Bearing replaced,4\n2024-01-03,P-8,CM,Bearing replaced,1\n") << "en_US" << 3 << 0 << 4.0;
     QTest::newRow("hours of weeks") << QByteArray("Date,Description,Hours\n2024-01-02,Bearing,400\n") << "en_US" << -1 << 2 << 0.0;
     // clang-format on
 }

@@ -2180,6 +2180,13 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <source>Hours to replace a bearing: mean %1, median %2, 10th to 90th percentile %3 to %4</source>
         <translation>Stunden für einen Lagerwechsel: Mittelwert %1, Median %2, 10. bis 90. Perzentil %3 bis %4</translation>
     </message>
+    <message numerus="yes">
+        <source>, %Ln failure order(s), repeats on one asset within %1 days counted as one</source>
+        <translation>
+            <numerusform>, %Ln Ausfallauftrag, Wiederholungen an einer Anlage innerhalb von %1 Tagen als einer gezählt</numerusform>
+            <numerusform>, %Ln Ausfallaufträge, Wiederholungen an einer Anlage innerhalb von %1 Tagen als einer gezählt</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ReportDetailsDialog</name>

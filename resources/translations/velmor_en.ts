@@ -124,6 +124,13 @@
             <numerusform>Failures counted among the %Ln orders of type %1</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>, %Ln failure order(s), repeats on one asset within %1 days counted as one</source>
+        <translation>
+            <numerusform>, %Ln failure order, repeats on one asset within %1 days counted as one</numerusform>
+            <numerusform>, %Ln failure orders, repeats on one asset within %1 days counted as one</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ReportText</name>

@@ -2180,6 +2180,13 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <source>Hours to replace a bearing: mean %1, median %2, 10th to 90th percentile %3 to %4</source>
         <translation>Horas para sustituir un rodamiento: media %1, mediana %2, percentil 10 a 90 de %3 a %4</translation>
     </message>
+    <message numerus="yes">
+        <source>, %Ln failure order(s), repeats on one asset within %1 days counted as one</source>
+        <translation>
+            <numerusform>, %Ln orden de fallo, las repeticiones en un mismo equipo en %1 días contadas como una</numerusform>
+            <numerusform>, %Ln órdenes de fallo, las repeticiones en un mismo equipo en %1 días contadas como una</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ReportDetailsDialog</name>

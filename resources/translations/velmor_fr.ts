@@ -2178,7 +2178,14 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>Hours to replace a bearing: mean %1, median %2, 10th to 90th percentile %3 to %4</source>
-        <translation>Heures pour remplacer un roulement : moyenne %1, médiane %2, du 10e au 90e centile %3 à %4</translation>
+        <translation>Heures pour remplacer un roulement&#xa0;: moyenne %1, médiane %2, du 10e au 90e centile %3 à %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %Ln failure order(s), repeats on one asset within %1 days counted as one</source>
+        <translation>
+            <numerusform>, %Ln ordre de défaillance, les répétitions sur un même équipement en %1 jours comptées pour une</numerusform>
+            <numerusform>, %Ln ordres de défaillance, les répétitions sur un même équipement en %1 jours comptées pour une</numerusform>
+        </translation>
     </message>
 </context>
 <context>

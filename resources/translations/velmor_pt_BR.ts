@@ -2180,6 +2180,13 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <source>Hours to replace a bearing: mean %1, median %2, 10th to 90th percentile %3 to %4</source>
         <translation>Horas para trocar um rolamento: média %1, mediana %2, percentil 10 a 90 de %3 a %4</translation>
     </message>
+    <message numerus="yes">
+        <source>, %Ln failure order(s), repeats on one asset within %1 days counted as one</source>
+        <translation>
+            <numerusform>, %Ln ordem de falha, as repetições no mesmo equipamento em %1 dias contadas como uma</numerusform>
+            <numerusform>, %Ln ordens de falha, as repetições no mesmo equipamento em %1 dias contadas como uma</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ReportDetailsDialog</name>

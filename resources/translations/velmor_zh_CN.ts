@@ -2164,6 +2164,12 @@ The results cannot be computed from these figures. Please check the figures unde
         <source>Hours to replace a bearing: mean %1, median %2, 10th to 90th percentile %3 to %4</source>
         <translation>更换一个轴承的工时：平均值 %1，中位数 %2，第 10 至第 90 百分位 %3 至 %4</translation>
     </message>
+    <message numerus="yes">
+        <source>, %Ln failure order(s), repeats on one asset within %1 days counted as one</source>
+        <translation>
+            <numerusform>，%Ln 张故障工单，同一设备 %1 天内的重复工单计为一次</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ReportDetailsDialog</name>

@@ -142,6 +142,10 @@ void writeRecordsMember(QByteArray &out, const RecordsEvidence &records)
     writeMember(out, "medianHours", optionalNumber(summary.medianHours));
     writeMember(out, "hours10", optionalNumber(summary.hours10));
     writeMember(out, "hours90", optionalNumber(summary.hours90));
+    if (summary.trend)
+        writeMember(out, "trend",
+                    "{ \"u\": " + jsonNumber(summary.trend->laplaceU) + ", \"p\": " + jsonNumber(summary.trend->p)
+                        + ", \"beta\": " + jsonNumber(summary.trend->beta) + " }");
     writeMember(out, "medianDowntime", optionalNumber(summary.medianDowntime), true);
     out += "    }";
 }
@@ -251,6 +255,16 @@ std::optional<QString> readRecordsMember(const QJsonValue &value, std::optional<
           std::pair{"medianDowntime", &summary.medianDowntime}}) {
         if (!readHours(object, QLatin1StringView(key), *hours))
             return recordsInvalid(QLatin1StringView(key));
+    }
+    // Files written before the trend was tested have none.
+    if (const QJsonValue trend = object.value(QLatin1StringView("trend")); !trend.isUndefined()) {
+        const QJsonObject values = trend.toObject();
+        const double u = values.value(QLatin1StringView("u")).toDouble(qQNaN());
+        const double p = values.value(QLatin1StringView("p")).toDouble(qQNaN());
+        const double beta = values.value(QLatin1StringView("beta")).toDouble(qQNaN());
+        if (!trend.isObject() || !std::isfinite(u) || !(p >= 0 && p <= 1) || !(beta > 0 && beta < 1e6))
+            return recordsInvalid(QLatin1StringView("trend"));
+        summary.trend = FailureTrend{u, p, beta};
     }
     // As the records were summed up: the rate from the count over the days.
     summary.rate = failureRateOf(summary.failures, summary.first.daysTo(summary.last) / 365.25);

@@ -52,6 +52,19 @@ QStringList evidenceLines(const RecordsEvidence &evidence, const QLocale &locale
                                  summary.failures)
                      .arg(isoDate(summary.first));
     }
+    if (summary.trend && summary.rate) {
+        const FailureTrend &trend = *summary.trend;
+        const QString p = locale.toString(trend.p, 'f', 2);
+        if (!trend.significant())
+            lines << RecordsText::tr("No trend in the failures (Laplace U = %1, p = %2): the average rate is used")
+                         .arg(locale.toString(trend.laplaceU, 'f', 2), p);
+        else
+            lines << (trend.beta > 1 ? RecordsText::tr("Failures rising (β = %1, p = %2): the rate at the end of the "
+                                                       "records, %3 a year, is used")
+                                     : RecordsText::tr("Failures falling (β = %1, p = %2): the rate at the end of the "
+                                                       "records, %3 a year, is used"))
+                         .arg(locale.toString(trend.beta, 'f', 2), p, tenths(ratePerYear(summary), locale));
+    }
     if (evidence.failureTypes)
         lines << RecordsText::tr("Failures counted among the %Ln order(s) of type %1", nullptr, summary.ofFailureTypes)
                      .arg(evidence.failureTypes->isEmpty() ? QStringLiteral("–")
@@ -86,6 +99,14 @@ QStringList evidenceLines(const RecordsEvidence &evidence, const QLocale &locale
     return lines;
 }
 
+double ratePerYear(const RecordsSummary &summary)
+{
+    if (!summary.rate)
+        return 0;
+    const bool trend = summary.trend && summary.trend->significant();
+    return trend ? summary.trend->beta * summary.rate->perYear : summary.rate->perYear;
+}
+
 QString noFailuresFoundText(const RecordsEvidence &evidence)
 {
     if (evidence.failureTypes && evidence.failureTypes->isEmpty())
@@ -101,7 +122,7 @@ std::vector<std::pair<Input, QString>> recordsFigureTexts(const RecordsSummary &
     const auto text = [&](double value) { return plainNumberText(std::round(value * 10) / 10, locale); };
     std::vector<std::pair<Input, QString>> texts;
     if (summary.rate)
-        texts.emplace_back(Input::BearingFailures, text(summary.rate->perYear));
+        texts.emplace_back(Input::BearingFailures, text(ratePerYear(summary)));
     if (const std::optional<double> hours = summary.meanHours ? summary.meanHours : summary.medianHours)
         texts.emplace_back(Input::HoursPerReplacement, text(*hours));
     return texts;
@@ -111,8 +132,10 @@ RiskRanges withRecordsRanges(RiskRanges ranges, const RecordsSummary &summary)
 {
     if (summary.rate) {
         const FailureRate &rate = *summary.rate;
+        // With a trend, the interval moves with the rate used.
+        const double scale = ratePerYear(summary) / (rate.perYear > 0 ? rate.perYear : 1);
         ranges.ranges[std::size_t(RiskInput::BearingFailures)] =
-            PertRange{rate.perYearInterval.low, rate.perYear, rate.perYearInterval.high};
+            PertRange{rate.perYearInterval.low * scale, ratePerYear(summary), rate.perYearInterval.high * scale};
     }
     if (summary.medianHours && summary.hours10 && summary.hours90)
         ranges.ranges[std::size_t(RiskInput::HoursPerReplacement)] =

@@ -44,6 +44,10 @@ inline constexpr qsizetype kMaxRecordsNameLength = 255;
 // export has them, then where the figures came from.
 QStringList evidenceLines(const RecordsEvidence &evidence, const QLocale &locale);
 
+// The failures a year the records stand for: the average, or with a trend
+// the power-law's rate at the records' end (β times the average).
+double ratePerYear(const RecordsSummary &summary);
+
 // Why records that count no failure are no evidence of failures: "No
 // bearing failures found: no work order's type or description holds
 // bearing, Lager.", or that no work type is chosen. Such records are not

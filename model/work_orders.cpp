@@ -381,6 +381,11 @@ RecordsReading summariseRecords(const ExportTable &table, const ColumnMapping &m
             downtimes.push_back(*event.downtimeHours);
     }
     summary.failureOrders = orders > summary.failures ? orders : 0;
+    // Each failure in the middle of its day, over the whole days the records span.
+    std::vector<double> times;
+    for (const FailureEvent &event : events)
+        times.push_back(double(summary.first.daysTo(event.date)) + 0.5);
+    summary.trend = trendOf(times, double(summary.first.daysTo(summary.last) + 1));
     summary.rate = failureRateOf(summary.failures, summary.first.daysTo(summary.last) / 365.25);
     if (!hours.empty())
         summary.meanHours = std::accumulate(hours.begin(), hours.end(), 0.0) / double(hours.size());

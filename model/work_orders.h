@@ -3,6 +3,7 @@
 
 #include "model/export_table.h"
 #include "model/failure_rate.h"
+#include "model/failure_trend.h"
 
 #include <QDate>
 #include <QLocale>
@@ -67,7 +68,8 @@ struct RecordsSummary {
     QDate first;
     QDate last;
     std::optional<FailureRate> rate;
-    std::optional<double> meanHours; // what replacements cost on average; the figure applied
+    std::optional<FailureTrend> trend; // of the failures' dates over the records' days
+    std::optional<double> meanHours;   // what replacements cost on average; the figure applied
     std::optional<double> medianHours;
     std::optional<double> hours10;
     std::optional<double> hours90;

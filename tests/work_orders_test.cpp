@@ -4,6 +4,7 @@
 // breaks, duplicate rows, and files that are no table.
 
 #include "model/csv_table.h"
+#include "model/failure_trend.h"
 #include "model/failure_types.h"
 #include "model/records_choice.h"
 #include "model/records_evidence.h"
@@ -50,6 +51,8 @@ private slots:
     void exportsAsSystemsWriteThem_data();
     void exportsAsSystemsWriteThem();
     void failureTypesGuessed();
+    void failureTrend_data();
+    void failureTrend();
     void namesKeptWithoutDirectionControls();
 };
 
@@ -282,6 +285,39 @@ void WorkOrdersTest::failureTypesGuessed()
         types.push_back({value, 1});
     QCOMPARE(model::guessFailureTypes(types),
              (QStringList{"CM", "Störung", "panne", "correctivo", "corretiva", "Breakdown", "EM", "故障"}));
+}
+
+// The Laplace statistic and the power-law shape, worked by hand:
+// U = (Σt − nT/2) / (T√(n/12)), p = erfc(|U|/√2), β = n / Σ ln(T/t).
+void WorkOrdersTest::failureTrend_data()
+{
+    QTest::addColumn<std::vector<double>>("times");
+    QTest::addColumn<double>("u"); // NaN: no trend is told
+    QTest::addColumn<double>("p");
+    QTest::addColumn<double>("beta");
+    // (270 − 250) / (100 √(5/12)); 5 / ln(10 · 10/3 · 5/3 · 5/4 · 10/9)
+    QTest::newRow("spread evenly") << std::vector<double>{10, 30, 60, 80, 90} << 0.309839 << 0.756684 << 1.150513;
+    // (483 − 300) / (100 √(6/12)); the failures crowd toward the end
+    QTest::newRow("rising") << std::vector<double>{50, 70, 80, 90, 95, 98} << 2.588011 << 0.009653 << 4.138439;
+    QTest::newRow("too few") << std::vector<double>{10, 90} << qQNaN() << 0.0 << 0.0;
+}
+
+void WorkOrdersTest::failureTrend()
+{
+    QFETCH(std::vector<double>, times);
+    QFETCH(double, u);
+    QFETCH(double, p);
+    QFETCH(double, beta);
+    const std::optional<model::FailureTrend> trend = model::trendOf(times, 100);
+    QCOMPARE(trend.has_value(), !qIsNaN(u));
+    if (!trend)
+        return;
+    QVERIFY(qAbs(trend->laplaceU - u) < 1e-6 && qAbs(trend->p - p) < 1e-6 && qAbs(trend->beta - beta) < 1e-6);
+    // Rising, the rate at the records' end stands for the coming year.
+    model::RecordsSummary summary;
+    summary.rate = model::failureRateOf(int(times.size()), 2);
+    summary.trend = trend;
+    QCOMPARE(model::ratePerYear(summary), (trend->significant() ? trend->beta : 1.0) * double(times.size()) / 2);
 }
 
 // A name that turns the page's writing direction is kept without the turn,

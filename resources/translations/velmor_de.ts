@@ -2187,6 +2187,18 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
             <numerusform>, %Ln Ausfallaufträge, Wiederholungen an einer Anlage innerhalb von %1 Tagen als einer gezählt</numerusform>
         </translation>
     </message>
+    <message>
+        <source>No trend in the failures (Laplace U = %1, p = %2): the average rate is used</source>
+        <translation>Kein Trend in den Ausfällen (Laplace U = %1, p = %2): die mittlere Rate wird verwendet</translation>
+    </message>
+    <message>
+        <source>Failures rising (β = %1, p = %2): the rate at the end of the records, %3 a year, is used</source>
+        <translation>Ausfälle steigend (β = %1, p = %2): die Rate am Ende der Aufzeichnungen, %3 pro Jahr, wird verwendet</translation>
+    </message>
+    <message>
+        <source>Failures falling (β = %1, p = %2): the rate at the end of the records, %3 a year, is used</source>
+        <translation>Ausfälle fallend (β = %1, p = %2): die Rate am Ende der Aufzeichnungen, %3 pro Jahr, wird verwendet</translation>
+    </message>
 </context>
 <context>
     <name>ReportDetailsDialog</name>

@@ -2187,6 +2187,18 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
             <numerusform>, %Ln órdenes de fallo, las repeticiones en un mismo equipo en %1 días contadas como una</numerusform>
         </translation>
     </message>
+    <message>
+        <source>No trend in the failures (Laplace U = %1, p = %2): the average rate is used</source>
+        <translation>Sin tendencia en los fallos (Laplace U = %1, p = %2): se usa la tasa media</translation>
+    </message>
+    <message>
+        <source>Failures rising (β = %1, p = %2): the rate at the end of the records, %3 a year, is used</source>
+        <translation>Fallos en aumento (β = %1, p = %2): se usa la tasa al final de los registros, %3 al año</translation>
+    </message>
+    <message>
+        <source>Failures falling (β = %1, p = %2): the rate at the end of the records, %3 a year, is used</source>
+        <translation>Fallos en descenso (β = %1, p = %2): se usa la tasa al final de los registros, %3 al año</translation>
+    </message>
 </context>
 <context>
     <name>ReportDetailsDialog</name>

@@ -2187,6 +2187,18 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
             <numerusform>, %Ln ordres de défaillance, les répétitions sur un même équipement en %1 jours comptées pour une</numerusform>
         </translation>
     </message>
+    <message>
+        <source>No trend in the failures (Laplace U = %1, p = %2): the average rate is used</source>
+        <translation>Aucune tendance dans les défaillances (Laplace U = %1, p = %2) : le taux moyen est utilisé</translation>
+    </message>
+    <message>
+        <source>Failures rising (β = %1, p = %2): the rate at the end of the records, %3 a year, is used</source>
+        <translation>Défaillances en hausse (β = %1, p = %2) : le taux à la fin des relevés, %3 par an, est utilisé</translation>
+    </message>
+    <message>
+        <source>Failures falling (β = %1, p = %2): the rate at the end of the records, %3 a year, is used</source>
+        <translation>Défaillances en baisse (β = %1, p = %2) : le taux à la fin des relevés, %3 par an, est utilisé</translation>
+    </message>
 </context>
 <context>
     <name>ReportDetailsDialog</name>

@@ -2187,6 +2187,18 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
             <numerusform>, %Ln ordens de falha, as repetições no mesmo equipamento em %1 dias contadas como uma</numerusform>
         </translation>
     </message>
+    <message>
+        <source>No trend in the failures (Laplace U = %1, p = %2): the average rate is used</source>
+        <translation>Sem tendência nas falhas (Laplace U = %1, p = %2): a taxa média é usada</translation>
+    </message>
+    <message>
+        <source>Failures rising (β = %1, p = %2): the rate at the end of the records, %3 a year, is used</source>
+        <translation>Falhas em alta (β = %1, p = %2): é usada a taxa no fim dos registros, %3 por ano</translation>
+    </message>
+    <message>
+        <source>Failures falling (β = %1, p = %2): the rate at the end of the records, %3 a year, is used</source>
+        <translation>Falhas em queda (β = %1, p = %2): é usada a taxa no fim dos registros, %3 por ano</translation>
+    </message>
 </context>
 <context>
     <name>ReportDetailsDialog</name>

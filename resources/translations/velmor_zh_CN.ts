@@ -2170,6 +2170,18 @@ The results cannot be computed from these figures. Please check the figures unde
             <numerusform>，%Ln 张故障工单，同一设备 %1 天内的重复工单计为一次</numerusform>
         </translation>
     </message>
+    <message>
+        <source>No trend in the failures (Laplace U = %1, p = %2): the average rate is used</source>
+        <translation>故障无趋势（Laplace U = %1，p = %2）：采用平均故障率</translation>
+    </message>
+    <message>
+        <source>Failures rising (β = %1, p = %2): the rate at the end of the records, %3 a year, is used</source>
+        <translation>故障呈上升趋势（β = %1，p = %2）：采用记录末期的故障率，每年 %3 次</translation>
+    </message>
+    <message>
+        <source>Failures falling (β = %1, p = %2): the rate at the end of the records, %3 a year, is used</source>
+        <translation>故障呈下降趋势（β = %1，p = %2）：采用记录末期的故障率，每年 %3 次</translation>
+    </message>
 </context>
 <context>
     <name>ReportDetailsDialog</name>

@@ -142,6 +142,14 @@ void writeRecordsMember(QByteArray &out, const RecordsEvidence &records)
     writeMember(out, "medianHours", optionalNumber(summary.medianHours));
     writeMember(out, "hours10", optionalNumber(summary.hours10));
     writeMember(out, "hours90", optionalNumber(summary.hours90));
+    if (!summary.worstAssets.empty()) {
+        QByteArray assets = "[";
+        for (const AssetFailures &asset : summary.worstAssets)
+            assets += (assets.size() > 1 ? ", [" : " [") + jsonString(asset.asset) + ", "
+                      + QByteArray::number(asset.failures) + ", " + optionalNumber(asset.medianRepairHours) + ", "
+                      + optionalNumber(asset.medianDowntime) + "]";
+        writeMember(out, "assets", assets + " ]");
+    }
     if (summary.trend)
         writeMember(out, "trend",
                     "{ \"u\": " + jsonNumber(summary.trend->laplaceU) + ", \"p\": " + jsonNumber(summary.trend->p)
@@ -255,6 +263,25 @@ std::optional<QString> readRecordsMember(const QJsonValue &value, std::optional<
           std::pair{"medianDowntime", &summary.medianDowntime}}) {
         if (!readHours(object, QLatin1StringView(key), *hours))
             return recordsInvalid(QLatin1StringView(key));
+    }
+    // The worst actors: [name, failures, median repair hours, median downtime].
+    const QJsonArray assets = object.value(QLatin1StringView("assets")).toArray();
+    if (assets.size() > kWorstAssetsKept)
+        return recordsInvalid(QLatin1StringView("assets"));
+    for (const QJsonValue &value : assets) {
+        const QJsonArray asset = value.toArray();
+        const std::optional<int> failed = count(asset.at(1));
+        AssetFailures read{asset.at(0).toString(), failed.value_or(0), std::nullopt, std::nullopt};
+        const auto hours = [](const QJsonValue &v, std::optional<double> &to) {
+            to = v.isDouble() ? std::optional(v.toDouble()) : std::nullopt;
+            return v.isNull() || (v.isDouble() && v.toDouble() >= 0 && std::isfinite(v.toDouble()));
+        };
+        if (asset.size() != 4 || !isName(asset.at(0)) || read.asset.isEmpty() || !failed || *failed < 1
+            || *failed > summary.failures || !hours(asset.at(2), read.medianRepairHours)
+            || !hours(asset.at(3), read.medianDowntime))
+            return recordsInvalid(QLatin1StringView("assets"));
+        read.asset = withoutDirectionControls(read.asset);
+        summary.worstAssets.push_back(read);
     }
     // Files written before the trend was tested have none.
     if (const QJsonValue trend = object.value(QLatin1StringView("trend")); !trend.isUndefined()) {

@@ -15,22 +15,29 @@ std::optional<double> sumOf(const std::optional<double> &a, const std::optional<
 
 std::vector<FailureEvent> failureEventsOf(std::vector<FailureOrder> orders, int gapDays)
 {
-    for (FailureOrder &order : orders)
-        order.asset = order.asset.trimmed().toCaseFolded();
-    std::stable_sort(orders.begin(), orders.end(), [](const FailureOrder &a, const FailureOrder &b) {
-        return a.asset != b.asset ? a.asset < b.asset : a.date < b.date;
+    // Grouped by the asset's name, blanks and case aside; each event keeps
+    // the name as its first order writes it.
+    std::vector<std::pair<QString, std::size_t>> byAsset;
+    byAsset.reserve(orders.size());
+    for (std::size_t i = 0; i < orders.size(); ++i)
+        byAsset.emplace_back(orders[i].asset.trimmed().toCaseFolded(), i);
+    std::stable_sort(byAsset.begin(), byAsset.end(), [&](const auto &a, const auto &b) {
+        return a.first != b.first ? a.first < b.first : orders[a.second].date < orders[b.second].date;
     });
     std::vector<FailureEvent> events;
+    QString lastAsset;
     QDate lastOrder;
-    for (const FailureOrder &order : orders) {
-        const bool repeat = !events.empty() && !order.asset.isEmpty() && events.back().asset == order.asset
-                            && lastOrder.daysTo(order.date) <= gapDays;
+    for (const auto &[asset, i] : byAsset) {
+        const FailureOrder &order = orders[i];
+        const bool repeat =
+            !events.empty() && !asset.isEmpty() && asset == lastAsset && lastOrder.daysTo(order.date) <= gapDays;
         if (!repeat)
-            events.push_back({order.asset, order.date, 0, std::nullopt, std::nullopt});
+            events.push_back({order.asset.trimmed(), order.date, 0, std::nullopt, std::nullopt});
         FailureEvent &event = events.back();
         ++event.orders;
         event.repairHours = sumOf(event.repairHours, order.repairHours);
         event.downtimeHours = sumOf(event.downtimeHours, order.downtimeHours);
+        lastAsset = asset;
         lastOrder = order.date;
     }
     std::stable_sort(events.begin(), events.end(),

@@ -197,6 +197,12 @@ EvidenceReading evidenceOf(const ExportTable &table, const RecordsChoice &choice
             evidence.failureTypes->append(keptName(type));
     }
     evidence.summary = *records.summary;
+    // The assets' names as a facility file can keep them.
+    std::vector<AssetFailures> &assets = evidence.summary.worstAssets;
+    for (AssetFailures &asset : assets)
+        asset.asset = keptName(asset.asset);
+    assets.erase(std::remove_if(assets.begin(), assets.end(), [](const AssetFailures &a) { return a.asset.isEmpty(); }),
+                 assets.end());
     reading.evidence = std::move(evidence);
     return reading;
 }

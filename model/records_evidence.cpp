@@ -65,6 +65,18 @@ QStringList evidenceLines(const RecordsEvidence &evidence, const QLocale &locale
                                                        "records, %3 a year, is used"))
                          .arg(locale.toString(trend.beta, 'f', 2), p, tenths(ratePerYear(summary), locale));
     }
+    // The worst actors, where the export names the assets.
+    QStringList worst;
+    for (std::size_t i = 0; i < summary.worstAssets.size() && i < 3; ++i) {
+        const AssetFailures &asset = summary.worstAssets[i];
+        const QString share =
+            percentageText(std::round(100.0 * asset.failures / std::max(summary.failures, 1)), locale);
+        worst << (asset.failures >= kRepeatFailures ? RecordsText::tr("%1 %2 (%3, repeat failures)")
+                                                    : RecordsText::tr("%1 %2 (%3)"))
+                     .arg(asset.asset, locale.toString(asset.failures), share);
+    }
+    if (!worst.isEmpty())
+        lines << RecordsText::tr("Most failures: %1").arg(worst.join(QStringLiteral(", ")));
     if (evidence.failureTypes)
         lines << RecordsText::tr("Failures counted among the %Ln order(s) of type %1", nullptr, summary.ofFailureTypes)
                      .arg(evidence.failureTypes->isEmpty() ? QStringLiteral("–")
@@ -96,6 +108,24 @@ QStringList evidenceLines(const RecordsEvidence &evidence, const QLocale &locale
     if (summary.undated > 0)
         source += RecordsText::tr(", %Ln row(s) without a date left out", nullptr, summary.undated);
     lines << source + RecordsText::tr(" (SHA-256 %1…)").arg(evidence.sha256.left(12));
+    return lines;
+}
+
+QStringList worstAssetLines(const RecordsSummary &summary, const QLocale &locale)
+{
+    QStringList lines;
+    const double years = summary.rate ? summary.rate->years : 0;
+    for (const AssetFailures &asset : summary.worstAssets) {
+        QString line =
+            RecordsText::tr("%1: %Ln failure(s), %2 a year, %3 of all failures", nullptr, asset.failures)
+                .arg(asset.asset, years > 0 ? tenths(asset.failures / years, locale) : QStringLiteral("–"),
+                     percentageText(std::round(100.0 * asset.failures / std::max(summary.failures, 1)), locale));
+        if (asset.medianRepairHours)
+            line += RecordsText::tr(", median repair %1 hours").arg(tenths(*asset.medianRepairHours, locale));
+        if (asset.failures >= kRepeatFailures)
+            line += RecordsText::tr(", repeat failures");
+        lines << line;
+    }
     return lines;
 }
 

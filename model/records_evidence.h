@@ -44,6 +44,11 @@ inline constexpr qsizetype kMaxRecordsNameLength = 255;
 // export has them, then where the figures came from.
 QStringList evidenceLines(const RecordsEvidence &evidence, const QLocale &locale);
 
+// The assets with the most failures as the command line lists them, one a
+// line: "Pump P-1: 4 failures, 2.0 a year, 24% of all failures, median
+// repair 4.1 hours, repeat failures".
+QStringList worstAssetLines(const RecordsSummary &summary, const QLocale &locale);
+
 // The failures a year the records stand for: the average, or with a trend
 // the power-law's rate at the records' end (β times the average).
 double ratePerYear(const RecordsSummary &summary);

@@ -385,6 +385,7 @@ RecordsReading summariseRecords(const ExportTable &table, const ColumnMapping &m
     std::vector<double> times;
     for (const FailureEvent &event : events)
         times.push_back(double(summary.first.daysTo(event.date)) + 0.5);
+    summary.worstAssets = worstAssetsOf(events);
     summary.trend = trendOf(times, double(summary.first.daysTo(summary.last) + 1));
     summary.rate = failureRateOf(summary.failures, summary.first.daysTo(summary.last) / 365.25);
     if (!hours.empty())

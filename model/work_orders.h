@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
+#include "model/asset_failures.h"
 #include "model/export_table.h"
 #include "model/failure_rate.h"
 #include "model/failure_trend.h"
@@ -74,6 +75,7 @@ struct RecordsSummary {
     std::optional<double> hours10;
     std::optional<double> hours90;
     std::optional<double> medianDowntime;
+    std::vector<AssetFailures> worstAssets; // the assets with the most failures, first ten
     friend bool operator==(const RecordsSummary &, const RecordsSummary &) = default;
 };
 struct RecordsReading {

@@ -131,6 +131,8 @@ int printRecordsFromCommandLine(const model::RecordsRequest &request, const QStr
         return 1;
     for (const QString &line : model::evidenceLines(*records, facility.locale()))
         std::printf("%s\n", qUtf8Printable(model::escapedForMessage(line)));
+    for (const QString &line : model::worstAssetLines(records->summary, facility.locale()))
+        std::printf("  %s\n", qUtf8Printable(model::escapedForMessage(line)));
     return 0;
 }
 

@@ -126,6 +126,9 @@ void WorkOrdersTest::exportsRead()
         QCOMPARE(qRound(records.summary->rate->interval.high * 100), 2550);
         model::RecordsEvidence evidence;
         evidence.summary = *records.summary;
+        // The worst actors, ties by name: Fan F-1 and Pump P-1 with 3 each.
+        QCOMPARE(records.summary->worstAssets.at(1),
+                 (model::AssetFailures{u"Pump P-1"_qs, 3, 4.7, records.summary->worstAssets.at(1).medianDowntime}));
         // The mean repair time is what replacements cost (the median is 4.2).
         QCOMPARE(model::recordsFigureTexts(*records.summary, QLocale::c()).back().second, u"4.3"_qs);
         QCOMPARE(model::evidenceLines(evidence, QLocale::c()).first(),

@@ -2199,6 +2199,33 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <source>Failures falling (β = %1, p = %2): the rate at the end of the records, %3 a year, is used</source>
         <translation>Ausfälle fallend (β = %1, p = %2): die Rate am Ende der Aufzeichnungen, %3 pro Jahr, wird verwendet</translation>
     </message>
+    <message>
+        <source>%1 %2 (%3, repeat failures)</source>
+        <translation>%1 %2 (%3, wiederholte Ausfälle)</translation>
+    </message>
+    <message>
+        <source>%1 %2 (%3)</source>
+        <translation>%1 %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Most failures: %1</source>
+        <translation>Meiste Ausfälle: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %Ln failure(s), %2 a year, %3 of all failures</source>
+        <translation>
+            <numerusform>%1: %Ln Ausfall, %2 pro Jahr, %3 aller Ausfälle</numerusform>
+            <numerusform>%1: %Ln Ausfälle, %2 pro Jahr, %3 aller Ausfälle</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, median repair %1 hours</source>
+        <translation>, Reparatur im Median %1 Stunden</translation>
+    </message>
+    <message>
+        <source>, repeat failures</source>
+        <translation>, wiederholte Ausfälle</translation>
+    </message>
 </context>
 <context>
     <name>ReportDetailsDialog</name>

@@ -131,6 +131,13 @@
             <numerusform>, %Ln failure orders, repeats on one asset within %1 days counted as one</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1: %Ln failure(s), %2 a year, %3 of all failures</source>
+        <translation>
+            <numerusform>%1: %Ln failure, %2 a year, %3 of all failures</numerusform>
+            <numerusform>%1: %Ln failures, %2 a year, %3 of all failures</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ReportText</name>

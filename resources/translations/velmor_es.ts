@@ -2199,6 +2199,33 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <source>Failures falling (β = %1, p = %2): the rate at the end of the records, %3 a year, is used</source>
         <translation>Fallos en descenso (β = %1, p = %2): se usa la tasa al final de los registros, %3 al año</translation>
     </message>
+    <message>
+        <source>%1 %2 (%3, repeat failures)</source>
+        <translation>%1 %2 (%3, fallos repetidos)</translation>
+    </message>
+    <message>
+        <source>%1 %2 (%3)</source>
+        <translation>%1 %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Most failures: %1</source>
+        <translation>Más fallos: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %Ln failure(s), %2 a year, %3 of all failures</source>
+        <translation>
+            <numerusform>%1: %Ln fallo, %2 al año, %3 de todos los fallos</numerusform>
+            <numerusform>%1: %Ln fallos, %2 al año, %3 de todos los fallos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, median repair %1 hours</source>
+        <translation>, reparación mediana %1 horas</translation>
+    </message>
+    <message>
+        <source>, repeat failures</source>
+        <translation>, fallos repetidos</translation>
+    </message>
 </context>
 <context>
     <name>ReportDetailsDialog</name>

@@ -2189,15 +2189,42 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>No trend in the failures (Laplace U = %1, p = %2): the average rate is used</source>
-        <translation>Aucune tendance dans les défaillances (Laplace U = %1, p = %2) : le taux moyen est utilisé</translation>
+        <translation>Aucune tendance dans les défaillances (Laplace U = %1, p = %2)&#xa0;: le taux moyen est utilisé</translation>
     </message>
     <message>
         <source>Failures rising (β = %1, p = %2): the rate at the end of the records, %3 a year, is used</source>
-        <translation>Défaillances en hausse (β = %1, p = %2) : le taux à la fin des relevés, %3 par an, est utilisé</translation>
+        <translation>Défaillances en hausse (β = %1, p = %2)&#xa0;: le taux à la fin des relevés, %3 par an, est utilisé</translation>
     </message>
     <message>
         <source>Failures falling (β = %1, p = %2): the rate at the end of the records, %3 a year, is used</source>
-        <translation>Défaillances en baisse (β = %1, p = %2) : le taux à la fin des relevés, %3 par an, est utilisé</translation>
+        <translation>Défaillances en baisse (β = %1, p = %2)&#xa0;: le taux à la fin des relevés, %3 par an, est utilisé</translation>
+    </message>
+    <message>
+        <source>%1 %2 (%3, repeat failures)</source>
+        <translation>%1 %2 (%3, défaillances répétées)</translation>
+    </message>
+    <message>
+        <source>%1 %2 (%3)</source>
+        <translation>%1 %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Most failures: %1</source>
+        <translation>Le plus de défaillances : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %Ln failure(s), %2 a year, %3 of all failures</source>
+        <translation>
+            <numerusform>%1 : %Ln défaillance, %2 par an, %3 de toutes les défaillances</numerusform>
+            <numerusform>%1 : %Ln défaillances, %2 par an, %3 de toutes les défaillances</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, median repair %1 hours</source>
+        <translation>, réparation médiane %1 heures</translation>
+    </message>
+    <message>
+        <source>, repeat failures</source>
+        <translation>, défaillances répétées</translation>
     </message>
 </context>
 <context>

@@ -2199,6 +2199,33 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <source>Failures falling (β = %1, p = %2): the rate at the end of the records, %3 a year, is used</source>
         <translation>Falhas em queda (β = %1, p = %2): é usada a taxa no fim dos registros, %3 por ano</translation>
     </message>
+    <message>
+        <source>%1 %2 (%3, repeat failures)</source>
+        <translation>%1 %2 (%3, falhas repetidas)</translation>
+    </message>
+    <message>
+        <source>%1 %2 (%3)</source>
+        <translation>%1 %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Most failures: %1</source>
+        <translation>Mais falhas: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %Ln failure(s), %2 a year, %3 of all failures</source>
+        <translation>
+            <numerusform>%1: %Ln falha, %2 por ano, %3 de todas as falhas</numerusform>
+            <numerusform>%1: %Ln falhas, %2 por ano, %3 de todas as falhas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, median repair %1 hours</source>
+        <translation>, reparo mediano %1 horas</translation>
+    </message>
+    <message>
+        <source>, repeat failures</source>
+        <translation>, falhas repetidas</translation>
+    </message>
 </context>
 <context>
     <name>ReportDetailsDialog</name>

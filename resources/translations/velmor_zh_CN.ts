@@ -2182,6 +2182,32 @@ The results cannot be computed from these figures. Please check the figures unde
         <source>Failures falling (β = %1, p = %2): the rate at the end of the records, %3 a year, is used</source>
         <translation>故障呈下降趋势（β = %1，p = %2）：采用记录末期的故障率，每年 %3 次</translation>
     </message>
+    <message>
+        <source>%1 %2 (%3, repeat failures)</source>
+        <translation>%1 %2 次（%3，重复故障）</translation>
+    </message>
+    <message>
+        <source>%1 %2 (%3)</source>
+        <translation>%1 %2 次（%3）</translation>
+    </message>
+    <message>
+        <source>Most failures: %1</source>
+        <translation>故障最多：%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %Ln failure(s), %2 a year, %3 of all failures</source>
+        <translation>
+            <numerusform>%1：%Ln 次故障，每年 %2 次，占全部故障的 %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, median repair %1 hours</source>
+        <translation>，维修工时中位数 %1 小时</translation>
+    </message>
+    <message>
+        <source>, repeat failures</source>
+        <translation>，重复故障</translation>
+    </message>
 </context>
 <context>
     <name>ReportDetailsDialog</name>

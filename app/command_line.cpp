@@ -6,6 +6,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -36,10 +37,10 @@ QString fileIdentity(const QString &path)
 
 // How the export is read: sheet, columns, words and date order; why not.
 std::optional<QString> readRecordsOptions(const QCommandLineParser &parser,
-                                          const std::array<const QCommandLineOption *, 5> &options,
+                                          const std::array<const QCommandLineOption *, 6> &options,
                                           model::RecordsRequest &request)
 {
-    const auto &[sheet, columns, words, types, dateOrder] = options;
+    const auto &[sheet, columns, words, types, installed, dateOrder] = options;
     for (const QCommandLineOption *option : options) {
         if (parser.isSet(*option) && request.file.isEmpty())
             return QCoreApplication::translate("main", "--%1 goes with --records").arg(option->names().constFirst());
@@ -55,6 +56,12 @@ std::optional<QString> readRecordsOptions(const QCommandLineParser &parser,
         request.failureWords = model::failureWordsOf(parser.value(*words));
     if (parser.isSet(*types))
         request.failureTypes = model::failureWordsOf(parser.value(*types));
+    if (parser.isSet(*installed)) {
+        request.installed = QDate::fromString(parser.value(*installed), Qt::ISODate);
+        if (!request.installed.isValid())
+            return QCoreApplication::translate("main", "--installed takes a date such as 2024-03-01, not \"%1\"")
+                .arg(model::escapedForMessage(parser.value(*installed)));
+    }
     if (parser.isSet(*dateOrder)) {
         request.slashOrder = model::slashOrderNamed(parser.value(*dateOrder));
         if (!request.slashOrder)
@@ -122,6 +129,12 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
                                             "(separated by commas, e.g. \"CM,EM\") as failures, instead of the "
                                             "corrective and breakdown types guessed from the work-type column."),
         QStringLiteral("TYPES"));
+    const QCommandLineOption installed(
+        QStringLiteral("installed"),
+        QCoreApplication::translate("main", "With --records, checks the failures before the system was installed on "
+                                            "DATE (2024-03-01) against those after it, beside the reduction the case "
+                                            "assumes."),
+        QStringLiteral("DATE"));
     const QCommandLineOption dateOrder(
         QStringLiteral("date-order"),
         QCoreApplication::translate("main", "With --records, reads dates such as 03/04/2024 day first (dmy) or "
@@ -138,7 +151,7 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
     parser.addOption(workbook);
     parser.addOption(summary);
     parser.addOption(records);
-    for (const QCommandLineOption *option : {&sheet, &columns, &words, &types, &dateOrder})
+    for (const QCommandLineOption *option : {&sheet, &columns, &words, &types, &installed, &dateOrder})
         parser.addOption(*option);
     parser.addOption(language);
     parser.addPositionalArgument(QStringLiteral("FILE"),
@@ -209,7 +222,7 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
                                                               "--summary"));
     }
     if (const std::optional<QString> why =
-            readRecordsOptions(parser, {&sheet, &columns, &words, &types, &dateOrder}, line.records))
+            readRecordsOptions(parser, {&sheet, &columns, &words, &types, &installed, &dateOrder}, line.records))
         return refuse(*why);
     if (parser.isSet(summary)) {
         if (parser.value(summary).isEmpty())

@@ -18,8 +18,8 @@ namespace app {
 //                                            to; with --report or --workbook,
 //                                            applied to the figures written;
 //                                            --sheet, --records-columns,
-//                                            --records-words, --records-types
-//                                            and --date-order
+//                                            --records-words, --records-types,
+//                                            --installed and --date-order
 //                                            say how it is read
 //   velmor-calculator --help | --version
 // Each may add --language CODE (de, en, es, fr, pt_BR, zh_CN) for the

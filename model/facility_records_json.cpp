@@ -150,6 +150,11 @@ void writeRecordsMember(QByteArray &out, const RecordsEvidence &records)
                       + optionalNumber(asset.medianDowntime) + "]";
         writeMember(out, "assets", assets + " ]");
     }
+    if (summary.check)
+        writeMember(out, "check",
+                    "{ \"installed\": " + jsonString(summary.check->installed.toString(Qt::ISODate))
+                        + ", \"before\": " + QByteArray::number(summary.check->before)
+                        + ", \"after\": " + QByteArray::number(summary.check->after) + " }");
     if (summary.trend)
         writeMember(out, "trend",
                     "{ \"u\": " + jsonNumber(summary.trend->laplaceU) + ", \"p\": " + jsonNumber(summary.trend->p)
@@ -282,6 +287,17 @@ std::optional<QString> readRecordsMember(const QJsonValue &value, std::optional<
             return recordsInvalid(QLatin1StringView("assets"));
         read.asset = withoutDirectionControls(read.asset);
         summary.worstAssets.push_back(read);
+    }
+    // The counts before and after the installation; the rest computed again.
+    if (const QJsonValue check = object.value(QLatin1StringView("check")); !check.isUndefined()) {
+        const QJsonObject values = check.toObject();
+        const std::optional<int> before = count(values.value(QLatin1StringView("before")));
+        const std::optional<int> after = count(values.value(QLatin1StringView("after")));
+        const QDate installed = QDate::fromString(values.value(QLatin1StringView("installed")).toString(), Qt::ISODate);
+        if (before && after && *before + qint64(*after) == summary.failures)
+            summary.check = savingsCheckOf(*before, *after, summary.first, summary.last, installed);
+        if (!summary.check)
+            return recordsInvalid(QLatin1StringView("check"));
     }
     // Files written before the trend was tested have none.
     if (const QJsonValue trend = object.value(QLatin1StringView("trend")); !trend.isUndefined()) {

@@ -102,6 +102,8 @@ RecordsChoice startingChoice(const ExportTable &table, const std::optional<Recor
         choice.mapping = guessMapping(table.header);
     }
     choice.failureWords = previous ? previous->failureWords : defaultFailureWords();
+    if (previous && previous->summary.check)
+        choice.installed = previous->summary.check->installed;
     const std::vector<WorkTypeCount> types = workTypesOf(table, choice.mapping[std::size_t(WorkOrderColumn::WorkType)]);
     if (!types.empty()) {
         QStringList kept;
@@ -169,7 +171,7 @@ EvidenceReading evidenceOf(const ExportTable &table, const RecordsChoice &choice
         return reading;
     }
     const RecordsReading records =
-        summariseRecords(table, choice.mapping, choice.dateForm, choice.failureWords, locale, types);
+        summariseRecords(table, choice.mapping, choice.dateForm, choice.failureWords, locale, types, choice.installed);
     if (!records.summary) {
         reading.problem = records.problem;
         return reading;

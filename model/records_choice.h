@@ -24,6 +24,8 @@ struct RecordsChoice {
     // The work types that mean a corrective or breakdown order, where the
     // export has a work-type column; none: every order may be a failure.
     std::optional<QStringList> failureTypes;
+    // When the system went in, to check the failures before against after.
+    QDate installed;
 };
 
 // The choice to start from: the columns and words the facility's records

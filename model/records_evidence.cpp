@@ -65,6 +65,16 @@ QStringList evidenceLines(const RecordsEvidence &evidence, const QLocale &locale
                                                        "records, %3 a year, is used"))
                          .arg(locale.toString(trend.beta, 'f', 2), p, tenths(ratePerYear(summary), locale));
     }
+    if (const std::optional<SavingsCheck> &check = summary.check) {
+        const auto percent = [&](double share) {
+            return std::isfinite(share) ? percentageText(std::round(100 * share), locale) : QStringLiteral("–∞");
+        };
+        lines << RecordsText::tr("Failures before %1: %2 in %3 years; after: %4 in %5 years; measured reduction %6, "
+                                 "%7 between %8 and %9")
+                     .arg(isoDate(check->installed), locale.toString(check->before), tenths(check->beforeYears, locale),
+                          locale.toString(check->after), tenths(check->afterYears, locale), percent(check->reduction),
+                          percentageText(90, locale), percent(check->low), percent(check->high));
+    }
     // The worst actors, where the export names the assets.
     QStringList worst;
     for (std::size_t i = 0; i < summary.worstAssets.size() && i < 3; ++i) {

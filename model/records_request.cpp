@@ -68,6 +68,8 @@ std::optional<QString> applyRequest(RecordsChoice &choice, const ExportTable &ta
         choice.failureWords = *request.failureWords;
     if (request.failureTypes)
         choice.failureTypes = *request.failureTypes;
+    if (request.installed.isValid())
+        choice.installed = request.installed;
     return std::nullopt;
 }
 

@@ -19,6 +19,7 @@ struct RecordsRequest {
     QString sheet; // a workbook's sheet, by its number from 1 or its name; empty: the first
     std::optional<QStringList> failureWords;
     std::optional<QStringList> failureTypes;            // the work types of failures; none: guessed
+    QDate installed;                                    // when the system went in; invalid: not checked
     std::optional<DateForm> slashOrder;                 // day or month first, where slashes leave it open
     std::array<QString, kWorkOrderColumnCount> columns; // header names; empty: guessed
 };

@@ -280,7 +280,7 @@ QStringList defaultFailureWords()
 
 RecordsReading summariseRecords(const ExportTable &table, const ColumnMapping &mapping, DateForm form,
                                 const QStringList &failureWords, const QLocale &locale,
-                                const std::optional<QStringList> &failureTypes)
+                                const std::optional<QStringList> &failureTypes, const QDate &installed)
 {
     RecordsReading reading;
     const std::optional<int> dateColumn = mapping[std::size_t(WorkOrderColumn::Date)];
@@ -386,6 +386,10 @@ RecordsReading summariseRecords(const ExportTable &table, const ColumnMapping &m
     for (const FailureEvent &event : events)
         times.push_back(double(summary.first.daysTo(event.date)) + 0.5);
     summary.worstAssets = worstAssetsOf(events);
+    std::vector<QDate> dates;
+    for (const FailureEvent &event : events)
+        dates.push_back(event.date);
+    summary.check = savingsCheckOf(dates, summary.first, summary.last, installed);
     summary.trend = trendOf(times, double(summary.first.daysTo(summary.last) + 1));
     summary.rate = failureRateOf(summary.failures, summary.first.daysTo(summary.last) / 365.25);
     if (!hours.empty())

@@ -5,6 +5,7 @@
 #include "model/export_table.h"
 #include "model/failure_rate.h"
 #include "model/failure_trend.h"
+#include "model/savings_check.h"
 
 #include <QDate>
 #include <QLocale>
@@ -76,6 +77,7 @@ struct RecordsSummary {
     std::optional<double> hours90;
     std::optional<double> medianDowntime;
     std::vector<AssetFailures> worstAssets; // the assets with the most failures, first ten
+    std::optional<SavingsCheck> check;      // before and after the installation, where one is given
     friend bool operator==(const RecordsSummary &, const RecordsSummary &) = default;
 };
 struct RecordsReading {
@@ -94,6 +96,7 @@ struct RecordsReading {
 // failures (the words then apply within them); without, every order is.
 RecordsReading summariseRecords(const ExportTable &table, const ColumnMapping &mapping, DateForm form,
                                 const QStringList &failureWords, const QLocale &locale,
-                                const std::optional<QStringList> &failureTypes = std::nullopt);
+                                const std::optional<QStringList> &failureTypes = std::nullopt,
+                                const QDate &installed = QDate());
 
 } // namespace model

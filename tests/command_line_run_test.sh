@@ -265,6 +265,11 @@ run --records "$work/stale.csv" --records-words Rolle || status=$?
 if [ "$status" -eq 0 ] && grep -qF "0 bearing failures" "$work/out"; then verdict ok "--records-words given: no failure is a result"
 else verdict fail "--records-words given: no failure is a result" "status $status"; fi
 status=0
+run --records "$data/work_orders_comma.csv" --installed 2024-03-01 || status=$?
+if [ "$status" -eq 0 ] && grep -qF "Failures before 2024-03-01: 8 in 1.0 years; after: 9 in 1.0 years" "$work/out" \
+  && grep -qF "The case assumes 80% fewer bearing failures." "$work/out"; then verdict ok "--installed checks the savings"
+else verdict fail "--installed checks the savings" "status $status"; fi
+status=0
 run --records "$work/open.csv" --date-order dmy || status=$?
 if [ "$status" -eq 0 ] && grep -qF "from 2024-02-01 to 2025-01-02" "$work/out"; then verdict ok "--date-order dmy"
 else verdict fail "--date-order dmy" "status $status"; fi

@@ -8,6 +8,7 @@
 #include "model/failure_types.h"
 #include "model/records_choice.h"
 #include "model/records_evidence.h"
+#include "model/savings_check.h"
 #include "model/work_orders.h"
 #include "workbook/xlsx_records.h"
 
@@ -53,6 +54,8 @@ private slots:
     void failureTypesGuessed();
     void failureTrend_data();
     void failureTrend();
+    void savingsChecked_data();
+    void savingsChecked();
     void namesKeptWithoutDirectionControls();
 };
 
@@ -321,6 +324,47 @@ void WorkOrdersTest::failureTrend()
     summary.rate = model::failureRateOf(int(times.size()), 2);
     summary.trend = trend;
     QCOMPARE(model::ratePerYear(summary), (trend->significant() ? trend->beta : 1.0) * double(times.size()) / 2);
+}
+
+// The reduction's bounds are where the binomial tails of the failures after
+// the installation, given all failures, are 5 % each: worked in the test.
+void WorkOrdersTest::savingsChecked_data()
+{
+    QTest::addColumn<int>("before");
+    QTest::addColumn<int>("after");
+    QTest::newRow("no change") << 8 << 9;
+    QTest::newRow("fewer after") << 20 << 3;
+    QTest::newRow("none after") << 10 << 0;
+}
+
+void WorkOrdersTest::savingsChecked()
+{
+    QFETCH(int, before);
+    QFETCH(int, after);
+    const QDate first(2022, 1, 1), installed(2023, 7, 1), last(2024, 12, 31);
+    const std::optional<model::SavingsCheck> check = model::savingsCheckOf(before, after, first, last, installed);
+    QVERIFY(check);
+    const double t1 = first.daysTo(installed) / 365.25, t2 = installed.daysTo(last) / 365.25;
+    QCOMPARE(check->reduction, 1 - (after / t2) / (before / t1));
+    const int n = before + after;
+    // The share after at a reduction, and the chance of k or more (or fewer) after.
+    const auto shareAt = [&](double reduction) { return (1 - reduction) * t2 / (t1 + (1 - reduction) * t2); };
+    const auto tail = [&](double p, bool upper) {
+        double sum = 0;
+        for (int k = upper ? after : 0; k <= (upper ? n : after); ++k) {
+            double choose = 1;
+            for (int i = 1; i <= k; ++i)
+                choose = choose * (n - k + i) / i;
+            sum += choose * std::pow(p, k) * std::pow(1 - p, n - k);
+        }
+        return sum;
+    };
+    QVERIFY(qAbs(tail(shareAt(check->low), false) - 0.05) < 1e-9);
+    if (after > 0)
+        QVERIFY(qAbs(tail(shareAt(check->high), true) - 0.05) < 1e-9);
+    else
+        QCOMPARE(check->high, 1.0);
+    QVERIFY(!model::savingsCheckOf(before, after, first, last, last.addDays(1)));
 }
 
 // A name that turns the page's writing direction is kept without the turn,

@@ -2226,6 +2226,10 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <source>, repeat failures</source>
         <translation>, wiederholte Ausfälle</translation>
     </message>
+    <message>
+        <source>Failures before %1: %2 in %3 years; after: %4 in %5 years; measured reduction %6, %7 between %8 and %9</source>
+        <translation>Ausfälle vor dem %1: %2 in %3 Jahren; danach: %4 in %5 Jahren; gemessene Senkung %6, zu %7 zwischen %8 und %9</translation>
+    </message>
 </context>
 <context>
     <name>ReportDetailsDialog</name>
@@ -3245,6 +3249,18 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     <message>
         <source>With --records, counts only the work orders of the work types TYPES (separated by commas, e.g. &quot;CM,EM&quot;) as failures, instead of the corrective and breakdown types guessed from the work-type column.</source>
         <translation>Zählt mit --records nur die Arbeitsaufträge der Auftragsarten TYPES (durch Kommas getrennt, z. B. „CM,EM“) als Ausfälle, statt der aus der Spalte der Auftragsart erratenen Instandsetzungs- und Störungsarten.</translation>
+    </message>
+    <message>
+        <source>The case assumes %1 fewer bearing failures.</source>
+        <translation>Die Berechnung nimmt %1 weniger Lagerausfälle an.</translation>
+    </message>
+    <message>
+        <source>--installed takes a date such as 2024-03-01, not &quot;%1&quot;</source>
+        <translation>--installed erwartet ein Datum wie 2024-03-01, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>With --records, checks the failures before the system was installed on DATE (2024-03-01) against those after it, beside the reduction the case assumes.</source>
+        <translation>Vergleicht mit --records die Ausfälle vor der Installation des Systems am DATE (2024-03-01) mit denen danach, neben der angenommenen Senkung.</translation>
     </message>
 </context>
 <context>

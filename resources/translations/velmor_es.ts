@@ -2226,6 +2226,10 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <source>, repeat failures</source>
         <translation>, fallos repetidos</translation>
     </message>
+    <message>
+        <source>Failures before %1: %2 in %3 years; after: %4 in %5 years; measured reduction %6, %7 between %8 and %9</source>
+        <translation>Fallos antes del %1: %2 en %3 años; después: %4 en %5 años; reducción medida %6, al %7 entre %8 y %9</translation>
+    </message>
 </context>
 <context>
     <name>ReportDetailsDialog</name>
@@ -3245,6 +3249,18 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     <message>
         <source>With --records, counts only the work orders of the work types TYPES (separated by commas, e.g. &quot;CM,EM&quot;) as failures, instead of the corrective and breakdown types guessed from the work-type column.</source>
         <translation>Con --records, cuenta como fallos solo las órdenes de trabajo de los tipos TYPES (separados por comas, p. ej. «CM,EM»), en lugar de los tipos correctivos y de avería deducidos de la columna de tipo de orden.</translation>
+    </message>
+    <message>
+        <source>The case assumes %1 fewer bearing failures.</source>
+        <translation>El cálculo supone un %1 menos de fallos de rodamientos.</translation>
+    </message>
+    <message>
+        <source>--installed takes a date such as 2024-03-01, not &quot;%1&quot;</source>
+        <translation>--installed espera una fecha como 2024-03-01, no «%1»</translation>
+    </message>
+    <message>
+        <source>With --records, checks the failures before the system was installed on DATE (2024-03-01) against those after it, beside the reduction the case assumes.</source>
+        <translation>Con --records, compara los fallos anteriores a la instalación del sistema el DATE (2024-03-01) con los posteriores, junto a la reducción supuesta.</translation>
     </message>
 </context>
 <context>

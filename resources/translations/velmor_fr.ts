@@ -2209,13 +2209,13 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>Most failures: %1</source>
-        <translation>Le plus de défaillances : %1</translation>
+        <translation>Le plus de défaillances&#xa0;: %1</translation>
     </message>
     <message numerus="yes">
         <source>%1: %Ln failure(s), %2 a year, %3 of all failures</source>
         <translation>
-            <numerusform>%1 : %Ln défaillance, %2 par an, %3 de toutes les défaillances</numerusform>
-            <numerusform>%1 : %Ln défaillances, %2 par an, %3 de toutes les défaillances</numerusform>
+            <numerusform>%1&#xa0;: %Ln défaillance, %2 par an, %3 de toutes les défaillances</numerusform>
+            <numerusform>%1&#xa0;: %Ln défaillances, %2 par an, %3 de toutes les défaillances</numerusform>
         </translation>
     </message>
     <message>
@@ -2225,6 +2225,10 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     <message>
         <source>, repeat failures</source>
         <translation>, défaillances répétées</translation>
+    </message>
+    <message>
+        <source>Failures before %1: %2 in %3 years; after: %4 in %5 years; measured reduction %6, %7 between %8 and %9</source>
+        <translation>Défaillances avant le %1 : %2 en %3 ans ; après : %4 en %5 ans ; réduction mesurée %6, à %7 entre %8 et %9</translation>
     </message>
 </context>
 <context>
@@ -3245,6 +3249,18 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     <message>
         <source>With --records, counts only the work orders of the work types TYPES (separated by commas, e.g. &quot;CM,EM&quot;) as failures, instead of the corrective and breakdown types guessed from the work-type column.</source>
         <translation>Avec --records, ne compte comme défaillances que les ordres de travail des types TYPES (séparés par des virgules, p. ex. «&#xa0;CM,EM&#xa0;»), au lieu des types correctifs et de dépannage devinés d’après la colonne du type d’ordre.</translation>
+    </message>
+    <message>
+        <source>The case assumes %1 fewer bearing failures.</source>
+        <translation>Le calcul suppose %1 de défaillances de roulement en moins.</translation>
+    </message>
+    <message>
+        <source>--installed takes a date such as 2024-03-01, not &quot;%1&quot;</source>
+        <translation>--installed attend une date telle que 2024-03-01, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>With --records, checks the failures before the system was installed on DATE (2024-03-01) against those after it, beside the reduction the case assumes.</source>
+        <translation>Avec --records, compare les défaillances avant l’installation du système le DATE (2024-03-01) à celles d’après, à côté de la réduction supposée.</translation>
     </message>
 </context>
 <context>

@@ -2226,6 +2226,10 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <source>, repeat failures</source>
         <translation>, falhas repetidas</translation>
     </message>
+    <message>
+        <source>Failures before %1: %2 in %3 years; after: %4 in %5 years; measured reduction %6, %7 between %8 and %9</source>
+        <translation>Falhas antes de %1: %2 em %3 anos; depois: %4 em %5 anos; redução medida %6, %7 entre %8 e %9</translation>
+    </message>
 </context>
 <context>
     <name>ReportDetailsDialog</name>
@@ -3245,6 +3249,18 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     <message>
         <source>With --records, counts only the work orders of the work types TYPES (separated by commas, e.g. &quot;CM,EM&quot;) as failures, instead of the corrective and breakdown types guessed from the work-type column.</source>
         <translation>Com --records, conta como falhas apenas as ordens de serviço dos tipos TYPES (separados por vírgulas, p. ex. “CM,EM”), em vez dos tipos corretivos e de quebra deduzidos da coluna de tipo de ordem.</translation>
+    </message>
+    <message>
+        <source>The case assumes %1 fewer bearing failures.</source>
+        <translation>O cálculo supõe %1 menos falhas de rolamento.</translation>
+    </message>
+    <message>
+        <source>--installed takes a date such as 2024-03-01, not &quot;%1&quot;</source>
+        <translation>--installed espera uma data como 2024-03-01, não “%1”</translation>
+    </message>
+    <message>
+        <source>With --records, checks the failures before the system was installed on DATE (2024-03-01) against those after it, beside the reduction the case assumes.</source>
+        <translation>Com --records, compara as falhas antes da instalação do sistema em DATE (2024-03-01) com as posteriores, ao lado da redução suposta.</translation>
     </message>
 </context>
 <context>

@@ -2208,6 +2208,10 @@ The results cannot be computed from these figures. Please check the figures unde
         <source>, repeat failures</source>
         <translation>，重复故障</translation>
     </message>
+    <message>
+        <source>Failures before %1: %2 in %3 years; after: %4 in %5 years; measured reduction %6, %7 between %8 and %9</source>
+        <translation>%1 之前的故障：%3 年内 %2 次；之后：%5 年内 %4 次；实测降幅 %6，%7 置信区间为 %8 至 %9</translation>
+    </message>
 </context>
 <context>
     <name>ReportDetailsDialog</name>
@@ -3221,6 +3225,18 @@ The results cannot be computed from these figures. Please check the figures unde
     <message>
         <source>With --records, counts only the work orders of the work types TYPES (separated by commas, e.g. &quot;CM,EM&quot;) as failures, instead of the corrective and breakdown types guessed from the work-type column.</source>
         <translation>与 --records 一起使用时，只将类型为 TYPES（以逗号分隔，例如“CM,EM”）的工单计为故障，而不是根据工单类型列推测的纠正性和故障抢修类型。</translation>
+    </message>
+    <message>
+        <source>The case assumes %1 fewer bearing failures.</source>
+        <translation>测算假设轴承故障减少 %1。</translation>
+    </message>
+    <message>
+        <source>--installed takes a date such as 2024-03-01, not &quot;%1&quot;</source>
+        <translation>--installed 需要 2024-03-01 这样的日期，而不是“%1”</translation>
+    </message>
+    <message>
+        <source>With --records, checks the failures before the system was installed on DATE (2024-03-01) against those after it, beside the reduction the case assumes.</source>
+        <translation>与 --records 一起使用时，将系统于 DATE（2024-03-01）安装之前的故障与之后的故障进行比较，并列出测算假设的降幅。</translation>
     </message>
 </context>
 <context>

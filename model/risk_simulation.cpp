@@ -194,7 +194,10 @@ std::optional<RiskSummary> simulateRisk(const InputValues &values, const Assumpt
         std::sort(summary.sortedNpvs.begin(), summary.sortedNpvs.end());
         std::sort(paybacks.begin(), paybacks.end());
         summary.npv = quantilesOf(summary.sortedNpvs);
-        summary.paybackMonths = quantilesOf(paybacks);
+        // P10 is the unfavourable end of every measure: for the payback the
+        // longest, reached within it in 90 % of the runs.
+        const Quantiles months = quantilesOf(paybacks);
+        summary.paybackMonths = Quantiles{months.p90, months.p50, months.p10};
         const auto below = std::lower_bound(summary.sortedNpvs.begin(), summary.sortedNpvs.end(), 0.0);
         summary.npvBelowZero = double(below - summary.sortedNpvs.begin()) / summary.runs;
     }

@@ -83,10 +83,12 @@ struct RiskSummary {
     // With an investment only.
     std::optional<Quantiles> npv;
     double meanNpv = 0;
-    std::optional<Quantiles> paybackMonths; // a quantile may be infinite: not paid back
-    std::optional<double> npvBelowZero;     // the share of runs
-    std::vector<RiskRun> keptRuns;          // the first kKeptRiskRuns
-    std::vector<double> sortedSavings;      // every run's, for the histogram and the S-curve
+    // P10 the unfavourable end: the 90th percentile of the months. A
+    // quantile may be infinite: not paid back.
+    std::optional<Quantiles> paybackMonths;
+    std::optional<double> npvBelowZero; // the share of runs
+    std::vector<RiskRun> keptRuns;      // the first kKeptRiskRuns
+    std::vector<double> sortedSavings;  // every run's, for the histogram and the S-curve
     std::vector<double> sortedNpvs;
 };
 

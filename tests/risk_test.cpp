@@ -154,6 +154,8 @@ void RiskTest::sameSeedSameFigures()
     QCOMPARE(again.keptRuns[999].inputs, first.keptRuns[999].inputs);
     QVERIFY(run(12).sortedNpvs != first.sortedNpvs);
     QVERIFY(first.npv->p10 < first.npv->p50 && first.npv->p50 < first.npv->p90);
+    // P10 is the unfavourable end of each measure: the longest payback.
+    QVERIFY(first.paybackMonths->p10 > first.paybackMonths->p50 && first.paybackMonths->p50 > first.paybackMonths->p90);
 }
 
 // The savings are linear in the value of an hour's production, so their

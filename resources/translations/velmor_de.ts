@@ -2657,6 +2657,10 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <source>The range of %1 is too wide: at its ends the arithmetic overflows, so the runs there cannot be computed. Narrow it to simulate the risk.</source>
         <translation>Die Bandbreite von %1 ist zu weit: An ihren Enden läuft die Rechnung über, sodass die Läufe dort nicht berechnet werden können. Engen Sie sie ein, um das Risiko zu simulieren.</translation>
     </message>
+    <message>
+        <source>P10 is each measure&apos;s unfavourable end: savings and net present value reached in 90% of the runs, a payback reached within it in 90% of them. The inputs are drawn independently.</source>
+        <translation>P10 ist jeweils das ungünstige Ende: Einsparung und Kapitalwert werden in 90 % der Durchläufe erreicht, die Amortisation in 90 % der Durchläufe innerhalb dieser Zeit. Die Eingaben werden unabhängig voneinander gezogen.</translation>
+    </message>
 </context>
 <context>
     <name>SafeWrite</name>

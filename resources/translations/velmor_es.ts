@@ -2657,6 +2657,10 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <source>The range of %1 is too wide: at its ends the arithmetic overflows, so the runs there cannot be computed. Narrow it to simulate the risk.</source>
         <translation>El rango de %1 es demasiado amplio: en sus extremos el cálculo se desborda, por lo que las iteraciones allí no pueden calcularse. Redúzcalo para simular el riesgo.</translation>
     </message>
+    <message>
+        <source>P10 is each measure&apos;s unfavourable end: savings and net present value reached in 90% of the runs, a payback reached within it in 90% of them. The inputs are drawn independently.</source>
+        <translation>P10 es el extremo desfavorable de cada medida: ahorro y valor actual neto alcanzados en el 90 % de las simulaciones, amortización lograda dentro de ese plazo en el 90 % de ellas. Las entradas se extraen de forma independiente.</translation>
+    </message>
 </context>
 <context>
     <name>SafeWrite</name>

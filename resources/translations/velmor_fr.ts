@@ -2228,7 +2228,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>Failures before %1: %2 in %3 years; after: %4 in %5 years; measured reduction %6, %7 between %8 and %9</source>
-        <translation>Défaillances avant le %1 : %2 en %3 ans ; après : %4 en %5 ans ; réduction mesurée %6, à %7 entre %8 et %9</translation>
+        <translation>Défaillances avant le %1&#xa0;: %2 en %3 ans&#xa0;; après&#xa0;: %4 en %5 ans&#xa0;; réduction mesurée %6, à %7 entre %8 et %9</translation>
     </message>
 </context>
 <context>
@@ -2656,6 +2656,10 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     <message>
         <source>The range of %1 is too wide: at its ends the arithmetic overflows, so the runs there cannot be computed. Narrow it to simulate the risk.</source>
         <translation>La plage de %1 est trop large&#xa0;: à ses extrémités, le calcul dépasse les limites et les tirages correspondants ne peuvent être calculés. Resserrez-la pour simuler le risque.</translation>
+    </message>
+    <message>
+        <source>P10 is each measure&apos;s unfavourable end: savings and net present value reached in 90% of the runs, a payback reached within it in 90% of them. The inputs are drawn independently.</source>
+        <translation>P10 est l’extrémité défavorable de chaque mesure : économie et valeur actuelle nette atteintes dans 90 % des tirages, retour sur investissement obtenu dans ce délai dans 90 % d’entre eux. Les entrées sont tirées indépendamment.</translation>
     </message>
 </context>
 <context>
@@ -3256,7 +3260,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>--installed takes a date such as 2024-03-01, not &quot;%1&quot;</source>
-        <translation>--installed attend une date telle que 2024-03-01, pas « %1 »</translation>
+        <translation>--installed attend une date telle que 2024-03-01, pas «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>With --records, checks the failures before the system was installed on DATE (2024-03-01) against those after it, beside the reduction the case assumes.</source>

@@ -2657,6 +2657,10 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <source>The range of %1 is too wide: at its ends the arithmetic overflows, so the runs there cannot be computed. Narrow it to simulate the risk.</source>
         <translation>A faixa de %1 é ampla demais: nos seus extremos o cálculo estoura, e as iterações ali não podem ser calculadas. Estreite-a para simular o risco.</translation>
     </message>
+    <message>
+        <source>P10 is each measure&apos;s unfavourable end: savings and net present value reached in 90% of the runs, a payback reached within it in 90% of them. The inputs are drawn independently.</source>
+        <translation>P10 é o extremo desfavorável de cada medida: economia e valor presente líquido atingidos em 90% das simulações, retorno obtido dentro desse prazo em 90% delas. As entradas são sorteadas de forma independente.</translation>
+    </message>
 </context>
 <context>
     <name>SafeWrite</name>

@@ -2634,6 +2634,10 @@ The results cannot be computed from these figures. Please check the figures unde
         <source>The range of %1 is too wide: at its ends the arithmetic overflows, so the runs there cannot be computed. Narrow it to simulate the risk.</source>
         <translation>%1 的区间过宽：在其两端计算会溢出，相应的模拟运行无法计算。请缩小该区间以模拟风险。</translation>
     </message>
+    <message>
+        <source>P10 is each measure&apos;s unfavourable end: savings and net present value reached in 90% of the runs, a payback reached within it in 90% of them. The inputs are drawn independently.</source>
+        <translation>P10 是各项指标的不利端：90% 的模拟运行可达到该节约额和净现值，90% 的运行可在该期限内回本。各项输入独立抽取。</translation>
+    </message>
 </context>
 <context>
     <name>SafeWrite</name>

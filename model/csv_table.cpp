@@ -160,7 +160,7 @@ public:
     bool unclosed() const { return m_unclosed; }
     qsizetype written() const { return m_write; }
     QStringView field(const Field &f) const { return QStringView(m_text).mid(f.start, f.length); }
-    // Whether a field of the record holds a text, blanks aside.
+    // Whether no field of the record holds a text, blanks aside.
     bool blank() const
     {
         return std::all_of(m_fields.begin(), m_fields.end(),
@@ -180,7 +180,6 @@ private:
     std::vector<Field> m_fields;
     int m_count = 0;
     bool m_textBeyond = false;
-    bool m_anyText = false;
     bool m_unclosed = false;
 };
 

@@ -37,10 +37,10 @@ QString fileIdentity(const QString &path)
 
 // How the export is read: sheet, columns, words and date order; why not.
 std::optional<QString> readRecordsOptions(const QCommandLineParser &parser,
-                                          const std::array<const QCommandLineOption *, 6> &options,
+                                          const std::array<const QCommandLineOption *, 8> &options,
                                           model::RecordsRequest &request)
 {
-    const auto &[sheet, columns, words, types, installed, dateOrder] = options;
+    const auto &[sheet, columns, words, types, installed, dateOrder, window, repeatDays] = options;
     for (const QCommandLineOption *option : options) {
         if (parser.isSet(*option) && request.file.isEmpty())
             return QCoreApplication::translate("main", "--%1 goes with --records").arg(option->names().constFirst());
@@ -61,6 +61,17 @@ std::optional<QString> readRecordsOptions(const QCommandLineParser &parser,
         if (!request.installed.isValid())
             return QCoreApplication::translate("main", "--installed takes a date such as 2024-03-01, not \"%1\"")
                 .arg(model::escapedForMessage(parser.value(*installed)));
+    }
+    if (parser.isSet(*window))
+        if (const std::optional<QString> why = model::readPeriodOption(parser.value(*window), request))
+            return QStringLiteral("--window: ") + *why;
+    if (parser.isSet(*repeatDays)) {
+        bool read = false;
+        request.repeatDays = parser.value(*repeatDays).toInt(&read);
+        if (!read || *request.repeatDays < 0 || *request.repeatDays > model::kMaxRepeatDays)
+            return QCoreApplication::translate("main", "--repeat-days takes a number of days from 0 to %1, not \"%2\"")
+                .arg(model::kMaxRepeatDays)
+                .arg(model::escapedForMessage(parser.value(*repeatDays)));
     }
     if (parser.isSet(*dateOrder)) {
         request.slashOrder = model::slashOrderNamed(parser.value(*dateOrder));
@@ -140,6 +151,17 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
         QCoreApplication::translate("main", "With --records, reads dates such as 03/04/2024 day first (dmy) or "
                                             "month first (mdy) where the export does not tell."),
         QStringLiteral("ORDER"));
+    const QCommandLineOption window(
+        QStringLiteral("window"),
+        QCoreApplication::translate("main", "With --records, counts the failures from FROM to TO "
+                                            "(2023-01-01:2024-12-31), the period the export covers, instead of from "
+                                            "its first order to its last."),
+        QStringLiteral("FROM:TO"));
+    const QCommandLineOption repeatDays(
+        QStringLiteral("repeat-days"),
+        QCoreApplication::translate("main", "With --records, counts orders on one asset within DAYS days of each "
+                                            "other as one failure (7 unless given)."),
+        QStringLiteral("DAYS"));
     const QCommandLineOption language(
         QStringLiteral("language"),
         QCoreApplication::translate("main", "Shows the window and writes the report in LANGUAGE: %1.")
@@ -151,7 +173,7 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
     parser.addOption(workbook);
     parser.addOption(summary);
     parser.addOption(records);
-    for (const QCommandLineOption *option : {&sheet, &columns, &words, &types, &installed, &dateOrder})
+    for (const QCommandLineOption *option : {&sheet, &columns, &words, &types, &installed, &dateOrder, &window, &repeatDays})
         parser.addOption(*option);
     parser.addOption(language);
     parser.addPositionalArgument(QStringLiteral("FILE"),
@@ -222,7 +244,7 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
                                                               "--summary"));
     }
     if (const std::optional<QString> why =
-            readRecordsOptions(parser, {&sheet, &columns, &words, &types, &installed, &dateOrder}, line.records))
+            readRecordsOptions(parser, {&sheet, &columns, &words, &types, &installed, &dateOrder, &window, &repeatDays}, line.records))
         return refuse(*why);
     if (parser.isSet(summary)) {
         if (parser.value(summary).isEmpty())

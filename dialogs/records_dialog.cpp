@@ -192,7 +192,7 @@ void RecordsDialog::showColumns(const model::RecordsChoice &choice)
     }
     m_dateForm = choice.dateForm;
     showDateOrder(choice.dateOrderOpen);
-    showTypes(choice.failureTypes);
+    showTypes(choice.counting.failureTypes);
     showEvidence();
 }
 
@@ -249,10 +249,10 @@ model::RecordsChoice RecordsDialog::choiceShown() const
     choice.dateForm = choice.dateOrderOpen ? model::DateForm(m_dateOrder->currentData().toInt()) : m_dateForm;
     choice.failureWords = model::failureWordsOf(m_words->text());
     if (!m_types->isHidden()) {
-        choice.failureTypes = QStringList();
+        choice.counting.failureTypes = QStringList();
         for (int i = 0; i < m_types->count(); ++i)
             if (m_types->item(i)->checkState() == Qt::Checked)
-                choice.failureTypes->append(m_types->item(i)->data(Qt::UserRole).toString());
+                choice.counting.failureTypes->append(m_types->item(i)->data(Qt::UserRole).toString());
     }
     return choice;
 }

@@ -101,6 +101,62 @@ bool readHours(const QJsonObject &object, QLatin1StringView key, std::optional<d
     return true;
 }
 
+QByteArray isoDate(const QDate &date) { return jsonString(date.toString(Qt::ISODate)); }
+
+// A date as the file writes it, or invalid.
+QDate dateOf(const QJsonValue &value) { return QDate::fromString(value.toString(), Qt::ISODate); }
+
+// The counting rule beyond the work types: each part absent where it is
+// as by default, as in files written before it.
+void writeCounting(QByteArray &out, const CountingRule &rule)
+{
+    if (rule.periodGiven())
+        writeMember(out, "period", "[ " + isoDate(rule.from) + ", " + isoDate(rule.to) + " ]");
+    if (rule.repeatDays != kRepeatOrderDays)
+        writeMember(out, "repeatDays", QByteArray::number(rule.repeatDays));
+    if (!rule.leftOut.empty()) {
+        QByteArray orders = "[";
+        for (const LeftOutOrder &order : rule.leftOut)
+            orders += (orders.size() > 1 ? ",\n            [ " : "\n            [ ") + isoDate(order.date) + ", "
+                      + jsonString(order.asset) + ", " + jsonString(order.description) + " ]";
+        writeMember(out, "leftOut", orders + "\n        ]");
+    }
+    if (rule.installed.isValid())
+        writeMember(out, "installed", isoDate(rule.installed));
+}
+
+std::optional<QLatin1StringView> readCounting(const QJsonObject &object, CountingRule &rule)
+{
+    if (const QJsonValue period = object.value(QLatin1StringView("period")); !period.isUndefined()) {
+        rule.from = dateOf(period.toArray().at(0));
+        rule.to = dateOf(period.toArray().at(1));
+        if (period.toArray().size() != 2 || !rule.periodGiven() || rule.from >= rule.to)
+            return QLatin1StringView("period");
+    }
+    if (const QJsonValue days = object.value(QLatin1StringView("repeatDays")); !days.isUndefined()) {
+        const std::optional<int> read = count(days);
+        if (!read || *read > kMaxRepeatDays)
+            return QLatin1StringView("repeatDays");
+        rule.repeatDays = *read;
+    }
+    const QJsonArray leftOut = object.value(QLatin1StringView("leftOut")).toArray();
+    if (std::size_t(leftOut.size()) > kMaxLeftOutOrders)
+        return QLatin1StringView("leftOut");
+    for (const QJsonValue &value : leftOut) {
+        const QJsonArray order = value.toArray();
+        LeftOutOrder read{dateOf(order.at(0)), order.at(1).toString(), order.at(2).toString()};
+        if (order.size() != 3 || !read.date.isValid() || !isName(order.at(1)) || !isName(order.at(2)))
+            return QLatin1StringView("leftOut");
+        rule.leftOut.push_back(read);
+    }
+    if (const QJsonValue installed = object.value(QLatin1StringView("installed")); !installed.isUndefined()) {
+        rule.installed = dateOf(installed);
+        if (!rule.installed.isValid())
+            return QLatin1StringView("installed");
+    }
+    return std::nullopt;
+}
+
 bool isSha256(const QString &text)
 {
     return text.size() == 64
@@ -125,8 +181,9 @@ void writeRecordsMember(QByteArray &out, const RecordsEvidence &records)
     writeMember(out, "columns", columns);
     writeMember(out, "dateForm", jsonString(dateFormName(records.dateForm)));
     writeMember(out, "failureWords", nameArray(records.failureWords));
-    if (records.failureTypes)
-        writeMember(out, "failureTypes", nameArray(*records.failureTypes));
+    if (records.counting.failureTypes)
+        writeMember(out, "failureTypes", nameArray(*records.counting.failureTypes));
+    writeCounting(out, records.counting);
     writeMember(out, "applied", records.applied ? "true" : "false");
     writeMember(out, "workOrders", QByteArray::number(summary.workOrders));
     writeMember(out, "failures", QByteArray::number(summary.failures));
@@ -135,8 +192,20 @@ void writeRecordsMember(QByteArray &out, const RecordsEvidence &records)
     writeMember(out, "ofFailureTypes", QByteArray::number(summary.ofFailureTypes));
     if (summary.failureOrders > summary.failures)
         writeMember(out, "failureOrders", QByteArray::number(summary.failureOrders));
-    writeMember(out, "first", jsonString(summary.first.toString(Qt::ISODate)));
-    writeMember(out, "last", jsonString(summary.last.toString(Qt::ISODate)));
+    if (summary.outsidePeriod > 0)
+        writeMember(out, "outsidePeriod", QByteArray::number(summary.outsidePeriod));
+    if (summary.leftOut > 0)
+        writeMember(out, "leftOutOrders", QByteArray::number(summary.leftOut));
+    writeMember(out, "first", isoDate(summary.first));
+    writeMember(out, "last", isoDate(summary.last));
+    if (summary.endsOnFailure)
+        writeMember(out, "endsOnFailure", "true");
+    if (!summary.eventDates.empty()) {
+        QByteArray dates = "[";
+        for (std::size_t i = 0; i < summary.eventDates.size(); ++i)
+            dates += (i % 6 ? ", " : (i ? ",\n            " : "\n            ")) + isoDate(summary.eventDates[i]);
+        writeMember(out, "events", dates + "\n        ]");
+    }
     if (summary.meanHours)
         writeMember(out, "meanHours", optionalNumber(summary.meanHours));
     writeMember(out, "medianHours", optionalNumber(summary.medianHours));
@@ -152,7 +221,7 @@ void writeRecordsMember(QByteArray &out, const RecordsEvidence &records)
     }
     if (summary.check)
         writeMember(out, "check",
-                    "{ \"installed\": " + jsonString(summary.check->installed.toString(Qt::ISODate))
+                    "{ \"installed\": " + isoDate(summary.check->installed)
                         + ", \"before\": " + QByteArray::number(summary.check->before)
                         + ", \"after\": " + QByteArray::number(summary.check->after) + " }");
     if (summary.trend)
@@ -219,10 +288,12 @@ std::optional<QString> readRecordsMember(const QJsonValue &value, std::optional<
     read.failureWords = *words;
     // Files written before the work-type rule have none: every order was searched.
     if (const QJsonValue types = object.value(QLatin1StringView("failureTypes")); !types.isUndefined()) {
-        read.failureTypes = namesOf(types);
-        if (!read.failureTypes)
+        read.counting.failureTypes = namesOf(types);
+        if (!read.counting.failureTypes)
             return recordsInvalid(QLatin1StringView("failureTypes"));
     }
+    if (const std::optional<QLatin1StringView> invalid = readCounting(object, read.counting))
+        return recordsInvalid(*invalid);
     const QJsonValue applied = object.value(QLatin1StringView("applied"));
     if (!applied.isBool())
         return recordsInvalid(QLatin1StringView("applied"));
@@ -256,12 +327,38 @@ std::optional<QString> readRecordsMember(const QJsonValue &value, std::optional<
     if (!orders || (!ordersValue.isUndefined() && *orders <= *failures) || *orders > *workOrders)
         return recordsInvalid(QLatin1StringView("failureOrders"));
     summary.failureOrders = *orders;
-    summary.first = QDate::fromString(object.value(QLatin1StringView("first")).toString(), Qt::ISODate);
-    summary.last = QDate::fromString(object.value(QLatin1StringView("last")).toString(), Qt::ISODate);
+    for (const auto &[key, counted] : {std::pair{"outsidePeriod", &summary.outsidePeriod},
+                                       std::pair{"leftOutOrders", &summary.leftOut}}) {
+        const std::optional<int> read = laterCount(object, key);
+        if (!read)
+            return recordsInvalid(QLatin1StringView(key));
+        *counted = *read;
+    }
+    summary.first = dateOf(object.value(QLatin1StringView("first")));
+    summary.last = dateOf(object.value(QLatin1StringView("last")));
     if (!summary.first.isValid())
         return recordsInvalid(QLatin1StringView("first"));
     if (!summary.last.isValid() || summary.last < summary.first)
         return recordsInvalid(QLatin1StringView("last"));
+    summary.periodGiven = read.counting.periodGiven();
+    if (summary.periodGiven && (summary.first != read.counting.from || summary.last != read.counting.to))
+        return recordsInvalid(QLatin1StringView("period"));
+    const QJsonValue endsOnFailure = object.value(QLatin1StringView("endsOnFailure"));
+    if (!endsOnFailure.isUndefined() && (!endsOnFailure.isBool() || summary.periodGiven))
+        return recordsInvalid(QLatin1StringView("endsOnFailure"));
+    summary.endsOnFailure = endsOnFailure.toBool();
+    // The failures' dates, in order within the period; files written before
+    // they were kept have none.
+    const QJsonArray events = object.value(QLatin1StringView("events")).toArray();
+    for (const QJsonValue &value : events) {
+        const QDate date = dateOf(value);
+        if (!date.isValid() || date < summary.first || date > summary.last
+            || (!summary.eventDates.empty() && date < summary.eventDates.back()))
+            return recordsInvalid(QLatin1StringView("events"));
+        summary.eventDates.push_back(date);
+    }
+    if (!events.isEmpty() && events.size() != summary.failures)
+        return recordsInvalid(QLatin1StringView("events"));
     for (const auto &[key, hours] :
          {std::pair{"meanHours", &summary.meanHours}, std::pair{"medianHours", &summary.medianHours},
           std::pair{"hours10", &summary.hours10}, std::pair{"hours90", &summary.hours90},
@@ -310,7 +407,7 @@ std::optional<QString> readRecordsMember(const QJsonValue &value, std::optional<
         summary.trend = FailureTrend{u, p, beta};
     }
     // As the records were summed up: the rate from the count over the days.
-    summary.rate = failureRateOf(summary.failures, summary.first.daysTo(summary.last) / 365.25);
+    summary.rate = rateOf(summary);
     records = std::move(read);
     return std::nullopt;
 }

@@ -30,6 +30,19 @@ std::optional<FailureRate> failureRateOf(int count, double years, double confide
     return rate;
 }
 
+std::optional<FailureRate> failureTruncatedRateOf(int count, double years, double confidence)
+{
+    std::optional<FailureRate> rate = failureRateOf(count, years, confidence);
+    if (!rate || count < 2)
+        return rate;
+    // The time to the n-th failure is gamma of shape n: 2λT is chi-square of
+    // 2n degrees, whose quantiles are the Poisson bounds' of n and n − 1.
+    rate->perYear = (count - 1) / years;
+    rate->interval.high = poissonInterval(count - 1, confidence).high;
+    rate->perYearInterval.high = rate->interval.high / years;
+    return rate;
+}
+
 std::optional<double> percentileOf(std::vector<double> values, double p)
 {
     if (values.empty())

@@ -29,6 +29,11 @@ struct FailureRate {
     friend bool operator==(const FailureRate &, const FailureRate &) = default;
 };
 std::optional<FailureRate> failureRateOf(int count, double years, double confidence = 0.9);
+// The same for records that stop at a failure (failure-truncated): n/T would
+// over-state the rate by n ÷ (n − 1), so the rate is (n − 1) ÷ T and the
+// interval the exact one of such records, χ²(2n) ÷ 2T at both ends. From two
+// failures; fewer as failureRateOf().
+std::optional<FailureRate> failureTruncatedRateOf(int count, double years, double confidence = 0.9);
 
 // The p-quantile (0 to 1) of values by linear interpolation between the
 // order statistics, as spreadsheets' PERCENTILE.INC computes it: the median

@@ -40,13 +40,6 @@ DateForm slashFormOf(const QLocale &locale)
 // escape sequence could rewrite a terminal), no controls of the writing
 // direction (an override would print a page's sentence backwards), at most
 // so long.
-QString keptName(const QString &text)
-{
-    QString kept;
-    for (const QChar c : withoutDirectionControls(text))
-        kept += c.category() == QChar::Other_Control ? u' ' : c;
-    return kept.simplified().left(kMaxRecordsNameLength);
-}
 
 // The first line whose hours in a chosen column read below zero, or 0.
 int lineOfNegativeHours(const ExportTable &table, const ColumnMapping &mapping)
@@ -102,15 +95,20 @@ RecordsChoice startingChoice(const ExportTable &table, const std::optional<Recor
         choice.mapping = guessMapping(table.header);
     }
     choice.failureWords = previous ? previous->failureWords : defaultFailureWords();
-    if (previous && previous->summary.check)
-        choice.installed = previous->summary.check->installed;
+    // The gap, the orders left out and the installation as before; the
+    // period is an export's own.
+    if (previous) {
+        choice.counting.repeatDays = previous->counting.repeatDays;
+        choice.counting.leftOut = previous->counting.leftOut;
+        choice.counting.installed = previous->counting.installed;
+    }
     const std::vector<WorkTypeCount> types = workTypesOf(table, choice.mapping[std::size_t(WorkOrderColumn::WorkType)]);
     if (!types.empty()) {
         QStringList kept;
         for (const WorkTypeCount &type : types)
-            if (previous && previous->failureTypes && isOfTypes(type.type, *previous->failureTypes))
+            if (previous && previous->counting.failureTypes && isOfTypes(type.type, *previous->counting.failureTypes))
                 kept << type.type;
-        choice.failureTypes = kept.isEmpty() ? guessFailureTypes(types) : kept;
+        choice.counting.failureTypes = kept.isEmpty() ? guessFailureTypes(types) : kept;
     }
 
     const std::optional<int> dateColumn = choice.mapping[std::size_t(WorkOrderColumn::Date)];
@@ -134,7 +132,7 @@ QStringList failureWordsOf(const QString &typed)
     static const QRegularExpression separators(QStringLiteral("[,;\uFF0C\uFF1B\u3001]"));
     QStringList words;
     for (const QString &part : typed.split(separators)) {
-        const QString word = keptName(part);
+        const QString word = keptRecordsName(part);
         if (!word.isEmpty() && !words.contains(word, Qt::CaseInsensitive))
             words << word;
     }
@@ -162,16 +160,32 @@ EvidenceReading evidenceOf(const ExportTable &table, const RecordsChoice &choice
     // the columns are then guessed again when a later export is read.
     for (int c = 0; c < kWorkOrderColumnCount; ++c) {
         if (const std::optional<int> column = choice.mapping[std::size_t(c)])
-            evidence.columns[std::size_t(c)] = keptName(table.header.value(*column));
+            evidence.columns[std::size_t(c)] = keptRecordsName(table.header.value(*column));
     }
-    const std::optional<QStringList> types =
-        choice.mapping[std::size_t(WorkOrderColumn::WorkType)] ? choice.failureTypes : std::nullopt;
+    const CountingRule &rule = choice.counting;
+    if (rule.from.isValid() != rule.to.isValid() || (rule.periodGiven() && rule.from >= rule.to)) {
+        reading.problem = RecordsChoiceText::tr("The period of the records needs a start before its end.");
+        return reading;
+    }
+    if (rule.repeatDays < 0 || rule.repeatDays > kMaxRepeatDays) {
+        reading.problem =
+            RecordsChoiceText::tr("Repeat orders are those within 0 to %1 days of each other.").arg(kMaxRepeatDays);
+        return reading;
+    }
+    if (rule.leftOut.size() > kMaxLeftOutOrders) {
+        reading.problem = RecordsChoiceText::tr("At most %1 orders can be left out by hand.").arg(kMaxLeftOutOrders);
+        return reading;
+    }
+    CountingRule counting = choice.counting;
+    if (!choice.mapping[std::size_t(WorkOrderColumn::WorkType)])
+        counting.failureTypes.reset();
+    const std::optional<QStringList> &types = counting.failureTypes;
     if (types && types->size() > kMaxFailureWords) {
         reading.problem = RecordsChoiceText::tr("At most %1 work types can mark a failure.").arg(kMaxFailureWords);
         return reading;
     }
     const RecordsReading records =
-        summariseRecords(table, choice.mapping, choice.dateForm, choice.failureWords, locale, types, choice.installed);
+        summariseRecords(table, choice.mapping, choice.dateForm, choice.failureWords, locale, counting);
     if (!records.summary) {
         reading.problem = records.problem;
         return reading;
@@ -186,23 +200,23 @@ EvidenceReading evidenceOf(const ExportTable &table, const RecordsChoice &choice
             return reading;
         }
     }
-    evidence.fileName = keptName(fileName);
+    evidence.fileName = keptRecordsName(fileName);
     evidence.sha256 = sha256;
-    evidence.sheet = keptName(sheet);
+    evidence.sheet = keptRecordsName(sheet);
     evidence.dateForm = choice.dateForm;
     for (const QString &word : choice.failureWords)
-        if (const QString kept = keptName(word); !kept.isEmpty())
+        if (const QString kept = keptRecordsName(word); !kept.isEmpty())
             evidence.failureWords << kept;
     if (types) {
-        evidence.failureTypes = QStringList();
-        for (const QString &type : *types)
-            evidence.failureTypes->append(keptName(type));
+        for (QString &type : *counting.failureTypes)
+            type = keptRecordsName(type);
     }
+    evidence.counting = std::move(counting);
     evidence.summary = *records.summary;
     // The assets' names as a facility file can keep them.
     std::vector<AssetFailures> &assets = evidence.summary.worstAssets;
     for (AssetFailures &asset : assets)
-        asset.asset = keptName(asset.asset);
+        asset.asset = keptRecordsName(asset.asset);
     assets.erase(std::remove_if(assets.begin(), assets.end(), [](const AssetFailures &a) { return a.asset.isEmpty(); }),
                  assets.end());
     reading.evidence = std::move(evidence);

@@ -21,19 +21,21 @@ struct RecordsChoice {
     // the user's to choose.
     bool dateOrderOpen = false;
     QStringList failureWords;
-    // The work types that mean a corrective or breakdown order, where the
-    // export has a work-type column; none: every order may be a failure.
-    std::optional<QStringList> failureTypes;
-    // When the system went in, to check the failures before against after.
-    QDate installed;
+    // The work types that mean a corrective or breakdown order (where the
+    // export has a work-type column), the period, the repeat gap, the orders
+    // left out and when the system went in.
+    CountingRule counting;
 };
+
 
 // The choice to start from: the columns and words the facility's records
 // were read with (previous), where this export has columns of those names,
 // else guessed from the header (guessMapping()), the default words
 // (defaultFailureWords()); the date form from the date column, an open
 // order as before or else as locale writes dates; the failure types as
-// before where this export holds them, else guessed (guessFailureTypes()).
+// before where this export holds them, else guessed (guessFailureTypes());
+// the repeat gap, the orders left out and the installation as before, the
+// period an export's own.
 RecordsChoice startingChoice(const ExportTable &table, const std::optional<RecordsEvidence> &previous,
                              const QLocale &locale);
 

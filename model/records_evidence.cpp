@@ -58,6 +58,14 @@ QStringList evidenceLines(const RecordsEvidence &evidence, const QLocale &locale
                                  summary.failures)
                      .arg(isoDate(summary.first));
     }
+    // Where the period comes from, and how the rate stands for it.
+    if (summary.periodGiven)
+        lines << RecordsText::tr("The period is the one given for the export");
+    else if (summary.endsOnFailure && summary.rate)
+        lines << RecordsText::tr("The period runs from the export's first order to its last, which is a failure: "
+                                 "the rate counts one failure fewer, as records that stop at a failure need");
+    else
+        lines << RecordsText::tr("The period runs from the export's first order to its last");
     if (summary.trend && summary.rate) {
         const FailureTrend &trend = *summary.trend;
         const QString p = locale.toString(trend.p, 'f', 2);
@@ -92,10 +100,10 @@ QStringList evidenceLines(const RecordsEvidence &evidence, const QLocale &locale
     }
     if (!worst.isEmpty())
         lines << RecordsText::tr("Most failures: %1").arg(worst.join(QStringLiteral(", ")));
-    if (evidence.failureTypes)
+    if (evidence.counting.failureTypes)
         lines << RecordsText::tr("Failures counted among the %Ln order(s) of type %1", nullptr, summary.ofFailureTypes)
-                     .arg(evidence.failureTypes->isEmpty() ? QStringLiteral("–")
-                                                           : evidence.failureTypes->join(QStringLiteral(", ")));
+                     .arg(evidence.counting.failureTypes->isEmpty() ? QStringLiteral("–")
+                                                           : evidence.counting.failureTypes->join(QStringLiteral(", ")));
     else if (evidence.columns[std::size_t(WorkOrderColumn::WorkType)].isEmpty())
         lines << RecordsText::tr("The export has no work-type column: every order was searched for the words");
     // The mean is what the replacements cost; files written before it was
@@ -119,9 +127,13 @@ QStringList evidenceLines(const RecordsEvidence &evidence, const QLocale &locale
     if (summary.failureOrders > summary.failures)
         source += RecordsText::tr(", %Ln failure order(s), repeats on one asset within %1 days counted as one", nullptr,
                                   summary.failureOrders)
-                      .arg(kRepeatOrderDays);
+                      .arg(evidence.counting.repeatDays);
     if (summary.undated > 0)
         source += RecordsText::tr(", %Ln row(s) without a date left out", nullptr, summary.undated);
+    if (summary.outsidePeriod > 0)
+        source += RecordsText::tr(", %Ln order(s) outside the period left out", nullptr, summary.outsidePeriod);
+    if (summary.leftOut > 0)
+        source += RecordsText::tr(", %Ln order(s) left out by hand", nullptr, summary.leftOut);
     lines << source + RecordsText::tr(" (SHA-256 %1…)").arg(evidence.sha256.left(12));
     return lines;
 }
@@ -153,7 +165,7 @@ double ratePerYear(const RecordsSummary &summary)
 
 QString noFailuresFoundText(const RecordsEvidence &evidence)
 {
-    if (evidence.failureTypes && evidence.failureTypes->isEmpty())
+    if (evidence.counting.failureTypes && evidence.counting.failureTypes->isEmpty())
         return RecordsText::tr("No bearing failures found: no work type is chosen as corrective or breakdown.");
     return RecordsText::tr("No bearing failures found: no work order's type or description holds %1.")
         .arg(evidence.failureWords.join(QStringLiteral(", ")));

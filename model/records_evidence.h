@@ -27,16 +27,15 @@ struct RecordsEvidence {
     std::array<QString, kWorkOrderColumnCount> columns; // header names, empty where none is chosen
     DateForm dateForm = DateForm::Iso;
     QStringList failureWords;
-    std::optional<QStringList> failureTypes; // the work types of failures; none: every order searched
+    CountingRule counting; // the work types of failures (none: every order searched) and the rest
     RecordsSummary summary;
     bool applied = false;
 
     friend bool operator==(const RecordsEvidence &, const RecordsEvidence &) = default;
 };
 
-// The most failure words, and the longest name or word, a file keeps.
+// The most failure words a file keeps.
 inline constexpr int kMaxFailureWords = 40;
-inline constexpr qsizetype kMaxRecordsNameLength = 255;
 
 // The evidence as sentences for the window, the report and the clipboard:
 // "17 bearing failures from 2023-03-01 to 2025-03-01: 8.5 a year, 90 %

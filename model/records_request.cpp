@@ -31,6 +31,20 @@ std::optional<QString> readColumnsOption(const QString &text, std::array<QString
     return std::nullopt;
 }
 
+std::optional<QString> readPeriodOption(const QString &text, RecordsRequest &request)
+{
+    const QStringList parts = text.split(u':');
+    if (parts.size() == 2) {
+        request.from = QDate::fromString(parts[0].trimmed(), Qt::ISODate);
+        request.to = QDate::fromString(parts[1].trimmed(), Qt::ISODate);
+    }
+    if (parts.size() != 2 || !request.from.isValid() || !request.to.isValid())
+        return RecordsRequestText::tr("%1 is no period such as 2023-01-01:2024-12-31").arg(quotedForMessage(text));
+    if (request.from >= request.to)
+        return RecordsRequestText::tr("the period %1 ends before it begins").arg(quotedForMessage(text));
+    return std::nullopt;
+}
+
 std::optional<DateForm> slashOrderNamed(const QString &text)
 {
     if (text == u"dmy")
@@ -67,9 +81,15 @@ std::optional<QString> applyRequest(RecordsChoice &choice, const ExportTable &ta
     if (request.failureWords)
         choice.failureWords = *request.failureWords;
     if (request.failureTypes)
-        choice.failureTypes = *request.failureTypes;
+        choice.counting.failureTypes = *request.failureTypes;
     if (request.installed.isValid())
-        choice.installed = request.installed;
+        choice.counting.installed = request.installed;
+    if (request.from.isValid()) {
+        choice.counting.from = request.from;
+        choice.counting.to = request.to;
+    }
+    if (request.repeatDays)
+        choice.counting.repeatDays = *request.repeatDays;
     return std::nullopt;
 }
 

@@ -20,6 +20,9 @@ struct RecordsRequest {
     std::optional<QStringList> failureWords;
     std::optional<QStringList> failureTypes;            // the work types of failures; none: guessed
     QDate installed;                                    // when the system went in; invalid: not checked
+    QDate from;                                         // the period the export covers; invalid: its orders'
+    QDate to;
+    std::optional<int> repeatDays;                      // the gap of repeat orders; none: as before
     std::optional<DateForm> slashOrder;                 // day or month first, where slashes leave it open
     std::array<QString, kWorkOrderColumnCount> columns; // header names; empty: guessed
 };
@@ -27,6 +30,8 @@ struct RecordsRequest {
 // "date=Datum,description=Text,repairHours=Ist-Arbeit" (the keys as a
 // facility file names the columns) into columns, or why not.
 std::optional<QString> readColumnsOption(const QString &text, std::array<QString, kWorkOrderColumnCount> &columns);
+// "2023-01-01:2024-12-31" into the request's period, or why not.
+std::optional<QString> readPeriodOption(const QString &text, RecordsRequest &request);
 // "dmy" or "mdy".
 std::optional<DateForm> slashOrderNamed(const QString &text);
 

@@ -4,6 +4,7 @@
 #include "model/csv_table.h"
 #include "model/failure_events.h"
 #include "model/failure_types.h"
+#include "model/message_text.h"
 #include "model/numeric_text.h"
 
 #include <QCoreApplication>
@@ -280,8 +281,9 @@ QStringList defaultFailureWords()
 
 RecordsReading summariseRecords(const ExportTable &table, const ColumnMapping &mapping, DateForm form,
                                 const QStringList &failureWords, const QLocale &locale,
-                                const std::optional<QStringList> &failureTypes, const QDate &installed)
+                                const CountingRule &rule)
 {
+    const std::optional<QStringList> &failureTypes = rule.failureTypes;
     RecordsReading reading;
     const std::optional<int> dateColumn = mapping[std::size_t(WorkOrderColumn::Date)];
     if (!dateColumn) {
@@ -324,6 +326,10 @@ RecordsReading summariseRecords(const ExportTable &table, const ColumnMapping &m
                                   .arg(table.lineOf(r));
             return reading;
         }
+        if (rule.periodGiven() && (*date < rule.from || *date > rule.to)) {
+            ++summary.outsidePeriod;
+            continue;
+        }
         ++summary.workOrders;
         if (!summary.first.isValid() || *date < summary.first)
             summary.first = *date;
@@ -339,6 +345,15 @@ RecordsReading summariseRecords(const ExportTable &table, const ColumnMapping &m
         });
         if (!failure)
             continue;
+        const bool leftOut =
+            !rule.leftOut.empty()
+            && std::find(rule.leftOut.begin(), rule.leftOut.end(), leftOutOrderOf(table, mapping, r, *date))
+                   != rule.leftOut.end();
+        reading.matched.push_back(MatchedOrder{r, leftOut});
+        if (leftOut) {
+            ++summary.leftOut;
+            continue;
+        }
         FailureOrder &order = failures.emplace_back(
             FailureOrder{cell(r, WorkOrderColumn::Asset).toString(), *date, std::nullopt, std::nullopt});
         for (const auto &[column, mark, value] :
@@ -364,11 +379,19 @@ RecordsReading summariseRecords(const ExportTable &table, const ColumnMapping &m
         }
     }
     if (summary.workOrders == 0) {
-        reading.problem = WorkOrderText::tr("The records hold no work orders.");
+        reading.problem = rule.periodGiven()
+                              ? WorkOrderText::tr("The records hold no work orders from %1 to %2.")
+                                    .arg(rule.from.toString(Qt::ISODate), rule.to.toString(Qt::ISODate))
+                              : WorkOrderText::tr("The records hold no work orders.");
         return reading;
     }
+    if (rule.periodGiven()) {
+        summary.first = rule.from;
+        summary.last = rule.to;
+        summary.periodGiven = true;
+    }
     // One failure, one count: its repeat orders add their hours to it.
-    const std::vector<FailureEvent> events = failureEventsOf(std::move(failures));
+    const std::vector<FailureEvent> events = failureEventsOf(std::move(failures), rule.repeatDays);
     summary.failures = int(events.size());
     std::vector<double> hours;
     std::vector<double> downtimes;
@@ -386,12 +409,12 @@ RecordsReading summariseRecords(const ExportTable &table, const ColumnMapping &m
     for (const FailureEvent &event : events)
         times.push_back(double(summary.first.daysTo(event.date)) + 0.5);
     summary.worstAssets = worstAssetsOf(events);
-    std::vector<QDate> dates;
     for (const FailureEvent &event : events)
-        dates.push_back(event.date);
-    summary.check = savingsCheckOf(dates, summary.first, summary.last, installed);
+        summary.eventDates.push_back(event.date);
+    summary.endsOnFailure = !summary.periodGiven && summary.failures >= 2 && events.back().date == summary.last;
+    summary.check = savingsCheckOf(summary.eventDates, summary.first, summary.last, rule.installed);
     summary.trend = trendOf(times, double(summary.first.daysTo(summary.last) + 1));
-    summary.rate = failureRateOf(summary.failures, summary.first.daysTo(summary.last) / 365.25);
+    summary.rate = rateOf(summary);
     if (!hours.empty())
         summary.meanHours = std::accumulate(hours.begin(), hours.end(), 0.0) / double(hours.size());
     summary.medianHours = percentileOf(hours, 0.5);
@@ -400,6 +423,31 @@ RecordsReading summariseRecords(const ExportTable &table, const ColumnMapping &m
     summary.medianDowntime = percentileOf(downtimes, 0.5);
     reading.summary = summary;
     return reading;
+}
+
+std::optional<FailureRate> rateOf(const RecordsSummary &summary)
+{
+    const double years = summary.first.daysTo(summary.last) / 365.25;
+    return summary.endsOnFailure ? failureTruncatedRateOf(summary.failures, years)
+                                 : failureRateOf(summary.failures, years);
+}
+
+QString keptRecordsName(const QString &text)
+{
+    QString kept;
+    for (const QChar c : withoutDirectionControls(text))
+        kept += c.category() == QChar::Other_Control ? u' ' : c;
+    return kept.simplified().left(kMaxRecordsNameLength);
+}
+
+LeftOutOrder leftOutOrderOf(const ExportTable &table, const ColumnMapping &mapping, std::size_t row,
+                            const QDate &date)
+{
+    const auto trimmed = [&](WorkOrderColumn column) {
+        const std::optional<int> c = mapping[std::size_t(column)];
+        return c ? keptRecordsName(table.cell(row, *c).toString()) : QString();
+    };
+    return LeftOutOrder{date, trimmed(WorkOrderColumn::Asset), trimmed(WorkOrderColumn::Description)};
 }
 
 } // namespace model

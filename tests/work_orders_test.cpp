@@ -263,7 +263,7 @@ void WorkOrdersTest::exportsAsSystemsWriteThem()
     QVERIFY2(read.table, qPrintable(read.problem));
     const model::RecordsChoice choice = model::startingChoice(*read.table, std::nullopt, QLocale(locale));
     const model::RecordsReading records = model::summariseRecords(
-        *read.table, choice.mapping, choice.dateForm, choice.failureWords, QLocale(locale), choice.failureTypes);
+        *read.table, choice.mapping, choice.dateForm, choice.failureWords, QLocale(locale), choice.counting);
     if (failures < 0) {
         QVERIFY(!records.summary);
         QCOMPARE(records.line, undated);

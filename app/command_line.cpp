@@ -173,7 +173,8 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
     parser.addOption(workbook);
     parser.addOption(summary);
     parser.addOption(records);
-    for (const QCommandLineOption *option : {&sheet, &columns, &words, &types, &installed, &dateOrder, &window, &repeatDays})
+    for (const QCommandLineOption *option :
+         {&sheet, &columns, &words, &types, &installed, &dateOrder, &window, &repeatDays})
         parser.addOption(*option);
     parser.addOption(language);
     parser.addPositionalArgument(QStringLiteral("FILE"),
@@ -243,8 +244,8 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
             return refuse(QCoreApplication::translate("main", "--records goes with --report or --workbook, not with "
                                                               "--summary"));
     }
-    if (const std::optional<QString> why =
-            readRecordsOptions(parser, {&sheet, &columns, &words, &types, &installed, &dateOrder, &window, &repeatDays}, line.records))
+    if (const std::optional<QString> why = readRecordsOptions(
+            parser, {&sheet, &columns, &words, &types, &installed, &dateOrder, &window, &repeatDays}, line.records))
         return refuse(*why);
     if (parser.isSet(summary)) {
         if (parser.value(summary).isEmpty())

@@ -327,8 +327,8 @@ std::optional<QString> readRecordsMember(const QJsonValue &value, std::optional<
     if (!orders || (!ordersValue.isUndefined() && *orders <= *failures) || *orders > *workOrders)
         return recordsInvalid(QLatin1StringView("failureOrders"));
     summary.failureOrders = *orders;
-    for (const auto &[key, counted] : {std::pair{"outsidePeriod", &summary.outsidePeriod},
-                                       std::pair{"leftOutOrders", &summary.leftOut}}) {
+    for (const auto &[key, counted] :
+         {std::pair{"outsidePeriod", &summary.outsidePeriod}, std::pair{"leftOutOrders", &summary.leftOut}}) {
         const std::optional<int> read = laterCount(object, key);
         if (!read)
             return recordsInvalid(QLatin1StringView(key));

@@ -27,7 +27,6 @@ struct RecordsChoice {
     CountingRule counting;
 };
 
-
 // The choice to start from: the columns and words the facility's records
 // were read with (previous), where this export has columns of those names,
 // else guessed from the header (guessMapping()), the default words

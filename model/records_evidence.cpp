@@ -102,8 +102,9 @@ QStringList evidenceLines(const RecordsEvidence &evidence, const QLocale &locale
         lines << RecordsText::tr("Most failures: %1").arg(worst.join(QStringLiteral(", ")));
     if (evidence.counting.failureTypes)
         lines << RecordsText::tr("Failures counted among the %Ln order(s) of type %1", nullptr, summary.ofFailureTypes)
-                     .arg(evidence.counting.failureTypes->isEmpty() ? QStringLiteral("–")
-                                                           : evidence.counting.failureTypes->join(QStringLiteral(", ")));
+                     .arg(evidence.counting.failureTypes->isEmpty()
+                              ? QStringLiteral("–")
+                              : evidence.counting.failureTypes->join(QStringLiteral(", ")));
     else if (evidence.columns[std::size_t(WorkOrderColumn::WorkType)].isEmpty())
         lines << RecordsText::tr("The export has no work-type column: every order was searched for the words");
     // The mean is what the replacements cost; files written before it was

@@ -18,9 +18,9 @@ struct RecordsRequest {
     QString file;
     QString sheet; // a workbook's sheet, by its number from 1 or its name; empty: the first
     std::optional<QStringList> failureWords;
-    std::optional<QStringList> failureTypes;            // the work types of failures; none: guessed
-    QDate installed;                                    // when the system went in; invalid: not checked
-    QDate from;                                         // the period the export covers; invalid: its orders'
+    std::optional<QStringList> failureTypes; // the work types of failures; none: guessed
+    QDate installed;                         // when the system went in; invalid: not checked
+    QDate from;                              // the period the export covers; invalid: its orders'
     QDate to;
     std::optional<int> repeatDays;                      // the gap of repeat orders; none: as before
     std::optional<DateForm> slashOrder;                 // day or month first, where slashes leave it open

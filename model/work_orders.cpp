@@ -280,8 +280,7 @@ QStringList defaultFailureWords()
 }
 
 RecordsReading summariseRecords(const ExportTable &table, const ColumnMapping &mapping, DateForm form,
-                                const QStringList &failureWords, const QLocale &locale,
-                                const CountingRule &rule)
+                                const QStringList &failureWords, const QLocale &locale, const CountingRule &rule)
 {
     const std::optional<QStringList> &failureTypes = rule.failureTypes;
     RecordsReading reading;
@@ -379,10 +378,9 @@ RecordsReading summariseRecords(const ExportTable &table, const ColumnMapping &m
         }
     }
     if (summary.workOrders == 0) {
-        reading.problem = rule.periodGiven()
-                              ? WorkOrderText::tr("The records hold no work orders from %1 to %2.")
-                                    .arg(rule.from.toString(Qt::ISODate), rule.to.toString(Qt::ISODate))
-                              : WorkOrderText::tr("The records hold no work orders.");
+        reading.problem = rule.periodGiven() ? WorkOrderText::tr("The records hold no work orders from %1 to %2.")
+                                                   .arg(rule.from.toString(Qt::ISODate), rule.to.toString(Qt::ISODate))
+                                             : WorkOrderText::tr("The records hold no work orders.");
         return reading;
     }
     if (rule.periodGiven()) {
@@ -440,8 +438,7 @@ QString keptRecordsName(const QString &text)
     return kept.simplified().left(kMaxRecordsNameLength);
 }
 
-LeftOutOrder leftOutOrderOf(const ExportTable &table, const ColumnMapping &mapping, std::size_t row,
-                            const QDate &date)
+LeftOutOrder leftOutOrderOf(const ExportTable &table, const ColumnMapping &mapping, std::size_t row, const QDate &date)
 {
     const auto trimmed = [&](WorkOrderColumn column) {
         const std::optional<int> c = mapping[std::size_t(column)];

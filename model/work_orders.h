@@ -145,8 +145,7 @@ struct RecordsReading {
 // types are failures (the words then apply within them); without, every
 // order is.
 RecordsReading summariseRecords(const ExportTable &table, const ColumnMapping &mapping, DateForm form,
-                                const QStringList &failureWords, const QLocale &locale,
-                                const CountingRule &rule = {});
+                                const QStringList &failureWords, const QLocale &locale, const CountingRule &rule = {});
 
 // A name or word as a facility file keeps it: control characters as blanks,
 // blanks simplified, no direction controls, at most kMaxRecordsNameLength.
@@ -154,7 +153,6 @@ inline constexpr qsizetype kMaxRecordsNameLength = 255;
 QString keptRecordsName(const QString &text);
 
 // The order of a row as it would be left out, its texts kept as above.
-LeftOutOrder leftOutOrderOf(const ExportTable &table, const ColumnMapping &mapping, std::size_t row,
-                            const QDate &date);
+LeftOutOrder leftOutOrderOf(const ExportTable &table, const ColumnMapping &mapping, std::size_t row, const QDate &date);
 
 } // namespace model

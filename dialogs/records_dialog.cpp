@@ -2,21 +2,28 @@
 #include "dialogs/records_dialog.h"
 
 #include "dialogs/dialog_size.h"
+#include "dialogs/matched_orders_model.h"
 #include "model/failure_types.h"
 #include "model/message_text.h"
 #include "workbook/xlsx_records.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace {
@@ -61,6 +68,11 @@ RecordsDialog::RecordsDialog(workbook::RecordsExport records, const std::optiona
     intro->setWordWrap(true);
     layout->addWidget(intro);
 
+    m_tabs = new QTabWidget;
+    m_tabs->setObjectName(QStringLiteral("recordsTabs"));
+    auto *reading = new QWidget;
+    auto *readingLayout = new QVBoxLayout(reading);
+    m_tabs->addTab(reading, tr("Columns and Failures"));
     auto *columns = new QGroupBox(tr("Columns"));
     auto *form = new QFormLayout(columns);
     m_columnForm = form;
@@ -96,7 +108,7 @@ RecordsDialog::RecordsDialog(workbook::RecordsExport records, const std::optiona
     m_dateOrder->addItem(tr("Month first (12/31/2024)"), int(model::DateForm::SlashMonthDay));
     form->addRow(tr("Order of the dates:"), m_dateOrder);
     connect(m_dateOrder, &QComboBox::currentIndexChanged, this, &RecordsDialog::showEvidence);
-    layout->addWidget(columns);
+    readingLayout->addWidget(columns);
 
     auto *failures = new QGroupBox(tr("Bearing failures"));
     auto *failureLayout = new QVBoxLayout(failures);
@@ -121,8 +133,90 @@ RecordsDialog::RecordsDialog(workbook::RecordsExport records, const std::optiona
     failureLayout->addWidget(wordsLabel);
     failureLayout->addWidget(m_words);
     failureLayout->addWidget(m_count);
-    layout->addWidget(failures);
+    readingLayout->addWidget(failures);
+    readingLayout->addStretch();
     connect(m_words, &QLineEdit::textChanged, this, &RecordsDialog::showEvidence);
+
+    // The period, the repeat gap and the installation.
+    auto *period = new QWidget;
+    auto *periodForm = new QFormLayout(period);
+    const auto dateEdit = [&](const char *name) {
+        auto *edit = new QDateEdit;
+        edit->setObjectName(QLatin1StringView(name));
+        edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+        edit->setCalendarPopup(true);
+        connect(edit, &QDateEdit::dateChanged, this, &RecordsDialog::showEvidence);
+        return edit;
+    };
+    auto *periodNote = new QLabel(tr("The failures a year are counted over the period the export covers: from its "
+                                     "first order to its last, unless you give the months you exported."));
+    periodNote->setWordWrap(true);
+    periodForm->addRow(periodNote);
+    m_periodGiven = new QCheckBox(tr("The export covers a given period"));
+    m_periodGiven->setObjectName(QStringLiteral("periodGiven"));
+    periodForm->addRow(m_periodGiven);
+    m_from = dateEdit("periodFrom");
+    m_to = dateEdit("periodTo");
+    periodForm->addRow(tr("From:"), m_from);
+    periodForm->addRow(tr("To:"), m_to);
+    connect(m_periodGiven, &QCheckBox::toggled, this, [this](bool given) {
+        m_from->setEnabled(given);
+        m_to->setEnabled(given);
+        showEvidence();
+    });
+    m_repeatDays = new QSpinBox;
+    m_repeatDays->setObjectName(QStringLiteral("repeatDays"));
+    m_repeatDays->setRange(0, model::kMaxRepeatDays);
+    m_repeatDays->setSuffix(tr(" days"));
+    periodForm->addRow(tr("Orders on one asset within this gap are one failure:"), m_repeatDays);
+    connect(m_repeatDays, &QSpinBox::valueChanged, this, &RecordsDialog::showEvidence);
+    m_installedGiven = new QCheckBox(tr("The system was installed on:"));
+    m_installedGiven->setObjectName(QStringLiteral("installedGiven"));
+    m_installed = dateEdit("installedOn");
+    periodForm->addRow(m_installedGiven, m_installed);
+    connect(m_installedGiven, &QCheckBox::toggled, this, [this](bool given) {
+        m_installed->setEnabled(given);
+        showEvidence();
+    });
+    m_tabs->addTab(period, tr("Period"));
+
+    // The orders matched, each of which the user can leave out.
+    auto *orders = new QWidget;
+    auto *ordersLayout = new QVBoxLayout(orders);
+    auto *ordersNote = new QLabel(tr("Clear an order that is no bearing failure to leave it out."));
+    ordersNote->setWordWrap(true);
+    m_leftOutCount = new QLabel;
+    m_leftOutCount->setObjectName(QStringLiteral("leftOutCount"));
+    m_leftOutCount->setWordWrap(true);
+    m_matched = new MatchedOrdersModel(this);
+    m_matchedView = new QTableView;
+    m_matchedView->setObjectName(QStringLiteral("matchedOrders"));
+    m_matchedView->setModel(m_matched);
+    m_matchedView->setWordWrap(false);
+    m_matchedView->horizontalHeader()->setStretchLastSection(true);
+    for (const int column : {MatchedOrdersModel::Counted, MatchedOrdersModel::Date})
+        m_matchedView->horizontalHeader()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    // One line a row, however many lines a description has.
+    m_matchedView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_matchedView->verticalHeader()->setDefaultSectionSize(m_matchedView->fontMetrics().height() + 6);
+    ordersLayout->addWidget(ordersNote);
+    ordersLayout->addWidget(m_matchedView);
+    ordersLayout->addWidget(m_leftOutCount);
+    connect(m_matched, &MatchedOrdersModel::countedChanged, this, &RecordsDialog::orderCounted);
+    m_tabs->addTab(orders, QString()); // named with the count of orders
+
+    auto *assets = new QWidget;
+    auto *assetsLayout = new QVBoxLayout(assets);
+    m_assets = new QLabel;
+    m_assets->setObjectName(QStringLiteral("worstAssets"));
+    m_assets->setTextFormat(Qt::PlainText);
+    m_assets->setWordWrap(true);
+    m_assets->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_assets->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    assetsLayout->addWidget(m_assets);
+    assetsLayout->addStretch();
+    m_tabs->addTab(assets, tr("Assets"));
+    layout->addWidget(m_tabs);
 
     auto *evidence = new QGroupBox(tr("What the records come to"));
     auto *evidenceLayout = new QVBoxLayout(evidence);
@@ -151,6 +245,7 @@ RecordsDialog::RecordsDialog(workbook::RecordsExport records, const std::optiona
         const QSignalBlocker blocker(m_words);
         m_words->setText(choice.failureWords.join(QStringLiteral(", ")));
     }
+    showCounting(choice.counting);
     showColumns(choice);
 }
 
@@ -165,6 +260,7 @@ void RecordsDialog::chooseSheet(int sheet)
     m_sheetProblem = read.table ? QString() : workbook::recordsRefusal(m_records.path, read.problem);
     model::RecordsChoice choice = model::startingChoice(m_records.table, m_previous, m_locale);
     choice.failureWords = model::failureWordsOf(m_words->text());
+    choice.counting = choiceShown().counting;
     showColumns(choice);
 }
 
@@ -237,6 +333,42 @@ void RecordsDialog::showDateOrder(bool open)
     m_columnForm->setRowVisible(m_dateOrder, open);
 }
 
+// The period as given, else the export's own dates to start from.
+void RecordsDialog::showCounting(const model::CountingRule &counting)
+{
+    const QSignalBlocker blockers[] = {
+        QSignalBlocker(m_periodGiven), QSignalBlocker(m_from),           QSignalBlocker(m_to),
+        QSignalBlocker(m_repeatDays),  QSignalBlocker(m_installedGiven), QSignalBlocker(m_installed)};
+    m_periodGiven->setChecked(counting.periodGiven());
+    m_from->setEnabled(counting.periodGiven());
+    m_to->setEnabled(counting.periodGiven());
+    if (counting.periodGiven()) {
+        m_from->setDate(counting.from);
+        m_to->setDate(counting.to);
+    }
+    m_repeatDays->setValue(counting.repeatDays);
+    m_installedGiven->setChecked(counting.installed.isValid());
+    m_installed->setEnabled(counting.installed.isValid());
+    m_installed->setDate(counting.installed.isValid() ? counting.installed : QDate::currentDate());
+    m_leftOut = counting.leftOut;
+}
+
+// An order checked or cleared: left out, or counted again.
+void RecordsDialog::orderCounted(std::size_t row, bool counted)
+{
+    const model::RecordsChoice choice = choiceShown();
+    const std::optional<int> dateColumn = choice.mapping[std::size_t(WorkOrderColumn::Date)];
+    const std::optional<QDate> date =
+        dateColumn ? model::readDate(m_records.table.cell(row, *dateColumn), choice.dateForm) : std::nullopt;
+    if (!date)
+        return;
+    const model::LeftOutOrder order = model::leftOutOrderOf(m_records.table, choice.mapping, row, *date);
+    std::erase(m_leftOut, order);
+    if (!counted)
+        m_leftOut.push_back(order);
+    showEvidence();
+}
+
 model::RecordsChoice RecordsDialog::choiceShown() const
 {
     model::RecordsChoice choice;
@@ -254,24 +386,50 @@ model::RecordsChoice RecordsDialog::choiceShown() const
             if (m_types->item(i)->checkState() == Qt::Checked)
                 choice.counting.failureTypes->append(m_types->item(i)->data(Qt::UserRole).toString());
     }
+    if (m_periodGiven->isChecked()) {
+        choice.counting.from = m_from->date();
+        choice.counting.to = m_to->date();
+    }
+    choice.counting.repeatDays = m_repeatDays->value();
+    choice.counting.leftOut = m_leftOut;
+    if (m_installedGiven->isChecked())
+        choice.counting.installed = m_installed->date();
     return choice;
 }
 
 void RecordsDialog::showEvidence()
 {
     const QString sheet = m_sheet ? m_sheet->currentText() : QString();
-    m_reading = m_sheetProblem.isEmpty() ? model::evidenceOf(m_records.table, choiceShown(), m_records.fileName,
-                                                             m_records.sha256, sheet, m_locale)
-                                         : model::EvidenceReading{std::nullopt, m_sheetProblem};
+    const model::RecordsChoice choice = choiceShown();
+    m_reading = m_sheetProblem.isEmpty()
+                    ? model::evidenceOf(m_records.table, choice, m_records.fileName, m_records.sha256, sheet, m_locale)
+                    : model::EvidenceReading{std::nullopt, m_sheetProblem, {}};
+    m_matched->show(&m_records.table, choice.mapping, m_reading.matched);
     if (const std::optional<model::RecordsEvidence> &evidence = m_reading.evidence) {
         const model::RecordsSummary &summary = evidence->summary;
         m_count->setText(tr("Bearing failures: %1 of %2 work orders.")
                              .arg(m_locale.toString(summary.failures), m_locale.toString(summary.workOrders)));
         m_evidence->setText(model::evidenceLines(*evidence, m_locale).join(u'\n'));
+        // Until the user gives a period, the export's own is shown.
+        if (!m_periodGiven->isChecked()) {
+            const QSignalBlocker from(m_from);
+            const QSignalBlocker to(m_to);
+            m_from->setDate(summary.first);
+            m_to->setDate(summary.last);
+        }
+        const QStringList assets = model::worstAssetLines(summary, m_locale);
+        m_assets->setText(assets.isEmpty() ? tr("The export names no asset of a failure.") : assets.join(u'\n'));
     } else {
         m_count->setText(m_reading.problem);
         m_evidence->clear();
+        m_assets->clear();
     }
+    const qsizetype leftOut = std::count_if(m_reading.matched.begin(), m_reading.matched.end(),
+                                            [](const model::MatchedOrder &order) { return order.leftOut; });
+    m_leftOutCount->setText(tr("%Ln order(s) matched, %1 left out by hand.", nullptr, int(m_reading.matched.size()))
+                                .arg(m_locale.toString(leftOut)));
+    m_tabs->setTabText(m_tabs->indexOf(m_matchedView->parentWidget()),
+                       tr("Matched Orders (%1)").arg(m_locale.toString(qsizetype(m_reading.matched.size()))));
     // Words that match nothing (kept from another export, perhaps) give no
     // figures to apply.
     const bool noFailures = m_reading.evidence && m_reading.evidence->summary.failures == 0;

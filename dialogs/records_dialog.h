@@ -12,20 +12,30 @@
 #include <optional>
 
 QT_BEGIN_NAMESPACE
+class QCheckBox;
 class QComboBox;
+class QDateEdit;
 class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QSpinBox;
+class QTabWidget;
+class QTableView;
 QT_END_NAMESPACE
+
+class MatchedOrdersModel;
 
 // "Maintenance Records": how a work-order export is read. Which column holds
 // the date, the asset, the work type or cause, the description, the repair
 // hours and the downtime (guessed from the header names, or as the
 // facility's records were read before), the order of day and month when the
-// dates leave it open, the sheet of a workbook, and the words that mark a
-// bearing failure. What the records come to, repeated rows among them, is
+// dates leave it open, the sheet of a workbook, the work types and words
+// that mark a bearing failure; the period the export covers, the gap within
+// which orders on one asset are one failure and when the system went in; the
+// orders matched, each of which can be left out; and the assets with the
+// most failures. What the records come to, repeated rows among them, is
 // shown as it is edited. "Apply to Figures" takes the records' failures a
 // year and hours to replace; "Keep as Evidence" keeps the records without
 // changing a figure.
@@ -47,6 +57,8 @@ private:
     void dateColumnChosen();
     void showTypes(const std::optional<QStringList> &failureTypes);
     void showDateOrder(bool open);
+    void showCounting(const model::CountingRule &counting);
+    void orderCounted(std::size_t row, bool counted);
     model::RecordsChoice choiceShown() const;
     void showEvidence();
     void finish(bool apply);
@@ -59,6 +71,7 @@ private:
     bool m_dateOrderOpen = false;
     model::EvidenceReading m_reading;
     model::RecordsEvidence m_accepted;
+    std::vector<model::LeftOutOrder> m_leftOut;
 
     QComboBox *m_sheet = nullptr;
     std::array<QComboBox *, model::kWorkOrderColumnCount> m_columns{};
@@ -68,6 +81,17 @@ private:
     QListWidget *m_types = nullptr;
     QLineEdit *m_words = nullptr;
     QLabel *m_count = nullptr;
+    QTabWidget *m_tabs = nullptr;
+    QCheckBox *m_periodGiven = nullptr;
+    QDateEdit *m_from = nullptr;
+    QDateEdit *m_to = nullptr;
+    QSpinBox *m_repeatDays = nullptr;
+    QCheckBox *m_installedGiven = nullptr;
+    QDateEdit *m_installed = nullptr;
+    MatchedOrdersModel *m_matched = nullptr;
+    QTableView *m_matchedView = nullptr;
+    QLabel *m_leftOutCount = nullptr;
+    QLabel *m_assets = nullptr;
     QLabel *m_evidence = nullptr;
     QPushButton *m_apply = nullptr;
     QPushButton *m_keep = nullptr;

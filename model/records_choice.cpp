@@ -213,6 +213,7 @@ EvidenceReading evidenceOf(const ExportTable &table, const RecordsChoice &choice
     }
     evidence.counting = std::move(counting);
     evidence.summary = *records.summary;
+    reading.matched = records.matched;
     // The assets' names as a facility file can keep them.
     std::vector<AssetFailures> &assets = evidence.summary.worstAssets;
     for (AssetFailures &asset : assets)

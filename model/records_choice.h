@@ -53,6 +53,7 @@ QStringList failureWordsOf(const QString &typed);
 struct EvidenceReading {
     std::optional<RecordsEvidence> evidence;
     QString problem;
+    std::vector<MatchedOrder> matched; // the orders the words and types matched, left out or not
 };
 EvidenceReading evidenceOf(const ExportTable &table, const RecordsChoice &choice, const QString &fileName,
                            const QString &sha256, const QString &sheet, const QLocale &locale);

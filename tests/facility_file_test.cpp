@@ -48,6 +48,17 @@ model::FacilityFigures recordedFigures()
     summary.first = QDate(2023, 3, 1);
     summary.last = QDate(2025, 3, 1);
     summary.rate = model::failureRateOf(17, summary.first.daysTo(summary.last) / 365.25);
+    records.counting = {std::nullopt,
+                        summary.first,
+                        summary.last,
+                        3,
+                        {{QDate(2024, 5, 2), QStringLiteral("Pumpe \"P-1\""), QStringLiteral("Lager prüfen")}},
+                        QDate(2024, 3, 1)};
+    summary.periodGiven = true;
+    summary.leftOut = 1;
+    summary.outsidePeriod = 4;
+    for (int day = 0; day < 17; ++day)
+        summary.eventDates.push_back(summary.first.addDays(40 * day + 5));
     summary.medianHours = 4.2;
     summary.hours10 = 2.9;
     summary.hours90 = 6.15;
@@ -469,7 +480,10 @@ void FacilityFileTest::badFileIsRefused_data()
          "records are not valid (\u201Csha256\u201D)");
     file("more failures than work orders", recordedEdited("\"failures\": 17", "\"failures\": 121"),
          "records are not valid (\u201Cfailures\u201D)");
-    file("records ending before they begin", recordedEdited("2025-03-01", "2023-02-28"), "(\u201Clast\u201D)");
+    file("records ending before they begin", recordedEdited("\"last\": \"2025-03-01", "\"last\": \"2023-02-28"),
+         "(\u201Clast\u201D)");
+    file("failures' dates out of order", recordedEdited("\"2023-03-06\"", "\"2025-01-01\""), "(\u201Cevents\u201D)");
+    file("an order left out without its date", recordedEdited("\"2024-05-02\"", "null"), "(\u201CleftOut\u201D)");
     file("date form of no known kind", recordedEdited("dd.mm.yyyy", "yyyy/mm/dd"), "(\u201CdateForm\u201D)");
     file("negative repair hours", recordedEdited("4.2", "-4.2"), "(\u201CmedianHours\u201D)");
     file("range whose low is above its high", recordedEdited("[ 20, 50, 70.5 ]", "[ 80, 50, 70.5 ]"),

@@ -14,8 +14,10 @@
 #include "window_test_support.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
@@ -29,6 +31,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QUrl>
@@ -119,6 +122,8 @@ private slots:
     void unitCaptionsFit();
     void maintenanceRecords_data();
     void maintenanceRecords();
+    void recordsCounting_data();
+    void recordsCounting();
 
 private:
     std::unique_ptr<Form1> newWindow(const QLocale &locale);
@@ -929,4 +934,56 @@ void FigureCommandsTest::maintenanceRecords()
 }
 
 QTEST_MAIN(FigureCommandsTest)
+// The counting rule set in the dialog: an order left out by hand (and still
+// left out when the dialog opens again), a period given, the installation.
+void FigureCommandsTest::recordsCounting_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<int>("failures");
+    QTest::addColumn<QString>("evidence"); // a line or part of one the evidence holds
+    QTest::newRow("first order left out") << "leaveOut" << 16 << "left out by hand";
+    QTest::newRow("period given") << "period" << 9 << "The period is the one given for the export";
+    QTest::newRow("installation") << "installed" << 17 << "Failures before 2024-03-01: 8 in 1.0 years; after: 9";
+}
+
+void FigureCommandsTest::recordsCounting()
+{
+    QFETCH(QString, change);
+    QFETCH(int, failures);
+    QFETCH(QString, evidence);
+    const QString path = m_dir.filePath(QStringLiteral("orders.csv"));
+    QVERIFY(QFile::copy(QStringLiteral(":/data/work_orders_comma.csv"), path)
+            || (QFile::remove(path) && QFile::copy(QStringLiteral(":/data/work_orders_comma.csv"), path)));
+    m_window = newWindow(QLocale(QLocale::English, QLocale::UnitedStates));
+    const auto count = [](QWidget &dialog) {
+        return dialog.findChild<QLabel *>(QStringLiteral("failureCount"))->text();
+    };
+    QVERIFY(whileModal([&] { m_window->figureCommands()->openRecords(path); },
+                       [&](QWidget &dialog) {
+        if (change == u"leaveOut") {
+            auto *orders = dialog.findChild<QTableView *>(QStringLiteral("matchedOrders"))->model();
+            orders->setData(orders->index(0, 0), Qt::Unchecked, Qt::CheckStateRole);
+        } else {
+            const bool period = change == u"period";
+            dialog.findChild<QCheckBox *>(period ? QStringLiteral("periodGiven") : QStringLiteral("installedGiven"))
+                ->setChecked(true);
+            dialog.findChild<QDateEdit *>(period ? QStringLiteral("periodFrom") : QStringLiteral("installedOn"))
+                ->setDate(QDate(2024, 3, 1));
+        }
+        dialog.findChild<QPushButton *>(QStringLiteral("keepRecords"))->click();
+    }));
+    const std::optional<model::RecordsEvidence> &records = m_window->document()->records();
+    QVERIFY(records);
+    QCOMPARE(records->summary.failures, failures);
+    const QString lines = model::evidenceLines(*records, QLocale::c()).join(u'\n');
+    QVERIFY2(lines.contains(evidence), qPrintable(lines));
+    // Opened again on the same export, the order is left out as before.
+    if (change == u"leaveOut")
+        QVERIFY(whileModal([&] { m_window->figureCommands()->openRecords(path); },
+                           [&](QWidget &dialog) {
+            QCOMPARE(count(dialog), QStringLiteral("Bearing failures: 16 of 120 work orders."));
+            qobject_cast<QDialog *>(&dialog)->reject();
+        }));
+}
+
 #include "figure_commands_test.moc"

@@ -8,6 +8,7 @@
 #include "model/failure_types.h"
 #include "model/records_choice.h"
 #include "model/records_evidence.h"
+#include "model/records_request.h"
 #include "model/savings_check.h"
 #include "model/work_orders.h"
 #include "workbook/xlsx_records.h"
@@ -17,6 +18,8 @@
 #include <QTest>
 
 #include <xlsxwriter.h>
+
+#include <boost/math/distributions/chi_squared.hpp>
 
 namespace {
 
@@ -52,6 +55,8 @@ private slots:
     void exportsAsSystemsWriteThem_data();
     void exportsAsSystemsWriteThem();
     void failureTypesGuessed();
+    void periodOfTheRecords_data();
+    void periodOfTheRecords();
     void failureTrend_data();
     void failureTrend();
     void savingsChecked_data();
@@ -277,6 +282,55 @@ void WorkOrdersTest::exportsAsSystemsWriteThem()
     if (medianHours >= 0)
         QCOMPARE(*records.summary->medianHours, medianHours);
     QCOMPARE(records.summary->first.year(), 2024);
+}
+
+// The period the rate stands for: the export's, ending on a failure or not,
+// or given; and the repeat gap.
+void WorkOrdersTest::periodOfTheRecords_data()
+{
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<QString>("period"); // "from:to", empty: the export's
+    QTest::addColumn<int>("repeatDays");
+    QTest::addColumn<int>("failures");
+    QTest::addColumn<int>("outside");
+    QTest::addColumn<bool>("endsOnFailure");
+    const QByteArray endsOnFailure = "Date,Asset,Description\n2024-01-01,P-1,Check\n2024-04-01,P-1,Bearing\n"
+                                     "2024-04-03,P-1,Bearing\n2024-07-01,P-2,Bearing\n2025-01-01,P-1,Bearing\n";
+    // clang-format off
+    QTest::newRow("the export's, ending on a failure") << endsOnFailure << "" << 7 << 3 << 0 << true;
+    QTest::newRow("the export's, ending on an inspection") << endsOnFailure + "2025-02-01,P-3,Check\n" << "" << 7 << 3 << 0 << false;
+    QTest::newRow("given") << endsOnFailure << "2024-03-01:2024-12-31" << 7 << 2 << 2 << false;
+    QTest::newRow("no repeat gap") << endsOnFailure << "" << 0 << 4 << 0 << true;
+    // clang-format on
+}
+
+void WorkOrdersTest::periodOfTheRecords()
+{
+    QFETCH(QByteArray, csv);
+    QFETCH(QString, period);
+    QFETCH(int, repeatDays);
+    QFETCH(int, failures);
+    QFETCH(int, outside);
+    QFETCH(bool, endsOnFailure);
+    const model::ExportReading read = model::readCsv(csv);
+    model::RecordsChoice choice = model::startingChoice(*read.table, std::nullopt, QLocale::c());
+    model::RecordsRequest request;
+    QVERIFY(period.isEmpty() || !model::readPeriodOption(period, request));
+    QVERIFY(!model::applyRequest(choice, *read.table, request));
+    choice.counting.repeatDays = repeatDays;
+    const model::RecordsReading records = model::summariseRecords(*read.table, choice.mapping, choice.dateForm,
+                                                                  choice.failureWords, QLocale::c(), choice.counting);
+    QVERIFY2(records.summary, qPrintable(records.problem));
+    const model::RecordsSummary &summary = *records.summary;
+    QCOMPARE(summary.failures, failures);
+    QCOMPARE(summary.outsidePeriod, outside);
+    QCOMPARE(summary.endsOnFailure, endsOnFailure);
+    QCOMPARE(summary.periodGiven, !period.isEmpty());
+    // Records that stop at a failure: (n − 1) / T, and 2λT is chi-square of 2n.
+    const double years = summary.first.daysTo(summary.last) / 365.25;
+    const double high = boost::math::quantile(boost::math::chi_squared(2.0 * failures + (endsOnFailure ? 0 : 2)), 0.95);
+    QCOMPARE(summary.rate->perYear, (failures - (endsOnFailure ? 1 : 0)) / years);
+    QCOMPARE(summary.rate->perYearInterval.high, high / 2 / years);
 }
 
 // Corrective and breakdown codes and words of every language are failures'

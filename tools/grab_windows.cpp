@@ -107,6 +107,13 @@ int main(int argc, char *argv[])
         QTimer::singleShot(0, &window, [&] {
             if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
                 ok &= save(dialog, folder, name);
+                // Each further page of the dialog.
+                if (auto *tabs = dialog->findChild<QTabWidget *>(QStringLiteral("recordsTabs"))) {
+                    for (int page = 1; page < tabs->count(); ++page) {
+                        tabs->setCurrentIndex(page);
+                        ok &= save(dialog, folder, name + QStringLiteral("-%1").arg(page + 1));
+                    }
+                }
                 dialog->reject();
             }
         });

@@ -62,8 +62,8 @@ QStringList evidenceLines(const RecordsEvidence &evidence, const QLocale &locale
     if (summary.periodGiven)
         lines << RecordsText::tr("The period is the one given for the export");
     else if (summary.endsOnFailure && summary.rate)
-        lines << RecordsText::tr("The period runs from the export's first order to its last, which is a failure: "
-                                 "the rate counts one failure fewer, as records that stop at a failure need");
+        lines << RecordsText::tr("The period runs from the export's first order to its last; it ends on a failure, so "
+                                 "the rate counts one failure fewer");
     else
         lines << RecordsText::tr("The period runs from the export's first order to its last");
     if (summary.trend && summary.rate) {

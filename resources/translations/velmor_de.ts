@@ -1914,6 +1914,29 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     </message>
 </context>
 <context>
+    <name>MatchedOrdersModel</name>
+    <message>
+        <source>Counted</source>
+        <translation>Gezählt</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Asset</source>
+        <translation>Anlage</translation>
+    </message>
+    <message>
+        <source>Work type</source>
+        <translation>Auftragsart</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+</context>
+<context>
     <name>MessageText</name>
     <message>
         <source>“%1”</source>
@@ -1937,6 +1960,18 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     <message>
         <source>At most %1 work types can mark a failure.</source>
         <translation>Höchstens %1 Auftragsarten können einen Ausfall kennzeichnen.</translation>
+    </message>
+    <message>
+        <source>The period of the records needs a start before its end.</source>
+        <translation>Der Zeitraum der Aufzeichnungen braucht einen Beginn vor seinem Ende.</translation>
+    </message>
+    <message>
+        <source>Repeat orders are those within 0 to %1 days of each other.</source>
+        <translation>Wiederholaufträge liegen 0 bis %1 Tage auseinander.</translation>
+    </message>
+    <message>
+        <source>At most %1 orders can be left out by hand.</source>
+        <translation>Höchstens %1 Aufträge können von Hand ausgelassen werden.</translation>
     </message>
 </context>
 <context>
@@ -2033,6 +2068,65 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
+    <message>
+        <source>Columns and Failures</source>
+        <translation>Spalten und Ausfälle</translation>
+    </message>
+    <message>
+        <source>The failures a year are counted over the period the export covers: from its first order to its last, unless you give the months you exported.</source>
+        <translation>Die Ausfälle pro Jahr werden über den Zeitraum des Exports gezählt: vom ersten bis zum letzten Auftrag, sofern Sie nicht die exportierten Monate angeben.</translation>
+    </message>
+    <message>
+        <source>The export covers a given period</source>
+        <translation>Der Export umfasst einen bestimmten Zeitraum</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Von:</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>Bis:</translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation> Tage</translation>
+    </message>
+    <message>
+        <source>Orders on one asset within this gap are one failure:</source>
+        <translation>Aufträge an einer Anlage innerhalb dieses Abstands sind ein Ausfall:</translation>
+    </message>
+    <message>
+        <source>The system was installed on:</source>
+        <translation>Das System wurde installiert am:</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Zeitraum</translation>
+    </message>
+    <message>
+        <source>Clear an order that is no bearing failure to leave it out.</source>
+        <translation>Entfernen Sie das Häkchen bei einem Auftrag, der kein Lagerausfall ist, um ihn auszulassen.</translation>
+    </message>
+    <message>
+        <source>Assets</source>
+        <translation>Anlagen</translation>
+    </message>
+    <message>
+        <source>The export names no asset of a failure.</source>
+        <translation>Der Export nennt zu keinem Ausfall eine Anlage.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln order(s) matched, %1 left out by hand.</source>
+        <translation>
+            <numerusform>%Ln Auftrag gefunden, %1 von Hand ausgelassen.</numerusform>
+            <numerusform>%Ln Aufträge gefunden, %1 von Hand ausgelassen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Matched Orders (%1)</source>
+        <translation>Gefundene Aufträge (%1)</translation>
+    </message>
 </context>
 <context>
     <name>RecordsExport</name>
@@ -2050,6 +2144,14 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     <message>
         <source>The header has no column %1.</source>
         <translation>Die Kopfzeile hat keine Spalte %1.</translation>
+    </message>
+    <message>
+        <source>%1 is no period such as 2023-01-01:2024-12-31</source>
+        <translation>%1 ist kein Zeitraum wie 2023-01-01:2024-12-31</translation>
+    </message>
+    <message>
+        <source>the period %1 ends before it begins</source>
+        <translation>der Zeitraum %1 endet, bevor er beginnt</translation>
     </message>
 </context>
 <context>
@@ -2229,6 +2331,32 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     <message>
         <source>Failures before %1: %2 in %3 years; after: %4 in %5 years; measured reduction %6, %7 between %8 and %9</source>
         <translation>Ausfälle vor dem %1: %2 in %3 Jahren; danach: %4 in %5 Jahren; gemessene Senkung %6, zu %7 zwischen %8 und %9</translation>
+    </message>
+    <message>
+        <source>The period is the one given for the export</source>
+        <translation>Der Zeitraum ist der für den Export angegebene</translation>
+    </message>
+    <message>
+        <source>The period runs from the export&apos;s first order to its last; it ends on a failure, so the rate counts one failure fewer</source>
+        <translation>Der Zeitraum reicht vom ersten Auftrag des Exports bis zum letzten; er endet mit einem Ausfall, daher zählt die Rate einen Ausfall weniger</translation>
+    </message>
+    <message>
+        <source>The period runs from the export&apos;s first order to its last</source>
+        <translation>Der Zeitraum reicht vom ersten Auftrag des Exports bis zum letzten</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %Ln order(s) outside the period left out</source>
+        <translation>
+            <numerusform>, %Ln Auftrag außerhalb des Zeitraums ausgelassen</numerusform>
+            <numerusform>, %Ln Aufträge außerhalb des Zeitraums ausgelassen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %Ln order(s) left out by hand</source>
+        <translation>
+            <numerusform>, %Ln Auftrag von Hand ausgelassen</numerusform>
+            <numerusform>, %Ln Aufträge von Hand ausgelassen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2873,6 +3001,10 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <source>The repair hours %1 on line %2 are more than two weeks for one repair.</source>
         <translation>Die Reparaturstunden %1 in Zeile %2 sind mehr als zwei Wochen für eine Reparatur.</translation>
     </message>
+    <message>
+        <source>The records hold no work orders from %1 to %2.</source>
+        <translation>Die Aufzeichnungen enthalten vom %1 bis %2 keine Instandhaltungsaufträge.</translation>
+    </message>
 </context>
 <context>
     <name>WorkbookText</name>
@@ -3265,6 +3397,18 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     <message>
         <source>With --records, checks the failures before the system was installed on DATE (2024-03-01) against those after it, beside the reduction the case assumes.</source>
         <translation>Vergleicht mit --records die Ausfälle vor der Installation des Systems am DATE (2024-03-01) mit denen danach, neben der angenommenen Senkung.</translation>
+    </message>
+    <message>
+        <source>--repeat-days takes a number of days from 0 to %1, not &quot;%2&quot;</source>
+        <translation>--repeat-days erwartet eine Zahl von Tagen von 0 bis %1, nicht „%2“</translation>
+    </message>
+    <message>
+        <source>With --records, counts the failures from FROM to TO (2023-01-01:2024-12-31), the period the export covers, instead of from its first order to its last.</source>
+        <translation>Zählt mit --records die Ausfälle von FROM bis TO (2023-01-01:2024-12-31), dem Zeitraum des Exports, statt vom ersten bis zum letzten Auftrag.</translation>
+    </message>
+    <message>
+        <source>With --records, counts orders on one asset within DAYS days of each other as one failure (7 unless given).</source>
+        <translation>Zählt mit --records Aufträge an einer Anlage, die höchstens DAYS Tage auseinanderliegen, als einen Ausfall (7, sofern nicht angegeben).</translation>
     </message>
 </context>
 <context>

@@ -81,6 +81,16 @@
     </message>
 </context>
 <context>
+    <name>RecordsDialog</name>
+    <message numerus="yes">
+        <source>%Ln order(s) matched, %1 left out by hand.</source>
+        <translation>
+            <numerusform>%Ln order matched, %1 left out by hand.</numerusform>
+            <numerusform>%Ln orders matched, %1 left out by hand.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>RecordsText</name>
     <message numerus="yes">
         <source>%Ln bearing failure(s) from %1 to %2: %3 a year, %4 between %5 and %6</source>
@@ -136,6 +146,20 @@
         <translation>
             <numerusform>%1: %Ln failure, %2 a year, %3 of all failures</numerusform>
             <numerusform>%1: %Ln failures, %2 a year, %3 of all failures</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %Ln order(s) outside the period left out</source>
+        <translation>
+            <numerusform>, %Ln order outside the period left out</numerusform>
+            <numerusform>, %Ln orders outside the period left out</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %Ln order(s) left out by hand</source>
+        <translation>
+            <numerusform>, %Ln order left out by hand</numerusform>
+            <numerusform>, %Ln orders left out by hand</numerusform>
         </translation>
     </message>
 </context>

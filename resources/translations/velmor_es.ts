@@ -1914,6 +1914,29 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     </message>
 </context>
 <context>
+    <name>MatchedOrdersModel</name>
+    <message>
+        <source>Counted</source>
+        <translation>Contada</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Asset</source>
+        <translation>Equipo</translation>
+    </message>
+    <message>
+        <source>Work type</source>
+        <translation>Tipo de trabajo</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+</context>
+<context>
     <name>MessageText</name>
     <message>
         <source>“%1”</source>
@@ -1937,6 +1960,18 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     <message>
         <source>At most %1 work types can mark a failure.</source>
         <translation>Como máximo %1 tipos de orden pueden indicar un fallo.</translation>
+    </message>
+    <message>
+        <source>The period of the records needs a start before its end.</source>
+        <translation>El período de los registros necesita un inicio anterior a su fin.</translation>
+    </message>
+    <message>
+        <source>Repeat orders are those within 0 to %1 days of each other.</source>
+        <translation>Las órdenes repetidas distan entre 0 y %1 días.</translation>
+    </message>
+    <message>
+        <source>At most %1 orders can be left out by hand.</source>
+        <translation>Se pueden excluir a mano como máximo %1 órdenes.</translation>
     </message>
 </context>
 <context>
@@ -2033,6 +2068,65 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
+    <message>
+        <source>Columns and Failures</source>
+        <translation>Columnas y averías</translation>
+    </message>
+    <message>
+        <source>The failures a year are counted over the period the export covers: from its first order to its last, unless you give the months you exported.</source>
+        <translation>Las averías al año se cuentan sobre el período que cubre la exportación: de su primera orden a la última, salvo que indique los meses exportados.</translation>
+    </message>
+    <message>
+        <source>The export covers a given period</source>
+        <translation>La exportación cubre un período dado</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Desde:</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>Hasta:</translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation> días</translation>
+    </message>
+    <message>
+        <source>Orders on one asset within this gap are one failure:</source>
+        <translation>Las órdenes de un equipo dentro de este intervalo son una avería:</translation>
+    </message>
+    <message>
+        <source>The system was installed on:</source>
+        <translation>El sistema se instaló el:</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Período</translation>
+    </message>
+    <message>
+        <source>Clear an order that is no bearing failure to leave it out.</source>
+        <translation>Desmarque una orden que no sea una avería de rodamiento para excluirla.</translation>
+    </message>
+    <message>
+        <source>Assets</source>
+        <translation>Equipos</translation>
+    </message>
+    <message>
+        <source>The export names no asset of a failure.</source>
+        <translation>La exportación no nombra el equipo de ninguna avería.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln order(s) matched, %1 left out by hand.</source>
+        <translation>
+            <numerusform>%Ln orden encontrada, %1 excluida(s) a mano.</numerusform>
+            <numerusform>%Ln órdenes encontradas, %1 excluida(s) a mano.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Matched Orders (%1)</source>
+        <translation>Órdenes encontradas (%1)</translation>
+    </message>
 </context>
 <context>
     <name>RecordsExport</name>
@@ -2050,6 +2144,14 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     <message>
         <source>The header has no column %1.</source>
         <translation>El encabezado no tiene ninguna columna %1.</translation>
+    </message>
+    <message>
+        <source>%1 is no period such as 2023-01-01:2024-12-31</source>
+        <translation>%1 no es un período como 2023-01-01:2024-12-31</translation>
+    </message>
+    <message>
+        <source>the period %1 ends before it begins</source>
+        <translation>el período %1 termina antes de empezar</translation>
     </message>
 </context>
 <context>
@@ -2229,6 +2331,32 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     <message>
         <source>Failures before %1: %2 in %3 years; after: %4 in %5 years; measured reduction %6, %7 between %8 and %9</source>
         <translation>Fallos antes del %1: %2 en %3 años; después: %4 en %5 años; reducción medida %6, al %7 entre %8 y %9</translation>
+    </message>
+    <message>
+        <source>The period is the one given for the export</source>
+        <translation>El período es el indicado para la exportación</translation>
+    </message>
+    <message>
+        <source>The period runs from the export&apos;s first order to its last; it ends on a failure, so the rate counts one failure fewer</source>
+        <translation>El período va de la primera orden de la exportación a la última; termina en una avería, por lo que la tasa cuenta una avería menos</translation>
+    </message>
+    <message>
+        <source>The period runs from the export&apos;s first order to its last</source>
+        <translation>El período va de la primera orden de la exportación a la última</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %Ln order(s) outside the period left out</source>
+        <translation>
+            <numerusform>, %Ln orden fuera del período excluida</numerusform>
+            <numerusform>, %Ln órdenes fuera del período excluidas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %Ln order(s) left out by hand</source>
+        <translation>
+            <numerusform>, %Ln orden excluida a mano</numerusform>
+            <numerusform>, %Ln órdenes excluidas a mano</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2873,6 +3001,10 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <source>The repair hours %1 on line %2 are more than two weeks for one repair.</source>
         <translation>Las horas de reparación %1 de la línea %2 superan dos semanas para una sola reparación.</translation>
     </message>
+    <message>
+        <source>The records hold no work orders from %1 to %2.</source>
+        <translation>Los registros no contienen órdenes de trabajo del %1 al %2.</translation>
+    </message>
 </context>
 <context>
     <name>WorkbookText</name>
@@ -3265,6 +3397,18 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     <message>
         <source>With --records, checks the failures before the system was installed on DATE (2024-03-01) against those after it, beside the reduction the case assumes.</source>
         <translation>Con --records, compara los fallos anteriores a la instalación del sistema el DATE (2024-03-01) con los posteriores, junto a la reducción supuesta.</translation>
+    </message>
+    <message>
+        <source>--repeat-days takes a number of days from 0 to %1, not &quot;%2&quot;</source>
+        <translation>--repeat-days espera un número de días de 0 a %1, no «%2»</translation>
+    </message>
+    <message>
+        <source>With --records, counts the failures from FROM to TO (2023-01-01:2024-12-31), the period the export covers, instead of from its first order to its last.</source>
+        <translation>Con --records, cuenta las averías de FROM a TO (2023-01-01:2024-12-31), el período que cubre la exportación, en lugar de su primera orden a la última.</translation>
+    </message>
+    <message>
+        <source>With --records, counts orders on one asset within DAYS days of each other as one failure (7 unless given).</source>
+        <translation>Con --records, cuenta como una avería las órdenes de un equipo separadas por DAYS días o menos (7 si no se indica).</translation>
     </message>
 </context>
 <context>

@@ -1914,6 +1914,29 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
 </context>
 <context>
+    <name>MatchedOrdersModel</name>
+    <message>
+        <source>Counted</source>
+        <translation>Compté</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Asset</source>
+        <translation>Équipement</translation>
+    </message>
+    <message>
+        <source>Work type</source>
+        <translation>Type de travail</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+</context>
+<context>
     <name>MessageText</name>
     <message>
         <source>“%1”</source>
@@ -1937,6 +1960,18 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     <message>
         <source>At most %1 work types can mark a failure.</source>
         <translation>Au plus %1 types d’ordre peuvent désigner une défaillance.</translation>
+    </message>
+    <message>
+        <source>The period of the records needs a start before its end.</source>
+        <translation>La période des relevés doit commencer avant sa fin.</translation>
+    </message>
+    <message>
+        <source>Repeat orders are those within 0 to %1 days of each other.</source>
+        <translation>Les ordres répétés sont espacés de 0 à %1 jours.</translation>
+    </message>
+    <message>
+        <source>At most %1 orders can be left out by hand.</source>
+        <translation>Au plus %1 ordres peuvent être écartés à la main.</translation>
     </message>
 </context>
 <context>
@@ -2033,6 +2068,65 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
+    <message>
+        <source>Columns and Failures</source>
+        <translation>Colonnes et défaillances</translation>
+    </message>
+    <message>
+        <source>The failures a year are counted over the period the export covers: from its first order to its last, unless you give the months you exported.</source>
+        <translation>Les défaillances par an sont comptées sur la période que couvre l&apos;export : de son premier ordre au dernier, sauf si vous indiquez les mois exportés.</translation>
+    </message>
+    <message>
+        <source>The export covers a given period</source>
+        <translation>L&apos;export couvre une période donnée</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Du :</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>Au :</translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation> jours</translation>
+    </message>
+    <message>
+        <source>Orders on one asset within this gap are one failure:</source>
+        <translation>Les ordres d&apos;un même équipement dans cet intervalle forment une défaillance :</translation>
+    </message>
+    <message>
+        <source>The system was installed on:</source>
+        <translation>Système installé le :</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Période</translation>
+    </message>
+    <message>
+        <source>Clear an order that is no bearing failure to leave it out.</source>
+        <translation>Décochez un ordre qui n&apos;est pas une défaillance de roulement pour l&apos;écarter.</translation>
+    </message>
+    <message>
+        <source>Assets</source>
+        <translation>Équipements</translation>
+    </message>
+    <message>
+        <source>The export names no asset of a failure.</source>
+        <translation>L&apos;export ne nomme l&apos;équipement d&apos;aucune défaillance.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln order(s) matched, %1 left out by hand.</source>
+        <translation>
+            <numerusform>%Ln ordre trouvé, %1 écarté(s) à la main.</numerusform>
+            <numerusform>%Ln ordres trouvés, %1 écarté(s) à la main.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Matched Orders (%1)</source>
+        <translation>Ordres trouvés (%1)</translation>
+    </message>
 </context>
 <context>
     <name>RecordsExport</name>
@@ -2050,6 +2144,14 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     <message>
         <source>The header has no column %1.</source>
         <translation>L’en-tête n’a pas de colonne %1.</translation>
+    </message>
+    <message>
+        <source>%1 is no period such as 2023-01-01:2024-12-31</source>
+        <translation>%1 n&apos;est pas une période telle que 2023-01-01:2024-12-31</translation>
+    </message>
+    <message>
+        <source>the period %1 ends before it begins</source>
+        <translation>la période %1 finit avant de commencer</translation>
     </message>
 </context>
 <context>
@@ -2229,6 +2331,32 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     <message>
         <source>Failures before %1: %2 in %3 years; after: %4 in %5 years; measured reduction %6, %7 between %8 and %9</source>
         <translation>Défaillances avant le %1&#xa0;: %2 en %3 ans&#xa0;; après&#xa0;: %4 en %5 ans&#xa0;; réduction mesurée %6, à %7 entre %8 et %9</translation>
+    </message>
+    <message>
+        <source>The period is the one given for the export</source>
+        <translation>La période est celle indiquée pour l&apos;export</translation>
+    </message>
+    <message>
+        <source>The period runs from the export&apos;s first order to its last; it ends on a failure, so the rate counts one failure fewer</source>
+        <translation>La période va du premier ordre de l&apos;export au dernier ; elle finit sur une défaillance, le taux compte donc une défaillance de moins</translation>
+    </message>
+    <message>
+        <source>The period runs from the export&apos;s first order to its last</source>
+        <translation>La période va du premier ordre de l&apos;export au dernier</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %Ln order(s) outside the period left out</source>
+        <translation>
+            <numerusform>, %Ln ordre hors de la période écarté</numerusform>
+            <numerusform>, %Ln ordres hors de la période écartés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %Ln order(s) left out by hand</source>
+        <translation>
+            <numerusform>, %Ln ordre écarté à la main</numerusform>
+            <numerusform>, %Ln ordres écartés à la main</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2659,7 +2787,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>P10 is each measure&apos;s unfavourable end: savings and net present value reached in 90% of the runs, a payback reached within it in 90% of them. The inputs are drawn independently.</source>
-        <translation>P10 est l’extrémité défavorable de chaque mesure : économie et valeur actuelle nette atteintes dans 90 % des tirages, retour sur investissement obtenu dans ce délai dans 90 % d’entre eux. Les entrées sont tirées indépendamment.</translation>
+        <translation>P10 est l’extrémité défavorable de chaque mesure&#xa0;: économie et valeur actuelle nette atteintes dans 90&#xa0;% des tirages, retour sur investissement obtenu dans ce délai dans 90&#xa0;% d’entre eux. Les entrées sont tirées indépendamment.</translation>
     </message>
 </context>
 <context>
@@ -2872,6 +3000,10 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     <message>
         <source>The repair hours %1 on line %2 are more than two weeks for one repair.</source>
         <translation>Les heures de réparation %1 à la ligne %2 dépassent deux semaines pour une seule réparation.</translation>
+    </message>
+    <message>
+        <source>The records hold no work orders from %1 to %2.</source>
+        <translation>Les relevés ne contiennent aucun ordre de travail du %1 au %2.</translation>
     </message>
 </context>
 <context>
@@ -3265,6 +3397,18 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     <message>
         <source>With --records, checks the failures before the system was installed on DATE (2024-03-01) against those after it, beside the reduction the case assumes.</source>
         <translation>Avec --records, compare les défaillances avant l’installation du système le DATE (2024-03-01) à celles d’après, à côté de la réduction supposée.</translation>
+    </message>
+    <message>
+        <source>--repeat-days takes a number of days from 0 to %1, not &quot;%2&quot;</source>
+        <translation>--repeat-days attend un nombre de jours de 0 à %1, pas « %2 »</translation>
+    </message>
+    <message>
+        <source>With --records, counts the failures from FROM to TO (2023-01-01:2024-12-31), the period the export covers, instead of from its first order to its last.</source>
+        <translation>Avec --records, compte les défaillances de FROM à TO (2023-01-01:2024-12-31), la période que couvre l&apos;export, au lieu de son premier ordre à son dernier.</translation>
+    </message>
+    <message>
+        <source>With --records, counts orders on one asset within DAYS days of each other as one failure (7 unless given).</source>
+        <translation>Avec --records, compte comme une seule défaillance les ordres d&apos;un même équipement espacés d&apos;au plus DAYS jours (7 sauf indication).</translation>
     </message>
 </context>
 <context>

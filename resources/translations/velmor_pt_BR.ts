@@ -1914,6 +1914,29 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     </message>
 </context>
 <context>
+    <name>MatchedOrdersModel</name>
+    <message>
+        <source>Counted</source>
+        <translation>Contada</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Asset</source>
+        <translation>Equipamento</translation>
+    </message>
+    <message>
+        <source>Work type</source>
+        <translation>Tipo de serviço</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descrição</translation>
+    </message>
+</context>
+<context>
     <name>MessageText</name>
     <message>
         <source>“%1”</source>
@@ -1937,6 +1960,18 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     <message>
         <source>At most %1 work types can mark a failure.</source>
         <translation>No máximo %1 tipos de ordem podem indicar uma falha.</translation>
+    </message>
+    <message>
+        <source>The period of the records needs a start before its end.</source>
+        <translation>O período dos registros precisa de um início anterior ao fim.</translation>
+    </message>
+    <message>
+        <source>Repeat orders are those within 0 to %1 days of each other.</source>
+        <translation>Ordens repetidas ficam a 0 a %1 dias umas das outras.</translation>
+    </message>
+    <message>
+        <source>At most %1 orders can be left out by hand.</source>
+        <translation>No máximo %1 ordens podem ser excluídas manualmente.</translation>
     </message>
 </context>
 <context>
@@ -2033,6 +2068,65 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
+    <message>
+        <source>Columns and Failures</source>
+        <translation>Colunas e falhas</translation>
+    </message>
+    <message>
+        <source>The failures a year are counted over the period the export covers: from its first order to its last, unless you give the months you exported.</source>
+        <translation>As falhas por ano são contadas no período que a exportação cobre: da primeira ordem à última, a menos que você informe os meses exportados.</translation>
+    </message>
+    <message>
+        <source>The export covers a given period</source>
+        <translation>A exportação cobre um período informado</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>De:</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>Até:</translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation> dias</translation>
+    </message>
+    <message>
+        <source>Orders on one asset within this gap are one failure:</source>
+        <translation>Ordens de um equipamento dentro deste intervalo são uma falha:</translation>
+    </message>
+    <message>
+        <source>The system was installed on:</source>
+        <translation>O sistema foi instalado em:</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Período</translation>
+    </message>
+    <message>
+        <source>Clear an order that is no bearing failure to leave it out.</source>
+        <translation>Desmarque uma ordem que não seja falha de rolamento para excluí-la.</translation>
+    </message>
+    <message>
+        <source>Assets</source>
+        <translation>Equipamentos</translation>
+    </message>
+    <message>
+        <source>The export names no asset of a failure.</source>
+        <translation>A exportação não informa o equipamento de nenhuma falha.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln order(s) matched, %1 left out by hand.</source>
+        <translation>
+            <numerusform>%Ln ordem encontrada, %1 excluída(s) manualmente.</numerusform>
+            <numerusform>%Ln ordens encontradas, %1 excluída(s) manualmente.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Matched Orders (%1)</source>
+        <translation>Ordens encontradas (%1)</translation>
+    </message>
 </context>
 <context>
     <name>RecordsExport</name>
@@ -2050,6 +2144,14 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     <message>
         <source>The header has no column %1.</source>
         <translation>O cabeçalho não tem nenhuma coluna %1.</translation>
+    </message>
+    <message>
+        <source>%1 is no period such as 2023-01-01:2024-12-31</source>
+        <translation>%1 não é um período como 2023-01-01:2024-12-31</translation>
+    </message>
+    <message>
+        <source>the period %1 ends before it begins</source>
+        <translation>o período %1 termina antes de começar</translation>
     </message>
 </context>
 <context>
@@ -2229,6 +2331,32 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     <message>
         <source>Failures before %1: %2 in %3 years; after: %4 in %5 years; measured reduction %6, %7 between %8 and %9</source>
         <translation>Falhas antes de %1: %2 em %3 anos; depois: %4 em %5 anos; redução medida %6, %7 entre %8 e %9</translation>
+    </message>
+    <message>
+        <source>The period is the one given for the export</source>
+        <translation>O período é o informado para a exportação</translation>
+    </message>
+    <message>
+        <source>The period runs from the export&apos;s first order to its last; it ends on a failure, so the rate counts one failure fewer</source>
+        <translation>O período vai da primeira ordem da exportação à última; termina em uma falha, por isso a taxa conta uma falha a menos</translation>
+    </message>
+    <message>
+        <source>The period runs from the export&apos;s first order to its last</source>
+        <translation>O período vai da primeira ordem da exportação à última</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %Ln order(s) outside the period left out</source>
+        <translation>
+            <numerusform>, %Ln ordem fora do período excluída</numerusform>
+            <numerusform>, %Ln ordens fora do período excluídas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %Ln order(s) left out by hand</source>
+        <translation>
+            <numerusform>, %Ln ordem excluída manualmente</numerusform>
+            <numerusform>, %Ln ordens excluídas manualmente</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2873,6 +3001,10 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <source>The repair hours %1 on line %2 are more than two weeks for one repair.</source>
         <translation>As horas de reparo %1 na linha %2 passam de duas semanas para um único reparo.</translation>
     </message>
+    <message>
+        <source>The records hold no work orders from %1 to %2.</source>
+        <translation>Os registros não contêm ordens de serviço de %1 a %2.</translation>
+    </message>
 </context>
 <context>
     <name>WorkbookText</name>
@@ -3265,6 +3397,18 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     <message>
         <source>With --records, checks the failures before the system was installed on DATE (2024-03-01) against those after it, beside the reduction the case assumes.</source>
         <translation>Com --records, compara as falhas antes da instalação do sistema em DATE (2024-03-01) com as posteriores, ao lado da redução suposta.</translation>
+    </message>
+    <message>
+        <source>--repeat-days takes a number of days from 0 to %1, not &quot;%2&quot;</source>
+        <translation>--repeat-days espera um número de dias de 0 a %1, não “%2”</translation>
+    </message>
+    <message>
+        <source>With --records, counts the failures from FROM to TO (2023-01-01:2024-12-31), the period the export covers, instead of from its first order to its last.</source>
+        <translation>Com --records, conta as falhas de FROM a TO (2023-01-01:2024-12-31), o período que a exportação cobre, em vez da primeira ordem à última.</translation>
+    </message>
+    <message>
+        <source>With --records, counts orders on one asset within DAYS days of each other as one failure (7 unless given).</source>
+        <translation>Com --records, conta como uma falha as ordens de um equipamento com até DAYS dias entre si (7 se não informado).</translation>
     </message>
 </context>
 <context>

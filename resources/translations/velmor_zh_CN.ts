@@ -1904,6 +1904,29 @@ The results cannot be computed from these figures. Please check the figures unde
     </message>
 </context>
 <context>
+    <name>MatchedOrdersModel</name>
+    <message>
+        <source>Counted</source>
+        <translation>计入</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Asset</source>
+        <translation>设备</translation>
+    </message>
+    <message>
+        <source>Work type</source>
+        <translation>工作类型</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>描述</translation>
+    </message>
+</context>
+<context>
     <name>MessageText</name>
     <message>
         <source>“%1”</source>
@@ -1927,6 +1950,18 @@ The results cannot be computed from these figures. Please check the figures unde
     <message>
         <source>At most %1 work types can mark a failure.</source>
         <translation>最多只能有 %1 种工单类型表示故障。</translation>
+    </message>
+    <message>
+        <source>The period of the records needs a start before its end.</source>
+        <translation>记录期间的开始日期须早于结束日期。</translation>
+    </message>
+    <message>
+        <source>Repeat orders are those within 0 to %1 days of each other.</source>
+        <translation>重复工单是彼此相隔 0 至 %1 天的工单。</translation>
+    </message>
+    <message>
+        <source>At most %1 orders can be left out by hand.</source>
+        <translation>最多可手动排除 %1 个工单。</translation>
     </message>
 </context>
 <context>
@@ -2023,6 +2058,64 @@ The results cannot be computed from these figures. Please check the figures unde
         <source>%1 (%2)</source>
         <translation>%1（%2）</translation>
     </message>
+    <message>
+        <source>Columns and Failures</source>
+        <translation>列与故障</translation>
+    </message>
+    <message>
+        <source>The failures a year are counted over the period the export covers: from its first order to its last, unless you give the months you exported.</source>
+        <translation>每年故障次数按导出文件覆盖的期间计算：从第一张工单到最后一张，除非您指定导出的月份。</translation>
+    </message>
+    <message>
+        <source>The export covers a given period</source>
+        <translation>导出文件覆盖指定期间</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>从：</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>至：</translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation> 天</translation>
+    </message>
+    <message>
+        <source>Orders on one asset within this gap are one failure:</source>
+        <translation>同一设备在此间隔内的工单算作一次故障：</translation>
+    </message>
+    <message>
+        <source>The system was installed on:</source>
+        <translation>系统安装日期：</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>期间</translation>
+    </message>
+    <message>
+        <source>Clear an order that is no bearing failure to leave it out.</source>
+        <translation>取消勾选不属于轴承故障的工单即可将其排除。</translation>
+    </message>
+    <message>
+        <source>Assets</source>
+        <translation>设备</translation>
+    </message>
+    <message>
+        <source>The export names no asset of a failure.</source>
+        <translation>导出文件未注明任何故障的设备。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln order(s) matched, %1 left out by hand.</source>
+        <translation>
+            <numerusform>匹配 %Ln 个工单，手动排除 %1 个。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Matched Orders (%1)</source>
+        <translation>匹配的工单（%1）</translation>
+    </message>
 </context>
 <context>
     <name>RecordsExport</name>
@@ -2040,6 +2133,14 @@ The results cannot be computed from these figures. Please check the figures unde
     <message>
         <source>The header has no column %1.</source>
         <translation>标题行中没有列 %1。</translation>
+    </message>
+    <message>
+        <source>%1 is no period such as 2023-01-01:2024-12-31</source>
+        <translation>%1 不是 2023-01-01:2024-12-31 这样的期间</translation>
+    </message>
+    <message>
+        <source>the period %1 ends before it begins</source>
+        <translation>期间 %1 的结束早于开始</translation>
     </message>
 </context>
 <context>
@@ -2211,6 +2312,30 @@ The results cannot be computed from these figures. Please check the figures unde
     <message>
         <source>Failures before %1: %2 in %3 years; after: %4 in %5 years; measured reduction %6, %7 between %8 and %9</source>
         <translation>%1 之前的故障：%3 年内 %2 次；之后：%5 年内 %4 次；实测降幅 %6，%7 置信区间为 %8 至 %9</translation>
+    </message>
+    <message>
+        <source>The period is the one given for the export</source>
+        <translation>期间为导出文件指定的期间</translation>
+    </message>
+    <message>
+        <source>The period runs from the export&apos;s first order to its last; it ends on a failure, so the rate counts one failure fewer</source>
+        <translation>期间从导出文件的第一张工单到最后一张；期间止于一次故障，因此故障率少计一次故障</translation>
+    </message>
+    <message>
+        <source>The period runs from the export&apos;s first order to its last</source>
+        <translation>期间从导出文件的第一张工单到最后一张</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %Ln order(s) outside the period left out</source>
+        <translation>
+            <numerusform>，排除期间以外的 %Ln 个工单</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %Ln order(s) left out by hand</source>
+        <translation>
+            <numerusform>，手动排除 %Ln 个工单</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2850,6 +2975,10 @@ The results cannot be computed from these figures. Please check the figures unde
         <source>The repair hours %1 on line %2 are more than two weeks for one repair.</source>
         <translation>第 %2 行的维修工时 %1 超过两周，不可能是一次维修。</translation>
     </message>
+    <message>
+        <source>The records hold no work orders from %1 to %2.</source>
+        <translation>记录中没有 %1 至 %2 的工单。</translation>
+    </message>
 </context>
 <context>
     <name>WorkbookText</name>
@@ -3241,6 +3370,18 @@ The results cannot be computed from these figures. Please check the figures unde
     <message>
         <source>With --records, checks the failures before the system was installed on DATE (2024-03-01) against those after it, beside the reduction the case assumes.</source>
         <translation>与 --records 一起使用时，将系统于 DATE（2024-03-01）安装之前的故障与之后的故障进行比较，并列出测算假设的降幅。</translation>
+    </message>
+    <message>
+        <source>--repeat-days takes a number of days from 0 to %1, not &quot;%2&quot;</source>
+        <translation>--repeat-days 需要 0 至 %1 的天数，而不是“%2”</translation>
+    </message>
+    <message>
+        <source>With --records, counts the failures from FROM to TO (2023-01-01:2024-12-31), the period the export covers, instead of from its first order to its last.</source>
+        <translation>与 --records 一起使用时，按导出文件覆盖的期间 FROM 至 TO（2023-01-01:2024-12-31）计算故障，而不是从第一张工单到最后一张。</translation>
+    </message>
+    <message>
+        <source>With --records, counts orders on one asset within DAYS days of each other as one failure (7 unless given).</source>
+        <translation>与 --records 一起使用时，将同一设备相隔不超过 DAYS 天的工单算作一次故障（未指定时为 7）。</translation>
     </message>
 </context>
 <context>

@@ -140,6 +140,8 @@ RecordsDialog::RecordsDialog(workbook::RecordsExport records, const std::optiona
     // The period, the repeat gap and the installation.
     auto *period = new QWidget;
     auto *periodForm = new QFormLayout(period);
+    // A caption too long for the side of its field goes above it.
+    periodForm->setRowWrapPolicy(QFormLayout::WrapLongRows);
     const auto dateEdit = [&](const char *name) {
         auto *edit = new QDateEdit;
         edit->setObjectName(QLatin1StringView(name));

@@ -210,6 +210,14 @@ void TranslationFitTest::dialogsFit()
                 misfits << QStringLiteral("the risk ranges dialog did not open");
         } else {
             misfits = dialogMisfits(&dialog);
+            // Each further page of the records dialog.
+            if (auto *pages = dialog.findChild<QTabWidget *>(QStringLiteral("recordsTabs"))) {
+                for (int page = 1; page < pages->count(); ++page) {
+                    pages->setCurrentIndex(page);
+                    QApplication::processEvents();
+                    misfits << dialogMisfits(&dialog);
+                }
+            }
         }
         qobject_cast<QDialog *>(&dialog)->reject();
     }));

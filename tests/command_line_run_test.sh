@@ -249,8 +249,10 @@ done
 printf 'PK\003\004\000\000\024\000' >"$work/binary.csv"
 printf 'Date,Text\n01/02/2024,Bearing\n02/01/2025,Bearing\n' >"$work/open.csv"
 printf 'Datum;Text\n01.02.2024;Dichtung getauscht\n' >"$work/stale.csv"
+printf 'Date,Type,Text\n2024-01-02,PM,Grease motor bearings\n2024-02-03,INSP,Check bearing stock\n' >"$work/preventive.csv"
 refusals=("empty.csv:It holds no header" "binary.csv:It is not a text file" "open.csv:day first or month first"
-  "none.csv:does not exist" "stale.csv:No bearing failures found")
+  "none.csv:does not exist" "stale.csv:No bearing failures found"
+  "preventive.csv:No bearing failures found: no work type is chosen as corrective or breakdown")
 # A loop of links is named for what it is, not as a missing file.
 if [ -z "$wine_prefix" ]; then ln -sf loop.csv "$work/loop.csv" && refusals+=("loop.csv:symbolic links"); fi
 for refused in "${refusals[@]}"; do

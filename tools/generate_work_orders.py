@@ -7,6 +7,7 @@
 #                              German texts
 #   work_orders_tab.csv        UTF-16 with a byte-order mark, tab, mm/dd/yyyy
 # and work_orders.xlsx, the first as a workbook (made by LibreOffice).
+# Below them, a second plant's export with an installation in its middle.
 # Usage: tools/generate_work_orders.py [folder]
 import datetime, random, sys
 
@@ -120,21 +121,23 @@ other = [('PM', 'Grease motor bearings', 'before'), ('PM', 'Lubrication round', 
 while len(orders) < 300:
     kind, text, when = rng.choice(other)
     d = start + datetime.timedelta(days=rng.randrange(1, (end - start).days))
-    if when == ('before' if d >= installed else 'after'):
+    if (when == 'before' and d >= installed) or (when == 'after' and d < installed):
         continue
     orders.append((d, rng.choice(assets), kind, text, hours(0.5, 3), hours(0.5, 2) if kind in ('CM', 'EM') else 0.0))
 for d in (start, end):
     orders.append((d, 'Stores', 'PM', 'Check bearing stock', 0.5, 0.0))
 orders.append((installed, 'All drives', 'PM', 'Automatic lubrication system installed', 16.0, 0.0))
 orders.sort(key=lambda o: o[0])
-times = {o: '%02d:%02d' % (rng.randint(6, 17), rng.choice([0, 15, 30, 45])) for o in orders}
 with open(f'{folder}/work_orders_golive.csv', 'w', encoding='utf-8-sig', newline='') as out:
     comma = lambda value: f'{value:.1f}'.replace('.', ',')
     out.write('Work order history – Plant 2\r\nExported 05.01.2026 08:12\r\n')
     out.write('WO No.;Date;Asset;Type;Description;Labour hours;Downtime hours;Status\r\n')
-    for number, order in enumerate(orders, 230001):
-        d, asset, kind, text, labour, down = order
-        out.write(';'.join([str(number), d.strftime('%d.%m.%Y ') + times[order], asset, kind, text, comma(labour), comma(down), 'Closed']) + '\r\n')
+    for number, (d, asset, kind, text, labour, down) in enumerate(orders, 230001):
+        time = '%02d:%02d' % (rng.randint(6, 17), rng.choice([0, 15, 30, 45]))
+        out.write(';'.join([str(number), d.strftime('%d.%m.%Y ') + time, asset, kind, text, comma(labour), comma(down),
+                            'Closed']) + '\r\n')
+    # Open orders have no date yet: none is a failure of the records' period,
+    # though one names a bearing.
     open_orders = [('Fan F-3', 'PM', 'Grease motor bearings'), ('Pump P-2', 'CM', 'Bearing noise reported, to inspect'),
                    ('Conveyor C-2', 'CM', 'Replace worn belt scraper')]
     for number, (asset, kind, text) in enumerate(open_orders, 230001 + len(orders)):

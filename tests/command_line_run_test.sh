@@ -249,8 +249,10 @@ done
 printf 'PK\003\004\000\000\024\000' >"$work/binary.csv"
 printf 'Date,Text\n01/02/2024,Bearing\n02/01/2025,Bearing\n' >"$work/open.csv"
 printf 'Datum;Text\n01.02.2024;Dichtung getauscht\n' >"$work/stale.csv"
+printf 'Date,Type,Text\n2024-01-02,PM,Grease motor bearings\n2024-02-03,INSP,Check bearing stock\n' >"$work/preventive.csv"
 refusals=("empty.csv:It holds no header" "binary.csv:It is not a text file" "open.csv:day first or month first"
-  "none.csv:does not exist" "stale.csv:No bearing failures found")
+  "none.csv:does not exist" "stale.csv:No bearing failures found"
+  "preventive.csv:No bearing failures found: no work type is chosen as corrective or breakdown")
 # A loop of links is named for what it is, not as a missing file.
 if [ -z "$wine_prefix" ]; then ln -sf loop.csv "$work/loop.csv" && refusals+=("loop.csv:symbolic links"); fi
 for refused in "${refusals[@]}"; do
@@ -271,7 +273,9 @@ if [ "$status" -eq 0 ] && grep -qF "Failures before 2024-03-01: 8 in 1.0 years; 
 else verdict fail "--installed checks the savings" "status $status"; fi
 status=0
 run --records "$work/open.csv" --date-order dmy || status=$?
-if [ "$status" -eq 0 ] && grep -qF "from 2024-02-01 to 2025-01-02" "$work/out"; then verdict ok "--date-order dmy"
+# Nor has it a work-type column: the evidence says the type rule was not applied.
+if [ "$status" -eq 0 ] && grep -qF "from 2024-02-01 to 2025-01-02" "$work/out" \
+  && grep -qF "The export has no work-type column: every order was searched" "$work/out"; then verdict ok "--date-order dmy"
 else verdict fail "--date-order dmy" "status $status"; fi
 expect_report "records applied to the report" "$work/records.pdf" "1000 total 8.5 per year" \
   --records "$data/work_orders.xlsx" "$work/german.velmor"

@@ -19,7 +19,9 @@
 
 #include <xlsxwriter.h>
 
+#include <boost/math/distributions/beta.hpp>
 #include <boost/math/distributions/chi_squared.hpp>
+#include <map>
 
 namespace {
 
@@ -54,6 +56,7 @@ private slots:
     void datesResolvedFromTheColumn();
     void exportsAsSystemsWriteThem_data();
     void exportsAsSystemsWriteThem();
+    void goLiveSampleCounted();
     void failureTypesGuessed();
     void periodOfTheRecords_data();
     void periodOfTheRecords();
@@ -331,6 +334,69 @@ void WorkOrdersTest::periodOfTheRecords()
     const double high = boost::math::quantile(boost::math::chi_squared(2.0 * failures + (endsOnFailure ? 0 : 2)), 0.95);
     QCOMPARE(summary.rate->perYear, (failures - (endsOnFailure ? 1 : 0)) / years);
     QCOMPARE(summary.rate->perYearInterval.high, high / 2 / years);
+}
+
+// The go-live sample, read with nothing told, against the generator's list
+// of its true failures: each figure worked here from their dates, the
+// period being the sample's first and last order.
+void WorkOrdersTest::goLiveSampleCounted()
+{
+    const model::ExportTable table = *model::readCsv(sample("work_orders_golive.csv")).table;
+    model::RecordsChoice choice = model::startingChoice(table, std::nullopt, QLocale::c());
+    QCOMPARE(choice.counting.failureTypes, (QStringList{"CM", "EM"}));
+    choice.counting.installed = QDate(2024, 7, 1);
+    const auto summaryOf = [&](const model::CountingRule &rule) {
+        return model::summariseRecords(table, choice.mapping, choice.dateForm, choice.failureWords, QLocale::c(), rule)
+            .summary;
+    };
+    const model::RecordsSummary s = *summaryOf(choice.counting);
+    std::vector<QDate> dates;
+    std::map<QString, int> perAsset;
+    int orders = 0;
+    for (const QByteArray &line : sample("work_orders_golive_failures.csv").trimmed().split('\n').mid(1)) {
+        const QList<QByteArray> fields = line.split(',');
+        dates.push_back(QDate::fromString(QString::fromUtf8(fields[0]), Qt::ISODate));
+        ++perAsset[QString::fromUtf8(fields[1])];
+        orders += fields[2].toInt();
+    }
+    QCOMPARE(s.eventDates, dates); // repeat orders merged, preventive and open orders left out
+    QCOMPARE(s.failureOrders, orders);
+    QCOMPARE(s.undated, 4); // three open orders and the total
+    // Without the type rule, preventive greasing rounds would count.
+    QVERIFY(summaryOf({})->failures > int(dates.size()));
+    const QDate first(2023, 1, 2), installed(2024, 7, 1), last(2025, 12, 30);
+    const double n = double(dates.size()), years = first.daysTo(last) / 365.25;
+    using boost::math::quantile;
+    QVERIFY(s.first == first && s.last == last && !s.endsOnFailure && s.rate && s.trend);
+    QCOMPARE(s.rate->perYear, n / years);
+    QCOMPARE(s.rate->perYearInterval.low, quantile(boost::math::chi_squared(2 * n), 0.05) / 2 / years);
+    QCOMPARE(s.rate->perYearInterval.high, quantile(boost::math::chi_squared(2 * n + 2), 0.95) / 2 / years);
+    std::vector<std::pair<int, QString>> worst, counted;
+    for (const auto &[asset, failures] : perAsset)
+        worst.emplace_back(-failures, asset);
+    for (const model::AssetFailures &asset : s.worstAssets)
+        counted.emplace_back(-asset.failures, asset.asset);
+    std::sort(worst.begin(), worst.end());
+    worst.resize(std::min<std::size_t>(worst.size(), model::kWorstAssetsKept));
+    QCOMPARE(counted, worst);
+    // Each failure at the middle of its day, over the whole days spanned.
+    const double window = first.daysTo(last) + 1;
+    double sum = 0, logs = 0;
+    for (const QDate &d : dates) {
+        sum += first.daysTo(d) + 0.5;
+        logs += std::log(window / (first.daysTo(d) + 0.5));
+    }
+    QCOMPARE(s.trend->laplaceU, (sum - n * window / 2) / (window * std::sqrt(n / 12)));
+    QCOMPARE(s.trend->beta, n / logs);
+    const double after = double(std::count_if(dates.begin(), dates.end(), [&](QDate d) { return d >= installed; }));
+    const double t1 = first.daysTo(installed) / 365.25, t2 = installed.daysTo(last) / 365.25;
+    const auto reductionAt = [&](double p) { return 1 - p / (1 - p) * t1 / t2; };
+    QVERIFY(s.check && s.check->before == int(n - after) && s.check->after == int(after));
+    QCOMPARE(s.check->reduction, 1 - (after / t2) / ((n - after) / t1));
+    QVERIFY(qAbs(s.check->low - reductionAt(quantile(boost::math::beta_distribution(after + 1, n - after), 0.95)))
+            < 1e-9);
+    QVERIFY(qAbs(s.check->high - reductionAt(quantile(boost::math::beta_distribution(after, n - after + 1), 0.05)))
+            < 1e-9);
 }
 
 // Corrective and breakdown codes and words of every language are failures'

@@ -218,6 +218,7 @@ records comma-sample 0 "$data/work_orders_comma.csv"
 records semicolon-sample 0 "$data/work_orders_semicolon.csv"
 records tab-sample 0 "$data/work_orders_tab.csv"
 records workbook-sample 1 "$data/work_orders.xlsx"
+records golive-sample 0 "$data/work_orders_golive.csv"
 printf 'Work orders 2024;;;\nDatum;Anlage;Art;Text;Ist-Arbeit\n05.02.24;P-7;Störung;Lager getauscht;2,500\n;;;;\nSumme;;;;2,500\n' \
     >"$corpus/../scratch-title.csv" && records title-and-total 0 "$corpus/../scratch-title.csv" && rm "$corpus/../scratch-title.csv"
 # Small workbooks with a cell beyond the last column, a merged range beyond

@@ -100,8 +100,12 @@ std::optional<model::RecordsEvidence> recordsOf(const document::FacilityDocument
         fail(model::escapedForMessage(workbook::recordsRefusal(path, reading.problem)));
         return std::nullopt;
     }
-    // Words kept from an earlier export may match nothing in this one.
-    if (reading.evidence->summary.failures == 0 && !request.failureWords) {
+    // Words kept from an earlier export may match nothing in this one; and
+    // an export in which no work type reads as a repair has no failures to
+    // count, whatever the words, unless the types are given.
+    const std::optional<QStringList> &types = reading.evidence->counting.failureTypes;
+    const bool noTypeChosen = types && types->isEmpty() && !request.failureTypes;
+    if (reading.evidence->summary.failures == 0 && (!request.failureWords || noTypeChosen)) {
         fail(model::escapedForMessage(workbook::recordsRefusal(path, model::noFailuresFoundText(*reading.evidence))));
         return std::nullopt;
     }

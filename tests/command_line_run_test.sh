@@ -266,6 +266,11 @@ status=0
 run --records "$work/stale.csv" --records-words Rolle || status=$?
 if [ "$status" -eq 0 ] && grep -qF "0 bearing failures" "$work/out"; then verdict ok "--records-words given: no failure is a result"
 else verdict fail "--records-words given: no failure is a result" "status $status"; fi
+# Words given do not make failures of an export that holds no repair order.
+status=0
+run --records "$work/preventive.csv" --records-words bearing || status=$?
+if [ "$status" -eq 1 ] && grep -qF "no work type is chosen" "$work/err"; then verdict ok "--records-words given, no repair order: refused"
+else verdict fail "--records-words given, no repair order: refused" "status $status"; fi
 status=0
 run --records "$data/work_orders_comma.csv" --installed 2024-03-01 || status=$?
 if [ "$status" -eq 0 ] && grep -qF "Failures before 2024-03-01: 8 in 1.0 years; after: 9 in 1.0 years" "$work/out" \

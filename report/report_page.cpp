@@ -5,6 +5,7 @@
 #include "model/regional_digits.h"
 #include "model/safe_write.h"
 #include "report/page_layout.h"
+#include "report/savings_check_page.h"
 #include "resources/designed_colours.h"
 
 #include <QCoreApplication>
@@ -118,6 +119,12 @@ void layOut(PageLayout &page, const ReportContent &c)
         const QFont paybackFont = page.font(9);
         for (const QString &line : c.payback)
             page.row({{line, paybackFont, black, x + 8, w - 8}}, page.lineHeight(paybackFont));
+    }
+
+    if (!c.assets.rows.empty()) {
+        page.down(kGap);
+        page.heading(c.assetsTitle);
+        layOutTable(page, c.assets, 0.25);
     }
 }
 
@@ -373,6 +380,11 @@ bool paintReportPage(QPagedPaintDevice &device, const ReportContent &content)
         if (!device.newPage())
             return false;
         paintRisk(painter, area, content);
+    }
+    if (content.savingsCheck) {
+        if (!device.newPage())
+            return false;
+        paintPage(painter, area, content, layOutSavingsCheckPage);
     }
     return painter.end();
 }

@@ -195,7 +195,7 @@ bool FigureCommands::writeWorkbook(const QString &path) const
     QString error;
     if (!workbook::exportWorkbook(path, m_document.figureTexts(), m_document.locale(), m_document.assumptions(),
                                   m_document.investment(), &error, m_document.currencyUnits(), m_document.capital(),
-                                  m_document.riskRanges())) {
+                                  m_document.riskRanges(), m_document.records())) {
         tellUser(error);
         return false;
     }

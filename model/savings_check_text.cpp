@@ -61,6 +61,8 @@ QString savingsCheckCaption(SavingsCheckCaption caption)
         QT_TRANSLATE_NOOP("SavingsCheckText", "90% low"),
         QT_TRANSLATE_NOOP("SavingsCheckText", "90% high"),
         QT_TRANSLATE_NOOP("SavingsCheckText", "Measured reduction"),
+        QT_TRANSLATE_NOOP("SavingsCheckText", "Measured reduction, 90% low"),
+        QT_TRANSLATE_NOOP("SavingsCheckText", "Measured reduction, 90% high"),
         QT_TRANSLATE_NOOP("SavingsCheckText", "Assumed reduction"),
     };
     static_assert(std::size(captions) == std::size_t(SavingsCheckCaption::AssumedReduction) + 1);

@@ -25,6 +25,8 @@ enum class SavingsCheckCaption {
     Low,
     High,
     MeasuredReduction,
+    MeasuredLow,
+    MeasuredHigh,
     AssumedReduction,
 };
 QString savingsCheckCaption(SavingsCheckCaption caption);

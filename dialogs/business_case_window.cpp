@@ -9,11 +9,13 @@
 #include "model/cash_flow_text.h"
 #include "model/currency_units.h"
 #include "model/facility_file.h"
+#include "model/measured_reduction.h"
 #include "model/model_text.h"
 #include "model/money_text.h"
 #include "model/percentage_text.h"
 #include "model/regional_digits.h"
 #include "model/risk_text.h"
+#include "model/savings_check_text.h"
 #include "outputs/business_case_charts.h"
 #include "outputs/risk_charts.h"
 #include "platform/system_seams.h"
@@ -111,6 +113,8 @@ BusinessCaseWindow::BusinessCaseWindow(const model::InputValues &values, const m
         }
     }
     layout->addWidget(casesBox);
+    if (QWidget *check = savingsCheckBox())
+        layout->addWidget(check);
 
     auto *charts = new QHBoxLayout;
     m_cashFlow = new QChartView;
@@ -178,6 +182,13 @@ BusinessCaseWindow::BusinessCaseWindow(const model::InputValues &values, const m
                 showRisk();
         });
         connect(m_facility, &document::FacilityDocument::changed, this, &BusinessCaseWindow::riskChanged);
+        // The measured reduction applied: the cases and measures follow it.
+        connect(m_facility, &document::FacilityDocument::changed, this, [this] {
+            if (m_assumptions != m_facility->assumptions()) {
+                m_assumptions = m_facility->assumptions();
+                recompute();
+            }
+        });
     }
 
     recompute();
@@ -321,6 +332,7 @@ void BusinessCaseWindow::recompute()
     m_measures->setPalette(palette);
 
     showCases();
+    showSavingsCheck();
     // Figures that overflow are not charted, only hidden behind the message.
     const model::BusinessCase &charted = overflows ? model::BusinessCase() : m_study.measures;
     replaceChart(m_cashFlow, outputs::cashFlowChart(charted, m_locale, m_symbol));
@@ -417,6 +429,58 @@ void BusinessCaseWindow::editRiskRanges()
     dialog.setInvestment(m_hasInvestment ? std::optional(m_study.investment) : std::nullopt, m_study.capital);
     if (dialog.exec() == QDialog::Accepted)
         m_facility->setRiskRanges(dialog.ranges());
+}
+
+// The measured beside the assumed reduction, where the records have a check.
+QWidget *BusinessCaseWindow::savingsCheckBox()
+{
+    if (!m_facility || !m_facility->records() || !m_facility->records()->summary.check)
+        return nullptr;
+    auto *box = new QGroupBox(model::savingsCheckCaption(model::SavingsCheckCaption::SavingsCheck));
+    box->setObjectName(QStringLiteral("savingsCheck"));
+    auto *row = new QHBoxLayout(box);
+    m_savingsCheck = new QLabel;
+    m_savingsCheck->setObjectName(QStringLiteral("savingsCheckText"));
+    m_savingsCheck->setTextFormat(Qt::PlainText);
+    m_savingsCheck->setWordWrap(true);
+    m_savingsCheck->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    row->addWidget(m_savingsCheck, 1);
+    m_applyMeasured = new QPushButton(tr("Apply Measured Reduction"));
+    m_applyMeasured->setObjectName(QStringLiteral("applyMeasuredReduction"));
+    row->addWidget(m_applyMeasured, 0, Qt::AlignVCenter);
+    connect(m_applyMeasured, &QPushButton::clicked, this, &BusinessCaseWindow::applyMeasuredReduction);
+    return box;
+}
+
+void BusinessCaseWindow::showSavingsCheck()
+{
+    if (!m_savingsCheck)
+        return;
+    const model::SavingsCheck &check = *m_facility->records()->summary.check;
+    const double assumed = m_assumptions.reductionPercent[std::size_t(model::RiskInput::BearingsReduction)];
+    m_savingsCheck->setText(model::keptInWrittenOrder(model::assumedBesideMeasuredText(check, assumed, m_locale)));
+    const std::optional<double> measured = model::measuredReductionPercent(check);
+    const bool applied = measured && model::withFailureDrivenReduction(m_assumptions, *measured) == m_assumptions;
+    m_applyMeasured->setEnabled(measured && !applied);
+    if (!measured)
+        m_applyMeasured->setToolTip(
+            tr("The failures rose after the installation: the records measure no reduction to apply."));
+    else if (applied)
+        m_applyMeasured->setToolTip(tr("The replacement bearings, their labour and the lost production are reduced "
+                                       "by the measured %1 already.")
+                                        .arg(model::percentageText(*measured, m_locale)));
+    else
+        m_applyMeasured->setToolTip(tr("Reduces the replacement bearings, their labour and the lost production by "
+                                       "the measured %1.")
+                                        .arg(model::percentageText(*measured, m_locale)));
+}
+
+// Through the facility, as the risk ranges go: the main window's tables
+// follow, and so does this window.
+void BusinessCaseWindow::applyMeasuredReduction()
+{
+    if (const std::optional<double> measured = model::measuredReductionPercent(*m_facility->records()->summary.check))
+        m_facility->setAssumptions(model::withFailureDrivenReduction(m_facility->assumptions(), *measured));
 }
 
 // The chart of the sensitivity chosen; the NPV's have no bars or lines

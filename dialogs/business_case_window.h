@@ -19,6 +19,7 @@ class QDoubleSpinBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QTabWidget;
 class QTableWidget;
 class QTimer;
@@ -47,6 +48,10 @@ class InvestmentFields;
 // overflow, and opens the "Risk Ranges" dialog. The simulation runs only
 // while the view is shown, once per change: the facility's own when the
 // investment is as it holds it, otherwise one of the investment as typed.
+// Where the facility's records have a savings check, the reduction they
+// measure stands beside the one assumed, and "Apply Measured Reduction"
+// makes it the failure-driven rows' (model::kFailureDrivenRows) in the
+// facility; a rise in the failures is no reduction to apply.
 class BusinessCaseWindow : public QDialog {
     Q_OBJECT
 public:
@@ -79,6 +84,9 @@ private:
     void riskChanged();
     void showRisk();
     void editRiskRanges();
+    QWidget *savingsCheckBox();
+    void showSavingsCheck();
+    void applyMeasuredReduction();
 
     model::InputValues m_values;
     model::Assumptions m_assumptions;
@@ -110,4 +118,6 @@ private:
     QTimer *m_riskTimer = nullptr; // typing waits for a pause before the runs
     bool m_riskStale = true;
     std::optional<model::RiskSummary> m_typedRisk; // of an investment the facility does not hold
+    QLabel *m_savingsCheck = nullptr;
+    QPushButton *m_applyMeasured = nullptr;
 };

@@ -195,7 +195,7 @@ bool FigureCommands::writeWorkbook(const QString &path) const
     QString error;
     if (!workbook::exportWorkbook(path, m_document.figureTexts(), m_document.locale(), m_document.assumptions(),
                                   m_document.investment(), &error, m_document.currencyUnits(), m_document.capital(),
-                                  m_document.riskRanges())) {
+                                  m_document.riskRanges(), m_document.records())) {
         tellUser(error);
         return false;
     }
@@ -233,7 +233,7 @@ bool FigureCommands::copyResults()
         return false;
     const ClipboardResults copied =
         clipboardResults(m_document.results(), m_document.assumptions(), m_document.businessCase(), m_document.locale(),
-                         m_document.currencyUnits().symbol, m_document.riskSummary());
+                         m_document.currencyUnits().symbol, m_document.riskSummary(), m_document.records());
     auto *data = new QMimeData;
     data->setText(copied.text);
     data->setHtml(copied.html);

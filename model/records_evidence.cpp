@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "model/records_evidence.h"
 
+#include "model/asset_failure_table.h"
 #include "model/failure_events.h"
 #include "model/money_text.h"
 #include "model/percentage_text.h"
@@ -31,12 +32,6 @@ const std::array<QLatin1StringView, kWorkOrderColumnCount> kColumnKeys{
     QLatin1StringView("description"), QLatin1StringView("repairHours"), QLatin1StringView("downtimeHours")};
 
 QString tenths(double value, const QLocale &locale) { return locale.toString(value, 'f', 1); }
-
-// An asset's share of all failures, to the whole per cent.
-QString shareOfFailures(const AssetFailures &asset, const RecordsSummary &summary, const QLocale &locale)
-{
-    return percentageText(std::round(100.0 * asset.failures / std::max(summary.failures, 1)), locale);
-}
 
 QString isoDate(const QDate &date) { return date.toString(Qt::ISODate); }
 
@@ -93,7 +88,7 @@ QStringList evidenceLines(const RecordsEvidence &evidence, const QLocale &locale
     QStringList worst;
     for (std::size_t i = 0; i < summary.worstAssets.size() && i < 3; ++i) {
         const AssetFailures &asset = summary.worstAssets[i];
-        const QString share = shareOfFailures(asset, summary, locale);
+        const QString share = assetShareText(asset, summary, locale);
         worst << (asset.failures >= kRepeatFailures ? RecordsText::tr("%1 %2 (%3, repeat failures)")
                                                     : RecordsText::tr("%1 %2 (%3)"))
                      .arg(asset.asset, locale.toString(asset.failures), share);
@@ -142,11 +137,11 @@ QStringList evidenceLines(const RecordsEvidence &evidence, const QLocale &locale
 QStringList worstAssetLines(const RecordsSummary &summary, const QLocale &locale)
 {
     QStringList lines;
-    const double years = summary.rate ? summary.rate->years : 0;
     for (const AssetFailures &asset : summary.worstAssets) {
+        const std::optional<double> perYear = assetFailuresPerYear(asset, summary);
         QString line = RecordsText::tr("%1: %Ln failure(s), %2 a year, %3 of all failures", nullptr, asset.failures)
-                           .arg(asset.asset, years > 0 ? tenths(asset.failures / years, locale) : QStringLiteral("–"),
-                                shareOfFailures(asset, summary, locale));
+                           .arg(asset.asset, perYear ? tenths(*perYear, locale) : QStringLiteral("–"),
+                                assetShareText(asset, summary, locale));
         if (asset.medianRepairHours)
             line += RecordsText::tr(", median repair %1 hours").arg(tenths(*asset.medianRepairHours, locale));
         if (asset.failures >= kRepeatFailures)

@@ -174,7 +174,7 @@ int writeWorkbookFromCommandLine(const QString &workbookFile, const QString &fig
     QString error;
     if (!workbook::exportWorkbook(workbookFile, facility.figureTexts(), facility.locale(), facility.assumptions(),
                                   facility.investment(), &error, facility.currencyUnits(), facility.capital(),
-                                  facility.riskRanges()))
+                                  facility.riskRanges(), facility.records()))
         return fail(error);
     return 0;
 }

@@ -2,6 +2,7 @@
 #include "outputs/report_builder.h"
 
 #include "language/language.h"
+#include "model/asset_failure_table.h"
 #include "model/business_case_text.h"
 #include "model/cash_flow_text.h"
 #include "model/contact_details.h"
@@ -11,11 +12,13 @@
 #include "model/numeric_text.h"
 #include "model/percentage_text.h"
 #include "model/risk_text.h"
+#include "model/savings_check_text.h"
 #include "model/table_titles.h"
 #include "outputs/business_case_charts.h"
 #include "outputs/capital_sentences.h"
 #include "outputs/records_sentences.h"
 #include "outputs/risk_charts.h"
+#include "outputs/savings_check_chart.h"
 #include "platform/chart_control.h"
 #include "report/report_page.h"
 
@@ -207,6 +210,67 @@ std::optional<report::RiskPage> riskPage(const document::FacilityDocument &facil
     return page;
 }
 
+// The records' assets with the most failures, as the evidence counts them.
+void addAssets(report::ReportContent &content, const document::FacilityDocument &facility)
+{
+    const std::optional<model::RecordsEvidence> &records = facility.records();
+    if (!records || records->summary.worstAssets.empty())
+        return;
+    content.assetsTitle = ReportText::tr("Bearing failures by asset");
+    for (int column = 0; column < model::kAssetColumnCount; ++column)
+        content.assets.headings << model::assetColumnCaption(model::AssetColumn(column));
+    content.assets.rows = model::assetTableTexts(records->summary, facility.locale());
+}
+
+// The savings check's page, when the records have a check: each period's
+// failures and rate, and the reduction they measure beside the one the case
+// assumes for the bearings.
+std::optional<report::SavingsCheckPage> savingsCheckPage(const document::FacilityDocument &facility, QDate date)
+{
+    const std::optional<model::RecordsEvidence> &records = facility.records();
+    if (!records || !records->summary.check)
+        return std::nullopt;
+    const model::RecordsSummary &summary = records->summary;
+    const model::SavingsCheck &check = *summary.check;
+    const QLocale &locale = facility.locale();
+    using model::SavingsCheckCaption;
+    report::SavingsCheckPage page;
+    page.title = model::savingsCheckCaption(SavingsCheckCaption::SavingsCheck);
+    page.forWhom = forWhom(facility, date);
+    for (const SavingsCheckCaption caption :
+         {SavingsCheckCaption::Period, SavingsCheckCaption::From, SavingsCheckCaption::To, SavingsCheckCaption::Years,
+          SavingsCheckCaption::Failures, SavingsCheckCaption::PerYear, SavingsCheckCaption::Low,
+          SavingsCheckCaption::High})
+        page.periods.headings << model::savingsCheckCaption(caption);
+    const model::SavingsCheckRates rates = model::savingsCheckRates(check);
+    const auto tenths = [&](double value) { return locale.toString(value, 'f', 1); };
+    const auto row = [&](SavingsCheckCaption name, const QDate &from, const QDate &to, const model::FailureRate &rate) {
+        page.periods.rows.push_back({model::savingsCheckCaption(name), from.toString(Qt::ISODate),
+                                     to.toString(Qt::ISODate), tenths(rate.years), locale.toString(rate.count),
+                                     tenths(rate.perYear), tenths(rate.perYearInterval.low),
+                                     tenths(rate.perYearInterval.high)});
+    };
+    row(SavingsCheckCaption::Before, summary.first, check.installed, rates.before);
+    row(SavingsCheckCaption::After, check.installed, summary.last, rates.after);
+    const double assumed = facility.assumptions().reductionPercent[std::size_t(model::RiskInput::BearingsReduction)];
+    page.comparison = model::assumedBesideMeasuredText(check, assumed, locale);
+    const QString confidence = model::percentageText(100 * model::kSavingsCheckConfidence, locale);
+    page.note =
+        ReportText::tr("Each period's failures a year are its failures over its years, with the exact %1 interval of "
+                       "a count of failures. The measured reduction is 1 − rate after ÷ rate before; its %1 "
+                       "interval is exact by the conditional binomial method: of all the failures, the share that "
+                       "came after the installation tells the ratio of the rates. A failure on the day of the "
+                       "installation counts after it.")
+            .arg(confidence);
+    if (summary.eventDates.empty())
+        page.note += u' '
+                     + ReportText::tr("The facility file keeps the counts only, not the failures' dates: read the "
+                                      "export again to chart them.");
+    page.drawEvents =
+        pageChart(cumulativeFailuresChart(summary.eventDates, summary.first, summary.last, check, locale));
+    return page;
+}
+
 // The costs of the investment given: the price, when there is one, and the
 // installation and upkeep that are not zero.
 QStringList costLines(const document::FacilityDocument &facility, const model::Investment &investment, bool priced)
@@ -335,7 +399,9 @@ BuiltReport buildReport(const document::FacilityDocument &facility, QDate date, 
     content.assumptions = (QStringList{assumptions(facility.assumptions(), facility.locale(), facility.currencyUnits())}
                            << recordsSentences(facility))
                               .join(u' ');
+    addAssets(content, facility);
     content.risk = riskPage(facility, date);
+    content.savingsCheck = savingsCheckPage(facility, date);
     content.pageSize = report::pageSizeFor(facility.locale());
     built.content = std::move(content);
     return built;

@@ -6,6 +6,7 @@
 #include "model/currency_text.h"
 #include "model/money_text.h"
 #include "model/risk_text.h"
+#include "model/savings_check_text.h"
 #include "model/table_titles.h"
 
 #include <QCoreApplication>
@@ -113,11 +114,49 @@ private:
     QString m_html;
 };
 
+// The savings check: a row each period under the captions the report's
+// table has, the measured reduction and its bounds under the rate and its
+// bounds, the assumed reduction, and the sentence that compares them.
+void savingsCheckRows(Table &table, const model::RecordsSummary &summary, const model::Assumptions &assumptions,
+                      const QLocale &locale)
+{
+    const model::SavingsCheck &check = *summary.check;
+    using model::SavingsCheckCaption;
+    const auto caption = [](SavingsCheckCaption c) { return text(model::savingsCheckCaption(c)); };
+    table.row({text(QString())});
+    table.row({caption(SavingsCheckCaption::SavingsCheck), caption(SavingsCheckCaption::From),
+               caption(SavingsCheckCaption::To), caption(SavingsCheckCaption::Years),
+               caption(SavingsCheckCaption::Failures), caption(SavingsCheckCaption::PerYear),
+               caption(SavingsCheckCaption::Low), caption(SavingsCheckCaption::High)},
+              true);
+    const auto tenths = [&](double value) { return number(value, locale.toString(value, 'f', 1), kOneDecimal); };
+    const auto period =
+        [&](SavingsCheckCaption name, const QDate &from, const QDate &to, const model::FailureRate &rate) {
+        table.row({caption(name), text(from.toString(Qt::ISODate)), text(to.toString(Qt::ISODate)), tenths(rate.years),
+                   number(rate.count, locale.toString(rate.count), kWhole), tenths(rate.perYear),
+                   tenths(rate.perYearInterval.low), tenths(rate.perYearInterval.high)});
+    };
+    const model::SavingsCheckRates rates = model::savingsCheckRates(check);
+    period(SavingsCheckCaption::Before, summary.first, check.installed, rates.before);
+    period(SavingsCheckCaption::After, check.installed, summary.last, rates.after);
+    // A bound that is no number is said as the evidence says it.
+    const auto share = [&](double value) {
+        return number(value, std::isfinite(value) ? model::percentOf(value, locale) : QStringLiteral("–∞"), kPercent);
+    };
+    const Cell none = text(QString());
+    table.row({caption(SavingsCheckCaption::MeasuredReduction), none, none, none, none, share(check.reduction),
+               share(check.low), share(check.high)});
+    const double assumed = assumptions.reductionPercent[std::size_t(model::RiskInput::BearingsReduction)];
+    table.row({caption(SavingsCheckCaption::AssumedReduction), none, none, none, none, share(assumed / 100)});
+    table.row({text(model::assumedBesideMeasuredText(check, assumed, locale))});
+}
+
 } // namespace
 
 ClipboardResults clipboardResults(const model::Results &results, const model::Assumptions &assumptions,
                                   const std::optional<model::BusinessCaseStudy> &study, const QLocale &locale,
-                                  QStringView symbol, const std::optional<model::RiskSummary> &risk)
+                                  QStringView symbol, const std::optional<model::RiskSummary> &risk,
+                                  const std::optional<model::RecordsEvidence> &records)
 {
     Table table(locale);
     QList<Cell> headings{text(ClipboardText::tr("Cost"))};
@@ -227,5 +266,7 @@ ClipboardResults clipboardResults(const model::Results &results, const model::As
             table.row({text(model::riskCaption(model::RiskCaption::BelowZero)),
                        number(*below, model::riskShareText(*below, locale), kPercent)});
     }
+    if (records && records->summary.check)
+        savingsCheckRows(table, records->summary, assumptions, locale);
     return table.finished();
 }

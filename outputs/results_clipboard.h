@@ -3,6 +3,7 @@
 
 #include "model/business_case.h"
 #include "model/cost_rows.h"
+#include "model/records_evidence.h"
 #include "model/results.h"
 #include "model/risk_simulation.h"
 
@@ -21,7 +22,10 @@
 // study), its assumed case's measures below, as the Business Case window and
 // the report show them; with the risk simulation's summary, its P10, P50 and
 // P90 of the savings (and of the NPV and the payback) and the chance that
-// the NPV is below zero.
+// the NPV is below zero; with records that have a savings check, its
+// periods (dates, years, failures, rate and interval), the measured
+// reduction with its bounds beside the assumed one, and the sentence that
+// compares them.
 struct ClipboardResults {
     QString text;
     QString html;
@@ -30,4 +34,5 @@ struct ClipboardResults {
 ClipboardResults clipboardResults(const model::Results &results, const model::Assumptions &assumptions,
                                   const std::optional<model::BusinessCaseStudy> &study, const QLocale &locale,
                                   QStringView symbol = u"$",
-                                  const std::optional<model::RiskSummary> &risk = std::nullopt);
+                                  const std::optional<model::RiskSummary> &risk = std::nullopt,
+                                  const std::optional<model::RecordsEvidence> &records = std::nullopt);

@@ -93,6 +93,18 @@ struct RiskPage {
     std::function<void(QPainter &, const QRectF &)> drawCurve;
 };
 
+// The page of the savings check, when the records have one: the failures
+// before and after the installation, the reduction they measure beside the
+// one assumed, and the failures counted up over the records' days.
+struct SavingsCheckPage {
+    QString title;
+    QString forWhom; // customer, site and date in one line
+    TableText periods;
+    QString comparison;
+    QString note;
+    std::function<void(QPainter &, const QRectF &)> drawEvents;
+};
+
 // Everything the customer report shows, as finished texts: the page only
 // lays them out, so that it shows exactly what the window shows.
 struct ReportContent {
@@ -110,11 +122,17 @@ struct ReportContent {
     // Payback lines, empty when no system price was given.
     QStringList payback;
     QString assumptions;
+    // The records' assets with the most failures, under their title; no
+    // rows without records that name assets.
+    QString assetsTitle;
+    TableText assets;
     QPageSize pageSize{QPageSize::A4};
     // The second page, when an investment is given.
     std::optional<BusinessCasePage> businessCase;
-    // The last page, when the figures can be simulated.
+    // The page after it, when the figures can be simulated.
     std::optional<RiskPage> risk;
+    // The last page, when the records have a savings check.
+    std::optional<SavingsCheckPage> savingsCheck;
 };
 
 } // namespace report

@@ -33,8 +33,8 @@ void paintRisk(QPainter &painter, const QRectF &area, const ReportContent &conte
 
 // Paints the report on a PDF writer or a printer, whatever its resolution:
 // one page, and with a business case its page and the sensitivity of its
-// net present value on a third, then the risk page when there is one. False
-// when the device could not be painted on.
+// net present value on a third, then the risk page and the savings check's
+// when there are. False when the device could not be painted on.
 bool paintReportPage(QPagedPaintDevice &device, const ReportContent &content);
 
 // Writes the report as a PDF through model::writeFileSafely(): the

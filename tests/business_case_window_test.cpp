@@ -2,9 +2,11 @@
 // The Business Case window: its measures, cases and charts follow the
 // investment as it is typed, and a bad figure keeps the window open.
 
+#include "checked_records.h"
 #include "dialogs/business_case_window.h"
 #include "dialogs/risk_ranges_dialog.h"
 #include "document/facility_document.h"
+#include "model/measured_reduction.h"
 #include "model/money_text.h"
 #include "model/risk_text.h"
 #include "outputs/business_case_charts.h"
@@ -53,6 +55,8 @@ private slots:
     void riskRangesRefused_data();
     void riskRangesRefused();
     void riskRangesAccepted();
+    void measuredReductionApplied_data();
+    void measuredReductionApplied();
 
 private:
     int m_beeps = 0;
@@ -363,6 +367,51 @@ void BusinessCaseWindowTest::riskRangesAccepted()
     dialog.findChild<QPushButton *>(QStringLiteral("restoreDefaults"))->click();
     dialog.accept();
     QVERIFY(!dialog.ranges());
+}
+
+void BusinessCaseWindowTest::measuredReductionApplied_data()
+{
+    QTest::addColumn<int>("before");
+    QTest::addColumn<int>("after");
+    QTest::addColumn<double>("preset");  // the failure-driven reductions to start with; 0: as designed
+    QTest::addColumn<double>("applied"); // what the button makes them; 0: the button is disabled
+    QTest::addColumn<QString>("said");   // by the tooltip
+    // 12 in 366 days, 3 in 365: 1 − (3 ÷ 0.99932) ÷ (12 ÷ 1.00205) = 74.93 %.
+    QTest::newRow("fewer after") << 12 << 3 << 0.0 << 74.9 << "by the measured 74.9%";
+    QTest::newRow("none after") << 10 << 0 << 0.0 << 100.0 << "by the measured 100%";
+    QTest::newRow("more after") << 3 << 9 << 0.0 << 0.0 << "failures rose";
+    QTest::newRow("applied already") << 12 << 3 << 74.9 << 0.0 << "already";
+}
+
+// The button sets the three failure-driven reductions in the facility, to
+// the tenth, and the window's comparison follows; a rise is no reduction.
+void BusinessCaseWindowTest::measuredReductionApplied()
+{
+    QFETCH(int, before);
+    QFETCH(int, after);
+    QFETCH(double, preset);
+    QFETCH(double, applied);
+    QFETCH(QString, said);
+    document::FacilityDocument facility(QLocale(QLocale::English, QLocale::UnitedStates));
+    facility.setRecords(checkedRecords(before, after));
+    if (preset > 0)
+        facility.setAssumptions(model::withFailureDrivenReduction(facility.assumptions(), preset));
+    const model::Assumptions was = facility.assumptions();
+    BusinessCaseWindow window(facility.results().values, facility.assumptions(), investmentOf("20000"),
+                              facility.locale(), 1, nullptr, QStringLiteral("$"), {}, &facility);
+    auto *button = window.findChild<QPushButton *>(QStringLiteral("applyMeasuredReduction"));
+    QVERIFY(button);
+    QCOMPARE(button->isEnabled(), applied > 0);
+    QVERIFY2(button->toolTip().contains(said), qPrintable(button->toolTip()));
+    button->click();
+    const std::array<double, 5> expected{90, 50, applied ? applied : was.reductionPercent[2],
+                                         applied ? applied : was.reductionPercent[3],
+                                         applied ? applied : was.reductionPercent[4]};
+    QCOMPARE(facility.assumptions().reductionPercent, expected);
+    const QString comparison = window.findChild<QLabel *>(QStringLiteral("savingsCheckText"))->text();
+    QVERIFY2(comparison.startsWith(QStringLiteral("The case assumes %1% fewer").arg(expected[2])),
+             qPrintable(comparison));
+    QVERIFY(!button->isEnabled());
 }
 
 QTEST_MAIN(BusinessCaseWindowTest)

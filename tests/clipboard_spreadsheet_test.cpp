@@ -2,6 +2,7 @@
 // Copy Results pasted into a real spreadsheet: in every regional setting and
 // from both clipboard forms, each figure arrives as a number.
 
+#include "checked_records.h"
 #include "outputs/results_clipboard.h"
 #include "spreadsheet_support.h"
 
@@ -89,8 +90,10 @@ void ClipboardSpreadsheetTest::figuresPasteAsNumbers()
         risk->paybackMonths = model::Quantiles{5.5, 6, std::numeric_limits<double>::infinity()};
         risk->npvBelowZero = 0.123;
     }
+    const std::optional<model::RecordsEvidence> records =
+        investment ? std::optional(checkedRecords(12, 3)) : std::nullopt;
     const ClipboardResults copied =
-        clipboardResults(results, model::Assumptions::designed(), spent, settings, u"$", risk);
+        clipboardResults(results, model::Assumptions::designed(), spent, settings, u"$", risk, records);
 
     const QString html = m_dir.filePath(QStringLiteral("copied-%1.html").arg(QTest::currentDataTag()));
     const QString text = m_dir.filePath(QStringLiteral("copied-%1.csv").arg(QTest::currentDataTag()));
@@ -107,6 +110,15 @@ void ClipboardSpreadsheetTest::figuresPasteAsNumbers()
     for (const QString &row : rows) {
         QVERIFY2(holds(*fromHtml, row), qPrintable(fromHtml->join(u'|')));
         QVERIFY2(holds(*fromText, QString(row).replace(QStringLiteral(",0.123"), QStringLiteral(",12.3%"))),
+                 qPrintable(fromText->join(u'|')));
+    }
+    // The savings check's reduction under the rate, in full from the HTML,
+    // as shown from the text; 12 failures in 366 days, 3 in 365.
+    if (records) {
+        QVERIFY2(holds(*fromHtml, QStringLiteral("\"After\",\"2024-03-01\",\"2025-03-01\",0.99931553730")),
+                 qPrintable(fromHtml->join(u'|')));
+        QVERIFY(holds(*fromHtml, QStringLiteral("\"Measured reduction\",,,,,0.7493150684")));
+        QVERIFY2(holds(*fromText, QStringLiteral("\"Measured reduction\",,,,,74.9%,21.3%,94")),
                  qPrintable(fromText->join(u'|')));
     }
 }

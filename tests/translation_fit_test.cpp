@@ -8,6 +8,7 @@
 // fit. VELMOR_LANGUAGE=de (or a list, "de fr") checks only those languages.
 #include "about_window/form2.h"
 #include "caption_fit.h"
+#include "checked_records.h"
 #include "language/language.h"
 #include "main_window/figure_commands.h"
 #include "main_window/form1.h"
@@ -181,6 +182,9 @@ void TranslationFitTest::dialogsFit()
     // The risk ranges dialog is opened from the Business Case window's risk view.
     const bool riskRanges = command == QStringLiteral("Risk Ranges\u2026");
     const QString opened = riskRanges ? QStringLiteral("Business Case\u2026") : command;
+    // With records whose check measures a rise, the longest comparison.
+    if (opened == QStringLiteral("Business Case\u2026"))
+        w.document()->setRecords(checkedRecords(3, 9));
     const QList<QAction *> actions = w.figureCommands()->actions();
     const auto action = std::find_if(actions.begin(), actions.end(), [&](const QAction *a) {
         return a->text() == QCoreApplication::translate("FigureCommands", opened.toUtf8().constData());
@@ -244,9 +248,13 @@ void TranslationFitTest::reportFits()
     QFETCH(QLocale, locale);
     QVERIFY2(language::installLanguage(language), qPrintable(QStringLiteral("no catalogue for %1").arg(language)));
 
-    // All four pages, with the widest reductions and currency, in kilograms.
+    // All five pages, with the widest reductions and currency, in kilograms,
+    // and records of ten assets with a savings check.
     document::FacilityDocument facility(locale);
     model::FacilityFigures facts = facility.figures();
+    facts.records = checkedRecords(12, 3);
+    for (int i = 2; i < model::kWorstAssetsKept; ++i)
+        facts.records->summary.worstAssets.push_back({QStringLiteral("Conveyor C-%1").arg(i), 1, 1234.5, 99.9});
     facts.report = {QStringLiteral("Riverside Mill"), QStringLiteral("Line 3"), QStringLiteral("J. Example")};
     facts.investment = {QStringLiteral("20000"), QStringLiteral("5000"), QStringLiteral("1000"), QString(), QString()};
     facts.assumptions.reductionPercent.fill(88.8);
@@ -257,7 +265,7 @@ void TranslationFitTest::reportFits()
     report::ReportContent &content = *built.content;
 
     // Where the charts land, page by page: their own labels are their business.
-    QList<QList<QRectF>> chartAreas(4);
+    QList<QList<QRectF>> chartAreas(5);
     const auto recorded = [&](std::function<void(QPainter &, const QRectF &)> &draw, int page) {
         draw = [draw, page, &chartAreas](QPainter &painter, const QRectF &target) {
             draw(painter, target);
@@ -276,20 +284,22 @@ void TranslationFitTest::reportFits()
     QVERIFY(content.risk);
     recorded(content.risk->drawHistogram, 3);
     recorded(content.risk->drawCurve, 3);
+    QVERIFY(content.savingsCheck);
+    recorded(content.savingsCheck->drawEvents, 4);
 
     const QString path = m_dir.filePath(QStringLiteral("report-%1.pdf").arg(language));
     QString error;
     QVERIFY2(report::exportReportPdf(path, content, &error), qPrintable(error));
     const QList<PdfPage> pages = pdfPages(path);
-    QCOMPARE(pages.size(), 4);
+    QCOMPARE(pages.size(), 5);
     QStringList misplaced;
     for (qsizetype p = 0; p < pages.size(); ++p) {
         for (const QString &word : misplacedWords(pages[p], 36, chartAreas[p]))
             misplaced << QStringLiteral("[%1, page %2] %3").arg(language).arg(p + 1).arg(word);
     }
     QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced.join(u'\n')));
-    // Every caption of the tables whole, in the order drawn; a no-break
-    // space is extracted as a blank.
+    // Every caption of the tables and the savings check's comparison whole,
+    // in the order drawn; a no-break space is extracted as a blank.
     static const QRegularExpression blanks(QStringLiteral("\\s"), QRegularExpression::UseUnicodePropertiesOption);
     const QString text = pdfText(path, {QStringLiteral("-raw")}).remove(blanks);
     for (const report::CostTableText &table : content.tables) {
@@ -297,6 +307,8 @@ void TranslationFitTest::reportFits()
         for (const QString &caption : table.captions)
             QVERIFY2(text.contains(QString(caption).remove(blanks)), qPrintable(caption));
     }
+    QVERIFY2(text.contains(QString(content.savingsCheck->comparison).remove(blanks)),
+             qPrintable(content.savingsCheck->comparison));
 }
 
 QTEST_MAIN(TranslationFitTest)

@@ -10,6 +10,7 @@
 #include "model/records_evidence.h"
 #include "model/records_request.h"
 #include "model/savings_check.h"
+#include "model/savings_check_text.h"
 #include "model/work_orders.h"
 #include "workbook/xlsx_records.h"
 
@@ -452,18 +453,27 @@ void WorkOrdersTest::savingsChecked_data()
 {
     QTest::addColumn<int>("before");
     QTest::addColumn<int>("after");
-    QTest::newRow("no change") << 8 << 9;
-    QTest::newRow("fewer after") << 20 << 3;
-    QTest::newRow("none after") << 10 << 0;
+    QTest::addColumn<QString>("said"); // beside the 80 % the case assumes
+    // clang-format off
+    QTest::newRow("no change") << 8 << 9 << "measure 12% more, 90% between 183% more and 55% fewer.";
+    QTest::newRow("fewer after") << 20 << 3 << "measure 85% fewer, 90% between 57% and 96% fewer.";
+    QTest::newRow("none after") << 10 << 0 << "measure 100% fewer, 90% between 65% and 100% fewer.";
+    QTest::newRow("many more after") << 3 << 30 << "measure 895% more, 90% between 256% and 3741% more.";
+    // Not rounded to 100 % fewer while there was a failure after.
+    QTest::newRow("one after hundreds") << 400 << 1 << "measure 99.8% fewer, 90% between 99% and 99.9% fewer.";
+    // clang-format on
 }
 
 void WorkOrdersTest::savingsChecked()
 {
     QFETCH(int, before);
     QFETCH(int, after);
+    QFETCH(QString, said);
     const QDate first(2022, 1, 1), installed(2023, 7, 1), last(2024, 12, 31);
     const std::optional<model::SavingsCheck> check = model::savingsCheckOf(before, after, first, last, installed);
     QVERIFY(check);
+    const QString comparison = model::assumedBesideMeasuredText(*check, 80, QLocale::c());
+    QCOMPARE(comparison, "The case assumes 80% fewer bearing failures; the records " + said);
     const double t1 = first.daysTo(installed) / 365.25, t2 = installed.daysTo(last) / 365.25;
     QCOMPARE(check->reduction, 1 - (after / t2) / (before / t1));
     const int n = before + after;

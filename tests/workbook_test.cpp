@@ -3,10 +3,14 @@
 // (LibreOffice Calc, headless): every cost and measure must come to the
 // program's own figures to the cent.
 
+#include "checked_records.h"
+#include "model/asset_failure_table.h"
 #include "model/business_case.h"
 #include "model/results.h"
+#include "model/savings_check_text.h"
 #include "spreadsheet_support.h"
 #include "system_test_support.h"
+#include "workbook/records_sheets.h"
 #include "workbook/risk_sheets.h"
 #include "workbook/summary.h"
 #include "workbook/workbook.h"
@@ -131,8 +135,14 @@ private slots:
     void nothingLeftWhenKilled();
     void riskSheetsHoldTheRuns_data();
     void riskSheetsHoldTheRuns();
+    void recordsSheetsCompute_data();
+    void recordsSheetsCompute();
 
 private:
+    // The sheets of book as LibreOffice saves it again, every formula
+    // computed by it, by their parts' names.
+    QMap<QByteArray, PartXml> recalculated(const QString &book);
+
     QTemporaryDir m_dir;
     QString m_soffice;
     QString m_profile; // LibreOffice's argument for a profile that computes every formula
@@ -628,16 +638,8 @@ void WorkbookTest::riskSheetsHoldTheRuns()
     QVERIFY2(workbook::exportWorkbook(book, defaultTexts(), QLocale::c(), model::Assumptions::designed(), investment,
                                       &error, {}, {}, ranges),
              qPrintable(error));
-    const QString resaved = m_dir.filePath(QStringLiteral("risk-resaved"));
-    QProcess office;
-    office.start(m_soffice, {m_profile, QStringLiteral("--headless"), QStringLiteral("--convert-to"),
-                             QStringLiteral("xlsx"), QStringLiteral("--outdir"), resaved, book});
-    QVERIFY(office.waitForFinished(120000));
-    QCOMPARE(office.exitCode(), 0);
-    QMap<QByteArray, PartXml> sheets;
-    for (const workbook::ZipMember &member :
-         workbook::readZip(QFile::encodeName(QDir(resaved).filePath(QFileInfo(book).fileName()))).members)
-        sheets[member.name] = readPart(member.bytes);
+    const QMap<QByteArray, PartXml> sheets = recalculated(book);
+    QVERIFY(!sheets.isEmpty());
 
     const model::Results results = model::computeResults(defaultTexts(), QLocale::c());
     const std::optional<model::Investment> invested = model::readInvestment(investment, QLocale::c()).investment;
@@ -669,6 +671,89 @@ void WorkbookTest::riskSheetsHoldTheRuns()
     expect(row, 1 + int(model::RiskInput::BearingFailures), run.inputs[std::size_t(model::RiskInput::BearingFailures)],
            riskSheet + 1);
     expect(row, 1 + model::kRiskInputCount, run.savings, riskSheet + 1);
+}
+
+QMap<QByteArray, PartXml> WorkbookTest::recalculated(const QString &book)
+{
+    const QString resaved = m_dir.filePath(QStringLiteral("resaved"));
+    QProcess office;
+    office.start(m_soffice, {m_profile, QStringLiteral("--headless"), QStringLiteral("--convert-to"),
+                             QStringLiteral("xlsx"), QStringLiteral("--outdir"), resaved, book});
+    QMap<QByteArray, PartXml> sheets;
+    if (!office.waitForFinished(120000) || office.exitCode() != 0)
+        return sheets;
+    for (const workbook::ZipMember &member :
+         workbook::readZip(QFile::encodeName(QDir(resaved).filePath(QFileInfo(book).fileName()))).members)
+        sheets[member.name] = readPart(member.bytes);
+    return sheets;
+}
+
+void WorkbookTest::recordsSheetsCompute_data()
+{
+    QTest::addColumn<int>("before");
+    QTest::addColumn<int>("after");
+    QTest::newRow("fewer after") << 12 << 3;
+    QTest::newRow("more after") << 8 << 9;
+    QTest::newRow("none after") << 10 << 0;
+    QTest::newRow("none before: no check") << 0 << 4;
+}
+
+// As a spreadsheet computes them: each asset's rate and share, each
+// period's years, rate and interval, and the measured reduction and its
+// bounds come to the program's figures; records without a check have no
+// Savings check sheet.
+void WorkbookTest::recordsSheetsCompute()
+{
+    QFETCH(int, before);
+    QFETCH(int, after);
+    REQUIRE_SPREADSHEET();
+    const model::RecordsEvidence records = checkedRecords(before, after);
+    const QString book = m_dir.filePath(QStringLiteral("records-%1-%2.xlsx").arg(before).arg(after));
+    QString error;
+    QVERIFY2(workbook::exportWorkbook(book, defaultTexts(), QLocale::c(), model::Assumptions::designed(), {},
+                                      workbook::CachedResults::Zero, &error, {}, {}, {}, records),
+             qPrintable(error));
+    const QMap<QByteArray, PartXml> sheets = recalculated(book);
+    QVERIFY(!sheets.isEmpty());
+    // Figures, Costs, Records and Savings check.
+    const auto cell = [&](int sheet, int row, int column) {
+        return sheets.value("xl/worksheets/sheet" + QByteArray::number(sheet) + ".xml")
+            .cells.value(workbook::cellName(row, column));
+    };
+    const auto expect = [&](int sheet, int row, int column, double expected) {
+        bool read = false;
+        const double value = cell(sheet, row, column).second.toDouble(&read);
+        QVERIFY2(read && qAbs(value - expected) < 1e-9 * std::max(1.0, qAbs(expected)),
+                 qPrintable(QStringLiteral("sheet %1 %2: %3, not %4")
+                                .arg(sheet)
+                                .arg(workbook::cellName(row, column), cell(sheet, row, column).second)
+                                .arg(expected)));
+    };
+    const model::RecordsSummary &summary = records.summary;
+    for (std::size_t i = 0; i < summary.worstAssets.size(); ++i) {
+        const model::AssetFailures &asset = summary.worstAssets[i];
+        const int row = workbook::RecordsFirstAssetRow + int(i);
+        expect(3, row, int(model::AssetColumn::PerYear), *model::assetFailuresPerYear(asset, summary));
+        expect(3, row, int(model::AssetColumn::Share), model::assetShareOfFailures(asset, summary));
+        QCOMPARE(cell(3, row, int(model::AssetColumn::RepeatFailures)).second.isEmpty(),
+                 asset.failures < model::kRepeatFailures);
+    }
+    QCOMPARE(sheets.contains("xl/worksheets/sheet4.xml"), summary.check.has_value());
+    if (!summary.check)
+        return;
+    const model::SavingsCheck &check = *summary.check;
+    const model::SavingsCheckRates rates = model::savingsCheckRates(check);
+    for (const auto &[row, rate] :
+         {std::pair{workbook::CheckBeforeRow, rates.before}, {workbook::CheckAfterRow, rates.after}}) {
+        expect(4, row, workbook::CheckYearsColumn, rate.years);
+        expect(4, row, workbook::CheckPerYearColumn, rate.perYear);
+        expect(4, row, workbook::CheckLowColumn, rate.perYearInterval.low);
+        expect(4, row, workbook::CheckHighColumn, rate.perYearInterval.high);
+    }
+    expect(4, workbook::CheckReductionRow, 1, check.reduction);
+    expect(4, workbook::CheckReductionLowRow, 1, check.low);
+    expect(4, workbook::CheckReductionHighRow, 1, check.high);
+    expect(4, workbook::CheckAssumedRow, 1, 0.8);
 }
 
 QTEST_GUILESS_MAIN(WorkbookTest)

@@ -9,6 +9,7 @@
 #include "model/results.h"
 #include "model/risk_text.h"
 #include "model/table_titles.h"
+#include "workbook/records_sheets.h"
 #include "workbook/risk_sheets.h"
 #include "workbook/xlsx_file.h"
 
@@ -543,17 +544,18 @@ QString whyNot(const model::Results &results)
 bool exportWorkbook(const QString &path, const std::array<QString, model::kInputCount> &fieldTexts,
                     const QLocale &locale, const model::Assumptions &assumptions,
                     const model::InvestmentTexts &investment, QString *error, const model::CurrencyUnits &currency,
-                    const model::CapitalTexts &capital, const std::optional<model::RiskRanges> &risk)
+                    const model::CapitalTexts &capital, const std::optional<model::RiskRanges> &risk,
+                    const std::optional<model::RecordsEvidence> &records)
 {
     return exportWorkbook(path, fieldTexts, locale, assumptions, investment, CachedResults::Computed, error, currency,
-                          capital, risk);
+                          capital, risk, records);
 }
 
 bool exportWorkbook(const QString &path, const std::array<QString, model::kInputCount> &fieldTexts,
                     const QLocale &locale, const model::Assumptions &assumptions,
                     const model::InvestmentTexts &investmentTexts, CachedResults cached, QString *error,
                     const model::CurrencyUnits &currency, const model::CapitalTexts &capitalTexts,
-                    const std::optional<model::RiskRanges> &risk)
+                    const std::optional<model::RiskRanges> &risk, const std::optional<model::RecordsEvidence> &records)
 {
     const auto fail = [&](const QString &reason) {
         if (error)
@@ -607,6 +609,8 @@ bool exportWorkbook(const QString &path, const std::array<QString, model::kInput
         format_set_num_format(formats.factor, "0.000000");
         formats.index = workbook_add_format(book);
         format_set_num_format(formats.index, "0.00");
+        lxw_format *date = workbook_add_format(book);
+        format_set_num_format(date, "yyyy-mm-dd");
 
         Sheet figures(book, kFiguresSheet, zeroCached);
         writeFigures(figures, formats, results.values, assumptions, investment, *capital.inputs, locale, currency);
@@ -623,6 +627,14 @@ bool exportWorkbook(const QString &path, const std::array<QString, model::kInput
             const lxw_error written =
                 writeRiskSheets(book, {formats.bold, formats.money, formats.percent, formats.tenths}, *risk, *simulated,
                                 results.values, assumptions, currency.symbol);
+            if (!status)
+                status = written;
+        }
+        if (records) {
+            const int bearings = int(model::RiskInput::BearingsReduction);
+            const lxw_error written = writeRecordsSheets(book, {formats.bold, formats.percent, formats.tenths, date},
+                                                         *records, assumptions.reductionPercent[std::size_t(bearings)],
+                                                         figuresCell(reductionRow(bearings + 1)), locale, zeroCached);
             if (!status)
                 status = written;
         }

@@ -6,6 +6,7 @@
 #include "model/cost_rows.h"
 #include "model/currency_units.h"
 #include "model/input_table.h"
+#include "model/records_evidence.h"
 #include "model/risk_simulation.h"
 
 #include <QLocale>
@@ -36,6 +37,11 @@ namespace workbook {
 //   Risk, Risk runs  given risk ranges whose simulation computes: the runs'
 //                  summary and the first runs' drawn inputs and results
 //                  (workbook/risk_sheets.h), values, not formulas.
+//   Records, Savings check  given records: the assets with the most failures
+//                  and what the records come to, and where they have a
+//                  savings check its periods, rates and reduction
+//                  (workbook/records_sheets.h), numbers, and formulas where a
+//                  figure is one of others.
 //
 // Every formula also holds the program's own result, for viewers that show
 // what was saved without computing. The texts are read as the window reads
@@ -48,7 +54,8 @@ namespace workbook {
 bool exportWorkbook(const QString &path, const std::array<QString, model::kInputCount> &fieldTexts,
                     const QLocale &locale, const model::Assumptions &assumptions,
                     const model::InvestmentTexts &investment, QString *error, const model::CurrencyUnits &currency = {},
-                    const model::CapitalTexts &capital = {}, const std::optional<model::RiskRanges> &risk = {});
+                    const model::CapitalTexts &capital = {}, const std::optional<model::RiskRanges> &risk = {},
+                    const std::optional<model::RecordsEvidence> &records = {});
 
 // Whether the formulas hold the program's results or zeros, as a writer that
 // does not compute leaves them. With zeros, what a spreadsheet shows is all
@@ -59,6 +66,7 @@ bool exportWorkbook(const QString &path, const std::array<QString, model::kInput
                     const QLocale &locale, const model::Assumptions &assumptions,
                     const model::InvestmentTexts &investment, CachedResults cached, QString *error,
                     const model::CurrencyUnits &currency = {}, const model::CapitalTexts &capital = {},
-                    const std::optional<model::RiskRanges> &risk = {});
+                    const std::optional<model::RiskRanges> &risk = {},
+                    const std::optional<model::RecordsEvidence> &records = {});
 
 } // namespace workbook

@@ -40,6 +40,12 @@ void Sheet::number(int row, int column, double value, lxw_format *format)
         go(worksheet_write_number(m_sheet, lxw_row_t(row), lxw_col_t(column), value, format));
 }
 
+void Sheet::date(int row, int column, const QDate &date, lxw_format *format)
+{
+    // Day 0 is 1899-12-30: the serial numbers count 1900 as a leap year.
+    number(row, column, double(QDate(1899, 12, 30).daysTo(date)), format);
+}
+
 void Sheet::formula(int row, int column, const QString &formula, double cached, lxw_format *format)
 {
     if (m_error == LXW_NO_ERROR)

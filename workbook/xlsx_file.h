@@ -3,6 +3,7 @@
 
 #include "model/safe_write.h"
 
+#include <QDate>
 #include <QString>
 
 #include <xlsxwriter.h>
@@ -20,6 +21,8 @@ public:
 
     void text(int row, int column, const QString &text, lxw_format *format = nullptr);
     void number(int row, int column, double value, lxw_format *format = nullptr);
+    // A date as spreadsheets count days (1 is 1900-01-01), shown by format.
+    void date(int row, int column, const QDate &date, lxw_format *format);
     // A formula and the result it is saved with (0 when the sheet keeps zeros).
     void formula(int row, int column, const QString &formula, double cached, lxw_format *format = nullptr);
     // A formula whose result is the figure, or the empty text where there is

@@ -5,6 +5,7 @@
 #include "model/failure_events.h"
 #include "model/money_text.h"
 #include "model/percentage_text.h"
+#include "model/savings_check_text.h"
 
 #include <QCoreApplication>
 
@@ -75,14 +76,10 @@ QStringList evidenceLines(const RecordsEvidence &evidence, const QLocale &locale
                          .arg(locale.toString(trend.beta, 'f', 2), p, tenths(ratePerYear(summary), locale));
     }
     if (const std::optional<SavingsCheck> &check = summary.check) {
-        const auto percent = [&](double share) {
-            return std::isfinite(share) ? percentageText(std::round(100 * share), locale) : QStringLiteral("–∞");
-        };
-        lines << RecordsText::tr("Failures before %1: %2 in %3 years; after: %4 in %5 years; measured reduction %6, "
-                                 "%7 between %8 and %9")
+        lines << RecordsText::tr("Failures before %1: %2 in %3 years; after: %4 in %5 years; measured: %6, %7")
                      .arg(isoDate(check->installed), locale.toString(check->before), tenths(check->beforeYears, locale),
-                          locale.toString(check->after), tenths(check->afterYears, locale), percent(check->reduction),
-                          percentageText(90, locale), percent(check->low), percent(check->high));
+                          locale.toString(check->after), tenths(check->afterYears, locale),
+                          reductionText(check->reduction, locale), reductionIntervalText(*check, locale));
     }
     // The worst actors, where the export names the assets.
     QStringList worst;

@@ -22,28 +22,6 @@ QString sizeText(double reduction, const QLocale &locale)
     return percentageText(shownReductionPercent(reduction), locale);
 }
 
-// The reduction's interval in words, its ends ordered as they are said:
-// the smaller change first where both ends go one way.
-QString intervalText(const SavingsCheck &check, const QLocale &locale)
-{
-    const QString confidence = percentageText(100 * kSavingsCheckConfidence, locale);
-    const double low = check.low;
-    const double high = check.high;
-    if (!std::isfinite(low)) {
-        return high > 0
-                   ? SavingsCheckText::tr("%1 between any rise and %2 fewer").arg(confidence, sizeText(high, locale))
-                   : SavingsCheckText::tr("%1 at least %2 more").arg(confidence, sizeText(high, locale));
-    }
-    if (low >= 0)
-        return SavingsCheckText::tr("%1 between %2 and %3 fewer")
-            .arg(confidence, sizeText(low, locale), sizeText(high, locale));
-    if (high <= 0)
-        return SavingsCheckText::tr("%1 between %2 and %3 more")
-            .arg(confidence, sizeText(high, locale), sizeText(low, locale));
-    return SavingsCheckText::tr("%1 between %2 more and %3 fewer")
-        .arg(confidence, sizeText(low, locale), sizeText(high, locale));
-}
-
 } // namespace
 
 QString savingsCheckCaption(SavingsCheckCaption caption)
@@ -88,6 +66,26 @@ double shownReductionPercent(double reduction)
     return whole;
 }
 
+QString reductionIntervalText(const SavingsCheck &check, const QLocale &locale)
+{
+    const QString confidence = percentageText(100 * kSavingsCheckConfidence, locale);
+    const double low = check.low;
+    const double high = check.high;
+    if (!std::isfinite(low)) {
+        return high > 0
+                   ? SavingsCheckText::tr("%1 between any rise and %2 fewer").arg(confidence, sizeText(high, locale))
+                   : SavingsCheckText::tr("%1 at least %2 more").arg(confidence, sizeText(high, locale));
+    }
+    if (low >= 0)
+        return SavingsCheckText::tr("%1 between %2 and %3 fewer")
+            .arg(confidence, sizeText(low, locale), sizeText(high, locale));
+    if (high <= 0)
+        return SavingsCheckText::tr("%1 between %2 and %3 more")
+            .arg(confidence, sizeText(high, locale), sizeText(low, locale));
+    return SavingsCheckText::tr("%1 between %2 more and %3 fewer")
+        .arg(confidence, sizeText(low, locale), sizeText(high, locale));
+}
+
 QString reductionText(double reduction, const QLocale &locale)
 {
     if (reduction == 0)
@@ -102,7 +100,7 @@ QString assumedBesideMeasuredText(const SavingsCheck &check, double assumedPerce
     //: between 48% and 85% fewer").
     return SavingsCheckText::tr("The case assumes %1 fewer bearing failures; the records measure %2, %3.")
         .arg(percentageText(assumedPercent, locale), reductionText(check.reduction, locale),
-             intervalText(check, locale));
+             reductionIntervalText(check, locale));
 }
 
 QStringList savingsCheckLines(const SavingsCheck &check, double assumedPercent, const QLocale &locale)

@@ -49,6 +49,10 @@ double shownReductionPercent(double reduction);
 
 // The reduction in words: "71% fewer", "13% more", "no change".
 QString reductionText(double reduction, const QLocale &locale);
+// The reduction's interval in words, its ends ordered as they are said, the
+// smaller change first where both ends go one way: "90% between 48% and 85%
+// fewer", "90% between 185% more and 55% fewer".
+QString reductionIntervalText(const SavingsCheck &check, const QLocale &locale);
 
 // The measured reduction beside the assumed one, true also where the
 // failures rose: "The case assumes 80% fewer bearing failures; the records

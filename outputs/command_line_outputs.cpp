@@ -4,9 +4,9 @@
 #include "document/facility_document.h"
 #include "model/facility_file.h"
 #include "model/message_text.h"
-#include "model/percentage_text.h"
 #include "model/records_choice.h"
 #include "model/risk_simulation.h"
+#include "model/savings_check_text.h"
 #include "outputs/report_builder.h"
 #include "report/report_page.h"
 #include "workbook/records_export.h"
@@ -140,12 +140,10 @@ int printRecordsFromCommandLine(const model::RecordsRequest &request, const QStr
     for (const QString &line : model::worstAssetLines(records->summary, facility.locale()))
         std::printf("  %s\n", qUtf8Printable(model::escapedForMessage(line)));
     // What the case assumed beside what the records measured.
-    if (records->summary.check) {
+    if (const std::optional<model::SavingsCheck> &check = records->summary.check) {
         const double assumed =
             facility.assumptions().reductionPercent[std::size_t(model::RiskInput::BearingsReduction)];
-        std::printf("%s\n", qUtf8Printable(QCoreApplication::translate("main", "The case assumes %1 fewer bearing "
-                                                                               "failures.")
-                                               .arg(model::percentageText(assumed, facility.locale()))));
+        std::printf("%s\n", qUtf8Printable(model::assumedBesideMeasuredText(*check, assumed, facility.locale())));
     }
     return 0;
 }

@@ -3,6 +3,7 @@
 
 #include "dialogs/dialog_size.h"
 #include "dialogs/matched_orders_model.h"
+#include "model/asset_failure_table.h"
 #include "model/failure_types.h"
 #include "model/message_text.h"
 #include "workbook/xlsx_records.h"
@@ -24,6 +25,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -209,14 +211,21 @@ RecordsDialog::RecordsDialog(workbook::RecordsExport records, const std::optiona
 
     auto *assets = new QWidget;
     auto *assetsLayout = new QVBoxLayout(assets);
-    m_assets = new QLabel;
+    m_assets = new QTableWidget(0, model::kAssetColumnCount);
     m_assets->setObjectName(QStringLiteral("worstAssets"));
-    m_assets->setTextFormat(Qt::PlainText);
-    m_assets->setWordWrap(true);
-    m_assets->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_assets->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QStringList captions;
+    for (int c = 0; c < model::kAssetColumnCount; ++c)
+        captions << model::assetColumnCaption(model::AssetColumn(c));
+    m_assets->setHorizontalHeaderLabels(captions);
+    m_assets->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_assets->verticalHeader()->hide();
+    m_assets->verticalHeader()->setDefaultSectionSize(m_assets->fontMetrics().height() + 6);
+    m_assets->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_assets->horizontalHeader()->setStretchLastSection(true);
+    m_noAssets = new QLabel(tr("The export names no asset of a failure."));
+    m_noAssets->setWordWrap(true);
     assetsLayout->addWidget(m_assets);
-    assetsLayout->addStretch();
+    assetsLayout->addWidget(m_noAssets);
     m_tabs->addTab(assets, tr("Assets"));
     layout->addWidget(m_tabs);
 
@@ -355,6 +364,22 @@ void RecordsDialog::showCounting(const model::CountingRule &counting)
     m_leftOut = counting.leftOut;
 }
 
+// The assets with the most failures, the figures right-aligned.
+void RecordsDialog::showAssets(const model::RecordsSummary &summary)
+{
+    const std::vector<QStringList> rows = model::assetTableTexts(summary, m_locale);
+    m_assets->setRowCount(int(rows.size()));
+    for (int r = 0; r < int(rows.size()); ++r) {
+        for (int c = 0; c < rows[std::size_t(r)].size(); ++c) {
+            auto *item = new QTableWidgetItem(rows[std::size_t(r)][c]);
+            if (c != int(model::AssetColumn::Asset))
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            m_assets->setItem(r, c, item);
+        }
+    }
+    m_noAssets->setVisible(rows.empty() && summary.failures > 0);
+}
+
 // An order checked or cleared: left out, or counted again.
 void RecordsDialog::orderCounted(std::size_t row, bool counted)
 {
@@ -419,12 +444,11 @@ void RecordsDialog::showEvidence()
             m_from->setDate(summary.first);
             m_to->setDate(summary.last);
         }
-        const QStringList assets = model::worstAssetLines(summary, m_locale);
-        m_assets->setText(assets.isEmpty() ? tr("The export names no asset of a failure.") : assets.join(u'\n'));
+        showAssets(summary);
     } else {
         m_count->setText(m_reading.problem);
         m_evidence->clear();
-        m_assets->clear();
+        showAssets(model::RecordsSummary{});
     }
     const qsizetype leftOut = std::count_if(m_reading.matched.begin(), m_reading.matched.end(),
                                             [](const model::MatchedOrder &order) { return order.leftOut; });

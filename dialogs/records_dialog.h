@@ -23,6 +23,7 @@ class QPushButton;
 class QSpinBox;
 class QTabWidget;
 class QTableView;
+class QTableWidget;
 QT_END_NAMESPACE
 
 class MatchedOrdersModel;
@@ -59,6 +60,7 @@ private:
     void showDateOrder(bool open);
     void showCounting(const model::CountingRule &counting);
     void orderCounted(std::size_t row, bool counted);
+    void showAssets(const model::RecordsSummary &summary);
     model::RecordsChoice choiceShown() const;
     void showEvidence();
     void finish(bool apply);
@@ -91,7 +93,8 @@ private:
     MatchedOrdersModel *m_matched = nullptr;
     QTableView *m_matchedView = nullptr;
     QLabel *m_leftOutCount = nullptr;
-    QLabel *m_assets = nullptr;
+    QTableWidget *m_assets = nullptr;
+    QLabel *m_noAssets = nullptr;
     QLabel *m_evidence = nullptr;
     QPushButton *m_apply = nullptr;
     QPushButton *m_keep = nullptr;

@@ -413,10 +413,16 @@ void BusinessCaseWindow::showRisk()
     const model::RiskSummary shown = summary->value_or(model::RiskSummary());
     if (overflow)
         m_riskLines->setText(model::riskOverflowText(*overflow, m_symbol));
-    else
-        m_riskLines->setText(*summary ? model::keptInWrittenOrder(
-                                 model::riskLines(shown, m_facility->riskRanges().seed, m_locale, m_symbol).join(u'\n'))
-                                      : model::noRiskRunsText());
+    else if (!*summary)
+        m_riskLines->setText(model::noRiskRunsText());
+    else {
+        const model::RiskRanges ranges = m_facility->riskRanges();
+        QStringList lines = model::riskLines(shown, ranges.seed, m_locale, m_symbol);
+        if (const QString records = model::riskRecordsText(ranges, m_facility->records(), m_locale, m_symbol);
+            !records.isEmpty())
+            lines << records;
+        m_riskLines->setText(model::keptInWrittenOrder(lines.join(u'\n')));
+    }
     replaceChart(m_riskHistogram, outputs::riskHistogramChart(shown, m_locale, m_symbol));
     replaceChart(m_riskCurve, outputs::riskCurveChart(shown, m_locale, m_symbol));
     dialogs::growToContents(this);
@@ -424,8 +430,12 @@ void BusinessCaseWindow::showRisk()
 
 void BusinessCaseWindow::editRiskRanges()
 {
+    std::array<QString, model::kRiskInputCount> recordsTexts;
+    for (int i = 0; m_facility->records() && i < model::kRiskInputCount; ++i)
+        recordsTexts[std::size_t(i)] =
+            model::recordsDrawText(model::RiskInput(i), m_facility->records()->summary, m_locale);
     RiskRangesDialog dialog(m_facility->riskRanges(), m_facility->defaultRiskRanges(), m_values, m_assumptions,
-                            m_locale, m_zoom, this, m_symbol);
+                            m_locale, m_zoom, this, m_symbol, recordsTexts);
     dialog.setInvestment(m_hasInvestment ? std::optional(m_study.investment) : std::nullopt, m_study.capital);
     if (dialog.exec() == QDialog::Accepted)
         m_facility->setRiskRanges(dialog.ranges());

@@ -8,6 +8,7 @@
 #include "model/risk_text.h"
 #include "platform/system_seams.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -26,7 +27,8 @@ bool isReduction(int input) { return input < model::kReducedRowCount; }
 
 RiskRangesDialog::RiskRangesDialog(const model::RiskRanges &ranges, const model::RiskRanges &defaults,
                                    const model::InputValues &values, const model::Assumptions &assumptions,
-                                   const QLocale &locale, qreal zoom, QWidget *parent, QStringView symbol)
+                                   const QLocale &locale, qreal zoom, QWidget *parent, QStringView symbol,
+                                   const std::array<QString, model::kRiskInputCount> &recordsTexts)
     : QDialog(parent), m_locale(locale), m_symbol(symbol.toString()), m_values(values), m_assumptions(assumptions),
       m_defaults(defaults)
 {
@@ -54,10 +56,11 @@ RiskRangesDialog::RiskRangesDialog(const model::RiskRanges &ranges, const model:
         heading->setFont(bold);
         grid->addWidget(heading, 0, c + 1, Qt::AlignRight);
     }
-    for (int i = 0; i < model::kRiskInputCount; ++i) {
+    int row = 1;
+    for (int i = 0; i < model::kRiskInputCount; ++i, ++row) {
         const auto input = model::RiskInput(i);
         auto *name = new QLabel(model::riskInputName(input, m_symbol));
-        grid->addWidget(name, i + 1, 0);
+        grid->addWidget(name, row, 0);
         for (int c = 0; c < 3; ++c) {
             auto *field = new QLineEdit;
             field->setObjectName(QStringLiteral("risk_%1_%2").arg(i).arg(c));
@@ -67,12 +70,32 @@ RiskRangesDialog::RiskRangesDialog(const model::RiskRanges &ranges, const model:
             if (c == Likely)
                 field->setPlaceholderText(
                     model::riskValueText(input, model::riskInputValue(input, values, assumptions), locale));
-            grid->addWidget(field, i + 1, c + 1);
+            grid->addWidget(field, row, c + 1);
             m_fields[std::size_t(i)][std::size_t(c)] = field;
         }
         name->setBuddy(m_fields[std::size_t(i)][Low]);
+        if (!defaults.fromRecords[std::size_t(i)])
+            continue;
+        auto *fromRecords = new QCheckBox(tr("From the records"));
+        fromRecords->setObjectName(QStringLiteral("riskFromRecords_%1").arg(i));
+        grid->addWidget(fromRecords, row, 4);
+        m_fromRecords[std::size_t(i)] = fromRecords;
+        connect(fromRecords, &QCheckBox::toggled, this, [this, i](bool checked) {
+            if (checked)
+                showRange(i, m_defaults, true);
+            else
+                for (QLineEdit *field : m_fields[std::size_t(i)])
+                    field->setReadOnly(false);
+        });
+        const QString how = recordsTexts[std::size_t(i)];
+        auto *said = new QLabel(defaults.draws[std::size_t(i)]
+                                    ? tr("The records give %1, shown as its P10, P50 and P90.").arg(how)
+                                    : tr("The records give %1.").arg(how));
+        said->setObjectName(QStringLiteral("riskRecordsText_%1").arg(i));
+        said->setWordWrap(true);
+        grid->addWidget(said, ++row, 1, 1, 4);
     }
-    const int runsRow = model::kRiskInputCount + 1;
+    const int runsRow = row;
     auto *seedLabel = new QLabel(tr("Seed:"));
     m_seed = new QLineEdit;
     m_seed->setObjectName(QStringLiteral("riskSeed"));
@@ -122,16 +145,32 @@ void RiskRangesDialog::showEvent(QShowEvent *event)
 void RiskRangesDialog::show(const model::RiskRanges &ranges)
 {
     for (int i = 0; i < model::kRiskInputCount; ++i) {
-        const std::optional<model::PertRange> &range = ranges.ranges[std::size_t(i)];
-        const double shown[] = {range ? range->low : 0, range ? range->likely : 0, range ? range->high : 0};
-        for (int c = 0; c < 3; ++c) {
-            const QString text = range ? model::riskValueText(model::RiskInput(i), shown[c], m_locale) : QString();
-            m_fields[std::size_t(i)][std::size_t(c)]->setText(text);
-            m_shown[std::size_t(i)][std::size_t(c)] = {text, shown[c]};
+        QCheckBox *fromRecords = m_fromRecords[std::size_t(i)];
+        const bool recorded = fromRecords && ranges.fromRecords[std::size_t(i)];
+        if (fromRecords) {
+            const QSignalBlocker blocked(fromRecords);
+            fromRecords->setChecked(recorded);
         }
+        showRange(i, recorded ? m_defaults : ranges, recorded);
     }
     m_seed->setText(QString::number(ranges.seed));
     m_runs->setValue(ranges.runs);
+}
+
+void RiskRangesDialog::showRange(int input, const model::RiskRanges &ranges, bool fromRecords)
+{
+    const std::optional<model::GammaDraw> &draw = ranges.draws[std::size_t(input)];
+    const std::optional<model::PertRange> range =
+        draw ? model::PertRange{draw->quantile(0.1), draw->quantile(0.5), draw->quantile(0.9)}
+             : ranges.ranges[std::size_t(input)];
+    const double shown[] = {range ? range->low : 0, range ? range->likely : 0, range ? range->high : 0};
+    for (int c = 0; c < 3; ++c) {
+        const QString text = range ? model::riskValueText(model::RiskInput(input), shown[c], m_locale) : QString();
+        QLineEdit *field = m_fields[std::size_t(input)][std::size_t(c)];
+        field->setText(text);
+        field->setReadOnly(fromRecords);
+        m_shown[std::size_t(input)][std::size_t(c)] = {text, shown[c]};
+    }
 }
 
 std::optional<double> RiskRangesDialog::valueOf(int input, Column column) const
@@ -156,6 +195,12 @@ void RiskRangesDialog::accept()
     model::RiskRanges read;
     for (int i = 0; i < model::kRiskInputCount; ++i) {
         const auto &fields = m_fields[std::size_t(i)];
+        if (const QCheckBox *fromRecords = m_fromRecords[std::size_t(i)]; fromRecords && fromRecords->isChecked()) {
+            read.ranges[std::size_t(i)] = m_defaults.ranges[std::size_t(i)];
+            read.draws[std::size_t(i)] = m_defaults.draws[std::size_t(i)];
+            read.fromRecords[std::size_t(i)] = true;
+            continue;
+        }
         const QString name = model::quotedForMessage(model::riskInputName(model::RiskInput(i), m_symbol));
         int empty = 0;
         for (const QLineEdit *field : fields)

@@ -140,7 +140,23 @@ void FacilityDocument::applyRecords(model::RecordsEvidence records)
     edited(what);
 }
 
-model::RiskRanges FacilityDocument::riskRanges() const { return m_facts.risk ? *m_facts.risk : defaultRiskRanges(); }
+model::RiskRanges FacilityDocument::riskRanges() const
+{
+    if (!m_facts.risk)
+        return defaultRiskRanges();
+    // The inputs the user left to the records are drawn as the records
+    // applied now give them; without such records they keep their figures.
+    model::RiskRanges ranges = *m_facts.risk;
+    const model::RiskRanges defaults = defaultRiskRanges();
+    for (std::size_t i = 0; i < ranges.fromRecords.size(); ++i) {
+        if (!ranges.fromRecords[i])
+            continue;
+        ranges.fromRecords[i] = defaults.fromRecords[i];
+        ranges.ranges[i] = defaults.fromRecords[i] ? defaults.ranges[i] : std::nullopt;
+        ranges.draws[i] = defaults.fromRecords[i] ? defaults.draws[i] : std::nullopt;
+    }
+    return ranges;
+}
 
 model::RiskRanges FacilityDocument::defaultRiskRanges() const
 {
@@ -150,9 +166,18 @@ model::RiskRanges FacilityDocument::defaultRiskRanges() const
 
 void FacilityDocument::setRiskRanges(const std::optional<model::RiskRanges> &ranges)
 {
-    if (ranges == m_facts.risk)
+    // An input left to the records is kept as that alone, as a file keeps
+    // it: riskRanges() draws it as the records give it.
+    std::optional<model::RiskRanges> own = ranges;
+    for (std::size_t i = 0; own && i < own->fromRecords.size(); ++i) {
+        if (own->fromRecords[i]) {
+            own->ranges[i].reset();
+            own->draws[i].reset();
+        }
+    }
+    if (own == m_facts.risk)
         return;
-    m_facts.risk = ranges;
+    m_facts.risk = own;
     edited(Change::Risk);
 }
 

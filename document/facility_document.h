@@ -65,11 +65,11 @@ public:
     // gives. Another figure typed over one of them leaves the records as
     // evidence only; the figure typed back makes them applied again.
     bool recordsApplied() const;
-    // The risk inputs' ranges: the user's own where set, otherwise the
-    // defaults.
+    // The risk inputs' ranges: the user's own where set, those left to the
+    // records as the defaults draw them; otherwise the defaults.
     model::RiskRanges riskRanges() const;
-    // model::defaultRiskRanges(), with the records' intervals while the
-    // records are applied.
+    // model::defaultRiskRanges(), with the records' draws
+    // (model::withRecordsRanges()) while the records are applied.
     model::RiskRanges defaultRiskRanges() const;
     bool hasOwnRiskRanges() const { return m_facts.risk.has_value(); }
     // Everything a save writes; the records applied only while

@@ -11,6 +11,7 @@
 #include "main_window/main_layout.h"
 #include "model/model_text.h"
 #include "model/numeric_text.h"
+#include "model/risk_text.h"
 #include "outputs/results_clipboard.h"
 #include "platform/system_seams.h"
 #include "report/report_page.h"
@@ -233,7 +234,9 @@ bool FigureCommands::copyResults()
         return false;
     const ClipboardResults copied =
         clipboardResults(m_document.results(), m_document.assumptions(), m_document.businessCase(), m_document.locale(),
-                         m_document.currencyUnits().symbol, m_document.riskSummary(), m_document.records());
+                         m_document.currencyUnits().symbol, m_document.riskSummary(), m_document.records(),
+                         model::riskRecordsText(m_document.riskRanges(), m_document.records(), m_document.locale(),
+                                                m_document.currencyUnits().symbol));
     auto *data = new QMimeData;
     data->setText(copied.text);
     data->setHtml(copied.html);

@@ -208,6 +208,10 @@ void writeRecordsMember(QByteArray &out, const RecordsEvidence &records)
     }
     if (summary.meanHours)
         writeMember(out, "meanHours", optionalNumber(summary.meanHours));
+    if (summary.hoursDeviation) {
+        writeMember(out, "hoursCount", QByteArray::number(summary.hoursCount));
+        writeMember(out, "hoursDeviation", jsonNumber(*summary.hoursDeviation));
+    }
     writeMember(out, "medianHours", optionalNumber(summary.medianHours));
     writeMember(out, "hours10", optionalNumber(summary.hours10));
     writeMember(out, "hours90", optionalNumber(summary.hours90));
@@ -237,11 +241,20 @@ void writeRiskMember(QByteArray &out, const RiskRanges &ranges)
     out += ",\n    \"risk\": {\n";
     writeMember(out, "seed", jsonString(QString::number(ranges.seed)));
     writeMember(out, "runs", QByteArray::number(ranges.runs));
+    // The inputs left to the records by name: their draws are the records'
+    // when the file is opened. Programs before them read them as fixed.
+    QByteArray fromRecords;
+    for (int i = 0; i < kRiskInputCount; ++i) {
+        if (ranges.fromRecords[std::size_t(i)])
+            fromRecords += (fromRecords.isEmpty() ? "[ " : ", ") + jsonString(QString(riskInputKey(RiskInput(i))));
+    }
+    if (!fromRecords.isEmpty())
+        writeMember(out, "fromRecords", fromRecords + " ]");
     out += "        \"ranges\": {";
     bool first = true;
     for (int i = 0; i < kRiskInputCount; ++i) {
         const std::optional<PertRange> &range = ranges.ranges[std::size_t(i)];
-        if (!range)
+        if (!range || ranges.fromRecords[std::size_t(i)])
             continue;
         out += first ? "\n" : ",\n";
         first = false;
@@ -366,6 +379,21 @@ std::optional<QString> readRecordsMember(const QJsonValue &value, std::optional<
         if (!readHours(object, QLatin1StringView(key), *hours))
             return recordsInvalid(QLatin1StringView(key));
     }
+    // The spread of the repair hours, in files written since it was kept:
+    // both members or neither, from two failures with hours to all of them,
+    // and no wider than hours of 0 or more can spread about their mean
+    // (s ≤ m √k).
+    const QJsonValue hoursCount = object.value(QLatin1StringView("hoursCount"));
+    if (!readHours(object, QLatin1StringView("hoursDeviation"), summary.hoursDeviation))
+        return recordsInvalid(QLatin1StringView("hoursDeviation"));
+    if (summary.hoursDeviation || !hoursCount.isUndefined()) {
+        const std::optional<int> counted = count(hoursCount);
+        if (!counted || *counted < 2 || *counted > summary.failures || !summary.hoursDeviation || !summary.meanHours)
+            return recordsInvalid(QLatin1StringView("hoursCount"));
+        if (*summary.hoursDeviation > *summary.meanHours * std::sqrt(double(*counted)) * (1 + 1e-9))
+            return recordsInvalid(QLatin1StringView("hoursDeviation"));
+        summary.hoursCount = *counted;
+    }
     // The worst actors: [name, failures, median repair hours, median downtime].
     const QJsonArray assets = object.value(QLatin1StringView("assets")).toArray();
     if (assets.size() > kWorstAssetsKept)
@@ -433,6 +461,17 @@ std::optional<QString> readRiskMember(const QJsonValue &value, std::optional<Ris
     const QJsonValue held = object.value(QLatin1StringView("ranges"));
     if (!held.isObject())
         return riskInvalid(QLatin1StringView("ranges"));
+    const QJsonValue fromRecords = object.value(QLatin1StringView("fromRecords"));
+    if (!fromRecords.isUndefined() && !fromRecords.isArray())
+        return riskInvalid(QLatin1StringView("fromRecords"));
+    for (const QJsonValue &key : fromRecords.toArray()) {
+        int i = 0;
+        while (i < kRiskInputCount && key.toString() != riskInputKey(RiskInput(i)))
+            ++i;
+        if (i == kRiskInputCount || held.toObject().contains(key.toString()))
+            return riskInvalid(QLatin1StringView("fromRecords"));
+        read.fromRecords[std::size_t(i)] = true;
+    }
     for (int i = 0; i < kRiskInputCount; ++i) {
         const QLatin1StringView key = riskInputKey(RiskInput(i));
         const QJsonValue range = held.toObject().value(key);

@@ -51,6 +51,8 @@ QStringList worstAssetLines(const RecordsSummary &summary, const QLocale &locale
 // The failures a year the records stand for: the average, or with a trend
 // the power-law's rate at the records' end (β times the average).
 double ratePerYear(const RecordsSummary &summary);
+// What the average is multiplied by for it: β with a trend, otherwise 1.
+double trendFactor(const RecordsSummary &summary);
 
 // Why records that count no failure are no evidence of failures: "No
 // bearing failures found: no work order's type or description holds
@@ -65,10 +67,19 @@ QString noFailuresFoundText(const RecordsEvidence &evidence);
 // them.
 std::vector<std::pair<Input, QString>> recordsFigureTexts(const RecordsSummary &summary, const QLocale &locale);
 
-// The ranges with the records' own: the failures a year over their 90 %
-// interval, most likely the rate seen, and the hours to replace over their
-// 10th to 90th percentiles, most likely the median.
+// The ranges with the records' own, each marked fromRecords, as far as the
+// records tell of the inputs: the failures a year drawn from the rate's
+// posterior, and the hours to replace a bearing, the mean repair's, from
+// the mean's sampling distribution (both gamma distributions); in files
+// that keep no spread of the hours, these over a PERT range from their 10th
+// to 90th percentile, most likely the median.
 RiskRanges withRecordsRanges(RiskRanges ranges, const RecordsSummary &summary);
+
+// How withRecordsRanges() draws the input: "the gamma posterior (Jeffreys
+// prior) of 17 failures counted in 2.0 years", "a gamma of the mean of 12
+// repairs: 4.3 hours, standard error 0.4"; empty where the records tell
+// nothing of it.
+QString recordsDrawText(RiskInput input, const RecordsSummary &summary, const QLocale &locale);
 
 // The date forms as a file names them ("iso", "dd.mm.yyyy", "dd/mm/yyyy",
 // "mm/dd/yyyy"), and the keys of the risk inputs ("lubricationLabour" …

@@ -24,6 +24,18 @@ struct PertRange {
     friend bool operator==(const PertRange &, const PertRange &) = default;
 };
 
+// A gamma distribution of shape and scale (mean shape × scale), for an input
+// whose uncertainty the records measure (withRecordsRanges()): it has no
+// highest value, as the data set none.
+struct GammaDraw {
+    double shape = 1;
+    double scale = 1;
+
+    // The p-quantile, p from 0 to 1.
+    double quantile(double p) const;
+    friend bool operator==(const GammaDraw &, const GammaDraw &) = default;
+};
+
 // The inputs a plant is least sure of: the five reductions, the bearing
 // failures a year, the hours to replace a bearing and the value of an hour's
 // production.
@@ -43,10 +55,17 @@ inline constexpr int kDefaultRiskRuns = 10000;
 // How many runs' drawn inputs are kept for the workbook.
 inline constexpr int kKeptRiskRuns = 1000;
 
-// Which inputs vary, and how; an input without a range keeps its value. The
-// same seed draws the same runs, so the same file gives the same figures.
+// Which inputs vary, and how; an input with neither a range nor a draw keeps
+// its value. The same seed draws the same runs, so the same file gives the
+// same figures.
 struct RiskRanges {
     std::array<std::optional<PertRange>, kRiskInputCount> ranges{};
+    // Drawn from a gamma distribution instead of a range (its range none).
+    std::array<std::optional<GammaDraw>, kRiskInputCount> draws{};
+    // The inputs that follow the records applied (withRecordsRanges()):
+    // their range or draw is the records', whatever these ranges held when
+    // they were set.
+    std::array<bool, kRiskInputCount> fromRecords{};
     std::uint64_t seed = 1;
     int runs = kDefaultRiskRuns;
 

@@ -69,7 +69,11 @@ std::array<RiskRangeText, kRiskInputCount> riskRangeTexts(const RiskRanges &rang
         const auto input = RiskInput(i);
         RiskRangeText &text = texts[std::size_t(i)];
         text.name = riskInputName(input, symbol);
-        if (const std::optional<PertRange> &range = ranges.ranges[std::size_t(i)]) {
+        if (const std::optional<GammaDraw> &draw = ranges.draws[std::size_t(i)]) {
+            text.low = riskValueText(input, draw->quantile(0.1), locale);
+            text.likely = riskValueText(input, draw->quantile(0.5), locale);
+            text.high = riskValueText(input, draw->quantile(0.9), locale);
+        } else if (const std::optional<PertRange> &range = ranges.ranges[std::size_t(i)]) {
             text.low = riskValueText(input, range->low, locale);
             text.likely = riskValueText(input, range->likely, locale);
             text.high = riskValueText(input, range->high, locale);
@@ -142,6 +146,22 @@ QStringList riskLines(const RiskSummary &summary, std::uint64_t seed, const QLoc
         lines << quantileLine(QT_TRANSLATE_NOOP("RiskText", "Simple payback in months, P10 / P50 / P90: %1 / %2 / %3"),
                               *summary.paybackMonths, [&](double months) { return riskPaybackText(months, locale); });
     return lines + riskFactLines(summary, seed, locale);
+}
+
+QString riskRecordsText(const RiskRanges &ranges, const std::optional<RecordsEvidence> &records, const QLocale &locale,
+                        QStringView symbol)
+{
+    QStringList inputs;
+    for (int i = 0; records && i < kRiskInputCount; ++i) {
+        const auto input = RiskInput(i);
+        const QString drawn = recordsDrawText(input, records->summary, locale);
+        if (ranges.fromRecords[std::size_t(i)] && !drawn.isEmpty())
+            //: %1: the input's name, %2: how the records give it.
+            inputs << RiskText::tr("%1, %2").arg(quotedForMessage(riskInputName(input, symbol)), drawn);
+    }
+    if (inputs.isEmpty())
+        return QString();
+    return RiskText::tr("From the records: %1.").arg(inputs.join(RiskText::tr("; ")));
 }
 
 QString noRiskRunsText()

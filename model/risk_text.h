@@ -3,6 +3,7 @@
 
 #include "model/cost_rows.h"
 #include "model/input_table.h"
+#include "model/records_evidence.h"
 #include "model/risk_simulation.h"
 
 #include <QLocale>
@@ -40,8 +41,9 @@ QString riskInputName(RiskInput input, QStringView symbol = u"$");
 // the cent).
 QString riskValueText(RiskInput input, double value, const QLocale &locale);
 
-// One input's range for a table: the low, most likely and high values, or,
-// for a fixed input, "—" either side of its value.
+// One input's range for a table: the low, most likely and high values (of
+// a gamma draw its P10, P50 and P90), or, for a fixed input, "—" either
+// side of its value.
 struct RiskRangeText {
     QString name;
     QString low;
@@ -66,6 +68,15 @@ QStringList riskFactLines(const RiskSummary &summary, std::uint64_t seed, const 
 // annual savings, and with an investment those of the NPV and the payback;
 // then riskFactLines().
 QStringList riskLines(const RiskSummary &summary, std::uint64_t seed, const QLocale &locale, QStringView symbol = u"$");
+
+// Which inputs the records give and how (recordsDrawText()), one sentence
+// for the window, the report and the clipboard: "From the records: “Bearing
+// failures a year”, the gamma posterior (Jeffreys prior) of 17 failures
+// counted in 2.0 years; “Hours to replace a bearing”, a gamma of the mean of
+// 12 repairs: 4.3 hours, standard error 0.4." Empty where the ranges take
+// none from the records.
+QString riskRecordsText(const RiskRanges &ranges, const std::optional<RecordsEvidence> &records, const QLocale &locale,
+                        QStringView symbol = u"$");
 
 // Said in place of the lines when no run computes.
 QString noRiskRunsText();

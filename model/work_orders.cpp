@@ -419,6 +419,13 @@ RecordsReading summariseRecords(const ExportTable &table, const ColumnMapping &m
     summary.hours10 = percentileOf(hours, 0.1);
     summary.hours90 = percentileOf(hours, 0.9);
     summary.medianDowntime = percentileOf(downtimes, 0.5);
+    summary.hoursCount = int(hours.size());
+    if (hours.size() >= 2) {
+        double squares = 0;
+        for (const double h : hours)
+            squares += (h - *summary.meanHours) * (h - *summary.meanHours);
+        summary.hoursDeviation = std::sqrt(squares / double(hours.size() - 1));
+    }
     reading.summary = summary;
     return reading;
 }

@@ -117,6 +117,11 @@ struct RecordsSummary {
     std::vector<AssetFailures> worstAssets; // the assets with the most failures, first ten
     std::optional<SavingsCheck> check;      // before and after the installation, where one is given
     std::vector<QDate> eventDates;          // of the failures, in order
+    // The failures with repair hours and the hours' standard deviation (from
+    // two of them), which give the mean's standard error; 0 and none in
+    // files written before they were kept.
+    int hoursCount = 0;
+    std::optional<double> hoursDeviation;
     friend bool operator==(const RecordsSummary &, const RecordsSummary &) = default;
 };
 // The rate the summary's count stands for over its period, as above.

@@ -26,6 +26,7 @@
 #include <QCoreApplication>
 #include <QPainter>
 
+#include <algorithm>
 #include <memory>
 #include <type_traits>
 #include <vector>
@@ -205,6 +206,12 @@ std::optional<report::RiskPage> riskPage(const document::FacilityDocument &facil
                                "and high value, most often near the most likely one. An input marked \u2014 keeps "
                                "its figure. P10, P50 and P90: a tenth, half and nine tenths of the runs come to no "
                                "more than this. The same seed draws the same runs.");
+    // The records' draws, and what their row shows.
+    if (std::any_of(ranges.draws.begin(), ranges.draws.end(), [](const auto &draw) { return draw.has_value(); }))
+        page.note +=
+            u' ' + ReportText::tr("An input drawn from a gamma distribution instead shows its P10, P50 and P90.");
+    if (const QString records = model::riskRecordsText(ranges, facility.records(), locale, symbol); !records.isEmpty())
+        page.note += u' ' + records;
     page.drawHistogram = pageChart(riskHistogramChart(*summary, locale, symbol));
     page.drawCurve = pageChart(riskCurveChart(*summary, locale, symbol));
     return page;

@@ -156,7 +156,7 @@ void savingsCheckRows(Table &table, const model::RecordsSummary &summary, const 
 ClipboardResults clipboardResults(const model::Results &results, const model::Assumptions &assumptions,
                                   const std::optional<model::BusinessCaseStudy> &study, const QLocale &locale,
                                   QStringView symbol, const std::optional<model::RiskSummary> &risk,
-                                  const std::optional<model::RecordsEvidence> &records)
+                                  const std::optional<model::RecordsEvidence> &records, const QString &riskRecords)
 {
     Table table(locale);
     QList<Cell> headings{text(ClipboardText::tr("Cost"))};
@@ -265,6 +265,8 @@ ClipboardResults clipboardResults(const model::Results &results, const model::As
         if (const std::optional<double> &below = risk->npvBelowZero)
             table.row({text(model::riskCaption(model::RiskCaption::BelowZero)),
                        number(*below, model::riskShareText(*below, locale), kPercent)});
+        if (!riskRecords.isEmpty())
+            table.row({text(riskRecords)});
     }
     if (records && records->summary.check)
         savingsCheckRows(table, records->summary, assumptions, locale);

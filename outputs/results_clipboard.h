@@ -21,11 +21,12 @@
 // five cost rows and a "Total" row; with a business case (the document's
 // study), its assumed case's measures below, as the Business Case window and
 // the report show them; with the risk simulation's summary, its P10, P50 and
-// P90 of the savings (and of the NPV and the payback) and the chance that
-// the NPV is below zero; with records that have a savings check, its
-// periods (dates, years, failures, rate and interval), the measured
-// reduction with its bounds beside the assumed one, and the sentence that
-// compares them.
+// P90 of the savings (and of the NPV and the payback), the chance that
+// the NPV is below zero and, in a row of its own, riskRecords: which inputs
+// the runs draw from the records (model::riskRecordsText()), where any;
+// with records that have a savings check, its periods (dates, years,
+// failures, rate and interval), the measured reduction with its bounds
+// beside the assumed one, and the sentence that compares them.
 struct ClipboardResults {
     QString text;
     QString html;
@@ -35,4 +36,5 @@ ClipboardResults clipboardResults(const model::Results &results, const model::As
                                   const std::optional<model::BusinessCaseStudy> &study, const QLocale &locale,
                                   QStringView symbol = u"$",
                                   const std::optional<model::RiskSummary> &risk = std::nullopt,
-                                  const std::optional<model::RecordsEvidence> &records = std::nullopt);
+                                  const std::optional<model::RecordsEvidence> &records = std::nullopt,
+                                  const QString &riskRecords = QString());

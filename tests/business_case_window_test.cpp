@@ -15,6 +15,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QGraphicsSimpleTextItem>
@@ -57,6 +58,7 @@ private slots:
     void riskRangesAccepted();
     void measuredReductionApplied_data();
     void measuredReductionApplied();
+    void riskRangesFromTheRecords();
 
 private:
     int m_beeps = 0;
@@ -412,6 +414,31 @@ void BusinessCaseWindowTest::measuredReductionApplied()
     QVERIFY2(comparison.startsWith(QStringLiteral("The case assumes %1% fewer").arg(expected[2])),
              qPrintable(comparison));
     QVERIFY(!button->isEnabled());
+}
+
+// An input the records give shows the records' P10, P50 and P90 and takes
+// nothing typed until its box is unchecked; then it takes the user's range.
+void BusinessCaseWindowTest::riskRangesFromTheRecords()
+{
+    model::RiskRanges defaults = model::defaultRiskRanges(model::Assumptions::designed());
+    defaults.draws[5] = model::GammaDraw{17.5, 0.5};
+    defaults.fromRecords[5] = true;
+    std::array<QString, model::kRiskInputCount> said;
+    said[5] = QStringLiteral("the gamma posterior");
+    RiskRangesDialog dialog(defaults, defaults, kDefaultValues, model::Assumptions::designed(), QLocale::c(), 1,
+                            nullptr, u"$", said);
+    auto *low = dialog.findChild<QLineEdit *>(QStringLiteral("risk_5_0"));
+    QCOMPARE(low->text(), QStringLiteral("6.2"));
+    QVERIFY(low->isReadOnly());
+    QVERIFY(dialog.findChild<QLabel *>(QStringLiteral("riskRecordsText_5"))->text().contains(said[5]));
+    dialog.findChild<QCheckBox *>(QStringLiteral("riskFromRecords_5"))->setChecked(false);
+    low->setText(QStringLiteral("2"));
+    dialog.accept();
+    QVERIFY(dialog.ranges() && !dialog.ranges()->fromRecords[5] && !dialog.ranges()->draws[5]);
+    QCOMPARE(dialog.ranges()->ranges[5]->low, 2.0);
+    dialog.findChild<QCheckBox *>(QStringLiteral("riskFromRecords_5"))->setChecked(true);
+    dialog.accept();
+    QVERIFY(!dialog.ranges());
 }
 
 QTEST_MAIN(BusinessCaseWindowTest)

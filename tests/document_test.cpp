@@ -353,9 +353,16 @@ void DocumentTest::recordsShapeFiguresAndRisk()
     QCOMPARE(facility.figureTexts()[std::size_t(model::Input::HoursPerReplacement)], u"4,2"_qs);
     QVERIFY(facility.records()->applied);
     const model::RiskRanges ranges = facility.riskRanges();
-    const std::optional<model::PertRange> failures = ranges.ranges[std::size_t(model::RiskInput::BearingFailures)];
-    QVERIFY(failures && failures->low < 6 && failures->high > 12);
+    const auto failures = std::size_t(model::RiskInput::BearingFailures);
+    QCOMPARE(ranges.draws[failures], (model::GammaDraw{17.5, 1 / facility.records()->summary.rate->years}));
+    // Records kept without the hours' spread, as files written before: over their percentiles.
     QCOMPARE(ranges.ranges[std::size_t(model::RiskInput::HoursPerReplacement)], (model::PertRange{2.5, 4.2, 7}));
+    // Ranges of the user's own keep an input left to the records as that alone, drawn as the records give it.
+    model::RiskRanges own;
+    own.fromRecords[failures] = true;
+    facility.setRiskRanges(own);
+    QVERIFY(!facility.figures().risk->draws[failures]);
+    QCOMPARE(facility.riskRanges().draws[failures], ranges.draws[failures]);
     const double p50 = facility.riskSummary()->savings.p50;
     facility.setFigureText(int(model::Input::BearingPrice), u"400"_qs);
     QVERIFY(facility.riskSummary()->savings.p50 > p50);
@@ -408,7 +415,7 @@ void DocumentTest::recordsAppliedWhileTheFiguresAreTheirs()
     QCOMPARE(facility.recordsApplied(), applied);
     QCOMPARE(facility.figures().records->applied, applied);
     const auto failures = std::size_t(model::RiskInput::BearingFailures);
-    QCOMPARE(facility.riskRanges().ranges[failures].has_value(), applied);
+    QCOMPARE(facility.riskRanges().draws[failures].has_value(), applied);
 }
 
 void DocumentTest::firstCurrency_data()

@@ -62,12 +62,16 @@ model::FacilityFigures recordedFigures()
     summary.medianHours = 4.2;
     summary.hours10 = 2.9;
     summary.hours90 = 6.15;
+    summary.meanHours = 4.4;
+    summary.hoursCount = 15;
+    summary.hoursDeviation = 1.6;
     figures.records = records;
     model::RiskRanges risk;
     risk.seed = 18446744073709551557u; // above what a JSON number holds exactly
     risk.runs = 2500;
     risk.ranges[std::size_t(model::RiskInput::LubricantReduction)] = model::PertRange{20, 50, 70.5};
     risk.ranges[std::size_t(model::RiskInput::ProductionRate)] = model::PertRange{800, 1000, 1000};
+    risk.fromRecords[std::size_t(model::RiskInput::BearingFailures)] = true;
     figures.risk = risk;
     return figures;
 }
@@ -389,6 +393,12 @@ void FacilityFileTest::recordsAndRangesRoundTrip()
         model::readFacilityJson(QByteArray(recordedJson()).replace("\"version\": 5", "\"version\": 4"));
     QVERIFY2(older, qPrintable(older.message));
     QVERIFY(!older.figures->records && !older.figures->risk);
+    // Written before the hours' spread was kept: the hours drawn over their percentiles again.
+    const model::FacilityReadResult before = model::readFacilityJson(
+        QByteArray(recordedJson()).replace("\"hoursCount\": 15,\n        \"hoursDeviation\": 1.6,\n        ", ""));
+    QVERIFY2(before, qPrintable(before.message));
+    const model::RiskRanges ranges = model::withRecordsRanges({}, before.figures->records->summary);
+    QCOMPARE(ranges.ranges[std::size_t(model::RiskInput::HoursPerReplacement)], (model::PertRange{2.9, 4.2, 6.15}));
 }
 
 void FacilityFileTest::badFileIsRefused_data()
@@ -492,6 +502,13 @@ void FacilityFileTest::badFileIsRefused_data()
          "(\u201Clubricant\u201D)");
     file("seed as a number", recordedEdited("\"18446744073709551557\"", "5"), "(\u201Cseed\u201D)");
     file("no runs", recordedEdited("\"runs\": 2500", "\"runs\": 0"), "(\u201Cruns\u201D)");
+    file("hours' spread of one repair", recordedEdited("\"hoursCount\": 15", "\"hoursCount\": 1"),
+         "(\u201ChoursCount\u201D)");
+    file("hours spread wider than hours from 0 can",
+         recordedEdited("\"hoursDeviation\": 1.6", "\"hoursDeviation\": 18"), "(\u201ChoursDeviation\u201D)");
+    file("an input left to the records that has its range",
+         recordedEdited("\"fromRecords\": [ \"bearingFailures\" ]", "\"fromRecords\": [ \"lubricant\" ]"),
+         "(\u201CfromRecords\u201D)");
     file("report details as a list", withReport("[]"), "report details are not valid");
     file("report detail as a number", withReport("{\"customer\": 5}"),
          "report detail \u201Ccustomer\u201D is not a text");

@@ -8,6 +8,7 @@
 #include "model/business_case.h"
 #include "model/failure_rate.h"
 #include "model/numeric_text.h"
+#include "model/records_evidence.h"
 #include "model/results.h"
 #include "model/risk_simulation.h"
 #include "model/risk_text.h"
@@ -36,6 +37,18 @@ double meanSavings(const model::RiskRanges &ranges)
     return model::simulateRisk(kDefaultValues, model::Assumptions::designed(), std::nullopt, {}, ranges)->meanSavings;
 }
 
+// The input's values in the first kKeptRiskRuns runs, sorted.
+std::vector<double> drawnValues(const model::RiskRanges &ranges, model::RiskInput input)
+{
+    const model::RiskSummary risk =
+        *model::simulateRisk(kDefaultValues, model::Assumptions::designed(), std::nullopt, {}, ranges);
+    std::vector<double> drawn;
+    for (const model::RiskRun &run : risk.keptRuns)
+        drawn.push_back(run.inputs[std::size_t(input)]);
+    std::sort(drawn.begin(), drawn.end());
+    return drawn;
+}
+
 } // namespace
 
 class RiskTest : public QObject {
@@ -52,6 +65,10 @@ private slots:
     void standardErrorFallsAsTheRootOfTheRuns();
     void rangesWhoseRunsOverflowAreRefused_data();
     void rangesWhoseRunsOverflowAreRefused();
+    void failuresDrawnFromTheRatesPosterior_data();
+    void failuresDrawnFromTheRatesPosterior();
+    void meanHoursDrawnWithTheirStandardError_data();
+    void meanHoursDrawnWithTheirStandardError();
 };
 
 // 90 % exact intervals as published, to their printed digits; 17 failures
@@ -143,6 +160,7 @@ void RiskTest::sameSeedSameFigures()
 {
     model::RiskRanges ranges = model::defaultRiskRanges(model::Assumptions::designed());
     ranges.ranges[std::size_t(model::RiskInput::BearingFailures)] = model::PertRange{2, 4, 9};
+    ranges.draws[std::size_t(model::RiskInput::HoursPerReplacement)] = model::GammaDraw{30, 0.15};
     const auto run = [&](std::uint64_t seed) {
         ranges.seed = seed;
         return *model::simulateRisk(kDefaultValues, model::Assumptions::designed(), kInvestment, {}, ranges);
@@ -216,6 +234,9 @@ void RiskTest::rangesWhoseRunsOverflowAreRefused_data()
                                           << false << int(model::RiskInput::BearingFailures);
     QTest::newRow("savings that compute, an NPV that does not") << rate << QList<double>{1, 2, 4e306} << true << rate;
     QTest::newRow("the same savings alone") << rate << QList<double>{1, 2, 4e306} << false << -1;
+    // Two values: a gamma's shape and scale, which has no highest value.
+    const int hours = int(model::RiskInput::HoursPerReplacement);
+    QTest::newRow("a gamma of hours near 1e308") << hours << QList<double>{2, 5e307} << false << hours;
 }
 
 // A range whose runs would overflow at its ends is named and not simulated,
@@ -229,7 +250,10 @@ void RiskTest::rangesWhoseRunsOverflowAreRefused()
     QFETCH(int, blamed);
     const model::Assumptions designed = model::Assumptions::designed();
     model::RiskRanges ranges = model::defaultRiskRanges(designed);
-    ranges.ranges[std::size_t(input)] = model::PertRange{range[0], range[1], range[2]};
+    if (range.size() == 2)
+        ranges.draws[std::size_t(input)] = model::GammaDraw{range[0], range[1]};
+    else
+        ranges.ranges[std::size_t(input)] = model::PertRange{range[0], range[1], range[2]};
     const std::optional<model::Investment> investment = invested ? std::optional(kInvestment) : std::nullopt;
     const std::optional<model::RiskInput> named =
         model::overflowingRiskInput(kDefaultValues, designed, investment, {}, ranges);
@@ -245,6 +269,105 @@ void RiskTest::rangesWhoseRunsOverflowAreRefused()
     for (const double value : range)
         QCOMPARE(model::readFigure(model::riskValueText(model::RiskInput(input), value, QLocale::c()), QLocale::c()),
                  value);
+}
+
+void RiskTest::failuresDrawnFromTheRatesPosterior_data()
+{
+    QTest::addColumn<int>("failures");
+    QTest::addColumn<bool>("endsOnFailure");
+    QTest::addColumn<double>("beta"); // of a significant trend; 1 none
+    // The posterior gamma(n + ½, T) is χ²(2n + 1) ÷ 2T: the tables' 10th and
+    // 90th percentiles of χ² with 35, 33 (one failure fewer) and 7 degrees.
+    QTest::addColumn<double>("chiSquare10");
+    QTest::addColumn<double>("chiSquare90");
+    QTest::newRow("17 failures in 2 years") << 17 << false << 1.0 << 24.797 << 46.059;
+    QTest::newRow("17, the last ending the records") << 17 << true << 1.0 << 23.110 << 43.745;
+    QTest::newRow("3 failures") << 3 << false << 1.0 << 2.833 << 12.017;
+    QTest::newRow("17, rising by β 1.5") << 17 << false << 1.5 << 24.797 << 46.059;
+}
+
+// The runs draw the failures a year as widely as the records' rate is
+// uncertain: about the count's exact 80 % interval, where a PERT over its
+// 90 % interval drew 6.9 to 10.6 of the 6.0 to 11.8 for 17 failures.
+void RiskTest::failuresDrawnFromTheRatesPosterior()
+{
+    QFETCH(int, failures);
+    QFETCH(bool, endsOnFailure);
+    QFETCH(double, beta);
+    QFETCH(double, chiSquare10);
+    QFETCH(double, chiSquare90);
+    model::RecordsSummary summary;
+    summary.failures = failures;
+    summary.first = QDate(2023, 3, 1);
+    summary.last = QDate(2025, 3, 1);
+    summary.endsOnFailure = endsOnFailure;
+    if (beta != 1)
+        summary.trend = model::FailureTrend{3, 0.003, beta};
+    summary.rate = model::rateOf(summary);
+    const auto input = model::RiskInput::BearingFailures;
+    const model::RiskRanges ranges = model::withRecordsRanges(fixedRanges(5, model::kKeptRiskRuns), summary);
+    const std::optional<model::GammaDraw> draw = ranges.draws[std::size_t(input)];
+    QVERIFY(draw && ranges.fromRecords[std::size_t(input)]);
+    const double low = chiSquare10 / 2 / summary.rate->years * beta;
+    const double high = chiSquare90 / 2 / summary.rate->years * beta;
+    QVERIFY(std::abs(draw->quantile(0.1) / low - 1) < 1e-4 && std::abs(draw->quantile(0.9) / high - 1) < 1e-4);
+    const std::vector<double> drawn = drawnValues(ranges, input);
+    const double p10 = model::percentileOfSorted(drawn, 0.1);
+    const double p90 = model::percentileOfSorted(drawn, 0.9);
+    QVERIFY2(std::abs(p10 / low - 1) < 0.05 && std::abs(p90 / high - 1) < 0.04,
+             qPrintable(QStringLiteral("%1 to %2 against %3 to %4").arg(p10).arg(p90).arg(low).arg(high)));
+    if (failures == 17 && !endsOnFailure && beta == 1) {
+        const model::CountInterval data = model::poissonInterval(failures, 0.8);
+        const double width = (data.high - data.low) / summary.rate->years;
+        QVERIFY2((p90 - p10) / width > 0.85, qPrintable(QString::number((p90 - p10) / width)));
+    }
+}
+
+void RiskTest::meanHoursDrawnWithTheirStandardError_data()
+{
+    QTest::addColumn<double>("mean");
+    QTest::addColumn<double>("deviation"); // -1: a file that keeps no spread
+    QTest::addColumn<int>("repairs");
+    QTest::newRow("17 repairs") << 4.3 << 1.4 << 17;
+    QTest::newRow("two repairs far apart: no negative hours") << 10.5 << 13.4 << 2;
+    QTest::newRow("a file without the spread: its percentiles") << 4.3 << -1.0 << 0;
+    QTest::newRow("repairs of equal hours: the mean") << 4.0 << 0.0 << 5;
+}
+
+// The hours to replace are the mean repair's, as the costs take them: drawn
+// from the mean's distribution, the mean with the standard error s ÷ √k.
+void RiskTest::meanHoursDrawnWithTheirStandardError()
+{
+    QFETCH(double, mean);
+    QFETCH(double, deviation);
+    QFETCH(int, repairs);
+    model::RecordsSummary summary;
+    summary.meanHours = mean;
+    summary.medianHours = 4.2;
+    summary.hours10 = 2.5;
+    summary.hours90 = 6.2;
+    summary.hoursCount = repairs;
+    if (deviation >= 0)
+        summary.hoursDeviation = deviation;
+    const auto input = model::RiskInput::HoursPerReplacement;
+    const model::RiskRanges ranges = model::withRecordsRanges(fixedRanges(9, model::kKeptRiskRuns), summary);
+    QVERIFY(ranges.fromRecords[std::size_t(input)]);
+    if (deviation <= 0) {
+        const model::PertRange range = deviation < 0 ? model::PertRange{2.5, 4.2, 6.2} : model::PertRange{4, 4, 4};
+        QCOMPARE(ranges.ranges[std::size_t(input)], range);
+        return;
+    }
+    const model::GammaDraw draw = *ranges.draws[std::size_t(input)];
+    const double error = deviation / std::sqrt(double(repairs));
+    QCOMPARE(draw.shape * draw.scale, mean);
+    QCOMPARE(std::sqrt(draw.shape) * draw.scale, error);
+    const std::vector<double> drawn = drawnValues(ranges, input);
+    double drawnMean = 0;
+    for (const double hours : drawn)
+        drawnMean += hours / double(drawn.size());
+    QVERIFY2(std::abs(drawnMean - mean) < 4 * error / std::sqrt(double(drawn.size())),
+             qPrintable(QString::number(drawnMean)));
+    QVERIFY(drawn.front() > 0);
 }
 
 QTEST_GUILESS_MAIN(RiskTest)

@@ -143,6 +143,9 @@ void WorkOrdersTest::exportsRead()
                  (model::AssetFailures{u"Pump P-1"_qs, 3, 4.7, records.summary->worstAssets.at(1).medianDowntime}));
         // The mean repair time is what replacements cost (the median is 4.2).
         QCOMPARE(model::recordsFigureTexts(*records.summary, QLocale::c()).back().second, u"4.3"_qs);
+        // Their spread as STDEV.S computes it, for the mean's standard error.
+        QCOMPARE(records.summary->hoursCount, 17);
+        QCOMPARE(qRound(*records.summary->hoursDeviation * 1000), 1508);
         QCOMPARE(model::evidenceLines(evidence, QLocale::c()).first(),
                  u"17 bearing failure(s) from 2023-03-01 to 2025-03-01: 8.5 a year, 90% between 5.4 and 12.7"_qs);
     }

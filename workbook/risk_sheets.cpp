@@ -80,7 +80,12 @@ void writeSummary(Sheet &sheet, const RiskFormats &formats, const model::RiskRan
         const int row = RiskFirstRangeRow + i;
         sheet.text(row, 0, model::riskInputName(input, symbol));
         lxw_format *format = input == model::RiskInput::ProductionRate ? formats.money : nullptr;
-        if (const std::optional<model::PertRange> &range = ranges.ranges[std::size_t(i)]) {
+        if (const std::optional<model::GammaDraw> &draw = ranges.draws[std::size_t(i)]) {
+            sheet.number(row, 1, draw->quantile(0.1), format);
+            sheet.number(row, 2, draw->quantile(0.5), format);
+            sheet.number(row, 3, draw->quantile(0.9), format);
+            sheet.text(row, 4, RiskSheetText::tr("a gamma from the records: its P10, P50 and P90"));
+        } else if (const std::optional<model::PertRange> &range = ranges.ranges[std::size_t(i)]) {
             sheet.number(row, 1, range->low, format);
             sheet.number(row, 2, range->likely, format);
             sheet.number(row, 3, range->high, format);

@@ -5,8 +5,8 @@ namespace {
 
 using model::WorkOrderColumn;
 
-constexpr WorkOrderColumn kShownColumns[] = {WorkOrderColumn::Date, WorkOrderColumn::Asset,
-                                             WorkOrderColumn::WorkType, WorkOrderColumn::Description};
+constexpr WorkOrderColumn kShownColumns[] = {WorkOrderColumn::Date, WorkOrderColumn::Asset, WorkOrderColumn::WorkType,
+                                             WorkOrderColumn::Description};
 
 bool sameRows(const std::vector<model::MatchedOrder> &a, const std::vector<model::MatchedOrder> &b)
 {

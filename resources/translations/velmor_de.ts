@@ -64,6 +64,42 @@ seit 1994</translation>
     </message>
 </context>
 <context>
+    <name>AssetTableText</name>
+    <message>
+        <source>Asset</source>
+        <translation>Anlage</translation>
+    </message>
+    <message>
+        <source>Failures</source>
+        <translation>Ausfälle</translation>
+    </message>
+    <message>
+        <source>A year</source>
+        <translation>Pro Jahr</translation>
+    </message>
+    <message>
+        <source>Share of all failures</source>
+        <translation>Anteil an allen Ausfällen</translation>
+    </message>
+    <message>
+        <source>Median repair hours</source>
+        <translation>Reparaturstunden (Median)</translation>
+    </message>
+    <message>
+        <source>Median downtime hours</source>
+        <translation>Stillstandsstunden (Median)</translation>
+    </message>
+    <message>
+        <source>Repeat failures</source>
+        <translation>Wiederholte Ausfälle</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <extracomment>In the column &quot;Repeat failures&quot;, for an asset that failed three times or more.</extracomment>
+        <translation>ja</translation>
+    </message>
+</context>
+<context>
     <name>AssumptionsDialog</name>
     <message>
         <source>Assumptions</source>
@@ -630,6 +666,22 @@ seit 1994</translation>
     <message>
         <source>Risk Ranges…</source>
         <translation>Risikobandbreiten…</translation>
+    </message>
+    <message>
+        <source>Apply Measured Reduction</source>
+        <translation>Gemessene Senkung übernehmen</translation>
+    </message>
+    <message>
+        <source>The failures rose after the installation: the records measure no reduction to apply.</source>
+        <translation>Die Ausfälle sind nach der Installation gestiegen: Die Aufzeichnungen zeigen keine Senkung, die sich übernehmen ließe.</translation>
+    </message>
+    <message>
+        <source>The replacement bearings, their labour and the lost production are reduced by the measured %1 already.</source>
+        <translation>Ersatzlager, ihre Arbeitszeit und der Produktionsausfall sind bereits um die gemessenen %1 gesenkt.</translation>
+    </message>
+    <message>
+        <source>Reduces the replacement bearings, their labour and the lost production by the measured %1.</source>
+        <translation>Senkt Ersatzlager, ihre Arbeitszeit und den Produktionsausfall um die gemessenen %1.</translation>
     </message>
 </context>
 <context>
@@ -2155,6 +2207,41 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     </message>
 </context>
 <context>
+    <name>RecordsSheetText</name>
+    <message>
+        <source>Maintenance records</source>
+        <translation>Instandhaltungsaufzeichnungen</translation>
+    </message>
+    <message>
+        <source>Years of the records</source>
+        <translation>Jahre der Aufzeichnungen</translation>
+    </message>
+    <message>
+        <source>Repeat failures from</source>
+        <translation>Wiederholte Ausfälle ab</translation>
+    </message>
+    <message>
+        <source>failures of one asset</source>
+        <translation>Ausfällen einer Anlage</translation>
+    </message>
+    <message>
+        <source>What the records come to</source>
+        <translation>Ergebnis der Aufzeichnungen</translation>
+    </message>
+    <message>
+        <source>Share of the failures after the installation, low</source>
+        <translation>Anteil der Ausfälle nach der Installation, untere Grenze</translation>
+    </message>
+    <message>
+        <source>Share of the failures after the installation, high</source>
+        <translation>Anteil der Ausfälle nach der Installation, obere Grenze</translation>
+    </message>
+    <message>
+        <source>Confidence of the intervals</source>
+        <translation>Konfidenz der Intervalle</translation>
+    </message>
+</context>
+<context>
     <name>RecordsText</name>
     <message>
         <source>It is not a workbook, or it is damaged.</source>
@@ -2329,10 +2416,6 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <translation>, wiederholte Ausfälle</translation>
     </message>
     <message>
-        <source>Failures before %1: %2 in %3 years; after: %4 in %5 years; measured reduction %6, %7 between %8 and %9</source>
-        <translation>Ausfälle vor dem %1: %2 in %3 Jahren; danach: %4 in %5 Jahren; gemessene Senkung %6, zu %7 zwischen %8 und %9</translation>
-    </message>
-    <message>
         <source>The period is the one given for the export</source>
         <translation>Der Zeitraum ist der für den Export angegebene</translation>
     </message>
@@ -2357,6 +2440,40 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
             <numerusform>, %Ln Auftrag von Hand ausgelassen</numerusform>
             <numerusform>, %Ln Aufträge von Hand ausgelassen</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Failures before %1: %2 in %3 years; after: %4 in %5 years; measured: %6, %7</source>
+        <translation>Ausfälle vor dem %1: %2 in %3 Jahren; danach: %4 in %5 Jahren; gemessen: %6, %7</translation>
+    </message>
+    <message numerus="yes">
+        <source>the gamma posterior (Jeffreys prior) of %Ln failure(s) counted in %1 years</source>
+        <translation>
+            <numerusform>die Gamma-A-posteriori-Verteilung (Jeffreys-Prior) von %Ln in %1 Jahren gezählten Ausfall</numerusform>
+            <numerusform>die Gamma-A-posteriori-Verteilung (Jeffreys-Prior) von %Ln in %1 Jahren gezählten Ausfällen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, times the trend&apos;s β of %2</source>
+        <extracomment>%1: the gamma posterior of the failures, %2: the trend&apos;s β.</extracomment>
+        <translation>%1, mal dem β des Trends von %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>a gamma of the mean of %Ln repair(s): %1 hours, standard error %2</source>
+        <translation>
+            <numerusform>eine Gammaverteilung des Mittelwerts von %Ln Reparatur: %1 Stunden, Standardfehler %2</numerusform>
+            <numerusform>eine Gammaverteilung des Mittelwerts von %Ln Reparaturen: %1 Stunden, Standardfehler %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the mean of %Ln repair(s), %1 hours, fixed: their hours do not vary</source>
+        <translation>
+            <numerusform>der Mittelwert von %Ln Reparatur, %1 Stunden, fest: ihre Stunden streuen nicht</numerusform>
+            <numerusform>der Mittelwert von %Ln Reparaturen, %1 Stunden, fest: ihre Stunden streuen nicht</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a PERT over the repairs&apos; 10th to 90th percentile, most likely their median</source>
+        <translation>eine PERT-Verteilung über das 10. bis 90. Perzentil der Reparaturen, am wahrscheinlichsten ihr Median</translation>
     </message>
 </context>
 <context>
@@ -2570,6 +2687,22 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <source>They are kept as evidence only; no figure of this report is taken from them.</source>
         <translation>Sie dienen nur als Nachweis; kein Wert dieses Berichts ist ihnen entnommen.</translation>
     </message>
+    <message>
+        <source>An input drawn from a gamma distribution instead shows its P10, P50 and P90.</source>
+        <translation>Eine Eingabe, die stattdessen aus einer Gammaverteilung gezogen wird, zeigt ihr P10, P50 und P90.</translation>
+    </message>
+    <message>
+        <source>Bearing failures by asset</source>
+        <translation>Lagerausfälle nach Anlage</translation>
+    </message>
+    <message>
+        <source>Each period&apos;s failures a year are its failures over its years, with the exact %1 interval of a count of failures. The measured reduction is 1 − rate after ÷ rate before; its %1 interval is exact by the conditional binomial method: of all the failures, the share that came after the installation tells the ratio of the rates. A failure on the day of the installation counts after it.</source>
+        <translation>Die Ausfälle pro Jahr jedes Zeitraums sind seine Ausfälle geteilt durch seine Jahre, mit dem exakten %1-Intervall einer Ausfallzahl. Die gemessene Senkung ist 1 − Rate danach ÷ Rate davor; ihr %1-Intervall ist exakt nach der bedingten Binomialmethode: Der Anteil aller Ausfälle, der nach der Installation kam, gibt das Verhältnis der Raten an. Ein Ausfall am Tag der Installation zählt danach.</translation>
+    </message>
+    <message>
+        <source>The facility file keeps the counts only, not the failures&apos; dates: read the export again to chart them.</source>
+        <translation>Die Anlagendatei enthält nur die Anzahlen, nicht die Daten der Ausfälle: Lesen Sie den Export erneut ein, um sie darzustellen.</translation>
+    </message>
 </context>
 <context>
     <name>RiskChartText</name>
@@ -2644,6 +2777,18 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <source>The seed %1 is no whole number from 0 to %2.</source>
         <translation>Der Startwert %1 ist keine ganze Zahl von 0 bis %2.</translation>
     </message>
+    <message>
+        <source>From the records</source>
+        <translation>Aus den Aufzeichnungen</translation>
+    </message>
+    <message>
+        <source>The records give %1, shown as its P10, P50 and P90.</source>
+        <translation>Die Aufzeichnungen ergeben %1, dargestellt durch P10, P50 und P90.</translation>
+    </message>
+    <message>
+        <source>The records give %1.</source>
+        <translation>Die Aufzeichnungen ergeben %1.</translation>
+    </message>
 </context>
 <context>
     <name>RiskSheetText</name>
@@ -2666,6 +2811,10 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     <message>
         <source>fixed at its figure</source>
         <translation>fest auf seiner Zahl</translation>
+    </message>
+    <message>
+        <source>a gamma from the records: its P10, P50 and P90</source>
+        <translation>eine Gammaverteilung aus den Aufzeichnungen: ihr P10, P50 und P90</translation>
     </message>
 </context>
 <context>
@@ -2789,6 +2938,19 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <source>P10 is each measure&apos;s unfavourable end: savings and net present value reached in 90% of the runs, a payback reached within it in 90% of them. The inputs are drawn independently.</source>
         <translation>P10 ist jeweils das ungünstige Ende: Einsparung und Kapitalwert werden in 90 % der Durchläufe erreicht, die Amortisation in 90 % der Durchläufe innerhalb dieser Zeit. Die Eingaben werden unabhängig voneinander gezogen.</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>%1: the input&apos;s name, %2: how the records give it.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>From the records: %1.</source>
+        <translation>Aus den Aufzeichnungen: %1.</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
 </context>
 <context>
     <name>SafeWrite</name>
@@ -2891,6 +3053,148 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     <message>
         <source>No temporary file could be made beside it.</source>
         <translation>Daneben konnte keine temporäre Datei angelegt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>SavingsChartText</name>
+    <message>
+        <source>Bearing failures counted up</source>
+        <translation>Lagerausfälle aufsummiert</translation>
+    </message>
+    <message>
+        <source>Failures since %1</source>
+        <translation>Ausfälle seit %1</translation>
+    </message>
+    <message>
+        <source>Failures counted up</source>
+        <translation>Aufsummierte Ausfälle</translation>
+    </message>
+    <message>
+        <source>At the rate before the installation</source>
+        <translation>Bei der Rate vor der Installation</translation>
+    </message>
+    <message>
+        <source>Installed %1</source>
+        <translation>Installiert am %1</translation>
+    </message>
+</context>
+<context>
+    <name>SavingsCheckText</name>
+    <message>
+        <source>Savings check</source>
+        <translation>Erfolgskontrolle</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Zeitraum</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Davor</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Danach</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <source>Years</source>
+        <translation>Jahre</translation>
+    </message>
+    <message>
+        <source>Bearing failures</source>
+        <translation>Lagerausfälle</translation>
+    </message>
+    <message>
+        <source>Failures a year</source>
+        <translation>Ausfälle pro Jahr</translation>
+    </message>
+    <message>
+        <source>90% low</source>
+        <translation>90 %, untere Grenze</translation>
+    </message>
+    <message>
+        <source>90% high</source>
+        <translation>90 %, obere Grenze</translation>
+    </message>
+    <message>
+        <source>Measured reduction</source>
+        <translation>Gemessene Senkung</translation>
+    </message>
+    <message>
+        <source>Measured reduction, 90% low</source>
+        <translation>Gemessene Senkung, 90 % untere Grenze</translation>
+    </message>
+    <message>
+        <source>Measured reduction, 90% high</source>
+        <translation>Gemessene Senkung, 90 % obere Grenze</translation>
+    </message>
+    <message>
+        <source>Assumed reduction</source>
+        <translation>Angenommene Senkung</translation>
+    </message>
+    <message>
+        <source>%1 between any rise and %2 fewer</source>
+        <translation>zu %1 zwischen beliebigem Anstieg und %2 weniger</translation>
+    </message>
+    <message>
+        <source>%1 at least %2 more</source>
+        <translation>zu %1 mindestens %2 mehr</translation>
+    </message>
+    <message>
+        <source>%1 between %2 and %3 fewer</source>
+        <translation>zu %1 zwischen %2 und %3 weniger</translation>
+    </message>
+    <message>
+        <source>%1 between %2 and %3 more</source>
+        <translation>zu %1 zwischen %2 und %3 mehr</translation>
+    </message>
+    <message>
+        <source>%1 between %2 more and %3 fewer</source>
+        <translation>zu %1 zwischen %2 mehr und %3 weniger</translation>
+    </message>
+    <message>
+        <source>no change</source>
+        <translation>keine Änderung</translation>
+    </message>
+    <message>
+        <source>%1 fewer</source>
+        <translation>%1 weniger</translation>
+    </message>
+    <message>
+        <source>%1 more</source>
+        <translation>%1 mehr</translation>
+    </message>
+    <message>
+        <source>The case assumes %1 fewer bearing failures; the records measure %2, %3.</source>
+        <extracomment>%1: the assumed reduction (&quot;80%&quot;), %2: the measured one (&quot;71% fewer&quot;, &quot;13% more&quot;), %3: its interval (&quot;90% between 48% and 85% fewer&quot;).</extracomment>
+        <translation>Die Berechnung nimmt %1 weniger Lagerausfälle an; die Aufzeichnungen messen %2, %3.</translation>
+    </message>
+    <message>
+        <source>%1 a year, %2 between %3 and %4</source>
+        <extracomment>%1: failures a year, %2: &quot;90%&quot;, %3 and %4: the interval&apos;s ends.</extracomment>
+        <translation>%1 pro Jahr, zu %2 zwischen %3 und %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>Before %1: %Ln bearing failure(s) in %2 years, %3</source>
+        <translation>
+            <numerusform>Vor dem %1: %Ln Lagerausfall in %2 Jahren, %3</numerusform>
+            <numerusform>Vor dem %1: %Ln Lagerausfälle in %2 Jahren, %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>From %1 on: %Ln bearing failure(s) in %2 years, %3</source>
+        <translation>
+            <numerusform>Ab dem %1: %Ln Lagerausfall in %2 Jahren, %3</numerusform>
+            <numerusform>Ab dem %1: %Ln Lagerausfälle in %2 Jahren, %3</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3385,10 +3689,6 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     <message>
         <source>With --records, counts only the work orders of the work types TYPES (separated by commas, e.g. &quot;CM,EM&quot;) as failures, instead of the corrective and breakdown types guessed from the work-type column.</source>
         <translation>Zählt mit --records nur die Arbeitsaufträge der Auftragsarten TYPES (durch Kommas getrennt, z. B. „CM,EM“) als Ausfälle, statt der aus der Spalte der Auftragsart erratenen Instandsetzungs- und Störungsarten.</translation>
-    </message>
-    <message>
-        <source>The case assumes %1 fewer bearing failures.</source>
-        <translation>Die Berechnung nimmt %1 weniger Lagerausfälle an.</translation>
     </message>
     <message>
         <source>--installed takes a date such as 2024-03-01, not &quot;%1&quot;</source>

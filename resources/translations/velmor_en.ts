@@ -162,6 +162,27 @@
             <numerusform>, %Ln orders left out by hand</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>the gamma posterior (Jeffreys prior) of %Ln failure(s) counted in %1 years</source>
+        <translation>
+            <numerusform>the gamma posterior (Jeffreys prior) of %Ln failure counted in %1 years</numerusform>
+            <numerusform>the gamma posterior (Jeffreys prior) of %Ln failures counted in %1 years</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>a gamma of the mean of %Ln repair(s): %1 hours, standard error %2</source>
+        <translation>
+            <numerusform>a gamma of the mean of %Ln repair: %1 hours, standard error %2</numerusform>
+            <numerusform>a gamma of the mean of %Ln repairs: %1 hours, standard error %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the mean of %Ln repair(s), %1 hours, fixed: their hours do not vary</source>
+        <translation>
+            <numerusform>the mean of %Ln repair, %1 hours, fixed: its hours do not vary</numerusform>
+            <numerusform>the mean of %Ln repairs, %1 hours, fixed: their hours do not vary</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ReportText</name>
@@ -202,6 +223,23 @@
         <translation>
             <numerusform>%1 run left out: its arithmetic overflows.</numerusform>
             <numerusform>%1 runs left out: their arithmetic overflows.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SavingsCheckText</name>
+    <message numerus="yes">
+        <source>Before %1: %Ln bearing failure(s) in %2 years, %3</source>
+        <translation>
+            <numerusform>Before %1: %Ln bearing failure in %2 years, %3</numerusform>
+            <numerusform>Before %1: %Ln bearing failures in %2 years, %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>From %1 on: %Ln bearing failure(s) in %2 years, %3</source>
+        <translation>
+            <numerusform>From %1 on: %Ln bearing failure in %2 years, %3</numerusform>
+            <numerusform>From %1 on: %Ln bearing failures in %2 years, %3</numerusform>
         </translation>
     </message>
 </context>

@@ -64,6 +64,42 @@ desde 1994</translation>
     </message>
 </context>
 <context>
+    <name>AssetTableText</name>
+    <message>
+        <source>Asset</source>
+        <translation>Equipo</translation>
+    </message>
+    <message>
+        <source>Failures</source>
+        <translation>Averías</translation>
+    </message>
+    <message>
+        <source>A year</source>
+        <translation>Al año</translation>
+    </message>
+    <message>
+        <source>Share of all failures</source>
+        <translation>Parte de todas las averías</translation>
+    </message>
+    <message>
+        <source>Median repair hours</source>
+        <translation>Horas de reparación (mediana)</translation>
+    </message>
+    <message>
+        <source>Median downtime hours</source>
+        <translation>Horas de parada (mediana)</translation>
+    </message>
+    <message>
+        <source>Repeat failures</source>
+        <translation>Averías repetidas</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <extracomment>In the column &quot;Repeat failures&quot;, for an asset that failed three times or more.</extracomment>
+        <translation>sí</translation>
+    </message>
+</context>
+<context>
     <name>AssumptionsDialog</name>
     <message>
         <source>Assumptions</source>
@@ -630,6 +666,22 @@ desde 1994</translation>
     <message>
         <source>Risk Ranges…</source>
         <translation>Rangos de riesgo…</translation>
+    </message>
+    <message>
+        <source>Apply Measured Reduction</source>
+        <translation>Aplicar la reducción medida</translation>
+    </message>
+    <message>
+        <source>The failures rose after the installation: the records measure no reduction to apply.</source>
+        <translation>Las averías aumentaron tras la instalación: los registros no miden ninguna reducción que aplicar.</translation>
+    </message>
+    <message>
+        <source>The replacement bearings, their labour and the lost production are reduced by the measured %1 already.</source>
+        <translation>Los rodamientos de reposición, su mano de obra y la producción perdida ya están reducidos en el %1 medido.</translation>
+    </message>
+    <message>
+        <source>Reduces the replacement bearings, their labour and the lost production by the measured %1.</source>
+        <translation>Reduce los rodamientos de reposición, su mano de obra y la producción perdida en el %1 medido.</translation>
     </message>
 </context>
 <context>
@@ -2155,6 +2207,41 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     </message>
 </context>
 <context>
+    <name>RecordsSheetText</name>
+    <message>
+        <source>Maintenance records</source>
+        <translation>Registros de mantenimiento</translation>
+    </message>
+    <message>
+        <source>Years of the records</source>
+        <translation>Años de los registros</translation>
+    </message>
+    <message>
+        <source>Repeat failures from</source>
+        <translation>Averías repetidas desde</translation>
+    </message>
+    <message>
+        <source>failures of one asset</source>
+        <translation>averías de un equipo</translation>
+    </message>
+    <message>
+        <source>What the records come to</source>
+        <translation>Resultado de los registros</translation>
+    </message>
+    <message>
+        <source>Share of the failures after the installation, low</source>
+        <translation>Parte de las averías tras la instalación, límite inferior</translation>
+    </message>
+    <message>
+        <source>Share of the failures after the installation, high</source>
+        <translation>Parte de las averías tras la instalación, límite superior</translation>
+    </message>
+    <message>
+        <source>Confidence of the intervals</source>
+        <translation>Confianza de los intervalos</translation>
+    </message>
+</context>
+<context>
     <name>RecordsText</name>
     <message>
         <source>It is not a workbook, or it is damaged.</source>
@@ -2329,10 +2416,6 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <translation>, fallos repetidos</translation>
     </message>
     <message>
-        <source>Failures before %1: %2 in %3 years; after: %4 in %5 years; measured reduction %6, %7 between %8 and %9</source>
-        <translation>Fallos antes del %1: %2 en %3 años; después: %4 en %5 años; reducción medida %6, al %7 entre %8 y %9</translation>
-    </message>
-    <message>
         <source>The period is the one given for the export</source>
         <translation>El período es el indicado para la exportación</translation>
     </message>
@@ -2357,6 +2440,40 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
             <numerusform>, %Ln orden excluida a mano</numerusform>
             <numerusform>, %Ln órdenes excluidas a mano</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Failures before %1: %2 in %3 years; after: %4 in %5 years; measured: %6, %7</source>
+        <translation>Averías antes del %1: %2 en %3 años; después: %4 en %5 años; medido: %6, %7</translation>
+    </message>
+    <message numerus="yes">
+        <source>the gamma posterior (Jeffreys prior) of %Ln failure(s) counted in %1 years</source>
+        <translation>
+            <numerusform>la distribución a posteriori gamma (a priori de Jeffreys) de %Ln avería contada en %1 años</numerusform>
+            <numerusform>la distribución a posteriori gamma (a priori de Jeffreys) de %Ln averías contadas en %1 años</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, times the trend&apos;s β of %2</source>
+        <extracomment>%1: the gamma posterior of the failures, %2: the trend&apos;s β.</extracomment>
+        <translation>%1, por la β de la tendencia, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>a gamma of the mean of %Ln repair(s): %1 hours, standard error %2</source>
+        <translation>
+            <numerusform>una gamma de la media de %Ln reparación: %1 horas, error estándar %2</numerusform>
+            <numerusform>una gamma de la media de %Ln reparaciones: %1 horas, error estándar %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the mean of %Ln repair(s), %1 hours, fixed: their hours do not vary</source>
+        <translation>
+            <numerusform>la media de %Ln reparación, %1 horas, fija: sus horas no varían</numerusform>
+            <numerusform>la media de %Ln reparaciones, %1 horas, fija: sus horas no varían</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a PERT over the repairs&apos; 10th to 90th percentile, most likely their median</source>
+        <translation>una PERT entre el percentil 10 y el 90 de las reparaciones, con su mediana como más probable</translation>
     </message>
 </context>
 <context>
@@ -2570,6 +2687,22 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <source>They are kept as evidence only; no figure of this report is taken from them.</source>
         <translation>Se conservan solo como justificante; ninguna cifra de este informe procede de ellos.</translation>
     </message>
+    <message>
+        <source>An input drawn from a gamma distribution instead shows its P10, P50 and P90.</source>
+        <translation>Un dato tomado de una distribución gamma muestra en su lugar su P10, P50 y P90.</translation>
+    </message>
+    <message>
+        <source>Bearing failures by asset</source>
+        <translation>Averías de rodamiento por equipo</translation>
+    </message>
+    <message>
+        <source>Each period&apos;s failures a year are its failures over its years, with the exact %1 interval of a count of failures. The measured reduction is 1 − rate after ÷ rate before; its %1 interval is exact by the conditional binomial method: of all the failures, the share that came after the installation tells the ratio of the rates. A failure on the day of the installation counts after it.</source>
+        <translation>Las averías al año de cada período son sus averías entre sus años, con el intervalo exacto del %1 de un recuento de averías. La reducción medida es 1 − tasa después ÷ tasa antes; su intervalo del %1 es exacto por el método binomial condicional: la parte de todas las averías ocurrida tras la instalación indica la razón de las tasas. Una avería el día de la instalación cuenta como posterior.</translation>
+    </message>
+    <message>
+        <source>The facility file keeps the counts only, not the failures&apos; dates: read the export again to chart them.</source>
+        <translation>El archivo de la planta solo guarda los recuentos, no las fechas de las averías: vuelva a leer la exportación para graficarlas.</translation>
+    </message>
 </context>
 <context>
     <name>RiskChartText</name>
@@ -2644,6 +2777,18 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <source>The seed %1 is no whole number from 0 to %2.</source>
         <translation>La semilla %1 no es un entero de 0 a %2.</translation>
     </message>
+    <message>
+        <source>From the records</source>
+        <translation>De los registros</translation>
+    </message>
+    <message>
+        <source>The records give %1, shown as its P10, P50 and P90.</source>
+        <translation>Los registros dan %1, mostrada por su P10, P50 y P90.</translation>
+    </message>
+    <message>
+        <source>The records give %1.</source>
+        <translation>Los registros dan %1.</translation>
+    </message>
 </context>
 <context>
     <name>RiskSheetText</name>
@@ -2666,6 +2811,10 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     <message>
         <source>fixed at its figure</source>
         <translation>fijo en su cifra</translation>
+    </message>
+    <message>
+        <source>a gamma from the records: its P10, P50 and P90</source>
+        <translation>una gamma de los registros: su P10, P50 y P90</translation>
     </message>
 </context>
 <context>
@@ -2789,6 +2938,19 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <source>P10 is each measure&apos;s unfavourable end: savings and net present value reached in 90% of the runs, a payback reached within it in 90% of them. The inputs are drawn independently.</source>
         <translation>P10 es el extremo desfavorable de cada medida: ahorro y valor actual neto alcanzados en el 90 % de las simulaciones, amortización lograda dentro de ese plazo en el 90 % de ellas. Las entradas se extraen de forma independiente.</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>%1: the input&apos;s name, %2: how the records give it.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>From the records: %1.</source>
+        <translation>De los registros: %1.</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
 </context>
 <context>
     <name>SafeWrite</name>
@@ -2891,6 +3053,148 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     <message>
         <source>No temporary file could be made beside it.</source>
         <translation>No se ha podido crear un archivo temporal a su lado.</translation>
+    </message>
+</context>
+<context>
+    <name>SavingsChartText</name>
+    <message>
+        <source>Bearing failures counted up</source>
+        <translation>Averías de rodamiento acumuladas</translation>
+    </message>
+    <message>
+        <source>Failures since %1</source>
+        <translation>Averías desde el %1</translation>
+    </message>
+    <message>
+        <source>Failures counted up</source>
+        <translation>Averías acumuladas</translation>
+    </message>
+    <message>
+        <source>At the rate before the installation</source>
+        <translation>A la tasa anterior a la instalación</translation>
+    </message>
+    <message>
+        <source>Installed %1</source>
+        <translation>Instalado el %1</translation>
+    </message>
+</context>
+<context>
+    <name>SavingsCheckText</name>
+    <message>
+        <source>Savings check</source>
+        <translation>Verificación del ahorro</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Período</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Antes</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Después</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Desde</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Hasta</translation>
+    </message>
+    <message>
+        <source>Years</source>
+        <translation>Años</translation>
+    </message>
+    <message>
+        <source>Bearing failures</source>
+        <translation>Averías de rodamiento</translation>
+    </message>
+    <message>
+        <source>Failures a year</source>
+        <translation>Averías al año</translation>
+    </message>
+    <message>
+        <source>90% low</source>
+        <translation>Límite inferior del 90%</translation>
+    </message>
+    <message>
+        <source>90% high</source>
+        <translation>Límite superior del 90%</translation>
+    </message>
+    <message>
+        <source>Measured reduction</source>
+        <translation>Reducción medida</translation>
+    </message>
+    <message>
+        <source>Measured reduction, 90% low</source>
+        <translation>Reducción medida, límite inferior del 90%</translation>
+    </message>
+    <message>
+        <source>Measured reduction, 90% high</source>
+        <translation>Reducción medida, límite superior del 90%</translation>
+    </message>
+    <message>
+        <source>Assumed reduction</source>
+        <translation>Reducción supuesta</translation>
+    </message>
+    <message>
+        <source>%1 between any rise and %2 fewer</source>
+        <translation>al %1 entre cualquier aumento y un %2 menos</translation>
+    </message>
+    <message>
+        <source>%1 at least %2 more</source>
+        <translation>al %1 al menos un %2 más</translation>
+    </message>
+    <message>
+        <source>%1 between %2 and %3 fewer</source>
+        <translation>al %1 entre un %2 y un %3 menos</translation>
+    </message>
+    <message>
+        <source>%1 between %2 and %3 more</source>
+        <translation>al %1 entre un %2 y un %3 más</translation>
+    </message>
+    <message>
+        <source>%1 between %2 more and %3 fewer</source>
+        <translation>al %1 entre un %2 más y un %3 menos</translation>
+    </message>
+    <message>
+        <source>no change</source>
+        <translation>sin cambio</translation>
+    </message>
+    <message>
+        <source>%1 fewer</source>
+        <translation>un %1 menos</translation>
+    </message>
+    <message>
+        <source>%1 more</source>
+        <translation>un %1 más</translation>
+    </message>
+    <message>
+        <source>The case assumes %1 fewer bearing failures; the records measure %2, %3.</source>
+        <extracomment>%1: the assumed reduction (&quot;80%&quot;), %2: the measured one (&quot;71% fewer&quot;, &quot;13% more&quot;), %3: its interval (&quot;90% between 48% and 85% fewer&quot;).</extracomment>
+        <translation>El cálculo supone un %1 menos de averías de rodamiento; los registros miden %2, %3.</translation>
+    </message>
+    <message>
+        <source>%1 a year, %2 between %3 and %4</source>
+        <extracomment>%1: failures a year, %2: &quot;90%&quot;, %3 and %4: the interval&apos;s ends.</extracomment>
+        <translation>%1 al año, al %2 entre %3 y %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>Before %1: %Ln bearing failure(s) in %2 years, %3</source>
+        <translation>
+            <numerusform>Antes del %1: %Ln avería de rodamiento en %2 años, %3</numerusform>
+            <numerusform>Antes del %1: %Ln averías de rodamiento en %2 años, %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>From %1 on: %Ln bearing failure(s) in %2 years, %3</source>
+        <translation>
+            <numerusform>Desde el %1: %Ln avería de rodamiento en %2 años, %3</numerusform>
+            <numerusform>Desde el %1: %Ln averías de rodamiento en %2 años, %3</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3385,10 +3689,6 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     <message>
         <source>With --records, counts only the work orders of the work types TYPES (separated by commas, e.g. &quot;CM,EM&quot;) as failures, instead of the corrective and breakdown types guessed from the work-type column.</source>
         <translation>Con --records, cuenta como fallos solo las órdenes de trabajo de los tipos TYPES (separados por comas, p. ej. «CM,EM»), en lugar de los tipos correctivos y de avería deducidos de la columna de tipo de orden.</translation>
-    </message>
-    <message>
-        <source>The case assumes %1 fewer bearing failures.</source>
-        <translation>El cálculo supone un %1 menos de fallos de rodamientos.</translation>
     </message>
     <message>
         <source>--installed takes a date such as 2024-03-01, not &quot;%1&quot;</source>

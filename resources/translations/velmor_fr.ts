@@ -64,6 +64,42 @@ depuis 1994</translation>
     </message>
 </context>
 <context>
+    <name>AssetTableText</name>
+    <message>
+        <source>Asset</source>
+        <translation>Équipement</translation>
+    </message>
+    <message>
+        <source>Failures</source>
+        <translation>Défaillances</translation>
+    </message>
+    <message>
+        <source>A year</source>
+        <translation>Par an</translation>
+    </message>
+    <message>
+        <source>Share of all failures</source>
+        <translation>Part de toutes les défaillances</translation>
+    </message>
+    <message>
+        <source>Median repair hours</source>
+        <translation>Heures de réparation (médiane)</translation>
+    </message>
+    <message>
+        <source>Median downtime hours</source>
+        <translation>Heures d&apos;arrêt (médiane)</translation>
+    </message>
+    <message>
+        <source>Repeat failures</source>
+        <translation>Défaillances répétées</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <extracomment>In the column &quot;Repeat failures&quot;, for an asset that failed three times or more.</extracomment>
+        <translation>oui</translation>
+    </message>
+</context>
+<context>
     <name>AssumptionsDialog</name>
     <message>
         <source>Assumptions</source>
@@ -630,6 +666,22 @@ depuis 1994</translation>
     <message>
         <source>Risk Ranges…</source>
         <translation>Plages de risque…</translation>
+    </message>
+    <message>
+        <source>Apply Measured Reduction</source>
+        <translation>Appliquer la réduction mesurée</translation>
+    </message>
+    <message>
+        <source>The failures rose after the installation: the records measure no reduction to apply.</source>
+        <translation>Les défaillances ont augmenté après l&apos;installation : les relevés ne mesurent aucune réduction à appliquer.</translation>
+    </message>
+    <message>
+        <source>The replacement bearings, their labour and the lost production are reduced by the measured %1 already.</source>
+        <translation>Les roulements de remplacement, leur main-d&apos;œuvre et la production perdue sont déjà réduits des %1 mesurés.</translation>
+    </message>
+    <message>
+        <source>Reduces the replacement bearings, their labour and the lost production by the measured %1.</source>
+        <translation>Réduit les roulements de remplacement, leur main-d&apos;œuvre et la production perdue des %1 mesurés.</translation>
     </message>
 </context>
 <context>
@@ -2074,7 +2126,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>The failures a year are counted over the period the export covers: from its first order to its last, unless you give the months you exported.</source>
-        <translation>Les défaillances par an sont comptées sur la période que couvre l&apos;export : de son premier ordre au dernier, sauf si vous indiquez les mois exportés.</translation>
+        <translation>Les défaillances par an sont comptées sur la période que couvre l&apos;export&#xa0;: de son premier ordre au dernier, sauf si vous indiquez les mois exportés.</translation>
     </message>
     <message>
         <source>The export covers a given period</source>
@@ -2082,11 +2134,11 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>From:</source>
-        <translation>Du :</translation>
+        <translation>Du&#xa0;:</translation>
     </message>
     <message>
         <source>To:</source>
-        <translation>Au :</translation>
+        <translation>Au&#xa0;:</translation>
     </message>
     <message>
         <source> days</source>
@@ -2094,11 +2146,11 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>Orders on one asset within this gap are one failure:</source>
-        <translation>Les ordres d&apos;un même équipement dans cet intervalle forment une défaillance :</translation>
+        <translation>Les ordres d&apos;un même équipement dans cet intervalle forment une défaillance&#xa0;:</translation>
     </message>
     <message>
         <source>The system was installed on:</source>
-        <translation>Système installé le :</translation>
+        <translation>Système installé le&#xa0;:</translation>
     </message>
     <message>
         <source>Period</source>
@@ -2152,6 +2204,41 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     <message>
         <source>the period %1 ends before it begins</source>
         <translation>la période %1 finit avant de commencer</translation>
+    </message>
+</context>
+<context>
+    <name>RecordsSheetText</name>
+    <message>
+        <source>Maintenance records</source>
+        <translation>Relevés de maintenance</translation>
+    </message>
+    <message>
+        <source>Years of the records</source>
+        <translation>Années des relevés</translation>
+    </message>
+    <message>
+        <source>Repeat failures from</source>
+        <translation>Défaillances répétées à partir de</translation>
+    </message>
+    <message>
+        <source>failures of one asset</source>
+        <translation>défaillances d&apos;un équipement</translation>
+    </message>
+    <message>
+        <source>What the records come to</source>
+        <translation>Résultat des relevés</translation>
+    </message>
+    <message>
+        <source>Share of the failures after the installation, low</source>
+        <translation>Part des défaillances après l&apos;installation, borne basse</translation>
+    </message>
+    <message>
+        <source>Share of the failures after the installation, high</source>
+        <translation>Part des défaillances après l&apos;installation, borne haute</translation>
+    </message>
+    <message>
+        <source>Confidence of the intervals</source>
+        <translation>Niveau de confiance des intervalles</translation>
     </message>
 </context>
 <context>
@@ -2329,16 +2416,12 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <translation>, défaillances répétées</translation>
     </message>
     <message>
-        <source>Failures before %1: %2 in %3 years; after: %4 in %5 years; measured reduction %6, %7 between %8 and %9</source>
-        <translation>Défaillances avant le %1&#xa0;: %2 en %3 ans&#xa0;; après&#xa0;: %4 en %5 ans&#xa0;; réduction mesurée %6, à %7 entre %8 et %9</translation>
-    </message>
-    <message>
         <source>The period is the one given for the export</source>
         <translation>La période est celle indiquée pour l&apos;export</translation>
     </message>
     <message>
         <source>The period runs from the export&apos;s first order to its last; it ends on a failure, so the rate counts one failure fewer</source>
-        <translation>La période va du premier ordre de l&apos;export au dernier ; elle finit sur une défaillance, le taux compte donc une défaillance de moins</translation>
+        <translation>La période va du premier ordre de l&apos;export au dernier&#xa0;; elle finit sur une défaillance, le taux compte donc une défaillance de moins</translation>
     </message>
     <message>
         <source>The period runs from the export&apos;s first order to its last</source>
@@ -2357,6 +2440,40 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
             <numerusform>, %Ln ordre écarté à la main</numerusform>
             <numerusform>, %Ln ordres écartés à la main</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Failures before %1: %2 in %3 years; after: %4 in %5 years; measured: %6, %7</source>
+        <translation>Défaillances avant le %1 : %2 en %3 ans ; après : %4 en %5 ans ; mesuré : %6, %7</translation>
+    </message>
+    <message numerus="yes">
+        <source>the gamma posterior (Jeffreys prior) of %Ln failure(s) counted in %1 years</source>
+        <translation>
+            <numerusform>la loi a posteriori gamma (a priori de Jeffreys) de %Ln défaillance comptée en %1 ans</numerusform>
+            <numerusform>la loi a posteriori gamma (a priori de Jeffreys) de %Ln défaillances comptées en %1 ans</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, times the trend&apos;s β of %2</source>
+        <extracomment>%1: the gamma posterior of the failures, %2: the trend&apos;s β.</extracomment>
+        <translation>%1, multipliée par le β de la tendance, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>a gamma of the mean of %Ln repair(s): %1 hours, standard error %2</source>
+        <translation>
+            <numerusform>une loi gamma de la moyenne de %Ln réparation : %1 heures, erreur type %2</numerusform>
+            <numerusform>une loi gamma de la moyenne de %Ln réparations : %1 heures, erreur type %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the mean of %Ln repair(s), %1 hours, fixed: their hours do not vary</source>
+        <translation>
+            <numerusform>la moyenne de %Ln réparation, %1 heures, fixe : ses heures ne varient pas</numerusform>
+            <numerusform>la moyenne de %Ln réparations, %1 heures, fixe : leurs heures ne varient pas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a PERT over the repairs&apos; 10th to 90th percentile, most likely their median</source>
+        <translation>une loi PERT du 10e au 90e centile des réparations, la plus probable étant leur médiane</translation>
     </message>
 </context>
 <context>
@@ -2570,6 +2687,22 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <source>They are kept as evidence only; no figure of this report is taken from them.</source>
         <translation>Ils sont conservés comme justificatif uniquement&#xa0;; aucune donnée de ce rapport n’en est tirée.</translation>
     </message>
+    <message>
+        <source>An input drawn from a gamma distribution instead shows its P10, P50 and P90.</source>
+        <translation>Une donnée tirée d&apos;une loi gamma affiche à la place ses P10, P50 et P90.</translation>
+    </message>
+    <message>
+        <source>Bearing failures by asset</source>
+        <translation>Défaillances de roulement par équipement</translation>
+    </message>
+    <message>
+        <source>Each period&apos;s failures a year are its failures over its years, with the exact %1 interval of a count of failures. The measured reduction is 1 − rate after ÷ rate before; its %1 interval is exact by the conditional binomial method: of all the failures, the share that came after the installation tells the ratio of the rates. A failure on the day of the installation counts after it.</source>
+        <translation>Les défaillances par an de chaque période sont ses défaillances divisées par ses années, avec l&apos;intervalle exact à %1 d&apos;un nombre de défaillances. La réduction mesurée vaut 1 − taux après ÷ taux avant ; son intervalle à %1 est exact par la méthode binomiale conditionnelle : la part de toutes les défaillances survenues après l&apos;installation donne le rapport des taux. Une défaillance le jour de l&apos;installation compte après.</translation>
+    </message>
+    <message>
+        <source>The facility file keeps the counts only, not the failures&apos; dates: read the export again to chart them.</source>
+        <translation>Le fichier du site ne garde que les nombres, pas les dates des défaillances : relisez l&apos;export pour les tracer.</translation>
+    </message>
 </context>
 <context>
     <name>RiskChartText</name>
@@ -2644,6 +2777,18 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <source>The seed %1 is no whole number from 0 to %2.</source>
         <translation>La graine %1 n’est pas un entier de 0 à %2.</translation>
     </message>
+    <message>
+        <source>From the records</source>
+        <translation>D&apos;après les relevés</translation>
+    </message>
+    <message>
+        <source>The records give %1, shown as its P10, P50 and P90.</source>
+        <translation>Les relevés donnent %1, représentée par ses P10, P50 et P90.</translation>
+    </message>
+    <message>
+        <source>The records give %1.</source>
+        <translation>Les relevés donnent %1.</translation>
+    </message>
 </context>
 <context>
     <name>RiskSheetText</name>
@@ -2666,6 +2811,10 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     <message>
         <source>fixed at its figure</source>
         <translation>fixé à sa valeur</translation>
+    </message>
+    <message>
+        <source>a gamma from the records: its P10, P50 and P90</source>
+        <translation>une loi gamma d&apos;après les relevés : ses P10, P50 et P90</translation>
     </message>
 </context>
 <context>
@@ -2789,6 +2938,19 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <source>P10 is each measure&apos;s unfavourable end: savings and net present value reached in 90% of the runs, a payback reached within it in 90% of them. The inputs are drawn independently.</source>
         <translation>P10 est l’extrémité défavorable de chaque mesure&#xa0;: économie et valeur actuelle nette atteintes dans 90&#xa0;% des tirages, retour sur investissement obtenu dans ce délai dans 90&#xa0;% d’entre eux. Les entrées sont tirées indépendamment.</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>%1: the input&apos;s name, %2: how the records give it.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>From the records: %1.</source>
+        <translation>D&apos;après les relevés : %1.</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation> ; </translation>
+    </message>
 </context>
 <context>
     <name>SafeWrite</name>
@@ -2891,6 +3053,148 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     <message>
         <source>No temporary file could be made beside it.</source>
         <translation>Aucun fichier temporaire n’a pu être créé à côté.</translation>
+    </message>
+</context>
+<context>
+    <name>SavingsChartText</name>
+    <message>
+        <source>Bearing failures counted up</source>
+        <translation>Défaillances de roulement cumulées</translation>
+    </message>
+    <message>
+        <source>Failures since %1</source>
+        <translation>Défaillances depuis le %1</translation>
+    </message>
+    <message>
+        <source>Failures counted up</source>
+        <translation>Défaillances cumulées</translation>
+    </message>
+    <message>
+        <source>At the rate before the installation</source>
+        <translation>Au taux d&apos;avant l&apos;installation</translation>
+    </message>
+    <message>
+        <source>Installed %1</source>
+        <translation>Installé le %1</translation>
+    </message>
+</context>
+<context>
+    <name>SavingsCheckText</name>
+    <message>
+        <source>Savings check</source>
+        <translation>Contrôle des économies</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Période</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Avant</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Après</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Du</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Au</translation>
+    </message>
+    <message>
+        <source>Years</source>
+        <translation>Années</translation>
+    </message>
+    <message>
+        <source>Bearing failures</source>
+        <translation>Défaillances de roulement</translation>
+    </message>
+    <message>
+        <source>Failures a year</source>
+        <translation>Défaillances par an</translation>
+    </message>
+    <message>
+        <source>90% low</source>
+        <translation>Borne basse à 90 %</translation>
+    </message>
+    <message>
+        <source>90% high</source>
+        <translation>Borne haute à 90 %</translation>
+    </message>
+    <message>
+        <source>Measured reduction</source>
+        <translation>Réduction mesurée</translation>
+    </message>
+    <message>
+        <source>Measured reduction, 90% low</source>
+        <translation>Réduction mesurée, borne basse à 90 %</translation>
+    </message>
+    <message>
+        <source>Measured reduction, 90% high</source>
+        <translation>Réduction mesurée, borne haute à 90 %</translation>
+    </message>
+    <message>
+        <source>Assumed reduction</source>
+        <translation>Réduction supposée</translation>
+    </message>
+    <message>
+        <source>%1 between any rise and %2 fewer</source>
+        <translation>à %1 entre une hausse quelconque et %2 de moins</translation>
+    </message>
+    <message>
+        <source>%1 at least %2 more</source>
+        <translation>à %1 au moins %2 de plus</translation>
+    </message>
+    <message>
+        <source>%1 between %2 and %3 fewer</source>
+        <translation>à %1 entre %2 et %3 de moins</translation>
+    </message>
+    <message>
+        <source>%1 between %2 and %3 more</source>
+        <translation>à %1 entre %2 et %3 de plus</translation>
+    </message>
+    <message>
+        <source>%1 between %2 more and %3 fewer</source>
+        <translation>à %1 entre %2 de plus et %3 de moins</translation>
+    </message>
+    <message>
+        <source>no change</source>
+        <translation>aucun changement</translation>
+    </message>
+    <message>
+        <source>%1 fewer</source>
+        <translation>%1 de moins</translation>
+    </message>
+    <message>
+        <source>%1 more</source>
+        <translation>%1 de plus</translation>
+    </message>
+    <message>
+        <source>The case assumes %1 fewer bearing failures; the records measure %2, %3.</source>
+        <extracomment>%1: the assumed reduction (&quot;80%&quot;), %2: the measured one (&quot;71% fewer&quot;, &quot;13% more&quot;), %3: its interval (&quot;90% between 48% and 85% fewer&quot;).</extracomment>
+        <translation>Le calcul suppose %1 de défaillances de roulement en moins ; les relevés mesurent %2, %3.</translation>
+    </message>
+    <message>
+        <source>%1 a year, %2 between %3 and %4</source>
+        <extracomment>%1: failures a year, %2: &quot;90%&quot;, %3 and %4: the interval&apos;s ends.</extracomment>
+        <translation>%1 par an, à %2 entre %3 et %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>Before %1: %Ln bearing failure(s) in %2 years, %3</source>
+        <translation>
+            <numerusform>Avant le %1 : %Ln défaillance de roulement en %2 ans, %3</numerusform>
+            <numerusform>Avant le %1 : %Ln défaillances de roulement en %2 ans, %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>From %1 on: %Ln bearing failure(s) in %2 years, %3</source>
+        <translation>
+            <numerusform>À partir du %1 : %Ln défaillance de roulement en %2 ans, %3</numerusform>
+            <numerusform>À partir du %1 : %Ln défaillances de roulement en %2 ans, %3</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3387,10 +3691,6 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <translation>Avec --records, ne compte comme défaillances que les ordres de travail des types TYPES (séparés par des virgules, p. ex. «&#xa0;CM,EM&#xa0;»), au lieu des types correctifs et de dépannage devinés d’après la colonne du type d’ordre.</translation>
     </message>
     <message>
-        <source>The case assumes %1 fewer bearing failures.</source>
-        <translation>Le calcul suppose %1 de défaillances de roulement en moins.</translation>
-    </message>
-    <message>
         <source>--installed takes a date such as 2024-03-01, not &quot;%1&quot;</source>
         <translation>--installed attend une date telle que 2024-03-01, pas «&#xa0;%1&#xa0;»</translation>
     </message>
@@ -3400,7 +3700,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>--repeat-days takes a number of days from 0 to %1, not &quot;%2&quot;</source>
-        <translation>--repeat-days attend un nombre de jours de 0 à %1, pas « %2 »</translation>
+        <translation>--repeat-days attend un nombre de jours de 0 à %1, pas «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>With --records, counts the failures from FROM to TO (2023-01-01:2024-12-31), the period the export covers, instead of from its first order to its last.</source>

@@ -64,6 +64,42 @@ desde 1994</translation>
     </message>
 </context>
 <context>
+    <name>AssetTableText</name>
+    <message>
+        <source>Asset</source>
+        <translation>Equipamento</translation>
+    </message>
+    <message>
+        <source>Failures</source>
+        <translation>Falhas</translation>
+    </message>
+    <message>
+        <source>A year</source>
+        <translation>Por ano</translation>
+    </message>
+    <message>
+        <source>Share of all failures</source>
+        <translation>Parcela de todas as falhas</translation>
+    </message>
+    <message>
+        <source>Median repair hours</source>
+        <translation>Horas de reparo (mediana)</translation>
+    </message>
+    <message>
+        <source>Median downtime hours</source>
+        <translation>Horas de parada (mediana)</translation>
+    </message>
+    <message>
+        <source>Repeat failures</source>
+        <translation>Falhas repetidas</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <extracomment>In the column &quot;Repeat failures&quot;, for an asset that failed three times or more.</extracomment>
+        <translation>sim</translation>
+    </message>
+</context>
+<context>
     <name>AssumptionsDialog</name>
     <message>
         <source>Assumptions</source>
@@ -630,6 +666,22 @@ desde 1994</translation>
     <message>
         <source>Risk Ranges…</source>
         <translation>Faixas de risco…</translation>
+    </message>
+    <message>
+        <source>Apply Measured Reduction</source>
+        <translation>Aplicar a redução medida</translation>
+    </message>
+    <message>
+        <source>The failures rose after the installation: the records measure no reduction to apply.</source>
+        <translation>As falhas aumentaram após a instalação: os registros não medem nenhuma redução a aplicar.</translation>
+    </message>
+    <message>
+        <source>The replacement bearings, their labour and the lost production are reduced by the measured %1 already.</source>
+        <translation>Os rolamentos de reposição, sua mão de obra e a produção perdida já estão reduzidos nos %1 medidos.</translation>
+    </message>
+    <message>
+        <source>Reduces the replacement bearings, their labour and the lost production by the measured %1.</source>
+        <translation>Reduz os rolamentos de reposição, sua mão de obra e a produção perdida nos %1 medidos.</translation>
     </message>
 </context>
 <context>
@@ -2155,6 +2207,41 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     </message>
 </context>
 <context>
+    <name>RecordsSheetText</name>
+    <message>
+        <source>Maintenance records</source>
+        <translation>Registros de manutenção</translation>
+    </message>
+    <message>
+        <source>Years of the records</source>
+        <translation>Anos dos registros</translation>
+    </message>
+    <message>
+        <source>Repeat failures from</source>
+        <translation>Falhas repetidas a partir de</translation>
+    </message>
+    <message>
+        <source>failures of one asset</source>
+        <translation>falhas de um equipamento</translation>
+    </message>
+    <message>
+        <source>What the records come to</source>
+        <translation>Resultado dos registros</translation>
+    </message>
+    <message>
+        <source>Share of the failures after the installation, low</source>
+        <translation>Parcela das falhas após a instalação, limite inferior</translation>
+    </message>
+    <message>
+        <source>Share of the failures after the installation, high</source>
+        <translation>Parcela das falhas após a instalação, limite superior</translation>
+    </message>
+    <message>
+        <source>Confidence of the intervals</source>
+        <translation>Confiança dos intervalos</translation>
+    </message>
+</context>
+<context>
     <name>RecordsText</name>
     <message>
         <source>It is not a workbook, or it is damaged.</source>
@@ -2329,10 +2416,6 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <translation>, falhas repetidas</translation>
     </message>
     <message>
-        <source>Failures before %1: %2 in %3 years; after: %4 in %5 years; measured reduction %6, %7 between %8 and %9</source>
-        <translation>Falhas antes de %1: %2 em %3 anos; depois: %4 em %5 anos; redução medida %6, %7 entre %8 e %9</translation>
-    </message>
-    <message>
         <source>The period is the one given for the export</source>
         <translation>O período é o informado para a exportação</translation>
     </message>
@@ -2357,6 +2440,40 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
             <numerusform>, %Ln ordem excluída manualmente</numerusform>
             <numerusform>, %Ln ordens excluídas manualmente</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Failures before %1: %2 in %3 years; after: %4 in %5 years; measured: %6, %7</source>
+        <translation>Falhas antes de %1: %2 em %3 anos; depois: %4 em %5 anos; medido: %6, %7</translation>
+    </message>
+    <message numerus="yes">
+        <source>the gamma posterior (Jeffreys prior) of %Ln failure(s) counted in %1 years</source>
+        <translation>
+            <numerusform>a distribuição a posteriori gama (a priori de Jeffreys) de %Ln falha contada em %1 anos</numerusform>
+            <numerusform>a distribuição a posteriori gama (a priori de Jeffreys) de %Ln falhas contadas em %1 anos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, times the trend&apos;s β of %2</source>
+        <extracomment>%1: the gamma posterior of the failures, %2: the trend&apos;s β.</extracomment>
+        <translation>%1, vezes o β da tendência, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>a gamma of the mean of %Ln repair(s): %1 hours, standard error %2</source>
+        <translation>
+            <numerusform>uma gama da média de %Ln reparo: %1 horas, erro padrão %2</numerusform>
+            <numerusform>uma gama da média de %Ln reparos: %1 horas, erro padrão %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the mean of %Ln repair(s), %1 hours, fixed: their hours do not vary</source>
+        <translation>
+            <numerusform>a média de %Ln reparo, %1 horas, fixa: suas horas não variam</numerusform>
+            <numerusform>a média de %Ln reparos, %1 horas, fixa: suas horas não variam</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a PERT over the repairs&apos; 10th to 90th percentile, most likely their median</source>
+        <translation>uma PERT do 10º ao 90º percentil dos reparos, com a mediana como mais provável</translation>
     </message>
 </context>
 <context>
@@ -2570,6 +2687,22 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <source>They are kept as evidence only; no figure of this report is taken from them.</source>
         <translation>São mantidos apenas como evidência; nenhum dado deste relatório foi extraído deles.</translation>
     </message>
+    <message>
+        <source>An input drawn from a gamma distribution instead shows its P10, P50 and P90.</source>
+        <translation>Um dado sorteado de uma distribuição gama mostra, em vez disso, seus P10, P50 e P90.</translation>
+    </message>
+    <message>
+        <source>Bearing failures by asset</source>
+        <translation>Falhas de rolamento por equipamento</translation>
+    </message>
+    <message>
+        <source>Each period&apos;s failures a year are its failures over its years, with the exact %1 interval of a count of failures. The measured reduction is 1 − rate after ÷ rate before; its %1 interval is exact by the conditional binomial method: of all the failures, the share that came after the installation tells the ratio of the rates. A failure on the day of the installation counts after it.</source>
+        <translation>As falhas por ano de cada período são suas falhas divididas por seus anos, com o intervalo exato de %1 de uma contagem de falhas. A redução medida é 1 − taxa depois ÷ taxa antes; seu intervalo de %1 é exato pelo método binomial condicional: a parcela de todas as falhas ocorrida após a instalação indica a razão das taxas. Uma falha no dia da instalação conta como posterior.</translation>
+    </message>
+    <message>
+        <source>The facility file keeps the counts only, not the failures&apos; dates: read the export again to chart them.</source>
+        <translation>O arquivo da planta guarda apenas as contagens, não as datas das falhas: leia a exportação de novo para traçá-las.</translation>
+    </message>
 </context>
 <context>
     <name>RiskChartText</name>
@@ -2644,6 +2777,18 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <source>The seed %1 is no whole number from 0 to %2.</source>
         <translation>A semente %1 não é um número inteiro de 0 a %2.</translation>
     </message>
+    <message>
+        <source>From the records</source>
+        <translation>Dos registros</translation>
+    </message>
+    <message>
+        <source>The records give %1, shown as its P10, P50 and P90.</source>
+        <translation>Os registros dão %1, mostrada por seus P10, P50 e P90.</translation>
+    </message>
+    <message>
+        <source>The records give %1.</source>
+        <translation>Os registros dão %1.</translation>
+    </message>
 </context>
 <context>
     <name>RiskSheetText</name>
@@ -2666,6 +2811,10 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     <message>
         <source>fixed at its figure</source>
         <translation>fixo no seu valor</translation>
+    </message>
+    <message>
+        <source>a gamma from the records: its P10, P50 and P90</source>
+        <translation>uma gama dos registros: seus P10, P50 e P90</translation>
     </message>
 </context>
 <context>
@@ -2789,6 +2938,19 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <source>P10 is each measure&apos;s unfavourable end: savings and net present value reached in 90% of the runs, a payback reached within it in 90% of them. The inputs are drawn independently.</source>
         <translation>P10 é o extremo desfavorável de cada medida: economia e valor presente líquido atingidos em 90% das simulações, retorno obtido dentro desse prazo em 90% delas. As entradas são sorteadas de forma independente.</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>%1: the input&apos;s name, %2: how the records give it.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>From the records: %1.</source>
+        <translation>Dos registros: %1.</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
 </context>
 <context>
     <name>SafeWrite</name>
@@ -2891,6 +3053,148 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     <message>
         <source>No temporary file could be made beside it.</source>
         <translation>Não foi possível criar um arquivo temporário ao lado dele.</translation>
+    </message>
+</context>
+<context>
+    <name>SavingsChartText</name>
+    <message>
+        <source>Bearing failures counted up</source>
+        <translation>Falhas de rolamento acumuladas</translation>
+    </message>
+    <message>
+        <source>Failures since %1</source>
+        <translation>Falhas desde %1</translation>
+    </message>
+    <message>
+        <source>Failures counted up</source>
+        <translation>Falhas acumuladas</translation>
+    </message>
+    <message>
+        <source>At the rate before the installation</source>
+        <translation>Na taxa anterior à instalação</translation>
+    </message>
+    <message>
+        <source>Installed %1</source>
+        <translation>Instalado em %1</translation>
+    </message>
+</context>
+<context>
+    <name>SavingsCheckText</name>
+    <message>
+        <source>Savings check</source>
+        <translation>Verificação da economia</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Período</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Antes</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Depois</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>De</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Até</translation>
+    </message>
+    <message>
+        <source>Years</source>
+        <translation>Anos</translation>
+    </message>
+    <message>
+        <source>Bearing failures</source>
+        <translation>Falhas de rolamento</translation>
+    </message>
+    <message>
+        <source>Failures a year</source>
+        <translation>Falhas por ano</translation>
+    </message>
+    <message>
+        <source>90% low</source>
+        <translation>Limite inferior de 90%</translation>
+    </message>
+    <message>
+        <source>90% high</source>
+        <translation>Limite superior de 90%</translation>
+    </message>
+    <message>
+        <source>Measured reduction</source>
+        <translation>Redução medida</translation>
+    </message>
+    <message>
+        <source>Measured reduction, 90% low</source>
+        <translation>Redução medida, limite inferior de 90%</translation>
+    </message>
+    <message>
+        <source>Measured reduction, 90% high</source>
+        <translation>Redução medida, limite superior de 90%</translation>
+    </message>
+    <message>
+        <source>Assumed reduction</source>
+        <translation>Redução presumida</translation>
+    </message>
+    <message>
+        <source>%1 between any rise and %2 fewer</source>
+        <translation>a %1 entre qualquer aumento e %2 a menos</translation>
+    </message>
+    <message>
+        <source>%1 at least %2 more</source>
+        <translation>a %1 pelo menos %2 a mais</translation>
+    </message>
+    <message>
+        <source>%1 between %2 and %3 fewer</source>
+        <translation>a %1 entre %2 e %3 a menos</translation>
+    </message>
+    <message>
+        <source>%1 between %2 and %3 more</source>
+        <translation>a %1 entre %2 e %3 a mais</translation>
+    </message>
+    <message>
+        <source>%1 between %2 more and %3 fewer</source>
+        <translation>a %1 entre %2 a mais e %3 a menos</translation>
+    </message>
+    <message>
+        <source>no change</source>
+        <translation>sem mudança</translation>
+    </message>
+    <message>
+        <source>%1 fewer</source>
+        <translation>%1 a menos</translation>
+    </message>
+    <message>
+        <source>%1 more</source>
+        <translation>%1 a mais</translation>
+    </message>
+    <message>
+        <source>The case assumes %1 fewer bearing failures; the records measure %2, %3.</source>
+        <extracomment>%1: the assumed reduction (&quot;80%&quot;), %2: the measured one (&quot;71% fewer&quot;, &quot;13% more&quot;), %3: its interval (&quot;90% between 48% and 85% fewer&quot;).</extracomment>
+        <translation>O cálculo presume %1 a menos de falhas de rolamento; os registros medem %2, %3.</translation>
+    </message>
+    <message>
+        <source>%1 a year, %2 between %3 and %4</source>
+        <extracomment>%1: failures a year, %2: &quot;90%&quot;, %3 and %4: the interval&apos;s ends.</extracomment>
+        <translation>%1 por ano, a %2 entre %3 e %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>Before %1: %Ln bearing failure(s) in %2 years, %3</source>
+        <translation>
+            <numerusform>Antes de %1: %Ln falha de rolamento em %2 anos, %3</numerusform>
+            <numerusform>Antes de %1: %Ln falhas de rolamento em %2 anos, %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>From %1 on: %Ln bearing failure(s) in %2 years, %3</source>
+        <translation>
+            <numerusform>A partir de %1: %Ln falha de rolamento em %2 anos, %3</numerusform>
+            <numerusform>A partir de %1: %Ln falhas de rolamento em %2 anos, %3</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3385,10 +3689,6 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     <message>
         <source>With --records, counts only the work orders of the work types TYPES (separated by commas, e.g. &quot;CM,EM&quot;) as failures, instead of the corrective and breakdown types guessed from the work-type column.</source>
         <translation>Com --records, conta como falhas apenas as ordens de serviço dos tipos TYPES (separados por vírgulas, p. ex. “CM,EM”), em vez dos tipos corretivos e de quebra deduzidos da coluna de tipo de ordem.</translation>
-    </message>
-    <message>
-        <source>The case assumes %1 fewer bearing failures.</source>
-        <translation>O cálculo supõe %1 menos falhas de rolamento.</translation>
     </message>
     <message>
         <source>--installed takes a date such as 2024-03-01, not &quot;%1&quot;</source>

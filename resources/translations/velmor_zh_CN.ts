@@ -64,6 +64,42 @@ since 1994</source>
     </message>
 </context>
 <context>
+    <name>AssetTableText</name>
+    <message>
+        <source>Asset</source>
+        <translation>设备</translation>
+    </message>
+    <message>
+        <source>Failures</source>
+        <translation>故障次数</translation>
+    </message>
+    <message>
+        <source>A year</source>
+        <translation>每年</translation>
+    </message>
+    <message>
+        <source>Share of all failures</source>
+        <translation>占全部故障比例</translation>
+    </message>
+    <message>
+        <source>Median repair hours</source>
+        <translation>维修工时中位数</translation>
+    </message>
+    <message>
+        <source>Median downtime hours</source>
+        <translation>停机时数中位数</translation>
+    </message>
+    <message>
+        <source>Repeat failures</source>
+        <translation>重复故障</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <extracomment>In the column &quot;Repeat failures&quot;, for an asset that failed three times or more.</extracomment>
+        <translation>是</translation>
+    </message>
+</context>
+<context>
     <name>AssumptionsDialog</name>
     <message>
         <source>Assumptions</source>
@@ -623,6 +659,22 @@ since 1994</source>
     <message>
         <source>Risk Ranges…</source>
         <translation>风险区间…</translation>
+    </message>
+    <message>
+        <source>Apply Measured Reduction</source>
+        <translation>采用实测降低</translation>
+    </message>
+    <message>
+        <source>The failures rose after the installation: the records measure no reduction to apply.</source>
+        <translation>安装后故障增加：记录未测得可采用的降低。</translation>
+    </message>
+    <message>
+        <source>The replacement bearings, their labour and the lost production are reduced by the measured %1 already.</source>
+        <translation>更换轴承、其人工和停产损失已按实测的 %1 降低。</translation>
+    </message>
+    <message>
+        <source>Reduces the replacement bearings, their labour and the lost production by the measured %1.</source>
+        <translation>将更换轴承、其人工和停产损失按实测的 %1 降低。</translation>
     </message>
 </context>
 <context>
@@ -2144,6 +2196,41 @@ The results cannot be computed from these figures. Please check the figures unde
     </message>
 </context>
 <context>
+    <name>RecordsSheetText</name>
+    <message>
+        <source>Maintenance records</source>
+        <translation>维护记录</translation>
+    </message>
+    <message>
+        <source>Years of the records</source>
+        <translation>记录年数</translation>
+    </message>
+    <message>
+        <source>Repeat failures from</source>
+        <translation>重复故障起点</translation>
+    </message>
+    <message>
+        <source>failures of one asset</source>
+        <translation>次（同一设备故障）</translation>
+    </message>
+    <message>
+        <source>What the records come to</source>
+        <translation>记录结果</translation>
+    </message>
+    <message>
+        <source>Share of the failures after the installation, low</source>
+        <translation>安装后故障所占比例，下限</translation>
+    </message>
+    <message>
+        <source>Share of the failures after the installation, high</source>
+        <translation>安装后故障所占比例，上限</translation>
+    </message>
+    <message>
+        <source>Confidence of the intervals</source>
+        <translation>区间置信度</translation>
+    </message>
+</context>
+<context>
     <name>RecordsText</name>
     <message>
         <source>It is not a workbook, or it is damaged.</source>
@@ -2310,10 +2397,6 @@ The results cannot be computed from these figures. Please check the figures unde
         <translation>，重复故障</translation>
     </message>
     <message>
-        <source>Failures before %1: %2 in %3 years; after: %4 in %5 years; measured reduction %6, %7 between %8 and %9</source>
-        <translation>%1 之前的故障：%3 年内 %2 次；之后：%5 年内 %4 次；实测降幅 %6，%7 置信区间为 %8 至 %9</translation>
-    </message>
-    <message>
         <source>The period is the one given for the export</source>
         <translation>期间为导出文件指定的期间</translation>
     </message>
@@ -2336,6 +2419,37 @@ The results cannot be computed from these figures. Please check the figures unde
         <translation>
             <numerusform>，手动排除 %Ln 个工单</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Failures before %1: %2 in %3 years; after: %4 in %5 years; measured: %6, %7</source>
+        <translation>%1 之前故障：%3 年 %2 次；之后：%5 年 %4 次；实测：%6，%7</translation>
+    </message>
+    <message numerus="yes">
+        <source>the gamma posterior (Jeffreys prior) of %Ln failure(s) counted in %1 years</source>
+        <translation>
+            <numerusform>%1 年内计得 %Ln 次故障的伽马后验分布（Jeffreys 先验）</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, times the trend&apos;s β of %2</source>
+        <extracomment>%1: the gamma posterior of the failures, %2: the trend&apos;s β.</extracomment>
+        <translation>%1，乘以趋势的 β 值 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>a gamma of the mean of %Ln repair(s): %1 hours, standard error %2</source>
+        <translation>
+            <numerusform>%Ln 次维修平均值的伽马分布：%1 小时，标准误差 %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the mean of %Ln repair(s), %1 hours, fixed: their hours do not vary</source>
+        <translation>
+            <numerusform>%Ln 次维修的平均值 %1 小时，固定：其工时没有波动</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a PERT over the repairs&apos; 10th to 90th percentile, most likely their median</source>
+        <translation>维修工时第 10 至第 90 百分位的 PERT 分布，最可能值为中位数</translation>
     </message>
 </context>
 <context>
@@ -2546,6 +2660,22 @@ The results cannot be computed from these figures. Please check the figures unde
         <source>They are kept as evidence only; no figure of this report is taken from them.</source>
         <translation>这些记录仅作为依据保留；本报告中的数据均未取自这些记录。</translation>
     </message>
+    <message>
+        <source>An input drawn from a gamma distribution instead shows its P10, P50 and P90.</source>
+        <translation>取自伽马分布的输入项改为显示其 P10、P50 和 P90。</translation>
+    </message>
+    <message>
+        <source>Bearing failures by asset</source>
+        <translation>各设备轴承故障</translation>
+    </message>
+    <message>
+        <source>Each period&apos;s failures a year are its failures over its years, with the exact %1 interval of a count of failures. The measured reduction is 1 − rate after ÷ rate before; its %1 interval is exact by the conditional binomial method: of all the failures, the share that came after the installation tells the ratio of the rates. A failure on the day of the installation counts after it.</source>
+        <translation>各期间的每年故障次数为其故障次数除以年数，并附故障计数的精确 %1 区间。实测降低 = 1 − 之后故障率 ÷ 之前故障率；其 %1 区间按条件二项法精确计算：全部故障中安装后发生的比例反映两个故障率之比。安装当天的故障计入安装之后。</translation>
+    </message>
+    <message>
+        <source>The facility file keeps the counts only, not the failures&apos; dates: read the export again to chart them.</source>
+        <translation>设施文件只保存次数，不保存故障日期：请重新读取导出文件以绘制图表。</translation>
+    </message>
 </context>
 <context>
     <name>RiskChartText</name>
@@ -2620,6 +2750,18 @@ The results cannot be computed from these figures. Please check the figures unde
         <source>The seed %1 is no whole number from 0 to %2.</source>
         <translation>随机种子 %1 不是 0 至 %2 之间的整数。</translation>
     </message>
+    <message>
+        <source>From the records</source>
+        <translation>来自记录</translation>
+    </message>
+    <message>
+        <source>The records give %1, shown as its P10, P50 and P90.</source>
+        <translation>记录给出%1，以其 P10、P50 和 P90 表示。</translation>
+    </message>
+    <message>
+        <source>The records give %1.</source>
+        <translation>记录给出%1。</translation>
+    </message>
 </context>
 <context>
     <name>RiskSheetText</name>
@@ -2642,6 +2784,10 @@ The results cannot be computed from these figures. Please check the figures unde
     <message>
         <source>fixed at its figure</source>
         <translation>固定为其数值</translation>
+    </message>
+    <message>
+        <source>a gamma from the records: its P10, P50 and P90</source>
+        <translation>来自记录的伽马分布：其 P10、P50 和 P90</translation>
     </message>
 </context>
 <context>
@@ -2763,6 +2909,19 @@ The results cannot be computed from these figures. Please check the figures unde
         <source>P10 is each measure&apos;s unfavourable end: savings and net present value reached in 90% of the runs, a payback reached within it in 90% of them. The inputs are drawn independently.</source>
         <translation>P10 是各项指标的不利端：90% 的模拟运行可达到该节约额和净现值，90% 的运行可在该期限内回本。各项输入独立抽取。</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>%1: the input&apos;s name, %2: how the records give it.</extracomment>
+        <translation>%1，%2</translation>
+    </message>
+    <message>
+        <source>From the records: %1.</source>
+        <translation>来自记录：%1。</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>；</translation>
+    </message>
 </context>
 <context>
     <name>SafeWrite</name>
@@ -2865,6 +3024,146 @@ The results cannot be computed from these figures. Please check the figures unde
     <message>
         <source>No temporary file could be made beside it.</source>
         <translation>无法在其旁边创建临时文件。</translation>
+    </message>
+</context>
+<context>
+    <name>SavingsChartText</name>
+    <message>
+        <source>Bearing failures counted up</source>
+        <translation>累计轴承故障</translation>
+    </message>
+    <message>
+        <source>Failures since %1</source>
+        <translation>%1 以来的故障</translation>
+    </message>
+    <message>
+        <source>Failures counted up</source>
+        <translation>累计故障</translation>
+    </message>
+    <message>
+        <source>At the rate before the installation</source>
+        <translation>按安装前的故障率</translation>
+    </message>
+    <message>
+        <source>Installed %1</source>
+        <translation>%1 安装</translation>
+    </message>
+</context>
+<context>
+    <name>SavingsCheckText</name>
+    <message>
+        <source>Savings check</source>
+        <translation>节省核查</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>期间</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>之前</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>之后</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>从</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>至</translation>
+    </message>
+    <message>
+        <source>Years</source>
+        <translation>年数</translation>
+    </message>
+    <message>
+        <source>Bearing failures</source>
+        <translation>轴承故障</translation>
+    </message>
+    <message>
+        <source>Failures a year</source>
+        <translation>每年故障次数</translation>
+    </message>
+    <message>
+        <source>90% low</source>
+        <translation>90% 下限</translation>
+    </message>
+    <message>
+        <source>90% high</source>
+        <translation>90% 上限</translation>
+    </message>
+    <message>
+        <source>Measured reduction</source>
+        <translation>实测降低</translation>
+    </message>
+    <message>
+        <source>Measured reduction, 90% low</source>
+        <translation>实测降低，90% 下限</translation>
+    </message>
+    <message>
+        <source>Measured reduction, 90% high</source>
+        <translation>实测降低，90% 上限</translation>
+    </message>
+    <message>
+        <source>Assumed reduction</source>
+        <translation>假定降低</translation>
+    </message>
+    <message>
+        <source>%1 between any rise and %2 fewer</source>
+        <translation>%1 的可能在任意增加与减少 %2 之间</translation>
+    </message>
+    <message>
+        <source>%1 at least %2 more</source>
+        <translation>%1 的可能至少增加 %2</translation>
+    </message>
+    <message>
+        <source>%1 between %2 and %3 fewer</source>
+        <translation>%1 的可能减少 %2 至 %3</translation>
+    </message>
+    <message>
+        <source>%1 between %2 and %3 more</source>
+        <translation>%1 的可能增加 %2 至 %3</translation>
+    </message>
+    <message>
+        <source>%1 between %2 more and %3 fewer</source>
+        <translation>%1 的可能在增加 %2 与减少 %3 之间</translation>
+    </message>
+    <message>
+        <source>no change</source>
+        <translation>无变化</translation>
+    </message>
+    <message>
+        <source>%1 fewer</source>
+        <translation>减少 %1</translation>
+    </message>
+    <message>
+        <source>%1 more</source>
+        <translation>增加 %1</translation>
+    </message>
+    <message>
+        <source>The case assumes %1 fewer bearing failures; the records measure %2, %3.</source>
+        <extracomment>%1: the assumed reduction (&quot;80%&quot;), %2: the measured one (&quot;71% fewer&quot;, &quot;13% more&quot;), %3: its interval (&quot;90% between 48% and 85% fewer&quot;).</extracomment>
+        <translation>方案假定轴承故障减少 %1；记录实测为%2，%3。</translation>
+    </message>
+    <message>
+        <source>%1 a year, %2 between %3 and %4</source>
+        <extracomment>%1: failures a year, %2: &quot;90%&quot;, %3 and %4: the interval&apos;s ends.</extracomment>
+        <translation>每年 %1 次，%2 的可能在 %3 至 %4 之间</translation>
+    </message>
+    <message numerus="yes">
+        <source>Before %1: %Ln bearing failure(s) in %2 years, %3</source>
+        <translation>
+            <numerusform>%1 之前：%2 年 %Ln 次轴承故障，%3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>From %1 on: %Ln bearing failure(s) in %2 years, %3</source>
+        <translation>
+            <numerusform>%1 起：%2 年 %Ln 次轴承故障，%3</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3358,10 +3657,6 @@ The results cannot be computed from these figures. Please check the figures unde
     <message>
         <source>With --records, counts only the work orders of the work types TYPES (separated by commas, e.g. &quot;CM,EM&quot;) as failures, instead of the corrective and breakdown types guessed from the work-type column.</source>
         <translation>与 --records 一起使用时，只将类型为 TYPES（以逗号分隔，例如“CM,EM”）的工单计为故障，而不是根据工单类型列推测的纠正性和故障抢修类型。</translation>
-    </message>
-    <message>
-        <source>The case assumes %1 fewer bearing failures.</source>
-        <translation>测算假设轴承故障减少 %1。</translation>
     </message>
     <message>
         <source>--installed takes a date such as 2024-03-01, not &quot;%1&quot;</source>

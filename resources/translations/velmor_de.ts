@@ -3110,7 +3110,7 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     </message>
     <message>
         <source>Bearing failures</source>
-        <translation>Lagerausfälle</translation>
+        <translation>Ausfälle</translation>
     </message>
     <message>
         <source>Failures a year</source>

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "report/page_layout.h"
 
+#include "model/message_text.h"
 #include "model/regional_digits.h"
 #include "resources/designed_colours.h"
 
@@ -218,7 +219,7 @@ void PageLayout::draw(const Cell &cell, const FittedText &fitted)
                            model::keptInWrittenOrder(fitted.lines.at(i)));
 }
 
-void layOutHeading(PageLayout &page, const ReportContent &c, const QString &title)
+void layOutHeading(PageLayout &page, const ReportContent &c, const QString &title, const QString &forWhom)
 {
     const qreal x = page.left();
     const qreal w = page.width();
@@ -236,6 +237,11 @@ void layOutHeading(PageLayout &page, const ReportContent &c, const QString &titl
     const QFont titleFont = page.font(17, true);
     page.row({{title, titleFont, Qt::black, x, w}}, page.lineHeight(titleFont));
     page.rule(x, w, 1.2, artwork::kNavy);
+    page.down(kGap);
+    if (forWhom.isEmpty())
+        return;
+    const QFont textFont = page.font(9);
+    page.row({{model::withoutDirectionControls(forWhom), textFont, Qt::black, x, w}}, page.lineHeight(textFont));
     page.down(kGap);
 }
 

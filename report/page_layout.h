@@ -104,8 +104,8 @@ private:
 };
 
 // The maker and contact, the page's title and a rule under them: the top of
-// every page.
-void layOutHeading(PageLayout &page, const ReportContent &c, const QString &title);
+// every page; then, on a later page, for whom it is written.
+void layOutHeading(PageLayout &page, const ReportContent &c, const QString &title, const QString &forWhom = {});
 
 // A table over the page's width: the first column its share of the width,
 // every other an equal share, figures to the right.

@@ -176,10 +176,8 @@ void layOutBusinessCase(PageLayout &page, const ReportContent &c)
     const qreal x = page.left();
     const qreal w = page.width();
     const QColor black(Qt::black);
-    layOutHeading(page, c, b.title);
+    layOutHeading(page, c, b.title, b.forWhom);
     const QFont textFont = page.font(9);
-    page.row({{model::withoutDirectionControls(b.forWhom), textFont, black, x, w}}, page.lineHeight(textFont));
-    page.down(kGap);
 
     page.heading(QCoreApplication::translate("ReportPage", "Investment and measures"));
     for (const QString &line : b.measures)
@@ -260,10 +258,8 @@ void layOutRiskPage(PageLayout &page, const ReportContent &c)
     const RiskPage &r = *c.risk;
     const qreal x = page.left();
     const qreal w = page.width();
-    layOutHeading(page, c, r.title);
+    layOutHeading(page, c, r.title, r.forWhom);
     const QFont textFont = page.font(9);
-    page.row({{model::withoutDirectionControls(r.forWhom), textFont, Qt::black, x, w}}, page.lineHeight(textFont));
-    page.down(kGap);
     layOutTable(page, r.quantiles, 0.4);
     for (const QString &line : r.facts)
         page.row({{line, textFont, Qt::black, x + 8, w - 8}}, page.lineHeight(textFont));

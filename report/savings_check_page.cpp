@@ -18,10 +18,7 @@ void layOutSavingsCheckPage(PageLayout &page, const ReportContent &c)
     const SavingsCheckPage &s = *c.savingsCheck;
     const qreal x = page.left();
     const qreal w = page.width();
-    layOutHeading(page, c, s.title);
-    const QFont textFont = page.font(9);
-    page.row({{model::withoutDirectionControls(s.forWhom), textFont, Qt::black, x, w}}, page.lineHeight(textFont));
-    page.down(kGap);
+    layOutHeading(page, c, s.title, s.forWhom);
     layOutTable(page, s.periods, 0.16);
     page.paragraph(s.comparison, page.font(10, true), artwork::kNavy);
     page.down(kGap);

@@ -19,8 +19,6 @@ struct PertRange {
     double low = 0;
     double likely = 0;
     double high = 0;
-
-    double mean() const { return (low + 4 * likely + high) / 6; }
     friend bool operator==(const PertRange &, const PertRange &) = default;
 };
 

@@ -3,7 +3,7 @@
 
 #include "model/cost_formulas.h"
 #include "model/cost_tables.h"
-#include "model/formula_arithmetic.h"
+#include "formula_arithmetic.h"
 #include "model/formula_prose.h"
 #include "model/input_table.h"
 #include "model/numeric_text.h"

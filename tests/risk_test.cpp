@@ -187,7 +187,8 @@ void RiskTest::meanIsThePertMean()
     const model::RiskSummary risk =
         *model::simulateRisk(kDefaultValues, model::Assumptions::designed(), std::nullopt, {}, ranges);
     model::InputValues atMean = kDefaultValues;
-    atMean[std::size_t(model::Input::ProductionRate)] = rate.mean();
+    // The PERT's mean, (low + 4 likely + high) ÷ 6.
+    atMean[std::size_t(model::Input::ProductionRate)] = (rate.low + 4 * rate.likely + rate.high) / 6;
     const double expected = model::computeResults(atMean).table(model::Table::Savings).row(model::kRowCount);
     double squares = 0;
     for (const double savings : risk.sortedSavings)

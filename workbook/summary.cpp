@@ -222,25 +222,6 @@ std::optional<QString> figuresProblem(const model::FacilityFigures &figures)
     return problemOf(figures, row);
 }
 
-SummaryReading readSummary(const QStringList &files)
-{
-    SummaryReading reading;
-    for (const QString &path : files) {
-        const model::FacilityReadResult opened = model::openFacilityFile(path);
-        if (!opened) {
-            reading.problem = opened.message;
-            return reading;
-        }
-        SummaryReading one = summaryOf(path, *opened.figures);
-        if (!one.problem.isEmpty()) {
-            reading.problem = one.problem;
-            return reading;
-        }
-        reading.rows.push_back(one.rows.front());
-    }
-    return reading;
-}
-
 SummaryReading summaryOf(const QString &path, const model::FacilityFigures &figures)
 {
     SummaryReading reading;

@@ -37,14 +37,9 @@ struct SummaryReading {
 // they compute.
 std::optional<QString> figuresProblem(const model::FacilityFigures &figures);
 
-// Opens every file and computes it in the regional settings it was saved in,
-// with its own reductions, investment and capital inputs. Stops at the first file that
-// cannot be opened or computed.
-SummaryReading readSummary(const QStringList &files);
-
-// The line of one facility's figures, computed as readSummary() computes
-// those of a file, or the problem, naming the file at path, when they cannot
-// be summed up.
+// The line of one facility's figures, computed in the regional settings the
+// file was saved in with its own reductions, investment and capital inputs,
+// or the problem, naming the file at path, when they cannot be summed up.
 SummaryReading summaryOf(const QString &path, const model::FacilityFigures &figures);
 
 // The rows and a total row as comma-separated text: plain numbers with a

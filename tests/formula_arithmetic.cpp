@@ -1,5 +1,5 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
-#include "model/formula_arithmetic.h"
+#include "formula_arithmetic.h"
 
 #include <QLocale>
 

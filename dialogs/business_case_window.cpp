@@ -57,13 +57,10 @@ void replaceChart(QChartView *view, std::unique_ptr<QChart> chart)
 
 } // namespace
 
-BusinessCaseWindow::BusinessCaseWindow(const model::InputValues &values, const model::Assumptions &assumptions,
-                                       const model::InvestmentTexts &investment, const QLocale &locale, qreal zoom,
-                                       QWidget *parent, const QString &symbol, const model::CapitalTexts &capital,
-                                       document::FacilityDocument *facility)
-    : QDialog(parent), m_values(values), m_assumptions(assumptions), m_locale(locale), m_symbol(symbol),
-      m_facility(facility), m_zoom(zoom)
+BusinessCaseWindow::BusinessCaseWindow(document::FacilityDocument &facility, qreal zoom, QWidget *parent)
+    : QDialog(parent), m_facility(facility), m_zoom(zoom)
 {
+    const QLocale &locale = m_facility.locale();
     setObjectName(QStringLiteral("businessCaseWindow"));
     setWindowTitle(tr("Business Case"));
     setLocale(locale);
@@ -73,7 +70,7 @@ BusinessCaseWindow::BusinessCaseWindow(const model::InputValues &values, const m
 
     auto *layout = new QVBoxLayout(this);
     auto *top = new QHBoxLayout;
-    m_fields = new InvestmentFields(investment, nullptr, m_symbol);
+    m_fields = new InvestmentFields(m_facility.investment(), nullptr, symbol());
     top->addWidget(m_fields);
     auto *measuresBox = new QGroupBox(tr("Measures"));
     auto *measuresLayout = new QVBoxLayout(measuresBox);
@@ -86,7 +83,7 @@ BusinessCaseWindow::BusinessCaseWindow(const model::InputValues &values, const m
     measuresLayout->addWidget(m_measures);
     top->addWidget(measuresBox, 1);
     layout->addLayout(top);
-    layout->addWidget(capitalGroup(capital));
+    layout->addWidget(capitalGroup(m_facility.capital()));
 
     auto *casesBox = new QGroupBox(tr("Cases"));
     auto *cases = new QGridLayout(casesBox);
@@ -136,8 +133,7 @@ BusinessCaseWindow::BusinessCaseWindow(const model::InputValues &values, const m
     m_cashFlowViews->addTab(m_cashFlow, tr("Cash flow"));
     m_cashFlowViews->addTab(m_discountedCashFlow, tr("Discounted"));
     m_cashFlowViews->addTab(m_cashFlowTable, tr("Table"));
-    if (m_facility)
-        m_cashFlowViews->addTab(riskView(zoom), model::riskCaption(model::RiskCaption::Risk));
+    m_cashFlowViews->addTab(riskView(zoom), model::riskCaption(model::RiskCaption::Risk));
     charts->addWidget(m_cashFlowViews, 2);
     auto *tornadoColumn = new QVBoxLayout;
     tornadoColumn->addWidget(m_tornado, 1);
@@ -172,30 +168,25 @@ BusinessCaseWindow::BusinessCaseWindow(const model::InputValues &values, const m
     connect(m_fields, &InvestmentFields::edited, this, &BusinessCaseWindow::recompute);
     connect(m_step, &QDoubleSpinBox::valueChanged, this, &BusinessCaseWindow::recompute);
     connect(m_sensitivityChoice, &QComboBox::currentIndexChanged, this, &BusinessCaseWindow::showSensitivity);
-    if (m_facility) {
-        m_riskTimer = new QTimer(this);
-        m_riskTimer->setSingleShot(true);
-        m_riskTimer->setInterval(300);
-        connect(m_riskTimer, &QTimer::timeout, this, &BusinessCaseWindow::showRisk);
-        connect(m_cashFlowViews, &QTabWidget::currentChanged, this, [this] {
-            if (m_cashFlowViews->currentWidget() == m_riskView && m_riskStale)
-                showRisk();
-        });
-        connect(m_facility, &document::FacilityDocument::changed, this, &BusinessCaseWindow::riskChanged);
-        // The measured reduction applied: the cases and measures follow it.
-        connect(m_facility, &document::FacilityDocument::changed, this, [this] {
-            if (m_assumptions != m_facility->assumptions()) {
-                m_assumptions = m_facility->assumptions();
-                recompute();
-            }
-        });
-    }
+    m_riskTimer = new QTimer(this);
+    m_riskTimer->setSingleShot(true);
+    m_riskTimer->setInterval(300);
+    connect(m_riskTimer, &QTimer::timeout, this, &BusinessCaseWindow::showRisk);
+    connect(m_cashFlowViews, &QTabWidget::currentChanged, this, [this] {
+        if (m_cashFlowViews->currentWidget() == m_riskView && m_riskStale)
+            showRisk();
+    });
+    connect(&m_facility, &document::FacilityDocument::changed, this, &BusinessCaseWindow::riskChanged);
+    // The measured reduction applied: the cases and measures follow it.
+    connect(&m_facility, &document::FacilityDocument::changed, this, &BusinessCaseWindow::recompute);
 
     recompute();
     // No larger than the screen has room for, at any zoom.
     if (const QScreen *screen = parent ? parent->screen() : nullptr)
         resize(sizeHint().boundedTo(screen->availableGeometry().size() * 0.95));
 }
+
+QString BusinessCaseWindow::symbol() const { return m_facility.currencyUnits().symbol; }
 
 // The fields of model::CapitalTexts, three to a row to keep the window's height.
 QGroupBox *BusinessCaseWindow::capitalGroup(const model::CapitalTexts &capital)
@@ -223,7 +214,7 @@ QGroupBox *BusinessCaseWindow::capitalGroup(const model::CapitalTexts &capital)
         connect(edit, &QLineEdit::textEdited, this, &BusinessCaseWindow::recompute);
         m_capital[std::size_t(which)] = edit;
     };
-    const QString none = m_locale.toString(0);
+    const QString none = m_facility.locale().toString(0);
     add(CapitalField::LabourEscalation, "labourEscalation", capital.labourEscalation,
         tr("Labour rates' escalation (% a year):"), none);
     add(CapitalField::LubricantEscalation, "lubricantEscalation", capital.lubricantEscalation,
@@ -245,11 +236,11 @@ QGroupBox *BusinessCaseWindow::capitalGroup(const model::CapitalTexts &capital)
     add(CapitalField::DepreciationYears, "depreciationYears", capital.depreciationYears,
         tr("Depreciation period (years):"), QString::number(model::kDefaultYears));
     add(CapitalField::DecliningRate, "decliningRate", capital.decliningRate, tr("Declining-balance rate (%):"),
-        m_locale.toString(model::CapitalInputs().decliningRatePercent));
+        m_facility.locale().toString(model::CapitalInputs().decliningRatePercent));
     add(CapitalField::ResidualValue, "residualValue", capital.residualValue,
-        model::withCurrencySymbol(tr("Residual value ($):"), m_symbol), tr("none"));
+        model::withCurrencySymbol(tr("Residual value ($):"), symbol()), tr("none"));
     add(CapitalField::FirstYearShare, "firstYearShare", capital.firstYearShare,
-        tr("First year's share of the savings (%):"), m_locale.toString(100));
+        tr("First year's share of the savings (%):"), m_facility.locale().toString(100));
 
     m_timing = new QComboBox;
     m_timing->setObjectName(QStringLiteral("timing"));
@@ -287,10 +278,10 @@ model::CapitalTexts BusinessCaseWindow::capital() const
 
 void BusinessCaseWindow::accept()
 {
-    if (!m_fields->readsIn(m_locale))
+    if (!m_fields->readsIn(m_facility.locale()))
         return;
     // As the investment's fields do: the reason told, the focus in the field.
-    const model::CapitalReading reading = model::readCapitalInputs(capital(), m_locale);
+    const model::CapitalReading reading = model::readCapitalInputs(capital(), m_facility.locale());
     if (!reading.inputs) {
         platform::reportRuntimeError(this, reading.problem);
         QLineEdit *at = m_capital[std::size_t(*reading.problemField)];
@@ -303,14 +294,15 @@ void BusinessCaseWindow::accept()
 
 void BusinessCaseWindow::recompute()
 {
-    const model::InvestmentReading reading = model::readInvestment(m_fields->texts(), m_locale);
-    const model::CapitalReading capital = model::readCapitalInputs(this->capital(), m_locale);
+    const model::InvestmentReading reading = model::readInvestment(m_fields->texts(), m_facility.locale());
+    const model::CapitalReading capital = model::readCapitalInputs(this->capital(), m_facility.locale());
     // An investment read with capital inputs that do not is not evaluated.
     const QString problem = !reading.problem.isEmpty() ? reading.problem : capital.problem;
     m_hasInvestment = reading.investment.has_value() && capital.inputs;
     const model::Investment investment = reading.investment.value_or(model::Investment());
-    m_study = model::studyOf(m_values, m_assumptions, m_hasInvestment ? reading.investment : std::nullopt,
-                             m_step->value(), capital.inputs.value_or(model::CapitalInputs()));
+    m_study = model::studyOf(m_facility.results().values, m_facility.assumptions(),
+                             m_hasInvestment ? reading.investment : std::nullopt, m_step->value(),
+                             capital.inputs.value_or(model::CapitalInputs()));
     // Measures that overflow are told as the tables' overflow is, in place of them.
     const bool overflows = m_hasInvestment && m_study.fault;
     const bool refused = !problem.isEmpty() || overflows;
@@ -324,8 +316,8 @@ void BusinessCaseWindow::recompute()
                                "the net present value and the internal rate of return."));
     else
         m_measures->setText(
-            model::keptInWrittenOrder((model::measureLines(m_study.measures, investment, m_locale, m_symbol)
-                                       + model::breakEvenLines(m_study.breakEven, m_locale, m_symbol))
+            model::keptInWrittenOrder((model::measureLines(m_study.measures, investment, m_facility.locale(), symbol())
+                                       + model::breakEvenLines(m_study.breakEven, m_facility.locale(), symbol()))
                                           .join(u'\n')));
     QPalette palette = m_measures->palette();
     palette.setColor(QPalette::WindowText, refused ? QColor(Qt::red) : palette.color(QPalette::Text));
@@ -335,9 +327,9 @@ void BusinessCaseWindow::recompute()
     showSavingsCheck();
     // Figures that overflow are not charted, only hidden behind the message.
     const model::BusinessCase &charted = overflows ? model::BusinessCase() : m_study.measures;
-    replaceChart(m_cashFlow, outputs::cashFlowChart(charted, m_locale, m_symbol));
+    replaceChart(m_cashFlow, outputs::cashFlowChart(charted, m_facility.locale(), symbol()));
     replaceChart(m_discountedCashFlow,
-                 outputs::cashFlowChart(charted, m_locale, m_symbol, outputs::CashFlowBasis::Discounted));
+                 outputs::cashFlowChart(charted, m_facility.locale(), symbol(), outputs::CashFlowBasis::Discounted));
     showCashFlowTable(charted.cashFlow);
     showSensitivity();
     // Without cash flows the risk view, of the savings then, is all there is.
@@ -386,8 +378,6 @@ QWidget *BusinessCaseWindow::riskView(qreal zoom)
 // What the runs depend on has changed: they run again once the view is shown.
 void BusinessCaseWindow::riskChanged()
 {
-    if (!m_facility)
-        return;
     m_riskStale = true;
     if (m_cashFlowViews->currentWidget() == m_riskView && m_cashFlowViews->isVisible())
         m_riskTimer->start();
@@ -397,54 +387,56 @@ void BusinessCaseWindow::showRisk()
 {
     m_riskTimer->stop();
     m_riskStale = false;
-    const std::optional<model::RiskSummary> *summary = &m_facility->riskSummary();
-    std::optional<model::RiskInput> overflow = m_facility->riskOverflow();
+    const std::optional<model::RiskSummary> *summary = &m_facility.riskSummary();
+    std::optional<model::RiskInput> overflow = m_facility.riskOverflow();
     m_typedRisk.reset();
-    if (investment() != m_facility->investment() || capital() != m_facility->capital()) {
-        const model::InvestmentReading reading = model::readInvestment(investment(), m_locale);
-        const model::CapitalReading capital = model::readCapitalInputs(this->capital(), m_locale);
+    if (investment() != m_facility.investment() || capital() != m_facility.capital()) {
+        const model::InvestmentReading reading = model::readInvestment(investment(), m_facility.locale());
+        const model::CapitalReading capital = model::readCapitalInputs(this->capital(), m_facility.locale());
         const std::optional<model::Investment> invested = m_hasInvestment ? reading.investment : std::nullopt;
         const model::CapitalInputs inputs = capital.inputs.value_or(model::CapitalInputs());
-        const model::RiskRanges ranges = m_facility->riskRanges();
-        overflow = model::overflowingRiskInput(m_values, m_assumptions, invested, inputs, ranges);
-        m_typedRisk = model::simulateRisk(m_values, m_assumptions, invested, inputs, ranges);
+        const model::RiskRanges ranges = m_facility.riskRanges();
+        overflow = model::overflowingRiskInput(m_facility.results().values, m_facility.assumptions(), invested, inputs,
+                                               ranges);
+        m_typedRisk =
+            model::simulateRisk(m_facility.results().values, m_facility.assumptions(), invested, inputs, ranges);
         summary = &m_typedRisk;
     }
     const model::RiskSummary shown = summary->value_or(model::RiskSummary());
     if (overflow)
-        m_riskLines->setText(model::riskOverflowText(*overflow, m_symbol));
+        m_riskLines->setText(model::riskOverflowText(*overflow, symbol()));
     else if (!*summary)
         m_riskLines->setText(model::noRiskRunsText());
     else {
-        const model::RiskRanges ranges = m_facility->riskRanges();
-        QStringList lines = model::riskLines(shown, ranges.seed, m_locale, m_symbol);
-        if (const QString records = model::riskRecordsText(ranges, m_facility->records(), m_locale, m_symbol);
+        const model::RiskRanges ranges = m_facility.riskRanges();
+        QStringList lines = model::riskLines(shown, ranges.seed, m_facility.locale(), symbol());
+        if (const QString records = model::riskRecordsText(ranges, m_facility.records(), m_facility.locale(), symbol());
             !records.isEmpty())
             lines << records;
         m_riskLines->setText(model::keptInWrittenOrder(lines.join(u'\n')));
     }
-    replaceChart(m_riskHistogram, outputs::riskHistogramChart(shown, m_locale, m_symbol));
-    replaceChart(m_riskCurve, outputs::riskCurveChart(shown, m_locale, m_symbol));
+    replaceChart(m_riskHistogram, outputs::riskHistogramChart(shown, m_facility.locale(), symbol()));
+    replaceChart(m_riskCurve, outputs::riskCurveChart(shown, m_facility.locale(), symbol()));
     dialogs::growToContents(this);
 }
 
 void BusinessCaseWindow::editRiskRanges()
 {
     std::array<QString, model::kRiskInputCount> recordsTexts;
-    for (int i = 0; m_facility->records() && i < model::kRiskInputCount; ++i)
+    for (int i = 0; m_facility.records() && i < model::kRiskInputCount; ++i)
         recordsTexts[std::size_t(i)] =
-            model::recordsDrawText(model::RiskInput(i), m_facility->records()->summary, m_locale);
-    RiskRangesDialog dialog(m_facility->riskRanges(), m_facility->defaultRiskRanges(), m_values, m_assumptions,
-                            m_locale, m_zoom, this, m_symbol, recordsTexts);
+            model::recordsDrawText(model::RiskInput(i), m_facility.records()->summary, m_facility.locale());
+    RiskRangesDialog dialog(m_facility.riskRanges(), m_facility.defaultRiskRanges(), m_facility.results().values,
+                            m_facility.assumptions(), m_facility.locale(), m_zoom, this, symbol(), recordsTexts);
     dialog.setInvestment(m_hasInvestment ? std::optional(m_study.investment) : std::nullopt, m_study.capital);
     if (dialog.exec() == QDialog::Accepted)
-        m_facility->setRiskRanges(dialog.ranges());
+        m_facility.setRiskRanges(dialog.ranges());
 }
 
 // The measured beside the assumed reduction, where the records have a check.
 QWidget *BusinessCaseWindow::savingsCheckBox()
 {
-    if (!m_facility || !m_facility->records() || !m_facility->records()->summary.check)
+    if (!m_facility.records() || !m_facility.records()->summary.check)
         return nullptr;
     auto *box = new QGroupBox(model::savingsCheckCaption(model::SavingsCheckCaption::SavingsCheck));
     box->setObjectName(QStringLiteral("savingsCheck"));
@@ -466,11 +458,13 @@ void BusinessCaseWindow::showSavingsCheck()
 {
     if (!m_savingsCheck)
         return;
-    const model::SavingsCheck &check = *m_facility->records()->summary.check;
-    const double assumed = m_assumptions.reductionPercent[std::size_t(model::RiskInput::BearingsReduction)];
-    m_savingsCheck->setText(model::keptInWrittenOrder(model::assumedBesideMeasuredText(check, assumed, m_locale)));
+    const model::SavingsCheck &check = *m_facility.records()->summary.check;
+    const double assumed = m_facility.assumptions().reductionPercent[std::size_t(model::RiskInput::BearingsReduction)];
+    m_savingsCheck->setText(
+        model::keptInWrittenOrder(model::assumedBesideMeasuredText(check, assumed, m_facility.locale())));
     const std::optional<double> measured = model::measuredReductionPercent(check);
-    const bool applied = measured && model::withFailureDrivenReduction(m_assumptions, *measured) == m_assumptions;
+    const bool applied =
+        measured && model::withFailureDrivenReduction(m_facility.assumptions(), *measured) == m_facility.assumptions();
     m_applyMeasured->setEnabled(measured && !applied);
     if (!measured)
         m_applyMeasured->setToolTip(
@@ -478,19 +472,19 @@ void BusinessCaseWindow::showSavingsCheck()
     else if (applied)
         m_applyMeasured->setToolTip(tr("The replacement bearings, their labour and the lost production are reduced "
                                        "by the measured %1 already.")
-                                        .arg(model::percentageText(*measured, m_locale)));
+                                        .arg(model::percentageText(*measured, m_facility.locale())));
     else
         m_applyMeasured->setToolTip(tr("Reduces the replacement bearings, their labour and the lost production by "
                                        "the measured %1.")
-                                        .arg(model::percentageText(*measured, m_locale)));
+                                        .arg(model::percentageText(*measured, m_facility.locale())));
 }
 
 // Through the facility, as the risk ranges go: the main window's tables
 // follow, and so does this window.
 void BusinessCaseWindow::applyMeasuredReduction()
 {
-    if (const std::optional<double> measured = model::measuredReductionPercent(*m_facility->records()->summary.check))
-        m_facility->setAssumptions(model::withFailureDrivenReduction(m_facility->assumptions(), *measured));
+    if (const std::optional<double> measured = model::measuredReductionPercent(*m_facility.records()->summary.check))
+        m_facility.setAssumptions(model::withFailureDrivenReduction(m_facility.assumptions(), *measured));
 }
 
 // The chart of the sensitivity chosen; the NPV's have no bars or lines
@@ -499,15 +493,15 @@ void BusinessCaseWindow::showSensitivity()
 {
     switch (SensitivityChart(m_sensitivityChoice->currentIndex())) {
     case SensitivityChart::SavingsTornado:
-        replaceChart(m_tornado,
-                     outputs::tornadoChart(m_study, outputs::SensitivityMeasure::AnnualSavings, m_locale, m_symbol));
+        replaceChart(m_tornado, outputs::tornadoChart(m_study, outputs::SensitivityMeasure::AnnualSavings,
+                                                      m_facility.locale(), symbol()));
         break;
     case SensitivityChart::NpvTornado:
-        replaceChart(m_tornado,
-                     outputs::tornadoChart(m_study, outputs::SensitivityMeasure::NetPresentValue, m_locale, m_symbol));
+        replaceChart(m_tornado, outputs::tornadoChart(m_study, outputs::SensitivityMeasure::NetPresentValue,
+                                                      m_facility.locale(), symbol()));
         break;
     case SensitivityChart::NpvSpider:
-        replaceChart(m_tornado, outputs::spiderChart(m_study, m_locale, m_symbol));
+        replaceChart(m_tornado, outputs::spiderChart(m_study, m_facility.locale(), symbol()));
         break;
     }
 }
@@ -518,12 +512,12 @@ void BusinessCaseWindow::showCases()
         const model::CaseSummary &summary = m_study.cases[std::size_t(s)];
         auto &cells = m_caseCells[std::size_t(s)];
         const bool measured = summary.computed && m_hasInvestment && !summary.measures.fault;
-        const QString texts[] = {reductionsText(summary.assumptions, m_locale),
-                                 summary.computed ? model::currencyText(summary.annualSavings, m_locale, m_symbol)
-                                                  : QStringLiteral("\u2014"),
-                                 measured ? model::paybackText(summary.measures, m_locale) : QStringLiteral("\u2014"),
-                                 measured ? model::npvText(summary.measures, m_locale, m_symbol)
-                                          : QStringLiteral("\u2014")};
+        const QString texts[] = {
+            reductionsText(summary.assumptions, m_facility.locale()),
+            summary.computed ? model::currencyText(summary.annualSavings, m_facility.locale(), symbol())
+                             : QStringLiteral("\u2014"),
+            measured ? model::paybackText(summary.measures, m_facility.locale()) : QStringLiteral("\u2014"),
+            measured ? model::npvText(summary.measures, m_facility.locale(), symbol()) : QStringLiteral("\u2014")};
         // "٤٥ / ٢٥ / ٤٠" would otherwise read right to left in Egypt.
         for (std::size_t c = 0; c < cells.size(); ++c)
             cells[c]->setText(model::keptInWrittenOrder(texts[c]));
@@ -543,8 +537,8 @@ void BusinessCaseWindow::showCashFlowTable(const model::CashFlowTable &table)
     for (int t = 0; t < int(table.years.size()); ++t) {
         for (int c = 0; c < int(columns.size()); ++c) {
             const model::CashFlowColumn column = columns[std::size_t(c)];
-            auto *item =
-                new QTableWidgetItem(model::cashFlowCellText(table.years[std::size_t(t)], column, m_locale, m_symbol));
+            auto *item = new QTableWidgetItem(
+                model::cashFlowCellText(table.years[std::size_t(t)], column, m_facility.locale(), symbol()));
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             m_cashFlowTable->setItem(t, c, item);
         }

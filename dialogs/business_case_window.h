@@ -55,11 +55,10 @@ class InvestmentFields;
 class BusinessCaseWindow : public QDialog {
     Q_OBJECT
 public:
-    // values: the twelve figures, read; they compute without a fault.
-    BusinessCaseWindow(const model::InputValues &values, const model::Assumptions &assumptions,
-                       const model::InvestmentTexts &investment, const QLocale &locale, qreal zoom,
-                       QWidget *parent = nullptr, const QString &symbol = QStringLiteral("$"),
-                       const model::CapitalTexts &capital = {}, document::FacilityDocument *facility = nullptr);
+    // Of the facility's figures, which compute without a fault; its
+    // investment and capital inputs are edited here and kept by the caller
+    // when the window is closed with OK.
+    BusinessCaseWindow(document::FacilityDocument &facility, qreal zoom, QWidget *parent = nullptr);
 
     // The investment as typed, kept when the window is closed with OK.
     model::InvestmentTexts investment() const;
@@ -88,10 +87,10 @@ private:
     void showSavingsCheck();
     void applyMeasuredReduction();
 
-    model::InputValues m_values;
-    model::Assumptions m_assumptions;
-    QLocale m_locale;
-    QString m_symbol; // the currency of every money figure
+    // The currency of every money figure.
+    QString symbol() const;
+
+    document::FacilityDocument &m_facility;
     model::BusinessCaseStudy m_study;
     bool m_hasInvestment = false;
 
@@ -109,7 +108,6 @@ private:
     QChartView *m_tornado = nullptr;
     std::array<std::array<QLabel *, 4>, model::kScenarioCount> m_caseCells{};
 
-    document::FacilityDocument *m_facility = nullptr;
     qreal m_zoom = 1;
     QWidget *m_riskView = nullptr;
     QLabel *m_riskLines = nullptr;

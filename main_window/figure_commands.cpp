@@ -333,9 +333,7 @@ void FigureCommands::showBusinessCase()
     if (!figuresCompute())
         return;
     const FigureWindow::DialogPlace place = m_window.dialogPlace();
-    BusinessCaseWindow window(m_document.results().values, m_document.assumptions(), m_document.investment(),
-                              m_document.locale(), place.zoom, place.parent, m_document.currencyUnits().symbol,
-                              m_document.capital(), &m_document);
+    BusinessCaseWindow window(m_document, place.zoom, place.parent);
     if (window.exec() == QDialog::Accepted) {
         m_document.setInvestment(window.investment());
         m_document.setCapital(window.capital());

@@ -26,9 +26,21 @@
 #include <QTabWidget>
 #include <QValueAxis>
 
+#include <memory>
+
 namespace {
 
 constexpr model::InputValues kDefaultValues{1000, 10, 1000, 1, 1000, 1000, 5, 200, 24, 30, 3, 4};
+
+// A facility of the default figures with the investment and capital inputs given.
+std::unique_ptr<document::FacilityDocument> facilityWith(const model::InvestmentTexts &investment,
+                                                         const model::CapitalTexts &capital = {})
+{
+    auto facility = std::make_unique<document::FacilityDocument>(QLocale());
+    facility->setInvestment(investment);
+    facility->setCapital(capital);
+    return facility;
+}
 
 QString measures(const BusinessCaseWindow &window)
 {
@@ -88,7 +100,8 @@ void BusinessCaseWindowTest::measuresFollowTheInvestment()
     QFETCH(QString, line);
     QFETCH(QString, assumedPayback);
 
-    BusinessCaseWindow window(kDefaultValues, model::Assumptions::designed(), {}, QLocale(), 1);
+    const auto facility = facilityWith({});
+    BusinessCaseWindow window(*facility, 1);
     auto *field = window.findChild<QLineEdit *>(QStringLiteral("systemPrice"));
     QTest::keyClicks(field, price);
     QVERIFY2(measures(window).contains(line), qPrintable(measures(window)));
@@ -111,7 +124,8 @@ void BusinessCaseWindowTest::measuresFollowTheInvestment()
 
 void BusinessCaseWindowTest::sensitivityFollowsTheStep()
 {
-    BusinessCaseWindow window(kDefaultValues, model::Assumptions::designed(), investmentOf("20000"), QLocale(), 1);
+    const auto facility = facilityWith(investmentOf("20000"));
+    BusinessCaseWindow window(*facility, 1);
     const auto largestRise = [&] {
         auto *series = qobject_cast<QHorizontalStackedBarSeries *>(
             window.findChild<QChartView *>(QStringLiteral("tornadoChart"))->chart()->series().first());
@@ -144,8 +158,8 @@ void BusinessCaseWindowTest::sensitivityChoiceSwitchesTheChart()
     model::CapitalTexts capital;
     capital.taxRate = QStringLiteral("30");
     capital.labourEscalation = QStringLiteral("3");
-    BusinessCaseWindow window(kDefaultValues, model::Assumptions::designed(), investmentOf("20000"), QLocale(), 1,
-                              nullptr, QStringLiteral("$"), capital);
+    const auto facility = facilityWith(investmentOf("20000"), capital);
+    BusinessCaseWindow window(*facility, 1);
     auto *chosen = window.findChild<QComboBox *>(QStringLiteral("sensitivityChoice"));
     QCOMPARE(chosen->currentIndex(), 0);
     chosen->setCurrentIndex(choice);
@@ -188,9 +202,9 @@ void BusinessCaseWindowTest::sensitivityChoiceSwitchesTheChart()
 
 void BusinessCaseWindowTest::badFigureKeepsTheWindowOpen()
 {
-    BusinessCaseWindow window(kDefaultValues, model::Assumptions::designed(),
-                              {QStringLiteral("20000"), QString(), QString(), QStringLiteral("5.5"), QString()},
-                              QLocale(), 1);
+    const auto facility =
+        facilityWith({QStringLiteral("20000"), QString(), QString(), QStringLiteral("5.5"), QString()});
+    BusinessCaseWindow window(*facility, 1);
     QVERIFY(showActive(&window));
     m_reports.clear();
     window.accept();
@@ -206,8 +220,8 @@ void BusinessCaseWindowTest::badFigureKeepsTheWindowOpen()
 
 void BusinessCaseWindowTest::costsWithoutAPriceAskForIt()
 {
-    BusinessCaseWindow window(kDefaultValues, model::Assumptions::designed(),
-                              {QString(), QStringLiteral("5000"), QString(), QString(), QString()}, QLocale(), 1);
+    const auto facility = facilityWith({QString(), QStringLiteral("5000"), QString(), QString(), QString()});
+    BusinessCaseWindow window(*facility, 1);
     QVERIFY(showActive(&window));
     m_reports.clear();
     window.accept();
@@ -240,16 +254,16 @@ void BusinessCaseWindowTest::capitalInputsFollowAndKeep()
     QFETCH(QString, problem);
     model::CapitalTexts capital;
     capital.depreciation = model::Depreciation::StraightLine;
-    BusinessCaseWindow window(kDefaultValues, model::Assumptions::designed(), investmentOf("20000"), QLocale(), 1,
-                              nullptr, QStringLiteral("$"), capital);
+    const auto facility = facilityWith(investmentOf("20000"), capital);
+    BusinessCaseWindow window(*facility, 1);
     QVERIFY(showActive(&window));
     const QString pretax = measures(window);
     QVERIFY2(pretax.contains(QStringLiteral("$169,615.15")), qPrintable(pretax));
     auto *edit = window.findChild<QLineEdit *>(field);
     QTest::keyClicks(edit, typed);
     // Given back as typed, each text in its own field.
-    const BusinessCaseWindow reopened(kDefaultValues, model::Assumptions::designed(), investmentOf("20000"), QLocale(),
-                                      1, nullptr, QStringLiteral("$"), window.capital());
+    const auto kept = facilityWith(investmentOf("20000"), window.capital());
+    const BusinessCaseWindow reopened(*kept, 1);
     QCOMPARE(reopened.findChild<QLineEdit *>(field)->text(), typed);
     QCOMPARE(reopened.capital(), window.capital());
     m_reports.clear();
@@ -290,8 +304,7 @@ void BusinessCaseWindowTest::riskRunsWhenShown()
 {
     document::FacilityDocument facility(QLocale(QLocale::English, QLocale::UnitedStates));
     facility.setInvestment(investmentOf(QStringLiteral("20000")));
-    BusinessCaseWindow window(facility.results().values, facility.assumptions(), facility.investment(), QLocale(), 1,
-                              nullptr, QStringLiteral("$"), facility.capital(), &facility);
+    BusinessCaseWindow window(facility, 1);
     QVERIFY(showActive(&window));
     const auto *lines = window.findChild<QLabel *>(QStringLiteral("riskLines"));
     QVERIFY(lines->text().isEmpty());
@@ -399,8 +412,8 @@ void BusinessCaseWindowTest::measuredReductionApplied()
     if (preset > 0)
         facility.setAssumptions(model::withFailureDrivenReduction(facility.assumptions(), preset));
     const model::Assumptions was = facility.assumptions();
-    BusinessCaseWindow window(facility.results().values, facility.assumptions(), investmentOf("20000"),
-                              facility.locale(), 1, nullptr, QStringLiteral("$"), {}, &facility);
+    facility.setInvestment(investmentOf("20000"));
+    BusinessCaseWindow window(facility, 1);
     auto *button = window.findChild<QPushButton *>(QStringLiteral("applyMeasuredReduction"));
     QVERIFY(button);
     QCOMPARE(button->isEnabled(), applied > 0);

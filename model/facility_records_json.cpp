@@ -139,8 +139,9 @@ std::optional<QLatin1StringView> readCounting(const QJsonObject &object, Countin
             return QLatin1StringView("repeatDays");
         rule.repeatDays = *read;
     }
-    const QJsonArray leftOut = object.value(QLatin1StringView("leftOut")).toArray();
-    if (std::size_t(leftOut.size()) > kMaxLeftOutOrders)
+    const QJsonValue leftOutValue = object.value(QLatin1StringView("leftOut"));
+    const QJsonArray leftOut = leftOutValue.toArray();
+    if ((!leftOutValue.isUndefined() && !leftOutValue.isArray()) || std::size_t(leftOut.size()) > kMaxLeftOutOrders)
         return QLatin1StringView("leftOut");
     for (const QJsonValue &value : leftOut) {
         const QJsonArray order = value.toArray();
@@ -362,7 +363,10 @@ std::optional<QString> readRecordsMember(const QJsonValue &value, std::optional<
     summary.endsOnFailure = endsOnFailure.toBool();
     // The failures' dates, in order within the period; files written before
     // they were kept have none.
-    const QJsonArray events = object.value(QLatin1StringView("events")).toArray();
+    const QJsonValue eventsValue = object.value(QLatin1StringView("events"));
+    if (!eventsValue.isUndefined() && !eventsValue.isArray())
+        return recordsInvalid(QLatin1StringView("events"));
+    const QJsonArray events = eventsValue.toArray();
     for (const QJsonValue &value : events) {
         const QDate date = dateOf(value);
         if (!date.isValid() || date < summary.first || date > summary.last

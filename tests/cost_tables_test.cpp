@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 // The current, Velmor and savings tables and their arithmetic faults.
 
+#include "formula_arithmetic.h"
 #include "model/cost_formulas.h"
 #include "model/cost_tables.h"
-#include "formula_arithmetic.h"
 #include "model/formula_prose.h"
 #include "model/input_table.h"
 #include "model/numeric_text.h"

@@ -177,8 +177,12 @@ BusinessCaseWindow::BusinessCaseWindow(document::FacilityDocument &facility, qre
             showRisk();
     });
     connect(&m_facility, &document::FacilityDocument::changed, this, &BusinessCaseWindow::riskChanged);
-    // The measured reduction applied: the cases and measures follow it.
-    connect(&m_facility, &document::FacilityDocument::changed, this, &BusinessCaseWindow::recompute);
+    // The measured reduction applied: the cases and measures follow it; a
+    // change of the ranges alone is the risk view's.
+    connect(&m_facility, &document::FacilityDocument::changed, this, [this](document::FacilityDocument::Changes what) {
+        if (what.testFlag(document::FacilityDocument::Change::Assumptions))
+            recompute();
+    });
 
     recompute();
     // No larger than the screen has room for, at any zoom.

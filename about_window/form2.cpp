@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "about_window/form2.h"
 
-#include "model/contact_details.h"
+#include "model/text/contact_details.h"
 #include "platform/caption_label.h"
 #include "platform/designed_look.h"
 #include "platform/picture_box.h"

@@ -2,7 +2,7 @@
 #include "app/command_line.h"
 
 #include "language/language.h"
-#include "model/message_text.h"
+#include "model/text/message_text.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "dialogs/assumptions_dialog.h"
 
-#include "model/facility_file.h"
-#include "model/message_text.h"
-#include "model/model_text.h"
-#include "model/numeric_text.h"
+#include "model/costs/model_text.h"
+#include "model/facility/facility_file.h"
+#include "model/text/message_text.h"
+#include "model/text/numeric_text.h"
 #include "platform/system_seams.h"
 
 #include <QDialogButtonBox>

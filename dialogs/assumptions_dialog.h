@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
-#include "model/cost_rows.h"
+#include "model/costs/cost_rows.h"
 
 #include <QDialog>
 #include <QLocale>

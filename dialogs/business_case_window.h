@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
-#include "model/business_case.h"
-#include "model/capital_inputs.h"
-#include "model/input_table.h"
-#include "model/risk_simulation.h"
+#include "model/costs/input_table.h"
+#include "model/finance/business_case.h"
+#include "model/finance/capital_inputs.h"
+#include "model/finance/risk_simulation.h"
 
 #include <QDialog>
 #include <QLocale>

@@ -2,8 +2,8 @@
 #include "dialogs/currency_units_dialog.h"
 
 #include "dialogs/dialog_size.h"
-#include "model/cost_rows.h"
-#include "model/money_text.h"
+#include "model/costs/cost_rows.h"
+#include "model/text/money_text.h"
 #include "platform/system_seams.h"
 
 #include <QComboBox>

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
-#include "model/currency_units.h"
-#include "model/unit_conversion.h"
+#include "model/costs/currency_units.h"
+#include "model/costs/unit_conversion.h"
 
 #include <QDialog>
 #include <QLocale>

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "dialogs/investment_fields.h"
 
-#include "model/currency_units.h"
-#include "model/facility_file.h"
+#include "model/costs/currency_units.h"
+#include "model/facility/facility_file.h"
 #include "platform/system_seams.h"
 
 #include <QFormLayout>

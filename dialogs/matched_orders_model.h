@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
-#include "model/export_table.h"
-#include "model/work_orders.h"
+#include "model/records/export_table.h"
+#include "model/records/work_orders.h"
 
 #include <QAbstractTableModel>
 

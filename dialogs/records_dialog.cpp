@@ -3,10 +3,10 @@
 
 #include "dialogs/dialog_size.h"
 #include "dialogs/matched_orders_model.h"
-#include "model/asset_failure_table.h"
-#include "model/failure_types.h"
-#include "model/message_text.h"
-#include "workbook/xlsx_records.h"
+#include "model/records/asset_failure_table.h"
+#include "model/records/failure_types.h"
+#include "model/records/xlsx_records.h"
+#include "model/text/message_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -51,7 +51,7 @@ constexpr int kNoColumn = -1;
 
 } // namespace
 
-RecordsDialog::RecordsDialog(workbook::RecordsExport records, const std::optional<model::RecordsEvidence> &previous,
+RecordsDialog::RecordsDialog(model::RecordsExport records, const std::optional<model::RecordsEvidence> &previous,
                              const QLocale &locale, qreal zoom, QWidget *parent)
     : QDialog(parent), m_records(std::move(records)), m_previous(previous), m_locale(locale)
 {
@@ -265,10 +265,10 @@ void RecordsDialog::chooseSheet(int sheet)
 {
     if (sheet == m_records.sheet)
         return;
-    const model::ExportReading read = workbook::readXlsxRecords(QFile::encodeName(m_records.path), sheet);
+    const model::ExportReading read = model::readXlsxRecords(QFile::encodeName(m_records.path), sheet);
     m_records.sheet = sheet;
     m_records.table = read.table.value_or(model::ExportTable{});
-    m_sheetProblem = read.table ? QString() : workbook::recordsRefusal(m_records.path, read.problem);
+    m_sheetProblem = read.table ? QString() : model::recordsRefusal(m_records.path, read.problem);
     model::RecordsChoice choice = model::startingChoice(m_records.table, m_previous, m_locale);
     choice.failureWords = model::failureWordsOf(m_words->text());
     choice.counting = choiceShown().counting;

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
-#include "model/records_choice.h"
-#include "model/records_evidence.h"
-#include "workbook/records_export.h"
+#include "model/records/records_choice.h"
+#include "model/records/records_evidence.h"
+#include "model/records/records_export.h"
 
 #include <QDialog>
 #include <QLocale>
@@ -43,7 +43,7 @@ class MatchedOrdersModel;
 class RecordsDialog : public QDialog {
     Q_OBJECT
 public:
-    RecordsDialog(workbook::RecordsExport records, const std::optional<model::RecordsEvidence> &previous,
+    RecordsDialog(model::RecordsExport records, const std::optional<model::RecordsEvidence> &previous,
                   const QLocale &locale, qreal zoom, QWidget *parent = nullptr);
 
     // The records as accepted; applied tells which of the two buttons it was.
@@ -65,7 +65,7 @@ private:
     void showEvidence();
     void finish(bool apply);
 
-    workbook::RecordsExport m_records;
+    model::RecordsExport m_records;
     std::optional<model::RecordsEvidence> m_previous;
     QLocale m_locale;
     QString m_sheetProblem;                            // why the chosen sheet could not be read

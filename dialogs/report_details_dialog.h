@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
-#include "model/business_case.h"
-#include "model/facility_file.h"
+#include "model/facility/facility_file.h"
+#include "model/finance/business_case.h"
 
 #include <QCoreApplication>
 #include <QDialog>

@@ -2,10 +2,10 @@
 #include "dialogs/risk_ranges_dialog.h"
 
 #include "dialogs/dialog_size.h"
-#include "model/facility_file.h"
-#include "model/message_text.h"
-#include "model/numeric_text.h"
-#include "model/risk_text.h"
+#include "model/facility/facility_file.h"
+#include "model/finance/risk_text.h"
+#include "model/text/message_text.h"
+#include "model/text/numeric_text.h"
 #include "platform/system_seams.h"
 
 #include <QCheckBox>

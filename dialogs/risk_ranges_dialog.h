@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
-#include "model/cash_flow.h"
-#include "model/cost_rows.h"
-#include "model/input_table.h"
-#include "model/risk_simulation.h"
+#include "model/costs/cost_rows.h"
+#include "model/costs/input_table.h"
+#include "model/finance/cash_flow.h"
+#include "model/finance/risk_simulation.h"
 
 #include <QDialog>
 #include <QLocale>

@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "document/facility_document.h"
 
-#include "model/numeric_text.h"
+#include "model/finance/records_risk.h"
+#include "model/text/numeric_text.h"
 
 #include <algorithm>
 

@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
-#include "model/business_case.h"
-#include "model/capital_inputs.h"
-#include "model/facility_file.h"
-#include "model/records_evidence.h"
-#include "model/results.h"
-#include "model/unit_conversion.h"
+#include "model/costs/results.h"
+#include "model/costs/unit_conversion.h"
+#include "model/facility/facility_file.h"
+#include "model/finance/business_case.h"
+#include "model/finance/capital_inputs.h"
+#include "model/records/records_evidence.h"
 
 #include <QLocale>
 #include <QObject>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "language/language.h"
 
-#include "model/message_text.h"
+#include "model/text/message_text.h"
 #include "platform/regional_locale.h"
 #include "version.h"
 

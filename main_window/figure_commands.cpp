@@ -9,13 +9,13 @@
 #include "document/facility_document.h"
 #include "main_window/figure_window.h"
 #include "main_window/main_layout.h"
-#include "model/model_text.h"
-#include "model/numeric_text.h"
-#include "model/risk_text.h"
+#include "model/costs/model_text.h"
+#include "model/finance/risk_text.h"
+#include "model/records/records_export.h"
+#include "model/text/numeric_text.h"
 #include "outputs/results_clipboard.h"
 #include "platform/system_seams.h"
 #include "report/report_page.h"
-#include "workbook/records_export.h"
 #include "workbook/workbook.h"
 
 #include <QAction>
@@ -310,7 +310,7 @@ void FigureCommands::chooseRecords()
 
 bool FigureCommands::openRecords(const QString &path)
 {
-    const workbook::RecordsExportReading read = workbook::readRecordsExport(path);
+    const model::RecordsExportReading read = model::readRecordsExport(path);
     if (!read.records) {
         tellUser(read.problem);
         return false;

@@ -37,7 +37,7 @@
 
 #include "document/facility_document.h"
 #include "main_window/figure_window.h"
-#include "model/cost_rows.h"
+#include "model/costs/cost_rows.h"
 #include "platform/control_array.h"
 
 #include <QLocale>

@@ -4,10 +4,10 @@
 // Where the main window's controls stand, in twips: the tab control's
 // coordinates include its row of tabs, a frame's are from its own corner.
 
-#include "model/cost_rows.h"
-#include "model/input_table.h"
-#include "model/results.h"
-#include "model/table_titles.h"
+#include "model/costs/cost_rows.h"
+#include "model/costs/input_table.h"
+#include "model/costs/results.h"
+#include "model/costs/table_titles.h"
 
 #include <QCoreApplication>
 #include <QString>

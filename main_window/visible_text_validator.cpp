@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "main_window/visible_text_validator.h"
 
-#include "model/numeric_text.h"
+#include "model/text/numeric_text.h"
 
 #include <utility>
 

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "outputs/business_case_charts.h"
 
-#include "model/cost_rows.h"
-#include "model/currency_units.h"
-#include "model/input_table.h"
-#include "model/money_text.h"
+#include "model/costs/cost_rows.h"
+#include "model/costs/currency_units.h"
+#include "model/costs/input_table.h"
+#include "model/text/money_text.h"
 #include "platform/designed_look.h"
 
 #include <QBarCategoryAxis>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
-#include "model/business_case.h"
+#include "model/finance/business_case.h"
 
 #include <QLocale>
 #include <QRectF>

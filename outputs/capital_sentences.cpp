@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "outputs/capital_sentences.h"
 
-#include "model/money_text.h"
-#include "model/percentage_text.h"
+#include "model/text/money_text.h"
+#include "model/text/percentage_text.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
-#include "model/cash_flow.h"
+#include "model/finance/cash_flow.h"
 
 #include <QLocale>
 #include <QString>

@@ -2,14 +2,14 @@
 #include "outputs/command_line_outputs.h"
 
 #include "document/facility_document.h"
-#include "model/facility_file.h"
-#include "model/message_text.h"
-#include "model/records_choice.h"
-#include "model/risk_simulation.h"
-#include "model/savings_check_text.h"
+#include "model/facility/facility_file.h"
+#include "model/finance/risk_simulation.h"
+#include "model/records/records_choice.h"
+#include "model/records/records_export.h"
+#include "model/records/savings_check_text.h"
+#include "model/text/message_text.h"
 #include "outputs/report_builder.h"
 #include "report/report_page.h"
-#include "workbook/records_export.h"
 #include "workbook/summary.h"
 #include "workbook/workbook.h"
 
@@ -65,30 +65,29 @@ std::optional<model::RecordsEvidence> recordsOf(const document::FacilityDocument
     const QString &path = request.file;
     bool numbered = false;
     const int sheetNumber = request.sheet.toInt(&numbered);
-    workbook::RecordsExportReading read = workbook::readRecordsExport(path, numbered ? sheetNumber - 1 : 0);
+    model::RecordsExportReading read = model::readRecordsExport(path, numbered ? sheetNumber - 1 : 0);
     if (read.records && !request.sheet.isEmpty() && !numbered) {
         const qsizetype at = read.records->sheets.indexOf(request.sheet);
         if (at < 0)
-            read = {std::nullopt,
-                    workbook::recordsRefusal(path, QCoreApplication::translate("main", "It has no sheet %1.")
-                                                       .arg(model::quotedForMessage(request.sheet)))};
+            read = {std::nullopt, model::recordsRefusal(path, QCoreApplication::translate("main", "It has no sheet %1.")
+                                                                  .arg(model::quotedForMessage(request.sheet)))};
         else if (at > 0)
-            read = workbook::readRecordsExport(path, int(at));
+            read = model::readRecordsExport(path, int(at));
     }
     // A cell's text may hold an escape sequence meant for the terminal.
     if (!read.records) {
         fail(model::escapedForMessage(read.problem));
         return std::nullopt;
     }
-    const workbook::RecordsExport &records = *read.records;
+    const model::RecordsExport &records = *read.records;
     model::RecordsChoice choice = model::startingChoice(records.table, facility.records(), facility.locale());
     if (const std::optional<QString> why = model::applyRequest(choice, records.table, request)) {
-        fail(model::escapedForMessage(workbook::recordsRefusal(path, *why)));
+        fail(model::escapedForMessage(model::recordsRefusal(path, *why)));
         return std::nullopt;
     }
     if (choice.dateOrderOpen) {
         const int column = choice.mapping[std::size_t(model::WorkOrderColumn::Date)].value_or(0);
-        fail(workbook::recordsRefusal(
+        fail(model::recordsRefusal(
             path, QCoreApplication::translate("main", "The dates of column %1 could be day first or month first "
                                                       "(03/04/2024); their order can be chosen in the window.")
                       .arg(model::quotedForMessage(records.table.header.value(column)))));
@@ -97,7 +96,7 @@ std::optional<model::RecordsEvidence> recordsOf(const document::FacilityDocument
     const model::EvidenceReading reading = model::evidenceOf(records.table, choice, records.fileName, records.sha256,
                                                              records.sheets.value(records.sheet), facility.locale());
     if (!reading.evidence) {
-        fail(model::escapedForMessage(workbook::recordsRefusal(path, reading.problem)));
+        fail(model::escapedForMessage(model::recordsRefusal(path, reading.problem)));
         return std::nullopt;
     }
     // Words kept from an earlier export may match nothing in this one; and
@@ -106,7 +105,7 @@ std::optional<model::RecordsEvidence> recordsOf(const document::FacilityDocument
     const std::optional<QStringList> &types = reading.evidence->counting.failureTypes;
     const bool noTypeChosen = types && types->isEmpty() && !request.failureTypes;
     if (reading.evidence->summary.failures == 0 && (!request.failureWords || noTypeChosen)) {
-        fail(model::escapedForMessage(workbook::recordsRefusal(path, model::noFailuresFoundText(*reading.evidence))));
+        fail(model::escapedForMessage(model::recordsRefusal(path, model::noFailuresFoundText(*reading.evidence))));
         return std::nullopt;
     }
     return reading.evidence;

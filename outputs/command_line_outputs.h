@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
-#include "model/records_request.h"
+#include "model/records/records_request.h"
 
 #include <QString>
 #include <QStringList>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "document/facility_document.h"
-#include "model/business_case.h"
+#include "model/finance/business_case.h"
 #include "report/report_content.h"
 
 #include <QDate>

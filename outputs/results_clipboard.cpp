@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "outputs/results_clipboard.h"
 
-#include "model/business_case_text.h"
-#include "model/cash_flow_text.h"
-#include "model/currency_text.h"
-#include "model/money_text.h"
-#include "model/risk_text.h"
-#include "model/savings_check_text.h"
-#include "model/table_titles.h"
+#include "model/costs/currency_text.h"
+#include "model/costs/table_titles.h"
+#include "model/finance/business_case_text.h"
+#include "model/finance/cash_flow_text.h"
+#include "model/finance/risk_text.h"
+#include "model/records/savings_check_text.h"
+#include "model/text/money_text.h"
 
 #include <QCoreApplication>
 #include <QStringList>

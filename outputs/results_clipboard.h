@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
-#include "model/business_case.h"
-#include "model/cost_rows.h"
-#include "model/records_evidence.h"
-#include "model/results.h"
-#include "model/risk_simulation.h"
+#include "model/costs/cost_rows.h"
+#include "model/costs/results.h"
+#include "model/finance/business_case.h"
+#include "model/finance/risk_simulation.h"
+#include "model/records/records_evidence.h"
 
 #include <QLocale>
 #include <QString>

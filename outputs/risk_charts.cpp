@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "outputs/risk_charts.h"
 
-#include "model/currency_units.h"
+#include "model/costs/currency_units.h"
 #include "outputs/business_case_charts.h"
 #include "platform/designed_look.h"
 

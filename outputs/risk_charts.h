@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
-#include "model/risk_simulation.h"
+#include "model/finance/risk_simulation.h"
 
 #include <QLocale>
 

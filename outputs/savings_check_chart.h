@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
-#include "model/savings_check.h"
+#include "model/records/savings_check.h"
 
 #include <QDate>
 #include <QLocale>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "platform/artwork_lettering.h"
 
-#include "model/contact_details.h"
+#include "model/text/contact_details.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>

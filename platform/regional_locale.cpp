@@ -1,8 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "platform/regional_locale.h"
 
-#include <QtGlobal>
-
 namespace platform {
 
 QLocale regionalLocaleOf(const QString &lcAll, const QString &lcNumeric, const QString &lang)
@@ -20,16 +18,6 @@ QLocale regionalLocaleOf(const QString &lcAll, const QString &lcNumeric, const Q
     if (locale.language() == QLocale::C)
         locale.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
     return locale;
-}
-
-QLocale regionalLocale()
-{
-#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
-    return regionalLocaleOf(qEnvironmentVariable("LC_ALL"), qEnvironmentVariable("LC_NUMERIC"),
-                            qEnvironmentVariable("LANG"));
-#else
-    return QLocale::system();
-#endif
 }
 
 } // namespace platform

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "report/page_layout.h"
 
-#include "model/message_text.h"
-#include "model/regional_digits.h"
+#include "model/text/message_text.h"
+#include "model/text/regional_digits.h"
 #include "resources/designed_colours.h"
 
 #include <QFontMetricsF>

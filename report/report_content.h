@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
-#include "model/business_case.h"
-#include "model/cost_rows.h"
-#include "model/input_table.h"
-#include "model/results.h"
+#include "model/costs/cost_rows.h"
+#include "model/costs/input_table.h"
+#include "model/costs/results.h"
+#include "model/finance/business_case.h"
 
 #include <QPageSize>
 #include <QString>

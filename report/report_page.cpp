@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "report/report_page.h"
 
-#include "model/message_text.h"
-#include "model/regional_digits.h"
-#include "model/safe_write.h"
+#include "model/files/safe_write.h"
+#include "model/text/message_text.h"
+#include "model/text/regional_digits.h"
 #include "report/page_layout.h"
 #include "report/savings_check_page.h"
 #include "resources/designed_colours.h"

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "report/savings_check_page.h"
 
-#include "model/message_text.h"
+#include "model/text/message_text.h"
 #include "resources/designed_colours.h"
 
 #include <QPainter>

@@ -7,7 +7,7 @@
 #include "main_window/form1.h"
 #include "main_window/main_layout.h"
 #include "main_window/welcome_text.h"
-#include "model/contact_details.h"
+#include "model/text/contact_details.h"
 #include "platform/caption_label.h"
 #include "platform/chart_control.h"
 #include "platform/picture_box.h"

@@ -3,11 +3,11 @@
 // independently (closed forms and a 60-digit evaluation), the assumptions'
 // captions, the sensitivity of the savings and the cases beside the assumed.
 
-#include "model/business_case.h"
-#include "model/business_case_text.h"
-#include "model/cost_rows.h"
-#include "model/payback.h"
-#include "model/results.h"
+#include "model/costs/cost_rows.h"
+#include "model/costs/results.h"
+#include "model/finance/business_case.h"
+#include "model/finance/business_case_text.h"
+#include "model/finance/payback.h"
 
 #include <QFile>
 #include <QTest>

@@ -6,9 +6,9 @@
 #include "dialogs/business_case_window.h"
 #include "dialogs/risk_ranges_dialog.h"
 #include "document/facility_document.h"
-#include "model/measured_reduction.h"
-#include "model/money_text.h"
-#include "model/risk_text.h"
+#include "model/finance/risk_text.h"
+#include "model/records/measured_reduction.h"
+#include "model/text/money_text.h"
 #include "outputs/business_case_charts.h"
 #include "window_test_support.h"
 

@@ -3,9 +3,9 @@
 // the flows written from their definitions in long double (powers, not year
 // by year), published textbook answers, and the closed forms of level flows.
 
-#include "model/business_case.h"
-#include "model/cash_flow.h"
-#include "model/payback.h"
+#include "model/finance/business_case.h"
+#include "model/finance/cash_flow.h"
+#include "model/finance/payback.h"
 
 #include <QTest>
 

@@ -5,7 +5,7 @@
 // either side: the failures before and after spread evenly over each year,
 // on two assets, and the savings check they come to.
 
-#include "model/records_evidence.h"
+#include "model/records/records_evidence.h"
 
 inline model::RecordsEvidence checkedRecords(int before, int after)
 {

@@ -2,11 +2,11 @@
 // The current, Velmor and savings tables and their arithmetic faults.
 
 #include "formula_arithmetic.h"
-#include "model/cost_formulas.h"
-#include "model/cost_tables.h"
-#include "model/formula_prose.h"
-#include "model/input_table.h"
-#include "model/numeric_text.h"
+#include "model/costs/cost_formulas.h"
+#include "model/costs/cost_tables.h"
+#include "model/costs/formula_prose.h"
+#include "model/costs/input_table.h"
+#include "model/text/numeric_text.h"
 
 #include <QHash>
 #include <QRandomGenerator>

@@ -3,11 +3,11 @@
 // symbols taken, the unit labels, the spreadsheet's money format and the
 // lubricant's conversion between pounds and kilograms.
 
-#include "model/currency_text.h"
-#include "model/currency_units.h"
-#include "model/money_text.h"
-#include "model/results.h"
-#include "model/unit_conversion.h"
+#include "model/costs/currency_text.h"
+#include "model/costs/currency_units.h"
+#include "model/costs/results.h"
+#include "model/costs/unit_conversion.h"
+#include "model/text/money_text.h"
 
 #include <QTest>
 

@@ -2,8 +2,9 @@
 // Facility files: saving and opening the figures in and across regional
 // settings, refusing bad files, and saving that never harms the old file.
 
-#include "model/facility_file.h"
-#include "model/numeric_text.h"
+#include "model/facility/facility_file.h"
+#include "model/finance/records_risk.h"
+#include "model/text/numeric_text.h"
 #include "system_test_support.h"
 
 #include <QDir>

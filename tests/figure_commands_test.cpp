@@ -8,7 +8,7 @@
 #include "main_window/figure_commands.h"
 #include "main_window/form1.h"
 #include "main_window/main_layout.h"
-#include "model/money_text.h"
+#include "model/text/money_text.h"
 #include "platform/tab_control.h"
 #include "system_test_support.h"
 #include "window_test_support.h"

@@ -9,7 +9,7 @@
 
 #include "main_window/form1.h"
 #include "main_window/main_layout.h"
-#include "model/input_table.h"
+#include "model/costs/input_table.h"
 #include "platform/caption_label.h"
 #include "platform/chart_control.h"
 #include "platform/system_seams.h"

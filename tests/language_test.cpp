@@ -2,9 +2,9 @@
 // Which language the interface starts in, how the choice is kept, and that
 // installing one translates the program's texts and leaves numbers alone.
 #include "language/language.h"
-#include "model/business_case_text.h"
-#include "model/cost_rows.h"
-#include "model/numeric_text.h"
+#include "model/costs/cost_rows.h"
+#include "model/finance/business_case_text.h"
+#include "model/text/numeric_text.h"
 #include "outputs/report_builder.h"
 #include "outputs/results_clipboard.h"
 #include "system_test_support.h"

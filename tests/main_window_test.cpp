@@ -7,7 +7,7 @@
 #include "main_window/form1.h"
 #include "main_window/main_layout.h"
 #include "main_window/welcome_text.h"
-#include "model/input_table.h"
+#include "model/costs/input_table.h"
 #include "platform/caption_label.h"
 #include "platform/chart_control.h"
 #include "platform/designed_look.h"

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 // The currency text of the result labels and the plain text the chart gets.
 
-#include "model/business_case_text.h"
-#include "model/cost_rows.h"
-#include "model/money_text.h"
-#include "model/numeric_text.h"
-#include "model/percentage_text.h"
+#include "model/costs/cost_rows.h"
+#include "model/finance/business_case_text.h"
+#include "model/text/money_text.h"
+#include "model/text/numeric_text.h"
+#include "model/text/percentage_text.h"
 
 #include <QLocale>
 #include <QTest>

@@ -2,8 +2,8 @@
 // How typed input text reads as a figure in the user's regional settings,
 // and what an input field keeps of typed or pasted text.
 
-#include "model/numeric_text.h"
-#include "model/regional_digits.h"
+#include "model/text/numeric_text.h"
+#include "model/text/regional_digits.h"
 
 #include <QLocale>
 #include <QTest>

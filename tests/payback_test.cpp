@@ -2,7 +2,7 @@
 // What an installed system pays back: months until the savings have paid
 // its price, and what is left after three and five years.
 
-#include "model/payback.h"
+#include "model/finance/payback.h"
 
 #include <QTest>
 

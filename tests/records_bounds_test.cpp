@@ -5,9 +5,9 @@
 // a copy of the process and must end, within 10 s and 500 MB, in a result or
 // in a refusal that names the file.
 
-#include "model/records_choice.h"
+#include "model/records/records_choice.h"
+#include "model/records/records_export.h"
 #include "system_test_support.h"
-#include "workbook/records_export.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,10 +27,10 @@ enum Outcome { Refused = 10, Read = 11, RefusedUnnamed = 12 };
 
 int readExport(const QString &path)
 {
-    const workbook::RecordsExportReading read = workbook::readRecordsExport(path);
+    const model::RecordsExportReading read = model::readRecordsExport(path);
     if (!read.records)
         return read.problem.contains(QFileInfo(path).fileName()) ? Refused : RefusedUnnamed;
-    const workbook::RecordsExport &records = *read.records;
+    const model::RecordsExport &records = *read.records;
     const model::RecordsChoice choice = model::startingChoice(records.table, std::nullopt, QLocale::c());
     const model::EvidenceReading evidence =
         model::evidenceOf(records.table, choice, records.fileName, records.sha256, QString(), QLocale::c());

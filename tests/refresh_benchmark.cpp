@@ -2,8 +2,8 @@
 // Cost of what one tab change asks of the model: twelve fields tested and
 // converted, three tables computed, eighteen captions formatted.
 
-#include "model/input_table.h"
-#include "model/results.h"
+#include "model/costs/input_table.h"
+#include "model/costs/results.h"
 
 #include <QTest>
 

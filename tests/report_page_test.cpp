@@ -2,7 +2,7 @@
 // The customer report's page: one page of the regional paper size, every
 // text on it as real text, and a failed write that leaves nothing behind.
 
-#include "model/money_text.h"
+#include "model/text/money_text.h"
 #include "pdf_words.h"
 #include "platform/bundled_fonts.h"
 #include "platform/chart_control.h"

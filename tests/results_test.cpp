@@ -3,8 +3,8 @@
 // the tables computed up to an arithmetic fault, and their currency texts.
 
 #include "default_figures.h"
-#include "model/input_table.h"
-#include "model/results.h"
+#include "model/costs/input_table.h"
+#include "model/costs/results.h"
 
 #include <QTest>
 

@@ -5,13 +5,14 @@
 // for ranges of no width, the analytic mean, the same figures for the same
 // seed, and a standard error that falls as 1 ÷ √N.
 
-#include "model/business_case.h"
-#include "model/failure_rate.h"
-#include "model/numeric_text.h"
-#include "model/records_evidence.h"
-#include "model/results.h"
-#include "model/risk_simulation.h"
-#include "model/risk_text.h"
+#include "model/costs/results.h"
+#include "model/finance/business_case.h"
+#include "model/finance/records_risk.h"
+#include "model/finance/risk_simulation.h"
+#include "model/finance/risk_text.h"
+#include "model/records/failure_rate.h"
+#include "model/records/records_evidence.h"
+#include "model/text/numeric_text.h"
 
 #include <QTest>
 

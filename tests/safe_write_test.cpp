@@ -5,9 +5,9 @@
 // and say why; a write that works keeps the replaced file's permissions and
 // links, clears what a killed write left and reaches the disk.
 
-#include "model/facility_file.h"
-#include "model/message_text.h"
-#include "model/safe_write.h"
+#include "model/facility/facility_file.h"
+#include "model/files/safe_write.h"
+#include "model/text/message_text.h"
 #include "report/report_page.h"
 #include "workbook/summary.h"
 

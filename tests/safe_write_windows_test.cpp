@@ -4,8 +4,8 @@
 // leaves nothing beside it, and what a killed write left is cleared unless a
 // running write holds it.
 
-#include "model/facility_file.h"
-#include "model/safe_write.h"
+#include "model/facility/facility_file.h"
+#include "model/files/safe_write.h"
 #include "report/report_page.h"
 #include "workbook/summary.h"
 

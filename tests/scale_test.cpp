@@ -8,7 +8,7 @@
 #include "about_window/form2.h"
 #include "main_window/form1.h"
 #include "main_window/main_layout.h"
-#include "model/input_table.h"
+#include "model/costs/input_table.h"
 #include "platform/artwork_lettering.h"
 #include "platform/caption_label.h"
 #include "platform/chart_control.h"

@@ -8,7 +8,7 @@
 // fits its label, and the default figures where the window shows them.
 
 #include "default_figures.h"
-#include "model/business_case.h"
+#include "model/finance/business_case.h"
 #include "platform/bundled_fonts.h"
 #include "platform/caption_label.h"
 #include "platform/system_seams.h"

@@ -3,16 +3,16 @@
 // every delimiter, encoding and date form, decimal commas, quoted line
 // breaks, duplicate rows, and files that are no table.
 
-#include "model/csv_table.h"
-#include "model/failure_trend.h"
-#include "model/failure_types.h"
-#include "model/records_choice.h"
-#include "model/records_evidence.h"
-#include "model/records_request.h"
-#include "model/savings_check.h"
-#include "model/savings_check_text.h"
-#include "model/work_orders.h"
-#include "workbook/xlsx_records.h"
+#include "model/records/csv_table.h"
+#include "model/records/failure_trend.h"
+#include "model/records/failure_types.h"
+#include "model/records/records_choice.h"
+#include "model/records/records_evidence.h"
+#include "model/records/records_request.h"
+#include "model/records/savings_check.h"
+#include "model/records/savings_check_text.h"
+#include "model/records/work_orders.h"
+#include "model/records/xlsx_records.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -158,7 +158,7 @@ void WorkOrdersTest::workbookRead()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("records.xlsx"));
     QFile::copy(QStringLiteral(":/data/work_orders.xlsx"), path);
-    const model::ExportReading xlsx = workbook::readXlsxRecords(QFile::encodeName(path), 0);
+    const model::ExportReading xlsx = model::readXlsxRecords(QFile::encodeName(path), 0);
     QVERIFY2(xlsx.table, qPrintable(xlsx.problem));
     const model::ExportTable csv = *model::readCsv(sample("work_orders_comma.csv")).table;
     QCOMPARE(xlsx.table->header, csv.header);
@@ -170,10 +170,10 @@ void WorkOrdersTest::workbookRead()
     QVERIFY2(records.summary, qPrintable(records.problem));
     QCOMPARE(records.summary->failures, 17);
     QCOMPARE(*records.summary->medianHours, 4.2);
-    QVERIFY(!workbook::readXlsxRecords(QFile::encodeName(path), 3).table);
+    QVERIFY(!model::readXlsxRecords(QFile::encodeName(path), 3).table);
     const QString text = dir.filePath(QStringLiteral("records.csv"));
     QFile::copy(QStringLiteral(":/data/work_orders_comma.csv"), text);
-    QVERIFY(!workbook::readXlsxRecords(QFile::encodeName(text), 0).table);
+    QVERIFY(!model::readXlsxRecords(QFile::encodeName(text), 0).table);
 }
 
 // A sheet as people lay one out: a title merged across the columns above
@@ -195,7 +195,7 @@ void WorkOrdersTest::mergedCellsRead()
         worksheet_write_string(sheet, r + 2, 2, orders[r][1], nullptr);
     }
     QCOMPARE(workbook_close(book), LXW_NO_ERROR);
-    const model::ExportReading reading = workbook::readXlsxRecords(path, 0);
+    const model::ExportReading reading = model::readXlsxRecords(path, 0);
     QVERIFY2(reading.table, qPrintable(reading.problem));
     QCOMPARE(reading.table->header, (QStringList{"Date", "Asset", "Description"}));
     QCOMPARE(reading.table->rowCount(), std::size_t(3));

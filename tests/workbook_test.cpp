@@ -4,10 +4,10 @@
 // program's own figures to the cent.
 
 #include "checked_records.h"
-#include "model/asset_failure_table.h"
-#include "model/business_case.h"
-#include "model/results.h"
-#include "model/savings_check_text.h"
+#include "model/costs/results.h"
+#include "model/finance/business_case.h"
+#include "model/records/asset_failure_table.h"
+#include "model/records/savings_check_text.h"
 #include "spreadsheet_support.h"
 #include "system_test_support.h"
 #include "workbook/records_sheets.h"

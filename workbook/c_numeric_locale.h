@@ -3,13 +3,8 @@
 
 #include <QString>
 
+#include <memory>
 #include <optional>
-
-#ifdef _WIN32
-#include <string>
-#else
-#include <locale.h>
-#endif
 
 namespace workbook {
 
@@ -29,14 +24,11 @@ public:
     const std::optional<QString> &failure() const { return m_failure; }
 
 private:
+    // What is put back at the end, in the system's own terms: each system
+    // has a file of its own (c_numeric_locale_posix.cpp, _windows.cpp).
+    struct Saved;
+    std::unique_ptr<Saved> m_saved;
     std::optional<QString> m_failure;
-#ifdef _WIN32
-    int m_previousMode = 0;
-    std::string m_previousLocale;
-#else
-    locale_t m_numbers = locale_t(0);
-    locale_t m_previous = locale_t(0);
-#endif
 };
 
 } // namespace workbook

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "workbook/records_sheets.h"
 
-#include "model/asset_failure_table.h"
-#include "model/savings_check_text.h"
+#include "model/records/asset_failure_table.h"
+#include "model/records/savings_check_text.h"
 #include "workbook/xlsx_file.h"
 
 #include <QCoreApplication>

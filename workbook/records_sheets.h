@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
-#include "model/records_evidence.h"
+#include "model/records/records_evidence.h"
 
 #include <QLocale>
 #include <QString>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "workbook/risk_sheets.h"
 
-#include "model/risk_text.h"
+#include "model/finance/risk_text.h"
 #include "workbook/xlsx_file.h"
 
 #include <QCoreApplication>

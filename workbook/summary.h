@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
-#include "model/facility_file.h"
+#include "model/facility/facility_file.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
-#include "model/business_case.h"
-#include "model/capital_inputs.h"
-#include "model/cost_rows.h"
-#include "model/currency_units.h"
-#include "model/input_table.h"
-#include "model/records_evidence.h"
-#include "model/risk_simulation.h"
+#include "model/costs/cost_rows.h"
+#include "model/costs/currency_units.h"
+#include "model/costs/input_table.h"
+#include "model/finance/business_case.h"
+#include "model/finance/capital_inputs.h"
+#include "model/finance/risk_simulation.h"
+#include "model/records/records_evidence.h"
 
 #include <QLocale>
 #include <QString>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "workbook/xlsx_file.h"
 
-#include "model/message_text.h"
+#include "model/text/message_text.h"
 #include "workbook/c_numeric_locale.h"
 #include "workbook/scratch_file.h"
 #include "workbook/silenced_standard_error.h"

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
-#include "model/safe_write.h"
+#include "model/files/safe_write.h"
 
 #include <QDate>
 #include <QString>

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "workbook/xlsx_parts.h"
 
-#include "model/message_text.h"
-#include "workbook/zip_member_device.h"
+#include "model/files/zip_member_device.h"
+#include "model/text/message_text.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -55,7 +55,7 @@ QString temporaryFolderHint()
 ZipReading readZip(const QByteArray &path)
 {
     ZipReading reading;
-    unzFile archive = openZip(path);
+    unzFile archive = model::openZip(path);
     if (!archive)
         return reading;
     int step = unzGoToFirstFile(archive);

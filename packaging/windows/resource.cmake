@@ -4,25 +4,25 @@
 #
 # The version is the project's, the product name the one the Linux menu entry
 # shows, and the company and copyright line are read from
-# model/contact_details.h, so that the file properties say what the About
+# model/text/contact_details.h, so that the file properties say what the About
 # window says. The same values go into installer_defines.nsh for the installer.
 
 set(VELMOR_PRODUCT_NAME "Velmor Cost Savings Calculator")
 
 # contact_string(NAME OUT): the text of `inline constexpr const char *NAME = "...";`
-# in model/contact_details.h as UTF-8. The header writes its two non-ASCII
+# in model/text/contact_details.h as UTF-8. The header writes its two non-ASCII
 # signs as \u escapes; any other escape would end up in the file properties
 # verbatim, so it stops the configuration instead.
 function(contact_string name out)
-  file(STRINGS ${PROJECT_SOURCE_DIR}/model/contact_details.h lines REGEX "${name} = \"")
+  file(STRINGS ${PROJECT_SOURCE_DIR}/model/text/contact_details.h lines REGEX "${name} = \"")
   if(NOT lines MATCHES "${name} = \"([^\"]*)\"")
-    message(FATAL_ERROR "${name} not found in model/contact_details.h")
+    message(FATAL_ERROR "${name} not found in model/text/contact_details.h")
   endif()
   set(text "${CMAKE_MATCH_1}")
   string(REPLACE "\\u00AE" "®" text "${text}")
   string(REPLACE "\\u00A9" "©" text "${text}")
   if(text MATCHES "\\\\")
-    message(FATAL_ERROR "${name} in model/contact_details.h has an escape the Windows resource cannot show: ${text}")
+    message(FATAL_ERROR "${name} in model/text/contact_details.h has an escape the Windows resource cannot show: ${text}")
   endif()
   set(${out} "${text}" PARENT_SCOPE)
 endfunction()

@@ -15,7 +15,7 @@
 // A figure that is not finite gives an empty text.
 
 #include "fuzz_support.h"
-#include "model/money_text.h"
+#include "model/text/money_text.h"
 
 #include <QRegularExpression>
 #include <QString>

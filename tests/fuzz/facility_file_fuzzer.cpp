@@ -11,8 +11,8 @@
 //     text is unchanged; the figures so shown save and open again unchanged.
 
 #include "fuzz_support.h"
-#include "model/facility_file.h"
-#include "model/numeric_text.h"
+#include "model/facility/facility_file.h"
+#include "model/text/numeric_text.h"
 
 #include <QByteArray>
 

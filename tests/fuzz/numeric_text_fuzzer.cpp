@@ -26,7 +26,7 @@
 // characters, keeps it unchanged, and keeps every figure the text was.
 
 #include "fuzz_support.h"
-#include "model/numeric_text.h"
+#include "model/text/numeric_text.h"
 
 #include <QRegularExpression>
 #include <QString>

@@ -11,7 +11,7 @@
 //     strtod once <D> is a period, within 15 significant digits of the figure.
 
 #include "fuzz_support.h"
-#include "model/money_text.h"
+#include "model/text/money_text.h"
 
 #include <QRegularExpression>
 #include <QString>

@@ -8,9 +8,9 @@
 // window first shows it, to evidence or to a reason.
 
 #include "fuzz_support.h"
-#include "model/csv_table.h"
-#include "model/records_choice.h"
-#include "workbook/xlsx_records.h"
+#include "model/records/csv_table.h"
+#include "model/records/records_choice.h"
+#include "model/records/xlsx_records.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         QTemporaryFile file;
         if (!file.open() || file.write(bytes) != bytes.size() || !file.flush())
             return 0;
-        reading = workbook::readXlsxRecords(QFile::encodeName(file.fileName()), 0);
+        reading = model::readXlsxRecords(QFile::encodeName(file.fileName()), 0);
     } else {
         reading = model::readCsv(bytes);
     }

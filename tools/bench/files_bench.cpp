@@ -13,12 +13,12 @@
 #include "app/application_setup.h"
 #include "main_window/figure_commands.h"
 #include "main_window/form1.h"
-#include "model/business_case.h"
-#include "model/csv_table.h"
-#include "model/records_choice.h"
-#include "model/results.h"
-#include "model/risk_simulation.h"
-#include "model/work_orders.h"
+#include "model/costs/results.h"
+#include "model/finance/business_case.h"
+#include "model/finance/risk_simulation.h"
+#include "model/records/csv_table.h"
+#include "model/records/records_choice.h"
+#include "model/records/work_orders.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

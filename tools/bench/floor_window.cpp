@@ -7,7 +7,7 @@
 // decoded from the resources.
 
 #include "main_window/main_layout.h"
-#include "model/input_table.h"
+#include "model/costs/input_table.h"
 #include "platform/designed_look.h"
 #include "tools/bench/bench_probe.h"
 

@@ -1,0 +1,47 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#pragma once
+
+#include "model/finance/business_case.h"
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+namespace model {
+
+// The measures of a business case as the Business Case window, the report
+// and the clipboard write them, one line each, in the regional settings:
+// "Simple payback: 4.8 months", "Net present value at 10%: $169,615.15",
+// "Internal rate of return: none, the cash flows never change sign". A
+// payback beyond the years evaluated says so.
+// Money is written in the currency of symbol.
+QStringList measureLines(const BusinessCase &measures, const Investment &investment, const QLocale &locale,
+                         QStringView symbol = u"$");
+
+// The values at which the assumed case's NPV is zero, one line each:
+// "Break-even system price: $131,207.52", "The case holds down to 38.0% of
+// the assumed reductions.", "Break-even bearing failures: 0.9 a year".
+QStringList breakEvenLines(const BreakEven &breakEven, const QLocale &locale, QStringView symbol = u"$");
+
+// The rates, in per cent, at which the NPV is shown when the flows change
+// sign more than once and so no single IRR can be given.
+inline constexpr double kNpvProfileRates[] = {0, 5, 10, 20, 50, 100};
+// "$1,200.00 at 0%, $800.00 at 5%, ...": the NPV at each of those rates.
+QString npvProfileText(const CashFlowTable &table, const QLocale &locale, QStringView symbol = u"$");
+
+// One measure's figure alone, as a table cell shows it.
+QString paybackText(const BusinessCase &measures, const QLocale &locale);
+QString npvText(const BusinessCase &measures, const QLocale &locale, QStringView symbol = u"$");
+
+// The name of a case: "Conservative", "Assumed", "Optimistic".
+QString scenarioName(Scenario scenario);
+
+// How the measures are computed, for the report's note; with capital inputs
+// other than the defaults it says that the nets are the cash-flow table's.
+QString measuresNote(const Investment &investment, const QLocale &locale, bool capitalInputs = false);
+
+// A rate or share as a percentage, one decimal, grouped, its sign set by
+// withPercentSign(): 2.4962 is "249.6%", "249,6 %" in Germany.
+QString percentOf(double fraction, const QLocale &locale);
+
+} // namespace model

@@ -1,0 +1,333 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#include "model/finance/cash_flow.h"
+
+#include "model/costs/results.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace model {
+namespace {
+
+// (1 + percent)^(t − 1) − 1, the growth of year t over year 1, accurate for
+// small rates as well.
+double growthBy(int t, double percent) { return std::expm1((t - 1) * std::log1p(percent / 100)); }
+
+double savingsInYear(const CostTable &savings, const CapitalInputs &capital, int t)
+{
+    double value = savings.row(kRowCount);
+    for (int k = 1; k <= kReducedRowCount; ++k) {
+        const double escalation = capital.escalationPercentOfRow(k);
+        if (escalation != 0 && t > 1)
+            value += savings.row(k) * growthBy(t, escalation);
+    }
+    return t == 1 ? value * (capital.firstYearSharePercent / 100) : value;
+}
+
+// The year's flows discounted: its savings, upkeep and tax by factor, a
+// residual value, which falls at the period's end, by the year-end factor.
+double discountedFlow(const CashFlowYear &year, double factor, double yearEndFactor)
+{
+    const double operating = year.operatingNet() * factor;
+    return year.residualAfterTax != 0 ? operating + year.residualAfterTax * yearEndFactor : operating;
+}
+
+// The NPV at the growth factor g = 1 + rate, summed year by year as the
+// table's cumulative discounted net is, so that at the table's own rate it
+// is that figure to the last bit.
+double presentValue(const CashFlowTable &table, double g)
+{
+    const double half = table.timing == CashFlowTiming::MidYear ? std::sqrt(g) : 1;
+    double value = table.years.front().net;
+    double discount = 1;
+    for (std::size_t t = 1; t < table.years.size(); ++t) {
+        discount /= g;
+        value += discountedFlow(table.years[t], table.timing == CashFlowTiming::MidYear ? discount * half : discount,
+                                discount);
+    }
+    return value;
+}
+
+// How often the flows, in the order they fall, change sign; zeros do not
+// count. By Descartes' rule of signs the NPV, a polynomial in 1 ÷ g (or in
+// 1 ÷ √g at mid-year), has at most that many roots above −100 %, and exactly
+// one when the flows change sign once.
+int signChanges(const CashFlowTable &table)
+{
+    int changes = 0;
+    int sign = 0;
+    const auto add = [&](double flow) {
+        const int s = flow > 0 ? 1 : flow < 0 ? -1 : 0;
+        if (s != 0 && sign != 0 && s != sign)
+            ++changes;
+        if (s != 0)
+            sign = s;
+    };
+    for (const CashFlowYear &year : table.years) {
+        if (table.timing == CashFlowTiming::MidYear && year.residualAfterTax != 0) {
+            add(year.operatingNet());
+            add(year.residualAfterTax);
+        } else {
+            add(year.net);
+        }
+    }
+    return changes;
+}
+
+// The rate at which the present value of flows that change sign once is
+// zero. The root may lie anywhere from just above −100 % to rates beyond any
+// bound: it is bracketed by doubling or halving the growth factor, then
+// bisected, geometrically while the bracket spans more than a factor of two.
+// Only the present value's sign is used, which is that of the last flow below
+// the root and of the first above it.
+double internalRate(const CashFlowTable &table)
+{
+    const auto sign = [&](double g) { return presentValue(table, g) > 0 ? 1 : -1; };
+    const int signAtLow = sign(std::numeric_limits<double>::min());
+    double lo = 1;
+    double hi = 1;
+    if (sign(1) == signAtLow) {
+        while (sign(hi) == signAtLow) {
+            if (hi > 1e300) // a rate beyond any figure: an overflow, not "none"
+                return std::numeric_limits<double>::infinity();
+            lo = hi;
+            hi *= 2;
+        }
+    } else {
+        while (sign(lo) != signAtLow) {
+            if (lo < 1e-300) // the root lies within 10^-300 of −100 %
+                return lo - 1;
+            hi = lo;
+            lo /= 2;
+        }
+    }
+    for (int step = 0; step < 4000 && hi - lo > 4 * std::numeric_limits<double>::epsilon() * hi; ++step) {
+        const double mid = hi > 2 * lo ? std::sqrt(lo) * std::sqrt(hi) : lo + (hi - lo) / 2;
+        if (mid <= lo || mid >= hi)
+            break;
+        (sign(mid) == signAtLow ? lo : hi) = mid;
+    }
+    return lo + (hi - lo) / 2 - 1;
+}
+
+// Σ over years 1 to t of a column, as t times year 1's value plus what each
+// year differs from it by: level flows sum to value × t, to the last bit.
+template <typename Column>
+double sumOverYears(const CashFlowTable &table, int t, Column column)
+{
+    const double first = column(table.years[1]);
+    double differences = 0;
+    for (int s = 1; s <= t; ++s)
+        differences += column(table.years[std::size_t(s)]) - first;
+    return first * t + differences;
+}
+
+// The x at which a line through (x0, y0) and (x1, y1) is zero.
+std::optional<double> zeroOfLine(double x0, double y0, double x1, double y1)
+{
+    if (!(y0 != y1))
+        return std::nullopt;
+    const double x = x0 + (x1 - x0) * (y0 / (y0 - y1));
+    return std::isfinite(x) ? std::optional(x) : std::nullopt;
+}
+
+} // namespace
+
+double CapitalInputs::escalationPercentOfRow(int k) const
+{
+    switch (k) {
+    case 1:
+    case 4:
+        return labourEscalationPercent;
+    case 2:
+        return lubricantEscalationPercent;
+    case 3:
+        return bearingEscalationPercent;
+    case 5:
+        return productionValueEscalationPercent;
+    }
+    return 0;
+}
+
+CashFlowTable cashFlowTableOf(const CostTable &savings, const Investment &investment, const CapitalInputs &capital)
+{
+    CashFlowTable table;
+    const double initial = investment.initial();
+    const int period = std::max(1, investment.years);
+    const double g = 1 + investment.discountRatePercent / 100;
+    const double half = capital.timing == CashFlowTiming::MidYear ? std::sqrt(g) : 1;
+    const double taxRate = capital.taxRatePercent / 100;
+    table.initial = initial;
+    table.discountRatePercent = investment.discountRatePercent;
+    table.timing = capital.timing;
+    table.years.resize(std::size_t(period) + 1);
+
+    CashFlowYear &start = table.years.front();
+    start.investment = initial;
+    start.bookValue = initial;
+    start.net = -initial;
+    start.discountedNet = start.net;
+    start.cumulativeDiscounted = start.net;
+    double discount = 1;
+    for (int t = 1; t <= period; ++t) {
+        CashFlowYear &year = table.years[std::size_t(t)];
+        const CashFlowYear &before = table.years[std::size_t(t - 1)];
+        year.year = t;
+        year.savings = savingsInYear(savings, capital, t);
+        year.upkeep = investment.yearlyUpkeep;
+        if (capital.upkeepEscalationPercent != 0 && t > 1)
+            year.upkeep += investment.yearlyUpkeep * growthBy(t, capital.upkeepEscalationPercent);
+        switch (capital.depreciation) {
+        case Depreciation::None:
+            year.bookValue = initial;
+            break;
+        case Depreciation::StraightLine: {
+            // From the outlay rather than year by year, so that it is exactly
+            // nothing at the depreciation period's end.
+            const int life = std::max(1, capital.depreciationYears);
+            year.bookValue = t >= life ? 0 : initial * (life - t) / life;
+            break;
+        }
+        case Depreciation::DecliningBalance:
+            year.bookValue = before.bookValue - before.bookValue * (capital.decliningRatePercent / 100);
+            break;
+        }
+        year.depreciation = before.bookValue - year.bookValue;
+        if (taxRate != 0)
+            year.tax = taxRate * (year.savings - year.upkeep - year.depreciation);
+        if (t == period) {
+            const double residual = capital.residualValue;
+            year.residualAfterTax = taxRate != 0 ? residual - taxRate * (residual - year.bookValue) : residual;
+        }
+        year.net = year.operatingNet();
+        if (year.residualAfterTax != 0)
+            year.net += year.residualAfterTax;
+        discount /= g;
+        year.discountFactor = capital.timing == CashFlowTiming::MidYear ? discount * half : discount;
+        year.discountedNet = discountedFlow(year, year.discountFactor, discount);
+        year.cumulativeDiscounted = before.cumulativeDiscounted + year.discountedNet;
+    }
+    // −initial + Σ net, summed so that level flows give −initial + t × net.
+    for (int t = 0; t <= period; ++t)
+        table.years[std::size_t(t)].cumulative =
+            -initial + (t == 0 ? 0 * table.years[1].net : sumOverYears(table, t, [](const CashFlowYear &year) {
+                return year.net;
+            }));
+    return table;
+}
+
+double npvAt(const CashFlowTable &table, double discountRatePercent)
+{
+    return presentValue(table, 1 + discountRatePercent / 100);
+}
+
+PaybackTime simplePaybackOf(const CashFlowTable &table)
+{
+    const int period = table.period();
+    // Year t's pace reaches the outlay at (initial − what the years before it
+    // brought above that pace) ÷ pace: for level flows initial ÷ pace itself.
+    const auto monthsAt = [&](int t, double pace) {
+        double ahead = 0;
+        for (int s = 1; s < t; ++s)
+            ahead += table.years[std::size_t(s)].net - pace;
+        return (table.initial - ahead) / (pace / 12);
+    };
+    for (int t = 1; t <= period; ++t) {
+        const CashFlowYear &year = table.years[std::size_t(t)];
+        const double operating = year.operatingNet();
+        if (operating > 0 && table.years[std::size_t(t - 1)].cumulative + operating >= 0)
+            return {PaybackState::Within, monthsAt(t, operating)};
+        if (year.residualAfterTax != 0 && year.cumulative >= 0)
+            return {PaybackState::Within, 12.0 * t};
+    }
+    const double last = table.years.back().operatingNet();
+    if (last > 0)
+        return {PaybackState::NotWithinPeriod, monthsAt(period + 1, last)};
+    return {PaybackState::Never, std::nullopt};
+}
+
+PaybackTime discountedPaybackOf(const CashFlowTable &table)
+{
+    const int period = table.period();
+    double covered = table.years.front().cumulativeDiscounted;
+    for (int t = 1; t <= period; ++t) {
+        const CashFlowYear &year = table.years[std::size_t(t)];
+        const double flow = year.residualAfterTax != 0 ? year.operatingNet() * year.discountFactor : year.discountedNet;
+        if (flow > 0 && covered + flow >= 0)
+            return {PaybackState::Within, (t - 1) + -covered / flow};
+        if (year.residualAfterTax != 0 && year.cumulativeDiscounted >= 0)
+            return {PaybackState::Within, double(t)};
+        covered = year.cumulativeDiscounted;
+    }
+    return {table.years.back().operatingNet() > 0 ? PaybackState::NotWithinPeriod : PaybackState::Never, std::nullopt};
+}
+
+CashFlowMeasures measuresOf(const CashFlowTable &table)
+{
+    CashFlowMeasures measures;
+    const double initial = table.initial;
+    const int period = table.period();
+    measures.npv = table.npv();
+    const int changes = signChanges(table);
+    if (changes == 1)
+        measures.irr = internalRate(table);
+    measures.irrUnclear = changes > 1;
+    if (initial != 0) {
+        const CashFlowYear &last = table.years.back();
+        // Summed column by column, so that a pre-tax case without a residual
+        // value is (savings × N − upkeep × N − initial) ÷ initial.
+        double gain = sumOverYears(table, period, [](const CashFlowYear &year) { return year.savings; })
+                      - sumOverYears(table, period, [](const CashFlowYear &year) { return year.upkeep; });
+        if (std::any_of(table.years.begin(), table.years.end(), [](const CashFlowYear &year) { return year.tax != 0; }))
+            gain -= sumOverYears(table, period, [](const CashFlowYear &year) { return year.tax; });
+        if (last.residualAfterTax != 0)
+            gain += last.residualAfterTax;
+        measures.roi = (gain - initial) / initial;
+        if (*measures.roi >= -1)
+            measures.annualisedRoi = std::pow(1 + *measures.roi, 1.0 / period) - 1;
+        measures.profitabilityIndex = measures.npv / initial + 1;
+    }
+    if (initial > 0) {
+        measures.simplePayback = simplePaybackOf(table);
+        measures.discountedPayback = discountedPaybackOf(table);
+    }
+    return measures;
+}
+
+BreakEven breakEvenOf(const InputValues &values, const Assumptions &assumptions, const Investment &investment,
+                      const CapitalInputs &capital)
+{
+    // The tax is a fixed share of each year's taxable income, below zero a
+    // credit, and the depreciation a fixed share of the outlay, so the NPV is
+    // linear in the price, in a share of every saving and in the failures
+    // (rows 3 to 5 are proportional to them): two points give each root.
+    BreakEven breakEven;
+    const auto npvOf = [&](const InputValues &figures, const Investment &spent) -> std::optional<double> {
+        const Results results = computeResults(figures, assumptions);
+        if (!results.complete())
+            return std::nullopt;
+        return cashFlowTableOf(results.table(Table::Savings), spent, capital).npv();
+    };
+    const std::optional<double> npv = npvOf(values, investment);
+    if (!npv)
+        return breakEven;
+
+    Investment dearer = investment;
+    dearer.systemPrice += std::max(1.0, investment.systemPrice);
+    if (const std::optional<double> dearerNpv = npvOf(values, dearer))
+        breakEven.systemPrice = zeroOfLine(investment.systemPrice, *npv, dearer.systemPrice, *dearerNpv);
+
+    breakEven.reductionShare = zeroOfLine(0, cashFlowTableOf(CostTable{}, investment, capital).npv(), 1, *npv);
+
+    InputValues failures = values;
+    failures[std::size_t(Input::BearingFailures)] = 0;
+    const std::optional<double> none = npvOf(failures, investment);
+    failures[std::size_t(Input::BearingFailures)] = 1;
+    const std::optional<double> one = npvOf(failures, investment);
+    if (none && one)
+        breakEven.bearingFailures = zeroOfLine(0, *none, 1, *one);
+    return breakEven;
+}
+
+} // namespace model

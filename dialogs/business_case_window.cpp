@@ -297,32 +297,40 @@ void BusinessCaseWindow::accept()
     QDialog::accept();
 }
 
+const model::BusinessCaseStudy &BusinessCaseWindow::study() const
+{
+    static const model::BusinessCaseStudy none;
+    return m_outcome.study ? *m_outcome.study : none;
+}
+
+bool BusinessCaseWindow::hasInvestment() const { return m_outcome.investment.investment.has_value(); }
+
 void BusinessCaseWindow::recompute()
 {
-    const model::InvestmentReading reading = model::readInvestment(m_fields->texts(), m_facility.locale());
-    const model::CapitalReading capital = model::readCapitalInputs(this->capital(), m_facility.locale());
+    // The facility with the investment and capital inputs as typed here.
+    model::FacilityFigures typed = m_facility.figures();
+    typed.investment = investment();
+    typed.capital = capital();
+    m_outcome = model::outcomeOf(typed, m_facility.locale(),
+                                 {m_facility.heldAsNoNumber(), m_step->value(), model::StudyReach::Always});
     // An investment read with capital inputs that do not is not evaluated.
-    const QString problem = !reading.problem.isEmpty() ? reading.problem : capital.problem;
-    m_hasInvestment = reading.investment.has_value() && capital.inputs;
-    const model::Investment investment = reading.investment.value_or(model::Investment());
-    m_study = model::studyOf(m_facility.results().values, m_facility.assumptions(),
-                             m_hasInvestment ? reading.investment : std::nullopt, m_step->value(),
-                             capital.inputs.value_or(model::CapitalInputs()));
+    const QString &problem = m_outcome.investment.problem;
+    const model::Investment investment = m_outcome.investment.investment.value_or(model::Investment());
     // Measures that overflow are told as the tables' overflow is, in place of them.
-    const bool overflows = m_hasInvestment && m_study.fault;
+    const bool overflows = hasInvestment() && study().fault;
     const bool refused = !problem.isEmpty() || overflows;
 
     if (!problem.isEmpty())
         m_measures->setText(problem);
     else if (overflows)
-        m_measures->setText(model::faultMessage(*m_study.fault));
-    else if (!m_hasInvestment)
+        m_measures->setText(model::faultMessage(*study().fault));
+    else if (!hasInvestment())
         m_measures->setText(tr("Enter the installed system price to see the payback, the return on investment, "
                                "the net present value and the internal rate of return."));
     else
         m_measures->setText(
-            model::keptInWrittenOrder((model::measureLines(m_study.measures, investment, m_facility.locale(), symbol())
-                                       + model::breakEvenLines(m_study.breakEven, m_facility.locale(), symbol()))
+            model::keptInWrittenOrder((model::measureLines(study().measures, investment, m_facility.locale(), symbol())
+                                       + model::breakEvenLines(study().breakEven, m_facility.locale(), symbol()))
                                           .join(u'\n')));
     QPalette palette = m_measures->palette();
     palette.setColor(QPalette::WindowText, refused ? QColor(Qt::red) : palette.color(QPalette::Text));
@@ -331,14 +339,14 @@ void BusinessCaseWindow::recompute()
     showCases();
     showSavingsCheck();
     // Figures that overflow are not charted, only hidden behind the message.
-    const model::BusinessCase &charted = overflows ? model::BusinessCase() : m_study.measures;
+    const model::BusinessCase &charted = overflows ? model::BusinessCase() : study().measures;
     replaceChart(m_cashFlow, outputs::cashFlowChart(charted, m_facility.locale(), symbol()));
     replaceChart(m_discountedCashFlow,
                  outputs::cashFlowChart(charted, m_facility.locale(), symbol(), outputs::CashFlowBasis::Discounted));
     showCashFlowTable(charted.cashFlow);
     showSensitivity();
     // Without cash flows the risk view, of the savings then, is all there is.
-    const bool flows = m_hasInvestment && !overflows;
+    const bool flows = hasInvestment() && !overflows;
     for (int view = 0; view < 3; ++view)
         m_cashFlowViews->setTabVisible(view, flows);
     if (!flows && m_riskView)
@@ -396,10 +404,8 @@ void BusinessCaseWindow::showRisk()
     std::optional<model::RiskInput> overflow = m_facility.riskOverflow();
     m_typedRisk.reset();
     if (investment() != m_facility.investment() || capital() != m_facility.capital()) {
-        const model::InvestmentReading reading = model::readInvestment(investment(), m_facility.locale());
-        const model::CapitalReading capital = model::readCapitalInputs(this->capital(), m_facility.locale());
-        const std::optional<model::Investment> invested = m_hasInvestment ? reading.investment : std::nullopt;
-        const model::CapitalInputs inputs = capital.inputs.value_or(model::CapitalInputs());
+        const std::optional<model::Investment> &invested = m_outcome.investment.investment;
+        const model::CapitalInputs inputs = m_outcome.capital.inputs.value_or(model::CapitalInputs());
         const model::RiskRanges ranges = m_facility.riskRanges();
         overflow = model::overflowingRiskInput(m_facility.results().values, m_facility.assumptions(), invested, inputs,
                                                ranges);
@@ -433,7 +439,7 @@ void BusinessCaseWindow::editRiskRanges()
             model::recordsDrawText(model::RiskInput(i), m_facility.records()->summary, m_facility.locale());
     RiskRangesDialog dialog(m_facility.riskRanges(), m_facility.defaultRiskRanges(), m_facility.results().values,
                             m_facility.assumptions(), m_facility.locale(), m_zoom, this, symbol(), recordsTexts);
-    dialog.setInvestment(m_hasInvestment ? std::optional(m_study.investment) : std::nullopt, m_study.capital);
+    dialog.setInvestment(hasInvestment() ? std::optional(study().investment) : std::nullopt, study().capital);
     if (dialog.exec() == QDialog::Accepted)
         m_facility.setRiskRanges(dialog.ranges());
 }
@@ -498,15 +504,15 @@ void BusinessCaseWindow::showSensitivity()
 {
     switch (SensitivityChart(m_sensitivityChoice->currentIndex())) {
     case SensitivityChart::SavingsTornado:
-        replaceChart(m_tornado, outputs::tornadoChart(m_study, outputs::SensitivityMeasure::AnnualSavings,
+        replaceChart(m_tornado, outputs::tornadoChart(study(), outputs::SensitivityMeasure::AnnualSavings,
                                                       m_facility.locale(), symbol()));
         break;
     case SensitivityChart::NpvTornado:
-        replaceChart(m_tornado, outputs::tornadoChart(m_study, outputs::SensitivityMeasure::NetPresentValue,
+        replaceChart(m_tornado, outputs::tornadoChart(study(), outputs::SensitivityMeasure::NetPresentValue,
                                                       m_facility.locale(), symbol()));
         break;
     case SensitivityChart::NpvSpider:
-        replaceChart(m_tornado, outputs::spiderChart(m_study, m_facility.locale(), symbol()));
+        replaceChart(m_tornado, outputs::spiderChart(study(), m_facility.locale(), symbol()));
         break;
     }
 }
@@ -514,9 +520,9 @@ void BusinessCaseWindow::showSensitivity()
 void BusinessCaseWindow::showCases()
 {
     for (int s = 0; s < model::kScenarioCount; ++s) {
-        const model::CaseSummary &summary = m_study.cases[std::size_t(s)];
+        const model::CaseSummary &summary = study().cases[std::size_t(s)];
         auto &cells = m_caseCells[std::size_t(s)];
-        const bool measured = summary.computed && m_hasInvestment && !summary.measures.fault;
+        const bool measured = summary.computed && hasInvestment() && !summary.measures.fault;
         const QString texts[] = {
             reductionsText(summary.assumptions, m_facility.locale()),
             summary.computed ? model::currencyText(summary.annualSavings, m_facility.locale(), symbol())

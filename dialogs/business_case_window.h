@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/costs/input_table.h"
+#include "model/facility_outcome.h"
 #include "model/finance/business_case.h"
 #include "model/finance/capital_inputs.h"
 #include "model/finance/risk_simulation.h"
@@ -65,8 +66,8 @@ public:
     // The capital inputs as typed, kept with the investment.
     model::CapitalTexts capital() const;
     // What the window shows now; no investment when none is given.
-    const model::BusinessCaseStudy &study() const { return m_study; }
-    bool hasInvestment() const { return m_hasInvestment; }
+    const model::BusinessCaseStudy &study() const;
+    bool hasInvestment() const;
 
     void accept() override;
 
@@ -91,8 +92,8 @@ private:
     QString symbol() const;
 
     document::FacilityDocument &m_facility;
-    model::BusinessCaseStudy m_study;
-    bool m_hasInvestment = false;
+    // What the facility comes to with the investment and capital inputs typed here.
+    model::FacilityOutcome m_outcome;
 
     InvestmentFields *m_fields = nullptr;
     std::array<QLineEdit *, model::kCapitalFieldCount> m_capital{};

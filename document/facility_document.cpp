@@ -25,7 +25,6 @@ FacilityDocument::FacilityDocument(const QLocale &locale, QObject *parent) : QOb
 {
     for (int i = 0; i < model::kInputCount; ++i)
         m_facts.figures[std::size_t(i)] = QString::fromUtf8(model::kInputs[std::size_t(i)].defaultText);
-    m_facts.locale = m_locale.name();
     m_facts.currency.symbol = model::regionalCurrencySymbol(m_locale);
     compute();
 }
@@ -37,6 +36,14 @@ model::FacilityFigures FacilityDocument::figures() const
     if (figures.records)
         figures.records->applied = recordsApplied();
     return figures;
+}
+
+model::FacilityFigures FacilityDocument::shownFacts() const
+{
+    model::FacilityFigures facts = figures();
+    facts.risk = riskRanges();
+    facts.records = m_facts.records;
+    return facts;
 }
 
 bool FacilityDocument::recordsApplied() const
@@ -188,14 +195,14 @@ const std::optional<model::RiskSummary> &FacilityDocument::riskSummary() const
         m_riskComputed = true;
         m_risk.reset();
         m_riskOverflow.reset();
-        if (m_results.complete() && !m_results.fault) {
+        if (m_outcome.results.complete() && !m_outcome.results.fault) {
             const std::optional<model::Investment> investment =
-                m_study ? m_investmentReading.investment : std::optional<model::Investment>();
-            const model::CapitalInputs capital = m_study ? *m_capitalReading.inputs : model::CapitalInputs();
+                m_outcome.study ? m_outcome.investment.investment : std::optional<model::Investment>();
+            const model::CapitalInputs capital = m_outcome.study ? *m_outcome.capital.inputs : model::CapitalInputs();
             const model::RiskRanges ranges = riskRanges();
             m_riskOverflow =
-                model::overflowingRiskInput(m_results.values, m_facts.assumptions, investment, capital, ranges);
-            m_risk = model::simulateRisk(m_results.values, m_facts.assumptions, investment, capital, ranges);
+                model::overflowingRiskInput(m_outcome.results.values, m_facts.assumptions, investment, capital, ranges);
+            m_risk = model::simulateRisk(m_outcome.results.values, m_facts.assumptions, investment, capital, ranges);
         }
     }
     return m_risk;
@@ -252,7 +259,6 @@ void FacilityDocument::adopt(const model::FacilityFigures &facts, const QLocale 
     const bool same = facts == figures() && locale == m_locale && heldAsNoNumber == m_heldAsNoNumber;
     m_facts = facts;
     m_locale = locale;
-    m_facts.locale = locale.name();
     m_heldAsNoNumber = heldAsNoNumber;
     if (same)
         return;
@@ -292,25 +298,9 @@ void FacilityDocument::edited(Changes what)
 void FacilityDocument::compute()
 {
     m_riskComputed = false;
-    m_results = model::computeResults(m_facts.figures, m_locale, m_facts.assumptions);
-    const auto held = std::find(m_heldAsNoNumber.begin(), m_heldAsNoNumber.end(), true);
-    if (held != m_heldAsNoNumber.end()) {
-        const int first = int(held - m_heldAsNoNumber.begin());
-        if (!m_results.failedField || first < *m_results.failedField) {
-            m_results = model::Results();
-            m_results.failedField = first;
-        }
-    }
-    m_investmentReading = model::readInvestment(m_facts.investment, m_locale);
-    m_capitalReading = model::readCapitalInputs(m_facts.capital, m_locale);
-    if (m_investmentReading.problem.isEmpty() && !m_capitalReading.problem.isEmpty()) {
-        m_investmentReading = model::InvestmentReading();
-        m_investmentReading.problem = m_capitalReading.problem;
-    }
-    m_study.reset();
-    if (m_results.complete() && !m_results.fault && m_investmentReading.investment && m_capitalReading.inputs)
-        m_study = model::studyOf(m_results.values, m_facts.assumptions, *m_investmentReading.investment,
-                                 model::kDefaultSensitivityStepPercent, *m_capitalReading.inputs);
+    m_outcome =
+        model::outcomeOf(m_facts, m_locale,
+                         {m_heldAsNoNumber, model::kDefaultSensitivityStepPercent, model::StudyReach::WithInvestment});
 }
 
 } // namespace document

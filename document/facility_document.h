@@ -4,6 +4,7 @@
 #include "model/costs/results.h"
 #include "model/costs/unit_conversion.h"
 #include "model/facility/facility_file.h"
+#include "model/facility_outcome.h"
 #include "model/finance/business_case.h"
 #include "model/finance/capital_inputs.h"
 #include "model/records/records_evidence.h"
@@ -75,6 +76,9 @@ public:
     // Everything a save writes; the records applied only while
     // recordsApplied() says so.
     model::FacilityFigures figures() const;
+    // Every fact as the outputs show it: figures() with the risk ranges in
+    // use (riskRanges()) and the records read, applied or not.
+    model::FacilityFigures shownFacts() const;
 
     // The file last opened or saved; empty until then.
     const QString &filePath() const { return m_filePath; }
@@ -86,6 +90,7 @@ public:
     // was saved in: it counts as no number until it is edited, even where
     // these settings would read it as one.
     bool isHeldAsNoNumber(int index) const { return m_heldAsNoNumber[std::size_t(index)]; }
+    const std::array<bool, model::kInputCount> &heldAsNoNumber() const { return m_heldAsNoNumber; }
 
     // Edits. A figure's edit makes it the user's (no longer held as no
     // number). Each marks the document modified when it changes anything.
@@ -113,10 +118,12 @@ public:
     // reading carries the capital inputs' problem as its own when it has
     // none (then without an investment and no field of its own), so that
     // whatever stops at an investment that does not read stops at either.
-    const model::Results &results() const { return m_results; }
-    const model::InvestmentReading &investmentReading() const { return m_investmentReading; }
-    const model::CapitalReading &capitalReading() const { return m_capitalReading; }
-    const std::optional<model::BusinessCaseStudy> &businessCase() const { return m_study; }
+    const model::Results &results() const { return m_outcome.results; }
+    const model::InvestmentReading &investmentReading() const { return m_outcome.investment; }
+    const model::CapitalReading &capitalReading() const { return m_outcome.capital; }
+    const std::optional<model::BusinessCaseStudy> &businessCase() const { return m_outcome.study; }
+    // All of it at once (model::outcomeOf()), for the outputs.
+    const model::FacilityOutcome &outcome() const { return m_outcome; }
     // The simulation of the risk ranges (model::simulateRisk()), with the
     // investment where the business case has one; none while the tables are
     // incomplete or a range would let runs overflow. Computed on the first
@@ -166,17 +173,14 @@ private:
     void edited(Changes what);
     void compute();
 
-    model::FacilityFigures m_facts; // its locale member is kept as m_locale.name()
+    model::FacilityFigures m_facts; // its locale member is not read: m_locale is the one
     QLocale m_locale;
     std::array<bool, model::kInputCount> m_heldAsNoNumber{};
     QString m_filePath;
     bool m_modified = false;
     model::UnitSwitch m_unitSwitch;
 
-    model::Results m_results;
-    model::InvestmentReading m_investmentReading;
-    model::CapitalReading m_capitalReading;
-    std::optional<model::BusinessCaseStudy> m_study;
+    model::FacilityOutcome m_outcome;
     mutable std::optional<model::RiskSummary> m_risk;
     mutable std::optional<model::RiskInput> m_riskOverflow;
     mutable bool m_riskComputed = false;

@@ -194,9 +194,7 @@ bool FigureCommands::exportWorkbook(const QString &path) { return figuresAndMeas
 bool FigureCommands::writeWorkbook(const QString &path) const
 {
     QString error;
-    if (!workbook::exportWorkbook(path, m_document.figureTexts(), m_document.locale(), m_document.assumptions(),
-                                  m_document.investment(), &error, m_document.currencyUnits(), m_document.capital(),
-                                  m_document.riskRanges(), m_document.records())) {
+    if (!workbook::exportWorkbook(path, m_document.shownFacts(), m_document.locale(), m_document.outcome(), &error)) {
         tellUser(error);
         return false;
     }

@@ -169,9 +169,7 @@ int writeWorkbookFromCommandLine(const QString &workbookFile, const QString &fig
     if (!loaded(facility, figuresFile, records))
         return 1;
     QString error;
-    if (!workbook::exportWorkbook(workbookFile, facility.figureTexts(), facility.locale(), facility.assumptions(),
-                                  facility.investment(), &error, facility.currencyUnits(), facility.capital(),
-                                  facility.riskRanges(), facility.records()))
+    if (!workbook::exportWorkbook(workbookFile, facility.shownFacts(), facility.locale(), facility.outcome(), &error))
         return fail(error);
     return 0;
 }

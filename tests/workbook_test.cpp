@@ -114,6 +114,24 @@ PartXml readPart(const QByteArray &xml)
     return part;
 }
 
+// The workbook of these facts as the program writes it, from what they come to.
+bool exportFacts(const QString &path, const std::array<QString, model::kInputCount> &texts, const QLocale &locale,
+                 const model::InvestmentTexts &investment, QString *error,
+                 workbook::CachedResults cached = workbook::CachedResults::Computed,
+                 const model::CapitalTexts &capital = {}, const std::optional<model::RiskRanges> &risk = {},
+                 const std::optional<model::RecordsEvidence> &records = {},
+                 const model::Assumptions &assumptions = model::Assumptions::designed())
+{
+    model::FacilityFigures facts;
+    facts.figures = texts;
+    facts.assumptions = assumptions;
+    facts.investment = investment;
+    facts.capital = capital;
+    facts.risk = risk;
+    facts.records = records;
+    return workbook::exportWorkbook(path, facts, locale, model::outcomeOf(facts, locale), error, cached);
+}
+
 } // namespace
 
 class WorkbookTest : public QObject {
@@ -279,8 +297,7 @@ void WorkbookTest::recomputed()
             region.emplace();
         if (region && !region->isSet())
             QSKIP("The de_DE.UTF-8 locale is not installed: make test generates it.");
-        QVERIFY2(workbook::exportWorkbook(book, texts, QLocale(locale), assumptions, investment, cached, &error, {},
-                                          capital),
+        QVERIFY2(exportFacts(book, texts, QLocale(locale), investment, &error, cached, capital, {}, {}, assumptions),
                  qPrintable(error));
     }
 
@@ -411,8 +428,7 @@ void WorkbookTest::refused()
     if (badField >= 0)
         texts[std::size_t(badField)] = QStringLiteral("abc");
     QString error;
-    QVERIFY(!workbook::exportWorkbook(path, texts, QLocale(QLocale::English, QLocale::UnitedStates),
-                                      model::Assumptions::designed(), {}, &error));
+    QVERIFY(!exportFacts(path, texts, QLocale(QLocale::English, QLocale::UnitedStates), {}, &error));
     QVERIFY2(error.contains(errorHolds) && error.contains(file), qPrintable(error));
     QFile kept(path);
     QCOMPARE(kept.exists(), !before.isNull());
@@ -428,8 +444,7 @@ void WorkbookTest::numbersInCForm_data()
     const QLocale german(QLocale::German, QLocale::Germany);
     const auto figures = [german](const model::InvestmentTexts &investment) {
         return [german, investment](const QString &path, QString *error) {
-            return workbook::exportWorkbook(path, germanTexts(), german, model::Assumptions::designed(), investment,
-                                            error);
+            return exportFacts(path, germanTexts(), german, investment, error);
         };
     };
     QTest::newRow("the figures") << Writer(figures({}));
@@ -492,9 +507,7 @@ void WorkbookTest::savedResults()
     const QLocale english(QLocale::English, QLocale::UnitedStates);
     const QString path = m_dir.filePath(QStringLiteral("saved.xlsx"));
     QString error;
-    QVERIFY2(
-        workbook::exportWorkbook(path, defaultTexts(), english, model::Assumptions::designed(), investment, &error),
-        qPrintable(error));
+    QVERIFY2(exportFacts(path, defaultTexts(), english, investment, &error), qPrintable(error));
     const model::Results results = model::computeResults(defaultTexts(), english, model::Assumptions::designed());
     const double savings = results.table(model::Table::Savings).row(model::kRowCount);
     const model::BusinessCase measures =
@@ -635,8 +648,8 @@ void WorkbookTest::riskSheetsHoldTheRuns()
     ranges.runs = 2000;
     const QString book = m_dir.filePath(QStringLiteral("risk-%1.xlsx").arg(riskSheet));
     QString error;
-    QVERIFY2(workbook::exportWorkbook(book, defaultTexts(), QLocale::c(), model::Assumptions::designed(), investment,
-                                      &error, {}, {}, ranges),
+    QVERIFY2(exportFacts(book, defaultTexts(), QLocale::c(), investment, &error, workbook::CachedResults::Computed, {},
+                         ranges),
              qPrintable(error));
     const QMap<QByteArray, PartXml> sheets = recalculated(book);
     QVERIFY(!sheets.isEmpty());
@@ -710,9 +723,9 @@ void WorkbookTest::recordsSheetsCompute()
     const model::RecordsEvidence records = checkedRecords(before, after);
     const QString book = m_dir.filePath(QStringLiteral("records-%1-%2.xlsx").arg(before).arg(after));
     QString error;
-    QVERIFY2(workbook::exportWorkbook(book, defaultTexts(), QLocale::c(), model::Assumptions::designed(), {},
-                                      workbook::CachedResults::Zero, &error, {}, {}, {}, records),
-             qPrintable(error));
+    QVERIFY2(
+        exportFacts(book, defaultTexts(), QLocale::c(), {}, &error, workbook::CachedResults::Zero, {}, {}, records),
+        qPrintable(error));
     const QMap<QByteArray, PartXml> sheets = recalculated(book);
     QVERIFY(!sheets.isEmpty());
     // Figures, Costs, Records and Savings check.

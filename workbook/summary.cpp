@@ -6,6 +6,7 @@
 #include "model/costs/results.h"
 #include "model/costs/table_titles.h"
 #include "model/facility/facility_file.h"
+#include "model/facility_outcome.h"
 #include "model/finance/business_case.h"
 #include "model/finance/capital_inputs.h"
 #include "model/text/message_text.h"
@@ -120,33 +121,26 @@ Totals totalsOf(const std::vector<SummaryRow> &rows)
 
 std::optional<QString> problemOf(const model::FacilityFigures &figures, SummaryRow &row)
 {
-    const QLocale locale(figures.locale);
-    const model::Results results = model::computeResults(figures.figures, locale, figures.assumptions);
-    if (results.failedField)
-        return model::notANumberText(*results.failedField, figures.figures[std::size_t(*results.failedField)]);
-    if (results.fault)
-        return SummaryText::tr("Its figures cannot be computed: %1.").arg(model::faultText(*results.fault));
-    const model::InvestmentReading reading = model::readInvestment(figures.investment, locale);
-    if (!reading.problem.isEmpty())
-        return reading.problem;
+    // The business case as the document computes it, capital inputs included:
+    // a summary holds its figures, not formulas, so they can be the program's.
+    const model::FacilityOutcome outcome = model::outcomeOf(figures, QLocale(figures.locale));
+    if (const std::optional<model::OutcomeFault> fault = model::firstFault(outcome)) {
+        if (fault->field)
+            return model::notANumberText(*fault->field, figures.figures[std::size_t(*fault->field)]);
+        if (fault->arithmetic)
+            return SummaryText::tr("Its figures cannot be computed: %1.").arg(model::faultText(*fault->arithmetic));
+        return fault->problem;
+    }
+    const model::Results &results = outcome.results;
     row.customer = figures.report.customer;
     row.currency = figures.currency.symbol;
     row.site = figures.report.site;
     row.currentTotal = results.table(model::Table::Current).row(model::kRowCount);
     row.velmorTotal = results.table(model::Table::Velmor).row(model::kRowCount);
     row.savingsTotal = results.table(model::Table::Savings).row(model::kRowCount);
-    // The business case as the document computes it, capital inputs included:
-    // a summary holds its figures, not formulas, so they can be the program's.
-    const model::CapitalReading capital = model::readCapitalInputs(figures.capital, locale);
-    if (!capital.problem.isEmpty())
-        return capital.problem;
-    if (reading.investment) {
-        const model::BusinessCase measures =
-            model::businessCaseOf(results.table(model::Table::Savings), *reading.investment, *capital.inputs);
-        if (measures.fault)
-            return SummaryText::tr("Its figures cannot be computed: %1.").arg(model::faultText(*measures.fault));
-        row.paybackMonths = measures.paybackMonths;
-        row.npv = measures.npv;
+    if (outcome.measures) {
+        row.paybackMonths = outcome.measures->paybackMonths;
+        row.npv = outcome.measures->npv;
     }
     return std::nullopt;
 }

@@ -530,32 +530,10 @@ void writeBusinessCase(Sheet &sheet, const Formats &formats, const model::Busine
                             : neverChange);
 }
 
-QString whyNot(const model::Results &results)
-{
-    if (results.failedField)
-        return model::notANumberText(*results.failedField);
-    if (results.fault)
-        return WorkbookText::tr("The figures cannot be computed: %1.").arg(model::faultText(*results.fault));
-    return QString();
-}
-
 } // namespace
 
-bool exportWorkbook(const QString &path, const std::array<QString, model::kInputCount> &fieldTexts,
-                    const QLocale &locale, const model::Assumptions &assumptions,
-                    const model::InvestmentTexts &investment, QString *error, const model::CurrencyUnits &currency,
-                    const model::CapitalTexts &capital, const std::optional<model::RiskRanges> &risk,
-                    const std::optional<model::RecordsEvidence> &records)
-{
-    return exportWorkbook(path, fieldTexts, locale, assumptions, investment, CachedResults::Computed, error, currency,
-                          capital, risk, records);
-}
-
-bool exportWorkbook(const QString &path, const std::array<QString, model::kInputCount> &fieldTexts,
-                    const QLocale &locale, const model::Assumptions &assumptions,
-                    const model::InvestmentTexts &investmentTexts, CachedResults cached, QString *error,
-                    const model::CurrencyUnits &currency, const model::CapitalTexts &capitalTexts,
-                    const std::optional<model::RiskRanges> &risk, const std::optional<model::RecordsEvidence> &records)
+bool exportWorkbook(const QString &path, const model::FacilityFigures &facts, const QLocale &locale,
+                    const model::FacilityOutcome &outcome, QString *error, CachedResults cached)
 {
     const auto fail = [&](const QString &reason) {
         if (error)
@@ -563,33 +541,32 @@ bool exportWorkbook(const QString &path, const std::array<QString, model::kInput
                          .arg(model::quotedForMessage(QDir::toNativeSeparators(path)), reason);
         return false;
     };
-    const model::Results results = model::computeResults(fieldTexts, locale, assumptions);
-    if (!results.complete())
-        return fail(whyNot(results));
-    const model::InvestmentReading reading = model::readInvestment(investmentTexts, locale);
-    if (!reading.problem.isEmpty())
-        return fail(reading.problem);
-    const std::optional<model::Investment> &investment = reading.investment;
-    const model::CapitalReading capital = model::readCapitalInputs(capitalTexts, locale);
-    if (!capital.problem.isEmpty())
-        return fail(capital.problem);
     // Measures that overflow are refused as the tables' overflow is.
-    std::optional<model::BusinessCase> measures;
-    if (investment) {
-        measures = model::businessCaseOf(results.table(model::Table::Savings), *investment, *capital.inputs);
-        if (measures->fault)
+    if (const std::optional<model::OutcomeFault> fault = model::firstFault(outcome)) {
+        if (fault->field)
+            return fail(model::notANumberText(*fault->field));
+        if (fault->arithmetic)
             return fail(
-                WorkbookText::tr("The figures cannot be computed: %1.").arg(model::faultText(*measures->fault)));
+                WorkbookText::tr("The figures cannot be computed: %1.").arg(model::faultText(*fault->arithmetic)));
+        return fail(fault->problem);
     }
+    const model::Results &results = outcome.results;
+    const model::Assumptions &assumptions = facts.assumptions;
+    const model::CurrencyUnits &currency = facts.currency;
+    const std::optional<model::Investment> &investment = outcome.investment.investment;
+    const model::CapitalInputs &capital = *outcome.capital.inputs;
+    const std::optional<model::BusinessCase> &measures = outcome.measures;
+    const std::optional<model::RiskRanges> &risk = facts.risk;
+    const std::optional<model::RecordsEvidence> &records = facts.records;
 
     // The runs with the investment the Business Case sheet evaluates; ranges
     // whose runs would overflow are refused, naming the input.
     std::optional<model::RiskSummary> simulated;
     if (risk) {
         if (const std::optional<model::RiskInput> input =
-                model::overflowingRiskInput(results.values, assumptions, investment, *capital.inputs, *risk))
+                model::overflowingRiskInput(results.values, assumptions, investment, capital, *risk))
             return fail(model::riskOverflowText(*input, currency.symbol));
-        simulated = model::simulateRisk(results.values, assumptions, investment, *capital.inputs, *risk);
+        simulated = model::simulateRisk(results.values, assumptions, investment, capital, *risk);
     }
 
     const bool zeroCached = cached == CachedResults::Zero;
@@ -613,7 +590,7 @@ bool exportWorkbook(const QString &path, const std::array<QString, model::kInput
         format_set_num_format(date, "yyyy-mm-dd");
 
         Sheet figures(book, kFiguresSheet, zeroCached);
-        writeFigures(figures, formats, results.values, assumptions, investment, *capital.inputs, locale, currency);
+        writeFigures(figures, formats, results.values, assumptions, investment, capital, locale, currency);
         Sheet costs(book, kCostsSheet, zeroCached);
         writeCosts(costs, formats, results, assumptions, locale);
         lxw_error status = figures.error() ? figures.error() : costs.error();

@@ -1,18 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
-#include "model/costs/cost_rows.h"
-#include "model/costs/currency_units.h"
-#include "model/costs/input_table.h"
-#include "model/finance/business_case.h"
-#include "model/finance/capital_inputs.h"
-#include "model/finance/risk_simulation.h"
-#include "model/records/records_evidence.h"
+#include "model/facility/facility_file.h"
+#include "model/facility_outcome.h"
 
 #include <QLocale>
 #include <QString>
-
-#include <array>
 
 namespace workbook {
 
@@ -44,29 +37,25 @@ namespace workbook {
 //                  figure is one of others.
 //
 // Every formula also holds the program's own result, for viewers that show
-// what was saved without computing. The texts are read as the window reads
-// them, in the given regional settings; the file is written through
-// model::writeFileSafely(), so a failed write leaves the target as it was.
-// Returns false, with one or two sentences naming the file in error, when a
-// figure is no number, the arithmetic faults, an investment or capital text
-// is wrong, a risk range lets runs overflow or the file cannot be written. Money cells and unit captions are
-// in the given currency and units.
-bool exportWorkbook(const QString &path, const std::array<QString, model::kInputCount> &fieldTexts,
-                    const QLocale &locale, const model::Assumptions &assumptions,
-                    const model::InvestmentTexts &investment, QString *error, const model::CurrencyUnits &currency = {},
-                    const model::CapitalTexts &capital = {}, const std::optional<model::RiskRanges> &risk = {},
-                    const std::optional<model::RecordsEvidence> &records = {});
-
-// Whether the formulas hold the program's results or zeros, as a writer that
-// does not compute leaves them. With zeros, what a spreadsheet shows is all
-// its own computation, which is how the formulas themselves are checked.
+// what was saved without computing.
+//
+// The workbook is written from the facts and what they come to
+// (model::outcomeOf(), typed in locale): the figures, assumptions, currency
+// and units and the investment of facts, the risk sheets where facts.risk
+// gives ranges, the records' sheets where facts.records holds records. The
+// file is written through model::writeFileSafely(), so a failed write leaves
+// the target as it was. Returns false, with one or two sentences naming the
+// file in error, when a figure is no number, the arithmetic faults, an
+// investment or capital text is wrong, a risk range lets runs overflow or the
+// file cannot be written.
+//
+// The cached results are the program's or zeros, as a writer that does not
+// compute leaves them. With zeros, what a spreadsheet shows is all its own
+// computation, which is how the formulas themselves are checked.
 enum class CachedResults { Computed, Zero };
 
-bool exportWorkbook(const QString &path, const std::array<QString, model::kInputCount> &fieldTexts,
-                    const QLocale &locale, const model::Assumptions &assumptions,
-                    const model::InvestmentTexts &investment, CachedResults cached, QString *error,
-                    const model::CurrencyUnits &currency = {}, const model::CapitalTexts &capital = {},
-                    const std::optional<model::RiskRanges> &risk = {},
-                    const std::optional<model::RecordsEvidence> &records = {});
+bool exportWorkbook(const QString &path, const model::FacilityFigures &facts, const QLocale &locale,
+                    const model::FacilityOutcome &outcome, QString *error,
+                    CachedResults cached = CachedResults::Computed);
 
 } // namespace workbook

@@ -673,7 +673,7 @@ depuis 1994</translation>
     </message>
     <message>
         <source>The failures rose after the installation: the records measure no reduction to apply.</source>
-        <translation>Les défaillances ont augmenté après l&apos;installation : les relevés ne mesurent aucune réduction à appliquer.</translation>
+        <translation>Les défaillances ont augmenté après l&apos;installation&#xa0;: les relevés ne mesurent aucune réduction à appliquer.</translation>
     </message>
     <message>
         <source>The replacement bearings, their labour and the lost production are reduced by the measured %1 already.</source>
@@ -2443,7 +2443,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>Failures before %1: %2 in %3 years; after: %4 in %5 years; measured: %6, %7</source>
-        <translation>Défaillances avant le %1 : %2 en %3 ans ; après : %4 en %5 ans ; mesuré : %6, %7</translation>
+        <translation>Défaillances avant le %1&#xa0;: %2 en %3 ans&#xa0;; après&#xa0;: %4 en %5 ans&#xa0;; mesuré&#xa0;: %6, %7</translation>
     </message>
     <message numerus="yes">
         <source>the gamma posterior (Jeffreys prior) of %Ln failure(s) counted in %1 years</source>
@@ -2460,15 +2460,15 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     <message numerus="yes">
         <source>a gamma of the mean of %Ln repair(s): %1 hours, standard error %2</source>
         <translation>
-            <numerusform>une loi gamma de la moyenne de %Ln réparation : %1 heures, erreur type %2</numerusform>
-            <numerusform>une loi gamma de la moyenne de %Ln réparations : %1 heures, erreur type %2</numerusform>
+            <numerusform>une loi gamma de la moyenne de %Ln réparation&#xa0;: %1 heures, erreur type %2</numerusform>
+            <numerusform>une loi gamma de la moyenne de %Ln réparations&#xa0;: %1 heures, erreur type %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>the mean of %Ln repair(s), %1 hours, fixed: their hours do not vary</source>
         <translation>
-            <numerusform>la moyenne de %Ln réparation, %1 heures, fixe : ses heures ne varient pas</numerusform>
-            <numerusform>la moyenne de %Ln réparations, %1 heures, fixe : leurs heures ne varient pas</numerusform>
+            <numerusform>la moyenne de %Ln réparation, %1 heures, fixe&#xa0;: ses heures ne varient pas</numerusform>
+            <numerusform>la moyenne de %Ln réparations, %1 heures, fixe&#xa0;: leurs heures ne varient pas</numerusform>
         </translation>
     </message>
     <message>
@@ -2697,11 +2697,11 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>Each period&apos;s failures a year are its failures over its years, with the exact %1 interval of a count of failures. The measured reduction is 1 − rate after ÷ rate before; its %1 interval is exact by the conditional binomial method: of all the failures, the share that came after the installation tells the ratio of the rates. A failure on the day of the installation counts after it.</source>
-        <translation>Les défaillances par an de chaque période sont ses défaillances divisées par ses années, avec l&apos;intervalle exact à %1 d&apos;un nombre de défaillances. La réduction mesurée vaut 1 − taux après ÷ taux avant ; son intervalle à %1 est exact par la méthode binomiale conditionnelle : la part de toutes les défaillances survenues après l&apos;installation donne le rapport des taux. Une défaillance le jour de l&apos;installation compte après.</translation>
+        <translation>Les défaillances par an de chaque période sont ses défaillances divisées par ses années, avec l&apos;intervalle exact à %1 d&apos;un nombre de défaillances. La réduction mesurée vaut 1 − taux après ÷ taux avant&#xa0;; son intervalle à %1 est exact par la méthode binomiale conditionnelle&#xa0;: la part de toutes les défaillances survenues après l&apos;installation donne le rapport des taux. Une défaillance le jour de l&apos;installation compte après.</translation>
     </message>
     <message>
         <source>The facility file keeps the counts only, not the failures&apos; dates: read the export again to chart them.</source>
-        <translation>Le fichier du site ne garde que les nombres, pas les dates des défaillances : relisez l&apos;export pour les tracer.</translation>
+        <translation>Le fichier du site ne garde que les nombres, pas les dates des défaillances&#xa0;: relisez l&apos;export pour les tracer.</translation>
     </message>
 </context>
 <context>
@@ -2814,7 +2814,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>a gamma from the records: its P10, P50 and P90</source>
-        <translation>une loi gamma d&apos;après les relevés : ses P10, P50 et P90</translation>
+        <translation>une loi gamma d&apos;après les relevés&#xa0;: ses P10, P50 et P90</translation>
     </message>
 </context>
 <context>
@@ -2945,11 +2945,11 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>From the records: %1.</source>
-        <translation>D&apos;après les relevés : %1.</translation>
+        <translation>D&apos;après les relevés&#xa0;: %1.</translation>
     </message>
     <message>
         <source>; </source>
-        <translation> ; </translation>
+        <translation>&#xa0;; </translation>
     </message>
 </context>
 <context>
@@ -3118,11 +3118,11 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>90% low</source>
-        <translation>Borne basse à 90 %</translation>
+        <translation>Borne basse à 90&#xa0;%</translation>
     </message>
     <message>
         <source>90% high</source>
-        <translation>Borne haute à 90 %</translation>
+        <translation>Borne haute à 90&#xa0;%</translation>
     </message>
     <message>
         <source>Measured reduction</source>
@@ -3130,11 +3130,11 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>Measured reduction, 90% low</source>
-        <translation>Réduction mesurée, borne basse à 90 %</translation>
+        <translation>Réduction mesurée, borne basse à 90&#xa0;%</translation>
     </message>
     <message>
         <source>Measured reduction, 90% high</source>
-        <translation>Réduction mesurée, borne haute à 90 %</translation>
+        <translation>Réduction mesurée, borne haute à 90&#xa0;%</translation>
     </message>
     <message>
         <source>Assumed reduction</source>
@@ -3175,7 +3175,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     <message>
         <source>The case assumes %1 fewer bearing failures; the records measure %2, %3.</source>
         <extracomment>%1: the assumed reduction (&quot;80%&quot;), %2: the measured one (&quot;71% fewer&quot;, &quot;13% more&quot;), %3: its interval (&quot;90% between 48% and 85% fewer&quot;).</extracomment>
-        <translation>Le calcul suppose %1 de défaillances de roulement en moins ; les relevés mesurent %2, %3.</translation>
+        <translation>Le calcul suppose %1 de défaillances de roulement en moins&#xa0;; les relevés mesurent %2, %3.</translation>
     </message>
     <message>
         <source>%1 a year, %2 between %3 and %4</source>
@@ -3185,15 +3185,15 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     <message numerus="yes">
         <source>Before %1: %Ln bearing failure(s) in %2 years, %3</source>
         <translation>
-            <numerusform>Avant le %1 : %Ln défaillance de roulement en %2 ans, %3</numerusform>
-            <numerusform>Avant le %1 : %Ln défaillances de roulement en %2 ans, %3</numerusform>
+            <numerusform>Avant le %1&#xa0;: %Ln défaillance de roulement en %2 ans, %3</numerusform>
+            <numerusform>Avant le %1&#xa0;: %Ln défaillances de roulement en %2 ans, %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>From %1 on: %Ln bearing failure(s) in %2 years, %3</source>
         <translation>
-            <numerusform>À partir du %1 : %Ln défaillance de roulement en %2 ans, %3</numerusform>
-            <numerusform>À partir du %1 : %Ln défaillances de roulement en %2 ans, %3</numerusform>
+            <numerusform>À partir du %1&#xa0;: %Ln défaillance de roulement en %2 ans, %3</numerusform>
+            <numerusform>À partir du %1&#xa0;: %Ln défaillances de roulement en %2 ans, %3</numerusform>
         </translation>
     </message>
 </context>

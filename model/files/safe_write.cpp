@@ -70,12 +70,14 @@ bool isJsonObject(const FileKind &spared, const QByteArray &head)
     return head.size() <= spared.maxBytes && head.trimmed().startsWith('{') && QJsonDocument::fromJson(head).isObject();
 }
 
+// How much of an existing file tells whether it holds text.
+constexpr qint64 kTextLookedAt = 4096;
+
 // Whether the first bytes of a file are text: no NUL byte, and not the start
 // of a PDF document or a workbook, which may have none so early.
 bool isText(const QByteArray &head)
 {
-    constexpr qsizetype kLookedAt = 4096;
-    return !head.left(kLookedAt).contains('\0') && !head.startsWith(kPdfKind.signature)
+    return !head.left(kTextLookedAt).contains('\0') && !head.startsWith(kPdfKind.signature)
            && !head.startsWith(kWorkbookKind.signature);
 }
 
@@ -89,7 +91,6 @@ std::optional<QString> notOfKind(const QString &path, const FileKind &kind, qint
     if (!file.open(QIODevice::ReadOnly))
         return QCoreApplication::translate("SafeWrite", "It cannot be read to see what it holds: %1")
             .arg(asSentence(file.errorString()));
-    constexpr qint64 kTextLookedAt = 4096;
     const QByteArray head = file.read(std::max(kind.spares ? kind.spares->maxBytes : 0, kTextLookedAt) + 1);
     if (kind.spares && isJsonObject(*kind.spares, head)) {
         return QCoreApplication::translate("SafeWrite", "It holds JSON as a %1 does, which a %2 never replaces.")

@@ -3,10 +3,13 @@
 // the flows written from their definitions in long double (powers, not year
 // by year), published textbook answers, and the closed forms of level flows.
 
+#include "formula_arithmetic.h"
 #include "model/finance/business_case.h"
 #include "model/finance/cash_flow.h"
+#include "model/finance/cash_flow_columns.h"
 #include "model/finance/payback.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 #include <cmath>
@@ -139,6 +142,8 @@ private slots:
     void breakEvenZeroesTheNpv_data();
     void breakEvenZeroesTheNpv();
     void studyTime();
+    void columnFormulasGiveTheTable_data();
+    void columnFormulasGiveTheTable();
 };
 
 void CashFlowTest::measuresMatchTheDefinitions_data()
@@ -357,6 +362,90 @@ void CashFlowTest::studyTime()
                                                               investment, model::kDefaultSensitivityStepPercent, c);
         QVERIFY(study.breakEven.systemPrice && study.measures.irr);
     }
+}
+
+// Every column's formula, as a spreadsheet computes it from the cells it
+// names, gives the program's table to the last bit, in every year to 50 (0
+// after the period's end, the paybacks carried down), on random investments
+// and capital inputs.
+void CashFlowTest::columnFormulasGiveTheTable_data()
+{
+    QTest::addColumn<quint32>("seed");
+    for (quint32 seed = 1; seed <= 8; ++seed)
+        QTest::newRow(qPrintable(QStringLiteral("inputs %1").arg(seed))) << seed;
+}
+
+void CashFlowTest::columnFormulasGiveTheTable()
+{
+    QFETCH(quint32, seed);
+    QRandomGenerator random(seed);
+    const auto between = [&](double low, double high) { return low + (high - low) * random.generateDouble(); };
+    model::CostTable savings;
+    for (int k = 1; k <= model::kReducedRowCount; ++k)
+        savings.row(k) = between(-2000, 40000);
+    savings.row(model::kRowCount) = between(-5000, 90000);
+    const model::Investment investment{between(0, 150000), between(0, 20000), between(0, 4000),
+                                       int(random.bounded(1, 31)), between(-5, 25)};
+    CapitalInputs capital;
+    for (double *percent :
+         {&capital.labourEscalationPercent, &capital.lubricantEscalationPercent, &capital.bearingEscalationPercent,
+          &capital.productionValueEscalationPercent, &capital.upkeepEscalationPercent})
+        *percent = between(-5, 15);
+    capital.taxRatePercent = seed % 4 == 0 ? 0 : between(0, 45);
+    capital.depreciation = Depreciation(seed % 3);
+    capital.depreciationYears = int(random.bounded(1, 15));
+    capital.decliningRatePercent = between(5, 40);
+    capital.residualValue = seed % 2 == 0 ? 0 : between(0, 50000);
+    capital.firstYearSharePercent = between(30, 100);
+    capital.timing = seed % 2 == 0 ? model::CashFlowTiming::YearEnd : model::CashFlowTiming::MidYear;
+    const model::CashFlowTable table = model::cashFlowTableOf(savings, investment, capital);
+    const model::FlowInputs inputs = model::flowInputsOf(savings, investment, capital);
+    const int period = table.period();
+
+    // A year after the period's end: 0, the paybacks as they were at its end.
+    const auto valueOf = [&](model::FlowField field, int t) -> model::SheetValue {
+        const model::CashFlowYear &year = table.years[std::size_t(std::min(t, period))];
+        if (field == model::FlowField::PaidBackMonths)
+            return year.paidBackMonths;
+        if (field == model::FlowField::PaidBackYears)
+            return year.paidBackYears;
+        return t <= period ? model::flowValue(year, field) : 0;
+    };
+    const model::FlowCells cells{
+        [](model::FlowInput input) { return QStringLiteral("in%1").arg(int(input)); },
+        [](int k) { return QStringLiteral("row%1").arg(k); },
+        [](int t) { return QStringLiteral("year%1").arg(t); },
+        [](model::FlowField field, int t) { return QStringLiteral("c%1y%2").arg(int(field)).arg(t); },
+        [period](model::FlowField field) { return QStringLiteral("c%1y%2").arg(int(field)).arg(period); },
+    };
+    const model::CellValue cellValue = [&](QStringView name) -> std::optional<model::SheetValue> {
+        const QString text = name.toString();
+        if (text.startsWith(u"in"))
+            return inputs.values.at(text.mid(2).toUInt());
+        if (text.startsWith(u"row"))
+            return inputs.savingsRows.at(text.mid(3).toUInt() - 1);
+        if (text.startsWith(u"year"))
+            return text.mid(4).toDouble();
+        const qsizetype y = text.indexOf(u'y');
+        return valueOf(model::FlowField(text.mid(1, y - 1).toInt()), text.mid(y + 1).toInt());
+    };
+    const auto same = [](model::SheetValue a, model::SheetValue b) {
+        return a.has_value() == b.has_value() && (!a || *a == *b || (std::isnan(*a) && std::isnan(*b)));
+    };
+    for (int t = 0; t <= model::kMaxYears; ++t) {
+        for (int f = 0; f < model::kFlowFieldCount; ++f) {
+            const auto field = model::FlowField(f);
+            const QString formula = model::flowFormula(field, t, cells);
+            if (formula.isEmpty())
+                continue; // the paybacks in year 0
+            const std::optional<model::SheetValue> result = model::formulaResult(formula, cellValue);
+            QVERIFY2(result && same(*result, valueOf(field, t)),
+                     qPrintable(QStringLiteral("column %1, year %2: %3").arg(f).arg(t).arg(formula)));
+        }
+    }
+    if (table.years.back().operatingNet() > 0)
+        QVERIFY(model::formulaValue(model::monthsBeyondPeriodFormula(cells), cellValue)
+                == model::monthsBeyondPeriod(table));
 }
 
 QTEST_APPLESS_MAIN(CashFlowTest)

@@ -47,9 +47,9 @@ struct Tables {
 // The cells a formula may name, by name.
 model::CellValue cellsOf(const QHash<QString, double> &cells)
 {
-    return [&cells](QStringView cell) -> std::optional<double> {
+    return [&cells](QStringView cell) -> std::optional<model::SheetValue> {
         const auto found = cells.constFind(cell.toString());
-        return found == cells.cend() ? std::nullopt : std::optional(*found);
+        return found == cells.cend() ? std::nullopt : std::optional(model::SheetValue(*found));
     };
 }
 
@@ -290,6 +290,10 @@ void CostTablesTest::formulaArithmetic_data()
     QTest::newRow("signs") << "-2*-3" << true << 6.0;
     QTest::newRow("rounded at every step") << "0.1+0.2" << true << 0.30000000000000004;
     QTest::newRow("cells of this and another sheet") << "B2*Figures!$B$3/'Business Case'!B2" << true << 5.0;
+    QTest::newRow("powers left to right, a sign first") << "-2^2+2^3^2" << true << 68.0;
+    QTest::newRow("comparisons as 1 and 0") << "IF(AND(1<=2,B2<>1),MAX(3,1),4)+(1=2)" << true << 3.0;
+    QTest::newRow("the empty text beside a number") << "IF(\"\"<>\"\",1,IF(B2=\"\",2,3))" << true << 3.0;
+    QTest::newRow("text in arithmetic") << "\"\"+1" << false << 0.0;
     QTest::newRow("unknown cell") << "B2+C9" << false << 0.0;
     QTest::newRow("operator without operand") << "1+" << false << 0.0;
     QTest::newRow("unclosed parenthesis") << "(1+2" << false << 0.0;

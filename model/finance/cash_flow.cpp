@@ -2,6 +2,7 @@
 #include "model/finance/cash_flow.h"
 
 #include "model/costs/results.h"
+#include "model/finance/cash_flow_columns.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,42 +11,14 @@
 namespace model {
 namespace {
 
-// (1 + percent)^(t − 1) − 1, the growth of year t over year 1, accurate for
-// small rates as well.
-double growthBy(int t, double percent) { return std::expm1((t - 1) * std::log1p(percent / 100)); }
-
-double savingsInYear(const CostTable &savings, const CapitalInputs &capital, int t)
-{
-    double value = savings.row(kRowCount);
-    for (int k = 1; k <= kReducedRowCount; ++k) {
-        const double escalation = capital.escalationPercentOfRow(k);
-        if (escalation != 0 && t > 1)
-            value += savings.row(k) * growthBy(t, escalation);
-    }
-    return t == 1 ? value * (capital.firstYearSharePercent / 100) : value;
-}
-
-// The year's flows discounted: its savings, upkeep and tax by factor, a
-// residual value, which falls at the period's end, by the year-end factor.
-double discountedFlow(const CashFlowYear &year, double factor, double yearEndFactor)
-{
-    const double operating = year.operatingNet() * factor;
-    return year.residualAfterTax != 0 ? operating + year.residualAfterTax * yearEndFactor : operating;
-}
-
 // The NPV at the growth factor g = 1 + rate, summed year by year as the
 // table's cumulative discounted net is, so that at the table's own rate it
 // is that figure to the last bit.
 double presentValue(const CashFlowTable &table, double g)
 {
-    const double half = table.timing == CashFlowTiming::MidYear ? std::sqrt(g) : 1;
     double value = table.years.front().net;
-    double discount = 1;
-    for (std::size_t t = 1; t < table.years.size(); ++t) {
-        discount /= g;
-        value += discountedFlow(table.years[t], table.timing == CashFlowTiming::MidYear ? discount * half : discount,
-                                discount);
-    }
+    for (std::size_t t = 1; t < table.years.size(); ++t)
+        value += discountedNetAt(table.years[t], g, table.timing);
     return value;
 }
 
@@ -134,86 +107,17 @@ std::optional<double> zeroOfLine(double x0, double y0, double x1, double y1)
 
 } // namespace
 
-double CapitalInputs::escalationPercentOfRow(int k) const
-{
-    switch (k) {
-    case 1:
-    case 4:
-        return labourEscalationPercent;
-    case 2:
-        return lubricantEscalationPercent;
-    case 3:
-        return bearingEscalationPercent;
-    case 5:
-        return productionValueEscalationPercent;
-    }
-    return 0;
-}
-
 CashFlowTable cashFlowTableOf(const CostTable &savings, const Investment &investment, const CapitalInputs &capital)
 {
     CashFlowTable table;
-    const double initial = investment.initial();
-    const int period = std::max(1, investment.years);
-    const double g = 1 + investment.discountRatePercent / 100;
-    const double half = capital.timing == CashFlowTiming::MidYear ? std::sqrt(g) : 1;
-    const double taxRate = capital.taxRatePercent / 100;
-    table.initial = initial;
+    table.initial = investment.initial();
     table.discountRatePercent = investment.discountRatePercent;
     table.timing = capital.timing;
-    table.years.resize(std::size_t(period) + 1);
-
-    CashFlowYear &start = table.years.front();
-    start.investment = initial;
-    start.bookValue = initial;
-    start.net = -initial;
-    start.discountedNet = start.net;
-    start.cumulativeDiscounted = start.net;
-    double discount = 1;
-    for (int t = 1; t <= period; ++t) {
-        CashFlowYear &year = table.years[std::size_t(t)];
-        const CashFlowYear &before = table.years[std::size_t(t - 1)];
-        year.year = t;
-        year.savings = savingsInYear(savings, capital, t);
-        year.upkeep = investment.yearlyUpkeep;
-        if (capital.upkeepEscalationPercent != 0 && t > 1)
-            year.upkeep += investment.yearlyUpkeep * growthBy(t, capital.upkeepEscalationPercent);
-        switch (capital.depreciation) {
-        case Depreciation::None:
-            year.bookValue = initial;
-            break;
-        case Depreciation::StraightLine: {
-            // From the outlay rather than year by year, so that it is exactly
-            // nothing at the depreciation period's end.
-            const int life = std::max(1, capital.depreciationYears);
-            year.bookValue = t >= life ? 0 : initial * (life - t) / life;
-            break;
-        }
-        case Depreciation::DecliningBalance:
-            year.bookValue = before.bookValue - before.bookValue * (capital.decliningRatePercent / 100);
-            break;
-        }
-        year.depreciation = before.bookValue - year.bookValue;
-        if (taxRate != 0)
-            year.tax = taxRate * (year.savings - year.upkeep - year.depreciation);
-        if (t == period) {
-            const double residual = capital.residualValue;
-            year.residualAfterTax = taxRate != 0 ? residual - taxRate * (residual - year.bookValue) : residual;
-        }
-        year.net = year.operatingNet();
-        if (year.residualAfterTax != 0)
-            year.net += year.residualAfterTax;
-        discount /= g;
-        year.discountFactor = capital.timing == CashFlowTiming::MidYear ? discount * half : discount;
-        year.discountedNet = discountedFlow(year, year.discountFactor, discount);
-        year.cumulativeDiscounted = before.cumulativeDiscounted + year.discountedNet;
-    }
-    // −initial + Σ net, summed so that level flows give −initial + t × net.
+    const FlowInputs inputs = flowInputsOf(savings, investment, capital);
+    const int period = int(inputs[FlowInput::Period]);
+    table.years.reserve(std::size_t(period) + 1);
     for (int t = 0; t <= period; ++t)
-        table.years[std::size_t(t)].cumulative =
-            -initial + (t == 0 ? 0 * table.years[1].net : sumOverYears(table, t, [](const CashFlowYear &year) {
-                return year.net;
-            }));
+        table.years.push_back(flowYearOf(table.years, t, inputs));
     return table;
 }
 
@@ -224,43 +128,20 @@ double npvAt(const CashFlowTable &table, double discountRatePercent)
 
 PaybackTime simplePaybackOf(const CashFlowTable &table)
 {
-    const int period = table.period();
-    // Year t's pace reaches the outlay at (initial − what the years before it
-    // brought above that pace) ÷ pace: for level flows initial ÷ pace itself.
-    const auto monthsAt = [&](int t, double pace) {
-        double ahead = 0;
-        for (int s = 1; s < t; ++s)
-            ahead += table.years[std::size_t(s)].net - pace;
-        return (table.initial - ahead) / (pace / 12);
-    };
-    for (int t = 1; t <= period; ++t) {
-        const CashFlowYear &year = table.years[std::size_t(t)];
-        const double operating = year.operatingNet();
-        if (operating > 0 && table.years[std::size_t(t - 1)].cumulative + operating >= 0)
-            return {PaybackState::Within, monthsAt(t, operating)};
-        if (year.residualAfterTax != 0 && year.cumulative >= 0)
-            return {PaybackState::Within, 12.0 * t};
-    }
-    const double last = table.years.back().operatingNet();
-    if (last > 0)
-        return {PaybackState::NotWithinPeriod, monthsAt(period + 1, last)};
+    const CashFlowYear &last = table.years.back();
+    if (last.paidBackMonths)
+        return {PaybackState::Within, last.paidBackMonths};
+    if (last.operatingNet() > 0)
+        return {PaybackState::NotWithinPeriod, monthsBeyondPeriod(table)};
     return {PaybackState::Never, std::nullopt};
 }
 
 PaybackTime discountedPaybackOf(const CashFlowTable &table)
 {
-    const int period = table.period();
-    double covered = table.years.front().cumulativeDiscounted;
-    for (int t = 1; t <= period; ++t) {
-        const CashFlowYear &year = table.years[std::size_t(t)];
-        const double flow = year.residualAfterTax != 0 ? year.operatingNet() * year.discountFactor : year.discountedNet;
-        if (flow > 0 && covered + flow >= 0)
-            return {PaybackState::Within, (t - 1) + -covered / flow};
-        if (year.residualAfterTax != 0 && year.cumulativeDiscounted >= 0)
-            return {PaybackState::Within, double(t)};
-        covered = year.cumulativeDiscounted;
-    }
-    return {table.years.back().operatingNet() > 0 ? PaybackState::NotWithinPeriod : PaybackState::Never, std::nullopt};
+    const CashFlowYear &last = table.years.back();
+    if (last.paidBackYears)
+        return {PaybackState::Within, last.paidBackYears};
+    return {last.operatingNet() > 0 ? PaybackState::NotWithinPeriod : PaybackState::Never, std::nullopt};
 }
 
 CashFlowMeasures measuresOf(const CashFlowTable &table)

@@ -42,9 +42,7 @@ enum class CashFlowTiming { YearEnd, MidYear };
 // value of 0 or more; a depreciation period below one year counts as one.
 struct CapitalInputs {
     // Yearly escalation in per cent. Year 1 is at today's prices, year t at
-    // (1 + e)^(t − 1) of them. The labour rates scale cost rows 1 and 4, the
-    // lubricant price row 2, the bearing price row 3, the production value
-    // row 5 (the rows of kCostFormulas).
+    // (1 + e)^(t − 1) of them; escalationOfRow() says which scales which row.
     double labourEscalationPercent = 0;
     double lubricantEscalationPercent = 0;
     double bearingEscalationPercent = 0;
@@ -60,9 +58,6 @@ struct CapitalInputs {
     double residualValue = 0;              // what the system fetches at the period's end, before tax
     double firstYearSharePercent = 100;    // of year 1's savings reached while it ramps up
     CashFlowTiming timing = CashFlowTiming::YearEnd;
-
-    // The escalation of savings row k (1 to 5).
-    double escalationPercentOfRow(int k) const;
 
     friend bool operator==(const CapitalInputs &, const CapitalInputs &) = default;
 };
@@ -83,15 +78,19 @@ struct CashFlowYear {
     double net = 0;            // savings − upkeep − tax − investment + residual after tax
     double discountFactor = 1; // of the year's savings, upkeep and tax
     double discountedNet = 0;  // those by discountFactor, the residual by the period end's factor
+    double netAboveFirst = 0;  // Σ of (net − year 1's net) so far
     double cumulative = 0;     // of the net, undiscounted
     double cumulativeDiscounted = 0;
+    // Once paid back, simple in months and discounted in years; none before.
+    std::optional<double> paidBackMonths;
+    std::optional<double> paidBackYears;
 
     // The net without the residual value: what the year brings as it runs.
     double operatingNet() const { return savings - upkeep - tax - investment; }
 };
 
 // The flows of years 0 to N, from which every measure of the business case
-// comes.
+// comes; each column's arithmetic is in cash_flow_columns.
 struct CashFlowTable {
     double initial = 0;
     double discountRatePercent = kDefaultDiscountRatePercent;

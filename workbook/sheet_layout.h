@@ -1,0 +1,61 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#pragma once
+
+#include "model/costs/input_table.h"
+#include "workbook/xlsx_file.h"
+
+#include <QCoreApplication>
+
+namespace workbook {
+
+// Where the workbook's sheets keep what their formulas name, shared by the
+// files that write them.
+
+// The context the translations of the sheets' texts are found under. The
+// sheets' own names stay English: formulas and scripts name them.
+struct WorkbookText {
+    Q_DECLARE_TR_FUNCTIONS(WorkbookText)
+};
+
+inline constexpr char kFiguresSheet[] = "Figures";
+inline constexpr char kCostsSheet[] = "Costs";
+inline constexpr char kBusinessSheet[] = "Business Case";
+
+// Figures: a header row, the twelve figures in rows 1 to 12, the reductions
+// under a header in rows 15 to 19, the investment under one in rows 22 to 26
+// and the capital inputs under one in rows 29 to 40.
+inline constexpr int kValueColumn = 1;
+constexpr int figureRow(int index) { return 1 + index; }
+constexpr int figureRow(model::Input input) { return figureRow(int(input)); }
+constexpr int reductionRow(int k) { return 14 + k; }
+enum InvestmentRow { PriceRow = 22, InstallationRow, UpkeepRow, YearsRow, RateRow };
+enum CapitalRow {
+    LabourEscalationRow = 29,
+    LubricantEscalationRow,
+    BearingEscalationRow,
+    ProductionValueEscalationRow,
+    UpkeepEscalationRow,
+    TaxRateRow,
+    DepreciationRow,
+    DepreciationYearsRow,
+    DecliningRateRow,
+    ResidualValueRow,
+    FirstYearShareRow,
+    TimingRow,
+};
+
+// Costs: each table a title row and six rows, a blank row between tables.
+constexpr int costRow(int table, int k) { return table * 8 + k; }
+
+inline QString figuresCell(int row) { return cellName(row, kValueColumn, kFiguresSheet); }
+
+struct Formats {
+    lxw_format *bold;
+    lxw_format *money;
+    lxw_format *percent;
+    lxw_format *tenths;
+    lxw_format *factor;
+    lxw_format *index;
+};
+
+} // namespace workbook

@@ -86,6 +86,44 @@ BusinessCaseWindow::BusinessCaseWindow(document::FacilityDocument &facility, qre
     layout->addLayout(top);
     layout->addWidget(capitalGroup(m_facility.capital()));
 
+    layout->addWidget(casesGroup());
+    if (QWidget *check = savingsCheckBox())
+        layout->addWidget(check);
+
+    layout->addLayout(chartsRow(zoom), 1);
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &BusinessCaseWindow::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_fields, &InvestmentFields::edited, this, &BusinessCaseWindow::recompute);
+    connect(m_step, &QDoubleSpinBox::valueChanged, this, &BusinessCaseWindow::recompute);
+    connect(m_sensitivityChoice, &QComboBox::currentIndexChanged, this, &BusinessCaseWindow::showSensitivity);
+    m_riskTimer = new QTimer(this);
+    m_riskTimer->setSingleShot(true);
+    m_riskTimer->setInterval(300);
+    connect(m_riskTimer, &QTimer::timeout, this, &BusinessCaseWindow::showRisk);
+    connect(m_cashFlowViews, &QTabWidget::currentChanged, this, [this] {
+        if (m_cashFlowViews->currentWidget() == m_riskView && m_riskStale)
+            showRisk();
+    });
+    connect(&m_facility, &document::FacilityDocument::changed, this, &BusinessCaseWindow::riskChanged);
+    // The measured reduction applied: the cases and measures follow it; a
+    // change of the ranges alone is the risk view's.
+    connect(&m_facility, &document::FacilityDocument::changed, this, [this](document::FacilityDocument::Changes what) {
+        if (what.testFlag(document::FacilityDocument::Change::Assumptions))
+            recompute();
+    });
+
+    recompute();
+    // No larger than the screen has room for, at any zoom.
+    if (const QScreen *screen = parent ? parent->screen() : nullptr)
+        resize(sizeHint().boundedTo(screen->availableGeometry().size() * 0.95));
+}
+
+// The assumed, conservative and optimistic cases side by side.
+QGroupBox *BusinessCaseWindow::casesGroup()
+{
     auto *casesBox = new QGroupBox(tr("Cases"));
     auto *cases = new QGridLayout(casesBox);
     const QStringList headings{tr("Case"), tr("Reductions"), tr("Annual savings"), tr("Payback"),
@@ -110,10 +148,13 @@ BusinessCaseWindow::BusinessCaseWindow(document::FacilityDocument &facility, qre
             m_caseCells[std::size_t(s)][std::size_t(c)] = cell;
         }
     }
-    layout->addWidget(casesBox);
-    if (QWidget *check = savingsCheckBox())
-        layout->addWidget(check);
+    return casesBox;
+}
 
+// The cash flow's charts, table and risk beside the sensitivity chart and
+// its choices.
+QLayout *BusinessCaseWindow::chartsRow(qreal zoom)
+{
     auto *charts = new QHBoxLayout;
     m_cashFlow = new QChartView;
     m_cashFlow->setObjectName(QStringLiteral("cashFlowChart"));
@@ -150,7 +191,7 @@ BusinessCaseWindow::BusinessCaseWindow(document::FacilityDocument &facility, qre
     auto *stepLabel = new QLabel(tr("Step of the sensitivity (\u00B1%):"));
     m_step = new QDoubleSpinBox;
     m_step->setObjectName(QStringLiteral("sensitivityStep"));
-    m_step->setLocale(locale);
+    m_step->setLocale(m_facility.locale());
     m_step->setRange(1, 100);
     m_step->setDecimals(0);
     m_step->setValue(model::kDefaultSensitivityStepPercent);
@@ -160,35 +201,7 @@ BusinessCaseWindow::BusinessCaseWindow(document::FacilityDocument &facility, qre
     stepRow->addWidget(m_step);
     tornadoColumn->addLayout(stepRow);
     charts->addLayout(tornadoColumn, 3);
-    layout->addLayout(charts, 1);
-
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &BusinessCaseWindow::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(m_fields, &InvestmentFields::edited, this, &BusinessCaseWindow::recompute);
-    connect(m_step, &QDoubleSpinBox::valueChanged, this, &BusinessCaseWindow::recompute);
-    connect(m_sensitivityChoice, &QComboBox::currentIndexChanged, this, &BusinessCaseWindow::showSensitivity);
-    m_riskTimer = new QTimer(this);
-    m_riskTimer->setSingleShot(true);
-    m_riskTimer->setInterval(300);
-    connect(m_riskTimer, &QTimer::timeout, this, &BusinessCaseWindow::showRisk);
-    connect(m_cashFlowViews, &QTabWidget::currentChanged, this, [this] {
-        if (m_cashFlowViews->currentWidget() == m_riskView && m_riskStale)
-            showRisk();
-    });
-    connect(&m_facility, &document::FacilityDocument::changed, this, &BusinessCaseWindow::riskChanged);
-    // The measured reduction applied: the cases and measures follow it; a
-    // change of the ranges alone is the risk view's.
-    connect(&m_facility, &document::FacilityDocument::changed, this, [this](document::FacilityDocument::Changes what) {
-        if (what.testFlag(document::FacilityDocument::Change::Assumptions))
-            recompute();
-    });
-
-    recompute();
-    // No larger than the screen has room for, at any zoom.
-    if (const QScreen *screen = parent ? parent->screen() : nullptr)
-        resize(sizeHint().boundedTo(screen->availableGeometry().size() * 0.95));
+    return charts;
 }
 
 QString BusinessCaseWindow::symbol() const { return m_facility.currencyUnits().symbol; }

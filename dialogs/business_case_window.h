@@ -73,6 +73,8 @@ public:
 
 private:
     QGroupBox *capitalGroup(const model::CapitalTexts &capital);
+    QGroupBox *casesGroup();
+    QLayout *chartsRow(qreal zoom);
     // The charts the sensitivity's choice offers, in its order.
     enum class SensitivityChart { SavingsTornado, NpvTornado, NpvSpider };
 

@@ -72,9 +72,50 @@ RecordsDialog::RecordsDialog(model::RecordsExport records, const std::optional<m
 
     m_tabs = new QTabWidget;
     m_tabs->setObjectName(QStringLiteral("recordsTabs"));
+    m_tabs->addTab(columnsPage(), tr("Columns and Failures"));
+    m_tabs->addTab(periodPage(), tr("Period"));
+
+    m_tabs->addTab(ordersPage(), QString()); // named with the count of orders
+
+    m_tabs->addTab(assetsPage(), tr("Assets"));
+    layout->addWidget(m_tabs);
+
+    auto *evidence = new QGroupBox(tr("What the records come to"));
+    auto *evidenceLayout = new QVBoxLayout(evidence);
+    m_evidence = new QLabel;
+    m_evidence->setObjectName(QStringLiteral("recordsEvidence"));
+    m_evidence->setTextFormat(Qt::PlainText);
+    m_evidence->setWordWrap(true);
+    m_evidence->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    evidenceLayout->addWidget(m_evidence);
+    layout->addWidget(evidence);
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Cancel);
+    m_apply = buttons->addButton(tr("Apply to Figures"), QDialogButtonBox::AcceptRole);
+    m_apply->setObjectName(QStringLiteral("applyRecords"));
+    m_keep = buttons->addButton(tr("Keep as Evidence"), QDialogButtonBox::AcceptRole);
+    m_keep->setObjectName(QStringLiteral("keepRecords"));
+    m_apply->setDefault(true);
+    layout->addWidget(buttons);
+    connect(m_apply, &QPushButton::clicked, this, [this] { finish(true); });
+    connect(m_keep, &QPushButton::clicked, this, [this] { finish(false); });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    setMinimumWidth(int(460 * zoom));
+    const model::RecordsChoice choice = model::startingChoice(m_records.table, m_previous, m_locale);
+    {
+        const QSignalBlocker blocker(m_words);
+        m_words->setText(choice.failureWords.join(QStringLiteral(", ")));
+    }
+    showCounting(choice.counting);
+    showColumns(choice);
+}
+
+// The columns, the date order, the failures' work types and words.
+QWidget *RecordsDialog::columnsPage()
+{
     auto *reading = new QWidget;
     auto *readingLayout = new QVBoxLayout(reading);
-    m_tabs->addTab(reading, tr("Columns and Failures"));
     auto *columns = new QGroupBox(tr("Columns"));
     auto *form = new QFormLayout(columns);
     m_columnForm = form;
@@ -138,8 +179,12 @@ RecordsDialog::RecordsDialog(model::RecordsExport records, const std::optional<m
     readingLayout->addWidget(failures);
     readingLayout->addStretch();
     connect(m_words, &QLineEdit::textChanged, this, &RecordsDialog::showEvidence);
+    return reading;
+}
 
-    // The period, the repeat gap and the installation.
+// The period, the repeat gap and the installation.
+QWidget *RecordsDialog::periodPage()
+{
     auto *period = new QWidget;
     auto *periodForm = new QFormLayout(period);
     // A caption too long for the side of its field goes above it.
@@ -182,9 +227,12 @@ RecordsDialog::RecordsDialog(model::RecordsExport records, const std::optional<m
         m_installed->setEnabled(given);
         showEvidence();
     });
-    m_tabs->addTab(period, tr("Period"));
+    return period;
+}
 
-    // The orders matched, each of which the user can leave out.
+// The orders matched, each of which the user can leave out.
+QWidget *RecordsDialog::ordersPage()
+{
     auto *orders = new QWidget;
     auto *ordersLayout = new QVBoxLayout(orders);
     auto *ordersNote = new QLabel(tr("Clear an order that is no bearing failure to leave it out."));
@@ -207,8 +255,12 @@ RecordsDialog::RecordsDialog(model::RecordsExport records, const std::optional<m
     ordersLayout->addWidget(m_matchedView);
     ordersLayout->addWidget(m_leftOutCount);
     connect(m_matched, &MatchedOrdersModel::countedChanged, this, &RecordsDialog::orderCounted);
-    m_tabs->addTab(orders, QString()); // named with the count of orders
+    return orders;
+}
 
+// The failures by asset, the worst first.
+QWidget *RecordsDialog::assetsPage()
+{
     auto *assets = new QWidget;
     auto *assetsLayout = new QVBoxLayout(assets);
     m_assets = new QTableWidget(0, model::kAssetColumnCount);
@@ -226,38 +278,7 @@ RecordsDialog::RecordsDialog(model::RecordsExport records, const std::optional<m
     m_noAssets->setWordWrap(true);
     assetsLayout->addWidget(m_assets);
     assetsLayout->addWidget(m_noAssets);
-    m_tabs->addTab(assets, tr("Assets"));
-    layout->addWidget(m_tabs);
-
-    auto *evidence = new QGroupBox(tr("What the records come to"));
-    auto *evidenceLayout = new QVBoxLayout(evidence);
-    m_evidence = new QLabel;
-    m_evidence->setObjectName(QStringLiteral("recordsEvidence"));
-    m_evidence->setTextFormat(Qt::PlainText);
-    m_evidence->setWordWrap(true);
-    m_evidence->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    evidenceLayout->addWidget(m_evidence);
-    layout->addWidget(evidence);
-
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Cancel);
-    m_apply = buttons->addButton(tr("Apply to Figures"), QDialogButtonBox::AcceptRole);
-    m_apply->setObjectName(QStringLiteral("applyRecords"));
-    m_keep = buttons->addButton(tr("Keep as Evidence"), QDialogButtonBox::AcceptRole);
-    m_keep->setObjectName(QStringLiteral("keepRecords"));
-    m_apply->setDefault(true);
-    layout->addWidget(buttons);
-    connect(m_apply, &QPushButton::clicked, this, [this] { finish(true); });
-    connect(m_keep, &QPushButton::clicked, this, [this] { finish(false); });
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-    setMinimumWidth(int(460 * zoom));
-    const model::RecordsChoice choice = model::startingChoice(m_records.table, m_previous, m_locale);
-    {
-        const QSignalBlocker blocker(m_words);
-        m_words->setText(choice.failureWords.join(QStringLiteral(", ")));
-    }
-    showCounting(choice.counting);
-    showColumns(choice);
+    return assets;
 }
 
 // Another sheet of the workbook, read afresh; the columns guessed from its header.

@@ -53,6 +53,11 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // The tabs, each built once by the constructor.
+    QWidget *columnsPage();
+    QWidget *periodPage();
+    QWidget *ordersPage();
+    QWidget *assetsPage();
     void chooseSheet(int sheet);
     void showColumns(const model::RecordsChoice &choice);
     void dateColumnChosen();

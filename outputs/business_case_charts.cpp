@@ -5,6 +5,7 @@
 #include "model/costs/currency_units.h"
 #include "model/costs/input_table.h"
 #include "model/text/money_text.h"
+#include "outputs/chart_colours.h"
 #include "platform/designed_look.h"
 
 #include <QBarCategoryAxis>
@@ -30,9 +31,6 @@ namespace {
 struct BusinessCaseText {
     Q_DECLARE_TR_FUNCTIONS(BusinessCaseText)
 };
-
-const QColor kGain(46, 125, 50);
-const QColor kLoss(183, 28, 28);
 
 std::unique_ptr<QChart> plainChart(const QString &title, const QLocale &locale)
 {
@@ -155,8 +153,8 @@ std::unique_ptr<QChart> tornadoOf(const std::vector<model::SensitivityBar> &bars
     auto chart = plainChart(model::withCurrencySymbol(title, symbol).arg(step), locale);
     auto *lowered = new QBarSet(BusinessCaseText::tr("Lowered by %1%").arg(step));
     auto *raised = new QBarSet(BusinessCaseText::tr("Raised by %1%").arg(step));
-    lowered->setColor(QColor(96, 125, 196));
-    raised->setColor(QColor(230, 145, 56));
+    lowered->setColor(kLowered);
+    raised->setColor(kRaised);
     QStringList names;
     std::vector<QGraphicsSimpleTextItem *> nameItems;
     std::vector<EndFigure> figures;

@@ -3,6 +3,7 @@
 
 #include "model/costs/currency_units.h"
 #include "outputs/business_case_charts.h"
+#include "outputs/chart_colours.h"
 #include "platform/designed_look.h"
 
 #include <QAreaSeries>
@@ -22,10 +23,6 @@ namespace {
 struct RiskChartText {
     Q_DECLARE_TR_FUNCTIONS(RiskChartText)
 };
-
-const QColor kGain(46, 125, 50);
-const QColor kLoss(183, 28, 28);
-const QColor kOuterQuantile(230, 145, 56);
 
 // The values charted: every run's NPV, or its savings without an investment.
 const std::vector<double> &chartedValues(const model::RiskSummary &summary)
@@ -103,7 +100,7 @@ void markQuantiles(QChart &chart, const model::Quantiles &q, double top, QValueA
         line->setName(QStringLiteral("P%1").arg(percent));
         line->append(value, 0);
         line->append(value, top);
-        QPen pen(percent == 50 ? platform::kNavy : kOuterQuantile, 1.5);
+        QPen pen(percent == 50 ? platform::kNavy : kRaised, 1.5);
         if (percent != 50)
             pen.setStyle(Qt::DashLine);
         line->setPen(pen);

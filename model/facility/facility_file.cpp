@@ -20,7 +20,6 @@
 #include <QJsonParseError>
 #include <QJsonValue>
 
-#include <charconv>
 #include <cmath>
 #include <utility>
 #include <vector>
@@ -247,23 +246,6 @@ std::optional<QString> unfitFigures(const FacilityFigures &figures, QByteArray &
         return QCoreApplication::translate("FacilityFile",
                                            "The figures are too long for a facility file, which holds at most 64 KiB.");
     return std::nullopt;
-}
-
-// A plain number text in locale that reads back as exactly value. The
-// 15-digit plain number text does for most figures; the others get the
-// shortest text that reads back (up to 17 digits).
-QString numberTextReadingBack(double value, const QLocale &locale)
-{
-    QString text = plainNumberText(value, locale);
-    if (const std::optional<double> back = readFigure(text, locale); back && *back == value)
-        return text;
-    char buffer[64];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    if (error != std::errc())
-        return text;
-    text = QString::fromLatin1(buffer, end - buffer).toUpper();
-    text.replace(u'.', locale.decimalPoint());
-    return text;
 }
 
 // ,\n    "name": { "key": "text", ..., "choice": "name", ... }: the texts,

@@ -266,123 +266,131 @@ void writeRiskMember(QByteArray &out, const RiskRanges &ranges)
     out += first ? "}\n    }" : "\n        }\n    }";
 }
 
-std::optional<QString> readRecordsMember(const QJsonValue &value, std::optional<RecordsEvidence> &records)
+namespace {
+
+// Where the records came from and how they were counted; the first member
+// that is not as written, or none.
+std::optional<QLatin1StringView> readRecordsSource(const QJsonObject &object, RecordsEvidence &read)
 {
-    records.reset();
-    if (value.isUndefined())
-        return std::nullopt;
-    if (!value.isObject())
-        return recordsInvalid(QLatin1StringView("records"));
-    const QJsonObject object = value.toObject();
-    RecordsEvidence read;
     const std::pair<const char *, QString RecordsEvidence::*> names[] = {
         {"file", &RecordsEvidence::fileName}, {"sha256", &RecordsEvidence::sha256}, {"sheet", &RecordsEvidence::sheet}};
     for (const auto &[key, member] : names) {
         const QJsonValue name = object.value(QLatin1StringView(key));
         if (!isName(name))
-            return recordsInvalid(QLatin1StringView(key));
+            return QLatin1StringView(key);
         // A direction override would print the page's sentence backwards.
         read.*member = withoutDirectionControls(name.toString());
     }
     if (!isSha256(read.sha256))
-        return recordsInvalid(QLatin1StringView("sha256"));
+        return QLatin1StringView("sha256");
     const QJsonObject columns = object.value(QLatin1StringView("columns")).toObject();
     for (int c = 0; c < kWorkOrderColumnCount; ++c) {
         const QJsonValue name = columns.value(columnKey(WorkOrderColumn(c)));
         if (!name.isUndefined() && !isName(name))
-            return recordsInvalid(columnKey(WorkOrderColumn(c)));
+            return columnKey(WorkOrderColumn(c));
         read.columns[std::size_t(c)] = name.toString();
     }
     const std::optional<DateForm> form = dateFormNamed(object.value(QLatin1StringView("dateForm")).toString());
     if (!form)
-        return recordsInvalid(QLatin1StringView("dateForm"));
+        return QLatin1StringView("dateForm");
     read.dateForm = *form;
     const std::optional<QStringList> words = namesOf(object.value(QLatin1StringView("failureWords")));
     if (!words)
-        return recordsInvalid(QLatin1StringView("failureWords"));
+        return QLatin1StringView("failureWords");
     read.failureWords = *words;
     // Files written before the work-type rule have none: every order was searched.
     if (const QJsonValue types = object.value(QLatin1StringView("failureTypes")); !types.isUndefined()) {
         read.counting.failureTypes = namesOf(types);
         if (!read.counting.failureTypes)
-            return recordsInvalid(QLatin1StringView("failureTypes"));
+            return QLatin1StringView("failureTypes");
     }
     if (const std::optional<QLatin1StringView> invalid = readCounting(object, read.counting))
-        return recordsInvalid(*invalid);
+        return *invalid;
     const QJsonValue applied = object.value(QLatin1StringView("applied"));
     if (!applied.isBool())
-        return recordsInvalid(QLatin1StringView("applied"));
+        return QLatin1StringView("applied");
     read.applied = applied.toBool();
+    return std::nullopt;
+}
 
-    RecordsSummary &summary = read.summary;
+// The counts, the period and the failures' dates.
+std::optional<QLatin1StringView> readRecordsCounts(const QJsonObject &object, RecordsSummary &summary,
+                                                   const CountingRule &counting)
+{
     const std::optional<int> workOrders = count(object.value(QLatin1StringView("workOrders")));
     const std::optional<int> failures = count(object.value(QLatin1StringView("failures")));
     const std::optional<int> duplicates = count(object.value(QLatin1StringView("duplicates")));
     if (!workOrders || *workOrders == 0)
-        return recordsInvalid(QLatin1StringView("workOrders"));
+        return QLatin1StringView("workOrders");
     if (!failures || *failures > *workOrders)
-        return recordsInvalid(QLatin1StringView("failures"));
+        return QLatin1StringView("failures");
     if (!duplicates)
-        return recordsInvalid(QLatin1StringView("duplicates"));
+        return QLatin1StringView("duplicates");
     summary.workOrders = *workOrders;
     summary.failures = *failures;
     summary.duplicates = *duplicates;
     const std::optional<int> undated = laterCount(object, "undated");
     if (!undated)
-        return recordsInvalid(QLatin1StringView("undated"));
+        return QLatin1StringView("undated");
     summary.undated = *undated;
     const std::optional<int> typed = laterCount(object, "ofFailureTypes");
     if (!typed || *typed > *workOrders)
-        return recordsInvalid(QLatin1StringView("ofFailureTypes"));
+        return QLatin1StringView("ofFailureTypes");
     summary.ofFailureTypes = *typed;
     // Absent where each failure is one order, as in every file written
     // before repeat orders were merged.
     const QJsonValue ordersValue = object.value(QLatin1StringView("failureOrders"));
     const std::optional<int> orders = ordersValue.isUndefined() ? std::optional(0) : count(ordersValue);
     if (!orders || (!ordersValue.isUndefined() && *orders <= *failures) || *orders > *workOrders)
-        return recordsInvalid(QLatin1StringView("failureOrders"));
+        return QLatin1StringView("failureOrders");
     summary.failureOrders = *orders;
     for (const auto &[key, counted] :
          {std::pair{"outsidePeriod", &summary.outsidePeriod}, std::pair{"leftOutOrders", &summary.leftOut}}) {
         const std::optional<int> read = laterCount(object, key);
         if (!read)
-            return recordsInvalid(QLatin1StringView(key));
+            return QLatin1StringView(key);
         *counted = *read;
     }
     summary.first = dateOf(object.value(QLatin1StringView("first")));
     summary.last = dateOf(object.value(QLatin1StringView("last")));
     if (!summary.first.isValid())
-        return recordsInvalid(QLatin1StringView("first"));
+        return QLatin1StringView("first");
     if (!summary.last.isValid() || summary.last < summary.first)
-        return recordsInvalid(QLatin1StringView("last"));
-    summary.periodGiven = read.counting.periodGiven();
-    if (summary.periodGiven && (summary.first != read.counting.from || summary.last != read.counting.to))
-        return recordsInvalid(QLatin1StringView("period"));
+        return QLatin1StringView("last");
+    summary.periodGiven = counting.periodGiven();
+    if (summary.periodGiven && (summary.first != counting.from || summary.last != counting.to))
+        return QLatin1StringView("period");
     const QJsonValue endsOnFailure = object.value(QLatin1StringView("endsOnFailure"));
     if (!endsOnFailure.isUndefined() && (!endsOnFailure.isBool() || summary.periodGiven))
-        return recordsInvalid(QLatin1StringView("endsOnFailure"));
+        return QLatin1StringView("endsOnFailure");
     summary.endsOnFailure = endsOnFailure.toBool();
     // The failures' dates, in order within the period; files written before
     // they were kept have none.
     const QJsonValue eventsValue = object.value(QLatin1StringView("events"));
     if (!eventsValue.isUndefined() && !eventsValue.isArray())
-        return recordsInvalid(QLatin1StringView("events"));
+        return QLatin1StringView("events");
     const QJsonArray events = eventsValue.toArray();
     for (const QJsonValue &value : events) {
         const QDate date = dateOf(value);
         if (!date.isValid() || date < summary.first || date > summary.last
             || (!summary.eventDates.empty() && date < summary.eventDates.back()))
-            return recordsInvalid(QLatin1StringView("events"));
+            return QLatin1StringView("events");
         summary.eventDates.push_back(date);
     }
     if (!events.isEmpty() && events.size() != summary.failures)
-        return recordsInvalid(QLatin1StringView("events"));
+        return QLatin1StringView("events");
+    return std::nullopt;
+}
+
+// The repair hours, their spread and the worst actors.
+std::optional<QLatin1StringView> readRecordsHours(const QJsonObject &object, RecordsSummary &summary)
+{
     for (const auto &[key, hours] :
          {std::pair{"meanHours", &summary.meanHours}, std::pair{"medianHours", &summary.medianHours},
           std::pair{"hours10", &summary.hours10}, std::pair{"hours90", &summary.hours90},
           std::pair{"medianDowntime", &summary.medianDowntime}}) {
         if (!readHours(object, QLatin1StringView(key), *hours))
-            return recordsInvalid(QLatin1StringView(key));
+            return QLatin1StringView(key);
     }
     // The spread of the repair hours, in files written since it was kept:
     // both members or neither, from two failures with hours to all of them,
@@ -390,19 +398,19 @@ std::optional<QString> readRecordsMember(const QJsonValue &value, std::optional<
     // (s ≤ m √k).
     const QJsonValue hoursCount = object.value(QLatin1StringView("hoursCount"));
     if (!readHours(object, QLatin1StringView("hoursDeviation"), summary.hoursDeviation))
-        return recordsInvalid(QLatin1StringView("hoursDeviation"));
+        return QLatin1StringView("hoursDeviation");
     if (summary.hoursDeviation || !hoursCount.isUndefined()) {
         const std::optional<int> counted = count(hoursCount);
         if (!counted || *counted < 2 || *counted > summary.failures || !summary.hoursDeviation || !summary.meanHours)
-            return recordsInvalid(QLatin1StringView("hoursCount"));
+            return QLatin1StringView("hoursCount");
         if (*summary.hoursDeviation > *summary.meanHours * std::sqrt(double(*counted)) * (1 + 1e-9))
-            return recordsInvalid(QLatin1StringView("hoursDeviation"));
+            return QLatin1StringView("hoursDeviation");
         summary.hoursCount = *counted;
     }
     // The worst actors: [name, failures, median repair hours, median downtime].
     const QJsonArray assets = object.value(QLatin1StringView("assets")).toArray();
     if (assets.size() > kWorstAssetsKept)
-        return recordsInvalid(QLatin1StringView("assets"));
+        return QLatin1StringView("assets");
     for (const QJsonValue &value : assets) {
         const QJsonArray asset = value.toArray();
         const std::optional<int> failed = count(asset.at(1));
@@ -414,10 +422,16 @@ std::optional<QString> readRecordsMember(const QJsonValue &value, std::optional<
         if (asset.size() != 4 || !isName(asset.at(0)) || read.asset.isEmpty() || !failed || *failed < 1
             || *failed > summary.failures || !hours(asset.at(2), read.medianRepairHours)
             || !hours(asset.at(3), read.medianDowntime))
-            return recordsInvalid(QLatin1StringView("assets"));
+            return QLatin1StringView("assets");
         read.asset = withoutDirectionControls(read.asset);
         summary.worstAssets.push_back(read);
     }
+    return std::nullopt;
+}
+
+// What was found from the counts: the savings check and the trend.
+std::optional<QLatin1StringView> readRecordsFindings(const QJsonObject &object, RecordsSummary &summary)
+{
     // The counts before and after the installation; the rest computed again.
     if (const QJsonValue check = object.value(QLatin1StringView("check")); !check.isUndefined()) {
         const QJsonObject values = check.toObject();
@@ -427,7 +441,7 @@ std::optional<QString> readRecordsMember(const QJsonValue &value, std::optional<
         if (before && after && *before + qint64(*after) == summary.failures)
             summary.check = savingsCheckOf(*before, *after, summary.first, summary.last, installed);
         if (!summary.check)
-            return recordsInvalid(QLatin1StringView("check"));
+            return QLatin1StringView("check");
     }
     // Files written before the trend was tested have none.
     if (const QJsonValue trend = object.value(QLatin1StringView("trend")); !trend.isUndefined()) {
@@ -436,9 +450,33 @@ std::optional<QString> readRecordsMember(const QJsonValue &value, std::optional<
         const double p = values.value(QLatin1StringView("p")).toDouble(qQNaN());
         const double beta = values.value(QLatin1StringView("beta")).toDouble(qQNaN());
         if (!trend.isObject() || !std::isfinite(u) || !(p >= 0 && p <= 1) || !(beta > 0 && beta < 1e6))
-            return recordsInvalid(QLatin1StringView("trend"));
+            return QLatin1StringView("trend");
         summary.trend = FailureTrend{u, p, beta};
     }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<QString> readRecordsMember(const QJsonValue &value, std::optional<RecordsEvidence> &records)
+{
+    records.reset();
+    if (value.isUndefined())
+        return std::nullopt;
+    if (!value.isObject())
+        return recordsInvalid(QLatin1StringView("records"));
+    const QJsonObject object = value.toObject();
+    RecordsEvidence read;
+    RecordsSummary &summary = read.summary;
+    std::optional<QLatin1StringView> invalid = readRecordsSource(object, read);
+    if (!invalid)
+        invalid = readRecordsCounts(object, summary, read.counting);
+    if (!invalid)
+        invalid = readRecordsHours(object, summary);
+    if (!invalid)
+        invalid = readRecordsFindings(object, summary);
+    if (invalid)
+        return recordsInvalid(*invalid);
     // As the records were summed up: the rate from the count over the days.
     summary.rate = rateOf(summary);
     records = std::move(read);

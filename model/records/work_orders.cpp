@@ -279,6 +279,55 @@ QStringList defaultFailureWords()
             QStringLiteral("rodamiento"), QStringLiteral("rolamento"), QStringLiteral("轴承")};
 }
 
+namespace {
+
+// What the failure orders of the records come to: the failures with their
+// repeat orders merged, the worst actors, the trend, the savings check, the
+// rate and the repair hours' spread.
+void summariseFailures(std::vector<FailureOrder> failures, const CountingRule &rule, RecordsSummary &summary)
+{
+    // One failure, one count: its repeat orders add their hours to it.
+    const std::vector<FailureEvent> events = failureEventsOf(std::move(failures), rule.repeatDays);
+    summary.failures = int(events.size());
+    std::vector<double> hours;
+    std::vector<double> downtimes;
+    int orders = 0;
+    for (const FailureEvent &event : events) {
+        orders += event.orders;
+        if (event.repairHours)
+            hours.push_back(*event.repairHours);
+        if (event.downtimeHours)
+            downtimes.push_back(*event.downtimeHours);
+    }
+    summary.failureOrders = orders > summary.failures ? orders : 0;
+    // Each failure in the middle of its day, over the whole days the records span.
+    std::vector<double> times;
+    for (const FailureEvent &event : events)
+        times.push_back(double(summary.first.daysTo(event.date)) + 0.5);
+    summary.worstAssets = worstAssetsOf(events);
+    for (const FailureEvent &event : events)
+        summary.eventDates.push_back(event.date);
+    summary.endsOnFailure = !summary.periodGiven && summary.failures >= 2 && events.back().date == summary.last;
+    summary.check = savingsCheckOf(summary.eventDates, summary.first, summary.last, rule.installed);
+    summary.trend = trendOf(times, double(summary.first.daysTo(summary.last) + 1));
+    summary.rate = rateOf(summary);
+    if (!hours.empty())
+        summary.meanHours = std::accumulate(hours.begin(), hours.end(), 0.0) / double(hours.size());
+    summary.medianHours = percentileOf(hours, 0.5);
+    summary.hours10 = percentileOf(hours, 0.1);
+    summary.hours90 = percentileOf(hours, 0.9);
+    summary.medianDowntime = percentileOf(downtimes, 0.5);
+    summary.hoursCount = int(hours.size());
+    if (hours.size() >= 2) {
+        double squares = 0;
+        for (const double h : hours)
+            squares += (h - *summary.meanHours) * (h - *summary.meanHours);
+        summary.hoursDeviation = std::sqrt(squares / double(hours.size() - 1));
+    }
+}
+
+} // namespace
+
 RecordsReading summariseRecords(const ExportTable &table, const ColumnMapping &mapping, DateForm form,
                                 const QStringList &failureWords, const QLocale &locale, const CountingRule &rule)
 {
@@ -388,44 +437,7 @@ RecordsReading summariseRecords(const ExportTable &table, const ColumnMapping &m
         summary.last = rule.to;
         summary.periodGiven = true;
     }
-    // One failure, one count: its repeat orders add their hours to it.
-    const std::vector<FailureEvent> events = failureEventsOf(std::move(failures), rule.repeatDays);
-    summary.failures = int(events.size());
-    std::vector<double> hours;
-    std::vector<double> downtimes;
-    int orders = 0;
-    for (const FailureEvent &event : events) {
-        orders += event.orders;
-        if (event.repairHours)
-            hours.push_back(*event.repairHours);
-        if (event.downtimeHours)
-            downtimes.push_back(*event.downtimeHours);
-    }
-    summary.failureOrders = orders > summary.failures ? orders : 0;
-    // Each failure in the middle of its day, over the whole days the records span.
-    std::vector<double> times;
-    for (const FailureEvent &event : events)
-        times.push_back(double(summary.first.daysTo(event.date)) + 0.5);
-    summary.worstAssets = worstAssetsOf(events);
-    for (const FailureEvent &event : events)
-        summary.eventDates.push_back(event.date);
-    summary.endsOnFailure = !summary.periodGiven && summary.failures >= 2 && events.back().date == summary.last;
-    summary.check = savingsCheckOf(summary.eventDates, summary.first, summary.last, rule.installed);
-    summary.trend = trendOf(times, double(summary.first.daysTo(summary.last) + 1));
-    summary.rate = rateOf(summary);
-    if (!hours.empty())
-        summary.meanHours = std::accumulate(hours.begin(), hours.end(), 0.0) / double(hours.size());
-    summary.medianHours = percentileOf(hours, 0.5);
-    summary.hours10 = percentileOf(hours, 0.1);
-    summary.hours90 = percentileOf(hours, 0.9);
-    summary.medianDowntime = percentileOf(downtimes, 0.5);
-    summary.hoursCount = int(hours.size());
-    if (hours.size() >= 2) {
-        double squares = 0;
-        for (const double h : hours)
-            squares += (h - *summary.meanHours) * (h - *summary.meanHours);
-        summary.hoursDeviation = std::sqrt(squares / double(hours.size() - 1));
-    }
+    summariseFailures(std::move(failures), rule, summary);
     reading.summary = summary;
     return reading;
 }

@@ -2,11 +2,13 @@
 #include "model/text/numeric_text.h"
 
 #include "model/text/c_double.h"
+#include "model/text/money_text.h"
 #include "model/text/regional_digits.h"
 
 #include <QStringList>
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <string>
 #include <utility>
@@ -321,6 +323,22 @@ QString visibleFieldText(QStringView text, qsizetype *cursor)
     if (cursor)
         *cursor = newCursor < 0 ? out.size() : newCursor;
     return out;
+}
+
+// The 15-digit plain number text does for most figures; the others get the
+// shortest text that reads back (up to 17 digits).
+QString numberTextReadingBack(double value, const QLocale &locale)
+{
+    QString text = plainNumberText(value, locale);
+    if (const std::optional<double> back = readFigure(text, locale); back && *back == value)
+        return text;
+    char buffer[64];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    if (error != std::errc())
+        return text;
+    text = QString::fromLatin1(buffer, end - buffer).toUpper();
+    text.replace(u'.', locale.decimalPoint());
+    return text;
 }
 
 } // namespace model

@@ -51,4 +51,8 @@ inline bool passesNumericTest(QStringView text, const QLocale &locale) { return 
 // is a position in the text and is moved to the same place in the result.
 QString visibleFieldText(QStringView text, qsizetype *cursor = nullptr);
 
+// A plain number text (plainNumberText()) in locale that reads back
+// (readFigure()) as exactly value.
+QString numberTextReadingBack(double value, const QLocale &locale);
+
 } // namespace model

@@ -184,7 +184,7 @@ void writeFlowHeaders(Sheet &sheet, const Formats &formats)
         {HalfYearColumn, WorkbookText::tr("Half year")},
         {HalfYearFlowColumn, WorkbookText::tr("Flow at the half year")},
         {HalfYearSignColumn, WorkbookText::tr("Sign so far")},
-        {NetAboveFirstColumn, WorkbookText::tr("Net above year 1's, so far")},
+        {NetAboveFirstColumn, WorkbookText::tr("Sum of (net \u2212 year 1's net)")},
     };
     for (const auto &header : headers) {
         sheet.text(FlowHeaderRow, header.column, header.caption, formats.bold);

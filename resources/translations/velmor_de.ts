@@ -3555,6 +3555,10 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <source>none: the cash flows change sign more than once</source>
         <translation>keiner: die Cashflows wechseln mehr als einmal das Vorzeichen</translation>
     </message>
+    <message>
+        <source>Sum of (net − year 1&apos;s net)</source>
+        <translation>Summe (Netto − Netto im Jahr 1)</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

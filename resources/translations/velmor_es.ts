@@ -3555,6 +3555,10 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <source>none: the cash flows change sign more than once</source>
         <translation>ninguna: los flujos de caja cambian de signo más de una vez</translation>
     </message>
+    <message>
+        <source>Sum of (net − year 1&apos;s net)</source>
+        <translation>Suma (neto − neto del año 1)</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

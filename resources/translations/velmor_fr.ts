@@ -3555,6 +3555,10 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <source>none: the cash flows change sign more than once</source>
         <translation>aucun&#xa0;: les flux de trésorerie changent de signe plus d’une fois</translation>
     </message>
+    <message>
+        <source>Sum of (net − year 1&apos;s net)</source>
+        <translation>Somme (net − net de l’année 1)</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

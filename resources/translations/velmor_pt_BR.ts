@@ -3555,6 +3555,10 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <source>none: the cash flows change sign more than once</source>
         <translation>nenhuma: os fluxos de caixa mudam de sinal mais de uma vez</translation>
     </message>
+    <message>
+        <source>Sum of (net − year 1&apos;s net)</source>
+        <translation>Soma (líquido − líquido do ano 1)</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

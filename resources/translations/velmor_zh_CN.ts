@@ -3523,6 +3523,10 @@ The results cannot be computed from these figures. Please check the figures unde
         <source>none: the cash flows change sign more than once</source>
         <translation>无：现金流多次改变正负号</translation>
     </message>
+    <message>
+        <source>Sum of (net − year 1&apos;s net)</source>
+        <translation>累计（净额 − 第 1 年净额）</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -160,7 +160,7 @@ report::BusinessCasePage businessCasePage(const document::FacilityDocument &faci
                             "Sensitivity: each of the twelve figures and five reductions lowered and raised by %1%, "
                             "a reduction no further than 0% or 100%.")
                             .arg(model::percentText(study.stepPercent, locale));
-    page.note = model::measuresNote(investment, locale, study.capital != model::CapitalInputs());
+    page.note = model::measuresNote(investment, locale, study.capital);
     page.drawCashFlow = pageChart(cashFlowChart(study.measures, locale, symbol));
     page.drawTornado = pageChart(tornadoChart(study.sensitivity, study.annualSavings, study.stepPercent,
                                               facility.assumptions(), locale, symbol));
@@ -312,14 +312,26 @@ QStringList paybackLines(const document::FacilityDocument &facility, const model
     }
     const model::BusinessCase &measures = study.measures;
     if (!measures.paybackMonths || measures.paybackState == model::PaybackState::Never)
-        return lines << ReportText::tr("No payback: with these figures the system brings no yearly savings to pay "
-                                       "for it.");
+        return lines << (measures.capitalGiven
+                             ? ReportText::tr("No payback: with these figures the yearly nets after upkeep and tax "
+                                              "do not recover the outlay.")
+                             : ReportText::tr("No payback: with these figures the system brings no yearly savings "
+                                              "to pay for it."));
     const QString shown = locale.toString(*measures.paybackMonths, 'f', 1);
+    const bool afterTax = study.capital.taxRatePercent != 0;
     lines << (measures.paybackState == model::PaybackState::Within
-                  ? ReportText::tr("Payback period: %1 months").arg(shown)
-                  : ReportText::tr("Payback period: %1 months, not within the %n year(s) evaluated", "",
-                                   investment.years)
+                  ? (afterTax ? ReportText::tr("Payback period: %1 months, after tax")
+                              : ReportText::tr("Payback period: %1 months"))
+                        .arg(shown)
+                  : (afterTax ? ReportText::tr("Payback period: %1 months after tax, not within the %n year(s) "
+                                               "evaluated",
+                                               "", investment.years)
+                              : ReportText::tr("Payback period: %1 months, not within the %n year(s) evaluated", "",
+                                               investment.years))
                         .arg(shown));
+    if (measures.belowZeroAgainFrom)
+        lines << ReportText::tr("The cumulative net is below zero again from year %1.")
+                     .arg(locale.toString(*measures.belowZeroAgainFrom));
     const std::vector<model::CashFlowYear> &years = measures.cashFlow.years;
     const int period = int(years.size()) - 1;
     std::vector<int> shownYears;

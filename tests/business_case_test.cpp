@@ -571,8 +571,10 @@ void BusinessCaseTest::measuresShowOneDigitSystem()
     const char32_t zero = shown.zeroDigit().toUcs4().value(0);
     const model::Investment investment{20000, 5000, 1000, 5, 12.5};
     const model::BusinessCase measures = model::businessCaseOf(savings, investment);
+    model::CapitalInputs midYear;
+    midYear.timing = model::CashFlowTiming::MidYear;
     const QStringList texts = model::measureLines(measures, investment, shown)
-                              << model::measuresNote(investment, shown, true) << model::percentOf(0.25, shown)
+                              << model::measuresNote(investment, shown, midYear) << model::percentOf(0.25, shown)
                               << model::breakEvenLines({-1.5, 0.25, 2.5}, shown);
     qsizetype digits = 0;
     for (const QString &text : texts) {

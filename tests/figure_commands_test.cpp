@@ -415,11 +415,13 @@ void FigureCommandsTest::capitalInputsReachEveryOutput_data()
                        "Net present value at 10%: $99,834.35"}
         << QStringList{"\t7.6\n", "\t99834.35\n"};
     // 200,000 nets 46,012 a year and is credited 0.4 × 80,000 for the book
-    // value left: −29,964 after 3 years, paid 7.8 months later at 46,012 a year.
-    QTest::newRow("not within the period") << QStringList{"200000", "3"} << "40"
-                                           << QStringList{"Payback period: 43.8 months, not within the 3 year",
-                                                          "Net cash flow over 3 year", ": -$29,964.00"}
-                                           << QStringList{"\tnot within 3 years\n"};
+    // value left: −29,964 after 3 years, paid 12.0 months later at the 30,012
+    // a year it nets once written off.
+    QTest::newRow("not within the period")
+        << QStringList{"200000", "3"} << "40"
+        << QStringList{"Payback period: 48.0 months after tax, not within the 3 year", "Net cash flow over 3 year",
+                       ": -$29,964.00"}
+        << QStringList{"\tnot within 3 years\n"};
 }
 
 void FigureCommandsTest::capitalInputsReachEveryOutput()

@@ -210,13 +210,14 @@ void LanguageTest::yearsInEveryLanguage()
     QFETCH(int, years);
     QFETCH(QStringList, shown);
     QVERIFY(installLanguage(language));
-    const model::Investment investment{1000, 0, 0, years}; // nothing saved: pays back never
+    // Too little saved to pay back within the period.
+    const model::Investment investment{1000, 0, 0, years};
     model::BusinessCaseStudy study;
     study.investment = investment;
-    study.measures = model::businessCaseOf(0, investment);
+    study.measures = model::businessCaseOf(100, investment);
     const QLocale c = QLocale::c();
     const QString text =
-        (model::measureLines(model::businessCaseOf(0, investment), investment, c)
+        (model::measureLines(study.measures, investment, c)
          << model::measuresNote(investment, c) << clipboardResults({}, model::Assumptions::designed(), study, c).text)
             .join(u'\n');
     QVERIFY(installLanguage("en"));

@@ -275,12 +275,10 @@ void writeMeasures(Sheet &sheet, const Formats &formats, const model::BusinessCa
             QStringLiteral("%1-%2").arg(cell(FirstFlowRow + 1, SavingsColumn), cell(FirstFlowRow + 1, UpkeepColumn)),
             measures.yearlyNet, formats.money);
     // Not paid back within the period: the months at the last year's pace.
-    const QString lastOperating =
-        QStringLiteral("(%1-%2-%3)").arg(atPeriod(SavingsColumn), atPeriod(UpkeepColumn), atPeriod(TaxColumn));
+    const QString pace = model::paceBeyondPeriodFormula(flowCells());
     measure(PaybackRow, WorkbookText::tr("Simple payback, months"),
             QStringLiteral("IF(%1>0,IF(%2<>\"\",%2,IF(%3>0,%4,\"\")),\"\")")
-                .arg(initial, cell(kLastFlowRow, PaidBackColumn), lastOperating,
-                     model::monthsBeyondPeriodFormula(flowCells())),
+                .arg(initial, cell(kLastFlowRow, PaidBackColumn), pace, model::monthsBeyondPeriodFormula(flowCells())),
             measures.paybackMonths, formats.tenths);
     const auto column = [](int c) { return columnRange(c); };
     measure(RoiRow, WorkbookText::tr("Return on investment over the period (undiscounted)"),
@@ -313,20 +311,33 @@ void writeMeasures(Sheet &sheet, const Formats &formats, const model::BusinessCa
 
     // Beside a payback, whether it falls after the period; beside the rate
     // of return, why there is none.
+    // The count of years in the sentence follows the period's cell, in its
+    // grammatical number.
     const int years = measures.cashFlow.period();
-    const QString notWithin = WorkbookText::tr("not within the %1 year(s)", "", years);
-    const QString notWithinFormula = QStringLiteral("%1&%2&%3")
-                                         .arg(formulaText(notWithin.section(QStringLiteral("%1"), 0, 0)), period,
-                                              formulaText(notWithin.section(QStringLiteral("%1"), 1)));
-    const QString notWithinText = notWithin.arg(years);
+    const auto notWithinFor = [&](int count) {
+        const QString text = WorkbookText::tr("not within the %1 year(s)", "", count);
+        return QStringLiteral("%1&%2&%3")
+            .arg(formulaText(text.section(QStringLiteral("%1"), 0, 0)), period,
+                 formulaText(text.section(QStringLiteral("%1"), 1)));
+    };
+    const QString notWithinFormula = QStringLiteral("IF(%1=1,%2,%3)").arg(period, notWithinFor(1), notWithinFor(2));
+    const QString notWithinText = WorkbookText::tr("not within the %1 year(s)", "", years).arg(years);
+    const QString never = WorkbookText::tr("never: the yearly nets do not recover the outlay");
+    const QString lastPaid = cell(kLastFlowRow, PaidBackColumn);
+    const QString lastPaidDiscounted = cell(kLastFlowRow, PaidBackDiscountedColumn);
+    const auto noteOf = [&](model::PaybackState state) {
+        return state == model::PaybackState::NotWithinPeriod                 ? notWithinText
+               : state == model::PaybackState::Never && measures.initial > 0 ? never
+                                                                             : QString();
+    };
     sheet.textFormula(PaybackRow, 2,
-                      QStringLiteral("IF(AND(ISNUMBER(%1),%2=\"\"),%3,\"\")")
-                          .arg(cell(PaybackRow, 1), cell(kLastFlowRow, PaidBackColumn), notWithinFormula),
-                      measures.paybackState == model::PaybackState::NotWithinPeriod ? notWithinText : QString());
+                      QStringLiteral("IF(AND(ISNUMBER(%1),%2=\"\"),%3,IF(AND(%4>0,%2=\"\"),%5,\"\"))")
+                          .arg(cell(PaybackRow, 1), lastPaid, notWithinFormula, initial, formulaText(never)),
+                      noteOf(measures.paybackState));
     sheet.textFormula(DiscountedPaybackRow, 2,
-                      QStringLiteral("IF(AND(%1>0,%2=\"\"),%3,\"\")")
-                          .arg(initial, cell(kLastFlowRow, PaidBackDiscountedColumn), notWithinFormula),
-                      measures.initial > 0 && !measures.discountedPaybackYears ? notWithinText : QString());
+                      QStringLiteral("IF(AND(%1>0,%2=\"\"),IF(%3>0,%4,%5),\"\")")
+                          .arg(initial, lastPaidDiscounted, pace, notWithinFormula, formulaText(never)),
+                      measures.discountedPaybackYears ? QString() : noteOf(measures.discountedPaybackState));
     const QString neverChange = WorkbookText::tr("none: the cash flows never change sign");
     const QString changeTwice = WorkbookText::tr("none: the cash flows change sign more than once");
     sheet.textFormula(

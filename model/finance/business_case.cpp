@@ -261,6 +261,22 @@ BusinessCase businessCaseOf(const CostTable &savings, const Investment &investme
         result.discountedPaybackYears = measures.discountedPayback->time;
         result.discountedPaybackState = measures.discountedPayback->state;
     }
+    // Paid back in the first year whose running payback is set; below zero
+    // again in the first year after it whose cumulative is.
+    const auto belowZeroAgain = [&](std::optional<double> CashFlowYear::*paidBack,
+                                    double CashFlowYear::*cumulative) -> std::optional<int> {
+        const auto paid = std::find_if(table.years.begin(), table.years.end(),
+                                       [&](const CashFlowYear &year) { return (year.*paidBack).has_value(); });
+        const auto again =
+            std::find_if(paid, table.years.end(), [&](const CashFlowYear &year) { return year.*cumulative < 0; });
+        return again == table.years.end() ? std::nullopt : std::optional(again->year);
+    };
+    if (result.paybackState == PaybackState::Within)
+        result.belowZeroAgainFrom = belowZeroAgain(&CashFlowYear::paidBackMonths, &CashFlowYear::cumulative);
+    if (result.discountedPaybackState == PaybackState::Within)
+        result.discountedBelowZeroAgainFrom =
+            belowZeroAgain(&CashFlowYear::paidBackYears, &CashFlowYear::cumulativeDiscounted);
+    result.capitalGiven = capital != CapitalInputs();
     result.cumulativeCashFlow.reserve(table.years.size());
     for (const CashFlowYear &year : table.years)
         result.cumulativeCashFlow.push_back(year.cumulative);

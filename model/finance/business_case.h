@@ -102,6 +102,14 @@ struct BusinessCase {
     // nothing is invested.
     std::optional<double> discountedPaybackYears;
     PaybackState discountedPaybackState = PaybackState::Never;
+    // The first year after a payback within the period whose cumulative net
+    // (undiscounted or discounted) is below zero again, as when an upkeep
+    // outgrows the savings; none while it stays paid back.
+    std::optional<int> belowZeroAgainFrom;
+    std::optional<int> discountedBelowZeroAgainFrom;
+    // Some capital input is given: the flows need not be level, and year 1's
+    // net is not every year's.
+    bool capitalGiven = false;
     // Undiscounted, at the end of years 0 to years (the table's cumulative
     // column; with level flows −initial + t × net).
     std::vector<double> cumulativeCashFlow;

@@ -40,7 +40,8 @@ QString percentOf(double fraction, const QLocale &locale)
 QString paybackText(const BusinessCase &measures, const QLocale &locale)
 {
     if (!measures.paybackMonths)
-        return BusinessCaseText::tr("none");
+        return measures.initial > 0 && measures.paybackState == PaybackState::Never ? BusinessCaseText::tr("never")
+                                                                                    : BusinessCaseText::tr("none");
     if (measures.paybackState == PaybackState::NotWithinPeriod) {
         const int years = measures.cashFlow.period();
         return BusinessCaseText::tr("not within %n year(s)", "", years);
@@ -53,6 +54,61 @@ QString npvText(const BusinessCase &measures, const QLocale &locale, QStringView
     return money(measures.npv, locale, symbol);
 }
 
+namespace {
+
+// The payback lines. Why the outlay is never paid back: with level flows the savings do not
+// exceed the upkeep; otherwise the nets after the upkeep and tax of each year
+// do not recover it.
+QString simplePaybackLine(const BusinessCase &measures, const QLocale &locale)
+{
+    const CashFlowTable &table = measures.cashFlow;
+    if (measures.paybackMonths && measures.paybackState == PaybackState::NotWithinPeriod) {
+        // Beyond the period the depreciation's tax credit ends with the write-off.
+        const bool withoutCredit = table.taxRatePercent != 0 && table.years.back().depreciation != 0;
+        return (withoutCredit ? BusinessCaseText::tr("Simple payback: not within the %n year(s) evaluated (%1 months "
+                                                     "at the last year's pace without its depreciation's tax credit)",
+                                                     "", table.period())
+                              : BusinessCaseText::tr("Simple payback: not within the %n year(s) evaluated (%1 months "
+                                                     "at the last year's pace)",
+                                                     "", table.period()))
+            .arg(decimal(*measures.paybackMonths, locale));
+    }
+    if (measures.paybackMonths && measures.belowZeroAgainFrom)
+        return BusinessCaseText::tr("Simple payback: %1, but the cumulative net is below zero again from year %2")
+            .arg(paybackText(measures, locale), locale.toString(*measures.belowZeroAgainFrom));
+    if (measures.paybackMonths)
+        return BusinessCaseText::tr("Simple payback: %1").arg(paybackText(measures, locale));
+    if (measures.initial == 0)
+        return BusinessCaseText::tr("Simple payback: none, nothing is invested");
+    return measures.capitalGiven
+               ? BusinessCaseText::tr("Simple payback: never, the yearly nets after upkeep and tax do not recover "
+                                      "the outlay")
+               : BusinessCaseText::tr("Simple payback: none, the yearly savings do not exceed the upkeep");
+}
+
+QString discountedPaybackLine(const BusinessCase &measures, const QLocale &locale)
+{
+    if (const std::optional<double> &years = measures.discountedPaybackYears) {
+        if (const std::optional<int> &again = measures.discountedBelowZeroAgainFrom)
+            return BusinessCaseText::tr("Discounted payback: %1 years, but the discounted cumulative net is below "
+                                        "zero again from year %2")
+                .arg(decimal(*years, locale, 2), locale.toString(*again));
+        return BusinessCaseText::tr("Discounted payback: %1 years").arg(decimal(*years, locale, 2));
+    }
+    if (measures.initial == 0)
+        return BusinessCaseText::tr("Discounted payback: none, nothing is invested");
+    const int period = measures.cashFlow.period();
+    if (measures.discountedPaybackState == PaybackState::NotWithinPeriod)
+        return BusinessCaseText::tr("Discounted payback: not within the %1 year(s)", "", period)
+            .arg(locale.toString(period));
+    return measures.capitalGiven
+               ? BusinessCaseText::tr("Discounted payback: never, the yearly nets after upkeep and tax do not "
+                                      "recover the outlay")
+               : BusinessCaseText::tr("Discounted payback: none, the yearly savings do not exceed the upkeep");
+}
+
+} // namespace
+
 QStringList measureLines(const BusinessCase &measures, const Investment &investment, const QLocale &locale,
                          QStringView symbol)
 {
@@ -63,18 +119,11 @@ QStringList measureLines(const BusinessCase &measures, const Investment &investm
     if (investment.yearlyUpkeep != 0) {
         lines << BusinessCaseText::tr("Yearly upkeep of the system: %1")
                      .arg(money(investment.yearlyUpkeep, locale, symbol))
-              << BusinessCaseText::tr("Yearly savings after upkeep: %1").arg(money(measures.yearlyNet, locale, symbol));
+              << (measures.capitalGiven ? BusinessCaseText::tr("Net of year 1, before tax: %1")
+                                        : BusinessCaseText::tr("Yearly savings after upkeep: %1"))
+                     .arg(money(measures.yearlyNet, locale, symbol));
     }
-    if (measures.paybackMonths && measures.paybackState == PaybackState::NotWithinPeriod)
-        lines << BusinessCaseText::tr("Simple payback: not within the %n year(s) evaluated (%1 months at the last "
-                                      "year's pace)",
-                                      "", investment.years)
-                     .arg(decimal(*measures.paybackMonths, locale));
-    else
-        lines << (measures.paybackMonths ? BusinessCaseText::tr("Simple payback: %1").arg(paybackText(measures, locale))
-                  : measures.initial == 0
-                      ? BusinessCaseText::tr("Simple payback: none, nothing is invested")
-                      : BusinessCaseText::tr("Simple payback: none, the yearly savings do not exceed the upkeep"));
+    lines << simplePaybackLine(measures, locale);
     if (!measures.roi)
         lines << BusinessCaseText::tr("Return on investment over %1 year(s): none, nothing is invested", "",
                                       investment.years)
@@ -98,12 +147,7 @@ QStringList measureLines(const BusinessCase &measures, const Investment &investm
                      .arg(npvProfileText(measures.cashFlow, locale, symbol));
     else
         lines << BusinessCaseText::tr("Internal rate of return: none, the cash flows never change sign");
-    lines << (measures.discountedPaybackYears ? BusinessCaseText::tr("Discounted payback: %1 years")
-                                                    .arg(decimal(*measures.discountedPaybackYears, locale, 2))
-              : measures.initial == 0
-                  ? BusinessCaseText::tr("Discounted payback: none, nothing is invested")
-                  : BusinessCaseText::tr("Discounted payback: not within the %1 year(s)", "", investment.years)
-                        .arg(years));
+    lines << discountedPaybackLine(measures, locale);
     return lines;
 }
 
@@ -112,8 +156,8 @@ QStringList breakEvenLines(const BreakEven &breakEven, const QLocale &locale, QS
     QStringList lines;
     if (const std::optional<double> &price = breakEven.systemPrice)
         lines << (*price >= 0 ? BusinessCaseText::tr("Break-even system price: %1").arg(money(*price, locale, symbol))
-                              : BusinessCaseText::tr("Break-even system price: none, even a free system does not pay "
-                                                     "back within the period"));
+                              : BusinessCaseText::tr("Break-even system price: none, even a free system has a "
+                                                     "negative net present value"));
     if (const std::optional<double> &share = breakEven.reductionShare) {
         if (*share < 0)
             lines << BusinessCaseText::tr("The case holds even without any reduction.");
@@ -154,32 +198,53 @@ QString scenarioName(Scenario scenario)
     return QString();
 }
 
-QString measuresNote(const Investment &investment, const QLocale &locale, bool capitalInputs)
+QString measuresNote(const Investment &investment, const QLocale &locale, const CapitalInputs &capital)
 {
-    QString note =
-        BusinessCaseText::tr(
-            "How the measures are computed. The investment is the system's price plus its installation, paid "
-            "at the start; the yearly net is the annual savings less the yearly upkeep, received at the end "
-            "of each year over the %1 year(s) evaluated. Simple payback = investment \u00F7 (yearly net \u00F7 12) "
-            "months. Return on investment = (savings \u00D7 years \u2212 upkeep \u00D7 years \u2212 investment) "
-            "\u00F7 investment. Net present value = \u2212investment + \u03A3 yearly net \u00F7 (1 + rate)^t for "
-            "t = 1 to %1, at a discount rate of %2. The internal rate of return is the rate at which the net "
-            "present value is zero. Discounted payback is the time until the discounted yearly nets cover "
-            "the investment. The conservative case halves every assumed reduction; the optimistic case "
-            "takes every reduction halfway to 100%.",
-            "", investment.years)
-            .arg(locale.toString(investment.years))
-            .arg(percentageText(investment.discountRatePercent, locale));
+    const QString years = locale.toString(investment.years);
+    const QString rate = percentageText(investment.discountRatePercent, locale);
+    QString note;
+    if (capital == CapitalInputs()) {
+        note = BusinessCaseText::tr(
+                   "How the measures are computed. The investment is the system's price plus its installation, paid "
+                   "at the start; the yearly net is the annual savings less the yearly upkeep, received at the end "
+                   "of each year over the %1 year(s) evaluated. Simple payback = investment \u00F7 (yearly net "
+                   "\u00F7 12) months. Return on investment = (savings \u00D7 years \u2212 upkeep \u00D7 years "
+                   "\u2212 investment) \u00F7 investment. Net present value = \u2212investment + \u03A3 yearly net "
+                   "\u00F7 (1 + rate)^t for t = 1 to %1, at a discount rate of %2. The internal rate of return is "
+                   "the rate at which the net present value is zero. Discounted payback is the time until the "
+                   "discounted yearly nets cover the investment. The conservative case halves every assumed "
+                   "reduction; the optimistic case takes every reduction halfway to 100%.",
+                   "", investment.years)
+                   .arg(years, rate);
+    } else {
+        // The rules the capital inputs' flows were computed with, as the
+        // cash-flow table and its columns apply them.
+        const QString discounting =
+            capital.timing == CashFlowTiming::MidYear
+                ? BusinessCaseText::tr("each year's savings, upkeep and tax spread over the year and discounted by "
+                                       "1 \u00F7 (1 + rate)^(t \u2212 \u00BD), the residual value at the period's "
+                                       "end by 1 \u00F7 (1 + rate)^t")
+                : BusinessCaseText::tr("each year's net received at the year's end and discounted by 1 \u00F7 (1 + "
+                                       "rate)^t");
+        note = BusinessCaseText::tr(
+                   "How the measures are computed. The investment is the system's price plus its installation, paid "
+                   "at the start. Each year's net is that year's savings less its upkeep and tax, and in the last "
+                   "of the %1 year(s) evaluated plus the residual value after tax, as the cash-flow table shows. "
+                   "Simple payback is the months until the cumulative net reaches zero, in proportion within the "
+                   "year that reaches it, and beyond the period at the last year's pace without its "
+                   "depreciation's tax credit. Return on investment = (\u03A3 savings \u2212 \u03A3 upkeep "
+                   "\u2212 \u03A3 tax + residual value after tax \u2212 investment) \u00F7 investment. Net "
+                   "present value = \u2212investment + \u03A3 of the nets at a discount rate of %2, %3. The "
+                   "internal rate of return is the rate at which the net present value is zero. Discounted "
+                   "payback is the time until the discounted nets cover the investment. The conservative case "
+                   "halves every assumed reduction; the optimistic case takes every reduction halfway to 100%.",
+                   "", investment.years)
+                   .arg(years, rate, discounting);
+    }
     note += u' '
             + BusinessCaseText::tr("The profitability index is the net present value \u00F7 investment + 1; "
                                    "the annual return is the one that, compounded over the years, gives the "
                                    "return on investment.");
-    if (capitalInputs)
-        note += u' '
-                + BusinessCaseText::tr("With the escalation, tax, residual value, first-year share or timing stated "
-                                       "above, each year's net is that year's savings less its upkeep and tax (and "
-                                       "in the last year plus the residual value after tax), as the cash-flow table "
-                                       "shows, and every measure is taken from those nets.");
     // The formulas' own figures (12, 1, 100%) in the same digits as the rest.
     return regionalDigits(note, locale);
 }

@@ -37,8 +37,9 @@ QString npvText(const BusinessCase &measures, const QLocale &locale, QStringView
 QString scenarioName(Scenario scenario);
 
 // How the measures are computed, for the report's note; with capital inputs
-// other than the defaults it says that the nets are the cash-flow table's.
-QString measuresNote(const Investment &investment, const QLocale &locale, bool capitalInputs = false);
+// other than the defaults the rules the cash-flow table applies, with the
+// discounting of the timing chosen.
+QString measuresNote(const Investment &investment, const QLocale &locale, const CapitalInputs &capital = {});
 
 // A rate or share as a percentage, one decimal, grouped, its sign set by
 // withPercentSign(): 2.4962 is "249.6%", "249,6 %" in Germany.

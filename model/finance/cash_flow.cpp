@@ -112,6 +112,7 @@ CashFlowTable cashFlowTableOf(const CostTable &savings, const Investment &invest
     CashFlowTable table;
     table.initial = investment.initial();
     table.discountRatePercent = investment.discountRatePercent;
+    table.taxRatePercent = capital.taxRatePercent;
     table.timing = capital.timing;
     const FlowInputs inputs = flowInputsOf(savings, investment, capital);
     const int period = int(inputs[FlowInput::Period]);
@@ -131,7 +132,7 @@ PaybackTime simplePaybackOf(const CashFlowTable &table)
     const CashFlowYear &last = table.years.back();
     if (last.paidBackMonths)
         return {PaybackState::Within, last.paidBackMonths};
-    if (last.operatingNet() > 0)
+    if (paceBeyondPeriod(table) > 0)
         return {PaybackState::NotWithinPeriod, monthsBeyondPeriod(table)};
     return {PaybackState::Never, std::nullopt};
 }
@@ -141,7 +142,7 @@ PaybackTime discountedPaybackOf(const CashFlowTable &table)
     const CashFlowYear &last = table.years.back();
     if (last.paidBackYears)
         return {PaybackState::Within, last.paidBackYears};
-    return {last.operatingNet() > 0 ? PaybackState::NotWithinPeriod : PaybackState::Never, std::nullopt};
+    return {paceBeyondPeriod(table) > 0 ? PaybackState::NotWithinPeriod : PaybackState::Never, std::nullopt};
 }
 
 CashFlowMeasures measuresOf(const CashFlowTable &table)

@@ -94,6 +94,7 @@ struct CashFlowYear {
 struct CashFlowTable {
     double initial = 0;
     double discountRatePercent = kDefaultDiscountRatePercent;
+    double taxRatePercent = 0;
     CashFlowTiming timing = CashFlowTiming::YearEnd;
     std::vector<CashFlowYear> years; // 0 to N
 
@@ -112,8 +113,10 @@ CashFlowTable cashFlowTableOf(const CostTable &savings, const Investment &invest
 double npvAt(const CashFlowTable &table, double discountRatePercent);
 
 // When the outlay is paid back. "Not within the period" carries, for the
-// simple payback, the months it would take at the last year's operating net
-// (with flows level from year 1 that is initial ÷ (net ÷ 12), however long).
+// simple payback, the months it would take at the last year's pace: its
+// operating net without its depreciation's tax credit, which ends with the
+// write-off (with flows level from year 1 that is initial ÷ (net ÷ 12),
+// however long). Never when that pace is not above zero.
 enum class PaybackState { Within, NotWithinPeriod, Never };
 struct PaybackTime {
     PaybackState state = PaybackState::Never;

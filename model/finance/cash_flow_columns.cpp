@@ -258,6 +258,14 @@ typename Year::Maybe paidBackOf(FlowField field, const Year &y)
                      {both(residual != 0, y.at(FlowField::CumulativeDiscounted) >= 0), t});
 }
 
+// Beyond the period the depreciation's tax credit ends with the write-off:
+// the last year's pace is its operating net without it.
+template <typename Year>
+typename Year::Number paceBeyondPeriodOf(const Year &last)
+{
+    return operatingOf(last) - last.input(FlowInput::TaxRate) / 100 * last.at(FlowField::Depreciation);
+}
+
 // Not paid back within the period: the months at the last year's pace.
 template <typename Year>
 typename Year::Number monthsBeyondPeriodOf(const Year &last)
@@ -266,7 +274,7 @@ typename Year::Number monthsBeyondPeriodOf(const Year &last)
     const Number years = last.year();
     return monthsAtPace(last.input(FlowInput::Initial),
                         netSoFarOf(last.first(FlowField::Net), years, last.at(FlowField::NetAboveFirst)), years,
-                        operatingOf(last));
+                        paceBeyondPeriodOf(last));
 }
 
 bool isPayback(FlowField field) { return field == FlowField::PaidBackMonths || field == FlowField::PaidBackYears; }
@@ -341,11 +349,28 @@ double discountedNetAt(const CashFlowYear &year, double growth, CashFlowTiming t
     return discountedOf(year.operatingNet(), factor, year.residualAfterTax, growth, t);
 }
 
-double monthsBeyondPeriod(const CashFlowTable &table)
+namespace {
+
+// The period's last year, with the inputs the measures beyond it take.
+template <typename Measure>
+double atPeriodEnd(const CashFlowTable &table, Measure measure)
 {
     FlowInputs inputs;
     inputs.values[std::size_t(FlowInput::Initial)] = table.initial;
-    return monthsBeyondPeriodOf(ValueYear{table.years, table.years.back(), table.period(), inputs});
+    inputs.values[std::size_t(FlowInput::TaxRate)] = table.taxRatePercent;
+    return measure(ValueYear{table.years, table.years.back(), table.period(), inputs});
+}
+
+} // namespace
+
+double paceBeyondPeriod(const CashFlowTable &table)
+{
+    return atPeriodEnd(table, [](const ValueYear &last) { return paceBeyondPeriodOf(last); });
+}
+
+double monthsBeyondPeriod(const CashFlowTable &table)
+{
+    return atPeriodEnd(table, [](const ValueYear &last) { return monthsBeyondPeriodOf(last); });
 }
 
 QString flowFormula(FlowField field, int t, const FlowCells &cells)
@@ -357,6 +382,8 @@ QString flowFormula(FlowField field, int t, const FlowCells &cells)
         return paidBackOf(field, y).text();
     return when(y.year() <= y.input(FlowInput::Period), yearOf(field, y), 0).text();
 }
+
+QString paceBeyondPeriodFormula(const FlowCells &cells) { return paceBeyondPeriodOf(CellYear{cells, 0, true}).text(); }
 
 QString monthsBeyondPeriodFormula(const FlowCells &cells)
 {

@@ -84,8 +84,11 @@ CashFlowYear flowYearOf(const std::vector<CashFlowYear> &before, int t, const Fl
 // profile's terms, at the table's own rate its discountedNet to the last bit.
 double discountedNetAt(const CashFlowYear &year, double growth, CashFlowTiming timing);
 
-// The months the outlay takes to be paid back at the pace of the last year's
-// operating net when the period ends first.
+// The pace beyond the period: the last year's operating net without its
+// depreciation's tax credit, which ends with the write-off.
+double paceBeyondPeriod(const CashFlowTable &table);
+// The months the outlay takes to be paid back at that pace when the period
+// ends first.
 double monthsBeyondPeriod(const CashFlowTable &table);
 
 // Where a workbook keeps what the formulas name.
@@ -101,7 +104,9 @@ struct FlowCells {
 // end before t: then every column but the paybacks is 0 and those carry down.
 QString flowFormula(FlowField field, int t, const FlowCells &cells);
 
-// monthsBeyondPeriod() as a formula, from the period's last year.
+// paceBeyondPeriod() and monthsBeyondPeriod() as formulas, from the
+// period's last year.
+QString paceBeyondPeriodFormula(const FlowCells &cells);
 QString monthsBeyondPeriodFormula(const FlowCells &cells);
 
 } // namespace model

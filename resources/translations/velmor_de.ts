@@ -429,10 +429,6 @@ seit 1994</translation>
         <translation>Systempreis bei Kapitalwert null: %1</translation>
     </message>
     <message>
-        <source>Break-even system price: none, even a free system does not pay back within the period</source>
-        <translation>Systempreis bei Kapitalwert null: keiner, selbst ein kostenloses System amortisiert sich im Betrachtungszeitraum nicht</translation>
-    </message>
-    <message>
         <source>The case holds even without any reduction.</source>
         <translation>Die Investition lohnt sich auch ohne jede Senkung.</translation>
     </message>
@@ -459,10 +455,6 @@ seit 1994</translation>
     <message>
         <source>The profitability index is the net present value ÷ investment + 1; the annual return is the one that, compounded over the years, gives the return on investment.</source>
         <translation>Der Rentabilitätsindex ist Kapitalwert ÷ Investition + 1; die jährliche Rendite ist diejenige, die über die Jahre verzinst die Kapitalrendite ergibt.</translation>
-    </message>
-    <message>
-        <source>With the escalation, tax, residual value, first-year share or timing stated above, each year&apos;s net is that year&apos;s savings less its upkeep and tax (and in the last year plus the residual value after tax), as the cash-flow table shows, and every measure is taken from those nets.</source>
-        <translation>Mit den oben genannten Steigerungen, Steuern, dem Restwert, dem Einsparungsanteil im ersten Jahr oder der zeitlichen Verteilung ist der Netto-Cashflow eines Jahres seine Einsparung abzüglich Wartungskosten und Steuer (im letzten Jahr zuzüglich des Restwerts nach Steuern), wie die Cashflow-Tabelle zeigt; alle Kennzahlen werden aus diesen Netto-Cashflows berechnet.</translation>
     </message>
     <message>
         <source>Cumulative discounted cash flow ($)</source>
@@ -523,6 +515,60 @@ seit 1994</translation>
     <message>
         <source>Change of the input (%)</source>
         <translation>Änderung der Größe (%)</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nie</translation>
+    </message>
+    <message numerus="yes">
+        <source>Simple payback: not within the %n year(s) evaluated (%1 months at the last year&apos;s pace without its depreciation&apos;s tax credit)</source>
+        <translation>
+            <numerusform>Statische Amortisationszeit: nicht innerhalb des %n betrachteten Jahres (%1 Monate beim Ergebnis des letzten Jahres ohne die Steuerersparnis seiner Abschreibung)</numerusform>
+            <numerusform>Statische Amortisationszeit: nicht innerhalb der %n betrachteten Jahre (%1 Monate beim Ergebnis des letzten Jahres ohne die Steuerersparnis seiner Abschreibung)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Simple payback: %1, but the cumulative net is below zero again from year %2</source>
+        <translation>Statische Amortisationszeit: %1, doch der kumulierte Netto-Cashflow ist ab Jahr %2 wieder negativ</translation>
+    </message>
+    <message>
+        <source>Simple payback: never, the yearly nets after upkeep and tax do not recover the outlay</source>
+        <translation>Statische Amortisationszeit: nie, die jährlichen Netto-Cashflows nach Wartungskosten und Steuern decken die Investition nicht</translation>
+    </message>
+    <message>
+        <source>Discounted payback: %1 years, but the discounted cumulative net is below zero again from year %2</source>
+        <translation>Dynamische Amortisationszeit: %1 Jahre, doch der kumulierte diskontierte Netto-Cashflow ist ab Jahr %2 wieder negativ</translation>
+    </message>
+    <message>
+        <source>Discounted payback: never, the yearly nets after upkeep and tax do not recover the outlay</source>
+        <translation>Dynamische Amortisationszeit: nie, die jährlichen Netto-Cashflows nach Wartungskosten und Steuern decken die Investition nicht</translation>
+    </message>
+    <message>
+        <source>Discounted payback: none, the yearly savings do not exceed the upkeep</source>
+        <translation>Dynamische Amortisationszeit: keine, die jährliche Einsparung übersteigt die Wartungskosten nicht</translation>
+    </message>
+    <message>
+        <source>Net of year 1, before tax: %1</source>
+        <translation>Netto-Cashflow des 1. Jahres vor Steuern: %1</translation>
+    </message>
+    <message>
+        <source>Break-even system price: none, even a free system has a negative net present value</source>
+        <translation>Systempreis bei Kapitalwert null: keiner, selbst ein kostenloses System hat einen negativen Kapitalwert</translation>
+    </message>
+    <message>
+        <source>each year&apos;s savings, upkeep and tax spread over the year and discounted by 1 ÷ (1 + rate)^(t − ½), the residual value at the period&apos;s end by 1 ÷ (1 + rate)^t</source>
+        <translation>die Einsparung, Wartungskosten und Steuern jedes Jahres über das Jahr verteilt und mit 1 ÷ (1 + Zinssatz)^(t − ½) diskontiert, der Restwert am Ende des Zeitraums mit 1 ÷ (1 + Zinssatz)^t</translation>
+    </message>
+    <message>
+        <source>each year&apos;s net received at the year&apos;s end and discounted by 1 ÷ (1 + rate)^t</source>
+        <translation>der Netto-Cashflow jedes Jahres am Jahresende zugeflossen und mit 1 ÷ (1 + Zinssatz)^t diskontiert</translation>
+    </message>
+    <message numerus="yes">
+        <source>How the measures are computed. The investment is the system&apos;s price plus its installation, paid at the start. Each year&apos;s net is that year&apos;s savings less its upkeep and tax, and in the last of the %1 year(s) evaluated plus the residual value after tax, as the cash-flow table shows. Simple payback is the months until the cumulative net reaches zero, in proportion within the year that reaches it, and beyond the period at the last year&apos;s pace without its depreciation&apos;s tax credit. Return on investment = (Σ savings − Σ upkeep − Σ tax + residual value after tax − investment) ÷ investment. Net present value = −investment + Σ of the nets at a discount rate of %2, %3. The internal rate of return is the rate at which the net present value is zero. Discounted payback is the time until the discounted nets cover the investment. The conservative case halves every assumed reduction; the optimistic case takes every reduction halfway to 100%.</source>
+        <translation>
+            <numerusform>So werden die Kennzahlen berechnet. Die Investition ist der Preis des Systems zuzüglich seiner Installation, bezahlt zu Beginn. Der Netto-Cashflow jedes Jahres ist seine Einsparung abzüglich seiner Wartungskosten und Steuern, im letzten des betrachteten Zeitraums von %1 Jahr zuzüglich des Restwerts nach Steuern, wie die Cashflow-Tabelle zeigt. Die statische Amortisationszeit sind die Monate, bis der kumulierte Netto-Cashflow null erreicht, anteilig innerhalb des Jahres, das ihn erreicht, und über den Zeitraum hinaus beim Ergebnis des letzten Jahres ohne die Steuerersparnis seiner Abschreibung. Kapitalrendite = (Σ Einsparung − Σ Wartungskosten − Σ Steuern + Restwert nach Steuern − Investition) ÷ Investition. Kapitalwert = −Investition + Σ der Netto-Cashflows bei einem Kalkulationszinssatz von %2, %3. Der interne Zinsfuß ist der Zinssatz, bei dem der Kapitalwert null ist. Die dynamische Amortisationszeit ist die Zeit, bis die diskontierten Netto-Cashflows die Investition decken. Das konservative Szenario halbiert jede angenommene Senkung; das optimistische Szenario führt jede Senkung auf halbem Weg zu 100 %.</numerusform>
+            <numerusform>So werden die Kennzahlen berechnet. Die Investition ist der Preis des Systems zuzüglich seiner Installation, bezahlt zu Beginn. Der Netto-Cashflow jedes Jahres ist seine Einsparung abzüglich seiner Wartungskosten und Steuern, im letzten der %1 betrachteten Jahre zuzüglich des Restwerts nach Steuern, wie die Cashflow-Tabelle zeigt. Die statische Amortisationszeit sind die Monate, bis der kumulierte Netto-Cashflow null erreicht, anteilig innerhalb des Jahres, das ihn erreicht, und über den Zeitraum hinaus beim Ergebnis des letzten Jahres ohne die Steuerersparnis seiner Abschreibung. Kapitalrendite = (Σ Einsparung − Σ Wartungskosten − Σ Steuern + Restwert nach Steuern − Investition) ÷ Investition. Kapitalwert = −Investition + Σ der Netto-Cashflows bei einem Kalkulationszinssatz von %2, %3. Der interne Zinsfuß ist der Zinssatz, bei dem der Kapitalwert null ist. Die dynamische Amortisationszeit ist die Zeit, bis die diskontierten Netto-Cashflows die Investition decken. Das konservative Szenario halbiert jede angenommene Senkung; das optimistische Szenario führt jede Senkung auf halbem Weg zu 100 %.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2703,6 +2749,25 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <source>The facility file keeps the counts only, not the failures&apos; dates: read the export again to chart them.</source>
         <translation>Die Anlagendatei enthält nur die Anzahlen, nicht die Daten der Ausfälle: Lesen Sie den Export erneut ein, um sie darzustellen.</translation>
     </message>
+    <message>
+        <source>No payback: with these figures the yearly nets after upkeep and tax do not recover the outlay.</source>
+        <translation>Keine Amortisation: Mit diesen Werten decken die jährlichen Netto-Cashflows nach Wartungskosten und Steuern die Investition nicht.</translation>
+    </message>
+    <message>
+        <source>Payback period: %1 months, after tax</source>
+        <translation>Amortisationszeit: %1 Monate, nach Steuern</translation>
+    </message>
+    <message numerus="yes">
+        <source>Payback period: %1 months after tax, not within the %n year(s) evaluated</source>
+        <translation>
+            <numerusform>Amortisationszeit: %1 Monate nach Steuern, nicht innerhalb des %n betrachteten Jahres</numerusform>
+            <numerusform>Amortisationszeit: %1 Monate nach Steuern, nicht innerhalb der %n betrachteten Jahre</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The cumulative net is below zero again from year %1.</source>
+        <translation>Der kumulierte Netto-Cashflow ist ab Jahr %1 wieder negativ.</translation>
+    </message>
 </context>
 <context>
     <name>RiskChartText</name>
@@ -3558,6 +3623,10 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     <message>
         <source>Sum of (net − year 1&apos;s net)</source>
         <translation>Summe (Netto − Netto im Jahr 1)</translation>
+    </message>
+    <message>
+        <source>never: the yearly nets do not recover the outlay</source>
+        <translation>nie: die jährlichen Netto-Cashflows decken die Investition nicht</translation>
     </message>
 </context>
 <context>

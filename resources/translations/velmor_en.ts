@@ -52,6 +52,20 @@
             <numerusform>Return on investment, undiscounted, over %1 years: %2</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Simple payback: not within the %n year(s) evaluated (%1 months at the last year&apos;s pace without its depreciation&apos;s tax credit)</source>
+        <translation>
+            <numerusform>Simple payback: not within the %n year evaluated (%1 months at the last year&apos;s pace without its depreciation&apos;s tax credit)</numerusform>
+            <numerusform>Simple payback: not within the %n years evaluated (%1 months at the last year&apos;s pace without its depreciation&apos;s tax credit)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>How the measures are computed. The investment is the system&apos;s price plus its installation, paid at the start. Each year&apos;s net is that year&apos;s savings less its upkeep and tax, and in the last of the %1 year(s) evaluated plus the residual value after tax, as the cash-flow table shows. Simple payback is the months until the cumulative net reaches zero, in proportion within the year that reaches it, and beyond the period at the last year&apos;s pace without its depreciation&apos;s tax credit. Return on investment = (Σ savings − Σ upkeep − Σ tax + residual value after tax − investment) ÷ investment. Net present value = −investment + Σ of the nets at a discount rate of %2, %3. The internal rate of return is the rate at which the net present value is zero. Discounted payback is the time until the discounted nets cover the investment. The conservative case halves every assumed reduction; the optimistic case takes every reduction halfway to 100%.</source>
+        <translation>
+            <numerusform>How the measures are computed. The investment is the system&apos;s price plus its installation, paid at the start. Each year&apos;s net is that year&apos;s savings less its upkeep and tax, and in the last of the %1 year evaluated plus the residual value after tax, as the cash-flow table shows. Simple payback is the months until the cumulative net reaches zero, in proportion within the year that reaches it, and beyond the period at the last year&apos;s pace without its depreciation&apos;s tax credit. Return on investment = (Σ savings − Σ upkeep − Σ tax + residual value after tax − investment) ÷ investment. Net present value = −investment + Σ of the nets at a discount rate of %2, %3. The internal rate of return is the rate at which the net present value is zero. Discounted payback is the time until the discounted nets cover the investment. The conservative case halves every assumed reduction; the optimistic case takes every reduction halfway to 100%.</numerusform>
+            <numerusform>How the measures are computed. The investment is the system&apos;s price plus its installation, paid at the start. Each year&apos;s net is that year&apos;s savings less its upkeep and tax, and in the last of the %1 years evaluated plus the residual value after tax, as the cash-flow table shows. Simple payback is the months until the cumulative net reaches zero, in proportion within the year that reaches it, and beyond the period at the last year&apos;s pace without its depreciation&apos;s tax credit. Return on investment = (Σ savings − Σ upkeep − Σ tax + residual value after tax − investment) ÷ investment. Net present value = −investment + Σ of the nets at a discount rate of %2, %3. The internal rate of return is the rate at which the net present value is zero. Discounted payback is the time until the discounted nets cover the investment. The conservative case halves every assumed reduction; the optimistic case takes every reduction halfway to 100%.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CapitalText</name>
@@ -205,6 +219,13 @@
         <translation>
             <numerusform>Net cash flow over %n year: %1</numerusform>
             <numerusform>Net cash flow over %n years: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Payback period: %1 months after tax, not within the %n year(s) evaluated</source>
+        <translation>
+            <numerusform>Payback period: %1 months after tax, not within the %n year evaluated</numerusform>
+            <numerusform>Payback period: %1 months after tax, not within the %n years evaluated</numerusform>
         </translation>
     </message>
 </context>

@@ -429,10 +429,6 @@ desde 1994</translation>
         <translation>Precio del sistema en el punto de equilibrio: %1</translation>
     </message>
     <message>
-        <source>Break-even system price: none, even a free system does not pay back within the period</source>
-        <translation>Precio del sistema en el punto de equilibrio: ninguno, ni siquiera un sistema gratuito se recupera en el periodo</translation>
-    </message>
-    <message>
         <source>The case holds even without any reduction.</source>
         <translation>La inversión es rentable incluso sin ninguna reducción.</translation>
     </message>
@@ -459,10 +455,6 @@ desde 1994</translation>
     <message>
         <source>The profitability index is the net present value ÷ investment + 1; the annual return is the one that, compounded over the years, gives the return on investment.</source>
         <translation>El índice de rentabilidad es el VAN ÷ inversión + 1; el retorno anual es el que, capitalizado a lo largo de los años, da el retorno de la inversión.</translation>
-    </message>
-    <message>
-        <source>With the escalation, tax, residual value, first-year share or timing stated above, each year&apos;s net is that year&apos;s savings less its upkeep and tax (and in the last year plus the residual value after tax), as the cash-flow table shows, and every measure is taken from those nets.</source>
-        <translation>Con los incrementos, el impuesto, el valor residual, la proporción del primer año o la distribución indicados arriba, el flujo neto de cada año es su ahorro menos el mantenimiento y el impuesto (y, en el último año, más el valor residual después de impuestos), como muestra la tabla de flujos de caja; cada indicador se obtiene de esos flujos netos.</translation>
     </message>
     <message>
         <source>Cumulative discounted cash flow ($)</source>
@@ -523,6 +515,60 @@ desde 1994</translation>
     <message>
         <source>Change of the input (%)</source>
         <translation>Variación del dato (%)</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nunca</translation>
+    </message>
+    <message numerus="yes">
+        <source>Simple payback: not within the %n year(s) evaluated (%1 months at the last year&apos;s pace without its depreciation&apos;s tax credit)</source>
+        <translation>
+            <numerusform>Plazo de recuperación simple: no se alcanza en el %n año evaluado (%1 meses al ritmo del último año, sin el ahorro fiscal de su amortización)</numerusform>
+            <numerusform>Plazo de recuperación simple: no se alcanza en los %n años evaluados (%1 meses al ritmo del último año, sin el ahorro fiscal de su amortización)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Simple payback: %1, but the cumulative net is below zero again from year %2</source>
+        <translation>Plazo de recuperación simple: %1, pero el flujo neto acumulado vuelve a ser negativo a partir del año %2</translation>
+    </message>
+    <message>
+        <source>Simple payback: never, the yearly nets after upkeep and tax do not recover the outlay</source>
+        <translation>Plazo de recuperación simple: nunca, los flujos netos anuales tras mantenimiento e impuestos no cubren la inversión</translation>
+    </message>
+    <message>
+        <source>Discounted payback: %1 years, but the discounted cumulative net is below zero again from year %2</source>
+        <translation>Plazo de recuperación descontado: %1 años, pero el flujo neto descontado acumulado vuelve a ser negativo a partir del año %2</translation>
+    </message>
+    <message>
+        <source>Discounted payback: never, the yearly nets after upkeep and tax do not recover the outlay</source>
+        <translation>Plazo de recuperación descontado: nunca, los flujos netos anuales tras mantenimiento e impuestos no cubren la inversión</translation>
+    </message>
+    <message>
+        <source>Discounted payback: none, the yearly savings do not exceed the upkeep</source>
+        <translation>Plazo de recuperación descontado: ninguno, el ahorro anual no supera el mantenimiento</translation>
+    </message>
+    <message>
+        <source>Net of year 1, before tax: %1</source>
+        <translation>Flujo neto del año 1, antes de impuestos: %1</translation>
+    </message>
+    <message>
+        <source>Break-even system price: none, even a free system has a negative net present value</source>
+        <translation>Precio del sistema en el punto de equilibrio: ninguno, incluso un sistema gratuito tiene un valor actual neto negativo</translation>
+    </message>
+    <message>
+        <source>each year&apos;s savings, upkeep and tax spread over the year and discounted by 1 ÷ (1 + rate)^(t − ½), the residual value at the period&apos;s end by 1 ÷ (1 + rate)^t</source>
+        <translation>el ahorro, el mantenimiento y los impuestos de cada año repartidos a lo largo del año y descontados por 1 ÷ (1 + tasa)^(t − ½), el valor residual al final del periodo por 1 ÷ (1 + tasa)^t</translation>
+    </message>
+    <message>
+        <source>each year&apos;s net received at the year&apos;s end and discounted by 1 ÷ (1 + rate)^t</source>
+        <translation>el flujo neto de cada año percibido al final del año y descontado por 1 ÷ (1 + tasa)^t</translation>
+    </message>
+    <message numerus="yes">
+        <source>How the measures are computed. The investment is the system&apos;s price plus its installation, paid at the start. Each year&apos;s net is that year&apos;s savings less its upkeep and tax, and in the last of the %1 year(s) evaluated plus the residual value after tax, as the cash-flow table shows. Simple payback is the months until the cumulative net reaches zero, in proportion within the year that reaches it, and beyond the period at the last year&apos;s pace without its depreciation&apos;s tax credit. Return on investment = (Σ savings − Σ upkeep − Σ tax + residual value after tax − investment) ÷ investment. Net present value = −investment + Σ of the nets at a discount rate of %2, %3. The internal rate of return is the rate at which the net present value is zero. Discounted payback is the time until the discounted nets cover the investment. The conservative case halves every assumed reduction; the optimistic case takes every reduction halfway to 100%.</source>
+        <translation>
+            <numerusform>Cómo se calculan los indicadores. La inversión es el precio del sistema más su instalación, que se paga al principio. El flujo neto de cada año es su ahorro menos su mantenimiento e impuestos y, en el último año del periodo evaluado de %1 año, más el valor residual después de impuestos, como muestra la tabla de flujos de caja. El plazo de recuperación simple son los meses hasta que el flujo neto acumulado llega a cero, en proporción dentro del año en que lo alcanza, y más allá del periodo al ritmo del último año sin el ahorro fiscal de su amortización. Retorno de la inversión = (Σ ahorro − Σ mantenimiento − Σ impuestos + valor residual después de impuestos − inversión) ÷ inversión. Valor actual neto = −inversión + Σ de los flujos netos con una tasa de descuento del %2, %3. La tasa interna de rentabilidad es la tasa con la que el valor actual neto es cero. El plazo de recuperación descontado es el tiempo que tardan los flujos netos descontados en cubrir la inversión. El escenario conservador reduce a la mitad cada reducción supuesta; el optimista lleva cada reducción a mitad de camino hacia el 100 %.</numerusform>
+            <numerusform>Cómo se calculan los indicadores. La inversión es el precio del sistema más su instalación, que se paga al principio. El flujo neto de cada año es su ahorro menos su mantenimiento e impuestos y, en el último de los %1 años evaluados, más el valor residual después de impuestos, como muestra la tabla de flujos de caja. El plazo de recuperación simple son los meses hasta que el flujo neto acumulado llega a cero, en proporción dentro del año en que lo alcanza, y más allá del periodo al ritmo del último año sin el ahorro fiscal de su amortización. Retorno de la inversión = (Σ ahorro − Σ mantenimiento − Σ impuestos + valor residual después de impuestos − inversión) ÷ inversión. Valor actual neto = −inversión + Σ de los flujos netos con una tasa de descuento del %2, %3. La tasa interna de rentabilidad es la tasa con la que el valor actual neto es cero. El plazo de recuperación descontado es el tiempo que tardan los flujos netos descontados en cubrir la inversión. El escenario conservador reduce a la mitad cada reducción supuesta; el optimista lleva cada reducción a mitad de camino hacia el 100 %.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2703,6 +2749,25 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <source>The facility file keeps the counts only, not the failures&apos; dates: read the export again to chart them.</source>
         <translation>El archivo de la planta solo guarda los recuentos, no las fechas de las averías: vuelva a leer la exportación para graficarlas.</translation>
     </message>
+    <message>
+        <source>No payback: with these figures the yearly nets after upkeep and tax do not recover the outlay.</source>
+        <translation>Sin recuperación: con estas cifras, los flujos netos anuales tras mantenimiento e impuestos no cubren la inversión.</translation>
+    </message>
+    <message>
+        <source>Payback period: %1 months, after tax</source>
+        <translation>Plazo de recuperación: %1 meses, después de impuestos</translation>
+    </message>
+    <message numerus="yes">
+        <source>Payback period: %1 months after tax, not within the %n year(s) evaluated</source>
+        <translation>
+            <numerusform>Plazo de recuperación: %1 meses después de impuestos, fuera del periodo evaluado (%n año)</numerusform>
+            <numerusform>Plazo de recuperación: %1 meses después de impuestos, fuera del periodo evaluado (%n años)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The cumulative net is below zero again from year %1.</source>
+        <translation>El flujo neto acumulado vuelve a ser negativo a partir del año %1.</translation>
+    </message>
 </context>
 <context>
     <name>RiskChartText</name>
@@ -3558,6 +3623,10 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     <message>
         <source>Sum of (net − year 1&apos;s net)</source>
         <translation>Suma (neto − neto del año 1)</translation>
+    </message>
+    <message>
+        <source>never: the yearly nets do not recover the outlay</source>
+        <translation>nunca: los flujos netos anuales no cubren la inversión</translation>
     </message>
 </context>
 <context>

@@ -429,10 +429,6 @@ desde 1994</translation>
         <translation>Preço do sistema no ponto de equilíbrio: %1</translation>
     </message>
     <message>
-        <source>Break-even system price: none, even a free system does not pay back within the period</source>
-        <translation>Preço do sistema no ponto de equilíbrio: nenhum, nem um sistema gratuito se paga no período</translation>
-    </message>
-    <message>
         <source>The case holds even without any reduction.</source>
         <translation>O investimento se justifica mesmo sem nenhuma redução.</translation>
     </message>
@@ -459,10 +455,6 @@ desde 1994</translation>
     <message>
         <source>The profitability index is the net present value ÷ investment + 1; the annual return is the one that, compounded over the years, gives the return on investment.</source>
         <translation>O índice de lucratividade é o valor presente líquido ÷ investimento + 1; o retorno anual é aquele que, capitalizado ao longo dos anos, resulta no retorno sobre o investimento.</translation>
-    </message>
-    <message>
-        <source>With the escalation, tax, residual value, first-year share or timing stated above, each year&apos;s net is that year&apos;s savings less its upkeep and tax (and in the last year plus the residual value after tax), as the cash-flow table shows, and every measure is taken from those nets.</source>
-        <translation>Com os reajustes, o imposto, o valor residual, a parcela do primeiro ano ou a distribuição indicados acima, o fluxo líquido de cada ano é a economia menos a manutenção e o imposto (e, no último ano, mais o valor residual após o imposto), como mostra a tabela de fluxo de caixa; cada indicador é calculado a partir desses fluxos líquidos.</translation>
     </message>
     <message>
         <source>Cumulative discounted cash flow ($)</source>
@@ -523,6 +515,60 @@ desde 1994</translation>
     <message>
         <source>Change of the input (%)</source>
         <translation>Variação do dado (%)</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nunca</translation>
+    </message>
+    <message numerus="yes">
+        <source>Simple payback: not within the %n year(s) evaluated (%1 months at the last year&apos;s pace without its depreciation&apos;s tax credit)</source>
+        <translation>
+            <numerusform>Payback simples: não ocorre no %n ano avaliado (%1 meses no ritmo do último ano, sem o benefício fiscal da sua depreciação)</numerusform>
+            <numerusform>Payback simples: não ocorre nos %n anos avaliados (%1 meses no ritmo do último ano, sem o benefício fiscal da sua depreciação)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Simple payback: %1, but the cumulative net is below zero again from year %2</source>
+        <translation>Payback simples: %1, mas o fluxo líquido acumulado volta a ficar negativo a partir do ano %2</translation>
+    </message>
+    <message>
+        <source>Simple payback: never, the yearly nets after upkeep and tax do not recover the outlay</source>
+        <translation>Payback simples: nunca, os fluxos líquidos anuais após manutenção e imposto não cobrem o investimento</translation>
+    </message>
+    <message>
+        <source>Discounted payback: %1 years, but the discounted cumulative net is below zero again from year %2</source>
+        <translation>Payback descontado: %1 anos, mas o fluxo líquido descontado acumulado volta a ficar negativo a partir do ano %2</translation>
+    </message>
+    <message>
+        <source>Discounted payback: never, the yearly nets after upkeep and tax do not recover the outlay</source>
+        <translation>Payback descontado: nunca, os fluxos líquidos anuais após manutenção e imposto não cobrem o investimento</translation>
+    </message>
+    <message>
+        <source>Discounted payback: none, the yearly savings do not exceed the upkeep</source>
+        <translation>Payback descontado: nenhum, a economia anual não supera a manutenção</translation>
+    </message>
+    <message>
+        <source>Net of year 1, before tax: %1</source>
+        <translation>Fluxo líquido do ano 1, antes do imposto: %1</translation>
+    </message>
+    <message>
+        <source>Break-even system price: none, even a free system has a negative net present value</source>
+        <translation>Preço do sistema no ponto de equilíbrio: nenhum, mesmo um sistema gratuito tem valor presente líquido negativo</translation>
+    </message>
+    <message>
+        <source>each year&apos;s savings, upkeep and tax spread over the year and discounted by 1 ÷ (1 + rate)^(t − ½), the residual value at the period&apos;s end by 1 ÷ (1 + rate)^t</source>
+        <translation>a economia, a manutenção e o imposto de cada ano distribuídos ao longo do ano e descontados por 1 ÷ (1 + taxa)^(t − ½), o valor residual no fim do período por 1 ÷ (1 + taxa)^t</translation>
+    </message>
+    <message>
+        <source>each year&apos;s net received at the year&apos;s end and discounted by 1 ÷ (1 + rate)^t</source>
+        <translation>o fluxo líquido de cada ano recebido no fim do ano e descontado por 1 ÷ (1 + taxa)^t</translation>
+    </message>
+    <message numerus="yes">
+        <source>How the measures are computed. The investment is the system&apos;s price plus its installation, paid at the start. Each year&apos;s net is that year&apos;s savings less its upkeep and tax, and in the last of the %1 year(s) evaluated plus the residual value after tax, as the cash-flow table shows. Simple payback is the months until the cumulative net reaches zero, in proportion within the year that reaches it, and beyond the period at the last year&apos;s pace without its depreciation&apos;s tax credit. Return on investment = (Σ savings − Σ upkeep − Σ tax + residual value after tax − investment) ÷ investment. Net present value = −investment + Σ of the nets at a discount rate of %2, %3. The internal rate of return is the rate at which the net present value is zero. Discounted payback is the time until the discounted nets cover the investment. The conservative case halves every assumed reduction; the optimistic case takes every reduction halfway to 100%.</source>
+        <translation>
+            <numerusform>Como os indicadores são calculados. O investimento é o preço do sistema mais a sua instalação, pago no início. O fluxo líquido de cada ano é a sua economia menos a sua manutenção e imposto e, no último ano do período avaliado de %1 ano, mais o valor residual após imposto, como mostra a tabela de fluxo de caixa. O payback simples são os meses até que o fluxo líquido acumulado chegue a zero, proporcionalmente dentro do ano em que chega, e além do período no ritmo do último ano sem o benefício fiscal da sua depreciação. Retorno sobre o investimento = (Σ economia − Σ manutenção − Σ imposto + valor residual após imposto − investimento) ÷ investimento. Valor presente líquido = −investimento + Σ dos fluxos líquidos a uma taxa de desconto de %2, %3. A taxa interna de retorno é a taxa na qual o valor presente líquido é zero. O payback descontado é o tempo até que os fluxos líquidos descontados cubram o investimento. O cenário conservador reduz à metade cada redução suposta; o otimista leva cada redução a meio caminho de 100%.</numerusform>
+            <numerusform>Como os indicadores são calculados. O investimento é o preço do sistema mais a sua instalação, pago no início. O fluxo líquido de cada ano é a sua economia menos a sua manutenção e imposto e, no último dos %1 anos avaliados, mais o valor residual após imposto, como mostra a tabela de fluxo de caixa. O payback simples são os meses até que o fluxo líquido acumulado chegue a zero, proporcionalmente dentro do ano em que chega, e além do período no ritmo do último ano sem o benefício fiscal da sua depreciação. Retorno sobre o investimento = (Σ economia − Σ manutenção − Σ imposto + valor residual após imposto − investimento) ÷ investimento. Valor presente líquido = −investimento + Σ dos fluxos líquidos a uma taxa de desconto de %2, %3. A taxa interna de retorno é a taxa na qual o valor presente líquido é zero. O payback descontado é o tempo até que os fluxos líquidos descontados cubram o investimento. O cenário conservador reduz à metade cada redução suposta; o otimista leva cada redução a meio caminho de 100%.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2703,6 +2749,25 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <source>The facility file keeps the counts only, not the failures&apos; dates: read the export again to chart them.</source>
         <translation>O arquivo da planta guarda apenas as contagens, não as datas das falhas: leia a exportação de novo para traçá-las.</translation>
     </message>
+    <message>
+        <source>No payback: with these figures the yearly nets after upkeep and tax do not recover the outlay.</source>
+        <translation>Sem payback: com estes dados, os fluxos líquidos anuais após manutenção e imposto não cobrem o investimento.</translation>
+    </message>
+    <message>
+        <source>Payback period: %1 months, after tax</source>
+        <translation>Período de payback: %1 meses, após o imposto</translation>
+    </message>
+    <message numerus="yes">
+        <source>Payback period: %1 months after tax, not within the %n year(s) evaluated</source>
+        <translation>
+            <numerusform>Período de payback: %1 meses após o imposto, fora do período avaliado (%n ano)</numerusform>
+            <numerusform>Período de payback: %1 meses após o imposto, fora do período avaliado (%n anos)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The cumulative net is below zero again from year %1.</source>
+        <translation>O fluxo líquido acumulado volta a ficar negativo a partir do ano %1.</translation>
+    </message>
 </context>
 <context>
     <name>RiskChartText</name>
@@ -3558,6 +3623,10 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     <message>
         <source>Sum of (net − year 1&apos;s net)</source>
         <translation>Soma (líquido − líquido do ano 1)</translation>
+    </message>
+    <message>
+        <source>never: the yearly nets do not recover the outlay</source>
+        <translation>nunca: os fluxos líquidos anuais não cobrem o investimento</translation>
     </message>
 </context>
 <context>

@@ -422,10 +422,6 @@ since 1994</source>
         <translation>盈亏平衡系统价格：%1</translation>
     </message>
     <message>
-        <source>Break-even system price: none, even a free system does not pay back within the period</source>
-        <translation>盈亏平衡系统价格：无，即使系统免费也无法在评估期内收回</translation>
-    </message>
-    <message>
         <source>The case holds even without any reduction.</source>
         <translation>即使完全没有降幅，该方案仍然成立。</translation>
     </message>
@@ -452,10 +448,6 @@ since 1994</source>
     <message>
         <source>The profitability index is the net present value ÷ investment + 1; the annual return is the one that, compounded over the years, gives the return on investment.</source>
         <translation>获利指数 = 净现值 ÷ 投资 + 1；年化回报率是按年复利累计后等于投资回报率的年回报率。</translation>
-    </message>
-    <message>
-        <source>With the escalation, tax, residual value, first-year share or timing stated above, each year&apos;s net is that year&apos;s savings less its upkeep and tax (and in the last year plus the residual value after tax), as the cash-flow table shows, and every measure is taken from those nets.</source>
-        <translation>在上述涨幅、税收、残值、首年比例或时间分布下，每年的净现金流为当年节省额减去维护费用和税款（最后一年再加上税后残值），如现金流量表所示；所有指标均由这些净现金流计算。</translation>
     </message>
     <message>
         <source>Cumulative discounted cash flow ($)</source>
@@ -516,6 +508,58 @@ since 1994</source>
     <message>
         <source>Change of the input (%)</source>
         <translation>输入值变化（%）</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>永不收回</translation>
+    </message>
+    <message numerus="yes">
+        <source>Simple payback: not within the %n year(s) evaluated (%1 months at the last year&apos;s pace without its depreciation&apos;s tax credit)</source>
+        <translation>
+            <numerusform>静态投资回收期：%n 年评估期内无法收回（按最后一年不含折旧抵税的速度需 %1 个月）</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Simple payback: %1, but the cumulative net is below zero again from year %2</source>
+        <translation>静态投资回收期：%1，但累计净现金流自第 %2 年起再次为负</translation>
+    </message>
+    <message>
+        <source>Simple payback: never, the yearly nets after upkeep and tax do not recover the outlay</source>
+        <translation>静态投资回收期：永不收回，扣除维护费用和税款后的年净现金流无法收回投资</translation>
+    </message>
+    <message>
+        <source>Discounted payback: %1 years, but the discounted cumulative net is below zero again from year %2</source>
+        <translation>动态投资回收期：%1 年，但累计折现净现金流自第 %2 年起再次为负</translation>
+    </message>
+    <message>
+        <source>Discounted payback: never, the yearly nets after upkeep and tax do not recover the outlay</source>
+        <translation>动态投资回收期：永不收回，扣除维护费用和税款后的年净现金流无法收回投资</translation>
+    </message>
+    <message>
+        <source>Discounted payback: none, the yearly savings do not exceed the upkeep</source>
+        <translation>动态投资回收期：无，年节省额不超过维护费用</translation>
+    </message>
+    <message>
+        <source>Net of year 1, before tax: %1</source>
+        <translation>第 1 年税前净现金流：%1</translation>
+    </message>
+    <message>
+        <source>Break-even system price: none, even a free system has a negative net present value</source>
+        <translation>盈亏平衡系统价格：无，即使系统免费，净现值也为负</translation>
+    </message>
+    <message>
+        <source>each year&apos;s savings, upkeep and tax spread over the year and discounted by 1 ÷ (1 + rate)^(t − ½), the residual value at the period&apos;s end by 1 ÷ (1 + rate)^t</source>
+        <translation>每年的节省额、维护费用和税款在年内均匀发生，按 1 ÷ (1 + 折现率)^(t − ½) 折现，期末残值按 1 ÷ (1 + 折现率)^t 折现</translation>
+    </message>
+    <message>
+        <source>each year&apos;s net received at the year&apos;s end and discounted by 1 ÷ (1 + rate)^t</source>
+        <translation>每年的净现金流于年末取得，按 1 ÷ (1 + 折现率)^t 折现</translation>
+    </message>
+    <message numerus="yes">
+        <source>How the measures are computed. The investment is the system&apos;s price plus its installation, paid at the start. Each year&apos;s net is that year&apos;s savings less its upkeep and tax, and in the last of the %1 year(s) evaluated plus the residual value after tax, as the cash-flow table shows. Simple payback is the months until the cumulative net reaches zero, in proportion within the year that reaches it, and beyond the period at the last year&apos;s pace without its depreciation&apos;s tax credit. Return on investment = (Σ savings − Σ upkeep − Σ tax + residual value after tax − investment) ÷ investment. Net present value = −investment + Σ of the nets at a discount rate of %2, %3. The internal rate of return is the rate at which the net present value is zero. Discounted payback is the time until the discounted nets cover the investment. The conservative case halves every assumed reduction; the optimistic case takes every reduction halfway to 100%.</source>
+        <translation>
+            <numerusform>各项指标的计算方法。投资额为系统价格加安装费用，于期初支付。每年的净现金流为该年节省额减去该年维护费用和税款，评估的 %1 年中最后一年另加税后残值，如现金流量表所示。静态投资回收期是累计净现金流达到零所需的月数，在达到零的那一年内按比例计算；超出评估期时，按最后一年不含折旧抵税的速度计算。投资回报率 =（Σ 节省额 − Σ 维护费用 − Σ 税款 + 税后残值 − 投资额）÷ 投资额。净现值 = −投资额 + Σ 各年净现金流，折现率为 %2，%3。内部收益率是使净现值为零的折现率。动态投资回收期是折现后的净现金流累计抵偿投资额所需的时间。保守情形将每项假定降幅减半；乐观情形将每项降幅向 100% 提高一半差距。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2676,6 +2720,24 @@ The results cannot be computed from these figures. Please check the figures unde
         <source>The facility file keeps the counts only, not the failures&apos; dates: read the export again to chart them.</source>
         <translation>设施文件只保存次数，不保存故障日期：请重新读取导出文件以绘制图表。</translation>
     </message>
+    <message>
+        <source>No payback: with these figures the yearly nets after upkeep and tax do not recover the outlay.</source>
+        <translation>无投资回收期：按这些数值，扣除维护费用和税款后的年净现金流无法收回投资。</translation>
+    </message>
+    <message>
+        <source>Payback period: %1 months, after tax</source>
+        <translation>投资回收期：%1 个月（税后）</translation>
+    </message>
+    <message numerus="yes">
+        <source>Payback period: %1 months after tax, not within the %n year(s) evaluated</source>
+        <translation>
+            <numerusform>投资回收期：%1 个月（税后），超出 %n 年评估期</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The cumulative net is below zero again from year %1.</source>
+        <translation>累计净现金流自第 %1 年起再次为负。</translation>
+    </message>
 </context>
 <context>
     <name>RiskChartText</name>
@@ -3526,6 +3588,10 @@ The results cannot be computed from these figures. Please check the figures unde
     <message>
         <source>Sum of (net − year 1&apos;s net)</source>
         <translation>累计（净额 − 第 1 年净额）</translation>
+    </message>
+    <message>
+        <source>never: the yearly nets do not recover the outlay</source>
+        <translation>永不收回：年净现金流无法收回投资</translation>
     </message>
 </context>
 <context>

@@ -176,6 +176,7 @@ ClipboardResults clipboardResults(const model::Results &results, const model::As
         const model::Investment &investment = study->investment;
         const model::BusinessCase &measures = study->measures;
         const QString none = ClipboardText::tr("none");
+        const QString never = ClipboardText::tr("never");
         table.row({text(QString())});
         table.row({text(ClipboardText::tr("Business case")), text(ClipboardText::tr("Value"))}, true);
         const QString notWithin = ClipboardText::tr("not within %n year(s)", "", investment.years);
@@ -187,11 +188,11 @@ ClipboardResults clipboardResults(const model::Results &results, const model::As
             return optionalNumber(value, value ? model::percentOf(*value, locale) : QString(), kPercent, none);
         };
         table.row({text(ClipboardText::tr("Initial investment")), money(measures.initial, locale, symbol)});
-        table.row(
-            {text(ClipboardText::tr("Simple payback (months)")),
-             measures.paybackState == model::PaybackState::NotWithinPeriod
-                 ? text(notWithin)
-                 : optionalNumber(measures.paybackMonths, model::paybackText(measures, locale), kOneDecimal, none)});
+        table.row({text(ClipboardText::tr("Simple payback (months)")),
+                   measures.paybackState == model::PaybackState::NotWithinPeriod
+                       ? text(notWithin)
+                       : optionalNumber(measures.paybackMonths, model::paybackText(measures, locale), kOneDecimal,
+                                        model::paybackText(measures, locale))});
         table.row({text(ClipboardText::tr("Return on investment over %n year(s)", "", investment.years)),
                    percentCell(measures.roi)});
         table.row({text(ClipboardText::tr("Annualised return on investment")), percentCell(measures.annualisedRoi)});
@@ -209,18 +210,24 @@ ClipboardResults clipboardResults(const model::Results &results, const model::As
              optionalNumber(measures.discountedPaybackYears,
                             measures.discountedPaybackYears ? locale.toString(*measures.discountedPaybackYears, 'f', 2)
                                                             : QString(),
-                            kTwoDecimals, measures.initial == 0 ? none : notWithin)});
+                            kTwoDecimals,
+                            measures.initial == 0                                                     ? none
+                            : measures.discountedPaybackState == model::PaybackState::NotWithinPeriod ? notWithin
+                                                                                                      : never)});
+        // A break-even price or count below zero is none, as the window says.
         const model::BreakEven &breakEven = study->breakEven;
         if (breakEven.systemPrice)
-            table.row(
-                {text(ClipboardText::tr("Break-even system price")), money(*breakEven.systemPrice, locale, symbol)});
+            table.row({text(ClipboardText::tr("Break-even system price")),
+                       *breakEven.systemPrice < 0 ? text(none) : money(*breakEven.systemPrice, locale, symbol)});
         if (breakEven.reductionShare)
             table.row({text(ClipboardText::tr("Break-even share of the assumed reductions")),
                        percentCell(breakEven.reductionShare)});
         if (breakEven.bearingFailures)
-            table.row(
-                {text(ClipboardText::tr("Break-even bearing failures a year")),
-                 number(*breakEven.bearingFailures, locale.toString(*breakEven.bearingFailures, 'f', 1), kOneDecimal)});
+            table.row({text(ClipboardText::tr("Break-even bearing failures a year")),
+                       *breakEven.bearingFailures < 0
+                           ? text(none)
+                           : number(*breakEven.bearingFailures, locale.toString(*breakEven.bearingFailures, 'f', 1),
+                                    kOneDecimal)});
 
         // The cash flows, year by year.
         const model::CashFlowTable &flows = measures.cashFlow;

@@ -18,9 +18,12 @@ struct BusinessCaseText {
     Q_DECLARE_TR_FUNCTIONS(BusinessCaseText)
 };
 
-// A figure with one decimal, grouped, or "—" for one too large to write.
+// A figure with one decimal, grouped, or "—" for one too large to write;
+// one that rounds to zero without a sign ("0.0%", never "-0.0%").
 QString decimal(double value, const QLocale &locale, int decimals = 1)
 {
+    if (std::abs(value) < 0.5 * std::pow(10.0, -decimals))
+        value = 0;
     return std::isfinite(value) ? locale.toString(value, 'f', decimals) : QStringLiteral("\u2014");
 }
 

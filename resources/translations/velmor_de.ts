@@ -966,6 +966,10 @@ seit 1994</translation>
         <source>Break-even bearing failures a year</source>
         <translation>Lagerausfälle pro Jahr bei Kapitalwert null</translation>
     </message>
+    <message>
+        <source>never</source>
+        <translation>nie</translation>
+    </message>
 </context>
 <context>
     <name>CostRows</name>

@@ -966,6 +966,10 @@ desde 1994</translation>
         <source>Break-even bearing failures a year</source>
         <translation>Averías de rodamientos al año en el punto de equilibrio</translation>
     </message>
+    <message>
+        <source>never</source>
+        <translation>nunca</translation>
+    </message>
 </context>
 <context>
     <name>CostRows</name>

@@ -523,37 +523,37 @@ depuis 1994</translation>
     <message numerus="yes">
         <source>Simple payback: not within the %n year(s) evaluated (%1 months at the last year&apos;s pace without its depreciation&apos;s tax credit)</source>
         <translation>
-            <numerusform>Délai de récupération simple : au-delà de la période évaluée de %n an (%1 mois au rythme de la dernière année, sans l’économie d’impôt de son amortissement)</numerusform>
-            <numerusform>Délai de récupération simple : au-delà de la période évaluée de %n ans (%1 mois au rythme de la dernière année, sans l’économie d’impôt de son amortissement)</numerusform>
+            <numerusform>Délai de récupération simple&#xa0;: au-delà de la période évaluée de %n an (%1 mois au rythme de la dernière année, sans l’économie d’impôt de son amortissement)</numerusform>
+            <numerusform>Délai de récupération simple&#xa0;: au-delà de la période évaluée de %n ans (%1 mois au rythme de la dernière année, sans l’économie d’impôt de son amortissement)</numerusform>
         </translation>
     </message>
     <message>
         <source>Simple payback: %1, but the cumulative net is below zero again from year %2</source>
-        <translation>Délai de récupération simple : %1, mais le flux net cumulé redevient négatif à partir de l’année %2</translation>
+        <translation>Délai de récupération simple&#xa0;: %1, mais le flux net cumulé redevient négatif à partir de l’année %2</translation>
     </message>
     <message>
         <source>Simple payback: never, the yearly nets after upkeep and tax do not recover the outlay</source>
-        <translation>Délai de récupération simple : jamais, les flux nets annuels après entretien et impôt ne couvrent pas l’investissement</translation>
+        <translation>Délai de récupération simple&#xa0;: jamais, les flux nets annuels après entretien et impôt ne couvrent pas l’investissement</translation>
     </message>
     <message>
         <source>Discounted payback: %1 years, but the discounted cumulative net is below zero again from year %2</source>
-        <translation>Délai de récupération actualisé : %1 ans, mais le flux net actualisé cumulé redevient négatif à partir de l’année %2</translation>
+        <translation>Délai de récupération actualisé&#xa0;: %1 ans, mais le flux net actualisé cumulé redevient négatif à partir de l’année %2</translation>
     </message>
     <message>
         <source>Discounted payback: never, the yearly nets after upkeep and tax do not recover the outlay</source>
-        <translation>Délai de récupération actualisé : jamais, les flux nets annuels après entretien et impôt ne couvrent pas l’investissement</translation>
+        <translation>Délai de récupération actualisé&#xa0;: jamais, les flux nets annuels après entretien et impôt ne couvrent pas l’investissement</translation>
     </message>
     <message>
         <source>Discounted payback: none, the yearly savings do not exceed the upkeep</source>
-        <translation>Délai de récupération actualisé : aucun, les économies annuelles ne dépassent pas l’entretien</translation>
+        <translation>Délai de récupération actualisé&#xa0;: aucun, les économies annuelles ne dépassent pas l’entretien</translation>
     </message>
     <message>
         <source>Net of year 1, before tax: %1</source>
-        <translation>Flux net de l’année 1, avant impôt : %1</translation>
+        <translation>Flux net de l’année 1, avant impôt&#xa0;: %1</translation>
     </message>
     <message>
         <source>Break-even system price: none, even a free system has a negative net present value</source>
-        <translation>Prix du système au seuil de rentabilité : aucun, même un système gratuit a une valeur actuelle nette négative</translation>
+        <translation>Prix du système au seuil de rentabilité&#xa0;: aucun, même un système gratuit a une valeur actuelle nette négative</translation>
     </message>
     <message>
         <source>each year&apos;s savings, upkeep and tax spread over the year and discounted by 1 ÷ (1 + rate)^(t − ½), the residual value at the period&apos;s end by 1 ÷ (1 + rate)^t</source>
@@ -566,8 +566,8 @@ depuis 1994</translation>
     <message numerus="yes">
         <source>How the measures are computed. The investment is the system&apos;s price plus its installation, paid at the start. Each year&apos;s net is that year&apos;s savings less its upkeep and tax, and in the last of the %1 year(s) evaluated plus the residual value after tax, as the cash-flow table shows. Simple payback is the months until the cumulative net reaches zero, in proportion within the year that reaches it, and beyond the period at the last year&apos;s pace without its depreciation&apos;s tax credit. Return on investment = (Σ savings − Σ upkeep − Σ tax + residual value after tax − investment) ÷ investment. Net present value = −investment + Σ of the nets at a discount rate of %2, %3. The internal rate of return is the rate at which the net present value is zero. Discounted payback is the time until the discounted nets cover the investment. The conservative case halves every assumed reduction; the optimistic case takes every reduction halfway to 100%.</source>
         <translation>
-            <numerusform>Calcul des indicateurs. L’investissement est le prix du système plus son installation, payé au départ. Le flux net de chaque année correspond à ses économies moins son entretien et son impôt, plus, la dernière année de la période évaluée de %1 an, la valeur résiduelle après impôt, comme le montre le tableau des flux de trésorerie. Le délai de récupération simple est le nombre de mois jusqu’à ce que le flux net cumulé atteigne zéro, au prorata dans l’année où il l’atteint, et au-delà de la période au rythme de la dernière année sans l’économie d’impôt de son amortissement. Retour sur investissement = (Σ économies − Σ entretien − Σ impôt + valeur résiduelle après impôt − investissement) ÷ investissement. Valeur actuelle nette = −investissement + Σ des flux nets à un taux d’actualisation de %2, %3. Le taux de rendement interne est le taux pour lequel la valeur actuelle nette est nulle. Le délai de récupération actualisé est le temps nécessaire pour que les flux nets actualisés couvrent l’investissement. Le scénario prudent divise par deux chaque réduction supposée ; le scénario optimiste porte chaque réduction à mi-chemin de 100 %.</numerusform>
-            <numerusform>Calcul des indicateurs. L’investissement est le prix du système plus son installation, payé au départ. Le flux net de chaque année correspond à ses économies moins son entretien et son impôt, plus, la dernière des %1 années évaluées, la valeur résiduelle après impôt, comme le montre le tableau des flux de trésorerie. Le délai de récupération simple est le nombre de mois jusqu’à ce que le flux net cumulé atteigne zéro, au prorata dans l’année où il l’atteint, et au-delà de la période au rythme de la dernière année sans l’économie d’impôt de son amortissement. Retour sur investissement = (Σ économies − Σ entretien − Σ impôt + valeur résiduelle après impôt − investissement) ÷ investissement. Valeur actuelle nette = −investissement + Σ des flux nets à un taux d’actualisation de %2, %3. Le taux de rendement interne est le taux pour lequel la valeur actuelle nette est nulle. Le délai de récupération actualisé est le temps nécessaire pour que les flux nets actualisés couvrent l’investissement. Le scénario prudent divise par deux chaque réduction supposée ; le scénario optimiste porte chaque réduction à mi-chemin de 100 %.</numerusform>
+            <numerusform>Calcul des indicateurs. L’investissement est le prix du système plus son installation, payé au départ. Le flux net de chaque année correspond à ses économies moins son entretien et son impôt, plus, la dernière année de la période évaluée de %1 an, la valeur résiduelle après impôt, comme le montre le tableau des flux de trésorerie. Le délai de récupération simple est le nombre de mois jusqu’à ce que le flux net cumulé atteigne zéro, au prorata dans l’année où il l’atteint, et au-delà de la période au rythme de la dernière année sans l’économie d’impôt de son amortissement. Retour sur investissement = (Σ économies − Σ entretien − Σ impôt + valeur résiduelle après impôt − investissement) ÷ investissement. Valeur actuelle nette = −investissement + Σ des flux nets à un taux d’actualisation de %2, %3. Le taux de rendement interne est le taux pour lequel la valeur actuelle nette est nulle. Le délai de récupération actualisé est le temps nécessaire pour que les flux nets actualisés couvrent l’investissement. Le scénario prudent divise par deux chaque réduction supposée&#xa0;; le scénario optimiste porte chaque réduction à mi-chemin de 100&#xa0;%.</numerusform>
+            <numerusform>Calcul des indicateurs. L’investissement est le prix du système plus son installation, payé au départ. Le flux net de chaque année correspond à ses économies moins son entretien et son impôt, plus, la dernière des %1 années évaluées, la valeur résiduelle après impôt, comme le montre le tableau des flux de trésorerie. Le délai de récupération simple est le nombre de mois jusqu’à ce que le flux net cumulé atteigne zéro, au prorata dans l’année où il l’atteint, et au-delà de la période au rythme de la dernière année sans l’économie d’impôt de son amortissement. Retour sur investissement = (Σ économies − Σ entretien − Σ impôt + valeur résiduelle après impôt − investissement) ÷ investissement. Valeur actuelle nette = −investissement + Σ des flux nets à un taux d’actualisation de %2, %3. Le taux de rendement interne est le taux pour lequel la valeur actuelle nette est nulle. Le délai de récupération actualisé est le temps nécessaire pour que les flux nets actualisés couvrent l’investissement. Le scénario prudent divise par deux chaque réduction supposée&#xa0;; le scénario optimiste porte chaque réduction à mi-chemin de 100&#xa0;%.</numerusform>
         </translation>
     </message>
 </context>
@@ -965,6 +965,10 @@ depuis 1994</translation>
     <message>
         <source>Break-even bearing failures a year</source>
         <translation>Défaillances de roulements par an au seuil de rentabilité</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>jamais</translation>
     </message>
 </context>
 <context>
@@ -2751,17 +2755,17 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>No payback: with these figures the yearly nets after upkeep and tax do not recover the outlay.</source>
-        <translation>Pas de récupération : avec ces valeurs, les flux nets annuels après entretien et impôt ne couvrent pas l’investissement.</translation>
+        <translation>Pas de récupération&#xa0;: avec ces valeurs, les flux nets annuels après entretien et impôt ne couvrent pas l’investissement.</translation>
     </message>
     <message>
         <source>Payback period: %1 months, after tax</source>
-        <translation>Délai de récupération : %1 mois, après impôt</translation>
+        <translation>Délai de récupération&#xa0;: %1 mois, après impôt</translation>
     </message>
     <message numerus="yes">
         <source>Payback period: %1 months after tax, not within the %n year(s) evaluated</source>
         <translation>
-            <numerusform>Délai de récupération : %1 mois après impôt, au-delà de la période évaluée (%n an)</numerusform>
-            <numerusform>Délai de récupération : %1 mois après impôt, au-delà de la période évaluée (%n ans)</numerusform>
+            <numerusform>Délai de récupération&#xa0;: %1 mois après impôt, au-delà de la période évaluée (%n an)</numerusform>
+            <numerusform>Délai de récupération&#xa0;: %1 mois après impôt, au-delà de la période évaluée (%n ans)</numerusform>
         </translation>
     </message>
     <message>
@@ -3626,7 +3630,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>never: the yearly nets do not recover the outlay</source>
-        <translation>jamais : les flux nets annuels ne couvrent pas l’investissement</translation>
+        <translation>jamais&#xa0;: les flux nets annuels ne couvrent pas l’investissement</translation>
     </message>
 </context>
 <context>

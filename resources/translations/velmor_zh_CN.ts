@@ -954,6 +954,10 @@ since 1994</source>
         <source>Break-even bearing failures a year</source>
         <translation>盈亏平衡年轴承故障数</translation>
     </message>
+    <message>
+        <source>never</source>
+        <translation>永不收回</translation>
+    </message>
 </context>
 <context>
     <name>CostRows</name>

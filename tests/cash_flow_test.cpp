@@ -400,6 +400,10 @@ void CashFlowTest::columnFormulasGiveTheTable()
     capital.timing = seed % 2 == 0 ? model::CashFlowTiming::YearEnd : model::CashFlowTiming::MidYear;
     const model::CashFlowTable table = model::cashFlowTableOf(savings, investment, capital);
     const model::FlowInputs inputs = model::flowInputsOf(savings, investment, capital);
+    // Powers kept from an earlier table give the same table.
+    model::FlowPowers powers;
+    model::cashFlowTableOf(savings, investment, capital, &powers);
+    QVERIFY(model::cashFlowTableOf(savings, investment, capital, &powers).npv() == table.npv());
     const int period = table.period();
 
     // A year after the period's end: 0, the paybacks as they were at its end.

@@ -107,7 +107,26 @@ std::optional<double> zeroOfLine(double x0, double y0, double x1, double y1)
 
 } // namespace
 
-CashFlowTable cashFlowTableOf(const CostTable &savings, const Investment &investment, const CapitalInputs &capital)
+double FlowPowers::power(int t, double base, double exponent)
+{
+    // A few powers a year: the escalations, the discount factor and the
+    // year's end. Beyond those (another rate each time) nothing is kept.
+    constexpr std::size_t kMostKept = 12;
+    if (std::size_t(t) >= m_years.size())
+        m_years.resize(std::size_t(t) + 1);
+    std::vector<Taken> &taken = m_years[std::size_t(t)];
+    for (const Taken &power : taken) {
+        if (power.base == base && power.exponent == exponent)
+            return power.value;
+    }
+    const double value = std::pow(base, exponent);
+    if (taken.size() < kMostKept)
+        taken.push_back({base, exponent, value});
+    return value;
+}
+
+CashFlowTable cashFlowTableOf(const CostTable &savings, const Investment &investment, const CapitalInputs &capital,
+                              FlowPowers *powers)
 {
     CashFlowTable table;
     table.initial = investment.initial();
@@ -118,7 +137,7 @@ CashFlowTable cashFlowTableOf(const CostTable &savings, const Investment &invest
     const int period = int(inputs[FlowInput::Period]);
     table.years.reserve(std::size_t(period) + 1);
     for (int t = 0; t <= period; ++t)
-        table.years.push_back(flowYearOf(table.years, t, inputs));
+        table.years.push_back(flowYearOf(table.years, t, inputs, powers));
     return table;
 }
 

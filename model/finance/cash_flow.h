@@ -102,11 +102,27 @@ struct CashFlowTable {
     double npv() const { return years.back().cumulativeDiscounted; }
 };
 
+// The powers a table's years have taken, by year, for the next table to
+// reuse: the many tables of a risk simulation share their escalations and
+// discount rate, so each power is taken once. Any other power is taken anew.
+class FlowPowers {
+public:
+    double power(int t, double base, double exponent);
+
+private:
+    struct Taken {
+        double base;
+        double exponent;
+        double value;
+    };
+    std::vector<std::vector<Taken>> m_years;
+};
+
 // The table of an investment that saves the rows 1 to 5 of savings a year,
 // row 6 their total (a model::Results savings table). Without escalation a
 // year's savings are row 6 itself; with it, row 6 plus each row's growth.
-CashFlowTable cashFlowTableOf(const CostTable &savings, const Investment &investment,
-                              const CapitalInputs &capital = {});
+CashFlowTable cashFlowTableOf(const CostTable &savings, const Investment &investment, const CapitalInputs &capital = {},
+                              FlowPowers *powers = nullptr);
 
 // The net present value of the table's flows at another discount rate: its
 // NPV profile.

@@ -3,6 +3,8 @@
 
 #include "model/text/formula_term.h"
 
+#include <cmath>
+
 namespace model {
 namespace {
 
@@ -20,6 +22,7 @@ struct ValueYear {
     const CashFlowYear &here;               // filled column by column
     int t;
     const FlowInputs &inputs;
+    FlowPowers *powers = nullptr;
 
     double year() const { return t; }
     double input(FlowInput input) const { return inputs[input]; }
@@ -27,6 +30,10 @@ struct ValueYear {
     double at(FlowField field) const;
     double before(FlowField field) const;
     double first(FlowField field) const;
+    double power(double base, double exponent) const
+    {
+        return powers ? powers->power(t, base, exponent) : std::pow(base, exponent);
+    }
     // Carried down once found, else the first choice that holds, else none.
     std::optional<double> firstOf(FlowField field, Choice a, Choice b) const;
 };
@@ -54,6 +61,10 @@ struct CellYear {
     }
     FormulaTerm before(FlowField field) const { return cell(cells.column(field, t - 1)); }
     FormulaTerm first(FlowField field) const { return cell(cells.column(field, 1)); }
+    FormulaTerm power(const FormulaTerm &base, const FormulaTerm &exponent) const
+    {
+        return model::power(base, exponent);
+    }
     FormulaTerm firstOf(FlowField field, const Choice &a, const Choice &b) const
     {
         const FormulaTerm found = when(a.when, a.value, when(b.when, b.value, FormulaTerm::emptyText()));
@@ -116,25 +127,31 @@ std::optional<double> ValueYear::firstOf(FlowField field, Choice a, Choice b) co
 
 // The arithmetic shared by the columns, the NPV profile and the paybacks.
 
-template <typename Number>
-Number growthOf(const Number &percentAYear, const Number &t) // year t over year 1
+// Each takes its powers from y: the year's own, or plain numbers' (Plain).
+
+template <typename Year, typename Number>
+Number growthOf(const Year &y, const Number &percentAYear, const Number &t) // year t over year 1
 {
-    return power(1 + percentAYear / 100, t - 1);
+    return y.power(1 + percentAYear / 100, t - 1);
 }
 
-template <typename Number, typename Condition>
-Number discountFactorOf(const Number &growth, const Number &t, const Condition &midYear)
+template <typename Year, typename Number, typename Condition>
+Number discountFactorOf(const Year &y, const Number &growth, const Number &t, const Condition &midYear)
 {
-    return 1 / power(growth, t - when(midYear, 0.5, 0));
+    return 1 / y.power(growth, t - when(midYear, 0.5, 0));
 }
 
 // The residual value falls at the period's end, mid-year or not.
-template <typename Number>
-Number discountedOf(const Number &operating, const Number &factor, const Number &residual, const Number &growth,
-                    const Number &t)
+template <typename Year, typename Number>
+Number discountedOf(const Year &y, const Number &operating, const Number &factor, const Number &residual,
+                    const Number &growth, const Number &t)
 {
-    return operating * factor + residual / power(growth, t);
+    return operating * factor + residual / y.power(growth, t);
 }
+
+struct Plain {
+    static double power(double base, double exponent) { return std::pow(base, exponent); }
+};
 
 template <typename Year>
 typename Year::Number operatingOf(const Year &y)
@@ -195,11 +212,11 @@ typename Year::Number yearOf(FlowField field, const Year &y)
         // reaches while the savings ramp up.
         Number value = y.savingsRow(kRowCount);
         for (int k = 1; k <= kReducedRowCount; ++k)
-            value = value + y.savingsRow(k) * (growthOf(y.input(escalationOfRow(k)), t) - 1);
+            value = value + y.savingsRow(k) * (growthOf(y, y.input(escalationOfRow(k)), t) - 1);
         return y.t == 1 ? value * (y.input(FlowInput::FirstYearShare) / 100) : value;
     }
     case FlowField::Upkeep:
-        return y.input(FlowInput::Upkeep) * growthOf(y.input(FlowInput::UpkeepEscalation), t);
+        return y.input(FlowInput::Upkeep) * growthOf(y, y.input(FlowInput::UpkeepEscalation), t);
     case FlowField::BookValue: {
         // Straight-line from the outlay, so that it is exactly nothing at the
         // depreciation period's end; declining balance from the year before.
@@ -223,9 +240,9 @@ typename Year::Number yearOf(FlowField field, const Year &y)
     case FlowField::Net:
         return operatingOf(y) + y.at(FlowField::Residual);
     case FlowField::Factor:
-        return discountFactorOf(growth, t, y.input(FlowInput::Timing) == 1);
+        return discountFactorOf(y, growth, t, y.input(FlowInput::Timing) == 1);
     case FlowField::Discounted:
-        return discountedOf(operatingOf(y), y.at(FlowField::Factor), y.at(FlowField::Residual), growth, t);
+        return discountedOf(y, operatingOf(y), y.at(FlowField::Factor), y.at(FlowField::Residual), growth, t);
     case FlowField::NetAboveFirst:
         return y.before(FlowField::NetAboveFirst) + (y.at(FlowField::Net) - y.first(FlowField::Net));
     case FlowField::Cumulative:
@@ -321,13 +338,13 @@ FlowInputs flowInputsOf(const CostTable &savings, const Investment &investment, 
 
 double flowValue(const CashFlowYear &year, FlowField field) { return year.*numberOf(field); }
 
-CashFlowYear flowYearOf(const std::vector<CashFlowYear> &before, int t, const FlowInputs &inputs)
+CashFlowYear flowYearOf(const std::vector<CashFlowYear> &before, int t, const FlowInputs &inputs, FlowPowers *powers)
 {
     CashFlowYear year;
     year.year = t;
     if (t == 0)
         year.investment = inputs[FlowInput::Initial];
-    const ValueYear y{before, year, t, inputs};
+    const ValueYear y{before, year, t, inputs, powers};
     for (int f = 0; f < kFlowFieldCount; ++f) {
         const auto field = FlowField(f);
         if (isPayback(field))
@@ -341,12 +358,12 @@ CashFlowYear flowYearOf(const std::vector<CashFlowYear> &before, int t, const Fl
 double discountedNetAt(const CashFlowYear &year, double growth, CashFlowTiming timing)
 {
     const double t = year.year;
-    const double factor = discountFactorOf(growth, t, timing == CashFlowTiming::MidYear);
+    const double factor = discountFactorOf(Plain(), growth, t, timing == CashFlowTiming::MidYear);
     // Without a residual value its term is 0, but at rates near −100 % the
     // power underflows and 0 ÷ 0 would make the whole profile none.
     if (year.residualAfterTax == 0)
         return year.operatingNet() * factor;
-    return discountedOf(year.operatingNet(), factor, year.residualAfterTax, growth, t);
+    return discountedOf(Plain(), year.operatingNet(), factor, year.residualAfterTax, growth, t);
 }
 
 namespace {

@@ -78,7 +78,9 @@ FlowInputs flowInputsOf(const CostTable &savings, const Investment &investment, 
 double flowValue(const CashFlowYear &year, FlowField field);
 
 // Year t (0 to the period) of the table, from the years before it.
-CashFlowYear flowYearOf(const std::vector<CashFlowYear> &before, int t, const FlowInputs &inputs);
+// The powers it takes are kept in powers, when given, for the next table.
+CashFlowYear flowYearOf(const std::vector<CashFlowYear> &before, int t, const FlowInputs &inputs,
+                        FlowPowers *powers = nullptr);
 
 // A year's discounted net at another growth factor 1 + rate: the NPV
 // profile's terms, at the table's own rate its discountedNet to the last bit.

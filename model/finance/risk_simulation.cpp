@@ -84,7 +84,7 @@ double meanOf(const std::vector<double> &values)
 // when its arithmetic overflows.
 std::optional<RiskRun> runOf(const std::array<double, kRiskInputCount> &inputs, const InputValues &values,
                              const Assumptions &assumptions, const std::optional<Investment> &investment,
-                             const CapitalInputs &capital)
+                             const CapitalInputs &capital, FlowPowers *powers = nullptr)
 {
     InputValues drawn = values;
     Assumptions reduced = assumptions;
@@ -100,7 +100,7 @@ std::optional<RiskRun> runOf(const std::array<double, kRiskInputCount> &inputs, 
     const CostTable &savings = results.table(Table::Savings);
     run.savings = savings.row(kRowCount);
     if (investment) {
-        const CashFlowTable table = cashFlowTableOf(savings, *investment, capital);
+        const CashFlowTable table = cashFlowTableOf(savings, *investment, capital, powers);
         run.npv = table.npv();
         if (!std::isfinite(run.npv))
             return std::nullopt;
@@ -195,6 +195,7 @@ std::optional<RiskSummary> simulateRisk(const InputValues &values, const Assumpt
         summary.sortedNpvs.reserve(std::size_t(runs));
         paybacks.reserve(std::size_t(runs));
     }
+    FlowPowers powers; // the runs share the investment and so its powers
     for (int r = 0; r < runs; ++r) {
         std::array<double, kRiskInputCount> inputs{};
         for (int i = 0; i < kRiskInputCount; ++i) {
@@ -212,7 +213,7 @@ std::optional<RiskSummary> simulateRisk(const InputValues &values, const Assumpt
                     range ? drawPert(*range, engine) : riskInputValue(RiskInput(i), values, assumptions);
             }
         }
-        const std::optional<RiskRun> run = runOf(inputs, values, assumptions, investment, capital);
+        const std::optional<RiskRun> run = runOf(inputs, values, assumptions, investment, capital, &powers);
         if (!run) {
             ++summary.failedRuns;
             continue;

@@ -54,6 +54,9 @@ private:
     Binding m_binding = Atom;
 };
 
+// Named here too, so that model::power() finds it.
+FormulaTerm power(const FormulaTerm &base, const FormulaTerm &exponent);
+
 inline FormulaTerm when(const FormulaTerm &condition, const FormulaTerm &then, const FormulaTerm &otherwise)
 {
     return FormulaTerm::call("IF", {condition, then, otherwise});

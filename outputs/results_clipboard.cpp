@@ -215,7 +215,7 @@ ClipboardResults clipboardResults(const model::Results &results, const model::As
                             : measures.discountedPaybackState == model::PaybackState::NotWithinPeriod ? notWithin
                                                                                                       : never)});
         // A break-even price or count below zero is none, as the window says.
-        const model::BreakEven &breakEven = study->breakEven;
+        const model::BreakEven breakEven = model::towardsTheCase(study->breakEven);
         if (breakEven.systemPrice)
             table.row({text(ClipboardText::tr("Break-even system price")),
                        *breakEven.systemPrice < 0 ? text(none) : money(*breakEven.systemPrice, locale, symbol)});

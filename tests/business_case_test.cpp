@@ -520,12 +520,14 @@ void BusinessCaseTest::measureLinesSayWhatTheFlowsAllow_data()
     QTest::newRow("pays back") << model::Investment{20000, 0, 0, 5} << 0.0
         << QStringList{"Simple payback: 4.8 months", ": 1,150.5% (65.7% a year)", "Profitability index: 9.48",
                        "Break-even system price: $189,615.15",
-                       "The case holds down to 10.5% of the assumed reductions."};
-    // 200,000 ÷ (50,020 ÷ 12) = 47.98 months, beyond 3 years; zero at a3 × 50,020 = 124,392.34.
+                       "The case holds down to 10.6% of the assumed reductions."}; // 10.55 %, up
+    // 200,000 ÷ (50,020 ÷ 12) = 47.98 months, beyond 3 years; zero at
+    // a3 × 50,020 = 124,392.3395, a price that holds at 124,392.33.
     QTest::newRow("beyond the period") << model::Investment{200000, 0, 0, 3} << 0.0
         << QStringList{"Simple payback: not within the 3", "(48.0 months at the last year's pace)",
-                       "Discounted payback: not within", "Break-even system price: $124,392.34",
-                       "needs 160.8% of the assumed reductions"};
+                       "Discounted payback: not within", "Break-even system price: $124,392.33",
+                       "needs 160.8% of the assumed reductions to break even, which no plant reaches: the "
+                       "largest reduction would be 144.7%"}; // 90 % × 1.608
     // Upkeep doubling a year: −1,000, +20,020, −9,980, −69,980 change sign twice.
     QTest::newRow("sign changes twice") << model::Investment{1000, 0, 30000, 3} << 100.0
         << QStringList{"change sign more than once", "-$60,940.00 at 0%, ", "at 100%"};

@@ -154,8 +154,23 @@ QStringList measureLines(const BusinessCase &measures, const Investment &investm
     return lines;
 }
 
-QStringList breakEvenLines(const BreakEven &breakEven, const QLocale &locale, QStringView symbol)
+BreakEven towardsTheCase(const BreakEven &breakEven)
 {
+    // A hair of tolerance, so that a figure already on the mark stays there.
+    constexpr double kHair = 1e-9;
+    BreakEven rounded = breakEven;
+    if (rounded.systemPrice) // holds at that price and below
+        rounded.systemPrice = std::floor(*rounded.systemPrice * 100 + kHair) / 100;
+    if (rounded.reductionShare) // holds at that share and above
+        rounded.reductionShare = std::ceil(*rounded.reductionShare * 1000 - kHair) / 1000;
+    if (rounded.bearingFailures) // holds at that count and above
+        rounded.bearingFailures = std::ceil(*rounded.bearingFailures * 10 - kHair) / 10;
+    return rounded;
+}
+
+QStringList breakEvenLines(const BreakEven &exact, const QLocale &locale, QStringView symbol)
+{
+    const BreakEven breakEven = towardsTheCase(exact);
     QStringList lines;
     if (const std::optional<double> &price = breakEven.systemPrice)
         lines << (*price >= 0 ? BusinessCaseText::tr("Break-even system price: %1").arg(money(*price, locale, symbol))
@@ -167,6 +182,11 @@ QStringList breakEvenLines(const BreakEven &breakEven, const QLocale &locale, QS
         else if (*share <= 1)
             lines << BusinessCaseText::tr("The case holds down to %1 of the assumed reductions.")
                          .arg(percentOf(*share, locale));
+        else if (*share * breakEven.largestReductionPercent > 100)
+            lines << BusinessCaseText::tr("The case needs %1 of the assumed reductions to break even, which no plant "
+                                          "reaches: the largest reduction would be %2.")
+                         .arg(percentOf(*share, locale),
+                              percentOf(*share * breakEven.largestReductionPercent / 100, locale));
         else
             lines << BusinessCaseText::tr("The case needs %1 of the assumed reductions to break even.")
                          .arg(percentOf(*share, locale));
@@ -176,6 +196,10 @@ QStringList breakEvenLines(const BreakEven &breakEven, const QLocale &locale, QS
                       ? BusinessCaseText::tr("Break-even bearing failures: %1 a year").arg(decimal(*failures, locale))
                       : BusinessCaseText::tr(
                           "Break-even bearing failures: none, the case holds even without failures"));
+    // At a tax rate of 100 % the savings are taxed away whatever they are.
+    if (breakEven.systemPrice && !breakEven.reductionShare && !breakEven.bearingFailures)
+        lines << BusinessCaseText::tr("No break-even reduction or failure count: the savings do not change the net "
+                                      "present value.");
     return lines;
 }
 

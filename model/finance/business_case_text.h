@@ -18,6 +18,11 @@ namespace model {
 QStringList measureLines(const BusinessCase &measures, const Investment &investment, const QLocale &locale,
                          QStringView symbol = u"$");
 
+// The break-even values rounded towards the side where the case holds: the
+// price down to the cent, the share up to a tenth of a per cent, the failures
+// up to a tenth, so that the case holds at the figure shown.
+BreakEven towardsTheCase(const BreakEven &breakEven);
+
 // The values at which the assumed case's NPV is zero, one line each:
 // "Break-even system price: $131,207.52", "The case holds down to 38.0% of
 // the assumed reductions.", "Break-even bearing failures: 0.9 a year".

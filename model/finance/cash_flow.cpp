@@ -204,6 +204,8 @@ BreakEven breakEvenOf(const InputValues &values, const Assumptions &assumptions,
     // linear in the price, in a share of every saving and in the failures
     // (rows 3 to 5 are proportional to them): two points give each root.
     BreakEven breakEven;
+    breakEven.largestReductionPercent =
+        *std::max_element(assumptions.reductionPercent.begin(), assumptions.reductionPercent.end());
     const auto npvOf = [&](const InputValues &figures, const Investment &spent) -> std::optional<double> {
         const Results results = computeResults(figures, assumptions);
         if (!results.complete())

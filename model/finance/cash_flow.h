@@ -179,6 +179,7 @@ struct BreakEven {
     std::optional<double> systemPrice;
     std::optional<double> reductionShare;  // of every assumed reduction at once, 1 = as assumed
     std::optional<double> bearingFailures; // a year
+    double largestReductionPercent = 0;    // of the assumed ones, which a share above 1 raises past 100 %
 };
 BreakEven breakEvenOf(const InputValues &values, const Assumptions &assumptions, const Investment &investment,
                       const CapitalInputs &capital = {});

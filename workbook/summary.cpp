@@ -37,8 +37,9 @@ const char *const kHeader[] = {QT_TRANSLATE_NOOP("SummaryText", "File"),
                                model::kTableTitles[1].total,
                                model::kTableTitles[2].total,
                                QT_TRANSLATE_NOOP("SummaryText", "Payback (months)"),
-                               QT_TRANSLATE_NOOP("SummaryText", "Net present value")};
-constexpr int kColumnCount = 9;
+                               QT_TRANSLATE_NOOP("SummaryText", "Net present value"),
+                               QT_TRANSLATE_NOOP("SummaryText", "Paid back")};
+constexpr int kColumnCount = 10;
 enum Column {
     FileColumn,
     CustomerColumn,
@@ -48,8 +49,16 @@ enum Column {
     VelmorColumn,
     SavingsColumn,
     PaybackColumn,
-    NpvColumn
+    NpvColumn,
+    PaidBackColumn, // whether the payback falls within the period
 };
+
+// Whether a payback falls within the period: in English for the CSV, which
+// scripts read, translated for the workbook.
+const char *const kPaidBack[] = {QT_TRANSLATE_NOOP("SummaryText", "within"),
+                                 QT_TRANSLATE_NOOP("SummaryText", "not within"),
+                                 QT_TRANSLATE_NOOP("SummaryText", "never")};
+const char *paidBackWord(std::optional<model::PaybackState> state) { return state ? kPaidBack[int(*state)] : ""; }
 
 // A column's header in the interface language; the totals' columns are named
 // by their tables' titles.
@@ -140,6 +149,7 @@ std::optional<QString> problemOf(const model::FacilityFigures &figures, SummaryR
     row.savingsTotal = results.table(model::Table::Savings).row(model::kRowCount);
     if (outcome.measures) {
         row.paybackMonths = outcome.measures->paybackMonths;
+        row.paybackState = outcome.measures->paybackState;
         row.npv = outcome.measures->npv;
     }
     return std::nullopt;
@@ -187,6 +197,8 @@ std::optional<QString> fillSummarySheet(lxw_workbook *book, const std::vector<Su
             sheet.number(r, PaybackColumn, *row.paybackMonths, months);
         if (row.npv)
             sheet.number(r, NpvColumn, *row.npv, money(row.currency));
+        if (row.paybackState)
+            sheet.text(r, PaidBackColumn, SummaryText::tr(paidBackWord(row.paybackState)));
         ++r;
     }
     const Totals totals = totalsOf(rows);
@@ -240,9 +252,11 @@ QByteArray summaryCsv(const std::vector<SummaryRow> &rows)
     lines << header.join(u',');
     for (const SummaryRow &unrounded : rows) {
         const SummaryRow row = roundedRow(unrounded);
-        lines << QStringList{csvField(row.fileName),      csvField(row.customer),       csvField(row.site),
-                             csvField(row.currency),      csvNumber(row.currentTotal),  csvNumber(row.velmorTotal),
-                             csvNumber(row.savingsTotal), csvNumber(row.paybackMonths), csvNumber(row.npv)}
+        lines << QStringList{csvField(row.fileName),      csvField(row.customer),
+                             csvField(row.site),          csvField(row.currency),
+                             csvNumber(row.currentTotal), csvNumber(row.velmorTotal),
+                             csvNumber(row.savingsTotal), csvNumber(row.paybackMonths),
+                             csvNumber(row.npv),          csvField(QLatin1StringView(paidBackWord(row.paybackState)))}
                      .join(u',');
     }
     const Totals totals = totalsOf(rows);

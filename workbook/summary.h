@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/facility/facility_file.h"
+#include "model/finance/cash_flow.h"
 
 #include <QByteArray>
 #include <QString>
@@ -22,8 +23,11 @@ struct SummaryRow {
     double currentTotal = 0;
     double velmorTotal = 0;
     double savingsTotal = 0;
-    std::optional<double> paybackMonths; // none without an investment, or when it never pays back
-    std::optional<double> npv;           // none without an investment
+    // The months also when the payback falls after the period, which
+    // paybackState says; none without an investment, or when it never pays back.
+    std::optional<double> paybackMonths;
+    std::optional<double> npv;                       // none without an investment
+    std::optional<model::PaybackState> paybackState; // none without an investment
 };
 
 struct SummaryReading {

@@ -570,6 +570,14 @@ seit 1994</translation>
             <numerusform>So werden die Kennzahlen berechnet. Die Investition ist der Preis des Systems zuzüglich seiner Installation, bezahlt zu Beginn. Der Netto-Cashflow jedes Jahres ist seine Einsparung abzüglich seiner Wartungskosten und Steuern, im letzten der %1 betrachteten Jahre zuzüglich des Restwerts nach Steuern, wie die Cashflow-Tabelle zeigt. Die statische Amortisationszeit sind die Monate, bis der kumulierte Netto-Cashflow null erreicht, anteilig innerhalb des Jahres, das ihn erreicht, und über den Zeitraum hinaus beim Ergebnis des letzten Jahres ohne die Steuerersparnis seiner Abschreibung. Kapitalrendite = (Σ Einsparung − Σ Wartungskosten − Σ Steuern + Restwert nach Steuern − Investition) ÷ Investition. Kapitalwert = −Investition + Σ der Netto-Cashflows bei einem Kalkulationszinssatz von %2, %3. Der interne Zinsfuß ist der Zinssatz, bei dem der Kapitalwert null ist. Die dynamische Amortisationszeit ist die Zeit, bis die diskontierten Netto-Cashflows die Investition decken. Das konservative Szenario halbiert jede angenommene Senkung; das optimistische Szenario führt jede Senkung auf halbem Weg zu 100 %.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The case needs %1 of the assumed reductions to break even, which no plant reaches: the largest reduction would be %2.</source>
+        <translation>Das Szenario braucht %1 der angenommenen Senkungen für einen Kapitalwert von null, was keine Anlage erreicht: die größte Senkung läge bei %2.</translation>
+    </message>
+    <message>
+        <source>No break-even reduction or failure count: the savings do not change the net present value.</source>
+        <translation>Keine Senkung oder Ausfallzahl bei Kapitalwert null: Die Einsparung verändert den Kapitalwert nicht.</translation>
+    </message>
 </context>
 <context>
     <name>BusinessCaseWindow</name>
@@ -3311,6 +3319,22 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     <message>
         <source>Could not write the summary to %1. %2</source>
         <translation>Die Zusammenfassung konnte nicht in %1 geschrieben werden. %2</translation>
+    </message>
+    <message>
+        <source>Paid back</source>
+        <translation>Amortisiert</translation>
+    </message>
+    <message>
+        <source>within</source>
+        <translation>innerhalb des Zeitraums</translation>
+    </message>
+    <message>
+        <source>not within</source>
+        <translation>nicht innerhalb des Zeitraums</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nie</translation>
     </message>
 </context>
 <context>

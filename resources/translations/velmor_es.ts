@@ -570,6 +570,14 @@ desde 1994</translation>
             <numerusform>Cómo se calculan los indicadores. La inversión es el precio del sistema más su instalación, que se paga al principio. El flujo neto de cada año es su ahorro menos su mantenimiento e impuestos y, en el último de los %1 años evaluados, más el valor residual después de impuestos, como muestra la tabla de flujos de caja. El plazo de recuperación simple son los meses hasta que el flujo neto acumulado llega a cero, en proporción dentro del año en que lo alcanza, y más allá del periodo al ritmo del último año sin el ahorro fiscal de su amortización. Retorno de la inversión = (Σ ahorro − Σ mantenimiento − Σ impuestos + valor residual después de impuestos − inversión) ÷ inversión. Valor actual neto = −inversión + Σ de los flujos netos con una tasa de descuento del %2, %3. La tasa interna de rentabilidad es la tasa con la que el valor actual neto es cero. El plazo de recuperación descontado es el tiempo que tardan los flujos netos descontados en cubrir la inversión. El escenario conservador reduce a la mitad cada reducción supuesta; el optimista lleva cada reducción a mitad de camino hacia el 100 %.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The case needs %1 of the assumed reductions to break even, which no plant reaches: the largest reduction would be %2.</source>
+        <translation>El caso necesita el %1 de las reducciones supuestas para llegar al punto de equilibrio, algo que ninguna planta alcanza: la mayor reducción sería del %2.</translation>
+    </message>
+    <message>
+        <source>No break-even reduction or failure count: the savings do not change the net present value.</source>
+        <translation>No hay reducción ni número de fallos de equilibrio: el ahorro no cambia el valor actual neto.</translation>
+    </message>
 </context>
 <context>
     <name>BusinessCaseWindow</name>
@@ -3311,6 +3319,22 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     <message>
         <source>Could not write the summary to %1. %2</source>
         <translation>No se ha podido escribir el resumen en %1. %2</translation>
+    </message>
+    <message>
+        <source>Paid back</source>
+        <translation>Recuperado</translation>
+    </message>
+    <message>
+        <source>within</source>
+        <translation>dentro del periodo</translation>
+    </message>
+    <message>
+        <source>not within</source>
+        <translation>fuera del periodo</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nunca</translation>
     </message>
 </context>
 <context>

@@ -570,6 +570,14 @@ depuis 1994</translation>
             <numerusform>Calcul des indicateurs. L’investissement est le prix du système plus son installation, payé au départ. Le flux net de chaque année correspond à ses économies moins son entretien et son impôt, plus, la dernière des %1 années évaluées, la valeur résiduelle après impôt, comme le montre le tableau des flux de trésorerie. Le délai de récupération simple est le nombre de mois jusqu’à ce que le flux net cumulé atteigne zéro, au prorata dans l’année où il l’atteint, et au-delà de la période au rythme de la dernière année sans l’économie d’impôt de son amortissement. Retour sur investissement = (Σ économies − Σ entretien − Σ impôt + valeur résiduelle après impôt − investissement) ÷ investissement. Valeur actuelle nette = −investissement + Σ des flux nets à un taux d’actualisation de %2, %3. Le taux de rendement interne est le taux pour lequel la valeur actuelle nette est nulle. Le délai de récupération actualisé est le temps nécessaire pour que les flux nets actualisés couvrent l’investissement. Le scénario prudent divise par deux chaque réduction supposée&#xa0;; le scénario optimiste porte chaque réduction à mi-chemin de 100&#xa0;%.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The case needs %1 of the assumed reductions to break even, which no plant reaches: the largest reduction would be %2.</source>
+        <translation>Le scénario exige %1 des réductions supposées pour atteindre le seuil de rentabilité, ce qu’aucune usine n’atteint : la plus forte réduction serait de %2.</translation>
+    </message>
+    <message>
+        <source>No break-even reduction or failure count: the savings do not change the net present value.</source>
+        <translation>Pas de réduction ni de nombre de défaillances au seuil de rentabilité : les économies ne modifient pas la valeur actuelle nette.</translation>
+    </message>
 </context>
 <context>
     <name>BusinessCaseWindow</name>
@@ -3311,6 +3319,22 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     <message>
         <source>Could not write the summary to %1. %2</source>
         <translation>Impossible d’écrire le récapitulatif dans %1. %2</translation>
+    </message>
+    <message>
+        <source>Paid back</source>
+        <translation>Récupéré</translation>
+    </message>
+    <message>
+        <source>within</source>
+        <translation>dans la période</translation>
+    </message>
+    <message>
+        <source>not within</source>
+        <translation>au-delà de la période</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>jamais</translation>
     </message>
 </context>
 <context>

@@ -570,6 +570,14 @@ desde 1994</translation>
             <numerusform>Como os indicadores são calculados. O investimento é o preço do sistema mais a sua instalação, pago no início. O fluxo líquido de cada ano é a sua economia menos a sua manutenção e imposto e, no último dos %1 anos avaliados, mais o valor residual após imposto, como mostra a tabela de fluxo de caixa. O payback simples são os meses até que o fluxo líquido acumulado chegue a zero, proporcionalmente dentro do ano em que chega, e além do período no ritmo do último ano sem o benefício fiscal da sua depreciação. Retorno sobre o investimento = (Σ economia − Σ manutenção − Σ imposto + valor residual após imposto − investimento) ÷ investimento. Valor presente líquido = −investimento + Σ dos fluxos líquidos a uma taxa de desconto de %2, %3. A taxa interna de retorno é a taxa na qual o valor presente líquido é zero. O payback descontado é o tempo até que os fluxos líquidos descontados cubram o investimento. O cenário conservador reduz à metade cada redução suposta; o otimista leva cada redução a meio caminho de 100%.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The case needs %1 of the assumed reductions to break even, which no plant reaches: the largest reduction would be %2.</source>
+        <translation>O caso precisa de %1 das reduções supostas para atingir o ponto de equilíbrio, o que nenhuma planta alcança: a maior redução seria de %2.</translation>
+    </message>
+    <message>
+        <source>No break-even reduction or failure count: the savings do not change the net present value.</source>
+        <translation>Não há redução nem número de falhas de equilíbrio: a economia não altera o valor presente líquido.</translation>
+    </message>
 </context>
 <context>
     <name>BusinessCaseWindow</name>
@@ -3311,6 +3319,22 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     <message>
         <source>Could not write the summary to %1. %2</source>
         <translation>Não foi possível gravar o resumo em %1. %2</translation>
+    </message>
+    <message>
+        <source>Paid back</source>
+        <translation>Payback</translation>
+    </message>
+    <message>
+        <source>within</source>
+        <translation>dentro do período</translation>
+    </message>
+    <message>
+        <source>not within</source>
+        <translation>fora do período</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nunca</translation>
     </message>
 </context>
 <context>

@@ -561,6 +561,14 @@ since 1994</source>
             <numerusform>各项指标的计算方法。投资额为系统价格加安装费用，于期初支付。每年的净现金流为该年节省额减去该年维护费用和税款，评估的 %1 年中最后一年另加税后残值，如现金流量表所示。静态投资回收期是累计净现金流达到零所需的月数，在达到零的那一年内按比例计算；超出评估期时，按最后一年不含折旧抵税的速度计算。投资回报率 =（Σ 节省额 − Σ 维护费用 − Σ 税款 + 税后残值 − 投资额）÷ 投资额。净现值 = −投资额 + Σ 各年净现金流，折现率为 %2，%3。内部收益率是使净现值为零的折现率。动态投资回收期是折现后的净现金流累计抵偿投资额所需的时间。保守情形将每项假定降幅减半；乐观情形将每项降幅向 100% 提高一半差距。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The case needs %1 of the assumed reductions to break even, which no plant reaches: the largest reduction would be %2.</source>
+        <translation>该情形需要假定降幅的 %1 才能达到盈亏平衡，任何工厂都无法达到：最大降幅将为 %2。</translation>
+    </message>
+    <message>
+        <source>No break-even reduction or failure count: the savings do not change the net present value.</source>
+        <translation>无盈亏平衡降幅或故障次数：节省额不改变净现值。</translation>
+    </message>
 </context>
 <context>
     <name>BusinessCaseWindow</name>
@@ -3277,6 +3285,22 @@ The results cannot be computed from these figures. Please check the figures unde
     <message>
         <source>Could not write the summary to %1. %2</source>
         <translation>无法将汇总写入 %1。%2</translation>
+    </message>
+    <message>
+        <source>Paid back</source>
+        <translation>收回情况</translation>
+    </message>
+    <message>
+        <source>within</source>
+        <translation>评估期内</translation>
+    </message>
+    <message>
+        <source>not within</source>
+        <translation>超出评估期</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>永不收回</translation>
     </message>
 </context>
 <context>

@@ -239,8 +239,10 @@ std::optional<RiskSummary> simulateRisk(const InputValues &values, const Assumpt
         summary.npv = quantilesOf(summary.sortedNpvs);
         // P10 is the unfavourable end of every measure: for the payback the
         // longest, reached within it in 90 % of the runs.
+        // Nothing invested has no payback, as the business case says.
         const Quantiles months = quantilesOf(paybacks);
-        summary.paybackMonths = Quantiles{months.p90, months.p50, months.p10};
+        if (investment->initial() > 0)
+            summary.paybackMonths = Quantiles{months.p90, months.p50, months.p10};
         const auto below = std::lower_bound(summary.sortedNpvs.begin(), summary.sortedNpvs.end(), 0.0);
         summary.npvBelowZero = double(below - summary.sortedNpvs.begin()) / summary.runs;
     }

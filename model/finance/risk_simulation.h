@@ -101,7 +101,7 @@ struct RiskSummary {
     std::optional<Quantiles> npv;
     double meanNpv = 0;
     // P10 the unfavourable end: the 90th percentile of the months. A
-    // quantile may be infinite: not paid back.
+    // quantile may be infinite: not paid back. None when nothing is invested.
     std::optional<Quantiles> paybackMonths;
     std::optional<double> npvBelowZero; // the share of runs
     std::vector<RiskRun> keptRuns;      // the first kKeptRiskRuns

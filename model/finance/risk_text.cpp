@@ -112,8 +112,9 @@ QString riskCaption(RiskCaption caption)
 
 QString riskPaybackText(double months, const QLocale &locale)
 {
+    // Not paid back within the period, or never: both not within it.
     if (!std::isfinite(months))
-        return RiskText::tr("none");
+        return RiskText::tr("not within the period");
     return locale.toString(months, 'f', 1);
 }
 

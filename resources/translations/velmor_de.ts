@@ -2928,10 +2928,6 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <source>Value of an hour&apos;s production ($)</source>
         <translation>Produktionswert je Stunde ($)</translation>
     </message>
-    <message>
-        <source>none</source>
-        <translation>keine</translation>
-    </message>
     <message numerus="yes">
         <source>%1 run(s) of the simulation, seed %2</source>
         <extracomment>%1: the number of runs, %2: the seed, a whole number that draws the same runs again.</extracomment>
@@ -3027,6 +3023,10 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     <message>
         <source>; </source>
         <translation>; </translation>
+    </message>
+    <message>
+        <source>not within the period</source>
+        <translation>nicht innerhalb des Zeitraums</translation>
     </message>
 </context>
 <context>

@@ -2928,10 +2928,6 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <source>Value of an hour&apos;s production ($)</source>
         <translation>Valor de producción por hora ($)</translation>
     </message>
-    <message>
-        <source>none</source>
-        <translation>ninguno</translation>
-    </message>
     <message numerus="yes">
         <source>%1 run(s) of the simulation, seed %2</source>
         <extracomment>%1: the number of runs, %2: the seed, a whole number that draws the same runs again.</extracomment>
@@ -3027,6 +3023,10 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     <message>
         <source>; </source>
         <translation>; </translation>
+    </message>
+    <message>
+        <source>not within the period</source>
+        <translation>fuera del periodo</translation>
     </message>
 </context>
 <context>

@@ -572,11 +572,11 @@ depuis 1994</translation>
     </message>
     <message>
         <source>The case needs %1 of the assumed reductions to break even, which no plant reaches: the largest reduction would be %2.</source>
-        <translation>Le scénario exige %1 des réductions supposées pour atteindre le seuil de rentabilité, ce qu’aucune usine n’atteint : la plus forte réduction serait de %2.</translation>
+        <translation>Le scénario exige %1 des réductions supposées pour atteindre le seuil de rentabilité, ce qu’aucune usine n’atteint&#xa0;: la plus forte réduction serait de %2.</translation>
     </message>
     <message>
         <source>No break-even reduction or failure count: the savings do not change the net present value.</source>
-        <translation>Pas de réduction ni de nombre de défaillances au seuil de rentabilité : les économies ne modifient pas la valeur actuelle nette.</translation>
+        <translation>Pas de réduction ni de nombre de défaillances au seuil de rentabilité&#xa0;: les économies ne modifient pas la valeur actuelle nette.</translation>
     </message>
 </context>
 <context>
@@ -2928,10 +2928,6 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <source>Value of an hour&apos;s production ($)</source>
         <translation>Valeur produite par heure ($)</translation>
     </message>
-    <message>
-        <source>none</source>
-        <translation>aucun</translation>
-    </message>
     <message numerus="yes">
         <source>%1 run(s) of the simulation, seed %2</source>
         <extracomment>%1: the number of runs, %2: the seed, a whole number that draws the same runs again.</extracomment>
@@ -3027,6 +3023,10 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     <message>
         <source>; </source>
         <translation>&#xa0;; </translation>
+    </message>
+    <message>
+        <source>not within the period</source>
+        <translation>au-delà de la période</translation>
     </message>
 </context>
 <context>

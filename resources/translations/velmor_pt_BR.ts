@@ -2928,10 +2928,6 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <source>Value of an hour&apos;s production ($)</source>
         <translation>Valor da produção por hora ($)</translation>
     </message>
-    <message>
-        <source>none</source>
-        <translation>nenhum</translation>
-    </message>
     <message numerus="yes">
         <source>%1 run(s) of the simulation, seed %2</source>
         <extracomment>%1: the number of runs, %2: the seed, a whole number that draws the same runs again.</extracomment>
@@ -3027,6 +3023,10 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     <message>
         <source>; </source>
         <translation>; </translation>
+    </message>
+    <message>
+        <source>not within the period</source>
+        <translation>fora do período</translation>
     </message>
 </context>
 <context>

@@ -2898,10 +2898,6 @@ The results cannot be computed from these figures. Please check the figures unde
         <source>Value of an hour&apos;s production ($)</source>
         <translation>每小时产值（$）</translation>
     </message>
-    <message>
-        <source>none</source>
-        <translation>无</translation>
-    </message>
     <message numerus="yes">
         <source>%1 run(s) of the simulation, seed %2</source>
         <extracomment>%1: the number of runs, %2: the seed, a whole number that draws the same runs again.</extracomment>
@@ -2995,6 +2991,10 @@ The results cannot be computed from these figures. Please check the figures unde
     <message>
         <source>; </source>
         <translation>；</translation>
+    </message>
+    <message>
+        <source>not within the period</source>
+        <translation>超出评估期</translation>
     </message>
 </context>
 <context>

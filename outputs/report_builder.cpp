@@ -6,6 +6,7 @@
 #include "model/costs/model_text.h"
 #include "model/costs/table_titles.h"
 #include "model/finance/business_case_text.h"
+#include "model/finance/capital_inputs.h"
 #include "model/finance/cash_flow_text.h"
 #include "model/finance/risk_text.h"
 #include "model/records/asset_failure_table.h"
@@ -159,7 +160,13 @@ report::BusinessCasePage businessCasePage(const document::FacilityDocument &faci
                      << ReportText::tr(
                             "Sensitivity: each of the twelve figures and five reductions lowered and raised by %1%, "
                             "a reduction no further than 0% or 100%.")
-                            .arg(model::percentText(study.stepPercent, locale));
+                            .arg(model::percentText(study.stepPercent, locale))
+                     // Page 3's tornado of the net present value moves the investment too.
+                     << ReportText::tr("The net present value's sensitivity also moves the price, installation, "
+                                       "upkeep, discount rate, tax rate and escalations by the same step, a tax rate "
+                                       "no further than 0% or 100% and an escalation no further than %1% or %2%.")
+                            .arg(model::percentText(model::kMinEscalationPercent, locale),
+                                 model::percentText(model::kMaxEscalationPercent, locale));
     page.note = model::measuresNote(investment, locale, study.capital);
     page.drawCashFlow = pageChart(cashFlowChart(study.measures, locale, symbol));
     page.drawTornado = pageChart(tornadoChart(study.sensitivity, study.annualSavings, study.stepPercent,

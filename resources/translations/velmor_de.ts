@@ -2780,6 +2780,10 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <source>The cumulative net is below zero again from year %1.</source>
         <translation>Der kumulierte Netto-Cashflow ist ab Jahr %1 wieder negativ.</translation>
     </message>
+    <message>
+        <source>The net present value&apos;s sensitivity also moves the price, installation, upkeep, discount rate, tax rate and escalations by the same step, a tax rate no further than 0% or 100% and an escalation no further than %1% or %2%.</source>
+        <translation>Die Sensitivität des Kapitalwerts bewegt außerdem Preis, Installation, Wartungskosten, Kalkulationszinssatz, Steuersatz und Steigerungen um denselben Schritt, einen Steuersatz dabei nicht unter 0 % und nicht über 100 %, eine Steigerung nicht unter %1 % und nicht über %2 %.</translation>
+    </message>
 </context>
 <context>
     <name>RiskChartText</name>

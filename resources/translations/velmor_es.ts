@@ -2780,6 +2780,10 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <source>The cumulative net is below zero again from year %1.</source>
         <translation>El flujo neto acumulado vuelve a ser negativo a partir del año %1.</translation>
     </message>
+    <message>
+        <source>The net present value&apos;s sensitivity also moves the price, installation, upkeep, discount rate, tax rate and escalations by the same step, a tax rate no further than 0% or 100% and an escalation no further than %1% or %2%.</source>
+        <translation>La sensibilidad del valor actual neto también mueve el precio, la instalación, el mantenimiento, la tasa de descuento, la tasa impositiva y los incrementos en el mismo paso, sin llevar la tasa impositiva por debajo del 0 % ni por encima del 100 %, ni un incremento por debajo del %1 % ni por encima del %2 %.</translation>
+    </message>
 </context>
 <context>
     <name>RiskChartText</name>

@@ -2780,6 +2780,10 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <source>The cumulative net is below zero again from year %1.</source>
         <translation>Le flux net cumulé redevient négatif à partir de l’année %1.</translation>
     </message>
+    <message>
+        <source>The net present value&apos;s sensitivity also moves the price, installation, upkeep, discount rate, tax rate and escalations by the same step, a tax rate no further than 0% or 100% and an escalation no further than %1% or %2%.</source>
+        <translation>La sensibilité de la valeur actuelle nette fait aussi varier le prix, l’installation, l’entretien, le taux d’actualisation, le taux d’imposition et les hausses du même pas, un taux d’imposition restant entre 0 % et 100 % et une hausse entre %1 % et %2 %.</translation>
+    </message>
 </context>
 <context>
     <name>RiskChartText</name>

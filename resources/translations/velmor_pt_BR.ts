@@ -2780,6 +2780,10 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <source>The cumulative net is below zero again from year %1.</source>
         <translation>O fluxo líquido acumulado volta a ficar negativo a partir do ano %1.</translation>
     </message>
+    <message>
+        <source>The net present value&apos;s sensitivity also moves the price, installation, upkeep, discount rate, tax rate and escalations by the same step, a tax rate no further than 0% or 100% and an escalation no further than %1% or %2%.</source>
+        <translation>A sensibilidade do valor presente líquido também move o preço, a instalação, a manutenção, a taxa de desconto, a alíquota de imposto e os reajustes no mesmo passo, sem que a alíquota passe de 0% ou 100% nem um reajuste passe de %1% ou %2%.</translation>
+    </message>
 </context>
 <context>
     <name>RiskChartText</name>

@@ -2750,6 +2750,10 @@ The results cannot be computed from these figures. Please check the figures unde
         <source>The cumulative net is below zero again from year %1.</source>
         <translation>累计净现金流自第 %1 年起再次为负。</translation>
     </message>
+    <message>
+        <source>The net present value&apos;s sensitivity also moves the price, installation, upkeep, discount rate, tax rate and escalations by the same step, a tax rate no further than 0% or 100% and an escalation no further than %1% or %2%.</source>
+        <translation>净现值的敏感性还按同一步长调整价格、安装费用、维护费用、折现率、税率和涨幅，税率不低于 0%、不高于 100%，涨幅不低于 %1%、不高于 %2%。</translation>
+    </message>
 </context>
 <context>
     <name>RiskChartText</name>

@@ -86,13 +86,12 @@ std::function<void(QPainter &, const QRectF &)> pageChart(std::unique_ptr<QChart
 QString investmentSentence(const model::Investment &investment, const QLocale &locale, QStringView symbol)
 {
     QStringList costs{ReportText::tr("an installed system price of %1")
-                          .arg(model::currencyText(investment.systemPrice, locale, symbol))};
+                          .arg(model::moneyText(investment.systemPrice, locale, symbol))};
     if (investment.installationCost != 0)
-        costs << ReportText::tr("installation at %1")
-                     .arg(model::currencyText(investment.installationCost, locale, symbol));
+        costs
+            << ReportText::tr("installation at %1").arg(model::moneyText(investment.installationCost, locale, symbol));
     if (investment.yearlyUpkeep != 0)
-        costs << ReportText::tr("a yearly upkeep of %1")
-                     .arg(model::currencyText(investment.yearlyUpkeep, locale, symbol));
+        costs << ReportText::tr("a yearly upkeep of %1").arg(model::moneyText(investment.yearlyUpkeep, locale, symbol));
     return ReportText::tr("The investment: %1, evaluated over %2 year(s) at a discount rate of %3%.", "",
                           investment.years)
         .arg(costs.join(QStringLiteral(", ")))
@@ -138,7 +137,7 @@ report::BusinessCasePage businessCasePage(const document::FacilityDocument &faci
             reductions << model::percentText(reduction, locale);
         page.cases[std::size_t(c)] = {model::scenarioName(summary.scenario),
                                       model::withPercentSign(reductions.join(QStringLiteral(" / ")), locale),
-                                      summary.computed ? model::currencyText(summary.annualSavings, locale, symbol)
+                                      summary.computed ? model::moneyText(summary.annualSavings, locale, symbol)
                                                        : QString(),
                                       summary.computed ? model::paybackText(summary.measures, locale) : QString(),
                                       summary.computed ? model::npvText(summary.measures, locale, symbol) : QString()};
@@ -194,7 +193,7 @@ std::optional<report::RiskPage> riskPage(const document::FacilityDocument &facil
     const auto quantileRow = [&](const QString &name, const model::Quantiles &q, auto text) {
         page.quantiles.rows.push_back({name, text(q.p10), text(q.p50), text(q.p90)});
     };
-    const auto money = [&](double value) { return model::currencyText(value, locale, symbol); };
+    const auto money = [&](double value) { return model::moneyText(value, locale, symbol); };
     quantileRow(model::riskCaption(model::RiskCaption::AnnualSavings), summary->savings, money);
     if (summary->npv)
         quantileRow(model::riskCaption(model::RiskCaption::NetPresentValue), *summary->npv, money);

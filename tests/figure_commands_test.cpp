@@ -368,7 +368,7 @@ void FigureCommandsTest::reportStatesTheInvestment_data()
                                                      "Simple payback: none, nothing is invested"}
                                       << "Payback period";
     QTest::newRow("a tenth of a cent") << QStringList{"0.001", "", ""}
-                                       << QStringList{"Initial investment (price and installation): $.00",
+                                       << QStringList{"Initial investment (price and installation): $0.00",
                                                       "Discounted payback: none, nothing is invested"}
                                        << "0.0 months";
     QTest::newRow("installation without a price")

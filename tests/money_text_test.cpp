@@ -37,6 +37,8 @@ private slots:
     void currencyText_data();
     void currencyText();
     void largestDoubleShowsEveryDigit();
+    void moneyTextHasAZeroBeforeThePoint_data();
+    void moneyTextHasAZeroBeforeThePoint();
     void roundedToCentsIsTheSumShown_data();
     void roundedToCentsIsTheSumShown();
     void plainNumberText_data();
@@ -119,6 +121,34 @@ void MoneyTextTest::currencyText()
     QFETCH(QString, text);
 
     QCOMPARE(model::currencyText(value, locale), text);
+}
+
+// Outside the designed tables a sum below one dollar has its zero.
+void MoneyTextTest::moneyTextHasAZeroBeforeThePoint_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("symbol");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("zero") << kEnUs << 0.0 << "$"
+                          << "$0.00";
+    QTest::newRow("below one, negative") << kEnUs << -0.5 << "$"
+                                         << "-$0.50";
+    QTest::newRow("decimal comma") << kDeDe << 0.5 << "$"
+                                   << "$0,50";
+    QTest::newRow("above one as ever") << kEnUs << 1234.5 << "$"
+                                       << "$1,234.50";
+    QTest::newRow("another symbol as ever") << kDeDe << 0.5 << "\u20AC"
+                                            << "0,50\u00A0\u20AC";
+}
+
+void MoneyTextTest::moneyTextHasAZeroBeforeThePoint()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(double, value);
+    QFETCH(QString, symbol);
+    QFETCH(QString, expected);
+    QCOMPARE(model::moneyText(value, locale, symbol), expected);
 }
 
 void MoneyTextTest::largestDoubleShowsEveryDigit()

@@ -46,6 +46,17 @@ QString currencyText(double value, const QLocale &locale, QStringView symbol)
     return negative ? pattern.negativeBefore + digits + pattern.negativeAfter : pattern.before + digits + pattern.after;
 }
 
+QString moneyText(double value, const QLocale &locale, QStringView symbol)
+{
+    QString text = currencyText(value, locale, symbol);
+    if (symbol != QStringView(kDesignedCurrencySymbol))
+        return text;
+    const qsizetype digits = text.startsWith(u'-') ? 2 : 1;
+    if (QStringView(text).mid(digits).startsWith(locale.decimalPoint()))
+        text.insert(digits, locale.zeroDigit());
+    return text;
+}
+
 QString spreadsheetMoneyFormat(const QLocale &locale, QStringView symbol, const QString &designedFormat)
 {
     if (symbol == QStringView(kDesignedCurrencySymbol))

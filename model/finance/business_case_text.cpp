@@ -29,7 +29,7 @@ QString decimal(double value, const QLocale &locale, int decimals = 1)
 
 QString money(double value, const QLocale &locale, QStringView symbol)
 {
-    const QString text = currencyText(value, locale, symbol);
+    const QString text = moneyText(value, locale, symbol);
     return text.isEmpty() ? QStringLiteral("\u2014") : text;
 }
 

@@ -96,7 +96,7 @@ QString cashFlowCellText(const CashFlowYear &year, CashFlowColumn column, const 
     const std::optional<double> value = cashFlowValue(year, column);
     if (!value)
         return QString();
-    return column == CashFlowColumn::Year ? locale.toString(year.year) : currencyText(*value, locale, symbol);
+    return column == CashFlowColumn::Year ? locale.toString(year.year) : moneyText(*value, locale, symbol);
 }
 
 } // namespace model

@@ -137,7 +137,7 @@ QStringList riskFactLines(const RiskSummary &summary, std::uint64_t seed, const 
 
 QStringList riskLines(const RiskSummary &summary, std::uint64_t seed, const QLocale &locale, QStringView symbol)
 {
-    const auto money = [&](double value) { return currencyText(value, locale, symbol); };
+    const auto money = [&](double value) { return moneyText(value, locale, symbol); };
     QStringList lines;
     lines << quantileLine(QT_TRANSLATE_NOOP("RiskText", "Annual savings, P10 / P50 / P90: %1 / %2 / %3"),
                           summary.savings, money);

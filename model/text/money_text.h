@@ -29,6 +29,10 @@ double roundedToCents(double value);
 // negative form of those settings ("-1,00 €", "(€1.00)").
 QString currencyText(double value, const QLocale &locale, QStringView symbol);
 
+// The same, with a zero before the decimal mark in dollars too ("$0.00",
+// "-$0.50"): money everywhere but the designed tables, which write "$.00".
+QString moneyText(double value, const QLocale &locale, QStringView symbol);
+
 // A figure as the chart receives it: up to 15 significant digits, the
 // locale's decimal separator, no grouping, a leading minus when negative.
 // ASCII digits in every locale: the chart and the facility file read it back.

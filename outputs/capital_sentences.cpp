@@ -34,7 +34,8 @@ QString taxSentence(const model::CapitalInputs &capital, const QLocale &locale)
     switch (capital.depreciation) {
     case model::Depreciation::None:
         return tax + u' '
-               + CapitalText::tr("The investment is not depreciated during the period and is written off at its end.");
+               + CapitalText::tr("The investment is not depreciated during the period and is written off at its end, "
+                                 "the tax credit on it shown with the residual value.");
     case model::Depreciation::StraightLine:
         return tax + u' '
                + CapitalText::tr("The investment is depreciated straight-line over %n year(s).", "",
@@ -42,7 +43,8 @@ QString taxSentence(const model::CapitalInputs &capital, const QLocale &locale)
     case model::Depreciation::DecliningBalance:
         return tax + u' '
                + CapitalText::tr("The investment is depreciated by declining balance at %1 of its book value a year; "
-                                 "what is left is written off at the period's end.")
+                                 "what is left is written off at the period's end, the tax credit on it shown with the "
+                                 "residual value.")
                      .arg(percent(capital.decliningRatePercent, locale));
     }
     return tax;

@@ -160,7 +160,7 @@ QString formulaText(const QString &text)
     return QStringLiteral("\"%1\"").arg(QString(text).replace(u'"', QStringLiteral("\"\"")));
 }
 
-void writeFlowHeaders(Sheet &sheet, const Formats &formats)
+void writeFlowHeaders(Sheet &sheet, const Formats &formats, const model::CashFlowTable &table)
 {
     using model::CashFlowColumn;
     const struct {
@@ -173,7 +173,7 @@ void writeFlowHeaders(Sheet &sheet, const Formats &formats)
         {DepreciationColumn, model::cashFlowHeading(CashFlowColumn::Depreciation)},
         {BookValueColumn, WorkbookText::tr("Book value")},
         {TaxColumn, model::cashFlowHeading(CashFlowColumn::Tax)},
-        {ResidualColumn, model::cashFlowHeading(CashFlowColumn::Residual)},
+        {ResidualColumn, model::cashFlowHeading(model::residualColumnOf(table))},
         {NetColumn, model::cashFlowHeading(CashFlowColumn::Net)},
         {FactorColumn, WorkbookText::tr("Discount factor")},
         {DiscountedColumn, model::cashFlowHeading(CashFlowColumn::DiscountedNet)},
@@ -352,7 +352,7 @@ void writeMeasures(Sheet &sheet, const Formats &formats, const model::BusinessCa
 
 void writeBusinessCase(Sheet &sheet, const Formats &formats, const model::BusinessCase &measures)
 {
-    writeFlowHeaders(sheet, formats);
+    writeFlowHeaders(sheet, formats, measures.cashFlow);
     writeFlowColumns(sheet, formats, measures.cashFlow);
     writeHalfYears(sheet, formats, measures.cashFlow);
     writeMeasures(sheet, formats, measures);

@@ -29,11 +29,17 @@ std::vector<CashFlowColumn> shownCashFlowColumns(const CashFlowTable &table)
         columns.push_back(CashFlowColumn::Tax);
     }
     if (any(&CashFlowYear::residualAfterTax))
-        columns.push_back(CashFlowColumn::Residual);
+        columns.push_back(residualColumnOf(table));
     for (const CashFlowColumn column : {CashFlowColumn::Net, CashFlowColumn::DiscountedNet, CashFlowColumn::Cumulative,
                                         CashFlowColumn::CumulativeDiscounted})
         columns.push_back(column);
     return columns;
+}
+
+CashFlowColumn residualColumnOf(const CashFlowTable &table)
+{
+    return table.taxRatePercent != 0 && table.years.back().bookValue != 0 ? CashFlowColumn::ResidualAndWriteOff
+                                                                          : CashFlowColumn::Residual;
 }
 
 QString cashFlowHeading(CashFlowColumn column)
@@ -51,6 +57,8 @@ QString cashFlowHeading(CashFlowColumn column)
         return CashFlowText::tr("Tax");
     case CashFlowColumn::Residual:
         return CashFlowText::tr("Residual value after tax");
+    case CashFlowColumn::ResidualAndWriteOff:
+        return CashFlowText::tr("Residual value and write-off after tax");
     case CashFlowColumn::Net:
         return CashFlowText::tr("Net cash flow");
     case CashFlowColumn::DiscountedNet:
@@ -78,6 +86,7 @@ std::optional<double> cashFlowValue(const CashFlowYear &year, CashFlowColumn col
     case CashFlowColumn::Tax:
         return start ? std::nullopt : std::optional(year.tax);
     case CashFlowColumn::Residual:
+    case CashFlowColumn::ResidualAndWriteOff:
         return year.residualAfterTax != 0 ? std::optional(year.residualAfterTax) : std::nullopt;
     case CashFlowColumn::Net:
         return year.net;

@@ -20,6 +20,9 @@ enum class CashFlowColumn {
     Depreciation,
     Tax,
     Residual, // the residual value after tax, in the last year
+    // The same column where it also holds the tax credit on writing off the
+    // book value left at the period's end.
+    ResidualAndWriteOff,
     Net,
     DiscountedNet,
     Cumulative,
@@ -29,6 +32,10 @@ enum class CashFlowColumn {
 // The columns a table shows: depreciation, tax and the residual value only
 // when some year has them, so that a pre-tax case shows no columns of zeros.
 std::vector<CashFlowColumn> shownCashFlowColumns(const CashFlowTable &table);
+
+// Residual or ResidualAndWriteOff: whether the table's last year, taxed,
+// writes off a book value left.
+CashFlowColumn residualColumnOf(const CashFlowTable &table);
 
 // The column's heading, translated: "Savings", "Discounted net", ...
 QString cashFlowHeading(CashFlowColumn column);

@@ -748,20 +748,12 @@ seit 1994</translation>
         <source>Income tax at %1 on the savings less the upkeep and the depreciation; a year&apos;s loss is credited against the plant&apos;s other profits.</source>
         <translation>Ertragsteuer von %1 auf die Einsparung abzüglich Wartungskosten und Abschreibung; ein Verlust eines Jahres wird mit den übrigen Gewinnen des Werks verrechnet.</translation>
     </message>
-    <message>
-        <source>The investment is not depreciated during the period and is written off at its end.</source>
-        <translation>Die Investition wird im Betrachtungszeitraum nicht abgeschrieben und an dessen Ende ausgebucht.</translation>
-    </message>
     <message numerus="yes">
         <source>The investment is depreciated straight-line over %n year(s).</source>
         <translation>
             <numerusform>Die Investition wird linear über %n Jahr abgeschrieben.</numerusform>
             <numerusform>Die Investition wird linear über %n Jahre abgeschrieben.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>The investment is depreciated by declining balance at %1 of its book value a year; what is left is written off at the period&apos;s end.</source>
-        <translation>Die Investition wird degressiv mit %1 des Buchwerts pro Jahr abgeschrieben; der Rest wird am Ende des Betrachtungszeitraums ausgebucht.</translation>
     </message>
     <message>
         <source>Before income tax, at today&apos;s prices every year, with the yearly flows at each year&apos;s end.</source>
@@ -794,6 +786,14 @@ seit 1994</translation>
     <message>
         <source>Year 1 reaches %1 of the yearly savings while the system is brought in.</source>
         <translation>Im 1. Jahr werden während der Einführung des Systems %1 der jährlichen Einsparung erreicht.</translation>
+    </message>
+    <message>
+        <source>The investment is not depreciated during the period and is written off at its end, the tax credit on it shown with the residual value.</source>
+        <translation>Die Investition wird im Betrachtungszeitraum nicht abgeschrieben und an dessen Ende ausgebucht; die Steuergutschrift darauf steht beim Restwert.</translation>
+    </message>
+    <message>
+        <source>The investment is depreciated by declining balance at %1 of its book value a year; what is left is written off at the period&apos;s end, the tax credit on it shown with the residual value.</source>
+        <translation>Die Investition wird degressiv mit %1 des Buchwerts pro Jahr abgeschrieben; der Rest wird am Ende des Betrachtungszeitraums ausgebucht, die Steuergutschrift darauf steht beim Restwert.</translation>
     </message>
 </context>
 <context>
@@ -837,6 +837,10 @@ seit 1994</translation>
     <message>
         <source>Cumulative discounted</source>
         <translation>Kumuliert abgezinst</translation>
+    </message>
+    <message>
+        <source>Residual value and write-off after tax</source>
+        <translation>Restwert und Ausbuchung nach Steuern</translation>
     </message>
 </context>
 <context>
@@ -2782,7 +2786,7 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     </message>
     <message>
         <source>The net present value&apos;s sensitivity also moves the price, installation, upkeep, discount rate, tax rate and escalations by the same step, a tax rate no further than 0% or 100% and an escalation no further than %1% or %2%.</source>
-        <translation>Die Sensitivität des Kapitalwerts bewegt außerdem Preis, Installation, Wartungskosten, Kalkulationszinssatz, Steuersatz und Steigerungen um denselben Schritt, einen Steuersatz dabei nicht unter 0 % und nicht über 100 %, eine Steigerung nicht unter %1 % und nicht über %2 %.</translation>
+        <translation>Die Sensitivität des Kapitalwerts bewegt außerdem Preis, Installation, Wartungskosten, Kalkulationszinssatz, Steuersatz und Steigerungen um denselben Schritt, einen Steuersatz dabei nicht unter 0&#xa0;% und nicht über 100&#xa0;%, eine Steigerung nicht unter %1&#xa0;% und nicht über %2&#xa0;%.</translation>
     </message>
 </context>
 <context>

@@ -748,20 +748,12 @@ desde 1994</translation>
         <source>Income tax at %1 on the savings less the upkeep and the depreciation; a year&apos;s loss is credited against the plant&apos;s other profits.</source>
         <translation>Impuesto del %1 sobre el ahorro menos el mantenimiento y la amortización; la pérdida de un año se compensa con los demás beneficios de la planta.</translation>
     </message>
-    <message>
-        <source>The investment is not depreciated during the period and is written off at its end.</source>
-        <translation>La inversión no se amortiza durante el periodo y se da de baja al final.</translation>
-    </message>
     <message numerus="yes">
         <source>The investment is depreciated straight-line over %n year(s).</source>
         <translation>
             <numerusform>La inversión se amortiza linealmente en %n año.</numerusform>
             <numerusform>La inversión se amortiza linealmente en %n años.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>The investment is depreciated by declining balance at %1 of its book value a year; what is left is written off at the period&apos;s end.</source>
-        <translation>La inversión se amortiza por saldo decreciente al %1 de su valor contable al año; lo que queda se da de baja al final del periodo.</translation>
     </message>
     <message>
         <source>Before income tax, at today&apos;s prices every year, with the yearly flows at each year&apos;s end.</source>
@@ -794,6 +786,14 @@ desde 1994</translation>
     <message>
         <source>Year 1 reaches %1 of the yearly savings while the system is brought in.</source>
         <translation>El año 1 alcanza el %1 del ahorro anual mientras se implanta el sistema.</translation>
+    </message>
+    <message>
+        <source>The investment is not depreciated during the period and is written off at its end, the tax credit on it shown with the residual value.</source>
+        <translation>La inversión no se amortiza durante el periodo y se da de baja al final; el ahorro fiscal correspondiente figura con el valor residual.</translation>
+    </message>
+    <message>
+        <source>The investment is depreciated by declining balance at %1 of its book value a year; what is left is written off at the period&apos;s end, the tax credit on it shown with the residual value.</source>
+        <translation>La inversión se amortiza por saldo decreciente al %1 de su valor contable al año; lo que queda se da de baja al final del periodo y el ahorro fiscal correspondiente figura con el valor residual.</translation>
     </message>
 </context>
 <context>
@@ -837,6 +837,10 @@ desde 1994</translation>
     <message>
         <source>Cumulative discounted</source>
         <translation>Acumulado descontado</translation>
+    </message>
+    <message>
+        <source>Residual value and write-off after tax</source>
+        <translation>Valor residual y baja después de impuestos</translation>
     </message>
 </context>
 <context>
@@ -2782,7 +2786,7 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     </message>
     <message>
         <source>The net present value&apos;s sensitivity also moves the price, installation, upkeep, discount rate, tax rate and escalations by the same step, a tax rate no further than 0% or 100% and an escalation no further than %1% or %2%.</source>
-        <translation>La sensibilidad del valor actual neto también mueve el precio, la instalación, el mantenimiento, la tasa de descuento, la tasa impositiva y los incrementos en el mismo paso, sin llevar la tasa impositiva por debajo del 0 % ni por encima del 100 %, ni un incremento por debajo del %1 % ni por encima del %2 %.</translation>
+        <translation>La sensibilidad del valor actual neto también mueve el precio, la instalación, el mantenimiento, la tasa de descuento, la tasa impositiva y los incrementos en el mismo paso, sin llevar la tasa impositiva por debajo del 0&#xa0;% ni por encima del 100&#xa0;%, ni un incremento por debajo del %1&#xa0;% ni por encima del %2&#xa0;%.</translation>
     </message>
 </context>
 <context>

@@ -748,20 +748,12 @@ depuis 1994</translation>
         <source>Income tax at %1 on the savings less the upkeep and the depreciation; a year&apos;s loss is credited against the plant&apos;s other profits.</source>
         <translation>Impôt de %1 sur les économies diminuées de l’entretien et de l’amortissement&#xa0;; la perte d’une année est imputée sur les autres bénéfices de l’usine.</translation>
     </message>
-    <message>
-        <source>The investment is not depreciated during the period and is written off at its end.</source>
-        <translation>L’investissement n’est pas amorti pendant la période et il est passé en charge à son terme.</translation>
-    </message>
     <message numerus="yes">
         <source>The investment is depreciated straight-line over %n year(s).</source>
         <translation>
             <numerusform>L’investissement est amorti linéairement sur %n an.</numerusform>
             <numerusform>L’investissement est amorti linéairement sur %n ans.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>The investment is depreciated by declining balance at %1 of its book value a year; what is left is written off at the period&apos;s end.</source>
-        <translation>L’investissement est amorti de façon dégressive à %1 de sa valeur comptable par an&#xa0;; le reste est passé en charge en fin de période.</translation>
     </message>
     <message>
         <source>Before income tax, at today&apos;s prices every year, with the yearly flows at each year&apos;s end.</source>
@@ -794,6 +786,14 @@ depuis 1994</translation>
     <message>
         <source>Year 1 reaches %1 of the yearly savings while the system is brought in.</source>
         <translation>La 1re année atteint %1 des économies annuelles pendant la mise en service du système.</translation>
+    </message>
+    <message>
+        <source>The investment is not depreciated during the period and is written off at its end, the tax credit on it shown with the residual value.</source>
+        <translation>L’investissement n’est pas amorti pendant la période et il est passé en charge à son terme, l’économie d’impôt correspondante figurant avec la valeur résiduelle.</translation>
+    </message>
+    <message>
+        <source>The investment is depreciated by declining balance at %1 of its book value a year; what is left is written off at the period&apos;s end, the tax credit on it shown with the residual value.</source>
+        <translation>L’investissement est amorti de façon dégressive à %1 de sa valeur comptable par an ; le reste est passé en charge en fin de période, l’économie d’impôt correspondante figurant avec la valeur résiduelle.</translation>
     </message>
 </context>
 <context>
@@ -837,6 +837,10 @@ depuis 1994</translation>
     <message>
         <source>Cumulative discounted</source>
         <translation>Cumulé actualisé</translation>
+    </message>
+    <message>
+        <source>Residual value and write-off after tax</source>
+        <translation>Valeur résiduelle et passage en charge après impôt</translation>
     </message>
 </context>
 <context>
@@ -2782,7 +2786,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>The net present value&apos;s sensitivity also moves the price, installation, upkeep, discount rate, tax rate and escalations by the same step, a tax rate no further than 0% or 100% and an escalation no further than %1% or %2%.</source>
-        <translation>La sensibilité de la valeur actuelle nette fait aussi varier le prix, l’installation, l’entretien, le taux d’actualisation, le taux d’imposition et les hausses du même pas, un taux d’imposition restant entre 0 % et 100 % et une hausse entre %1 % et %2 %.</translation>
+        <translation>La sensibilité de la valeur actuelle nette fait aussi varier le prix, l’installation, l’entretien, le taux d’actualisation, le taux d’imposition et les hausses du même pas, un taux d’imposition restant entre 0&#xa0;% et 100&#xa0;% et une hausse entre %1&#xa0;% et %2&#xa0;%.</translation>
     </message>
 </context>
 <context>

@@ -748,20 +748,12 @@ desde 1994</translation>
         <source>Income tax at %1 on the savings less the upkeep and the depreciation; a year&apos;s loss is credited against the plant&apos;s other profits.</source>
         <translation>Imposto de renda de %1 sobre a economia menos a manutenção e a depreciação; o prejuízo de um ano é compensado com os demais lucros da fábrica.</translation>
     </message>
-    <message>
-        <source>The investment is not depreciated during the period and is written off at its end.</source>
-        <translation>O investimento não é depreciado durante o período e é baixado ao seu final.</translation>
-    </message>
     <message numerus="yes">
         <source>The investment is depreciated straight-line over %n year(s).</source>
         <translation>
             <numerusform>O investimento é depreciado linearmente em %n ano.</numerusform>
             <numerusform>O investimento é depreciado linearmente em %n anos.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>The investment is depreciated by declining balance at %1 of its book value a year; what is left is written off at the period&apos;s end.</source>
-        <translation>O investimento é depreciado pelo saldo decrescente a %1 do valor contábil ao ano; o que resta é baixado ao final do período.</translation>
     </message>
     <message>
         <source>Before income tax, at today&apos;s prices every year, with the yearly flows at each year&apos;s end.</source>
@@ -794,6 +786,14 @@ desde 1994</translation>
     <message>
         <source>Year 1 reaches %1 of the yearly savings while the system is brought in.</source>
         <translation>O ano 1 atinge %1 da economia anual enquanto o sistema é implantado.</translation>
+    </message>
+    <message>
+        <source>The investment is not depreciated during the period and is written off at its end, the tax credit on it shown with the residual value.</source>
+        <translation>O investimento não é depreciado durante o período e é baixado ao seu final; o crédito fiscal correspondente aparece com o valor residual.</translation>
+    </message>
+    <message>
+        <source>The investment is depreciated by declining balance at %1 of its book value a year; what is left is written off at the period&apos;s end, the tax credit on it shown with the residual value.</source>
+        <translation>O investimento é depreciado pelo saldo decrescente a %1 do valor contábil ao ano; o que resta é baixado ao final do período, e o crédito fiscal correspondente aparece com o valor residual.</translation>
     </message>
 </context>
 <context>
@@ -837,6 +837,10 @@ desde 1994</translation>
     <message>
         <source>Cumulative discounted</source>
         <translation>Acumulado descontado</translation>
+    </message>
+    <message>
+        <source>Residual value and write-off after tax</source>
+        <translation>Valor residual e baixa após imposto</translation>
     </message>
 </context>
 <context>

@@ -739,19 +739,11 @@ since 1994</source>
         <source>Income tax at %1 on the savings less the upkeep and the depreciation; a year&apos;s loss is credited against the plant&apos;s other profits.</source>
         <translation>所得税税率 %1，按节省额减去维护费用和折旧后计征；某年的亏损可抵减工厂其他利润。</translation>
     </message>
-    <message>
-        <source>The investment is not depreciated during the period and is written off at its end.</source>
-        <translation>投资在评估期内不计提折旧，在期末一次性核销。</translation>
-    </message>
     <message numerus="yes">
         <source>The investment is depreciated straight-line over %n year(s).</source>
         <translation>
             <numerusform>投资按直线法在 %n 年内计提折旧。</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>The investment is depreciated by declining balance at %1 of its book value a year; what is left is written off at the period&apos;s end.</source>
-        <translation>投资按余额递减法每年以账面价值的 %1 计提折旧；剩余部分在期末核销。</translation>
     </message>
     <message>
         <source>Before income tax, at today&apos;s prices every year, with the yearly flows at each year&apos;s end.</source>
@@ -784,6 +776,14 @@ since 1994</source>
     <message>
         <source>Year 1 reaches %1 of the yearly savings while the system is brought in.</source>
         <translation>系统投入使用的第 1 年达到年节省额的 %1。</translation>
+    </message>
+    <message>
+        <source>The investment is not depreciated during the period and is written off at its end, the tax credit on it shown with the residual value.</source>
+        <translation>投资在评估期内不计提折旧，在期末一次性核销，相应的抵税额计入残值一栏。</translation>
+    </message>
+    <message>
+        <source>The investment is depreciated by declining balance at %1 of its book value a year; what is left is written off at the period&apos;s end, the tax credit on it shown with the residual value.</source>
+        <translation>投资按余额递减法每年以账面价值的 %1 计提折旧；剩余部分在期末核销，相应的抵税额计入残值一栏。</translation>
     </message>
 </context>
 <context>
@@ -827,6 +827,10 @@ since 1994</source>
     <message>
         <source>Cumulative discounted</source>
         <translation>累计折现值</translation>
+    </message>
+    <message>
+        <source>Residual value and write-off after tax</source>
+        <translation>税后残值及核销</translation>
     </message>
 </context>
 <context>

@@ -195,6 +195,22 @@ FittedText PageLayout::fit(const QString &text, const QFont &font, qreal width, 
             share *= 0.98;
         }
         fitted.font.setPointSizeF(font.pointSizeF() * kSmallestFontShare);
+    } else {
+        // Wrapped at its blanks; a word wider than the box is drawn smaller
+        // first, down to the smallest share, so that it is not broken.
+        const QStringList words = QString(text).replace(u'\n', u' ').split(u' ', Qt::SkipEmptyParts);
+        const auto widestAt = [&](const QFont &shown) {
+            qreal widest = 0;
+            for (const QString &word : words)
+                widest = std::max(widest, advance(word, shown));
+            return widest;
+        };
+        const qreal widest = widestAt(font);
+        for (qreal share = width / widest; widest > width && share >= kSmallestFontShare; share *= 0.98) {
+            fitted.font.setPointSizeF(font.pointSizeF() * share);
+            if (widestAt(fitted.font) <= width)
+                break;
+        }
     }
     const QFontMetricsF metrics(fitted.font, m_painter.device());
     fitted.lines = wrapped(text, metrics, width);

@@ -318,11 +318,13 @@ QStringList paybackLines(const document::FacilityDocument &facility, const model
     }
     const model::BusinessCase &measures = study.measures;
     if (!measures.paybackMonths || measures.paybackState == model::PaybackState::Never)
-        return lines << (measures.capitalGiven
+        return lines << (!measures.capitalGiven ? ReportText::tr("No payback: with these figures the system brings "
+                                                                 "no yearly savings to pay for it.")
+                         : study.capital.taxRatePercent != 0
                              ? ReportText::tr("No payback: with these figures the yearly nets after upkeep and tax "
                                               "do not recover the outlay.")
-                             : ReportText::tr("No payback: with these figures the system brings no yearly savings "
-                                              "to pay for it."));
+                             : ReportText::tr("No payback: with these figures the yearly nets after upkeep do not "
+                                              "recover the outlay."));
     const QString shown = locale.toString(*measures.paybackMonths, 'f', 1);
     const bool afterTax = study.capital.taxRatePercent != 0;
     lines << (measures.paybackState == model::PaybackState::Within

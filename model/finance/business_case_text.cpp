@@ -83,10 +83,12 @@ QString simplePaybackLine(const BusinessCase &measures, const QLocale &locale)
         return BusinessCaseText::tr("Simple payback: %1").arg(paybackText(measures, locale));
     if (measures.initial == 0)
         return BusinessCaseText::tr("Simple payback: none, nothing is invested");
-    return measures.capitalGiven
+    if (!measures.capitalGiven)
+        return BusinessCaseText::tr("Simple payback: none, the yearly savings do not exceed the upkeep");
+    return table.taxRatePercent != 0
                ? BusinessCaseText::tr("Simple payback: never, the yearly nets after upkeep and tax do not recover "
                                       "the outlay")
-               : BusinessCaseText::tr("Simple payback: none, the yearly savings do not exceed the upkeep");
+               : BusinessCaseText::tr("Simple payback: never, the yearly nets after upkeep do not recover the outlay");
 }
 
 QString discountedPaybackLine(const BusinessCase &measures, const QLocale &locale)
@@ -104,10 +106,13 @@ QString discountedPaybackLine(const BusinessCase &measures, const QLocale &local
     if (measures.discountedPaybackState == PaybackState::NotWithinPeriod)
         return BusinessCaseText::tr("Discounted payback: not within the %1 year(s)", "", period)
             .arg(locale.toString(period));
-    return measures.capitalGiven
+    if (!measures.capitalGiven)
+        return BusinessCaseText::tr("Discounted payback: none, the yearly savings do not exceed the upkeep");
+    return measures.cashFlow.taxRatePercent != 0
                ? BusinessCaseText::tr("Discounted payback: never, the yearly nets after upkeep and tax do not "
                                       "recover the outlay")
-               : BusinessCaseText::tr("Discounted payback: none, the yearly savings do not exceed the upkeep");
+               : BusinessCaseText::tr("Discounted payback: never, the yearly nets after upkeep do not recover the "
+                                      "outlay");
 }
 
 } // namespace

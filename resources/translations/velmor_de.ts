@@ -578,6 +578,14 @@ seit 1994</translation>
         <source>No break-even reduction or failure count: the savings do not change the net present value.</source>
         <translation>Keine Senkung oder Ausfallzahl bei Kapitalwert null: Die Einsparung verändert den Kapitalwert nicht.</translation>
     </message>
+    <message>
+        <source>Simple payback: never, the yearly nets after upkeep do not recover the outlay</source>
+        <translation>Statische Amortisationszeit: nie, die jährlichen Netto-Cashflows nach Wartungskosten decken die Investition nicht</translation>
+    </message>
+    <message>
+        <source>Discounted payback: never, the yearly nets after upkeep do not recover the outlay</source>
+        <translation>Dynamische Amortisationszeit: nie, die jährlichen Netto-Cashflows nach Wartungskosten decken die Investition nicht</translation>
+    </message>
 </context>
 <context>
     <name>BusinessCaseWindow</name>
@@ -2787,6 +2795,10 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     <message>
         <source>The net present value&apos;s sensitivity also moves the price, installation, upkeep, discount rate, tax rate and escalations by the same step, a tax rate no further than 0% or 100% and an escalation no further than %1% or %2%.</source>
         <translation>Die Sensitivität des Kapitalwerts bewegt außerdem Preis, Installation, Wartungskosten, Kalkulationszinssatz, Steuersatz und Steigerungen um denselben Schritt, einen Steuersatz dabei nicht unter 0&#xa0;% und nicht über 100&#xa0;%, eine Steigerung nicht unter %1&#xa0;% und nicht über %2&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>No payback: with these figures the yearly nets after upkeep do not recover the outlay.</source>
+        <translation>Keine Amortisation: Mit diesen Werten decken die jährlichen Netto-Cashflows nach Wartungskosten die Investition nicht.</translation>
     </message>
 </context>
 <context>

@@ -578,6 +578,14 @@ desde 1994</translation>
         <source>No break-even reduction or failure count: the savings do not change the net present value.</source>
         <translation>No hay reducción ni número de fallos de equilibrio: el ahorro no cambia el valor actual neto.</translation>
     </message>
+    <message>
+        <source>Simple payback: never, the yearly nets after upkeep do not recover the outlay</source>
+        <translation>Plazo de recuperación simple: nunca, los flujos netos anuales tras el mantenimiento no cubren la inversión</translation>
+    </message>
+    <message>
+        <source>Discounted payback: never, the yearly nets after upkeep do not recover the outlay</source>
+        <translation>Plazo de recuperación descontado: nunca, los flujos netos anuales tras el mantenimiento no cubren la inversión</translation>
+    </message>
 </context>
 <context>
     <name>BusinessCaseWindow</name>
@@ -2787,6 +2795,10 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     <message>
         <source>The net present value&apos;s sensitivity also moves the price, installation, upkeep, discount rate, tax rate and escalations by the same step, a tax rate no further than 0% or 100% and an escalation no further than %1% or %2%.</source>
         <translation>La sensibilidad del valor actual neto también mueve el precio, la instalación, el mantenimiento, la tasa de descuento, la tasa impositiva y los incrementos en el mismo paso, sin llevar la tasa impositiva por debajo del 0&#xa0;% ni por encima del 100&#xa0;%, ni un incremento por debajo del %1&#xa0;% ni por encima del %2&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>No payback: with these figures the yearly nets after upkeep do not recover the outlay.</source>
+        <translation>Sin recuperación: con estas cifras, los flujos netos anuales tras el mantenimiento no cubren la inversión.</translation>
     </message>
 </context>
 <context>

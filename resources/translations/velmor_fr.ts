@@ -578,6 +578,14 @@ depuis 1994</translation>
         <source>No break-even reduction or failure count: the savings do not change the net present value.</source>
         <translation>Pas de réduction ni de nombre de défaillances au seuil de rentabilité&#xa0;: les économies ne modifient pas la valeur actuelle nette.</translation>
     </message>
+    <message>
+        <source>Simple payback: never, the yearly nets after upkeep do not recover the outlay</source>
+        <translation>Délai de récupération simple : jamais, les flux nets annuels après entretien ne couvrent pas l’investissement</translation>
+    </message>
+    <message>
+        <source>Discounted payback: never, the yearly nets after upkeep do not recover the outlay</source>
+        <translation>Délai de récupération actualisé : jamais, les flux nets annuels après entretien ne couvrent pas l’investissement</translation>
+    </message>
 </context>
 <context>
     <name>BusinessCaseWindow</name>
@@ -793,7 +801,7 @@ depuis 1994</translation>
     </message>
     <message>
         <source>The investment is depreciated by declining balance at %1 of its book value a year; what is left is written off at the period&apos;s end, the tax credit on it shown with the residual value.</source>
-        <translation>L’investissement est amorti de façon dégressive à %1 de sa valeur comptable par an ; le reste est passé en charge en fin de période, l’économie d’impôt correspondante figurant avec la valeur résiduelle.</translation>
+        <translation>L’investissement est amorti de façon dégressive à %1 de sa valeur comptable par an&#xa0;; le reste est passé en charge en fin de période, l’économie d’impôt correspondante figurant avec la valeur résiduelle.</translation>
     </message>
 </context>
 <context>
@@ -2787,6 +2795,10 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     <message>
         <source>The net present value&apos;s sensitivity also moves the price, installation, upkeep, discount rate, tax rate and escalations by the same step, a tax rate no further than 0% or 100% and an escalation no further than %1% or %2%.</source>
         <translation>La sensibilité de la valeur actuelle nette fait aussi varier le prix, l’installation, l’entretien, le taux d’actualisation, le taux d’imposition et les hausses du même pas, un taux d’imposition restant entre 0&#xa0;% et 100&#xa0;% et une hausse entre %1&#xa0;% et %2&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>No payback: with these figures the yearly nets after upkeep do not recover the outlay.</source>
+        <translation>Pas de récupération : avec ces valeurs, les flux nets annuels après entretien ne couvrent pas l’investissement.</translation>
     </message>
 </context>
 <context>

@@ -578,6 +578,14 @@ desde 1994</translation>
         <source>No break-even reduction or failure count: the savings do not change the net present value.</source>
         <translation>Não há redução nem número de falhas de equilíbrio: a economia não altera o valor presente líquido.</translation>
     </message>
+    <message>
+        <source>Simple payback: never, the yearly nets after upkeep do not recover the outlay</source>
+        <translation>Payback simples: nunca, os fluxos líquidos anuais após a manutenção não cobrem o investimento</translation>
+    </message>
+    <message>
+        <source>Discounted payback: never, the yearly nets after upkeep do not recover the outlay</source>
+        <translation>Payback descontado: nunca, os fluxos líquidos anuais após a manutenção não cobrem o investimento</translation>
+    </message>
 </context>
 <context>
     <name>BusinessCaseWindow</name>
@@ -2787,6 +2795,10 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     <message>
         <source>The net present value&apos;s sensitivity also moves the price, installation, upkeep, discount rate, tax rate and escalations by the same step, a tax rate no further than 0% or 100% and an escalation no further than %1% or %2%.</source>
         <translation>A sensibilidade do valor presente líquido também move o preço, a instalação, a manutenção, a taxa de desconto, a alíquota de imposto e os reajustes no mesmo passo, sem que a alíquota passe de 0% ou 100% nem um reajuste passe de %1% ou %2%.</translation>
+    </message>
+    <message>
+        <source>No payback: with these figures the yearly nets after upkeep do not recover the outlay.</source>
+        <translation>Sem payback: com estes dados, os fluxos líquidos anuais após a manutenção não cobrem o investimento.</translation>
     </message>
 </context>
 <context>

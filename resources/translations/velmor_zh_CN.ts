@@ -569,6 +569,14 @@ since 1994</source>
         <source>No break-even reduction or failure count: the savings do not change the net present value.</source>
         <translation>无盈亏平衡降幅或故障次数：节省额不改变净现值。</translation>
     </message>
+    <message>
+        <source>Simple payback: never, the yearly nets after upkeep do not recover the outlay</source>
+        <translation>静态投资回收期：永不收回，扣除维护费用后的年净现金流无法收回投资</translation>
+    </message>
+    <message>
+        <source>Discounted payback: never, the yearly nets after upkeep do not recover the outlay</source>
+        <translation>动态投资回收期：永不收回，扣除维护费用后的年净现金流无法收回投资</translation>
+    </message>
 </context>
 <context>
     <name>BusinessCaseWindow</name>
@@ -2757,6 +2765,10 @@ The results cannot be computed from these figures. Please check the figures unde
     <message>
         <source>The net present value&apos;s sensitivity also moves the price, installation, upkeep, discount rate, tax rate and escalations by the same step, a tax rate no further than 0% or 100% and an escalation no further than %1% or %2%.</source>
         <translation>净现值的敏感性还按同一步长调整价格、安装费用、维护费用、折现率、税率和涨幅，税率不低于 0%、不高于 100%，涨幅不低于 %1%、不高于 %2%。</translation>
+    </message>
+    <message>
+        <source>No payback: with these figures the yearly nets after upkeep do not recover the outlay.</source>
+        <translation>无投资回收期：按这些数值，扣除维护费用后的年净现金流无法收回投资。</translation>
     </message>
 </context>
 <context>

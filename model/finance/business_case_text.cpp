@@ -2,6 +2,7 @@
 #include "model/finance/business_case_text.h"
 
 #include "model/costs/cost_rows.h"
+#include "model/finance/cash_flow_columns.h"
 #include "model/text/money_text.h"
 #include "model/text/percentage_text.h"
 #include "model/text/regional_digits.h"
@@ -59,15 +60,16 @@ QString npvText(const BusinessCase &measures, const QLocale &locale, QStringView
 
 namespace {
 
-// The payback lines. Why the outlay is never paid back: with level flows the savings do not
-// exceed the upkeep; otherwise the nets after the upkeep and tax of each year
-// do not recover it.
+// The payback lines. Why the outlay is never paid back: with level flows the
+// savings do not exceed the upkeep; otherwise each year's net after its
+// upkeep (and tax, where one is given) does not recover it.
 QString simplePaybackLine(const BusinessCase &measures, const QLocale &locale)
 {
     const CashFlowTable &table = measures.cashFlow;
     if (measures.paybackMonths && measures.paybackState == PaybackState::NotWithinPeriod) {
-        // Beyond the period the depreciation's tax credit ends with the write-off.
-        const bool withoutCredit = table.taxRatePercent != 0 && table.years.back().depreciation != 0;
+        // The pace beyond the period leaves out the depreciation's tax credit,
+        // which ends with the write-off; say so where there was one.
+        const bool withoutCredit = paceBeyondPeriod(table) != table.years.back().operatingNet();
         return (withoutCredit ? BusinessCaseText::tr("Simple payback: not within the %n year(s) evaluated (%1 months "
                                                      "at the last year's pace without its depreciation's tax credit)",
                                                      "", table.period())

@@ -7,14 +7,15 @@
 #include "model/text/numeric_text.h"
 #include "platform/system_seams.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-AssumptionsDialog::AssumptionsDialog(const model::Assumptions &assumptions, const QLocale &locale, qreal zoom,
-                                     QWidget *parent)
+AssumptionsDialog::AssumptionsDialog(const model::Assumptions &assumptions, const QLocale &locale,
+                                     QStringView currencySymbol, qreal zoom, QWidget *parent)
     : QDialog(parent), m_locale(locale), m_accepted(assumptions)
 {
     setObjectName(QStringLiteral("assumptionsDialog"));
@@ -37,6 +38,7 @@ AssumptionsDialog::AssumptionsDialog(const model::Assumptions &assumptions, cons
         form->addRow(tr("%1 (%):").arg(model::costRowText(model::kCostRows[std::size_t(k - 1)].currentCaption)), field);
         m_fields[std::size_t(k - 1)] = field;
     }
+    addStopFields(form, currencySymbol, zoom);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     QPushButton *restore = buttons->addButton(tr("Restore Designed Values"), QDialogButtonBox::ResetRole);
     restore->setObjectName(QStringLiteral("restoreDesigned"));
@@ -47,10 +49,76 @@ AssumptionsDialog::AssumptionsDialog(const model::Assumptions &assumptions, cons
     show(assumptions);
 }
 
+void AssumptionsDialog::addStopFields(QFormLayout *form, QStringView currencySymbol, qreal zoom)
+{
+    auto *intro = new QLabel(tr("How a failure's stop is valued; empty fields keep the production value per hour over "
+                                "the hours to replace a bearing:"));
+    intro->setWordWrap(true);
+    form->addRow(intro);
+    m_stopCaptions = {
+        tr("Contribution margin (% of the production value)"),
+        tr("Lost output made up later (%)"),
+        tr("People standing idle during a stop"),
+        tr("Their hourly rate (%1/hour)").arg(currencySymbol),
+        tr("Stop per failure (hours)"),
+    };
+    for (int f = 0; f < model::kStopFigureCount; ++f) {
+        auto *field = new QLineEdit;
+        field->setObjectName(QStringLiteral("stop_%1").arg(f));
+        field->setMaxLength(int(model::kReportDetailMaxLength));
+        field->setAlignment(Qt::AlignRight);
+        field->setMaximumWidth(90 * zoom);
+        //: A field's caption before the field.
+        form->addRow(tr("%1:").arg(m_stopCaptions[std::size_t(f)]), field);
+        m_stopFields[std::size_t(f)] = field;
+        if (model::StopFigure(f) == model::StopFigure::Margin) {
+            m_soldOut = new QCheckBox(tr("The plant is sold out: every hour lost is revenue lost"));
+            m_soldOut->setObjectName(QStringLiteral("soldOut"));
+            form->addRow(m_soldOut);
+            connect(m_soldOut, &QCheckBox::toggled, field, &QWidget::setDisabled);
+        }
+    }
+}
+
 void AssumptionsDialog::show(const model::Assumptions &assumptions)
 {
     for (int k = 0; k < model::kReducedRowCount; ++k)
         m_fields[std::size_t(k)]->setText(model::percentText(assumptions.reductionPercent[std::size_t(k)], m_locale));
+    const model::LostProductionRule &rule = assumptions.lostProduction;
+    const std::optional<double> given[model::kStopFigureCount] = {rule.marginPercent, rule.madeUpPercent, rule.idleCrew,
+                                                                  rule.idleCrewRate, rule.stopHours};
+    for (int f = 0; f < model::kStopFigureCount; ++f)
+        m_stopFields[std::size_t(f)]->setText(given[f] ? model::percentText(*given[f], m_locale) : QString());
+    m_soldOut->setChecked(rule.soldOut);
+}
+
+std::optional<model::LostProductionRule> AssumptionsDialog::readStopFields()
+{
+    model::LostProductionRule rule;
+    std::optional<double> *figures[model::kStopFigureCount] = {&rule.marginPercent, &rule.madeUpPercent, &rule.idleCrew,
+                                                               &rule.idleCrewRate, &rule.stopHours};
+    const double largest[model::kStopFigureCount] = {100, 100, model::kMaxStopCrew, model::kMaxStopCrew,
+                                                     model::kMaxStopHours};
+    for (int f = 0; f < model::kStopFigureCount; ++f) {
+        QLineEdit *field = m_stopFields[std::size_t(f)];
+        if (field->text().trimmed().isEmpty())
+            continue;
+        const std::optional<double> figure = model::readFigure(field->text(), m_locale);
+        if (!figure || !(*figure >= 0 && *figure <= largest[f])) {
+            platform::reportRuntimeError(this, tr("The %1 %2 is not a number from 0 to %3.")
+                                                   .arg(model::quotedForMessage(m_stopCaptions[std::size_t(f)]),
+                                                        model::quotedForMessage(field->text()),
+                                                        m_locale.toString(largest[f], 'g', 7)));
+            field->setFocus();
+            field->selectAll();
+            return std::nullopt;
+        }
+        *figures[f] = *figure;
+    }
+    rule.soldOut = m_soldOut->isChecked();
+    if (rule.soldOut)
+        rule.marginPercent.reset();
+    return rule;
 }
 
 void AssumptionsDialog::accept()
@@ -71,6 +139,10 @@ void AssumptionsDialog::accept()
         }
         read.reductionPercent[std::size_t(k)] = *percent;
     }
+    const std::optional<model::LostProductionRule> rule = readStopFields();
+    if (!rule)
+        return;
+    read.lostProduction = *rule;
     m_accepted = read;
     QDialog::accept();
 }

@@ -283,7 +283,8 @@ void FigureCommands::editReportDetails()
 void FigureCommands::editAssumptions()
 {
     const FigureWindow::DialogPlace place = m_window.dialogPlace();
-    AssumptionsDialog dialog(m_document.assumptions(), m_document.locale(), place.zoom, place.parent);
+    AssumptionsDialog dialog(m_document.assumptions(), m_document.locale(), m_document.currencyUnits().symbol,
+                             place.zoom, place.parent);
     if (dialog.exec() == QDialog::Accepted)
         m_document.setAssumptions(dialog.assumptions());
 }

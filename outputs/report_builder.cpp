@@ -50,6 +50,20 @@ QString assumptions(const model::Assumptions &reductions, const QLocale &locale,
                                    ? ReportText::tr("All figures are yearly, in dollars.")
                                    : ReportText::tr("All figures are yearly, in %1.").arg(currency.symbol);
     const auto row = [&](int k) { return model::costFormulaProse(k, currency.units, locale); };
+    const model::LostProductionRule &rule = reductions.lostProduction;
+    if (!rule.isEmpty()) {
+        QStringList sentences{model::reductionsSentence(reductions, locale)};
+        if (const QString valued = model::lostProductionSentence(rule, locale, currency.symbol); !valued.isEmpty())
+            sentences.prepend(valued);
+        //: %1 to %4: the formulas of the first four cost rows, %5: the formula of the lost production as the rule
+        //: values it, %6: the rule and the reductions in sentences, %7: the sentence on the currency.
+        return ReportText::tr("How these figures are computed. The current cost is what lubricating by hand costs a "
+                              "year: the labour to lubricate (%1), the lubricant (%2), new replacement bearings (%3), "
+                              "the labour to replace them (%4) and lost production, since every bearing failure stops "
+                              "production (%5). %6 The savings are the difference. %7")
+            .arg(row(1), row(2), row(3), row(4), model::lostProductionProse(rule, currency.units, locale),
+                 sentences.join(u' '), inCurrency);
+    }
     //: %1 to %5: the formulas of the five cost rows ("points × minutes per point ÷ 60 × ..."), %6: the sentence on
     //: the reductions, %7: the sentence on the currency.
     return ReportText::tr("How these figures are computed. The current cost is what lubricating by hand costs a year: "

@@ -24,6 +24,7 @@ Q_DECLARE_METATYPE(model::InputValues)
 Q_DECLARE_METATYPE(model::ArithmeticFault)
 Q_DECLARE_METATYPE(model::Assumptions)
 Q_DECLARE_METATYPE(model::Units)
+Q_DECLARE_METATYPE(model::LostProductionRule)
 
 namespace {
 
@@ -85,6 +86,8 @@ private slots:
     void formulaTextsGiveTheComputedRows();
     void formulaProseGivesTheComputedRows_data();
     void formulaProseGivesTheComputedRows();
+    void lostProductionAtMargin_data();
+    void lostProductionAtMargin();
 };
 
 void CostTablesTest::defaultTextsGiveDefaultInputs()
@@ -320,7 +323,12 @@ void CostTablesTest::formulaTextsGiveTheComputedRows_data()
     QTest::addColumn<model::Assumptions>("assumptions");
 
     QTest::newRow("designed reductions") << model::Assumptions::designed();
-    QTest::newRow("reductions with tenths") << model::Assumptions{{72.5, 33.3, 0, 100, 12.7}};
+    QTest::newRow("reductions with tenths") << model::Assumptions{{72.5, 33.3, 0, 100, 12.7}, {}};
+    model::Assumptions atMargin = model::Assumptions::designed();
+    atMargin.lostProduction = {37.5, false, 12.5, 3, 31.25, 6.5};
+    QTest::newRow("lost production at its margin, an idle crew and a stop of its own") << atMargin;
+    atMargin.lostProduction = {std::nullopt, true, std::nullopt, std::nullopt, std::nullopt, std::nullopt};
+    QTest::newRow("sold out, the stop as long as the repair") << atMargin;
 }
 
 void CostTablesTest::formulaTextsGiveTheComputedRows()
@@ -331,6 +339,7 @@ void CostTablesTest::formulaTextsGiveTheComputedRows()
         [](model::Input input) { return QStringLiteral("Figures!$B$%1").arg(int(input) + 2); },
         [](int k) { return QStringLiteral("Figures!$B$%1").arg(k + 15); },
         [](model::Table table, int k) { return QStringLiteral("B%1").arg(int(table) * 8 + k + 1); },
+        [](model::StopFigure figure) { return QStringLiteral("Figures!$B$%1").arg(int(figure) + 44); },
     };
     QRandomGenerator random(21);
     for (int sample = 0; sample < 200; ++sample) {
@@ -344,10 +353,13 @@ void CostTablesTest::formulaTextsGiveTheComputedRows()
             cells.insert(names.input(model::Input(i)), v[std::size_t(i)]);
         for (int k = 1; k <= model::kReducedRowCount; ++k)
             cells.insert(names.reduction(k), assumptions.reductionPercent[std::size_t(k - 1)]);
+        for (int f = 0; f < model::kStopFigureCount; ++f)
+            cells.insert(names.stop(model::StopFigure(f)),
+                         model::stopFigureValue(model::StopFigure(f), assumptions.lostProduction, v));
         // A row names only the rows before it, whose cells hold the program's values.
         for (int t = 0; t < model::kTableCount; ++t) {
             for (int k = 1; k <= model::kRowCount; ++k) {
-                const QString text = model::costFormulaText(model::Table(t), k, names);
+                const QString text = model::costFormulaText(model::Table(t), k, names, assumptions.lostProduction);
                 const std::optional<double> value = model::formulaValue(text, cellsOf(cells));
                 QVERIFY2(value, qPrintable(text));
                 QCOMPARE(exact(*value), exact(results.tables[std::size_t(t)].row(k)));
@@ -408,6 +420,40 @@ void CostTablesTest::formulaProseGivesTheComputedRows()
         }
         QCOMPARE(exact(value), exact(model::currentCostRow(row, v)));
     }
+}
+
+// Lost production as finance values it, against the designed row worked by
+// hand: 10 failures × 4 hours × 1,000 a lost hour = 40,000 a year.
+void CostTablesTest::lostProductionAtMargin_data()
+{
+    QTest::addColumn<model::LostProductionRule>("rule");
+    QTest::addColumn<double>("expected");
+
+    const std::nullopt_t none = std::nullopt;
+    QTest::newRow("nothing given: the designed row") << model::LostProductionRule{} << 40'000.0;
+    QTest::newRow("margin 40 %, a quarter made up later: × 0.4 × 0.75")
+        << model::LostProductionRule{40, false, 25, none, none, none} << 40'000 * 0.4 * 0.75;
+    QTest::newRow("sold out: the whole value, whatever margin was typed")
+        << model::LostProductionRule{40, true, none, none, none, none} << 40'000.0;
+    QTest::newRow("all made up later, 3 people idle at 30: 10 × 4 × 90")
+        << model::LostProductionRule{none, false, 100, 3, 30, none} << 3'600.0;
+    QTest::newRow("a 6-hour stop at 50 %: 10 × 6 × 500")
+        << model::LostProductionRule{50, false, none, none, none, 6} << 30'000.0;
+}
+
+void CostTablesTest::lostProductionAtMargin()
+{
+    QFETCH(model::LostProductionRule, rule);
+    QFETCH(double, expected);
+
+    model::Assumptions assumptions = model::Assumptions::designed();
+    assumptions.lostProduction = rule;
+    const model::Results results = model::computeResults(kDefaults, assumptions);
+    QVERIFY(results.complete());
+    QCOMPARE(results.table(model::Table::Current).row(5), expected);
+    // The replacement labour stays over the repair hours: 10 × 4 × 30.
+    QCOMPARE(results.table(model::Table::Current).row(4), 1'200.0);
+    QCOMPARE(results.table(model::Table::Savings).row(5), expected * 0.8);
 }
 
 QTEST_APPLESS_MAIN(CostTablesTest)

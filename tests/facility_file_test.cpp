@@ -221,6 +221,7 @@ void FacilityFileTest::roundTrip()
     saved.capital.depreciation = model::Depreciation::DecliningBalance;
     saved.capital.timing = model::CashFlowTiming::MidYear;
     saved.assumptions.reductionPercent = {75, 50, 80, 0.3, 100};
+    saved.assumptions.lostProduction = {40, true, 25, std::nullopt, 30.5, 6};
 
     const QString path = m_dir.filePath(kFileName);
     const model::FacilitySaveResult save = model::saveFacilityFile(path, saved);
@@ -425,7 +426,12 @@ void FacilityFileTest::badFileIsRefused_data()
     file("not JSON", defaultJson().chopped(3), "not JSON");
     file("JSON array", "[]", "not a facility file");
     file("another format", edited("velmor-figures", "velmor-prices"), "not a facility file");
-    file("newer version", edited("\"version\": 5", "\"version\": 6"), "newer version");
+    file("newer version", edited("\"version\": 5", "\"version\": 7"), "newer version");
+    file("a margin above 100 %",
+         edited("\"version\": 5", "\"version\": 6, \"lostProduction\": {\"marginPercent\": 120}"),
+         "lost-production rule is not valid (\u201CmarginPercent\u201D)");
+    file("sold out as a text", edited("\"version\": 5", "\"version\": 6, \"lostProduction\": {\"soldOut\": \"yes\"}"),
+         "lost-production rule is not valid (\u201CsoldOut\u201D)");
     file("version as text", edited("\"version\": 5", "\"version\": \"5\""), "no valid version");
     file("units neither imperial nor metric", edited("\"imperial\"", "\"stone\""),
          "units are neither \"imperial\" nor \"metric\"");

@@ -197,7 +197,7 @@ void WorkbookTest::recomputed_data()
     odd[8] = QStringLiteral("31.37");
     odd[11] = QStringLiteral("3.3");
     QTest::newRow("other reductions, results not saved")
-        << "en_US" << odd << model::Assumptions{{72.5, 33.3, 0, 100, 61.7}} << model::InvestmentTexts{}
+        << "en_US" << odd << model::Assumptions{{72.5, 33.3, 0, 100, 61.7}, {}} << model::InvestmentTexts{}
         << CachedResults::Zero << false << model::CapitalTexts{};
     QTest::newRow("an investment, results not saved")
         << "en_US" << defaultTexts() << designed

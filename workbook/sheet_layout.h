@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/costs/input_table.h"
+#include "model/costs/lost_production.h"
 #include "workbook/xlsx_file.h"
 
 #include <QCoreApplication>
@@ -23,7 +24,8 @@ inline constexpr char kBusinessSheet[] = "Business Case";
 
 // Figures: a header row, the twelve figures in rows 1 to 12, the reductions
 // under a header in rows 15 to 19, the investment under one in rows 22 to 26
-// and the capital inputs under one in rows 29 to 40.
+// the capital inputs under one in rows 29 to 40 and the lost-production rule
+// under one in rows 43 to 47.
 inline constexpr int kValueColumn = 1;
 constexpr int figureRow(int index) { return 1 + index; }
 constexpr int figureRow(model::Input input) { return figureRow(int(input)); }
@@ -43,6 +45,8 @@ enum CapitalRow {
     FirstYearShareRow,
     TimingRow,
 };
+// The lost-production rule under a header, in rows 43 to 47, where one is given.
+constexpr int stopFigureRow(model::StopFigure figure) { return 43 + int(figure); }
 
 // Costs: each table a title row and six rows, a blank row between tables.
 constexpr int costRow(int table, int k) { return table * 8 + k; }

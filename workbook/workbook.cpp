@@ -26,6 +26,7 @@ const model::FormulaCells &formulaCells()
         [](model::Input input) { return cellName(figureRow(input), kValueColumn, kFiguresSheet); },
         [](int k) { return cellName(reductionRow(k), kValueColumn, kFiguresSheet); },
         [](model::Table table, int k) { return cellName(costRow(int(table), k), kValueColumn); },
+        [](model::StopFigure figure) { return cellName(stopFigureRow(figure), kValueColumn, kFiguresSheet); },
     };
     return cells;
 }
@@ -72,6 +73,40 @@ void writeCapital(Sheet &sheet, const Formats &formats, const model::CapitalInpu
     sheet.text(ResidualValueRow, 2, WorkbookText::tr("at the period's end"));
 }
 
+// The lost-production rule with the defaults filled in; the stop hours, where
+// not given, are the hours to replace a bearing.
+void writeLostProduction(Sheet &sheet, const Formats &formats, const model::LostProductionRule &rule,
+                         const model::InputValues &values, QStringView symbol)
+{
+    if (rule.isEmpty())
+        return;
+    using model::StopFigure;
+    sheet.text(stopFigureRow(StopFigure::Margin) - 1, 0, WorkbookText::tr("Lost production"), formats.bold);
+    const struct {
+        StopFigure figure;
+        QString caption;
+        QString unit;
+    } rows[] = {
+        {StopFigure::Margin, WorkbookText::tr("Contribution margin"),
+         rule.soldOut ? WorkbookText::tr("% (sold out: the whole production value)")
+                      : WorkbookText::tr("% of the production value")},
+        {StopFigure::MadeUp, WorkbookText::tr("Lost output made up later"), QStringLiteral("%")},
+        {StopFigure::IdleCrew, WorkbookText::tr("People standing idle during a stop"), QString()},
+        {StopFigure::IdleCrewRate, WorkbookText::tr("Their hourly rate"), WorkbookText::tr("%1/hour").arg(symbol)},
+        {StopFigure::StopHours, WorkbookText::tr("Stop per failure"), WorkbookText::tr("hours")},
+    };
+    for (const auto &row : rows) {
+        const int at = stopFigureRow(row.figure);
+        const double value = model::stopFigureValue(row.figure, rule, values);
+        sheet.text(at, 0, row.caption);
+        if (row.figure == StopFigure::StopHours && !rule.stopHours)
+            sheet.formula(at, 1, figuresCell(figureRow(model::Input::HoursPerReplacement)), value);
+        else
+            sheet.number(at, 1, value, row.figure == StopFigure::IdleCrewRate ? formats.money : nullptr);
+        sheet.text(at, 2, row.unit);
+    }
+}
+
 void writeFigures(Sheet &sheet, const Formats &formats, const model::InputValues &values,
                   const model::Assumptions &assumptions, const std::optional<model::Investment> &investment,
                   const model::CapitalInputs &capital, const QLocale &locale, const model::CurrencyUnits &currency)
@@ -95,6 +130,7 @@ void writeFigures(Sheet &sheet, const Formats &formats, const model::InputValues
         sheet.number(reductionRow(k), 1, assumptions.reductionPercent[std::size_t(k - 1)]);
         sheet.text(reductionRow(k), 2, QStringLiteral("%"));
     }
+    writeLostProduction(sheet, formats, assumptions.lostProduction, values, currency.symbol);
     if (!investment)
         return;
     sheet.text(PriceRow - 1, 0, WorkbookText::tr("Investment"), formats.bold);
@@ -123,7 +159,8 @@ void writeCosts(Sheet &sheet, const Formats &formats, const model::Results &resu
         sheet.text(costRow(table, 0), 0, model::tableTitle(model::kTableTitles[std::size_t(table)].tab), formats.bold);
         const model::CostTable &computed = results.tables[std::size_t(table)];
         for (int k = 1; k <= model::kRowCount; ++k) {
-            const QString formula = model::costFormulaText(model::Table(table), k, formulaCells());
+            const QString formula =
+                model::costFormulaText(model::Table(table), k, formulaCells(), assumptions.lostProduction);
             sheet.text(costRow(table, k), 0, model::costRowCaption(table, k, assumptions, locale));
             sheet.formula(costRow(table, k), 1, formula, computed.row(k), formats.money);
         }

@@ -40,8 +40,10 @@ double velmorCostRow(int k, double currentRow, const Assumptions &assumptions)
 
 double savingsRow(double currentRow, double velmorRow) { return currentRow - velmorRow; }
 
-QString costFormulaText(Table table, int k, const FormulaCells &cells)
+QString costFormulaText(Table table, int k, const FormulaCells &cells, const LostProductionRule &lostProduction)
 {
+    if (table == Table::Current && k == kLostProductionRow && !lostProduction.isEmpty())
+        return lostProductionFormula(cells.input, cells.stop);
     if (k == kRowCount && table != Table::Savings) {
         QStringList terms;
         for (int row : kTotalOrder)

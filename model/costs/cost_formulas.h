@@ -101,10 +101,12 @@ struct FormulaCells {
     std::function<QString(Input)> input;
     std::function<QString(int k)> reduction; // row k's reduction, in per cent
     std::function<QString(Table table, int k)> cost;
+    std::function<QString(StopFigure)> stop; // the lost-production rule's figures, where one is given
 };
 
 // The spreadsheet formula of row k (1 to 6) of a table: the same steps as
-// the values above, in the same order.
-QString costFormulaText(Table table, int k, const FormulaCells &cells);
+// the values above, in the same order, row 5 by the lost-production rule
+// where one is given.
+QString costFormulaText(Table table, int k, const FormulaCells &cells, const LostProductionRule &lostProduction = {});
 
 } // namespace model

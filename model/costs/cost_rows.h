@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
+#include "model/costs/lost_production.h"
 #include "model/text/percentage_text.h"
 
 #include <QLocale>
@@ -15,6 +16,7 @@ namespace model {
 // system reduces the first five; the sixth is their total.
 inline constexpr int kRowCount = 6;
 inline constexpr int kReducedRowCount = 5;
+inline constexpr int kLostProductionRow = 5;
 static_assert(kReducedRowCount == kRowCount - 1);
 
 // One row of the three cost tables: its caption on each result tab and,
@@ -54,9 +56,11 @@ inline constexpr std::array<CostRow, kRowCount> kCostRows{{
 }};
 
 // What a Velmor system is assumed to save: the reduction of each of rows 1
-// to 5, in per cent of the current cost, 0 to 100.
+// to 5, in per cent of the current cost, 0 to 100; and how the lost
+// production of row 5 is valued (the designed row unless given).
 struct Assumptions {
     std::array<double, kReducedRowCount> reductionPercent{};
+    LostProductionRule lostProduction;
 
     static constexpr Assumptions designed()
     {

@@ -41,10 +41,12 @@ const char *faultName(ArithmeticFault fault)
     return QT_TRANSLATE_NOOP("ArithmeticFault", "Invalid operation");
 }
 
-void computeCurrentCost(const InputValues &v, CostTable &c)
+void computeCurrentCost(const InputValues &v, CostTable &c, const LostProductionRule &lostProduction)
 {
-    for (int k = 1; k <= kReducedRowCount; ++k)
-        store(c, k, currentCostRow(k, v));
+    for (int k = 1; k <= kReducedRowCount; ++k) {
+        const bool ruled = k == kLostProductionRow && !lostProduction.isEmpty();
+        store(c, k, ruled ? lostProductionRow(v, lostProduction) : currentCostRow(k, v));
+    }
     store(c, kRowCount, totalRow(c));
 }
 

@@ -38,7 +38,8 @@ const char *faultName(ArithmeticFault fault);
 // Each computation fills its table row by row, in the order and with the
 // order of factors and terms that decide the results' last bits, and checks
 // each stored row; rows stored before a fault keep their values.
-void computeCurrentCost(const InputValues &v, CostTable &current);
+// Row 5 follows the lost-production rule where one is given.
+void computeCurrentCost(const InputValues &v, CostTable &current, const LostProductionRule &lostProduction = {});
 // Each Velmor row is the current row times what remains of it after the
 // assumed reduction.
 void computeVelmorCost(const CostTable &current, CostTable &velmor,

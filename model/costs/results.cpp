@@ -29,7 +29,7 @@ Results computeResults(const InputValues &v, const Assumptions &assumptions)
     results.values = v;
     auto &[current, velmor, savings] = results.tables;
     try {
-        computeCurrentCost(v, current);
+        computeCurrentCost(v, current, assumptions.lostProduction);
         results.finishedTables = 1;
         computeVelmorCost(current, velmor, assumptions);
         results.finishedTables = 2;

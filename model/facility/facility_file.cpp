@@ -2,6 +2,7 @@
 #include "model/facility/facility_file.h"
 
 #include "model/costs/model_text.h"
+#include "model/facility/facility_case_json.h"
 #include "model/facility/facility_records_json.h"
 #include "model/files/json_text.h"
 #include "model/files/safe_write.h"
@@ -354,7 +355,7 @@ QByteArray toFacilityJson(const FacilityFigures &figures)
     out += "{\n    \"format\": ";
     out += jsonString(QString::fromLatin1(kFacilityFormat));
     out += ",\n    \"version\": ";
-    out += QByteArray::number(kFacilityFormatVersion);
+    out += QByteArray::number(needsCaseMembers(figures.assumptions.lostProduction) ? kFacilityFormatVersion : 5);
     out += ",\n    \"locale\": ";
     out += jsonString(figures.locale);
     out += ",\n    \"figures\": [\n";
@@ -386,6 +387,7 @@ QByteArray toFacilityJson(const FacilityFigures &figures)
         writeRecordsMember(out, *figures.records);
     if (figures.risk)
         writeRiskMember(out, *figures.risk);
+    writeLostProductionMember(out, figures.assumptions.lostProduction);
     out += "\n}\n";
     return out;
 }
@@ -492,6 +494,11 @@ FacilityReadResult readFacilityJson(const QByteArray &bytes)
         if (const auto why = readRecordsMember(root.value(QLatin1StringView("records")), result.records))
             return readFailure(*why);
         if (const auto why = readRiskMember(root.value(QLatin1StringView("risk")), result.risk))
+            return readFailure(*why);
+    }
+    if (versionNumber >= 6) {
+        if (const auto why = readLostProductionMember(root.value(QLatin1StringView("lostProduction")),
+                                                      result.assumptions.lostProduction))
             return readFailure(*why);
     }
     if (QByteArray json; const auto why = unfitFigures(result, json))

@@ -77,10 +77,15 @@ namespace model {
 // The rate and its interval are computed again from the counts and dates.
 // The seed is a decimal text, as a 64-bit number is more than JSON's numbers
 // hold exactly; an input without a range keeps its figure.
+// "lostProduction" (version 6, may be absent) keeps how a failure's stop is
+// valued, only the figures given: "marginPercent" and "madeUpPercent" (0 to
+// 100), "idleCrew" and "idleCrewRate" (0 to a million), "stopHours" (0 to
+// 8760) and "soldOut" (true or false). A file that holds none of version 6's
+// members is written as version 5, so that older versions still open it.
 
 inline constexpr const char *kFacilityFileSuffix = kFacilityFileKind.suffix;
 inline constexpr char kFacilityFormat[] = "velmor-figures";
-inline constexpr int kFacilityFormatVersion = 5;
+inline constexpr int kFacilityFormatVersion = 6;
 
 // Larger files are refused before they are read.
 inline constexpr qint64 kFacilityFileMaxBytes = kFacilityFileKind.maxBytes;

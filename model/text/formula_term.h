@@ -1,11 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <optional>
 
 namespace model {
 
@@ -24,6 +26,10 @@ public:
     // A function of the spreadsheet's, "IF(a,b,c)".
     static FormulaTerm call(const char *name, std::initializer_list<FormulaTerm> arguments);
     static FormulaTerm emptyText(); // ""
+    // A term of the same arithmetic in words, for a note: its operations
+    // written " × ", " ÷ ", " + ", " − " and its constants as locale writes
+    // them ("points × minutes ÷ 60").
+    static FormulaTerm named(const QString &name, const QLocale &locale);
 
     const QString &text() const { return m_text; }
 
@@ -49,9 +55,13 @@ private:
     enum Binding { Compare, Sum, Product, Power, Sign, Atom };
     FormulaTerm(QString text, Binding binding) : m_text(std::move(text)), m_binding(binding) {}
     static FormulaTerm binary(const FormulaTerm &a, const char *operation, const FormulaTerm &b, Binding binding);
+    // The text in words, once the other operand has told the locale.
+    QString wordsIn(const QLocale &locale) const;
 
     QString m_text;
     Binding m_binding = Atom;
+    std::optional<double> m_constant; // a constant, written once the term's notation is known
+    std::optional<QLocale> m_words;   // the locale of a term in words
 };
 
 // Named here too, so that model::power() finds it.

@@ -1,0 +1,27 @@
+// SPDX-FileCopyrightText: 2026 Velmor Calculator developers
+#pragma once
+
+#include "model/costs/lost_production.h"
+
+#include <QByteArray>
+#include <QJsonValue>
+#include <QString>
+
+#include <optional>
+
+// The facility file's members of the approver's case (model/facility_file.h
+// shows their form), written only where one of their inputs is given, so
+// that a file without them stays as older versions wrote it.
+namespace model {
+
+// Whether the file needs format 6 to keep what these members hold.
+bool needsCaseMembers(const LostProductionRule &lostProduction);
+
+// Appends ",\n    \"lostProduction\": { … }" with the figures given.
+void writeLostProductionMember(QByteArray &out, const LostProductionRule &rule);
+
+// Reads a member that may be absent (then the empty rule); on failure a
+// sentence naming the member that is wrong.
+std::optional<QString> readLostProductionMember(const QJsonValue &value, LostProductionRule &rule);
+
+} // namespace model

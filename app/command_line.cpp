@@ -37,10 +37,10 @@ QString fileIdentity(const QString &path)
 
 // How the export is read: sheet, columns, words and date order; why not.
 std::optional<QString> readRecordsOptions(const QCommandLineParser &parser,
-                                          const std::array<const QCommandLineOption *, 8> &options,
+                                          const std::array<const QCommandLineOption *, 9> &options,
                                           model::RecordsRequest &request)
 {
-    const auto &[sheet, columns, words, types, installed, dateOrder, window, repeatDays] = options;
+    const auto &[sheet, columns, words, types, installed, dateOrder, window, repeatDays, downtime] = options;
     for (const QCommandLineOption *option : options) {
         if (parser.isSet(*option) && request.file.isEmpty())
             return QCoreApplication::translate("main", "--%1 goes with --records").arg(option->names().constFirst());
@@ -49,6 +49,7 @@ std::optional<QString> readRecordsOptions(const QCommandLineParser &parser,
                 .arg(option->names().constFirst());
     }
     request.sheet = parser.value(*sheet);
+    request.stopsOnDowntime = parser.isSet(*downtime);
     if (parser.isSet(*columns))
         if (const std::optional<QString> why = model::readColumnsOption(parser.value(*columns), request.columns))
             return QStringLiteral("--records-columns: ") + model::escapedForMessage(*why);
@@ -99,12 +100,13 @@ struct Options {
     QCommandLineOption dateOrder;
     QCommandLineOption window;
     QCommandLineOption repeatDays;
+    QCommandLineOption downtime;
     QCommandLineOption language;
 
     // Those that say how --records reads its export.
-    std::array<const QCommandLineOption *, 8> recordsReading() const
+    std::array<const QCommandLineOption *, 9> recordsReading() const
     {
-        return {&sheet, &columns, &words, &types, &installed, &dateOrder, &window, &repeatDays};
+        return {&sheet, &columns, &words, &types, &installed, &dateOrder, &window, &repeatDays, &downtime};
     }
 };
 
@@ -192,6 +194,11 @@ Options addOptions(QCommandLineParser &parser)
             QCoreApplication::translate("main", "With --records, counts orders on one asset within DAYS days of each "
                                                 "other as one failure (7 unless given)."),
             QStringLiteral("DAYS")),
+        .downtime = QCommandLineOption(
+            QStringLiteral("records-downtime"),
+            QCoreApplication::translate("main", "With --records, values the lost production of a failure over the "
+                                                "export's mean downtime instead of the repair hours, where the export "
+                                                "has downtime hours.")),
         .language = QCommandLineOption(
             QStringLiteral("language"),
             QCoreApplication::translate("main", "Shows the window and writes the report in LANGUAGE: %1.")

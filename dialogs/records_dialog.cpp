@@ -107,6 +107,10 @@ RecordsDialog::RecordsDialog(model::RecordsExport records, const std::optional<m
         const QSignalBlocker blocker(m_words);
         m_words->setText(choice.failureWords.join(QStringLiteral(", ")));
     }
+    {
+        const QSignalBlocker blocker(m_stopsOnDowntime);
+        m_stopsOnDowntime->setChecked(choice.stopsOnDowntime);
+    }
     showCounting(choice.counting);
     showColumns(choice);
 }
@@ -151,6 +155,10 @@ QWidget *RecordsDialog::columnsPage()
     m_dateOrder->addItem(tr("Month first (12/31/2024)"), int(model::DateForm::SlashMonthDay));
     form->addRow(tr("Order of the dates:"), m_dateOrder);
     connect(m_dateOrder, &QComboBox::currentIndexChanged, this, &RecordsDialog::showEvidence);
+    m_stopsOnDowntime = new QCheckBox(tr("Value lost production over the mean downtime, not the repair hours"));
+    m_stopsOnDowntime->setObjectName(QStringLiteral("stopsOnDowntime"));
+    form->addRow(m_stopsOnDowntime);
+    connect(m_stopsOnDowntime, &QCheckBox::toggled, this, &RecordsDialog::showEvidence);
     readingLayout->addWidget(columns);
 
     auto *failures = new QGroupBox(tr("Bearing failures"));
@@ -442,6 +450,7 @@ model::RecordsChoice RecordsDialog::choiceShown() const
     choice.counting.leftOut = m_leftOut;
     if (m_installedGiven->isChecked())
         choice.counting.installed = m_installed->date();
+    choice.stopsOnDowntime = m_stopsOnDowntime->isChecked();
     return choice;
 }
 
@@ -482,6 +491,7 @@ void RecordsDialog::showEvidence()
     const bool noFailures = m_reading.evidence && m_reading.evidence->summary.failures == 0;
     if (noFailures)
         m_evidence->setText(model::noFailuresFoundText(*m_reading.evidence) + u'\n' + m_evidence->text());
+    m_stopsOnDowntime->setEnabled(m_reading.evidence && m_reading.evidence->summary.meanDowntime);
     m_keep->setEnabled(m_reading.evidence.has_value());
     m_apply->setEnabled(m_reading.evidence && !noFailures
                         && !model::recordsFigureTexts(m_reading.evidence->summary, m_locale).empty());

@@ -94,6 +94,7 @@ private:
     QDateEdit *m_to = nullptr;
     QSpinBox *m_repeatDays = nullptr;
     QCheckBox *m_installedGiven = nullptr;
+    QCheckBox *m_stopsOnDowntime = nullptr;
     QDateEdit *m_installed = nullptr;
     MatchedOrdersModel *m_matched = nullptr;
     QTableView *m_matchedView = nullptr;

@@ -142,6 +142,11 @@ void FacilityDocument::applyRecords(model::RecordsEvidence records)
         m_heldAsNoNumber[i] = false;
         what |= Change::FigureTexts;
     }
+    if (const std::optional<double> stop = model::recordsStopHours(records);
+        stop && m_facts.assumptions.lostProduction.stopHours != stop) {
+        m_facts.assumptions.lostProduction.stopHours = stop;
+        what |= Change::Assumptions;
+    }
     if (what == Changes())
         return;
     m_facts.records = std::move(records);

@@ -102,7 +102,9 @@ public:
     // Records read but not applied: the figures stay as they are.
     void setRecords(const std::optional<model::RecordsEvidence> &records);
     // Records applied: the bearing failures a year and the hours to replace
-    // become the records' (model::recordsFigureTexts()), in one change.
+    // become the records' (model::recordsFigureTexts()), and where the
+    // records say so the stop per failure their mean downtime
+    // (model::recordsStopHours()), in one change.
     void applyRecords(model::RecordsEvidence records);
     // None goes back to the defaults.
     void setRiskRanges(const std::optional<model::RiskRanges> &ranges);

@@ -370,6 +370,16 @@ void DocumentTest::recordsShapeFiguresAndRisk()
     QCOMPARE(facility.riskSummary()->savings.p10, facility.riskSummary()->savings.p90);
     facility.setFigureText(0, u"no number"_qs);
     QVERIFY(!facility.riskSummary());
+
+    // Stops valued over the mean downtime: 8.5 failures × 6.3 hours × 1,000.
+    model::RecordsEvidence onDowntime = records();
+    onDowntime.summary.meanDowntime = 6.26;
+    onDowntime.stopsOnDowntime = true;
+    facility.setFigureText(0, u"1000"_qs);
+    facility.applyRecords(onDowntime);
+    QCOMPARE(facility.assumptions().lostProduction.stopHours, std::optional(6.3));
+    QCOMPARE(facility.results().table(model::Table::Current).row(5), 8.5 * 6.3 * 1000);
+    QCOMPARE(facility.results().table(model::Table::Current).row(4), 8.5 * 4.2 * 30);
 }
 
 void DocumentTest::recordsAppliedWhileTheFiguresAreTheirs_data()

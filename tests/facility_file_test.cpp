@@ -64,6 +64,8 @@ model::FacilityFigures recordedFigures()
     summary.hours10 = 2.9;
     summary.hours90 = 6.15;
     summary.meanHours = 4.4;
+    summary.meanDowntime = 5.25;
+    records.stopsOnDowntime = true;
     summary.hoursCount = 15;
     summary.hoursDeviation = 1.6;
     figures.records = records;

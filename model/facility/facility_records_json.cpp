@@ -187,6 +187,8 @@ void writeRecordsMember(QByteArray &out, const RecordsEvidence &records)
         writeMember(out, "failureTypes", nameArray(*records.counting.failureTypes));
     writeCounting(out, records.counting);
     writeMember(out, "applied", records.applied ? "true" : "false");
+    if (records.stopsOnDowntime)
+        writeMember(out, "stopsOnDowntime", "true");
     writeMember(out, "workOrders", QByteArray::number(summary.workOrders));
     writeMember(out, "failures", QByteArray::number(summary.failures));
     writeMember(out, "duplicates", QByteArray::number(summary.duplicates));
@@ -234,6 +236,8 @@ void writeRecordsMember(QByteArray &out, const RecordsEvidence &records)
         writeMember(out, "trend",
                     "{ \"u\": " + jsonNumber(summary.trend->laplaceU) + ", \"p\": " + jsonNumber(summary.trend->p)
                         + ", \"beta\": " + jsonNumber(summary.trend->beta) + " }");
+    if (summary.meanDowntime)
+        writeMember(out, "meanDowntime", jsonNumber(*summary.meanDowntime));
     writeMember(out, "medianDowntime", optionalNumber(summary.medianDowntime), true);
     out += "    }";
 }
@@ -310,6 +314,10 @@ std::optional<QLatin1StringView> readRecordsSource(const QJsonObject &object, Re
     if (!applied.isBool())
         return QLatin1StringView("applied");
     read.applied = applied.toBool();
+    const QJsonValue stopsOnDowntime = object.value(QLatin1StringView("stopsOnDowntime"));
+    if (!stopsOnDowntime.isUndefined() && !stopsOnDowntime.isBool())
+        return QLatin1StringView("stopsOnDowntime");
+    read.stopsOnDowntime = stopsOnDowntime.toBool();
     return std::nullopt;
 }
 
@@ -388,7 +396,7 @@ std::optional<QLatin1StringView> readRecordsHours(const QJsonObject &object, Rec
     for (const auto &[key, hours] :
          {std::pair{"meanHours", &summary.meanHours}, std::pair{"medianHours", &summary.medianHours},
           std::pair{"hours10", &summary.hours10}, std::pair{"hours90", &summary.hours90},
-          std::pair{"medianDowntime", &summary.medianDowntime}}) {
+          std::pair{"medianDowntime", &summary.medianDowntime}, std::pair{"meanDowntime", &summary.meanDowntime}}) {
         if (!readHours(object, QLatin1StringView(key), *hours))
             return QLatin1StringView(key);
     }

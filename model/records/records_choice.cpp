@@ -101,6 +101,7 @@ RecordsChoice startingChoice(const ExportTable &table, const std::optional<Recor
         choice.counting.repeatDays = previous->counting.repeatDays;
         choice.counting.leftOut = previous->counting.leftOut;
         choice.counting.installed = previous->counting.installed;
+        choice.stopsOnDowntime = previous->stopsOnDowntime;
     }
     const std::vector<WorkTypeCount> types = workTypesOf(table, choice.mapping[std::size_t(WorkOrderColumn::WorkType)]);
     if (!types.empty()) {
@@ -212,6 +213,7 @@ EvidenceReading evidenceOf(const ExportTable &table, const RecordsChoice &choice
             type = keptRecordsName(type);
     }
     evidence.counting = std::move(counting);
+    evidence.stopsOnDowntime = choice.stopsOnDowntime;
     evidence.summary = *records.summary;
     reading.matched = records.matched;
     // The assets' names as a facility file can keep them.

@@ -25,6 +25,9 @@ struct RecordsChoice {
     // export has a work-type column), the period, the repeat gap, the orders
     // left out and when the system went in.
     CountingRule counting;
+    // Whether applying values the lost production's stops on the mean
+    // downtime (RecordsEvidence::stopsOnDowntime).
+    bool stopsOnDowntime = false;
 };
 
 // The choice to start from: the columns and words the facility's records

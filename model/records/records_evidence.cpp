@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "model/records/records_evidence.h"
 
+#include "model/costs/lost_production.h"
 #include "model/records/asset_failure_table.h"
 #include "model/records/failure_events.h"
 #include "model/records/savings_check_text.h"
@@ -106,6 +107,10 @@ QStringList evidenceLines(const RecordsEvidence &evidence, const QLocale &locale
                           tenths(*summary.hours90, locale));
     if (summary.medianDowntime)
         lines << RecordsText::tr("Downtime per failure: median %1 hours").arg(tenths(*summary.medianDowntime, locale));
+    if (const std::optional<double> stop = recordsStopHours(evidence))
+        lines << RecordsText::tr("Lost production valued over the mean downtime of %1 hours a failure, not the repair "
+                                 "hours")
+                     .arg(tenths(*stop, locale));
     QString source =
         RecordsText::tr("From %Ln work order(s) in %1", nullptr, summary.workOrders)
             .arg(evidence.sheet.isEmpty() ? evidence.fileName
@@ -172,6 +177,13 @@ std::vector<std::pair<Input, QString>> recordsFigureTexts(const RecordsSummary &
     if (const std::optional<double> hours = summary.meanHours ? summary.meanHours : summary.medianHours)
         texts.emplace_back(Input::HoursPerReplacement, text(*hours));
     return texts;
+}
+
+std::optional<double> recordsStopHours(const RecordsEvidence &evidence)
+{
+    if (!evidence.stopsOnDowntime || !evidence.summary.meanDowntime)
+        return std::nullopt;
+    return std::min(std::round(*evidence.summary.meanDowntime * 10) / 10, kMaxStopHours);
 }
 
 QLatin1StringView dateFormName(DateForm form) { return kDateFormNames[std::size_t(form)]; }

@@ -29,6 +29,10 @@ struct RecordsEvidence {
     CountingRule counting; // the work types of failures (none: every order searched) and the rest
     RecordsSummary summary;
     bool applied = false;
+    // Applying sets the stop per failure of the lost production to the mean
+    // downtime, where the export has downtime hours, rather than leaving
+    // the stop as long as the repair.
+    bool stopsOnDowntime = false;
 
     friend bool operator==(const RecordsEvidence &, const RecordsEvidence &) = default;
 };
@@ -65,6 +69,11 @@ QString noFailuresFoundText(const RecordsEvidence &evidence);
 // one decimal as the evidence states it; the hours only where the export has
 // them.
 std::vector<std::pair<Input, QString>> recordsFigureTexts(const RecordsSummary &summary, const QLocale &locale);
+
+// The stop per failure applying the records gives the lost production: the
+// mean downtime to the tenth, where the records are to value stops on it and
+// the export has downtime hours.
+std::optional<double> recordsStopHours(const RecordsEvidence &evidence);
 
 // The date forms as a file names them ("iso", "dd.mm.yyyy", "dd/mm/yyyy",
 // "mm/dd/yyyy").

@@ -90,6 +90,8 @@ std::optional<QString> applyRequest(RecordsChoice &choice, const ExportTable &ta
     }
     if (request.repeatDays)
         choice.counting.repeatDays = *request.repeatDays;
+    if (request.stopsOnDowntime)
+        choice.stopsOnDowntime = true;
     return std::nullopt;
 }
 

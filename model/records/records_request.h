@@ -25,6 +25,7 @@ struct RecordsRequest {
     std::optional<int> repeatDays;                      // the gap of repeat orders; none: as before
     std::optional<DateForm> slashOrder;                 // day or month first, where slashes leave it open
     std::array<QString, kWorkOrderColumnCount> columns; // header names; empty: guessed
+    bool stopsOnDowntime = false;                       // the lost production's stops on the mean downtime
 };
 
 // "date=Datum,description=Text,repairHours=Ist-Arbeit" (the keys as a

@@ -317,6 +317,8 @@ void summariseFailures(std::vector<FailureOrder> failures, const CountingRule &r
     summary.hours10 = percentileOf(hours, 0.1);
     summary.hours90 = percentileOf(hours, 0.9);
     summary.medianDowntime = percentileOf(downtimes, 0.5);
+    if (!downtimes.empty())
+        summary.meanDowntime = std::accumulate(downtimes.begin(), downtimes.end(), 0.0) / double(downtimes.size());
     summary.hoursCount = int(hours.size());
     if (hours.size() >= 2) {
         double squares = 0;

@@ -114,6 +114,7 @@ struct RecordsSummary {
     std::optional<double> hours10;
     std::optional<double> hours90;
     std::optional<double> medianDowntime;
+    std::optional<double> meanDowntime;     // what a stop lasts on average; none in files written before
     std::vector<AssetFailures> worstAssets; // the assets with the most failures, first ten
     std::optional<SavingsCheck> check;      // before and after the installation, where one is given
     std::vector<QDate> eventDates;          // of the failures, in order

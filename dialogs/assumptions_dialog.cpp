@@ -10,13 +10,15 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-AssumptionsDialog::AssumptionsDialog(const model::Assumptions &assumptions, const QLocale &locale,
+AssumptionsDialog::AssumptionsDialog(const model::Assumptions &assumptions,
+                                     const std::optional<model::SavingsKinds> &kinds, const QLocale &locale,
                                      QStringView currencySymbol, qreal zoom, QWidget *parent)
-    : QDialog(parent), m_locale(locale), m_accepted(assumptions)
+    : QDialog(parent), m_locale(locale), m_accepted(assumptions), m_acceptedKinds(kinds)
 {
     setObjectName(QStringLiteral("assumptionsDialog"));
     setWindowTitle(tr("Assumptions"));
@@ -29,15 +31,41 @@ AssumptionsDialog::AssumptionsDialog(const model::Assumptions &assumptions, cons
                                 "save, in per cent (0 to 100, in tenths):"));
     intro->setWordWrap(true);
     form->addRow(intro);
+    m_split = new QCheckBox(tr("Split the savings into hard (cash the plant no longer pays) and soft"));
+    m_split->setObjectName(QStringLiteral("splitSavings"));
+    form->addRow(m_split);
     for (int k = 1; k <= model::kReducedRowCount; ++k) {
         auto *field = new QLineEdit;
         field->setObjectName(QStringLiteral("reduction_%1").arg(k));
         field->setMaxLength(int(model::kReportDetailMaxLength));
         field->setAlignment(Qt::AlignRight);
         field->setMaximumWidth(90 * zoom);
-        form->addRow(tr("%1 (%):").arg(model::costRowText(model::kCostRows[std::size_t(k - 1)].currentCaption)), field);
+        auto *hard = new QCheckBox(tr("Cash"));
+        hard->setObjectName(QStringLiteral("hard_%1").arg(k));
+        auto *row = new QHBoxLayout;
+        row->addWidget(field);
+        row->addWidget(hard);
+        row->addStretch();
+        form->addRow(tr("%1 (%):").arg(model::costRowText(model::kCostRows[std::size_t(k - 1)].currentCaption)), row);
         m_fields[std::size_t(k - 1)] = field;
+        m_hard[std::size_t(k - 1)] = hard;
     }
+    m_freedHoursTo = new QLineEdit;
+    m_freedHoursTo->setObjectName(QStringLiteral("freedHoursTo"));
+    m_freedHoursTo->setMaxLength(int(model::kMaxFreedHoursLength));
+    m_freedHoursTo->setPlaceholderText(tr("e.g. overtime no longer paid"));
+    form->addRow(tr("The freed lubrication hours go to:"), m_freedHoursTo);
+    connect(m_split, &QCheckBox::toggled, this, [this](bool split) {
+        // Split afresh: the kinds a reviewer would accept.
+        if (split && !m_acceptedKinds) {
+            const model::SavingsKinds kinds = model::defaultSavingsKinds(m_accepted.lostProduction);
+            for (int k = 1; k <= model::kReducedRowCount; ++k)
+                m_hard[std::size_t(k - 1)]->setChecked(kinds.isHard(k));
+        }
+        for (QCheckBox *hard : m_hard)
+            hard->setEnabled(split);
+        m_freedHoursTo->setEnabled(split);
+    });
     addStopFields(form, currencySymbol, zoom);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     QPushButton *restore = buttons->addButton(tr("Restore Designed Values"), QDialogButtonBox::ResetRole);
@@ -45,8 +73,8 @@ AssumptionsDialog::AssumptionsDialog(const model::Assumptions &assumptions, cons
     form->addRow(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &AssumptionsDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(restore, &QPushButton::clicked, this, [this] { show(model::Assumptions::designed()); });
-    show(assumptions);
+    connect(restore, &QPushButton::clicked, this, [this] { show(model::Assumptions::designed(), std::nullopt); });
+    show(assumptions, kinds);
 }
 
 void AssumptionsDialog::addStopFields(QFormLayout *form, QStringView currencySymbol, qreal zoom)
@@ -80,8 +108,14 @@ void AssumptionsDialog::addStopFields(QFormLayout *form, QStringView currencySym
     }
 }
 
-void AssumptionsDialog::show(const model::Assumptions &assumptions)
+void AssumptionsDialog::show(const model::Assumptions &assumptions, const std::optional<model::SavingsKinds> &kinds)
 {
+    const model::SavingsKinds shown = kinds.value_or(model::defaultSavingsKinds(assumptions.lostProduction));
+    for (int k = 1; k <= model::kReducedRowCount; ++k)
+        m_hard[std::size_t(k - 1)]->setChecked(shown.isHard(k));
+    m_freedHoursTo->setText(shown.freedHoursTo);
+    m_split->setChecked(!kinds);
+    m_split->setChecked(kinds.has_value());
     for (int k = 0; k < model::kReducedRowCount; ++k)
         m_fields[std::size_t(k)]->setText(model::percentText(assumptions.reductionPercent[std::size_t(k)], m_locale));
     const model::LostProductionRule &rule = assumptions.lostProduction;
@@ -144,5 +178,13 @@ void AssumptionsDialog::accept()
         return;
     read.lostProduction = *rule;
     m_accepted = read;
+    m_acceptedKinds.reset();
+    if (m_split->isChecked()) {
+        model::SavingsKinds kinds;
+        for (int k = 0; k < model::kReducedRowCount; ++k)
+            kinds.hard[std::size_t(k)] = m_hard[std::size_t(k)]->isChecked();
+        kinds.freedHoursTo = m_freedHoursTo->text().trimmed();
+        m_acceptedKinds = kinds;
+    }
     QDialog::accept();
 }

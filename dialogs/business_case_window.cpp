@@ -340,11 +340,13 @@ void BusinessCaseWindow::recompute()
     else if (!hasInvestment())
         m_measures->setText(tr("Enter the installed system price to see the payback, the return on investment, "
                                "the net present value and the internal rate of return."));
-    else
-        m_measures->setText(
-            model::keptInWrittenOrder((model::measureLines(study().measures, investment, m_facility.locale(), symbol())
-                                       + model::breakEvenLines(study().breakEven, m_facility.locale(), symbol()))
-                                          .join(u'\n')));
+    else {
+        QStringList lines = model::measureLines(study().measures, investment, m_facility.locale(), symbol());
+        if (m_outcome.hardMeasures)
+            lines << model::hardSavingsLine(*m_outcome.hardMeasures, m_facility.locale(), symbol());
+        lines += model::breakEvenLines(study().breakEven, m_facility.locale(), symbol());
+        m_measures->setText(model::keptInWrittenOrder(lines.join(u'\n')));
+    }
     QPalette palette = m_measures->palette();
     palette.setColor(QPalette::WindowText, refused ? QColor(Qt::red) : palette.color(QPalette::Text));
     m_measures->setPalette(palette);

@@ -101,6 +101,14 @@ void FacilityDocument::setAssumptions(const model::Assumptions &assumptions)
     edited(Change::Assumptions);
 }
 
+void FacilityDocument::setSavingsKinds(const std::optional<model::SavingsKinds> &kinds)
+{
+    if (kinds == m_facts.savingsKinds)
+        return;
+    m_facts.savingsKinds = kinds;
+    edited(Change::Assumptions);
+}
+
 void FacilityDocument::setCurrencyUnits(const model::CurrencyUnits &currency)
 {
     const model::CurrencyUnits was = m_facts.currency;

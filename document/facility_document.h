@@ -58,6 +58,8 @@ public:
     const model::InvestmentTexts &investment() const { return m_facts.investment; }
     const model::CapitalTexts &capital() const { return m_facts.capital; }
     const model::Assumptions &assumptions() const { return m_facts.assumptions; }
+    // Which savings are cash; none while the case is not split.
+    const std::optional<model::SavingsKinds> &savingsKinds() const { return m_facts.savingsKinds; }
     const model::CurrencyUnits &currencyUnits() const { return m_facts.currency; }
     // The work-order records read, none until an export is read.
     const std::optional<model::RecordsEvidence> &records() const { return m_facts.records; }
@@ -99,6 +101,7 @@ public:
     void setInvestment(const model::InvestmentTexts &investment);
     void setCapital(const model::CapitalTexts &capital);
     void setAssumptions(const model::Assumptions &assumptions);
+    void setSavingsKinds(const std::optional<model::SavingsKinds> &kinds);
     // Records read but not applied: the figures stay as they are.
     void setRecords(const std::optional<model::RecordsEvidence> &records);
     // Records applied: the bearing failures a year and the hours to replace
@@ -124,6 +127,8 @@ public:
     const model::InvestmentReading &investmentReading() const { return m_outcome.investment; }
     const model::CapitalReading &capitalReading() const { return m_outcome.capital; }
     const std::optional<model::BusinessCaseStudy> &businessCase() const { return m_outcome.study; }
+    // The measures on the hard savings alone, where the savings are split.
+    const std::optional<model::BusinessCase> &hardMeasures() const { return m_outcome.hardMeasures; }
     // All of it at once (model::outcomeOf()), for the outputs.
     const model::FacilityOutcome &outcome() const { return m_outcome; }
     // The simulation of the risk ranges (model::simulateRisk()), with the

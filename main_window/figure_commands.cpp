@@ -234,7 +234,8 @@ bool FigureCommands::copyResults()
         clipboardResults(m_document.results(), m_document.assumptions(), m_document.businessCase(), m_document.locale(),
                          m_document.currencyUnits().symbol, m_document.riskSummary(), m_document.records(),
                          model::riskRecordsText(m_document.riskRanges(), m_document.records(), m_document.locale(),
-                                                m_document.currencyUnits().symbol));
+                                                m_document.currencyUnits().symbol),
+                         m_document.hardMeasures());
     auto *data = new QMimeData;
     data->setText(copied.text);
     data->setHtml(copied.html);
@@ -283,10 +284,12 @@ void FigureCommands::editReportDetails()
 void FigureCommands::editAssumptions()
 {
     const FigureWindow::DialogPlace place = m_window.dialogPlace();
-    AssumptionsDialog dialog(m_document.assumptions(), m_document.locale(), m_document.currencyUnits().symbol,
-                             place.zoom, place.parent);
-    if (dialog.exec() == QDialog::Accepted)
+    AssumptionsDialog dialog(m_document.assumptions(), m_document.savingsKinds(), m_document.locale(),
+                             m_document.currencyUnits().symbol, place.zoom, place.parent);
+    if (dialog.exec() == QDialog::Accepted) {
         m_document.setAssumptions(dialog.assumptions());
+        m_document.setSavingsKinds(dialog.savingsKinds());
+    }
 }
 
 void FigureCommands::editCurrencyUnits()

@@ -35,6 +35,9 @@ FacilityOutcome outcomeOf(const FacilityFigures &facts, const QLocale &locale, c
     if (priced)
         outcome.measures = outcome.study ? outcome.study->measures
                                          : businessCaseOf(results.table(Table::Savings), *investment, capital);
+    if (outcome.measures && facts.savingsKinds)
+        outcome.hardMeasures =
+            businessCaseOf(hardSavingsOf(results.table(Table::Savings), *facts.savingsKinds), *investment, capital);
     return outcome;
 }
 

@@ -48,6 +48,9 @@ struct FacilityOutcome {
     std::optional<BusinessCase> measures;
     // As the request reaches; its measures are the ones above where both are.
     std::optional<BusinessCaseStudy> study;
+    // The measures on the hard savings alone (model::hardSavingsOf()), where
+    // the facts split the savings and the measures are there.
+    std::optional<BusinessCase> hardMeasures;
 };
 
 FacilityOutcome outcomeOf(const FacilityFigures &facts, const QLocale &locale, const OutcomeRequest &request = {});

@@ -140,8 +140,10 @@ report::BusinessCasePage businessCasePage(const document::FacilityDocument &faci
     report::BusinessCasePage page;
     page.title = ReportText::tr("Business Case");
     page.forWhom = forWhom(facility, date);
-    page.measures = model::measureLines(study.measures, investment, locale, symbol)
-                    + model::breakEvenLines(study.breakEven, locale, symbol);
+    page.measures = model::measureLines(study.measures, investment, locale, symbol);
+    if (const std::optional<model::BusinessCase> &hard = facility.hardMeasures())
+        page.measures << model::hardSavingsLine(*hard, locale, symbol);
+    page.measures += model::breakEvenLines(study.breakEven, locale, symbol);
     page.caseHeadings = {ReportText::tr("Case"), ReportText::tr("Reductions"), ReportText::tr("Annual savings"),
                          ReportText::tr("Payback"), ReportText::tr("Net present value")};
     for (int c = 0; c < model::kScenarioCount; ++c) {
@@ -180,6 +182,8 @@ report::BusinessCasePage businessCasePage(const document::FacilityDocument &faci
                                        "no further than 0% or 100% and an escalation no further than %1% or %2%.")
                             .arg(model::percentText(model::kMinEscalationPercent, locale),
                                  model::percentText(model::kMaxEscalationPercent, locale));
+    if (const std::optional<model::SavingsKinds> &kinds = facility.savingsKinds())
+        page.assumptions.insert(1, model::savingsKindsSentence(*kinds, facility.assumptions().lostProduction));
     page.note = model::measuresNote(investment, locale, study.capital);
     page.drawCashFlow = pageChart(cashFlowChart(study.measures, locale, symbol));
     page.drawTornado = pageChart(tornadoChart(study.sensitivity, study.annualSavings, study.stepPercent,

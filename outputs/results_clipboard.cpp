@@ -156,7 +156,8 @@ void savingsCheckRows(Table &table, const model::RecordsSummary &summary, const 
 ClipboardResults clipboardResults(const model::Results &results, const model::Assumptions &assumptions,
                                   const std::optional<model::BusinessCaseStudy> &study, const QLocale &locale,
                                   QStringView symbol, const std::optional<model::RiskSummary> &risk,
-                                  const std::optional<model::RecordsEvidence> &records, const QString &riskRecords)
+                                  const std::optional<model::RecordsEvidence> &records, const QString &riskRecords,
+                                  const std::optional<model::BusinessCase> &hard)
 {
     Table table(locale);
     QList<Cell> headings{text(ClipboardText::tr("Cost"))};
@@ -214,6 +215,19 @@ ClipboardResults clipboardResults(const model::Results &results, const model::As
                             measures.initial == 0                                                     ? none
                             : measures.discountedPaybackState == model::PaybackState::NotWithinPeriod ? notWithin
                                                                                                       : never)});
+        if (hard) {
+            const double savings = hard->cashFlow.years.size() > 1 ? hard->cashFlow.years[1].savings : 0;
+            table.row({text(ClipboardText::tr("Hard savings in year 1")), money(savings, locale, symbol)});
+            table.row(
+                {text(ClipboardText::tr("Net present value on hard savings alone")), money(hard->npv, locale, symbol)});
+            table.row(
+                {text(ClipboardText::tr("Internal rate of return on hard savings alone")), percentCell(hard->irr)});
+            table.row({text(ClipboardText::tr("Simple payback on hard savings alone (months)")),
+                       hard->paybackState == model::PaybackState::NotWithinPeriod
+                           ? text(notWithin)
+                           : optionalNumber(hard->paybackMonths, model::paybackText(*hard, locale), kOneDecimal,
+                                            model::paybackText(*hard, locale))});
+        }
         // A break-even price or count below zero is none, as the window says.
         const model::BreakEven breakEven = model::towardsTheCase(study->breakEven);
         if (breakEven.systemPrice)

@@ -26,7 +26,8 @@
 // the runs draw from the records (model::riskRecordsText()), where any;
 // with records that have a savings check, its periods (dates, years,
 // failures, rate and interval), the measured reduction with its bounds
-// beside the assumed one, and the sentence that compares them.
+// beside the assumed one, and the sentence that compares them; where the
+// savings are split, the measures on the hard savings alone (hard).
 struct ClipboardResults {
     QString text;
     QString html;
@@ -37,4 +38,5 @@ ClipboardResults clipboardResults(const model::Results &results, const model::As
                                   QStringView symbol = u"$",
                                   const std::optional<model::RiskSummary> &risk = std::nullopt,
                                   const std::optional<model::RecordsEvidence> &records = std::nullopt,
-                                  const QString &riskRecords = QString());
+                                  const QString &riskRecords = QString(),
+                                  const std::optional<model::BusinessCase> &hard = std::nullopt);

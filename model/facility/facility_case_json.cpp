@@ -5,6 +5,7 @@
 #include "model/text/message_text.h"
 
 #include <QCoreApplication>
+#include <QJsonArray>
 #include <QJsonObject>
 
 #include <array>
@@ -28,7 +29,45 @@ const std::array<NumberMember, 5> kStopMembers{{
 
 } // namespace
 
-bool needsCaseMembers(const LostProductionRule &lostProduction) { return !lostProduction.isEmpty(); }
+bool needsCaseMembers(const LostProductionRule &lostProduction, const std::optional<SavingsKinds> &kinds)
+{
+    return !lostProduction.isEmpty() || kinds;
+}
+
+void writeSavingsKindsMember(QByteArray &out, const std::optional<SavingsKinds> &kinds)
+{
+    if (!kinds)
+        return;
+    QByteArrayList hard;
+    for (const bool row : kinds->hard)
+        hard << (row ? "true" : "false");
+    out += ",\n    \"savingsKinds\": {\n        \"hard\": [ " + hard.join(", ")
+           + " ],\n        \"freedHoursTo\": " + jsonString(kinds->freedHoursTo) + "\n    }";
+}
+
+std::optional<QString> readSavingsKindsMember(const QJsonValue &value, std::optional<SavingsKinds> &kinds)
+{
+    kinds.reset();
+    if (value.isUndefined())
+        return std::nullopt;
+    const QString invalid =
+        QCoreApplication::translate("FacilityFile", "The file's hard and soft savings are not valid (%1).");
+    const QJsonArray hard = value.toObject().value(QLatin1StringView("hard")).toArray();
+    if (!value.isObject() || hard.size() != kReducedRowCount)
+        return invalid.arg(quotedForMessage(QStringLiteral("hard")));
+    SavingsKinds read;
+    for (int k = 0; k < kReducedRowCount; ++k) {
+        if (!hard.at(k).isBool())
+            return invalid.arg(quotedForMessage(QStringLiteral("hard")));
+        read.hard[std::size_t(k)] = hard.at(k).toBool();
+    }
+    const QJsonValue freed = value.toObject().value(QLatin1StringView("freedHoursTo"));
+    if (!freed.isUndefined() && (!freed.isString() || freed.toString().size() > kMaxFreedHoursLength))
+        return invalid.arg(quotedForMessage(QStringLiteral("freedHoursTo")));
+    read.freedHoursTo = freed.toString();
+    kinds = read;
+    return std::nullopt;
+}
 
 void writeLostProductionMember(QByteArray &out, const LostProductionRule &rule)
 {

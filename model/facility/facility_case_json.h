@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/costs/lost_production.h"
+#include "model/costs/savings_kinds.h"
 
 #include <QByteArray>
 #include <QJsonValue>
@@ -15,13 +16,18 @@
 namespace model {
 
 // Whether the file needs format 6 to keep what these members hold.
-bool needsCaseMembers(const LostProductionRule &lostProduction);
+bool needsCaseMembers(const LostProductionRule &lostProduction, const std::optional<SavingsKinds> &kinds);
 
 // Appends ",\n    \"lostProduction\": { … }" with the figures given.
 void writeLostProductionMember(QByteArray &out, const LostProductionRule &rule);
 
-// Reads a member that may be absent (then the empty rule); on failure a
-// sentence naming the member that is wrong.
+// Appends ",\n    \"savingsKinds\": { \"hard\": [ … ], \"freedHoursTo\": … }" where the
+// savings are split.
+void writeSavingsKindsMember(QByteArray &out, const std::optional<SavingsKinds> &kinds);
+
+// Read a member that may be absent (then the empty rule, no split); on
+// failure a sentence naming the member that is wrong.
 std::optional<QString> readLostProductionMember(const QJsonValue &value, LostProductionRule &rule);
+std::optional<QString> readSavingsKindsMember(const QJsonValue &value, std::optional<SavingsKinds> &kinds);
 
 } // namespace model

@@ -355,7 +355,8 @@ QByteArray toFacilityJson(const FacilityFigures &figures)
     out += "{\n    \"format\": ";
     out += jsonString(QString::fromLatin1(kFacilityFormat));
     out += ",\n    \"version\": ";
-    out += QByteArray::number(needsCaseMembers(figures.assumptions.lostProduction) ? kFacilityFormatVersion : 5);
+    out += QByteArray::number(
+        needsCaseMembers(figures.assumptions.lostProduction, figures.savingsKinds) ? kFacilityFormatVersion : 5);
     out += ",\n    \"locale\": ";
     out += jsonString(figures.locale);
     out += ",\n    \"figures\": [\n";
@@ -388,6 +389,7 @@ QByteArray toFacilityJson(const FacilityFigures &figures)
     if (figures.risk)
         writeRiskMember(out, *figures.risk);
     writeLostProductionMember(out, figures.assumptions.lostProduction);
+    writeSavingsKindsMember(out, figures.savingsKinds);
     out += "\n}\n";
     return out;
 }
@@ -500,6 +502,10 @@ FacilityReadResult readFacilityJson(const QByteArray &bytes)
         if (const auto why = readLostProductionMember(root.value(QLatin1StringView("lostProduction")),
                                                       result.assumptions.lostProduction))
             return readFailure(*why);
+        if (const auto why = readSavingsKindsMember(root.value(QLatin1StringView("savingsKinds")), result.savingsKinds))
+            return readFailure(*why);
+        if (result.savingsKinds)
+            result.savingsKinds->freedHoursTo = withControlsBlanked(result.savingsKinds->freedHoursTo);
     }
     if (QByteArray json; const auto why = unfitFigures(result, json))
         return readFailure(*why);

@@ -4,6 +4,7 @@
 #include "model/costs/cost_rows.h"
 #include "model/costs/currency_units.h"
 #include "model/costs/input_table.h"
+#include "model/costs/savings_kinds.h"
 #include "model/files/file_kinds.h"
 #include "model/finance/business_case.h"
 #include "model/finance/capital_inputs.h"
@@ -80,7 +81,9 @@ namespace model {
 // "lostProduction" (version 6, may be absent) keeps how a failure's stop is
 // valued, only the figures given: "marginPercent" and "madeUpPercent" (0 to
 // 100), "idleCrew" and "idleCrewRate" (0 to a million), "stopHours" (0 to
-// 8760) and "soldOut" (true or false). A file that holds none of version 6's
+// 8760) and "soldOut" (true or false); "savingsKinds" (version 6, may be
+// absent) which savings rows are cash, "hard": five booleans, rows 1 to 5,
+// and "freedHoursTo", the text of where the freed lubrication hours go. A file that holds none of version 6's
 // members is written as version 5, so that older versions still open it.
 
 inline constexpr const char *kFacilityFileSuffix = kFacilityFileKind.suffix;
@@ -117,6 +120,8 @@ struct FacilityFigures {
     CurrencyUnits currency;
     std::optional<RecordsEvidence> records;
     std::optional<RiskRanges> risk; // none: the defaults
+    // Which savings are cash; none: the case is not split into hard and soft.
+    std::optional<SavingsKinds> savingsKinds;
 
     friend bool operator==(const FacilityFigures &, const FacilityFigures &) = default;
 };

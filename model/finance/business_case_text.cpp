@@ -161,6 +161,16 @@ QStringList measureLines(const BusinessCase &measures, const Investment &investm
     return lines;
 }
 
+QString hardSavingsLine(const BusinessCase &hard, const QLocale &locale, QStringView symbol)
+{
+    const CashFlowTable &table = hard.cashFlow;
+    const double savings = table.years.size() > 1 ? table.years[1].savings : 0;
+    const QString irr = hard.irr ? percentOf(*hard.irr, locale) : BusinessCaseText::tr("none");
+    return BusinessCaseText::tr("On hard savings alone (%1 in year 1): net present value %2, internal rate of return "
+                                "%3, simple payback %4")
+        .arg(money(savings, locale, symbol), npvText(hard, locale, symbol), irr, paybackText(hard, locale));
+}
+
 BreakEven towardsTheCase(const BreakEven &breakEven)
 {
     // A hair of tolerance, so that a figure already on the mark stays there.

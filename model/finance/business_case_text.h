@@ -18,6 +18,11 @@ namespace model {
 QStringList measureLines(const BusinessCase &measures, const Investment &investment, const QLocale &locale,
                          QStringView symbol = u"$");
 
+// The measures on the hard savings alone, in one line beside the full
+// case's: "On hard savings alone ($21,660.00 a year): net present value
+// $62,095.25, internal rate of return 96.1%, simple payback 11.1 months".
+QString hardSavingsLine(const BusinessCase &hard, const QLocale &locale, QStringView symbol = u"$");
+
 // The break-even values rounded towards the side where the case holds: the
 // price down to the cent, the share up to a tenth of a per cent, the failures
 // up to a tenth, so that the case holds at the figure shown.

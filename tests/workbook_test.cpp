@@ -38,6 +38,7 @@ Q_DECLARE_METATYPE(model::Assumptions)
 Q_DECLARE_METATYPE(model::InvestmentTexts)
 Q_DECLARE_METATYPE(model::CapitalTexts)
 Q_DECLARE_METATYPE(workbook::CachedResults)
+Q_DECLARE_METATYPE(std::optional<model::SavingsKinds>)
 using Writer = std::function<bool(const QString &path, QString *error)>;
 Q_DECLARE_METATYPE(Writer)
 
@@ -120,9 +121,11 @@ bool exportFacts(const QString &path, const std::array<QString, model::kInputCou
                  workbook::CachedResults cached = workbook::CachedResults::Computed,
                  const model::CapitalTexts &capital = {}, const std::optional<model::RiskRanges> &risk = {},
                  const std::optional<model::RecordsEvidence> &records = {},
-                 const model::Assumptions &assumptions = model::Assumptions::designed())
+                 const model::Assumptions &assumptions = model::Assumptions::designed(),
+                 const std::optional<model::SavingsKinds> &kinds = {})
 {
     model::FacilityFigures facts;
+    facts.savingsKinds = kinds;
     facts.figures = texts;
     facts.assumptions = assumptions;
     facts.investment = investment;
@@ -183,13 +186,15 @@ void WorkbookTest::recomputed_data()
     QTest::addColumn<workbook::CachedResults>("cached");
     QTest::addColumn<bool>("commaRegion"); // written with the C library's numbers in a German region
     QTest::addColumn<model::CapitalTexts>("capital");
+    QTest::addColumn<std::optional<model::SavingsKinds>>("kinds");
+    const std::optional<model::SavingsKinds> noSplit;
 
     using workbook::CachedResults;
     const model::Assumptions designed = model::Assumptions::designed();
     QTest::newRow("default figures") << "en_US" << defaultTexts() << designed << model::InvestmentTexts{}
-                                     << CachedResults::Computed << false << model::CapitalTexts{};
+                                     << CachedResults::Computed << false << model::CapitalTexts{} << noSplit;
     QTest::newRow("German figures") << "de_DE" << germanTexts() << designed << model::InvestmentTexts{}
-                                    << CachedResults::Computed << false << model::CapitalTexts{};
+                                    << CachedResults::Computed << false << model::CapitalTexts{} << noSplit;
     // Saved with zeros for results, so every figure compared is the
     // spreadsheet's own: the check fails if the formulas are not computed.
     Texts odd = defaultTexts();
@@ -198,15 +203,15 @@ void WorkbookTest::recomputed_data()
     odd[11] = QStringLiteral("3.3");
     QTest::newRow("other reductions, results not saved")
         << "en_US" << odd << model::Assumptions{{72.5, 33.3, 0, 100, 61.7}, {}} << model::InvestmentTexts{}
-        << CachedResults::Zero << false << model::CapitalTexts{};
+        << CachedResults::Zero << false << model::CapitalTexts{} << noSplit;
     QTest::newRow("an investment, results not saved")
         << "en_US" << defaultTexts() << designed
         << model::InvestmentTexts{QStringLiteral("20000"), QStringLiteral("5000"), QStringLiteral("1000"),
                                   QStringLiteral("7"), QStringLiteral("8.5")}
-        << CachedResults::Zero << false << model::CapitalTexts{};
+        << CachedResults::Zero << false << model::CapitalTexts{} << noSplit;
     QTest::newRow("German figures and investment, written in a German region")
         << "de_DE" << germanTexts() << designed << kGermanInvestment << CachedResults::Computed << true
-        << model::CapitalTexts{};
+        << model::CapitalTexts{} << noSplit;
 
     // Every capital input; half the cases saved with zeros for results, so
     // that the spreadsheet computes alone, half with the program's results,
@@ -219,7 +224,8 @@ void WorkbookTest::recomputed_data()
         model::CapitalTexts capital;
         set(capital);
         QTest::newRow(tag) << "en_US" << defaultTexts() << designed << investment
-                           << (++cases % 2 ? CachedResults::Zero : CachedResults::Computed) << false << capital;
+                           << (++cases % 2 ? CachedResults::Zero : CachedResults::Computed) << false << capital
+                           << noSplit;
     };
     const model::InvestmentTexts fiveYears{"20000", "5000", "1000", "", ""};
     capitalCase("escalations", {"20000", "5000", "1000", "10", "8"}, [](auto &c) {
@@ -273,8 +279,18 @@ void WorkbookTest::recomputed_data()
     german.residualValue = "1.500,50";
     german.firstYearShare = "75";
     german.timing = CashFlowTiming::MidYear;
+    // Lost production at its margin, and the case on the hard savings alone.
+    model::Assumptions atMargin = designed;
+    atMargin.lostProduction = {40, false, 25, 3, 30, 6};
+    model::CapitalTexts taxed;
+    taxed.taxRate = "30";
+    taxed.upkeepEscalation = "5";
+    QTest::newRow("lost production at its margin, hard savings, results not saved")
+        << "en_US" << defaultTexts() << atMargin << fiveYears << CachedResults::Zero << false << taxed
+        << std::optional(model::defaultSavingsKinds(atMargin.lostProduction));
     QTest::newRow("German capital inputs, written in a German region")
-        << "de_DE" << germanTexts() << designed << kGermanInvestment << CachedResults::Computed << true << german;
+        << "de_DE" << germanTexts() << designed << kGermanInvestment << CachedResults::Computed << true << german
+        << noSplit;
 }
 
 void WorkbookTest::recomputed()
@@ -286,6 +302,7 @@ void WorkbookTest::recomputed()
     QFETCH(workbook::CachedResults, cached);
     QFETCH(bool, commaRegion);
     QFETCH(model::CapitalTexts, capital);
+    QFETCH(std::optional<model::SavingsKinds>, kinds);
     REQUIRE_SPREADSHEET();
 
     const QString name = QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-').remove(u',');
@@ -297,8 +314,9 @@ void WorkbookTest::recomputed()
             region.emplace();
         if (region && !region->isSet())
             QSKIP("The de_DE.UTF-8 locale is not installed: make test generates it.");
-        QVERIFY2(exportFacts(book, texts, QLocale(locale), investment, &error, cached, capital, {}, {}, assumptions),
-                 qPrintable(error));
+        QVERIFY2(
+            exportFacts(book, texts, QLocale(locale), investment, &error, cached, capital, {}, {}, assumptions, kinds),
+            qPrintable(error));
     }
 
     // Saved again by LibreOffice, whose workbook holds every result it
@@ -349,9 +367,10 @@ void WorkbookTest::recomputed()
             const double value = cellText(sheet, row, column).second.toDouble(&isNumber);
             return cellText(sheet, row, column).first == u"str" || !isNumber ? std::nullopt : std::optional(value);
         };
+        int sheet = 3;
         const auto compare =
             [&](const char *what, int row, int column, std::optional<double> expected, double tolerance) {
-            const std::optional<double> value = cellOf(3, row, column);
+            const std::optional<double> value = cellOf(sheet, row, column);
             const auto text = [](std::optional<double> x) {
                 return x ? QString::number(*x, 'g', 12) : QString("none");
             };
@@ -371,32 +390,44 @@ void WorkbookTest::recomputed()
         QCOMPARE(sheets.contains("xl/worksheets/sheet3.xml"), reading.investment.has_value());
         if (!reading.investment)
             continue;
-        const model::BusinessCase measures =
-            model::businessCaseOf(results.table(model::Table::Savings), *reading.investment,
-                                  *model::readCapitalInputs(capital, QLocale(locale)).inputs);
-        const model::CashFlowTable &table = measures.cashFlow;
-        // Every column of every year, 0 after the period's end.
-        for (int t = 0; t <= model::kMaxYears; ++t) {
-            for (int c = 1; c <= 11; ++c) {
-                const double expected = t <= table.period() ? table.years[std::size_t(t)].*columns[c - 1] : 0;
-                compare("cash flow", 12 + t, c, expected, c == 8 ? 1e-12 : 0.005);
+        // The Business Case sheet, and where the savings are split the same
+        // on the hard savings alone.
+        QCOMPARE(sheets.contains("xl/worksheets/sheet4.xml"), kinds.has_value());
+        for (sheet = 3; sheet <= (kinds ? 4 : 3); ++sheet) {
+            const model::CostTable savings = sheet == 4
+                                                 ? model::hardSavingsOf(results.table(model::Table::Savings), *kinds)
+                                                 : results.table(model::Table::Savings);
+            for (int k = 1; sheet == 4 && k <= model::kRowCount; ++k) {
+                const std::optional<double> hard = cellOf(2, 24 + k, 1);
+                QVERIFY2(hard && qAbs(*hard - savings.row(k)) < 0.005, qPrintable(source));
             }
+            const model::BusinessCase measures = model::businessCaseOf(
+                savings, *reading.investment, *model::readCapitalInputs(capital, QLocale(locale)).inputs);
+            const model::CashFlowTable &table = measures.cashFlow;
+            // Every column of every year, 0 after the period's end.
+            for (int t = 0; t <= model::kMaxYears; ++t) {
+                for (int c = 1; c <= 11; ++c) {
+                    const double expected = t <= table.period() ? table.years[std::size_t(t)].*columns[c - 1] : 0;
+                    compare("cash flow", 12 + t, c, expected, c == 8 ? 1e-12 : 0.005);
+                }
+            }
+            const std::pair<std::optional<double>, double> measureRows[] = {{measures.initial, 0.005},
+                                                                            {measures.yearlyNet, 0.005},
+                                                                            {measures.paybackMonths, 0.005},
+                                                                            {measures.roi, 1e-9},
+                                                                            {measures.npv, 0.005},
+                                                                            {measures.irr, 1e-6},
+                                                                            {measures.annualisedRoi, 1e-9},
+                                                                            {measures.profitabilityIndex, 1e-9},
+                                                                            {measures.discountedPaybackYears, 0.005}};
+            for (int row = 1; row <= 9; ++row)
+                compare("measure", row, 1, measureRows[row - 1].first, measureRows[row - 1].second);
+            // The notes beside: a payback after the period's end, no rate of return.
+            QCOMPARE(!cellText(sheet, 3, 2).second.isEmpty(),
+                     measures.paybackState == model::PaybackState::NotWithinPeriod);
+            QCOMPARE(!cellText(sheet, 6, 2).second.isEmpty(), !measures.irr);
+            QCOMPARE(!cellText(sheet, 9, 2).second.isEmpty(), !measures.discountedPaybackYears);
         }
-        const std::pair<std::optional<double>, double> measureRows[] = {{measures.initial, 0.005},
-                                                                        {measures.yearlyNet, 0.005},
-                                                                        {measures.paybackMonths, 0.005},
-                                                                        {measures.roi, 1e-9},
-                                                                        {measures.npv, 0.005},
-                                                                        {measures.irr, 1e-6},
-                                                                        {measures.annualisedRoi, 1e-9},
-                                                                        {measures.profitabilityIndex, 1e-9},
-                                                                        {measures.discountedPaybackYears, 0.005}};
-        for (int row = 1; row <= 9; ++row)
-            compare("measure", row, 1, measureRows[row - 1].first, measureRows[row - 1].second);
-        // The notes beside: a payback after the period's end, no rate of return.
-        QCOMPARE(!cellText(3, 3, 2).second.isEmpty(), measures.paybackState == model::PaybackState::NotWithinPeriod);
-        QCOMPARE(!cellText(3, 6, 2).second.isEmpty(), !measures.irr);
-        QCOMPARE(!cellText(3, 9, 2).second.isEmpty(), !measures.discountedPaybackYears);
     }
 }
 

@@ -140,18 +140,17 @@ QString atPeriod(int column)
 
 // The cells model::flowFormula() names: the outlay here, the rest of the
 // investment and the capital inputs in Figures, the savings in Costs.
-const model::FlowCells &flowCells()
+model::FlowCells flowCellsOf(int savingsBlock)
 {
-    static const model::FlowCells cells{
+    return model::FlowCells{
         [](model::FlowInput input) {
         return input == model::FlowInput::Initial ? cell(InitialRow, 1) : figuresCell(capitalRowOf(input));
         },
-        [](int k) { return cellName(costRow(int(model::Table::Savings), k), kValueColumn, kCostsSheet); },
+        [savingsBlock](int k) { return cellName(costRow(savingsBlock, k), kValueColumn, kCostsSheet); },
         [](int t) { return cell(FirstFlowRow + t, YearColumn); },
         [](model::FlowField field, int t) { return cell(FirstFlowRow + t, columnOf(field)); },
         [](model::FlowField field) { return atPeriod(columnOf(field)); },
         };
-    return cells;
 }
 
 // A text as a formula's string: in quotation marks, those within doubled.
@@ -194,7 +193,8 @@ void writeFlowHeaders(Sheet &sheet, const Formats &formats, const model::CashFlo
 
 // Every column of years 0 to 50, each cell the column's formula with the
 // program's figure: 0 after the period's end, where the paybacks carry down.
-void writeFlowColumns(Sheet &sheet, const Formats &formats, const model::CashFlowTable &table)
+void writeFlowColumns(Sheet &sheet, const Formats &formats, const model::CashFlowTable &table,
+                      const model::FlowCells &cells)
 {
     for (int t = 0; t <= model::kMaxYears; ++t) {
         sheet.number(FirstFlowRow + t, YearColumn, t);
@@ -202,7 +202,7 @@ void writeFlowColumns(Sheet &sheet, const Formats &formats, const model::CashFlo
         const bool within = t <= table.period();
         for (int f = 0; f < model::kFlowFieldCount; ++f) {
             const auto field = model::FlowField(f);
-            const QString formula = model::flowFormula(field, t, flowCells());
+            const QString formula = model::flowFormula(field, t, cells);
             const int row = FirstFlowRow + t;
             const int column = columnOf(field);
             if (field == model::FlowField::PaidBackMonths || field == model::FlowField::PaidBackYears) {
@@ -258,11 +258,12 @@ void writeHalfYears(Sheet &sheet, const Formats &formats, const model::CashFlowT
     }
 }
 
-void writeMeasures(Sheet &sheet, const Formats &formats, const model::BusinessCase &measures)
+void writeMeasures(Sheet &sheet, const Formats &formats, const model::BusinessCase &measures,
+                   const model::FlowCells &cells, const QString &title)
 {
     const QString period = figuresCell(YearsRow);
     const QString initial = cell(InitialRow, 1);
-    sheet.text(0, 0, WorkbookText::tr("Business Case"), formats.bold);
+    sheet.text(0, 0, title, formats.bold);
     const auto measure =
         [&](int row, const QString &caption, const QString &formula, std::optional<double> cached, lxw_format *format) {
         sheet.text(row, 0, caption);
@@ -275,10 +276,10 @@ void writeMeasures(Sheet &sheet, const Formats &formats, const model::BusinessCa
             QStringLiteral("%1-%2").arg(cell(FirstFlowRow + 1, SavingsColumn), cell(FirstFlowRow + 1, UpkeepColumn)),
             measures.yearlyNet, formats.money);
     // Not paid back within the period: the months at the last year's pace.
-    const QString pace = model::paceBeyondPeriodFormula(flowCells());
+    const QString pace = model::paceBeyondPeriodFormula(cells);
     measure(PaybackRow, WorkbookText::tr("Simple payback, months"),
             QStringLiteral("IF(%1>0,IF(%2<>\"\",%2,IF(%3>0,%4,\"\")),\"\")")
-                .arg(initial, cell(kLastFlowRow, PaidBackColumn), pace, model::monthsBeyondPeriodFormula(flowCells())),
+                .arg(initial, cell(kLastFlowRow, PaidBackColumn), pace, model::monthsBeyondPeriodFormula(cells)),
             measures.paybackMonths, formats.tenths);
     const auto column = [](int c) { return columnRange(c); };
     measure(RoiRow, WorkbookText::tr("Return on investment over the period (undiscounted)"),
@@ -350,12 +351,14 @@ void writeMeasures(Sheet &sheet, const Formats &formats, const model::BusinessCa
 
 } // namespace
 
-void writeBusinessCase(Sheet &sheet, const Formats &formats, const model::BusinessCase &measures)
+void writeBusinessCase(Sheet &sheet, const Formats &formats, const model::BusinessCase &measures, bool hardSavings)
 {
+    const model::FlowCells cells = flowCellsOf(hardSavings ? kHardSavingsBlock : int(model::Table::Savings));
     writeFlowHeaders(sheet, formats, measures.cashFlow);
-    writeFlowColumns(sheet, formats, measures.cashFlow);
+    writeFlowColumns(sheet, formats, measures.cashFlow, cells);
     writeHalfYears(sheet, formats, measures.cashFlow);
-    writeMeasures(sheet, formats, measures);
+    writeMeasures(sheet, formats, measures, cells,
+                  hardSavings ? WorkbookText::tr("Business Case on Hard Savings") : WorkbookText::tr("Business Case"));
 }
 
 } // namespace workbook

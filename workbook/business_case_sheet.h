@@ -10,6 +10,8 @@ namespace workbook {
 // years 0 to 50 whose every cell is the formula model::flowFormula() gives,
 // 0 after the period's end, so that a changed period in the Figures sheet is
 // followed. Beside it the flows by half year the rate of return is found from.
-void writeBusinessCase(Sheet &sheet, const Formats &formats, const model::BusinessCase &measures);
+// With hardSavings, the same over the Costs sheet's hard savings.
+void writeBusinessCase(Sheet &sheet, const Formats &formats, const model::BusinessCase &measures,
+                       bool hardSavings = false);
 
 } // namespace workbook

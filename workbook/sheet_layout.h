@@ -27,6 +27,7 @@ inline constexpr char kBusinessSheet[] = "Business Case";
 // the capital inputs under one in rows 29 to 40 and the lost-production rule
 // under one in rows 43 to 47.
 inline constexpr int kValueColumn = 1;
+inline constexpr int kHardColumn = 3; // beside the reductions, where the savings are split
 constexpr int figureRow(int index) { return 1 + index; }
 constexpr int figureRow(model::Input input) { return figureRow(int(input)); }
 constexpr int reductionRow(int k) { return 14 + k; }
@@ -48,8 +49,11 @@ enum CapitalRow {
 // The lost-production rule under a header, in rows 43 to 47, where one is given.
 constexpr int stopFigureRow(model::StopFigure figure) { return 43 + int(figure); }
 
-// Costs: each table a title row and six rows, a blank row between tables.
+// Costs: each table a title row and six rows, a blank row between tables;
+// where the savings are split, the hard savings a fourth block.
 constexpr int costRow(int table, int k) { return table * 8 + k; }
+inline constexpr int kHardSavingsBlock = 3;
+inline constexpr char kHardBusinessSheet[] = "Hard Savings Case";
 
 inline QString figuresCell(int row) { return cellName(row, kValueColumn, kFiguresSheet); }
 

@@ -150,6 +150,40 @@ void writeFigures(Sheet &sheet, const Formats &formats, const model::InputValues
     writeCapital(sheet, formats, capital);
 }
 
+// The hardness of each savings row, 1 cash or 0 not, beside its reduction.
+void writeSavingsKinds(Sheet &sheet, const Formats &formats, const model::SavingsKinds &kinds)
+{
+    sheet.columnWidth(kHardColumn, 14);
+    sheet.text(reductionRow(0), kHardColumn, WorkbookText::tr("Cash (1) or not (0)"), formats.bold);
+    for (int k = 1; k <= model::kReducedRowCount; ++k)
+        sheet.number(reductionRow(k), kHardColumn, kinds.isHard(k) ? 1 : 0);
+    if (!kinds.freedHoursTo.isEmpty())
+        sheet.text(reductionRow(1), kHardColumn + 1,
+                   WorkbookText::tr("The freed hours go to %1").arg(kinds.freedHoursTo));
+}
+
+// The savings rows times their hardness, the total added as the program adds it.
+void writeHardSavings(Sheet &sheet, const Formats &formats, const model::CostTable &hard)
+{
+    sheet.text(costRow(kHardSavingsBlock, 0), 0, WorkbookText::tr("Hard savings"), formats.bold);
+    for (int k = 1; k <= model::kRowCount; ++k) {
+        QString formula;
+        if (k < model::kRowCount) {
+            formula = QStringLiteral("%1*%2").arg(cellName(costRow(int(model::Table::Savings), k), kValueColumn),
+                                                  cellName(reductionRow(k), kHardColumn, kFiguresSheet));
+        } else {
+            QStringList terms;
+            for (int row : model::kTotalOrder)
+                terms << cellName(costRow(kHardSavingsBlock, row), kValueColumn);
+            formula = terms.join(u'+');
+        }
+        sheet.text(costRow(kHardSavingsBlock, k), 0,
+                   k < model::kRowCount ? model::costRowText(model::kCostRows[std::size_t(k - 1)].savingsCaption)
+                                        : WorkbookText::tr("Total hard savings"));
+        sheet.formula(costRow(kHardSavingsBlock, k), 1, formula, hard.row(k), formats.money);
+    }
+}
+
 void writeCosts(Sheet &sheet, const Formats &formats, const model::Results &results,
                 const model::Assumptions &assumptions, const QLocale &locale)
 {
@@ -230,12 +264,22 @@ bool exportWorkbook(const QString &path, const model::FacilityFigures &facts, co
         writeFigures(figures, formats, results.values, assumptions, investment, capital, locale, currency);
         Sheet costs(book, kCostsSheet, zeroCached);
         writeCosts(costs, formats, results, assumptions, locale);
+        if (const std::optional<model::SavingsKinds> &kinds = facts.savingsKinds) {
+            writeSavingsKinds(figures, formats, *kinds);
+            writeHardSavings(costs, formats, model::hardSavingsOf(results.table(model::Table::Savings), *kinds));
+        }
         lxw_error status = figures.error() ? figures.error() : costs.error();
         if (measures) {
             Sheet business(book, kBusinessSheet, zeroCached);
             writeBusinessCase(business, formats, *measures);
             if (!status)
                 status = business.error();
+        }
+        if (outcome.hardMeasures) {
+            Sheet hard(book, kHardBusinessSheet, zeroCached);
+            writeBusinessCase(hard, formats, *outcome.hardMeasures, true);
+            if (!status)
+                status = hard.error();
         }
         if (simulated) {
             const lxw_error written =

@@ -5,6 +5,7 @@
 
 #include "model/costs/cost_rows.h"
 #include "model/costs/results.h"
+#include "model/facility_outcome.h"
 #include "model/finance/business_case.h"
 #include "model/finance/business_case_text.h"
 #include "model/finance/payback.h"
@@ -31,6 +32,7 @@ bool near(double actual, double expected, double relative = 1e-9)
 class BusinessCaseTest : public QObject {
     Q_OBJECT
 private slots:
+    void hardSavingsAlone();
     void measuresMatchIndependentValues_data();
     void measuresMatchIndependentValues();
     void paybackCountsTheUpkeep_data();
@@ -588,6 +590,32 @@ void BusinessCaseTest::measuresShowOneDigitSystem()
         }
     }
     QVERIFY(digits > 20);
+}
+
+// The case on the hard savings alone, worked by hand: the designed savings
+// less the soft lubrication labour, 50,020 − 12,960 = 37,060 a year, less an
+// upkeep of 500, over 5 years at 10 % after an outlay of 20,000.
+void BusinessCaseTest::hardSavingsAlone()
+{
+    model::FacilityFigures facts;
+    for (int i = 0; i < model::kInputCount; ++i)
+        facts.figures[std::size_t(i)] = QString::fromLatin1(model::kInputs[std::size_t(i)].defaultText);
+    facts.investment = {QStringLiteral("20000"), {}, QStringLiteral("500"), QStringLiteral("5"), {}};
+    facts.savingsKinds = model::defaultSavingsKinds(facts.assumptions.lostProduction);
+    QVERIFY(!facts.savingsKinds->isHard(1) && facts.savingsKinds->isHard(4) && !facts.savingsKinds->isHard(5));
+    facts.savingsKinds->hard[4] = true; // the lost production counted as cash too
+    const model::FacilityOutcome outcome = model::outcomeOf(facts, QLocale::c());
+    QVERIFY(outcome.hardMeasures);
+    const double net = 37'060 - 500;
+    double annuity = 0;
+    for (int t = 1; t <= 5; ++t)
+        annuity += 1 / std::pow(1.1, t);
+    QCOMPARE(outcome.hardMeasures->npv, net * annuity - 20'000);
+    QCOMPARE(*outcome.hardMeasures->paybackMonths, 20'000 / (net / 12));
+    QCOMPARE(outcome.measures->npv, (50'020 - 500) * annuity - 20'000);
+    // Not split: no hard case.
+    facts.savingsKinds.reset();
+    QVERIFY(!model::outcomeOf(facts, QLocale::c()).hardMeasures);
 }
 
 QTEST_GUILESS_MAIN(BusinessCaseTest)

@@ -224,6 +224,7 @@ void FacilityFileTest::roundTrip()
     saved.capital.timing = model::CashFlowTiming::MidYear;
     saved.assumptions.reductionPercent = {75, 50, 80, 0.3, 100};
     saved.assumptions.lostProduction = {40, true, 25, std::nullopt, 30.5, 6};
+    saved.savingsKinds = model::SavingsKinds{{true, false, true, false, true}, QStringLiteral("Überstunden \"Nacht\"")};
 
     const QString path = m_dir.filePath(kFileName);
     const model::FacilitySaveResult save = model::saveFacilityFile(path, saved);
@@ -434,6 +435,9 @@ void FacilityFileTest::badFileIsRefused_data()
          "lost-production rule is not valid (\u201CmarginPercent\u201D)");
     file("sold out as a text", edited("\"version\": 5", "\"version\": 6, \"lostProduction\": {\"soldOut\": \"yes\"}"),
          "lost-production rule is not valid (\u201CsoldOut\u201D)");
+    file("four hard rows",
+         edited("\"version\": 5", "\"version\": 6, \"savingsKinds\": {\"hard\": [true, true, true, true]}"),
+         "hard and soft savings are not valid (\u201Chard\u201D)");
     file("version as text", edited("\"version\": 5", "\"version\": \"5\""), "no valid version");
     file("units neither imperial nor metric", edited("\"imperial\"", "\"stone\""),
          "units are neither \"imperial\" nor \"metric\"");

@@ -80,8 +80,17 @@ std::vector<workbook::SummaryRow> plants(int count)
 {
     std::vector<workbook::SummaryRow> rows;
     for (double i = 0; i < count; ++i)
-        rows.push_back({QStringLiteral("plant-%1.velmor").arg(i), "Customer", "Site", "\u20AC", 3000.5 + i, 750.13,
-                        2250.38 + i, 11.8, -453.59});
+        rows.push_back({QStringLiteral("plant-%1.velmor").arg(i),
+                        "Customer",
+                        "Site",
+                        "\u20AC",
+                        3000.5 + i,
+                        750.13,
+                        2250.38 + i,
+                        11.8,
+                        -453.59,
+                        {},
+                        {}});
     return rows;
 }
 

@@ -19,6 +19,7 @@
 #include <QFileInfo>
 #include <QIODevice>
 
+#include <algorithm>
 #include <map>
 
 namespace workbook {
@@ -38,8 +39,9 @@ const char *const kHeader[] = {QT_TRANSLATE_NOOP("SummaryText", "File"),
                                model::kTableTitles[2].total,
                                QT_TRANSLATE_NOOP("SummaryText", "Payback (months)"),
                                QT_TRANSLATE_NOOP("SummaryText", "Net present value"),
-                               QT_TRANSLATE_NOOP("SummaryText", "Paid back")};
-constexpr int kColumnCount = 10;
+                               QT_TRANSLATE_NOOP("SummaryText", "Paid back"),
+                               QT_TRANSLATE_NOOP("SummaryText", "Net present value on hard savings")};
+constexpr int kColumnCount = 10; // and the hard savings' where a file splits its savings
 enum Column {
     FileColumn,
     CustomerColumn,
@@ -51,7 +53,14 @@ enum Column {
     PaybackColumn,
     NpvColumn,
     PaidBackColumn, // whether the payback falls within the period
+    HardNpvColumn,
 };
+
+bool anyHard(const std::vector<SummaryRow> &rows)
+{
+    return std::any_of(rows.begin(), rows.end(), [](const SummaryRow &row) { return row.hardNpv.has_value(); });
+}
+int columnCountOf(const std::vector<SummaryRow> &rows) { return anyHard(rows) ? kColumnCount + 1 : kColumnCount; }
 
 // Whether a payback falls within the period: in English for the CSV, which
 // scripts read, translated for the workbook.
@@ -99,6 +108,8 @@ SummaryRow roundedRow(SummaryRow row)
     row.savingsTotal = model::roundedToCents(row.savingsTotal);
     if (row.npv)
         row.npv = model::roundedToCents(*row.npv);
+    if (row.hardNpv)
+        row.hardNpv = model::roundedToCents(*row.hardNpv);
     return row;
 }
 
@@ -108,6 +119,7 @@ struct Totals {
     double velmor = 0;
     double savings = 0;
     std::optional<double> npv;
+    std::optional<double> hardNpv;
 };
 
 Totals totalsOf(const std::vector<SummaryRow> &rows)
@@ -124,7 +136,12 @@ Totals totalsOf(const std::vector<SummaryRow> &rows)
         totals.savings += row.savingsTotal;
         if (row.npv)
             totals.npv = totals.npv.value_or(0) + *row.npv;
+        if (row.hardNpv)
+            totals.hardNpv = totals.hardNpv.value_or(0) + *row.hardNpv;
     }
+    // A total of some plants' hard savings would read as all plants'.
+    if (!std::all_of(rows.begin(), rows.end(), [](const SummaryRow &row) { return row.hardNpv.has_value(); }))
+        totals.hardNpv.reset();
     return totals;
 }
 
@@ -152,6 +169,8 @@ std::optional<QString> problemOf(const model::FacilityFigures &figures, SummaryR
         row.paybackState = outcome.measures->paybackState;
         row.npv = outcome.measures->npv;
     }
+    if (outcome.hardMeasures)
+        row.hardNpv = outcome.hardMeasures->npv;
     return std::nullopt;
 }
 
@@ -179,9 +198,10 @@ std::optional<QString> fillSummarySheet(lxw_workbook *book, const std::vector<Su
     sheet.columnWidth(CustomerColumn, 24);
     sheet.columnWidth(SiteColumn, 20);
     sheet.columnWidth(CurrencyColumn, 10);
-    for (int c = CurrentColumn; c < kColumnCount; ++c)
+    const int columns = columnCountOf(rows);
+    for (int c = CurrentColumn; c < columns; ++c)
         sheet.columnWidth(c, 18);
-    for (int c = 0; c < kColumnCount; ++c)
+    for (int c = 0; c < columns; ++c)
         sheet.text(0, c, headerText(c), bold);
     int r = 1;
     for (const SummaryRow &unrounded : rows) {
@@ -199,6 +219,8 @@ std::optional<QString> fillSummarySheet(lxw_workbook *book, const std::vector<Su
             sheet.number(r, NpvColumn, *row.npv, money(row.currency));
         if (row.paybackState)
             sheet.text(r, PaidBackColumn, SummaryText::tr(paidBackWord(row.paybackState)));
+        if (row.hardNpv)
+            sheet.number(r, HardNpvColumn, *row.hardNpv, money(row.currency));
         ++r;
     }
     const Totals totals = totalsOf(rows);
@@ -214,6 +236,8 @@ std::optional<QString> fillSummarySheet(lxw_workbook *book, const std::vector<Su
         sheet.formula(r, SavingsColumn, sum(SavingsColumn), totals.savings, format);
         if (totals.npv)
             sheet.formula(r, NpvColumn, sum(NpvColumn), *totals.npv, format);
+        if (totals.hardNpv)
+            sheet.formula(r, HardNpvColumn, sum(HardNpvColumn), *totals.hardNpv, format);
     }
     if (sheet.error() != LXW_NO_ERROR)
         return libraryFailure(sheet.error());
@@ -247,20 +271,23 @@ QByteArray summaryCsv(const std::vector<SummaryRow> &rows)
     // In English whatever the interface's language: scripts find the columns
     // by these names.
     QStringList header;
-    for (const char *caption : kHeader)
-        header << csvField(QString::fromLatin1(caption));
+    const int columns = columnCountOf(rows);
+    for (int c = 0; c < columns; ++c)
+        header << csvField(QString::fromLatin1(kHeader[c]));
     lines << header.join(u',');
     for (const SummaryRow &unrounded : rows) {
         const SummaryRow row = roundedRow(unrounded);
-        lines << QStringList{csvField(row.fileName),      csvField(row.customer),
-                             csvField(row.site),          csvField(row.currency),
-                             csvNumber(row.currentTotal), csvNumber(row.velmorTotal),
-                             csvNumber(row.savingsTotal), csvNumber(row.paybackMonths),
-                             csvNumber(row.npv),          csvField(QLatin1StringView(paidBackWord(row.paybackState)))}
-                     .join(u',');
+        QStringList fields{csvField(row.fileName),      csvField(row.customer),
+                           csvField(row.site),          csvField(row.currency),
+                           csvNumber(row.currentTotal), csvNumber(row.velmorTotal),
+                           csvNumber(row.savingsTotal), csvNumber(row.paybackMonths),
+                           csvNumber(row.npv),          csvField(QLatin1StringView(paidBackWord(row.paybackState)))};
+        if (columns > kColumnCount)
+            fields << csvNumber(row.hardNpv);
+        lines << fields.join(u',');
     }
     const Totals totals = totalsOf(rows);
-    QStringList total(kColumnCount);
+    QStringList total(columns);
     total[FileColumn] = csvField(QStringLiteral("Total"));
     if (totals.currency) {
         total[CurrencyColumn] = csvField(*totals.currency);
@@ -268,6 +295,8 @@ QByteArray summaryCsv(const std::vector<SummaryRow> &rows)
         total[VelmorColumn] = csvNumber(totals.velmor);
         total[SavingsColumn] = csvNumber(totals.savings);
         total[NpvColumn] = csvNumber(totals.npv);
+        if (columns > kColumnCount)
+            total[HardNpvColumn] = csvNumber(totals.hardNpv);
     }
     lines << total.join(u',');
     return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();

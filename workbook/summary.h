@@ -28,6 +28,7 @@ struct SummaryRow {
     std::optional<double> paybackMonths;
     std::optional<double> npv;                       // none without an investment
     std::optional<model::PaybackState> paybackState; // none without an investment
+    std::optional<double> hardNpv;                   // on the hard savings alone, where the savings are split
 };
 
 struct SummaryReading {

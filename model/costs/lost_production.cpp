@@ -100,7 +100,7 @@ QString lostProductionSentence(const LostProductionRule &rule, const QLocale &lo
     if (rule.stopHours)
         sentences << LostProductionText::tr("A failure stops production for %1 hour(s); the labour to replace the "
                                             "bearing is counted over the hours to replace it.",
-                                            "", int(*rule.stopHours))
+                                            "", *rule.stopHours == 1 ? 1 : 2)
                          .arg(locale.toString(*rule.stopHours, 'g', QLocale::FloatingPointShortest));
     if (rule.idleCrew && *rule.idleCrew != 0)
         sentences << LostProductionText::tr("%1 people stand idle during a stop, at %2 an hour each.")

@@ -121,6 +121,59 @@ seit 1994</translation>
         <source>The reduction of %1 %2 is not a percentage from 0 to 100 with at most one decimal.</source>
         <translation>Die Senkung für %1 um %2 ist kein Prozentwert von 0 bis 100 mit höchstens einer Nachkommastelle.</translation>
     </message>
+    <message>
+        <source>Split the savings into hard (cash the plant no longer pays) and soft</source>
+        <translation>Einsparungen in harte (Geld, das das Werk nicht mehr ausgibt) und weiche trennen</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Geldwirksam</translation>
+    </message>
+    <message>
+        <source>e.g. overtime no longer paid</source>
+        <translation>z. B. nicht mehr bezahlte Überstunden</translation>
+    </message>
+    <message>
+        <source>The freed lubrication hours go to:</source>
+        <translation>Die frei werdenden Schmierstunden gehen an:</translation>
+    </message>
+    <message>
+        <source>How a failure&apos;s stop is valued; empty fields keep the production value per hour over the hours to replace a bearing:</source>
+        <translation>Wie ein Ausfallstillstand bewertet wird; leere Felder behalten den Produktionswert je Stunde über die Stunden für einen Lagerwechsel bei:</translation>
+    </message>
+    <message>
+        <source>Contribution margin (% of the production value)</source>
+        <translation>Deckungsbeitrag (% des Produktionswerts)</translation>
+    </message>
+    <message>
+        <source>Lost output made up later (%)</source>
+        <translation>Später nachgeholte Produktion (%)</translation>
+    </message>
+    <message>
+        <source>People standing idle during a stop</source>
+        <translation>Während eines Stillstands untätige Personen</translation>
+    </message>
+    <message>
+        <source>Their hourly rate (%1/hour)</source>
+        <translation>Ihr Stundensatz (%1/Std.)</translation>
+    </message>
+    <message>
+        <source>Stop per failure (hours)</source>
+        <translation>Stillstand je Ausfall (Stunden)</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <extracomment>A field&apos;s caption before the field.</extracomment>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>The plant is sold out: every hour lost is revenue lost</source>
+        <translation>Das Werk ist ausgelastet: Jede verlorene Stunde ist verlorener Umsatz</translation>
+    </message>
+    <message>
+        <source>The %1 %2 is not a number from 0 to %3.</source>
+        <translation>%1 %2 ist keine Zahl von 0 bis %3.</translation>
+    </message>
 </context>
 <context>
     <name>BusinessCase</name>
@@ -586,6 +639,10 @@ seit 1994</translation>
         <source>Discounted payback: never, the yearly nets after upkeep do not recover the outlay</source>
         <translation>Dynamische Amortisationszeit: nie, die jährlichen Netto-Cashflows nach Wartungskosten decken die Investition nicht</translation>
     </message>
+    <message>
+        <source>On hard savings alone (%1 in year 1): net present value %2, internal rate of return %3, simple payback %4</source>
+        <translation>Nur mit harten Einsparungen (%1 im 1. Jahr): Kapitalwert %2, interner Zinsfuß %3, einfache Amortisation %4</translation>
+    </message>
 </context>
 <context>
     <name>BusinessCaseWindow</name>
@@ -989,6 +1046,22 @@ seit 1994</translation>
     <message>
         <source>never</source>
         <translation>nie</translation>
+    </message>
+    <message>
+        <source>Hard savings in year 1</source>
+        <translation>Harte Einsparungen im 1. Jahr</translation>
+    </message>
+    <message>
+        <source>Net present value on hard savings alone</source>
+        <translation>Kapitalwert nur mit harten Einsparungen</translation>
+    </message>
+    <message>
+        <source>Internal rate of return on hard savings alone</source>
+        <translation>Interner Zinsfuß nur mit harten Einsparungen</translation>
+    </message>
+    <message>
+        <source>Simple payback on hard savings alone (months)</source>
+        <translation>Einfache Amortisation nur mit harten Einsparungen (Monate)</translation>
     </message>
 </context>
 <context>
@@ -1452,6 +1525,14 @@ seit 1994</translation>
     <message>
         <source>The file&apos;s risk ranges are not valid (%1).</source>
         <translation>Die Risikobandbreiten der Datei sind ungültig (%1).</translation>
+    </message>
+    <message>
+        <source>The file&apos;s hard and soft savings are not valid (%1).</source>
+        <translation>Die harten und weichen Einsparungen der Datei sind ungültig (%1).</translation>
+    </message>
+    <message>
+        <source>The file&apos;s lost-production rule is not valid (%1).</source>
+        <translation>Die Regel für den Produktionsausfall in der Datei ist ungültig (%1).</translation>
     </message>
 </context>
 <context>
@@ -2036,6 +2117,52 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     </message>
 </context>
 <context>
+    <name>LostProductionText</name>
+    <message>
+        <source>margin %</source>
+        <translation>Deckungsbeitrag %</translation>
+    </message>
+    <message>
+        <source>made up %</source>
+        <translation>nachgeholt %</translation>
+    </message>
+    <message>
+        <source>idle crew</source>
+        <translation>untätige Personen</translation>
+    </message>
+    <message>
+        <source>their rate</source>
+        <translation>ihr Stundensatz</translation>
+    </message>
+    <message>
+        <source>stop hours</source>
+        <translation>Stillstandsstunden</translation>
+    </message>
+    <message>
+        <source>The plant is sold out: a lost hour is valued at the whole production value.</source>
+        <translation>Das Werk ist ausgelastet: Eine verlorene Stunde wird mit dem ganzen Produktionswert bewertet.</translation>
+    </message>
+    <message>
+        <source>A lost hour is valued at its contribution margin, %1 of the production value.</source>
+        <translation>Eine verlorene Stunde wird mit ihrem Deckungsbeitrag bewertet, %1 des Produktionswerts.</translation>
+    </message>
+    <message>
+        <source>%1 of the lost output is made up later and not counted as lost.</source>
+        <translation>%1 der ausgefallenen Produktion wird später nachgeholt und nicht als verloren gezählt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A failure stops production for %1 hour(s); the labour to replace the bearing is counted over the hours to replace it.</source>
+        <translation>
+            <numerusform>Ein Ausfall stoppt die Produktion für %1 Stunde; die Arbeit für den Lagerwechsel wird über die Stunden für den Lagerwechsel gezählt.</numerusform>
+            <numerusform>Ein Ausfall stoppt die Produktion für %1 Stunden; die Arbeit für den Lagerwechsel wird über die Stunden für den Lagerwechsel gezählt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 people stand idle during a stop, at %2 an hour each.</source>
+        <translation>%1 Personen sind während eines Stillstands untätig, zu je %2 pro Stunde.</translation>
+    </message>
+</context>
+<context>
     <name>MatchedOrdersModel</name>
     <message>
         <source>Counted</source>
@@ -2248,6 +2375,10 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     <message>
         <source>Matched Orders (%1)</source>
         <translation>Gefundene Aufträge (%1)</translation>
+    </message>
+    <message>
+        <source>Value lost production over the mean downtime, not the repair hours</source>
+        <translation>Produktionsausfall über die mittlere Stillstandszeit bewerten, nicht über die Reparaturstunden</translation>
     </message>
 </context>
 <context>
@@ -2545,6 +2676,10 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <source>a PERT over the repairs&apos; 10th to 90th percentile, most likely their median</source>
         <translation>eine PERT-Verteilung über das 10. bis 90. Perzentil der Reparaturen, am wahrscheinlichsten ihr Median</translation>
     </message>
+    <message>
+        <source>Lost production valued over the mean downtime of %1 hours a failure, not the repair hours</source>
+        <translation>Produktionsausfall über die mittlere Stillstandszeit von %1 Stunden je Ausfall bewertet, nicht über die Reparaturstunden</translation>
+    </message>
 </context>
 <context>
     <name>ReportDetailsDialog</name>
@@ -2799,6 +2934,11 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     <message>
         <source>No payback: with these figures the yearly nets after upkeep do not recover the outlay.</source>
         <translation>Keine Amortisation: Mit diesen Werten decken die jährlichen Netto-Cashflows nach Wartungskosten die Investition nicht.</translation>
+    </message>
+    <message>
+        <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labour to lubricate (%1), the lubricant (%2), new replacement bearings (%3), the labour to replace them (%4) and lost production, since every bearing failure stops production (%5). %6 The savings are the difference. %7</source>
+        <extracomment>%1 to %4: the formulas of the first four cost rows, %5: the formula of the lost production as the rule values it, %6: the rule and the reductions in sentences, %7: the sentence on the currency.</extracomment>
+        <translation>So werden diese Werte berechnet. Die Istkosten sind das, was die Schmierung von Hand pro Jahr kostet: die Schmierarbeit (%1), der Schmierstoff (%2), neue Ersatzlager (%3), die Arbeit für deren Wechsel (%4) und der Produktionsausfall, denn jeder Lagerausfall hält die Produktion an (%5). %6 Die Einsparung ist die Differenz. %7</translation>
     </message>
 </context>
 <context>
@@ -3295,6 +3435,53 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     </message>
 </context>
 <context>
+    <name>SavingsKindsText</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Hard savings, cash the plant no longer pays: %1.</source>
+        <translation>Harte Einsparungen, Geld, das das Werk nicht mehr ausgibt: %1.</translation>
+    </message>
+    <message>
+        <source>Soft savings, not cash until they replace costs the plant pays: %1.</source>
+        <translation>Weiche Einsparungen, erst geldwirksam, wenn sie bezahlte Kosten ersetzen: %1.</translation>
+    </message>
+    <message>
+        <source>The freed lubrication hours are counted as cash.</source>
+        <translation>Die frei werdenden Schmierstunden werden als geldwirksam gezählt.</translation>
+    </message>
+    <message>
+        <source>The freed lubrication hours go to %1, counted as cash.</source>
+        <translation>Die frei werdenden Schmierstunden gehen an %1 und werden als geldwirksam gezählt.</translation>
+    </message>
+    <message>
+        <source>Nothing says what the freed lubrication hours will do.</source>
+        <translation>Nichts sagt, wofür die frei werdenden Schmierstunden genutzt werden.</translation>
+    </message>
+    <message>
+        <source>The freed lubrication hours go to %1, not counted as cash.</source>
+        <translation>Die frei werdenden Schmierstunden gehen an %1 und werden nicht als geldwirksam gezählt.</translation>
+    </message>
+    <message>
+        <source>The lost production is cash at its contribution margin.</source>
+        <translation>Der Produktionsausfall ist mit seinem Deckungsbeitrag geldwirksam.</translation>
+    </message>
+    <message>
+        <source>The lost production is counted as cash at the full production value.</source>
+        <translation>Der Produktionsausfall wird mit dem vollen Produktionswert als geldwirksam gezählt.</translation>
+    </message>
+    <message>
+        <source>The lost production is valued at revenue, not at its margin.</source>
+        <translation>Der Produktionsausfall wird zum Umsatz bewertet, nicht zu seinem Deckungsbeitrag.</translation>
+    </message>
+</context>
+<context>
     <name>SummaryText</name>
     <message>
         <source>File</source>
@@ -3355,6 +3542,10 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     <message>
         <source>never</source>
         <translation>nie</translation>
+    </message>
+    <message>
+        <source>Net present value on hard savings</source>
+        <translation>Kapitalwert mit harten Einsparungen</translation>
     </message>
 </context>
 <context>
@@ -3676,6 +3867,66 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <source>never: the yearly nets do not recover the outlay</source>
         <translation>nie: die jährlichen Netto-Cashflows decken die Investition nicht</translation>
     </message>
+    <message>
+        <source>Business Case on Hard Savings</source>
+        <translation>Wirtschaftlichkeit mit harten Einsparungen</translation>
+    </message>
+    <message>
+        <source>Lost production</source>
+        <translation>Produktionsausfall</translation>
+    </message>
+    <message>
+        <source>Contribution margin</source>
+        <translation>Deckungsbeitrag</translation>
+    </message>
+    <message>
+        <source>% (sold out: the whole production value)</source>
+        <translation>% (ausgelastet: der ganze Produktionswert)</translation>
+    </message>
+    <message>
+        <source>% of the production value</source>
+        <translation>% des Produktionswerts</translation>
+    </message>
+    <message>
+        <source>Lost output made up later</source>
+        <translation>Später nachgeholte Produktion</translation>
+    </message>
+    <message>
+        <source>People standing idle during a stop</source>
+        <translation>Während eines Stillstands untätige Personen</translation>
+    </message>
+    <message>
+        <source>Their hourly rate</source>
+        <translation>Ihr Stundensatz</translation>
+    </message>
+    <message>
+        <source>%1/hour</source>
+        <translation>%1/Std.</translation>
+    </message>
+    <message>
+        <source>Stop per failure</source>
+        <translation>Stillstand je Ausfall</translation>
+    </message>
+    <message>
+        <source>hours</source>
+        <translation>Stunden</translation>
+    </message>
+    <message>
+        <source>Cash (1) or not (0)</source>
+        <translation>Geldwirksam (1) oder nicht (0)</translation>
+    </message>
+    <message>
+        <source>The freed hours go to %1</source>
+        <translation>Die frei werdenden Stunden gehen an %1</translation>
+    </message>
+    <message>
+        <source>Hard savings</source>
+        <translation>Harte Einsparungen</translation>
+    </message>
+    <message>
+        <source>Total hard savings</source>
+        <translation>Harte Einsparungen gesamt</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -3830,6 +4081,10 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     <message>
         <source>With --records, counts orders on one asset within DAYS days of each other as one failure (7 unless given).</source>
         <translation>Zählt mit --records Aufträge an einer Anlage, die höchstens DAYS Tage auseinanderliegen, als einen Ausfall (7, sofern nicht angegeben).</translation>
+    </message>
+    <message>
+        <source>With --records, values the lost production of a failure over the export&apos;s mean downtime instead of the repair hours, where the export has downtime hours.</source>
+        <translation>Mit --records wird der Produktionsausfall eines Ausfalls über die mittlere Stillstandszeit des Exports bewertet statt über die Reparaturstunden, sofern der Export Stillstandsstunden enthält.</translation>
     </message>
 </context>
 <context>

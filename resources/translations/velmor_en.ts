@@ -95,6 +95,16 @@
     </message>
 </context>
 <context>
+    <name>LostProductionText</name>
+    <message numerus="yes">
+        <source>A failure stops production for %1 hour(s); the labour to replace the bearing is counted over the hours to replace it.</source>
+        <translation>
+            <numerusform>A failure stops production for %1 hour; the labour to replace the bearing is counted over the hours to replace it.</numerusform>
+            <numerusform>A failure stops production for %1 hours; the labour to replace the bearing is counted over the hours to replace it.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>RecordsDialog</name>
     <message numerus="yes">
         <source>%Ln order(s) matched, %1 left out by hand.</source>

@@ -121,6 +121,59 @@ desde 1994</translation>
         <source>The reduction of %1 %2 is not a percentage from 0 to 100 with at most one decimal.</source>
         <translation>La reducción de %1 (%2) no es un porcentaje de 0 a 100 con un decimal como máximo.</translation>
     </message>
+    <message>
+        <source>Split the savings into hard (cash the plant no longer pays) and soft</source>
+        <translation>Separar los ahorros en tangibles (dinero que la planta deja de pagar) e intangibles</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>En efectivo</translation>
+    </message>
+    <message>
+        <source>e.g. overtime no longer paid</source>
+        <translation>p. ej., horas extra que ya no se pagan</translation>
+    </message>
+    <message>
+        <source>The freed lubrication hours go to:</source>
+        <translation>Las horas de lubricación liberadas se destinan a:</translation>
+    </message>
+    <message>
+        <source>How a failure&apos;s stop is valued; empty fields keep the production value per hour over the hours to replace a bearing:</source>
+        <translation>Cómo se valora la parada por una avería; los campos vacíos mantienen el valor de producción por hora durante las horas de cambio de un rodamiento:</translation>
+    </message>
+    <message>
+        <source>Contribution margin (% of the production value)</source>
+        <translation>Margen de contribución (% del valor de producción)</translation>
+    </message>
+    <message>
+        <source>Lost output made up later (%)</source>
+        <translation>Producción perdida recuperada después (%)</translation>
+    </message>
+    <message>
+        <source>People standing idle during a stop</source>
+        <translation>Personas inactivas durante una parada</translation>
+    </message>
+    <message>
+        <source>Their hourly rate (%1/hour)</source>
+        <translation>Su tarifa por hora (%1/hora)</translation>
+    </message>
+    <message>
+        <source>Stop per failure (hours)</source>
+        <translation>Parada por avería (horas)</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <extracomment>A field&apos;s caption before the field.</extracomment>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>The plant is sold out: every hour lost is revenue lost</source>
+        <translation>La planta vende todo lo que produce: cada hora perdida es facturación perdida</translation>
+    </message>
+    <message>
+        <source>The %1 %2 is not a number from 0 to %3.</source>
+        <translation>El campo %1 %2 no es un número de 0 a %3.</translation>
+    </message>
 </context>
 <context>
     <name>BusinessCase</name>
@@ -586,6 +639,10 @@ desde 1994</translation>
         <source>Discounted payback: never, the yearly nets after upkeep do not recover the outlay</source>
         <translation>Plazo de recuperación descontado: nunca, los flujos netos anuales tras el mantenimiento no cubren la inversión</translation>
     </message>
+    <message>
+        <source>On hard savings alone (%1 in year 1): net present value %2, internal rate of return %3, simple payback %4</source>
+        <translation>Solo con ahorros tangibles (%1 en el año 1): valor actual neto %2, tasa interna de retorno %3, recuperación simple %4</translation>
+    </message>
 </context>
 <context>
     <name>BusinessCaseWindow</name>
@@ -989,6 +1046,22 @@ desde 1994</translation>
     <message>
         <source>never</source>
         <translation>nunca</translation>
+    </message>
+    <message>
+        <source>Hard savings in year 1</source>
+        <translation>Ahorros tangibles en el año 1</translation>
+    </message>
+    <message>
+        <source>Net present value on hard savings alone</source>
+        <translation>Valor actual neto solo con ahorros tangibles</translation>
+    </message>
+    <message>
+        <source>Internal rate of return on hard savings alone</source>
+        <translation>Tasa interna de retorno solo con ahorros tangibles</translation>
+    </message>
+    <message>
+        <source>Simple payback on hard savings alone (months)</source>
+        <translation>Recuperación simple solo con ahorros tangibles (meses)</translation>
     </message>
 </context>
 <context>
@@ -1452,6 +1525,14 @@ desde 1994</translation>
     <message>
         <source>The file&apos;s risk ranges are not valid (%1).</source>
         <translation>Los rangos de riesgo del archivo no son válidos (%1).</translation>
+    </message>
+    <message>
+        <source>The file&apos;s hard and soft savings are not valid (%1).</source>
+        <translation>Los ahorros tangibles e intangibles del archivo no son válidos (%1).</translation>
+    </message>
+    <message>
+        <source>The file&apos;s lost-production rule is not valid (%1).</source>
+        <translation>La regla de producción perdida del archivo no es válida (%1).</translation>
     </message>
 </context>
 <context>
@@ -2036,6 +2117,52 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     </message>
 </context>
 <context>
+    <name>LostProductionText</name>
+    <message>
+        <source>margin %</source>
+        <translation>margen %</translation>
+    </message>
+    <message>
+        <source>made up %</source>
+        <translation>recuperado %</translation>
+    </message>
+    <message>
+        <source>idle crew</source>
+        <translation>personal inactivo</translation>
+    </message>
+    <message>
+        <source>their rate</source>
+        <translation>su tarifa</translation>
+    </message>
+    <message>
+        <source>stop hours</source>
+        <translation>horas de parada</translation>
+    </message>
+    <message>
+        <source>The plant is sold out: a lost hour is valued at the whole production value.</source>
+        <translation>La planta vende todo lo que produce: una hora perdida se valora por todo el valor de producción.</translation>
+    </message>
+    <message>
+        <source>A lost hour is valued at its contribution margin, %1 of the production value.</source>
+        <translation>Una hora perdida se valora por su margen de contribución, %1 del valor de producción.</translation>
+    </message>
+    <message>
+        <source>%1 of the lost output is made up later and not counted as lost.</source>
+        <translation>El %1 de la producción perdida se recupera después y no se cuenta como perdido.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A failure stops production for %1 hour(s); the labour to replace the bearing is counted over the hours to replace it.</source>
+        <translation>
+            <numerusform>Una avería detiene la producción durante %1 hora; la mano de obra de cambio del rodamiento se cuenta por las horas de cambio.</numerusform>
+            <numerusform>Una avería detiene la producción durante %1 horas; la mano de obra de cambio del rodamiento se cuenta por las horas de cambio.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 people stand idle during a stop, at %2 an hour each.</source>
+        <translation>%1 personas quedan inactivas durante una parada, a %2 la hora cada una.</translation>
+    </message>
+</context>
+<context>
     <name>MatchedOrdersModel</name>
     <message>
         <source>Counted</source>
@@ -2248,6 +2375,10 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     <message>
         <source>Matched Orders (%1)</source>
         <translation>Órdenes encontradas (%1)</translation>
+    </message>
+    <message>
+        <source>Value lost production over the mean downtime, not the repair hours</source>
+        <translation>Valorar la producción perdida por el tiempo de parada medio, no por las horas de reparación</translation>
     </message>
 </context>
 <context>
@@ -2545,6 +2676,10 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <source>a PERT over the repairs&apos; 10th to 90th percentile, most likely their median</source>
         <translation>una PERT entre el percentil 10 y el 90 de las reparaciones, con su mediana como más probable</translation>
     </message>
+    <message>
+        <source>Lost production valued over the mean downtime of %1 hours a failure, not the repair hours</source>
+        <translation>Producción perdida valorada por la parada media de %1 horas por avería, no por las horas de reparación</translation>
+    </message>
 </context>
 <context>
     <name>ReportDetailsDialog</name>
@@ -2799,6 +2934,11 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     <message>
         <source>No payback: with these figures the yearly nets after upkeep do not recover the outlay.</source>
         <translation>Sin recuperación: con estas cifras, los flujos netos anuales tras el mantenimiento no cubren la inversión.</translation>
+    </message>
+    <message>
+        <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labour to lubricate (%1), the lubricant (%2), new replacement bearings (%3), the labour to replace them (%4) and lost production, since every bearing failure stops production (%5). %6 The savings are the difference. %7</source>
+        <extracomment>%1 to %4: the formulas of the first four cost rows, %5: the formula of the lost production as the rule values it, %6: the rule and the reductions in sentences, %7: the sentence on the currency.</extracomment>
+        <translation>Cómo se calculan estas cifras. El coste actual es lo que cuesta al año lubricar a mano: la mano de obra de lubricación (%1), el lubricante (%2), los rodamientos nuevos de repuesto (%3), la mano de obra para sustituirlos (%4) y la producción perdida, ya que cada avería de un rodamiento detiene la producción (%5). %6 El ahorro es la diferencia. %7</translation>
     </message>
 </context>
 <context>
@@ -3295,6 +3435,53 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     </message>
 </context>
 <context>
+    <name>SavingsKindsText</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Hard savings, cash the plant no longer pays: %1.</source>
+        <translation>Ahorros tangibles, dinero que la planta deja de pagar: %1.</translation>
+    </message>
+    <message>
+        <source>Soft savings, not cash until they replace costs the plant pays: %1.</source>
+        <translation>Ahorros intangibles, que no son dinero hasta que sustituyen costes que la planta paga: %1.</translation>
+    </message>
+    <message>
+        <source>The freed lubrication hours are counted as cash.</source>
+        <translation>Las horas de lubricación liberadas se cuentan como dinero.</translation>
+    </message>
+    <message>
+        <source>The freed lubrication hours go to %1, counted as cash.</source>
+        <translation>Las horas de lubricación liberadas se destinan a %1, contadas como dinero.</translation>
+    </message>
+    <message>
+        <source>Nothing says what the freed lubrication hours will do.</source>
+        <translation>Nada indica a qué se destinarán las horas de lubricación liberadas.</translation>
+    </message>
+    <message>
+        <source>The freed lubrication hours go to %1, not counted as cash.</source>
+        <translation>Las horas de lubricación liberadas se destinan a %1, sin contarse como dinero.</translation>
+    </message>
+    <message>
+        <source>The lost production is cash at its contribution margin.</source>
+        <translation>La producción perdida cuenta como dinero a su margen de contribución.</translation>
+    </message>
+    <message>
+        <source>The lost production is counted as cash at the full production value.</source>
+        <translation>La producción perdida se cuenta como dinero por todo el valor de producción.</translation>
+    </message>
+    <message>
+        <source>The lost production is valued at revenue, not at its margin.</source>
+        <translation>La producción perdida se valora a precio de venta, no a su margen.</translation>
+    </message>
+</context>
+<context>
     <name>SummaryText</name>
     <message>
         <source>File</source>
@@ -3355,6 +3542,10 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     <message>
         <source>never</source>
         <translation>nunca</translation>
+    </message>
+    <message>
+        <source>Net present value on hard savings</source>
+        <translation>Valor actual neto con ahorros tangibles</translation>
     </message>
 </context>
 <context>
@@ -3676,6 +3867,66 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <source>never: the yearly nets do not recover the outlay</source>
         <translation>nunca: los flujos netos anuales no cubren la inversión</translation>
     </message>
+    <message>
+        <source>Business Case on Hard Savings</source>
+        <translation>Caso de negocio con ahorros tangibles</translation>
+    </message>
+    <message>
+        <source>Lost production</source>
+        <translation>Producción perdida</translation>
+    </message>
+    <message>
+        <source>Contribution margin</source>
+        <translation>Margen de contribución</translation>
+    </message>
+    <message>
+        <source>% (sold out: the whole production value)</source>
+        <translation>% (vende todo: el valor de producción entero)</translation>
+    </message>
+    <message>
+        <source>% of the production value</source>
+        <translation>% del valor de producción</translation>
+    </message>
+    <message>
+        <source>Lost output made up later</source>
+        <translation>Producción perdida recuperada después</translation>
+    </message>
+    <message>
+        <source>People standing idle during a stop</source>
+        <translation>Personas inactivas durante una parada</translation>
+    </message>
+    <message>
+        <source>Their hourly rate</source>
+        <translation>Su tarifa por hora</translation>
+    </message>
+    <message>
+        <source>%1/hour</source>
+        <translation>%1/hora</translation>
+    </message>
+    <message>
+        <source>Stop per failure</source>
+        <translation>Parada por avería</translation>
+    </message>
+    <message>
+        <source>hours</source>
+        <translation>horas</translation>
+    </message>
+    <message>
+        <source>Cash (1) or not (0)</source>
+        <translation>Dinero (1) o no (0)</translation>
+    </message>
+    <message>
+        <source>The freed hours go to %1</source>
+        <translation>Las horas liberadas se destinan a %1</translation>
+    </message>
+    <message>
+        <source>Hard savings</source>
+        <translation>Ahorros tangibles</translation>
+    </message>
+    <message>
+        <source>Total hard savings</source>
+        <translation>Total de ahorros tangibles</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -3830,6 +4081,10 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     <message>
         <source>With --records, counts orders on one asset within DAYS days of each other as one failure (7 unless given).</source>
         <translation>Con --records, cuenta como una avería las órdenes de un equipo separadas por DAYS días o menos (7 si no se indica).</translation>
+    </message>
+    <message>
+        <source>With --records, values the lost production of a failure over the export&apos;s mean downtime instead of the repair hours, where the export has downtime hours.</source>
+        <translation>Con --records, valora la producción perdida de una avería por el tiempo de parada medio de la exportación en lugar de las horas de reparación, si la exportación tiene horas de parada.</translation>
     </message>
 </context>
 <context>

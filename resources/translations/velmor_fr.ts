@@ -121,6 +121,59 @@ depuis 1994</translation>
         <source>The reduction of %1 %2 is not a percentage from 0 to 100 with at most one decimal.</source>
         <translation>La réduction de %1 %2 n’est pas un pourcentage de 0 à 100 avec au plus une décimale.</translation>
     </message>
+    <message>
+        <source>Split the savings into hard (cash the plant no longer pays) and soft</source>
+        <translation>Séparer les économies en économies réelles (trésorerie que l’usine ne dépense plus) et indirectes</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Trésorerie</translation>
+    </message>
+    <message>
+        <source>e.g. overtime no longer paid</source>
+        <translation>p. ex. heures supplémentaires plus payées</translation>
+    </message>
+    <message>
+        <source>The freed lubrication hours go to:</source>
+        <translation>Les heures de graissage libérées vont à :</translation>
+    </message>
+    <message>
+        <source>How a failure&apos;s stop is valued; empty fields keep the production value per hour over the hours to replace a bearing:</source>
+        <translation>Valorisation de l’arrêt dû à une défaillance ; les champs vides conservent la valeur de production horaire sur les heures de remplacement d’un roulement :</translation>
+    </message>
+    <message>
+        <source>Contribution margin (% of the production value)</source>
+        <translation>Marge sur coûts variables (% de la valeur de production)</translation>
+    </message>
+    <message>
+        <source>Lost output made up later (%)</source>
+        <translation>Production perdue rattrapée plus tard (%)</translation>
+    </message>
+    <message>
+        <source>People standing idle during a stop</source>
+        <translation>Personnes inactives pendant un arrêt</translation>
+    </message>
+    <message>
+        <source>Their hourly rate (%1/hour)</source>
+        <translation>Leur taux horaire (%1/heure)</translation>
+    </message>
+    <message>
+        <source>Stop per failure (hours)</source>
+        <translation>Arrêt par défaillance (heures)</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <extracomment>A field&apos;s caption before the field.</extracomment>
+        <translation>%1 :</translation>
+    </message>
+    <message>
+        <source>The plant is sold out: every hour lost is revenue lost</source>
+        <translation>L’usine est à pleine capacité : chaque heure perdue est du chiffre d’affaires perdu</translation>
+    </message>
+    <message>
+        <source>The %1 %2 is not a number from 0 to %3.</source>
+        <translation>Le champ %1 %2 n’est pas un nombre de 0 à %3.</translation>
+    </message>
 </context>
 <context>
     <name>BusinessCase</name>
@@ -580,11 +633,15 @@ depuis 1994</translation>
     </message>
     <message>
         <source>Simple payback: never, the yearly nets after upkeep do not recover the outlay</source>
-        <translation>Délai de récupération simple : jamais, les flux nets annuels après entretien ne couvrent pas l’investissement</translation>
+        <translation>Délai de récupération simple&#xa0;: jamais, les flux nets annuels après entretien ne couvrent pas l’investissement</translation>
     </message>
     <message>
         <source>Discounted payback: never, the yearly nets after upkeep do not recover the outlay</source>
-        <translation>Délai de récupération actualisé : jamais, les flux nets annuels après entretien ne couvrent pas l’investissement</translation>
+        <translation>Délai de récupération actualisé&#xa0;: jamais, les flux nets annuels après entretien ne couvrent pas l’investissement</translation>
+    </message>
+    <message>
+        <source>On hard savings alone (%1 in year 1): net present value %2, internal rate of return %3, simple payback %4</source>
+        <translation>Sur les seules économies réelles (%1 la 1re année) : valeur actuelle nette %2, taux de rendement interne %3, retour simple sur investissement %4</translation>
     </message>
 </context>
 <context>
@@ -989,6 +1046,22 @@ depuis 1994</translation>
     <message>
         <source>never</source>
         <translation>jamais</translation>
+    </message>
+    <message>
+        <source>Hard savings in year 1</source>
+        <translation>Économies réelles la 1re année</translation>
+    </message>
+    <message>
+        <source>Net present value on hard savings alone</source>
+        <translation>Valeur actuelle nette sur les seules économies réelles</translation>
+    </message>
+    <message>
+        <source>Internal rate of return on hard savings alone</source>
+        <translation>Taux de rendement interne sur les seules économies réelles</translation>
+    </message>
+    <message>
+        <source>Simple payback on hard savings alone (months)</source>
+        <translation>Retour simple sur investissement sur les seules économies réelles (mois)</translation>
     </message>
 </context>
 <context>
@@ -1452,6 +1525,14 @@ depuis 1994</translation>
     <message>
         <source>The file&apos;s risk ranges are not valid (%1).</source>
         <translation>Les plages de risque du fichier ne sont pas valides (%1).</translation>
+    </message>
+    <message>
+        <source>The file&apos;s hard and soft savings are not valid (%1).</source>
+        <translation>Les économies réelles et indirectes du fichier ne sont pas valides (%1).</translation>
+    </message>
+    <message>
+        <source>The file&apos;s lost-production rule is not valid (%1).</source>
+        <translation>La règle de perte de production du fichier n’est pas valide (%1).</translation>
     </message>
 </context>
 <context>
@@ -2036,6 +2117,52 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
 </context>
 <context>
+    <name>LostProductionText</name>
+    <message>
+        <source>margin %</source>
+        <translation>marge %</translation>
+    </message>
+    <message>
+        <source>made up %</source>
+        <translation>rattrapé %</translation>
+    </message>
+    <message>
+        <source>idle crew</source>
+        <translation>équipe inactive</translation>
+    </message>
+    <message>
+        <source>their rate</source>
+        <translation>leur taux</translation>
+    </message>
+    <message>
+        <source>stop hours</source>
+        <translation>heures d’arrêt</translation>
+    </message>
+    <message>
+        <source>The plant is sold out: a lost hour is valued at the whole production value.</source>
+        <translation>L’usine est à pleine capacité : une heure perdue est valorisée à toute la valeur de production.</translation>
+    </message>
+    <message>
+        <source>A lost hour is valued at its contribution margin, %1 of the production value.</source>
+        <translation>Une heure perdue est valorisée à sa marge sur coûts variables, %1 de la valeur de production.</translation>
+    </message>
+    <message>
+        <source>%1 of the lost output is made up later and not counted as lost.</source>
+        <translation>%1 de la production perdue est rattrapé plus tard et n’est pas compté comme perdu.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A failure stops production for %1 hour(s); the labour to replace the bearing is counted over the hours to replace it.</source>
+        <translation>
+            <numerusform>Une défaillance arrête la production pendant %1 heure ; la main-d’œuvre de remplacement du roulement est comptée sur les heures de remplacement.</numerusform>
+            <numerusform>Une défaillance arrête la production pendant %1 heures ; la main-d’œuvre de remplacement du roulement est comptée sur les heures de remplacement.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 people stand idle during a stop, at %2 an hour each.</source>
+        <translation>%1 personnes restent inactives pendant un arrêt, à %2 de l’heure chacune.</translation>
+    </message>
+</context>
+<context>
     <name>MatchedOrdersModel</name>
     <message>
         <source>Counted</source>
@@ -2248,6 +2375,10 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     <message>
         <source>Matched Orders (%1)</source>
         <translation>Ordres trouvés (%1)</translation>
+    </message>
+    <message>
+        <source>Value lost production over the mean downtime, not the repair hours</source>
+        <translation>Valoriser la perte de production sur l’arrêt moyen, pas sur les heures de réparation</translation>
     </message>
 </context>
 <context>
@@ -2545,6 +2676,10 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <source>a PERT over the repairs&apos; 10th to 90th percentile, most likely their median</source>
         <translation>une loi PERT du 10e au 90e centile des réparations, la plus probable étant leur médiane</translation>
     </message>
+    <message>
+        <source>Lost production valued over the mean downtime of %1 hours a failure, not the repair hours</source>
+        <translation>Perte de production valorisée sur l’arrêt moyen de %1 heures par défaillance, pas sur les heures de réparation</translation>
+    </message>
 </context>
 <context>
     <name>ReportDetailsDialog</name>
@@ -2798,7 +2933,12 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>No payback: with these figures the yearly nets after upkeep do not recover the outlay.</source>
-        <translation>Pas de récupération : avec ces valeurs, les flux nets annuels après entretien ne couvrent pas l’investissement.</translation>
+        <translation>Pas de récupération&#xa0;: avec ces valeurs, les flux nets annuels après entretien ne couvrent pas l’investissement.</translation>
+    </message>
+    <message>
+        <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labour to lubricate (%1), the lubricant (%2), new replacement bearings (%3), the labour to replace them (%4) and lost production, since every bearing failure stops production (%5). %6 The savings are the difference. %7</source>
+        <extracomment>%1 to %4: the formulas of the first four cost rows, %5: the formula of the lost production as the rule values it, %6: the rule and the reductions in sentences, %7: the sentence on the currency.</extracomment>
+        <translation>Calcul de ces montants. Le coût actuel est ce que coûte chaque année la lubrification manuelle : la main-d’œuvre de lubrification (%1), le lubrifiant (%2), les roulements de rechange neufs (%3), la main-d’œuvre pour les remplacer (%4) et la production perdue, puisque chaque défaillance de roulement arrête la production (%5). %6 Les économies en sont la différence. %7</translation>
     </message>
 </context>
 <context>
@@ -3295,6 +3435,53 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
 </context>
 <context>
+    <name>SavingsKindsText</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Hard savings, cash the plant no longer pays: %1.</source>
+        <translation>Économies réelles, trésorerie que l’usine ne dépense plus : %1.</translation>
+    </message>
+    <message>
+        <source>Soft savings, not cash until they replace costs the plant pays: %1.</source>
+        <translation>Économies indirectes, sans effet de trésorerie tant qu’elles ne remplacent pas des coûts payés par l’usine : %1.</translation>
+    </message>
+    <message>
+        <source>The freed lubrication hours are counted as cash.</source>
+        <translation>Les heures de graissage libérées sont comptées comme trésorerie.</translation>
+    </message>
+    <message>
+        <source>The freed lubrication hours go to %1, counted as cash.</source>
+        <translation>Les heures de graissage libérées vont à %1, comptées comme trésorerie.</translation>
+    </message>
+    <message>
+        <source>Nothing says what the freed lubrication hours will do.</source>
+        <translation>Rien ne dit à quoi serviront les heures de graissage libérées.</translation>
+    </message>
+    <message>
+        <source>The freed lubrication hours go to %1, not counted as cash.</source>
+        <translation>Les heures de graissage libérées vont à %1, non comptées comme trésorerie.</translation>
+    </message>
+    <message>
+        <source>The lost production is cash at its contribution margin.</source>
+        <translation>La perte de production compte en trésorerie à sa marge sur coûts variables.</translation>
+    </message>
+    <message>
+        <source>The lost production is counted as cash at the full production value.</source>
+        <translation>La perte de production est comptée en trésorerie à toute la valeur de production.</translation>
+    </message>
+    <message>
+        <source>The lost production is valued at revenue, not at its margin.</source>
+        <translation>La perte de production est valorisée au chiffre d’affaires, pas à sa marge.</translation>
+    </message>
+</context>
+<context>
     <name>SummaryText</name>
     <message>
         <source>File</source>
@@ -3355,6 +3542,10 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     <message>
         <source>never</source>
         <translation>jamais</translation>
+    </message>
+    <message>
+        <source>Net present value on hard savings</source>
+        <translation>Valeur actuelle nette sur économies réelles</translation>
     </message>
 </context>
 <context>
@@ -3676,6 +3867,66 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <source>never: the yearly nets do not recover the outlay</source>
         <translation>jamais&#xa0;: les flux nets annuels ne couvrent pas l’investissement</translation>
     </message>
+    <message>
+        <source>Business Case on Hard Savings</source>
+        <translation>Analyse de rentabilité sur économies réelles</translation>
+    </message>
+    <message>
+        <source>Lost production</source>
+        <translation>Perte de production</translation>
+    </message>
+    <message>
+        <source>Contribution margin</source>
+        <translation>Marge sur coûts variables</translation>
+    </message>
+    <message>
+        <source>% (sold out: the whole production value)</source>
+        <translation>% (pleine capacité : toute la valeur de production)</translation>
+    </message>
+    <message>
+        <source>% of the production value</source>
+        <translation>% de la valeur de production</translation>
+    </message>
+    <message>
+        <source>Lost output made up later</source>
+        <translation>Production perdue rattrapée plus tard</translation>
+    </message>
+    <message>
+        <source>People standing idle during a stop</source>
+        <translation>Personnes inactives pendant un arrêt</translation>
+    </message>
+    <message>
+        <source>Their hourly rate</source>
+        <translation>Leur taux horaire</translation>
+    </message>
+    <message>
+        <source>%1/hour</source>
+        <translation>%1/heure</translation>
+    </message>
+    <message>
+        <source>Stop per failure</source>
+        <translation>Arrêt par défaillance</translation>
+    </message>
+    <message>
+        <source>hours</source>
+        <translation>heures</translation>
+    </message>
+    <message>
+        <source>Cash (1) or not (0)</source>
+        <translation>Trésorerie (1) ou non (0)</translation>
+    </message>
+    <message>
+        <source>The freed hours go to %1</source>
+        <translation>Les heures libérées vont à %1</translation>
+    </message>
+    <message>
+        <source>Hard savings</source>
+        <translation>Économies réelles</translation>
+    </message>
+    <message>
+        <source>Total hard savings</source>
+        <translation>Total des économies réelles</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -3830,6 +4081,10 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     <message>
         <source>With --records, counts orders on one asset within DAYS days of each other as one failure (7 unless given).</source>
         <translation>Avec --records, compte comme une seule défaillance les ordres d&apos;un même équipement espacés d&apos;au plus DAYS jours (7 sauf indication).</translation>
+    </message>
+    <message>
+        <source>With --records, values the lost production of a failure over the export&apos;s mean downtime instead of the repair hours, where the export has downtime hours.</source>
+        <translation>Avec --records, valorise la perte de production d’une défaillance sur l’arrêt moyen de l’export au lieu des heures de réparation, si l’export contient des heures d’arrêt.</translation>
     </message>
 </context>
 <context>

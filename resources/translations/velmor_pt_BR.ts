@@ -121,6 +121,59 @@ desde 1994</translation>
         <source>The reduction of %1 %2 is not a percentage from 0 to 100 with at most one decimal.</source>
         <translation>O valor %2 informado como redução de %1 não é uma porcentagem de 0 a 100 com no máximo uma casa decimal.</translation>
     </message>
+    <message>
+        <source>Split the savings into hard (cash the plant no longer pays) and soft</source>
+        <translation>Separar as economias em tangíveis (dinheiro que a planta deixa de pagar) e intangíveis</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Em caixa</translation>
+    </message>
+    <message>
+        <source>e.g. overtime no longer paid</source>
+        <translation>p. ex., horas extras não mais pagas</translation>
+    </message>
+    <message>
+        <source>The freed lubrication hours go to:</source>
+        <translation>As horas de lubrificação liberadas vão para:</translation>
+    </message>
+    <message>
+        <source>How a failure&apos;s stop is valued; empty fields keep the production value per hour over the hours to replace a bearing:</source>
+        <translation>Como a parada por uma falha é valorada; campos vazios mantêm o valor de produção por hora ao longo das horas de troca de um rolamento:</translation>
+    </message>
+    <message>
+        <source>Contribution margin (% of the production value)</source>
+        <translation>Margem de contribuição (% do valor de produção)</translation>
+    </message>
+    <message>
+        <source>Lost output made up later (%)</source>
+        <translation>Produção perdida recuperada depois (%)</translation>
+    </message>
+    <message>
+        <source>People standing idle during a stop</source>
+        <translation>Pessoas paradas durante uma parada</translation>
+    </message>
+    <message>
+        <source>Their hourly rate (%1/hour)</source>
+        <translation>Sua taxa horária (%1/hora)</translation>
+    </message>
+    <message>
+        <source>Stop per failure (hours)</source>
+        <translation>Parada por falha (horas)</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <extracomment>A field&apos;s caption before the field.</extracomment>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>The plant is sold out: every hour lost is revenue lost</source>
+        <translation>A planta vende tudo o que produz: cada hora perdida é receita perdida</translation>
+    </message>
+    <message>
+        <source>The %1 %2 is not a number from 0 to %3.</source>
+        <translation>O campo %1 %2 não é um número de 0 a %3.</translation>
+    </message>
 </context>
 <context>
     <name>BusinessCase</name>
@@ -586,6 +639,10 @@ desde 1994</translation>
         <source>Discounted payback: never, the yearly nets after upkeep do not recover the outlay</source>
         <translation>Payback descontado: nunca, os fluxos líquidos anuais após a manutenção não cobrem o investimento</translation>
     </message>
+    <message>
+        <source>On hard savings alone (%1 in year 1): net present value %2, internal rate of return %3, simple payback %4</source>
+        <translation>Somente com economias tangíveis (%1 no ano 1): valor presente líquido %2, taxa interna de retorno %3, payback simples %4</translation>
+    </message>
 </context>
 <context>
     <name>BusinessCaseWindow</name>
@@ -989,6 +1046,22 @@ desde 1994</translation>
     <message>
         <source>never</source>
         <translation>nunca</translation>
+    </message>
+    <message>
+        <source>Hard savings in year 1</source>
+        <translation>Economias tangíveis no ano 1</translation>
+    </message>
+    <message>
+        <source>Net present value on hard savings alone</source>
+        <translation>Valor presente líquido somente com economias tangíveis</translation>
+    </message>
+    <message>
+        <source>Internal rate of return on hard savings alone</source>
+        <translation>Taxa interna de retorno somente com economias tangíveis</translation>
+    </message>
+    <message>
+        <source>Simple payback on hard savings alone (months)</source>
+        <translation>Payback simples somente com economias tangíveis (meses)</translation>
     </message>
 </context>
 <context>
@@ -1452,6 +1525,14 @@ desde 1994</translation>
     <message>
         <source>The file&apos;s risk ranges are not valid (%1).</source>
         <translation>As faixas de risco do arquivo não são válidas (%1).</translation>
+    </message>
+    <message>
+        <source>The file&apos;s hard and soft savings are not valid (%1).</source>
+        <translation>As economias tangíveis e intangíveis do arquivo não são válidas (%1).</translation>
+    </message>
+    <message>
+        <source>The file&apos;s lost-production rule is not valid (%1).</source>
+        <translation>A regra de produção perdida do arquivo não é válida (%1).</translation>
     </message>
 </context>
 <context>
@@ -2036,6 +2117,52 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     </message>
 </context>
 <context>
+    <name>LostProductionText</name>
+    <message>
+        <source>margin %</source>
+        <translation>margem %</translation>
+    </message>
+    <message>
+        <source>made up %</source>
+        <translation>recuperado %</translation>
+    </message>
+    <message>
+        <source>idle crew</source>
+        <translation>equipe parada</translation>
+    </message>
+    <message>
+        <source>their rate</source>
+        <translation>sua taxa</translation>
+    </message>
+    <message>
+        <source>stop hours</source>
+        <translation>horas de parada</translation>
+    </message>
+    <message>
+        <source>The plant is sold out: a lost hour is valued at the whole production value.</source>
+        <translation>A planta vende tudo o que produz: uma hora perdida é valorada pelo valor de produção inteiro.</translation>
+    </message>
+    <message>
+        <source>A lost hour is valued at its contribution margin, %1 of the production value.</source>
+        <translation>Uma hora perdida é valorada pela sua margem de contribuição, %1 do valor de produção.</translation>
+    </message>
+    <message>
+        <source>%1 of the lost output is made up later and not counted as lost.</source>
+        <translation>%1 da produção perdida é recuperado depois e não é contado como perdido.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A failure stops production for %1 hour(s); the labour to replace the bearing is counted over the hours to replace it.</source>
+        <translation>
+            <numerusform>Uma falha para a produção por %1 hora; a mão de obra de troca do rolamento é contada pelas horas de troca.</numerusform>
+            <numerusform>Uma falha para a produção por %1 horas; a mão de obra de troca do rolamento é contada pelas horas de troca.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 people stand idle during a stop, at %2 an hour each.</source>
+        <translation>%1 pessoas ficam paradas durante uma parada, a %2 por hora cada.</translation>
+    </message>
+</context>
+<context>
     <name>MatchedOrdersModel</name>
     <message>
         <source>Counted</source>
@@ -2248,6 +2375,10 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     <message>
         <source>Matched Orders (%1)</source>
         <translation>Ordens encontradas (%1)</translation>
+    </message>
+    <message>
+        <source>Value lost production over the mean downtime, not the repair hours</source>
+        <translation>Valorar a produção perdida pelo tempo médio de parada, não pelas horas de reparo</translation>
     </message>
 </context>
 <context>
@@ -2545,6 +2676,10 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <source>a PERT over the repairs&apos; 10th to 90th percentile, most likely their median</source>
         <translation>uma PERT do 10º ao 90º percentil dos reparos, com a mediana como mais provável</translation>
     </message>
+    <message>
+        <source>Lost production valued over the mean downtime of %1 hours a failure, not the repair hours</source>
+        <translation>Produção perdida valorada pela parada média de %1 horas por falha, não pelas horas de reparo</translation>
+    </message>
 </context>
 <context>
     <name>ReportDetailsDialog</name>
@@ -2799,6 +2934,11 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     <message>
         <source>No payback: with these figures the yearly nets after upkeep do not recover the outlay.</source>
         <translation>Sem payback: com estes dados, os fluxos líquidos anuais após a manutenção não cobrem o investimento.</translation>
+    </message>
+    <message>
+        <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labour to lubricate (%1), the lubricant (%2), new replacement bearings (%3), the labour to replace them (%4) and lost production, since every bearing failure stops production (%5). %6 The savings are the difference. %7</source>
+        <extracomment>%1 to %4: the formulas of the first four cost rows, %5: the formula of the lost production as the rule values it, %6: the rule and the reductions in sentences, %7: the sentence on the currency.</extracomment>
+        <translation>Como estes valores são calculados. O custo atual é quanto custa por ano lubrificar manualmente: a mão de obra de lubrificação (%1), o lubrificante (%2), os rolamentos novos de reposição (%3), a mão de obra para trocá-los (%4) e a produção perdida, já que cada falha de rolamento para a produção (%5). %6 A economia é a diferença. %7</translation>
     </message>
 </context>
 <context>
@@ -3295,6 +3435,53 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     </message>
 </context>
 <context>
+    <name>SavingsKindsText</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Hard savings, cash the plant no longer pays: %1.</source>
+        <translation>Economias tangíveis, dinheiro que a planta deixa de pagar: %1.</translation>
+    </message>
+    <message>
+        <source>Soft savings, not cash until they replace costs the plant pays: %1.</source>
+        <translation>Economias intangíveis, que não são caixa até substituírem custos que a planta paga: %1.</translation>
+    </message>
+    <message>
+        <source>The freed lubrication hours are counted as cash.</source>
+        <translation>As horas de lubrificação liberadas são contadas como caixa.</translation>
+    </message>
+    <message>
+        <source>The freed lubrication hours go to %1, counted as cash.</source>
+        <translation>As horas de lubrificação liberadas vão para %1, contadas como caixa.</translation>
+    </message>
+    <message>
+        <source>Nothing says what the freed lubrication hours will do.</source>
+        <translation>Nada indica para que serão usadas as horas de lubrificação liberadas.</translation>
+    </message>
+    <message>
+        <source>The freed lubrication hours go to %1, not counted as cash.</source>
+        <translation>As horas de lubrificação liberadas vão para %1, não contadas como caixa.</translation>
+    </message>
+    <message>
+        <source>The lost production is cash at its contribution margin.</source>
+        <translation>A produção perdida conta como caixa pela sua margem de contribuição.</translation>
+    </message>
+    <message>
+        <source>The lost production is counted as cash at the full production value.</source>
+        <translation>A produção perdida é contada como caixa pelo valor de produção inteiro.</translation>
+    </message>
+    <message>
+        <source>The lost production is valued at revenue, not at its margin.</source>
+        <translation>A produção perdida é valorada pela receita, não pela sua margem.</translation>
+    </message>
+</context>
+<context>
     <name>SummaryText</name>
     <message>
         <source>File</source>
@@ -3355,6 +3542,10 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     <message>
         <source>never</source>
         <translation>nunca</translation>
+    </message>
+    <message>
+        <source>Net present value on hard savings</source>
+        <translation>Valor presente líquido com economias tangíveis</translation>
     </message>
 </context>
 <context>
@@ -3676,6 +3867,66 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <source>never: the yearly nets do not recover the outlay</source>
         <translation>nunca: os fluxos líquidos anuais não cobrem o investimento</translation>
     </message>
+    <message>
+        <source>Business Case on Hard Savings</source>
+        <translation>Caso de negócio com economias tangíveis</translation>
+    </message>
+    <message>
+        <source>Lost production</source>
+        <translation>Produção perdida</translation>
+    </message>
+    <message>
+        <source>Contribution margin</source>
+        <translation>Margem de contribuição</translation>
+    </message>
+    <message>
+        <source>% (sold out: the whole production value)</source>
+        <translation>% (vende tudo: o valor de produção inteiro)</translation>
+    </message>
+    <message>
+        <source>% of the production value</source>
+        <translation>% do valor de produção</translation>
+    </message>
+    <message>
+        <source>Lost output made up later</source>
+        <translation>Produção perdida recuperada depois</translation>
+    </message>
+    <message>
+        <source>People standing idle during a stop</source>
+        <translation>Pessoas paradas durante uma parada</translation>
+    </message>
+    <message>
+        <source>Their hourly rate</source>
+        <translation>Sua taxa horária</translation>
+    </message>
+    <message>
+        <source>%1/hour</source>
+        <translation>%1/hora</translation>
+    </message>
+    <message>
+        <source>Stop per failure</source>
+        <translation>Parada por falha</translation>
+    </message>
+    <message>
+        <source>hours</source>
+        <translation>horas</translation>
+    </message>
+    <message>
+        <source>Cash (1) or not (0)</source>
+        <translation>Caixa (1) ou não (0)</translation>
+    </message>
+    <message>
+        <source>The freed hours go to %1</source>
+        <translation>As horas liberadas vão para %1</translation>
+    </message>
+    <message>
+        <source>Hard savings</source>
+        <translation>Economias tangíveis</translation>
+    </message>
+    <message>
+        <source>Total hard savings</source>
+        <translation>Total de economias tangíveis</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -3830,6 +4081,10 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     <message>
         <source>With --records, counts orders on one asset within DAYS days of each other as one failure (7 unless given).</source>
         <translation>Com --records, conta como uma falha as ordens de um equipamento com até DAYS dias entre si (7 se não informado).</translation>
+    </message>
+    <message>
+        <source>With --records, values the lost production of a failure over the export&apos;s mean downtime instead of the repair hours, where the export has downtime hours.</source>
+        <translation>Com --records, valora a produção perdida de uma falha pelo tempo médio de parada da exportação em vez das horas de reparo, se a exportação tiver horas de parada.</translation>
     </message>
 </context>
 <context>

@@ -121,6 +121,59 @@ since 1994</source>
         <source>The reduction of %1 %2 is not a percentage from 0 to 100 with at most one decimal.</source>
         <translation>%1 的降幅 %2 不是 0 至 100 之间、最多一位小数的百分比。</translation>
     </message>
+    <message>
+        <source>Split the savings into hard (cash the plant no longer pays) and soft</source>
+        <translation>将节省分为硬性节省（工厂不再支付的现金）和软性节省</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>现金</translation>
+    </message>
+    <message>
+        <source>e.g. overtime no longer paid</source>
+        <translation>例如：不再支付的加班</translation>
+    </message>
+    <message>
+        <source>The freed lubrication hours go to:</source>
+        <translation>腾出的润滑工时用于：</translation>
+    </message>
+    <message>
+        <source>How a failure&apos;s stop is valued; empty fields keep the production value per hour over the hours to replace a bearing:</source>
+        <translation>故障停机的估值方式；留空则按每小时产值乘以更换轴承的小时数：</translation>
+    </message>
+    <message>
+        <source>Contribution margin (% of the production value)</source>
+        <translation>边际贡献（占产值的%）</translation>
+    </message>
+    <message>
+        <source>Lost output made up later (%)</source>
+        <translation>事后补回的产量（%）</translation>
+    </message>
+    <message>
+        <source>People standing idle during a stop</source>
+        <translation>停机期间闲置人数</translation>
+    </message>
+    <message>
+        <source>Their hourly rate (%1/hour)</source>
+        <translation>其小时费率（%1/小时）</translation>
+    </message>
+    <message>
+        <source>Stop per failure (hours)</source>
+        <translation>每次故障停机（小时）</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <extracomment>A field&apos;s caption before the field.</extracomment>
+        <translation>%1：</translation>
+    </message>
+    <message>
+        <source>The plant is sold out: every hour lost is revenue lost</source>
+        <translation>工厂满负荷销售：每损失一小时即损失收入</translation>
+    </message>
+    <message>
+        <source>The %1 %2 is not a number from 0 to %3.</source>
+        <translation>%1 %2 不是 0 到 %3 之间的数字。</translation>
+    </message>
 </context>
 <context>
     <name>BusinessCase</name>
@@ -577,6 +630,10 @@ since 1994</source>
         <source>Discounted payback: never, the yearly nets after upkeep do not recover the outlay</source>
         <translation>动态投资回收期：永不收回，扣除维护费用后的年净现金流无法收回投资</translation>
     </message>
+    <message>
+        <source>On hard savings alone (%1 in year 1): net present value %2, internal rate of return %3, simple payback %4</source>
+        <translation>仅计硬性节省（第 1 年 %1）：净现值 %2，内部收益率 %3，简单回收期 %4</translation>
+    </message>
 </context>
 <context>
     <name>BusinessCaseWindow</name>
@@ -977,6 +1034,22 @@ since 1994</source>
     <message>
         <source>never</source>
         <translation>永不收回</translation>
+    </message>
+    <message>
+        <source>Hard savings in year 1</source>
+        <translation>第 1 年硬性节省</translation>
+    </message>
+    <message>
+        <source>Net present value on hard savings alone</source>
+        <translation>仅计硬性节省的净现值</translation>
+    </message>
+    <message>
+        <source>Internal rate of return on hard savings alone</source>
+        <translation>仅计硬性节省的内部收益率</translation>
+    </message>
+    <message>
+        <source>Simple payback on hard savings alone (months)</source>
+        <translation>仅计硬性节省的简单回收期（月）</translation>
     </message>
 </context>
 <context>
@@ -1440,6 +1513,14 @@ since 1994</source>
     <message>
         <source>The file&apos;s risk ranges are not valid (%1).</source>
         <translation>文件中的风险区间无效（%1）。</translation>
+    </message>
+    <message>
+        <source>The file&apos;s hard and soft savings are not valid (%1).</source>
+        <translation>文件中的硬性和软性节省无效（%1）。</translation>
+    </message>
+    <message>
+        <source>The file&apos;s lost-production rule is not valid (%1).</source>
+        <translation>文件中的停产损失规则无效（%1）。</translation>
     </message>
 </context>
 <context>
@@ -2024,6 +2105,51 @@ The results cannot be computed from these figures. Please check the figures unde
     </message>
 </context>
 <context>
+    <name>LostProductionText</name>
+    <message>
+        <source>margin %</source>
+        <translation>边际贡献%</translation>
+    </message>
+    <message>
+        <source>made up %</source>
+        <translation>补回%</translation>
+    </message>
+    <message>
+        <source>idle crew</source>
+        <translation>闲置人数</translation>
+    </message>
+    <message>
+        <source>their rate</source>
+        <translation>其费率</translation>
+    </message>
+    <message>
+        <source>stop hours</source>
+        <translation>停机小时</translation>
+    </message>
+    <message>
+        <source>The plant is sold out: a lost hour is valued at the whole production value.</source>
+        <translation>工厂满负荷销售：损失的一小时按全部产值计。</translation>
+    </message>
+    <message>
+        <source>A lost hour is valued at its contribution margin, %1 of the production value.</source>
+        <translation>损失的一小时按其边际贡献计，即产值的 %1。</translation>
+    </message>
+    <message>
+        <source>%1 of the lost output is made up later and not counted as lost.</source>
+        <translation>损失产量的 %1 事后补回，不计为损失。</translation>
+    </message>
+    <message numerus="yes">
+        <source>A failure stops production for %1 hour(s); the labour to replace the bearing is counted over the hours to replace it.</source>
+        <translation>
+            <numerusform>一次故障使生产停止 %1 小时；更换轴承的人工仍按更换所需小时计。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 people stand idle during a stop, at %2 an hour each.</source>
+        <translation>停机期间有 %1 人闲置，每人每小时 %2。</translation>
+    </message>
+</context>
+<context>
     <name>MatchedOrdersModel</name>
     <message>
         <source>Counted</source>
@@ -2235,6 +2361,10 @@ The results cannot be computed from these figures. Please check the figures unde
     <message>
         <source>Matched Orders (%1)</source>
         <translation>匹配的工单（%1）</translation>
+    </message>
+    <message>
+        <source>Value lost production over the mean downtime, not the repair hours</source>
+        <translation>按平均停机时间而非维修工时计算停产损失</translation>
     </message>
 </context>
 <context>
@@ -2519,6 +2649,10 @@ The results cannot be computed from these figures. Please check the figures unde
         <source>a PERT over the repairs&apos; 10th to 90th percentile, most likely their median</source>
         <translation>维修工时第 10 至第 90 百分位的 PERT 分布，最可能值为中位数</translation>
     </message>
+    <message>
+        <source>Lost production valued over the mean downtime of %1 hours a failure, not the repair hours</source>
+        <translation>停产损失按每次故障平均停机 %1 小时计，而非维修工时</translation>
+    </message>
 </context>
 <context>
     <name>ReportDetailsDialog</name>
@@ -2769,6 +2903,11 @@ The results cannot be computed from these figures. Please check the figures unde
     <message>
         <source>No payback: with these figures the yearly nets after upkeep do not recover the outlay.</source>
         <translation>无投资回收期：按这些数值，扣除维护费用后的年净现金流无法收回投资。</translation>
+    </message>
+    <message>
+        <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labour to lubricate (%1), the lubricant (%2), new replacement bearings (%3), the labour to replace them (%4) and lost production, since every bearing failure stops production (%5). %6 The savings are the difference. %7</source>
+        <extracomment>%1 to %4: the formulas of the first four cost rows, %5: the formula of the lost production as the rule values it, %6: the rule and the reductions in sentences, %7: the sentence on the currency.</extracomment>
+        <translation>这些数值的计算方法。当前成本是人工润滑每年的费用：润滑人工（%1）、润滑剂（%2）、更换用新轴承（%3）、更换轴承的人工（%4）以及停产损失——每次轴承故障都会使生产停顿（%5）。%6节省额即两者之差。%7</translation>
     </message>
 </context>
 <context>
@@ -3261,6 +3400,53 @@ The results cannot be computed from these figures. Please check the figures unde
     </message>
 </context>
 <context>
+    <name>SavingsKindsText</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1和%2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>Hard savings, cash the plant no longer pays: %1.</source>
+        <translation>硬性节省，即工厂不再支付的现金：%1。</translation>
+    </message>
+    <message>
+        <source>Soft savings, not cash until they replace costs the plant pays: %1.</source>
+        <translation>软性节省，在替代工厂实际支付的成本之前不算现金：%1。</translation>
+    </message>
+    <message>
+        <source>The freed lubrication hours are counted as cash.</source>
+        <translation>腾出的润滑工时计为现金。</translation>
+    </message>
+    <message>
+        <source>The freed lubrication hours go to %1, counted as cash.</source>
+        <translation>腾出的润滑工时用于%1，计为现金。</translation>
+    </message>
+    <message>
+        <source>Nothing says what the freed lubrication hours will do.</source>
+        <translation>未说明腾出的润滑工时将用于何处。</translation>
+    </message>
+    <message>
+        <source>The freed lubrication hours go to %1, not counted as cash.</source>
+        <translation>腾出的润滑工时用于%1，不计为现金。</translation>
+    </message>
+    <message>
+        <source>The lost production is cash at its contribution margin.</source>
+        <translation>停产损失按其边际贡献计为现金。</translation>
+    </message>
+    <message>
+        <source>The lost production is counted as cash at the full production value.</source>
+        <translation>停产损失按全部产值计为现金。</translation>
+    </message>
+    <message>
+        <source>The lost production is valued at revenue, not at its margin.</source>
+        <translation>停产损失按收入而非边际贡献计。</translation>
+    </message>
+</context>
+<context>
     <name>SummaryText</name>
     <message>
         <source>File</source>
@@ -3321,6 +3507,10 @@ The results cannot be computed from these figures. Please check the figures unde
     <message>
         <source>never</source>
         <translation>永不收回</translation>
+    </message>
+    <message>
+        <source>Net present value on hard savings</source>
+        <translation>硬性节省净现值</translation>
     </message>
 </context>
 <context>
@@ -3641,6 +3831,66 @@ The results cannot be computed from these figures. Please check the figures unde
         <source>never: the yearly nets do not recover the outlay</source>
         <translation>永不收回：年净现金流无法收回投资</translation>
     </message>
+    <message>
+        <source>Business Case on Hard Savings</source>
+        <translation>硬性节省的投资分析</translation>
+    </message>
+    <message>
+        <source>Lost production</source>
+        <translation>停产损失</translation>
+    </message>
+    <message>
+        <source>Contribution margin</source>
+        <translation>边际贡献</translation>
+    </message>
+    <message>
+        <source>% (sold out: the whole production value)</source>
+        <translation>%（满负荷：全部产值）</translation>
+    </message>
+    <message>
+        <source>% of the production value</source>
+        <translation>占产值的%</translation>
+    </message>
+    <message>
+        <source>Lost output made up later</source>
+        <translation>事后补回的产量</translation>
+    </message>
+    <message>
+        <source>People standing idle during a stop</source>
+        <translation>停机期间闲置人数</translation>
+    </message>
+    <message>
+        <source>Their hourly rate</source>
+        <translation>其小时费率</translation>
+    </message>
+    <message>
+        <source>%1/hour</source>
+        <translation>%1/小时</translation>
+    </message>
+    <message>
+        <source>Stop per failure</source>
+        <translation>每次故障停机</translation>
+    </message>
+    <message>
+        <source>hours</source>
+        <translation>小时</translation>
+    </message>
+    <message>
+        <source>Cash (1) or not (0)</source>
+        <translation>现金（1）或否（0）</translation>
+    </message>
+    <message>
+        <source>The freed hours go to %1</source>
+        <translation>腾出的工时用于%1</translation>
+    </message>
+    <message>
+        <source>Hard savings</source>
+        <translation>硬性节省</translation>
+    </message>
+    <message>
+        <source>Total hard savings</source>
+        <translation>硬性节省合计</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -3795,6 +4045,10 @@ The results cannot be computed from these figures. Please check the figures unde
     <message>
         <source>With --records, counts orders on one asset within DAYS days of each other as one failure (7 unless given).</source>
         <translation>与 --records 一起使用时，将同一设备相隔不超过 DAYS 天的工单算作一次故障（未指定时为 7）。</translation>
+    </message>
+    <message>
+        <source>With --records, values the lost production of a failure over the export&apos;s mean downtime instead of the repair hours, where the export has downtime hours.</source>
+        <translation>与 --records 一起使用：若导出文件含停机小时，则按其平均停机时间而非维修工时计算每次故障的停产损失。</translation>
     </message>
 </context>
 <context>

@@ -259,6 +259,13 @@ QGroupBox *BusinessCaseWindow::capitalGroup(const model::CapitalTexts &capital)
         model::withCurrencySymbol(tr("Residual value ($):"), symbol()), tr("none"));
     add(CapitalField::FirstYearShare, "firstYearShare", capital.firstYearShare,
         tr("First year's share of the savings (%):"), m_facility.locale().toString(100));
+    add(CapitalField::Contingency, "contingency", capital.contingency, tr("Contingency on price and installation (%):"),
+        none);
+    add(CapitalField::AccuracyBelow, "accuracyBelow", capital.accuracyBelow, tr("Estimate accuracy, below (%):"),
+        tr("none"));
+    add(CapitalField::AccuracyAbove, "accuracyAbove", capital.accuracyAbove, tr("Estimate accuracy, above (%):"),
+        tr("none"));
+    add(CapitalField::HurdleRate, "hurdleRate", capital.hurdleRate, tr("Company's hurdle rate (%):"), tr("none"));
 
     m_timing = new QComboBox;
     m_timing->setObjectName(QStringLiteral("timing"));
@@ -291,6 +298,10 @@ model::CapitalTexts BusinessCaseWindow::capital() const
     capital.residualValue = text(CapitalField::ResidualValue);
     capital.firstYearShare = text(CapitalField::FirstYearShare);
     capital.timing = model::CashFlowTiming(m_timing->currentIndex());
+    capital.contingency = text(CapitalField::Contingency);
+    capital.accuracyBelow = text(CapitalField::AccuracyBelow);
+    capital.accuracyAbove = text(CapitalField::AccuracyAbove);
+    capital.hurdleRate = text(CapitalField::HurdleRate);
     return capital;
 }
 
@@ -341,7 +352,8 @@ void BusinessCaseWindow::recompute()
         m_measures->setText(tr("Enter the installed system price to see the payback, the return on investment, "
                                "the net present value and the internal rate of return."));
     else {
-        QStringList lines = model::measureLines(study().measures, investment, m_facility.locale(), symbol());
+        QStringList lines =
+            model::measureLines(study().measures, investment, m_facility.locale(), symbol(), study().capital);
         if (m_outcome.hardMeasures)
             lines << model::hardSavingsLine(*m_outcome.hardMeasures, m_facility.locale(), symbol());
         lines += model::breakEvenLines(study().breakEven, m_facility.locale(), symbol());

@@ -82,6 +82,20 @@ QStringList capitalSentences(const model::CapitalInputs &capital, const model::I
     if (capital.firstYearSharePercent != defaults.firstYearSharePercent)
         sentences << CapitalText::tr("Year 1 reaches %1 of the yearly savings while the system is brought in.")
                          .arg(percent(capital.firstYearSharePercent, locale));
+    if (capital.contingencyPercent != 0)
+        sentences << CapitalText::tr("A contingency of %1 on the price and installation makes the outlay %2.")
+                         .arg(percent(capital.contingencyPercent, locale),
+                              model::currencyText(model::outlayOf(investment, capital), locale, symbol));
+    if (capital.accuracyBelowPercent || capital.accuracyAbovePercent)
+        sentences << CapitalText::tr("The estimate may be %1 below or %2 above; the measures are computed on the "
+                                     "estimate itself.")
+                         .arg(percent(capital.accuracyBelowPercent.value_or(0), locale),
+                              percent(capital.accuracyAbovePercent.value_or(0), locale));
+    if (capital.hurdleRatePercent)
+        sentences << CapitalText::tr("The company's hurdle rate is %1. The discount rate of %2 is the plant's own "
+                                     "choice: any premium for the project's risk is in it as chosen, not added here.")
+                         .arg(percent(*capital.hurdleRatePercent, locale),
+                              percent(investment.discountRatePercent, locale));
     return sentences;
 }
 

@@ -140,7 +140,7 @@ report::BusinessCasePage businessCasePage(const document::FacilityDocument &faci
     report::BusinessCasePage page;
     page.title = ReportText::tr("Business Case");
     page.forWhom = forWhom(facility, date);
-    page.measures = model::measureLines(study.measures, investment, locale, symbol);
+    page.measures = model::measureLines(study.measures, investment, locale, symbol, study.capital);
     if (const std::optional<model::BusinessCase> &hard = facility.hardMeasures())
         page.measures << model::hardSavingsLine(*hard, locale, symbol);
     page.measures += model::breakEvenLines(study.breakEven, locale, symbol);
@@ -330,6 +330,10 @@ QStringList paybackLines(const document::FacilityDocument &facility, const model
     const QString &symbol = facility.currencyUnits().symbol;
     const model::Investment &investment = study.investment;
     QStringList lines = costLines(facility, investment, true);
+    if (study.capital.contingencyPercent != 0)
+        lines << ReportText::tr("Outlay with a contingency of %1: %2")
+                     .arg(model::percentageText(study.capital.contingencyPercent, locale),
+                          model::currencyText(study.measures.initial, locale, symbol));
     if (investment.initial() == 0) {
         lines << ReportText::tr("No payback: nothing is invested.");
         return lines;
@@ -368,6 +372,8 @@ QStringList paybackLines(const document::FacilityDocument &facility, const model
     for (const int year : shownYears)
         lines << ReportText::tr("Net cash flow over %n year(s): %1", "", year)
                      .arg(model::currencyText(years[std::size_t(year)].cumulative, locale, symbol));
+    if (const std::optional<double> &hurdle = study.capital.hurdleRatePercent)
+        lines << model::hurdleLine(measures, *hurdle, locale, symbol);
     return lines;
 }
 

@@ -189,6 +189,9 @@ ClipboardResults clipboardResults(const model::Results &results, const model::As
             return optionalNumber(value, value ? model::percentOf(*value, locale) : QString(), kPercent, none);
         };
         table.row({text(ClipboardText::tr("Initial investment")), money(measures.initial, locale, symbol)});
+        if (study->capital.contingencyPercent != 0)
+            table.row(
+                {text(ClipboardText::tr("Contingency in it")), percentCell(study->capital.contingencyPercent / 100)});
         table.row({text(ClipboardText::tr("Simple payback (months)")),
                    measures.paybackState == model::PaybackState::NotWithinPeriod
                        ? text(notWithin)
@@ -215,6 +218,14 @@ ClipboardResults clipboardResults(const model::Results &results, const model::As
                             measures.initial == 0                                                     ? none
                             : measures.discountedPaybackState == model::PaybackState::NotWithinPeriod ? notWithin
                                                                                                       : never)});
+        if (const std::optional<double> &hurdle = study->capital.hurdleRatePercent) {
+            table.row({text(ClipboardText::tr("Hurdle rate")), percentCell(*hurdle / 100)});
+            table.row({text(ClipboardText::tr("Net present value at the hurdle rate")),
+                       money(model::npvAt(measures.cashFlow, *hurdle), locale, symbol)});
+            table.row(
+                {text(ClipboardText::tr("Meets the hurdle rate")),
+                 text(model::meetsHurdle(measures, *hurdle) ? ClipboardText::tr("yes") : ClipboardText::tr("no"))});
+        }
         if (hard) {
             const double savings = hard->cashFlow.years.size() > 1 ? hard->cashFlow.years[1].savings : 0;
             table.row({text(ClipboardText::tr("Hard savings in year 1")), money(savings, locale, symbol)});

@@ -33,6 +33,8 @@ class BusinessCaseTest : public QObject {
     Q_OBJECT
 private slots:
     void hardSavingsAlone();
+    void contingencyAndHurdle_data();
+    void contingencyAndHurdle();
     void measuresMatchIndependentValues_data();
     void measuresMatchIndependentValues();
     void paybackCountsTheUpkeep_data();
@@ -616,6 +618,50 @@ void BusinessCaseTest::hardSavingsAlone()
     // Not split: no hard case.
     facts.savingsKinds.reset();
     QVERIFY(!model::outcomeOf(facts, QLocale::c()).hardMeasures);
+}
+
+// The approver's inputs, against the designed savings of 50,020 less an
+// upkeep of 500 over 5 years at 10 %: the contingency raises the outlay, the
+// hurdle sets the rate of return against the company's.
+void BusinessCaseTest::contingencyAndHurdle_data()
+{
+    QTest::addColumn<QString>("contingency");
+    QTest::addColumn<QString>("hurdle");
+    QTest::addColumn<double>("outlay");
+    QTest::addColumn<bool>("meets");
+
+    QTest::newRow("10 % contingency, hurdle 15 %") << "10"
+                                                   << "15" << 22'000.0 << true;
+    QTest::newRow("no contingency, hurdle above the IRR") << ""
+                                                          << "300" << 20'000.0 << false;
+    QTest::newRow("25 % contingency, hurdle 0 %") << "25"
+                                                  << "0" << 25'000.0 << true;
+}
+
+void BusinessCaseTest::contingencyAndHurdle()
+{
+    QFETCH(QString, contingency);
+    QFETCH(QString, hurdle);
+    QFETCH(double, outlay);
+    QFETCH(bool, meets);
+
+    model::CapitalTexts texts;
+    texts.contingency = contingency;
+    texts.hurdleRate = hurdle;
+    const model::CapitalReading read = model::readCapitalInputs(texts, QLocale::c());
+    QVERIFY2(read.inputs, qPrintable(read.problem));
+    const model::Investment investment{20'000, 0, 500, 5, 10};
+    const model::BusinessCase measures = model::businessCaseOf(
+        model::computeResults(kDefaultValues).table(model::Table::Savings), investment, *read.inputs);
+    double annuity = 0;
+    for (int t = 1; t <= 5; ++t)
+        annuity += 1 / std::pow(1.1, t);
+    QCOMPARE(measures.initial, outlay);
+    QCOMPARE(measures.npv, (50'020 - 500) * annuity - outlay);
+    QVERIFY(!measures.capitalGiven); // the flows stay level
+    QCOMPARE(model::meetsHurdle(measures, *read.inputs->hurdleRatePercent), meets);
+    // The IRR's own NPV is zero: the verdict by the rate and by the NPV at the hurdle agree.
+    QCOMPARE(model::npvAt(measures.cashFlow, *read.inputs->hurdleRatePercent) >= 0, meets);
 }
 
 QTEST_GUILESS_MAIN(BusinessCaseTest)

@@ -220,6 +220,7 @@ void FacilityFileTest::roundTrip()
     saved.investment = {typedPrice, QString(), QString(), QStringLiteral("7"), QString()};
     saved.capital.residualValue = typedPrice;
     saved.capital.taxRate = QStringLiteral("25");
+    saved.capital.hurdleRate = QStringLiteral("12");
     saved.capital.depreciation = model::Depreciation::DecliningBalance;
     saved.capital.timing = model::CashFlowTiming::MidYear;
     saved.assumptions.reductionPercent = {75, 50, 80, 0.3, 100};

@@ -259,7 +259,7 @@ void writeHalfYears(Sheet &sheet, const Formats &formats, const model::CashFlowT
 }
 
 void writeMeasures(Sheet &sheet, const Formats &formats, const model::BusinessCase &measures,
-                   const model::FlowCells &cells, const QString &title)
+                   const model::FlowCells &cells, const QString &title, bool withContingency)
 {
     const QString period = figuresCell(YearsRow);
     const QString initial = cell(InitialRow, 1);
@@ -269,9 +269,15 @@ void writeMeasures(Sheet &sheet, const Formats &formats, const model::BusinessCa
         sheet.text(row, 0, caption);
         sheet.formula(row, 1, formula, cached, format);
     };
-    measure(InitialRow, WorkbookText::tr("Initial outlay (price + installation)"),
-            QStringLiteral("%1+%2").arg(figuresCell(PriceRow), figuresCell(InstallationRow)), measures.initial,
-            formats.money);
+    const QString priceAndInstallation =
+        QStringLiteral("%1+%2").arg(figuresCell(PriceRow), figuresCell(InstallationRow));
+    if (withContingency)
+        measure(InitialRow, WorkbookText::tr("Initial outlay (price + installation + contingency)"),
+                QStringLiteral("(%1)*(1+%2/100)").arg(priceAndInstallation, figuresCell(ContingencyRow)),
+                measures.initial, formats.money);
+    else
+        measure(InitialRow, WorkbookText::tr("Initial outlay (price + installation)"), priceAndInstallation,
+                measures.initial, formats.money);
     measure(NetRow, WorkbookText::tr("Net of year 1 (savings \u2212 upkeep)"),
             QStringLiteral("%1-%2").arg(cell(FirstFlowRow + 1, SavingsColumn), cell(FirstFlowRow + 1, UpkeepColumn)),
             measures.yearlyNet, formats.money);
@@ -351,14 +357,16 @@ void writeMeasures(Sheet &sheet, const Formats &formats, const model::BusinessCa
 
 } // namespace
 
-void writeBusinessCase(Sheet &sheet, const Formats &formats, const model::BusinessCase &measures, bool hardSavings)
+void writeBusinessCase(Sheet &sheet, const Formats &formats, const model::BusinessCase &measures, bool hardSavings,
+                       bool withContingency)
 {
     const model::FlowCells cells = flowCellsOf(hardSavings ? kHardSavingsBlock : int(model::Table::Savings));
     writeFlowHeaders(sheet, formats, measures.cashFlow);
     writeFlowColumns(sheet, formats, measures.cashFlow, cells);
     writeHalfYears(sheet, formats, measures.cashFlow);
     writeMeasures(sheet, formats, measures, cells,
-                  hardSavings ? WorkbookText::tr("Business Case on Hard Savings") : WorkbookText::tr("Business Case"));
+                  hardSavings ? WorkbookText::tr("Business Case on Hard Savings") : WorkbookText::tr("Business Case"),
+                  withContingency);
 }
 
 } // namespace workbook

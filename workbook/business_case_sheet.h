@@ -10,8 +10,9 @@ namespace workbook {
 // years 0 to 50 whose every cell is the formula model::flowFormula() gives,
 // 0 after the period's end, so that a changed period in the Figures sheet is
 // followed. Beside it the flows by half year the rate of return is found from.
-// With hardSavings, the same over the Costs sheet's hard savings.
+// With hardSavings, the same over the Costs sheet's hard savings; with a
+// contingency, the outlay has it on top of the price and installation.
 void writeBusinessCase(Sheet &sheet, const Formats &formats, const model::BusinessCase &measures,
-                       bool hardSavings = false);
+                       bool hardSavings = false, bool withContingency = false);
 
 } // namespace workbook

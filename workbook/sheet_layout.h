@@ -24,8 +24,8 @@ inline constexpr char kBusinessSheet[] = "Business Case";
 
 // Figures: a header row, the twelve figures in rows 1 to 12, the reductions
 // under a header in rows 15 to 19, the investment under one in rows 22 to 26
-// the capital inputs under one in rows 29 to 40 and the lost-production rule
-// under one in rows 43 to 47.
+// the capital inputs under one in rows 29 to 40 (41 to 44 the approver's)
+// and the lost-production rule under one in rows 47 to 51.
 inline constexpr int kValueColumn = 1;
 inline constexpr int kHardColumn = 3; // beside the reductions, where the savings are split
 constexpr int figureRow(int index) { return 1 + index; }
@@ -45,9 +45,14 @@ enum CapitalRow {
     ResidualValueRow,
     FirstYearShareRow,
     TimingRow,
+    // Where one of the approver's inputs is given.
+    ContingencyRow,
+    AccuracyBelowRow,
+    AccuracyAboveRow,
+    HurdleRateRow,
 };
-// The lost-production rule under a header, in rows 43 to 47, where one is given.
-constexpr int stopFigureRow(model::StopFigure figure) { return 43 + int(figure); }
+// The lost-production rule under a header, in rows 47 to 51, where one is given.
+constexpr int stopFigureRow(model::StopFigure figure) { return 47 + int(figure); }
 
 // Costs: each table a title row and six rows, a blank row between tables;
 // where the savings are split, the hard savings a fourth block.

@@ -68,6 +68,28 @@ void writeCapital(Sheet &sheet, const Formats &formats, const model::CapitalInpu
         sheet.number(row.row, 1, row.value);
         sheet.text(row.row, 2, row.unit);
     }
+    if (capital.contingencyPercent != 0 || capital.accuracyBelowPercent || capital.accuracyAbovePercent
+        || capital.hurdleRatePercent) {
+        const struct {
+            int row;
+            QString caption;
+            double value;
+            QString unit;
+        } approver[] = {
+            {ContingencyRow, WorkbookText::tr("Contingency"), capital.contingencyPercent,
+             WorkbookText::tr("% of the price and installation")},
+            {AccuracyBelowRow, WorkbookText::tr("Estimate accuracy, below"), capital.accuracyBelowPercent.value_or(0),
+             QStringLiteral("%")},
+            {AccuracyAboveRow, WorkbookText::tr("Estimate accuracy, above"), capital.accuracyAbovePercent.value_or(0),
+             QStringLiteral("%")},
+            {HurdleRateRow, WorkbookText::tr("Hurdle rate"), capital.hurdleRatePercent.value_or(0), perYear},
+        };
+        for (const auto &row : approver) {
+            sheet.text(row.row, 0, row.caption);
+            sheet.number(row.row, 1, row.value);
+            sheet.text(row.row, 2, row.unit);
+        }
+    }
     sheet.text(ResidualValueRow, 0, WorkbookText::tr("Residual value"));
     sheet.number(ResidualValueRow, 1, capital.residualValue, formats.money);
     sheet.text(ResidualValueRow, 2, WorkbookText::tr("at the period's end"));
@@ -271,13 +293,13 @@ bool exportWorkbook(const QString &path, const model::FacilityFigures &facts, co
         lxw_error status = figures.error() ? figures.error() : costs.error();
         if (measures) {
             Sheet business(book, kBusinessSheet, zeroCached);
-            writeBusinessCase(business, formats, *measures);
+            writeBusinessCase(business, formats, *measures, false, capital.contingencyPercent != 0);
             if (!status)
                 status = business.error();
         }
         if (outcome.hardMeasures) {
             Sheet hard(book, kHardBusinessSheet, zeroCached);
-            writeBusinessCase(hard, formats, *outcome.hardMeasures, true);
+            writeBusinessCase(hard, formats, *outcome.hardMeasures, true, capital.contingencyPercent != 0);
             if (!status)
                 status = hard.error();
         }

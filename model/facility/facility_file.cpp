@@ -35,6 +35,7 @@ struct TextMember {
     QLatin1StringView key;
     QString Object::*text;
     const char *shownAs;
+    bool writtenWhenGiven = false; // of version 6: left out while empty, as version 5 has none
 };
 
 // The members of "report" and "investment", in the order they are written.
@@ -76,6 +77,14 @@ const TextMember<CapitalTexts> kCapitalMembers[] = {
      QT_TRANSLATE_NOOP("FacilityFile", "residual value")},
     {QLatin1StringView("firstYearShare"), &CapitalTexts::firstYearShare,
      QT_TRANSLATE_NOOP("FacilityFile", "first-year share")},
+    {QLatin1StringView("contingency"), &CapitalTexts::contingency, QT_TRANSLATE_NOOP("FacilityFile", "contingency"),
+     true},
+    {QLatin1StringView("accuracyBelow"), &CapitalTexts::accuracyBelow,
+     QT_TRANSLATE_NOOP("FacilityFile", "accuracy below the estimate"), true},
+    {QLatin1StringView("accuracyAbove"), &CapitalTexts::accuracyAbove,
+     QT_TRANSLATE_NOOP("FacilityFile", "accuracy above the estimate"), true},
+    {QLatin1StringView("hurdleRate"), &CapitalTexts::hurdleRate, QT_TRANSLATE_NOOP("FacilityFile", "hurdle rate"),
+     true},
 };
 // The choices' names in the file, indexed by the enumerations' values.
 const std::array<QLatin1StringView, 3> kDepreciationNames{QLatin1StringView("none"), QLatin1StringView("straightLine"),
@@ -256,8 +265,10 @@ void writeTextObject(QByteArray &out, const char *name, const TextMember<Object>
                      const std::vector<std::pair<const char *, QLatin1StringView>> &choices = {})
 {
     QByteArrayList lines;
-    for (const auto &member : members)
-        lines << "        \"" + QByteArray(member.key.latin1()) + "\": " + jsonString(object.*member.text);
+    for (const auto &member : members) {
+        if (!member.writtenWhenGiven || !(object.*member.text).isEmpty())
+            lines << "        \"" + QByteArray(member.key.latin1()) + "\": " + jsonString(object.*member.text);
+    }
     for (const auto &[key, value] : choices)
         lines << "        \"" + QByteArray(key) + "\": " + jsonString(value);
     out += ",\n    \"";
@@ -355,8 +366,10 @@ QByteArray toFacilityJson(const FacilityFigures &figures)
     out += "{\n    \"format\": ";
     out += jsonString(QString::fromLatin1(kFacilityFormat));
     out += ",\n    \"version\": ";
-    out += QByteArray::number(
-        needsCaseMembers(figures.assumptions.lostProduction, figures.savingsKinds) ? kFacilityFormatVersion : 5);
+    out += QByteArray::number(needsCaseMembers(figures.assumptions.lostProduction, figures.savingsKinds)
+                                      || figures.capital.hasApproverInputs()
+                                  ? kFacilityFormatVersion
+                                  : 5);
     out += ",\n    \"locale\": ";
     out += jsonString(figures.locale);
     out += ",\n    \"figures\": [\n";

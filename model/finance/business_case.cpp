@@ -276,7 +276,7 @@ BusinessCase businessCaseOf(const CostTable &savings, const Investment &investme
     if (result.discountedPaybackState == PaybackState::Within)
         result.discountedBelowZeroAgainFrom =
             belowZeroAgain(&CashFlowYear::paidBackYears, &CashFlowYear::cumulativeDiscounted);
-    result.capitalGiven = capital != CapitalInputs();
+    result.capitalGiven = capital.flowRules() != CapitalInputs();
     result.cumulativeCashFlow.reserve(table.years.size());
     for (const CashFlowYear &year : table.years)
         result.cumulativeCashFlow.push_back(year.cumulative);

@@ -119,13 +119,50 @@ QString discountedPaybackLine(const BusinessCase &measures, const QLocale &local
 
 } // namespace
 
+bool meetsHurdle(const BusinessCase &measures, double hurdleRatePercent)
+{
+    if (measures.irr)
+        return *measures.irr * 100 >= hurdleRatePercent;
+    return npvAt(measures.cashFlow, hurdleRatePercent) >= 0;
+}
+
+QString hurdleLine(const BusinessCase &measures, double hurdleRatePercent, const QLocale &locale, QStringView symbol)
+{
+    const QString hurdle = percentageText(hurdleRatePercent, locale);
+    const QString npv = money(npvAt(measures.cashFlow, hurdleRatePercent), locale, symbol);
+    const bool meets = meetsHurdle(measures, hurdleRatePercent);
+    if (measures.irr)
+        return (meets ? BusinessCaseText::tr("Against the hurdle rate of %1: the internal rate of return of %2 meets "
+                                             "it; the net present value at %1 is %3.")
+                      : BusinessCaseText::tr("Against the hurdle rate of %1: the internal rate of return of %2 falls "
+                                             "short of it; the net present value at %1 is %3."))
+            .arg(hurdle, percentOf(*measures.irr, locale), npv);
+    return (meets ? BusinessCaseText::tr("Against the hurdle rate of %1: no single rate of return, but the net present "
+                                         "value at %1 is %2, so the case meets it.")
+                  : BusinessCaseText::tr("Against the hurdle rate of %1: no single rate of return, and the net "
+                                         "present value at %1 is %2, so the case falls short of it."))
+        .arg(hurdle, npv);
+}
+
 QStringList measureLines(const BusinessCase &measures, const Investment &investment, const QLocale &locale,
-                         QStringView symbol)
+                         QStringView symbol, const CapitalInputs &capital)
 {
     const QString years = locale.toString(investment.years);
     QStringList lines;
-    lines << BusinessCaseText::tr("Initial investment (price and installation): %1")
-                 .arg(money(measures.initial, locale, symbol));
+    if (capital.contingencyPercent != 0)
+        lines << BusinessCaseText::tr("Initial investment (price, installation and %1 contingency): %2")
+                     .arg(percentageText(capital.contingencyPercent, locale), money(measures.initial, locale, symbol));
+    else
+        lines << BusinessCaseText::tr("Initial investment (price and installation): %1")
+                     .arg(money(measures.initial, locale, symbol));
+    if (capital.accuracyBelowPercent || capital.accuracyAbovePercent) {
+        const double below = capital.accuracyBelowPercent.value_or(0);
+        const double above = capital.accuracyAbovePercent.value_or(0);
+        lines << BusinessCaseText::tr("Estimate accuracy %1 / +%2: an outlay of %3 to %4")
+                     .arg(withPercentSign(QStringLiteral("\u2212") + percentText(below, locale), locale),
+                          percentageText(above, locale), money(measures.initial * (1 - below / 100), locale, symbol),
+                          money(measures.initial * (1 + above / 100), locale, symbol));
+    }
     if (investment.yearlyUpkeep != 0) {
         lines << BusinessCaseText::tr("Yearly upkeep of the system: %1")
                      .arg(money(investment.yearlyUpkeep, locale, symbol))
@@ -157,6 +194,8 @@ QStringList measureLines(const BusinessCase &measures, const Investment &investm
                      .arg(npvProfileText(measures.cashFlow, locale, symbol));
     else
         lines << BusinessCaseText::tr("Internal rate of return: none, the cash flows never change sign");
+    if (capital.hurdleRatePercent)
+        lines << hurdleLine(measures, *capital.hurdleRatePercent, locale, symbol);
     lines << discountedPaybackLine(measures, locale);
     return lines;
 }
@@ -247,7 +286,7 @@ QString measuresNote(const Investment &investment, const QLocale &locale, const 
     const QString years = locale.toString(investment.years);
     const QString rate = percentageText(investment.discountRatePercent, locale);
     QString note;
-    if (capital == CapitalInputs()) {
+    if (capital.flowRules() == CapitalInputs()) {
         note = BusinessCaseText::tr(
                    "How the measures are computed. The investment is the system's price plus its installation, paid "
                    "at the start; the yearly net is the annual savings less the yearly upkeep, received at the end "
@@ -285,6 +324,10 @@ QString measuresNote(const Investment &investment, const QLocale &locale, const 
                    "", investment.years)
                    .arg(years, rate, discounting);
     }
+    if (capital.contingencyPercent != 0)
+        note += u' '
+                + BusinessCaseText::tr("The investment includes a contingency of %1 on the price and installation.")
+                      .arg(percentageText(capital.contingencyPercent, locale));
     note += u' '
             + BusinessCaseText::tr("The profitability index is the net present value \u00F7 investment + 1; "
                                    "the annual return is the one that, compounded over the years, gives the "

@@ -15,8 +15,18 @@ namespace model {
 // "Internal rate of return: none, the cash flows never change sign". A
 // payback beyond the years evaluated says so.
 // Money is written in the currency of symbol.
+// With the approver's inputs, the outlay names its contingency, its
+// accuracy range follows it and the hurdle's verdict the rate of return.
 QStringList measureLines(const BusinessCase &measures, const Investment &investment, const QLocale &locale,
-                         QStringView symbol = u"$");
+                         QStringView symbol = u"$", const CapitalInputs &capital = {});
+
+// Whether the case meets the company's hurdle rate: by the internal rate of
+// return where there is one, else by the net present value at the hurdle.
+bool meetsHurdle(const BusinessCase &measures, double hurdleRatePercent);
+// "Against the hurdle rate of 15%: the internal rate of return of 48.2%
+// meets it; the net present value at 15% is $92,000.00."
+QString hurdleLine(const BusinessCase &measures, double hurdleRatePercent, const QLocale &locale,
+                   QStringView symbol = u"$");
 
 // The measures on the hard savings alone, in one line beside the full
 // case's: "On hard savings alone ($21,660.00 a year): net present value

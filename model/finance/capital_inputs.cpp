@@ -53,6 +53,8 @@ CapitalReading readCapitalInputs(const CapitalTexts &texts, const QLocale &local
          inputs.decliningRatePercent, 0, 100},
         {CapitalField::FirstYearShare, QT_TRANSLATE_NOOP("BusinessCase", "first-year share of the savings"),
          texts.firstYearShare, inputs.firstYearSharePercent, 0, 100},
+        {CapitalField::Contingency, QT_TRANSLATE_NOOP("BusinessCase", "contingency"), texts.contingency,
+         inputs.contingencyPercent, 0, 100},
     };
     for (const auto &percentage : percentages) {
         if (percentage.text.trimmed().isEmpty())
@@ -61,6 +63,30 @@ CapitalReading readCapitalInputs(const CapitalTexts &texts, const QLocale &local
         if (!value || !(*value >= percentage.low && *value <= percentage.high))
             return problem(percentage.field, percentage.what, percentage.text,
                            notAPercentage(percentage.low, percentage.high));
+        percentage.value = *value;
+    }
+
+    // Given or not: none stays none.
+    const struct {
+        CapitalField field;
+        const char *what;
+        const QString &text;
+        std::optional<double> &value;
+        double high;
+    } optionalPercentages[] = {
+        {CapitalField::AccuracyBelow, QT_TRANSLATE_NOOP("BusinessCase", "accuracy below the estimate"),
+         texts.accuracyBelow, inputs.accuracyBelowPercent, 100},
+        {CapitalField::AccuracyAbove, QT_TRANSLATE_NOOP("BusinessCase", "accuracy above the estimate"),
+         texts.accuracyAbove, inputs.accuracyAbovePercent, 100},
+        {CapitalField::HurdleRate, QT_TRANSLATE_NOOP("BusinessCase", "hurdle rate"), texts.hurdleRate,
+         inputs.hurdleRatePercent, kMaxHurdleRatePercent},
+    };
+    for (const auto &percentage : optionalPercentages) {
+        if (percentage.text.trimmed().isEmpty())
+            continue;
+        const std::optional<double> value = readFigure(percentage.text, locale);
+        if (!value || !(*value >= 0 && *value <= percentage.high))
+            return problem(percentage.field, percentage.what, percentage.text, notAPercentage(0, percentage.high));
         percentage.value = *value;
     }
 

@@ -26,7 +26,19 @@ struct CapitalTexts {
     QString residualValue;     // money, at the period's end
     QString firstYearShare;    // per cent of year 1's savings; empty: 100
     CashFlowTiming timing = CashFlowTiming::YearEnd;
+    // What an approver asks beside the flows, each empty unless given: a
+    // contingency on the price and installation, in per cent; the estimate's
+    // accuracy class, per cent below and above; the company's hurdle rate.
+    QString contingency;
+    QString accuracyBelow;
+    QString accuracyAbove;
+    QString hurdleRate;
 
+    // Whether one of the approver's inputs is given, which a file keeps only then.
+    bool hasApproverInputs() const
+    {
+        return !contingency.isEmpty() || !accuracyBelow.isEmpty() || !accuracyAbove.isEmpty() || !hurdleRate.isEmpty();
+    }
     bool isEmpty() const { return *this == CapitalTexts(); }
     friend bool operator==(const CapitalTexts &, const CapitalTexts &) = default;
 };
@@ -50,8 +62,14 @@ enum class CapitalField {
     DecliningRate,
     ResidualValue,
     FirstYearShare,
+    Contingency,
+    AccuracyBelow,
+    AccuracyAbove,
+    HurdleRate,
 };
-inline constexpr int kCapitalFieldCount = 10;
+inline constexpr int kCapitalFieldCount = 14;
+// The highest hurdle rate taken, in per cent a year.
+inline constexpr double kMaxHurdleRatePercent = 1000;
 
 // The inputs read in the regional settings as readInvestment() reads the
 // investment: an empty text is the default; otherwise escalations from −50 %
@@ -59,7 +77,8 @@ inline constexpr int kCapitalFieldCount = 10;
 // 0 to 100 %, a depreciation period of 1 to 50 whole years, and a residual
 // value from 0 to 10^12, rounded to the cent. Every text is read whichever
 // depreciation is chosen, so that what is kept always reads. A text out of
-// range or no number gives a problem naming it instead.
+// range or no number gives a problem naming it instead. A contingency and
+// the accuracy's shares are 0 to 100 %, a hurdle rate 0 to 1,000 % a year.
 struct CapitalReading {
     std::optional<CapitalInputs> inputs;
     QString problem; // one sentence, empty when the texts are fine

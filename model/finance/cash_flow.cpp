@@ -125,11 +125,18 @@ double FlowPowers::power(int t, double base, double exponent)
     return value;
 }
 
+double outlayOf(const Investment &investment, const CapitalInputs &capital)
+{
+    if (capital.contingencyPercent == 0)
+        return investment.initial();
+    return investment.initial() * (1 + capital.contingencyPercent / 100);
+}
+
 CashFlowTable cashFlowTableOf(const CostTable &savings, const Investment &investment, const CapitalInputs &capital,
                               FlowPowers *powers)
 {
     CashFlowTable table;
-    table.initial = investment.initial();
+    table.initial = outlayOf(investment, capital);
     table.discountRatePercent = investment.discountRatePercent;
     table.taxRatePercent = capital.taxRatePercent;
     table.timing = capital.timing;

@@ -58,9 +58,34 @@ struct CapitalInputs {
     double residualValue = 0;              // what the system fetches at the period's end, before tax
     double firstYearSharePercent = 100;    // of year 1's savings reached while it ramps up
     CashFlowTiming timing = CashFlowTiming::YearEnd;
+    // Added to the price and installation as a share of them.
+    double contingencyPercent = 0;
+    // How far the estimate may be below or above: shown beside the outlay,
+    // not computed with.
+    std::optional<double> accuracyBelowPercent{};
+    std::optional<double> accuracyAbovePercent{};
+    // The return the company asks of an investment; the verdict sets the
+    // IRR against it.
+    std::optional<double> hurdleRatePercent{};
+
+    // The inputs that shape the yearly flows: these without the approver's,
+    // which change the outlay at most. Flows of the default rules are level.
+    CapitalInputs flowRules() const
+    {
+        CapitalInputs rules = *this;
+        rules.contingencyPercent = 0;
+        rules.accuracyBelowPercent.reset();
+        rules.accuracyAbovePercent.reset();
+        rules.hurdleRatePercent.reset();
+        return rules;
+    }
 
     friend bool operator==(const CapitalInputs &, const CapitalInputs &) = default;
 };
+
+// The outlay at year 0: the price and the installation, and the contingency
+// on them where one is given.
+double outlayOf(const Investment &investment, const CapitalInputs &capital);
 
 // One year of the cash flows; year 0 holds the outlay only.
 struct CashFlowYear {

@@ -318,7 +318,7 @@ FlowInputs flowInputsOf(const CostTable &savings, const Investment &investment, 
         inputs.savingsRows[std::size_t(k - 1)] = savings.row(k);
     const auto set = [&](FlowInput input, double value) { inputs.values[std::size_t(input)] = value; };
     set(FlowInput::Period, std::max(1, investment.years));
-    set(FlowInput::Initial, investment.initial());
+    set(FlowInput::Initial, outlayOf(investment, capital));
     set(FlowInput::Upkeep, investment.yearlyUpkeep);
     set(FlowInput::DiscountRate, investment.discountRatePercent);
     set(FlowInput::LabourEscalation, capital.labourEscalationPercent);

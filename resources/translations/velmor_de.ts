@@ -261,6 +261,22 @@ seit 1994</translation>
         <source>residual value</source>
         <translation>Restwert</translation>
     </message>
+    <message>
+        <source>contingency</source>
+        <translation>Reserve für Unvorhergesehenes</translation>
+    </message>
+    <message>
+        <source>accuracy below the estimate</source>
+        <translation>Genauigkeit unter der Schätzung</translation>
+    </message>
+    <message>
+        <source>accuracy above the estimate</source>
+        <translation>Genauigkeit über der Schätzung</translation>
+    </message>
+    <message>
+        <source>hurdle rate</source>
+        <translation>Mindestrendite</translation>
+    </message>
 </context>
 <context>
     <name>BusinessCaseText</name>
@@ -643,6 +659,34 @@ seit 1994</translation>
         <source>On hard savings alone (%1 in year 1): net present value %2, internal rate of return %3, simple payback %4</source>
         <translation>Nur mit harten Einsparungen (%1 im 1. Jahr): Kapitalwert %2, interner Zinsfuß %3, einfache Amortisation %4</translation>
     </message>
+    <message>
+        <source>Against the hurdle rate of %1: the internal rate of return of %2 meets it; the net present value at %1 is %3.</source>
+        <translation>Gegenüber der Mindestrendite von %1: Der interne Zinsfuß von %2 erreicht sie; der Kapitalwert bei %1 beträgt %3.</translation>
+    </message>
+    <message>
+        <source>Against the hurdle rate of %1: the internal rate of return of %2 falls short of it; the net present value at %1 is %3.</source>
+        <translation>Gegenüber der Mindestrendite von %1: Der interne Zinsfuß von %2 bleibt darunter; der Kapitalwert bei %1 beträgt %3.</translation>
+    </message>
+    <message>
+        <source>Against the hurdle rate of %1: no single rate of return, but the net present value at %1 is %2, so the case meets it.</source>
+        <translation>Gegenüber der Mindestrendite von %1: kein eindeutiger Zinsfuß, aber der Kapitalwert bei %1 beträgt %2, die Investition erreicht sie also.</translation>
+    </message>
+    <message>
+        <source>Against the hurdle rate of %1: no single rate of return, and the net present value at %1 is %2, so the case falls short of it.</source>
+        <translation>Gegenüber der Mindestrendite von %1: kein eindeutiger Zinsfuß, und der Kapitalwert bei %1 beträgt %2, die Investition bleibt also darunter.</translation>
+    </message>
+    <message>
+        <source>Initial investment (price, installation and %1 contingency): %2</source>
+        <translation>Anfangsinvestition (Preis, Installation und %1 Reserve): %2</translation>
+    </message>
+    <message>
+        <source>Estimate accuracy %1 / +%2: an outlay of %3 to %4</source>
+        <translation>Schätzgenauigkeit %1 / +%2: eine Auszahlung von %3 bis %4</translation>
+    </message>
+    <message>
+        <source>The investment includes a contingency of %1 on the price and installation.</source>
+        <translation>Die Investition enthält eine Reserve von %1 auf Preis und Installation.</translation>
+    </message>
 </context>
 <context>
     <name>BusinessCaseWindow</name>
@@ -802,6 +846,22 @@ seit 1994</translation>
         <source>Reduces the replacement bearings, their labour and the lost production by the measured %1.</source>
         <translation>Senkt Ersatzlager, ihre Arbeitszeit und den Produktionsausfall um die gemessenen %1.</translation>
     </message>
+    <message>
+        <source>Contingency on price and installation (%):</source>
+        <translation>Reserve auf Preis und Installation (%):</translation>
+    </message>
+    <message>
+        <source>Estimate accuracy, below (%):</source>
+        <translation>Schätzgenauigkeit, nach unten (%):</translation>
+    </message>
+    <message>
+        <source>Estimate accuracy, above (%):</source>
+        <translation>Schätzgenauigkeit, nach oben (%):</translation>
+    </message>
+    <message>
+        <source>Company&apos;s hurdle rate (%):</source>
+        <translation>Mindestrendite des Unternehmens (%):</translation>
+    </message>
 </context>
 <context>
     <name>CapitalText</name>
@@ -859,6 +919,18 @@ seit 1994</translation>
     <message>
         <source>The investment is depreciated by declining balance at %1 of its book value a year; what is left is written off at the period&apos;s end, the tax credit on it shown with the residual value.</source>
         <translation>Die Investition wird degressiv mit %1 des Buchwerts pro Jahr abgeschrieben; der Rest wird am Ende des Betrachtungszeitraums ausgebucht, die Steuergutschrift darauf steht beim Restwert.</translation>
+    </message>
+    <message>
+        <source>A contingency of %1 on the price and installation makes the outlay %2.</source>
+        <translation>Eine Reserve von %1 auf Preis und Installation ergibt eine Auszahlung von %2.</translation>
+    </message>
+    <message>
+        <source>The estimate may be %1 below or %2 above; the measures are computed on the estimate itself.</source>
+        <translation>Die Schätzung kann um %1 darunter oder %2 darüber liegen; die Kennzahlen werden mit der Schätzung selbst berechnet.</translation>
+    </message>
+    <message>
+        <source>The company&apos;s hurdle rate is %1. The discount rate of %2 is the plant&apos;s own choice: any premium for the project&apos;s risk is in it as chosen, not added here.</source>
+        <translation>Die Mindestrendite des Unternehmens beträgt %1. Der Kalkulationszinssatz von %2 ist die Wahl des Werks: Ein Zuschlag für das Projektrisiko ist darin so enthalten, wie gewählt, und wird hier nicht hinzugefügt.</translation>
     </message>
 </context>
 <context>
@@ -1062,6 +1134,30 @@ seit 1994</translation>
     <message>
         <source>Simple payback on hard savings alone (months)</source>
         <translation>Einfache Amortisation nur mit harten Einsparungen (Monate)</translation>
+    </message>
+    <message>
+        <source>Contingency in it</source>
+        <translation>Darin enthaltene Reserve</translation>
+    </message>
+    <message>
+        <source>Hurdle rate</source>
+        <translation>Mindestrendite</translation>
+    </message>
+    <message>
+        <source>Net present value at the hurdle rate</source>
+        <translation>Kapitalwert bei der Mindestrendite</translation>
+    </message>
+    <message>
+        <source>Meets the hurdle rate</source>
+        <translation>Erreicht die Mindestrendite</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
     </message>
 </context>
 <context>
@@ -1533,6 +1629,22 @@ seit 1994</translation>
     <message>
         <source>The file&apos;s lost-production rule is not valid (%1).</source>
         <translation>Die Regel für den Produktionsausfall in der Datei ist ungültig (%1).</translation>
+    </message>
+    <message>
+        <source>contingency</source>
+        <translation>Reserve für Unvorhergesehenes</translation>
+    </message>
+    <message>
+        <source>accuracy below the estimate</source>
+        <translation>Genauigkeit unter der Schätzung</translation>
+    </message>
+    <message>
+        <source>accuracy above the estimate</source>
+        <translation>Genauigkeit über der Schätzung</translation>
+    </message>
+    <message>
+        <source>hurdle rate</source>
+        <translation>Mindestrendite</translation>
     </message>
 </context>
 <context>
@@ -2940,6 +3052,10 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <extracomment>%1 to %4: the formulas of the first four cost rows, %5: the formula of the lost production as the rule values it, %6: the rule and the reductions in sentences, %7: the sentence on the currency.</extracomment>
         <translation>So werden diese Werte berechnet. Die Istkosten sind das, was die Schmierung von Hand pro Jahr kostet: die Schmierarbeit (%1), der Schmierstoff (%2), neue Ersatzlager (%3), die Arbeit für deren Wechsel (%4) und der Produktionsausfall, denn jeder Lagerausfall hält die Produktion an (%5). %6 Die Einsparung ist die Differenz. %7</translation>
     </message>
+    <message>
+        <source>Outlay with a contingency of %1: %2</source>
+        <translation>Auszahlung mit einer Reserve von %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>RiskChartText</name>
@@ -3926,6 +4042,30 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     <message>
         <source>Total hard savings</source>
         <translation>Harte Einsparungen gesamt</translation>
+    </message>
+    <message>
+        <source>Initial outlay (price + installation + contingency)</source>
+        <translation>Anfangsauszahlung (Preis + Installation + Reserve)</translation>
+    </message>
+    <message>
+        <source>Contingency</source>
+        <translation>Reserve für Unvorhergesehenes</translation>
+    </message>
+    <message>
+        <source>% of the price and installation</source>
+        <translation>% von Preis und Installation</translation>
+    </message>
+    <message>
+        <source>Estimate accuracy, below</source>
+        <translation>Schätzgenauigkeit, nach unten</translation>
+    </message>
+    <message>
+        <source>Estimate accuracy, above</source>
+        <translation>Schätzgenauigkeit, nach oben</translation>
+    </message>
+    <message>
+        <source>Hurdle rate</source>
+        <translation>Mindestrendite</translation>
     </message>
 </context>
 <context>

@@ -261,6 +261,22 @@ desde 1994</translation>
         <source>residual value</source>
         <translation>el valor residual</translation>
     </message>
+    <message>
+        <source>contingency</source>
+        <translation>contingencia</translation>
+    </message>
+    <message>
+        <source>accuracy below the estimate</source>
+        <translation>precisión por debajo de la estimación</translation>
+    </message>
+    <message>
+        <source>accuracy above the estimate</source>
+        <translation>precisión por encima de la estimación</translation>
+    </message>
+    <message>
+        <source>hurdle rate</source>
+        <translation>tasa mínima de rentabilidad</translation>
+    </message>
 </context>
 <context>
     <name>BusinessCaseText</name>
@@ -643,6 +659,34 @@ desde 1994</translation>
         <source>On hard savings alone (%1 in year 1): net present value %2, internal rate of return %3, simple payback %4</source>
         <translation>Solo con ahorros tangibles (%1 en el año 1): valor actual neto %2, tasa interna de retorno %3, recuperación simple %4</translation>
     </message>
+    <message>
+        <source>Against the hurdle rate of %1: the internal rate of return of %2 meets it; the net present value at %1 is %3.</source>
+        <translation>Frente a la tasa mínima de rentabilidad del %1: la tasa interna de retorno del %2 la alcanza; el valor actual neto al %1 es %3.</translation>
+    </message>
+    <message>
+        <source>Against the hurdle rate of %1: the internal rate of return of %2 falls short of it; the net present value at %1 is %3.</source>
+        <translation>Frente a la tasa mínima de rentabilidad del %1: la tasa interna de retorno del %2 no la alcanza; el valor actual neto al %1 es %3.</translation>
+    </message>
+    <message>
+        <source>Against the hurdle rate of %1: no single rate of return, but the net present value at %1 is %2, so the case meets it.</source>
+        <translation>Frente a la tasa mínima de rentabilidad del %1: no hay una única tasa de retorno, pero el valor actual neto al %1 es %2, así que el caso la alcanza.</translation>
+    </message>
+    <message>
+        <source>Against the hurdle rate of %1: no single rate of return, and the net present value at %1 is %2, so the case falls short of it.</source>
+        <translation>Frente a la tasa mínima de rentabilidad del %1: no hay una única tasa de retorno, y el valor actual neto al %1 es %2, así que el caso no la alcanza.</translation>
+    </message>
+    <message>
+        <source>Initial investment (price, installation and %1 contingency): %2</source>
+        <translation>Inversión inicial (precio, instalación y %1 de contingencia): %2</translation>
+    </message>
+    <message>
+        <source>Estimate accuracy %1 / +%2: an outlay of %3 to %4</source>
+        <translation>Precisión de la estimación %1 / +%2: un desembolso de %3 a %4</translation>
+    </message>
+    <message>
+        <source>The investment includes a contingency of %1 on the price and installation.</source>
+        <translation>La inversión incluye una contingencia del %1 sobre el precio y la instalación.</translation>
+    </message>
 </context>
 <context>
     <name>BusinessCaseWindow</name>
@@ -802,6 +846,22 @@ desde 1994</translation>
         <source>Reduces the replacement bearings, their labour and the lost production by the measured %1.</source>
         <translation>Reduce los rodamientos de reposición, su mano de obra y la producción perdida en el %1 medido.</translation>
     </message>
+    <message>
+        <source>Contingency on price and installation (%):</source>
+        <translation>Contingencia sobre precio e instalación (%):</translation>
+    </message>
+    <message>
+        <source>Estimate accuracy, below (%):</source>
+        <translation>Precisión de la estimación, por debajo (%):</translation>
+    </message>
+    <message>
+        <source>Estimate accuracy, above (%):</source>
+        <translation>Precisión de la estimación, por encima (%):</translation>
+    </message>
+    <message>
+        <source>Company&apos;s hurdle rate (%):</source>
+        <translation>Tasa mínima de rentabilidad de la empresa (%):</translation>
+    </message>
 </context>
 <context>
     <name>CapitalText</name>
@@ -859,6 +919,18 @@ desde 1994</translation>
     <message>
         <source>The investment is depreciated by declining balance at %1 of its book value a year; what is left is written off at the period&apos;s end, the tax credit on it shown with the residual value.</source>
         <translation>La inversión se amortiza por saldo decreciente al %1 de su valor contable al año; lo que queda se da de baja al final del periodo y el ahorro fiscal correspondiente figura con el valor residual.</translation>
+    </message>
+    <message>
+        <source>A contingency of %1 on the price and installation makes the outlay %2.</source>
+        <translation>Una contingencia del %1 sobre el precio y la instalación eleva el desembolso a %2.</translation>
+    </message>
+    <message>
+        <source>The estimate may be %1 below or %2 above; the measures are computed on the estimate itself.</source>
+        <translation>La estimación puede quedar un %1 por debajo o un %2 por encima; los indicadores se calculan sobre la propia estimación.</translation>
+    </message>
+    <message>
+        <source>The company&apos;s hurdle rate is %1. The discount rate of %2 is the plant&apos;s own choice: any premium for the project&apos;s risk is in it as chosen, not added here.</source>
+        <translation>La tasa mínima de rentabilidad de la empresa es del %1. La tasa de descuento del %2 es elección de la planta: cualquier prima por el riesgo del proyecto está incluida en ella tal como se eligió, sin añadir nada aquí.</translation>
     </message>
 </context>
 <context>
@@ -1062,6 +1134,30 @@ desde 1994</translation>
     <message>
         <source>Simple payback on hard savings alone (months)</source>
         <translation>Recuperación simple solo con ahorros tangibles (meses)</translation>
+    </message>
+    <message>
+        <source>Contingency in it</source>
+        <translation>Contingencia incluida</translation>
+    </message>
+    <message>
+        <source>Hurdle rate</source>
+        <translation>Tasa mínima de rentabilidad</translation>
+    </message>
+    <message>
+        <source>Net present value at the hurdle rate</source>
+        <translation>Valor actual neto a la tasa mínima de rentabilidad</translation>
+    </message>
+    <message>
+        <source>Meets the hurdle rate</source>
+        <translation>Alcanza la tasa mínima de rentabilidad</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
     </message>
 </context>
 <context>
@@ -1533,6 +1629,22 @@ desde 1994</translation>
     <message>
         <source>The file&apos;s lost-production rule is not valid (%1).</source>
         <translation>La regla de producción perdida del archivo no es válida (%1).</translation>
+    </message>
+    <message>
+        <source>contingency</source>
+        <translation>contingencia</translation>
+    </message>
+    <message>
+        <source>accuracy below the estimate</source>
+        <translation>precisión por debajo de la estimación</translation>
+    </message>
+    <message>
+        <source>accuracy above the estimate</source>
+        <translation>precisión por encima de la estimación</translation>
+    </message>
+    <message>
+        <source>hurdle rate</source>
+        <translation>tasa mínima de rentabilidad</translation>
     </message>
 </context>
 <context>
@@ -2940,6 +3052,10 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <extracomment>%1 to %4: the formulas of the first four cost rows, %5: the formula of the lost production as the rule values it, %6: the rule and the reductions in sentences, %7: the sentence on the currency.</extracomment>
         <translation>Cómo se calculan estas cifras. El coste actual es lo que cuesta al año lubricar a mano: la mano de obra de lubricación (%1), el lubricante (%2), los rodamientos nuevos de repuesto (%3), la mano de obra para sustituirlos (%4) y la producción perdida, ya que cada avería de un rodamiento detiene la producción (%5). %6 El ahorro es la diferencia. %7</translation>
     </message>
+    <message>
+        <source>Outlay with a contingency of %1: %2</source>
+        <translation>Desembolso con una contingencia del %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>RiskChartText</name>
@@ -3926,6 +4042,30 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     <message>
         <source>Total hard savings</source>
         <translation>Total de ahorros tangibles</translation>
+    </message>
+    <message>
+        <source>Initial outlay (price + installation + contingency)</source>
+        <translation>Desembolso inicial (precio + instalación + contingencia)</translation>
+    </message>
+    <message>
+        <source>Contingency</source>
+        <translation>Contingencia</translation>
+    </message>
+    <message>
+        <source>% of the price and installation</source>
+        <translation>% del precio y la instalación</translation>
+    </message>
+    <message>
+        <source>Estimate accuracy, below</source>
+        <translation>Precisión de la estimación, por debajo</translation>
+    </message>
+    <message>
+        <source>Estimate accuracy, above</source>
+        <translation>Precisión de la estimación, por encima</translation>
+    </message>
+    <message>
+        <source>Hurdle rate</source>
+        <translation>Tasa mínima de rentabilidad</translation>
     </message>
 </context>
 <context>

@@ -135,11 +135,11 @@ depuis 1994</translation>
     </message>
     <message>
         <source>The freed lubrication hours go to:</source>
-        <translation>Les heures de graissage libérées vont à :</translation>
+        <translation>Les heures de graissage libérées vont à&#xa0;:</translation>
     </message>
     <message>
         <source>How a failure&apos;s stop is valued; empty fields keep the production value per hour over the hours to replace a bearing:</source>
-        <translation>Valorisation de l’arrêt dû à une défaillance ; les champs vides conservent la valeur de production horaire sur les heures de remplacement d’un roulement :</translation>
+        <translation>Valorisation de l’arrêt dû à une défaillance&#xa0;; les champs vides conservent la valeur de production horaire sur les heures de remplacement d’un roulement&#xa0;:</translation>
     </message>
     <message>
         <source>Contribution margin (% of the production value)</source>
@@ -164,11 +164,11 @@ depuis 1994</translation>
     <message>
         <source>%1:</source>
         <extracomment>A field&apos;s caption before the field.</extracomment>
-        <translation>%1 :</translation>
+        <translation>%1&#xa0;:</translation>
     </message>
     <message>
         <source>The plant is sold out: every hour lost is revenue lost</source>
-        <translation>L’usine est à pleine capacité : chaque heure perdue est du chiffre d’affaires perdu</translation>
+        <translation>L’usine est à pleine capacité&#xa0;: chaque heure perdue est du chiffre d’affaires perdu</translation>
     </message>
     <message>
         <source>The %1 %2 is not a number from 0 to %3.</source>
@@ -260,6 +260,22 @@ depuis 1994</translation>
     <message>
         <source>residual value</source>
         <translation>La valeur résiduelle</translation>
+    </message>
+    <message>
+        <source>contingency</source>
+        <translation>provision pour aléas</translation>
+    </message>
+    <message>
+        <source>accuracy below the estimate</source>
+        <translation>précision en deçà de l’estimation</translation>
+    </message>
+    <message>
+        <source>accuracy above the estimate</source>
+        <translation>précision au-delà de l’estimation</translation>
+    </message>
+    <message>
+        <source>hurdle rate</source>
+        <translation>taux de rendement minimal</translation>
     </message>
 </context>
 <context>
@@ -641,7 +657,35 @@ depuis 1994</translation>
     </message>
     <message>
         <source>On hard savings alone (%1 in year 1): net present value %2, internal rate of return %3, simple payback %4</source>
-        <translation>Sur les seules économies réelles (%1 la 1re année) : valeur actuelle nette %2, taux de rendement interne %3, retour simple sur investissement %4</translation>
+        <translation>Sur les seules économies réelles (%1 la 1re année)&#xa0;: valeur actuelle nette %2, taux de rendement interne %3, retour simple sur investissement %4</translation>
+    </message>
+    <message>
+        <source>Against the hurdle rate of %1: the internal rate of return of %2 meets it; the net present value at %1 is %3.</source>
+        <translation>Par rapport au taux de rendement minimal de %1 : le taux de rendement interne de %2 l’atteint ; la valeur actuelle nette à %1 est de %3.</translation>
+    </message>
+    <message>
+        <source>Against the hurdle rate of %1: the internal rate of return of %2 falls short of it; the net present value at %1 is %3.</source>
+        <translation>Par rapport au taux de rendement minimal de %1 : le taux de rendement interne de %2 ne l’atteint pas ; la valeur actuelle nette à %1 est de %3.</translation>
+    </message>
+    <message>
+        <source>Against the hurdle rate of %1: no single rate of return, but the net present value at %1 is %2, so the case meets it.</source>
+        <translation>Par rapport au taux de rendement minimal de %1 : pas de taux de rendement unique, mais la valeur actuelle nette à %1 est de %2 : le projet l’atteint.</translation>
+    </message>
+    <message>
+        <source>Against the hurdle rate of %1: no single rate of return, and the net present value at %1 is %2, so the case falls short of it.</source>
+        <translation>Par rapport au taux de rendement minimal de %1 : pas de taux de rendement unique, et la valeur actuelle nette à %1 est de %2 : le projet ne l’atteint pas.</translation>
+    </message>
+    <message>
+        <source>Initial investment (price, installation and %1 contingency): %2</source>
+        <translation>Investissement initial (prix, installation et %1 de provision pour aléas) : %2</translation>
+    </message>
+    <message>
+        <source>Estimate accuracy %1 / +%2: an outlay of %3 to %4</source>
+        <translation>Précision de l’estimation %1 / +%2 : un décaissement de %3 à %4</translation>
+    </message>
+    <message>
+        <source>The investment includes a contingency of %1 on the price and installation.</source>
+        <translation>L’investissement comprend une provision pour aléas de %1 sur le prix et l’installation.</translation>
     </message>
 </context>
 <context>
@@ -802,6 +846,22 @@ depuis 1994</translation>
         <source>Reduces the replacement bearings, their labour and the lost production by the measured %1.</source>
         <translation>Réduit les roulements de remplacement, leur main-d&apos;œuvre et la production perdue des %1 mesurés.</translation>
     </message>
+    <message>
+        <source>Contingency on price and installation (%):</source>
+        <translation>Provision pour aléas sur prix et installation (%) :</translation>
+    </message>
+    <message>
+        <source>Estimate accuracy, below (%):</source>
+        <translation>Précision de l’estimation, en deçà (%) :</translation>
+    </message>
+    <message>
+        <source>Estimate accuracy, above (%):</source>
+        <translation>Précision de l’estimation, au-delà (%) :</translation>
+    </message>
+    <message>
+        <source>Company&apos;s hurdle rate (%):</source>
+        <translation>Taux de rendement minimal de l’entreprise (%) :</translation>
+    </message>
 </context>
 <context>
     <name>CapitalText</name>
@@ -859,6 +919,18 @@ depuis 1994</translation>
     <message>
         <source>The investment is depreciated by declining balance at %1 of its book value a year; what is left is written off at the period&apos;s end, the tax credit on it shown with the residual value.</source>
         <translation>L’investissement est amorti de façon dégressive à %1 de sa valeur comptable par an&#xa0;; le reste est passé en charge en fin de période, l’économie d’impôt correspondante figurant avec la valeur résiduelle.</translation>
+    </message>
+    <message>
+        <source>A contingency of %1 on the price and installation makes the outlay %2.</source>
+        <translation>Une provision pour aléas de %1 sur le prix et l’installation porte le décaissement à %2.</translation>
+    </message>
+    <message>
+        <source>The estimate may be %1 below or %2 above; the measures are computed on the estimate itself.</source>
+        <translation>L’estimation peut être inférieure de %1 ou supérieure de %2 ; les indicateurs sont calculés sur l’estimation elle-même.</translation>
+    </message>
+    <message>
+        <source>The company&apos;s hurdle rate is %1. The discount rate of %2 is the plant&apos;s own choice: any premium for the project&apos;s risk is in it as chosen, not added here.</source>
+        <translation>Le taux de rendement minimal de l’entreprise est de %1. Le taux d’actualisation de %2 est le choix de l’usine : toute prime pour le risque du projet y est comprise telle que choisie, sans rien ajouter ici.</translation>
     </message>
 </context>
 <context>
@@ -1062,6 +1134,30 @@ depuis 1994</translation>
     <message>
         <source>Simple payback on hard savings alone (months)</source>
         <translation>Retour simple sur investissement sur les seules économies réelles (mois)</translation>
+    </message>
+    <message>
+        <source>Contingency in it</source>
+        <translation>Dont provision pour aléas</translation>
+    </message>
+    <message>
+        <source>Hurdle rate</source>
+        <translation>Taux de rendement minimal</translation>
+    </message>
+    <message>
+        <source>Net present value at the hurdle rate</source>
+        <translation>Valeur actuelle nette au taux de rendement minimal</translation>
+    </message>
+    <message>
+        <source>Meets the hurdle rate</source>
+        <translation>Atteint le taux de rendement minimal</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>non</translation>
     </message>
 </context>
 <context>
@@ -1533,6 +1629,22 @@ depuis 1994</translation>
     <message>
         <source>The file&apos;s lost-production rule is not valid (%1).</source>
         <translation>La règle de perte de production du fichier n’est pas valide (%1).</translation>
+    </message>
+    <message>
+        <source>contingency</source>
+        <translation>provision pour aléas</translation>
+    </message>
+    <message>
+        <source>accuracy below the estimate</source>
+        <translation>précision en deçà de l’estimation</translation>
+    </message>
+    <message>
+        <source>accuracy above the estimate</source>
+        <translation>précision au-delà de l’estimation</translation>
+    </message>
+    <message>
+        <source>hurdle rate</source>
+        <translation>taux de rendement minimal</translation>
     </message>
 </context>
 <context>
@@ -2140,7 +2252,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>The plant is sold out: a lost hour is valued at the whole production value.</source>
-        <translation>L’usine est à pleine capacité : une heure perdue est valorisée à toute la valeur de production.</translation>
+        <translation>L’usine est à pleine capacité&#xa0;: une heure perdue est valorisée à toute la valeur de production.</translation>
     </message>
     <message>
         <source>A lost hour is valued at its contribution margin, %1 of the production value.</source>
@@ -2153,8 +2265,8 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     <message numerus="yes">
         <source>A failure stops production for %1 hour(s); the labour to replace the bearing is counted over the hours to replace it.</source>
         <translation>
-            <numerusform>Une défaillance arrête la production pendant %1 heure ; la main-d’œuvre de remplacement du roulement est comptée sur les heures de remplacement.</numerusform>
-            <numerusform>Une défaillance arrête la production pendant %1 heures ; la main-d’œuvre de remplacement du roulement est comptée sur les heures de remplacement.</numerusform>
+            <numerusform>Une défaillance arrête la production pendant %1 heure&#xa0;; la main-d’œuvre de remplacement du roulement est comptée sur les heures de remplacement.</numerusform>
+            <numerusform>Une défaillance arrête la production pendant %1 heures&#xa0;; la main-d’œuvre de remplacement du roulement est comptée sur les heures de remplacement.</numerusform>
         </translation>
     </message>
     <message>
@@ -2938,7 +3050,11 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     <message>
         <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labour to lubricate (%1), the lubricant (%2), new replacement bearings (%3), the labour to replace them (%4) and lost production, since every bearing failure stops production (%5). %6 The savings are the difference. %7</source>
         <extracomment>%1 to %4: the formulas of the first four cost rows, %5: the formula of the lost production as the rule values it, %6: the rule and the reductions in sentences, %7: the sentence on the currency.</extracomment>
-        <translation>Calcul de ces montants. Le coût actuel est ce que coûte chaque année la lubrification manuelle : la main-d’œuvre de lubrification (%1), le lubrifiant (%2), les roulements de rechange neufs (%3), la main-d’œuvre pour les remplacer (%4) et la production perdue, puisque chaque défaillance de roulement arrête la production (%5). %6 Les économies en sont la différence. %7</translation>
+        <translation>Calcul de ces montants. Le coût actuel est ce que coûte chaque année la lubrification manuelle&#xa0;: la main-d’œuvre de lubrification (%1), le lubrifiant (%2), les roulements de rechange neufs (%3), la main-d’œuvre pour les remplacer (%4) et la production perdue, puisque chaque défaillance de roulement arrête la production (%5). %6 Les économies en sont la différence. %7</translation>
+    </message>
+    <message>
+        <source>Outlay with a contingency of %1: %2</source>
+        <translation>Décaissement avec une provision pour aléas de %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -3446,11 +3562,11 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>Hard savings, cash the plant no longer pays: %1.</source>
-        <translation>Économies réelles, trésorerie que l’usine ne dépense plus : %1.</translation>
+        <translation>Économies réelles, trésorerie que l’usine ne dépense plus&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Soft savings, not cash until they replace costs the plant pays: %1.</source>
-        <translation>Économies indirectes, sans effet de trésorerie tant qu’elles ne remplacent pas des coûts payés par l’usine : %1.</translation>
+        <translation>Économies indirectes, sans effet de trésorerie tant qu’elles ne remplacent pas des coûts payés par l’usine&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The freed lubrication hours are counted as cash.</source>
@@ -3881,7 +3997,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>% (sold out: the whole production value)</source>
-        <translation>% (pleine capacité : toute la valeur de production)</translation>
+        <translation>% (pleine capacité&#xa0;: toute la valeur de production)</translation>
     </message>
     <message>
         <source>% of the production value</source>
@@ -3926,6 +4042,30 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     <message>
         <source>Total hard savings</source>
         <translation>Total des économies réelles</translation>
+    </message>
+    <message>
+        <source>Initial outlay (price + installation + contingency)</source>
+        <translation>Décaissement initial (prix + installation + provision pour aléas)</translation>
+    </message>
+    <message>
+        <source>Contingency</source>
+        <translation>Provision pour aléas</translation>
+    </message>
+    <message>
+        <source>% of the price and installation</source>
+        <translation>% du prix et de l’installation</translation>
+    </message>
+    <message>
+        <source>Estimate accuracy, below</source>
+        <translation>Précision de l’estimation, en deçà</translation>
+    </message>
+    <message>
+        <source>Estimate accuracy, above</source>
+        <translation>Précision de l’estimation, au-delà</translation>
+    </message>
+    <message>
+        <source>Hurdle rate</source>
+        <translation>Taux de rendement minimal</translation>
     </message>
 </context>
 <context>

@@ -261,6 +261,22 @@ desde 1994</translation>
         <source>residual value</source>
         <translation>o valor residual</translation>
     </message>
+    <message>
+        <source>contingency</source>
+        <translation>contingência</translation>
+    </message>
+    <message>
+        <source>accuracy below the estimate</source>
+        <translation>precisão abaixo da estimativa</translation>
+    </message>
+    <message>
+        <source>accuracy above the estimate</source>
+        <translation>precisão acima da estimativa</translation>
+    </message>
+    <message>
+        <source>hurdle rate</source>
+        <translation>taxa mínima de atratividade</translation>
+    </message>
 </context>
 <context>
     <name>BusinessCaseText</name>
@@ -643,6 +659,34 @@ desde 1994</translation>
         <source>On hard savings alone (%1 in year 1): net present value %2, internal rate of return %3, simple payback %4</source>
         <translation>Somente com economias tangíveis (%1 no ano 1): valor presente líquido %2, taxa interna de retorno %3, payback simples %4</translation>
     </message>
+    <message>
+        <source>Against the hurdle rate of %1: the internal rate of return of %2 meets it; the net present value at %1 is %3.</source>
+        <translation>Diante da taxa mínima de atratividade de %1: a taxa interna de retorno de %2 a atinge; o valor presente líquido a %1 é %3.</translation>
+    </message>
+    <message>
+        <source>Against the hurdle rate of %1: the internal rate of return of %2 falls short of it; the net present value at %1 is %3.</source>
+        <translation>Diante da taxa mínima de atratividade de %1: a taxa interna de retorno de %2 não a atinge; o valor presente líquido a %1 é %3.</translation>
+    </message>
+    <message>
+        <source>Against the hurdle rate of %1: no single rate of return, but the net present value at %1 is %2, so the case meets it.</source>
+        <translation>Diante da taxa mínima de atratividade de %1: não há uma única taxa de retorno, mas o valor presente líquido a %1 é %2, então o caso a atinge.</translation>
+    </message>
+    <message>
+        <source>Against the hurdle rate of %1: no single rate of return, and the net present value at %1 is %2, so the case falls short of it.</source>
+        <translation>Diante da taxa mínima de atratividade de %1: não há uma única taxa de retorno, e o valor presente líquido a %1 é %2, então o caso não a atinge.</translation>
+    </message>
+    <message>
+        <source>Initial investment (price, installation and %1 contingency): %2</source>
+        <translation>Investimento inicial (preço, instalação e %1 de contingência): %2</translation>
+    </message>
+    <message>
+        <source>Estimate accuracy %1 / +%2: an outlay of %3 to %4</source>
+        <translation>Precisão da estimativa %1 / +%2: um desembolso de %3 a %4</translation>
+    </message>
+    <message>
+        <source>The investment includes a contingency of %1 on the price and installation.</source>
+        <translation>O investimento inclui uma contingência de %1 sobre o preço e a instalação.</translation>
+    </message>
 </context>
 <context>
     <name>BusinessCaseWindow</name>
@@ -802,6 +846,22 @@ desde 1994</translation>
         <source>Reduces the replacement bearings, their labour and the lost production by the measured %1.</source>
         <translation>Reduz os rolamentos de reposição, sua mão de obra e a produção perdida nos %1 medidos.</translation>
     </message>
+    <message>
+        <source>Contingency on price and installation (%):</source>
+        <translation>Contingência sobre preço e instalação (%):</translation>
+    </message>
+    <message>
+        <source>Estimate accuracy, below (%):</source>
+        <translation>Precisão da estimativa, abaixo (%):</translation>
+    </message>
+    <message>
+        <source>Estimate accuracy, above (%):</source>
+        <translation>Precisão da estimativa, acima (%):</translation>
+    </message>
+    <message>
+        <source>Company&apos;s hurdle rate (%):</source>
+        <translation>Taxa mínima de atratividade da empresa (%):</translation>
+    </message>
 </context>
 <context>
     <name>CapitalText</name>
@@ -859,6 +919,18 @@ desde 1994</translation>
     <message>
         <source>The investment is depreciated by declining balance at %1 of its book value a year; what is left is written off at the period&apos;s end, the tax credit on it shown with the residual value.</source>
         <translation>O investimento é depreciado pelo saldo decrescente a %1 do valor contábil ao ano; o que resta é baixado ao final do período, e o crédito fiscal correspondente aparece com o valor residual.</translation>
+    </message>
+    <message>
+        <source>A contingency of %1 on the price and installation makes the outlay %2.</source>
+        <translation>Uma contingência de %1 sobre o preço e a instalação eleva o desembolso a %2.</translation>
+    </message>
+    <message>
+        <source>The estimate may be %1 below or %2 above; the measures are computed on the estimate itself.</source>
+        <translation>A estimativa pode ficar %1 abaixo ou %2 acima; os indicadores são calculados sobre a própria estimativa.</translation>
+    </message>
+    <message>
+        <source>The company&apos;s hurdle rate is %1. The discount rate of %2 is the plant&apos;s own choice: any premium for the project&apos;s risk is in it as chosen, not added here.</source>
+        <translation>A taxa mínima de atratividade da empresa é de %1. A taxa de desconto de %2 é escolha da planta: qualquer prêmio pelo risco do projeto está nela como escolhido, sem nada adicionado aqui.</translation>
     </message>
 </context>
 <context>
@@ -1062,6 +1134,30 @@ desde 1994</translation>
     <message>
         <source>Simple payback on hard savings alone (months)</source>
         <translation>Payback simples somente com economias tangíveis (meses)</translation>
+    </message>
+    <message>
+        <source>Contingency in it</source>
+        <translation>Contingência incluída</translation>
+    </message>
+    <message>
+        <source>Hurdle rate</source>
+        <translation>Taxa mínima de atratividade</translation>
+    </message>
+    <message>
+        <source>Net present value at the hurdle rate</source>
+        <translation>Valor presente líquido à taxa mínima de atratividade</translation>
+    </message>
+    <message>
+        <source>Meets the hurdle rate</source>
+        <translation>Atinge a taxa mínima de atratividade</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sim</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>não</translation>
     </message>
 </context>
 <context>
@@ -1533,6 +1629,22 @@ desde 1994</translation>
     <message>
         <source>The file&apos;s lost-production rule is not valid (%1).</source>
         <translation>A regra de produção perdida do arquivo não é válida (%1).</translation>
+    </message>
+    <message>
+        <source>contingency</source>
+        <translation>contingência</translation>
+    </message>
+    <message>
+        <source>accuracy below the estimate</source>
+        <translation>precisão abaixo da estimativa</translation>
+    </message>
+    <message>
+        <source>accuracy above the estimate</source>
+        <translation>precisão acima da estimativa</translation>
+    </message>
+    <message>
+        <source>hurdle rate</source>
+        <translation>taxa mínima de atratividade</translation>
     </message>
 </context>
 <context>
@@ -2940,6 +3052,10 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <extracomment>%1 to %4: the formulas of the first four cost rows, %5: the formula of the lost production as the rule values it, %6: the rule and the reductions in sentences, %7: the sentence on the currency.</extracomment>
         <translation>Como estes valores são calculados. O custo atual é quanto custa por ano lubrificar manualmente: a mão de obra de lubrificação (%1), o lubrificante (%2), os rolamentos novos de reposição (%3), a mão de obra para trocá-los (%4) e a produção perdida, já que cada falha de rolamento para a produção (%5). %6 A economia é a diferença. %7</translation>
     </message>
+    <message>
+        <source>Outlay with a contingency of %1: %2</source>
+        <translation>Desembolso com uma contingência de %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>RiskChartText</name>
@@ -3926,6 +4042,30 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     <message>
         <source>Total hard savings</source>
         <translation>Total de economias tangíveis</translation>
+    </message>
+    <message>
+        <source>Initial outlay (price + installation + contingency)</source>
+        <translation>Desembolso inicial (preço + instalação + contingência)</translation>
+    </message>
+    <message>
+        <source>Contingency</source>
+        <translation>Contingência</translation>
+    </message>
+    <message>
+        <source>% of the price and installation</source>
+        <translation>% do preço e da instalação</translation>
+    </message>
+    <message>
+        <source>Estimate accuracy, below</source>
+        <translation>Precisão da estimativa, abaixo</translation>
+    </message>
+    <message>
+        <source>Estimate accuracy, above</source>
+        <translation>Precisão da estimativa, acima</translation>
+    </message>
+    <message>
+        <source>Hurdle rate</source>
+        <translation>Taxa mínima de atratividade</translation>
     </message>
 </context>
 <context>

@@ -261,6 +261,22 @@ since 1994</source>
         <source>residual value</source>
         <translation>残值</translation>
     </message>
+    <message>
+        <source>contingency</source>
+        <translation>不可预见费</translation>
+    </message>
+    <message>
+        <source>accuracy below the estimate</source>
+        <translation>低于估算的精度</translation>
+    </message>
+    <message>
+        <source>accuracy above the estimate</source>
+        <translation>高于估算的精度</translation>
+    </message>
+    <message>
+        <source>hurdle rate</source>
+        <translation>最低收益率</translation>
+    </message>
 </context>
 <context>
     <name>BusinessCaseText</name>
@@ -634,6 +650,34 @@ since 1994</source>
         <source>On hard savings alone (%1 in year 1): net present value %2, internal rate of return %3, simple payback %4</source>
         <translation>仅计硬性节省（第 1 年 %1）：净现值 %2，内部收益率 %3，简单回收期 %4</translation>
     </message>
+    <message>
+        <source>Against the hurdle rate of %1: the internal rate of return of %2 meets it; the net present value at %1 is %3.</source>
+        <translation>对照 %1 的最低收益率：内部收益率 %2 达到要求；按 %1 计的净现值为 %3。</translation>
+    </message>
+    <message>
+        <source>Against the hurdle rate of %1: the internal rate of return of %2 falls short of it; the net present value at %1 is %3.</source>
+        <translation>对照 %1 的最低收益率：内部收益率 %2 未达到要求；按 %1 计的净现值为 %3。</translation>
+    </message>
+    <message>
+        <source>Against the hurdle rate of %1: no single rate of return, but the net present value at %1 is %2, so the case meets it.</source>
+        <translation>对照 %1 的最低收益率：没有唯一的收益率，但按 %1 计的净现值为 %2，因此达到要求。</translation>
+    </message>
+    <message>
+        <source>Against the hurdle rate of %1: no single rate of return, and the net present value at %1 is %2, so the case falls short of it.</source>
+        <translation>对照 %1 的最低收益率：没有唯一的收益率，且按 %1 计的净现值为 %2，因此未达到要求。</translation>
+    </message>
+    <message>
+        <source>Initial investment (price, installation and %1 contingency): %2</source>
+        <translation>初始投资（价格、安装及 %1 不可预见费）：%2</translation>
+    </message>
+    <message>
+        <source>Estimate accuracy %1 / +%2: an outlay of %3 to %4</source>
+        <translation>估算精度 %1 / +%2：支出 %3 至 %4</translation>
+    </message>
+    <message>
+        <source>The investment includes a contingency of %1 on the price and installation.</source>
+        <translation>投资含价格及安装费 %1 的不可预见费。</translation>
+    </message>
 </context>
 <context>
     <name>BusinessCaseWindow</name>
@@ -793,6 +837,22 @@ since 1994</source>
         <source>Reduces the replacement bearings, their labour and the lost production by the measured %1.</source>
         <translation>将更换轴承、其人工和停产损失按实测的 %1 降低。</translation>
     </message>
+    <message>
+        <source>Contingency on price and installation (%):</source>
+        <translation>价格及安装不可预见费（%）：</translation>
+    </message>
+    <message>
+        <source>Estimate accuracy, below (%):</source>
+        <translation>估算精度，向下（%）：</translation>
+    </message>
+    <message>
+        <source>Estimate accuracy, above (%):</source>
+        <translation>估算精度，向上（%）：</translation>
+    </message>
+    <message>
+        <source>Company&apos;s hurdle rate (%):</source>
+        <translation>公司最低收益率（%）：</translation>
+    </message>
 </context>
 <context>
     <name>CapitalText</name>
@@ -849,6 +909,18 @@ since 1994</source>
     <message>
         <source>The investment is depreciated by declining balance at %1 of its book value a year; what is left is written off at the period&apos;s end, the tax credit on it shown with the residual value.</source>
         <translation>投资按余额递减法每年以账面价值的 %1 计提折旧；剩余部分在期末核销，相应的抵税额计入残值一栏。</translation>
+    </message>
+    <message>
+        <source>A contingency of %1 on the price and installation makes the outlay %2.</source>
+        <translation>价格及安装 %1 的不可预见费使支出为 %2。</translation>
+    </message>
+    <message>
+        <source>The estimate may be %1 below or %2 above; the measures are computed on the estimate itself.</source>
+        <translation>估算可能低 %1 或高 %2；各项指标按估算本身计算。</translation>
+    </message>
+    <message>
+        <source>The company&apos;s hurdle rate is %1. The discount rate of %2 is the plant&apos;s own choice: any premium for the project&apos;s risk is in it as chosen, not added here.</source>
+        <translation>公司最低收益率为 %1。%2 的折现率由工厂自行选定：项目风险溢价已按所选包含在内，此处不再另加。</translation>
     </message>
 </context>
 <context>
@@ -1050,6 +1122,30 @@ since 1994</source>
     <message>
         <source>Simple payback on hard savings alone (months)</source>
         <translation>仅计硬性节省的简单回收期（月）</translation>
+    </message>
+    <message>
+        <source>Contingency in it</source>
+        <translation>其中不可预见费</translation>
+    </message>
+    <message>
+        <source>Hurdle rate</source>
+        <translation>最低收益率</translation>
+    </message>
+    <message>
+        <source>Net present value at the hurdle rate</source>
+        <translation>按最低收益率计的净现值</translation>
+    </message>
+    <message>
+        <source>Meets the hurdle rate</source>
+        <translation>达到最低收益率</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>否</translation>
     </message>
 </context>
 <context>
@@ -1521,6 +1617,22 @@ since 1994</source>
     <message>
         <source>The file&apos;s lost-production rule is not valid (%1).</source>
         <translation>文件中的停产损失规则无效（%1）。</translation>
+    </message>
+    <message>
+        <source>contingency</source>
+        <translation>不可预见费</translation>
+    </message>
+    <message>
+        <source>accuracy below the estimate</source>
+        <translation>低于估算的精度</translation>
+    </message>
+    <message>
+        <source>accuracy above the estimate</source>
+        <translation>高于估算的精度</translation>
+    </message>
+    <message>
+        <source>hurdle rate</source>
+        <translation>最低收益率</translation>
     </message>
 </context>
 <context>
@@ -2909,6 +3021,10 @@ The results cannot be computed from these figures. Please check the figures unde
         <extracomment>%1 to %4: the formulas of the first four cost rows, %5: the formula of the lost production as the rule values it, %6: the rule and the reductions in sentences, %7: the sentence on the currency.</extracomment>
         <translation>这些数值的计算方法。当前成本是人工润滑每年的费用：润滑人工（%1）、润滑剂（%2）、更换用新轴承（%3）、更换轴承的人工（%4）以及停产损失——每次轴承故障都会使生产停顿（%5）。%6节省额即两者之差。%7</translation>
     </message>
+    <message>
+        <source>Outlay with a contingency of %1: %2</source>
+        <translation>含 %1 不可预见费的支出：%2</translation>
+    </message>
 </context>
 <context>
     <name>RiskChartText</name>
@@ -3890,6 +4006,30 @@ The results cannot be computed from these figures. Please check the figures unde
     <message>
         <source>Total hard savings</source>
         <translation>硬性节省合计</translation>
+    </message>
+    <message>
+        <source>Initial outlay (price + installation + contingency)</source>
+        <translation>初始支出（价格 + 安装 + 不可预见费）</translation>
+    </message>
+    <message>
+        <source>Contingency</source>
+        <translation>不可预见费</translation>
+    </message>
+    <message>
+        <source>% of the price and installation</source>
+        <translation>占价格及安装费的%</translation>
+    </message>
+    <message>
+        <source>Estimate accuracy, below</source>
+        <translation>估算精度，向下</translation>
+    </message>
+    <message>
+        <source>Estimate accuracy, above</source>
+        <translation>估算精度，向上</translation>
+    </message>
+    <message>
+        <source>Hurdle rate</source>
+        <translation>最低收益率</translation>
     </message>
 </context>
 <context>

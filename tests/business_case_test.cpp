@@ -35,6 +35,7 @@ private slots:
     void hardSavingsAlone();
     void contingencyAndHurdle_data();
     void contingencyAndHurdle();
+    void oneOffItemsAndOtherSavings();
     void measuresMatchIndependentValues_data();
     void measuresMatchIndependentValues();
     void paybackCountsTheUpkeep_data();
@@ -662,6 +663,26 @@ void BusinessCaseTest::contingencyAndHurdle()
     QCOMPARE(model::meetsHurdle(measures, *read.inputs->hurdleRatePercent), meets);
     // The IRR's own NPV is zero: the verdict by the rate and by the NPV at the hurdle agree.
     QCOMPARE(model::npvAt(measures.cashFlow, *read.inputs->hurdleRatePercent) >= 0, meets);
+}
+
+// A grant at the start, a pump replaced every 3 years and a saving beyond
+// the cost rows, worked by hand over 6 years at 10 %.
+void BusinessCaseTest::oneOffItemsAndOtherSavings()
+{
+    model::CapitalInputs capital;
+    capital.oneOffs = {{QStringLiteral("Grant"), -5'000, 0, 0}, {QStringLiteral("Pump"), 3'000, 3, 3}};
+    capital.otherSavings = {{QStringLiteral("Waste grease disposal"), 1'000, 0, true}};
+    const model::Investment investment{20'000, 0, 500, 6, 10};
+    const model::BusinessCase measures =
+        model::businessCaseOf(model::computeResults(kDefaultValues).table(model::Table::Savings), investment, capital);
+    double npv = -15'000;
+    for (int t = 1; t <= 6; ++t)
+        npv += (50'020 + 1'000 - 500 - (t % 3 == 0 ? 3'000 : 0)) / std::pow(1.1, t);
+    QCOMPARE(measures.initial, 15'000.0);
+    QCOMPARE(measures.npv, npv);
+    QCOMPARE(measures.cashFlow.years[3].upkeep, 3'500.0);
+    QCOMPARE(measures.cashFlow.years[4].upkeep, 500.0);
+    QCOMPARE(measures.cashFlow.years[1].savings, 51'020.0);
 }
 
 QTEST_GUILESS_MAIN(BusinessCaseTest)

@@ -398,6 +398,12 @@ void CashFlowTest::columnFormulasGiveTheTable()
     capital.residualValue = seed % 2 == 0 ? 0 : between(0, 50000);
     capital.firstYearSharePercent = between(30, 100);
     capital.timing = seed % 2 == 0 ? model::CashFlowTiming::YearEnd : model::CashFlowTiming::MidYear;
+    // Savings beyond the cost rows and one-off items, once or periodic.
+    for (quint32 j = 0; j < seed % 3; ++j)
+        capital.otherSavings.push_back({QString(), between(-500, 8000), between(-5, 15), j == 0});
+    for (quint32 k = 0; k < seed % 4; ++k)
+        capital.oneOffs.push_back(
+            {QString(), between(-10000, 10000), int(random.bounded(0, 8)), int(k % 2 ? random.bounded(1, 5) : 0)});
     const model::CashFlowTable table = model::cashFlowTableOf(savings, investment, capital);
     const model::FlowInputs inputs = model::flowInputsOf(savings, investment, capital);
     // Powers kept from an earlier table give the same table.
@@ -421,6 +427,10 @@ void CashFlowTest::columnFormulasGiveTheTable()
         [](int t) { return QStringLiteral("year%1").arg(t); },
         [](model::FlowField field, int t) { return QStringLiteral("c%1y%2").arg(int(field)).arg(t); },
         [period](model::FlowField field) { return QStringLiteral("c%1y%2").arg(int(field)).arg(period); },
+        [](int j, model::ItemField field) { return QStringLiteral("s%1f%2").arg(j).arg(int(field)); },
+        [](int k, model::ItemField field) { return QStringLiteral("o%1f%2").arg(k).arg(int(field)); },
+        int(capital.otherSavings.size()),
+        int(capital.oneOffs.size()),
     };
     const model::CellValue cellValue = [&](QStringView name) -> std::optional<model::SheetValue> {
         const QString text = name.toString();
@@ -430,6 +440,18 @@ void CashFlowTest::columnFormulasGiveTheTable()
             return inputs.savingsRows.at(text.mid(3).toUInt() - 1);
         if (text.startsWith(u"year"))
             return text.mid(4).toDouble();
+        if (text.startsWith(u's') || text.startsWith(u'o')) {
+            const qsizetype f = text.indexOf(u'f');
+            const std::size_t i = text.mid(1, f - 1).toUInt();
+            const auto field = model::ItemField(text.mid(f + 1).toInt());
+            if (text.startsWith(u's'))
+                return field == model::ItemField::Amount ? inputs.otherSavings.at(i).amount
+                                                         : inputs.otherSavings.at(i).escalationPercent;
+            const model::OneOffItem &item = inputs.oneOffs.at(i);
+            return field == model::ItemField::Amount ? item.amount
+                   : field == model::ItemField::Year ? item.year
+                                                     : item.every;
+        }
         const qsizetype y = text.indexOf(u'y');
         return valueOf(model::FlowField(text.mid(1, y - 1).toInt()), text.mid(y + 1).toInt());
     };

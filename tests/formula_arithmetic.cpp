@@ -199,6 +199,12 @@ private:
             return numbers() ? number(arguments[0].number != 0 && arguments[1].number != 0) : Value{};
         if (name == u"MAX" && arguments.size() == 2)
             return numbers() ? number(std::max(arguments[0].number, arguments[1].number)) : Value{};
+        // The sign of the divisor, as spreadsheets take it.
+        if (name == u"MOD" && arguments.size() == 2 && numbers() && arguments[1].number != 0) {
+            const double a = arguments[0].number;
+            const double b = arguments[1].number;
+            return number(a - b * std::floor(a / b));
+        }
         return std::nullopt;
     }
 

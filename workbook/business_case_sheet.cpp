@@ -140,8 +140,10 @@ QString atPeriod(int column)
 
 // The cells model::flowFormula() names: the outlay here, the rest of the
 // investment and the capital inputs in Figures, the savings in Costs.
-model::FlowCells flowCellsOf(int savingsBlock)
+model::FlowCells flowCellsOf(int savingsBlock, const model::CapitalInputs &capital)
 {
+    const bool hard = savingsBlock == kHardSavingsBlock;
+    using model::ItemField;
     return model::FlowCells{
         [](model::FlowInput input) {
         return input == model::FlowInput::Initial ? cell(InitialRow, 1) : figuresCell(capitalRowOf(input));
@@ -150,6 +152,15 @@ model::FlowCells flowCellsOf(int savingsBlock)
         [](int t) { return cell(FirstFlowRow + t, YearColumn); },
         [](model::FlowField field, int t) { return cell(FirstFlowRow + t, columnOf(field)); },
         [](model::FlowField field) { return atPeriod(columnOf(field)); },
+        [hard](int j, ItemField field) {
+        const int row = otherSavingRow(j);
+        if (field == ItemField::Amount && hard) // times 1 where cash, 0 where not
+            return QStringLiteral("(%1*%2)").arg(cellName(row, 1, kFiguresSheet), cellName(row, 3, kFiguresSheet));
+        return cellName(row, field == ItemField::Amount ? 1 : 2, kFiguresSheet);
+    },
+        [](int k, ItemField field) {
+        return cellName(oneOffRow(k), field == ItemField::Amount ? 1 : field == ItemField::Year ? 2 : 3, kFiguresSheet);
+        }, int(capital.otherSavings.size()), int(capital.oneOffs.size()),
         };
 }
 
@@ -259,7 +270,7 @@ void writeHalfYears(Sheet &sheet, const Formats &formats, const model::CashFlowT
 }
 
 void writeMeasures(Sheet &sheet, const Formats &formats, const model::BusinessCase &measures,
-                   const model::FlowCells &cells, const QString &title, bool withContingency)
+                   const model::FlowCells &cells, const QString &title, const model::CapitalInputs &capital)
 {
     const QString period = figuresCell(YearsRow);
     const QString initial = cell(InitialRow, 1);
@@ -269,15 +280,22 @@ void writeMeasures(Sheet &sheet, const Formats &formats, const model::BusinessCa
         sheet.text(row, 0, caption);
         sheet.formula(row, 1, formula, cached, format);
     };
-    const QString priceAndInstallation =
-        QStringLiteral("%1+%2").arg(figuresCell(PriceRow), figuresCell(InstallationRow));
-    if (withContingency)
-        measure(InitialRow, WorkbookText::tr("Initial outlay (price + installation + contingency)"),
-                QStringLiteral("(%1)*(1+%2/100)").arg(priceAndInstallation, figuresCell(ContingencyRow)),
-                measures.initial, formats.money);
-    else
-        measure(InitialRow, WorkbookText::tr("Initial outlay (price + installation)"), priceAndInstallation,
-                measures.initial, formats.money);
+    // As model::outlayOf() adds it up.
+    QString outlay = QStringLiteral("%1+%2").arg(figuresCell(PriceRow), figuresCell(InstallationRow));
+    QString caption = WorkbookText::tr("Initial outlay (price + installation)");
+    if (capital.contingencyPercent != 0) {
+        outlay = QStringLiteral("(%1)*(1+%2/100)").arg(outlay, figuresCell(ContingencyRow));
+        caption = WorkbookText::tr("Initial outlay (price + installation + contingency)");
+    }
+    if (!capital.oneOffs.empty()) {
+        QString atStart = QStringLiteral("0");
+        for (int k = 0; k < int(capital.oneOffs.size()); ++k)
+            atStart += QStringLiteral("+IF(%1=0,%2,0)")
+                           .arg(cellName(oneOffRow(k), 2, kFiguresSheet), cellName(oneOffRow(k), 1, kFiguresSheet));
+        outlay = QStringLiteral("%1+(%2)").arg(outlay, atStart);
+        caption = WorkbookText::tr("Initial outlay, with the one-off items at the start");
+    }
+    measure(InitialRow, caption, outlay, measures.initial, formats.money);
     measure(NetRow, WorkbookText::tr("Net of year 1 (savings \u2212 upkeep)"),
             QStringLiteral("%1-%2").arg(cell(FirstFlowRow + 1, SavingsColumn), cell(FirstFlowRow + 1, UpkeepColumn)),
             measures.yearlyNet, formats.money);
@@ -357,16 +375,16 @@ void writeMeasures(Sheet &sheet, const Formats &formats, const model::BusinessCa
 
 } // namespace
 
-void writeBusinessCase(Sheet &sheet, const Formats &formats, const model::BusinessCase &measures, bool hardSavings,
-                       bool withContingency)
+void writeBusinessCase(Sheet &sheet, const Formats &formats, const model::BusinessCase &measures,
+                       const model::CapitalInputs &capital, bool hardSavings)
 {
-    const model::FlowCells cells = flowCellsOf(hardSavings ? kHardSavingsBlock : int(model::Table::Savings));
+    const model::FlowCells cells = flowCellsOf(hardSavings ? kHardSavingsBlock : int(model::Table::Savings), capital);
     writeFlowHeaders(sheet, formats, measures.cashFlow);
     writeFlowColumns(sheet, formats, measures.cashFlow, cells);
     writeHalfYears(sheet, formats, measures.cashFlow);
     writeMeasures(sheet, formats, measures, cells,
                   hardSavings ? WorkbookText::tr("Business Case on Hard Savings") : WorkbookText::tr("Business Case"),
-                  withContingency);
+                  capital);
 }
 
 } // namespace workbook

@@ -53,6 +53,11 @@ enum CapitalRow {
 };
 // The lost-production rule under a header, in rows 47 to 51, where one is given.
 constexpr int stopFigureRow(model::StopFigure figure) { return 47 + int(figure); }
+// The savings beyond the cost rows under a header in rows 54 to 63 (caption,
+// amount, escalation, cash 1 or 0), the one-off items under one in rows 66
+// to 75 (caption, amount, year, every so many years or 0), where any.
+constexpr int otherSavingRow(int j) { return 54 + j; }
+constexpr int oneOffRow(int k) { return 66 + k; }
 
 // Costs: each table a title row and six rows, a blank row between tables;
 // where the savings are split, the hard savings a fourth block.

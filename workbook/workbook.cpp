@@ -90,6 +90,30 @@ void writeCapital(Sheet &sheet, const Formats &formats, const model::CapitalInpu
             sheet.text(row.row, 2, row.unit);
         }
     }
+    if (!capital.otherSavings.empty()) {
+        sheet.text(otherSavingRow(0) - 1, 0, WorkbookText::tr("Other yearly savings"), formats.bold);
+        sheet.text(otherSavingRow(0) - 1, 2, WorkbookText::tr("% a year"), formats.bold);
+        sheet.text(otherSavingRow(0) - 1, 3, WorkbookText::tr("Cash (1) or not (0)"), formats.bold);
+        for (int j = 0; j < int(capital.otherSavings.size()); ++j) {
+            const model::OtherSaving &saving = capital.otherSavings[std::size_t(j)];
+            sheet.text(otherSavingRow(j), 0, saving.caption);
+            sheet.number(otherSavingRow(j), 1, saving.amount, formats.money);
+            sheet.number(otherSavingRow(j), 2, saving.escalationPercent);
+            sheet.number(otherSavingRow(j), 3, saving.hard ? 1 : 0);
+        }
+    }
+    if (!capital.oneOffs.empty()) {
+        sheet.text(oneOffRow(0) - 1, 0, WorkbookText::tr("One-off items"), formats.bold);
+        sheet.text(oneOffRow(0) - 1, 2, WorkbookText::tr("Year"), formats.bold);
+        sheet.text(oneOffRow(0) - 1, 3, WorkbookText::tr("Every (years, 0 once)"), formats.bold);
+        for (int k = 0; k < int(capital.oneOffs.size()); ++k) {
+            const model::OneOffItem &item = capital.oneOffs[std::size_t(k)];
+            sheet.text(oneOffRow(k), 0, item.caption);
+            sheet.number(oneOffRow(k), 1, item.amount, formats.money);
+            sheet.number(oneOffRow(k), 2, item.year);
+            sheet.number(oneOffRow(k), 3, item.every);
+        }
+    }
     sheet.text(ResidualValueRow, 0, WorkbookText::tr("Residual value"));
     sheet.number(ResidualValueRow, 1, capital.residualValue, formats.money);
     sheet.text(ResidualValueRow, 2, WorkbookText::tr("at the period's end"));
@@ -293,13 +317,13 @@ bool exportWorkbook(const QString &path, const model::FacilityFigures &facts, co
         lxw_error status = figures.error() ? figures.error() : costs.error();
         if (measures) {
             Sheet business(book, kBusinessSheet, zeroCached);
-            writeBusinessCase(business, formats, *measures, false, capital.contingencyPercent != 0);
+            writeBusinessCase(business, formats, *measures, capital);
             if (!status)
                 status = business.error();
         }
         if (outcome.hardMeasures) {
             Sheet hard(book, kHardBusinessSheet, zeroCached);
-            writeBusinessCase(hard, formats, *outcome.hardMeasures, true, capital.contingencyPercent != 0);
+            writeBusinessCase(hard, formats, *outcome.hardMeasures, capital, true);
             if (!status)
                 status = hard.error();
         }

@@ -2,6 +2,8 @@
 #include "model/facility/facility_case_json.h"
 
 #include "model/files/json_text.h"
+#include "model/finance/business_case.h"
+#include "model/finance/capital_inputs.h"
 #include "model/text/message_text.h"
 
 #include <QCoreApplication>
@@ -9,6 +11,7 @@
 #include <QJsonObject>
 
 #include <array>
+#include <cmath>
 #include <utility>
 
 namespace model {
@@ -106,6 +109,87 @@ std::optional<QString> readLostProductionMember(const QJsonValue &value, LostPro
     if (!soldOut.isUndefined() && !soldOut.isBool())
         return invalid.arg(quotedForMessage(QStringLiteral("soldOut")));
     rule.soldOut = soldOut.toBool();
+    return std::nullopt;
+}
+
+void writeCaseItemsMembers(QByteArray &out, const std::vector<OtherSaving> &savings,
+                           const std::vector<OneOffItem> &items)
+{
+    const auto list = [&](const char *name, const QByteArrayList &rows) {
+        if (!rows.isEmpty())
+            out += ",\n    \"" + QByteArray(name) + "\": [\n        " + rows.join(",\n        ") + "\n    ]";
+    };
+    QByteArrayList rows;
+    for (const OtherSaving &saving : savings)
+        rows << "{ \"caption\": " + jsonString(saving.caption) + ", \"amount\": " + jsonNumber(saving.amount)
+                    + ", \"escalation\": " + jsonNumber(saving.escalationPercent)
+                    + ", \"hard\": " + (saving.hard ? "true" : "false") + " }";
+    list("otherSavings", rows);
+    rows.clear();
+    for (const OneOffItem &item : items)
+        rows << "{ \"caption\": " + jsonString(item.caption) + ", \"amount\": " + jsonNumber(item.amount)
+                    + ", \"year\": " + QByteArray::number(item.year) + ", \"every\": " + QByteArray::number(item.every)
+                    + " }";
+    list("oneOffItems", rows);
+}
+
+std::optional<QString> readCaseItemsMembers(const QJsonValue &savingsValue, const QJsonValue &itemsValue,
+                                            std::vector<OtherSaving> &savings, std::vector<OneOffItem> &items)
+{
+    savings.clear();
+    items.clear();
+    const QString invalid = QCoreApplication::translate("FacilityFile", "The file's %1 are not valid.");
+    const auto rowsOf = [](const QJsonValue &value, QJsonArray &rows) {
+        if (value.isUndefined())
+            return true;
+        rows = value.toArray();
+        return value.isArray() && rows.size() <= kMaxCaseItems;
+    };
+    const auto number = [](const QJsonObject &row, const char *key, double low, double high, bool whole, double &out) {
+        const QJsonValue value = row.value(QLatin1StringView(key));
+        const double read = value.toDouble();
+        if (!value.isDouble() || !(read >= low && read <= high) || (whole && read != std::floor(read)))
+            return false;
+        out = read;
+        return true;
+    };
+    const auto caption = [](const QJsonObject &row, QString &out) {
+        const QJsonValue value = row.value(QLatin1StringView("caption"));
+        out = value.toString();
+        return value.isString() && out.size() <= kMaxCaseItemCaption;
+    };
+    const double money = kMaxInvestmentMoney;
+    QJsonArray rows;
+    if (!rowsOf(savingsValue, rows))
+        return invalid.arg(quotedForMessage(QStringLiteral("otherSavings")));
+    for (const QJsonValue &value : rows) {
+        const QJsonObject row = value.toObject();
+        OtherSaving saving;
+        const QJsonValue hard = row.value(QLatin1StringView("hard"));
+        if (!value.isObject() || !caption(row, saving.caption)
+            || !number(row, "amount", -money, money, false, saving.amount)
+            || !number(row, "escalation", kMinEscalationPercent, kMaxEscalationPercent, false, saving.escalationPercent)
+            || !hard.isBool())
+            return invalid.arg(quotedForMessage(QStringLiteral("otherSavings")));
+        saving.hard = hard.toBool();
+        savings.push_back(saving);
+    }
+    rows = QJsonArray();
+    if (!rowsOf(itemsValue, rows))
+        return invalid.arg(quotedForMessage(QStringLiteral("oneOffItems")));
+    for (const QJsonValue &value : rows) {
+        const QJsonObject row = value.toObject();
+        OneOffItem item;
+        double year = 0;
+        double every = 0;
+        if (!value.isObject() || !caption(row, item.caption)
+            || !number(row, "amount", -money, money, false, item.amount)
+            || !number(row, "year", 0, kMaxYears, true, year) || !number(row, "every", 0, kMaxYears, true, every))
+            return invalid.arg(quotedForMessage(QStringLiteral("oneOffItems")));
+        item.year = int(year);
+        item.every = int(every);
+        items.push_back(item);
+    }
     return std::nullopt;
 }
 

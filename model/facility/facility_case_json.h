@@ -3,6 +3,7 @@
 
 #include "model/costs/lost_production.h"
 #include "model/costs/savings_kinds.h"
+#include "model/finance/case_items.h"
 
 #include <QByteArray>
 #include <QJsonValue>
@@ -25,9 +26,16 @@ void writeLostProductionMember(QByteArray &out, const LostProductionRule &rule);
 // savings are split.
 void writeSavingsKindsMember(QByteArray &out, const std::optional<SavingsKinds> &kinds);
 
+// Appends ",\n    \"otherSavings\": [ … ]" and ",\n    \"oneOffItems\": [ … ]" where
+// there are any.
+void writeCaseItemsMembers(QByteArray &out, const std::vector<OtherSaving> &savings,
+                           const std::vector<OneOffItem> &items);
+
 // Read a member that may be absent (then the empty rule, no split); on
 // failure a sentence naming the member that is wrong.
 std::optional<QString> readLostProductionMember(const QJsonValue &value, LostProductionRule &rule);
 std::optional<QString> readSavingsKindsMember(const QJsonValue &value, std::optional<SavingsKinds> &kinds);
+std::optional<QString> readCaseItemsMembers(const QJsonValue &savingsValue, const QJsonValue &itemsValue,
+                                            std::vector<OtherSaving> &savings, std::vector<OneOffItem> &items);
 
 } // namespace model

@@ -403,6 +403,7 @@ QByteArray toFacilityJson(const FacilityFigures &figures)
         writeRiskMember(out, *figures.risk);
     writeLostProductionMember(out, figures.assumptions.lostProduction);
     writeSavingsKindsMember(out, figures.savingsKinds);
+    writeCaseItemsMembers(out, figures.capital.otherSavings, figures.capital.oneOffs);
     out += "\n}\n";
     return out;
 }
@@ -519,6 +520,14 @@ FacilityReadResult readFacilityJson(const QByteArray &bytes)
             return readFailure(*why);
         if (result.savingsKinds)
             result.savingsKinds->freedHoursTo = withControlsBlanked(result.savingsKinds->freedHoursTo);
+        if (const auto why = readCaseItemsMembers(root.value(QLatin1StringView("otherSavings")),
+                                                  root.value(QLatin1StringView("oneOffItems")),
+                                                  result.capital.otherSavings, result.capital.oneOffs))
+            return readFailure(*why);
+        for (OtherSaving &saving : result.capital.otherSavings)
+            saving.caption = withControlsBlanked(saving.caption);
+        for (OneOffItem &item : result.capital.oneOffs)
+            item.caption = withControlsBlanked(item.caption);
     }
     if (QByteArray json; const auto why = unfitFigures(result, json))
         return readFailure(*why);

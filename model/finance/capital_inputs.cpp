@@ -112,6 +112,8 @@ CapitalReading readCapitalInputs(const CapitalTexts &texts, const QLocale &local
                            .arg(locale.toString(kMaxInvestmentMoney, 'f', 0)));
     }
 
+    inputs.otherSavings = texts.otherSavings;
+    inputs.oneOffs = texts.oneOffs;
     reading.inputs = inputs;
     return reading;
 }

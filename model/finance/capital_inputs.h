@@ -33,11 +33,16 @@ struct CapitalTexts {
     QString accuracyBelow;
     QString accuracyAbove;
     QString hurdleRate;
+    // Savings beyond the cost rows and one-off items, as their dialog read them.
+    std::vector<OtherSaving> otherSavings;
+    std::vector<OneOffItem> oneOffs;
 
-    // Whether one of the approver's inputs is given, which a file keeps only then.
+    // Whether one of the approver's inputs or an item is given, which a file
+    // keeps only then.
     bool hasApproverInputs() const
     {
-        return !contingency.isEmpty() || !accuracyBelow.isEmpty() || !accuracyAbove.isEmpty() || !hurdleRate.isEmpty();
+        return !contingency.isEmpty() || !accuracyBelow.isEmpty() || !accuracyAbove.isEmpty() || !hurdleRate.isEmpty()
+               || !otherSavings.empty() || !oneOffs.empty();
     }
     bool isEmpty() const { return *this == CapitalTexts(); }
     friend bool operator==(const CapitalTexts &, const CapitalTexts &) = default;

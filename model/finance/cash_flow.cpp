@@ -127,9 +127,12 @@ double FlowPowers::power(int t, double base, double exponent)
 
 double outlayOf(const Investment &investment, const CapitalInputs &capital)
 {
-    if (capital.contingencyPercent == 0)
-        return investment.initial();
-    return investment.initial() * (1 + capital.contingencyPercent / 100);
+    double outlay = investment.initial();
+    if (capital.contingencyPercent != 0)
+        outlay = outlay * (1 + capital.contingencyPercent / 100);
+    if (!capital.oneOffs.empty())
+        outlay = outlay + oneOffsAtStart(capital.oneOffs);
+    return outlay;
 }
 
 CashFlowTable cashFlowTableOf(const CostTable &savings, const Investment &investment, const CapitalInputs &capital,

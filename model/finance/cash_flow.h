@@ -3,6 +3,7 @@
 
 #include "model/costs/cost_tables.h"
 #include "model/costs/input_table.h"
+#include "model/finance/case_items.h"
 
 #include <optional>
 #include <vector>
@@ -67,6 +68,9 @@ struct CapitalInputs {
     // The return the company asks of an investment; the verdict sets the
     // IRR against it.
     std::optional<double> hurdleRatePercent{};
+    // Yearly savings beyond the cost rows and one-off items.
+    std::vector<OtherSaving> otherSavings{};
+    std::vector<OneOffItem> oneOffs{};
 
     // The inputs that shape the yearly flows: these without the approver's,
     // which change the outlay at most. Flows of the default rules are level.
@@ -83,8 +87,8 @@ struct CapitalInputs {
     friend bool operator==(const CapitalInputs &, const CapitalInputs &) = default;
 };
 
-// The outlay at year 0: the price and the installation, and the contingency
-// on them where one is given.
+// The outlay at year 0: the price and the installation, the contingency on
+// them where one is given, and the one-off items that fall at the start.
 double outlayOf(const Investment &investment, const CapitalInputs &capital);
 
 // One year of the cash flows; year 0 holds the outlay only.

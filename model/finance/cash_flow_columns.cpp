@@ -27,6 +27,18 @@ struct ValueYear {
     double year() const { return t; }
     double input(FlowInput input) const { return inputs[input]; }
     double savingsRow(int k) const { return inputs.savingsRows[std::size_t(k - 1)]; }
+    int otherSavingCount() const { return int(inputs.otherSavings.size()); }
+    int oneOffCount() const { return int(inputs.oneOffs.size()); }
+    double otherSaving(int j, ItemField field) const
+    {
+        const OtherSaving &item = inputs.otherSavings[std::size_t(j)];
+        return field == ItemField::Amount ? item.amount : item.escalationPercent;
+    }
+    double oneOff(int k, ItemField field) const
+    {
+        const OneOffItem &item = inputs.oneOffs[std::size_t(k)];
+        return field == ItemField::Amount ? item.amount : field == ItemField::Year ? item.year : item.every;
+    }
     double at(FlowField field) const;
     double before(FlowField field) const;
     double first(FlowField field) const;
@@ -55,6 +67,10 @@ struct CellYear {
     FormulaTerm year() const { return cell(lastOfPeriod ? cells.input(FlowInput::Period) : cells.year(t)); }
     FormulaTerm input(FlowInput input) const { return cell(cells.input(input)); }
     FormulaTerm savingsRow(int k) const { return cell(cells.savingsRow(k)); }
+    int otherSavingCount() const { return cells.otherSavingCount; }
+    int oneOffCount() const { return cells.oneOffCount; }
+    FormulaTerm otherSaving(int j, ItemField field) const { return cell(cells.otherSaving(j, field)); }
+    FormulaTerm oneOff(int k, ItemField field) const { return cell(cells.oneOff(k, field)); }
     FormulaTerm at(FlowField field) const
     {
         return cell(lastOfPeriod ? cells.atPeriod(field) : cells.column(field, t));
@@ -141,6 +157,21 @@ Number discountFactorOf(const Year &y, const Number &growth, const Number &t, co
     return 1 / y.power(growth, t - when(midYear, 0.5, 0));
 }
 
+// The one-off items that fall in year t: each in its year and every so many
+// years after, one that falls once spaced beyond any period.
+template <typename Year, typename Number>
+Number oneOffsOf(const Year &y, const Number &t)
+{
+    Number total = 0;
+    for (int k = 0; k < y.oneOffCount(); ++k) {
+        const Number year = y.oneOff(k, ItemField::Year);
+        const Number every = y.oneOff(k, ItemField::Every);
+        const Number spacing = when(every > 0, every, kOnceEvery);
+        total = total + when(both(t >= year, modulo(t - year, spacing) == 0), y.oneOff(k, ItemField::Amount), 0);
+    }
+    return total;
+}
+
 // The residual value falls at the period's end, mid-year or not.
 template <typename Year, typename Number>
 Number discountedOf(const Year &y, const Number &operating, const Number &factor, const Number &residual,
@@ -213,10 +244,17 @@ typename Year::Number yearOf(FlowField field, const Year &y)
         Number value = y.savingsRow(kRowCount);
         for (int k = 1; k <= kReducedRowCount; ++k)
             value = value + y.savingsRow(k) * (growthOf(y, y.input(escalationOfRow(k)), t) - 1);
+        // The savings beyond the cost rows, each at its own escalation.
+        for (int j = 0; j < y.otherSavingCount(); ++j)
+            value =
+                value + y.otherSaving(j, ItemField::Amount) * growthOf(y, y.otherSaving(j, ItemField::Escalation), t);
         return y.t == 1 ? value * (y.input(FlowInput::FirstYearShare) / 100) : value;
     }
-    case FlowField::Upkeep:
-        return y.input(FlowInput::Upkeep) * growthOf(y, y.input(FlowInput::UpkeepEscalation), t);
+    case FlowField::Upkeep: {
+        // The system's upkeep, and the one-off items of the year with it.
+        const Number upkeep = y.input(FlowInput::Upkeep) * growthOf(y, y.input(FlowInput::UpkeepEscalation), t);
+        return y.oneOffCount() > 0 ? upkeep + oneOffsOf(y, t) : upkeep;
+    }
     case FlowField::BookValue: {
         // Straight-line from the outlay, so that it is exactly nothing at the
         // depreciation period's end; declining balance from the year before.
@@ -333,6 +371,8 @@ FlowInputs flowInputsOf(const CostTable &savings, const Investment &investment, 
     set(FlowInput::ResidualValue, capital.residualValue);
     set(FlowInput::FirstYearShare, capital.firstYearSharePercent);
     set(FlowInput::Timing, double(capital.timing));
+    inputs.otherSavings = capital.otherSavings;
+    inputs.oneOffs = capital.oneOffs;
     return inputs;
 }
 

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 namespace model {
 
@@ -65,10 +66,17 @@ inline constexpr int kFlowInputCount = int(FlowInput::Timing) + 1;
 // value row 5.
 FlowInput escalationOfRow(int k);
 
-// The values of the inputs: rows 1 to 6 of the savings, then each FlowInput.
+// What the formulas take of an item (case_items.h): a yearly saving's
+// amount and escalation, a one-off item's amount, year and spacing.
+enum class ItemField { Amount, Escalation, Year, Every };
+
+// The values of the inputs: rows 1 to 6 of the savings, then each FlowInput,
+// then the items.
 struct FlowInputs {
     std::array<double, kRowCount> savingsRows{};
     std::array<double, kFlowInputCount> values{};
+    std::vector<OtherSaving> otherSavings;
+    std::vector<OneOffItem> oneOffs;
 
     double operator[](FlowInput input) const { return values[std::size_t(input)]; }
 };
@@ -100,6 +108,11 @@ struct FlowCells {
     std::function<QString(int t)> year;       // the cell holding t
     std::function<QString(FlowField, int t)> column;
     std::function<QString(FlowField)> atPeriod; // the field in the period's last year
+    // The items' cells, j and k from 0, and how many there are.
+    std::function<QString(int j, ItemField)> otherSaving = {};
+    std::function<QString(int k, ItemField)> oneOff = {};
+    int otherSavingCount = 0;
+    int oneOffCount = 0;
 };
 
 // The formula of a field in year t (0 to kMaxYears), for a period that may

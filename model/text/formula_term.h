@@ -73,11 +73,13 @@ inline FormulaTerm when(const FormulaTerm &condition, const FormulaTerm &then, c
 }
 inline FormulaTerm both(const FormulaTerm &a, const FormulaTerm &b) { return FormulaTerm::call("AND", {a, b}); }
 inline FormulaTerm larger(const FormulaTerm &a, const FormulaTerm &b) { return FormulaTerm::call("MAX", {a, b}); }
+inline FormulaTerm modulo(const FormulaTerm &a, const FormulaTerm &b) { return FormulaTerm::call("MOD", {a, b}); }
 
 // The same functions of plain numbers.
 inline double power(double base, double exponent) { return std::pow(base, exponent); }
 inline double when(bool condition, double then, double otherwise) { return condition ? then : otherwise; }
 inline bool both(bool a, bool b) { return a && b; }
 inline double larger(double a, double b) { return std::max(a, b); }
+inline double modulo(double a, double b) { return std::fmod(a, b); }
 
 } // namespace model

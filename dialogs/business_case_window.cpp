@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "dialogs/business_case_window.h"
 
+#include "dialogs/case_items_dialog.h"
 #include "dialogs/dialog_size.h"
 #include "dialogs/investment_fields.h"
 #include "dialogs/risk_ranges_dialog.h"
@@ -276,6 +277,20 @@ QGroupBox *BusinessCaseWindow::capitalGroup(const model::CapitalTexts &capital)
 
     for (QComboBox *choice : {m_depreciation, m_timing})
         connect(choice, &QComboBox::currentIndexChanged, this, &BusinessCaseWindow::recompute);
+
+    m_otherSavings = capital.otherSavings;
+    m_oneOffs = capital.oneOffs;
+    auto *items = new QPushButton(tr("Other Savings and One-off Items\u2026"));
+    items->setObjectName(QStringLiteral("caseItems"));
+    grid->addWidget(items, cell / 3, cell % 3 * 2, 1, 2);
+    connect(items, &QPushButton::clicked, this, [this] {
+        CaseItemsDialog dialog(m_otherSavings, m_oneOffs, m_facility.locale(), symbol(), m_zoom, this);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        m_otherSavings = dialog.otherSavings();
+        m_oneOffs = dialog.oneOffs();
+        recompute();
+    });
     return box;
 }
 
@@ -302,6 +317,8 @@ model::CapitalTexts BusinessCaseWindow::capital() const
     capital.accuracyBelow = text(CapitalField::AccuracyBelow);
     capital.accuracyAbove = text(CapitalField::AccuracyAbove);
     capital.hurdleRate = text(CapitalField::HurdleRate);
+    capital.otherSavings = m_otherSavings;
+    capital.oneOffs = m_oneOffs;
     return capital;
 }
 

@@ -99,6 +99,8 @@ private:
 
     InvestmentFields *m_fields = nullptr;
     std::array<QLineEdit *, model::kCapitalFieldCount> m_capital{};
+    std::vector<model::OtherSaving> m_otherSavings; // as the items' dialog gave them
+    std::vector<model::OneOffItem> m_oneOffs;
     QComboBox *m_depreciation = nullptr;
     QComboBox *m_timing = nullptr;
     QLabel *m_measures = nullptr;

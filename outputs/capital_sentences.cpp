@@ -82,6 +82,29 @@ QStringList capitalSentences(const model::CapitalInputs &capital, const model::I
     if (capital.firstYearSharePercent != defaults.firstYearSharePercent)
         sentences << CapitalText::tr("Year 1 reaches %1 of the yearly savings while the system is brought in.")
                          .arg(percent(capital.firstYearSharePercent, locale));
+    for (const model::OtherSaving &saving : capital.otherSavings) {
+        const QString amount = model::currencyText(saving.amount, locale, symbol);
+        const QString caption = saving.caption.isEmpty() ? CapitalText::tr("A further saving") : saving.caption;
+        sentences << (saving.escalationPercent != 0
+                          ? (saving.hard ? CapitalText::tr("%1: %2 a year, escalating %3 a year, cash.")
+                                         : CapitalText::tr("%1: %2 a year, escalating %3 a year, not cash."))
+                                .arg(caption, amount, percent(saving.escalationPercent, locale))
+                          : (saving.hard ? CapitalText::tr("%1: %2 a year, cash.")
+                                         : CapitalText::tr("%1: %2 a year, not cash."))
+                                .arg(caption, amount));
+    }
+    for (const model::OneOffItem &item : capital.oneOffs) {
+        const QString caption = item.caption.isEmpty() ? CapitalText::tr("A one-off item") : item.caption;
+        const QString amount = model::currencyText(item.amount, locale, symbol);
+        if (item.every > 0)
+            sentences << CapitalText::tr("%1: %2 in year %3 and every %4 years after, with the upkeep.")
+                             .arg(caption, amount, locale.toString(item.year), locale.toString(item.every));
+        else if (item.year == 0)
+            sentences << CapitalText::tr("%1: %2 at the start, in the outlay.").arg(caption, amount);
+        else
+            sentences << CapitalText::tr("%1: %2 in year %3, with the upkeep.")
+                             .arg(caption, amount, locale.toString(item.year));
+    }
     if (capital.contingencyPercent != 0)
         sentences << CapitalText::tr("A contingency of %1 on the price and installation makes the outlay %2.")
                          .arg(percent(capital.contingencyPercent, locale),

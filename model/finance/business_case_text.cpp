@@ -149,7 +149,10 @@ QStringList measureLines(const BusinessCase &measures, const Investment &investm
 {
     const QString years = locale.toString(investment.years);
     QStringList lines;
-    if (capital.contingencyPercent != 0)
+    if (!capital.oneOffs.empty() && oneOffsAtStart(capital.oneOffs) != 0)
+        lines << BusinessCaseText::tr("Initial outlay, with the one-off items at the start: %1")
+                     .arg(money(measures.initial, locale, symbol));
+    else if (capital.contingencyPercent != 0)
         lines << BusinessCaseText::tr("Initial investment (price, installation and %1 contingency): %2")
                      .arg(percentageText(capital.contingencyPercent, locale), money(measures.initial, locale, symbol));
     else

@@ -4,6 +4,7 @@
 
 #include "checked_records.h"
 #include "dialogs/business_case_window.h"
+#include "dialogs/case_items_dialog.h"
 #include "dialogs/risk_ranges_dialog.h"
 #include "document/facility_document.h"
 #include "model/finance/risk_text.h"
@@ -24,6 +25,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QValueAxis>
 
 #include <memory>
@@ -71,6 +73,8 @@ private slots:
     void measuredReductionApplied_data();
     void measuredReductionApplied();
     void riskRangesFromTheRecords();
+    void caseItemsRead_data();
+    void caseItemsRead();
 
 private:
     int m_beeps = 0;
@@ -452,6 +456,49 @@ void BusinessCaseWindowTest::riskRangesFromTheRecords()
     dialog.findChild<QCheckBox *>(QStringLiteral("riskFromRecords_5"))->setChecked(true);
     dialog.accept();
     QVERIFY(!dialog.ranges());
+}
+
+// The items' rows as typed in German: amounts with their grouping, an
+// empty year at the start, an empty spacing once; a row that does not read
+// keeps the dialog open and names its row.
+void BusinessCaseWindowTest::caseItemsRead_data()
+{
+    QTest::addColumn<QStringList>("item"); // caption, amount, year, every
+    QTest::addColumn<QString>("refusal");
+    QTest::addColumn<double>("amount");
+    QTest::addColumn<int>("every");
+
+    QTest::newRow("a grant at the start") << QStringList{"Zuschuss", "-5.000", "", ""} << QString() << -5000.0 << 0;
+    QTest::newRow("a pump every 3 years") << QStringList{"Pumpe", "3.000,50", "3", "3"} << QString() << 3000.5 << 3;
+    QTest::newRow("a year of tenths") << QStringList{"Pumpe", "300", "2,5", ""} << "row 1" << 0.0 << 0;
+    QTest::newRow("no amount") << QStringList{"Pumpe", "viel", "1", ""} << "row 1 has no amount" << 0.0 << 0;
+}
+
+void BusinessCaseWindowTest::caseItemsRead()
+{
+    QFETCH(QStringList, item);
+    QFETCH(QString, refusal);
+    QFETCH(double, amount);
+    QFETCH(int, every);
+
+    CaseItemsDialog dialog({{QStringLiteral("Entsorgung"), 1200.5, 2, true}}, {}, QLocale(QLocale::German), u"\u20AC",
+                           1);
+    auto *items = dialog.findChild<QTableWidget *>(QStringLiteral("oneOffItems"));
+    items->insertRow(0);
+    for (int c = 0; c < item.size(); ++c)
+        items->setItem(0, c, new QTableWidgetItem(item.at(c)));
+    m_reports.clear();
+    dialog.accept();
+    QCOMPARE(dialog.result() == QDialog::Accepted, refusal.isEmpty());
+    if (!refusal.isEmpty()) {
+        QVERIFY2(m_reports.size() == 1 && m_reports.first().contains(refusal), qPrintable(m_reports.join(u'|')));
+        return;
+    }
+    QCOMPARE(dialog.oneOffs().size(), std::size_t(1));
+    QCOMPARE(dialog.oneOffs().front().amount, amount);
+    QCOMPARE(dialog.oneOffs().front().every, every);
+    // The saving given comes back as it was shown.
+    QCOMPARE(dialog.otherSavings(), (std::vector<model::OtherSaving>{{QStringLiteral("Entsorgung"), 1200.5, 2, true}}));
 }
 
 QTEST_MAIN(BusinessCaseWindowTest)

@@ -687,6 +687,10 @@ seit 1994</translation>
         <source>The investment includes a contingency of %1 on the price and installation.</source>
         <translation>Die Investition enthält eine Reserve von %1 auf Preis und Installation.</translation>
     </message>
+    <message>
+        <source>Initial outlay, with the one-off items at the start: %1</source>
+        <translation>Anfangsauszahlung mit den einmaligen Posten zu Beginn: %1</translation>
+    </message>
 </context>
 <context>
     <name>BusinessCaseWindow</name>
@@ -862,6 +866,10 @@ seit 1994</translation>
         <source>Company&apos;s hurdle rate (%):</source>
         <translation>Mindestrendite des Unternehmens (%):</translation>
     </message>
+    <message>
+        <source>Other Savings and One-off Items…</source>
+        <translation>Weitere Einsparungen und einmalige Posten…</translation>
+    </message>
 </context>
 <context>
     <name>CapitalText</name>
@@ -931,6 +939,113 @@ seit 1994</translation>
     <message>
         <source>The company&apos;s hurdle rate is %1. The discount rate of %2 is the plant&apos;s own choice: any premium for the project&apos;s risk is in it as chosen, not added here.</source>
         <translation>Die Mindestrendite des Unternehmens beträgt %1. Der Kalkulationszinssatz von %2 ist die Wahl des Werks: Ein Zuschlag für das Projektrisiko ist darin so enthalten, wie gewählt, und wird hier nicht hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>A further saving</source>
+        <translation>Eine weitere Einsparung</translation>
+    </message>
+    <message>
+        <source>%1: %2 a year, escalating %3 a year, cash.</source>
+        <translation>%1: %2 pro Jahr, jährlich um %3 steigend, geldwirksam.</translation>
+    </message>
+    <message>
+        <source>%1: %2 a year, escalating %3 a year, not cash.</source>
+        <translation>%1: %2 pro Jahr, jährlich um %3 steigend, nicht geldwirksam.</translation>
+    </message>
+    <message>
+        <source>%1: %2 a year, cash.</source>
+        <translation>%1: %2 pro Jahr, geldwirksam.</translation>
+    </message>
+    <message>
+        <source>%1: %2 a year, not cash.</source>
+        <translation>%1: %2 pro Jahr, nicht geldwirksam.</translation>
+    </message>
+    <message>
+        <source>A one-off item</source>
+        <translation>Ein einmaliger Posten</translation>
+    </message>
+    <message>
+        <source>%1: %2 in year %3 and every %4 years after, with the upkeep.</source>
+        <translation>%1: %2 im Jahr %3 und danach alle %4 Jahre, bei den Wartungskosten.</translation>
+    </message>
+    <message>
+        <source>%1: %2 at the start, in the outlay.</source>
+        <translation>%1: %2 zu Beginn, in der Anfangsauszahlung.</translation>
+    </message>
+    <message>
+        <source>%1: %2 in year %3, with the upkeep.</source>
+        <translation>%1: %2 im Jahr %3, bei den Wartungskosten.</translation>
+    </message>
+</context>
+<context>
+    <name>CaseItemsDialog</name>
+    <message>
+        <source>Add Row</source>
+        <translation>Zeile hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove Row</source>
+        <translation>Zeile entfernen</translation>
+    </message>
+    <message>
+        <source>Other Savings and One-off Items</source>
+        <translation>Weitere Einsparungen und einmalige Posten</translation>
+    </message>
+    <message>
+        <source>Amount ($)</source>
+        <translation>Betrag ($)</translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation>Bezeichnung</translation>
+    </message>
+    <message>
+        <source>Amount a year ($)</source>
+        <translation>Betrag pro Jahr ($)</translation>
+    </message>
+    <message>
+        <source>Escalation (% a year)</source>
+        <translation>Steigerung (% pro Jahr)</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Geldwirksam</translation>
+    </message>
+    <message>
+        <source>Yearly savings beyond the cost rows, such as work orders no longer raised for routine greasing or waste grease disposal; cash where the plant stops paying them:</source>
+        <translation>Jährliche Einsparungen über die Kostenzeilen hinaus, etwa nicht mehr angelegte Aufträge für Routineschmierung oder die Entsorgung von Altfett; geldwirksam, wo das Werk sie nicht mehr bezahlt:</translation>
+    </message>
+    <message>
+        <source>Year (0: at the start)</source>
+        <translation>Jahr (0: zu Beginn)</translation>
+    </message>
+    <message>
+        <source>Every (years; empty: once)</source>
+        <translation>Alle (Jahre; leer: einmal)</translation>
+    </message>
+    <message>
+        <source>One-off items: an outlay in a given year, such as a pump replaced every few years; below zero money received, such as a rebate or grant at the start:</source>
+        <translation>Einmalige Posten: eine Auszahlung in einem bestimmten Jahr, etwa eine alle paar Jahre ersetzte Pumpe; unter null erhaltenes Geld, etwa ein Zuschuss oder eine Förderung zu Beginn:</translation>
+    </message>
+    <message>
+        <source>The yearly saving in row %1 has no amount a year that reads.</source>
+        <translation>Die jährliche Einsparung in Zeile %1 hat keinen lesbaren Betrag pro Jahr.</translation>
+    </message>
+    <message>
+        <source>The escalation of the yearly saving in row %1 is not a percentage from %2 to %3.</source>
+        <translation>Die Steigerung der jährlichen Einsparung in Zeile %1 ist kein Prozentsatz von %2 bis %3.</translation>
+    </message>
+    <message>
+        <source>The one-off item in row %1 has no amount that reads.</source>
+        <translation>Der einmalige Posten in Zeile %1 hat keinen lesbaren Betrag.</translation>
+    </message>
+    <message>
+        <source>The year of the one-off item in row %1 is not a whole year from 0 to %2.</source>
+        <translation>Das Jahr des einmaligen Postens in Zeile %1 ist kein ganzes Jahr von 0 bis %2.</translation>
+    </message>
+    <message>
+        <source>The one-off item in row %1 recurs every 1 to %2 whole years or, left empty, falls once.</source>
+        <translation>Der einmalige Posten in Zeile %1 wiederholt sich alle 1 bis %2 ganzen Jahre oder, leer gelassen, fällt einmal an.</translation>
     </message>
 </context>
 <context>
@@ -4066,6 +4181,26 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     <message>
         <source>Hurdle rate</source>
         <translation>Mindestrendite</translation>
+    </message>
+    <message>
+        <source>Initial outlay, with the one-off items at the start</source>
+        <translation>Anfangsauszahlung mit den einmaligen Posten zu Beginn</translation>
+    </message>
+    <message>
+        <source>Other yearly savings</source>
+        <translation>Weitere jährliche Einsparungen</translation>
+    </message>
+    <message>
+        <source>One-off items</source>
+        <translation>Einmalige Posten</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Every (years, 0 once)</source>
+        <translation>Alle (Jahre, 0 einmal)</translation>
     </message>
 </context>
 <context>

@@ -687,6 +687,10 @@ desde 1994</translation>
         <source>The investment includes a contingency of %1 on the price and installation.</source>
         <translation>La inversión incluye una contingencia del %1 sobre el precio y la instalación.</translation>
     </message>
+    <message>
+        <source>Initial outlay, with the one-off items at the start: %1</source>
+        <translation>Desembolso inicial, con las partidas puntuales del inicio: %1</translation>
+    </message>
 </context>
 <context>
     <name>BusinessCaseWindow</name>
@@ -862,6 +866,10 @@ desde 1994</translation>
         <source>Company&apos;s hurdle rate (%):</source>
         <translation>Tasa mínima de rentabilidad de la empresa (%):</translation>
     </message>
+    <message>
+        <source>Other Savings and One-off Items…</source>
+        <translation>Otros ahorros y partidas puntuales…</translation>
+    </message>
 </context>
 <context>
     <name>CapitalText</name>
@@ -931,6 +939,113 @@ desde 1994</translation>
     <message>
         <source>The company&apos;s hurdle rate is %1. The discount rate of %2 is the plant&apos;s own choice: any premium for the project&apos;s risk is in it as chosen, not added here.</source>
         <translation>La tasa mínima de rentabilidad de la empresa es del %1. La tasa de descuento del %2 es elección de la planta: cualquier prima por el riesgo del proyecto está incluida en ella tal como se eligió, sin añadir nada aquí.</translation>
+    </message>
+    <message>
+        <source>A further saving</source>
+        <translation>Otro ahorro</translation>
+    </message>
+    <message>
+        <source>%1: %2 a year, escalating %3 a year, cash.</source>
+        <translation>%1: %2 al año, con un aumento del %3 anual, en efectivo.</translation>
+    </message>
+    <message>
+        <source>%1: %2 a year, escalating %3 a year, not cash.</source>
+        <translation>%1: %2 al año, con un aumento del %3 anual, no en efectivo.</translation>
+    </message>
+    <message>
+        <source>%1: %2 a year, cash.</source>
+        <translation>%1: %2 al año, en efectivo.</translation>
+    </message>
+    <message>
+        <source>%1: %2 a year, not cash.</source>
+        <translation>%1: %2 al año, no en efectivo.</translation>
+    </message>
+    <message>
+        <source>A one-off item</source>
+        <translation>Una partida puntual</translation>
+    </message>
+    <message>
+        <source>%1: %2 in year %3 and every %4 years after, with the upkeep.</source>
+        <translation>%1: %2 en el año %3 y después cada %4 años, con el mantenimiento.</translation>
+    </message>
+    <message>
+        <source>%1: %2 at the start, in the outlay.</source>
+        <translation>%1: %2 al inicio, en el desembolso.</translation>
+    </message>
+    <message>
+        <source>%1: %2 in year %3, with the upkeep.</source>
+        <translation>%1: %2 en el año %3, con el mantenimiento.</translation>
+    </message>
+</context>
+<context>
+    <name>CaseItemsDialog</name>
+    <message>
+        <source>Add Row</source>
+        <translation>Añadir fila</translation>
+    </message>
+    <message>
+        <source>Remove Row</source>
+        <translation>Quitar fila</translation>
+    </message>
+    <message>
+        <source>Other Savings and One-off Items</source>
+        <translation>Otros ahorros y partidas puntuales</translation>
+    </message>
+    <message>
+        <source>Amount ($)</source>
+        <translation>Importe ($)</translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>Amount a year ($)</source>
+        <translation>Importe al año ($)</translation>
+    </message>
+    <message>
+        <source>Escalation (% a year)</source>
+        <translation>Aumento (% anual)</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>En efectivo</translation>
+    </message>
+    <message>
+        <source>Yearly savings beyond the cost rows, such as work orders no longer raised for routine greasing or waste grease disposal; cash where the plant stops paying them:</source>
+        <translation>Ahorros anuales más allá de las filas de coste, como órdenes de trabajo de engrase rutinario que ya no se emiten o la eliminación de grasa usada; en efectivo cuando la planta deja de pagarlos:</translation>
+    </message>
+    <message>
+        <source>Year (0: at the start)</source>
+        <translation>Año (0: al inicio)</translation>
+    </message>
+    <message>
+        <source>Every (years; empty: once)</source>
+        <translation>Cada (años; vacío: una vez)</translation>
+    </message>
+    <message>
+        <source>One-off items: an outlay in a given year, such as a pump replaced every few years; below zero money received, such as a rebate or grant at the start:</source>
+        <translation>Partidas puntuales: un desembolso en un año dado, como una bomba sustituida cada pocos años; por debajo de cero, dinero recibido, como una bonificación o subvención al inicio:</translation>
+    </message>
+    <message>
+        <source>The yearly saving in row %1 has no amount a year that reads.</source>
+        <translation>El ahorro anual de la fila %1 no tiene un importe anual legible.</translation>
+    </message>
+    <message>
+        <source>The escalation of the yearly saving in row %1 is not a percentage from %2 to %3.</source>
+        <translation>El aumento del ahorro anual de la fila %1 no es un porcentaje de %2 a %3.</translation>
+    </message>
+    <message>
+        <source>The one-off item in row %1 has no amount that reads.</source>
+        <translation>La partida puntual de la fila %1 no tiene un importe legible.</translation>
+    </message>
+    <message>
+        <source>The year of the one-off item in row %1 is not a whole year from 0 to %2.</source>
+        <translation>El año de la partida puntual de la fila %1 no es un año entero de 0 a %2.</translation>
+    </message>
+    <message>
+        <source>The one-off item in row %1 recurs every 1 to %2 whole years or, left empty, falls once.</source>
+        <translation>La partida puntual de la fila %1 se repite cada 1 a %2 años enteros o, si se deja vacía, se produce una vez.</translation>
     </message>
 </context>
 <context>
@@ -4066,6 +4181,26 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     <message>
         <source>Hurdle rate</source>
         <translation>Tasa mínima de rentabilidad</translation>
+    </message>
+    <message>
+        <source>Initial outlay, with the one-off items at the start</source>
+        <translation>Desembolso inicial, con las partidas puntuales del inicio</translation>
+    </message>
+    <message>
+        <source>Other yearly savings</source>
+        <translation>Otros ahorros anuales</translation>
+    </message>
+    <message>
+        <source>One-off items</source>
+        <translation>Partidas puntuales</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Año</translation>
+    </message>
+    <message>
+        <source>Every (years, 0 once)</source>
+        <translation>Cada (años, 0 una vez)</translation>
     </message>
 </context>
 <context>

@@ -661,31 +661,35 @@ depuis 1994</translation>
     </message>
     <message>
         <source>Against the hurdle rate of %1: the internal rate of return of %2 meets it; the net present value at %1 is %3.</source>
-        <translation>Par rapport au taux de rendement minimal de %1 : le taux de rendement interne de %2 l’atteint ; la valeur actuelle nette à %1 est de %3.</translation>
+        <translation>Par rapport au taux de rendement minimal de %1&#xa0;: le taux de rendement interne de %2 l’atteint&#xa0;; la valeur actuelle nette à %1 est de %3.</translation>
     </message>
     <message>
         <source>Against the hurdle rate of %1: the internal rate of return of %2 falls short of it; the net present value at %1 is %3.</source>
-        <translation>Par rapport au taux de rendement minimal de %1 : le taux de rendement interne de %2 ne l’atteint pas ; la valeur actuelle nette à %1 est de %3.</translation>
+        <translation>Par rapport au taux de rendement minimal de %1&#xa0;: le taux de rendement interne de %2 ne l’atteint pas&#xa0;; la valeur actuelle nette à %1 est de %3.</translation>
     </message>
     <message>
         <source>Against the hurdle rate of %1: no single rate of return, but the net present value at %1 is %2, so the case meets it.</source>
-        <translation>Par rapport au taux de rendement minimal de %1 : pas de taux de rendement unique, mais la valeur actuelle nette à %1 est de %2 : le projet l’atteint.</translation>
+        <translation>Par rapport au taux de rendement minimal de %1&#xa0;: pas de taux de rendement unique, mais la valeur actuelle nette à %1 est de %2&#xa0;: le projet l’atteint.</translation>
     </message>
     <message>
         <source>Against the hurdle rate of %1: no single rate of return, and the net present value at %1 is %2, so the case falls short of it.</source>
-        <translation>Par rapport au taux de rendement minimal de %1 : pas de taux de rendement unique, et la valeur actuelle nette à %1 est de %2 : le projet ne l’atteint pas.</translation>
+        <translation>Par rapport au taux de rendement minimal de %1&#xa0;: pas de taux de rendement unique, et la valeur actuelle nette à %1 est de %2&#xa0;: le projet ne l’atteint pas.</translation>
     </message>
     <message>
         <source>Initial investment (price, installation and %1 contingency): %2</source>
-        <translation>Investissement initial (prix, installation et %1 de provision pour aléas) : %2</translation>
+        <translation>Investissement initial (prix, installation et %1 de provision pour aléas)&#xa0;: %2</translation>
     </message>
     <message>
         <source>Estimate accuracy %1 / +%2: an outlay of %3 to %4</source>
-        <translation>Précision de l’estimation %1 / +%2 : un décaissement de %3 à %4</translation>
+        <translation>Précision de l’estimation %1 / +%2&#xa0;: un décaissement de %3 à %4</translation>
     </message>
     <message>
         <source>The investment includes a contingency of %1 on the price and installation.</source>
         <translation>L’investissement comprend une provision pour aléas de %1 sur le prix et l’installation.</translation>
+    </message>
+    <message>
+        <source>Initial outlay, with the one-off items at the start: %1</source>
+        <translation>Décaissement initial, avec les postes ponctuels du départ : %1</translation>
     </message>
 </context>
 <context>
@@ -848,19 +852,23 @@ depuis 1994</translation>
     </message>
     <message>
         <source>Contingency on price and installation (%):</source>
-        <translation>Provision pour aléas sur prix et installation (%) :</translation>
+        <translation>Provision pour aléas sur prix et installation (%)&#xa0;:</translation>
     </message>
     <message>
         <source>Estimate accuracy, below (%):</source>
-        <translation>Précision de l’estimation, en deçà (%) :</translation>
+        <translation>Précision de l’estimation, en deçà (%)&#xa0;:</translation>
     </message>
     <message>
         <source>Estimate accuracy, above (%):</source>
-        <translation>Précision de l’estimation, au-delà (%) :</translation>
+        <translation>Précision de l’estimation, au-delà (%)&#xa0;:</translation>
     </message>
     <message>
         <source>Company&apos;s hurdle rate (%):</source>
-        <translation>Taux de rendement minimal de l’entreprise (%) :</translation>
+        <translation>Taux de rendement minimal de l’entreprise (%)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Other Savings and One-off Items…</source>
+        <translation>Autres économies et postes ponctuels…</translation>
     </message>
 </context>
 <context>
@@ -926,11 +934,118 @@ depuis 1994</translation>
     </message>
     <message>
         <source>The estimate may be %1 below or %2 above; the measures are computed on the estimate itself.</source>
-        <translation>L’estimation peut être inférieure de %1 ou supérieure de %2 ; les indicateurs sont calculés sur l’estimation elle-même.</translation>
+        <translation>L’estimation peut être inférieure de %1 ou supérieure de %2&#xa0;; les indicateurs sont calculés sur l’estimation elle-même.</translation>
     </message>
     <message>
         <source>The company&apos;s hurdle rate is %1. The discount rate of %2 is the plant&apos;s own choice: any premium for the project&apos;s risk is in it as chosen, not added here.</source>
-        <translation>Le taux de rendement minimal de l’entreprise est de %1. Le taux d’actualisation de %2 est le choix de l’usine : toute prime pour le risque du projet y est comprise telle que choisie, sans rien ajouter ici.</translation>
+        <translation>Le taux de rendement minimal de l’entreprise est de %1. Le taux d’actualisation de %2 est le choix de l’usine&#xa0;: toute prime pour le risque du projet y est comprise telle que choisie, sans rien ajouter ici.</translation>
+    </message>
+    <message>
+        <source>A further saving</source>
+        <translation>Une autre économie</translation>
+    </message>
+    <message>
+        <source>%1: %2 a year, escalating %3 a year, cash.</source>
+        <translation>%1 : %2 par an, en hausse de %3 par an, en trésorerie.</translation>
+    </message>
+    <message>
+        <source>%1: %2 a year, escalating %3 a year, not cash.</source>
+        <translation>%1 : %2 par an, en hausse de %3 par an, hors trésorerie.</translation>
+    </message>
+    <message>
+        <source>%1: %2 a year, cash.</source>
+        <translation>%1 : %2 par an, en trésorerie.</translation>
+    </message>
+    <message>
+        <source>%1: %2 a year, not cash.</source>
+        <translation>%1 : %2 par an, hors trésorerie.</translation>
+    </message>
+    <message>
+        <source>A one-off item</source>
+        <translation>Un poste ponctuel</translation>
+    </message>
+    <message>
+        <source>%1: %2 in year %3 and every %4 years after, with the upkeep.</source>
+        <translation>%1 : %2 l’année %3 puis tous les %4 ans, avec l’entretien.</translation>
+    </message>
+    <message>
+        <source>%1: %2 at the start, in the outlay.</source>
+        <translation>%1 : %2 au départ, dans le décaissement initial.</translation>
+    </message>
+    <message>
+        <source>%1: %2 in year %3, with the upkeep.</source>
+        <translation>%1 : %2 l’année %3, avec l’entretien.</translation>
+    </message>
+</context>
+<context>
+    <name>CaseItemsDialog</name>
+    <message>
+        <source>Add Row</source>
+        <translation>Ajouter une ligne</translation>
+    </message>
+    <message>
+        <source>Remove Row</source>
+        <translation>Supprimer la ligne</translation>
+    </message>
+    <message>
+        <source>Other Savings and One-off Items</source>
+        <translation>Autres économies et postes ponctuels</translation>
+    </message>
+    <message>
+        <source>Amount ($)</source>
+        <translation>Montant ($)</translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation>Libellé</translation>
+    </message>
+    <message>
+        <source>Amount a year ($)</source>
+        <translation>Montant par an ($)</translation>
+    </message>
+    <message>
+        <source>Escalation (% a year)</source>
+        <translation>Hausse (% par an)</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Trésorerie</translation>
+    </message>
+    <message>
+        <source>Yearly savings beyond the cost rows, such as work orders no longer raised for routine greasing or waste grease disposal; cash where the plant stops paying them:</source>
+        <translation>Économies annuelles au-delà des lignes de coût, comme les ordres de travail de graissage courant qui disparaissent ou l’élimination de la graisse usagée ; en trésorerie quand l’usine cesse de les payer :</translation>
+    </message>
+    <message>
+        <source>Year (0: at the start)</source>
+        <translation>Année (0 : au départ)</translation>
+    </message>
+    <message>
+        <source>Every (years; empty: once)</source>
+        <translation>Tous les (ans ; vide : une fois)</translation>
+    </message>
+    <message>
+        <source>One-off items: an outlay in a given year, such as a pump replaced every few years; below zero money received, such as a rebate or grant at the start:</source>
+        <translation>Postes ponctuels : un décaissement une année donnée, comme une pompe remplacée tous les quelques ans ; en dessous de zéro, de l’argent reçu, comme une remise ou une subvention au départ :</translation>
+    </message>
+    <message>
+        <source>The yearly saving in row %1 has no amount a year that reads.</source>
+        <translation>L’économie annuelle de la ligne %1 n’a pas de montant par an lisible.</translation>
+    </message>
+    <message>
+        <source>The escalation of the yearly saving in row %1 is not a percentage from %2 to %3.</source>
+        <translation>La hausse de l’économie annuelle de la ligne %1 n’est pas un pourcentage de %2 à %3.</translation>
+    </message>
+    <message>
+        <source>The one-off item in row %1 has no amount that reads.</source>
+        <translation>Le poste ponctuel de la ligne %1 n’a pas de montant lisible.</translation>
+    </message>
+    <message>
+        <source>The year of the one-off item in row %1 is not a whole year from 0 to %2.</source>
+        <translation>L’année du poste ponctuel de la ligne %1 n’est pas une année entière de 0 à %2.</translation>
+    </message>
+    <message>
+        <source>The one-off item in row %1 recurs every 1 to %2 whole years or, left empty, falls once.</source>
+        <translation>Le poste ponctuel de la ligne %1 revient tous les 1 à %2 ans entiers ou, laissé vide, ne tombe qu’une fois.</translation>
     </message>
 </context>
 <context>
@@ -3054,7 +3169,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>Outlay with a contingency of %1: %2</source>
-        <translation>Décaissement avec une provision pour aléas de %1 : %2</translation>
+        <translation>Décaissement avec une provision pour aléas de %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -4066,6 +4181,26 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     <message>
         <source>Hurdle rate</source>
         <translation>Taux de rendement minimal</translation>
+    </message>
+    <message>
+        <source>Initial outlay, with the one-off items at the start</source>
+        <translation>Décaissement initial, avec les postes ponctuels du départ</translation>
+    </message>
+    <message>
+        <source>Other yearly savings</source>
+        <translation>Autres économies annuelles</translation>
+    </message>
+    <message>
+        <source>One-off items</source>
+        <translation>Postes ponctuels</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <source>Every (years, 0 once)</source>
+        <translation>Tous les (ans, 0 une fois)</translation>
     </message>
 </context>
 <context>

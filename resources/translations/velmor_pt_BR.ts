@@ -687,6 +687,10 @@ desde 1994</translation>
         <source>The investment includes a contingency of %1 on the price and installation.</source>
         <translation>O investimento inclui uma contingência de %1 sobre o preço e a instalação.</translation>
     </message>
+    <message>
+        <source>Initial outlay, with the one-off items at the start: %1</source>
+        <translation>Desembolso inicial, com os itens pontuais do início: %1</translation>
+    </message>
 </context>
 <context>
     <name>BusinessCaseWindow</name>
@@ -862,6 +866,10 @@ desde 1994</translation>
         <source>Company&apos;s hurdle rate (%):</source>
         <translation>Taxa mínima de atratividade da empresa (%):</translation>
     </message>
+    <message>
+        <source>Other Savings and One-off Items…</source>
+        <translation>Outras economias e itens pontuais…</translation>
+    </message>
 </context>
 <context>
     <name>CapitalText</name>
@@ -931,6 +939,113 @@ desde 1994</translation>
     <message>
         <source>The company&apos;s hurdle rate is %1. The discount rate of %2 is the plant&apos;s own choice: any premium for the project&apos;s risk is in it as chosen, not added here.</source>
         <translation>A taxa mínima de atratividade da empresa é de %1. A taxa de desconto de %2 é escolha da planta: qualquer prêmio pelo risco do projeto está nela como escolhido, sem nada adicionado aqui.</translation>
+    </message>
+    <message>
+        <source>A further saving</source>
+        <translation>Outra economia</translation>
+    </message>
+    <message>
+        <source>%1: %2 a year, escalating %3 a year, cash.</source>
+        <translation>%1: %2 por ano, com aumento de %3 ao ano, em caixa.</translation>
+    </message>
+    <message>
+        <source>%1: %2 a year, escalating %3 a year, not cash.</source>
+        <translation>%1: %2 por ano, com aumento de %3 ao ano, fora do caixa.</translation>
+    </message>
+    <message>
+        <source>%1: %2 a year, cash.</source>
+        <translation>%1: %2 por ano, em caixa.</translation>
+    </message>
+    <message>
+        <source>%1: %2 a year, not cash.</source>
+        <translation>%1: %2 por ano, fora do caixa.</translation>
+    </message>
+    <message>
+        <source>A one-off item</source>
+        <translation>Um item pontual</translation>
+    </message>
+    <message>
+        <source>%1: %2 in year %3 and every %4 years after, with the upkeep.</source>
+        <translation>%1: %2 no ano %3 e depois a cada %4 anos, com a manutenção.</translation>
+    </message>
+    <message>
+        <source>%1: %2 at the start, in the outlay.</source>
+        <translation>%1: %2 no início, no desembolso.</translation>
+    </message>
+    <message>
+        <source>%1: %2 in year %3, with the upkeep.</source>
+        <translation>%1: %2 no ano %3, com a manutenção.</translation>
+    </message>
+</context>
+<context>
+    <name>CaseItemsDialog</name>
+    <message>
+        <source>Add Row</source>
+        <translation>Adicionar linha</translation>
+    </message>
+    <message>
+        <source>Remove Row</source>
+        <translation>Remover linha</translation>
+    </message>
+    <message>
+        <source>Other Savings and One-off Items</source>
+        <translation>Outras economias e itens pontuais</translation>
+    </message>
+    <message>
+        <source>Amount ($)</source>
+        <translation>Valor ($)</translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation>Descrição</translation>
+    </message>
+    <message>
+        <source>Amount a year ($)</source>
+        <translation>Valor por ano ($)</translation>
+    </message>
+    <message>
+        <source>Escalation (% a year)</source>
+        <translation>Aumento (% ao ano)</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Em caixa</translation>
+    </message>
+    <message>
+        <source>Yearly savings beyond the cost rows, such as work orders no longer raised for routine greasing or waste grease disposal; cash where the plant stops paying them:</source>
+        <translation>Economias anuais além das linhas de custo, como ordens de serviço de lubrificação de rotina que deixam de ser abertas ou o descarte de graxa usada; em caixa quando a planta deixa de pagá-las:</translation>
+    </message>
+    <message>
+        <source>Year (0: at the start)</source>
+        <translation>Ano (0: no início)</translation>
+    </message>
+    <message>
+        <source>Every (years; empty: once)</source>
+        <translation>A cada (anos; vazio: uma vez)</translation>
+    </message>
+    <message>
+        <source>One-off items: an outlay in a given year, such as a pump replaced every few years; below zero money received, such as a rebate or grant at the start:</source>
+        <translation>Itens pontuais: um desembolso em um ano dado, como uma bomba trocada a cada poucos anos; abaixo de zero, dinheiro recebido, como um desconto ou subsídio no início:</translation>
+    </message>
+    <message>
+        <source>The yearly saving in row %1 has no amount a year that reads.</source>
+        <translation>A economia anual da linha %1 não tem um valor por ano legível.</translation>
+    </message>
+    <message>
+        <source>The escalation of the yearly saving in row %1 is not a percentage from %2 to %3.</source>
+        <translation>O aumento da economia anual da linha %1 não é uma porcentagem de %2 a %3.</translation>
+    </message>
+    <message>
+        <source>The one-off item in row %1 has no amount that reads.</source>
+        <translation>O item pontual da linha %1 não tem um valor legível.</translation>
+    </message>
+    <message>
+        <source>The year of the one-off item in row %1 is not a whole year from 0 to %2.</source>
+        <translation>O ano do item pontual da linha %1 não é um ano inteiro de 0 a %2.</translation>
+    </message>
+    <message>
+        <source>The one-off item in row %1 recurs every 1 to %2 whole years or, left empty, falls once.</source>
+        <translation>O item pontual da linha %1 se repete a cada 1 a %2 anos inteiros ou, deixado vazio, ocorre uma vez.</translation>
     </message>
 </context>
 <context>
@@ -4066,6 +4181,26 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     <message>
         <source>Hurdle rate</source>
         <translation>Taxa mínima de atratividade</translation>
+    </message>
+    <message>
+        <source>Initial outlay, with the one-off items at the start</source>
+        <translation>Desembolso inicial, com os itens pontuais do início</translation>
+    </message>
+    <message>
+        <source>Other yearly savings</source>
+        <translation>Outras economias anuais</translation>
+    </message>
+    <message>
+        <source>One-off items</source>
+        <translation>Itens pontuais</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Ano</translation>
+    </message>
+    <message>
+        <source>Every (years, 0 once)</source>
+        <translation>A cada (anos, 0 uma vez)</translation>
     </message>
 </context>
 <context>

@@ -678,6 +678,10 @@ since 1994</source>
         <source>The investment includes a contingency of %1 on the price and installation.</source>
         <translation>投资含价格及安装费 %1 的不可预见费。</translation>
     </message>
+    <message>
+        <source>Initial outlay, with the one-off items at the start: %1</source>
+        <translation>初始支出（含期初一次性项目）：%1</translation>
+    </message>
 </context>
 <context>
     <name>BusinessCaseWindow</name>
@@ -853,6 +857,10 @@ since 1994</source>
         <source>Company&apos;s hurdle rate (%):</source>
         <translation>公司最低收益率（%）：</translation>
     </message>
+    <message>
+        <source>Other Savings and One-off Items…</source>
+        <translation>其他节省与一次性项目…</translation>
+    </message>
 </context>
 <context>
     <name>CapitalText</name>
@@ -921,6 +929,113 @@ since 1994</source>
     <message>
         <source>The company&apos;s hurdle rate is %1. The discount rate of %2 is the plant&apos;s own choice: any premium for the project&apos;s risk is in it as chosen, not added here.</source>
         <translation>公司最低收益率为 %1。%2 的折现率由工厂自行选定：项目风险溢价已按所选包含在内，此处不再另加。</translation>
+    </message>
+    <message>
+        <source>A further saving</source>
+        <translation>另一项节省</translation>
+    </message>
+    <message>
+        <source>%1: %2 a year, escalating %3 a year, cash.</source>
+        <translation>%1：每年 %2，每年递增 %3，计为现金。</translation>
+    </message>
+    <message>
+        <source>%1: %2 a year, escalating %3 a year, not cash.</source>
+        <translation>%1：每年 %2，每年递增 %3，不计为现金。</translation>
+    </message>
+    <message>
+        <source>%1: %2 a year, cash.</source>
+        <translation>%1：每年 %2，计为现金。</translation>
+    </message>
+    <message>
+        <source>%1: %2 a year, not cash.</source>
+        <translation>%1：每年 %2，不计为现金。</translation>
+    </message>
+    <message>
+        <source>A one-off item</source>
+        <translation>一次性项目</translation>
+    </message>
+    <message>
+        <source>%1: %2 in year %3 and every %4 years after, with the upkeep.</source>
+        <translation>%1：第 %3 年 %2，此后每 %4 年一次，计入维护费用。</translation>
+    </message>
+    <message>
+        <source>%1: %2 at the start, in the outlay.</source>
+        <translation>%1：期初 %2，计入初始支出。</translation>
+    </message>
+    <message>
+        <source>%1: %2 in year %3, with the upkeep.</source>
+        <translation>%1：第 %3 年 %2，计入维护费用。</translation>
+    </message>
+</context>
+<context>
+    <name>CaseItemsDialog</name>
+    <message>
+        <source>Add Row</source>
+        <translation>添加行</translation>
+    </message>
+    <message>
+        <source>Remove Row</source>
+        <translation>删除行</translation>
+    </message>
+    <message>
+        <source>Other Savings and One-off Items</source>
+        <translation>其他节省与一次性项目</translation>
+    </message>
+    <message>
+        <source>Amount ($)</source>
+        <translation>金额（$）</translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Amount a year ($)</source>
+        <translation>每年金额（$）</translation>
+    </message>
+    <message>
+        <source>Escalation (% a year)</source>
+        <translation>年递增（%）</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>现金</translation>
+    </message>
+    <message>
+        <source>Yearly savings beyond the cost rows, such as work orders no longer raised for routine greasing or waste grease disposal; cash where the plant stops paying them:</source>
+        <translation>成本行以外的年度节省，例如不再开具的例行润滑工单或废油脂处置；工厂不再支付的部分计为现金：</translation>
+    </message>
+    <message>
+        <source>Year (0: at the start)</source>
+        <translation>年份（0：期初）</translation>
+    </message>
+    <message>
+        <source>Every (years; empty: once)</source>
+        <translation>间隔（年；留空：一次）</translation>
+    </message>
+    <message>
+        <source>One-off items: an outlay in a given year, such as a pump replaced every few years; below zero money received, such as a rebate or grant at the start:</source>
+        <translation>一次性项目：某一年的支出，例如每隔几年更换一次的泵；低于零表示收到的款项，例如期初的返利或补贴：</translation>
+    </message>
+    <message>
+        <source>The yearly saving in row %1 has no amount a year that reads.</source>
+        <translation>第 %1 行的年度节省没有可读的年金额。</translation>
+    </message>
+    <message>
+        <source>The escalation of the yearly saving in row %1 is not a percentage from %2 to %3.</source>
+        <translation>第 %1 行年度节省的递增不是 %2 到 %3 之间的百分比。</translation>
+    </message>
+    <message>
+        <source>The one-off item in row %1 has no amount that reads.</source>
+        <translation>第 %1 行的一次性项目没有可读的金额。</translation>
+    </message>
+    <message>
+        <source>The year of the one-off item in row %1 is not a whole year from 0 to %2.</source>
+        <translation>第 %1 行一次性项目的年份不是 0 到 %2 之间的整数年。</translation>
+    </message>
+    <message>
+        <source>The one-off item in row %1 recurs every 1 to %2 whole years or, left empty, falls once.</source>
+        <translation>第 %1 行的一次性项目每 1 到 %2 个整年重复一次，留空则只发生一次。</translation>
     </message>
 </context>
 <context>
@@ -4030,6 +4145,26 @@ The results cannot be computed from these figures. Please check the figures unde
     <message>
         <source>Hurdle rate</source>
         <translation>最低收益率</translation>
+    </message>
+    <message>
+        <source>Initial outlay, with the one-off items at the start</source>
+        <translation>初始支出（含期初一次性项目）</translation>
+    </message>
+    <message>
+        <source>Other yearly savings</source>
+        <translation>其他年度节省</translation>
+    </message>
+    <message>
+        <source>One-off items</source>
+        <translation>一次性项目</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>年份</translation>
+    </message>
+    <message>
+        <source>Every (years, 0 once)</source>
+        <translation>间隔（年，0 为一次）</translation>
     </message>
 </context>
 <context>

@@ -33,8 +33,17 @@ void setCell(QTableWidget *table, int row, int column, const QString &text)
     table->setItem(row, column, new QTableWidgetItem(text));
 }
 
-// The table's rows and the buttons that add and remove one.
-QWidget *withButtons(QTableWidget *table, const QString &caption)
+QTableWidgetItem *cashItem(bool hard)
+{
+    auto *cash = new QTableWidgetItem;
+    cash->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+    cash->setCheckState(hard ? Qt::Checked : Qt::Unchecked);
+    return cash;
+}
+
+// The table's rows and the buttons that add and remove one; a new row of
+// the savings has its box for cash.
+QWidget *withButtons(QTableWidget *table, const QString &caption, int cashColumn = -1)
 {
     auto *box = new QWidget;
     auto *layout = new QVBoxLayout(box);
@@ -46,10 +55,12 @@ QWidget *withButtons(QTableWidget *table, const QString &caption)
     auto *buttons = new QDialogButtonBox;
     QPushButton *add = buttons->addButton(CaseItemsDialog::tr("Add Row"), QDialogButtonBox::ActionRole);
     QPushButton *remove = buttons->addButton(CaseItemsDialog::tr("Remove Row"), QDialogButtonBox::ActionRole);
-    QObject::connect(add, &QPushButton::clicked, table, [table] {
+    QObject::connect(add, &QPushButton::clicked, table, [table, cashColumn] {
         if (table->rowCount() >= model::kMaxCaseItems)
             return;
         table->insertRow(table->rowCount());
+        if (cashColumn >= 0)
+            table->setItem(table->rowCount() - 1, cashColumn, cashItem(false));
         table->setCurrentCell(table->rowCount() - 1, 0);
         table->editItem(table->currentItem());
     });
@@ -85,13 +96,13 @@ CaseItemsDialog::CaseItemsDialog(const std::vector<model::OtherSaving> &savings,
         setCell(m_savingsTable, row, SavingCaption, saving.caption);
         setCell(m_savingsTable, row, SavingAmount, model::numberTextReadingBack(saving.amount, locale));
         setCell(m_savingsTable, row, SavingEscalation, model::numberTextReadingBack(saving.escalationPercent, locale));
-        auto *cash = new QTableWidgetItem;
-        cash->setCheckState(saving.hard ? Qt::Checked : Qt::Unchecked);
-        m_savingsTable->setItem(row, SavingCash, cash);
+        m_savingsTable->setItem(row, SavingCash, cashItem(saving.hard));
     }
-    layout->addWidget(withButtons(m_savingsTable, tr("Yearly savings beyond the cost rows, such as work orders no "
-                                                     "longer raised for routine greasing or waste grease disposal; "
-                                                     "cash where the plant stops paying them:")));
+    layout->addWidget(withButtons(m_savingsTable,
+                                  tr("Yearly savings beyond the cost rows, such as work orders no "
+                                     "longer raised for routine greasing or waste grease disposal; "
+                                     "cash where the plant stops paying them:"),
+                                  SavingCash));
 
     m_itemsTable =
         table({tr("Caption"), money, tr("Year (0: at the start)"), tr("Every (years; empty: once)")}, "oneOffItems");

@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -143,6 +144,19 @@ int main(int argc, char *argv[])
                 qobject_cast<QDialog *>(ranges)->reject();
             });
             businessCase->findChild<QPushButton *>(QStringLiteral("riskRanges"))->click();
+            // The other savings and one-off items it opens, with a row of each.
+            QTimer::singleShot(0, &window, [&] {
+                QWidget *items = QApplication::activeModalWidget();
+                for (const char *name : {"otherSavings", "oneOffItems"}) {
+                    auto *table = items->findChild<QTableWidget *>(QLatin1StringView(name));
+                    table->insertRow(0);
+                    table->setItem(0, 0, new QTableWidgetItem(QStringLiteral("Pump P-2")));
+                    table->setItem(0, 1, new QTableWidgetItem(QStringLiteral("3000")));
+                }
+                ok &= items != businessCase && save(items, folder, QStringLiteral("dialog-case-items"));
+                qobject_cast<QDialog *>(items)->reject();
+            });
+            businessCase->findChild<QPushButton *>(QStringLiteral("caseItems"))->click();
             qobject_cast<QDialog *>(businessCase)->reject();
         });
         action->trigger();

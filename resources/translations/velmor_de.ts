@@ -657,7 +657,7 @@ seit 1994</translation>
     </message>
     <message>
         <source>On hard savings alone (%1 in year 1): net present value %2, internal rate of return %3, simple payback %4</source>
-        <translation>Nur mit harten Einsparungen (%1 im 1. Jahr): Kapitalwert %2, interner Zinsfuß %3, einfache Amortisation %4</translation>
+        <translation>Nur mit harten Einsparungen (%1 im 1. Jahr): Kapitalwert %2, interner Zinsfuß %3, statische Amortisationszeit %4</translation>
     </message>
     <message>
         <source>Against the hurdle rate of %1: the internal rate of return of %2 meets it; the net present value at %1 is %3.</source>
@@ -681,7 +681,7 @@ seit 1994</translation>
     </message>
     <message>
         <source>Estimate accuracy %1 / +%2: an outlay of %3 to %4</source>
-        <translation>Schätzgenauigkeit %1 / +%2: eine Auszahlung von %3 bis %4</translation>
+        <translation>Schätzgenauigkeit %1 / +%2: eine Anfangsinvestition von %3 bis %4</translation>
     </message>
     <message>
         <source>The investment includes a contingency of %1 on the price and installation.</source>
@@ -689,7 +689,7 @@ seit 1994</translation>
     </message>
     <message>
         <source>Initial outlay, with the one-off items at the start: %1</source>
-        <translation>Anfangsauszahlung mit den einmaligen Posten zu Beginn: %1</translation>
+        <translation>Anfangsinvestition mit den einmaligen Posten zu Beginn: %1</translation>
     </message>
 </context>
 <context>
@@ -930,7 +930,7 @@ seit 1994</translation>
     </message>
     <message>
         <source>A contingency of %1 on the price and installation makes the outlay %2.</source>
-        <translation>Eine Reserve von %1 auf Preis und Installation ergibt eine Auszahlung von %2.</translation>
+        <translation>Eine Reserve von %1 auf Preis und Installation ergibt eine Anfangsinvestition von %2.</translation>
     </message>
     <message>
         <source>The estimate may be %1 below or %2 above; the measures are computed on the estimate itself.</source>
@@ -970,7 +970,7 @@ seit 1994</translation>
     </message>
     <message>
         <source>%1: %2 at the start, in the outlay.</source>
-        <translation>%1: %2 zu Beginn, in der Anfangsauszahlung.</translation>
+        <translation>%1: %2 zu Beginn, in der Anfangsinvestition.</translation>
     </message>
     <message>
         <source>%1: %2 in year %3, with the upkeep.</source>
@@ -1025,7 +1025,7 @@ seit 1994</translation>
     </message>
     <message>
         <source>One-off items: an outlay in a given year, such as a pump replaced every few years; below zero money received, such as a rebate or grant at the start:</source>
-        <translation>Einmalige Posten: eine Auszahlung in einem bestimmten Jahr, etwa eine alle paar Jahre ersetzte Pumpe; unter null erhaltenes Geld, etwa ein Zuschuss oder eine Förderung zu Beginn:</translation>
+        <translation>Einmalige Posten: eine Ausgabe in einem bestimmten Jahr, etwa eine alle paar Jahre ersetzte Pumpe; unter null erhaltenes Geld, etwa ein Zuschuss oder eine Förderung zu Beginn:</translation>
     </message>
     <message>
         <source>The yearly saving in row %1 has no amount a year that reads.</source>
@@ -1248,7 +1248,7 @@ seit 1994</translation>
     </message>
     <message>
         <source>Simple payback on hard savings alone (months)</source>
-        <translation>Einfache Amortisation nur mit harten Einsparungen (Monate)</translation>
+        <translation>Statische Amortisationszeit nur mit harten Einsparungen (Monate)</translation>
     </message>
     <message>
         <source>Contingency in it</source>
@@ -3169,7 +3169,7 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     </message>
     <message>
         <source>Outlay with a contingency of %1: %2</source>
-        <translation>Auszahlung mit einer Reserve von %1: %2</translation>
+        <translation>Anfangsinvestition mit einer Reserve von %1: %2</translation>
     </message>
 </context>
 <context>
@@ -4160,7 +4160,7 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     </message>
     <message>
         <source>Initial outlay (price + installation + contingency)</source>
-        <translation>Anfangsauszahlung (Preis + Installation + Reserve)</translation>
+        <translation>Anfangsinvestition (Preis + Installation + Reserve)</translation>
     </message>
     <message>
         <source>Contingency</source>
@@ -4184,7 +4184,7 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     </message>
     <message>
         <source>Initial outlay, with the one-off items at the start</source>
-        <translation>Anfangsauszahlung mit den einmaligen Posten zu Beginn</translation>
+        <translation>Anfangsinvestition mit den einmaligen Posten zu Beginn</translation>
     </message>
     <message>
         <source>Other yearly savings</source>

@@ -657,7 +657,7 @@ desde 1994</translation>
     </message>
     <message>
         <source>On hard savings alone (%1 in year 1): net present value %2, internal rate of return %3, simple payback %4</source>
-        <translation>Solo con ahorros tangibles (%1 en el año 1): valor actual neto %2, tasa interna de retorno %3, recuperación simple %4</translation>
+        <translation>Solo con ahorros tangibles (%1 en el año 1): valor actual neto %2, tasa interna de retorno %3, plazo de recuperación simple %4</translation>
     </message>
     <message>
         <source>Against the hurdle rate of %1: the internal rate of return of %2 meets it; the net present value at %1 is %3.</source>
@@ -669,11 +669,11 @@ desde 1994</translation>
     </message>
     <message>
         <source>Against the hurdle rate of %1: no single rate of return, but the net present value at %1 is %2, so the case meets it.</source>
-        <translation>Frente a la tasa mínima de rentabilidad del %1: no hay una única tasa de retorno, pero el valor actual neto al %1 es %2, así que el caso la alcanza.</translation>
+        <translation>Frente a la tasa mínima de rentabilidad del %1: no hay una única tasa de retorno, pero el valor actual neto al %1 es %2, así que la inversión la alcanza.</translation>
     </message>
     <message>
         <source>Against the hurdle rate of %1: no single rate of return, and the net present value at %1 is %2, so the case falls short of it.</source>
-        <translation>Frente a la tasa mínima de rentabilidad del %1: no hay una única tasa de retorno, y el valor actual neto al %1 es %2, así que el caso no la alcanza.</translation>
+        <translation>Frente a la tasa mínima de rentabilidad del %1: no hay una única tasa de retorno, y el valor actual neto al %1 es %2, así que la inversión no la alcanza.</translation>
     </message>
     <message>
         <source>Initial investment (price, installation and %1 contingency): %2</source>
@@ -681,7 +681,7 @@ desde 1994</translation>
     </message>
     <message>
         <source>Estimate accuracy %1 / +%2: an outlay of %3 to %4</source>
-        <translation>Precisión de la estimación %1 / +%2: un desembolso de %3 a %4</translation>
+        <translation>Precisión de la estimación %1 / +%2: una inversión inicial de %3 a %4</translation>
     </message>
     <message>
         <source>The investment includes a contingency of %1 on the price and installation.</source>
@@ -689,7 +689,7 @@ desde 1994</translation>
     </message>
     <message>
         <source>Initial outlay, with the one-off items at the start: %1</source>
-        <translation>Desembolso inicial, con las partidas puntuales del inicio: %1</translation>
+        <translation>Inversión inicial, con las partidas puntuales del inicio: %1</translation>
     </message>
 </context>
 <context>
@@ -930,7 +930,7 @@ desde 1994</translation>
     </message>
     <message>
         <source>A contingency of %1 on the price and installation makes the outlay %2.</source>
-        <translation>Una contingencia del %1 sobre el precio y la instalación eleva el desembolso a %2.</translation>
+        <translation>Una contingencia del %1 sobre el precio y la instalación eleva la inversión inicial a %2.</translation>
     </message>
     <message>
         <source>The estimate may be %1 below or %2 above; the measures are computed on the estimate itself.</source>
@@ -946,11 +946,11 @@ desde 1994</translation>
     </message>
     <message>
         <source>%1: %2 a year, escalating %3 a year, cash.</source>
-        <translation>%1: %2 al año, con un aumento del %3 anual, en efectivo.</translation>
+        <translation>%1: %2 al año, con un incremento del %3 anual, en efectivo.</translation>
     </message>
     <message>
         <source>%1: %2 a year, escalating %3 a year, not cash.</source>
-        <translation>%1: %2 al año, con un aumento del %3 anual, no en efectivo.</translation>
+        <translation>%1: %2 al año, con un incremento del %3 anual, no en efectivo.</translation>
     </message>
     <message>
         <source>%1: %2 a year, cash.</source>
@@ -970,7 +970,7 @@ desde 1994</translation>
     </message>
     <message>
         <source>%1: %2 at the start, in the outlay.</source>
-        <translation>%1: %2 al inicio, en el desembolso.</translation>
+        <translation>%1: %2 al inicio, en la inversión inicial.</translation>
     </message>
     <message>
         <source>%1: %2 in year %3, with the upkeep.</source>
@@ -1005,7 +1005,7 @@ desde 1994</translation>
     </message>
     <message>
         <source>Escalation (% a year)</source>
-        <translation>Aumento (% anual)</translation>
+        <translation>Incremento (% anual)</translation>
     </message>
     <message>
         <source>Cash</source>
@@ -1025,7 +1025,7 @@ desde 1994</translation>
     </message>
     <message>
         <source>One-off items: an outlay in a given year, such as a pump replaced every few years; below zero money received, such as a rebate or grant at the start:</source>
-        <translation>Partidas puntuales: un desembolso en un año dado, como una bomba sustituida cada pocos años; por debajo de cero, dinero recibido, como una bonificación o subvención al inicio:</translation>
+        <translation>Partidas puntuales: un gasto en un año dado, como una bomba sustituida cada pocos años; por debajo de cero, dinero recibido, como una bonificación o subvención al inicio:</translation>
     </message>
     <message>
         <source>The yearly saving in row %1 has no amount a year that reads.</source>
@@ -1033,7 +1033,7 @@ desde 1994</translation>
     </message>
     <message>
         <source>The escalation of the yearly saving in row %1 is not a percentage from %2 to %3.</source>
-        <translation>El aumento del ahorro anual de la fila %1 no es un porcentaje de %2 a %3.</translation>
+        <translation>El incremento del ahorro anual de la fila %1 no es un porcentaje de %2 a %3.</translation>
     </message>
     <message>
         <source>The one-off item in row %1 has no amount that reads.</source>
@@ -1248,7 +1248,7 @@ desde 1994</translation>
     </message>
     <message>
         <source>Simple payback on hard savings alone (months)</source>
-        <translation>Recuperación simple solo con ahorros tangibles (meses)</translation>
+        <translation>Plazo de recuperación simple solo con ahorros tangibles (meses)</translation>
     </message>
     <message>
         <source>Contingency in it</source>
@@ -3169,7 +3169,7 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     </message>
     <message>
         <source>Outlay with a contingency of %1: %2</source>
-        <translation>Desembolso con una contingencia del %1: %2</translation>
+        <translation>Inversión inicial con una contingencia del %1: %2</translation>
     </message>
 </context>
 <context>
@@ -4100,7 +4100,7 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     </message>
     <message>
         <source>Business Case on Hard Savings</source>
-        <translation>Caso de negocio con ahorros tangibles</translation>
+        <translation>Análisis de rentabilidad con ahorros tangibles</translation>
     </message>
     <message>
         <source>Lost production</source>
@@ -4160,7 +4160,7 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     </message>
     <message>
         <source>Initial outlay (price + installation + contingency)</source>
-        <translation>Desembolso inicial (precio + instalación + contingencia)</translation>
+        <translation>Inversión inicial (precio + instalación + contingencia)</translation>
     </message>
     <message>
         <source>Contingency</source>
@@ -4184,7 +4184,7 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     </message>
     <message>
         <source>Initial outlay, with the one-off items at the start</source>
-        <translation>Desembolso inicial, con las partidas puntuales del inicio</translation>
+        <translation>Inversión inicial, con las partidas puntuales del inicio</translation>
     </message>
     <message>
         <source>Other yearly savings</source>

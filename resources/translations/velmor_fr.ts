@@ -657,7 +657,7 @@ depuis 1994</translation>
     </message>
     <message>
         <source>On hard savings alone (%1 in year 1): net present value %2, internal rate of return %3, simple payback %4</source>
-        <translation>Sur les seules économies réelles (%1 la 1re année)&#xa0;: valeur actuelle nette %2, taux de rendement interne %3, retour simple sur investissement %4</translation>
+        <translation>Sur les seules économies réelles (%1 la 1re année)&#xa0;: valeur actuelle nette %2, taux de rendement interne %3, délai de récupération simple %4</translation>
     </message>
     <message>
         <source>Against the hurdle rate of %1: the internal rate of return of %2 meets it; the net present value at %1 is %3.</source>
@@ -681,7 +681,7 @@ depuis 1994</translation>
     </message>
     <message>
         <source>Estimate accuracy %1 / +%2: an outlay of %3 to %4</source>
-        <translation>Précision de l’estimation %1 / +%2&#xa0;: un décaissement de %3 à %4</translation>
+        <translation>Précision de l’estimation %1 / +%2&#xa0;: un investissement initial de %3 à %4</translation>
     </message>
     <message>
         <source>The investment includes a contingency of %1 on the price and installation.</source>
@@ -689,7 +689,7 @@ depuis 1994</translation>
     </message>
     <message>
         <source>Initial outlay, with the one-off items at the start: %1</source>
-        <translation>Décaissement initial, avec les postes ponctuels du départ : %1</translation>
+        <translation>Investissement initial, avec les postes ponctuels du départ : %1</translation>
     </message>
 </context>
 <context>
@@ -930,7 +930,7 @@ depuis 1994</translation>
     </message>
     <message>
         <source>A contingency of %1 on the price and installation makes the outlay %2.</source>
-        <translation>Une provision pour aléas de %1 sur le prix et l’installation porte le décaissement à %2.</translation>
+        <translation>Une provision pour aléas de %1 sur le prix et l’installation porte l’investissement initial à %2.</translation>
     </message>
     <message>
         <source>The estimate may be %1 below or %2 above; the measures are computed on the estimate itself.</source>
@@ -946,11 +946,11 @@ depuis 1994</translation>
     </message>
     <message>
         <source>%1: %2 a year, escalating %3 a year, cash.</source>
-        <translation>%1 : %2 par an, en hausse de %3 par an, en trésorerie.</translation>
+        <translation>%1 : %2 par an, indexé de %3 par an, en trésorerie.</translation>
     </message>
     <message>
         <source>%1: %2 a year, escalating %3 a year, not cash.</source>
-        <translation>%1 : %2 par an, en hausse de %3 par an, hors trésorerie.</translation>
+        <translation>%1 : %2 par an, indexé de %3 par an, hors trésorerie.</translation>
     </message>
     <message>
         <source>%1: %2 a year, cash.</source>
@@ -970,7 +970,7 @@ depuis 1994</translation>
     </message>
     <message>
         <source>%1: %2 at the start, in the outlay.</source>
-        <translation>%1 : %2 au départ, dans le décaissement initial.</translation>
+        <translation>%1 : %2 au départ, dans l’investissement initial.</translation>
     </message>
     <message>
         <source>%1: %2 in year %3, with the upkeep.</source>
@@ -1005,7 +1005,7 @@ depuis 1994</translation>
     </message>
     <message>
         <source>Escalation (% a year)</source>
-        <translation>Hausse (% par an)</translation>
+        <translation>Indexation (% par an)</translation>
     </message>
     <message>
         <source>Cash</source>
@@ -1025,7 +1025,7 @@ depuis 1994</translation>
     </message>
     <message>
         <source>One-off items: an outlay in a given year, such as a pump replaced every few years; below zero money received, such as a rebate or grant at the start:</source>
-        <translation>Postes ponctuels : un décaissement une année donnée, comme une pompe remplacée tous les quelques ans ; en dessous de zéro, de l’argent reçu, comme une remise ou une subvention au départ :</translation>
+        <translation>Postes ponctuels : une dépense une année donnée, comme une pompe remplacée tous les quelques ans ; en dessous de zéro, de l’argent reçu, comme une remise ou une subvention au départ :</translation>
     </message>
     <message>
         <source>The yearly saving in row %1 has no amount a year that reads.</source>
@@ -1033,7 +1033,7 @@ depuis 1994</translation>
     </message>
     <message>
         <source>The escalation of the yearly saving in row %1 is not a percentage from %2 to %3.</source>
-        <translation>La hausse de l’économie annuelle de la ligne %1 n’est pas un pourcentage de %2 à %3.</translation>
+        <translation>L’indexation de l’économie annuelle de la ligne %1 n’est pas un pourcentage de %2 à %3.</translation>
     </message>
     <message>
         <source>The one-off item in row %1 has no amount that reads.</source>
@@ -1248,7 +1248,7 @@ depuis 1994</translation>
     </message>
     <message>
         <source>Simple payback on hard savings alone (months)</source>
-        <translation>Retour simple sur investissement sur les seules économies réelles (mois)</translation>
+        <translation>Délai de récupération simple sur les seules économies réelles (mois)</translation>
     </message>
     <message>
         <source>Contingency in it</source>
@@ -3169,7 +3169,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>Outlay with a contingency of %1: %2</source>
-        <translation>Décaissement avec une provision pour aléas de %1&#xa0;: %2</translation>
+        <translation>Investissement initial avec une provision pour aléas de %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -4160,7 +4160,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>Initial outlay (price + installation + contingency)</source>
-        <translation>Décaissement initial (prix + installation + provision pour aléas)</translation>
+        <translation>Investissement initial (prix + installation + provision pour aléas)</translation>
     </message>
     <message>
         <source>Contingency</source>
@@ -4184,7 +4184,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>Initial outlay, with the one-off items at the start</source>
-        <translation>Décaissement initial, avec les postes ponctuels du départ</translation>
+        <translation>Investissement initial, avec les postes ponctuels du départ</translation>
     </message>
     <message>
         <source>Other yearly savings</source>

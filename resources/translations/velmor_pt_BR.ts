@@ -669,11 +669,11 @@ desde 1994</translation>
     </message>
     <message>
         <source>Against the hurdle rate of %1: no single rate of return, but the net present value at %1 is %2, so the case meets it.</source>
-        <translation>Diante da taxa mínima de atratividade de %1: não há uma única taxa de retorno, mas o valor presente líquido a %1 é %2, então o caso a atinge.</translation>
+        <translation>Diante da taxa mínima de atratividade de %1: não há uma única taxa de retorno, mas o valor presente líquido a %1 é %2, então o investimento a atinge.</translation>
     </message>
     <message>
         <source>Against the hurdle rate of %1: no single rate of return, and the net present value at %1 is %2, so the case falls short of it.</source>
-        <translation>Diante da taxa mínima de atratividade de %1: não há uma única taxa de retorno, e o valor presente líquido a %1 é %2, então o caso não a atinge.</translation>
+        <translation>Diante da taxa mínima de atratividade de %1: não há uma única taxa de retorno, e o valor presente líquido a %1 é %2, então o investimento não a atinge.</translation>
     </message>
     <message>
         <source>Initial investment (price, installation and %1 contingency): %2</source>
@@ -681,7 +681,7 @@ desde 1994</translation>
     </message>
     <message>
         <source>Estimate accuracy %1 / +%2: an outlay of %3 to %4</source>
-        <translation>Precisão da estimativa %1 / +%2: um desembolso de %3 a %4</translation>
+        <translation>Precisão da estimativa %1 / +%2: um investimento inicial de %3 a %4</translation>
     </message>
     <message>
         <source>The investment includes a contingency of %1 on the price and installation.</source>
@@ -689,7 +689,7 @@ desde 1994</translation>
     </message>
     <message>
         <source>Initial outlay, with the one-off items at the start: %1</source>
-        <translation>Desembolso inicial, com os itens pontuais do início: %1</translation>
+        <translation>Investimento inicial, com os itens pontuais do início: %1</translation>
     </message>
 </context>
 <context>
@@ -930,7 +930,7 @@ desde 1994</translation>
     </message>
     <message>
         <source>A contingency of %1 on the price and installation makes the outlay %2.</source>
-        <translation>Uma contingência de %1 sobre o preço e a instalação eleva o desembolso a %2.</translation>
+        <translation>Uma contingência de %1 sobre o preço e a instalação eleva o investimento inicial a %2.</translation>
     </message>
     <message>
         <source>The estimate may be %1 below or %2 above; the measures are computed on the estimate itself.</source>
@@ -946,11 +946,11 @@ desde 1994</translation>
     </message>
     <message>
         <source>%1: %2 a year, escalating %3 a year, cash.</source>
-        <translation>%1: %2 por ano, com aumento de %3 ao ano, em caixa.</translation>
+        <translation>%1: %2 por ano, com reajuste de %3 ao ano, em caixa.</translation>
     </message>
     <message>
         <source>%1: %2 a year, escalating %3 a year, not cash.</source>
-        <translation>%1: %2 por ano, com aumento de %3 ao ano, fora do caixa.</translation>
+        <translation>%1: %2 por ano, com reajuste de %3 ao ano, fora do caixa.</translation>
     </message>
     <message>
         <source>%1: %2 a year, cash.</source>
@@ -970,7 +970,7 @@ desde 1994</translation>
     </message>
     <message>
         <source>%1: %2 at the start, in the outlay.</source>
-        <translation>%1: %2 no início, no desembolso.</translation>
+        <translation>%1: %2 no início, no investimento inicial.</translation>
     </message>
     <message>
         <source>%1: %2 in year %3, with the upkeep.</source>
@@ -1005,7 +1005,7 @@ desde 1994</translation>
     </message>
     <message>
         <source>Escalation (% a year)</source>
-        <translation>Aumento (% ao ano)</translation>
+        <translation>Reajuste (% ao ano)</translation>
     </message>
     <message>
         <source>Cash</source>
@@ -1025,7 +1025,7 @@ desde 1994</translation>
     </message>
     <message>
         <source>One-off items: an outlay in a given year, such as a pump replaced every few years; below zero money received, such as a rebate or grant at the start:</source>
-        <translation>Itens pontuais: um desembolso em um ano dado, como uma bomba trocada a cada poucos anos; abaixo de zero, dinheiro recebido, como um desconto ou subsídio no início:</translation>
+        <translation>Itens pontuais: um gasto em um ano dado, como uma bomba trocada a cada poucos anos; abaixo de zero, dinheiro recebido, como um desconto ou subsídio no início:</translation>
     </message>
     <message>
         <source>The yearly saving in row %1 has no amount a year that reads.</source>
@@ -1033,7 +1033,7 @@ desde 1994</translation>
     </message>
     <message>
         <source>The escalation of the yearly saving in row %1 is not a percentage from %2 to %3.</source>
-        <translation>O aumento da economia anual da linha %1 não é uma porcentagem de %2 a %3.</translation>
+        <translation>O reajuste da economia anual da linha %1 não é uma porcentagem de %2 a %3.</translation>
     </message>
     <message>
         <source>The one-off item in row %1 has no amount that reads.</source>
@@ -3169,7 +3169,7 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     </message>
     <message>
         <source>Outlay with a contingency of %1: %2</source>
-        <translation>Desembolso com uma contingência de %1: %2</translation>
+        <translation>Investimento inicial com uma contingência de %1: %2</translation>
     </message>
 </context>
 <context>
@@ -4100,7 +4100,7 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     </message>
     <message>
         <source>Business Case on Hard Savings</source>
-        <translation>Caso de negócio com economias tangíveis</translation>
+        <translation>Análise de investimento com economias tangíveis</translation>
     </message>
     <message>
         <source>Lost production</source>
@@ -4160,7 +4160,7 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     </message>
     <message>
         <source>Initial outlay (price + installation + contingency)</source>
-        <translation>Desembolso inicial (preço + instalação + contingência)</translation>
+        <translation>Investimento inicial (preço + instalação + contingência)</translation>
     </message>
     <message>
         <source>Contingency</source>
@@ -4184,7 +4184,7 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     </message>
     <message>
         <source>Initial outlay, with the one-off items at the start</source>
-        <translation>Desembolso inicial, com os itens pontuais do início</translation>
+        <translation>Investimento inicial, com os itens pontuais do início</translation>
     </message>
     <message>
         <source>Other yearly savings</source>

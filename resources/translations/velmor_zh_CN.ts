@@ -648,7 +648,7 @@ since 1994</source>
     </message>
     <message>
         <source>On hard savings alone (%1 in year 1): net present value %2, internal rate of return %3, simple payback %4</source>
-        <translation>仅计硬性节省（第 1 年 %1）：净现值 %2，内部收益率 %3，简单回收期 %4</translation>
+        <translation>仅计硬性节省（第 1 年 %1）：净现值 %2，内部收益率 %3，静态投资回收期 %4</translation>
     </message>
     <message>
         <source>Against the hurdle rate of %1: the internal rate of return of %2 meets it; the net present value at %1 is %3.</source>
@@ -672,7 +672,7 @@ since 1994</source>
     </message>
     <message>
         <source>Estimate accuracy %1 / +%2: an outlay of %3 to %4</source>
-        <translation>估算精度 %1 / +%2：支出 %3 至 %4</translation>
+        <translation>估算精度 %1 / +%2：初始投资 %3 至 %4</translation>
     </message>
     <message>
         <source>The investment includes a contingency of %1 on the price and installation.</source>
@@ -680,7 +680,7 @@ since 1994</source>
     </message>
     <message>
         <source>Initial outlay, with the one-off items at the start: %1</source>
-        <translation>初始支出（含期初一次性项目）：%1</translation>
+        <translation>初始投资（含期初一次性项目）：%1</translation>
     </message>
 </context>
 <context>
@@ -920,7 +920,7 @@ since 1994</source>
     </message>
     <message>
         <source>A contingency of %1 on the price and installation makes the outlay %2.</source>
-        <translation>价格及安装 %1 的不可预见费使支出为 %2。</translation>
+        <translation>价格及安装 %1 的不可预见费使初始投资为 %2。</translation>
     </message>
     <message>
         <source>The estimate may be %1 below or %2 above; the measures are computed on the estimate itself.</source>
@@ -936,11 +936,11 @@ since 1994</source>
     </message>
     <message>
         <source>%1: %2 a year, escalating %3 a year, cash.</source>
-        <translation>%1：每年 %2，每年递增 %3，计为现金。</translation>
+        <translation>%1：每年 %2，每年涨幅 %3，计为现金。</translation>
     </message>
     <message>
         <source>%1: %2 a year, escalating %3 a year, not cash.</source>
-        <translation>%1：每年 %2，每年递增 %3，不计为现金。</translation>
+        <translation>%1：每年 %2，每年涨幅 %3，不计为现金。</translation>
     </message>
     <message>
         <source>%1: %2 a year, cash.</source>
@@ -960,7 +960,7 @@ since 1994</source>
     </message>
     <message>
         <source>%1: %2 at the start, in the outlay.</source>
-        <translation>%1：期初 %2，计入初始支出。</translation>
+        <translation>%1：期初 %2，计入初始投资。</translation>
     </message>
     <message>
         <source>%1: %2 in year %3, with the upkeep.</source>
@@ -995,7 +995,7 @@ since 1994</source>
     </message>
     <message>
         <source>Escalation (% a year)</source>
-        <translation>年递增（%）</translation>
+        <translation>年涨幅（%）</translation>
     </message>
     <message>
         <source>Cash</source>
@@ -1023,7 +1023,7 @@ since 1994</source>
     </message>
     <message>
         <source>The escalation of the yearly saving in row %1 is not a percentage from %2 to %3.</source>
-        <translation>第 %1 行年度节省的递增不是 %2 到 %3 之间的百分比。</translation>
+        <translation>第 %1 行年度节省的涨幅不是 %2 到 %3 之间的百分比。</translation>
     </message>
     <message>
         <source>The one-off item in row %1 has no amount that reads.</source>
@@ -1236,7 +1236,7 @@ since 1994</source>
     </message>
     <message>
         <source>Simple payback on hard savings alone (months)</source>
-        <translation>仅计硬性节省的简单回收期（月）</translation>
+        <translation>仅计硬性节省的静态投资回收期（月）</translation>
     </message>
     <message>
         <source>Contingency in it</source>
@@ -3138,7 +3138,7 @@ The results cannot be computed from these figures. Please check the figures unde
     </message>
     <message>
         <source>Outlay with a contingency of %1: %2</source>
-        <translation>含 %1 不可预见费的支出：%2</translation>
+        <translation>含 %1 不可预见费的初始投资：%2</translation>
     </message>
 </context>
 <context>
@@ -4064,7 +4064,7 @@ The results cannot be computed from these figures. Please check the figures unde
     </message>
     <message>
         <source>Business Case on Hard Savings</source>
-        <translation>硬性节省的投资分析</translation>
+        <translation>硬性节省的投资效益分析</translation>
     </message>
     <message>
         <source>Lost production</source>
@@ -4124,7 +4124,7 @@ The results cannot be computed from these figures. Please check the figures unde
     </message>
     <message>
         <source>Initial outlay (price + installation + contingency)</source>
-        <translation>初始支出（价格 + 安装 + 不可预见费）</translation>
+        <translation>初始投资（价格 + 安装 + 不可预见费）</translation>
     </message>
     <message>
         <source>Contingency</source>
@@ -4148,7 +4148,7 @@ The results cannot be computed from these figures. Please check the figures unde
     </message>
     <message>
         <source>Initial outlay, with the one-off items at the start</source>
-        <translation>初始支出（含期初一次性项目）</translation>
+        <translation>初始投资（含期初一次性项目）</translation>
     </message>
     <message>
         <source>Other yearly savings</source>

@@ -297,7 +297,6 @@ std::unique_ptr<QChart> cashFlowChart(const model::BusinessCase &measures, const
     auto *profit = new QBarSet(BusinessCaseText::tr("Paid back"));
     debt->setColor(kLoss);
     profit->setColor(kGain);
-    QStringList years;
     double lo = 0;
     double hi = 0;
     for (const model::CashFlowYear &year : measures.cashFlow.years) {
@@ -307,15 +306,22 @@ std::unique_ptr<QChart> cashFlowChart(const model::BusinessCase &measures, const
         *profit << (value >= 0 ? value : 0);
         lo = std::min(lo, value);
         hi = std::max(hi, value);
-        years << locale.toString(year.year);
     }
     auto *series = new QStackedBarSeries;
     series->append(debt);
     series->append(profit);
     series->setBarWidth(0.6);
     chart->addSeries(series);
-    auto *yearAxis = new QBarCategoryAxis;
-    yearAxis->append(years);
+    // Years on a value axis, bar t at t, labelled every few years: a label
+    // for each of thirty years would be cut to "…" on the page.
+    const int count = int(measures.cashFlow.years.size());
+    auto *yearAxis = new QValueAxis;
+    yearAxis->setRange(-0.5, std::max(0, count - 1) + 0.5);
+    yearAxis->setTickType(QValueAxis::TicksDynamic);
+    yearAxis->setTickAnchor(0);
+    yearAxis->setTickInterval(count <= 11 ? 1 : count <= 21 ? 2 : count <= 31 ? 5 : 10);
+    yearAxis->setLabelFormat(QStringLiteral("%.0f"));
+    yearAxis->setGridLineVisible(false);
     yearAxis->setTitleText(BusinessCaseText::tr("Year"));
     yearAxis->setTitleFont(QFont(QStringLiteral("Liberation Sans"), 7));
     yearAxis->setLabelsFont(QFont(QStringLiteral("Liberation Sans"), 7));

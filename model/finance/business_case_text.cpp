@@ -192,8 +192,9 @@ QStringList measureLines(const BusinessCase &measures, const Investment &investm
     if (measures.irr)
         lines << BusinessCaseText::tr("Internal rate of return: %1").arg(percentOf(*measures.irr, locale));
     else if (measures.irrUnclear)
-        lines << BusinessCaseText::tr("Internal rate of return: none, the cash flows change sign more than once; "
-                                      "the net present value at other rates: %1")
+        // Two lines: the profile alone is as long as a page is wide.
+        lines << BusinessCaseText::tr("Internal rate of return: none, the cash flows change sign more than once")
+              << BusinessCaseText::tr("Net present value at other rates: %1")
                      .arg(npvProfileText(measures.cashFlow, locale, symbol));
     else
         lines << BusinessCaseText::tr("Internal rate of return: none, the cash flows never change sign");

@@ -490,10 +490,6 @@ seit 1994</translation>
         <translation>Rentabilitätsindex: %1</translation>
     </message>
     <message>
-        <source>Internal rate of return: none, the cash flows change sign more than once; the net present value at other rates: %1</source>
-        <translation>Interner Zinsfuß: keiner, die Cashflows wechseln mehr als einmal das Vorzeichen; der Kapitalwert bei anderen Zinssätzen: %1</translation>
-    </message>
-    <message>
         <source>Break-even system price: %1</source>
         <translation>Systempreis bei Kapitalwert null: %1</translation>
     </message>
@@ -690,6 +686,14 @@ seit 1994</translation>
     <message>
         <source>Initial outlay, with the one-off items at the start: %1</source>
         <translation>Anfangsinvestition mit den einmaligen Posten zu Beginn: %1</translation>
+    </message>
+    <message>
+        <source>Internal rate of return: none, the cash flows change sign more than once</source>
+        <translation>Interner Zinsfuß: keiner, die Cashflows wechseln mehr als einmal das Vorzeichen</translation>
+    </message>
+    <message>
+        <source>Net present value at other rates: %1</source>
+        <translation>Der Kapitalwert bei anderen Zinssätzen: %1</translation>
     </message>
 </context>
 <context>

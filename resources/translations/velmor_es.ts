@@ -490,10 +490,6 @@ desde 1994</translation>
         <translation>Índice de rentabilidad: %1</translation>
     </message>
     <message>
-        <source>Internal rate of return: none, the cash flows change sign more than once; the net present value at other rates: %1</source>
-        <translation>Tasa interna de rentabilidad (TIR): ninguna, los flujos de caja cambian de signo más de una vez; el VAN a otras tasas: %1</translation>
-    </message>
-    <message>
         <source>Break-even system price: %1</source>
         <translation>Precio del sistema en el punto de equilibrio: %1</translation>
     </message>
@@ -657,15 +653,15 @@ desde 1994</translation>
     </message>
     <message>
         <source>On hard savings alone (%1 in year 1): net present value %2, internal rate of return %3, simple payback %4</source>
-        <translation>Solo con ahorros tangibles (%1 en el año 1): valor actual neto %2, tasa interna de retorno %3, plazo de recuperación simple %4</translation>
+        <translation>Solo con ahorros tangibles (%1 en el año 1): valor actual neto %2, tasa interna de rentabilidad %3, plazo de recuperación simple %4</translation>
     </message>
     <message>
         <source>Against the hurdle rate of %1: the internal rate of return of %2 meets it; the net present value at %1 is %3.</source>
-        <translation>Frente a la tasa mínima de rentabilidad del %1: la tasa interna de retorno del %2 la alcanza; el valor actual neto al %1 es %3.</translation>
+        <translation>Frente a la tasa mínima de rentabilidad del %1: la tasa interna de rentabilidad del %2 la alcanza; el valor actual neto al %1 es %3.</translation>
     </message>
     <message>
         <source>Against the hurdle rate of %1: the internal rate of return of %2 falls short of it; the net present value at %1 is %3.</source>
-        <translation>Frente a la tasa mínima de rentabilidad del %1: la tasa interna de retorno del %2 no la alcanza; el valor actual neto al %1 es %3.</translation>
+        <translation>Frente a la tasa mínima de rentabilidad del %1: la tasa interna de rentabilidad del %2 no la alcanza; el valor actual neto al %1 es %3.</translation>
     </message>
     <message>
         <source>Against the hurdle rate of %1: no single rate of return, but the net present value at %1 is %2, so the case meets it.</source>
@@ -690,6 +686,14 @@ desde 1994</translation>
     <message>
         <source>Initial outlay, with the one-off items at the start: %1</source>
         <translation>Inversión inicial, con las partidas puntuales del inicio: %1</translation>
+    </message>
+    <message>
+        <source>Internal rate of return: none, the cash flows change sign more than once</source>
+        <translation>Tasa interna de rentabilidad (TIR): ninguna, los flujos de caja cambian de signo más de una vez</translation>
+    </message>
+    <message>
+        <source>Net present value at other rates: %1</source>
+        <translation>El VAN a otras tasas: %1</translation>
     </message>
 </context>
 <context>
@@ -1244,7 +1248,7 @@ desde 1994</translation>
     </message>
     <message>
         <source>Internal rate of return on hard savings alone</source>
-        <translation>Tasa interna de retorno solo con ahorros tangibles</translation>
+        <translation>Tasa interna de rentabilidad solo con ahorros tangibles</translation>
     </message>
     <message>
         <source>Simple payback on hard savings alone (months)</source>

@@ -490,10 +490,6 @@ depuis 1994</translation>
         <translation>Indice de profitabilité&#xa0;: %1</translation>
     </message>
     <message>
-        <source>Internal rate of return: none, the cash flows change sign more than once; the net present value at other rates: %1</source>
-        <translation>Taux de rendement interne&#xa0;: aucun, les flux de trésorerie changent de signe plus d’une fois&#xa0;; la valeur actuelle nette à d’autres taux&#xa0;: %1</translation>
-    </message>
-    <message>
         <source>Break-even system price: %1</source>
         <translation>Prix du système au seuil de rentabilité&#xa0;: %1</translation>
     </message>
@@ -689,7 +685,15 @@ depuis 1994</translation>
     </message>
     <message>
         <source>Initial outlay, with the one-off items at the start: %1</source>
-        <translation>Investissement initial, avec les postes ponctuels du départ : %1</translation>
+        <translation>Investissement initial, avec les postes ponctuels du départ&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Internal rate of return: none, the cash flows change sign more than once</source>
+        <translation>Taux de rendement interne : aucun, les flux de trésorerie changent de signe plus d’une fois</translation>
+    </message>
+    <message>
+        <source>Net present value at other rates: %1</source>
+        <translation>La valeur actuelle nette à d’autres taux : %1</translation>
     </message>
 </context>
 <context>
@@ -946,19 +950,19 @@ depuis 1994</translation>
     </message>
     <message>
         <source>%1: %2 a year, escalating %3 a year, cash.</source>
-        <translation>%1 : %2 par an, indexé de %3 par an, en trésorerie.</translation>
+        <translation>%1&#xa0;: %2 par an, indexé de %3 par an, en trésorerie.</translation>
     </message>
     <message>
         <source>%1: %2 a year, escalating %3 a year, not cash.</source>
-        <translation>%1 : %2 par an, indexé de %3 par an, hors trésorerie.</translation>
+        <translation>%1&#xa0;: %2 par an, indexé de %3 par an, hors trésorerie.</translation>
     </message>
     <message>
         <source>%1: %2 a year, cash.</source>
-        <translation>%1 : %2 par an, en trésorerie.</translation>
+        <translation>%1&#xa0;: %2 par an, en trésorerie.</translation>
     </message>
     <message>
         <source>%1: %2 a year, not cash.</source>
-        <translation>%1 : %2 par an, hors trésorerie.</translation>
+        <translation>%1&#xa0;: %2 par an, hors trésorerie.</translation>
     </message>
     <message>
         <source>A one-off item</source>
@@ -966,15 +970,15 @@ depuis 1994</translation>
     </message>
     <message>
         <source>%1: %2 in year %3 and every %4 years after, with the upkeep.</source>
-        <translation>%1 : %2 l’année %3 puis tous les %4 ans, avec l’entretien.</translation>
+        <translation>%1&#xa0;: %2 l’année %3 puis tous les %4 ans, avec l’entretien.</translation>
     </message>
     <message>
         <source>%1: %2 at the start, in the outlay.</source>
-        <translation>%1 : %2 au départ, dans l’investissement initial.</translation>
+        <translation>%1&#xa0;: %2 au départ, dans l’investissement initial.</translation>
     </message>
     <message>
         <source>%1: %2 in year %3, with the upkeep.</source>
-        <translation>%1 : %2 l’année %3, avec l’entretien.</translation>
+        <translation>%1&#xa0;: %2 l’année %3, avec l’entretien.</translation>
     </message>
 </context>
 <context>
@@ -1013,19 +1017,19 @@ depuis 1994</translation>
     </message>
     <message>
         <source>Yearly savings beyond the cost rows, such as work orders no longer raised for routine greasing or waste grease disposal; cash where the plant stops paying them:</source>
-        <translation>Économies annuelles au-delà des lignes de coût, comme les ordres de travail de graissage courant qui disparaissent ou l’élimination de la graisse usagée ; en trésorerie quand l’usine cesse de les payer :</translation>
+        <translation>Économies annuelles au-delà des lignes de coût, comme les ordres de travail de graissage courant qui disparaissent ou l’élimination de la graisse usagée&#xa0;; en trésorerie quand l’usine cesse de les payer&#xa0;:</translation>
     </message>
     <message>
         <source>Year (0: at the start)</source>
-        <translation>Année (0 : au départ)</translation>
+        <translation>Année (0&#xa0;: au départ)</translation>
     </message>
     <message>
         <source>Every (years; empty: once)</source>
-        <translation>Tous les (ans ; vide : une fois)</translation>
+        <translation>Tous les (ans&#xa0;; vide&#xa0;: une fois)</translation>
     </message>
     <message>
         <source>One-off items: an outlay in a given year, such as a pump replaced every few years; below zero money received, such as a rebate or grant at the start:</source>
-        <translation>Postes ponctuels : une dépense une année donnée, comme une pompe remplacée tous les quelques ans ; en dessous de zéro, de l’argent reçu, comme une remise ou une subvention au départ :</translation>
+        <translation>Postes ponctuels&#xa0;: une dépense une année donnée, comme une pompe remplacée tous les quelques ans&#xa0;; en dessous de zéro, de l’argent reçu, comme une remise ou une subvention au départ&#xa0;:</translation>
     </message>
     <message>
         <source>The yearly saving in row %1 has no amount a year that reads.</source>

@@ -490,10 +490,6 @@ desde 1994</translation>
         <translation>Índice de lucratividade: %1</translation>
     </message>
     <message>
-        <source>Internal rate of return: none, the cash flows change sign more than once; the net present value at other rates: %1</source>
-        <translation>Taxa interna de retorno: nenhuma, os fluxos de caixa mudam de sinal mais de uma vez; o valor presente líquido a outras taxas: %1</translation>
-    </message>
-    <message>
         <source>Break-even system price: %1</source>
         <translation>Preço do sistema no ponto de equilíbrio: %1</translation>
     </message>
@@ -690,6 +686,14 @@ desde 1994</translation>
     <message>
         <source>Initial outlay, with the one-off items at the start: %1</source>
         <translation>Investimento inicial, com os itens pontuais do início: %1</translation>
+    </message>
+    <message>
+        <source>Internal rate of return: none, the cash flows change sign more than once</source>
+        <translation>Taxa interna de retorno: nenhuma, os fluxos de caixa mudam de sinal mais de uma vez</translation>
+    </message>
+    <message>
+        <source>Net present value at other rates: %1</source>
+        <translation>O valor presente líquido a outras taxas: %1</translation>
     </message>
 </context>
 <context>

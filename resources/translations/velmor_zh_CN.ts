@@ -483,10 +483,6 @@ since 1994</source>
         <translation>获利指数：%1</translation>
     </message>
     <message>
-        <source>Internal rate of return: none, the cash flows change sign more than once; the net present value at other rates: %1</source>
-        <translation>内部收益率：无，现金流多次改变正负号；其他折现率下的净现值：%1</translation>
-    </message>
-    <message>
         <source>Break-even system price: %1</source>
         <translation>盈亏平衡系统价格：%1</translation>
     </message>
@@ -681,6 +677,14 @@ since 1994</source>
     <message>
         <source>Initial outlay, with the one-off items at the start: %1</source>
         <translation>初始投资（含期初一次性项目）：%1</translation>
+    </message>
+    <message>
+        <source>Internal rate of return: none, the cash flows change sign more than once</source>
+        <translation>内部收益率：无，现金流多次改变正负号</translation>
+    </message>
+    <message>
+        <source>Net present value at other rates: %1</source>
+        <translation>其他折现率下的净现值：%1</translation>
     </message>
 </context>
 <context>

@@ -35,13 +35,12 @@ FacilityOutcome outcomeOf(const FacilityFigures &facts, const QLocale &locale, c
     if (priced)
         outcome.measures = outcome.study ? outcome.study->measures
                                          : businessCaseOf(results.table(Table::Savings), *investment, capital);
-    if (outcome.measures && facts.savingsKinds)
-    {
+    if (outcome.measures && facts.savingsKinds) {
         // The savings beyond the cost rows that are not cash are left out too.
         CapitalInputs hardCapital = capital;
         std::erase_if(hardCapital.otherSavings, [](const OtherSaving &saving) { return !saving.hard; });
-        outcome.hardMeasures = businessCaseOf(hardSavingsOf(results.table(Table::Savings), *facts.savingsKinds),
-                                              *investment, hardCapital);
+        outcome.hardMeasures =
+            businessCaseOf(hardSavingsOf(results.table(Table::Savings), *facts.savingsKinds), *investment, hardCapital);
     }
     return outcome;
 }

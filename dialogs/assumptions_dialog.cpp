@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "dialogs/assumptions_dialog.h"
 
+#include "dialogs/dialog_size.h"
 #include "model/costs/model_text.h"
 #include "model/facility/facility_file.h"
 #include "model/text/message_text.h"
@@ -22,9 +23,7 @@ AssumptionsDialog::AssumptionsDialog(const model::Assumptions &assumptions,
 {
     setObjectName(QStringLiteral("assumptionsDialog"));
     setWindowTitle(tr("Assumptions"));
-    QFont zoomedFont = font();
-    zoomedFont.setPointSizeF(zoomedFont.pointSizeF() * zoom);
-    setFont(zoomedFont);
+    dialogs::zoomFont(this, zoom);
 
     auto *form = new QFormLayout(this);
     auto *intro = new QLabel(tr("How much of each yearly cost a Velmor automatic lubrication system is assumed to "

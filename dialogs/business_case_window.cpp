@@ -66,9 +66,7 @@ BusinessCaseWindow::BusinessCaseWindow(document::FacilityDocument &facility, qre
     setObjectName(QStringLiteral("businessCaseWindow"));
     setWindowTitle(tr("Business Case"));
     setLocale(locale);
-    QFont zoomedFont = font();
-    zoomedFont.setPointSizeF(zoomedFont.pointSizeF() * zoom);
-    setFont(zoomedFont);
+    dialogs::zoomFont(this, zoom);
 
     auto *layout = new QVBoxLayout(this);
     auto *top = new QHBoxLayout;

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "dialogs/case_items_dialog.h"
 
+#include "dialogs/dialog_size.h"
 #include "model/costs/currency_units.h"
 #include "model/finance/business_case.h"
 #include "model/finance/capital_inputs.h"
@@ -81,9 +82,7 @@ CaseItemsDialog::CaseItemsDialog(const std::vector<model::OtherSaving> &savings,
 {
     setObjectName(QStringLiteral("caseItemsDialog"));
     setWindowTitle(tr("Other Savings and One-off Items"));
-    QFont zoomedFont = font();
-    zoomedFont.setPointSizeF(zoomedFont.pointSizeF() * zoom);
-    setFont(zoomedFont);
+    dialogs::zoomFont(this, zoom);
     auto *layout = new QVBoxLayout(this);
 
     const QString money = model::withCurrencySymbol(tr("Amount ($)"), currencySymbol);

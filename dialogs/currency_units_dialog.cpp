@@ -30,9 +30,7 @@ CurrencyUnitsDialog::CurrencyUnitsDialog(const model::CurrencyUnits &currency, c
 {
     setObjectName(QStringLiteral("currencyUnitsDialog"));
     setWindowTitle(tr("Currency and Units"));
-    QFont zoomedFont = font();
-    zoomedFont.setPointSizeF(zoomedFont.pointSizeF() * zoom);
-    setFont(zoomedFont);
+    dialogs::zoomFont(this, zoom);
 
     auto *form = new QFormLayout(this);
     auto *intro = new QLabel(tr("Every money figure is typed and shown in this currency; figures are not "

@@ -7,6 +7,14 @@
 
 namespace dialogs {
 
+// The window's font at the zoom chosen, which its children inherit.
+inline void zoomFont(QWidget *window, qreal zoom)
+{
+    QFont zoomed = window->font();
+    zoomed.setPointSizeF(zoomed.pointSizeF() * zoom);
+    window->setFont(zoomed);
+}
+
 // Grows a window whose texts changed while it is up to the size its layout
 // needs at its present width. The minimum size a layout gives its window
 // counts a wrapped text as one line, so a note of several lines would

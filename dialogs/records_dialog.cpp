@@ -57,9 +57,7 @@ RecordsDialog::RecordsDialog(model::RecordsExport records, const std::optional<m
 {
     setObjectName(QStringLiteral("recordsDialog"));
     setWindowTitle(tr("Maintenance Records"));
-    QFont zoomedFont = font();
-    zoomedFont.setPointSizeF(zoomedFont.pointSizeF() * zoom);
-    setFont(zoomedFont);
+    dialogs::zoomFont(this, zoom);
 
     auto *layout = new QVBoxLayout(this);
     auto *intro = new QLabel(tr("Choose which column of %1 holds what, and which work orders count as bearing "

@@ -35,9 +35,7 @@ RiskRangesDialog::RiskRangesDialog(const model::RiskRanges &ranges, const model:
     setObjectName(QStringLiteral("riskRangesDialog"));
     setWindowTitle(tr("Risk Ranges"));
     setLocale(locale);
-    QFont zoomedFont = font();
-    zoomedFont.setPointSizeF(zoomedFont.pointSizeF() * zoom);
-    setFont(zoomedFont);
+    dialogs::zoomFont(this, zoom);
 
     auto *layout = new QVBoxLayout(this);
     auto *intro = new QLabel(tr("Each input varies from its low to its high value, most often near the most likely "

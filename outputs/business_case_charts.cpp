@@ -12,10 +12,13 @@
 #include <QBarSet>
 #include <QChart>
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QGraphicsSimpleTextItem>
 #include <QHorizontalStackedBarSeries>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QPainter>
 #include <QStackedBarSeries>
@@ -222,14 +225,39 @@ std::unique_ptr<QChart> tornadoOf(const std::vector<model::SensitivityBar> &bars
     QValueAxis *valueAxis = moneyAxis(-reach, reach);
     chart->addAxis(valueAxis, Qt::AlignBottom);
     series->attachAxis(valueAxis);
+    // The legend too takes the chart's whole width, under the room kept for
+    // it: within the margins the names take it would be cut to "Lowered b…".
+    QLegend *legend = chart->legend();
+    legend->detachFromChart();
+    const qreal legendHeight = std::ceil(QFontMetricsF(legend->font()).height() + 12);
+    chart->setMargins(chart->margins() + QMargins(0, 0, 0, int(legendHeight)));
     QChart *placed = chart.get();
     QObject::connect(chart.get(), &QChart::plotAreaChanged, valueAxis,
                      [valueAxis, reach, nameItems = std::move(nameItems), figures = std::move(figures), placed,
-                      titleItem](const QRectF &plot) {
+                      titleItem, legend, legendHeight](const QRectF &plot) {
         placeRowTexts(valueAxis, reach, nameItems, figures, plot);
+        // Five labels where they fit side by side, else the ends and the
+        // middle: a narrow page would cut each to "-20,…".
+        const QFontMetricsF labelMetrics(valueAxis->labelsFont());
+        const qreal labelWidth =
+            labelMetrics.horizontalAdvance(u'-' + placed->locale().toString(valueAxis->max(), 'f', 0)) + 12;
+        const int ticks = labelWidth * 5 <= plot.width() ? 5 : 3;
+        const double step = (valueAxis->max() - valueAxis->min()) / (ticks - 1);
+        if (valueAxis->tickCount() != ticks && step == std::floor(step)) // whole dollars apart, as labelled
+            valueAxis->setTickCount(ticks);
         const qreal width = titleItem->boundingRect().width();
         titleItem->setPos(std::max(0.0, (placed->size().width() - width) / 2),
                           plot.top() - titleItem->boundingRect().height() - 6);
+        // Centred, as an attached legend would be, as far as the chart is wide.
+        const qreal chartWidth = placed->size().width();
+        const QFontMetricsF metrics(legend->font());
+        qreal needed = 0;
+        for (const QLegendMarker *marker : legend->markers()) // its box, its text and the space between
+            needed += metrics.height() + metrics.horizontalAdvance(marker->label()) + 16;
+        const qreal legendWidth = std::min(chartWidth, needed * 1.25 + 24); // and the legend's own margins
+        legend->setGeometry(QRectF((chartWidth - legendWidth) / 2, placed->size().height() - legendHeight - 2,
+                                   legendWidth, legendHeight));
+        legend->update();
     });
     return chart;
 }

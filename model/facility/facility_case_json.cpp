@@ -30,9 +30,7 @@ const std::array<NumberMember, 5> kStopMembers{{
     {"stopHours", &LostProductionRule::stopHours, kMaxStopHours},
 }};
 
-} // namespace
-
-bool needsCaseMembers(const LostProductionRule &lostProduction, const std::optional<SavingsKinds> &kinds)
+bool needsLostProductionOrKinds(const LostProductionRule &lostProduction, const std::optional<SavingsKinds> &kinds)
 {
     return !lostProduction.isEmpty() || kinds;
 }
@@ -190,6 +188,42 @@ std::optional<QString> readCaseItemsMembers(const QJsonValue &savingsValue, cons
         item.every = int(every);
         items.push_back(item);
     }
+    return std::nullopt;
+}
+
+} // namespace
+
+bool needsCaseMembers(const FacilityFigures &figures)
+{
+    return needsLostProductionOrKinds(figures.assumptions.lostProduction, figures.savingsKinds)
+           || figures.capital.hasApproverInputs();
+}
+
+void writeCaseMembers(QByteArray &out, const FacilityFigures &figures)
+{
+    writeLostProductionMember(out, figures.assumptions.lostProduction);
+    writeSavingsKindsMember(out, figures.savingsKinds);
+    writeCaseItemsMembers(out, figures.capital.otherSavings, figures.capital.oneOffs);
+}
+
+std::optional<QString> readCaseMembers(const QJsonObject &root, FacilityFigures &figures)
+{
+    if (auto why = readLostProductionMember(root.value(QLatin1StringView("lostProduction")),
+                                            figures.assumptions.lostProduction))
+        return why;
+    if (auto why = readSavingsKindsMember(root.value(QLatin1StringView("savingsKinds")), figures.savingsKinds))
+        return why;
+    if (figures.savingsKinds)
+        figures.savingsKinds->freedHoursTo = withControlsBlanked(figures.savingsKinds->freedHoursTo);
+    CapitalTexts &capital = figures.capital;
+    if (auto why =
+            readCaseItemsMembers(root.value(QLatin1StringView("otherSavings")),
+                                 root.value(QLatin1StringView("oneOffItems")), capital.otherSavings, capital.oneOffs))
+        return why;
+    for (OtherSaving &saving : capital.otherSavings)
+        saving.caption = withControlsBlanked(saving.caption);
+    for (OneOffItem &item : capital.oneOffs)
+        item.caption = withControlsBlanked(item.caption);
     return std::nullopt;
 }
 

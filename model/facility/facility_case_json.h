@@ -1,12 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
-#include "model/costs/lost_production.h"
-#include "model/costs/savings_kinds.h"
-#include "model/finance/case_items.h"
+#include "model/facility/facility_file.h"
 
 #include <QByteArray>
-#include <QJsonValue>
+#include <QJsonObject>
 #include <QString>
 
 #include <optional>
@@ -17,25 +15,15 @@
 namespace model {
 
 // Whether the file needs format 6 to keep what these members hold.
-bool needsCaseMembers(const LostProductionRule &lostProduction, const std::optional<SavingsKinds> &kinds);
+bool needsCaseMembers(const FacilityFigures &figures);
 
-// Appends ",\n    \"lostProduction\": { … }" with the figures given.
-void writeLostProductionMember(QByteArray &out, const LostProductionRule &rule);
+// Appends the members whose inputs are given: "lostProduction",
+// "savingsKinds", "otherSavings" and "oneOffItems".
+void writeCaseMembers(QByteArray &out, const FacilityFigures &figures);
 
-// Appends ",\n    \"savingsKinds\": { \"hard\": [ … ], \"freedHoursTo\": … }" where the
-// savings are split.
-void writeSavingsKindsMember(QByteArray &out, const std::optional<SavingsKinds> &kinds);
-
-// Appends ",\n    \"otherSavings\": [ … ]" and ",\n    \"oneOffItems\": [ … ]" where
-// there are any.
-void writeCaseItemsMembers(QByteArray &out, const std::vector<OtherSaving> &savings,
-                           const std::vector<OneOffItem> &items);
-
-// Read a member that may be absent (then the empty rule, no split); on
-// failure a sentence naming the member that is wrong.
-std::optional<QString> readLostProductionMember(const QJsonValue &value, LostProductionRule &rule);
-std::optional<QString> readSavingsKindsMember(const QJsonValue &value, std::optional<SavingsKinds> &kinds);
-std::optional<QString> readCaseItemsMembers(const QJsonValue &savingsValue, const QJsonValue &itemsValue,
-                                            std::vector<OtherSaving> &savings, std::vector<OneOffItem> &items);
+// Reads those members of the file's root, each of which may be absent, their
+// texts' control characters blanked; on failure a sentence naming the member
+// that is wrong.
+std::optional<QString> readCaseMembers(const QJsonObject &root, FacilityFigures &figures);
 
 } // namespace model

@@ -278,20 +278,6 @@ void writeTextObject(QByteArray &out, const char *name, const TextMember<Object>
     out += "\n    }";
 }
 
-// A text of the file with each control character but the line feed a
-// blank: an escape sequence would otherwise reach a terminal through the
-// summary's CSV. Refusing them instead would lose every figure of a file
-// whose detail holds a pasted tab. A line feed is kept, as a detail of two
-// lines is.
-QString withControlsBlanked(QString text)
-{
-    for (QChar &c : text) {
-        if (c.category() == QChar::Other_Control && c != u'\n')
-            c = u' ';
-    }
-    return text;
-}
-
 // Reads the texts of one member object of the file into object, control
 // characters blanked; a member it lacks stays as it was. The message when
 // the object is not valid. What the object holds is named by what (many) and
@@ -366,10 +352,7 @@ QByteArray toFacilityJson(const FacilityFigures &figures)
     out += "{\n    \"format\": ";
     out += jsonString(QString::fromLatin1(kFacilityFormat));
     out += ",\n    \"version\": ";
-    out += QByteArray::number(needsCaseMembers(figures.assumptions.lostProduction, figures.savingsKinds)
-                                      || figures.capital.hasApproverInputs()
-                                  ? kFacilityFormatVersion
-                                  : 5);
+    out += QByteArray::number(needsCaseMembers(figures) ? kFacilityFormatVersion : 5);
     out += ",\n    \"locale\": ";
     out += jsonString(figures.locale);
     out += ",\n    \"figures\": [\n";
@@ -401,9 +384,7 @@ QByteArray toFacilityJson(const FacilityFigures &figures)
         writeRecordsMember(out, *figures.records);
     if (figures.risk)
         writeRiskMember(out, *figures.risk);
-    writeLostProductionMember(out, figures.assumptions.lostProduction);
-    writeSavingsKindsMember(out, figures.savingsKinds);
-    writeCaseItemsMembers(out, figures.capital.otherSavings, figures.capital.oneOffs);
+    writeCaseMembers(out, figures);
     out += "\n}\n";
     return out;
 }
@@ -513,21 +494,8 @@ FacilityReadResult readFacilityJson(const QByteArray &bytes)
             return readFailure(*why);
     }
     if (versionNumber >= 6) {
-        if (const auto why = readLostProductionMember(root.value(QLatin1StringView("lostProduction")),
-                                                      result.assumptions.lostProduction))
+        if (const auto why = readCaseMembers(root, result))
             return readFailure(*why);
-        if (const auto why = readSavingsKindsMember(root.value(QLatin1StringView("savingsKinds")), result.savingsKinds))
-            return readFailure(*why);
-        if (result.savingsKinds)
-            result.savingsKinds->freedHoursTo = withControlsBlanked(result.savingsKinds->freedHoursTo);
-        if (const auto why = readCaseItemsMembers(root.value(QLatin1StringView("otherSavings")),
-                                                  root.value(QLatin1StringView("oneOffItems")),
-                                                  result.capital.otherSavings, result.capital.oneOffs))
-            return readFailure(*why);
-        for (OtherSaving &saving : result.capital.otherSavings)
-            saving.caption = withControlsBlanked(saving.caption);
-        for (OneOffItem &item : result.capital.oneOffs)
-            item.caption = withControlsBlanked(item.caption);
     }
     if (QByteArray json; const auto why = unfitFigures(result, json))
         return readFailure(*why);

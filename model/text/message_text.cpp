@@ -87,4 +87,13 @@ QString withoutDirectionControls(QString text)
     return text;
 }
 
+QString withControlsBlanked(QString text)
+{
+    for (QChar &c : text) {
+        if (c.category() == QChar::Other_Control && c != u'\n')
+            c = u' ';
+    }
+    return text;
+}
+
 } // namespace model

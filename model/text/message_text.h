@@ -27,6 +27,12 @@ QString missingFileText(const QString &path);
 // direction, so that Arabic or Hebrew names read as they are written.
 QString withoutDirectionControls(QString text);
 
+// A text of a file with each control character but the line feed a blank:
+// an escape sequence would otherwise reach a terminal through the summary's
+// CSV. Refusing them instead would lose every figure of a file whose detail
+// holds a pasted tab. A line feed is kept, as a detail of two lines is.
+QString withControlsBlanked(QString text);
+
 // The text trimmed and ending in a full stop, so that reasons from Qt or the
 // system ("No space left on device") read as sentences.
 QString asSentence(QString text);

@@ -689,11 +689,11 @@ depuis 1994</translation>
     </message>
     <message>
         <source>Internal rate of return: none, the cash flows change sign more than once</source>
-        <translation>Taux de rendement interne : aucun, les flux de trésorerie changent de signe plus d’une fois</translation>
+        <translation>Taux de rendement interne&#xa0;: aucun, les flux de trésorerie changent de signe plus d’une fois</translation>
     </message>
     <message>
         <source>Net present value at other rates: %1</source>
-        <translation>La valeur actuelle nette à d’autres taux : %1</translation>
+        <translation>La valeur actuelle nette à d’autres taux&#xa0;: %1</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QFontMetricsF>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -53,6 +54,9 @@ AssumptionsDialog::AssumptionsDialog(const model::Assumptions &assumptions,
     m_freedHoursTo->setObjectName(QStringLiteral("freedHoursTo"));
     m_freedHoursTo->setMaxLength(int(model::kMaxFreedHoursLength));
     m_freedHoursTo->setPlaceholderText(tr("e.g. overtime no longer paid"));
+    // Wide enough for its example, which would otherwise be cut short.
+    m_freedHoursTo->setMinimumWidth(
+        int(QFontMetricsF(font()).horizontalAdvance(m_freedHoursTo->placeholderText()) + 24));
     form->addRow(tr("The freed lubrication hours go to:"), m_freedHoursTo);
     connect(m_split, &QCheckBox::toggled, this, [this](bool split) {
         // Split afresh: the kinds a reviewer would accept.

@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace outputs {
 namespace {
 
@@ -50,6 +52,14 @@ QString taxSentence(const model::CapitalInputs &capital, const QLocale &locale)
     return tax;
 }
 
+// The capital inputs without their one-off items: the outlay of the price,
+// the installation and the contingency alone.
+model::CapitalInputs withoutOneOffs(model::CapitalInputs capital)
+{
+    capital.oneOffs.clear();
+    return capital;
+}
+
 } // namespace
 
 QStringList capitalSentences(const model::CapitalInputs &capital, const model::Investment &investment,
@@ -60,13 +70,19 @@ QStringList capitalSentences(const model::CapitalInputs &capital, const model::I
                            || capital.bearingEscalationPercent != 0 || capital.productionValueEscalationPercent != 0
                            || capital.upkeepEscalationPercent != 0;
     const bool taxed = capital.taxRatePercent != 0;
+    // A yearly saving beyond the cost rows escalates on its own, as its
+    // sentence below says: the prices are then not today's every year.
+    const bool itemsEscalate =
+        std::any_of(capital.otherSavings.begin(), capital.otherSavings.end(),
+                    [](const model::OtherSaving &saving) { return saving.escalationPercent != 0; });
     QStringList sentences;
-    if (!escalated && !taxed && capital.timing == defaults.timing)
+    if (!escalated && !taxed && !itemsEscalate && capital.timing == defaults.timing)
         sentences << CapitalText::tr("Before income tax, at today's prices every year, with the yearly flows at "
                                      "each year's end.");
     else {
-        sentences << (escalated ? escalationSentence(capital, locale)
-                                : CapitalText::tr("No escalation: every year at today's prices."));
+        sentences << (escalated       ? escalationSentence(capital, locale)
+                      : itemsEscalate ? CapitalText::tr("The cost rows and the upkeep at today's prices every year.")
+                                      : CapitalText::tr("No escalation: every year at today's prices."));
         sentences << (taxed ? taxSentence(capital, locale) : CapitalText::tr("Before income tax."));
         sentences << (capital.timing == model::CashFlowTiming::MidYear
                           ? CapitalText::tr("The yearly flows are spread over each year and discounted from its "
@@ -106,9 +122,10 @@ QStringList capitalSentences(const model::CapitalInputs &capital, const model::I
                              .arg(caption, amount, locale.toString(item.year));
     }
     if (capital.contingencyPercent != 0)
-        sentences << CapitalText::tr("A contingency of %1 on the price and installation makes the outlay %2.")
-                         .arg(percent(capital.contingencyPercent, locale),
-                              model::currencyText(model::outlayOf(investment, capital), locale, symbol));
+        sentences << CapitalText::tr("A contingency of %1 on the price and installation raises them to %2.")
+                         .arg(
+                             percent(capital.contingencyPercent, locale),
+                             model::currencyText(model::outlayOf(investment, withoutOneOffs(capital)), locale, symbol));
     if (capital.accuracyBelowPercent || capital.accuracyAbovePercent)
         sentences << CapitalText::tr("The estimate may be %1 below or %2 above; the measures are computed on the "
                                      "estimate itself.")

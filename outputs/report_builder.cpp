@@ -182,8 +182,13 @@ report::BusinessCasePage businessCasePage(const document::FacilityDocument &faci
                                        "no further than 0% or 100% and an escalation no further than %1% or %2%.")
                             .arg(model::percentText(model::kMinEscalationPercent, locale),
                                  model::percentText(model::kMaxEscalationPercent, locale));
+    // Beside the reductions, how a stop is valued and which savings are cash, where given.
+    const model::LostProductionRule &rule = facility.assumptions().lostProduction;
+    qsizetype after = 1;
+    if (const QString valued = model::lostProductionSentence(rule, locale, symbol); !valued.isEmpty())
+        page.assumptions.insert(after++, valued);
     if (const std::optional<model::SavingsKinds> &kinds = facility.savingsKinds())
-        page.assumptions.insert(1, model::savingsKindsSentence(*kinds, facility.assumptions().lostProduction));
+        page.assumptions.insert(after, model::savingsKindsSentence(*kinds, rule));
     page.note = model::measuresNote(investment, locale, study.capital);
     page.drawCashFlow = pageChart(cashFlowChart(study.measures, locale, symbol));
     page.drawTornado = pageChart(tornadoChart(study.sensitivity, study.annualSavings, study.stepPercent,

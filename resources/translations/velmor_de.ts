@@ -933,10 +933,6 @@ seit 1994</translation>
         <translation>Die Investition wird degressiv mit %1 des Buchwerts pro Jahr abgeschrieben; der Rest wird am Ende des Betrachtungszeitraums ausgebucht, die Steuergutschrift darauf steht beim Restwert.</translation>
     </message>
     <message>
-        <source>A contingency of %1 on the price and installation makes the outlay %2.</source>
-        <translation>Eine Reserve von %1 auf Preis und Installation ergibt eine Anfangsinvestition von %2.</translation>
-    </message>
-    <message>
         <source>The estimate may be %1 below or %2 above; the measures are computed on the estimate itself.</source>
         <translation>Die Schätzung kann um %1 darunter oder %2 darüber liegen; die Kennzahlen werden mit der Schätzung selbst berechnet.</translation>
     </message>
@@ -979,6 +975,14 @@ seit 1994</translation>
     <message>
         <source>%1: %2 in year %3, with the upkeep.</source>
         <translation>%1: %2 im Jahr %3, bei den Wartungskosten.</translation>
+    </message>
+    <message>
+        <source>The cost rows and the upkeep at today&apos;s prices every year.</source>
+        <translation>Die Kostenzeilen und die Wartungskosten jedes Jahr zu heutigen Preisen.</translation>
+    </message>
+    <message>
+        <source>A contingency of %1 on the price and installation raises them to %2.</source>
+        <translation>Eine Reserve von %1 auf Preis und Installation erhöht diese auf %2.</translation>
     </message>
 </context>
 <context>

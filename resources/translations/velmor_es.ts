@@ -933,10 +933,6 @@ desde 1994</translation>
         <translation>La inversión se amortiza por saldo decreciente al %1 de su valor contable al año; lo que queda se da de baja al final del periodo y el ahorro fiscal correspondiente figura con el valor residual.</translation>
     </message>
     <message>
-        <source>A contingency of %1 on the price and installation makes the outlay %2.</source>
-        <translation>Una contingencia del %1 sobre el precio y la instalación eleva la inversión inicial a %2.</translation>
-    </message>
-    <message>
         <source>The estimate may be %1 below or %2 above; the measures are computed on the estimate itself.</source>
         <translation>La estimación puede quedar un %1 por debajo o un %2 por encima; los indicadores se calculan sobre la propia estimación.</translation>
     </message>
@@ -979,6 +975,14 @@ desde 1994</translation>
     <message>
         <source>%1: %2 in year %3, with the upkeep.</source>
         <translation>%1: %2 en el año %3, con el mantenimiento.</translation>
+    </message>
+    <message>
+        <source>The cost rows and the upkeep at today&apos;s prices every year.</source>
+        <translation>Las filas de coste y el mantenimiento cada año a precios actuales.</translation>
+    </message>
+    <message>
+        <source>A contingency of %1 on the price and installation raises them to %2.</source>
+        <translation>Una contingencia del %1 sobre el precio y la instalación los eleva a %2.</translation>
     </message>
 </context>
 <context>

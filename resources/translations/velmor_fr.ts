@@ -933,10 +933,6 @@ depuis 1994</translation>
         <translation>L’investissement est amorti de façon dégressive à %1 de sa valeur comptable par an&#xa0;; le reste est passé en charge en fin de période, l’économie d’impôt correspondante figurant avec la valeur résiduelle.</translation>
     </message>
     <message>
-        <source>A contingency of %1 on the price and installation makes the outlay %2.</source>
-        <translation>Une provision pour aléas de %1 sur le prix et l’installation porte l’investissement initial à %2.</translation>
-    </message>
-    <message>
         <source>The estimate may be %1 below or %2 above; the measures are computed on the estimate itself.</source>
         <translation>L’estimation peut être inférieure de %1 ou supérieure de %2&#xa0;; les indicateurs sont calculés sur l’estimation elle-même.</translation>
     </message>
@@ -979,6 +975,14 @@ depuis 1994</translation>
     <message>
         <source>%1: %2 in year %3, with the upkeep.</source>
         <translation>%1&#xa0;: %2 l’année %3, avec l’entretien.</translation>
+    </message>
+    <message>
+        <source>The cost rows and the upkeep at today&apos;s prices every year.</source>
+        <translation>Les lignes de coût et l’entretien chaque année aux prix actuels.</translation>
+    </message>
+    <message>
+        <source>A contingency of %1 on the price and installation raises them to %2.</source>
+        <translation>Une provision pour aléas de %1 sur le prix et l’installation les porte à %2.</translation>
     </message>
 </context>
 <context>

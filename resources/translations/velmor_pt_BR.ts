@@ -933,10 +933,6 @@ desde 1994</translation>
         <translation>O investimento é depreciado pelo saldo decrescente a %1 do valor contábil ao ano; o que resta é baixado ao final do período, e o crédito fiscal correspondente aparece com o valor residual.</translation>
     </message>
     <message>
-        <source>A contingency of %1 on the price and installation makes the outlay %2.</source>
-        <translation>Uma contingência de %1 sobre o preço e a instalação eleva o investimento inicial a %2.</translation>
-    </message>
-    <message>
         <source>The estimate may be %1 below or %2 above; the measures are computed on the estimate itself.</source>
         <translation>A estimativa pode ficar %1 abaixo ou %2 acima; os indicadores são calculados sobre a própria estimativa.</translation>
     </message>
@@ -979,6 +975,14 @@ desde 1994</translation>
     <message>
         <source>%1: %2 in year %3, with the upkeep.</source>
         <translation>%1: %2 no ano %3, com a manutenção.</translation>
+    </message>
+    <message>
+        <source>The cost rows and the upkeep at today&apos;s prices every year.</source>
+        <translation>As linhas de custo e a manutenção todos os anos a preços atuais.</translation>
+    </message>
+    <message>
+        <source>A contingency of %1 on the price and installation raises them to %2.</source>
+        <translation>Uma contingência de %1 sobre o preço e a instalação os eleva a %2.</translation>
     </message>
 </context>
 <context>

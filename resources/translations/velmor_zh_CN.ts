@@ -923,10 +923,6 @@ since 1994</source>
         <translation>投资按余额递减法每年以账面价值的 %1 计提折旧；剩余部分在期末核销，相应的抵税额计入残值一栏。</translation>
     </message>
     <message>
-        <source>A contingency of %1 on the price and installation makes the outlay %2.</source>
-        <translation>价格及安装 %1 的不可预见费使初始投资为 %2。</translation>
-    </message>
-    <message>
         <source>The estimate may be %1 below or %2 above; the measures are computed on the estimate itself.</source>
         <translation>估算可能低 %1 或高 %2；各项指标按估算本身计算。</translation>
     </message>
@@ -969,6 +965,14 @@ since 1994</source>
     <message>
         <source>%1: %2 in year %3, with the upkeep.</source>
         <translation>%1：第 %3 年 %2，计入维护费用。</translation>
+    </message>
+    <message>
+        <source>The cost rows and the upkeep at today&apos;s prices every year.</source>
+        <translation>成本行和维护费用每年均按当前价格。</translation>
+    </message>
+    <message>
+        <source>A contingency of %1 on the price and installation raises them to %2.</source>
+        <translation>价格及安装 %1 的不可预见费使其增至 %2。</translation>
     </message>
 </context>
 <context>

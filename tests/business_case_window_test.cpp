@@ -11,6 +11,7 @@
 #include "model/records/measured_reduction.h"
 #include "model/text/money_text.h"
 #include "outputs/business_case_charts.h"
+#include "outputs/capital_sentences.h"
 #include "window_test_support.h"
 
 #include <QBarSet>
@@ -29,6 +30,8 @@
 #include <QValueAxis>
 
 #include <memory>
+
+Q_DECLARE_METATYPE(model::CapitalInputs)
 
 namespace {
 
@@ -75,6 +78,8 @@ private slots:
     void riskRangesFromTheRecords();
     void caseItemsRead_data();
     void caseItemsRead();
+    void capitalSentencesHold_data();
+    void capitalSentencesHold();
 
 private:
     int m_beeps = 0;
@@ -499,6 +504,38 @@ void BusinessCaseWindowTest::caseItemsRead()
     QCOMPARE(dialog.oneOffs().front().every, every);
     // The saving given comes back as it was shown.
     QCOMPARE(dialog.otherSavings(), (std::vector<model::OtherSaving>{{QStringLiteral("Entsorgung"), 1200.5, 2, true}}));
+}
+
+// The assumptions' sentences on the items and the contingency say what the
+// figures hold: a saving that escalates is not at today's prices, and a
+// contingency raises the price and installation, not the outlay a grant lowers.
+void BusinessCaseWindowTest::capitalSentencesHold_data()
+{
+    QTest::addColumn<model::CapitalInputs>("capital");
+    QTest::addColumn<QString>("holds");
+    QTest::addColumn<QString>("never");
+
+    model::CapitalInputs escalating;
+    escalating.otherSavings = {{QStringLiteral("Disposal"), 1200, 2, true}};
+    QTest::newRow("a saving that escalates") << escalating << "escalating 2% a year, cash"
+                                             << "Before income tax, at";
+    model::CapitalInputs granted;
+    granted.contingencyPercent = 10;
+    granted.oneOffs = {{QStringLiteral("Grant"), -5000, 0, 0}};
+    QTest::newRow("a contingency beside a grant") << granted << "raises them to $22,000.00"
+                                                  << "$17,000.00";
+}
+
+void BusinessCaseWindowTest::capitalSentencesHold()
+{
+    QFETCH(model::CapitalInputs, capital);
+    QFETCH(QString, holds);
+    QFETCH(QString, never);
+
+    const QString text = outputs::capitalSentences(capital, model::Investment{20000, 0, 500, 5, 10},
+                                                   QLocale(QLocale::English, QLocale::UnitedStates), u"$")
+                             .join(u' ');
+    QVERIFY2(text.contains(holds) && !text.contains(never), qPrintable(text));
 }
 
 QTEST_MAIN(BusinessCaseWindowTest)

@@ -52,14 +52,6 @@ QString taxSentence(const model::CapitalInputs &capital, const QLocale &locale)
     return tax;
 }
 
-// The capital inputs without their one-off items: the outlay of the price,
-// the installation and the contingency alone.
-model::CapitalInputs withoutOneOffs(model::CapitalInputs capital)
-{
-    capital.oneOffs.clear();
-    return capital;
-}
-
 } // namespace
 
 QStringList capitalSentences(const model::CapitalInputs &capital, const model::Investment &investment,
@@ -123,9 +115,8 @@ QStringList capitalSentences(const model::CapitalInputs &capital, const model::I
     }
     if (capital.contingencyPercent != 0)
         sentences << CapitalText::tr("A contingency of %1 on the price and installation raises them to %2.")
-                         .arg(
-                             percent(capital.contingencyPercent, locale),
-                             model::currencyText(model::outlayOf(investment, withoutOneOffs(capital)), locale, symbol));
+                         .arg(percent(capital.contingencyPercent, locale),
+                              model::currencyText(model::contingentOutlayOf(investment, capital), locale, symbol));
     if (capital.accuracyBelowPercent || capital.accuracyAbovePercent)
         sentences << CapitalText::tr("The estimate may be %1 below or %2 above; the measures are computed on the "
                                      "estimate itself.")

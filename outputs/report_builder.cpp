@@ -336,9 +336,9 @@ QStringList paybackLines(const document::FacilityDocument &facility, const model
     const model::Investment &investment = study.investment;
     QStringList lines = costLines(facility, investment, true);
     if (study.capital.contingencyPercent != 0)
-        lines << ReportText::tr("Outlay with a contingency of %1: %2")
+        lines << ReportText::tr("Price and installation with a contingency of %1: %2")
                      .arg(model::percentageText(study.capital.contingencyPercent, locale),
-                          model::currencyText(study.measures.initial, locale, symbol));
+                          model::currencyText(model::contingentOutlayOf(investment, study.capital), locale, symbol));
     if (investment.initial() == 0) {
         lines << ReportText::tr("No payback: nothing is invested.");
         return lines;

@@ -125,11 +125,16 @@ double FlowPowers::power(int t, double base, double exponent)
     return value;
 }
 
+double contingentOutlayOf(const Investment &investment, const CapitalInputs &capital)
+{
+    if (capital.contingencyPercent == 0)
+        return investment.initial();
+    return investment.initial() * (1 + capital.contingencyPercent / 100);
+}
+
 double outlayOf(const Investment &investment, const CapitalInputs &capital)
 {
-    double outlay = investment.initial();
-    if (capital.contingencyPercent != 0)
-        outlay = outlay * (1 + capital.contingencyPercent / 100);
+    double outlay = contingentOutlayOf(investment, capital);
     if (!capital.oneOffs.empty())
         outlay = outlay + oneOffsAtStart(capital.oneOffs);
     return outlay;

@@ -90,6 +90,8 @@ struct CapitalInputs {
 // The outlay at year 0: the price and the installation, the contingency on
 // them where one is given, and the one-off items that fall at the start.
 double outlayOf(const Investment &investment, const CapitalInputs &capital);
+// The price and installation with their contingency, before those items.
+double contingentOutlayOf(const Investment &investment, const CapitalInputs &capital);
 
 // One year of the cash flows; year 0 holds the outlay only.
 struct CashFlowYear {

@@ -3176,8 +3176,8 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <translation>So werden diese Werte berechnet. Die Istkosten sind das, was die Schmierung von Hand pro Jahr kostet: die Schmierarbeit (%1), der Schmierstoff (%2), neue Ersatzlager (%3), die Arbeit für deren Wechsel (%4) und der Produktionsausfall, denn jeder Lagerausfall hält die Produktion an (%5). %6 Die Einsparung ist die Differenz. %7</translation>
     </message>
     <message>
-        <source>Outlay with a contingency of %1: %2</source>
-        <translation>Anfangsinvestition mit einer Reserve von %1: %2</translation>
+        <source>Price and installation with a contingency of %1: %2</source>
+        <translation>Preis und Installation mit einer Reserve von %1: %2</translation>
     </message>
 </context>
 <context>

@@ -3176,8 +3176,8 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <translation>Cómo se calculan estas cifras. El coste actual es lo que cuesta al año lubricar a mano: la mano de obra de lubricación (%1), el lubricante (%2), los rodamientos nuevos de repuesto (%3), la mano de obra para sustituirlos (%4) y la producción perdida, ya que cada avería de un rodamiento detiene la producción (%5). %6 El ahorro es la diferencia. %7</translation>
     </message>
     <message>
-        <source>Outlay with a contingency of %1: %2</source>
-        <translation>Inversión inicial con una contingencia del %1: %2</translation>
+        <source>Price and installation with a contingency of %1: %2</source>
+        <translation>Precio e instalación con una contingencia del %1: %2</translation>
     </message>
 </context>
 <context>

@@ -3176,8 +3176,8 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <translation>Calcul de ces montants. Le coût actuel est ce que coûte chaque année la lubrification manuelle&#xa0;: la main-d’œuvre de lubrification (%1), le lubrifiant (%2), les roulements de rechange neufs (%3), la main-d’œuvre pour les remplacer (%4) et la production perdue, puisque chaque défaillance de roulement arrête la production (%5). %6 Les économies en sont la différence. %7</translation>
     </message>
     <message>
-        <source>Outlay with a contingency of %1: %2</source>
-        <translation>Investissement initial avec une provision pour aléas de %1&#xa0;: %2</translation>
+        <source>Price and installation with a contingency of %1: %2</source>
+        <translation>Prix et installation avec une provision pour aléas de %1 : %2</translation>
     </message>
 </context>
 <context>

@@ -3176,8 +3176,8 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <translation>Como estes valores são calculados. O custo atual é quanto custa por ano lubrificar manualmente: a mão de obra de lubrificação (%1), o lubrificante (%2), os rolamentos novos de reposição (%3), a mão de obra para trocá-los (%4) e a produção perdida, já que cada falha de rolamento para a produção (%5). %6 A economia é a diferença. %7</translation>
     </message>
     <message>
-        <source>Outlay with a contingency of %1: %2</source>
-        <translation>Investimento inicial com uma contingência de %1: %2</translation>
+        <source>Price and installation with a contingency of %1: %2</source>
+        <translation>Preço e instalação com uma contingência de %1: %2</translation>
     </message>
 </context>
 <context>

@@ -3145,8 +3145,8 @@ The results cannot be computed from these figures. Please check the figures unde
         <translation>这些数值的计算方法。当前成本是人工润滑每年的费用：润滑人工（%1）、润滑剂（%2）、更换用新轴承（%3）、更换轴承的人工（%4）以及停产损失——每次轴承故障都会使生产停顿（%5）。%6节省额即两者之差。%7</translation>
     </message>
     <message>
-        <source>Outlay with a contingency of %1: %2</source>
-        <translation>含 %1 不可预见费的初始投资：%2</translation>
+        <source>Price and installation with a contingency of %1: %2</source>
+        <translation>含 %1 不可预见费的价格及安装：%2</translation>
     </message>
 </context>
 <context>

@@ -52,6 +52,7 @@ private slots:
     void csv();
     void workbookTotalsCompute();
     void csvOpensAsText();
+    void hardColumnWhereSplit();
 };
 
 void SummaryTest::csv_data()
@@ -150,6 +151,21 @@ void SummaryTest::csvOpensAsText()
         const QString file = text.chopped(1) + ".velmor\"";
         QCOMPARE(read->at(i + 1), QStringLiteral("%1,%2,%2,\"$\",-1.5,0,-1.5,,,").arg(file, text));
     }
+}
+
+// The hard savings' NPV is a column only where a file splits its savings,
+// and totalled only where every file does.
+void SummaryTest::hardColumnWhereSplit()
+{
+    SummaryRow split = plant("a.velmor", "Mill", "$", 1000, 250.5);
+    split.hardNpv = 120.125;
+    const QStringList some =
+        QString::fromUtf8(workbook::summaryCsv({split, plant("b.velmor", "Works", "$", 500, 10)})).split("\r\n");
+    QVERIFY(some.at(0).endsWith(",Paid back,Net present value on hard savings"));
+    QVERIFY2(some.at(1).endsWith(",within,120.13") && some.at(2).endsWith(",within,"), qPrintable(some.join(u'|')));
+    QVERIFY2(some.at(3).endsWith(",260.50,,"), qPrintable(some.at(3)));
+    const QStringList all = QString::fromUtf8(workbook::summaryCsv({split, split})).split("\r\n");
+    QVERIFY2(all.at(3).endsWith(",501.00,,240.26"), qPrintable(all.at(3)));
 }
 
 QTEST_MAIN(SummaryTest)

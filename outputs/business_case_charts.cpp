@@ -437,9 +437,24 @@ std::unique_ptr<QChart> spiderChart(const model::BusinessCaseStudy &study, const
     }
     QValueAxis *npvAxis = moneyAxis(lo, hi);
     chart->addAxis(npvAxis, Qt::AlignLeft);
+    // Inputs that move the NPV alike (the failures, the hours and the
+    // production value all scale the lost production) share one line and one
+    // legend entry: drawn apart, the later would hide the earlier.
+    std::vector<std::pair<const model::SpiderLine *, QStringList>> shown;
     for (const model::SpiderLine &line : study.npvSpider) {
+        const auto alike = std::find_if(shown.begin(), shown.end(), [&](const auto &other) {
+            return std::equal(line.npv.begin(), line.npv.end(), other.first->npv.begin(),
+                              [](double a, double b) { return std::abs(a - b) <= 1e-9 * std::max(1.0, std::abs(a)); });
+        });
+        if (alike != shown.end())
+            alike->second << barName(line.bar, study, locale);
+        else
+            shown.push_back({&line, {barName(line.bar, study, locale)}});
+    }
+    for (const auto &[spider, names] : shown) {
+        const model::SpiderLine &line = *spider;
         auto *series = new QLineSeries;
-        series->setName(barName(line.bar, study, locale));
+        series->setName(names.join(BusinessCaseText::tr(", ")));
         series->setPointsVisible(true);
         for (std::size_t p = 0; p < line.npv.size(); ++p)
             series->append(model::kSpiderStepsPercent[p], line.npv[p]);

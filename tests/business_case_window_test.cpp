@@ -80,6 +80,7 @@ private slots:
     void caseItemsRead();
     void capitalSentencesHold_data();
     void capitalSentencesHold();
+    void spiderLinesAlikeShareAnEntry();
 
 private:
     int m_beeps = 0;
@@ -536,6 +537,22 @@ void BusinessCaseWindowTest::capitalSentencesHold()
                                                    QLocale(QLocale::English, QLocale::UnitedStates), u"$")
                              .join(u' ');
     QVERIFY2(text.contains(holds) && !text.contains(never), qPrintable(text));
+}
+
+// Without a bearing price or a replacement rate the failures, the hours and
+// the production value all scale the lost production alone: one line, one
+// legend entry naming all three.
+void BusinessCaseWindowTest::spiderLinesAlikeShareAnEntry()
+{
+    const auto facility = facilityWith(investmentOf("20000"));
+    facility->setFigureText(int(model::Input::BearingPrice), QStringLiteral("0"));
+    facility->setFigureText(int(model::Input::ReplacementLabourRate), QStringLiteral("0"));
+    const std::unique_ptr<QChart> chart = outputs::spiderChart(*facility->businessCase(), QLocale(), u"$");
+    QStringList names;
+    for (const QAbstractSeries *series : chart->series())
+        names << series->name();
+    QCOMPARE(names.size(), 3);
+    QVERIFY2(names.filter(QStringLiteral("Bearing failures, ")).size() == 1, qPrintable(names.join(u'|')));
 }
 
 QTEST_MAIN(BusinessCaseWindowTest)

@@ -695,6 +695,10 @@ seit 1994</translation>
         <source>Net present value at other rates: %1</source>
         <translation>Der Kapitalwert bei anderen Zinssätzen: %1</translation>
     </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>BusinessCaseWindow</name>

@@ -695,6 +695,10 @@ desde 1994</translation>
         <source>Net present value at other rates: %1</source>
         <translation>El VAN a otras tasas: %1</translation>
     </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>BusinessCaseWindow</name>

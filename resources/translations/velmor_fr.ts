@@ -695,6 +695,10 @@ depuis 1994</translation>
         <source>Net present value at other rates: %1</source>
         <translation>La valeur actuelle nette à d’autres taux&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>BusinessCaseWindow</name>
@@ -3177,7 +3181,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>Price and installation with a contingency of %1: %2</source>
-        <translation>Prix et installation avec une provision pour aléas de %1 : %2</translation>
+        <translation>Prix et installation avec une provision pour aléas de %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>

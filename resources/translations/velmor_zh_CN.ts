@@ -686,6 +686,10 @@ since 1994</source>
         <source>Net present value at other rates: %1</source>
         <translation>其他折现率下的净现值：%1</translation>
     </message>
+    <message>
+        <source>, </source>
+        <translation>、</translation>
+    </message>
 </context>
 <context>
     <name>BusinessCaseWindow</name>

@@ -16,6 +16,8 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include <initializer_list>
+
 namespace workbook {
 namespace {
 
@@ -31,65 +33,27 @@ const model::FormulaCells &formulaCells()
     return cells;
 }
 
-// The capital inputs as plain numbers, the two choices by their codes.
-void writeCapital(Sheet &sheet, const Formats &formats, const model::CapitalInputs &capital)
+// A row of Figures: its caption, value and unit.
+struct NumberRow {
+    int row;
+    QString caption;
+    double value;
+    QString unit;
+};
+
+void writeNumberRows(Sheet &sheet, std::initializer_list<NumberRow> rows)
 {
-    const QString perYear = WorkbookText::tr("% a year");
-    sheet.text(LabourEscalationRow - 1, 0, WorkbookText::tr("Capital request"), formats.bold);
-    const struct {
-        int row;
-        QString caption;
-        double value;
-        QString unit;
-    } rows[] = {
-        {LabourEscalationRow, WorkbookText::tr("Escalation of the labour rates"), capital.labourEscalationPercent,
-         perYear},
-        {LubricantEscalationRow, WorkbookText::tr("Escalation of the lubricant price"),
-         capital.lubricantEscalationPercent, perYear},
-        {BearingEscalationRow, WorkbookText::tr("Escalation of the bearing price"), capital.bearingEscalationPercent,
-         perYear},
-        {ProductionValueEscalationRow, WorkbookText::tr("Escalation of the production value"),
-         capital.productionValueEscalationPercent, perYear},
-        {UpkeepEscalationRow, WorkbookText::tr("Escalation of the upkeep"), capital.upkeepEscalationPercent, perYear},
-        {TaxRateRow, WorkbookText::tr("Income tax rate"), capital.taxRatePercent, QStringLiteral("%")},
-        {DepreciationRow, WorkbookText::tr("Depreciation"), double(capital.depreciation),
-         WorkbookText::tr("0 none, 1 straight-line, 2 declining balance")},
-        {DepreciationYearsRow, WorkbookText::tr("Depreciation period"), double(capital.depreciationYears),
-         WorkbookText::tr("years (straight-line)")},
-        {DecliningRateRow, WorkbookText::tr("Declining-balance rate"), capital.decliningRatePercent,
-         WorkbookText::tr("% of the book value a year")},
-        {FirstYearShareRow, WorkbookText::tr("First-year share of the savings"), capital.firstYearSharePercent,
-         QStringLiteral("%")},
-        {TimingRow, WorkbookText::tr("Timing of the yearly flows"), double(capital.timing),
-         WorkbookText::tr("0 year-end, 1 mid-year")},
-    };
-    for (const auto &row : rows) {
+    for (const NumberRow &row : rows) {
         sheet.text(row.row, 0, row.caption);
         sheet.number(row.row, 1, row.value);
         sheet.text(row.row, 2, row.unit);
     }
-    if (capital.contingencyPercent != 0 || capital.accuracyBelowPercent || capital.accuracyAbovePercent
-        || capital.hurdleRatePercent) {
-        const struct {
-            int row;
-            QString caption;
-            double value;
-            QString unit;
-        } approver[] = {
-            {ContingencyRow, WorkbookText::tr("Contingency"), capital.contingencyPercent,
-             WorkbookText::tr("% of the price and installation")},
-            {AccuracyBelowRow, WorkbookText::tr("Estimate accuracy, below"), capital.accuracyBelowPercent.value_or(0),
-             QStringLiteral("%")},
-            {AccuracyAboveRow, WorkbookText::tr("Estimate accuracy, above"), capital.accuracyAbovePercent.value_or(0),
-             QStringLiteral("%")},
-            {HurdleRateRow, WorkbookText::tr("Hurdle rate"), capital.hurdleRatePercent.value_or(0), perYear},
-        };
-        for (const auto &row : approver) {
-            sheet.text(row.row, 0, row.caption);
-            sheet.number(row.row, 1, row.value);
-            sheet.text(row.row, 2, row.unit);
-        }
-    }
+}
+
+// The savings beyond the cost rows and the one-off items, where any, each
+// under its header.
+void writeCaseItems(Sheet &sheet, const Formats &formats, const model::CapitalInputs &capital)
+{
     if (!capital.otherSavings.empty()) {
         sheet.text(otherSavingRow(0) - 1, 0, WorkbookText::tr("Other yearly savings"), formats.bold);
         sheet.text(otherSavingRow(0) - 1, 2, WorkbookText::tr("% a year"), formats.bold);
@@ -114,6 +78,46 @@ void writeCapital(Sheet &sheet, const Formats &formats, const model::CapitalInpu
             sheet.number(oneOffRow(k), 3, item.every);
         }
     }
+}
+
+// The capital inputs as plain numbers, the two choices by their codes.
+void writeCapital(Sheet &sheet, const Formats &formats, const model::CapitalInputs &capital)
+{
+    const QString perYear = WorkbookText::tr("% a year");
+    sheet.text(LabourEscalationRow - 1, 0, WorkbookText::tr("Capital request"), formats.bold);
+    writeNumberRows(
+        sheet,
+        {{LabourEscalationRow, WorkbookText::tr("Escalation of the labour rates"), capital.labourEscalationPercent,
+          perYear},
+         {LubricantEscalationRow, WorkbookText::tr("Escalation of the lubricant price"),
+          capital.lubricantEscalationPercent, perYear},
+         {BearingEscalationRow, WorkbookText::tr("Escalation of the bearing price"), capital.bearingEscalationPercent,
+          perYear},
+         {ProductionValueEscalationRow, WorkbookText::tr("Escalation of the production value"),
+          capital.productionValueEscalationPercent, perYear},
+         {UpkeepEscalationRow, WorkbookText::tr("Escalation of the upkeep"), capital.upkeepEscalationPercent, perYear},
+         {TaxRateRow, WorkbookText::tr("Income tax rate"), capital.taxRatePercent, QStringLiteral("%")},
+         {DepreciationRow, WorkbookText::tr("Depreciation"), double(capital.depreciation),
+          WorkbookText::tr("0 none, 1 straight-line, 2 declining balance")},
+         {DepreciationYearsRow, WorkbookText::tr("Depreciation period"), double(capital.depreciationYears),
+          WorkbookText::tr("years (straight-line)")},
+         {DecliningRateRow, WorkbookText::tr("Declining-balance rate"), capital.decliningRatePercent,
+          WorkbookText::tr("% of the book value a year")},
+         {FirstYearShareRow, WorkbookText::tr("First-year share of the savings"), capital.firstYearSharePercent,
+          QStringLiteral("%")},
+         {TimingRow, WorkbookText::tr("Timing of the yearly flows"), double(capital.timing),
+          WorkbookText::tr("0 year-end, 1 mid-year")}});
+    if (capital.contingencyPercent != 0 || capital.accuracyBelowPercent || capital.accuracyAbovePercent
+        || capital.hurdleRatePercent)
+        writeNumberRows(
+            sheet, {{ContingencyRow, WorkbookText::tr("Contingency"), capital.contingencyPercent,
+                     WorkbookText::tr("% of the price and installation")},
+                    {AccuracyBelowRow, WorkbookText::tr("Estimate accuracy, below"),
+                     capital.accuracyBelowPercent.value_or(0), QStringLiteral("%")},
+                    {AccuracyAboveRow, WorkbookText::tr("Estimate accuracy, above"),
+                     capital.accuracyAbovePercent.value_or(0), QStringLiteral("%")},
+                    {HurdleRateRow, WorkbookText::tr("Hurdle rate"), capital.hurdleRatePercent.value_or(0), perYear}});
+    writeCaseItems(sheet, formats, capital);
     sheet.text(ResidualValueRow, 0, WorkbookText::tr("Residual value"));
     sheet.number(ResidualValueRow, 1, capital.residualValue, formats.money);
     sheet.text(ResidualValueRow, 2, WorkbookText::tr("at the period's end"));

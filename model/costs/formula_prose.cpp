@@ -3,6 +3,7 @@
 
 #include "model/costs/cost_formulas.h"
 #include "model/costs/model_text.h"
+#include "model/text/formula_term.h"
 
 namespace model {
 
@@ -19,15 +20,17 @@ QString formulaNameText(Input input, Units units)
 
 QString costFormulaProse(int k, Units units, const QLocale &locale)
 {
+    // The steps as a formula in words, which writes the operations and the
+    // constants as the lost production's rule is written.
     const CostFormula &row = kCostFormulas.at(std::size_t(k - 1));
-    QString text = formulaNameText(row.first, units);
+    const auto named = [&](Input input) { return FormulaTerm::named(formulaNameText(input, units), locale); };
+    FormulaTerm text = named(row.first);
     for (int s = 0; s < row.stepCount; ++s) {
         const FormulaStep &step = row.steps[std::size_t(s)];
-        text += step.operation == FormulaStep::Times ? u" \u00D7 " : u" \u00F7 ";
-        text += step.input ? formulaNameText(*step.input, units)
-                           : locale.toString(step.constant, 'g', QLocale::FloatingPointShortest);
+        const FormulaTerm operand = step.input ? named(*step.input) : FormulaTerm(step.constant);
+        text = step.operation == FormulaStep::Times ? text * operand : text / operand;
     }
-    return text;
+    return text.text();
 }
 
 } // namespace model

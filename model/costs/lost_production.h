@@ -7,7 +7,6 @@
 #include <QLocale>
 #include <QString>
 
-#include <array>
 #include <functional>
 #include <optional>
 
@@ -72,10 +71,9 @@ QString lostProductionFormula(const std::function<QString(Input)> &figure,
 // the stop is the hours to replace a bearing unless the rule gives its own.
 QString lostProductionProse(const LostProductionRule &rule, Units units, const QLocale &locale);
 
-// The rule in a sentence, its figures as given: "A lost hour is valued at
-// its contribution margin, 40 % of the production value, less the 25 % of
-// the output made up later; a failure stops production for 6 hours, and 3
-// people stand idle at $30.00/hour." Empty for the empty rule.
+// The rule in sentences, its figures as given: "A lost hour is valued at its
+// contribution margin, 40% of the production value. 25% of the lost output
+// is made up later and not counted as lost. …" Empty for the empty rule.
 QString lostProductionSentence(const LostProductionRule &rule, const QLocale &locale, QStringView symbol);
 
 } // namespace model

@@ -73,7 +73,7 @@ QString savingsKindsSentence(const SavingsKinds &kinds, const LostProductionRule
         sentences << SavingsKindsText::tr("The lost production is cash at its contribution margin.");
     else if (kinds.isHard(lost))
         sentences << SavingsKindsText::tr("The lost production is counted as cash at the full production value.");
-    else if (!kinds.isHard(lost) && !valuedAtMargin(lostProduction))
+    else if (!valuedAtMargin(lostProduction))
         sentences << SavingsKindsText::tr("The lost production is valued at revenue, not at its margin.");
     return sentences.join(u' ');
 }

@@ -122,35 +122,32 @@ void AssumptionsDialog::show(const model::Assumptions &assumptions, const std::o
     for (int k = 0; k < model::kReducedRowCount; ++k)
         m_fields[std::size_t(k)]->setText(model::percentText(assumptions.reductionPercent[std::size_t(k)], m_locale));
     const model::LostProductionRule &rule = assumptions.lostProduction;
-    const std::optional<double> given[model::kStopFigureCount] = {rule.marginPercent, rule.madeUpPercent, rule.idleCrew,
-                                                                  rule.idleCrewRate, rule.stopHours};
-    for (int f = 0; f < model::kStopFigureCount; ++f)
-        m_stopFields[std::size_t(f)]->setText(given[f] ? model::percentText(*given[f], m_locale) : QString());
+    for (int f = 0; f < model::kStopFigureCount; ++f) {
+        const std::optional<double> &given = rule.*model::stopFigureMember(model::StopFigure(f));
+        m_stopFields[std::size_t(f)]->setText(given ? model::percentText(*given, m_locale) : QString());
+    }
     m_soldOut->setChecked(rule.soldOut);
 }
 
 std::optional<model::LostProductionRule> AssumptionsDialog::readStopFields()
 {
     model::LostProductionRule rule;
-    std::optional<double> *figures[model::kStopFigureCount] = {&rule.marginPercent, &rule.madeUpPercent, &rule.idleCrew,
-                                                               &rule.idleCrewRate, &rule.stopHours};
-    const double largest[model::kStopFigureCount] = {100, 100, model::kMaxStopCrew, model::kMaxStopCrew,
-                                                     model::kMaxStopHours};
     for (int f = 0; f < model::kStopFigureCount; ++f) {
+        const double largest = model::largestStopFigure(model::StopFigure(f));
         QLineEdit *field = m_stopFields[std::size_t(f)];
         if (field->text().trimmed().isEmpty())
             continue;
         const std::optional<double> figure = model::readFigure(field->text(), m_locale);
-        if (!figure || !(*figure >= 0 && *figure <= largest[f])) {
+        if (!figure || !(*figure >= 0 && *figure <= largest)) {
             platform::reportRuntimeError(this, tr("The %1 %2 is not a number from 0 to %3.")
                                                    .arg(model::quotedForMessage(m_stopCaptions[std::size_t(f)]),
                                                         model::quotedForMessage(field->text()),
-                                                        m_locale.toString(largest[f], 'g', 7)));
+                                                        m_locale.toString(largest, 'g', 7)));
             field->setFocus();
             field->selectAll();
             return std::nullopt;
         }
-        *figures[f] = *figure;
+        rule.*model::stopFigureMember(model::StopFigure(f)) = *figure;
     }
     rule.soldOut = m_soldOut->isChecked();
     if (rule.soldOut)

@@ -26,6 +26,38 @@ N lostProductionFrom(const Figure &figure, const Stop &stop)
 
 } // namespace
 
+double largestStopFigure(StopFigure figure)
+{
+    switch (figure) {
+    case StopFigure::Margin:
+    case StopFigure::MadeUp:
+        return 100;
+    case StopFigure::IdleCrew:
+    case StopFigure::IdleCrewRate:
+        return kMaxStopCrew;
+    case StopFigure::StopHours:
+        break;
+    }
+    return kMaxStopHours;
+}
+
+std::optional<double> LostProductionRule::*stopFigureMember(StopFigure figure)
+{
+    switch (figure) {
+    case StopFigure::Margin:
+        return &LostProductionRule::marginPercent;
+    case StopFigure::MadeUp:
+        return &LostProductionRule::madeUpPercent;
+    case StopFigure::IdleCrew:
+        return &LostProductionRule::idleCrew;
+    case StopFigure::IdleCrewRate:
+        return &LostProductionRule::idleCrewRate;
+    case StopFigure::StopHours:
+        break;
+    }
+    return &LostProductionRule::stopHours;
+}
+
 double stopFigureValue(StopFigure figure, const LostProductionRule &rule, const InputValues &values)
 {
     switch (figure) {

@@ -43,6 +43,10 @@ inline constexpr int kStopFigureCount = 5;
 // rate up to a million, a stop up to a year.
 inline constexpr double kMaxStopCrew = 1e6;
 inline constexpr double kMaxStopHours = 8760;
+double largestStopFigure(StopFigure figure);
+
+// The rule's member that holds a figure where given.
+std::optional<double> LostProductionRule::*stopFigureMember(StopFigure figure);
 
 // The lost production of a year: failures × stop hours × (production value
 // × margin ÷ 100 × (100 − made up) ÷ 100 + idle crew × their rate), written

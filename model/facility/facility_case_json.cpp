@@ -17,23 +17,9 @@
 namespace model {
 namespace {
 
-struct NumberMember {
-    const char *key;
-    std::optional<double> LostProductionRule::*figure;
-    double largest;
-};
-const std::array<NumberMember, 5> kStopMembers{{
-    {"marginPercent", &LostProductionRule::marginPercent, 100},
-    {"madeUpPercent", &LostProductionRule::madeUpPercent, 100},
-    {"idleCrew", &LostProductionRule::idleCrew, kMaxStopCrew},
-    {"idleCrewRate", &LostProductionRule::idleCrewRate, kMaxStopCrew},
-    {"stopHours", &LostProductionRule::stopHours, kMaxStopHours},
-}};
-
-bool needsLostProductionOrKinds(const LostProductionRule &lostProduction, const std::optional<SavingsKinds> &kinds)
-{
-    return !lostProduction.isEmpty() || kinds;
-}
+// The lost-production rule's figures by their keys, in StopFigure's order.
+const std::array<const char *, kStopFigureCount> kStopKeys{"marginPercent", "madeUpPercent", "idleCrew", "idleCrewRate",
+                                                           "stopHours"};
 
 void writeSavingsKindsMember(QByteArray &out, const std::optional<SavingsKinds> &kinds)
 {
@@ -75,9 +61,9 @@ void writeLostProductionMember(QByteArray &out, const LostProductionRule &rule)
     if (rule.isEmpty())
         return;
     QByteArrayList members;
-    for (const NumberMember &member : kStopMembers) {
-        if (const std::optional<double> &figure = rule.*member.figure)
-            members << "        \"" + QByteArray(member.key) + "\": " + jsonNumber(*figure);
+    for (int f = 0; f < kStopFigureCount; ++f) {
+        if (const std::optional<double> &figure = rule.*stopFigureMember(StopFigure(f)))
+            members << "        \"" + QByteArray(kStopKeys[std::size_t(f)]) + "\": " + jsonNumber(*figure);
     }
     if (rule.soldOut)
         members << "        \"soldOut\": true";
@@ -94,14 +80,15 @@ std::optional<QString> readLostProductionMember(const QJsonValue &value, LostPro
     if (!value.isObject())
         return invalid.arg(quotedForMessage(QStringLiteral("lostProduction")));
     const QJsonObject object = value.toObject();
-    for (const NumberMember &member : kStopMembers) {
-        const QJsonValue figure = object.value(QLatin1StringView(member.key));
+    for (int f = 0; f < kStopFigureCount; ++f) {
+        const QLatin1StringView key(kStopKeys[std::size_t(f)]);
+        const QJsonValue figure = object.value(key);
         if (figure.isUndefined())
             continue;
         const double number = figure.toDouble(-1);
-        if (!figure.isDouble() || !(number >= 0 && number <= member.largest))
-            return invalid.arg(quotedForMessage(QLatin1StringView(member.key)));
-        rule.*member.figure = number;
+        if (!figure.isDouble() || !(number >= 0 && number <= largestStopFigure(StopFigure(f))))
+            return invalid.arg(quotedForMessage(key));
+        rule.*stopFigureMember(StopFigure(f)) = number;
     }
     const QJsonValue soldOut = object.value(QLatin1StringView("soldOut"));
     if (!soldOut.isUndefined() && !soldOut.isBool())
@@ -195,8 +182,7 @@ std::optional<QString> readCaseItemsMembers(const QJsonValue &savingsValue, cons
 
 bool needsCaseMembers(const FacilityFigures &figures)
 {
-    return needsLostProductionOrKinds(figures.assumptions.lostProduction, figures.savingsKinds)
-           || figures.capital.hasApproverInputs();
+    return !figures.assumptions.lostProduction.isEmpty() || figures.savingsKinds || figures.capital.hasApproverInputs();
 }
 
 void writeCaseMembers(QByteArray &out, const FacilityFigures &figures)

@@ -236,12 +236,14 @@ std::unique_ptr<QChart> tornadoOf(const std::vector<model::SensitivityBar> &bars
                      [valueAxis, reach, nameItems = std::move(nameItems), figures = std::move(figures), placed,
                       titleItem, legend, legendHeight](const QRectF &plot) {
         placeRowTexts(valueAxis, reach, nameItems, figures, plot);
-        // Five labels where they fit side by side, else the ends and the
-        // middle: a narrow page would cut each to "-20,…".
+        // Five labels where they fit side by side with a fifth to spare, else
+        // the ends and the middle: a narrow page would cut each to "-20,…".
+        // The spare room keeps the choice the same where a system's hinted
+        // glyphs are a few pixels narrower, so a report reads alike on each.
         const QFontMetricsF labelMetrics(valueAxis->labelsFont());
         const qreal labelWidth =
             labelMetrics.horizontalAdvance(u'-' + placed->locale().toString(valueAxis->max(), 'f', 0)) + 12;
-        const int ticks = labelWidth * 5 <= plot.width() ? 5 : 3;
+        const int ticks = labelWidth * 5 <= plot.width() * 0.8 ? 5 : 3;
         const double step = (valueAxis->max() - valueAxis->min()) / (ticks - 1);
         if (valueAxis->tickCount() != ticks && step == std::floor(step)) // whole dollars apart, as labelled
             valueAxis->setTickCount(ticks);

@@ -109,6 +109,21 @@ void FacilityDocument::setSavingsKinds(const std::optional<model::SavingsKinds> 
     edited(Change::Assumptions);
 }
 
+void FacilityDocument::setOptions(const model::CaseOption &selected, const std::vector<model::CaseOption> &others)
+{
+    model::FacilityFigures facts = model::withOption(m_facts, selected);
+    facts.otherOptions = others;
+    if (facts == m_facts)
+        return;
+    m_facts = std::move(facts);
+    edited(Changes(Change::Investment) | Change::Capital | Change::Assumptions);
+}
+
+model::AlternativesComparison FacilityDocument::alternatives() const
+{
+    return model::compareAlternatives(m_facts, m_locale, m_heldAsNoNumber);
+}
+
 void FacilityDocument::setCurrencyUnits(const model::CurrencyUnits &currency)
 {
     const model::CurrencyUnits was = m_facts.currency;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/costs/results.h"
+#include "model/case_alternatives.h"
 #include "model/costs/unit_conversion.h"
 #include "model/facility/facility_file.h"
 #include "model/facility_outcome.h"
@@ -61,6 +62,10 @@ public:
     // Which savings are cash; none while the case is not split.
     const std::optional<model::SavingsKinds> &savingsKinds() const { return m_facts.savingsKinds; }
     const model::CurrencyUnits &currencyUnits() const { return m_facts.currency; }
+    // The options considered beside the selected one, and all of them set
+    // side by side (model::compareAlternatives(), no rows without others).
+    const std::vector<model::CaseOption> &otherOptions() const { return m_facts.otherOptions; }
+    model::AlternativesComparison alternatives() const;
     // The work-order records read, none until an export is read.
     const std::optional<model::RecordsEvidence> &records() const { return m_facts.records; }
     // Whether the figures are the records': applied, and the bearing failures
@@ -102,6 +107,10 @@ public:
     void setCapital(const model::CapitalTexts &capital);
     void setAssumptions(const model::Assumptions &assumptions);
     void setSavingsKinds(const std::optional<model::SavingsKinds> &kinds);
+    // The case's options at once: selected becomes the reductions,
+    // investment and capital inputs (and their name), others the options
+    // considered beside it.
+    void setOptions(const model::CaseOption &selected, const std::vector<model::CaseOption> &others);
     // Records read but not applied: the figures stay as they are.
     void setRecords(const std::optional<model::RecordsEvidence> &records);
     // Records applied: the bearing failures a year and the hours to replace

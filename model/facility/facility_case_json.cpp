@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "model/facility/facility_case_json.h"
 
+#include "model/facility/facility_text_members.h"
 #include "model/files/json_text.h"
 #include "model/finance/business_case.h"
 #include "model/finance/capital_inputs.h"
@@ -178,11 +179,86 @@ std::optional<QString> readCaseItemsMembers(const QJsonValue &savingsValue, cons
     return std::nullopt;
 }
 
+// The items of the case at the root, or of an option within "options".
+std::optional<QString> readItemsOf(const QJsonObject &object, CapitalTexts &capital)
+{
+    if (auto why = readCaseItemsMembers(object.value(QLatin1StringView("otherSavings")),
+                                        object.value(QLatin1StringView("oneOffItems")), capital.otherSavings,
+                                        capital.oneOffs))
+        return why;
+    for (OtherSaving &saving : capital.otherSavings)
+        saving.caption = withControlsBlanked(saving.caption);
+    for (OneOffItem &item : capital.oneOffs)
+        item.caption = withControlsBlanked(item.caption);
+    return std::nullopt;
+}
+
+// "options": the selected option's name, and the others each as the root
+// holds the selected one's reductions, investment, capital inputs and items.
+void writeOptionsMember(QByteArray &out, const FacilityFigures &figures)
+{
+    if (figures.optionName.isEmpty() && figures.otherOptions.empty())
+        return;
+    const QByteArray nested(12, ' '); // "options", "others", the option
+    QByteArrayList others;
+    for (const CaseOption &option : figures.otherOptions) {
+        QByteArray members = "\n    \"name\": " + jsonString(option.name);
+        writeReductionsObject(members, option.reductionPercent);
+        writeInvestmentObject(members, option.investment);
+        writeCapitalObject(members, option.capital);
+        writeCaseItemsMembers(members, option.capital.otherSavings, option.capital.oneOffs);
+        others << "{" + members.replace("\n", "\n" + nested) + "\n" + nested + "}";
+    }
+    out += ",\n    \"options\": {\n        \"selected\": " + jsonString(figures.optionName);
+    out += ",\n        \"others\": [";
+    if (!others.isEmpty())
+        out += "\n" + nested + others.join(",\n" + nested) + "\n        ";
+    out += "]\n    }";
+}
+
+std::optional<QString> readOptionsMember(const QJsonValue &value, FacilityFigures &figures)
+{
+    figures.optionName.clear();
+    figures.otherOptions.clear();
+    if (value.isUndefined())
+        return std::nullopt;
+    const auto invalid = [](const char *key) {
+        return QCoreApplication::translate("FacilityFile", "The file's options are not valid (%1).")
+            .arg(quotedForMessage(QLatin1StringView(key)));
+    };
+    const QJsonObject object = value.toObject();
+    const QJsonValue selected = object.value(QLatin1StringView("selected"));
+    if (!value.isObject() || !selected.isString())
+        return invalid("selected");
+    figures.optionName = withControlsBlanked(selected.toString());
+    const QJsonValue others = object.value(QLatin1StringView("others"));
+    if (!others.isUndefined() && (!others.isArray() || others.toArray().size() > kMaxOtherOptions))
+        return invalid("others");
+    for (const QJsonValue &entry : others.toArray()) {
+        const QJsonObject members = entry.toObject();
+        const QJsonValue name = members.value(QLatin1StringView("name"));
+        if (!entry.isObject() || !name.isString())
+            return invalid("name");
+        CaseOption option{withControlsBlanked(name.toString()), Assumptions::designed().reductionPercent, {}, {}};
+        if (auto why = readReductionsObject(members.value(QLatin1StringView("assumptions")), option.reductionPercent))
+            return why;
+        if (auto why = readInvestmentObject(members.value(QLatin1StringView("investment")), option.investment))
+            return why;
+        if (auto why = readCapitalObject(members.value(QLatin1StringView("capital")), option.capital))
+            return why;
+        if (auto why = readItemsOf(members, option.capital))
+            return why;
+        figures.otherOptions.push_back(std::move(option));
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 bool needsCaseMembers(const FacilityFigures &figures)
 {
-    return !figures.assumptions.lostProduction.isEmpty() || figures.savingsKinds || figures.capital.hasApproverInputs();
+    return !figures.assumptions.lostProduction.isEmpty() || figures.savingsKinds || figures.capital.hasApproverInputs()
+           || !figures.optionName.isEmpty() || !figures.otherOptions.empty();
 }
 
 void writeCaseMembers(QByteArray &out, const FacilityFigures &figures)
@@ -190,6 +266,7 @@ void writeCaseMembers(QByteArray &out, const FacilityFigures &figures)
     writeLostProductionMember(out, figures.assumptions.lostProduction);
     writeSavingsKindsMember(out, figures.savingsKinds);
     writeCaseItemsMembers(out, figures.capital.otherSavings, figures.capital.oneOffs);
+    writeOptionsMember(out, figures);
 }
 
 std::optional<QString> readCaseMembers(const QJsonObject &root, FacilityFigures &figures)
@@ -201,16 +278,9 @@ std::optional<QString> readCaseMembers(const QJsonObject &root, FacilityFigures 
         return why;
     if (figures.savingsKinds)
         figures.savingsKinds->freedHoursTo = withControlsBlanked(figures.savingsKinds->freedHoursTo);
-    CapitalTexts &capital = figures.capital;
-    if (auto why =
-            readCaseItemsMembers(root.value(QLatin1StringView("otherSavings")),
-                                 root.value(QLatin1StringView("oneOffItems")), capital.otherSavings, capital.oneOffs))
+    if (auto why = readItemsOf(root, figures.capital))
         return why;
-    for (OtherSaving &saving : capital.otherSavings)
-        saving.caption = withControlsBlanked(saving.caption);
-    for (OneOffItem &item : capital.oneOffs)
-        item.caption = withControlsBlanked(item.caption);
-    return std::nullopt;
+    return readOptionsMember(root.value(QLatin1StringView("options")), figures);
 }
 
 } // namespace model

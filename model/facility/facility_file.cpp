@@ -4,6 +4,7 @@
 #include "model/costs/model_text.h"
 #include "model/facility/facility_case_json.h"
 #include "model/facility/facility_records_json.h"
+#include "model/facility/facility_text_members.h"
 #include "model/files/json_text.h"
 #include "model/files/safe_write.h"
 #include "model/finance/records_risk.h"
@@ -28,90 +29,18 @@
 namespace model {
 namespace {
 
-// A text member of one of the file's objects, as the file names it and as
-// messages do.
-template <typename Object>
-struct TextMember {
-    QLatin1StringView key;
-    QString Object::*text;
-    const char *shownAs;
-    bool writtenWhenGiven = false; // of version 6: left out while empty, as version 5 has none
-};
-
-// The members of "report" and "investment", in the order they are written.
+// The members of "report", in the order they are written.
 const TextMember<ReportDetails> kReportMembers[] = {
     {QLatin1StringView("customer"), &ReportDetails::customer, QT_TRANSLATE_NOOP("FacilityFile", "customer")},
     {QLatin1StringView("site"), &ReportDetails::site, QT_TRANSLATE_NOOP("FacilityFile", "site")},
     {QLatin1StringView("preparedBy"), &ReportDetails::preparedBy, QT_TRANSLATE_NOOP("FacilityFile", "prepared by")},
 };
-const TextMember<InvestmentTexts> kInvestmentMembers[] = {
-    {QLatin1StringView("systemPrice"), &InvestmentTexts::systemPrice,
-     QT_TRANSLATE_NOOP("FacilityFile", "system price")},
-    {QLatin1StringView("installationCost"), &InvestmentTexts::installationCost,
-     QT_TRANSLATE_NOOP("FacilityFile", "installation cost")},
-    {QLatin1StringView("yearlyUpkeep"), &InvestmentTexts::yearlyUpkeep,
-     QT_TRANSLATE_NOOP("FacilityFile", "yearly upkeep")},
-    {QLatin1StringView("years"), &InvestmentTexts::years, QT_TRANSLATE_NOOP("FacilityFile", "evaluation period")},
-    {QLatin1StringView("discountRate"), &InvestmentTexts::discountRate,
-     QT_TRANSLATE_NOOP("FacilityFile", "discount rate")},
-};
-// The texts of "capital", in the order they are written; its two choices
-// follow them.
-const TextMember<CapitalTexts> kCapitalMembers[] = {
-    {QLatin1StringView("labourEscalation"), &CapitalTexts::labourEscalation,
-     QT_TRANSLATE_NOOP("FacilityFile", "escalation of the labour rates")},
-    {QLatin1StringView("lubricantEscalation"), &CapitalTexts::lubricantEscalation,
-     QT_TRANSLATE_NOOP("FacilityFile", "escalation of the lubricant price")},
-    {QLatin1StringView("bearingEscalation"), &CapitalTexts::bearingEscalation,
-     QT_TRANSLATE_NOOP("FacilityFile", "escalation of the bearing price")},
-    {QLatin1StringView("productionValueEscalation"), &CapitalTexts::productionValueEscalation,
-     QT_TRANSLATE_NOOP("FacilityFile", "escalation of the production value")},
-    {QLatin1StringView("upkeepEscalation"), &CapitalTexts::upkeepEscalation,
-     QT_TRANSLATE_NOOP("FacilityFile", "escalation of the upkeep")},
-    {QLatin1StringView("taxRate"), &CapitalTexts::taxRate, QT_TRANSLATE_NOOP("FacilityFile", "income tax rate")},
-    {QLatin1StringView("depreciationYears"), &CapitalTexts::depreciationYears,
-     QT_TRANSLATE_NOOP("FacilityFile", "depreciation period")},
-    {QLatin1StringView("decliningRate"), &CapitalTexts::decliningRate,
-     QT_TRANSLATE_NOOP("FacilityFile", "declining-balance rate")},
-    {QLatin1StringView("residualValue"), &CapitalTexts::residualValue,
-     QT_TRANSLATE_NOOP("FacilityFile", "residual value")},
-    {QLatin1StringView("firstYearShare"), &CapitalTexts::firstYearShare,
-     QT_TRANSLATE_NOOP("FacilityFile", "first-year share")},
-    {QLatin1StringView("contingency"), &CapitalTexts::contingency, QT_TRANSLATE_NOOP("FacilityFile", "contingency"),
-     true},
-    {QLatin1StringView("accuracyBelow"), &CapitalTexts::accuracyBelow,
-     QT_TRANSLATE_NOOP("FacilityFile", "accuracy below the estimate"), true},
-    {QLatin1StringView("accuracyAbove"), &CapitalTexts::accuracyAbove,
-     QT_TRANSLATE_NOOP("FacilityFile", "accuracy above the estimate"), true},
-    {QLatin1StringView("hurdleRate"), &CapitalTexts::hurdleRate, QT_TRANSLATE_NOOP("FacilityFile", "hurdle rate"),
-     true},
-};
-// The choices' names in the file, indexed by the enumerations' values.
-const std::array<QLatin1StringView, 3> kDepreciationNames{QLatin1StringView("none"), QLatin1StringView("straightLine"),
-                                                          QLatin1StringView("decliningBalance")};
-const std::array<QLatin1StringView, 2> kTimingNames{QLatin1StringView("yearEnd"), QLatin1StringView("midYear")};
-// The name of a choice; one that is none of them (a value cast from a number)
-// is written as no name, which no reading takes.
-template <std::size_t N, typename Choice>
-QLatin1StringView choiceName(const std::array<QLatin1StringView, N> &names, Choice choice)
-{
-    return std::size_t(choice) < N ? names[std::size_t(choice)] : QLatin1StringView("?");
-}
-
 // The objects' names in messages, for all their members and for one.
 const char kReportDetails[] = QT_TRANSLATE_NOOP("FacilityFile", "report details");
 const char kReportDetail[] = QT_TRANSLATE_NOOP("FacilityFile", "report detail");
-const char kInvestmentDetails[] = QT_TRANSLATE_NOOP("FacilityFile", "investment details");
-const char kInvestmentDetail[] = QT_TRANSLATE_NOOP("FacilityFile", "investment detail");
-const char kCapitalInputs[] = QT_TRANSLATE_NOOP("FacilityFile", "capital inputs");
-const char kCapitalInput[] = QT_TRANSLATE_NOOP("FacilityFile", "capital input");
 // Where a version 1 file kept the system price.
 const TextMember<InvestmentTexts> kVersion1Price{QLatin1StringView("systemPrice"), &InvestmentTexts::systemPrice,
                                                  QT_TRANSLATE_NOOP("FacilityFile", "system price")};
-
-// The reductions of "assumptions", rows 1 to 5, named as the risk inputs
-// that vary them.
-QLatin1StringView reductionKey(int row) { return riskInputKey(RiskInput(row)); }
 
 // The file's name as messages show it: the name alone, or the path as the
 // user typed it when it has no name part ("plans/").
@@ -147,18 +76,6 @@ QString figureCaption(int index) { return quotedForMessage(model::inputText(kInp
 // The names Qt gives back unchanged are those it knows; others would quietly
 // fall back to other settings and read the figures by the wrong rules.
 bool isKnownLocaleName(const QString &name) { return !name.isEmpty() && QLocale(name).name() == name; }
-
-// Why a text cannot go into a file and come back into a field of at most
-// maxLength characters, or nothing.
-std::optional<QString> unfitText(const QString &text, qsizetype maxLength)
-{
-    // A lone surrogate (from a \uD800 escape, or pasted) has no UTF-8 form.
-    if (!text.isValidUtf16())
-        return QCoreApplication::translate("FacilityFile", "is not valid text");
-    if (text.size() > maxLength)
-        return QCoreApplication::translate("FacilityFile", "is longer than a field holds");
-    return std::nullopt;
-}
 
 // Why a currency cannot be kept, or nothing: only a symbol as the window
 // takes it (readCurrencySymbol()) comes back the same.
@@ -230,23 +147,14 @@ std::optional<QString> unfitFigures(const FacilityFigures &figures, QByteArray &
             return QCoreApplication::translate("FacilityFile", "The report detail %1 %2.")
                 .arg(quotedForMessage(QCoreApplication::translate("FacilityFile", member.shownAs)), *why);
     }
-    for (const auto &member : kInvestmentMembers) {
-        if (const auto why = unfitText(figures.investment.*member.text, kReportDetailMaxLength))
-            return QCoreApplication::translate("FacilityFile", "The investment's %1 %2.")
-                .arg(quotedForMessage(QCoreApplication::translate("FacilityFile", member.shownAs)), *why);
-    }
-    for (const auto &member : kCapitalMembers) {
-        if (const auto why = unfitText(figures.capital.*member.text, kReportDetailMaxLength))
-            return QCoreApplication::translate("FacilityFile", "The capital input %1 %2.")
-                .arg(quotedForMessage(QCoreApplication::translate("FacilityFile", member.shownAs)), *why);
-    }
-    if (choiceName(kDepreciationNames, figures.capital.depreciation) == u"?"
-        || choiceName(kTimingNames, figures.capital.timing) == u"?")
-        return QCoreApplication::translate("FacilityFile", "The capital inputs' choices are not valid.");
-    for (const double reduction : figures.assumptions.reductionPercent) {
-        if (!isReductionPercent(reduction))
-            return QCoreApplication::translate("FacilityFile",
-                                               "An assumed reduction is not a percentage from 0 to 100 in tenths.");
+    if (const auto why = unfitOption(selectedOption(figures)))
+        return why;
+    if (figures.otherOptions.size() > std::size_t(kMaxOtherOptions))
+        return QCoreApplication::translate("FacilityFile", "The file holds more options than the case weighs.");
+    for (const CaseOption &option : figures.otherOptions) {
+        if (const auto why = unfitOption(option))
+            return QCoreApplication::translate("FacilityFile", "The option %1: %2")
+                .arg(quotedForMessage(shortened(option.name)), *why);
     }
     if (const auto why = unfitCurrency(figures.currency))
         return why;
@@ -255,90 +163,6 @@ std::optional<QString> unfitFigures(const FacilityFigures &figures, QByteArray &
     if (json.size() > kFacilityFileMaxBytes)
         return QCoreApplication::translate("FacilityFile",
                                            "The figures are too long for a facility file, which holds at most 64 KiB.");
-    return std::nullopt;
-}
-
-// ,\n    "name": { "key": "text", ..., "choice": "name", ... }: the texts,
-// then any choices, each a key and the name of its value.
-template <typename Object, std::size_t N>
-void writeTextObject(QByteArray &out, const char *name, const TextMember<Object> (&members)[N], const Object &object,
-                     const std::vector<std::pair<const char *, QLatin1StringView>> &choices = {})
-{
-    QByteArrayList lines;
-    for (const auto &member : members) {
-        if (!member.writtenWhenGiven || !(object.*member.text).isEmpty())
-            lines << "        \"" + QByteArray(member.key.latin1()) + "\": " + jsonString(object.*member.text);
-    }
-    for (const auto &[key, value] : choices)
-        lines << "        \"" + QByteArray(key) + "\": " + jsonString(value);
-    out += ",\n    \"";
-    out += name;
-    out += "\": {\n";
-    out += lines.join(",\n");
-    out += "\n    }";
-}
-
-// Reads the texts of one member object of the file into object, control
-// characters blanked; a member it lacks stays as it was. The message when
-// the object is not valid. What the object holds is named by what (many) and
-// each (one of them).
-template <typename Object, std::size_t N>
-std::optional<QString> readTextObject(const QJsonValue &value, const char *what, const char *each,
-                                      const TextMember<Object> (&members)[N], Object &object)
-{
-    if (value.isUndefined())
-        return std::nullopt;
-    if (!value.isObject())
-        return QCoreApplication::translate("FacilityFile", "The file's %1 are not valid.")
-            .arg(QCoreApplication::translate("FacilityFile", what));
-    const QJsonObject texts = value.toObject();
-    for (const auto &member : members) {
-        const QJsonValue text = texts.value(member.key);
-        if (text.isUndefined())
-            continue;
-        if (!text.isString()) {
-            return QCoreApplication::translate("FacilityFile", "The %1 %2 is not a text.")
-                .arg(QCoreApplication::translate("FacilityFile", each),
-                     quotedForMessage(QCoreApplication::translate("FacilityFile", member.shownAs)));
-        }
-        object.*member.text = withControlsBlanked(text.toString());
-    }
-    return std::nullopt;
-}
-
-// The name's place in names, or nothing when it is none of them.
-template <std::size_t N>
-std::optional<int> choiceNamed(const QJsonValue &value, const std::array<QLatin1StringView, N> &names)
-{
-    for (std::size_t i = 0; i < N; ++i) {
-        if (value.isString() && value.toString() == names[i])
-            return int(i);
-    }
-    return std::nullopt;
-}
-
-// Reads "capital" into capital; the message when it is not valid.
-std::optional<QString> readCapital(const QJsonValue &value, CapitalTexts &capital)
-{
-    if (const auto why = readTextObject(value, kCapitalInputs, kCapitalInput, kCapitalMembers, capital))
-        return why;
-    const QJsonObject object = value.toObject();
-    const QJsonValue depreciation = object.value(QLatin1StringView("depreciation"));
-    if (!depreciation.isUndefined()) {
-        const std::optional<int> named = choiceNamed(depreciation, kDepreciationNames);
-        if (!named)
-            return QCoreApplication::translate(
-                "FacilityFile", "The depreciation is none of \"none\", \"straightLine\" and \"decliningBalance\".");
-        capital.depreciation = Depreciation(*named);
-    }
-    const QJsonValue timing = object.value(QLatin1StringView("timing"));
-    if (!timing.isUndefined()) {
-        const std::optional<int> named = choiceNamed(timing, kTimingNames);
-        if (!named)
-            return QCoreApplication::translate("FacilityFile",
-                                               "The timing of the cash flows is neither \"yearEnd\" nor \"midYear\".");
-        capital.timing = CashFlowTiming(*named);
-    }
     return std::nullopt;
 }
 
@@ -363,19 +187,10 @@ QByteArray toFacilityJson(const FacilityFigures &figures)
     }
     out += "    ]";
     writeTextObject(out, "report", kReportMembers, figures.report);
-    writeTextObject(out, "investment", kInvestmentMembers, figures.investment);
-    writeTextObject(out, "capital", kCapitalMembers, figures.capital,
-                    {{"depreciation", choiceName(kDepreciationNames, figures.capital.depreciation)},
-                     {"timing", choiceName(kTimingNames, figures.capital.timing)}});
-    out += ",\n    \"assumptions\": {\n";
-    for (int k = 0; k < kReducedRowCount; ++k) {
-        out += "        \"";
-        out += reductionKey(k).latin1();
-        out += "\": ";
-        out += jsonNumber(figures.assumptions.reductionPercent[std::size_t(k)]);
-        out += k + 1 < kReducedRowCount ? ",\n" : "\n";
-    }
-    out += "    },\n    \"currency\": {\n        \"symbol\": ";
+    writeInvestmentObject(out, figures.investment);
+    writeCapitalObject(out, figures.capital);
+    writeReductionsObject(out, figures.assumptions.reductionPercent);
+    out += ",\n    \"currency\": {\n        \"symbol\": ";
     out += jsonString(figures.currency.symbol);
     out += ",\n        \"units\": ";
     out += jsonString(unitsName(figures.currency.units));
@@ -457,34 +272,18 @@ FacilityReadResult readFacilityJson(const QByteArray &bytes)
         if (const auto why = readTextObject(report, kReportDetails, kReportDetail, price, result.investment))
             return readFailure(*why);
     } else {
-        const QJsonValue investment = root.value(QLatin1StringView("investment"));
-        if (const auto why = readTextObject(investment, kInvestmentDetails, kInvestmentDetail, kInvestmentMembers,
-                                            result.investment))
+        if (const auto why = readInvestmentObject(root.value(QLatin1StringView("investment")), result.investment))
             return readFailure(*why);
-        const QJsonValue assumptions = root.value(QLatin1StringView("assumptions"));
-        if (!assumptions.isUndefined() && !assumptions.isObject())
-            return readFailure(QCoreApplication::translate("FacilityFile", "The file's assumptions are not valid."));
-        const QJsonObject reductions = assumptions.toObject();
-        for (int k = 0; k < kReducedRowCount; ++k) {
-            const QJsonValue reduction = reductions.value(reductionKey(k));
-            if (reduction.isUndefined())
-                continue;
-            const double percent = reduction.toDouble(-1);
-            if (!reduction.isDouble() || !isReductionPercent(percent)) {
-                return readFailure(
-                    QCoreApplication::translate("FacilityFile",
-                                                "The assumed reduction %1 is not a percentage from 0 to 100 in tenths.")
-                        .arg(quotedForMessage(reductionKey(k))));
-            }
-            result.assumptions.reductionPercent[std::size_t(k)] = percent;
-        }
+        if (const auto why = readReductionsObject(root.value(QLatin1StringView("assumptions")),
+                                                  result.assumptions.reductionPercent))
+            return readFailure(*why);
     }
     if (versionNumber >= 3) {
         if (const auto why = readCurrency(root.value(QLatin1StringView("currency")), result.currency))
             return readFailure(*why);
     }
     if (versionNumber >= 4) {
-        if (const auto why = readCapital(root.value(QLatin1StringView("capital")), result.capital))
+        if (const auto why = readCapitalObject(root.value(QLatin1StringView("capital")), result.capital))
             return readFailure(*why);
     }
     if (versionNumber >= 5) {
@@ -579,10 +378,11 @@ FacilityFigures figuresForLocale(const FacilityFigures &opened, const QLocale &c
     };
     for (QString &text : result.figures)
         convert(text);
-    for (const auto &member : kInvestmentMembers)
-        convert(result.investment.*member.text);
-    for (const auto &member : kCapitalMembers)
-        convert(result.capital.*member.text);
+    CaseOption selected = selectedOption(result);
+    forEachTypedText(selected, convert);
+    result = withOption(std::move(result), selected);
+    for (CaseOption &option : result.otherOptions)
+        forEachTypedText(option, convert);
     return result;
 }
 

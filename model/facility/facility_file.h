@@ -5,6 +5,7 @@
 #include "model/costs/currency_units.h"
 #include "model/costs/input_table.h"
 #include "model/costs/savings_kinds.h"
+#include "model/facility/case_options.h"
 #include "model/files/file_kinds.h"
 #include "model/finance/business_case.h"
 #include "model/finance/capital_inputs.h"
@@ -17,6 +18,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 namespace model {
 
@@ -83,8 +85,13 @@ namespace model {
 // 100), "idleCrew" and "idleCrewRate" (0 to a million), "stopHours" (0 to
 // 8760) and "soldOut" (true or false); "savingsKinds" (version 6, may be
 // absent) which savings rows are cash, "hard": five booleans, rows 1 to 5,
-// and "freedHoursTo", the text of where the freed lubrication hours go. A file that holds none of version 6's
-// members is written as version 5, so that older versions still open it.
+// and "freedHoursTo", the text of where the freed lubrication hours go.
+// "options" (version 6, may be absent) keeps the options of the case beside
+// the one the root describes: "selected", that one's name, and "others", at
+// most kMaxOtherOptions objects each holding a "name" and its own
+// "assumptions", "investment", "capital", "otherSavings" and "oneOffItems" as
+// the root holds them. A file that holds none of version 6's members is
+// written as version 5, so that older versions still open it.
 
 inline constexpr const char *kFacilityFileSuffix = kFacilityFileKind.suffix;
 inline constexpr char kFacilityFormat[] = "velmor-figures";
@@ -122,6 +129,11 @@ struct FacilityFigures {
     std::optional<RiskRanges> risk; // none: the defaults
     // Which savings are cash; none: the case is not split into hard and soft.
     std::optional<SavingsKinds> savingsKinds;
+    // The name of the option the reductions, investment and capital inputs
+    // above describe, and the options considered beside it; no name and none
+    // while the case weighs one option against doing nothing.
+    QString optionName;
+    std::vector<CaseOption> otherOptions;
 
     friend bool operator==(const FacilityFigures &, const FacilityFigures &) = default;
 };

@@ -161,6 +161,42 @@ double npvAt(const CashFlowTable &table, double discountRatePercent)
     return presentValue(table, 1 + discountRatePercent / 100);
 }
 
+double halfYearFlow(const CashFlowTable &table, int j)
+{
+    const int t = (j + 1) / 2;
+    if (t > table.period())
+        return 0;
+    const CashFlowYear &year = table.years[std::size_t(t)];
+    const bool midYear = table.timing == CashFlowTiming::MidYear;
+    if (j == 0)
+        return year.net;
+    if (j % 2 == 1)
+        return midYear ? year.operatingNet() : 0;
+    return midYear ? year.residualAfterTax : year.net;
+}
+
+std::optional<CashFlowTable> incrementalTable(const CashFlowTable &costlier, const CashFlowTable &cheaper)
+{
+    if (costlier.period() != cheaper.period() || costlier.discountRatePercent != cheaper.discountRatePercent
+        || costlier.timing != cheaper.timing)
+        return std::nullopt;
+    CashFlowTable added = costlier;
+    added.initial -= cheaper.initial;
+    for (std::size_t t = 0; t < added.years.size(); ++t) {
+        CashFlowYear &year = added.years[t];
+        const CashFlowYear &less = cheaper.years[t];
+        for (double CashFlowYear::*column :
+             {&CashFlowYear::investment, &CashFlowYear::savings, &CashFlowYear::upkeep, &CashFlowYear::depreciation,
+              &CashFlowYear::bookValue, &CashFlowYear::tax, &CashFlowYear::residualAfterTax, &CashFlowYear::net,
+              &CashFlowYear::discountedNet, &CashFlowYear::netAboveFirst, &CashFlowYear::cumulative,
+              &CashFlowYear::cumulativeDiscounted})
+            year.*column -= less.*column;
+        year.paidBackMonths.reset(); // a payback of the difference is no measure compared here
+        year.paidBackYears.reset();
+    }
+    return added;
+}
+
 PaybackTime simplePaybackOf(const CashFlowTable &table)
 {
     const CashFlowYear &last = table.years.back();

@@ -159,6 +159,19 @@ CashFlowTable cashFlowTableOf(const CostTable &savings, const Investment &invest
 // NPV profile.
 double npvAt(const CashFlowTable &table, double discountRatePercent);
 
+// The flow at half year j, 0 to 2N: year 0's net at 0; a year's net at its
+// end (j = 2t) or, at mid-year, its operating net at its middle (j = 2t − 1)
+// and the residual value after tax at the period's end. Discounted at
+// (1 + rate)^(−j ÷ 2) they sum to the NPV, whichever the timing.
+double halfYearFlow(const CashFlowTable &table, int j);
+
+// What the costlier of two options adds to the cheaper one: its flows less
+// the cheaper's, year by year, as a table whose measures (measuresOf()) are
+// the incremental ones, its NPV the difference of theirs at every rate. None
+// when the two differ in period, discount rate or timing: their flows are
+// then not set against each other year by year.
+std::optional<CashFlowTable> incrementalTable(const CashFlowTable &costlier, const CashFlowTable &cheaper);
+
 // When the outlay is paid back. "Not within the period" carries, for the
 // simple payback, the months it would take at the last year's pace: its
 // operating net without its depreciation's tax credit, which ends with the

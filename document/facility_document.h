@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
-#include "model/costs/results.h"
 #include "model/case_alternatives.h"
+#include "model/costs/results.h"
 #include "model/costs/unit_conversion.h"
 #include "model/facility/facility_file.h"
 #include "model/facility_outcome.h"

@@ -3,8 +3,8 @@
 
 #include "model/facility/case_options.h"
 #include "model/finance/business_case_text.h"
-#include "model/text/money_text.h"
 #include "model/text/message_text.h"
+#include "model/text/money_text.h"
 
 #include <QCoreApplication>
 
@@ -112,8 +112,7 @@ QStringList alternativesHeadings(const AlternativesComparison &comparison)
     return headings;
 }
 
-QStringList alternativeCells(const AlternativesComparison &comparison, int r, const QLocale &locale,
-                             QStringView symbol)
+QStringList alternativeCells(const AlternativesComparison &comparison, int r, const QLocale &locale, QStringView symbol)
 {
     const AlternativeRow &row = comparison.rows.at(std::size_t(r));
     QStringList cells{row.name};
@@ -142,8 +141,7 @@ QStringList alternativeCells(const AlternativesComparison &comparison, int r, co
     return cells;
 }
 
-QStringList alternativesSentences(const AlternativesComparison &comparison, const QLocale &locale,
-                                  QStringView symbol)
+QStringList alternativesSentences(const AlternativesComparison &comparison, const QLocale &locale, QStringView symbol)
 {
     QStringList sentences;
     if (comparison.rows.empty())

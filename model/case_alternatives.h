@@ -58,7 +58,6 @@ QStringList alternativeCells(const AlternativesComparison &comparison, int row, 
 // What the table says: which option has the highest NPV, which the other
 // pages show, how each is set against the next cheaper, and why a row has no
 // figures.
-QStringList alternativesSentences(const AlternativesComparison &comparison, const QLocale &locale,
-                                  QStringView symbol);
+QStringList alternativesSentences(const AlternativesComparison &comparison, const QLocale &locale, QStringView symbol);
 
 } // namespace model

@@ -3,8 +3,8 @@
 // independently (closed forms and a 60-digit evaluation), the assumptions'
 // captions, the sensitivity of the savings and the cases beside the assumed.
 
-#include "model/costs/cost_rows.h"
 #include "model/case_alternatives.h"
+#include "model/costs/cost_rows.h"
 #include "model/costs/results.h"
 #include "model/facility_outcome.h"
 #include "model/finance/business_case.h"
@@ -702,8 +702,10 @@ void BusinessCaseTest::alternativesSideBySide()
     facts.investment.systemPrice = QStringLiteral("20000");
     const auto option = [](const char *name, model::Scenario scenario, const char *price, const char *rate) {
         const model::Assumptions reductions = model::scenarioAssumptions(scenario, model::Assumptions::designed());
-        return model::CaseOption{QString::fromLatin1(name), reductions.reductionPercent,
-                                 {QString::fromLatin1(price), {}, {}, {}, QString::fromLatin1(rate)}, {}};
+        return model::CaseOption{QString::fromLatin1(name),
+                                 reductions.reductionPercent,
+                                 {QString::fromLatin1(price), {}, {}, {}, QString::fromLatin1(rate)},
+                                 {}};
     };
     facts.otherOptions = {option("Single-point lubricators", model::Scenario::Optimistic, "60000", ""),
                           option("Improved manual programme", model::Scenario::Conservative, "5000", ""),
@@ -729,13 +731,15 @@ void BusinessCaseTest::alternativesSideBySide()
     // annuity of the added savings repays the added outlay.
     const double r = *central.increment->irr;
     QVERIFY(near((1 - std::pow(1 + r, -5)) / r, 15'000.0 / 25'010));
-    QVERIFY(near(model::npvAt(central.measures->cashFlow, r * 100), model::npvAt(manual.measures->cashFlow, r * 100), 1e-6));
+    QVERIFY(near(model::npvAt(central.measures->cashFlow, r * 100), model::npvAt(manual.measures->cashFlow, r * 100),
+                 1e-6));
     QVERIFY(compared.rows[4].measures && !compared.rows[4].increment); // another rate: not set against
     QCOMPARE(compared.highestNpv, 2);
     QVERIFY(central.selected);
     const QStringList sentences = model::alternativesSentences(compared, QLocale::c(), u"$");
-    QCOMPARE(sentences.first(), QStringLiteral("Of the options considered, \u201CCentral system\u201D has the highest net "
-                                               "present value, $169,615.15."));
+    QCOMPARE(sentences.first(),
+             QStringLiteral("Of the options considered, \u201CCentral system\u201D has the highest net "
+                            "present value, $169,615.15."));
     QCOMPARE(model::alternativeCells(compared, 0, QLocale::c(), u"$").join(u'|'),
              QStringLiteral("Do nothing|$0.00|$0.00|$0.00|\u2014|\u2014|\u2014|\u2014"));
 }

@@ -444,11 +444,11 @@ void FacilityFileTest::badFileIsRefused_data()
          "options are not valid (\u201Cname\u201D)");
     file("an option's reduction above 100",
          edited("\"version\": 5", "\"version\": 6, \"options\": {\"selected\": \"A\", \"others\": [{\"name\": "
-                                   "\"B\", \"assumptions\": {\"lubricant\": 101}}]}"),
+                                  "\"B\", \"assumptions\": {\"lubricant\": 101}}]}"),
          "assumed reduction \u201Clubricant\u201D is not a percentage");
     file("more options than the case weighs",
          edited("\"version\": 5", "\"version\": 6, \"options\": {\"selected\": \"A\", \"others\": [{\"name\": \"B\"}"
-                                   + QByteArray(", {\"name\": \"B\"}").repeated(6) + "]}"),
+                                      + QByteArray(", {\"name\": \"B\"}").repeated(6) + "]}"),
          "options are not valid (\u201Cothers\u201D)");
     file("version as text", edited("\"version\": 5", "\"version\": \"5\""), "no valid version");
     file("units neither imperial nor metric", edited("\"imperial\"", "\"stone\""),

@@ -235,7 +235,6 @@ void writeFlowColumns(Sheet &sheet, const Formats &formats, const model::CashFlo
 void writeHalfYears(Sheet &sheet, const Formats &formats, const model::CashFlowTable &table)
 {
     const QString midYear = QStringLiteral("%1=1").arg(figuresCell(TimingRow));
-    const bool isMidYear = table.timing == model::CashFlowTiming::MidYear;
     const auto operatingOf = [](int row) {
         return QStringLiteral("(%1-%2-%3)")
             .arg(cell(row, SavingsColumn), cell(row, UpkeepColumn), cell(row, TaxColumn));
@@ -245,13 +244,7 @@ void writeHalfYears(Sheet &sheet, const Formats &formats, const model::CashFlowT
         const int row = FirstFlowRow + j;
         const int t = (j + 1) / 2;
         const int yearRow = FirstFlowRow + t;
-        double flow = 0;
-        if (t <= table.period()) {
-            const model::CashFlowYear &year = table.years[std::size_t(t)];
-            flow = j == 0       ? year.net
-                   : j % 2 == 1 ? (isMidYear ? year.operatingNet() : 0)
-                                : (isMidYear ? year.residualAfterTax : year.net);
-        }
+        const double flow = model::halfYearFlow(table, j);
         if (flow != 0)
             sign = flow > 0 ? 1 : -1;
         sheet.number(row, HalfYearColumn, j);

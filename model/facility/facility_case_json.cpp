@@ -182,9 +182,9 @@ std::optional<QString> readCaseItemsMembers(const QJsonValue &savingsValue, cons
 // The items of the case at the root, or of an option within "options".
 std::optional<QString> readItemsOf(const QJsonObject &object, CapitalTexts &capital)
 {
-    if (auto why = readCaseItemsMembers(object.value(QLatin1StringView("otherSavings")),
-                                        object.value(QLatin1StringView("oneOffItems")), capital.otherSavings,
-                                        capital.oneOffs))
+    if (auto why =
+            readCaseItemsMembers(object.value(QLatin1StringView("otherSavings")),
+                                 object.value(QLatin1StringView("oneOffItems")), capital.otherSavings, capital.oneOffs))
         return why;
     for (OtherSaving &saving : capital.otherSavings)
         saving.caption = withControlsBlanked(saving.caption);

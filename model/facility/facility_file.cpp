@@ -274,8 +274,8 @@ FacilityReadResult readFacilityJson(const QByteArray &bytes)
     } else {
         if (const auto why = readInvestmentObject(root.value(QLatin1StringView("investment")), result.investment))
             return readFailure(*why);
-        if (const auto why = readReductionsObject(root.value(QLatin1StringView("assumptions")),
-                                                  result.assumptions.reductionPercent))
+        if (const auto why =
+                readReductionsObject(root.value(QLatin1StringView("assumptions")), result.assumptions.reductionPercent))
             return readFailure(*why);
     }
     if (versionNumber >= 3) {

@@ -149,7 +149,6 @@ std::optional<QString> readCapitalObject(const QJsonValue &value, CapitalTexts &
     return std::nullopt;
 }
 
-
 std::optional<QString> readReductionsObject(const QJsonValue &value, std::array<double, kReducedRowCount> &reductions)
 {
     if (!value.isUndefined() && !value.isObject())

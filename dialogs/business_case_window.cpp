@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "dialogs/business_case_window.h"
 
+#include "dialogs/alternatives_table.h"
 #include "dialogs/dialog_size.h"
 #include "dialogs/investment_fields.h"
 #include "dialogs/risk_ranges_dialog.h"
@@ -59,7 +60,8 @@ void replaceChart(QChartView *view, std::unique_ptr<QChart> chart)
 } // namespace
 
 BusinessCaseWindow::BusinessCaseWindow(document::FacilityDocument &facility, qreal zoom, QWidget *parent)
-    : QDialog(parent), m_facility(facility), m_zoom(zoom)
+    : QDialog(parent), m_facility(facility), m_zoom(zoom), m_optionName(facility.figures().optionName),
+      m_reductions(facility.assumptions().reductionPercent), m_otherOptions(facility.otherOptions())
 {
     const QLocale &locale = m_facility.locale();
     setObjectName(QStringLiteral("businessCaseWindow"));
@@ -92,6 +94,9 @@ BusinessCaseWindow::BusinessCaseWindow(document::FacilityDocument &facility, qre
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     layout->addWidget(buttons);
+    auto *alternatives = buttons->addButton(tr("Alternatives\u2026"), QDialogButtonBox::ActionRole);
+    alternatives->setObjectName(QStringLiteral("alternatives"));
+    connect(alternatives, &QPushButton::clicked, this, &BusinessCaseWindow::editAlternatives);
     connect(buttons, &QDialogButtonBox::accepted, this, &BusinessCaseWindow::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_fields, &InvestmentFields::edited, this, &BusinessCaseWindow::recompute);
@@ -109,8 +114,12 @@ BusinessCaseWindow::BusinessCaseWindow(document::FacilityDocument &facility, qre
     // The measured reduction applied: the cases and measures follow it; a
     // change of the ranges alone is the risk view's.
     connect(&m_facility, &document::FacilityDocument::changed, this, [this](document::FacilityDocument::Changes what) {
-        if (what.testFlag(document::FacilityDocument::Change::Assumptions))
-            recompute();
+        if (!what.testFlag(document::FacilityDocument::Change::Assumptions))
+            return;
+        // The facility's reductions are the shown option's while no other is chosen here.
+        if (m_optionName == m_facility.figures().optionName)
+            m_reductions = m_facility.assumptions().reductionPercent;
+        recompute();
     });
 
     recompute();
@@ -174,6 +183,7 @@ QLayout *BusinessCaseWindow::chartsRow(qreal zoom)
     m_cashFlowViews->addTab(m_discountedCashFlow, tr("Discounted"));
     m_cashFlowViews->addTab(m_cashFlowTable, tr("Table"));
     m_cashFlowViews->addTab(riskView(zoom), model::riskCaption(model::RiskCaption::Risk));
+    showAlternativesTab();
     charts->addWidget(m_cashFlowViews, 2);
     auto *tornadoColumn = new QVBoxLayout;
     tornadoColumn->addWidget(m_tornado, 1);
@@ -232,10 +242,7 @@ bool BusinessCaseWindow::hasInvestment() const { return m_outcome.investment.inv
 
 void BusinessCaseWindow::recompute()
 {
-    // The facility with the investment and capital inputs as typed here.
-    model::FacilityFigures typed = m_facility.figures();
-    typed.investment = investment();
-    typed.capital = capital();
+    const model::FacilityFigures typed = typedFacts();
     m_outcome = model::outcomeOf(typed, m_facility.locale(),
                                  {m_facility.heldAsNoNumber(), m_step->value(), model::StudyReach::Always});
     // An investment read with capital inputs that do not is not evaluated.
@@ -266,6 +273,7 @@ void BusinessCaseWindow::recompute()
 
     showCases();
     showSavingsCheck();
+    showAlternatives(typed);
     // Figures that overflow are not charted, only hidden behind the message.
     const model::BusinessCase &charted = overflows ? model::BusinessCase() : study().measures;
     replaceChart(m_cashFlow, outputs::cashFlowChart(charted, m_facility.locale(), symbol()));

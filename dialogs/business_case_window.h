@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/costs/input_table.h"
+#include "model/facility/case_options.h"
 #include "model/facility_outcome.h"
 #include "model/finance/business_case.h"
 #include "model/finance/capital_inputs.h"
@@ -30,6 +31,7 @@ namespace document {
 class FacilityDocument;
 }
 
+class AlternativesTable;
 class InvestmentFields;
 
 // The "Business Case" window: the investment and the capital request's
@@ -39,8 +41,9 @@ class InvestmentFields;
 // the break-even values, the cash flows (charted, undiscounted and
 // discounted, and as a table), the sensitivity of the savings to every figure
 // and reduction or of the NPV to those and the investment's inputs (a
-// tornado, or the NPV against ±30 % of the five strongest inputs), and the
-// cases beside the assumed one. Everything follows
+// tornado, or the NPV against ±30 % of the five strongest inputs), the
+// cases beside the assumed one and, where the case weighs other options,
+// those side by side with doing nothing. Everything follows
 // the fields as they are typed. Modal, like the About window.
 //
 // Given the facility, a "Risk" view beside the cash flows shows what the
@@ -65,6 +68,10 @@ public:
     model::InvestmentTexts investment() const;
     // The capital inputs as typed, kept with the investment.
     model::CapitalTexts capital() const;
+    // The option shown, as typed here, and the options beside it, kept with
+    // the investment on OK; the Alternatives dialog may choose another.
+    model::CaseOption selectedOption() const;
+    const std::vector<model::CaseOption> &otherOptions() const { return m_otherOptions; }
     // What the window shows now; no investment when none is given.
     const model::BusinessCaseStudy &study() const;
     bool hasInvestment() const;
@@ -77,6 +84,15 @@ private:
     QLayout *chartsRow(qreal zoom);
     // The charts the sensitivity's choice offers, in its order.
     enum class SensitivityChart { SavingsTornado, NpvTornado, NpvSpider };
+
+    // The facility with the option as typed here and the others held here.
+    model::FacilityFigures typedFacts() const;
+    void editAlternatives();
+    // The option's investment and capital inputs in the fields.
+    void showOption(const model::CaseOption &option);
+    // The options side by side, in a tab of their own while there are others.
+    void showAlternativesTab();
+    void showAlternatives(const model::FacilityFigures &typed);
 
     void recompute();
     void showCases();
@@ -114,6 +130,9 @@ private:
     std::array<std::array<QLabel *, 4>, model::kScenarioCount> m_caseCells{};
 
     qreal m_zoom = 1;
+    QString m_optionName;
+    std::array<double, model::kReducedRowCount> m_reductions{};
+    std::vector<model::CaseOption> m_otherOptions;
     QWidget *m_riskView = nullptr;
     QLabel *m_riskLines = nullptr;
     QChartView *m_riskHistogram = nullptr;
@@ -121,6 +140,8 @@ private:
     QTimer *m_riskTimer = nullptr; // typing waits for a pause before the runs
     bool m_riskStale = true;
     std::optional<model::RiskSummary> m_typedRisk; // of an investment the facility does not hold
+    AlternativesTable *m_alternatives = nullptr;   // where the case weighs other options
+    QLabel *m_alternativesSentences = nullptr;
     QLabel *m_savingsCheck = nullptr;
     QPushButton *m_applyMeasured = nullptr;
 };

@@ -35,6 +35,16 @@ InvestmentFields::InvestmentFields(const model::InvestmentTexts &texts, QWidget 
     field(InvestmentField::SystemPrice)->setObjectName(QStringLiteral("systemPrice"));
 }
 
+void InvestmentFields::setTexts(const model::InvestmentTexts &texts)
+{
+    using model::InvestmentField;
+    field(InvestmentField::SystemPrice)->setText(texts.systemPrice);
+    field(InvestmentField::InstallationCost)->setText(texts.installationCost);
+    field(InvestmentField::YearlyUpkeep)->setText(texts.yearlyUpkeep);
+    field(InvestmentField::Years)->setText(texts.years);
+    field(InvestmentField::DiscountRate)->setText(texts.discountRate);
+}
+
 bool InvestmentFields::readsIn(const QLocale &locale)
 {
     const model::InvestmentReading reading = model::readInvestment(texts(), locale);

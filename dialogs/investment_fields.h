@@ -22,6 +22,7 @@ public:
                               QStringView symbol = u"$");
 
     model::InvestmentTexts texts() const;
+    void setTexts(const model::InvestmentTexts &texts);
     QLineEdit *field(model::InvestmentField which) const { return m_fields[std::size_t(which)]; }
 
     // Whether the texts read as an investment in locale, with a price when

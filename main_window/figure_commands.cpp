@@ -339,6 +339,8 @@ void FigureCommands::showBusinessCase()
     if (window.exec() == QDialog::Accepted) {
         m_document.setInvestment(window.investment());
         m_document.setCapital(window.capital());
+        // Another option chosen, or options added or removed: all at once.
+        m_document.setOptions(window.selectedOption(), window.otherOptions());
     }
 }
 

@@ -52,6 +52,8 @@ QString rateOrNone(const std::optional<double> &rate, const QLocale &locale)
 
 } // namespace
 
+QString doNothingName() { return AlternativesText::tr("Do nothing"); }
+
 QString selectedOptionName(const FacilityFigures &facts)
 {
     return facts.optionName.isEmpty() ? AlternativesText::tr("Automatic lubrication") : facts.optionName;
@@ -65,11 +67,13 @@ AlternativesComparison compareAlternatives(const FacilityFigures &facts, const Q
         return comparison;
     comparison.hard = facts.savingsKinds.has_value();
     AlternativeRow nothing;
-    nothing.name = AlternativesText::tr("Do nothing");
+    nothing.name = doNothingName();
     nothing.doNothing = true;
     std::vector<AlternativeRow> options{rowOf(facts, selectedOption(facts), true, locale, heldAsNoNumber)};
-    for (const CaseOption &option : facts.otherOptions)
-        options.push_back(rowOf(facts, option, false, locale, heldAsNoNumber));
+    for (std::size_t k = 0; k < facts.otherOptions.size(); ++k) {
+        options.push_back(rowOf(facts, facts.otherOptions[k], false, locale, heldAsNoNumber));
+        options.back().other = int(k);
+    }
     std::stable_sort(options.begin(), options.end(), [](const AlternativeRow &a, const AlternativeRow &b) {
         if (a.measures.has_value() != b.measures.has_value())
             return a.measures.has_value();
@@ -98,8 +102,11 @@ AlternativesComparison compareAlternatives(const FacilityFigures &facts, const Q
     return comparison;
 }
 
-QStringList alternativesHeadings(const AlternativesComparison &comparison)
+QStringList alternativesHeadings(const AlternativesComparison &comparison, AlternativesPart part)
 {
+    if (part == AlternativesPart::Increments)
+        return {AlternativesText::tr("Set against"), AlternativesText::tr("Added outlay"),
+                AlternativesText::tr("Incremental NPV"), AlternativesText::tr("Incremental IRR")};
     QStringList headings{AlternativesText::tr("Option"),
                          AlternativesText::tr("Annual savings"),
                          AlternativesText::tr("Outlay"),
@@ -108,36 +115,38 @@ QStringList alternativesHeadings(const AlternativesComparison &comparison)
                          AlternativesText::tr("Payback")};
     if (comparison.hard)
         headings << AlternativesText::tr("NPV on hard savings");
-    headings << AlternativesText::tr("Incremental NPV") << AlternativesText::tr("Incremental IRR");
     return headings;
 }
 
-QStringList alternativeCells(const AlternativesComparison &comparison, int r, const QLocale &locale, QStringView symbol)
+QStringList alternativeCells(const AlternativesComparison &comparison, int r, AlternativesPart part,
+                             const QLocale &locale, QStringView symbol)
 {
     const AlternativeRow &row = comparison.rows.at(std::size_t(r));
-    QStringList cells{row.name};
-    if (row.doNothing) {
-        cells << moneyOrNone(0, locale, symbol) << moneyOrNone(0, locale, symbol) << moneyOrNone(0, locale, symbol)
-              << kNone << kNone;
+    const qsizetype count = alternativesHeadings(comparison, part).size();
+    QStringList cells;
+    if (part == AlternativesPart::Increments) {
+        if (row.comparedWith) {
+            const AlternativeRow &before = comparison.rows[std::size_t(*row.comparedWith)];
+            cells << before.name << moneyOrNone(row.outlay() - before.outlay(), locale, symbol);
+            if (row.increment)
+                cells << moneyOrNone(row.increment->npv, locale, symbol) << rateOrNone(row.increment->irr, locale);
+        }
+    } else if (row.doNothing) {
+        cells << row.name << moneyOrNone(0, locale, symbol) << moneyOrNone(0, locale, symbol)
+              << moneyOrNone(0, locale, symbol) << kNone << kNone;
         if (comparison.hard)
             cells << moneyOrNone(0, locale, symbol);
-        return cells << kNone << kNone;
+    } else {
+        cells << row.name << moneyOrNone(row.annualSavings, locale, symbol);
+        if (const std::optional<BusinessCase> &measures = row.measures) {
+            cells << moneyOrNone(measures->initial, locale, symbol) << moneyOrNone(measures->npv, locale, symbol)
+                  << rateOrNone(measures->irr, locale) << paybackText(*measures, locale);
+            if (comparison.hard)
+                cells << (row.hardMeasures ? moneyOrNone(row.hardMeasures->npv, locale, symbol) : kNone);
+        }
     }
-    cells << moneyOrNone(row.annualSavings, locale, symbol);
-    if (!row.measures) {
-        while (cells.size() < alternativesHeadings(comparison).size())
-            cells << kNone;
-        return cells;
-    }
-    const BusinessCase &measures = *row.measures;
-    cells << moneyOrNone(measures.initial, locale, symbol) << moneyOrNone(measures.npv, locale, symbol)
-          << rateOrNone(measures.irr, locale) << paybackText(measures, locale);
-    if (comparison.hard)
-        cells << (row.hardMeasures ? moneyOrNone(row.hardMeasures->npv, locale, symbol) : kNone);
-    if (row.increment)
-        cells << moneyOrNone(row.increment->npv, locale, symbol) << rateOrNone(row.increment->irr, locale);
-    else
-        cells << kNone << kNone;
+    while (cells.size() < count)
+        cells << kNone;
     return cells;
 }
 
@@ -152,9 +161,9 @@ QStringList alternativesSentences(const AlternativesComparison &comparison, cons
                       : AlternativesText::tr("Of the options considered, %1 has the highest net present value, %2.")
                             .arg(quotedForMessage(best.name), moneyOrNone(best.npv(), locale, symbol)));
     sentences << AlternativesText::tr(
-        "Each option is set against the one above it, the next cheaper: its incremental net present value and rate of "
-        "return are those of what it costs and saves beyond that one, and its extra outlay pays where the "
-        "incremental net present value is above zero.");
+        "Each option is set against the next cheaper one: its incremental net present value and rate of return are "
+        "those of what it costs and saves beyond that one, and its added outlay pays where the incremental net "
+        "present value is above zero.");
     for (const AlternativeRow &row : comparison.rows) {
         if (row.selected)
             sentences << AlternativesText::tr("The other pages show %1.").arg(quotedForMessage(row.name));

@@ -17,6 +17,7 @@ struct AlternativeRow {
     QString name;
     bool doNothing = false;
     bool selected = false;
+    std::optional<int> other; // the option's place in the facts' otherOptions
     double annualSavings = 0; // the savings table's total with the option's reductions
     // None for doing nothing, and for an option without a price or whose
     // texts do not read (problem says why).
@@ -48,13 +49,18 @@ struct AlternativesComparison {
 AlternativesComparison compareAlternatives(const FacilityFigures &facts, const QLocale &locale,
                                            const std::array<bool, kInputCount> &heldAsNoNumber = {});
 
+// The row of doing nothing's name, "Do nothing".
+QString doNothingName();
 // The name the selected option goes by while it has none of its own.
 QString selectedOptionName(const FacilityFigures &facts);
 
-// The table as every output shows it: the headings, and each row's cells.
-QStringList alternativesHeadings(const AlternativesComparison &comparison);
-QStringList alternativeCells(const AlternativesComparison &comparison, int row, const QLocale &locale,
-                             QStringView symbol);
+// The table as every output shows it, in two parts: the measures of each
+// row (its name first), and what each option adds to the one it is set
+// against (that one's name, the added outlay, the incremental NPV and IRR).
+enum class AlternativesPart { Measures, Increments };
+QStringList alternativesHeadings(const AlternativesComparison &comparison, AlternativesPart part);
+QStringList alternativeCells(const AlternativesComparison &comparison, int row, AlternativesPart part,
+                             const QLocale &locale, QStringView symbol);
 // What the table says: which option has the highest NPV, which the other
 // pages show, how each is set against the next cheaper, and why a row has no
 // figures.

@@ -199,6 +199,32 @@ report::BusinessCasePage businessCasePage(const document::FacilityDocument &faci
     return page;
 }
 
+// The alternatives' page, where the case weighs other options.
+std::optional<report::AlternativesPage> alternativesPage(const document::FacilityDocument &facility, QDate date)
+{
+    const model::AlternativesComparison compared = facility.alternatives();
+    if (compared.rows.empty())
+        return std::nullopt;
+    const QLocale &locale = facility.locale();
+    const QString &symbol = facility.currencyUnits().symbol;
+    report::AlternativesPage page;
+    page.title = ReportText::tr("Alternatives Considered");
+    page.forWhom = forWhom(facility, date);
+    using model::AlternativesPart;
+    page.options.headings = model::alternativesHeadings(compared, AlternativesPart::Measures);
+    page.increments.headings = QStringList{page.options.headings.first()}
+                               + model::alternativesHeadings(compared, AlternativesPart::Increments);
+    for (int r = 0; r < int(compared.rows.size()); ++r) {
+        page.options.rows.push_back(model::alternativeCells(compared, r, AlternativesPart::Measures, locale, symbol));
+        if (!compared.rows[std::size_t(r)].doNothing)
+            page.increments.rows.push_back(
+                QStringList{compared.rows[std::size_t(r)].name}
+                + model::alternativeCells(compared, r, AlternativesPart::Increments, locale, symbol));
+    }
+    page.sentences = model::alternativesSentences(compared, locale, symbol);
+    return page;
+}
+
 // The risk page, when the figures can be simulated: the percentiles as a
 // table, the measures each a row, and the ranges each input was drawn from.
 std::optional<report::RiskPage> riskPage(const document::FacilityDocument &facility, QDate date)
@@ -456,6 +482,8 @@ BuiltReport buildReport(const document::FacilityDocument &facility, QDate date, 
                            << recordsSentences(facility))
                               .join(u' ');
     addAssets(content, facility);
+    if (content.businessCase)
+        content.alternatives = alternativesPage(facility, date);
     content.risk = riskPage(facility, date);
     content.savingsCheck = savingsCheckPage(facility, date);
     content.pageSize = report::pageSizeFor(facility.locale());

@@ -261,7 +261,7 @@ void layOutHeading(PageLayout &page, const ReportContent &c, const QString &titl
     page.down(kGap);
 }
 
-void layOutTable(PageLayout &page, const TableText &table, qreal firstShare)
+void layOutTable(PageLayout &page, const TableText &table, qreal firstShare, bool wrapNames)
 {
     if (table.headings.isEmpty())
         return;
@@ -282,7 +282,7 @@ void layOutTable(PageLayout &page, const TableText &table, qreal firstShare)
     page.rule(x, w, 0.8, QColor(190, 190, 190));
     page.down(2);
     for (const QStringList &texts : table.rows)
-        row(texts, page.font(8.5), artwork::kNavy, false);
+        row(texts, page.font(8.5), artwork::kNavy, wrapNames);
     page.down(kGap);
 }
 

@@ -109,6 +109,8 @@ void layOutHeading(PageLayout &page, const ReportContent &c, const QString &titl
 
 // A table over the page's width: the first column its share of the width,
 // every other an equal share, figures to the right.
-void layOutTable(PageLayout &page, const TableText &table, qreal firstShare);
+// With wrapNames a row's texts wrap as its headings do, else they are drawn
+// smaller where they would not fit.
+void layOutTable(PageLayout &page, const TableText &table, qreal firstShare, bool wrapNames = false);
 
 } // namespace report

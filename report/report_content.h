@@ -105,6 +105,16 @@ struct SavingsCheckPage {
     std::function<void(QPainter &, const QRectF &)> drawEvents;
 };
 
+// The page of the alternatives considered, where the case weighs more than
+// one option: doing nothing and each option side by side, and what they say.
+struct AlternativesPage {
+    QString title;
+    QString forWhom; // customer, site and date in one line
+    TableText options;
+    TableText increments; // each option against the next cheaper
+    QStringList sentences;
+};
+
 // Everything the customer report shows, as finished texts: the page only
 // lays them out, so that it shows exactly what the window shows.
 struct ReportContent {
@@ -129,7 +139,9 @@ struct ReportContent {
     QPageSize pageSize{QPageSize::A4};
     // The second page, when an investment is given.
     std::optional<BusinessCasePage> businessCase;
-    // The page after it, when the figures can be simulated.
+    // After its sensitivity page, when the case weighs other options.
+    std::optional<AlternativesPage> alternatives;
+    // The page after those, when the figures can be simulated.
     std::optional<RiskPage> risk;
     // The last page, when the records have a savings check.
     std::optional<SavingsCheckPage> savingsCheck;

@@ -4,6 +4,7 @@
 #include "model/files/safe_write.h"
 #include "model/text/message_text.h"
 #include "model/text/regional_digits.h"
+#include "report/alternatives_page.h"
 #include "report/page_layout.h"
 #include "report/savings_check_page.h"
 #include "resources/designed_colours.h"
@@ -371,6 +372,11 @@ bool paintReportPage(QPagedPaintDevice &device, const ReportContent &content)
         if (!device.newPage())
             return false;
         paintPage(painter, area, content, layOutSensitivityPage);
+    }
+    if (content.alternatives) {
+        if (!device.newPage())
+            return false;
+        paintPage(painter, area, content, layOutAlternativesPage);
     }
     if (content.risk) {
         if (!device.newPage())

@@ -740,8 +740,12 @@ void BusinessCaseTest::alternativesSideBySide()
     QCOMPARE(sentences.first(),
              QStringLiteral("Of the options considered, \u201CCentral system\u201D has the highest net "
                             "present value, $169,615.15."));
-    QCOMPARE(model::alternativeCells(compared, 0, QLocale::c(), u"$").join(u'|'),
-             QStringLiteral("Do nothing|$0.00|$0.00|$0.00|\u2014|\u2014|\u2014|\u2014"));
+    using model::AlternativesPart;
+    QCOMPARE(model::alternativeCells(compared, 0, AlternativesPart::Measures, QLocale::c(), u"$").join(u'|'),
+             QStringLiteral("Do nothing|$0.00|$0.00|$0.00|\u2014|\u2014"));
+    QCOMPARE(model::alternativeCells(compared, 2, AlternativesPart::Increments, QLocale::c(), u"$").join(u'|'),
+             QStringLiteral("Improved manual programme|$15,000.00|$79,807.58|%1")
+                 .arg(model::percentOf(*central.increment->irr, QLocale::c())));
 }
 
 QTEST_GUILESS_MAIN(BusinessCaseTest)

@@ -4,6 +4,7 @@
 // program's own figures to the cent.
 
 #include "checked_records.h"
+#include "model/case_alternatives.h"
 #include "model/costs/results.h"
 #include "model/finance/business_case.h"
 #include "model/records/asset_failure_table.h"
@@ -167,6 +168,7 @@ private slots:
     void riskSheetsHoldTheRuns();
     void recordsSheetsCompute_data();
     void recordsSheetsCompute();
+    void alternativesRecomputed();
 
 private:
     // The sheets of book as LibreOffice saves it again, every formula
@@ -812,6 +814,53 @@ void WorkbookTest::recordsSheetsCompute()
     expect(4, workbook::CheckReductionLowRow, 1, check.low);
     expect(4, workbook::CheckReductionHighRow, 1, check.high);
     expect(4, workbook::CheckAssumedRow, 1, 0.8);
+}
+
+// Four options at mid-year with a tax, one with a grant, the savings split,
+// saved with zeros for results: LibreOffice's NPVs and rates of return, and
+// the increments', come to the program's.
+void WorkbookTest::alternativesRecomputed()
+{
+    REQUIRE_SPREADSHEET();
+    model::FacilityFigures facts;
+    facts.figures = defaultTexts();
+    facts.investment = {"20000", "4000", "1500", "", ""};
+    facts.capital.taxRate = "30";
+    facts.capital.timing = model::CashFlowTiming::MidYear;
+    facts.savingsKinds = model::defaultSavingsKinds(facts.assumptions.lostProduction);
+    facts.optionName = "Central system";
+    model::CapitalTexts granted = facts.capital;
+    granted.oneOffs = {{"Grant", -2000, 0, 0}};
+    const auto reductions = [](model::Scenario scenario) {
+        return model::scenarioAssumptions(scenario, model::Assumptions::designed()).reductionPercent;
+    };
+    facts.otherOptions = {
+        {"Manual", reductions(model::Scenario::Conservative), {"3000", "", "2500", "", ""}, facts.capital},
+        {"Lubricators", {60, 40, 60, 60, 60}, {"9000", "", "4000", "", ""}, granted},
+        {"Monitoring", reductions(model::Scenario::Optimistic), {"45000", "6000", "2500", "", ""}, facts.capital}};
+    const QLocale locale(QStringLiteral("en_US"));
+    const QString book = m_dir.filePath(QStringLiteral("alternatives.xlsx"));
+    QString error;
+    QVERIFY2(workbook::exportWorkbook(book, facts, locale, model::outcomeOf(facts, locale), &error,
+                                      workbook::CachedResults::Zero),
+             qPrintable(error));
+    const PartXml sheet = recalculated(book).value("xl/worksheets/sheet5.xml");
+    const model::AlternativesComparison compared = model::compareAlternatives(facts, locale);
+    QCOMPARE(int(compared.rows.size()), 5);
+    for (int r = 0; r < 5; ++r) {
+        const model::AlternativeRow &row = compared.rows[std::size_t(r)];
+        const auto near = [&](int column, std::optional<double> expected, double tolerance) {
+            const QString text = sheet.cells.value(workbook::cellName(3 + r, column)).second;
+            QVERIFY2(expected ? qAbs(text.toDouble() - *expected) < tolerance : text.isEmpty(),
+                     qPrintable(QStringLiteral("%1, column %2: %3").arg(row.name).arg(column).arg(text)));
+        };
+        near(4, row.npv(), 0.005);
+        if (!row.measures)
+            continue;
+        near(5, row.measures->irr, 1e-6);
+        near(9, row.increment->npv, 0.005);
+        near(10, row.increment->irr, 1e-6);
+    }
 }
 
 QTEST_GUILESS_MAIN(WorkbookTest)

@@ -8,6 +8,7 @@
 #include "model/costs/table_titles.h"
 #include "model/finance/risk_text.h"
 #include "model/text/message_text.h"
+#include "workbook/alternatives_sheet.h"
 #include "workbook/business_case_sheet.h"
 #include "workbook/records_sheets.h"
 #include "workbook/risk_sheets.h"
@@ -330,6 +331,12 @@ bool exportWorkbook(const QString &path, const model::FacilityFigures &facts, co
             writeBusinessCase(hard, formats, *outcome.hardMeasures, capital, true);
             if (!status)
                 status = hard.error();
+        }
+        if (measures && !facts.otherOptions.empty()) {
+            Sheet alternatives(book, kAlternativesSheet, zeroCached);
+            writeAlternatives(alternatives, formats, model::compareAlternatives(facts, locale));
+            if (!status)
+                status = alternatives.error();
         }
         if (simulated) {
             const lxw_error written =

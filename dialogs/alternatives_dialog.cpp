@@ -26,9 +26,10 @@ AlternativesDialog::AlternativesDialog(const model::FacilityFigures &facts,
     dialogs::zoomFont(this, zoom);
 
     auto *layout = new QVBoxLayout(this);
-    auto *hint = new QLabel(tr("The selected option, in bold, is the one the tables, the report and the Business Case "
-                               "window show. To change another option's reductions or investment, select it, then "
-                               "edit them in Assumptions\u2026 and Business Case\u2026."));
+    auto *hint = new QLabel(tr("The selected option, in bold, is the one the Business Case window, the tables and the "
+                               "report show. To change another option, select it: its investment then stands in the "
+                               "Business Case window's fields, and its reductions in Assumptions\u2026 once that "
+                               "window is closed with OK."));
     hint->setWordWrap(true);
     layout->addWidget(hint);
     m_table = new AlternativesTable;

@@ -90,6 +90,11 @@ QGroupBox *BusinessCaseWindow::capitalGroup(const model::CapitalTexts &capital)
     auto *items = new QPushButton(tr("Other Savings and One-off Items\u2026"));
     items->setObjectName(QStringLiteral("caseItems"));
     grid->addWidget(items, cell / 3, cell % 3 * 2, 1, 2);
+    ++cell;
+    auto *alternatives = new QPushButton(tr("Alternatives\u2026"));
+    alternatives->setObjectName(QStringLiteral("alternatives"));
+    grid->addWidget(alternatives, cell / 3, cell % 3 * 2, 1, 2);
+    connect(alternatives, &QPushButton::clicked, this, &BusinessCaseWindow::editAlternatives);
     connect(items, &QPushButton::clicked, this, [this] {
         CaseItemsDialog dialog(m_otherSavings, m_oneOffs, m_facility.locale(), symbol(), m_zoom, this);
         if (dialog.exec() != QDialog::Accepted)

@@ -94,9 +94,6 @@ BusinessCaseWindow::BusinessCaseWindow(document::FacilityDocument &facility, qre
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     layout->addWidget(buttons);
-    auto *alternatives = buttons->addButton(tr("Alternatives\u2026"), QDialogButtonBox::ActionRole);
-    alternatives->setObjectName(QStringLiteral("alternatives"));
-    connect(alternatives, &QPushButton::clicked, this, &BusinessCaseWindow::editAlternatives);
     connect(buttons, &QDialogButtonBox::accepted, this, &BusinessCaseWindow::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_fields, &InvestmentFields::edited, this, &BusinessCaseWindow::recompute);

@@ -235,7 +235,7 @@ bool FigureCommands::copyResults()
                          m_document.currencyUnits().symbol, m_document.riskSummary(), m_document.records(),
                          model::riskRecordsText(m_document.riskRanges(), m_document.records(), m_document.locale(),
                                                 m_document.currencyUnits().symbol),
-                         m_document.hardMeasures());
+                         m_document.hardMeasures(), m_document.alternatives());
     auto *data = new QMimeData;
     data->setText(copied.text);
     data->setHtml(copied.html);

@@ -157,7 +157,8 @@ ClipboardResults clipboardResults(const model::Results &results, const model::As
                                   const std::optional<model::BusinessCaseStudy> &study, const QLocale &locale,
                                   QStringView symbol, const std::optional<model::RiskSummary> &risk,
                                   const std::optional<model::RecordsEvidence> &records, const QString &riskRecords,
-                                  const std::optional<model::BusinessCase> &hard)
+                                  const std::optional<model::BusinessCase> &hard,
+                                  const model::AlternativesComparison &alternatives)
 {
     Table table(locale);
     QList<Cell> headings{text(ClipboardText::tr("Cost"))};
@@ -270,6 +271,34 @@ ClipboardResults clipboardResults(const model::Results &results, const model::As
                     cells << number(year.year, locale.toString(year.year), kWhole);
                 else
                     cells << (value ? money(*value, locale, symbol) : text(QString()));
+            }
+            table.row(cells);
+        }
+    }
+    if (!alternatives.rows.empty()) {
+        // The options side by side, the measures as the report's two tables
+        // give them in one row.
+        using model::AlternativesPart;
+        table.row({text(QString())});
+        QList<Cell> headings;
+        for (const QString &heading : model::alternativesHeadings(alternatives, AlternativesPart::Measures)
+                                          + model::alternativesHeadings(alternatives, AlternativesPart::Increments))
+            headings << text(heading);
+        table.row(headings, true);
+        for (int r = 0; r < int(alternatives.rows.size()); ++r) {
+            const model::AlternativeRow &row = alternatives.rows[std::size_t(r)];
+            const QStringList shown =
+                model::alternativeCells(alternatives, r, AlternativesPart::Measures, locale, symbol)
+                + model::alternativeCells(alternatives, r, AlternativesPart::Increments, locale, symbol);
+            QList<Cell> cells;
+            for (const QString &cell : shown)
+                cells << text(cell);
+            if (row.measures || row.doNothing) { // the figures as numbers, the texts as shown
+                cells[1] = money(row.annualSavings, locale, symbol);
+                cells[2] = money(row.outlay(), locale, symbol);
+                cells[3] = money(row.npv(), locale, symbol);
+                if (row.measures && row.measures->irr)
+                    cells[4] = number(*row.measures->irr, shown[4], kPercent);
             }
             table.row(cells);
         }

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
+#include "model/case_alternatives.h"
 #include "model/costs/cost_rows.h"
 #include "model/costs/results.h"
 #include "model/finance/business_case.h"
@@ -27,7 +28,8 @@
 // with records that have a savings check, its periods (dates, years,
 // failures, rate and interval), the measured reduction with its bounds
 // beside the assumed one, and the sentence that compares them; where the
-// savings are split, the measures on the hard savings alone (hard).
+// savings are split, the measures on the hard savings alone (hard); where
+// the case weighs other options, those side by side (alternatives).
 struct ClipboardResults {
     QString text;
     QString html;
@@ -39,4 +41,5 @@ ClipboardResults clipboardResults(const model::Results &results, const model::As
                                   const std::optional<model::RiskSummary> &risk = std::nullopt,
                                   const std::optional<model::RecordsEvidence> &records = std::nullopt,
                                   const QString &riskRecords = QString(),
-                                  const std::optional<model::BusinessCase> &hard = std::nullopt);
+                                  const std::optional<model::BusinessCase> &hard = std::nullopt,
+                                  const model::AlternativesComparison &alternatives = {});

@@ -3,6 +3,7 @@
 // investment as it is typed, and a bad figure keeps the window open.
 
 #include "checked_records.h"
+#include "dialogs/alternatives_dialog.h"
 #include "dialogs/business_case_window.h"
 #include "dialogs/case_items_dialog.h"
 #include "dialogs/risk_ranges_dialog.h"
@@ -14,6 +15,7 @@
 #include "outputs/capital_sentences.h"
 #include "window_test_support.h"
 
+#include <QApplication>
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
@@ -22,11 +24,13 @@
 #include <QDoubleSpinBox>
 #include <QGraphicsSimpleTextItem>
 #include <QHorizontalStackedBarSeries>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTimer>
 #include <QValueAxis>
 
 #include <memory>
@@ -81,6 +85,7 @@ private slots:
     void capitalSentencesHold_data();
     void capitalSentencesHold();
     void spiderLinesAlikeShareAnEntry();
+    void alternativesChooseTheOptionShown();
 
 private:
     int m_beeps = 0;
@@ -553,6 +558,52 @@ void BusinessCaseWindowTest::spiderLinesAlikeShareAnEntry()
         names << series->name();
     QCOMPARE(names.size(), 3);
     QVERIFY2(names.filter(QStringLiteral("Bearing failures, ")).size() == 1, qPrintable(names.join(u'|')));
+}
+
+// With a cheaper option beside it, the window sets both against doing nothing
+// in a tab of its own. Its Alternatives dialog selects the cheaper one, whose
+// price the fields then show, and adds a copy of it under the name typed.
+void BusinessCaseWindowTest::alternativesChooseTheOptionShown()
+{
+    auto facility = facilityWith(investmentOf("20000"));
+    facility->setOptions({QStringLiteral("Central"), {90, 50, 80, 80, 80}, investmentOf("20000"), {}},
+                         {{QStringLiteral("Manual"), {45, 25, 40, 40, 40}, investmentOf("5000"), {}}});
+    BusinessCaseWindow window(*facility, 1);
+    auto *views = window.findChild<QTabWidget *>(QStringLiteral("cashFlowViews"));
+    QCOMPARE(views->tabText(views->count() - 1), QStringLiteral("Alternatives"));
+    auto *table = window.findChild<QTableWidget *>(QStringLiteral("alternativesTable"));
+    QCOMPARE(table->rowCount(), 3);
+    QCOMPARE(table->item(1, 0)->text(), QStringLiteral("Manual")); // the cheaper above
+    QVERIFY(table->item(2, 0)->font().bold());
+
+    const auto button = [](QWidget *in, const QString &text) {
+        for (auto *found : in->findChildren<QPushButton *>())
+            if (found->text() == text)
+                return found;
+        return static_cast<QPushButton *>(nullptr);
+    };
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<AlternativesDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        dialog->findChild<QTableWidget *>(QStringLiteral("alternativesTable"))->selectRow(1);
+        button(dialog, QStringLiteral("&Select"))->click();
+        QTimer::singleShot(0, [] {
+            auto *input = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+            QVERIFY(input);
+            input->setTextValue(QStringLiteral("Manual, second shift"));
+            input->accept();
+        });
+        button(dialog, QStringLiteral("&Add Option\u2026"))->click();
+        dialog->accept();
+    });
+    window.findChild<QPushButton *>(QStringLiteral("alternatives"))->click();
+    QCOMPARE(window.investment().systemPrice, QStringLiteral("5000"));
+    QCOMPARE(window.selectedOption().name, QStringLiteral("Manual"));
+    QCOMPARE(window.selectedOption().reductionPercent[0], 45.0);
+    QCOMPARE(window.otherOptions().size(), std::size_t(2));
+    QCOMPARE(window.otherOptions()[1].name, QStringLiteral("Manual, second shift"));
+    QCOMPARE(window.otherOptions()[1].investment.systemPrice, QStringLiteral("5000"));
+    QCOMPARE(table->rowCount(), 4);
 }
 
 QTEST_MAIN(BusinessCaseWindowTest)

@@ -187,5 +187,30 @@ int main(int argc, char *argv[])
     facility.setCapital(capital);
     for (int view = 0; view < 3; ++view)
         grabDialog("Business Case\u2026", QStringLiteral("dialog-business-case-capital-%1").arg(view), view);
+    // Four options side by side: the window's tab and the Alternatives dialog.
+    const auto option = [](const QString &name, std::array<double, 5> reductions, const char *price) {
+        return model::CaseOption{
+            name, reductions, {QString::fromLatin1(price), {}, QStringLiteral("1500"), {}, {}}, {}};
+    };
+    facility.setOptions(option(QStringLiteral("Central system"), {90, 50, 80, 80, 80}, "20000"),
+                        {option(QStringLiteral("Improved manual programme"), {0, 20, 30, 30, 30}, "3000"),
+                         option(QStringLiteral("Single-point lubricators"), {60, 40, 60, 60, 60}, "9000"),
+                         option(QStringLiteral("Central system with monitoring"), {95, 55, 85, 85, 85}, "45000")});
+    grabDialog("Business Case\u2026", QStringLiteral("dialog-business-case-alternatives"), 4);
+    for (QAction *action : commands.actions()) {
+        if (action->text() != QCoreApplication::translate("FigureCommands", "Business Case\u2026"))
+            continue;
+        QTimer::singleShot(0, &window, [&] {
+            QWidget *businessCase = QApplication::activeModalWidget();
+            QTimer::singleShot(0, &window, [&] {
+                QWidget *alternatives = QApplication::activeModalWidget();
+                ok &= alternatives != businessCase && save(alternatives, folder, QStringLiteral("dialog-alternatives"));
+                qobject_cast<QDialog *>(alternatives)->reject();
+            });
+            businessCase->findChild<QPushButton *>(QStringLiteral("alternatives"))->click();
+            qobject_cast<QDialog *>(businessCase)->reject();
+        });
+        action->trigger();
+    }
     return ok ? 0 : 1;
 }

@@ -2,6 +2,148 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AlternativesDialog</name>
+    <message>
+        <source>Alternatives</source>
+        <translation>Alternativen</translation>
+    </message>
+    <message>
+        <source>The selected option, in bold, is the one the Business Case window, the tables and the report show. To change another option, select it: its investment then stands in the Business Case window&apos;s fields, and its reductions in Assumptions… once that window is closed with OK.</source>
+        <translation>Die gewählte Alternative (fett) zeigen das Fenster Wirtschaftlichkeit, die Tabellen und der Bericht. Um eine andere Alternative zu ändern, wählen Sie sie: Ihre Investition steht dann in den Feldern des Fensters Wirtschaftlichkeit, ihre Senkungen in Annahmen…, sobald dieses Fenster mit OK geschlossen ist.</translation>
+    </message>
+    <message>
+        <source>&amp;Add Option…</source>
+        <translation>Alternative &amp;hinzufügen…</translation>
+    </message>
+    <message>
+        <source>&amp;Rename…</source>
+        <translation>&amp;Umbenennen…</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Select</source>
+        <translation>&amp;Wählen</translation>
+    </message>
+    <message>
+        <source>The case weighs one option against doing nothing. Add an option to set others beside it.</source>
+        <translation>Die Wirtschaftlichkeit stellt eine Alternative dem Nichtstun gegenüber. Fügen Sie eine Alternative hinzu, um weitere danebenzustellen.</translation>
+    </message>
+    <message>
+        <source>Name of the option:</source>
+        <translation>Name der Alternative:</translation>
+    </message>
+    <message>
+        <source>An option needs a name.</source>
+        <translation>Eine Alternative braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>An option&apos;s name holds at most %1 characters.</source>
+        <translation>Der Name einer Alternative hat höchstens %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>The case already has an option named %1.</source>
+        <translation>Es gibt bereits eine Alternative namens %1.</translation>
+    </message>
+    <message>
+        <source>Option %1</source>
+        <translation>Alternative %1</translation>
+    </message>
+    <message>
+        <source>Add Option</source>
+        <translation>Alternative hinzufügen</translation>
+    </message>
+    <message>
+        <source>Rename Option</source>
+        <translation>Alternative umbenennen</translation>
+    </message>
+</context>
+<context>
+    <name>AlternativesText</name>
+    <message>
+        <source>No system price is given.</source>
+        <translation>Es ist kein Systempreis angegeben.</translation>
+    </message>
+    <message>
+        <source>Do nothing</source>
+        <translation>Nichts tun</translation>
+    </message>
+    <message>
+        <source>Automatic lubrication</source>
+        <translation>Automatische Schmierung</translation>
+    </message>
+    <message>
+        <source>Set against</source>
+        <translation>Verglichen mit</translation>
+    </message>
+    <message>
+        <source>Added outlay</source>
+        <translation>Zusätzliche Anfangsinvestition</translation>
+    </message>
+    <message>
+        <source>Incremental NPV</source>
+        <translation>Inkrementeller Kapitalwert</translation>
+    </message>
+    <message>
+        <source>Incremental IRR</source>
+        <translation>Inkrementeller interner Zinsfuß</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>Alternative</translation>
+    </message>
+    <message>
+        <source>Annual savings</source>
+        <translation>Jährliche Einsparung</translation>
+    </message>
+    <message>
+        <source>Outlay</source>
+        <translation>Anfangsinvestition</translation>
+    </message>
+    <message>
+        <source>Net present value</source>
+        <translation>Kapitalwert</translation>
+    </message>
+    <message>
+        <source>Internal rate of return</source>
+        <translation>Interner Zinsfuß</translation>
+    </message>
+    <message>
+        <source>Payback</source>
+        <translation>Amortisation</translation>
+    </message>
+    <message>
+        <source>NPV on hard savings</source>
+        <translation>Kapitalwert mit harten Einsparungen</translation>
+    </message>
+    <message>
+        <source>No option has a net present value above zero: doing nothing costs least.</source>
+        <translation>Keine Alternative hat einen Kapitalwert über null: Nichts zu tun kostet am wenigsten.</translation>
+    </message>
+    <message>
+        <source>Of the options considered, %1 has the highest net present value, %2.</source>
+        <translation>Von den betrachteten Alternativen hat %1 den höchsten Kapitalwert: %2.</translation>
+    </message>
+    <message>
+        <source>Each option is set against the next cheaper one: its incremental net present value and rate of return are those of what it costs and saves beyond that one, and its added outlay pays where the incremental net present value is above zero.</source>
+        <translation>Jede Alternative wird mit der nächstgünstigeren verglichen: Ihr inkrementeller Kapitalwert und Zinsfuß sind die dessen, was sie über jene hinaus kostet und einspart; ihre zusätzliche Anfangsinvestition lohnt sich, wo der inkrementelle Kapitalwert über null liegt.</translation>
+    </message>
+    <message>
+        <source>The other pages show %1.</source>
+        <translation>Die übrigen Seiten zeigen %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not evaluated: %2</source>
+        <translation>%1 wird nicht bewertet: %2</translation>
+    </message>
+    <message>
+        <source>%1 is evaluated over another period, at another rate or timing than %2, so their flows are not set against each other.</source>
+        <translation>%1 wird über einen anderen Zeitraum, zu einem anderen Zinssatz oder Zeitpunkt bewertet als %2; ihre Cashflows werden daher nicht miteinander verglichen.</translation>
+    </message>
+</context>
+<context>
     <name>ArithmeticFault</name>
     <message>
         <source>Overflow</source>
@@ -877,6 +1019,18 @@ seit 1994</translation>
     <message>
         <source>Other Savings and One-off Items…</source>
         <translation>Weitere Einsparungen und einmalige Posten…</translation>
+    </message>
+    <message>
+        <source>Alternatives…</source>
+        <translation>Alternativen…</translation>
+    </message>
+    <message>
+        <source>Alternatives</source>
+        <translation>Alternativen</translation>
+    </message>
+    <message>
+        <source>The case weighs one option against doing nothing.</source>
+        <translation>Die Wirtschaftlichkeit stellt eine Alternative dem Nichtstun gegenüber.</translation>
     </message>
 </context>
 <context>
@@ -1772,6 +1926,22 @@ seit 1994</translation>
     <message>
         <source>hurdle rate</source>
         <translation>Mindestrendite</translation>
+    </message>
+    <message>
+        <source>The file&apos;s options are not valid (%1).</source>
+        <translation>Die Alternativen der Datei sind ungültig (%1).</translation>
+    </message>
+    <message>
+        <source>The file holds more options than the case weighs.</source>
+        <translation>Die Datei enthält mehr Alternativen, als die Wirtschaftlichkeit vergleicht.</translation>
+    </message>
+    <message>
+        <source>The option %1: %2</source>
+        <translation>Die Alternative %1: %2</translation>
+    </message>
+    <message>
+        <source>The option&apos;s name %1.</source>
+        <translation>Der Name der Alternative %1.</translation>
     </message>
 </context>
 <context>
@@ -3183,6 +3353,10 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <source>Price and installation with a contingency of %1: %2</source>
         <translation>Preis und Installation mit einer Reserve von %1: %2</translation>
     </message>
+    <message>
+        <source>Alternatives Considered</source>
+        <translation>Betrachtete Alternativen</translation>
+    </message>
 </context>
 <context>
     <name>RiskChartText</name>
@@ -4213,6 +4387,42 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     <message>
         <source>Every (years, 0 once)</source>
         <translation>Alle (Jahre, 0 einmal)</translation>
+    </message>
+    <message>
+        <source>Alternatives Considered</source>
+        <translation>Betrachtete Alternativen</translation>
+    </message>
+    <message>
+        <source>Annual savings</source>
+        <translation>Jährliche Einsparung</translation>
+    </message>
+    <message>
+        <source>Outlay</source>
+        <translation>Anfangsinvestition</translation>
+    </message>
+    <message>
+        <source>Discount rate (%)</source>
+        <translation>Kalkulationszinssatz (%)</translation>
+    </message>
+    <message>
+        <source>NPV on hard savings</source>
+        <translation>Kapitalwert mit harten Einsparungen</translation>
+    </message>
+    <message>
+        <source>Set against</source>
+        <translation>Verglichen mit</translation>
+    </message>
+    <message>
+        <source>Incremental NPV</source>
+        <translation>Inkrementeller Kapitalwert</translation>
+    </message>
+    <message>
+        <source>Incremental IRR</source>
+        <translation>Inkrementeller interner Zinsfuß</translation>
+    </message>
+    <message>
+        <source>%1 less %2</source>
+        <translation>%1 abzüglich %2</translation>
     </message>
 </context>
 <context>

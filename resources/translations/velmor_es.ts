@@ -2,6 +2,148 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>AlternativesDialog</name>
+    <message>
+        <source>Alternatives</source>
+        <translation>Alternativas</translation>
+    </message>
+    <message>
+        <source>The selected option, in bold, is the one the Business Case window, the tables and the report show. To change another option, select it: its investment then stands in the Business Case window&apos;s fields, and its reductions in Assumptions… once that window is closed with OK.</source>
+        <translation>La alternativa seleccionada, en negrita, es la que muestran la ventana Análisis de rentabilidad, las tablas y el informe. Para cambiar otra alternativa, selecciónela: su inversión aparece entonces en los campos de la ventana Análisis de rentabilidad y sus reducciones en Supuestos… una vez cerrada esa ventana con Aceptar.</translation>
+    </message>
+    <message>
+        <source>&amp;Add Option…</source>
+        <translation>&amp;Añadir alternativa…</translation>
+    </message>
+    <message>
+        <source>&amp;Rename…</source>
+        <translation>&amp;Cambiar nombre…</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>&amp;Select</source>
+        <translation>&amp;Seleccionar</translation>
+    </message>
+    <message>
+        <source>The case weighs one option against doing nothing. Add an option to set others beside it.</source>
+        <translation>El análisis compara una sola alternativa con no hacer nada. Añada una alternativa para poner otras a su lado.</translation>
+    </message>
+    <message>
+        <source>Name of the option:</source>
+        <translation>Nombre de la alternativa:</translation>
+    </message>
+    <message>
+        <source>An option needs a name.</source>
+        <translation>Una alternativa necesita un nombre.</translation>
+    </message>
+    <message>
+        <source>An option&apos;s name holds at most %1 characters.</source>
+        <translation>El nombre de una alternativa tiene como máximo %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>The case already has an option named %1.</source>
+        <translation>Ya hay una alternativa llamada %1.</translation>
+    </message>
+    <message>
+        <source>Option %1</source>
+        <translation>Alternativa %1</translation>
+    </message>
+    <message>
+        <source>Add Option</source>
+        <translation>Añadir alternativa</translation>
+    </message>
+    <message>
+        <source>Rename Option</source>
+        <translation>Cambiar el nombre de la alternativa</translation>
+    </message>
+</context>
+<context>
+    <name>AlternativesText</name>
+    <message>
+        <source>No system price is given.</source>
+        <translation>No se ha indicado el precio del sistema.</translation>
+    </message>
+    <message>
+        <source>Do nothing</source>
+        <translation>No hacer nada</translation>
+    </message>
+    <message>
+        <source>Automatic lubrication</source>
+        <translation>Lubricación automática</translation>
+    </message>
+    <message>
+        <source>Set against</source>
+        <translation>Frente a</translation>
+    </message>
+    <message>
+        <source>Added outlay</source>
+        <translation>Inversión inicial adicional</translation>
+    </message>
+    <message>
+        <source>Incremental NPV</source>
+        <translation>VAN incremental</translation>
+    </message>
+    <message>
+        <source>Incremental IRR</source>
+        <translation>TIR incremental</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>Alternativa</translation>
+    </message>
+    <message>
+        <source>Annual savings</source>
+        <translation>Ahorro anual</translation>
+    </message>
+    <message>
+        <source>Outlay</source>
+        <translation>Inversión inicial</translation>
+    </message>
+    <message>
+        <source>Net present value</source>
+        <translation>Valor actual neto</translation>
+    </message>
+    <message>
+        <source>Internal rate of return</source>
+        <translation>Tasa interna de rentabilidad</translation>
+    </message>
+    <message>
+        <source>Payback</source>
+        <translation>Recuperación</translation>
+    </message>
+    <message>
+        <source>NPV on hard savings</source>
+        <translation>VAN con ahorros tangibles</translation>
+    </message>
+    <message>
+        <source>No option has a net present value above zero: doing nothing costs least.</source>
+        <translation>Ninguna alternativa tiene un valor actual neto positivo: no hacer nada es lo que menos cuesta.</translation>
+    </message>
+    <message>
+        <source>Of the options considered, %1 has the highest net present value, %2.</source>
+        <translation>De las alternativas consideradas, %1 tiene el valor actual neto más alto, %2.</translation>
+    </message>
+    <message>
+        <source>Each option is set against the next cheaper one: its incremental net present value and rate of return are those of what it costs and saves beyond that one, and its added outlay pays where the incremental net present value is above zero.</source>
+        <translation>Cada alternativa se compara con la siguiente más barata: su valor actual neto y su tasa de rentabilidad incrementales son los de lo que cuesta y ahorra más allá de aquella, y su inversión inicial adicional compensa cuando el valor actual neto incremental es positivo.</translation>
+    </message>
+    <message>
+        <source>The other pages show %1.</source>
+        <translation>Las demás páginas muestran %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not evaluated: %2</source>
+        <translation>%1 no se evalúa: %2</translation>
+    </message>
+    <message>
+        <source>%1 is evaluated over another period, at another rate or timing than %2, so their flows are not set against each other.</source>
+        <translation>%1 se evalúa con otro periodo, otra tasa u otro momento de los flujos que %2, por lo que sus flujos no se comparan.</translation>
+    </message>
+</context>
+<context>
     <name>ArithmeticFault</name>
     <message>
         <source>Overflow</source>
@@ -877,6 +1019,18 @@ desde 1994</translation>
     <message>
         <source>Other Savings and One-off Items…</source>
         <translation>Otros ahorros y partidas puntuales…</translation>
+    </message>
+    <message>
+        <source>Alternatives…</source>
+        <translation>Alternativas…</translation>
+    </message>
+    <message>
+        <source>Alternatives</source>
+        <translation>Alternativas</translation>
+    </message>
+    <message>
+        <source>The case weighs one option against doing nothing.</source>
+        <translation>El análisis compara una sola alternativa con no hacer nada.</translation>
     </message>
 </context>
 <context>
@@ -1772,6 +1926,22 @@ desde 1994</translation>
     <message>
         <source>hurdle rate</source>
         <translation>tasa mínima de rentabilidad</translation>
+    </message>
+    <message>
+        <source>The file&apos;s options are not valid (%1).</source>
+        <translation>Las alternativas del archivo no son válidas (%1).</translation>
+    </message>
+    <message>
+        <source>The file holds more options than the case weighs.</source>
+        <translation>El archivo contiene más alternativas de las que compara el análisis.</translation>
+    </message>
+    <message>
+        <source>The option %1: %2</source>
+        <translation>La alternativa %1: %2</translation>
+    </message>
+    <message>
+        <source>The option&apos;s name %1.</source>
+        <translation>El nombre de la alternativa %1.</translation>
     </message>
 </context>
 <context>
@@ -3183,6 +3353,10 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <source>Price and installation with a contingency of %1: %2</source>
         <translation>Precio e instalación con una contingencia del %1: %2</translation>
     </message>
+    <message>
+        <source>Alternatives Considered</source>
+        <translation>Alternativas consideradas</translation>
+    </message>
 </context>
 <context>
     <name>RiskChartText</name>
@@ -4213,6 +4387,42 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     <message>
         <source>Every (years, 0 once)</source>
         <translation>Cada (años, 0 una vez)</translation>
+    </message>
+    <message>
+        <source>Alternatives Considered</source>
+        <translation>Alternativas consideradas</translation>
+    </message>
+    <message>
+        <source>Annual savings</source>
+        <translation>Ahorro anual</translation>
+    </message>
+    <message>
+        <source>Outlay</source>
+        <translation>Inversión inicial</translation>
+    </message>
+    <message>
+        <source>Discount rate (%)</source>
+        <translation>Tasa de descuento (%)</translation>
+    </message>
+    <message>
+        <source>NPV on hard savings</source>
+        <translation>VAN con ahorros tangibles</translation>
+    </message>
+    <message>
+        <source>Set against</source>
+        <translation>Frente a</translation>
+    </message>
+    <message>
+        <source>Incremental NPV</source>
+        <translation>VAN incremental</translation>
+    </message>
+    <message>
+        <source>Incremental IRR</source>
+        <translation>TIR incremental</translation>
+    </message>
+    <message>
+        <source>%1 less %2</source>
+        <translation>%1 menos %2</translation>
     </message>
 </context>
 <context>

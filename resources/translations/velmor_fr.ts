@@ -2,6 +2,148 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>AlternativesDialog</name>
+    <message>
+        <source>Alternatives</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>The selected option, in bold, is the one the Business Case window, the tables and the report show. To change another option, select it: its investment then stands in the Business Case window&apos;s fields, and its reductions in Assumptions… once that window is closed with OK.</source>
+        <translation>L’option sélectionnée, en gras, est celle que montrent la fenêtre Analyse de rentabilité, les tableaux et le rapport. Pour modifier une autre option, sélectionnez-la&#xa0;: son investissement figure alors dans les champs de la fenêtre Analyse de rentabilité, et ses réductions dans Hypothèses… une fois cette fenêtre fermée par OK.</translation>
+    </message>
+    <message>
+        <source>&amp;Add Option…</source>
+        <translation>&amp;Ajouter une option…</translation>
+    </message>
+    <message>
+        <source>&amp;Rename…</source>
+        <translation>&amp;Renommer…</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Select</source>
+        <translation>Sé&amp;lectionner</translation>
+    </message>
+    <message>
+        <source>The case weighs one option against doing nothing. Add an option to set others beside it.</source>
+        <translation>L’analyse compare une seule option à l’inaction. Ajoutez une option pour en placer d’autres à côté.</translation>
+    </message>
+    <message>
+        <source>Name of the option:</source>
+        <translation>Nom de l’option&#xa0;:</translation>
+    </message>
+    <message>
+        <source>An option needs a name.</source>
+        <translation>Une option doit avoir un nom.</translation>
+    </message>
+    <message>
+        <source>An option&apos;s name holds at most %1 characters.</source>
+        <translation>Le nom d’une option compte au plus %1&#xa0;caractères.</translation>
+    </message>
+    <message>
+        <source>The case already has an option named %1.</source>
+        <translation>L’analyse a déjà une option nommée %1.</translation>
+    </message>
+    <message>
+        <source>Option %1</source>
+        <translation>Option %1</translation>
+    </message>
+    <message>
+        <source>Add Option</source>
+        <translation>Ajouter une option</translation>
+    </message>
+    <message>
+        <source>Rename Option</source>
+        <translation>Renommer l’option</translation>
+    </message>
+</context>
+<context>
+    <name>AlternativesText</name>
+    <message>
+        <source>No system price is given.</source>
+        <translation>Aucun prix du système n’est indiqué.</translation>
+    </message>
+    <message>
+        <source>Do nothing</source>
+        <translation>Ne rien faire</translation>
+    </message>
+    <message>
+        <source>Automatic lubrication</source>
+        <translation>Lubrification automatique</translation>
+    </message>
+    <message>
+        <source>Set against</source>
+        <translation>Comparée à</translation>
+    </message>
+    <message>
+        <source>Added outlay</source>
+        <translation>Investissement initial supplémentaire</translation>
+    </message>
+    <message>
+        <source>Incremental NPV</source>
+        <translation>VAN différentielle</translation>
+    </message>
+    <message>
+        <source>Incremental IRR</source>
+        <translation>TRI différentiel</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>Option</translation>
+    </message>
+    <message>
+        <source>Annual savings</source>
+        <translation>Économies annuelles</translation>
+    </message>
+    <message>
+        <source>Outlay</source>
+        <translation>Investissement initial</translation>
+    </message>
+    <message>
+        <source>Net present value</source>
+        <translation>Valeur actuelle nette</translation>
+    </message>
+    <message>
+        <source>Internal rate of return</source>
+        <translation>Taux de rendement interne</translation>
+    </message>
+    <message>
+        <source>Payback</source>
+        <translation>Délai de récupération</translation>
+    </message>
+    <message>
+        <source>NPV on hard savings</source>
+        <translation>VAN sur économies réelles</translation>
+    </message>
+    <message>
+        <source>No option has a net present value above zero: doing nothing costs least.</source>
+        <translation>Aucune option n’a une valeur actuelle nette positive&#xa0;: ne rien faire coûte le moins.</translation>
+    </message>
+    <message>
+        <source>Of the options considered, %1 has the highest net present value, %2.</source>
+        <translation>Parmi les options étudiées, %1 a la valeur actuelle nette la plus élevée, %2.</translation>
+    </message>
+    <message>
+        <source>Each option is set against the next cheaper one: its incremental net present value and rate of return are those of what it costs and saves beyond that one, and its added outlay pays where the incremental net present value is above zero.</source>
+        <translation>Chaque option est comparée à la suivante moins chère&#xa0;: sa valeur actuelle nette et son taux de rendement différentiels sont ceux de ce qu’elle coûte et économise au-delà de celle-ci, et son investissement initial supplémentaire est rentable lorsque la valeur actuelle nette différentielle est positive.</translation>
+    </message>
+    <message>
+        <source>The other pages show %1.</source>
+        <translation>Les autres pages montrent %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not evaluated: %2</source>
+        <translation>%1 n’est pas évaluée&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 is evaluated over another period, at another rate or timing than %2, so their flows are not set against each other.</source>
+        <translation>%1 est évaluée sur une autre durée, à un autre taux ou selon un autre calendrier que %2&#xa0;: leurs flux ne sont donc pas comparés.</translation>
+    </message>
+</context>
+<context>
     <name>ArithmeticFault</name>
     <message>
         <source>Overflow</source>
@@ -877,6 +1019,18 @@ depuis 1994</translation>
     <message>
         <source>Other Savings and One-off Items…</source>
         <translation>Autres économies et postes ponctuels…</translation>
+    </message>
+    <message>
+        <source>Alternatives…</source>
+        <translation>Options…</translation>
+    </message>
+    <message>
+        <source>Alternatives</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>The case weighs one option against doing nothing.</source>
+        <translation>L’analyse compare une seule option à l’inaction.</translation>
     </message>
 </context>
 <context>
@@ -1772,6 +1926,22 @@ depuis 1994</translation>
     <message>
         <source>hurdle rate</source>
         <translation>taux de rendement minimal</translation>
+    </message>
+    <message>
+        <source>The file&apos;s options are not valid (%1).</source>
+        <translation>Les options du fichier ne sont pas valides (%1).</translation>
+    </message>
+    <message>
+        <source>The file holds more options than the case weighs.</source>
+        <translation>Le fichier contient plus d’options que l’analyse n’en compare.</translation>
+    </message>
+    <message>
+        <source>The option %1: %2</source>
+        <translation>L’option %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The option&apos;s name %1.</source>
+        <translation>Le nom de l’option %1.</translation>
     </message>
 </context>
 <context>
@@ -3183,6 +3353,10 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <source>Price and installation with a contingency of %1: %2</source>
         <translation>Prix et installation avec une provision pour aléas de %1&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>Alternatives Considered</source>
+        <translation>Options étudiées</translation>
+    </message>
 </context>
 <context>
     <name>RiskChartText</name>
@@ -4213,6 +4387,42 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     <message>
         <source>Every (years, 0 once)</source>
         <translation>Tous les (ans, 0 une fois)</translation>
+    </message>
+    <message>
+        <source>Alternatives Considered</source>
+        <translation>Options étudiées</translation>
+    </message>
+    <message>
+        <source>Annual savings</source>
+        <translation>Économies annuelles</translation>
+    </message>
+    <message>
+        <source>Outlay</source>
+        <translation>Investissement initial</translation>
+    </message>
+    <message>
+        <source>Discount rate (%)</source>
+        <translation>Taux d’actualisation (%)</translation>
+    </message>
+    <message>
+        <source>NPV on hard savings</source>
+        <translation>VAN sur économies réelles</translation>
+    </message>
+    <message>
+        <source>Set against</source>
+        <translation>Comparée à</translation>
+    </message>
+    <message>
+        <source>Incremental NPV</source>
+        <translation>VAN différentielle</translation>
+    </message>
+    <message>
+        <source>Incremental IRR</source>
+        <translation>TRI différentiel</translation>
+    </message>
+    <message>
+        <source>%1 less %2</source>
+        <translation>%1 moins %2</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,148 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>AlternativesDialog</name>
+    <message>
+        <source>Alternatives</source>
+        <translation>Alternativas</translation>
+    </message>
+    <message>
+        <source>The selected option, in bold, is the one the Business Case window, the tables and the report show. To change another option, select it: its investment then stands in the Business Case window&apos;s fields, and its reductions in Assumptions… once that window is closed with OK.</source>
+        <translation>A alternativa selecionada, em negrito, é a que a janela Análise de Investimento, as tabelas e o relatório mostram. Para alterar outra alternativa, selecione-a: seu investimento passa então aos campos da janela Análise de Investimento, e suas reduções a Premissas… depois que essa janela for fechada com OK.</translation>
+    </message>
+    <message>
+        <source>&amp;Add Option…</source>
+        <translation>&amp;Adicionar alternativa…</translation>
+    </message>
+    <message>
+        <source>&amp;Rename…</source>
+        <translation>&amp;Renomear…</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>Re&amp;mover</translation>
+    </message>
+    <message>
+        <source>&amp;Select</source>
+        <translation>&amp;Selecionar</translation>
+    </message>
+    <message>
+        <source>The case weighs one option against doing nothing. Add an option to set others beside it.</source>
+        <translation>A análise compara uma única alternativa com não fazer nada. Adicione uma alternativa para colocar outras ao lado.</translation>
+    </message>
+    <message>
+        <source>Name of the option:</source>
+        <translation>Nome da alternativa:</translation>
+    </message>
+    <message>
+        <source>An option needs a name.</source>
+        <translation>Uma alternativa precisa de um nome.</translation>
+    </message>
+    <message>
+        <source>An option&apos;s name holds at most %1 characters.</source>
+        <translation>O nome de uma alternativa tem no máximo %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>The case already has an option named %1.</source>
+        <translation>Já existe uma alternativa chamada %1.</translation>
+    </message>
+    <message>
+        <source>Option %1</source>
+        <translation>Alternativa %1</translation>
+    </message>
+    <message>
+        <source>Add Option</source>
+        <translation>Adicionar alternativa</translation>
+    </message>
+    <message>
+        <source>Rename Option</source>
+        <translation>Renomear alternativa</translation>
+    </message>
+</context>
+<context>
+    <name>AlternativesText</name>
+    <message>
+        <source>No system price is given.</source>
+        <translation>Nenhum preço do sistema foi informado.</translation>
+    </message>
+    <message>
+        <source>Do nothing</source>
+        <translation>Não fazer nada</translation>
+    </message>
+    <message>
+        <source>Automatic lubrication</source>
+        <translation>Lubrificação automática</translation>
+    </message>
+    <message>
+        <source>Set against</source>
+        <translation>Comparada com</translation>
+    </message>
+    <message>
+        <source>Added outlay</source>
+        <translation>Investimento inicial adicional</translation>
+    </message>
+    <message>
+        <source>Incremental NPV</source>
+        <translation>VPL incremental</translation>
+    </message>
+    <message>
+        <source>Incremental IRR</source>
+        <translation>TIR incremental</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>Alternativa</translation>
+    </message>
+    <message>
+        <source>Annual savings</source>
+        <translation>Economia anual</translation>
+    </message>
+    <message>
+        <source>Outlay</source>
+        <translation>Investimento inicial</translation>
+    </message>
+    <message>
+        <source>Net present value</source>
+        <translation>Valor presente líquido</translation>
+    </message>
+    <message>
+        <source>Internal rate of return</source>
+        <translation>Taxa interna de retorno</translation>
+    </message>
+    <message>
+        <source>Payback</source>
+        <translation>Payback</translation>
+    </message>
+    <message>
+        <source>NPV on hard savings</source>
+        <translation>VPL com economias tangíveis</translation>
+    </message>
+    <message>
+        <source>No option has a net present value above zero: doing nothing costs least.</source>
+        <translation>Nenhuma alternativa tem valor presente líquido positivo: não fazer nada é o que menos custa.</translation>
+    </message>
+    <message>
+        <source>Of the options considered, %1 has the highest net present value, %2.</source>
+        <translation>Das alternativas consideradas, %1 tem o maior valor presente líquido, %2.</translation>
+    </message>
+    <message>
+        <source>Each option is set against the next cheaper one: its incremental net present value and rate of return are those of what it costs and saves beyond that one, and its added outlay pays where the incremental net present value is above zero.</source>
+        <translation>Cada alternativa é comparada com a próxima mais barata: seu valor presente líquido e sua taxa de retorno incrementais são os do que ela custa e economiza além daquela, e seu investimento inicial adicional compensa quando o valor presente líquido incremental é positivo.</translation>
+    </message>
+    <message>
+        <source>The other pages show %1.</source>
+        <translation>As demais páginas mostram %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not evaluated: %2</source>
+        <translation>%1 não é avaliada: %2</translation>
+    </message>
+    <message>
+        <source>%1 is evaluated over another period, at another rate or timing than %2, so their flows are not set against each other.</source>
+        <translation>%1 é avaliada em outro período, a outra taxa ou em outro momento dos fluxos que %2, por isso seus fluxos não são comparados.</translation>
+    </message>
+</context>
+<context>
     <name>ArithmeticFault</name>
     <message>
         <source>Overflow</source>
@@ -877,6 +1019,18 @@ desde 1994</translation>
     <message>
         <source>Other Savings and One-off Items…</source>
         <translation>Outras economias e itens pontuais…</translation>
+    </message>
+    <message>
+        <source>Alternatives…</source>
+        <translation>Alternativas…</translation>
+    </message>
+    <message>
+        <source>Alternatives</source>
+        <translation>Alternativas</translation>
+    </message>
+    <message>
+        <source>The case weighs one option against doing nothing.</source>
+        <translation>A análise compara uma única alternativa com não fazer nada.</translation>
     </message>
 </context>
 <context>
@@ -1772,6 +1926,22 @@ desde 1994</translation>
     <message>
         <source>hurdle rate</source>
         <translation>taxa mínima de atratividade</translation>
+    </message>
+    <message>
+        <source>The file&apos;s options are not valid (%1).</source>
+        <translation>As alternativas do arquivo não são válidas (%1).</translation>
+    </message>
+    <message>
+        <source>The file holds more options than the case weighs.</source>
+        <translation>O arquivo contém mais alternativas do que a análise compara.</translation>
+    </message>
+    <message>
+        <source>The option %1: %2</source>
+        <translation>A alternativa %1: %2</translation>
+    </message>
+    <message>
+        <source>The option&apos;s name %1.</source>
+        <translation>O nome da alternativa %1.</translation>
     </message>
 </context>
 <context>
@@ -3183,6 +3353,10 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <source>Price and installation with a contingency of %1: %2</source>
         <translation>Preço e instalação com uma contingência de %1: %2</translation>
     </message>
+    <message>
+        <source>Alternatives Considered</source>
+        <translation>Alternativas consideradas</translation>
+    </message>
 </context>
 <context>
     <name>RiskChartText</name>
@@ -4213,6 +4387,42 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     <message>
         <source>Every (years, 0 once)</source>
         <translation>A cada (anos, 0 uma vez)</translation>
+    </message>
+    <message>
+        <source>Alternatives Considered</source>
+        <translation>Alternativas consideradas</translation>
+    </message>
+    <message>
+        <source>Annual savings</source>
+        <translation>Economia anual</translation>
+    </message>
+    <message>
+        <source>Outlay</source>
+        <translation>Investimento inicial</translation>
+    </message>
+    <message>
+        <source>Discount rate (%)</source>
+        <translation>Taxa de desconto (%)</translation>
+    </message>
+    <message>
+        <source>NPV on hard savings</source>
+        <translation>VPL com economias tangíveis</translation>
+    </message>
+    <message>
+        <source>Set against</source>
+        <translation>Comparada com</translation>
+    </message>
+    <message>
+        <source>Incremental NPV</source>
+        <translation>VPL incremental</translation>
+    </message>
+    <message>
+        <source>Incremental IRR</source>
+        <translation>TIR incremental</translation>
+    </message>
+    <message>
+        <source>%1 less %2</source>
+        <translation>%1 menos %2</translation>
     </message>
 </context>
 <context>

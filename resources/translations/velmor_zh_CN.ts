@@ -2,6 +2,148 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>AlternativesDialog</name>
+    <message>
+        <source>Alternatives</source>
+        <translation>备选方案</translation>
+    </message>
+    <message>
+        <source>The selected option, in bold, is the one the Business Case window, the tables and the report show. To change another option, select it: its investment then stands in the Business Case window&apos;s fields, and its reductions in Assumptions… once that window is closed with OK.</source>
+        <translation>以粗体显示的所选方案，即投资效益分析窗口、各表格和报告所显示的方案。若要修改其他方案，请先选择它：其投资随即显示在投资效益分析窗口的字段中，窗口以“确定”关闭后，其降低比例显示在“假设…”中。</translation>
+    </message>
+    <message>
+        <source>&amp;Add Option…</source>
+        <translation>添加方案(&amp;A)…</translation>
+    </message>
+    <message>
+        <source>&amp;Rename…</source>
+        <translation>重命名(&amp;R)…</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>删除(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Select</source>
+        <translation>选择(&amp;S)</translation>
+    </message>
+    <message>
+        <source>The case weighs one option against doing nothing. Add an option to set others beside it.</source>
+        <translation>当前分析只将一个方案与“不采取措施”比较。添加方案即可将其他方案并列比较。</translation>
+    </message>
+    <message>
+        <source>Name of the option:</source>
+        <translation>方案名称：</translation>
+    </message>
+    <message>
+        <source>An option needs a name.</source>
+        <translation>方案必须有名称。</translation>
+    </message>
+    <message>
+        <source>An option&apos;s name holds at most %1 characters.</source>
+        <translation>方案名称最多 %1 个字符。</translation>
+    </message>
+    <message>
+        <source>The case already has an option named %1.</source>
+        <translation>已有名为 %1 的方案。</translation>
+    </message>
+    <message>
+        <source>Option %1</source>
+        <translation>方案 %1</translation>
+    </message>
+    <message>
+        <source>Add Option</source>
+        <translation>添加方案</translation>
+    </message>
+    <message>
+        <source>Rename Option</source>
+        <translation>重命名方案</translation>
+    </message>
+</context>
+<context>
+    <name>AlternativesText</name>
+    <message>
+        <source>No system price is given.</source>
+        <translation>未填写系统价格。</translation>
+    </message>
+    <message>
+        <source>Do nothing</source>
+        <translation>不采取措施</translation>
+    </message>
+    <message>
+        <source>Automatic lubrication</source>
+        <translation>自动润滑</translation>
+    </message>
+    <message>
+        <source>Set against</source>
+        <translation>比较对象</translation>
+    </message>
+    <message>
+        <source>Added outlay</source>
+        <translation>追加初始投资</translation>
+    </message>
+    <message>
+        <source>Incremental NPV</source>
+        <translation>增量净现值</translation>
+    </message>
+    <message>
+        <source>Incremental IRR</source>
+        <translation>增量内部收益率</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>方案</translation>
+    </message>
+    <message>
+        <source>Annual savings</source>
+        <translation>年节省额</translation>
+    </message>
+    <message>
+        <source>Outlay</source>
+        <translation>初始投资</translation>
+    </message>
+    <message>
+        <source>Net present value</source>
+        <translation>净现值</translation>
+    </message>
+    <message>
+        <source>Internal rate of return</source>
+        <translation>内部收益率</translation>
+    </message>
+    <message>
+        <source>Payback</source>
+        <translation>回收期</translation>
+    </message>
+    <message>
+        <source>NPV on hard savings</source>
+        <translation>硬性节省净现值</translation>
+    </message>
+    <message>
+        <source>No option has a net present value above zero: doing nothing costs least.</source>
+        <translation>没有任何方案的净现值大于零：不采取措施的成本最低。</translation>
+    </message>
+    <message>
+        <source>Of the options considered, %1 has the highest net present value, %2.</source>
+        <translation>在所比较的方案中，%1 的净现值最高，为 %2。</translation>
+    </message>
+    <message>
+        <source>Each option is set against the next cheaper one: its incremental net present value and rate of return are those of what it costs and saves beyond that one, and its added outlay pays where the incremental net present value is above zero.</source>
+        <translation>每个方案都与价格次低的方案比较：其增量净现值和增量收益率，是它在该方案之外多花的成本和多得的节省所对应的数值；增量净现值大于零时，追加的初始投资才值得。</translation>
+    </message>
+    <message>
+        <source>The other pages show %1.</source>
+        <translation>其他页面显示的是 %1。</translation>
+    </message>
+    <message>
+        <source>%1 is not evaluated: %2</source>
+        <translation>%1 未作评估：%2</translation>
+    </message>
+    <message>
+        <source>%1 is evaluated over another period, at another rate or timing than %2, so their flows are not set against each other.</source>
+        <translation>%1 的评估期、折现率或现金流时点与 %2 不同，因此不对二者的现金流进行比较。</translation>
+    </message>
+</context>
+<context>
     <name>ArithmeticFault</name>
     <message>
         <source>Overflow</source>
@@ -868,6 +1010,18 @@ since 1994</source>
     <message>
         <source>Other Savings and One-off Items…</source>
         <translation>其他节省与一次性项目…</translation>
+    </message>
+    <message>
+        <source>Alternatives…</source>
+        <translation>备选方案…</translation>
+    </message>
+    <message>
+        <source>Alternatives</source>
+        <translation>备选方案</translation>
+    </message>
+    <message>
+        <source>The case weighs one option against doing nothing.</source>
+        <translation>当前分析只将一个方案与“不采取措施”比较。</translation>
     </message>
 </context>
 <context>
@@ -1760,6 +1914,22 @@ since 1994</source>
     <message>
         <source>hurdle rate</source>
         <translation>最低收益率</translation>
+    </message>
+    <message>
+        <source>The file&apos;s options are not valid (%1).</source>
+        <translation>文件中的方案无效（%1）。</translation>
+    </message>
+    <message>
+        <source>The file holds more options than the case weighs.</source>
+        <translation>文件中的方案数量超过分析可比较的上限。</translation>
+    </message>
+    <message>
+        <source>The option %1: %2</source>
+        <translation>方案 %1：%2</translation>
+    </message>
+    <message>
+        <source>The option&apos;s name %1.</source>
+        <translation>方案名称%1。</translation>
     </message>
 </context>
 <context>
@@ -3152,6 +3322,10 @@ The results cannot be computed from these figures. Please check the figures unde
         <source>Price and installation with a contingency of %1: %2</source>
         <translation>含 %1 不可预见费的价格及安装：%2</translation>
     </message>
+    <message>
+        <source>Alternatives Considered</source>
+        <translation>所比较的方案</translation>
+    </message>
 </context>
 <context>
     <name>RiskChartText</name>
@@ -4177,6 +4351,42 @@ The results cannot be computed from these figures. Please check the figures unde
     <message>
         <source>Every (years, 0 once)</source>
         <translation>间隔（年，0 为一次）</translation>
+    </message>
+    <message>
+        <source>Alternatives Considered</source>
+        <translation>所比较的方案</translation>
+    </message>
+    <message>
+        <source>Annual savings</source>
+        <translation>年节省额</translation>
+    </message>
+    <message>
+        <source>Outlay</source>
+        <translation>初始投资</translation>
+    </message>
+    <message>
+        <source>Discount rate (%)</source>
+        <translation>折现率（%）</translation>
+    </message>
+    <message>
+        <source>NPV on hard savings</source>
+        <translation>硬性节省净现值</translation>
+    </message>
+    <message>
+        <source>Set against</source>
+        <translation>比较对象</translation>
+    </message>
+    <message>
+        <source>Incremental NPV</source>
+        <translation>增量净现值</translation>
+    </message>
+    <message>
+        <source>Incremental IRR</source>
+        <translation>增量内部收益率</translation>
+    </message>
+    <message>
+        <source>%1 less %2</source>
+        <translation>%1 减 %2</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 #include "outputs/report_builder.h"
 
 #include "language/language.h"
+#include "model/case_alternatives.h"
 #include "model/costs/formula_prose.h"
 #include "model/costs/model_text.h"
 #include "model/costs/table_titles.h"
@@ -12,6 +13,7 @@
 #include "model/records/asset_failure_table.h"
 #include "model/records/savings_check_text.h"
 #include "model/text/contact_details.h"
+#include "model/text/message_text.h"
 #include "model/text/money_text.h"
 #include "model/text/numeric_text.h"
 #include "model/text/percentage_text.h"
@@ -189,6 +191,13 @@ report::BusinessCasePage businessCasePage(const document::FacilityDocument &faci
         page.assumptions.insert(after++, valued);
     if (const std::optional<model::SavingsKinds> &kinds = facility.savingsKinds())
         page.assumptions.insert(after, model::savingsKindsSentence(*kinds, rule));
+    // Which option the page is of, where the case weighs others.
+    if (const std::size_t others = facility.otherOptions().size(); others > 0)
+        page.assumptions.prepend(
+            ReportText::tr("These figures are of the option %1, one of the %n options the page of the alternatives "
+                           "considered sets beside doing nothing.",
+                           "", int(others) + 1)
+                .arg(model::quotedForMessage(model::selectedOptionName(facility.figures()))));
     page.note = model::measuresNote(investment, locale, study.capital);
     page.drawCashFlow = pageChart(cashFlowChart(study.measures, locale, symbol));
     page.drawTornado = pageChart(tornadoChart(study.sensitivity, study.annualSavings, study.stepPercent,

@@ -3357,6 +3357,13 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <source>Alternatives Considered</source>
         <translation>Betrachtete Alternativen</translation>
     </message>
+    <message numerus="yes">
+        <source>These figures are of the option %1, one of the %n options the page of the alternatives considered sets beside doing nothing.</source>
+        <translation>
+            <numerusform>Diese Zahlen gelten für die Alternative %1, eine von %n Alternative, die die Seite der betrachteten Alternativen dem Nichtstun gegenüberstellt.</numerusform>
+            <numerusform>Diese Zahlen gelten für die Alternative %1, eine von %n Alternativen, die die Seite der betrachteten Alternativen dem Nichtstun gegenüberstellt.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>RiskChartText</name>

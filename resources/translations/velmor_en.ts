@@ -238,6 +238,13 @@
             <numerusform>Payback period: %1 months after tax, not within the %n years evaluated</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>These figures are of the option %1, one of the %n options the page of the alternatives considered sets beside doing nothing.</source>
+        <translation>
+            <numerusform>These figures are of the option %1, one of the %n option the page of the alternatives considered sets beside doing nothing.</numerusform>
+            <numerusform>These figures are of the option %1, one of the %n options the page of the alternatives considered sets beside doing nothing.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>RiskText</name>

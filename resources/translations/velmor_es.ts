@@ -3357,6 +3357,13 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <source>Alternatives Considered</source>
         <translation>Alternativas consideradas</translation>
     </message>
+    <message numerus="yes">
+        <source>These figures are of the option %1, one of the %n options the page of the alternatives considered sets beside doing nothing.</source>
+        <translation>
+            <numerusform>Estas cifras son de la alternativa %1, una de las %n alternativa que la página de alternativas consideradas compara con no hacer nada.</numerusform>
+            <numerusform>Estas cifras son de la alternativa %1, una de las %n alternativas que la página de alternativas consideradas compara con no hacer nada.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>RiskChartText</name>

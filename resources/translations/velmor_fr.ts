@@ -3357,6 +3357,13 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <source>Alternatives Considered</source>
         <translation>Options étudiées</translation>
     </message>
+    <message numerus="yes">
+        <source>These figures are of the option %1, one of the %n options the page of the alternatives considered sets beside doing nothing.</source>
+        <translation>
+            <numerusform>Ces chiffres sont ceux de l’option %1, l’une des %n&#xa0;option que la page des options étudiées compare à l’inaction.</numerusform>
+            <numerusform>Ces chiffres sont ceux de l’option %1, l’une des %n&#xa0;options que la page des options étudiées compare à l’inaction.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>RiskChartText</name>

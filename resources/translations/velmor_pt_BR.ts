@@ -3357,6 +3357,13 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <source>Alternatives Considered</source>
         <translation>Alternativas consideradas</translation>
     </message>
+    <message numerus="yes">
+        <source>These figures are of the option %1, one of the %n options the page of the alternatives considered sets beside doing nothing.</source>
+        <translation>
+            <numerusform>Estes valores são da alternativa %1, uma das %n alternativa que a página de alternativas consideradas compara com não fazer nada.</numerusform>
+            <numerusform>Estes valores são da alternativa %1, uma das %n alternativas que a página de alternativas consideradas compara com não fazer nada.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>RiskChartText</name>

@@ -3326,6 +3326,12 @@ The results cannot be computed from these figures. Please check the figures unde
         <source>Alternatives Considered</source>
         <translation>所比较的方案</translation>
     </message>
+    <message numerus="yes">
+        <source>These figures are of the option %1, one of the %n options the page of the alternatives considered sets beside doing nothing.</source>
+        <translation>
+            <numerusform>以上数值属于方案 %1，是“所比较的方案”页面中与“不采取措施”并列比较的 %n 个方案之一。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>RiskChartText</name>

@@ -246,8 +246,8 @@ model::FacilityReadResult FacilityDocument::open(const QString &path)
 {
     model::FacilityReadResult opened = model::openFacilityFile(path);
     if (opened) {
-        adopt(*opened.figures, QLocale(opened.figures->locale), {});
         keptIn(path);
+        adopt(*opened.figures, QLocale(opened.figures->locale), {}, Change::Opened);
     }
     return opened;
 }
@@ -257,8 +257,9 @@ model::FacilityReadResult FacilityDocument::open(const QString &path, const QLoc
     model::FacilityReadResult opened = model::openFacilityFile(path);
     if (opened) {
         const model::FacilityFigures &saved = *opened.figures;
-        adopt(model::figuresForLocale(saved, shownIn), shownIn, noNumbers(saved, QLocale(saved.locale), {}));
         keptIn(path);
+        adopt(model::figuresForLocale(saved, shownIn), shownIn, noNumbers(saved, QLocale(saved.locale), {}),
+              Change::Opened);
     }
     return opened;
 }
@@ -278,8 +279,46 @@ model::FacilitySaveResult FacilityDocument::save(const QString &path)
     return saved;
 }
 
+FacilityDocument::State FacilityDocument::state() const { return {m_facts, m_locale, m_heldAsNoNumber, m_filePath}; }
+
+void FacilityDocument::restore(const State &state)
+{
+    m_unitSwitch.forget();
+    const model::FacilityFigures &was = m_facts;
+    const model::FacilityFigures &to = state.facts;
+    Changes what;
+    if (state.locale != m_locale || state.heldAsNoNumber != m_heldAsNoNumber)
+        what |= Change::Replaced;
+    const std::pair<bool, Change> differences[] = {
+        {to.figures != was.figures, Change::FigureTexts},
+        {to.report != was.report, Change::ReportDetails},
+        {to.investment != was.investment || to.otherOptions != was.otherOptions, Change::Investment},
+        {to.capital != was.capital, Change::Capital},
+        {to.assumptions != was.assumptions || to.savingsKinds != was.savingsKinds || to.optionName != was.optionName,
+         Change::Assumptions},
+        {to.currency != was.currency, Change::CurrencyUnits},
+        {to.records != was.records, Change::Records},
+        {to.risk != was.risk, Change::Risk},
+    };
+    for (const auto &[differs, change] : differences) {
+        if (differs)
+            what |= change;
+    }
+    m_facts = state.facts;
+    m_locale = state.locale;
+    m_heldAsNoNumber = state.heldAsNoNumber;
+    if (state.filePath != m_filePath) {
+        m_filePath = state.filePath;
+        emit filePathChanged(m_filePath);
+    }
+    if (what == Changes())
+        return;
+    compute();
+    emit changed(what);
+}
+
 void FacilityDocument::adopt(const model::FacilityFigures &facts, const QLocale &locale,
-                             const std::array<bool, model::kInputCount> &heldAsNoNumber)
+                             const std::array<bool, model::kInputCount> &heldAsNoNumber, Changes also)
 {
     // The figures are other ones now: switching the units back has nothing
     // to give back.
@@ -291,7 +330,7 @@ void FacilityDocument::adopt(const model::FacilityFigures &facts, const QLocale 
     if (same)
         return;
     compute();
-    emit changed(Change::Replaced);
+    emit changed(Changes(Change::Replaced) | also);
 }
 
 void FacilityDocument::keptIn(const QString &path)

@@ -45,6 +45,7 @@ public:
         Capital = 0x40,
         Records = 0x80,
         Risk = 0x100,
+        Opened = 0x200, // with Replaced: the facts are a file's, opened
     };
     Q_DECLARE_FLAGS(Changes, Change)
 
@@ -86,6 +87,23 @@ public:
     // Every fact as the outputs show it: figures() with the risk ranges in
     // use (riskRanges()) and the records read, applied or not.
     model::FacilityFigures shownFacts() const;
+
+    // Every fact as it stands and the file it is kept in, for a step of the
+    // history to go back to.
+    struct State {
+        model::FacilityFigures facts;
+        QLocale locale;
+        std::array<bool, model::kInputCount> heldAsNoNumber{};
+        QString filePath;
+    };
+    State state() const;
+    // Goes back or forward to a state, as one change of what differs. Its
+    // figures are the user's again: switching the units back gives nothing
+    // back. The history decides whether that counts as modified.
+    void restore(const State &state);
+    // Whether the facts differ from the file's: the history's clean state
+    // decides after an undo or a redo.
+    void setModified(bool modified);
 
     // The file last opened or saved; empty until then.
     const QString &filePath() const { return m_filePath; }
@@ -181,9 +199,8 @@ signals:
 private:
     // Takes figures in their own settings, held figures as given, and says so.
     void adopt(const model::FacilityFigures &facts, const QLocale &locale,
-               const std::array<bool, model::kInputCount> &heldAsNoNumber);
+               const std::array<bool, model::kInputCount> &heldAsNoNumber, Changes also = {});
     void keptIn(const QString &path);
-    void setModified(bool modified);
     // After an edit: the results again when it touched what they are
     // computed from, then changed().
     void edited(Changes what);

@@ -69,6 +69,8 @@ struct Results;
 class FigureCommands;
 class Form2;
 
+class DocumentHistory;
+
 class Form1 : public QWidget, public FigureWindow {
     Q_OBJECT
 public:
@@ -110,6 +112,7 @@ public:
     // Facility files, the customer report and copying the results; also
     // behind the Menu button at the right of the tab headings.
     FigureCommands *figureCommands() const { return m_figureCommands; }
+    DocumentHistory *history() const { return m_history; }
     QToolButton *menuButton() const { return m_menuButton; }
 
     // The facility the window shows: its figures, reductions, currency and
@@ -200,6 +203,7 @@ private:
     Form2 *m_about = nullptr;
     int m_zoomPercent = 100;
     FigureCommands *m_figureCommands = nullptr;
+    DocumentHistory *m_history = nullptr;
     QToolButton *m_menuButton = nullptr;
     QAction *m_zoomIn = nullptr;
     QAction *m_zoomOut = nullptr;

@@ -3,6 +3,7 @@
 // keys, the Menu button with the figure commands, and facility files dropped
 // onto the window.
 #include "language/language.h"
+#include "main_window/document_history.h"
 #include "main_window/figure_commands.h"
 #include "main_window/form1.h"
 #include "main_window/language_menu.h"
@@ -10,6 +11,7 @@
 #include "platform/zoom.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -107,6 +109,15 @@ void Form1::createFigureCommands()
 {
     m_figureCommands = new FigureCommands(*m_document, *this, this);
     addActions(m_figureCommands->actions());
+    // Undo and Redo of the facility's changes; inside a field its own undo
+    // takes the keys while it has the focus.
+    m_history = new DocumentHistory(*m_document, this);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *) {
+        for (int i = 0; i < model::kInputCount; ++i) {
+            if (old == YourData(i))
+                m_history->sealTyping();
+        }
+    });
 
     // In the free space at the right end of the tab headings, outside the
     // tab control, so that no designed control moves. Made after every
@@ -123,11 +134,16 @@ void Form1::createFigureCommands()
     auto *menu = new QMenu(m_menuButton);
     menu->addActions(m_figureCommands->actions());
     menu->addSeparator();
+    menu->addActions({m_history->undoAction(), m_history->redoAction()});
+    menu->addSeparator();
     menu->addActions(contextMenuCommands());
     menu->addSeparator();
     menu->addMenu(makeLanguageMenu(menu, language::storedLanguage(language::programSettings()),
                                    [this](const QString &code) { chooseLanguage(this, code); }));
     m_menuButton->setMenu(menu);
+    // Their keys act anywhere in the window, held by the button rather than
+    // the window: a field keeps Ctrl+Z for its own undo while it has the focus.
+    m_menuButton->addActions({m_history->undoAction(), m_history->redoAction()});
     placeMenuButton();
 
     setAcceptDrops(true);

@@ -3,6 +3,7 @@
 // the buttons. Runs headless on the offscreen platform.
 
 #include "about_window/form2.h"
+#include "main_window/document_history.h"
 #include "main_window/figure_commands.h"
 #include "main_window/form1.h"
 #include "main_window/main_layout.h"
@@ -18,6 +19,7 @@
 #include "system_test_support.h"
 #include "window_test_support.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -70,6 +72,9 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
+    void undoAndRedoEachChange_data();
+    void undoAndRedoEachChange();
+    void undoGivesBackFiguresAFileReplaced();
 
     void windowIsFixedAndCentred();
     void tabsAndStartState();
@@ -140,6 +145,84 @@ void MainWindowTest::init()
 }
 
 void MainWindowTest::cleanup() { m_window.reset(); }
+
+using Change = std::function<void(document::FacilityDocument &)>;
+
+void MainWindowTest::undoAndRedoEachChange_data()
+{
+    QTest::addColumn<Change>("change");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("typing, two keys one step") << Change([](auto &d) {
+        d.setFigureText(2, QStringLiteral("12"));
+        d.setFigureText(2, QStringLiteral("125"));
+    }) << "Undo Typing in Number of lubrication points";
+    QTest::newRow("investment") << Change([](auto &d) {
+        d.setInvestment({QStringLiteral("20000"), {}, {}, {}, {}});
+    }) << "Undo Change of the Investment";
+    QTest::newRow("reductions") << Change([](auto &d) {
+        model::Assumptions assumptions = d.assumptions();
+        assumptions.reductionPercent[0] = 60;
+        d.setAssumptions(assumptions);
+    }) << "Undo Change of the Assumptions";
+    QTest::newRow("currency and units") << Change([](auto &d) {
+        d.setCurrencyUnits({QStringLiteral("€"), model::Units::Metric});
+    }) << "Undo Change of the Currency and Units";
+    QTest::newRow("options") << Change([](auto &d) {
+        d.setOptions({QStringLiteral("Central"), d.assumptions().reductionPercent, d.investment(), d.capital()},
+                     {{QStringLiteral("Manual"), {}, {}, {}}});
+    }) << "Undo Change of the Investment";
+}
+
+// Each change is one step: undone, the facts and the fields are as before and
+// the mark is gone; redone, they are as after it.
+void MainWindowTest::undoAndRedoEachChange()
+{
+    QFETCH(Change, change);
+    QFETCH(QString, name);
+    Form1 &w = *m_window;
+    document::FacilityDocument &d = *w.document();
+    const model::FacilityFigures before = d.state().facts;
+    change(d);
+    const model::FacilityFigures after = d.state().facts;
+    QAction *undo = w.history()->undoAction();
+    QCOMPARE(undo->text(), name);
+    undo->trigger();
+    QCOMPARE(d.state().facts, before);
+    QVERIFY(!d.isModified());
+    QVERIFY(!undo->isEnabled());
+    w.history()->redoAction()->trigger();
+    QCOMPARE(d.state().facts, after);
+    QVERIFY(d.isModified());
+    for (int i = 0; i < model::kInputCount; ++i)
+        QCOMPARE(w.YourData(i)->text(), d.figureTexts()[std::size_t(i)]);
+}
+
+// A file opened over figures typed and not saved: undone, the figures typed
+// and their file are back, marked as changed; redone, the file opened is
+// back unchanged.
+void MainWindowTest::undoGivesBackFiguresAFileReplaced()
+{
+    QTemporaryDir dir;
+    document::FacilityDocument &d = *m_window->document();
+    const QString first = dir.filePath(QStringLiteral("first.velmor"));
+    const QString second = dir.filePath(QStringLiteral("second.velmor"));
+    QVERIFY(d.save(second));
+    d.setFigureText(0, QStringLiteral("777"));
+    QVERIFY(d.save(first));
+    d.setFigureText(0, QStringLiteral("778"));
+    QVERIFY(d.open(second));
+    QCOMPARE(m_window->history()->undoAction()->text(), QStringLiteral("Undo Open \u201Csecond.velmor\u201D"));
+    m_window->history()->undoAction()->trigger();
+    QCOMPARE(d.figureTexts()[0], QStringLiteral("778"));
+    QCOMPARE(d.filePath(), first);
+    QVERIFY(d.isModified());
+    m_window->history()->undoAction()->trigger(); // back to what the first file holds
+    QCOMPARE(d.figureTexts()[0], QStringLiteral("777"));
+    m_window->history()->redoAction()->trigger();
+    m_window->history()->redoAction()->trigger();
+    QCOMPARE(d.filePath(), second);
+    QVERIFY(!d.isModified());
+}
 
 void MainWindowTest::windowIsFixedAndCentred()
 {

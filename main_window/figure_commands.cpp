@@ -7,8 +7,10 @@
 #include "dialogs/records_dialog.h"
 #include "dialogs/report_details_dialog.h"
 #include "document/facility_document.h"
+#include "language/language.h"
 #include "main_window/figure_window.h"
 #include "main_window/main_layout.h"
+#include "main_window/recent_files.h"
 #include "model/costs/model_text.h"
 #include "model/finance/risk_text.h"
 #include "model/records/records_export.h"
@@ -25,6 +27,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPrintDialog>
@@ -82,6 +85,12 @@ FigureCommands::FigureCommands(document::FacilityDocument &facility, FigureWindo
     m_export = make(tr("Export Report as PDF\u2026"), {QKeySequence(Qt::CTRL | Qt::Key_E)}, &FigureCommands::exportPdf);
     m_exportWorkbook = make(tr("Export Workbook\u2026"), {}, &FigureCommands::exportXlsx);
     m_print = make(tr("Print Report\u2026"), QKeySequence::keyBindings(QKeySequence::Print), &FigureCommands::print);
+    // The files last opened or saved; one chosen opens as Open Figures… does.
+    m_recent = new RecentFiles(language::programSettings(), this);
+    connect(m_recent, &RecentFiles::chosen, this, [this](const QString &path) {
+        if (settleUnsavedChanges(Opening))
+            openFigures(path);
+    });
     m_copy = new QAction(tr("Copy Results"), this);
     m_copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     connect(m_copy, &QAction::triggered, this, [this] { copyResults(); });
@@ -89,8 +98,19 @@ FigureCommands::FigureCommands(document::FacilityDocument &facility, FigureWindo
 
 QList<QAction *> FigureCommands::actions() const
 {
-    return {m_open,    m_save,         m_saveAs, m_editDetails,    m_assumptions, m_currencyUnits,
-            m_records, m_businessCase, m_export, m_exportWorkbook, m_print,       m_copy};
+    return {m_open,
+            m_recent->menu()->menuAction(),
+            m_save,
+            m_saveAs,
+            m_editDetails,
+            m_assumptions,
+            m_currencyUnits,
+            m_records,
+            m_businessCase,
+            m_export,
+            m_exportWorkbook,
+            m_print,
+            m_copy};
 }
 
 void FigureCommands::tellUser(const QString &message) const
@@ -105,6 +125,8 @@ bool FigureCommands::openFigures(const QString &path)
     const model::FacilityReadResult opened = m_document.open(path, m_document.locale());
     if (!opened)
         tellUser(opened.message);
+    else
+        m_recent->add(path);
     return bool(opened);
 }
 
@@ -142,6 +164,8 @@ bool FigureCommands::saveFigures(const QString &path)
     const model::FacilitySaveResult saved = m_document.save(path);
     if (!saved)
         tellUser(saved.message);
+    else
+        m_recent->add(path);
     return bool(saved);
 }
 

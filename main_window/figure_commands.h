@@ -15,6 +15,7 @@ class QPrinter;
 QT_END_NAMESPACE
 
 class FigureWindow;
+class RecentFiles;
 
 namespace document {
 class FacilityDocument;
@@ -103,6 +104,7 @@ private:
     QAction *m_exportWorkbook = nullptr;
     QAction *m_print = nullptr;
     QAction *m_copy = nullptr;
+    RecentFiles *m_recent = nullptr;
 };
 
 namespace main_window {

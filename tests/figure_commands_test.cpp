@@ -18,6 +18,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
@@ -30,6 +31,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTabBar>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -91,6 +93,7 @@ class FigureCommandsTest : public QObject {
 private slots:
     void initTestCase();
     void cleanup();
+    void recentFilesListTheFilesKept();
 
     void menuHoldsTheCommands();
     void figuresTravelAcrossRegionalSettings_data();
@@ -174,12 +177,12 @@ void FigureCommandsTest::menuHoldsTheCommands()
     for (const QAction *action : menu->menu()->actions())
         if (!action->isSeparator())
             shown << action->text() + u' ' + action->shortcut().toString();
-    QCOMPARE(
-        shown.mid(0, 12),
-        QStringList({"Open Figures\u2026 Ctrl+O", "Save Figures Ctrl+S", "Save Figures As\u2026 Ctrl+Shift+S",
-                     "Report Details\u2026 ", "Assumptions\u2026 ", "Currency and Units\u2026 ",
-                     "Open Maintenance Records\u2026 ", "Business Case\u2026 ", "Export Report as PDF\u2026 Ctrl+E",
-                     "Export Workbook\u2026 ", "Print Report\u2026 Ctrl+P", "Copy Results Ctrl+Shift+C"}));
+    QCOMPARE(shown.mid(0, 13),
+             QStringList({"Open Figures\u2026 Ctrl+O", "Open Recent ", "Save Figures Ctrl+S",
+                          "Save Figures As\u2026 Ctrl+Shift+S", "Report Details\u2026 ", "Assumptions\u2026 ",
+                          "Currency and Units\u2026 ", "Open Maintenance Records\u2026 ", "Business Case\u2026 ",
+                          "Export Report as PDF\u2026 Ctrl+E", "Export Workbook\u2026 ", "Print Report\u2026 Ctrl+P",
+                          "Copy Results Ctrl+Shift+C"}));
 }
 
 // clang-format off
@@ -687,7 +690,7 @@ void FigureCommandsTest::assumptionsShowOnTheVelmorTab()
 void FigureCommandsTest::assumptionsDialogReadsRegionalPercentages()
 {
     m_window = newWindow(QLocale(QLocale::German, QLocale::Germany));
-    QAction *command = m_window->figureCommands()->actions().at(4);
+    QAction *command = m_window->figureCommands()->actions().at(5);
     QCOMPARE(command->text(), QStringLiteral("Assumptions\u2026"));
     // A percentage above 100 is refused and the dialog stays; a German
     // decimal comma is read; the designed values come back on request.
@@ -742,7 +745,7 @@ void FigureCommandsTest::currencyAndUnitsFollowEverywhere()
     const QString path = m_dir.filePath(QStringLiteral("euro.velmor"));
     m_window = newWindow(german);
     QVERIFY(m_window->figureCommands()->saveFigures(path));
-    QAction *command = m_window->figureCommands()->actions().at(5);
+    QAction *command = m_window->figureCommands()->actions().at(6);
     QCOMPARE(command->text(), QStringLiteral("Currency and Units\u2026"));
     QVERIFY(whileModal([&] { command->trigger(); },
                        [&](QWidget &dialog) {
@@ -803,7 +806,7 @@ void FigureCommandsTest::currencyAndUnitsFollowEverywhere()
 void FigureCommandsTest::currencyDialogRefusesBadSymbols()
 {
     m_window = newWindow(QLocale(QLocale::English, QLocale::UnitedStates));
-    QAction *command = m_window->figureCommands()->actions().at(5);
+    QAction *command = m_window->figureCommands()->actions().at(6);
     QVERIFY(whileModal([&] { command->trigger(); },
                        [&](QWidget &dialog) {
         auto *symbol = dialog.findChild<QComboBox *>(QStringLiteral("currencySymbol"));
@@ -933,6 +936,50 @@ void FigureCommandsTest::maintenanceRecords()
     QCOMPARE(facility.figureTexts()[failures], failuresFigure.isEmpty() ? before[failures] : failuresFigure);
     if (failuresFigure.isEmpty())
         QCOMPARE(facility.figureTexts(), before);
+}
+
+// The files saved or opened, newest first with their folder; one gone since
+// is greyed and removable; the desktop's list holds each once.
+void FigureCommandsTest::recentFilesListTheFilesKept()
+{
+    m_window = newWindow(QLocale(QLocale::English, QLocale::UnitedStates));
+    FigureCommands &commands = *m_window->figureCommands();
+    QMenu *recent = commands.actions().at(1)->menu();
+    const auto entries = [recent] {
+        emit recent->aboutToShow();
+        QList<QAction *> shown;
+        for (QAction *action : recent->actions())
+            if (!action->isSeparator())
+                shown << action;
+        return shown;
+    };
+    const auto named = [&](const QString &text) {
+        for (QAction *action : entries())
+            if (action->text() == text)
+                return action;
+        return static_cast<QAction *>(nullptr);
+    };
+    named(QStringLiteral("Clear Recent"))->trigger();
+    QTemporaryDir dir;
+    const QString first = dir.filePath(QStringLiteral("first.velmor"));
+    const QString second = dir.filePath(QStringLiteral("second.velmor"));
+    QVERIFY(commands.saveFigures(first));
+    QVERIFY(commands.saveFigures(second));
+    QVERIFY(commands.openFigures(first));
+    const QString folder = QDir::toNativeSeparators(QDir(dir.path()).absolutePath());
+    QCOMPARE(entries().at(0)->text(), QStringLiteral("first.velmor (%1)").arg(folder));
+    QCOMPARE(entries().at(1)->text(), QStringLiteral("second.velmor (%1)").arg(folder));
+    QVERIFY(QFile::remove(second));
+    QVERIFY(!entries().at(1)->isEnabled());
+    named(QStringLiteral("Remove Missing Files"))->trigger();
+    QCOMPARE(entries().size(), 3); // the first file, then Remove Missing Files and Clear Recent
+    QVERIFY(!entries().at(1)->isEnabled());
+#ifndef Q_OS_WIN
+    QFile list(QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+                   .filePath(QStringLiteral("recently-used.xbel")));
+    QVERIFY(list.open(QIODevice::ReadOnly));
+    QCOMPARE(list.readAll().count(QUrl::fromLocalFile(first).toEncoded()), 1);
+#endif
 }
 
 QTEST_MAIN(FigureCommandsTest)

@@ -291,6 +291,7 @@ void ZoomTest::contextMenuHoldsTheCommands()
                              "Zoom Out",
                              "Actual Size",
                              "Open Figures\u2026",
+                             "Open Recent",
                              "Save Figures",
                              "Save Figures As\u2026",
                              "Report Details\u2026",

@@ -5,6 +5,7 @@
 #include "language/language.h"
 #include "main_window/figure_commands.h"
 #include "main_window/form1.h"
+#include "main_window/recovery.h"
 #include "outputs/command_line_outputs.h"
 #include "version.h"
 
@@ -79,7 +80,10 @@ int main(int argc, char *argv[])
 
     Form1 window;
     window.show();
-    if (!line.figuresFile.isEmpty())
+    // Changes a run that ended without saving left behind are offered first;
+    // figures given back stand in place of a file named on the command line.
+    Recovery recovery(*window.document());
+    if (!recovery.offer(&window) && !line.figuresFile.isEmpty())
         window.figureCommands()->openFigures(line.figuresFile);
     return app.exec();
 }

@@ -264,6 +264,17 @@ model::FacilityReadResult FacilityDocument::open(const QString &path, const QLoc
     return opened;
 }
 
+void FacilityDocument::recover(const model::FacilityFigures &kept, const QLocale &shownIn, const QString &filePath)
+{
+    // Marked first, so that whatever follows the change sees changes not saved.
+    setModified(true);
+    if (filePath != m_filePath) {
+        m_filePath = filePath;
+        emit filePathChanged(filePath);
+    }
+    adopt(model::figuresForLocale(kept, shownIn), shownIn, noNumbers(kept, QLocale(kept.locale), {}));
+}
+
 void FacilityDocument::setFacts(const model::FacilityFigures &facts) { adopt(facts, QLocale(facts.locale), {}); }
 
 void FacilityDocument::showIn(const QLocale &locale)

@@ -177,6 +177,11 @@ public:
     model::FacilityReadResult open(const QString &path);
     model::FacilityReadResult open(const QString &path, const QLocale &shownIn);
 
+    // Figures kept for a crash, given back as changes not saved of the file
+    // they were typed for (none: figures without a file), shown in shownIn
+    // as open() shows a file's.
+    void recover(const model::FacilityFigures &kept, const QLocale &shownIn, const QString &filePath);
+
     // Every fact at once, as a file gives them, typed in facts.locale.
     // Nothing counts as modified by it.
     void setFacts(const model::FacilityFigures &facts);

@@ -7,6 +7,7 @@
 #include "main_window/figure_commands.h"
 #include "main_window/form1.h"
 #include "main_window/main_layout.h"
+#include "main_window/recovery.h"
 #include "main_window/welcome_text.h"
 #include "model/costs/input_table.h"
 #include "platform/caption_label.h"
@@ -30,6 +31,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSignalSpy>
@@ -75,6 +77,8 @@ private slots:
     void undoAndRedoEachChange_data();
     void undoAndRedoEachChange();
     void undoGivesBackFiguresAFileReplaced();
+    void recoveryAfterAKill();
+    void recoveryChild();
 
     void windowIsFixedAndCentred();
     void tabsAndStartState();
@@ -222,6 +226,62 @@ void MainWindowTest::undoGivesBackFiguresAFileReplaced()
     m_window->history()->redoAction()->trigger();
     QCOMPARE(d.filePath(), second);
     QVERIFY(!d.isModified());
+}
+
+// A run killed (SIGKILL) with a figure typed and not saved: the next start
+// offers it back, restored as a change of its file; once restored, the next
+// start offers nothing.
+void MainWindowTest::recoveryAfterAKill()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("Plant Süd.velmor"));
+    QVERIFY(m_window->document()->save(file));
+    QDir(Recovery::folder()).removeRecursively();
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("VELMOR_RECOVERY_FILE"), file);
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("recoveryChild")});
+    QVERIFY(child.waitForStarted());
+    const auto kept = [] {
+        return !QDir(Recovery::folder()).entryList({QStringLiteral("recovery-*.origin")}, QDir::Files).isEmpty();
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(kept(), 30'000);
+    child.kill();
+    QVERIFY(child.waitForFinished());
+
+    document::FacilityDocument &d = *m_window->document();
+    QTimer::singleShot(0, [] {
+        auto *question = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(question);
+        const QString text = question->text(); // the time is the minute the figure was kept
+        QVERIFY2(text.startsWith(QStringLiteral("Figures of \u201CPlant Süd.velmor\u201D changed at "))
+                     && text.endsWith(QStringLiteral(" were not saved.")),
+                 qPrintable(text));
+        for (QAbstractButton *button : question->buttons())
+            if (button->text() == QStringLiteral("Restore"))
+                button->click();
+    });
+    Recovery recovery(d);
+    QVERIFY(recovery.offer(m_window.get()));
+    QCOMPARE(d.figureTexts()[0], QStringLiteral("4242"));
+    QCOMPARE(m_window->YourData(0)->text(), QStringLiteral("4242"));
+    QCOMPARE(d.filePath(), file);
+    QVERIFY(d.isModified());
+    QVERIFY(!Recovery(d).offer(m_window.get()));
+}
+
+// The run recoveryAfterAKill() kills: a figure typed over a file, kept once
+// the typing pauses.
+void MainWindowTest::recoveryChild()
+{
+    const QString file = qEnvironmentVariable("VELMOR_RECOVERY_FILE");
+    if (file.isEmpty())
+        QSKIP("Run by recoveryAfterAKill.");
+    QVERIFY(m_window->figureCommands()->openFigures(file));
+    Recovery recovery(*m_window->document());
+    m_window->YourData(0)->setText(QStringLiteral("4242"));
+    QTest::qWait(120'000);
 }
 
 void MainWindowTest::windowIsFixedAndCentred()

@@ -74,7 +74,12 @@ Recovery::~Recovery()
 {
     if (m_base.isEmpty())
         return;
-    removeFiles(m_base);
+    // Figures without a file close at once, as ever, unasked: they are kept
+    // for the next start. A file's were saved or discarded when asked.
+    if (m_document.filePath().isEmpty() && m_document.isModified())
+        write();
+    else
+        removeFiles(m_base);
     m_lock->unlock();
 }
 

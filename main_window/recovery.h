@@ -20,14 +20,15 @@ class FacilityDocument;
 // the facility has such changes they are written, with the safe write, to
 // this run's recovery file in the user's data folder (folder()): a quiet
 // 5 s after a change, and at least every 60 s. Saving, or a normal close,
-// removes it. Each run holds a lock on its own files, so that two running
+// removes it; figures without a file, which close unasked, are kept then for
+// the next start. Each run holds a lock on its own files, so that two running
 // copies never take each other's; at the next start a recovery file whose
 // run has ended is offered back (offer()).
 class Recovery : public QObject {
     Q_OBJECT
 public:
     explicit Recovery(document::FacilityDocument &document, QObject *parent = nullptr);
-    // A normal close: nothing is left to recover.
+    // A normal close: nothing is left to recover but figures without a file.
     ~Recovery() override;
 
     // Where the recovery files are kept.

@@ -25,14 +25,14 @@ QString stepName(Changes what, const document::FacilityDocument &document, int f
         return DocumentHistory::tr("Typing in %1")
             .arg(model::inputText(model::kInputs[std::size_t(field)].caption).trimmed());
     const std::pair<Change, const char *> names[] = {
-        {Change::Records, QT_TR_NOOP("Maintenance Records")},
-        {Change::Investment, QT_TR_NOOP("Change of the Investment")},
-        {Change::Capital, QT_TR_NOOP("Change of the Capital Inputs")},
-        {Change::Assumptions, QT_TR_NOOP("Change of the Assumptions")},
-        {Change::CurrencyUnits, QT_TR_NOOP("Change of the Currency and Units")},
-        {Change::ReportDetails, QT_TR_NOOP("Change of the Report Details")},
-        {Change::Risk, QT_TR_NOOP("Change of the Risk Ranges")},
-        {Change::FigureTexts, QT_TR_NOOP("Change of the Figures")},
+        {Change::Records, QT_TRANSLATE_NOOP("DocumentHistory", "Maintenance Records")},
+        {Change::Investment, QT_TRANSLATE_NOOP("DocumentHistory", "Change of the Investment")},
+        {Change::Capital, QT_TRANSLATE_NOOP("DocumentHistory", "Change of the Capital Inputs")},
+        {Change::Assumptions, QT_TRANSLATE_NOOP("DocumentHistory", "Change of the Assumptions")},
+        {Change::CurrencyUnits, QT_TRANSLATE_NOOP("DocumentHistory", "Change of the Currency and Units")},
+        {Change::ReportDetails, QT_TRANSLATE_NOOP("DocumentHistory", "Change of the Report Details")},
+        {Change::Risk, QT_TRANSLATE_NOOP("DocumentHistory", "Change of the Risk Ranges")},
+        {Change::FigureTexts, QT_TRANSLATE_NOOP("DocumentHistory", "Change of the Figures")},
     };
     for (const auto &[change, name] : names) {
         if (what.testFlag(change))
@@ -82,10 +82,23 @@ private:
 DocumentHistory::DocumentHistory(document::FacilityDocument &document, QObject *parent)
     : QObject(parent), m_document(document), m_last(document.state())
 {
-    m_undo = m_stack.createUndoAction(this, tr("Undo"));
+    m_undo = new QAction(tr("Undo"), this);
     m_undo->setShortcuts(QKeySequence::keyBindings(QKeySequence::Undo));
-    m_redo = m_stack.createRedoAction(this, tr("Redo"));
+    m_redo = new QAction(tr("Redo"), this);
     m_redo->setShortcuts(QKeySequence::keyBindings(QKeySequence::Redo));
+    connect(m_undo, &QAction::triggered, &m_stack, &QUndoStack::undo);
+    connect(m_redo, &QAction::triggered, &m_stack, &QUndoStack::redo);
+    // Named for the step, in the words each language puts around it.
+    const auto name = [this] {
+        m_undo->setEnabled(m_stack.canUndo());
+        m_undo->setText(m_stack.canUndo() ? tr("Undo %1").arg(m_stack.undoText()) : tr("Undo"));
+        m_redo->setEnabled(m_stack.canRedo());
+        m_redo->setText(m_stack.canRedo() ? tr("Redo %1").arg(m_stack.redoText()) : tr("Redo"));
+    };
+    name();
+    connect(&m_stack, &QUndoStack::indexChanged, this, name);
+    connect(&m_stack, &QUndoStack::undoTextChanged, this, name);
+    connect(&m_stack, &QUndoStack::redoTextChanged, this, name);
     connect(&m_document, &document::FacilityDocument::changed, this, &DocumentHistory::record);
     // Saved: this is the state the file holds.
     connect(&m_document, &document::FacilityDocument::modifiedChanged, this, [this](bool modified) {

@@ -1626,6 +1626,69 @@ seit 1994</translation>
     </message>
 </context>
 <context>
+    <name>DocumentHistory</name>
+    <message>
+        <source>Open %1</source>
+        <translation>Öffnen von %1</translation>
+    </message>
+    <message>
+        <source>Typing in %1</source>
+        <translation>Eingabe in %1</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Änderung</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Maintenance Records</source>
+        <translation>Instandhaltungsaufzeichnungen</translation>
+    </message>
+    <message>
+        <source>Change of the Investment</source>
+        <translation>Änderung der Investition</translation>
+    </message>
+    <message>
+        <source>Change of the Capital Inputs</source>
+        <translation>Änderung der Kapitalangaben</translation>
+    </message>
+    <message>
+        <source>Change of the Assumptions</source>
+        <translation>Änderung der Annahmen</translation>
+    </message>
+    <message>
+        <source>Change of the Currency and Units</source>
+        <translation>Änderung von Währung und Einheiten</translation>
+    </message>
+    <message>
+        <source>Change of the Report Details</source>
+        <translation>Änderung der Berichtsangaben</translation>
+    </message>
+    <message>
+        <source>Change of the Risk Ranges</source>
+        <translation>Änderung der Risikobandbreiten</translation>
+    </message>
+    <message>
+        <source>Change of the Figures</source>
+        <translation>Änderung der Daten</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Wiederholen: %1</translation>
+    </message>
+</context>
+<context>
     <name>FacilityFile</name>
     <message>
         <source>Could not open %1. %2</source>
@@ -2602,6 +2665,29 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     </message>
 </context>
 <context>
+    <name>RecentFiles</name>
+    <message>
+        <source>Open Recent</source>
+        <translation>Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>No Recent Files</source>
+        <translation>Keine zuletzt geöffneten Dateien</translation>
+    </message>
+    <message>
+        <source>Remove Missing Files</source>
+        <translation>Fehlende Dateien entfernen</translation>
+    </message>
+    <message>
+        <source>Clear Recent</source>
+        <translation>Liste leeren</translation>
+    </message>
+</context>
+<context>
     <name>RecordsChoiceText</name>
     <message>
         <source>At most %1 words can mark a bearing failure.</source>
@@ -3088,6 +3174,25 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     <message>
         <source>Lost production valued over the mean downtime of %1 hours a failure, not the repair hours</source>
         <translation>Produktionsausfall über die mittlere Stillstandszeit von %1 Stunden je Ausfall bewertet, nicht über die Reparaturstunden</translation>
+    </message>
+</context>
+<context>
+    <name>Recovery</name>
+    <message>
+        <source>Figures typed at %1 were not saved.</source>
+        <translation>Die um %1 eingegebenen Daten wurden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Figures of %1 changed at %2 were not saved.</source>
+        <translation>Die um %2 geänderten Daten von %1 wurden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
     </message>
 </context>
 <context>

@@ -1626,6 +1626,69 @@ desde 1994</translation>
     </message>
 </context>
 <context>
+    <name>DocumentHistory</name>
+    <message>
+        <source>Open %1</source>
+        <translation>Apertura de %1</translation>
+    </message>
+    <message>
+        <source>Typing in %1</source>
+        <translation>Escritura en %1</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Cambio</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Maintenance Records</source>
+        <translation>Registros de mantenimiento</translation>
+    </message>
+    <message>
+        <source>Change of the Investment</source>
+        <translation>Cambio de la inversión</translation>
+    </message>
+    <message>
+        <source>Change of the Capital Inputs</source>
+        <translation>Cambio de los datos de capital</translation>
+    </message>
+    <message>
+        <source>Change of the Assumptions</source>
+        <translation>Cambio de los supuestos</translation>
+    </message>
+    <message>
+        <source>Change of the Currency and Units</source>
+        <translation>Cambio de moneda y unidades</translation>
+    </message>
+    <message>
+        <source>Change of the Report Details</source>
+        <translation>Cambio de los datos del informe</translation>
+    </message>
+    <message>
+        <source>Change of the Risk Ranges</source>
+        <translation>Cambio de los rangos de riesgo</translation>
+    </message>
+    <message>
+        <source>Change of the Figures</source>
+        <translation>Cambio de las cifras</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Deshacer: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Rehacer: %1</translation>
+    </message>
+</context>
+<context>
     <name>FacilityFile</name>
     <message>
         <source>Could not open %1. %2</source>
@@ -2602,6 +2665,29 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     </message>
 </context>
 <context>
+    <name>RecentFiles</name>
+    <message>
+        <source>Open Recent</source>
+        <translation>Abrir reciente</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>No Recent Files</source>
+        <translation>No hay archivos recientes</translation>
+    </message>
+    <message>
+        <source>Remove Missing Files</source>
+        <translation>Quitar los archivos que faltan</translation>
+    </message>
+    <message>
+        <source>Clear Recent</source>
+        <translation>Borrar la lista</translation>
+    </message>
+</context>
+<context>
     <name>RecordsChoiceText</name>
     <message>
         <source>At most %1 words can mark a bearing failure.</source>
@@ -3088,6 +3174,25 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     <message>
         <source>Lost production valued over the mean downtime of %1 hours a failure, not the repair hours</source>
         <translation>Producción perdida valorada por la parada media de %1 horas por avería, no por las horas de reparación</translation>
+    </message>
+</context>
+<context>
+    <name>Recovery</name>
+    <message>
+        <source>Figures typed at %1 were not saved.</source>
+        <translation>Las cifras escritas a las %1 no se guardaron.</translation>
+    </message>
+    <message>
+        <source>Figures of %1 changed at %2 were not saved.</source>
+        <translation>Las cifras de %1 cambiadas a las %2 no se guardaron.</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
     </message>
 </context>
 <context>

@@ -1626,6 +1626,69 @@ depuis 1994</translation>
     </message>
 </context>
 <context>
+    <name>DocumentHistory</name>
+    <message>
+        <source>Open %1</source>
+        <translation>Ouverture de %1</translation>
+    </message>
+    <message>
+        <source>Typing in %1</source>
+        <translation>Saisie dans %1</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Modification</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Maintenance Records</source>
+        <translation>Relevés de maintenance</translation>
+    </message>
+    <message>
+        <source>Change of the Investment</source>
+        <translation>Modification de l’investissement</translation>
+    </message>
+    <message>
+        <source>Change of the Capital Inputs</source>
+        <translation>Modification des données de capital</translation>
+    </message>
+    <message>
+        <source>Change of the Assumptions</source>
+        <translation>Modification des hypothèses</translation>
+    </message>
+    <message>
+        <source>Change of the Currency and Units</source>
+        <translation>Modification de la devise et des unités</translation>
+    </message>
+    <message>
+        <source>Change of the Report Details</source>
+        <translation>Modification des détails du rapport</translation>
+    </message>
+    <message>
+        <source>Change of the Risk Ranges</source>
+        <translation>Modification des plages de risque</translation>
+    </message>
+    <message>
+        <source>Change of the Figures</source>
+        <translation>Modification des données</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Annuler&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Rétablir&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>FacilityFile</name>
     <message>
         <source>Could not open %1. %2</source>
@@ -2602,6 +2665,29 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
 </context>
 <context>
+    <name>RecentFiles</name>
+    <message>
+        <source>Open Recent</source>
+        <translation>Ouvrir un fichier récent</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>No Recent Files</source>
+        <translation>Aucun fichier récent</translation>
+    </message>
+    <message>
+        <source>Remove Missing Files</source>
+        <translation>Retirer les fichiers introuvables</translation>
+    </message>
+    <message>
+        <source>Clear Recent</source>
+        <translation>Effacer la liste</translation>
+    </message>
+</context>
+<context>
     <name>RecordsChoiceText</name>
     <message>
         <source>At most %1 words can mark a bearing failure.</source>
@@ -3088,6 +3174,25 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     <message>
         <source>Lost production valued over the mean downtime of %1 hours a failure, not the repair hours</source>
         <translation>Perte de production valorisée sur l’arrêt moyen de %1 heures par défaillance, pas sur les heures de réparation</translation>
+    </message>
+</context>
+<context>
+    <name>Recovery</name>
+    <message>
+        <source>Figures typed at %1 were not saved.</source>
+        <translation>Les données saisies à %1 n’ont pas été enregistrées.</translation>
+    </message>
+    <message>
+        <source>Figures of %1 changed at %2 were not saved.</source>
+        <translation>Les données de %1 modifiées à %2 n’ont pas été enregistrées.</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Abandonner</translation>
     </message>
 </context>
 <context>

@@ -1626,6 +1626,69 @@ desde 1994</translation>
     </message>
 </context>
 <context>
+    <name>DocumentHistory</name>
+    <message>
+        <source>Open %1</source>
+        <translation>Abertura de %1</translation>
+    </message>
+    <message>
+        <source>Typing in %1</source>
+        <translation>Digitação em %1</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Alteração</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Refazer</translation>
+    </message>
+    <message>
+        <source>Maintenance Records</source>
+        <translation>Registros de manutenção</translation>
+    </message>
+    <message>
+        <source>Change of the Investment</source>
+        <translation>Alteração do investimento</translation>
+    </message>
+    <message>
+        <source>Change of the Capital Inputs</source>
+        <translation>Alteração dos dados de capital</translation>
+    </message>
+    <message>
+        <source>Change of the Assumptions</source>
+        <translation>Alteração das premissas</translation>
+    </message>
+    <message>
+        <source>Change of the Currency and Units</source>
+        <translation>Alteração de moeda e unidades</translation>
+    </message>
+    <message>
+        <source>Change of the Report Details</source>
+        <translation>Alteração dos dados do relatório</translation>
+    </message>
+    <message>
+        <source>Change of the Risk Ranges</source>
+        <translation>Alteração das faixas de risco</translation>
+    </message>
+    <message>
+        <source>Change of the Figures</source>
+        <translation>Alteração dos dados</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Desfazer: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Refazer: %1</translation>
+    </message>
+</context>
+<context>
     <name>FacilityFile</name>
     <message>
         <source>Could not open %1. %2</source>
@@ -2602,6 +2665,29 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     </message>
 </context>
 <context>
+    <name>RecentFiles</name>
+    <message>
+        <source>Open Recent</source>
+        <translation>Abrir recente</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>No Recent Files</source>
+        <translation>Nenhum arquivo recente</translation>
+    </message>
+    <message>
+        <source>Remove Missing Files</source>
+        <translation>Remover arquivos ausentes</translation>
+    </message>
+    <message>
+        <source>Clear Recent</source>
+        <translation>Limpar a lista</translation>
+    </message>
+</context>
+<context>
     <name>RecordsChoiceText</name>
     <message>
         <source>At most %1 words can mark a bearing failure.</source>
@@ -3088,6 +3174,25 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     <message>
         <source>Lost production valued over the mean downtime of %1 hours a failure, not the repair hours</source>
         <translation>Produção perdida valorada pela parada média de %1 horas por falha, não pelas horas de reparo</translation>
+    </message>
+</context>
+<context>
+    <name>Recovery</name>
+    <message>
+        <source>Figures typed at %1 were not saved.</source>
+        <translation>Os dados digitados às %1 não foram salvos.</translation>
+    </message>
+    <message>
+        <source>Figures of %1 changed at %2 were not saved.</source>
+        <translation>Os dados de %1 alterados às %2 não foram salvos.</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
     </message>
 </context>
 <context>

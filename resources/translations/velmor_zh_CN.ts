@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>The selected option, in bold, is the one the Business Case window, the tables and the report show. To change another option, select it: its investment then stands in the Business Case window&apos;s fields, and its reductions in Assumptions… once that window is closed with OK.</source>
-        <translation>以粗体显示的所选方案，即投资效益分析窗口、各表格和报告所显示的方案。若要修改其他方案，请先选择它：其投资随即显示在投资效益分析窗口的字段中，窗口以“确定”关闭后，其降低比例显示在“假设…”中。</translation>
+        <translation>以粗体显示的所选方案，即投资效益分析窗口、各表格和报告所显示的方案。若要修改其他方案，请先选择它：其投资随即显示在投资效益分析窗口的字段中，窗口以“确定”关闭后，其降低比例显示在“假设条件…”中。</translation>
     </message>
     <message>
         <source>&amp;Add Option…</source>
@@ -1614,6 +1614,69 @@ since 1994</source>
     </message>
 </context>
 <context>
+    <name>DocumentHistory</name>
+    <message>
+        <source>Open %1</source>
+        <translation>打开 %1</translation>
+    </message>
+    <message>
+        <source>Typing in %1</source>
+        <translation>在“%1”中输入</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>更改</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>Maintenance Records</source>
+        <translation>维护记录</translation>
+    </message>
+    <message>
+        <source>Change of the Investment</source>
+        <translation>更改投资</translation>
+    </message>
+    <message>
+        <source>Change of the Capital Inputs</source>
+        <translation>更改资本预算输入</translation>
+    </message>
+    <message>
+        <source>Change of the Assumptions</source>
+        <translation>更改假设条件</translation>
+    </message>
+    <message>
+        <source>Change of the Currency and Units</source>
+        <translation>更改货币和单位</translation>
+    </message>
+    <message>
+        <source>Change of the Report Details</source>
+        <translation>更改报告详情</translation>
+    </message>
+    <message>
+        <source>Change of the Risk Ranges</source>
+        <translation>更改风险区间</translation>
+    </message>
+    <message>
+        <source>Change of the Figures</source>
+        <translation>更改数据</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>撤销：%1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>重做：%1</translation>
+    </message>
+</context>
+<context>
     <name>FacilityFile</name>
     <message>
         <source>Could not open %1. %2</source>
@@ -2589,6 +2652,29 @@ The results cannot be computed from these figures. Please check the figures unde
     </message>
 </context>
 <context>
+    <name>RecentFiles</name>
+    <message>
+        <source>Open Recent</source>
+        <translation>最近打开</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>No Recent Files</source>
+        <translation>没有最近打开的文件</translation>
+    </message>
+    <message>
+        <source>Remove Missing Files</source>
+        <translation>移除缺失的文件</translation>
+    </message>
+    <message>
+        <source>Clear Recent</source>
+        <translation>清除列表</translation>
+    </message>
+</context>
+<context>
     <name>RecordsChoiceText</name>
     <message>
         <source>At most %1 words can mark a bearing failure.</source>
@@ -3061,6 +3147,25 @@ The results cannot be computed from these figures. Please check the figures unde
     <message>
         <source>Lost production valued over the mean downtime of %1 hours a failure, not the repair hours</source>
         <translation>停产损失按每次故障平均停机 %1 小时计，而非维修工时</translation>
+    </message>
+</context>
+<context>
+    <name>Recovery</name>
+    <message>
+        <source>Figures typed at %1 were not saved.</source>
+        <translation>%1 输入的数据尚未保存。</translation>
+    </message>
+    <message>
+        <source>Figures of %1 changed at %2 were not saved.</source>
+        <translation>%1 中于 %2 更改的数据尚未保存。</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>恢复</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>放弃</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include "main_window/document_history.h"
 #include "main_window/figure_commands.h"
 #include "main_window/form1.h"
+#include "main_window/help_keys.h"
 #include "main_window/language_menu.h"
 #include "platform/tab_control.h"
 #include "platform/zoom.h"
@@ -140,6 +141,11 @@ void Form1::createFigureCommands()
     menu->addSeparator();
     menu->addMenu(makeLanguageMenu(menu, language::storedLanguage(language::programSettings()),
                                    [this](const QString &code) { chooseLanguage(this, code); }));
+    // The user guide, at the page of what has the focus (F1 anywhere).
+    auto *helpKeys = new HelpKeys(*this);
+    menu->addSeparator();
+    QAction *help = menu->addAction(tr("Help"), helpKeys, &HelpKeys::showHelp);
+    help->setShortcut(QKeySequence::HelpContents);
     m_menuButton->setMenu(menu);
     // Their keys act anywhere in the window, held by the button rather than
     // the window: a field keeps Ctrl+Z for its own undo while it has the focus.

@@ -42,39 +42,6 @@ struct ReportText {
     Q_DECLARE_TR_FUNCTIONS(ReportText)
 };
 
-// Under the tables: how the figures come about. People who receive such a
-// report ask exactly this. The formulas are written from the rows' own steps,
-// so that the note says what the tables compute; they and the last sentence
-// name the chosen units and currency.
-QString assumptions(const model::Assumptions &reductions, const QLocale &locale, const model::CurrencyUnits &currency)
-{
-    const QString inCurrency = currency.symbol == u"$"
-                                   ? ReportText::tr("All figures are yearly, in dollars.")
-                                   : ReportText::tr("All figures are yearly, in %1.").arg(currency.symbol);
-    const auto row = [&](int k) { return model::costFormulaProse(k, currency.units, locale); };
-    const model::LostProductionRule &rule = reductions.lostProduction;
-    if (!rule.isEmpty()) {
-        QStringList sentences{model::reductionsSentence(reductions, locale)};
-        if (const QString valued = model::lostProductionSentence(rule, locale, currency.symbol); !valued.isEmpty())
-            sentences.prepend(valued);
-        //: %1 to %4: the formulas of the first four cost rows, %5: the formula of the lost production as the rule
-        //: values it, %6: the rule and the reductions in sentences, %7: the sentence on the currency.
-        return ReportText::tr("How these figures are computed. The current cost is what lubricating by hand costs a "
-                              "year: the labour to lubricate (%1), the lubricant (%2), new replacement bearings (%3), "
-                              "the labour to replace them (%4) and lost production, since every bearing failure stops "
-                              "production (%5). %6 The savings are the difference. %7")
-            .arg(row(1), row(2), row(3), row(4), model::lostProductionProse(rule, currency.units, locale),
-                 sentences.join(u' '), inCurrency);
-    }
-    //: %1 to %5: the formulas of the five cost rows ("points × minutes per point ÷ 60 × ..."), %6: the sentence on
-    //: the reductions, %7: the sentence on the currency.
-    return ReportText::tr("How these figures are computed. The current cost is what lubricating by hand costs a year: "
-                          "the labour to lubricate (%1), the lubricant (%2), new replacement bearings (%3), the labour "
-                          "to replace them (%4) and lost production, since every bearing failure stops production for "
-                          "the time its replacement takes (%5). %6 The savings are the difference. %7")
-        .arg(row(1), row(2), row(3), row(4), row(5), model::reductionsSentence(reductions, locale), inCurrency);
-}
-
 // The chart of the Graph tab, drawn again for the page: a chart of its own,
 // so that the window's chart is not disturbed, with the same figures.
 std::shared_ptr<platform::ChartControl> chartFor(const document::FacilityDocument &facility, GraphChoice graph)
@@ -419,6 +386,39 @@ QStringList paybackLines(const document::FacilityDocument &facility, const model
 
 } // namespace
 
+// Under the tables: how the figures come about. People who receive such a
+// report ask exactly this. The formulas are written from the rows' own steps,
+// so that the note says what the tables compute; they and the last sentence
+// name the chosen units and currency.
+QString figuresNote(const model::Assumptions &reductions, const QLocale &locale, const model::CurrencyUnits &currency)
+{
+    const QString inCurrency = currency.symbol == u"$"
+                                   ? ReportText::tr("All figures are yearly, in dollars.")
+                                   : ReportText::tr("All figures are yearly, in %1.").arg(currency.symbol);
+    const auto row = [&](int k) { return model::costFormulaProse(k, currency.units, locale); };
+    const model::LostProductionRule &rule = reductions.lostProduction;
+    if (!rule.isEmpty()) {
+        QStringList sentences{model::reductionsSentence(reductions, locale)};
+        if (const QString valued = model::lostProductionSentence(rule, locale, currency.symbol); !valued.isEmpty())
+            sentences.prepend(valued);
+        //: %1 to %4: the formulas of the first four cost rows, %5: the formula of the lost production as the rule
+        //: values it, %6: the rule and the reductions in sentences, %7: the sentence on the currency.
+        return ReportText::tr("How these figures are computed. The current cost is what lubricating by hand costs a "
+                              "year: the labour to lubricate (%1), the lubricant (%2), new replacement bearings (%3), "
+                              "the labour to replace them (%4) and lost production, since every bearing failure stops "
+                              "production (%5). %6 The savings are the difference. %7")
+            .arg(row(1), row(2), row(3), row(4), model::lostProductionProse(rule, currency.units, locale),
+                 sentences.join(u' '), inCurrency);
+    }
+    //: %1 to %5: the formulas of the five cost rows ("points × minutes per point ÷ 60 × ..."), %6: the sentence on
+    //: the reductions, %7: the sentence on the currency.
+    return ReportText::tr("How these figures are computed. The current cost is what lubricating by hand costs a year: "
+                          "the labour to lubricate (%1), the lubricant (%2), new replacement bearings (%3), the labour "
+                          "to replace them (%4) and lost production, since every bearing failure stops production for "
+                          "the time its replacement takes (%5). %6 The savings are the difference. %7")
+        .arg(row(1), row(2), row(3), row(4), row(5), model::reductionsSentence(reductions, locale), inCurrency);
+}
+
 BuiltReport buildReport(const document::FacilityDocument &facility, QDate date, GraphChoice graph)
 {
     BuiltReport built;
@@ -487,7 +487,7 @@ BuiltReport buildReport(const document::FacilityDocument &facility, QDate date, 
         // Given without a price, the installation and upkeep are named, not dropped.
         content.payback = costLines(facility, *investment.unpriced, false) << model::priceNeededText();
     }
-    content.assumptions = (QStringList{assumptions(facility.assumptions(), facility.locale(), facility.currencyUnits())}
+    content.assumptions = (QStringList{figuresNote(facility.assumptions(), facility.locale(), facility.currencyUnits())}
                            << recordsSentences(facility))
                               .join(u' ');
     addAssets(content, facility);

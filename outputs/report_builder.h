@@ -37,4 +37,8 @@ struct BuiltReport {
 // an investment, the business case page too.
 BuiltReport buildReport(const document::FacilityDocument &facility, QDate date, GraphChoice graph = {});
 
+// The note under the report's tables: how the figures come about, each cost
+// row's formula in words, the reductions and the currency.
+QString figuresNote(const model::Assumptions &reductions, const QLocale &locale, const model::CurrencyUnits &currency);
+
 } // namespace outputs

@@ -60,7 +60,7 @@ private slots:
     void studyTime_data();
     void studyTime();
     void scenariosBesideTheAssumedCase();
-    void readmeStatesTheDesignedReductions();
+    void guideStatesTheDesignedReductions();
     void businessCaseTime();
     void measureLinesSayWhatTheFlowsAllow_data();
     void measureLinesSayWhatTheFlowsAllow();
@@ -483,11 +483,11 @@ void BusinessCaseTest::scenariosBesideTheAssumedCase()
     QCOMPARE(model::scenarioAssumptions(model::Scenario::Assumed, designed), designed);
 }
 
-// The README's sentence on the reductions is the one the report's note
+// The user guide's sentence on the reductions is the one the report's note
 // makes from the cost rows.
-void BusinessCaseTest::readmeStatesTheDesignedReductions()
+void BusinessCaseTest::guideStatesTheDesignedReductions()
 {
-    QFile readme(QStringLiteral(VELMOR_README));
+    QFile readme(QStringLiteral(VELMOR_GUIDE_COMPUTED));
     QVERIFY(readme.open(QIODevice::ReadOnly));
     const QString sentence =
         model::reductionsSentence(model::Assumptions::designed(), QLocale(QLocale::English, QLocale::UnitedStates));

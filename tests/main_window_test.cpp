@@ -3,9 +3,11 @@
 // the buttons. Runs headless on the offscreen platform.
 
 #include "about_window/form2.h"
+#include "dialogs/help_viewer.h"
 #include "main_window/document_history.h"
 #include "main_window/figure_commands.h"
 #include "main_window/form1.h"
+#include "main_window/help_keys.h"
 #include "main_window/main_layout.h"
 #include "main_window/recovery.h"
 #include "main_window/welcome_text.h"
@@ -38,6 +40,7 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QTranslator>
 #include <QUrl>
@@ -79,6 +82,7 @@ private slots:
     void undoGivesBackFiguresAFileReplaced();
     void recoveryAfterAKill();
     void recoveryChild();
+    void helpOpensThePageOfTheFocus();
 
     void windowIsFixedAndCentred();
     void tabsAndStartState();
@@ -282,6 +286,28 @@ void MainWindowTest::recoveryChild()
     Recovery recovery(*m_window->document());
     m_window->YourData(0)->setText(QStringLiteral("4242"));
     QTest::qWait(120'000);
+}
+
+// F1 in a figure's field opens the guide at that field's line; in the
+// records dialog at the records' page.
+void MainWindowTest::helpOpensThePageOfTheFocus()
+{
+    Form1 &w = *m_window;
+    w.SSTab1->selectTab(YourDataTab);
+    w.YourData(3)->setFocus();
+    QTest::keyClick(w.YourData(3), Qt::Key_F1);
+    auto *viewer = w.findChild<HelpViewer *>(QStringLiteral("helpViewer"));
+    QVERIFY(viewer);
+    QCOMPARE(viewer->topic(), outputs::HelpTopic::Figures);
+    const QString page = viewer->findChild<QTextBrowser *>(QStringLiteral("helpPage"))->toPlainText();
+    QVERIFY2(page.contains(QStringLiteral("times each point is lubricated per month")), qPrintable(page.left(200)));
+    QVERIFY(page.contains(QStringLiteral("Type twelve figures about the facility"))); // the guide's own page below
+    QVERIFY(w.YourData(3)->whatsThis().startsWith(QStringLiteral("Lubrication frequency (per month)")));
+    QDialog records(&w);
+    records.setObjectName(QStringLiteral("recordsDialog"));
+    auto *field = new QLineEdit(&records);
+    QCOMPARE(w.findChild<HelpKeys *>()->placeOf(field).topic, outputs::HelpTopic::Records);
+    viewer->close();
 }
 
 void MainWindowTest::windowIsFixedAndCentred()

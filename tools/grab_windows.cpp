@@ -9,6 +9,7 @@
 #include "language/language.h"
 #include "main_window/figure_commands.h"
 #include "main_window/form1.h"
+#include "main_window/help_keys.h"
 #include "platform/bundled_fonts.h"
 #include "platform/tab_control.h"
 
@@ -16,11 +17,14 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolButton>
 
 #include <cstdio>
 
@@ -211,6 +215,28 @@ int main(int argc, char *argv[])
             qobject_cast<QDialog *>(businessCase)->reject();
         });
         action->trigger();
+    }
+    // The Menu, with a step to undo and the files last kept in Open Recent.
+    facility.setFigureText(2, QStringLiteral("1200"));
+    QMenu *menu = window.menuButton()->menu();
+    menu->popup(window.mapToGlobal(QPoint(window.width() / 2, 20)));
+    ok &= save(menu, folder, QStringLiteral("menu"));
+    menu->hide();
+    if (QAction *recent = window.figureCommands()->actions().at(1); recent->menu()) {
+        emit recent->menu()->aboutToShow();
+        recent->menu()->popup(window.mapToGlobal(QPoint(window.width() / 2, 20)));
+        ok &= save(recent->menu(), folder, QStringLiteral("menu-open-recent"));
+        recent->menu()->hide();
+    }
+    // The user guide, opened by F1 in a figure's field.
+    window.SSTab1->selectTab(1);
+    window.YourData(3)->setFocus();
+    if (auto *keys = window.findChild<HelpKeys *>()) {
+        keys->showHelp();
+        if (auto *viewer = window.findChild<QWidget *>(QStringLiteral("helpViewer"))) {
+            ok &= save(viewer, folder, QStringLiteral("help"));
+            viewer->close();
+        }
     }
     return ok ? 0 : 1;
 }

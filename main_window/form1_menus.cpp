@@ -113,12 +113,9 @@ void Form1::createFigureCommands()
     // Undo and Redo of the facility's changes; inside a field its own undo
     // takes the keys while it has the focus.
     m_history = new DocumentHistory(*m_document, this);
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *) {
-        for (int i = 0; i < model::kInputCount; ++i) {
-            if (old == YourData(i))
-                m_history->sealTyping();
-        }
-    });
+    // A field left ends its typing's step. Held by the history, which
+    // outlives the window's fields as the window closes.
+    connect(qApp, &QApplication::focusChanged, m_history, [history = m_history] { history->sealTyping(); });
 
     // In the free space at the right end of the tab headings, outside the
     // tab control, so that no designed control moves. Made after every

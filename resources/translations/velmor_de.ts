@@ -2264,6 +2264,10 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <source>Once your data are properly entered, you can review the effect of using a VELMOR Centralized Lubrication System under the &quot;Velmor Cost&quot; tab and the savings that can be realized under the &quot;Savings&quot; tab. A comparison of the results can be reviewed in graphical format under the &quot;Graph&quot; tab above.</source>
         <translation>Sobald Ihre Daten eingegeben sind, sehen Sie unter „Velmor-Kosten“ die Wirkung eines VELMOR-Zentralschmiersystems und unter „Einsparung“ die erzielbare Einsparung. Einen grafischen Vergleich der Ergebnisse zeigt die Registerkarte „Diagramm“ oben.</translation>
     </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -2310,6 +2314,44 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     <message>
         <source>WWW: </source>
         <translation>Web: </translation>
+    </message>
+</context>
+<context>
+    <name>HelpText</name>
+    <message>
+        <source>The figures</source>
+        <translation>Die Daten</translation>
+    </message>
+    <message>
+        <source>Keeping, printing and sharing the figures</source>
+        <translation>Daten speichern, drucken und weitergeben</translation>
+    </message>
+    <message>
+        <source>How the figures are computed</source>
+        <translation>Wie die Zahlen berechnet werden</translation>
+    </message>
+    <message>
+        <source>The business case</source>
+        <translation>Die Wirtschaftlichkeit</translation>
+    </message>
+    <message>
+        <source>Maintenance records and the risk range</source>
+        <translation>Instandhaltungsaufzeichnungen und Risikobandbreite</translation>
+    </message>
+    <message>
+        <source>Glossary of the translations</source>
+        <translation>Glossar der Übersetzungen</translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3.</source>
+        <translation>%1 (%2): %3.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewer</name>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
     </message>
 </context>
 <context>

@@ -2264,6 +2264,10 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <source>Once your data are properly entered, you can review the effect of using a VELMOR Centralized Lubrication System under the &quot;Velmor Cost&quot; tab and the savings that can be realized under the &quot;Savings&quot; tab. A comparison of the results can be reviewed in graphical format under the &quot;Graph&quot; tab above.</source>
         <translation>Una vez introducidos sus datos, podrá ver el efecto de un sistema de lubricación centralizada VELMOR en la pestaña «Coste Velmor» y el ahorro que puede obtener en la pestaña «Ahorro». La pestaña «Gráfico» muestra una comparación gráfica de los resultados.</translation>
     </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -2310,6 +2314,44 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     <message>
         <source>WWW: </source>
         <translation>Web: </translation>
+    </message>
+</context>
+<context>
+    <name>HelpText</name>
+    <message>
+        <source>The figures</source>
+        <translation>Las cifras</translation>
+    </message>
+    <message>
+        <source>Keeping, printing and sharing the figures</source>
+        <translation>Guardar, imprimir y compartir las cifras</translation>
+    </message>
+    <message>
+        <source>How the figures are computed</source>
+        <translation>Cómo se calculan las cifras</translation>
+    </message>
+    <message>
+        <source>The business case</source>
+        <translation>El análisis de rentabilidad</translation>
+    </message>
+    <message>
+        <source>Maintenance records and the risk range</source>
+        <translation>Registros de mantenimiento y rango de riesgo</translation>
+    </message>
+    <message>
+        <source>Glossary of the translations</source>
+        <translation>Glosario de las traducciones</translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3.</source>
+        <translation>%1 (%2): %3.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewer</name>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
     </message>
 </context>
 <context>

@@ -2264,6 +2264,10 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <source>Once your data are properly entered, you can review the effect of using a VELMOR Centralized Lubrication System under the &quot;Velmor Cost&quot; tab and the savings that can be realized under the &quot;Savings&quot; tab. A comparison of the results can be reviewed in graphical format under the &quot;Graph&quot; tab above.</source>
         <translation>Une fois vos données saisies, l’onglet «&#xa0;Coût Velmor&#xa0;» montre l’effet d’un système de lubrification centralisée VELMOR et l’onglet «&#xa0;Économies&#xa0;» les économies réalisables. L’onglet «&#xa0;Graphique&#xa0;» ci-dessus compare les résultats sous forme graphique.</translation>
     </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -2310,6 +2314,44 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     <message>
         <source>WWW: </source>
         <translation>Web&#xa0;: </translation>
+    </message>
+</context>
+<context>
+    <name>HelpText</name>
+    <message>
+        <source>The figures</source>
+        <translation>Les données</translation>
+    </message>
+    <message>
+        <source>Keeping, printing and sharing the figures</source>
+        <translation>Enregistrer, imprimer et partager les données</translation>
+    </message>
+    <message>
+        <source>How the figures are computed</source>
+        <translation>Comment les chiffres sont calculés</translation>
+    </message>
+    <message>
+        <source>The business case</source>
+        <translation>L’analyse de rentabilité</translation>
+    </message>
+    <message>
+        <source>Maintenance records and the risk range</source>
+        <translation>Relevés de maintenance et plage de risque</translation>
+    </message>
+    <message>
+        <source>Glossary of the translations</source>
+        <translation>Glossaire des traductions</translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3.</source>
+        <translation>%1 (%2)&#xa0;: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewer</name>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
     </message>
 </context>
 <context>

@@ -2264,6 +2264,10 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <source>Once your data are properly entered, you can review the effect of using a VELMOR Centralized Lubrication System under the &quot;Velmor Cost&quot; tab and the savings that can be realized under the &quot;Savings&quot; tab. A comparison of the results can be reviewed in graphical format under the &quot;Graph&quot; tab above.</source>
         <translation>Depois de informar os dados, você pode ver o efeito de um Sistema de Lubrificação Centralizada VELMOR na guia “Custo Velmor” e a economia possível na guia “Economia”. Uma comparação gráfica dos resultados está na guia “Gráfico” acima.</translation>
     </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -2310,6 +2314,44 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     <message>
         <source>WWW: </source>
         <translation>Site: </translation>
+    </message>
+</context>
+<context>
+    <name>HelpText</name>
+    <message>
+        <source>The figures</source>
+        <translation>Os dados</translation>
+    </message>
+    <message>
+        <source>Keeping, printing and sharing the figures</source>
+        <translation>Salvar, imprimir e compartilhar os dados</translation>
+    </message>
+    <message>
+        <source>How the figures are computed</source>
+        <translation>Como os valores são calculados</translation>
+    </message>
+    <message>
+        <source>The business case</source>
+        <translation>A análise de investimento</translation>
+    </message>
+    <message>
+        <source>Maintenance records and the risk range</source>
+        <translation>Registros de manutenção e faixa de risco</translation>
+    </message>
+    <message>
+        <source>Glossary of the translations</source>
+        <translation>Glossário das traduções</translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3.</source>
+        <translation>%1 (%2): %3.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewer</name>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
     </message>
 </context>
 <context>

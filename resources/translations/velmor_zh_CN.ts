@@ -2252,6 +2252,10 @@ The results cannot be computed from these figures. Please check the figures unde
         <source>Once your data are properly entered, you can review the effect of using a VELMOR Centralized Lubrication System under the &quot;Velmor Cost&quot; tab and the savings that can be realized under the &quot;Savings&quot; tab. A comparison of the results can be reviewed in graphical format under the &quot;Graph&quot; tab above.</source>
         <translation>正确输入数据后，您可以在“Velmor 成本”选项卡中查看采用 VELMOR 集中润滑系统的效果，并在“节省额”选项卡中查看可实现的节省。还可以在上方“图表”选项卡中以图形方式比较各项结果。</translation>
     </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -2298,6 +2302,44 @@ The results cannot be computed from these figures. Please check the figures unde
     <message>
         <source>WWW: </source>
         <translation>网址： </translation>
+    </message>
+</context>
+<context>
+    <name>HelpText</name>
+    <message>
+        <source>The figures</source>
+        <translation>数据</translation>
+    </message>
+    <message>
+        <source>Keeping, printing and sharing the figures</source>
+        <translation>保存、打印和共享数据</translation>
+    </message>
+    <message>
+        <source>How the figures are computed</source>
+        <translation>数值的计算方法</translation>
+    </message>
+    <message>
+        <source>The business case</source>
+        <translation>投资效益分析</translation>
+    </message>
+    <message>
+        <source>Maintenance records and the risk range</source>
+        <translation>维护记录与风险区间</translation>
+    </message>
+    <message>
+        <source>Glossary of the translations</source>
+        <translation>译名表</translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3.</source>
+        <translation>%1（%2）：%3。</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewer</name>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
     </message>
 </context>
 <context>

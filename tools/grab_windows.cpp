@@ -27,6 +27,7 @@
 #include <QToolButton>
 
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -137,34 +138,43 @@ int main(int argc, char *argv[])
     grabDialog("Business Case\u2026", QStringLiteral("dialog-business-case"));
     // Its risk view, and the risk ranges dialog that view opens.
     grabDialog("Business Case\u2026", QStringLiteral("dialog-business-case-risk"), 3);
-    for (QAction *action : commands.actions()) {
-        if (action->text() != QCoreApplication::translate("FigureCommands", "Business Case\u2026"))
-            continue;
-        QTimer::singleShot(0, &window, [&] {
-            QWidget *businessCase = QApplication::activeModalWidget();
-            QTimer::singleShot(0, &window, [&] {
-                QWidget *ranges = QApplication::activeModalWidget();
-                ok &= ranges != businessCase && save(ranges, folder, QStringLiteral("dialog-risk-ranges"));
-                qobject_cast<QDialog *>(ranges)->reject();
-            });
-            businessCase->findChild<QPushButton *>(QStringLiteral("riskRanges"))->click();
-            // The other savings and one-off items it opens, with a row of each.
-            QTimer::singleShot(0, &window, [&] {
-                QWidget *items = QApplication::activeModalWidget();
-                for (const char *name : {"otherSavings", "oneOffItems"}) {
-                    auto *table = items->findChild<QTableWidget *>(QLatin1StringView(name));
-                    table->insertRow(0);
-                    table->setItem(0, 0, new QTableWidgetItem(QStringLiteral("Pump P-2")));
-                    table->setItem(0, 1, new QTableWidgetItem(QStringLiteral("3000")));
-                }
-                ok &= items != businessCase && save(items, folder, QStringLiteral("dialog-case-items"));
-                qobject_cast<QDialog *>(items)->reject();
-            });
-            businessCase->findChild<QPushButton *>(QStringLiteral("caseItems"))->click();
-            qobject_cast<QDialog *>(businessCase)->reject();
+    // The dialogs a button of the Business Case window opens, each grabbed
+    // from inside its own loop, prepared first where it needs it.
+    const auto openedBy = [&](QWidget *businessCase, const char *button, const QString &name,
+                              const std::function<void(QWidget &)> &prepare = {}) {
+        QTimer::singleShot(0, &window, [&, businessCase, name, prepare] {
+            QWidget *opened = QApplication::activeModalWidget();
+            if (prepare)
+                prepare(*opened);
+            ok &= opened != businessCase && save(opened, folder, name);
+            qobject_cast<QDialog *>(opened)->reject();
         });
-        action->trigger();
-    }
+        businessCase->findChild<QPushButton *>(QLatin1StringView(button))->click();
+    };
+    const auto insideBusinessCase = [&](const std::function<void(QWidget *)> &inside) {
+        for (QAction *action : commands.actions()) {
+            if (action->text() != QCoreApplication::translate("FigureCommands", "Business Case\u2026"))
+                continue;
+            QTimer::singleShot(0, &window, [&] {
+                QWidget *businessCase = QApplication::activeModalWidget();
+                inside(businessCase);
+                qobject_cast<QDialog *>(businessCase)->reject();
+            });
+            action->trigger();
+        }
+    };
+    insideBusinessCase([&](QWidget *businessCase) {
+        openedBy(businessCase, "riskRanges", QStringLiteral("dialog-risk-ranges"));
+        // The other savings and one-off items, with a row of each.
+        openedBy(businessCase, "caseItems", QStringLiteral("dialog-case-items"), [](QWidget &items) {
+            for (const char *name : {"otherSavings", "oneOffItems"}) {
+                auto *table = items.findChild<QTableWidget *>(QLatin1StringView(name));
+                table->insertRow(0);
+                table->setItem(0, 0, new QTableWidgetItem(QStringLiteral("Pump P-2")));
+                table->setItem(0, 1, new QTableWidgetItem(QStringLiteral("3000")));
+            }
+        });
+    });
     // The Velmor Cost tab with reductions other than the designed.
     model::Assumptions assumptions;
     assumptions.reductionPercent = {72.5, 100, 0, 33.3, 99.9};
@@ -201,21 +211,8 @@ int main(int argc, char *argv[])
                          option(QStringLiteral("Single-point lubricators"), {60, 40, 60, 60, 60}, "9000"),
                          option(QStringLiteral("Central system with monitoring"), {95, 55, 85, 85, 85}, "45000")});
     grabDialog("Business Case\u2026", QStringLiteral("dialog-business-case-alternatives"), 4);
-    for (QAction *action : commands.actions()) {
-        if (action->text() != QCoreApplication::translate("FigureCommands", "Business Case\u2026"))
-            continue;
-        QTimer::singleShot(0, &window, [&] {
-            QWidget *businessCase = QApplication::activeModalWidget();
-            QTimer::singleShot(0, &window, [&] {
-                QWidget *alternatives = QApplication::activeModalWidget();
-                ok &= alternatives != businessCase && save(alternatives, folder, QStringLiteral("dialog-alternatives"));
-                qobject_cast<QDialog *>(alternatives)->reject();
-            });
-            businessCase->findChild<QPushButton *>(QStringLiteral("alternatives"))->click();
-            qobject_cast<QDialog *>(businessCase)->reject();
-        });
-        action->trigger();
-    }
+    insideBusinessCase(
+        [&](QWidget *businessCase) { openedBy(businessCase, "alternatives", QStringLiteral("dialog-alternatives")); });
     // The Menu, with a step to undo and the files last kept in Open Recent.
     facility.setFigureText(2, QStringLiteral("1200"));
     QMenu *menu = window.menuButton()->menu();

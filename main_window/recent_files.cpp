@@ -19,9 +19,9 @@ RecentFiles::RecentFiles(QSettings &settings, QObject *parent)
     : QObject(parent), m_settings(settings), m_menu(std::make_unique<QMenu>(tr("Open Recent")))
 {
     m_menu->setObjectName(QStringLiteral("recentFiles"));
-    // Filled as it opens, so that a file gone since shows greyed.
+    // Filled as it opens, so that a file gone since shows greyed, and
+    // nothing is read for it at start.
     connect(m_menu.get(), &QMenu::aboutToShow, this, &RecentFiles::fill);
-    fill();
 }
 
 RecentFiles::~RecentFiles() = default;

@@ -32,6 +32,8 @@
 #include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
 #include <QScopedValueRollback>
 #include <QStandardPaths>
 
@@ -416,6 +418,20 @@ void FigureCommands::print()
     const std::optional<report::ReportContent> content = reportOfWindow();
     if (!content)
         return;
+    // Without a printer the print dialog has nothing to print to (on
+    // Windows it does not even open): say so, and offer the PDF instead.
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        QMessageBox box(QMessageBox::Information, tr("Print Report"), tr("No printer is installed."),
+                        QMessageBox::Cancel, m_window.dialogPlace().parent);
+        box.setObjectName(QStringLiteral("noPrinter"));
+        box.setInformativeText(tr("Export the report as a PDF document instead?"));
+        QPushButton *pdf = box.addButton(m_export->text(), QMessageBox::AcceptRole);
+        box.setDefaultButton(pdf);
+        box.exec();
+        if (box.clickedButton() == pdf)
+            exportPdf();
+        return;
+    }
     // The page is laid out with the screen's font metrics, as for the PDF.
     QPrinter printer(QPrinter::ScreenResolution);
     setUpReportPrinter(printer, *content);

@@ -28,6 +28,7 @@
 #include <QMimeData>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -94,6 +95,7 @@ private slots:
     void initTestCase();
     void cleanup();
     void recentFilesListTheFilesKept();
+    void printWithoutAPrinterOffersThePdf();
 
     void menuHoldsTheCommands();
     void figuresTravelAcrossRegionalSettings_data();
@@ -980,6 +982,25 @@ void FigureCommandsTest::recentFilesListTheFilesKept()
     QVERIFY(list.open(QIODevice::ReadOnly));
     QCOMPARE(list.readAll().count(QUrl::fromLocalFile(first).toEncoded()), 1);
 #endif
+}
+
+// With no printer installed, Print Report… says so and offers the PDF
+// rather than a print dialog with nothing to print to.
+void FigureCommandsTest::printWithoutAPrinterOffersThePdf()
+{
+    if (!QPrinterInfo::availablePrinterNames().isEmpty())
+        QSKIP("A printer is installed here.");
+    m_window = newWindow(QLocale(QLocale::English, QLocale::UnitedStates));
+    QAction *print = m_window->figureCommands()->actions().at(11);
+    QCOMPARE(print->text(), QStringLiteral("Print Report\u2026"));
+    QString said;
+    QVERIFY(whileModal([&] { print->trigger(); },
+                       [&](QWidget &modal) {
+        auto &box = static_cast<QMessageBox &>(modal);
+        said = box.text() + u' ' + box.informativeText();
+        box.reject();
+    }));
+    QCOMPARE(said, QStringLiteral("No printer is installed. Export the report as a PDF document instead?"));
 }
 
 QTEST_MAIN(FigureCommandsTest)

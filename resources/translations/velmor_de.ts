@@ -2137,6 +2137,14 @@ seit 1994</translation>
         <source>Open Maintenance Records</source>
         <translation>Instandhaltungsaufzeichnungen öffnen</translation>
     </message>
+    <message>
+        <source>No printer is installed.</source>
+        <translation>Es ist kein Drucker installiert.</translation>
+    </message>
+    <message>
+        <source>Export the report as a PDF document instead?</source>
+        <translation>Den Bericht stattdessen als PDF-Dokument exportieren?</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

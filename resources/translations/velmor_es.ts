@@ -2137,6 +2137,14 @@ desde 1994</translation>
         <source>Open Maintenance Records</source>
         <translation>Abrir registros de mantenimiento</translation>
     </message>
+    <message>
+        <source>No printer is installed.</source>
+        <translation>No hay ninguna impresora instalada.</translation>
+    </message>
+    <message>
+        <source>Export the report as a PDF document instead?</source>
+        <translation>¿Exportar el informe como documento PDF en su lugar?</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

@@ -2137,6 +2137,14 @@ depuis 1994</translation>
         <source>Open Maintenance Records</source>
         <translation>Ouvrir les relevés de maintenance</translation>
     </message>
+    <message>
+        <source>No printer is installed.</source>
+        <translation>Aucune imprimante n’est installée.</translation>
+    </message>
+    <message>
+        <source>Export the report as a PDF document instead?</source>
+        <translation>Exporter plutôt le rapport en document PDF&#xa0;?</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

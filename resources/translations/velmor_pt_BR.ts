@@ -2137,6 +2137,14 @@ desde 1994</translation>
         <source>Open Maintenance Records</source>
         <translation>Abrir registros de manutenção</translation>
     </message>
+    <message>
+        <source>No printer is installed.</source>
+        <translation>Nenhuma impressora está instalada.</translation>
+    </message>
+    <message>
+        <source>Export the report as a PDF document instead?</source>
+        <translation>Exportar o relatório como documento PDF em vez disso?</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

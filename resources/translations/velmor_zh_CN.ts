@@ -2125,6 +2125,14 @@ since 1994</source>
         <source>Open Maintenance Records</source>
         <translation>打开维护记录</translation>
     </message>
+    <message>
+        <source>No printer is installed.</source>
+        <translation>未安装打印机。</translation>
+    </message>
+    <message>
+        <source>Export the report as a PDF document instead?</source>
+        <translation>是否改为将报告导出为 PDF 文档？</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

@@ -117,6 +117,14 @@ void Recovery::write()
 bool Recovery::offer(QWidget *parent)
 {
     const QDir dir(folder());
+    // A run killed with nothing to recover leaves its lock alone behind.
+    for (const QFileInfo &lockFile : dir.entryInfoList({QStringLiteral("recovery-*.lock")}, QDir::Files)) {
+        const QString base = lockFile.absoluteFilePath().chopped(int(qstrlen(".lock")));
+        QLockFile lock(lockFile.absoluteFilePath());
+        lock.setStaleLockTime(0);
+        if (base != m_base && !QFileInfo::exists(figuresOf(base)) && lock.tryLock(0))
+            lock.unlock(); // removes it
+    }
     const QFileInfoList left = dir.entryInfoList({QStringLiteral("recovery-*.velmor")}, QDir::Files, QDir::Time);
     for (const QFileInfo &file : left) {
         const QString base = file.absoluteFilePath().chopped(int(qstrlen(".velmor")));

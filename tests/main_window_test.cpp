@@ -80,6 +80,7 @@ private slots:
     void undoAndRedoEachChange_data();
     void undoAndRedoEachChange();
     void undoGivesBackFiguresAFileReplaced();
+    void recoveryAfterAKill_data();
     void recoveryAfterAKill();
     void recoveryChild();
     void helpOpensThePageOfTheFocus();
@@ -232,11 +233,19 @@ void MainWindowTest::undoGivesBackFiguresAFileReplaced()
     QVERIFY(!d.isModified());
 }
 
+void MainWindowTest::recoveryAfterAKill_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("restored") << "Restore";
+    QTest::newRow("discarded") << "Discard";
+}
+
 // A run killed (SIGKILL) with a figure typed and not saved: the next start
-// offers it back, restored as a change of its file; once restored, the next
-// start offers nothing.
+// offers it back, restored as a change of its file; restored or discarded,
+// the start after offers nothing.
 void MainWindowTest::recoveryAfterAKill()
 {
+    QFETCH(QString, answer);
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("Plant Süd.velmor"));
     QVERIFY(m_window->document()->save(file));
@@ -255,7 +264,7 @@ void MainWindowTest::recoveryAfterAKill()
     QVERIFY(child.waitForFinished());
 
     document::FacilityDocument &d = *m_window->document();
-    QTimer::singleShot(0, [] {
+    QTimer::singleShot(0, [answer] {
         auto *question = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         QVERIFY(question);
         const QString text = question->text(); // the time is the minute the figure was kept
@@ -263,15 +272,18 @@ void MainWindowTest::recoveryAfterAKill()
                      && text.endsWith(QStringLiteral(" were not saved.")),
                  qPrintable(text));
         for (QAbstractButton *button : question->buttons())
-            if (button->text() == QStringLiteral("Restore"))
+            if (button->text() == answer)
                 button->click();
     });
     Recovery recovery(d);
-    QVERIFY(recovery.offer(m_window.get()));
-    QCOMPARE(d.figureTexts()[0], QStringLiteral("4242"));
-    QCOMPARE(m_window->YourData(0)->text(), QStringLiteral("4242"));
-    QCOMPARE(d.filePath(), file);
-    QVERIFY(d.isModified());
+    const bool restored = answer == u"Restore";
+    QCOMPARE(recovery.offer(m_window.get()), restored);
+    const QString figure = restored ? QStringLiteral("4242") : QStringLiteral("1000");
+    QCOMPARE(d.figureTexts()[0], figure);
+    QCOMPARE(m_window->YourData(0)->text(), figure);
+    QCOMPARE(d.isModified(), restored);
+    if (restored)
+        QCOMPARE(d.filePath(), file);
     QVERIFY(!Recovery(d).offer(m_window.get()));
 }
 

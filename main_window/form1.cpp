@@ -86,6 +86,12 @@ Form1::Form1(QWidget *parent)
     nameControlsForScreenReaders();
 
     Form_Load();
+    // The region's currency from the first paint: the designed captions name
+    // dollars and pounds, and the starting document need not.
+    if (!m_document->currencyUnits().isDesigned()) {
+        MSChart1->setTitle(model::savingsChartTitle(m_document->currencyUnits()));
+        showUnitLabels();
+    }
     platform::centreOnScreen(this);
 }
 

@@ -84,6 +84,7 @@ private slots:
     void recoveryAfterAKill();
     void recoveryChild();
     void helpOpensThePageOfTheFocus();
+    void regionalCurrencyFromTheFirstPaint();
 
     void windowIsFixedAndCentred();
     void tabsAndStartState();
@@ -320,6 +321,19 @@ void MainWindowTest::helpOpensThePageOfTheFocus()
     auto *field = new QLineEdit(&records);
     QCOMPARE(w.findChild<HelpKeys *>()->placeOf(field).topic, outputs::HelpTopic::Records);
     viewer->close();
+}
+
+// Started where the region's currency is not the dollar, the unit labels
+// name it from the first paint, not only after a change.
+void MainWindowTest::regionalCurrencyFromTheFirstPaint()
+{
+    const QLocale was;
+    const auto restore = qScopeGuard([was] { QLocale::setDefault(was); });
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    Form1 german;
+    QCOMPARE(german.document()->currencyUnits().symbol, QStringLiteral("\u20AC"));
+    QCOMPARE(german.Label1(kInputRows[6].unitLabel)->caption(), QStringLiteral(" \u20AC/lb."));
+    QCOMPARE(german.YourData(6)->accessibleName(), QStringLiteral("Cost of Lubricant, \u20AC/lb."));
 }
 
 void MainWindowTest::windowIsFixedAndCentred()

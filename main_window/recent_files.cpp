@@ -31,7 +31,6 @@ QStringList RecentFiles::files() const { return m_settings.value(kKey).toStringL
 void RecentFiles::store(const QStringList &files)
 {
     m_settings.setValue(kKey, files.mid(0, kMostRecentFiles));
-    fill();
 }
 
 void RecentFiles::add(const QString &path)

@@ -18,7 +18,8 @@ const QString kMimeNamespace = QStringLiteral("http://www.freedesktop.org/standa
 // A list larger than this is no list of recent files; it is left alone.
 constexpr qint64 kMostBytes = 16 * 1024 * 1024;
 
-// The file's entry, as the freedesktop bookmark spec has it.
+// The file's entry: its address, when it was added, changed and visited,
+// its type and the program that opened it, as desktop recent lists read it.
 void writeBookmark(QXmlStreamWriter &out, const QString &href, const QString &now)
 {
     out.writeStartElement(QStringLiteral("bookmark"));

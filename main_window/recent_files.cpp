@@ -28,10 +28,7 @@ RecentFiles::~RecentFiles() = default;
 
 QStringList RecentFiles::files() const { return m_settings.value(kKey).toStringList(); }
 
-void RecentFiles::store(const QStringList &files)
-{
-    m_settings.setValue(kKey, files.mid(0, kMostRecentFiles));
-}
+void RecentFiles::store(const QStringList &files) { m_settings.setValue(kKey, files.mid(0, kMostRecentFiles)); }
 
 void RecentFiles::add(const QString &path)
 {

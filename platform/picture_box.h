@@ -37,8 +37,8 @@ public:
 protected:
     // A picture the interface's language letters otherwise is lettered when
     // the box is first shown: the tabs not yet opened cost nothing at
-    // start-up. Until then the box holds the picture as it is, of the same
-    // size.
+    // start-up. Until then the box holds the picture as a run before kept it
+    // lettered, or else as it is, of the same size.
     void showEvent(QShowEvent *event) override;
 
 private:
@@ -47,6 +47,7 @@ private:
     QString m_resource;
     qreal m_zoom = 1;
     bool m_shown = false;
+    bool m_lettered = false; // what the box holds is lettered in the language
 };
 
 } // namespace platform

@@ -18,12 +18,15 @@
 #include "window_test_support.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QImage>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QStandardPaths>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -143,6 +146,7 @@ private slots:
     void loadPictureChoosesTheVariant();
     void loadPictureKeepsEveryArtworkSize_data();
     void loadPictureKeepsEveryArtworkSize();
+    void letteringIsKeptBetweenRuns();
 
 private:
     bool withAboutWindow(const std::function<void(Form2 &)> &f) { return whileAboutWindow<Form2>(*m_window, f); }
@@ -642,6 +646,45 @@ void ScaleTest::loadPictureKeepsEveryArtworkSize()
     QCOMPARE(picture.devicePixelRatio(), ratio);
     QVERIFY(qAbs(picture.deviceIndependentSize().width() - natural.width()) <= 0.5);
     QVERIFY(qAbs(picture.deviceIndependentSize().height() - natural.height()) <= 0.5);
+}
+
+void ScaleTest::letteringIsKeptBetweenRuns()
+{
+    if (m_factor != 1)
+        QSKIP("the same at every scale factor: checked at factor 1");
+    QCoreApplication::processEvents(); // what the suite's windows keep
+    QDir kept(QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/lettering"));
+    QVERIFY(kept.removeRecursively());
+    const auto keptFiles = [&] { return kept.entryList(QDir::Files); };
+    const QString logo = QStringLiteral(":/images/brand_logo.png");
+    GermanArtwork german;
+    QCoreApplication::installTranslator(&german);
+    auto removeGerman = qScopeGuard([&] { QCoreApplication::removeTranslator(&german); });
+
+    const QImage lettered = trueColour(platform::loadPicture(logo, 1.5).toImage());
+    QCoreApplication::processEvents();
+    QCOMPARE(keptFiles().size(), 1);
+    QCOMPARE(trueColour(platform::loadPicture(logo, 1.5).toImage()), lettered);
+    // What is kept is what the next run shows, and a kept file that does
+    // not read is lettered afresh.
+    const QString file = kept.filePath(keptFiles().constFirst());
+    QFile keptFile(file);
+    QVERIFY(keptFile.open(QIODevice::ReadWrite));
+    QByteArray pixels = keptFile.readAll();
+    std::fill(pixels.end() - 4, pixels.end(), char(0x7f));
+    QVERIFY(keptFile.seek(0) && keptFile.write(pixels) == pixels.size());
+    keptFile.close();
+    QCOMPARE(platform::loadPicture(logo, 1.5).toImage().pixel(lettered.width() - 1, lettered.height() - 1),
+             0x7f7f7f7fu);
+    QVERIFY(keptFile.resize(pixels.size() - 1));
+    QCOMPARE(trueColour(platform::loadPicture(logo, 1.5).toImage()), lettered);
+    // Another ratio or another language is another picture.
+    platform::loadPicture(logo, 2);
+    removeGerman.dismiss();
+    QCoreApplication::removeTranslator(&german);
+    QVERIFY(trueColour(platform::loadPicture(logo, 1.5).toImage()) != lettered);
+    QCoreApplication::processEvents();
+    QCOMPARE(keptFiles().size(), 2);
 }
 
 QTEST_MAIN(ScaleTest)

@@ -7,12 +7,12 @@
 #include "main_window/form1.h"
 #include "main_window/recovery.h"
 #include "outputs/command_line_outputs.h"
+#include "platform/console_output.h"
 #include "version.h"
 
 #include <QApplication>
 
 #include <csignal>
-#include <cstdio>
 
 int main(int argc, char *argv[])
 {
@@ -38,12 +38,14 @@ int main(int argc, char *argv[])
         line = app::parseCommandLine(arguments, QLatin1StringView(app::kVersion));
     }
 
+    if (line.action != app::CommandLine::Action::ShowWindow)
+        platform::useStartingConsole();
     switch (line.action) {
     case app::CommandLine::Action::PrintText:
-        std::fputs(qUtf8Printable(line.text), stdout);
+        platform::writeText(stdout, line.text);
         return 0;
     case app::CommandLine::Action::Refuse:
-        std::fprintf(stderr, "%s\n", qUtf8Printable(line.text));
+        platform::writeLine(stderr, line.text);
         return 2;
     case app::CommandLine::Action::WriteReport:
     case app::CommandLine::Action::WriteWorkbook:
@@ -55,7 +57,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
             if (type == QtFatalMsg)
-                std::fprintf(stderr, "velmor-calculator: %s\n", qUtf8Printable(message));
+                platform::writeLine(stderr, QStringLiteral("velmor-calculator: ") + message);
         });
         QApplication app(argc, argv);
         app::setUpApplication();

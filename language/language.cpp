@@ -2,6 +2,7 @@
 #include "language/language.h"
 
 #include "model/text/message_text.h"
+#include "platform/console_output.h"
 #include "platform/regional_locale.h"
 #include "version.h"
 
@@ -13,7 +14,6 @@
 #include <QStandardPaths>
 #include <QTranslator>
 
-#include <cstdio>
 #include <memory>
 
 namespace language {
@@ -96,7 +96,7 @@ bool programSettingsAreFiles()
                                  "Language", "The settings file %1 is not a regular file; it is ignored, and the "
                                              "settings are the defaults.")
                                  .arg(model::quotedForMessage(QDir::toNativeSeparators(path)));
-        std::fprintf(stderr, "%s: %s\n", app::kProgramName, qUtf8Printable(line));
+        platform::writeLine(stderr, QStringLiteral("%1: %2").arg(QLatin1StringView(app::kProgramName), line));
     }
     return files;
 }

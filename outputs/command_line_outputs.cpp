@@ -9,6 +9,7 @@
 #include "model/records/savings_check_text.h"
 #include "model/text/message_text.h"
 #include "outputs/report_builder.h"
+#include "platform/console_output.h"
 #include "report/report_page.h"
 #include "workbook/summary.h"
 #include "workbook/workbook.h"
@@ -17,14 +18,12 @@
 #include <QDate>
 #include <QDir>
 
-#include <cstdio>
-
 namespace outputs {
 namespace {
 
 int fail(const QString &why)
 {
-    std::fprintf(stderr, "velmor-calculator: %s\n", qUtf8Printable(QString(why).replace(u'\n', u' ')));
+    platform::writeLine(stderr, QStringLiteral("velmor-calculator: ") + QString(why).replace(u'\n', u' '));
     return 1;
 }
 
@@ -135,14 +134,14 @@ int printRecordsFromCommandLine(const model::RecordsRequest &request, const QStr
     if (!records)
         return 1;
     for (const QString &line : model::evidenceLines(*records, facility.locale()))
-        std::printf("%s\n", qUtf8Printable(model::escapedForMessage(line)));
+        platform::writeLine(stdout, model::escapedForMessage(line));
     for (const QString &line : model::worstAssetLines(records->summary, facility.locale()))
-        std::printf("  %s\n", qUtf8Printable(model::escapedForMessage(line)));
+        platform::writeLine(stdout, QStringLiteral("  ") + model::escapedForMessage(line));
     // What the case assumed beside what the records measured.
     if (const std::optional<model::SavingsCheck> &check = records->summary.check) {
         const double assumed =
             facility.assumptions().reductionPercent[std::size_t(model::RiskInput::BearingsReduction)];
-        std::printf("%s\n", qUtf8Printable(model::assumedBesideMeasuredText(*check, assumed, facility.locale())));
+        platform::writeLine(stdout, model::assumedBesideMeasuredText(*check, assumed, facility.locale()));
     }
     return 0;
 }

@@ -16,7 +16,8 @@ mkdir -m 700 "$work/runtime"
 
 passed=0
 failed=0
-run() {
+run() { # standard output into $work/out: a file, or with through_pipe set a pipe
+  local command=()
   if [ -n "$wine_prefix" ]; then
     # Wine shows the root of the Linux file system as drive Z:.
     local arguments=() argument
@@ -26,12 +27,17 @@ run() {
       esac
       arguments+=("$argument")
     done
-    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM WINEPREFIX="$wine_prefix" WINEDEBUG=-all LANG=C.UTF-8 \
-      wine "$program" "${arguments[@]}" </dev/null >"$work/out" 2>"$work/err"
+    command=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM WINEPREFIX="$wine_prefix" WINEDEBUG=-all
+             LANG=C.UTF-8 wine "$program" "${arguments[@]}")
   else
-    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$work/runtime" LANG=C.UTF-8 \
-      "$program" "$@" </dev/null >"$work/out" 2>"$work/err"
+    command=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$work/runtime" LANG=C.UTF-8
+             "$program" "$@")
   fi
+  if [ -n "${through_pipe:-}" ]; then
+    "${command[@]}" </dev/null 2>"$work/err" | cat >"$work/out"
+    return "${PIPESTATUS[0]}"
+  fi
+  "${command[@]}" </dev/null >"$work/out" 2>"$work/err"
 }
 on_linux() { # reason: true on Linux, else the case is reported as skipped
   [ -z "$wine_prefix" ] && return 0
@@ -295,6 +301,20 @@ if [ "$status" -eq 0 ] && grep -q '^velmor-calculator [0-9]' "$work/out"; then v
 status=0
 run --report || status=$?
 if [ "$status" -ne 0 ] && [ "$(wc -l <"$work/err")" -eq 1 ]; then verdict ok "--report without OUT"; else verdict fail "--report without OUT" "status $status"; fi
+
+# German help and refusals reach a file and a pipe whole, as UTF-8.
+for through_pipe in "" 1; do
+  case=$([ -n "$through_pipe" ] && echo "through a pipe" || echo "into a file")
+  status=0
+  run --language de --help || status=$?
+  if [ "$status" -eq 0 ] && grep -qF "Vergleicht die jährlichen Kosten" "$work/out"; then verdict ok "German help $case"
+  else verdict fail "German help $case" "status $status"; fi
+  status=0
+  run --language de --report "$work/none/x.pdf" || status=$?
+  if [ "$status" -eq 1 ] && grep -qF "Der Bericht konnte nicht in „" "$work/err"; then verdict ok "German refusal $case"
+  else verdict fail "German refusal $case" "status $status"; fi
+done
+through_pipe=
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/bundled_fonts.h"
+#include "platform/settings_names.h"
 #include "version.h"
 
 #include <QApplication>
@@ -14,7 +15,12 @@ namespace app {
 // each window's title is its own caption.
 inline void setUpApplication()
 {
-    QApplication::setApplicationName(QString::fromLatin1(app::kProgramName));
+    // Where the recovery files, the cache and the settings are kept.
+    const platform::SettingsNames names = platform::settingsNames();
+#ifdef Q_OS_WIN
+    QApplication::setOrganizationName(names.organisation);
+#endif
+    QApplication::setApplicationName(names.application);
     QApplication::setApplicationVersion(QString::fromLatin1(app::kVersion));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(app::kApplicationId));
     platform::installBundledFonts();

@@ -4,6 +4,7 @@
 #include "model/text/message_text.h"
 #include "platform/console_output.h"
 #include "platform/regional_locale.h"
+#include "platform/settings_names.h"
 #include "version.h"
 
 #include <QCoreApplication>
@@ -150,9 +151,10 @@ QString interfaceLanguage(const QString &commandLineChoice, const QString &store
 QSettings &programSettings()
 {
     static const std::unique_ptr<QSettings> settings = [] {
-        const QString name = QString::fromLatin1(app::kProgramName);
+        const platform::SettingsNames names = platform::settingsNames();
         if (programSettingsAreFiles())
-            return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, name, name);
+            return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, names.organisation,
+                                               names.application);
         // Qt reads no settings from a folder and writes none to it: the
         // defaults for this run, and a choice made in it kept only while
         // it lasts.

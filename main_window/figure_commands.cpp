@@ -16,6 +16,7 @@
 #include "model/records/records_export.h"
 #include "model/text/numeric_text.h"
 #include "outputs/results_clipboard.h"
+#include "platform/file_dialogs.h"
 #include "platform/system_seams.h"
 #include "report/report_page.h"
 #include "workbook/workbook.h"
@@ -24,7 +25,6 @@
 #include <QClipboard>
 #include <QDialog>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
@@ -273,8 +273,8 @@ void FigureCommands::open()
 {
     if (!settleUnsavedChanges(Opening))
         return;
-    const QString path = QFileDialog::getOpenFileName(m_window.dialogPlace().parent, tr("Open Figures"), folderOfFile(),
-                                                      facilityFilter());
+    const QString path =
+        platform::askOpenFileName(m_window.dialogPlace().parent, tr("Open Figures"), folderOfFile(), facilityFilter());
     if (!path.isEmpty())
         openFigures(path);
 }
@@ -292,7 +292,7 @@ void FigureCommands::saveAs()
     const QString file = m_document.filePath();
     const QString suggested = file.isEmpty() ? QDir(documentsFolder()).filePath(tr("Facility figures.velmor")) : file;
     const QString path =
-        QFileDialog::getSaveFileName(m_window.dialogPlace().parent, tr("Save Figures As"), suggested, facilityFilter());
+        platform::askSaveFileName(m_window.dialogPlace().parent, tr("Save Figures As"), suggested, facilityFilter());
     if (!path.isEmpty())
         saveFigures(withSuffix(path, QString::fromLatin1(model::kFacilityFileSuffix)));
 }
@@ -330,8 +330,8 @@ void FigureCommands::editCurrencyUnits()
 // Beside the facility file, or in the documents folder, as the figures are.
 void FigureCommands::chooseRecords()
 {
-    const QString path = QFileDialog::getOpenFileName(m_window.dialogPlace().parent, tr("Open Maintenance Records"),
-                                                      folderOfFile(), recordsFilter());
+    const QString path = platform::askOpenFileName(m_window.dialogPlace().parent, tr("Open Maintenance Records"),
+                                                   folderOfFile(), recordsFilter());
     if (!path.isEmpty())
         openRecords(path);
 }
@@ -377,7 +377,7 @@ void FigureCommands::exportPdf()
     const std::optional<report::ReportContent> content = reportOfWindow();
     if (!content)
         return;
-    const QString path = QFileDialog::getSaveFileName(
+    const QString path = platform::askSaveFileName(
         m_window.dialogPlace().parent, tr("Export Report as PDF"),
         suggestedFile(tr("Lubrication Cost Savings Report.pdf"), tr("%1 - Lubrication Cost Savings Report.pdf")),
         tr("PDF documents (*.pdf)"));
@@ -405,7 +405,7 @@ void FigureCommands::exportXlsx()
 {
     if (!figuresAndMeasuresCompute())
         return;
-    const QString path = QFileDialog::getSaveFileName(
+    const QString path = platform::askSaveFileName(
         m_window.dialogPlace().parent, tr("Export Workbook"),
         suggestedFile(tr("Lubrication Cost Savings.xlsx"), tr("%1 - Lubrication Cost Savings.xlsx")),
         tr("Excel workbooks (*.xlsx)"));

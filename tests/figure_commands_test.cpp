@@ -14,6 +14,7 @@
 #include "window_test_support.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -32,6 +33,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTabBar>
 #include <QTableView>
@@ -96,6 +98,7 @@ private slots:
     void cleanup();
     void recentFilesListTheFilesKept();
     void printWithoutAPrinterOffersThePdf();
+    void fileDialogsLeaveQtsStateAsFound();
 
     void menuHoldsTheCommands();
     void figuresTravelAcrossRegionalSettings_data();
@@ -160,6 +163,24 @@ std::unique_ptr<Form1> FigureCommandsTest::newWindow(const QLocale &locale)
     auto window = std::make_unique<Form1>();
     window->show();
     return window;
+}
+
+// Qt keeps every Qt program's file dialog state under one name; the
+// program's dialogs leave it as they found it.
+void FigureCommandsTest::fileDialogsLeaveQtsStateAsFound()
+{
+    QSettings shared(QSettings::UserScope, QStringLiteral("QtProject"));
+    shared.remove(QStringLiteral("FileDialog"));
+    shared.setValue(QStringLiteral("FileDialog/lastVisited"), QStringLiteral("file:///another/program"));
+    shared.sync();
+    m_window = newWindow(QLocale(QLocale::English, QLocale::UnitedStates));
+    QAction *saveAs = m_window->figureCommands()->actions().at(3);
+    QCOMPARE(saveAs->text(), QStringLiteral("Save Figures As\u2026"));
+    QVERIFY(whileModal([&] { saveAs->trigger(); }, [](QWidget &dialog) { static_cast<QDialog &>(dialog).reject(); }));
+    shared.sync();
+    shared.beginGroup(QStringLiteral("FileDialog"));
+    QCOMPARE(shared.allKeys(), QStringList{QStringLiteral("lastVisited")});
+    QCOMPARE(shared.value(QStringLiteral("lastVisited")).toString(), QStringLiteral("file:///another/program"));
 }
 
 void FigureCommandsTest::menuHoldsTheCommands()

@@ -218,3 +218,12 @@ if wanted calculator_icon; then
     done
     echo "  icons/calculator_icon_{16,24,48,128,256}.png"
 fi
+
+# The Windows installer's welcome and finish pages' picture: a 24-bit BMP,
+# the one kind NSIS shows there, at the pages' 164 x 314 pixels.
+if wanted installer_welcome; then
+    rsvg-convert -w 164 -h 314 "$art/installer_welcome.svg" -o "$tmp/installer_welcome.png"
+    "${im[@]}" "$tmp/installer_welcome.png" -background white -flatten -type TrueColor \
+        "BMP3:$root/packaging/windows/installer_welcome.bmp"
+    echo "  packaging/windows/installer_welcome.bmp 164x314"
+fi

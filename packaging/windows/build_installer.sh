@@ -54,12 +54,24 @@ mkdir -p "$lists"
     done
 ) >"$lists/uninstall_files.nsh"
 
+# The licence page: the list of what is shipped under which licence (whose
+# texts are installed in licences\), then the program's own terms, as UTF-8
+# that NSIS reads by its byte order mark.
+licence=$lists/licence.txt
+{
+    printf '\xef\xbb\xbf'
+    cat "$stage/licences/README.txt"
+    printf '\r\n\r\n'
+    cat "$stage/licences/velmor-calculator.txt"
+} >"$licence"
+
 # Those of an earlier version go, so that OUT_DIR holds one of each.
 rm -f "$out"/Velmor-Calculator-Setup-*.exe "$out"/Velmor-Calculator-*-win64.zip
 setup=$out/Velmor-Calculator-Setup-$version.exe
 makensis -V2 -INPUTCHARSET UTF8 -NOCD \
     "-X!addincludedir \"$build/windows\"" \
     "-DFILE_LISTS=$lists" "-DICON=$here/velmor-calculator.ico" "-DOUTFILE=$setup" \
+    "-DLICENCE=$licence" "-DWELCOME_BITMAP=$here/installer_welcome.bmp" \
     "$here/installer.nsi"
 
 zip=$out/Velmor-Calculator-$version-win64.zip

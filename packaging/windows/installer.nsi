@@ -8,8 +8,10 @@
 ; removes exactly what it installed.
 ;
 ; build_installer.sh defines FILE_LISTS (the folder with install_files.nsh
-; and uninstall_files.nsh, which name every staged file), ICON and OUTFILE,
-; and puts the configured installer_defines.nsh on the include path.
+; and uninstall_files.nsh, which name every staged file), ICON, LICENCE (the
+; program's licence and the list of the libraries' ones, as the licence page
+; shows them), WELCOME_BITMAP and OUTFILE, and puts the configured
+; installer_defines.nsh on the include path.
 
 Unicode true
 ; 64-bit stubs: the program is 64-bit only, and 64-bit Wine runs no 32-bit stub.
@@ -25,7 +27,8 @@ ManifestDPIAware true
 !define UNINSTALLER "uninstall.exe"
 !define SHORTCUT "$SMPROGRAMS\${PRODUCT_NAME}.lnk"
 
-Name "${PRODUCT_NAME}"
+; The welcome page and the window titles name the version too.
+Name "${PRODUCT_NAME} ${PRODUCT_VERSION}"
 OutFile "${OUTFILE}"
 BrandingText "${PRODUCT_NAME} ${PRODUCT_VERSION}"
 
@@ -47,15 +50,31 @@ BrandingText "${PRODUCT_NAME} ${PRODUCT_VERSION}"
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${WELCOME_BITMAP}"
+!define MUI_UNWELCOMEFINISHPAGE_BITMAP "${WELCOME_BITMAP}"
 !define MUI_ABORTWARNING
 !define MUI_FINISHPAGE_RUN "$INSTDIR\${PROGRAM_EXE}"
 
+!insertmacro MUI_PAGE_WELCOME
+!insertmacro MUI_PAGE_LICENSE "${LICENCE}"
 !insertmacro MULTIUSER_PAGE_INSTALLMODE
 !insertmacro MUI_PAGE_DIRECTORY
+; The Modern UI gives these pages the caption " ", which NSIS adds to the
+; window's title: each sets its title whole, without the stray space.
+!define MUI_PAGE_CUSTOMFUNCTION_SHOW SetupTitle
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
+!define MUI_PAGE_CUSTOMFUNCTION_SHOW un.UninstallTitle
 !insertmacro MUI_UNPAGE_CONFIRM
+!define MUI_PAGE_CUSTOMFUNCTION_SHOW un.UninstallTitle
 !insertmacro MUI_UNPAGE_INSTFILES
+
+Function SetupTitle
+    SendMessage $HWNDPARENT ${WM_SETTEXT} 0 "STR:$(^SetupCaption)"
+FunctionEnd
+Function un.UninstallTitle
+    SendMessage $HWNDPARENT ${WM_SETTEXT} 0 "STR:$(^UninstallCaption)"
+FunctionEnd
 
 ; The program's languages; Windows' own chooses.
 !insertmacro MUI_LANGUAGE "English"
@@ -64,6 +83,14 @@ BrandingText "${PRODUCT_NAME} ${PRODUCT_VERSION}"
 !insertmacro MUI_LANGUAGE "French"
 !insertmacro MUI_LANGUAGE "PortugueseBR"
 !insertmacro MUI_LANGUAGE "SimpChinese"
+
+; Asked by the uninstaller; a silent one removes them unasked.
+LangString REMOVE_SETTINGS ${LANG_ENGLISH} "Also remove your settings of ${PRODUCT_NAME} (the language chosen, the recent files) and any figures kept for recovery?"
+LangString REMOVE_SETTINGS ${LANG_GERMAN} "Auch Ihre Einstellungen von ${PRODUCT_NAME} (die gewählte Sprache, die zuletzt geöffneten Dateien) und zur Wiederherstellung aufbewahrte Zahlen entfernen?"
+LangString REMOVE_SETTINGS ${LANG_SPANISH} "¿Eliminar también su configuración de ${PRODUCT_NAME} (el idioma elegido, los archivos recientes) y los datos guardados para su recuperación?"
+LangString REMOVE_SETTINGS ${LANG_FRENCH} "Supprimer aussi vos réglages de ${PRODUCT_NAME} (la langue choisie, les fichiers récents) et les données conservées pour la récupération ?"
+LangString REMOVE_SETTINGS ${LANG_PORTUGUESEBR} "Remover também suas configurações do ${PRODUCT_NAME} (o idioma escolhido, os arquivos recentes) e os dados guardados para recuperação?"
+LangString REMOVE_SETTINGS ${LANG_SIMPCHINESE} "同时删除您的 ${PRODUCT_NAME} 设置（所选语言、最近使用的文件）以及为恢复而保留的数据吗？"
 
 VIProductVersion "${PRODUCT_FILE_VERSION}"
 VIFileVersion "${PRODUCT_FILE_VERSION}"
@@ -156,6 +183,27 @@ Section "Install"
     System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
 SectionEnd
 
+; What the program keeps for the user who uninstalls: its lettered pictures'
+; cache always goes; its settings (HKCU\Software\<maker>\<product>) and its
+; figures kept for recovery (in %LOCALAPPDATA%\<maker>\<product>) go when the
+; user agrees, and always in a silent uninstall. Other users' stay: they are
+; out of reach.
+Function un.RemoveUserState
+    SetShellVarContext current
+    !define USER_STATE "$LOCALAPPDATA\${MAKER_KEY}\${PRODUCT_KEY}"
+    RMDir /r "${USER_STATE}\cache"
+    MessageBox MB_YESNO|MB_ICONQUESTION "$(REMOVE_SETTINGS)" /SD IDYES IDNO kept
+        DeleteRegKey HKCU "Software\${MAKER_KEY}\${PRODUCT_KEY}"
+        DeleteRegKey /ifempty HKCU "Software\${MAKER_KEY}"
+        RMDir /r "${USER_STATE}"
+    kept:
+    RMDir "${USER_STATE}"
+    RMDir "$LOCALAPPDATA\${MAKER_KEY}"
+    ${If} $MultiUser.InstallMode == "AllUsers"
+        SetShellVarContext all
+    ${EndIf}
+FunctionEnd
+
 Section "Uninstall"
     !include "${FILE_LISTS}\uninstall_files.nsh"
     Delete "$INSTDIR\${UNINSTALLER}"
@@ -165,6 +213,7 @@ Section "Uninstall"
     ${If} $RegisteredHere != "yes"
         Return
     ${EndIf}
+    Call un.RemoveUserState
     Delete "${SHORTCUT}"
 
     DeleteRegKey SHCTX "Software\Classes\${PROG_ID}"

@@ -154,8 +154,20 @@ run_mode() {
         echo "SKIP $mode: \"wine start\": Wine reads file types from HKLM\\Software\\Classes only"
     fi
 
+    # What the program keeps for its user: the settings, the recovery files
+    # and the lettering cache, which a silent uninstall removes with it.
+    local state
+    state=$(unix_path "$(wine cmd /c 'echo %LOCALAPPDATA%' 2>/dev/null | tr -d '\r')\\HALDMARK\\Velmor Calculator")
+    mkdir -p "$state/cache/lettering" "$state/recovery"
+    touch "$state/cache/lettering/kept.pixels" "$state/recovery/recovery-1-1.velmor"
+    wine reg add 'HKCU\Software\HALDMARK\Velmor Calculator\interface' /v language /d zh_CN /f >/dev/null 2>&1
+    LANG=C.UTF-8 wine "$program" --help </dev/null >"$work/help.txt" 2>/dev/null
+    check "$mode: the program reads its settings there" grep -q "用法" "$work/help.txt"
+
     wine "$location\\uninstall.exe" /S "/$mode"
     wineserver -w
+    check "$mode: ... the settings" key_gone 'HKCU\Software\HALDMARK'
+    check "$mode: ... the recovery files and the cache" test ! -e "$(dirname "$state")"
     check "$mode: uninstalled, the folder is gone" test ! -e "$dir"
     check "$mode: ... the Start-menu entry" test ! -e "$menu/Velmor Cost Savings Calculator.lnk"
     check "$mode: ... the \"Apps & features\" entry" key_gone "$root\\$uninstall_key"

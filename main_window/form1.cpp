@@ -15,6 +15,7 @@
 #include "model/text/contact_details.h"
 #include "model/text/money_text.h"
 #include "model/text/numeric_text.h"
+#include "outputs/user_guide.h"
 #include "platform/caption_label.h"
 #include "platform/chart_control.h"
 #include "platform/designed_look.h"
@@ -369,6 +370,17 @@ void Form1::showUnitLabels()
         Label1(kInputRows[std::size_t(i)].unitLabel)->setCaption(unit);
         YourData(i)->setAccessibleName(QStringLiteral("%1, %2").arg(
             model::inputText(model::kInputs[std::size_t(i)].caption).trimmed(), unit.trimmed()));
+    }
+    describeFields();
+}
+
+// Each field's meaning for screen readers and What's This (Shift+F1), in
+// the facility's currency and units.
+void Form1::describeFields()
+{
+    for (int i = 0; i < model::kInputCount; ++i) {
+        YourData(i)->setAccessibleDescription(model::inputMeaning(i, m_document->currencyUnits().units));
+        YourData(i)->setWhatsThis(outputs::fieldExplanation(i, m_document->currencyUnits()));
     }
 }
 

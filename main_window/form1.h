@@ -157,6 +157,7 @@ private:
     // Accessible names, descriptions and keys, for screen readers and for
     // working the window without a mouse.
     void nameControlsForScreenReaders();
+    void describeFields();
 
     // Event handlers.
     void Form_Load();

@@ -233,8 +233,8 @@ void Form1::nameControlsForScreenReaders()
         // Without a name of its own a field would be announced by its frame.
         YourData(i)->setAccessibleName(QStringLiteral("%1, %2").arg(model::inputText(input.caption).trimmed(),
                                                                     model::inputText(input.unit).trimmed()));
-        YourData(i)->setAccessibleDescription(model::inputText(input.meaning));
     }
+    describeFields();
     // A figure alone says nothing; its row caption tells what it is.
     for (const auto &frame : kResultRows) {
         for (const ResultRow &row : frame)

@@ -11,12 +11,7 @@
 #include <QLineEdit>
 #include <QWhatsThis>
 
-HelpKeys::HelpKeys(Form1 &window) : QObject(&window), m_window(window)
-{
-    for (int i = 0; i < model::kInputCount; ++i)
-        m_window.YourData(i)->setWhatsThis(outputs::fieldExplanation(i));
-    qApp->installEventFilter(this);
-}
+HelpKeys::HelpKeys(Form1 &window) : QObject(&window), m_window(window) { qApp->installEventFilter(this); }
 
 HelpKeys::Place HelpKeys::placeOf(const QWidget *focus) const
 {

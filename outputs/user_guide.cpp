@@ -67,12 +67,12 @@ QString helpTopicTitle(HelpTopic topic)
     return {};
 }
 
-QString fieldExplanation(int field)
+QString fieldExplanation(int field, const model::CurrencyUnits &currency)
 {
     const model::InputDefinition &input = model::kInputs[std::size_t(field)];
     return HelpText::tr("%1 (%2): %3.")
-        .arg(model::inputText(input.caption).trimmed(), model::inputText(input.unit).trimmed(),
-             model::inputText(input.meaning));
+        .arg(model::inputText(input.caption).trimmed(), model::unitLabel(field, currency).trimmed(),
+             model::inputMeaning(field, currency.units));
 }
 
 QString helpPageHtml(HelpTopic topic, const document::FacilityDocument &facility)
@@ -88,7 +88,7 @@ QString helpPageHtml(HelpTopic topic, const document::FacilityDocument &facility
                         .arg(i)
                         .arg(model::inputText(input.caption).trimmed().toHtmlEscaped(),
                              model::unitLabel(i, facility.currencyUnits()).trimmed().toHtmlEscaped(),
-                             model::inputText(input.meaning).toHtmlEscaped());
+                             model::inputMeaning(i, facility.currencyUnits().units).toHtmlEscaped());
         }
         html += QStringLiteral("</table>");
         break;

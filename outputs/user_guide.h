@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
+#include "model/costs/currency_units.h"
+
 #include <QString>
 
 namespace document {
@@ -22,7 +24,8 @@ QString helpTopicTitle(HelpTopic topic);
 // guide's own page (docs/guide, built into the program), in English.
 QString helpPageHtml(HelpTopic topic, const document::FacilityDocument &facility);
 
-// A field's one line for What's This: its caption, unit and meaning.
-QString fieldExplanation(int field);
+// A field's one line for What's This: its caption, unit and meaning, in the
+// facility's currency and units.
+QString fieldExplanation(int field, const model::CurrencyUnits &currency);
 
 } // namespace outputs

@@ -316,6 +316,11 @@ void MainWindowTest::helpOpensThePageOfTheFocus()
     QVERIFY2(page.contains(QStringLiteral("times each point is lubricated per month")), qPrintable(page.left(200)));
     QVERIFY(page.contains(QStringLiteral("Type twelve figures about the facility"))); // the guide's own page below
     QVERIFY(w.YourData(3)->whatsThis().startsWith(QStringLiteral("Lubrication frequency (per month)")));
+    // In kilograms and euros, every word beside the lubricant says so.
+    w.document()->setCurrencyUnits({QStringLiteral("\u20AC"), model::Units::Metric});
+    QCOMPARE(w.YourData(6)->whatsThis(),
+             QStringLiteral("Cost of Lubricant (\u20AC/kg): price of lubricant per kilogram."));
+    QCOMPARE(w.YourData(4)->accessibleDescription(), QStringLiteral("kilograms of lubricant used per year"));
     QDialog records(&w);
     records.setObjectName(QStringLiteral("recordsDialog"));
     auto *field = new QLineEdit(&records);

@@ -70,6 +70,17 @@ QString unitLabel(int index, const CurrencyUnits &currency)
     return label;
 }
 
+QString inputMeaning(int index, Units units)
+{
+    if (units == Units::Metric) {
+        for (const auto &[input, meaning] : kMetricMeanings) {
+            if (int(input) == index)
+                return inputText(meaning);
+        }
+    }
+    return inputText(kInputs[std::size_t(index)].meaning);
+}
+
 QString withCurrencySymbol(QString text, QStringView symbol)
 {
     return text.replace(QString::fromUtf16(kDesignedCurrencySymbol), symbol.toString());

@@ -56,6 +56,9 @@ QString regionalCurrencySymbol(const QLocale &locale);
 // currency: the metric texts replace the imperial ones, then the "$" of the
 // text, which stands for the currency, becomes the chosen symbol.
 QString unitLabel(int index, const CurrencyUnits &currency);
+// What field index means, in the units: "pounds of lubricant used per
+// year" or "kilograms of lubricant used per year".
+QString inputMeaning(int index, Units units);
 
 // A text that names the currency by "$" ("Cumulative cash flow ($)"), in
 // the chosen currency.

@@ -105,6 +105,13 @@ inline constexpr std::array<std::pair<Input, const char *>, 2> kMetricFormulaNam
     {Input::LubricantQuantity, QT_TRANSLATE_NOOP("Inputs", "kg per year")},
 }};
 
+// What the lubricant's figures mean where it is weighed in kilograms; the
+// other figures keep their meaning.
+inline constexpr std::array<std::pair<Input, const char *>, 2> kMetricMeanings{{
+    {Input::LubricantPrice, QT_TRANSLATE_NOOP("Inputs", "price of lubricant per kilogram")},
+    {Input::LubricantQuantity, QT_TRANSLATE_NOOP("Inputs", "kilograms of lubricant used per year")},
+}};
+
 // The twelve converted inputs of one refresh.
 using InputValues = std::array<double, kInputCount>;
 

@@ -2580,6 +2580,14 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <source>kg per year</source>
         <translation>kg pro Jahr</translation>
     </message>
+    <message>
+        <source>price of lubricant per kilogram</source>
+        <translation>Preis des Schmierstoffs je Kilogramm</translation>
+    </message>
+    <message>
+        <source>kilograms of lubricant used per year</source>
+        <translation>Schmierstoffverbrauch in Kilogramm pro Jahr</translation>
+    </message>
 </context>
 <context>
     <name>InvestmentFields</name>

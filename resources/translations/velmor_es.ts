@@ -2580,6 +2580,14 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <source>kg per year</source>
         <translation>kg al año</translation>
     </message>
+    <message>
+        <source>price of lubricant per kilogram</source>
+        <translation>precio del lubricante por kilogramo</translation>
+    </message>
+    <message>
+        <source>kilograms of lubricant used per year</source>
+        <translation>kilogramos de lubricante consumidos al año</translation>
+    </message>
 </context>
 <context>
     <name>InvestmentFields</name>

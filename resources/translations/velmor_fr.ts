@@ -2580,6 +2580,14 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <source>kg per year</source>
         <translation>kg par an</translation>
     </message>
+    <message>
+        <source>price of lubricant per kilogram</source>
+        <translation>prix du lubrifiant au kilogramme</translation>
+    </message>
+    <message>
+        <source>kilograms of lubricant used per year</source>
+        <translation>kilogrammes de lubrifiant consommés par an</translation>
+    </message>
 </context>
 <context>
     <name>InvestmentFields</name>

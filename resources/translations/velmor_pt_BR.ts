@@ -2580,6 +2580,14 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <source>kg per year</source>
         <translation>kg por ano</translation>
     </message>
+    <message>
+        <source>price of lubricant per kilogram</source>
+        <translation>preço do lubrificante por quilograma</translation>
+    </message>
+    <message>
+        <source>kilograms of lubricant used per year</source>
+        <translation>quilogramas de lubrificante usados por ano</translation>
+    </message>
 </context>
 <context>
     <name>InvestmentFields</name>

@@ -2568,6 +2568,14 @@ The results cannot be computed from these figures. Please check the figures unde
         <source>kg per year</source>
         <translation>每年千克数</translation>
     </message>
+    <message>
+        <source>price of lubricant per kilogram</source>
+        <translation>每千克润滑剂的价格</translation>
+    </message>
+    <message>
+        <source>kilograms of lubricant used per year</source>
+        <translation>每年使用的润滑剂千克数</translation>
+    </message>
 </context>
 <context>
     <name>InvestmentFields</name>

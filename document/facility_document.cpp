@@ -25,7 +25,7 @@ FacilityDocument::FacilityDocument(const QLocale &locale, QObject *parent) : QOb
 {
     for (int i = 0; i < model::kInputCount; ++i)
         m_facts.figures[std::size_t(i)] = QString::fromUtf8(model::kInputs[std::size_t(i)].defaultText);
-    m_facts.currency.symbol = model::regionalCurrencySymbol(m_locale);
+    m_facts.currency = {model::regionalCurrencySymbol(m_locale), model::regionalUnits(m_locale)};
     compute();
 }
 

@@ -50,8 +50,9 @@ public:
     Q_DECLARE_FLAGS(Changes, Change)
 
     // The default figures, typed in locale, with the designed reductions,
-    // the locale's currency (model::regionalCurrencySymbol(), "$" in the
-    // United States) and pounds, no details, no investment and no file.
+    // the locale's currency and units (model::regionalCurrencySymbol() and
+    // regionalUnits(): "$" and pounds in the United States, "€" and
+    // kilograms in Germany), no details, no investment and no file.
     explicit FacilityDocument(const QLocale &locale = QLocale(), QObject *parent = nullptr);
 
     const FigureTexts &figureTexts() const { return m_facts.figures; }

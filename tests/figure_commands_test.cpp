@@ -766,8 +766,11 @@ void FigureCommandsTest::currencyAndUnitsFollowEverywhere()
     const QLocale german(QLocale::German, QLocale::Germany);
     const QString euro = QStringLiteral("\u20AC");
     const QString path = m_dir.filePath(QStringLiteral("euro.velmor"));
-    m_window = newWindow(german);
+    // Figures typed in dollars and pounds, opened in Germany.
+    m_window = newWindow(QLocale(QLocale::English, QLocale::UnitedStates));
     QVERIFY(m_window->figureCommands()->saveFigures(path));
+    m_window = newWindow(german);
+    QVERIFY(m_window->figureCommands()->openFigures(path));
     QAction *command = m_window->figureCommands()->actions().at(6);
     QCOMPARE(command->text(), QStringLiteral("Currency and Units\u2026"));
     QVERIFY(whileModal([&] { command->trigger(); },

@@ -84,6 +84,7 @@ private slots:
     void recoveryAfterAKill();
     void recoveryChild();
     void helpOpensThePageOfTheFocus();
+    void regionalCurrencyFromTheFirstPaint_data();
     void regionalCurrencyFromTheFirstPaint();
 
     void windowIsFixedAndCentred();
@@ -330,15 +331,36 @@ void MainWindowTest::helpOpensThePageOfTheFocus()
 
 // Started where the region's currency is not the dollar, the unit labels
 // name it from the first paint, not only after a change.
+// The region's currency and units from the first paint: pounds only where
+// the region measures in US units.
+void MainWindowTest::regionalCurrencyFromTheFirstPaint_data()
+{
+    QTest::addColumn<QString>("region");
+    QTest::addColumn<QString>("quantityUnit");
+    QTest::addColumn<QString>("priceUnit");
+    QTest::newRow("Germany") << "de_DE"
+                             << " kg/year"
+                             << " \u20AC/kg";
+    QTest::newRow("United Kingdom") << "en_GB"
+                                    << " kg/year"
+                                    << " \u00A3/kg";
+    QTest::newRow("United States") << "en_US"
+                                   << " lbs/year"
+                                   << " $/lb.";
+}
+
 void MainWindowTest::regionalCurrencyFromTheFirstPaint()
 {
+    QFETCH(QString, region);
+    QFETCH(QString, quantityUnit);
+    QFETCH(QString, priceUnit);
     const QLocale was;
     const auto restore = qScopeGuard([was] { QLocale::setDefault(was); });
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    Form1 german;
-    QCOMPARE(german.document()->currencyUnits().symbol, QStringLiteral("\u20AC"));
-    QCOMPARE(german.Label1(kInputRows[6].unitLabel)->caption(), QStringLiteral(" \u20AC/lb."));
-    QCOMPARE(german.YourData(6)->accessibleName(), QStringLiteral("Cost of Lubricant, \u20AC/lb."));
+    QLocale::setDefault(QLocale(region));
+    Form1 window;
+    QCOMPARE(window.Label1(kInputRows[4].unitLabel)->caption(), quantityUnit);
+    QCOMPARE(window.Label1(kInputRows[6].unitLabel)->caption(), priceUnit);
+    QCOMPARE(window.YourData(6)->accessibleName(), QStringLiteral("Cost of Lubricant, ") + priceUnit.trimmed());
 }
 
 void MainWindowTest::windowIsFixedAndCentred()

@@ -62,6 +62,12 @@ QString regionalCurrencySymbol(const QLocale &locale)
     return QString::fromUtf16(kDesignedCurrencySymbol);
 }
 
+Units regionalUnits(const QLocale &locale)
+{
+    const bool usUnits = locale.language() == QLocale::C || locale.measurementSystem() == QLocale::ImperialUSSystem;
+    return usUnits ? Units::Imperial : Units::Metric;
+}
+
 QString unitLabel(int index, const CurrencyUnits &currency)
 {
     const std::size_t i = std::size_t(index);

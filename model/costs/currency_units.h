@@ -12,7 +12,8 @@ namespace model {
 // The currency every money figure is typed and shown in, and the units of
 // the lubricant. There is no exchange rate: a figure is a number in the
 // chosen currency. The designed window shows "$" and pounds; a new facility
-// starts in the regional settings' currency (regionalCurrencySymbol()).
+// starts in the regional settings' currency and units (regionalCurrencySymbol(),
+// regionalUnits()).
 enum class Units { Imperial, Metric };
 
 inline constexpr char16_t kDesignedCurrencySymbol[] = u"$";
@@ -51,6 +52,10 @@ CurrencySymbolReading readCurrencySymbol(QStringView typed, QStringView whenBlan
 // is not one readCurrencySymbol() takes as it is ("EGP" in Egypt, whose
 // symbol holds dots and a direction mark), else "$".
 QString regionalCurrencySymbol(const QLocale &locale);
+// The units a facility starts in, without a choice made: pounds where the
+// regional settings measure in US units (and in the C locale, which names
+// no region), else kilograms.
+Units regionalUnits(const QLocale &locale);
 
 // The label right of input field index (0 to 11) for these units and this
 // currency: the metric texts replace the imperial ones, then the "$" of the

@@ -4,6 +4,7 @@
 #include "model/costs/cost_rows.h"
 #include "model/costs/currency_units.h"
 #include "model/costs/input_table.h"
+#include "model/text/list_text.h"
 #include "model/text/money_text.h"
 #include "outputs/chart_colours.h"
 #include "platform/designed_look.h"
@@ -456,7 +457,7 @@ std::unique_ptr<QChart> spiderChart(const model::BusinessCaseStudy &study, const
     for (const auto &[spider, names] : shown) {
         const model::SpiderLine &line = *spider;
         auto *series = new QLineSeries;
-        series->setName(names.join(BusinessCaseText::tr(", ")));
+        series->setName(model::listText(names));
         series->setPointsVisible(true);
         for (std::size_t p = 0; p < line.npv.size(); ++p)
             series->append(model::kSpiderStepsPercent[p], line.npv[p]);

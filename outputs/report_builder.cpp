@@ -13,6 +13,7 @@
 #include "model/records/asset_failure_table.h"
 #include "model/records/savings_check_text.h"
 #include "model/text/contact_details.h"
+#include "model/text/list_text.h"
 #include "model/text/message_text.h"
 #include "model/text/money_text.h"
 #include "model/text/numeric_text.h"
@@ -77,7 +78,7 @@ QString investmentSentence(const model::Investment &investment, const QLocale &l
         costs << ReportText::tr("a yearly upkeep of %1").arg(model::moneyText(investment.yearlyUpkeep, locale, symbol));
     return ReportText::tr("The investment: %1, evaluated over %2 year(s) at a discount rate of %3%.", "",
                           investment.years)
-        .arg(costs.join(QStringLiteral(", ")))
+        .arg(model::listText(costs))
         .arg(locale.toString(investment.years))
         .arg(model::percentText(investment.discountRatePercent, locale));
 }
@@ -140,7 +141,7 @@ report::BusinessCasePage businessCasePage(const document::FacilityDocument &faci
     }
     page.assumptions << model::reductionsSentence(facility.assumptions(), locale)
                      << investmentSentence(investment, locale, symbol)
-                     << capitalSentences(study.capital, investment, locale, symbol).join(u' ')
+                     << model::sentencesText(capitalSentences(study.capital, investment, locale, symbol))
                      << ReportText::tr(
                             "Sensitivity: each of the twelve figures and five reductions lowered and raised by %1%, "
                             "a reduction no further than 0% or 100%.")
@@ -238,11 +239,12 @@ std::optional<report::RiskPage> riskPage(const document::FacilityDocument &facil
                                "its figure. P10, P50 and P90: a tenth, half and nine tenths of the runs come to no "
                                "more than this. The same seed draws the same runs.");
     // The records' draws, and what their row shows.
+    QStringList note{page.note};
     if (std::any_of(ranges.draws.begin(), ranges.draws.end(), [](const auto &draw) { return draw.has_value(); }))
-        page.note +=
-            u' ' + ReportText::tr("An input drawn from a gamma distribution instead shows its P10, P50 and P90.");
+        note << ReportText::tr("An input drawn from a gamma distribution instead shows its P10, P50 and P90.");
     if (const QString records = model::riskRecordsText(ranges, facility.records(), locale, symbol); !records.isEmpty())
-        page.note += u' ' + records;
+        note << records;
+    page.note = model::sentencesText(note);
     page.drawHistogram = pageChart(riskHistogramChart(*summary, locale, symbol));
     page.drawCurve = pageChart(riskCurveChart(*summary, locale, symbol));
     return page;
@@ -408,7 +410,7 @@ QString figuresNote(const model::Assumptions &reductions, const QLocale &locale,
                               "the labour to replace them (%4) and lost production, since every bearing failure stops "
                               "production (%5). %6 The savings are the difference. %7")
             .arg(row(1), row(2), row(3), row(4), model::lostProductionProse(rule, currency.units, locale),
-                 sentences.join(u' '), inCurrency);
+                 model::sentencesText(sentences), inCurrency);
     }
     //: %1 to %5: the formulas of the five cost rows ("points × minutes per point ÷ 60 × ..."), %6: the sentence on
     //: the reductions, %7: the sentence on the currency.
@@ -487,9 +489,9 @@ BuiltReport buildReport(const document::FacilityDocument &facility, QDate date, 
         // Given without a price, the installation and upkeep are named, not dropped.
         content.payback = costLines(facility, *investment.unpriced, false) << model::priceNeededText();
     }
-    content.assumptions = (QStringList{figuresNote(facility.assumptions(), facility.locale(), facility.currencyUnits())}
-                           << recordsSentences(facility))
-                              .join(u' ');
+    content.assumptions = model::sentencesText(
+        QStringList{figuresNote(facility.assumptions(), facility.locale(), facility.currencyUnits())}
+        << recordsSentences(facility));
     addAssets(content, facility);
     if (content.businessCase)
         content.alternatives = alternativesPage(facility, date);

@@ -4,6 +4,7 @@
 #include "language/language.h"
 #include "model/costs/cost_rows.h"
 #include "model/finance/business_case_text.h"
+#include "model/text/list_text.h"
 #include "model/text/numeric_text.h"
 #include "outputs/report_builder.h"
 #include "outputs/results_clipboard.h"
@@ -35,6 +36,8 @@ private slots:
     void storedChoice();
     void everyCatalogueLoads();
     void installingChangesNoNumbers();
+    void listsAndSentencesAsTheLanguageWrites_data();
+    void listsAndSentencesAsTheLanguageWrites();
     void regionalSettingsOfARun_data();
     void regionalSettingsOfARun();
     void yearsInEveryLanguage_data();
@@ -134,6 +137,34 @@ void LanguageTest::everyCatalogueLoads()
     }
     QVERIFY(installLanguage("en"));
     QVERIFY(!installLanguage("xx"));
+}
+
+void LanguageTest::listsAndSentencesAsTheLanguageWrites_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("paragraph");
+    for (const char *code : {"en", "de", "fr", "es", "pt_BR"})
+        QTest::newRow(code) << code << "A, B, C"
+                            << "A. B. C.";
+    QTest::newRow("zh_CN") << "zh_CN"
+                           << "A\u3001B\u3001C"
+                           << "A.B.C.";
+}
+
+// Joined with the catalogue's own marks: no ASCII comma between Chinese
+// items, no blank after a Chinese full stop.
+void LanguageTest::listsAndSentencesAsTheLanguageWrites()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, list);
+    QFETCH(QString, paragraph);
+    QVERIFY(installLanguage(language));
+    const auto restore = qScopeGuard([] { installLanguage("en"); });
+    QCOMPARE(model::listText({"A", "B", "C"}), list);
+    QCOMPARE(model::sentencesText({"A.", "B.", "C."}), paragraph);
+    // A sentence's own "%" and "%1" are not placeholders of the joining.
+    QCOMPARE(model::sentencesText({"80%.", "%1."}).remove(u' '), QStringLiteral("80%.%1."));
 }
 
 void LanguageTest::installingChangesNoNumbers()

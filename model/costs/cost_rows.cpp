@@ -2,6 +2,7 @@
 #include "model/costs/cost_rows.h"
 
 #include "model/costs/model_text.h"
+#include "model/text/list_text.h"
 #include "model/text/percentage_text.h"
 
 #include <QCoreApplication>
@@ -29,7 +30,7 @@ QString reductionsSentence(const Assumptions &assumptions, const QLocale &locale
     }
     const QString last = parts.takeLast();
     return QCoreApplication::translate("CostRows", "The Velmor cost assumes that automatic lubrication cuts %1 and %2.")
-        .arg(parts.join(QStringLiteral(", ")), last);
+        .arg(listText(parts), last);
 }
 
 QString costRowCaption(int table, int k, const Assumptions &assumptions, const QLocale &locale)

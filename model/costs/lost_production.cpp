@@ -3,6 +3,7 @@
 
 #include "model/costs/formula_prose.h"
 #include "model/text/formula_term.h"
+#include "model/text/list_text.h"
 #include "model/text/money_text.h"
 #include "model/text/percentage_text.h"
 
@@ -138,7 +139,7 @@ QString lostProductionSentence(const LostProductionRule &rule, const QLocale &lo
         sentences << LostProductionText::tr("%1 people stand idle during a stop, at %2 an hour each.")
                          .arg(locale.toString(*rule.idleCrew, 'g', QLocale::FloatingPointShortest),
                               moneyText(rule.idleCrewRate.value_or(0), locale, symbol));
-    return sentences.join(u' ');
+    return sentencesText(sentences);
 }
 
 } // namespace model

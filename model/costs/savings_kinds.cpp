@@ -3,6 +3,7 @@
 
 #include "model/costs/cost_formulas.h"
 #include "model/costs/model_text.h"
+#include "model/text/list_text.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -29,7 +30,7 @@ QString rowList(const SavingsKinds &kinds, bool hard)
     if (rows.size() < 2)
         return rows.join(QString());
     const QString last = rows.takeLast();
-    return SavingsKindsText::tr("%1 and %2").arg(rows.join(SavingsKindsText::tr(", ")), last);
+    return SavingsKindsText::tr("%1 and %2").arg(listText(rows), last);
 }
 
 } // namespace
@@ -75,7 +76,7 @@ QString savingsKindsSentence(const SavingsKinds &kinds, const LostProductionRule
         sentences << SavingsKindsText::tr("The lost production is counted as cash at the full production value.");
     else if (!valuedAtMargin(lostProduction))
         sentences << SavingsKindsText::tr("The lost production is valued at revenue, not at its margin.");
-    return sentences.join(u' ');
+    return sentencesText(sentences);
 }
 
 } // namespace model

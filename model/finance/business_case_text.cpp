@@ -3,6 +3,7 @@
 
 #include "model/costs/cost_rows.h"
 #include "model/finance/cash_flow_columns.h"
+#include "model/text/list_text.h"
 #include "model/text/money_text.h"
 #include "model/text/percentage_text.h"
 #include "model/text/regional_digits.h"
@@ -269,7 +270,7 @@ QString npvProfileText(const CashFlowTable &table, const QLocale &locale, QStrin
     for (const double rate : kNpvProfileRates)
         points << BusinessCaseText::tr("%1 at %2")
                       .arg(money(npvAt(table, rate), locale, symbol), percentageText(rate, locale));
-    return points.join(QStringLiteral(", "));
+    return listText(points);
 }
 
 QString scenarioName(Scenario scenario)

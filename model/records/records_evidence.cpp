@@ -5,6 +5,7 @@
 #include "model/records/asset_failure_table.h"
 #include "model/records/failure_events.h"
 #include "model/records/savings_check_text.h"
+#include "model/text/list_text.h"
 #include "model/text/money_text.h"
 #include "model/text/percentage_text.h"
 
@@ -87,12 +88,11 @@ QStringList evidenceLines(const RecordsEvidence &evidence, const QLocale &locale
                      .arg(asset.asset, locale.toString(asset.failures), share);
     }
     if (!worst.isEmpty())
-        lines << RecordsText::tr("Most failures: %1").arg(worst.join(QStringLiteral(", ")));
+        lines << RecordsText::tr("Most failures: %1").arg(listText(worst));
     if (evidence.counting.failureTypes)
         lines << RecordsText::tr("Failures counted among the %Ln order(s) of type %1", nullptr, summary.ofFailureTypes)
-                     .arg(evidence.counting.failureTypes->isEmpty()
-                              ? QStringLiteral("–")
-                              : evidence.counting.failureTypes->join(QStringLiteral(", ")));
+                     .arg(evidence.counting.failureTypes->isEmpty() ? QStringLiteral("–")
+                                                                    : listText(*evidence.counting.failureTypes));
     else if (evidence.columns[std::size_t(WorkOrderColumn::WorkType)].isEmpty())
         lines << RecordsText::tr("The export has no work-type column: every order was searched for the words");
     // The mean is what the replacements cost; files written before it was
@@ -113,8 +113,7 @@ QStringList evidenceLines(const RecordsEvidence &evidence, const QLocale &locale
                      .arg(tenths(*stop, locale));
     QString source =
         RecordsText::tr("From %Ln work order(s) in %1", nullptr, summary.workOrders)
-            .arg(evidence.sheet.isEmpty() ? evidence.fileName
-                                          : QStringLiteral("%1, %2").arg(evidence.fileName, evidence.sheet));
+            .arg(evidence.sheet.isEmpty() ? evidence.fileName : listText({evidence.fileName, evidence.sheet}));
     if (summary.duplicates > 0)
         source += RecordsText::tr(", %Ln repeated row(s) counted once", nullptr, summary.duplicates);
     if (summary.failureOrders > summary.failures)
@@ -163,7 +162,7 @@ QString noFailuresFoundText(const RecordsEvidence &evidence)
     if (evidence.counting.failureTypes && evidence.counting.failureTypes->isEmpty())
         return RecordsText::tr("No bearing failures found: no work type is chosen as corrective or breakdown.");
     return RecordsText::tr("No bearing failures found: no work order's type or description holds %1.")
-        .arg(evidence.failureWords.join(QStringLiteral(", ")));
+        .arg(listText(evidence.failureWords));
 }
 
 std::vector<std::pair<Input, QString>> recordsFigureTexts(const RecordsSummary &summary, const QLocale &locale)

@@ -837,10 +837,6 @@ seit 1994</translation>
         <source>Net present value at other rates: %1</source>
         <translation>Der Kapitalwert bei anderen Zinssätzen: %1</translation>
     </message>
-    <message>
-        <source>, </source>
-        <translation>, </translation>
-    </message>
 </context>
 <context>
     <name>BusinessCaseWindow</name>
@@ -2647,6 +2643,19 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     </message>
 </context>
 <context>
+    <name>ListText</name>
+    <message>
+        <source>, </source>
+        <comment>between the items of a list in running text, with any blank</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>two sentences of a paragraph, one after the other</comment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
     <name>LostProductionText</name>
     <message>
         <source>margin %</source>
@@ -4026,10 +4035,6 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     <message>
         <source>%1 and %2</source>
         <translation>%1 und %2</translation>
-    </message>
-    <message>
-        <source>, </source>
-        <translation>, </translation>
     </message>
     <message>
         <source>Hard savings, cash the plant no longer pays: %1.</source>

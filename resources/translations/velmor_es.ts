@@ -837,10 +837,6 @@ desde 1994</translation>
         <source>Net present value at other rates: %1</source>
         <translation>El VAN a otras tasas: %1</translation>
     </message>
-    <message>
-        <source>, </source>
-        <translation>, </translation>
-    </message>
 </context>
 <context>
     <name>BusinessCaseWindow</name>
@@ -2647,6 +2643,19 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     </message>
 </context>
 <context>
+    <name>ListText</name>
+    <message>
+        <source>, </source>
+        <comment>between the items of a list in running text, with any blank</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>two sentences of a paragraph, one after the other</comment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
     <name>LostProductionText</name>
     <message>
         <source>margin %</source>
@@ -4026,10 +4035,6 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     <message>
         <source>%1 and %2</source>
         <translation>%1 y %2</translation>
-    </message>
-    <message>
-        <source>, </source>
-        <translation>, </translation>
     </message>
     <message>
         <source>Hard savings, cash the plant no longer pays: %1.</source>

@@ -828,10 +828,6 @@ since 1994</source>
         <source>Net present value at other rates: %1</source>
         <translation>其他折现率下的净现值：%1</translation>
     </message>
-    <message>
-        <source>, </source>
-        <translation>、</translation>
-    </message>
 </context>
 <context>
     <name>BusinessCaseWindow</name>
@@ -2635,6 +2631,19 @@ The results cannot be computed from these figures. Please check the figures unde
     </message>
 </context>
 <context>
+    <name>ListText</name>
+    <message>
+        <source>, </source>
+        <comment>between the items of a list in running text, with any blank</comment>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>two sentences of a paragraph, one after the other</comment>
+        <translation>%1%2</translation>
+    </message>
+</context>
+<context>
     <name>LostProductionText</name>
     <message>
         <source>margin %</source>
@@ -3992,10 +4001,6 @@ The results cannot be computed from these figures. Please check the figures unde
         <translation>%1和%2</translation>
     </message>
     <message>
-        <source>, </source>
-        <translation>、</translation>
-    </message>
-    <message>
         <source>Hard savings, cash the plant no longer pays: %1.</source>
         <translation>硬性节省，即工厂不再支付的现金：%1。</translation>
     </message>
@@ -4393,7 +4398,7 @@ The results cannot be computed from these figures. Please check the figures unde
     </message>
     <message>
         <source>Discounted payback, years</source>
-        <translation>动态投资回收期，年</translation>
+        <translation>动态投资回收期（年）</translation>
     </message>
     <message numerus="yes">
         <source>not within the %1 year(s)</source>

@@ -213,7 +213,21 @@ QLocale dateLocale(const QLocale &regional)
     const QLocale language(code);
     if (language.language() == regional.language())
         return regional;
-    return QLocale(language.language(), language.script(), regional.territory());
+    const QLocale combined(language.language(), language.script(), regional.territory());
+    if (combined.territory() == regional.territory())
+        return combined;
+    // The language is not written in that region (English in Egypt): the
+    // first of its regions that orders day and month as the region does.
+    const auto dayFirst = [](const QLocale &l) {
+        const QString format = l.dateFormat(QLocale::ShortFormat);
+        return format.indexOf(u'd') < format.indexOf(u'M');
+    };
+    for (const QLocale &candidate :
+         QLocale::matchingLocales(language.language(), language.script(), QLocale::AnyTerritory)) {
+        if (dayFirst(candidate) == dayFirst(regional))
+            return candidate;
+    }
+    return combined;
 }
 
 void setUpRegionalSettings() { QLocale::setDefault(platform::regionalLocale()); }

@@ -65,8 +65,9 @@ void setUpLanguage(const QString &commandLineChoice);
 // 2026"): the regional settings' own when they speak the interface's
 // language, else the interface's language in their country, so that an
 // English interface on German or Indian settings dates a report in English
-// (in the British order there). Before any language is installed, the
-// regional settings'.
+// (in the British order there); where the language has no settings for that
+// country, those of another country that orders day and month alike. Before
+// any language is installed, the regional settings'.
 QLocale dateLocale(const QLocale &regional);
 
 // Makes the desktop's regional settings (platform::regionalLocale()) the

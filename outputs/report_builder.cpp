@@ -13,6 +13,7 @@
 #include "model/records/asset_failure_table.h"
 #include "model/records/savings_check_text.h"
 #include "model/text/contact_details.h"
+#include "model/text/date_text.h"
 #include "model/text/list_text.h"
 #include "model/text/message_text.h"
 #include "model/text/money_text.h"
@@ -285,8 +286,8 @@ std::optional<report::SavingsCheckPage> savingsCheckPage(const document::Facilit
     const model::SavingsCheckRates rates = model::savingsCheckRates(check);
     const auto tenths = [&](double value) { return locale.toString(value, 'f', 1); };
     const auto row = [&](SavingsCheckCaption name, const QDate &from, const QDate &to, const model::FailureRate &rate) {
-        page.periods.rows.push_back({model::savingsCheckCaption(name), from.toString(Qt::ISODate),
-                                     to.toString(Qt::ISODate), tenths(rate.years), locale.toString(rate.count),
+        page.periods.rows.push_back({model::savingsCheckCaption(name), model::dateText(from, locale),
+                                     model::dateText(to, locale), tenths(rate.years), locale.toString(rate.count),
                                      tenths(rate.perYear), tenths(rate.perYearInterval.low),
                                      tenths(rate.perYearInterval.high)});
     };

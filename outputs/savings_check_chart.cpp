@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "outputs/savings_check_chart.h"
 
+#include "model/text/date_text.h"
 #include "outputs/business_case_charts.h"
 #include "platform/designed_look.h"
 
@@ -90,7 +91,7 @@ std::unique_ptr<QChart> cumulativeFailuresChart(const std::vector<QDate> &failur
     y->applyNiceNumbers();
     y->setLabelFormat(QStringLiteral("%.0f"));
     y->setLabelsFont(axisFont);
-    y->setTitleText(SavingsChartText::tr("Failures since %1").arg(first.toString(Qt::ISODate)));
+    y->setTitleText(SavingsChartText::tr("Failures since %1").arg(model::dateText(first, locale)));
     y->setTitleFont(axisFont);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
@@ -129,7 +130,7 @@ std::unique_ptr<QChart> cumulativeFailuresChart(const std::vector<QDate> &failur
     name->setMarkerSize(1);
     name->setColor(Qt::transparent);
     name->setBorderColor(Qt::transparent);
-    name->setPointLabelsFormat(SavingsChartText::tr("Installed %1").arg(check.installed.toString(Qt::ISODate)));
+    name->setPointLabelsFormat(SavingsChartText::tr("Installed %1").arg(model::dateText(check.installed, locale)));
     name->setPointLabelsFont(QFont(QStringLiteral("Liberation Sans"), 8, QFont::Bold));
     name->setPointLabelsColor(kInstalled);
     name->setPointLabelsClipping(false);

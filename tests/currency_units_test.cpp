@@ -71,7 +71,8 @@ void CurrencyUnitsTest::currencyText_data()
     row("pt_BR reais before with blank", "pt_BR", QStringLiteral("R$"), 14400, QStringLiteral("R$\u00A014.400,00"));
     row("de_DE negative", "de_DE", kEuro, -14400, QStringLiteral("-14.400,00\u00A0\u20AC"));
     row("en_US negative as the locale writes it", "en_US", kEuro, -0.5, QStringLiteral("(\u20AC0.50)"));
-    row("pt_BR negative after the symbol", "pt_BR", QStringLiteral("R$"), -3, QStringLiteral("R$\u00A0-3,00"));
+    row("pt_BR minus before the symbol", "pt_BR", QStringLiteral("R$"), -3, QStringLiteral("-R$\u00A03,00"));
+    row("hi_IN minus before the symbol", "hi_IN", QStringLiteral("\u20B9"), -60000, QStringLiteral("-\u20B960,000.00"));
     row("de_DE zero", "de_DE", kEuro, 0, QStringLiteral("0,00\u00A0\u20AC"));
     row("less than a cent below zero is no negative", "de_DE", kEuro, -0.004, QStringLiteral("0,00\u00A0\u20AC"));
     row("rounds as the designed text", "de_DE", kEuro, 1.005, QStringLiteral("1,01\u00A0\u20AC"));
@@ -196,6 +197,8 @@ void CurrencyUnitsTest::conversionKeepsResults_data()
     QTest::newRow("large, a Velmor cost on a half cent") << "en_US" << "123456789" << "0.33" << "55999057.52" << "0.7275254652";
     QTest::newRow("quantity is zero") << "en_US" << "0" << "5" << "0" << "11.0231";
     QTest::newRow("fr_FR") << "fr_FR" << "2 000" << "4,2" << "907,185" << "9,259415";
+    // In the region's own digits, as the figures typed beside them.
+    QTest::newRow("ar_EG") << "ar_EG" << "\u0661\u0660\u0660\u0660" << "\u0665" << "\u0664\u0665\u0663\u066B\u0665\u0669\u0662" << "\u0661\u0661\u066B\u0660\u0662\u0663\u0661\u0661\u0663";
 }
 // clang-format on
 

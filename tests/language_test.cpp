@@ -4,6 +4,7 @@
 #include "language/language.h"
 #include "model/costs/cost_rows.h"
 #include "model/finance/business_case_text.h"
+#include "model/text/date_text.h"
 #include "model/text/list_text.h"
 #include "model/text/numeric_text.h"
 #include "outputs/report_builder.h"
@@ -36,6 +37,8 @@ private slots:
     void storedChoice();
     void everyCatalogueLoads();
     void installingChangesNoNumbers();
+    void datesInTheRegionsOrder_data();
+    void datesInTheRegionsOrder();
     void listsAndSentencesAsTheLanguageWrites_data();
     void listsAndSentencesAsTheLanguageWrites();
     void regionalSettingsOfARun_data();
@@ -137,6 +140,50 @@ void LanguageTest::everyCatalogueLoads()
     }
     QVERIFY(installLanguage("en"));
     QVERIFY(!installLanguage("xx"));
+}
+
+void LanguageTest::datesInTheRegionsOrder_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("region");
+    QTest::addColumn<QString>("inSentences"); // dateText()
+    QTest::addColumn<QString>("inWords");     // part of the report's date
+    QTest::newRow("de in Germany") << "de"
+                                   << "de_DE"
+                                   << "09.12.2026"
+                                   << "9. Dezember 2026";
+    QTest::newRow("en in the US") << "en"
+                                  << "en_US"
+                                  << "12/9/2026"
+                                  << "December 9, 2026";
+    QTest::newRow("en in Egypt") << "en"
+                                 << "ar_EG"
+                                 << "\u0669\u200F/\u0661\u0662\u200F/\u0662\u0660\u0662\u0666"
+                                 << "9 December 2026";
+    QTest::newRow("zh in China") << "zh_CN"
+                                 << "zh_CN"
+                                 << "2026/12/9"
+                                 << "2026\u5E7412\u67089\u65E5";
+    QTest::newRow("C locale") << "en"
+                              << "C"
+                              << "2026-12-09"
+                              << "9 December 2026";
+}
+
+// The records' dates in sentences as the region writes them, and the
+// report's date in the interface's words in the region's order.
+void LanguageTest::datesInTheRegionsOrder()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, region);
+    QFETCH(QString, inSentences);
+    QFETCH(QString, inWords);
+    QVERIFY(installLanguage(language));
+    const auto restore = qScopeGuard([] { installLanguage("en"); });
+    const QDate date(2026, 12, 9);
+    QCOMPARE(model::dateText(date, QLocale(region)), inSentences);
+    const QString long_ = dateLocale(QLocale(region)).toString(date, QLocale::LongFormat);
+    QVERIFY2(long_.contains(inWords), qPrintable(long_));
 }
 
 void LanguageTest::listsAndSentencesAsTheLanguageWrites_data()

@@ -15,7 +15,14 @@ std::pair<QString, QString> around(const QLocale &locale, double one, QStringVie
     const qsizetype at = text.indexOf(digits);
     if (at < 0) // not met in any settings Qt knows; a readable fallback
         return {one < 0 ? locale.negativeSign() + symbol.toString() : symbol.toString(), QString()};
-    return {text.left(at), text.mid(at + digits.size())};
+    QString before = text.left(at);
+    // Qt writes some regions' minus between the symbol and the digits
+    // ("₹-60,000.00", "R$ -3,00"), where their own usage puts it first:
+    // "-₹60,000.00", "-R$ 3,00".
+    const QString minus = locale.negativeSign();
+    if (one < 0 && before.endsWith(minus) && before.size() > minus.size())
+        before = minus + before.chopped(minus.size());
+    return {before, text.mid(at + digits.size())};
 }
 
 // A text as a quoted literal of a spreadsheet number format; the symbol

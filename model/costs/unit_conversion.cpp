@@ -4,6 +4,7 @@
 #include "model/costs/results.h"
 #include "model/text/money_text.h"
 #include "model/text/numeric_text.h"
+#include "model/text/regional_digits.h"
 
 #include <algorithm>
 #include <cmath>
@@ -70,10 +71,9 @@ ResultTexts resultsOf(const FieldTexts &texts, const QLocale &locale, const Assu
     return resultTexts(computeResults(texts, locale, assumptions), locale);
 }
 
-} // namespace
-
-UnitConversion convertUnits(const FieldTexts &texts, Units from, Units to, const QLocale &locale,
-                            const Assumptions &assumptions)
+// The conversion with the converted texts in ASCII digits.
+UnitConversion convertedInAscii(const FieldTexts &texts, Units from, Units to, const QLocale &locale,
+                                const Assumptions &assumptions)
 {
     UnitConversion result{texts};
     if (from == to)
@@ -122,6 +122,20 @@ UnitConversion convertUnits(const FieldTexts &texts, Units from, Units to, const
             result.texts = tried;
             return result;
         }
+    }
+    return result;
+}
+
+} // namespace
+
+UnitConversion convertUnits(const FieldTexts &texts, Units from, Units to, const QLocale &locale,
+                            const Assumptions &assumptions)
+{
+    UnitConversion result = convertedInAscii(texts, from, to, locale, assumptions);
+    // Shown in the fields: in the region's digits, as the figures typed there.
+    for (const std::size_t field : {kLubricantQuantityField, kLubricantPriceField}) {
+        if (result.texts[field] != texts[field])
+            result.texts[field] = regionalDigits(result.texts[field], locale);
     }
     return result;
 }

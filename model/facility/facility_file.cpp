@@ -11,6 +11,7 @@
 #include "model/text/message_text.h"
 #include "model/text/money_text.h"
 #include "model/text/numeric_text.h"
+#include "model/text/regional_digits.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -374,7 +375,7 @@ FacilityFigures figuresForLocale(const FacilityFigures &opened, const QLocale &c
     const QLocale saved(opened.locale);
     const auto convert = [&](QString &text) {
         if (const std::optional<double> figure = readFigure(text, saved))
-            text = numberTextReadingBack(*figure, current);
+            text = regionalDigits(numberTextReadingBack(*figure, current), current);
     };
     for (QString &text : result.figures)
         convert(text);

@@ -5,9 +5,11 @@
 #include "model/records/asset_failure_table.h"
 #include "model/records/failure_events.h"
 #include "model/records/savings_check_text.h"
+#include "model/text/date_text.h"
 #include "model/text/list_text.h"
 #include "model/text/money_text.h"
 #include "model/text/percentage_text.h"
+#include "model/text/regional_digits.h"
 
 #include <QCoreApplication>
 
@@ -31,8 +33,6 @@ const std::array<QLatin1StringView, kWorkOrderColumnCount> kColumnKeys{
 
 QString tenths(double value, const QLocale &locale) { return locale.toString(value, 'f', 1); }
 
-QString isoDate(const QDate &date) { return date.toString(Qt::ISODate); }
-
 } // namespace
 
 QStringList evidenceLines(const RecordsEvidence &evidence, const QLocale &locale)
@@ -43,13 +43,13 @@ QStringList evidenceLines(const RecordsEvidence &evidence, const QLocale &locale
         const FailureRate &rate = *summary.rate;
         lines << RecordsText::tr("%Ln bearing failure(s) from %1 to %2: %3 a year, %4 between %5 and %6", nullptr,
                                  summary.failures)
-                     .arg(isoDate(summary.first), isoDate(summary.last), tenths(rate.perYear, locale),
+                     .arg(dateText(summary.first, locale), dateText(summary.last, locale), tenths(rate.perYear, locale),
                           percentageText(90, locale), tenths(rate.perYearInterval.low, locale),
                           tenths(rate.perYearInterval.high, locale));
     } else {
         lines << RecordsText::tr("%Ln bearing failure(s) on %1, too short a time for a rate a year", nullptr,
                                  summary.failures)
-                     .arg(isoDate(summary.first));
+                     .arg(dateText(summary.first, locale));
     }
     // Where the period comes from, and how the rate stands for it.
     if (summary.periodGiven)
@@ -74,9 +74,10 @@ QStringList evidenceLines(const RecordsEvidence &evidence, const QLocale &locale
     }
     if (const std::optional<SavingsCheck> &check = summary.check) {
         lines << RecordsText::tr("Failures before %1: %2 in %3 years; after: %4 in %5 years; measured: %6, %7")
-                     .arg(isoDate(check->installed), locale.toString(check->before), tenths(check->beforeYears, locale),
-                          locale.toString(check->after), tenths(check->afterYears, locale),
-                          reductionText(check->reduction, locale), reductionIntervalText(*check, locale));
+                     .arg(dateText(check->installed, locale), locale.toString(check->before),
+                          tenths(check->beforeYears, locale), locale.toString(check->after),
+                          tenths(check->afterYears, locale), reductionText(check->reduction, locale),
+                          reductionIntervalText(*check, locale));
     }
     // The worst actors, where the export names the assets.
     QStringList worst;
@@ -169,7 +170,9 @@ std::vector<std::pair<Input, QString>> recordsFigureTexts(const RecordsSummary &
 {
     // To the tenth, as the evidence states it, so that the field shows the
     // figure the user read.
-    const auto text = [&](double value) { return plainNumberText(std::round(value * 10) / 10, locale); };
+    const auto text = [&](double value) {
+        return regionalDigits(plainNumberText(std::round(value * 10) / 10, locale), locale);
+    };
     std::vector<std::pair<Input, QString>> texts;
     if (summary.rate)
         texts.emplace_back(Input::BearingFailures, text(ratePerYear(summary)));

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "model/records/savings_check_text.h"
 
+#include "model/text/date_text.h"
 #include "model/text/percentage_text.h"
 
 #include <QCoreApplication>
@@ -107,7 +108,7 @@ QStringList savingsCheckLines(const SavingsCheck &check, double assumedPercent, 
 {
     const SavingsCheckRates rates = savingsCheckRates(check);
     const QString confidence = percentageText(100 * kSavingsCheckConfidence, locale);
-    const QString installed = check.installed.toString(Qt::ISODate);
+    const QString installed = dateText(check.installed, locale);
     const auto rateText = [&](const FailureRate &rate) {
         //: %1: failures a year, %2: "90%", %3 and %4: the interval's ends.
         return SavingsCheckText::tr("%1 a year, %2 between %3 and %4")

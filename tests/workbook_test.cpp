@@ -169,6 +169,7 @@ private slots:
     void recordsSheetsCompute_data();
     void recordsSheetsCompute();
     void alternativesRecomputed();
+    void captionsFitAndYearsEndWithThePeriod();
 
 private:
     // The sheets of book as LibreOffice saves it again, every formula
@@ -575,6 +576,39 @@ void WorkbookTest::savedResults()
     }
     QCOMPARE(saved.first, QString());
     QCOMPARE(saved.second.toDouble(), *expected);
+}
+
+// Column A of the Business Case sheet is as wide as its longest caption;
+// the years after the period show nothing, by a rule on the period's cell.
+void WorkbookTest::captionsFitAndYearsEndWithThePeriod()
+{
+    const QString path = m_dir.filePath(QStringLiteral("widths.xlsx"));
+    QString error;
+    QVERIFY2(exportFacts(path, defaultTexts(), QLocale(QLocale::English, QLocale::UnitedStates),
+                         {"20000", "2500", "800", "5", "10"}, &error),
+             qPrintable(error));
+    QMap<QByteArray, QByteArray> parts;
+    for (const workbook::ZipMember &member : workbook::readZip(QFile::encodeName(path)).members)
+        parts[member.name] = member.bytes;
+    QStringList shared;
+    QXmlStreamReader strings(parts.value("xl/sharedStrings.xml"));
+    while (!strings.atEnd()) {
+        if (strings.readNext() == QXmlStreamReader::StartElement && strings.name() == u"t")
+            shared << strings.readElementText();
+    }
+    const QByteArray sheet = parts.value("xl/worksheets/sheet3.xml");
+    qsizetype longest = 0;
+    const PartXml cells = readPart(sheet);
+    for (auto c = cells.cells.cbegin(); c != cells.cells.cend(); ++c) {
+        if (c.key().startsWith(u'A') && c.key().mid(1).toInt() > 0 && c.value().first == u"s")
+            longest = std::max(longest, shared.value(c.value().second.toInt()).size());
+    }
+    static const QRegularExpression columnA(QStringLiteral("<col min=\"1\" max=\"1\" width=\"([0-9.]+)\""));
+    const QRegularExpressionMatch width = columnA.match(QString::fromUtf8(sheet));
+    QVERIFY(width.hasMatch() && longest > 30);
+    QVERIFY2(width.captured(1).toDouble() >= 0.8 * double(longest), qPrintable(width.captured(1)));
+    QVERIFY(sheet.contains("<conditionalFormatting sqref=\"A13:N63\">"));
+    QVERIFY(sheet.contains("<formula>$A13&gt;Figures!$B$"));
 }
 
 // LibreOffice as the tests run it computes every formula itself: a workbook

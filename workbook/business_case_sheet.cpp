@@ -228,6 +228,11 @@ void writeFlowColumns(Sheet &sheet, const Formats &formats, const model::CashFlo
                           field == model::FlowField::Factor ? formats.factor : formats.money);
         }
     }
+    // The years beyond the period show nothing, whatever period the Figures
+    // sheet is given: their formulas stay, for a longer one.
+    sheet.formatWhere(FirstFlowRow, YearColumn, kLastFlowRow, PaidBackDiscountedColumn,
+                      QStringLiteral("$%1>%2").arg(cellName(FirstFlowRow, YearColumn), figuresCell(YearsRow)),
+                      formats.blank);
 }
 
 // The flows by half year and the sign of the last that is not zero, whose

@@ -74,6 +74,7 @@ struct Formats {
     lxw_format *tenths;
     lxw_format *factor;
     lxw_format *index;
+    lxw_format *blank; // shows nothing: for the rows beyond the period
 };
 
 } // namespace workbook

@@ -308,6 +308,8 @@ bool exportWorkbook(const QString &path, const model::FacilityFigures &facts, co
         format_set_num_format(formats.factor, "0.000000");
         formats.index = workbook_add_format(book);
         format_set_num_format(formats.index, "0.00");
+        formats.blank = workbook_add_format(book);
+        format_set_num_format(formats.blank, ";;;");
         lxw_format *date = workbook_add_format(book);
         format_set_num_format(date, "yyyy-mm-dd");
 

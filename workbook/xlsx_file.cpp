@@ -12,6 +12,8 @@
 #include <QFile>
 #include <QIODevice>
 
+#include <algorithm>
+
 namespace workbook {
 
 Sheet::Sheet(lxw_workbook *book, const char *name, bool zeroCached)
@@ -19,6 +21,32 @@ Sheet::Sheet(lxw_workbook *book, const char *name, bool zeroCached)
 {
     if (!m_sheet)
         m_error = LXW_ERROR_MEMORY_MALLOC_FAILED;
+}
+
+Sheet::~Sheet()
+{
+    for (const auto &[column, width] : m_widths) {
+        if (m_error == LXW_NO_ERROR)
+            worksheet_set_column(m_sheet, lxw_col_t(column), lxw_col_t(column), width, nullptr);
+    }
+}
+
+// A caption's width in the spreadsheet's units (the width of a digit): nine
+// tenths of one a character of a proportional font, about two for a Chinese
+// one, and two for the cell's margins and bold type.
+void Sheet::fit(int column, const QString &text)
+{
+    constexpr double kWidestCaption = 64;
+    double widest = 0;
+    for (const QStringView line : QStringView(text).split(u'\n')) {
+        double width = 0;
+        for (const QChar c : line)
+            width += c.script() == QChar::Script_Han || (c.unicode() >= 0xFF01 && c.unicode() <= 0xFF60) ? 2.3 : 1;
+        widest = std::max(widest, width);
+    }
+    const double fitted = widest * 0.9 + 2;
+    if (fitted <= kWidestCaption && fitted > LXW_DEF_COL_WIDTH)
+        m_widths[column] = std::max(m_widths[column], fitted);
 }
 
 bool Sheet::go(lxw_error error)
@@ -30,6 +58,7 @@ bool Sheet::go(lxw_error error)
 
 void Sheet::text(int row, int column, const QString &text, lxw_format *format)
 {
+    fit(column, text);
     if (m_error == LXW_NO_ERROR)
         go(worksheet_write_string(m_sheet, lxw_row_t(row), lxw_col_t(column), text.toUtf8().constData(), format));
 }
@@ -75,10 +104,19 @@ void Sheet::textFormula(int row, int column, const QString &formula, const QStri
                                        cached.toUtf8().constData()));
 }
 
-void Sheet::columnWidth(int column, double width)
+void Sheet::columnWidth(int column, double width) { m_widths[column] = std::max(m_widths[column], width); }
+
+void Sheet::formatWhere(int firstRow, int firstColumn, int lastRow, int lastColumn, const QString &formula,
+                        lxw_format *format)
 {
+    const QByteArray criteria = formula.toUtf8();
+    lxw_conditional_format condition{};
+    condition.type = LXW_CONDITIONAL_TYPE_FORMULA;
+    condition.value_string = const_cast<char *>(criteria.constData());
+    condition.format = format;
     if (m_error == LXW_NO_ERROR)
-        go(worksheet_set_column(m_sheet, lxw_col_t(column), lxw_col_t(column), width, nullptr));
+        go(worksheet_conditional_format_range(m_sheet, lxw_row_t(firstRow), lxw_col_t(firstColumn), lxw_row_t(lastRow),
+                                              lxw_col_t(lastColumn), &condition));
 }
 
 QString cellName(int row, int column, const char *sheet)

@@ -9,15 +9,24 @@
 #include <xlsxwriter.h>
 
 #include <functional>
+#include <map>
 #include <optional>
 
 namespace workbook {
 
 // One worksheet written cell by cell from Qt's types; the first failure of
 // the library is kept, and every later write is skipped.
+// One worksheet. Each column is as wide as its widest caption, in every
+// language, and at least the width asked for it (columnWidth()); texts
+// longer than a caption, notes that may run on over empty cells, leave the
+// width alone. The widths are set as the sheet goes out of scope, before
+// the workbook is closed.
 class Sheet {
 public:
     Sheet(lxw_workbook *book, const char *name, bool zeroCached);
+    ~Sheet();
+    Sheet(const Sheet &) = delete;
+    Sheet &operator=(const Sheet &) = delete;
 
     void text(int row, int column, const QString &text, lxw_format *format = nullptr);
     void number(int row, int column, double value, lxw_format *format = nullptr);
@@ -33,13 +42,19 @@ public:
     // keeps zeros, as a writer that does not compute leaves it).
     void textFormula(int row, int column, const QString &formula, const QString &cached, lxw_format *format = nullptr);
     void columnWidth(int column, double width);
+    // Cells of the range show in format wherever the formula, written for
+    // the range's top-left cell and moving with each cell, holds.
+    void formatWhere(int firstRow, int firstColumn, int lastRow, int lastColumn, const QString &formula,
+                     lxw_format *format);
 
     lxw_error error() const { return m_error; }
 
 private:
     bool go(lxw_error error);
+    void fit(int column, const QString &text);
 
     lxw_worksheet *m_sheet = nullptr;
+    std::map<int, double> m_widths; // asked for or fitted, by column
     bool m_zeroCached = false;
     lxw_error m_error = LXW_NO_ERROR;
 };

@@ -2,6 +2,7 @@
 #include "dialogs/assumptions_dialog.h"
 
 #include "dialogs/dialog_size.h"
+#include "dialogs/fitted_scroll_area.h"
 #include "model/costs/model_text.h"
 #include "model/facility/facility_file.h"
 #include "model/text/message_text.h"
@@ -26,7 +27,9 @@ AssumptionsDialog::AssumptionsDialog(const model::Assumptions &assumptions,
     setWindowTitle(tr("Assumptions"));
     dialogs::zoomFont(this, zoom);
 
-    auto *form = new QFormLayout(this);
+    // Everything but the buttons scrolls where the screen is too small.
+    auto *contents = new QWidget;
+    auto *form = new QFormLayout(contents);
     auto *intro = new QLabel(tr("How much of each yearly cost a Velmor automatic lubrication system is assumed to "
                                 "save, in per cent (0 to 100, in tenths):"));
     intro->setWordWrap(true);
@@ -73,7 +76,7 @@ AssumptionsDialog::AssumptionsDialog(const model::Assumptions &assumptions,
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     QPushButton *restore = buttons->addButton(tr("Restore Designed Values"), QDialogButtonBox::ResetRole);
     restore->setObjectName(QStringLiteral("restoreDesigned"));
-    form->addRow(buttons);
+    dialogs::layOutAboveButtons(this, contents, buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &AssumptionsDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(restore, &QPushButton::clicked, this, [this] { show(model::Assumptions::designed(), std::nullopt); });

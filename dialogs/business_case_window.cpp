@@ -3,6 +3,7 @@
 
 #include "dialogs/alternatives_table.h"
 #include "dialogs/dialog_size.h"
+#include "dialogs/fitted_scroll_area.h"
 #include "dialogs/investment_fields.h"
 #include "dialogs/risk_ranges_dialog.h"
 #include "document/facility_document.h"
@@ -69,7 +70,9 @@ BusinessCaseWindow::BusinessCaseWindow(document::FacilityDocument &facility, qre
     setLocale(locale);
     dialogs::zoomFont(this, zoom);
 
-    auto *layout = new QVBoxLayout(this);
+    // Everything but the buttons scrolls where the screen is too small.
+    auto *contents = new QWidget;
+    auto *layout = new QVBoxLayout(contents);
     auto *top = new QHBoxLayout;
     m_fields = new InvestmentFields(m_facility.investment(), nullptr, symbol());
     top->addWidget(m_fields);
@@ -93,7 +96,7 @@ BusinessCaseWindow::BusinessCaseWindow(document::FacilityDocument &facility, qre
     layout->addLayout(chartsRow(zoom), 1);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    layout->addWidget(buttons);
+    dialogs::layOutAboveButtons(this, contents, buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &BusinessCaseWindow::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_fields, &InvestmentFields::edited, this, &BusinessCaseWindow::recompute);

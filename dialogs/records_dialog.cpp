@@ -2,6 +2,7 @@
 #include "dialogs/records_dialog.h"
 
 #include "dialogs/dialog_size.h"
+#include "dialogs/fitted_scroll_area.h"
 #include "dialogs/matched_orders_model.h"
 #include "model/records/asset_failure_table.h"
 #include "model/records/failure_types.h"
@@ -59,7 +60,9 @@ RecordsDialog::RecordsDialog(model::RecordsExport records, const std::optional<m
     setWindowTitle(tr("Maintenance Records"));
     dialogs::zoomFont(this, zoom);
 
-    auto *layout = new QVBoxLayout(this);
+    // Everything but the buttons scrolls where the screen is too small.
+    auto *contents = new QWidget;
+    auto *layout = new QVBoxLayout(contents);
     auto *intro = new QLabel(tr("Choose which column of %1 holds what, and which work orders count as bearing "
                                 "failures. What the records come to is shown below as you choose.")
                                  .arg(model::quotedForMessage(m_records.fileName)));
@@ -94,7 +97,7 @@ RecordsDialog::RecordsDialog(model::RecordsExport records, const std::optional<m
     m_keep = buttons->addButton(tr("Keep as Evidence"), QDialogButtonBox::AcceptRole);
     m_keep->setObjectName(QStringLiteral("keepRecords"));
     m_apply->setDefault(true);
-    layout->addWidget(buttons);
+    dialogs::layOutAboveButtons(this, contents, buttons);
     connect(m_apply, &QPushButton::clicked, this, [this] { finish(true); });
     connect(m_keep, &QPushButton::clicked, this, [this] { finish(false); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -503,7 +506,11 @@ void RecordsDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     layout()->activate();
-    int height = qMax(layout()->totalHeightForWidth(width()), layout()->totalMinimumSize().height());
+    // The contents scroll (FittedScrollArea), which asks for their height at this width.
+    QLayout *window = layout();
+    int height =
+        qMax(window->hasHeightForWidth() ? window->totalHeightForWidth(width()) : window->totalSizeHint().height(),
+             window->totalMinimumSize().height());
     if (const QScreen *shownOn = screen())
         height = qMin(height, shownOn->availableGeometry().height());
     resize(width(), height);

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #include "dialogs/report_details_dialog.h"
 
+#include "dialogs/dialog_size.h"
 #include "dialogs/investment_fields.h"
 
 #include <QDialogButtonBox>
@@ -8,10 +9,11 @@
 #include <QLineEdit>
 
 ReportDetailsDialog::ReportDetailsDialog(const model::ReportDetails &details, const model::InvestmentTexts &investment,
-                                         const QLocale &locale, QWidget *parent, QStringView symbol)
+                                         const QLocale &locale, QWidget *parent, QStringView symbol, qreal zoom)
     : QDialog(parent), m_locale(locale)
 {
     setWindowTitle(tr("Report Details"));
+    dialogs::zoomFont(this, zoom);
     auto *form = new QFormLayout(this);
     m_customer = field(details.customer, tr("Customer:"), form);
     m_site = field(details.site, tr("Site:"), form);
@@ -22,7 +24,7 @@ ReportDetailsDialog::ReportDetailsDialog(const model::ReportDetails &details, co
     form->addRow(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &ReportDetailsDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    setMinimumWidth(420);
+    setMinimumWidth(int(420 * zoom));
 }
 
 model::ReportDetails ReportDetailsDialog::details() const

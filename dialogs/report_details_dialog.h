@@ -21,8 +21,9 @@ class ReportDetailsDialog : public QDialog {
     Q_DECLARE_TR_FUNCTIONS(ReportDetailsDialog)
 
 public:
+    // Drawn at zoom times its natural size, as the window it is opened from.
     ReportDetailsDialog(const model::ReportDetails &details, const model::InvestmentTexts &investment,
-                        const QLocale &locale, QWidget *parent, QStringView symbol);
+                        const QLocale &locale, QWidget *parent, QStringView symbol, qreal zoom = 1);
 
     model::ReportDetails details() const;
     model::InvestmentTexts investment() const;

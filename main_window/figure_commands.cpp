@@ -299,8 +299,9 @@ void FigureCommands::saveAs()
 
 void FigureCommands::editReportDetails()
 {
-    ReportDetailsDialog dialog(m_document.reportDetails(), m_document.investment(), m_document.locale(),
-                               m_window.dialogPlace().parent, m_document.currencyUnits().symbol);
+    const FigureWindow::DialogPlace place = m_window.dialogPlace();
+    ReportDetailsDialog dialog(m_document.reportDetails(), m_document.investment(), m_document.locale(), place.parent,
+                               m_document.currencyUnits().symbol, place.zoom);
     if (dialog.exec() == QDialog::Accepted) {
         m_document.setReportDetails(dialog.details());
         m_document.setInvestment(dialog.investment());

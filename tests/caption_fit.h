@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
@@ -102,10 +103,19 @@ inline QStringList dialogMisfits(const QWidget *dialog)
     for (const auto *control : dialog->findChildren<QWidget *>()) {
         if (!control->isVisibleTo(dialog))
             continue;
-        const QRect place(control->mapTo(dialog, QPoint(0, 0)), control->size());
+        // Inside contents that scroll, a control lies within the contents:
+        // scrolling brings it into the window.
+        const QWidget *within = dialog;
+        for (const QWidget *w = control->parentWidget(); w && w != dialog; w = w->parentWidget()) {
+            const QWidget *viewport = w->parentWidget();
+            const auto *area = viewport ? qobject_cast<const QScrollArea *>(viewport->parentWidget()) : nullptr;
+            if (area && area->widget() == w)
+                within = w;
+        }
+        const QRect place(control->mapTo(within, QPoint(0, 0)), control->size());
         const auto *label = qobject_cast<const QLabel *>(control);
         const auto *button = qobject_cast<const QAbstractButton *>(control);
-        if ((label || button) && !dialog->rect().contains(place))
+        if ((label || button) && !within->rect().contains(place))
             misfits << QStringLiteral("%1: lies outside the window").arg(controlName(control));
         if (label && !label->text().isEmpty() && !qobject_cast<const platform::CaptionLabel *>(label)) {
             tooSmall(label, label->text(),

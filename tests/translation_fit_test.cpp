@@ -192,6 +192,16 @@ void TranslationFitTest::dialogsFit()
     QVERIFY2(action != actions.end(), qPrintable(command));
     const bool recordsDialog = command.startsWith(QLatin1StringView("Open Maintenance Records"));
     QStringList misfits;
+    // Every window within the screen's free area, whatever its size.
+    const auto onScreen = [&](const QWidget &window) {
+        const QSize free = window.screen()->availableGeometry().size();
+        if (window.frameGeometry().width() > free.width() || window.frameGeometry().height() > free.height())
+            misfits << QStringLiteral("%1 x %2 px: larger than the screen's %3 x %4")
+                           .arg(window.frameGeometry().width())
+                           .arg(window.frameGeometry().height())
+                           .arg(free.width())
+                           .arg(free.height());
+    };
     QVERIFY(whileModal(
         [&] {
         if (recordsDialog)
@@ -208,12 +218,14 @@ void TranslationFitTest::dialogsFit()
                                         [&](QWidget &ranges) {
                 QApplication::processEvents();
                 misfits = dialogMisfits(&ranges);
+                onScreen(ranges);
                 qobject_cast<QDialog *>(&ranges)->reject();
             });
             if (!ran)
                 misfits << QStringLiteral("the risk ranges dialog did not open");
         } else {
             misfits = dialogMisfits(&dialog);
+            onScreen(dialog);
             // Each further page of the records dialog.
             if (auto *pages = dialog.findChild<QTabWidget *>(QStringLiteral("recordsTabs"))) {
                 for (int page = 1; page < pages->count(); ++page) {

@@ -15,6 +15,17 @@ inline void zoomFont(QWidget *window, qreal zoom)
     window->setFont(zoomed);
 }
 
+// The most a window may measure inside its frame: the screen's free area
+// (its taskbar left out) less the frame the window system draws around it.
+inline QSize roomOnScreen(const QWidget *window)
+{
+    const QScreen *screen = window->screen();
+    if (!screen)
+        return QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    const QSize frame = window->frameGeometry().size() - window->geometry().size();
+    return screen->availableGeometry().size() - frame;
+}
+
 // Grows a window whose texts changed while it is up to the size its layout
 // needs at its present width. The minimum size a layout gives its window
 // counts a wrapped text as one line, so a note of several lines would
@@ -31,8 +42,7 @@ inline void growToContents(QWidget *window)
     int height = layout->hasHeightForWidth() ? layout->totalHeightForWidth(width) : layout->totalSizeHint().height();
     height = qMax(height, layout->totalMinimumSize().height());
     QSize needed = QSize(width, height).expandedTo(window->size());
-    if (const QScreen *screen = window->screen())
-        needed = needed.boundedTo(screen->availableGeometry().size());
+    needed = needed.boundedTo(roomOnScreen(window));
     if (needed != window->size())
         window->resize(needed);
 }

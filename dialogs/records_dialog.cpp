@@ -511,9 +511,7 @@ void RecordsDialog::showEvent(QShowEvent *event)
     int height =
         qMax(window->hasHeightForWidth() ? window->totalHeightForWidth(width()) : window->totalSizeHint().height(),
              window->totalMinimumSize().height());
-    if (const QScreen *shownOn = screen())
-        height = qMin(height, shownOn->availableGeometry().height());
-    resize(width(), height);
+    resize(width(), qMin(height, dialogs::roomOnScreen(this).height()));
 }
 
 void RecordsDialog::finish(bool apply)

@@ -453,8 +453,8 @@ desde 1994</translation>
     <message numerus="yes">
         <source>Return on investment over %1 year(s): none, nothing is invested</source>
         <translation>
-            <numerusform>Retorno de la inversión (ROI) a %1 año: ninguna, no se invierte nada</numerusform>
-            <numerusform>Retorno de la inversión (ROI) a %1 años: ninguna, no se invierte nada</numerusform>
+            <numerusform>Retorno de la inversión (ROI) a %1 año: ninguno, no se invierte nada</numerusform>
+            <numerusform>Retorno de la inversión (ROI) a %1 años: ninguno, no se invierte nada</numerusform>
         </translation>
     </message>
     <message>
@@ -483,7 +483,7 @@ desde 1994</translation>
     <message numerus="yes">
         <source>How the measures are computed. The investment is the system&apos;s price plus its installation, paid at the start; the yearly net is the annual savings less the yearly upkeep, received at the end of each year over the %1 year(s) evaluated. Simple payback = investment ÷ (yearly net ÷ 12) months. Return on investment = (savings × years − upkeep × years − investment) ÷ investment. Net present value = −investment + Σ yearly net ÷ (1 + rate)^t for t = 1 to %1, at a discount rate of %2. The internal rate of return is the rate at which the net present value is zero. Discounted payback is the time until the discounted yearly nets cover the investment. The conservative case halves every assumed reduction; the optimistic case takes every reduction halfway to 100%.</source>
         <translation>
-            <numerusform>Cómo se calculan los indicadores. La inversión es el precio del sistema más su instalación, que se paga al principio; el flujo neto anual es el ahorro anual menos el mantenimiento anual, que se percibe al final de cada año durante el período evaluado de %1 año. Plazo de recuperación simple = inversión ÷ (flujo neto anual ÷ 12) meses. Retorno de la inversión = (ahorro × años − mantenimiento × años − inversión) ÷ inversión. Valor actual neto = −inversión + Σ flujo neto anual ÷ (1 + tasa)^t para t = 1 a %1, con una tasa de descuento del %2. La tasa interna de rentabilidad es la tasa con la que el valor actual neto es cero. El plazo de recuperación descontado es el tiempo que tardan los flujos netos anuales descontados en cubrir la inversión. El escenario conservador reduce a la mitad cada reducción supuesta; el optimista lleva cada reducción a medio camino del 100&#xa0;%.</numerusform>
+            <numerusform>Cómo se calculan los indicadores. La inversión es el precio del sistema más su instalación, que se paga al principio; el flujo neto anual es el ahorro anual menos el mantenimiento anual, que se percibe al final de cada año durante el periodo evaluado de %1 año. Plazo de recuperación simple = inversión ÷ (flujo neto anual ÷ 12) meses. Retorno de la inversión = (ahorro × años − mantenimiento × años − inversión) ÷ inversión. Valor actual neto = −inversión + Σ flujo neto anual ÷ (1 + tasa)^t para t = 1 a %1, con una tasa de descuento del %2. La tasa interna de rentabilidad es la tasa con la que el valor actual neto es cero. El plazo de recuperación descontado es el tiempo que tardan los flujos netos anuales descontados en cubrir la inversión. El escenario conservador reduce a la mitad cada reducción supuesta; el optimista lleva cada reducción a medio camino del 100&#xa0;%.</numerusform>
             <numerusform>Cómo se calculan los indicadores. La inversión es el precio del sistema más su instalación, que se paga al principio; el flujo neto anual es el ahorro anual menos el mantenimiento anual, que se percibe al final de cada año durante los %1 años evaluados. Plazo de recuperación simple = inversión ÷ (flujo neto anual ÷ 12) meses. Retorno de la inversión = (ahorro × años − mantenimiento × años − inversión) ÷ inversión. Valor actual neto = −inversión + Σ flujo neto anual ÷ (1 + tasa)^t para t = 1 a %1, con una tasa de descuento del %2. La tasa interna de rentabilidad es la tasa con la que el valor actual neto es cero. El plazo de recuperación descontado es el tiempo que tardan los flujos netos anuales descontados en cubrir la inversión. El escenario conservador reduce a la mitad cada reducción supuesta; el optimista lleva cada reducción a medio camino del 100&#xa0;%.</numerusform>
         </translation>
     </message>
@@ -565,7 +565,7 @@ desde 1994</translation>
     </message>
     <message>
         <source>Lubricant reduction (%1%)</source>
-        <translation>Consumo de lubricante (−%1&#xa0;%)</translation>
+        <translation>Reducción del lubricante (−%1&#xa0;%)</translation>
     </message>
     <message>
         <source>Bearings reduction (%1%)</source>
@@ -1673,7 +1673,7 @@ desde 1994</translation>
     </message>
     <message>
         <source>Change of the Figures</source>
-        <translation>Cambio de las cifras</translation>
+        <translation>Cambio de los datos</translation>
     </message>
     <message>
         <source>Undo %1</source>
@@ -1704,7 +1704,7 @@ desde 1994</translation>
     </message>
     <message>
         <source>The figures were typed in regional settings that are not known here (%1).</source>
-        <translation>Las cifras se escribieron con una configuración regional que aquí no se conoce (%1).</translation>
+        <translation>Los datos se escribieron con una configuración regional que aquí no se conoce (%1).</translation>
     </message>
     <message>
         <source>The figure for %1 %2.</source>
@@ -1728,7 +1728,7 @@ desde 1994</translation>
     </message>
     <message>
         <source>The figures are too long for a facility file, which holds at most 64 KiB.</source>
-        <translation>Las cifras son demasiado largas para un archivo de planta, que admite como máximo 64 KiB.</translation>
+        <translation>Los datos son demasiado largos para un archivo de planta, que admite como máximo 64 KiB.</translation>
     </message>
     <message>
         <source>The file&apos;s %1 are not valid.</source>
@@ -1768,11 +1768,11 @@ desde 1994</translation>
     </message>
     <message>
         <source>The file does not say in which regional settings its figures were typed.</source>
-        <translation>El archivo no indica con qué configuración regional se escribieron sus cifras.</translation>
+        <translation>El archivo no indica con qué configuración regional se escribieron sus datos.</translation>
     </message>
     <message>
         <source>The file holds no figures.</source>
-        <translation>El archivo no contiene cifras.</translation>
+        <translation>El archivo no contiene datos.</translation>
     </message>
     <message>
         <source>one figure</source>
@@ -1780,7 +1780,7 @@ desde 1994</translation>
     </message>
     <message>
         <source>%1 figures</source>
-        <translation>%1 cifras</translation>
+        <translation>%1 datos</translation>
     </message>
     <message>
         <source>The file holds %1 instead of %2.</source>
@@ -1800,7 +1800,7 @@ desde 1994</translation>
     </message>
     <message>
         <source>Could not open the figures. No file name was given.</source>
-        <translation>No se han podido abrir las cifras. No se ha indicado ningún nombre de archivo.</translation>
+        <translation>No se han podido abrir los datos. No se ha indicado ningún nombre de archivo.</translation>
     </message>
     <message>
         <source>The file does not exist.</source>
@@ -1820,7 +1820,7 @@ desde 1994</translation>
     </message>
     <message>
         <source>Could not save the figures. No file name was given.</source>
-        <translation>No se han podido guardar las cifras. No se ha indicado ningún nombre de archivo.</translation>
+        <translation>No se han podido guardar los datos. No se ha indicado ningún nombre de archivo.</translation>
     </message>
     <message>
         <source>customer</source>
@@ -2011,15 +2011,15 @@ desde 1994</translation>
     </message>
     <message>
         <source>Open Figures…</source>
-        <translation>Abrir cifras…</translation>
+        <translation>Abrir datos…</translation>
     </message>
     <message>
         <source>Save Figures</source>
-        <translation>Guardar cifras</translation>
+        <translation>Guardar datos</translation>
     </message>
     <message>
         <source>Save Figures As…</source>
-        <translation>Guardar cifras como…</translation>
+        <translation>Guardar datos como…</translation>
     </message>
     <message>
         <source>Report Details…</source>
@@ -2051,7 +2051,7 @@ desde 1994</translation>
     </message>
     <message>
         <source>Save the changes to &quot;%1&quot; before opening other figures?</source>
-        <translation>¿Desea guardar los cambios de «%1» antes de abrir otras cifras?</translation>
+        <translation>¿Desea guardar los cambios de «%1» antes de abrir otros datos?</translation>
     </message>
     <message>
         <source>Changes not saved are lost.</source>
@@ -2063,7 +2063,7 @@ desde 1994</translation>
     </message>
     <message>
         <source>Open Figures</source>
-        <translation>Abrir cifras</translation>
+        <translation>Abrir datos</translation>
     </message>
     <message>
         <source>Facility figures.velmor</source>
@@ -2071,7 +2071,7 @@ desde 1994</translation>
     </message>
     <message>
         <source>Save Figures As</source>
-        <translation>Guardar cifras como</translation>
+        <translation>Guardar datos como</translation>
     </message>
     <message>
         <source>Lubrication Cost Savings Report.pdf</source>
@@ -2774,7 +2774,7 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     </message>
     <message>
         <source>The period of the records needs a start before its end.</source>
-        <translation>El período de los registros necesita un inicio anterior a su fin.</translation>
+        <translation>El periodo de los registros necesita un inicio anterior a su fin.</translation>
     </message>
     <message>
         <source>Repeat orders are those within 0 to %1 days of each other.</source>
@@ -2885,11 +2885,11 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     </message>
     <message>
         <source>The failures a year are counted over the period the export covers: from its first order to its last, unless you give the months you exported.</source>
-        <translation>Las averías al año se cuentan sobre el período que cubre la exportación: de su primera orden a la última, salvo que indique los meses exportados.</translation>
+        <translation>Las averías al año se cuentan sobre el periodo que cubre la exportación: de su primera orden a la última, salvo que indique los meses exportados.</translation>
     </message>
     <message>
         <source>The export covers a given period</source>
-        <translation>La exportación cubre un período dado</translation>
+        <translation>La exportación cubre un periodo dado</translation>
     </message>
     <message>
         <source>From:</source>
@@ -2913,7 +2913,7 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     </message>
     <message>
         <source>Period</source>
-        <translation>Período</translation>
+        <translation>Periodo</translation>
     </message>
     <message>
         <source>Clear an order that is no bearing failure to leave it out.</source>
@@ -2962,11 +2962,11 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     </message>
     <message>
         <source>%1 is no period such as 2023-01-01:2024-12-31</source>
-        <translation>%1 no es un período como 2023-01-01:2024-12-31</translation>
+        <translation>%1 no es un periodo como 2023-01-01:2024-12-31</translation>
     </message>
     <message>
         <source>the period %1 ends before it begins</source>
-        <translation>el período %1 termina antes de empezar</translation>
+        <translation>el periodo %1 termina antes de empezar</translation>
     </message>
 </context>
 <context>
@@ -3180,21 +3180,21 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     </message>
     <message>
         <source>The period is the one given for the export</source>
-        <translation>El período es el indicado para la exportación</translation>
+        <translation>El periodo es el indicado para la exportación</translation>
     </message>
     <message>
         <source>The period runs from the export&apos;s first order to its last; it ends on a failure, so the rate counts one failure fewer</source>
-        <translation>El período va de la primera orden de la exportación a la última; termina en una avería, por lo que la tasa cuenta una avería menos</translation>
+        <translation>El periodo va de la primera orden de la exportación a la última; termina en una avería, por lo que la tasa cuenta una avería menos</translation>
     </message>
     <message>
         <source>The period runs from the export&apos;s first order to its last</source>
-        <translation>El período va de la primera orden de la exportación a la última</translation>
+        <translation>El periodo va de la primera orden de la exportación a la última</translation>
     </message>
     <message numerus="yes">
         <source>, %Ln order(s) outside the period left out</source>
         <translation>
-            <numerusform>, %Ln orden fuera del período excluida</numerusform>
-            <numerusform>, %Ln órdenes fuera del período excluidas</numerusform>
+            <numerusform>, %Ln orden fuera del periodo excluida</numerusform>
+            <numerusform>, %Ln órdenes fuera del periodo excluidas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -3483,7 +3483,7 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     </message>
     <message>
         <source>Each period&apos;s failures a year are its failures over its years, with the exact %1 interval of a count of failures. The measured reduction is 1 − rate after ÷ rate before; its %1 interval is exact by the conditional binomial method: of all the failures, the share that came after the installation tells the ratio of the rates. A failure on the day of the installation counts after it.</source>
-        <translation>Las averías al año de cada período son sus averías entre sus años, con el intervalo exacto del %1 de un recuento de averías. La reducción medida es 1 − tasa después ÷ tasa antes; su intervalo del %1 es exacto por el método binomial condicional: la parte de todas las averías ocurrida tras la instalación indica la razón de las tasas. Una avería el día de la instalación cuenta como posterior.</translation>
+        <translation>Las averías al año de cada periodo son sus averías entre sus años, con el intervalo exacto del %1 de un recuento de averías. La reducción medida es 1 − tasa después ÷ tasa antes; su intervalo del %1 es exacto por el método binomial condicional: la parte de todas las averías ocurrida tras la instalación indica la razón de las tasas. Una avería el día de la instalación cuenta como posterior.</translation>
     </message>
     <message>
         <source>The facility file keeps the counts only, not the failures&apos; dates: read the export again to chart them.</source>
@@ -3654,11 +3654,11 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     <name>RiskText</name>
     <message>
         <source>Lubrication labor reduction (%)</source>
-        <translation>Reducción mano de obra de lubricación (%)</translation>
+        <translation>Reducción de la mano de obra de lubricación (%)</translation>
     </message>
     <message>
         <source>Lubricant reduction (%)</source>
-        <translation>Reducción lubricante (%)</translation>
+        <translation>Reducción del lubricante (%)</translation>
     </message>
     <message>
         <source>Bearings reduction (%)</source>
@@ -3919,7 +3919,7 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     </message>
     <message>
         <source>Period</source>
-        <translation>Período</translation>
+        <translation>Periodo</translation>
     </message>
     <message>
         <source>Before</source>
@@ -4748,7 +4748,7 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     </message>
     <message>
         <source>With --records, counts the failures from FROM to TO (2023-01-01:2024-12-31), the period the export covers, instead of from its first order to its last.</source>
-        <translation>Con --records, cuenta las averías de FROM a TO (2023-01-01:2024-12-31), el período que cubre la exportación, en lugar de su primera orden a la última.</translation>
+        <translation>Con --records, cuenta las averías de FROM a TO (2023-01-01:2024-12-31), el periodo que cubre la exportación, en lugar de su primera orden a la última.</translation>
     </message>
     <message>
         <source>With --records, counts orders on one asset within DAYS days of each other as one failure (7 unless given).</source>

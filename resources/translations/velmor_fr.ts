@@ -229,7 +229,7 @@ depuis 1994</translation>
     </message>
     <message>
         <source>Median downtime hours</source>
-        <translation>Heures d&apos;arrêt (médiane)</translation>
+        <translation>Heures d’arrêt (médiane)</translation>
     </message>
     <message>
         <source>Repeat failures</source>
@@ -986,15 +986,15 @@ depuis 1994</translation>
     </message>
     <message>
         <source>The failures rose after the installation: the records measure no reduction to apply.</source>
-        <translation>Les défaillances ont augmenté après l&apos;installation&#xa0;: les relevés ne mesurent aucune réduction à appliquer.</translation>
+        <translation>Les défaillances ont augmenté après l’installation&#xa0;: les relevés ne mesurent aucune réduction à appliquer.</translation>
     </message>
     <message>
         <source>The replacement bearings, their labour and the lost production are reduced by the measured %1 already.</source>
-        <translation>Les roulements de remplacement, leur main-d&apos;œuvre et la production perdue sont déjà réduits des %1 mesurés.</translation>
+        <translation>Les roulements de rechange, leur main-d’œuvre et la production perdue sont déjà réduits des %1 mesurés.</translation>
     </message>
     <message>
         <source>Reduces the replacement bearings, their labour and the lost production by the measured %1.</source>
-        <translation>Réduit les roulements de remplacement, leur main-d&apos;œuvre et la production perdue des %1 mesurés.</translation>
+        <translation>Réduit les roulements de rechange, leur main-d’œuvre et la production perdue des %1 mesurés.</translation>
     </message>
     <message>
         <source>Contingency on price and installation (%):</source>
@@ -1261,7 +1261,7 @@ depuis 1994</translation>
     <name>ChartControl</name>
     <message>
         <source>Lubrication Labor</source>
-        <translation>Main-d’œuvre lubrification</translation>
+        <translation>Main-d’œuvre de lubrification</translation>
     </message>
     <message>
         <source>Lubricant Cost</source>
@@ -1513,7 +1513,7 @@ depuis 1994</translation>
     </message>
     <message>
         <source>Total annual savings over manual lubrication costs</source>
-        <translation>Économies totales vs lubrification manuelle</translation>
+        <translation>Économies annuelles face à la lubrification manuelle</translation>
     </message>
     <message>
         <source>%1 by %2</source>
@@ -2450,7 +2450,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>Cost of Replacement Bearing</source>
-        <translation>Coût d’un roulement neuf</translation>
+        <translation>Roulement de rechange</translation>
     </message>
     <message>
         <source> $/each</source>
@@ -2885,11 +2885,11 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>The failures a year are counted over the period the export covers: from its first order to its last, unless you give the months you exported.</source>
-        <translation>Les défaillances par an sont comptées sur la période que couvre l&apos;export&#xa0;: de son premier ordre au dernier, sauf si vous indiquez les mois exportés.</translation>
+        <translation>Les défaillances par an sont comptées sur la période que couvre l’export&#xa0;: de son premier ordre au dernier, sauf si vous indiquez les mois exportés.</translation>
     </message>
     <message>
         <source>The export covers a given period</source>
-        <translation>L&apos;export couvre une période donnée</translation>
+        <translation>L’export couvre une période donnée</translation>
     </message>
     <message>
         <source>From:</source>
@@ -2905,7 +2905,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>Orders on one asset within this gap are one failure:</source>
-        <translation>Les ordres d&apos;un même équipement dans cet intervalle forment une défaillance&#xa0;:</translation>
+        <translation>Les ordres d’un même équipement dans cet intervalle forment une défaillance&#xa0;:</translation>
     </message>
     <message>
         <source>The system was installed on:</source>
@@ -2917,7 +2917,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>Clear an order that is no bearing failure to leave it out.</source>
-        <translation>Décochez un ordre qui n&apos;est pas une défaillance de roulement pour l&apos;écarter.</translation>
+        <translation>Décochez un ordre qui n’est pas une défaillance de roulement pour l’écarter.</translation>
     </message>
     <message>
         <source>Assets</source>
@@ -2925,7 +2925,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>The export names no asset of a failure.</source>
-        <translation>L&apos;export ne nomme l&apos;équipement d&apos;aucune défaillance.</translation>
+        <translation>L’export ne nomme l’équipement d’aucune défaillance.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln order(s) matched, %1 left out by hand.</source>
@@ -2962,7 +2962,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>%1 is no period such as 2023-01-01:2024-12-31</source>
-        <translation>%1 n&apos;est pas une période telle que 2023-01-01:2024-12-31</translation>
+        <translation>%1 n’est pas une période telle que 2023-01-01:2024-12-31</translation>
     </message>
     <message>
         <source>the period %1 ends before it begins</source>
@@ -2985,7 +2985,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>failures of one asset</source>
-        <translation>défaillances d&apos;un équipement</translation>
+        <translation>défaillances d’un équipement</translation>
     </message>
     <message>
         <source>What the records come to</source>
@@ -2993,11 +2993,11 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>Share of the failures after the installation, low</source>
-        <translation>Part des défaillances après l&apos;installation, borne basse</translation>
+        <translation>Part des défaillances après l’installation, borne basse</translation>
     </message>
     <message>
         <source>Share of the failures after the installation, high</source>
-        <translation>Part des défaillances après l&apos;installation, borne haute</translation>
+        <translation>Part des défaillances après l’installation, borne haute</translation>
     </message>
     <message>
         <source>Confidence of the intervals</source>
@@ -3047,8 +3047,8 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     <message numerus="yes">
         <source>From %Ln work order(s) in %1</source>
         <translation>
-            <numerusform>D&apos;après %Ln ordre de travail dans %1</numerusform>
-            <numerusform>D&apos;après %Ln ordres de travail dans %1</numerusform>
+            <numerusform>D’après %Ln ordre de travail dans %1</numerusform>
+            <numerusform>D’après %Ln ordres de travail dans %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -3180,15 +3180,15 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>The period is the one given for the export</source>
-        <translation>La période est celle indiquée pour l&apos;export</translation>
+        <translation>La période est celle indiquée pour l’export</translation>
     </message>
     <message>
         <source>The period runs from the export&apos;s first order to its last; it ends on a failure, so the rate counts one failure fewer</source>
-        <translation>La période va du premier ordre de l&apos;export au dernier&#xa0;; elle finit sur une défaillance, le taux compte donc une défaillance de moins</translation>
+        <translation>La période va du premier ordre de l’export au dernier&#xa0;; elle finit sur une défaillance, le taux compte donc une défaillance de moins</translation>
     </message>
     <message>
         <source>The period runs from the export&apos;s first order to its last</source>
-        <translation>La période va du premier ordre de l&apos;export au dernier</translation>
+        <translation>La période va du premier ordre de l’export au dernier</translation>
     </message>
     <message numerus="yes">
         <source>, %Ln order(s) outside the period left out</source>
@@ -3475,7 +3475,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>An input drawn from a gamma distribution instead shows its P10, P50 and P90.</source>
-        <translation>Une donnée tirée d&apos;une loi gamma affiche à la place ses P10, P50 et P90.</translation>
+        <translation>Une donnée tirée d’une loi gamma affiche à la place ses P10, P50 et P90.</translation>
     </message>
     <message>
         <source>Bearing failures by asset</source>
@@ -3483,11 +3483,11 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>Each period&apos;s failures a year are its failures over its years, with the exact %1 interval of a count of failures. The measured reduction is 1 − rate after ÷ rate before; its %1 interval is exact by the conditional binomial method: of all the failures, the share that came after the installation tells the ratio of the rates. A failure on the day of the installation counts after it.</source>
-        <translation>Les défaillances par an de chaque période sont ses défaillances divisées par ses années, avec l&apos;intervalle exact à %1 d&apos;un nombre de défaillances. La réduction mesurée vaut 1 − taux après ÷ taux avant&#xa0;; son intervalle à %1 est exact par la méthode binomiale conditionnelle&#xa0;: la part de toutes les défaillances survenues après l&apos;installation donne le rapport des taux. Une défaillance le jour de l&apos;installation compte après.</translation>
+        <translation>Les défaillances par an de chaque période sont ses défaillances divisées par ses années, avec l’intervalle exact à %1 d’un nombre de défaillances. La réduction mesurée vaut 1 − taux après ÷ taux avant&#xa0;; son intervalle à %1 est exact par la méthode binomiale conditionnelle&#xa0;: la part de toutes les défaillances survenues après l’installation donne le rapport des taux. Une défaillance le jour de l’installation compte après.</translation>
     </message>
     <message>
         <source>The facility file keeps the counts only, not the failures&apos; dates: read the export again to chart them.</source>
-        <translation>Le fichier du site ne garde que les nombres, pas les dates des défaillances&#xa0;: relisez l&apos;export pour les tracer.</translation>
+        <translation>Le fichier du site ne garde que les nombres, pas les dates des défaillances&#xa0;: relisez l’export pour les tracer.</translation>
     </message>
     <message>
         <source>No payback: with these figures the yearly nets after upkeep and tax do not recover the outlay.</source>
@@ -3612,7 +3612,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>From the records</source>
-        <translation>D&apos;après les relevés</translation>
+        <translation>D’après les relevés</translation>
     </message>
     <message>
         <source>The records give %1, shown as its P10, P50 and P90.</source>
@@ -3647,7 +3647,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>a gamma from the records: its P10, P50 and P90</source>
-        <translation>une loi gamma d&apos;après les relevés&#xa0;: ses P10, P50 et P90</translation>
+        <translation>une loi gamma d’après les relevés&#xa0;: ses P10, P50 et P90</translation>
     </message>
 </context>
 <context>
@@ -3774,7 +3774,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>From the records: %1.</source>
-        <translation>D&apos;après les relevés&#xa0;: %1.</translation>
+        <translation>D’après les relevés&#xa0;: %1.</translation>
     </message>
     <message>
         <source>; </source>
@@ -3904,7 +3904,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>At the rate before the installation</source>
-        <translation>Au taux d&apos;avant l&apos;installation</translation>
+        <translation>Au taux d’avant l’installation</translation>
     </message>
     <message>
         <source>Installed %1</source>
@@ -4434,7 +4434,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>Discounted payback, years</source>
-        <translation>Délai de récupération actualisé, ans</translation>
+        <translation>Délai de récupération actualisé (ans)</translation>
     </message>
     <message numerus="yes">
         <source>not within the %1 year(s)</source>
@@ -4748,11 +4748,11 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
     <message>
         <source>With --records, counts the failures from FROM to TO (2023-01-01:2024-12-31), the period the export covers, instead of from its first order to its last.</source>
-        <translation>Avec --records, compte les défaillances de FROM à TO (2023-01-01:2024-12-31), la période que couvre l&apos;export, au lieu de son premier ordre à son dernier.</translation>
+        <translation>Avec --records, compte les défaillances de FROM à TO (2023-01-01:2024-12-31), la période que couvre l’export, au lieu de son premier ordre à son dernier.</translation>
     </message>
     <message>
         <source>With --records, counts orders on one asset within DAYS days of each other as one failure (7 unless given).</source>
-        <translation>Avec --records, compte comme une seule défaillance les ordres d&apos;un même équipement espacés d&apos;au plus DAYS jours (7 sauf indication).</translation>
+        <translation>Avec --records, compte comme une seule défaillance les ordres d’un même équipement espacés d’au plus DAYS jours (7 sauf indication).</translation>
     </message>
     <message>
         <source>With --records, values the lost production of a failure over the export&apos;s mean downtime instead of the repair hours, where the export has downtime hours.</source>

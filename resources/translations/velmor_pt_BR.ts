@@ -2450,7 +2450,7 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     </message>
     <message>
         <source>Cost of Replacement Bearing</source>
-        <translation>Custo do rolamento novo</translation>
+        <translation>Rolamento de reposição</translation>
     </message>
     <message>
         <source> $/each</source>
@@ -3012,11 +3012,11 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     </message>
     <message>
         <source>The workbook has no sheet %1.</source>
-        <translation>A planilha não tem a folha %1.</translation>
+        <translation>A pasta de trabalho não tem a planilha %1.</translation>
     </message>
     <message>
         <source>Row %1 of the sheet is damaged.</source>
-        <translation>A linha %1 da folha está danificada.</translation>
+        <translation>A linha %1 da planilha está danificada.</translation>
     </message>
     <message>
         <source>The sheet holds no header and no rows.</source>
@@ -3087,7 +3087,7 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     </message>
     <message>
         <source>Row %1 of the sheet lies beyond the last row a workbook can have.</source>
-        <translation>A linha %1 da folha fica além da última linha que uma pasta de trabalho pode ter.</translation>
+        <translation>A linha %1 da planilha fica além da última linha que uma pasta de trabalho pode ter.</translation>
     </message>
     <message>
         <source>The cell %1 lies beyond the last column or row a workbook can have.</source>
@@ -3095,7 +3095,7 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     </message>
     <message>
         <source>Row %1 of the sheet has more cells than a workbook row can.</source>
-        <translation>A linha %1 da folha tem mais células do que uma linha de pasta de trabalho pode ter.</translation>
+        <translation>A linha %1 da planilha tem mais células do que uma linha de pasta de trabalho pode ter.</translation>
     </message>
     <message>
         <source>A cell of row %1 holds more than %2 characters, more than a workbook cell can.</source>
@@ -3107,7 +3107,7 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     </message>
     <message>
         <source>The sheet holds more than %1 cells.</source>
-        <translation>A folha contém mais de %1 células.</translation>
+        <translation>A planilha contém mais de %1 células.</translation>
     </message>
     <message>
         <source>No bearing failures found: no work order&apos;s type or description holds %1.</source>
@@ -3424,7 +3424,7 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     <message>
         <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labour to lubricate (%1), the lubricant (%2), new replacement bearings (%3), the labour to replace them (%4) and lost production, since every bearing failure stops production for the time its replacement takes (%5). %6 The savings are the difference. %7</source>
         <extracomment>%1 to %5: the formulas of the five cost rows (&quot;points × minutes per point ÷ 60 × ...&quot;), %6: the sentence on the reductions, %7: the sentence on the currency.</extracomment>
-        <translation>Como estes valores são calculados. O custo atual é quanto custa por ano lubrificar manualmente: a mão de obra de lubrificação (%1), o lubrificante (%2), os rolamentos novos de reposição (%3), a mão de obra para trocá-los (%4) e a produção perdida, já que cada falha de rolamento para a produção durante o tempo da troca (%5). %6 A economia é a diferença. %7</translation>
+        <translation>Como estes valores são calculados. O custo atual é quanto custa por ano lubrificar manualmente: a mão de obra de lubrificação (%1), o lubrificante (%2), os rolamentos de reposição (%3), a mão de obra para trocá-los (%4) e a produção perdida, já que cada falha de rolamento para a produção durante o tempo da troca (%5). %6 A economia é a diferença. %7</translation>
     </message>
     <message numerus="yes">
         <source>Payback period: %1 months, not within the %n year(s) evaluated</source>
@@ -3519,7 +3519,7 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     <message>
         <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labour to lubricate (%1), the lubricant (%2), new replacement bearings (%3), the labour to replace them (%4) and lost production, since every bearing failure stops production (%5). %6 The savings are the difference. %7</source>
         <extracomment>%1 to %4: the formulas of the first four cost rows, %5: the formula of the lost production as the rule values it, %6: the rule and the reductions in sentences, %7: the sentence on the currency.</extracomment>
-        <translation>Como estes valores são calculados. O custo atual é quanto custa por ano lubrificar manualmente: a mão de obra de lubrificação (%1), o lubrificante (%2), os rolamentos novos de reposição (%3), a mão de obra para trocá-los (%4) e a produção perdida, já que cada falha de rolamento para a produção (%5). %6 A economia é a diferença. %7</translation>
+        <translation>Como estes valores são calculados. O custo atual é quanto custa por ano lubrificar manualmente: a mão de obra de lubrificação (%1), o lubrificante (%2), os rolamentos de reposição (%3), a mão de obra para trocá-los (%4) e a produção perdida, já que cada falha de rolamento para a produção (%5). %6 A economia é a diferença. %7</translation>
     </message>
     <message>
         <source>Price and installation with a contingency of %1: %2</source>
@@ -4700,7 +4700,7 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     </message>
     <message>
         <source>It has no sheet %1.</source>
-        <translation>Ela não tem nenhuma folha %1.</translation>
+        <translation>Ela não tem nenhuma planilha %1.</translation>
     </message>
     <message>
         <source>--%1 goes with --records</source>
@@ -4716,7 +4716,7 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     </message>
     <message>
         <source>With --records, reads the workbook&apos;s sheet SHEET, by its number from 1 or its name, instead of the first.</source>
-        <translation>Com --records, lê a folha SHEET da pasta de trabalho, pelo número a partir de 1 ou pelo nome, em vez da primeira.</translation>
+        <translation>Com --records, lê a planilha SHEET da pasta de trabalho, pelo número a partir de 1 ou pelo nome, em vez da primeira.</translation>
     </message>
     <message>
         <source>With --records, reads the columns named in COLUMNS (&quot;date=Datum,description=Text,repairHours=Ist-Arbeit&quot;; also asset, workType and downtimeHours) instead of those guessed from the header.</source>

@@ -630,11 +630,11 @@ since 1994</source>
     </message>
     <message>
         <source>The case holds even without any reduction.</source>
-        <translation>即使完全没有降幅，该方案仍然成立。</translation>
+        <translation>即使完全没有降幅，该投资仍然可行。</translation>
     </message>
     <message>
         <source>The case holds down to %1 of the assumed reductions.</source>
-        <translation>降幅低至假定降幅的 %1 时，该方案仍然成立。</translation>
+        <translation>降幅低至假定降幅的 %1 时，该投资仍然可行。</translation>
     </message>
     <message>
         <source>The case needs %1 of the assumed reductions to break even.</source>
@@ -646,7 +646,7 @@ since 1994</source>
     </message>
     <message>
         <source>Break-even bearing failures: none, the case holds even without failures</source>
-        <translation>盈亏平衡轴承故障数：无，即使没有故障该方案仍然成立</translation>
+        <translation>盈亏平衡轴承故障数：无，即使没有故障该投资仍然可行</translation>
     </message>
     <message>
         <source>%1 at %2</source>

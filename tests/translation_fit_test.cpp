@@ -131,6 +131,11 @@ void TranslationFitTest::captionsFit()
     }
     for (const QString &misfit : captionMisfits(&w, {QStringLiteral("Label3")}, graphCaptions))
         misfits << QStringLiteral("main window, 88.8 %, CHF/kg: %1").arg(misfit);
+    // In francs, no caption names dollars, in any language.
+    for (const auto *label : w.findChildren<platform::CaptionLabel *>()) {
+        if (label->caption().contains(u'$'))
+            misfits << QStringLiteral("main window, CHF: \"%1\" names another currency").arg(label->caption());
+    }
 
     QVERIFY(whileAboutWindow<Form2>(w, [&](Form2 &about) {
         for (int tab = 0; tab < about.SSTab1->count(); ++tab) {

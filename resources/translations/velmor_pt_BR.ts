@@ -1285,7 +1285,7 @@ desde 1994</translation>
     </message>
     <message>
         <source>VELMOR COST</source>
-        <translation>CUSTO COM VELMOR</translation>
+        <translation>CUSTO VELMOR</translation>
     </message>
     <message>
         <source>SAVINGS</source>

@@ -208,6 +208,9 @@ void Form1::createGraphTab()
     SSTab1->place(GraphTab, MSChart1, rectOf(kChartPlace));
     Command1 = makeButton("Command1", kGraphCycle.front().captionBefore);
     SSTab1->place(GraphTab, Command1, rectOf(kGraphButtonPlace));
+    // The graph type button stands over the chart's lower right: the plot
+    // keeps clear of it where the legend's words are short (Chinese).
+    MSChart1->setLegendMinimumWidth(rectOf(kChartPlace).right() - rectOf(kGraphButtonPlace).left() + 4);
     Command1->raise(); // in front of the chart
 }
 

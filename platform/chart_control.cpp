@@ -87,6 +87,7 @@ void ChartControl::buildChart()
     legend->setAlignment(Qt::AlignRight);
     legend->setFont(QFont(designFace(), 8));
     legend->setLabelColor(Qt::black);
+    legend->setMinimumWidth(m_legendMinimumWidth);
 
     const QFont axisFont(designFace(), 8);
     m_categoryAxis = new QBarCategoryAxis;
@@ -207,6 +208,14 @@ QChart *ChartControl::chart() const
     if (m_updatePending)
         const_cast<ChartControl *>(this)->bringUpToDate();
     return m_chart;
+}
+
+void ChartControl::setLegendMinimumWidth(qreal pixels)
+{
+    m_legendMinimumWidth = pixels;
+    // Before the chart is first shown it takes the width as it is built.
+    if (m_chart)
+        m_chart->legend()->setMinimumWidth(pixels);
 }
 
 void ChartControl::setZoom(qreal factor)

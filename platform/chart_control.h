@@ -69,6 +69,11 @@ public:
     // dollars.
     void setTitle(const QString &title);
 
+    // The legend at the right is at least this wide, in the chart's natural
+    // pixels, so that a control standing over the chart's lower right never
+    // covers the plot, however short the legend's words.
+    void setLegendMinimumWidth(qreal pixels);
+
     // Paints the chart into target, as vectors, laid out as it would be at
     // layoutSize on screen (for a page: the target's size in screen pixels).
     void paintChart(QPainter &painter, const QRectF &target, const QSizeF &layoutSize);
@@ -113,6 +118,7 @@ private:
     bool m_figuresChanged = false; // screen readers have not been told yet
 
     qreal m_zoom = 1;
+    qreal m_legendMinimumWidth = 0;
     QString m_title;
     ZoomedChartView *m_view = nullptr;
     QChart *m_chart = nullptr;

@@ -21,6 +21,7 @@
 #include "system_test_support.h"
 #include "window_test_support.h"
 
+#include <QChart>
 #include <QFile>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -118,6 +119,10 @@ void TranslationFitTest::captionsFit()
     QStringList misfits;
     for (const QString &misfit : captionMisfits(&w, {QStringLiteral("Label3")}, graphCaptions))
         misfits << QStringLiteral("main window: %1").arg(misfit);
+    // The graph type button stands over the chart's corner, never over its plot.
+    const QRectF plot = w.MSChart1->chart()->plotArea().translated(w.MSChart1->pos());
+    if (percent == 100 && plot.right() > w.Command1->geometry().left() && plot.bottom() > w.Command1->geometry().top())
+        misfits << QStringLiteral("main window: the graph type button covers the plot");
 
     // Reductions of four characters ("88.8") on every Velmor caption, the
     // widest symbol in the unit labels and kilograms.

@@ -17,9 +17,11 @@ root=$(cd "$here/../.." && pwd)
 defines=$build/windows/installer_defines.nsh
 [ -f "$defines" ] || { echo "build_installer.sh: $defines not found: configure $build for Windows" >&2; exit 1; }
 version=$(sed -n 's/^!define PRODUCT_VERSION "\(.*\)"$/\1/p' "$defines")
+# The folder the program is installed in and zipped as: the product's name.
+folder=$(sed -n 's/^!define PRODUCT_KEY "\(.*\)"$/\1/p' "$defines")
 kit=$(sed -n 's/^CMAKE_PREFIX_PATH:[A-Z]*=//p' "$build/CMakeCache.txt")
 
-stage="$out/stage/Velmor Calculator"
+stage="$out/stage/$folder"
 lists=$out/stage/lists
 "$here/stage_program.sh" "$build" "$kit" "$stage"
 
@@ -75,7 +77,7 @@ makensis -V2 -INPUTCHARSET UTF8 -NOCD \
     "$here/installer.nsi"
 
 zip=$out/Velmor-Calculator-$version-win64.zip
-(cd "$out/stage" && find "Velmor Calculator" | sort | zip -q -X -D -@ "$zip")
+(cd "$out/stage" && find "$folder" | sort | zip -q -X -D -@ "$zip")
 
 echo "Installer: $setup ($(du -k "$setup" | cut -f1) KiB)"
 echo "Portable:  $zip ($(du -k "$zip" | cut -f1) KiB)"

@@ -5,6 +5,7 @@
 #include "model/costs/currency_units.h"
 #include "model/costs/input_table.h"
 #include "model/text/list_text.h"
+#include "model/text/money_scale.h"
 #include "model/text/money_text.h"
 #include "outputs/chart_colours.h"
 #include "platform/designed_look.h"
@@ -23,6 +24,7 @@
 #include <QLineSeries>
 #include <QPainter>
 #include <QStackedBarSeries>
+#include <QTextLayout>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -36,6 +38,31 @@ struct BusinessCaseText {
     Q_DECLARE_TR_FUNCTIONS(BusinessCaseText)
 };
 
+// The title in lines as wide as width at most, broken where the language
+// allows (between words; between characters in Chinese), as the chart's
+// rich text: a title wider than its chart would be cut to "…".
+QString titleLines(const QString &title, const QFont &font, qreal width)
+{
+    QTextLayout layout(title, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    QStringList lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        lines << title.mid(line.textStart(), line.textLength()).trimmed().toHtmlEscaped();
+    }
+    layout.endLayout();
+    return lines.size() > 1 ? lines.join(QStringLiteral("<br>")) : title;
+}
+
+// The chart's property that holds its title as written, on one line, and
+// the room a title's rich text keeps beside it, in pixels (its document's
+// margins and rounding).
+constexpr qreal kTitleSlack = 12;
+constexpr char kWholeTitle[] = "wholeTitle";
+
 std::unique_ptr<QChart> plainChart(const QString &title, const QLocale &locale)
 {
     auto chart = std::make_unique<QChart>();
@@ -46,6 +73,22 @@ std::unique_ptr<QChart> plainChart(const QString &title, const QLocale &locale)
     QFont titleFont(QStringLiteral("Liberation Sans"), 10, QFont::Bold);
     chart->setTitleFont(titleFont);
     chart->setTitleBrush(platform::kNavy);
+    // Each time the chart is sized, the title takes the lines it needs.
+    chart->setProperty(kWholeTitle, title);
+    QChart *sized = chart.get();
+    QObject::connect(sized, &QGraphicsWidget::geometryChanged, sized, [sized] {
+        const QString whole = sized->property(kWholeTitle).toString();
+        qreal left = 0;
+        qreal top = 0;
+        qreal right = 0;
+        qreal bottom = 0;
+        sized->layout()->getContentsMargins(&left, &top, &right, &bottom);
+        const QMargins margins = sized->margins();
+        const qreal room = sized->size().width() - left - right - margins.left() - margins.right() - kTitleSlack;
+        const QString lines = titleLines(whole, sized->titleFont(), room);
+        if (!whole.isEmpty() && lines != sized->title())
+            sized->setTitle(lines);
+    });
     chart->setBackgroundRoundness(0);
     chart->setMargins(QMargins(4, 4, 4, 4));
     chart->legend()->setFont(QFont(QStringLiteral("Liberation Sans"), 8));
@@ -154,7 +197,11 @@ std::unique_ptr<QChart> tornadoOf(const std::vector<model::SensitivityBar> &bars
                                   const QString &title, Name name, const QLocale &locale, QStringView symbol)
 {
     const QString step = model::percentText(stepPercent, locale);
-    auto chart = plainChart(model::withCurrencySymbol(title, symbol).arg(step), locale);
+    double reach = 0;
+    for (const model::SensitivityBar &bar : bars)
+        reach = std::max({reach, std::abs(bar.low - base), std::abs(bar.high - base)});
+    const model::MoneyScale scale = model::moneyScale(reach, symbol);
+    auto chart = plainChart(model::withCurrencySymbol(title, scale.unit).arg(step), locale);
     auto *lowered = new QBarSet(BusinessCaseText::tr("Lowered by %1%").arg(step));
     auto *raised = new QBarSet(BusinessCaseText::tr("Raised by %1%").arg(step));
     lowered->setColor(kLowered);
@@ -167,24 +214,20 @@ std::unique_ptr<QChart> tornadoOf(const std::vector<model::SensitivityBar> &bars
     const QFont nameFont(QStringLiteral("Liberation Sans"), bars.size() > kSavingsBarCount ? 6 : 7);
     const QFont figureFont(QStringLiteral("Liberation Sans"), 6);
     const auto addFigure = [&](int row, double at, bool leftward, double value) {
-        auto *item = new QGraphicsSimpleTextItem(model::currencyText(value, locale, symbol), chart.get());
+        auto *item = new QGraphicsSimpleTextItem(model::chartMoneyText(value, scale, locale), chart.get());
         item->setFont(figureFont);
         item->setBrush(QColor(64, 64, 64));
         item->setZValue(100); // above the bars
         item->setVisible(false);
-        figures.push_back({row, at, leftward, item});
+        figures.push_back({row, at / scale.divisor, leftward, item});
     };
-    double lo = 0;
-    double hi = 0;
     // Horizontal bars run from the bottom up: the largest effect goes last.
     int row = 0;
     for (auto bar = bars.rbegin(); bar != bars.rend(); ++bar, ++row) {
         const double down = bar->low - base;
         const double up = bar->high - base;
-        *lowered << down;
-        *raised << up;
-        lo = std::min({lo, down, up});
-        hi = std::max({hi, down, up});
+        *lowered << down / scale.divisor;
+        *raised << up / scale.divisor;
         names << name(*bar);
         nameItems.push_back(new QGraphicsSimpleTextItem(names.back(), chart.get()));
         nameItems.back()->setFont(nameFont);
@@ -215,6 +258,7 @@ std::unique_ptr<QChart> tornadoOf(const std::vector<model::SensitivityBar> &bars
     titleItem->setFont(chart->titleFont());
     titleItem->setBrush(chart->titleBrush());
     chart->setTitle(QString());
+    chart->setProperty(kWholeTitle, QString());
     const QRectF titleBox = titleItem->boundingRect();
     chart->setMargins(chart->margins()
                       + QMargins(int(std::ceil(nameWidth)) + 6, int(std::ceil(titleBox.height())) + 12, 0, 0));
@@ -222,7 +266,7 @@ std::unique_ptr<QChart> tornadoOf(const std::vector<model::SensitivityBar> &bars
     series->attachAxis(nameAxis);
     for (QGraphicsSimpleTextItem *item : nameItems)
         item->setBrush(nameAxis->labelsBrush()); // the theme's, as the axes' labels
-    const double reach = std::max(std::abs(lo), std::abs(hi));
+    reach /= scale.divisor;
     QValueAxis *valueAxis = moneyAxis(-reach, reach);
     chart->addAxis(valueAxis, Qt::AlignBottom);
     series->attachAxis(valueAxis);
@@ -317,10 +361,19 @@ std::unique_ptr<QChart> cashFlowChart(const model::BusinessCase &measures, const
                                       CashFlowBasis basis)
 {
     const bool discounted = basis == CashFlowBasis::Discounted;
+    std::vector<double> values;
+    for (const model::CashFlowYear &year : measures.cashFlow.years) {
+        const double cumulative = discounted ? year.cumulativeDiscounted : year.cumulative;
+        values.push_back(std::isfinite(cumulative) ? cumulative : 0);
+    }
+    double reach = 0;
+    for (const double value : values)
+        reach = std::max(reach, std::abs(value));
+    const model::MoneyScale scale = model::moneyScale(reach, symbol);
     auto chart = plainChart(
         model::withCurrencySymbol(discounted ? BusinessCaseText::tr("Cumulative discounted cash flow ($)")
                                              : BusinessCaseText::tr("Cumulative cash flow, undiscounted ($)"),
-                                  symbol),
+                                  scale.unit),
         locale);
     // Two sets so that the years still in debt and those in profit differ
     // in colour; each year has its value in one of them.
@@ -330,9 +383,8 @@ std::unique_ptr<QChart> cashFlowChart(const model::BusinessCase &measures, const
     profit->setColor(kGain);
     double lo = 0;
     double hi = 0;
-    for (const model::CashFlowYear &year : measures.cashFlow.years) {
-        const double cumulative = discounted ? year.cumulativeDiscounted : year.cumulative;
-        const double value = std::isfinite(cumulative) ? cumulative : 0;
+    for (double value : values) {
+        value /= scale.divisor;
         *debt << (value < 0 ? value : 0);
         *profit << (value >= 0 ? value : 0);
         lo = std::min(lo, value);
@@ -418,9 +470,16 @@ std::unique_ptr<QChart> tornadoChart(const model::BusinessCaseStudy &study, Sens
 
 std::unique_ptr<QChart> spiderChart(const model::BusinessCaseStudy &study, const QLocale &locale, QStringView symbol)
 {
+    double lo = study.measures.npv;
+    double hi = study.measures.npv;
+    for (const model::SpiderLine &line : study.npvSpider) {
+        lo = std::min(lo, *std::min_element(line.npv.begin(), line.npv.end()));
+        hi = std::max(hi, *std::max_element(line.npv.begin(), line.npv.end()));
+    }
+    const model::MoneyScale scale = model::moneyScale(std::max(std::abs(lo), std::abs(hi)), symbol);
     auto chart =
         plainChart(model::withCurrencySymbol(
-                       BusinessCaseText::tr("Net present value ($) as the five strongest inputs move"), symbol),
+                       BusinessCaseText::tr("Net present value ($) as the five strongest inputs move"), scale.unit),
                    locale);
     // Beside the plot, where the inputs' names have room.
     chart->legend()->setAlignment(Qt::AlignRight);
@@ -432,13 +491,7 @@ std::unique_ptr<QChart> spiderChart(const model::BusinessCaseStudy &study, const
     changeAxis->setTitleText(BusinessCaseText::tr("Change of the input (%)"));
     changeAxis->setTitleFont(QFont(QStringLiteral("Liberation Sans"), 7));
     chart->addAxis(changeAxis, Qt::AlignBottom);
-    double lo = study.measures.npv;
-    double hi = study.measures.npv;
-    for (const model::SpiderLine &line : study.npvSpider) {
-        lo = std::min(lo, *std::min_element(line.npv.begin(), line.npv.end()));
-        hi = std::max(hi, *std::max_element(line.npv.begin(), line.npv.end()));
-    }
-    QValueAxis *npvAxis = moneyAxis(lo, hi);
+    QValueAxis *npvAxis = moneyAxis(lo / scale.divisor, hi / scale.divisor);
     chart->addAxis(npvAxis, Qt::AlignLeft);
     // Inputs that move the NPV alike (the failures, the hours and the
     // production value all scale the lost production) share one line and one
@@ -460,7 +513,7 @@ std::unique_ptr<QChart> spiderChart(const model::BusinessCaseStudy &study, const
         series->setName(model::listText(names));
         series->setPointsVisible(true);
         for (std::size_t p = 0; p < line.npv.size(); ++p)
-            series->append(model::kSpiderStepsPercent[p], line.npv[p]);
+            series->append(model::kSpiderStepsPercent[p], line.npv[p] / scale.divisor);
         chart->addSeries(series);
         series->attachAxis(changeAxis);
         series->attachAxis(npvAxis);

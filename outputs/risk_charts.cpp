@@ -2,6 +2,7 @@
 #include "outputs/risk_charts.h"
 
 #include "model/costs/currency_units.h"
+#include "model/text/money_scale.h"
 #include "outputs/business_case_charts.h"
 #include "outputs/chart_colours.h"
 #include "platform/designed_look.h"
@@ -24,23 +25,35 @@ struct RiskChartText {
     Q_DECLARE_TR_FUNCTIONS(RiskChartText)
 };
 
-// The values charted: every run's NPV, or its savings without an investment.
-const std::vector<double> &chartedValues(const model::RiskSummary &summary)
-{
-    return summary.npv ? summary.sortedNpvs : summary.sortedSavings;
-}
+// The values charted, sorted, in the scale of the chart: every run's NPV, or
+// its savings without an investment; and their P10, P50 and P90.
+struct Charted {
+    model::MoneyScale scale;
+    std::vector<double> values;
+    std::optional<model::Quantiles> quantiles;
+};
 
-std::optional<model::Quantiles> chartedQuantiles(const model::RiskSummary &summary)
+Charted charted(const model::RiskSummary &summary, QStringView symbol)
 {
-    if (chartedValues(summary).empty())
-        return std::nullopt;
-    return summary.npv ? *summary.npv : summary.savings;
+    const std::vector<double> &values = summary.npv ? summary.sortedNpvs : summary.sortedSavings;
+    Charted shown{
+        model::moneyScale(values.empty() ? 0 : std::max(std::abs(values.front()), std::abs(values.back())), symbol),
+        {},
+        std::nullopt};
+    const double divisor = shown.scale.divisor;
+    for (const double value : values)
+        shown.values.push_back(value / divisor);
+    if (!values.empty()) {
+        const model::Quantiles q = summary.npv ? *summary.npv : summary.savings;
+        shown.quantiles = model::Quantiles{q.p10 / divisor, q.p50 / divisor, q.p90 / divisor};
+    }
+    return shown;
 }
 
 std::unique_ptr<QChart> riskChart(const char *npvTitle, const char *savingsTitle, const model::RiskSummary &summary,
-                                  const QLocale &locale, QStringView symbol)
+                                  const QLocale &locale, const model::MoneyScale &scale)
 {
-    return styledChart(model::withCurrencySymbol(RiskChartText::tr(summary.npv ? npvTitle : savingsTitle), symbol),
+    return styledChart(model::withCurrencySymbol(RiskChartText::tr(summary.npv ? npvTitle : savingsTitle), scale.unit),
                        locale);
 }
 
@@ -138,11 +151,12 @@ QAreaSeries *histogramPart(const std::vector<std::pair<QPointF, QPointF>> &bins,
 
 std::unique_ptr<QChart> riskHistogramChart(const model::RiskSummary &summary, const QLocale &locale, QStringView symbol)
 {
-    auto chart =
-        riskChart(QT_TRANSLATE_NOOP("RiskChartText", "Histogram of the NPV ($)"),
-                  QT_TRANSLATE_NOOP("RiskChartText", "Histogram of the annual savings ($)"), summary, locale, symbol);
-    const std::vector<double> &values = chartedValues(summary);
-    const std::optional<model::Quantiles> quantiles = chartedQuantiles(summary);
+    const Charted shown = charted(summary, symbol);
+    auto chart = riskChart(QT_TRANSLATE_NOOP("RiskChartText", "Histogram of the NPV ($)"),
+                           QT_TRANSLATE_NOOP("RiskChartText", "Histogram of the annual savings ($)"), summary, locale,
+                           shown.scale);
+    const std::vector<double> &values = shown.values;
+    const std::optional<model::Quantiles> &quantiles = shown.quantiles;
     if (!quantiles)
         return chart;
     const double lo = values.front();
@@ -190,11 +204,12 @@ std::unique_ptr<QChart> riskHistogramChart(const model::RiskSummary &summary, co
 
 std::unique_ptr<QChart> riskCurveChart(const model::RiskSummary &summary, const QLocale &locale, QStringView symbol)
 {
-    auto chart =
-        riskChart(QT_TRANSLATE_NOOP("RiskChartText", "S-curve of the NPV ($)"),
-                  QT_TRANSLATE_NOOP("RiskChartText", "S-curve of the annual savings ($)"), summary, locale, symbol);
-    const std::vector<double> &values = chartedValues(summary);
-    const std::optional<model::Quantiles> quantiles = chartedQuantiles(summary);
+    const Charted shown = charted(summary, symbol);
+    auto chart = riskChart(QT_TRANSLATE_NOOP("RiskChartText", "S-curve of the NPV ($)"),
+                           QT_TRANSLATE_NOOP("RiskChartText", "S-curve of the annual savings ($)"), summary, locale,
+                           shown.scale);
+    const std::vector<double> &values = shown.values;
+    const std::optional<model::Quantiles> &quantiles = shown.quantiles;
     if (!quantiles)
         return chart;
     QValueAxis *x = valueAxisOf(values);

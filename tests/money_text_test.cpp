@@ -3,6 +3,7 @@
 
 #include "model/costs/cost_rows.h"
 #include "model/finance/business_case_text.h"
+#include "model/text/money_scale.h"
 #include "model/text/money_text.h"
 #include "model/text/numeric_text.h"
 #include "model/text/percentage_text.h"
@@ -45,6 +46,8 @@ private slots:
     void plainNumberText();
     void writtenFiguresReadBack_data();
     void writtenFiguresReadBack();
+    void chartsCountMoneyInShortLabels_data();
+    void chartsCountMoneyInShortLabels();
     void percentSign_data();
     void percentSign();
 };
@@ -202,6 +205,37 @@ void MoneyTextTest::plainNumberText()
 // same locale as the figure it was written for: money to the cent, the chart's
 // text and a percentage as they are.
 // The sum computed with is the one the currency text shows, to the cent.
+void MoneyTextTest::chartsCountMoneyInShortLabels_data()
+{
+    QTest::addColumn<double>("largest");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<QString>("figure");
+    QTest::newRow("whole below a million") << -999999.0 << 50020.0 << "\u20AC"
+                                           << "50.020,00\u00A0\u20AC";
+    QTest::newRow("thousands") << 2.4e6 << 258000.8 << "\u20AC thousands"
+                               << "258";
+    QTest::newRow("millions from ten") << 1e7 << 25.84e6 << "\u20AC millions"
+                                       << "25,8";
+    QTest::newRow("billions") << -3.2e10 << 2.584e9 << "\u20AC billions"
+                              << "2,58";
+    QTest::newRow("not finite") << qInf() << 1.0 << "\u20AC"
+                                << "1,00\u00A0\u20AC";
+}
+
+// A chart's labels stay within six digits; its figures keep three.
+void MoneyTextTest::chartsCountMoneyInShortLabels()
+{
+    QFETCH(double, largest);
+    QFETCH(double, value);
+    QFETCH(QString, unit);
+    QFETCH(QString, figure);
+    const model::MoneyScale scale = model::moneyScale(largest, u"\u20AC");
+    QCOMPARE(scale.unit, unit);
+    QVERIFY(std::abs(largest) / scale.divisor < 1e6 || !std::isfinite(largest));
+    QCOMPARE(model::chartMoneyText(value, scale, QLocale(QLocale::German, QLocale::Germany)), figure);
+}
+
 void MoneyTextTest::roundedToCentsIsTheSumShown_data()
 {
     QTest::addColumn<double>("value");

@@ -95,3 +95,35 @@ inline QStringList misplacedWords(const PdfPage &page, qreal margin, const QList
     }
     return misplaced;
 }
+
+// Each word drawn in one of the chart areas that is cut short ("…"), written
+// as an exponent ("8E+08"), leaves its chart or overlaps another word of it,
+// described.
+inline QStringList chartWordFaults(const PdfPage &page, const QList<QRectF> &chartAreas)
+{
+    static const QRegularExpression exponent(QStringLiteral("\\d[eE][+-]?\\d"));
+    QStringList faults;
+    for (const QRectF &area : chartAreas) {
+        QList<PdfWord> words;
+        for (const PdfWord &word : page.words)
+            if (area.contains(word.box.center()))
+                words << word;
+        const auto describe = [](const PdfWord &word) {
+            return QStringLiteral("\"%1\" at %2, %3").arg(word.text).arg(word.box.left()).arg(word.box.top());
+        };
+        for (qsizetype i = 0; i < words.size(); ++i) {
+            const PdfWord &word = words[i];
+            if (word.text.contains(u'\u2026') || word.text.contains(QLatin1StringView("..."))
+                || word.text.contains(exponent))
+                faults << describe(word) + QStringLiteral(" is not written whole");
+            if (!area.adjusted(-1, -1, 1, 1).contains(word.box))
+                faults << describe(word) + QStringLiteral(" leaves its chart");
+            for (qsizetype j = i + 1; j < words.size(); ++j) {
+                const QRectF shared = word.box.intersected(words[j].box);
+                if (shared.width() >= 0.5 && shared.height() >= 0.5)
+                    faults << describe(word) + QStringLiteral(" overlaps ") + describe(words[j]);
+            }
+        }
+    }
+    return faults;
+}

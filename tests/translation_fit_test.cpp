@@ -39,6 +39,8 @@ private slots:
     void dialogsFit();
     void reportFits_data();
     void reportFits();
+    void chartsStayWhole_data();
+    void chartsStayWhole();
 
 private:
     int m_beeps = 0;
@@ -80,6 +82,38 @@ QStringList graphCaptions(const QPushButton *button)
             captions << Form1::tr(step.captionBefore);
     }
     return captions;
+}
+
+// Makes each chart of the report note where it lands, in points on its page
+// (the pages' margins included), page by page, once the report is drawn.
+std::shared_ptr<const QList<QList<QRectF>>> recordChartAreas(report::ReportContent &content)
+{
+    auto areas = std::make_shared<QList<QList<QRectF>>>(5);
+    const auto recorded = [&](std::function<void(QPainter &, const QRectF &)> &draw, int page) {
+        if (!draw)
+            return;
+        draw = [draw, page, areas](QPainter &painter, const QRectF &target) {
+            draw(painter, target);
+            const qreal points = 72.0 / painter.device()->logicalDpiX();
+            (*areas)[page] << QTransform::fromScale(points, points)
+                                  .mapRect(painter.transform().mapRect(target))
+                                  .translated(36, 36);
+        };
+    };
+    recorded(content.drawChart, 0);
+    if (content.businessCase) {
+        recorded(content.businessCase->drawCashFlow, 1);
+        recorded(content.businessCase->drawTornado, 1);
+        recorded(content.businessCase->drawNpvTornado, 2);
+        recorded(content.businessCase->drawSpider, 2);
+    }
+    if (content.risk) {
+        recorded(content.risk->drawHistogram, 3);
+        recorded(content.risk->drawCurve, 3);
+    }
+    if (content.savingsCheck)
+        recorded(content.savingsCheck->drawEvents, 4);
+    return areas;
 }
 
 } // namespace
@@ -287,27 +321,8 @@ void TranslationFitTest::reportFits()
     report::ReportContent &content = *built.content;
 
     // Where the charts land, page by page: their own labels are their business.
-    QList<QList<QRectF>> chartAreas(5);
-    const auto recorded = [&](std::function<void(QPainter &, const QRectF &)> &draw, int page) {
-        draw = [draw, page, &chartAreas](QPainter &painter, const QRectF &target) {
-            draw(painter, target);
-            const qreal points = 72.0 / painter.device()->logicalDpiX();
-            chartAreas[page] << QTransform::fromScale(points, points)
-                                    .mapRect(painter.transform().mapRect(target))
-                                    .translated(36, 36);
-        };
-    };
-    recorded(content.drawChart, 0);
-    QVERIFY(content.businessCase);
-    recorded(content.businessCase->drawCashFlow, 1);
-    recorded(content.businessCase->drawTornado, 1);
-    recorded(content.businessCase->drawNpvTornado, 2);
-    recorded(content.businessCase->drawSpider, 2);
-    QVERIFY(content.risk);
-    recorded(content.risk->drawHistogram, 3);
-    recorded(content.risk->drawCurve, 3);
-    QVERIFY(content.savingsCheck);
-    recorded(content.savingsCheck->drawEvents, 4);
+    const auto chartAreas = recordChartAreas(content);
+    QVERIFY(content.businessCase && content.risk && content.savingsCheck);
 
     const QString path = m_dir.filePath(QStringLiteral("report-%1.pdf").arg(language));
     QString error;
@@ -316,7 +331,7 @@ void TranslationFitTest::reportFits()
     QCOMPARE(pages.size(), 5);
     QStringList misplaced;
     for (qsizetype p = 0; p < pages.size(); ++p) {
-        for (const QString &word : misplacedWords(pages[p], 36, chartAreas[p]))
+        for (const QString &word : misplacedWords(pages[p], 36, (*chartAreas)[p]))
             misplaced << QStringLiteral("[%1, page %2] %3").arg(language).arg(p + 1).arg(word);
     }
     QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced.join(u'\n')));
@@ -331,6 +346,58 @@ void TranslationFitTest::reportFits()
     }
     QVERIFY2(text.contains(QString(content.savingsCheck->comparison).remove(blanks)),
              qPrintable(content.savingsCheck->comparison));
+    // Lists joined as the language joins them: no ASCII comma between Chinese words.
+    static const QRegularExpression asciiJoin(QStringLiteral("[\\x{3400}-\\x{9fff}][,;][\\x{3400}-\\x{9fff}]"));
+    const QRegularExpressionMatch join = asciiJoin.match(text);
+    QVERIFY2(!join.hasMatch(), qPrintable(join.captured()));
+}
+
+void TranslationFitTest::chartsStayWhole_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("years");
+    QTest::addColumn<int>("scale"); // the plant's size against the designed one
+    for (const QString &language : languagesUnderTest()) {
+        for (const char *years : {"1", "5", "10", "15", "30", "50"}) {
+            for (const int scale : {1, 100})
+                QTest::addRow("%s, %s years, %d×", qPrintable(language), years, scale)
+                    << language << QString::fromLatin1(years) << scale;
+        }
+    }
+}
+
+// Every chart of the report, at every period and for a small and a large
+// plant, writes each label whole, inside the chart and apart from the others.
+void TranslationFitTest::chartsStayWhole()
+{
+    if (!system_test::pdfReaderStarts())
+        QSKIP("The PDF reader is not started from a Windows program here.");
+    QFETCH(QString, language);
+    QFETCH(QString, years);
+    QFETCH(int, scale);
+    QVERIFY(language::installLanguage(language));
+    document::FacilityDocument facility(QLocale(QLocale::German, QLocale::Germany));
+    model::FacilityFigures facts = facility.figures();
+    for (const std::size_t input : {0, 1, 2, 4, 5})
+        facts.figures[input] = QString::number(facts.figures[input].toDouble() * scale);
+    facts.records = checkedRecords(12, 3);
+    const QString price = QString::number(20000 * scale);
+    facts.investment = {price, QString::number(5000 * scale), QString::number(1000 * scale), years, QString()};
+    facts.currency = {QStringLiteral("\u20AC"), model::Units::Metric};
+    facility.setFacts(facts);
+    outputs::BuiltReport built = outputs::buildReport(facility, QDate(2026, 12, 8));
+    QVERIFY2(built.content, qPrintable(built.problem));
+    const auto chartAreas = recordChartAreas(*built.content);
+    const QString path = m_dir.filePath(QStringLiteral("charts-%1.pdf").arg(language));
+    QString error;
+    QVERIFY2(report::exportReportPdf(path, *built.content, &error), qPrintable(error));
+    const QList<PdfPage> pages = pdfPages(path);
+    QStringList faults;
+    for (qsizetype p = 0; p < pages.size() && p < chartAreas->size(); ++p) {
+        for (const QString &fault : chartWordFaults(pages[p], (*chartAreas)[p]))
+            faults << QStringLiteral("page %1: %2").arg(p + 1).arg(fault);
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
 }
 
 QTEST_MAIN(TranslationFitTest)

@@ -2732,6 +2732,24 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     </message>
 </context>
 <context>
+    <name>MoneyScale</name>
+    <message>
+        <source>%1 billions</source>
+        <comment>a chart&apos;s money in billions of the currency %1</comment>
+        <translation>Mrd. %1</translation>
+    </message>
+    <message>
+        <source>%1 millions</source>
+        <comment>a chart&apos;s money in millions of the currency %1</comment>
+        <translation>Mio. %1</translation>
+    </message>
+    <message>
+        <source>%1 thousands</source>
+        <comment>a chart&apos;s money in thousands of the currency %1</comment>
+        <translation>Tsd. %1</translation>
+    </message>
+</context>
+<context>
     <name>RecentFiles</name>
     <message>
         <source>Open Recent</source>

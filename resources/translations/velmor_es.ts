@@ -2732,6 +2732,24 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     </message>
 </context>
 <context>
+    <name>MoneyScale</name>
+    <message>
+        <source>%1 billions</source>
+        <comment>a chart&apos;s money in billions of the currency %1</comment>
+        <translation>miles de millones de %1</translation>
+    </message>
+    <message>
+        <source>%1 millions</source>
+        <comment>a chart&apos;s money in millions of the currency %1</comment>
+        <translation>millones de %1</translation>
+    </message>
+    <message>
+        <source>%1 thousands</source>
+        <comment>a chart&apos;s money in thousands of the currency %1</comment>
+        <translation>miles de %1</translation>
+    </message>
+</context>
+<context>
     <name>RecentFiles</name>
     <message>
         <source>Open Recent</source>

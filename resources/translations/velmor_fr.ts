@@ -2732,6 +2732,24 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     </message>
 </context>
 <context>
+    <name>MoneyScale</name>
+    <message>
+        <source>%1 billions</source>
+        <comment>a chart&apos;s money in billions of the currency %1</comment>
+        <translation>Md%1</translation>
+    </message>
+    <message>
+        <source>%1 millions</source>
+        <comment>a chart&apos;s money in millions of the currency %1</comment>
+        <translation>M%1</translation>
+    </message>
+    <message>
+        <source>%1 thousands</source>
+        <comment>a chart&apos;s money in thousands of the currency %1</comment>
+        <translation>k%1</translation>
+    </message>
+</context>
+<context>
     <name>RecentFiles</name>
     <message>
         <source>Open Recent</source>

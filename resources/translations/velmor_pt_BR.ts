@@ -2732,6 +2732,24 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     </message>
 </context>
 <context>
+    <name>MoneyScale</name>
+    <message>
+        <source>%1 billions</source>
+        <comment>a chart&apos;s money in billions of the currency %1</comment>
+        <translation>%1 bilhões</translation>
+    </message>
+    <message>
+        <source>%1 millions</source>
+        <comment>a chart&apos;s money in millions of the currency %1</comment>
+        <translation>%1 milhões</translation>
+    </message>
+    <message>
+        <source>%1 thousands</source>
+        <comment>a chart&apos;s money in thousands of the currency %1</comment>
+        <translation>%1 mil</translation>
+    </message>
+</context>
+<context>
     <name>RecentFiles</name>
     <message>
         <source>Open Recent</source>

@@ -2293,19 +2293,19 @@ The results cannot be computed from these figures. Please check the figures unde
     </message>
     <message>
         <source>Phone: </source>
-        <translation>电话： </translation>
+        <translation>电话：</translation>
     </message>
     <message>
         <source>Fax: </source>
-        <translation>传真： </translation>
+        <translation>传真：</translation>
     </message>
     <message>
         <source>E-mail: </source>
-        <translation>电子邮件： </translation>
+        <translation>电子邮件：</translation>
     </message>
     <message>
         <source>WWW: </source>
-        <translation>网址： </translation>
+        <translation>网址：</translation>
     </message>
 </context>
 <context>
@@ -2716,6 +2716,24 @@ The results cannot be computed from these figures. Please check the figures unde
     <message>
         <source>“%1”</source>
         <translation>“%1”</translation>
+    </message>
+</context>
+<context>
+    <name>MoneyScale</name>
+    <message>
+        <source>%1 billions</source>
+        <comment>a chart&apos;s money in billions of the currency %1</comment>
+        <translation>十亿%1</translation>
+    </message>
+    <message>
+        <source>%1 millions</source>
+        <comment>a chart&apos;s money in millions of the currency %1</comment>
+        <translation>百万%1</translation>
+    </message>
+    <message>
+        <source>%1 thousands</source>
+        <comment>a chart&apos;s money in thousands of the currency %1</comment>
+        <translation>千%1</translation>
     </message>
 </context>
 <context>

@@ -309,6 +309,33 @@ std::unique_ptr<QChart> tornadoOf(const std::vector<model::SensitivityBar> &bars
     return chart;
 }
 
+// The legend beside the plot, at its right, as wide as its longest name:
+// attached, it gets a share of the chart's width that cuts a long name
+// short ("Lost production reduction (8…").
+void placeLegendBeside(QChart &chart)
+{
+    QLegend *legend = chart.legend();
+    legend->setAlignment(Qt::AlignRight); // a name a row
+    legend->detachFromChart();
+    const QFontMetricsF metrics(legend->font());
+    qreal widest = 0;
+    int names = 0;
+    for (const QLegendMarker *marker : legend->markers()) {
+        widest = std::max(widest, metrics.horizontalAdvance(marker->label()));
+        ++names;
+    }
+    // The marker's box, the gaps and the legend's own margins beside the name.
+    const int width = int(std::ceil(widest * 1.1 + metrics.height() + 32));
+    const qreal height = names * (metrics.height() + 10) + 16;
+    chart.setMargins(chart.margins() + QMargins(0, 0, width, 0));
+    QChart *placed = &chart;
+    QObject::connect(placed, &QGraphicsWidget::geometryChanged, legend, [placed, legend, width, height] {
+        const QSizeF size = placed->size();
+        legend->setGeometry(QRectF(size.width() - width - 4, (size.height() - height) / 2, width, height));
+        legend->update();
+    });
+}
+
 QString investmentInputName(model::InvestmentInput input, const model::BusinessCaseStudy &study, const QLocale &locale)
 {
     const model::CapitalInputs &capital = study.capital;
@@ -481,8 +508,6 @@ std::unique_ptr<QChart> spiderChart(const model::BusinessCaseStudy &study, const
         plainChart(model::withCurrencySymbol(
                        BusinessCaseText::tr("Net present value ($) as the five strongest inputs move"), scale.unit),
                    locale);
-    // Beside the plot, where the inputs' names have room.
-    chart->legend()->setAlignment(Qt::AlignRight);
     auto *changeAxis = new QValueAxis;
     changeAxis->setRange(model::kSpiderStepsPercent.front(), model::kSpiderStepsPercent.back());
     changeAxis->setTickCount(int(model::kSpiderStepsPercent.size()));
@@ -518,6 +543,7 @@ std::unique_ptr<QChart> spiderChart(const model::BusinessCaseStudy &study, const
         series->attachAxis(changeAxis);
         series->attachAxis(npvAxis);
     }
+    placeLegendBeside(*chart);
     return chart;
 }
 

@@ -8,7 +8,9 @@
 // fit. VELMOR_LANGUAGE=de (or a list, "de fr") checks only those languages.
 #include "about_window/form2.h"
 #include "caption_fit.h"
+#include "chart_text_check.h"
 #include "checked_records.h"
+#include "dialogs/business_case_window.h"
 #include "language/language.h"
 #include "main_window/figure_commands.h"
 #include "main_window/form1.h"
@@ -22,6 +24,8 @@
 #include "window_test_support.h"
 
 #include <QChart>
+#include <QChartView>
+#include <QComboBox>
 #include <QFile>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -41,6 +45,8 @@ private slots:
     void reportFits();
     void chartsStayWhole_data();
     void chartsStayWhole();
+    void windowChartsStayWhole_data() { chartsStayWhole_data(); }
+    void windowChartsStayWhole();
 
 private:
     int m_beeps = 0;
@@ -116,6 +122,20 @@ std::shared_ptr<const QList<QList<QRectF>>> recordChartAreas(report::ReportConte
     return areas;
 }
 
+// A plant of scale times the designed one in euros, over the years given,
+// with records whose savings check has a chart.
+void chartedPlant(document::FacilityDocument &facility, const QString &years, int scale)
+{
+    model::FacilityFigures facts = facility.figures();
+    for (const std::size_t input : {0, 1, 2, 4, 5})
+        facts.figures[input] = QString::number(facts.figures[input].toDouble() * scale);
+    facts.records = checkedRecords(12, 3);
+    facts.investment = {QString::number(20000 * scale), QString::number(5000 * scale), QString::number(1000 * scale),
+                        years, QString()};
+    facts.currency = {QStringLiteral("\u20AC"), model::Units::Metric};
+    facility.setFacts(facts);
+}
+
 } // namespace
 
 void TranslationFitTest::initTestCase() { useTestDesktop(m_beeps, m_reports); }
@@ -170,6 +190,14 @@ void TranslationFitTest::captionsFit()
     }
     for (const QString &misfit : captionMisfits(&w, {QStringLiteral("Label3")}, graphCaptions))
         misfits << QStringLiteral("main window, 88.8 %, CHF/kg: %1").arg(misfit);
+    // The graph tab's chart whole in every graph type.
+    w.SSTab1->selectTab(w.SSTab1->count() - 1);
+    for (std::size_t step = 0; step < main_window::kGraphCycle.size(); ++step) {
+        QApplication::processEvents();
+        for (const QString &fault : chartTextFaults(*w.MSChart1->chart()))
+            misfits << QStringLiteral("main window's chart, %1: %2").arg(step).arg(fault);
+        w.Command1->click();
+    }
     // In francs, no caption names dollars, in any language.
     for (const auto *label : w.findChildren<platform::CaptionLabel *>()) {
         if (label->caption().contains(u'$'))
@@ -377,14 +405,7 @@ void TranslationFitTest::chartsStayWhole()
     QFETCH(int, scale);
     QVERIFY(language::installLanguage(language));
     document::FacilityDocument facility(QLocale(QLocale::German, QLocale::Germany));
-    model::FacilityFigures facts = facility.figures();
-    for (const std::size_t input : {0, 1, 2, 4, 5})
-        facts.figures[input] = QString::number(facts.figures[input].toDouble() * scale);
-    facts.records = checkedRecords(12, 3);
-    const QString price = QString::number(20000 * scale);
-    facts.investment = {price, QString::number(5000 * scale), QString::number(1000 * scale), years, QString()};
-    facts.currency = {QStringLiteral("\u20AC"), model::Units::Metric};
-    facility.setFacts(facts);
+    chartedPlant(facility, years, scale);
     outputs::BuiltReport built = outputs::buildReport(facility, QDate(2026, 12, 8));
     QVERIFY2(built.content, qPrintable(built.problem));
     const auto chartAreas = recordChartAreas(*built.content);
@@ -397,6 +418,39 @@ void TranslationFitTest::chartsStayWhole()
         for (const QString &fault : chartWordFaults(pages[p], (*chartAreas)[p]))
             faults << QStringLiteral("page %1: %2").arg(p + 1).arg(fault);
     }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+}
+
+// The Business Case window's charts, each view shown in turn, as laid out
+// in the window on the test screen.
+void TranslationFitTest::windowChartsStayWhole()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, years);
+    QFETCH(int, scale);
+    QVERIFY(language::installLanguage(language));
+    document::FacilityDocument facility(QLocale(QLocale::German, QLocale::Germany));
+    chartedPlant(facility, years, scale);
+    BusinessCaseWindow window(facility, 1);
+    window.show();
+    auto *views = window.findChild<QTabWidget *>(QStringLiteral("cashFlowViews"));
+    auto *choice = window.findChild<QComboBox *>(QStringLiteral("sensitivityChoice"));
+    QVERIFY(views && choice);
+    QStringList faults;
+    for (int view = 0; view < views->count(); ++view) {
+        views->setCurrentIndex(view);
+        for (int chosen = 0; chosen < choice->count(); ++chosen) {
+            choice->setCurrentIndex(chosen);
+            QApplication::processEvents();
+            for (QChartView *shown : window.findChildren<QChartView *>()) {
+                if (!shown->isVisible() || !shown->chart())
+                    continue;
+                for (const QString &fault : chartTextFaults(*shown->chart()))
+                    faults << shown->objectName() + QStringLiteral(": ") + fault;
+            }
+        }
+    }
+    faults.removeDuplicates();
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
 }
 

@@ -717,11 +717,11 @@ seit 1994</translation>
     </message>
     <message>
         <source>Net present value ($) as the five strongest inputs move</source>
-        <translation>Kapitalwert ($) bei Änderung der fünf stärksten Größen</translation>
+        <translation>Kapitalwert ($) bei Änderung der fünf stärksten Eingangsgrößen</translation>
     </message>
     <message>
         <source>Change of the input (%)</source>
-        <translation>Änderung der Größe (%)</translation>
+        <translation>Änderung der Eingangsgröße (%)</translation>
     </message>
     <message>
         <source>never</source>
@@ -3472,7 +3472,7 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     </message>
     <message>
         <source>Each run draws every input with a range from a PERT distribution: between its low and high value, most often near the most likely one. An input marked — keeps its figure. P10, P50 and P90: a tenth, half and nine tenths of the runs come to no more than this. The same seed draws the same runs.</source>
-        <translation>Jeder Lauf zieht jeden Wert mit Bandbreite aus einer PERT-Verteilung: zwischen seinem niedrigen und hohen Wert, am häufigsten nahe dem wahrscheinlichsten. Ein mit — markierter Wert behält seine Zahl. P10, P50 und P90: Ein Zehntel, die Hälfte und neun Zehntel der Läufe ergeben höchstens diesen Wert. Derselbe Startwert ergibt dieselben Läufe.</translation>
+        <translation>Jeder Lauf zieht jede Eingangsgröße mit Bandbreite aus einer PERT-Verteilung: zwischen ihrem niedrigen und hohen Wert, am häufigsten nahe dem wahrscheinlichsten. Eine mit — markierte Eingangsgröße behält ihre Zahl. P10, P50 und P90: Ein Zehntel, die Hälfte und neun Zehntel der Läufe ergeben höchstens diesen Wert. Derselbe Startwert ergibt dieselben Läufe.</translation>
     </message>
     <message>
         <source>%1. %2</source>
@@ -3493,7 +3493,7 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     </message>
     <message>
         <source>An input drawn from a gamma distribution instead shows its P10, P50 and P90.</source>
-        <translation>Eine Eingabe, die stattdessen aus einer Gammaverteilung gezogen wird, zeigt ihr P10, P50 und P90.</translation>
+        <translation>Eine Eingangsgröße, die stattdessen aus einer Gammaverteilung gezogen wird, zeigt ihr P10, P50 und P90.</translation>
     </message>
     <message>
         <source>Bearing failures by asset</source>
@@ -3590,7 +3590,7 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     </message>
     <message>
         <source>Each input varies from its low to its high value, most often near the most likely one. An input whose three fields are empty stays at its figure, shown in grey.</source>
-        <translation>Jeder Wert schwankt zwischen seinem niedrigen und hohen Wert, am häufigsten nahe dem wahrscheinlichsten. Ein Wert mit drei leeren Feldern bleibt bei seiner grau angezeigten Zahl.</translation>
+        <translation>Jede Eingangsgröße schwankt zwischen ihrem niedrigen und hohen Wert, am häufigsten nahe dem wahrscheinlichsten. Eine Eingangsgröße mit drei leeren Feldern bleibt bei ihrer grau angezeigten Zahl.</translation>
     </message>
     <message>
         <source>Seed:</source>
@@ -3739,7 +3739,7 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     </message>
     <message>
         <source>Input</source>
-        <translation>Eingangswert</translation>
+        <translation>Eingangsgröße</translation>
     </message>
     <message>
         <source>Low</source>
@@ -3783,7 +3783,7 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     </message>
     <message>
         <source>P10 is each measure&apos;s unfavourable end: savings and net present value reached in 90% of the runs, a payback reached within it in 90% of them. The inputs are drawn independently.</source>
-        <translation>P10 ist jeweils das ungünstige Ende: Einsparung und Kapitalwert werden in 90 % der Durchläufe erreicht, die Amortisation in 90 % der Durchläufe innerhalb dieser Zeit. Die Eingaben werden unabhängig voneinander gezogen.</translation>
+        <translation>P10 ist jeweils das ungünstige Ende: Einsparung und Kapitalwert werden in 90 % der Durchläufe erreicht, die Amortisation in 90 % der Durchläufe innerhalb dieser Zeit. Die Eingangsgrößen werden unabhängig voneinander gezogen.</translation>
     </message>
     <message>
         <source>%1, %2</source>

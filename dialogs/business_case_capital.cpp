@@ -42,7 +42,7 @@ QGroupBox *BusinessCaseWindow::capitalGroup(const model::CapitalTexts &capital)
     };
     const QString none = m_facility.locale().toString(0);
     add(CapitalField::LabourEscalation, "labourEscalation", capital.labourEscalation,
-        tr("Labour rates' escalation (% a year):"), none);
+        tr("Labor rates' escalation (% a year):"), none);
     add(CapitalField::LubricantEscalation, "lubricantEscalation", capital.lubricantEscalation,
         tr("Lubricant price's escalation (% a year):"), none);
     add(CapitalField::BearingEscalation, "bearingEscalation", capital.bearingEscalation,

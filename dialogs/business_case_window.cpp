@@ -417,11 +417,11 @@ void BusinessCaseWindow::showSavingsCheck()
         m_applyMeasured->setToolTip(
             tr("The failures rose after the installation: the records measure no reduction to apply."));
     else if (applied)
-        m_applyMeasured->setToolTip(tr("The replacement bearings, their labour and the lost production are reduced "
+        m_applyMeasured->setToolTip(tr("The replacement bearings, their labor and the lost production are reduced "
                                        "by the measured %1 already.")
                                         .arg(model::percentageText(*measured, m_facility.locale())));
     else
-        m_applyMeasured->setToolTip(tr("Reduces the replacement bearings, their labour and the lost production by "
+        m_applyMeasured->setToolTip(tr("Reduces the replacement bearings, their labor and the lost production by "
                                        "the measured %1.")
                                         .arg(model::percentageText(*measured, m_facility.locale())));
 }

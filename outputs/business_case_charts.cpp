@@ -354,7 +354,7 @@ QString investmentInputName(model::InvestmentInput input, const model::BusinessC
     case model::InvestmentInput::DiscountRate:
         return rate(QT_TRANSLATE_NOOP("BusinessCaseText", "Discount rate (%1%)"), study.investment.discountRatePercent);
     case model::InvestmentInput::LabourEscalation:
-        return rate(QT_TRANSLATE_NOOP("BusinessCaseText", "Labour rates' escalation (%1%)"),
+        return rate(QT_TRANSLATE_NOOP("BusinessCaseText", "Labor rates' escalation (%1%)"),
                     capital.labourEscalationPercent);
     case model::InvestmentInput::LubricantEscalation:
         return rate(QT_TRANSLATE_NOOP("BusinessCaseText", "Lubricant price's escalation (%1%)"),

@@ -20,7 +20,7 @@ QString percent(double value, const QLocale &locale) { return model::percentageT
 
 QString escalationSentence(const model::CapitalInputs &capital, const QLocale &locale)
 {
-    return CapitalText::tr("Yearly escalation from year 2: labour rates %1, lubricant %2, bearings %3, production "
+    return CapitalText::tr("Yearly escalation from year 2: labor rates %1, lubricant %2, bearings %3, production "
                            "value %4, upkeep %5.")
         .arg(percent(capital.labourEscalationPercent, locale), percent(capital.lubricantEscalationPercent, locale),
              percent(capital.bearingEscalationPercent, locale),

@@ -407,8 +407,8 @@ QString figuresNote(const model::Assumptions &reductions, const QLocale &locale,
         //: %1 to %4: the formulas of the first four cost rows, %5: the formula of the lost production as the rule
         //: values it, %6: the rule and the reductions in sentences, %7: the sentence on the currency.
         return ReportText::tr("How these figures are computed. The current cost is what lubricating by hand costs a "
-                              "year: the labour to lubricate (%1), the lubricant (%2), new replacement bearings (%3), "
-                              "the labour to replace them (%4) and lost production, since every bearing failure stops "
+                              "year: the labor to lubricate (%1), the lubricant (%2), new replacement bearings (%3), "
+                              "the labor to replace them (%4) and lost production, since every bearing failure stops "
                               "production (%5). %6 The savings are the difference. %7")
             .arg(row(1), row(2), row(3), row(4), model::lostProductionProse(rule, currency.units, locale),
                  model::sentencesText(sentences), inCurrency);
@@ -416,7 +416,7 @@ QString figuresNote(const model::Assumptions &reductions, const QLocale &locale,
     //: %1 to %5: the formulas of the five cost rows ("points × minutes per point ÷ 60 × ..."), %6: the sentence on
     //: the reductions, %7: the sentence on the currency.
     return ReportText::tr("How these figures are computed. The current cost is what lubricating by hand costs a year: "
-                          "the labour to lubricate (%1), the lubricant (%2), new replacement bearings (%3), the labour "
+                          "the labor to lubricate (%1), the lubricant (%2), new replacement bearings (%3), the labor "
                           "to replace them (%4) and lost production, since every bearing failure stops production for "
                           "the time its replacement takes (%5). %6 The savings are the difference. %7")
         .arg(row(1), row(2), row(3), row(4), row(5), model::reductionsSentence(reductions, locale), inCurrency);

@@ -335,7 +335,7 @@ void AccessibilityTest::everyFocusStopIsNamed_data()
     QTest::addColumn<QStringList>("stops");
     QTest::newRow("About Velmor: the three buttons")
         << int(AboutTab) << QStringList{"tab row", "Command2", "Command3", "Command4", "Menu"};
-    QTest::newRow("Your Data: costs, labour, times, then the facility")
+    QTest::newRow("Your Data: costs, labor, times, then the facility")
         << int(YourDataTab) << QStringList{"tab row",     "YourData_6",  "YourData_7", "YourData_8", "YourData_9",
                                            "YourData_10", "YourData_11", "YourData_0", "YourData_1", "YourData_2",
                                            "YourData_3",  "YourData_4",  "YourData_5", "Menu"};

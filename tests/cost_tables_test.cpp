@@ -107,10 +107,10 @@ void CostTablesTest::defaultTables_data()
     QTest::addColumn<double>("velmor");
     QTest::addColumn<double>("savings");
 
-    QTest::newRow("row 1: lubrication labour") << 1 << 14400.0 << 1440.0 << 12960.0;
+    QTest::newRow("row 1: lubrication labor") << 1 << 14400.0 << 1440.0 << 12960.0;
     QTest::newRow("row 2: lubricant") << 2 << 5000.0 << 2500.0 << 2500.0;
     QTest::newRow("row 3: replacement bearings") << 3 << 2000.0 << 400.0 << 1600.0;
-    QTest::newRow("row 4: replacement labour") << 4 << 1200.0 << 240.0 << 960.0;
+    QTest::newRow("row 4: replacement labor") << 4 << 1200.0 << 240.0 << 960.0;
     QTest::newRow("row 5: lost production") << 5 << 40000.0 << 8000.0 << 32000.0;
     QTest::newRow("row 6: total") << 6 << 62600.0 << 12580.0 << 50020.0;
 }
@@ -142,7 +142,7 @@ void CostTablesTest::inputChanges_data()
 
     QTest::newRow("negative failures flow into rows 3 to 5")
         << with(kDefaults, {{1, -10}}) << QList<double>{14400, 5000, -2000, -1200, -40000, -23800} << -19100.0;
-    QTest::newRow("negative labour rate flows into row 1")
+    QTest::newRow("negative labor rate flows into row 1")
         << with(kDefaults, {{8, -24}}) << QList<double>{-14400, 5000, 2000, 1200, 40000, 33800} << 24100.0;
     QTest::newRow("zero failures empty rows 3 to 5")
         << with(kDefaults, {{1, 0}}) << QList<double>{14400, 5000, 0, 0, 0, 19400} << 15460.0;
@@ -378,12 +378,12 @@ void CostTablesTest::formulaProseGivesTheComputedRows_data()
     QTest::addColumn<model::Units>("units");
     QTest::addColumn<QString>("locale");
 
-    QTest::newRow("row 1: lubrication labour") << 1 << model::Units::Imperial << "en_US";
+    QTest::newRow("row 1: lubrication labor") << 1 << model::Units::Imperial << "en_US";
     QTest::newRow("row 1 in Arabic digits") << 1 << model::Units::Imperial << "ar_EG";
     QTest::newRow("row 2: lubricant") << 2 << model::Units::Imperial << "en_US";
     QTest::newRow("row 2 in kilograms") << 2 << model::Units::Metric << "de_DE";
     QTest::newRow("row 3: replacement bearings") << 3 << model::Units::Imperial << "en_US";
-    QTest::newRow("row 4: replacement labour") << 4 << model::Units::Imperial << "en_US";
+    QTest::newRow("row 4: replacement labor") << 4 << model::Units::Imperial << "en_US";
     QTest::newRow("row 5: lost production") << 5 << model::Units::Imperial << "en_US";
 }
 
@@ -401,7 +401,7 @@ void CostTablesTest::formulaProseGivesTheComputedRows()
     static const QRegularExpression step(QStringLiteral(" ([\u00D7\u00F7]) (.+?)(?= [\u00D7\u00F7] |$)"));
     QRandomGenerator random{quint32(row)};
     for (int sample = 0; sample < 50; ++sample) {
-        // Figures that share a name ("labour rate") share a value.
+        // Figures that share a name ("labor rate") share a value.
         QHash<QString, double> byName;
         InputValues v{};
         for (int i = 0; i < model::kInputCount; ++i) {

@@ -88,7 +88,7 @@ void writeCapital(Sheet &sheet, const Formats &formats, const model::CapitalInpu
     sheet.text(LabourEscalationRow - 1, 0, WorkbookText::tr("Capital request"), formats.bold);
     writeNumberRows(
         sheet,
-        {{LabourEscalationRow, WorkbookText::tr("Escalation of the labour rates"), capital.labourEscalationPercent,
+        {{LabourEscalationRow, WorkbookText::tr("Escalation of the labor rates"), capital.labourEscalationPercent,
           perYear},
          {LubricantEscalationRow, WorkbookText::tr("Escalation of the lubricant price"),
           capital.lubricantEscalationPercent, perYear},

@@ -18,7 +18,7 @@ struct InputDefinition {
     const char *unit;        // label right of the field
     const char *defaultText; // text of the field when the window opens
     const char *meaning;
-    const char *formulaName; // the figure in the report's formulas: "points", "labour rate"
+    const char *formulaName; // the figure in the report's formulas: "points", "labor rate"
 };
 
 inline constexpr int kInputCount = 12;
@@ -70,12 +70,12 @@ inline constexpr std::array<InputDefinition, kInputCount> kInputs{{
      QT_TRANSLATE_NOOP("Inputs", " $/each"), "200", QT_TRANSLATE_NOOP("Inputs", "price of one replacement bearing"),
      QT_TRANSLATE_NOOP("Inputs", "bearing price")},
     {QT_TRANSLATE_NOOP("Inputs", "LABOR COST (Average)"), QT_TRANSLATE_NOOP("Inputs", "Lubrication "),
-     QT_TRANSLATE_NOOP("Inputs", " $/hour"), "24", QT_TRANSLATE_NOOP("Inputs", "hourly labour rate for lubricating"),
-     QT_TRANSLATE_NOOP("Inputs", "labour rate")},
+     QT_TRANSLATE_NOOP("Inputs", " $/hour"), "24", QT_TRANSLATE_NOOP("Inputs", "hourly labor rate for lubricating"),
+     QT_TRANSLATE_NOOP("Inputs", "labor rate")},
     {QT_TRANSLATE_NOOP("Inputs", "LABOR COST (Average)"), QT_TRANSLATE_NOOP("Inputs", "Bearing Replacement"),
      QT_TRANSLATE_NOOP("Inputs", " $/hour"), "30",
-     QT_TRANSLATE_NOOP("Inputs", "hourly labour rate for replacing bearings"),
-     QT_TRANSLATE_NOOP("Inputs", "labour rate")},
+     QT_TRANSLATE_NOOP("Inputs", "hourly labor rate for replacing bearings"),
+     QT_TRANSLATE_NOOP("Inputs", "labor rate")},
     {QT_TRANSLATE_NOOP("Inputs", "TIME (Average)"), QT_TRANSLATE_NOOP("Inputs", "Lubricate a single point"),
      QT_TRANSLATE_NOOP("Inputs", " minutes"), "3", QT_TRANSLATE_NOOP("Inputs", "minutes to lubricate one point once"),
      QT_TRANSLATE_NOOP("Inputs", "minutes per point")},

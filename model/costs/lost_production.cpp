@@ -131,7 +131,7 @@ QString lostProductionSentence(const LostProductionRule &rule, const QLocale &lo
         sentences << LostProductionText::tr("%1 of the lost output is made up later and not counted as lost.")
                          .arg(percentageText(*rule.madeUpPercent, locale));
     if (rule.stopHours)
-        sentences << LostProductionText::tr("A failure stops production for %1 hour(s); the labour to replace the "
+        sentences << LostProductionText::tr("A failure stops production for %1 hour(s); the labor to replace the "
                                             "bearing is counted over the hours to replace it.",
                                             "", *rule.stopHours == 1 ? 1 : 2)
                          .arg(locale.toString(*rule.stopHours, 'g', QLocale::FloatingPointShortest));

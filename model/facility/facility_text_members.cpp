@@ -22,7 +22,7 @@ const TextMember<InvestmentTexts> kInvestmentMembers[] = {
 // follow them.
 const TextMember<CapitalTexts> kCapitalMembers[] = {
     {QLatin1StringView("labourEscalation"), &CapitalTexts::labourEscalation,
-     QT_TRANSLATE_NOOP("FacilityFile", "escalation of the labour rates")},
+     QT_TRANSLATE_NOOP("FacilityFile", "escalation of the labor rates")},
     {QLatin1StringView("lubricantEscalation"), &CapitalTexts::lubricantEscalation,
      QT_TRANSLATE_NOOP("FacilityFile", "escalation of the lubricant price")},
     {QLatin1StringView("bearingEscalation"), &CapitalTexts::bearingEscalation,

@@ -34,7 +34,7 @@ CapitalReading readCapitalInputs(const CapitalTexts &texts, const QLocale &local
         double low;
         double high;
     } percentages[] = {
-        {CapitalField::LabourEscalation, QT_TRANSLATE_NOOP("BusinessCase", "yearly escalation of the labour rates"),
+        {CapitalField::LabourEscalation, QT_TRANSLATE_NOOP("BusinessCase", "yearly escalation of the labor rates"),
          texts.labourEscalation, inputs.labourEscalationPercent, kMinEscalationPercent, kMaxEscalationPercent},
         {CapitalField::LubricantEscalation,
          QT_TRANSLATE_NOOP("BusinessCase", "yearly escalation of the lubricant price"), texts.lubricantEscalation,

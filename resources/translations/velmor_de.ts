@@ -364,7 +364,7 @@ seit 1994</translation>
         <translation>Ein Systempreis ist erforderlich: Ohne ihn werden die Installationskosten und die jährlichen Wartungskosten nicht bewertet.</translation>
     </message>
     <message>
-        <source>yearly escalation of the labour rates</source>
+        <source>yearly escalation of the labor rates</source>
         <translation>Jährliche Steigerung der Stundensätze</translation>
     </message>
     <message>
@@ -688,7 +688,7 @@ seit 1994</translation>
         <translation>Kalkulationszinssatz (%1&#xa0;%)</translation>
     </message>
     <message>
-        <source>Labour rates&apos; escalation (%1%)</source>
+        <source>Labor rates&apos; escalation (%1%)</source>
         <translation>Steigerung Stundensätze (%1&#xa0;%)</translation>
     </message>
     <message>
@@ -885,7 +885,7 @@ seit 1994</translation>
         <translation>Kapital</translation>
     </message>
     <message>
-        <source>Labour rates&apos; escalation (% a year):</source>
+        <source>Labor rates&apos; escalation (% a year):</source>
         <translation>Steigerung Stundensätze (% pro Jahr):</translation>
     </message>
     <message>
@@ -989,11 +989,11 @@ seit 1994</translation>
         <translation>Die Ausfälle sind nach der Installation gestiegen: Die Aufzeichnungen zeigen keine Senkung, die sich übernehmen ließe.</translation>
     </message>
     <message>
-        <source>The replacement bearings, their labour and the lost production are reduced by the measured %1 already.</source>
+        <source>The replacement bearings, their labor and the lost production are reduced by the measured %1 already.</source>
         <translation>Ersatzlager, ihre Arbeitszeit und der Produktionsausfall sind bereits um die gemessenen %1 gesenkt.</translation>
     </message>
     <message>
-        <source>Reduces the replacement bearings, their labour and the lost production by the measured %1.</source>
+        <source>Reduces the replacement bearings, their labor and the lost production by the measured %1.</source>
         <translation>Senkt Ersatzlager, ihre Arbeitszeit und den Produktionsausfall um die gemessenen %1.</translation>
     </message>
     <message>
@@ -1032,7 +1032,7 @@ seit 1994</translation>
 <context>
     <name>CapitalText</name>
     <message>
-        <source>Yearly escalation from year 2: labour rates %1, lubricant %2, bearings %3, production value %4, upkeep %5.</source>
+        <source>Yearly escalation from year 2: labor rates %1, lubricant %2, bearings %3, production value %4, upkeep %5.</source>
         <translation>Jährliche Steigerung ab dem 2. Jahr: Stundensätze %1, Schmierstoff %2, Lager %3, Produktionswert %4, Wartungskosten %5.</translation>
     </message>
     <message>
@@ -1452,7 +1452,7 @@ seit 1994</translation>
         <translation>Schmierarbeit (−%1&#xa0;%)</translation>
     </message>
     <message>
-        <source>the lubrication labour</source>
+        <source>the lubrication labor</source>
         <translation>die Schmierarbeit</translation>
     </message>
     <message>
@@ -1488,7 +1488,7 @@ seit 1994</translation>
         <translation>Arbeit für Lagerwechsel (−%1&#xa0;%)</translation>
     </message>
     <message>
-        <source>the replacement labour</source>
+        <source>the replacement labor</source>
         <translation>die Arbeit für den Lagerwechsel</translation>
     </message>
     <message>
@@ -1891,7 +1891,7 @@ seit 1994</translation>
         <translation>Die Einheiten sind weder „imperial“ noch „metric“.</translation>
     </message>
     <message>
-        <source>escalation of the labour rates</source>
+        <source>escalation of the labor rates</source>
         <translation>Steigerung der Stundensätze</translation>
     </message>
     <message>
@@ -2469,7 +2469,7 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <translation>Schmieren </translation>
     </message>
     <message>
-        <source>hourly labour rate for lubricating</source>
+        <source>hourly labor rate for lubricating</source>
         <translation>Stundensatz für das Schmieren</translation>
     </message>
     <message>
@@ -2477,7 +2477,7 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <translation>Lagerwechsel</translation>
     </message>
     <message>
-        <source>hourly labour rate for replacing bearings</source>
+        <source>hourly labor rate for replacing bearings</source>
         <translation>Stundensatz für den Lagerwechsel</translation>
     </message>
     <message>
@@ -2557,7 +2557,7 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <translation>Lagerpreis</translation>
     </message>
     <message>
-        <source>labour rate</source>
+        <source>labor rate</source>
         <translation>Stundensatz</translation>
     </message>
     <message>
@@ -2690,7 +2690,7 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <translation>%1 der ausgefallenen Produktion wird später nachgeholt und nicht als verloren gezählt.</translation>
     </message>
     <message numerus="yes">
-        <source>A failure stops production for %1 hour(s); the labour to replace the bearing is counted over the hours to replace it.</source>
+        <source>A failure stops production for %1 hour(s); the labor to replace the bearing is counted over the hours to replace it.</source>
         <translation>
             <numerusform>Ein Ausfall stoppt die Produktion für %1 Stunde; die Arbeit für den Lagerwechsel wird über die Stunden für den Lagerwechsel gezählt.</numerusform>
             <numerusform>Ein Ausfall stoppt die Produktion für %1 Stunden; die Arbeit für den Lagerwechsel wird über die Stunden für den Lagerwechsel gezählt.</numerusform>
@@ -3440,7 +3440,7 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <translation>Keine Amortisation: Es wird nichts investiert.</translation>
     </message>
     <message>
-        <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labour to lubricate (%1), the lubricant (%2), new replacement bearings (%3), the labour to replace them (%4) and lost production, since every bearing failure stops production for the time its replacement takes (%5). %6 The savings are the difference. %7</source>
+        <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labor to lubricate (%1), the lubricant (%2), new replacement bearings (%3), the labor to replace them (%4) and lost production, since every bearing failure stops production for the time its replacement takes (%5). %6 The savings are the difference. %7</source>
         <extracomment>%1 to %5: the formulas of the five cost rows (&quot;points × minutes per point ÷ 60 × ...&quot;), %6: the sentence on the reductions, %7: the sentence on the currency.</extracomment>
         <translation>So werden diese Werte berechnet. Die Istkosten sind das, was die Schmierung von Hand pro Jahr kostet: die Schmierarbeit (%1), der Schmierstoff (%2), neue Ersatzlager (%3), die Arbeit für deren Wechsel (%4) und der Produktionsausfall, denn jeder Lagerausfall hält die Produktion für die Dauer des Wechsels an (%5). %6 Die Einsparung ist die Differenz. %7</translation>
     </message>
@@ -3535,7 +3535,7 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <translation>Keine Amortisation: Mit diesen Werten decken die jährlichen Netto-Cashflows nach Wartungskosten die Investition nicht.</translation>
     </message>
     <message>
-        <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labour to lubricate (%1), the lubricant (%2), new replacement bearings (%3), the labour to replace them (%4) and lost production, since every bearing failure stops production (%5). %6 The savings are the difference. %7</source>
+        <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labor to lubricate (%1), the lubricant (%2), new replacement bearings (%3), the labor to replace them (%4) and lost production, since every bearing failure stops production (%5). %6 The savings are the difference. %7</source>
         <extracomment>%1 to %4: the formulas of the first four cost rows, %5: the formula of the lost production as the rule values it, %6: the rule and the reductions in sentences, %7: the sentence on the currency.</extracomment>
         <translation>So werden diese Werte berechnet. Die Istkosten sind das, was die Schmierung von Hand pro Jahr kostet: die Schmierarbeit (%1), der Schmierstoff (%2), neue Ersatzlager (%3), die Arbeit für deren Wechsel (%4) und der Produktionsausfall, denn jeder Lagerausfall hält die Produktion an (%5). %6 Die Einsparung ist die Differenz. %7</translation>
     </message>
@@ -4339,7 +4339,7 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <translation>Investitionsantrag</translation>
     </message>
     <message>
-        <source>Escalation of the labour rates</source>
+        <source>Escalation of the labor rates</source>
         <translation>Steigerung der Stundensätze</translation>
     </message>
     <message>

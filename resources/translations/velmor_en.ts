@@ -97,7 +97,7 @@
 <context>
     <name>LostProductionText</name>
     <message numerus="yes">
-        <source>A failure stops production for %1 hour(s); the labour to replace the bearing is counted over the hours to replace it.</source>
+        <source>A failure stops production for %1 hour(s); the labor to replace the bearing is counted over the hours to replace it.</source>
         <translation>
             <numerusform>A failure stops production for %1 hour; the labour to replace the bearing is counted over the hours to replace it.</numerusform>
             <numerusform>A failure stops production for %1 hours; the labour to replace the bearing is counted over the hours to replace it.</numerusform>

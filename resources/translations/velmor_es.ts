@@ -364,7 +364,7 @@ desde 1994</translation>
         <translation>Se necesita el precio del sistema instalado: sin él, el coste de instalación y el mantenimiento anual no se evalúan.</translation>
     </message>
     <message>
-        <source>yearly escalation of the labour rates</source>
+        <source>yearly escalation of the labor rates</source>
         <translation>el incremento anual de las tarifas horarias</translation>
     </message>
     <message>
@@ -688,7 +688,7 @@ desde 1994</translation>
         <translation>Tasa de descuento (%1&#xa0;%)</translation>
     </message>
     <message>
-        <source>Labour rates&apos; escalation (%1%)</source>
+        <source>Labor rates&apos; escalation (%1%)</source>
         <translation>Incremento de las tarifas horarias (%1&#xa0;%)</translation>
     </message>
     <message>
@@ -885,7 +885,7 @@ desde 1994</translation>
         <translation>Capital</translation>
     </message>
     <message>
-        <source>Labour rates&apos; escalation (% a year):</source>
+        <source>Labor rates&apos; escalation (% a year):</source>
         <translation>Incremento de las tarifas horarias (% anual):</translation>
     </message>
     <message>
@@ -989,11 +989,11 @@ desde 1994</translation>
         <translation>Las averías aumentaron tras la instalación: los registros no miden ninguna reducción que aplicar.</translation>
     </message>
     <message>
-        <source>The replacement bearings, their labour and the lost production are reduced by the measured %1 already.</source>
+        <source>The replacement bearings, their labor and the lost production are reduced by the measured %1 already.</source>
         <translation>Los rodamientos de reposición, su mano de obra y la producción perdida ya están reducidos en el %1 medido.</translation>
     </message>
     <message>
-        <source>Reduces the replacement bearings, their labour and the lost production by the measured %1.</source>
+        <source>Reduces the replacement bearings, their labor and the lost production by the measured %1.</source>
         <translation>Reduce los rodamientos de reposición, su mano de obra y la producción perdida en el %1 medido.</translation>
     </message>
     <message>
@@ -1032,7 +1032,7 @@ desde 1994</translation>
 <context>
     <name>CapitalText</name>
     <message>
-        <source>Yearly escalation from year 2: labour rates %1, lubricant %2, bearings %3, production value %4, upkeep %5.</source>
+        <source>Yearly escalation from year 2: labor rates %1, lubricant %2, bearings %3, production value %4, upkeep %5.</source>
         <translation>Incremento anual a partir del año 2: tarifas horarias %1, lubricante %2, rodamientos %3, valor de la producción %4, mantenimiento %5.</translation>
     </message>
     <message>
@@ -1452,7 +1452,7 @@ desde 1994</translation>
         <translation>Mano de obra lubricación (−%1&#xa0;%)</translation>
     </message>
     <message>
-        <source>the lubrication labour</source>
+        <source>the lubrication labor</source>
         <translation>la mano de obra de lubricación</translation>
     </message>
     <message>
@@ -1488,7 +1488,7 @@ desde 1994</translation>
         <translation>Sustitución de rodamientos (−%1&#xa0;%)</translation>
     </message>
     <message>
-        <source>the replacement labour</source>
+        <source>the replacement labor</source>
         <translation>la mano de obra de sustitución de rodamientos</translation>
     </message>
     <message>
@@ -1891,7 +1891,7 @@ desde 1994</translation>
         <translation>Las unidades no son ni «imperial» ni «metric».</translation>
     </message>
     <message>
-        <source>escalation of the labour rates</source>
+        <source>escalation of the labor rates</source>
         <translation>incremento de las tarifas horarias</translation>
     </message>
     <message>
@@ -2469,7 +2469,7 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <translation>Lubricación </translation>
     </message>
     <message>
-        <source>hourly labour rate for lubricating</source>
+        <source>hourly labor rate for lubricating</source>
         <translation>tarifa horaria de mano de obra para lubricar</translation>
     </message>
     <message>
@@ -2477,7 +2477,7 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <translation>Sustitución de rodamientos</translation>
     </message>
     <message>
-        <source>hourly labour rate for replacing bearings</source>
+        <source>hourly labor rate for replacing bearings</source>
         <translation>tarifa horaria de mano de obra para sustituir rodamientos</translation>
     </message>
     <message>
@@ -2557,7 +2557,7 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <translation>precio del rodamiento</translation>
     </message>
     <message>
-        <source>labour rate</source>
+        <source>labor rate</source>
         <translation>tarifa horaria</translation>
     </message>
     <message>
@@ -2690,7 +2690,7 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <translation>El %1 de la producción perdida se recupera después y no se cuenta como perdido.</translation>
     </message>
     <message numerus="yes">
-        <source>A failure stops production for %1 hour(s); the labour to replace the bearing is counted over the hours to replace it.</source>
+        <source>A failure stops production for %1 hour(s); the labor to replace the bearing is counted over the hours to replace it.</source>
         <translation>
             <numerusform>Una avería detiene la producción durante %1 hora; la mano de obra de cambio del rodamiento se cuenta por las horas de cambio.</numerusform>
             <numerusform>Una avería detiene la producción durante %1 horas; la mano de obra de cambio del rodamiento se cuenta por las horas de cambio.</numerusform>
@@ -3440,7 +3440,7 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <translation>Sin recuperación: no se invierte nada.</translation>
     </message>
     <message>
-        <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labour to lubricate (%1), the lubricant (%2), new replacement bearings (%3), the labour to replace them (%4) and lost production, since every bearing failure stops production for the time its replacement takes (%5). %6 The savings are the difference. %7</source>
+        <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labor to lubricate (%1), the lubricant (%2), new replacement bearings (%3), the labor to replace them (%4) and lost production, since every bearing failure stops production for the time its replacement takes (%5). %6 The savings are the difference. %7</source>
         <extracomment>%1 to %5: the formulas of the five cost rows (&quot;points × minutes per point ÷ 60 × ...&quot;), %6: the sentence on the reductions, %7: the sentence on the currency.</extracomment>
         <translation>Cómo se calculan estas cifras. El coste actual es lo que cuesta al año lubricar a mano: la mano de obra de lubricación (%1), el lubricante (%2), los rodamientos nuevos de repuesto (%3), la mano de obra para sustituirlos (%4) y la producción perdida, ya que cada avería de un rodamiento detiene la producción durante el tiempo que lleva sustituirlo (%5). %6 El ahorro es la diferencia. %7</translation>
     </message>
@@ -3535,7 +3535,7 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <translation>Sin recuperación: con estas cifras, los flujos netos anuales tras el mantenimiento no cubren la inversión.</translation>
     </message>
     <message>
-        <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labour to lubricate (%1), the lubricant (%2), new replacement bearings (%3), the labour to replace them (%4) and lost production, since every bearing failure stops production (%5). %6 The savings are the difference. %7</source>
+        <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labor to lubricate (%1), the lubricant (%2), new replacement bearings (%3), the labor to replace them (%4) and lost production, since every bearing failure stops production (%5). %6 The savings are the difference. %7</source>
         <extracomment>%1 to %4: the formulas of the first four cost rows, %5: the formula of the lost production as the rule values it, %6: the rule and the reductions in sentences, %7: the sentence on the currency.</extracomment>
         <translation>Cómo se calculan estas cifras. El coste actual es lo que cuesta al año lubricar a mano: la mano de obra de lubricación (%1), el lubricante (%2), los rodamientos nuevos de repuesto (%3), la mano de obra para sustituirlos (%4) y la producción perdida, ya que cada avería de un rodamiento detiene la producción (%5). %6 El ahorro es la diferencia. %7</translation>
     </message>
@@ -4339,7 +4339,7 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <translation>Solicitud de inversión</translation>
     </message>
     <message>
-        <source>Escalation of the labour rates</source>
+        <source>Escalation of the labor rates</source>
         <translation>Incremento de las tarifas horarias</translation>
     </message>
     <message>

@@ -364,7 +364,7 @@ depuis 1994</translation>
         <translation>Le prix du système installé est nécessaire&#xa0;: sans lui, le coût d’installation et l’entretien annuel ne sont pas évalués.</translation>
     </message>
     <message>
-        <source>yearly escalation of the labour rates</source>
+        <source>yearly escalation of the labor rates</source>
         <translation>L’indexation annuelle des taux horaires</translation>
     </message>
     <message>
@@ -688,7 +688,7 @@ depuis 1994</translation>
         <translation>Taux d’actualisation (%1&#xa0;%)</translation>
     </message>
     <message>
-        <source>Labour rates&apos; escalation (%1%)</source>
+        <source>Labor rates&apos; escalation (%1%)</source>
         <translation>Indexation des taux horaires (%1&#xa0;%)</translation>
     </message>
     <message>
@@ -885,7 +885,7 @@ depuis 1994</translation>
         <translation>Capital</translation>
     </message>
     <message>
-        <source>Labour rates&apos; escalation (% a year):</source>
+        <source>Labor rates&apos; escalation (% a year):</source>
         <translation>Indexation des taux horaires (% par an)&#xa0;:</translation>
     </message>
     <message>
@@ -989,11 +989,11 @@ depuis 1994</translation>
         <translation>Les défaillances ont augmenté après l’installation&#xa0;: les relevés ne mesurent aucune réduction à appliquer.</translation>
     </message>
     <message>
-        <source>The replacement bearings, their labour and the lost production are reduced by the measured %1 already.</source>
+        <source>The replacement bearings, their labor and the lost production are reduced by the measured %1 already.</source>
         <translation>Les roulements de rechange, leur main-d’œuvre et la production perdue sont déjà réduits des %1 mesurés.</translation>
     </message>
     <message>
-        <source>Reduces the replacement bearings, their labour and the lost production by the measured %1.</source>
+        <source>Reduces the replacement bearings, their labor and the lost production by the measured %1.</source>
         <translation>Réduit les roulements de rechange, leur main-d’œuvre et la production perdue des %1 mesurés.</translation>
     </message>
     <message>
@@ -1032,7 +1032,7 @@ depuis 1994</translation>
 <context>
     <name>CapitalText</name>
     <message>
-        <source>Yearly escalation from year 2: labour rates %1, lubricant %2, bearings %3, production value %4, upkeep %5.</source>
+        <source>Yearly escalation from year 2: labor rates %1, lubricant %2, bearings %3, production value %4, upkeep %5.</source>
         <translation>Indexation annuelle à partir de la 2e année&#xa0;: taux horaires %1, lubrifiant %2, roulements %3, valeur de la production %4, entretien %5.</translation>
     </message>
     <message>
@@ -1452,7 +1452,7 @@ depuis 1994</translation>
         <translation>Main-d’œuvre lubrification (−%1&#xa0;%)</translation>
     </message>
     <message>
-        <source>the lubrication labour</source>
+        <source>the lubrication labor</source>
         <translation>la main-d’œuvre de lubrification</translation>
     </message>
     <message>
@@ -1488,7 +1488,7 @@ depuis 1994</translation>
         <translation>Remplacement des roulements (−%1&#xa0;%)</translation>
     </message>
     <message>
-        <source>the replacement labour</source>
+        <source>the replacement labor</source>
         <translation>la main-d’œuvre de remplacement des roulements</translation>
     </message>
     <message>
@@ -1891,7 +1891,7 @@ depuis 1994</translation>
         <translation>Les unités ne sont ni «&#xa0;imperial&#xa0;» ni «&#xa0;metric&#xa0;».</translation>
     </message>
     <message>
-        <source>escalation of the labour rates</source>
+        <source>escalation of the labor rates</source>
         <translation>indexation des taux horaires</translation>
     </message>
     <message>
@@ -2469,7 +2469,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <translation>Lubrification </translation>
     </message>
     <message>
-        <source>hourly labour rate for lubricating</source>
+        <source>hourly labor rate for lubricating</source>
         <translation>taux horaire de main-d’œuvre pour la lubrification</translation>
     </message>
     <message>
@@ -2477,7 +2477,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <translation>Remplacement roulements</translation>
     </message>
     <message>
-        <source>hourly labour rate for replacing bearings</source>
+        <source>hourly labor rate for replacing bearings</source>
         <translation>taux horaire de main-d’œuvre pour le remplacement des roulements</translation>
     </message>
     <message>
@@ -2557,7 +2557,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <translation>prix d’un roulement</translation>
     </message>
     <message>
-        <source>labour rate</source>
+        <source>labor rate</source>
         <translation>taux horaire</translation>
     </message>
     <message>
@@ -2690,7 +2690,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <translation>%1 de la production perdue est rattrapé plus tard et n’est pas compté comme perdu.</translation>
     </message>
     <message numerus="yes">
-        <source>A failure stops production for %1 hour(s); the labour to replace the bearing is counted over the hours to replace it.</source>
+        <source>A failure stops production for %1 hour(s); the labor to replace the bearing is counted over the hours to replace it.</source>
         <translation>
             <numerusform>Une défaillance arrête la production pendant %1 heure&#xa0;; la main-d’œuvre de remplacement du roulement est comptée sur les heures de remplacement.</numerusform>
             <numerusform>Une défaillance arrête la production pendant %1 heures&#xa0;; la main-d’œuvre de remplacement du roulement est comptée sur les heures de remplacement.</numerusform>
@@ -3440,7 +3440,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <translation>Pas de récupération&#xa0;: rien n’est investi.</translation>
     </message>
     <message>
-        <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labour to lubricate (%1), the lubricant (%2), new replacement bearings (%3), the labour to replace them (%4) and lost production, since every bearing failure stops production for the time its replacement takes (%5). %6 The savings are the difference. %7</source>
+        <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labor to lubricate (%1), the lubricant (%2), new replacement bearings (%3), the labor to replace them (%4) and lost production, since every bearing failure stops production for the time its replacement takes (%5). %6 The savings are the difference. %7</source>
         <extracomment>%1 to %5: the formulas of the five cost rows (&quot;points × minutes per point ÷ 60 × ...&quot;), %6: the sentence on the reductions, %7: the sentence on the currency.</extracomment>
         <translation>Calcul de ces montants. Le coût actuel est ce que coûte chaque année la lubrification manuelle&#xa0;: la main-d’œuvre de lubrification (%1), le lubrifiant (%2), les roulements de rechange neufs (%3), la main-d’œuvre pour les remplacer (%4) et la production perdue, puisque chaque défaillance de roulement arrête la production pendant la durée de son remplacement (%5). %6 Les économies en sont la différence. %7</translation>
     </message>
@@ -3535,7 +3535,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <translation>Pas de récupération&#xa0;: avec ces valeurs, les flux nets annuels après entretien ne couvrent pas l’investissement.</translation>
     </message>
     <message>
-        <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labour to lubricate (%1), the lubricant (%2), new replacement bearings (%3), the labour to replace them (%4) and lost production, since every bearing failure stops production (%5). %6 The savings are the difference. %7</source>
+        <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labor to lubricate (%1), the lubricant (%2), new replacement bearings (%3), the labor to replace them (%4) and lost production, since every bearing failure stops production (%5). %6 The savings are the difference. %7</source>
         <extracomment>%1 to %4: the formulas of the first four cost rows, %5: the formula of the lost production as the rule values it, %6: the rule and the reductions in sentences, %7: the sentence on the currency.</extracomment>
         <translation>Calcul de ces montants. Le coût actuel est ce que coûte chaque année la lubrification manuelle&#xa0;: la main-d’œuvre de lubrification (%1), le lubrifiant (%2), les roulements de rechange neufs (%3), la main-d’œuvre pour les remplacer (%4) et la production perdue, puisque chaque défaillance de roulement arrête la production (%5). %6 Les économies en sont la différence. %7</translation>
     </message>
@@ -4339,7 +4339,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <translation>Demande d’investissement</translation>
     </message>
     <message>
-        <source>Escalation of the labour rates</source>
+        <source>Escalation of the labor rates</source>
         <translation>Indexation des taux horaires</translation>
     </message>
     <message>

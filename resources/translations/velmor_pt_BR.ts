@@ -364,7 +364,7 @@ desde 1994</translation>
         <translation>É preciso informar o preço do sistema instalado: sem ele, o custo de instalação e a manutenção anual não são avaliados.</translation>
     </message>
     <message>
-        <source>yearly escalation of the labour rates</source>
+        <source>yearly escalation of the labor rates</source>
         <translation>o reajuste anual do valor da hora</translation>
     </message>
     <message>
@@ -688,7 +688,7 @@ desde 1994</translation>
         <translation>Taxa de desconto (%1%)</translation>
     </message>
     <message>
-        <source>Labour rates&apos; escalation (%1%)</source>
+        <source>Labor rates&apos; escalation (%1%)</source>
         <translation>Reajuste do valor da hora (%1%)</translation>
     </message>
     <message>
@@ -885,7 +885,7 @@ desde 1994</translation>
         <translation>Capital</translation>
     </message>
     <message>
-        <source>Labour rates&apos; escalation (% a year):</source>
+        <source>Labor rates&apos; escalation (% a year):</source>
         <translation>Reajuste do valor da hora (% ao ano):</translation>
     </message>
     <message>
@@ -989,11 +989,11 @@ desde 1994</translation>
         <translation>As falhas aumentaram após a instalação: os registros não medem nenhuma redução a aplicar.</translation>
     </message>
     <message>
-        <source>The replacement bearings, their labour and the lost production are reduced by the measured %1 already.</source>
+        <source>The replacement bearings, their labor and the lost production are reduced by the measured %1 already.</source>
         <translation>Os rolamentos de reposição, sua mão de obra e a produção perdida já estão reduzidos nos %1 medidos.</translation>
     </message>
     <message>
-        <source>Reduces the replacement bearings, their labour and the lost production by the measured %1.</source>
+        <source>Reduces the replacement bearings, their labor and the lost production by the measured %1.</source>
         <translation>Reduz os rolamentos de reposição, sua mão de obra e a produção perdida nos %1 medidos.</translation>
     </message>
     <message>
@@ -1032,7 +1032,7 @@ desde 1994</translation>
 <context>
     <name>CapitalText</name>
     <message>
-        <source>Yearly escalation from year 2: labour rates %1, lubricant %2, bearings %3, production value %4, upkeep %5.</source>
+        <source>Yearly escalation from year 2: labor rates %1, lubricant %2, bearings %3, production value %4, upkeep %5.</source>
         <translation>Reajuste anual a partir do ano 2: valor da hora %1, lubrificante %2, rolamentos %3, valor da produção %4, manutenção %5.</translation>
     </message>
     <message>
@@ -1452,7 +1452,7 @@ desde 1994</translation>
         <translation>Mão de obra de lubrificação (−%1%)</translation>
     </message>
     <message>
-        <source>the lubrication labour</source>
+        <source>the lubrication labor</source>
         <translation>a mão de obra de lubrificação</translation>
     </message>
     <message>
@@ -1488,7 +1488,7 @@ desde 1994</translation>
         <translation>M.O. de troca de rolamentos (−%1%)</translation>
     </message>
     <message>
-        <source>the replacement labour</source>
+        <source>the replacement labor</source>
         <translation>a mão de obra de troca de rolamentos</translation>
     </message>
     <message>
@@ -1891,7 +1891,7 @@ desde 1994</translation>
         <translation>As unidades não são nem “imperial” nem “metric”.</translation>
     </message>
     <message>
-        <source>escalation of the labour rates</source>
+        <source>escalation of the labor rates</source>
         <translation>reajuste do valor da hora</translation>
     </message>
     <message>
@@ -2469,7 +2469,7 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <translation>Lubrificação </translation>
     </message>
     <message>
-        <source>hourly labour rate for lubricating</source>
+        <source>hourly labor rate for lubricating</source>
         <translation>valor da hora de trabalho na lubrificação</translation>
     </message>
     <message>
@@ -2477,7 +2477,7 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <translation>Troca de rolamentos</translation>
     </message>
     <message>
-        <source>hourly labour rate for replacing bearings</source>
+        <source>hourly labor rate for replacing bearings</source>
         <translation>valor da hora de trabalho na troca de rolamentos</translation>
     </message>
     <message>
@@ -2557,7 +2557,7 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <translation>preço do rolamento</translation>
     </message>
     <message>
-        <source>labour rate</source>
+        <source>labor rate</source>
         <translation>valor da hora</translation>
     </message>
     <message>
@@ -2690,7 +2690,7 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <translation>%1 da produção perdida é recuperado depois e não é contado como perdido.</translation>
     </message>
     <message numerus="yes">
-        <source>A failure stops production for %1 hour(s); the labour to replace the bearing is counted over the hours to replace it.</source>
+        <source>A failure stops production for %1 hour(s); the labor to replace the bearing is counted over the hours to replace it.</source>
         <translation>
             <numerusform>Uma falha para a produção por %1 hora; a mão de obra de troca do rolamento é contada pelas horas de troca.</numerusform>
             <numerusform>Uma falha para a produção por %1 horas; a mão de obra de troca do rolamento é contada pelas horas de troca.</numerusform>
@@ -3440,7 +3440,7 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <translation>Sem payback: nada é investido.</translation>
     </message>
     <message>
-        <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labour to lubricate (%1), the lubricant (%2), new replacement bearings (%3), the labour to replace them (%4) and lost production, since every bearing failure stops production for the time its replacement takes (%5). %6 The savings are the difference. %7</source>
+        <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labor to lubricate (%1), the lubricant (%2), new replacement bearings (%3), the labor to replace them (%4) and lost production, since every bearing failure stops production for the time its replacement takes (%5). %6 The savings are the difference. %7</source>
         <extracomment>%1 to %5: the formulas of the five cost rows (&quot;points × minutes per point ÷ 60 × ...&quot;), %6: the sentence on the reductions, %7: the sentence on the currency.</extracomment>
         <translation>Como estes valores são calculados. O custo atual é quanto custa por ano lubrificar manualmente: a mão de obra de lubrificação (%1), o lubrificante (%2), os rolamentos de reposição (%3), a mão de obra para trocá-los (%4) e a produção perdida, já que cada falha de rolamento para a produção durante o tempo da troca (%5). %6 A economia é a diferença. %7</translation>
     </message>
@@ -3535,7 +3535,7 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <translation>Sem payback: com estes dados, os fluxos líquidos anuais após a manutenção não cobrem o investimento.</translation>
     </message>
     <message>
-        <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labour to lubricate (%1), the lubricant (%2), new replacement bearings (%3), the labour to replace them (%4) and lost production, since every bearing failure stops production (%5). %6 The savings are the difference. %7</source>
+        <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labor to lubricate (%1), the lubricant (%2), new replacement bearings (%3), the labor to replace them (%4) and lost production, since every bearing failure stops production (%5). %6 The savings are the difference. %7</source>
         <extracomment>%1 to %4: the formulas of the first four cost rows, %5: the formula of the lost production as the rule values it, %6: the rule and the reductions in sentences, %7: the sentence on the currency.</extracomment>
         <translation>Como estes valores são calculados. O custo atual é quanto custa por ano lubrificar manualmente: a mão de obra de lubrificação (%1), o lubrificante (%2), os rolamentos de reposição (%3), a mão de obra para trocá-los (%4) e a produção perdida, já que cada falha de rolamento para a produção (%5). %6 A economia é a diferença. %7</translation>
     </message>
@@ -4339,7 +4339,7 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <translation>Solicitação de investimento</translation>
     </message>
     <message>
-        <source>Escalation of the labour rates</source>
+        <source>Escalation of the labor rates</source>
         <translation>Reajuste do valor da hora</translation>
     </message>
     <message>

@@ -364,7 +364,7 @@ since 1994</source>
         <translation>需要系统安装价格：没有它，安装费用和年维护费用不会被评估。</translation>
     </message>
     <message>
-        <source>yearly escalation of the labour rates</source>
+        <source>yearly escalation of the labor rates</source>
         <translation>人工费率年度涨幅</translation>
     </message>
     <message>
@@ -681,7 +681,7 @@ since 1994</source>
         <translation>折现率（%1%）</translation>
     </message>
     <message>
-        <source>Labour rates&apos; escalation (%1%)</source>
+        <source>Labor rates&apos; escalation (%1%)</source>
         <translation>人工费率涨幅（%1%）</translation>
     </message>
     <message>
@@ -876,7 +876,7 @@ since 1994</source>
         <translation>资本预算</translation>
     </message>
     <message>
-        <source>Labour rates&apos; escalation (% a year):</source>
+        <source>Labor rates&apos; escalation (% a year):</source>
         <translation>人工费率涨幅（%/年）：</translation>
     </message>
     <message>
@@ -980,11 +980,11 @@ since 1994</source>
         <translation>安装后故障增加：记录未测得可采用的降低。</translation>
     </message>
     <message>
-        <source>The replacement bearings, their labour and the lost production are reduced by the measured %1 already.</source>
+        <source>The replacement bearings, their labor and the lost production are reduced by the measured %1 already.</source>
         <translation>更换轴承、其人工和停产损失已按实测的 %1 降低。</translation>
     </message>
     <message>
-        <source>Reduces the replacement bearings, their labour and the lost production by the measured %1.</source>
+        <source>Reduces the replacement bearings, their labor and the lost production by the measured %1.</source>
         <translation>将更换轴承、其人工和停产损失按实测的 %1 降低。</translation>
     </message>
     <message>
@@ -1023,7 +1023,7 @@ since 1994</source>
 <context>
     <name>CapitalText</name>
     <message>
-        <source>Yearly escalation from year 2: labour rates %1, lubricant %2, bearings %3, production value %4, upkeep %5.</source>
+        <source>Yearly escalation from year 2: labor rates %1, lubricant %2, bearings %3, production value %4, upkeep %5.</source>
         <translation>自第 2 年起的年度涨幅：人工费率 %1，润滑剂 %2，轴承 %3，产值 %4，维护费用 %5。</translation>
     </message>
     <message>
@@ -1440,7 +1440,7 @@ since 1994</source>
         <translation>润滑人工（降低 %1%）</translation>
     </message>
     <message>
-        <source>the lubrication labour</source>
+        <source>the lubrication labor</source>
         <translation>润滑人工</translation>
     </message>
     <message>
@@ -1476,7 +1476,7 @@ since 1994</source>
         <translation>轴承更换人工（降低 %1%）</translation>
     </message>
     <message>
-        <source>the replacement labour</source>
+        <source>the replacement labor</source>
         <translation>轴承更换人工</translation>
     </message>
     <message>
@@ -1879,7 +1879,7 @@ since 1994</source>
         <translation>单位既不是“imperial”也不是“metric”。</translation>
     </message>
     <message>
-        <source>escalation of the labour rates</source>
+        <source>escalation of the labor rates</source>
         <translation>人工费率涨幅</translation>
     </message>
     <message>
@@ -2457,7 +2457,7 @@ The results cannot be computed from these figures. Please check the figures unde
         <translation>润滑 </translation>
     </message>
     <message>
-        <source>hourly labour rate for lubricating</source>
+        <source>hourly labor rate for lubricating</source>
         <translation>润滑作业的小时人工费率</translation>
     </message>
     <message>
@@ -2465,7 +2465,7 @@ The results cannot be computed from these figures. Please check the figures unde
         <translation>轴承更换</translation>
     </message>
     <message>
-        <source>hourly labour rate for replacing bearings</source>
+        <source>hourly labor rate for replacing bearings</source>
         <translation>更换轴承的小时人工费率</translation>
     </message>
     <message>
@@ -2545,7 +2545,7 @@ The results cannot be computed from these figures. Please check the figures unde
         <translation>轴承价格</translation>
     </message>
     <message>
-        <source>labour rate</source>
+        <source>labor rate</source>
         <translation>人工费率</translation>
     </message>
     <message>
@@ -2678,7 +2678,7 @@ The results cannot be computed from these figures. Please check the figures unde
         <translation>损失产量的 %1 事后补回，不计为损失。</translation>
     </message>
     <message numerus="yes">
-        <source>A failure stops production for %1 hour(s); the labour to replace the bearing is counted over the hours to replace it.</source>
+        <source>A failure stops production for %1 hour(s); the labor to replace the bearing is counted over the hours to replace it.</source>
         <translation>
             <numerusform>一次故障使生产停止 %1 小时；更换轴承的人工仍按更换所需小时计。</numerusform>
         </translation>
@@ -3412,7 +3412,7 @@ The results cannot be computed from these figures. Please check the figures unde
         <translation>无投资回收期：未进行投资。</translation>
     </message>
     <message>
-        <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labour to lubricate (%1), the lubricant (%2), new replacement bearings (%3), the labour to replace them (%4) and lost production, since every bearing failure stops production for the time its replacement takes (%5). %6 The savings are the difference. %7</source>
+        <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labor to lubricate (%1), the lubricant (%2), new replacement bearings (%3), the labor to replace them (%4) and lost production, since every bearing failure stops production for the time its replacement takes (%5). %6 The savings are the difference. %7</source>
         <extracomment>%1 to %5: the formulas of the five cost rows (&quot;points × minutes per point ÷ 60 × ...&quot;), %6: the sentence on the reductions, %7: the sentence on the currency.</extracomment>
         <translation>这些数值的计算方法。当前成本是人工润滑每年的费用：润滑人工（%1）、润滑剂（%2）、更换用新轴承（%3）、更换轴承的人工（%4）以及停产损失——每次轴承故障都会使生产停顿，时长等于更换所需时间（%5）。%6节省额即两者之差。%7</translation>
     </message>
@@ -3504,7 +3504,7 @@ The results cannot be computed from these figures. Please check the figures unde
         <translation>无投资回收期：按这些数值，扣除维护费用后的年净现金流无法收回投资。</translation>
     </message>
     <message>
-        <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labour to lubricate (%1), the lubricant (%2), new replacement bearings (%3), the labour to replace them (%4) and lost production, since every bearing failure stops production (%5). %6 The savings are the difference. %7</source>
+        <source>How these figures are computed. The current cost is what lubricating by hand costs a year: the labor to lubricate (%1), the lubricant (%2), new replacement bearings (%3), the labor to replace them (%4) and lost production, since every bearing failure stops production (%5). %6 The savings are the difference. %7</source>
         <extracomment>%1 to %4: the formulas of the first four cost rows, %5: the formula of the lost production as the rule values it, %6: the rule and the reductions in sentences, %7: the sentence on the currency.</extracomment>
         <translation>这些数值的计算方法。当前成本是人工润滑每年的费用：润滑人工（%1）、润滑剂（%2）、更换用新轴承（%3）、更换轴承的人工（%4）以及停产损失——每次轴承故障都会使生产停顿（%5）。%6节省额即两者之差。%7</translation>
     </message>
@@ -4303,7 +4303,7 @@ The results cannot be computed from these figures. Please check the figures unde
         <translation>资本支出申请</translation>
     </message>
     <message>
-        <source>Escalation of the labour rates</source>
+        <source>Escalation of the labor rates</source>
         <translation>人工费率涨幅</translation>
     </message>
     <message>

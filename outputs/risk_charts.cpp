@@ -50,11 +50,17 @@ Charted charted(const model::RiskSummary &summary, QStringView symbol)
     return shown;
 }
 
-std::unique_ptr<QChart> riskChart(const char *npvTitle, const char *savingsTitle, const model::RiskSummary &summary,
-                                  const QLocale &locale, const model::MoneyScale &scale)
+// An empty chart of the summary's values titled for them, and those values.
+// Taken apart by name, its chart is returned with std::move: a structured
+// binding is not moved of itself.
+std::pair<std::unique_ptr<QChart>, Charted> riskChart(const char *npvTitle, const char *savingsTitle,
+                                                      const model::RiskSummary &summary, const QLocale &locale,
+                                                      QStringView symbol)
 {
-    return styledChart(model::withCurrencySymbol(RiskChartText::tr(summary.npv ? npvTitle : savingsTitle), scale.unit),
-                       locale);
+    Charted shown = charted(summary, symbol);
+    auto chart = styledChart(
+        model::withCurrencySymbol(RiskChartText::tr(summary.npv ? npvTitle : savingsTitle), shown.scale.unit), locale);
+    return {std::move(chart), std::move(shown)};
 }
 
 QValueAxis *shareAxis(double top, const QString &title)
@@ -151,14 +157,13 @@ QAreaSeries *histogramPart(const std::vector<std::pair<QPointF, QPointF>> &bins,
 
 std::unique_ptr<QChart> riskHistogramChart(const model::RiskSummary &summary, const QLocale &locale, QStringView symbol)
 {
-    const Charted shown = charted(summary, symbol);
-    auto chart = riskChart(QT_TRANSLATE_NOOP("RiskChartText", "Histogram of the NPV ($)"),
-                           QT_TRANSLATE_NOOP("RiskChartText", "Histogram of the annual savings ($)"), summary, locale,
-                           shown.scale);
+    auto [chart, shown] =
+        riskChart(QT_TRANSLATE_NOOP("RiskChartText", "Histogram of the NPV ($)"),
+                  QT_TRANSLATE_NOOP("RiskChartText", "Histogram of the annual savings ($)"), summary, locale, symbol);
     const std::vector<double> &values = shown.values;
     const std::optional<model::Quantiles> &quantiles = shown.quantiles;
     if (!quantiles)
-        return chart;
+        return std::move(chart);
     const double lo = values.front();
     const double width = values.back() > lo ? (values.back() - lo) / kRiskHistogramBins : 1;
     std::vector<int> counts(std::size_t(kRiskHistogramBins), 0);
@@ -199,19 +204,18 @@ std::unique_ptr<QChart> riskHistogramChart(const model::RiskSummary &summary, co
         hideFromLegend(*chart, area);
     }
     markQuantiles(*chart, *quantiles, y->max(), x, y);
-    return chart;
+    return std::move(chart);
 }
 
 std::unique_ptr<QChart> riskCurveChart(const model::RiskSummary &summary, const QLocale &locale, QStringView symbol)
 {
-    const Charted shown = charted(summary, symbol);
-    auto chart = riskChart(QT_TRANSLATE_NOOP("RiskChartText", "S-curve of the NPV ($)"),
-                           QT_TRANSLATE_NOOP("RiskChartText", "S-curve of the annual savings ($)"), summary, locale,
-                           shown.scale);
+    auto [chart, shown] =
+        riskChart(QT_TRANSLATE_NOOP("RiskChartText", "S-curve of the NPV ($)"),
+                  QT_TRANSLATE_NOOP("RiskChartText", "S-curve of the annual savings ($)"), summary, locale, symbol);
     const std::vector<double> &values = shown.values;
     const std::optional<model::Quantiles> &quantiles = shown.quantiles;
     if (!quantiles)
-        return chart;
+        return std::move(chart);
     QValueAxis *x = valueAxisOf(values);
     QValueAxis *y = shareAxis(100, RiskChartText::tr("Runs at or below (%)"));
     y->setRange(0, 100);
@@ -230,7 +234,7 @@ std::unique_ptr<QChart> riskCurveChart(const model::RiskSummary &summary, const 
     attach(*chart, curve, x, y);
     hideFromLegend(*chart, curve);
     markQuantiles(*chart, *quantiles, 100, x, y);
-    return chart;
+    return std::move(chart);
 }
 
 } // namespace outputs

@@ -21,6 +21,7 @@
 #include "model/text/regional_digits.h"
 #include "outputs/business_case_charts.h"
 #include "outputs/risk_charts.h"
+#include "platform/chart_zoomed_view.h"
 #include "platform/system_seams.h"
 
 #include <QChart>
@@ -51,11 +52,26 @@ QString reductionsText(const model::Assumptions &assumptions, const QLocale &loc
     return model::withPercentSign(parts.join(QStringLiteral(" / ")), locale);
 }
 
+// A chart view drawn at the window's zoom: the charts' own type sizes, set
+// for the printed report, grow with the window's text.
+QChartView *zoomedChartView(const QString &name, qreal zoom, QSize minimum)
+{
+    auto *view = new platform::ZoomedChartView;
+    view->setObjectName(name);
+    view->setRenderHint(QPainter::Antialiasing);
+    view->setZoom(zoom);
+    view->setMinimumSize(minimum * zoom);
+    return view;
+}
+
 void replaceChart(QChartView *view, std::unique_ptr<QChart> chart)
 {
     QChart *old = view->chart();
     view->setChart(chart.release());
     delete old;
+    // The new chart laid out at the view's size less the zoom, as the old one was.
+    if (auto *zoomed = dynamic_cast<platform::ZoomedChartView *>(view))
+        zoomed->setZoom(view->transform().m11());
 }
 
 } // namespace
@@ -163,16 +179,9 @@ QGroupBox *BusinessCaseWindow::casesGroup()
 QLayout *BusinessCaseWindow::chartsRow(qreal zoom)
 {
     auto *charts = new QHBoxLayout;
-    m_cashFlow = new QChartView;
-    m_cashFlow->setObjectName(QStringLiteral("cashFlowChart"));
-    m_discountedCashFlow = new QChartView;
-    m_discountedCashFlow->setObjectName(QStringLiteral("discountedCashFlowChart"));
-    m_tornado = new QChartView;
-    m_tornado->setObjectName(QStringLiteral("tornadoChart"));
-    for (QChartView *view : {m_cashFlow, m_discountedCashFlow, m_tornado}) {
-        view->setRenderHint(QPainter::Antialiasing);
-        view->setMinimumSize(QSize(380, 330) * zoom);
-    }
+    m_cashFlow = zoomedChartView(QStringLiteral("cashFlowChart"), zoom, QSize(380, 330));
+    m_discountedCashFlow = zoomedChartView(QStringLiteral("discountedCashFlowChart"), zoom, QSize(380, 330));
+    m_tornado = zoomedChartView(QStringLiteral("tornadoChart"), zoom, QSize(380, 330));
     m_cashFlowTable = new QTableWidget;
     m_cashFlowTable->setObjectName(QStringLiteral("cashFlowTable"));
     m_cashFlowTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -304,15 +313,10 @@ QWidget *BusinessCaseWindow::riskView(qreal zoom)
     m_riskLines->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(m_riskLines);
     auto *charts = new QHBoxLayout;
-    m_riskHistogram = new QChartView;
-    m_riskHistogram->setObjectName(QStringLiteral("riskHistogram"));
-    m_riskCurve = new QChartView;
-    m_riskCurve->setObjectName(QStringLiteral("riskCurve"));
-    for (QChartView *view : {m_riskHistogram, m_riskCurve}) {
-        view->setRenderHint(QPainter::Antialiasing);
-        view->setMinimumSize(QSize(240, 230) * zoom);
+    m_riskHistogram = zoomedChartView(QStringLiteral("riskHistogram"), zoom, QSize(240, 230));
+    m_riskCurve = zoomedChartView(QStringLiteral("riskCurve"), zoom, QSize(240, 230));
+    for (QChartView *view : {m_riskHistogram, m_riskCurve})
         charts->addWidget(view, 1);
-    }
     layout->addLayout(charts, 1);
     auto *buttonRow = new QHBoxLayout;
     auto *ranges = new QPushButton(tr("Risk Ranges\u2026"));

@@ -139,7 +139,9 @@ BusinessCaseWindow::BusinessCaseWindow(document::FacilityDocument &facility, qre
     });
 
     recompute();
-    // No larger than the screen has room for, at any zoom.
+    // As large as its contents where the screen has room, at any zoom; the
+    // fonts and styles resolved first, which the contents' size depends on.
+    ensurePolished();
     if (const QScreen *screen = parent ? parent->screen() : nullptr)
         resize(sizeHint().boundedTo(screen->availableGeometry().size() * 0.95));
 }

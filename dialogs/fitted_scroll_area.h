@@ -1,10 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Velmor Calculator developers
 #pragma once
 
+#include "dialogs/dialog_size.h"
+
 #include <QEvent>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -49,6 +52,16 @@ public:
     }
 
 protected:
+    // Once the window is up and its contents laid out, it grows by what they
+    // lack, where the screen has room: it opened at their size before they
+    // were laid out, which counts some wrapped texts short.
+    void showEvent(QShowEvent *event) override
+    {
+        QScrollArea::showEvent(event);
+        if (!m_grown)
+            QTimer::singleShot(0, this, [this] { growWindow(); });
+    }
+
     // As wide as the area shows them (narrower once its scroll bar shows),
     // the contents are as tall as their wrapped texts need there: a plain
     // scroll area would squeeze them to its own height.
@@ -61,6 +74,21 @@ protected:
         }
         return QScrollArea::viewportEvent(event);
     }
+
+private:
+    void growWindow()
+    {
+        m_grown = true;
+        QWidget *shown = window();
+        const QWidget *contents = widget();
+        const int wider = std::max(0, contents->minimumSizeHint().width() - viewport()->width());
+        const int taller = std::max(0, contents->minimumHeight() - viewport()->height());
+        const QSize grown = (shown->size() + QSize(wider, taller)).boundedTo(roomOnScreen(shown));
+        if (grown.width() > shown->width() || grown.height() > shown->height())
+            shown->resize(grown.expandedTo(shown->size()));
+    }
+
+    bool m_grown = false;
 };
 
 // Lays the window out as its contents, scrolling where the screen is too

@@ -89,6 +89,19 @@ std::unique_ptr<QChart> plainChart(const QString &title, const QLocale &locale)
         if (!whole.isEmpty() && lines != sized->title())
             sized->setTitle(lines);
     });
+    // An axis's title too, along its side of the plot: lines that take more
+    // room across the axis leave the plot's length along it as it was.
+    QObject::connect(sized, &QChart::plotAreaChanged, sized, [sized](const QRectF &plot) {
+        for (QAbstractAxis *axis : sized->axes()) {
+            if (!axis->property(kWholeTitle).isValid())
+                axis->setProperty(kWholeTitle, axis->titleText());
+            const QString whole = axis->property(kWholeTitle).toString();
+            const qreal along = (axis->orientation() == Qt::Vertical ? plot.height() : plot.width()) - kTitleSlack;
+            const QString lines = titleLines(whole, axis->titleFont(), along);
+            if (!whole.isEmpty() && lines != axis->titleText())
+                axis->setTitleText(lines);
+        }
+    });
     chart->setBackgroundRoundness(0);
     chart->setMargins(QMargins(4, 4, 4, 4));
     chart->legend()->setFont(QFont(QStringLiteral("Liberation Sans"), 8));
@@ -556,6 +569,9 @@ void paintChart(QChart &chart, QPainter &painter, const QRectF &target, const QS
     QGraphicsScene scene;
     scene.addItem(&chart);
     chart.resize(layoutSize);
+    // Twice: laying it out the first time can break a title into lines,
+    // which asks for the layout again.
+    chart.layout()->activate();
     chart.layout()->activate();
     scene.render(&painter, target, QRectF(chart.pos(), layoutSize), Qt::IgnoreAspectRatio);
     scene.removeItem(&chart);

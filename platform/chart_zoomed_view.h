@@ -14,6 +14,11 @@ public:
 
     void setZoom(qreal factor);
 
+    // As large as its least size: a chart takes the room its layout gives it.
+    // A graphics view would ask for the size it last drew its chart at, and a
+    // window sized to its contents would grow with every chart drawn.
+    QSize sizeHint() const override { return minimumSize(); }
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
 

@@ -33,7 +33,10 @@ namespace {
 
 bool save(QWidget *window, const QString &folder, const QString &name)
 {
-    QApplication::processEvents();
+    // Laid out as it settles: a scroll area lays its contents out again once
+    // its scroll bars are known, in the turn after the first.
+    for (int turn = 0; turn < 3; ++turn)
+        QApplication::processEvents();
     const QString path = QDir(folder).filePath(name + QStringLiteral(".png"));
     const bool ok = window->grab().save(path);
     qInfo("%s %s", ok ? "wrote" : "could not write", qPrintable(path));

@@ -3567,7 +3567,7 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     </message>
     <message>
         <source>Share of runs (%)</source>
-        <translation>Proporción de iteraciones (%)</translation>
+        <translation>Iteraciones (%)</translation>
     </message>
     <message>
         <source>S-curve of the NPV ($)</source>

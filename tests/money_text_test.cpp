@@ -317,6 +317,10 @@ void MoneyTextTest::percentSign()
     QFETCH(QString, share);
     QCOMPARE(model::percentageText(1234.5, QLocale(locale)), reduction);
     QCOMPARE(model::percentOf(12.3456, QLocale(locale)), share);
+    // A round figure stays whole, never "1e+05".
+    QLocale plain(locale);
+    plain.setNumberOptions(QLocale::OmitGroupSeparator);
+    QCOMPARE(model::percentText(100000, QLocale(locale)), plain.toString(100000));
 }
 
 QTEST_APPLESS_MAIN(MoneyTextTest)

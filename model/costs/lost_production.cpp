@@ -134,10 +134,10 @@ QString lostProductionSentence(const LostProductionRule &rule, const QLocale &lo
         sentences << LostProductionText::tr("A failure stops production for %1 hour(s); the labor to replace the "
                                             "bearing is counted over the hours to replace it.",
                                             "", *rule.stopHours == 1 ? 1 : 2)
-                         .arg(locale.toString(*rule.stopHours, 'g', QLocale::FloatingPointShortest));
+                         .arg(locale.toString(*rule.stopHours, 'f', QLocale::FloatingPointShortest));
     if (rule.idleCrew && *rule.idleCrew != 0)
         sentences << LostProductionText::tr("%1 people stand idle during a stop, at %2 an hour each.")
-                         .arg(locale.toString(*rule.idleCrew, 'g', QLocale::FloatingPointShortest),
+                         .arg(locale.toString(*rule.idleCrew, 'f', QLocale::FloatingPointShortest),
                               moneyText(rule.idleCrewRate.value_or(0), locale, symbol));
     return sentencesText(sentences);
 }

@@ -58,7 +58,7 @@ QString riskValueText(RiskInput, double value, const QLocale &locale)
     QLocale plain = locale;
     plain.setNumberOptions(plain.numberOptions() | QLocale::OmitGroupSeparator);
     const double rounded = std::abs(value) < 1e15 ? std::round(value * 100) / 100 : value;
-    return plain.toString(rounded, 'g', QLocale::FloatingPointShortest);
+    return plain.toString(rounded, 'f', QLocale::FloatingPointShortest); // never "1e+05"
 }
 
 std::array<RiskRangeText, kRiskInputCount> riskRangeTexts(const RiskRanges &ranges, const InputValues &values,

@@ -6,7 +6,7 @@
 namespace model {
 
 FormulaTerm::FormulaTerm(double constant)
-    : m_text(QLocale::c().toString(constant, 'g', QLocale::FloatingPointShortest)),
+    : m_text(QLocale::c().toString(constant, 'f', QLocale::FloatingPointShortest)),
       m_binding(constant < 0 ? Sign : Atom), m_constant(constant)
 {
 }
@@ -20,7 +20,7 @@ FormulaTerm FormulaTerm::named(const QString &name, const QLocale &locale)
 
 QString FormulaTerm::wordsIn(const QLocale &locale) const
 {
-    return m_constant ? locale.toString(*m_constant, 'g', QLocale::FloatingPointShortest) : m_text;
+    return m_constant ? locale.toString(*m_constant, 'f', QLocale::FloatingPointShortest) : m_text;
 }
 
 FormulaTerm FormulaTerm::cell(const QString &name) { return {name, Atom}; }

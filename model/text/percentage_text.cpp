@@ -26,7 +26,7 @@ QString percentText(double percent, const QLocale &locale)
 {
     QLocale plain = locale;
     plain.setNumberOptions(plain.numberOptions() | QLocale::OmitGroupSeparator);
-    return plain.toString(percent, 'g', QLocale::FloatingPointShortest);
+    return plain.toString(percent, 'f', QLocale::FloatingPointShortest); // never "1e+06"
 }
 
 QString withPercentSign(const QString &figure, const QLocale &locale)

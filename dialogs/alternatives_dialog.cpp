@@ -5,6 +5,7 @@
 #include "dialogs/dialog_size.h"
 #include "model/case_alternatives.h"
 #include "model/facility/case_options.h"
+#include "model/text/list_text.h"
 #include "model/text/message_text.h"
 #include "platform/system_seams.h"
 
@@ -76,7 +77,8 @@ void AlternativesDialog::refresh(const QString &chosenName)
         m_sentences->setText(tr("The case weighs one option against doing nothing. Add an option to set others "
                                 "beside it."));
     } else {
-        m_sentences->setText(model::alternativesSentences(m_comparison, m_locale, m_facts.currency.symbol).join(u' '));
+        m_sentences->setText(
+            model::sentencesText(model::alternativesSentences(m_comparison, m_locale, m_facts.currency.symbol)));
         for (int r = 0; r < int(m_comparison.rows.size()); ++r) {
             if (m_comparison.rows[std::size_t(r)].name == chosenName)
                 m_table->selectRow(r);

@@ -31,7 +31,7 @@ AssumptionsDialog::AssumptionsDialog(const model::Assumptions &assumptions,
     auto *contents = new QWidget;
     auto *form = new QFormLayout(contents);
     auto *intro = new QLabel(tr("How much of each yearly cost a Velmor automatic lubrication system is assumed to "
-                                "save, in per cent (0 to 100, in tenths):"));
+                                "save, in percent (0 to 100, in tenths):"));
     intro->setWordWrap(true);
     form->addRow(intro);
     m_split = new QCheckBox(tr("Split the savings into hard (cash the plant no longer pays) and soft"));

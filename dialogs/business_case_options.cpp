@@ -8,6 +8,7 @@
 #include "dialogs/investment_fields.h"
 #include "document/facility_document.h"
 #include "model/case_alternatives.h"
+#include "model/text/list_text.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -95,7 +96,7 @@ void BusinessCaseWindow::showAlternatives(const model::FacilityFigures &typed)
     const model::AlternativesComparison compared =
         model::compareAlternatives(typed, m_facility.locale(), m_facility.heldAsNoNumber());
     m_alternatives->showComparison(compared, m_facility.locale(), symbol());
-    m_alternativesSentences->setText(
-        compared.rows.empty() ? tr("The case weighs one option against doing nothing.")
-                              : model::alternativesSentences(compared, m_facility.locale(), symbol()).join(u' '));
+    m_alternativesSentences->setText(compared.rows.empty() ? tr("The case weighs one option against doing nothing.")
+                                                           : model::sentencesText(model::alternativesSentences(
+                                                               compared, m_facility.locale(), symbol())));
 }

@@ -39,7 +39,7 @@ RiskRangesDialog::RiskRangesDialog(const model::RiskRanges &ranges, const model:
 
     auto *layout = new QVBoxLayout(this);
     auto *intro = new QLabel(tr("Each input varies from its low to its high value, most often near the most likely "
-                                "one. An input whose three fields are empty stays at its figure, shown in grey."));
+                                "one. An input whose three fields are empty stays at its figure, shown in gray."));
     intro->setWordWrap(true);
     layout->addWidget(intro);
 

@@ -332,19 +332,23 @@ void placeLegendBeside(QChart &chart)
     legend->detachFromChart();
     const QFontMetricsF metrics(legend->font());
     qreal widest = 0;
+    qreal tallest = metrics.height();
     int names = 0;
     for (const QLegendMarker *marker : legend->markers()) {
         widest = std::max(widest, metrics.horizontalAdvance(marker->label()));
+        // Chinese names are drawn in a fallback font, taller than the legend's.
+        tallest = std::max(tallest, metrics.boundingRect(marker->label()).height());
         ++names;
     }
     // The marker's box, the gaps and the legend's own margins beside the name.
     const int width = int(std::ceil(widest * 1.1 + metrics.height() + 32));
-    const qreal height = names * (metrics.height() + 10) + 16;
+    const qreal height = names * (tallest + 12) + 16;
     chart.setMargins(chart.margins() + QMargins(0, 0, width, 0));
     QChart *placed = &chart;
     QObject::connect(placed, &QGraphicsWidget::geometryChanged, legend, [placed, legend, width, height] {
         const QSizeF size = placed->size();
-        legend->setGeometry(QRectF(size.width() - width - 4, (size.height() - height) / 2, width, height));
+        const qreal shown = std::min(height, size.height() - 8);
+        legend->setGeometry(QRectF(size.width() - width - 4, (size.height() - shown) / 2, width, shown));
         legend->update();
     });
 }

@@ -213,11 +213,11 @@ void MoneyTextTest::chartsCountMoneyInShortLabels_data()
     QTest::addColumn<QString>("figure");
     QTest::newRow("whole below a million") << -999999.0 << 50020.0 << "\u20AC"
                                            << "50.020,00\u00A0\u20AC";
-    QTest::newRow("thousands") << 2.4e6 << 258000.8 << "\u20AC thousands"
+    QTest::newRow("thousands") << 2.4e6 << 258000.8 << "\u20AC\u00A0thousands"
                                << "258";
-    QTest::newRow("millions from ten") << 1e7 << 25.84e6 << "\u20AC millions"
+    QTest::newRow("millions from ten") << 1e7 << 25.84e6 << "\u20AC\u00A0millions"
                                        << "25,8";
-    QTest::newRow("billions") << -3.2e10 << 2.584e9 << "\u20AC billions"
+    QTest::newRow("billions") << -3.2e10 << 2.584e9 << "\u20AC\u00A0billions"
                               << "2,58";
     QTest::newRow("not finite") << qInf() << 1.0 << "\u20AC"
                                 << "1,00\u00A0\u20AC";

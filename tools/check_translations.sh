@@ -2,7 +2,8 @@
 # Every message of the interface's translations is translated: no entry left
 # "unfinished" or empty; and written with the language's own punctuation: no
 # straight apostrophe inside a French or Portuguese word ("d'un" for "d’un"),
-# no ASCII comma between Chinese words and no blank after a full-width mark.
+# no ASCII comma, colon or bracket after Chinese words and no blank after a
+# full-width mark.
 # Names the file, the context and the source text of each one at fault.
 # Usage: check_translations.sh <folder of velmor_*.ts> [code...]
 # With codes (de fr es pt_BR zh_CN), only those languages are checked.
@@ -35,7 +36,9 @@ cjk = '[\u3400-\u9fff]'
 punctuation = {
     'fr': (re.compile(r"\w'\w"), 'a straight apostrophe'),
     'pt_BR': (re.compile(r"\w'\w"), 'a straight apostrophe'),
-    'zh_CN': (re.compile(cjk + r'\s*[,;]\s*' + cjk + r'|[\u3001-\u3002\uff01-\uff1f] '), 'ASCII punctuation or a blank'),
+    # (a mnemonic "(&A)" and a file filter "(*.pdf)" keep their ASCII brackets)
+    'zh_CN': (re.compile(cjk + r'\s*[,;]\s*' + cjk + '|' + cjk + r'[:;]|' + cjk + r' ?\((?![&*])|[\u3001-\u3002\uff01-\uff1f] '),
+              'ASCII punctuation or a blank'),
 }.get(language)
 for context in root.iter('context'):
     name = context.findtext('name')

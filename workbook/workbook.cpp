@@ -175,7 +175,7 @@ void writeFigures(Sheet &sheet, const Formats &formats, const model::InputValues
         sheet.text(figureRow(i), 2, model::unitLabel(i, currency).trimmed());
     }
     sheet.text(reductionRow(0), 0, WorkbookText::tr("Reduction with Velmor"), formats.bold);
-    sheet.text(reductionRow(0), 1, WorkbookText::tr("Per cent"), formats.bold);
+    sheet.text(reductionRow(0), 1, WorkbookText::tr("Percent"), formats.bold);
     for (int k = 1; k <= model::kReducedRowCount; ++k) {
         sheet.text(reductionRow(k), 0, model::costRowCaption(0, k, assumptions, locale));
         sheet.number(reductionRow(k), 1, assumptions.reductionPercent[std::size_t(k - 1)]);

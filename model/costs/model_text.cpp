@@ -2,6 +2,7 @@
 #include "model/costs/model_text.h"
 
 #include "model/costs/input_table.h"
+#include "model/text/list_text.h"
 #include "model/text/message_text.h"
 
 namespace model {
@@ -28,7 +29,8 @@ QString notANumberText(int field)
 
 QString notANumberText(int field, const QString &text)
 {
-    return notANumberText(field) + u' ' + QCoreApplication::translate("Inputs", "It reads %1.").arg(quotedStart(text));
+    return sentencesText(
+        {notANumberText(field), QCoreApplication::translate("Inputs", "It reads %1.").arg(quotedStart(text))});
 }
 
 QString faultMessage(ArithmeticFault fault)

@@ -329,14 +329,14 @@ QString measuresNote(const Investment &investment, const QLocale &locale, const 
                    "", investment.years)
                    .arg(years, rate, discounting);
     }
+    QStringList sentences{note};
     if (capital.contingencyPercent != 0)
-        note += u' '
-                + BusinessCaseText::tr("The investment includes a contingency of %1 on the price and installation.")
-                      .arg(percentageText(capital.contingencyPercent, locale));
-    note += u' '
-            + BusinessCaseText::tr("The profitability index is the net present value \u00F7 investment + 1; "
-                                   "the annual return is the one that, compounded over the years, gives the "
-                                   "return on investment.");
+        sentences << BusinessCaseText::tr("The investment includes a contingency of %1 on the price and installation.")
+                         .arg(percentageText(capital.contingencyPercent, locale));
+    sentences << BusinessCaseText::tr("The profitability index is the net present value \u00F7 investment + 1; "
+                                      "the annual return is the one that, compounded over the years, gives the "
+                                      "return on investment.");
+    note = sentencesText(sentences);
     // The formulas' own figures (12, 1, 100%) in the same digits as the rest.
     return regionalDigits(note, locale);
 }

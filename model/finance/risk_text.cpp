@@ -122,9 +122,9 @@ QStringList riskFactLines(const RiskSummary &summary, std::uint64_t seed, const 
 {
     QStringList lines;
     if (summary.npvBelowZero)
-        lines << QStringLiteral("%1: %2").arg(riskCaption(RiskCaption::BelowZero),
-                                              riskShareText(*summary.npvBelowZero, locale));
-    lines << RiskText::tr("P10 is each measure's unfavourable end: savings and net present value reached in 90% of "
+        lines << RiskText::tr("%1: %2", "a caption and its figure, with the language's colon")
+                     .arg(riskCaption(RiskCaption::BelowZero), riskShareText(*summary.npvBelowZero, locale));
+    lines << RiskText::tr("P10 is each measure's unfavorable end: savings and net present value reached in 90% of "
                           "the runs, a payback reached within it in 90% of them. The inputs are drawn independently.");
     //: %1: the number of runs, %2: the seed, a whole number that draws the same runs again.
     lines << RiskText::tr("%1 run(s) of the simulation, seed %2", "", summary.runs)

@@ -28,8 +28,11 @@ MoneyScale moneyScale(double largest, QStringView symbol)
     if (std::isfinite(reach) && reach >= 1e6) {
         for (const auto &step : steps) {
             if (reach >= step.divisor * 10)
+                // Kept on one line where a title breaks: "($ millions)".
                 return {step.divisor, symbol.toString(),
-                        QCoreApplication::translate("MoneyScale", step.unit.source, step.unit.comment).arg(symbol)};
+                        QCoreApplication::translate("MoneyScale", step.unit.source, step.unit.comment)
+                            .arg(symbol)
+                            .replace(u' ', QChar::Nbsp)};
         }
     }
     return {1, symbol.toString(), symbol.toString()};

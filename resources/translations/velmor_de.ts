@@ -248,7 +248,7 @@ seit 1994</translation>
         <translation>Annahmen</translation>
     </message>
     <message>
-        <source>How much of each yearly cost a Velmor automatic lubrication system is assumed to save, in per cent (0 to 100, in tenths):</source>
+        <source>How much of each yearly cost a Velmor automatic lubrication system is assumed to save, in percent (0 to 100, in tenths):</source>
         <translation>Wie viel ein automatisches Velmor-Schmiersystem voraussichtlich von jedem jährlichen Kostenposten einspart, in Prozent (0 bis 100, auf ein Zehntel genau):</translation>
     </message>
     <message>
@@ -3589,7 +3589,7 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <translation>Risikobandbreiten</translation>
     </message>
     <message>
-        <source>Each input varies from its low to its high value, most often near the most likely one. An input whose three fields are empty stays at its figure, shown in grey.</source>
+        <source>Each input varies from its low to its high value, most often near the most likely one. An input whose three fields are empty stays at its figure, shown in gray.</source>
         <translation>Jede Eingangsgröße schwankt zwischen ihrem niedrigen und hohen Wert, am häufigsten nahe dem wahrscheinlichsten. Eine Eingangsgröße mit drei leeren Feldern bleibt bei ihrer grau angezeigten Zahl.</translation>
     </message>
     <message>
@@ -3782,7 +3782,7 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <translation>Die Bandbreite von %1 ist zu weit: An ihren Enden läuft die Rechnung über, sodass die Läufe dort nicht berechnet werden können. Engen Sie sie ein, um das Risiko zu simulieren.</translation>
     </message>
     <message>
-        <source>P10 is each measure&apos;s unfavourable end: savings and net present value reached in 90% of the runs, a payback reached within it in 90% of them. The inputs are drawn independently.</source>
+        <source>P10 is each measure&apos;s unfavorable end: savings and net present value reached in 90% of the runs, a payback reached within it in 90% of them. The inputs are drawn independently.</source>
         <translation>P10 ist jeweils das ungünstige Ende: Einsparung und Kapitalwert werden in 90 % der Durchläufe erreicht, die Amortisation in 90 % der Durchläufe innerhalb dieser Zeit. Die Eingangsgrößen werden unabhängig voneinander gezogen.</translation>
     </message>
     <message>
@@ -3801,6 +3801,11 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     <message>
         <source>not within the period</source>
         <translation>nicht innerhalb des Zeitraums</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a caption and its figure, with the language&apos;s colon</comment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -4243,7 +4248,7 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <translation>Senkung mit Velmor</translation>
     </message>
     <message>
-        <source>Per cent</source>
+        <source>Percent</source>
         <translation>Prozent</translation>
     </message>
     <message>

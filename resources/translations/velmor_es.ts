@@ -248,7 +248,7 @@ desde 1994</translation>
         <translation>Supuestos</translation>
     </message>
     <message>
-        <source>How much of each yearly cost a Velmor automatic lubrication system is assumed to save, in per cent (0 to 100, in tenths):</source>
+        <source>How much of each yearly cost a Velmor automatic lubrication system is assumed to save, in percent (0 to 100, in tenths):</source>
         <translation>Cuánto se supone que ahorra un sistema de lubricación automática Velmor en cada coste anual, en porcentaje (de 0 a 100, en décimas):</translation>
     </message>
     <message>
@@ -3589,7 +3589,7 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <translation>Rangos de riesgo</translation>
     </message>
     <message>
-        <source>Each input varies from its low to its high value, most often near the most likely one. An input whose three fields are empty stays at its figure, shown in grey.</source>
+        <source>Each input varies from its low to its high value, most often near the most likely one. An input whose three fields are empty stays at its figure, shown in gray.</source>
         <translation>Cada dato varía de su valor bajo al alto, con más frecuencia cerca del más probable. Un dato con los tres campos vacíos conserva su cifra, mostrada en gris.</translation>
     </message>
     <message>
@@ -3782,7 +3782,7 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <translation>El rango de %1 es demasiado amplio: en sus extremos el cálculo se desborda, por lo que las iteraciones allí no pueden calcularse. Redúzcalo para simular el riesgo.</translation>
     </message>
     <message>
-        <source>P10 is each measure&apos;s unfavourable end: savings and net present value reached in 90% of the runs, a payback reached within it in 90% of them. The inputs are drawn independently.</source>
+        <source>P10 is each measure&apos;s unfavorable end: savings and net present value reached in 90% of the runs, a payback reached within it in 90% of them. The inputs are drawn independently.</source>
         <translation>P10 es el extremo desfavorable de cada medida: ahorro y valor actual neto alcanzados en el 90 % de las simulaciones, amortización lograda dentro de ese plazo en el 90 % de ellas. Las entradas se extraen de forma independiente.</translation>
     </message>
     <message>
@@ -3801,6 +3801,11 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     <message>
         <source>not within the period</source>
         <translation>fuera del periodo</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a caption and its figure, with the language&apos;s colon</comment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -4243,7 +4248,7 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <translation>Reducción con Velmor</translation>
     </message>
     <message>
-        <source>Per cent</source>
+        <source>Percent</source>
         <translation>Porcentaje</translation>
     </message>
     <message>

@@ -248,7 +248,7 @@ depuis 1994</translation>
         <translation>Hypothèses</translation>
     </message>
     <message>
-        <source>How much of each yearly cost a Velmor automatic lubrication system is assumed to save, in per cent (0 to 100, in tenths):</source>
+        <source>How much of each yearly cost a Velmor automatic lubrication system is assumed to save, in percent (0 to 100, in tenths):</source>
         <translation>Part de chaque coût annuel qu’un système de lubrification automatique Velmor est censé économiser, en pour cent (de 0 à 100, au dixième près)&#xa0;:</translation>
     </message>
     <message>
@@ -3589,7 +3589,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <translation>Plages de risque</translation>
     </message>
     <message>
-        <source>Each input varies from its low to its high value, most often near the most likely one. An input whose three fields are empty stays at its figure, shown in grey.</source>
+        <source>Each input varies from its low to its high value, most often near the most likely one. An input whose three fields are empty stays at its figure, shown in gray.</source>
         <translation>Chaque donnée varie de sa valeur basse à sa valeur haute, le plus souvent près de la plus probable. Une donnée dont les trois champs sont vides garde sa valeur, affichée en gris.</translation>
     </message>
     <message>
@@ -3782,7 +3782,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <translation>La plage de %1 est trop large&#xa0;: à ses extrémités, le calcul dépasse les limites et les tirages correspondants ne peuvent être calculés. Resserrez-la pour simuler le risque.</translation>
     </message>
     <message>
-        <source>P10 is each measure&apos;s unfavourable end: savings and net present value reached in 90% of the runs, a payback reached within it in 90% of them. The inputs are drawn independently.</source>
+        <source>P10 is each measure&apos;s unfavorable end: savings and net present value reached in 90% of the runs, a payback reached within it in 90% of them. The inputs are drawn independently.</source>
         <translation>P10 est l’extrémité défavorable de chaque mesure&#xa0;: économie et valeur actuelle nette atteintes dans 90&#xa0;% des tirages, retour sur investissement obtenu dans ce délai dans 90&#xa0;% d’entre eux. Les entrées sont tirées indépendamment.</translation>
     </message>
     <message>
@@ -3801,6 +3801,11 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     <message>
         <source>not within the period</source>
         <translation>au-delà de la période</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a caption and its figure, with the language&apos;s colon</comment>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>
@@ -4243,7 +4248,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <translation>Réduction avec Velmor</translation>
     </message>
     <message>
-        <source>Per cent</source>
+        <source>Percent</source>
         <translation>Pour cent</translation>
     </message>
     <message>

@@ -248,7 +248,7 @@ desde 1994</translation>
         <translation>Premissas</translation>
     </message>
     <message>
-        <source>How much of each yearly cost a Velmor automatic lubrication system is assumed to save, in per cent (0 to 100, in tenths):</source>
+        <source>How much of each yearly cost a Velmor automatic lubrication system is assumed to save, in percent (0 to 100, in tenths):</source>
         <translation>Quanto de cada custo anual um sistema de lubrificação automática Velmor deve economizar, em porcentagem (de 0 a 100, em décimos):</translation>
     </message>
     <message>
@@ -3589,7 +3589,7 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <translation>Faixas de risco</translation>
     </message>
     <message>
-        <source>Each input varies from its low to its high value, most often near the most likely one. An input whose three fields are empty stays at its figure, shown in grey.</source>
+        <source>Each input varies from its low to its high value, most often near the most likely one. An input whose three fields are empty stays at its figure, shown in gray.</source>
         <translation>Cada dado varia do valor baixo ao alto, com mais frequência perto do mais provável. Um dado com os três campos vazios mantém seu valor, mostrado em cinza.</translation>
     </message>
     <message>
@@ -3782,7 +3782,7 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <translation>A faixa de %1 é ampla demais: nos seus extremos o cálculo estoura, e as iterações ali não podem ser calculadas. Estreite-a para simular o risco.</translation>
     </message>
     <message>
-        <source>P10 is each measure&apos;s unfavourable end: savings and net present value reached in 90% of the runs, a payback reached within it in 90% of them. The inputs are drawn independently.</source>
+        <source>P10 is each measure&apos;s unfavorable end: savings and net present value reached in 90% of the runs, a payback reached within it in 90% of them. The inputs are drawn independently.</source>
         <translation>P10 é o extremo desfavorável de cada medida: economia e valor presente líquido atingidos em 90% das simulações, retorno obtido dentro desse prazo em 90% delas. As entradas são sorteadas de forma independente.</translation>
     </message>
     <message>
@@ -3801,6 +3801,11 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
     <message>
         <source>not within the period</source>
         <translation>fora do período</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a caption and its figure, with the language&apos;s colon</comment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -4243,7 +4248,7 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <translation>Redução com Velmor</translation>
     </message>
     <message>
-        <source>Per cent</source>
+        <source>Percent</source>
         <translation>Porcentagem</translation>
     </message>
     <message>

@@ -248,7 +248,7 @@ since 1994</source>
         <translation>假设条件</translation>
     </message>
     <message>
-        <source>How much of each yearly cost a Velmor automatic lubrication system is assumed to save, in per cent (0 to 100, in tenths):</source>
+        <source>How much of each yearly cost a Velmor automatic lubrication system is assumed to save, in percent (0 to 100, in tenths):</source>
         <translation>假定 Velmor 自动润滑系统可使每项年度成本降低的百分比（0 至 100，精确到 0.1）：</translation>
     </message>
     <message>
@@ -2834,11 +2834,11 @@ The results cannot be computed from these figures. Please check the figures unde
     </message>
     <message>
         <source>Day first (31/12/2024)</source>
-        <translation>日在前 (31/12/2024)</translation>
+        <translation>日在前（31/12/2024）</translation>
     </message>
     <message>
         <source>Month first (12/31/2024)</source>
-        <translation>月在前 (12/31/2024)</translation>
+        <translation>月在前（12/31/2024）</translation>
     </message>
     <message>
         <source>Order of the dates:</source>
@@ -3557,7 +3557,7 @@ The results cannot be computed from these figures. Please check the figures unde
         <translation>风险区间</translation>
     </message>
     <message>
-        <source>Each input varies from its low to its high value, most often near the most likely one. An input whose three fields are empty stays at its figure, shown in grey.</source>
+        <source>Each input varies from its low to its high value, most often near the most likely one. An input whose three fields are empty stays at its figure, shown in gray.</source>
         <translation>每项输入在低值与高值之间变化，最常接近最可能值。三个字段均为空的输入保持其数值（以灰色显示）。</translation>
     </message>
     <message>
@@ -3748,7 +3748,7 @@ The results cannot be computed from these figures. Please check the figures unde
         <translation>%1 的区间过宽：在其两端计算会溢出，相应的模拟运行无法计算。请缩小该区间以模拟风险。</translation>
     </message>
     <message>
-        <source>P10 is each measure&apos;s unfavourable end: savings and net present value reached in 90% of the runs, a payback reached within it in 90% of them. The inputs are drawn independently.</source>
+        <source>P10 is each measure&apos;s unfavorable end: savings and net present value reached in 90% of the runs, a payback reached within it in 90% of them. The inputs are drawn independently.</source>
         <translation>P10 是各项指标的不利端：90% 的模拟运行可达到该节约额和净现值，90% 的运行可在该期限内回本。各项输入独立抽取。</translation>
     </message>
     <message>
@@ -3767,6 +3767,11 @@ The results cannot be computed from these figures. Please check the figures unde
     <message>
         <source>not within the period</source>
         <translation>超出评估期</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a caption and its figure, with the language&apos;s colon</comment>
+        <translation>%1：%2</translation>
     </message>
 </context>
 <context>
@@ -4207,7 +4212,7 @@ The results cannot be computed from these figures. Please check the figures unde
         <translation>采用 Velmor 的降幅</translation>
     </message>
     <message>
-        <source>Per cent</source>
+        <source>Percent</source>
         <translation>百分比</translation>
     </message>
     <message>

@@ -128,7 +128,7 @@
     </message>
     <message>
         <source>Each option is set against the next cheaper one: its incremental net present value and rate of return are those of what it costs and saves beyond that one, and its added outlay pays where the incremental net present value is above zero.</source>
-        <translation>每个方案都与价格次低的方案比较：其增量净现值和增量收益率，是它在该方案之外多花的成本和多得的节省所对应的数值；增量净现值大于零时，追加的初始投资才值得。</translation>
+        <translation>每个方案都与价格次低的方案比较：其增量净现值和增量内部收益率，按它比该方案多出的成本和节省计算；增量净现值大于零时，追加的初始投资才值得。</translation>
     </message>
     <message>
         <source>The other pages show %1.</source>
@@ -1295,7 +1295,7 @@ since 1994</source>
     </message>
     <message>
         <source>ESTIMATED ANNUAL SAVINGS IN DOLLARS</source>
-        <translation>预计年度节省额（美元）</translation>
+        <translation>预计年节省额（美元）</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -1303,7 +1303,7 @@ since 1994</source>
     </message>
     <message>
         <source>ESTIMATED ANNUAL SAVINGS IN %1</source>
-        <translation>预计年度节省额（%1）</translation>
+        <translation>预计年节省额（%1）</translation>
     </message>
 </context>
 <context>
@@ -3749,7 +3749,7 @@ The results cannot be computed from these figures. Please check the figures unde
     </message>
     <message>
         <source>P10 is each measure&apos;s unfavorable end: savings and net present value reached in 90% of the runs, a payback reached within it in 90% of them. The inputs are drawn independently.</source>
-        <translation>P10 是各项指标的不利端：90% 的模拟运行可达到该节约额和净现值，90% 的运行可在该期限内回本。各项输入独立抽取。</translation>
+        <translation>P10 是各项指标的不利端：90% 的模拟运行可达到该节省额和净现值，90% 的运行可在该期限内回本。各项输入独立抽取。</translation>
     </message>
     <message>
         <source>%1, %2</source>

@@ -19,6 +19,7 @@
 #include "model/text/money_text.h"
 #include "model/text/numeric_text.h"
 #include "model/text/percentage_text.h"
+#include "model/text/regional_digits.h"
 #include "outputs/business_case_charts.h"
 #include "outputs/capital_sentences.h"
 #include "outputs/records_sentences.h"
@@ -143,16 +144,21 @@ report::BusinessCasePage businessCasePage(const document::FacilityDocument &faci
     page.assumptions << model::reductionsSentence(facility.assumptions(), locale)
                      << investmentSentence(investment, locale, symbol)
                      << model::sentencesText(capitalSentences(study.capital, investment, locale, symbol))
-                     << ReportText::tr(
-                            "Sensitivity: each of the twelve figures and five reductions lowered and raised by %1%, "
-                            "a reduction no further than 0% or 100%.")
-                            .arg(model::percentText(study.stepPercent, locale))
+                     // The sentences' own figures (0%, 100%) in the same digits as the rest.
+                     << model::regionalDigits(
+                            ReportText::tr("Sensitivity: each of the twelve figures and five reductions lowered and "
+                                           "raised by %1%, a reduction no further than 0% or 100%.")
+                                .arg(model::percentText(study.stepPercent, locale)),
+                            locale)
                      // Page 3's tornado of the net present value moves the investment too.
-                     << ReportText::tr("The net present value's sensitivity also moves the price, installation, "
-                                       "upkeep, discount rate, tax rate and escalations by the same step, a tax rate "
-                                       "no further than 0% or 100% and an escalation no further than %1% or %2%.")
-                            .arg(model::percentText(model::kMinEscalationPercent, locale),
-                                 model::percentText(model::kMaxEscalationPercent, locale));
+                     << model::regionalDigits(
+                            ReportText::tr("The net present value's sensitivity also moves the price, installation, "
+                                           "upkeep, discount rate, tax rate and escalations by the same step, a tax "
+                                           "rate no further than 0% or 100% and an escalation no further than %1% or "
+                                           "%2%.")
+                                .arg(model::percentText(model::kMinEscalationPercent, locale),
+                                     model::percentText(model::kMaxEscalationPercent, locale)),
+                            locale);
     // Beside the reductions, how a stop is valued and which savings are cash, where given.
     const model::LostProductionRule &rule = facility.assumptions().lostProduction;
     qsizetype after = 1;
@@ -380,8 +386,10 @@ QStringList paybackLines(const document::FacilityDocument &facility, const model
             shownYears.push_back(year);
     shownYears.push_back(period);
     for (const int year : shownYears)
-        lines << ReportText::tr("Net cash flow over %n year(s): %1", "", year)
-                     .arg(model::currencyText(years[std::size_t(year)].cumulative, locale, symbol));
+        lines << model::regionalDigits(
+            ReportText::tr("Net cash flow over %n year(s): %1", "", year)
+                .arg(model::currencyText(years[std::size_t(year)].cumulative, locale, symbol)),
+            locale);
     if (const std::optional<double> &hurdle = study.capital.hurdleRatePercent)
         lines << model::hurdleLine(measures, *hurdle, locale, symbol);
     return lines;

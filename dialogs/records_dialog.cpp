@@ -8,6 +8,7 @@
 #include "model/records/failure_types.h"
 #include "model/records/xlsx_records.h"
 #include "model/text/message_text.h"
+#include "model/text/regional_digits.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -467,7 +468,7 @@ void RecordsDialog::showEvidence()
         const model::RecordsSummary &summary = evidence->summary;
         m_count->setText(tr("Bearing failures: %1 of %2 work orders.")
                              .arg(m_locale.toString(summary.failures), m_locale.toString(summary.workOrders)));
-        m_evidence->setText(model::evidenceLines(*evidence, m_locale).join(u'\n'));
+        m_evidence->setText(model::keptInWrittenOrder(model::evidenceLines(*evidence, m_locale).join(u'\n')));
         // Until the user gives a period, the export's own is shown.
         if (!m_periodGiven->isChecked()) {
             const QSignalBlocker from(m_from);
@@ -491,7 +492,8 @@ void RecordsDialog::showEvidence()
     // figures to apply.
     const bool noFailures = m_reading.evidence && m_reading.evidence->summary.failures == 0;
     if (noFailures)
-        m_evidence->setText(model::noFailuresFoundText(*m_reading.evidence) + u'\n' + m_evidence->text());
+        m_evidence->setText(model::keptInWrittenOrder(model::noFailuresFoundText(*m_reading.evidence)) + u'\n'
+                            + m_evidence->text());
     m_stopsOnDowntime->setEnabled(m_reading.evidence && m_reading.evidence->summary.meanDowntime);
     m_keep->setEnabled(m_reading.evidence.has_value());
     m_apply->setEnabled(m_reading.evidence && !noFailures

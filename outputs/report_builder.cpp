@@ -178,6 +178,7 @@ report::BusinessCasePage businessCasePage(const document::FacilityDocument &faci
     page.drawTornado = pageChart(tornadoChart(study.sensitivity, study.annualSavings, study.stepPercent,
                                               facility.assumptions(), locale, symbol));
     page.sensitivityTitle = ReportText::tr("Sensitivity of the Net Present Value");
+    page.cashFlowAndSensitivityTitle = ReportText::tr("Cash Flow and Sensitivity of the Net Present Value");
     page.drawNpvTornado = pageChart(tornadoChart(study, SensitivityMeasure::NetPresentValue, locale, symbol));
     page.drawSpider = pageChart(spiderChart(study, locale, symbol));
     return page;

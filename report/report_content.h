@@ -67,6 +67,7 @@ struct BusinessCasePage {
     std::function<void(QPainter &, const QRectF &)> drawTornado;
     // The third page: how the net present value moves with each input.
     QString sensitivityTitle;
+    QString cashFlowAndSensitivityTitle; // when the cash flow goes on that page too
     std::function<void(QPainter &, const QRectF &)> drawNpvTornado;
     std::function<void(QPainter &, const QRectF &)> drawSpider;
 };

@@ -236,7 +236,7 @@ void layOutBusinessCase(PageLayout &page, const ReportContent &c)
 void layOutSensitivityPage(PageLayout &page, const ReportContent &c)
 {
     const BusinessCasePage &b = *c.businessCase;
-    layOutHeading(page, c, b.sensitivityTitle);
+    layOutHeading(page, c, cashFlowOnItsOwnPage(b) ? b.cashFlowAndSensitivityTitle : b.sensitivityTitle);
     page.row({{model::withoutDirectionControls(b.forWhom), page.font(9), Qt::black, page.left(), page.width()}},
              page.lineHeight(page.font(9)));
     page.down(kGap);

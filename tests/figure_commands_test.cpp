@@ -386,7 +386,7 @@ void FigureCommandsTest::reportEndsWithTheRiskPage()
 // what is missing, not dropped.
 void FigureCommandsTest::reportStatesTheInvestment_data()
 {
-    QTest::addColumn<QStringList>("investment"); // price, installation, upkeep
+    QTest::addColumn<QStringList>("investment"); // price, installation, upkeep[, years]
     QTest::addColumn<QStringList>("phrases");
     QTest::addColumn<QString>("absent");
     QTest::newRow("nothing invested") << QStringList{"0", "", ""}
@@ -401,6 +401,13 @@ void FigureCommandsTest::reportStatesTheInvestment_data()
         << QStringList{"", "5,000", "200"}
         << QStringList{"Installation cost: $5,000.00", "Yearly upkeep: $200.00", "An installed system price is needed"}
         << "Business Case";
+    // Beyond ten years the cash flow goes on the third page, whose title says so.
+    QTest::newRow("ten years") << QStringList{"20000", "", "", "10"}
+                               << QStringList{"Sensitivity of the Net Present Value"} << "Cash Flow and Sensitivity";
+    QTest::newRow("twenty years") << QStringList{"20000", "", "", "20"}
+                                  << QStringList{"Cash Flow and Sensitivity of the Net Present Value",
+                                                 "Net cash flow over 20 years"}
+                                  << "haldmark.com Sensitivity of the Net Present Value";
 }
 
 void FigureCommandsTest::reportStatesTheInvestment()
@@ -413,7 +420,7 @@ void FigureCommandsTest::reportStatesTheInvestment()
     QFETCH(QString, absent);
     m_window = newWindow(QLocale(QLocale::English, QLocale::UnitedStates));
     FigureCommands *commands = m_window->figureCommands();
-    m_window->document()->setInvestment({investment[0], investment[1], investment[2], QString(), QString()});
+    m_window->document()->setInvestment({investment[0], investment[1], investment[2], investment.value(3), QString()});
     const QString pdf = m_dir.filePath(QStringLiteral("investment.pdf"));
     QVERIFY(commands->exportReport(pdf));
     const QString text = pdfText(pdf);

@@ -3554,6 +3554,10 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
             <numerusform>Diese Zahlen gelten für die Alternative %1, eine von %n Alternativen, die die Seite der betrachteten Alternativen dem Nichtstun gegenüberstellt.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Cash Flow and Sensitivity of the Net Present Value</source>
+        <translation>Cashflow und Sensitivität des Kapitalwerts</translation>
+    </message>
 </context>
 <context>
     <name>RiskChartText</name>

@@ -3554,6 +3554,10 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
             <numerusform>Estas cifras son de la alternativa %1, una de las %n alternativas que la página de alternativas consideradas compara con no hacer nada.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Cash Flow and Sensitivity of the Net Present Value</source>
+        <translation>Flujo de caja y sensibilidad del VAN</translation>
+    </message>
 </context>
 <context>
     <name>RiskChartText</name>

@@ -3554,6 +3554,10 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
             <numerusform>Ces chiffres sont ceux de l’option %1, l’une des %n&#xa0;options que la page des options étudiées compare à l’inaction.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Cash Flow and Sensitivity of the Net Present Value</source>
+        <translation>Flux de trésorerie et sensibilité de la valeur actuelle nette</translation>
+    </message>
 </context>
 <context>
     <name>RiskChartText</name>
@@ -3805,7 +3809,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
     <message>
         <source>%1: %2</source>
         <comment>a caption and its figure, with the language&apos;s colon</comment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>

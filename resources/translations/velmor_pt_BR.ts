@@ -3554,6 +3554,10 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
             <numerusform>Estes valores são da alternativa %1, uma das %n alternativas que a página de alternativas consideradas compara com não fazer nada.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Cash Flow and Sensitivity of the Net Present Value</source>
+        <translation>Fluxo de caixa e sensibilidade do valor presente líquido</translation>
+    </message>
 </context>
 <context>
     <name>RiskChartText</name>

@@ -3522,6 +3522,10 @@ The results cannot be computed from these figures. Please check the figures unde
             <numerusform>以上数值属于方案 %1，是“所比较的方案”页面中与“不采取措施”并列比较的 %n 个方案之一。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Cash Flow and Sensitivity of the Net Present Value</source>
+        <translation>现金流与净现值敏感性</translation>
+    </message>
 </context>
 <context>
     <name>RiskChartText</name>

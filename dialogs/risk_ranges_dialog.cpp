@@ -6,6 +6,7 @@
 #include "model/finance/risk_text.h"
 #include "model/text/message_text.h"
 #include "model/text/numeric_text.h"
+#include "model/text/regional_digits.h"
 #include "platform/system_seams.h"
 
 #include <QCheckBox>
@@ -151,7 +152,7 @@ void RiskRangesDialog::show(const model::RiskRanges &ranges)
         }
         showRange(i, recorded ? m_defaults : ranges, recorded);
     }
-    m_seed->setText(QString::number(ranges.seed));
+    m_seed->setText(model::regionalDigits(QString::number(ranges.seed), m_locale));
     m_runs->setValue(ranges.runs);
 }
 
@@ -234,7 +235,9 @@ void RiskRangesDialog::accept()
             model::overflowingRiskInput(m_values, m_assumptions, m_investment, m_capital, read))
         return void(refuse(m_fields[std::size_t(*input)][High], model::riskOverflowText(*input, m_symbol)));
     bool seedRead = false;
-    read.seed = m_seed->text().trimmed().toULongLong(&seedRead);
+    // Written in the region's digits, the seed is read in either system.
+    const std::optional<QString> seedDigits = model::asciiDigits(m_seed->text().trimmed(), m_locale);
+    read.seed = seedDigits ? seedDigits->toULongLong(&seedRead) : 0;
     if (!seedRead)
         return void(refuse(m_seed, tr("The seed %1 is no whole number from 0 to %2.")
                                        .arg(model::quotedForMessage(m_seed->text()))

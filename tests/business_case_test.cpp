@@ -10,9 +10,11 @@
 #include "model/finance/business_case.h"
 #include "model/finance/business_case_text.h"
 #include "model/finance/payback.h"
+#include "model/finance/risk_text.h"
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <cmath>
@@ -561,7 +563,8 @@ void BusinessCaseTest::measureLinesSayWhatTheFlowsAllow()
 }
 
 // Every figure of the measures and their note, money, months, years and
-// percentages alike, is written in the digits of the regional settings.
+// percentages alike, and the risk facts with their seed, are written in the
+// digits of the regional settings.
 void BusinessCaseTest::measuresShowOneDigitSystem_data()
 {
     QTest::addColumn<QString>("locale");
@@ -584,12 +587,19 @@ void BusinessCaseTest::measuresShowOneDigitSystem()
     const model::BusinessCase measures = model::businessCaseOf(savings, investment);
     model::CapitalInputs midYear;
     midYear.timing = model::CashFlowTiming::MidYear;
-    const QStringList texts = model::measureLines(measures, investment, shown)
-                              << model::measuresNote(investment, shown, midYear) << model::percentOf(0.25, shown)
-                              << model::breakEvenLines({-1.5, 0.25, 2.5}, shown);
+    QStringList texts = model::measureLines(measures, investment, shown)
+                        << model::measuresNote(investment, shown, midYear) << model::percentOf(0.25, shown)
+                        << model::breakEvenLines({-1.5, 0.25, 2.5}, shown);
+    model::RiskSummary risk;
+    risk.runs = 10000;
+    risk.failedRuns = 3;
+    risk.npvBelowZero = 0.125;
+    texts << model::riskFactLines(risk, 1234, shown);
     qsizetype digits = 0;
+    // The percentiles' names, P10 to P90, are names rather than figures.
+    static const QRegularExpression percentileNames(QStringLiteral("\\bP[159]0\\b"));
     for (const QString &text : texts) {
-        for (const char32_t c : text.toUcs4()) {
+        for (const char32_t c : QString(text).remove(percentileNames).toUcs4()) {
             if (QChar::isDigit(c)) {
                 QVERIFY2(c >= zero && c <= zero + 9, qPrintable(text));
                 ++digits;

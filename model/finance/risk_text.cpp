@@ -6,6 +6,7 @@
 #include "model/text/message_text.h"
 #include "model/text/money_text.h"
 #include "model/text/percentage_text.h"
+#include "model/text/regional_digits.h"
 
 #include <QCoreApplication>
 
@@ -124,11 +125,13 @@ QStringList riskFactLines(const RiskSummary &summary, std::uint64_t seed, const 
     if (summary.npvBelowZero)
         lines << RiskText::tr("%1: %2", "a caption and its figure, with the language's colon")
                      .arg(riskCaption(RiskCaption::BelowZero), riskShareText(*summary.npvBelowZero, locale));
-    lines << RiskText::tr("P10 is each measure's unfavorable end: savings and net present value reached in 90% of "
-                          "the runs, a payback reached within it in 90% of them. The inputs are drawn independently.");
+    //: %1: nine runs in ten, "90%" as the language writes a percentage.
+    lines << RiskText::tr("P10 is each measure's unfavorable end: savings and net present value reached in %1 of "
+                          "the runs, a payback reached within it in %1 of them. The inputs are drawn independently.")
+                 .arg(percentageText(90, locale));
     //: %1: the number of runs, %2: the seed, a whole number that draws the same runs again.
     lines << RiskText::tr("%1 run(s) of the simulation, seed %2", "", summary.runs)
-                 .arg(locale.toString(summary.runs), QString::number(seed));
+                 .arg(locale.toString(summary.runs), regionalDigits(QString::number(seed), locale));
     if (summary.failedRuns > 0)
         lines << RiskText::tr("%1 run(s) left out: their arithmetic overflows.", "", summary.failedRuns)
                      .arg(locale.toString(summary.failedRuns));

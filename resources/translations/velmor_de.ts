@@ -3786,8 +3786,9 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <translation>Die Bandbreite von %1 ist zu weit: An ihren Enden läuft die Rechnung über, sodass die Läufe dort nicht berechnet werden können. Engen Sie sie ein, um das Risiko zu simulieren.</translation>
     </message>
     <message>
-        <source>P10 is each measure&apos;s unfavorable end: savings and net present value reached in 90% of the runs, a payback reached within it in 90% of them. The inputs are drawn independently.</source>
-        <translation>P10 ist jeweils das ungünstige Ende: Einsparung und Kapitalwert werden in 90 % der Durchläufe erreicht, die Amortisation in 90 % der Durchläufe innerhalb dieser Zeit. Die Eingangsgrößen werden unabhängig voneinander gezogen.</translation>
+        <source>P10 is each measure&apos;s unfavorable end: savings and net present value reached in %1 of the runs, a payback reached within it in %1 of them. The inputs are drawn independently.</source>
+        <extracomment>%1: nine runs in ten, &quot;90%&quot; as the language writes a percentage.</extracomment>
+        <translation>P10 ist jeweils das ungünstige Ende: Einsparung und Kapitalwert werden in %1 der Durchläufe erreicht, die Amortisation in %1 der Durchläufe innerhalb dieser Zeit. Die Eingangsgrößen werden unabhängig voneinander gezogen.</translation>
     </message>
     <message>
         <source>%1, %2</source>

@@ -3786,8 +3786,9 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <translation>El rango de %1 es demasiado amplio: en sus extremos el cálculo se desborda, por lo que las iteraciones allí no pueden calcularse. Redúzcalo para simular el riesgo.</translation>
     </message>
     <message>
-        <source>P10 is each measure&apos;s unfavorable end: savings and net present value reached in 90% of the runs, a payback reached within it in 90% of them. The inputs are drawn independently.</source>
-        <translation>P10 es el extremo desfavorable de cada medida: ahorro y valor actual neto alcanzados en el 90 % de las simulaciones, amortización lograda dentro de ese plazo en el 90 % de ellas. Las entradas se extraen de forma independiente.</translation>
+        <source>P10 is each measure&apos;s unfavorable end: savings and net present value reached in %1 of the runs, a payback reached within it in %1 of them. The inputs are drawn independently.</source>
+        <extracomment>%1: nine runs in ten, &quot;90%&quot; as the language writes a percentage.</extracomment>
+        <translation>P10 es el extremo desfavorable de cada medida: ahorro y valor actual neto alcanzados en el %1 de las simulaciones, amortización lograda dentro de ese plazo en el %1 de ellas. Las entradas se extraen de forma independiente.</translation>
     </message>
     <message>
         <source>%1, %2</source>

@@ -3786,8 +3786,9 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <translation>La plage de %1 est trop large&#xa0;: à ses extrémités, le calcul dépasse les limites et les tirages correspondants ne peuvent être calculés. Resserrez-la pour simuler le risque.</translation>
     </message>
     <message>
-        <source>P10 is each measure&apos;s unfavorable end: savings and net present value reached in 90% of the runs, a payback reached within it in 90% of them. The inputs are drawn independently.</source>
-        <translation>P10 est l’extrémité défavorable de chaque mesure&#xa0;: économie et valeur actuelle nette atteintes dans 90&#xa0;% des tirages, retour sur investissement obtenu dans ce délai dans 90&#xa0;% d’entre eux. Les entrées sont tirées indépendamment.</translation>
+        <source>P10 is each measure&apos;s unfavorable end: savings and net present value reached in %1 of the runs, a payback reached within it in %1 of them. The inputs are drawn independently.</source>
+        <extracomment>%1: nine runs in ten, &quot;90%&quot; as the language writes a percentage.</extracomment>
+        <translation>P10 est l’extrémité défavorable de chaque mesure&#xa0;: économie et valeur actuelle nette atteintes dans %1 des tirages, retour sur investissement obtenu dans ce délai dans %1 d’entre eux. Les entrées sont tirées indépendamment.</translation>
     </message>
     <message>
         <source>%1, %2</source>

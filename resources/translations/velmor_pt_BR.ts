@@ -3786,8 +3786,9 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <translation>A faixa de %1 é ampla demais: nos seus extremos o cálculo estoura, e as iterações ali não podem ser calculadas. Estreite-a para simular o risco.</translation>
     </message>
     <message>
-        <source>P10 is each measure&apos;s unfavorable end: savings and net present value reached in 90% of the runs, a payback reached within it in 90% of them. The inputs are drawn independently.</source>
-        <translation>P10 é o extremo desfavorável de cada medida: economia e valor presente líquido atingidos em 90% das simulações, retorno obtido dentro desse prazo em 90% delas. As entradas são sorteadas de forma independente.</translation>
+        <source>P10 is each measure&apos;s unfavorable end: savings and net present value reached in %1 of the runs, a payback reached within it in %1 of them. The inputs are drawn independently.</source>
+        <extracomment>%1: nine runs in ten, &quot;90%&quot; as the language writes a percentage.</extracomment>
+        <translation>P10 é o extremo desfavorável de cada medida: economia e valor presente líquido atingidos em %1 das simulações, retorno obtido dentro desse prazo em %1 delas. As entradas são sorteadas de forma independente.</translation>
     </message>
     <message>
         <source>%1, %2</source>

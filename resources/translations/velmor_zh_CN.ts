@@ -3752,8 +3752,9 @@ The results cannot be computed from these figures. Please check the figures unde
         <translation>%1 的区间过宽：在其两端计算会溢出，相应的模拟运行无法计算。请缩小该区间以模拟风险。</translation>
     </message>
     <message>
-        <source>P10 is each measure&apos;s unfavorable end: savings and net present value reached in 90% of the runs, a payback reached within it in 90% of them. The inputs are drawn independently.</source>
-        <translation>P10 是各项指标的不利端：90% 的模拟运行可达到该节省额和净现值，90% 的运行可在该期限内回本。各项输入独立抽取。</translation>
+        <source>P10 is each measure&apos;s unfavorable end: savings and net present value reached in %1 of the runs, a payback reached within it in %1 of them. The inputs are drawn independently.</source>
+        <extracomment>%1: nine runs in ten, &quot;90%&quot; as the language writes a percentage.</extracomment>
+        <translation>P10 是各项指标的不利端：%1 的模拟运行可达到该节省额和净现值，%1 的运行可在该期限内回本。各项输入独立抽取。</translation>
     </message>
     <message>
         <source>%1, %2</source>

@@ -114,7 +114,7 @@ struct Options {
 Options addOptions(QCommandLineParser &parser)
 {
     parser.setApplicationDescription(QCoreApplication::translate(
-        "main", "Compares the yearly cost of lubricating a facility by hand with the cost of a Velmor "
+        "main", "Compares the annual cost of lubricating a facility by hand with the cost of a Velmor "
                 "automatic lubrication system."));
     Options o{
         .help = QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},

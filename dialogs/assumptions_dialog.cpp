@@ -30,7 +30,7 @@ AssumptionsDialog::AssumptionsDialog(const model::Assumptions &assumptions,
     // Everything but the buttons scrolls where the screen is too small.
     auto *contents = new QWidget;
     auto *form = new QFormLayout(contents);
-    auto *intro = new QLabel(tr("How much of each yearly cost a Velmor automatic lubrication system is assumed to "
+    auto *intro = new QLabel(tr("How much of each annual cost a Velmor automatic lubrication system is assumed to "
                                 "save, in percent (0 to 100, in tenths):"));
     intro->setWordWrap(true);
     form->addRow(intro);

@@ -80,7 +80,7 @@ QGroupBox *BusinessCaseWindow::capitalGroup(const model::CapitalTexts &capital)
     // In the order of model::CashFlowTiming.
     m_timing->addItems({tr("At each year's end"), tr("Spread over the year")});
     m_timing->setCurrentIndex(int(capital.timing));
-    place(tr("Yearly flows fall:"), m_timing);
+    place(tr("Annual flows fall:"), m_timing);
 
     for (QComboBox *choice : {m_depreciation, m_timing})
         connect(choice, &QComboBox::currentIndexChanged, this, &BusinessCaseWindow::recompute);

@@ -98,7 +98,7 @@ CaseItemsDialog::CaseItemsDialog(const std::vector<model::OtherSaving> &savings,
         m_savingsTable->setItem(row, SavingCash, cashItem(saving.hard));
     }
     layout->addWidget(withButtons(m_savingsTable,
-                                  tr("Yearly savings beyond the cost rows, such as work orders no "
+                                  tr("Annual savings beyond the cost rows, such as work orders no "
                                      "longer raised for routine greasing or waste grease disposal; "
                                      "cash where the plant stops paying them:"),
                                   SavingCash));
@@ -146,9 +146,9 @@ QString CaseItemsDialog::readSavings(std::vector<model::OtherSaving> &savings) c
         const std::optional<double> escalation =
             escalationText.isEmpty() ? std::optional(0.0) : model::readFigure(escalationText, m_locale);
         if (!amount || std::abs(*amount) > model::kMaxInvestmentMoney)
-            return tr("The yearly saving in row %1 has no amount a year that reads.").arg(row + 1);
+            return tr("The annual saving in row %1 has no amount a year that reads.").arg(row + 1);
         if (!escalation || *escalation < model::kMinEscalationPercent || *escalation > model::kMaxEscalationPercent)
-            return tr("The escalation of the yearly saving in row %1 is not a percentage from %2 to %3.")
+            return tr("The escalation of the annual saving in row %1 is not a percentage from %2 to %3.")
                 .arg(row + 1)
                 .arg(model::kMinEscalationPercent)
                 .arg(model::kMaxEscalationPercent);

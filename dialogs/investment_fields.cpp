@@ -28,7 +28,7 @@ InvestmentFields::InvestmentFields(const model::InvestmentTexts &texts, QWidget 
     add(InvestmentField::InstallationCost, texts.installationCost,
         model::withCurrencySymbol(tr("Installation cost ($):"), symbol), tr("none"));
     add(InvestmentField::YearlyUpkeep, texts.yearlyUpkeep,
-        model::withCurrencySymbol(tr("Yearly upkeep of the system ($):"), symbol), tr("none"));
+        model::withCurrencySymbol(tr("Annual upkeep of the system ($):"), symbol), tr("none"));
     add(InvestmentField::Years, texts.years, tr("Evaluation period (years):"), QString::number(model::kDefaultYears));
     add(InvestmentField::DiscountRate, texts.discountRate, tr("Discount rate (%):"),
         locale().toString(model::kDefaultDiscountRatePercent));

@@ -367,7 +367,7 @@ QString investmentInputName(model::InvestmentInput input, const model::BusinessC
     case model::InvestmentInput::InstallationCost:
         return BusinessCaseText::tr("Installation cost");
     case model::InvestmentInput::YearlyUpkeep:
-        return BusinessCaseText::tr("Yearly upkeep");
+        return BusinessCaseText::tr("Annual upkeep");
     case model::InvestmentInput::DiscountRate:
         return rate(QT_TRANSLATE_NOOP("BusinessCaseText", "Discount rate (%1%)"), study.investment.discountRatePercent);
     case model::InvestmentInput::LabourEscalation:

@@ -20,7 +20,7 @@ QString percent(double value, const QLocale &locale) { return model::percentageT
 
 QString escalationSentence(const model::CapitalInputs &capital, const QLocale &locale)
 {
-    return CapitalText::tr("Yearly escalation from year 2: labor rates %1, lubricant %2, bearings %3, production "
+    return CapitalText::tr("Annual escalation from year 2: labor rates %1, lubricant %2, bearings %3, production "
                            "value %4, upkeep %5.")
         .arg(percent(capital.labourEscalationPercent, locale), percent(capital.lubricantEscalationPercent, locale),
              percent(capital.bearingEscalationPercent, locale),
@@ -69,7 +69,7 @@ QStringList capitalSentences(const model::CapitalInputs &capital, const model::I
                     [](const model::OtherSaving &saving) { return saving.escalationPercent != 0; });
     QStringList sentences;
     if (!escalated && !taxed && !itemsEscalate && capital.timing == defaults.timing)
-        sentences << CapitalText::tr("Before income tax, at today's prices every year, with the yearly flows at "
+        sentences << CapitalText::tr("Before income tax, at today's prices every year, with the annual flows at "
                                      "each year's end.");
     else {
         sentences << (escalated       ? escalationSentence(capital, locale)
@@ -77,9 +77,9 @@ QStringList capitalSentences(const model::CapitalInputs &capital, const model::I
                                       : CapitalText::tr("No escalation: every year at today's prices."));
         sentences << (taxed ? taxSentence(capital, locale) : CapitalText::tr("Before income tax."));
         sentences << (capital.timing == model::CashFlowTiming::MidYear
-                          ? CapitalText::tr("The yearly flows are spread over each year and discounted from its "
+                          ? CapitalText::tr("The annual flows are spread over each year and discounted from its "
                                             "middle; the outlay falls at the start, the residual value at the end.")
-                          : CapitalText::tr("The yearly flows fall at each year's end."));
+                          : CapitalText::tr("The annual flows fall at each year's end."));
     }
     if (capital.residualValue != 0)
         sentences << (taxed ? CapitalText::tr("A residual value of %1 at the end of year %2, taxed on its gain over "
@@ -88,7 +88,7 @@ QStringList capitalSentences(const model::CapitalInputs &capital, const model::I
                          .arg(model::currencyText(capital.residualValue, locale, symbol))
                          .arg(locale.toString(investment.years));
     if (capital.firstYearSharePercent != defaults.firstYearSharePercent)
-        sentences << CapitalText::tr("Year 1 reaches %1 of the yearly savings while the system is brought in.")
+        sentences << CapitalText::tr("Year 1 reaches %1 of the annual savings while the system is brought in.")
                          .arg(percent(capital.firstYearSharePercent, locale));
     for (const model::OtherSaving &saving : capital.otherSavings) {
         const QString amount = model::currencyText(saving.amount, locale, symbol);

@@ -77,7 +77,8 @@ QString investmentSentence(const model::Investment &investment, const QLocale &l
         costs
             << ReportText::tr("installation at %1").arg(model::moneyText(investment.installationCost, locale, symbol));
     if (investment.yearlyUpkeep != 0)
-        costs << ReportText::tr("a yearly upkeep of %1").arg(model::moneyText(investment.yearlyUpkeep, locale, symbol));
+        costs
+            << ReportText::tr("an annual upkeep of %1").arg(model::moneyText(investment.yearlyUpkeep, locale, symbol));
     return ReportText::tr("The investment: %1, evaluated over %2 year(s) at a discount rate of %3%.", "",
                           investment.years)
         .arg(model::listText(costs))
@@ -333,7 +334,7 @@ QStringList costLines(const document::FacilityDocument &facility, const model::I
         lines << ReportText::tr("Installation cost: %1")
                      .arg(model::currencyText(investment.installationCost, locale, symbol));
     if (investment.yearlyUpkeep != 0)
-        lines << ReportText::tr("Yearly upkeep: %1").arg(model::currencyText(investment.yearlyUpkeep, locale, symbol));
+        lines << ReportText::tr("Annual upkeep: %1").arg(model::currencyText(investment.yearlyUpkeep, locale, symbol));
     return lines;
 }
 
@@ -358,11 +359,11 @@ QStringList paybackLines(const document::FacilityDocument &facility, const model
     const model::BusinessCase &measures = study.measures;
     if (!measures.paybackMonths || measures.paybackState == model::PaybackState::Never)
         return lines << (!measures.capitalGiven ? ReportText::tr("No payback: with these figures the system brings "
-                                                                 "no yearly savings to pay for it.")
+                                                                 "no annual savings to pay for it.")
                          : study.capital.taxRatePercent != 0
-                             ? ReportText::tr("No payback: with these figures the yearly nets after upkeep and tax "
+                             ? ReportText::tr("No payback: with these figures the annual nets after upkeep and tax "
                                               "do not recover the outlay.")
-                             : ReportText::tr("No payback: with these figures the yearly nets after upkeep do not "
+                             : ReportText::tr("No payback: with these figures the annual nets after upkeep do not "
                                               "recover the outlay."));
     const QString shown = locale.toString(*measures.paybackMonths, 'f', 1);
     const bool afterTax = study.capital.taxRatePercent != 0;
@@ -405,8 +406,8 @@ QStringList paybackLines(const document::FacilityDocument &facility, const model
 QString figuresNote(const model::Assumptions &reductions, const QLocale &locale, const model::CurrencyUnits &currency)
 {
     const QString inCurrency = currency.symbol == u"$"
-                                   ? ReportText::tr("All figures are yearly, in dollars.")
-                                   : ReportText::tr("All figures are yearly, in %1.").arg(currency.symbol);
+                                   ? ReportText::tr("All figures are annual, in dollars.")
+                                   : ReportText::tr("All figures are annual, in %1.").arg(currency.symbol);
     const auto row = [&](int k) { return model::costFormulaProse(k, currency.units, locale); };
     const model::LostProductionRule &rule = reductions.lostProduction;
     if (!rule.isEmpty()) {

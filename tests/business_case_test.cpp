@@ -231,7 +231,7 @@ void BusinessCaseTest::investmentIsRead_data()
     row("price with grouping", "en_US", {"20,000", "", "", "", ""}, true, "");
     row("German figures", "de_DE", {"20.000", "1.500,5", "200", "7", "6,5"}, true, "");
     row("price below zero", "en_US", {"-1", "", "", "", ""}, false, "installed system price \u201C-1\u201D");
-    row("upkeep no number", "en_US", {"20000", "", "lots", "", ""}, false, "yearly upkeep \u201Clots\u201D");
+    row("upkeep no number", "en_US", {"20000", "", "lots", "", ""}, false, "annual upkeep \u201Clots\u201D");
     row("part of a year", "en_US", {"20000", "", "", "5.5", ""}, false, "evaluation period \u201C5.5\u201D");
     row("more than fifty years", "en_US", {"20000", "", "", "51", ""}, false, "evaluation period");
     row("rate of minus 100 %", "en_US", {"20000", "", "", "", "-100"}, false, "discount rate \u201C-100\u201D");
@@ -244,7 +244,7 @@ void BusinessCaseTest::investmentIsRead_data()
         "installed system price \u201C1e300\u201D is more than 1,000,000,000,000");
     row("installation above 10^12", "en_US", {"1", "1000000000000.01", "", "", ""}, false, "installation cost");
     row("upkeep above 10^12", "de_DE", {"1", "", "1.000.000.000.001", "", ""}, false,
-        "yearly upkeep \u201C1.000.000.000.001\u201D is more than 1.000.000.000.000");
+        "annual upkeep \u201C1.000.000.000.001\u201D is more than 1.000.000.000.000");
 }
 
 void BusinessCaseTest::investmentIsRead()
@@ -397,7 +397,7 @@ void BusinessCaseTest::npvBarsMatchTheLevelFlows_data()
     const double net = 50020 - 1000;
     QTest::newRow("system price") << InvestmentInput::SystemPrice << 0 << 0.0 << levelNpv(16000, net, 10)
                                   << levelNpv(24000, net, 10);
-    QTest::newRow("yearly upkeep") << InvestmentInput::YearlyUpkeep << 0 << 0.0 << levelNpv(20000, net + 200, 10)
+    QTest::newRow("annual upkeep") << InvestmentInput::YearlyUpkeep << 0 << 0.0 << levelNpv(20000, net + 200, 10)
                                    << levelNpv(20000, net - 200, 10);
     QTest::newRow("discount rate") << InvestmentInput::DiscountRate << 0 << 0.0 << levelNpv(20000, net, 8)
                                    << levelNpv(20000, net, 12);

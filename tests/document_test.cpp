@@ -319,7 +319,7 @@ void DocumentTest::capitalInputsShapeBusinessCase_data()
                                    << u"The income tax rate \u201Cmuch\u201D is not a percentage from 0 to 100."_qs;
     QTest::newRow("escalation below the range")
         << "en_US" << capitalWith(&model::CapitalTexts::bearingEscalation, u"-60"_qs) << none
-        << u"The yearly escalation of the bearing price \u201C-60\u201D is not a percentage from -50 to 100."_qs;
+        << u"The annual escalation of the bearing price \u201C-60\u201D is not a percentage from -50 to 100."_qs;
     QTest::newRow("period in halves") << "en_US" << capitalWith(&model::CapitalTexts::depreciationYears, u"2.5"_qs)
                                       << none
                                       << u"The depreciation period \u201C2.5\u201D is not a whole number of years "

@@ -399,7 +399,7 @@ void FigureCommandsTest::reportStatesTheInvestment_data()
                                        << "0.0 months";
     QTest::newRow("installation without a price")
         << QStringList{"", "5,000", "200"}
-        << QStringList{"Installation cost: $5,000.00", "Yearly upkeep: $200.00", "An installed system price is needed"}
+        << QStringList{"Installation cost: $5,000.00", "Annual upkeep: $200.00", "An installed system price is needed"}
         << "Business Case";
     // Beyond ten years the cash flow goes on the third page, whose title says so.
     QTest::newRow("ten years") << QStringList{"20000", "", "", "10"}

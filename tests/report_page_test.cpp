@@ -55,7 +55,7 @@ report::ReportContent sampleContent(platform::ChartControl &chart)
         chart.paintChart(painter, target, target.size() * (96.0 / 72.0));
     };
     c.payback = {QStringLiteral("Payback period: 4.8 months")};
-    c.assumptions = QStringLiteral("Figures are yearly.");
+    c.assumptions = QStringLiteral("Figures are annual.");
     return c;
 }
 

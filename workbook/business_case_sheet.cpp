@@ -345,7 +345,7 @@ void writeMeasures(Sheet &sheet, const Formats &formats, const model::BusinessCa
     };
     const QString notWithinFormula = QStringLiteral("IF(%1=1,%2,%3)").arg(period, notWithinFor(1), notWithinFor(2));
     const QString notWithinText = WorkbookText::tr("not within the %1 year(s)", "", years).arg(years);
-    const QString never = WorkbookText::tr("never: the yearly nets do not recover the outlay");
+    const QString never = WorkbookText::tr("never: the annual nets do not recover the outlay");
     const QString lastPaid = cell(kLastFlowRow, PaidBackColumn);
     const QString lastPaidDiscounted = cell(kLastFlowRow, PaidBackDiscountedColumn);
     const auto noteOf = [&](model::PaybackState state) {

@@ -56,7 +56,7 @@ void writeNumberRows(Sheet &sheet, std::initializer_list<NumberRow> rows)
 void writeCaseItems(Sheet &sheet, const Formats &formats, const model::CapitalInputs &capital)
 {
     if (!capital.otherSavings.empty()) {
-        sheet.text(otherSavingRow(0) - 1, 0, WorkbookText::tr("Other yearly savings"), formats.bold);
+        sheet.text(otherSavingRow(0) - 1, 0, WorkbookText::tr("Other annual savings"), formats.bold);
         sheet.text(otherSavingRow(0) - 1, 2, WorkbookText::tr("% a year"), formats.bold);
         sheet.text(otherSavingRow(0) - 1, 3, WorkbookText::tr("Cash (1) or not (0)"), formats.bold);
         for (int j = 0; j < int(capital.otherSavings.size()); ++j) {
@@ -106,7 +106,7 @@ void writeCapital(Sheet &sheet, const Formats &formats, const model::CapitalInpu
           WorkbookText::tr("% of the book value a year")},
          {FirstYearShareRow, WorkbookText::tr("First-year share of the savings"), capital.firstYearSharePercent,
           QStringLiteral("%")},
-         {TimingRow, WorkbookText::tr("Timing of the yearly flows"), double(capital.timing),
+         {TimingRow, WorkbookText::tr("Timing of the annual flows"), double(capital.timing),
           WorkbookText::tr("0 year-end, 1 mid-year")}});
     if (capital.contingencyPercent != 0 || capital.accuracyBelowPercent || capital.accuracyAbovePercent
         || capital.hurdleRatePercent)
@@ -189,7 +189,7 @@ void writeFigures(Sheet &sheet, const Formats &formats, const model::InputValues
     sheet.number(PriceRow, 1, investment->systemPrice, formats.money);
     sheet.text(InstallationRow, 0, WorkbookText::tr("Installation cost"));
     sheet.number(InstallationRow, 1, investment->installationCost, formats.money);
-    sheet.text(UpkeepRow, 0, WorkbookText::tr("Yearly upkeep"));
+    sheet.text(UpkeepRow, 0, WorkbookText::tr("Annual upkeep"));
     sheet.number(UpkeepRow, 1, investment->yearlyUpkeep, formats.money);
     sheet.text(UpkeepRow, 2, WorkbookText::tr("per year"));
     sheet.text(YearsRow, 0, WorkbookText::tr("Evaluation period"));

@@ -13,7 +13,7 @@ const TextMember<InvestmentTexts> kInvestmentMembers[] = {
     {QLatin1StringView("installationCost"), &InvestmentTexts::installationCost,
      QT_TRANSLATE_NOOP("FacilityFile", "installation cost")},
     {QLatin1StringView("yearlyUpkeep"), &InvestmentTexts::yearlyUpkeep,
-     QT_TRANSLATE_NOOP("FacilityFile", "yearly upkeep")},
+     QT_TRANSLATE_NOOP("FacilityFile", "annual upkeep")},
     {QLatin1StringView("years"), &InvestmentTexts::years, QT_TRANSLATE_NOOP("FacilityFile", "evaluation period")},
     {QLatin1StringView("discountRate"), &InvestmentTexts::discountRate,
      QT_TRANSLATE_NOOP("FacilityFile", "discount rate")},

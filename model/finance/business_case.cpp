@@ -193,7 +193,7 @@ InvestmentReading readInvestment(const InvestmentTexts &texts, const QLocale &lo
          investment.systemPrice},
         {InvestmentField::InstallationCost, QT_TRANSLATE_NOOP("BusinessCase", "installation cost"),
          texts.installationCost, investment.installationCost},
-        {InvestmentField::YearlyUpkeep, QT_TRANSLATE_NOOP("BusinessCase", "yearly upkeep"), texts.yearlyUpkeep,
+        {InvestmentField::YearlyUpkeep, QT_TRANSLATE_NOOP("BusinessCase", "annual upkeep"), texts.yearlyUpkeep,
          investment.yearlyUpkeep},
     };
     for (const auto &sum : sums) {
@@ -236,7 +236,7 @@ QString priceNeededText()
 {
     return QCoreApplication::translate("BusinessCase",
                                        "An installed system price is needed: without it the installation cost and "
-                                       "the yearly upkeep are not evaluated.");
+                                       "the annual upkeep are not evaluated.");
 }
 
 BusinessCase businessCaseOf(const CostTable &savings, const Investment &investment, const CapitalInputs &capital)

@@ -87,11 +87,11 @@ QString simplePaybackLine(const BusinessCase &measures, const QLocale &locale)
     if (measures.initial == 0)
         return BusinessCaseText::tr("Simple payback: none, nothing is invested");
     if (!measures.capitalGiven)
-        return BusinessCaseText::tr("Simple payback: none, the yearly savings do not exceed the upkeep");
+        return BusinessCaseText::tr("Simple payback: none, the annual savings do not exceed the upkeep");
     return table.taxRatePercent != 0
-               ? BusinessCaseText::tr("Simple payback: never, the yearly nets after upkeep and tax do not recover "
+               ? BusinessCaseText::tr("Simple payback: never, the annual nets after upkeep and tax do not recover "
                                       "the outlay")
-               : BusinessCaseText::tr("Simple payback: never, the yearly nets after upkeep do not recover the outlay");
+               : BusinessCaseText::tr("Simple payback: never, the annual nets after upkeep do not recover the outlay");
 }
 
 QString discountedPaybackLine(const BusinessCase &measures, const QLocale &locale)
@@ -110,11 +110,11 @@ QString discountedPaybackLine(const BusinessCase &measures, const QLocale &local
         return BusinessCaseText::tr("Discounted payback: not within the %1 year(s)", "", period)
             .arg(locale.toString(period));
     if (!measures.capitalGiven)
-        return BusinessCaseText::tr("Discounted payback: none, the yearly savings do not exceed the upkeep");
+        return BusinessCaseText::tr("Discounted payback: none, the annual savings do not exceed the upkeep");
     return measures.cashFlow.taxRatePercent != 0
-               ? BusinessCaseText::tr("Discounted payback: never, the yearly nets after upkeep and tax do not "
+               ? BusinessCaseText::tr("Discounted payback: never, the annual nets after upkeep and tax do not "
                                       "recover the outlay")
-               : BusinessCaseText::tr("Discounted payback: never, the yearly nets after upkeep do not recover the "
+               : BusinessCaseText::tr("Discounted payback: never, the annual nets after upkeep do not recover the "
                                       "outlay");
 }
 
@@ -168,10 +168,10 @@ QStringList measureLines(const BusinessCase &measures, const Investment &investm
                           money(measures.initial * (1 + above / 100), locale, symbol));
     }
     if (investment.yearlyUpkeep != 0) {
-        lines << BusinessCaseText::tr("Yearly upkeep of the system: %1")
+        lines << BusinessCaseText::tr("Annual upkeep of the system: %1")
                      .arg(money(investment.yearlyUpkeep, locale, symbol))
               << (measures.capitalGiven ? BusinessCaseText::tr("Net of year 1, before tax: %1")
-                                        : BusinessCaseText::tr("Yearly savings after upkeep: %1"))
+                                        : BusinessCaseText::tr("Annual savings after upkeep: %1"))
                      .arg(money(measures.yearlyNet, locale, symbol));
     }
     lines << simplePaybackLine(measures, locale);
@@ -294,13 +294,13 @@ QString measuresNote(const Investment &investment, const QLocale &locale, const 
     if (capital.flowRules() == CapitalInputs()) {
         note = BusinessCaseText::tr(
                    "How the measures are computed. The investment is the system's price plus its installation, paid "
-                   "at the start; the yearly net is the annual savings less the yearly upkeep, received at the end "
-                   "of each year over the %1 year(s) evaluated. Simple payback = investment \u00F7 (yearly net "
+                   "at the start; the annual net is the annual savings less the annual upkeep, received at the end "
+                   "of each year over the %1 year(s) evaluated. Simple payback = investment \u00F7 (annual net "
                    "\u00F7 12) months. Return on investment = (savings \u00D7 years \u2212 upkeep \u00D7 years "
-                   "\u2212 investment) \u00F7 investment. Net present value = \u2212investment + \u03A3 yearly net "
+                   "\u2212 investment) \u00F7 investment. Net present value = \u2212investment + \u03A3 annual net "
                    "\u00F7 (1 + rate)^t for t = 1 to %1, at a discount rate of %2. The internal rate of return is "
                    "the rate at which the net present value is zero. Discounted payback is the time until the "
-                   "discounted yearly nets cover the investment. The conservative case halves every assumed "
+                   "discounted annual nets cover the investment. The conservative case halves every assumed "
                    "reduction; the optimistic case takes every reduction halfway to 100%.",
                    "", investment.years)
                    .arg(years, rate);

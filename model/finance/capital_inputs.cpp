@@ -34,18 +34,18 @@ CapitalReading readCapitalInputs(const CapitalTexts &texts, const QLocale &local
         double low;
         double high;
     } percentages[] = {
-        {CapitalField::LabourEscalation, QT_TRANSLATE_NOOP("BusinessCase", "yearly escalation of the labor rates"),
+        {CapitalField::LabourEscalation, QT_TRANSLATE_NOOP("BusinessCase", "annual escalation of the labor rates"),
          texts.labourEscalation, inputs.labourEscalationPercent, kMinEscalationPercent, kMaxEscalationPercent},
         {CapitalField::LubricantEscalation,
-         QT_TRANSLATE_NOOP("BusinessCase", "yearly escalation of the lubricant price"), texts.lubricantEscalation,
+         QT_TRANSLATE_NOOP("BusinessCase", "annual escalation of the lubricant price"), texts.lubricantEscalation,
          inputs.lubricantEscalationPercent, kMinEscalationPercent, kMaxEscalationPercent},
-        {CapitalField::BearingEscalation, QT_TRANSLATE_NOOP("BusinessCase", "yearly escalation of the bearing price"),
+        {CapitalField::BearingEscalation, QT_TRANSLATE_NOOP("BusinessCase", "annual escalation of the bearing price"),
          texts.bearingEscalation, inputs.bearingEscalationPercent, kMinEscalationPercent, kMaxEscalationPercent},
         {CapitalField::ProductionValueEscalation,
-         QT_TRANSLATE_NOOP("BusinessCase", "yearly escalation of the production value"),
+         QT_TRANSLATE_NOOP("BusinessCase", "annual escalation of the production value"),
          texts.productionValueEscalation, inputs.productionValueEscalationPercent, kMinEscalationPercent,
          kMaxEscalationPercent},
-        {CapitalField::UpkeepEscalation, QT_TRANSLATE_NOOP("BusinessCase", "yearly escalation of the upkeep"),
+        {CapitalField::UpkeepEscalation, QT_TRANSLATE_NOOP("BusinessCase", "annual escalation of the upkeep"),
          texts.upkeepEscalation, inputs.upkeepEscalationPercent, kMinEscalationPercent, kMaxEscalationPercent},
         {CapitalField::TaxRate, QT_TRANSLATE_NOOP("BusinessCase", "income tax rate"), texts.taxRate,
          inputs.taxRatePercent, 0, 100},

@@ -248,7 +248,7 @@ seit 1994</translation>
         <translation>Annahmen</translation>
     </message>
     <message>
-        <source>How much of each yearly cost a Velmor automatic lubrication system is assumed to save, in percent (0 to 100, in tenths):</source>
+        <source>How much of each annual cost a Velmor automatic lubrication system is assumed to save, in percent (0 to 100, in tenths):</source>
         <translation>Wie viel ein automatisches Velmor-Schmiersystem voraussichtlich von jedem jährlichen Kostenposten einspart, in Prozent (0 bis 100, auf ein Zehntel genau):</translation>
     </message>
     <message>
@@ -336,7 +336,7 @@ seit 1994</translation>
         <translation>Installationskosten</translation>
     </message>
     <message>
-        <source>yearly upkeep</source>
+        <source>annual upkeep</source>
         <translation>Jährliche Wartungskosten</translation>
     </message>
     <message>
@@ -360,27 +360,27 @@ seit 1994</translation>
         <translation>ist kein Prozentwert von %1 bis %2</translation>
     </message>
     <message>
-        <source>An installed system price is needed: without it the installation cost and the yearly upkeep are not evaluated.</source>
+        <source>An installed system price is needed: without it the installation cost and the annual upkeep are not evaluated.</source>
         <translation>Ein Systempreis ist erforderlich: Ohne ihn werden die Installationskosten und die jährlichen Wartungskosten nicht bewertet.</translation>
     </message>
     <message>
-        <source>yearly escalation of the labor rates</source>
+        <source>annual escalation of the labor rates</source>
         <translation>Jährliche Steigerung der Stundensätze</translation>
     </message>
     <message>
-        <source>yearly escalation of the lubricant price</source>
+        <source>annual escalation of the lubricant price</source>
         <translation>Jährliche Steigerung des Schmierstoffpreises</translation>
     </message>
     <message>
-        <source>yearly escalation of the bearing price</source>
+        <source>annual escalation of the bearing price</source>
         <translation>Jährliche Steigerung des Lagerpreises</translation>
     </message>
     <message>
-        <source>yearly escalation of the production value</source>
+        <source>annual escalation of the production value</source>
         <translation>Jährliche Steigerung des Produktionswerts</translation>
     </message>
     <message>
-        <source>yearly escalation of the upkeep</source>
+        <source>annual escalation of the upkeep</source>
         <translation>Jährliche Steigerung der Wartungskosten</translation>
     </message>
     <message>
@@ -435,11 +435,11 @@ seit 1994</translation>
         <translation>Anfangsinvestition (Preis und Installation): %1</translation>
     </message>
     <message>
-        <source>Yearly upkeep of the system: %1</source>
+        <source>Annual upkeep of the system: %1</source>
         <translation>Jährliche Wartungskosten des Systems: %1</translation>
     </message>
     <message>
-        <source>Yearly savings after upkeep: %1</source>
+        <source>Annual savings after upkeep: %1</source>
         <translation>Jährliche Einsparung nach Wartungskosten: %1</translation>
     </message>
     <message>
@@ -447,7 +447,7 @@ seit 1994</translation>
         <translation>Statische Amortisationszeit: %1</translation>
     </message>
     <message>
-        <source>Simple payback: none, the yearly savings do not exceed the upkeep</source>
+        <source>Simple payback: none, the annual savings do not exceed the upkeep</source>
         <translation>Statische Amortisationszeit: keine, die jährliche Einsparung übersteigt die Wartungskosten nicht</translation>
     </message>
     <message numerus="yes">
@@ -481,7 +481,7 @@ seit 1994</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <source>How the measures are computed. The investment is the system&apos;s price plus its installation, paid at the start; the yearly net is the annual savings less the yearly upkeep, received at the end of each year over the %1 year(s) evaluated. Simple payback = investment ÷ (yearly net ÷ 12) months. Return on investment = (savings × years − upkeep × years − investment) ÷ investment. Net present value = −investment + Σ yearly net ÷ (1 + rate)^t for t = 1 to %1, at a discount rate of %2. The internal rate of return is the rate at which the net present value is zero. Discounted payback is the time until the discounted yearly nets cover the investment. The conservative case halves every assumed reduction; the optimistic case takes every reduction halfway to 100%.</source>
+        <source>How the measures are computed. The investment is the system&apos;s price plus its installation, paid at the start; the annual net is the annual savings less the annual upkeep, received at the end of each year over the %1 year(s) evaluated. Simple payback = investment ÷ (annual net ÷ 12) months. Return on investment = (savings × years − upkeep × years − investment) ÷ investment. Net present value = −investment + Σ annual net ÷ (1 + rate)^t for t = 1 to %1, at a discount rate of %2. The internal rate of return is the rate at which the net present value is zero. Discounted payback is the time until the discounted annual nets cover the investment. The conservative case halves every assumed reduction; the optimistic case takes every reduction halfway to 100%.</source>
         <translation>
             <numerusform>So werden die Kennzahlen berechnet. Die Investition ist der Preis des Systems zuzüglich seiner Installation, bezahlt zu Beginn; der jährliche Netto-Cashflow ist die jährliche Einsparung abzüglich der jährlichen Wartungskosten, zugeflossen am Ende des betrachteten Zeitraums von %1 Jahr. Statische Amortisationszeit = Investition ÷ (jährlicher Netto-Cashflow ÷ 12) Monate. Kapitalrendite = (Einsparung × Jahre − Wartungskosten × Jahre − Investition) ÷ Investition. Kapitalwert = −Investition + Σ jährlicher Netto-Cashflow ÷ (1 + Zinssatz)^t für t = 1 bis %1, bei einem Kalkulationszinssatz von %2. Der interne Zinsfuß ist der Zinssatz, bei dem der Kapitalwert null ist. Die dynamische Amortisationszeit ist die Zeit, bis die abgezinsten jährlichen Netto-Cashflows die Investition decken. Das konservative Szenario halbiert jede angenommene Senkung; das optimistische Szenario setzt jede Senkung auf die Mitte zwischen Annahme und 100&#xa0;%.</numerusform>
             <numerusform>So werden die Kennzahlen berechnet. Die Investition ist der Preis des Systems zuzüglich seiner Installation, bezahlt zu Beginn; der jährliche Netto-Cashflow ist die jährliche Einsparung abzüglich der jährlichen Wartungskosten, zugeflossen am Ende jedes der %1 betrachteten Jahre. Statische Amortisationszeit = Investition ÷ (jährlicher Netto-Cashflow ÷ 12) Monate. Kapitalrendite = (Einsparung × Jahre − Wartungskosten × Jahre − Investition) ÷ Investition. Kapitalwert = −Investition + Σ jährlicher Netto-Cashflow ÷ (1 + Zinssatz)^t für t = 1 bis %1, bei einem Kalkulationszinssatz von %2. Der interne Zinsfuß ist der Zinssatz, bei dem der Kapitalwert null ist. Die dynamische Amortisationszeit ist die Zeit, bis die abgezinsten jährlichen Netto-Cashflows die Investition decken. Das konservative Szenario halbiert jede angenommene Senkung; das optimistische Szenario setzt jede Senkung auf die Mitte zwischen Annahme und 100&#xa0;%.</numerusform>
@@ -680,7 +680,7 @@ seit 1994</translation>
         <translation>Installationskosten</translation>
     </message>
     <message>
-        <source>Yearly upkeep</source>
+        <source>Annual upkeep</source>
         <translation>Jährliche Wartungskosten</translation>
     </message>
     <message>
@@ -739,7 +739,7 @@ seit 1994</translation>
         <translation>Statische Amortisationszeit: %1, doch der kumulierte Netto-Cashflow ist ab Jahr %2 wieder negativ</translation>
     </message>
     <message>
-        <source>Simple payback: never, the yearly nets after upkeep and tax do not recover the outlay</source>
+        <source>Simple payback: never, the annual nets after upkeep and tax do not recover the outlay</source>
         <translation>Statische Amortisationszeit: nie, die jährlichen Netto-Cashflows nach Wartungskosten und Steuern decken die Investition nicht</translation>
     </message>
     <message>
@@ -747,11 +747,11 @@ seit 1994</translation>
         <translation>Dynamische Amortisationszeit: %1 Jahre, doch der kumulierte diskontierte Netto-Cashflow ist ab Jahr %2 wieder negativ</translation>
     </message>
     <message>
-        <source>Discounted payback: never, the yearly nets after upkeep and tax do not recover the outlay</source>
+        <source>Discounted payback: never, the annual nets after upkeep and tax do not recover the outlay</source>
         <translation>Dynamische Amortisationszeit: nie, die jährlichen Netto-Cashflows nach Wartungskosten und Steuern decken die Investition nicht</translation>
     </message>
     <message>
-        <source>Discounted payback: none, the yearly savings do not exceed the upkeep</source>
+        <source>Discounted payback: none, the annual savings do not exceed the upkeep</source>
         <translation>Dynamische Amortisationszeit: keine, die jährliche Einsparung übersteigt die Wartungskosten nicht</translation>
     </message>
     <message>
@@ -786,11 +786,11 @@ seit 1994</translation>
         <translation>Keine Senkung oder Ausfallzahl bei Kapitalwert null: Die Einsparung verändert den Kapitalwert nicht.</translation>
     </message>
     <message>
-        <source>Simple payback: never, the yearly nets after upkeep do not recover the outlay</source>
+        <source>Simple payback: never, the annual nets after upkeep do not recover the outlay</source>
         <translation>Statische Amortisationszeit: nie, die jährlichen Netto-Cashflows nach Wartungskosten decken die Investition nicht</translation>
     </message>
     <message>
-        <source>Discounted payback: never, the yearly nets after upkeep do not recover the outlay</source>
+        <source>Discounted payback: never, the annual nets after upkeep do not recover the outlay</source>
         <translation>Dynamische Amortisationszeit: nie, die jährlichen Netto-Cashflows nach Wartungskosten decken die Investition nicht</translation>
     </message>
     <message>
@@ -953,7 +953,7 @@ seit 1994</translation>
         <translation>Über das Jahr verteilt</translation>
     </message>
     <message>
-        <source>Yearly flows fall:</source>
+        <source>Annual flows fall:</source>
         <translation>Jährliche Cashflows fallen an:</translation>
     </message>
     <message>
@@ -1032,7 +1032,7 @@ seit 1994</translation>
 <context>
     <name>CapitalText</name>
     <message>
-        <source>Yearly escalation from year 2: labor rates %1, lubricant %2, bearings %3, production value %4, upkeep %5.</source>
+        <source>Annual escalation from year 2: labor rates %1, lubricant %2, bearings %3, production value %4, upkeep %5.</source>
         <translation>Jährliche Steigerung ab dem 2. Jahr: Stundensätze %1, Schmierstoff %2, Lager %3, Produktionswert %4, Wartungskosten %5.</translation>
     </message>
     <message>
@@ -1047,7 +1047,7 @@ seit 1994</translation>
         </translation>
     </message>
     <message>
-        <source>Before income tax, at today&apos;s prices every year, with the yearly flows at each year&apos;s end.</source>
+        <source>Before income tax, at today&apos;s prices every year, with the annual flows at each year&apos;s end.</source>
         <translation>Vor Ertragsteuer, in jedem Jahr zu heutigen Preisen, mit den jährlichen Cashflows am Ende jedes Jahres.</translation>
     </message>
     <message>
@@ -1059,11 +1059,11 @@ seit 1994</translation>
         <translation>Vor Ertragsteuer.</translation>
     </message>
     <message>
-        <source>The yearly flows are spread over each year and discounted from its middle; the outlay falls at the start, the residual value at the end.</source>
+        <source>The annual flows are spread over each year and discounted from its middle; the outlay falls at the start, the residual value at the end.</source>
         <translation>Die jährlichen Cashflows verteilen sich über das Jahr und werden ab dessen Mitte abgezinst; die Investition fällt zu Beginn an, der Restwert am Ende.</translation>
     </message>
     <message>
-        <source>The yearly flows fall at each year&apos;s end.</source>
+        <source>The annual flows fall at each year&apos;s end.</source>
         <translation>Die jährlichen Cashflows fallen am Ende jedes Jahres an.</translation>
     </message>
     <message>
@@ -1075,7 +1075,7 @@ seit 1994</translation>
         <translation>Ein Restwert von %1 am Ende des Jahres %2.</translation>
     </message>
     <message>
-        <source>Year 1 reaches %1 of the yearly savings while the system is brought in.</source>
+        <source>Year 1 reaches %1 of the annual savings while the system is brought in.</source>
         <translation>Im 1. Jahr werden während der Einführung des Systems %1 der jährlichen Einsparung erreicht.</translation>
     </message>
     <message>
@@ -1174,7 +1174,7 @@ seit 1994</translation>
         <translation>Geldwirksam</translation>
     </message>
     <message>
-        <source>Yearly savings beyond the cost rows, such as work orders no longer raised for routine greasing or waste grease disposal; cash where the plant stops paying them:</source>
+        <source>Annual savings beyond the cost rows, such as work orders no longer raised for routine greasing or waste grease disposal; cash where the plant stops paying them:</source>
         <translation>Jährliche Einsparungen über die Kostenzeilen hinaus, etwa nicht mehr angelegte Aufträge für Routineschmierung oder die Entsorgung von Altfett; geldwirksam, wo das Werk sie nicht mehr bezahlt:</translation>
     </message>
     <message>
@@ -1190,11 +1190,11 @@ seit 1994</translation>
         <translation>Einmalige Posten: eine Ausgabe in einem bestimmten Jahr, etwa eine alle paar Jahre ersetzte Pumpe; unter null erhaltenes Geld, etwa ein Zuschuss oder eine Förderung zu Beginn:</translation>
     </message>
     <message>
-        <source>The yearly saving in row %1 has no amount a year that reads.</source>
+        <source>The annual saving in row %1 has no amount a year that reads.</source>
         <translation>Die jährliche Einsparung in Zeile %1 hat keinen lesbaren Betrag pro Jahr.</translation>
     </message>
     <message>
-        <source>The escalation of the yearly saving in row %1 is not a percentage from %2 to %3.</source>
+        <source>The escalation of the annual saving in row %1 is not a percentage from %2 to %3.</source>
         <translation>Die Steigerung der jährlichen Einsparung in Zeile %1 ist kein Prozentsatz von %2 bis %3.</translation>
     </message>
     <message>
@@ -1843,7 +1843,7 @@ seit 1994</translation>
         <translation>Installationskosten</translation>
     </message>
     <message>
-        <source>yearly upkeep</source>
+        <source>annual upkeep</source>
         <translation>jährliche Wartungskosten</translation>
     </message>
     <message>
@@ -2608,7 +2608,7 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <translation>keine</translation>
     </message>
     <message>
-        <source>Yearly upkeep of the system ($):</source>
+        <source>Annual upkeep of the system ($):</source>
         <translation>Jährliche Wartungskosten ($):</translation>
     </message>
     <message>
@@ -3357,7 +3357,7 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <translation>Installationskosten von %1</translation>
     </message>
     <message>
-        <source>a yearly upkeep of %1</source>
+        <source>an annual upkeep of %1</source>
         <translation>jährliche Wartungskosten von %1</translation>
     </message>
     <message numerus="yes">
@@ -3404,11 +3404,11 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <translation>Installationskosten: %1</translation>
     </message>
     <message>
-        <source>Yearly upkeep: %1</source>
+        <source>Annual upkeep: %1</source>
         <translation>Jährliche Wartungskosten: %1</translation>
     </message>
     <message>
-        <source>No payback: with these figures the system brings no yearly savings to pay for it.</source>
+        <source>No payback: with these figures the system brings no annual savings to pay for it.</source>
         <translation>Keine Amortisation: Mit diesen Werten erzielt das System keine jährliche Einsparung, die es bezahlt.</translation>
     </message>
     <message>
@@ -3428,11 +3428,11 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <translation>Bericht zur Einsparung von Schmierkosten</translation>
     </message>
     <message>
-        <source>All figures are yearly, in dollars.</source>
+        <source>All figures are annual, in dollars.</source>
         <translation>Alle Beträge sind Jahresbeträge in Dollar.</translation>
     </message>
     <message>
-        <source>All figures are yearly, in %1.</source>
+        <source>All figures are annual, in %1.</source>
         <translation>Alle Beträge sind Jahresbeträge in %1.</translation>
     </message>
     <message>
@@ -3508,7 +3508,7 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <translation>Die Anlagendatei enthält nur die Anzahlen, nicht die Daten der Ausfälle: Lesen Sie den Export erneut ein, um sie darzustellen.</translation>
     </message>
     <message>
-        <source>No payback: with these figures the yearly nets after upkeep and tax do not recover the outlay.</source>
+        <source>No payback: with these figures the annual nets after upkeep and tax do not recover the outlay.</source>
         <translation>Keine Amortisation: Mit diesen Werten decken die jährlichen Netto-Cashflows nach Wartungskosten und Steuern die Investition nicht.</translation>
     </message>
     <message>
@@ -3531,7 +3531,7 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <translation>Die Sensitivität des Kapitalwerts bewegt außerdem Preis, Installation, Wartungskosten, Kalkulationszinssatz, Steuersatz und Steigerungen um denselben Schritt, einen Steuersatz dabei nicht unter 0&#xa0;% und nicht über 100&#xa0;%, eine Steigerung nicht unter %1&#xa0;% und nicht über %2&#xa0;%.</translation>
     </message>
     <message>
-        <source>No payback: with these figures the yearly nets after upkeep do not recover the outlay.</source>
+        <source>No payback: with these figures the annual nets after upkeep do not recover the outlay.</source>
         <translation>Keine Amortisation: Mit diesen Werten decken die jährlichen Netto-Cashflows nach Wartungskosten die Investition nicht.</translation>
     </message>
     <message>
@@ -4269,7 +4269,7 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <translation>Installationskosten</translation>
     </message>
     <message>
-        <source>Yearly upkeep</source>
+        <source>Annual upkeep</source>
         <translation>Jährliche Wartungskosten</translation>
     </message>
     <message>
@@ -4401,7 +4401,7 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <translation>Einsparungsanteil im ersten Jahr</translation>
     </message>
     <message>
-        <source>Timing of the yearly flows</source>
+        <source>Timing of the annual flows</source>
         <translation>Zeitpunkt der jährlichen Cashflows</translation>
     </message>
     <message>
@@ -4484,7 +4484,7 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <translation>Summe (Netto − Netto im Jahr 1)</translation>
     </message>
     <message>
-        <source>never: the yearly nets do not recover the outlay</source>
+        <source>never: the annual nets do not recover the outlay</source>
         <translation>nie: die jährlichen Netto-Cashflows decken die Investition nicht</translation>
     </message>
     <message>
@@ -4576,7 +4576,7 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <translation>Anfangsinvestition mit den einmaligen Posten zu Beginn</translation>
     </message>
     <message>
-        <source>Other yearly savings</source>
+        <source>Other annual savings</source>
         <translation>Weitere jährliche Einsparungen</translation>
     </message>
     <message>
@@ -4631,7 +4631,7 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
 <context>
     <name>main</name>
     <message>
-        <source>Compares the yearly cost of lubricating a facility by hand with the cost of a Velmor automatic lubrication system.</source>
+        <source>Compares the annual cost of lubricating a facility by hand with the cost of a Velmor automatic lubrication system.</source>
         <translation>Vergleicht die jährlichen Kosten der Handschmierung einer Anlage mit den Kosten eines automatischen Velmor-Schmiersystems.</translation>
     </message>
     <message>

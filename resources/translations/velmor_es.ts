@@ -248,7 +248,7 @@ desde 1994</translation>
         <translation>Supuestos</translation>
     </message>
     <message>
-        <source>How much of each yearly cost a Velmor automatic lubrication system is assumed to save, in percent (0 to 100, in tenths):</source>
+        <source>How much of each annual cost a Velmor automatic lubrication system is assumed to save, in percent (0 to 100, in tenths):</source>
         <translation>Cuánto se supone que ahorra un sistema de lubricación automática Velmor en cada coste anual, en porcentaje (de 0 a 100, en décimas):</translation>
     </message>
     <message>
@@ -336,7 +336,7 @@ desde 1994</translation>
         <translation>el coste de instalación</translation>
     </message>
     <message>
-        <source>yearly upkeep</source>
+        <source>annual upkeep</source>
         <translation>el mantenimiento anual</translation>
     </message>
     <message>
@@ -360,27 +360,27 @@ desde 1994</translation>
         <translation>no es un porcentaje de %1 a %2</translation>
     </message>
     <message>
-        <source>An installed system price is needed: without it the installation cost and the yearly upkeep are not evaluated.</source>
+        <source>An installed system price is needed: without it the installation cost and the annual upkeep are not evaluated.</source>
         <translation>Se necesita el precio del sistema instalado: sin él, el coste de instalación y el mantenimiento anual no se evalúan.</translation>
     </message>
     <message>
-        <source>yearly escalation of the labor rates</source>
+        <source>annual escalation of the labor rates</source>
         <translation>el incremento anual de las tarifas horarias</translation>
     </message>
     <message>
-        <source>yearly escalation of the lubricant price</source>
+        <source>annual escalation of the lubricant price</source>
         <translation>el incremento anual del precio del lubricante</translation>
     </message>
     <message>
-        <source>yearly escalation of the bearing price</source>
+        <source>annual escalation of the bearing price</source>
         <translation>el incremento anual del precio del rodamiento</translation>
     </message>
     <message>
-        <source>yearly escalation of the production value</source>
+        <source>annual escalation of the production value</source>
         <translation>el incremento anual del valor de la producción</translation>
     </message>
     <message>
-        <source>yearly escalation of the upkeep</source>
+        <source>annual escalation of the upkeep</source>
         <translation>el incremento anual del mantenimiento</translation>
     </message>
     <message>
@@ -435,11 +435,11 @@ desde 1994</translation>
         <translation>Inversión inicial (precio e instalación): %1</translation>
     </message>
     <message>
-        <source>Yearly upkeep of the system: %1</source>
+        <source>Annual upkeep of the system: %1</source>
         <translation>Mantenimiento anual del sistema: %1</translation>
     </message>
     <message>
-        <source>Yearly savings after upkeep: %1</source>
+        <source>Annual savings after upkeep: %1</source>
         <translation>Ahorro anual neto (tras el mantenimiento): %1</translation>
     </message>
     <message>
@@ -447,7 +447,7 @@ desde 1994</translation>
         <translation>Plazo de recuperación simple: %1</translation>
     </message>
     <message>
-        <source>Simple payback: none, the yearly savings do not exceed the upkeep</source>
+        <source>Simple payback: none, the annual savings do not exceed the upkeep</source>
         <translation>Plazo de recuperación simple: ninguno, el ahorro anual no supera el mantenimiento</translation>
     </message>
     <message numerus="yes">
@@ -481,7 +481,7 @@ desde 1994</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <source>How the measures are computed. The investment is the system&apos;s price plus its installation, paid at the start; the yearly net is the annual savings less the yearly upkeep, received at the end of each year over the %1 year(s) evaluated. Simple payback = investment ÷ (yearly net ÷ 12) months. Return on investment = (savings × years − upkeep × years − investment) ÷ investment. Net present value = −investment + Σ yearly net ÷ (1 + rate)^t for t = 1 to %1, at a discount rate of %2. The internal rate of return is the rate at which the net present value is zero. Discounted payback is the time until the discounted yearly nets cover the investment. The conservative case halves every assumed reduction; the optimistic case takes every reduction halfway to 100%.</source>
+        <source>How the measures are computed. The investment is the system&apos;s price plus its installation, paid at the start; the annual net is the annual savings less the annual upkeep, received at the end of each year over the %1 year(s) evaluated. Simple payback = investment ÷ (annual net ÷ 12) months. Return on investment = (savings × years − upkeep × years − investment) ÷ investment. Net present value = −investment + Σ annual net ÷ (1 + rate)^t for t = 1 to %1, at a discount rate of %2. The internal rate of return is the rate at which the net present value is zero. Discounted payback is the time until the discounted annual nets cover the investment. The conservative case halves every assumed reduction; the optimistic case takes every reduction halfway to 100%.</source>
         <translation>
             <numerusform>Cómo se calculan los indicadores. La inversión es el precio del sistema más su instalación, que se paga al principio; el flujo neto anual es el ahorro anual menos el mantenimiento anual, que se percibe al final de cada año durante el periodo evaluado de %1 año. Plazo de recuperación simple = inversión ÷ (flujo neto anual ÷ 12) meses. Retorno de la inversión = (ahorro × años − mantenimiento × años − inversión) ÷ inversión. Valor actual neto = −inversión + Σ flujo neto anual ÷ (1 + tasa)^t para t = 1 a %1, con una tasa de descuento del %2. La tasa interna de rentabilidad es la tasa con la que el valor actual neto es cero. El plazo de recuperación descontado es el tiempo que tardan los flujos netos anuales descontados en cubrir la inversión. El escenario conservador reduce a la mitad cada reducción supuesta; el optimista lleva cada reducción a medio camino del 100&#xa0;%.</numerusform>
             <numerusform>Cómo se calculan los indicadores. La inversión es el precio del sistema más su instalación, que se paga al principio; el flujo neto anual es el ahorro anual menos el mantenimiento anual, que se percibe al final de cada año durante los %1 años evaluados. Plazo de recuperación simple = inversión ÷ (flujo neto anual ÷ 12) meses. Retorno de la inversión = (ahorro × años − mantenimiento × años − inversión) ÷ inversión. Valor actual neto = −inversión + Σ flujo neto anual ÷ (1 + tasa)^t para t = 1 a %1, con una tasa de descuento del %2. La tasa interna de rentabilidad es la tasa con la que el valor actual neto es cero. El plazo de recuperación descontado es el tiempo que tardan los flujos netos anuales descontados en cubrir la inversión. El escenario conservador reduce a la mitad cada reducción supuesta; el optimista lleva cada reducción a medio camino del 100&#xa0;%.</numerusform>
@@ -680,7 +680,7 @@ desde 1994</translation>
         <translation>Coste de instalación</translation>
     </message>
     <message>
-        <source>Yearly upkeep</source>
+        <source>Annual upkeep</source>
         <translation>Mantenimiento anual</translation>
     </message>
     <message>
@@ -739,7 +739,7 @@ desde 1994</translation>
         <translation>Plazo de recuperación simple: %1, pero el flujo neto acumulado vuelve a ser negativo a partir del año %2</translation>
     </message>
     <message>
-        <source>Simple payback: never, the yearly nets after upkeep and tax do not recover the outlay</source>
+        <source>Simple payback: never, the annual nets after upkeep and tax do not recover the outlay</source>
         <translation>Plazo de recuperación simple: nunca, los flujos netos anuales tras mantenimiento e impuestos no cubren la inversión</translation>
     </message>
     <message>
@@ -747,11 +747,11 @@ desde 1994</translation>
         <translation>Plazo de recuperación descontado: %1 años, pero el flujo neto descontado acumulado vuelve a ser negativo a partir del año %2</translation>
     </message>
     <message>
-        <source>Discounted payback: never, the yearly nets after upkeep and tax do not recover the outlay</source>
+        <source>Discounted payback: never, the annual nets after upkeep and tax do not recover the outlay</source>
         <translation>Plazo de recuperación descontado: nunca, los flujos netos anuales tras mantenimiento e impuestos no cubren la inversión</translation>
     </message>
     <message>
-        <source>Discounted payback: none, the yearly savings do not exceed the upkeep</source>
+        <source>Discounted payback: none, the annual savings do not exceed the upkeep</source>
         <translation>Plazo de recuperación descontado: ninguno, el ahorro anual no supera el mantenimiento</translation>
     </message>
     <message>
@@ -786,11 +786,11 @@ desde 1994</translation>
         <translation>No hay reducción ni número de fallos de equilibrio: el ahorro no cambia el valor actual neto.</translation>
     </message>
     <message>
-        <source>Simple payback: never, the yearly nets after upkeep do not recover the outlay</source>
+        <source>Simple payback: never, the annual nets after upkeep do not recover the outlay</source>
         <translation>Plazo de recuperación simple: nunca, los flujos netos anuales tras el mantenimiento no cubren la inversión</translation>
     </message>
     <message>
-        <source>Discounted payback: never, the yearly nets after upkeep do not recover the outlay</source>
+        <source>Discounted payback: never, the annual nets after upkeep do not recover the outlay</source>
         <translation>Plazo de recuperación descontado: nunca, los flujos netos anuales tras el mantenimiento no cubren la inversión</translation>
     </message>
     <message>
@@ -953,7 +953,7 @@ desde 1994</translation>
         <translation>Repartidos durante el año</translation>
     </message>
     <message>
-        <source>Yearly flows fall:</source>
+        <source>Annual flows fall:</source>
         <translation>Momento de los flujos anuales:</translation>
     </message>
     <message>
@@ -1032,7 +1032,7 @@ desde 1994</translation>
 <context>
     <name>CapitalText</name>
     <message>
-        <source>Yearly escalation from year 2: labor rates %1, lubricant %2, bearings %3, production value %4, upkeep %5.</source>
+        <source>Annual escalation from year 2: labor rates %1, lubricant %2, bearings %3, production value %4, upkeep %5.</source>
         <translation>Incremento anual a partir del año 2: tarifas horarias %1, lubricante %2, rodamientos %3, valor de la producción %4, mantenimiento %5.</translation>
     </message>
     <message>
@@ -1047,7 +1047,7 @@ desde 1994</translation>
         </translation>
     </message>
     <message>
-        <source>Before income tax, at today&apos;s prices every year, with the yearly flows at each year&apos;s end.</source>
+        <source>Before income tax, at today&apos;s prices every year, with the annual flows at each year&apos;s end.</source>
         <translation>Antes de impuestos, a precios actuales cada año, con los flujos anuales al final de cada año.</translation>
     </message>
     <message>
@@ -1059,11 +1059,11 @@ desde 1994</translation>
         <translation>Antes de impuestos.</translation>
     </message>
     <message>
-        <source>The yearly flows are spread over each year and discounted from its middle; the outlay falls at the start, the residual value at the end.</source>
+        <source>The annual flows are spread over each year and discounted from its middle; the outlay falls at the start, the residual value at the end.</source>
         <translation>Los flujos anuales se reparten durante el año y se descuentan desde su mitad; la inversión se produce al inicio y el valor residual al final.</translation>
     </message>
     <message>
-        <source>The yearly flows fall at each year&apos;s end.</source>
+        <source>The annual flows fall at each year&apos;s end.</source>
         <translation>Los flujos anuales se producen al final de cada año.</translation>
     </message>
     <message>
@@ -1075,7 +1075,7 @@ desde 1994</translation>
         <translation>Un valor residual de %1 al final del año %2.</translation>
     </message>
     <message>
-        <source>Year 1 reaches %1 of the yearly savings while the system is brought in.</source>
+        <source>Year 1 reaches %1 of the annual savings while the system is brought in.</source>
         <translation>El año 1 alcanza el %1 del ahorro anual mientras se implanta el sistema.</translation>
     </message>
     <message>
@@ -1174,7 +1174,7 @@ desde 1994</translation>
         <translation>En efectivo</translation>
     </message>
     <message>
-        <source>Yearly savings beyond the cost rows, such as work orders no longer raised for routine greasing or waste grease disposal; cash where the plant stops paying them:</source>
+        <source>Annual savings beyond the cost rows, such as work orders no longer raised for routine greasing or waste grease disposal; cash where the plant stops paying them:</source>
         <translation>Ahorros anuales más allá de las filas de coste, como órdenes de trabajo de engrase rutinario que ya no se emiten o la eliminación de grasa usada; en efectivo cuando la planta deja de pagarlos:</translation>
     </message>
     <message>
@@ -1190,11 +1190,11 @@ desde 1994</translation>
         <translation>Partidas puntuales: un gasto en un año dado, como una bomba sustituida cada pocos años; por debajo de cero, dinero recibido, como una bonificación o subvención al inicio:</translation>
     </message>
     <message>
-        <source>The yearly saving in row %1 has no amount a year that reads.</source>
+        <source>The annual saving in row %1 has no amount a year that reads.</source>
         <translation>El ahorro anual de la fila %1 no tiene un importe anual legible.</translation>
     </message>
     <message>
-        <source>The escalation of the yearly saving in row %1 is not a percentage from %2 to %3.</source>
+        <source>The escalation of the annual saving in row %1 is not a percentage from %2 to %3.</source>
         <translation>El incremento del ahorro anual de la fila %1 no es un porcentaje de %2 a %3.</translation>
     </message>
     <message>
@@ -1843,7 +1843,7 @@ desde 1994</translation>
         <translation>coste de instalación</translation>
     </message>
     <message>
-        <source>yearly upkeep</source>
+        <source>annual upkeep</source>
         <translation>mantenimiento anual</translation>
     </message>
     <message>
@@ -2608,7 +2608,7 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <translation>ninguno</translation>
     </message>
     <message>
-        <source>Yearly upkeep of the system ($):</source>
+        <source>Annual upkeep of the system ($):</source>
         <translation>Mantenimiento anual del sistema ($):</translation>
     </message>
     <message>
@@ -3357,7 +3357,7 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <translation>una instalación de %1</translation>
     </message>
     <message>
-        <source>a yearly upkeep of %1</source>
+        <source>an annual upkeep of %1</source>
         <translation>un mantenimiento anual de %1</translation>
     </message>
     <message numerus="yes">
@@ -3404,11 +3404,11 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <translation>Coste de instalación: %1</translation>
     </message>
     <message>
-        <source>Yearly upkeep: %1</source>
+        <source>Annual upkeep: %1</source>
         <translation>Mantenimiento anual: %1</translation>
     </message>
     <message>
-        <source>No payback: with these figures the system brings no yearly savings to pay for it.</source>
+        <source>No payback: with these figures the system brings no annual savings to pay for it.</source>
         <translation>Sin recuperación: con estas cifras el sistema no aporta un ahorro anual que permita recuperarlo.</translation>
     </message>
     <message>
@@ -3428,11 +3428,11 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <translation>Informe de ahorro en costes de lubricación</translation>
     </message>
     <message>
-        <source>All figures are yearly, in dollars.</source>
+        <source>All figures are annual, in dollars.</source>
         <translation>Todas las cifras son anuales, en dólares.</translation>
     </message>
     <message>
-        <source>All figures are yearly, in %1.</source>
+        <source>All figures are annual, in %1.</source>
         <translation>Todas las cifras son anuales, en %1.</translation>
     </message>
     <message>
@@ -3508,7 +3508,7 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <translation>El archivo de la planta solo guarda los recuentos, no las fechas de las averías: vuelva a leer la exportación para graficarlas.</translation>
     </message>
     <message>
-        <source>No payback: with these figures the yearly nets after upkeep and tax do not recover the outlay.</source>
+        <source>No payback: with these figures the annual nets after upkeep and tax do not recover the outlay.</source>
         <translation>Sin recuperación: con estas cifras, los flujos netos anuales tras mantenimiento e impuestos no cubren la inversión.</translation>
     </message>
     <message>
@@ -3531,7 +3531,7 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <translation>La sensibilidad del valor actual neto también mueve el precio, la instalación, el mantenimiento, la tasa de descuento, la tasa impositiva y los incrementos en el mismo paso, sin llevar la tasa impositiva por debajo del 0&#xa0;% ni por encima del 100&#xa0;%, ni un incremento por debajo del %1&#xa0;% ni por encima del %2&#xa0;%.</translation>
     </message>
     <message>
-        <source>No payback: with these figures the yearly nets after upkeep do not recover the outlay.</source>
+        <source>No payback: with these figures the annual nets after upkeep do not recover the outlay.</source>
         <translation>Sin recuperación: con estas cifras, los flujos netos anuales tras el mantenimiento no cubren la inversión.</translation>
     </message>
     <message>
@@ -4269,7 +4269,7 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <translation>Coste de instalación</translation>
     </message>
     <message>
-        <source>Yearly upkeep</source>
+        <source>Annual upkeep</source>
         <translation>Mantenimiento anual</translation>
     </message>
     <message>
@@ -4401,7 +4401,7 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <translation>Proporción del ahorro en el primer año</translation>
     </message>
     <message>
-        <source>Timing of the yearly flows</source>
+        <source>Timing of the annual flows</source>
         <translation>Momento de los flujos anuales</translation>
     </message>
     <message>
@@ -4484,7 +4484,7 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <translation>Suma (neto − neto del año 1)</translation>
     </message>
     <message>
-        <source>never: the yearly nets do not recover the outlay</source>
+        <source>never: the annual nets do not recover the outlay</source>
         <translation>nunca: los flujos netos anuales no cubren la inversión</translation>
     </message>
     <message>
@@ -4576,7 +4576,7 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <translation>Inversión inicial, con las partidas puntuales del inicio</translation>
     </message>
     <message>
-        <source>Other yearly savings</source>
+        <source>Other annual savings</source>
         <translation>Otros ahorros anuales</translation>
     </message>
     <message>
@@ -4631,7 +4631,7 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
 <context>
     <name>main</name>
     <message>
-        <source>Compares the yearly cost of lubricating a facility by hand with the cost of a Velmor automatic lubrication system.</source>
+        <source>Compares the annual cost of lubricating a facility by hand with the cost of a Velmor automatic lubrication system.</source>
         <translation>Compara el coste anual de lubricar a mano una planta con el coste de un sistema de lubricación automática Velmor.</translation>
     </message>
     <message>

@@ -248,7 +248,7 @@ depuis 1994</translation>
         <translation>Hypothèses</translation>
     </message>
     <message>
-        <source>How much of each yearly cost a Velmor automatic lubrication system is assumed to save, in percent (0 to 100, in tenths):</source>
+        <source>How much of each annual cost a Velmor automatic lubrication system is assumed to save, in percent (0 to 100, in tenths):</source>
         <translation>Part de chaque coût annuel qu’un système de lubrification automatique Velmor est censé économiser, en pour cent (de 0 à 100, au dixième près)&#xa0;:</translation>
     </message>
     <message>
@@ -336,7 +336,7 @@ depuis 1994</translation>
         <translation>Le coût d’installation</translation>
     </message>
     <message>
-        <source>yearly upkeep</source>
+        <source>annual upkeep</source>
         <translation>L’entretien annuel</translation>
     </message>
     <message>
@@ -360,27 +360,27 @@ depuis 1994</translation>
         <translation>n’est pas un pourcentage de %1 à %2</translation>
     </message>
     <message>
-        <source>An installed system price is needed: without it the installation cost and the yearly upkeep are not evaluated.</source>
+        <source>An installed system price is needed: without it the installation cost and the annual upkeep are not evaluated.</source>
         <translation>Le prix du système installé est nécessaire&#xa0;: sans lui, le coût d’installation et l’entretien annuel ne sont pas évalués.</translation>
     </message>
     <message>
-        <source>yearly escalation of the labor rates</source>
+        <source>annual escalation of the labor rates</source>
         <translation>L’indexation annuelle des taux horaires</translation>
     </message>
     <message>
-        <source>yearly escalation of the lubricant price</source>
+        <source>annual escalation of the lubricant price</source>
         <translation>L’indexation annuelle du prix du lubrifiant</translation>
     </message>
     <message>
-        <source>yearly escalation of the bearing price</source>
+        <source>annual escalation of the bearing price</source>
         <translation>L’indexation annuelle du prix des roulements</translation>
     </message>
     <message>
-        <source>yearly escalation of the production value</source>
+        <source>annual escalation of the production value</source>
         <translation>L’indexation annuelle de la valeur de la production</translation>
     </message>
     <message>
-        <source>yearly escalation of the upkeep</source>
+        <source>annual escalation of the upkeep</source>
         <translation>L’indexation annuelle de l’entretien</translation>
     </message>
     <message>
@@ -435,11 +435,11 @@ depuis 1994</translation>
         <translation>Investissement initial (prix et installation)&#xa0;: %1</translation>
     </message>
     <message>
-        <source>Yearly upkeep of the system: %1</source>
+        <source>Annual upkeep of the system: %1</source>
         <translation>Entretien annuel du système&#xa0;: %1</translation>
     </message>
     <message>
-        <source>Yearly savings after upkeep: %1</source>
+        <source>Annual savings after upkeep: %1</source>
         <translation>Économies annuelles après entretien&#xa0;: %1</translation>
     </message>
     <message>
@@ -447,7 +447,7 @@ depuis 1994</translation>
         <translation>Délai de récupération simple&#xa0;: %1</translation>
     </message>
     <message>
-        <source>Simple payback: none, the yearly savings do not exceed the upkeep</source>
+        <source>Simple payback: none, the annual savings do not exceed the upkeep</source>
         <translation>Délai de récupération simple&#xa0;: aucun, les économies annuelles ne dépassent pas l’entretien</translation>
     </message>
     <message numerus="yes">
@@ -481,7 +481,7 @@ depuis 1994</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <source>How the measures are computed. The investment is the system&apos;s price plus its installation, paid at the start; the yearly net is the annual savings less the yearly upkeep, received at the end of each year over the %1 year(s) evaluated. Simple payback = investment ÷ (yearly net ÷ 12) months. Return on investment = (savings × years − upkeep × years − investment) ÷ investment. Net present value = −investment + Σ yearly net ÷ (1 + rate)^t for t = 1 to %1, at a discount rate of %2. The internal rate of return is the rate at which the net present value is zero. Discounted payback is the time until the discounted yearly nets cover the investment. The conservative case halves every assumed reduction; the optimistic case takes every reduction halfway to 100%.</source>
+        <source>How the measures are computed. The investment is the system&apos;s price plus its installation, paid at the start; the annual net is the annual savings less the annual upkeep, received at the end of each year over the %1 year(s) evaluated. Simple payback = investment ÷ (annual net ÷ 12) months. Return on investment = (savings × years − upkeep × years − investment) ÷ investment. Net present value = −investment + Σ annual net ÷ (1 + rate)^t for t = 1 to %1, at a discount rate of %2. The internal rate of return is the rate at which the net present value is zero. Discounted payback is the time until the discounted annual nets cover the investment. The conservative case halves every assumed reduction; the optimistic case takes every reduction halfway to 100%.</source>
         <translation>
             <numerusform>Calcul des indicateurs. L’investissement est le prix du système plus son installation, payé au départ&#xa0;; le flux net annuel correspond aux économies annuelles moins l’entretien annuel, perçu à la fin de chaque année pendant la période évaluée de %1 an. Délai de récupération simple = investissement ÷ (flux net annuel ÷ 12) mois. Retour sur investissement = (économies × années − entretien × années − investissement) ÷ investissement. Valeur actuelle nette = −investissement + Σ flux net annuel ÷ (1 + taux)^t pour t = 1 à %1, à un taux d’actualisation de %2. Le taux de rendement interne est le taux pour lequel la valeur actuelle nette est nulle. Le délai de récupération actualisé est le temps nécessaire pour que les flux nets annuels actualisés couvrent l’investissement. Le scénario prudent divise par deux chaque réduction supposée&#xa0;; le scénario optimiste porte chaque réduction à mi-chemin de 100&#xa0;%.</numerusform>
             <numerusform>Calcul des indicateurs. L’investissement est le prix du système plus son installation, payé au départ&#xa0;; le flux net annuel correspond aux économies annuelles moins l’entretien annuel, perçu à la fin de chaque année pendant les %1 ans évalués. Délai de récupération simple = investissement ÷ (flux net annuel ÷ 12) mois. Retour sur investissement = (économies × années − entretien × années − investissement) ÷ investissement. Valeur actuelle nette = −investissement + Σ flux net annuel ÷ (1 + taux)^t pour t = 1 à %1, à un taux d’actualisation de %2. Le taux de rendement interne est le taux pour lequel la valeur actuelle nette est nulle. Le délai de récupération actualisé est le temps nécessaire pour que les flux nets annuels actualisés couvrent l’investissement. Le scénario prudent divise par deux chaque réduction supposée&#xa0;; le scénario optimiste porte chaque réduction à mi-chemin de 100&#xa0;%.</numerusform>
@@ -680,7 +680,7 @@ depuis 1994</translation>
         <translation>Coût d’installation</translation>
     </message>
     <message>
-        <source>Yearly upkeep</source>
+        <source>Annual upkeep</source>
         <translation>Entretien annuel</translation>
     </message>
     <message>
@@ -739,7 +739,7 @@ depuis 1994</translation>
         <translation>Délai de récupération simple&#xa0;: %1, mais le flux net cumulé redevient négatif à partir de l’année %2</translation>
     </message>
     <message>
-        <source>Simple payback: never, the yearly nets after upkeep and tax do not recover the outlay</source>
+        <source>Simple payback: never, the annual nets after upkeep and tax do not recover the outlay</source>
         <translation>Délai de récupération simple&#xa0;: jamais, les flux nets annuels après entretien et impôt ne couvrent pas l’investissement</translation>
     </message>
     <message>
@@ -747,11 +747,11 @@ depuis 1994</translation>
         <translation>Délai de récupération actualisé&#xa0;: %1 ans, mais le flux net actualisé cumulé redevient négatif à partir de l’année %2</translation>
     </message>
     <message>
-        <source>Discounted payback: never, the yearly nets after upkeep and tax do not recover the outlay</source>
+        <source>Discounted payback: never, the annual nets after upkeep and tax do not recover the outlay</source>
         <translation>Délai de récupération actualisé&#xa0;: jamais, les flux nets annuels après entretien et impôt ne couvrent pas l’investissement</translation>
     </message>
     <message>
-        <source>Discounted payback: none, the yearly savings do not exceed the upkeep</source>
+        <source>Discounted payback: none, the annual savings do not exceed the upkeep</source>
         <translation>Délai de récupération actualisé&#xa0;: aucun, les économies annuelles ne dépassent pas l’entretien</translation>
     </message>
     <message>
@@ -786,11 +786,11 @@ depuis 1994</translation>
         <translation>Pas de réduction ni de nombre de défaillances au seuil de rentabilité&#xa0;: les économies ne modifient pas la valeur actuelle nette.</translation>
     </message>
     <message>
-        <source>Simple payback: never, the yearly nets after upkeep do not recover the outlay</source>
+        <source>Simple payback: never, the annual nets after upkeep do not recover the outlay</source>
         <translation>Délai de récupération simple&#xa0;: jamais, les flux nets annuels après entretien ne couvrent pas l’investissement</translation>
     </message>
     <message>
-        <source>Discounted payback: never, the yearly nets after upkeep do not recover the outlay</source>
+        <source>Discounted payback: never, the annual nets after upkeep do not recover the outlay</source>
         <translation>Délai de récupération actualisé&#xa0;: jamais, les flux nets annuels après entretien ne couvrent pas l’investissement</translation>
     </message>
     <message>
@@ -953,7 +953,7 @@ depuis 1994</translation>
         <translation>Répartis sur l’année</translation>
     </message>
     <message>
-        <source>Yearly flows fall:</source>
+        <source>Annual flows fall:</source>
         <translation>Les flux annuels interviennent&#xa0;:</translation>
     </message>
     <message>
@@ -1032,7 +1032,7 @@ depuis 1994</translation>
 <context>
     <name>CapitalText</name>
     <message>
-        <source>Yearly escalation from year 2: labor rates %1, lubricant %2, bearings %3, production value %4, upkeep %5.</source>
+        <source>Annual escalation from year 2: labor rates %1, lubricant %2, bearings %3, production value %4, upkeep %5.</source>
         <translation>Indexation annuelle à partir de la 2e année&#xa0;: taux horaires %1, lubrifiant %2, roulements %3, valeur de la production %4, entretien %5.</translation>
     </message>
     <message>
@@ -1047,7 +1047,7 @@ depuis 1994</translation>
         </translation>
     </message>
     <message>
-        <source>Before income tax, at today&apos;s prices every year, with the yearly flows at each year&apos;s end.</source>
+        <source>Before income tax, at today&apos;s prices every year, with the annual flows at each year&apos;s end.</source>
         <translation>Avant impôt, aux prix actuels chaque année, avec les flux annuels en fin de chaque année.</translation>
     </message>
     <message>
@@ -1059,11 +1059,11 @@ depuis 1994</translation>
         <translation>Avant impôt.</translation>
     </message>
     <message>
-        <source>The yearly flows are spread over each year and discounted from its middle; the outlay falls at the start, the residual value at the end.</source>
+        <source>The annual flows are spread over each year and discounted from its middle; the outlay falls at the start, the residual value at the end.</source>
         <translation>Les flux annuels sont répartis sur l’année et actualisés à partir de son milieu&#xa0;; l’investissement intervient au début, la valeur résiduelle à la fin.</translation>
     </message>
     <message>
-        <source>The yearly flows fall at each year&apos;s end.</source>
+        <source>The annual flows fall at each year&apos;s end.</source>
         <translation>Les flux annuels interviennent en fin de chaque année.</translation>
     </message>
     <message>
@@ -1075,7 +1075,7 @@ depuis 1994</translation>
         <translation>Une valeur résiduelle de %1 à la fin de l’année %2.</translation>
     </message>
     <message>
-        <source>Year 1 reaches %1 of the yearly savings while the system is brought in.</source>
+        <source>Year 1 reaches %1 of the annual savings while the system is brought in.</source>
         <translation>La 1re année atteint %1 des économies annuelles pendant la mise en service du système.</translation>
     </message>
     <message>
@@ -1174,7 +1174,7 @@ depuis 1994</translation>
         <translation>Trésorerie</translation>
     </message>
     <message>
-        <source>Yearly savings beyond the cost rows, such as work orders no longer raised for routine greasing or waste grease disposal; cash where the plant stops paying them:</source>
+        <source>Annual savings beyond the cost rows, such as work orders no longer raised for routine greasing or waste grease disposal; cash where the plant stops paying them:</source>
         <translation>Économies annuelles au-delà des lignes de coût, comme les ordres de travail de graissage courant qui disparaissent ou l’élimination de la graisse usagée&#xa0;; en trésorerie quand l’usine cesse de les payer&#xa0;:</translation>
     </message>
     <message>
@@ -1190,11 +1190,11 @@ depuis 1994</translation>
         <translation>Postes ponctuels&#xa0;: une dépense une année donnée, comme une pompe remplacée tous les quelques ans&#xa0;; en dessous de zéro, de l’argent reçu, comme une remise ou une subvention au départ&#xa0;:</translation>
     </message>
     <message>
-        <source>The yearly saving in row %1 has no amount a year that reads.</source>
+        <source>The annual saving in row %1 has no amount a year that reads.</source>
         <translation>L’économie annuelle de la ligne %1 n’a pas de montant par an lisible.</translation>
     </message>
     <message>
-        <source>The escalation of the yearly saving in row %1 is not a percentage from %2 to %3.</source>
+        <source>The escalation of the annual saving in row %1 is not a percentage from %2 to %3.</source>
         <translation>L’indexation de l’économie annuelle de la ligne %1 n’est pas un pourcentage de %2 à %3.</translation>
     </message>
     <message>
@@ -1843,7 +1843,7 @@ depuis 1994</translation>
         <translation>coût d’installation</translation>
     </message>
     <message>
-        <source>yearly upkeep</source>
+        <source>annual upkeep</source>
         <translation>entretien annuel</translation>
     </message>
     <message>
@@ -2608,7 +2608,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <translation>aucun</translation>
     </message>
     <message>
-        <source>Yearly upkeep of the system ($):</source>
+        <source>Annual upkeep of the system ($):</source>
         <translation>Entretien annuel du système ($)&#xa0;:</translation>
     </message>
     <message>
@@ -3357,7 +3357,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <translation>une installation de %1</translation>
     </message>
     <message>
-        <source>a yearly upkeep of %1</source>
+        <source>an annual upkeep of %1</source>
         <translation>un entretien annuel de %1</translation>
     </message>
     <message numerus="yes">
@@ -3404,11 +3404,11 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <translation>Coût d’installation&#xa0;: %1</translation>
     </message>
     <message>
-        <source>Yearly upkeep: %1</source>
+        <source>Annual upkeep: %1</source>
         <translation>Entretien annuel&#xa0;: %1</translation>
     </message>
     <message>
-        <source>No payback: with these figures the system brings no yearly savings to pay for it.</source>
+        <source>No payback: with these figures the system brings no annual savings to pay for it.</source>
         <translation>Pas de récupération&#xa0;: avec ces valeurs, le système n’apporte aucune économie annuelle qui le rentabilise.</translation>
     </message>
     <message>
@@ -3428,11 +3428,11 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <translation>Rapport d’économies sur les coûts de lubrification</translation>
     </message>
     <message>
-        <source>All figures are yearly, in dollars.</source>
+        <source>All figures are annual, in dollars.</source>
         <translation>Tous les montants sont annuels, en dollars.</translation>
     </message>
     <message>
-        <source>All figures are yearly, in %1.</source>
+        <source>All figures are annual, in %1.</source>
         <translation>Tous les montants sont annuels, en %1.</translation>
     </message>
     <message>
@@ -3508,7 +3508,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <translation>Le fichier du site ne garde que les nombres, pas les dates des défaillances&#xa0;: relisez l’export pour les tracer.</translation>
     </message>
     <message>
-        <source>No payback: with these figures the yearly nets after upkeep and tax do not recover the outlay.</source>
+        <source>No payback: with these figures the annual nets after upkeep and tax do not recover the outlay.</source>
         <translation>Pas de récupération&#xa0;: avec ces valeurs, les flux nets annuels après entretien et impôt ne couvrent pas l’investissement.</translation>
     </message>
     <message>
@@ -3531,7 +3531,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <translation>La sensibilité de la valeur actuelle nette fait aussi varier le prix, l’installation, l’entretien, le taux d’actualisation, le taux d’imposition et les hausses du même pas, un taux d’imposition restant entre 0&#xa0;% et 100&#xa0;% et une hausse entre %1&#xa0;% et %2&#xa0;%.</translation>
     </message>
     <message>
-        <source>No payback: with these figures the yearly nets after upkeep do not recover the outlay.</source>
+        <source>No payback: with these figures the annual nets after upkeep do not recover the outlay.</source>
         <translation>Pas de récupération&#xa0;: avec ces valeurs, les flux nets annuels après entretien ne couvrent pas l’investissement.</translation>
     </message>
     <message>
@@ -4269,7 +4269,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <translation>Coût d’installation</translation>
     </message>
     <message>
-        <source>Yearly upkeep</source>
+        <source>Annual upkeep</source>
         <translation>Entretien annuel</translation>
     </message>
     <message>
@@ -4401,7 +4401,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <translation>Part des économies en première année</translation>
     </message>
     <message>
-        <source>Timing of the yearly flows</source>
+        <source>Timing of the annual flows</source>
         <translation>Moment des flux annuels</translation>
     </message>
     <message>
@@ -4484,7 +4484,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <translation>Somme (net − net de l’année 1)</translation>
     </message>
     <message>
-        <source>never: the yearly nets do not recover the outlay</source>
+        <source>never: the annual nets do not recover the outlay</source>
         <translation>jamais&#xa0;: les flux nets annuels ne couvrent pas l’investissement</translation>
     </message>
     <message>
@@ -4576,7 +4576,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <translation>Investissement initial, avec les postes ponctuels du départ</translation>
     </message>
     <message>
-        <source>Other yearly savings</source>
+        <source>Other annual savings</source>
         <translation>Autres économies annuelles</translation>
     </message>
     <message>
@@ -4631,7 +4631,7 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
 <context>
     <name>main</name>
     <message>
-        <source>Compares the yearly cost of lubricating a facility by hand with the cost of a Velmor automatic lubrication system.</source>
+        <source>Compares the annual cost of lubricating a facility by hand with the cost of a Velmor automatic lubrication system.</source>
         <translation>Compare le coût annuel de la lubrification manuelle d’une usine avec le coût d’un système de lubrification automatique Velmor.</translation>
     </message>
     <message>

@@ -248,7 +248,7 @@ desde 1994</translation>
         <translation>Premissas</translation>
     </message>
     <message>
-        <source>How much of each yearly cost a Velmor automatic lubrication system is assumed to save, in percent (0 to 100, in tenths):</source>
+        <source>How much of each annual cost a Velmor automatic lubrication system is assumed to save, in percent (0 to 100, in tenths):</source>
         <translation>Quanto de cada custo anual um sistema de lubrificação automática Velmor deve economizar, em porcentagem (de 0 a 100, em décimos):</translation>
     </message>
     <message>
@@ -336,7 +336,7 @@ desde 1994</translation>
         <translation>o custo de instalação</translation>
     </message>
     <message>
-        <source>yearly upkeep</source>
+        <source>annual upkeep</source>
         <translation>a manutenção anual</translation>
     </message>
     <message>
@@ -360,27 +360,27 @@ desde 1994</translation>
         <translation>não é uma porcentagem de %1 a %2</translation>
     </message>
     <message>
-        <source>An installed system price is needed: without it the installation cost and the yearly upkeep are not evaluated.</source>
+        <source>An installed system price is needed: without it the installation cost and the annual upkeep are not evaluated.</source>
         <translation>É preciso informar o preço do sistema instalado: sem ele, o custo de instalação e a manutenção anual não são avaliados.</translation>
     </message>
     <message>
-        <source>yearly escalation of the labor rates</source>
+        <source>annual escalation of the labor rates</source>
         <translation>o reajuste anual do valor da hora</translation>
     </message>
     <message>
-        <source>yearly escalation of the lubricant price</source>
+        <source>annual escalation of the lubricant price</source>
         <translation>o reajuste anual do preço do lubrificante</translation>
     </message>
     <message>
-        <source>yearly escalation of the bearing price</source>
+        <source>annual escalation of the bearing price</source>
         <translation>o reajuste anual do preço do rolamento</translation>
     </message>
     <message>
-        <source>yearly escalation of the production value</source>
+        <source>annual escalation of the production value</source>
         <translation>o reajuste anual do valor da produção</translation>
     </message>
     <message>
-        <source>yearly escalation of the upkeep</source>
+        <source>annual escalation of the upkeep</source>
         <translation>o reajuste anual da manutenção</translation>
     </message>
     <message>
@@ -435,11 +435,11 @@ desde 1994</translation>
         <translation>Investimento inicial (preço e instalação): %1</translation>
     </message>
     <message>
-        <source>Yearly upkeep of the system: %1</source>
+        <source>Annual upkeep of the system: %1</source>
         <translation>Manutenção anual do sistema: %1</translation>
     </message>
     <message>
-        <source>Yearly savings after upkeep: %1</source>
+        <source>Annual savings after upkeep: %1</source>
         <translation>Economia anual após a manutenção: %1</translation>
     </message>
     <message>
@@ -447,7 +447,7 @@ desde 1994</translation>
         <translation>Payback simples: %1</translation>
     </message>
     <message>
-        <source>Simple payback: none, the yearly savings do not exceed the upkeep</source>
+        <source>Simple payback: none, the annual savings do not exceed the upkeep</source>
         <translation>Payback simples: nenhum, a economia anual não supera a manutenção</translation>
     </message>
     <message numerus="yes">
@@ -481,7 +481,7 @@ desde 1994</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <source>How the measures are computed. The investment is the system&apos;s price plus its installation, paid at the start; the yearly net is the annual savings less the yearly upkeep, received at the end of each year over the %1 year(s) evaluated. Simple payback = investment ÷ (yearly net ÷ 12) months. Return on investment = (savings × years − upkeep × years − investment) ÷ investment. Net present value = −investment + Σ yearly net ÷ (1 + rate)^t for t = 1 to %1, at a discount rate of %2. The internal rate of return is the rate at which the net present value is zero. Discounted payback is the time until the discounted yearly nets cover the investment. The conservative case halves every assumed reduction; the optimistic case takes every reduction halfway to 100%.</source>
+        <source>How the measures are computed. The investment is the system&apos;s price plus its installation, paid at the start; the annual net is the annual savings less the annual upkeep, received at the end of each year over the %1 year(s) evaluated. Simple payback = investment ÷ (annual net ÷ 12) months. Return on investment = (savings × years − upkeep × years − investment) ÷ investment. Net present value = −investment + Σ annual net ÷ (1 + rate)^t for t = 1 to %1, at a discount rate of %2. The internal rate of return is the rate at which the net present value is zero. Discounted payback is the time until the discounted annual nets cover the investment. The conservative case halves every assumed reduction; the optimistic case takes every reduction halfway to 100%.</source>
         <translation>
             <numerusform>Como os indicadores são calculados. O investimento é o preço do sistema mais a sua instalação, pago no início; o fluxo líquido anual é a economia anual menos a manutenção anual, recebido no fim de cada ano ao longo do período avaliado de %1 ano. Payback simples = investimento ÷ (fluxo líquido anual ÷ 12) meses. Retorno sobre o investimento = (economia × anos − manutenção × anos − investimento) ÷ investimento. Valor presente líquido = −investimento + Σ fluxo líquido anual ÷ (1 + taxa)^t para t = 1 a %1, a uma taxa de desconto de %2. A taxa interna de retorno é a taxa na qual o valor presente líquido é zero. O payback descontado é o tempo até que os fluxos líquidos anuais descontados cubram o investimento. O cenário conservador reduz à metade cada redução prevista; o cenário otimista leva cada redução até a metade do caminho para 100%.</numerusform>
             <numerusform>Como os indicadores são calculados. O investimento é o preço do sistema mais a sua instalação, pago no início; o fluxo líquido anual é a economia anual menos a manutenção anual, recebido no fim de cada ano ao longo dos %1 anos avaliados. Payback simples = investimento ÷ (fluxo líquido anual ÷ 12) meses. Retorno sobre o investimento = (economia × anos − manutenção × anos − investimento) ÷ investimento. Valor presente líquido = −investimento + Σ fluxo líquido anual ÷ (1 + taxa)^t para t = 1 a %1, a uma taxa de desconto de %2. A taxa interna de retorno é a taxa na qual o valor presente líquido é zero. O payback descontado é o tempo até que os fluxos líquidos anuais descontados cubram o investimento. O cenário conservador reduz à metade cada redução prevista; o cenário otimista leva cada redução até a metade do caminho para 100%.</numerusform>
@@ -680,7 +680,7 @@ desde 1994</translation>
         <translation>Custo de instalação</translation>
     </message>
     <message>
-        <source>Yearly upkeep</source>
+        <source>Annual upkeep</source>
         <translation>Manutenção anual</translation>
     </message>
     <message>
@@ -739,7 +739,7 @@ desde 1994</translation>
         <translation>Payback simples: %1, mas o fluxo líquido acumulado volta a ficar negativo a partir do ano %2</translation>
     </message>
     <message>
-        <source>Simple payback: never, the yearly nets after upkeep and tax do not recover the outlay</source>
+        <source>Simple payback: never, the annual nets after upkeep and tax do not recover the outlay</source>
         <translation>Payback simples: nunca, os fluxos líquidos anuais após manutenção e imposto não cobrem o investimento</translation>
     </message>
     <message>
@@ -747,11 +747,11 @@ desde 1994</translation>
         <translation>Payback descontado: %1 anos, mas o fluxo líquido descontado acumulado volta a ficar negativo a partir do ano %2</translation>
     </message>
     <message>
-        <source>Discounted payback: never, the yearly nets after upkeep and tax do not recover the outlay</source>
+        <source>Discounted payback: never, the annual nets after upkeep and tax do not recover the outlay</source>
         <translation>Payback descontado: nunca, os fluxos líquidos anuais após manutenção e imposto não cobrem o investimento</translation>
     </message>
     <message>
-        <source>Discounted payback: none, the yearly savings do not exceed the upkeep</source>
+        <source>Discounted payback: none, the annual savings do not exceed the upkeep</source>
         <translation>Payback descontado: nenhum, a economia anual não supera a manutenção</translation>
     </message>
     <message>
@@ -786,11 +786,11 @@ desde 1994</translation>
         <translation>Não há redução nem número de falhas de equilíbrio: a economia não altera o valor presente líquido.</translation>
     </message>
     <message>
-        <source>Simple payback: never, the yearly nets after upkeep do not recover the outlay</source>
+        <source>Simple payback: never, the annual nets after upkeep do not recover the outlay</source>
         <translation>Payback simples: nunca, os fluxos líquidos anuais após a manutenção não cobrem o investimento</translation>
     </message>
     <message>
-        <source>Discounted payback: never, the yearly nets after upkeep do not recover the outlay</source>
+        <source>Discounted payback: never, the annual nets after upkeep do not recover the outlay</source>
         <translation>Payback descontado: nunca, os fluxos líquidos anuais após a manutenção não cobrem o investimento</translation>
     </message>
     <message>
@@ -953,7 +953,7 @@ desde 1994</translation>
         <translation>Distribuídos ao longo do ano</translation>
     </message>
     <message>
-        <source>Yearly flows fall:</source>
+        <source>Annual flows fall:</source>
         <translation>Os fluxos anuais ocorrem:</translation>
     </message>
     <message>
@@ -1032,7 +1032,7 @@ desde 1994</translation>
 <context>
     <name>CapitalText</name>
     <message>
-        <source>Yearly escalation from year 2: labor rates %1, lubricant %2, bearings %3, production value %4, upkeep %5.</source>
+        <source>Annual escalation from year 2: labor rates %1, lubricant %2, bearings %3, production value %4, upkeep %5.</source>
         <translation>Reajuste anual a partir do ano 2: valor da hora %1, lubrificante %2, rolamentos %3, valor da produção %4, manutenção %5.</translation>
     </message>
     <message>
@@ -1047,7 +1047,7 @@ desde 1994</translation>
         </translation>
     </message>
     <message>
-        <source>Before income tax, at today&apos;s prices every year, with the yearly flows at each year&apos;s end.</source>
+        <source>Before income tax, at today&apos;s prices every year, with the annual flows at each year&apos;s end.</source>
         <translation>Antes do imposto de renda, a preços atuais em todos os anos, com os fluxos anuais no fim de cada ano.</translation>
     </message>
     <message>
@@ -1059,11 +1059,11 @@ desde 1994</translation>
         <translation>Antes do imposto de renda.</translation>
     </message>
     <message>
-        <source>The yearly flows are spread over each year and discounted from its middle; the outlay falls at the start, the residual value at the end.</source>
+        <source>The annual flows are spread over each year and discounted from its middle; the outlay falls at the start, the residual value at the end.</source>
         <translation>Os fluxos anuais são distribuídos ao longo do ano e descontados a partir do meio do ano; o investimento ocorre no início e o valor residual no fim.</translation>
     </message>
     <message>
-        <source>The yearly flows fall at each year&apos;s end.</source>
+        <source>The annual flows fall at each year&apos;s end.</source>
         <translation>Os fluxos anuais ocorrem no fim de cada ano.</translation>
     </message>
     <message>
@@ -1075,7 +1075,7 @@ desde 1994</translation>
         <translation>Um valor residual de %1 no fim do ano %2.</translation>
     </message>
     <message>
-        <source>Year 1 reaches %1 of the yearly savings while the system is brought in.</source>
+        <source>Year 1 reaches %1 of the annual savings while the system is brought in.</source>
         <translation>O ano 1 atinge %1 da economia anual enquanto o sistema é implantado.</translation>
     </message>
     <message>
@@ -1174,7 +1174,7 @@ desde 1994</translation>
         <translation>Em caixa</translation>
     </message>
     <message>
-        <source>Yearly savings beyond the cost rows, such as work orders no longer raised for routine greasing or waste grease disposal; cash where the plant stops paying them:</source>
+        <source>Annual savings beyond the cost rows, such as work orders no longer raised for routine greasing or waste grease disposal; cash where the plant stops paying them:</source>
         <translation>Economias anuais além das linhas de custo, como ordens de serviço de lubrificação de rotina que deixam de ser abertas ou o descarte de graxa usada; em caixa quando a planta deixa de pagá-las:</translation>
     </message>
     <message>
@@ -1190,11 +1190,11 @@ desde 1994</translation>
         <translation>Itens pontuais: um gasto em um ano dado, como uma bomba trocada a cada poucos anos; abaixo de zero, dinheiro recebido, como um desconto ou subsídio no início:</translation>
     </message>
     <message>
-        <source>The yearly saving in row %1 has no amount a year that reads.</source>
+        <source>The annual saving in row %1 has no amount a year that reads.</source>
         <translation>A economia anual da linha %1 não tem um valor por ano legível.</translation>
     </message>
     <message>
-        <source>The escalation of the yearly saving in row %1 is not a percentage from %2 to %3.</source>
+        <source>The escalation of the annual saving in row %1 is not a percentage from %2 to %3.</source>
         <translation>O reajuste da economia anual da linha %1 não é uma porcentagem de %2 a %3.</translation>
     </message>
     <message>
@@ -1843,7 +1843,7 @@ desde 1994</translation>
         <translation>custo de instalação</translation>
     </message>
     <message>
-        <source>yearly upkeep</source>
+        <source>annual upkeep</source>
         <translation>manutenção anual</translation>
     </message>
     <message>
@@ -2608,7 +2608,7 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <translation>nenhum</translation>
     </message>
     <message>
-        <source>Yearly upkeep of the system ($):</source>
+        <source>Annual upkeep of the system ($):</source>
         <translation>Manutenção anual do sistema ($):</translation>
     </message>
     <message>
@@ -3357,7 +3357,7 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <translation>instalação de %1</translation>
     </message>
     <message>
-        <source>a yearly upkeep of %1</source>
+        <source>an annual upkeep of %1</source>
         <translation>uma manutenção anual de %1</translation>
     </message>
     <message numerus="yes">
@@ -3404,11 +3404,11 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <translation>Custo de instalação: %1</translation>
     </message>
     <message>
-        <source>Yearly upkeep: %1</source>
+        <source>Annual upkeep: %1</source>
         <translation>Manutenção anual: %1</translation>
     </message>
     <message>
-        <source>No payback: with these figures the system brings no yearly savings to pay for it.</source>
+        <source>No payback: with these figures the system brings no annual savings to pay for it.</source>
         <translation>Sem payback: com estes dados, o sistema não gera economia anual que o pague.</translation>
     </message>
     <message>
@@ -3428,11 +3428,11 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <translation>Relatório de Economia de Custos de Lubrificação</translation>
     </message>
     <message>
-        <source>All figures are yearly, in dollars.</source>
+        <source>All figures are annual, in dollars.</source>
         <translation>Todos os valores são anuais, em dólares.</translation>
     </message>
     <message>
-        <source>All figures are yearly, in %1.</source>
+        <source>All figures are annual, in %1.</source>
         <translation>Todos os valores são anuais, em %1.</translation>
     </message>
     <message>
@@ -3508,7 +3508,7 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <translation>O arquivo da planta guarda apenas as contagens, não as datas das falhas: leia a exportação de novo para traçá-las.</translation>
     </message>
     <message>
-        <source>No payback: with these figures the yearly nets after upkeep and tax do not recover the outlay.</source>
+        <source>No payback: with these figures the annual nets after upkeep and tax do not recover the outlay.</source>
         <translation>Sem payback: com estes dados, os fluxos líquidos anuais após manutenção e imposto não cobrem o investimento.</translation>
     </message>
     <message>
@@ -3531,7 +3531,7 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <translation>A sensibilidade do valor presente líquido também move o preço, a instalação, a manutenção, a taxa de desconto, a alíquota de imposto e os reajustes no mesmo passo, sem que a alíquota passe de 0% ou 100% nem um reajuste passe de %1% ou %2%.</translation>
     </message>
     <message>
-        <source>No payback: with these figures the yearly nets after upkeep do not recover the outlay.</source>
+        <source>No payback: with these figures the annual nets after upkeep do not recover the outlay.</source>
         <translation>Sem payback: com estes dados, os fluxos líquidos anuais após a manutenção não cobrem o investimento.</translation>
     </message>
     <message>
@@ -4269,7 +4269,7 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <translation>Custo de instalação</translation>
     </message>
     <message>
-        <source>Yearly upkeep</source>
+        <source>Annual upkeep</source>
         <translation>Manutenção anual</translation>
     </message>
     <message>
@@ -4401,7 +4401,7 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <translation>Parcela da economia no primeiro ano</translation>
     </message>
     <message>
-        <source>Timing of the yearly flows</source>
+        <source>Timing of the annual flows</source>
         <translation>Momento dos fluxos anuais</translation>
     </message>
     <message>
@@ -4484,7 +4484,7 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <translation>Soma (líquido − líquido do ano 1)</translation>
     </message>
     <message>
-        <source>never: the yearly nets do not recover the outlay</source>
+        <source>never: the annual nets do not recover the outlay</source>
         <translation>nunca: os fluxos líquidos anuais não cobrem o investimento</translation>
     </message>
     <message>
@@ -4576,7 +4576,7 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <translation>Investimento inicial, com os itens pontuais do início</translation>
     </message>
     <message>
-        <source>Other yearly savings</source>
+        <source>Other annual savings</source>
         <translation>Outras economias anuais</translation>
     </message>
     <message>
@@ -4631,7 +4631,7 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
 <context>
     <name>main</name>
     <message>
-        <source>Compares the yearly cost of lubricating a facility by hand with the cost of a Velmor automatic lubrication system.</source>
+        <source>Compares the annual cost of lubricating a facility by hand with the cost of a Velmor automatic lubrication system.</source>
         <translation>Compara o custo anual de lubrificar uma planta manualmente com o custo de um sistema de lubrificação automática Velmor.</translation>
     </message>
     <message>

@@ -248,7 +248,7 @@ since 1994</source>
         <translation>假设条件</translation>
     </message>
     <message>
-        <source>How much of each yearly cost a Velmor automatic lubrication system is assumed to save, in percent (0 to 100, in tenths):</source>
+        <source>How much of each annual cost a Velmor automatic lubrication system is assumed to save, in percent (0 to 100, in tenths):</source>
         <translation>假定 Velmor 自动润滑系统可使每项年度成本降低的百分比（0 至 100，精确到 0.1）：</translation>
     </message>
     <message>
@@ -336,7 +336,7 @@ since 1994</source>
         <translation>安装费用</translation>
     </message>
     <message>
-        <source>yearly upkeep</source>
+        <source>annual upkeep</source>
         <translation>年维护费用</translation>
     </message>
     <message>
@@ -360,27 +360,27 @@ since 1994</source>
         <translation>不是 %1 到 %2 之间的百分比</translation>
     </message>
     <message>
-        <source>An installed system price is needed: without it the installation cost and the yearly upkeep are not evaluated.</source>
+        <source>An installed system price is needed: without it the installation cost and the annual upkeep are not evaluated.</source>
         <translation>需要系统安装价格：没有它，安装费用和年维护费用不会被评估。</translation>
     </message>
     <message>
-        <source>yearly escalation of the labor rates</source>
+        <source>annual escalation of the labor rates</source>
         <translation>人工费率年度涨幅</translation>
     </message>
     <message>
-        <source>yearly escalation of the lubricant price</source>
+        <source>annual escalation of the lubricant price</source>
         <translation>润滑剂价格年度涨幅</translation>
     </message>
     <message>
-        <source>yearly escalation of the bearing price</source>
+        <source>annual escalation of the bearing price</source>
         <translation>轴承价格年度涨幅</translation>
     </message>
     <message>
-        <source>yearly escalation of the production value</source>
+        <source>annual escalation of the production value</source>
         <translation>产值年度涨幅</translation>
     </message>
     <message>
-        <source>yearly escalation of the upkeep</source>
+        <source>annual escalation of the upkeep</source>
         <translation>维护费用年度涨幅</translation>
     </message>
     <message>
@@ -435,11 +435,11 @@ since 1994</source>
         <translation>初始投资（价格与安装）：%1</translation>
     </message>
     <message>
-        <source>Yearly upkeep of the system: %1</source>
+        <source>Annual upkeep of the system: %1</source>
         <translation>系统年维护费用：%1</translation>
     </message>
     <message>
-        <source>Yearly savings after upkeep: %1</source>
+        <source>Annual savings after upkeep: %1</source>
         <translation>扣除维护费用后的年节省额：%1</translation>
     </message>
     <message>
@@ -447,7 +447,7 @@ since 1994</source>
         <translation>静态投资回收期：%1</translation>
     </message>
     <message>
-        <source>Simple payback: none, the yearly savings do not exceed the upkeep</source>
+        <source>Simple payback: none, the annual savings do not exceed the upkeep</source>
         <translation>静态投资回收期：无，年节省额不超过维护费用</translation>
     </message>
     <message numerus="yes">
@@ -479,7 +479,7 @@ since 1994</source>
         </translation>
     </message>
     <message numerus="yes">
-        <source>How the measures are computed. The investment is the system&apos;s price plus its installation, paid at the start; the yearly net is the annual savings less the yearly upkeep, received at the end of each year over the %1 year(s) evaluated. Simple payback = investment ÷ (yearly net ÷ 12) months. Return on investment = (savings × years − upkeep × years − investment) ÷ investment. Net present value = −investment + Σ yearly net ÷ (1 + rate)^t for t = 1 to %1, at a discount rate of %2. The internal rate of return is the rate at which the net present value is zero. Discounted payback is the time until the discounted yearly nets cover the investment. The conservative case halves every assumed reduction; the optimistic case takes every reduction halfway to 100%.</source>
+        <source>How the measures are computed. The investment is the system&apos;s price plus its installation, paid at the start; the annual net is the annual savings less the annual upkeep, received at the end of each year over the %1 year(s) evaluated. Simple payback = investment ÷ (annual net ÷ 12) months. Return on investment = (savings × years − upkeep × years − investment) ÷ investment. Net present value = −investment + Σ annual net ÷ (1 + rate)^t for t = 1 to %1, at a discount rate of %2. The internal rate of return is the rate at which the net present value is zero. Discounted payback is the time until the discounted annual nets cover the investment. The conservative case halves every assumed reduction; the optimistic case takes every reduction halfway to 100%.</source>
         <translation>
             <numerusform>各项指标的计算方法。投资额为系统价格加安装费用，于期初支付；年净现金流为年节省额减去年维护费用，在评估的 %1 年内于每年年末取得。静态投资回收期 = 投资额 ÷（年净现金流 ÷ 12）个月。投资回报率 =（节省额 × 年数 − 维护费用 × 年数 − 投资额）÷ 投资额。净现值 = −投资额 + Σ 年净现金流 ÷ (1 + 折现率)^t，t = 1 至 %1，折现率为 %2。内部收益率是使净现值为零的折现率。动态投资回收期是折现后的年净现金流累计抵偿投资额所需的时间。保守情形将每项假定降幅减半；乐观情形将每项降幅向 100% 提高一半差距。</numerusform>
         </translation>
@@ -673,7 +673,7 @@ since 1994</source>
         <translation>安装费用</translation>
     </message>
     <message>
-        <source>Yearly upkeep</source>
+        <source>Annual upkeep</source>
         <translation>年维护费用</translation>
     </message>
     <message>
@@ -731,7 +731,7 @@ since 1994</source>
         <translation>静态投资回收期：%1，但累计净现金流自第 %2 年起再次为负</translation>
     </message>
     <message>
-        <source>Simple payback: never, the yearly nets after upkeep and tax do not recover the outlay</source>
+        <source>Simple payback: never, the annual nets after upkeep and tax do not recover the outlay</source>
         <translation>静态投资回收期：永不收回，扣除维护费用和税款后的年净现金流无法收回投资</translation>
     </message>
     <message>
@@ -739,11 +739,11 @@ since 1994</source>
         <translation>动态投资回收期：%1 年，但累计折现净现金流自第 %2 年起再次为负</translation>
     </message>
     <message>
-        <source>Discounted payback: never, the yearly nets after upkeep and tax do not recover the outlay</source>
+        <source>Discounted payback: never, the annual nets after upkeep and tax do not recover the outlay</source>
         <translation>动态投资回收期：永不收回，扣除维护费用和税款后的年净现金流无法收回投资</translation>
     </message>
     <message>
-        <source>Discounted payback: none, the yearly savings do not exceed the upkeep</source>
+        <source>Discounted payback: none, the annual savings do not exceed the upkeep</source>
         <translation>动态投资回收期：无，年节省额不超过维护费用</translation>
     </message>
     <message>
@@ -777,11 +777,11 @@ since 1994</source>
         <translation>无盈亏平衡降幅或故障次数：节省额不改变净现值。</translation>
     </message>
     <message>
-        <source>Simple payback: never, the yearly nets after upkeep do not recover the outlay</source>
+        <source>Simple payback: never, the annual nets after upkeep do not recover the outlay</source>
         <translation>静态投资回收期：永不收回，扣除维护费用后的年净现金流无法收回投资</translation>
     </message>
     <message>
-        <source>Discounted payback: never, the yearly nets after upkeep do not recover the outlay</source>
+        <source>Discounted payback: never, the annual nets after upkeep do not recover the outlay</source>
         <translation>动态投资回收期：永不收回，扣除维护费用后的年净现金流无法收回投资</translation>
     </message>
     <message>
@@ -944,7 +944,7 @@ since 1994</source>
         <translation>全年均匀分布</translation>
     </message>
     <message>
-        <source>Yearly flows fall:</source>
+        <source>Annual flows fall:</source>
         <translation>年度现金流发生时点：</translation>
     </message>
     <message>
@@ -1023,7 +1023,7 @@ since 1994</source>
 <context>
     <name>CapitalText</name>
     <message>
-        <source>Yearly escalation from year 2: labor rates %1, lubricant %2, bearings %3, production value %4, upkeep %5.</source>
+        <source>Annual escalation from year 2: labor rates %1, lubricant %2, bearings %3, production value %4, upkeep %5.</source>
         <translation>自第 2 年起的年度涨幅：人工费率 %1，润滑剂 %2，轴承 %3，产值 %4，维护费用 %5。</translation>
     </message>
     <message>
@@ -1037,7 +1037,7 @@ since 1994</source>
         </translation>
     </message>
     <message>
-        <source>Before income tax, at today&apos;s prices every year, with the yearly flows at each year&apos;s end.</source>
+        <source>Before income tax, at today&apos;s prices every year, with the annual flows at each year&apos;s end.</source>
         <translation>税前计算，每年均按当前价格，年度现金流在每年年末发生。</translation>
     </message>
     <message>
@@ -1049,11 +1049,11 @@ since 1994</source>
         <translation>税前计算。</translation>
     </message>
     <message>
-        <source>The yearly flows are spread over each year and discounted from its middle; the outlay falls at the start, the residual value at the end.</source>
+        <source>The annual flows are spread over each year and discounted from its middle; the outlay falls at the start, the residual value at the end.</source>
         <translation>年度现金流在全年均匀分布，并按年中折现；投资发生在期初，残值发生在期末。</translation>
     </message>
     <message>
-        <source>The yearly flows fall at each year&apos;s end.</source>
+        <source>The annual flows fall at each year&apos;s end.</source>
         <translation>年度现金流在每年年末发生。</translation>
     </message>
     <message>
@@ -1065,7 +1065,7 @@ since 1994</source>
         <translation>第 %2 年年末残值 %1。</translation>
     </message>
     <message>
-        <source>Year 1 reaches %1 of the yearly savings while the system is brought in.</source>
+        <source>Year 1 reaches %1 of the annual savings while the system is brought in.</source>
         <translation>系统投入使用的第 1 年达到年节省额的 %1。</translation>
     </message>
     <message>
@@ -1164,7 +1164,7 @@ since 1994</source>
         <translation>现金</translation>
     </message>
     <message>
-        <source>Yearly savings beyond the cost rows, such as work orders no longer raised for routine greasing or waste grease disposal; cash where the plant stops paying them:</source>
+        <source>Annual savings beyond the cost rows, such as work orders no longer raised for routine greasing or waste grease disposal; cash where the plant stops paying them:</source>
         <translation>成本行以外的年度节省，例如不再开具的例行润滑工单或废油脂处置；工厂不再支付的部分计为现金：</translation>
     </message>
     <message>
@@ -1180,11 +1180,11 @@ since 1994</source>
         <translation>一次性项目：某一年的支出，例如每隔几年更换一次的泵；低于零表示收到的款项，例如期初的返利或补贴：</translation>
     </message>
     <message>
-        <source>The yearly saving in row %1 has no amount a year that reads.</source>
+        <source>The annual saving in row %1 has no amount a year that reads.</source>
         <translation>第 %1 行的年度节省没有可读的年金额。</translation>
     </message>
     <message>
-        <source>The escalation of the yearly saving in row %1 is not a percentage from %2 to %3.</source>
+        <source>The escalation of the annual saving in row %1 is not a percentage from %2 to %3.</source>
         <translation>第 %1 行年度节省的涨幅不是 %2 到 %3 之间的百分比。</translation>
     </message>
     <message>
@@ -1831,7 +1831,7 @@ since 1994</source>
         <translation>安装费用</translation>
     </message>
     <message>
-        <source>yearly upkeep</source>
+        <source>annual upkeep</source>
         <translation>年维护费用</translation>
     </message>
     <message>
@@ -2596,7 +2596,7 @@ The results cannot be computed from these figures. Please check the figures unde
         <translation>无</translation>
     </message>
     <message>
-        <source>Yearly upkeep of the system ($):</source>
+        <source>Annual upkeep of the system ($):</source>
         <translation>系统年维护费用（$）：</translation>
     </message>
     <message>
@@ -3330,7 +3330,7 @@ The results cannot be computed from these figures. Please check the figures unde
         <translation>安装费用 %1</translation>
     </message>
     <message>
-        <source>a yearly upkeep of %1</source>
+        <source>an annual upkeep of %1</source>
         <translation>年维护费用 %1</translation>
     </message>
     <message numerus="yes">
@@ -3376,11 +3376,11 @@ The results cannot be computed from these figures. Please check the figures unde
         <translation>安装费用：%1</translation>
     </message>
     <message>
-        <source>Yearly upkeep: %1</source>
+        <source>Annual upkeep: %1</source>
         <translation>年维护费用：%1</translation>
     </message>
     <message>
-        <source>No payback: with these figures the system brings no yearly savings to pay for it.</source>
+        <source>No payback: with these figures the system brings no annual savings to pay for it.</source>
         <translation>无投资回收期：按这些数值，系统不能带来用以收回投资的年节省额。</translation>
     </message>
     <message>
@@ -3400,11 +3400,11 @@ The results cannot be computed from these figures. Please check the figures unde
         <translation>润滑成本节省报告</translation>
     </message>
     <message>
-        <source>All figures are yearly, in dollars.</source>
+        <source>All figures are annual, in dollars.</source>
         <translation>所有数值均为年度数值，单位为美元。</translation>
     </message>
     <message>
-        <source>All figures are yearly, in %1.</source>
+        <source>All figures are annual, in %1.</source>
         <translation>所有数值均为年度数值，货币单位为 %1。</translation>
     </message>
     <message>
@@ -3478,7 +3478,7 @@ The results cannot be computed from these figures. Please check the figures unde
         <translation>设施文件只保存次数，不保存故障日期：请重新读取导出文件以绘制图表。</translation>
     </message>
     <message>
-        <source>No payback: with these figures the yearly nets after upkeep and tax do not recover the outlay.</source>
+        <source>No payback: with these figures the annual nets after upkeep and tax do not recover the outlay.</source>
         <translation>无投资回收期：按这些数值，扣除维护费用和税款后的年净现金流无法收回投资。</translation>
     </message>
     <message>
@@ -3500,7 +3500,7 @@ The results cannot be computed from these figures. Please check the figures unde
         <translation>净现值的敏感性还按同一步长调整价格、安装费用、维护费用、折现率、税率和涨幅，税率不低于 0%、不高于 100%，涨幅不低于 %1%、不高于 %2%。</translation>
     </message>
     <message>
-        <source>No payback: with these figures the yearly nets after upkeep do not recover the outlay.</source>
+        <source>No payback: with these figures the annual nets after upkeep do not recover the outlay.</source>
         <translation>无投资回收期：按这些数值，扣除维护费用后的年净现金流无法收回投资。</translation>
     </message>
     <message>
@@ -4233,7 +4233,7 @@ The results cannot be computed from these figures. Please check the figures unde
         <translation>安装费用</translation>
     </message>
     <message>
-        <source>Yearly upkeep</source>
+        <source>Annual upkeep</source>
         <translation>年维护费用</translation>
     </message>
     <message>
@@ -4365,7 +4365,7 @@ The results cannot be computed from these figures. Please check the figures unde
         <translation>首年节省额比例</translation>
     </message>
     <message>
-        <source>Timing of the yearly flows</source>
+        <source>Timing of the annual flows</source>
         <translation>年度现金流时点</translation>
     </message>
     <message>
@@ -4447,7 +4447,7 @@ The results cannot be computed from these figures. Please check the figures unde
         <translation>累计（净额 − 第 1 年净额）</translation>
     </message>
     <message>
-        <source>never: the yearly nets do not recover the outlay</source>
+        <source>never: the annual nets do not recover the outlay</source>
         <translation>永不收回：年净现金流无法收回投资</translation>
     </message>
     <message>
@@ -4539,7 +4539,7 @@ The results cannot be computed from these figures. Please check the figures unde
         <translation>初始投资（含期初一次性项目）</translation>
     </message>
     <message>
-        <source>Other yearly savings</source>
+        <source>Other annual savings</source>
         <translation>其他年度节省</translation>
     </message>
     <message>
@@ -4594,7 +4594,7 @@ The results cannot be computed from these figures. Please check the figures unde
 <context>
     <name>main</name>
     <message>
-        <source>Compares the yearly cost of lubricating a facility by hand with the cost of a Velmor automatic lubrication system.</source>
+        <source>Compares the annual cost of lubricating a facility by hand with the cost of a Velmor automatic lubrication system.</source>
         <translation>比较工厂人工润滑的年度成本与 Velmor 自动润滑系统的成本。</translation>
     </message>
     <message>

@@ -34,6 +34,8 @@ AlternativesDialog::AlternativesDialog(const model::FacilityFigures &facts,
     hint->setWordWrap(true);
     layout->addWidget(hint);
     m_table = new AlternativesTable;
+    // The dialog opens as wide as every column needs, where the screen has room.
+    m_table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     layout->addWidget(m_table, 1);
     m_sentences = new QLabel;
     m_sentences->setObjectName(QStringLiteral("alternativesSentences"));
@@ -64,7 +66,7 @@ AlternativesDialog::AlternativesDialog(const model::FacilityFigures &facts,
     connect(m_table, &QTableWidget::currentCellChanged, this, &AlternativesDialog::updateButtons);
 
     refresh(model::selectedOptionName(m_facts));
-    resize(sizeHint().expandedTo(QSize(760, 360) * zoom));
+    resize(sizeHint().expandedTo(QSize(760, 360) * zoom).boundedTo(dialogs::roomOnScreen(this)));
 }
 
 model::CaseOption AlternativesDialog::selected() const { return model::selectedOption(m_facts); }

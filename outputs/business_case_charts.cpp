@@ -7,6 +7,7 @@
 #include "model/text/list_text.h"
 #include "model/text/money_scale.h"
 #include "model/text/money_text.h"
+#include "model/text/regional_digits.h"
 #include "outputs/chart_colours.h"
 #include "platform/designed_look.h"
 
@@ -18,6 +19,7 @@
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QGraphicsSimpleTextItem>
+#include <QGraphicsTextItem>
 #include <QHorizontalStackedBarSeries>
 #include <QLegend>
 #include <QLegendMarker>
@@ -25,6 +27,7 @@
 #include <QPainter>
 #include <QStackedBarSeries>
 #include <QTextLayout>
+#include <QTimer>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -62,6 +65,22 @@ QString titleLines(const QString &title, const QFont &font, qreal width)
 // margins and rounding).
 constexpr qreal kTitleSlack = 12;
 constexpr char kWholeTitle[] = "wholeTitle";
+
+// Where the regional settings write a minus as the Arabic letter mark and a
+// hyphen ("\u061C-\u0665"), the charts' own axis labels would show it after
+// the number ("\u0665-"): each label the chart has written is put in written
+// order, as every other text beside it.
+void keepLabelsInWrittenOrder(QGraphicsItem &item)
+{
+    for (QGraphicsItem *child : item.childItems()) {
+        if (auto *text = dynamic_cast<QGraphicsTextItem *>(child)) {
+            const QString shown = text->toPlainText();
+            if (shown.contains(u'\u061C'))
+                text->setPlainText(model::keptInWrittenOrder(shown));
+        }
+        keepLabelsInWrittenOrder(*child);
+    }
+}
 
 std::unique_ptr<QChart> plainChart(const QString &title, const QLocale &locale)
 {
@@ -102,6 +121,10 @@ std::unique_ptr<QChart> plainChart(const QString &title, const QLocale &locale)
                 axis->setTitleText(lines);
         }
     });
+    // The labels are written anew as the chart is laid out, so once it is.
+    if (locale.negativeSign().contains(u'\u061C'))
+        QObject::connect(sized, &QChart::plotAreaChanged, sized,
+                         [sized] { QTimer::singleShot(0, sized, [sized] { keepLabelsInWrittenOrder(*sized); }); });
     chart->setBackgroundRoundness(0);
     chart->setMargins(QMargins(4, 4, 4, 4));
     chart->legend()->setFont(QFont(QStringLiteral("Liberation Sans"), 8));
@@ -227,7 +250,8 @@ std::unique_ptr<QChart> tornadoOf(const std::vector<model::SensitivityBar> &bars
     const QFont nameFont(QStringLiteral("Liberation Sans"), bars.size() > kSavingsBarCount ? 6 : 7);
     const QFont figureFont(QStringLiteral("Liberation Sans"), 6);
     const auto addFigure = [&](int row, double at, bool leftward, double value) {
-        auto *item = new QGraphicsSimpleTextItem(model::chartMoneyText(value, scale, locale), chart.get());
+        auto *item = new QGraphicsSimpleTextItem(model::keptInWrittenOrder(model::chartMoneyText(value, scale, locale)),
+                                                 chart.get());
         item->setFont(figureFont);
         item->setBrush(QColor(64, 64, 64));
         item->setZValue(100); // above the bars
@@ -577,6 +601,7 @@ void paintChart(QChart &chart, QPainter &painter, const QRectF &target, const QS
     // which asks for the layout again.
     chart.layout()->activate();
     chart.layout()->activate();
+    keepLabelsInWrittenOrder(chart);
     scene.render(&painter, target, QRectF(chart.pos(), layoutSize), Qt::IgnoreAspectRatio);
     scene.removeItem(&chart);
 }

@@ -245,8 +245,8 @@ std::optional<report::RiskPage> riskPage(const document::FacilityDocument &facil
         page.ranges.rows.push_back({range.name, range.low, range.likely, range.high});
     page.note = ReportText::tr("Each run draws every input with a range from a PERT distribution: between its low "
                                "and high value, most often near the most likely one. An input marked \u2014 keeps "
-                               "its figure. P10, P50 and P90: a tenth, half and nine tenths of the runs come to no "
-                               "more than this. The same seed draws the same runs.");
+                               "its figure. P10, P50 and P90: a tenth, half and nine tenths of the runs come out less "
+                               "favorable than this. The same seed draws the same runs.");
     // The records' draws, and what their row shows.
     QStringList note{page.note};
     if (std::any_of(ranges.draws.begin(), ranges.draws.end(), [](const auto &draw) { return draw.has_value(); }))

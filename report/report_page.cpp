@@ -181,8 +181,10 @@ void layOutBusinessCase(PageLayout &page, const ReportContent &c)
     const QFont textFont = page.font(9);
 
     page.heading(QCoreApplication::translate("ReportPage", "Investment and measures"));
-    for (const QString &line : b.measures)
-        page.row({{line, textFont, black, x + 8, w - 8}}, page.lineHeight(textFont));
+    for (const QString &line : b.measures) {
+        const Cell measure{line, textFont, black, x + 8, w - 8};
+        page.row(std::span(&measure, 1), page.lineHeight(textFont), true);
+    }
     page.down(kGap);
 
     page.heading(QCoreApplication::translate("ReportPage", "Cases"));
@@ -262,8 +264,11 @@ void layOutRiskPage(PageLayout &page, const ReportContent &c)
     layOutHeading(page, c, r.title, r.forWhom);
     const QFont textFont = page.font(9);
     layOutTable(page, r.quantiles, 0.4);
-    for (const QString &line : r.facts)
-        page.row({{line, textFont, Qt::black, x + 8, w - 8}}, page.lineHeight(textFont));
+    // A fact too long for one line goes on the next in the same type.
+    for (const QString &line : r.facts) {
+        const Cell fact{line, textFont, Qt::black, x + 8, w - 8};
+        page.row(std::span(&fact, 1), page.lineHeight(textFont), true);
+    }
     page.down(kGap);
     const qreal half = (w - 8) / 2;
     if (page.drawing()) {

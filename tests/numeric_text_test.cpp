@@ -386,6 +386,9 @@ void NumericTextTest::arabicNumbersKeepTheirPlace_data()
                                          << u"at \u0668\u200E%: $\u0661\u0666\u066C\u0663\u066B\u0665\u200E"_qs;
     QTest::newRow("Persian digits") << u"\u06F4\u06F5 / \u06F2\u06F5"_qs
                                     << u"\u06F4\u06F5\u200E / \u06F2\u06F5\u200E"_qs;
+    QTest::newRow("a date is one number") << u"from \u0661/\u0663/\u0662\u0660\u0662\u0663: \u0668"_qs
+                                          << u"from \u0661/\u0663/\u0662\u0660\u0662\u0663\u200E: \u0668\u200E"_qs;
+    QTest::newRow("the minus before the number") << u"\u061C-\u0665 EGP"_qs << u"\u200E-\u0665\u200E EGP"_qs;
     QTest::newRow("Latin digits as they are") << u"at 8%: $163.54"_qs << u"at 8%: $163.54"_qs;
 }
 

@@ -48,7 +48,7 @@ QString currencyText(double value, const QLocale &locale, QStringView symbol)
     const bool negative = designed.startsWith(u'-');
     QString digits = designed.mid(negative ? 2 : 1);
     if (digits.startsWith(locale.decimalPoint()))
-        digits.prepend(u'0'); // "$.50" is designed; "0,50 €" is how others write it
+        digits.prepend(locale.zeroDigit()); // "$.50" is designed; "0,50 €" is how others write it
     const CurrencyPattern pattern = currencyPattern(locale, symbol);
     return negative ? pattern.negativeBefore + digits + pattern.negativeAfter : pattern.before + digits + pattern.after;
 }

@@ -71,8 +71,20 @@ QString keptInWrittenOrder(QString text)
     const auto arabicNumber = [](QChar c) {
         return (c >= u'\u0660' && c <= u'\u066C') || (c >= u'\u06F0' && c <= u'\u06F9');
     };
+    // A separator between two such digits ("١/٣/٢٠٢٣", "١٠:٣٠") belongs to the
+    // number: a mark after the first digit would part the date.
+    const auto joinsDigits = [&](qsizetype i) {
+        static const QString separators = QStringLiteral(",./:\u00A0");
+        return i + 1 < text.size() && separators.contains(text[i]) && arabicNumber(text[i + 1]);
+    };
+    // The Arabic letter mark that such a locale puts before its minus sign
+    // ("\u061C-٥") turns the sign and the number right to left, so that "-٥"
+    // would show as "٥-": in a left-to-right line it becomes a left-to-right
+    // mark, which keeps the sign before the number.
+    text.replace(u'\u061C', u'\u200E');
     for (qsizetype i = text.size() - 1; i >= 0; --i) {
-        const bool ends = arabicNumber(text[i]) && (i + 1 == text.size() || !arabicNumber(text[i + 1]));
+        const bool ends =
+            arabicNumber(text[i]) && (i + 1 == text.size() || (!arabicNumber(text[i + 1]) && !joinsDigits(i + 1)));
         if (ends && (i + 1 == text.size() || text[i + 1] != u'\u200E'))
             text.insert(i + 1, u'\u200E');
     }

@@ -3471,8 +3471,8 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
         <translation>Bandbreiten der Simulation</translation>
     </message>
     <message>
-        <source>Each run draws every input with a range from a PERT distribution: between its low and high value, most often near the most likely one. An input marked — keeps its figure. P10, P50 and P90: a tenth, half and nine tenths of the runs come to no more than this. The same seed draws the same runs.</source>
-        <translation>Jeder Lauf zieht jede Eingangsgröße mit Bandbreite aus einer PERT-Verteilung: zwischen ihrem niedrigen und hohen Wert, am häufigsten nahe dem wahrscheinlichsten. Eine mit — markierte Eingangsgröße behält ihre Zahl. P10, P50 und P90: Ein Zehntel, die Hälfte und neun Zehntel der Läufe ergeben höchstens diesen Wert. Derselbe Startwert ergibt dieselben Läufe.</translation>
+        <source>Each run draws every input with a range from a PERT distribution: between its low and high value, most often near the most likely one. An input marked — keeps its figure. P10, P50 and P90: a tenth, half and nine tenths of the runs come out less favorable than this. The same seed draws the same runs.</source>
+        <translation>Jeder Lauf zieht jede Eingangsgröße mit Bandbreite aus einer PERT-Verteilung: zwischen ihrem niedrigen und hohen Wert, am häufigsten nahe dem wahrscheinlichsten. Eine mit — markierte Eingangsgröße behält ihre Zahl. P10, P50 und P90: Ein Zehntel, die Hälfte und neun Zehntel der Läufe fallen ungünstiger aus. Derselbe Startwert ergibt dieselben Läufe.</translation>
     </message>
     <message>
         <source>%1. %2</source>

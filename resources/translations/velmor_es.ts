@@ -3471,8 +3471,8 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
         <translation>Rangos de los que se extraen las iteraciones</translation>
     </message>
     <message>
-        <source>Each run draws every input with a range from a PERT distribution: between its low and high value, most often near the most likely one. An input marked — keeps its figure. P10, P50 and P90: a tenth, half and nine tenths of the runs come to no more than this. The same seed draws the same runs.</source>
-        <translation>Cada iteración extrae cada dato con rango de una distribución PERT: entre su valor bajo y su valor alto, con más frecuencia cerca del más probable. Un dato marcado con — conserva su cifra. P10, P50 y P90: una décima parte, la mitad y nueve décimas partes de las iteraciones no superan este valor. La misma semilla da las mismas iteraciones.</translation>
+        <source>Each run draws every input with a range from a PERT distribution: between its low and high value, most often near the most likely one. An input marked — keeps its figure. P10, P50 and P90: a tenth, half and nine tenths of the runs come out less favorable than this. The same seed draws the same runs.</source>
+        <translation>Cada iteración extrae cada dato con rango de una distribución PERT: entre su valor bajo y su valor alto, con más frecuencia cerca del más probable. Un dato marcado con — conserva su cifra. P10, P50 y P90: una décima parte, la mitad y nueve décimas partes de las iteraciones resultan menos favorables que este valor. La misma semilla da las mismas iteraciones.</translation>
     </message>
     <message>
         <source>%1. %2</source>
@@ -3788,7 +3788,7 @@ No se pueden calcular los resultados con estas cifras. Revise las cifras de la p
     <message>
         <source>P10 is each measure&apos;s unfavorable end: savings and net present value reached in %1 of the runs, a payback reached within it in %1 of them. The inputs are drawn independently.</source>
         <extracomment>%1: nine runs in ten, &quot;90%&quot; as the language writes a percentage.</extracomment>
-        <translation>P10 es el extremo desfavorable de cada medida: ahorro y valor actual neto alcanzados en el %1 de las simulaciones, amortización lograda dentro de ese plazo en el %1 de ellas. Las entradas se extraen de forma independiente.</translation>
+        <translation>P10 es el extremo desfavorable de cada medida: ahorro y valor actual neto alcanzados en el %1 de las simulaciones, recuperación de la inversión lograda dentro de ese plazo en el %1 de ellas. Las entradas se extraen de forma independiente.</translation>
     </message>
     <message>
         <source>%1, %2</source>

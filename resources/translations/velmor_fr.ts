@@ -3471,8 +3471,8 @@ Les résultats ne peuvent pas être calculés à partir de ces valeurs. Veuillez
         <translation>Plages dont les tirages sont issus</translation>
     </message>
     <message>
-        <source>Each run draws every input with a range from a PERT distribution: between its low and high value, most often near the most likely one. An input marked — keeps its figure. P10, P50 and P90: a tenth, half and nine tenths of the runs come to no more than this. The same seed draws the same runs.</source>
-        <translation>Chaque tirage prend chaque donnée dotée d’une plage dans une loi PERT&#xa0;: entre sa valeur basse et sa valeur haute, le plus souvent près de la plus probable. Une donnée marquée — garde sa valeur. P10, P50 et P90&#xa0;: un dixième, la moitié et neuf dixièmes des tirages n’excèdent pas cette valeur. La même graine donne les mêmes tirages.</translation>
+        <source>Each run draws every input with a range from a PERT distribution: between its low and high value, most often near the most likely one. An input marked — keeps its figure. P10, P50 and P90: a tenth, half and nine tenths of the runs come out less favorable than this. The same seed draws the same runs.</source>
+        <translation>Chaque tirage prend chaque donnée dotée d’une plage dans une loi PERT&#xa0;: entre sa valeur basse et sa valeur haute, le plus souvent près de la plus probable. Une donnée marquée — garde sa valeur. P10, P50 et P90&#xa0;: un dixième, la moitié et neuf dixièmes des tirages sont moins favorables que cette valeur. La même graine donne les mêmes tirages.</translation>
     </message>
     <message>
         <source>%1. %2</source>

@@ -3471,8 +3471,8 @@ Não é possível calcular os resultados com estes dados. Verifique os valores e
         <translation>Faixas das quais as iterações são sorteadas</translation>
     </message>
     <message>
-        <source>Each run draws every input with a range from a PERT distribution: between its low and high value, most often near the most likely one. An input marked — keeps its figure. P10, P50 and P90: a tenth, half and nine tenths of the runs come to no more than this. The same seed draws the same runs.</source>
-        <translation>Cada iteração sorteia cada dado com faixa de uma distribuição PERT: entre o valor baixo e o alto, com mais frequência perto do mais provável. Um dado marcado com — mantém seu valor. P10, P50 e P90: um décimo, metade e nove décimos das iterações não passam deste valor. A mesma semente gera as mesmas iterações.</translation>
+        <source>Each run draws every input with a range from a PERT distribution: between its low and high value, most often near the most likely one. An input marked — keeps its figure. P10, P50 and P90: a tenth, half and nine tenths of the runs come out less favorable than this. The same seed draws the same runs.</source>
+        <translation>Cada iteração sorteia cada dado com faixa de uma distribuição PERT: entre o valor baixo e o alto, com mais frequência perto do mais provável. Um dado marcado com — mantém seu valor. P10, P50 e P90: um décimo, metade e nove décimos das iterações são menos favoráveis que este valor. A mesma semente gera as mesmas iterações.</translation>
     </message>
     <message>
         <source>%1. %2</source>

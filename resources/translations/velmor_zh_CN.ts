@@ -3441,8 +3441,8 @@ The results cannot be computed from these figures. Please check the figures unde
         <translation>模拟运行所用的区间</translation>
     </message>
     <message>
-        <source>Each run draws every input with a range from a PERT distribution: between its low and high value, most often near the most likely one. An input marked — keeps its figure. P10, P50 and P90: a tenth, half and nine tenths of the runs come to no more than this. The same seed draws the same runs.</source>
-        <translation>每次运行从 PERT 分布中抽取每项设有区间的输入：介于低值与高值之间，最常接近最可能值。标有 — 的输入保持其数值。P10、P50、P90：十分之一、一半、十分之九的运行不超过该值。相同的随机种子产生相同的运行。</translation>
+        <source>Each run draws every input with a range from a PERT distribution: between its low and high value, most often near the most likely one. An input marked — keeps its figure. P10, P50 and P90: a tenth, half and nine tenths of the runs come out less favorable than this. The same seed draws the same runs.</source>
+        <translation>每次运行从 PERT 分布中抽取每项设有区间的输入：介于低值与高值之间，最常接近最可能值。标有 — 的输入保持其数值。P10、P50、P90：分别有十分之一、一半、十分之九的运行结果劣于该值。相同的随机种子产生相同的运行。</translation>
     </message>
     <message>
         <source>%1. %2</source>

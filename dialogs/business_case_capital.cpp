@@ -82,8 +82,13 @@ QGroupBox *BusinessCaseWindow::capitalGroup(const model::CapitalTexts &capital)
     m_timing->setCurrentIndex(int(capital.timing));
     place(tr("Annual flows fall:"), m_timing);
 
-    for (QComboBox *choice : {m_depreciation, m_timing})
+    for (QComboBox *choice : {m_depreciation, m_timing}) {
+        // As wide as its longest choice, however narrow the window: the
+        // columns give way first.
+        choice->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        choice->setSizePolicy(QSizePolicy::Minimum, choice->sizePolicy().verticalPolicy());
         connect(choice, &QComboBox::currentIndexChanged, this, &BusinessCaseWindow::recompute);
+    }
 
     m_otherSavings = capital.otherSavings;
     m_oneOffs = capital.oneOffs;

@@ -32,6 +32,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace outputs {
 namespace {
@@ -209,7 +210,10 @@ void placeRowTexts(QValueAxis *axis, double reach, const std::vector<QGraphicsSi
     if (fits) {
         QValueAxis wanted;
         setMoneyRange(&wanted, -needed, needed);
-        if (wanted.min() != axis->min() || wanted.max() != axis->max() || wanted.tickCount() != axis->tickCount()) {
+        // The range alone: how many of its ticks are labelled is chosen after
+        // it, for the room the labels have, and asking for the range's own
+        // count again would undo that choice and lay the chart out anew.
+        if (wanted.min() != axis->min() || wanted.max() != axis->max()) {
             axis->setRange(wanted.min(), wanted.max());
             axis->setTickCount(wanted.tickCount());
             axis->setLabelFormat(wanted.labelFormat());
@@ -314,9 +318,10 @@ std::unique_ptr<QChart> tornadoOf(const std::vector<model::SensitivityBar> &bars
     const qreal legendHeight = std::ceil(QFontMetricsF(legend->font()).height() + 12);
     chart->setMargins(chart->margins() + QMargins(0, 0, 0, int(legendHeight)));
     QChart *placed = chart.get();
-    QObject::connect(chart.get(), &QChart::plotAreaChanged, valueAxis,
-                     [valueAxis, reach, nameItems = std::move(nameItems), figures = std::move(figures), placed,
-                      titleItem, legend, legendHeight](const QRectF &plot) {
+    // Placing can change the axis, which lays the chart out again at once:
+    // that layout's plot area is placed for once the placing under way ends.
+    const auto place = [valueAxis, reach, nameItems = std::move(nameItems), figures = std::move(figures), placed,
+                        titleItem, legend, legendHeight](const QRectF &plot) {
         placeRowTexts(valueAxis, reach, nameItems, figures, plot);
         // Five labels where they fit side by side with a fifth to spare, else
         // the ends and the middle: a narrow page would cut each to "-20,…".
@@ -342,6 +347,27 @@ std::unique_ptr<QChart> tornadoOf(const std::vector<model::SensitivityBar> &bars
         legend->setGeometry(QRectF((chartWidth - legendWidth) / 2, placed->size().height() - legendHeight - 2,
                                    legendWidth, legendHeight));
         legend->update();
+    };
+    struct Placing {
+        bool busy = false;
+        std::optional<QRectF> newer; // a plot area laid out while placing
+    };
+    auto placing = std::make_shared<Placing>();
+    QObject::connect(chart.get(), &QChart::plotAreaChanged, valueAxis, [place, placing](const QRectF &plot) {
+        if (placing->busy)
+            return void(placing->newer = plot);
+        placing->busy = true;
+        QRectF at = plot;
+        // A few passes settle it; texts that kept moving the plot would
+        // otherwise lay it out for ever.
+        for (int pass = 0; pass < 4; ++pass) {
+            placing->newer.reset();
+            place(at);
+            if (!placing->newer)
+                break;
+            at = *placing->newer;
+        }
+        placing->busy = false;
     });
     return chart;
 }

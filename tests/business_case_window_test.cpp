@@ -24,9 +24,11 @@
 #include <QDoubleSpinBox>
 #include <QGraphicsSimpleTextItem>
 #include <QHorizontalStackedBarSeries>
+#include <QImage>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -70,6 +72,8 @@ private slots:
     void badFigureKeepsTheWindowOpen();
     void tornadoTicksOnWholeDollars_data();
     void tornadoTicksOnWholeDollars();
+    void tornadoSettlesAtEveryWidth_data();
+    void tornadoSettlesAtEveryWidth();
     void costsWithoutAPriceAskForIt();
     void capitalInputsFollowAndKeep_data();
     void capitalInputsFollowAndKeep();
@@ -313,6 +317,31 @@ void BusinessCaseWindowTest::tornadoTicksOnWholeDollars()
     QVERIFY(axis->min() <= -effect && axis->max() >= effect);
     const double interval = (axis->max() - axis->min()) / (axis->tickCount() - 1);
     QVERIFY2(interval >= 1 && interval == std::round(interval), qPrintable(QString::number(interval)));
+}
+
+void BusinessCaseWindowTest::tornadoSettlesAtEveryWidth_data()
+{
+    QTest::addColumn<QString>("locale");
+    for (const char *name : {"fr_FR", "pt_BR", "de_DE", "en_US"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+// Widening the axis for its figures and then labelling fewer of its ticks
+// must come to rest: at some widths the two once undid each other for ever,
+// until the stack ran out.
+void BusinessCaseWindowTest::tornadoSettlesAtEveryWidth()
+{
+    QFETCH(QString, locale);
+    const std::vector<model::SensitivityBar> bars{{false, 1, 43108, 56932}, {false, 11, 43428, 56612},
+                                                  {false, 5, 43620, 56420}, {true, 5, 43620, 56420},
+                                                  {false, 2, 47428, 52612}, {false, 6, 49520, 50520}};
+    const auto chart = outputs::tornadoChart(bars, 50020, 20, model::Assumptions::designed(), QLocale(locale), u"CHF");
+    QImage image(1000, 400, QImage::Format_RGB32);
+    QPainter painter(&image);
+    for (int width = 300; width <= 1000; width += 3)
+        outputs::paintChart(*chart, painter, QRectF(0, 0, width, 400), QSizeF(width, 400));
+    const auto *axis = qobject_cast<QValueAxis *>(chart->axes(Qt::Horizontal).first());
+    QVERIFY(axis->min() <= -6912 && axis->max() >= 6912);
 }
 
 // The runs wait for the Risk view, show its P50 and chance, and follow the ranges.

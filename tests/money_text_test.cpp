@@ -143,7 +143,8 @@ void MoneyTextTest::moneyTextHasAZeroBeforeThePoint_data()
                                        << "$1,234.50";
     QTest::newRow("another symbol as ever") << kDeDe << 0.5 << "\u20AC"
                                             << "0,50\u00A0\u20AC";
-    QTest::newRow("the zero in the region's digits") << kArEg << 0.0 << "EGP" << "\u0660\u066B\u0660\u0660\u00A0EGP";
+    QTest::newRow("the zero in the region's digits") << kArEg << 0.0 << "EGP"
+                                                     << "\u0660\u066B\u0660\u0660\u00A0EGP";
 }
 
 void MoneyTextTest::moneyTextHasAZeroBeforeThePoint()

@@ -74,7 +74,7 @@ AssumptionsDialog::AssumptionsDialog(const model::Assumptions &assumptions,
     });
     addStopFields(form, currencySymbol, zoom);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    QPushButton *restore = buttons->addButton(tr("Restore Designed Values"), QDialogButtonBox::ResetRole);
+    QPushButton *restore = buttons->addButton(tr("Restore Defaults"), QDialogButtonBox::ResetRole);
     restore->setObjectName(QStringLiteral("restoreDesigned"));
     dialogs::layOutAboveButtons(this, contents, buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &AssumptionsDialog::accept);

@@ -20,7 +20,7 @@ QT_END_NAMESPACE
 // of the five cost rows, in per cent, typed and read as the figures are, and
 // where the savings are split which of them are cash (hard);
 // below them how a failure's stop is valued (model::LostProductionRule),
-// each field empty unless given. "Restore Designed Values" puts the designed
+// each field empty unless given. "Restore Defaults" puts the designed
 // reductions and the designed valuation back.
 class AssumptionsDialog : public QDialog {
     Q_OBJECT

@@ -256,8 +256,8 @@ seit 1994</translation>
         <translation>%1 (%):</translation>
     </message>
     <message>
-        <source>Restore Designed Values</source>
-        <translation>Vorgabewerte wiederherstellen</translation>
+        <source>Restore Defaults</source>
+        <translation>Vorgaben wiederherstellen</translation>
     </message>
     <message>
         <source>The reduction of %1 %2 is not a percentage from 0 to 100 with at most one decimal.</source>
@@ -269,7 +269,7 @@ seit 1994</translation>
     </message>
     <message>
         <source>Cash</source>
-        <translation>Geldwirksam</translation>
+        <translation>Zahlungswirksam</translation>
     </message>
     <message>
         <source>e.g. overtime no longer paid</source>
@@ -970,7 +970,7 @@ seit 1994</translation>
     </message>
     <message>
         <source>Sensitivity of:</source>
-        <translation>Sensitivität von:</translation>
+        <translation>Sensitivität für:</translation>
     </message>
     <message>
         <source>Net present value (spider)</source>
@@ -1100,19 +1100,19 @@ seit 1994</translation>
     </message>
     <message>
         <source>%1: %2 a year, escalating %3 a year, cash.</source>
-        <translation>%1: %2 pro Jahr, jährlich um %3 steigend, geldwirksam.</translation>
+        <translation>%1: %2 pro Jahr, jährlich um %3 steigend, zahlungswirksam.</translation>
     </message>
     <message>
         <source>%1: %2 a year, escalating %3 a year, not cash.</source>
-        <translation>%1: %2 pro Jahr, jährlich um %3 steigend, nicht geldwirksam.</translation>
+        <translation>%1: %2 pro Jahr, jährlich um %3 steigend, nicht zahlungswirksam.</translation>
     </message>
     <message>
         <source>%1: %2 a year, cash.</source>
-        <translation>%1: %2 pro Jahr, geldwirksam.</translation>
+        <translation>%1: %2 pro Jahr, zahlungswirksam.</translation>
     </message>
     <message>
         <source>%1: %2 a year, not cash.</source>
-        <translation>%1: %2 pro Jahr, nicht geldwirksam.</translation>
+        <translation>%1: %2 pro Jahr, nicht zahlungswirksam.</translation>
     </message>
     <message>
         <source>A one-off item</source>
@@ -1171,11 +1171,11 @@ seit 1994</translation>
     </message>
     <message>
         <source>Cash</source>
-        <translation>Geldwirksam</translation>
+        <translation>Zahlungswirksam</translation>
     </message>
     <message>
         <source>Annual savings beyond the cost rows, such as work orders no longer raised for routine greasing or waste grease disposal; cash where the plant stops paying them:</source>
-        <translation>Jährliche Einsparungen über die Kostenzeilen hinaus, etwa nicht mehr angelegte Aufträge für Routineschmierung oder die Entsorgung von Altfett; geldwirksam, wo das Werk sie nicht mehr bezahlt:</translation>
+        <translation>Jährliche Einsparungen über die Kostenzeilen hinaus, etwa nicht mehr angelegte Aufträge für Routineschmierung oder die Entsorgung von Altfett; zahlungswirksam, wo das Werk sie nicht mehr bezahlt:</translation>
     </message>
     <message>
         <source>Year (0: at the start)</source>
@@ -4070,15 +4070,15 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     </message>
     <message>
         <source>Soft savings, not cash until they replace costs the plant pays: %1.</source>
-        <translation>Weiche Einsparungen, erst geldwirksam, wenn sie bezahlte Kosten ersetzen: %1.</translation>
+        <translation>Weiche Einsparungen, erst zahlungswirksam, wenn sie bezahlte Kosten ersetzen: %1.</translation>
     </message>
     <message>
         <source>The freed lubrication hours are counted as cash.</source>
-        <translation>Die frei werdenden Schmierstunden werden als geldwirksam gezählt.</translation>
+        <translation>Die frei werdenden Schmierstunden werden als zahlungswirksam gezählt.</translation>
     </message>
     <message>
         <source>The freed lubrication hours go to %1, counted as cash.</source>
-        <translation>Die frei werdenden Schmierstunden gehen an %1 und werden als geldwirksam gezählt.</translation>
+        <translation>Die frei werdenden Schmierstunden gehen an %1 und werden als zahlungswirksam gezählt.</translation>
     </message>
     <message>
         <source>Nothing says what the freed lubrication hours will do.</source>
@@ -4086,15 +4086,15 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     </message>
     <message>
         <source>The freed lubrication hours go to %1, not counted as cash.</source>
-        <translation>Die frei werdenden Schmierstunden gehen an %1 und werden nicht als geldwirksam gezählt.</translation>
+        <translation>Die frei werdenden Schmierstunden gehen an %1 und werden nicht als zahlungswirksam gezählt.</translation>
     </message>
     <message>
         <source>The lost production is cash at its contribution margin.</source>
-        <translation>Der Produktionsausfall ist mit seinem Deckungsbeitrag geldwirksam.</translation>
+        <translation>Der Produktionsausfall ist mit seinem Deckungsbeitrag zahlungswirksam.</translation>
     </message>
     <message>
         <source>The lost production is counted as cash at the full production value.</source>
-        <translation>Der Produktionsausfall wird mit dem vollen Produktionswert als geldwirksam gezählt.</translation>
+        <translation>Der Produktionsausfall wird mit dem vollen Produktionswert als zahlungswirksam gezählt.</translation>
     </message>
     <message>
         <source>The lost production is valued at revenue, not at its margin.</source>
@@ -4533,7 +4533,7 @@ Aus diesen Werten lassen sich keine Ergebnisse berechnen. Bitte prüfen Sie die 
     </message>
     <message>
         <source>Cash (1) or not (0)</source>
-        <translation>Geldwirksam (1) oder nicht (0)</translation>
+        <translation>Zahlungswirksam (1) oder nicht (0)</translation>
     </message>
     <message>
         <source>The freed hours go to %1</source>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>The selected option, in bold, is the one the Business Case window, the tables and the report show. To change another option, select it: its investment then stands in the Business Case window&apos;s fields, and its reductions in Assumptions… once that window is closed with OK.</source>
-        <translation>La alternativa seleccionada, en negrita, es la que muestran la ventana Análisis de rentabilidad, las tablas y el informe. Para cambiar otra alternativa, selecciónela: su inversión aparece entonces en los campos de la ventana Análisis de rentabilidad y sus reducciones en Supuestos… una vez cerrada esa ventana con Aceptar.</translation>
+        <translation>La alternativa seleccionada, en negrita, es la que muestran la ventana Análisis de rentabilidad, las tablas y el informe. Para elegir otra alternativa, selecciónela: su inversión aparece entonces en los campos de la ventana Análisis de rentabilidad y sus reducciones en Supuestos… una vez cerrada esa ventana con Aceptar.</translation>
     </message>
     <message>
         <source>&amp;Add Option…</source>
@@ -256,8 +256,8 @@ desde 1994</translation>
         <translation>%1 (%):</translation>
     </message>
     <message>
-        <source>Restore Designed Values</source>
-        <translation>Restablecer valores originales</translation>
+        <source>Restore Defaults</source>
+        <translation>Restablecer valores predeterminados</translation>
     </message>
     <message>
         <source>The reduction of %1 %2 is not a percentage from 0 to 100 with at most one decimal.</source>

@@ -256,8 +256,8 @@ depuis 1994</translation>
         <translation>%1 (%)&#xa0;:</translation>
     </message>
     <message>
-        <source>Restore Designed Values</source>
-        <translation>Rétablir les valeurs d’origine</translation>
+        <source>Restore Defaults</source>
+        <translation>Rétablir les valeurs par défaut</translation>
     </message>
     <message>
         <source>The reduction of %1 %2 is not a percentage from 0 to 100 with at most one decimal.</source>
@@ -1187,7 +1187,7 @@ depuis 1994</translation>
     </message>
     <message>
         <source>One-off items: an outlay in a given year, such as a pump replaced every few years; below zero money received, such as a rebate or grant at the start:</source>
-        <translation>Postes ponctuels&#xa0;: une dépense une année donnée, comme une pompe remplacée tous les quelques ans&#xa0;; en dessous de zéro, de l’argent reçu, comme une remise ou une subvention au départ&#xa0;:</translation>
+        <translation>Postes ponctuels&#xa0;: une dépense une année donnée, comme une pompe remplacée tous les deux ou trois ans&#xa0;; un montant négatif pour une recette, comme une remise ou une subvention au départ&#xa0;:</translation>
     </message>
     <message>
         <source>The annual saving in row %1 has no amount a year that reads.</source>

@@ -256,8 +256,8 @@ desde 1994</translation>
         <translation>%1 (%):</translation>
     </message>
     <message>
-        <source>Restore Designed Values</source>
-        <translation>Restaurar valores padrão</translation>
+        <source>Restore Defaults</source>
+        <translation>Restaurar padrões</translation>
     </message>
     <message>
         <source>The reduction of %1 %2 is not a percentage from 0 to 100 with at most one decimal.</source>

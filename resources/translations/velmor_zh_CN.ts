@@ -256,8 +256,8 @@ since 1994</source>
         <translation>%1（%）：</translation>
     </message>
     <message>
-        <source>Restore Designed Values</source>
-        <translation>恢复设计值</translation>
+        <source>Restore Defaults</source>
+        <translation>恢复默认值</translation>
     </message>
     <message>
         <source>The reduction of %1 %2 is not a percentage from 0 to 100 with at most one decimal.</source>

@@ -220,7 +220,9 @@ bool FigureCommands::exportWorkbook(const QString &path) { return figuresAndMeas
 bool FigureCommands::writeWorkbook(const QString &path) const
 {
     QString error;
-    if (!workbook::exportWorkbook(path, m_document.shownFacts(), m_document.locale(), m_document.outcome(), &error)) {
+    const std::optional<model::RiskSummary> &runs = m_document.riskSummary();
+    if (!workbook::exportWorkbook(path, m_document.shownFacts(), m_document.locale(), m_document.outcome(), &error,
+                                  workbook::CachedResults::Computed, runs ? &*runs : nullptr)) {
         tellUser(error);
         return false;
     }

@@ -168,7 +168,9 @@ int writeWorkbookFromCommandLine(const QString &workbookFile, const QString &fig
     if (!loaded(facility, figuresFile, records))
         return 1;
     QString error;
-    if (!workbook::exportWorkbook(workbookFile, facility.shownFacts(), facility.locale(), facility.outcome(), &error))
+    const std::optional<model::RiskSummary> &runs = facility.riskSummary();
+    if (!workbook::exportWorkbook(workbookFile, facility.shownFacts(), facility.locale(), facility.outcome(), &error,
+                                  workbook::CachedResults::Computed, runs ? &*runs : nullptr))
         return fail(error);
     return 0;
 }

@@ -54,8 +54,11 @@ namespace workbook {
 // computation, which is how the formulas themselves are checked.
 enum class CachedResults { Computed, Zero };
 
+// The runs, when given, are those the document simulated of the same
+// figures and ranges (FacilityDocument::riskSummary()), so the export need not
+// draw its ten thousand again.
 bool exportWorkbook(const QString &path, const model::FacilityFigures &facts, const QLocale &locale,
                     const model::FacilityOutcome &outcome, QString *error,
-                    CachedResults cached = CachedResults::Computed);
+                    CachedResults cached = CachedResults::Computed, const model::RiskSummary *runs = nullptr);
 
 } // namespace workbook

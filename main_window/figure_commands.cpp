@@ -220,9 +220,8 @@ bool FigureCommands::exportWorkbook(const QString &path) { return figuresAndMeas
 bool FigureCommands::writeWorkbook(const QString &path) const
 {
     QString error;
-    const std::optional<model::RiskSummary> &runs = m_document.riskSummary();
     if (!workbook::exportWorkbook(path, m_document.shownFacts(), m_document.locale(), m_document.outcome(), &error,
-                                  workbook::CachedResults::Computed, runs ? &*runs : nullptr)) {
+                                  workbook::CachedResults::Computed, m_document.riskSummary())) {
         tellUser(error);
         return false;
     }

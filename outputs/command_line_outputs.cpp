@@ -168,9 +168,8 @@ int writeWorkbookFromCommandLine(const QString &workbookFile, const QString &fig
     if (!loaded(facility, figuresFile, records))
         return 1;
     QString error;
-    const std::optional<model::RiskSummary> &runs = facility.riskSummary();
     if (!workbook::exportWorkbook(workbookFile, facility.shownFacts(), facility.locale(), facility.outcome(), &error,
-                                  workbook::CachedResults::Computed, runs ? &*runs : nullptr))
+                                  workbook::CachedResults::Computed, facility.riskSummary()))
         return fail(error);
     return 0;
 }

@@ -256,7 +256,7 @@ void writeCosts(Sheet &sheet, const Formats &formats, const model::Results &resu
 
 bool exportWorkbook(const QString &path, const model::FacilityFigures &facts, const QLocale &locale,
                     const model::FacilityOutcome &outcome, QString *error, CachedResults cached,
-                    const model::RiskSummary *runs)
+                    const std::optional<model::RiskSummary> &runs)
 {
     const auto fail = [&](const QString &reason) {
         if (error)
@@ -289,9 +289,7 @@ bool exportWorkbook(const QString &path, const model::FacilityFigures &facts, co
         if (const std::optional<model::RiskInput> input =
                 model::overflowingRiskInput(results.values, assumptions, investment, capital, *risk))
             return fail(model::riskOverflowText(*input, currency.symbol));
-        // The document's runs are of the study's investment, none without one.
-        const bool sameRuns = runs && outcome.study.has_value() == investment.has_value();
-        simulated = sameRuns ? *runs : model::simulateRisk(results.values, assumptions, investment, capital, *risk);
+        simulated = runs ? runs : model::simulateRisk(results.values, assumptions, investment, capital, *risk);
     }
 
     const bool zeroCached = cached == CachedResults::Zero;

@@ -59,6 +59,7 @@ enum class CachedResults { Computed, Zero };
 // draw its ten thousand again.
 bool exportWorkbook(const QString &path, const model::FacilityFigures &facts, const QLocale &locale,
                     const model::FacilityOutcome &outcome, QString *error,
-                    CachedResults cached = CachedResults::Computed, const model::RiskSummary *runs = nullptr);
+                    CachedResults cached = CachedResults::Computed,
+                    const std::optional<model::RiskSummary> &runs = std::nullopt);
 
 } // namespace workbook
